@@ -1,0 +1,31 @@
+#pragma once
+// Texts inside the library are Windows-1252 bytes in std::string. Where the
+// system limits a text to a length, the code cuts it explicitly here.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace km32 {
+
+// The text cut to at most n bytes.
+inline std::string coupe(std::string_view texte, std::size_t n) {
+    return std::string(texte.substr(0, n));
+}
+
+// Upper case of ASCII letters only, as the system defines it.
+inline char majuscule(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+std::string enMajuscules(std::string_view texte);
+
+// Windows-1252 <-> UTF-8 at the edges of the library (data files, cairo, the
+// command-line host). A character with no Windows-1252 form becomes '?'.
+std::string utf8DeWindows1252(std::string_view texte);
+std::string windows1252DeUtf8(std::string_view texte);
+// True when the bytes form valid UTF-8 with at least one non-ASCII character.
+bool estUtf8NonAscii(std::string_view texte);
+
+// Reads and writes the length-prefixed strings (at most 255 bytes) kept in
+// fixed records such as the sibling's shared table.
+std::string lisChaineCourte(const unsigned char* champ);
+void ecrisChaineCourte(unsigned char* champ, std::string_view texte);
+
+} // namespace km32
