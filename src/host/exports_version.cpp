@@ -2,43 +2,42 @@
 #include "km32.h"
 
 #include <cstring>
-#include <map>
+#include "platform/memoire.h"
+
 #include <string>
 
-namespace {
-// Temporary store of blocks until the platform layer's global memory exists.
-std::map<uint32_t, std::string>& blocs() {
-    static std::map<uint32_t, std::string> b;
-    return b;
-}
-uint32_t prochain = 1;
-} // namespace
 
 extern "C" {
 
 uint32_t KM32NumeroVersion(void) {
     try {
-        uint32_t h = prochain++;
-        blocs()[h] = "1.3.3.0";
-        return h;
+        return km32::platform::alloueBloc("1.3.3.0");
     } catch (...) {
         return 0;
     }
 }
 
 const char* KMContenuBloc(uint32_t bloc) {
-    auto it = blocs().find(bloc);
-    return it == blocs().end() ? nullptr : it->second.c_str();
+    try {
+        const std::string* b = km32::platform::contenuBloc(bloc);
+        return b ? b->c_str() : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 uint32_t KMTailleBloc(uint32_t bloc) {
-    auto it = blocs().find(bloc);
-    return it == blocs().end() ? 0 : uint32_t(it->second.size() + 1);
+    try {
+        const std::string* b = km32::platform::contenuBloc(bloc);
+        return b ? uint32_t(b->size()) : 0;
+    } catch (...) {
+        return 0;
+    }
 }
 
 void KMLibereBloc(uint32_t bloc) {
     try {
-        blocs().erase(bloc);
+        km32::platform::libereBloc(bloc);
     } catch (...) {
     }
 }

@@ -1,0 +1,62 @@
+#pragma once
+// Message boxes, questions and the input box go through one service. A real
+// host shows them; tests and the command-line host script them: every request
+// is recorded as the library gave it, and answered from a script or a default.
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace km32::platform {
+
+// Buttons and icon of a box (our own flag values).
+enum StyleBoite : uint32_t {
+    kBoutonOk = 0x0,
+    kBoutonsOkAnnuler = 0x1,
+    kBoutonsOuiNonAnnuler = 0x3,
+    kBoutonsOuiNon = 0x4,
+    kMasqueBoutons = 0xF,
+    kIconeErreur = 0x10,
+    kIconeQuestion = 0x20,
+    kIconeExclamation = 0x30,
+    kIconeInformation = 0x40,
+    kMasqueIcone = 0xF0,
+    kDeuxiemeBoutonParDefaut = 0x100,
+    kTroisiemeBoutonParDefaut = 0x200,
+    kModalTache = 0x2000,
+};
+
+// Answers of a box.
+enum ReponseBoite : int { kReponseOk = 1, kReponseAnnuler = 2, kReponseOui = 6, kReponseNon = 7 };
+
+struct DemandeBoite {
+    std::string texte;  // as the library gave it (Windows-1252)
+    std::string titre;
+    uint32_t style = 0;
+    bool saisie = false; // an input box
+    std::string valeurInitiale;
+};
+
+// A real host installs a function that shows the box and returns the answer
+// (for an input box: kReponseOk and the text typed, or kReponseAnnuler).
+struct ReponseSaisie {
+    int reponse = kReponseOk;
+    std::string texte;
+};
+using AfficheurBoite = ReponseSaisie (*)(const DemandeBoite&);
+void installeAfficheurBoite(AfficheurBoite afficheur);
+
+// Shows a message box and returns the answer.
+int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style);
+// Shows an input box; nothing when cancelled.
+std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,
+                                       const std::string& valeurInitiale);
+
+// The scripted service: what was asked, and the answers to give next (when the
+// script is empty: OK, or Yes for a yes/no question, and the initial text).
+std::vector<DemandeBoite>& boitesDemandees();
+std::deque<ReponseSaisie>& reponsesPrevues();
+void reinitialiseBoites();
+
+} // namespace km32::platform
