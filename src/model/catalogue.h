@@ -1,0 +1,44 @@
+#pragma once
+// The construction catalogue: for each construction code, the sentence
+// pattern that defines such an object, the kind of object it makes and how
+// many values, parents and parameter expressions the object reserves; the
+// reverse lookup from a pattern to its construction; the code sets of drawn,
+// free and two-pattern constructions; the phrase that names each kind.
+//
+// The rows live in data/constructions.tsv; the enum of codes is generated
+// from it into "model/constructions_codes.h" (km32::construction::Code).
+#include <cstdint>
+
+#include "model/constructions_codes.h"
+
+namespace km32 {
+
+// True when the code has a row of the catalogue.
+bool existeConstruction(uint8_t code);
+
+// Fills the five outputs from the code's row; a code without a row leaves
+// them as they were.
+void caracteristiquesConstruction(uint8_t code, uint8_t& parents, uint8_t& valeurs, uint16_t& phrase,
+                                  uint8_t& nature, uint8_t& expressions);
+
+// The row's pattern phrase, one less when variante is true and the code has a
+// second pattern; 0 for a code without a row.
+uint16_t phraseDeConstruction(uint8_t code, bool variante);
+
+// The kind of the object the code makes; 0 for a code without a row.
+uint8_t natureDeConstruction(uint8_t code);
+
+// The construction a pattern phrase stands for; 0 when none, or when the
+// phrase lies outside 2000..2442.
+uint8_t constructionDePhrase(uint16_t phrase);
+
+// The phrase that names a kind of object; 0 for a number that is no kind.
+uint16_t phraseDeNature(uint8_t nature);
+
+// Code sets. An object is drawable when its code is; it is free when its code
+// is and it is not the result of a prototype (the object record decides that).
+bool estConstructionDessinable(uint8_t code);
+bool estConstructionLibre(uint8_t code);
+bool aVarianteDeConstruction(uint8_t code);
+
+} // namespace km32

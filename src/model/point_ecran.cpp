@@ -1,0 +1,59 @@
+#include "model/point_ecran.h"
+
+#include <cmath>
+
+namespace km32 {
+
+namespace {
+
+// Nearest integer, halves to even, whatever the floating-point rounding mode.
+double arrondiPair(double x) {
+    double entier = std::floor(x);
+    const double reste = x - entier;
+    if (reste > 0.5 || (reste == 0.5 && std::fmod(entier, 2.0) != 0.0)) entier += 1.0;
+    return entier;
+}
+
+// A coordinate in 1/32 pixel: clamped to the screen bounds, a value that is
+// not a number going to the lower bound.
+int32_t coordonneeBornee(double x) {
+    if (std::isnan(x) || x < -kBornePointEcran) return -kBornePointEcran;
+    if (x > kBornePointEcran) return kBornePointEcran;
+    return int32_t(arrondiPair(x));
+}
+
+// v / 32 rounded to the nearest integer, halves to even, in integers.
+int32_t enPixels(int32_t v) {
+    int32_t quotient = v >> 5; // floor division
+    const int32_t reste = v - quotient * 32;
+    if (reste > 16 || (reste == 16 && (quotient & 1) != 0)) ++quotient;
+    return quotient;
+}
+
+} // namespace
+
+void fixePointEcranCache(TpointEcran& p, bool cache) {
+    p.drapeaux = cache ? uint8_t(p.drapeaux | kPointEcranCache) : uint8_t(p.drapeaux & ~kPointEcranCache);
+}
+
+int32_t xPointEcran(const TpointEcran& p) {
+    return enPixels(p.x);
+}
+int32_t yPointEcran(const TpointEcran& p) {
+    return enPixels(p.y);
+}
+
+void fixePointEcran(TpointEcran& p, bool nonRelie, double x, double y) {
+    p.x = coordonneeBornee(x * 32.0);
+    p.y = coordonneeBornee(y * 32.0);
+    p.drapeaux = nonRelie ? kPointEcranNonRelie : 0;
+}
+
+void fixePointEcranDefini(TpointEcran& p, bool indefini, double x, double y) {
+    p.drapeaux = 0;
+    if (indefini) return;
+    fixePointEcran(p, false, x, y);
+    p.drapeaux = kPointEcranDefini;
+}
+
+} // namespace km32
