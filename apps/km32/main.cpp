@@ -68,9 +68,9 @@ int commandeDeFigure(std::string_view commande, int argc, char** argv) {
         std::fprintf(stderr, "km32: cannot read the figure file '%s': %s\n", argv[2], erreur.c_str());
         return kEchec;
     }
-    // The text the library will run, in its own characters.
-    std::string texte = km32cli::texteFigureDeFichier(octets);
-    (void)texte;
+    // The text in the library's own characters, ready for the commands to come.
+    const std::string texte = km32cli::texteFigureDeFichier(octets);
+    static_cast<void>(texte);
     std::fprintf(stderr, "km32: the command '%.*s' is not available yet\n", int(commande.size()),
                  commande.data());
     return kEchec;
