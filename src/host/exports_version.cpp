@@ -1,44 +1,35 @@
-// Exported functions: version and memory blocks handed to the host.
+// Exported functions: the version and the memory blocks handed to a host.
 #include "km32.h"
-
-#include <cstring>
-#include "platform/memoire.h"
 
 #include <string>
 
+#include "host/exports_commun.h"
+#include "platform/memoire.h"
+
+using km32::appelProtege;
+using km32::appelProtegeSansResultat;
 
 extern "C" {
 
-uint32_t KM32NumeroVersion(void) {
-    try {
-        return km32::platform::alloueBloc("1.3.3.0");
-    } catch (...) {
-        return 0;
-    }
+KM32_EXPORT uint32_t KM32NumeroVersion(void) {
+    return appelProtege(uint32_t(0), [] { return km32::platform::alloueBloc("1.3.3.0"); });
 }
 
-const char* KMContenuBloc(uint32_t bloc) {
-    try {
+KM32_EXPORT const char* KMContenuBloc(uint32_t bloc) {
+    return appelProtege(static_cast<const char*>(nullptr), [&]() -> const char* {
         const std::string* b = km32::platform::contenuBloc(bloc);
         return b ? b->c_str() : nullptr;
-    } catch (...) {
-        return nullptr;
-    }
+    });
 }
 
-uint32_t KMTailleBloc(uint32_t bloc) {
-    try {
+KM32_EXPORT uint32_t KMTailleBloc(uint32_t bloc) {
+    return appelProtege(uint32_t(0), [&]() -> uint32_t {
         const std::string* b = km32::platform::contenuBloc(bloc);
-        return b ? uint32_t(b->size()) : 0;
-    } catch (...) {
-        return 0;
-    }
+        return b ? uint32_t(b->size()) : 0; // the final NUL included
+    });
 }
 
-void KMLibereBloc(uint32_t bloc) {
-    try {
-        km32::platform::libereBloc(bloc);
-    } catch (...) {
-    }
+KM32_EXPORT void KMLibereBloc(uint32_t bloc) {
+    appelProtegeSansResultat([&] { km32::platform::libereBloc(bloc); });
 }
 }

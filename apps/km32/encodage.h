@@ -1,0 +1,23 @@
+#pragma once
+// Characters at the edge of the command-line host: the library takes and
+// gives Windows-1252 texts; files may come in Windows-1252 or UTF-8, and the
+// terminal and the arguments are UTF-8.
+#include <string>
+#include <string_view>
+
+namespace km32cli {
+
+// True when the bytes are valid UTF-8 holding at least one non-ASCII character.
+bool estUtf8NonAscii(std::string_view octets);
+// UTF-8 to Windows-1252; a character with no Windows-1252 form becomes '?',
+// a byte that is not UTF-8 is kept as it is.
+std::string windows1252DeUtf8(std::string_view texte);
+// Windows-1252 to UTF-8.
+std::string utf8DeWindows1252(std::string_view texte);
+
+// The text of a figure file for the library: a UTF-8 byte-order mark is
+// dropped, and a text in UTF-8 (valid, with non-ASCII characters) is
+// converted to Windows-1252; any other text is taken as Windows-1252.
+std::string texteFigureDeFichier(std::string_view octets);
+
+} // namespace km32cli

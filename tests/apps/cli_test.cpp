@@ -1,0 +1,73 @@
+// The command-line host, run as a program.
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Resultat {
+    int statut;
+    std::string sortie; // standard output and error together
+};
+
+Resultat lance(const std::string& arguments) {
+    std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1";
+    Resultat r{-1, {}};
+    std::FILE* p = ::popen(commande.c_str(), "r");
+    if (!p) return r;
+    char tampon[4096];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
+        r.sortie.append(tampon, n);
+    int s = ::pclose(p);
+    r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+// Runs with a small figure file of its own.
+class Cli : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        exemple = "/tmp/km32-cli-" + std::to_string(::getpid()) + ".k3v";
+        std::FILE* f = std::fopen(exemple.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("Figure Kalmetra\r\nA point libre dans l'espace\r\n", f);
+        std::fclose(f);
+    }
+    static void TearDownTestSuite() { std::remove(exemple.c_str()); }
+    static std::string exemple;
+};
+std::string Cli::exemple;
+
+TEST_F(Cli, CommandsAndTheirStatus) {
+    struct Cas {
+        std::string arguments;
+        int statut;
+        std::string dansLaSortie;
+    };
+    const Cas cas[] = {
+        {"--version", 0, "1.3.3.0"},
+        {"--help", 0, "render FIGURE.k3v"},
+        {"", 2, "usage: km32"},
+        {"frobnicate", 2, "unknown command 'frobnicate'"},
+        {"render", 2, "a figure file is needed"},
+        {"render /nonexistent/cube.k3v -o x.png", 1, "cannot read the figure file '/nonexistent/cube.k3v'"},
+        {"values /", 1, "cannot read the figure file '/'"},
+        {"text '" + exemple + "'", 1, "'text' is not available yet"},
+        {"test '" + exemple + "' \"Les points A, B et C sont align\xC3\xA9s\"", 1, "not available yet"},
+    };
+    for (const Cas& c : cas) {
+        Resultat r = lance(c.arguments);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find(c.dansLaSortie), std::string::npos) << c.arguments << "\n" << r.sortie;
+    }
+}
+
+TEST_F(Cli, VersionIsTheOnlyLine) {
+    EXPECT_EQ(lance("--version").sortie, "km32 1.3.3.0\n");
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "km32.h"
+
+#include <new>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "base/erreur.h"
+#include "host/bibliotheque.h"
+#include "host/exports_commun.h"
+#include "platform/memoire.h"
+#include "sibling/table_partagee.h"
+
+namespace km32 {
+namespace {
+
+class Exports : public ::testing::Test {
+  protected:
+    void SetUp() override { reinitialiseBibliotheque(); }
+    void TearDown() override { reinitialiseBibliotheque(); }
+};
+
+TEST_F(Exports, VersionBlockHoldsTheVersionUntilFreed) {
+    std::size_t avant = platform::nombreDeBlocs();
+    uint32_t bloc = KM32NumeroVersion();
+    ASSERT_NE(bloc, 0u);
+    EXPECT_STREQ(KMContenuBloc(bloc), "1.3.3.0");
+    EXPECT_EQ(KMTailleBloc(bloc), 8u); // with its NUL
+    KMLibereBloc(bloc);
+    EXPECT_EQ(KMContenuBloc(bloc), nullptr);
+    EXPECT_EQ(KMTailleBloc(bloc), 0u);
+    KMLibereBloc(bloc); // freeing twice is harmless
+    EXPECT_EQ(platform::nombreDeBlocs(), avant);
+}
+
+TEST_F(Exports, FirstCallStartsTheLibraryAndTermineEndsIt) {
+    EXPECT_FALSE(bibliothequeInitialisee());
+    KMLibereBloc(KM32NumeroVersion());
+    EXPECT_TRUE(bibliothequeInitialisee());
+    KMTermine();
+    EXPECT_FALSE(bibliothequeInitialisee());
+    KMTermine();
+    KMInitialise();
+    KMInitialise();
+    EXPECT_TRUE(bibliothequeInitialisee());
+    EXPECT_EQ(TQTableDesVariablesPartagees()->langueAppliquee, 1);
+}
+
+TEST_F(Exports, FigureNumbersOutside0To64AreRefusedBeforeTheBody) {
+    struct Cas {
+        int16_t numero;
+        bool accepte;
+    };
+    const Cas cas[] = {{0, true},   {1, true},      {64, true},     {-1, false},
+                       {65, false}, {32767, false}, {-32768, false}};
+    for (const Cas& c : cas) {
+        int appels = 0;
+        int r = appelFigure(c.numero, -1, [&] {
+            ++appels;
+            return int(c.numero);
+        });
+        EXPECT_EQ(appels, c.accepte ? 1 : 0) << c.numero;
+        EXPECT_EQ(r, c.accepte ? c.numero : -1) << c.numero;
+        appels = 0;
+        appelFigureSansResultat(c.numero, [&] { ++appels; });
+        EXPECT_EQ(appels, c.accepte ? 1 : 0) << c.numero;
+    }
+}
+
+TEST_F(Exports, NoErrorCrossesTheBoundary) {
+    EXPECT_EQ(appelProtege(7, []() -> int { throw ErreurInterne("index", kStructureSaturee); }), 7);
+    EXPECT_EQ(appelProtege(7, []() -> int { throw std::bad_alloc(); }), 7);
+    EXPECT_EQ(appelProtege(7, []() -> int { throw 42; }), 7);
+    EXPECT_EQ(appelFigure(int16_t(3), 7, []() -> int { throw std::out_of_range("x"); }), 7);
+    EXPECT_NO_THROW(appelProtegeSansResultat([] { throw std::runtime_error("x"); }));
+    EXPECT_EQ(appelProtege(7, [] { return 8; }), 8);
+}
+
+} // namespace
+} // namespace km32
