@@ -91,6 +91,15 @@ Fenetre creeFenetre(const DescriptionFenetre& d) {
     return estFenetre(f) ? f : kAucuneFenetre;
 }
 
+Fenetre creeFenetre(Fenetre parent, const Rectangle& cadre, ProcedureFenetre procedure, bool visible) {
+    DescriptionFenetre d;
+    d.parent = parent;
+    d.cadre = cadre;
+    d.procedure = std::move(procedure);
+    d.visible = visible;
+    return creeFenetre(d);
+}
+
 bool detruitFenetre(Fenetre f) {
     EtatFenetre* w = trouve(f);
     if (!w || w->enDestruction) return false;

@@ -40,6 +40,8 @@ struct DescriptionFenetre {
 // window is destroyed again (it gets WM_DESTROY) and 0 is returned. An
 // unknown parent refuses the creation (0).
 Fenetre creeFenetre(const DescriptionFenetre& description);
+// The same with no caption and datum 0.
+Fenetre creeFenetre(Fenetre parent, const Rectangle& cadre, ProcedureFenetre procedure, bool visible);
 
 // Destroys a window: WM_DESTROY to it, then its children are destroyed the
 // same way (depth first, in creation order); its pending posted messages,

@@ -70,7 +70,13 @@ struct Monde {
     // A visible window, painted once and its creation left out of the log.
     Fenetre cree(const std::string& n, Fenetre parent = kAucuneFenetre, Rectangle cadre = {0, 0, 100, 100},
                  bool visible = true) {
-        Fenetre f = creeFenetre({parent, cadre, procedure(), n, visible, 0});
+        DescriptionFenetre d;
+        d.parent = parent;
+        d.cadre = cadre;
+        d.procedure = procedure();
+        d.titre = n;
+        d.visible = visible;
+        Fenetre f = creeFenetre(d);
         noms[f] = n;
         distribueJusquAuRepos();
         journal.clear();
