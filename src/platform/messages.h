@@ -86,7 +86,7 @@ bool posteMessage(Fenetre f, uint32_t message, uint32_t wParam = 0, int32_t lPar
 // (0: any window) whose number lies in premier..dernier (0..0: any number),
 // in the loop's order (posted, paint, timer tick). With retire, it is taken
 // off: a posted message leaves the queue, a paint leaves the window valid, a
-// tick is dropped (the timer's next tick comes one interval from now).
+// tick is dropped (the timer goes on with its next tick).
 std::optional<Message> regardeMessage(Fenetre filtre, uint32_t premier, uint32_t dernier, bool retire);
 
 // Drops every pending message, paint and tick that regardeMessage would find

@@ -13,7 +13,7 @@ namespace {
 struct Minuterie {
     uint32_t intervalle = kIntervalleMinimal;
     int64_t echeance = 0; // time of the next tick
-    uint64_t ordre = 0;   // among timers due at the same time, the one armed first ticks first
+    uint64_t ordre = 0;   // among timers due at the same time, the one served longest ago ticks first
 };
 
 struct EtatMinuteries {
@@ -82,7 +82,13 @@ bool prochainTick(Fenetre filtre, TickEnAttente& tick) {
 
 void prendTick(const TickEnAttente& tick) {
     auto it = etat().table.find({tick.fenetre, tick.id});
-    if (it != etat().table.end()) arme(it->second);
+    if (it == etat().table.end()) return;
+    // The timer keeps its rhythm: its next tick is the first one of its
+    // schedule still to come; the ones missed meanwhile are gone.
+    Minuterie& m = it->second;
+    const int64_t maintenant = maintenantMs();
+    if (m.echeance <= maintenant) m.echeance += ((maintenant - m.echeance) / m.intervalle + 1) * m.intervalle;
+    m.ordre = etat().prochainOrdre++;
 }
 
 void reinitialiseMinuteries() {

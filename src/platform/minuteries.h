@@ -1,9 +1,10 @@
 #pragma once
 // Window timers: one per (window, id), ticking every interval milliseconds on
-// the clock of horloge.h. A timer is due when its next tick time is reached;
-// the message loop then delivers WM_TIMER (wParam the id, lParam 0) and the
-// next tick comes one interval after the delivery. However late the loop is,
-// a timer has at most one pending tick.
+// the clock of horloge.h, counted from the time it was started. A timer is
+// due when its next tick time is reached; the message loop then delivers
+// WM_TIMER (wParam the id, lParam 0). However late the loop is, a timer has
+// at most one pending tick: the ticks missed meanwhile are dropped and the
+// next one keeps the timer's rhythm.
 #include <cstdint>
 
 #include "platform/fenetres.h"
@@ -31,7 +32,7 @@ int64_t delaiProchaineMinuterie();
 
 // Used by the message loop. The due timer that has waited longest, among those
 // of filtre (0: any window): false when none. prendTick delivers nothing: it
-// drops the pending tick and sets the next one an interval from now.
+// drops the pending tick and keeps the next one of the timer's rhythm.
 struct TickEnAttente {
     Fenetre fenetre = kAucuneFenetre;
     uint32_t id = 0;

@@ -90,7 +90,7 @@ TEST(Horloge, WaitingMovesTimeButDeliversNothing) {
     EXPECT_EQ(delaiProchaineMinuterie(), 0);
     distribueJusquAuRepos();
     EXPECT_EQ(m.journal, (Log{"A:timer 1 @250"}));
-    EXPECT_EQ(delaiProchaineMinuterie(), 100);
+    EXPECT_EQ(delaiProchaineMinuterie(), 50); // the timer keeps its rhythm: 300 is next
 }
 
 TEST(Horloge, OnTheRealClockAdvanceSleepsBetweenTicks) {

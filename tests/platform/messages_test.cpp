@@ -145,16 +145,18 @@ const Scenario kScenarios[] = {
      },
      {"killed", "not running"}},
 
-    {"a late loop finds one tick per timer",
+    {"a late loop finds one tick per timer, and the timers keep their rhythm",
      [](Monde&, Fenetre a, Fenetre b) {
          lanceMinuterie(a, 1, 10);
          lanceMinuterie(b, 1, 20);
          avanceHorloge(95);
          distribueJusquAuRepos();
-         avance(9);
+         avance(4);
          avance(1);
+         avance(20);
      },
-     {"A:timer 1 @95", "B:timer 1 @95", "A:timer 1 @105"}},
+     {"A:timer 1 @95", "B:timer 1 @95", "A:timer 1 @100", "B:timer 1 @100", "A:timer 1 @110",
+      "B:timer 1 @120", "A:timer 1 @120"}},
 
     {"advance delivers every tick at its time, in time order",
      [](Monde&, Fenetre a, Fenetre b) {
