@@ -1,0 +1,98 @@
+#include "platform/minuteries.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "platform/horloge.h"
+
+namespace km32::platform {
+
+namespace {
+
+struct Minuterie {
+    uint32_t intervalle = kIntervalleMinimal;
+    int64_t echeance = 0; // time of the next tick
+    uint64_t ordre = 0;   // among timers due at the same time, the one served longest ago ticks first
+};
+
+struct EtatMinuteries {
+    std::map<std::pair<Fenetre, uint32_t>, Minuterie> table;
+    uint64_t prochainOrdre = 1;
+};
+
+EtatMinuteries& etat() {
+    static EtatMinuteries e;
+    return e;
+}
+
+void arme(Minuterie& m) {
+    m.echeance = maintenantMs() + m.intervalle;
+    m.ordre = etat().prochainOrdre++;
+}
+
+} // namespace
+
+bool lanceMinuterie(Fenetre f, uint32_t id, uint32_t intervalleMs) {
+    if (!estFenetre(f)) return false;
+    Minuterie& m = etat().table[{f, id}];
+    m.intervalle = std::max(intervalleMs, kIntervalleMinimal);
+    arme(m);
+    return true;
+}
+
+bool arreteMinuterie(Fenetre f, uint32_t id) {
+    return etat().table.erase({f, id}) > 0;
+}
+
+bool minuterieExiste(Fenetre f, uint32_t id) {
+    return etat().table.count({f, id}) > 0;
+}
+
+uint32_t intervalleMinuterie(Fenetre f, uint32_t id) {
+    auto it = etat().table.find({f, id});
+    return it == etat().table.end() ? 0 : it->second.intervalle;
+}
+
+int arreteMinuteriesDe(Fenetre f) {
+    return int(std::erase_if(etat().table, [f](const auto& t) { return t.first.first == f; }));
+}
+
+int64_t delaiProchaineMinuterie() {
+    const auto& table = etat().table;
+    if (table.empty()) return -1;
+    int64_t prochaine = table.begin()->second.echeance;
+    for (const auto& [cle, m] : table)
+        prochaine = std::min(prochaine, m.echeance);
+    return std::max<int64_t>(prochaine - maintenantMs(), 0);
+}
+
+bool prochainTick(Fenetre filtre, TickEnAttente& tick) {
+    const int64_t maintenant = maintenantMs();
+    const Minuterie* choisie = nullptr;
+    for (const auto& [cle, m] : etat().table) {
+        if (m.echeance > maintenant || (filtre != kAucuneFenetre && cle.first != filtre)) continue;
+        if (choisie && std::pair(m.echeance, m.ordre) >= std::pair(choisie->echeance, choisie->ordre))
+            continue;
+        choisie = &m;
+        tick = {cle.first, cle.second};
+    }
+    return choisie != nullptr;
+}
+
+void prendTick(const TickEnAttente& tick) {
+    auto it = etat().table.find({tick.fenetre, tick.id});
+    if (it == etat().table.end()) return;
+    // The timer keeps its rhythm: its next tick is the first one of its
+    // schedule still to come; the ones missed meanwhile are gone.
+    Minuterie& m = it->second;
+    const int64_t maintenant = maintenantMs();
+    if (m.echeance <= maintenant) m.echeance += ((maintenant - m.echeance) / m.intervalle + 1) * m.intervalle;
+    m.ordre = etat().prochainOrdre++;
+}
+
+void reinitialiseMinuteries() {
+    etat() = EtatMinuteries{};
+}
+
+} // namespace km32::platform
