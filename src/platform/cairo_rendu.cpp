@@ -284,6 +284,8 @@ void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, R
     cairo_pattern_set_matrix(motif, &m);
     bool memeTaille = source.largeur() == dest.largeur() && source.hauteur() == dest.hauteur();
     cairo_pattern_set_filter(motif, memeTaille ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    // A stretched picture's edge pixels reach its border instead of fading out.
+    if (!memeTaille) cairo_pattern_set_extend(motif, CAIRO_EXTEND_PAD);
     cairo_rectangle(cr_, dest.gauche, dest.haut, dest.largeur(), dest.hauteur());
     cairo_clip(cr_);
     cairo_set_source(cr_, motif);
