@@ -4,6 +4,7 @@
 #include "platform/contexte_dessin.h"
 
 #include <cairo.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
@@ -293,6 +294,13 @@ void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, R
     cairo_pattern_destroy(motif);
     cairo_restore(cr_);
     cairo_surface_destroy(s);
+}
+
+void libereCachesCairo() {
+    cairo_debug_reset_static_data();
+    // fontconfig is loaded with cairo but not linked by name: look it up.
+    using FinFontconfig = void (*)();
+    if (auto fin = reinterpret_cast<FinFontconfig>(dlsym(RTLD_DEFAULT, "FcFini"))) fin();
 }
 
 std::unique_ptr<ContexteDessin> creeContexteCairo(cairo_surface_t* surface) {

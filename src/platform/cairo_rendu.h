@@ -40,6 +40,10 @@ class RenduCairo : public Rendu {
     cairo_t* cr_ = nullptr;
 };
 
+// Frees the font and surface caches that cairo and fontconfig keep for the
+// whole process. Call it once at unload, when no cairo object is left.
+void libereCachesCairo();
+
 // A context drawing into a cairo surface (the surface must outlive it).
 std::unique_ptr<ContexteDessin> creeContexteCairo(cairo_surface_t* surface);
 

@@ -1,5 +1,6 @@
 // The cairo backend: pixels of lines, rectangles, hatches, text and copies in
 // an off-screen bitmap; PNG, SVG and PDF files.
+#include "platform/cairo_rendu.h"
 #include "platform/cairo_sortie.h"
 #include "platform/contexte_dessin.h"
 #include "platform/image_bitmap.h"
@@ -15,6 +16,13 @@
 
 namespace km32::platform {
 namespace {
+
+// cairo and fontconfig keep caches for the life of the process: freed at the
+// end so the leak checker sees only our own allocations.
+struct FinDessin : ::testing::Environment {
+    void TearDown() override { libereCachesCairo(); }
+};
+const auto* const kFinDessin = ::testing::AddGlobalTestEnvironment(new FinDessin);
 
 constexpr Couleur kRouge = rgb(255, 0, 0);
 constexpr Couleur kBleu = rgb(0, 0, 255);
