@@ -1,6 +1,7 @@
 #include "platform/contexte_dessin.h"
 
 #include "platform/cairo_rendu.h"
+#include "platform/contexte_dessin_table.h"
 #include "platform/image_bitmap.h"
 #include "platform/trace_enregistre.h"
 
@@ -29,6 +30,7 @@ ContexteDessin::ContexteDessin(std::unique_ptr<Rendu> rendu, RenduEnregistre* jo
 
 ContexteDessin::~ContexteDessin() {
     if (bitmap_) selectionneBitmap(*this, nullptr);
+    oublieHandlesDe(this);
 }
 
 void ContexteDessin::changeRendu(std::unique_ptr<Rendu> rendu, RenduEnregistre* journal, Bitmap* bitmap) {

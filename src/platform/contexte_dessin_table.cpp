@@ -44,6 +44,10 @@ bool oublieContexte(uint32_t handle) {
     return table().contextes.erase(handle) > 0;
 }
 
+void oublieHandlesDe(const ContexteDessin* dc) {
+    std::erase_if(table().contextes, [dc](const auto& e) { return e.second == dc; });
+}
+
 void reinitialiseTableContextes() {
     table() = TableContextes{};
 }

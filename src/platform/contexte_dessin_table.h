@@ -1,8 +1,7 @@
 #pragma once
 // Device contexts travel as 32-bit handles (in messages, in the figure
 // record, from the host): a table maps each handle to its context. The table
-// does not own the contexts; whoever made one removes its handle before
-// destroying it.
+// does not own the contexts; a context that goes away takes its handles with it.
 #include <cstdint>
 
 namespace km32::platform {
@@ -19,6 +18,8 @@ uint32_t enregistreContexte(ContexteDessin* dc);
 ContexteDessin* contexteDeHandle(uint32_t handle);
 // Forgets a handle; false when it was unknown.
 bool oublieContexte(uint32_t handle);
+// Forgets every handle of a context (called when it is destroyed).
+void oublieHandlesDe(const ContexteDessin* dc);
 // Forgets every handle (tests, unload).
 void reinitialiseTableContextes();
 

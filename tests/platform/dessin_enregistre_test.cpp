@@ -273,8 +273,14 @@ TEST(DessinEnregistre, HandlesMapToContexts) {
     EXPECT_TRUE(oublieContexte(ha));
     EXPECT_FALSE(oublieContexte(ha));
     EXPECT_EQ(contexteDeHandle(ha), nullptr);
-    reinitialiseTableContextes();
+    // A context that goes away leaves no handle behind.
+    uint32_t hc = enregistreContexte(b.get());
+    b.reset();
     EXPECT_EQ(contexteDeHandle(hb), nullptr);
+    EXPECT_EQ(contexteDeHandle(hc), nullptr);
+    EXPECT_EQ(contexteDeHandle(enregistreContexte(a.get())), a.get());
+    reinitialiseTableContextes();
+    EXPECT_EQ(contexteDeHandle(ha), nullptr);
 }
 
 } // namespace
