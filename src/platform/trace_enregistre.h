@@ -28,6 +28,19 @@ struct Primitive {
 // font height.
 int32_t largeurCelluleEnregistree(int32_t hauteurPolice);
 
+// The pixels a 1-pixel pen covers from a to b by the raster rules: one per
+// step along the longer axis from a, b left out (nothing when a = b); on the
+// shorter axis the nearest pixel, a tie staying on the side of a.
+std::vector<Point> pixelsDeLigne(Point a, Point b);
+
+// Whether a recorded primitive marks the device pixel p (inside its clip):
+// lines by pixelsDeLigne (wider pens: within half their width of a segment,
+// ends included), rectangles by their outline and, with a brush, interior
+// (one row and column less with the null pen), ellipses and polygons by the
+// pixel centre, pixels, images by their destination, texts by their fixed
+// cells. Lets tests ask about a few pixels without rendering anything.
+bool marquePixel(const Primitive& primitive, Point p);
+
 class RenduEnregistre : public Rendu {
   public:
     void polyligne(const EtatTrace& etat, const std::vector<Point>& points) override;

@@ -4,6 +4,7 @@
 #include "platform/cairo_sortie.h"
 #include "platform/contexte_dessin.h"
 #include "platform/image_bitmap.h"
+#include "platform/trace_enregistre.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -104,6 +105,36 @@ TEST(DessinCairo, RectangleEdgesAndInterior) {
     EXPECT_EQ(q.en(8, 6), kVert);
     EXPECT_EQ(q.en(9, 5), kBlanc);
     EXPECT_EQ(q.en(5, 7), kBlanc);
+}
+
+// The pixels cairo paints and those the recording says are marked agree, for
+// shapes that land on whole pixels.
+TEST(DessinCairo, AgreesWithTheRecordedRasterRules) {
+    auto dessine = [](ContexteDessin& dc) {
+        choisitStylo(dc, styloPlein(1, kRouge));
+        choisitBrosse(dc, brossePleine(kBleu));
+        rectangle(dc, 3, 4, 15, 11);
+        choisitStylo(dc, kStyloNul);
+        rectangle(dc, 20, 2, 26, 30);
+        choisitStylo(dc, styloPlein(1, kNoir));
+        deplaceVers(dc, 30, 35);
+        traceVers(dc, 2, 35);
+        traceVers(dc, 2, 14);
+        fixeDecoupe(dc, Rect{0, 0, 36, 33});
+        deplaceVers(dc, 33, 38);
+        traceVers(dc, 33, 20);
+    };
+    Planche p;
+    dessine(*p.dc);
+    auto enregistre = creeContexteEnregistreur();
+    dessine(*enregistre);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            bool marque = false;
+            for (const Primitive& pr : enregistre->journal()->primitives)
+                marque = marque || marquePixel(pr, Point{x, y});
+            EXPECT_EQ(p.en(x, y) != kBlanc, marque) << x << "," << y;
+        }
 }
 
 TEST(DessinCairo, HatchedBrushesOnTheDeviceGrid) {

@@ -91,6 +91,56 @@ TEST(DessinProjection, InverseAndRefusals) {
     EXPECT_EQ(versEcran(*dc, Point{1, 1}), (Point{4, 103}));
 }
 
+TEST(DessinRegles, LinePixelsLeaveTheLastOut) {
+    struct Cas {
+        Point a, b;
+        std::vector<Point> attendus; // by hand
+    } cas[] = {
+        {{0, 0}, {3, 0}, {{0, 0}, {1, 0}, {2, 0}}},
+        {{3, 0}, {0, 0}, {{3, 0}, {2, 0}, {1, 0}}},
+        {{0, 0}, {0, -2}, {{0, 0}, {0, -1}}},
+        {{0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
+        {{0, 0}, {4, 2}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+        {{5, 5}, {5, 5}, {}},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(pixelsDeLigne(c.a, c.b), c.attendus) << c.b.x << "," << c.b.y;
+}
+
+TEST(DessinRegles, PixelsMarkedByRecordedPrimitives) {
+    auto dc = creeContexteEnregistreur();
+    deplaceVers(*dc, 2, 5);
+    traceVers(*dc, 12, 5);          // 0: x = 2..11
+    rectangle(*dc, 20, 20, 30, 25); // 1: outline and white interior
+    choisitStylo(*dc, kStyloNul);
+    rectangle(*dc, 40, 40, 50, 45); // 2: one row and column less
+    choisitStylo(*dc, styloPlein(3, kNoir));
+    deplaceVers(*dc, 60, 60);
+    traceVers(*dc, 60, 60); // 3: a dot of a wide pen
+    choisitPolice(*dc, Police{10, false});
+    ecritTexte(*dc, 0, 100, "ab"); // 4: two cells of 6 by 10
+    fixeDecoupe(*dc, Rect{0, 0, 5, 200});
+    choisitStylo(*dc, styloPlein(1, kNoir));
+    deplaceVers(*dc, 0, 150);
+    traceVers(*dc, 10, 150); // 5: clipped at x = 5
+    const auto& p = dc->journal()->primitives;
+    struct Cas {
+        std::size_t primitive;
+        Point pixel;
+        bool marque;
+    } cas[] = {
+        {0, {2, 5}, true},    {0, {11, 5}, true},   {0, {12, 5}, false},   {0, {1, 5}, false},
+        {1, {20, 20}, true},  {1, {29, 24}, true},  {1, {30, 22}, false},  {1, {25, 25}, false},
+        {1, {25, 22}, true},  {2, {40, 40}, true},  {2, {48, 43}, true},   {2, {49, 43}, false},
+        {2, {45, 44}, false}, {3, {60, 60}, true},  {3, {61, 60}, true},   {3, {62, 60}, false},
+        {4, {0, 100}, true},  {4, {11, 109}, true}, {4, {12, 100}, false}, {4, {0, 110}, false},
+        {5, {4, 150}, true},  {5, {5, 150}, false},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(marquePixel(p[c.primitive], c.pixel), c.marque)
+            << "primitive " << c.primitive << " at " << c.pixel.x << "," << c.pixel.y;
+}
+
 TEST(DessinEnregistre, LinesRecordDeviceEndsAndPen) {
     auto dc = creeContexteEnregistreur();
     Stylo rouge{StyleStylo::Tirets, 1, rgb(255, 0, 0)};
