@@ -1,0 +1,310 @@
+#include "platform/cairo_rendu.h"
+
+#include "base/texte.h"
+#include "platform/contexte_dessin.h"
+
+#include <cairo.h>
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace km32::platform {
+
+namespace {
+
+constexpr const char* kFamillePolice = "DejaVu Sans";
+
+void fixeSource(cairo_t* cr, Couleur c) {
+    cairo_set_source_rgb(cr, rouge(c) / 255.0, vert(c) / 255.0, bleu(c) / 255.0);
+}
+
+bool surHachure(uint8_t hachure, int x, int y) {
+    switch (hachure) {
+    case kHachureHorizontale:
+        return y == 0;
+    case kHachureVerticale:
+        return x == 0;
+    case kHachureDiagonale:
+        return x == y;
+    default:
+        return (x + y) % 8 == 0;
+    }
+}
+
+// The 8 x 8 tile of a hatched brush, laid from the device origin: hatch pixels
+// in the brush colour, the others in the background colour (opaque mode) or left alone.
+cairo_pattern_t* motifHachure(const EtatTrace& etat) {
+    cairo_surface_t* tuile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
+    cairo_surface_flush(tuile);
+    unsigned char* octets = cairo_image_surface_get_data(tuile);
+    int pas = cairo_image_surface_get_stride(tuile);
+    uint32_t trait = argbDeCouleur(etat.brosse.couleur);
+    uint32_t fond = etat.modeFond == ModeFond::Opaque ? argbDeCouleur(etat.couleurFond) : 0u;
+    for (int y = 0; y < 8; ++y) {
+        auto* ligne = reinterpret_cast<uint32_t*>(octets + y * pas);
+        for (int x = 0; x < 8; ++x)
+            ligne[x] = surHachure(etat.brosse.hachure, x, y) ? trait : fond;
+    }
+    cairo_surface_mark_dirty(tuile);
+    cairo_pattern_t* motif = cairo_pattern_create_for_surface(tuile);
+    cairo_surface_destroy(tuile);
+    cairo_pattern_set_extend(motif, CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(motif, CAIRO_FILTER_NEAREST);
+    return motif;
+}
+
+struct PointReel {
+    double x, y;
+};
+
+// Unit step along a segment, normalised so that its larger component is 1.
+PointReel pasMajeur(Point a, Point b) {
+    double dx = b.x - a.x, dy = b.y - a.y;
+    double m = std::max(std::abs(dx), std::abs(dy));
+    return m == 0 ? PointReel{0, 0} : PointReel{dx / m, dy / m};
+}
+
+} // namespace
+
+RenduCairo::RenduCairo(cairo_surface_t* surface) : cr_(cairo_create(surface)) {}
+
+RenduCairo::~RenduCairo() {
+    cairo_destroy(cr_);
+}
+
+void RenduCairo::commence(const EtatTrace& etat) {
+    cairo_save(cr_);
+    cairo_new_path(cr_);
+    if (etat.decoupe) {
+        const Rect& d = *etat.decoupe;
+        cairo_rectangle(cr_, d.gauche, d.haut, std::max(0, d.largeur()), std::max(0, d.hauteur()));
+        cairo_clip(cr_);
+    }
+}
+
+// Fills the current path with the brush (the path is kept).
+void RenduCairo::remplit(const EtatTrace& etat) {
+    if (etat.brosse.style == StyleBrosse::Nulle) return;
+    if (etat.brosse.style == StyleBrosse::Hachuree) {
+        cairo_pattern_t* motif = motifHachure(etat);
+        cairo_set_source(cr_, motif);
+        cairo_pattern_destroy(motif);
+    } else {
+        fixeSource(cr_, etat.brosse.couleur);
+    }
+    cairo_fill_preserve(cr_);
+}
+
+// Strokes the current path with the pen (the path is kept). In opaque mode the
+// gaps of a dashed or dotted pen show the background colour.
+void RenduCairo::trace(const EtatTrace& etat, bool ferme) {
+    const Stylo& s = etat.stylo;
+    if (s.style == StyleStylo::Nul) return;
+    double w = std::max(1, s.largeur);
+    cairo_set_line_width(cr_, w);
+    bool fin = s.largeur <= 1;
+    bool style = s.style == StyleStylo::Tirets || s.style == StyleStylo::Points;
+    cairo_set_line_cap(cr_, fin || style ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, fin || ferme ? CAIRO_LINE_JOIN_MITER : CAIRO_LINE_JOIN_ROUND);
+    if (style) {
+        if (etat.modeFond == ModeFond::Opaque) {
+            cairo_set_dash(cr_, nullptr, 0, 0);
+            fixeSource(cr_, etat.couleurFond);
+            cairo_stroke_preserve(cr_);
+        }
+        double tirets[2] = {18 * w, 6 * w};
+        double points[2] = {3 * w, 3 * w};
+        cairo_set_dash(cr_, s.style == StyleStylo::Tirets ? tirets : points, 2, 0);
+    }
+    fixeSource(cr_, s.couleur);
+    cairo_stroke_preserve(cr_);
+    cairo_set_dash(cr_, nullptr, 0, 0);
+}
+
+void RenduCairo::polyligne(const EtatTrace& etat, const std::vector<Point>& points) {
+    if (points.size() < 2 || etat.stylo.style == StyleStylo::Nul) return;
+    commence(etat);
+    if (etat.stylo.largeur <= 1) {
+        // Through pixel centres, the ends moved back half a pixel along their
+        // segments: butt ends then cover the first pixel and stop before the last.
+        std::size_t premier = 0;
+        while (premier + 1 < points.size() && points[premier + 1] == points[premier])
+            ++premier;
+        if (premier + 1 == points.size()) {
+            cairo_restore(cr_);
+            return; // every point the same: a 1-pixel pen draws nothing
+        }
+        std::size_t dernier = points.size() - 1;
+        while (points[dernier - 1] == points[dernier])
+            --dernier;
+        PointReel u0 = pasMajeur(points[premier], points[premier + 1]);
+        PointReel u1 = pasMajeur(points[dernier - 1], points[dernier]);
+        cairo_move_to(cr_, points[premier].x + 0.5 - u0.x / 2, points[premier].y + 0.5 - u0.y / 2);
+        for (std::size_t i = premier + 1; i < dernier; ++i)
+            cairo_line_to(cr_, points[i].x + 0.5, points[i].y + 0.5);
+        cairo_line_to(cr_, points[dernier].x + 0.5 - u1.x / 2, points[dernier].y + 0.5 - u1.y / 2);
+    } else {
+        cairo_move_to(cr_, points[0].x + 0.5, points[0].y + 0.5);
+        for (std::size_t i = 1; i < points.size(); ++i)
+            cairo_line_to(cr_, points[i].x + 0.5, points[i].y + 0.5);
+    }
+    trace(etat, false);
+    cairo_restore(cr_);
+}
+
+void RenduCairo::rectangle(const EtatTrace& etat, Rect r) {
+    bool sansStylo = etat.stylo.style == StyleStylo::Nul;
+    commence(etat);
+    double l = r.gauche, t = r.haut, w = r.largeur(), h = r.hauteur();
+    if (sansStylo) {
+        // The null pen leaves the last row and column out.
+        if (w > 1 && h > 1) {
+            cairo_rectangle(cr_, l, t, w - 1, h - 1);
+            remplit(etat);
+        }
+    } else if (w > 0 && h > 0) {
+        cairo_rectangle(cr_, l, t, w, h);
+        remplit(etat);
+        cairo_new_path(cr_);
+        cairo_rectangle(cr_, l + 0.5, t + 0.5, std::max(0.0, w - 1), std::max(0.0, h - 1));
+        trace(etat, true);
+    }
+    cairo_restore(cr_);
+}
+
+void RenduCairo::ellipse(const EtatTrace& etat, Rect r) {
+    bool sansStylo = etat.stylo.style == StyleStylo::Nul;
+    double w = r.largeur() - (sansStylo ? 1 : 0), h = r.hauteur() - (sansStylo ? 1 : 0);
+    if (w <= 0 || h <= 0) return;
+    commence(etat);
+    auto chemin = [&](double retrait) {
+        double rx = w / 2 - retrait, ry = h / 2 - retrait;
+        cairo_new_path(cr_);
+        if (rx <= 0 || ry <= 0) return false;
+        cairo_save(cr_);
+        cairo_translate(cr_, r.gauche + w / 2, r.haut + h / 2);
+        cairo_scale(cr_, rx, ry);
+        cairo_arc(cr_, 0, 0, 1, 0, 2 * M_PI);
+        cairo_close_path(cr_);
+        cairo_restore(cr_);
+        return true;
+    };
+    if (chemin(0)) remplit(etat);
+    if (!sansStylo && chemin(0.5)) trace(etat, true);
+    cairo_restore(cr_);
+}
+
+void RenduCairo::polygone(const EtatTrace& etat, const std::vector<Point>& points) {
+    if (points.size() < 2) return;
+    commence(etat);
+    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_move_to(cr_, points[0].x + 0.5, points[0].y + 0.5);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        cairo_line_to(cr_, points[i].x + 0.5, points[i].y + 0.5);
+    cairo_close_path(cr_);
+    remplit(etat);
+    trace(etat, true);
+    cairo_restore(cr_);
+}
+
+void RenduCairo::pixel(const EtatTrace& etat, Point p, Couleur c) {
+    commence(etat);
+    cairo_rectangle(cr_, p.x, p.y, 1, 1);
+    fixeSource(cr_, c);
+    cairo_fill(cr_);
+    cairo_restore(cr_);
+}
+
+void RenduCairo::choisitFonte(const Police& police) {
+    cairo_select_font_face(cr_, kFamillePolice, CAIRO_FONT_SLANT_NORMAL,
+                           police.gras ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    double h = std::max(1, police.hauteur);
+    cairo_set_font_size(cr_, h);
+    cairo_font_extents_t fe;
+    cairo_font_extents(cr_, &fe);
+    double cellule = fe.ascent + fe.descent;
+    if (cellule > 0) cairo_set_font_size(cr_, h * h / cellule);
+}
+
+Taille RenduCairo::mesureTexte(const Police& police, const std::string& texte) {
+    cairo_save(cr_);
+    choisitFonte(police);
+    std::string utf8 = utf8DeWindows1252(texte);
+    cairo_text_extents_t te;
+    cairo_text_extents(cr_, utf8.c_str(), &te);
+    cairo_restore(cr_);
+    return Taille{int32_t(std::ceil(te.x_advance - 1e-9)), std::max(1, police.hauteur)};
+}
+
+void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte) {
+    Taille taille = mesureTexte(etat.police, texte);
+    commence(etat);
+    if (etat.modeFond == ModeFond::Opaque && taille.cx > 0) {
+        cairo_rectangle(cr_, p.x, p.y, taille.cx, taille.cy);
+        fixeSource(cr_, etat.couleurFond);
+        cairo_fill(cr_);
+    }
+    choisitFonte(etat.police);
+    cairo_font_extents_t fe;
+    cairo_font_extents(cr_, &fe);
+    std::string utf8 = utf8DeWindows1252(texte);
+    fixeSource(cr_, etat.couleurTexte);
+    cairo_move_to(cr_, p.x, p.y + fe.ascent);
+    cairo_show_text(cr_, utf8.c_str());
+    cairo_restore(cr_);
+}
+
+void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, Rect dest) {
+    if (source.estVide() || dest.estVide() || image.largeur <= 0 || image.hauteur <= 0) return;
+    if (image.pixels.size() < std::size_t(image.largeur) * std::size_t(image.hauteur)) return;
+    // A surface of cairo's own holding a copy: vector surfaces may keep their
+    // sources until the file is finished, long after the image has changed.
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.largeur, image.hauteur);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return;
+    }
+    cairo_surface_flush(s);
+    unsigned char* octets = cairo_image_surface_get_data(s);
+    int pas = cairo_image_surface_get_stride(s);
+    for (int32_t y = 0; y < image.hauteur; ++y)
+        std::memcpy(octets + std::size_t(y) * std::size_t(pas),
+                    image.pixels.data() + std::size_t(y) * std::size_t(image.largeur),
+                    std::size_t(image.largeur) * 4);
+    cairo_surface_mark_dirty(s);
+    commence(etat);
+    cairo_pattern_t* motif = cairo_pattern_create_for_surface(s);
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, source.gauche, source.haut);
+    cairo_matrix_scale(&m, double(source.largeur()) / dest.largeur(),
+                       double(source.hauteur()) / dest.hauteur());
+    cairo_matrix_translate(&m, -dest.gauche, -dest.haut);
+    cairo_pattern_set_matrix(motif, &m);
+    bool memeTaille = source.largeur() == dest.largeur() && source.hauteur() == dest.hauteur();
+    cairo_pattern_set_filter(motif, memeTaille ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    // A stretched picture's edge pixels reach its border instead of fading out.
+    if (!memeTaille) cairo_pattern_set_extend(motif, CAIRO_EXTEND_PAD);
+    cairo_rectangle(cr_, dest.gauche, dest.haut, dest.largeur(), dest.hauteur());
+    cairo_clip(cr_);
+    cairo_set_source(cr_, motif);
+    cairo_paint(cr_);
+    cairo_pattern_destroy(motif);
+    cairo_restore(cr_);
+    cairo_surface_destroy(s);
+}
+
+void libereCachesCairo() {
+    cairo_debug_reset_static_data();
+    // fontconfig is loaded with cairo but not linked by name: look it up.
+    using FinFontconfig = void (*)();
+    if (auto fin = reinterpret_cast<FinFontconfig>(dlsym(RTLD_DEFAULT, "FcFini"))) fin();
+}
+
+std::unique_ptr<ContexteDessin> creeContexteCairo(cairo_surface_t* surface) {
+    return std::make_unique<ContexteDessin>(std::make_unique<RenduCairo>(surface));
+}
+
+} // namespace km32::platform

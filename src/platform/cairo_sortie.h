@@ -1,0 +1,38 @@
+#pragma once
+// Vector output of a drawing to a file: an SVG or PDF surface of a given size
+// (one device pixel is one point) with a device context drawing into it. The
+// file is complete once termine() returns or the output is destroyed.
+#include "platform/contexte_dessin.h"
+
+#include <memory>
+#include <string>
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace km32::platform {
+
+enum class FormatVectoriel : uint8_t { Svg, Pdf };
+
+class SortieVectorielle {
+  public:
+    // fichier: the file name in UTF-8. ok() tells whether the surface could be made.
+    SortieVectorielle(FormatVectoriel format, const std::string& fichier, int32_t largeur, int32_t hauteur);
+    ~SortieVectorielle();
+    SortieVectorielle(const SortieVectorielle&) = delete;
+    SortieVectorielle& operator=(const SortieVectorielle&) = delete;
+
+    bool ok() const { return contexte_ != nullptr; }
+    // The context to draw into; a context that draws nowhere when !ok().
+    ContexteDessin& contexte() { return contexte_ ? *contexte_ : vide_; }
+    // Writes the file out; true when it was written without error.
+    bool termine();
+
+  private:
+    cairo_surface_t* surface_ = nullptr;
+    std::unique_ptr<ContexteDessin> contexte_;
+    ContexteDessin vide_;
+    bool termine_ = false;
+    bool reussi_ = false;
+};
+
+} // namespace km32::platform

@@ -1,0 +1,317 @@
+// The cairo backend: pixels of lines, rectangles, hatches, text and copies in
+// an off-screen bitmap; PNG, SVG and PDF files.
+#include "platform/cairo_rendu.h"
+#include "platform/cairo_sortie.h"
+#include "platform/contexte_dessin.h"
+#include "platform/image_bitmap.h"
+#include "platform/trace_enregistre.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <unistd.h>
+
+namespace km32::platform {
+namespace {
+
+// cairo and fontconfig keep caches for the life of the process: freed at the
+// end so the leak checker sees only our own allocations.
+struct FinDessin : ::testing::Environment {
+    void TearDown() override { libereCachesCairo(); }
+};
+const auto* const kFinDessin = ::testing::AddGlobalTestEnvironment(new FinDessin);
+
+constexpr Couleur kRouge = rgb(255, 0, 0);
+constexpr Couleur kBleu = rgb(0, 0, 255);
+constexpr Couleur kVert = rgb(0, 255, 0);
+
+// A white bitmap with a context drawing into it.
+struct Planche {
+    explicit Planche(int32_t w = 40, int32_t h = 40) : bitmap(w, h), dc(creeContexteMemoire()) {
+        selectionneBitmap(*dc, &bitmap);
+        remplitRectangle(*dc, Rect{0, 0, w, h}, kBrosseBlanche);
+    }
+    Couleur en(int32_t x, int32_t y) const { return *bitmap.pixel(x, y); }
+    Bitmap bitmap;
+    std::unique_ptr<ContexteDessin> dc;
+};
+
+std::filesystem::path fichierTemporaire(const std::string& nom) {
+    return std::filesystem::temp_directory_path() / ("km32_dessin_" + std::to_string(::getpid()) + "_" + nom);
+}
+
+TEST(DessinCairo, ThinLinesLeaveTheirLastPixelOut) {
+    struct Cas {
+        const char* nom;
+        Point de, a;
+        std::vector<Point> allumes, eteints;
+    } cas[] = {
+        {"left to right", {2, 5}, {12, 5}, {{2, 5}, {7, 5}, {11, 5}}, {{1, 5}, {12, 5}, {7, 4}, {7, 6}}},
+        {"right to left", {12, 5}, {2, 5}, {{12, 5}, {3, 5}}, {{2, 5}, {13, 5}}},
+        {"downwards", {4, 1}, {4, 9}, {{4, 1}, {4, 8}}, {{4, 9}, {4, 0}, {3, 5}, {5, 5}}},
+        {"single step", {6, 6}, {7, 6}, {{6, 6}}, {{7, 6}, {5, 6}}},
+        {"zero length", {6, 6}, {6, 6}, {}, {{6, 6}}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Planche p;
+        choisitStylo(*p.dc, styloPlein(1, kRouge));
+        deplaceVers(*p.dc, c.de.x, c.de.y);
+        traceVers(*p.dc, c.a.x, c.a.y);
+        // A 1-pixel pen on whole pixels: fully red, no blending.
+        for (Point q : c.allumes)
+            EXPECT_EQ(p.en(q.x, q.y), kRouge) << q.x << "," << q.y;
+        for (Point q : c.eteints)
+            EXPECT_EQ(p.en(q.x, q.y), kBlanc) << q.x << "," << q.y;
+    }
+}
+
+TEST(DessinCairo, PolylineCornersAreDrawnOnce) {
+    Planche p;
+    choisitStylo(*p.dc, styloPlein(1, kBleu));
+    polyligne(*p.dc, {{2, 2}, {10, 2}, {10, 8}});
+    EXPECT_EQ(p.en(2, 2), kBleu);
+    EXPECT_EQ(p.en(10, 2), kBleu); // the corner
+    EXPECT_EQ(p.en(10, 7), kBleu);
+    EXPECT_EQ(p.en(10, 8), kBlanc); // the last point
+    EXPECT_EQ(p.en(11, 2), kBlanc);
+}
+
+TEST(DessinCairo, RectangleEdgesAndInterior) {
+    Planche p;
+    choisitStylo(*p.dc, styloPlein(1, kNoir));
+    choisitBrosse(*p.dc, brossePleine(kBleu));
+    rectangle(*p.dc, 3, 3, 10, 8);
+    // Outline on x = 3 and 9, y = 3 and 7; right and bottom edges exclusive.
+    for (Point q : {Point{3, 3}, Point{9, 3}, Point{3, 7}, Point{9, 7}, Point{6, 3}, Point{6, 7}, Point{3, 5},
+                    Point{9, 5}})
+        EXPECT_EQ(p.en(q.x, q.y), kNoir) << q.x << "," << q.y;
+    EXPECT_EQ(p.en(4, 4), kBleu);
+    EXPECT_EQ(p.en(8, 6), kBleu);
+    EXPECT_EQ(p.en(10, 5), kBlanc);
+    EXPECT_EQ(p.en(6, 8), kBlanc);
+    EXPECT_EQ(p.en(2, 5), kBlanc);
+
+    // The null pen fills one row and one column less.
+    Planche q;
+    choisitStylo(*q.dc, kStyloNul);
+    choisitBrosse(*q.dc, brossePleine(kVert));
+    rectangle(*q.dc, 3, 3, 10, 8);
+    EXPECT_EQ(q.en(3, 3), kVert);
+    EXPECT_EQ(q.en(8, 6), kVert);
+    EXPECT_EQ(q.en(9, 5), kBlanc);
+    EXPECT_EQ(q.en(5, 7), kBlanc);
+}
+
+// The pixels cairo paints and those the recording says are marked agree, for
+// shapes that land on whole pixels.
+TEST(DessinCairo, AgreesWithTheRecordedRasterRules) {
+    auto dessine = [](ContexteDessin& dc) {
+        choisitStylo(dc, styloPlein(1, kRouge));
+        choisitBrosse(dc, brossePleine(kBleu));
+        rectangle(dc, 3, 4, 15, 11);
+        choisitStylo(dc, kStyloNul);
+        rectangle(dc, 20, 2, 26, 30);
+        choisitStylo(dc, styloPlein(1, kNoir));
+        deplaceVers(dc, 30, 35);
+        traceVers(dc, 2, 35);
+        traceVers(dc, 2, 14);
+        fixeDecoupe(dc, Rect{0, 0, 36, 33});
+        deplaceVers(dc, 33, 38);
+        traceVers(dc, 33, 20);
+    };
+    Planche p;
+    dessine(*p.dc);
+    auto enregistre = creeContexteEnregistreur();
+    dessine(*enregistre);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            bool marque = false;
+            for (const Primitive& pr : enregistre->journal()->primitives)
+                marque = marque || marquePixel(pr, Point{x, y});
+            EXPECT_EQ(p.en(x, y) != kBlanc, marque) << x << "," << y;
+        }
+}
+
+TEST(DessinCairo, HatchedBrushesOnTheDeviceGrid) {
+    struct Cas {
+        uint8_t hachure;
+        Point sur, hors;
+    } cas[] = {
+        {kHachureHorizontale, {5, 8}, {5, 9}},
+        {kHachureVerticale, {16, 3}, {17, 3}},
+        {kHachureDiagonale, {9, 1}, {10, 1}},
+        {kHachureDiagonaleInverse, {7, 1}, {8, 1}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(int(c.hachure));
+        for (ModeFond mode : {ModeFond::Transparent, ModeFond::Opaque}) {
+            Planche p;
+            choisitStylo(*p.dc, kStyloNul);
+            choisitBrosse(*p.dc, brosseHachuree(c.hachure, kRouge));
+            fixeModeFond(*p.dc, mode);
+            fixeCouleurFond(*p.dc, kVert);
+            rectangle(*p.dc, 0, 0, 33, 33);
+            EXPECT_EQ(p.en(c.sur.x, c.sur.y), kRouge);
+            // Between the hatches: the background colour only in opaque mode.
+            EXPECT_EQ(p.en(c.hors.x, c.hors.y), mode == ModeFond::Opaque ? kVert : kBlanc);
+        }
+    }
+}
+
+TEST(DessinCairo, DashGapsShowTheBackgroundOnlyWhenOpaque) {
+    for (ModeFond mode : {ModeFond::Transparent, ModeFond::Opaque}) {
+        Planche p;
+        choisitStylo(*p.dc, Stylo{StyleStylo::Tirets, 1, kRouge});
+        fixeModeFond(*p.dc, mode);
+        fixeCouleurFond(*p.dc, kVert);
+        deplaceVers(*p.dc, 0, 4);
+        traceVers(*p.dc, 39, 4);
+        EXPECT_EQ(p.en(5, 4), kRouge);
+        EXPECT_EQ(p.en(20, 4), mode == ModeFond::Opaque ? kVert : kBlanc); // in the first gap
+        EXPECT_EQ(p.en(30, 4), kRouge);
+    }
+}
+
+TEST(DessinCairo, PixelsEllipseAndClip) {
+    Planche p;
+    fixePixel(*p.dc, 7, 9, kBleu);
+    EXPECT_EQ(litPixel(*p.dc, 7, 9), kBleu);
+    EXPECT_FALSE(litPixel(*p.dc, 40, 0).has_value());
+    EXPECT_FALSE(litPixel(*p.dc, -1, 0).has_value());
+
+    choisitStylo(*p.dc, kStyloNul);
+    choisitBrosse(*p.dc, brossePleine(kRouge));
+    ellipse(*p.dc, 10, 10, 31, 31);
+    EXPECT_EQ(p.en(20, 20), kRouge);
+    EXPECT_EQ(p.en(11, 11), kBlanc); // a corner of the box stays out
+
+    fixeDecoupe(*p.dc, Rect{0, 30, 40, 35});
+    choisitBrosse(*p.dc, brossePleine(kVert));
+    rectangle(*p.dc, 0, 0, 41, 41);
+    EXPECT_EQ(p.en(5, 32), kVert);
+    EXPECT_EQ(p.en(5, 29), kBlanc);
+    EXPECT_EQ(p.en(5, 35), kBlanc);
+}
+
+TEST(DessinCairo, AnisotropicMappingScalesShapes) {
+    Planche p;
+    fixeModeProjection(*p.dc, ModeProjection::Anisotrope);
+    fixeEtendueFenetre(*p.dc, 1, 1);
+    fixeEtendueVue(*p.dc, 4, 4);
+    choisitStylo(*p.dc, kStyloNul);
+    choisitBrosse(*p.dc, brossePleine(kBleu));
+    remplitRectangle(*p.dc, Rect{1, 1, 3, 2}, brossePleine(kBleu)); // device (4, 4) to (12, 8)
+    EXPECT_EQ(p.en(4, 4), kBleu);
+    EXPECT_EQ(p.en(11, 7), kBleu);
+    EXPECT_EQ(p.en(12, 7), kBlanc);
+    EXPECT_EQ(p.en(11, 8), kBlanc);
+}
+
+TEST(DessinCairo, TextStaysInsideItsMeasuredBox) {
+    Planche p(120, 40);
+    choisitPolice(*p.dc, Police{20, false});
+    Taille court = mesureTexte(*p.dc, "Il");
+    Taille long_ = mesureTexte(*p.dc, "Milieu");
+    EXPECT_EQ(court.cy, 20);
+    EXPECT_GT(court.cx, 0);
+    EXPECT_GT(long_.cx, court.cx);
+    fixeModeFond(*p.dc, ModeFond::Opaque);
+    fixeCouleurFond(*p.dc, kVert);
+    fixeCouleurTexte(*p.dc, kNoir);
+    ecritTexte(*p.dc, 10, 10, "Milieu");
+    int sombres = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 120; ++x) {
+            Couleur c = p.en(x, y);
+            bool dedans = x >= 10 && x < 10 + long_.cx && y >= 10 && y < 30;
+            if (!dedans)
+                EXPECT_EQ(c, kBlanc) << x << "," << y;
+            else if (vert(c) < 100)
+                ++sombres;
+        }
+    EXPECT_GT(sombres, 20);
+    EXPECT_EQ(p.en(10, 10), kVert); // the opaque box, above the letters
+}
+
+TEST(DessinCairo, CopiesAndStretchedPictures) {
+    Planche source(10, 10);
+    choisitStylo(*source.dc, kStyloNul);
+    choisitBrosse(*source.dc, brossePleine(kRouge));
+    rectangle(*source.dc, 2, 2, 5, 5); // pixels 2..3
+    Planche dest(30, 30);
+    ASSERT_TRUE(copieBits(*dest.dc, 10, 20, 4, 4, *source.dc, 1, 1));
+    EXPECT_EQ(dest.en(10, 20), kBlanc); // source (1, 1)
+    EXPECT_EQ(dest.en(11, 21), kRouge); // source (2, 2)
+    EXPECT_EQ(dest.en(12, 22), kRouge);
+    EXPECT_EQ(dest.en(13, 23), kBlanc);
+    EXPECT_EQ(dest.en(14, 21), kBlanc); // outside the copied part
+
+    Image deux{2, 1, {argbDeCouleur(kRouge), argbDeCouleur(kBleu)}};
+    dessineImage(*dest.dc, deux, Rect{0, 0, 20, 10});
+    EXPECT_EQ(dest.en(2, 5), kRouge);
+    EXPECT_EQ(dest.en(17, 5), kBleu);
+    EXPECT_EQ(dest.en(25, 5), kBlanc);
+}
+
+TEST(DessinCairo, PngWrittenAndReadBack) {
+    Planche p(16, 12);
+    fixePixel(*p.dc, 3, 4, kRouge);
+    fixePixel(*p.dc, 15, 11, kBleu);
+    auto fichier = fichierTemporaire("png.png");
+    ASSERT_TRUE(ecritPng(p.bitmap, fichier.string()));
+    cairo_surface_t* lu = cairo_image_surface_create_from_png(fichier.string().c_str());
+    ASSERT_EQ(cairo_surface_status(lu), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(lu), 16);
+    EXPECT_EQ(cairo_image_surface_get_height(lu), 12);
+    auto pixel = [&](int x, int y) {
+        const unsigned char* d = cairo_image_surface_get_data(lu);
+        int pas = cairo_image_surface_get_stride(lu);
+        return couleurDeArgb(*reinterpret_cast<const uint32_t*>(d + y * pas + 4 * x));
+    };
+    EXPECT_EQ(pixel(3, 4), kRouge);
+    EXPECT_EQ(pixel(15, 11), kBleu);
+    EXPECT_EQ(pixel(0, 0), kBlanc);
+    cairo_surface_destroy(lu);
+    std::filesystem::remove(fichier);
+    EXPECT_FALSE(ecritPng(p.bitmap, "/nonexistent-directory/x.png"));
+}
+
+TEST(DessinCairo, VectorFilesHaveTheirHeader) {
+    struct Cas {
+        FormatVectoriel format;
+        const char* nom;
+        std::string entete;
+    } cas[] = {{FormatVectoriel::Svg, "v.svg", "<?xml"}, {FormatVectoriel::Pdf, "v.pdf", "%PDF-"}};
+    for (const auto& c : cas) {
+        auto fichier = fichierTemporaire(c.nom);
+        {
+            SortieVectorielle sortie(c.format, fichier.string(), 200, 100);
+            ASSERT_TRUE(sortie.ok());
+            ContexteDessin& dc = sortie.contexte();
+            choisitBrosse(dc, brosseHachuree(kHachureDiagonale, kBleu));
+            rectangle(dc, 10, 10, 100, 60);
+            deplaceVers(dc, 0, 0);
+            traceVers(dc, 199, 99);
+            ecritTexte(dc, 20, 70, "Sph\xE8re");
+            Image deux{2, 1, {argbDeCouleur(kRouge), argbDeCouleur(kBleu)}};
+            dessineImage(dc, deux, Rect{150, 10, 190, 30});
+            EXPECT_TRUE(sortie.termine());
+        }
+        std::ifstream f(fichier, std::ios::binary);
+        std::string contenu((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        EXPECT_GT(contenu.size(), 200u) << c.nom;
+        EXPECT_EQ(contenu.substr(0, c.entete.size()), c.entete) << c.nom;
+        std::filesystem::remove(fichier);
+    }
+    SortieVectorielle rate(FormatVectoriel::Pdf, "/nonexistent-directory/x.pdf", 10, 10);
+    EXPECT_FALSE(rate.ok());
+    rectangle(rate.contexte(), 0, 0, 5, 5); // draws nowhere, harmlessly
+}
+
+} // namespace
+} // namespace km32::platform
