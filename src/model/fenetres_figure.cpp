@@ -1,5 +1,10 @@
 #include "model/fenetres_figure.h"
 
+#include "model/table_figures.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+#include "sibling/table_partagee.h"
+
 namespace km32 {
 
 bool figureSansHote(const TfigureKalmetra& f) {
@@ -8,6 +13,38 @@ bool figureSansHote(const TfigureKalmetra& f) {
 
 uint32_t fenetreDeLaFigure(const TfigureKalmetra& f) {
     return figureSansHote(f) ? f.fenetreDessin : f.fenetreForme;
+}
+
+namespace {
+// The figure in slot numero, nullptr for 0, an empty slot or a number outside 1..64.
+TfigureKalmetra* figureOuRien(int16_t numero) {
+    return figureExiste(numero) ? figureDeNumero(numero) : nullptr;
+}
+} // namespace
+
+void attacheFenetreAFigure(int16_t numero, uint32_t fenetre) {
+    TfigureKalmetra* f = figureOuRien(numero);
+    if (!f) return;
+    if (figureSansHote(*f))
+        platform::changeParent(fenetre, TQTableDesVariablesPartagees()->parentAnnexes);
+    else if (f->fenetreProprietaire != 0)
+        platform::changeParent(fenetre, f->fenetreProprietaire);
+}
+
+void activeFenetreFigure(int16_t numero) {
+    TfigureKalmetra* f = figureOuRien(numero);
+    if (f && !figureSansHote(*f)) platform::activeFenetre(f->fenetreProprietaire);
+}
+
+platform::Rectangle rectangleClientFigure(int16_t numero) {
+    TfigureKalmetra* f = figureOuRien(numero);
+    if (f && !figureSansHote(*f)) return platform::rectangleClient(f->fenetreProprietaire);
+    return platform::rectangleClient(TQTableDesVariablesPartagees()->parentAnnexes);
+}
+
+int32_t signaleFigureModifiee(TfigureKalmetra& f) {
+    if (figureSansHote(f)) return 1;
+    return platform::envoieMessage(f.fenetreHote, platform::WM_KEYUP, 1025, 0);
 }
 
 } // namespace km32

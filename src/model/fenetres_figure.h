@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/figure.h"
+#include "platform/geometrie.h"
 
 namespace km32 {
 
@@ -12,14 +13,18 @@ bool figureSansHote(const TfigureKalmetra& f);
 // The drawing window for a figure without host window, else the form window.
 uint32_t fenetreDeLaFigure(const TfigureKalmetra& f);
 
-// These four call the platform's window service; their bodies are written
-// with the platform window module (not yet part of the library).
-struct TrectangleFenetre {
-    int32_t gauche = 0, haut = 0, droite = 0, bas = 0;
-};
+// Places a window of figure numero: under the shared table's parent of annex
+// windows for a figure without host window, else under the figure's owner
+// window when it has one. Nothing for an empty slot.
 void attacheFenetreAFigure(int16_t numero, uint32_t fenetre);
+// Activates the owner window of a hosted figure; nothing for 0, an empty slot
+// or a figure without host window.
 void activeFenetreFigure(int16_t numero);
-TrectangleFenetre rectangleClientFigure(int16_t numero);
+// The client rectangle of the owner window of a hosted figure, else of the
+// shared table's parent of annex windows.
+platform::Rectangle rectangleClientFigure(int16_t numero);
+// Tells the host the figure changed (code 1025 with WM_KEYUP) and returns the
+// host's answer; 1 for a figure without host window.
 int32_t signaleFigureModifiee(TfigureKalmetra& f);
 
 } // namespace km32
