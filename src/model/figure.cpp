@@ -1,5 +1,7 @@
 #include "model/figure.h"
 
+#include "model/catalogue.h"
+
 #include "base/texte.h"
 #include "phrases/phrase.h"
 
@@ -59,10 +61,7 @@ const TObjetFigure& objet(const TfigureKalmetra& f, int i) {
 }
 
 bool estObjetLibre(const TObjetFigure& o) {
-    if (o.numeroPrototype != 0) return false;
-    const uint8_t c = o.codeConstruction;
-    return (c >= 1 && c <= 7) || c == 44 || c == 45 || c == 74 || c == 75 || c == 132 || c == 148 ||
-           c == 189 || c == 206;
+    return o.numeroPrototype == 0 && estConstructionLibre(o.codeConstruction);
 }
 
 bool estObjetLibreBloque(const TObjetFigure& o) {
@@ -73,30 +72,8 @@ bool estVariableLibre(const TObjetFigure& o) {
     return (o.codeConstruction == 44 || o.codeConstruction == 45) && o.numeroPrototype == 0;
 }
 
-namespace {
-// Construction codes of drawn objects.
-std::bitset<256> codesDessinables() {
-    std::bitset<256> s;
-    auto plage = [&](int a, int b) {
-        for (int c = a; c <= b; ++c)
-            s.set(c);
-    };
-    plage(1, 21);
-    plage(23, 37);
-    plage(130, 142);
-    plage(172, 176);
-    plage(209, 213);
-    plage(249, 254);
-    for (int c : {59,  60,  71,  105, 113, 125, 126, 144, 146, 147, 148, 150, 151, 153, 155, 156, 161,
-                  162, 170, 181, 182, 184, 188, 189, 192, 197, 201, 202, 203, 206, 218, 219, 232})
-        s.set(c);
-    return s;
-}
-} // namespace
-
 bool estObjetDessinable(const TObjetFigure& o) {
-    static const std::bitset<256> dessinables = codesDessinables();
-    return dessinables.test(o.codeConstruction);
+    return estConstructionDessinable(o.codeConstruction);
 }
 
 void changeDrapeauObjet(TObjetFigure& o, uint16_t masque, bool active) {
