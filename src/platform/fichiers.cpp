@@ -1,7 +1,10 @@
 #include "platform/fichiers.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -54,26 +57,42 @@ ResultatLecture litFichier(std::string_view nom, std::size_t limite) {
     return r;
 }
 
+namespace {
+// Writes every byte to fd, going on after interruptions.
+bool ecritTout(int fd, std::string_view octets) {
+    std::size_t fait = 0;
+    while (fait < octets.size()) {
+        ssize_t n = ::write(fd, octets.data() + fait, octets.size() - fait);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        fait += std::size_t(n);
+    }
+    return true;
+}
+
+// Permissions of the new file: those of the file it replaces, else the usual
+// ones for a new file under the process's mask.
+mode_t modeDuFichier(const std::string& cible) {
+    struct stat s;
+    if (::stat(cible.c_str(), &s) == 0 && S_ISREG(s.st_mode)) return s.st_mode & 07777;
+    mode_t masque = ::umask(0);
+    ::umask(masque);
+    return 0666 & ~masque;
+}
+} // namespace
+
 bool ecritFichier(std::string_view nom, std::string_view octets) {
     if (nom.empty()) return false;
-    std::filesystem::path p = chemin(nom);
-    std::filesystem::path provisoire = p;
-    provisoire += ".~km32";
-    std::error_code erreur;
-    bool ok = false;
-    {
-        Fichier fichier{std::fopen(provisoire.c_str(), "wb")};
-        if (!fichier.f) return false;
-        ok = std::fwrite(octets.data(), 1, octets.size(), fichier.f) == octets.size() &&
-             std::fflush(fichier.f) == 0 && ::fsync(::fileno(fichier.f)) == 0;
-        ok = std::fclose(fichier.f) == 0 && ok;
-        fichier.f = nullptr;
-    }
-    if (ok) {
-        std::filesystem::rename(provisoire, p, erreur);
-        ok = !erreur;
-    }
-    if (!ok) std::filesystem::remove(provisoire, erreur);
+    const std::string cible = chemin(nom).string();
+    // A new file with a unique name beside the target, so that nothing that
+    // already exists there is touched before the rename.
+    std::string provisoire = cible + ".km32-XXXXXX";
+    int fd = ::mkstemp(provisoire.data());
+    if (fd < 0) return false;
+    bool ok = ecritTout(fd, octets) && ::fchmod(fd, modeDuFichier(cible)) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(provisoire.c_str(), cible.c_str()) == 0;
+    if (!ok) ::unlink(provisoire.c_str());
     return ok;
 }
 

@@ -1,15 +1,10 @@
 #include "sibling/textes_tq.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <unordered_map>
 
-#include "base/texte.h"
+#include "platform/fichiers.h"
 #include "sibling/table_partagee.h"
 
 namespace km32 {
@@ -35,41 +30,12 @@ bool texteBorne(const char* texte, std::string& sortie) {
     return true;
 }
 
-bool ecritTout(int fd, const std::string& octets) {
-    std::size_t fait = 0;
-    while (fait < octets.size()) {
-        ssize_t n = ::write(fd, octets.data() + fait, octets.size() - fait);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        fait += std::size_t(n);
-    }
-    return true;
-}
-
-// Permissions of the new file: those of the file it replaces, else the usual
-// ones for a new file under the process's mask.
-mode_t modeDuFichier(const std::string& chemin) {
-    struct stat s;
-    if (::stat(chemin.c_str(), &s) == 0 && S_ISREG(s.st_mode)) return s.st_mode & 07777;
-    mode_t masque = ::umask(0);
-    ::umask(masque);
-    return 0666 & ~masque;
-}
 } // namespace
 
 bool TQEnregistreTexte(const char* texte, std::string_view nomFichier) {
     std::string octets;
     if (!texteBorne(texte, octets) || nomFichier.empty() || nomFichier.size() > 255) return false;
-    // Names inside the library are Windows-1252; the file system takes UTF-8.
-    std::string chemin = utf8DeWindows1252(nomFichier);
-    std::string provisoire = chemin + ".km32-XXXXXX";
-    int fd = ::mkstemp(provisoire.data());
-    if (fd < 0) return false;
-    bool ok = ecritTout(fd, octets) && ::fchmod(fd, modeDuFichier(chemin)) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(provisoire.c_str(), chemin.c_str()) == 0;
-    if (!ok) ::unlink(provisoire.c_str());
-    return ok;
+    return platform::ecritFichier(nomFichier, octets);
 }
 
 void TQInstalleTexteFigureNouvelleEspace(const char* texte) {
