@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/geometrie.h"
+
 namespace km32::platform {
 
 // A colour the way the system stores it: R + 256 G + 65536 B (0x00BBGGRR).
@@ -24,29 +26,15 @@ constexpr uint8_t bleu(Couleur c) {
 constexpr Couleur kNoir = 0x000000;
 constexpr Couleur kBlanc = 0xFFFFFF;
 
-struct Point {
-    int32_t x = 0;
-    int32_t y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
 struct Taille {
     int32_t cx = 0;
     int32_t cy = 0;
     friend bool operator==(const Taille&, const Taille&) = default;
 };
 
-// Right and bottom edges are exclusive: (0, 0, 10, 5) covers pixels 0..9 by 0..4.
-struct Rect {
-    int32_t gauche = 0;
-    int32_t haut = 0;
-    int32_t droite = 0;
-    int32_t bas = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-    int32_t largeur() const { return droite - gauche; }
-    int32_t hauteur() const { return bas - haut; }
-    bool estVide() const { return droite <= gauche || bas <= haut; }
-};
+// The drawing code's name for the platform rectangle: right and bottom edges
+// are exclusive, (0, 0, 10, 5) covers pixels 0..9 by 0..4.
+using Rect = Rectangle;
 
 // The rectangle with its corners put in order (left <= right, top <= bottom).
 Rect normalise(Rect r);
