@@ -35,7 +35,10 @@ void reinitialiseErreurs() {
 }
 
 std::string texteErreurDeNumero(uint16_t n) {
-    const std::string phrase = phraseMultiLigneLocale(n);
+    return remplaceMarquesErreur(phraseMultiLigneLocale(n));
+}
+
+std::string remplaceMarquesErreur(const std::string& phrase) {
     std::string texte;
     for (std::size_t i = 0; i < phrase.size(); ++i) {
         if (phrase[i] != '#') {

@@ -21,6 +21,9 @@ inline std::string& nomErreur2() {
     return etatErreurs().nomErreur2;
 }
 
+// A phrase with "#2" replaced by nomErreur2 and "#" followed by any other
+// character (or ending the text) by nomErreur1.
+std::string remplaceMarquesErreur(const std::string& phrase);
 // The text of phrase n with "#2" replaced by nomErreur2 and "#" followed by
 // any other character by nomErreur1.
 std::string texteErreurDeNumero(uint16_t n);
