@@ -26,8 +26,4 @@ void evalueExpressionParametre(const TfigureKalmetra& f, int n, int i, uint8_t& 
 // reason on failure (values left as they were).
 void calculeMesure(TfigureKalmetra& f, int n);
 
-// Volume (163), area (165) of a solid and perimeter (208) of a polygon:
-// computed by the solids, which replace this placeholder.
-void calculeMesureSolide(TfigureKalmetra& f, int n);
-
 } // namespace km32

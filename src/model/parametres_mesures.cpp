@@ -7,6 +7,8 @@
 #include "model/objets_figure.h"
 #include "model/operations.h"
 #include "model/parametres_expression.h"
+#include "model/solides/mesures_solides.h"
+#include "model/solides/polyedres.h"
 #include "model/vecteurs.h"
 
 namespace km32 {
@@ -150,9 +152,13 @@ void calculeMesure(TfigureKalmetra& f, int n) {
         break;
     }
     case 163:
+        range(1, volumeSolide(f, p1) / (u * u * u));
+        break;
     case 165:
+        range(1, aireSolide(f, p1) / (u * u));
+        break;
     case 208:
-        calculeMesureSolide(f, n);
+        range(1, perimetrePolygone(polyedreDe(donneesPolyedreObjet(f, p1))) / u);
         break;
     default:
         break; // codes 53 to 58 compute nothing
