@@ -162,6 +162,28 @@ TEST(CatalogueFrancais, LineBreaksOnlyInMessagesAndTheKeyQuestion) {
     EXPECT_EQ(avecRetour, 113u);
 }
 
+TEST(CatalogueFrancais, NumbersAreTheSharedListAndTheFrenchOnlyOnes) {
+    // The numbers every language holds, as ranges, then the French-only ones.
+    const std::pair<int, int> communs[] = {
+        {1, 219},     {231, 264},   {432, 510},   {531, 531},   {533, 533},   {535, 635},   {637, 669},
+        {671, 678},   {693, 698},   {700, 711},   {2000, 2271}, {2273, 2418}, {2420, 2514}, {2516, 2544},
+        {4000, 4004}, {4016, 4045}, {4069, 4070}, {4073, 4078}, {4083, 4092}, {4123, 4126}, {4129, 4178},
+        {4180, 4250}, {4252, 4277}, {4279, 4326}, {4403, 4417}, {4501, 4576}, {4589, 4591}, {4595, 4595},
+        {4600, 4605}, {4613, 4613}, {4615, 4615}, {4624, 4651}, {4653, 4670}, {4672, 4676}, {4681, 4682},
+        {4684, 4692}, {4694, 4694}, {4696, 4699}, {4701, 4714}, {4716, 4719}, {4801, 4801}, {5001, 5067},
+        {5071, 5076}, {5101, 5105}, {5113, 5113}, {5125, 5128}, {5130, 5151}, {5153, 5170}, {5172, 5176},
+        {5181, 5182}, {5184, 5192}, {5196, 5197}, {5201, 5214}, {5216, 5217}, {9901, 9913}, {9915, 9938},
+        {9940, 9941}};
+    std::set<int> attendus(std::begin(kFrancaisSeulement), std::end(kFrancaisSeulement));
+    for (auto [a, b] : communs)
+        for (int n = a; n <= b; ++n)
+            attendus.insert(n);
+    std::set<int> presents;
+    for (const EntreePhrase& e : entrees(kLangueFrancaise))
+        presents.insert(e.numero);
+    EXPECT_EQ(presents, attendus);
+}
+
 TEST(CatalogueFrancais, CommandTitlesFollowTheConstructionNames) {
     // Where a construction name 5000 + n exists and no exception is given,
     // title 4500 + n is that name with a capital first letter.
