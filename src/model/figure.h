@@ -1,0 +1,379 @@
+#pragma once
+// The figure record: its objects, values, parent lists, parameter-expression
+// records, texts, view and settings, and the side tables it owns.
+//
+// Numbering: values, parents, samples, parameter-expression records,
+// expression constants and operand bytes are counted from 1, as object
+// numbers are; index 0 of each array is never used. Read them through the
+// checked accessors below (an index out of range throws ErreurInterne).
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "base/erreur.h"
+#include "model/style.h"
+#include "model/tables_annexes.h"
+
+namespace km32 {
+
+// Fixed capacities: behaviour depends on them ("Structure saturée").
+constexpr int kMaxObjets = 255;
+constexpr int kObjetsPredefinis = 13; // objects 1 to 13 are built in
+constexpr int kMaxValeurs = 2000;
+constexpr int kMaxParents = 2000;
+constexpr int kMaxEchantillons = 9000;
+constexpr int kMaxExpressions = 500;
+constexpr int kMaxConstantes = 1000;
+constexpr int kMaxOctetsOperandes = 4000;
+constexpr int kMaxFigures = 64;
+
+// A set of object numbers 0 to 255 (bit n = object n).
+using TEnsembleObjets = std::bitset<256>;
+
+// Kinds of objects, with the numbers the construction catalogue uses.
+enum NatureObjet : uint8_t {
+    kNaturePoint = 1,
+    kNatureSegment = 2,
+    kNatureDroite = 3,
+    kNatureDemiDroite = 4,
+    kNatureCercle = 5,
+    kNatureArcDeCercle = 6,
+    kNatureRepere = 7,
+    kNatureNombreReel = 8,
+    kNatureFonction = 9,
+    kNatureUniteDeLongueur = 10,
+    kNatureVecteur = 14,
+    kNatureTransformation = 15,
+    kNatureCourbe = 16,
+    kNatureAffichage = 17,
+    kNatureCommande = 20,
+    kNatureSuite = 22,
+    kNatureFonction2Variables = 23,
+    kNatureFonction3Variables = 24,
+    kNaturePolyedreConvexe = 25,
+    kNaturePolygoneConvexe = 26,
+    kNatureSphere = 27,
+    kNaturePlan = 28,
+    kNatureCylindre = 29,
+    kNatureCone = 30,
+    kNaturePatronPolyedre = 31,
+    kNatureTroncDeCone = 32,
+    kNatureCalotteSpherique = 33,
+    kNatureMaillage = 34,
+};
+
+// Bits of the object flag word.
+enum DrapeauObjet : uint16_t {
+    kDrapeauAngleEnDegres = 1u << 0,
+    kDrapeauProtege = 1u << 1,
+    kDrapeauAccesInterdit = 1u << 2,
+    kDrapeauBloque = 1u << 3,
+    kDrapeauOption = 1u << 4, // first solution / driving loops / step in the other unit
+    kDrapeauPasNonModifiable = 1u << 5,
+    kDrapeauProtegeSaufRedefinition = 1u << 6,
+    kDrapeauProtegeARappelLimite = 1u << 7,
+    kDrapeauDependDeObjetLibreActif = 1u << 9,
+};
+
+// One object of a figure.
+struct TObjetFigure {
+    uint8_t nature = 0;      // NatureObjet
+    uint8_t longueurNom = 0; // name (and label) slice of the object-name text
+    uint16_t debutNom = 0;   // 1-based
+    uint8_t nombreValeurs = 0;
+    uint16_t premiereValeur = 0;
+    uint8_t nombreParents = 0;
+    uint16_t premierParent = 0;
+    uint8_t nombreExpressions = 0;
+    uint16_t premiereExpression = 0;
+    uint16_t nombreEchantillons = 0;
+    uint16_t premierEchantillon = 0; // for a repeating key command (code 22): its timer id
+    uint8_t codeConstruction = 0;
+    uint8_t uniteLongueur = 0;             // object number of its unit of length, 0 = none (1.0)
+    uint16_t drapeaux = 0;                 // DrapeauObjet bits
+    TstyleObjet style;                     // for a command (kind 20) the first byte is its key code
+    uint8_t sourcesCouleur[3] = {0, 0, 0}; // objects giving red, green, blue (0 = none)
+    uint8_t octetObjet = 0;
+    uint8_t nonDefini = 0;
+    uint16_t raison = 0; // phrase number of why it is undefined
+    uint8_t objetLimite = 0;
+    uint8_t numeroPrototype = 0;     // 1 to 50 for a result of a prototype
+    uint8_t emplacementFonction = 0; // 1 to 100 in the function table
+    uint8_t emplacementSolide = 0;   // 1 to 100 in the polyhedra table, or 1 to 50 in the mesh table
+    uint8_t pointColle = 0;          // the point this point must stay on (code 132)
+};
+
+// Readers of the flag word.
+inline bool angleEnDegres(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauAngleEnDegres;
+}
+inline bool estProtege(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauProtege;
+}
+inline bool accesInterdit(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauAccesInterdit;
+}
+inline bool estBloque(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauBloque;
+}
+inline bool estPremiereSolution(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauOption;
+}
+inline bool pilotageEnBoucle(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauOption;
+}
+inline bool pasEnUniteAlternative(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauOption;
+}
+inline bool pasNonModifiable(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauPasNonModifiable;
+}
+inline bool protegeSaufRedefinition(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauProtegeSaufRedefinition;
+}
+inline bool protegeARappelLimite(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauProtegeARappelLimite;
+}
+inline bool dependDeObjetLibreActif(const TObjetFigure& o) {
+    return o.drapeaux & kDrapeauDependDeObjetLibreActif;
+}
+
+// Construction predicates.
+bool estObjetLibre(const TObjetFigure& o);
+bool estObjetLibreBloque(const TObjetFigure& o);
+bool estVariableLibre(const TObjetFigure& o);
+bool estObjetDessinable(const TObjetFigure& o);
+// Sets (on) or clears the mask bits; protecting or unprotecting (mask exactly
+// the protected bit) also clears the protected-except-redefinition bit.
+void changeDrapeauObjet(TObjetFigure& o, uint16_t masque, bool active);
+
+// The keyboard key of a command object (first byte of its style; 255 = none).
+uint8_t toucheObjet(const TObjetFigure& o);
+void fixeToucheObjet(TObjetFigure& o, uint8_t touche);
+// The key's name (at most 10 characters).
+std::string nomToucheObjet(const TObjetFigure& o);
+
+// One sample of a locus or curve, in integer model units.
+struct Techantillon {
+    uint8_t rupture = 0; // a break in the sampled line before this sample
+    int32_t x = 0, y = 0, z = 0;
+};
+using TblocEchantillons = std::array<Techantillon, kMaxEchantillons + 1>;
+
+// A compiled parameter expression stored in the figure.
+struct TExpressionParametre {
+    uint8_t nombreConstantes = 0;
+    uint16_t premiereConstante = 0; // into the expression constants, 1 to 1000
+    uint8_t longueurTexte = 0;
+    uint16_t debutTexte = 0; // 1-based position in the formula text
+    uint8_t nombreOctets = 0;
+    uint16_t debutOctets = 0; // into the operand bytes, 1 to 4000
+    uint8_t constante = 0;    // 1: the value is the one stored in the object's values
+};
+
+// Two records the drawing subsystem keeps in the view settings, each led by three bytes.
+struct TenregistrementVue {
+    uint8_t octets[3] = {0, 0, 0};
+};
+
+// The record of one figure, its fields in the system's order. Fields that
+// only the drawing, text or host subsystems interpret are named by their
+// role; those subsystems give them their meaning.
+struct TfigureKalmetra {
+    TfigureKalmetra();
+    ~TfigureKalmetra();
+    TfigureKalmetra(const TfigureKalmetra&) = delete;
+    TfigureKalmetra& operator=(const TfigureKalmetra&) = delete;
+
+    // Fill counters.
+    uint8_t nombreObjets = kObjetsPredefinis; // 13 to 255
+    uint16_t valeursUtilisees = 0;            // at most 2000
+    uint16_t echantillonsUtilises = 0;        // at most 9000
+    uint16_t parentsUtilises = 0;             // at most 2000
+    uint16_t expressionsUtilisees = 0;        // at most 500
+    uint16_t constantesUtilisees = 0;         // at most 1000 (the line store's constants)
+    uint16_t octetsOperandesUtilises = 0;     // at most 4000
+
+    // View (the drawing subsystem keeps it).
+    double etendueVue = 10.0;
+    double uniteSurPetiteDimension = 0.1;            // Uxyz as a fraction of the window's smaller side
+    double borneInferieure = 0, borneSuperieure = 0; // read by horsDesBornes
+    double echelle = 1; // integer model units per unit, read by coordonneeEntiere
+    double reelVue = 0;
+    double anglesVue[3] = {0, 0, 0}; // radians
+    double centreEcranX = 0, centreEcranY = 0;
+    double fractionsCentre[2] = {0.5, 0.5};
+    double coefficientsProjection[6] = {0, 0, 0, 0, 0, 0}; // read by projetteX, projetteY
+    int32_t largeurZoneDessin = 0, hauteurZoneDessin = 0;  // in the units of projetteX and projetteY
+    double anglesVueInitiale[3] = {0, 0, 0};
+    double pasClavier = 5.0;
+    uint8_t projectionOblique = 0;
+    double parametresOblique[2] = {-0.3, -0.3};
+
+    uint8_t versionTexte = 1;
+    uint8_t octetVersion = 1;
+    uint8_t nomsPointsAffiches = 1;
+    std::string nomFigure;     // at most 80
+    std::string cheminFichier; // at most 255
+    uint8_t texteInitialEchoue = 0;
+    std::unique_ptr<std::string> texteEnAttente;
+    std::string texteDesNoms; // all object names back to back
+
+    std::array<double, kMaxValeurs + 1> valeurs{};
+    std::unique_ptr<TblocEchantillons> echantillons;
+    std::array<uint8_t, kMaxParents + 1> parents{};
+    std::array<uint8_t, kMaxOctetsOperandes + 1> octetsOperandes{};
+    std::string texteDesFormules;
+    std::array<TExpressionParametre, kMaxExpressions + 1> expressions{};
+    std::array<double, kMaxConstantes + 1> constantesExpressions{};
+    std::array<TObjetFigure, kMaxObjets + 1> objets{};
+
+    // Drawing settings block.
+    int32_t entierDessin = -1;
+    uint32_t masquesDessin[7] = {~0u, ~0u, ~0u, ~0u, ~0u, ~0u, ~0u};
+
+    TEnsembleObjets ensembleTrace; // objects whose parents are traced
+    uint8_t modeTrace = 0;
+    uint8_t modeTraceALaDemande = 0;
+    uint8_t minuteriesCommandesActives = 0;
+    uint8_t octetTrace = 0;
+    uint8_t modifiee = 0;
+
+    std::unique_ptr<TtableAnnexes> tableAnnexes;
+    std::unique_ptr<TtableDesPolyedres> tableDesPolyedres;
+    std::unique_ptr<TtableMaillages> tableMaillages;
+    std::unique_ptr<TtableElementsSolides> tableElementsSolides;
+    std::unique_ptr<TblocDessin> blocDessin;
+    std::unique_ptr<TtableTraces> tableTraces;
+
+    int32_t largeurImage = 491, hauteurImage = 263; // pixels
+
+    // Window and drawing state (drawing subsystem).
+    int32_t entierFenetre = 0;
+    uint32_t contexteDessin = 0; // device context being drawn on
+    uint8_t octetsFenetre[2] = {0, 0};
+    uint32_t fenetreDessin = 0; // drawing window handle
+    uint8_t octetFenetre = 0;
+    uint8_t filDeFer = 0;
+    uint8_t defautObjetsNonValides = 0;
+    uint8_t octetAffichage = 0;
+    uint8_t partiesCacheesPointillees = 0;
+    uint8_t polyedresAPreparer = 0;
+    uint8_t octetAffichage4 = 0;
+    std::unique_ptr<TetatGlisser> etatGlisser;
+
+    uint8_t objetLibreActif = 0;
+    uint8_t causeDernierMouvement = 0;
+
+    // Dialog state (host subsystem).
+    uint8_t octetsDialogue[4] = {0, 0, 0, 0};
+    uint8_t objetDialogue = 0;
+    uint8_t octetDialogue = 0;
+    std::unique_ptr<TDialogueObjet> dialogue;
+
+    // Defaults for new objects.
+    uint8_t octetDefauts = 0;
+    uint8_t uniteLongueurParDefaut = 2; // Uxyz
+    uint8_t repereParDefaut = 1;        // Rxyz
+    uint8_t anglesEnDegresParDefaut = 0;
+
+    // Print and copy settings (host subsystem).
+    uint8_t octetImpression = 0;
+    std::string texteImpression = "CF"; // at most 2
+    int32_t valeurImpression = 0;
+    uint8_t octetCopie = 0;
+    std::string texteCopie = "CF"; // at most 2
+    int32_t valeurCopie = 0;
+    double cadreImage[4] = {0.1, 0.1, 0.9, 0.9};
+
+    uint8_t octetZoneAffichages = 0;
+    int32_t hauteurZoneAffichages = 0;
+
+    std::unique_ptr<std::string> tampon; // released by libereTamponFigure
+    TEnsembleObjets ensembleDesigne;
+    uint8_t traitsEpais = 0;
+    std::unique_ptr<std::string> texteCommentaire;
+    std::unique_ptr<std::string> lignesDifferees;
+    uint8_t importationActive = 0;
+    std::unique_ptr<TVariablesPartagees> variablesPartagees;
+    uint8_t octetsTexte[3] = {0, 0, 0};
+
+    // Clock (timer 271).
+    uint16_t intervalleHorloge = 100; // ms
+    uint8_t rearmementsHorloge = 0;
+    uint8_t horlogeEnMarche = 0;
+
+    TEnsembleObjets ensembleDessin;
+    uint8_t cadrageInterdit = 0;
+    std::unique_ptr<ThistoriqueVues> historiqueVues;
+    uint8_t octetVue = 0;
+    TenregistrementVue enregistrementsVue[2];
+    int32_t entiersVue[2] = {1, 1};
+
+    // Isolated plane.
+    double planIsole[4] = {0, 0, 0, 0}; // a, b, c, d
+    uint8_t reglagePlanIsole = 0;
+    uint8_t aucunPlanIsole = 1;
+    uint8_t planDeFaceMaintenu = 0;
+    uint8_t octetPlan = 1;
+    uint8_t octetPlan2 = 0;
+    TEnsembleObjets ensemblePlan;
+
+    uint8_t echantillonnageLieux[3] = {0, 0, 0};
+    uint8_t octetChangementVue = 1;
+    uint8_t changementVuePermis = 1;
+
+    uint32_t couleurFond = 0xFFFFFF;
+    uint32_t reglageCouleurFond = 0;
+    uint8_t drapeauCouleurFond = 0;
+    uint8_t exportationRotations = 0;
+    uint8_t importationRotations = 0;
+    int32_t numeroFigure = 0;
+    uint8_t menuContextuelConstruit = 0;
+    std::string titreFenetre; // at most 80
+
+    // Bytes of the drawing and host subsystems, and the host's window objects.
+    uint8_t octetDessinHote = 0;
+    uint8_t octetsDessinHote[3] = {0, 0, 0};
+    uint8_t octetsHote[5] = {0, 0, 0, 0, 0};
+    int32_t entierHote = 0;
+    std::unique_ptr<TimageFond> imageFond;
+    std::unique_ptr<TobjetFenetreFigure> objetFenetre;
+
+    uint8_t grosCaracteres = 0;
+    uint8_t reglageNonValidesEcrit = 0;
+    TfigureKalmetra* proprietairePrototypes = this; // non-owning
+    uint32_t fenetreHote = 0, fenetreForme = 0, fenetreProprietaire = 0;
+    uint8_t texteModifie = 0;
+    std::unique_ptr<TtableDesPrototypes> tableDesPrototypes;
+    std::unique_ptr<TtableDesFonctions> tableDesFonctions;
+
+    // Host bytes, the text language's query lines.
+    uint8_t octetsHoteFin[2] = {0, 0};
+    uint8_t blocHote[32] = {};
+    std::string listeReponses;
+    uint8_t modeRequete = 0;
+    uint8_t octetFin = 0;
+
+    TEnsembleObjets ensembleSecondeDirection; // lines of code 247 using their second direction
+    TEnsembleObjets ensembleParametresLibres; // objects that received a free-object parameter line
+};
+
+// Checked element access, counted from 1 (throws ErreurInterne out of range).
+double& valeur(TfigureKalmetra& f, int k);
+double valeur(const TfigureKalmetra& f, int k);
+uint8_t& parent(TfigureKalmetra& f, int k);
+uint8_t parent(const TfigureKalmetra& f, int k);
+Techantillon& echantillon(TfigureKalmetra& f, int k); // the block must exist
+TExpressionParametre& expressionParametre(TfigureKalmetra& f, int k);
+const TExpressionParametre& expressionParametre(const TfigureKalmetra& f, int k);
+double& constanteExpression(TfigureKalmetra& f, int k);
+uint8_t& octetOperande(TfigureKalmetra& f, int k);
+uint8_t octetOperande(const TfigureKalmetra& f, int k);
+// Objects 0 to 255 (0 is never used).
+TObjetFigure& objet(TfigureKalmetra& f, int i);
+const TObjetFigure& objet(const TfigureKalmetra& f, int i);
+
+} // namespace km32

@@ -1,0 +1,317 @@
+#include "model/objets_figure.h"
+
+#include <cmath>
+
+#include "base/texte.h"
+#include "model/operations.h"
+#include "model/vecteurs.h"
+
+namespace km32 {
+
+namespace {
+constexpr std::size_t kLongueurNom = 80;
+constexpr std::size_t kLongueurNomCherche = 10;
+
+bool estLigneADeuxPoints(uint8_t code) {
+    return code == 30 || code == 33 || code == 34;
+}
+
+// The object's slice of the object-name text (name, blank, label).
+std::string_view trancheNom(const TfigureKalmetra& f, int i) {
+    const TObjetFigure& o = objet(f, i);
+    const std::string& t = f.texteDesNoms;
+    if (o.longueurNom == 0 || o.debutNom < 1 || o.debutNom > t.size()) return {};
+    return std::string_view(t).substr(o.debutNom - 1, o.longueurNom);
+}
+} // namespace
+
+double valeurObjet(const TfigureKalmetra& f, int i, int k) {
+    return valeur(f, objet(f, i).premiereValeur + k - 1);
+}
+double& valeurObjet(TfigureKalmetra& f, int i, int k) {
+    return valeur(f, objet(f, i).premiereValeur + k - 1);
+}
+uint8_t parentObjet(const TfigureKalmetra& f, int i, int k) {
+    return parent(f, objet(f, i).premierParent + k - 1);
+}
+uint8_t& parentObjet(TfigureKalmetra& f, int i, int k) {
+    return parent(f, objet(f, i).premierParent + k - 1);
+}
+
+int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k) {
+    const int n = objet(f, i).premiereExpression + k - 1;
+    verifieIndice(n, 0, 65535, "parameter expression number");
+    return n;
+}
+
+double uniteDeLongueurObjet(const TfigureKalmetra& f, int i) {
+    const uint8_t u = objet(f, i).uniteLongueur;
+    return u == 0 ? 1.0 : valeurObjet(f, u, 1);
+}
+
+std::size_t longueurTexteDesNoms(const TfigureKalmetra& f) {
+    return f.texteDesNoms.size();
+}
+std::size_t longueurTexteDesFormules(const TfigureKalmetra& f) {
+    return f.texteDesFormules.size();
+}
+
+std::string nomObjet(const TfigureKalmetra& f, int i) {
+    if (i <= 0 || i > f.nombreObjets) return {};
+    const TObjetFigure& o = objet(f, i);
+    if (estLigneADeuxPoints(o.codeConstruction)) {
+        const int p0 = parentObjet(f, i, 1), p1 = parentObjet(f, i, 2);
+        // Parents always come before their object; anything else is not followed.
+        if (p0 < i && p1 < i) return coupe(nomObjet(f, p0) + nomObjet(f, p1), kLongueurNom);
+    }
+    const std::string_view tranche = trancheNom(f, i);
+    return coupe(tranche.substr(0, tranche.find(' ')), kLongueurNom);
+}
+
+std::string texteEtiquetteObjet(const TfigureKalmetra& f, int i) {
+    if (i <= 0 || i > f.nombreObjets) return {};
+    const uint8_t nature = objet(f, i).nature;
+    if (nature != kNaturePoint && nature != kNatureAffichage) return {};
+    const std::string_view tranche = trancheNom(f, i);
+    const std::size_t blanc = tranche.find(' ');
+    if (blanc == std::string_view::npos) return {};
+    return coupe(tranche.substr(blanc + 1), kLongueurNom);
+}
+
+std::string nomObjetOuVecteur(const TfigureKalmetra& f, int i) {
+    if (i > 0 && i <= f.nombreObjets && objet(f, i).nature == kNatureVecteur)
+        return coupe("vec(" + nomObjet(f, i) + ")", kLongueurNom);
+    return nomObjet(f, i);
+}
+
+std::string nomObjetNotation(const TfigureKalmetra& f, int i) {
+    if (i > 0 && i <= f.nombreObjets) {
+        switch (objet(f, i).codeConstruction) {
+        case 30:
+            return coupe("(" + nomObjet(f, i) + ")", kLongueurNom);
+        case 33:
+            return coupe("[" + nomObjet(f, i) + ")", kLongueurNom);
+        case 34:
+            return coupe("[" + nomObjet(f, i) + "]", kLongueurNom);
+        }
+    }
+    return nomObjetOuVecteur(f, i);
+}
+
+std::string nomObjetInverse(const TfigureKalmetra& f, int i) {
+    return coupe(nomObjet(f, parentObjet(f, i, 2)) + nomObjet(f, parentObjet(f, i, 1)), kLongueurNom);
+}
+
+int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature) {
+    const std::string cherche = coupe(nom, kLongueurNomCherche);
+    for (int n = 1; n <= f.nombreObjets; ++n)
+        if (objet(f, n).nature == nature && nomObjet(f, n) == cherche) return n;
+    return 0;
+}
+
+int numeroObjetDeNotation(const TfigureKalmetra& f, std::string_view nom) {
+    const std::string cherche = coupe(nom, kLongueurNomCherche);
+    if (!cherche.empty() && (cherche[0] == '(' || cherche[0] == '['))
+        return numeroObjetDeCrochets(f, cherche);
+    // Points, vectors and the rest win over lines, half-lines and segments of the same name.
+    for (int n = f.nombreObjets; n >= 1; --n)
+        if (!estLigneADeuxPoints(objet(f, n).codeConstruction) && nomObjetOuVecteur(f, n) == cherche)
+            return n;
+    for (int n = f.nombreObjets; n >= 1; --n)
+        if (nomObjetOuVecteur(f, n) == cherche) return n;
+    return 0;
+}
+
+int numeroObjetDeCrochets(const TfigureKalmetra& f, std::string_view nom) {
+    if (nom.size() < 3) return 0;
+    const char ouvre = nom.front(), ferme = nom.back();
+    if ((ouvre != '(' && ouvre != '[') || (ferme != ')' && ferme != ']')) return 0;
+    const std::string_view dedans = nom.substr(1, nom.size() - 2);
+    for (int n = 1; n <= f.nombreObjets; ++n) {
+        const uint8_t code = objet(f, n).codeConstruction;
+        if (!estLigneADeuxPoints(code)) continue;
+        const bool parNom = nomObjet(f, n) == dedans;
+        const bool parInverse = nomObjetInverse(f, n) == dedans;
+        if (ouvre == '(' && ferme == ')' && code == 30 && (parNom || parInverse)) return n;
+        if (ouvre == '[' && ferme == ']' && code == 34 && (parNom || parInverse)) return n;
+        if (ouvre == '[' && ferme == ')' && code == 33 && parNom) return n;
+        if (ouvre == '(' && ferme == ']' && code == 33 && parInverse) return n;
+    }
+    return 0;
+}
+
+bool sansRepereUtilisateur(const TfigureKalmetra& f) {
+    for (int n = kObjetsPredefinis + 1; n <= f.nombreObjets; ++n)
+        if (objet(f, n).nature == kNatureRepere) return false;
+    return true;
+}
+
+bool sansUniteDeLongueurAccessible(const TfigureKalmetra& f) {
+    for (int n = kObjetsPredefinis + 1; n <= f.nombreObjets; ++n) {
+        const TObjetFigure& o = objet(f, n);
+        if (o.nature == kNatureUniteDeLongueur && !accesInterdit(o)) return false;
+    }
+    return true;
+}
+
+void directionObjet(const TfigureKalmetra& f, int i, int j, double& x, double& y, double& z) {
+    auto difference = [&](int a, int ka, int b, int kb) {
+        x = valeurObjet(f, b, kb) - valeurObjet(f, a, ka);
+        y = valeurObjet(f, b, kb + 1) - valeurObjet(f, a, ka + 1);
+        z = valeurObjet(f, b, kb + 2) - valeurObjet(f, a, ka + 2);
+    };
+    auto lis = [&](int premier) {
+        x = valeurObjet(f, i, premier);
+        y = valeurObjet(f, i, premier + 1);
+        z = valeurObjet(f, i, premier + 2);
+    };
+    if (j != 0) {
+        difference(i, 1, j, 1);
+        return;
+    }
+    const TObjetFigure& o = objet(f, i);
+    switch (o.nature) {
+    case kNatureSegment:
+        difference(i, 1, i, 4);
+        break;
+    case kNatureDroite: {
+        const bool secondeDirection =
+            i > kObjetsPredefinis &&
+            (o.codeConstruction == 71 || (o.codeConstruction == 247 && f.ensembleSecondeDirection.test(i)));
+        lis(secondeDirection ? 7 : 4);
+        break;
+    }
+    case kNatureDemiDroite:
+        lis(4);
+        break;
+    case kNatureVecteur:
+        lis(1);
+        break;
+    default:
+        break;
+    }
+}
+
+void deuxPointsObjet(const TfigureKalmetra& f, int i, int j, double& x1, double& y1, double& z1, double& x2,
+                     double& y2, double& z2) {
+    x1 = valeurObjet(f, i, 1);
+    y1 = valeurObjet(f, i, 2);
+    z1 = valeurObjet(f, i, 3);
+    const int autre = j != 0 ? j : i;
+    const int premier = j != 0 ? 1 : 4;
+    x2 = valeurObjet(f, autre, premier);
+    y2 = valeurObjet(f, autre, premier + 1);
+    z2 = valeurObjet(f, autre, premier + 2);
+}
+
+double normeDirectionObjet(const TfigureKalmetra& f, int i, int j) {
+    double x = 0, y = 0, z = 0;
+    directionObjet(f, i, j, x, y, z);
+    return norme3(x, y, z);
+}
+
+namespace {
+void diviseSiNonNul(bool& nul, double& x, double& y, double& z) {
+    const double n = norme3(x, y, z);
+    nul = n < 1e-10;
+    if (nul) return;
+    x /= n;
+    y /= n;
+    z /= n;
+}
+} // namespace
+
+void directionUnitaire(const TfigureKalmetra& f, int i, int j, bool& nul, double& x, double& y, double& z) {
+    directionObjet(f, i, j, x, y, z);
+    diviseSiNonNul(nul, x, y, z);
+}
+
+void normaleUnitaire(const TfigureKalmetra& f, int i, int j, bool& nul, double& x, double& y, double& z,
+                     int k) {
+    if (j == 0) {
+        x = valeurObjet(f, i, 1);
+        y = valeurObjet(f, i, 2);
+        z = valeurObjet(f, i, 3);
+        nul = norme3(x, y, z) < 1e-10;
+        return;
+    }
+    double ux = 0, uy = 0, uz = 0, vx = 0, vy = 0, vz = 0;
+    directionObjet(f, i, j, ux, uy, uz);
+    directionObjet(f, i, k, vx, vy, vz);
+    produitVectoriel(x, y, z, ux, uy, uz, vx, vy, vz);
+    diviseSiNonNul(nul, x, y, z);
+}
+
+void normalePlan(const TfigureKalmetra& f, int i, int j, bool& nul, double& d, double& a, double& b,
+                 double& c, int k) {
+    normaleUnitaire(f, i, j, nul, a, b, c, k);
+    if (j == 0)
+        d = valeurObjet(f, i, 4);
+    else
+        d = -(a * valeurObjet(f, i, 1) + b * valeurObjet(f, i, 2) + c * valeurObjet(f, i, 3));
+}
+
+int32_t coordonneeEntiere(const TfigureKalmetra& f, double x) {
+    return entier32Sature(x * f.echelle);
+}
+
+bool horsDesBornes(const TfigureKalmetra& f, double x) {
+    return x < f.borneInferieure || x > f.borneSuperieure;
+}
+
+int32_t projetteX(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
+    const double* c = f.coefficientsProjection;
+    return entier32Sature(X * c[0] + f.centreEcranX + Y * c[1] + Z * c[2]);
+}
+
+int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
+    const double* c = f.coefficientsProjection;
+    return entier32Sature(X * c[3] + f.centreEcranY + Y * c[4] + Z * c[5]);
+}
+
+bool horsDeLImage(const TfigureKalmetra& f, int32_t x, int32_t y) {
+    return x < 0 || x > f.largeurZoneDessin || y < 0 || y > f.hauteurZoneDessin;
+}
+
+bool pointSurPlanIsole(const TfigureKalmetra& f, double X, double Y, double Z) {
+    if (f.aucunPlanIsole) return false;
+    const double* p = f.planIsole;
+    return std::fabs(p[0] * X + p[1] * Y + p[2] * Z + p[3]) < 10;
+}
+
+TEnsembleObjets ensembleDesAntecedents(const TfigureKalmetra& f, int i) {
+    TEnsembleObjets s;
+    const TObjetFigure& o = objet(f, i);
+    if (o.uniteLongueur != 0) s.set(o.uniteLongueur);
+    for (int k = 1; k <= o.nombreParents; ++k)
+        s.set(parentObjet(f, i, k));
+    // The operand list of an expression: result kind, object count m,
+    // variable count, then the m object numbers.
+    for (int k = 1; k <= o.nombreExpressions; ++k) {
+        const TExpressionParametre& e = expressionParametre(f, numeroExpressionObjet(f, i, k));
+        if (e.nombreOctets < 2) continue;
+        const int m = octetOperande(f, e.debutOctets + 1);
+        for (int b = 0; b < m; ++b)
+            s.set(octetOperande(f, e.debutOctets + 3 + b));
+    }
+    s.reset(0);
+    return s;
+}
+
+std::vector<uint8_t> listeDesAntecedents(const TfigureKalmetra& f, int i) {
+    const TEnsembleObjets s = ensembleDesAntecedents(f, i);
+    std::vector<uint8_t> liste;
+    for (int n = 1; n < i && n <= kMaxObjets; ++n)
+        if (s.test(n)) liste.push_back(uint8_t(n));
+    return liste;
+}
+
+bool aDesAntecedentsUtilisateur(const TfigureKalmetra&, int) {
+    return true;
+}
+
+void libereTamponFigure(TfigureKalmetra& f) {
+    f.tampon.reset();
+}
+
+} // namespace km32

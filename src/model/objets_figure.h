@@ -1,0 +1,75 @@
+#pragma once
+// Reading the objects of a figure: values and parents, names and notations,
+// lookups by name, directions and normals, projection helpers, antecedents.
+// Values and parents of an object are counted from 1: valeurObjet(f, i, 1)
+// is the object's first value.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+// value[first value of i + k - 1], k from 1 (throws outside 1 to 2000).
+double valeurObjet(const TfigureKalmetra& f, int i, int k);
+double& valeurObjet(TfigureKalmetra& f, int i, int k);
+// parent[first parent of i + k - 1], k from 1 (throws outside 1 to 2000).
+uint8_t parentObjet(const TfigureKalmetra& f, int i, int k);
+uint8_t& parentObjet(TfigureKalmetra& f, int i, int k);
+// Number of the k-th parameter-expression record of i, k from 1 (16 bits).
+int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k);
+// First value of the unit of length of i; 1.0 when i has none.
+double uniteDeLongueurObjet(const TfigureKalmetra& f, int i);
+std::size_t longueurTexteDesNoms(const TfigureKalmetra& f);
+std::size_t longueurTexteDesFormules(const TfigureKalmetra& f);
+
+// Names (at most 80 characters). A line through two points, a half-line and
+// a segment (codes 30, 33, 34) are named by their two parents: "AB".
+std::string nomObjet(const TfigureKalmetra& f, int i);
+std::string texteEtiquetteObjet(const TfigureKalmetra& f, int i);
+std::string nomObjetOuVecteur(const TfigureKalmetra& f, int i); // "vec(u)" for a vector
+std::string nomObjetNotation(const TfigureKalmetra& f, int i);  // "(AB)", "[AB)", "[AB]"
+std::string nomObjetInverse(const TfigureKalmetra& f, int i);   // "BA"
+
+// Lookups; 0 when none.
+int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature);
+int numeroObjetDeNotation(const TfigureKalmetra& f, std::string_view nom);
+int numeroObjetDeCrochets(const TfigureKalmetra& f, std::string_view nom);
+bool sansRepereUtilisateur(const TfigureKalmetra& f);
+bool sansUniteDeLongueurAccessible(const TfigureKalmetra& f);
+
+// Geometry of objects. With j = 0 the direction of i by its kind (other
+// kinds leave the outputs unchanged); otherwise the vector from i to j.
+void directionObjet(const TfigureKalmetra& f, int i, int j, double& x, double& y, double& z);
+void deuxPointsObjet(const TfigureKalmetra& f, int i, int j, double& x1, double& y1, double& z1, double& x2,
+                     double& y2, double& z2);
+double normeDirectionObjet(const TfigureKalmetra& f, int i, int j);
+// In these three, nul is set and the outputs are left undivided when the
+// length is below 1e-10.
+void directionUnitaire(const TfigureKalmetra& f, int i, int j, bool& nul, double& x, double& y, double& z);
+void normaleUnitaire(const TfigureKalmetra& f, int i, int j, bool& nul, double& x, double& y, double& z,
+                     int k);
+void normalePlan(const TfigureKalmetra& f, int i, int j, bool& nul, double& d, double& a, double& b,
+                 double& c, int k);
+
+// Projection helpers; the integer results saturate to 32 bits.
+int32_t coordonneeEntiere(const TfigureKalmetra& f, double x);
+bool horsDesBornes(const TfigureKalmetra& f, double x);
+int32_t projetteX(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z);
+int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z);
+bool horsDeLImage(const TfigureKalmetra& f, int32_t x, int32_t y);
+bool pointSurPlanIsole(const TfigureKalmetra& f, double X, double Y, double Z);
+
+// Direct antecedents of i: its unit of length, its parents and the objects
+// its parameter expressions read.
+TEnsembleObjets ensembleDesAntecedents(const TfigureKalmetra& f, int i);
+// The antecedents below i in ascending order.
+std::vector<uint8_t> listeDesAntecedents(const TfigureKalmetra& f, int i);
+bool aDesAntecedentsUtilisateur(const TfigureKalmetra& f, int i);
+
+void libereTamponFigure(TfigureKalmetra& f);
+
+} // namespace km32

@@ -1,0 +1,34 @@
+#pragma once
+// What the figure model needs of the drawing subsystem. The drawing
+// subsystem defines these functions.
+#include <cstdint>
+#include <memory>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+void afficheSablier(uint32_t fenetre);
+void retireSablier(uint32_t fenetre);
+void calculeProjection(TfigureKalmetra& f);
+void memoriseVue(TfigureKalmetra& f);
+void ajusteTailleEtRepeint(TfigureKalmetra& f);
+void publieVariablesPartagees(TfigureKalmetra& f);
+void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table);
+void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table);
+void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc);
+void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc);
+void creeTableTraces(std::unique_ptr<TtableTraces>& table);
+void libereTableTraces(std::unique_ptr<TtableTraces>& table);
+void termineEtatGlisser(TfigureKalmetra& f);
+void redessineFigure(TfigureKalmetra& f);
+void repeintFigureEcran(TfigureKalmetra& f);
+void actualisePlanIsole(TfigureKalmetra& f);
+void construitElementSolide(TfigureKalmetra& f, int objet);
+void marqueElementsDansPlanIsole(TfigureKalmetra& f);
+void prepareElementObjet(TfigureKalmetra& f, int objet);
+void projetteTraces(TfigureKalmetra& f);
+void projetteDerniersPointsTraces(TfigureKalmetra& f);
+void placeZonesDessin(TfigureKalmetra& f);
+
+} // namespace km32

@@ -1,0 +1,15 @@
+#pragma once
+// What the figure model needs of the host subsystem. The host subsystem
+// defines these functions (codeDeCouleur lives with the colour table).
+#include <cstdint>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+void desinscritVariablesPartagees(TfigureKalmetra& f);
+void detruitMenuFigure(int16_t numero);
+void miseAjourMenuFigure(TfigureKalmetra& f);
+void fermeFenetreAnnexe();
+
+} // namespace km32
