@@ -31,8 +31,9 @@ constexpr uint16_t kValeursObjetsIntegres = 88; // values 1 to 88
 
 // A new record for the window, loaded from the file (or the default text) and
 // entered in the table under numero. A figure already in that slot is
-// destroyed (KMdetruitFigureMeme) before anything else. nullptr, with nothing done, when numero is not 1
-// to 64. The result of the initial text (chargeTexteInitialFigure) goes to resultat when given.
+// destroyed (KMdetruitFigureMeme) before anything else. nullptr, with nothing
+// done, when numero is not 1 to 64. The result of the initial text
+// (chargeTexteInitialFigure) goes to resultat when given.
 TfigureKalmetra* allogueFigure(uint32_t fenetre, const std::string& nomFichier, int numero,
                                uint16_t* resultat = nullptr);
 
