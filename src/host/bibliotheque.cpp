@@ -1,6 +1,6 @@
 #include "host/bibliotheque.h"
 
-#include "model/affichage_erreurs.h"
+#include "model/expression_erreurs.h"
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
 #include "sibling/bibliotheque_tq.h"
@@ -34,7 +34,7 @@ void initialiseBibliotheque() {
     // 5. Clear the table of figures (1 to 64) and switch the display of error
     //    messages on.
     videTableDesFigures();
-    etatAffichageErreurs().affichageErreurs = 1;
+    etatErreurs().affichageErreurs = true;
     // 6. Build the keyword atoms of the current language and the French
     //    sentence-pattern table, and check the pattern order.            (phrases, text: to come)
     e.initialisee = true;

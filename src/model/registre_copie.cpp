@@ -178,7 +178,7 @@ void copieTablesAnnexes(const TfigureKalmetra& s, TfigureKalmetra& c) {
     creeTableMaillages(c.tableMaillages);
     if (s.tableMaillages) copieTableMaillages(*s.tableMaillages, *c.tableMaillages);
     creeTableDesPolyedres(c.tableDesPolyedres);
-    if (s.tableDesPolyedres) copieTableDesPolyedres(*s.tableDesPolyedres, *c.tableDesPolyedres);
+    copieTableDesPolyedres(s.tableDesPolyedres.get(), *c.tableDesPolyedres);
     if (s.tableDesFonctions) copieTableDesFonctions(*s.tableDesFonctions, c.tableDesFonctions);
     if (s.tableDesPrototypes) copieTableDesPrototypes(s, c);
 }

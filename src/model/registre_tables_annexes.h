@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/figure.h"
+#include "model/solides/polyedres.h"
 
 namespace km32 {
 
@@ -15,10 +16,8 @@ void libereTableAnnexes(std::unique_ptr<TtableAnnexes>& table);
 // Every slot of the destination gets its own copy of the source's record.
 void copieTableAnnexes(const TtableAnnexes& source, TtableAnnexes& destination);
 
-// Solid records of polyhedra, polygons and round solids (100 slots).
-void creeTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table);
-void libereTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table);
-void copieTableDesPolyedres(const TtableDesPolyedres& source, TtableDesPolyedres& destination);
+// Solid records of polyhedra, polygons and round solids (100 slots): see
+// model/solides/polyedres.h.
 
 // Meshes (50 slots).
 void creeTableMaillages(std::unique_ptr<TtableMaillages>& table);

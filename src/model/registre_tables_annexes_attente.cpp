@@ -1,7 +1,6 @@
-// PLACEHOLDERS until the modules of the polygon extensions, the polyhedra,
-// the meshes, the function objects and the prototypes exist: their tables are
-// still empty records, so creating one allocates it, releasing frees it and a
-// copy copies the (empty) record. Each module replaces its part of this file.
+// PLACEHOLDERS until the modules of the polygon extensions, the meshes, the function objects and the
+// prototypes exist: their tables are still empty records, so creating one allocates it, releasing frees it
+// and a copy copies the (empty) record. Each module replaces its part of this file.
 #include "model/registre_tables_annexes.h"
 
 namespace km32 {
@@ -13,16 +12,6 @@ void libereTableAnnexes(std::unique_ptr<TtableAnnexes>& table) {
     table.reset();
 }
 void copieTableAnnexes(const TtableAnnexes& source, TtableAnnexes& destination) {
-    destination = source;
-}
-
-void creeTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table) {
-    table = std::make_unique<TtableDesPolyedres>();
-}
-void libereTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table) {
-    table.reset();
-}
-void copieTableDesPolyedres(const TtableDesPolyedres& source, TtableDesPolyedres& destination) {
     destination = source;
 }
 

@@ -3,7 +3,7 @@
 // table.
 #include "base/garde.h"
 #include "base/texte.h"
-#include "model/affichage_erreurs.h"
+#include "model/expression_erreurs.h"
 #include "model/fenetres_figure.h"
 #include "model/fichiers_texte.h"
 #include "model/procedures_texte.h"
@@ -39,7 +39,7 @@ uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFich
         return 0;
     }
 
-    etatAffichageErreurs().affichageErreurs = 0;
+    etatErreurs().affichageErreurs = false;
     std::string tampon;
     const bool lu = !litFichierDansTampon(nomFichier, tampon, kTailleMaxFichierFigure);
     uint16_t resultat = kFichierIllisible;
@@ -69,7 +69,7 @@ uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFich
         return resultat;
     }
 
-    etatAffichageErreurs().affichageErreurs = 1;
+    etatErreurs().affichageErreurs = true;
     vueInitialeMemorisee(f);
     publieVariablesPartagees(f);
     return 0;

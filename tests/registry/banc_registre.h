@@ -4,7 +4,7 @@
 // test leaves in the table is destroyed at the end.
 #include <gtest/gtest.h>
 
-#include "model/affichage_erreurs.h"
+#include "model/expression_erreurs.h"
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
 #include "platform/plateforme.h"
@@ -26,7 +26,7 @@ class BancRegistre : public ::testing::Test {
         platform::reinitialisePlateforme();
         reinitialiseTableDesVariablesPartagees();
         reinitialiseTextesTQ();
-        reinitialiseAffichageErreurs();
+        reinitialiseErreurs();
     }
 
     // A new figure as the registry makes one, not entered in the table.

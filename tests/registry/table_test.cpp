@@ -127,7 +127,7 @@ TEST_F(FichierInitial, ReadableFileNamesTheFigure) {
     EXPECT_EQ(f->nomFigure, "pyramide");
     EXPECT_EQ(f->cheminFichier, nom);
     EXPECT_EQ(f->texteInitialEchoue, 0);
-    EXPECT_EQ(etatAffichageErreurs().affichageErreurs, 1);
+    EXPECT_TRUE(etatErreurs().affichageErreurs);
 
     ASSERT_EQ(creeFigureKMPourFenetreExterne(w, nom.c_str(), 0), 1);
     EXPECT_EQ(platform::titreFenetre(w), "pyramide : ");
@@ -160,18 +160,18 @@ TEST_F(FichierInitial, UnreadableFileLeavesAnEmptyFigure) {
         EXPECT_FALSE(f->texteEnAttente); // nothing was read whole
         EXPECT_TRUE(f->tableElementsSolides);
         EXPECT_TRUE(f->blocDessin);
-        EXPECT_EQ(etatAffichageErreurs().affichageErreurs, 0); // stays off
-        reinitialiseAffichageErreurs();
+        EXPECT_FALSE(etatErreurs().affichageErreurs); // stays off
+        reinitialiseErreurs();
     }
 }
 
 TEST_F(TableDesFigures, LoadClearsTheTableAndUnloadDestroysEveryFigure) {
     reinitialiseBibliotheque();
-    etatAffichageErreurs().affichageErreurs = 0;
+    etatErreurs().affichageErreurs = false;
     placeFigure(7, std::make_unique<TfigureKalmetra>());
     initialiseBibliotheque();
     EXPECT_FALSE(figureExiste(7));
-    EXPECT_EQ(etatAffichageErreurs().affichageErreurs, 1);
+    EXPECT_TRUE(etatErreurs().affichageErreurs);
 
     const platform::Fenetre w = fenetre();
     TfigureKalmetra* f = allogueFigure(w, "", 2);
