@@ -1,16 +1,23 @@
 #include "host/bibliotheque.h"
 
+#include "model/analyse_expression.h"
 #include "model/expression_erreurs.h"
+#include "model/messages.h"
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
+#include "platform/cairo_rendu.h"
+#include "platform/curseurs.h"
+#include "platform/hasard.h"
 #include "sibling/bibliotheque_tq.h"
 #include "sibling/table_partagee.h"
+#include "text/langue_texte.h"
 
 namespace km32 {
 
 namespace {
 struct EtatBibliotheque {
     bool initialisee = false;
+    platform::Curseur curseurKM = 0; // the figure cursor, loaded at start
 };
 
 EtatBibliotheque& etat() {
@@ -26,17 +33,23 @@ void initialiseBibliotheque() {
     // in its initial state, before any step below reads it.
     TQTableDesVariablesPartagees();
 
-    // 1. Seed the pseudo-random generator.             (platform random generator: to come)
+    // 1. Seed the pseudo-random generator from the clock; no message box is
+    //    open and messages are not muted.
+    platform::initialiseHasardParHorloge();
+    reinitialiseMessages();
     // 2. Pick tolerance unit := 3 % of the desktop width, rounded.            (drawing: to come)
     // 3. Create the hidden mother window and store its handle in the shared
     //    table (fenetreMereKM).                                                  (host: to come)
-    // 4. Load the figure cursor "KM".                                           (host: to come)
+    // 4. Load the figure cursor "KM".
+    e.curseurKM = platform::chargeCurseur("KM");
     // 5. Clear the table of figures (1 to 64) and switch the display of error
     //    messages on.
     videTableDesFigures();
-    etatErreurs().affichageErreurs = true;
-    // 6. Build the keyword atoms of the current language and the French
-    //    sentence-pattern table, and check the pattern order.            (phrases, text: to come)
+    reinitialiseErreurs(); // on, with no names pending
+    reinitialiseCompilateur();
+    // 6. Build the keywords of the current language and the sentence-pattern
+    //    table, and check the pattern order.
+    initialiseLangueTexte();
     e.initialisee = true;
 }
 
@@ -44,10 +57,13 @@ void termineBibliotheque() {
     EtatBibliotheque& e = etat();
     if (!e.initialisee) return;
     // In reverse order of initialiseBibliotheque:
-    // 6. Free the keyword atoms and the three sentence-pattern tables.     (phrases, text: to come)
+    // 6. Free the keywords and the three sentence-pattern tables.
+    termineLangueTexte();
     // 5. Destroy every living figure.
     detruitToutesLesFigures();
     // 3. Free the mother window and clear its handle in the shared table.        (host: to come)
+    // The process-wide caches of the text renderer go with the library.
+    platform::libereCachesCairo();
     e.initialisee = false;
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "sibling/table_partagee.h"
+#include "text/ligne_figure.h"
+#include "text/reconnaissance.h"
 
 namespace km32 {
 namespace {
@@ -22,6 +24,30 @@ TEST(Bibliotheque, StartAndEndAreIdempotentAndResetRestoresTheSiblingState) {
     EXPECT_EQ(TQTableDesVariablesPartagees()->langueAppliquee, 3); // the sibling outlives this library
     reinitialiseBibliotheque();
     EXPECT_EQ(TQTableDesVariablesPartagees()->langueAppliquee, 1);
+}
+
+} // namespace
+} // namespace km32
+
+namespace km32 {
+namespace {
+
+// After the start, a line of the applied language is recognised: the
+// keywords and the pattern table were built from the real phrases.
+TEST(Bibliotheque, StartBuildsThePatternsOfTheAppliedLanguage) {
+    reinitialiseBibliotheque();
+    initialiseBibliotheque();
+    ASSERT_NE(tableDesModeles(), nullptr);
+    TLigneFigure ligne;
+    ligne.ligne = "M milieu du segment [AB]";
+    prepareLigneFigure(ligne);
+    reconnaitLigne(ligne);
+    EXPECT_EQ(ligne.erreur, 0);
+    EXPECT_EQ(ligne.codeLigne, 2016);
+    EXPECT_EQ(ligne.arguments[1], "[AB]");
+    EXPECT_EQ(ligne.arguments[2], "M");
+    termineBibliotheque();
+    EXPECT_EQ(tableDesModeles(), nullptr);
 }
 
 } // namespace
