@@ -137,8 +137,7 @@ KM32_EXPORT void TQDessineFigureEnTexte(int16_t numero, uint32_t contexte, int32
 }
 
 KM32_EXPORT int32_t EnregistreTexteSous(const char* texte, const char* extension) {
-    return appelTQ(int32_t(0),
-                   [&] { return int32_t(km32::EnregistreTexteSous(texte, texteHote(extension, 16))); });
+    return appelTQ(int32_t(0), [&] { return int32_t(km32::EnregistreTexteSous(texte, extension)); });
 }
 
 KM32_EXPORT int32_t Syntax(const char* texte) {

@@ -111,13 +111,14 @@ const std::vector<AlerteTQ>& alertesTQ() {
     return etat().alertes;
 }
 
-bool EnregistreTexteSous(const char* texte, std::string_view extension) {
+bool EnregistreTexteSous(const char* texte, const char* ext) {
+    std::string extension = ext ? coupe(std::string_view(ext, strnlen(ext, 16)), 16) : std::string();
     if (!texte || strnlen(texte, kTailleMaxTexteTQ + 1) > kTailleMaxTexteTQ) return false;
     TTableDesVariablesPartagees* table = TQTableDesVariablesPartagees();
     std::string repertoire = lisChaineCourte(table->dernierRepertoire);
     std::string initial = repertoire.empty() || repertoire.back() == '/' ? repertoire : repertoire + "/";
-    std::optional<std::string> reponse = platform::boiteSaisie(
-        TQphraseSansEtCommercial(kPhraseEnregistrerSous), "*." + std::string(extension), initial);
+    std::optional<std::string> reponse =
+        platform::boiteSaisie(TQphraseSansEtCommercial(kPhraseEnregistrerSous), "*." + extension, initial);
     if (!reponse) return false;
     std::string nom = coupe(*reponse, 255);
     while (!nom.empty() && nom.back() == ' ')
@@ -126,7 +127,7 @@ bool EnregistreTexteSous(const char* texte, std::string_view extension) {
     std::string_view simple =
         barre == std::string::npos ? std::string_view(nom) : std::string_view(nom).substr(barre + 1);
     if (simple.empty()) return false;
-    if (!extension.empty() && simple.find('.') == std::string_view::npos) nom += "." + std::string(extension);
+    if (!extension.empty() && simple.find('.') == std::string_view::npos) nom += "." + extension;
     if (!TQEnregistreTexte(texte, nom)) return false;
     std::string dossier = barre == std::string::npos ? "" : barre == 0 ? "/" : nom.substr(0, barre);
     ecrisChaineCourte(table->dernierRepertoire, coupe(dossier, 255));

@@ -61,9 +61,9 @@ const std::vector<AlerteTQ>& alertesTQ();
 // directory of the shared table followed by "/"), adds "." + extension to a
 // name without one, and writes the text with TQEnregistreTexte. After a save
 // the directory of the file becomes the shared table's last save directory.
-// False when the text is null or longer than 65536 bytes (nothing is asked),
+// A null extension is none. False when the text is null or longer than 65536 bytes (nothing is asked),
 // when the user cancels or gives an empty name, or when writing fails.
-bool EnregistreTexteSous(const char* texte, std::string_view extension);
+bool EnregistreTexteSous(const char* texte, const char* extension);
 
 // Closes everything and forgets the alerts.
 void reinitialiseFenetresTQ();
