@@ -59,6 +59,9 @@ KM32_EXPORT void KMLibereBloc(uint32_t bloc);
  * CR LF ends a line. Every character takes one cell of the current size;
  * positions in cells are multiplied by the cell (LargeurExpression of one
  * character, HauteurExpression of "").
+ *
+ * The sibling's state stands on its own: these functions do not start the
+ * library (KMInitialise) and work before it is started or after KMTermine.
  * ------------------------------------------------------------------------ */
 
 /* Destroys plane figure numero. */
