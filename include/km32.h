@@ -41,6 +41,144 @@ KM32_EXPORT const char* KMContenuBloc(uint32_t bloc);
 KM32_EXPORT uint32_t KMTailleBloc(uint32_t bloc);
 KM32_EXPORT void KMLibereBloc(uint32_t bloc);
 
+/* ------------------------------------------------------------------------
+ * Functions of the sibling plane-geometry library, exported unchanged.
+ *
+ * Figure numbers name the sibling's plane figures, 1..64; these hold the host
+ * window, the file name, the parameters and the text they were given (their
+ * lines are kept, not run), and the values of named numbers are the common
+ * values of the shared-variable table. A number outside 1..64 or a free slot
+ * does nothing and gives the default result (0, or 1.430175116073 for a
+ * value); so does a NULL name or line. A NULL text counts as the empty text
+ * where a text is drawn or measured. Memory blocks returned belong to the
+ * caller (KMLibereBloc). Device contexts are handles of the platform layer.
+ *
+ * Math texts: "\" opens and closes a math zone; inside it "^" raises and "_"
+ * lowers the next operand, ";s:" and ";f:" lists are not shown; "$r", "$v",
+ * "$b" colour what follows red, green, blue and "$N" gives the colour back;
+ * CR LF ends a line. Every character takes one cell of the current size;
+ * positions in cells are multiplied by the cell (LargeurExpression of one
+ * character, HauteurExpression of "").
+ *
+ * The sibling's state stands on its own: these functions do not start the
+ * library (KMInitialise) and work before it is started or after KMTermine.
+ * ------------------------------------------------------------------------ */
+
+/* Destroys plane figure numero. */
+KM32_EXPORT void TQDetruitFigure(int16_t numero);
+/* Follows the host window's new size (nothing to do for a kept text). */
+KM32_EXPORT void TQSize(int16_t numero, uint32_t inutilise);
+/* Creates plane figure numero (1..64) in place of the one there, keeping its
+ * host window. Its text: texte when not empty, else the file fichier, else
+ * the default figure text of the shared table. */
+KM32_EXPORT void TQCreeFig(int16_t numero, const char* fichier, const char* texte, const char* parametres);
+/* Creates a plane figure in the first free slot for the window hote; its
+ * number, 0 when all 64 are taken. */
+KM32_EXPORT int16_t TQCreeFigEtRenvoieNumero(uint32_t hote, const char* fichier, const char* texte,
+                                            const char* parametres);
+/* A mouse button pressed in the figure's window: nothing to grab in a kept
+ * text, so nothing happens. */
+KM32_EXPORT void TQMouseDown(int16_t numero, int16_t bouton, int16_t code, float x, float y);
+/* Paints the figure's text (math text, normal size) into the device context. */
+KM32_EXPORT void TQRepeintFigure(int16_t numero, uint32_t contexte);
+/* Phrase numero (above 10000) of the sibling in its applied language in a
+ * block; 0 for an unknown phrase. */
+KM32_EXPORT uint32_t TQHandleSurPhraseDeNumero(uint16_t numero);
+/* The line of the figure's text that creates nom (its first word is nom), in
+ * a block; 0 when none. */
+KM32_EXPORT uint32_t TQHandleSurligneCreation(int16_t numero, const char* nom);
+/* Asks the sibling's table-of-values window to close; there is none here. */
+KM32_EXPORT void DemandeFermetureFenetreDuTableauDeValeurs(void);
+/* The figure's file name in a block (empty when it has none). */
+KM32_EXPORT uint32_t RenvoieHandleNomFichier(int16_t numero);
+/* The whole text of a file (at most 65536 bytes) in a block; 0 when the file
+ * is missing, unreadable or longer. */
+KM32_EXPORT uint32_t LitFichierTexteEtRenvoieHandle(const char* fichier);
+/* The names of the shared variables in use, each followed by CR LF, in a block. */
+KM32_EXPORT uint32_t ListeDesVariables(void);
+/* The arrow cursor again. */
+KM32_EXPORT void CurseurTQ(void);
+/* Draws the figure's text with its first cell at (x, y) pixels. */
+KM32_EXPORT void TQDessineFigureEnTexte(int16_t numero, uint32_t contexte, int32_t x, int32_t y);
+/* Save As: asks for a file name (extension added when the name has none) and
+ * writes the text; 1 when written, 0 otherwise. */
+KM32_EXPORT int32_t EnregistreTexteSous(const char* texte, const char* extension);
+/* 0 when the math text is well formed, else the position (from 1) of its
+ * first fault; -1 for NULL. */
+KM32_EXPORT int32_t Syntax(const char* texte);
+/* An alert with up to three buttons (NULL or empty ones left out): the number
+ * of the button chosen, 1 to 3; 0 for a NULL text. */
+KM32_EXPORT int16_t Alerte(const char* texte, const char* titre, const char* bouton1, const char* bouton2,
+                           const char* bouton3);
+/* The sibling's version, "1.0.0.0", in a block. */
+KM32_EXPORT uint32_t TQ32NumeroVersion(void);
+/* Measures of a math text at the current size, in pixels: the part below the
+ * reference line (the top of the first line), the width, the part above it
+ * (0 unless an exponent rises above the first line) and the whole height. */
+KM32_EXPORT int32_t AudessousExpression(const char* texte);
+KM32_EXPORT int32_t LargeurExpression(const char* texte);
+KM32_EXPORT int32_t AudessusExpression(const char* texte);
+KM32_EXPORT int32_t HauteurExpression(const char* texte);
+/* Closes the math-text editor and the expression editor. */
+KM32_EXPORT void TermineEditeurTexteMathematique(void);
+KM32_EXPORT void TermineEditeurExpression(void);
+/* Opens the math-text editor, or the expression editor, with a text for a window. */
+KM32_EXPORT void AfficheEditeurTexteMathematique(uint32_t fenetre, const char* texte);
+KM32_EXPORT void AfficheEditeurExpression(uint32_t fenetre, const char* texte);
+/* Paints the math-text editor's text into a device context: for a document
+ * at (0, 0) on a transparent background, or as the editor's window, on white
+ * with a margin of 5 pixels. */
+KM32_EXPORT void PeindreFenEcritMathDansWord(uint32_t contexte);
+KM32_EXPORT void PeindreFenEcritMath(uint32_t contexte);
+/* The lines of the figure's text that contain ligne (every line for an empty
+ * one), in a block. */
+KM32_EXPORT uint32_t TQfournitHandleSurTexte(int16_t numero, const char* ligne);
+/* 1 when nom is a shared variable with a defined value, else 0. */
+KM32_EXPORT int32_t TQObjetValide(int16_t numero, const char* nom);
+/* The last name given a value by TQAffecteScalaire in a block (empty when
+ * none). */
+KM32_EXPORT uint32_t TQDernierLibreBouge(int16_t numero);
+/* The active free object: a kept text has none, so 0. */
+KM32_EXPORT uint32_t TQNomLibreActif(int16_t numero);
+/* A property test: a kept text answers none, so 50 (not a test it knows). */
+KM32_EXPORT int16_t TQTestParTexte(int16_t numero, const char* texte);
+/* Records that the host asked for the reminders, the text editor or the
+ * comment of the figure. */
+KM32_EXPORT void TQAfficheRappels(int16_t numero);
+KM32_EXPORT void TQAfficheEditeurFigure(int16_t numero);
+KM32_EXPORT void TQAfficheCommentaire(int16_t numero);
+/* Sets the shared variable nom to valeur (nothing for a name no one shares);
+ * the result has no meaning (0). */
+KM32_EXPORT int16_t TQAffecteScalaire(int16_t numero, const char* nom, double valeur);
+/* Sets the figure's background colour (0x00BBGGRR); a colour above 0xFFFFFF
+ * is refused. */
+KM32_EXPORT void TQChangeCouleurFondFigure(int16_t numero, uint32_t couleur);
+/* Measures of a math text at the current size: width, upper extent (0 or
+ * negative) and lower extent from the reference point; NULL outputs are
+ * skipped. */
+KM32_EXPORT void ParamEncombr(const char* texte, int32_t* largeur, int32_t* dessus, int32_t* dessous);
+/* Draws a math text at (x, y) character cells in the current size and colour. */
+KM32_EXPORT void EcritExpr(uint32_t contexte, const char* texte, double x, double y);
+/* The figure's text in a block. */
+KM32_EXPORT uint32_t TQTexteFigure(int16_t numero);
+/* Puts the drawing of the figure's text on the clipboard (the adjusted copy
+ * keeps its parameter); 1 when done, 0 otherwise. */
+KM32_EXPORT uint32_t TQCopierDessinAjuste(int16_t numero, int16_t parametre);
+KM32_EXPORT uint32_t TQCopierDessin(int16_t numero);
+/* The value of the shared variable nom; 1.430175116073 when no one shares it
+ * or it is undefined. */
+KM32_EXPORT double TQValeurScalaireDouble(int16_t numero, const char* nom);
+/* A full redraw of the figure (counted). */
+KM32_EXPORT void TQRedessineBrutal(int16_t numero);
+/* Runs a key-bound command: a kept text has none, so nothing happens. */
+KM32_EXPORT void TQExecuteCommande(int16_t numero, const char* nom);
+/* The text replaces the figure's text. */
+KM32_EXPORT void TQExecuterTexte(int16_t numero, const char* texte);
+/* Each line of ligne is added to the figure's text (blank lines and lines
+ * that would pass 65536 bytes are left out); the first also redraws. */
+KM32_EXPORT void TQExecuteLigneFigEtRedessine(int16_t numero, const char* ligne);
+KM32_EXPORT void TQExecuteLigneFig(int16_t numero, const char* ligne);
+
 #ifdef __cplusplus
 }
 #endif

@@ -123,6 +123,18 @@ TVariablesPartagees* TQVariablesDuClient(uint32_t id) {
     return it == etat().clients.end() ? nullptr : it->second.variables;
 }
 
+int TQIndiceCommunDeNom(std::string_view nom) {
+    return indiceDuNom(std::string(nom));
+}
+
+std::vector<std::string> TQNomsCommuns() {
+    std::vector<std::string> noms;
+    const EtatVariablesPartagees& e = etat();
+    for (int s = 1; s <= kNombreValeursCommunes; ++s)
+        if (e.usages[s] > 0) noms.push_back(e.nomsCommuns[s]);
+    return noms;
+}
+
 void reinitialiseVariablesPartageesTQ() {
     etat() = EtatVariablesPartagees{};
 }

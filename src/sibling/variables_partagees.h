@@ -6,6 +6,9 @@
 // same index for the same name in every registered record.
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace km32 {
 
@@ -54,6 +57,12 @@ bool inscription(TVariablesPartagees* variables);
 void desinscription(TVariablesPartagees* variables);
 // The record whose id a client slot holds; nullptr for 0 or an unknown id.
 TVariablesPartagees* TQVariablesDuClient(uint32_t id);
+
+// The index 1..250 of the common value that a registered name uses; 0 when
+// no registered record shares that name.
+int TQIndiceCommunDeNom(std::string_view nom);
+// The names of the common values in use, in index order.
+std::vector<std::string> TQNomsCommuns();
 
 // Forgets every registration and common name (with the shared table reset).
 void reinitialiseVariablesPartageesTQ();

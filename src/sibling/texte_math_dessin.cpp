@@ -1,0 +1,165 @@
+#include "sibling/texte_math_dessin.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace km32 {
+
+namespace {
+struct EtatDessinTexte {
+    bool saveDCautorise = true;
+    DessinCopieTQ copie;
+};
+
+EtatDessinTexte& etat() {
+    static EtatDessinTexte e;
+    return e;
+}
+
+// Device coordinates stay within what the drawing layer takes.
+constexpr double kBorneCoordonnee = 1048320.0;
+
+int32_t pixelDeCellule(double v, int32_t cellule) {
+    double p = v * cellule;
+    if (!std::isfinite(p)) return 0;
+    return int32_t(std::lround(std::clamp(p, -kBorneCoordonnee, kBorneCoordonnee)));
+}
+
+// The text state of a context, given back as it was at the end of a drawing.
+class GardeTexte {
+  public:
+    explicit GardeTexte(ContexteDessin& dc)
+        : dc_(dc), police_(dc.etat.police), couleur_(dc.etat.couleurTexte), mode_(dc.etat.modeFond) {}
+    ~GardeTexte() {
+        platform::choisitPolice(dc_, police_);
+        platform::fixeCouleurTexte(dc_, couleur_);
+        platform::fixeModeFond(dc_, mode_);
+    }
+    GardeTexte(const GardeTexte&) = delete;
+    GardeTexte& operator=(const GardeTexte&) = delete;
+
+  private:
+    ContexteDessin& dc_;
+    platform::Police police_;
+    Couleur couleur_;
+    platform::ModeFond mode_;
+};
+
+struct Rendu {
+    Couleur couleurExp;
+    Couleur couleurTexte;
+    int16_t typeExp;
+    int16_t typeTexte;
+    int16_t taille;
+};
+
+void dessineMiseEnPage(ContexteDessin& dc, const MiseEnPageTQ& m, int32_t x0, int32_t y0, const Rendu& r) {
+    GardeTexte garde(dc);
+    const int32_t h = haut(r.taille), w = larg(r.taille), demi = h / 2;
+    platform::fixeModeFond(dc, platform::ModeFond::Transparent);
+    for (const MorceauTQ& p : m.morceaux) {
+        int16_t type = p.math ? r.typeExp : r.typeTexte;
+        platform::choisitPolice(dc, platform::Police{h, (type & kTypeGrasTQ) != 0});
+        platform::fixeCouleurTexte(dc, p.couleur.value_or(p.math ? r.couleurExp : r.couleurTexte));
+        platform::ecritTexte(dc, x0 + p.colonne * w, y0 + p.ligne * h + p.decalage * demi, p.texte);
+    }
+}
+
+void dessineTexte(ContexteDessin& dc, std::string_view texte, double x, double y, const Rendu& r) {
+    dessineMiseEnPage(dc, miseEnPageTexteMath(texte), pixelDeCellule(x, larg(r.taille)),
+                      pixelDeCellule(y, haut(r.taille)), r);
+}
+
+Rendu renduCourant() {
+    return Rendu{CouleurTexte(), CouleurTexte(), typeFonteTQ(), typeFonteTQ(), tailleFonteTQ()};
+}
+
+void ecritBrut(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y, Couleur couleur) {
+    GardeTexte garde(dc);
+    platform::fixeModeFond(dc, platform::ModeFond::Transparent);
+    platform::choisitPolice(dc, platform::Police{haut(), (typeFonteTQ() & kTypeGrasTQ) != 0});
+    platform::fixeCouleurTexte(dc, couleur);
+    platform::ecritTexte(dc, x, y, std::string(texte));
+}
+} // namespace
+
+void SetTexteCoul(ContexteDessin& dc, int16_t mode, Couleur couleur) {
+    fixeCouleurTexteTQ(couleur);
+    platform::fixeCouleurTexte(dc, couleur);
+    platform::fixeModeFond(dc, mode == 1 ? platform::ModeFond::Transparent : platform::ModeFond::Opaque);
+}
+
+void ExpForm(ContexteDessin& dc, std::string_view texte, double x, double y) {
+    dessineTexte(dc, texte, x, y, renduCourant());
+}
+
+void ExpFormTailleTypCol(ContexteDessin& dc, std::string_view texte, double x, double y, int16_t taille,
+                         int16_t type, Couleur couleur) {
+    dessineTexte(dc, texte, x, y, Rendu{couleur, couleur, type, type, taille});
+}
+
+void ExpFormColExpColTxtTypExpTypTxtTaille(ContexteDessin& dc, std::string_view texte, double x, double y,
+                                           Couleur couleurExp, Couleur couleurTexte, int16_t typeExp,
+                                           int16_t typeTexte, int16_t taille) {
+    dessineTexte(dc, texte, x, y, Rendu{couleurExp, couleurTexte, typeExp, typeTexte, taille});
+}
+
+void expformTexteColExpColTxtTypExpTypTxtTaille(ContexteDessin& dc, std::string_view texte, double x,
+                                                double y, Couleur couleurExp, Couleur couleurTexte,
+                                                int16_t typeExp, int16_t typeTexte, int16_t taille) {
+    dessineTexte(dc, texte, x, y, Rendu{couleurExp, couleurTexte, typeExp, typeTexte, taille});
+}
+
+void expformTexte(ContexteDessin& dc, std::string_view texte, double y) {
+    dessineTexte(dc, texte, 0.0, y, renduCourant());
+}
+
+void EmessG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y) {
+    ecritBrut(dc, texte, x, y, CouleurTexte());
+}
+
+void EmessStylePave(ContexteDessin& dc, std::string_view texte, Couleur couleurTexte, int32_t largeur,
+                    int32_t hauteur, Couleur couleurFond, int16_t epaisseur) {
+    platform::remplitRectangle(dc, platform::Rect{0, 0, largeur, hauteur},
+                               platform::brossePleine(couleurFond));
+    if (epaisseur > 0) DessineRectangle(dc, epaisseur, couleurTexte, 0, 0, largeur - 1, hauteur - 1);
+    ecritBrut(dc, texte, 5, 5, couleurTexte);
+}
+
+void DessineRectangle(ContexteDessin& dc, int32_t epaisseur, Couleur couleur, int32_t gauche, int32_t haut,
+                      int32_t droite, int32_t bas) {
+    platform::Stylo stylo = platform::choisitStylo(dc, platform::styloPlein(std::max(epaisseur, 1), couleur));
+    platform::Brosse brosse = platform::choisitBrosse(dc, platform::kBrosseNulle);
+    platform::rectangle(dc, gauche, haut, droite + 1, bas + 1);
+    platform::choisitBrosse(dc, brosse);
+    platform::choisitStylo(dc, stylo);
+}
+
+void setSaveDCautorise(bool autorise) {
+    etat().saveDCautorise = autorise;
+}
+
+bool saveDCautorise() {
+    return etat().saveDCautorise;
+}
+
+void copieDessinTexte(std::string_view texte) {
+    DessinCopieTQ copie;
+    copie.present = true;
+    copie.texte = std::string(texte);
+    copie.encombrement = EncomBrementTexteG(texte);
+    std::unique_ptr<ContexteDessin> dc = platform::creeContexteEnregistreur();
+    expformTexte(*dc, texte, -double(copie.encombrement.dessus) / haut());
+    if (dc->journal()) copie.primitives = dc->journal()->primitives;
+    etat().copie = std::move(copie);
+}
+
+const DessinCopieTQ& dessinCopieTQ() {
+    return etat().copie;
+}
+
+void reinitialiseDessinTexteTQ() {
+    etat() = EtatDessinTexte{};
+}
+
+} // namespace km32
