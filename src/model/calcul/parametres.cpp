@@ -1,25 +1,14 @@
 #include "model/calcul/parametres.h"
 
 #include "model/objets_figure.h"
+#include "model/parametres_expression.h"
 
 namespace km32::calcul {
 
-namespace {
-constexpr uint16_t kCalculImpossible = 441;
-}
-
 bool lisParametre(TfigureKalmetra& f, int n, int k, int j) {
-    const TExpressionParametre& e = expressionParametre(f, numeroExpressionObjet(f, n, k));
-    // A constant keeps its value in the object's own values.
-    if (e.constante) {
-        (void)valeurObjet(f, n, j); // the value slot must exist
-        return true;
-    }
-    // Expressions that need running are evaluated by the expression module.
-    TObjetFigure& o = objet(f, n);
-    o.nonDefini = 1;
-    o.raison = kCalculImpossible;
-    return false;
+    // Marks the object undefined with reason 441 when the value does not exist.
+    valeurParametreObjet(f, n, k, j);
+    return !objet(f, n).nonDefini;
 }
 
 bool reevaluePasObjetLibre(TfigureKalmetra& f, int n) {
