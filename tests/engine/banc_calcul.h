@@ -60,6 +60,16 @@ class BancCalcul : public ::testing::Test {
         return n;
     }
 
+    // Gives n as many constant parameter expressions as it has parents (the
+    // weights of a barycentre). n must be the last object added.
+    void unParametreParParent(int n) {
+        TObjetFigure& o = f.objets[std::size_t(n)];
+        while (o.nombreExpressions < o.nombreParents) {
+            f.expressions[std::size_t(++f.expressionsUtilisees)].constante = 1;
+            ++o.nombreExpressions;
+        }
+    }
+
     int point(double x, double y, double z) {
         return ajoute(construction::kPointLibreDansEspace, {}, {x, y, z});
     }
