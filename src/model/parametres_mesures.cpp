@@ -1,0 +1,162 @@
+// Measures: numbers computed from their parents (lengths, areas, angles,
+// abscissas, coordinates and components), in the object's unit of length.
+#include <array>
+#include <cmath>
+
+#include "model/figure.h"
+#include "model/objets_figure.h"
+#include "model/operations.h"
+#include "model/parametres_expression.h"
+#include "model/vecteurs.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+using Tv3 = std::array<double, 3>;
+
+void rendNonDefini(TfigureKalmetra& f, int n, uint16_t raison) {
+    objet(f, n).nonDefini = 1;
+    objet(f, n).raison = raison;
+}
+
+Tv3 direction(const TfigureKalmetra& f, int i, int j) {
+    Tv3 d{0, 0, 0};
+    directionObjet(f, i, j, d[0], d[1], d[2]);
+    return d;
+}
+
+// Components of (x, y, z) in frame r (object 1, the absolute frame, leaves
+// them as they are); false when the frame's axes are dependent.
+bool composantesDansRepere(const TfigureKalmetra& f, int r, Tv3& v) {
+    if (r == 1) return true;
+    double a[12];
+    for (int k = 0; k < 12; ++k)
+        a[k] = valeurObjet(f, r, k + 1);
+    const Tv3 i{a[3], a[4], a[5]}, j{a[6], a[7], a[8]}, k{a[9], a[10], a[11]};
+    if (i[1] == 0 && i[2] == 0 && j[0] == 0 && j[2] == 0 && k[0] == 0 && k[1] == 0) {
+        if (i[0] == 0 || j[1] == 0 || k[2] == 0) return false;
+        v = {v[0] / i[0], v[1] / j[1], v[2] / k[2]};
+        return true;
+    }
+    bool ok = false;
+    Tv3 s = v;
+    resoutSysteme3(s[0], s[1], s[2], ok, v[0], v[1], v[2], i[0], i[1], i[2], j[0], j[1], j[2], k[0], k[1],
+                   k[2]);
+    if (ok) v = s;
+    return ok;
+}
+
+// Components of vector object o in frame r.
+bool composantesVecteurObjet(const TfigureKalmetra& f, int r, int o, Tv3& v) {
+    if (r == 1) {
+        v = {valeurObjet(f, o, 1), valeurObjet(f, o, 2), valeurObjet(f, o, 3)};
+        return true;
+    }
+    v = direction(f, o, 0);
+    return composantesDansRepere(f, r, v);
+}
+
+int parentOuZero(const TfigureKalmetra& f, int n, int k) {
+    return objet(f, n).nombreParents >= k ? parentObjet(f, n, k) : 0;
+}
+
+} // namespace
+
+void calculeMesure(TfigureKalmetra& f, int n) {
+    const TObjetFigure& o = objet(f, n);
+    const int code = o.codeConstruction;
+    const double u = uniteDeLongueurObjet(f, n);
+    const int p1 = parentOuZero(f, n, 1), p2 = parentOuZero(f, n, 2), p3 = parentOuZero(f, n, 3);
+    const auto range = [&](int k, double x) { valeurObjet(f, n, k) = x; };
+    switch (code) {
+    case 46:
+        range(1, valeurObjet(f, p1, 7) / u);
+        break;
+    case 47: {
+        const Tv3 d1 = direction(f, p1, p2), d2 = direction(f, p1, p3);
+        Tv3 c;
+        produitVectoriel(c[0], c[1], c[2], d1[0], d1[1], d1[2], d2[0], d2[1], d2[2]);
+        range(1, norme3(c[0], c[1], c[2]) / 2 / (u * u));
+        break;
+    }
+    case 48: {
+        Tv3 d = direction(f, p2, p3);
+        if (!normaliseSiNonNul(d[0], d[1], d[2])) return rendNonDefini(f, n, 454);
+        const Tv3 w = direction(f, p2, p1);
+        range(1, distanceALaDroite(w[0], w[1], w[2], d[0], d[1], d[2]) / u);
+        break;
+    }
+    case 49: {
+        const Tv3 d1 = direction(f, p1, p2), d2 = direction(f, p1, p3);
+        if (!vecteursColineaires(d1[0], d1[1], d1[2], d2[0], d2[1], d2[2])) return rendNonDefini(f, n, 448);
+        for (int k = 0; k < 3; ++k)
+            if (std::fabs(d1[std::size_t(k)]) > 1e-10)
+                return range(1, d2[std::size_t(k)] / d1[std::size_t(k)]);
+        return rendNonDefini(f, n, 454);
+    }
+    case 50: {
+        bool nul1 = false, nul2 = false;
+        Tv3 d1, d2;
+        directionUnitaire(f, p2, p1, nul1, d1[0], d1[1], d1[2]);
+        directionUnitaire(f, p2, p3, nul2, d2[0], d2[1], d2[2]);
+        if (nul1 || nul2) return rendNonDefini(f, n, 434);
+        double angle = arcCosinus(produitScalaire(d1[0], d1[1], d1[2], d2[0], d2[1], d2[2]));
+        if (angleEnDegres(o)) angle = angle * 180 / kPi;
+        range(1, angle);
+        break;
+    }
+    case 51:
+    case 52:
+    case 186: {
+        valeurParametreObjet(f, n, 1, 2);
+        if (objet(f, n).nonDefini) return;
+        Tv3 v{valeurObjet(f, n, 2), valeurObjet(f, n, 3), valeurObjet(f, n, 4)};
+        if (p1 != 1)
+            for (int k = 0; k < 3; ++k)
+                v[std::size_t(k)] -= valeurObjet(f, p1, k + 1);
+        if (!composantesDansRepere(f, p1, v)) return rendNonDefini(f, n, 441);
+        range(1, v[code == 51 ? 0 : code == 52 ? 1 : 2]);
+        break;
+    }
+    case 59:
+        range(1, valeurObjet(f, p1, 1));
+        break;
+    case 60:
+    case 167:
+    case 168:
+    case 185: {
+        Tv3 v;
+        if (!composantesVecteurObjet(f, p1, p2, v)) return rendNonDefini(f, n, 441);
+        if (code == 60) {
+            range(4, v[0]);
+            range(5, v[1]);
+            range(6, v[2]);
+        } else {
+            range(1, v[code == 167 ? 0 : code == 168 ? 1 : 2]);
+        }
+        break;
+    }
+    case 164: {
+        bool nul = false;
+        double a = 0, b = 0, c = 0, d = 0;
+        normalePlan(f, p2, p3, nul, d, a, b, c, parentOuZero(f, n, 4));
+        if (nul) return rendNonDefini(f, n, 476);
+        range(1, std::fabs(a * valeurObjet(f, p1, 1) + b * valeurObjet(f, p1, 2) + c * valeurObjet(f, p1, 3) +
+                           d) /
+                     u);
+        break;
+    }
+    case 163:
+    case 165:
+    case 208:
+        calculeMesureSolide(f, n);
+        break;
+    default:
+        break; // codes 53 to 58 compute nothing
+    }
+}
+
+} // namespace km32
