@@ -101,8 +101,9 @@ void litElementsNomExpression(const TfigureKalmetra& f, TLigneAnalysee& ligne, L
             ligne.erreur = kErreurSyntaxeExpression;
             break;
         }
-        std::string element = coupe(std::string_view(liste).substr(0, p), 80);
-        liste.erase(0, p);
+        // The item ends with the ")" of the group, at position p - 1.
+        std::string element = coupe(std::string_view(liste).substr(0, p - 1), 80);
+        liste.erase(0, p - 1);
         if (element[0] != '(') {
             ligne.erreur = kErreurSyntaxeExpression;
             break;
