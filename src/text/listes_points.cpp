@@ -1,5 +1,7 @@
 #include "text/listes_points.h"
 
+#include "model/calcul/aides_construction.h"
+
 #include <bitset>
 #include <string>
 
@@ -190,7 +192,7 @@ void litPairesDePoints(const TfigureKalmetra& f, uint8_t code, std::string_view 
     if (code == 34) return;
     for (int i = 1; i <= nombre && erreur == 0; ++i) {
         const uint8_t p = points[2 * i - 1], q = points[2 * i];
-        if (!objet(f, p).nonDefini && !objet(f, q).nonDefini && pointsConfondusOperandes(f, p, q))
+        if (!objet(f, p).nonDefini && !objet(f, q).nonDefini && pointsConfondus(f, p, q))
             erreur = kRaisonPointsConfondus;
     }
 }

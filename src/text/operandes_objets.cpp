@@ -1,5 +1,8 @@
 #include "text/operandes_objets.h"
 
+#include "model/calcul/aides_construction.h"
+#include "model/solides/mesures_solides.h"
+
 #include <algorithm>
 #include <bitset>
 
@@ -208,19 +211,6 @@ std::string normaliseListe(std::string_view texte) {
     return r;
 }
 
-bool pointsConfondusOperandes(const TfigureKalmetra& f, int i, int j) {
-    double x, y, z;
-    directionObjet(f, i, j, x, y, z);
-    return norme3(x, y, z) < 1e-6;
-}
-
-bool pointsAlignesOperandes(const TfigureKalmetra& f, int i, int j, int k) {
-    double ux, uy, uz, vx, vy, vz;
-    directionObjet(f, i, j, ux, uy, uz);
-    directionObjet(f, i, k, vx, vy, vz);
-    return vecteursColineaires(ux, uy, uz, vx, vy, vz);
-}
-
 void litListeObjetsSansControle(const TfigureKalmetra& f, std::string_view texte, uint8_t mode,
                                 TListeObjets& liste, uint8_t& nombre, uint16_t& erreur) {
     litElements(f, texte, mode, liste, nombre, erreur, Echec::Arret, false);
@@ -395,7 +385,7 @@ void litDeuxPointsNonConfondus(const TfigureKalmetra& f, std::string_view texte,
                                uint8_t& premier, uint8_t& second, uint16_t& erreur) {
     if (estRefus(erreur)) return;
     litDeuxPointsDistincts(f, texte, mode, premier, second, erreur);
-    if (erreur == 0 && mode > 1 && pointsConfondusOperandes(f, premier, second)) {
+    if (erreur == 0 && mode > 1 && pointsConfondus(f, premier, second)) {
         nomErreur1() = coupe(texte, 80);
         erreur = kRaisonPointsConfondus;
     }
@@ -418,7 +408,7 @@ void litAngle(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, ui
     litTroisPoints(f, texte, mode, premier, second, troisieme, erreur);
     if (erreur < kPasDeCetteForme && (premier == second || second == troisieme)) erreur = kErreurAngle;
     if (erreur == 0 &&
-        (pointsConfondusOperandes(f, premier, second) || pointsConfondusOperandes(f, second, troisieme)))
+        (pointsConfondus(f, premier, second) || pointsConfondus(f, second, troisieme)))
         erreur = kRaisonAngleNonDefini;
 }
 
@@ -436,7 +426,7 @@ void litTroisPointsNonAlignes(const TfigureKalmetra& f, std::string_view texte, 
                               uint8_t& premier, uint8_t& second, uint8_t& troisieme, uint16_t& erreur) {
     if (estRefus(erreur)) return;
     litTroisPointsDistincts(f, texte, mode, premier, second, troisieme, erreur);
-    if (erreur == 0 && mode > 1 && pointsAlignesOperandes(f, premier, second, troisieme))
+    if (erreur == 0 && mode > 1 && pointsAlignes(f, premier, second, troisieme))
         erreur = kRaisonPointsAlignes;
 }
 

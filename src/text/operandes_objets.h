@@ -150,8 +150,4 @@ void nommeObjetConstruit(const TfigureKalmetra& f, TLigneAnalysee& ligne, std::s
 void litOperandeDeNature(const TfigureKalmetra& f, TLigneAnalysee& ligne, std::string_view texte,
                          uint8_t nature, int rang);
 
-// Geometric checks on points (less than 1e-6 apart; on one line).
-bool pointsConfondusOperandes(const TfigureKalmetra& f, int i, int j);
-bool pointsAlignesOperandes(const TfigureKalmetra& f, int i, int j, int k);
-
 } // namespace km32
