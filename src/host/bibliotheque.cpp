@@ -1,5 +1,8 @@
 #include "host/bibliotheque.h"
 
+#include "model/affichage_erreurs.h"
+#include "model/registre_figures.h"
+#include "model/table_figures.h"
 #include "sibling/bibliotheque_tq.h"
 #include "sibling/table_partagee.h"
 
@@ -29,7 +32,9 @@ void initialiseBibliotheque() {
     //    table (fenetreMereKM).                                                  (host: to come)
     // 4. Load the figure cursor "KM".                                           (host: to come)
     // 5. Clear the table of figures (1 to 64) and switch the display of error
-    //    messages on.                                                           (model: to come)
+    //    messages on.
+    videTableDesFigures();
+    etatAffichageErreurs().affichageErreurs = 1;
     // 6. Build the keyword atoms of the current language and the French
     //    sentence-pattern table, and check the pattern order.            (phrases, text: to come)
     e.initialisee = true;
@@ -40,6 +45,8 @@ void termineBibliotheque() {
     if (!e.initialisee) return;
     // In reverse order of initialiseBibliotheque:
     // 6. Free the keyword atoms and the three sentence-pattern tables.     (phrases, text: to come)
+    // 5. Destroy every living figure.
+    detruitToutesLesFigures();
     // 3. Free the mother window and clear its handle in the shared table.        (host: to come)
     e.initialisee = false;
 }

@@ -1,0 +1,199 @@
+// Deep copy of a figure record (copieFigure). The copy is a figure of its
+// own: it never shares an owned pointer with its source. Field by field:
+// - cloned: every counter, value, parent, operand, expression record and
+//   object, the view and every setting, the texts of names and formulas and
+//   the other plain texts, the sample block, and the side tables (extension,
+//   polyhedra and mesh tables always exist in the copy; the function and
+//   prototype tables when the source has them), each by its module's copy;
+// - cleared (null in the copy): what belongs to the live window and session
+//   of the source: drawing data, display list, traces, drag state, view
+//   history, dialog record, shared-variable registration, background picture
+//   and window object, the host's buffer, the pending text, and the comment
+//   and deferred-lines texts of the text runner;
+// - kept as non-owning links: the window handles, the device context and the
+//   owner of the prototype table (an owner that is the source itself becomes
+//   the copy itself).
+#include <algorithm>
+#include <iterator>
+
+#include "model/registre_figures.h"
+#include "model/registre_tables_annexes.h"
+#include "model/services_texte.h"
+
+namespace km32 {
+
+namespace {
+
+template <class T, std::size_t N> void copieTableau(const T (&source)[N], T (&copie)[N]) {
+    std::copy(std::begin(source), std::end(source), std::begin(copie));
+}
+
+void copieCompteursEtVue(const TfigureKalmetra& s, TfigureKalmetra& c) {
+    c.nombreObjets = s.nombreObjets;
+    c.valeursUtilisees = s.valeursUtilisees;
+    c.echantillonsUtilises = s.echantillonsUtilises;
+    c.parentsUtilises = s.parentsUtilises;
+    c.expressionsUtilisees = s.expressionsUtilisees;
+    c.constantesUtilisees = s.constantesUtilisees;
+    c.octetsOperandesUtilises = s.octetsOperandesUtilises;
+
+    c.etendueVue = s.etendueVue;
+    c.uniteSurPetiteDimension = s.uniteSurPetiteDimension;
+    c.borneInferieure = s.borneInferieure;
+    c.borneSuperieure = s.borneSuperieure;
+    c.echelle = s.echelle;
+    c.reelVue = s.reelVue;
+    copieTableau(s.anglesVue, c.anglesVue);
+    c.centreEcranX = s.centreEcranX;
+    c.centreEcranY = s.centreEcranY;
+    copieTableau(s.fractionsCentre, c.fractionsCentre);
+    copieTableau(s.coefficientsProjection, c.coefficientsProjection);
+    c.largeurZoneDessin = s.largeurZoneDessin;
+    c.hauteurZoneDessin = s.hauteurZoneDessin;
+    copieTableau(s.anglesVueInitiale, c.anglesVueInitiale);
+    c.pasClavier = s.pasClavier;
+    c.projectionOblique = s.projectionOblique;
+    copieTableau(s.parametresOblique, c.parametresOblique);
+}
+
+void copieContenu(const TfigureKalmetra& s, TfigureKalmetra& c) {
+    c.versionTexte = s.versionTexte;
+    c.octetVersion = s.octetVersion;
+    c.nomsPointsAffiches = s.nomsPointsAffiches;
+    c.nomFigure = s.nomFigure;
+    c.cheminFichier = s.cheminFichier;
+    c.texteInitialEchoue = s.texteInitialEchoue;
+    c.texteDesNoms = s.texteDesNoms;
+    c.valeurs = s.valeurs;
+    if (s.echantillons) c.echantillons = std::make_unique<TblocEchantillons>(*s.echantillons);
+    c.parents = s.parents;
+    c.octetsOperandes = s.octetsOperandes;
+    c.texteDesFormules = s.texteDesFormules;
+    c.expressions = s.expressions;
+    c.constantesExpressions = s.constantesExpressions;
+    c.objets = s.objets;
+}
+
+void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
+    c.entierDessin = s.entierDessin;
+    copieTableau(s.masquesDessin, c.masquesDessin);
+    c.ensembleTrace = s.ensembleTrace;
+    c.modeTrace = s.modeTrace;
+    c.modeTraceALaDemande = s.modeTraceALaDemande;
+    c.minuteriesCommandesActives = s.minuteriesCommandesActives;
+    c.octetTrace = s.octetTrace;
+    c.modifiee = s.modifiee;
+    c.largeurImage = s.largeurImage;
+    c.hauteurImage = s.hauteurImage;
+
+    c.entierFenetre = s.entierFenetre;
+    c.contexteDessin = s.contexteDessin; // link
+    copieTableau(s.octetsFenetre, c.octetsFenetre);
+    c.fenetreDessin = s.fenetreDessin; // link
+    c.octetFenetre = s.octetFenetre;
+    c.filDeFer = s.filDeFer;
+    c.defautObjetsNonValides = s.defautObjetsNonValides;
+    c.octetAffichage = s.octetAffichage;
+    c.partiesCacheesPointillees = s.partiesCacheesPointillees;
+    c.polyedresAPreparer = s.polyedresAPreparer;
+    c.octetAffichage4 = s.octetAffichage4;
+    c.objetLibreActif = s.objetLibreActif;
+    c.causeDernierMouvement = s.causeDernierMouvement;
+
+    copieTableau(s.octetsDialogue, c.octetsDialogue);
+    c.objetDialogue = s.objetDialogue;
+    c.octetDialogue = s.octetDialogue;
+    c.octetDefauts = s.octetDefauts;
+    c.uniteLongueurParDefaut = s.uniteLongueurParDefaut;
+    c.repereParDefaut = s.repereParDefaut;
+    c.anglesEnDegresParDefaut = s.anglesEnDegresParDefaut;
+
+    c.octetImpression = s.octetImpression;
+    c.texteImpression = s.texteImpression;
+    c.valeurImpression = s.valeurImpression;
+    c.octetCopie = s.octetCopie;
+    c.texteCopie = s.texteCopie;
+    c.valeurCopie = s.valeurCopie;
+    copieTableau(s.cadreImage, c.cadreImage);
+    c.octetZoneAffichages = s.octetZoneAffichages;
+    c.hauteurZoneAffichages = s.hauteurZoneAffichages;
+
+    c.ensembleDesigne = s.ensembleDesigne;
+    c.traitsEpais = s.traitsEpais;
+    c.importationActive = s.importationActive;
+    copieTableau(s.octetsTexte, c.octetsTexte);
+    c.intervalleHorloge = s.intervalleHorloge;
+    c.rearmementsHorloge = s.rearmementsHorloge;
+    c.horlogeEnMarche = s.horlogeEnMarche;
+    c.ensembleDessin = s.ensembleDessin;
+    c.cadrageInterdit = s.cadrageInterdit;
+    c.octetVue = s.octetVue;
+    copieTableau(s.enregistrementsVue, c.enregistrementsVue);
+    copieTableau(s.entiersVue, c.entiersVue);
+
+    copieTableau(s.planIsole, c.planIsole);
+    c.reglagePlanIsole = s.reglagePlanIsole;
+    c.aucunPlanIsole = s.aucunPlanIsole;
+    c.planDeFaceMaintenu = s.planDeFaceMaintenu;
+    c.octetPlan = s.octetPlan;
+    c.octetPlan2 = s.octetPlan2;
+    c.ensemblePlan = s.ensemblePlan;
+    copieTableau(s.echantillonnageLieux, c.echantillonnageLieux);
+    c.octetChangementVue = s.octetChangementVue;
+    c.changementVuePermis = s.changementVuePermis;
+
+    c.couleurFond = s.couleurFond;
+    c.reglageCouleurFond = s.reglageCouleurFond;
+    c.drapeauCouleurFond = s.drapeauCouleurFond;
+    c.exportationRotations = s.exportationRotations;
+    c.importationRotations = s.importationRotations;
+    c.numeroFigure = s.numeroFigure;
+    c.menuContextuelConstruit = s.menuContextuelConstruit;
+    c.titreFenetre = s.titreFenetre;
+    c.octetDessinHote = s.octetDessinHote;
+    copieTableau(s.octetsDessinHote, c.octetsDessinHote);
+    copieTableau(s.octetsHote, c.octetsHote);
+    c.entierHote = s.entierHote;
+    c.grosCaracteres = s.grosCaracteres;
+    c.reglageNonValidesEcrit = s.reglageNonValidesEcrit;
+
+    c.proprietairePrototypes = s.proprietairePrototypes == &s ? &c : s.proprietairePrototypes; // link
+    c.fenetreHote = s.fenetreHote;                                                             // links
+    c.fenetreForme = s.fenetreForme;
+    c.fenetreProprietaire = s.fenetreProprietaire;
+    c.texteModifie = s.texteModifie;
+
+    copieTableau(s.octetsHoteFin, c.octetsHoteFin);
+    copieTableau(s.blocHote, c.blocHote);
+    c.listeReponses = s.listeReponses;
+    c.modeRequete = s.modeRequete;
+    c.octetFin = s.octetFin;
+    c.ensembleSecondeDirection = s.ensembleSecondeDirection;
+    c.ensembleParametresLibres = s.ensembleParametresLibres;
+}
+
+void copieTablesAnnexes(const TfigureKalmetra& s, TfigureKalmetra& c) {
+    creeTableAnnexes(c.tableAnnexes);
+    if (s.tableAnnexes) copieTableAnnexes(*s.tableAnnexes, *c.tableAnnexes);
+    creeTableMaillages(c.tableMaillages);
+    if (s.tableMaillages) copieTableMaillages(*s.tableMaillages, *c.tableMaillages);
+    creeTableDesPolyedres(c.tableDesPolyedres);
+    if (s.tableDesPolyedres) copieTableDesPolyedres(*s.tableDesPolyedres, *c.tableDesPolyedres);
+    if (s.tableDesFonctions) copieTableDesFonctions(*s.tableDesFonctions, c.tableDesFonctions);
+    if (s.tableDesPrototypes) copieTableDesPrototypes(s, c);
+}
+
+} // namespace
+
+void copieFigure(const TfigureKalmetra& source, std::unique_ptr<TfigureKalmetra>& copie) {
+    // Built before the old copy is freed: source may be that very figure.
+    auto nouvelle = std::make_unique<TfigureKalmetra>();
+    copieCompteursEtVue(source, *nouvelle);
+    copieContenu(source, *nouvelle);
+    copieReglages(source, *nouvelle);
+    copieTablesAnnexes(source, *nouvelle);
+    libereFigure(copie);
+    copie = std::move(nouvelle);
+}
+
+} // namespace km32

@@ -1,0 +1,61 @@
+// PLACEHOLDERS until the drawing, host and text subsystems exist.
+//
+// The figure registry calls these services of other subsystems when it
+// creates, resets, loads and destroys a figure. Each body here does the least
+// that keeps a figure record consistent (a table it is asked to create exists
+// afterwards, one it is asked to free is gone) and nothing else. The
+// subsystem that owns a service deletes its placeholder from this file when it
+// defines the real one.
+#include "model/services_dessin.h"
+#include "model/services_hote.h"
+#include "model/services_texte.h"
+#include "text/execution_ligne.h"
+
+namespace km32 {
+
+// Drawing and interaction.
+void afficheSablier(uint32_t) {}
+void retireSablier(uint32_t) {}
+void calculeProjection(TfigureKalmetra&) {}
+void memoriseVue(TfigureKalmetra&) {}
+void ajusteTailleEtRepeint(TfigureKalmetra&) {}
+void publieVariablesPartagees(TfigureKalmetra&) {}
+void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
+    table = std::make_unique<TtableElementsSolides>();
+}
+void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
+    table.reset();
+}
+void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
+    bloc = std::make_unique<TblocDessin>();
+}
+void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
+    bloc.reset();
+}
+void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
+    table.reset();
+}
+void termineEtatGlisser(TfigureKalmetra& f) {
+    f.etatGlisser.reset();
+}
+
+// Host interface. Nothing registers shared variables yet: unregistering only
+// frees the record.
+void desinscritVariablesPartagees(TfigureKalmetra& f) {
+    f.variablesPartagees.reset();
+}
+void detruitMenuFigure(int16_t) {}
+void fermeFenetreAnnexe() {}
+
+// Figure text language.
+// PLACEHOLDER: runs no line and reports success.
+uint16_t executeTexteDeFigure(TfigureKalmetra&, const std::string&, uint8_t) {
+    return 0;
+}
+// The flag lives with the line executor.
+uint8_t& executionReelle() {
+    return etatExecutionLigne().executionReelle;
+}
+void libereInstantanes(TfigureKalmetra&) {}
+
+} // namespace km32
