@@ -3,10 +3,28 @@
 // placeholder here; the module that keeps the table defines its contents
 // (named in the comment) by filling the struct in place.
 
+#include <array>
+#include <cstdint>
+#include <memory>
+
 namespace km32 {
 
-struct TtableAnnexes {};         // polygon extension records (TAnnexePolygone): polygon extensions module
-struct TtableDesPolyedres {};    // solid records of polyhedra, polygons and round solids: polyhedra module
+// The polyhedra table, filled here so that the figure can own it; its records
+// (TDonneesPolyedre) are defined in model/solides/polyedres.h, which also
+// defines the deleter.
+struct TDonneesPolyedre;
+struct SuppressionDonneesPolyedre {
+    void operator()(TDonneesPolyedre* donnees) const noexcept;
+};
+using PDonneesPolyedre = std::unique_ptr<TDonneesPolyedre, SuppressionDonneesPolyedre>;
+constexpr int kMaxEmplacementsPolyedres = 100;
+
+struct TtableAnnexes {}; // polygon extension records (TAnnexePolygone): polygon extensions module
+// Solid records of polyhedra, polygons and round solids; entries 1 to 100 (0 unused).
+struct TtableDesPolyedres {
+    std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
+    std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
+};
 struct TtableMaillages {};       // meshes (TMaillage): mesh module
 struct TtableDesFonctions {};    // function objects: function module
 struct TtableDesPrototypes {};   // user-defined constructions: prototype module

@@ -1,0 +1,233 @@
+#include "model/solides/polyedres.h"
+
+#include "base/erreur.h"
+
+namespace km32 {
+
+void SuppressionDonneesPolyedre::operator()(TDonneesPolyedre* donnees) const noexcept {
+    delete donnees;
+}
+
+namespace {
+template <typename T> T& contenuDe(TDonneesPolyedre& d, const char* quoi) {
+    T* p = std::get_if<T>(&d.contenu);
+    if (!p) throw ErreurInterne(std::string("solid record of another kind: ") + quoi);
+    return *p;
+}
+template <typename T> const T& contenuDe(const TDonneesPolyedre& d, const char* quoi) {
+    const T* p = std::get_if<T>(&d.contenu);
+    if (!p) throw ErreurInterne(std::string("solid record of another kind: ") + quoi);
+    return *p;
+}
+bool genreValide(uint8_t genre) {
+    switch (genre) {
+    case kGenrePolyedre:
+    case kGenreSphere:
+    case kGenreCalotte:
+    case kGenreCercle:
+    case kGenrePatron:
+    case kGenreSolideRond:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+TPolyedre& polyedreDe(TDonneesPolyedre& d) {
+    return contenuDe<TPolyedre>(d, "polyhedron");
+}
+const TPolyedre& polyedreDe(const TDonneesPolyedre& d) {
+    return contenuDe<TPolyedre>(d, "polyhedron");
+}
+TDonneesSphere& sphereDe(TDonneesPolyedre& d) {
+    return contenuDe<TDonneesSphere>(d, "sphere");
+}
+const TDonneesSphere& sphereDe(const TDonneesPolyedre& d) {
+    return contenuDe<TDonneesSphere>(d, "sphere");
+}
+TDonneesCercle& cercleDe(TDonneesPolyedre& d) {
+    return contenuDe<TDonneesCercle>(d, "circle");
+}
+const TDonneesCercle& cercleDe(const TDonneesPolyedre& d) {
+    return contenuDe<TDonneesCercle>(d, "circle");
+}
+TDonneesPatron& patronDe(TDonneesPolyedre& d) {
+    return contenuDe<TDonneesPatron>(d, "net");
+}
+const TDonneesPatron& patronDe(const TDonneesPolyedre& d) {
+    return contenuDe<TDonneesPatron>(d, "net");
+}
+TDonneesSolideRond& solideRondDe(TDonneesPolyedre& d) {
+    return contenuDe<TDonneesSolideRond>(d, "round solid");
+}
+const TDonneesSolideRond& solideRondDe(const TDonneesPolyedre& d) {
+    return contenuDe<TDonneesSolideRond>(d, "round solid");
+}
+
+Tvecteur3& sommet(TPolyedre& p, int k) {
+    verifieIndice(k, 1, kMaxSommetsPolyedre, "polyhedron vertex");
+    return p.sommets[k];
+}
+const Tvecteur3& sommet(const TPolyedre& p, int k) {
+    verifieIndice(k, 1, kMaxSommetsPolyedre, "polyhedron vertex");
+    return p.sommets[k];
+}
+TArete& arete(TPolyedre& p, int k) {
+    verifieIndice(k, 1, kMaxAretesPolyedre, "polyhedron edge");
+    return p.aretes[k];
+}
+const TArete& arete(const TPolyedre& p, int k) {
+    verifieIndice(k, 1, kMaxAretesPolyedre, "polyhedron edge");
+    return p.aretes[k];
+}
+TFace& face(TPolyedre& p, int k) {
+    verifieIndice(k, 1, kMaxFacesPolyedre, "polyhedron face");
+    return p.faces[k];
+}
+const TFace& face(const TPolyedre& p, int k) {
+    verifieIndice(k, 1, kMaxFacesPolyedre, "polyhedron face");
+    return p.faces[k];
+}
+uint8_t& sommetCycle(TFace& f, int k) {
+    verifieIndice(k, 1, kMaxCotesFace + 1, "face cycle");
+    return f.cycle[k];
+}
+uint8_t sommetCycle(const TFace& f, int k) {
+    verifieIndice(k, 1, kMaxCotesFace + 1, "face cycle");
+    return f.cycle[k];
+}
+
+uint8_t genreDonneesDeNature(uint8_t nature) {
+    switch (nature) {
+    case kNatureCercle:
+        return kGenreCercle;
+    case kNaturePolyedreConvexe:
+    case kNaturePolygoneConvexe:
+        return kGenrePolyedre;
+    case kNatureSphere:
+        return kGenreSphere;
+    case kNatureCalotteSpherique:
+        return kGenreCalotte;
+    case kNaturePatronPolyedre:
+        return kGenrePatron;
+    case kNatureCylindre:
+    case kNatureCone:
+    case kNatureTroncDeCone:
+        return kGenreSolideRond;
+    default:
+        return 0;
+    }
+}
+
+void creeTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table) {
+    libereTableDesPolyedres(table);
+    table = std::make_unique<TtableDesPolyedres>();
+}
+
+void libereTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table) {
+    if (!table) return;
+    for (auto& d : table->donnees)
+        libereDonneesPolyedre(d);
+    table.reset();
+}
+
+void libereDonneesPolyedre(PDonneesPolyedre& donnees) {
+    donnees.reset();
+}
+
+void creeDonneesPolyedre(uint8_t genre, PDonneesPolyedre& donnees) {
+    if (!genreValide(genre)) throw ErreurInterne("solid record of an unknown kind");
+    donnees.reset();
+    donnees.reset(new TDonneesPolyedre);
+    donnees->genre = genre;
+    switch (genre) {
+    case kGenrePolyedre:
+        donnees->contenu.emplace<TPolyedre>();
+        break;
+    case kGenreSphere:
+        donnees->contenu.emplace<TDonneesSphere>();
+        break;
+    case kGenreCalotte:
+        donnees->contenu.emplace<TDonneesCalotte>();
+        break;
+    case kGenreCercle:
+        donnees->contenu.emplace<TDonneesCercle>();
+        break;
+    case kGenrePatron:
+        donnees->contenu.emplace<TDonneesPatron>();
+        break;
+    default:
+        donnees->contenu.emplace<TDonneesSolideRond>();
+        break;
+    }
+}
+
+void copieDonneesPolyedre(const TDonneesPolyedre& source, TDonneesPolyedre& destination) {
+    if (!genreValide(source.genre)) return;
+    if (&source == &destination) return;
+    destination.genre = source.genre;
+    destination.contenu = source.contenu;
+}
+
+void copieTableDesPolyedres(const TtableDesPolyedres* source, TtableDesPolyedres& destination) {
+    if (!source || source == &destination) return;
+    for (auto& d : destination.donnees)
+        libereDonneesPolyedre(d);
+    destination.listeVisibles = source->listeVisibles;
+    for (int k = 1; k <= kMaxEmplacementsPolyedres; ++k) {
+        const PDonneesPolyedre& s = source->donnees[k];
+        if (!s || !genreValide(s->genre)) continue;
+        creeDonneesPolyedre(s->genre, destination.donnees[k]);
+        copieDonneesPolyedre(*s, *destination.donnees[k]);
+    }
+}
+
+uint8_t premierePlaceLibrePolyedre(const TtableDesPolyedres& table) {
+    for (int k = 1; k <= kMaxEmplacementsPolyedres; ++k)
+        if (!table.donnees[k]) return uint8_t(k);
+    return 0;
+}
+
+uint8_t placesLibresPolyedres(const TtableDesPolyedres& table) {
+    int n = 0;
+    for (int k = 1; k <= kMaxEmplacementsPolyedres; ++k)
+        if (!table.donnees[k]) ++n;
+    return uint8_t(n);
+}
+
+uint8_t ajouteDonneesPolyedre(TfigureKalmetra& f, uint8_t nature) {
+    const uint8_t genre = genreDonneesDeNature(nature);
+    if (genre == 0) return 0;
+    if (!f.tableDesPolyedres) creeTableDesPolyedres(f.tableDesPolyedres);
+    const uint8_t k = premierePlaceLibrePolyedre(*f.tableDesPolyedres);
+    if (k == 0) return 0;
+    creeDonneesPolyedre(genre, f.tableDesPolyedres->donnees[k]);
+    if (nature == kNaturePolygoneConvexe) polyedreDe(*f.tableDesPolyedres->donnees[k]).polygone = 1;
+    return k;
+}
+
+void oteDonneesPolyedre(TfigureKalmetra& f, uint8_t emplacement) {
+    if (emplacement == 0 || !f.tableDesPolyedres) return;
+    verifieIndice(emplacement, 1, kMaxEmplacementsPolyedres, "solid slot");
+    libereDonneesPolyedre(f.tableDesPolyedres->donnees[emplacement]);
+}
+
+namespace {
+const PDonneesPolyedre& pointeurObjet(const TfigureKalmetra& f, int i) {
+    const int k = objet(f, i).emplacementSolide;
+    verifieIndice(k, 1, kMaxEmplacementsPolyedres, "solid slot");
+    if (!f.tableDesPolyedres || !f.tableDesPolyedres->donnees[k])
+        throw ErreurInterne("object without its solid record");
+    return f.tableDesPolyedres->donnees[k];
+}
+} // namespace
+
+TDonneesPolyedre& donneesPolyedreObjet(TfigureKalmetra& f, int i) {
+    return *pointeurObjet(f, i);
+}
+const TDonneesPolyedre& donneesPolyedreObjet(const TfigureKalmetra& f, int i) {
+    return *pointeurObjet(f, i);
+}
+
+} // namespace km32
