@@ -3,6 +3,7 @@
 // still empty records, so creating one allocates it, releasing frees it and a
 // copy copies the (empty) record. Each module replaces its part of this file.
 #include "model/registre_tables_annexes.h"
+#include "model/solides/polyedres.h"
 
 namespace km32 {
 
@@ -16,14 +17,10 @@ void copieTableAnnexes(const TtableAnnexes& source, TtableAnnexes& destination) 
     destination = source;
 }
 
-void creeTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table) {
-    table = std::make_unique<TtableDesPolyedres>();
-}
-void libereTableDesPolyedres(std::unique_ptr<TtableDesPolyedres>& table) {
-    table.reset();
-}
+// The polyhedra table belongs to the solids module; the registry's copy
+// entry hands the source over to it.
 void copieTableDesPolyedres(const TtableDesPolyedres& source, TtableDesPolyedres& destination) {
-    destination = source;
+    copieTableDesPolyedres(&source, destination);
 }
 
 void creeTableMaillages(std::unique_ptr<TtableMaillages>& table) {
