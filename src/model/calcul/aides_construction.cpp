@@ -174,8 +174,10 @@ void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
         rendIndefini(f, n, raison::kNonEquidistants);
         return;
     }
+    // The angle swept from A to B turning about u (counterclockwise seen from
+    // the tip of u), the way points on the arc are placed: Ω + cos φ r + sin φ (u x r).
     double angle = arcCosinus(scalaire(e1, e2));
-    if (scalaire(e2, vectoriel(e1, u)) < 0) angle = 2 * std::numbers::pi - angle;
+    if (scalaire(e2, vectoriel(u, e1)) < 0) angle = 2 * std::numbers::pi - angle;
     ecritV3(f, n, 1, H);
     ecritV3(f, n, 4, u);
     valeurObjet(f, n, 7) = r;
