@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/calcul/aides_construction.h"
+#include "model/calcul/courbes.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
 #include "model/calcul/raisons_objets.h"
@@ -210,6 +211,15 @@ void intersectionSpheres(TfigureKalmetra& f, int n, const Tparents& p) {
     ecritCercle(f, n, centre, u, rho, centre + rho * orthogonal(u));
 }
 
+// ---- Curves ----
+
+// A curve that is not drawn keeps its samples.
+void courbe(TfigureKalmetra& f, int n) {
+    if (!estDessine(objet(f, n).style)) return;
+    if (!lisParametre(f, n, 1, 3) || !lisParametre(f, n, 2, 4) || !lisParametre(f, n, 3, 1)) return;
+    calculeCourbe(f, n);
+}
+
 // ---- Polygons ----
 
 void polygoneRegulierParametre(TfigureKalmetra& f, int n) {
@@ -258,6 +268,9 @@ void calculeParCode(TfigureKalmetra& f, int n, const Tparents& p) {
         return centreDuTriangle(f, n);
     case c::kArcDeCercle:
         return calculeRotationAxeDeuxPoints(f, n);
+    case c::kCourbeParametree:
+    case c::kCourbeY:
+        return courbe(f, n);
     case c::kPolygoneEnveloppe:
     case c::kSectionPolyedre:
     case c::kPolygoneConvexe:
