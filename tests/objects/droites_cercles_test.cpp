@@ -121,7 +121,8 @@ TEST_F(DroitesCercles, TwoSpheresMeetInACircle) {
 TEST_F(DroitesCercles, CircleByCentreAndRadiusScalesByTheUnitAndUpdatesItsRecord) {
     const int U = ajoute(c::kUniteDeLongueur, {}, {3, 3, 0, 0});
     const int O = point(1, 1, 0);
-    const int C = objetDe(c::kCercleCentreRayon, {plan(0, 0, 1, 0), 0, 0, O}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2});
+    const int C =
+        objetDe(c::kCercleCentreRayon, {plan(0, 0, 1, 0), 0, 0, O}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2});
     f.objets[std::size_t(C)].uniteLongueur = uint8_t(U);
     f.objets[std::size_t(C)].emplacementSolide = ajouteDonneesPolyedre(f, kNatureCercle);
     calculeObjet(f, C);

@@ -29,8 +29,8 @@ class ObjetsGeneraux : public BancCalcul {
     }
     // The plane's equation A x + B y + C z + D = 0 holds at p.
     void surLePlan(int plan, P3 p) {
-        EXPECT_NEAR(valeurObjet(f, plan, 1) * p.x + valeurObjet(f, plan, 2) * p.y + valeurObjet(f, plan, 3) * p.z +
-                        valeurObjet(f, plan, 4),
+        EXPECT_NEAR(valeurObjet(f, plan, 1) * p.x + valeurObjet(f, plan, 2) * p.y +
+                        valeurObjet(f, plan, 3) * p.z + valeurObjet(f, plan, 4),
                     0, 1e-9);
     }
 };
@@ -82,9 +82,7 @@ TEST_F(ObjetsGeneraux, FreeIntegerIsRoundedIntoItsInterval) {
 }
 
 TEST_F(ObjetsGeneraux, DecimalsOfADisplayAreClamped) {
-    const struct {
-        double donnees, attendues;
-    } cas[] = {{-3, 0}, {9, 6}, {2.4, 2}, {3.6, 4}};
+    const struct { double donnees, attendues; } cas[] = {{-3, 0}, {9, 6}, {2.4, 2}, {3.6, 4}};
     const int x = ajoute(c::kReelLibre, {}, {1, 1});
     for (const auto& k : cas)
         EXPECT_EQ(valeurObjet(f, calcule(c::kAffichageScalaire, {x}, {0, 0, k.donnees}), 3), k.attendues);

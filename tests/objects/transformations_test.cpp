@@ -82,10 +82,12 @@ TEST_F(Transformations, HalfTurnAboutZAndReflectionInZEqualsOne) {
 TEST_F(Transformations, Homotheties) {
     const P3 centre{1, 1, 1};
     const int C = point(1, 1, 1);
-    verifie(ajoute(c::kHomothetieRapport, {C}, {0, -1.5}), [&](P3 p) { return centre + -1.5 * (p - centre); });
+    verifie(ajoute(c::kHomothetieRapport, {C}, {0, -1.5}),
+            [&](P3 p) { return centre + -1.5 * (p - centre); });
     // B = C + (1, 2, -2), image C + (-3, -6, 6): ratio -3.
     const int B = point(2, 3, -1), Bi = point(-2, -5, 7);
-    verifie(ajoute(c::kHomothetieTransformant, {C, B, Bi}), [&](P3 p) { return centre + -3.0 * (p - centre); });
+    verifie(ajoute(c::kHomothetieTransformant, {C, B, Bi}),
+            [&](P3 p) { return centre + -3.0 * (p - centre); });
 }
 
 TEST_F(Transformations, RotationAboutAnAxisFollowsRodrigues) {
@@ -96,7 +98,8 @@ TEST_F(Transformations, RotationAboutAnAxisFollowsRodrigues) {
         const int r = ajoute(c::kRotationAngle, {A, B}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, theta});
         verifie(r, [&](P3 p) {
             const P3 v = p - a;
-            return a + std::cos(theta) * v + std::sin(theta) * cross(u, v) + (dot(u, v) * (1 - std::cos(theta))) * u;
+            return a + std::cos(theta) * v + std::sin(theta) * cross(u, v) +
+                   (dot(u, v) * (1 - std::cos(theta))) * u;
         });
     }
     // In degrees: a quarter turn about z maps (1, 0, 0) to (0, 1, 0).
@@ -112,7 +115,8 @@ TEST_F(Transformations, RotationByTwoPointsMapsTheFirstOntoTheSecond) {
     // P and Q at the same distance from the axis z and at the same height.
     const struct {
         P3 p, q;
-    } cas[] = {{{2, 0, 0}, {0, 2, 0}}, {{2, 0, 0}, {-2, 0, 0}}, {{1, 1, 0}, {1, -1, 0}}, {{2, 0, 5}, {0, -2, 5}}};
+    } cas[] = {
+        {{2, 0, 0}, {0, 2, 0}}, {{2, 0, 0}, {-2, 0, 0}}, {{1, 1, 0}, {1, -1, 0}}, {{2, 0, 5}, {0, -2, 5}}};
     for (const auto& k : cas) {
         const int P = point(k.p.x, k.p.y, k.p.z), Q = point(k.q.x, k.q.y, k.q.z);
         const int r = ajoute(c::kRotationPoints, {A, B, P, Q});
@@ -150,14 +154,10 @@ TEST_F(Transformations, UndefinedCasesGiveTheirReasons) {
         std::vector<double> valeurs;
         uint16_t raison;
     } cas[] = {
-        {c::kHomothetieRapport, {A}, {0, 1e-7}, 439},
-        {c::kHomothetieTransformant, {A, A2, B}, {}, 473},
-        {c::kHomothetieTransformant, {A, B, C}, {}, 436},
-        {c::kSymetrieAxiale, {A, A2}, {}, 454},
-        {c::kSymetriePlan, {A, B, D}, {}, 476},
-        {c::kRotationAngle, {A, A2}, {}, 454},
-        {c::kRotationPoints, {A, B, D, C}, {}, 470},
-        {c::kRotationPoints, {A, A2, B, C}, {}, 454},
+        {c::kHomothetieRapport, {A}, {0, 1e-7}, 439},     {c::kHomothetieTransformant, {A, A2, B}, {}, 473},
+        {c::kHomothetieTransformant, {A, B, C}, {}, 436}, {c::kSymetrieAxiale, {A, A2}, {}, 454},
+        {c::kSymetriePlan, {A, B, D}, {}, 476},           {c::kRotationAngle, {A, A2}, {}, 454},
+        {c::kRotationPoints, {A, B, D, C}, {}, 470},      {c::kRotationPoints, {A, A2, B, C}, {}, 454},
     };
     for (const auto& k : cas) {
         const int t = ajoute(k.code, {});

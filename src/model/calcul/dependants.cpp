@@ -105,7 +105,8 @@ void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
     for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (!estObjetDessinable(o)) continue;
-        if (S.test(std::size_t(i)) || (o.objetLimite != 0 && S.test(o.objetLimite))) construitElementSolide(f, i);
+        if (S.test(std::size_t(i)) || (o.objetLimite != 0 && S.test(o.objetLimite)))
+            construitElementSolide(f, i);
     }
     marqueElementsDansPlanIsole(f);
     if (f.polyedresAPreparer == 0) {
@@ -149,8 +150,8 @@ void recalculeDependants(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
     f.modifiee = 1;
 }
 
-void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ensemble, TvaleursLibres& valeurs,
-                            uint8_t& nombre) {
+void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ensemble,
+                            TvaleursLibres& valeurs, uint8_t& nombre) {
     int n = 0;
     for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
         if (!ensemble.test(std::size_t(i))) continue;
@@ -163,8 +164,8 @@ void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ens
     nombre = uint8_t(n);
 }
 
-void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensemble, const TvaleursLibres& valeurs,
-                                uint8_t nombre, bool redessiner) {
+void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensemble,
+                                const TvaleursLibres& valeurs, uint8_t nombre, bool redessiner) {
     const int total = std::min<int>(nombre, kMaxValeursLibres);
     int n = 0;
     for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets && n < total; ++i) {
@@ -190,7 +191,8 @@ void marqueDependantsObjetActif(TfigureKalmetra& f) {
     changeDrapeauObjet(objet(f, actif), kDrapeauDependDeObjetLibreActif, true);
     for (int i = actif + 1; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
-        if (o.codeConstruction == c::kLieuPoint && o.nombreParents > 0 && parentObjet(f, i, 1) == actif) continue;
+        if (o.codeConstruction == c::kLieuPoint && o.nombreParents > 0 && parentObjet(f, i, 1) == actif)
+            continue;
         if ((ensembleDesAntecedents(f, i) & marques).none()) continue;
         marques.set(std::size_t(i));
         changeDrapeauObjet(objet(f, i), kDrapeauDependDeObjetLibreActif, true);

@@ -27,13 +27,13 @@ void recalculeDependants(TfigureKalmetra& f, const TEnsembleObjets& ensemble);
 // read and ends the reading).
 constexpr int kMaxValeursLibres = 40;
 using TvaleursLibres = std::array<double, kMaxValeursLibres>;
-void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ensemble, TvaleursLibres& valeurs,
-                            uint8_t& nombre);
+void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ensemble,
+                            TvaleursLibres& valeurs, uint8_t& nombre);
 // Writes back nombre values read by litValeursObjetsLibres, then recomputes:
 // with the refresh (recalculeDependants) when redessiner is true, otherwise
 // only the closure of the set by calculeObjet.
-void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensemble, const TvaleursLibres& valeurs,
-                                uint8_t nombre, bool redessiner);
+void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensemble,
+                                const TvaleursLibres& valeurs, uint8_t nombre, bool redessiner);
 
 // The dependants of the active free object, marked once when it becomes
 // active (flag kDrapeauDependDeObjetLibreActif): cleared on objects 14 on,

@@ -150,7 +150,8 @@ void cercleCentreRayon(TfigureKalmetra& f, int n, const Tparents& p) {
     double D = 0;
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     const V3 centre = pointObjet(f, p[4]);
-    if (std::fabs(scalaire(normale, centre) + D) > 1e-6) return rendIndefini(f, n, raisonObjet::kCentreHorsPlan);
+    if (std::fabs(scalaire(normale, centre) + D) > 1e-6)
+        return rendIndefini(f, n, raisonObjet::kCentreHorsPlan);
     if (!lisParametre(f, n, 1, 11)) return;
     const double r = valeurObjet(f, n, 11);
     if (r < 1e-10) return rendIndefini(f, n, raisonObjet::kRayonNonPositif);
@@ -163,7 +164,8 @@ void cercleCentrePoint(TfigureKalmetra& f, int n, const Tparents& p) {
     double D = 0;
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     const V3 centre = pointObjet(f, p[4]), q = pointObjet(f, p[5]);
-    if (std::fabs(scalaire(normale, centre) + D) > 1e-6) return rendIndefini(f, n, raisonObjet::kCentreHorsPlan);
+    if (std::fabs(scalaire(normale, centre) + D) > 1e-6)
+        return rendIndefini(f, n, raisonObjet::kCentreHorsPlan);
     if (std::fabs(scalaire(normale, q) + D) > 1e-6) return rendIndefini(f, n, raisonObjet::kPointHorsPlan);
     const double rayon = norme(q - centre);
     if (rayon == 0) return rendIndefini(f, n, raisonObjet::kCentreEtPoint);

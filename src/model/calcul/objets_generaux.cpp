@@ -146,8 +146,8 @@ void vecteurCoordonnees(TfigureKalmetra& f, int n, const Tparents& p) {
     for (int k = 1; k <= 3; ++k)
         if (!lisParametre(f, n, k, k + 3)) return;
     V3 v;
-    vecteurDeComposantesDansRepere(f, p[1], valeurObjet(f, n, 4), valeurObjet(f, n, 5), valeurObjet(f, n, 6), v.x,
-                                   v.y, v.z);
+    vecteurDeComposantesDansRepere(f, p[1], valeurObjet(f, n, 4), valeurObjet(f, n, 5), valeurObjet(f, n, 6),
+                                   v.x, v.y, v.z);
     ecritV3(f, n, 1, v);
 }
 
@@ -238,7 +238,8 @@ void commandeTableau(TfigureKalmetra& f, int n) {
         if (!lisParametre(f, n, i + 3, i + 3)) return;
     if (!entierDans(valeurObjet(f, n, 3), 1, 500)) return rendIndefini(f, n, raisonObjet::kHorsLimites);
     for (int i = 1; i <= objet(f, n).nombreParents; ++i)
-        if (!entierDans(valeurObjet(f, n, i + 3), -0.1, 6.1)) return rendIndefini(f, n, raisonObjet::kHorsLimites);
+        if (!entierDans(valeurObjet(f, n, i + 3), -0.1, 6.1))
+            return rendIndefini(f, n, raisonObjet::kHorsLimites);
 }
 
 // ---- Solids ----

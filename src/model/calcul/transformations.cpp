@@ -116,7 +116,8 @@ void homothetieTransformant(TfigureKalmetra& f, int n, const Tparents& p) {
     directionObjet(f, p[1], p[2], u.x, u.y, u.z);
     directionObjet(f, p[1], p[3], v.x, v.y, v.z);
     if (norme(u) < 1e-10 || norme(v) < 1e-10) return rendIndefini(f, n, raison::kRapportIncalculable);
-    if (!vecteursColineaires(u.x, u.y, u.z, v.x, v.y, v.z)) return rendIndefini(f, n, raison::kPointsNonAlignes);
+    if (!vecteursColineaires(u.x, u.y, u.z, v.x, v.y, v.z))
+        return rendIndefini(f, n, raison::kPointsNonAlignes);
     // The ratio on the component of u of largest magnitude; x only when it
     // strictly exceeds both others, z over y between equal magnitudes.
     const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
