@@ -1,7 +1,7 @@
 // PLACEHOLDERS until the drawing, host and text subsystems exist.
 //
-// The figure registry calls these services of other subsystems when it
-// creates, resets, loads and destroys a figure. Each body here does the least
+// The figure registry and the computation engine call these services of other
+// subsystems when they create, reset, load, recompute and destroy a figure. Each body here does the least
 // that keeps a figure record consistent (a table it is asked to create exists
 // afterwards, one it is asked to free is gone) and nothing else. The
 // subsystem that owns a service deletes its placeholder from this file when it
@@ -38,6 +38,19 @@ void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
 void termineEtatGlisser(TfigureKalmetra& f) {
     f.etatGlisser.reset();
 }
+void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
+    table = std::make_unique<TtableTraces>();
+}
+void redessineFigure(TfigureKalmetra&) {}
+void repeintFigureEcran(TfigureKalmetra&) {}
+void actualisePlanIsole(TfigureKalmetra&) {}
+void construitElementSolide(TfigureKalmetra&, int) {}
+void marqueElementsDansPlanIsole(TfigureKalmetra&) {}
+void prepareElementObjet(TfigureKalmetra&, int) {}
+void projetteTraces(TfigureKalmetra&) {}
+void projetteDerniersPointsTraces(TfigureKalmetra&) {}
+void placeZonesDessin(TfigureKalmetra&) {}
+void preparePolyedresVisibles(TfigureKalmetra&) {}
 
 // Host interface. Nothing registers shared variables yet: unregistering only
 // frees the record.

@@ -8,6 +8,10 @@
 
 namespace km32 {
 
+// Finds the solids that hide others in the current view (the visible list of
+// the polyhedra table) and prepares their faces for the hidden-part queries.
+void preparePolyedresVisibles(TfigureKalmetra& f);
+
 void afficheSablier(uint32_t fenetre);
 void retireSablier(uint32_t fenetre);
 void calculeProjection(TfigureKalmetra& f);
