@@ -50,7 +50,6 @@ void prepareElementObjet(TfigureKalmetra&, int) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
 void placeZonesDessin(TfigureKalmetra&) {}
-void preparePolyedresVisibles(TfigureKalmetra&) {}
 
 // Host interface. Nothing registers shared variables yet: unregistering only
 // frees the record.

@@ -355,7 +355,11 @@ bool partiesCacheesSolideRond(const TDonneesSolideRond& r, const Tvecteur3& P, c
     ajouteCoupure(q.h, q.e, v.seuil2);
     ajouteCoupure(s.h, s.e, -1);
     ajouteCoupure(s.h, s.e, -v.Hm);
-    std::sort(coupures, coupures + n);
+    // At most six cuts: an insertion sort (std::sort on this small array
+    // trips a false bounds warning of the compiler at -O2).
+    for (int i = 1; i < n; ++i)
+        for (int k = i; k > 0 && coupures[k] < coupures[k - 1]; --k)
+            std::swap(coupures[k], coupures[k - 1]);
     double bas = 2, haut = -1;
     for (int k = 0; k + 1 < n; ++k) {
         const double u = coupures[k], w = coupures[k + 1];
