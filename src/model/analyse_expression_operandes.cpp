@@ -22,6 +22,11 @@ constexpr uint8_t kGenresOperandes[] = {kGenreNombre, kGenreVecteur,   kGenreFon
 bool estLettre(uint8_t c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
+// A name begins with a letter or with the code of a previous term, which a
+// sequence definition declares as a variable of its own.
+bool commenceUnNom(uint8_t c) {
+    return estLettre(c) || c == kJetonTermePrecedent1 || c == kJetonTermePrecedent2;
+}
 bool estMajuscule(uint8_t c) {
     return c >= 'A' && c <= 'Z';
 }
@@ -86,7 +91,7 @@ void analyseOperandesExpression(const TfigureKalmetra& f, TAnalyseExpression& a,
     std::string& t = a.texte;
     std::size_t i = 0;
     while (i < t.size()) {
-        if (!estLettre(uint8_t(t[i]))) {
+        if (!commenceUnNom(uint8_t(t[i]))) {
             ++i;
             continue;
         }

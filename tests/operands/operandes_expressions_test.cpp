@@ -257,9 +257,8 @@ TEST_F(Expressions, SequenceDefinitions) {
     EXPECT_EQ(ligne->arguments, "u");
 }
 
-// Needs the compiler to read the variables coded 251 and 252 (the previous
-// terms), which it does not do yet.
-TEST_F(Expressions, DISABLED_RecurrentSequencesCompile) {
+// The previous terms reach the compiler as the variables coded 251 and 252.
+TEST_F(Expressions, RecurrentSequencesCompile) {
     for (const char* t : {"u(n)=u(n-1)+1;u", "u(n)=u(n-1)+u(n-2);u"}) {
         nouvelleLigne(t);
         ligne->codeConstruction = std::string(t).find("n-2") != std::string::npos ? 103 : 102;
