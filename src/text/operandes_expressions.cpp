@@ -396,6 +396,9 @@ void analyseDefinitionDeSuite(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
         GardeValeur<char> suite(etat.nomSuite, recurrente ? c : '\0');
         compileDansLigne(f, a, ligne.erreur);
     }
+    // A misused previous term is reported under the sequence's own name, not
+    // its internal code.
+    if (ligne.erreur == 582 || ligne.erreur == 583) nomErreur1() = std::string(1, c);
     if (estRefus(ligne.erreur)) return;
     a.texte.erase(0, std::min<std::size_t>(a.nombreVariables, a.texte.size()));
     if (a.drapeauConstante) valeurLigne(ligne, 2) = valeurConstanteExpression(a);

@@ -231,7 +231,7 @@ TEST_F(Expressions, SequenceDefinitions) {
             EXPECT_FALSE(ligne->expressions[2].drapeauConstante) << c.arguments;
         }
         if (c.erreur == 575) {
-            EXPECT_EQ(nomErreur1(), "u");
+            EXPECT_EQ(nomErreur1(), "w");
         }
     }
 
@@ -265,6 +265,15 @@ TEST_F(Expressions, RecurrentSequencesCompile) {
         analyseDefinitionDeSuite(f, *ligne);
         EXPECT_EQ(ligne->erreur, 0) << t;
     }
+}
+
+// A misused previous term is reported under the sequence's name.
+TEST_F(Expressions, MisusedPreviousTermNamesTheSequence) {
+    nouvelleLigne("w(n)=w(n-2)+1;w");
+    ligne->codeConstruction = 102;
+    analyseDefinitionDeSuite(f, *ligne);
+    EXPECT_TRUE(ligne->erreur == 582 || ligne->erreur == 583) << ligne->erreur;
+    EXPECT_EQ(nomErreur1(), "w");
 }
 
 } // namespace
