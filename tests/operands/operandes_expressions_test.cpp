@@ -231,7 +231,7 @@ TEST_F(Expressions, SequenceDefinitions) {
             EXPECT_FALSE(ligne->expressions[2].drapeauConstante) << c.arguments;
         }
         if (c.erreur == 575) {
-            EXPECT_EQ(nomErreur1(), "w");
+            EXPECT_EQ(nomErreur1(), "u");
         }
     }
 
