@@ -94,8 +94,8 @@ TEST_F(Projection, KnownPointsForKnownAnglesMatchTheRotationMatrix) {
         calculeProjection(*f);
         const Matrice m = matriceVue(t[0], t[1], t[2]);
         for (const auto& p : points) {
-            SCOPED_TRACE(testing::Message() << t[0] << " " << t[1] << " " << t[2] << " / " << p[0] << " " << p[1]
-                                            << " " << p[2]);
+            SCOPED_TRACE(testing::Message() << t[0] << " " << t[1] << " " << t[2] << " / " << p[0] << " "
+                                            << p[1] << " " << p[2]);
             const int32_t X = coordonneeEntiere(*f, p[0]), Y = coordonneeEntiere(*f, p[1]),
                           Z = coordonneeEntiere(*f, p[2]);
             const double pe[3] = {double(X), double(Y), double(Z)};
@@ -136,7 +136,8 @@ TEST_F(Projection, ObliqueCorrectionShearsTheDepthIntoTheScreen) {
     ASSERT_EQ(a, -0.3);
     ASSERT_EQ(b, -0.3);
     f->projectionOblique = 1;
-    const double angles[][3] = {{0, 0, 0}, {degres(-20), degres(25), 0}, {degres(30), degres(-40), degres(70)}};
+    const double angles[][3] = {
+        {0, 0, 0}, {degres(-20), degres(25), 0}, {degres(30), degres(-40), degres(70)}};
     const double points[][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1.5, -2, 0.75}};
     for (const auto& t : angles) {
         f->anglesVue[0] = t[0];
