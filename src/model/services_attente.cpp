@@ -26,8 +26,6 @@ void prepareElementObjet(TfigureKalmetra&, int) {}
 void prepareElementsDessin(TfigureKalmetra&) {}
 void libereElementsSaufTextes(TfigureKalmetra&) {}
 void construitElementsSolides(TfigureKalmetra&) {}
-void preparePolyedresVisibles(TfigureKalmetra&) {}
-void recalculeObjetsParticuliers(TfigureKalmetra&) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
 void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
     table = std::make_unique<TtableElementsSolides>();
@@ -50,12 +48,8 @@ void termineEtatGlisser(TfigureKalmetra& f) {
 void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
     table = std::make_unique<TtableTraces>();
 }
-void redessineFigure(TfigureKalmetra&) {}
-void repeintFigureEcran(TfigureKalmetra&) {}
 void actualisePlanIsole(TfigureKalmetra&) {}
-void construitElementSolide(TfigureKalmetra&, int) {}
 void marqueElementsDansPlanIsole(TfigureKalmetra&) {}
-void prepareElementObjet(TfigureKalmetra&, int) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
 void placeZonesDessin(TfigureKalmetra&) {}
