@@ -98,6 +98,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.polyedresAPreparer = s.polyedresAPreparer;
     c.octetAffichage4 = s.octetAffichage4;
     c.objetLibreActif = s.objetLibreActif;
+    c.dernierLibreBouge = s.dernierLibreBouge;
     c.causeDernierMouvement = s.causeDernierMouvement;
 
     copieTableau(s.octetsDialogue, c.octetsDialogue);
@@ -168,6 +169,9 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.listeReponses = s.listeReponses;
     c.modeRequete = s.modeRequete;
     c.octetFin = s.octetFin;
+    c.lignesHoteEnCours = 0; // cleared: host lines run on the registered figure only
+    c.objetsChangesParHote.reset();
+    c.parametreCopieAjustee = s.parametreCopieAjustee;
     c.ensembleSecondeDirection = s.ensembleSecondeDirection;
     c.ensembleParametresLibres = s.ensembleParametresLibres;
 }
