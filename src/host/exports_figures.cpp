@@ -74,10 +74,17 @@ void sourisEnfonceeHote(int16_t n, int16_t bouton, int16_t code, float x, float 
     f = figureOuRien(n);
     if (!f || annexeModaleDe(fenetreDeLaFigure(*f))) return;
     switch (code) {
-    case 1: afficheMenuFigure(n); break;
-    case 3: demandeLigneAExecuter(n); break;
-    case 5: p::envoieMessage(f->fenetreHote, p::WM_KEYUP, kAvisMajAltClic, 0); break;
-    default: break;
+    case 1:
+        afficheMenuFigure(n);
+        break;
+    case 3:
+        demandeLigneAExecuter(n);
+        break;
+    case 5:
+        p::envoieMessage(f->fenetreHote, p::WM_KEYUP, kAvisMajAltClic, 0);
+        break;
+    default:
+        break;
     }
 }
 
@@ -192,15 +199,17 @@ KM32_EXPORT uint8_t KMMouseUp(int16_t numero, int16_t bouton, int16_t, float x, 
         const uint32_t message =
             km32::messageBouton(bouton, km32::platform::WM_LBUTTONUP, km32::platform::WM_RBUTTONUP);
         if (message == 0) return 0;
-        return km32::distribueHote(numero, message, 0,
-                                   km32::platform::lParamDeCoordonnees(km32::coordonnee(x), km32::coordonnee(y)));
+        return km32::distribueHote(
+            numero, message, 0,
+            km32::platform::lParamDeCoordonnees(km32::coordonnee(x), km32::coordonnee(y)));
     });
 }
 
 KM32_EXPORT uint8_t KMMouseMove(int16_t numero, int16_t, int16_t, float x, float y) {
     return appelFigure(numero, uint8_t(0), [&] {
-        return km32::distribueHote(numero, km32::platform::WM_MOUSEMOVE, 0,
-                                   km32::platform::lParamDeCoordonnees(km32::coordonnee(x), km32::coordonnee(y)));
+        return km32::distribueHote(
+            numero, km32::platform::WM_MOUSEMOVE, 0,
+            km32::platform::lParamDeCoordonnees(km32::coordonnee(x), km32::coordonnee(y)));
     });
 }
 
@@ -217,7 +226,8 @@ KM32_EXPORT uint8_t KMKeyPress(int16_t numero, uint16_t caractere) {
 KM32_EXPORT void CurseurKM(void) {
     appelProtegeSansResultat([] {
         const uint8_t code = km32::TQTableDesVariablesPartagees()->codeAnnexe;
-        if (code == km32::kAnnexeDialogue || code == km32::kAnnexeStyle || code == km32::kAnnexeValeursFonction)
+        if (code == km32::kAnnexeDialogue || code == km32::kAnnexeStyle ||
+            code == km32::kAnnexeValeursFonction)
             return;
         km32::platform::changeCurseur(km32::platform::chargeCurseur("KM"));
     });

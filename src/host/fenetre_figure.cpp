@@ -101,10 +101,16 @@ void suitFenetreHote(int16_t n) {
 
 int32_t procedureForme(int16_t n, uint32_t message, uint32_t wParam, int32_t lParam) {
     switch (message) {
-    case p::WM_PAINT: peint(n); return 0;
-    case p::WM_ACTIVATE: activation(n, wParam); return 0;
+    case p::WM_PAINT:
+        peint(n);
+        return 0;
+    case p::WM_ACTIVATE:
+        activation(n, wParam);
+        return 0;
     case p::WM_LBUTTONDOWN:
-    case p::WM_RBUTTONDOWN: sourisEnfoncee(n, message, lParam); return 0;
+    case p::WM_RBUTTONDOWN:
+        sourisEnfoncee(n, message, lParam);
+        return 0;
     case p::WM_LBUTTONDBLCLK:
         if (TKMFen* forme = formeDeNumero(n)) {
             forme->doubleClicEnAttente = 1;
@@ -122,7 +128,8 @@ int32_t procedureForme(int16_t n, uint32_t message, uint32_t wParam, int32_t lPa
     case p::WM_KEYDOWN:
     case p::WM_KEYUP:
     case p::WM_CHAR:
-    case p::WM_COMMAND: return distribue(n, message, wParam, lParam);
+    case p::WM_COMMAND:
+        return distribue(n, message, wParam, lParam);
     case p::WM_TIMER:
         if (wParam == kMinuterieSuiviHote) {
             suitFenetreHote(n);
@@ -132,9 +139,14 @@ int32_t procedureForme(int16_t n, uint32_t message, uint32_t wParam, int32_t lPa
     case kMessageImportation:
         if (TfigureKalmetra* f = figureOuRien(n)) importeMouvement(*f);
         return 0;
-    case kMessageActiverFigure: activeFormeFigure(n); return 0;
-    case kMessageFigureDesactivee: desactiveFormeFigure(n); return 0;
-    default: return 0;
+    case kMessageActiverFigure:
+        activeFormeFigure(n);
+        return 0;
+    case kMessageFigureDesactivee:
+        desactiveFormeFigure(n);
+        return 0;
+    default:
+        return 0;
     }
 }
 
@@ -199,8 +211,7 @@ void activeFormeFigure(int16_t n) {
     f->fenetreDessin = forme->fenetre;
     p::changeParent(forme->fenetre, 0);
     p::changeParent(forme->fenetre, forme->fenetreHote);
-    p::placeFenetre(forme->fenetre,
-                    {0, 0, forme->rectangleHote.largeur(), forme->rectangleHote.hauteur()});
+    p::placeFenetre(forme->fenetre, {0, 0, forme->rectangleHote.largeur(), forme->rectangleHote.hauteur()});
     forme->doubleClicEnAttente = 0;
     p::afficheFenetre(forme->fenetre, true);
     p::activeFenetre(forme->fenetre);
@@ -228,8 +239,10 @@ bool formeAffichee(int16_t n) {
 
 void demandeLigneAExecuter(int16_t n) {
     const std::string defaut = "Anglais";
-    std::optional<std::string> reponse =
-        p::boiteSaisie("Execution directe", "Ligne \xE0 ex\xE9" "cuter", defaut);
+    std::optional<std::string> reponse = p::boiteSaisie("Execution directe",
+                                                        "Ligne \xE0 ex\xE9"
+                                                        "cuter",
+                                                        defaut);
     executeLigneFigEtRedessine(n, coupe(reponse ? *reponse : defaut, 255));
 }
 

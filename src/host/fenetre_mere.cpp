@@ -72,8 +72,12 @@ void annexeFermeeParElleMeme() {
 
 int32_t procedureMere(uint32_t, uint32_t message, uint32_t wParam, int32_t lParam) {
     switch (message) {
-    case kMessageLignesDifferees: lignesDifferees(lParam); return 0;
-    case platform::WM_TIMER: tickMinuterie(wParam); return 0;
+    case kMessageLignesDifferees:
+        lignesDifferees(lParam);
+        return 0;
+    case platform::WM_TIMER:
+        tickMinuterie(wParam);
+        return 0;
     case kMessageFermeAnnexe:
         if (wParam == 1)
             annexeFermeeParElleMeme();
@@ -85,11 +89,14 @@ int32_t procedureMere(uint32_t, uint32_t message, uint32_t wParam, int32_t lPara
         if (o.montre) o.montre();
         return 0;
     }
-    case kMessageDemandeValeurs: fournitValeursPartagees(); return 0;
+    case kMessageDemandeValeurs:
+        fournitValeursPartagees();
+        return 0;
     case kMessageAppliqueLangue:
         if (uint32_t(lParam) < 65536) appliqueLangueKM(uint16_t(lParam));
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 

@@ -17,7 +17,8 @@
 namespace km32 {
 
 // Private messages.
-constexpr uint32_t kMessageImportation = platform::WM_USER + 1050;      // to a figure window: integrate shared values
+constexpr uint32_t kMessageImportation =
+    platform::WM_USER + 1050; // to a figure window: integrate shared values
 constexpr uint32_t kMessageDemandeValeurs = platform::WM_USER + 1051;   // to the mother window
 constexpr uint32_t kMessageMontreAnnexe = platform::WM_USER + 1052;     // to the mother window
 constexpr uint32_t kMessageFermeAnnexe = platform::WM_USER + 1053;      // wParam 1: the annex closed itself

@@ -43,7 +43,8 @@ TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fi
     if (t.empty()) {
         if (fichier.empty()) {
             TObjetFigure& repere = objet(*f, kObjetRepere);
-            TsourcesCouleur sources{repere.sourcesCouleur[0], repere.sourcesCouleur[1], repere.sourcesCouleur[2]};
+            TsourcesCouleur sources{repere.sourcesCouleur[0], repere.sourcesCouleur[1],
+                                    repere.sourcesCouleur[2]};
             appliqueCommandeStyle(repere.style, sources, kCommandeStyleDefaut);
             for (int k = 0; k < 3; ++k)
                 repere.sourcesCouleur[k] = sources[k];

@@ -155,7 +155,9 @@ void executeLigneFigEtRedessine(int16_t n, const std::string& ligne) {
             if (const TfigureKalmetra* g = figureOuRien(k)) avisTexteFigure(*g);
         return;
     }
-    if (contient(ligne, "Fran\xE7" "ais") || contient(ligne, "Franz\xF6sisch") || contient(ligne, "French")) {
+    if (contient(ligne, "Fran\xE7"
+                        "ais") ||
+        contient(ligne, "Franz\xF6sisch") || contient(ligne, "French")) {
         langueDemandee(1);
         return;
     }

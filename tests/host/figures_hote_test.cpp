@@ -51,7 +51,8 @@ TEST_F(FiguresHote, NumbersOutside0To64AndNullTextsAreRefusedWithoutTouchingAnyt
         EXPECT_EQ(KMKeyPress(n, 'A'), 0);
         KMimporteMouvement(n);
         KMExecuteCommande(n, "c");
-        EXPECT_EQ(std::bit_cast<uint64_t>(KMValeurScalaireDouble(n, "a")), std::bit_cast<uint64_t>(kIndefini));
+        EXPECT_EQ(std::bit_cast<uint64_t>(KMValeurScalaireDouble(n, "a")),
+                  std::bit_cast<uint64_t>(kIndefini));
         EXPECT_EQ(KMAffecteScalaire(n, "a", 2.0), 0);
         EXPECT_EQ(KMNomLibreActif(n), 0u);
         EXPECT_EQ(KMDernierLibreBouge(n), 0u);
@@ -65,7 +66,8 @@ TEST_F(FiguresHote, NumbersOutside0To64AndNullTextsAreRefusedWithoutTouchingAnyt
         EXPECT_EQ(::traiteMessageKMParNumero(n, &m), 0);
     }
     // Null texts on a living figure.
-    EXPECT_EQ(std::bit_cast<uint64_t>(KMValeurScalaireDouble(1, nullptr)), std::bit_cast<uint64_t>(kIndefini));
+    EXPECT_EQ(std::bit_cast<uint64_t>(KMValeurScalaireDouble(1, nullptr)),
+              std::bit_cast<uint64_t>(kIndefini));
     EXPECT_EQ(KMAffecteScalaire(1, nullptr, 1.0), 0);
     EXPECT_EQ(KMObjetValide(1, nullptr), 0);
     KMExecuteCommande(1, nullptr);
@@ -136,10 +138,10 @@ TEST_F(FiguresHote, DestroyingFreesTheNumberAndStopsTheHostTimer) {
 std::string ecritBmp(const std::filesystem::path& dossier) {
     const std::string nom = (dossier / "fond.bmp").string();
     const unsigned char octets[] = {
-        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                    // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 8, 0, // info header
-        0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0, 0, 255, 255, 0, 0, 0, 0}; // one row: red, blue, padding
+        'B', 'M', 62,   0,    0, 0, 0,    0,    0, 0, 54, 0, 0, 0,                            // file header
+        40,  0,   0,    0,    2, 0, 0,    0,    1, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0, 8,   0, // info header
+        0,   0,   0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 255, 255,
+        0,   0,   0,    0}; // one row: red, blue, padding
     std::ofstream(nom, std::ios::binary).write(reinterpret_cast<const char*>(octets), sizeof octets);
     return nom;
 }
@@ -159,9 +161,15 @@ TEST_F(FiguresHote, TheParameterStringGivesTitleAndPicture) {
         {"Nom=Cube;Image=" + image, "Cube : ", true, false},
         {"Nom=Cube,bleu;BitMap=" + image + ";autre", "Cube : ", true, false},
         {"Nom=A/B", "A : ", false, false},
-        {"", "Figure-Kalmetra n\xB0" "1 : ", false, false},
+        {"",
+         "Figure-Kalmetra n\xB0"
+         "1 : ",
+         false, false},
         {"Nom=" + std::string(100, 'x'), std::string(80, 'x'), false, false},
-        {"Image=" + absente, "Figure-Kalmetra n\xB0" "1 : ", false, true},
+        {"Image=" + absente,
+         "Figure-Kalmetra n\xB0"
+         "1 : ",
+         false, true},
         {"Image=;Nom=T", "T : ", false, false},
     };
     for (const Cas& c : cas) {
@@ -214,11 +222,18 @@ TEST_F(FiguresHote, ValuesOfNumbersViewAnglesAndUndefinedObjects) {
         const char* nom;
         double attendu;
     };
-    const Cas cas[] = {{"a", 2.5},        {"b", kIndefini},           {"inconnu", kIndefini},
-                       {"rotVerticale", 0.25}, {"rotHorizontale", -0.5}, {"rotFrontale", 1.5},
-                       {"rotFront", 3.0},     {"rotfrontale", kIndefini}, {"Rxyz", kIndefini}};
+    const Cas cas[] = {{"a", 2.5},
+                       {"b", kIndefini},
+                       {"inconnu", kIndefini},
+                       {"rotVerticale", 0.25},
+                       {"rotHorizontale", -0.5},
+                       {"rotFrontale", 1.5},
+                       {"rotFront", 3.0},
+                       {"rotfrontale", kIndefini},
+                       {"Rxyz", kIndefini}};
     for (const Cas& c : cas)
-        EXPECT_EQ(std::bit_cast<uint64_t>(KMValeurScalaireDouble(1, c.nom)), std::bit_cast<uint64_t>(c.attendu))
+        EXPECT_EQ(std::bit_cast<uint64_t>(KMValeurScalaireDouble(1, c.nom)),
+                  std::bit_cast<uint64_t>(c.attendu))
             << c.nom;
     EXPECT_NEAR(kIndefini, 1.430175116073, 1e-12);
 }
