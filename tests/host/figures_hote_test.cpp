@@ -8,6 +8,7 @@
 #include "banc_hote.h"
 #include "host/fenetre_figure.h"
 #include "model/objets_figure.h"
+#include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/memoire.h"
 #include "platform/minuteries.h"
@@ -289,6 +290,12 @@ TEST_F(FiguresHote, BackgroundColourIsKeptAndOutOfRangeColoursAreRefused) {
     EXPECT_EQ(formeDeNumero(1)->couleur, 0x123456u);
     KMChangeCouleurFondFigure(1, 0xFF000000u);
     EXPECT_EQ(figure(1).couleurFond, 0x123456u);
+}
+
+TEST_F(FiguresHote, ATextWithAnEnglishHeaderSwitchesTheLanguageBeforeItRuns) {
+    const std::string texte = phraseDeNumero(2255) + "\r\n";
+    ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr), 1);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->langueAppliquee, 2);
 }
 
 TEST_F(FiguresHote, PhraseAndVersion) {
