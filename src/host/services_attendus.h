@@ -14,7 +14,7 @@ namespace km32 {
 // the clipboard (adjusted to the host's settings or not; the result of the
 // copy), recompute the dependants of changed objects and redraw them, and
 // compute the changed objects of a run of host lines with their dependants.
-void ajusteTailleFenetre(TfigureKalmetra& f);
+bool ajusteTailleFenetre(TfigureKalmetra& f); // true when the drawing size changed
 void reconstruitDessin(TfigureKalmetra& f);
 void repeintFigureKMparNumero(int16_t numero, uint32_t contexte);
 uint32_t copieDessinDansPressePapiers(TfigureKalmetra& f, bool ajuste);

@@ -63,7 +63,9 @@ void libereInstantanes(TfigureKalmetra&) {}
 // Drawing: nothing is drawn, the clipboard copy reports failure (0).
 void redessineFigure(TfigureKalmetra&) {}
 void repeintFigureEcran(TfigureKalmetra&) {}
-void ajusteTailleFenetre(TfigureKalmetra&) {}
+bool ajusteTailleFenetre(TfigureKalmetra&) {
+    return false;
+}
 void reconstruitDessin(TfigureKalmetra&) {}
 void repeintFigureKMparNumero(int16_t, uint32_t) {}
 uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
