@@ -42,6 +42,115 @@ KM32_EXPORT uint32_t KMTailleBloc(uint32_t bloc);
 KM32_EXPORT void KMLibereBloc(uint32_t bloc);
 
 /* ------------------------------------------------------------------------
+ * Figures of the host.
+ *
+ * A host creates a figure for one of its windows and gets its number, 1 to
+ * 64. The figure is painted into the host's window; when the host activates
+ * it (a click through KMMouseDown, KMSize, the line "Activer la figure"), a
+ * window of the library is laid over the host window's rectangle and takes
+ * the mouse and keys itself until it loses the activation or the host
+ * window moves. The library tells the host window through WM_KEYUP
+ * (0x0101) with wParam: 1025 the figure was modified, 1028 the figure text
+ * is to be read again, 1032 + cause with lParam the free object moved (cause
+ * 0 mouse, 1 keyboard, 2 direct, 3 memorised, 4 random assignments, 5 clock,
+ * 16 mouse grab), 2048 Shift+Alt+click on the figure.
+ *
+ * A figure number outside 0..64, or one with no figure, does nothing and
+ * gives the default result (0, or 1.430175116073 for a value). A NULL text
+ * counts as the empty text; texts are cut to 255 bytes unless said
+ * otherwise.
+ * ------------------------------------------------------------------------ */
+
+/* Creates a figure for the window hote in the first free number (the figure
+ * file fichier, or the text texte, or the default figure) and returns the
+ * number, 0 when all 64 are taken. parametres: "Nom=" the title (up to ',',
+ * '/' or ';'), "Image=" or "BitMap=" a background picture file (up to ';'). */
+KM32_EXPORT int16_t KMCreeFigEtRenvoieNumero(uint32_t hote, const char* fichier, const char* texte,
+                                             const char* parametres);
+/* Creates the figure again in number numero, whose window exists already. */
+KM32_EXPORT void KMCreeFig(int16_t numero, const char* fichier, const char* texte, const char* parametres);
+/* A figure drawn in a window of the caller, with a background colour
+ * (0x00BBGGRR); its number, 0 when all 64 are taken. */
+KM32_EXPORT int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur);
+/* Destroys figure numero and its window; a message box when it is already
+ * destroyed. */
+KM32_EXPORT void KMDetruitFigure(int16_t numero);
+/* Destroys the figure record alone (its window, if any, stays). */
+KM32_EXPORT void KMdetruitFigureMeme(int16_t numero);
+/* Follows the host window's new size (the second argument is not used). */
+KM32_EXPORT void KMSize(int16_t numero, uint32_t inutilise);
+/* Sets the background colour (0x00BBGGRR; above 0xFFFFFF refused). */
+KM32_EXPORT void KMChangeCouleurFondFigure(int16_t numero, uint32_t couleur);
+/* A full refresh of the drawing. */
+KM32_EXPORT void KMRedessineBrutal(int16_t numero);
+/* Paints the figure into a device context of the host. */
+KM32_EXPORT void KMRepeintFigure(int16_t numero, uint32_t contexte);
+KM32_EXPORT void repeintFigureKMparNumero(int16_t numero, uint32_t contexte);
+/* The drawing to the clipboard (adjusted to the host's settings with the
+ * parameter); the result of the copy, 0 on failure. */
+KM32_EXPORT uint32_t KMCopierDessin(int16_t numero);
+KM32_EXPORT uint32_t KMCopierDessinAjuste(int16_t numero, int16_t parametre);
+
+/* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels (below 0
+ * counts as 0, above 32767 as 32767). KMMouseDown activates the figure, or
+ * with code 1 opens its command menu, 3 asks for a line to run, 5 sends the
+ * host WM_KEYUP 2048; while the figure's construction dialog or style
+ * palette waits for a designation, the press designates. */
+KM32_EXPORT void KMMouseDown(int16_t numero, int16_t bouton, int16_t code, float x, float y);
+KM32_EXPORT uint8_t KMMouseUp(int16_t numero, int16_t bouton, int16_t code, float x, float y);
+KM32_EXPORT uint8_t KMMouseMove(int16_t numero, int16_t bouton, int16_t code, float x, float y);
+/* A key pressed (virtual-key code) and a character typed; 1 when handled. */
+KM32_EXPORT uint8_t KMKeyDown(int16_t numero, uint16_t touche);
+KM32_EXPORT uint8_t KMKeyPress(int16_t numero, uint16_t caractere);
+/* The figure cursor again (unless a dialog of the library is open). */
+KM32_EXPORT void CurseurKM(void);
+/* Takes the shared values published by other windows. */
+KM32_EXPORT void KMimporteMouvement(int16_t numero);
+/* Runs the key-bound command object nom (at most 10 bytes). */
+KM32_EXPORT void KMExecuteCommande(int16_t numero, const char* nom);
+
+/* A window message for a figure's dispatcher: 1 when handled. */
+typedef struct KMMessage {
+    uint32_t message;
+    uint32_t wParam;
+    int32_t lParam; /* mouse messages: x in the low, y in the high 16 bits */
+    int32_t resultat;
+} KMMessage;
+KM32_EXPORT uint8_t traiteMessageKMParNumero(int16_t numero, KMMessage* message);
+
+/* The view angle "rotVerticale", "rotHorizontale" or "rotFrontale"
+ * (radians), else the value of the number object nom; 1.430175116073 when
+ * it is undefined or there is none. */
+KM32_EXPORT double KMValeurScalaireDouble(int16_t numero, const char* nom);
+/* Sets the free number nom (anything else, or a value that is not finite, is
+ * ignored) and recomputes what depends on it; the result has no meaning (0). */
+KM32_EXPORT int16_t KMAffecteScalaire(int16_t numero, const char* nom, double valeur);
+/* The name of the free object piloted by the keyboard (0 when none), and of
+ * the free object moved last, in a block. */
+KM32_EXPORT uint32_t KMNomLibreActif(int16_t numero);
+KM32_EXPORT uint32_t KMDernierLibreBouge(int16_t numero);
+/* 1 when the object nom (a name or a notation such as "[AB]") is defined. */
+KM32_EXPORT int32_t KMObjetValide(int16_t numero, const char* nom);
+/* Phrase numero of the applied language into texte (256 bytes, NUL-terminated). */
+KM32_EXPORT void KMPhraseDeNumero(uint16_t numero, char* texte);
+/* Applies a language (1 French, 2 English, 3 German) to both libraries. */
+KM32_EXPORT void KMappliqueLangue(int16_t langue);
+
+/* Texts and lines. KMExecuterTexte: the text replaces the figure.
+ * KMExecuteLigneFig: runs the lines of ligne (CR LF between them; '%' starts
+ * a comment), without redrawing; KMExecuteLigneFigEtRedessine: the same with
+ * a redraw, and the host's own lines ("Activer la figure", "Image=...",
+ * "Affecter la propriete TexteDeLaFigure", language names, "Dialog:" and a
+ * menu path). A line whose error stops the run is shown in a message box. */
+KM32_EXPORT void KMExecuterTexte(int16_t numero, const char* texte);
+KM32_EXPORT void KMExecuteLigneFig(int16_t numero, const char* ligne);
+KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne);
+/* The answers to a query line in a block, 0 when the query fails. */
+KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
+/* The figure written as text (CR LF lines) in a block. */
+KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
+
+/* ------------------------------------------------------------------------
  * Functions of the sibling plane-geometry library, exported unchanged.
  *
  * Figure numbers name the sibling's plane figures, 1..64; these hold the host

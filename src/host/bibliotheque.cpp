@@ -1,5 +1,7 @@
 #include "host/bibliotheque.h"
 
+#include "host/fenetre_figure.h"
+#include "host/fenetre_mere.h"
 #include "model/analyse_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/messages.h"
@@ -39,12 +41,14 @@ void initialiseBibliotheque() {
     reinitialiseMessages();
     // 2. Pick tolerance unit := 3 % of the desktop width, rounded.            (drawing: to come)
     // 3. Create the hidden mother window and store its handle in the shared
-    //    table (fenetreMereKM).                                                  (host: to come)
+    //    table (fenetreMereKM).
+    creeFenetreMere();
     // 4. Load the figure cursor "KM".
     e.curseurKM = platform::chargeCurseur("KM");
     // 5. Clear the table of figures (1 to 64) and switch the display of error
     //    messages on.
     videTableDesFigures();
+    videTableDesFenetresFigures();
     reinitialiseErreurs(); // on, with no names pending
     reinitialiseCompilateur();
     // 6. Build the keywords of the current language and the sentence-pattern
@@ -59,9 +63,11 @@ void termineBibliotheque() {
     // In reverse order of initialiseBibliotheque:
     // 6. Free the keywords and the three sentence-pattern tables.
     termineLangueTexte();
-    // 5. Destroy every living figure.
+    // 5. Destroy every living figure and the windows of the host's figures.
     detruitToutesLesFigures();
-    // 3. Free the mother window and clear its handle in the shared table.        (host: to come)
+    videTableDesFenetresFigures();
+    // 3. Free the mother window and clear its handle in the shared table.
+    detruitFenetreMere();
     // The process-wide caches of the text renderer go with the library.
     platform::libereCachesCairo();
     e.initialisee = false;

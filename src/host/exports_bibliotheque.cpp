@@ -2,6 +2,8 @@
 #include "km32.h"
 
 #include "host/bibliotheque.h"
+#include "host/exports_commun.h"
+#include "host/langue_hote.h"
 
 extern "C" {
 
@@ -17,5 +19,11 @@ KM32_EXPORT void KMTermine(void) {
         km32::termineBibliotheque();
     } catch (...) {
     }
+}
+
+KM32_EXPORT void KMappliqueLangue(int16_t langue) {
+    km32::appelProtegeSansResultat([&] {
+        if (langue >= 1 && langue <= 3) km32::appliqueLangueKM(uint16_t(langue));
+    });
 }
 }

@@ -272,6 +272,7 @@ struct TfigureKalmetra {
     std::unique_ptr<TetatGlisser> etatGlisser;
 
     uint8_t objetLibreActif = 0;
+    uint8_t dernierLibreBouge = 0; // the free object moved last (0 for none)
     uint8_t causeDernierMouvement = 0;
 
     // Dialog state (host subsystem).
@@ -363,6 +364,11 @@ struct TfigureKalmetra {
     std::string listeReponses;
     uint8_t modeRequete = 0;
     uint8_t octetFin = 0;
+    // Host lines: set while lines sent by the host run; the objects they
+    // changed are recomputed together at the end.
+    uint8_t lignesHoteEnCours = 0;
+    TEnsembleObjets objetsChangesParHote;
+    int16_t parametreCopieAjustee = 0; // of the host's adjusted copy of the drawing
 
     TEnsembleObjets ensembleSecondeDirection; // lines of code 247 using their second direction
     TEnsembleObjets ensembleParametresLibres; // objects that received a free-object parameter line

@@ -101,6 +101,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.polyedresAPreparer = s.polyedresAPreparer;
     c.octetAffichage4 = s.octetAffichage4;
     c.objetLibreActif = s.objetLibreActif;
+    c.dernierLibreBouge = s.dernierLibreBouge;
     c.causeDernierMouvement = s.causeDernierMouvement;
 
     copieTableau(s.octetsDialogue, c.octetsDialogue);
@@ -171,6 +172,9 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.listeReponses = s.listeReponses;
     c.modeRequete = s.modeRequete;
     c.octetFin = s.octetFin;
+    c.lignesHoteEnCours = 0; // cleared: host lines run on the registered figure only
+    c.objetsChangesParHote.reset();
+    c.parametreCopieAjustee = s.parametreCopieAjustee;
     c.ensembleSecondeDirection = s.ensembleSecondeDirection;
     c.ensembleParametresLibres = s.ensembleParametresLibres;
 }
@@ -182,6 +186,7 @@ void copieTablesAnnexes(const TfigureKalmetra& s, TfigureKalmetra& c) {
     if (s.tableMaillages) copieTableMaillages(*s.tableMaillages, *c.tableMaillages);
     creeTableDesPolyedres(c.tableDesPolyedres);
     copieTableDesPolyedres(s.tableDesPolyedres.get(), *c.tableDesPolyedres);
+    c.nombrePolyedresVisibles = s.nombrePolyedresVisibles; // goes with the visible list of the table
     if (s.tableDesFonctions) copieTableDesFonctions(*s.tableDesFonctions, c.tableDesFonctions);
     if (s.tableDesPrototypes) copieTableDesPrototypes(s, c);
 }

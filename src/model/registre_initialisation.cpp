@@ -119,6 +119,7 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     for (auto& m : f.masquesDessin)
         m = ~0u;
     f.objetLibreActif = 0;
+    f.dernierLibreBouge = 0;
     f.causeDernierMouvement = 0;
     f.hauteurZoneAffichages = 0;
     f.cadreImage[0] = 0.1;

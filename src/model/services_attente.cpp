@@ -10,6 +10,8 @@
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
 #include "model/services_texte.h"
+#include "host/services_attendus.h"
+#include "model/registre_figures.h"
 #include "text/execution_ligne.h"
 
 namespace km32 {
@@ -60,7 +62,6 @@ void desinscritVariablesPartagees(TfigureKalmetra& f) {
     f.variablesPartagees.reset();
 }
 void detruitMenuFigure(int16_t) {}
-void fermeFenetreAnnexe() {}
 
 // Figure text language.
 // PLACEHOLDER: runs no line and reports success.
@@ -72,5 +73,57 @@ uint8_t& executionReelle() {
     return etatExecutionLigne().executionReelle;
 }
 void libereInstantanes(TfigureKalmetra&) {}
+
+// PLACEHOLDERS of the services the host interface calls (host/services_attendus.h).
+// Drawing: nothing is drawn, the clipboard copy reports failure (0).
+void reconstruitDessin(TfigureKalmetra&) {}
+void repeintFigureKMparNumero(int16_t, uint32_t) {}
+uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
+    return 0;
+}
+void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
+// Mouse and keys: nothing moves; keys and commands are not handled (0).
+void sourisDeplacee(TfigureKalmetra&, int32_t) {}
+void sourisBoutonEnfonce(TfigureKalmetra&, int32_t) {}
+void sourisBoutonRelache(TfigureKalmetra&, int32_t) {}
+void debutRotationVue(TfigureKalmetra&, int32_t) {}
+uint8_t traiteToucheEnfoncee(TfigureKalmetra&, uint32_t) {
+    return 0;
+}
+uint8_t traiteCaractere(TfigureKalmetra&, uint32_t) {
+    return 0;
+}
+uint8_t executeCommandeFigure(TfigureKalmetra&, uint32_t, int32_t) {
+    return 0;
+}
+uint8_t topHorlogeOuCommande(TfigureKalmetra&, uint32_t) {
+    return 0;
+}
+void importeMouvement(TfigureKalmetra&) {}
+void fournitValeursPartagees() {}
+void executeCommandeDeTouche(TfigureKalmetra&, int) {}
+void inscritVariablesPartagees(TfigureKalmetra&) {}
+// Menus: no pop-up menu is shown.
+void afficheMenuFigure(int16_t) {}
+uint16_t commandeDeCodeMenu(const std::string&) {
+    return 0;
+}
+// Text language: a whole text replaces the figure by a reset and a run of
+// its lines; the writer writes nothing; stored extra lines are dropped;
+// single lines run nothing and report success.
+void appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool) {
+    reinitialiseFigure(f);
+    executeTexteDeFigure(f, texte, 1);
+}
+std::string ecritTexteFigure(const TfigureKalmetra&) {
+    return {};
+}
+void executeTexteFigureParNumero(int16_t) {}
+uint16_t executeLigneEtSignaleErreur(int16_t, const std::string&) {
+    return 0;
+}
+uint16_t executeLigneDeFigure(TfigureKalmetra*, std::string_view, uint8_t, uint8_t) {
+    return 0;
+}
 
 } // namespace km32

@@ -1,0 +1,79 @@
+// Exported functions: texts and lines sent by the host, queries, and the
+// figure written as text.
+#include "km32.h"
+
+#include "base/texte.h"
+#include "host/exports_commun.h"
+#include "host/services_attendus.h"
+#include "host/textes_hote.h"
+#include "model/table_figures.h"
+#include "platform/memoire.h"
+
+namespace km32 {
+namespace {
+
+// Blocks of answers and texts handed to the host hold at most 65536 bytes
+// with their NUL.
+constexpr std::size_t kTailleBlocTexte = 65535;
+
+TfigureKalmetra* figureOuRien(int16_t n) {
+    return figureExiste(n) ? figureDeNumero(n) : nullptr;
+}
+
+uint32_t reponseARequete(int16_t n, const char* ligne) {
+    TfigureKalmetra* f = figureOuRien(n);
+    if (!f || !ligne) return 0;
+    f->listeReponses.clear();
+    f->modeRequete = 1;
+    uint16_t r = 0;
+    try {
+        r = executeLigneEtSignaleErreur(n, coupe(ligne, 255));
+    } catch (...) {
+        if ((f = figureOuRien(n))) f->modeRequete = 0;
+        throw;
+    }
+    f = figureOuRien(n);
+    if (!f) return 0;
+    f->modeRequete = 0;
+    if (r != 0) return 0;
+    return platform::alloueBloc(coupe(f->listeReponses, kTailleBlocTexte));
+}
+
+} // namespace
+} // namespace km32
+
+using km32::appelFigure;
+using km32::appelFigureSansResultat;
+
+extern "C" {
+
+KM32_EXPORT void KMExecuterTexte(int16_t numero, const char* texte) {
+    appelFigureSansResultat(numero, [&] {
+        if (texte) km32::executerTexte(numero, texte);
+    });
+}
+
+KM32_EXPORT void KMExecuteLigneFig(int16_t numero, const char* ligne) {
+    appelFigureSansResultat(numero, [&] {
+        if (ligne) km32::executeLignesDuTexte(numero, ligne, false);
+    });
+}
+
+KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne) {
+    appelFigureSansResultat(numero, [&] {
+        if (ligne) km32::executeLigneFigEtRedessine(numero, ligne);
+    });
+}
+
+KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne) {
+    return appelFigure(numero, uint32_t(0), [&] { return km32::reponseARequete(numero, ligne); });
+}
+
+KM32_EXPORT uint32_t KMTexteFigure(int16_t numero) {
+    return appelFigure(numero, uint32_t(0), [&]() -> uint32_t {
+        const km32::TfigureKalmetra* f = km32::figureOuRien(numero);
+        if (!f) return 0;
+        return km32::platform::alloueBloc(km32::coupe(km32::ecritTexteFigure(*f), km32::kTailleBlocTexte));
+    });
+}
+}

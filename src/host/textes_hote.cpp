@@ -1,0 +1,198 @@
+#include "host/textes_hote.h"
+
+#include "base/texte.h"
+#include "host/fenetre_figure.h"
+#include "host/langue_hote.h"
+#include "host/services_attendus.h"
+#include "model/fenetres_figure.h"
+#include "model/messages.h"
+#include "model/services_dessin.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "platform/fenetres.h"
+#include "platform/image_fichier.h"
+#include "platform/messages.h"
+#include "sibling/phrases_tq.h"
+#include "sibling/table_partagee.h"
+#include "text/execution_ligne.h"
+#include "text/langue_texte.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr uint16_t kDerniereErreurTolereeHote = 532;
+constexpr uint16_t kPhraseLigneIncorrecte = 616;
+
+TfigureKalmetra* figureOuRien(int16_t n) {
+    return figureExiste(n) ? figureDeNumero(n) : nullptr;
+}
+
+bool contient(const std::string& texte, std::string_view mot) {
+    return texte.find(mot) != std::string::npos;
+}
+
+std::string sansBlancsFinaux(std::string ligne, std::string_view blancs) {
+    const std::size_t fin = ligne.find_last_not_of(blancs);
+    ligne.erase(fin == std::string::npos ? 0 : fin + 1);
+    return ligne;
+}
+
+// "Activer la figure": the figure's form comes forward, or is activated.
+void activeFigureDemandee(int16_t n, TfigureKalmetra& f) {
+    if (figureSansHote(f)) return;
+    const TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    if (t.fenetreAReactiver != 0 && t.fenetreAReactiver == f.fenetreDessin) {
+        platform::activeFenetre(f.fenetreDessin);
+        if (const TKMFen* forme = formeDeNumero(n)) platform::invalideFenetre(forme->fenetre);
+    } else if (f.fenetreDessin == f.fenetreHote) {
+        activeFormeFigure(n);
+    }
+}
+
+// "BitMap=" or "Image=": true when a picture was loaded (the line is done).
+bool imageDeLaLigne(int16_t n, TfigureKalmetra& f, const std::string& ligne) {
+    const std::string nom = coupe(ligne.substr(ligne.find('=') + 1), 255);
+    if (nom.empty()) return false;
+    if (chargeImageDeFond(n, nom)) {
+        redessineFigure(f);
+        return true;
+    }
+    afficheMessage(TQphraseDeNumero(11112) + ":\r\n" + nom, TQphraseDeNumero(11114));
+    return false;
+}
+
+void avisTexteFigure(const TfigureKalmetra& f) {
+    if (!figureSansHote(f)) platform::envoieMessage(f.fenetreHote, platform::WM_KEYUP, kAvisTexteFigure, 0);
+}
+
+void langueDemandee(uint16_t langue) {
+    if (TQTableDesVariablesPartagees()->langueAppliquee != langue) appliqueLangueKM(langue);
+}
+
+} // namespace
+
+std::string lisLigneDuTexte(const std::string& texte, std::size_t& pos, int& compteurLignes) {
+    for (;;) {
+        while (pos < texte.size() && texte[pos] != '\0' &&
+               (texte[pos] == '\t' || texte[pos] == '\n' || texte[pos] == '\r' || texte[pos] == ' ')) {
+            if (texte[pos] == '\r') ++compteurLignes;
+            ++pos;
+        }
+        const std::size_t debut = pos;
+        while (pos < texte.size() && texte[pos] != '\0' && texte[pos] != '\n' && texte[pos] != '\r')
+            ++pos;
+        std::string ligne = sansBlancsFinaux(texte.substr(debut, pos - debut), " ");
+        if (!ligne.empty() && ligne[0] == '%') {
+            ++compteurLignes;
+            continue;
+        }
+        const std::size_t pourcent = ligne.find('%');
+        if (pourcent != std::string::npos) ligne = sansBlancsFinaux(ligne.substr(0, pourcent), " \t");
+        return coupe(ligne, 255);
+    }
+}
+
+void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
+    TfigureKalmetra* f = figureOuRien(n);
+    if (!f) return;
+    f->lignesHoteEnCours = 1;
+    int compteur = 1;
+    std::size_t pos = 0;
+    try {
+        for (std::string ligne = lisLigneDuTexte(texte, pos, compteur); !ligne.empty();
+             ligne = lisLigneDuTexte(texte, pos, compteur)) {
+            const uint16_t r = executeLigneDeFigure(f, ligne, 0, 0);
+            f = figureOuRien(n);
+            if (!f) return;
+            if (r > kDerniereErreurTolereeHote) {
+                f->lignesHoteEnCours = 0;
+                f->objetsChangesParHote.reset();
+                afficheMessage(ligne, phraseDeNumero(kPhraseLigneIncorrecte));
+                return;
+            }
+        }
+    } catch (...) {
+        if ((f = figureOuRien(n))) {
+            f->lignesHoteEnCours = 0;
+            f->objetsChangesParHote.reset();
+        }
+        throw;
+    }
+    f->lignesHoteEnCours = 0;
+    if (f->objetsChangesParHote.any()) {
+        const TEnsembleObjets changes = f->objetsChangesParHote;
+        f->objetsChangesParHote.reset();
+        calculeObjetsChanges(*f, changes);
+    }
+    if (f->importationActive) inscritVariablesPartagees(*f);
+    if (redessine) redessineFigure(*f);
+    signaleFigureModifiee(*f);
+}
+
+void executerTexte(int16_t n, const std::string& texte) {
+    if (TfigureKalmetra* f = figureOuRien(n)) appliqueTexteAFigure(*f, texte, false);
+}
+
+void executeLigneFigEtRedessine(int16_t n, const std::string& ligne) {
+    TfigureKalmetra* f = figureOuRien(n);
+    if (!f) return;
+    if (langueDuTexteFigure(ligne) != 0) {
+        appliqueTexteAFigure(*f, ligne, false);
+        return;
+    }
+    if (contient(ligne, "Activer la figure")) {
+        activeFigureDemandee(n, *f);
+        return;
+    }
+    if ((contient(ligne, "BitMap=") || contient(ligne, "Image=")) && imageDeLaLigne(n, *f, ligne)) return;
+    if (contient(ligne, "Affecter la propri\xE9t\xE9 TexteDeLaFigure")) {
+        avisTexteFigure(*f);
+        return;
+    }
+    if (contient(ligne, "Affecter toutes les propri\xE9t\xE9s TexteDeLaFigure")) {
+        for (int16_t k = 1; k <= kMaxFigures; ++k)
+            if (const TfigureKalmetra* g = figureOuRien(k)) avisTexteFigure(*g);
+        return;
+    }
+    if (contient(ligne, "Fran\xE7"
+                        "ais") ||
+        contient(ligne, "Franz\xF6sisch") || contient(ligne, "French")) {
+        langueDemandee(1);
+        return;
+    }
+    if (contient(ligne, "Anglais") || contient(ligne, "Englisch") || contient(ligne, "English")) {
+        langueDemandee(2);
+        return;
+    }
+    if (contient(ligne, "Allemand") || contient(ligne, "Deutsch") || contient(ligne, "German")) {
+        langueDemandee(3);
+        return;
+    }
+    const std::size_t dialogue = ligne.find("Dialog:");
+    if (dialogue != std::string::npos) {
+        std::string code;
+        for (char c : ligne.substr(dialogue + 7))
+            if (c != ' ') code += c;
+        const uint16_t commande = commandeDeCodeMenu(code);
+        if (commande != 0) executeCommandeFigure(*f, commande, 0);
+        return;
+    }
+    executeLignesDuTexte(n, ligne, true);
+}
+
+bool chargeImageDeFond(int16_t n, const std::string& nomFichier) {
+    TfigureKalmetra* f = figureOuRien(n);
+    if (!f) return false;
+    if (!f->imageFond) f->imageFond = std::make_unique<TimageFond>();
+    std::optional<platform::Image> image = platform::chargeImage(nomFichier);
+    if (!image) {
+        f->imageFond.reset();
+        return false;
+    }
+    f->imageFond->nomFichier = coupe(nomFichier, 255);
+    f->imageFond->image = std::move(*image);
+    return true;
+}
+
+} // namespace km32
