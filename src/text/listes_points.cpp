@@ -1,0 +1,198 @@
+#include "text/listes_points.h"
+
+#include <bitset>
+#include <string>
+
+#include "base/texte.h"
+#include "model/expression_erreurs.h"
+#include "model/objets_figure.h"
+#include "text/noms_objets.h"
+
+namespace km32 {
+
+namespace {
+
+std::string sansSeparateursDePoints(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (char c : texte)
+        if (c != ' ' && c != '(' && c != ')' && c != ',' && c != '[' && c != ']') r += c;
+    return r;
+}
+
+std::bitset<256> codesEnveloppe(bool polygone) {
+    std::bitset<256> s;
+    auto plage = [&](int a, int b) {
+        for (int c = a; c <= b; ++c)
+            s.set(c);
+    };
+    plage(1, 21);
+    plage(24, 29);
+    plage(132, 140);
+    for (int c : {105, 148, 155, 156, 161, 189, 192, 202, 203, 206, 209, 254})
+        s.set(c);
+    if (!polygone)
+        for (int c : {150, 174, 176, 181, 211, 212, 213, 249})
+            s.set(c);
+    return s;
+}
+
+// The first object of construction code on the pair (p, q), in either order
+// unless the object is a half-line; above the object count when none.
+int paireDejaConstruite(const TfigureKalmetra& f, uint8_t code, uint8_t p, uint8_t q) {
+    for (int k = 1; k <= f.nombreObjets; ++k) {
+        const TObjetFigure& o = objet(f, k);
+        if (o.codeConstruction != code || o.nombreParents < 2) continue;
+        const uint8_t a = parentObjet(f, k, 1), b = parentObjet(f, k, 2);
+        if ((a == p && b == q) || (code != 33 && a == q && b == p)) return k;
+    }
+    return f.nombreObjets + 1;
+}
+
+} // namespace
+
+bool estConstructionDEnveloppe(uint8_t code, bool enveloppePolygone) {
+    static const std::bitset<256> polygone = codesEnveloppe(true), polyedre = codesEnveloppe(false);
+    return (enveloppePolygone ? polygone : polyedre).test(code);
+}
+
+void litListePoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& nombre,
+                    TListePoints& points, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    std::string t = sansSeparateursDePoints(texte);
+    nombre = 0;
+    if (t.empty()) {
+        erreur = kErreurDonneeManquante;
+        return;
+    }
+    std::string nom;
+    while (erreur < kPasDeCetteForme && !t.empty() && nombre < kMaxListePoints) {
+        ++nombre;
+        litNomObjet(t, nom, erreur);
+        if (estRefus(erreur)) {
+            nomErreur1() = coupe(t, 255);
+            erreur = kErreurDonneeIncorrecte;
+            return;
+        }
+        numeroPointDeNom(f, nom, mode, points[nombre], erreur);
+    }
+    if (erreur < kPasDeCetteForme && !t.empty()) {
+        nomErreur1() = coupe(t, 255);
+        erreur = kErreurDonneeIncorrecte;
+    }
+}
+
+void litSommetsPolygone(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& nombre,
+                        TListePoints& points, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    litListePoints(f, texte, mode, nombre, points, erreur);
+    if (estRefus(erreur)) return;
+    if (nombre < 3 || nombre > kMaxListePoints) {
+        erreur = kErreurNombreSommets;
+        return;
+    }
+    for (int i = 1; i < nombre; ++i)
+        for (int j = i + 1; j <= nombre; ++j)
+            if (points[i] == points[j]) {
+                nomErreur1() = nomObjet(f, points[i]);
+                erreur = kErreurSommetDeuxFois;
+                return;
+            }
+}
+
+void litSommetsPolyedre(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& nombre,
+                        TListePoints& points, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    litSommetsPolygone(f, texte, mode, nombre, points, erreur);
+    if (!estRefus(erreur) && nombre < 4) erreur = kErreurNombreSommets;
+}
+
+void litPointsEtSolides(const TfigureKalmetra& f, std::string_view texte, bool enveloppePolygone,
+                        uint8_t mode, uint8_t& nombre, TListeObjets& objets, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    nombre = 0;
+    if (texte.empty()) return;
+    const std::string normal = normaliseListe(texte);
+    std::string_view reste = normal;
+    auto ajoute = [&](uint8_t n) {
+        verifieCapacite(nombre + 1, kMaxListeObjets, "hull objects");
+        objets[++nombre] = n;
+    };
+    bool premier = true;
+    while (!estRefus(erreur) && (premier || !reste.empty())) {
+        premier = false;
+        const std::size_t blanc = reste.find(' ');
+        const std::string_view element = reste.substr(0, blanc);
+        reste = blanc == std::string_view::npos ? std::string_view() : reste.substr(blanc + 1);
+
+        const uint16_t avant = erreur;
+        uint8_t n = 0;
+        numeroObjetDeNomEtGenre(f, element, mode, erreur, n);
+        if (!estRefus(erreur)) {
+            ajoute(n);
+            continue;
+        }
+        // Not an object's name: a run of point names, or the first error stands.
+        const uint16_t erreurNom = erreur;
+        const std::string nomErreurNom = nomErreur1();
+        erreur = avant;
+        uint8_t combien = 0;
+        TListePoints points{};
+        litListePoints(f, element, mode, combien, points, erreur);
+        if (estRefus(erreur)) {
+            erreur = erreurNom;
+            nomErreur1() = nomErreurNom;
+            return;
+        }
+        for (int i = 1; i <= combien; ++i)
+            ajoute(points[i]);
+    }
+    if (estRefus(erreur)) return;
+    for (int i = 2; i <= nombre; ++i)
+        for (int j = 1; j < i; ++j)
+            if (objets[i] == objets[j]) {
+                nomErreur1() = nomObjetNotation(f, objets[i]);
+                erreur = kErreurDeuxFois;
+                return;
+            }
+    for (int i = 1; i <= nombre; ++i)
+        if (!estConstructionDEnveloppe(objet(f, objets[i]).codeConstruction, enveloppePolygone)) {
+            nomErreur1() = nomObjetNotation(f, objets[i]);
+            erreur = enveloppePolygone ? kErreurPasPointNiPolygone : kErreurPasPointNiPolygoneNiPolyedre;
+            return;
+        }
+}
+
+void litPairesDePoints(const TfigureKalmetra& f, uint8_t code, std::string_view texte, uint8_t mode,
+                       uint8_t& nombre, TListePoints& points, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    litListePoints(f, texte, mode, nombre, points, erreur);
+    if (estRefus(erreur)) return;
+    if (nombre % 2 != 0) {
+        erreur = kErreurNombreImpair;
+        return;
+    }
+    nombre /= 2;
+    for (int i = 1; i <= nombre; ++i) {
+        const int k = paireDejaConstruite(f, code, points[2 * i - 1], points[2 * i]);
+        if (k <= f.nombreObjets) {
+            nomErreur1() = nomObjetNotation(f, k);
+            erreur = kErreurCreeDeuxFois;
+            return;
+        }
+    }
+    if (nombre + f.nombreObjets > kMaxListeObjets) {
+        erreur = kErreurTropDeCreations;
+        return;
+    }
+    for (int i = 1; i <= nombre && erreur < kPasDeCetteForme; ++i)
+        if (points[2 * i - 1] == points[2 * i]) erreur = kErreurPointsDifferents;
+    if (code == 34) return;
+    for (int i = 1; i <= nombre && erreur == 0; ++i) {
+        const uint8_t p = points[2 * i - 1], q = points[2 * i];
+        if (!objet(f, p).nonDefini && !objet(f, q).nonDefini && pointsConfondusOperandes(f, p, q))
+            erreur = kRaisonPointsConfondus;
+    }
+}
+
+} // namespace km32
