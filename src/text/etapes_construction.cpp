@@ -310,7 +310,7 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
         litListeObjets(f, argument, mode, liste, nombre, erreur);
         if (estRefus(erreur)) break;
         if (ligne.nombreParents + nombre > kMaxListeObjets) {
-            erreur = 535; // the operand list holds 250 objects
+            erreur = kStructureSaturee; // the operand list holds 250 objects
             break;
         }
         for (int k = 1; k <= nombre; ++k)

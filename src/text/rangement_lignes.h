@@ -9,13 +9,14 @@
 // and lowers the start of every later owner.
 #include <cstdint>
 
+#include "base/erreur.h"
 #include "model/figure.h"
 
 namespace km32 {
 
 struct TLigneAnalysee;
 
-constexpr uint16_t kErreurStructureSaturee = 535;
+constexpr uint16_t kErreurStructureSaturee = kStructureSaturee; // "Structure saturée"
 
 // Stores expression slot k of the line into record r (1 to 500): its text,
 // its operand bytes, its constant flag and its constants (none for a
