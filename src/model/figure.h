@@ -261,6 +261,7 @@ struct TfigureKalmetra {
     uint8_t octetAffichage = 0;
     uint8_t partiesCacheesPointillees = 0;
     uint8_t polyedresAPreparer = 0;
+    uint8_t nombrePolyedresVisibles = 0; // entries of the visible list of the polyhedra table
     uint8_t octetAffichage4 = 0;
     std::unique_ptr<TetatGlisser> etatGlisser;
 

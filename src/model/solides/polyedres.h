@@ -14,6 +14,7 @@
 
 #include "model/figure.h"
 #include "model/tables_annexes.h"
+#include "model/solides/vue_donnees.h"
 #include "model/vecteurs.h"
 
 namespace km32 {
@@ -105,12 +106,14 @@ struct TDonneesCercle {
     Tvecteur3 v; // n x u
     // View data.
     uint8_t visible = 0;
+    TVueCercle vue;
 };
 
 // Sphere (record kind 3).
 struct TDonneesSphere {
     Tvecteur3 centre;
     double rayon = 0;
+    TVueSphere vue;
 };
 
 // Spherical cap (record kind 4): its construction always leaves the object
@@ -123,6 +126,7 @@ struct TDonneesPatron {
     double ouverture = 0;
     uint8_t ferme = 0; // opening 0
     uint8_t plat = 0;  // opening 1
+    TVuePatron vue;
 };
 
 // Cylinder, cone or frustum (record kind 8). s(X) = a.X + constanteBase is 0
@@ -150,6 +154,7 @@ struct TDonneesSolideRond {
     double constanteW = 0;
     Tvecteur3 pointBaseU, pointBaseW, pointPetiteBaseU, pointPetiteBaseW;
     Tvecteur3 Ru, Rw, ru, rw;
+    TVueSolideRond vue;
 };
 
 struct TDonneesPolyedre {
