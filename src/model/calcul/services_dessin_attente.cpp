@@ -9,8 +9,6 @@
 
 namespace km32 {
 
-void preparePolyedresVisibles(TfigureKalmetra& f);
-
 void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
     table = std::make_unique<TtableTraces>();
 }
@@ -23,6 +21,5 @@ void prepareElementObjet(TfigureKalmetra&, int) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
 void placeZonesDessin(TfigureKalmetra&) {}
-void preparePolyedresVisibles(TfigureKalmetra&) {}
 
 } // namespace km32
