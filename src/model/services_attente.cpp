@@ -20,18 +20,6 @@ void calculeProjection(TfigureKalmetra&) {}
 void memoriseVue(TfigureKalmetra&) {}
 void ajusteTailleEtRepeint(TfigureKalmetra&) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
-void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
-    table = std::make_unique<TtableElementsSolides>();
-}
-void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
-    table.reset();
-}
-void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
-    bloc = std::make_unique<TblocDessin>();
-}
-void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
-    bloc.reset();
-}
 void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
     table.reset();
 }

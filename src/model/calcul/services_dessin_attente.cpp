@@ -15,11 +15,7 @@ void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
 void redessineFigure(TfigureKalmetra&) {}
 void repeintFigureEcran(TfigureKalmetra&) {}
 void actualisePlanIsole(TfigureKalmetra&) {}
-void construitElementSolide(TfigureKalmetra&, int) {}
-void marqueElementsDansPlanIsole(TfigureKalmetra&) {}
-void prepareElementObjet(TfigureKalmetra&, int) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
-void placeZonesDessin(TfigureKalmetra&) {}
 
 } // namespace km32
