@@ -12,8 +12,6 @@ namespace km32 {
 void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
     table = std::make_unique<TtableTraces>();
 }
-void redessineFigure(TfigureKalmetra&) {}
-void repeintFigureEcran(TfigureKalmetra&) {}
 void actualisePlanIsole(TfigureKalmetra&) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
