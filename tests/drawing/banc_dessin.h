@@ -31,7 +31,9 @@ class BancDessin : public BancCalcul {
         return {coordonneeEntiere(f, p.x), coordonneeEntiere(f, p.y), coordonneeEntiere(f, p.z)};
     }
     int segment(P3 a, P3 b) { return ajoute(construction::kSegment, {}, {a.x, a.y, a.z, b.x, b.y, b.z}); }
-    int droiteDirigee(P3 p, P3 d) { return ajoute(construction::kDroite, {}, {p.x, p.y, p.z, d.x, d.y, d.z}); }
+    int droiteDirigee(P3 p, P3 d) {
+        return ajoute(construction::kDroite, {}, {p.x, p.y, p.z, d.x, d.y, d.z});
+    }
 };
 
 } // namespace km32::essais

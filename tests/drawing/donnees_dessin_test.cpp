@@ -55,8 +55,7 @@ TEST_F(DonneesDessin, SegmentsAndLinesAreCutOnTheFacesOfTheBox) {
         {false, {-70, -70, 1}, {70, 60, 2}}, // crosses two faces
         {true, {1, 2, 3}, {0, 1, 0}},        // parallel to y
         {true, {0, 0, 0}, {1, 1, 0}},        // |Dx| = |Dy|: cut along y
-        {true, {10, -20, 5}, {0.3, -0.2, 0.9}},
-        {true, {40, 40, 0}, {1, -1, 0.5}},
+        {true, {10, -20, 5}, {0.3, -0.2, 0.9}}, {true, {40, 40, 0}, {1, -1, 0.5}},
     };
     for (const auto& k : cas) {
         const int n = k.droite ? droiteDirigee(k.p, k.q) : segment(k.p, k.q);
@@ -72,7 +71,8 @@ TEST_F(DonneesDessin, SegmentsAndLinesAreCutOnTheFacesOfTheBox) {
         const P3 a{k.p.x + t0 * D.x, k.p.y + t0 * D.y, k.p.z + t0 * D.z};
         const P3 b{k.p.x + t1 * D.x, k.p.y + t1 * D.y, k.p.z + t1 * D.z};
         // The ends come in the order of the cut, either way round.
-        const bool direct = std::abs(donnees(n)->a.x - entier(a).x) + std::abs(donnees(n)->a.y - entier(a).y) +
+        const bool direct = std::abs(donnees(n)->a.x - entier(a).x) +
+                                std::abs(donnees(n)->a.y - entier(a).y) +
                                 std::abs(donnees(n)->a.z - entier(a).z) <=
                             6;
         attendEntier(donnees(n)->a, entier(direct ? a : b), 2);
@@ -163,7 +163,8 @@ TEST_F(DonneesDessin, HatchedCircleNeedsRoomForAChord) {
         EXPECT_EQ(cordes, k.cordes) << k.r;
         // Every chord end lies on the circle.
         for (int j = 0; j < cordes; ++j)
-            for (const TpointEntier& p : {v->lignesSupplementaires->debuts[j], v->lignesSupplementaires->fins[j]})
+            for (const TpointEntier& p :
+                 {v->lignesSupplementaires->debuts[j], v->lignesSupplementaires->fins[j]})
                 EXPECT_NEAR(std::hypot(p.x, p.y), k.r * f.echelle, 2);
     }
 }
@@ -175,24 +176,25 @@ TEST_F(DonneesDessin, GraduatedLineMarksFollowTheStep) {
         int marques;
         double premier;
     } cas[] = {
-        {1, -3.5, 4.2, 8, -3},   // -3 .. 4
-        {0.5, 1.2, 3, 4, 1.5},   // 1.5 .. 3
-        {2, 5, -5, 5, -4},       // reversed range: -4 .. 4
-        {0.1, 0, 5, 0, 0},       // (M - m) / s = 50: none
-        {1e-11, 0, 1, 0, 0},     // step too small
+        {1, -3.5, 4.2, 8, -3}, // -3 .. 4
+        {0.5, 1.2, 3, 4, 1.5}, // 1.5 .. 3
+        {2, 5, -5, 5, -4},     // reversed range: -4 .. 4
+        {0.1, 0, 5, 0, 0},     // (M - m) / s = 50: none
+        {1e-11, 0, 1, 0, 0},   // step too small
         {0.2, -4.9, 4.9, 49, -4.8},
     };
     const P3 O{1, 2, 3}, W{0, 0.6, 0.8};
     for (const auto& k : cas) {
-        const int n = ajoute(c::kDroiteMunieDuRepere, {},
-                             {O.x, O.y, O.z, 0, 0, 0, W.x, W.y, W.z, k.s, k.m, k.M});
+        const int n =
+            ajoute(c::kDroiteMunieDuRepere, {}, {O.x, O.y, O.z, 0, 0, 0, W.x, W.y, W.z, k.s, k.m, k.M});
         construitElementSolide(f, n);
         ASSERT_NE(donnees(n), nullptr);
         EXPECT_EQ(donnees(n)->genre, kElementAxe);
         ASSERT_EQ(donnees(n)->nombreMarques, k.marques) << k.s;
         for (int j = 0; j < k.marques; ++j) {
             const double x = k.premier + j * k.s;
-            attendEntier(donnees(n)->marques[std::size_t(j)], entier({O.x + x * W.x, O.y + x * W.y, O.z + x * W.z}));
+            attendEntier(donnees(n)->marques[std::size_t(j)],
+                         entier({O.x + x * W.x, O.y + x * W.y, O.z + x * W.z}));
         }
     }
 }
