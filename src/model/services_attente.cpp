@@ -19,28 +19,7 @@ namespace km32 {
 // Drawing and interaction.
 void afficheSablier(uint32_t) {}
 void retireSablier(uint32_t) {}
-// The rebuild and paint steps the view calls (display list, drawing data,
-// solids, engine): nothing is built or painted yet.
-void redessineFigure(TfigureKalmetra&) {}
-void repeintFigureEcran(TfigureKalmetra&) {}
-void construitElementSolide(TfigureKalmetra&, int) {}
-void prepareElementObjet(TfigureKalmetra&, int) {}
-void prepareElementsDessin(TfigureKalmetra&) {}
-void libereElementsSaufTextes(TfigureKalmetra&) {}
-void construitElementsSolides(TfigureKalmetra&) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
-void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
-    table = std::make_unique<TtableElementsSolides>();
-}
-void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
-    table.reset();
-}
-void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
-    bloc = std::make_unique<TblocDessin>();
-}
-void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
-    bloc.reset();
-}
 void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
     table.reset();
 }
@@ -50,11 +29,10 @@ void termineEtatGlisser(TfigureKalmetra& f) {
 void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
     table = std::make_unique<TtableTraces>();
 }
+// The isolated plane and the traces are not drawn yet.
 void actualisePlanIsole(TfigureKalmetra&) {}
-void marqueElementsDansPlanIsole(TfigureKalmetra&) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
-void placeZonesDessin(TfigureKalmetra&) {}
 
 // Host interface. Nothing registers shared variables yet: unregistering only
 // frees the record.
@@ -76,8 +54,6 @@ void libereInstantanes(TfigureKalmetra&) {}
 
 // PLACEHOLDERS of the services the host interface calls (host/services_attendus.h).
 // Drawing: nothing is drawn, the clipboard copy reports failure (0).
-void reconstruitDessin(TfigureKalmetra&) {}
-void repeintFigureKMparNumero(int16_t, uint32_t) {}
 uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
     return 0;
 }
