@@ -3,6 +3,7 @@
 #include "base/garde.h"
 #include "model/nombres_texte.h"
 #include "platform/boites.h"
+#include "platform/fenetres.h"
 
 namespace km32 {
 
@@ -16,9 +17,18 @@ void reinitialiseMessages() {
 }
 
 namespace {
-int montreBoite(const std::string& texte, const std::string& titre, uint32_t style) {
-    GardeValeur<uint8_t> ouverte(etatMessages().boiteMessageOuverte, 1);
-    return platform::boiteMessage(texte, titre, style | platform::kModalTache);
+// Shows a task-modal box. The keyboard focus of before the box is given back
+// after it, unless gardeFocus is false.
+int montreBoite(const std::string& texte, const std::string& titre, uint32_t style, bool gardeFocus = true) {
+    const platform::Fenetre focus = gardeFocus ? platform::fenetreFocus() : 0;
+    int reponse = 0;
+    {
+        GardeValeur<uint8_t> ouverte(etatMessages().boiteMessageOuverte, 1);
+        reponse = platform::boiteMessage(texte, titre, style | platform::kModalTache);
+    }
+    if (gardeFocus && focus != 0 && platform::estFenetre(focus) && platform::fenetreFocus() != focus)
+        platform::donneFocus(focus);
+    return reponse;
 }
 } // namespace
 
@@ -39,7 +49,7 @@ int questionOuiNonAnnuler(const std::string& texte, const std::string& titre, in
 
 void afficheMessageZ(const char* texte, const char* titre) {
     if (etatMessages().messagesMuets) return;
-    montreBoite(texte ? texte : "", titre ? titre : "", platform::kBoutonOk);
+    montreBoite(texte ? texte : "", titre ? titre : "", platform::kBoutonOk, false);
 }
 
 void afficheMessageReel(const std::string& titre, double x) {

@@ -3,6 +3,8 @@
 #include "model/nombres_texte.h"
 #include "model/procedures_texte.h"
 #include "platform/boites.h"
+#include "platform/fenetres.h"
+#include "platform/plateforme.h"
 
 #include <gtest/gtest.h>
 
@@ -292,6 +294,29 @@ TEST_F(Messages, MutedBoxesAndQuestions) {
     etatMessages().messagesMuets = 0;
     afficheMessageReel("R", 0.1);
     EXPECT_EQ(platform::boitesDemandees().back().texte, "0.1");
+}
+
+// A box that moves the keyboard focus (as a real one takes it) gives it back
+// afterwards; the variant for NUL-terminated texts leaves the focus alone.
+platform::Fenetre fenetreDeLaBoite = 0;
+platform::ReponseSaisie prendLeFocus(const platform::DemandeBoite&) {
+    platform::donneFocus(fenetreDeLaBoite);
+    return {platform::kReponseOk, {}};
+}
+
+TEST_F(Messages, TheFocusComesBackAfterABox) {
+    platform::reinitialisePlateforme();
+    const platform::Fenetre editeur = platform::creeFenetre(0, {0, 0, 100, 100}, nullptr, true);
+    fenetreDeLaBoite = platform::creeFenetre(0, {0, 0, 50, 50}, nullptr, true);
+    platform::installeAfficheurBoite(prendLeFocus);
+    platform::donneFocus(editeur);
+    afficheMessage("texte", "titre");
+    EXPECT_EQ(platform::fenetreFocus(), editeur);
+    questionOuiNonAnnuler("texte", "titre", 1);
+    EXPECT_EQ(platform::fenetreFocus(), editeur);
+    afficheMessageZ("texte", "titre");
+    EXPECT_EQ(platform::fenetreFocus(), fenetreDeLaBoite);
+    platform::reinitialisePlateforme();
 }
 
 } // namespace
