@@ -243,4 +243,29 @@ TEST_F(Patron, VueDuPatronPlat) {
     EXPECT_FALSE(cache({20, 20, 20}, 2));
 }
 
+TEST_F(Patron, VueDuPatronFerme) {
+    // Closed, the net hides what the cube hides: its inside and what lies
+    // straight behind it, not what lies behind but beside it.
+    f.echelle = 100;
+    f.anglesVue[0] = 0.3, f.anglesVue[1] = 0.4, f.anglesVue[2] = 0.5;
+    const int n = patron(polyedre(kCube), 0);
+    TDonneesPatron& pa = patronDe(donneesPolyedreObjet(f, n));
+    prepareVuePatron(pa, f);
+    const Tvecteur3 d = directionVisee(f);
+    Tvecteur3 e = vectoriel(d, {0, 0, 1});
+    const double l = std::sqrt(scal(e, e));
+    e = {e.x / l, e.y / l, e.z / l};
+    struct Cas {
+        double recul, cote;
+        bool cache;
+    } cas[] = {{0, 0, true}, {3, 0, true}, {-3, 0, false}, {3, 1.2, false}, {3, -1.2, false}};
+    for (const auto& k : cas) {
+        const Tvecteur3 m = {0.5 - k.recul * d.x + k.cote * e.x, 0.5 - k.recul * d.y + k.cote * e.y,
+                             0.5 - k.recul * d.z + k.cote * e.z};
+        EXPECT_EQ(pointCachePatron(pa, std::round(100 * m.x), std::round(100 * m.y), std::round(100 * m.z)),
+                  k.cache)
+            << k.recul << " " << k.cote;
+    }
+}
+
 } // namespace
