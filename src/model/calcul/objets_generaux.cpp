@@ -269,6 +269,14 @@ void prismeOuPyramide(TfigureKalmetra& f, int n) {
     if (aUnEnregistrement(f, n)) calculeDonneesPolyedre(f, n);
 }
 
+// The net of a polyhedron, opened by its coefficient: 0 closed, 1 flat.
+void patron(TfigureKalmetra& f, int n) {
+    if (!lisParametre(f, n, 1, 1)) return;
+    const double t = valeurObjet(f, n, 1);
+    if (!(t >= 0 && t <= 1)) return rendIndefini(f, n, raisonObjet::kHorsLimites);
+    if (aUnEnregistrement(f, n)) calculeDonneesPolyedre(f, n);
+}
+
 void solideRond(TfigureKalmetra& f, int n, int parametres) {
     for (int k = 1; k <= parametres; ++k)
         if (!lisParametre(f, n, k, k)) return;
@@ -368,6 +376,8 @@ void calculeSolide(TfigureKalmetra& f, int n) {
     case c::kPrismeRegulier:
     case c::kPyramideReguliere:
         return prismeOuPyramide(f, n);
+    case c::kPatron:
+        return patron(f, n);
     case c::kCylindre:
     case c::kCone:
         return solideRond(f, n, 1);

@@ -166,7 +166,7 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kSphere, kSolide, true},
     {c::kSectionSphere, kParticulier},
     {c::kIntersectionPolyedreDemiEspace, kSolide, true},
-    {c::kPatron, kPlusTard, true},
+    {c::kPatron, kSolide, true},
     {c::kIntersectionPolyedres, kSolide, true},
     {c::kPolyedreConvexe, kSolide, true},
     {c::kSegmentNomme, kParticulier},

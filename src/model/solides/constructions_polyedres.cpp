@@ -8,6 +8,7 @@
 #include "model/constructions_codes.h"
 #include "model/objets_figure.h"
 #include "model/solides/enveloppes.h"
+#include "model/solides/patron.h"
 #include "model/solides/polyedres.h"
 
 namespace km32 {
@@ -342,6 +343,8 @@ void enveloppeDePoints(TfigureKalmetra& f, int i) {
 void calculeDonneesPolyedre(TfigureKalmetra& f, int i) {
     namespace c = construction;
     TObjetFigure& o = objet(f, i);
+    // A net keeps its own record kind, built from its polyhedron.
+    if (o.codeConstruction == c::kPatron) return calculeDonneesPatron(f, i);
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     const EtatPolyedres& etat = etatPolyedres();
     p.retirageAleatoire = p.polygone && etat.retirageAleatoire && !etat.echantillonnageLieu;
