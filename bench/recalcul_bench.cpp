@@ -14,6 +14,7 @@
 #include "model/figure.h"
 #include "model/objets_figure.h"
 #include "model/registre_figures.h"
+#include "figure_essai.h"
 
 namespace {
 
@@ -22,29 +23,7 @@ namespace c = construction;
 
 int ajoute(TfigureKalmetra& f, uint8_t code, std::initializer_list<int> parents,
            std::initializer_list<double> valeurs = {}) {
-    uint8_t nbParents = 0, nbValeurs = 0, nature = 0, nbExpressions = 0;
-    uint16_t phrase = 0;
-    caracteristiquesConstruction(code, nbParents, nbValeurs, phrase, nature, nbExpressions);
-    const int n = ++f.nombreObjets;
-    TObjetFigure& o = f.objets[std::size_t(n)];
-    o = TObjetFigure{};
-    o.nature = nature;
-    o.codeConstruction = code;
-    o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-    o.nombreValeurs = uint8_t(std::max<std::size_t>(nbValeurs, valeurs.size()));
-    f.valeursUtilisees = uint16_t(f.valeursUtilisees + o.nombreValeurs);
-    int k = o.premiereValeur;
-    for (double v : valeurs)
-        f.valeurs[std::size_t(k++)] = v;
-    o.premierParent = uint16_t(f.parentsUtilises + 1);
-    o.nombreParents = uint8_t(parents.size());
-    for (int p : parents)
-        f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
-    o.premiereExpression = uint16_t(f.expressionsUtilisees + 1);
-    o.nombreExpressions = nbExpressions;
-    for (int e = 0; e < nbExpressions; ++e)
-        f.expressions[std::size_t(++f.expressionsUtilisees)].constante = 1;
-    return n;
+    return essais::ajouteObjetDeCode(f, code, parents, valeurs);
 }
 
 // Three free points, then, until the table is full, groups of constructions

@@ -2,6 +2,7 @@
 #include "model/figure.h"
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
+#include "figure_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -24,22 +25,7 @@ class PetiteFigure : public ::testing::Test {
 
     int ajoute(uint8_t nature, uint8_t code, const std::string& nom,
                std::initializer_list<double> valeurs = {}, std::initializer_list<int> parents = {}) {
-        const int n = ++f.nombreObjets;
-        TObjetFigure& o = f.objets[n];
-        o.nature = nature;
-        o.codeConstruction = code;
-        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
-        o.longueurNom = uint8_t(nom.size());
-        f.texteDesNoms += nom;
-        o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-        o.nombreValeurs = uint8_t(valeurs.size());
-        for (double v : valeurs)
-            f.valeurs[++f.valeursUtilisees] = v;
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[++f.parentsUtilises] = uint8_t(p);
-        return n;
+        return essais::ajouteObjetNomme(f, nature, code, nom, valeurs, parents);
     }
     int point(const std::string& nom, double x, double y, double z) {
         return ajoute(kNaturePoint, 133, nom, {x, y, z});

@@ -5,6 +5,7 @@
 // half-lines and planes, numbers, a vector, commands and solids. Also a
 // small phrase table for the kind names, key names and notices.
 #include <gtest/gtest.h>
+#include "figure_essai.h"
 
 #include <initializer_list>
 #include <map>
@@ -120,22 +121,7 @@ class FigureOperandes : public ::testing::Test {
 
     int ajoute(uint8_t nature, uint8_t code, const std::string& nom,
                std::initializer_list<double> valeurs = {}, std::initializer_list<int> parents = {}) {
-        const int n = ++f.nombreObjets;
-        TObjetFigure& o = f.objets[std::size_t(n)];
-        o.nature = nature;
-        o.codeConstruction = code;
-        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
-        o.longueurNom = uint8_t(nom.size());
-        f.texteDesNoms += nom;
-        o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-        o.nombreValeurs = uint8_t(valeurs.size());
-        for (double v : valeurs)
-            f.valeurs[std::size_t(++f.valeursUtilisees)] = v;
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
-        return n;
+        return essais::ajouteObjetNomme(f, nature, code, nom, valeurs, parents);
     }
     int point(const std::string& nom, double x, double y, double z) {
         return ajoute(kNaturePoint, 1, nom, {x, y, z});
