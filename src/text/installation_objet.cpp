@@ -1,0 +1,418 @@
+#include "text/installation_objet.h"
+
+#include <span>
+#include <string>
+
+#include "base/texte.h"
+#include "model/calcul/calcul_objet.h"
+#include "model/catalogue.h"
+#include "model/expression_erreurs.h"
+#include "model/objets_figure.h"
+#include "model/solides/polyedres.h"
+#include "model/style.h"
+#include "text/ligne_creation.h"
+#include "text/listes_points.h"
+#include "text/noms_objets.h"
+#include "text/rangement_lignes.h"
+
+namespace km32 {
+
+namespace {
+
+using namespace construction;
+
+bool estLigneParPaire(int code) {
+    return code == kDroite || code == kDemiDroite || code == kSegment;
+}
+
+bool prendDonneesSolide(uint8_t code) {
+    switch (code) {
+    case 35:
+    case 36:
+    case 135:
+    case 138:
+    case 146:
+    case 147:
+    case 150:
+    case 151:
+    case 155:
+    case 156:
+    case 172:
+    case 173:
+    case 174:
+    case 175:
+    case 176:
+    case 181:
+    case 188:
+    case 197:
+    case 201:
+    case 209:
+    case 210:
+    case 211:
+    case 212:
+    case 213:
+    case 232:
+    case 249:
+    case 250:
+    case 251:
+    case 252:
+    case 253:
+    case 254:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool estCodeLibre(uint8_t c) {
+    return (c >= 1 && c <= 7) || c == 44 || c == 45 || c == 74 || c == 75 || c == 132 || c == 148 ||
+           c == 189 || c == 206;
+}
+
+// Everything the line's object needs in the shared tables fits, counting as
+// free what the object libere (0 = none) owns and is about to give back.
+bool placeSuffisante(const TfigureKalmetra& f, TLigneAnalysee& ligne, int libere) {
+    const TObjetFigure& o = ligne.nouvelObjet;
+    TObjetFigure rendu;
+    if (libere > 0) rendu = objet(f, libere);
+    int octets = 0, constantes = 0, octetsRendus = 0, constantesRendues = 0;
+    for (int k = 1; k <= o.nombreExpressions; ++k) {
+        const TAnalyseExpression& a = expressionLigne(ligne, k);
+        octets += a.longueurListe;
+        if (!a.drapeauConstante) constantes += a.derniereCaseConstante - (kCasePremiereConstante - 1);
+    }
+    for (int k = 0; k < rendu.nombreExpressions; ++k) {
+        const TExpressionParametre& e = expressionParametre(f, rendu.premiereExpression + k);
+        octetsRendus += e.nombreOctets;
+        constantesRendues += e.nombreConstantes;
+    }
+    if (f.valeursUtilisees - rendu.nombreValeurs + o.nombreValeurs > kMaxValeurs) return false;
+    if (f.parentsUtilises - rendu.nombreParents + o.nombreParents > kMaxParents) return false;
+    if (f.echantillonsUtilises - rendu.nombreEchantillons + o.nombreEchantillons > kMaxEchantillons)
+        return false;
+    if (f.expressionsUtilisees - rendu.nombreExpressions + o.nombreExpressions > kMaxExpressions)
+        return false;
+    if (f.octetsOperandesUtilises - octetsRendus + octets > kMaxOctetsOperandes) return false;
+    if (f.constantesUtilisees - constantesRendues + constantes > kMaxConstantes) return false;
+    if (prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0 &&
+        f.tableDesPolyedres) {
+        const int libres =
+            placesLibresPolyedres(*f.tableDesPolyedres) + (rendu.emplacementSolide != 0 ? 1 : 0);
+        if (libres == 0) return false;
+    }
+    return true;
+}
+
+// The placing itself, once placeSuffisante said it fits.
+void place(TfigureKalmetra& f, TLigneAnalysee& ligne, std::span<const uint8_t> parentsPlaces) {
+    TObjetFigure& o = ligne.nouvelObjet;
+    o.emplacementSolide = 0;
+    if (prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0)
+        o.emplacementSolide = ajouteDonneesPolyedre(f, o.nature);
+    // Extension records (code 189), meshes (218, 219) and function slots
+    // (kinds 9, 22 to 24) have no tables of their own yet: no slot is taken.
+
+    o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
+    for (int k = 1; k <= o.nombreValeurs; ++k)
+        valeur(f, ++f.valeursUtilisees) = k <= kMaxValeursLigne ? valeurLigne(ligne, k) : 0.0;
+
+    o.premierParent = uint16_t(f.parentsUtilises + 1);
+    for (int k = 0; k < o.nombreParents; ++k)
+        parent(f, ++f.parentsUtilises) =
+            std::size_t(k) < parentsPlaces.size() ? parentsPlaces[std::size_t(k)] : 0;
+
+    if (ligne.codeConstruction == kAffichageTexte) ligne.texteNom = coupe(ligne.texteAffiche, 80);
+    std::string nom;
+    if (!estLigneParPaire(ligne.codeConstruction))
+        nom = ligne.texteNom.empty() ? ligne.nomNouvelObjet
+                                     : coupe(ligne.nomNouvelObjet + " " + ligne.texteNom, 80);
+    o.longueurNom = uint8_t(nom.size());
+    o.debutNom = 0;
+    if (!nom.empty()) {
+        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
+        f.texteDesNoms += nom;
+    }
+
+    if (o.nombreEchantillons > 0) {
+        o.premierEchantillon = uint16_t(f.echantillonsUtilises + 1);
+        f.echantillonsUtilises = uint16_t(f.echantillonsUtilises + o.nombreEchantillons);
+    }
+
+    o.premiereExpression = uint16_t(f.expressionsUtilisees + 1);
+    for (int k = 1; k <= o.nombreExpressions; ++k) {
+        const int r = ++f.expressionsUtilisees;
+        expressionParametre(f, r) = TExpressionParametre{};
+        rangeLigneCompilee(f, r, ligne, k);
+    }
+}
+
+std::span<const uint8_t> parentsDeLigne(const TLigneAnalysee& ligne) {
+    return std::span<const uint8_t>(ligne.parents).subspan(1);
+}
+
+} // namespace
+
+void initialiseObjetFigure(const TfigureKalmetra&, uint8_t couleur, TObjetFigure& o) {
+    o.uniteLongueur = 0;
+    o.style = TstyleObjet{};
+    o.drapeaux = 0;
+    uint16_t phrase = 0;
+    caracteristiquesConstruction(o.codeConstruction, o.nombreParents, o.nombreValeurs, phrase, o.nature,
+                                 o.nombreExpressions);
+    o.nombreEchantillons = 0;
+    o.premierEchantillon = 0;
+    o.objetLimite = 0;
+    o.pointColle = 0;
+    o.raison = 0;
+    o.emplacementSolide = 0;
+    o.emplacementFonction = 0;
+    if (estObjetDessinable(o)) {
+        const uint8_t n = o.nature;
+        const bool courbe = n == kNatureCercle || n == kNatureArcDeCercle || n == kNatureCourbe ||
+                            n == kNatureSphere || n == kNatureMaillage;
+        o.style.courbe = courbe ? 1 : 0;
+        o.style.drapeaux = couleur;
+        if (n == kNaturePoint) o.style.drapeaux = uint16_t(o.style.drapeaux + 1024);
+        if (n == kNatureCercle || n == kNatureArcDeCercle || n == kNatureSphere || n == kNatureMaillage ||
+            (n == kNatureCourbe && o.codeConstruction != kLieuPoint))
+            o.style.drapeaux = uint16_t(o.style.drapeaux + 2048);
+    }
+    if (couleur < 15) {
+        TsourcesCouleur sources{o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
+        couleurDeNumero(o.style, sources, couleur);
+        for (int k = 0; k < 3; ++k)
+            o.sourcesCouleur[k] = sources[std::size_t(k)];
+    }
+}
+
+void placeDonneesObjet(TfigureKalmetra& f, TLigneAnalysee& ligne) {
+    if (!placeSuffisante(f, ligne, 0)) {
+        ligne.erreur = kErreurStructureSaturee;
+        return;
+    }
+    place(f, ligne, parentsDeLigne(ligne));
+}
+
+void installeObjetDeLigne(TfigureKalmetra& f, TLigneAnalysee& ligne) {
+    ligne.texteNom.clear();
+    TObjetFigure& nouveau = ligne.nouvelObjet;
+
+    if (estLigneParPaire(ligne.codeConstruction)) {
+        ligne.nomNouvelObjet.clear();
+        for (int p = 1; p <= ligne.nombreParents; ++p) {
+            if (f.nombreObjets >= kMaxListeObjets || !placeSuffisante(f, ligne, 0)) {
+                ligne.erreur = kErreurStructureSaturee;
+                return;
+            }
+            const uint8_t paire[2] = {parentLigne(ligne, 2 * p - 1), parentLigne(ligne, 2 * p)};
+            place(f, ligne, paire);
+            const int n = ++f.nombreObjets;
+            objet(f, n) = nouveau;
+            calculeObjet(f, n);
+            const std::string notation = nomObjetNotation(f, n);
+            if (numeroObjetDeNotation(f, notation) != n) {
+                // The same line, half-line or segment exists already: the
+                // copy just added goes again.
+                oteDonneesObjet(f, n);
+                objet(f, n) = TObjetFigure{};
+                --f.nombreObjets;
+                nomErreur1() = notation;
+                ligne.erreur = kErreurCreeDeuxFois;
+                return;
+            }
+        }
+        return;
+    }
+
+    const int cible = ligne.objetCible;
+    // An object number above 250 has no place: refused before anything is placed.
+    if (cible < kObjetsPredefinis + 1 || cible > kMaxListeObjets) {
+        ligne.erreur = kErreurStructureSaturee;
+        return;
+    }
+    const bool redefinition = cible <= f.nombreObjets;
+    if (ligne.nouvelObjet.numeroPrototype == 0) {
+        switch (ligne.codeConstruction) {
+        case 22:
+        case 61:
+        case 62:
+        case 63:
+        case 64:
+        case 65:
+        case 66:
+        case 67:
+        case 72:
+        case 135:
+        case 155:
+        case 181:
+        case 213:
+            nouveau.nombreParents = ligne.nombreParents;
+            break;
+        default:
+            break;
+        }
+    }
+    if (!placeSuffisante(f, ligne, redefinition ? cible : 0)) {
+        ligne.erreur = kErreurStructureSaturee;
+        return;
+    }
+    if (redefinition) {
+        const TObjetFigure ancien = objet(f, cible);
+        if (ancien.codeConstruction == nouveau.codeConstruction && estObjetLibre(ancien)) {
+            if (pilotageEnBoucle(ancien)) changeDrapeauObjet(nouveau, kDrapeauOption, true);
+            if (estObjetLibreBloque(ancien)) changeDrapeauObjet(nouveau, kDrapeauBloque, true);
+        }
+        if (ancien.nature == kNaturePoint) ligne.texteNom = coupe(texteEtiquetteObjet(f, cible), 80);
+        oteDonneesObjet(f, cible);
+        if (protegeSaufRedefinition(ancien))
+            nouveau.drapeaux = uint16_t(nouveau.drapeaux | kDrapeauProtege | kDrapeauProtegeSaufRedefinition);
+        if (estObjetDessinable(ancien)) {
+            nouveau.style = ancien.style;
+            for (int k = 0; k < 3; ++k)
+                nouveau.sourcesCouleur[k] = ancien.sourcesCouleur[k];
+            nouveau.objetLimite = ancien.objetLimite;
+        }
+    }
+    place(f, ligne, parentsDeLigne(ligne));
+    if (!redefinition) f.nombreObjets = uint8_t(f.nombreObjets + 1);
+    objet(f, cible) = nouveau;
+}
+
+void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    const bool libreMaintenant = estObjetLibre(objet(f, k));
+    for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets && !estRefus(erreur); ++j) {
+        const TObjetFigure& o = objet(f, j);
+        const bool pilote =
+            o.numeroPrototype == 0 &&
+            ((o.codeConstruction == kLieuPoint && o.nombreParents >= 2 && parentObjet(f, j, 2) == k) ||
+             (o.codeConstruction == kLieuDeuxPilotes && o.nombreParents >= 2 &&
+              (parentObjet(f, j, 1) == k || parentObjet(f, j, 2) == k)));
+        if (pilote && !(libreMaintenant && (c == 3 || c == 6 || c == 7 || c == 44 || c == 45))) {
+            nomErreur1() = nomObjet(f, k);
+            erreur = kErreurPiloteVariable;
+            return;
+        }
+        if (!estCodeLibre(c)) {
+            bool utilise = false;
+            if (o.codeConstruction == kToucheAffectation) {
+                const int n = (o.nombreParents + o.nombreExpressions) / 2;
+                for (int p = 1; p <= n && p <= o.nombreParents; ++p)
+                    if (parentObjet(f, j, p) == k) utilise = true;
+            } else if (o.codeConstruction == kTouchePositionMemorisee ||
+                       o.codeConstruction == kToucheAffectationAleatoire) {
+                utilise = ensembleDesAntecedents(f, j).test(std::size_t(k));
+            } else if (o.codeConstruction == kToucheSelectionPilotage) {
+                utilise = o.nombreParents >= 1 && parentObjet(f, j, 1) == k;
+            }
+            if (utilise) {
+                nomErreur1() = nomObjet(f, k);
+                erreur = kErreurDoitResterLibre;
+                return;
+            }
+        }
+        if (o.codeConstruction == kToucheIteration) {
+            const int n = o.premierEchantillon;
+            const int m = (o.nombreParents - n) / 2;
+            TEnsembleObjets reproduitsOuRemplaces, antecedentsReproduits;
+            for (int p = 1; p <= n + m && p <= o.nombreParents; ++p)
+                reproduitsOuRemplaces.set(parentObjet(f, j, p));
+            bool incompatible = false;
+            for (int p = 1; p <= n && p <= o.nombreParents; ++p) {
+                const TEnsembleObjets a = ensembleDesAntecedents(f, parentObjet(f, j, p));
+                antecedentsReproduits |= a;
+                if ((a & reproduitsOuRemplaces).none()) incompatible = true;
+            }
+            for (int p = n + 1; p <= n + m && p <= o.nombreParents; ++p)
+                if (!antecedentsReproduits.test(parentObjet(f, j, p))) incompatible = true;
+            if (incompatible) {
+                nomErreur1() = nomObjet(f, k);
+                nomErreur2() = nomObjet(f, j);
+                erreur = kErreurIterationIncompatible;
+                return;
+            }
+        }
+    }
+}
+
+// Prototype results that need a line or a plane with a coordinate system
+// among their given objects are not checked: the prototype table has no
+// records yet.
+void verifieRedefinitionDroiteReperee(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur) {
+    if (estRefus(erreur) || objet(f, k).nature != kNatureDroite || c == kDroiteMunieDuRepere) return;
+    for (int j = k + 1; j <= f.nombreObjets; ++j) {
+        const TObjetFigure& o = objet(f, j);
+        const bool utilise = ((o.codeConstruction == 1 || o.codeConstruction == 8) && o.nombreParents >= 1 &&
+                              parentObjet(f, j, 1) == k) ||
+                             (o.codeConstruction == 49 && o.nombreParents >= 2 && parentObjet(f, j, 2) == k);
+        if (utilise) {
+            nomErreur1() = nomObjet(f, k);
+            nomErreur2() = nomObjet(f, j);
+            erreur = kErreurDroiteAvecRepere;
+            return;
+        }
+    }
+}
+
+void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur) {
+    if (estRefus(erreur) || objet(f, k).nature != kNaturePlan || c == kPlanMuniDuRepere) return;
+    for (int j = k + 1; j <= f.nombreObjets; ++j) {
+        const TObjetFigure& o = objet(f, j);
+        if (o.codeConstruction == kPointCoordonneesPlan && o.nombreParents >= 1 &&
+            parentObjet(f, j, 1) == k) {
+            nomErreur1() = nomObjet(f, k);
+            nomErreur2() = nomObjet(f, j);
+            erreur = kErreurPlanAvecRepere;
+            return;
+        }
+    }
+}
+
+uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
+    uint16_t erreur = 0;
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets && erreur == 0; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (estLigneParPaire(o.codeConstruction)) continue;
+        std::string nom = coupe(nomObjetOuVecteur(f, i), 10);
+        if (o.nature == kNatureVecteur) oteVecDuNom(nom, erreur);
+        controleNomObjet(o.nature, nom, erreur);
+        if (erreur != 0) {
+            nomErreur1() = nom;
+            break;
+        }
+        if (o.nature == kNatureSuite) {
+            for (int j = 1; j <= f.nombreObjets && erreur == 0; ++j) {
+                if (j == i || estLigneParPaire(objet(f, j).codeConstruction)) continue;
+                const std::string autre = nomObjet(f, j);
+                if (autre.size() > 1 && autre[0] == nom[0]) {
+                    nomErreur1() = nom;
+                    nomErreur2() = autre;
+                    erreur = kErreurPrefixeDeSuite;
+                }
+            }
+        }
+        if (erreur == 0 && o.codeConstruction == kPlanEquation) {
+            // The variables x, y and z of the equation may not name an antecedent.
+            for (uint8_t a : listeDesAntecedents(f, i)) {
+                const std::string n = nomObjet(f, a);
+                if (n == "x" || n == "y" || n == "z") {
+                    nomErreur1() = n;
+                    nomErreur2() = nom;
+                    erreur = kErreurVariableMuetteNommee;
+                    break;
+                }
+            }
+        }
+        for (int j = 1; j < i && erreur == 0; ++j) {
+            if (estLigneParPaire(objet(f, j).codeConstruction)) continue;
+            if (nomObjet(f, j) == nomObjet(f, i)) {
+                nomErreur1() = nomObjet(f, i);
+                erreur = kErreurObjetExisteDeja;
+            }
+        }
+    }
+    if (erreur != 0) afficheErreurDeNumero(erreur);
+    return erreur;
+}
+
+} // namespace km32

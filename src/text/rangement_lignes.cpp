@@ -1,0 +1,177 @@
+#include "text/rangement_lignes.h"
+
+#include <algorithm>
+
+#include "base/erreur.h"
+#include "base/texte.h"
+#include "model/catalogue.h"
+#include "model/solides/polyedres.h"
+#include "text/ligne_creation.h"
+
+namespace km32 {
+
+namespace {
+
+// Removes c entries at s (1-based) of a table whose first `utilises` entries
+// are in use, moving the later ones down.
+template <typename Tableau> void oteEntrees(Tableau& t, uint16_t& utilises, int s, int c) {
+    if (c <= 0) return;
+    verifieIndice(s, 1, int(t.size()) - 1, "start of a run");
+    verifieIndice(s + c - 1, s, int(utilises), "end of a run");
+    std::copy(t.begin() + s + c, t.begin() + utilises + 1, t.begin() + s);
+    std::fill(t.begin() + utilises - c + 1, t.begin() + utilises + 1, typename Tableau::value_type{});
+    utilises = uint16_t(utilises - c);
+}
+
+void oteTexte(std::string& texte, int s, int c) {
+    if (c <= 0) return;
+    verifieIndice(s + c - 1, 1, int(texte.size()), "text run");
+    texte.erase(std::size_t(s - 1), std::size_t(c));
+}
+
+} // namespace
+
+void oteTexteLigneCompilee(TfigureKalmetra& f, int r) {
+    TExpressionParametre& e = expressionParametre(f, r);
+    const int c = e.longueurTexte, s = e.debutTexte;
+    if (c == 0) return;
+    e.longueurTexte = 0;
+    for (int j = 1; j <= f.expressionsUtilisees; ++j) {
+        TExpressionParametre& x = expressionParametre(f, j);
+        if (x.longueurTexte > 0 && x.debutTexte > s) x.debutTexte = uint16_t(x.debutTexte - c);
+    }
+    oteTexte(f.texteDesFormules, s, c);
+}
+
+void videLigneCompilee(TfigureKalmetra& f, int r) {
+    TExpressionParametre& e = expressionParametre(f, r);
+    if (e.nombreConstantes > 0) {
+        const int c = e.nombreConstantes, s = e.premiereConstante;
+        e.nombreConstantes = 0;
+        for (int j = 1; j <= f.expressionsUtilisees; ++j) {
+            TExpressionParametre& x = expressionParametre(f, j);
+            if (x.nombreConstantes > 0 && x.premiereConstante > s)
+                x.premiereConstante = uint16_t(x.premiereConstante - c);
+        }
+        oteEntrees(f.constantesExpressions, f.constantesUtilisees, s, c);
+    }
+    oteTexteLigneCompilee(f, r);
+    if (e.nombreOctets > 0) {
+        const int c = e.nombreOctets, s = e.debutOctets;
+        e.nombreOctets = 0;
+        for (int j = 1; j <= f.expressionsUtilisees; ++j) {
+            TExpressionParametre& x = expressionParametre(f, j);
+            if (x.nombreOctets > 0 && x.debutOctets > s) x.debutOctets = uint16_t(x.debutOctets - c);
+        }
+        oteEntrees(f.octetsOperandes, f.octetsOperandesUtilises, s, c);
+    }
+}
+
+void rangeLigneCompilee(TfigureKalmetra& f, int r, TLigneAnalysee& ligne, int k) {
+    videLigneCompilee(f, r);
+    TExpressionParametre& e = expressionParametre(f, r);
+    TAnalyseExpression& a = expressionLigne(ligne, k);
+    const std::string texte = coupe(a.texte, 255);
+    e.longueurTexte = uint8_t(texte.size());
+    e.debutTexte = uint16_t(f.texteDesFormules.size() + 1);
+    f.texteDesFormules += texte;
+
+    const int n = a.longueurListe;
+    if (n > 0) {
+        if (f.octetsOperandesUtilises + n > kMaxOctetsOperandes) {
+            ligne.erreur = kErreurStructureSaturee;
+            return;
+        }
+        e.debutOctets = uint16_t(f.octetsOperandesUtilises + 1);
+        for (int p = 1; p <= n; ++p)
+            octetOperande(f, ++f.octetsOperandesUtilises) = a.listeOctets[std::size_t(p)];
+        e.nombreOctets = uint8_t(n);
+    }
+    e.constante = a.drapeauConstante;
+    if (a.drapeauConstante) a.derniereCaseConstante = kCasePremiereConstante - 1;
+    const int c = a.derniereCaseConstante - (kCasePremiereConstante - 1);
+    if (c <= 0) return;
+    verifieIndice(c, 1, kMaxConstantesExpression, "constants of an expression");
+    if (f.constantesUtilisees + c > kMaxConstantes) {
+        ligne.erreur = kErreurStructureSaturee;
+        return;
+    }
+    e.premiereConstante = uint16_t(f.constantesUtilisees + 1);
+    for (int j = 0; j < c; ++j)
+        constanteExpression(f, ++f.constantesUtilisees) = a.constantes[std::size_t(j)];
+    e.nombreConstantes = uint8_t(c);
+}
+
+void oteDonneesObjet(TfigureKalmetra& f, int k) {
+    TObjetFigure& o = objet(f, k);
+    const int dernier = f.nombreObjets;
+    auto utilisateurs = [&](auto&& ajuste) {
+        for (int j = kObjetsPredefinis + 1; j <= dernier; ++j)
+            ajuste(objet(f, j));
+    };
+
+    if (o.nombreValeurs > 0) {
+        const int c = o.nombreValeurs, s = o.premiereValeur;
+        utilisateurs([&](TObjetFigure& x) {
+            if (x.nombreValeurs > 0 && x.premiereValeur > s)
+                x.premiereValeur = uint16_t(x.premiereValeur - c);
+        });
+        oteEntrees(f.valeurs, f.valeursUtilisees, s, c);
+        o.nombreValeurs = 0;
+    }
+    if (o.nombreExpressions > 0) {
+        const int c = o.nombreExpressions, s = o.premiereExpression;
+        for (int r = s; r < s + c; ++r)
+            videLigneCompilee(f, r);
+        utilisateurs([&](TObjetFigure& x) {
+            if (x.nombreExpressions > 0 && x.premiereExpression > s)
+                x.premiereExpression = uint16_t(x.premiereExpression - c);
+        });
+        oteEntrees(f.expressions, f.expressionsUtilisees, s, c);
+        o.nombreExpressions = 0;
+    }
+    if (o.nombreParents > 0) {
+        const int c = o.nombreParents, s = o.premierParent;
+        utilisateurs([&](TObjetFigure& x) {
+            if (x.nombreParents > 0 && x.premierParent > s) x.premierParent = uint16_t(x.premierParent - c);
+        });
+        oteEntrees(f.parents, f.parentsUtilises, s, c);
+        o.nombreParents = 0;
+    }
+    if (o.longueurNom > 0) {
+        const int c = o.longueurNom, s = o.debutNom;
+        utilisateurs([&](TObjetFigure& x) {
+            if (x.longueurNom > 0 && x.debutNom > s) x.debutNom = uint16_t(x.debutNom - c);
+        });
+        oteTexte(f.texteDesNoms, s, c);
+        o.longueurNom = 0;
+    }
+    if (o.nombreEchantillons > 0) {
+        const int c = o.nombreEchantillons, s = o.premierEchantillon;
+        utilisateurs([&](TObjetFigure& x) {
+            if (x.nombreEchantillons > 0 && x.premierEchantillon > s)
+                x.premierEchantillon = uint16_t(x.premierEchantillon - c);
+        });
+        if (f.echantillons)
+            oteEntrees(*f.echantillons, f.echantillonsUtilises, s, c);
+        else
+            f.echantillonsUtilises =
+                uint16_t(f.echantillonsUtilises - std::min<int>(c, f.echantillonsUtilises));
+        o.nombreEchantillons = 0;
+    }
+    if (o.emplacementSolide != 0) {
+        // Extension records (free point in a polygon) and meshes (graphs and
+        // loci of two pilots) have no table of their own yet: only the slot
+        // is cleared for them.
+        if (o.codeConstruction != construction::kPointLibreDansPolygone &&
+            o.codeConstruction != construction::kGraphe &&
+            o.codeConstruction != construction::kLieuDeuxPilotes)
+            oteDonneesPolyedre(f, o.emplacementSolide);
+        o.emplacementSolide = 0;
+    }
+    // The function table has no records yet: the slot is only cleared.
+    if (o.nature == kNatureFonction || (o.nature >= kNatureSuite && o.nature <= kNatureFonction3Variables))
+        o.emplacementFonction = 0;
+}
+
+} // namespace km32
