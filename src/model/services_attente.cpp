@@ -57,13 +57,10 @@ void desinscritVariablesPartagees(TfigureKalmetra& f) {
     f.variablesPartagees.reset();
 }
 void detruitMenuFigure(int16_t) {}
+void miseAjourMenuFigure(TfigureKalmetra&) {}
 void fermeFenetreAnnexe() {}
 
 // Figure text language.
-// PLACEHOLDER: runs no line and reports success.
-uint16_t executeTexteDeFigure(TfigureKalmetra&, const std::string&, uint8_t) {
-    return 0;
-}
 // The flag lives with the line executor.
 uint8_t& executionReelle() {
     return etatExecutionLigne().executionReelle;
