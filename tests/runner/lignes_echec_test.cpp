@@ -28,7 +28,8 @@ TEST_P(LigneEnEchec, StopsAtItsNumberAndLeavesTheFigureAsBefore) {
     copieFigure(f, avant);
 
     reinitialiseFigure(f);
-    const std::string texte = std::string(kDebut) + c.ligne + "\r\nN milieu du segment [AM]\r\nFin de la figure";
+    const std::string texte =
+        std::string(kDebut) + c.ligne + "\r\nN milieu du segment [AM]\r\nFin de la figure";
     EXPECT_EQ(lis(texte), c.attendu);
     attendMemeFigure(f, *avant);
     // The runner showed the failing line under "Phrase incorrecte.".
@@ -37,23 +38,23 @@ TEST_P(LigneEnEchec, StopsAtItsNumberAndLeavesTheFigureAsBefore) {
     EXPECT_EQ(numero("N"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lignes, LigneEnEchec,
-    ::testing::Values(
-        // No pattern matches.
-        CasEchec{"Ceci n'est pas une ligne", 5},
-        // An unknown point: refused before anything is installed.
-        CasEchec{"P milieu du segment [AZ]", 5},
-        // A redefinition of A from M, which is built from A: refused after
-        // the new definition was installed.
-        CasEchec{"A milieu du segment [MB]", 5},
-        // A view setting out of its range.
-        CasEchec{"Paramètres de position de Rxyz: 0.5, 2", 5},
-        // A drawing attribute that is no keyword after one that is.
-        CasEchec{"Dessin de M: rouge, pourpre", 5}));
+INSTANTIATE_TEST_SUITE_P(Lignes, LigneEnEchec,
+                         ::testing::Values(
+                             // No pattern matches.
+                             CasEchec{"Ceci n'est pas une ligne", 5},
+                             // An unknown point: refused before anything is installed.
+                             CasEchec{"P milieu du segment [AZ]", 5},
+                             // A redefinition of A from M, which is built from A: refused after
+                             // the new definition was installed.
+                             CasEchec{"A milieu du segment [MB]", 5},
+                             // A view setting out of its range.
+                             CasEchec{"Paramètres de position de Rxyz: 0.5, 2", 5},
+                             // A drawing attribute that is no keyword after one that is.
+                             CasEchec{"Dessin de M: rouge, pourpre", 5}));
 
 TEST_F(BancTexte, LinesAreCountedWithLineFeedsAloneToo) {
-    EXPECT_EQ(lis("Figure Kalmetra\nA point de coordonnées (0,0,0) dans le repère Rxyz\n\nZ milieu du segment [AQ]\n"),
+    EXPECT_EQ(lis("Figure Kalmetra\nA point de coordonnées (0,0,0) dans le repère Rxyz\n\nZ milieu du "
+                  "segment [AQ]\n"),
               4);
     EXPECT_EQ(numero("A") != 0, true);
 }
@@ -64,9 +65,10 @@ TEST_F(BancTexte, LineLongerThan250CharactersStopsTheRun) {
 }
 
 TEST_F(BancTexte, PrototypeBlockIsRefusedUntilPrototypesExist) {
-    EXPECT_EQ(lis("Figure Kalmetra\r\nA point de coordonnées (0,0,0) dans le repère Rxyz\r\nDébut de [proto]\r\n"
-                  "B point de coordonnées (1,0,0) dans le repère Rxyz\r\nFin de [proto]\r\n"),
-              3);
+    EXPECT_EQ(
+        lis("Figure Kalmetra\r\nA point de coordonnées (0,0,0) dans le repère Rxyz\r\nDébut de [proto]\r\n"
+            "B point de coordonnées (1,0,0) dans le repère Rxyz\r\nFin de [proto]\r\n"),
+        3);
     EXPECT_NE(numero("A"), 0);
 }
 
