@@ -8,6 +8,7 @@
 #include "host/textes_hote.h"
 #include "model/table_figures.h"
 #include "platform/memoire.h"
+#include "text/execution_texte.h"
 
 namespace km32 {
 namespace {
@@ -27,7 +28,7 @@ uint32_t reponseARequete(int16_t n, const char* ligne) {
     f->modeRequete = 1;
     uint16_t r = 0;
     try {
-        r = executeLigneEtSignaleErreur(n, coupe(ligne, 255));
+        r = executeLigneEtSignaleErreur(*f, coupe(ligne, 255), 1);
     } catch (...) {
         if ((f = figureOuRien(n))) f->modeRequete = 0;
         throw;

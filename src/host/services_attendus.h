@@ -46,6 +46,5 @@ uint16_t commandeDeCodeMenu(const std::string& code);
 void appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool confirmation);
 std::string ecritTexteFigure(const TfigureKalmetra& f);
 void executeTexteFigureParNumero(int16_t numero);
-uint16_t executeLigneEtSignaleErreur(int16_t numero, const std::string& ligne);
 
 } // namespace km32

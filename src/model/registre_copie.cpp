@@ -205,3 +205,23 @@ void copieFigure(const TfigureKalmetra& source, std::unique_ptr<TfigureKalmetra>
 }
 
 } // namespace km32
+
+namespace km32 {
+
+void restaureFigure(const TfigureKalmetra& copie, TfigureKalmetra& f) {
+    // The sample block keeps its place in f; only its contents come back.
+    std::unique_ptr<TblocEchantillons> bloc = std::move(f.echantillons);
+    copieCompteursEtVue(copie, f);
+    copieContenu(copie, f);
+    if (bloc && f.echantillons) {
+        *bloc = *f.echantillons;
+        f.echantillons = std::move(bloc);
+    }
+    copieReglages(copie, f);
+    // Tables the copy lacks must not survive in f.
+    libereTableDesFonctions(f.tableDesFonctions);
+    libereTableDesPrototypes(f);
+    copieTablesAnnexes(copie, f);
+}
+
+} // namespace km32

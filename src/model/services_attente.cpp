@@ -40,12 +40,9 @@ void desinscritVariablesPartagees(TfigureKalmetra& f) {
     f.variablesPartagees.reset();
 }
 void detruitMenuFigure(int16_t) {}
+void miseAjourMenuFigure(TfigureKalmetra&) {}
 
 // Figure text language.
-// PLACEHOLDER: runs no line and reports success.
-uint16_t executeTexteDeFigure(TfigureKalmetra&, const std::string&, uint8_t) {
-    return 0;
-}
 // The flag lives with the line executor.
 uint8_t& executionReelle() {
     return etatExecutionLigne().executionReelle;
@@ -85,21 +82,13 @@ uint16_t commandeDeCodeMenu(const std::string&) {
     return 0;
 }
 // Text language: a whole text replaces the figure by a reset and a run of
-// its lines; the writer writes nothing; stored extra lines are dropped;
-// single lines run nothing and report success.
+// its lines; the writer writes nothing.
 void appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool) {
     reinitialiseFigure(f);
     executeTexteDeFigure(f, texte, 1);
 }
 std::string ecritTexteFigure(const TfigureKalmetra&) {
     return {};
-}
-void executeTexteFigureParNumero(int16_t) {}
-uint16_t executeLigneEtSignaleErreur(int16_t, const std::string&) {
-    return 0;
-}
-uint16_t executeLigneDeFigure(TfigureKalmetra*, std::string_view, uint8_t, uint8_t) {
-    return 0;
 }
 
 } // namespace km32

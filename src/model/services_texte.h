@@ -23,6 +23,11 @@ uint8_t& executionReelle();
 void libereInstantanes(TfigureKalmetra& f);
 // Deep copy of a figure (any figure the copy held is freed first).
 void copieFigure(const TfigureKalmetra& source, std::unique_ptr<TfigureKalmetra>& copie);
+// Puts the objects, tables, view and settings of a copy back into a living
+// figure record; what belongs to the live window and session of f (drawing
+// data, display list, traces, dialog, shared variables, pictures, the texts
+// of the text runner) stays f's own.
+void restaureFigure(const TfigureKalmetra& copie, TfigureKalmetra& f);
 
 void analyseModeleLigne(TModeleLigne& modele);
 bool apparieModeleLigne(TLigneFigure& ligne, const TModeleLigne& modele);

@@ -53,7 +53,12 @@ std::string TQphraseSansEtCommercial(uint16_t numero) {
 }
 
 void TQappliqueLangue(uint16_t langue) {
-    if (langue >= 1 && langue <= 3) TQTableDesVariablesPartagees()->langueAppliquee = langue;
+    if (langue < 1 || langue > 3) return;
+    // The language the system applies is also the one it asks for: a figure
+    // text read in another language comes back to it afterwards.
+    TTableDesVariablesPartagees* t = TQTableDesVariablesPartagees();
+    t->langueAppliquee = langue;
+    t->langueDemandee = langue;
 }
 
 } // namespace km32

@@ -11,7 +11,8 @@ std::string TQphraseDeNumero(uint16_t numero);
 // The same without the '&' marks of menu captions.
 std::string TQphraseSansEtCommercial(uint16_t numero);
 // Makes the sibling library apply a language (1 French, 2 English, 3 German):
-// afterwards the applied-language word of the shared table equals it.
+// afterwards the applied and the requested language words of the shared
+// table equal it.
 void TQappliqueLangue(uint16_t langue);
 
 } // namespace km32

@@ -92,9 +92,8 @@ uint16_t executeLigne(ExecutantLigne& executant, std::string_view ligne, uint8_t
 // the line after its first ":", and the argument text built.
 void prepareCreationDeLigne(TLigneFigure& ligne, uint16_t codeConstruction);
 
-// NOT BUILT YET: the executor on a figure record. It needs the figure model
-// (settings, prototype table, query mode), constructionDePhrase and the
-// creation of objects; it is executeLigne with an ExecutantLigne over the figure.
+// Runs one line on a figure record (executeLigne with an ExecutantLigne over
+// the figure; defined in execution_figure.cpp): 0 or the line's result.
 uint16_t executeLigneDeFigure(TfigureKalmetra* figure, std::string_view ligne, uint8_t redessine,
                               uint8_t modeLecture);
 

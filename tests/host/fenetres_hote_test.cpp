@@ -247,7 +247,7 @@ TEST_F(FenetresHote, HostLinesOfLanguagesAndTextNotices) {
 
 TEST_F(FenetresHote, HostLinesEndWithTheModifiedNotice) {
     ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr), 1);
-    KMExecuteLigneFig(1, "A point\r\nB point");
+    KMExecuteLigneFig(1, "A point libre dans l'espace\r\nB point libre dans l'espace");
     ASSERT_EQ(avis.size(), 1u);
     EXPECT_EQ(avis[0], (Avis{kAvisFigureModifiee, 0}));
     EXPECT_EQ(figure(1).lignesHoteEnCours, 0);

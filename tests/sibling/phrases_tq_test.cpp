@@ -93,7 +93,9 @@ TEST_F(PhrasesTQ, AmpersandsAreRemoved) {
     EXPECT_EQ(TQphraseSansEtCommercial(11005), "");
 }
 
-TEST_F(PhrasesTQ, ApplyingALanguageSetsTheAppliedWordOnly) {
+// Applying a language makes it the requested one too, so that a figure text
+// read in another language comes back to it.
+TEST_F(PhrasesTQ, ApplyingALanguageSetsTheAppliedAndRequestedWords) {
     TTableDesVariablesPartagees* t = TQTableDesVariablesPartagees();
     struct Cas {
         uint16_t demandee;
@@ -104,7 +106,7 @@ TEST_F(PhrasesTQ, ApplyingALanguageSetsTheAppliedWordOnly) {
     for (const Cas& c : cas) {
         TQappliqueLangue(c.demandee);
         EXPECT_EQ(t->langueAppliquee, c.attendue) << c.demandee;
-        EXPECT_EQ(t->langueDemandee, 1) << c.demandee;
+        EXPECT_EQ(t->langueDemandee, c.attendue) << c.demandee;
     }
 }
 

@@ -1,0 +1,353 @@
+#include "text/execution_creation.h"
+
+#include <memory>
+
+#include "base/erreur.h"
+#include "base/texte.h"
+#include "model/calcul/calcul_objet.h"
+#include "model/calcul/dependants.h"
+#include "model/catalogue.h"
+#include "model/expression_erreurs.h"
+#include "model/messages.h"
+#include "model/objets_figure.h"
+#include "model/procedures_texte.h"
+#include "phrases/phrase.h"
+#include "platform/boites.h"
+#include "text/attributs_dessin.h"
+#include "text/executeur_construction.h"
+#include "text/execution_ligne.h"
+#include "text/installation_objet.h"
+#include "text/ligne_creation.h"
+#include "text/ligne_figure.h"
+#include "text/noms_objets.h"
+#include "text/ordre_objets.h"
+#include "text/rangement_lignes.h"
+
+namespace km32 {
+
+namespace {
+
+bool estCodeIntersectionDeuxPoints(uint8_t c) {
+    return c == 11 || c == 13 || c == 202;
+}
+bool estCodeImages(uint8_t c) {
+    switch (c) {
+    case 24:
+    case 25:
+    case 26:
+    case 27:
+    case 28:
+    case 29:
+    case 105:
+    case 136:
+    case 137:
+    case 139:
+    case 140:
+    case 192:
+        return true;
+    default:
+        return false;
+    }
+}
+bool estCodeLibre(uint8_t c) {
+    switch (c) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 44:
+    case 45:
+    case 74:
+    case 75:
+    case 132:
+    case 148:
+    case 189:
+    case 206:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A fresh object record for the line's construction.
+void preparePourConstruction(const TfigureKalmetra& f, TLigneAnalysee& L) {
+    const uint8_t prototype = L.nouvelObjet.numeroPrototype;
+    L.nouvelObjet = TObjetFigure{};
+    L.nouvelObjet.codeConstruction = uint8_t(L.codeConstruction & 0xFF);
+    L.nouvelObjet.numeroPrototype = prototype;
+    initialiseObjetFigure(f, 0, L.nouvelObjet);
+}
+
+void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
+    const std::string arguments = L.arguments;
+    L.besoinUnite = 0;
+    L.octetTravail = 0;
+    L.nombreExpressions = 0;
+    L.nombreParents = 0;
+    preparePourConstruction(f, L);
+    L.arguments = arguments;
+    executeConstructionDeLigne(f, L);
+
+    const bool refus = L.erreur >= kPasDeCetteForme;
+    const bool nouveau = refus || L.objetCible > f.nombreObjets;
+    const uint8_t code = L.nouvelObjet.codeConstruction;
+    if (!refus && L.objetCible == f.objetLibreActif && !estCodeLibre(code)) f.objetLibreActif = 0;
+
+    uint8_t ancienneNature = 0;
+    if (!nouveau) ancienneNature = objet(f, L.objetCible).nature;
+    if (!refus) installeObjetDeLigne(f, L);
+    if (!nouveau) {
+        if (!estRefus(L.erreur)) verifieRedefinitionCommandes(f, L.objetCible, code, L.erreur);
+        if (!estRefus(L.erreur) && ancienneNature == kNatureDroite && code != 71)
+            verifieRedefinitionDroiteReperee(f, L.objetCible, code, L.erreur);
+        if (!estRefus(L.erreur) && ancienneNature == kNaturePlan && code != 166)
+            verifieRedefinitionPlanRepere(f, L.objetCible, code, L.erreur);
+        if (!estRefus(L.erreur)) reordonneObjets(f, L.erreur);
+    }
+
+    int cible = 0;
+    if (!estRefus(L.erreur)) {
+        // The object may have moved while the objects were put back in order.
+        cible =
+            L.nomNouvelObjet.empty() ? 0 : numeroObjetDeNomEtType(f, L.nomNouvelObjet, L.nouvelObjet.nature);
+        if (cible == 0) cible = nouveau ? f.nombreObjets : L.objetCible;
+        L.objetCible = uint8_t(cible);
+        if (estCodeIntersectionDeuxPoints(objet(f, cible).codeConstruction) &&
+            etatCreation().premierPointIntersection)
+            changeDrapeauObjet(objet(f, cible), kDrapeauOption, true);
+        if (nouveau) {
+            calculeObjet(f, f.nombreObjets);
+        } else {
+            for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
+                calculeObjet(f, i);
+        }
+        TObjetFigure& o = objet(f, cible);
+        if (L.erreur == 0 && o.nonDefini) {
+            if (o.raison == 0) o.raison = kRaisonNonPrecisee;
+            L.erreur = o.raison;
+        }
+    }
+
+    if (L.erreur != 0 && (L.modeLecture == 4 || L.erreur > kPasDeCetteForme)) {
+        const std::string nom = cible != 0 ? nomObjetNotation(f, cible) : L.nomNouvelObjet;
+        signaleErreurExecution(L.erreur, nom, f.defautObjetsNonValides != 0);
+    }
+    if (L.erreur >= 1 && L.erreur < kPasDeCetteForme && L.modeLecture > 1) L.resultatInvalide = 1;
+    if (L.erreur < kPasDeCetteForme) L.erreur = 0;
+}
+
+void executeCreationDeuxPoints(TfigureKalmetra& f, TLigneAnalysee& L) {
+    EtatCreation& e = etatCreation();
+    if (!L.arguments.empty() && (L.arguments[0] == '1' || L.arguments[0] == '2')) {
+        e.premierPointIntersection = L.arguments[0] == '1';
+        L.arguments.erase(0, 2);
+        executeCreationSimple(f, L);
+        return;
+    }
+    const std::size_t dernier = L.arguments.rfind(';');
+    const std::string tete =
+        dernier == std::string::npos ? std::string() : L.arguments.substr(0, dernier + 1);
+    std::string noms = dernier == std::string::npos ? L.arguments : L.arguments.substr(dernier + 1);
+    std::string nom;
+    extraitNomEnTete(noms, 255, nom);
+    L.arguments = tete + nom;
+    e.premierPointIntersection = true;
+    executeCreationSimple(f, L);
+    if (L.erreur == 0 && !noms.empty()) {
+        extraitNomEnTete(noms, 255, nom);
+        L.arguments = tete + nom;
+        e.premierPointIntersection = false;
+        executeCreationSimple(f, L);
+    }
+}
+
+// Pairs the names of two lists into "a;b,c;d,"; 602 when one runs out first
+// (1 the first list, 2 the second), else 0.
+int apparieListes(std::string premiere, std::string seconde, std::string& paires) {
+    TensembleCaracteres blancsVirgules;
+    blancsVirgules.set(' ');
+    blancsVirgules.set(',');
+    oteCaracteres(premiere, 255, blancsVirgules);
+    oteCaracteres(seconde, 255, blancsVirgules);
+    paires.clear();
+    while (!premiere.empty() || !seconde.empty()) {
+        if (premiere.empty()) return 1;
+        if (seconde.empty()) return 2;
+        std::string a, b;
+        extraitNomEnTete(premiere, 255, a);
+        extraitNomEnTete(seconde, 255, b);
+        if (a.empty() && !premiere.empty()) premiere.erase(0, 1); // no name there: skip the character
+        if (b.empty() && !seconde.empty()) seconde.erase(0, 1);
+        paires += a + ";" + b + ",";
+    }
+    return 0;
+}
+
+void executeCreationImages(TfigureKalmetra& f, TLigneAnalysee& L) {
+    const uint8_t code = uint8_t(L.codeConstruction & 0xFF);
+    std::string texte = L.arguments;
+    std::string suffixe;
+    int champs = 1;
+    for (char c : texte)
+        if (c == ';') ++champs;
+    if ((code == 24 && champs == 4) || (code == 27 && champs == 5) || (code == 137 && champs == 6)) {
+        const std::size_t p = texte.rfind(';');
+        suffixe = texte.substr(p);
+        texte.erase(p);
+    }
+    const std::size_t dernier = texte.rfind(';');
+    const std::size_t avantDernier =
+        dernier == std::string::npos || dernier == 0 ? std::string::npos : texte.rfind(';', dernier - 1);
+    const std::string tete =
+        avantDernier == std::string::npos ? std::string() : texte.substr(0, avantDernier + 1);
+    const std::string antecedents =
+        texte.substr(tete.size(), dernier == std::string::npos ? std::string::npos : dernier - tete.size());
+    const std::string images = dernier == std::string::npos ? std::string() : texte.substr(dernier + 1);
+    std::string paires;
+    const int manque = apparieListes(antecedents, images, paires);
+    if (manque != 0) {
+        L.erreur = kErreurListesInegales;
+        signaleErreurExecution(L.erreur, nomErreur1(), f.defautObjetsNonValides != 0);
+        return;
+    }
+    while (!paires.empty() && L.erreur < kPasDeCetteForme) {
+        const std::size_t v = paires.find(',');
+        const std::string paire = paires.substr(0, v);
+        paires.erase(0, v == std::string::npos ? paires.size() : v + 1);
+        L.arguments = tete + paire + suffixe;
+        executeCreationSimple(f, L);
+    }
+}
+
+void executeCreation(TfigureKalmetra& f, TLigneAnalysee& L) {
+    const uint8_t code = uint8_t(L.codeConstruction & 0xFF);
+    if (L.nouvelObjet.numeroPrototype != 0 ||
+        (!estCodeIntersectionDeuxPoints(code) && !estCodeImages(code))) {
+        executeCreationSimple(f, L);
+    } else if (estCodeIntersectionDeuxPoints(code)) {
+        executeCreationDeuxPoints(f, L);
+    } else {
+        executeCreationImages(f, L);
+    }
+}
+
+} // namespace
+
+EtatCreation& etatCreation() {
+    static EtatCreation e;
+    return e;
+}
+
+void reinitialiseCreation() {
+    etatCreation() = EtatCreation{};
+}
+
+void signaleErreurExecution(uint16_t& erreur, const std::string& nomObjet, bool nonValidesPermis) {
+    if (erreur == 0 || !etatCreation().signalementErreurs) return;
+    if (erreur > kPasDeCetteForme) {
+        if (erreur != kErreurRefusUtilisateur) afficheErreurDeNumero(erreur);
+        return;
+    }
+    std::string titre = phraseDeNumero(kPhraseSeraitNonValide);
+    const std::size_t p = titre.find("#1");
+    if (p != std::string::npos) titre.replace(p, 2, coupe(nomObjet, 80));
+    if (nonValidesPermis) {
+        const std::string texte =
+            phraseDeNumero(erreur) + "\r\n\r\n" + phraseDeNumero(kPhraseConfirmeCreation);
+        const int reponse = questionOuiNonAnnuler(texte, titre, 1);
+        erreur = reponse == platform::kReponseOui ? 0 : kErreurRefusUtilisateur;
+    } else {
+        afficheMessageType(titre + "\r\n\r\n" + phraseDeNumero(erreur),
+                           phraseDeNumero(kPhraseNonValidesInterdits), platform::kIconeErreur);
+        erreur = kErreurRefusUtilisateur;
+    }
+}
+
+void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
+    const int cible = L.objetCible;
+    if (cible <= kObjetsPredefinis || cible > f.nombreObjets) {
+        L.erreur = kErreurPasLibre;
+    } else {
+        TObjetFigure& o = objet(f, cible);
+        L.codeConstruction = 115;
+        std::string& t = L.arguments;
+        const bool premier = !t.empty() && t[0] == '0';
+        t.erase(0, std::min<std::size_t>(2, t.size()));
+        bool boucle = false;
+        const std::size_t p = t.find(';');
+        if (p != std::string::npos) {
+            boucle = p + 1 < t.size() && t[p + 1] == '0';
+            if (o.codeConstruction == 3 || o.codeConstruction == 6 || o.codeConstruction == 7)
+                boucle = !boucle;
+            t.erase(p, 2);
+        }
+        const int formule = (o.codeConstruction == 44 || o.codeConstruction == 45) ? 3 : 1;
+        L.besoinUnite = 0;
+        L.octetTravail = 0;
+        L.nouvelObjet = TObjetFigure{};
+        L.nouvelObjet.codeConstruction = 115;
+        L.nouvelObjet.nature = o.nature;
+        executeConstructionDeLigne(f, L);
+        if (L.erreur == 0 && !premier && L.nombreExpressions >= 1 && !expressionLigne(L, 1).drapeauConstante)
+            L.erreur = kErreurPasParametreEtModifiable;
+        if (!estRefus(L.erreur)) {
+            if (o.nombreExpressions >= formule) {
+                rangeLigneCompilee(f, numeroExpressionObjet(f, cible, formule), L, 1);
+                if (o.nombreValeurs >= 1) valeurObjet(f, cible, o.nombreValeurs) = valeurLigne(L, 1);
+            }
+            changeDrapeauObjet(o, kDrapeauOption, boucle);
+            changeDrapeauObjet(o, kDrapeauPasNonModifiable, premier);
+        }
+        L.nomNouvelObjet = nomObjet(f, cible);
+        if (!estRefus(L.erreur)) reordonneObjets(f, L.erreur);
+    }
+    if (estRefus(L.erreur)) {
+        nomErreur1() = L.arguments;
+        afficheErreurDeNumero(L.erreur);
+    }
+}
+
+bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, uint8_t modeLecture,
+                            uint16_t code, std::string& nomObjet, uint8_t& resultatInvalide,
+                            uint8_t& resultatReserve) {
+    auto ligne = std::make_unique<TLigneAnalysee>();
+    TLigneAnalysee& L = *ligne;
+    L.modeLecture = modeLecture;
+    L.arguments = arguments;
+    L.erreur = 0;
+    L.resultatInvalide = 0;
+    L.resultatReserve = 0;
+    L.besoinUnite = 0;
+    L.depuisTexte = 1;
+    L.codeConstruction = uint8_t(code & 0xFF);
+    L.nouvelObjet.numeroPrototype = uint8_t(code >> 8);
+    L.nouvelObjet.codeConstruction = uint8_t(code & 0xFF);
+
+    executeCreation(f, L);
+
+    const bool succes = L.erreur == 0 && verifieNomsFigure(f) == 0;
+    if (succes) {
+        if (f.hauteurZoneAffichages == 0 && existeObjetTexte(f)) f.hauteurZoneAffichages = 50;
+        if (f.objetLibreActif != 0) marqueDependantsObjetActif(f);
+    }
+    resultatInvalide = L.resultatInvalide;
+    resultatReserve = L.resultatReserve;
+    nomObjet = coupe(L.nomNouvelObjet, 10);
+    return succes;
+}
+
+void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
+    prepareCreationDeLigne(ligne, constructionDePhrase(ligne.codeLigne));
+    uint8_t invalide = 0, reserve = 0;
+    if (!executeLigneDeCreation(f, ligne.texteArguments, ligne.modeLecture, ligne.codeConstruction & 0xFF,
+                                ligne.nomObjet, invalide, reserve))
+        ligne.erreur = kErreurCreation;
+    ligne.resultatInvalide = invalide;
+    ligne.resultatReserve = reserve;
+    etatAttributsDessin().styleDuDernierObjet = false;
+}
+
+} // namespace km32

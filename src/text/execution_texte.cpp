@@ -1,0 +1,237 @@
+#include "text/execution_texte.h"
+
+#include <memory>
+
+#include "base/garde.h"
+#include "base/texte.h"
+#include "model/fichiers_texte.h"
+#include "model/messages.h"
+#include "model/registre_figures.h"
+#include "model/services_texte.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "sibling/table_partagee.h"
+#include "sibling/textes_tq.h"
+#include "text/execution_ligne.h"
+#include "text/langue_texte.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr std::size_t kLongueurMaxLigneDifferee = 255;
+
+bool estBlancDeFin(char c) {
+    return c == '\r' || c == '\n' || c == ' ';
+}
+
+// Where the text ends: before its end line (and before a comment heading
+// right above it), blanks and line breaks in front dropped.
+std::size_t finDuTexte(const std::string& texte) {
+    const std::string fin = coupe(phraseDeNumero(kPhraseFinFigure), 80);
+    const std::size_t pFin = fin.empty() ? std::string::npos : texte.find(fin);
+    if (pFin == std::string::npos) return texte.size();
+    std::size_t coupure = pFin;
+    while (coupure > 0 && estBlancDeFin(texte[coupure - 1]))
+        --coupure;
+    const std::string commentaire = coupe(phraseDeNumero(kPhraseCommentaire), 80);
+    const std::size_t pCom = commentaire.empty() ? std::string::npos : texte.find(commentaire);
+    if (pCom != std::string::npos && pCom + commentaire.size() <= pFin) {
+        std::size_t p = pCom + commentaire.size();
+        while (p < pFin && estBlancDeFin(texte[p]))
+            ++p;
+        if (p == pFin) {
+            coupure = pCom;
+            while (coupure > 0 && estBlancDeFin(texte[coupure - 1]))
+                --coupure;
+        }
+    }
+    return coupure;
+}
+
+// A line break at position p counts one line: a CR, or an LF that no CR
+// comes before (texts with LF alone count their lines too).
+bool compteLigne(std::string_view texte, std::size_t p) {
+    return texte[p] == '\r' || (texte[p] == '\n' && (p == 0 || texte[p - 1] != '\r'));
+}
+
+void ajouteLigneNonExecutee(std::string& tampon, const std::string& ligne) {
+    tampon += coupe("\r\n" + ligne, kLongueurMaxLigneDifferee);
+}
+
+} // namespace
+
+uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier, uint8_t mode) {
+    lignesDiffereesEnAttente(f) = 0;
+    std::string differees;
+    uint16_t erreur = 0;
+    uint16_t compteur = 1;
+
+    bool langueChangee = false;
+    if (f.proprietairePrototypes == &f) {
+        const uint8_t langue = langueDuTexteFigure(texteEntier);
+        if (langue != 0) {
+            changeLangue(langue);
+            langueChangee = true;
+        }
+    }
+    const std::string_view texte(texteEntier.data(), finDuTexte(texteEntier));
+    // The first NUL ends the text as well.
+    const std::string_view utile = texte.substr(0, std::min(texte.size(), texte.find('\0')));
+
+    bool section = false;
+    std::size_t p = 0;
+    while (erreur == 0 && p < utile.size()) {
+        const char c = utile[p];
+        if (c == '\n' || c == '\r' || c == ' ') {
+            if (compteLigne(utile, p)) ++compteur;
+            ++p;
+            continue;
+        }
+        // Read one line; comment lines go to the deferred lines.
+        std::string ligne;
+        for (;;) {
+            while (p < utile.size() &&
+                   (utile[p] == '\t' || utile[p] == '\n' || utile[p] == '\r' || utile[p] == ' ')) {
+                if (compteLigne(utile, p)) ++compteur;
+                ++p;
+            }
+            std::size_t fin = p;
+            while (fin < utile.size() && utile[fin] != '\n' && utile[fin] != '\r')
+                ++fin;
+            std::size_t dernier = fin;
+            while (dernier > p && utile[dernier - 1] == ' ')
+                --dernier;
+            ligne.assign(utile.substr(p, dernier - p));
+            p = dernier;
+            if (ligne.size() > kLongueurMaxLigneTexte) {
+                erreur = kErreurCreation;
+                break;
+            }
+            if (!ligne.empty() && ligne[0] == '%') {
+                ajouteLigneNonExecutee(differees, ligne);
+                ligne.clear();
+                continue;
+            }
+            break;
+        }
+        if (erreur != 0 || ligne.empty()) continue;
+
+        const uint16_t resultat = executeLigneDeFigure(&f, ligne, 0, mode);
+        switch (resultat) {
+        case 0:
+            break;
+        case kDebutPrototype:
+            // NOT BUILT YET: the prototype reader. A prototype block is
+            // refused (without a message of the runner) until it comes.
+            erreur = kErreurCreation;
+            break;
+        case kLigneCommentaire:
+        case kDescriptionInterface: {
+            if (p < utile.size()) ++p;
+            if (p < utile.size() && utile[p] == '\n') ++p;
+            f.texteCommentaire = std::make_unique<std::string>(utile.substr(p));
+            section = true;
+            erreur = resultat;
+            break;
+        }
+        case kLigneDifferee:
+            ajouteLigneNonExecutee(differees, etatExecutionLigne().lignesNonExecutees);
+            break;
+        default:
+            afficheMessage(ligne, phraseDeNumero(kPhraseLigneIncorrecte));
+            erreur = resultat;
+            break;
+        }
+    }
+
+    uint16_t resultat = 0;
+    if (erreur == 0) {
+        if (!differees.empty()) {
+            f.lignesDifferees = std::make_unique<std::string>(differees);
+            lignesDiffereesEnAttente(f) = 1;
+        }
+    } else if (section) {
+        if (!differees.empty()) f.lignesDifferees = std::make_unique<std::string>(differees);
+    } else {
+        resultat = compteur;
+    }
+    if (langueChangee) appliqueLangueDemandee();
+    return resultat;
+}
+
+uint16_t executeLigneEtSignaleErreur(TfigureKalmetra& f, std::string_view ligne, uint8_t mode) {
+    const uint16_t resultat = executeLigneDeFigure(&f, ligne, 0, mode);
+    if (resultat != 0 && resultat != kLigneCommentaire && resultat != kDescriptionInterface)
+        afficheMessage(std::string(ligne), phraseDeNumero(kPhraseLigneIncorrecte));
+    return resultat;
+}
+
+bool lisLigneSuivante(std::string_view texte, std::size_t& p, std::string& ligne, uint16_t& compteur) {
+    for (;;) {
+        while (p < texte.size() &&
+               (texte[p] == '\t' || texte[p] == '\n' || texte[p] == '\r' || texte[p] == ' ')) {
+            if (compteLigne(texte, p)) ++compteur;
+            ++p;
+        }
+        if (p >= texte.size() || texte[p] == '\0') return false;
+        std::size_t fin = p;
+        while (fin < texte.size() && texte[fin] != '\n' && texte[fin] != '\r' && texte[fin] != '\0')
+            ++fin;
+        std::string brute(texte.substr(p, fin - p));
+        p = fin;
+        if (brute[0] == '%') continue;
+        const std::size_t remarque = brute.find('%');
+        if (remarque != std::string::npos) brute.erase(remarque);
+        while (!brute.empty() && (brute.back() == ' ' || brute.back() == '\t'))
+            brute.pop_back();
+        ligne = coupe(brute, 255);
+        return true;
+    }
+}
+
+void executeTexteFigureParNumero(int16_t numero) {
+    if (numero < 0 || numero > kMaxFigures) return;
+    TfigureKalmetra* f = figureDeNumero(numero);
+    if (f == nullptr || !f->lignesDifferees) return;
+    // The lines run from a copy: a line may replace the stored lines.
+    const std::string lignes = *f->lignesDifferees;
+    GardeValeur<uint8_t> reelle(executionReelle(), 1);
+    std::size_t p = 0;
+    uint16_t compteur = 1;
+    std::string ligne;
+    while (lisLigneSuivante(lignes, p, ligne, compteur)) {
+        if (ligne.empty()) continue;
+        if (executeLigneDeFigure(f, ligne, 0, 1) != 0) {
+            afficheMessage(ligne, phraseDeNumero(kPhraseLigneIncorrecte));
+            break;
+        }
+    }
+    lignesDiffereesEnAttente(*f) = 0;
+}
+
+uint16_t valideTexteFigureNouvelle(const std::string& texte) {
+    GardeValeur<uint8_t> muet(etatMessages().messagesMuets, 1);
+    auto figure = std::make_unique<TfigureKalmetra>();
+    figure->numeroFigure = 0;
+    initialiseFigureNeuve(*figure);
+    uint16_t resultat = 0;
+    {
+        GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
+        resultat = executeTexteDeFigure(*figure, texte, 1);
+    }
+    executionReelle() = 1;
+    libereFigure(figure);
+    return resultat;
+}
+
+bool KMInstalleTexteFigureNouvelle(const std::string& nomFichier) {
+    TQTableDesVariablesPartagees();
+    std::string tampon;
+    if (litFichierDansTampon(nomFichier, tampon, kTailleMaxFichierFigure) != 0) return false;
+    if (valideTexteFigureNouvelle(tampon) != 0) return false;
+    TQInstalleTexteFigureNouvelleEspace(tampon.c_str());
+    return true;
+}
+
+} // namespace km32

@@ -1,0 +1,56 @@
+#pragma once
+// Reading a whole figure text into a figure: the language from the header
+// line, the text cut at its end line, the lines run one by one, comment
+// lines and deferred start commands kept as the figure's stored extra
+// lines, the comment section stored, prototype blocks handed on, and the
+// number of the first line that fails. Also the later run of the stored
+// extra lines, the validation of a text in a throw-away figure, the
+// installation of a valid text file as a new figure of the sibling
+// library, and one line run with its error shown.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+constexpr std::size_t kLongueurMaxLigneTexte = 250;
+constexpr uint16_t kPhraseFinFigure = 2245;
+constexpr uint16_t kPhraseCommentaire = 2251;
+constexpr uint16_t kPhraseLigneIncorrecte = 616;
+
+// The flag that stored extra lines wait for their run.
+inline uint8_t& lignesDiffereesEnAttente(TfigureKalmetra& f) {
+    return f.octetsTexte[0];
+}
+
+// Runs the text (mode 1 ordinary, 2 a figure file) on f: 0 when every line
+// ran (or the run stopped at the comment section), else the 1-based number
+// of the first failing line. The lines before it stay executed.
+uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texte, uint8_t mode);
+
+// One line with redraw off; a result other than 0, 99 and 670 is shown in a
+// box titled "Phrase incorrecte." with the line as text.
+uint16_t executeLigneEtSignaleErreur(TfigureKalmetra& f, std::string_view ligne, uint8_t mode);
+
+// Runs the stored extra lines of figure numero (0 to 64) one by one as
+// lines run for real; the first failing line is shown and ends the run.
+void executeTexteFigureParNumero(int16_t numero);
+
+// The next line of the stored extra lines from position: leading TAB, LF,
+// CR and blanks skipped (a CR counts a line), the line up to NUL, CR or LF,
+// a line beginning with "%" skipped, anything from "%" on cut, trailing
+// blanks and TABs dropped, at most 255 characters. False at the end.
+bool lisLigneSuivante(std::string_view texte, std::size_t& position, std::string& ligne, uint16_t& compteur);
+
+// 0 when the text runs whole in a new figure of its own (no message shown),
+// else the number of its first failing line.
+uint16_t valideTexteFigureNouvelle(const std::string& texte);
+
+// Reads the file (less than 65536 characters), validates it and hands it
+// to the sibling library as a new figure; true when done.
+bool KMInstalleTexteFigureNouvelle(const std::string& nomFichier);
+
+} // namespace km32

@@ -1,0 +1,57 @@
+#include "text/instantanes_figure.h"
+
+#include "model/services_texte.h"
+
+namespace km32 {
+
+namespace {
+
+std::unique_ptr<std::string> duplique(const std::unique_ptr<std::string>& texte) {
+    return texte ? std::make_unique<std::string>(*texte) : nullptr;
+}
+
+} // namespace
+
+EtatInstantanes& etatInstantanes() {
+    static EtatInstantanes e;
+    return e;
+}
+
+void reinitialiseInstantanes() {
+    EtatInstantanes& e = etatInstantanes();
+    for (TInstantane& i : e.pile)
+        i = TInstantane{};
+    e.nombreInstantanes = 0;
+}
+
+bool empileInstantane(const TfigureKalmetra& f) {
+    EtatInstantanes& e = etatInstantanes();
+    if (e.nombreInstantanes >= kMaxInstantanes) return false;
+    TInstantane nouveau;
+    copieFigure(f, nouveau.copie);
+    nouveau.commentaire = duplique(f.texteCommentaire);
+    nouveau.lignesDifferees = duplique(f.lignesDifferees);
+    nouveau.origine = &f;
+    // Counted only once the copy is whole: a copy that throws pushes nothing.
+    e.pile[++e.nombreInstantanes] = std::move(nouveau);
+    return true;
+}
+
+void depileInstantane() {
+    EtatInstantanes& e = etatInstantanes();
+    if (e.nombreInstantanes == 0) return;
+    e.pile[e.nombreInstantanes] = TInstantane{};
+    --e.nombreInstantanes;
+}
+
+void restaureInstantane(TfigureKalmetra& f) {
+    EtatInstantanes& e = etatInstantanes();
+    if (e.nombreInstantanes == 0) return;
+    TInstantane& haut = e.pile[e.nombreInstantanes];
+    restaureFigure(*haut.copie, f);
+    f.texteCommentaire = std::move(haut.commentaire);
+    f.lignesDifferees = std::move(haut.lignesDifferees);
+    depileInstantane();
+}
+
+} // namespace km32

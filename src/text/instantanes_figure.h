@@ -1,0 +1,72 @@
+#pragma once
+// The snapshot stack: an operation that may fail half-way (a line of a
+// text, a rename, a command of the dialog, a property test) pushes a copy of
+// the whole figure, and on failure puts the figure back as it was; on
+// success it drops the copy. One stack for the process, ten snapshots deep.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+constexpr int kMaxInstantanes = 10;
+
+// One snapshot: a deep copy of the figure (copieFigure), and the comment
+// and deferred-lines texts that such a copy leaves out.
+struct TInstantane {
+    std::unique_ptr<TfigureKalmetra> copie;
+    std::unique_ptr<std::string> commentaire;
+    std::unique_ptr<std::string> lignesDifferees;
+    const TfigureKalmetra* origine = nullptr; // the figure it was taken of
+};
+
+struct EtatInstantanes {
+    std::array<TInstantane, kMaxInstantanes + 1> pile; // slots 1 to 10
+    uint8_t nombreInstantanes = 0;                     // the top is this slot
+};
+EtatInstantanes& etatInstantanes();
+void reinitialiseInstantanes();
+
+// Pushes a snapshot of f. False, with nothing pushed, when ten are held:
+// the caller must then not run its operation (a drop or restore of its own
+// would reach a snapshot of another operation).
+bool empileInstantane(const TfigureKalmetra& f);
+// Drops the top snapshot; nothing when the stack is empty.
+void depileInstantane();
+// Puts f back as it was at the top snapshot and drops it; nothing when the
+// stack is empty. f keeps its window, drawing data and other live parts.
+void restaureInstantane(TfigureKalmetra& f);
+
+// Pairs one push with exactly one drop or restore: the snapshot is restored
+// when the guard goes away without valide(), also when an exception leaves
+// the operation.
+class GardeInstantane {
+  public:
+    explicit GardeInstantane(TfigureKalmetra& f) : figure_(f), actif_(empileInstantane(f)) {}
+    ~GardeInstantane() {
+        if (actif_) restaureInstantane(figure_);
+    }
+    GardeInstantane(const GardeInstantane&) = delete;
+    GardeInstantane& operator=(const GardeInstantane&) = delete;
+    // False when the stack was full and no snapshot was taken.
+    bool pris() const { return actif_; }
+    // The operation succeeded: the snapshot is dropped.
+    void valide() {
+        if (actif_) depileInstantane();
+        actif_ = false;
+    }
+    // The operation failed: the figure is put back now.
+    void annule() {
+        if (actif_) restaureInstantane(figure_);
+        actif_ = false;
+    }
+
+  private:
+    TfigureKalmetra& figure_;
+    bool actif_;
+};
+
+} // namespace km32

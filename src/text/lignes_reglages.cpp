@@ -1,0 +1,448 @@
+#include "text/lignes_reglages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "base/erreur.h"
+#include "base/texte.h"
+#include "model/calcul/calcul_objet.h"
+#include "model/calcul/dependants.h"
+#include "model/evaluation_expression.h"
+#include "model/expression_erreurs.h"
+#include "model/objets_figure.h"
+#include "model/services_dessin.h"
+#include "model/services_hote.h"
+#include "text/affectation_libres.h"
+#include "text/executeur_construction.h"
+#include "text/installation_objet.h"
+#include "text/instantanes_figure.h"
+#include "text/ligne_figure.h"
+#include "text/noms_objets.h"
+#include "text/operandes_objets.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
+
+// A reader's refusal ends the handler: "named" errors show the argument.
+bool refuse(TLigneFigure& l, const std::string& argument, bool nomme = true) {
+    if (!estRefus(l.erreur)) return false;
+    if (nomme) nomErreur1() = argument;
+    afficheErreurDeNumero(l.erreur);
+    return true;
+}
+
+void signale(TLigneFigure& l, uint16_t erreur, const std::string& argument) {
+    l.erreur = erreur;
+    nomErreur1() = argument;
+    afficheErreurDeNumero(erreur);
+}
+
+bool evalue(TfigureKalmetra& f, TLigneFigure& l, int k, double& x) {
+    x = 0;
+    evalueExpressionTexte(f, l.arguments[std::size_t(k)], l.modeLecture, l.erreur, x);
+    return !refuse(l, l.arguments[std::size_t(k)]);
+}
+
+// Label of a point (2001, 2002).
+void afficheEnPlace(TfigureKalmetra& f, TLigneFigure& l) {
+    uint8_t n = 0;
+    numeroPointDeNom(f, l.arguments[1], l.modeLecture, n, l.erreur);
+    if (!estRefus(l.erreur) && n < kPremierUtilisateur) l.erreur = kErreurDonneeIncorrecte;
+    if (refuse(l, l.arguments[1])) return;
+    l.erreur = 0;
+    std::string texte;
+    const std::size_t deuxPoints = l.ligne.find(':');
+    if (deuxPoints != std::string::npos && deuxPoints + 2 <= l.ligne.size())
+        texte = l.ligne.substr(deuxPoints + 2);
+    const std::string nom = nomObjet(f, n);
+    const std::string etiquette = texte == nom ? nom : coupe(nom + " " + texte, 80);
+    TObjetFigure& o = objet(f, n);
+    const std::size_t debut = o.debutNom, longueur = o.longueurNom;
+    if (debut >= 1 && longueur > 0 && debut - 1 + longueur <= f.texteDesNoms.size()) {
+        f.texteDesNoms.erase(debut - 1, longueur);
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+            TObjetFigure& autre = objet(f, i);
+            if (i != n && autre.debutNom > debut) autre.debutNom = uint16_t(autre.debutNom - longueur);
+        }
+    }
+    o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
+    o.longueurNom = uint8_t(etiquette.size());
+    f.texteDesNoms += etiquette;
+    if (l.codeLigne == 2002)
+        o.style.drapeaux = uint16_t(o.style.drapeaux | kStyleMarquesNumeriques);
+    else
+        o.style.drapeaux = uint16_t(o.style.drapeaux & ~kStyleMarquesNumeriques);
+}
+
+// Parameters of a free object (2202, 2203, 2232).
+void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
+    l.nomObjet = coupe(l.arguments[1], 10);
+    uint8_t n = 0;
+    numeroObjetLibreDeNom(f, l.nomObjet, l.modeLecture, l.erreur, n);
+    if (refuse(l, l.arguments[1])) return;
+    l.erreur = 0;
+    f.ensembleParametresLibres.set(n);
+    double p[3] = {0, 0, 0};
+    const int nombre = std::min<int>(l.nombreArguments, 4) - 1;
+    for (int k = 0; k < nombre; ++k)
+        if (!evalue(f, l, k + 2, p[k])) return;
+    l.erreur = 0;
+    const TObjetFigure& o = objet(f, n);
+    bool ok = true;
+    switch (o.codeConstruction) {
+    case 1:
+    case 75:
+        ok = p[0] == std::floor(p[0]);
+        break;
+    case 2:
+        ok = p[0] == std::floor(p[0]) && p[1] == std::floor(p[1]) && p[2] == std::floor(p[2]);
+        break;
+    case 3:
+    case 7:
+        ok = !rameneEntreZeroEtUn(p[0]);
+        break;
+    case 4:
+        ok = p[0] >= 0;
+        break;
+    case 206:
+        ok = p[0] > -180 && p[0] <= 180 && p[1] >= -90 && p[1] <= 90;
+        break;
+    case 44:
+    case 45: {
+        double q[3] = {0, 0, 0};
+        uint16_t erreur = 0;
+        affecteObjetLibre(f, n, p[0], p[1], p[2], q[0], q[1], q[2], erreur);
+        if (erreur != 0 && erreur != kPasDeCetteForme) {
+            // A value outside the interval is not an error of the line: the
+            // object keeps its value.
+            l.erreur = 0;
+            return;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if (!ok) {
+        signale(l, kErreurAffectationImpossible, nomObjet(f, n));
+        return;
+    }
+    TEnsembleObjets ensemble;
+    ensemble.set(n);
+    TvaleursLibres valeurs{};
+    for (int k = 0; k < 3; ++k)
+        valeurs[std::size_t(k)] = p[k];
+    affecteValeursObjetsLibres(f, ensemble, valeurs, 3, l.redessine != 0);
+}
+
+// Reads the plane #1 into its three bytes.
+bool litPlan(TfigureKalmetra& f, TLigneFigure& l, TenregistrementVue& plan) {
+    uint8_t a = 0, b = 0, c = 0;
+    litPlanDeRepere(f, l.arguments[1], l.modeLecture, a, b, c, l.erreur);
+    if (refuse(l, l.arguments[1])) return false;
+    l.erreur = 0;
+    plan.octets[0] = a, plan.octets[1] = b, plan.octets[2] = c;
+    return true;
+}
+
+void planDeFaceParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
+    TenregistrementVue plan;
+    if (!litPlan(f, l, plan)) return;
+    double etapes = 0;
+    if (!evalue(f, l, 2, etapes)) return;
+    l.erreur = 0;
+    etapes = std::round(std::clamp(etapes, 1.0, 50.0));
+    f.enregistrementsVue[0] = plan;
+    f.entiersVue[0] = int32_t(etapes);
+}
+
+void planIsole(TfigureKalmetra& f, TLigneFigure& l, bool isoler) {
+    TenregistrementVue plan;
+    if (!litPlan(f, l, plan)) return;
+    f.enregistrementsVue[1] = plan;
+    if (!isoler) return;
+    bool nul = false;
+    double a = 0, b = 0, c = 0, d = 0;
+    normalePlan(f, plan.octets[0], plan.octets[1], nul, d, a, b, c, plan.octets[2]);
+    f.planIsole[0] = a, f.planIsole[1] = b, f.planIsole[2] = c;
+    f.planIsole[3] = d * f.echelle; // the distance in the units of the drawing
+    f.aucunPlanIsole = 0;
+    f.reglagePlanIsole = 1;
+    miseAjourMenuFigure(f);
+}
+
+void neplusIsoler(TfigureKalmetra& f) {
+    f.reglagePlanIsole = 0;
+    preparePolyedresVisibles(f);
+    for (int i = 7; i <= f.nombreObjets; ++i)
+        if (estObjetDessinable(objet(f, i))) prepareElementObjet(f, i);
+    repeintFigureEcran(f);
+    miseAjourMenuFigure(f);
+}
+
+void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
+    uint8_t n = 0;
+    numeroObjetDeNom(f, kNatureFonction, coupe(l.arguments[1], 10), l.erreur, n, l.modeLecture);
+    if (refuse(l, l.arguments[1])) return;
+    if (objet(f, n).codeConstruction != 128) {
+        signale(l, kErreurPasDefinieParValeurs, l.arguments[1]);
+        return;
+    }
+    // NOT BUILT YET: the points of a function given by values belong to the
+    // function objects' table, which has no records yet.
+    signale(l, kErreurNonConstruit, l.arguments[2]);
+}
+
+void objetActifAuClavier(TfigureKalmetra& f, TLigneFigure& l) {
+    uint8_t n = 0;
+    numeroObjetLibreDeNom(f, coupe(l.arguments[1], 10), l.modeLecture, l.erreur, n);
+    if (refuse(l, l.arguments[1])) return;
+    if (estObjetLibreBloque(objet(f, n))) {
+        signale(l, kErreurPilotageInterdit, l.arguments[1]);
+        return;
+    }
+    l.erreur = 0;
+    f.objetLibreActif = n;
+    marqueDependantsObjetActif(f);
+}
+
+void drapeauxDeNoms(TfigureKalmetra& f, TLigneFigure& l) {
+    TEnsembleObjets ensemble;
+    ensembleObjetsDeNoms(f, l.arguments[1], ensemble);
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+        if (!ensemble.test(std::size_t(i))) continue;
+        TObjetFigure& o = objet(f, i);
+        if (l.codeLigne == 2274) {
+            changeDrapeauObjet(o, kDrapeauAccesInterdit, false);
+        } else if (l.codeLigne == 2275) {
+            changeDrapeauObjet(o, kDrapeauProtege, false);
+        } else {
+            changeDrapeauObjet(o, kDrapeauProtege, true);
+            changeDrapeauObjet(o, kDrapeauProtegeSaufRedefinition, true);
+        }
+    }
+}
+
+void selectionPourTrace(TfigureKalmetra& f, TLigneFigure& l) {
+    TListeObjets liste{};
+    uint8_t nombre = 0;
+    litListeObjets(f, l.arguments[1], l.modeLecture, liste, nombre, l.erreur);
+    if (refuse(l, l.arguments[1])) return;
+    l.erreur = 0;
+    if (l.codeLigne == 2247) f.ensembleTrace.reset();
+    for (int k = 1; k <= nombre; ++k)
+        if (estObjetDessinable(objet(f, liste[std::size_t(k)]))) f.ensembleTrace.set(liste[std::size_t(k)]);
+}
+
+void suppression(TfigureKalmetra& f, TLigneFigure& l) {
+    TEnsembleObjets ensemble;
+    ensembleObjetsDeNoms(f, l.arguments[1], ensemble);
+    if (ensemble.none()) return;
+    // NOT BUILT YET: the deletion of objects with their dependants.
+    signale(l, kErreurNonConstruit, l.arguments[1]);
+}
+
+void affectation(TfigureKalmetra& f, TLigneFigure& l) {
+    if (l.codeLigne == 2277)
+        affecteVariableNumeriqueLibre(f, l.arguments[1], l.arguments[2], l.modeLecture, l.redessine != 0,
+                                      l.erreur);
+    else
+        affectePointLibreSurPoint(f, l.arguments[1], l.arguments[2], l.modeLecture, l.redessine != 0,
+                                  l.erreur);
+    if (l.erreur != 0) afficheErreurDeNumero(l.erreur);
+}
+
+void vue(TfigureKalmetra& f, TLigneFigure& l) {
+    switch (l.codeLigne) {
+    case 2205: {
+        double x = 0;
+        if (!evalue(f, l, 1, x)) return;
+        l.erreur = 0;
+        f.uniteSurPetiteDimension = x;
+        calculeProjection(f);
+        recalculeObjetsParticuliers(f);
+        return;
+    }
+    case 2206: {
+        double a[3] = {0, 0, 0};
+        for (int k = 0; k < 3; ++k)
+            if (!evalue(f, l, k + 1, a[k])) return;
+        l.erreur = 0;
+        for (int k = 0; k < 3; ++k)
+            f.anglesVue[k] = a[k] * kPi / 180;
+        calculeProjection(f);
+        return;
+    }
+    case 2234:
+    case 2239: {
+        double v[2] = {0, 0};
+        for (int k = 0; k < 2; ++k) {
+            if (!evalue(f, l, k + 1, v[k])) return;
+            const bool ok = l.codeLigne == 2234 ? (v[k] >= 0 && v[k] <= 1) : std::fabs(v[k]) <= 2;
+            if (!ok) {
+                signale(l, kErreurValeurIncorrecte, l.arguments[std::size_t(k + 1)]);
+                return;
+            }
+        }
+        l.erreur = 0;
+        double* champ = l.codeLigne == 2234 ? f.fractionsCentre : f.parametresOblique;
+        champ[0] = v[0], champ[1] = v[1];
+        calculeProjection(f);
+        return;
+    }
+    case 2238:
+    case 2301:
+        f.projectionOblique = l.codeLigne == 2238 ? 1 : 0;
+        calculeProjection(f);
+        miseAjourMenuFigure(f);
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::string& texte) {
+    const std::size_t p = texte.find(';');
+    const std::string objets = texte.substr(0, p);
+    std::string noms = p == std::string::npos ? std::string() : texte.substr(p + 1);
+    TListeObjets liste{};
+    uint8_t nombre = 0;
+    uint16_t erreur = 0;
+    litListeObjetsRenommables(f, objets, modeLecture, liste, nombre, erreur);
+    if (estRefus(erreur)) {
+        afficheErreurDeNumero(erreur);
+        return erreur;
+    }
+    std::vector<std::string> nouveaux;
+    std::size_t i = 0;
+    while (i < noms.size() && nouveaux.size() < 100) {
+        while (i < noms.size() && noms[i] == ' ')
+            ++i;
+        std::size_t j = i;
+        while (j < noms.size() && noms[j] != ' ')
+            ++j;
+        if (j > i) nouveaux.push_back(coupe(noms.substr(i, j - i), 10));
+        i = j;
+    }
+    if (nouveaux.size() != nombre) {
+        afficheErreurDeNumero(kErreurListesInegales);
+        return kErreurListesInegales;
+    }
+    for (int k = 1; k <= nombre; ++k) {
+        const int n = liste[std::size_t(k)];
+        TObjetFigure& o = objet(f, n);
+        const std::string etiquette = texteEtiquetteObjet(f, n);
+        if (o.longueurNom > 0 && o.debutNom >= 1 &&
+            o.debutNom - 1u + o.longueurNom <= f.texteDesNoms.size()) {
+            f.texteDesNoms.erase(o.debutNom - 1u, o.longueurNom);
+            for (int j = kPremierUtilisateur; j <= f.nombreObjets; ++j) {
+                TObjetFigure& autre = objet(f, j);
+                if (j != n && autre.debutNom > o.debutNom)
+                    autre.debutNom = uint16_t(autre.debutNom - o.longueurNom);
+            }
+        }
+        const std::string nom = etiquette.empty() ? nouveaux[std::size_t(k - 1)]
+                                                  : coupe(nouveaux[std::size_t(k - 1)] + " " + etiquette, 80);
+        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
+        o.longueurNom = uint8_t(nom.size());
+        f.texteDesNoms += nom;
+        if (o.codeConstruction == 30)
+            o.codeConstruction = 125;
+        else if (o.codeConstruction == 33)
+            o.codeConstruction = 130;
+        else if (o.codeConstruction == 34)
+            o.codeConstruction = 182;
+    }
+    erreur = verifieNomsFigure(f);
+    if (erreur == 0) publieVariablesPartagees(f);
+    return erreur;
+}
+
+uint16_t executeLigneAvecRetourArriere(TfigureKalmetra& f, uint8_t modeLecture, const std::string& texte) {
+    GardeInstantane garde(f);
+    if (!garde.pris()) {
+        afficheErreurDeNumero(kStructureSaturee);
+        return kStructureSaturee;
+    }
+    const uint16_t erreur = renommeObjets(f, modeLecture, texte);
+    if (erreur == 0) {
+        garde.valide();
+        f.modifiee = 1;
+    } else {
+        garde.annule();
+    }
+    return erreur;
+}
+
+void executeLigneDeReglage(TfigureKalmetra& f, TLigneFigure& l) {
+    l.erreur = 0;
+    switch (l.codeLigne) {
+    case 2001:
+    case 2002:
+        afficheEnPlace(f, l);
+        break;
+    case 2202:
+    case 2203:
+    case 2232:
+        parametresObjetLibre(f, l);
+        break;
+    case 2205:
+    case 2206:
+    case 2234:
+    case 2238:
+    case 2239:
+    case 2301:
+        vue(f, l);
+        break;
+    case 2240:
+        planDeFaceParDefaut(f, l);
+        break;
+    case 2241:
+        planIsole(f, l, false);
+        break;
+    case 2242:
+        planIsole(f, l, true);
+        break;
+    case 2300:
+        neplusIsoler(f);
+        break;
+    case 2218:
+    case 2273:
+        valeursDeFonction(f, l);
+        break;
+    case 2209:
+        objetActifAuClavier(f, l);
+        break;
+    case 2257:
+    case 2274:
+    case 2275:
+        drapeauxDeNoms(f, l);
+        break;
+    case 2247:
+    case 2249:
+        selectionPourTrace(f, l);
+        break;
+    case 2311:
+        suppression(f, l);
+        break;
+    case 2276:
+        l.erreur = executeLigneAvecRetourArriere(f, l.modeLecture, l.arguments[1] + ";" + l.arguments[2]);
+        if (l.erreur == 0 && l.redessine) redessineFigure(f);
+        break;
+    case 2277:
+    case 2278:
+        affectation(f, l);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace km32

@@ -1,0 +1,89 @@
+// A line that fails: its number comes back, the lines before it stay, and
+// the figure is exactly as it was before that line.
+#include <gtest/gtest.h>
+
+#include "banc_texte.h"
+#include "comparaison_figure.h"
+#include "model/services_texte.h"
+
+namespace km32::essai {
+namespace {
+
+const char* const kDebut = "Figure Kalmetra\r\n"
+                           "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                           "B point de coordonnées (2,0,0) dans le repère Rxyz\r\n"
+                           "M milieu du segment [AB]\r\n";
+
+struct CasEchec {
+    const char* ligne;
+    uint16_t attendu; // the line number: header and three lines come first
+};
+
+class LigneEnEchec : public BancTexte, public ::testing::WithParamInterface<CasEchec> {};
+
+TEST_P(LigneEnEchec, StopsAtItsNumberAndLeavesTheFigureAsBefore) {
+    const CasEchec c = GetParam();
+    ASSERT_EQ(lis(kDebut), 0);
+    std::unique_ptr<TfigureKalmetra> avant;
+    copieFigure(f, avant);
+
+    reinitialiseFigure(f);
+    const std::string texte =
+        std::string(kDebut) + c.ligne + "\r\nN milieu du segment [AM]\r\nFin de la figure";
+    EXPECT_EQ(lis(texte), c.attendu);
+    attendMemeFigure(f, *avant);
+    // The runner showed the failing line under "Phrase incorrecte.".
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_EQ(platform::boitesDemandees().back().texte, windows1252DeUtf8(c.ligne));
+    EXPECT_EQ(numero("N"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lignes, LigneEnEchec,
+                         ::testing::Values(
+                             // No pattern matches.
+                             CasEchec{"Ceci n'est pas une ligne", 5},
+                             // An unknown point: refused before anything is installed.
+                             CasEchec{"P milieu du segment [AZ]", 5},
+                             // A redefinition of A from M, which is built from A: refused after
+                             // the new definition was installed.
+                             CasEchec{"A milieu du segment [MB]", 5},
+                             // A view setting out of its range.
+                             CasEchec{"Paramètres de position de Rxyz: 0.5, 2", 5},
+                             // A drawing attribute that is no keyword after one that is.
+                             CasEchec{"Dessin de M: rouge, pourpre", 5}));
+
+TEST_F(BancTexte, LinesAreCountedWithLineFeedsAloneToo) {
+    EXPECT_EQ(lis("Figure Kalmetra\nA point de coordonnées (0,0,0) dans le repère Rxyz\n\nZ milieu du "
+                  "segment [AQ]\n"),
+              4);
+    EXPECT_EQ(numero("A") != 0, true);
+}
+
+TEST_F(BancTexte, LineLongerThan250CharactersStopsTheRun) {
+    const std::string longue = "A point de coordonnées (0,0,0) dans le repère Rxyz" + std::string(220, 'x');
+    EXPECT_EQ(lis("Figure Kalmetra\r\n" + longue + "\r\n"), 2);
+}
+
+TEST_F(BancTexte, PrototypeBlockIsRefusedUntilPrototypesExist) {
+    EXPECT_EQ(
+        lis("Figure Kalmetra\r\nA point de coordonnées (0,0,0) dans le repère Rxyz\r\nDébut de [proto]\r\n"
+            "B point de coordonnées (1,0,0) dans le repère Rxyz\r\nFin de [proto]\r\n"),
+        3);
+    EXPECT_NE(numero("A"), 0);
+}
+
+TEST_F(BancTexte, FailedSingleLineLeavesTheFigureAsItWas) {
+    ASSERT_EQ(lis(kDebut), 0);
+    std::unique_ptr<TfigureKalmetra> avant;
+    copieFigure(f, avant);
+    EXPECT_NE(ligne("A milieu du segment [MB]"), 0);
+    attendMemeFigure(f, *avant);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    // A line that works changes the figure and leaves no snapshot behind.
+    EXPECT_EQ(ligne("N milieu du segment [AM]"), 0);
+    attendPoint(pt("N"), 0.5, 0, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+}
+
+} // namespace
+} // namespace km32::essai

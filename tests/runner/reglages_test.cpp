@@ -1,0 +1,206 @@
+// Setting and view lines, free-object parameters and assignments, and
+// drawing-attribute lists, run as lines of a figure.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "banc_texte.h"
+#include "text/affectation_libres.h"
+
+namespace km32::essai {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+class Reglages : public BancTexte {
+  protected:
+    void SetUp() override {
+        BancTexte::SetUp();
+        ASSERT_EQ(lis("Figure Kalmetra\r\n"
+                      "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                      "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                      "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
+                      "P point libre sur le segment [AB]\r\n"
+                      "Q point libre dans l'espace\r\n"
+                      "M milieu du segment [AQ]\r\n"
+                      "n entier libre de [1,5]\r\n"
+                      "x réel libre de [0,10]\r\n"
+                      "y = 2*x\r\n"
+                      "s sphère de centre A et de rayon 2 (unité de longueur Uxyz)\r\n"
+                      "S point libre sur la sphère s\r\n"),
+                  0);
+        platform::reinitialiseBoites();
+    }
+};
+
+TEST_F(Reglages, ViewLinesSetTheViewFields) {
+    EXPECT_EQ(ligne("Uxyz par rapport à la petite dimension de la fenêtre: 0.25"), 0);
+    EXPECT_DOUBLE_EQ(f.uniteSurPetiteDimension, 0.25);
+    EXPECT_EQ(ligne("Rotations de Rxyz: verticale: 30 horizontale: -45 frontale: 90"), 0);
+    EXPECT_NEAR(f.anglesVue[0], kPi / 6, 1e-15);
+    EXPECT_NEAR(f.anglesVue[1], -kPi / 4, 1e-15);
+    EXPECT_NEAR(f.anglesVue[2], kPi / 2, 1e-15);
+    EXPECT_EQ(ligne("Paramètres de position de Rxyz: 0.25, 1"), 0);
+    EXPECT_EQ(f.fractionsCentre[0], 0.25);
+    EXPECT_EQ(f.fractionsCentre[1], 1);
+    EXPECT_EQ(ligne("Projection oblique"), 0);
+    EXPECT_EQ(f.projectionOblique, 1);
+    EXPECT_EQ(ligne("Paramètres de projection: 2, -2"), 0);
+    EXPECT_EQ(f.parametresOblique[0], 2);
+    EXPECT_EQ(f.parametresOblique[1], -2);
+    EXPECT_EQ(ligne("Paramètres de projection: 2.01, 0"), 624);
+    EXPECT_EQ(f.parametresOblique[0], 2);
+    EXPECT_EQ(ligne("Noms des points non affichés"), 0);
+    EXPECT_EQ(f.nomsPointsAffiches, 0);
+    EXPECT_EQ(ligne("Autoriser la création des objets non valides"), 0);
+    EXPECT_EQ(f.defautObjetsNonValides, 1);
+    EXPECT_EQ(f.reglageNonValidesEcrit, 1);
+    EXPECT_EQ(ligne("Angles en degrés par défaut"), 0);
+    EXPECT_EQ(f.anglesEnDegresParDefaut, 1);
+}
+
+TEST_F(Reglages, DefaultFrontPlaneStepsAreKeptWithin1And50) {
+    const struct {
+        const char* etapes;
+        int attendu;
+    } cas[] = {{"80", 50}, {"0", 1}, {"12", 12}};
+    for (const auto& c : cas) {
+        ASSERT_EQ(ligne(std::string("Plan de face par défaut: ABC en ") + c.etapes + " étapes"), 0)
+            << c.etapes;
+        EXPECT_EQ(f.entiersVue[0], c.attendu) << c.etapes;
+        EXPECT_EQ(f.enregistrementsVue[0].octets[0], numero("A"));
+    }
+}
+
+TEST_F(Reglages, IsolatedPlaneStoresItsEquation) {
+    ASSERT_EQ(ligne("Plan ABC isolé"), 0);
+    EXPECT_EQ(f.reglagePlanIsole, 1);
+    // Plane (ABC) is y = 0: its normal is along y.
+    EXPECT_NEAR(std::fabs(f.planIsole[1]), std::hypot(f.planIsole[0], f.planIsole[1], f.planIsole[2]), 1e-12);
+}
+
+TEST_F(Reglages, FreeParametersMoveTheObjectAndItsDependants) {
+    ASSERT_EQ(ligne("Objet libre Q, paramètres: 2, 4, 6"), 0);
+    attendPoint(pt("Q"), 2, 4, 6);
+    attendPoint(pt("M"), 1, 2, 3);
+    EXPECT_TRUE(f.ensembleParametresLibres.test(std::size_t(numero("Q"))));
+    // A point on a segment: within a millionth of an end it takes that end.
+    ASSERT_EQ(ligne("Objet libre P, paramètre: 1.0000005"), 0);
+    attendPoint(pt("P"), 4, 0, 0);
+    EXPECT_EQ(ligne("Objet libre P, paramètre: 1.1"), 605);
+    attendPoint(pt("P"), 4, 0, 0);
+    EXPECT_EQ(ligne("Objet libre M, paramètre: 0.5"), 604);
+}
+
+TEST_F(Reglages, AssignmentLinesMoveFreeObjects) {
+    ASSERT_EQ(ligne("Affecter le point libre Q, valeur: B"), 0);
+    attendPoint(pt("Q"), 4, 0, 0);
+    attendPoint(pt("M"), 2, 0, 0);
+    ASSERT_EQ(ligne("Affecter la variable numérique x, valeur: 2.5"), 0);
+    EXPECT_NEAR(val("x"), 2.5, 1e-12);
+    EXPECT_NEAR(val("y"), 5, 1e-12);
+    EXPECT_EQ(ligne("Affecter la variable numérique x, valeur: 11"), 605);
+    EXPECT_NEAR(val("x"), 2.5, 1e-12);
+    EXPECT_EQ(ligne("Affecter le point libre M, valeur: B"), 604);
+    ASSERT_EQ(ligne("Affecter le point libre Q, coordonnées: (1,2,3) dans le repère Rxyz"), 0);
+    attendPoint(pt("Q"), 1, 2, 3);
+}
+
+TEST_F(Reglages, AssignmentTargetsBecomeParametersByConstruction) {
+    struct Cas {
+        const char* objet;
+        double x, y, z;
+        uint16_t erreur;
+        double p1, p2;
+    };
+    const Cas cas[] = {
+        {"P", 1, 0, 0, 0, 0.25, 0},     // a quarter along [AB]
+        {"P", 4.000001, 0, 0, 0, 1, 0}, // just past B: B
+        {"P", 4.04, 0, 0, 605, 0, 0},   // 1.01 of the segment
+        {"P", 1, 1, 0, 605, 0, 0},      // off the segment
+        {"n", 3, 0, 0, 0, 0.5, 0},      // integer 3 on [1,5]
+        {"n", 3.4, 0, 0, 0, 0.5, 0},    // rounded first
+        {"n", 7, 0, 0, 605, 0, 0},      // outside, not looping
+        {"x", 2.5, 0, 0, 0, 0.25, 0},   // real on [0,10]
+        {"S", 0, 0, 2, 0, 0, 90},       // the pole: longitude 0
+        {"S", 0, -2, 0, 0, -90, 0},     // on the equator, y < 0
+        {"S", 0, 0, 3, 605, 0, 0},      // off the sphere
+        {"M", 0, 0, 0, 604, 0, 0},      // a midpoint is not free
+    };
+    for (const Cas& c : cas) {
+        double p1 = 0, p2 = 0, p3 = 0;
+        uint16_t erreur = 0;
+        affecteObjetLibre(f, numero(c.objet), c.x, c.y, c.z, p1, p2, p3, erreur);
+        EXPECT_EQ(erreur, c.erreur) << c.objet << " " << c.x;
+        if (erreur != 0 || c.erreur != 0) continue;
+        EXPECT_NEAR(p1, c.p1, 1e-9) << c.objet << " " << c.x;
+        if (c.objet[0] == 'S') {
+            EXPECT_NEAR(p2, c.p2, 1e-9) << c.x;
+        }
+    }
+}
+
+TEST_F(Reglages, LoopingIntegerVariableWrapsRound) {
+    changeDrapeauObjet(objet(f, numero("n")), kDrapeauOption, true);
+    double p1 = 0, p2 = 0, p3 = 0;
+    uint16_t erreur = 0;
+    affecteObjetLibre(f, numero("n"), 7, 0, 0, p1, p2, p3, erreur);
+    ASSERT_EQ(erreur, 0);
+    // 7 wraps by the five integers 1..5 to 2: (2 - 1) / (5 - 1).
+    EXPECT_NEAR(p1, 0.25, 1e-12);
+}
+
+TEST_F(Reglages, StyleLinesSetColoursAndFlags) {
+    ASSERT_EQ(ligne("Dessin de M: couleur RVB(10, 20, 30)"), 0);
+    const TObjetFigure& m = objet(f, numero("M"));
+    EXPECT_EQ(m.style.rouge, 10);
+    EXPECT_EQ(m.style.vert, 20);
+    EXPECT_EQ(m.style.bleu, 30);
+    EXPECT_EQ(m.style.drapeaux, 0x0400); // afresh for a point, nothing else
+    EXPECT_EQ(ligne("Dessin de M: couleur RVB(10, 256, 30)"), 676);
+    EXPECT_EQ(m.style.vert, 20);
+    // A component given by a number object becomes its colour source.
+    ASSERT_EQ(ligne("Dessin de M: couleur RVB(y, 0, 0), noir"), 0);
+    EXPECT_EQ(m.sourcesCouleur[0], numero("y"));
+    // One list for several objects, without starting afresh.
+    ASSERT_EQ(ligne("Changer le dessin de A B M, particularités: bleu, nom à gauche"), 0);
+    for (const char* n : {"A", "B", "M"}) {
+        const TObjetFigure& o = objet(f, numero(n));
+        EXPECT_EQ(o.style.bleu, 255) << n;
+        EXPECT_EQ(o.style.rouge, 0) << n;
+        EXPECT_TRUE(nomAGauche(o.style)) << n;
+    }
+    EXPECT_EQ(ligne("Dessin de y: rouge"), 619);
+}
+
+TEST_F(Reglages, ProtectionAndTraceSelection) {
+    ASSERT_EQ(ligne("Protéger A M sauf d'une redéfinition"), 0);
+    for (const char* n : {"A", "M"}) {
+        EXPECT_TRUE(estProtege(objet(f, numero(n)))) << n;
+        EXPECT_TRUE(protegeSaufRedefinition(objet(f, numero(n)))) << n;
+    }
+    ASSERT_EQ(ligne("Déprotéger A"), 0);
+    EXPECT_FALSE(estProtege(objet(f, numero("A"))));
+    ASSERT_EQ(ligne("Sélection pour trace: M, y"), 0);
+    EXPECT_TRUE(f.ensembleTrace.test(std::size_t(numero("M"))));
+    EXPECT_FALSE(f.ensembleTrace.test(std::size_t(numero("y")))); // a number is not drawn
+    ASSERT_EQ(ligne("Suite de la sélection pour trace: Q"), 0);
+    EXPECT_EQ(f.ensembleTrace.count(), 2u);
+}
+
+TEST_F(Reglages, LabelAndRename) {
+    ASSERT_EQ(ligne("A la place de A, afficher: le sommet"), 0);
+    EXPECT_EQ(texteEtiquetteObjet(f, numero("A")), "le sommet");
+    EXPECT_EQ(nomObjet(f, numero("B")), "B");
+    EXPECT_EQ(ligne("A la place de o, afficher: origine"), 533);
+    ASSERT_EQ(ligne("Renommer B M: E F"), 0);
+    EXPECT_NE(numero("E"), 0);
+    EXPECT_EQ(numero("B"), 0);
+    attendPoint(pt("F"), 0.5 * valeurObjet(f, numero("Q"), 1), 0.5 * valeurObjet(f, numero("Q"), 2),
+                0.5 * valeurObjet(f, numero("Q"), 3));
+    EXPECT_EQ(ligne("Renommer E F: G H K"), 602);
+    EXPECT_NE(numero("E"), 0);
+}
+
+} // namespace
+} // namespace km32::essai
