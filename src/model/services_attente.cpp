@@ -20,18 +20,6 @@ void calculeProjection(TfigureKalmetra&) {}
 void memoriseVue(TfigureKalmetra&) {}
 void ajusteTailleEtRepeint(TfigureKalmetra&) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
-void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
-    table = std::make_unique<TtableElementsSolides>();
-}
-void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
-    table.reset();
-}
-void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
-    bloc = std::make_unique<TblocDessin>();
-}
-void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
-    bloc.reset();
-}
 void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
     table.reset();
 }
@@ -41,15 +29,9 @@ void termineEtatGlisser(TfigureKalmetra& f) {
 void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
     table = std::make_unique<TtableTraces>();
 }
-void redessineFigure(TfigureKalmetra&) {}
-void repeintFigureEcran(TfigureKalmetra&) {}
 void actualisePlanIsole(TfigureKalmetra&) {}
-void construitElementSolide(TfigureKalmetra&, int) {}
-void marqueElementsDansPlanIsole(TfigureKalmetra&) {}
-void prepareElementObjet(TfigureKalmetra&, int) {}
 void projetteTraces(TfigureKalmetra&) {}
 void projetteDerniersPointsTraces(TfigureKalmetra&) {}
-void placeZonesDessin(TfigureKalmetra&) {}
 
 // Host interface. Nothing registers shared variables yet: unregistering only
 // frees the record.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace km32 {
 
@@ -28,8 +29,34 @@ struct TtableDesPolyedres {
 struct TtableMaillages {};       // meshes (TMaillage): mesh module
 struct TtableDesFonctions {};    // function objects: function module
 struct TtableDesPrototypes {};   // user-defined constructions: prototype module
-struct TtableElementsSolides {}; // per-object drawing data (TElementSolide, objects 7 to 255): drawing
-struct TblocDessin {};           // display list: drawing
+// Per-object drawing data (objects 7 to 255) and the display list; their
+// records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
+// which also define the deleters.
+struct TElementSolide;
+struct SuppressionElementSolide {
+    void operator()(TElementSolide* element) const noexcept;
+};
+using PElementSolide = std::unique_ptr<TElementSolide, SuppressionElementSolide>;
+struct TtableElementsSolides {
+    std::array<PElementSolide, 256> elements; // entries 7 to 255
+};
+struct TelementDessin;
+struct SuppressionElementDessin {
+    void operator()(TelementDessin* element) const noexcept;
+};
+using PElementDessin = std::unique_ptr<TelementDessin, SuppressionElementDessin>;
+struct TrectangleDessin {
+    int32_t gauche = 0, haut = 0, droite = 0, bas = 0;
+};
+struct TblocDessin {
+    uint8_t drapeau = 0;
+    TrectangleDessin rectangleBandeau; // the top text band
+    TrectangleDessin rectangleFigure;  // the figure area below it, clip of every other element
+    std::string legende;               // step-by-step replay caption (mathematical text)
+    TrectangleDessin encombrementLegende;
+    int32_t hauteurLegende = 0, ligneLegende = 0, hautLegende = 0, basLegende = 0;
+    std::array<PElementDessin, 256> elements; // entries 7 to 255; null: nothing to draw
+};
 struct TtableTraces {};          // traces of objects 7 to 255: drawing
 struct TetatGlisser {};          // drag in progress: drawing
 struct ThistoriqueVues {};       // view history (1000 entries): drawing

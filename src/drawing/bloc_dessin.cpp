@@ -1,0 +1,459 @@
+#include "drawing/bloc_dessin.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/erreur.h"
+#include "base/texte.h"
+#include "drawing/donnees_dessin.h"
+#include "drawing/element_solide.h"
+#include "model/couleur_par_scalaires.h"
+#include "model/objets_figure.h"
+#include "model/services_dessin.h"
+#include "model/solides/parties_cachees.h"
+#include "model/solides/polyedres.h"
+#include "model/solides/vue_solides.h"
+
+namespace km32 {
+
+void SuppressionElementDessin::operator()(TelementDessin* element) const noexcept {
+    delete element;
+}
+
+namespace {
+
+constexpr int kPremierElement = 7;
+// Fixed cell of the text boxes until texts are measured by the renderer.
+constexpr int32_t kLargeurCaractere = 8, kHauteurLigne = 16;
+
+int32_t borne32(double v) {
+    if (!(v > -kBornePointEcran)) return -kBornePointEcran;
+    if (v > kBornePointEcran) return kBornePointEcran;
+    return int32_t(std::lround(v));
+}
+
+// Hidden parts are computed: not wire-frame, hidden parts not dotted, and
+// some visible polyhedron.
+bool partiesCacheesCalculees(const TfigureKalmetra& f) {
+    return !f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0;
+}
+
+bool cache(const TfigureKalmetra& f, const TpointEntier& p) {
+    return pointCacheParPolyedres(f, p.x, p.y, p.z);
+}
+
+// A polyline of integer model points into 1/32-pixel screen points.
+void projetteLigne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
+                   std::vector<TpointEcran>& points) {
+    points.resize(ligne.size());
+    bool precedentCache = false;
+    for (std::size_t k = 0; k < ligne.size(); ++k) {
+        const TpointEntier& p = ligne[k].p;
+        const bool c = cacher && cache(f, p);
+        TpointEcran& q = points[k];
+        q.x = projetteX32(f, p);
+        q.y = projetteY32(f, p);
+        q.drapeaux = kPointEcranDefini;
+        if (k == 0 || ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
+            q.drapeaux |= kPointEcranNonRelie;
+        if (c) q.drapeaux |= kPointEcranCache;
+        precedentCache = c;
+    }
+}
+
+void ajouteCordes(const TblocSegments* bloc, const TpartiesBloc* parties,
+                  std::vector<TpartiesVisibles>& cordes) {
+    if (!bloc || !parties) return;
+    for (int k = 0; k < bloc->nombre && k < kMaxSegmentsBloc; ++k)
+        cordes.push_back((*parties)[std::size_t(k)]);
+}
+
+// ---- Builders: false when there is nothing to draw ----
+
+bool elementPoint(const TfigureKalmetra& f, int n, const TElementSolide& s, TelementDessin& e) {
+    e.x = projetteX(f, s.a.x, s.a.y, s.a.z);
+    e.y = projetteY(f, s.a.x, s.a.y, s.a.z);
+    if (horsDeLImage(f, e.x, e.y)) return false;
+    if (!f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0 && cache(f, s.a))
+        return false;
+    std::string texte = texteEtiquetteObjet(f, n);
+    if (texte.empty()) texte = nomObjet(f, n);
+    e.etiquette = coupe(texte, 80);
+    e.aEtiquette = e.etiquette.empty() ? 0 : 1;
+    e.xEtiquette = e.x;
+    e.yEtiquette = e.y;
+    return true;
+}
+
+bool elementSegment(const TfigureKalmetra& f, const TElementSolide& s, TelementDessin& e) {
+    partiesVisiblesSegment(f, s.a, s.b, e.parties);
+    return e.parties.nombre > 0;
+}
+
+bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, TelementDessin& e) {
+    partiesVisiblesSegment(f, s.a, s.b, e.parties);
+    e.lettre = (n >= 8 && n <= 10) ? char('x' + (n - 8)) : ' ';
+    const bool cacher = partiesCacheesCalculees(f);
+    e.extremiteVisible = (cacher && cache(f, s.b)) ? 0 : 1;
+    const int32_t xb = projetteX(f, s.b.x, s.b.y, s.b.z), yb = projetteY(f, s.b.x, s.b.y, s.b.z);
+    // Two pixels beyond the end, on the side away from the window's centre.
+    e.xLettre = xb >= f.centreEcranX ? xb + 2 : xb - 2 - kLargeurCaractere;
+    e.yLettre = yb >= f.centreEcranY ? yb + 2 : yb - 2 - kHauteurLigne;
+    e.nombreGraduations = std::min<uint8_t>(s.nombreMarques, kMaxGraduations);
+    for (int k = 0; k < e.nombreGraduations; ++k) {
+        const TpointEntier& p = s.marques[std::size_t(k)];
+        e.graduations[std::size_t(k)] = {projetteX(f, p.x, p.y, p.z), projetteY(f, p.x, p.y, p.z),
+                                         uint8_t(cacher && cache(f, p) ? 1 : 0)};
+    }
+    return true;
+}
+
+bool elementLigne(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    projetteLigne(f, s.ligne, partiesCacheesCalculees(f), e.points);
+    e.cordes.clear();
+    if (s.vue && s.vue->lignesSupplementaires) {
+        partiesVisiblesCourbe(f, n, *s.vue);
+        if (f.filDeFer) {
+            // No hidden parts: each chord is one visible piece.
+            s.vue->partiesLignesSupplementaires.reset();
+            TpartiesBloc parties{};
+            const TblocSegments& b = *s.vue->lignesSupplementaires;
+            for (int k = 0; k < b.nombre; ++k)
+                partiesVisiblesSegment(f, b.debuts[std::size_t(k)], b.fins[std::size_t(k)],
+                                       parties[std::size_t(k)]);
+            ajouteCordes(&b, &parties, e.cordes);
+        } else {
+            ajouteCordes(s.vue->lignesSupplementaires.get(), s.vue->partiesLignesSupplementaires.get(),
+                         e.cordes);
+        }
+    }
+    return !e.points.empty();
+}
+
+bool elementPolyedre(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    if (!s.vue) return false;
+    TElementSolideVue& v = *s.vue;
+    if (objet(f, n).nature == kNaturePatronPolyedre)
+        partiesVisiblesPatron(f, n, v);
+    else
+        partiesVisiblesPolyedre(f, n, v);
+    e.nombreAretes = v.nombreAretes;
+    e.areteCachee.assign(std::size_t(v.nombreAretes) + 1, 0);
+    e.aretes.assign(v.partiesAretes.begin(), v.partiesAretes.begin() + v.nombreAretes + 1);
+    for (int k = 1; k <= v.nombreAretes; ++k) {
+        bool cachee = v.areteOmise[std::size_t(k)] != 0;
+        // In the isolated plane an edge that is not in it counts as hidden.
+        if (modePlanIsole(f) && !f.aucunPlanIsole) {
+            const TpointEntier &a = v.debutsAretes[std::size_t(k)], &b = v.finsAretes[std::size_t(k)];
+            if (!pointSurPlanIsole(f, a.x, a.y, a.z) || !pointSurPlanIsole(f, b.x, b.y, b.z)) cachee = true;
+        }
+        e.areteCachee[std::size_t(k)] = cachee ? 1 : 0;
+    }
+    e.cordes.clear();
+    for (int k = 1; k <= v.nombreFaces && k <= kMaxFacesElement; ++k)
+        ajouteCordes(v.hachuresFaces[std::size_t(k)].get(), v.partiesHachuresFaces[std::size_t(k)].get(),
+                     e.cordes);
+    return true;
+}
+
+void copieLignesEcran(const TElementSolideVue& v, TelementDessin& e) {
+    e.lignes.resize(v.lignes.size());
+    for (std::size_t k = 0; k < v.lignes.size(); ++k)
+        e.lignes[k] = v.lignes[k].ecran;
+}
+
+void remplitLigneVue(std::vector<TligneVue>& lignes, std::size_t k, const std::vector<TentreeLigne>& points) {
+    if (lignes.size() <= k) lignes.resize(k + 1);
+    lignes[k].points = points;
+}
+
+bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    TElementSolideVue& v = s.vue ? *s.vue : *(s.vue = std::make_unique<TElementSolideVue>());
+    // The outline: the great circle across the viewing direction.
+    const Tvecteur3 d = directionVisee(f);
+    Tvecteur3 u;
+    vecteurOrthogonal(u.x, u.y, u.z, d.x, d.y, d.z);
+    Tvecteur3 w;
+    produitVectoriel(w.x, w.y, w.z, d.x, d.y, d.z, u.x, u.y, u.z);
+    std::size_t nombreLignes = 1;
+    if (v.lignes.empty()) v.lignes.resize(1);
+    std::vector<TentreeLigne>& contour = v.lignes[0].points;
+    contour.resize(std::size_t(s.nombreEchantillons) + 1);
+    const double k = f.echelle;
+    for (int j = 0; j <= s.nombreEchantillons; ++j) {
+        const double c = s.cosinus[std::size_t(j)], sn = s.sinus[std::size_t(j)];
+        contour[std::size_t(j)] = {uint8_t(j == 0 ? 1 : 0),
+                                   {s.centre.x + int32_t(std::lround(k * (c * u.x + sn * w.x))),
+                                    s.centre.y + int32_t(std::lround(k * (c * u.y + sn * w.y))),
+                                    s.centre.z + int32_t(std::lround(k * (c * u.z + sn * w.z)))}};
+    }
+    if (s.paralleles)
+        for (const auto& parallele : s.paralleles->paralleles)
+            if (!parallele.empty()) remplitLigneVue(v.lignes, nombreLignes++, parallele);
+    v.lignes.resize(nombreLignes);
+    partiesVisiblesSphere(f, n, v);
+    copieLignesEcran(v, e);
+    return true;
+}
+
+bool elementSolideRond(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    if (!s.vue) return false;
+    TElementSolideVue& v = *s.vue;
+    TObjetFigure& o = objet(f, n);
+    TDonneesSolideRond* r = nullptr;
+    if (o.emplacementSolide != 0 && f.tableDesPolyedres &&
+        f.tableDesPolyedres->donnees[o.emplacementSolide]) {
+        TDonneesPolyedre& d = donneesPolyedreObjet(f, n);
+        if (d.genre == kGenreSolideRond) r = &solideRondDe(d);
+    }
+    if (!r) return false;
+    if (!styleRempli(o.style) || f.filDeFer) prepareVueSolideRond(*r, f);
+    v.lignes.resize(2);
+    v.lignes[0].points = s.ligne;
+    v.lignes[1].points = s.ligne2;
+    v.nombreGeneratrices = 0;
+    if (!r->vue.sansContour)
+        for (int k = 0; k < 2; ++k) {
+            const Tvecteur3 &a = r->vue.tangenteBase[k], &b = r->vue.tangentePetite[k];
+            v.debutsGeneratrices[std::size_t(k)] = {coordonneeEntiere(f, a.x), coordonneeEntiere(f, a.y),
+                                                    coordonneeEntiere(f, a.z)};
+            v.finsGeneratrices[std::size_t(k)] = {coordonneeEntiere(f, b.x), coordonneeEntiere(f, b.y),
+                                                  coordonneeEntiere(f, b.z)};
+            v.generatriceOmise[std::size_t(k)] = 0;
+            ++v.nombreGeneratrices;
+        }
+    partiesVisiblesSolideRond(f, n, v);
+    copieLignesEcran(v, e);
+    e.aretes.assign(v.partiesGeneratrices.begin(), v.partiesGeneratrices.begin() + v.nombreGeneratrices);
+    e.nombreAretes = v.nombreGeneratrices;
+    e.cordes.clear();
+    for (int k = 0; k < 3; ++k)
+        ajouteCordes(v.hachuresSolide[std::size_t(k)].get(), v.partiesHachuresSolide[std::size_t(k)].get(),
+                     e.cordes);
+    return true;
+}
+
+bool elementTexte(const TfigureKalmetra& f, int n, TelementDessin& e) {
+    const TObjetFigure& o = objet(f, n);
+    e.x = int32_t(std::lround(valeurObjet(f, n, 1)));
+    e.y = int32_t(std::lround(valeurObjet(f, n, 2)));
+    std::string texte = texteEtiquetteObjet(f, n);
+    if (texte.empty()) texte = nomObjet(f, n);
+    e.texte = coupe(texte, 255);
+    e.largeur = int32_t(e.texte.size()) * kLargeurCaractere;
+    e.hauteur = kHauteurLigne;
+    e.decalage = 0;
+    (void)o;
+    return true;
+}
+
+uint8_t typeDessin(uint8_t nature) {
+    switch (nature) {
+    case kNaturePoint:
+        return kDessinPoint;
+    case kNatureSegment:
+    case kNatureDroite:
+    case kNatureDemiDroite:
+        return kDessinSegment;
+    case kNatureDroiteGraduee:
+        return kDessinAxe;
+    case kNatureCercle:
+    case kNatureArcDeCercle:
+    case kNatureCourbe:
+        return kDessinLigne;
+    case kNatureAffichage:
+        return kDessinTexte;
+    case kNaturePolyedreConvexe:
+    case kNaturePolygoneConvexe:
+    case kNaturePatronPolyedre:
+        return kDessinPolyedre;
+    case kNatureSphere:
+        return kDessinSphere;
+    case kNatureCylindre:
+    case kNatureCone:
+    case kNatureTroncDeCone:
+        return kDessinSolideRond;
+    default:
+        return 0;
+    }
+}
+
+PElementDessin& place(TfigureKalmetra& f, int n) {
+    verifieIndice(n, kPremierElement, kMaxObjets, "display element");
+    if (!f.blocDessin) creeBlocDessin(f.blocDessin);
+    return f.blocDessin->elements[std::size_t(n)];
+}
+
+// The constructions that can lie in the isolated plane.
+bool codeDansPlanIsole(uint8_t c) {
+    static const TEnsembleObjets codes = [] {
+        TEnsembleObjets s;
+        const int intervalles[][2] = {{1, 21},    {23, 37},   {71, 71},   {105, 105}, {125, 125}, {130, 142},
+                                      {144, 144}, {146, 148}, {150, 151}, {153, 153}, {155, 156}, {161, 162},
+                                      {173, 176}, {181, 182}, {184, 184}, {188, 189}, {192, 192}, {197, 197},
+                                      {201, 203}, {206, 206}, {209, 213}, {218, 219}, {232, 232}, {249, 254}};
+        for (const auto& i : intervalles)
+            for (int k = i[0]; k <= i[1]; ++k)
+                s.set(std::size_t(k));
+        return s;
+    }();
+    return codes.test(c);
+}
+
+} // namespace
+
+int32_t projetteX32(const TfigureKalmetra& f, const TpointEntier& p) {
+    const double* c = f.coefficientsProjection;
+    return borne32(32.0 * (p.x * c[0] + f.centreEcranX + p.y * c[1] + p.z * c[2]));
+}
+
+int32_t projetteY32(const TfigureKalmetra& f, const TpointEntier& p) {
+    const double* c = f.coefficientsProjection;
+    return borne32(32.0 * (p.x * c[3] + f.centreEcranY + p.y * c[4] + p.z * c[5]));
+}
+
+void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
+    libereBlocDessin(bloc);
+    bloc = std::make_unique<TblocDessin>();
+}
+
+void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
+    if (!bloc) return;
+    for (PElementDessin& e : bloc->elements)
+        e.reset();
+    bloc.reset();
+}
+
+void copieBlocDessin(const TblocDessin& bloc, std::unique_ptr<TblocDessin>& copie) {
+    copie = std::make_unique<TblocDessin>();
+    copie->drapeau = bloc.drapeau;
+    copie->rectangleBandeau = bloc.rectangleBandeau;
+    copie->rectangleFigure = bloc.rectangleFigure;
+    copie->legende = bloc.legende;
+    copie->encombrementLegende = bloc.encombrementLegende;
+    copie->hauteurLegende = bloc.hauteurLegende;
+    copie->ligneLegende = bloc.ligneLegende;
+    copie->hautLegende = bloc.hautLegende;
+    copie->basLegende = bloc.basLegende;
+    for (std::size_t k = 0; k < bloc.elements.size(); ++k)
+        if (bloc.elements[k]) copie->elements[k].reset(new TelementDessin(*bloc.elements[k]));
+}
+
+void libereElementObjet(TfigureKalmetra& f, int n) {
+    place(f, n).reset();
+}
+
+TelementDessin* elementDessin(TfigureKalmetra& f, int n) {
+    verifieIndice(n, kPremierElement, kMaxObjets, "display element");
+    return f.blocDessin ? f.blocDessin->elements[std::size_t(n)].get() : nullptr;
+}
+
+const TelementDessin* elementDessin(const TfigureKalmetra& f, int n) {
+    verifieIndice(n, kPremierElement, kMaxObjets, "display element");
+    return f.blocDessin ? f.blocDessin->elements[std::size_t(n)].get() : nullptr;
+}
+
+void prepareElementObjet(TfigureKalmetra& f, int n) {
+    TObjetFigure& o = objet(f, n);
+    if (!estObjetDessinable(o)) return;
+    PElementDessin& slot = place(f, n);
+    const bool texte = o.nature == kNatureAffichage;
+    auto abandonne = [&] { slot.reset(); };
+    if (o.nonDefini && !texte) return abandonne();
+    if (o.nature == kNaturePoint) {
+        if (!selectionnePourTrace(o.style) &&
+            (!estDessine(o.style) || (!f.nomsPointsAffiches && !marqueDessinee(o.style))))
+            return abandonne();
+    } else if (!estDessine(o.style)) {
+        return abandonne();
+    }
+    TElementSolide* s = texte ? nullptr : elementSolide(f, n);
+    if (!texte && !s) return abandonne();
+    if (!texte && modePlanIsole(f) &&
+        (f.octetPlan2 != 0 || !codeDansPlanIsole(o.codeConstruction) || s->dansPlan == 0))
+        return abandonne();
+    if (texte) {
+        couleurParScalaires(f, uint8_t(n));
+        if (couleurNonValide(o.style)) return abandonne();
+    }
+    const uint8_t type = typeDessin(natureDessin(o));
+    if (type == 0) return abandonne();
+    // The element in the slot is reused when its kind matches: a drag then
+    // allocates nothing for the objects it rebuilds.
+    PElementDessin e = (slot && slot->type == type) ? std::move(slot) : PElementDessin(new TelementDessin);
+    slot.reset();
+    e->type = type;
+    e->objet = uint8_t(n);
+    e->style = o.style;
+    e->sourcesCouleur = {o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
+    bool ok = false;
+    switch (type) {
+    case kDessinPoint:
+        ok = elementPoint(f, n, *s, *e);
+        break;
+    case kDessinSegment:
+        ok = elementSegment(f, *s, *e);
+        break;
+    case kDessinAxe:
+        ok = elementAxe(f, n, *s, *e);
+        break;
+    case kDessinLigne:
+        ok = elementLigne(f, n, *s, *e);
+        break;
+    case kDessinPolyedre:
+        ok = elementPolyedre(f, n, *s, *e);
+        break;
+    case kDessinSphere:
+        ok = elementSphere(f, n, *s, *e);
+        break;
+    case kDessinSolideRond:
+        ok = elementSolideRond(f, n, *s, *e);
+        break;
+    case kDessinTexte:
+        ok = elementTexte(f, n, *e);
+        break;
+    default:
+        break;
+    }
+    if (ok) slot = std::move(e);
+}
+
+void prepareElementsDessin(TfigureKalmetra& f) {
+    placeZonesDessin(f);
+    if (f.tableTraces) projetteTraces(f);
+    for (int i = kPremierElement; i <= f.nombreObjets; ++i)
+        prepareElementObjet(f, i);
+}
+
+void libereElementsSaufTextes(TfigureKalmetra& f) {
+    if (!f.blocDessin) return;
+    for (int i = kPremierElement; i <= kMaxObjets; ++i) {
+        PElementDessin& e = f.blocDessin->elements[std::size_t(i)];
+        if (e && e->type != kDessinTexte) e.reset();
+    }
+}
+
+void placeZonesDessin(TfigureKalmetra& f) {
+    if (!f.blocDessin) creeBlocDessin(f.blocDessin);
+    TblocDessin& b = *f.blocDessin;
+    const int32_t bande = std::clamp(f.hauteurZoneAffichages, 0, std::max(0, f.hauteurImage));
+    b.rectangleBandeau = {0, 0, f.largeurImage, bande};
+    b.rectangleFigure = {0, bande, f.largeurImage, f.hauteurImage};
+}
+
+bool existeElementDessin(const TfigureKalmetra& f) {
+    if (!f.blocDessin) return false;
+    for (int i = kPremierElement; i <= f.nombreObjets; ++i)
+        if (f.blocDessin->elements[std::size_t(i)]) return true;
+    return false;
+}
+
+bool existeTexteDessine(const TfigureKalmetra& f) {
+    for (int i = kPremierElement; i <= f.nombreObjets; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (o.nature == kNatureAffichage && estDessine(o.style)) return true;
+    }
+    return false;
+}
+
+} // namespace km32

@@ -1,0 +1,105 @@
+#pragma once
+// The display list of a figure (TblocDessin, model/tables_annexes.h): the
+// band and figure rectangles and one display element per object 7 to 255,
+// projected to the screen. The renderer paints only from these elements.
+//
+// Screen positions: TpointEcran in 1/32 pixel for polylines; whole pixels
+// for point, text and graduation elements and for the break points of the
+// visible and hidden pieces (TpartiesVisibles) of straight lines.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/figure.h"
+#include "model/point_ecran.h"
+#include "model/solides/element_solide_vue.h"
+#include "model/solides/parties_visibles.h"
+
+namespace km32 {
+
+// Display kinds: they select the renderer's drawer.
+enum TypeElementDessin : uint8_t {
+    kDessinPoint = 1,
+    kDessinSegment = 2, // segment, line, half-line
+    kDessinLigne = 4,   // circle, arc, curve
+    kDessinTexte = 9,
+    kDessinAxe = 10,      // graduated line
+    kDessinPolyedre = 12, // polyhedron, polygon, net
+    kDessinSphere = 13,
+    kDessinSolideRond = 14, // cylinder, cone, frustum
+};
+
+constexpr int kMaxGraduations = 50;
+
+// A graduation mark on the screen.
+struct TgraduationEcran {
+    int32_t x = 0, y = 0; // pixels
+    uint8_t cachee = 0;   // hidden by a polyhedron
+};
+
+struct TelementDessin {
+    // Copy of the object's style at build time.
+    TstyleObjet style;
+    TsourcesCouleur sourcesCouleur{};
+    uint8_t type = 0; // TypeElementDessin
+    uint8_t objet = 0;
+
+    // Point: position in pixels, label text. The label box is placed by the renderer.
+    int32_t x = 0, y = 0;
+    int32_t xEtiquette = 0, yEtiquette = 0;
+    uint8_t aEtiquette = 0;
+    std::string etiquette; // at most 80 characters
+
+    // Segment, line, half-line, graduated line.
+    TpartiesVisibles parties;
+    // Graduated line: axis letter ('x', 'y', 'z' or blank), whether its end
+    // is visible, the letter's position, the marks.
+    char lettre = ' ';
+    uint8_t extremiteVisible = 0;
+    int32_t xLettre = 0, yLettre = 0;
+    uint8_t nombreGraduations = 0;
+    std::array<TgraduationEcran, kMaxGraduations> graduations{};
+
+    // Circle, arc, curve (at most 1000 points); sphere outline and parallels
+    // and round solid bases as further lines.
+    std::vector<TpointEcran> points;
+    std::vector<std::vector<TpointEcran>> lignes;
+    // Pieces of chords (hatching of circles, faces and round solids) and of
+    // edges or silhouette lines, with their number.
+    std::vector<TpartiesVisibles> cordes;
+    uint16_t nombreAretes = 0;
+    std::vector<uint8_t> areteCachee; // edges 1 to nombreAretes (index 0 unused)
+    std::vector<TpartiesVisibles> aretes;
+
+    // Text: box in pixels, offset of the first line, text.
+    int32_t largeur = 0, hauteur = 0, decalage = 0;
+    std::string texte;
+};
+
+void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc);   // frees an existing one first
+void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc); // frees every element, then the list
+void copieBlocDessin(const TblocDessin& bloc, std::unique_ptr<TblocDessin>& copie);
+void libereElementObjet(TfigureKalmetra& f, int n);
+
+// The element of object n (7 to 255); null when it has nothing to draw.
+TelementDessin* elementDessin(TfigureKalmetra& f, int n);
+const TelementDessin* elementDessin(const TfigureKalmetra& f, int n);
+
+// Screen position of an integer model point, in 1/32 pixel (clamped).
+int32_t projetteX32(const TfigureKalmetra& f, const TpointEntier& p);
+int32_t projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
+
+// Builds or drops the element of object n.
+void prepareElementObjet(TfigureKalmetra& f, int n);
+// Zones, then every object 7 to N.
+void prepareElementsDessin(TfigureKalmetra& f);
+// Frees every element except those of text objects (kept across view changes).
+void libereElementsSaufTextes(TfigureKalmetra& f);
+// Splits the drawing area into the top band and the figure area.
+void placeZonesDessin(TfigureKalmetra& f);
+
+bool existeElementDessin(const TfigureKalmetra& f);
+bool existeTexteDessine(const TfigureKalmetra& f);
+
+} // namespace km32

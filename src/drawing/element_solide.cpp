@@ -1,0 +1,144 @@
+#include "drawing/element_solide.h"
+
+#include "base/erreur.h"
+
+namespace km32 {
+
+void SuppressionElementSolide::operator()(TElementSolide* element) const noexcept {
+    delete element;
+}
+
+namespace {
+
+constexpr int kPremierElement = 7;
+
+std::unique_ptr<TblocSegments> copieBloc(const std::unique_ptr<TblocSegments>& b) {
+    return b ? std::make_unique<TblocSegments>(*b) : nullptr;
+}
+std::unique_ptr<TpartiesBloc> copieParties(const std::unique_ptr<TpartiesBloc>& p) {
+    return p ? std::make_unique<TpartiesBloc>(*p) : nullptr;
+}
+
+std::unique_ptr<TElementSolideVue> copieVue(const TElementSolideVue& s) {
+    auto c = std::make_unique<TElementSolideVue>();
+    c->nombreAretes = s.nombreAretes;
+    c->areteOmise = s.areteOmise;
+    c->debutsAretes = s.debutsAretes;
+    c->finsAretes = s.finsAretes;
+    c->partiesAretes = s.partiesAretes;
+    c->nombreFaces = s.nombreFaces;
+    for (std::size_t k = 0; k < s.hachuresFaces.size(); ++k) {
+        c->hachuresFaces[k] = copieBloc(s.hachuresFaces[k]);
+        c->partiesHachuresFaces[k] = copieParties(s.partiesHachuresFaces[k]);
+    }
+    c->lignesSupplementaires = copieBloc(s.lignesSupplementaires);
+    c->partiesLignesSupplementaires = copieParties(s.partiesLignesSupplementaires);
+    c->lignes = s.lignes;
+    c->nombreGeneratrices = s.nombreGeneratrices;
+    c->generatriceOmise = s.generatriceOmise;
+    c->debutsGeneratrices = s.debutsGeneratrices;
+    c->finsGeneratrices = s.finsGeneratrices;
+    c->partiesGeneratrices = s.partiesGeneratrices;
+    for (std::size_t k = 0; k < 3; ++k) {
+        c->hachuresSolide[k] = copieBloc(s.hachuresSolide[k]);
+        c->partiesHachuresSolide[k] = copieParties(s.partiesHachuresSolide[k]);
+    }
+    return c;
+}
+
+} // namespace
+
+void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
+    libereTableElementsSolides(table);
+    table = std::make_unique<TtableElementsSolides>();
+}
+
+void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
+    if (!table) return;
+    for (PElementSolide& e : table->elements)
+        libereElementSolide(e);
+    table.reset();
+}
+
+void copieTableElementsSolides(const TtableElementsSolides& table,
+                               std::unique_ptr<TtableElementsSolides>& copie) {
+    copie = std::make_unique<TtableElementsSolides>();
+    for (std::size_t k = 0; k < table.elements.size(); ++k)
+        if (table.elements[k]) copieElementSolide(*table.elements[k], copie->elements[k]);
+}
+
+uint8_t genreElementDeNature(uint8_t nature) {
+    switch (nature) {
+    case kNaturePoint:
+        return kElementPoint;
+    case kNatureSegment:
+    case kNatureDroite:
+    case kNatureDemiDroite:
+        return kElementSegment;
+    case kNatureCercle:
+    case kNatureArcDeCercle:
+    case kNatureCourbe:
+        return kElementLigne;
+    case kNaturePolyedreConvexe:
+    case kNaturePolygoneConvexe:
+    case kNaturePatronPolyedre:
+        return kElementPolyedre;
+    case kNatureSphere:
+        return kElementSphere;
+    case kNatureCylindre:
+    case kNatureCone:
+    case kNatureTroncDeCone:
+        return kElementSolideRond;
+    case kNatureCalotteSpherique:
+        return kElementCalotte;
+    case kNatureDroiteGraduee:
+        return kElementAxe;
+    default:
+        return 0;
+    }
+}
+
+void creeElementSolide(uint8_t nature, PElementSolide& element) {
+    if (element) return;
+    const uint8_t genre = genreElementDeNature(nature);
+    if (genre == 0) return;
+    element.reset(new TElementSolide);
+    element->genre = genre;
+}
+
+void libereElementSolide(PElementSolide& element) {
+    element.reset();
+}
+
+void copieElementSolide(const TElementSolide& s, PElementSolide& copie) {
+    copie.reset(new TElementSolide);
+    TElementSolide& c = *copie;
+    c.genre = s.genre;
+    c.dansPlan = s.dansPlan;
+    c.couleur = s.couleur;
+    c.a = s.a;
+    c.b = s.b;
+    c.nombreMarques = s.nombreMarques;
+    c.marques = s.marques;
+    c.ligne = s.ligne;
+    c.ligne2 = s.ligne2;
+    c.nombreEchantillons = s.nombreEchantillons;
+    c.cosinus = s.cosinus;
+    c.sinus = s.sinus;
+    c.centre = s.centre;
+    if (s.paralleles) c.paralleles = std::make_unique<TparallelesSphere>(*s.paralleles);
+    c.octetPolyedre = s.octetPolyedre;
+    if (s.vue) c.vue = copieVue(*s.vue);
+}
+
+TElementSolide* elementSolide(TfigureKalmetra& f, int n) {
+    verifieIndice(n, kPremierElement, kMaxObjets, "drawing data");
+    return f.tableElementsSolides ? f.tableElementsSolides->elements[std::size_t(n)].get() : nullptr;
+}
+
+const TElementSolide* elementSolide(const TfigureKalmetra& f, int n) {
+    verifieIndice(n, kPremierElement, kMaxObjets, "drawing data");
+    return f.tableElementsSolides ? f.tableElementsSolides->elements[std::size_t(n)].get() : nullptr;
+}
+
+} // namespace km32

@@ -1,0 +1,102 @@
+#pragma once
+// The drawing data of one object in model space: what of the object is to be
+// drawn, already sampled, clipped to the figure's box and to the object's
+// limiting solid, and turned into integer model units, but not projected.
+// It does not depend on the view, so it is rebuilt only when the object
+// changes; the display list projects it again after a change of view.
+//
+// Records live in the figure's table (entries 7 to 255). The containers of a
+// record keep their capacity when the same object is rebuilt, so a rebuild
+// after a drag allocates nothing once the record exists.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/figure.h"
+#include "model/solides/element_solide_vue.h"
+
+namespace km32 {
+
+// Record kinds.
+enum GenreElementSolide : uint8_t {
+    kElementPoint = 1,
+    kElementSegment = 2,     // segment, line, half-line
+    kElementLigne = 3,       // circle, arc, curve: a polyline
+    kElementAxe = 7,         // graduated line
+    kElementPolyedre = 8,    // polyhedron, polygon, net
+    kElementSphere = 9,      // sphere
+    kElementSolideRond = 10, // cylinder, cone, frustum
+    kElementCalotte = 12,    // spherical cap
+};
+
+// Nature of a graduated line (a line of code 71).
+constexpr uint8_t kNatureDroiteGraduee = 50;
+
+// Capacities: a record that would pass one is abandoned.
+constexpr int kMaxPointsLigne = 1000;
+constexpr int kMaxMarques = 50;
+constexpr int kMaxEchantillonsSphere = 1000;
+constexpr int kMaxParallelesCote = 17;
+constexpr int kMaxPointsParallele = 241;
+
+// Parallels of a hatched sphere or cap: n on each side of the equator (1 to
+// 17), parallel k (-17 to 17) at index k + 17.
+struct TparallelesSphere {
+    int16_t nombre = 0;
+    std::array<std::vector<TentreeLigne>, 2 * kMaxParallelesCote + 1> paralleles;
+};
+
+struct TElementSolide {
+    uint8_t genre = 0;    // GenreElementSolide
+    uint8_t dansPlan = 0; // 1: every stored point lies in the isolated plane
+    uint32_t couleur = 0; // couleurDuStyle of the object's style
+
+    // Point: a. Segment, line, half-line, graduated line: a to b.
+    TpointEntier a, b;
+    // Graduated line: its marks.
+    uint8_t nombreMarques = 0;
+    std::array<TpointEntier, kMaxMarques> marques{};
+
+    // Circle, arc, curve; base of a cap; first base of a round solid (at most
+    // 1000 entries, a new-piece byte and the point).
+    std::vector<TentreeLigne> ligne;
+    // Second base of a round solid.
+    std::vector<TentreeLigne> ligne2;
+
+    // Sphere and cap: N and r cos(2 pi k / N), r sin(2 pi k / N) for k = 0..N
+    // (r the sphere's radius), with the centre in integer units.
+    int32_t nombreEchantillons = 0;
+    std::vector<double> cosinus, sinus;
+    TpointEntier centre;
+    std::unique_ptr<TparallelesSphere> paralleles;
+
+    // Polyhedron, polygon, net: the byte copied from the solid record.
+    uint8_t octetPolyedre = 0;
+
+    // The fields the hidden-part queries read and fill: edges, face and
+    // circle hatchings (lignesSupplementaires for a circle), the drawn lines
+    // of spheres and round solids. Allocated for the kinds that use it.
+    std::unique_ptr<TElementSolideVue> vue;
+};
+
+// The table of a figure.
+void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table);
+void libereTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table);
+// A deep copy: the copy owns a copy of every record and of its blocks.
+void copieTableElementsSolides(const TtableElementsSolides& table,
+                               std::unique_ptr<TtableElementsSolides>& copie);
+
+// The record kind of a nature (0: the nature has no record, as a plane).
+uint8_t genreElementDeNature(uint8_t nature);
+// Allocates the record of the nature when the pointer is null (nothing for a
+// nature without record); a record already there is left as it is.
+void creeElementSolide(uint8_t nature, PElementSolide& element);
+void libereElementSolide(PElementSolide& element);
+void copieElementSolide(const TElementSolide& source, PElementSolide& copie);
+
+// The record of object n (7 to 255), null when it has none or the figure no table.
+TElementSolide* elementSolide(TfigureKalmetra& f, int n);
+const TElementSolide* elementSolide(const TfigureKalmetra& f, int n);
+
+} // namespace km32

@@ -1,0 +1,163 @@
+#include "drawing/rafraichissement.h"
+
+#include <algorithm>
+
+#include "base/garde.h"
+#include "drawing/bloc_dessin.h"
+#include "drawing/donnees_dessin.h"
+#include "drawing/element_solide.h"
+#include "model/objets_figure.h"
+#include "model/services_dessin.h"
+#include "model/solides/parties_cachees.h"
+#include "model/table_figures.h"
+#include "platform/contexte_dessin.h"
+#include "platform/contexte_dessin_table.h"
+#include "platform/image_bitmap.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr int kPremierElement = 7;
+
+// Releases a handle given to a context for the time of a paint.
+struct HandleTemporaire {
+    explicit HandleTemporaire(platform::ContexteDessin* dc) : handle(platform::enregistreContexte(dc)) {}
+    ~HandleTemporaire() { platform::oublieContexte(handle); }
+    HandleTemporaire(const HandleTemporaire&) = delete;
+    HandleTemporaire& operator=(const HandleTemporaire&) = delete;
+    uint32_t handle;
+};
+
+bool sourceCouleurMarquee(const TfigureKalmetra& f, const TObjetFigure& o) {
+    for (uint8_t s : o.sourcesCouleur)
+        if (s != 0 && dependDeObjetLibreActif(objet(f, s))) return true;
+    return false;
+}
+
+bool etiquetteAvecValeurs(const TfigureKalmetra& f, int i, const TObjetFigure& o) {
+    return estDessine(o.style) && texteEtiquetteObjet(f, i).find("val(") != std::string::npos;
+}
+
+void prepareTousLesElements(TfigureKalmetra& f) {
+    if (f.tableTraces) projetteTraces(f);
+    for (int i = kPremierElement; i <= f.nombreObjets; ++i)
+        if (estObjetDessinable(objet(f, i))) prepareElementObjet(f, i);
+}
+
+} // namespace
+
+TetatRafraichissement& etatRafraichissement() {
+    static TetatRafraichissement etat;
+    return etat;
+}
+
+void reinitialiseRafraichissement() {
+    etatRafraichissement() = TetatRafraichissement{};
+}
+
+void reconstruitDessin(TfigureKalmetra& f) {
+    construitElementsSolides(f);
+    preparePolyedresVisibles(f);
+    marqueElementsDansPlanIsole(f);
+    prepareElementsDessin(f);
+}
+
+void redessineFigure(TfigureKalmetra& f) {
+    if (f.tableElementsSolides)
+        for (int i = kPremierElement; i <= f.nombreObjets; ++i)
+            libereElementSolide(f.tableElementsSolides->elements[std::size_t(i)]);
+    if (f.blocDessin)
+        for (auto& e : f.blocDessin->elements)
+            e.reset();
+    reconstruitDessin(f);
+    repeintFigureEcran(f);
+}
+
+void rafraichitApresDeplacement(TfigureKalmetra& f) {
+    reconstruitElementsMarques(f);
+    const bool polyedresChanges = f.polyedresAPreparer != 0;
+    if (polyedresChanges && modePlanIsole(f)) {
+        prepareTousLesElements(f);
+        repeintFigureEcran(f);
+        return;
+    }
+    if (polyedresChanges) {
+        preparePolyedresVisibles(f);
+        prepareTousLesElements(f);
+        repeintFigureEcran(f);
+        f.modifiee = 1;
+        return;
+    }
+    if (f.tableTraces) projetteDerniersPointsTraces(f);
+    for (int i = kPremierElement; i <= f.nombreObjets; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (!estObjetDessinable(o)) continue;
+        if (dependDeObjetLibreActif(o) || sourceCouleurMarquee(f, o) || etiquetteAvecValeurs(f, i, o))
+            prepareElementObjet(f, i);
+    }
+    repeintFigureEcran(f);
+    f.modifiee = 1;
+}
+
+void repeintFigureDansContexte(TfigureKalmetra& f, platform::ContexteDessin& dc) {
+    const int32_t largeur = std::clamp(f.largeurImage, 1, platform::kCoteMaximalBitmap);
+    const int32_t hauteur = std::clamp(f.hauteurImage, 1, platform::kCoteMaximalBitmap);
+    // The whole figure is drawn off screen, then copied at once, so the
+    // window never shows a partial drawing.
+    platform::Bitmap bitmap(largeur, hauteur, dc.journal() != nullptr);
+    auto memoire = platform::creeContexteMemoire();
+    platform::Bitmap* ancien = platform::selectionneBitmap(*memoire, &bitmap);
+    {
+        HandleTemporaire h(memoire.get());
+        GardeValeur<uint32_t> courant(f.contexteDessin, h.handle);
+        etatRafraichissement().dessine(f, *memoire);
+    }
+    {
+        HandleTemporaire h(&dc);
+        GardeValeur<uint32_t> courant(f.contexteDessin, h.handle);
+        platform::copieBits(dc, 0, 0, largeur, hauteur, *memoire, 0, 0);
+    }
+    platform::selectionneBitmap(*memoire, ancien);
+}
+
+void repeintFigureEcran(TfigureKalmetra& f) {
+    const ContexteDeFenetre contexte = etatRafraichissement().contexteDeFenetre;
+    platform::ContexteDessin* dc = (contexte && f.fenetreDessin != 0) ? contexte(f.fenetreDessin) : nullptr;
+    if (!dc) return;
+    repeintFigureDansContexte(f, *dc);
+}
+
+void repeintFigureKMparNumero(int16_t numero, uint32_t contexte) {
+    if (!figureExiste(numero)) return;
+    platform::ContexteDessin* dc = platform::contexteDeHandle(contexte);
+    if (!dc) return;
+    repeintFigureDansContexte(*figureDeNumero(numero), *dc);
+}
+
+void fixeHauteurBandeau(TfigureKalmetra& f, int32_t hauteur) {
+    if (hauteur > f.hauteurImage - 5) hauteur = f.hauteurImage - 5;
+    hauteur = std::max(hauteur, 3);
+    if (hauteur == f.hauteurZoneAffichages) return;
+    f.modifiee = 1;
+    f.hauteurZoneAffichages = hauteur;
+    redessineFigure(f);
+}
+
+void deplaceBoiteTexte(TfigureKalmetra& f, int n, int32_t x, int32_t y) {
+    TelementDessin* e = elementDessin(f, n);
+    if (!e || e->type != kDessinTexte) return;
+    if (x + e->largeur > f.largeurImage) x = f.largeurImage - e->largeur;
+    if (y + e->hauteur > f.hauteurZoneAffichages) y = f.hauteurZoneAffichages - e->hauteur;
+    x = std::max(x, 2);
+    y = std::max(y, 1);
+    if (x == e->x && y == e->y) return;
+    f.modifiee = 1;
+    e->x = x;
+    e->y = y;
+    valeurObjet(f, n, 1) = x;
+    valeurObjet(f, n, 2) = y;
+    repeintFigureEcran(f);
+}
+
+} // namespace km32
