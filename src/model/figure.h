@@ -207,6 +207,12 @@ struct TfigureKalmetra {
     double fractionsCentre[2] = {0.5, 0.5};
     double coefficientsProjection[6] = {0, 0, 0, 0, 0, 0}; // read by projetteX, projetteY
     int32_t largeurZoneDessin = 0, hauteurZoneDessin = 0;  // in the units of projetteX and projetteY
+    // Derived by the projection: the normal to the screen (oblique correction
+    // included), the direction towards the viewer (without it), and the
+    // length of one model unit on the screen in pixels.
+    double directionProjection[3] = {1, 0, 0};
+    double directionVue[3] = {1, 0, 0};
+    double longueurUnitePixels = 0;
     double anglesVueInitiale[3] = {0, 0, 0};
     double pasClavier = 5.0;
     uint8_t projectionOblique = 0;

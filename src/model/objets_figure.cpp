@@ -259,16 +259,6 @@ bool horsDesBornes(const TfigureKalmetra& f, double x) {
     return x < f.borneInferieure || x > f.borneSuperieure;
 }
 
-int32_t projetteX(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
-    const double* c = f.coefficientsProjection;
-    return entier32Sature(X * c[0] + f.centreEcranX + Y * c[1] + Z * c[2]);
-}
-
-int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
-    const double* c = f.coefficientsProjection;
-    return entier32Sature(X * c[3] + f.centreEcranY + Y * c[4] + Z * c[5]);
-}
-
 bool horsDeLImage(const TfigureKalmetra& f, int32_t x, int32_t y) {
     return x < 0 || x > f.largeurZoneDessin || y < 0 || y > f.hauteurZoneDessin;
 }

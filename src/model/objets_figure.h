@@ -3,6 +3,7 @@
 // lookups by name, directions and normals, projection helpers, antecedents.
 // Values and parents of an object are counted from 1: valeurObjet(f, i, 1)
 // is the object's first value.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -58,8 +59,24 @@ void normalePlan(const TfigureKalmetra& f, int i, int j, bool& nul, double& d, d
 // Projection helpers; the integer results saturate to 32 bits.
 int32_t coordonneeEntiere(const TfigureKalmetra& f, double x);
 bool horsDesBornes(const TfigureKalmetra& f, double x);
-int32_t projetteX(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z);
-int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z);
+// Screen pixel of the integer model point (X, Y, Z): X cx1 + Y cx2 + Z cx3 +
+// centre x (and the same with the y coefficients), rounded to the nearest
+// integer, halves to even. Inline: every redraw projects every point.
+inline int32_t pixelSature(double x) {
+    if (std::isnan(x)) return 0;
+    const double r = std::nearbyint(x);
+    if (r >= 2147483647.0) return 2147483647;
+    if (r <= -2147483648.0) return -2147483647 - 1;
+    return int32_t(r);
+}
+inline int32_t projetteX(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
+    const double* c = f.coefficientsProjection;
+    return pixelSature(X * c[0] + Y * c[1] + Z * c[2] + f.centreEcranX);
+}
+inline int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
+    const double* c = f.coefficientsProjection;
+    return pixelSature(X * c[3] + Y * c[4] + Z * c[5] + f.centreEcranY);
+}
 bool horsDeLImage(const TfigureKalmetra& f, int32_t x, int32_t y);
 bool pointSurPlanIsole(const TfigureKalmetra& f, double X, double Y, double Z);
 

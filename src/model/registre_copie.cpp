@@ -48,6 +48,9 @@ void copieCompteursEtVue(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.centreEcranY = s.centreEcranY;
     copieTableau(s.fractionsCentre, c.fractionsCentre);
     copieTableau(s.coefficientsProjection, c.coefficientsProjection);
+    copieTableau(s.directionProjection, c.directionProjection);
+    copieTableau(s.directionVue, c.directionVue);
+    c.longueurUnitePixels = s.longueurUnitePixels;
     c.largeurZoneDessin = s.largeurZoneDessin;
     c.hauteurZoneDessin = s.hauteurZoneDessin;
     copieTableau(s.anglesVueInitiale, c.anglesVueInitiale);

@@ -6,6 +6,7 @@
 // afterwards, one it is asked to free is gone) and nothing else. The
 // subsystem that owns a service deletes its placeholder from this file when it
 // defines the real one.
+#include "drawing/vue_rafraichissement.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
 #include "model/services_texte.h"
@@ -16,9 +17,17 @@ namespace km32 {
 // Drawing and interaction.
 void afficheSablier(uint32_t) {}
 void retireSablier(uint32_t) {}
-void calculeProjection(TfigureKalmetra&) {}
-void memoriseVue(TfigureKalmetra&) {}
-void ajusteTailleEtRepeint(TfigureKalmetra&) {}
+// The rebuild and paint steps the view calls (display list, drawing data,
+// solids, engine): nothing is built or painted yet.
+void redessineFigure(TfigureKalmetra&) {}
+void repeintFigureEcran(TfigureKalmetra&) {}
+void construitElementSolide(TfigureKalmetra&, int) {}
+void prepareElementObjet(TfigureKalmetra&, int) {}
+void prepareElementsDessin(TfigureKalmetra&) {}
+void libereElementsSaufTextes(TfigureKalmetra&) {}
+void construitElementsSolides(TfigureKalmetra&) {}
+void preparePolyedresVisibles(TfigureKalmetra&) {}
+void recalculeObjetsParticuliers(TfigureKalmetra&) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
 void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
     table.reset();

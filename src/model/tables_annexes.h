@@ -59,10 +59,18 @@ struct TblocDessin {
 };
 struct TtableTraces {};          // traces of objects 7 to 255: drawing
 struct TetatGlisser {};          // drag in progress: drawing
-struct ThistoriqueVues {};       // view history (1000 entries): drawing
 struct TDialogueObjet {};        // open construction dialog: host
 struct TVariablesPartagees {};   // shared-variable record of the figure: host
 struct TimageFond {};            // background picture object: host
 struct TobjetFenetreFigure {};   // the other window object the host keeps for the figure: host
+
+// View history (drawing): the three view angles of each remembered view,
+// positions 1 to nombre (entry 0 unused); courante is the view shown last.
+constexpr int kMaxVuesHistorique = 1000;
+struct ThistoriqueVues {
+    int32_t nombre = 0;
+    int32_t courante = 0;
+    std::array<std::array<double, 3>, kMaxVuesHistorique + 1> entrees{};
+};
 
 } // namespace km32
