@@ -17,17 +17,6 @@ namespace km32 {
 // Drawing and interaction.
 void afficheSablier(uint32_t) {}
 void retireSablier(uint32_t) {}
-// The rebuild and paint steps the view calls (display list, drawing data,
-// solids, engine): nothing is built or painted yet.
-void redessineFigure(TfigureKalmetra&) {}
-void repeintFigureEcran(TfigureKalmetra&) {}
-void construitElementSolide(TfigureKalmetra&, int) {}
-void prepareElementObjet(TfigureKalmetra&, int) {}
-void prepareElementsDessin(TfigureKalmetra&) {}
-void libereElementsSaufTextes(TfigureKalmetra&) {}
-void construitElementsSolides(TfigureKalmetra&) {}
-void preparePolyedresVisibles(TfigureKalmetra&) {}
-void recalculeObjetsParticuliers(TfigureKalmetra&) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
 void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
     table.reset();
