@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/contexte_dessin_types.h"
+
 namespace km32 {
 
 // The polyhedra table, filled here so that the figure can own it; its records
@@ -61,7 +63,12 @@ struct TtableTraces {};          // traces of objects 7 to 255: drawing
 struct TetatGlisser {};          // drag in progress: drawing
 struct TDialogueObjet {};        // open construction dialog: host
 struct TVariablesPartagees {};   // shared-variable record of the figure: host
-struct TimageFond {};            // background picture object: host
+// The background picture of a figure: its file name (at most 255
+// characters) and the picture read from it.
+struct TimageFond {
+    std::string nomFichier;
+    platform::Image image;
+};
 struct TobjetFenetreFigure {};   // the other window object the host keeps for the figure: host
 
 // View history (drawing): the three view angles of each remembered view,
