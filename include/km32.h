@@ -41,6 +41,20 @@ KM32_EXPORT const char* KMContenuBloc(uint32_t bloc);
 KM32_EXPORT uint32_t KMTailleBloc(uint32_t bloc);
 KM32_EXPORT void KMLibereBloc(uint32_t bloc);
 
+/* Draws a figure into a picture file in one call: a new figure runs the
+ * figure text texte (Windows-1252, CR LF between lines), its view turned to
+ * angles (vertical, horizontal and frontal angle in degrees; NULL keeps the
+ * figure's own view), and is drawn at largeur x hauteur pixels (1..16384)
+ * into fichier (a Windows-1252 name): a PNG image, or an SVG or PDF page of
+ * that many points, by the extension ".png", ".svg" or ".pdf" (any case).
+ * The figure is destroyed afterwards. Returns 0 when the file was written;
+ * the number (from 1) of the first line of the text that could not be run;
+ * -1 for refused arguments (NULL text or name, a size outside 1..16384, an
+ * angle that is not a number), -2 when the file could not be written, -3 for
+ * another extension, -4 when all 64 figure numbers are taken. */
+KM32_EXPORT int32_t KMRendFigureDansFichier(const char* texte, const char* fichier, int32_t largeur,
+                                            int32_t hauteur, const double* angles);
+
 /* ------------------------------------------------------------------------
  * Figures of the host.
  *

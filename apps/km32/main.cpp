@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -19,7 +20,10 @@ constexpr const char* kUsage =
     "usage: km32 COMMAND [ARGUMENTS]\n"
     "\n"
     "commands:\n"
-    "  render FIGURE.k3v -o PICTURE [--size WxH] [--svg|--pdf]   draw a figure into a picture\n"
+    "  render FIGURE.k3v -o PICTURE [--size WxH] [--angles A,B,C]\n"
+    "                                     draw a figure into a picture: PNG, SVG or PDF\n"
+    "                                     by the extension of PICTURE (800x600 by default;\n"
+    "                                     view angles in degrees)\n"
     "  values FIGURE.k3v [NAME...]        values of the number objects, undefined objects\n"
     "  text FIGURE.k3v                    the figure written back as text\n"
     "  test FIGURE.k3v \"SENTENCE\"         a property test and its answer\n"
@@ -58,6 +62,94 @@ bool estCommandeDeFigure(std::string_view commande) {
     return commande == "render" || commande == "values" || commande == "text" || commande == "test";
 }
 
+// "WxH": two whole numbers from 1 to 16384.
+bool lisTaille(const char* texte, int32_t& largeur, int32_t& hauteur) {
+    char* fin = nullptr;
+    long l = std::strtol(texte, &fin, 10);
+    if (fin == texte || (*fin != 'x' && *fin != 'X')) return false;
+    const char* suite = fin + 1;
+    long h = std::strtol(suite, &fin, 10);
+    if (fin == suite || *fin != '\0' || l < 1 || h < 1 || l > 16384 || h > 16384) return false;
+    largeur = int32_t(l);
+    hauteur = int32_t(h);
+    return true;
+}
+
+// "A,B,C": three numbers.
+bool lisAngles(const char* texte, double angles[3]) {
+    const char* p = texte;
+    for (int k = 0; k < 3; ++k) {
+        char* fin = nullptr;
+        angles[k] = std::strtod(p, &fin);
+        if (fin == p) return false;
+        if (k < 2 && *fin != ',') return false;
+        p = fin + (k < 2 ? 1 : 0);
+    }
+    return *p == '\0';
+}
+
+// Line k (from 1) of a text whose lines end with CR LF, CR or LF.
+std::string ligneDuTexte(const std::string& texte, int k) {
+    std::size_t debut = 0;
+    for (int n = 1; debut <= texte.size(); ++n) {
+        std::size_t fin = texte.find_first_of("\r\n", debut);
+        if (fin == std::string::npos) fin = texte.size();
+        if (n == k) return texte.substr(debut, fin - debut);
+        if (fin < texte.size() && texte[fin] == '\r' && fin + 1 < texte.size() && texte[fin + 1] == '\n')
+            ++fin;
+        debut = fin + 1;
+    }
+    return {};
+}
+
+int rendu(const char* figure, const std::string& texte, int argc, char** argv) {
+    const char* sortie = nullptr;
+    int32_t largeur = 800, hauteur = 600;
+    double angles[3] = {0, 0, 0};
+    bool avecAngles = false;
+    for (int i = 3; i < argc; ++i) {
+        std::string_view option = argv[i];
+        const bool valeur = i + 1 < argc;
+        if ((option == "-o" || option == "--output") && valeur) {
+            sortie = argv[++i];
+        } else if (option == "--size" && valeur) {
+            if (!lisTaille(argv[++i], largeur, hauteur)) {
+                std::fprintf(stderr, "km32: render: --size wants WxH (1 to 16384 each), not '%s'\n", argv[i]);
+                return kErreurUsage;
+            }
+        } else if (option == "--angles" && valeur) {
+            if (!lisAngles(argv[++i], angles)) {
+                std::fprintf(stderr, "km32: render: --angles wants three numbers A,B,C, not '%s'\n", argv[i]);
+                return kErreurUsage;
+            }
+            avecAngles = true;
+        } else {
+            std::fprintf(stderr, "km32: render: unexpected argument '%s'\n\n%s", argv[i], kUsage);
+            return kErreurUsage;
+        }
+    }
+    if (!sortie) {
+        std::fprintf(stderr, "km32: render: the picture file is needed (-o PICTURE)\n");
+        return kErreurUsage;
+    }
+    const std::string nomSortie = km32cli::windows1252DeUtf8(sortie);
+    const int32_t r = KMRendFigureDansFichier(texte.c_str(), nomSortie.c_str(), largeur, hauteur,
+                                              avecAngles ? angles : nullptr);
+    if (r == 0) return kSucces;
+    if (r > 0) {
+        std::fprintf(stderr, "km32: %s: line %d cannot be run: %s\n", figure, int(r),
+                     km32cli::utf8DeWindows1252(ligneDuTexte(texte, r)).c_str());
+    } else if (r == -3) {
+        std::fprintf(stderr, "km32: render: '%s': the picture must end with .png, .svg or .pdf\n", sortie);
+        return kErreurUsage;
+    } else if (r == -2) {
+        std::fprintf(stderr, "km32: render: cannot write the picture '%s'\n", sortie);
+    } else {
+        std::fprintf(stderr, "km32: render: the library refused to draw the figure (%d)\n", int(r));
+    }
+    return kEchec;
+}
+
 int commandeDeFigure(std::string_view commande, int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "km32: %s: a figure file is needed\n\n%s", argv[1], kUsage);
@@ -68,9 +160,9 @@ int commandeDeFigure(std::string_view commande, int argc, char** argv) {
         std::fprintf(stderr, "km32: cannot read the figure file '%s': %s\n", argv[2], erreur.c_str());
         return kEchec;
     }
-    // The text in the library's own characters, ready for the commands to come.
+    // The text in the library's own characters.
     const std::string texte = km32cli::texteFigureDeFichier(octets);
-    static_cast<void>(texte);
+    if (commande == "render") return rendu(argv[2], texte, argc, argv);
     std::fprintf(stderr, "km32: the command '%.*s' is not available yet\n", int(commande.size()),
                  commande.data());
     return kEchec;

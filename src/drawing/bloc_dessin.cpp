@@ -7,6 +7,7 @@
 #include "base/texte.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
+#include "drawing/rendu_etiquettes.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
@@ -82,6 +83,7 @@ bool elementPoint(const TfigureKalmetra& f, int n, const TElementSolide& s, Tele
     e.aEtiquette = e.etiquette.empty() ? 0 : 1;
     e.xEtiquette = e.x;
     e.yEtiquette = e.y;
+    placeEtiquettePoint(f, e);
     return true;
 }
 

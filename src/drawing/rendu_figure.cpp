@@ -1,0 +1,117 @@
+#include "drawing/rendu_figure.h"
+
+#include "base/garde.h"
+#include "drawing/rendu_styles.h"
+#include "model/fenetres_figure.h"
+#include "model/objets_figure.h"
+#include "platform/contexte_dessin_table.h"
+#include "platform/fenetres.h"
+#include "sibling/table_partagee.h"
+#include "sibling/texte_math.h"
+#include "sibling/texte_math_dessin.h"
+
+namespace km32 {
+
+namespace {
+
+using platform::ContexteDessin;
+using platform::Couleur;
+
+constexpr Couleur kCouleurCadreHote = 0xFF0000;
+constexpr Couleur kCouleurCadreInactif = 0xFFFF00;
+
+// A filled rectangle without outline, with the painting's background colour.
+void peintFond(ContexteDessin& dc, Couleur fond, int32_t gauche, int32_t haut, int32_t droite, int32_t bas) {
+    const platform::Stylo stylo = platform::choisitStylo(dc, platform::kStyloNul);
+    const platform::Brosse brosse = platform::choisitBrosse(dc, platform::brossePleine(fond));
+    platform::rectangle(dc, gauche, haut, droite, bas);
+    platform::choisitBrosse(dc, brosse);
+    platform::choisitStylo(dc, stylo);
+}
+
+void dessineImageDeFond(const TfigureKalmetra& f, ContexteDessin& dc) {
+    if (!f.imageFond) return;
+    const platform::Image& image = f.imageFond->image;
+    if (image.largeur <= 0 || image.hauteur <= 0) return;
+    platform::sauveContexte(dc);
+    platform::dessineImage(dc, image, {0, 0, image.largeur, image.hauteur});
+    platform::restaureContexte(dc, -1);
+}
+
+// The objects of one kind class, 7 (or 14) up to the last drawn object.
+template <class Choix>
+void dessineObjets(TfigureKalmetra& f, ContexteDessin& dc, int premier, int dernier, Choix choix) {
+    for (int i = premier; i <= dernier; ++i) {
+        const TelementDessin* e = elementDessin(f, i);
+        if (e && choix(*e)) dessineElement(f, dc, i);
+    }
+}
+
+} // namespace
+
+void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
+    if (platform::contexteDeHandle(f.contexteDessin) == nullptr) return;
+    TetatRendu& etat = etatRendu();
+    const int32_t largeur = f.largeurImage, hauteur = f.hauteurImage;
+    const platform::Rect zone{0, 0, largeur, hauteur};
+    etat.rectangleDecoupe = zone;
+    const bool copie = etat.copieEnCours != 0;
+    if (copie) setSaveDCautorise(false);
+
+    // The dark background holds for the screen of a figure without host and
+    // without a background colour of its own; it is put back afterwards.
+    uint8_t& drapeauSombre = TQTableDesVariablesPartagees()->fondSombre;
+    const bool sombre = drapeauSombre && !copie && figureSansHote(f) && !f.drapeauCouleurFond;
+    const GardeValeur<uint8_t> gardeSombre(drapeauSombre, sombre ? 1 : 0);
+    Couleur fond = f.drapeauCouleurFond ? f.reglageCouleurFond : f.couleurFond;
+    if (sombre) fond = 1;
+
+    // Background, then the picture.
+    const platform::ModeFond mode = platform::fixeModeFond(dc, platform::ModeFond::Opaque);
+    const Couleur ancienFond = platform::fixeCouleurFond(dc, fond);
+    peintFond(dc, fond, 0, 0, largeur + 1, hauteur + 1);
+    platform::choisitStylo(dc, platform::kStyloNoir);
+    platform::fixeModeFond(dc, mode);
+    platform::fixeCouleurFond(dc, ancienFond);
+    dessineImageDeFond(f, dc);
+    platform::fixeModeFond(dc, platform::ModeFond::Transparent);
+
+    const int dernier = f.nombreObjets;
+    // The band holds the text objects; without any drawn text it has no
+    // height for this paint.
+    const GardeValeur<int32_t> gardeBande(f.hauteurZoneAffichages,
+                                          existeTexteDessine(f) ? f.hauteurZoneAffichages : 0);
+    const int32_t bande = f.hauteurZoneAffichages;
+    if (bande != 0) {
+        etat.rectangleDecoupe = zone;
+        dessineObjets(f, dc, 14, dernier, [](const TelementDessin& e) { return e.type == kDessinTexte; });
+        restaureStylo(dc);
+        // What a text let overflow below the band is covered again.
+        peintFond(dc, fond, 0, bande - 1, largeur + 1, hauteur + 1);
+    }
+    SetFontTailleEtType(0, 0);
+    dessineObjets(f, dc, 7, dernier,
+                  [](const TelementDessin& e) { return e.type != kDessinPoint && e.type != kDessinTexte; });
+    // Points over everything else.
+    dessineObjets(f, dc, 7, dernier, [](const TelementDessin& e) { return e.type == kDessinPoint; });
+    restaureStylo(dc);
+
+    if (bande > 0) {
+        etat.rectangleDecoupe = zone;
+        traceSegment(dc, 0, bande - 1, largeur, bande - 1);
+        traceSegment(dc, 0, bande + 1, largeur, bande + 1);
+    }
+    if (!figureSansHote(f) && !copie) {
+        DessineRectangle(dc, 1, kCouleurCadreHote, 0, 0, largeur - 1, hauteur - 1);
+        const Couleur cadre = f.fenetreDessin != 0 && f.fenetreDessin == platform::fenetreActive()
+                                  ? kCouleurCadreHote
+                                  : kCouleurCadreInactif;
+        DessineRectangle(dc, 1, cadre, 0, 0, largeur - 1, hauteur - 1);
+        DessineRectangle(dc, 1, cadre, 0, 0, largeur, hauteur);
+    }
+    etat.rectangleDecoupe = zone;
+    restaureStylo(dc);
+    if (copie) setSaveDCautorise(true);
+}
+
+} // namespace km32

@@ -1,0 +1,156 @@
+#include "drawing/rendu_styles.h"
+
+#include <cmath>
+
+#include "model/operations.h"
+#include "sibling/table_partagee.h"
+
+namespace km32 {
+
+namespace {
+
+using platform::Couleur;
+using platform::Point;
+
+bool dansDecoupe(Point p) {
+    return platform::pointDansRectangle(etatRendu().rectangleDecoupe, p);
+}
+
+void selectionne(platform::ContexteDessin& dc, const platform::Stylo& stylo) {
+    platform::choisitStylo(dc, stylo);
+    etatRendu().styloPossede = true;
+}
+
+// A segment already in device pixels: clipped, then drawn.
+void traceSegmentDevice(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    const platform::Rect& r = etatRendu().rectangleDecoupe;
+    if (coupeSegmentAuRectangle(x1, y1, x2, y2, r.gauche, r.haut, r.droite, r.bas) == 0) return;
+    platform::deplaceVers(dc, x1, y1);
+    platform::traceVers(dc, x2, y2);
+}
+
+// A hidden piece in scaled drawing: an odd number n of steps of about 4
+// pixels, a dash in every second step, so the piece begins and ends with a gap.
+void traceTirets(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    const Point a = echellePoint(x1, y1), b = echellePoint(x2, y2);
+    int32_t ax = a.x, ay = a.y, bx = b.x, by = b.y;
+    const platform::Rect& r = etatRendu().rectangleDecoupe;
+    if (coupeSegmentAuRectangle(ax, ay, bx, by, r.gauche, r.haut, r.droite, r.bas) == 0) return;
+    const double dx = double(bx) - ax, dy = double(by) - ay;
+    long n = std::lround(std::hypot(dx, dy) / 4.0);
+    if (n < 3) n = 3;
+    if (n % 2 == 0) --n;
+    const double px = dx / double(n), py = dy / double(n);
+    for (long k = 1; k <= (n - 1) / 2; ++k) {
+        const double debut = double(2 * k - 1) + 0.1, fin = double(2 * k - 1) + 0.8;
+        platform::deplaceVers(dc, arrondiBorne(ax + debut * px), arrondiBorne(ay + debut * py));
+        platform::traceVers(dc, arrondiBorne(ax + fin * px), arrondiBorne(ay + fin * py));
+    }
+}
+
+} // namespace
+
+TetatRendu& etatRendu() {
+    static TetatRendu etat;
+    return etat;
+}
+
+void initialiseDessin() {
+    etatRendu() = TetatRendu{};
+}
+
+Couleur couleurAffichee(Couleur couleur) {
+    if (TQTableDesVariablesPartagees()->fondSombre == 0) return couleur;
+    if (couleur == 1) return platform::kBlanc;
+    if (couleur == platform::kBlanc) return 1;
+    return couleur;
+}
+
+void choisitStyloObjet(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,
+                       Couleur couleur) {
+    int32_t largeur = epaisseurTrait(style);
+    if (f.traitsEpais) largeur *= 2;
+    const auto forme = traitTirete(style) ? platform::StyleStylo::Tirets : platform::StyleStylo::Plein;
+    selectionne(dc, platform::Stylo{forme, largeur, couleur});
+}
+
+void choisitStyloObjetSansImpression(const TfigureKalmetra& f, platform::ContexteDessin& dc,
+                                     const TstyleObjet& style, Couleur couleur) {
+    choisitStyloObjet(f, dc, style, couleur);
+}
+
+void choisitStyloPointille(platform::ContexteDessin& dc, Couleur couleur) {
+    if (etatRendu().modeEchelle) return;
+    selectionne(dc, platform::Stylo{platform::StyleStylo::Points, 1, couleur});
+}
+
+void choisitStyloPlein(const TfigureKalmetra& f, platform::ContexteDessin& dc, int32_t largeur,
+                       Couleur couleur) {
+    selectionne(dc, platform::styloPlein(f.traitsEpais ? 2 * largeur : largeur, couleur));
+}
+
+void restaureStylo(platform::ContexteDessin& dc) {
+    if (!etatRendu().styloPossede) return;
+    platform::choisitStylo(dc, platform::kStyloNoir);
+    etatRendu().styloPossede = false;
+}
+
+Point echellePoint(int32_t x, int32_t y) {
+    const TetatRendu& e = etatRendu();
+    if (!e.modeEchelle) return {x, y};
+    return {arrondiBorne(x * e.facteurEchelle), arrondiBorne(y * e.facteurEchelle)};
+}
+
+Point positionPointEcran(const TpointEcran& p) {
+    const TetatRendu& e = etatRendu();
+    if (!e.modeEchelle) return {xPointEcran(p), yPointEcran(p)};
+    return {arrondiBorne(p.x / 32.0 * e.facteurEchelle), arrondiBorne(p.y / 32.0 * e.facteurEchelle)};
+}
+
+void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    const Point a = echellePoint(x1, y1), b = echellePoint(x2, y2);
+    traceSegmentDevice(dc, a.x, a.y, b.x, b.y);
+}
+
+void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y) {
+    const Point p = echellePoint(x, y);
+    if (!dansDecoupe(p)) return;
+    platform::deplaceVers(dc, p.x, p.y);
+    // A 1-pixel pen draws nothing for a line that does not move: one pixel long then.
+    platform::traceVers(dc, dc.etat.stylo.largeur <= 1 ? p.x + 1 : p.x, p.y);
+}
+
+void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p) {
+    for (int k = 1; k <= p.nombre && k <= kMaxPointsCoupure; ++k)
+        if (!morceauCache(p, k))
+            traceSegment(dc, p.x[std::size_t(k - 1)], p.y[std::size_t(k - 1)], p.x[std::size_t(k)],
+                         p.y[std::size_t(k)]);
+}
+
+void tracePartiesCachees(platform::ContexteDessin& dc, const TpartiesVisibles& p) {
+    for (int k = 1; k <= p.nombre && k <= kMaxPointsCoupure; ++k) {
+        if (!morceauCache(p, k)) continue;
+        const int32_t x1 = p.x[std::size_t(k - 1)], y1 = p.y[std::size_t(k - 1)];
+        const int32_t x2 = p.x[std::size_t(k)], y2 = p.y[std::size_t(k)];
+        if (etatRendu().modeEchelle)
+            traceTirets(dc, x1, y1, x2, y2);
+        else
+            traceSegment(dc, x1, y1, x2, y2);
+    }
+}
+
+void dessineMarquePoint(platform::ContexteDessin& dc, const TpointEcran& p, Couleur couleur) {
+    const Point q = positionPointEcran(p);
+    if (!dansDecoupe(q)) return;
+    platform::fixePixel(dc, q.x, q.y, couleur);
+    const bool cache = pointEcranCache(p);
+    if (cache) {
+        platform::deplaceVers(dc, q.x, q.y);
+        platform::traceVers(dc, q.x, q.y);
+    } else {
+        platform::rectangle(dc, q.x - 1, q.y - 1, q.x + 1, q.y + 1);
+    }
+    if (etatRendu().taillePoints >= 3 && !cache) platform::rectangle(dc, q.x - 2, q.y - 2, q.x + 2, q.y + 2);
+}
+
+} // namespace km32

@@ -1,0 +1,73 @@
+#pragma once
+// The drawing rules every drawer of the renderer shares: the state of the
+// drawing unit (clip rectangle, scaled drawing, dot size, larger text), the
+// dark-background colour rule, the pens chosen from an object's style,
+// segments clipped to the clip rectangle, the visible and hidden pieces of a
+// drawn line, and the dots of curves.
+#include <cstdint>
+
+#include "model/figure.h"
+#include "model/point_ecran.h"
+#include "model/solides/parties_visibles.h"
+#include "platform/contexte_dessin.h"
+
+namespace km32 {
+
+struct TetatRendu {
+    // Clip rectangle of what is being drawn, in device pixels (right and
+    // bottom included, as the segment clipping takes them).
+    platform::Rect rectangleDecoupe;
+    // Drawing coordinates are multiplied by facteurEchelle (scaled copies).
+    uint8_t modeEchelle = 0;
+    double facteurEchelle = 1.0;
+    // Width of the dots of curves: the curve's pen width + 1.
+    int32_t taillePoints = 1;
+    // The element being drawn uses the larger text font.
+    uint8_t grosTexte = 0;
+    // The painter owns the pen selected now (restaureStylo puts the stock pen back).
+    bool styloPossede = false;
+    // Set by the clipboard copy: the drawing goes to a copy, and in one colour.
+    uint8_t copieEnCours = 0;
+    uint8_t sortieMonochrome = 0;
+};
+
+TetatRendu& etatRendu();
+// The state the drawing unit has when the library loads.
+void initialiseDessin();
+
+// The dark-background rule: while the shared table's dark-background flag is
+// on, colour 1 is shown as white and white as colour 1.
+platform::Couleur couleurAffichee(platform::Couleur couleur);
+
+// Pens. The object's pen: dashed or solid, width 1 or 2, doubled on a
+// thick-lines figure. The dotted pen is width 1 (not used in scaled drawing).
+void choisitStyloObjet(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,
+                       platform::Couleur couleur);
+void choisitStyloObjetSansImpression(const TfigureKalmetra& f, platform::ContexteDessin& dc,
+                                     const TstyleObjet& style, platform::Couleur couleur);
+void choisitStyloPointille(platform::ContexteDessin& dc, platform::Couleur couleur);
+void choisitStyloPlein(const TfigureKalmetra& f, platform::ContexteDessin& dc, int32_t largeur,
+                       platform::Couleur couleur);
+// The stock black pen back when the painter owns a pen.
+void restaureStylo(platform::ContexteDessin& dc);
+
+// Device position of a pixel coordinate and of a 1/32-pixel screen point
+// (scaled and clamped in scaled drawing).
+platform::Point echellePoint(int32_t x, int32_t y);
+platform::Point positionPointEcran(const TpointEcran& p);
+
+// A segment in pixels, clipped to the clip rectangle, with the current pen.
+void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+// A dot of the current pen at a pixel: a one-point line, clipped. A pen of
+// width 1 draws no zero-length line, so it marks the one pixel.
+void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y);
+
+// The visible pieces, and the hidden pieces (with the current pen on the
+// screen; as short dashes in scaled drawing, where dotted pens do not exist).
+void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p);
+void tracePartiesCachees(platform::ContexteDessin& dc, const TpartiesVisibles& p);
+
+// A dot of a curve at a screen point, in a colour.
+void dessineMarquePoint(platform::ContexteDessin& dc, const TpointEcran& p, platform::Couleur couleur);
+
+} // namespace km32

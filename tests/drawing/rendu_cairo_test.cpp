@@ -1,0 +1,234 @@
+// A figure built from objects with values, through its drawing data and
+// display list, painted by cairo: a few pixels whose place follows from the
+// projection. And the render command, run as a program.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "drawing/rafraichissement.h"
+#include "drawing/rendu_fichier.h"
+#include "drawing/rendu_styles.h"
+#include "drawing/vue_projection.h"
+#include "km32.h"
+#include "model/catalogue.h"
+#include "model/objets_figure.h"
+#include "model/registre_figures.h"
+#include "platform/contexte_dessin_table.h"
+#include "platform/image_bitmap.h"
+#include "platform/plateforme.h"
+#include "sibling/table_partagee.h"
+
+namespace km32::essai {
+namespace {
+
+class RenduCairo : public ::testing::Test {
+  protected:
+    RenduCairo() {
+        platform::reinitialiseTableContextes();
+        reinitialiseTableDesVariablesPartagees();
+        initialiseDessin();
+        initialiseFigureNeuve(f);
+        f.largeurImage = 240;
+        f.hauteurImage = 160;
+        calculeProjection(f);
+    }
+
+    // A user object of a construction code with its values and parents.
+    int ajoute(uint8_t code, std::initializer_list<int> parents, std::initializer_list<double> valeurs) {
+        uint8_t nbParents = 0, nbValeurs = 0, nature = 0, nbExpressions = 0;
+        uint16_t phrase = 0;
+        caracteristiquesConstruction(code, nbParents, nbValeurs, phrase, nature, nbExpressions);
+        const int n = ++f.nombreObjets;
+        TObjetFigure& o = f.objets[std::size_t(n)];
+        o = TObjetFigure{};
+        o.nature = nature;
+        o.codeConstruction = code;
+        o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
+        o.nombreValeurs = uint8_t(std::max<std::size_t>(nbValeurs, valeurs.size()));
+        f.valeursUtilisees = uint16_t(f.valeursUtilisees + o.nombreValeurs);
+        int k = o.premiereValeur;
+        for (double v : valeurs)
+            f.valeurs[std::size_t(k++)] = v;
+        o.premierParent = uint16_t(f.parentsUtilises + 1);
+        o.nombreParents = uint8_t(parents.size());
+        for (int p : parents)
+            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
+        return n;
+    }
+
+    int pointCache(double x, double y, double z) {
+        const int n = ajoute(construction::kPointLibreDansEspace, {}, {x, y, z});
+        f.objets[std::size_t(n)].style.drapeaux = kStyleNonDessine;
+        return n;
+    }
+
+    // Screen pixel of a model point.
+    platform::Point ecran(double x, double y, double z) const {
+        const int32_t X = coordonneeEntiere(f, x), Y = coordonneeEntiere(f, y), Z = coordonneeEntiere(f, z);
+        return {projetteX(f, X, Y, Z), projetteY(f, X, Y, Z)};
+    }
+
+    TfigureKalmetra f;
+};
+
+TEST_F(RenduCairo, SegmentPixelsLieWhereTheProjectionPutsThem) {
+    const int a = pointCache(-3, -3, 0), b = pointCache(3, 3, 1.5);
+    const int s = ajoute(construction::kSegment, {a, b}, {});
+    f.objets[std::size_t(s)].style.drapeaux = kStyleEpais;
+    f.objets[std::size_t(s)].style.rouge = 255;
+    reconstruitDessin(f);
+
+    platform::Bitmap bitmap(f.largeurImage, f.hauteurImage);
+    auto dc = platform::creeContexteMemoire();
+    platform::selectionneBitmap(*dc, &bitmap);
+    const uint32_t h = platform::enregistreContexte(dc.get());
+    f.contexteDessin = h;
+    dessineFigure(f, *dc);
+    f.contexteDessin = 0;
+    platform::oublieContexte(h);
+
+    const platform::Point pa = ecran(-3, -3, 0), pb = ecran(3, 3, 1.5);
+    ASSERT_GT(std::abs(pb.x - pa.x) + std::abs(pb.y - pa.y), 40) << "the segment spans the picture";
+    // Points a quarter, half and three quarters along: red (the 2-pixel pen
+    // covers the pixel or its neighbour across the line).
+    for (double t : {0.25, 0.5, 0.75}) {
+        const platform::Point m = ecran(-3 + 6 * t, -3 + 6 * t, 1.5 * t);
+        bool rouge = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                rouge = rouge || bitmap.pixel(m.x + dx, m.y + dy) == platform::Couleur(0x0000FF);
+        EXPECT_TRUE(rouge) << t << " at " << m.x << "," << m.y;
+    }
+    // Away from the segment: the white background.
+    EXPECT_EQ(bitmap.pixel(2, 2), platform::Couleur(0xFFFFFF));
+    EXPECT_EQ(bitmap.pixel(f.largeurImage - 3, 2), platform::Couleur(0xFFFFFF));
+}
+
+TEST_F(RenduCairo, DarkBackgroundFillsThePicture) {
+    TQTableDesVariablesPartagees()->fondSombre = 1;
+    reconstruitDessin(f);
+    const std::string nom = "/tmp/km32-rendu-sombre-" + std::to_string(::getpid()) + ".png";
+    ASSERT_TRUE(ecritDessinFigure(f, nom, FormatDessin::Png));
+    cairo_surface_t* s = cairo_image_surface_create_from_png(nom.c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    cairo_surface_flush(s);
+    const auto* ligne = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s) +
+                                                          10 * cairo_image_surface_get_stride(s));
+    EXPECT_EQ(ligne[10] & 0xFFFFFFu, 0x010000u) << "colour value 1 is red 1 (cairo keeps 0xRRGGBB)";
+    cairo_surface_destroy(s);
+    std::remove(nom.c_str());
+}
+
+// ---- The render command ----
+
+struct Resultat {
+    int statut;
+    std::string sortie;
+};
+
+Resultat lance(const std::string& arguments) {
+    const std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1";
+    Resultat r{-1, {}};
+    std::FILE* p = ::popen(commande.c_str(), "r");
+    if (!p) return r;
+    char tampon[4096];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
+        r.sortie.append(tampon, n);
+    const int s = ::pclose(p);
+    r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+std::string debutFichier(const std::string& nom, std::size_t n) {
+    std::ifstream in(nom, std::ios::binary);
+    std::string s(n, '\0');
+    in.read(s.data(), std::streamsize(n));
+    s.resize(std::size_t(in.gcount()));
+    return s;
+}
+
+class CommandeRendu : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        base = "/tmp/km32-rendu-" + std::to_string(::getpid());
+        figure = base + ".k3v";
+        std::FILE* f = std::fopen(figure.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("Figure Kalmetra\r\nFin de la figure\r\n", f);
+        std::fclose(f);
+    }
+    static void TearDownTestSuite() { std::remove(figure.c_str()); }
+    static std::string base, figure;
+};
+std::string CommandeRendu::base, CommandeRendu::figure;
+
+TEST_F(CommandeRendu, PngOfTheAskedSize) {
+    const std::string png = base + ".png";
+    const Resultat r = lance("render '" + figure + "' -o '" + png + "' --size 321x123 --angles 10,-20,0");
+    ASSERT_EQ(r.statut, 0) << r.sortie;
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(s), 321);
+    EXPECT_EQ(cairo_image_surface_get_height(s), 123);
+    cairo_surface_destroy(s);
+    std::remove(png.c_str());
+}
+
+TEST_F(CommandeRendu, VectorFilesByTheirExtension) {
+    struct Cas {
+        const char* extension;
+        const char* debut;
+    };
+    for (const Cas& c : {Cas{".svg", "<?xml"}, Cas{".SVG", "<?xml"}, Cas{".pdf", "%PDF-"}}) {
+        const std::string nom = base + c.extension;
+        const Resultat r = lance("render '" + figure + "' -o '" + nom + "' --size 200x100");
+        ASSERT_EQ(r.statut, 0) << c.extension << r.sortie;
+        const std::string tete = debutFichier(nom, 400);
+        EXPECT_EQ(tete.rfind(c.debut, 0), 0u) << c.extension;
+        if (c.debut[0] == '<') {
+            EXPECT_NE(tete.find("width=\"200pt\" height=\"100pt\""), std::string::npos);
+        }
+        std::remove(nom.c_str());
+    }
+}
+
+TEST_F(CommandeRendu, WrongCommandLinesAndUnwritableFiles) {
+    struct Cas {
+        std::string arguments;
+        int statut;
+        const char* message;
+    };
+    const Cas cas[] = {
+        {"render '" + figure + "'", 2, "-o PICTURE"},
+        {"render '" + figure + "' -o x.gif", 2, ".png, .svg or .pdf"},
+        {"render '" + figure + "' -o x.png --size 0x10", 2, "--size"},
+        {"render '" + figure + "' -o x.png --size 20", 2, "--size"},
+        {"render '" + figure + "' -o x.png --angles 1,2", 2, "--angles"},
+        {"render '" + figure + "' -o /nonexistent/dir/x.png", 1, "cannot write"},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = lance(c.arguments);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find(c.message), std::string::npos) << c.arguments << "\n" << r.sortie;
+    }
+}
+
+TEST(ExportRendu, RefusedArguments) {
+    const double angles[3] = {0, 0, 0};
+    EXPECT_EQ(KMRendFigureDansFichier(nullptr, "x.png", 10, 10, angles), -1);
+    EXPECT_EQ(KMRendFigureDansFichier("", nullptr, 10, 10, nullptr), -1);
+    EXPECT_EQ(KMRendFigureDansFichier("", "x.png", 0, 10, nullptr), -1);
+    EXPECT_EQ(KMRendFigureDansFichier("", "x.png", 10, 20000, nullptr), -1);
+    EXPECT_EQ(KMRendFigureDansFichier("", "x.bmp", 10, 10, nullptr), -3);
+    EXPECT_EQ(KMRendFigureDansFichier("", "/nonexistent/dir/x.png", 10, 10, nullptr), -2);
+}
+
+} // namespace
+} // namespace km32::essai
