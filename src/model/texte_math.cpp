@@ -55,7 +55,9 @@ std::string nomOperandeEnTexteMath(const TfigureKalmetra& f, int o, bool modeMat
 std::string listesDesNoms(const TfigureKalmetra& f, const uint8_t* objets, int nombre, std::string scalaires,
                           char marque) {
     std::string fonctions;
+    // A name already listed (a sequence that is also the one defined) is not repeated.
     const auto ajoute = [](std::string& liste, const std::string& nom) {
+        if (("," + liste + ",").find("," + nom + ",") != std::string::npos) return;
         if (!liste.empty()) liste += ',';
         liste += nom;
     };

@@ -65,6 +65,7 @@ TEST_F(TexteMath, ExpressionsAgainstHandEncodingsAndTheirReading) {
         // The definition of the sequence u from n and its previous terms.
         {";u2*u(n-1)+n", "\\2*u_(n-1)+n;s:u,n\\", "2*u_(n-1)+n"},
         {";uu(n-1)^2-u(n-2)", "\\(u_(n-1))^2-u_(n-2);s:u,n\\", "(u_(n-1))^2-u_(n-2)"},
+        {";uu(n-1)+u(0)*a", "\\u_(n-1)+u_(0)*a;s:u,n,a\\", "u_(n-1)+u_0*a"},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.texte);
