@@ -51,6 +51,11 @@ uint8_t& executionReelle() {
     return etatExecutionLigne().executionReelle;
 }
 void libereInstantanes(TfigureKalmetra&) {}
+// PLACEHOLDER until the label values exist: the text stays as it is and
+// nothing fails.
+void remplaceValeursDansTexte(const TfigureKalmetra&, std::string&, std::size_t, bool& echec) {
+    echec = false;
+}
 
 // PLACEHOLDERS of the services the host interface calls (host/services_attendus.h).
 // Drawing: nothing is drawn, the clipboard copy reports failure (0).
