@@ -7,7 +7,7 @@
 #include "base/texte.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
-#include "drawing/rendu_etiquettes.h"
+#include "drawing/textes_dessin.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
@@ -24,8 +24,6 @@ void SuppressionElementDessin::operator()(TelementDessin* element) const noexcep
 namespace {
 
 constexpr int kPremierElement = 7;
-// Fixed cell of the text boxes until texts are measured by the renderer.
-constexpr int32_t kLargeurCaractere = 8, kHauteurLigne = 16;
 
 int32_t borne32(double v) {
     if (!(v > -kBornePointEcran)) return -kBornePointEcran;
@@ -77,13 +75,11 @@ bool elementPoint(const TfigureKalmetra& f, int n, const TElementSolide& s, Tele
     if (horsDeLImage(f, e.x, e.y)) return false;
     if (!f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0 && cache(f, s.a))
         return false;
-    std::string texte = texteEtiquetteObjet(f, n);
-    if (texte.empty()) texte = nomObjet(f, n);
-    e.etiquette = coupe(texte, 80);
-    e.aEtiquette = e.etiquette.empty() ? 0 : 1;
+    if (!construitEtiquettePoint(f, n, e)) return false;
+    e.largeur = e.hauteur = 0;
     e.xEtiquette = e.x;
     e.yEtiquette = e.y;
-    placeEtiquettePoint(f, e);
+    if (nomDessine(e.style) && f.nomsPointsAffiches) placeEtiquette(f, e);
     return true;
 }
 
@@ -98,9 +94,13 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
     const bool cacher = partiesCacheesCalculees(f);
     e.extremiteVisible = (cacher && cache(f, s.b)) ? 0 : 1;
     const int32_t xb = projetteX(f, s.b.x, s.b.y, s.b.z), yb = projetteY(f, s.b.x, s.b.y, s.b.z);
-    // Two pixels beyond the end, on the side away from the window's centre.
-    e.xLettre = xb >= f.centreEcranX ? xb + 2 : xb - 2 - kLargeurCaractere;
-    e.yLettre = yb >= f.centreEcranY ? yb + 2 : yb - 2 - kHauteurLigne;
+    // Two pixels beyond the end, on the side away from the window's centre;
+    // the letter's box is measured as a point name.
+    TelementDessin lettre;
+    lettre.etiquette = std::string(1, e.lettre);
+    const platform::Point boite = tailleEtiquette(f, lettre);
+    e.xLettre = xb >= f.centreEcranX ? xb + 2 : xb - 2 - boite.x;
+    e.yLettre = yb >= f.centreEcranY ? yb + 2 : yb - 2 - boite.y;
     e.nombreGraduations = std::min<uint8_t>(s.nombreMarques, kMaxGraduations);
     for (int k = 0; k < e.nombreGraduations; ++k) {
         const TpointEntier& p = s.marques[std::size_t(k)];
@@ -236,16 +236,7 @@ bool elementSolideRond(TfigureKalmetra& f, int n, TElementSolide& s, TelementDes
 }
 
 bool elementTexte(const TfigureKalmetra& f, int n, TelementDessin& e) {
-    const TObjetFigure& o = objet(f, n);
-    e.x = int32_t(std::lround(valeurObjet(f, n, 1)));
-    e.y = int32_t(std::lround(valeurObjet(f, n, 2)));
-    std::string texte = texteEtiquetteObjet(f, n);
-    if (texte.empty()) texte = nomObjet(f, n);
-    e.texte = coupe(texte, 255);
-    e.largeur = int32_t(e.texte.size()) * kLargeurCaractere;
-    e.hauteur = kHauteurLigne;
-    e.decalage = 0;
-    (void)o;
+    construitElementTexte(f, n, e);
     return true;
 }
 

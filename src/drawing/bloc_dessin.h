@@ -45,7 +45,9 @@ struct TelementDessin {
     uint8_t type = 0; // TypeElementDessin
     uint8_t objet = 0;
 
-    // Point: position in pixels, label text. The label box is placed by the renderer.
+    // Point: position in pixels, label (the label text, or the name when
+    // aEtiquette is 0) and, when the name is shown, its box: top-left corner
+    // in xEtiquette, yEtiquette and size in largeur, hauteur (textes_dessin.h).
     int32_t x = 0, y = 0;
     int32_t xEtiquette = 0, yEtiquette = 0;
     uint8_t aEtiquette = 0;
@@ -72,7 +74,9 @@ struct TelementDessin {
     std::vector<uint8_t> areteCachee; // edges 1 to nombreAretes (index 0 unused)
     std::vector<TpartiesVisibles> aretes;
 
-    // Text: box in pixels, offset of the first line, text.
+    // Text: box in pixels (x, y the reference point of the first line, the
+    // box reaching decalage pixels above it), text as mathematical text.
+    // Point: the size of the label box.
     int32_t largeur = 0, hauteur = 0, decalage = 0;
     std::string texte;
 };

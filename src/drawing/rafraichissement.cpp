@@ -13,6 +13,7 @@
 #include "platform/contexte_dessin.h"
 #include "platform/contexte_dessin_table.h"
 #include "platform/image_bitmap.h"
+#include "platform/trace_enregistre.h"
 
 namespace km32 {
 
@@ -116,6 +117,11 @@ void repeintFigureDansContexte(TfigureKalmetra& f, platform::ContexteDessin& dc)
     {
         HandleTemporaire h(&dc);
         GardeValeur<uint32_t> courant(f.contexteDessin, h.handle);
+        // A copy that covers the whole of a recorded surface hides everything
+        // drawn there before: its recording then keeps this paint only.
+        const platform::Bitmap* surface = dc.bitmap();
+        if (dc.journal() && surface && surface->largeur() <= largeur && surface->hauteur() <= hauteur)
+            dc.journal()->primitives.clear();
         platform::copieBits(dc, 0, 0, largeur, hauteur, *memoire, 0, 0);
     }
     platform::selectionneBitmap(*memoire, ancien);

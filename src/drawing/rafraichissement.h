@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/figure.h"
+#include "platform/surfaces_fenetres.h"
 
 namespace km32 {
 
@@ -36,14 +37,14 @@ void fixeHauteurBandeau(TfigureKalmetra& f, int32_t hauteur);
 // Moves a text element's box, kept inside the band.
 void deplaceBoiteTexte(TfigureKalmetra& f, int n, int32_t x, int32_t y);
 
-// The device context of a window: the platform has no window surfaces of
-// its own, so a host (or a test) tells the painting where a window draws.
-// Returns null when the window has none.
+// The device context of a window: by default the window's surface of the
+// platform (surfaces_fenetres.h); a host or a test may give its own. Returns
+// null when the window has none.
 using ContexteDeFenetre = platform::ContexteDessin* (*)(uint32_t fenetre);
 // The painter of a figure: dessineFigure unless a test watches the paint.
 using DessinateurFigure = void (*)(TfigureKalmetra& f, platform::ContexteDessin& dc);
 struct TetatRafraichissement {
-    ContexteDeFenetre contexteDeFenetre = nullptr;
+    ContexteDeFenetre contexteDeFenetre = platform::contexteDeFenetre;
     DessinateurFigure dessine = dessineFigure;
 };
 TetatRafraichissement& etatRafraichissement();

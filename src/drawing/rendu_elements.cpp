@@ -82,7 +82,7 @@ void dessinePoint(TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& 
     }
     if (nomDessine(e.style) && f.nomsPointsAffiches) {
         SetTexteCoul(dc, 1, couleur);
-        dessineTexteEtiquette(f, dc, e, couleur);
+        dessineTexteEtiquette(dc, e, couleur);
     }
 }
 
@@ -197,9 +197,8 @@ void dessineElement(TfigureKalmetra& f, ContexteDessin& dc, int n) {
     const bool gros = utiliseGrosTexte(f, e.type);
     const GardeValeur<uint8_t> grosTexte(etat.grosTexte, gros ? 1 : 0);
     if (gros) {
-        const bool texteNumerote =
-            e.type == kDessinTexte ||
-            (e.type == kDessinPoint && aTexteEtiquette(f, e) && avecMarquesNumeriques(e.style));
+        const bool texteNumerote = e.type == kDessinTexte ||
+                                   (e.type == kDessinPoint && e.aEtiquette && avecMarquesNumeriques(e.style));
         SetFontTailleEtType(texteNumerote ? 3 : 2, texteNumerote ? kTypeGrasTQ : 0);
     }
     switch (e.type) {

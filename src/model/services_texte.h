@@ -1,6 +1,7 @@
 #pragma once
 // What the figure model needs of the figure text language. The text
 // subsystem defines these functions and the records declared incomplete here.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,5 +39,10 @@ std::string ligneDefinitionObjet(const TfigureKalmetra& f, int objet);
 std::string definitionObjetEnTexte(const TfigureKalmetra& f, int objet);
 std::string ecritLigneObjetLibre(const TfigureKalmetra& f, int objet);
 std::string ecritLigneStyleObjet(const TfigureKalmetra& f, int objet);
+
+// Replaces each "val(" item of a label text by the value it computes, the
+// text kept to capacite characters; echec tells that some value could not be
+// computed.
+void remplaceValeursDansTexte(const TfigureKalmetra& f, std::string& texte, std::size_t capacite, bool& echec);
 
 } // namespace km32

@@ -7,6 +7,7 @@
 #include "platform/entrees.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
+#include "platform/surfaces_fenetres.h"
 
 namespace km32::platform {
 
@@ -131,6 +132,7 @@ bool detruitFenetre(Fenetre f) {
     e.table.erase(f);
     purgeMessages(f, 0, 0);
     arreteMinuteriesDe(f);
+    oublieSurfaceFenetre(f);
     if (e.active == f) e.active = kAucuneFenetre;
     if (e.focus == f) e.focus = kAucuneFenetre;
     if (fenetreCapture() == f) oublieCapture();
@@ -397,6 +399,8 @@ int32_t appelleProcedure(Fenetre f, uint32_t message, uint32_t wParam, int32_t l
 
 void reinitialiseFenetres() {
     etat() = EtatFenetres{};
+    // Handles start again from 1: no surface may stay behind for a new window.
+    reinitialiseSurfacesFenetres();
 }
 
 } // namespace km32::platform

@@ -2,6 +2,7 @@
 #include "rendu_banc.h"
 
 #include "drawing/rendu_etiquettes.h"
+#include "drawing/textes_dessin.h"
 #include "drawing/rendu_figure.h"
 
 namespace km32::essai {
@@ -120,7 +121,7 @@ TEST_F(Rendu, PointMarkComesLastWithItsLabelWhereThePositionBitsSay) {
     p.x = 100;
     p.y = 80;
     p.etiquette = "A";
-    placeEtiquettePoint(f, p);
+    placeEtiquette(f, p);
     EXPECT_EQ(p.xEtiquette, 102);
     EXPECT_EQ(p.yEtiquette, 80 - haut() - 2);
 
@@ -141,7 +142,7 @@ TEST_F(Rendu, PointMarkComesLastWithItsLabelWhereThePositionBitsSay) {
 }
 
 TEST_F(Rendu, LabelBoxBesideItsPointByThePositionBits) {
-    const TtailleEtiquette t{20, 10};
+    const int32_t w = 20, h = 10;
     const int32_t x = 150, y = 100; // lower right quarter of 200 x 120
     struct Cas {
         uint16_t bits;
@@ -159,26 +160,29 @@ TEST_F(Rendu, LabelBoxBesideItsPointByThePositionBits) {
     for (const Cas& c : cas) {
         TstyleObjet s;
         s.drapeaux = c.bits;
-        int32_t lx = 0, ly = 0;
-        positionEtiquette(f, s, x, y, t, lx, ly);
-        EXPECT_EQ(lx, c.lx) << c.bits;
-        EXPECT_EQ(ly, c.ly) << c.bits;
+        const Point coin = positionEtiquette(s, x, y, w, h, 200, 120);
+        EXPECT_EQ(coin.x, c.lx) << c.bits;
+        EXPECT_EQ(coin.y, c.ly) << c.bits;
     }
     // With no bit, near the top-left corner: above and to the left.
-    int32_t lx = 0, ly = 0;
-    positionEtiquette(f, TstyleObjet{}, 30, 20, t, lx, ly);
-    EXPECT_EQ(lx, 30 - 22);
-    EXPECT_EQ(ly, 20 - 12);
+    const Point coin = positionEtiquette(TstyleObjet{}, 30, 20, w, h, 200, 120);
+    EXPECT_EQ(coin.x, 30 - 22);
+    EXPECT_EQ(coin.y, 20 - 12);
 }
 
 TEST_F(Rendu, NameSizeCountsPrimesAndSubscripts) {
     const int32_t l = larg(), h = haut();
-    EXPECT_EQ(tailleNomEtiquette("A").largeur, l);
-    EXPECT_EQ(tailleNomEtiquette("A").hauteur, h);
-    EXPECT_EQ(tailleNomEtiquette("A1").hauteur, h + h / 2);
-    EXPECT_EQ(tailleNomEtiquette("A'").hauteur, h);
-    EXPECT_EQ(tailleNomEtiquette("A'1").largeur, 2 * l);
-    EXPECT_EQ(tailleNomEtiquette("ABCDEFGHIJKL").largeur, 10 * l);
+    const auto taille = [&](const char* nom) {
+        TelementDessin e;
+        e.etiquette = nom;
+        return tailleEtiquette(f, e);
+    };
+    EXPECT_EQ(taille("A").x, l);
+    EXPECT_EQ(taille("A").y, h);
+    EXPECT_EQ(taille("A1").y, h + h / 2);
+    EXPECT_EQ(taille("A'").y, h);
+    EXPECT_EQ(taille("A'1").x, 2 * l);
+    EXPECT_EQ(taille("ABCDEFGHIJKL").x, 10 * l);
 }
 
 TEST_F(Rendu, DarkBackgroundSwapsBlackAndWhiteOnTheScreenOnly) {
