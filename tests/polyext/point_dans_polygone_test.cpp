@@ -229,6 +229,22 @@ TEST_F(PointDansPolygone, AHundredAndFirstPointIsRefusedAndAFreedSlotIsTakenAgai
     EXPECT_NE(objet(f, numero("M7")).emplacementSolide, 0);
 }
 
+TEST_F(PointDansPolygone, ARefusedRedefinitionGivesTheRecordBack) {
+    placeEn(0.2, 0.3);
+    const uint8_t slot = objet(f, M).emplacementSolide;
+    ASSERT_NE(slot, 0);
+    // I is built from M: the new definition is refused once installed, and
+    // the figure comes back as it was, M's record with it.
+    EXPECT_NE(ligne("M milieu du segment [IB]"), 0);
+    EXPECT_EQ(objet(f, M).codeConstruction, 189);
+    EXPECT_EQ(objet(f, M).emplacementSolide, slot);
+    ASSERT_TRUE(f.tableAnnexes->annexes[slot]);
+    EXPECT_NEAR(u(), 0.2, 1e-12);
+    const P3 p = placeEn(0.6, 0.1);
+    attendDansCarre(p, "after the refusal");
+    EXPECT_NEAR(u(), 0.6, 1e-12);
+}
+
 // Random draws: a trapezoid whose fan triangles differ in area, so that a
 // draw that chose the triangles evenly would not be uniform.
 class TirageDansPolygone : public PointDansPolygone {
