@@ -1,19 +1,10 @@
-// PLACEHOLDERS until the modules of the polygon extensions, the meshes, the function objects and the
-// prototypes exist: their tables are still empty records, so creating one allocates it, releasing frees it
-// and a copy copies the (empty) record. Each module replaces its part of this file.
+// PLACEHOLDERS until the modules of the meshes, the function objects and the
+// prototypes exist: their tables are still empty records, so creating one
+// allocates it, releasing frees it and a copy copies the (empty) record. Each
+// module replaces its part of this file.
 #include "model/registre_tables_annexes.h"
 
 namespace km32 {
-
-void creeTableAnnexes(std::unique_ptr<TtableAnnexes>& table) {
-    table = std::make_unique<TtableAnnexes>();
-}
-void libereTableAnnexes(std::unique_ptr<TtableAnnexes>& table) {
-    table.reset();
-}
-void copieTableAnnexes(const TtableAnnexes& source, TtableAnnexes& destination) {
-    destination = source;
-}
 
 void creeTableMaillages(std::unique_ptr<TtableMaillages>& table) {
     table = std::make_unique<TtableMaillages>();

@@ -22,15 +22,26 @@ struct SuppressionDonneesPolyedre {
 using PDonneesPolyedre = std::unique_ptr<TDonneesPolyedre, SuppressionDonneesPolyedre>;
 constexpr int kMaxEmplacementsPolyedres = 100;
 
-struct TtableAnnexes {}; // polygon extension records (TAnnexePolygone): polygon extensions module
+// The polygon extension table: the records of the free points in a polygon
+// (TAnnexePolygone), defined in model/annexes_polygones.h, which also defines
+// the deleter. Slots 1 to 100 (0 unused); an empty slot holds null.
+struct TAnnexePolygone;
+struct SuppressionAnnexePolygone {
+    void operator()(TAnnexePolygone* annexe) const noexcept;
+};
+using PAnnexePolygone = std::unique_ptr<TAnnexePolygone, SuppressionAnnexePolygone>;
+constexpr int kMaxEmplacementsAnnexes = 100;
+struct TtableAnnexes {
+    std::array<PAnnexePolygone, kMaxEmplacementsAnnexes + 1> annexes;
+};
 // Solid records of polyhedra, polygons and round solids; entries 1 to 100 (0 unused).
 struct TtableDesPolyedres {
     std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
     std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
 };
-struct TtableMaillages {};       // meshes (TMaillage): mesh module
-struct TtableDesFonctions {};    // function objects: function module
-struct TtableDesPrototypes {};   // user-defined constructions: prototype module
+struct TtableMaillages {};     // meshes (TMaillage): mesh module
+struct TtableDesFonctions {};  // function objects: function module
+struct TtableDesPrototypes {}; // user-defined constructions: prototype module
 // Per-object drawing data (objects 7 to 255) and the display list; their
 // records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
 // which also define the deleters.
@@ -57,17 +68,17 @@ struct TblocDessin {
     int32_t hauteurLegende = 0, ligneLegende = 0, hautLegende = 0, basLegende = 0;
     std::array<PElementDessin, 256> elements; // entries 7 to 255; null: nothing to draw
 };
-struct TtableTraces {};          // traces of objects 7 to 255: drawing
-struct TetatGlisser {};          // drag in progress: drawing
-struct TDialogueObjet {};        // open construction dialog: host
-struct TVariablesPartagees {};   // shared-variable record of the figure: host
+struct TtableTraces {};        // traces of objects 7 to 255: drawing
+struct TetatGlisser {};        // drag in progress: drawing
+struct TDialogueObjet {};      // open construction dialog: host
+struct TVariablesPartagees {}; // shared-variable record of the figure: host
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.
 struct TimageFond {
     std::string nomFichier;
     platform::Image image;
 };
-struct TobjetFenetreFigure {};   // the other window object the host keeps for the figure: host
+struct TobjetFenetreFigure {}; // the other window object the host keeps for the figure: host
 
 // View history (drawing): the three view angles of each remembered view,
 // positions 1 to nombre (entry 0 unused); courante is the view shown last.

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "base/texte.h"
+#include "model/annexes_polygones.h"
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/dependants.h"
 #include "model/evaluation_expression.h"
@@ -244,9 +245,10 @@ void affecteObjetLibre(const TfigureKalmetra& f, int k, double x, double y, doub
         ok = coordonneesDansPlan(f, P, Q, T, x, y, z, p1, p2);
         break;
     case 189:
-        // NOT BUILT YET: the coordinates of a point in a polygon come from
-        // the polygon's extension record, which has no contents yet.
-        ok = false;
+        // The target must lie in the polygon (within a millionth); its plane
+        // coordinates come from the point's extension record.
+        ok = pointDansSolide(f, P, x, y, z);
+        if (ok) coordonneesDansPolygoneAnnexe(f, k, p1, p2, x, y, z);
         break;
     case 206: {
         const TDonneesSphere* s = donneesDe<TDonneesSphere>(f, P);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/texte.h"
+#include "model/annexes_polygones.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
@@ -96,9 +97,16 @@ bool placeSuffisante(const TfigureKalmetra& f, TLigneAnalysee& ligne, int libere
     if (f.constantesUtilisees - constantesRendues + constantes > kMaxConstantes) return false;
     if (prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0 &&
         f.tableDesPolyedres) {
-        const int libres =
-            placesLibresPolyedres(*f.tableDesPolyedres) + (rendu.emplacementSolide != 0 ? 1 : 0);
+        const bool rendSolide = rendu.emplacementSolide != 0 && prendDonneesSolide(rendu.codeConstruction);
+        const int libres = placesLibresPolyedres(*f.tableDesPolyedres) + (rendSolide ? 1 : 0);
         if (libres == 0) return false;
+    }
+    // A point free in a polygon takes an extension slot (or the one of the
+    // point of the same construction it redefines).
+    if (o.codeConstruction == kPointLibreDansPolygone && f.tableAnnexes) {
+        const bool rendAnnexe =
+            rendu.emplacementSolide != 0 && rendu.codeConstruction == kPointLibreDansPolygone;
+        if (!rendAnnexe && placeLibreAnnexe(*f.tableAnnexes) == 0) return false;
     }
     return true;
 }
@@ -109,8 +117,10 @@ void place(TfigureKalmetra& f, TLigneAnalysee& ligne, std::span<const uint8_t> p
     o.emplacementSolide = 0;
     if (prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0)
         o.emplacementSolide = ajouteDonneesPolyedre(f, o.nature);
-    // Extension records (code 189), meshes (218, 219) and function slots
-    // (kinds 9, 22 to 24) have no tables of their own yet: no slot is taken.
+    else if (o.codeConstruction == kPointLibreDansPolygone)
+        o.emplacementSolide = ajouteAnnexe(f, kGenreAnnexePolygone);
+    // Meshes (218, 219) and function slots (kinds 9, 22 to 24) have no
+    // tables of their own yet: no slot is taken.
 
     o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
     for (int k = 1; k <= o.nombreValeurs; ++k)

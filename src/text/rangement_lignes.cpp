@@ -4,6 +4,7 @@
 
 #include "base/erreur.h"
 #include "base/texte.h"
+#include "model/annexes_polygones.h"
 #include "model/catalogue.h"
 #include "model/solides/polyedres.h"
 #include "text/ligne_creation.h"
@@ -160,12 +161,12 @@ void oteDonneesObjet(TfigureKalmetra& f, int k) {
         o.nombreEchantillons = 0;
     }
     if (o.emplacementSolide != 0) {
-        // Extension records (free point in a polygon) and meshes (graphs and
-        // loci of two pilots) have no table of their own yet: only the slot
-        // is cleared for them.
-        if (o.codeConstruction != construction::kPointLibreDansPolygone &&
-            o.codeConstruction != construction::kGraphe &&
-            o.codeConstruction != construction::kLieuDeuxPilotes)
+        // Meshes (graphs and loci of two pilots) have no table of their own
+        // yet: only the slot is cleared for them.
+        if (o.codeConstruction == construction::kPointLibreDansPolygone)
+            oteAnnexe(f, o.emplacementSolide);
+        else if (o.codeConstruction != construction::kGraphe &&
+                 o.codeConstruction != construction::kLieuDeuxPilotes)
             oteDonneesPolyedre(f, o.emplacementSolide);
         o.emplacementSolide = 0;
     }

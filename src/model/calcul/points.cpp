@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "model/annexes_polygones.h"
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/geometrie.h"
 #include "model/calcul/parametres.h"
@@ -234,6 +235,9 @@ bool calculeSelonCode(TfigureKalmetra& f, int n, uint8_t code) {
     case c::kPointLibreDansPlan:
         pointDeCoordonneesDansPlan(f, P[1], P[2], n, P[3]);
         return true;
+    case c::kPointLibreDansPolygone:
+        calculePointLibreDansPolygone(f, n);
+        return !objet(f, n).nonDefini;
 
     // Points given by parameters.
     case c::kPointAbscisseDansRepere:

@@ -175,7 +175,7 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kCoteVecteur, kNombre, true},
     {c::kSymetriePlan, kTransformation, true},
     {c::kCylindre, kSolide, true},
-    {c::kPointLibreDansPolygone, kPlusTard},
+    {c::kPointLibreDansPolygone, kPoint},
     {c::kPlanParalleleDroites, kPlan, true},
     {c::kPlanNomme, kPlan, true},
     {c::kProjeteParallelement, kPoint},
