@@ -496,16 +496,13 @@ const TableScripts& tableScripts() {
             s.entierDans(2, 2, 3, 40, kErreurNombreSommets, 4);
         });
         script({213}, [](Script& s) { pointsEtSolides(s, false); });
-        script(
-            {214},
-            [](Script& s) {
-                s.e(62, 1);
-                analyseEquation(s.f, s.L);
-                if (s.verifiable(2) && s.verifiable(3) && s.verifiable(4) && s.v(5) == s.v(8) &&
-                    s.v(6) == s.v(8) && s.v(7) == s.v(8))
-                    s.signale(kErreurCoefficientsNuls, 1);
-            },
-            GenreScript::EnAttente);
+        script({214}, [](Script& s) {
+            s.e(62, 1);
+            analyseEquation(s.f, s.L);
+            if (s.verifiable(2) && s.verifiable(3) && s.verifiable(4) && s.v(5) == s.v(8) &&
+                s.v(6) == s.v(8) && s.v(7) == s.v(8))
+                s.signale(kErreurCoefficientsNuls, 1);
+        });
         script({216}, [](Script& s) { s.e(77, 1), s.e(107, 1), s.e(109, 1, 1); });
         script({217}, [](Script& s) { s.e(77, 1), s.e(107, 1), s.e(108, 1), s.e(110, 1, 1); });
 

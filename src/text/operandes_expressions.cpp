@@ -10,6 +10,7 @@
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
+#include "model/texte_math.h"
 #include "text/ligne_creation.h"
 #include "text/noms_objets.h"
 #include "text/operandes_objets.h"
@@ -349,6 +350,109 @@ void evalueListeExpressions(const TfigureKalmetra& f, std::string_view texte, ui
         evalueExpressionTexte(f, element, mode, e, valeurs[nombre]);
         if (e != 0 && (estRefus(e) || erreur == 0)) erreur = e;
     }
+}
+
+namespace {
+
+// A point in math text: its name, which is also its one scalar.
+std::string pointEnTexteMath(const TfigureKalmetra& f, uint8_t point) {
+    const std::string nom = nomObjet(f, point);
+    return "\\" + nom + ";s:" + nom + "\\";
+}
+
+// The items of a list in math text, each one a point (when points are
+// allowed and the item names one) or an expression.
+void listeEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax, uint16_t& erreur,
+                      bool points) {
+    erreur = 0;
+    std::string reste = listeHorsParentheses(texte);
+    if (reste.empty()) {
+        texte = reste;
+        erreur = kErreurDonneeManquante;
+        return;
+    }
+    std::string resultat;
+    while (!reste.empty()) {
+        const std::size_t blanc = premierBlancHorsParentheses(reste, reste.size());
+        const std::size_t longueur = blanc == 0 ? reste.size() : blanc - 1;
+        std::string element = reste.substr(0, longueur);
+        uint8_t point = 0;
+        if (points) {
+            erreur = 0;
+            numeroPointDeNom(f, element, 4, point, erreur);
+        }
+        if (points && !estRefus(erreur) && point != 0) {
+            resultat += " " + pointEnTexteMath(f, point);
+        } else {
+            ecritExpressionEnTexteMath(f, element, 255, erreur);
+            if (estRefus(erreur)) {
+                texte = coupe(reste, longueurMax);
+                return;
+            }
+            resultat += " " + element;
+        }
+        reste.erase(0, blanc == 0 ? reste.size() : blanc);
+        resultat = coupe(resultat, 255);
+    }
+    texte = coupe(resultat, longueurMax);
+}
+
+} // namespace
+
+void listePointsPonderesEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax,
+                                    uint16_t& erreur) {
+    erreur = 0;
+    if (texte.empty()) {
+        erreur = kErreurDonneeManquante;
+        return;
+    }
+    std::string resultat;
+    for (;;) {
+        std::size_t debut = 0;
+        while (debut < texte.size() && (texte[debut] == ' ' || texte[debut] == ','))
+            ++debut;
+        texte.erase(0, debut);
+        if (texte.empty()) break;
+        const std::size_t p = finPremierGroupeParentheses(texte);
+        if (p == 0) {
+            erreur = kErreurSyntaxeExpression;
+            return;
+        }
+        std::string element = coupe(std::string_view(texte).substr(0, p - 1), 80);
+        texte.erase(0, p - 1);
+        if (element[0] != '(') {
+            erreur = kErreurSyntaxeExpression;
+            return;
+        }
+        element = element.size() >= 2 ? element.substr(1, element.size() - 2) : std::string();
+        if (element.empty()) {
+            erreur = kErreurDonneeManquante;
+            return;
+        }
+        const std::size_t virgule = premiereVirguleHorsParentheses(element);
+        if (virgule == std::string::npos) {
+            erreur = kErreurSyntaxeExpression;
+            return;
+        }
+        uint8_t point = 0;
+        numeroPointDeNom(f, std::string_view(element).substr(0, virgule), 4, point, erreur);
+        if (estRefus(erreur)) return;
+        std::string coefficient = element.substr(virgule + 1);
+        ecritExpressionEnTexteMath(f, coefficient, 255, erreur);
+        if (estRefus(erreur)) return;
+        resultat = coupe(resultat + " (" + pointEnTexteMath(f, point) + "," + coefficient + ")", 255);
+    }
+    texte = coupe(resultat, longueurMax);
+}
+
+void listePointsEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax,
+                            uint16_t& erreur) {
+    listeEnTexteMath(f, texte, longueurMax, erreur, true);
+}
+
+void listeExpressionsEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax,
+                                 uint16_t& erreur) {
+    listeEnTexteMath(f, texte, longueurMax, erreur, false);
 }
 
 void analyseDefinitionDeSuite(const TfigureKalmetra& f, TLigneAnalysee& ligne) {

@@ -54,6 +54,20 @@ void litBornes(const TfigureKalmetra& f, TLigneAnalysee& ligne, std::string_view
 void evalueListeExpressions(const TfigureKalmetra& f, std::string_view texte, uint8_t mode,
                             std::array<double, 41>& valeurs, uint8_t& nombre, uint16_t& erreur);
 
+// Math-text forms of the same lists, shown while a dialog prepares its
+// fields: the text is replaced by its math text cut to longueurMax (a point
+// P as "\P;s:P\", an expression through ecritExpressionEnTexteMath). On
+// the first refusal the text holds what was not yet read.
+// "(A,2) (B,1)": 539 for an empty text, 563 for a malformed item.
+void listePointsPonderesEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax,
+                                    uint16_t& erreur);
+// "A B 2*k": each item a point name or an expression.
+void listePointsEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax,
+                            uint16_t& erreur);
+// "1 k+2": each item an expression.
+void listeExpressionsEnTexteMath(const TfigureKalmetra& f, std::string& texte, std::size_t longueurMax,
+                                 uint16_t& erreur);
+
 // The defining expression of a sequence (constructions 101 to 103): the
 // argument text holds the definition, ";" and the one-letter name last.
 void analyseDefinitionDeSuite(const TfigureKalmetra& f, TLigneAnalysee& ligne);

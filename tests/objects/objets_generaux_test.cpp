@@ -60,7 +60,8 @@ TEST_F(ObjetsGeneraux, PlaneByEquationInAFrame) {
     const int O = point(1, 1, 1);
     const int R = calcule(c::kRepere, {O}, {0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1});
     ASSERT_TRUE(defini(R));
-    const int P = calcule(c::kPlanEquation, {R}, {0, 0, 0, 0, 1, 0, 0, -1});
+    // X - 1 at (1,0,0), (0,1,0), (0,0,1) and (0,0,0).
+    const int P = calcule(c::kPlanEquation, {R}, {0, 0, 0, 0, 0, -1, -1, -1});
     ASSERT_TRUE(defini(P));
     surLePlan(P, {3, 0, 0});
     surLePlan(P, {3, -5, 7});

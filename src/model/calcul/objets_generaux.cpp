@@ -98,10 +98,12 @@ void planDeuxDroites(TfigureKalmetra& f, int n, const Tparents& p) {
 
 // a x + b y + c z + d = 0 in frame P1.
 void planEquation(TfigureKalmetra& f, int n, const Tparents& p) {
+    // Values 5 to 8 are the equation's values at (1,0,0), (0,1,0), (0,0,1)
+    // and (0,0,0): the coefficients are their differences with the last.
     for (int k = 2; k <= 5; ++k)
         if (!lisParametre(f, n, k, k + 3)) return;
-    const double a = valeurObjet(f, n, 5), b = valeurObjet(f, n, 6), cc = valeurObjet(f, n, 7),
-                 d = valeurObjet(f, n, 8);
+    const double d = valeurObjet(f, n, 8), a = valeurObjet(f, n, 5) - d, b = valeurObjet(f, n, 6) - d,
+                 cc = valeurObjet(f, n, 7) - d;
     const V3 coefficients{a, b, cc};
     if (norme(coefficients) < 1e-10) return rendIndefini(f, n, raisonObjet::kCoefficientsNuls);
     V3 q, Q, u, U, V;
