@@ -14,6 +14,9 @@ namespace km32 {
 
 namespace {
 
+// Folders end at a backslash, and on this platform at a slash too.
+constexpr const char* kSeparateurs = "\\/";
+
 void fixeDernierRepertoire(std::string_view repertoire) {
     uint8_t* champ = TQTableDesVariablesPartagees()->dernierRepertoire;
     const std::size_t n = std::min<std::size_t>(repertoire.size(), 255);
@@ -29,7 +32,7 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     if (texte.find('\0') != std::string::npos) return 1;
     if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return 1;
     if (figureSansHote(f)) {
-        const std::size_t barre = nomFichier.find_last_of('\\');
+        const std::size_t barre = nomFichier.find_last_of(kSeparateurs);
         // A name without folder leaves the last save directory as it was.
         if (barre != std::string_view::npos) fixeDernierRepertoire(nomFichier.substr(0, barre + 1));
     }
@@ -43,7 +46,7 @@ std::string nomNuDeFichier(std::string_view nomFichier) {
     if (point != std::string::npos) nom.erase(point);
     const std::size_t deuxPoints = nom.find(':');
     if (deuxPoints != std::string::npos) nom.erase(0, deuxPoints + 1);
-    const std::size_t barre = nom.find_last_of('\\');
+    const std::size_t barre = nom.find_last_of(kSeparateurs);
     if (barre != std::string::npos) nom.erase(0, barre + 1);
     return nom;
 }

@@ -14,8 +14,8 @@ namespace km32 {
 // host window the folder of the file becomes the last save directory.
 int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f);
 
-// The bare name of a file: no folder, no drive, no extension
-// ("C:\Figures\cube.k3v" -> "cube").
+// The bare name of a file: no folder ("\" or "/"), no drive, no extension
+// ("C:\Figures\cube.k3v" -> "cube"); a name without "." keeps its end.
 std::string nomNuDeFichier(std::string_view nomFichier);
 
 // Saves figure numero under the file name: 0 on success (the figure takes
