@@ -163,6 +163,12 @@ KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne)
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
 /* The figure written as text (CR LF lines) in a block. */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
+/* Saves the figure text into the file (Windows-1252 name): 0 when written,
+ * 1 when not (the old file is then left as it was). After a save the
+ * figure takes the file as its path and is no longer modified. */
+KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
+/* 1 when the figure exists and has changes that are not saved, else 0. */
+KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
 
 /* ------------------------------------------------------------------------
  * Functions of the sibling plane-geometry library, exported unchanged.

@@ -150,6 +150,32 @@ int rendu(const char* figure, const std::string& texte, int argc, char** argv) {
     return kEchec;
 }
 
+// The figure read into a figure of its own, then written back as text by
+// the library and printed in UTF-8 with the terminal's line ends.
+int texteEcrit(const std::string& texte) {
+    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), "");
+    if (numero <= 0) {
+        std::fputs("km32: text: no figure could be created\n", stderr);
+        return kEchec;
+    }
+    const uint32_t bloc = KMTexteFigure(numero);
+    const char* contenu = bloc ? KMContenuBloc(bloc) : nullptr;
+    std::string ecrit = contenu ? contenu : "";
+    if (bloc) KMLibereBloc(bloc);
+    KMdetruitFigureMeme(numero);
+    if (ecrit.empty()) {
+        std::fputs("km32: text: the library wrote no text\n", stderr);
+        return kEchec;
+    }
+    std::string sortie;
+    sortie.reserve(ecrit.size() + 1);
+    for (std::size_t i = 0; i < ecrit.size(); ++i)
+        if (!(ecrit[i] == '\r' && i + 1 < ecrit.size() && ecrit[i + 1] == '\n')) sortie += ecrit[i];
+    sortie += '\n';
+    std::fputs(km32cli::utf8DeWindows1252(sortie).c_str(), stdout);
+    return kSucces;
+}
+
 int commandeDeFigure(std::string_view commande, int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "km32: %s: a figure file is needed\n\n%s", argv[1], kUsage);
@@ -163,6 +189,13 @@ int commandeDeFigure(std::string_view commande, int argc, char** argv) {
     // The text in the library's own characters.
     const std::string texte = km32cli::texteFigureDeFichier(octets);
     if (commande == "render") return rendu(argv[2], texte, argc, argv);
+    if (commande == "text") {
+        if (argc > 3) {
+            std::fprintf(stderr, "km32: text: unexpected argument '%s'\n\n%s", argv[3], kUsage);
+            return kErreurUsage;
+        }
+        return texteEcrit(texte);
+    }
     std::fprintf(stderr, "km32: the command '%.*s' is not available yet\n", int(commande.size()),
                  commande.data());
     return kEchec;

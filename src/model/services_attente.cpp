@@ -82,13 +82,10 @@ uint16_t commandeDeCodeMenu(const std::string&) {
     return 0;
 }
 // Text language: a whole text replaces the figure by a reset and a run of
-// its lines; the writer writes nothing.
+// its lines.
 void appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool) {
     reinitialiseFigure(f);
     executeTexteDeFigure(f, texte, 1);
-}
-std::string ecritTexteFigure(const TfigureKalmetra&) {
-    return {};
 }
 
 } // namespace km32

@@ -123,6 +123,11 @@ void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
             l.erreur = 0;
             return;
         }
+        // The line gives the variable's value; what is stored is its
+        // parameter in the interval.
+        if (erreur == 0)
+            for (int k = 0; k < 3; ++k)
+                p[k] = q[k];
         break;
     }
     default:

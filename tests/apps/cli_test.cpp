@@ -56,7 +56,7 @@ TEST_F(Cli, CommandsAndTheirStatus) {
         {"render", 2, "a figure file is needed"},
         {"render /nonexistent/cube.k3v -o x.png", 1, "cannot read the figure file '/nonexistent/cube.k3v'"},
         {"values /", 1, "cannot read the figure file '/'"},
-        {"text '" + exemple + "'", 1, "'text' is not available yet"},
+        {"text '" + exemple + "'", 0, "A point libre dans l'espace"},
         {"test '" + exemple + "' \"Les points A, B et C sont align\xC3\xA9s\"", 1, "not available yet"},
     };
     for (const Cas& c : cas) {

@@ -1,0 +1,443 @@
+#include "text/ecriture_figure.h"
+
+#include <cmath>
+#include <vector>
+
+#include "base/texte.h"
+#include "model/objets_figure.h"
+#include "model/nombres_texte.h"
+#include "model/services_texte.h"
+#include "phrases/phrase.h"
+#include "phrases/phrase_messages.h"
+#include "sibling/table_partagee.h"
+#include "text/lignes_figure_texte.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
+const std::string kFinDeLigne = "\r\n";
+
+// The text being written and the writer's working parameter.
+struct Ecriture {
+    const TfigureKalmetra& f;
+    std::string texte;
+    std::string parametre;
+
+    void ajouteTexte(const std::string& t) { texte += t; }
+    void ligneVide() { texte += kFinDeLigne; }
+    void ajouteLigneDePhrase(uint16_t phrase) { texte += kFinDeLigne + phraseDeNumero(phrase); }
+    void ajouteNomALaListe(const std::string& nom, const std::string& separateur = ", ") {
+        if (!parametre.empty()) parametre += coupe(separateur, 10);
+        parametre += coupe(nom, 80);
+    }
+    void ecritLigneDeParametre(uint16_t phrase) {
+        texte += ligneDePhraseAvecParametres(phrase, parametre, 0);
+        parametre.clear();
+    }
+    void ligne(uint16_t phrase, const std::string& parametres, uint8_t indentation = 0) {
+        texte += ligneDePhraseAvecParametres(phrase, parametres, indentation);
+    }
+    // Names written in lines of at least 61 characters, the last excepted;
+    // the lines after the first use phraseSuite.
+    void listeEnMorceaux(const std::vector<std::string>& noms, uint16_t phrase, uint16_t phraseSuite) {
+        parametre.clear();
+        bool premiere = true;
+        for (const std::string& nom : noms) {
+            ajouteNomALaListe(nom);
+            if (parametre.size() > 60) {
+                ecritLigneDeParametre(premiere ? phrase : phraseSuite);
+                premiere = false;
+            }
+        }
+        if (!parametre.empty()) ecritLigneDeParametre(premiere ? phrase : phraseSuite);
+    }
+};
+
+template <typename Condition> bool unObjetDe(const TfigureKalmetra& f, int debut, Condition c) {
+    for (int i = debut; i <= f.nombreObjets; ++i)
+        if (c(objet(f, i), i)) return true;
+    return false;
+}
+
+template <typename Condition>
+std::vector<std::string> nomsNotation(const TfigureKalmetra& f, int debut, Condition c) {
+    std::vector<std::string> noms;
+    for (int i = debut; i <= f.nombreObjets; ++i)
+        if (c(objet(f, i), i)) noms.push_back(nomObjetNotation(f, i));
+    return noms;
+}
+
+bool estProtegeSimple(const TObjetFigure& o) {
+    return estProtege(o) && !protegeSaufRedefinition(o) && !protegeARappelLimite(o);
+}
+
+bool estConvexeLimitant(uint8_t code) {
+    switch (code) {
+    case 35:
+    case 36:
+    case 135:
+    case 138:
+    case 146:
+    case 147:
+    case 150:
+    case 151:
+    case 155:
+    case 156:
+    case 172:
+    case 173:
+    case 174:
+    case 176:
+    case 181:
+    case 188:
+    case 197:
+    case 201:
+    case 232:
+        return true;
+    default:
+        return (code >= 209 && code <= 213) || (code >= 249 && code <= 254);
+    }
+}
+
+// A plane kept as three object bytes: the first object's name when the
+// second byte is 0, else the three names glued.
+std::string nomPlanEnregistre(const TfigureKalmetra& f, const TenregistrementVue& plan) {
+    if (plan.octets[1] == 0) return nomObjet(f, plan.octets[0]);
+    return nomObjet(f, plan.octets[0]) + nomObjet(f, plan.octets[1]) + nomObjet(f, plan.octets[2]);
+}
+
+void ecritEntete(Ecriture& e) {
+    const uint16_t langue = TQTableDesVariablesPartagees()->langueAppliquee;
+    const uint16_t entete = langue == kLangueAnglaise ? 2255 : langue == kLangueAllemande ? 2256 : 2254;
+    e.ajouteTexte(phraseDeNumero(entete));
+    e.ligne(2207, texteDeReel(e.f.versionTexte));
+    e.ligneVide();
+}
+
+void ecritVue(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    e.ligne(2205, texteDeReel(f.uniteSurPetiteDimension));
+    e.ajouteTexte(ecritLigneRotations(f));
+    if (std::fabs(f.fractionsCentre[0] - 0.5) > 0.01 || std::fabs(f.fractionsCentre[1] - 0.5) > 0.01)
+        e.ajouteTexte(ecritLignePosition(f));
+    if (f.projectionOblique) e.ajouteLigneDePhrase(2238);
+    if (std::fabs(f.parametresOblique[0] + 0.3) > 0.001 || std::fabs(f.parametresOblique[1] + 0.3) > 0.001)
+        e.ajouteTexte(ecritLigneProjection(f));
+    if (estDessine(objet(f, 1).style)) e.ajouteLigneDePhrase(2233);
+    for (int i = 7; i <= 10; ++i)
+        e.ajouteTexte(ecritLigneStyleObjet(f, i));
+}
+
+bool regroupe(const TObjetFigure& o) {
+    return etatEcritureFigure().textesEtTouchesRegroupes &&
+           (o.nature == kNatureAffichage || o.nature == kNatureCommande);
+}
+
+void ecritObjets(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    if (f.nombreObjets > kObjetsPredefinis) e.ligneVide();
+    TEnsembleObjets differes;
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (regroupe(o)) continue;
+        e.ajouteTexte(definitionObjetEnTexte(f, i));
+        if (estObjetLibre(o)) {
+            e.ajouteTexte(ecritLigneObjetLibre(f, i));
+            e.ajouteTexte(ecritLignePasClavier(f, i));
+        }
+        if (estObjetDessinable(o)) {
+            const bool apres = i < o.sourcesCouleur[0] || i < o.sourcesCouleur[1] || i < o.sourcesCouleur[2];
+            if (apres)
+                differes.set(std::size_t(i));
+            else
+                e.ajouteTexte(ecritLigneStyleObjet(f, i));
+        }
+        if (o.codeConstruction == 128)
+            for (const std::string& l : ecritLignesValeursFonction(f, i))
+                e.ajouteTexte(l);
+    }
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+        if (differes.test(std::size_t(i))) e.ajouteTexte(ecritLigneStyleObjet(f, i));
+}
+
+void ecritAffichagesEtTouches(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    const bool regroupes = etatEcritureFigure().textesEtTouchesRegroupes;
+    const bool aDesTextes = unObjetDe(
+        f, kPremierUtilisateur, [](const TObjetFigure& o, int) { return o.nature == kNatureAffichage; });
+    if (f.hauteurZoneAffichages > 0) {
+        e.ligneVide();
+        e.ligne(2210, texteDeReel(f.hauteurZoneAffichages));
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+            if (objet(f, i).nature != kNatureAffichage) continue;
+            if (regroupes) {
+                e.ajouteTexte(definitionObjetEnTexte(f, i));
+                e.ajouteTexte(ecritLigneStyleObjet(f, i));
+            }
+            e.ligne(2222,
+                    coupe(nomObjet(f, i), 80) + ";" + texteDeReel(valeurObjet(f, i, 1)) + ";" +
+                        texteDeReel(valeurObjet(f, i, 2)),
+                    3);
+        }
+    } else if (regroupes && aDesTextes) {
+        // Text objects without a display zone are still written: leaving
+        // them out would lose them.
+        e.ligneVide();
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+            if (objet(f, i).nature != kNatureAffichage) continue;
+            e.ajouteTexte(definitionObjetEnTexte(f, i));
+            e.ajouteTexte(ecritLigneStyleObjet(f, i));
+        }
+    }
+    if (unObjetDe(f, kPremierUtilisateur,
+                  [](const TObjetFigure& o, int) { return o.nature == kNatureCommande; })) {
+        e.ligneVide();
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+            const TObjetFigure& o = objet(f, i);
+            if (o.nature != kNatureCommande) continue;
+            if (regroupes) e.ajouteTexte(definitionObjetEnTexte(f, i));
+            if (o.codeConstruction == 66 || o.codeConstruction == 149) {
+                std::string valeurs;
+                for (int k = 1; k <= o.nombreValeurs; ++k)
+                    valeurs += (k == 1 ? "" : " ") + texteDeReel(valeurObjet(f, i, k));
+                e.ligne(2223, coupe(nomObjet(f, i), 80) + ";" + valeurs, 3);
+            }
+        }
+    }
+}
+
+void ecritListesDObjets(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    const auto noms = [&](auto condition) {
+        std::vector<std::string> r;
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+            if (condition(objet(f, i))) r.push_back(nomObjet(f, i));
+        return r;
+    };
+    const auto enBoucle =
+        noms([](const TObjetFigure& o) { return estVariableLibre(o) && pilotageEnBoucle(o); });
+    if (!enBoucle.empty()) {
+        e.ligneVide();
+        e.listeEnMorceaux(enBoucle, 2217, 2217);
+    }
+    const auto bloques =
+        noms([](const TObjetFigure& o) { return estObjetLibre(o) && estObjetLibreBloque(o); });
+    if (!bloques.empty()) {
+        e.ligneVide();
+        e.listeEnMorceaux(bloques, 2211, 2211);
+    }
+    if (f.objetLibreActif != 0) {
+        e.ligneVide();
+        e.ligne(2209, coupe(nomObjet(f, f.objetLibreActif), 80));
+    }
+    if (f.ensembleTrace.any()) {
+        const auto traces = nomsNotation(f, kPremierUtilisateur, [&](const TObjetFigure&, int i) {
+            return f.ensembleTrace.test(std::size_t(i));
+        });
+        if (!traces.empty()) {
+            e.ligneVide();
+            e.listeEnMorceaux(traces, 2247, 2249);
+        }
+    }
+    const bool limites = unObjetDe(
+        f, 4, [](const TObjetFigure& o, int) { return estObjetDessinable(o) && o.objetLimite != 0; });
+    if (limites) {
+        e.ligneVide();
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+            if (!estConvexeLimitant(objet(f, i).codeConstruction)) continue;
+            std::string liste;
+            for (int j = 4; j <= f.nombreObjets; ++j) {
+                const TObjetFigure& o = objet(f, j);
+                if (estObjetDessinable(o) && o.objetLimite == i)
+                    liste += (liste.empty() ? "" : ", ") + nomObjetNotation(f, j);
+            }
+            if (!liste.empty()) e.ligne(2216, coupe(nomObjet(f, i), 80) + ";" + coupe(liste, 255));
+        }
+    }
+}
+
+void ecritReglages(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    if (const std::string l = ecritLigneDoubleCadre(f); !l.empty()) {
+        e.ligneVide();
+        e.ajouteTexte(l);
+    }
+    if (f.valeurImpression > 0) {
+        e.ligneVide();
+        e.ajouteTexte(ecritLigneImpression(f));
+    }
+    if (f.valeurCopie > 0) {
+        e.ligneVide();
+        e.ajouteTexte(ecritLigneCopieAjustee(f));
+    }
+    if (f.repereParDefaut > kObjetsPredefinis) {
+        e.ligneVide();
+        e.ligne(2214, coupe(nomObjet(f, f.repereParDefaut), 80));
+    }
+    if (f.uniteLongueurParDefaut > kObjetsPredefinis) {
+        e.ligneVide();
+        e.ligne(2215, coupe(nomObjet(f, f.uniteLongueurParDefaut), 80));
+    }
+    if (f.anglesEnDegresParDefaut) {
+        e.ligneVide();
+        e.ajouteLigneDePhrase(2228);
+    }
+    if (f.pasClavier != 5) {
+        e.ligneVide();
+        e.ajouteTexte(ecritLignePasDeRotation(f));
+    }
+
+    const auto liste = [&](int debut, auto condition, uint16_t phrase) {
+        const auto noms = nomsNotation(f, debut, [&](const TObjetFigure& o, int) { return condition(o); });
+        if (noms.empty()) return;
+        e.ligneVide();
+        e.listeEnMorceaux(noms, phrase, phrase);
+    };
+    liste(kPremierUtilisateur, estProtegeSimple, 2213);
+    liste(
+        kPremierUtilisateur, [](const TObjetFigure& o) { return protegeARappelLimite(o); }, 2258);
+    liste(
+        kPremierUtilisateur, [](const TObjetFigure& o) { return protegeSaufRedefinition(o); }, 2257);
+    liste(
+        1, [](const TObjetFigure& o) { return accesInterdit(o); }, 2212);
+
+    if (f.reglageNonValidesEcrit) e.ajouteLigneDePhrase(f.defautObjetsNonValides ? 2262 : 2261);
+    if (f.importationActive) e.ajouteLigneDePhrase(2248);
+    if (f.importationRotations) e.ajouteLigneDePhrase(2307);
+    if (f.exportationRotations) e.ajouteLigneDePhrase(2309);
+    if (f.filDeFer) e.ajouteLigneDePhrase(2230);
+    if (f.partiesCacheesPointillees) e.ajouteLigneDePhrase(2231);
+    if (!f.nomsPointsAffiches) e.ajouteLigneDePhrase(2221);
+
+    const TenregistrementVue& face = f.enregistrementsVue[0];
+    if (face.octets[0] != 0) {
+        e.ligneVide();
+        e.ligne(2240, nomPlanEnregistre(f, face) + ";" + texteDeReel(f.entiersVue[0]));
+    }
+    const TenregistrementVue& isole = f.enregistrementsVue[1];
+    if (f.reglagePlanIsole) {
+        e.ligneVide();
+        e.ligne(2242, nomPlanEnregistre(f, isole));
+    } else if (isole.octets[0] != 0) {
+        e.ligneVide();
+        e.ligne(2241, nomPlanEnregistre(f, isole));
+    }
+    if (f.planDeFaceMaintenu) e.ajouteLigneDePhrase(2243);
+    if (f.cadrageInterdit) e.ajouteLigneDePhrase(2229);
+    if (!f.changementVuePermis) e.ajouteLigneDePhrase(2246);
+    if (f.intervalleHorloge != 100) {
+        e.ligneVide();
+        e.ligne(2227, texteDeReel(f.intervalleHorloge));
+    }
+    if (f.drapeauCouleurFond) {
+        e.ligneVide();
+        e.ligne(2270, texteCouleurRVB(f.couleurFond));
+    }
+}
+
+void ecritPointsEtEtiquettes(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    bool premiere = true;
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (o.codeConstruction != 132 || o.pointColle == 0) continue;
+        if (premiere) e.ligneVide();
+        premiere = false;
+        e.ligne(2260, coupe(nomObjet(f, i), 80) + ";" + coupe(nomObjet(f, o.pointColle), 80));
+    }
+    premiere = true;
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (o.nature != kNaturePoint) continue;
+        const std::string etiquette = texteEtiquetteObjet(f, i);
+        if (etiquette.empty()) continue;
+        if (premiere) e.ligneVide();
+        premiere = false;
+        e.ligne(avecMarquesNumeriques(o.style) ? 2002 : 2001, coupe(nomObjet(f, i) + ";" + etiquette, 161));
+    }
+    const std::vector<std::string> options = ecritLignesOptionsInterdites(f);
+    if (!options.empty()) e.ligneVide();
+    for (const std::string& l : options)
+        e.ajouteTexte(l);
+}
+
+void ecritFin(Ecriture& e) {
+    const TfigureKalmetra& f = e.f;
+    if (f.grosCaracteres) e.ajouteLigneDePhrase(2263);
+    if (f.lignesDifferees) {
+        std::size_t p = 0;
+        for (;;) {
+            const std::string l = ligneSupplementaireSuivante(*f.lignesDifferees, p);
+            if (l.empty()) break;
+            e.ajouteTexte(kFinDeLigne + l);
+        }
+    }
+    e.ligneVide();
+    if (f.texteCommentaire) {
+        e.ajouteLigneDePhrase(2251);
+        e.ajouteTexte(kFinDeLigne + *f.texteCommentaire);
+    }
+    e.ajouteLigneDePhrase(2245);
+}
+
+} // namespace
+
+EtatEcritureFigure& etatEcritureFigure() {
+    static EtatEcritureFigure e;
+    return e;
+}
+
+void reinitialiseEcritureFigure() {
+    etatEcritureFigure() = EtatEcritureFigure{};
+}
+
+std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
+    while (p < t.size() && (t[p] == ' ' || t[p] == '\t' || t[p] == '\r' || t[p] == '\n'))
+        ++p;
+    if (p >= t.size() || t[p] == '\0') return {};
+    std::size_t fin = p;
+    while (fin < t.size() && t[fin] != '\0' && t[fin] != '\r' && t[fin] != '\n')
+        ++fin;
+    std::string l(t.substr(p, fin - p));
+    p = fin;
+    while (!l.empty() && l.back() == ' ')
+        l.pop_back();
+    l = coupe(l, 255);
+    const std::string code = ";\\;";
+    if (l.compare(0, code.size(), code) != 0) return l;
+    std::size_t q = code.size();
+    std::string chiffres;
+    while (q < l.size() && chiffres.size() < 10 && l[q] >= '0' && l[q] <= '9')
+        chiffres += l[q++];
+    const long numero = chiffres.empty() ? 0 : std::stol(chiffres);
+    const uint16_t phrase = uint16_t(numero < 0 || numero > 65535 ? 0 : numero);
+    std::string parametres;
+    bool premier = true;
+    for (std::size_t a = l.find(code, q); a != std::string::npos;) {
+        const std::size_t debut = a + code.size();
+        const std::size_t suivant = l.find(code, debut);
+        parametres += (premier ? "" : ";") +
+                      l.substr(debut, suivant == std::string::npos ? std::string::npos : suivant - debut);
+        premier = false;
+        a = suivant;
+    }
+    if (!parametres.empty()) return ligneDePhraseAvecParametres(phrase, parametres, 0);
+    return phraseDeNumero(phrase);
+}
+
+std::string ecritTexteFigure(const TfigureKalmetra& f) {
+    Ecriture e{f, {}, {}};
+    ecritEntete(e);
+    // The prototypes come here once the table of prototypes holds some.
+    ecritVue(e);
+    ecritObjets(e);
+    ecritAffichagesEtTouches(e);
+    ecritListesDObjets(e);
+    ecritReglages(e);
+    ecritPointsEtEtiquettes(e);
+    ecritFin(e);
+    return e.texte;
+}
+
+} // namespace km32

@@ -1,0 +1,32 @@
+#pragma once
+// The writer of a whole figure text: the header line of the applied
+// language, the version, the view, every user object with its definition,
+// free-object parameters and style, the settings, the stored extra lines,
+// the comment and the end line. Reading the text back gives the same
+// figure. Lines are separated by CR LF; the text begins with the header and
+// ends with the end line.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+std::string ecritTexteFigure(const TfigureKalmetra& f);
+
+// Text objects and key commands are written in blocks of their own after
+// the objects (true, the default) or in the object loop like every other
+// object (false: the undo snapshots).
+struct EtatEcritureFigure {
+    bool textesEtTouchesRegroupes = true;
+};
+EtatEcritureFigure& etatEcritureFigure();
+void reinitialiseEcritureFigure();
+
+// The next line of the stored extra lines from position p (advanced): a
+// coded line comes out as the filled phrase of the applied language (with
+// its leading CR LF), any other line unchanged; empty at the end.
+std::string ligneSupplementaireSuivante(std::string_view lignes, std::size_t& p);
+
+} // namespace km32

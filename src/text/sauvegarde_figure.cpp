@@ -1,0 +1,73 @@
+#include "text/sauvegarde_figure.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/texte.h"
+#include "model/fenetres_figure.h"
+#include "model/table_figures.h"
+#include "sibling/table_partagee.h"
+#include "sibling/textes_tq.h"
+#include "text/ecriture_figure.h"
+
+namespace km32 {
+
+namespace {
+
+// Folders end at a backslash, and on this platform at a slash too.
+constexpr const char* kSeparateurs = "\\/";
+
+void fixeDernierRepertoire(std::string_view repertoire) {
+    uint8_t* champ = TQTableDesVariablesPartagees()->dernierRepertoire;
+    const std::size_t n = std::min<std::size_t>(repertoire.size(), 255);
+    champ[0] = uint8_t(n);
+    std::memcpy(champ + 1, repertoire.data(), n);
+}
+
+} // namespace
+
+int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f) {
+    const std::string texte = ecritTexteFigure(f);
+    // A text with a NUL inside could not be read back whole: not written.
+    if (texte.find('\0') != std::string::npos) return 1;
+    if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return 1;
+    if (figureSansHote(f)) {
+        const std::size_t barre = nomFichier.find_last_of(kSeparateurs);
+        // A name without folder leaves the last save directory as it was.
+        if (barre != std::string_view::npos) fixeDernierRepertoire(nomFichier.substr(0, barre + 1));
+    }
+    return 0;
+}
+
+std::string nomNuDeFichier(std::string_view nomFichier) {
+    std::string nom(nomFichier);
+    // Without a point there is no extension to take off.
+    const std::size_t point = nom.find_last_of('.');
+    if (point != std::string::npos) nom.erase(point);
+    const std::size_t deuxPoints = nom.find(':');
+    if (deuxPoints != std::string::npos) nom.erase(0, deuxPoints + 1);
+    const std::size_t barre = nom.find_last_of(kSeparateurs);
+    if (barre != std::string::npos) nom.erase(0, barre + 1);
+    return nom;
+}
+
+int sauveFigure(int16_t numero, std::string_view nomFichier) {
+    if (!figureExiste(numero)) return 1;
+    TfigureKalmetra& f = *figureDeNumero(numero);
+    const std::string nom = coupe(nomFichier, 255);
+    const int resultat = enregistreTexteFigure(nom, f);
+    if (resultat != 0) return resultat;
+    f.cheminFichier = nom;
+    const std::string nu = nomNuDeFichier(nom);
+    f.titreFenetre = coupe(nu + " : ", 80);
+    f.nomFigure = coupe(nu, 80);
+    f.modifiee = 0;
+    return 0;
+}
+
+int figureModifiee(int16_t numero) {
+    if (!figureExiste(numero)) return 0;
+    return figureDeNumero(numero)->modifiee != 0 ? 1 : 0;
+}
+
+} // namespace km32

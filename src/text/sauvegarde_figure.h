@@ -1,0 +1,29 @@
+#pragma once
+// Saving a figure: its text written into a file through the sibling
+// library, and the figure's path, title and modified flag after a save.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+// Writes the figure text into the file; 0 when the file was written, 1 when
+// not (the old file, if any, is then left as it was). For a figure without
+// host window the folder of the file becomes the last save directory.
+int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f);
+
+// The bare name of a file: no folder ("\" or "/"), no drive, no extension
+// ("C:\Figures\cube.k3v" -> "cube"); a name without "." keeps its end.
+std::string nomNuDeFichier(std::string_view nomFichier);
+
+// Saves figure numero under the file name: 0 on success (the figure takes
+// the file as its path, its bare name as title and is no longer modified),
+// 1 on failure or without such a figure (nothing changes).
+int sauveFigure(int16_t numero, std::string_view nomFichier);
+
+// 1 when the figure exists and has unsaved changes, else 0.
+int figureModifiee(int16_t numero);
+
+} // namespace km32

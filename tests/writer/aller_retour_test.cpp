@@ -1,0 +1,224 @@
+// Figures written back as text and read again give the same figure, in
+// each of the three languages.
+#include <gtest/gtest.h>
+
+#include "banc_ecriture.h"
+
+namespace km32::ecriture {
+namespace {
+
+std::string texteExpressionStocke(const TfigureKalmetra& f, int r) {
+    const TExpressionParametre& e = expressionParametre(f, r);
+    return f.texteDesFormules.substr(std::size_t(e.debutTexte - 1), e.longueurTexte);
+}
+
+// Same objects (kind, construction, names and labels, parents, flags,
+// style, units, validity, expression texts), same values within the
+// precision of the written numbers, same view and settings.
+void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
+    ASSERT_EQ(a.nombreObjets, b.nombreObjets);
+    for (int i = 1; i <= a.nombreObjets; ++i) {
+        const TObjetFigure &x = objet(a, i), &y = objet(b, i);
+        const std::string nom = nomObjet(a, i);
+        SCOPED_TRACE(nom);
+        EXPECT_EQ(nomObjet(b, i), nom);
+        EXPECT_EQ(texteEtiquetteObjet(b, i), texteEtiquetteObjet(a, i));
+        EXPECT_EQ(x.nature, y.nature);
+        EXPECT_EQ(x.codeConstruction, y.codeConstruction);
+        EXPECT_EQ(x.drapeaux, y.drapeaux);
+        EXPECT_EQ(x.style.drapeaux, y.style.drapeaux);
+        EXPECT_EQ(x.style.courbe, y.style.courbe);
+        EXPECT_EQ(couleurDuStyle(x.style), couleurDuStyle(y.style));
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(x.sourcesCouleur[k], y.sourcesCouleur[k]);
+        EXPECT_EQ(x.uniteLongueur, y.uniteLongueur);
+        EXPECT_EQ(x.nonDefini, y.nonDefini);
+        EXPECT_EQ(x.objetLimite, y.objetLimite);
+        ASSERT_EQ(x.nombreParents, y.nombreParents);
+        for (int k = 1; k <= x.nombreParents; ++k)
+            EXPECT_EQ(parentObjet(a, i, k), parentObjet(b, i, k));
+        ASSERT_EQ(x.nombreExpressions, y.nombreExpressions);
+        for (int k = 1; k <= x.nombreExpressions; ++k)
+            EXPECT_EQ(texteExpressionStocke(a, numeroExpressionObjet(a, i, k)),
+                      texteExpressionStocke(b, numeroExpressionObjet(b, i, k)));
+        ASSERT_EQ(x.nombreValeurs, y.nombreValeurs);
+        for (int k = 1; k <= x.nombreValeurs; ++k) {
+            const double u = valeurObjet(a, i, k), v = valeurObjet(b, i, k);
+            EXPECT_NEAR(u, v, 1e-9 * std::max(1.0, std::fabs(u))) << "value " << k;
+        }
+    }
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(a.anglesVue[k], b.anglesVue[k], 1e-12);
+    EXPECT_NEAR(a.fractionsCentre[0], b.fractionsCentre[0], 1e-4);
+    EXPECT_NEAR(a.fractionsCentre[1], b.fractionsCentre[1], 1e-4);
+    EXPECT_EQ(a.uniteSurPetiteDimension, b.uniteSurPetiteDimension);
+    EXPECT_EQ(a.projectionOblique, b.projectionOblique);
+    EXPECT_NEAR(a.parametresOblique[0], b.parametresOblique[0], 1e-4);
+    EXPECT_NEAR(a.parametresOblique[1], b.parametresOblique[1], 1e-4);
+    EXPECT_EQ(a.ensembleTrace, b.ensembleTrace);
+    EXPECT_EQ(a.objetLibreActif, b.objetLibreActif);
+    EXPECT_EQ(a.filDeFer, b.filDeFer);
+    EXPECT_EQ(a.partiesCacheesPointillees, b.partiesCacheesPointillees);
+    EXPECT_EQ(a.nomsPointsAffiches, b.nomsPointsAffiches);
+    EXPECT_EQ(a.anglesEnDegresParDefaut, b.anglesEnDegresParDefaut);
+    EXPECT_EQ(a.reglageNonValidesEcrit, b.reglageNonValidesEcrit);
+    EXPECT_EQ(a.defautObjetsNonValides, b.defautObjetsNonValides);
+    EXPECT_EQ(a.cadrageInterdit, b.cadrageInterdit);
+    EXPECT_EQ(a.changementVuePermis, b.changementVuePermis);
+    EXPECT_EQ(a.planDeFaceMaintenu, b.planDeFaceMaintenu);
+    EXPECT_EQ(a.importationRotations, b.importationRotations);
+    EXPECT_EQ(a.exportationRotations, b.exportationRotations);
+    EXPECT_EQ(a.grosCaracteres, b.grosCaracteres);
+    EXPECT_EQ(a.reglagePlanIsole, b.reglagePlanIsole);
+    for (int p = 0; p < 2; ++p)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(a.enregistrementsVue[p].octets[k], b.enregistrementsVue[p].octets[k]);
+    EXPECT_EQ(a.entiersVue[0], b.entiersVue[0]);
+    ASSERT_EQ(bool(a.texteCommentaire), bool(b.texteCommentaire));
+    if (a.texteCommentaire) {
+        EXPECT_EQ(*a.texteCommentaire, *b.texteCommentaire);
+    }
+}
+
+struct Cas {
+    const char* nom;
+    const char* texte; // French, UTF-8, without header and end lines
+};
+
+const Cas kCas[] = {
+    {"PointsMilieuxDroites", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                             "B point de coordonnées (4,0,1.5) dans le repère Rxyz\r\n"
+                             "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                             "M milieu du segment [AB]\r\n"
+                             "d droite (AM)\r\n"
+                             "e droite parallèle à d passant par C\r\n"
+                             "Segment [BC]\r\n"
+                             "H projeté orthogonal de C sur la droite d\r\n"},
+    {"PlansEtIntersections", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                             "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                             "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                             "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                             "p plan (BCD)\r\n"
+                             "q plan médiateur du segment [AD]\r\n"
+                             "r plan passant par A et parallèle au plan p\r\n"
+                             "I point d'intersection de la droite (AD) et du plan p\r\n"},
+    {"SpheresEtCercles", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                         "B point de coordonnées (3,0,0) dans le repère Rxyz\r\n"
+                         "C point de coordonnées (0,3,1) dans le repère Rxyz\r\n"
+                         "s sphère de centre A et de rayon 2 (unité de longueur Uxyz)\r\n"
+                         "c cercle d'axe (AB) passant par C\r\n"
+                         "w section de la sphère s par le plan (ABC)\r\n"
+                         "g cercle de centre B passant par C dans le plan (ABC)\r\n"
+                         "P point libre sur la sphère s\r\n"
+                         "Objet libre P, paramètres: 30, 45\r\n"},
+    {"Polyedres", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                  "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                  "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                  "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                  "T polyèdre convexe de sommets A,B,C,D\r\n"
+                  "M milieu du segment [AD]\r\n"
+                  "p plan passant par M et parallèle au plan (ABC)\r\n"
+                  "S section du polyèdre T par le plan p\r\n"
+                  "Q polygone convexe de sommets A,B,C\r\n"
+                  "Dessin de T: opaque\r\n"
+                  "Dessin de Q: hachures diagonales, rouge\r\n"},
+    {"NombresEtSuites", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                        "B point de coordonnées (3,4,0) dans le repère Rxyz\r\n"
+                        "a réel libre\r\n"
+                        "Objet libre a, paramètre: 0.75\r\n"
+                        "n entier libre de [0,10]\r\n"
+                        "Objet libre n, paramètre: 3\r\n"
+                        "r = AB+sqrt(2)*a+pi\r\n"
+                        "x réel libre de [-1,1]\r\n"
+                        "f fonction: t|->t²+a*sin(t)\r\n"
+                        "y = f(a)+r\r\n"
+                        "u suite définie à partir de 0 par u(n)=u(n-1)/2+a et le premier terme 1\r\n"},
+    {"Transformations", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                        "B point de coordonnées (2,1,0) dans le repère Rxyz\r\n"
+                        "C point de coordonnées (0,1,3) dans le repère Rxyz\r\n"
+                        "vec(u) = vec(A,B)\r\n"
+                        "t translation de vecteur vec(u)\r\n"
+                        "C' image de C par la translation de vecteur vec(u)\r\n"
+                        "D image de C par l'homothétie de centre A et de rapport -2\r\n"
+                        "E image de C par la symétrie de centre B\r\n"
+                        "F image de C par la rotation d'axe (AB) et d'angle 90 (degré)\r\n"},
+    {"StylesEtCouleurs", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                         "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                         "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                         "R réel libre de [0,255]\r\n"
+                         "Objet libre R, paramètre: 120\r\n"
+                         "M milieu du segment [AB]\r\n"
+                         "d droite (AC)\r\n"
+                         "s segment [BC]\r\n"
+                         "Dessin de A: bleu, nom au-dessus, marque épaisse\r\n"
+                         "Dessin de B: couleur RVB(10,20,30), nom à gauche, marque fine\r\n"
+                         "Dessin de M: rouge, nom non dessiné\r\n"
+                         "Dessin de d: couleur RVB(R,20,30), trait épais, tireté\r\n"
+                         "Dessin de s: vert foncé, non dessiné\r\n"
+                         "Dessin de C: marque non dessinée, nom au-dessous, nom à droite\r\n"},
+    {"ReglagesDeLaVue", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                        "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                        "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                        "p plan (ABC)\r\n"
+                        "M point libre dans le plan p\r\n"
+                        "Objet libre M, paramètres: 0.5, -1.25\r\n"
+                        "Uxyz par rapport à la petite dimension de la fenêtre: 0.15\r\n"
+                        "Rotations de Rxyz: verticale: 30 horizontale: -12.5 frontale: 10\r\n"
+                        "Paramètres de position de Rxyz: 0.4, 0.6\r\n"
+                        "Projection oblique\r\n"
+                        "Paramètres de projection: -0.5, -0.25\r\n"
+                        "Parties cachées en pointillé\r\n"
+                        "Noms des points non affichés\r\n"
+                        "Angles en degrés par défaut\r\n"
+                        "Plan de face par défaut: p en 12 étapes\r\n"
+                        "Plan p isolé par défaut\r\n"
+                        "Changement de cadrage interdit\r\n"
+                        "Changement de vue interdit\r\n"
+                        "Plan de face maintenu de face\r\n"
+                        "Importation des rotations de Rxyz active\r\n"
+                        "Interdire la création des objets non valides\r\n"
+                        "Démarrer avec l'affichage en gros caractères\r\n"
+                        "Sélection pour trace: M\r\n"
+                        "Objet libre actif au clavier: M\r\n"},
+    {"ObjetsLibres", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                     "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                     "M point libre sur le segment [AB]\r\n"
+                     "Objet libre M, paramètre: 0.25\r\n"
+                     "N point libre sur la droite (AB)\r\n"
+                     "Objet libre N, paramètre: -1.5\r\n"
+                     "P point libre dans l'espace\r\n"
+                     "Objet libre P, paramètres: 1, 2, 3\r\n"
+                     "A la place de P, afficher: le point P\r\n"
+                     "Commentaire\r\n"
+                     "Un tétraèdre;\r\n"
+                     "et sa section.\r\n"
+                     "Fin de la figure"},
+};
+
+class AllerRetour : public BancEcriture, public ::testing::WithParamInterface<Cas> {};
+
+TEST_P(AllerRetour, WrittenTextReadsBackIntoTheSameFigureInEachLanguage) {
+    const Cas& c = GetParam();
+    uint16_t echec = 0;
+    const std::string fin =
+        std::string(c.texte).find("Fin de la figure") == std::string::npos ? "Fin de la figure" : "";
+    const std::string source = std::string("Figure Kalmetra\r\n") + c.texte + fin;
+    auto f = lisUtf8(source, &echec);
+    ASSERT_EQ(echec, 0) << premiereBoite();
+    for (uint16_t langue : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
+        SCOPED_TRACE(langue);
+        const std::string texte = ecrit(*f, langue);
+        auto g = lis(texte, &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(texte);
+        EXPECT_TRUE(platform::boitesDemandees().empty()) << premiereBoite();
+        attendMemeFigure(*f, *g);
+        // Written again, the figure gives the same text.
+        EXPECT_EQ(ecrit(*g, langue), texte);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, AllerRetour, ::testing::ValuesIn(kCas),
+                         [](const ::testing::TestParamInfo<Cas>& i) { return std::string(i.param.nom); });
+
+} // namespace
+} // namespace km32::ecriture
