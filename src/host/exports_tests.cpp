@@ -7,9 +7,8 @@
 extern "C" {
 
 KM32_EXPORT int16_t KMTestParTexte(int16_t numero, const char* texte) {
-    return km32::appelFigure(numero, int16_t(km32::kTestPhraseIncorrecte), [&] {
-        return km32::testeParTexteDeFigure(numero, texte ? texte : "");
-    });
+    return km32::appelFigure(numero, int16_t(km32::kTestPhraseIncorrecte),
+                             [&] { return km32::testeParTexteDeFigure(numero, texte ? texte : ""); });
 }
 
 } // extern "C"

@@ -350,9 +350,15 @@ void testeParTiragesAleatoires(TfigureKalmetra& f, TEntreesEssai& e, uint8_t nom
         objetsDeplaces.set(std::size_t(i));
         int8_t& direction = e.directions[std::size_t(j)][0];
         if (direction != 1 && direction != -1) direction = 1;
-        TPas p{f,         i, direction, direction, e.niveaux[std::size_t(j)], diviseurDeNiveau(e.niveaux[std::size_t(j)]),
+        TPas p{f,
+               i,
+               direction,
+               direction,
+               e.niveaux[std::size_t(j)],
+               diviseurDeNiveau(e.niveaux[std::size_t(j)]),
                e.aleatoire[std::size_t(j)] != 0};
-        deplace(p, code, e.dansLeDessin[std::size_t(j)], e.veutLeDessin[std::size_t(j)], f.longueurUnitePixels);
+        deplace(p, code, e.dansLeDessin[std::size_t(j)], e.veutLeDessin[std::size_t(j)],
+                f.longueurUnitePixels);
     }
 }
 

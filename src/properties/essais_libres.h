@@ -23,9 +23,9 @@ int32_t diviseurDeNiveau(int32_t niveau);
 struct TEntreesEssai {
     TNomsObjets noms;
     std::array<int32_t, kMaxEntreesPlan + 1> niveaux{};
-    std::array<uint8_t, kMaxEntreesPlan + 1> aleatoire{};     // draw at random rather than walk
-    std::array<uint8_t, kMaxEntreesPlan + 1> dansLeDessin{};   // keep in the drawing (updated here)
-    std::array<uint8_t, kMaxEntreesPlan + 1> veutLeDessin{};   // wants to be kept there (read only)
+    std::array<uint8_t, kMaxEntreesPlan + 1> aleatoire{};                // draw at random rather than walk
+    std::array<uint8_t, kMaxEntreesPlan + 1> dansLeDessin{};             // keep in the drawing (updated here)
+    std::array<uint8_t, kMaxEntreesPlan + 1> veutLeDessin{};             // wants to be kept there (read only)
     std::array<std::array<int8_t, 2>, kMaxEntreesPlan + 1> directions{}; // first byte: +1 or -1
 };
 

@@ -77,7 +77,8 @@ struct Lecteur {
         return lectureReussie(e) && p != 0 && ajoute(p) && ajoute(s);
     }
     bool droite(const std::string& item) {
-        return deux([&](uint8_t& p, uint8_t& s, uint16_t& e) { litDroite(f, item, kModeLectureTest, p, s, e); });
+        return deux(
+            [&](uint8_t& p, uint8_t& s, uint16_t& e) { litDroite(f, item, kModeLectureTest, p, s, e); });
     }
     bool segment(const std::string& item) {
         return deux([&](uint8_t& p, uint8_t& s, uint16_t& e) {
@@ -337,8 +338,8 @@ uint8_t choisitQualificatif(const std::array<int, 12>& comptes) {
     return 10;
 }
 
-void parcourtCandidatsDuTest(TfigureKalmetra& f, uint8_t code, const TArgumentsTest& a,
-                             TDescriptionTest& d, const TNomsObjets& noms, uint8_t nombre, TResultatTest& res) {
+void parcourtCandidatsDuTest(TfigureKalmetra& f, uint8_t code, const TArgumentsTest& a, TDescriptionTest& d,
+                             const TNomsObjets& noms, uint8_t nombre, TResultatTest& res) {
     res.vrai = true;
     std::array<int, 12> comptes{};
     bool qualificatifVu = false, indecidable = false;
@@ -478,7 +479,8 @@ void evalueTest(const TRequeteTest& q, TDescriptionTest& d, TResultatTest& res) 
             res.ensembleContreExemple.reset();
             for (int k = 1; k <= compte; ++k)
                 res.ensembleContreExemple.set(objets[std::size_t(k)]);
-            litValeursObjetsLibres(f, res.ensembleContreExemple, res.valeursContreExemple, res.nombreContreExemple);
+            litValeursObjetsLibres(f, res.ensembleContreExemple, res.valeursContreExemple,
+                                   res.nombreContreExemple);
         }
     }
     remetFigure();

@@ -22,10 +22,10 @@ struct TRequeteTest {
 };
 
 struct TDescriptionTest {
-    std::string nomsAVarier; // ";"-list of the free objects to move; empty: all
-    std::string nomsAGarder; // free objects left alone when no names to vary are given
-    uint8_t garderFigure = 0; // 1: no snapshot, recomputation with the refresh
-    uint8_t genreEssais = 0;  // 0 re-draw by the sampling plan, else trial moves
+    std::string nomsAVarier;                // ";"-list of the free objects to move; empty: all
+    std::string nomsAGarder;                // free objects left alone when no names to vary are given
+    uint8_t garderFigure = 0;               // 1: no snapshot, recomputation with the refresh
+    uint8_t genreEssais = 0;                // 0 re-draw by the sampling plan, else trial moves
     std::array<uint8_t, 21> dansLeDessin{}; // per listed object (1 to 20); entry 1 is copied to the others
     std::array<uint8_t, 21> aleatoire{};
     std::array<uint32_t, 21> niveaux{};

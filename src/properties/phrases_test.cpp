@@ -42,8 +42,8 @@ constexpr uint16_t kPhraseEgaliteCreation = 2201; // "#2 = #1"
 
 // Which question a sentence of a group of four asks.
 struct TVariante {
-    bool valeurs;    // on the current values only
-    bool tolerance;  // with a tolerance argument
+    bool valeurs;   // on the current values only
+    bool tolerance; // with a tolerance argument
 };
 // Groups of four: values with tolerance, values, general with tolerance, general.
 TVariante varianteDeRang(int rang) {
@@ -104,7 +104,8 @@ int16_t testeRelationPhrase(Contexte& c, int rang, uint8_t code, uint8_t nature1
                          : testeRelation(c.f, arguments, code, mode, t);
     };
     const int valeurs = question(kModeValeurs);
-    if (v.valeurs) return valeurs == 0 ? kTestVrai : valeurs == 2 ? kTestIndecidable : kTestFauxValeursActuelles;
+    if (v.valeurs)
+        return valeurs == 0 ? kTestVrai : valeurs == 2 ? kTestIndecidable : kTestFauxValeursActuelles;
     if (valeurs == 1) return kTestFauxValeursActuelles;
     const int16_t r = valeurs == 2 ? kTestIndecidable : kTestVraiSeulementActuel;
     return question(kModeGeneral) == 0 ? kTestVrai : r;
@@ -136,7 +137,8 @@ int16_t testePointSurPhrase(Contexte& c, int rang) {
         arguments = coupe(c.arg(1), 80) + ";" + coupe(c.arg(2), 80);
     }
     const int valeurs = testePointSurObjet(c.f, arguments, n2, kModeValeurs, t);
-    if (v.valeurs) return valeurs == 0 ? kTestVrai : valeurs == 2 ? kTestIndecidable : kTestFauxValeursActuelles;
+    if (v.valeurs)
+        return valeurs == 0 ? kTestVrai : valeurs == 2 ? kTestIndecidable : kTestFauxValeursActuelles;
     if (valeurs == 1) return kTestFauxValeursActuelles;
     const int16_t r = valeurs == 2 ? kTestIndecidable : kTestVraiSeulementActuel;
     return testePointSurObjet(c.f, arguments, n2, kModeGeneral, t) == 0 ? kTestVrai : r;
@@ -201,8 +203,8 @@ int16_t testeParObjetsTemporaires(Contexte& c, uint8_t mode, bool avecTolerance,
     uint8_t t = 0;
     if (avecTolerance && !c.tolerance(c.arg(3), t)) return c.erreurArgument(c.arg(3));
     std::string cote1 = coupe(c.arg(1), 80), cote2 = coupe(c.arg(2), 80);
-    const bool vecteur = !inferieur && (cote1.find("vec") != std::string::npos ||
-                                        cote2.find("vec") != std::string::npos);
+    const bool vecteur =
+        !inferieur && (cote1.find("vec") != std::string::npos || cote2.find("vec") != std::string::npos);
     Temporaires temporaires(c.f);
     if (!temporaires.remplaceSiExpression(cote1, vecteur)) return kTestObjetInexistant;
     if (!temporaires.remplaceSiExpression(cote2, vecteur)) return kTestObjetInexistant;
@@ -214,7 +216,8 @@ int16_t testeParObjetsTemporaires(Contexte& c, uint8_t mode, bool avecTolerance,
     }
     const std::string arguments = cote1 + ";" + cote2;
     auto question = [&](uint8_t m) {
-        return inferieur ? testeParCode(c.f, arguments, 62, m) : testeExistenceObjetDeGenre(c.f, arguments, n1, m, t);
+        return inferieur ? testeParCode(c.f, arguments, 62, m)
+                         : testeExistenceObjetDeGenre(c.f, arguments, n1, m, t);
     };
     switch (question(kModeValeurs)) {
     case 0:
@@ -317,7 +320,8 @@ int16_t testeExistenceObjetEgal(Contexte& c, bool valeurs, bool avecTolerance) {
             if (testeExistenceObjetDeGenre(c.f, arguments, nature, kModeValeurs, t) == 0) return kTestVrai;
         } else {
             if (testeExistenceObjetDeGenre(c.f, arguments, nature, kModeGeneral, t) == 0) return kTestVrai;
-            if (testeExistenceObjetDeGenre(c.f, arguments, nature, kModeValeurs, t) == 0) vraiActuellement = true;
+            if (testeExistenceObjetDeGenre(c.f, arguments, nature, kModeValeurs, t) == 0)
+                vraiActuellement = true;
         }
     }
     return vraiActuellement ? kTestVraiSeulementActuel : kTestFauxValeursActuelles;
@@ -327,33 +331,60 @@ int16_t testeExistenceObjetEgal(Contexte& c, bool valeurs, bool avecTolerance) {
 
 uint8_t natureDeMotCle(uint16_t mot) {
     switch (mot) {
-    case 2501: return kNaturePoint;
-    case 2502: return kNatureDemiDroite;
-    case 2503: return kNatureDroite;
-    case 2504: return kNatureSegment;
-    case 2505: return kNatureCourbe;
-    case 2506: return kNatureCercle;
-    case 2507: return kNatureArcDeCercle;
-    case 2508: return kNatureRepere;
-    case 2509: return kNatureNombreReel;
-    case 2510: return kNatureVecteur;
-    case 2511: return kNatureFonction;
-    case 2512: return kNatureTransformation;
-    case 2513: return kNaturePlan;
-    case 2514: return kNaturePolygoneConvexe;
-    case 2516: return kNatureAffichage;
-    case 2517: return kNatureSphere;
-    case 2518: return kNatureCone;
-    case 2521: return kNatureTroncDeCone;
-    case 2522: return kNatureCylindre;
-    case 2523: return kNaturePolyedreConvexe;
-    case 2524: return kNatureSuite;
-    case 2526: return kNatureUniteDeLongueur;
-    case 2527: return kNatureCommande;
-    case 2528: return kNatureFonction2Variables;
-    case 2529: return kNatureFonction3Variables;
-    case 2530: return kNaturePatronPolyedre;
-    default: return 0;
+    case 2501:
+        return kNaturePoint;
+    case 2502:
+        return kNatureDemiDroite;
+    case 2503:
+        return kNatureDroite;
+    case 2504:
+        return kNatureSegment;
+    case 2505:
+        return kNatureCourbe;
+    case 2506:
+        return kNatureCercle;
+    case 2507:
+        return kNatureArcDeCercle;
+    case 2508:
+        return kNatureRepere;
+    case 2509:
+        return kNatureNombreReel;
+    case 2510:
+        return kNatureVecteur;
+    case 2511:
+        return kNatureFonction;
+    case 2512:
+        return kNatureTransformation;
+    case 2513:
+        return kNaturePlan;
+    case 2514:
+        return kNaturePolygoneConvexe;
+    case 2516:
+        return kNatureAffichage;
+    case 2517:
+        return kNatureSphere;
+    case 2518:
+        return kNatureCone;
+    case 2521:
+        return kNatureTroncDeCone;
+    case 2522:
+        return kNatureCylindre;
+    case 2523:
+        return kNaturePolyedreConvexe;
+    case 2524:
+        return kNatureSuite;
+    case 2526:
+        return kNatureUniteDeLongueur;
+    case 2527:
+        return kNatureCommande;
+    case 2528:
+        return kNatureFonction2Variables;
+    case 2529:
+        return kNatureFonction3Variables;
+    case 2530:
+        return kNaturePatronPolyedre;
+    default:
+        return 0;
     }
 }
 
@@ -372,9 +403,9 @@ bool estConstructionNommee(int code) {
     struct Plage {
         int debut, fin;
     };
-    static constexpr Plage kPlages[] = {{1, 67},    {71, 76},   {101, 105}, {113, 113}, {125, 151}, {153, 170},
-                                        {172, 176}, {181, 182}, {184, 192}, {196, 197}, {201, 206}, {208, 214},
-                                        {216, 219}, {232, 232}, {249, 254}};
+    static constexpr Plage kPlages[] = {{1, 67},    {71, 76},   {101, 105}, {113, 113}, {125, 151},
+                                        {153, 170}, {172, 176}, {181, 182}, {184, 192}, {196, 197},
+                                        {201, 206}, {208, 214}, {216, 219}, {232, 232}, {249, 254}};
     for (const Plage& p : kPlages)
         if (code >= p.debut && code <= p.fin) return true;
     return false;
@@ -405,7 +436,8 @@ int16_t testeAntecedentsParmi(Contexte& c) {
 int16_t testeMemesAntecedents(Contexte& c) {
     const int i = c.numero(c.arg(1)), j = c.numero(c.arg(2));
     if (i == 0 || j == 0) return kTestObjetInexistant;
-    return ensembleDesAntecedents(c.f, i) == ensembleDesAntecedents(c.f, j) ? kTestVrai : kTestFauxValeursActuelles;
+    return ensembleDesAntecedents(c.f, i) == ensembleDesAntecedents(c.f, j) ? kTestVrai
+                                                                            : kTestFauxValeursActuelles;
 }
 
 int16_t testeVariable(Contexte& c, uint8_t mode) {

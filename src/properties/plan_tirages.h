@@ -15,9 +15,9 @@ constexpr int kMaxEntreesPlan = 20;
 
 struct TEntreePlan {
     uint8_t objet = 0;
-    uint8_t nombreComposantes = 0;               // 1 to 3
-    std::array<uint8_t, 3> decalages{};          // among the object's values, counted from 0
-    std::array<uint8_t, 3> typesTirage{};        // 1 to 7
+    uint8_t nombreComposantes = 0;        // 1 to 3
+    std::array<uint8_t, 3> decalages{};   // among the object's values, counted from 0
+    std::array<uint8_t, 3> typesTirage{}; // 1 to 7
 };
 
 struct TPlanTirages {

@@ -120,8 +120,8 @@ void pointsSurCercle(const TfigureKalmetra& f, const TArgumentsTest& a, bool arc
         V3Test n = axe;
         double angleArc = valeurObjet(f, c, 11);
         if (angleArc < 0) n = {-n.x, -n.y, -n.z}, angleArc = -angleArc;
-        const V3Test debut = moins(
-            V3Test{valeurObjet(f, c, 8), valeurObjet(f, c, 9), valeurObjet(f, c, 10)}, centre);
+        const V3Test debut =
+            moins(V3Test{valeurObjet(f, c, 8), valeurObjet(f, c, 9), valeurObjet(f, c, 10)}, centre);
         double angle = std::atan2(scalaire(vectoriel(debut, cp), n), scalaire(debut, cp));
         if (angle < 0) angle += kDeuxPi;
         if (angle >= kDeuxPi) angle -= kDeuxPi;
@@ -508,7 +508,8 @@ bool sommetsInclus(const TPolyedre& p, const TPolyedre& q, double borne) {
         bool trouve = false;
         for (int j = 1; j <= q.nombreSommets && !trouve; ++j) {
             const Tvecteur3& t = sommet(q, j);
-            trouve = std::fabs(s.x - t.x) < borne && std::fabs(s.y - t.y) < borne && std::fabs(s.z - t.z) < borne;
+            trouve =
+                std::fabs(s.x - t.x) < borne && std::fabs(s.y - t.y) < borne && std::fabs(s.z - t.z) < borne;
         }
         if (!trouve) return false;
     }
@@ -614,7 +615,8 @@ void ordreDeTrois(const TfigureKalmetra& f, const TArgumentsTest& a, TReponseTes
         r.vrai = 1;
 }
 
-void fonctionsOuSuitesEgales(const TfigureKalmetra& f, const TArgumentsTest& a, bool suites, TReponseTest& r) {
+void fonctionsOuSuitesEgales(const TfigureKalmetra& f, const TArgumentsTest& a, bool suites,
+                             TReponseTest& r) {
     double bornes[3] = {0, 0, 0};
     const int nombreBornes = suites ? 2 : 3;
     for (int k = 1; k <= nombreBornes; ++k) {
@@ -694,7 +696,8 @@ void evaluePredicat(const TfigureKalmetra& f, uint8_t code, const TArgumentsTest
         TPlanTest plan;
         const bool valide = n >= 4 && planDe(f, objetA(a, n - 2), objetA(a, n - 1), objetA(a, n), plan);
         pointsContreReference(
-            f, a, n - 3, valide, [&](int p) { return pointSurPlanTest(pointObjet(f, p), plan); }, variante, r);
+            f, a, n - 3, valide, [&](int p) { return pointSurPlanTest(pointObjet(f, p), plan); }, variante,
+            r);
         break;
     }
     case 12: {
@@ -702,7 +705,8 @@ void evaluePredicat(const TfigureKalmetra& f, uint8_t code, const TArgumentsTest
         pointsContreReference(
             f, a, n - 1, !estIndefini(f, s),
             [&](int p) {
-                return std::fabs(normeDirectionObjet(f, s, p) - valeurObjet(f, s, 4)) < borneDistance(f, 0.0001);
+                return std::fabs(normeDirectionObjet(f, s, p) - valeurObjet(f, s, 4)) <
+                       borneDistance(f, 0.0001);
             },
             false, r);
         break;
@@ -734,12 +738,15 @@ void evaluePredicat(const TfigureKalmetra& f, uint8_t code, const TArgumentsTest
     case 28:
         droitesEtPlan(
             f, a,
-            [](const TDroiteTest& d, const TPlanTest& p) { return orthogonauxAvecTolerance(d.direction, p.normale); },
+            [](const TDroiteTest& d, const TPlanTest& p) {
+                return orthogonauxAvecTolerance(d.direction, p.normale);
+            },
             r);
         break;
     case 29:
         droitesEtPlan(
-            f, a, [](const TDroiteTest& d, const TPlanTest& p) { return colineaires(d.direction, p.normale); }, r);
+            f, a,
+            [](const TDroiteTest& d, const TPlanTest& p) { return colineaires(d.direction, p.normale); }, r);
         break;
     case 31:
         droitesEntreElles(f, a, false, coplanaires, false, r);

@@ -151,8 +151,10 @@ bool pointsConfondusAvecTolerance(const TfigureKalmetra& f, int a, int b) {
 }
 
 bool pointSurDroiteTest(const V3Test& p, const TDroiteTest& d, double borne) {
-    const V3Test w = moins(p, d.origine);
-    return distanceALaDroite(w.x, w.y, w.z, d.direction.x, d.direction.y, d.direction.z) < borne;
+    // The length of w x d, not the root of |w|^2 - (w.d)^2: far from the
+    // origin of the line that difference loses the small distances the
+    // tests compare against 1e-6 to rounding.
+    return longueur(vectoriel(moins(p, d.origine), d.direction)) < borne;
 }
 
 bool pointSurDroite(const TfigureKalmetra& f, int p, int a, int b) {
@@ -175,8 +177,8 @@ bool pointSurSegment(const TfigureKalmetra& f, int p, int a, int b) {
     if (estIndefini(f, p) || estIndefini(f, a) || (b != 0 && estIndefini(f, b))) return false;
     const V3Test P = pointObjet(f, p), A = pointObjet(f, a);
     // A segment object carries its second end in its values 4 to 6.
-    const V3Test B = b != 0 ? pointObjet(f, b)
-                            : V3Test{valeurObjet(f, a, 4), valeurObjet(f, a, 5), valeurObjet(f, a, 6)};
+    const V3Test B =
+        b != 0 ? pointObjet(f, b) : V3Test{valeurObjet(f, a, 4), valeurObjet(f, a, 5), valeurObjet(f, a, 6)};
     V3Test ap = moins(P, A), pb = moins(B, P), ab = moins(B, A);
     if (!unitaire(ap) || !unitaire(pb)) return true;
     if (!unitaire(ab)) return false;
