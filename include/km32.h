@@ -170,6 +170,20 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
 /* 1 when the figure exists and has changes that are not saved, else 0. */
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
 
+/* A property test: texte is a test sentence of the applied language (one of
+ * the "Teste ..." / "Test: ..." sentences, for example "Teste point M sur
+ * (AB)"), answered on figure numero. Results: 0 the property holds (in
+ * general, or for the current values when the sentence speaks of values);
+ * 50 not a test sentence, or an argument of the wrong kind (a message box);
+ * 51 a named object does not exist; 52 false for the current values; 53 true
+ * for the current values but not when the free objects move; 54 undecidable
+ * (an undefined value); 55 an object of the second argument is not a direct
+ * antecedent of the first; 56 not of the named kind or construction; 57 the
+ * object does not vary; 61, 62 the first, second compared object is
+ * undefined; 63 the interval of two sequences cannot be compared. The
+ * figure is left as it was. 50 for a number with no figure. */
+KM32_EXPORT int16_t KMTestParTexte(int16_t numero, const char* texte);
+
 /* ------------------------------------------------------------------------
  * Functions of the sibling plane-geometry library, exported unchanged.
  *

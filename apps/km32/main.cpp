@@ -176,6 +176,56 @@ int texteEcrit(const std::string& texte) {
     return kSucces;
 }
 
+// What a result of KMTestParTexte means.
+const char* sensDuResultat(int16_t r) {
+    switch (r) {
+    case 0:
+        return "true";
+    case 50:
+        return "not a test sentence, or an argument of the wrong kind";
+    case 51:
+        return "a named object does not exist";
+    case 52:
+        return "false";
+    case 53:
+        return "true for the current values only, not in general";
+    case 54:
+        return "undecidable: a value is undefined";
+    case 55:
+        return "not a direct antecedent";
+    case 56:
+        return "not of that kind or construction";
+    case 57:
+        return "not variable";
+    case 61:
+        return "the first object is undefined";
+    case 62:
+        return "the second object is undefined";
+    case 63:
+        return "the interval cannot be compared";
+    default:
+        return "unknown answer";
+    }
+}
+
+// A property test on the figure: the answer's code and its meaning.
+int test(const char* figure, const std::string& texte, int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "km32: test: one sentence is needed after the figure file\n\n%s", kUsage);
+        return kErreurUsage;
+    }
+    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), nullptr);
+    if (numero == 0) {
+        std::fprintf(stderr, "km32: %s: the library could not make the figure\n", figure);
+        return kEchec;
+    }
+    const std::string phrase = km32cli::windows1252DeUtf8(argv[3]);
+    const int16_t r = KMTestParTexte(numero, phrase.c_str());
+    KMdetruitFigureMeme(numero);
+    std::printf("%d %s\n", int(r), sensDuResultat(r));
+    return kSucces;
+}
+
 int commandeDeFigure(std::string_view commande, int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "km32: %s: a figure file is needed\n\n%s", argv[1], kUsage);
@@ -196,6 +246,7 @@ int commandeDeFigure(std::string_view commande, int argc, char** argv) {
         }
         return texteEcrit(texte);
     }
+    if (commande == "test") return test(argv[2], texte, argc, argv);
     std::fprintf(stderr, "km32: the command '%.*s' is not available yet\n", int(commande.size()),
                  commande.data());
     return kEchec;

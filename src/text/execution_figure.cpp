@@ -10,8 +10,10 @@
 #include "model/registre_figures.h"
 #include "model/services_hote.h"
 #include "model/style.h"
+#include "model/table_figures.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
+#include "properties/phrases_test.h"
 #include "text/affectation_libres.h"
 #include "text/attributs_dessin.h"
 #include "text/execution_creation.h"
@@ -89,8 +91,12 @@ class ExecutantFigure : public ExecutantLigne {
             break;
         }
     }
-    void testePropriete(const std::string&) override {
-        // NOT BUILT YET: the property tests; their outcome is not used.
+    void testePropriete(const std::string& ligne) override {
+        // The figure's own test: its outcome is not used. A figure that is
+        // not the one registered under its number (a copy being validated)
+        // is not tested.
+        if (figureExiste(int16_t(f_.numeroFigure)) && figureDeNumero(f_.numeroFigure) == &f_)
+            testeParTexte(f_, ligne);
     }
     void executeDirecte(TLigneFigure& l) override;
 
