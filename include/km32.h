@@ -21,6 +21,8 @@
 #define KM32_EXPORT
 #endif
 
+#define KM32_BOUTONS(style) ((style)&0xF)
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -29,6 +31,18 @@ extern "C" {
 KM32_EXPORT void KMInitialise(void);
 /* Ends the library: releases what KMInitialise built. */
 KM32_EXPORT void KMTermine(void);
+
+/* Message boxes and questions of the library go to the host. The function
+ * receives the text and the caption (Windows-1252, a line break is CR) and the
+ * style bits of the box, and returns the answer: 1 OK, 2 Cancel, 6 Yes, 7 No.
+ * Style bits: the buttons in the low four bits (0 OK, 1 OK and Cancel, 3 Yes,
+ * No and Cancel, 4 Yes and No), the icon in the next four (1 error, 2 question,
+ * 3 exclamation, 4 information). While a host's function is installed, an
+ * input box is answered as cancelled. Until a host installs one (or after it
+ * installs NULL) boxes are not shown and get their default answer: OK, Yes
+ * for a question, the proposed text for an input box. */
+typedef int32_t (*KMAfficheurMessage)(const char* texte, const char* titre, uint32_t style);
+KM32_EXPORT void KMInstalleAfficheurMessages(KMAfficheurMessage afficheur);
 
 /* The version of the library, "1.3.3.0", in a memory block that belongs to
  * the caller (free it with KMLibereBloc). 0 on failure. */

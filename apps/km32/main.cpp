@@ -12,6 +12,9 @@
 
 namespace {
 
+// How many message boxes of the library were printed so far.
+int messagesAffiches = 0;
+
 constexpr int kSucces = 0;
 constexpr int kEchec = 1;       // the command ran and failed (a file, a figure)
 constexpr int kErreurUsage = 2; // the command line itself is wrong
@@ -153,11 +156,14 @@ int rendu(const char* figure, const std::string& texte, int argc, char** argv) {
 // The figure read into a figure of its own, then written back as text by
 // the library and printed in UTF-8 with the terminal's line ends.
 int texteEcrit(const std::string& texte) {
+    const int messagesAvant = messagesAffiches;
     const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), "");
     if (numero <= 0) {
         std::fputs("km32: text: no figure could be created\n", stderr);
         return kEchec;
     }
+    // A line of the file that failed was reported: what ran is still written.
+    const bool enErreur = messagesAffiches != messagesAvant;
     const uint32_t bloc = KMTexteFigure(numero);
     const char* contenu = bloc ? KMContenuBloc(bloc) : nullptr;
     std::string ecrit = contenu ? contenu : "";
@@ -173,7 +179,7 @@ int texteEcrit(const std::string& texte) {
         if (!(ecrit[i] == '\r' && i + 1 < ecrit.size() && ecrit[i + 1] == '\n')) sortie += ecrit[i];
     sortie += '\n';
     std::fputs(km32cli::utf8DeWindows1252(sortie).c_str(), stdout);
-    return kSucces;
+    return enErreur ? kEchec : kSucces;
 }
 
 // What a result of KMTestParTexte means.
@@ -214,9 +220,11 @@ int test(const char* figure, const std::string& texte, int argc, char** argv) {
         std::fprintf(stderr, "km32: test: one sentence is needed after the figure file\n\n%s", kUsage);
         return kErreurUsage;
     }
+    const int messagesAvant = messagesAffiches;
     const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), nullptr);
-    if (numero == 0) {
+    if (numero == 0 || messagesAffiches != messagesAvant) {
         std::fprintf(stderr, "km32: %s: the library could not make the figure\n", figure);
+        if (numero != 0) KMdetruitFigureMeme(numero);
         return kEchec;
     }
     const std::string phrase = km32cli::windows1252DeUtf8(argv[3]);
@@ -278,8 +286,22 @@ int execute(int argc, char** argv) {
 
 } // namespace
 
+// The library's message boxes (a wrong line, a file it cannot read) are
+// printed on the error output; a question gets Yes, a box OK.
+int32_t afficheMessage(const char* texte, const char* titre, uint32_t style) {
+    ++messagesAffiches;
+    std::string message = km32cli::utf8DeWindows1252(texte ? texte : "");
+    for (char& c : message)
+        if (c == '\r') c = '\n';
+    const std::string entete = km32cli::utf8DeWindows1252(titre ? titre : "");
+    std::fprintf(stderr, "km32: %s%s%s\n", entete.c_str(), entete.empty() ? "" : ": ", message.c_str());
+    const uint32_t boutons = KM32_BOUTONS(style);
+    return (boutons == 3 || boutons == 4) ? 6 : 1;
+}
+
 int main(int argc, char** argv) {
     KMInitialise();
+    KMInstalleAfficheurMessages(afficheMessage);
     int statut = execute(argc, argv);
     KMTermine();
     return statut;

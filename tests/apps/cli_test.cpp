@@ -66,6 +66,26 @@ TEST_F(Cli, CommandsAndTheirStatus) {
     }
 }
 
+// A line of the figure that fails is printed with the library's message and
+// the command fails; what ran before it is still written back.
+TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
+    const std::string fautif = "/tmp/km32-cli-fautif-" + std::to_string(::getpid()) + ".k3v";
+    std::FILE* f = std::fopen(fautif.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("Figure Kalmetra\r\nA point libre dans l'espace\r\nM milieu du segment [AZ]\r\n", f);
+    std::fclose(f);
+    const Resultat texte = lance("text '" + fautif + "'");
+    EXPECT_EQ(texte.statut, 1);
+    EXPECT_NE(texte.sortie.find("M milieu du segment [AZ]"), std::string::npos) << texte.sortie;
+    EXPECT_NE(texte.sortie.find("A point libre dans l'espace"), std::string::npos) << texte.sortie;
+    const Resultat rendu = lance("render '" + fautif + "' -o /tmp/km32-cli-fautif.png");
+    EXPECT_EQ(rendu.statut, 1);
+    EXPECT_NE(rendu.sortie.find("line 3"), std::string::npos) << rendu.sortie;
+    EXPECT_EQ(lance("test '" + fautif + "' \"Point A sur (AB)\"").statut, 1);
+    std::remove(fautif.c_str());
+    std::remove("/tmp/km32-cli-fautif.png");
+}
+
 TEST_F(Cli, VersionIsTheOnlyLine) {
     EXPECT_EQ(lance("--version").sortie, "km32 1.3.3.0\n");
 }

@@ -308,3 +308,30 @@ TEST_F(FiguresHote, PhraseAndVersion) {
 
 } // namespace
 } // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+std::vector<std::string> boitesVuesParLHote;
+int32_t hoteMontre(const char* texte, const char* titre, uint32_t style) {
+    boitesVuesParLHote.push_back(std::string(titre) + "|" + texte);
+    return KM32_BOUTONS(style) == 4 ? 7 : 1;
+}
+
+// A host that installs its own function sees the boxes of a wrong line; after
+// it installs NULL the boxes are answered by default again, unseen.
+TEST_F(FiguresHote, TheHostShowsTheMessageBoxes) {
+    ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr), 1);
+    boitesVuesParLHote.clear();
+    KMInstalleAfficheurMessages(hoteMontre);
+    KMExecuteLigneFigEtRedessine(1, "M milieu du segment [AZ]");
+    KMInstalleAfficheurMessages(nullptr);
+    ASSERT_FALSE(boitesVuesParLHote.empty());
+    EXPECT_EQ(boitesVuesParLHote.front().rfind("ERREUR|", 0), 0u) << boitesVuesParLHote.front();
+    const std::size_t vues = boitesVuesParLHote.size();
+    KMExecuteLigneFigEtRedessine(1, "M milieu du segment [AZ]");
+    EXPECT_EQ(boitesVuesParLHote.size(), vues);
+}
+
+} // namespace
+} // namespace km32::essais

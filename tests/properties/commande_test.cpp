@@ -10,11 +10,12 @@ namespace {
 
 struct Sortie {
     int statut = -1;
-    std::string texte; // standard output and error together
+    std::string texte; // standard output, and the error output when asked
 };
 
-Sortie lance(const std::string& arguments) {
-    const std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1";
+Sortie lance(const std::string& arguments, bool avecErreurs = false) {
+    const std::string commande =
+        std::string("'") + KM32_CLI + "' " + arguments + (avecErreurs ? " 2>&1" : " 2>/dev/null");
     Sortie s;
     std::FILE* p = ::popen(commande.c_str(), "r");
     if (!p) return s;
@@ -61,7 +62,11 @@ TEST(CommandeTest, AnswersTheSentenceOnTheFigureFile) {
         EXPECT_EQ(s.statut, c.statut) << c.phrase << "\n" << s.texte;
         EXPECT_EQ(s.texte, c.sortie) << c.phrase;
     }
-    const Sortie sansPhrase = lance("test '" + fichier + "'");
+    // The library's message for a sentence it does not know goes to the error output.
+    const Sortie inconnue =
+        lance("test '" + fichier + "' \"Les points A, B et M sont align\xC3\xA9s\"", true);
+    EXPECT_NE(inconnue.texte.find("Les points A, B et M"), std::string::npos) << inconnue.texte;
+    const Sortie sansPhrase = lance("test '" + fichier + "'", true);
     EXPECT_EQ(sansPhrase.statut, 2);
     EXPECT_NE(sansPhrase.texte.find("one sentence is needed"), std::string::npos);
     std::remove(fichier.c_str());

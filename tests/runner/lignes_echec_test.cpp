@@ -52,6 +52,14 @@ INSTANTIATE_TEST_SUITE_P(Lignes, LigneEnEchec,
                              // A drawing attribute that is no keyword after one that is.
                              CasEchec{"Dessin de M: rouge, pourpre", 5}));
 
+// A failing line is reported once: its error, then the line itself.
+TEST_F(BancTexte, AFailingLineIsReportedOnce) {
+    platform::boitesDemandees().clear();
+    EXPECT_EQ(lis(std::string(kDebut) + "P milieu du segment [AZ]\r\n"), 5);
+    ASSERT_EQ(platform::boitesDemandees().size(), 2u);
+    EXPECT_EQ(platform::boitesDemandees()[1].texte, "P milieu du segment [AZ]");
+}
+
 TEST_F(BancTexte, LinesAreCountedWithLineFeedsAloneToo) {
     EXPECT_EQ(lis("Figure Kalmetra\nA point de coordonnées (0,0,0) dans le repère Rxyz\n\nZ milieu du "
                   "segment [AQ]\n"),
