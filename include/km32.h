@@ -159,6 +159,16 @@ KM32_EXPORT uint32_t KMNomLibreActif(int16_t numero);
 KM32_EXPORT uint32_t KMDernierLibreBouge(int16_t numero);
 /* 1 when the object nom (a name or a notation such as "[AB]") is defined. */
 KM32_EXPORT int32_t KMObjetValide(int16_t numero, const char* nom);
+/* The objects of a figure one by one: their count (built-in objects 1 to 13
+ * included; 0 for no figure), and for object objet (1 to the count) its name
+ * in a memory block (free it with KMLibereBloc; 0 for no such object), its
+ * kind (1 point, 8 number, ...; 0 for no such object) and whether it is
+ * defined: 0 when it is, else the phrase number of the reason why not (-1 for
+ * no such object). */
+KM32_EXPORT int32_t KMNombreObjets(int16_t numero);
+KM32_EXPORT uint32_t KMNomObjetDeNumero(int16_t numero, int32_t objet);
+KM32_EXPORT int32_t KMNatureObjet(int16_t numero, int32_t objet);
+KM32_EXPORT int32_t KMRaisonObjetNonDefini(int16_t numero, int32_t objet);
 /* Phrase numero of the applied language into texte (256 bytes, NUL-terminated). */
 KM32_EXPORT void KMPhraseDeNumero(uint16_t numero, char* texte);
 /* Applies a language (1 French, 2 English, 3 German) to both libraries. */

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "encodage.h"
@@ -234,6 +235,58 @@ int test(const char* figure, const std::string& texte, int argc, char** argv) {
     return kSucces;
 }
 
+// The library's text of a memory block (empty for none), then the block freed.
+std::string texteDeBloc(uint32_t bloc) {
+    const char* c = bloc ? KMContenuBloc(bloc) : nullptr;
+    std::string t = c ? c : "";
+    if (bloc) KMLibereBloc(bloc);
+    return t;
+}
+
+// The value of each number object ("a = 2.5"), and each undefined object with
+// the reason the library gives; with names, only the objects named.
+int valeurs(const char* figure, const std::string& texte, int argc, char** argv) {
+    const int messagesAvant = messagesAffiches;
+    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), nullptr);
+    if (numero == 0) {
+        std::fprintf(stderr, "km32: %s: the library could not make the figure\n", figure);
+        return kEchec;
+    }
+    std::vector<std::string> demandes;
+    for (int k = 3; k < argc; ++k)
+        demandes.push_back(km32cli::windows1252DeUtf8(argv[k]));
+    std::vector<bool> trouves(demandes.size(), false);
+    constexpr int32_t kPremierObjetUtilisateur = 14, kNatureNombre = 8;
+    const int32_t nombre = KMNombreObjets(numero);
+    for (int32_t i = kPremierObjetUtilisateur; i <= nombre; ++i) {
+        const std::string nom = texteDeBloc(KMNomObjetDeNumero(numero, i));
+        bool demande = demandes.empty();
+        for (std::size_t k = 0; k < demandes.size(); ++k)
+            if (demandes[k] == nom) demande = trouves[k] = true;
+        if (!demande) continue;
+        const int32_t raison = KMRaisonObjetNonDefini(numero, i);
+        const std::string nomUtf8 = km32cli::utf8DeWindows1252(nom);
+        if (raison > 0) {
+            char phrase[256] = {};
+            KMPhraseDeNumero(uint16_t(raison), phrase);
+            std::string motif = km32cli::utf8DeWindows1252(phrase);
+            for (char& c : motif)
+                if (c == '\r') c = ' ';
+            std::printf("%s: undefined: %s\n", nomUtf8.c_str(), motif.c_str());
+        } else if (KMNatureObjet(numero, i) == kNatureNombre) {
+            std::printf("%s = %.15g\n", nomUtf8.c_str(), KMValeurScalaireDouble(numero, nom.c_str()));
+        }
+    }
+    KMdetruitFigureMeme(numero);
+    bool tousTrouves = true;
+    for (std::size_t k = 0; k < demandes.size(); ++k)
+        if (!trouves[k]) {
+            std::fprintf(stderr, "km32: %s: no object named '%s'\n", figure, argv[3 + k]);
+            tousTrouves = false;
+        }
+    return (tousTrouves && messagesAffiches == messagesAvant) ? kSucces : kEchec;
+}
+
 int commandeDeFigure(std::string_view commande, int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "km32: %s: a figure file is needed\n\n%s", argv[1], kUsage);
@@ -255,6 +308,7 @@ int commandeDeFigure(std::string_view commande, int argc, char** argv) {
         return texteEcrit(texte);
     }
     if (commande == "test") return test(argv[2], texte, argc, argv);
+    if (commande == "values") return valeurs(argv[2], texte, argc, argv);
     std::fprintf(stderr, "km32: the command '%.*s' is not available yet\n", int(commande.size()),
                  commande.data());
     return kEchec;

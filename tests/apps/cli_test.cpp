@@ -86,6 +86,39 @@ TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
     std::remove("/tmp/km32-cli-fautif.png");
 }
 
+// Values of numbers against the geometry (|AB| = 5 for A(0,0,0), B(3,4,0)),
+// an undefined plane through three aligned points with its reason, and a name
+// the figure does not hold.
+TEST_F(Cli, ValuesOfNumbersAndUndefinedObjects) {
+    const std::string fichier = "/tmp/km32-cli-valeurs-" + std::to_string(::getpid()) + ".k3v";
+    std::FILE* f = std::fopen(fichier.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("Figure Kalmetra\r\n"
+               "A point de coordonn\xE9"
+               "es (0,0,0) dans le rep\xE8"
+               "re Rxyz\r\n"
+               "B point de coordonn\xE9"
+               "es (3,4,0) dans le rep\xE8"
+               "re Rxyz\r\n"
+               "C point de coordonn\xE9"
+               "es (6,8,0) dans le rep\xE8"
+               "re Rxyz\r\n"
+               "d = AB\r\n"
+               "P plan (ABC)\r\n",
+               f);
+    std::fclose(f);
+    const Resultat tous = lance("values '" + fichier + "'");
+    EXPECT_EQ(tous.statut, 0) << tous.sortie;
+    EXPECT_NE(tous.sortie.find("d = 5\n"), std::string::npos) << tous.sortie;
+    EXPECT_NE(tous.sortie.find("P: undefined: Le plan est non valide"), std::string::npos) << tous.sortie;
+    const Resultat un = lance("values '" + fichier + "' d");
+    EXPECT_EQ(un.sortie, "d = 5\n");
+    const Resultat absent = lance("values '" + fichier + "' Q");
+    EXPECT_EQ(absent.statut, 1);
+    EXPECT_NE(absent.sortie.find("no object named 'Q'"), std::string::npos) << absent.sortie;
+    std::remove(fichier.c_str());
+}
+
 TEST_F(Cli, VersionIsTheOnlyLine) {
     EXPECT_EQ(lance("--version").sortie, "km32 1.3.3.0\n");
 }
