@@ -15,7 +15,7 @@ namespace km32::essai {
 class BancFonctions : public BancTexte {
   protected:
     // Runs the lines as one figure text; 0 when every line ran.
-    uint16_t figure(const std::vector<std::string>& lignes) {
+    uint16_t litFigure(const std::vector<std::string>& lignes) {
         std::string texte = "Figure Kalmetra\r\n";
         for (const std::string& l : lignes)
             texte += l + "\r\n";

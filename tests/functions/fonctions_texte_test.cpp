@@ -13,8 +13,8 @@ namespace {
 class Fonctions : public BancFonctions {};
 
 TEST_F(Fonctions, ValuesOfFunctionsOfOneTwoAndThreeVariablesMatchTheirFormulas) {
-    ASSERT_EQ(figure({"f fonction: x|->x^2+1", "h fonction: (x,y)|->x*y-y/2",
-                      "t fonction: (x,y,z)|->sqrt(x^2+y^2+z^2)", "s fonction: x|->sin(x)/(1+x^2)"}),
+    ASSERT_EQ(litFigure({"f fonction: x|->x^2+1", "h fonction: (x,y)|->x*y-y/2",
+                         "t fonction: (x,y,z)|->sqrt(x^2+y^2+z^2)", "s fonction: x|->sin(x)/(1+x^2)"}),
               0);
     const double points[] = {-3, -0.5, 0, 1.25, 7, 1e3};
     for (double x : points) {
@@ -28,8 +28,8 @@ TEST_F(Fonctions, ValuesOfFunctionsOfOneTwoAndThreeVariablesMatchTheirFormulas) 
 }
 
 TEST_F(Fonctions, FunctionsInNumberExpressions) {
-    ASSERT_EQ(figure({"f fonction: x|->x^2+1", "b = 3", "g fonction: x|->f(x)+f(2*x)-b",
-                      "h fonction: (x,y)|->f(x)*y", "a = f(3)+f(-1)/2", "c = g(b)", "d = h(2,f(1))"}),
+    ASSERT_EQ(litFigure({"f fonction: x|->x^2+1", "b = 3", "g fonction: x|->f(x)+f(2*x)-b",
+                         "h fonction: (x,y)|->f(x)*y", "a = f(3)+f(-1)/2", "c = g(b)", "d = h(2,f(1))"}),
               0);
     EXPECT_DOUBLE_EQ(val("a"), 10 + 2.0 / 2);
     EXPECT_DOUBLE_EQ(val("c"), 10 + 37 - 3);
@@ -43,7 +43,7 @@ TEST_F(Fonctions, FunctionsInNumberExpressions) {
 }
 
 TEST_F(Fonctions, AnImpossibleValueMakesTheNumberUndefined) {
-    ASSERT_EQ(figure({"f fonction: x|->sqrt(x-1)", "a = f(5)", "b = f(0)"}), 0);
+    ASSERT_EQ(litFigure({"f fonction: x|->sqrt(x-1)", "a = f(5)", "b = f(0)"}), 0);
     EXPECT_DOUBLE_EQ(val("a"), 2);
     EXPECT_TRUE(defini("f"));
     EXPECT_FALSE(defini("b"));
@@ -51,8 +51,8 @@ TEST_F(Fonctions, AnImpossibleValueMakesTheNumberUndefined) {
 }
 
 TEST_F(Fonctions, BareVariablesAndConstantsNeedNoCode) {
-    ASSERT_EQ(figure({"c fonction: x|->3", "p fonction: (x,y)|->y", "q fonction: (x,y,z)|->z",
-                      "r fonction: x|->x", "b = 4", "m fonction: x|->b"}),
+    ASSERT_EQ(litFigure({"c fonction: x|->3", "p fonction: (x,y)|->y", "q fonction: (x,y,z)|->z",
+                         "r fonction: x|->x", "b = 4", "m fonction: x|->b"}),
               0);
     const double points[] = {-2, 0, 0.75, 9};
     for (double x : points) {
@@ -65,7 +65,7 @@ TEST_F(Fonctions, BareVariablesAndConstantsNeedNoCode) {
 }
 
 TEST_F(Fonctions, ChangingANumberTheFunctionReadsChangesTheFunction) {
-    ASSERT_EQ(figure({"b = 2", "f fonction: x|->b*x", "a = f(5)"}), 0);
+    ASSERT_EQ(litFigure({"b = 2", "f fonction: x|->b*x", "a = f(5)"}), 0);
     EXPECT_DOUBLE_EQ(val("a"), 10);
     ASSERT_EQ(ligne("b = 7"), 0);
     EXPECT_EQ(en("f", 5), 35.0);
@@ -73,7 +73,7 @@ TEST_F(Fonctions, ChangingANumberTheFunctionReadsChangesTheFunction) {
 }
 
 TEST_F(Fonctions, RedefiningACalledFunctionReachesItsCallers) {
-    ASSERT_EQ(figure({"f fonction: x|->x+1", "g fonction: x|->2*f(x)", "a = g(3)"}), 0);
+    ASSERT_EQ(litFigure({"f fonction: x|->x+1", "g fonction: x|->2*f(x)", "a = g(3)"}), 0);
     EXPECT_DOUBLE_EQ(val("a"), 8);
     ASSERT_EQ(ligne("f fonction: x|->x^3"), 0);
     EXPECT_EQ(en("g", 2), 16.0);
@@ -81,7 +81,7 @@ TEST_F(Fonctions, RedefiningACalledFunctionReachesItsCallers) {
 }
 
 TEST_F(Fonctions, ACallerOfAFreedFunctionIsUndefined) {
-    ASSERT_EQ(figure({"f fonction: x|->x+1", "g fonction: x|->2*f(x)"}), 0);
+    ASSERT_EQ(litFigure({"f fonction: x|->x+1", "g fonction: x|->2*f(x)"}), 0);
     EXPECT_EQ(en("g", 1), 4.0);
     // Releasing f's record leaves g without its sub-function, never with a
     // pointer to freed memory.
@@ -90,8 +90,8 @@ TEST_F(Fonctions, ACallerOfAFreedFunctionIsUndefined) {
 }
 
 TEST_F(Fonctions, EveryFunctionObjectHasItsOwnSlot) {
-    ASSERT_EQ(figure({"f fonction: x|->x", "u suite définie à partir de 0 par u(n)=n+1",
-                      "g fonction définie par valeurs (avec interpolation)", "h fonction: (x,y)|->x"}),
+    ASSERT_EQ(litFigure({"f fonction: x|->x", "u suite définie à partir de 0 par u(n)=n+1",
+                         "g fonction définie par valeurs (avec interpolation)", "h fonction: (x,y)|->x"}),
               0);
     std::vector<int> emplacements;
     for (const char* nom : {"f", "u", "g", "h"}) {

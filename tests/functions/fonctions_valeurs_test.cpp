@@ -117,9 +117,9 @@ TEST(TableDeValeurs, RemovalOfIntervals) {
 class ValeursDeFigure : public BancFonctions {};
 
 TEST_F(ValeursDeFigure, ValueLinesFillTheTableAndTheDependantsFollow) {
-    ASSERT_EQ(figure({"g fonction définie par valeurs (avec interpolation)",
-                      "h fonction définie par valeurs (sans interpolation)", "a = g(1)+g(3.5)",
-                      "Valeurs pour g: (0,0) (2,4),(5,-2)  ,(6,1)", "Valeurs pour h: (1,2) (3,4)"}),
+    ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)",
+                         "h fonction définie par valeurs (sans interpolation)", "a = g(1)+g(3.5)",
+                         "Valeurs pour g: (0,0) (2,4),(5,-2)  ,(6,1)", "Valeurs pour h: (1,2) (3,4)"}),
               0);
     EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, 4);
     EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->interpolation, 1);
@@ -140,7 +140,7 @@ TEST_F(ValeursDeFigure, ValueLinesFillTheTableAndTheDependantsFollow) {
 }
 
 TEST_F(ValeursDeFigure, TextsOfPointsAndTheirErrors) {
-    ASSERT_EQ(figure({"g fonction définie par valeurs (avec interpolation)"}), 0);
+    ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)"}), 0);
     const uint8_t emplacement = objet(f, numero("g")).emplacementFonction;
     struct Cas {
         const char* texte;
@@ -172,7 +172,7 @@ TEST_F(ValeursDeFigure, TextsOfPointsAndTheirErrors) {
 }
 
 TEST_F(ValeursDeFigure, TheHostsLinesMayWriteExpressions) {
-    ASSERT_EQ(figure({"g fonction définie par valeurs (avec interpolation)", "b = 4"}), 0);
+    ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)", "b = 4"}), 0);
     const uint8_t emplacement = objet(f, numero("g")).emplacementFonction;
     GardeValeur<uint8_t> hote(f.lignesHoteEnCours, 1);
     uint16_t erreur = 0;
@@ -185,7 +185,7 @@ TEST_F(ValeursDeFigure, TheHostsLinesMayWriteExpressions) {
 }
 
 TEST_F(ValeursDeFigure, TextsOfRemovals) {
-    ASSERT_EQ(figure({"g fonction définie par valeurs (avec interpolation)"}), 0);
+    ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)"}), 0);
     const uint8_t emplacement = objet(f, numero("g")).emplacementFonction;
     struct Cas {
         const char* texte;
@@ -211,8 +211,8 @@ TEST_F(ValeursDeFigure, TextsOfRemovals) {
 }
 
 TEST_F(ValeursDeFigure, AFailingValueLineLeavesTheTableAsItWas) {
-    ASSERT_EQ(figure({"g fonction définie par valeurs (avec interpolation)", "f fonction: x|->x",
-                      "Valeurs pour g: (0,1)"}),
+    ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)", "f fonction: x|->x",
+                         "Valeurs pour g: (0,1)"}),
               0);
     struct Cas {
         const char* ligne;
@@ -241,7 +241,7 @@ TEST_F(ValeursDeFigure, ThePointAfterAFullTableIsRefused) {
             points += "(" + std::to_string(j) + "," + std::to_string(2 * j) + ") ";
         lignes.push_back("Valeurs pour g: " + points);
     }
-    ASSERT_EQ(figure(lignes), 0);
+    ASSERT_EQ(litFigure(lignes), 0);
     ASSERT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, kMaxPointsFonctionTable);
     EXPECT_NE(ligne("Valeurs pour g: (0.5,1)"), 0);
     EXPECT_NE(dernierMessage().find(windows1252DeUtf8("Structure saturée")), std::string::npos);

@@ -15,10 +15,11 @@ constexpr int kDernier = 20;
 
 TEST_F(Suites, ExplicitArithmeticAndTwoTermSequencesMatchTheirRecurrences) {
     ASSERT_EQ(
-        figure({"u suite définie à partir de 0 par u(n)=2n+1",
-                "v suite définie à partir de 0 par v(n)=v(n-1)+3 et le premier terme -4",
-                "w suite définie à partir de 0 par w(n)=w(n-1)+w(n-2) et les premiers termes 1 et 1",
-                "q suite définie à partir de 0 par q(n)=0.5*q(n-1)-q(n-2)/n et les premiers termes 2 et -1"}),
+        litFigure(
+            {"u suite définie à partir de 0 par u(n)=2n+1",
+             "v suite définie à partir de 0 par v(n)=v(n-1)+3 et le premier terme -4",
+             "w suite définie à partir de 0 par w(n)=w(n-1)+w(n-2) et les premiers termes 1 et 1",
+             "q suite définie à partir de 0 par q(n)=0.5*q(n-1)-q(n-2)/n et les premiers termes 2 et -1"}),
         0);
     std::array<double, kDernier + 1> v{}, w{}, q{};
     v[0] = -4;
@@ -48,9 +49,10 @@ TEST_F(Suites, ExplicitArithmeticAndTwoTermSequencesMatchTheirRecurrences) {
 }
 
 TEST_F(Suites, IndicesMustBeIntegersFromTheFirstIndexOn) {
-    ASSERT_EQ(figure({"u suite définie à partir de 3 par u(n)=n^2",
-                      "w suite définie à partir de 2 par w(n)=w(n-1)-w(n-2) et les premiers termes 5 et 7"}),
-              0);
+    ASSERT_EQ(
+        litFigure({"u suite définie à partir de 3 par u(n)=n^2",
+                   "w suite définie à partir de 2 par w(n)=w(n-1)-w(n-2) et les premiers termes 5 et 7"}),
+        0);
     struct Cas {
         double x;
         std::optional<double> u, w;
@@ -70,8 +72,8 @@ TEST_F(Suites, IndicesMustBeIntegersFromTheFirstIndexOn) {
 }
 
 TEST_F(Suites, AFirstIndexOutsideZeroToThirtyThousandIsRefused) {
-    ASSERT_EQ(figure({"a = 2.5", "u suite définie à partir de a par u(n)=n", "b = 40000",
-                      "v suite définie à partir de b par v(n)=n"}),
+    ASSERT_EQ(litFigure({"a = 2.5", "u suite définie à partir de a par u(n)=n", "b = 40000",
+                         "v suite définie à partir de b par v(n)=n"}),
               0);
     EXPECT_FALSE(defini("u"));
     EXPECT_EQ(objet(f, numero("u")).raison, 469);
@@ -83,18 +85,18 @@ TEST_F(Suites, AFirstIndexOutsideZeroToThirtyThousandIsRefused) {
 }
 
 TEST_F(Suites, SequencesInNumberExpressions) {
-    ASSERT_EQ(figure({"w suite définie à partir de 0 par w(n)=w(n-1)+w(n-2) et les premiers termes 0 et 1",
-                      "u suite définie à partir de 1 par u(n)=1/n", "a = w(10)+u(4)", "b = w(u(1))"}),
+    ASSERT_EQ(litFigure({"w suite définie à partir de 0 par w(n)=w(n-1)+w(n-2) et les premiers termes 0 et 1",
+                         "u suite définie à partir de 1 par u(n)=1/n", "a = w(10)+u(4)", "b = w(u(1))"}),
               0);
     EXPECT_DOUBLE_EQ(val("a"), 55 + 0.25);
     EXPECT_DOUBLE_EQ(val("b"), 1);
 }
 
 TEST_F(Suites, ShortFormsOfRecurrences) {
-    ASSERT_EQ(figure({"p suite définie à partir de 1 par p(n)=p(n-2) et les premiers termes 4 et -3",
-                      "c suite définie à partir de 0 par c(n)=c(n-1) et le premier terme 6",
-                      "d suite définie à partir de 0 par d(n)=d(n-1) et les premiers termes 6 et 8",
-                      "r suite définie à partir de 0 par r(n)=n et le premier terme 10"}),
+    ASSERT_EQ(litFigure({"p suite définie à partir de 1 par p(n)=p(n-2) et les premiers termes 4 et -3",
+                         "c suite définie à partir de 0 par c(n)=c(n-1) et le premier terme 6",
+                         "d suite définie à partir de 0 par d(n)=d(n-1) et les premiers termes 6 et 8",
+                         "r suite définie à partir de 0 par r(n)=n et le premier terme 10"}),
               0)
         << dernierMessage();
     for (int n = 1; n <= 9; ++n)
@@ -110,7 +112,7 @@ TEST_F(Suites, ShortFormsOfRecurrences) {
 
 TEST_F(Suites, AFailingTermMakesItAndEveryLaterTermUndefined) {
     // The term of index 7 divides by zero.
-    ASSERT_EQ(figure({"u suite définie à partir de 0 par u(n)=u(n-1)+1/(7-n) et le premier terme 0"}), 0);
+    ASSERT_EQ(litFigure({"u suite définie à partir de 0 par u(n)=u(n-1)+1/(7-n) et le premier terme 0"}), 0);
     double attendu = 0;
     for (int n = 1; n <= 6; ++n)
         attendu += 1.0 / (7 - n);
@@ -123,24 +125,25 @@ TEST_F(Suites, AFailingTermMakesItAndEveryLaterTermUndefined) {
 }
 
 TEST_F(Suites, FirstZeroTerm) {
-    ASSERT_EQ(figure({// n^2 - 10n + 21 = (n - 3)(n - 7): first zero at 3, none from 8 on.
-                      "u suite définie à partir de 0 par u(n)=n^2-10n+21",
-                      "a indice du premier terme nul de la suite u",
-                      "v suite définie à partir de 8 par v(n)=n^2-10n+21",
-                      "b indice du premier terme nul de la suite v",
-                      // 30 - 3n: zero at n = 10.
-                      "w suite définie à partir de 0 par w(n)=w(n-1)-3 et le premier terme 30",
-                      "c indice du premier terme nul de la suite w",
-                      // Fibonacci from 0: its first term is the zero.
-                      "x suite définie à partir de 2 par x(n)=x(n-1)+x(n-2) et les premiers termes 0 et 1",
-                      "d indice du premier terme nul de la suite x",
-                      // 1, 1/2, 1/4 ...: the first term below 1e-10 counts as zero.
-                      "y suite définie à partir de 0 par y(n)=y(n-1)/2 et le premier terme 1",
-                      "e indice du premier terme nul de la suite y",
-                      // An alternating recurrence of order 2 reaching 0 at its third term.
-                      "z suite définie à partir de 5 par z(n)=z(n-1)+z(n-2) et les premiers termes 2 et -2",
-                      "g indice du premier terme nul de la suite z"}),
-              0);
+    ASSERT_EQ(
+        litFigure({// n^2 - 10n + 21 = (n - 3)(n - 7): first zero at 3, none from 8 on.
+                   "u suite définie à partir de 0 par u(n)=n^2-10n+21",
+                   "a indice du premier terme nul de la suite u",
+                   "v suite définie à partir de 8 par v(n)=n^2-10n+21",
+                   "b indice du premier terme nul de la suite v",
+                   // 30 - 3n: zero at n = 10.
+                   "w suite définie à partir de 0 par w(n)=w(n-1)-3 et le premier terme 30",
+                   "c indice du premier terme nul de la suite w",
+                   // Fibonacci from 0: its first term is the zero.
+                   "x suite définie à partir de 2 par x(n)=x(n-1)+x(n-2) et les premiers termes 0 et 1",
+                   "d indice du premier terme nul de la suite x",
+                   // 1, 1/2, 1/4 ...: the first term below 1e-10 counts as zero.
+                   "y suite définie à partir de 0 par y(n)=y(n-1)/2 et le premier terme 1",
+                   "e indice du premier terme nul de la suite y",
+                   // An alternating recurrence of order 2 reaching 0 at its third term.
+                   "z suite définie à partir de 5 par z(n)=z(n-1)+z(n-2) et les premiers termes 2 et -2",
+                   "g indice du premier terme nul de la suite z"}),
+        0);
     EXPECT_DOUBLE_EQ(val("a"), 3);
     EXPECT_FALSE(defini("b"));
     EXPECT_EQ(objet(f, numero("b")).raison, 510);
@@ -152,7 +155,7 @@ TEST_F(Suites, FirstZeroTerm) {
 }
 
 TEST_F(Suites, SequenceNamesAndDefinitionsAreChecked) {
-    ASSERT_EQ(figure({}), 0);
+    ASSERT_EQ(litFigure({}), 0);
     struct Cas {
         const char* ligne;
         const char* message;
