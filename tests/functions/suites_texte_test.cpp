@@ -48,6 +48,25 @@ TEST_F(Suites, ExplicitArithmeticAndTwoTermSequencesMatchTheirRecurrences) {
     }
 }
 
+TEST_F(Suites, ARecurrentSequenceGoesOnFromItsLastTerm) {
+    ASSERT_EQ(
+        litFigure({"w suite définie à partir de 0 par w(n)=w(n-1)+w(n-2) et les premiers termes 1 et 1"}), 0);
+    const TFonctionCompilee& c = *fonctionDeObjet(f, numero("w"))->compilee;
+    struct Pas {
+        int n;
+        double attendu;
+        int32_t cache;
+    };
+    // The cache holds the last index asked for; asking for the term just
+    // before it needs no step.
+    const Pas pas[] = {{10, 89, 10}, {11, 144, 11}, {10, 89, 11}, {5, 8, 5},
+                       {1, 1, 5},    {0, 1, 5},     {6, 13, 6}};
+    for (const Pas& p : pas) {
+        EXPECT_EQ(en("w", p.n), p.attendu) << p.n;
+        EXPECT_EQ(c.dernierIndice, p.cache) << p.n;
+    }
+}
+
 TEST_F(Suites, IndicesMustBeIntegersFromTheFirstIndexOn) {
     ASSERT_EQ(
         litFigure({"u suite définie à partir de 3 par u(n)=n^2",

@@ -68,7 +68,9 @@ struct TFonctionCompilee {
     TcodeExpression code{};
 };
 
-// Kind 6: the engine fills it from the prototype when it computes the object.
+// Kind 6. PROTOTYPE SEAM: the prototype road of the engine fills it from the
+// prototype when it computes the object; until then the record stays empty
+// and its evaluation is undefined.
 struct TFonctionConstruite {
     uint8_t nombreVariables = 0;                    // 1 to 3
     std::array<uint16_t, 3> indicesVariables{};     // value indices in the inner figure
