@@ -41,17 +41,8 @@ void insere(TFonctionTable& t, int debut, double x, double y) {
     ++t.nombrePoints;
 }
 
-std::string_view sansBlancsAutour(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 // A coordinate: an expression while the host's lines run, else a plain number.
 bool coordonnee(const TfigureKalmetra& f, std::string_view texte, double& v) {
-    texte = sansBlancsAutour(texte);
     if (f.lignesHoteEnCours) {
         uint16_t erreur = 0;
         evalueExpressionTexte(f, texte, 1, erreur, v);
