@@ -1,7 +1,7 @@
-// PLACEHOLDERS until the modules of the meshes, the function objects and the
-// prototypes exist: their tables are still empty records, so creating one
-// allocates it, releasing frees it and a copy copies the (empty) record. Each
-// module replaces its part of this file.
+// PLACEHOLDERS until the modules of the meshes and the prototypes exist: their
+// tables are still empty records, so creating one allocates it, releasing
+// frees it and a copy copies the (empty) record. Each module replaces its part
+// of this file. The function table lives in model/fonctions/table_fonctions.cpp.
 #include "model/registre_tables_annexes.h"
 
 namespace km32 {
@@ -14,16 +14,6 @@ void libereTableMaillages(std::unique_ptr<TtableMaillages>& table) {
 }
 void copieTableMaillages(const TtableMaillages& source, TtableMaillages& destination) {
     destination = source;
-}
-
-void creeTableDesFonctions(std::unique_ptr<TtableDesFonctions>& table) {
-    table = std::make_unique<TtableDesFonctions>();
-}
-void libereTableDesFonctions(std::unique_ptr<TtableDesFonctions>& table) {
-    table.reset();
-}
-void copieTableDesFonctions(const TtableDesFonctions& source, std::unique_ptr<TtableDesFonctions>& copie) {
-    copie = std::make_unique<TtableDesFonctions>(source);
 }
 
 void creeTableDesPrototypes(TfigureKalmetra& f) {

@@ -39,9 +39,21 @@ struct TtableDesPolyedres {
     std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
     std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
 };
-struct TtableMaillages {};     // meshes (TMaillage): mesh module
-struct TtableDesFonctions {};  // function objects: function module
-struct TtableDesPrototypes {}; // user-defined constructions: prototype module
+struct TtableMaillages {};       // meshes (TMaillage): mesh module
+// Function objects: slots 1 to 100 (0 unused) of records owned by the table
+// when their byte is 1. The records (TFonction) and the functions that
+// manage the table are in model/fonctions/fonctions.h, which also defines
+// the destructor (it frees the owned records).
+struct TFonction;
+struct TtableDesFonctions {
+    std::array<TFonction*, 101> fonctions{};
+    std::array<uint8_t, 101> possedees{};
+    TtableDesFonctions() = default;
+    ~TtableDesFonctions();
+    TtableDesFonctions(const TtableDesFonctions&) = delete;
+    TtableDesFonctions& operator=(const TtableDesFonctions&) = delete;
+};
+struct TtableDesPrototypes {};   // user-defined constructions: prototype module
 // Per-object drawing data (objects 7 to 255) and the display list; their
 // records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
 // which also define the deleters.

@@ -8,6 +8,7 @@
 #include "model/calcul/calcul_objet.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
+#include "model/fonctions/fonctions.h"
 #include "model/objets_figure.h"
 #include "model/solides/polyedres.h"
 #include "model/style.h"
@@ -65,6 +66,11 @@ bool prendDonneesSolide(uint8_t code) {
     }
 }
 
+bool prendEmplacementFonction(uint8_t nature) {
+    return nature == kNatureFonction || nature == kNatureSuite || nature == kNatureFonction2Variables ||
+           nature == kNatureFonction3Variables;
+}
+
 bool estCodeLibre(uint8_t c) {
     return (c >= 1 && c <= 7) || c == 44 || c == 45 || c == 74 || c == 75 || c == 132 || c == 148 ||
            c == 189 || c == 206;
@@ -108,6 +114,11 @@ bool placeSuffisante(const TfigureKalmetra& f, TLigneAnalysee& ligne, int libere
             rendu.emplacementSolide != 0 && rendu.codeConstruction == kPointLibreDansPolygone;
         if (!rendAnnexe && placeLibreAnnexe(*f.tableAnnexes) == 0) return false;
     }
+    if (prendEmplacementFonction(o.nature)) {
+        const bool libre = !f.tableDesFonctions || emplacementLibreFonction(*f.tableDesFonctions) != 0;
+        if (!libre && !(prendEmplacementFonction(rendu.nature) && rendu.emplacementFonction != 0))
+            return false;
+    }
     return true;
 }
 
@@ -119,8 +130,15 @@ void place(TfigureKalmetra& f, TLigneAnalysee& ligne, std::span<const uint8_t> p
         o.emplacementSolide = ajouteDonneesPolyedre(f, o.nature);
     else if (o.codeConstruction == kPointLibreDansPolygone)
         o.emplacementSolide = ajouteAnnexe(f, kGenreAnnexePolygone);
-    // Meshes (218, 219) and function slots (kinds 9, 22 to 24) have no
-    // tables of their own yet: no slot is taken.
+    // Meshes (218, 219) have no table of their own yet: no slot is taken.
+    o.emplacementFonction = 0;
+    if (prendEmplacementFonction(o.nature)) {
+        o.emplacementFonction = alloueFonctionPourObjet(f, o.codeConstruction);
+        // A function given by values interpolates unless the line said "sans".
+        if (TFonction* fonction = fonctionDeEmplacement(f, o.emplacementFonction);
+            fonction && fonction->table)
+            fonction->table->interpolation = estBloque(o) ? 0 : 1;
+    }
 
     o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
     for (int k = 1; k <= o.nombreValeurs; ++k)

@@ -10,6 +10,7 @@
 #include "model/calcul/dependants.h"
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
+#include "model/fonctions/fonction_valeurs.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
@@ -198,9 +199,26 @@ void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
         signale(l, kErreurPasDefinieParValeurs, l.arguments[1]);
         return;
     }
-    // NOT BUILT YET: the points of a function given by values belong to the
-    // function objects' table, which has no records yet.
-    signale(l, kErreurNonConstruit, l.arguments[2]);
+    l.erreur = 0;
+    const uint8_t emplacement = objet(f, n).emplacementFonction;
+    if (l.codeLigne == 2218)
+        ajoutePointsDeTexte(f, emplacement, l.arguments[2], l.erreur);
+    else
+        otePointsDeTexte(f, emplacement, l.arguments[2], l.erreur);
+    // What depends on the function follows its new table, also when a later
+    // point failed: the points before it stay.
+    TEnsembleObjets change;
+    change.set(n);
+    if (f.lignesHoteEnCours) {
+        f.objetsChangesParHote |= change;
+    } else if (l.redessine) {
+        recalculeDependants(f, change);
+    } else {
+        ajouteDependants(f, change);
+        for (int i = n; i <= f.nombreObjets; ++i)
+            if (change.test(std::size_t(i))) calculeObjet(f, i);
+    }
+    if (l.erreur != 0) afficheErreurDeNumero(l.erreur);
 }
 
 void objetActifAuClavier(TfigureKalmetra& f, TLigneFigure& l) {

@@ -5,6 +5,7 @@
 #include "base/erreur.h"
 #include "base/texte.h"
 #include "model/annexes_polygones.h"
+#include "model/fonctions/fonctions.h"
 #include "model/catalogue.h"
 #include "model/solides/polyedres.h"
 #include "text/ligne_creation.h"
@@ -170,9 +171,7 @@ void oteDonneesObjet(TfigureKalmetra& f, int k) {
             oteDonneesPolyedre(f, o.emplacementSolide);
         o.emplacementSolide = 0;
     }
-    // The function table has no records yet: the slot is only cleared.
-    if (o.nature == kNatureFonction || (o.nature >= kNatureSuite && o.nature <= kNatureFonction3Variables))
-        o.emplacementFonction = 0;
+    libereFonctionDeObjet(f, k);
 }
 
 } // namespace km32

@@ -7,6 +7,7 @@
 #include "model/calcul/points.h"
 #include "model/calcul/transformations.h"
 #include "model/catalogue.h"
+#include "model/fonctions/calcul_fonctions.h"
 
 namespace km32 {
 
@@ -37,7 +38,7 @@ constexpr FonctionCalcul kSolide = calculeSolide;
 // One entry per code of the catalogue. Entries routed to kPlusTard are
 // computed by work still to come: lines, circles and curves; planes,
 // frames, vectors, numbers, measures and displays; transformations;
-// polygons, polyhedra and round solids; functions and sequences; loci.
+// polygons, polyhedra and round solids; loci.
 constexpr TrouteCalcul kRoutes[] = {
     {c::kPointLibreAbscisseEntiere, kPoint},
     {c::kPointLibreCoordonneesEntieres, kPoint},
@@ -92,7 +93,7 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kAbscisseVecteur, kNombre, true},
     {c::kOrdonneeVecteur, kNombre, true},
     {c::kReelEgal, kNombre, true},
-    {c::kFonction, kPlusTard, true},
+    {c::kFonction, calculeFonction, true},
     {c::kRepere, kNombre, true},
     {c::kUniteDeLongueur, kNombre, true},
     {c::kVecteurEgal, kNombre, true},
@@ -112,9 +113,9 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kReelLibre, kRien, true},
     {c::kEntierLibre, kRien, true},
     {c::kToucheQuitterTrace, kRien, true},
-    {c::kSuite, kPlusTard, true},
-    {c::kSuitePremierTerme, kPlusTard, true},
-    {c::kSuitePremiersTermes, kPlusTard, true},
+    {c::kSuite, calculeSuite, true},
+    {c::kSuitePremierTerme, calculeSuite, true},
+    {c::kSuitePremiersTermes, calculeSuite, true},
     {c::kTranslationTransformant, kTransformation, true},
     {c::kImageParTranslationTransformant, kPoint},
     {c::kAffichageLongueur, kAffichage, true},
@@ -122,7 +123,7 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kAffichageTexte, kRien, true},
     {c::kToucheTableau, kCommande, true},
     {c::kFonctionParValeurs, kRien, true},
-    {c::kIndicePremierTermeNul, kPlusTard, true},
+    {c::kIndicePremierTermeNul, calculeIndicePremierTermeNul, true},
     {c::kDemiDroiteOriginePassantPar, kParticulier},
     {c::kCourbeY, kParticulier},
     {c::kPointLibreDansEspace, kPoint},
@@ -195,8 +196,8 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kPyramideReguliere, kSolide, true},
     {c::kPolyedreEnveloppe, kSolide, true},
     {c::kPlanEquation, kPlan, true},
-    {c::kFonction2Variables, kPlusTard, true},
-    {c::kFonction3Variables, kPlusTard, true},
+    {c::kFonction2Variables, calculeFonction, true},
+    {c::kFonction3Variables, calculeFonction, true},
     {c::kGraphe, kPlusTard},
     {c::kLieuDeuxPilotes, kPlusTard},
     {c::kPointDonne, kDonne},
