@@ -52,7 +52,11 @@ uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFich
     }
 
     if (resultat != 0) {
-        // Back to an empty figure; the error display stays off.
+        // A file that could not be read reported nothing, so no report
+        // switched the display back on: do it here, or the next error of
+        // any figure would be swallowed.
+        if (!lu) etatErreurs().affichageErreurs = true;
+        // Back to an empty figure.
         libereTableElementsSolides(f.tableElementsSolides);
         creeTableElementsSolides(f.tableElementsSolides);
         libereBlocDessin(f.blocDessin);

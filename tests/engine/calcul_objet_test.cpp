@@ -122,6 +122,17 @@ TEST_F(Antecedents, GivenObjectsAreUndefinedWithReason437) {
     EXPECT_TRUE(defini(V));
 }
 
+TEST_F(Antecedents, ACodeWithoutARouteIsUndefinedWithTheUnspecifiedReason) {
+    uint8_t sansRoute = 0;
+    for (int code = 1; code < 256 && sansRoute == 0; ++code)
+        if (routeDeCalcul(uint8_t(code)) == nullptr) sansRoute = uint8_t(code);
+    ASSERT_NE(sansRoute, 0);
+    const int X = ajoute(sansRoute, {});
+    calculeObjet(f, X);
+    EXPECT_FALSE(defini(X));
+    EXPECT_EQ(raison(X), 432);
+}
+
 TEST_F(Antecedents, AnInternalErrorLeavesTheObjectUndefined) {
     const int A = point(0, 0, 0);
     const int M = ajoute(c::kMilieuSegment, {A, A});

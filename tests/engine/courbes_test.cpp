@@ -65,9 +65,11 @@ TEST_F(Courbes, SampleCountAndBounds) {
     };
     for (const Cas& k : cas)
         EXPECT_EQ(raison(graphe({11, 0, 0}, k.points, k.debut, k.fin, 0)), k.raison) << k.points;
-    // Samples outside the figure's bounds are not stored: none valid, undefined.
+    // Samples outside the figure's bounds are not stored: none valid, undefined
+    // with a reason.
     const int n = graphe({11, 0, 0}, 5, 0, 4, 500);
     EXPECT_FALSE(defini(n));
+    EXPECT_EQ(raison(n), 441);
     EXPECT_EQ(valeurObjet(f, n, 2), 0);
 }
 

@@ -49,7 +49,9 @@ void calculeObjetGeneral(TfigureKalmetra& f, int n) {
     }
     const TrouteCalcul* route = routeDeCalcul(o.codeConstruction);
     if (route == nullptr) {
+        // A code the catalogue does not know: undefined, reason unspecified.
         o.nonDefini = 1;
+        o.raison = raison::kNonPrecise;
         return;
     }
     route->calcule(f, n);

@@ -85,7 +85,8 @@ void calculeCourbe(TfigureKalmetra& f, int n) {
     for (int k = 0; k < points && c.compteur < place; ++k)
         rangeEchantillon(f, c, debut + k * pas);
     valeurObjet(f, n, 2) = c.compteur;
-    if (c.compteur == 0) objet(f, n).nonDefini = 1;
+    // No sample could be computed: the curve is undefined with a reason.
+    if (c.compteur == 0) rendIndefini(f, n, raison::kCalculImpossible);
 }
 
 } // namespace km32

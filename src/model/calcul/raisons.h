@@ -5,6 +5,7 @@
 
 namespace km32::raison {
 
+constexpr uint16_t kNonPrecise = 432;            // "Motif de non validité non précisé."
 constexpr uint16_t kPointsConfondus433 = 433;    // "Les points utilisés sont confondus." (ray at a distance)
 constexpr uint16_t kPointsAlignes = 435;         // "Les points sont alignés."
 constexpr uint16_t kPointsNonAlignes = 436;      // "Les points ne sont pas alignés."
