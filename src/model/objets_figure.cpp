@@ -98,6 +98,21 @@ std::string nomObjetNotation(const TfigureKalmetra& f, int i) {
     return nomObjetOuVecteur(f, i);
 }
 
+bool nomObjetEst(const TfigureKalmetra& f, int i, std::string_view nom) {
+    if (i <= 0 || i > f.nombreObjets) return nom.empty();
+    const TObjetFigure& o = objet(f, i);
+    // A line named by two points: the rare case, by the full name.
+    if (estLigneADeuxPoints(o.codeConstruction)) return nomObjet(f, i) == nom;
+    const std::string_view tranche = trancheNom(f, i);
+    return tranche.substr(0, tranche.find(' ')).substr(0, kLongueurNom) == nom;
+}
+
+bool nomObjetOuVecteurEst(const TfigureKalmetra& f, int i, std::string_view nom) {
+    if (i > 0 && i <= f.nombreObjets && objet(f, i).nature == kNatureVecteur)
+        return nomObjetOuVecteur(f, i) == nom;
+    return nomObjetEst(f, i, nom);
+}
+
 std::string nomObjetInverse(const TfigureKalmetra& f, int i) {
     return coupe(nomObjet(f, parentObjet(f, i, 2)) + nomObjet(f, parentObjet(f, i, 1)), kLongueurNom);
 }
@@ -105,7 +120,7 @@ std::string nomObjetInverse(const TfigureKalmetra& f, int i) {
 int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature) {
     const std::string cherche = coupe(nom, kLongueurNomCherche);
     for (int n = 1; n <= f.nombreObjets; ++n)
-        if (objet(f, n).nature == nature && nomObjet(f, n) == cherche) return n;
+        if (objet(f, n).nature == nature && nomObjetEst(f, n, cherche)) return n;
     return 0;
 }
 
@@ -115,10 +130,10 @@ int numeroObjetDeNotation(const TfigureKalmetra& f, std::string_view nom) {
         return numeroObjetDeCrochets(f, cherche);
     // Points, vectors and the rest win over lines, half-lines and segments of the same name.
     for (int n = f.nombreObjets; n >= 1; --n)
-        if (!estLigneADeuxPoints(objet(f, n).codeConstruction) && nomObjetOuVecteur(f, n) == cherche)
+        if (!estLigneADeuxPoints(objet(f, n).codeConstruction) && nomObjetOuVecteurEst(f, n, cherche))
             return n;
     for (int n = f.nombreObjets; n >= 1; --n)
-        if (nomObjetOuVecteur(f, n) == cherche) return n;
+        if (nomObjetOuVecteurEst(f, n, cherche)) return n;
     return 0;
 }
 

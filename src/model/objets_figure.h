@@ -30,6 +30,10 @@ std::size_t longueurTexteDesFormules(const TfigureKalmetra& f);
 // Names (at most 80 characters). A line through two points, a half-line and
 // a segment (codes 30, 33, 34) are named by their two parents: "AB".
 std::string nomObjet(const TfigureKalmetra& f, int i);
+// Whether nomObjet(f, i) (or nomObjetOuVecteur) equals nom, without building
+// the name in most cases: the lookups by name run over every object.
+bool nomObjetEst(const TfigureKalmetra& f, int i, std::string_view nom);
+bool nomObjetOuVecteurEst(const TfigureKalmetra& f, int i, std::string_view nom);
 std::string texteEtiquetteObjet(const TfigureKalmetra& f, int i);
 std::string nomObjetOuVecteur(const TfigureKalmetra& f, int i); // "vec(u)" for a vector
 std::string nomObjetNotation(const TfigureKalmetra& f, int i);  // "(AB)", "[AB)", "[AB]"

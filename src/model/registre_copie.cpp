@@ -2,7 +2,7 @@
 // own: it never shares an owned pointer with its source. Field by field:
 // - cloned: every counter, value, parent, operand, expression record and
 //   object, the view and every setting, the texts of names and formulas and
-//   the other plain texts, the sample block, and the side tables (extension,
+//   the other plain texts, the samples in use, and the side tables (extension,
 //   polyhedra and mesh tables always exist in the copy; the function and
 //   prototype tables when the source has them), each by its module's copy;
 // - cleared (null in the copy): what belongs to the live window and session
@@ -59,6 +59,12 @@ void copieCompteursEtVue(const TfigureKalmetra& s, TfigureKalmetra& c) {
     copieTableau(s.parametresOblique, c.parametresOblique);
 }
 
+// Samples 0 to utilises of a block (the count is checked against the block).
+void copieEchantillonsUtilises(const TblocEchantillons& source, TblocEchantillons& copie, int utilises) {
+    const std::size_t n = std::size_t(std::clamp(utilises, 0, kMaxEchantillons)) + 1;
+    std::copy_n(source.begin(), n, copie.begin());
+}
+
 void copieContenu(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.versionTexte = s.versionTexte;
     c.octetVersion = s.octetVersion;
@@ -68,7 +74,13 @@ void copieContenu(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.texteInitialEchoue = s.texteInitialEchoue;
     c.texteDesNoms = s.texteDesNoms;
     c.valeurs = s.valeurs;
-    if (s.echantillons) c.echantillons = std::make_unique<TblocEchantillons>(*s.echantillons);
+    if (s.echantillons) {
+        // Only the samples in use are copied: the rest of the block is never
+        // read before a computation writes it, and copying a whole block at
+        // every line (the rollback snapshot) would cost more than the line.
+        c.echantillons = std::make_unique_for_overwrite<TblocEchantillons>();
+        copieEchantillonsUtilises(*s.echantillons, *c.echantillons, s.echantillonsUtilises);
+    }
     c.parents = s.parents;
     c.octetsOperandes = s.octetsOperandes;
     c.texteDesFormules = s.texteDesFormules;
@@ -214,7 +226,7 @@ void restaureFigure(const TfigureKalmetra& copie, TfigureKalmetra& f) {
     copieCompteursEtVue(copie, f);
     copieContenu(copie, f);
     if (bloc && f.echantillons) {
-        *bloc = *f.echantillons;
+        copieEchantillonsUtilises(*f.echantillons, *bloc, f.echantillonsUtilises);
         f.echantillons = std::move(bloc);
     }
     copieReglages(copie, f);

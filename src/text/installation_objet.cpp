@@ -2,6 +2,9 @@
 
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "base/texte.h"
 #include "model/annexes_polygones.h"
@@ -398,6 +401,16 @@ void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, u
 
 uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     uint16_t erreur = 0;
+    // The names of the objects before the one being checked: a name met
+    // again is a second object of that name. (One pass with a set, not a
+    // comparison of every pair: this runs after every line.)
+    std::vector<std::string> noms(std::size_t(f.nombreObjets) + 1);
+    for (int j = 1; j <= f.nombreObjets; ++j)
+        if (!estLigneParPaire(objet(f, j).codeConstruction)) noms[std::size_t(j)] = nomObjet(f, j);
+    std::unordered_set<std::string_view> vus;
+    vus.reserve(std::size_t(f.nombreObjets) * 2);
+    for (int j = 1; j <= kObjetsPredefinis && j <= f.nombreObjets; ++j)
+        if (!estLigneParPaire(objet(f, j).codeConstruction)) vus.insert(noms[std::size_t(j)]);
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets && erreur == 0; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (estLigneParPaire(o.codeConstruction)) continue;
@@ -411,7 +424,7 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
         if (o.nature == kNatureSuite) {
             for (int j = 1; j <= f.nombreObjets && erreur == 0; ++j) {
                 if (j == i || estLigneParPaire(objet(f, j).codeConstruction)) continue;
-                const std::string autre = nomObjet(f, j);
+                const std::string& autre = noms[std::size_t(j)];
                 if (autre.size() > 1 && autre[0] == nom[0]) {
                     nomErreur1() = nom;
                     nomErreur2() = autre;
@@ -431,10 +444,9 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
                 }
             }
         }
-        for (int j = 1; j < i && erreur == 0; ++j) {
-            if (estLigneParPaire(objet(f, j).codeConstruction)) continue;
-            if (nomObjet(f, j) == nomObjet(f, i)) {
-                nomErreur1() = nomObjet(f, i);
+        if (erreur == 0 && !estLigneParPaire(o.codeConstruction)) {
+            if (!vus.insert(noms[std::size_t(i)]).second) {
+                nomErreur1() = noms[std::size_t(i)];
                 erreur = kErreurObjetExisteDeja;
             }
         }
