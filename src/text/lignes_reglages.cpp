@@ -259,7 +259,8 @@ void reglageParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNom(f, repere ? kNatureRepere : kNatureUniteDeLongueur, coupe(l.arguments[1], 10), l.erreur,
                      n, l.modeLecture);
-    if (refuse(l, l.arguments[1])) return;
+    // The reader names the object with its kind when the kind is wrong.
+    if (refuse(l, l.arguments[1], l.erreur != kErreurNeConvientPas)) return;
     l.erreur = 0;
     (repere ? f.repereParDefaut : f.uniteLongueurParDefaut) = n;
 }
