@@ -8,6 +8,7 @@
 #include "base/texte.h"
 #include "host/services_attendus.h"
 #include "model/calcul/calcul_objet.h"
+#include "model/calcul/dependants.h"
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
@@ -99,7 +100,12 @@ void drapeauxDeListe(TfigureKalmetra& f, TLigneFigure& l) {
         case 2211:
             if (!estObjetLibre(o)) return signale(l, kErreurPasLibre, nomObjet(f, n));
             changeDrapeauObjet(o, kDrapeauBloque, true);
-            if (f.objetLibreActif == n) f.objetLibreActif = 0;
+            if (f.objetLibreActif == n) {
+                // No object is driven from the keyboard any more: its
+                // dependants lose their marks.
+                f.objetLibreActif = 0;
+                marqueDependantsObjetActif(f);
+            }
             break;
         case 2281:
         case 2291:

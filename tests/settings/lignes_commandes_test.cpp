@@ -49,16 +49,23 @@ class LignesDeCommande : public BancReglages {
     std::unique_ptr<TfigureKalmetra> figure;
 };
 
-// An expected change: the field's new text, or "|m" / "~m" for the bits of
-// mask m set or cleared in a number.
+// An expected change: the field's new text, or "|m" / "~m" (several may
+// follow each other) for the bits of mask m set or cleared in a number.
 using Changements = std::vector<std::pair<std::string, std::string>>;
 
 Champs applique(Champs c, const Changements& changements) {
     for (const auto& [nom, valeur] : changements) {
         if (valeur.size() > 1 && (valeur[0] == '|' || valeur[0] == '~') && c.count(nom)) {
-            const unsigned avant = unsigned(std::stoul(c[nom]));
-            const unsigned masque = unsigned(std::stoul(valeur.substr(1)));
-            c[nom] = texte(valeur[0] == '|' ? (avant | masque) : (avant & ~masque));
+            unsigned x = unsigned(std::stoul(c[nom]));
+            for (std::size_t p = 0; p < valeur.size();) {
+                std::size_t fin = 0;
+                const unsigned masque = unsigned(std::stoul(valeur.substr(p + 1), &fin));
+                x = valeur[p] == '|' ? (x | masque) : (x & ~masque);
+                p += 1 + fin;
+                while (p < valeur.size() && valeur[p] == ' ')
+                    ++p;
+            }
+            c[nom] = texte(x);
         } else {
             c[nom] = valeur;
         }
@@ -115,7 +122,7 @@ TEST_F(LignesDeCommande, EachLineSetsItsFieldsAndNothingElse) {
         {"Repère par défaut: R", fr, {{"repere", "R"}}},
         {"Unité de longueur par défaut: u", fr, {{"unite", "u"}}},
         {"Pilotage en boucle pour: n, x", fr, {{"drapeaux n", "|16"}, {"drapeaux x", "|16"}}},
-        {"Objets libres bloqués: P", fr, {{"drapeaux P", "|8"}, {"actif", ""}}},
+        {"Objets libres bloqués: P", fr, {{"drapeaux P", "|8 ~512"}, {"actif", ""}}},
         {"Débloquer Q", fr, {{"drapeaux Q", "~8"}}},
         {"Autoriser piloter Q", fr, {{"drapeaux Q", "~8"}}},
         {"Objets d'accès interdit: A, ox", fr, {{"drapeaux A", "|4"}, {"drapeaux ox", "|4"}}},
