@@ -332,7 +332,7 @@ void ecritReglages(Ecriture& e) {
     }
     if (f.drapeauCouleurFond) {
         e.ligneVide();
-        e.ligne(2270, texteCouleurRVB(f.couleurFond));
+        e.ligne(2270, texteCouleurRVB(f.reglageCouleurFond));
     }
 }
 

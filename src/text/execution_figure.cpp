@@ -20,6 +20,7 @@
 #include "text/execution_ligne.h"
 #include "model/expression_erreurs.h"
 #include "text/instantanes_figure.h"
+#include "text/lignes_commandes.h"
 #include "text/lignes_reglages.h"
 
 namespace km32 {
@@ -47,18 +48,7 @@ class ExecutantFigure : public ExecutantLigne {
         return false;
     }
     bool modeRequete() override { return f_.modeRequete != 0; }
-    void executeRequete(TLigneFigure& l) override {
-        switch (l.codeLigne) {
-        case 2316:
-        case 2317:
-            f_.listeReponses = f_.objetLibreActif != 0 ? nomObjet(f_, f_.objetLibreActif) : std::string();
-            break;
-        default:
-            // NOT BUILT YET: the figure text (2313) and the creation
-            // sentences (2314, 2315) come with the text writer.
-            break;
-        }
-    }
+    void executeRequete(TLigneFigure& l) override { executeLigneDeRequete(f_, l); }
     void creeObjet(TLigneFigure& l) override { creeObjetDeLigne(f_, l); }
     void executeCommande(RouteLigne route, TLigneFigure& l) override {
         switch (route) {
@@ -76,16 +66,8 @@ class ExecutantFigure : public ExecutantLigne {
                 traiteDessinDe(f_, l);
             break;
         case RouteLigne::Commande:
-            if (l.codeLigne == 2279) {
-                affectePointLibreParCoordonnees(f_, l.arguments[1], l.arguments[5], l.arguments[2],
-                                                l.arguments[3], l.arguments[4], l.modeLecture,
-                                                l.redessine != 0, l.erreur);
-                if (l.erreur != 0) afficheErreurDeNumero(l.erreur);
-            }
-            // NOT BUILT YET: the other commands of this group (object
-            // flags by lists, steps, display zone, printing, clock, key
-            // commands, menu options, glued point, queries) are accepted
-            // and change nothing.
+        case RouteLigne::Options:
+            executeLigneDeCommande(f_, l);
             break;
         default:
             break;

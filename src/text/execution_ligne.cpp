@@ -31,14 +31,14 @@ TableRoutes construitRoutes() {
     route(RouteLigne::AffichageTexte, {2001, 2002});
     route(RouteLigne::ObjetLibre, {2202, 2203, 2232});
     route(RouteLigne::Dessin, {2204, 2417, 2312, 2216});
-    route(RouteLigne::Reglage, {2205, 2206, 2209, 2218, 2234, 2238, 2239, 2240, 2241, 2242, 2247,
+    route(RouteLigne::Reglage, {2205, 2206, 2209, 2214, 2215, 2218, 2234, 2238, 2239, 2240, 2241, 2242, 2247,
                                 2249, 2257, 2273, 2274, 2275, 2276, 2277, 2278, 2300, 2301, 2311});
     route(RouteLigne::Commande,
           {2210, 2211, 2212, 2213, 2217, 2222, 2223, 2225, 2226, 2227, 2235, 2236, 2237,
            2244, 2258, 2260, 2266, 2267, 2270, 2279, 2281, 2289, 2290, 2291, 2297, 2298});
     route(RouteLigne::Options, {2292});
     route(RouteLigne::Acceptee,
-          {2207, 2208, 2214, 2215, 2219, 2224, 2245, 2253, 2254, 2255, 2256, 2272, 2293, 2294, 2299, 2419});
+          {2207, 2208, 2219, 2224, 2245, 2253, 2254, 2255, 2256, 2272, 2293, 2294, 2299, 2419});
     plage(RouteLigne::Acceptee, 2313, 2317);
     plage(RouteLigne::Test, kPremierTest, kDernierTest);
     route(RouteLigne::Directe, {2220, 2221, 2288, 2228, 2229, 2287, 2230, 2231, 2302, 2305, 2233, 2303, 2243,

@@ -29,6 +29,14 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 
+// The mode in which the lines that describe the figure's own state (labels,
+// the default front plane, the isolated plane) look their objects up: a
+// figure text lists the objects of forbidden access before those lines, so
+// they must not be refused for it while a file is loaded.
+uint8_t modeSansControleAcces(const TLigneFigure& l) {
+    return std::min<uint8_t>(l.modeLecture, 1);
+}
+
 // A reader's refusal ends the handler: "named" errors show the argument.
 bool refuse(TLigneFigure& l, const std::string& argument, bool nomme = true) {
     if (!estRefus(l.erreur)) return false;
@@ -52,7 +60,7 @@ bool evalue(TfigureKalmetra& f, TLigneFigure& l, int k, double& x) {
 // Label of a point (2001, 2002).
 void afficheEnPlace(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
-    numeroPointDeNom(f, l.arguments[1], l.modeLecture, n, l.erreur);
+    numeroPointDeNom(f, l.arguments[1], modeSansControleAcces(l), n, l.erreur);
     if (!estRefus(l.erreur) && n < kPremierUtilisateur) l.erreur = kErreurDonneeIncorrecte;
     if (refuse(l, l.arguments[1])) return;
     l.erreur = 0;
@@ -149,7 +157,7 @@ void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
 // Reads the plane #1 into its three bytes.
 bool litPlan(TfigureKalmetra& f, TLigneFigure& l, TenregistrementVue& plan) {
     uint8_t a = 0, b = 0, c = 0;
-    litPlanDeRepere(f, l.arguments[1], l.modeLecture, a, b, c, l.erreur);
+    litPlanDeRepere(f, l.arguments[1], modeSansControleAcces(l), a, b, c, l.erreur);
     if (refuse(l, l.arguments[1])) return false;
     l.erreur = 0;
     plan.octets[0] = a, plan.octets[1] = b, plan.octets[2] = c;
@@ -260,6 +268,19 @@ void selectionPourTrace(TfigureKalmetra& f, TLigneFigure& l) {
     if (l.codeLigne == 2247) f.ensembleTrace.reset();
     for (int k = 1; k <= nombre; ++k)
         if (estObjetDessinable(objet(f, liste[std::size_t(k)]))) f.ensembleTrace.set(liste[std::size_t(k)]);
+}
+
+// The default frame (2214) and the default unit of length (2215) that the
+// dialogs offer for new objects.
+void reglageParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
+    const bool repere = l.codeLigne == 2214;
+    uint8_t n = 0;
+    numeroObjetDeNom(f, repere ? kNatureRepere : kNatureUniteDeLongueur, coupe(l.arguments[1], 10), l.erreur,
+                     n, l.modeLecture);
+    // The reader names the object with its kind when the kind is wrong.
+    if (refuse(l, l.arguments[1], l.erreur != kErreurNeConvientPas)) return;
+    l.erreur = 0;
+    (repere ? f.repereParDefaut : f.uniteLongueurParDefaut) = n;
 }
 
 void suppression(TfigureKalmetra& f, TLigneFigure& l) {
@@ -442,6 +463,10 @@ void executeLigneDeReglage(TfigureKalmetra& f, TLigneFigure& l) {
         break;
     case 2209:
         objetActifAuClavier(f, l);
+        break;
+    case 2214:
+    case 2215:
+        reglageParDefaut(f, l);
         break;
     case 2257:
     case 2274:
