@@ -12,7 +12,7 @@ namespace km32 {
 const char kSeparateurCode[] = ";\\;";
 
 namespace {
-constexpr std::string_view kSeparateur = kSeparateurCode;
+constexpr std::string_view kSeparateur = ";\\;";
 
 // The field at the front of reste, up to the next ";\;" or the end; reste
 // keeps what follows, starting with that ";\;".
