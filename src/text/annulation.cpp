@@ -42,7 +42,8 @@ std::unique_ptr<std::string> retireInstantane(int i) {
 
 // Steps 1, 2, 4 and 5 of a snapshot, with the text of g for f; step 3 (the
 // pending redo of an undo snapshot) runs between the block and the slot.
-template <class AvantPlace> bool prendInstantaneDe(TfigureKalmetra& f, const TfigureKalmetra& g, AvantPlace avant) {
+template <class AvantPlace>
+bool prendInstantaneDe(TfigureKalmetra& f, const TfigureKalmetra& g, AvantPlace avant) {
     EtatAnnulation& e = etatAnnulation();
     if (e.nombre >= kMaxInstantanesAnnulation) choisitInstantaneALiberer(f);
     std::unique_ptr<std::string> bloc = alloueBlocInstantane();

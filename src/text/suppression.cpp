@@ -14,7 +14,7 @@ namespace km32 {
 
 namespace {
 
-constexpr uint8_t kRepereIntegre = 1;       // Rxyz
+constexpr uint8_t kRepereIntegre = 1;         // Rxyz
 constexpr uint8_t kUniteLongueurIntegree = 2; // Uxyz
 
 // An index above k drops by one; k itself is left to the step that clears it.
