@@ -58,7 +58,8 @@ void dessineLegende(TfigureKalmetra& f, ContexteDessin& dc, bool sombre) {
     placeLegende(f, definitionObjetEnTexteMath(f, dernierObjetDessine(f)));
     const TblocDessin& b = *f.blocDessin;
     peintFond(dc, kFondLegende, 0, b.hautLegende, f.largeurImage + 1, b.basLegende);
-    const platform::Stylo stylo = platform::choisitStylo(dc, sombre ? platform::kStyloBlanc : platform::kStyloNoir);
+    const platform::Stylo stylo =
+        platform::choisitStylo(dc, sombre ? platform::kStyloBlanc : platform::kStyloNoir);
     traceSegment(dc, 0, b.ligneLegende, f.largeurImage, b.ligneLegende);
     platform::choisitStylo(dc, stylo);
     const int16_t taille = f.traitsEpais ? kTailleGrosTexte : kTailleTexteNormal;
@@ -66,8 +67,8 @@ void dessineLegende(TfigureKalmetra& f, ContexteDessin& dc, bool sombre) {
     const double x = 4.0 / larg(taille);
     const double y = double(b.hautLegende + 4 - b.encombrementLegende.haut) / haut(taille);
     ExpFormColExpColTxtTypExpTypTxtTaille(dc, b.legende, x, y, kTexteLegende, kTexteLegende,
-                                          f.traitsEpais ? kTypeGrosTexte : 0, f.traitsEpais ? kTypeGrosTexte : 0,
-                                          taille);
+                                          f.traitsEpais ? kTypeGrosTexte : 0,
+                                          f.traitsEpais ? kTypeGrosTexte : 0, taille);
     if (f.traitsEpais) SetFontTaille(kTailleTexteNormal);
 }
 
