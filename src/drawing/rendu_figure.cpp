@@ -2,6 +2,7 @@
 
 #include "base/garde.h"
 #include "drawing/rendu_styles.h"
+#include "drawing/textes_dessin.h"
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
 #include "platform/contexte_dessin_table.h"
@@ -9,6 +10,8 @@
 #include "sibling/table_partagee.h"
 #include "sibling/texte_math.h"
 #include "sibling/texte_math_dessin.h"
+#include "text/descriptions_objets.h"
+#include "text/pas_a_pas.h"
 
 namespace km32 {
 
@@ -47,6 +50,28 @@ void dessineObjets(TfigureKalmetra& f, ContexteDessin& dc, int premier, int dern
     }
 }
 
+// The replay caption: the definition of the object of the current step in
+// a pale box at the bottom of the drawing when there is a band, else at its top.
+void dessineLegende(TfigureKalmetra& f, ContexteDessin& dc, bool sombre) {
+    constexpr Couleur kFondLegende = 0xC0FFFF;
+    constexpr Couleur kTexteLegende = 0xFF0000;
+    placeLegende(f, definitionObjetEnTexteMath(f, dernierObjetDessine(f)));
+    const TblocDessin& b = *f.blocDessin;
+    peintFond(dc, kFondLegende, 0, b.hautLegende, f.largeurImage + 1, b.basLegende);
+    const platform::Stylo stylo =
+        platform::choisitStylo(dc, sombre ? platform::kStyloBlanc : platform::kStyloNoir);
+    traceSegment(dc, 0, b.ligneLegende, f.largeurImage, b.ligneLegende);
+    platform::choisitStylo(dc, stylo);
+    const int16_t taille = f.traitsEpais ? kTailleGrosTexte : kTailleTexteNormal;
+    if (f.traitsEpais) SetFontTaille(taille);
+    const double x = 4.0 / larg(taille);
+    const double y = double(b.hautLegende + 4 - b.encombrementLegende.haut) / haut(taille);
+    ExpFormColExpColTxtTypExpTypTxtTaille(dc, b.legende, x, y, kTexteLegende, kTexteLegende,
+                                          f.traitsEpais ? kTypeGrosTexte : 0,
+                                          f.traitsEpais ? kTypeGrosTexte : 0, taille);
+    if (f.traitsEpais) SetFontTaille(kTailleTexteNormal);
+}
+
 } // namespace
 
 void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
@@ -76,7 +101,8 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
     dessineImageDeFond(f, dc);
     platform::fixeModeFond(dc, platform::ModeFond::Transparent);
 
-    const int dernier = f.nombreObjets;
+    // In step-by-step replay only the objects up to the current step.
+    const int dernier = dernierObjetDessine(f);
     // The band holds the text objects; without any drawn text it has no
     // height for this paint.
     const GardeValeur<int32_t> gardeBande(f.hauteurZoneAffichages,
@@ -101,6 +127,8 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         traceSegment(dc, 0, bande - 1, largeur, bande - 1);
         traceSegment(dc, 0, bande + 1, largeur, bande + 1);
     }
+    if (f.modePasAPas) dessineLegende(f, dc, sombre);
+    etat.rectangleDecoupe = zone;
     if (!figureSansHote(f) && !copie) {
         DessineRectangle(dc, 1, kCouleurCadreHote, 0, 0, largeur - 1, hauteur - 1);
         const Couleur cadre = f.fenetreDessin != 0 && f.fenetreDessin == platform::fenetreActive()

@@ -372,6 +372,16 @@ struct TfigureKalmetra {
 
     TEnsembleObjets ensembleSecondeDirection; // lines of code 247 using their second direction
     TEnsembleObjets ensembleParametresLibres; // objects that received a free-object parameter line
+
+    // Undo store (text subsystem): whether an undo or a redo can be done.
+    uint8_t annulationPossible = 0;
+    uint8_t retablissementPossible = 0;
+    // Step-by-step replay (text subsystem): on or off, the objects in
+    // construction order (steps 1 to nombreEtapes) and the current step.
+    uint8_t modePasAPas = 0;
+    uint8_t nombreEtapes = 0;
+    std::array<uint8_t, 251> etapes{};
+    uint8_t etapeCourante = 0;
 };
 
 // Checked element access, counted from 1 (throws ErreurInterne out of range).

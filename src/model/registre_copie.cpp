@@ -189,6 +189,12 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.parametreCopieAjustee = s.parametreCopieAjustee;
     c.ensembleSecondeDirection = s.ensembleSecondeDirection;
     c.ensembleParametresLibres = s.ensembleParametresLibres;
+    c.annulationPossible = s.annulationPossible;
+    c.retablissementPossible = s.retablissementPossible;
+    c.modePasAPas = s.modePasAPas;
+    c.nombreEtapes = s.nombreEtapes;
+    c.etapes = s.etapes;
+    c.etapeCourante = s.etapeCourante;
 }
 
 void copieTablesAnnexes(const TfigureKalmetra& s, TfigureKalmetra& c) {

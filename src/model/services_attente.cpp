@@ -47,7 +47,6 @@ void miseAjourMenuFigure(TfigureKalmetra&) {}
 uint8_t& executionReelle() {
     return etatExecutionLigne().executionReelle;
 }
-void libereInstantanes(TfigureKalmetra&) {}
 
 // PLACEHOLDERS of the services the host interface calls (host/services_attendus.h).
 // Drawing: nothing is drawn, the clipboard copy reports failure (0).

@@ -21,6 +21,7 @@
 #include "text/ligne_figure.h"
 #include "text/noms_objets.h"
 #include "text/operandes_objets.h"
+#include "text/suppression.h"
 
 namespace km32 {
 
@@ -286,9 +287,7 @@ void reglageParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
 void suppression(TfigureKalmetra& f, TLigneFigure& l) {
     TEnsembleObjets ensemble;
     ensembleObjetsDeNoms(f, l.arguments[1], ensemble);
-    if (ensemble.none()) return;
-    // NOT BUILT YET: the deletion of objects with their dependants.
-    signale(l, kErreurNonConstruit, l.arguments[1]);
+    supprimeObjetsEtDependants(f, ensemble);
 }
 
 void affectation(TfigureKalmetra& f, TLigneFigure& l) {

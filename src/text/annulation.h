@@ -1,0 +1,63 @@
+#pragma once
+// Undo and redo on whole figure texts. Before a change, the figure's text as
+// the writer writes it is kept as a snapshot; undo wipes the figure and runs
+// the kept text again. One store of 30 snapshots serves every figure of the
+// process, in the order they were taken (slot 1 the oldest, no gaps); when
+// it is full, or when no memory is left for a new block, an eviction rule
+// chooses whose oldest snapshot goes.
+//
+// While a figure's redo flag is set, its newest snapshot is the state the
+// last undo left: the text a redo puts back.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/figure.h"
+
+namespace km32 {
+
+constexpr int kMaxInstantanesAnnulation = 30;
+
+struct TInstantaneAnnulation {
+    std::unique_ptr<std::string> texte; // the figure text (a block of global memory)
+    const TfigureKalmetra* figure = nullptr;
+};
+
+struct EtatAnnulation {
+    std::array<TInstantaneAnnulation, kMaxInstantanesAnnulation + 1> instantanes; // slots 1 to 30
+    uint8_t nombre = 0;
+    // How many snapshot blocks the memory can hold at once; a new block
+    // cannot be had when this many are in use (tests lower it to run out).
+    std::size_t blocsMax = std::size_t(-1);
+};
+EtatAnnulation& etatAnnulation();
+// Drops every snapshot and gives the memory back its default size.
+void reinitialiseAnnulation();
+
+// A snapshot of f's current text as f's newest (the state an undo or a redo
+// leaves). False when no block could be had.
+bool prendInstantane(TfigureKalmetra& f);
+// Before a change of f: keeps the text of g (f itself, or a copy of f's
+// former state) as f's newest snapshot, drops a pending redo and makes undo
+// possible. False when no block could be had.
+bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g);
+// Undo and redo: true when done.
+bool defaitFigure(TfigureKalmetra& f);
+bool refaitFigure(TfigureKalmetra& f);
+// libereInstantanes (model/services_texte.h) drops every snapshot of f.
+
+// Frees slot i (1 to the count) and moves the later ones down; nothing
+// for another i.
+void libereInstantane(int i);
+// How many slots f owns (0 for null), and the highest of them (0 when none).
+int nombreInstantanesDeFigure(const TfigureKalmetra* f);
+int dernierInstantaneDeFigure(const TfigureKalmetra* f);
+// Frees g's oldest slot; when g has none left, neither undo nor redo stays
+// possible for it.
+void libereAncienInstantane(TfigureKalmetra& g);
+// The eviction rule, for a snapshot wanted by f: frees one slot.
+void choisitInstantaneALiberer(TfigureKalmetra& f);
+
+} // namespace km32
