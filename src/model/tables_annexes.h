@@ -28,9 +28,9 @@ struct TtableDesPolyedres {
     std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
     std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
 };
-struct TtableMaillages {};     // meshes (TMaillage): mesh module
-struct TtableDesFonctions {};  // function objects: function module
-struct TtableDesPrototypes {}; // user-defined constructions: prototype module
+struct TtableMaillages {};       // meshes (TMaillage): mesh module
+struct TtableDesFonctions {};    // function objects: function module
+struct TtableDesPrototypes {};   // user-defined constructions: prototype module
 // Per-object drawing data (objects 7 to 255) and the display list; their
 // records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
 // which also define the deleters.
@@ -57,7 +57,7 @@ struct TblocDessin {
     int32_t hauteurLegende = 0, ligneLegende = 0, hautLegende = 0, basLegende = 0;
     std::array<PElementDessin, 256> elements; // entries 7 to 255; null: nothing to draw
 };
-struct TtableTraces {}; // traces of objects 7 to 255: drawing
+struct TtableTraces {};          // traces of objects 7 to 255: drawing
 // The state of a mouse gesture of a figure's drawing window (a drag of a
 // free object, a text object, the band's edge or a side of the print frame,
 // a turn or a pan of the view); it lives from the button press to its release.
@@ -99,15 +99,15 @@ struct TetatGlisser {
     double directionLigne[3] = {0, 0, 0};
     uint8_t devant = 0; // sphere: the point was on the half towards the viewer
 };
-struct TDialogueObjet {};      // open construction dialog: host
-struct TVariablesPartagees {}; // shared-variable record of the figure: host
+struct TDialogueObjet {};        // open construction dialog: host
+struct TVariablesPartagees {};   // shared-variable record of the figure: host
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.
 struct TimageFond {
     std::string nomFichier;
     platform::Image image;
 };
-struct TobjetFenetreFigure {}; // the other window object the host keeps for the figure: host
+struct TobjetFenetreFigure {};   // the other window object the host keeps for the figure: host
 
 // View history (drawing): the three view angles of each remembered view,
 // positions 1 to nombre (entry 0 unused); courante is the view shown last.
