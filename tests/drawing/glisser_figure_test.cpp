@@ -147,3 +147,32 @@ TEST_F(GlisserFigure, EventsForADestroyedOrUnknownFigureDoNothing) {
 
 } // namespace
 } // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(GlisserFigure, APointOnASphereDraggedOutsideItsOutlineStaysOnTheOutline) {
+    TfigureKalmetra& f = figureDeTexte("Figure Kalmetra\r\n"
+                                       "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                       "s sphère de centre A et de rayon 2 (unité de longueur Uxyz)\r\n"
+                                       "S point libre sur la sphère s\r\n"
+                                       "Fin de la figure");
+    const platform::Point depart = ecran(pt("S"));
+    enfonce(depart.x, depart.y);
+    ASSERT_EQ(f.objetLibreActif, numero("S"));
+    const platform::Point centre = ecran({0, 0, 0});
+    const int x = centre.x + 120, y = centre.y; // far beyond the outline (radius about 60 pixels)
+    deplace(x, y);
+    const Pt s = pt("S");
+    const double* v = f.directionProjection;
+    EXPECT_NEAR(std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z), 2, 1e-9);
+    EXPECT_NEAR(s.x * v[0] + s.y * v[1] + s.z * v[2], 0, 1e-6); // on the outline
+    // Drawn on the way from the centre to the mouse.
+    const platform::Point e = ecran(s);
+    EXPECT_GT(e.x, centre.x + 40);
+    EXPECT_LE(std::abs(e.y - centre.y), 1);
+    relache(x, y);
+}
+
+} // namespace
+} // namespace km32::essais
