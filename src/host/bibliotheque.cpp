@@ -1,5 +1,6 @@
 #include "host/bibliotheque.h"
 
+#include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
 #include "model/analyse_expression.h"
@@ -39,7 +40,8 @@ void initialiseBibliotheque() {
     //    open and messages are not muted.
     platform::initialiseHasardParHorloge();
     reinitialiseMessages();
-    // 2. Pick tolerance unit := 3 % of the desktop width, rounded.            (drawing: to come)
+    // 2. Pick tolerance unit := 3 % of the desktop width, rounded.
+    fixeToleranceDesignation();
     // 3. Create the hidden mother window and store its handle in the shared
     //    table (fenetreMereKM).
     creeFenetreMere();

@@ -23,9 +23,6 @@ void publieVariablesPartagees(TfigureKalmetra&) {}
 void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
     table.reset();
 }
-void termineEtatGlisser(TfigureKalmetra& f) {
-    f.etatGlisser.reset();
-}
 void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
     table = std::make_unique<TtableTraces>();
 }
@@ -54,11 +51,7 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
     return 0;
 }
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
-// Mouse and keys: nothing moves; keys and commands are not handled (0).
-void sourisDeplacee(TfigureKalmetra&, int32_t) {}
-void sourisBoutonEnfonce(TfigureKalmetra&, int32_t) {}
-void sourisBoutonRelache(TfigureKalmetra&, int32_t) {}
-void debutRotationVue(TfigureKalmetra&, int32_t) {}
+// Keys: keys and commands are not handled (0).
 uint8_t traiteToucheEnfoncee(TfigureKalmetra&, uint32_t) {
     return 0;
 }

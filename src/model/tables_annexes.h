@@ -81,7 +81,47 @@ struct TblocDessin {
     std::array<PElementDessin, 256> elements; // entries 7 to 255; null: nothing to draw
 };
 struct TtableTraces {};        // traces of objects 7 to 255: drawing
-struct TetatGlisser {};        // drag in progress: drawing
+// The state of a mouse gesture of a figure's drawing window (a drag of a
+// free object, a text object, the band's edge or a side of the print frame,
+// a turn or a pan of the view); it lives from the button press to its release.
+// Several groups serve some constraints only.
+struct TetatGlisser {
+    int32_t ancreX = 0, ancreY = 0; // where the current turn or pan step began; the grabbed object's place
+    uint8_t geste = 0;              // a right-button gesture is under way
+    uint8_t saisi = 0;              // something is held
+    int32_t sourisX = 0, sourisY = 0;
+    uint8_t support = 0, secondSupport = 0; // parents 0 and 1 of the grabbed object
+    double pointSouris[3] = {0, 0, 0};      // the point the mouse designates on the drag surface
+    double nouvellesValeurs[3] = {0, 0, 0}; // values proposed by the current step
+    double pasEcranX = 0, pasEcranY = 0;    // line: screen x and y per unit of its direction
+    double origine[3] = {0, 0, 0};          // centre; line: screen coordinate of its origin
+    double premierAxe[3] = {0, 0, 0};
+    double secondAxe[3] = {0, 0, 0};
+    double vecteurRadial[3] = {0, 0, 0};
+    double rayon = 0;
+    double angleArc = 0; // radians
+    double abscisseBasse = 0, abscisseHaute = 0;
+    double pixelsParUnite = 0;
+    double abscisseMin = -1e10, abscisseMax = 1e10;
+    uint8_t pasValide = 0;
+    uint8_t horizontal = 0; // a line drag follows the mouse x (else y)
+    double normalePlan[3] = {0, 0, 0};
+    double constantePlan = 0; // a x + b y + c z + d = 0
+    double valeursAvant[3] = {0, 0, 0};
+    uint8_t bordBandeau = 0;
+    uint8_t coteCadre = 0;
+    uint8_t cote = 0; // 1 top, 2 left, 3 bottom, 4 right
+    int32_t decalageX = 0, decalageY = 0;
+    uint8_t rotation = 0;
+    uint8_t deplacementVue = 0; // pan
+    uint8_t objetTenu = 0;
+    uint32_t curseurTournant = 0, curseurMain = 0, curseurPince = 0, curseurPlatTournant = 0;
+    uint8_t affectationRefusee = 0;
+    uint8_t planParLaTranche = 0; // the plane is seen edge-on: the point moves on a line
+    double pointLigne[3] = {0, 0, 0};
+    double directionLigne[3] = {0, 0, 0};
+    uint8_t devant = 0; // sphere: the point was on the half towards the viewer
+};
 struct TDialogueObjet {};      // open construction dialog: host
 struct TVariablesPartagees {}; // shared-variable record of the figure: host
 // The background picture of a figure: its file name (at most 255

@@ -1,0 +1,148 @@
+// Right-button gestures (turn and pan of the view), the band's edge, the
+// designation for an open construction dialog and the information box of a
+// Ctrl+click, sent through the form's window procedure and the exports.
+#include "drawing/historique_vues.h"
+#include "host/fenetre_mere.h"
+#include "phrases/phrase.h"
+#include "sibling/fenetres_tq.h"
+#include "sibling/table_partagee.h"
+#include "souris_banc.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+const char* const kFigure = "Figure Kalmetra\r\n"
+                            "A point de coordonnées (1,2,0) dans le repère Rxyz\r\n"
+                            "B point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                            "Fin de la figure";
+
+using GestesSouris = BancSouris;
+
+TEST_F(GestesSouris, ARightDragTurnsTheViewUnderTheCapture) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    const double avant[3] = {f.anglesVue[0], f.anglesVue[1], f.anglesVue[2]};
+    const int32_t historique = f.historiqueVues ? f.historiqueVues->nombre : 0;
+    enfonce(200, 150, p::WM_RBUTTONDOWN);
+    ASSERT_TRUE(f.etatGlisser);
+    EXPECT_TRUE(f.etatGlisser->rotation);
+    EXPECT_EQ(p::fenetreCapture(), forme);
+    EXPECT_EQ(p::curseurCourant(), p::chargeCurseur("mainTournante"));
+    const p::Point a = ecran({1, 2, 0});
+    deplace(260, 150); // a horizontal move turns about the screen's vertical axis
+    EXPECT_NE(f.anglesVue[0], avant[0]);
+    EXPECT_EQ(f.historiqueVues->nombre, historique + 1);
+    // The points are drawn where the new view puts them.
+    EXPECT_NE(ecran({1, 2, 0}).x, a.x);
+    EXPECT_EQ(elementDessin(f, numero("A"))->x, ecran({1, 2, 0}).x);
+    EXPECT_EQ(f.etatGlisser->ancreX, 260);
+
+    relache(260, 150, 1); // the left release does not end a right gesture
+    EXPECT_TRUE(f.etatGlisser);
+    EXPECT_EQ(relache(260, 150, 2), 1);
+    EXPECT_FALSE(f.etatGlisser);
+    EXPECT_EQ(p::fenetreCapture(), p::kAucuneFenetre);
+    EXPECT_EQ(p::curseurCourant(), p::kCurseurFleche);
+    EXPECT_TRUE(avis.empty());
+}
+
+TEST_F(GestesSouris, ATurnWaitsForTheRepaintWhileTheCursorIsFarOn) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    enfonce(200, 150, p::WM_RBUTTONDOWN);
+    curseur(300, 150); // the cursor is already 40 pixels beyond this move
+    KMMouseMove(n, 2, 0, 260, 150);
+    EXPECT_EQ(f.etatGlisser->ancreX, 200); // turned, not repainted, anchor kept
+    relache(300, 150, 2);
+}
+
+TEST_F(GestesSouris, CtrlOrShiftRightDragPansAndRefusedGesturesLeaveNoState) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    const p::Point a = ecran({1, 2, 0});
+    p::fixeModificateurs(false, true, false);
+    enfonce(200, 150, p::WM_RBUTTONDOWN);
+    p::fixeModificateurs(false, false, false);
+    ASSERT_TRUE(f.etatGlisser);
+    EXPECT_TRUE(f.etatGlisser->deplacementVue);
+    deplace(230, 140);
+    EXPECT_EQ(ecran({1, 2, 0}).x, a.x + 30);
+    EXPECT_EQ(ecran({1, 2, 0}).y, a.y - 10);
+    relache(230, 140, 2);
+
+    struct Cas {
+        uint8_t tournerPermis, cadrageInterdit, verrou;
+    };
+    for (const Cas c : {Cas{0, 0, 0}, Cas{1, 1, 0}, Cas{1, 0, kVerrouRotationSouris}}) {
+        f.changementVuePermis = c.tournerPermis;
+        f.cadrageInterdit = c.cadrageInterdit;
+        f.octetVue = c.verrou;
+        enfonce(200, 150, p::WM_RBUTTONDOWN);
+        EXPECT_FALSE(f.etatGlisser);
+        EXPECT_EQ(p::fenetreCapture(), p::kAucuneFenetre);
+    }
+}
+
+TEST_F(GestesSouris, TheBandEdgeIsHeldWithinTwoPixels) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    f.hauteurZoneAffichages = 40;
+    enfonce(20, 43); // 3 pixels below: nothing is held
+    EXPECT_FALSE(f.etatGlisser);
+    enfonce(20, 42);
+    ASSERT_TRUE(f.etatGlisser);
+    EXPECT_TRUE(f.etatGlisser->bordBandeau);
+    EXPECT_EQ(p::curseurCourant(), p::kCurseurRedimensionneNS);
+    deplace(20, 70);
+    EXPECT_EQ(f.hauteurZoneAffichages, 70);
+    relache(20, 70);
+    EXPECT_FALSE(f.etatGlisser);
+}
+
+TEST_F(GestesSouris, AClickWhileTheDialogIsOpenDesignatesTheObjectForIt) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    std::vector<uint32_t> recus;
+    const p::Fenetre dialogue = p::creeFenetre(
+        0, {0, 0, 100, 100},
+        [&recus](p::Fenetre, uint32_t message, uint32_t, int32_t lParam) {
+            if (message == kMessageDesignation && lParam == kDesignationFaite) recus.push_back(message);
+            return 0;
+        },
+        true);
+    TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    t.codeAnnexe = 129;
+    t.fenetreAnnexe = dialogue;
+    t.proprietaireAnnexe = forme;
+    // The dialog's field takes points only: a click on nothing designates nothing.
+    etatSelection().regleDuDialogue = [](const TfigureKalmetra&) -> uint16_t { return 1; };
+    const p::Point a = ecran({1, 2, 0});
+    enfonce(a.x + 2, a.y + 1);
+    EXPECT_FALSE(f.etatGlisser);
+    EXPECT_TRUE(f.ensembleDesigne == TEnsembleObjets().set(std::size_t(numero("A"))));
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(recus.size(), 1u);
+    etatSelection().regleDuDialogue = [](const TfigureKalmetra&) -> uint16_t { return 25; }; // spheres
+    enfonce(a.x + 2, a.y + 1);
+    EXPECT_TRUE(f.ensembleDesigne.none());
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(recus.size(), 1u);
+    t.codeAnnexe = 0;
+}
+
+TEST_F(GestesSouris, CtrlClickShowsWhatTheObjectIsUntilTheRelease) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    changeDrapeauObjet(objet(f, numero("B")), kDrapeauProtege, true);
+    const p::Point b = ecran({0, 4, 0});
+    p::fixeModificateurs(false, true, false);
+    enfonce(b.x, b.y);
+    p::fixeModificateurs(false, false, false);
+    EXPECT_FALSE(f.etatGlisser);
+    ASSERT_TRUE(infoObjetTQ().ouverte);
+    EXPECT_EQ(infoObjetTQ().texte, "B\r$r" + phraseDeNumero(11314));
+    const p::Point ecranB = p::clientVersEcran(forme, b);
+    EXPECT_EQ(infoObjetTQ().x, ecranB.x);
+    EXPECT_EQ(infoObjetTQ().y, ecranB.y);
+    relache(b.x, b.y);
+    EXPECT_FALSE(infoObjetTQ().ouverte);
+}
+
+} // namespace
+} // namespace km32::essais
