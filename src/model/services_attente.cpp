@@ -20,19 +20,11 @@ namespace km32 {
 void afficheSablier(uint32_t) {}
 void retireSablier(uint32_t) {}
 void publieVariablesPartagees(TfigureKalmetra&) {}
-void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
-    table.reset();
-}
 void termineEtatGlisser(TfigureKalmetra& f) {
     f.etatGlisser.reset();
 }
-void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
-    table = std::make_unique<TtableTraces>();
-}
-// The isolated plane and the traces are not drawn yet.
+// The isolated plane is not drawn yet.
 void actualisePlanIsole(TfigureKalmetra&) {}
-void projetteTraces(TfigureKalmetra&) {}
-void projetteDerniersPointsTraces(TfigureKalmetra&) {}
 
 // Host interface. Nothing registers shared variables yet: unregistering only
 // frees the record.

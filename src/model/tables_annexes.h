@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/contexte_dessin_types.h"
+#include "sibling/variables_partagees.h" // TVariablesPartagees, the shared-variable record
 
 namespace km32 {
 
@@ -28,9 +29,9 @@ struct TtableDesPolyedres {
     std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
     std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
 };
-struct TtableMaillages {};       // meshes (TMaillage): mesh module
-struct TtableDesFonctions {};    // function objects: function module
-struct TtableDesPrototypes {};   // user-defined constructions: prototype module
+struct TtableMaillages {};     // meshes (TMaillage): mesh module
+struct TtableDesFonctions {};  // function objects: function module
+struct TtableDesPrototypes {}; // user-defined constructions: prototype module
 // Per-object drawing data (objects 7 to 255) and the display list; their
 // records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
 // which also define the deleters.
@@ -57,17 +58,26 @@ struct TblocDessin {
     int32_t hauteurLegende = 0, ligneLegende = 0, hautLegende = 0, basLegende = 0;
     std::array<PElementDessin, 256> elements; // entries 7 to 255; null: nothing to draw
 };
-struct TtableTraces {};          // traces of objects 7 to 255: drawing
-struct TetatGlisser {};          // drag in progress: drawing
-struct TDialogueObjet {};        // open construction dialog: host
-struct TVariablesPartagees {};   // shared-variable record of the figure: host
+// The traces of a figure (objects 7 to 255); the records (TTraceObjet) are
+// defined in drawing/traces.h, which also defines the deleter.
+struct TTraceObjet;
+struct SuppressionTraceObjet {
+    void operator()(TTraceObjet* trace) const noexcept;
+};
+using PTraceObjet = std::unique_ptr<TTraceObjet, SuppressionTraceObjet>;
+struct TtableTraces {
+    uint16_t entete = 0;                 // 0 at creation, not read
+    std::array<PTraceObjet, 256> traces; // entries 7 to 255; null: no trace yet
+};
+struct TetatGlisser {};   // drag in progress: drawing
+struct TDialogueObjet {}; // open construction dialog: host
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.
 struct TimageFond {
     std::string nomFichier;
     platform::Image image;
 };
-struct TobjetFenetreFigure {};   // the other window object the host keeps for the figure: host
+struct TobjetFenetreFigure {}; // the other window object the host keeps for the figure: host
 
 // View history (drawing): the three view angles of each remembered view,
 // positions 1 to nombre (entry 0 unused); courante is the view shown last.
