@@ -19,18 +19,13 @@ namespace km32 {
 // Drawing and interaction.
 void afficheSablier(uint32_t) {}
 void retireSablier(uint32_t) {}
-void publieVariablesPartagees(TfigureKalmetra&) {}
 void termineEtatGlisser(TfigureKalmetra& f) {
     f.etatGlisser.reset();
 }
 // The isolated plane is not drawn yet.
 void actualisePlanIsole(TfigureKalmetra&) {}
 
-// Host interface. Nothing registers shared variables yet: unregistering only
-// frees the record.
-void desinscritVariablesPartagees(TfigureKalmetra& f) {
-    f.variablesPartagees.reset();
-}
+// Host interface.
 void detruitMenuFigure(int16_t) {}
 void miseAjourMenuFigure(TfigureKalmetra&) {}
 
@@ -64,10 +59,7 @@ uint8_t executeCommandeFigure(TfigureKalmetra&, uint32_t, int32_t) {
 uint8_t topHorlogeOuCommande(TfigureKalmetra&, uint32_t) {
     return 0;
 }
-void importeMouvement(TfigureKalmetra&) {}
-void fournitValeursPartagees() {}
 void executeCommandeDeTouche(TfigureKalmetra&, int) {}
-void inscritVariablesPartagees(TfigureKalmetra&) {}
 // Menus: no pop-up menu is shown.
 void afficheMenuFigure(int16_t) {}
 uint16_t commandeDeCodeMenu(const std::string&) {
