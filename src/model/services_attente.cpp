@@ -42,24 +42,14 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
     return 0;
 }
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
-// Mouse and keys: nothing moves; keys and commands are not handled (0).
+// Mouse: nothing moves; menu commands are not handled (0).
 void sourisDeplacee(TfigureKalmetra&, int32_t) {}
 void sourisBoutonEnfonce(TfigureKalmetra&, int32_t) {}
 void sourisBoutonRelache(TfigureKalmetra&, int32_t) {}
 void debutRotationVue(TfigureKalmetra&, int32_t) {}
-uint8_t traiteToucheEnfoncee(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
-uint8_t traiteCaractere(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
 uint8_t executeCommandeFigure(TfigureKalmetra&, uint32_t, int32_t) {
     return 0;
 }
-uint8_t topHorlogeOuCommande(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
-void executeCommandeDeTouche(TfigureKalmetra&, int) {}
 // Menus: no pop-up menu is shown.
 void afficheMenuFigure(int16_t) {}
 uint16_t commandeDeCodeMenu(const std::string&) {
