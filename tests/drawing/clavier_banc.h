@@ -23,6 +23,7 @@
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "model/table_figures.h"
+#include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -83,6 +84,8 @@ class BancClavier : public ::testing::Test {
         reinitialiseFigure(f);
         const GardeValeur<uint8_t> reelle(executionReelle(), 1);
         EXPECT_EQ(executeTexteDeFigure(f, windows1252DeUtf8(texte), 1), 0);
+        for (const auto& b : platform::boitesDemandees())
+            ADD_FAILURE() << utf8DeWindows1252(b.texte);
         redessineFigure(f);
         return f;
     }
@@ -95,9 +98,12 @@ class BancClavier : public ::testing::Test {
         platform::fixeModificateurs(false, false, false);
         return r;
     }
-    static uint8_t caractere(int16_t n, char c) {
+    static uint8_t caractere(int16_t n, char c, bool maj = false) {
+        platform::fixeModificateurs(maj, false, false);
         TMessageFigure m{platform::WM_CHAR, uint8_t(c), 0, 0};
-        return traiteMessageKMParNumero(n, m);
+        const uint8_t r = traiteMessageKMParNumero(n, m);
+        platform::fixeModificateurs(false, false, false);
+        return r;
     }
 
     static int numero(const TfigureKalmetra& f, const std::string& nom) {
