@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "drawing/donnees_hachures.h"
+#include "drawing/traces.h"
 #include "model/catalogue.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
@@ -458,8 +459,9 @@ void construitElementSolide(TfigureKalmetra& f, int n) {
     if (!estObjetDessinable(o) || o.nature == kNatureAffichage) return;
     if (!f.tableElementsSolides) creeTableElementsSolides(f.tableElementsSolides);
     PElementSolide& place = f.tableElementsSolides->elements[std::size_t(n)];
-    // The traces keep their own copies (recorded by the trace module).
+    // In a trace mode the data about to be replaced goes to the object's trace.
     const bool avaitElement = place != nullptr;
+    if (avaitElement) enregistreTraceAvantReconstruction(f, n);
     if (avaitElement) signaleSolideVisible(f, o);
     // The old record is kept aside and reused when the kind still matches,
     // so that a rebuild during a drag allocates nothing.

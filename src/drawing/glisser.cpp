@@ -1,5 +1,7 @@
 #include "drawing/glisser.h"
 
+#include "drawing/clavier.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -68,22 +70,6 @@ bool dansLaBoite(const TfigureKalmetra& f, V3 p) {
 
 int parentOuZero(const TfigureKalmetra& f, int i, int k) {
     return objet(f, i).nombreParents >= k ? parentObjet(f, i, k) : 0;
-}
-
-// Sends the host its notice of a move of the active free object and, but
-// for a grab, publishes the shared values.
-void signaleMouvementAuHote(TfigureKalmetra& f, uint32_t cause) {
-    if (f.fenetreHote != 0)
-        platform::envoieMessage(f.fenetreHote, platform::WM_KEYUP, kAvisMouvementLibre + cause,
-                                int32_t(f.objetLibreActif));
-    if (cause != kCauseSaisie) publieVariablesPartagees(f);
-}
-
-// A defined object becomes the active free object, its dependants marked.
-void activeObjetSaisi(TfigureKalmetra& f, int n) {
-    if (objet(f, n).nonDefini) return;
-    f.objetLibreActif = uint8_t(n);
-    marqueDependantsObjetActif(f);
 }
 
 // The two ends of the support of a point on a segment or an arc are drawn
@@ -386,7 +372,7 @@ void ecritValeurs(TfigureKalmetra& f, int i, const double (&v)[3]) {
 void finDePas(TfigureKalmetra& f, TetatGlisser& g) {
     rafraichitApresDeplacement(f);
     noteValeursAvant(f, g);
-    signaleMouvementAuHote(f, kCauseGlissement);
+    notifieHoteEtPublie(f, kCauseGlisser);
 }
 
 void ecritPoint(TfigureKalmetra& f, int i, V3 p) {
@@ -417,7 +403,7 @@ void appliqueAuPointColle(TfigureKalmetra& f, TetatGlisser& g, int i, int G) {
             ensemble.set(std::size_t(i));
             recalculeDependants(f, ensemble);
             noteValeursAvant(f, g);
-            signaleMouvementAuHote(f, kCauseGlissement);
+            notifieHoteEtPublie(f, kCauseGlisser);
             return;
         }
         ecritPoint(f, i, cible);
@@ -474,8 +460,8 @@ void saisitObjetLibre(TfigureKalmetra& f, int32_t lParam) {
     g.objetTenu = 1;
     g.saisi = 1;
     f.dernierLibreBouge = uint8_t(i);
-    signaleMouvementAuHote(f, kCauseSaisie);
-    activeObjetSaisi(f, i);
+    notifieHoteEtPublie(f, kCausePrise);
+    prepareObjetActif(f, i);
     const TelementDessin* e = elementDessin(f, i);
     g.ancreX = e ? e->x : x;
     g.ancreY = e ? e->y : y;

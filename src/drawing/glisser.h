@@ -11,11 +11,6 @@
 
 namespace km32 {
 
-// Host notices of a move of the active free object: kAvisMouvementLibre
-// (1032) plus one of these causes, the active object in lParam.
-constexpr uint32_t kCauseGlissement = 0;
-constexpr uint32_t kCauseSaisie = 16;
-
 // The free object drawn less than 20 pixels from (x, y), 0 for none. Among
 // positions less than 4 pixels apart the later object wins.
 uint8_t objetLibreSousCurseur(TfigureKalmetra& f, int32_t x, int32_t y);

@@ -3,6 +3,7 @@
 #include "base/garde.h"
 #include "drawing/rendu_styles.h"
 #include "drawing/textes_dessin.h"
+#include "drawing/traces.h"
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
 #include "platform/contexte_dessin_table.h"
@@ -116,6 +117,7 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         peintFond(dc, fond, 0, bande - 1, largeur + 1, hauteur + 1);
     }
     SetFontTailleEtType(0, 0);
+    if (f.tableTraces) dessineTraces(f, dc);
     dessineObjets(f, dc, 7, dernier,
                   [](const TelementDessin& e) { return e.type != kDessinPoint && e.type != kDessinTexte; });
     // Points over everything else.

@@ -19,23 +19,10 @@ namespace km32 {
 // Drawing and interaction.
 void afficheSablier(uint32_t) {}
 void retireSablier(uint32_t) {}
-void publieVariablesPartagees(TfigureKalmetra&) {}
-void libereTableTraces(std::unique_ptr<TtableTraces>& table) {
-    table.reset();
-}
-void creeTableTraces(std::unique_ptr<TtableTraces>& table) {
-    table = std::make_unique<TtableTraces>();
-}
-// The isolated plane and the traces are not drawn yet.
+// The isolated plane is not drawn yet.
 void actualisePlanIsole(TfigureKalmetra&) {}
-void projetteTraces(TfigureKalmetra&) {}
-void projetteDerniersPointsTraces(TfigureKalmetra&) {}
 
-// Host interface. Nothing registers shared variables yet: unregistering only
-// frees the record.
-void desinscritVariablesPartagees(TfigureKalmetra& f) {
-    f.variablesPartagees.reset();
-}
+// Host interface.
 void detruitMenuFigure(int16_t) {}
 void miseAjourMenuFigure(TfigureKalmetra&) {}
 
@@ -51,23 +38,9 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
     return 0;
 }
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
-// Keys: keys and commands are not handled (0).
-uint8_t traiteToucheEnfoncee(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
-uint8_t traiteCaractere(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
 uint8_t executeCommandeFigure(TfigureKalmetra&, uint32_t, int32_t) {
     return 0;
 }
-uint8_t topHorlogeOuCommande(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
-void importeMouvement(TfigureKalmetra&) {}
-void fournitValeursPartagees() {}
-void executeCommandeDeTouche(TfigureKalmetra&, int) {}
-void inscritVariablesPartagees(TfigureKalmetra&) {}
 // Menus: no pop-up menu is shown.
 void afficheMenuFigure(int16_t) {}
 uint16_t commandeDeCodeMenu(const std::string&) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/contexte_dessin_types.h"
+#include "sibling/variables_partagees.h" // TVariablesPartagees, the shared-variable record
 
 namespace km32 {
 
@@ -80,7 +81,17 @@ struct TblocDessin {
     int32_t hauteurLegende = 0, ligneLegende = 0, hautLegende = 0, basLegende = 0;
     std::array<PElementDessin, 256> elements; // entries 7 to 255; null: nothing to draw
 };
-struct TtableTraces {};        // traces of objects 7 to 255: drawing
+// The traces of a figure (objects 7 to 255); the records (TTraceObjet) are
+// defined in drawing/traces.h, which also defines the deleter.
+struct TTraceObjet;
+struct SuppressionTraceObjet {
+    void operator()(TTraceObjet* trace) const noexcept;
+};
+using PTraceObjet = std::unique_ptr<TTraceObjet, SuppressionTraceObjet>;
+struct TtableTraces {
+    uint16_t entete = 0;                 // 0 at creation, not read
+    std::array<PTraceObjet, 256> traces; // entries 7 to 255; null: no trace yet
+};
 // The state of a mouse gesture of a figure's drawing window (a drag of a
 // free object, a text object, the band's edge or a side of the print frame,
 // a turn or a pan of the view); it lives from the button press to its release.
@@ -122,8 +133,7 @@ struct TetatGlisser {
     double directionLigne[3] = {0, 0, 0};
     uint8_t devant = 0; // sphere: the point was on the half towards the viewer
 };
-struct TDialogueObjet {};      // open construction dialog: host
-struct TVariablesPartagees {}; // shared-variable record of the figure: host
+struct TDialogueObjet {}; // open construction dialog: host
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.
 struct TimageFond {
