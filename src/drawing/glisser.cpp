@@ -7,7 +7,6 @@
 
 #include "drawing/bloc_dessin.h"
 #include "drawing/rafraichissement.h"
-#include "host/fenetre_figure.h"
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/dependants.h"
 #include "model/calcul/geometrie.h"
