@@ -4,6 +4,8 @@
 // model/services_attente.cpp that does the least a caller may rely on.
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/figure.h"
 
@@ -29,16 +31,42 @@ void debutRotationVue(TfigureKalmetra& f, int32_t lParam);
 uint8_t traiteToucheEnfoncee(TfigureKalmetra& f, uint32_t touche);
 uint8_t traiteCaractere(TfigureKalmetra& f, uint32_t caractere);
 uint8_t executeCommandeFigure(TfigureKalmetra& f, uint32_t commande, int32_t lParam);
-uint8_t topHorlogeOuCommande(TfigureKalmetra& f, uint32_t minuterie);
 void importeMouvement(TfigureKalmetra& f);
 void fournitValeursPartagees();
 void executeCommandeDeTouche(TfigureKalmetra& f, int objet);
 void inscritVariablesPartagees(TfigureKalmetra& f);
 
+// Keyboard movement of the active free object (drawing): one step in
+// direction 2..7, its step times a factor, the view step one rung coarser
+// (246) or finer, a new active object, the notice to the host of a move.
+bool deplaceObjetLibreClavier(TfigureKalmetra& f, uint8_t direction);
+bool multiplieObjetLibreActif(TfigureKalmetra& f, double facteur);
+bool changePasClavier(TfigureKalmetra& f, uint32_t code);
+void prepareObjetActif(TfigureKalmetra& f, int objet);
+void notifieHoteEtPublie(TfigureKalmetra& f, uint8_t cause);
+// Key-bound command objects (drawing): the commands of a key code (true when
+// there was one), a tick of a repetition timer (false when the id is no
+// repetition command's), everything that repeats stopped (clock included).
+bool executeCommandesDeTouche(TfigureKalmetra& f, uint8_t touche);
+bool topMinuterieDeCommande(TfigureKalmetra& f, uint32_t minuterie);
+void arreteToutesLesMinuteries(TfigureKalmetra& f);
+// Undo, redo and deletion (text): undo and redo a step, put a state of the
+// figure (itself or a copy of its former state) in its undo store, delete a
+// set of objects with their dependants, protect or unprotect a set.
+void defaitFigure(TfigureKalmetra& f);
+void refaitFigure(TfigureKalmetra& f);
+void prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& etat);
+void detruitEnsembleObjets(TfigureKalmetra& f, const TEnsembleObjets& ensemble);
+void protegeObjets(TfigureKalmetra& f, const TEnsembleObjets& ensemble, bool protege);
+
 // The command pop-up menu of a figure; the command of a menu path code
 // ("2-1-1-9"), 0 when none.
 void afficheMenuFigure(int16_t numero);
 uint16_t commandeDeCodeMenu(const std::string& code);
+// The prototypes the figure's menu offers (slot 1..50 and title), in slot
+// order: those of the figure that owns its prototypes whose figure is not
+// kept out of the menu.
+std::vector<std::pair<uint16_t, std::string>> prototypesDuMenu(const TfigureKalmetra& f);
 
 // Figure text language: a whole text replaces the figure (with a
 // confirmation or not), the figure written as text, the stored extra lines

@@ -13,6 +13,8 @@
 #include "host/services_attendus.h"
 #include "model/registre_figures.h"
 #include "text/execution_ligne.h"
+#include "model/fenetres_figure.h"
+#include "platform/minuteries.h"
 
 namespace km32 {
 
@@ -39,8 +41,6 @@ void projetteDerniersPointsTraces(TfigureKalmetra&) {}
 void desinscritVariablesPartagees(TfigureKalmetra& f) {
     f.variablesPartagees.reset();
 }
-void detruitMenuFigure(int16_t) {}
-void miseAjourMenuFigure(TfigureKalmetra&) {}
 
 // Figure text language.
 // The flag lives with the line executor.
@@ -55,32 +55,58 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
     return 0;
 }
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
-// Mouse and keys: nothing moves; keys and commands are not handled (0).
+// Mouse: nothing moves.
 void sourisDeplacee(TfigureKalmetra&, int32_t) {}
 void sourisBoutonEnfonce(TfigureKalmetra&, int32_t) {}
 void sourisBoutonRelache(TfigureKalmetra&, int32_t) {}
 void debutRotationVue(TfigureKalmetra&, int32_t) {}
-uint8_t traiteToucheEnfoncee(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
-uint8_t traiteCaractere(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
-uint8_t executeCommandeFigure(TfigureKalmetra&, uint32_t, int32_t) {
-    return 0;
-}
-uint8_t topHorlogeOuCommande(TfigureKalmetra&, uint32_t) {
-    return 0;
-}
 void importeMouvement(TfigureKalmetra&) {}
 void fournitValeursPartagees() {}
 void executeCommandeDeTouche(TfigureKalmetra&, int) {}
 void inscritVariablesPartagees(TfigureKalmetra&) {}
-// Menus: no pop-up menu is shown.
-void afficheMenuFigure(int16_t) {}
-uint16_t commandeDeCodeMenu(const std::string&) {
-    return 0;
+// Keyboard: the active free object does not move and its step does not
+// change (false); a new active object is only noted.
+bool deplaceObjetLibreClavier(TfigureKalmetra&, uint8_t) {
+    return false;
 }
+bool multiplieObjetLibreActif(TfigureKalmetra&, double) {
+    return false;
+}
+bool changePasClavier(TfigureKalmetra&, uint32_t) {
+    return false;
+}
+void prepareObjetActif(TfigureKalmetra& f, int objet) {
+    f.objetLibreActif = uint8_t(objet);
+}
+void notifieHoteEtPublie(TfigureKalmetra&, uint8_t) {}
+// Key commands: no key has commands, no repetition timer exists; stopping
+// everything stops the figure clock.
+bool executeCommandesDeTouche(TfigureKalmetra&, uint8_t) {
+    return false;
+}
+bool topMinuterieDeCommande(TfigureKalmetra&, uint32_t) {
+    return false;
+}
+void arreteToutesLesMinuteries(TfigureKalmetra& f) {
+    if (f.horlogeEnMarche) platform::arreteMinuterie(fenetreDeLaFigure(f), kMinuterieHorloge);
+    f.horlogeEnMarche = 0;
+    f.minuteriesCommandesActives = 0;
+}
+// Undo and deletion: nothing is undone, stored or deleted; protection sets
+// the objects' protected flag.
+void defaitFigure(TfigureKalmetra&) {}
+void refaitFigure(TfigureKalmetra&) {}
+void prendInstantanePourAnnuler(TfigureKalmetra&, const TfigureKalmetra&) {}
+void detruitEnsembleObjets(TfigureKalmetra&, const TEnsembleObjets&) {}
+void protegeObjets(TfigureKalmetra& f, const TEnsembleObjets& ensemble, bool protege) {
+    for (int i = 1; i <= f.nombreObjets; ++i)
+        if (ensemble.test(std::size_t(i))) changeDrapeauObjet(objet(f, i), 2, protege);
+}
+// Prototypes: figures keep none yet, so the menu offers none.
+std::vector<std::pair<uint16_t, std::string>> prototypesDuMenu(const TfigureKalmetra&) {
+    return {};
+}
+
 // Text language: a whole text replaces the figure by a reset and a run of
 // its lines.
 void appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool) {
