@@ -203,7 +203,10 @@ std::size_t nombreDeMenus() {
 }
 
 void reinitialiseMenus() {
+    // Handles are never given twice in a run, even across a reset.
+    const Menu prochain = etat().prochain;
     etat() = EtatMenus{};
+    etat().prochain = prochain;
 }
 
 } // namespace km32::platform
