@@ -137,6 +137,18 @@ KM32_EXPORT void KMimporteMouvement(int16_t numero);
 /* Runs the key-bound command object nom (at most 10 bytes). */
 KM32_EXPORT void KMExecuteCommande(int16_t numero, const char* nom);
 
+/* The figure's command menu: KMAfficheMenu shows it at the mouse position
+ * (built on first use from the commands the figure allows) and runs the
+ * command picked; KMMenuDeLaFigure gives its handle (0 when the figure has
+ * none yet). KMmiseAjourMenus fills 65 bytes: the trace byte (1 in a trace
+ * mode), the enabled commands (32 bytes, bit k of byte k / 8 for command k)
+ * and the marked commands (32 bytes). KMmiseAjourBoutons fills 66 bytes:
+ * the trace byte, the replay byte, the enabled and the marked commands. */
+KM32_EXPORT void KMAfficheMenu(int16_t numero);
+KM32_EXPORT uint32_t KMMenuDeLaFigure(int16_t numero);
+KM32_EXPORT void KMmiseAjourMenus(int16_t numero, uint8_t* enregistrement);
+KM32_EXPORT void KMmiseAjourBoutons(int16_t numero, uint8_t* enregistrement);
+
 /* A window message for a figure's dispatcher: 1 when handled. */
 typedef struct KMMessage {
     uint32_t message;

@@ -6,10 +6,9 @@ namespace km32 {
 
 namespace {
 
-// The figure does not keep its menu's authorised commands yet: every command
-// is authorised until it does.
-bool toutAutorise(const TfigureKalmetra&, int) {
-    return true;
+// The commands the figure's menu lets the user run.
+bool commandeDuMenuAutorisee(const TfigureKalmetra& f, int commande) {
+    return commande >= 1 && commande <= 255 && f.commandesAutorisees.test(std::size_t(commande));
 }
 
 TetapesVue etapesParDefaut() {
@@ -17,7 +16,7 @@ TetapesVue etapesParDefaut() {
             prepareElementsDessin,    libereElementsSaufTextes,
             construitElementsSolides, construitElementSolide,
             prepareElementObjet,      redessineFigure,
-            repeintFigureEcran,       toutAutorise};
+            repeintFigureEcran,       commandeDuMenuAutorisee};
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/filtre_menus.h"
+#include "host/menus_figure.h"
+#include "host/repartiteur.h"
 #include "model/analyse_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/messages.h"
@@ -81,6 +84,9 @@ bool bibliothequeInitialisee() {
 
 void reinitialiseBibliotheque() {
     termineBibliotheque();
+    reinitialiseFiltreMenus();
+    reinitialiseMenusFigures();
+    reinitialiseRepartiteur();
     reinitialiseBibliothequeTQ();
 }
 

@@ -3,36 +3,127 @@
 #include "host/fenetre_mere.h"
 #include "host/services_attendus.h"
 #include "model/fenetres_figure.h"
+#include "model/fichiers_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_dessin.h"
 #include "model/table_figures.h"
+#include "platform/entrees.h"
 #include "platform/messages.h"
+#include "platform/minuteries.h"
+#include "text/noms_objets.h"
 
 namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+constexpr uint8_t kObjetTemps = 3;   // the built-in object time
+constexpr uint8_t kToucheE = 'E';
+constexpr uint8_t kToucheMoinsPave = 0x36;
+
+// The box of the + and - keys stays on screen for these messages.
+bool gardeBoiteValeur(const TMessageFigure& m) {
+    if (m.message == p::WM_KEYUP) return true;
+    if (m.message == p::WM_CHAR) return m.wParam == '+' || m.wParam == '-';
+    if (m.message == p::WM_KEYDOWN)
+        return m.wParam == kToucheMoinsPave || m.wParam == p::VK_OEM_PLUS || m.wParam == p::VK_ADD ||
+               m.wParam == p::VK_SUBTRACT;
+    return false;
+}
+
+uint8_t traiteMinuterie(TfigureKalmetra& f, uint32_t id) {
+    const uint32_t fenetre = fenetreDeLaFigure(f);
+    if (annexeModaleDe(fenetre)) return 0;
+    if (id > kMinuterieHorloge) return 0;
+    if (id < kMinuterieHorloge && topMinuterieDeCommande(f, id)) {
+        p::purgeMessages(fenetre, p::WM_TIMER, p::WM_TIMER);
+        return 0;
+    }
+    topHorlogeFigure(f);
+    return 1;
+}
+
+} // namespace
+
+EtatRepartiteur& etatRepartiteur() {
+    static EtatRepartiteur e;
+    return e;
+}
+
+void reinitialiseRepartiteur() {
+    etatRepartiteur() = EtatRepartiteur{};
+}
+
+TMessageFigure& dernierMessage(const TfigureKalmetra& f) {
+    const int n = f.numeroFigure >= 1 && f.numeroFigure <= 64 ? f.numeroFigure : 0;
+    return etatRepartiteur().derniersMessages[std::size_t(n)];
+}
+
+uint8_t commandeNonDisponible(TfigureKalmetra&, uint32_t commande) {
+    EtatRepartiteur& e = etatRepartiteur();
+    e.derniereCommandeRefusee = commande;
+    ++e.commandesRefusees;
+    return 0;
+}
 
 uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     if (!figureExiste(numero)) return 0;
     return traiteMessageFigure(*figureDeNumero(numero), message);
 }
 
+void topHorlogeFigure(TfigureKalmetra& f) {
+    const uint32_t fenetre = fenetreDeLaFigure(f);
+    if (f.rearmementsHorloge) {
+        f.rearmementsHorloge = 0;
+        if (f.horlogeEnMarche && f.fenetreDessin != 0) {
+            p::arreteMinuterie(fenetre, kMinuterieHorloge);
+            p::lanceMinuterie(fenetre, kMinuterieHorloge, f.intervalleHorloge);
+        }
+    }
+    const TObjetFigure& temps = objet(f, kObjetTemps);
+    valeur(f, temps.premiereValeur) = heureEnSecondes();
+    TEnsembleObjets change;
+    change.set(kObjetTemps);
+    recalculeDependants(f, change);
+    f.dernierLibreBouge = kObjetTemps;
+    notifieHoteEtPublie(f, kCauseHorloge);
+    p::purgeMessages(fenetre, p::WM_TIMER, p::WM_TIMER);
+}
+
 uint8_t traiteMessageFigure(TfigureKalmetra& f, TMessageFigure& m) {
-    namespace p = platform;
+    dernierMessage(f) = m;
+    if (f.boiteValeurAffichee && !gardeBoiteValeur(m) && f.fenetreDessin != 0)
+        p::invalideRectangle(f.fenetreDessin, f.rectangleBoiteValeur);
+    EtatRepartiteur& e = etatRepartiteur();
+    e.ctrl = p::ctrlEnfoncee();
+    e.maj = p::majEnfoncee();
+    e.alt = p::altEnfoncee();
+    if (int(e.ctrl) + int(e.maj) + int(e.alt) >= 2 && p::toucheEnfoncee(kToucheE)) {
+        // The figure text editor.
+        commandeNonDisponible(f, 118);
+        return 1;
+    }
     switch (m.message) {
     case p::WM_SIZE:
         ajusteTailleEtRepeint(f);
         return 1;
     case p::WM_KEYDOWN:
+        videMessagesEnAttente(f, p::WM_KEYDOWN);
         return traiteToucheEnfoncee(f, m.wParam);
-    case p::WM_CHAR:
-        return traiteCaractere(f, m.wParam);
+    case p::WM_KEYUP:
+        if (m.wParam == p::VK_SHIFT) e.maj = false;
+        if (m.wParam == p::VK_CONTROL) e.ctrl = false;
+        return 1;
+    case p::WM_CHAR: {
+        const uint8_t r = traiteCaractere(f, m.wParam);
+        videMessagesEnAttente(f, p::WM_CHAR);
+        return r;
+    }
     case p::WM_COMMAND:
         return executeCommandeFigure(f, m.wParam, m.lParam);
     case p::WM_TIMER:
-        // Timers of a figure whose annex window is open wait; 272 and above
-        // belong to the figure window itself.
-        if (annexeModaleDe(fenetreDeLaFigure(f))) return 0;
-        if (m.wParam > kMinuterieHorloge) return 0;
-        return topHorlogeOuCommande(f, m.wParam);
+        return traiteMinuterie(f, m.wParam);
     case p::WM_MOUSEMOVE:
         sourisDeplacee(f, m.lParam);
         return 1;

@@ -1,7 +1,10 @@
 #pragma once
 // The dispatcher of a figure's messages: every input of a figure (its
 // window, the host's mouse and key calls, menu commands, timers) arrives
-// here as one message record and is routed to its handler.
+// here as one message record and is routed to its handler. Three layers:
+// the message switch, the key translation with the key actions, and the
+// command switch by command number.
+#include <array>
 #include <cstdint>
 
 #include "model/figure.h"
@@ -20,5 +23,55 @@ struct TMessageFigure {
 // for a number with no figure.
 uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message);
 uint8_t traiteMessageFigure(TfigureKalmetra& f, TMessageFigure& message);
+
+// Key translations (a virtual key of WM_KEYDOWN, a character of WM_CHAR)
+// into a key code, and the action of a key code.
+uint8_t traiteToucheEnfoncee(TfigureKalmetra& f, uint32_t touche);
+uint8_t traiteCaractere(TfigureKalmetra& f, uint32_t caractere);
+uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code);
+
+// The command switch: 1..264 the menu commands, 301..305, 1001..1050 the
+// prototype commands.
+uint8_t executeCommandeFigure(TfigureKalmetra& f, uint32_t commande, int32_t lParam);
+// Applies the designated objects to the command waiting for them.
+void appliqueDesignation(TfigureKalmetra& f);
+// A tick of the figure clock (timer 271): the built-in object time takes
+// the time of day and its dependants are recomputed.
+void topHorlogeFigure(TfigureKalmetra& f);
+// Starts (with the figure's interval) or stops the figure clock on the
+// figure's command window and flips its running flag.
+void basculeHorlogeFigure(TfigureKalmetra& f);
+
+// Key codes.
+constexpr uint8_t kToucheEchap = 27;
+constexpr uint8_t kToucheF1 = 215;
+constexpr uint8_t kToucheMajF1 = 234;
+constexpr uint8_t kToucheCtrlPlus = 246;
+constexpr uint8_t kToucheCtrlMoins = 247;
+
+// The dispatcher's state shared by all figures: the modifier keys as the
+// last message found them, the Enter whose carriage return is swallowed,
+// the zoom factor of the larger and smaller commands, the value-changing
+// mode of Ctrl+'+' and Ctrl+'-', the last message of each figure, and the
+// last command sent to the refusal of handlers not built yet.
+struct EtatRepartiteur {
+    bool maj = false, ctrl = false, alt = false;
+    bool avaleEntree = false;
+    double facteurZoom = 1.05;
+    bool modeChangementValeur = false;
+    std::array<TMessageFigure, 65> derniersMessages{};
+    uint32_t derniereCommandeRefusee = 0;
+    int commandesRefusees = 0;
+};
+EtatRepartiteur& etatRepartiteur();
+void reinitialiseRepartiteur();
+// The last message the dispatcher received for figure numero.
+TMessageFigure& dernierMessage(const TfigureKalmetra& f);
+
+// NOT BUILT YET: the one place where the commands and keys whose handlers
+// belong to subsystems not built yet (construction dialog, reminders,
+// comment, editors, style palette, function grid, help, step-by-step
+// replay) end. It notes the command and answers 0.
+uint8_t commandeNonDisponible(TfigureKalmetra& f, uint32_t commande);
 
 } // namespace km32

@@ -22,7 +22,6 @@ namespace km32 {
 namespace {
 
 constexpr uint16_t kDerniereErreurTolereeHote = 532;
-constexpr uint16_t kPhraseLigneIncorrecte = 616;
 
 TfigureKalmetra* figureOuRien(int16_t n) {
     return figureExiste(n) ? figureDeNumero(n) : nullptr;

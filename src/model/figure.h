@@ -31,6 +31,8 @@ constexpr int kMaxFigures = 64;
 
 // A set of object numbers 0 to 255 (bit n = object n).
 using TEnsembleObjets = std::bitset<256>;
+// A set of menu commands: bit k is command k (1 to 255).
+using TEnsembleCommandes = std::bitset<256>;
 
 // Kinds of objects, with the numbers the construction catalogue uses.
 enum NatureObjet : uint8_t {
@@ -340,6 +342,21 @@ struct TfigureKalmetra {
     uint8_t importationRotations = 0;
     int32_t numeroFigure = 0;
     uint8_t menuContextuelConstruit = 0;
+    // Menus and commands (host subsystem): the commands the user may run
+    // (every command after a reset) and those greyed now; the last command
+    // run (what Ctrl+B repeats) and the command waiting for designated
+    // objects; the key codes that do nothing; the picture limit switch; the
+    // value box of the + and - keys.
+    TEnsembleCommandes commandesAutorisees;
+    TEnsembleCommandes commandesGrisees;
+    uint16_t derniereCommande = 0;
+    uint16_t commandeDesignation = 0;
+    TEnsembleObjets touchesInterdites;
+    uint8_t imageLimitee = 0;
+    uint8_t boiteValeurDemandee = 0;
+    uint8_t boiteValeurAffichee = 0;
+    std::string texteBoiteValeur; // at most 80
+    TrectangleDessin rectangleBoiteValeur;
     std::string titreFenetre; // at most 80
 
     // Bytes of the drawing and host subsystems, and the host's window objects.

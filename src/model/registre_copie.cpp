@@ -165,6 +165,17 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.importationRotations = s.importationRotations;
     c.numeroFigure = s.numeroFigure;
     c.menuContextuelConstruit = s.menuContextuelConstruit;
+    c.commandesAutorisees = s.commandesAutorisees;
+    c.commandesGrisees = s.commandesGrisees;
+    c.derniereCommande = s.derniereCommande;
+    c.commandeDesignation = s.commandeDesignation;
+    c.touchesInterdites = s.touchesInterdites;
+    c.modePasAPas = s.modePasAPas;
+    c.imageLimitee = s.imageLimitee;
+    c.boiteValeurDemandee = s.boiteValeurDemandee;
+    c.boiteValeurAffichee = s.boiteValeurAffichee;
+    c.texteBoiteValeur = s.texteBoiteValeur;
+    c.rectangleBoiteValeur = s.rectangleBoiteValeur;
     c.titreFenetre = s.titreFenetre;
     c.octetDessinHote = s.octetDessinHote;
     copieTableau(s.octetsDessinHote, c.octetsDessinHote);

@@ -68,6 +68,19 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     for (auto& o : f.blocHote)
         o = 0;
     f.octetFin = 0;
+    // Menus and commands: every command allowed, nothing greyed or pending.
+    f.commandesAutorisees.set();
+    f.commandesAutorisees.reset(0);
+    f.commandesGrisees.reset();
+    f.derniereCommande = 0;
+    f.commandeDesignation = 0;
+    f.touchesInterdites.reset();
+    f.modePasAPas = 0;
+    f.imageLimitee = 0;
+    f.boiteValeurDemandee = 0;
+    f.boiteValeurAffichee = 0;
+    f.texteBoiteValeur.clear();
+    f.rectangleBoiteValeur = {};
 }
 
 void reinitialiseVue(TfigureKalmetra& f) {

@@ -13,6 +13,8 @@
 #include "host/services_attendus.h"
 #include "model/registre_figures.h"
 #include "text/execution_ligne.h"
+#include "model/fenetres_figure.h"
+#include "platform/minuteries.h"
 
 namespace km32 {
 
@@ -22,9 +24,6 @@ void retireSablier(uint32_t) {}
 // The isolated plane is not drawn yet.
 void actualisePlanIsole(TfigureKalmetra&) {}
 
-// Host interface.
-void detruitMenuFigure(int16_t) {}
-void miseAjourMenuFigure(TfigureKalmetra&) {}
 
 // Figure text language.
 // The flag lives with the line executor.
@@ -38,14 +37,11 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
     return 0;
 }
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
-uint8_t executeCommandeFigure(TfigureKalmetra&, uint32_t, int32_t) {
-    return 0;
+// Prototypes: figures keep none yet, so the menu offers none.
+std::vector<std::pair<uint16_t, std::string>> prototypesDuMenu(const TfigureKalmetra&) {
+    return {};
 }
-// Menus: no pop-up menu is shown.
-void afficheMenuFigure(int16_t) {}
-uint16_t commandeDeCodeMenu(const std::string&) {
-    return 0;
-}
+
 // Text language: a whole text replaces the figure by a reset and a run of
 // its lines.
 void appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool) {

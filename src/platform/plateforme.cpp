@@ -6,6 +6,7 @@
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/hasard.h"
+#include "platform/menus.h"
 #include "platform/horloge.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
@@ -21,6 +22,7 @@ void reinitialisePlateforme() {
     reinitialiseHorloge();
     reinitialiseEcran();
     reinitialiseBoites();
+    reinitialiseMenus();
     initialiseHasard(0);
 }
 

@@ -14,7 +14,7 @@
 #include "base/texte.h"
 #include "drawing/clavier.h"
 #include "drawing/clavier_partage.h"
-#include "drawing/clavier_touches.h"
+#include "host/repartiteur.h"
 #include "drawing/rafraichissement.h"
 #include "host/bibliotheque.h"
 #include "host/repartiteur.h"
@@ -43,7 +43,7 @@ class BancClavier : public ::testing::Test {
         reinitialiseBibliotheque();
         platform::reinitialisePlateforme();
         initialiseBibliotheque();
-        reinitialiseClavier();
+        reinitialiseRepartiteur();
         reinitialisePartage();
     }
     void TearDown() override {

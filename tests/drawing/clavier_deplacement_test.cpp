@@ -51,6 +51,12 @@ TEST_F(DeplacementClavier, EachKeyMovesThePointByItsStepAndTheMidpointFollows) {
 
 TEST_F(DeplacementClavier, PlusAndMinusChangeTheStepOfTheActiveObject) {
     TfigureKalmetra& f = figure(1, kPointEtMilieu);
+    // The first '+' shows the step in its box; once the box is on screen,
+    // '+' doubles the step and '-' halves it.
+    EXPECT_EQ(caractere(1, '+'), 1);
+    EXPECT_EQ(f.boiteValeurDemandee, 1);
+    EXPECT_DOUBLE_EQ(v(f, "A", 4), 0.1);
+    f.boiteValeurAffichee = 1;
     EXPECT_EQ(caractere(1, '+'), 1);
     EXPECT_DOUBLE_EQ(v(f, "A", 4), 0.2);
     touche(1, platform::VK_UP);
