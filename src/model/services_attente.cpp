@@ -50,10 +50,7 @@ uint8_t& executionReelle() {
 void libereInstantanes(TfigureKalmetra&) {}
 
 // PLACEHOLDERS of the services the host interface calls (host/services_attendus.h).
-// Drawing: nothing is drawn, the clipboard copy reports failure (0).
-uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
-    return 0;
-}
+// Drawing.
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
 // Mouse and keys: nothing moves; keys and commands are not handled (0).
 void sourisDeplacee(TfigureKalmetra&, int32_t) {}

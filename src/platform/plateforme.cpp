@@ -6,9 +6,11 @@
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/hasard.h"
+#include "platform/impression.h"
 #include "platform/horloge.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
+#include "platform/presse_papiers.h"
 
 namespace km32::platform {
 
@@ -21,6 +23,8 @@ void reinitialisePlateforme() {
     reinitialiseHorloge();
     reinitialiseEcran();
     reinitialiseBoites();
+    reinitialisePressePapiers();
+    reinitialiseImpression();
     initialiseHasard(0);
 }
 
