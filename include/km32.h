@@ -119,6 +119,18 @@ KM32_EXPORT void repeintFigureKMparNumero(int16_t numero, uint32_t contexte);
 KM32_EXPORT uint32_t KMCopierDessin(int16_t numero);
 KM32_EXPORT uint32_t KMCopierDessinAjuste(int16_t numero, int16_t parametre);
 
+/* What the clipboard holds. Its text (Windows-1252; tables of values have TAB
+ * between cells and CR LF after every row) in a block, 0 when it holds no
+ * text. Its picture (the copied drawing) as a document in a block: format 0
+ * an SVG document whose width and height are given in millimetres, 1 a PDF
+ * document of one page of that size; KMTailleBloc gives the document's size
+ * plus one (a PDF holds NUL bytes); 0 when it holds no picture or for another
+ * format. The picture's width and height in hundredths of a millimetre:
+ * 1 when it holds a picture, else 0 (a NULL output is skipped). */
+KM32_EXPORT uint32_t KMPressePapiersTexte(void);
+KM32_EXPORT uint32_t KMPressePapiersDessin(int32_t format);
+KM32_EXPORT int32_t KMPressePapiersTailleDessin(int32_t* largeur, int32_t* hauteur);
+
 /* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels (below 0
  * counts as 0, above 32767 as 32767). KMMouseDown activates the figure, or
  * with code 1 opens its command menu, 3 asks for a line to run, 5 sends the
