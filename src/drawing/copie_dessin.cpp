@@ -43,7 +43,6 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra& f, bool ajuste) {
         if (!presse.ouvert()) return 0;
         platform::videPressePapiers();
 
-        platform::DessinEnregistre dessin;
         const GardeValeur<uint8_t> copie(etatRendu().copieEnCours, 1);
         const TzoneDessin zone = calculeZoneDessin(f);
         const double largeur = zone.largeur, hauteur = zone.hauteur;
@@ -56,8 +55,7 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra& f, bool ajuste) {
         double facteur = 1.0;
         if (ajustee) facteur = mode == 'U' ? taille * 100.0 / (unite * p) : taille * 100.0 / (largeur * p);
 
-        peintFigureAEchelle(f, dessin.contexte(), facteur, reglage(f.texteCopie, 0, 'C') == 'N');
-
+        // The picture: the zone, scaled, over its size in hundredths of a millimetre.
         platform::MiseEnPage page;
         page.origine = {arrondiBorne(zone.gauche * facteur), arrondiBorne(zone.haut * facteur)};
         page.etendue = {arrondiBorne(largeur * facteur), arrondiBorne(hauteur * facteur)};
@@ -71,6 +69,10 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra& f, bool ajuste) {
         }
         page.largeurCentiemesMm = arrondiBorne(l);
         page.hauteurCentiemesMm = arrondiBorne(h);
+
+        platform::DessinEnregistre dessin({page.origine.x, page.origine.y, page.origine.x + page.etendue.cx,
+                                           page.origine.y + page.etendue.cy});
+        peintFigureAEchelle(f, dessin.contexte(), facteur, reglage(f.texteCopie, 0, 'C') == 'N');
         handle = platform::metImageDansPressePapiers(platform::imageDeDessin(dessin, page));
     }
     placeZonesDessin(f);

@@ -56,7 +56,8 @@ TravailImpression::~TravailImpression() = default;
 
 ContexteDessin* TravailImpression::commencePage() {
     if (!ok_ || fini_ || pageOuverte_) return nullptr;
-    pages_.push_back(std::make_unique<DessinEnregistre>());
+    const Taille zone = zoneImprimable();
+    pages_.push_back(std::make_unique<DessinEnregistre>(Rect{0, 0, zone.cx, zone.cy}));
     pageOuverte_ = true;
     return &pages_.back()->contexte();
 }

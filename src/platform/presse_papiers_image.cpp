@@ -6,6 +6,8 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
+#include <algorithm>
+
 namespace km32::platform {
 
 namespace {
@@ -17,10 +19,14 @@ cairo_status_t ajouteOctets(void* sortie, const unsigned char* octets, unsigned 
 
 } // namespace
 
-DessinEnregistre::DessinEnregistre() {
-    // Unbounded: the drawing keeps whatever lies outside its window too, as a
-    // metafile does; the page shows the window only.
-    surface_ = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+DessinEnregistre::DessinEnregistre(Rect cadre) {
+    // A bounded recording: its documents clip to the frame with clip paths
+    // they define (an unbounded one refers to a clip path it never writes).
+    cadre = normalise(cadre);
+    const cairo_rectangle_t limites{double(cadre.gauche), double(cadre.haut),
+                                    double(std::max(1, cadre.largeur())),
+                                    double(std::max(1, cadre.hauteur()))};
+    surface_ = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &limites);
     cairo_ = std::make_unique<RenduCairo>(surface_);
     contexte_ = std::make_unique<ContexteDessin>(std::make_unique<RenduDouble>(journal_, *cairo_), &journal_);
 }
@@ -56,8 +62,6 @@ std::string documentVectoriel(FormatVectoriel format, const std::vector<const De
         cairo_t* cr = cairo_create(surface);
         cairo_scale(cr, largeur / page.etendue.cx, hauteur / page.etendue.cy);
         cairo_translate(cr, -page.origine.x, -page.origine.y);
-        cairo_rectangle(cr, page.origine.x, page.origine.y, page.etendue.cx, page.etendue.cy);
-        cairo_clip(cr);
         cairo_set_source_surface(cr, pages[k]->surface(), 0, 0);
         cairo_paint(cr);
         if (k + 1 < nombre) cairo_show_page(cr);

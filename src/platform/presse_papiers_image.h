@@ -23,7 +23,9 @@ constexpr int32_t kCoordonneeMaximale = 1048320;
 
 class DessinEnregistre {
   public:
-    DessinEnregistre();
+    // The drawing keeps what falls inside cadre (logical units); vector
+    // documents show no more than that.
+    explicit DessinEnregistre(Rect cadre);
     ~DessinEnregistre();
     DessinEnregistre(const DessinEnregistre&) = delete;
     DessinEnregistre& operator=(const DessinEnregistre&) = delete;
