@@ -70,8 +70,7 @@ uint32_t copieDessinDansPressePapiers(TfigureKalmetra& f, bool ajuste) {
         page.largeurCentiemesMm = arrondiBorne(l);
         page.hauteurCentiemesMm = arrondiBorne(h);
 
-        platform::DessinEnregistre dessin({page.origine.x, page.origine.y, page.origine.x + page.etendue.cx,
-                                           page.origine.y + page.etendue.cy});
+        platform::DessinVectoriel dessin(page);
         peintFigureAEchelle(f, dessin.contexte(), facteur, reglage(f.texteCopie, 0, 'C') == 'N');
         handle = platform::metImageDansPressePapiers(platform::imageDeDessin(dessin, page));
     }

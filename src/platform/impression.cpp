@@ -56,15 +56,28 @@ TravailImpression::~TravailImpression() = default;
 
 ContexteDessin* TravailImpression::commencePage() {
     if (!ok_ || fini_ || pageOuverte_) return nullptr;
-    const Taille zone = zoneImprimable();
-    pages_.push_back(std::make_unique<DessinEnregistre>(Rect{0, 0, zone.cx, zone.cy}));
+    if (!dessin_) {
+        // One PDF page per printed page, the printable area in printer pixels
+        // from its corner, the margin around it.
+        const ParametresImprimante& p = etat().parametres;
+        const int32_t marge = pixelsDeMm(p.margeMm);
+        MiseEnPage page;
+        page.origine = {-marge, -marge};
+        page.etendue = {pixelsDeMm(p.largeurPageMm), pixelsDeMm(p.hauteurPageMm)};
+        page.largeurCentiemesMm = p.largeurPageMm * 100;
+        page.hauteurCentiemesMm = p.hauteurPageMm * 100;
+        dessin_ = std::make_unique<DessinVectoriel>(page, false);
+    } else {
+        dessin_->nouvellePage();
+    }
     pageOuverte_ = true;
-    return &pages_.back()->contexte();
+    return &dessin_->contexte();
 }
 
 bool TravailImpression::terminePage() {
     if (!pageOuverte_) return false;
     pageOuverte_ = false;
+    pages_.push_back(dessin_->primitives());
     return true;
 }
 
@@ -73,22 +86,12 @@ bool TravailImpression::termine() {
     terminePage();
     fini_ = true;
     if (pages_.empty()) return false;
-    const ParametresImprimante& p = etat().parametres;
-    const int32_t marge = pixelsDeMm(p.margeMm);
-    MiseEnPage page;
-    page.origine = {-marge, -marge};
-    page.etendue = {pixelsDeMm(p.largeurPageMm), pixelsDeMm(p.hauteurPageMm)};
-    page.largeurCentiemesMm = p.largeurPageMm * 100;
-    page.hauteurCentiemesMm = p.hauteurPageMm * 100;
     DocumentImprime document;
     document.titre = titre_;
-    std::vector<const DessinEnregistre*> dessins;
-    for (const auto& d : pages_) {
-        document.pages.push_back(d->primitives());
-        dessins.push_back(d.get());
-    }
-    document.pdf = documentVectoriel(FormatVectoriel::Pdf, dessins, page);
-    pages_.clear();
+    document.pages = std::move(pages_);
+    dessin_->termine();
+    document.pdf = dessin_->pdf();
+    dessin_.reset();
     etat().documents.push_back(std::move(document));
     return true;
 }

@@ -56,7 +56,8 @@ class TravailImpression {
     bool ok_ = false;
     bool fini_ = false;
     std::string titre_;
-    std::vector<std::unique_ptr<DessinEnregistre>> pages_;
+    std::unique_ptr<DessinVectoriel> dessin_;
+    std::vector<std::vector<Primitive>> pages_;
     bool pageOuverte_ = false;
 };
 

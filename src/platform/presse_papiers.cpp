@@ -24,15 +24,16 @@ EtatPressePapiers& etat() {
 
 } // namespace
 
-ImagePressePapiers imageDeDessin(const DessinEnregistre& dessin, const MiseEnPage& page) {
+ImagePressePapiers imageDeDessin(DessinVectoriel& dessin, const MiseEnPage& page) {
     ImagePressePapiers image;
     image.largeurCentiemesMm = page.largeurCentiemesMm;
     image.hauteurCentiemesMm = page.hauteurCentiemesMm;
     image.origineFenetre = page.origine;
     image.etendueFenetre = page.etendue;
     image.primitives = dessin.primitives();
-    image.svg = documentVectoriel(FormatVectoriel::Svg, {&dessin}, page);
-    image.pdf = documentVectoriel(FormatVectoriel::Pdf, {&dessin}, page);
+    dessin.termine();
+    image.svg = dessin.svg();
+    image.pdf = dessin.pdf();
     return image;
 }
 

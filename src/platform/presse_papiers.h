@@ -32,8 +32,8 @@ struct ImagePressePapiers {
     std::string svg, pdf;
 };
 
-// The picture of a recorded drawing laid out as the page says.
-ImagePressePapiers imageDeDessin(const DessinEnregistre& dessin, const MiseEnPage& page);
+// The picture of a drawing made for that page (its documents are written out).
+ImagePressePapiers imageDeDessin(DessinVectoriel& dessin, const MiseEnPage& page);
 
 // False when the clipboard is unavailable or open for another window.
 bool ouvrePressePapiers(uint32_t fenetre);

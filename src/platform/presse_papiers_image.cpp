@@ -6,11 +6,29 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
-#include <algorithm>
+#include <utility>
 
 namespace km32::platform {
 
 namespace {
+
+// Draws nowhere: what the recording alone keeps once the documents are written.
+class RenduNul : public Rendu {
+  public:
+    void polyligne(const EtatTrace&, const std::vector<Point>&) override {}
+    void rectangle(const EtatTrace&, Rect) override {}
+    void ellipse(const EtatTrace&, Rect) override {}
+    void polygone(const EtatTrace&, const std::vector<Point>&) override {}
+    void pixel(const EtatTrace&, Point, Couleur) override {}
+    void texte(const EtatTrace&, Point, const std::string&) override {}
+    Taille mesureTexte(const Police&, const std::string&) override { return {}; }
+    void image(const EtatTrace&, const Image&, Rect, Rect) override {}
+};
+
+RenduNul& renduNul() {
+    static RenduNul r;
+    return r;
+}
 
 cairo_status_t ajouteOctets(void* sortie, const unsigned char* octets, unsigned int longueur) {
     static_cast<std::string*>(sortie)->append(reinterpret_cast<const char*>(octets), longueur);
@@ -19,59 +37,80 @@ cairo_status_t ajouteOctets(void* sortie, const unsigned char* octets, unsigned 
 
 } // namespace
 
-DessinEnregistre::DessinEnregistre(Rect cadre) {
-    // A bounded recording: its documents clip to the frame with clip paths
-    // they define (an unbounded one refers to a clip path it never writes).
-    cadre = normalise(cadre);
-    const cairo_rectangle_t limites{double(cadre.gauche), double(cadre.haut),
-                                    double(std::max(1, cadre.largeur())),
-                                    double(std::max(1, cadre.hauteur()))};
-    surface_ = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &limites);
-    cairo_ = std::make_unique<RenduCairo>(surface_);
-    contexte_ = std::make_unique<ContexteDessin>(std::make_unique<RenduDouble>(journal_, *cairo_), &journal_);
-}
-
-DessinEnregistre::~DessinEnregistre() {
-    contexte_.reset();
-    cairo_.reset(); // lets go of the surface first
-    cairo_surface_destroy(surface_);
-}
-
-std::string documentVectoriel(FormatVectoriel format, const std::vector<const DessinEnregistre*>& pages,
-                              const MiseEnPage& page) {
-    if (pages.empty() || page.etendue.cx <= 0 || page.etendue.cy <= 0 || page.largeurCentiemesMm <= 0 ||
-        page.hauteurCentiemesMm <= 0)
-        return {};
-    const double largeurMm = page.largeurCentiemesMm / 100.0, hauteurMm = page.hauteurCentiemesMm / 100.0;
-    std::string sortie;
+// One document being written: its surface (the page in its own unit, the
+// window mapped onto it by the device transform), its renderer and its bytes.
+struct DessinVectoriel::Document {
+    FormatVectoriel format;
+    std::string octets;
     cairo_surface_t* surface = nullptr;
-    double largeur = 0, hauteur = 0; // in the document's own unit
-    if (format == FormatVectoriel::Svg) {
-        largeur = largeurMm;
-        hauteur = hauteurMm;
-        surface = cairo_svg_surface_create_for_stream(ajouteOctets, &sortie, largeur, hauteur);
-        cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_MM);
-    } else {
-        largeur = largeurMm * 72.0 / 25.4;
-        hauteur = hauteurMm * 72.0 / 25.4;
-        surface = cairo_pdf_surface_create_for_stream(ajouteOctets, &sortie, largeur, hauteur);
+    std::unique_ptr<RenduCairo> rendu;
+
+    Document(FormatVectoriel f, const MiseEnPage& page) : format(f) {
+        // SVG in millimetres, PDF in points.
+        const double unite = f == FormatVectoriel::Svg ? 1.0 : 72.0 / 25.4;
+        const double largeur = page.largeurCentiemesMm / 100.0 * unite;
+        const double hauteur = page.hauteurCentiemesMm / 100.0 * unite;
+        if (f == FormatVectoriel::Svg) {
+            surface = cairo_svg_surface_create_for_stream(ajouteOctets, &octets, largeur, hauteur);
+            cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_MM);
+        } else {
+            surface = cairo_pdf_surface_create_for_stream(ajouteOctets, &octets, largeur, hauteur);
+        }
+        const double sx = largeur / page.etendue.cx, sy = hauteur / page.etendue.cy;
+        cairo_surface_set_device_scale(surface, sx, sy);
+        cairo_surface_set_device_offset(surface, -page.origine.x * sx, -page.origine.y * sy);
+        rendu = std::make_unique<RenduCairo>(surface);
     }
-    bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
-    const std::size_t nombre = format == FormatVectoriel::Svg ? 1 : pages.size();
-    for (std::size_t k = 0; ok && k < nombre; ++k) {
-        cairo_t* cr = cairo_create(surface);
-        cairo_scale(cr, largeur / page.etendue.cx, hauteur / page.etendue.cy);
-        cairo_translate(cr, -page.origine.x, -page.origine.y);
-        cairo_set_source_surface(cr, pages[k]->surface(), 0, 0);
-        cairo_paint(cr);
-        if (k + 1 < nombre) cairo_show_page(cr);
-        ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
-        cairo_destroy(cr);
+    ~Document() {
+        rendu.reset(); // lets go of the surface first
+        cairo_surface_destroy(surface);
     }
-    cairo_surface_finish(surface);
-    ok = ok && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(surface);
-    return ok ? sortie : std::string();
+    bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
+};
+
+DessinVectoriel::DessinVectoriel(const MiseEnPage& page, bool avecSvg) {
+    const bool valide = page.etendue.cx > 0 && page.etendue.cy > 0 && page.largeurCentiemesMm > 0 &&
+                        page.hauteurCentiemesMm > 0;
+    if (valide) {
+        if (avecSvg) documents_.push_back(std::make_unique<Document>(FormatVectoriel::Svg, page));
+        documents_.push_back(std::make_unique<Document>(FormatVectoriel::Pdf, page));
+    }
+    // The recording first: texts are measured on its fixed cell, as on the screen.
+    if (documents_.size() == 2)
+        cairo_ = std::make_unique<RenduDouble>(*documents_[0]->rendu, *documents_[1]->rendu);
+    Rendu& vectoriel = cairo_               ? *cairo_
+                       : documents_.empty() ? static_cast<Rendu&>(renduNul())
+                                            : *documents_[0]->rendu;
+    contexte_ =
+        std::make_unique<ContexteDessin>(std::make_unique<RenduDouble>(journal_, vectoriel), &journal_);
+}
+
+DessinVectoriel::~DessinVectoriel() {
+    termine();
+}
+
+std::vector<Primitive> DessinVectoriel::nouvellePage() {
+    for (auto& d : documents_)
+        if (d->format == FormatVectoriel::Pdf) cairo_surface_show_page(d->surface);
+    return std::exchange(journal_.primitives, {});
+}
+
+bool DessinVectoriel::termine() {
+    if (termine_) return reussi_;
+    termine_ = true;
+    contexte_->changeRendu(std::make_unique<RenduDouble>(journal_, renduNul()), &journal_, nullptr);
+    cairo_.reset();
+    reussi_ = !documents_.empty();
+    for (auto& d : documents_) {
+        d->rendu.reset();
+        cairo_surface_finish(d->surface);
+        if (!d->ok()) reussi_ = false;
+    }
+    if (reussi_)
+        for (auto& d : documents_)
+            (d->format == FormatVectoriel::Svg ? svg_ : pdf_) = std::move(d->octets);
+    documents_.clear();
+    return reussi_;
 }
 
 } // namespace km32::platform

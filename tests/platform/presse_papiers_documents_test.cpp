@@ -44,19 +44,19 @@ class DocumentsVectoriels : public ::testing::Test {
 
 TEST_F(DocumentsVectoriels, PictureIsItsWindowStretchedOverItsSize) {
     // A window of 102 x 61 logical units at (50, 30), 1 cm by 6 mm.
-    DessinEnregistre dessin({50, 30, 152, 91});
+    const MiseEnPage page{{50, 30}, {102, 61}, 1000, 600};
+    DessinVectoriel dessin(page);
     choisitStylo(dessin.contexte(), styloPlein(2, 0x0000FF));
     ligne(dessin.contexte(), 60, 40, 140, 80);
-    MiseEnPage page{{50, 30}, {102, 61}, 1000, 600};
+    ecritTexte(dessin.contexte(), 70, 50, "Bonjour");
     const ImagePressePapiers image = imageDeDessin(dessin, page);
 
-    ASSERT_EQ(image.primitives.size(), 1u);
+    ASSERT_EQ(image.primitives.size(), 2u);
     EXPECT_EQ(image.primitives[0].points[0], (Point{60, 40}));
     EXPECT_EQ(image.largeurCentiemesMm, 1000);
     EXPECT_EQ(image.origineFenetre, (Point{50, 30}));
 
     EXPECT_NE(image.svg.find("width=\"10mm\" height=\"6mm\""), std::string::npos);
-    EXPECT_NE(image.svg.find("stroke:rgb(100%,0%,0%)"), std::string::npos) << "the red line";
     // Every clip path it uses is defined.
     for (int k = 1; k <= 3; ++k) {
         const std::string n = std::to_string(k);
@@ -70,9 +70,27 @@ TEST_F(DocumentsVectoriels, PictureIsItsWindowStretchedOverItsSize) {
     EXPECT_NEAR(pages[0].first, 10, 1e-4);
     EXPECT_NEAR(pages[0].second, 6, 1e-4);
 
-    // No extent, no document.
-    EXPECT_TRUE(documentVectoriel(FormatVectoriel::Svg, {&dessin}, {{0, 0}, {0, 61}, 1000, 600}).empty());
-    EXPECT_TRUE(documentVectoriel(FormatVectoriel::Pdf, {}, page).empty());
+    // The line starts at (60.5, 40.5), (10.5, 10.5) into the window: a unit
+    // is 10 / 102 mm wide and 6 / 61 mm high.
+    const std::size_t chemin = image.svg.find("stroke:rgb(100%,0%,0%)");
+    ASSERT_NE(chemin, std::string::npos);
+    double x = 0, y = 0, a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
+    ASSERT_EQ(std::sscanf(image.svg.c_str() + image.svg.find("d=\"M ", chemin), "d=\"M %lf %lf", &x, &y), 2);
+    const std::size_t matrice = image.svg.find("matrix(", chemin);
+    ASSERT_NE(matrice, std::string::npos);
+    ASSERT_EQ(
+        std::sscanf(image.svg.c_str() + matrice, "matrix(%lf,%lf,%lf,%lf,%lf,%lf)", &a, &b, &c, &d, &e, &f),
+        6);
+    EXPECT_NEAR(a * x + c * y + e, 10.5 * 10 / 102, 0.01);
+    EXPECT_NEAR(b * x + d * y + f, 10.5 * 6 / 61, 0.01);
+
+    // Without extent or size: no document, the primitives only.
+    DessinVectoriel sansTaille({{0, 0}, {0, 61}, 1000, 600});
+    ligne(sansTaille.contexte(), 0, 0, 5, 5);
+    EXPECT_EQ(sansTaille.primitives().size(), 1u);
+    EXPECT_FALSE(sansTaille.termine());
+    EXPECT_TRUE(sansTaille.svg().empty());
+    EXPECT_TRUE(sansTaille.pdf().empty());
 }
 
 TEST_F(DocumentsVectoriels, PrinterKeepsFinishedJobsOnly) {
@@ -112,7 +130,8 @@ TEST_F(DocumentsVectoriels, PrinterKeepsFinishedJobsOnly) {
     ASSERT_EQ(documents[0].pages.size(), 2u);
     ASSERT_EQ(documents[0].pages[1].size(), 1u);
     EXPECT_EQ(documents[0].pages[1][0].points[1], (Point{200, 10}));
-    EXPECT_EQ(occurrences(documents[0].pdf, "/Type /Page\n") + occurrences(documents[0].pdf, "/Type /Page "), 2);
+    EXPECT_EQ(occurrences(documents[0].pdf, "/Type /Page\n") + occurrences(documents[0].pdf, "/Type /Page "),
+              2);
     for (const auto& [l, h] : pagesMm(documents[0].pdf)) {
         EXPECT_NEAR(l, 100, 1e-4);
         EXPECT_NEAR(h, 150, 1e-4);
