@@ -114,8 +114,11 @@ KM32_EXPORT void KMRedessineBrutal(int16_t numero);
 /* Paints the figure into a device context of the host. */
 KM32_EXPORT void KMRepeintFigure(int16_t numero, uint32_t contexte);
 KM32_EXPORT void repeintFigureKMparNumero(int16_t numero, uint32_t contexte);
-/* The drawing to the clipboard (adjusted to the host's settings with the
- * parameter); the result of the copy, 0 on failure. */
+/* The drawing to the clipboard as a picture: at the screen's size, or
+ * adjusted to the figure's copy settings (the parameter is kept with the
+ * figure); the handle of the picture on the clipboard, 0 on failure (the
+ * clipboard could not be opened). With the print frame shown only the part
+ * inside it is copied. */
 KM32_EXPORT uint32_t KMCopierDessin(int16_t numero);
 KM32_EXPORT uint32_t KMCopierDessinAjuste(int16_t numero, int16_t parametre);
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "drawing/copie_dessin.h"
+#include "platform/cairo_rendu.h"
 #include "platform/ecran.h"
 #include "platform/presse_papiers.h"
 #include "rendu_banc.h"
@@ -16,6 +17,8 @@ using platform::Point;
 class BancCopie : public BancRendu {
   protected:
     BancCopie() { platform::configureEcran({0, 0, 254}); }
+    // Texts drawn into the documents fill cairo's font caches.
+    ~BancCopie() override { platform::libereCachesCairo(); }
 
     // A copy that must succeed; the picture it left on the clipboard.
     const platform::ImagePressePapiers& copie(bool ajuste) {

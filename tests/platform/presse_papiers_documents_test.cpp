@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/cairo_rendu.h"
 #include "platform/impression.h"
 #include "platform/plateforme.h"
 #include "platform/presse_papiers.h"
@@ -17,7 +18,10 @@ namespace {
 class DocumentsVectoriels : public ::testing::Test {
   protected:
     DocumentsVectoriels() { reinitialisePlateforme(); }
-    ~DocumentsVectoriels() override { reinitialisePlateforme(); }
+    ~DocumentsVectoriels() override {
+        reinitialisePlateforme();
+        libereCachesCairo(); // texts drawn into the documents fill cairo's font caches
+    }
 
     static void ligne(ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         deplaceVers(dc, x1, y1);
