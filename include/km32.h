@@ -114,10 +114,25 @@ KM32_EXPORT void KMRedessineBrutal(int16_t numero);
 /* Paints the figure into a device context of the host. */
 KM32_EXPORT void KMRepeintFigure(int16_t numero, uint32_t contexte);
 KM32_EXPORT void repeintFigureKMparNumero(int16_t numero, uint32_t contexte);
-/* The drawing to the clipboard (adjusted to the host's settings with the
- * parameter); the result of the copy, 0 on failure. */
+/* The drawing to the clipboard as a picture: at the screen's size, or
+ * adjusted to the figure's copy settings (the parameter is kept with the
+ * figure); the handle of the picture on the clipboard, 0 on failure (the
+ * clipboard could not be opened). With the print frame shown only the part
+ * inside it is copied. */
 KM32_EXPORT uint32_t KMCopierDessin(int16_t numero);
 KM32_EXPORT uint32_t KMCopierDessinAjuste(int16_t numero, int16_t parametre);
+
+/* What the clipboard holds. Its text (Windows-1252; tables of values have TAB
+ * between cells and CR LF after every row) in a block, 0 when it holds no
+ * text. Its picture (the copied drawing) as a document in a block: format 0
+ * an SVG document whose width and height are given in millimetres, 1 a PDF
+ * document of one page of that size; KMTailleBloc gives the document's size
+ * plus one (a PDF holds NUL bytes); 0 when it holds no picture or for another
+ * format. The picture's width and height in hundredths of a millimetre:
+ * 1 when it holds a picture, else 0 (a NULL output is skipped). */
+KM32_EXPORT uint32_t KMPressePapiersTexte(void);
+KM32_EXPORT uint32_t KMPressePapiersDessin(int32_t format);
+KM32_EXPORT int32_t KMPressePapiersTailleDessin(int32_t* largeur, int32_t* hauteur);
 
 /* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels (below 0
  * counts as 0, above 32767 as 32767). KMMouseDown activates the figure, or

@@ -5,8 +5,11 @@
 
 #include "base/erreur.h"
 #include "base/texte.h"
+#include "drawing/copie_echelle.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
+#include "drawing/impression_cadre.h"
+#include "drawing/rendu_styles.h"
 #include "drawing/textes_dessin.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
@@ -429,9 +432,17 @@ void libereElementsSaufTextes(TfigureKalmetra& f) {
 void placeZonesDessin(TfigureKalmetra& f) {
     if (!f.blocDessin) creeBlocDessin(f.blocDessin);
     TblocDessin& b = *f.blocDessin;
+    const platform::Rect z = calculeZoneDessin(f).zone;
     const int32_t bande = std::clamp(f.hauteurZoneAffichages, 0, std::max(0, f.hauteurImage));
-    b.rectangleBandeau = {0, 0, f.largeurImage, bande};
-    b.rectangleFigure = {0, bande, f.largeurImage, f.hauteurImage};
+    // In scaled drawing the rectangles are scaled, except what stays in
+    // screen pixels because texts are drawn unscaled: the band's bottom and a
+    // figure top that lies against the band.
+    const bool echelle = etatRendu().modeEchelle != 0;
+    auto e = [echelle](int32_t n) { return echelle ? echelleEntier(n) : n; };
+    const int32_t haut = bande > z.haut ? bande + 2 : z.haut;
+    b.rectangleFigure = {e(z.gauche), haut <= bande + 2 ? haut : e(haut), e(z.droite), e(z.bas)};
+    b.rectangleBandeau = {e(z.gauche), e(z.haut), e(z.droite),
+                          bande > 0 ? std::min(bande - 2, z.bas) : e(z.haut)};
 }
 
 bool existeElementDessin(const TfigureKalmetra& f) {

@@ -1,6 +1,7 @@
 #include "drawing/rendu_figure.h"
 
 #include "base/garde.h"
+#include "drawing/impression_cadre.h"
 #include "drawing/rendu_styles.h"
 #include "drawing/textes_dessin.h"
 #include "drawing/traces.h"
@@ -79,7 +80,9 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
     if (platform::contexteDeHandle(f.contexteDessin) == nullptr) return;
     TetatRendu& etat = etatRendu();
     const int32_t largeur = f.largeurImage, hauteur = f.hauteurImage;
-    const platform::Rect zone{0, 0, largeur, hauteur};
+    const platform::Rect zone = calculeZoneDessin(f).zone;
+    // The background covers the whole drawing, scaled with it in a scaled copy.
+    const platform::Point coin = echellePoint(largeur + 1, hauteur + 1);
     etat.rectangleDecoupe = zone;
     const bool copie = etat.copieEnCours != 0;
     if (copie) setSaveDCautorise(false);
@@ -95,7 +98,7 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
     // Background, then the picture.
     const platform::ModeFond mode = platform::fixeModeFond(dc, platform::ModeFond::Opaque);
     const Couleur ancienFond = platform::fixeCouleurFond(dc, fond);
-    peintFond(dc, fond, 0, 0, largeur + 1, hauteur + 1);
+    peintFond(dc, fond, 0, 0, coin.x, coin.y);
     platform::choisitStylo(dc, platform::kStyloNoir);
     platform::fixeModeFond(dc, mode);
     platform::fixeCouleurFond(dc, ancienFond);
@@ -114,7 +117,7 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         dessineObjets(f, dc, 14, dernier, [](const TelementDessin& e) { return e.type == kDessinTexte; });
         restaureStylo(dc);
         // What a text let overflow below the band is covered again.
-        peintFond(dc, fond, 0, bande - 1, largeur + 1, hauteur + 1);
+        peintFond(dc, fond, 0, bande - 1, coin.x, coin.y);
     }
     SetFontTailleEtType(0, 0);
     if (f.tableTraces) dessineTraces(f, dc);
@@ -128,6 +131,12 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         etat.rectangleDecoupe = zone;
         traceSegment(dc, 0, bande - 1, largeur, bande - 1);
         traceSegment(dc, 0, bande + 1, largeur, bande + 1);
+    }
+    if (!copie && f.cadreImpressionAffiche) {
+        const platform::Brosse brosse = platform::choisitBrosse(dc, platform::kBrosseNulle);
+        platform::choisitStylo(dc, sombre ? platform::kStyloBlanc : platform::kStyloNoir);
+        dessineCadreImpression(f, dc);
+        platform::choisitBrosse(dc, brosse);
     }
     if (f.modePasAPas) dessineLegende(f, dc, sombre);
     etat.rectangleDecoupe = zone;

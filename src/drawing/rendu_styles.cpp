@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/impression_cadre.h"
 #include "model/operations.h"
 #include "sibling/table_partagee.h"
 
@@ -57,6 +58,7 @@ TetatRendu& etatRendu() {
 
 void initialiseDessin() {
     etatRendu() = TetatRendu{};
+    reinitialiseZoneDessin();
 }
 
 Couleur couleurAffichee(Couleur couleur) {

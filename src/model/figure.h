@@ -296,7 +296,8 @@ struct TfigureKalmetra {
     uint8_t octetCopie = 0;
     std::string texteCopie = "CF"; // at most 2
     int32_t valeurCopie = 0;
-    double cadreImage[4] = {0.1, 0.1, 0.9, 0.9};
+    double cadreImage[4] = {0.1, 0.1, 0.9, 0.9}; // print frame: left, top, right, bottom fractions
+    uint8_t cadreImpressionAffiche = 0;          // the print frame is shown and limits copies and prints
 
     uint8_t octetZoneAffichages = 0;
     int32_t hauteurZoneAffichages = 0;

@@ -32,10 +32,7 @@ uint8_t& executionReelle() {
 }
 
 // PLACEHOLDERS of the services the host interface calls (host/services_attendus.h).
-// Drawing: nothing is drawn, the clipboard copy reports failure (0).
-uint32_t copieDessinDansPressePapiers(TfigureKalmetra&, bool) {
-    return 0;
-}
+// Drawing.
 void calculeObjetsChanges(TfigureKalmetra&, const TEnsembleObjets&) {}
 // Prototypes: figures keep none yet, so the menu offers none.
 std::vector<std::pair<uint16_t, std::string>> prototypesDuMenu(const TfigureKalmetra&) {

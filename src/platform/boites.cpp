@@ -36,7 +36,9 @@ ReponseSaisie demande(const DemandeBoite& d) {
 }
 } // namespace
 
-void installeAfficheurBoite(AfficheurBoite afficheur) { etat().afficheur = afficheur; }
+void installeAfficheurBoite(AfficheurBoite afficheur) {
+    etat().afficheur = afficheur;
+}
 
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style) {
     return demande({texte, titre, style, false, {}}).reponse;
@@ -49,8 +51,12 @@ std::optional<std::string> boiteSaisie(const std::string& titre, const std::stri
     return r.texte;
 }
 
-std::vector<DemandeBoite>& boitesDemandees() { return etat().demandees; }
-std::deque<ReponseSaisie>& reponsesPrevues() { return etat().prevues; }
+std::vector<DemandeBoite>& boitesDemandees() {
+    return etat().demandees;
+}
+std::deque<ReponseSaisie>& reponsesPrevues() {
+    return etat().prevues;
+}
 
 void reinitialiseBoites() {
     EtatBoites& e = etat();

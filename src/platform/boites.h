@@ -31,7 +31,7 @@ enum StyleBoite : uint32_t {
 enum ReponseBoite : int { kReponseOk = 1, kReponseAnnuler = 2, kReponseOui = 6, kReponseNon = 7 };
 
 struct DemandeBoite {
-    std::string texte;  // as the library gave it (Windows-1252)
+    std::string texte; // as the library gave it (Windows-1252)
     std::string titre;
     uint32_t style = 0;
     bool saisie = false; // an input box

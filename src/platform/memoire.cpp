@@ -17,7 +17,8 @@ EtatMemoire& etat() {
 
 uint32_t alloueBloc(std::string_view texte) {
     EtatMemoire& e = etat();
-    while (e.prochain == 0 || e.blocs.count(e.prochain)) ++e.prochain;
+    while (e.prochain == 0 || e.blocs.count(e.prochain))
+        ++e.prochain;
     uint32_t id = e.prochain++;
     std::string& b = e.blocs[id];
     b.assign(texte);
@@ -30,8 +31,12 @@ const std::string* contenuBloc(uint32_t bloc) {
     return it == etat().blocs.end() ? nullptr : &it->second;
 }
 
-bool libereBloc(uint32_t bloc) { return etat().blocs.erase(bloc) > 0; }
+bool libereBloc(uint32_t bloc) {
+    return etat().blocs.erase(bloc) > 0;
+}
 
-std::size_t nombreDeBlocs() { return etat().blocs.size(); }
+std::size_t nombreDeBlocs() {
+    return etat().blocs.size();
+}
 
 } // namespace km32::platform

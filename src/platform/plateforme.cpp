@@ -7,9 +7,11 @@
 #include "platform/fenetres.h"
 #include "platform/hasard.h"
 #include "platform/menus.h"
+#include "platform/impression.h"
 #include "platform/horloge.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
+#include "platform/presse_papiers.h"
 
 namespace km32::platform {
 
@@ -23,6 +25,8 @@ void reinitialisePlateforme() {
     reinitialiseEcran();
     reinitialiseBoites();
     reinitialiseMenus();
+    reinitialisePressePapiers();
+    reinitialiseImpression();
     initialiseHasard(0);
 }
 

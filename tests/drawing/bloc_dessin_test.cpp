@@ -161,7 +161,8 @@ TEST_F(BlocDessin, BandHeightStaysWithinTheDrawing) {
     for (const auto& k : cas) {
         fixeHauteurBandeau(f, k.demande);
         EXPECT_EQ(f.hauteurZoneAffichages, k.obtenue) << k.demande;
-        EXPECT_EQ(f.blocDessin->rectangleFigure.haut, k.obtenue);
+        // The figure area starts 2 pixels below the band.
+        EXPECT_EQ(f.blocDessin->rectangleFigure.haut, k.obtenue + 2);
     }
 }
 
