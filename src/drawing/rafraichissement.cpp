@@ -105,12 +105,33 @@ void repeintFigureDansContexte(TfigureKalmetra& f, platform::ContexteDessin& dc)
     const int32_t largeur = std::clamp(f.largeurImage, 1, platform::kCoteMaximalBitmap);
     const int32_t hauteur = std::clamp(f.hauteurImage, 1, platform::kCoteMaximalBitmap);
     // The whole figure is drawn off screen, then copied at once, so the
-    // window never shows a partial drawing.
-    platform::Bitmap bitmap(largeur, hauteur, dc.journal() != nullptr);
-    auto memoire = platform::creeContexteMemoire();
-    platform::Bitmap* ancien = platform::selectionneBitmap(*memoire, &bitmap);
+    // window never shows a partial drawing. The renderer paints every pixel
+    // (background first), so a kept picture of the same size serves again.
+    const bool enregistre = dc.journal() != nullptr;
+    std::unique_ptr<platform::Bitmap> propre;
+    std::unique_ptr<platform::ContexteDessin> contextePropre;
+    platform::Bitmap* image = nullptr;
+    platform::ContexteDessin* memoire = nullptr;
+    TetatRafraichissement& e = etatRafraichissement();
+    if (!enregistre) {
+        if (!e.horsEcran || e.horsEcran->largeur() != largeur || e.horsEcran->hauteur() != hauteur) {
+            e.contexteHorsEcran.reset();
+            e.horsEcran = std::make_unique<platform::Bitmap>(largeur, hauteur);
+            e.contexteHorsEcran = platform::creeContexteMemoire();
+            platform::selectionneBitmap(*e.contexteHorsEcran, e.horsEcran.get());
+        }
+        image = e.horsEcran.get();
+        memoire = e.contexteHorsEcran.get();
+    } else {
+        propre = std::make_unique<platform::Bitmap>(largeur, hauteur, true);
+        contextePropre = platform::creeContexteMemoire();
+        platform::selectionneBitmap(*contextePropre, propre.get());
+        image = propre.get();
+        memoire = contextePropre.get();
+    }
+    (void)image;
     {
-        HandleTemporaire h(memoire.get());
+        HandleTemporaire h(memoire);
         GardeValeur<uint32_t> courant(f.contexteDessin, h.handle);
         etatRafraichissement().dessine(f, *memoire);
     }
@@ -124,7 +145,6 @@ void repeintFigureDansContexte(TfigureKalmetra& f, platform::ContexteDessin& dc)
             dc.journal()->primitives.clear();
         platform::copieBits(dc, 0, 0, largeur, hauteur, *memoire, 0, 0);
     }
-    platform::selectionneBitmap(*memoire, ancien);
 }
 
 void repeintFigureEcran(TfigureKalmetra& f) {

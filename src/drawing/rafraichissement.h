@@ -3,6 +3,7 @@
 // (drawing data, visible polyhedra, display elements), and the painting of
 // the display list through an off-screen bitmap copied to the figure's
 // drawing window or to a device context given by the host.
+#include <memory>
 #include <cstdint>
 
 #include "model/figure.h"
@@ -46,6 +47,12 @@ using DessinateurFigure = void (*)(TfigureKalmetra& f, platform::ContexteDessin&
 struct TetatRafraichissement {
     ContexteDeFenetre contexteDeFenetre = platform::contexteDeFenetre;
     DessinateurFigure dessine = dessineFigure;
+    // The off-screen picture of the last paint and its device context, kept
+    // for the next paint of the same size (a new picture at every mouse move
+    // would cost more than drawing the figure). Recording paints (tests)
+    // take a picture of their own.
+    std::unique_ptr<platform::Bitmap> horsEcran;
+    std::unique_ptr<platform::ContexteDessin> contexteHorsEcran;
 };
 TetatRafraichissement& etatRafraichissement();
 void reinitialiseRafraichissement();

@@ -69,7 +69,13 @@ PointReel pasMajeur(Point a, Point b) {
 
 } // namespace
 
-RenduCairo::RenduCairo(cairo_surface_t* surface) : cr_(cairo_create(surface)) {}
+RenduCairo::RenduCairo(cairo_surface_t* surface) : cr_(cairo_create(surface)) {
+    // On a picture of pixels the lines and fills land on whole pixels, as a
+    // screen draws them, without the cost of smoothing their edges; texts
+    // keep their own smoothing. Vector outputs (SVG, PDF) are left smooth.
+    if (cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE)
+        cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+}
 
 RenduCairo::~RenduCairo() {
     cairo_destroy(cr_);
