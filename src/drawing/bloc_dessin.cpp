@@ -7,6 +7,7 @@
 #include "base/texte.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
+#include "drawing/rendu_figure.h"
 #include "drawing/textes_dessin.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
@@ -266,6 +267,8 @@ uint8_t typeDessin(uint8_t nature) {
     case kNatureCone:
     case kNatureTroncDeCone:
         return kDessinSolideRond;
+    case kNatureMaillage:
+        return kDessinMaillage;
     default:
         return 0;
     }
@@ -404,6 +407,9 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
         break;
     case kDessinTexte:
         ok = elementTexte(f, n, *e);
+        break;
+    case kDessinMaillage:
+        ok = projetteGrilleMaillage(f, s->grille, calculPartiesCachees(f), e->maillage);
         break;
     default:
         break;
