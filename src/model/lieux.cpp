@@ -191,10 +191,10 @@ void calculeLieuDePoints(TfigureKalmetra& f, int n) {
         V3 p;
         e.evalue(garde, p);
     }
-    // The count also goes to value 2, where the drawing reads the number of
-    // samples of every curve.
-    valeurObjet(f, n, 1) = e.points;
-    if (o.nombreValeurs >= 2) valeurObjet(f, n, 2) = e.points;
+    // The count goes to value 2, where the drawing reads the number of
+    // samples of every curve. Value 1 keeps the number asked for: a constant
+    // count is read back from it at the next computation.
+    valeurObjet(f, n, 2) = e.points;
     if (e.points == 0) calcul::rendIndefini(f, n, raison::kCourbeSansPoint);
 }
 

@@ -8,8 +8,7 @@
 //
 // - Code 37, a curve: parent 1 the traced point, parent 2 the pilot; its
 //   parameter expression gives the number of samples n (2 to 1000) into
-//   value 1, which then receives the number of points kept (value 2 too,
-//   where the drawing reads the count of a curve). The points go to
+//   value 1; value 2 receives the number of points kept. The points go to
 //   the figure's sample records from the object's first one (at most as many
 //   as it reserved), a break flag on each point that starts a new piece.
 // - Code 219, a surface: parents 1 and 2 the pilots, parent 3 the traced
