@@ -160,6 +160,7 @@ TEST_F(Maillages, AFigureHoldsFiftyMeshes) {
     // A redefinition gives its slot back before it takes one.
     lignes.push_back("G1 graphe de h sur [0,2] x [0,1] (3 x 3 points, repère Rxyz)");
     ASSERT_EQ(litFigure(lignes), 0);
+    ASSERT_NE(maillage("G1"), nullptr);
     EXPECT_EQ(maillage("G1")->nx, 3);
     EXPECT_NE(ligne("G51 graphe de h sur [0,1] x [0,1] (2 x 2 points, repère Rxyz)"), 0);
     EXPECT_EQ(numero("G51"), 0);
