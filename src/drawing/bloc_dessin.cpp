@@ -10,6 +10,7 @@
 #include "drawing/element_solide.h"
 #include "drawing/impression_cadre.h"
 #include "drawing/rendu_styles.h"
+#include "drawing/rendu_figure.h"
 #include "drawing/textes_dessin.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
@@ -269,6 +270,8 @@ uint8_t typeDessin(uint8_t nature) {
     case kNatureCone:
     case kNatureTroncDeCone:
         return kDessinSolideRond;
+    case kNatureMaillage:
+        return kDessinMaillage;
     default:
         return 0;
     }
@@ -407,6 +410,9 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
         break;
     case kDessinTexte:
         ok = elementTexte(f, n, *e);
+        break;
+    case kDessinMaillage:
+        ok = projetteGrilleMaillage(f, s->grille, calculPartiesCachees(f), e->maillage);
         break;
     default:
         break;

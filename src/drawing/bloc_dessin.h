@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/maillages_dessin.h"
 #include "model/figure.h"
 #include "model/point_ecran.h"
 #include "model/solides/element_solide_vue.h"
@@ -28,6 +29,7 @@ enum TypeElementDessin : uint8_t {
     kDessinPolyedre = 12, // polyhedron, polygon, net
     kDessinSphere = 13,
     kDessinSolideRond = 14, // cylinder, cone, frustum
+    kDessinMaillage = 16,   // mesh surface
 };
 
 constexpr int kMaxGraduations = 50;
@@ -73,6 +75,9 @@ struct TelementDessin {
     uint16_t nombreAretes = 0;
     std::vector<uint8_t> areteCachee; // edges 1 to nombreAretes (index 0 unused)
     std::vector<TpartiesVisibles> aretes;
+
+    // Mesh surface: its projected grid.
+    TmaillageEcran maillage;
 
     // Text: box in pixels (x, y the reference point of the first line, the
     // box reaching decalage pixels above it), text as mathematical text.

@@ -58,6 +58,7 @@ void videElement(TElementSolide& e) {
     e.sinus.clear();
     e.paralleles.reset();
     e.octetPolyedre = 0;
+    videGrilleMaillage(e.grille);
     if (e.vue) {
         TElementSolideVue& v = *e.vue;
         v.nombreAretes = 0;
@@ -394,9 +395,11 @@ void construitParNature(TfigureKalmetra& f, int n, uint8_t nature, TElementSolid
     case kNatureCone:
     case kNatureTroncDeCone:
         return construitSolideRond(f, n, e, abandon);
+    case kNatureMaillage:
+        return construitGrilleMaillage(f, n, e.grille, abandon);
     default:
-        // Spherical caps are never defined by their construction, and meshes
-        // have no data yet: nothing to draw.
+        // Spherical caps are never defined by their construction: nothing
+        // to draw.
         abandon = true;
         return;
     }

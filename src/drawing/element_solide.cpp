@@ -93,6 +93,8 @@ uint8_t genreElementDeNature(uint8_t nature) {
         return kElementCalotte;
     case kNatureDroiteGraduee:
         return kElementAxe;
+    case kNatureMaillage:
+        return kElementMaillage;
     default:
         return 0;
     }
@@ -127,6 +129,7 @@ void copieElementSolide(const TElementSolide& s, PElementSolide& copie) {
     c.sinus = s.sinus;
     c.centre = s.centre;
     if (s.paralleles) c.paralleles = std::make_unique<TparallelesSphere>(*s.paralleles);
+    c.grille = s.grille;
     c.octetPolyedre = s.octetPolyedre;
     if (s.vue) c.vue = copieVue(*s.vue);
 }

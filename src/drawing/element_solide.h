@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "drawing/maillages_dessin.h"
 #include "model/figure.h"
 #include "model/solides/element_solide_vue.h"
 
@@ -28,6 +29,7 @@ enum GenreElementSolide : uint8_t {
     kElementSphere = 9,      // sphere
     kElementSolideRond = 10, // cylinder, cone, frustum
     kElementCalotte = 12,    // spherical cap
+    kElementMaillage = 13,   // mesh surface
 };
 
 // Nature of a graduated line (a line of code 71).
@@ -70,6 +72,9 @@ struct TElementSolide {
     std::vector<double> cosinus, sinus;
     TpointEntier centre;
     std::unique_ptr<TparallelesSphere> paralleles;
+
+    // Mesh surface: its grid (drawing/maillages_dessin.h).
+    TgrilleMaillage grille;
 
     // Polyhedron, polygon, net: the byte copied from the solid record.
     uint8_t octetPolyedre = 0;

@@ -226,6 +226,9 @@ void dessineElement(TfigureKalmetra& f, ContexteDessin& dc, int n) {
     case kDessinSolideRond:
         dessineSolideRond(f, dc, e, couleur);
         break;
+    case kDessinMaillage:
+        dessineMaillage(f, dc, e, couleur);
+        break;
     default:
         break;
     }

@@ -40,7 +40,18 @@ struct TtableDesPolyedres {
     std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
     std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
 };
-struct TtableMaillages {};       // meshes (TMaillage): mesh module
+// The mesh table: slots 1 to 50 (0 unused) of mesh records (TMaillage),
+// defined in model/maillages.h, which also defines the deleter; an empty
+// slot holds null.
+struct TMaillage;
+struct SuppressionMaillage {
+    void operator()(TMaillage* maillage) const noexcept;
+};
+using PMaillage = std::unique_ptr<TMaillage, SuppressionMaillage>;
+constexpr int kMaxEmplacementsMaillages = 50;
+struct TtableMaillages {
+    std::array<PMaillage, kMaxEmplacementsMaillages + 1> maillages;
+};
 // Function objects: slots 1 to 100 (0 unused) of records owned by the table
 // when their byte is 1. The records (TFonction) and the functions that
 // manage the table are in model/fonctions/fonctions.h, which also defines
@@ -54,7 +65,7 @@ struct TtableDesFonctions {
     TtableDesFonctions(const TtableDesFonctions&) = delete;
     TtableDesFonctions& operator=(const TtableDesFonctions&) = delete;
 };
-struct TtableDesPrototypes {};   // user-defined constructions: prototype module
+struct TtableDesPrototypes {}; // user-defined constructions: prototype module
 // Per-object drawing data (objects 7 to 255) and the display list; their
 // records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
 // which also define the deleters.

@@ -12,6 +12,7 @@
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonctions.h"
+#include "model/maillages.h"
 #include "model/objets_figure.h"
 #include "model/solides/polyedres.h"
 #include "model/style.h"
@@ -69,6 +70,10 @@ bool prendDonneesSolide(uint8_t code) {
     }
 }
 
+bool prendMaillage(uint8_t code) {
+    return code == kGraphe || code == kLieuDeuxPilotes;
+}
+
 bool prendEmplacementFonction(uint8_t nature) {
     return nature == kNatureFonction || nature == kNatureSuite || nature == kNatureFonction2Variables ||
            nature == kNatureFonction3Variables;
@@ -117,6 +122,11 @@ bool placeSuffisante(const TfigureKalmetra& f, TLigneAnalysee& ligne, int libere
             rendu.emplacementSolide != 0 && rendu.codeConstruction == kPointLibreDansPolygone;
         if (!rendAnnexe && placeLibreAnnexe(*f.tableAnnexes) == 0) return false;
     }
+    // A surface takes a mesh slot (or the one of the surface it redefines).
+    if (prendMaillage(o.codeConstruction) && f.tableMaillages) {
+        const bool rendMaillage = rendu.emplacementSolide != 0 && prendMaillage(rendu.codeConstruction);
+        if (!rendMaillage && placeLibreMaillage(*f.tableMaillages) == 0) return false;
+    }
     if (prendEmplacementFonction(o.nature)) {
         const bool libre = !f.tableDesFonctions || emplacementLibreFonction(*f.tableDesFonctions) != 0;
         if (!libre && !(prendEmplacementFonction(rendu.nature) && rendu.emplacementFonction != 0))
@@ -133,7 +143,8 @@ void place(TfigureKalmetra& f, TLigneAnalysee& ligne, std::span<const uint8_t> p
         o.emplacementSolide = ajouteDonneesPolyedre(f, o.nature);
     else if (o.codeConstruction == kPointLibreDansPolygone)
         o.emplacementSolide = ajouteAnnexe(f, kGenreAnnexePolygone);
-    // Meshes (218, 219) have no table of their own yet: no slot is taken.
+    else if (prendMaillage(o.codeConstruction))
+        o.emplacementSolide = uint8_t(ajouteMaillage(f, o.codeConstruction));
     o.emplacementFonction = 0;
     if (prendEmplacementFonction(o.nature)) {
         o.emplacementFonction = alloueFonctionPourObjet(f, o.codeConstruction);

@@ -7,6 +7,7 @@
 #include "model/annexes_polygones.h"
 #include "model/fonctions/fonctions.h"
 #include "model/catalogue.h"
+#include "model/maillages.h"
 #include "model/solides/polyedres.h"
 #include "text/ligne_creation.h"
 
@@ -162,12 +163,12 @@ void oteDonneesObjet(TfigureKalmetra& f, int k) {
         o.nombreEchantillons = 0;
     }
     if (o.emplacementSolide != 0) {
-        // Meshes (graphs and loci of two pilots) have no table of their own
-        // yet: only the slot is cleared for them.
         if (o.codeConstruction == construction::kPointLibreDansPolygone)
             oteAnnexe(f, o.emplacementSolide);
-        else if (o.codeConstruction != construction::kGraphe &&
-                 o.codeConstruction != construction::kLieuDeuxPilotes)
+        else if (o.codeConstruction == construction::kGraphe ||
+                 o.codeConstruction == construction::kLieuDeuxPilotes)
+            oteMaillage(f, o.emplacementSolide);
+        else
             oteDonneesPolyedre(f, o.emplacementSolide);
         o.emplacementSolide = 0;
     }

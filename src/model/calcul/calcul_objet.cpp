@@ -6,6 +6,7 @@
 #include "model/calcul/route_prototype.h"
 #include "model/calcul/table_calcul.h"
 #include "model/catalogue.h"
+#include "model/lieux.h"
 #include "model/objets_figure.h"
 
 namespace km32 {
@@ -62,7 +63,18 @@ void calculeObjet(TfigureKalmetra& f, int n) {
     TObjetFigure& o = objet(f, n);
     try {
         if (o.numeroPrototype == 0) {
-            calculeObjetGeneral(f, n);
+            const bool lieu =
+                o.codeConstruction == c::kLieuPoint || o.codeConstruction == c::kLieuDeuxPilotes;
+            if (!lieu) return calculeObjetGeneral(f, n);
+            verifieAntecedents(f, n);
+            if (o.nonDefini) {
+                o.raison = raison::kAntecedentNonValide;
+                return;
+            }
+            if (o.codeConstruction == c::kLieuPoint)
+                calculeLieuDePoints(f, n);
+            else
+                calculeLieuADeuxParametres(f, n);
             return;
         }
         verifieAntecedents(f, n);

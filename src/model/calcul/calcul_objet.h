@@ -7,13 +7,15 @@ namespace km32 {
 
 // Computes object n (1 to 255) from its construction, parents and parameter
 // expressions, or marks it undefined with the reason. A prototype result
-// goes to the prototype road; every other object to calculeObjetGeneral. An
+// goes to the prototype road; a locus (37, 219) to its sampling
+// (model/lieux.h); every other object to calculeObjetGeneral. An
 // internal error during the computation (a failed index check) leaves the
 // object undefined, never escapes.
 void calculeObjet(TfigureKalmetra& f, int n);
 
 // The computation of an object that is no prototype result: the check of
-// its antecedents, then the route of its construction code.
+// its antecedents, then the route of its construction code. A locus keeps
+// its values here (the sampling of a locus uses this entry).
 void calculeObjetGeneral(TfigureKalmetra& f, int n);
 
 // Sets the undefined byte of n when it has an undefined antecedent (reason

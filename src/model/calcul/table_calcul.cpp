@@ -8,6 +8,7 @@
 #include "model/calcul/transformations.h"
 #include "model/catalogue.h"
 #include "model/fonctions/calcul_fonctions.h"
+#include "model/maillages.h"
 
 namespace km32 {
 
@@ -36,9 +37,9 @@ constexpr FonctionCalcul kCommande = calculeCommande;
 constexpr FonctionCalcul kSolide = calculeSolide;
 
 // One entry per code of the catalogue. Entries routed to kPlusTard are
-// computed by work still to come: lines, circles and curves; planes,
-// frames, vectors, numbers, measures and displays; transformations;
-// polygons, polyhedra and round solids; loci.
+// computed by work still to come (none now). The two loci (37, 219) keep
+// their values here: calculeObjet samples them, and the general computation
+// that the sampling itself uses must not.
 constexpr TrouteCalcul kRoutes[] = {
     {c::kPointLibreAbscisseEntiere, kPoint},
     {c::kPointLibreCoordonneesEntieres, kPoint},
@@ -76,7 +77,7 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kSegment, kParticulier},
     {c::kCercleCirconscrit, kParticulier},
     {c::kCercleInscrit, kParticulier},
-    {c::kLieuPoint, kPlusTard},
+    {c::kLieuPoint, kRien}, // sampled by calculeObjet only
     {c::kTranslation, kTransformation, true},
     {c::kSymetrieAxiale, kTransformation, true},
     {c::kSymetrieCentrale, kTransformation, true},
@@ -198,8 +199,8 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kPlanEquation, kPlan, true},
     {c::kFonction2Variables, calculeFonction, true},
     {c::kFonction3Variables, calculeFonction, true},
-    {c::kGraphe, kPlusTard},
-    {c::kLieuDeuxPilotes, kPlusTard},
+    {c::kGraphe, calculeSurfaceGraphe},
+    {c::kLieuDeuxPilotes, kRien}, // sampled by calculeObjet only
     {c::kPointDonne, kDonne},
     {c::kDemiDroiteDonnee, kDonne},
     {c::kCercleDonne, kDonne},
