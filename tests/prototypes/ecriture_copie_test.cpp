@@ -158,6 +158,12 @@ TEST_F(EcritureCopie, StyleEtCouleurDuResultat) {
     // The colour is the result's: the figure's own rule leaves it alone.
     couleurParScalaires(f, uint8_t(numero("N")));
     EXPECT_EQ(objet(f, numero("N")).style.rouge, 200);
+    // Written back, the instance has no style line of its own: it gets the
+    // style again from its prototype.
+    const std::string texte = utf8DeWindows1252(ecritTexteFigure(f));
+    EXPECT_NE(texte.find("\r\nN milieu teinté de C et 200\r\n"), std::string::npos) << texte;
+    EXPECT_EQ(texte.find("Dessin de N"), std::string::npos) << texte;
+    EXPECT_NE(texte.find("Dessin de M: couleur RVB(t,0,0)\r\nDescription"), std::string::npos) << texte;
 }
 
 } // namespace

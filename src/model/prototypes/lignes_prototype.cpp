@@ -99,6 +99,29 @@ bool reconnaitLignePrototype(TfigureKalmetra& f, TLigneFigure& l) {
     return true;
 }
 
+bool prototypeExigeRepere(const TfigureKalmetra& f, int j, int k, uint8_t nature) {
+    const TObjetFigure& o = objet(f, j);
+    const TPrototype* p = prototypeDe(f, o.numeroPrototype);
+    if (p == nullptr) return false;
+    for (int d = 1; d <= p->nombreDonnes && d <= kMaxDonnesPrototype; ++d) {
+        if (p->natures[std::size_t(d)] != nature ||
+            !p->secondeDirection.test(std::size_t(kObjetsPredefinis + d)))
+            continue;
+        const int r = p->rejeu.operandesDonnes[std::size_t(d)];
+        if (r >= 1 && r <= o.nombreParents && parentObjet(f, j, r) == k) return true;
+    }
+    return false;
+}
+
+bool styleVientDuPrototype(const TfigureKalmetra& f, int i) {
+    if (i <= kObjetsPredefinis || i > f.nombreObjets) return false;
+    const TPrototype* p = prototypeDe(f, objet(f, i).numeroPrototype);
+    if (p == nullptr || !p->aLigneStyle || !p->figureInterne) return false;
+    const TfigureKalmetra& g = *p->figureInterne;
+    return g.nombreObjets > kObjetsPredefinis &&
+           objet(g, g.nombreObjets).style.drapeaux == objet(f, i).style.drapeaux;
+}
+
 std::string macroDePrototype(const TfigureKalmetra& f, int i) {
     if (i <= kObjetsPredefinis || i > f.nombreObjets) return {};
     const TPrototype* p = prototypeDe(f, objet(f, i).numeroPrototype);

@@ -161,6 +161,15 @@ std::string argumentsDePrototype(const ContexteDefinition& c);
 // The macro text of the prototype of result i ("" when it has none).
 std::string macroDePrototype(const TfigureKalmetra& f, int i);
 
+// True when object j is the result of a prototype that needs its given
+// object of that kind (a line or a plane) with a coordinate system, and
+// the line gives it object k.
+bool prototypeExigeRepere(const TfigureKalmetra& f, int j, int k, uint8_t nature);
+// True when object i is the result of a prototype whose block styles the
+// result, and i still has the style the prototype gave it (its style line
+// is then not written).
+bool styleVientDuPrototype(const TfigureKalmetra& f, int i);
+
 // ---- A prototype built from objects of a figure ----
 
 // The objects that the construction of i needs besides the given ones and
