@@ -39,7 +39,7 @@ struct TtableDesPolyedres {
     std::array<uint8_t, kMaxEmplacementsPolyedres + 1> listeVisibles{}; // slots of the visible solids
     std::array<PDonneesPolyedre, kMaxEmplacementsPolyedres + 1> donnees;
 };
-struct TtableMaillages {};       // meshes (TMaillage): mesh module
+struct TtableMaillages {}; // meshes (TMaillage): mesh module
 // Function objects: slots 1 to 100 (0 unused) of records owned by the table
 // when their byte is 1. The records (TFonction) and the functions that
 // manage the table are in model/fonctions/fonctions.h, which also defines

@@ -127,7 +127,8 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
         case kDebutPrototype: {
             // The block goes to the table of the figure that owns the
             // prototypes; a table created for it goes again when it fails.
-            TfigureKalmetra& proprietaire = f.proprietairePrototypes != nullptr ? *f.proprietairePrototypes : f;
+            TfigureKalmetra& proprietaire =
+                f.proprietairePrototypes != nullptr ? *f.proprietairePrototypes : f;
             const bool creee = !proprietaire.tableDesPrototypes;
             if (creee) creeTableDesPrototypes(proprietaire);
             p = debutLigne;

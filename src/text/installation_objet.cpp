@@ -370,10 +370,11 @@ void verifieRedefinitionDroiteReperee(const TfigureKalmetra& f, int k, uint8_t c
     if (estRefus(erreur) || objet(f, k).nature != kNatureDroite || c == kDroiteMunieDuRepere) return;
     for (int j = k + 1; j <= f.nombreObjets; ++j) {
         const TObjetFigure& o = objet(f, j);
-        const bool utilise = ((o.codeConstruction == 1 || o.codeConstruction == 8) && o.nombreParents >= 1 &&
-                              parentObjet(f, j, 1) == k) ||
-                             (o.codeConstruction == 49 && o.nombreParents >= 2 && parentObjet(f, j, 2) == k) ||
-                             prototypeExigeRepere(f, j, k, kNatureDroite);
+        const bool utilise =
+            ((o.codeConstruction == 1 || o.codeConstruction == 8) && o.nombreParents >= 1 &&
+             parentObjet(f, j, 1) == k) ||
+            (o.codeConstruction == 49 && o.nombreParents >= 2 && parentObjet(f, j, 2) == k) ||
+            prototypeExigeRepere(f, j, k, kNatureDroite);
         if (utilise) {
             nomErreur1() = nomObjet(f, k);
             nomErreur2() = nomObjet(f, j);
