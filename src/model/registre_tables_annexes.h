@@ -1,8 +1,7 @@
 #pragma once
 // Creation, release and deep copy of the side tables a figure owns, as the
 // registry calls them when a figure is reset, copied or freed. Each table's
-// own module defines these functions; until it exists, the definitions in
-// registre_tables_annexes_attente.cpp stand in.
+// own module defines these functions.
 #include <memory>
 
 #include "model/figure.h"

@@ -65,7 +65,18 @@ struct TtableDesFonctions {
     TtableDesFonctions(const TtableDesFonctions&) = delete;
     TtableDesFonctions& operator=(const TtableDesFonctions&) = delete;
 };
-struct TtableDesPrototypes {}; // user-defined constructions: prototype module
+// User-defined constructions: slots 1 to 50 (0 unused); the records
+// (TPrototype) are defined in model/prototypes/prototypes.h, which also
+// defines the deleter.
+struct TPrototype;
+struct SuppressionPrototype {
+    void operator()(TPrototype* prototype) const noexcept;
+};
+using PPrototype = std::unique_ptr<TPrototype, SuppressionPrototype>;
+constexpr int kEmplacementsPrototypes = 50;
+struct TtableDesPrototypes {
+    std::array<PPrototype, kEmplacementsPrototypes + 1> prototypes;
+};
 // Per-object drawing data (objects 7 to 255) and the display list; their
 // records are defined in drawing/element_solide.h and drawing/bloc_dessin.h,
 // which also define the deleters.

@@ -7,6 +7,7 @@
 #include "model/catalogue.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
+#include "model/prototypes/prototypes.h"
 #include "model/services_texte.h"
 #include "model/texte_math.h"
 #include "phrases/phrase.h"
@@ -361,6 +362,7 @@ std::string phraseDefinitionObjet(const TfigureKalmetra& f, int i, std::size_t l
     if (!math && i <= kObjetsPredefinis) return coupe(phrasePredefinie(i, false), longueurMax);
     const ContexteDefinition c{f, i, math, dialogue};
     const TObjetFigure& o = objet(f, i);
+    if (o.numeroPrototype != 0) return coupe(argumentsDePrototype(c), longueurMax);
     std::string r;
     if (!champsParticuliers(c, r))
         for (const ChampRecette& ch : recettes()[o.codeConstruction])
@@ -402,7 +404,9 @@ std::string definitionObjetEnTexteMath(const TfigureKalmetra& f, int i) {
     }
     bool boucle = false;
     const std::string parametres = phraseDefinitionObjet(f, i, 255, true, false, boucle);
-    std::string r = phraseAvecParametresEtBoucle(phraseDeDefinition(f, i), parametres, boucle);
+    std::string r = o.numeroPrototype != 0
+                        ? remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres)
+                        : phraseAvecParametresEtBoucle(phraseDeDefinition(f, i), parametres, boucle);
     retablitPointsVirgules(r, std::string::npos);
     if (r.size() > 100) coupeLigneTexteMath(r);
     return r;
@@ -424,6 +428,8 @@ std::string ligneDefinitionObjet(const TfigureKalmetra& f, int i) {
 std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
     bool boucle = false;
     const std::string parametres = phraseDefinitionObjet(f, i, 255, false, false, boucle);
+    if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0)
+        return coupe("\r\n" + remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres), 255);
     return ligneDePhraseAvecParametres(phraseDeDefinition(f, i), parametres, 0);
 }
 

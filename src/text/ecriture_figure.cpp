@@ -5,6 +5,7 @@
 
 #include "base/texte.h"
 #include "model/objets_figure.h"
+#include "model/prototypes/prototypes.h"
 #include "model/nombres_texte.h"
 #include "model/services_texte.h"
 #include "phrases/phrase.h"
@@ -429,7 +430,7 @@ std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
 std::string ecritTexteFigure(const TfigureKalmetra& f) {
     Ecriture e{f, {}, {}};
     ecritEntete(e);
-    // The prototypes come here once the table of prototypes holds some.
+    ecritTousLesPrototypes(f, e.texte);
     ecritVue(e);
     ecritObjets(e);
     ecritAffichagesEtTouches(e);

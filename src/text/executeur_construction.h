@@ -45,7 +45,7 @@ struct TInterfacePrototype {
 };
 // The prototype p (1 to 50) of the owner figure's table; nullptr when none.
 using TrouvePrototype = TInterfacePrototype* (*)(TfigureKalmetra& f, uint8_t p);
-// Placeholder until the prototype table has records: no prototype is found.
+// The usable prototype p of the owner's table (model/prototypes).
 TInterfacePrototype* prototypeDeFigure(TfigureKalmetra& f, uint8_t p);
 
 // State kept between steps and lines: the random pair (drawn anew for every

@@ -7,6 +7,7 @@
 #include "model/calcul/traces_modele.h"
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
+#include "model/prototypes/prototypes.h"
 #include "model/registre_figures.h"
 #include "model/services_hote.h"
 #include "model/style.h"
@@ -42,11 +43,7 @@ class ExecutantFigure : public ExecutantLigne {
   public:
     explicit ExecutantFigure(TfigureKalmetra& f) : f_(f) {}
 
-    bool prototypePrendLigne(TLigneFigure&) override {
-        // NOT BUILT YET: the prototypes' own sentences (the prototype table
-        // has no records yet), so no prototype takes a line.
-        return false;
-    }
+    bool prototypePrendLigne(TLigneFigure& l) override { return reconnaitLignePrototype(f_, l); }
     bool modeRequete() override { return f_.modeRequete != 0; }
     void executeRequete(TLigneFigure& l) override { executeLigneDeRequete(f_, l); }
     void creeObjet(TLigneFigure& l) override { creeObjetDeLigne(f_, l); }

@@ -6,6 +6,7 @@
 #include "base/texte.h"
 #include "model/fichiers_texte.h"
 #include "model/messages.h"
+#include "model/prototypes/prototypes.h"
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "model/table_figures.h"
@@ -90,12 +91,14 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
         }
         // Read one line; comment lines go to the deferred lines.
         std::string ligne;
+        std::size_t debutLigne = p;
         for (;;) {
             while (p < utile.size() &&
                    (utile[p] == '\t' || utile[p] == '\n' || utile[p] == '\r' || utile[p] == ' ')) {
                 if (compteLigne(utile, p)) ++compteur;
                 ++p;
             }
+            debutLigne = p;
             std::size_t fin = p;
             while (fin < utile.size() && utile[fin] != '\n' && utile[fin] != '\r')
                 ++fin;
@@ -121,11 +124,20 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
         switch (resultat) {
         case 0:
             break;
-        case kDebutPrototype:
-            // NOT BUILT YET: the prototype reader. A prototype block is
-            // refused (without a message of the runner) until it comes.
-            erreur = kErreurCreation;
+        case kDebutPrototype: {
+            // The block goes to the table of the figure that owns the
+            // prototypes; a table created for it goes again when it fails.
+            TfigureKalmetra& proprietaire =
+                f.proprietairePrototypes != nullptr ? *f.proprietairePrototypes : f;
+            const bool creee = !proprietaire.tableDesPrototypes;
+            if (creee) creeTableDesPrototypes(proprietaire);
+            p = debutLigne;
+            if (ajoutePrototype(*proprietaire.tableDesPrototypes, f, utile, p, compteur) == 0) {
+                if (creee) libereTableDesPrototypes(proprietaire);
+                erreur = kErreurCreation;
+            }
             break;
+        }
         case kLigneCommentaire:
         case kDescriptionInterface: {
             if (p < utile.size()) ++p;

@@ -14,6 +14,7 @@
 #include "model/fonctions/fonctions.h"
 #include "model/maillages.h"
 #include "model/objets_figure.h"
+#include "model/prototypes/prototypes.h"
 #include "model/solides/polyedres.h"
 #include "model/style.h"
 #include "text/ligne_creation.h"
@@ -377,16 +378,17 @@ void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, ui
     }
 }
 
-// Prototype results that need a line or a plane with a coordinate system
-// among their given objects are not checked: the prototype table has no
-// records yet.
+// Prototype results count too when their prototype needs the line or the
+// plane given to it with its coordinate system.
 void verifieRedefinitionDroiteReperee(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur) {
     if (estRefus(erreur) || objet(f, k).nature != kNatureDroite || c == kDroiteMunieDuRepere) return;
     for (int j = k + 1; j <= f.nombreObjets; ++j) {
         const TObjetFigure& o = objet(f, j);
-        const bool utilise = ((o.codeConstruction == 1 || o.codeConstruction == 8) && o.nombreParents >= 1 &&
-                              parentObjet(f, j, 1) == k) ||
-                             (o.codeConstruction == 49 && o.nombreParents >= 2 && parentObjet(f, j, 2) == k);
+        const bool utilise =
+            ((o.codeConstruction == 1 || o.codeConstruction == 8) && o.nombreParents >= 1 &&
+             parentObjet(f, j, 1) == k) ||
+            (o.codeConstruction == 49 && o.nombreParents >= 2 && parentObjet(f, j, 2) == k) ||
+            prototypeExigeRepere(f, j, k, kNatureDroite);
         if (utilise) {
             nomErreur1() = nomObjet(f, k);
             nomErreur2() = nomObjet(f, j);
@@ -400,8 +402,9 @@ void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, u
     if (estRefus(erreur) || objet(f, k).nature != kNaturePlan || c == kPlanMuniDuRepere) return;
     for (int j = k + 1; j <= f.nombreObjets; ++j) {
         const TObjetFigure& o = objet(f, j);
-        if (o.codeConstruction == kPointCoordonneesPlan && o.nombreParents >= 1 &&
-            parentObjet(f, j, 1) == k) {
+        if ((o.codeConstruction == kPointCoordonneesPlan && o.nombreParents >= 1 &&
+             parentObjet(f, j, 1) == k) ||
+            prototypeExigeRepere(f, j, k, kNaturePlan)) {
             nomErreur1() = nomObjet(f, k);
             nomErreur2() = nomObjet(f, j);
             erreur = kErreurPlanAvecRepere;

@@ -9,6 +9,7 @@
 #include "model/evaluation_expression.h"
 #include "model/nombres_texte.h"
 #include "model/objets_figure.h"
+#include "model/prototypes/prototypes.h"
 #include "model/services_texte.h"
 #include "model/texte_math.h"
 #include "phrases/phrase.h"
@@ -262,6 +263,7 @@ std::string ecritLignePasClavier(const TfigureKalmetra& f, int i) {
 std::string ecritLigneStyleObjet(const TfigureKalmetra& f, int i) {
     const TObjetFigure& o = objet(f, i);
     const TstyleObjet& s = o.style;
+    if (styleVientDuPrototype(f, i)) return {};
     const TsourcesCouleur sources{o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
     std::string mots;
 

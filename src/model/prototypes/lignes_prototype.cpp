@@ -1,0 +1,215 @@
+// Lines that use a prototype: a line that matches the model phrase of a
+// usable prototype creates the prototype's result from the names it gives,
+// and an object so created is described again by the same phrase.
+#include "base/texte.h"
+#include "model/objets_figure.h"
+#include "model/procedures_texte.h"
+#include "model/prototypes/prototypes.h"
+#include "model/services_dessin.h"
+#include "model/services_texte.h"
+#include "model/style.h"
+#include "phrases/phrase.h"
+#include "text/execution_creation.h"
+#include "text/ligne_figure.h"
+#include "text/textes_definition.h"
+
+namespace km32 {
+
+namespace {
+
+bool estOctetPlace(char c) {
+    return c >= 1 && c <= kMaxDonnesPrototype + 1;
+}
+
+// The names of the line in placeholder order (argument k for given object
+// k, n + 1 for the result), cut from the line's arguments by the skeleton.
+bool lisNomsDeLigne(const TPrototype& p, TLigneFigure& l) {
+    assembleArgumentsLigne(l);
+    std::string reste = l.texteArguments;
+    for (int k = 1; k <= kArgumentsMax; ++k)
+        l.arguments[std::size_t(k)].clear();
+    l.nombreArguments = uint8_t(p.nombreDonnes + 1);
+    const std::string& s = p.squelette;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (!estOctetPlace(c)) continue;
+        std::string nom;
+        const bool jusquAuSeparateur = i + 1 >= s.size() || s[i + 1] == ';';
+        if (jusquAuSeparateur) {
+            coupeAuSeparateur(reste, 255, nom);
+            oteEspacesBouts(nom);
+        } else {
+            extraitNomEnTete(reste, 255, nom);
+        }
+        if (nom.empty()) return false;
+        std::string& argument = l.arguments[std::size_t(c)];
+        if (!argument.empty() && argument != nom) return false;
+        argument = nom;
+    }
+    return true;
+}
+
+// After a creation through a prototype that styles its result, the new
+// object takes the style of the inner result, without colour sources.
+void appliqueStyleDuResultat(TfigureKalmetra& f, const TPrototype& p, const std::string& nom) {
+    if (!p.aLigneStyle || !p.figureInterne) return;
+    const int i = numeroObjetDeNotation(f, nom);
+    if (i <= kObjetsPredefinis || !estObjetDessinable(objet(f, i))) return;
+    const TfigureKalmetra& g = *p.figureInterne;
+    TObjetFigure& o = objet(f, i);
+    const TObjetFigure& r = objet(g, g.nombreObjets);
+    o.style = r.style;
+    for (int k = 0; k < 3; ++k)
+        o.sourcesCouleur[k] = 0;
+}
+
+} // namespace
+
+bool reconnaitLignePrototype(TfigureKalmetra& f, TLigneFigure& l) {
+    TtableDesPrototypes* table = tableDesPrototypesDe(f);
+    if (table == nullptr) return false;
+    int emplacement = 0;
+    for (int k = 1; k <= kMaxPrototypes && emplacement == 0; ++k) {
+        const TPrototype* p = table->prototypes[std::size_t(k)].get();
+        if (p == nullptr || p->nonUtilisable) continue;
+        l.controleParentheses = 1;
+        if (apparieModeleLigne(l, p->modele)) emplacement = k;
+    }
+    if (emplacement == 0) return false;
+    const TPrototype& p = *table->prototypes[std::size_t(emplacement)];
+    l.erreur = 0;
+    if (!lisNomsDeLigne(p, l)) {
+        l.erreur = kErreurSyntaxePrototype;
+        return true;
+    }
+    assembleArgumentsLigne(l);
+    l.codeConstruction = uint16_t(p.codeResultat + 256 * emplacement);
+    std::string nom;
+    uint8_t invalide = 0, reserve = 0;
+    if (!executeLigneDeCreation(f, l.texteArguments, l.modeLecture, l.codeConstruction, nom, invalide,
+                                reserve)) {
+        l.erreur = kErreurSyntaxePrototype;
+        return true;
+    }
+    l.nomObjet = nom;
+    l.resultatInvalide = invalide;
+    l.resultatReserve = reserve;
+    appliqueStyleDuResultat(f, p, nom);
+    if (l.redessine) redessineFigure(f);
+    return true;
+}
+
+bool prototypeExigeRepere(const TfigureKalmetra& f, int j, int k, uint8_t nature) {
+    const TObjetFigure& o = objet(f, j);
+    const TPrototype* p = prototypeDe(f, o.numeroPrototype);
+    if (p == nullptr) return false;
+    for (int d = 1; d <= p->nombreDonnes && d <= kMaxDonnesPrototype; ++d) {
+        if (p->natures[std::size_t(d)] != nature ||
+            !p->secondeDirection.test(std::size_t(kObjetsPredefinis + d)))
+            continue;
+        const int r = p->rejeu.operandesDonnes[std::size_t(d)];
+        if (r >= 1 && r <= o.nombreParents && parentObjet(f, j, r) == k) return true;
+    }
+    return false;
+}
+
+bool styleVientDuPrototype(const TfigureKalmetra& f, int i) {
+    if (i <= kObjetsPredefinis || i > f.nombreObjets) return false;
+    const TPrototype* p = prototypeDe(f, objet(f, i).numeroPrototype);
+    if (p == nullptr || !p->aLigneStyle || !p->figureInterne) return false;
+    const TfigureKalmetra& g = *p->figureInterne;
+    return g.nombreObjets > kObjetsPredefinis &&
+           objet(g, g.nombreObjets).style.drapeaux == objet(f, i).style.drapeaux;
+}
+
+std::string macroDePrototype(const TfigureKalmetra& f, int i) {
+    if (i <= kObjetsPredefinis || i > f.nombreObjets) return {};
+    const TPrototype* p = prototypeDe(f, objet(f, i).numeroPrototype);
+    return p != nullptr ? p->ligneTravail : std::string();
+}
+
+std::string argumentsDePrototype(const ContexteDefinition& c) {
+    const TObjetFigure& o = objet(c.f, c.i);
+    const TPrototype* p = prototypeDe(c.f, o.numeroPrototype);
+    if (p == nullptr) return {};
+    const int n = p->nombreDonnes;
+    const bool math = c.math && !c.dialogue;
+    auto sansPointVirgule = [](std::string t) {
+        if (!t.empty() && t.back() == ';') t.pop_back();
+        return t;
+    };
+    // Given object k as the line gives it.
+    auto donne = [&](int k) -> std::string {
+        const int r = p->rejeu.operandesDonnes[std::size_t(k)];
+        switch (p->natures[std::size_t(k)]) {
+        case kNatureNombreReel:
+        case kNatureVecteur:
+            return texteExpression(c, r);
+        case kNatureSegment:
+            return sansPointVirgule(texteSegmentParent(c, r, r + 1));
+        case kNatureDroite:
+            return sansPointVirgule(texteDroiteParent(c, r, r + 1));
+        case kNatureDemiDroite:
+            return sansPointVirgule(texteDemiDroiteParent(c, r, r + 1));
+        case kNaturePlan:
+            return sansPointVirgule(textePlanParent(c, r));
+        default:
+            return texteParent(c, r);
+        }
+    };
+    std::string r;
+    if (c.dialogue) {
+        for (int k = 1; k <= n && k <= kMaxDonnesPrototype; ++k)
+            r += donne(k) + ";";
+        return r + texteNomObjet(c.f, c.i, false);
+    }
+    for (const char octet : p->squelette) {
+        if (octet == ';')
+            r += ';';
+        else if (octet == char(n + 1))
+            r += texteNomObjet(c.f, c.i, math);
+        else if (octet >= 1 && octet <= kMaxDonnesPrototype)
+            r += donne(octet);
+    }
+    return r;
+}
+
+void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
+    const std::string fin = "\r\n";
+    auto ajoute = [&](std::string l) {
+        // Lines led by a line break lose it: each line here ends with one.
+        if (l.compare(0, 2, fin) == 0) l.erase(0, 2);
+        if (!l.empty()) texte += l + fin;
+    };
+    texte += fin + ligneDePhraseAvecParametres(kPhraseDebutPrototype, "[" + p.titre + "]", 0).substr(2) + fin;
+    if (p.figureInterne) {
+        const TfigureKalmetra& g = *p.figureInterne;
+        for (int i = kObjetsPredefinis + 1; i <= g.nombreObjets; ++i) {
+            ajoute(ligneDefinitionObjet(g, i));
+            if (g.ensembleParametresLibres.test(std::size_t(i))) ajoute(ecritLigneObjetLibre(g, i));
+        }
+        if (p.aLigneStyle && g.nombreObjets > kObjetsPredefinis)
+            ajoute(ecritLigneStyleObjet(g, g.nombreObjets));
+        if (g.lignesDifferees) {
+            std::string differees = *g.lignesDifferees;
+            if (differees.compare(0, 2, fin) == 0) differees.erase(0, 2);
+            if (!differees.empty()) texte += differees + fin;
+        }
+    }
+    ajoute(phraseDeNumero(kPhraseDescriptionInterface));
+    ajoute(p.phraseModele);
+    for (int k = 1; k <= p.nombreDonnes + 1 && k <= 10; ++k)
+        ajoute(p.invites[std::size_t(k)]);
+    if (p.aCommentaire) texte += p.commentaire + fin;
+    ajoute(ligneDePhraseAvecParametres(kPhraseFinPrototype, "[" + p.titre + "]", 0));
+}
+
+void ecritTousLesPrototypes(const TfigureKalmetra& f, std::string& texte) {
+    if (!f.tableDesPrototypes) return;
+    const TtableDesPrototypes* table = tableDesPrototypesDe(f);
+    if (table == nullptr) return;
+    for (int k = 1; k <= kMaxPrototypes; ++k)
+        if (const TPrototype* p = table->prototypes[std::size_t(k)].get()) ecritTextesPrototypes(*p, texte);
+}
+
+} // namespace km32
