@@ -155,7 +155,39 @@ struct TetatGlisser {
     double directionLigne[3] = {0, 0, 0};
     uint8_t devant = 0; // sphere: the point was on the half towards the viewer
 };
-struct TDialogueObjet {}; // open construction dialog: host
+// One line of a construction dialog: its prompt (a phrase, or 1 for the
+// prompt text), its answer (at most 80 characters), the width of its field
+// (0: no field), where the field goes, and the designation rule of the field
+// (0 the new object's name, 98 an expression, 97 a small number, 100 a key).
+struct TLigneDialogue {
+    uint16_t phraseInvite = 0;
+    std::string reponse;
+    std::string texteInvite;
+    uint8_t longueurReponse = 0;
+    uint8_t reponseACote = 1; // 1 beside the prompt, 0 under it
+    uint16_t genreReponse = 0;
+    uint8_t champExpression = 0; // the answer is an expression (genre 98)
+};
+// The figure's construction dialog (host): its title and hint, the prototype
+// it uses, the option list of line 0, answer lines 1 to nombreLignes (at most
+// 11), the command, the current line, the text of the expression editor.
+constexpr int kMaxLignesDialogue = 11;
+struct TDialogueObjet {
+    uint16_t phraseTitre = 0;
+    uint16_t phraseSousTitre = 0;
+    uint8_t avecPrototype = 0;
+    uint8_t numeroPrototype = 0;
+    char genreOptions = '-';
+    uint8_t ligneUniteAjoutee = 0;
+    uint8_t listeUnitesVisible = 0;
+    uint8_t listeUnitesADroite = 0;
+    uint8_t nombreLignes = 0;
+    std::array<TLigneDialogue, kMaxLignesDialogue + 1> lignes;
+    uint16_t commande = 0;
+    uint8_t ligneCourante = 0;
+    std::string texteExpression;
+    uint8_t disposee = 0;
+};
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.
 struct TimageFond {
