@@ -1,4 +1,5 @@
 // The command-line host, run as a program.
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
@@ -117,6 +118,23 @@ TEST_F(Cli, ValuesOfNumbersAndUndefinedObjects) {
     EXPECT_EQ(absent.statut, 1);
     EXPECT_NE(absent.sortie.find("no object named 'Q'"), std::string::npos) << absent.sortie;
     std::remove(fichier.c_str());
+}
+
+// The example figures, one per language, run whole; the tetrahedron's
+// measures against closed forms for the edge a = 4: volume a^3 / (6 sqrt 2),
+// area sqrt(3) a^2, distance of the midpoints of opposite edges a / sqrt 2.
+TEST_F(Cli, TheExamplesRunInTheirLanguages) {
+    const std::string dossier = std::string(KM32_FIXTURES) + "/../../examples/";
+    for (const char* nom : {"cube.k3v", "tetrahedron.k3v", "kugel.k3v"}) {
+        const Resultat r = lance("values '" + dossier + nom + "'");
+        EXPECT_EQ(r.statut, 0) << nom << "\n" << r.sortie;
+    }
+    const Resultat t = lance("values '" + dossier + "tetrahedron.k3v' v s d");
+    double v = 0, aire = 0, d = 0;
+    ASSERT_EQ(std::sscanf(t.sortie.c_str(), "v = %lf\ns = %lf\nd = %lf", &v, &aire, &d), 3) << t.sortie;
+    EXPECT_NEAR(v, 64 / (6 * std::sqrt(2.0)), 1e-8);
+    EXPECT_NEAR(aire, std::sqrt(3.0) * 16, 1e-8);
+    EXPECT_NEAR(d, 4 / std::sqrt(2.0), 1e-8);
 }
 
 TEST_F(Cli, VersionIsTheOnlyLine) {
