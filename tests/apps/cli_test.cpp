@@ -124,7 +124,7 @@ TEST_F(Cli, ValuesOfNumbersAndUndefinedObjects) {
 // measures against closed forms for the edge a = 4: volume a^3 / (6 sqrt 2),
 // area sqrt(3) a^2, distance of the midpoints of opposite edges a / sqrt 2.
 TEST_F(Cli, TheExamplesRunInTheirLanguages) {
-    const std::string dossier = std::string(KM32_FIXTURES) + "/../../examples/";
+    const std::string dossier = std::string(KM32_EXAMPLES) + "/";
     for (const char* nom : {"cube.k3v", "tetrahedron.k3v", "kugel.k3v"}) {
         const Resultat r = lance("values '" + dossier + nom + "'");
         EXPECT_EQ(r.statut, 0) << nom << "\n" << r.sortie;
