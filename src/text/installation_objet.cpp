@@ -428,7 +428,8 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets && erreur == 0; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (estLigneParPaire(o.codeConstruction)) continue;
-        std::string nom = coupe(nomObjetOuVecteur(f, i), 10);
+        std::string nom =
+            o.nature == kNatureVecteur ? coupe(nomObjetOuVecteur(f, i), 10) : coupe(noms[std::size_t(i)], 10);
         if (o.nature == kNatureVecteur) oteVecDuNom(nom, erreur);
         controleNomObjet(o.nature, nom, erreur);
         if (erreur != 0) {

@@ -1,5 +1,6 @@
 #include "text/noms_objets.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/garde.h"
@@ -98,9 +99,15 @@ void litNomObjet(std::string& texte, std::string& nom, uint16_t& erreur) {
 }
 
 bool contientMotReserve(std::string_view nom) {
-    const std::string majuscules = enMajuscules(nom.substr(0, kLongueurNomCherche));
+    // Names are short: their upper case fits a buffer on the stack (this runs
+    // for every object after every line).
+    char tampon[kLongueurNomCherche];
+    const std::size_t n = std::min(nom.size(), std::size_t(kLongueurNomCherche));
+    for (std::size_t k = 0; k < n; ++k)
+        tampon[k] = majuscule(nom[k]);
+    const std::string_view majuscules(tampon, n);
     for (std::string_view mot : kMotsReserves)
-        if (majuscules.find(mot) != std::string::npos) {
+        if (majuscules.find(mot) != std::string_view::npos) {
             nomErreur2() = std::string(mot);
             return true;
         }
