@@ -6,7 +6,7 @@
 #include "model/calcul/courbes.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons_objets.h"
+#include "model/calcul/raisons.h"
 #include "model/calcul/ronds.h"
 #include "model/catalogue.h"
 #include "model/solides/constructions_polyedres.h"
@@ -56,7 +56,7 @@ void perpendiculaire(TfigureKalmetra& f, int n, const Tparents& p) {
     const V3 M = pointObjet(f, p[3]);
     const V3 H = point + scalaire(u, M - point) * u;
     V3 d = H - M;
-    if (!unitaire(d)) return rendIndefini(f, n, raisonObjet::kPointSurDroite);
+    if (!unitaire(d)) return rendIndefini(f, n, raison::kPointSurDroite);
     ecritV3(f, n, 1, M);
     ecritV3(f, n, 4, d);
 }
@@ -64,9 +64,9 @@ void perpendiculaire(TfigureKalmetra& f, int n, const Tparents& p) {
 void bissectrice(TfigureKalmetra& f, int n, const Tparents& p) {
     const V3 sommet = pointObjet(f, p[2]);
     V3 u1 = pointObjet(f, p[1]) - sommet, u2 = pointObjet(f, p[3]) - sommet;
-    if (!unitaire(u1) || !unitaire(u2)) return rendIndefini(f, n, raisonObjet::kAngleNonDefini);
+    if (!unitaire(u1) || !unitaire(u2)) return rendIndefini(f, n, raison::kAngleNonDefini);
     V3 d = u1 + u2;
-    if (!unitaire(d)) return rendIndefini(f, n, raisonObjet::kBissectrice);
+    if (!unitaire(d)) return rendIndefini(f, n, raison::kBissectrice);
     ecritV3(f, n, 1, sommet);
     ecritV3(f, n, 4, d);
 }
@@ -87,7 +87,7 @@ void droiteVecteurDirecteur(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!lisParametre(f, n, 1, 4)) return;
     ecritV3(f, n, 1, pointObjet(f, p[1]));
     V3 u = lisV3(f, n, 4);
-    if (!unitaire(u)) return rendIndefini(f, n, raisonObjet::kVecteurDirecteurNul);
+    if (!unitaire(u)) return rendIndefini(f, n, raison::kVecteurDirecteurNul);
     ecritV3(f, n, 4, u);
 }
 
@@ -108,7 +108,7 @@ void intersectionPlans(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!planOuRaison(f, n, p[1], p[2], p[3], n1, d1, raison::kPlanNonValide)) return;
     if (!planOuRaison(f, n, p[4], p[5], p[6], n2, d2, raison::kPlanNonValide)) return;
     V3 u = vectoriel(n1, n2);
-    if (!unitaire(u)) return rendIndefini(f, n, raisonObjet::kPlansNonSecants);
+    if (!unitaire(u)) return rendIndefini(f, n, raison::kPlansNonSecants);
     const double a1 = n1.x, b1 = n1.y, c1 = n1.z, a2 = n2.x, b2 = n2.y, c2 = n2.z;
     const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
     V3 q;
@@ -132,7 +132,7 @@ void droiteMunieDuRepere(TfigureKalmetra& f, int n, const Tparents& p) {
         if (!lisParametre(f, n, k, 8 + k)) return;
     ecritV3(f, n, 1, pointObjet(f, p[1]));
     V3 u = lisV3(f, n, 7);
-    if (!unitaire(u)) return rendIndefini(f, n, raisonObjet::kVecteurDeBaseNul);
+    if (!unitaire(u)) return rendIndefini(f, n, raison::kVecteurDeBaseNul);
     ecritV3(f, n, 4, u);
 }
 
@@ -151,10 +151,10 @@ void cercleCentreRayon(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     const V3 centre = pointObjet(f, p[4]);
     if (std::fabs(scalaire(normale, centre) + D) > 1e-6)
-        return rendIndefini(f, n, raisonObjet::kCentreHorsPlan);
+        return rendIndefini(f, n, raison::kCentreHorsPlan);
     if (!lisParametre(f, n, 1, 11)) return;
     const double r = valeurObjet(f, n, 11);
-    if (r < 1e-10) return rendIndefini(f, n, raisonObjet::kRayonNonPositif);
+    if (r < 1e-10) return rendIndefini(f, n, raison::kRayonNonPositif);
     const double rayon = r * uniteDeLongueurObjet(f, n);
     ecritCercle(f, n, centre, normale, rayon, centre + rayon * orthogonal(normale));
 }
@@ -165,10 +165,10 @@ void cercleCentrePoint(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     const V3 centre = pointObjet(f, p[4]), q = pointObjet(f, p[5]);
     if (std::fabs(scalaire(normale, centre) + D) > 1e-6)
-        return rendIndefini(f, n, raisonObjet::kCentreHorsPlan);
-    if (std::fabs(scalaire(normale, q) + D) > 1e-6) return rendIndefini(f, n, raisonObjet::kPointHorsPlan);
+        return rendIndefini(f, n, raison::kCentreHorsPlan);
+    if (std::fabs(scalaire(normale, q) + D) > 1e-6) return rendIndefini(f, n, raison::kPointHorsPlan);
     const double rayon = norme(q - centre);
-    if (rayon == 0) return rendIndefini(f, n, raisonObjet::kCentreEtPoint);
+    if (rayon == 0) return rendIndefini(f, n, raison::kCentreEtPoint);
     ecritCercle(f, n, centre, normale, rayon, q);
 }
 
@@ -193,7 +193,7 @@ void sectionSphere(TfigureKalmetra& f, int n, const Tparents& p) {
     const Tsphere s = sphereObjet(f, p[1]);
     const double delta = scalaire(normale, s.centre) + D;
     const double rho2 = s.rayon * s.rayon - delta * delta;
-    if (rho2 <= 0) return rendIndefini(f, n, raisonObjet::kPlanSphere);
+    if (rho2 <= 0) return rendIndefini(f, n, raison::kPlanSphere);
     const double rho = std::sqrt(rho2);
     const V3 centre = s.centre - delta * normale;
     ecritCercle(f, n, centre, normale, rho, centre + rho * orthogonal(normale));
@@ -203,10 +203,10 @@ void intersectionSpheres(TfigureKalmetra& f, int n, const Tparents& p) {
     const Tsphere s1 = sphereObjet(f, p[1]), s2 = sphereObjet(f, p[2]);
     const V3 v = s2.centre - s1.centre;
     const double d = norme(v);
-    if (d < 1e-6) return rendIndefini(f, n, raisonObjet::kSpheresNonSecantes);
+    if (d < 1e-6) return rendIndefini(f, n, raison::kSpheresNonSecantes);
     const double a = (s1.rayon * s1.rayon - s2.rayon * s2.rayon + d * d) / (2 * d);
     const double rho2 = s1.rayon * s1.rayon - a * a;
-    if (rho2 <= 0) return rendIndefini(f, n, raisonObjet::kSpheresNonSecantes);
+    if (rho2 <= 0) return rendIndefini(f, n, raison::kSpheresNonSecantes);
     const V3 u = (1.0 / d) * v;
     const V3 centre = pointObjet(f, p[1]) + a * u;
     const double rho = std::sqrt(rho2);

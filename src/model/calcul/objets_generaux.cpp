@@ -7,7 +7,7 @@
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons_objets.h"
+#include "model/calcul/raisons.h"
 #include "model/catalogue.h"
 #include "model/parametres_expression.h"
 #include "model/solides/constructions_polyedres.h"
@@ -51,7 +51,7 @@ void planPerpendiculaireDroite(TfigureKalmetra& f, int n, const Tparents& p) {
 void planMediateur(TfigureKalmetra& f, int n, const Tparents& p) {
     V3 u, m;
     directionObjet(f, p[1], p[2], u.x, u.y, u.z);
-    if (!unitaire(u)) return rendIndefini(f, n, raisonObjet::kPointsConfondusSegment);
+    if (!unitaire(u)) return rendIndefini(f, n, raison::kPointsConfondusSegment);
     milieuDesPoints(f, p[1], p[2], m.x, m.y, m.z);
     ecritPlan(f, n, u, m);
 }
@@ -76,7 +76,7 @@ void planPointDroite(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!directionOuRaison(f, n, p[2], p[3], u)) return;
     const V3 P1 = pointObjet(f, p[1]);
     V3 normale = vectoriel(u, pointObjet(f, p[2]) - P1);
-    if (!unitaire(normale)) return rendIndefini(f, n, raisonObjet::kPointSurDroite);
+    if (!unitaire(normale)) return rendIndefini(f, n, raison::kPointSurDroite);
     ecritPlan(f, n, normale, P1);
 }
 
@@ -91,7 +91,7 @@ void planDeuxDroites(TfigureKalmetra& f, int n, const Tparents& p) {
     } else {
         // Parallel lines: the plane through both.
         normale = vectoriel(u, w);
-        if (!unitaire(normale)) return rendIndefini(f, n, raisonObjet::kDroitesConfondues);
+        if (!unitaire(normale)) return rendIndefini(f, n, raison::kDroitesConfondues);
     }
     ecritPlan(f, n, normale, P1);
 }
@@ -105,7 +105,7 @@ void planEquation(TfigureKalmetra& f, int n, const Tparents& p) {
     const double d = valeurObjet(f, n, 8), a = valeurObjet(f, n, 5) - d, b = valeurObjet(f, n, 6) - d,
                  cc = valeurObjet(f, n, 7) - d;
     const V3 coefficients{a, b, cc};
-    if (norme(coefficients) < 1e-10) return rendIndefini(f, n, raisonObjet::kCoefficientsNuls);
+    if (norme(coefficients) < 1e-10) return rendIndefini(f, n, raison::kCoefficientsNuls);
     V3 q, Q, u, U, V;
     pointDuPlan(q.x, q.y, q.z, a, b, cc, d);
     pointDeCoordonneesDansRepere(f, p[1], q.x, q.y, q.z, Q.x, Q.y, Q.z);
@@ -114,14 +114,14 @@ void planEquation(TfigureKalmetra& f, int n, const Tparents& p) {
     vecteurDeComposantesDansRepere(f, p[1], u.x, u.y, u.z, U.x, U.y, U.z);
     vecteurDeComposantesDansRepere(f, p[1], v.x, v.y, v.z, V.x, V.y, V.z);
     V3 normale = vectoriel(U, V);
-    if (!unitaire(normale)) return rendIndefini(f, n, raisonObjet::kRepereCoplanaire);
+    if (!unitaire(normale)) return rendIndefini(f, n, raison::kRepereCoplanaire);
     ecritPlan(f, n, normale, Q);
 }
 
 void planMuniDuRepere(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!lisParametre(f, n, 1, 5) || !lisParametre(f, n, 2, 8)) return;
     V3 normale = vectoriel(lisV3(f, n, 5), lisV3(f, n, 8));
-    if (!unitaire(normale)) return rendIndefini(f, n, raisonObjet::kVecteursRepereColineaires);
+    if (!unitaire(normale)) return rendIndefini(f, n, raison::kVecteursRepereColineaires);
     const V3 origine = pointObjet(f, p[1]);
     ecritPlan(f, n, normale, origine);
     ecritV3(f, n, 11, origine);
@@ -134,13 +134,13 @@ void repere(TfigureKalmetra& f, int n, const Tparents& p) {
         if (!lisParametre(f, n, k, 3 * k + 1)) return;
     ecritV3(f, n, 1, pointObjet(f, p[1]));
     const double det = scalaire(lisV3(f, n, 4), vectoriel(lisV3(f, n, 7), lisV3(f, n, 10)));
-    if (std::fabs(det) < 1e-6) rendIndefini(f, n, raisonObjet::kRepereCoplanaire);
+    if (std::fabs(det) < 1e-6) rendIndefini(f, n, raison::kRepereCoplanaire);
 }
 
 void uniteDeLongueur(TfigureKalmetra& f, int n) {
     if (!lisParametre(f, n, 1, 2)) return;
     const double l = norme(lisV3(f, n, 2));
-    if (l < 1e-10) return rendIndefini(f, n, raisonObjet::kVecteurNul);
+    if (l < 1e-10) return rendIndefini(f, n, raison::kVecteurNul);
     valeurObjet(f, n, 1) = l;
 }
 
@@ -161,11 +161,11 @@ void entierLibre(TfigureKalmetra& f, int n) {
     const double bas = std::min(a, b), haut = std::max(a, b);
     if (bas < -1e9 || haut > 1e9) return rendIndefini(f, n, raison::kBornesIncorrectes);
     double x = a + (b - a) * valeurObjet(f, n, 4);
-    if (!(std::fabs(x) <= 30000)) return rendIndefini(f, n, raisonObjet::kHorsLimites);
+    if (!(std::fabs(x) <= 30000)) return rendIndefini(f, n, raison::kHorsLimites);
     x = std::round(x);
     if (x < bas) x += 1;
     if (x > haut) x -= 1;
-    if (x < bas || x > haut) return rendIndefini(f, n, raisonObjet::kHorsLimites);
+    if (x < bas || x > haut) return rendIndefini(f, n, raison::kHorsLimites);
     valeurObjet(f, n, 1) = x;
     if (b != a) valeurObjet(f, n, 4) = (x - a) / (b - a);
 }
@@ -198,7 +198,7 @@ double enRadians(const TfigureKalmetra& f, int n, double angle) {
 
 void commandeRepeter(TfigureKalmetra& f, int n) {
     if (!lisParametre(f, n, 1, 1)) return;
-    if (!entierDans(valeurObjet(f, n, 1), 1, 100000000)) rendIndefini(f, n, raisonObjet::kHorsLimites);
+    if (!entierDans(valeurObjet(f, n, 1), 1, 100000000)) rendIndefini(f, n, raison::kHorsLimites);
 }
 
 void commandeVueDeFace(TfigureKalmetra& f, int n, const Tparents& p) {
@@ -211,7 +211,7 @@ void commandeVueDeFace(TfigureKalmetra& f, int n, const Tparents& p) {
 void commandeRotationRelative(TfigureKalmetra& f, int n) {
     if (!lisParametre(f, n, 1, 1) || !lisParametre(f, n, 2, 5)) return;
     V3 axe = lisV3(f, n, 1);
-    if (!unitaire(axe)) return rendIndefini(f, n, raisonObjet::kVecteurAxialNul);
+    if (!unitaire(axe)) return rendIndefini(f, n, raison::kVecteurAxialNul);
     ecritV3(f, n, 1, axe);
     valeurObjet(f, n, 4) = enRadians(f, n, valeurObjet(f, n, 5));
 }
@@ -220,7 +220,7 @@ void commandeRotationAbsolue(TfigureKalmetra& f, int n) {
     for (int k = 1; k <= 4; ++k)
         if (!lisParametre(f, n, k, k + 4)) return;
     V3 axe = lisV3(f, n, 5);
-    if (!unitaire(axe)) return rendIndefini(f, n, raisonObjet::kVecteurAxialNul);
+    if (!unitaire(axe)) return rendIndefini(f, n, raison::kVecteurAxialNul);
     ecritV3(f, n, 1, axe);
     valeurObjet(f, n, 4) = enRadians(f, n, valeurObjet(f, n, 8));
 }
@@ -228,7 +228,7 @@ void commandeRotationAbsolue(TfigureKalmetra& f, int n) {
 void commandeProjectionOblique(TfigureKalmetra& f, int n) {
     if (!lisParametre(f, n, 1, 1) || !lisParametre(f, n, 2, 2)) return;
     if (std::fabs(valeurObjet(f, n, 1)) > 2 || std::fabs(valeurObjet(f, n, 2)) > 2)
-        rendIndefini(f, n, raisonObjet::kHorsLimites);
+        rendIndefini(f, n, raison::kHorsLimites);
 }
 
 // A table of values: start, step, number of lines, then the decimals of the
@@ -238,10 +238,10 @@ void commandeTableau(TfigureKalmetra& f, int n) {
         if (!lisParametre(f, n, k, k)) return;
     for (int i = 1; i <= objet(f, n).nombreParents; ++i)
         if (!lisParametre(f, n, i + 3, i + 3)) return;
-    if (!entierDans(valeurObjet(f, n, 3), 1, 500)) return rendIndefini(f, n, raisonObjet::kHorsLimites);
+    if (!entierDans(valeurObjet(f, n, 3), 1, 500)) return rendIndefini(f, n, raison::kHorsLimites);
     for (int i = 1; i <= objet(f, n).nombreParents; ++i)
         if (!entierDans(valeurObjet(f, n, i + 3), -0.1, 6.1))
-            return rendIndefini(f, n, raisonObjet::kHorsLimites);
+            return rendIndefini(f, n, raison::kHorsLimites);
 }
 
 // ---- Solids ----
@@ -257,7 +257,7 @@ bool aUnEnregistrement(TfigureKalmetra& f, int n) {
 void sphere(TfigureKalmetra& f, int n, const Tparents& p) {
     if (!lisParametre(f, n, 1, 5)) return;
     const double r = valeurObjet(f, n, 5);
-    if (r < 1e-10) return rendIndefini(f, n, raisonObjet::kRayonNonPositif);
+    if (r < 1e-10) return rendIndefini(f, n, raison::kRayonNonPositif);
     ecritV3(f, n, 1, pointObjet(f, p[1]));
     valeurObjet(f, n, 4) = r * uniteDeLongueurObjet(f, n);
     if (aUnEnregistrement(f, n)) calculeDonneesSphere(f, n);
@@ -266,7 +266,7 @@ void sphere(TfigureKalmetra& f, int n, const Tparents& p) {
 void prismeOuPyramide(TfigureKalmetra& f, int n) {
     if (!lisParametre(f, n, 1, 1) || !lisParametre(f, n, 2, 2)) return;
     const double h = valeurObjet(f, n, 1);
-    if (h < 1e-6) return rendIndefini(f, n, raisonObjet::kHauteurNonPositive);
+    if (h < 1e-6) return rendIndefini(f, n, raison::kHauteurNonPositive);
     valeurObjet(f, n, 3) = h * uniteDeLongueurObjet(f, n);
     if (aUnEnregistrement(f, n)) calculeDonneesPolyedre(f, n);
 }
@@ -275,7 +275,7 @@ void prismeOuPyramide(TfigureKalmetra& f, int n) {
 void patron(TfigureKalmetra& f, int n) {
     if (!lisParametre(f, n, 1, 1)) return;
     const double t = valeurObjet(f, n, 1);
-    if (!(t >= 0 && t <= 1)) return rendIndefini(f, n, raisonObjet::kHorsLimites);
+    if (!(t >= 0 && t <= 1)) return rendIndefini(f, n, raison::kHorsLimites);
     if (aUnEnregistrement(f, n)) calculeDonneesPolyedre(f, n);
 }
 
@@ -388,7 +388,7 @@ void calculeSolide(TfigureKalmetra& f, int n) {
     case c::kCalotte:
         // A cap cut from a sphere by a half-space is not computed.
         marqueObjetIndefini(f, n);
-        objet(f, n).raison = raisonObjet::kNonPrecise;
+        objet(f, n).raison = raison::kNonPrecise;
         return;
     default:
         // Image, intersections, convex polyhedron and hull of points.

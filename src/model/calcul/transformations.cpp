@@ -5,7 +5,7 @@
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons_objets.h"
+#include "model/calcul/raisons.h"
 #include "model/catalogue.h"
 #include "model/operations.h"
 #include "model/vecteurs.h"
@@ -169,7 +169,7 @@ void rotationPoints(TfigureKalmetra& f, int n, const Tparents& p) {
     directionObjet(f, p[1], p[3], va.x, va.y, va.z);
     directionObjet(f, p[1], p[4], vb.x, vb.y, vb.z);
     V3 a = vectoriel(va, u), b = vectoriel(vb, u);
-    if (!unitaire(a) || !unitaire(b)) return rendIndefini(f, n, raisonObjet::kAngleRotation);
+    if (!unitaire(a) || !unitaire(b)) return rendIndefini(f, n, raison::kAngleRotation);
     double angle = arcCosinus(scalaire(a, b));
     if (scalaire(u, vectoriel(a, b)) < 0) angle = -angle;
     fixeMatriceRotation(f, n, u.x, u.y, u.z, std::sin(angle), std::cos(angle));

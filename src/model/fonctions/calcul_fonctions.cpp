@@ -5,7 +5,7 @@
 #include "model/calcul/geometrie.h"
 #include "model/calcul/parametres.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons_objets.h"
+#include "model/calcul/raisons.h"
 #include "model/catalogue.h"
 #include "model/fonctions/fonctions.h"
 #include "model/objets_figure.h"
@@ -23,7 +23,7 @@ void calculeSuite(TfigureKalmetra& f, int n) {
     const double premier = valeurObjet(f, n, 1);
     if (std::fabs(premier - std::round(premier)) > 1e-8 || premier < -1e-8 ||
         premier > kIndiceMaxSuite + 1e-8) {
-        calcul::rendIndefini(f, n, raisonObjet::kIndicePremierTerme);
+        calcul::rendIndefini(f, n, raison::kIndicePremierTerme);
         return;
     }
     const uint8_t code = objet(f, n).codeConstruction;
@@ -54,7 +54,7 @@ void calculeIndicePremierTermeNul(TfigureKalmetra& f, int n) {
     const int suite = objet(f, n).nombreParents >= 1 ? parentObjet(f, n, 1) : 0;
     if (suite != 0) indicePremierTermeNulDeObjet(f, suite, nonDefini, indice);
     if (suite == 0 || nonDefini) {
-        calcul::rendIndefini(f, n, raisonObjet::kPremierTermeNul);
+        calcul::rendIndefini(f, n, raison::kPremierTermeNul);
         return;
     }
     valeurObjet(f, n, 1) = indice;
