@@ -6,7 +6,6 @@
 #include "model/calcul/courbes.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons.h"
 #include "model/calcul/ronds.h"
 #include "model/catalogue.h"
 #include "model/solides/constructions_polyedres.h"

@@ -7,7 +7,6 @@
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons.h"
 #include "model/catalogue.h"
 #include "model/parametres_expression.h"
 #include "model/solides/constructions_polyedres.h"

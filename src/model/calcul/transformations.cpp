@@ -5,7 +5,6 @@
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/outils_calcul.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons.h"
 #include "model/catalogue.h"
 #include "model/operations.h"
 #include "model/vecteurs.h"

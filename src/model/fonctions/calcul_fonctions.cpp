@@ -5,7 +5,6 @@
 #include "model/calcul/geometrie.h"
 #include "model/calcul/parametres.h"
 #include "model/calcul/raisons.h"
-#include "model/calcul/raisons.h"
 #include "model/catalogue.h"
 #include "model/fonctions/fonctions.h"
 #include "model/objets_figure.h"
