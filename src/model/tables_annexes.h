@@ -187,6 +187,10 @@ struct TDialogueObjet {
     uint8_t ligneCourante = 0;
     std::string texteExpression;
     uint8_t disposee = 0;
+    // The operand readers count the fields they accepted, and note the one
+    // they refused.
+    uint8_t champsAcceptes = 0;
+    uint8_t champRefuse = 0;
 };
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.

@@ -193,7 +193,7 @@ void compileExpressionParametre(const TfigureKalmetra& f, TLigneAnalysee& ligne,
     if (a.drapeauUnite) ligne.besoinUnite = 1;
 }
 
-void litPointsPonderes(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+void litPointsPonderesSansCompte(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
     if (estRefus(ligne.erreur)) return;
     ligne.nombreExpressions = 0;
     bool toutesConstantes = true;
@@ -224,7 +224,7 @@ void litPointsPonderes(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
         ligne.erreur = kErreurSommeCoefficientsNulle;
 }
 
-void litVariablesDuTableau(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+void litVariablesDuTableauSansCompte(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
     if (estRefus(ligne.erreur)) return;
     ligne.nombreExpressions = 3;
     litElementsNomExpression(
@@ -259,7 +259,7 @@ void litVariablesDuTableau(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
     ligne.nouvelObjet.nombreValeurs = uint8_t(ligne.nombreParents + 3);
 }
 
-void litValeursAffectations(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+void litValeursAffectationsSansCompte(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
     if (estRefus(ligne.erreur)) return;
     const int assignes = ligne.nombreParents;
     ligne.nombreExpressions = 0;
@@ -455,7 +455,7 @@ void listeExpressionsEnTexteMath(const TfigureKalmetra& f, std::string& texte, s
     listeEnTexteMath(f, texte, longueurMax, erreur, false);
 }
 
-void analyseDefinitionDeSuite(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+void analyseDefinitionDeSuiteSansCompte(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
     if (estRefus(ligne.erreur)) return;
     const std::string& arguments = ligne.arguments;
     const char c = arguments.empty() ? '\0' : arguments.back();
@@ -506,6 +506,37 @@ void analyseDefinitionDeSuite(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
     if (estRefus(ligne.erreur)) return;
     a.texte.erase(0, std::min<std::size_t>(a.nombreVariables, a.texte.size()));
     if (a.drapeauConstante) valeurLigne(ligne, 2) = valeurConstanteExpression(a);
+}
+
+// The field counter of an open construction dialog: a refused field is
+// noted at the count of those accepted before it, an accepted one counted.
+void compteChampDialogue(const TfigureKalmetra& f, uint16_t erreur) {
+    TDialogueObjet* d = f.dialogue.get();
+    if (!d) return;
+    if (estRefus(erreur))
+        d->champRefuse = d->champsAcceptes;
+    else
+        ++d->champsAcceptes;
+}
+
+void litPointsPonderes(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+    litPointsPonderesSansCompte(f, ligne);
+    compteChampDialogue(f, ligne.erreur);
+}
+
+void litVariablesDuTableau(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+    litVariablesDuTableauSansCompte(f, ligne);
+    compteChampDialogue(f, ligne.erreur);
+}
+
+void litValeursAffectations(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+    litValeursAffectationsSansCompte(f, ligne);
+    compteChampDialogue(f, ligne.erreur);
+}
+
+void analyseDefinitionDeSuite(const TfigureKalmetra& f, TLigneAnalysee& ligne) {
+    analyseDefinitionDeSuiteSansCompte(f, ligne);
+    compteChampDialogue(f, ligne.erreur);
 }
 
 } // namespace km32

@@ -89,6 +89,26 @@ TEST_F(Expressions, WeightedPoints) {
     EXPECT_EQ(ligne->nombreParents, 11);
 }
 
+// With a construction dialog open, each reader counts the fields it
+// accepted and notes the one it refused.
+TEST_F(Expressions, TheDialogCountsAcceptedFieldsAndNotesTheRefusedOne) {
+    f.dialogue = std::make_unique<TDialogueObjet>();
+    nouvelleLigne("(A,2) (B,1)");
+    litPointsPonderes(f, *ligne);
+    nouvelleLigne("(A,2) (B,1)");
+    litPointsPonderes(f, *ligne);
+    EXPECT_EQ(f.dialogue->champsAcceptes, 2);
+    std::string onze;
+    for (int i = 0; i < 11; ++i)
+        onze += "(A,1) ";
+    nouvelleLigne(onze);
+    litPointsPonderes(f, *ligne);
+    EXPECT_EQ(ligne->erreur, 635);
+    EXPECT_EQ(f.dialogue->champsAcceptes, 2);
+    EXPECT_EQ(f.dialogue->champRefuse, 2);
+    f.dialogue.reset();
+}
+
 TEST_F(Expressions, VariablesOfATableOfValues) {
     const struct {
         const char* texte;
