@@ -4,6 +4,7 @@
 // computation or an exported call begins and turned into the error the
 // system defines there (535 "Structure saturée" for a full table, the object
 // undefined for a computation, the call refused for an export).
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -11,13 +12,13 @@
 namespace km32 {
 
 class ErreurInterne : public std::runtime_error {
-public:
+  public:
     // phrase: the phrase number the catcher reports when it has no better
     // one of its own (535 for a saturated structure, 0 when unknown).
     ErreurInterne(const std::string& quoi, uint16_t phrase = 0) : std::runtime_error(quoi), phrase_(phrase) {}
     uint16_t phrase() const { return phrase_; }
 
-private:
+  private:
     uint16_t phrase_;
 };
 
@@ -27,6 +28,14 @@ constexpr uint16_t kStructureSaturee = 535;
 inline void verifieIndice(long long i, long long bas, long long haut, const char* quoi) {
     if (i < bas || i > haut)
         throw ErreurInterne(std::string("index out of range: ") + quoi + " " + std::to_string(i));
+}
+
+// Element i of a table whose valid indices run from bas to haut, after the
+// check of verifieIndice.
+template <class Tableau>
+auto& elementVerifie(Tableau& tableau, long long i, long long bas, long long haut, const char* quoi) {
+    verifieIndice(i, bas, haut, quoi);
+    return tableau[static_cast<std::size_t>(i)];
 }
 
 // Throws the "structure saturated" error unless n fits in capacite.

@@ -11,20 +11,16 @@ TfigureKalmetra::TfigureKalmetra() = default;
 TfigureKalmetra::~TfigureKalmetra() = default;
 
 double& valeur(TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxValeurs, "value");
-    return f.valeurs[k];
+    return elementVerifie(f.valeurs, k, 1, kMaxValeurs, "value");
 }
 double valeur(const TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxValeurs, "value");
-    return f.valeurs[k];
+    return elementVerifie(f.valeurs, k, 1, kMaxValeurs, "value");
 }
 uint8_t& parent(TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxParents, "parent");
-    return f.parents[k];
+    return elementVerifie(f.parents, k, 1, kMaxParents, "parent");
 }
 uint8_t parent(const TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxParents, "parent");
-    return f.parents[k];
+    return elementVerifie(f.parents, k, 1, kMaxParents, "parent");
 }
 Techantillon& echantillon(TfigureKalmetra& f, int k) {
     verifieIndice(k, 1, kMaxEchantillons, "sample");
@@ -32,32 +28,25 @@ Techantillon& echantillon(TfigureKalmetra& f, int k) {
     return (*f.echantillons)[k];
 }
 TExpressionParametre& expressionParametre(TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxExpressions, "parameter expression");
-    return f.expressions[k];
+    return elementVerifie(f.expressions, k, 1, kMaxExpressions, "parameter expression");
 }
 const TExpressionParametre& expressionParametre(const TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxExpressions, "parameter expression");
-    return f.expressions[k];
+    return elementVerifie(f.expressions, k, 1, kMaxExpressions, "parameter expression");
 }
 double& constanteExpression(TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxConstantes, "expression constant");
-    return f.constantesExpressions[k];
+    return elementVerifie(f.constantesExpressions, k, 1, kMaxConstantes, "expression constant");
 }
 uint8_t& octetOperande(TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxOctetsOperandes, "operand byte");
-    return f.octetsOperandes[k];
+    return elementVerifie(f.octetsOperandes, k, 1, kMaxOctetsOperandes, "operand byte");
 }
 uint8_t octetOperande(const TfigureKalmetra& f, int k) {
-    verifieIndice(k, 1, kMaxOctetsOperandes, "operand byte");
-    return f.octetsOperandes[k];
+    return elementVerifie(f.octetsOperandes, k, 1, kMaxOctetsOperandes, "operand byte");
 }
 TObjetFigure& objet(TfigureKalmetra& f, int i) {
-    verifieIndice(i, 0, kMaxObjets, "object");
-    return f.objets[i];
+    return elementVerifie(f.objets, i, 0, kMaxObjets, "object");
 }
 const TObjetFigure& objet(const TfigureKalmetra& f, int i) {
-    verifieIndice(i, 0, kMaxObjets, "object");
-    return f.objets[i];
+    return elementVerifie(f.objets, i, 0, kMaxObjets, "object");
 }
 
 bool estObjetLibre(const TObjetFigure& o) {

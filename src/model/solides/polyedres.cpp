@@ -66,36 +66,28 @@ const TDonneesSolideRond& solideRondDe(const TDonneesPolyedre& d) {
 }
 
 Tvecteur3& sommet(TPolyedre& p, int k) {
-    verifieIndice(k, 1, kMaxSommetsPolyedre, "polyhedron vertex");
-    return p.sommets[k];
+    return elementVerifie(p.sommets, k, 1, kMaxSommetsPolyedre, "polyhedron vertex");
 }
 const Tvecteur3& sommet(const TPolyedre& p, int k) {
-    verifieIndice(k, 1, kMaxSommetsPolyedre, "polyhedron vertex");
-    return p.sommets[k];
+    return elementVerifie(p.sommets, k, 1, kMaxSommetsPolyedre, "polyhedron vertex");
 }
 TArete& arete(TPolyedre& p, int k) {
-    verifieIndice(k, 1, kMaxAretesPolyedre, "polyhedron edge");
-    return p.aretes[k];
+    return elementVerifie(p.aretes, k, 1, kMaxAretesPolyedre, "polyhedron edge");
 }
 const TArete& arete(const TPolyedre& p, int k) {
-    verifieIndice(k, 1, kMaxAretesPolyedre, "polyhedron edge");
-    return p.aretes[k];
+    return elementVerifie(p.aretes, k, 1, kMaxAretesPolyedre, "polyhedron edge");
 }
 TFace& face(TPolyedre& p, int k) {
-    verifieIndice(k, 1, kMaxFacesPolyedre, "polyhedron face");
-    return p.faces[k];
+    return elementVerifie(p.faces, k, 1, kMaxFacesPolyedre, "polyhedron face");
 }
 const TFace& face(const TPolyedre& p, int k) {
-    verifieIndice(k, 1, kMaxFacesPolyedre, "polyhedron face");
-    return p.faces[k];
+    return elementVerifie(p.faces, k, 1, kMaxFacesPolyedre, "polyhedron face");
 }
 uint8_t& sommetCycle(TFace& f, int k) {
-    verifieIndice(k, 1, kMaxCotesFace + 1, "face cycle");
-    return f.cycle[k];
+    return elementVerifie(f.cycle, k, 1, kMaxCotesFace + 1, "face cycle");
 }
 uint8_t sommetCycle(const TFace& f, int k) {
-    verifieIndice(k, 1, kMaxCotesFace + 1, "face cycle");
-    return f.cycle[k];
+    return elementVerifie(f.cycle, k, 1, kMaxCotesFace + 1, "face cycle");
 }
 
 uint8_t genreDonneesDeNature(uint8_t nature) {
