@@ -292,7 +292,7 @@ KM32_EXPORT void TQCreeFig(int16_t numero, const char* fichier, const char* text
 /* Creates a plane figure in the first free slot for the window hote; its
  * number, 0 when all 64 are taken. */
 KM32_EXPORT int16_t TQCreeFigEtRenvoieNumero(uint32_t hote, const char* fichier, const char* texte,
-                                            const char* parametres);
+                                             const char* parametres);
 /* A mouse button pressed in the figure's window: nothing to grab in a kept
  * text, so nothing happens. */
 KM32_EXPORT void TQMouseDown(int16_t numero, int16_t bouton, int16_t code, float x, float y);

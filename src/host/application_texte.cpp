@@ -93,7 +93,8 @@ void valideNouvelEtat(TfigureKalmetra& f) {
 
 } // namespace
 
-bool appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool confirmation, uint16_t* ligneErreur) {
+bool appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool confirmation,
+                          uint16_t* ligneErreur) {
     if (ligneErreur) *ligneErreur = 0;
     detruitMenuConstruit(f);
     // Without a snapshot the figure could not be given back: nothing is tried.

@@ -50,7 +50,8 @@ extern "C" {
 
 KM32_EXPORT int32_t KMInstalleTexteFigureNouvelle(const char* fichier) {
     return km32::appelProtege(int32_t(0), [&] {
-        return fichier && km32::KMInstalleTexteFigureNouvelle(km32::coupe(fichier, 255)) ? int32_t(1) : int32_t(0);
+        return fichier && km32::KMInstalleTexteFigureNouvelle(km32::coupe(fichier, 255)) ? int32_t(1)
+                                                                                         : int32_t(0);
     });
 }
 

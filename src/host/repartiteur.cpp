@@ -19,7 +19,7 @@ namespace p = platform;
 
 namespace {
 
-constexpr uint8_t kObjetTemps = 3;   // the built-in object time
+constexpr uint8_t kObjetTemps = 3; // the built-in object time
 constexpr uint8_t kToucheE = 'E';
 constexpr uint8_t kToucheMoinsPave = 0x36;
 

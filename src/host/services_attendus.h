@@ -17,4 +17,3 @@
 #include "text/ecriture_figure.h"
 #include "text/execution_texte.h"
 #include "text/suppression.h"
-
