@@ -2,7 +2,9 @@
 // km32.h: texts applied whole or not at all, with undo; host lines that
 // change a function given by values; the prototypes of the pop-up menu; the
 // step-by-step replay; help through the host's function.
+#include <cstdio>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "banc_hote.h"
@@ -14,6 +16,7 @@
 #include "platform/menus.h"
 #include "platform/messages.h"
 #include "sibling/phrases_tq.h"
+#include "sibling/textes_tq.h"
 
 namespace km32::essais {
 namespace {
@@ -296,6 +299,39 @@ TEST_F(InterfaceHote, HelpGoesToTheHostsFunctionOrIsRefused) {
     reponseAide = 0;
     EXPECT_EQ(AppelAideKM32(7, 3, 0), 0);
     KMInstalleAfficheurAide(nullptr);
+}
+
+// A figure file handed to the sibling library as a new figure: only a file
+// that can be read and whose text runs whole.
+TEST_F(InterfaceHote, AFigureFileIsInstalledOnlyWhenItsTextRuns) {
+    const std::string dossier = "/tmp/km32-installe-" + std::to_string(::getpid());
+    struct Cas {
+        const char* nom;
+        std::string contenu; // empty: no file
+        int32_t attendu;
+    };
+    const Cas cas[] = {
+        {"juste.k3v", kTroisPoints, 1},
+        {"fautif.k3v", texte({"Figure Kalmetra", "M milieu du segment [AZ]"}), 0},
+        {"absent.k3v", "", 0},
+    };
+    for (const Cas& c : cas) {
+        const std::string fichier = dossier + "-" + c.nom;
+        if (!c.contenu.empty()) {
+            std::FILE* f = std::fopen(fichier.c_str(), "wb");
+            ASSERT_NE(f, nullptr);
+            std::fputs(c.contenu.c_str(), f);
+            std::fclose(f);
+        }
+        const std::size_t avant = TQTextesInstalles().size();
+        EXPECT_EQ(KMInstalleTexteFigureNouvelle(fichier.c_str()), c.attendu) << c.nom;
+        ASSERT_EQ(TQTextesInstalles().size(), avant + std::size_t(c.attendu)) << c.nom;
+        if (c.attendu) {
+            EXPECT_EQ(TQTextesInstalles().back(), c.contenu);
+        }
+        std::remove(fichier.c_str());
+    }
+    EXPECT_EQ(KMInstalleTexteFigureNouvelle(nullptr), 0);
 }
 
 } // namespace
