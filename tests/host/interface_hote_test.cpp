@@ -110,6 +110,20 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
     EXPECT_EQ(texteDe(n), apres);
 }
 
+// The view a text sets becomes the figure's initial view, the one the
+// initial-view command goes back to.
+TEST_F(InterfaceHote, TheViewOfAnAppliedTextIsTheInitialView) {
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr);
+    ASSERT_EQ(n, 1);
+    const std::string rotations = "Rotations de Rxyz: verticale: 10 horizontale: 20 frontale: 30";
+    KMExecuterTexte(n, (kTroisPoints + rotations + "\r\n").c_str());
+    ASSERT_NE(texteDe(n).find(rotations), std::string::npos) << texteDe(n);
+    commande(n, 179); // the view (0, 0, 0)
+    EXPECT_EQ(texteDe(n).find(rotations), std::string::npos);
+    commande(n, 177);
+    EXPECT_NE(texteDe(n).find(rotations), std::string::npos) << texteDe(n);
+}
+
 // The lines a text keeps for later ("start with the time active") run on
 // the mother window's countdown, about a second after the text was applied.
 TEST_F(InterfaceHote, DeferredLinesOfAnAppliedTextRunAboutASecondLater) {
