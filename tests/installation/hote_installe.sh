@@ -15,7 +15,8 @@ test -f "$prefixe/include/km32.h"
 # The library was built with the sanitizers in the sanitizer build: the host
 # then links their runtimes too.
 drapeaux=()
-if nm -D "$(find "$prefixe" -name 'libkm32.so' | head -1)" | grep -q ' U __asan_init'; then
+symboles=$(nm -D "$(find "$prefixe" -name 'libkm32.so*' -type f -print -quit)")
+if [[ $symboles == *" U __asan_init"* ]]; then
   drapeaux=(-fsanitize=address,undefined)
 fi
 
