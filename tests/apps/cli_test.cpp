@@ -279,4 +279,25 @@ TEST_F(Cli, ASeedMakesTheFreeObjectsReproducible) {
     }
 }
 
+// The figure the README shows as its example of writing a figure runs, and
+// gives the length of its segment.
+TEST_F(Cli, TheReadmeFigureRuns) {
+    std::FILE* f = std::fopen((std::string(KM32_EXAMPLES) + "/../README.md").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string readme;
+    char tampon[4096];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
+        readme.append(tampon, n);
+    std::fclose(f);
+    const std::size_t debut = readme.find("```\nKalmetra figure (English)\n");
+    ASSERT_NE(debut, std::string::npos);
+    const std::size_t fin = readme.find("```", debut + 4);
+    ASSERT_NE(fin, std::string::npos);
+    const FichierEssai figure("readme", readme.substr(debut + 4, fin - debut - 4));
+    const Resultat r = lance("values " + figure.arg() + " d");
+    EXPECT_EQ(r.statut, 0) << r.sortie;
+    EXPECT_EQ(r.sortie, "d = 4\n");
+}
+
 } // namespace
