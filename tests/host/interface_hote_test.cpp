@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "banc_hote.h"
+#include "host/application_texte.h"
 #include "host/repartiteur.h"
 #include "model/table_figures.h"
 #include "platform/aide.h"
@@ -15,6 +16,7 @@
 #include "platform/entrees.h"
 #include "platform/menus.h"
 #include "platform/messages.h"
+#include "phrases/phrase.h"
 #include "sibling/phrases_tq.h"
 #include "sibling/textes_tq.h"
 
@@ -108,6 +110,39 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
     EXPECT_EQ(texteDe(n), avant);
     commande(n, 122);
     EXPECT_EQ(texteDe(n), apres);
+}
+
+// With confirmation (the text editor's Apply) a text that runs is put to
+// the user: No leaves the figure as it was, without the failure box; Yes
+// applies it.
+TEST_F(InterfaceHote, AConfirmedTextIsAppliedOnlyOnYes) {
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, kTroisPoints.c_str(), nullptr);
+    ASSERT_EQ(n, 1);
+    const std::string avant = texteDe(n);
+    const std::string nouveau = texte({"Figure Kalmetra", "P point de coordonn\xE9"
+                                                          "es (5,5,5) dans le rep\xE8re Rxyz"});
+    struct Cas {
+        int reponse;
+        bool applique;
+    };
+    for (const Cas c : {Cas{p::kReponseNon, false}, Cas{p::kReponseOui, true}}) {
+        p::boitesDemandees().clear();
+        p::reponsesPrevues().push_back({c.reponse, {}});
+        uint16_t ligne = 99;
+        EXPECT_EQ(appliqueTexteAFigure(figure(n), nouveau, true, &ligne), c.applique);
+        EXPECT_EQ(ligne, 0);
+        ASSERT_EQ(p::boitesDemandees().size(), 1u);
+        EXPECT_EQ(p::boitesDemandees()[0].texte, phraseDeNumero(kPhraseTexteExecutable));
+        EXPECT_EQ(texteDe(n) == avant, !c.applique);
+    }
+    // A failing text asks nothing and tells its line.
+    p::boitesDemandees().clear();
+    uint16_t ligne = 0;
+    EXPECT_FALSE(appliqueTexteAFigure(figure(n), texte({"Figure Kalmetra", "x", "M milieu du segment [AZ]"}),
+                                      true, &ligne));
+    EXPECT_EQ(ligne, 2);
+    EXPECT_FALSE(boiteDemandee(phraseDeNumero(kPhraseTexteExecutable)));
+    EXPECT_FALSE(boiteDemandee(phraseDeNumero(kPhraseTexteNonApplique)));
 }
 
 // The view a text sets becomes the figure's initial view, the one the
