@@ -95,6 +95,9 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
         if (d.texte == "texte incorrect non appliqu\xE9." && d.titre == figure(n).titreFenetre)
             signale = true;
     EXPECT_TRUE(signale);
+    // A host line that starts with a figure header is a whole text too.
+    KMExecuteLigneFigEtRedessine(n, fautif.c_str());
+    EXPECT_EQ(texteDe(n), avant);
 
     const std::string nouveau = texte({"Figure Kalmetra", "P point de coordonn\xE9"
                                                           "es (5,5,5) dans le rep\xE8re Rxyz"});
