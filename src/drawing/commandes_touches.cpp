@@ -11,6 +11,7 @@
 #include "drawing/rafraichissement.h"
 #include "drawing/vue_animee.h"
 #include "drawing/vue_operations.h"
+#include "host/fenetres/tableau_valeurs.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/dependants.h"
 #include "model/calcul/traces_modele.h"
@@ -376,9 +377,11 @@ void executeCommandeDeTouche(TfigureKalmetra& f, int n) {
     case c::kToucheProjectionOblique:
         if (defini) projectionOblique(f, n);
         break;
+    case c::kToucheTableau:
+        afficheTableauDeValeurs(int16_t(f.numeroFigure), n);
+        break;
     default:
-        // Iterative creation (61) and the table of values (127) are not
-        // built: they do nothing.
+        // Iterative creation (61) is not built: it does nothing.
         break;
     }
 }

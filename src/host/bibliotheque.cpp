@@ -3,6 +3,9 @@
 #include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/fonction_valeurs.h"
+#include "host/fenetres/palette_styles.h"
+#include "host/fenetres/tableau_valeurs.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
@@ -85,6 +88,9 @@ bool bibliothequeInitialisee() {
 void reinitialiseBibliotheque() {
     termineBibliotheque();
     reinitialiseFiltreMenus();
+    reinitialiseTableauDeValeurs();
+    reinitialisePaletteStyles();
+    reinitialiseFonctionParValeurs();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
     reinitialiseBibliothequeTQ();

@@ -6,6 +6,8 @@
 #include "drawing/rendu_etiquettes.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
+#include "host/fenetres/fonction_valeurs.h"
+#include "host/fenetres/palette_styles.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
@@ -153,8 +155,14 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         else
             desinscritVariablesPartagees(f);
         return 1;
+    case 88:
+        ouvrePaletteStyles(f);
+        return 0;
     case 114:
         ouvreFiltreMenus(f);
+        return 0;
+    case 128:
+        ouvreFonctionParValeurs(f);
         return 0;
     case 117:
         basculeTraitsEpais(f);
@@ -230,8 +238,7 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         if (choisitPrototypeDuMenu(f, k)) return 0;
         return refuseCommande(f, k);
     }
-    // Reminders (78), comment (79), style palette (88), editors (118, 120),
-    // function grid (128), the construction dialog of every other command
+    // Reminders (78), comment (79), editors (118, 120), the construction dialog of every other command
     // below 256 and of 301.
     if (k == 79 && !f.texteCommentaire) return 0;
     if (k == 0 || (k > 264 && k < 301) || (k > 305 && k < 1001) || k > 1050) return 0;

@@ -368,6 +368,16 @@ struct TfigureKalmetra {
     std::string texteBoiteValeur; // at most 80
     TrectangleDessin rectangleBoiteValeur;
     std::string titreFenetre; // at most 80
+    // The annex windows of the host: the command whose window serves the
+    // figure now, the command-mode word the mouse follows, the colour code
+    // the style palette's strip gives new objects, the style code the
+    // palette's brush applies, and a function given by values the text
+    // language left to be redefined in its window (0 for none).
+    uint16_t commandeCourante = 0;
+    uint16_t modeCommande = 0;
+    uint8_t couleurCourante = 0;
+    uint8_t styleChoisi = 0;
+    uint8_t objetARedefinir = 0;
 
     // Bytes of the drawing and host subsystems, and the host's window objects.
     uint8_t octetDessinHote = 0;

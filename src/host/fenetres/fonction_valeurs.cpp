@@ -1,0 +1,433 @@
+#include "host/fenetres/fonction_valeurs.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+#include "base/texte.h"
+#include "drawing/clavier_partage.h"
+#include "host/fenetre_mere.h"
+#include "model/calcul/dependants.h"
+#include "model/catalogue.h"
+#include "model/expression_erreurs.h"
+#include "model/fenetres_figure.h"
+#include "model/fonctions/fonctions.h"
+#include "model/nombres_texte.h"
+#include "model/objets_figure.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "platform/entrees.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+#include "platform/presse_papiers.h"
+#include "sibling/table_partagee.h"
+#include "text/annulation.h"
+#include "text/execution_creation.h"
+#include "text/langue_texte.h"
+#include "text/operandes_objets.h"
+#include "text/source_phrases.h"
+
+namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+constexpr uint16_t kErreurSeparerParEspace = 675;
+constexpr uint16_t kErreurValeurIncorrecte = 624;
+constexpr uint16_t kErreurStructureSaturee = 535;
+constexpr uint16_t kErreurArretSilencieux = 534;
+constexpr uint16_t kPremiereErreurDeNom = 533;
+constexpr uint8_t kModeDialogue = 4; // a redefinition is confirmed by the user
+constexpr uint8_t kModeOrdinaire = 1;
+constexpr int kDernierObjetCreable = 250;
+constexpr uint16_t kPhraseAvecInterpolation = 2519, kPhraseSansInterpolation = 2520;
+constexpr int kLignesMinimum = 9;
+constexpr int kDecimalesGrille = 6;
+constexpr uint8_t VK_F4 = p::VK_F1 + 3;
+
+std::unique_ptr<TFenetreValFon>& instance() {
+    static std::unique_ptr<TFenetreValFon> v;
+    return v;
+}
+
+std::string sansBlancsAuxBouts(std::string_view s) {
+    const std::size_t debut = s.find_first_not_of(' ');
+    if (debut == std::string_view::npos) return {};
+    return std::string(s.substr(debut, s.find_last_not_of(' ') - debut + 1));
+}
+
+// The point of a line "antecedent<separator>image", both numbers as a whole.
+bool litPoint(std::string_view ligne, char separateur, double& x, double& y, std::string& fautif) {
+    const std::size_t k = ligne.find(separateur);
+    const std::string a(ligne.substr(0, k));
+    const std::string b = sansBlancsAuxBouts(ligne.substr(k + 1));
+    bool ok = false;
+    x = reelDeTexteVerifie(a, ok);
+    if (!ok) {
+        fautif = a;
+        return false;
+    }
+    y = reelDeTexteVerifie(b, ok);
+    if (!ok) fautif = b;
+    return ok;
+}
+
+void rafraichitGrille(TFenetreValFon& v) {
+    const int n = v.table.nombrePoints;
+    v.nombreLignes = n >= kLignesMinimum ? n + 1 : kLignesMinimum;
+}
+
+// The table as it was before a change goes on top of the undo ring.
+void empile(TFenetreValFon& v, const TFonctionTable& ancienne) {
+    if (v.nombreAnnulations == kPasAnnulationGrille) {
+        for (int k = 1; k < kPasAnnulationGrille; ++k)
+            v.historique[std::size_t(k)] = v.historique[std::size_t(k + 1)];
+        --v.nombreAnnulations;
+    }
+    v.historique[std::size_t(++v.nombreAnnulations)] = ancienne;
+    v.defaireActif = true;
+    v.nombreRetablissements = 0;
+    v.refaireActif = false;
+}
+
+void montreGrille() {
+    if (TFenetreValFon* v = fenetreFonctionParValeurs()) {
+        p::afficheFenetre(v->fenetre, true);
+        p::activeFenetre(v->fenetre);
+        p::donneFocus(v->fenetre);
+    }
+}
+
+void fermeGrille() {
+    std::unique_ptr<TFenetreValFon>& v = instance();
+    if (!v) return;
+    const uint32_t fenetre = v->fenetre;
+    v.reset();
+    p::changeParent(fenetre, p::kAucuneFenetre);
+    p::detruitFenetre(fenetre);
+}
+
+int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t) {
+    TFenetreValFon* v = fenetreFonctionParValeurs();
+    if (!v || v->fenetre != fenetre) return 0;
+    switch (message) {
+    case p::WM_KEYDOWN:
+        return toucheGrille(*v, wParam) ? 1 : 0;
+    case p::WM_CLOSE:
+        FormCloseQuery(*v);
+        return 0;
+    case p::WM_COMMAND:
+        break;
+    default:
+        return 0;
+    }
+    switch (wParam) {
+    case kGrilleDefaire:
+        DefaireClick(*v);
+        break;
+    case kGrilleRefaire:
+        RefaireClick(*v);
+        break;
+    case kGrilleSelectionnerTout:
+        SelectionnerToutClick(*v);
+        break;
+    case kGrilleCopier:
+        CopierClick(*v);
+        break;
+    case kGrilleColler:
+        CollerClick(*v);
+        break;
+    case kGrilleSupprimer:
+        SupprimerClick(*v);
+        break;
+    case kGrilleAjouter:
+        boutonAjouterClick(*v);
+        break;
+    case kGrilleOk:
+        BoutonOkClick(*v);
+        break;
+    case kGrilleAnnuler:
+        demandeFermeture(*v);
+        break;
+    case kGrilleAide:
+        BoutonAideClick(*v);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+// The end of the window, confirmed or cancelled.
+void termine(TFenetreValFon& v, bool annule) {
+    v.annule = annule;
+    if (TfigureKalmetra* f = figureDeNumero(v.numeroFigure)) f->modeCommande = f->commandeCourante;
+    fenetreCommuneFermee(v.fenetre);
+}
+
+// Creates the function object named nom, or redefines object k built by
+// another construction, through the figure's own creation of a line.
+bool creeObjetFonction(TfigureKalmetra& f, const TFenetreValFon& v, const std::string& nom, int& k) {
+    const bool nouveau = k > f.nombreObjets;
+    if (nouveau && k > kDernierObjetCreable) {
+        afficheErreurDeNumero(kErreurStructureSaturee);
+        return false;
+    }
+    if (nouveau && f.tableDesFonctions && emplacementLibreFonction(*f.tableDesFonctions) == 0) {
+        afficheErreurDeNumero(kErreurStructureSaturee);
+        return false;
+    }
+    prendInstantanePourAnnuler(f, f);
+    const std::string arguments =
+        phraseDeSource(v.avecInterpolation ? kPhraseAvecInterpolation : kPhraseSansInterpolation) + ";" + nom;
+    std::string nomCree;
+    uint8_t invalide = 0, reserve = 0;
+    if (!executeLigneDeCreation(f, arguments, kModeOrdinaire, construction::kFonctionParValeurs, nomCree,
+                                invalide, reserve))
+        return false;
+    k = numeroObjetDeNomEtType(f, nom, kNatureFonction);
+    return k != 0;
+}
+
+} // namespace
+
+TFenetreValFon* fenetreFonctionParValeurs() {
+    return instance().get();
+}
+
+void ouvreFonctionParValeurs(TfigureKalmetra& f) {
+    const int16_t numero = int16_t(f.numeroFigure);
+    if (!figureExiste(numero)) return;
+    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
+    fermeGrille();
+    auto v = std::make_unique<TFenetreValFon>();
+    f.commandeCourante = kCommandeFonctionValeurs;
+    v->numeroFigure = numero;
+    v->titre = phraseDeNumero(4628);
+    v->enteteAntecedents = phraseDeNumero(11176);
+    v->enteteImages = phraseDeNumero(11177);
+    v->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, 300, 400}, procedureGrille, false);
+    p::changeTitreFenetre(v->fenetre, v->titre);
+    TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    t.codeAnnexe = kAnnexeFonctionValeurs;
+    t.fenetreAnnexe = v->fenetre;
+    const uint8_t k = f.objetARedefinir;
+    f.objetARedefinir = 0;
+    if (k > kObjetsPredefinis && k <= f.nombreObjets)
+        if (const TFonctionTable* table = tableDeValeursDeObjet(f, k)) {
+            v->objetRedefini = k;
+            v->nom = coupe(nomObjet(f, k), kLongueurNomFonction);
+            v->emplacementFonction = objet(f, k).emplacementFonction;
+            v->table = *table;
+        }
+    v->avecInterpolation = v->table.interpolation != 0;
+    rafraichitGrille(*v);
+    v->focus = v->objetRedefini ? ChampGrille::Point : ChampGrille::Nom;
+    attacheFenetreAFigure(numero, v->fenetre);
+    instance() = std::move(v);
+    inscritOperationsAnnexe(kAnnexeFonctionValeurs, {montreGrille, fermeGrille});
+    montreGrille();
+}
+
+std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne) {
+    if (ligne == 0) return colonne == 0 ? v.enteteAntecedents : v.enteteImages;
+    if (ligne < 1 || ligne > v.table.nombrePoints) return {};
+    std::string texte;
+    const auto& valeurs = colonne == 0 ? v.table.x : v.table.y;
+    texteDeReelChiffres(kDecimalesGrille, texte, valeurs[std::size_t(ligne)]);
+    return texte;
+}
+
+void boutonAjouterClick(TFenetreValFon& v) {
+    const std::string texte = sansBlancsAuxBouts(coupe(v.point, kLongueurLigneCollee));
+    if (texte.empty()) return;
+    if (texte.find(' ') == std::string::npos) {
+        afficheErreurDeNumero(kErreurSeparerParEspace);
+        return;
+    }
+    double x = 0, y = 0;
+    std::string fautif;
+    if (!litPoint(texte, ' ', x, y, fautif)) {
+        nomErreur1() = fautif;
+        afficheErreurDeNumero(kErreurValeurIncorrecte);
+        return;
+    }
+    const TFonctionTable ancienne = v.table;
+    if (!ajoutePointFonctionTable(v.table, x, y)) {
+        v.table = ancienne;
+        afficheErreurDeNumero(kErreurStructureSaturee);
+        return;
+    }
+    empile(v, ancienne);
+    v.suppressionsGroupees = false;
+    rafraichitGrille(v);
+    v.point = v.antecedentTape ? texteDeReel(2 * x - v.dernierAntecedent) + " " : std::string();
+    v.dernierAntecedent = x;
+    v.antecedentTape = true;
+}
+
+void SupprimerClick(TFenetreValFon& v) {
+    TFonctionTable& t = v.table;
+    const int n = t.nombrePoints;
+    if (n == 0) return;
+    const int haut = v.selectionHaut;
+    if (haut < 1 || haut > n) return;
+    const int bas = std::clamp(v.selectionBas, haut, n);
+    if (!v.suppressionsGroupees) {
+        empile(v, t);
+        v.suppressionsGroupees = true;
+    }
+    if (haut == 1 && bas == n) {
+        t.nombrePoints = 0;
+    } else {
+        if (haut == 1) t.xmin = t.x[std::size_t(bas + 1)];
+        if (bas == n) t.xmax = t.x[std::size_t(haut - 1)];
+        const int retires = bas - haut + 1;
+        for (int k = bas + 1; k <= n; ++k) {
+            t.x[std::size_t(k - retires)] = t.x[std::size_t(k)];
+            t.y[std::size_t(k - retires)] = t.y[std::size_t(k)];
+        }
+        t.nombrePoints = uint16_t(n - retires);
+    }
+    rafraichitGrille(v);
+}
+
+void SelectionnerToutClick(TFenetreValFon& v) {
+    if (v.table.nombrePoints == 0) return;
+    v.selectionHaut = 1;
+    v.selectionBas = v.table.nombrePoints;
+}
+
+void CopierClick(TFenetreValFon& v) {
+    std::string texte;
+    for (int r = 1; r <= v.table.nombrePoints; ++r)
+        texte += celluleGrille(v, r, 0) + '\t' + celluleGrille(v, r, 1) + "\r\n";
+    p::copieTexteDansPressePapiers(v.fenetre, texte);
+}
+
+void CollerClick(TFenetreValFon& v) {
+    const std::string* colle = p::textePressePapiers();
+    const std::string texte = colle ? *colle : std::string();
+    empile(v, v.table);
+    std::string ligne;
+    for (const char c : texte) {
+        if (c != '\r' && c != '\n') {
+            if (ligne.size() < kLongueurLigneCollee) ligne += c;
+            continue;
+        }
+        std::string l = sansBlancsAuxBouts(ligne);
+        ligne.clear();
+        std::replace(l.begin(), l.end(), ',', '.');
+        if (l.find('\t') == std::string::npos) continue;
+        double x = 0, y = 0;
+        std::string fautif;
+        if (litPoint(l, '\t', x, y, fautif)) ajoutePointFonctionTable(v.table, x, y);
+    }
+    rafraichitGrille(v);
+    v.suppressionsGroupees = false;
+}
+
+void DefaireClick(TFenetreValFon& v) {
+    if (v.nombreAnnulations <= 0) return;
+    std::swap(v.table, v.historique[std::size_t(v.nombreAnnulations)]);
+    --v.nombreAnnulations;
+    ++v.nombreRetablissements;
+    v.refaireActif = true;
+    v.defaireActif = v.nombreAnnulations > 0;
+    v.suppressionsGroupees = false;
+    rafraichitGrille(v);
+}
+
+void RefaireClick(TFenetreValFon& v) {
+    if (v.nombreRetablissements <= 0) return;
+    ++v.nombreAnnulations;
+    std::swap(v.table, v.historique[std::size_t(v.nombreAnnulations)]);
+    v.defaireActif = true;
+    --v.nombreRetablissements;
+    v.refaireActif = v.nombreRetablissements > 0;
+    v.suppressionsGroupees = false;
+    rafraichitGrille(v);
+}
+
+void BoutonOkClick(TFenetreValFon& v) {
+    TfigureKalmetra* figure = figureDeNumero(v.numeroFigure);
+    if (!figure) return;
+    TfigureKalmetra& f = *figure;
+    const std::string nom = sansBlancsAuxBouts(v.nom);
+    uint8_t numero = 0;
+    uint16_t erreur = 0;
+    nommeNouvelObjet(f, kNatureFonction, nom, kModeDialogue, numero, erreur);
+    if (erreur == kErreurArretSilencieux) return;
+    if (erreur >= kPremiereErreurDeNom) {
+        afficheErreurDeNumero(erreur);
+        return;
+    }
+    v.table.interpolation = v.avecInterpolation ? 1 : 0;
+    int k = numero;
+    const bool parValeurs =
+        k <= f.nombreObjets && objet(f, k).codeConstruction == construction::kFonctionParValeurs;
+    if (parValeurs) {
+        prendInstantanePourAnnuler(f, f);
+        p::afficheFenetre(v.fenetre, false);
+    } else if (!creeObjetFonction(f, v, nom, k)) {
+        return;
+    }
+    TFonctionTable* table = tableDeValeursDeObjet(f, k);
+    if (!table) return;
+    *table = v.table;
+    if (k < f.nombreObjets) {
+        TEnsembleObjets change;
+        change.set(std::size_t(k));
+        recalculeDependants(f, change);
+    }
+    if (f.importationActive && !f.variablesPartagees) inscritVariablesPartagees(f);
+    termine(v, false);
+    publieVariablesPartagees(f);
+}
+
+void BoutonAideClick(TFenetreValFon& v) {
+    appelleAideKM32(v.fenetre, 1, kCommandeFonctionValeurs);
+}
+
+void demandeFermeture(TFenetreValFon& v) {
+    termine(v, true);
+}
+
+bool FormCloseQuery(TFenetreValFon& v) {
+    if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
+    demandeFermeture(v);
+    return false;
+}
+
+bool toucheGrille(TFenetreValFon& v, uint32_t touche) {
+    if (touche == p::VK_ESCAPE || touche == VK_F4) {
+        demandeFermeture(v);
+        return true;
+    }
+    if (touche == p::VK_F1) {
+        BoutonAideClick(v);
+        return true;
+    }
+    switch (v.focus) {
+    case ChampGrille::Point:
+        if (touche == p::VK_UP) v.focus = ChampGrille::Nom;
+        if (touche == p::VK_RETURN) boutonAjouterClick(v);
+        return touche == p::VK_UP || touche == p::VK_RETURN;
+    case ChampGrille::Nom:
+        if (touche != p::VK_DOWN && touche != p::VK_RETURN) return false;
+        v.focus = ChampGrille::Point;
+        return true;
+    case ChampGrille::Tableau:
+        if (touche != p::VK_DELETE) return false;
+        SupprimerClick(v);
+        return true;
+    }
+    return false;
+}
+
+void reinitialiseFonctionParValeurs() {
+    fermeGrille();
+}
+
+} // namespace km32

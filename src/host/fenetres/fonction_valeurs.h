@@ -1,0 +1,92 @@
+#pragma once
+// The window of a function given by values (annex code 138, command 128):
+// the user names the function, types its points (antecedent, image) one by
+// one or pastes them as text, deletes rows, undoes and redoes (ten steps),
+// and OK creates the function object in the figure or gives an existing one
+// its new table; what depends on the function is recomputed.
+//
+// The window is a retained model: the edited table, the grid's rows and
+// selection, the two edit fields and the undo ring are plain state that a
+// host shows and that tests drive through the handlers or the window's
+// messages.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/figure.h"
+#include "model/fonctions/fonction_valeurs.h"
+
+namespace km32 {
+
+constexpr uint8_t kAnnexeFonctionValeurs = 138;
+constexpr uint16_t kCommandeFonctionValeurs = 128;
+constexpr int kPasAnnulationGrille = 10;
+constexpr std::size_t kLongueurNomFonction = 4, kLongueurPoint = 30, kLongueurLigneCollee = 80;
+// Items of the window's menu and buttons (WM_COMMAND wParam).
+enum CommandeGrille : uint32_t {
+    kGrilleDefaire = 1,
+    kGrilleRefaire,
+    kGrilleSelectionnerTout,
+    kGrilleCopier,
+    kGrilleColler,
+    kGrilleSupprimer,
+    kGrilleAjouter,
+    kGrilleOk,
+    kGrilleAnnuler,
+    kGrilleAide,
+};
+// Where the keyboard is.
+enum class ChampGrille : uint8_t { Nom, Point, Tableau };
+
+struct TFenetreValFon {
+    uint32_t fenetre = 0;
+    int16_t numeroFigure = 0;
+    uint8_t objetRedefini = 0; // 0 for a new function
+    uint8_t emplacementFonction = 0;
+    bool annule = false;
+    TFonctionTable table;                                              // the table being edited
+    std::array<TFonctionTable, kPasAnnulationGrille + 1> historique{}; // slots 1 to 10
+    int nombreAnnulations = 0, nombreRetablissements = 0;
+    bool suppressionsGroupees = false;
+    double dernierAntecedent = 0;
+    bool antecedentTape = false;
+    std::string nom;   // EditNomDeLaFonction, at most 4 characters
+    std::string point; // EditAnteIm, at most 30 characters
+    bool avecInterpolation = true;
+    bool defaireActif = false, refaireActif = false;
+    ChampGrille focus = ChampGrille::Nom;
+    // The grid: rows 1 to nombreLignes under the header row, and the rows
+    // selected (0 when none).
+    int nombreLignes = 9;
+    int selectionHaut = 0, selectionBas = 0;
+    std::string titre, enteteAntecedents, enteteImages;
+};
+
+// Opens the window for figure f: nothing when the annex slot is refused.
+void ouvreFonctionParValeurs(TfigureKalmetra& f);
+// The open window, nullptr when none.
+TFenetreValFon* fenetreFonctionParValeurs();
+
+// The text of cell (row, column) of the grid: row 0 the headers, rows after
+// the last point empty.
+std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne);
+
+// Handlers.
+void boutonAjouterClick(TFenetreValFon& v);
+void SupprimerClick(TFenetreValFon& v);
+void SelectionnerToutClick(TFenetreValFon& v);
+void CopierClick(TFenetreValFon& v);
+void CollerClick(TFenetreValFon& v);
+void DefaireClick(TFenetreValFon& v);
+void RefaireClick(TFenetreValFon& v);
+void BoutonOkClick(TFenetreValFon& v);
+void BoutonAideClick(TFenetreValFon& v);
+// Cancel, Esc, F4 and the close box.
+void demandeFermeture(TFenetreValFon& v);
+bool FormCloseQuery(TFenetreValFon& v);
+// A key pressed in the field that has the focus; true when it was taken.
+bool toucheGrille(TFenetreValFon& v, uint32_t touche);
+
+void reinitialiseFonctionParValeurs();
+
+} // namespace km32

@@ -1,0 +1,356 @@
+#include "host/fenetres/palette_styles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "base/texte.h"
+#include "drawing/selection.h"
+#include "drawing/souris.h"
+#include "host/fenetre_mere.h"
+#include "model/couleurs.h"
+#include "model/fenetres_figure.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+#include "platform/surfaces_fenetres.h"
+#include "sibling/table_partagee.h"
+#include "text/langue_texte.h"
+
+namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+constexpr p::Couleur kRougeFonce = 128;
+constexpr p::Couleur kMarine = p::rgb(0, 0, 128);
+constexpr p::Couleur kRouge = p::rgb(255, 0, 0);
+constexpr p::Couleur kGris = 0x808080;
+constexpr p::Couleur kGrisClair = p::rgb(192, 192, 192);
+constexpr int32_t kLargeurBouton = 39, kHauteurBouton = 25;
+// Where the designation message comes from when the palette must not come
+// forward.
+constexpr int32_t kDesignationSansEffet = 1007;
+
+// The colour cells first (in the order they are shown), then the further
+// colours, the point marks, the line and frame styles, the fills and drawn /
+// not drawn.
+constexpr std::array<uint8_t, 16> kCouleursDeBase = {15, 0, 6, 7, 5, 13, 4, 10, 3, 12, 1, 11, 14, 8, 2, 9};
+constexpr std::array<uint8_t, 7> kCodesDeFin = {32, 35, 33, 34, 36, 37, 38};
+
+// Headings: the y of the separator and the phrase of the text (0 for none).
+struct TEnteteDisposition {
+    int32_t y;
+    uint16_t phrase;
+};
+constexpr std::array<TEnteteDisposition, 7> kEntetes = {
+    {{114, 11297}, {169, 11298}, {205, 11299}, {246, 11300}, {302, 0}, {329, 11301}, {376, 0}}};
+
+std::unique_ptr<TFenetreStyle>& instance() {
+    static std::unique_ptr<TFenetreStyle> s;
+    return s;
+}
+
+p::Rectangle cadre(int32_t gauche, int32_t haut, int32_t largeur, int32_t hauteur) {
+    return {gauche, haut, gauche + largeur, haut + hauteur};
+}
+
+bool contient(const p::Rectangle& r, int32_t x, int32_t y) {
+    return r.gauche < r.droite && x >= r.gauche && x < r.droite && y >= r.haut && y < r.bas;
+}
+
+TfigureKalmetra* figureDeLaPalette(const TFenetreStyle& s) {
+    return figureDeNumero(int16_t(s.numeroFigure));
+}
+
+void invalide(const TFenetreStyle& s, const p::Rectangle& r) {
+    p::invalideRectangle(s.fenetre, r);
+}
+
+// ---- Drawing of the cells ----
+
+void dessineCouleur(p::ContexteDessin& dc, const p::Rectangle& r, uint8_t code) {
+    const p::Couleur c = couleurDeCode(code);
+    p::choisitStylo(dc, p::styloPlein(1, code == 6 ? kGris : c));
+    p::choisitBrosse(dc, p::brossePleine(c));
+    p::rectangle(dc, r.gauche, r.haut, r.droite, r.bas);
+}
+
+void segment(p::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    p::deplaceVers(dc, x1, y1);
+    p::traceVers(dc, x2, y2);
+}
+
+// A point mark: a small cross drawn with a pen of the cell's width, the
+// letter "A" beside it for the cells that name the point.
+void dessineMarque(p::ContexteDessin& dc, const p::Rectangle& r, int cellule) {
+    static constexpr std::array<int32_t, 7> kLargeurs = {1, 2, 4, 1, 2, 4, 2};
+    const int k = cellule - 36;
+    p::choisitStylo(dc, p::styloPlein(kLargeurs[std::size_t(k)], kMarine));
+    const int32_t cx = r.gauche + 8, cy = (r.haut + r.bas) / 2;
+    segment(dc, cx - 3, cy - 3, cx + 4, cy + 4);
+    segment(dc, cx - 3, cy + 3, cx + 4, cy - 4);
+    if (cellule <= 38 || cellule == 42) {
+        p::fixeCouleurTexte(dc, kMarine);
+        p::ecritTexte(dc, cx + 6, r.haut + 1, "A");
+    }
+    if (cellule == 42) {
+        // An arrow under the mark, towards its name.
+        p::choisitStylo(dc, p::styloPlein(1, kMarine));
+        segment(dc, r.gauche + 4, r.bas - 8, r.droite - 6, r.bas - 8);
+        segment(dc, r.droite - 6, r.bas - 8, r.droite - 10, r.bas - 12);
+        segment(dc, r.droite - 6, r.bas - 8, r.droite - 10, r.bas - 4);
+    }
+}
+
+void dessineLigne(p::ContexteDessin& dc, const p::Rectangle& r, int cellule) {
+    p::Stylo stylo = p::styloPlein(cellule == 44 ? 4 : 2, kMarine);
+    if (cellule >= 45) stylo = p::Stylo{p::StyleStylo::Points, 1, kMarine};
+    p::choisitStylo(dc, stylo);
+    const int32_t y = (r.haut + r.bas) / 2;
+    segment(dc, r.gauche + 3, y, r.droite - 3, y);
+}
+
+// An axis with a tick every 5 pixels.
+void dessineRepere(p::ContexteDessin& dc, const p::Rectangle& r) {
+    p::choisitStylo(dc, p::styloPlein(1, kRouge));
+    const int32_t y = (r.haut + r.bas) / 2;
+    segment(dc, r.gauche + 3, y, r.droite - 3, y);
+    for (int32_t x = r.gauche + 4; x < r.droite - 3; x += 5)
+        segment(dc, x, y - 2, x, y + 3);
+}
+
+void dessineMotif(p::ContexteDessin& dc, const p::Rectangle& r, int cellule) {
+    static constexpr std::array<uint8_t, 4> kHachures = {p::kHachureDiagonale, p::kHachureHorizontale,
+                                                         p::kHachureVerticale, p::kHachureDiagonaleInverse};
+    const int k = cellule - 51;
+    p::Brosse brosse = p::brossePleine(k == 0 ? kGrisClair : p::kBlanc);
+    if (k >= 2) brosse = p::brosseHachuree(kHachures[std::size_t(k - 2)], kMarine);
+    p::choisitStylo(dc, p::kStyloNoir);
+    p::choisitBrosse(dc, brosse);
+    p::rectangle(dc, r.gauche, r.haut, r.droite, r.bas);
+}
+
+void dessineDessine(p::ContexteDessin& dc, const p::Rectangle& r, int cellule) {
+    if (cellule == 57) {
+        p::fixeCouleurTexte(dc, kMarine);
+        p::ecritTexte(dc, r.gauche + 2, r.haut + 4, phraseDeNumero(11303));
+        return;
+    }
+    p::fixeCouleurTexte(dc, kRouge);
+    p::ecritTexte(dc, r.gauche + 2, r.haut, phraseDeNumero(11302));
+    p::ecritTexte(dc, r.gauche + 2, r.haut + 11, phraseDeNumero(11303));
+}
+
+void dessineCellule(const TFenetreStyle& s, p::ContexteDessin& dc, const p::Rectangle& r, int cellule) {
+    if (cellule < 36)
+        dessineCouleur(dc, r, s.codes[std::size_t(cellule)]);
+    else if (cellule <= 42)
+        dessineMarque(dc, r, cellule);
+    else if (cellule <= 46)
+        dessineLigne(dc, r, cellule);
+    else if (cellule <= 48)
+        dessineRepere(dc, r);
+    else if (cellule >= 51 && cellule <= 56)
+        dessineMotif(dc, r, cellule);
+    else if (cellule >= 57)
+        dessineDessine(dc, r, cellule);
+}
+
+// ---- Annex protocol and window ----
+
+void montrePalette() {
+    if (TFenetreStyle* s = paletteStyles()) {
+        p::afficheFenetre(s->fenetre, true);
+        p::activeFenetre(s->fenetre);
+    }
+}
+
+void fermePalette() {
+    std::unique_ptr<TFenetreStyle>& s = instance();
+    if (!s) return;
+    const uint32_t fenetre = s->fenetre;
+    s.reset();
+    p::changeParent(fenetre, p::kAucuneFenetre);
+    p::detruitFenetre(fenetre);
+}
+
+int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t lParam) {
+    TFenetreStyle* s = paletteStyles();
+    if (!s || s->fenetre != fenetre) return 0;
+    switch (message) {
+    case p::WM_LBUTTONDOWN:
+        FormMouseDown(*s, p::xDeLParam(lParam), p::yDeLParam(lParam));
+        return 0;
+    case p::WM_PAINT:
+        p::commencePeinture(fenetre);
+        if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre)) PeintFenetreDeStyle(*s, *dc);
+        p::terminePeinture(fenetre);
+        return 0;
+    case p::WM_CLOSE:
+        FormCloseQuery(*s);
+        return 0;
+    case kMessageDesignation:
+        designationRecue(*s, lParam);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+uint8_t codeDeCelluleStyle(int c) {
+    if (c < 0 || c >= kNombreCellulesStyle) return 0;
+    if (c < 16) return kCouleursDeBase[std::size_t(c)];
+    if (c < 36) return uint8_t(c + 85);
+    if (c < 52) return uint8_t(c - 20);
+    return kCodesDeFin[std::size_t(c - 52)];
+}
+
+TFenetreStyle* paletteStyles() {
+    return instance().get();
+}
+
+uint8_t styleChoisiPalette() {
+    const TFenetreStyle* s = paletteStyles();
+    return s ? s->codes[s->celluleChoisie] : 0;
+}
+
+void disposePalette(TFenetreStyle& s) {
+    for (int c = 0; c < kNombreCellulesStyle; ++c) {
+        s.codes[std::size_t(c)] = codeDeCelluleStyle(c);
+        p::Rectangle& r = s.cellules[std::size_t(c)];
+        if (c < 36) {
+            r = cadre(20 * (c % 6) + 2, 18 * (c / 6) + 2, 20, 18);
+        } else if (c < 42) {
+            const int k = c - 36;
+            r = k < 3 ? cadre(31 * k + 1, 128, 30, 18) : cadre(31 * (k - 3) + 1, 147, 30, 18);
+        } else if (c == 42) {
+            r = cadre(94, 128, 30, 37);
+        } else if (c < 47) {
+            r = cadre(31 * (c - 43) + 1, 182, 30, 18);
+        } else if (c < 49) {
+            const int32_t x0 = std::max(int32_t(std::lround((s.largeur - 176) / 3.0)), 0);
+            r = cadre(59 * (c - 47) + x0, 218, 58, 23);
+        } else if (c < 51) {
+            r = {}; // never hit, never painted
+        } else if (c < 57) {
+            const int k = c - 51;
+            r = cadre(40 * (k % 3) + 1, 19 * (k / 3) + 259, 39, 18);
+        } else {
+            const int32_t x1 = std::max(int32_t(std::lround((s.largeur - 120) / 2.0)), 0);
+            r = cadre(60 * (c - 57) + x1, 301, 58, 23);
+        }
+    }
+    const int32_t t = s.hauteur - kHauteurLegendePalette - 30;
+    s.hautBoutons = t;
+    s.echantillon = cadre(int32_t(std::lround((s.largeur - 60) / 2.0)), t - 33, 60, 25);
+    s.bande = {2, t - 28, s.largeur - 5, t - 3};
+    for (std::size_t k = 0; k < kEntetes.size(); ++k) {
+        TEnteteStyle& e = s.entetes[k];
+        e.y = kEntetes[k].y;
+        e.texte = kEntetes[k].phrase ? coupe(phraseDeNumero(kEntetes[k].phrase), 12) : std::string();
+        e.x = std::max(int32_t(0), (s.largeur - 8 * int32_t(e.texte.size())) / 2);
+    }
+    s.boutonRappel = cadre(2, t, kLargeurBouton, kHauteurBouton);
+    s.boutonAide = cadre(s.boutonRappel.droite + s.ecartBoutons, t, kLargeurBouton, kHauteurBouton);
+    s.boutonFermer = cadre(s.boutonAide.droite + s.ecartBoutons, t, kLargeurBouton, kHauteurBouton);
+}
+
+void ouvrePaletteStyles(TfigureKalmetra& f) {
+    const int16_t numero = int16_t(f.numeroFigure);
+    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
+    fermePalette();
+    auto s = std::make_unique<TFenetreStyle>();
+    s->numeroFigure = numero;
+    s->largeur = kLargeurPalette;
+    s->hauteur = kHauteurLegendePalette + 407;
+    f.commandeCourante = kCommandeStyles;
+    s->celluleChoisie = kCelluleInitiale;
+    s->couleurBande = f.couleurCourante;
+    disposePalette(*s);
+    s->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, s->largeur, s->hauteur}, procedurePalette, false);
+    p::changeTitreFenetre(s->fenetre, phraseDeNumero(11295));
+    attacheFenetreAFigure(numero, s->fenetre);
+    TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    t.codeAnnexe = kAnnexeStyles;
+    t.fenetreAnnexe = s->fenetre;
+    instance() = std::move(s);
+    etatSelection().styleDeLaPalette = styleChoisiPalette;
+    inscritOperationsAnnexe(kAnnexeStyles, {montrePalette, fermePalette});
+    montrePalette();
+}
+
+int celluleSousPoint(const TFenetreStyle& s, int32_t x, int32_t y) {
+    if (contient(s.bande, x, y)) return kBandeStyle;
+    for (int c = 0; c < kNombreCellulesStyle; ++c)
+        if (contient(s.cellules[std::size_t(c)], x, y)) return c;
+    return -1;
+}
+
+void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y) {
+    const int c = celluleSousPoint(s, x, y);
+    if (c < 0) return;
+    TfigureKalmetra* f = figureDeLaPalette(s);
+    if (c == kBandeStyle) {
+        if (s.celluleChoisie < 36) {
+            s.couleurBande = s.codes[s.celluleChoisie];
+            invalide(s, s.bande);
+            if (f) f->couleurCourante = s.couleurBande;
+        }
+    } else {
+        s.celluleChoisie = uint8_t(c);
+        invalide(s, s.echantillon);
+    }
+    if (f) f->styleChoisi = s.codes[s.celluleChoisie];
+}
+
+void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
+    const int niveau = p::sauveContexte(dc);
+    p::choisitPolice(dc, p::Police{16, false});
+    p::fixeModeFond(dc, p::ModeFond::Transparent);
+    for (int c = 0; c < kNombreCellulesStyle; ++c)
+        if (c != 49 && c != 50) dessineCellule(s, dc, s.cellules[std::size_t(c)], c);
+    p::choisitStylo(dc, p::styloPlein(2, kRougeFonce));
+    p::fixeCouleurTexte(dc, kRougeFonce);
+    for (std::size_t k = 0; k < kEntetes.size(); ++k) {
+        const TEnteteStyle& e = s.entetes[k];
+        segment(dc, 0, e.y - 2, s.largeur, e.y - 2);
+        if (!e.texte.empty()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
+    }
+    dessineCouleur(dc, s.bande, s.couleurBande);
+    dessineCellule(s, dc, s.echantillon, s.celluleChoisie);
+    p::restaureContexte(dc, niveau);
+}
+
+void BoutonFermerClick(TFenetreStyle& s) {
+    if (TfigureKalmetra* f = figureDeLaPalette(s)) {
+        f->modeCommande = kCommandeStyles;
+        signaleFigureModifiee(*f);
+    }
+    fenetreCommuneFermee(s.fenetre);
+}
+
+void BoutonAideClick(TFenetreStyle& s) {
+    s.aideDemandee = true;
+    appelleAideKM32(s.fenetre, 1, kCommandeStyles);
+}
+
+bool FormCloseQuery(TFenetreStyle& s) {
+    if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
+    BoutonFermerClick(s);
+    return false;
+}
+
+void designationRecue(TFenetreStyle&, int32_t lParam) {
+    if (lParam != kDesignationSansEffet) montrePalette();
+}
+
+void reinitialisePaletteStyles() {
+    fermePalette();
+}
+
+} // namespace km32

@@ -1,0 +1,78 @@
+#pragma once
+// The style palette (annex code 132): a small stay-on-top window of 59 cells
+// from which the user picks the style code of the mouse's style brush (a
+// colour, a point mark, a line style, a frame style, a fill pattern, drawn
+// or not drawn), with a sample of the chosen cell and a colour strip that
+// sets the figure's current colour. While the palette is open, a click on
+// an object of the figure gives it the chosen style (drawing/souris.cpp asks
+// styleChoisiPalette for it).
+//
+// The palette is a retained model: the cells' rectangles and codes, the
+// selected cell and the strip are plain state; its window procedure turns
+// clicks, paints, closes and the designation message into the handlers.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/figure.h"
+#include "platform/contexte_dessin.h"
+#include "platform/geometrie.h"
+
+namespace km32 {
+
+constexpr uint8_t kAnnexeStyles = 132;
+constexpr uint16_t kCommandeStyles = 88;
+constexpr int kNombreCellulesStyle = 59; // cells 0 to 58
+constexpr int kBandeStyle = 59;          // the apply strip, hit as "cell" 59
+constexpr int kCelluleInitiale = 43;     // a solid line of width 2
+constexpr int32_t kLargeurPalette = 128;
+constexpr int32_t kHauteurLegendePalette = 19; // the caption bar, pixels
+
+struct TEnteteStyle {
+    int32_t x = 0, y = 0;
+    std::string texte; // at most 15 characters
+};
+
+struct TFenetreStyle {
+    uint32_t fenetre = 0;
+    int32_t numeroFigure = 0;
+    std::array<platform::Rectangle, kNombreCellulesStyle> cellules{}; // client pixels
+    platform::Rectangle echantillon{}, bande{};
+    std::array<uint8_t, kNombreCellulesStyle> codes{}; // style code of each cell
+    uint8_t celluleChoisie = kCelluleInitiale;
+    uint8_t couleurBande = 0; // colour code the strip shows
+    std::array<TEnteteStyle, 8> entetes{};
+    int32_t largeur = kLargeurPalette, hauteur = 0;
+    int32_t hautBoutons = 0, ecartBoutons = 2;
+    platform::Rectangle boutonRappel{}, boutonAide{}, boutonFermer{};
+    bool aideDemandee = false;
+};
+
+// The style code of cell c (0 to 58).
+uint8_t codeDeCelluleStyle(int c);
+
+// Opens the palette for figure f (command 88): nothing when the annex slot
+// is refused.
+void ouvrePaletteStyles(TfigureKalmetra& f);
+// The open palette, nullptr when none.
+TFenetreStyle* paletteStyles();
+// The code of the selected cell, 0 when no palette is open.
+uint8_t styleChoisiPalette();
+
+// Cells, strip, sample, headings and buttons for the palette's size.
+void disposePalette(TFenetreStyle& s);
+// The cell under the client point: 59 for the strip, -1 for none.
+int celluleSousPoint(const TFenetreStyle& s, int32_t x, int32_t y);
+// A press at the client point.
+void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y);
+// The whole palette into the device context.
+void PeintFenetreDeStyle(const TFenetreStyle& s, platform::ContexteDessin& dc);
+void BoutonFermerClick(TFenetreStyle& s);
+void BoutonAideClick(TFenetreStyle& s);
+bool FormCloseQuery(TFenetreStyle& s);
+// The designation result message (lParam as posted).
+void designationRecue(TFenetreStyle& s, int32_t lParam);
+
+void reinitialisePaletteStyles();
+
+} // namespace km32

@@ -1,0 +1,264 @@
+#include "host/fenetres/tableau_valeurs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "base/garde.h"
+#include "base/texte.h"
+#include "host/fenetre_mere.h"
+#include "model/calcul/calcul_objet.h"
+#include "model/fenetres_figure.h"
+#include "model/nombres_texte.h"
+#include "model/objets_figure.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+#include "platform/presse_papiers.h"
+#include "sibling/table_partagee.h"
+
+namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+// The command object's values, counted from 1: start, step, rows, then the
+// decimals of column k at kValeurLignes + k.
+constexpr int kValeurDebut = 1, kValeurPas = 2, kValeurLignes = 3;
+constexpr int32_t kHauteurNormale = 300, kHauteurTraitsEpais = 500;
+
+std::unique_ptr<TFenetreDuTableauDeValeurs>& instance() {
+    static std::unique_ptr<TFenetreDuTableauDeValeurs> t;
+    return t;
+}
+
+// The objects above the variable that both lead to a tabulated object and
+// depend on the variable, in increasing order.
+std::vector<uint8_t> objetsARecalculer(const TfigureKalmetra& f, int variable,
+                                       const std::vector<uint8_t>& tabules) {
+    int m = variable + 1;
+    TEnsembleObjets necessaires, dependants;
+    for (const uint8_t o : tabules) {
+        necessaires.set(o);
+        m = std::max(m, int(o));
+    }
+    m = std::min(m, int(f.nombreObjets));
+    for (int k = m; k > variable; --k)
+        if (necessaires.test(std::size_t(k))) necessaires |= ensembleDesAntecedents(f, k);
+    dependants.set(std::size_t(variable));
+    for (int k = variable + 1; k <= m; ++k)
+        if ((ensembleDesAntecedents(f, k) & dependants).any()) dependants.set(std::size_t(k));
+    std::vector<uint8_t> liste;
+    for (int k = variable + 1; k <= m; ++k)
+        if (necessaires.test(std::size_t(k)) && dependants.test(std::size_t(k))) liste.push_back(uint8_t(k));
+    return liste;
+}
+
+void recalcule(TfigureKalmetra& f, const std::vector<uint8_t>& liste) {
+    for (const uint8_t o : liste)
+        calculeObjet(f, o);
+}
+
+// Widths of column c over the data rows, then the blanks that align its
+// cells on the decimal point and centre its name.
+void aligneColonne(TFenetreDuTableauDeValeurs& t, std::size_t c) {
+    int entiere = 1, fraction = 0;
+    for (std::size_t r = 1; r < t.cellules.size(); ++r) {
+        std::string s = t.cellules[r][c];
+        if (s.empty() || s[0] != '-') s = " " + s;
+        const std::size_t point = s.find('.');
+        const int e = int(point == std::string::npos ? s.size() : point);
+        entiere = std::max(entiere, e);
+        fraction = std::max(fraction, int(s.size()) - e);
+    }
+    std::string& nom = t.cellules[0][c];
+    const int largeur = std::max(entiere + fraction, int(nom.size()));
+    t.largeursEntieres[c] = entiere;
+    t.largeursFractions[c] = fraction;
+    t.largeursCaracteres[c] = largeur;
+    t.largeursColonnes[c] = t.largeurCaractere * largeur + 10;
+    for (std::size_t r = 1; r < t.cellules.size(); ++r) {
+        std::string& s = t.cellules[r][c];
+        const std::size_t point = s.find('.');
+        const std::size_t avant = point == std::string::npos ? s.size() : point;
+        if (avant < std::size_t(entiere)) s.insert(0, std::size_t(entiere) - avant, ' ');
+        if (t.virguleDecimale)
+            if (const std::size_t q = s.find('.'); q != std::string::npos) s[q] = ',';
+    }
+    const int blancs = (largeur + 1 - int(nom.size())) / 2;
+    if (blancs > 0) nom.insert(0, std::size_t(blancs), ' ');
+}
+
+void montreTableau() {
+    if (TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs()) {
+        p::afficheFenetre(t->fenetre, true);
+        p::activeFenetre(t->fenetre);
+    }
+}
+
+void fermeTableau() {
+    std::unique_ptr<TFenetreDuTableauDeValeurs>& t = instance();
+    if (!t) return;
+    const uint32_t fenetre = t->fenetre;
+    t.reset();
+    p::changeParent(fenetre, p::kAucuneFenetre);
+    p::detruitFenetre(fenetre);
+}
+
+int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
+    TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs();
+    if (!t) return 0;
+    switch (message) {
+    case p::WM_COMMAND:
+        if (wParam == kMenuCopierLeTableau) CopierLeTableauClick(*t);
+        if (wParam == kMenuUtiliserLaVirgule) UtiliserlavirguleClick(*t);
+        return 0;
+    case p::WM_CLOSE:
+        FormCloseQuery(*t);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+TFenetreDuTableauDeValeurs* fenetreTableauDeValeurs() {
+    return instance().get();
+}
+
+void remplitTableauDeValeurs(TFenetreDuTableauDeValeurs& t, TfigureKalmetra& f) {
+    const int n = t.objetCommande;
+    const TObjetFigure& commande = objet(f, n);
+    t.titre = coupe(f.titreFenetre + phraseDeNumero(11166), 255);
+    t.legendeCopier = phraseDeNumero(11167);
+    t.legendeOption = phraseDeNumero(11168);
+    t.legendeVirgule = phraseDeNumero(11169);
+    t.virguleDecimale = true;
+    const bool epais = f.traitsEpais != 0;
+    t.hauteurClient = epais ? kHauteurTraitsEpais : kHauteurNormale;
+    const p::Rectangle client = rectangleClientFigure(int16_t(f.numeroFigure));
+    if (client.bas <= t.hauteurClient) t.hauteurClient = client.bas - 1;
+
+    const double lignes = std::round(valeurObjet(f, n, kValeurLignes));
+    t.nombreLignes = int(std::clamp(lignes, 0.0, 10000.0));
+    t.debut = valeurObjet(f, n, kValeurDebut);
+    t.pas = valeurObjet(f, n, kValeurPas);
+    const int colonnes = std::min(int(commande.nombreParents), kMaxColonnesTableau);
+    t.colonnes.clear();
+    t.decimales.clear();
+    for (int k = 1; k <= colonnes; ++k) {
+        t.colonnes.push_back(parentObjet(f, n, k));
+        const double d = k + kValeurLignes <= commande.nombreValeurs
+                             ? std::round(valeurObjet(f, n, kValeurLignes + k))
+                             : 0.0;
+        t.decimales.push_back(int(std::clamp(d, 0.0, 255.0)));
+    }
+    if (t.colonnes.empty()) return;
+    t.variable = t.colonnes[0];
+    TObjetFigure& variable = objet(f, t.variable);
+    double& valeurVariable = valeurObjet(f, t.variable, 1);
+    t.valeurSauvee = valeurVariable;
+    t.nonDefiniSauve = variable.nonDefini;
+    t.aRecalculer = objetsARecalculer(f, t.variable, {t.colonnes.begin() + 1, t.colonnes.end()});
+
+    t.largeurCaractere = epais ? 40 : 10;
+    t.hauteurLigne = epais ? 80 : 24;
+    t.hauteurPolice = epais ? -64 : -16;
+    t.policeGrasse = epais;
+    t.cellules.assign(std::size_t(t.nombreLignes) + 1, std::vector<std::string>(t.colonnes.size()));
+    for (std::size_t c = 0; c < t.colonnes.size(); ++c)
+        t.cellules[0][c] = nomObjet(f, t.colonnes[c]);
+    {
+        // The variable gets its value and its flag back however the rows end.
+        const GardeValeur<double> valeur(valeurVariable, valeurVariable);
+        const GardeValeur<uint8_t> defini(variable.nonDefini, uint8_t(0));
+        for (int i = 1; i <= t.nombreLignes; ++i) {
+            valeurVariable = (i - 1) * t.pas + t.debut;
+            recalcule(f, t.aRecalculer);
+            for (std::size_t c = 0; c < t.colonnes.size(); ++c) {
+                std::string& cellule = t.cellules[std::size_t(i)][c];
+                if (objet(f, t.colonnes[c]).nonDefini)
+                    cellule = "*";
+                else
+                    texteDeReelChiffres(std::min(t.decimales[c], 11), cellule,
+                                        valeurObjet(f, t.colonnes[c], 1));
+            }
+        }
+    }
+    recalcule(f, t.aRecalculer);
+
+    const std::size_t p = t.colonnes.size();
+    t.largeursEntieres.assign(p, 0);
+    t.largeursFractions.assign(p, 0);
+    t.largeursCaracteres.assign(p, 0);
+    t.largeursColonnes.assign(p, 0);
+    t.largeurClient = 16;
+    for (std::size_t c = 0; c < p; ++c) {
+        aligneColonne(t, c);
+        t.largeurClient += t.largeursColonnes[c] + 2;
+    }
+    if (t.largeurClient >= client.droite) t.largeurClient = client.droite - 1;
+}
+
+void afficheTableauDeValeurs(int16_t numero, int n) {
+    TfigureKalmetra* f = figureDeNumero(numero);
+    if (!f || n < kObjetsPredefinis + 1 || n > f->nombreObjets) return;
+    if (objet(*f, n).nombreParents == 0) return;
+    if (!reserveDialogueCommun(fenetreDeLaFigure(*f), numero)) return;
+    fermeTableau();
+    auto t = std::make_unique<TFenetreDuTableauDeValeurs>();
+    t->numeroFigure = numero;
+    t->objetCommande = uint8_t(n);
+    t->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, 1, 1}, procedureTableau, false);
+    TTableDesVariablesPartagees& partage = *TQTableDesVariablesPartagees();
+    partage.codeAnnexe = kAnnexeTableauValeurs;
+    partage.fenetreAnnexe = t->fenetre;
+    TFenetreDuTableauDeValeurs& tableau = *t;
+    instance() = std::move(t);
+    remplitTableauDeValeurs(tableau, *f);
+    p::changeTitreFenetre(tableau.fenetre, tableau.titre);
+    p::placeFenetre(tableau.fenetre, {0, 0, tableau.largeurClient, tableau.hauteurClient});
+    attacheFenetreAFigure(numero, tableau.fenetre);
+    inscritOperationsAnnexe(kAnnexeTableauValeurs, {montreTableau, fermeTableau});
+    montreTableau();
+}
+
+std::string texteDuTableau(const TFenetreDuTableauDeValeurs& t) {
+    std::string texte;
+    for (const std::vector<std::string>& ligne : t.cellules) {
+        for (std::size_t c = 0; c < ligne.size(); ++c) {
+            if (c > 0) texte += '\t';
+            texte += ligne[c];
+        }
+        texte += "\r\n";
+    }
+    return texte;
+}
+
+void CopierLeTableauClick(TFenetreDuTableauDeValeurs& t) {
+    p::copieTexteDansPressePapiers(t.fenetre, texteDuTableau(t));
+}
+
+void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t) {
+    t.virguleDecimale = !t.virguleDecimale;
+    const char ancien = t.virguleDecimale ? '.' : ',';
+    const char nouveau = t.virguleDecimale ? ',' : '.';
+    for (std::size_t r = 1; r < t.cellules.size(); ++r)
+        for (std::string& s : t.cellules[r])
+            if (const std::size_t q = s.find(ancien); q != std::string::npos) s[q] = nouveau;
+}
+
+bool FormCloseQuery(TFenetreDuTableauDeValeurs& t) {
+    if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
+    fenetreCommuneFermee(t.fenetre);
+    return false;
+}
+
+void reinitialiseTableauDeValeurs() {
+    fermeTableau();
+}
+
+} // namespace km32

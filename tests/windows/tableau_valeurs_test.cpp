@@ -1,0 +1,135 @@
+// The table of values window, opened by its key-bound command object from
+// the host's keyboard: the rows really computed, the figure put back, the
+// alignment of the cells, the decimal comma and the copy to the clipboard.
+#include <cmath>
+#include <vector>
+
+#include "../drawing/souris_banc.h"
+#include "host/fenetres/tableau_valeurs.h"
+#include "model/nombres_texte.h"
+#include "platform/presse_papiers.h"
+#include "sibling/table_partagee.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+class TableauValeurs : public BancSouris {
+  protected:
+    // a runs from 0 by 1 over `lignes` rows; b = a*a, c = 1/(a-2) is
+    // undefined on the row where a is 2, d = a/4 has up to two decimals.
+    TfigureKalmetra& figureTableau(int lignes, const std::string& colonnes = "(a,0) (b,2)") {
+        return figureDeTexte("a réel libre de [-10,10]\r\n"
+                             "b = a*a\r\n"
+                             "c = 1/(a-2)\r\n"
+                             "d = a/4\r\n"
+                             "t (touche T) tableau de " +
+                             colonnes + " à partir de 0 (pas 1) (" + std::to_string(lignes) + " lignes)\r\n");
+    }
+    TFenetreDuTableauDeValeurs& tableau() {
+        TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs();
+        EXPECT_NE(t, nullptr);
+        return *t;
+    }
+};
+
+TEST_F(TableauValeurs, TheKeyOpensTheTableOfTheVariableAndItsSquareAndLeavesTheFigureAsItWas) {
+    TfigureKalmetra& f = figureTableau(4);
+    const std::vector<double> valeurs(std::begin(f.valeurs), std::end(f.valeurs));
+    std::vector<uint8_t> nonDefinis;
+    for (int i = 1; i <= f.nombreObjets; ++i)
+        nonDefinis.push_back(objet(f, i).nonDefini);
+
+    EXPECT_EQ(KMKeyPress(n, 't'), 1);
+    TFenetreDuTableauDeValeurs& t = tableau();
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeTableauValeurs);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->fenetreAnnexe, t.fenetre);
+    EXPECT_TRUE(p::estAffichee(t.fenetre));
+    ASSERT_EQ(t.cellules.size(), 5u);
+    // Whole numbers are written without decimals, after the blank of the sign.
+    for (int i = 1; i <= 4; ++i) {
+        const int a = i - 1;
+        EXPECT_EQ(t.cellules[std::size_t(i)][0], " " + std::to_string(a)) << i;
+        EXPECT_EQ(t.cellules[std::size_t(i)][1], " " + std::to_string(a * a)) << i;
+    }
+    // Everything is back: values and undefined flags, bit for bit.
+    EXPECT_EQ(std::vector<double>(std::begin(f.valeurs), std::end(f.valeurs)), valeurs);
+    for (int i = 1; i <= f.nombreObjets; ++i)
+        EXPECT_EQ(objet(f, i).nonDefini, nonDefinis[std::size_t(i - 1)]) << i;
+    const double a = KMValeurScalaireDouble(n, "a");
+    EXPECT_EQ(KMValeurScalaireDouble(n, "b"), a * a);
+}
+
+TEST_F(TableauValeurs, ColumnsAreAlignedOnTheirPointAndNamesCentred) {
+    figureTableau(4, "(a,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    const TFenetreDuTableauDeValeurs& t = tableau();
+    // a: " 3", 2 characters; d = a/4: " 0.75", 2 + 3 characters.
+    EXPECT_EQ(t.largeursEntieres, (std::vector<int>{2, 2}));
+    EXPECT_EQ(t.largeursFractions, (std::vector<int>{0, 3}));
+    EXPECT_EQ(t.largeursCaracteres, (std::vector<int>{2, 5}));
+    EXPECT_EQ(t.largeursColonnes, (std::vector<int32_t>{10 * 2 + 10, 10 * 5 + 10}));
+    EXPECT_EQ(t.largeurClient, (30 + 2) + (60 + 2) + 16);
+    EXPECT_EQ(t.cellules[0][0], " a");  // (2 + 1 - 1) div 2 blanks
+    EXPECT_EQ(t.cellules[0][1], "  d"); // (5 + 1 - 1) div 2 blanks
+    const std::vector<std::string> quarts = {" 0", " 0,25", " 0,5", " 0,75"};
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(t.cellules[std::size_t(i)][1], quarts[std::size_t(i - 1)]);
+}
+
+TEST_F(TableauValeurs, AnUndefinedValueShowsAStarAndIsCopiedAsOne) {
+    figureTableau(4, "(a,0) (c,1)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    // 1/(a-2) for a = 0, 1, 2, 3: -0.5, -1, undefined, 1 (no trailing zeros).
+    EXPECT_EQ(t.cellules[1][1], "-0,5");
+    EXPECT_EQ(t.cellules[2][1], "-1");
+    EXPECT_EQ(t.cellules[3][1], " *");
+    EXPECT_EQ(t.cellules[4][1], " 1");
+    p::envoieMessage(t.fenetre, p::WM_COMMAND, kMenuCopierLeTableau, 0);
+    ASSERT_NE(p::textePressePapiers(), nullptr);
+    EXPECT_EQ(*p::textePressePapiers(), " a\t  c\r\n"
+                                        " 0\t-0,5\r\n"
+                                         " 1\t-1\r\n"
+                                        " 2\t *\r\n"
+                                         " 3\t 1\r\n");
+}
+
+TEST_F(TableauValeurs, TheDecimalCommaGoesAndComesBackOnTheDataRowsOnly) {
+    figureTableau(3, "(a,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    const auto avant = t.cellules;
+    p::envoieMessage(t.fenetre, p::WM_COMMAND, kMenuUtiliserLaVirgule, 0);
+    EXPECT_FALSE(t.virguleDecimale);
+    EXPECT_EQ(t.cellules[2][1], " 0.25");
+    EXPECT_EQ(t.cellules[3][1], " 0.5");
+    EXPECT_EQ(t.cellules[0], avant[0]);
+    p::envoieMessage(t.fenetre, p::WM_COMMAND, kMenuUtiliserLaVirgule, 0);
+    EXPECT_TRUE(t.virguleDecimale);
+    EXPECT_EQ(t.cellules, avant);
+}
+
+TEST_F(TableauValeurs, NoRowsGiveTheHeaderLineAlone) {
+    figureTableau(0);
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    CopierLeTableauClick(t);
+    ASSERT_NE(p::textePressePapiers(), nullptr);
+    EXPECT_EQ(*p::textePressePapiers(), "a\tb\r\n");
+}
+
+TEST_F(TableauValeurs, ClosingGoesThroughTheMotherWindow) {
+    figureTableau(2);
+    KMExecuteCommande(n, "t");
+    const p::Fenetre fenetre = tableau().fenetre;
+    p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreTableauDeValeurs(), nullptr);
+    EXPECT_FALSE(p::estFenetre(fenetre));
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+} // namespace
+} // namespace km32::essais
