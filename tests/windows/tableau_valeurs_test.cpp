@@ -91,9 +91,9 @@ TEST_F(TableauValeurs, AnUndefinedValueShowsAStarAndIsCopiedAsOne) {
     ASSERT_NE(p::textePressePapiers(), nullptr);
     EXPECT_EQ(*p::textePressePapiers(), " a\t  c\r\n"
                                         " 0\t-0,5\r\n"
-                                         " 1\t-1\r\n"
+                                        " 1\t-1\r\n"
                                         " 2\t *\r\n"
-                                         " 3\t 1\r\n");
+                                        " 3\t 1\r\n");
 }
 
 TEST_F(TableauValeurs, TheDecimalCommaGoesAndComesBackOnTheDataRowsOnly) {
