@@ -1,0 +1,248 @@
+// The window of a function given by values: opened by command 128 as a
+// host sends it, points typed, pasted, copied and deleted, the undo ring,
+// and OK that creates the function or gives an existing one its new table.
+#include <cmath>
+
+#include "../drawing/souris_banc.h"
+#include "host/fenetres/fonction_valeurs.h"
+#include "model/expression_erreurs.h"
+#include "model/fonctions/fonctions.h"
+#include "platform/boites.h"
+#include "platform/presse_papiers.h"
+#include "sibling/table_partagee.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+class FonctionValeurs : public BancSouris {
+  protected:
+    TFenetreValFon& ouvre() {
+        KMMessage m{p::WM_COMMAND, kCommandeFonctionValeurs, 0, 0};
+        traiteMessageKMParNumero(n, &m);
+        EXPECT_NE(m.resultat, KM_REFUSE);
+        TFenetreValFon* v = fenetreFonctionParValeurs();
+        EXPECT_NE(v, nullptr);
+        return *v;
+    }
+    // A point typed in its field and entered with the Enter key.
+    void tape(TFenetreValFon& v, const std::string& texte) {
+        v.focus = ChampGrille::Point;
+        v.point = texte;
+        p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+    }
+    void commande(const TFenetreValFon& v, CommandeGrille c) {
+        p::envoieMessage(v.fenetre, p::WM_COMMAND, c, 0);
+    }
+    static std::vector<std::pair<double, double>> points(const TFonctionTable& t) {
+        std::vector<std::pair<double, double>> r;
+        for (int k = 1; k <= t.nombrePoints; ++k)
+            r.emplace_back(t.x[std::size_t(k)], t.y[std::size_t(k)]);
+        return r;
+    }
+    using Points = std::vector<std::pair<double, double>>;
+};
+
+TEST_F(FonctionValeurs, CommandOneHundredTwentyEightOpensAnEmptyTable) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    const TFenetreValFon& v = ouvre();
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeFonctionValeurs);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->fenetreAnnexe, v.fenetre);
+    EXPECT_EQ(f.commandeCourante, kCommandeFonctionValeurs);
+    EXPECT_EQ(v.table.nombrePoints, 0);
+    EXPECT_EQ(v.nombreLignes, 9);
+    EXPECT_EQ(v.focus, ChampGrille::Nom);
+    EXPECT_FALSE(v.defaireActif);
+    EXPECT_FALSE(v.refaireActif);
+}
+
+TEST_F(FonctionValeurs, TypedPointsAreSortedAndTheNextAntecedentIsProposed) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "  3 5 ");
+    EXPECT_EQ(v.point, "");
+    tape(v, "1 2");
+    // 2 x 1 - 3: the step between the last two antecedents goes on.
+    EXPECT_EQ(v.point, "-1 ");
+    EXPECT_EQ(points(v.table), (Points{{1, 2}, {3, 5}}));
+    EXPECT_EQ(celluleGrille(v, 1, 0), "1");
+    EXPECT_EQ(celluleGrille(v, 2, 1), "5");
+    EXPECT_EQ(celluleGrille(v, 3, 0), "");
+    EXPECT_TRUE(v.defaireActif);
+}
+
+TEST_F(FonctionValeurs, AfterOneAndThreeTheFieldProposesFive) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "1 2");
+    tape(v, "3 5");
+    EXPECT_EQ(v.point, "5 ");
+}
+
+TEST_F(FonctionValeurs, ABadPointIsRefusedWithItsMessageAndChangesNothing) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "1 2");
+    struct Cas {
+        std::string texte;
+        uint16_t erreur;
+        std::string fautif;
+    };
+    for (const Cas& c : {Cas{"12", 675, ""}, Cas{"1,5 2", 624, "1,5"}, Cas{"4 x", 624, "x"}}) {
+        p::boitesDemandees().clear();
+        tape(v, c.texte);
+        ASSERT_EQ(p::boitesDemandees().size(), 1u) << c.texte;
+        nomErreur1() = c.fautif;
+        EXPECT_EQ(p::boitesDemandees()[0].texte, texteErreurDeNumero(c.erreur)) << c.texte;
+        EXPECT_EQ(points(v.table), (Points{{1, 2}})) << c.texte;
+        EXPECT_EQ(v.nombreAnnulations, 1) << c.texte;
+    }
+    // An empty field is no error.
+    p::boitesDemandees().clear();
+    tape(v, "   ");
+    EXPECT_TRUE(p::boitesDemandees().empty());
+}
+
+TEST_F(FonctionValeurs, PastedLinesTakeACommaAndTheLastUnendedLineIsIgnored) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    ASSERT_TRUE(p::copieTexteDansPressePapiers(hote, " 1,5\t2 \r\nno point\r\n3\t4\n\n7 8\r\n5\t6"));
+    commande(v, kGrilleColler);
+    EXPECT_EQ(points(v.table), (Points{{1.5, 2}, {3, 4}}));
+    EXPECT_TRUE(p::boitesDemandees().empty());
+    commande(v, kGrilleDefaire);
+    EXPECT_EQ(v.table.nombrePoints, 0);
+}
+
+TEST_F(FonctionValeurs, CopyThenPasteGivesThePointsBackToSixDecimals) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "0.1234567 2");
+    tape(v, "-1 0.25");
+    tape(v, "10 -3.5");
+    commande(v, kGrilleCopier);
+    ASSERT_NE(p::textePressePapiers(), nullptr);
+    const Points avant = points(v.table);
+    v.selectionHaut = 1;
+    v.selectionBas = v.table.nombrePoints;
+    commande(v, kGrilleSupprimer);
+    EXPECT_EQ(v.table.nombrePoints, 0);
+    commande(v, kGrilleColler);
+    const Points apres = points(v.table);
+    ASSERT_EQ(apres.size(), avant.size());
+    for (std::size_t k = 0; k < avant.size(); ++k) {
+        EXPECT_DOUBLE_EQ(apres[k].first, std::round(avant[k].first * 1e6) / 1e6);
+        EXPECT_DOUBLE_EQ(apres[k].second, std::round(avant[k].second * 1e6) / 1e6);
+    }
+}
+
+TEST_F(FonctionValeurs, ConsecutiveDeletionsAreUndoneInOneStep) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    for (int k = 1; k <= 5; ++k)
+        tape(v, std::to_string(k) + " " + std::to_string(k * k));
+    const Points cinq = points(v.table);
+    for (int fois = 0; fois < 3; ++fois) {
+        v.selectionHaut = v.selectionBas = 1;
+        commande(v, kGrilleSupprimer);
+    }
+    EXPECT_EQ(points(v.table), (Points{{4, 16}, {5, 25}}));
+    EXPECT_EQ(v.table.xmin, 4);
+    commande(v, kGrilleDefaire);
+    EXPECT_EQ(points(v.table), cinq);
+    commande(v, kGrilleRefaire);
+    EXPECT_EQ(points(v.table), (Points{{4, 16}, {5, 25}}));
+    // Deleting the last rows moves the largest antecedent; a selection past
+    // the points does nothing.
+    v.selectionHaut = 2;
+    v.selectionBas = 9;
+    commande(v, kGrilleSupprimer);
+    EXPECT_EQ(points(v.table), (Points{{4, 16}}));
+    EXPECT_EQ(v.table.xmax, 4);
+    v.selectionHaut = v.selectionBas = 3;
+    commande(v, kGrilleSupprimer);
+    EXPECT_EQ(v.table.nombrePoints, 1);
+}
+
+TEST_F(FonctionValeurs, TheUndoRingKeepsTheLastTenChanges) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    for (int k = 1; k <= 11; ++k)
+        tape(v, std::to_string(k) + " 0");
+    EXPECT_EQ(v.nombreAnnulations, 10);
+    for (int fois = 1; fois <= 10; ++fois) {
+        commande(v, kGrilleDefaire);
+        EXPECT_EQ(v.table.nombrePoints, 11 - fois);
+    }
+    EXPECT_FALSE(v.defaireActif);
+    EXPECT_TRUE(v.refaireActif);
+    // The first point's step was dropped: one point stays.
+    commande(v, kGrilleDefaire);
+    EXPECT_EQ(v.table.nombrePoints, 1);
+    commande(v, kGrilleRefaire);
+    EXPECT_EQ(v.table.nombrePoints, 2);
+    // A new change forgets what could be redone.
+    tape(v, "20 0");
+    EXPECT_FALSE(v.refaireActif);
+    commande(v, kGrilleRefaire);
+    EXPECT_EQ(v.table.nombrePoints, 3);
+}
+
+TEST_F(FonctionValeurs, OkCreatesTheFunctionWithItsTable) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    v.nom = " h ";
+    v.avecInterpolation = true;
+    tape(v, "0 1");
+    tape(v, "4 9");
+    commande(v, kGrilleOk);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+    const int h = numeroObjetDeNomEtType(f, "h", kNatureFonction);
+    ASSERT_NE(h, 0);
+    EXPECT_EQ(objet(f, h).codeConstruction, kCommandeFonctionValeurs);
+    const TFonctionTable* t = tableDeValeursDeObjet(f, h);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(points(*t), (Points{{0, 1}, {4, 9}}));
+    // Linear between the points: h(1) = 1 + (9 - 1) / 4.
+    KMExecuteLigneFig(n, windows1252DeUtf8("b = h(1)").c_str());
+    EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "b"), 3.0);
+}
+
+TEST_F(FonctionValeurs, OkOnAnExistingFunctionRecomputesWhatDependsOnIt) {
+    TfigureKalmetra& f = figureDeTexte("g fonction définie par valeurs (avec interpolation)\r\n"
+                                       "a = g(2)\r\n");
+    EXPECT_EQ(objet(f, numero("a")).nonDefini, 1); // no points yet
+    TFenetreValFon& v = ouvre();
+    v.nom = "g";
+    v.avecInterpolation = true;
+    tape(v, "1 2");
+    tape(v, "3 6");
+    commande(v, kGrilleOk);
+    p::distribueJusquAuRepos();
+    // Between (1, 2) and (3, 6): 2 + (2 - 1) * (6 - 2) / (3 - 1).
+    EXPECT_EQ(objet(f, numero("a")).nonDefini, 0);
+    EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 4.0);
+    EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+    // One undo step gives the empty table back.
+    KMMessage annule{p::WM_COMMAND, 93, 0, 0};
+    traiteMessageKMParNumero(n, &annule);
+    EXPECT_EQ(objet(*figureDeNumero(n), numero("a")).nonDefini, 1);
+}
+
+TEST_F(FonctionValeurs, EscapeCancelsAndCreatesNothing) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    const int objets = f.nombreObjets;
+    TFenetreValFon& v = ouvre();
+    v.nom = "h";
+    tape(v, "0 1");
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_ESCAPE, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+    EXPECT_EQ(f.nombreObjets, objets);
+    EXPECT_EQ(f.modeCommande, kCommandeFonctionValeurs);
+}
+
+} // namespace
+} // namespace km32::essais
