@@ -244,5 +244,37 @@ TEST_F(FonctionValeurs, EscapeCancelsAndCreatesNothing) {
     EXPECT_EQ(f.modeCommande, kCommandeFonctionValeurs);
 }
 
+TEST_F(FonctionValeurs, AFunctionLeftToRedefineComesWithItsNameAndTable) {
+    TfigureKalmetra& f = figureDeTexte("g fonction définie par valeurs (sans interpolation)\r\n"
+                                       "Valeurs pour g: (1,2) (3,6)\r\n");
+    const int g = numero("g");
+    ASSERT_NE(tableDeValeursDeObjet(f, g), nullptr);
+    f.objetARedefinir = uint8_t(g);
+    const TFenetreValFon& v = ouvre();
+    EXPECT_EQ(f.objetARedefinir, 0);
+    EXPECT_EQ(v.objetRedefini, g);
+    EXPECT_EQ(v.nom, "g");
+    EXPECT_EQ(points(v.table), points(*tableDeValeursDeObjet(f, g)));
+    EXPECT_FALSE(v.avecInterpolation);
+    EXPECT_EQ(v.focus, ChampGrille::Point);
+}
+
+TEST_F(FonctionValeurs, OkTurnsAFunctionByFormulaIntoOneByValues) {
+    TfigureKalmetra& f = figureDeTexte("g fonction: x|->10*x\r\n"
+                                       "a = g(2)\r\n");
+    EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 20.0);
+    TFenetreValFon& v = ouvre();
+    v.nom = "g";
+    v.avecInterpolation = true;
+    tape(v, "1 2");
+    tape(v, "3 6");
+    commande(v, kGrilleOk);
+    p::distribueJusquAuRepos();
+    const int g = numero("g");
+    EXPECT_EQ(objet(f, g).codeConstruction, kCommandeFonctionValeurs);
+    EXPECT_LT(g, numero("a"));
+    EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 4.0);
+}
+
 } // namespace
 } // namespace km32::essais
