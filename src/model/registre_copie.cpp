@@ -181,6 +181,11 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.texteBoiteValeur = s.texteBoiteValeur;
     c.rectangleBoiteValeur = s.rectangleBoiteValeur;
     c.titreFenetre = s.titreFenetre;
+    c.commandeCourante = s.commandeCourante;
+    c.modeCommande = s.modeCommande;
+    c.couleurCourante = s.couleurCourante;
+    c.styleChoisi = s.styleChoisi;
+    c.objetARedefinir = s.objetARedefinir;
     c.octetDessinHote = s.octetDessinHote;
     copieTableau(s.octetsDessinHote, c.octetsDessinHote);
     copieTableau(s.octetsHote, c.octetsHote);

@@ -75,6 +75,11 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     f.commandesGrisees.reset();
     f.derniereCommande = 0;
     f.commandeDesignation = 0;
+    f.commandeCourante = 0;
+    f.modeCommande = 0;
+    f.couleurCourante = 0;
+    f.styleChoisi = 0;
+    f.objetARedefinir = 0;
     f.touchesInterdites.reset();
     f.modePasAPas = 0;
     f.imageLimitee = 0;
