@@ -10,6 +10,7 @@
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rotation_souris.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/palette_styles.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/dependants.h"
 #include "model/fenetres_figure.h"
@@ -31,7 +32,6 @@ namespace p = platform;
 namespace {
 
 constexpr uint8_t kAnnexeDialogue = 129;
-constexpr uint8_t kAnnexeStylePalette = 132;
 constexpr double kCurseurEnAvance = 20.0; // pixels: a turn's repaint waits for the mouse
 
 struct Tposition {
@@ -154,7 +154,7 @@ void sourisBoutonEnfonce(TfigureKalmetra& f, int32_t lParam) {
     noteModificateurs();
     const Tposition m = position(lParam);
     if (etatSouris().ctrl) return montreInformation(f, m);
-    if (annexeDeLaFigure(f, kAnnexeStylePalette)) return appliqueStyleAObjetClique(f, lParam);
+    if (annexeDeLaFigure(f, kAnnexeStyles)) return appliqueStyleAObjetClique(f, lParam);
     if (annexeDeLaFigure(f, kAnnexeDialogue)) return designePourDialogue(f, m);
     creeEtatGlisser(f);
     TetatGlisser& g = *f.etatGlisser;

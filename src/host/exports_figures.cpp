@@ -7,6 +7,8 @@
 
 #include "base/texte.h"
 #include "host/exports_commun.h"
+#include "host/fenetres/fonction_valeurs.h"
+#include "host/fenetres/palette_styles.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
 #include "host/figures_hote.h"
@@ -28,8 +30,6 @@ namespace {
 namespace p = platform;
 
 constexpr uint8_t kAnnexeDialogue = 129;
-constexpr uint8_t kAnnexeStyle = 132;
-constexpr uint8_t kAnnexeValeursFonction = 138;
 constexpr double kCoordonneeMax = 65535; // what a 16-bit word of lParam carries
 
 TfigureKalmetra* figureOuRien(int16_t n) {
@@ -74,7 +74,7 @@ void sourisEnfonceeHote(int16_t n, int16_t bouton, int16_t code, float x, float 
     const uint32_t commande = fenetreDeLaFigure(*f);
     int32_t lParam = 0;
     if (!lParamSouris(x, y, lParam)) return;
-    if (annexeModaleDe(commande) && (t.codeAnnexe == kAnnexeDialogue || t.codeAnnexe == kAnnexeStyle)) {
+    if (annexeModaleDe(commande) && (t.codeAnnexe == kAnnexeDialogue || t.codeAnnexe == kAnnexeStyles)) {
         // A designation for the open dialog or palette.
         if (const uint32_t message = messageBouton(bouton, p::WM_LBUTTONDOWN, p::WM_RBUTTONDOWN))
             distribueHote(n, message, 0, lParam);
@@ -236,8 +236,8 @@ KM32_EXPORT uint8_t KMKeyPress(int16_t numero, uint16_t caractere) {
 KM32_EXPORT void CurseurKM(void) {
     appelProtegeSansResultat([] {
         const uint8_t code = km32::TQTableDesVariablesPartagees()->codeAnnexe;
-        if (code == km32::kAnnexeDialogue || code == km32::kAnnexeStyle ||
-            code == km32::kAnnexeValeursFonction)
+        if (code == km32::kAnnexeDialogue || code == km32::kAnnexeStyles ||
+            code == km32::kAnnexeFonctionValeurs)
             return;
         km32::platform::changeCurseur(km32::platform::chargeCurseur("KM"));
     });
