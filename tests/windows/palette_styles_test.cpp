@@ -154,14 +154,24 @@ TEST_F(PaletteStyles, PaintingDrawsTheCellsHeadingsAndTheSample) {
 
 TEST_F(PaletteStyles, ClosingTellsTheHostAndLeavesTheBrushEmpty) {
     TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
-    const p::Fenetre fenetre = ouvre().fenetre;
-    p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);
-    p::distribueJusquAuRepos();
-    EXPECT_EQ(paletteStyles(), nullptr);
-    EXPECT_FALSE(p::estFenetre(fenetre));
-    EXPECT_EQ(f.modeCommande, kCommandeStyles);
-    EXPECT_EQ(styleChoisiPalette(), 0);
-    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+    // The close box, then the close button of the button row.
+    for (const bool parBouton : {false, true}) {
+        const TFenetreStyle& s = ouvre();
+        const p::Fenetre fenetre = s.fenetre;
+        f.modeCommande = 0;
+        avis.clear();
+        if (parBouton)
+            clic(s, s.boutonFermer.gauche + 1, s.boutonFermer.haut + 1);
+        else
+            p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(paletteStyles(), nullptr) << parBouton;
+        EXPECT_FALSE(p::estFenetre(fenetre));
+        EXPECT_EQ(f.modeCommande, kCommandeStyles);
+        EXPECT_NE(std::find(avis.begin(), avis.end(), Avis{1025, 0}), avis.end()) << parBouton;
+        EXPECT_EQ(styleChoisiPalette(), 0);
+        EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+    }
 }
 
 TEST_F(PaletteStyles, ADesignationBringsThePaletteBackUnlessItSaysOtherwise) {

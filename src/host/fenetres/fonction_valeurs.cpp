@@ -20,6 +20,7 @@
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
+#include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
 #include "text/annulation.h"
 #include "text/execution_creation.h"
@@ -102,6 +103,7 @@ void montreGrille() {
 void fermeGrille() {
     std::unique_ptr<TFenetreValFon>& v = instance();
     if (!v) return;
+    fermeFenetreExpression();
     const uint32_t fenetre = v->fenetre;
     v.reset();
     p::changeParent(fenetre, p::kAucuneFenetre);

@@ -181,9 +181,16 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t
     TFenetreStyle* s = paletteStyles();
     if (!s || s->fenetre != fenetre) return 0;
     switch (message) {
-    case p::WM_LBUTTONDOWN:
-        FormMouseDown(*s, p::xDeLParam(lParam), p::yDeLParam(lParam));
+    case p::WM_LBUTTONDOWN: {
+        const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
+        if (contient(s->boutonFermer, x, y))
+            BoutonFermerClick(*s);
+        else if (contient(s->boutonAide, x, y))
+            BoutonAideClick(*s);
+        else
+            FormMouseDown(*s, x, y);
         return 0;
+    }
     case p::WM_PAINT:
         p::commencePeinture(fenetre);
         if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre)) PeintFenetreDeStyle(*s, *dc);
