@@ -276,5 +276,36 @@ TEST_F(FonctionValeurs, OkTurnsAFunctionByFormulaIntoOneByValues) {
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 4.0);
 }
 
+TEST_F(FonctionValeurs, AFullTableRefusesTheNextPointAndABadNameKeepsTheWindowOpen) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    std::string texte;
+    for (int k = 1; k <= kMaxPointsFonctionTable + 1; ++k)
+        texte += std::to_string(k) + "\t" + std::to_string(2 * k) + "\r\n";
+    ASSERT_TRUE(p::copieTexteDansPressePapiers(hote, texte));
+    commande(v, kGrilleColler);
+    // The 501st line is skipped without a word.
+    EXPECT_EQ(v.table.nombrePoints, kMaxPointsFonctionTable);
+    EXPECT_TRUE(p::boitesDemandees().empty());
+    EXPECT_EQ(v.nombreLignes, kMaxPointsFonctionTable + 1);
+    const int annulations = v.nombreAnnulations;
+    tape(v, "1000 1");
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].texte, texteErreurDeNumero(535));
+    EXPECT_EQ(v.table.nombrePoints, kMaxPointsFonctionTable);
+    EXPECT_EQ(v.table.x[kMaxPointsFonctionTable], kMaxPointsFonctionTable);
+    EXPECT_EQ(v.nombreAnnulations, annulations);
+
+    // A name that is no name: its error, and the window stays with its table.
+    const int objets = f.nombreObjets;
+    v.nom = "1x";
+    commande(v, kGrilleOk);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(p::boitesDemandees().size(), 2u);
+    EXPECT_EQ(fenetreFonctionParValeurs(), &v);
+    EXPECT_EQ(v.table.nombrePoints, kMaxPointsFonctionTable);
+    EXPECT_EQ(f.nombreObjets, objets);
+}
+
 } // namespace
 } // namespace km32::essais

@@ -6,6 +6,7 @@
 
 #include "../drawing/souris_banc.h"
 #include "host/fenetres/tableau_valeurs.h"
+#include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
 #include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
@@ -129,6 +130,30 @@ TEST_F(TableauValeurs, ClosingGoesThroughTheMotherWindow) {
     EXPECT_EQ(fenetreTableauDeValeurs(), nullptr);
     EXPECT_FALSE(p::estFenetre(fenetre));
     EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(TableauValeurs, ThickDrawingMakesBiggerCellsAndTheWindowStaysInsideTheFigure) {
+    struct Cas {
+        uint8_t epais;
+        int32_t caractere, ligne, police;
+    };
+    for (const Cas c : {Cas{0, 10, 24, -16}, Cas{1, 40, 80, -64}}) {
+        TfigureKalmetra& f = figureTableau(3, "(a,0) (d,2)");
+        f.traitsEpais = c.epais;
+        KMExecuteCommande(n, "t");
+        const TFenetreDuTableauDeValeurs& t = tableau();
+        EXPECT_EQ(t.largeurCaractere, c.caractere);
+        EXPECT_EQ(t.hauteurLigne, c.ligne);
+        EXPECT_EQ(t.hauteurPolice, c.police);
+        EXPECT_EQ(t.policeGrasse, c.epais == 1);
+        EXPECT_EQ(t.largeursColonnes[1], c.caractere * 5 + 10);
+        // Never lower or wider than the figure's client area.
+        const p::Rectangle client = rectangleClientFigure(n);
+        EXPECT_EQ(t.hauteurClient, std::min(c.epais ? 500 : 300, client.bas - 1));
+        EXPECT_LT(t.largeurClient, client.droite);
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
 }
 
 } // namespace
