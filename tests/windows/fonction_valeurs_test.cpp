@@ -7,6 +7,7 @@
 #include "host/fenetres/fonction_valeurs.h"
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonctions.h"
+#include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
@@ -55,6 +56,10 @@ TEST_F(FonctionValeurs, CommandOneHundredTwentyEightOpensAnEmptyTable) {
     EXPECT_EQ(v.focus, ChampGrille::Nom);
     EXPECT_FALSE(v.defaireActif);
     EXPECT_FALSE(v.refaireActif);
+    EXPECT_EQ(p::titreFenetre(v.fenetre), phraseDeNumero(4628));
+    EXPECT_EQ(celluleGrille(v, 0, 0), phraseDeNumero(11176));
+    EXPECT_EQ(v.legendes[kLegendeAjouter], phraseDeNumero(11175));
+    EXPECT_EQ(v.legendes[kLegendeRefaire], phraseDeNumero(11003));
 }
 
 TEST_F(FonctionValeurs, TypedPointsAreSortedAndTheNextAntecedentIsProposed) {

@@ -46,6 +46,9 @@ constexpr uint16_t kPhraseAvecInterpolation = 2519, kPhraseSansInterpolation = 2
 constexpr int kLignesMinimum = 9;
 constexpr int kDecimalesGrille = 6;
 constexpr uint8_t VK_F4 = p::VK_F1 + 3;
+// The phrase of each caption, in the order of LegendeGrille.
+constexpr std::array<uint16_t, kNombreLegendesGrille> kPhrasesLegendes = {
+    11178, 11252, 11173, 11174, 11251, 11175, 231, 11002, 11011, 11012, 11014, 11015, 11003};
 
 std::unique_ptr<TFenetreValFon>& instance() {
     static std::unique_ptr<TFenetreValFon> v;
@@ -209,6 +212,8 @@ void ouvreFonctionParValeurs(TfigureKalmetra& f) {
     v->titre = phraseDeNumero(4628);
     v->enteteAntecedents = phraseDeNumero(11176);
     v->enteteImages = phraseDeNumero(11177);
+    for (std::size_t k = 0; k < kPhrasesLegendes.size(); ++k)
+        v->legendes[k] = phraseDeNumero(kPhrasesLegendes[k]);
     v->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, 300, 400}, procedureGrille, false);
     p::changeTitreFenetre(v->fenetre, v->titre);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();

@@ -35,6 +35,23 @@ enum CommandeGrille : uint32_t {
     kGrilleAnnuler,
     kGrilleAide,
 };
+// The captions of the window's controls and menu items, by control.
+enum LegendeGrille : uint8_t {
+    kLegendeInterpolation,
+    kLegendeAnnuler,
+    kLegendeInviteNom,
+    kLegendeInvitePoint,
+    kLegendeAide,
+    kLegendeAjouter,
+    kLegendeEditer,
+    kLegendeSelectionnerTout,
+    kLegendeCopier,
+    kLegendeColler,
+    kLegendeSupprimer,
+    kLegendeDefaire,
+    kLegendeRefaire,
+    kNombreLegendesGrille,
+};
 // Where the keyboard is.
 enum class ChampGrille : uint8_t { Nom, Point, Tableau };
 
@@ -60,6 +77,7 @@ struct TFenetreValFon {
     int nombreLignes = 9;
     int selectionHaut = 0, selectionBas = 0;
     std::string titre, enteteAntecedents, enteteImages;
+    std::array<std::string, kNombreLegendesGrille> legendes{};
 };
 
 // Opens the window for figure f: nothing when the annex slot is refused.

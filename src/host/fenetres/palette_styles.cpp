@@ -280,7 +280,8 @@ void ouvrePaletteStyles(TfigureKalmetra& f) {
     s->couleurBande = f.couleurCourante;
     disposePalette(*s);
     s->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, s->largeur, s->hauteur}, procedurePalette, false);
-    p::changeTitreFenetre(s->fenetre, phraseDeNumero(11295));
+    s->titre = phraseDeNumero(11295);
+    p::changeTitreFenetre(s->fenetre, s->titre);
     attacheFenetreAFigure(numero, s->fenetre);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeStyles;

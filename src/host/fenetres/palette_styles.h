@@ -45,6 +45,7 @@ struct TFenetreStyle {
     int32_t largeur = kLargeurPalette, hauteur = 0;
     int32_t hautBoutons = 0, ecartBoutons = 2;
     platform::Rectangle boutonRappel{}, boutonAide{}, boutonFermer{};
+    std::string titre; // the caption bar
     bool aideDemandee = false;
 };
 
