@@ -277,8 +277,12 @@ struct TfigureKalmetra {
     uint8_t dernierLibreBouge = 0; // the free object moved last (0 for none)
     uint8_t causeDernierMouvement = 0;
 
-    // Dialog state (host subsystem).
-    uint8_t octetsDialogue[4] = {0, 0, 0, 0};
+    // Construction dialog (host subsystem): the command of the dialog being
+    // built or shown (a menu command, 301, or 1001..1050 for a prototype),
+    // the command of the last dialog that ran (91: the dialog now modifies
+    // an object), the object chosen for modification.
+    uint16_t commandeDialogue = 0;
+    uint16_t commandeDialoguePrecedente = 0;
     uint8_t objetDialogue = 0;
     uint8_t octetDialogue = 0;
     std::unique_ptr<TDialogueObjet> dialogue;

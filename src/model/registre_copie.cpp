@@ -116,7 +116,8 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.dernierLibreBouge = s.dernierLibreBouge;
     c.causeDernierMouvement = s.causeDernierMouvement;
 
-    copieTableau(s.octetsDialogue, c.octetsDialogue);
+    c.commandeDialogue = s.commandeDialogue;
+    c.commandeDialoguePrecedente = s.commandeDialoguePrecedente;
     c.objetDialogue = s.objetDialogue;
     c.octetDialogue = s.octetDialogue;
     c.octetDefauts = s.octetDefauts;

@@ -1,0 +1,253 @@
+// The construction dialog driven as a user drives it: a menu command opens
+// it, answers are typed and objects designated with the mouse in the
+// figure, Enter runs the command.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "../drawing/souris_banc.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/dialogue/modeles_dialogue.h"
+#include "host/fenetres/dialogue/preparation_dialogue.h"
+#include "model/catalogue.h"
+#include "phrases/phrase.h"
+#include "platform/boites.h"
+#include "sibling/table_partagee.h"
+#include "text/ecriture_figure.h"
+#include "text/execution_dialogue.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+const char* kPointsAB = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                        "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n";
+
+class DialogueConstruction : public BancSouris {
+  protected:
+    TFenDialog& ouvre(uint16_t commande) {
+        p::envoieMessage(forme, p::WM_COMMAND, commande, 0);
+        p::distribueJusquAuRepos();
+        TFenDialog* d = fenetreDialogue();
+        EXPECT_NE(d, nullptr);
+        return *d;
+    }
+    uint32_t fenetreDuDialogue() { return fenetreDialogue() ? fenetreDialogue()->fenetre : 0; }
+    void tape(const std::string& texte) {
+        for (char c : texte)
+            p::envoieMessage(fenetreDuDialogue(), p::WM_CHAR, uint8_t(c), 0);
+    }
+    void touche(uint32_t vk) {
+        p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, vk, 0);
+        p::distribueJusquAuRepos();
+    }
+    void clique(const std::string& nom) {
+        const p::Point e = ecran(pt(nom));
+        enfonce(e.x, e.y);
+        relache(e.x, e.y);
+        p::distribueJusquAuRepos();
+    }
+    std::string champ(int k) { return fenetreDialogue()->champs[std::size_t(k)].texte; }
+    std::string texteFigure() { return utf8DeWindows1252(ecritTexteFigure(fig())); }
+};
+
+TEST_F(DialogueConstruction, MidpointByDesignationAndTypingCreatesTheObjectAndItsLine) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeDialogue);
+    EXPECT_EQ(d.dialogue.nombreLignes, 2);
+    EXPECT_EQ(d.titre, phraseDeNumero(4515));
+    clique("A");
+    clique("B");
+    EXPECT_EQ(champ(1), "AB");
+    touche(p::VK_DOWN);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    tape("M");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+    const int m = numero("M");
+    ASSERT_GT(m, 0);
+    EXPECT_EQ(objet(fig(), m).codeConstruction, 15);
+    attendPres(pt("M"), 2, 1, 3, 1e-12); // (A + B) / 2
+    EXPECT_NE(texteFigure().find("M milieu du segment [AB]"), std::string::npos);
+    // The figure remembers the dialog that ran, and frees its record.
+    EXPECT_EQ(fig().commandeDialoguePrecedente, 15);
+    EXPECT_FALSE(fig().dialogue);
+}
+
+TEST_F(DialogueConstruction, ARejectedAnswerKeepsTheDialogOpenOnItsLineWithTheMessage) {
+    figureDeTexte(kPointsAB);
+    const int avant = fig().nombreObjets;
+    ouvre(15);
+    tape("AZ");
+    touche(p::VK_DOWN);
+    tape("M");
+    p::boitesDemandees().clear();
+    touche(p::VK_RETURN);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 1);
+    ASSERT_FALSE(p::boitesDemandees().empty());
+    EXPECT_NE(p::boitesDemandees().back().texte.find("Z"), std::string::npos);
+    EXPECT_EQ(fig().nombreObjets, avant);
+    // The answers stay, and a corrected one runs.
+    EXPECT_EQ(champ(2), "M");
+    p::envoieMessage(fenetreDuDialogue(), p::WM_CHAR, 8, 0);
+    tape("B");
+    EXPECT_EQ(champ(1), "AB");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_GT(numero("M"), 0);
+}
+
+TEST_F(DialogueConstruction, AnEmptyAnswerIsRefusedBeforeAnythingRuns) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    tape("AB");
+    p::boitesDemandees().clear();
+    touche(p::VK_RETURN);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].texte, phraseDeNumero(11306));
+    EXPECT_EQ(p::boitesDemandees()[0].titre, phraseDeNumero(11307));
+}
+
+TEST_F(DialogueConstruction, KeysPaletteAndCancelledDesignationLeaveTheFieldsAsTheRulesSay) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    // Down on the last field goes back to the first; Up from the first to the last.
+    touche(p::VK_DOWN);
+    touche(p::VK_DOWN);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 1);
+    touche(p::VK_UP);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    touche(p::VK_UP);
+    tape("A");
+    // A cancelled designation inserts nothing.
+    fig().ensembleDesigne.set(std::size_t(numero("B")));
+    p::envoieMessage(fenetreDuDialogue(), kMessageDesignationDialogue, 0, kDesignationAnnulee);
+    EXPECT_EQ(champ(1), "A");
+    // A palette click on a field that is not an expression inserts nothing.
+    TFenDialog& d = *fenetreDialogue();
+    const p::Rectangle r = d.casesPalette[0];
+    p::envoieMessage(d.fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(r.gauche + 2, r.haut + 2));
+    EXPECT_EQ(champ(1), "A");
+    // Escape cancels: nothing is created and the slot is free again.
+    const int avant = fig().nombreObjets;
+    touche(p::VK_ESCAPE);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fig().nombreObjets, avant);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(DialogueConstruction, PaletteEntriesGoIntoAnExpressionField) {
+    figureDeTexte(std::string(kPointsAB) + "r = 2\r\n");
+    TFenDialog& d = ouvre(172); // sphere: centre, radius (an expression), name
+    ASSERT_TRUE(d.paletteActive);
+    touche(p::VK_DOWN);
+    ASSERT_TRUE(d.dialogue.lignes[d.ligneCourante].champExpression);
+    const p::Rectangle r = d.casesPalette[0];
+    p::envoieMessage(d.fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(r.gauche + 2, r.haut + 2));
+    EXPECT_EQ(champ(2), "PI");
+}
+
+TEST_F(DialogueConstruction, ModifyingAnObjectOpensItsDialogPrefilledInPatternOrder) {
+    figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                           "s sphère de centre C et de rayon 3 (unité de longueur Uxyz)\r\n"
+                                           "M milieu du segment [AB]\r\n");
+    ouvre(91);
+    tape("M");
+    touche(p::VK_RETURN);
+    TFenDialog* d = fenetreDialogue();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(fig().commandeDialogue, 15);
+    EXPECT_EQ(champ(1), "AB");
+    EXPECT_EQ(champ(2), "M");
+    // Changed answers redefine the object.
+    p::envoieMessage(d->fenetre, p::WM_COMMAND, 1, 0);
+    for (int k = 0; k < 2; ++k)
+        p::envoieMessage(d->fenetre, p::WM_CHAR, 8, 0);
+    tape("BC");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("M"), 2, 3, 3, 1e-12); // (B + C) / 2
+}
+
+TEST_F(DialogueConstruction, CommandNinetyOneRefusesBuiltInAndUnknownNames) {
+    figureDeTexte(kPointsAB);
+    struct Cas {
+        const char* nom;
+        uint16_t erreur;
+    };
+    for (const Cas& c : {Cas{"Rxyz", 606}, Cas{"Q", 537}}) {
+        SCOPED_TRACE(c.nom);
+        ouvre(91);
+        tape(c.nom);
+        p::boitesDemandees().clear();
+        touche(p::VK_RETURN);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        std::string attendu = phraseDeNumero(c.erreur);
+        attendu.replace(attendu.find("#1"), 2, c.nom);
+        EXPECT_EQ(p::boitesDemandees().back().texte, attendu);
+        touche(p::VK_ESCAPE);
+    }
+}
+
+TEST_F(DialogueConstruction, DisplayAndCommandNamesTakeTheFirstFreeNumber) {
+    figureDeTexte(std::string(kPointsAB) + "Af0 affichage du texte: un\r\nAf1 affichage du texte: deux\r\n");
+    TFenDialog& d = ouvre(126);
+    EXPECT_EQ(champ(d.dialogue.nombreLignes), "Af2");
+    touche(p::VK_ESCAPE);
+    TFenDialog& e = ouvre(76);
+    EXPECT_EQ(champ(e.dialogue.nombreLignes), "Cm0");
+}
+
+TEST_F(DialogueConstruction, LengthUnitListsOnlyWhenTheFigureHasAUserUnit) {
+    figureDeTexte(kPointsAB);
+    TfigureKalmetra& f = fig();
+    f.commandeDialogue = 172;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->genreOptions, '/');
+    EXPECT_EQ(f.dialogue->lignes[0].longueurReponse, 0);
+    f.commandeDialogue = 8;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->ligneUniteAjoutee, 0);
+    // With a unit of the user's, both appear, the chosen unit first.
+    ASSERT_EQ(
+        executeTexteDeFigure(f, windows1252DeUtf8("u unité de longueur (vecteur unitaire vec(A,B))\r\n"), 1),
+        0);
+    f.commandeDialogue = 172;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->lignes[0].reponse, "Uxyz;u");
+    EXPECT_EQ(f.dialogue->lignes[0].longueurReponse, 4);
+    f.commandeDialogue = 8;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->ligneUniteAjoutee, 1);
+    EXPECT_EQ(f.dialogue->lignes[std::size_t(f.dialogue->nombreLignes + 1)].reponse, "Uxyz;u");
+}
+
+// Every dialog model agrees with the sentence pattern of its construction:
+// one answer line per operand, the option list taking the frame or unit
+// operand, the two-solution intersections without their solution number,
+// and the name of the new object last.
+TEST(ModelesDialogue, EveryConstructionOfTheMenusHasOneLinePerOperand) {
+    for (const TModeleDialogue& m : modelesDialogue()) {
+        if (!existeConstruction(uint8_t(m.commande)) || m.commande > 255) continue;
+        SCOPED_TRACE(m.commande);
+        const std::string motif = phraseDeNumero(phraseDeConstruction(uint8_t(m.commande), false));
+        std::set<char> places;
+        for (std::size_t k = 0; k + 1 < motif.size(); ++k)
+            if (motif[k] == '#' && motif[k + 1] >= '1' && motif[k + 1] <= '9') places.insert(motif[k + 1]);
+        int attendues = int(places.size());
+        if (m.options != '-') --attendues;
+        if (m.commande == 11 || m.commande == 13 || m.commande == 202) --attendues;
+        EXPECT_EQ(m.nombreLignes, attendues) << motif;
+        EXPECT_LE(m.nombreLignes, kMaxLignesDialogue);
+    }
+}
+
+} // namespace
+} // namespace km32::essais
