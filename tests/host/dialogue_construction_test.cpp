@@ -251,3 +251,88 @@ TEST(ModelesDialogue, EveryConstructionOfTheMenusHasOneLinePerOperand) {
 
 } // namespace
 } // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+// A known-good line per construction: its object is described back into the
+// dialog's answers (as a modification does), the name answer changed, and
+// the run creates a twin: same construction, parents and values.
+struct LigneConnue {
+    const char* ligne; // French, UTF-8
+};
+
+const LigneConnue kLignesConnues[] = {
+    {"M milieu du segment [AB]"},
+    {"G centre de gravité du triangle ABC"},
+    {"H orthocentre du triangle ABC"},
+    {"O centre du cercle circonscrit au triangle ABC"},
+    {"d droite (AB)"},
+    {"e droite parallèle à (AB) passant par C"},
+    {"w cercle circonscrit au triangle ABC"},
+    {"q plan (ABC)"},
+    {"q plan médiateur du segment [AB]"},
+    {"s sphère de centre A et de rayon 2 (unité de longueur Uxyz)"},
+    {"P point de coordonnées (1,2,3) dans le repère Rxyz"},
+    {"E image de C par la symétrie de centre B"},
+    {"F image de C par l'homothétie de centre A et de rapport -2"},
+    {"I point d'intersection de la droite (AB) et du plan (BCD)"},
+    {"K projeté orthogonal de C sur la droite (AB)"},
+    {"T polyèdre convexe de sommets A,B,C,D"},
+    {"x = AB+1"},
+    {"t translation de vecteur vec(A,B)"},
+    {"v distance du point C à la droite (AB) (unité de longueur Uxyz)"},
+    {"h abscisse du point C (repère Rxyz)"},
+    {"L segment [AB]"},
+    {"N point libre sur le segment [AB]"},
+    {"c cercle d'axe (AB) passant par C"},
+    {"r droite perpendiculaire au plan (ABC) passant par D"},
+    {"Q plan passant par D et perpendiculaire à la droite (AB)"},
+    {"m mesure de l'angle géométrique ABC en degré"},
+    {"u unité de longueur (vecteur unitaire vec(A,B))"},
+    {"a réel libre de [0,5]"},
+    {"n entier libre de [0,10]"},
+};
+
+class DialogueParLigne : public DialogueConstruction, public ::testing::WithParamInterface<LigneConnue> {};
+
+TEST_P(DialogueParLigne, TheDialogFilledWithTheLineOperandsCreatesTheSameObject) {
+    figureDeTexte(std::string(kPointsAB) +
+                  "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                  "D point de coordonnées (1,1,5) dans le repère Rxyz\r\n" +
+                  GetParam().ligne + "\r\n");
+    TfigureKalmetra& f = fig();
+    const int x = f.nombreObjets;
+    const uint8_t code = objet(f, x).codeConstruction;
+    SCOPED_TRACE(int(code));
+    ASSERT_NE(modeleDialogue(code), nullptr);
+    f.objetDialogue = uint8_t(x);
+    prepareDialogueObjet(f);
+    f.commandeDialoguePrecedente = kCommandeModifier;
+    prepareDialogueCommande(f);
+    TDialogueObjet& d = *f.dialogue;
+    ASSERT_GE(d.nombreLignes, 1);
+    EXPECT_EQ(d.lignes[d.nombreLignes].reponse, nomObjet(f, x));
+    d.lignes[d.nombreLignes].reponse = "Z";
+    ASSERT_TRUE(executeCommandeDuDialogue(f))
+        << (p::boitesDemandees().empty() ? "" : p::boitesDemandees().back().texte) << " / "
+        << argumentsDuDialogue(f);
+    const int z = numero("Z");
+    ASSERT_GT(z, x);
+    const TObjetFigure &a = objet(f, x), &b = objet(f, z);
+    EXPECT_EQ(b.codeConstruction, a.codeConstruction);
+    ASSERT_EQ(b.nombreParents, a.nombreParents);
+    for (int k = 1; k <= a.nombreParents; ++k)
+        EXPECT_EQ(parentObjet(f, z, k), parentObjet(f, x, k));
+    ASSERT_EQ(b.nombreValeurs, a.nombreValeurs);
+    // Free objects draw their place at random; the others are computed.
+    if (!estObjetLibre(a)) {
+        for (int k = 1; k <= a.nombreValeurs; ++k)
+            EXPECT_NEAR(valeurObjet(f, z, k), valeurObjet(f, x, k), 1e-9) << "value " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Constructions, DialogueParLigne, ::testing::ValuesIn(kLignesConnues));
+
+} // namespace
+} // namespace km32::essais
