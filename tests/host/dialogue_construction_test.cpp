@@ -12,6 +12,9 @@
 #include "model/catalogue.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/image_bitmap.h"
+#include "platform/minuteries.h"
+#include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
 #include "text/ecriture_figure.h"
 #include "text/execution_dialogue.h"
@@ -333,6 +336,153 @@ TEST_P(DialogueParLigne, TheDialogFilledWithTheLineOperandsCreatesTheSameObject)
 }
 
 INSTANTIATE_TEST_SUITE_P(Constructions, DialogueParLigne, ::testing::ValuesIn(kLignesConnues));
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, TheHostLineDialogOpensTheDialogThroughTheExports) {
+    figureDeTexte(kPointsAB);
+    KMExecuteLigneFigEtRedessine(n, "Dialog: 2-1-8"); // the menu path of the midpoint
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fig().commandeDialogue, 15);
+    // The mouse of the figure now designates for the dialog instead of dragging.
+    clique("B");
+    EXPECT_EQ(champ(1), "B");
+}
+
+TEST_F(DialogueConstruction, APrototypeDialogAsksTheGivenObjectsWithThePrototypePrompts) {
+    figureDeTexte(std::string(kPointsAB) + "Début de [Milieu]\r\nA point donné\r\nB point donné\r\n"
+                                           "M milieu du segment [AB]\r\nDescription de l'interface\r\n"
+                                           "M milieu de AB\r\nPremier point:\r\nSecond point:\r\n"
+                                           "Nom du milieu:\r\nFin de [Milieu]\r\n");
+    TFenDialog& d = ouvre(1001);
+    EXPECT_EQ(d.titre, "Milieu");
+    ASSERT_EQ(d.dialogue.nombreLignes, 3);
+    EXPECT_EQ(d.dialogue.commande, kCommandeUsagePrototype);
+    EXPECT_EQ(d.dialogue.lignes[1].texteInvite, "Premier point:");
+    EXPECT_EQ(d.dialogue.lignes[3].texteInvite, "Nom du milieu:");
+    tape("A");
+    touche(p::VK_DOWN);
+    tape("B");
+    touche(p::VK_DOWN);
+    tape("I");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    ASSERT_GT(numero("I"), 0);
+    attendPres(pt("I"), 2, 1, 3, 1e-12);
+}
+
+TEST_F(DialogueConstruction, AFailedCommandLeavesTheFigureAsItWas) {
+    figureDeTexte(std::string(kPointsAB) + "M milieu du segment [AB]\r\na réel libre de [0,5]\r\n");
+    struct Cas {
+        uint16_t commande;
+        std::vector<std::string> reponses;
+        uint16_t erreur;
+        uint8_t ligne;
+    };
+    const Cas cas[] = {
+        {100, {"49"}, 624, 1},     {100, {"60001"}, 624, 1},    {100, {"100.5"}, 624, 1},
+        {194, {"0", "0"}, 669, 2}, {194, {"2.5", "0"}, 624, 1}, {90, {"A B", "P Q R"}, 602, 2},
+        {69, {"M", "B"}, 604, 1},  {68, {"a", "1+"}, 0, 2},
+    };
+    const std::string avant = ecritTexteFigure(fig());
+    const uint16_t intervalle = fig().intervalleHorloge;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.commande);
+        ouvre(c.commande);
+        for (std::size_t k = 0; k < c.reponses.size(); ++k) {
+            p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, uint32_t(k + 1), 0);
+            tape(c.reponses[k]);
+        }
+        p::boitesDemandees().clear();
+        touche(p::VK_RETURN);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        EXPECT_EQ(fenetreDialogue()->ligneCourante, c.ligne);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        if (c.erreur != 0) {
+            const std::string phrase = phraseDeNumero(c.erreur);
+            const std::string debut = phrase.substr(0, phrase.find('#'));
+            EXPECT_EQ(p::boitesDemandees().back().texte.substr(0, debut.size()), debut);
+        }
+        touche(p::VK_ESCAPE);
+        EXPECT_EQ(ecritTexteFigure(fig()), avant);
+        EXPECT_EQ(fig().intervalleHorloge, intervalle);
+    }
+}
+
+TEST_F(DialogueConstruction, TheClockIntervalRestartsARunningClock) {
+    figureDeTexte(kPointsAB);
+    TfigureKalmetra& f = fig();
+    f.horlogeEnMarche = 1;
+    p::lanceMinuterie(f.fenetreDessin, 271, f.intervalleHorloge);
+    f.commandeDialogue = 100;
+    prepareDialogueCommande(f);
+    f.dialogue->lignes[1].reponse = "1000";
+    ASSERT_TRUE(executeCommandeDuDialogue(f));
+    EXPECT_EQ(f.intervalleHorloge, 1000);
+    EXPECT_EQ(p::intervalleMinuterie(f.fenetreDessin, 271), 1000u);
+}
+
+TEST_F(DialogueConstruction, RenamingAndAssigningThroughTheDialog) {
+    figureDeTexte(std::string(kPointsAB) + "P point libre dans l'espace\r\n");
+    ouvre(90);
+    tape("A B");
+    touche(p::VK_DOWN);
+    tape("E F");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_GT(numero("E"), 0);
+    EXPECT_GT(numero("F"), 0);
+    EXPECT_EQ(numero("A"), 0);
+    // A free point placed on another point takes its coordinates.
+    ouvre(69);
+    tape("P");
+    touche(p::VK_DOWN);
+    tape("F");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("P"), 4, 2, 6, 1e-9);
+    EXPECT_EQ(fig().dernierLibreBouge, numero("P"));
+}
+
+TEST_F(DialogueConstruction, AFrontPlaneIsStoredAndTheViewTurnsTowardsIt) {
+    figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n");
+    TfigureKalmetra& f = fig();
+    const double avant[3] = {f.directionVue[0], f.directionVue[1], f.directionVue[2]};
+    ouvre(198);
+    tape("oxy");
+    touche(p::VK_DOWN);
+    tape("3");
+    touche(p::VK_RETURN);
+    p::avance(2000); // the turn runs on its timer
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(f.entiersVue[0], 3);
+    // The view came nearer to looking along z, the normal of oxy.
+    EXPECT_GT(std::fabs(f.directionVue[2]), std::fabs(avant[2]) + 0.05);
+}
+
+TEST_F(DialogueConstruction, TheDialogPaintsItsPromptsAndThePalette) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(172);
+    ASSERT_TRUE(d.paletteActive);
+    p::distribueJusquAuRepos();
+    const p::Bitmap* s = p::surfaceDeFenetre(d.fenetre);
+    ASSERT_NE(s, nullptr);
+    // Something is drawn in every palette box and in the first field's prompt.
+    auto encre = [&](const p::Rectangle& r) {
+        for (int y = r.haut + 1; y < r.bas - 1; ++y)
+            for (int x = r.gauche + 1; x < r.droite - 1; ++x)
+                if (s->pixel(x, y).value_or(p::kBlanc) != p::kBlanc) return true;
+        return false;
+    };
+    for (const p::Rectangle& r : d.casesPalette)
+        EXPECT_TRUE(encre(r));
+    EXPECT_TRUE(encre(d.champs[1].cadreInvite));
+}
 
 } // namespace
 } // namespace km32::essais

@@ -21,9 +21,13 @@
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
+#include "platform/impression.h"
 #include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
 #include "sibling/texte_math.h"
+#include "sibling/texte_math_dessin.h"
+#include "platform/contexte_dessin.h"
+#include "platform/surfaces_fenetres.h"
 #include "text/execution_dialogue.h"
 #include "text/langue_texte.h"
 
@@ -38,6 +42,8 @@ constexpr uint16_t kPhraseAnnuler = 11252, kPhraseAide = 11251;
 constexpr uint16_t kPhraseSansPilote = 11268, kPhraseModificationImpossible = 11269;
 constexpr uint16_t kPhraseAideNonEcrite = 9933, kPhraseFermer = 11296;
 constexpr uint16_t kCommandeValeurs = 128;
+constexpr uint16_t kPhraseRienDessine = 11271, kPhraseImpressionAbandonnee = 11270,
+                   kPhraseImpressionImpossible = 648;
 constexpr uint32_t VK_F4 = p::VK_F1 + 3;
 constexpr int32_t kHauteurTitre = 20, kHauteurSousTitre = 31, kHauteurOptions = 30;
 constexpr int32_t kLargeurPalette = 100, kHauteurCasePalette = 22;
@@ -178,6 +184,14 @@ void dispose(TFenDialog& d) {
     d.hauteur = y + 8 + kHauteurBouton + 10;
 }
 
+// The prompt of a line as mathematical text, its top-left corner at (x, y)
+// pixels; the current line's prompt in red.
+void peintInvite(p::ContexteDessin& dc, const std::string& invite, int32_t x, int32_t y, bool courante) {
+    if (invite.empty()) return;
+    ExpFormTailleTypCol(dc, invite, double(x) / std::max(1, larg()), double(y) / std::max(1, haut()) + 0.8,
+                        tailleFonteTQ(), typeFonteTQ(), courante ? kRougeTQ : p::kNoir);
+}
+
 TChampDialogue* champCourant(TFenDialog& d) {
     if (d.ligneCourante < 1 || d.ligneCourante > kChampsDialogue) return nullptr;
     TChampDialogue& c = d.champs[d.ligneCourante];
@@ -217,6 +231,9 @@ int32_t procedureDialogue(p::Fenetre, uint32_t message, uint32_t wParam, int32_t
     TFenDialog* d = fenetreDialogue();
     if (!d) return 0;
     switch (message) {
+    case p::WM_PAINT:
+        PeintBoiteDeDialogue(*d);
+        return 0;
     case p::WM_CHAR:
         caractereTape(*d, wParam);
         return 0;
@@ -254,6 +271,25 @@ int32_t procedureDialogue(p::Fenetre, uint32_t message, uint32_t wParam, int32_t
     default:
         return 0;
     }
+}
+
+// Printing a linked figure needs an object drawn and a printer.
+bool impressionPossible(const TfigureKalmetra& f) {
+    bool dessine = false;
+    if (f.blocDessin)
+        for (int i = 7; i <= f.nombreObjets && !dessine; ++i)
+            dessine = f.blocDessin->elements[std::size_t(i)] != nullptr;
+    uint16_t texte = 0;
+    if (!dessine)
+        texte = kPhraseRienDessine;
+    else if (!p::imprimanteDisponible())
+        texte = kPhraseImpressionImpossible;
+    if (texte == 0) return true;
+    std::string message = phraseDeNumero(texte);
+    if (const std::size_t p = message.find("#1"); p != std::string::npos)
+        message.replace(p, 2, f.titreFenetre.empty() ? f.nomFigure : f.titreFenetre);
+    afficheMessageType(message, phraseDeNumero(kPhraseImpressionAbandonnee), p::kIconeExclamation);
+    return false;
 }
 
 // After a successful run: what each command does next. False when the
@@ -356,6 +392,7 @@ void ouvreDialogueCommande(int16_t numero, uint16_t commande) {
             return;
         }
     }
+    if (commande == kCommandeImpression && !impressionPossible(f)) return;
     if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
     detruitDialogue();
     auto d = std::make_unique<TFenDialog>();
@@ -397,6 +434,46 @@ void disposeDialogue(TFenDialog& d) {
     attacheFenetreAFigure(d.numeroFigure, d.fenetre);
     p::afficheFenetre(d.fenetre, true);
     activeChampCourant(d);
+}
+
+void PeintBoiteDeDialogue(TFenDialog& d) {
+    p::ContexteDessin* dc = p::contexteDeFenetre(d.fenetre);
+    if (!dc) return;
+    const TDialogueObjet& r = d.dialogue;
+    p::remplitRectangle(*dc, p::rectangleClient(d.fenetre), p::kBrosseBlanche);
+    SetTexteCoul(*dc, 1, p::kNoir);
+    // The subtitle in its framed band.
+    if (r.phraseSousTitre != 0) {
+        DessineRectangle(*dc, 1, p::kNoir, 2, kHauteurTitre + 2, d.largeur - 3,
+                         kHauteurTitre + d.hauteurSousTitre - 3);
+        EmessG(*dc, phraseDeNumero(r.phraseSousTitre), 8, kHauteurTitre + 8);
+    }
+    // The option band: its frame and the prompts of its lists.
+    if (d.hauteurOptions > 0) {
+        const int32_t haut = kHauteurTitre + d.hauteurSousTitre;
+        DessineRectangle(*dc, 1, p::kNoir, 2, haut, d.largeur - 3, haut + d.hauteurOptions - 1);
+        if (d.listeOptions.visible)
+            EmessG(*dc, texteInvite(r.lignes[0]), d.listeOptions.cadre.gauche, haut - 12);
+        const int apres = r.nombreLignes + 1;
+        if (d.listeUnites.visible && apres <= kMaxLignesDialogue)
+            EmessG(*dc, texteInvite(r.lignes[std::size_t(apres)]), d.listeUnites.cadre.gauche, haut - 12);
+    }
+    for (int k = 1; k <= kChampsDialogue; ++k) {
+        const TChampDialogue& c = d.champs[std::size_t(k)];
+        if (!c.visible) continue;
+        peintInvite(*dc, texteInvite(r.lignes[std::size_t(k)]), c.cadreInvite.gauche, c.cadreInvite.haut,
+                    k == d.ligneCourante);
+        DessineRectangle(*dc, 1, p::kNoir, c.cadre.gauche, c.cadre.haut, c.cadre.droite - 1, c.cadre.bas - 1);
+        EmessG(*dc, c.texte, c.cadre.gauche + 3, c.cadre.haut + 4);
+    }
+    if (!d.paletteActive) return;
+    for (int k = 0; k < kEntreesPalette; ++k) {
+        const p::Rectangle& b = d.casesPalette[std::size_t(k)];
+        DessineRectangle(*dc, 1, p::kNoir, b.gauche, b.haut, b.droite - 1, b.bas - 1);
+        const std::string& e = entreesPalette()[std::size_t(k)];
+        const int32_t x = b.gauche + (b.largeur() - int32_t(e.size()) * larg()) / 2;
+        peintInvite(*dc, e, x, b.haut + 3, false);
+    }
 }
 
 void activeChampCourant(TFenDialog& d) {

@@ -116,6 +116,9 @@ void caractereTape(TFenDialog& d, uint32_t caractere);
 void designationRecue(TFenDialog& d, int32_t lParam);
 void FormMouseDown(TFenDialog& d, int32_t x, int32_t y);
 void BoutonAideClick(TFenDialog& d);
+// Paints the subtitle band, the option band, each prompt (the current one
+// in red) and field, and the palette when it is enabled.
+void PeintBoiteDeDialogue(TFenDialog& d);
 void BoutonExpressionClick(TFenDialog& d);
 bool FormCloseQuery(TFenDialog& d);
 // The fields read into the copy of the record (and the figure's).
