@@ -14,6 +14,8 @@
 #include "platform/boites.h"
 #include "platform/image_bitmap.h"
 #include "platform/minuteries.h"
+#include "platform/presse_papiers.h"
+#include "sibling/fenetres_tq.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
 #include "text/ecriture_figure.h"
@@ -482,6 +484,74 @@ TEST_F(DialogueConstruction, TheDialogPaintsItsPromptsAndThePalette) {
     for (const p::Rectangle& r : d.casesPalette)
         EXPECT_TRUE(encre(r));
     EXPECT_TRUE(encre(d.champs[1].cadreInvite));
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, TheAdjustedCopyTakesItsChoicesAndPutsThePictureOnTheClipboard) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(124);
+    // Line 0: colour copy, yes first (the setting is "C"); the reference unit
+    // at the right, the picture width first (the setting is "F").
+    ASSERT_TRUE(d.listeOptions.visible);
+    EXPECT_EQ(d.listeOptions.entrees[0], phraseDeNumero(4405));
+    ASSERT_TRUE(d.listeUnites.visible);
+    EXPECT_EQ(d.listeUnites.entrees[0], phraseDeNumero(4407));
+    EXPECT_GT(d.listeUnites.cadre.gauche, d.listeOptions.cadre.gauche);
+    tape("100");
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeOptions, 1);
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeUnites, 1);
+    const uint32_t sequence = p::numeroSequencePressePapiers();
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagOk, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fig().texteCopie, "NU");
+    EXPECT_EQ(fig().valeurCopie, 100);
+    EXPECT_NE(p::numeroSequencePressePapiers(), sequence);
+    EXPECT_NE(p::imagePressePapiers(), nullptr);
+}
+
+TEST_F(DialogueConstruction, TheExpressionButtonShowsTheFieldAsMathematicalText) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(172);
+    touche(p::VK_DOWN);
+    ASSERT_TRUE(d.boutonExpressionVisible);
+    tape("sqrt(2)");
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+    EXPECT_TRUE(fenetreExpressionTQ().ouverte);
+    EXPECT_EQ(fenetreExpressionTQ().fenetre, d.fenetre);
+    EXPECT_EQ(fenetreExpressionTQ().texte, fig().dialogue->texteExpression);
+    EXPECT_NE(fenetreExpressionTQ().texte, "sqrt(2)"); // in mathematical form
+    // A text that is no expression is reported and shows nothing.
+    fermeFenetreExpression();
+    for (int k = 0; k < 7; ++k)
+        p::envoieMessage(d.fenetre, p::WM_CHAR, 8, 0);
+    tape("2*+");
+    p::boitesDemandees().clear();
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+    EXPECT_FALSE(fenetreExpressionTQ().ouverte);
+    EXPECT_FALSE(p::boitesDemandees().empty());
+    // Only an expression field has the button.
+    touche(p::VK_UP);
+    EXPECT_FALSE(fenetreDialogue()->boutonExpressionVisible);
+}
+
+TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    tape("AB");
+    EXPECT_EQ(p::envoieMessage(fenetreDuDialogue(), p::WM_CLOSE, 0, 0), 0); // refused, then cancelled
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+    EXPECT_FALSE(fig().dialogue);
+    // A second command opens a new dialog.
+    ouvre(16);
+    EXPECT_EQ(fig().commandeDialogue, 16);
 }
 
 } // namespace

@@ -10,7 +10,9 @@
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "host/menus_figure.h"
 #include "host/services_attendus.h"
+#include "model/expression_erreurs.h"
 #include "model/fenetres_figure.h"
+#include "model/texte_math.h"
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/prototypes/prototypes.h"
@@ -30,6 +32,7 @@
 #include "platform/surfaces_fenetres.h"
 #include "text/execution_dialogue.h"
 #include "text/langue_texte.h"
+#include "text/noms_objets.h"
 
 namespace km32 {
 
@@ -688,9 +691,22 @@ void BoutonAideClick(TFenDialog& d) {
 
 void BoutonExpressionClick(TFenDialog& d) {
     litChampsDialogue(d);
-    if (d.ligneCourante > kMaxLignesDialogue || !d.dialogue.lignes[d.ligneCourante].champExpression) return;
-    d.dialogue.texteExpression = d.dialogue.lignes[d.ligneCourante].reponse;
-    montreExpression(d.fenetre, d.dialogue.texteExpression);
+    TfigureKalmetra* f = figureDuDialogue(d);
+    if (!f || d.ligneCourante > kMaxLignesDialogue || !d.dialogue.lignes[d.ligneCourante].champExpression)
+        return;
+    // The field in mathematical form; an expression that does not compile is
+    // reported and nothing opens.
+    std::string texte = d.dialogue.lignes[d.ligneCourante].reponse;
+    uint16_t erreur = 0;
+    ecritExpressionEnTexteMath(*f, texte, 255, erreur);
+    if (estRefus(erreur)) {
+        nomErreur1() = texte;
+        afficheErreurDeNumero(erreur);
+        return;
+    }
+    d.dialogue.texteExpression = texte;
+    if (f->dialogue) f->dialogue->texteExpression = texte;
+    montreExpression(d.fenetre, texte);
 }
 
 bool FormCloseQuery(TFenDialog& d) {
