@@ -556,3 +556,38 @@ TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {
 
 } // namespace
 } // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, ASecondCommandWhileTheDialogIsOpenBringsTheFirstForward) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    const uint32_t fenetre = d.fenetre;
+    p::envoieMessage(forme, p::WM_COMMAND, 16, 0);
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fenetreDialogue()->fenetre, fenetre);
+    EXPECT_EQ(fig().commandeDialogue, 15);
+    EXPECT_EQ(p::fenetreFocus(), fenetre);
+}
+
+TEST_F(DialogueConstruction, AFrameListPutsTheChosenFrameFirstAndRunsInIt) {
+    figureDeTexte(std::string(kPointsAB) + "R repère (B,vec(i),vec(j),vec(k))\r\n");
+    TFenDialog& d = ouvre(133); // point by coordinates in a frame
+    ASSERT_TRUE(d.listeOptions.visible);
+    EXPECT_EQ(d.listeOptions.entrees, (std::vector<std::string>{"Rxyz", "R"}));
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeOptions, 1);
+    for (const char* reponse : {"1", "2", "3", "P"}) {
+        tape(reponse);
+        touche(p::VK_DOWN);
+    }
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("P"), 5, 4, 9, 1e-12); // B + (1, 2, 3)
+    // The frame given last comes first next time.
+    EXPECT_EQ(ouvre(133).listeOptions.entrees, (std::vector<std::string>{"R", "Rxyz"}));
+}
+
+} // namespace
+} // namespace km32::essais
