@@ -591,3 +591,30 @@ TEST_F(DialogueConstruction, AFrameListPutsTheChosenFrameFirstAndRunsInIt) {
 
 } // namespace
 } // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, TheKeyboardStepOfTheDrivenObject) {
+    figureDeTexte(std::string(kPointsAB) + "a réel libre de [0,5]\r\n");
+    // Without a driven object the dialog does not open.
+    p::boitesDemandees().clear();
+    p::envoieMessage(forme, p::WM_COMMAND, 115, 0);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].titre, phraseDeNumero(11269));
+    TfigureKalmetra& f = fig();
+    const int a = numero("a");
+    f.objetLibreActif = uint8_t(a);
+    TFenDialog& d = ouvre(115);
+    EXPECT_EQ(d.dialogue.lignes[0].phraseInvite, 4292);
+    EXPECT_TRUE(d.listeUnites.visible);
+    EXPECT_TRUE(d.dialogue.listeUnitesADroite);
+    tape("0.25");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_DOUBLE_EQ(valeurObjet(f, a, objet(f, a).nombreValeurs), 0.25);
+}
+
+} // namespace
+} // namespace km32::essais
