@@ -10,6 +10,7 @@
 #include "host/fenetres/dialogue/modeles_dialogue.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "model/catalogue.h"
+#include "model/nombres_texte.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/image_bitmap.h"
@@ -610,6 +611,8 @@ TEST_F(DialogueConstruction, TheKeyboardStepOfTheDrivenObject) {
     EXPECT_EQ(d.dialogue.lignes[0].phraseInvite, 4292);
     EXPECT_TRUE(d.listeUnites.visible);
     EXPECT_TRUE(d.dialogue.listeUnitesADroite);
+    // The field shows the present step, selected: typing replaces it.
+    EXPECT_EQ(champ(1), texteDeReel(valeurObjet(f, a, objet(f, a).nombreValeurs)));
     tape("0.25");
     touche(p::VK_RETURN);
     EXPECT_EQ(fenetreDialogue(), nullptr);

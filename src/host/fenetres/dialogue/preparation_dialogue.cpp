@@ -5,7 +5,9 @@
 #include "base/texte.h"
 #include "host/fenetres/dialogue/modeles_dialogue.h"
 #include "model/dialogue_figure.h"
+#include "model/nombres_texte.h"
 #include "model/objets_figure.h"
+#include "model/texte_math.h"
 #include "model/procedures_texte.h"
 #include "model/prototypes/prototypes.h"
 #include "phrases/phrase.h"
@@ -193,6 +195,24 @@ void lignesDePrototype(const TfigureKalmetra& f, TDialogueObjet& d, bool garderR
     }
 }
 
+// The step of the keyboard-driven object: the expression of its step
+// formula, or its value when the formula is a constant.
+std::string pasDuPilote(const TfigureKalmetra& f) {
+    const int k = f.objetLibreActif;
+    if (k <= kObjetsPredefinis || k > f.nombreObjets) return {};
+    const TObjetFigure& o = objet(f, k);
+    const int formule = (o.codeConstruction == 44 || o.codeConstruction == 45) ? 3 : 1;
+    if (o.nombreExpressions >= formule) {
+        const int r = numeroExpressionObjet(f, k, formule);
+        if (!expressionParametre(f, r).constante) {
+            std::string texte;
+            ligneEnTexteMath(f, r, false, texte);
+            return coupe(texte, kLongueurReponse);
+        }
+    }
+    return o.nombreValeurs >= 1 ? texteDeReel(valeurObjet(f, k, o.nombreValeurs)) : std::string();
+}
+
 } // namespace
 
 std::string premiereEntree(const std::string& liste) {
@@ -272,7 +292,10 @@ void prepareDialogueCommande(TfigureKalmetra& f) {
     if (m->prefixeNom[0] != '\0' && d.lignes[d.nombreLignes].reponse.empty())
         d.lignes[d.nombreLignes].reponse = nomLibrePropose(f, m->prefixeNom);
     ligneZero(f, d, commande, modification);
-    if (commande == kCommandePilotage) d.listeUnitesADroite = 1;
+    if (commande == kCommandePilotage) {
+        d.listeUnitesADroite = 1;
+        if (d.nombreLignes >= 1 && d.lignes[1].reponse.empty()) d.lignes[1].reponse = pasDuPilote(f);
+    }
     if (m->ligneUnite && !sansUniteDeLongueurAccessible(f) && d.nombreLignes < kMaxLignesDialogue) {
         TLigneDialogue& l = d.lignes[d.nombreLignes + 1];
         const std::string reponse = l.reponse;
