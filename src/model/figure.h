@@ -286,6 +286,12 @@ struct TfigureKalmetra {
     uint8_t objetDialogue = 0;
     uint8_t octetDialogue = 0;
     std::unique_ptr<TDialogueObjet> dialogue;
+    // What the construction dialogs gave last: the unit of length and the
+    // frame (object numbers, 0 for none: the built-in one), the angle unit
+    // (1 degrees, 0 radians). The option lists offer them first.
+    uint8_t derniereUniteDialogue = 0;
+    uint8_t dernierRepereDialogue = 0;
+    uint8_t uniteAngleDialogue = 0;
 
     // Defaults for new objects.
     uint8_t octetDefauts = 0;

@@ -119,6 +119,9 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.commandeDialogue = s.commandeDialogue;
     c.commandeDialoguePrecedente = s.commandeDialoguePrecedente;
     c.objetDialogue = s.objetDialogue;
+    c.derniereUniteDialogue = s.derniereUniteDialogue;
+    c.dernierRepereDialogue = s.dernierRepereDialogue;
+    c.uniteAngleDialogue = s.uniteAngleDialogue;
     c.octetDialogue = s.octetDialogue;
     c.octetDefauts = s.octetDefauts;
     c.uniteLongueurParDefaut = s.uniteLongueurParDefaut;

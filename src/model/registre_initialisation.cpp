@@ -43,6 +43,7 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     f.commandeDialogue = 0;
     f.commandeDialoguePrecedente = 0;
     f.objetDialogue = 0;
+    f.derniereUniteDialogue = f.dernierRepereDialogue = f.uniteAngleDialogue = 0;
     f.octetDialogue = 0;
     // The remaining bytes the drawing and host subsystems keep; the byte
     // after the text version is 1.

@@ -586,8 +586,10 @@ TEST_F(DialogueConstruction, AFrameListPutsTheChosenFrameFirstAndRunsInIt) {
     touche(p::VK_RETURN);
     EXPECT_EQ(fenetreDialogue(), nullptr);
     attendPres(pt("P"), 5, 4, 9, 1e-12); // B + (1, 2, 3)
-    // The frame given last comes first next time.
+    // The frame given last comes first next time; the figure's default frame
+    // is another setting and stays.
     EXPECT_EQ(ouvre(133).listeOptions.entrees, (std::vector<std::string>{"R", "Rxyz"}));
+    EXPECT_EQ(fig().repereParDefaut, 1);
 }
 
 } // namespace
@@ -617,6 +619,36 @@ TEST_F(DialogueConstruction, TheKeyboardStepOfTheDrivenObject) {
     touche(p::VK_RETURN);
     EXPECT_EQ(fenetreDialogue(), nullptr);
     EXPECT_DOUBLE_EQ(valeurObjet(f, a, objet(f, a).nombreValeurs), 0.25);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, AnAngleUnitGivenInALineLeavesTheDefaultAngleSetting) {
+    figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                           "m mesure de l'angle géométrique ABC en degré\r\n");
+    EXPECT_EQ(fig().anglesEnDegresParDefaut, 0);
+    EXPECT_EQ(fig().uniteAngleDialogue, 1);
+    EXPECT_EQ(texteFigure().find("Angles en degrés par défaut"), std::string::npos);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, DestroyingTheFigureClosesItsDialog) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    tape("AB");
+    KMdetruitFigureMeme(n);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
 }
 
 } // namespace

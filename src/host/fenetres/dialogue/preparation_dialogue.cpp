@@ -230,11 +230,11 @@ std::size_t longueurPlusLongueEntree(const std::string& liste) {
 }
 
 std::string listeDesReperes(const TfigureKalmetra& f) {
-    return listeDeNature(f, f.repereParDefaut, 1, kNatureRepere);
+    return listeDeNature(f, f.dernierRepereDialogue, 1, kNatureRepere);
 }
 
 std::string listeDesUnitesDeLongueur(const TfigureKalmetra& f) {
-    return listeDeNature(f, f.uniteLongueurParDefaut, 2, kNatureUniteDeLongueur);
+    return listeDeNature(f, f.derniereUniteDialogue, 2, kNatureUniteDeLongueur);
 }
 
 std::string nomLibrePropose(const TfigureKalmetra& f, const std::string& prefixe) {
