@@ -215,10 +215,6 @@ std::string pasDuPilote(const TfigureKalmetra& f) {
 
 } // namespace
 
-std::string premiereEntree(const std::string& liste) {
-    return liste.substr(0, liste.find(';'));
-}
-
 std::size_t longueurPlusLongueEntree(const std::string& liste) {
     std::size_t plus = 0, debut = 0;
     while (debut <= liste.size()) {

@@ -46,8 +46,7 @@ std::string listeDesUnitesDeLongueur(const TfigureKalmetra& f);
 // the smallest number 0, 1, 2... that no object bears.
 std::string nomLibrePropose(const TfigureKalmetra& f, const std::string& prefixe);
 
-// The entries of an option list (split at ";").
-std::string premiereEntree(const std::string& liste);
+// The length of the longest entry of an option list (entries split at ";").
 std::size_t longueurPlusLongueEntree(const std::string& liste);
 
 } // namespace km32
