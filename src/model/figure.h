@@ -351,6 +351,8 @@ struct TfigureKalmetra {
     uint8_t drapeauCouleurFond = 0;
     uint8_t exportationRotations = 0;
     uint8_t importationRotations = 0;
+    // A prototype figure whose prototype the pop-up menu does not offer.
+    uint8_t prototypeHorsMenu = 0;
     int32_t numeroFigure = 0;
     uint8_t menuContextuelConstruit = 0;
     // Menus and commands (host subsystem): the commands the user may run

@@ -168,6 +168,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.drapeauCouleurFond = s.drapeauCouleurFond;
     c.exportationRotations = s.exportationRotations;
     c.importationRotations = s.importationRotations;
+    c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.numeroFigure = s.numeroFigure;
     c.menuContextuelConstruit = s.menuContextuelConstruit;
     c.commandesAutorisees = s.commandesAutorisees;

@@ -9,6 +9,7 @@
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "host/menus_figure.h"
+#include "host/prototypes_menu.h"
 #include "host/services_attendus.h"
 #include "model/expression_erreurs.h"
 #include "model/fenetres_figure.h"
@@ -40,7 +41,7 @@ namespace p = platform;
 
 namespace {
 
-constexpr uint16_t kPhraseSaisieIncomplete = 11306, kPhraseAttention = 11307;
+constexpr uint16_t kPhraseSaisieIncomplete = 11306, kPhraseAttentionSaisie = 11307;
 constexpr uint16_t kPhraseAnnuler = 11252, kPhraseAide = 11251;
 constexpr uint16_t kPhraseSansPilote = 11268, kPhraseModificationImpossible = 11269;
 constexpr uint16_t kPhraseAideNonEcrite = 9933, kPhraseFermer = 11296;
@@ -411,6 +412,14 @@ void ouvreDialogueCommande(int16_t numero, uint16_t commande) {
     disposeDialogue(*etat().forme);
 }
 
+uint8_t ouvreConstructionPrototype(TfigureKalmetra& f, uint8_t emplacement) {
+    const auto numero = int16_t(f.numeroFigure);
+    ouvreDialogueCommande(numero, uint16_t(kPremiereCommandePrototype - 1 + emplacement));
+    const TFenDialog* d = fenetreDialogue();
+    return d && d->numeroFigure == numero &&
+           f.commandeDialogue == kPremiereCommandePrototype - 1 + emplacement;
+}
+
 void disposeDialogue(TFenDialog& d) {
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f) return;
@@ -516,8 +525,8 @@ bool valideDialogue(TFenDialog& d) {
     for (int k = 1; k <= d.dialogue.nombreLignes && k <= kChampsDialogue; ++k) {
         std::string reponse = d.dialogue.lignes[std::size_t(k)].reponse;
         if (d.champs[std::size_t(k)].visible && reponse.find_first_not_of(' ') == std::string::npos) {
-            afficheMessageType(phraseDeNumero(kPhraseSaisieIncomplete), phraseDeNumero(kPhraseAttention),
-                               p::kIconeExclamation);
+            afficheMessageType(phraseDeNumero(kPhraseSaisieIncomplete),
+                               phraseDeNumero(kPhraseAttentionSaisie), p::kIconeExclamation);
             d.ligneCourante = uint8_t(k);
             activeChampCourant(d);
             return false;

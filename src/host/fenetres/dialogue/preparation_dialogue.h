@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/prototypes_menu.h"
 #include "model/figure.h"
 
 namespace km32 {
@@ -19,8 +20,6 @@ constexpr uint16_t kCommandePilotage = 115;
 constexpr uint16_t kCommandeCopieAjustee = 124;
 constexpr uint16_t kCommandePlanIsole = 199;
 constexpr uint16_t kCommandeImpression = 301;
-constexpr uint16_t kPremiereCommandePrototype = 1001;
-constexpr uint16_t kDerniereCommandePrototype = 1050;
 
 // Phrases of the option lists.
 constexpr uint16_t kPhraseDegre = 2478, kPhraseRadian = 2479;
