@@ -12,6 +12,7 @@
 #include "model/catalogue.h"
 #include "model/nombres_texte.h"
 #include "phrases/phrase.h"
+#include "platform/aide.h"
 #include "platform/boites.h"
 #include "platform/image_bitmap.h"
 #include "platform/minuteries.h"
@@ -664,6 +665,33 @@ TEST_F(DialogueConstruction, DestroyingTheFigureClosesItsDialog) {
     p::distribueJusquAuRepos();
     EXPECT_EQ(fenetreDialogue(), nullptr);
     EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, HelpOpensTheTopicOfTheCommandOrThePrototypeComment) {
+    figureDeTexte(std::string(kPointsAB) + "Début de [Milieu]\r\nA point donné\r\nB point donné\r\n"
+                                           "M milieu du segment [AB]\r\nDescription de l'interface\r\n"
+                                           "M milieu de AB\r\nPremier point:\r\nSecond point:\r\n"
+                                           "Nom du milieu:\r\nUn commentaire.\r\nFin de [Milieu]\r\n");
+    ouvre(15);
+    p::aidesDemandees().clear();
+    touche(p::VK_F1);
+    ASSERT_EQ(p::aidesDemandees().size(), 1u);
+    EXPECT_EQ(p::aidesDemandees()[0].commande, p::kAideContexte);
+    EXPECT_EQ(p::aidesDemandees()[0].donnee, 15u);
+    touche(p::VK_ESCAPE);
+    // A prototype dialog shows the prototype's comment in an alert.
+    ouvre(1001);
+    const std::size_t alertes = alertesTQ().size();
+    p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, kTagAide, 0);
+    ASSERT_EQ(alertesTQ().size(), alertes + 1);
+    EXPECT_NE(alertesTQ().back().texte.find("Un commentaire."), std::string::npos);
+    EXPECT_EQ(alertesTQ().back().titre, "Milieu");
 }
 
 } // namespace
