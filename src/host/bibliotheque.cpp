@@ -3,6 +3,7 @@
 #include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/fonction_valeurs.h"
 #include "host/fenetres/palette_styles.h"
 #include "host/fenetres/tableau_valeurs.h"
@@ -91,6 +92,7 @@ void reinitialiseBibliotheque() {
     reinitialiseTableauDeValeurs();
     reinitialisePaletteStyles();
     reinitialiseFonctionParValeurs();
+    reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
     reinitialiseBibliothequeTQ();
