@@ -3,7 +3,7 @@
 // and OK that creates the function or gives an existing one its new table.
 #include <cmath>
 
-#include "../drawing/souris_banc.h"
+#include "banc_fenetres.h"
 #include "host/fenetres/fonction_valeurs.h"
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonctions.h"
@@ -17,15 +17,17 @@ namespace {
 
 namespace p = platform;
 
-class FonctionValeurs : public BancSouris {
+class FonctionValeurs : public BancFenetres {
   protected:
-    TFenetreValFon& ouvre() {
-        KMMessage m{p::WM_COMMAND, kCommandeFonctionValeurs, 0, 0};
-        traiteMessageKMParNumero(n, &m);
-        EXPECT_NE(m.resultat, KM_REFUSE);
-        TFenetreValFon* v = fenetreFonctionParValeurs();
-        EXPECT_NE(v, nullptr);
-        return *v;
+    TFenetreValFon& ouvre() { return ouvreParCommande(kCommandeFonctionValeurs, fenetreFonctionParValeurs); }
+    // Names the function, types its points (with interpolation) and confirms.
+    void confirme(TFenetreValFon& v, const std::string& nom, std::initializer_list<const char*> lignes) {
+        v.nom = nom;
+        v.avecInterpolation = true;
+        for (const char* ligne : lignes)
+            tape(v, ligne);
+        commande(v, kGrilleOk);
+        p::distribueJusquAuRepos();
     }
     // A point typed in its field and entered with the Enter key.
     void tape(TFenetreValFon& v, const std::string& texte) {
@@ -196,13 +198,7 @@ TEST_F(FonctionValeurs, TheUndoRingKeepsTheLastTenChanges) {
 
 TEST_F(FonctionValeurs, OkCreatesTheFunctionWithItsTable) {
     TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
-    TFenetreValFon& v = ouvre();
-    v.nom = " h ";
-    v.avecInterpolation = true;
-    tape(v, "0 1");
-    tape(v, "4 9");
-    commande(v, kGrilleOk);
-    p::distribueJusquAuRepos();
+    confirme(ouvre(), " h ", {"0 1", "4 9"});
     EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
     const int h = numeroObjetDeNomEtType(f, "h", kNatureFonction);
     ASSERT_NE(h, 0);
@@ -219,13 +215,7 @@ TEST_F(FonctionValeurs, OkOnAnExistingFunctionRecomputesWhatDependsOnIt) {
     TfigureKalmetra& f = figureDeTexte("g fonction définie par valeurs (avec interpolation)\r\n"
                                        "a = g(2)\r\n");
     EXPECT_EQ(objet(f, numero("a")).nonDefini, 1); // no points yet
-    TFenetreValFon& v = ouvre();
-    v.nom = "g";
-    v.avecInterpolation = true;
-    tape(v, "1 2");
-    tape(v, "3 6");
-    commande(v, kGrilleOk);
-    p::distribueJusquAuRepos();
+    confirme(ouvre(), "g", {"1 2", "3 6"});
     // Between (1, 2) and (3, 6): 2 + (2 - 1) * (6 - 2) / (3 - 1).
     EXPECT_EQ(objet(f, numero("a")).nonDefini, 0);
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 4.0);
@@ -268,13 +258,7 @@ TEST_F(FonctionValeurs, OkTurnsAFunctionByFormulaIntoOneByValues) {
     TfigureKalmetra& f = figureDeTexte("g fonction: x|->10*x\r\n"
                                        "a = g(2)\r\n");
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 20.0);
-    TFenetreValFon& v = ouvre();
-    v.nom = "g";
-    v.avecInterpolation = true;
-    tape(v, "1 2");
-    tape(v, "3 6");
-    commande(v, kGrilleOk);
-    p::distribueJusquAuRepos();
+    confirme(ouvre(), "g", {"1 2", "3 6"});
     const int g = numero("g");
     EXPECT_EQ(objet(f, g).codeConstruction, kCommandeFonctionValeurs);
     EXPECT_LT(g, numero("a"));

@@ -4,7 +4,7 @@
 // painting and its closing.
 #include <algorithm>
 
-#include "../drawing/souris_banc.h"
+#include "banc_fenetres.h"
 #include "host/fenetres/palette_styles.h"
 #include "model/couleurs.h"
 #include "phrases/phrase.h"
@@ -17,16 +17,9 @@ namespace {
 
 namespace p = platform;
 
-class PaletteStyles : public BancSouris {
+class PaletteStyles : public BancFenetres {
   protected:
-    TFenetreStyle& ouvre() {
-        KMMessage m{p::WM_COMMAND, kCommandeStyles, 0, 0};
-        traiteMessageKMParNumero(n, &m);
-        EXPECT_NE(m.resultat, KM_REFUSE);
-        TFenetreStyle* s = paletteStyles();
-        EXPECT_NE(s, nullptr);
-        return *s;
-    }
+    TFenetreStyle& ouvre() { return ouvreParCommande(kCommandeStyles, paletteStyles); }
     // A click in the palette's client area, as the window receives it.
     void clic(const TFenetreStyle& s, int32_t x, int32_t y) {
         p::envoieMessage(s.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON, p::lParamDeCoordonnees(x, y));

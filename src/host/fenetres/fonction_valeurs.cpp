@@ -7,6 +7,7 @@
 #include "base/texte.h"
 #include "drawing/clavier_partage.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/annexe_modele.h"
 #include "model/calcul/dependants.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
@@ -96,21 +97,13 @@ void empile(TFenetreValFon& v, const TFonctionTable& ancienne) {
 }
 
 void montreGrille() {
-    if (TFenetreValFon* v = fenetreFonctionParValeurs()) {
-        p::afficheFenetre(v->fenetre, true);
-        p::activeFenetre(v->fenetre);
-        p::donneFocus(v->fenetre);
-    }
+    montreAnnexeModele(instance());
+    if (instance()) p::donneFocus(instance()->fenetre);
 }
 
 void fermeGrille() {
-    std::unique_ptr<TFenetreValFon>& v = instance();
-    if (!v) return;
-    fermeFenetreExpression();
-    const uint32_t fenetre = v->fenetre;
-    v.reset();
-    p::changeParent(fenetre, p::kAucuneFenetre);
-    p::detruitFenetre(fenetre);
+    if (instance()) fermeFenetreExpression();
+    fermeAnnexeModele(instance());
 }
 
 int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t) {

@@ -8,6 +8,7 @@
 #include "drawing/selection.h"
 #include "drawing/souris.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/annexe_modele.h"
 #include "model/couleurs.h"
 #include "model/fenetres_figure.h"
 #include "model/table_figures.h"
@@ -162,19 +163,11 @@ void dessineCellule(const TFenetreStyle& s, p::ContexteDessin& dc, const p::Rect
 // ---- Annex protocol and window ----
 
 void montrePalette() {
-    if (TFenetreStyle* s = paletteStyles()) {
-        p::afficheFenetre(s->fenetre, true);
-        p::activeFenetre(s->fenetre);
-    }
+    montreAnnexeModele(instance());
 }
 
 void fermePalette() {
-    std::unique_ptr<TFenetreStyle>& s = instance();
-    if (!s) return;
-    const uint32_t fenetre = s->fenetre;
-    s.reset();
-    p::changeParent(fenetre, p::kAucuneFenetre);
-    p::detruitFenetre(fenetre);
+    fermeAnnexeModele(instance());
 }
 
 int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t lParam) {

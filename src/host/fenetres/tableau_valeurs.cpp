@@ -7,6 +7,7 @@
 #include "base/garde.h"
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/annexe_modele.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
@@ -92,19 +93,11 @@ void aligneColonne(TFenetreDuTableauDeValeurs& t, std::size_t c) {
 }
 
 void montreTableau() {
-    if (TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs()) {
-        p::afficheFenetre(t->fenetre, true);
-        p::activeFenetre(t->fenetre);
-    }
+    montreAnnexeModele(instance());
 }
 
 void fermeTableau() {
-    std::unique_ptr<TFenetreDuTableauDeValeurs>& t = instance();
-    if (!t) return;
-    const uint32_t fenetre = t->fenetre;
-    t.reset();
-    p::changeParent(fenetre, p::kAucuneFenetre);
-    p::detruitFenetre(fenetre);
+    fermeAnnexeModele(instance());
 }
 
 int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
