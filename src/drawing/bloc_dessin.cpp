@@ -29,12 +29,6 @@ namespace {
 
 constexpr int kPremierElement = 7;
 
-int32_t borne32(double v) {
-    if (!(v > -kBornePointEcran)) return -kBornePointEcran;
-    if (v > kBornePointEcran) return kBornePointEcran;
-    return int32_t(std::lround(v));
-}
-
 // Hidden parts are computed: not wire-frame, hidden parts not dotted, and
 // some visible polyhedron.
 bool partiesCacheesCalculees(const TfigureKalmetra& f) {
@@ -301,14 +295,12 @@ bool codeDansPlanIsole(uint8_t c) {
 
 } // namespace
 
-int32_t projetteX32(const TfigureKalmetra& f, const TpointEntier& p) {
-    const double* c = f.coefficientsProjection;
-    return borne32(32.0 * (p.x * c[0] + f.centreEcranX + p.y * c[1] + p.z * c[2]));
+TcoordonneeEcran projetteX32(const TfigureKalmetra& f, const TpointEntier& p) {
+    return projetteX32(f, p.x, p.y, p.z);
 }
 
-int32_t projetteY32(const TfigureKalmetra& f, const TpointEntier& p) {
-    const double* c = f.coefficientsProjection;
-    return borne32(32.0 * (p.x * c[3] + f.centreEcranY + p.y * c[4] + p.z * c[5]));
+TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p) {
+    return projetteY32(f, p.x, p.y, p.z);
 }
 
 void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {

@@ -96,8 +96,8 @@ TelementDessin* elementDessin(TfigureKalmetra& f, int n);
 const TelementDessin* elementDessin(const TfigureKalmetra& f, int n);
 
 // Screen position of an integer model point, in 1/32 pixel (clamped).
-int32_t projetteX32(const TfigureKalmetra& f, const TpointEntier& p);
-int32_t projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
+TcoordonneeEcran projetteX32(const TfigureKalmetra& f, const TpointEntier& p);
+TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
 
 // Builds or drops the element of object n.
 void prepareElementObjet(TfigureKalmetra& f, int n);
