@@ -13,6 +13,10 @@ namespace km32 {
 // Paints the display element of object n (nothing when it has none).
 void dessineElement(TfigureKalmetra& f, platform::ContexteDessin& dc, int n);
 
+// The value box of the + and - keys: its place in the drawing window for a
+// text, a cell of the normal font per character and 5 pixels of margin round it.
+platform::Rect rectangleBoiteValeur(std::string_view texte);
+
 // Hidden-part computation is on: not wire-frame, and some visible polyhedron.
 bool calculPartiesCachees(const TfigureKalmetra& f);
 // Hidden pieces of solids are drawn dotted: asked for, and computed.

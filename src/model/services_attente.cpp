@@ -19,11 +19,8 @@
 namespace km32 {
 
 // Drawing and interaction.
-void afficheSablier(uint32_t) {}
-void retireSablier(uint32_t) {}
 // The isolated plane is not drawn yet.
 void actualisePlanIsole(TfigureKalmetra&) {}
-
 
 // Figure text language.
 // The flag lives with the line executor.
