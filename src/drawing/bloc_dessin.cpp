@@ -39,25 +39,6 @@ bool cache(const TfigureKalmetra& f, const TpointEntier& p) {
     return pointCacheParPolyedres(f, p.x, p.y, p.z);
 }
 
-// A polyline of integer model points into 1/32-pixel screen points.
-void projetteLigne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
-                   std::vector<TpointEcran>& points) {
-    points.resize(ligne.size());
-    bool precedentCache = false;
-    for (std::size_t k = 0; k < ligne.size(); ++k) {
-        const TpointEntier& p = ligne[k].p;
-        const bool c = cacher && cache(f, p);
-        TpointEcran& q = points[k];
-        q.x = projetteX32(f, p);
-        q.y = projetteY32(f, p);
-        q.drapeaux = kPointEcranDefini;
-        if (k == 0 || ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
-            q.drapeaux |= kPointEcranNonRelie;
-        if (c) q.drapeaux |= kPointEcranCache;
-        precedentCache = c;
-    }
-}
-
 void ajouteCordes(const TblocSegments* bloc, const TpartiesBloc* parties,
                   std::vector<TpartiesVisibles>& cordes) {
     if (!bloc || !parties) return;
@@ -109,7 +90,7 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
 }
 
 bool elementLigne(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
-    projetteLigne(f, s.ligne, partiesCacheesCalculees(f), e.points);
+    projettePolyligne(f, s.ligne, partiesCacheesCalculees(f), e.points);
     e.cordes.clear();
     if (s.vue && s.vue->lignesSupplementaires) {
         partiesVisiblesCourbe(f, n, *s.vue);
@@ -301,6 +282,24 @@ TcoordonneeEcran projetteX32(const TfigureKalmetra& f, const TpointEntier& p) {
 
 TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p) {
     return projetteY32(f, p.x, p.y, p.z);
+}
+
+void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
+                       std::vector<TpointEcran>& points) {
+    points.resize(ligne.size());
+    bool precedentCache = false;
+    for (std::size_t k = 0; k < ligne.size(); ++k) {
+        const TpointEntier& p = ligne[k].p;
+        const bool c = cacher && cache(f, p);
+        TpointEcran& q = points[k];
+        q.x = projetteX32(f, p);
+        q.y = projetteY32(f, p);
+        q.drapeaux = kPointEcranDefini;
+        if (k == 0 || ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
+            q.drapeaux |= kPointEcranNonRelie;
+        if (c) q.drapeaux |= kPointEcranCache;
+        precedentCache = c;
+    }
 }
 
 void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {
