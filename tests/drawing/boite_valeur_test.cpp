@@ -27,17 +27,6 @@ class BoiteValeur : public BancSouris {
         p::envoieMessage(forme, p::WM_CHAR, uint8_t(c), 0);
         p::distribueJusquAuRepos();
     }
-    // The figure painted into a recording context.
-    std::vector<p::Primitive> peint() {
-        TfigureKalmetra& f = fig();
-        auto dc = p::creeContexteEnregistreur();
-        const uint32_t h = p::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        p::oublieContexte(h);
-        return dc->journal()->primitives;
-    }
     static const p::Primitive* texte(const std::vector<p::Primitive>& ps, const std::string& t) {
         for (const p::Primitive& q : ps)
             if (q.type == p::TypePrimitive::Texte && q.texte == t) return &q;
@@ -114,7 +103,8 @@ TEST_F(BoiteValeur, TheBoxSitsInTheTopLeftCornerWithItsText) {
     p::fixeToucheEnfoncee(p::VK_CONTROL, true);
     p::envoieMessage(forme, p::WM_KEYDOWN, p::VK_ADD, 0);
     p::fixeToucheEnfoncee(p::VK_CONTROL, false);
-    const p::Primitive* pasVue = texte(peint(), f.texteBoiteValeur);
+    const auto avecPas = peint();
+    const p::Primitive* pasVue = texte(avecPas, f.texteBoiteValeur);
     ASSERT_NE(pasVue, nullptr);
     EXPECT_EQ(f.texteBoiteValeur.back(), '\xB0');
     EXPECT_EQ(pasVue->etat.couleurTexte, 0xFF0000u);

@@ -34,16 +34,9 @@ class SolidesRonds : public BancSouris {
     // The figure painted into a recording context; the lines drawn in the
     // colour of object nom.
     std::vector<Primitive> traitsDe(const std::string& nom) {
-        TfigureKalmetra& f = fig();
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        const platform::Couleur couleur = couleurDuStyle(objet(f, numero(nom)).style);
+        const platform::Couleur couleur = couleurDuStyle(objet(fig(), numero(nom)).style);
         std::vector<Primitive> r;
-        for (const Primitive& p : dc->journal()->primitives)
+        for (const Primitive& p : peint())
             if (p.type == TypePrimitive::Polyligne && p.etat.stylo.couleur == couleur) r.push_back(p);
         return r;
     }
@@ -145,6 +138,26 @@ TEST_F(SolidesRonds, TheCylinderBasesAreDrawnAtItsEnds) {
     }
     // A click on a base picks the cylinder.
     EXPECT_EQ(objetSousSouris(f, xPointEcran(e->lignes[1][10]), yPointEcran(e->lignes[1][10])), numero("C"));
+}
+
+TEST_F(SolidesRonds, AMeshIsPickedAtItsGridPoints) {
+    TfigureKalmetra& f = figureDeTexte("Figure Kalmetra\r\n"
+                                       "h fonction: (x,y)|->x*y/4\r\n"
+                                       "G graphe de h sur [-1,1] x [-2,2] (5 x 6 points, repère Rxyz)\r\n"
+                                       "Fin de la figure");
+    const int G = numero("G");
+    ASSERT_NE(elementDessin(f, G), nullptr);
+    const int32_t u = etatSelection().toleranceDesignation;
+    // The four corners of the grid, (x, y, x y / 4), and a click a little
+    // beside each; a click farther than the pick unit from every grid point
+    // finds nothing.
+    for (const Pt coin : {Pt{1, 2, 0.5}, Pt{-1, 2, -0.5}, Pt{1, -2, -0.5}, Pt{-1, -2, 0.5}}) {
+        const platform::Point p = ecran(coin);
+        EXPECT_EQ(objetSousSouris(f, p.x, p.y), G);
+        EXPECT_EQ(objetSousSouris(f, p.x + 2, p.y - 1), G);
+    }
+    const platform::Point loin = ecran({1, 2, 0.5});
+    EXPECT_EQ(objetSousSouris(f, loin.x + u + 60, loin.y), 0);
 }
 
 } // namespace

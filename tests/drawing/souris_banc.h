@@ -26,7 +26,10 @@
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "model/table_figures.h"
+#include "platform/contexte_dessin.h"
+#include "platform/contexte_dessin_table.h"
 #include "platform/entrees.h"
+#include "platform/trace_enregistre.h"
 #include "platform/fenetres.h"
 #include "platform/hasard.h"
 #include "platform/messages.h"
@@ -82,6 +85,18 @@ class BancSouris : public ::testing::Test {
         return f;
     }
     TfigureKalmetra& fig() { return *figureDeNumero(n); }
+
+    // The figure painted into a recording context: the primitives drawn.
+    std::vector<platform::Primitive> peint() {
+        TfigureKalmetra& f = fig();
+        auto dc = platform::creeContexteEnregistreur();
+        const uint32_t h = platform::enregistreContexte(dc.get());
+        f.contexteDessin = h;
+        dessineFigure(f, *dc);
+        f.contexteDessin = 0;
+        platform::oublieContexte(h);
+        return dc->journal()->primitives;
+    }
 
     int numero(const std::string& nom) { return numeroObjetDeNotation(fig(), nom); }
     Pt pt(const std::string& nom) {
