@@ -32,6 +32,13 @@ KM32_EXPORT void KMInitialise(void);
 /* Ends the library: releases what KMInitialise built. */
 KM32_EXPORT void KMTermine(void);
 
+/* Imposes the seed of the library's random generator (where free objects are
+ * placed when a figure creates them, the trials of property tests): the
+ * generator restarts from it now and at every later start of the library,
+ * instead of from the clock. The same seed and the same calls give the same
+ * figure on every machine. */
+KM32_EXPORT void KMImposeGraineHasard(uint64_t graine);
+
 /* Message boxes and questions of the library go to the host. The function
  * receives the text and the caption (Windows-1252, a line break is CR) and the
  * style bits of the box, and returns the answer: 1 OK, 2 Cancel, 6 Yes, 7 No.
@@ -43,6 +50,18 @@ KM32_EXPORT void KMTermine(void);
  * for a question, the proposed text for an input box. */
 typedef int32_t (*KMAfficheurMessage)(const char* texte, const char* titre, uint32_t style);
 KM32_EXPORT void KMInstalleAfficheurMessages(KMAfficheurMessage afficheur);
+
+/* Help. The host installs a function that opens the help file fichier (the
+ * help directory of the shared table and the file of the applied language)
+ * for the window: commande 1 opens the topic whose context number is donnee,
+ * 3 the contents. It returns 1 when it showed the help. AppelAideKM32 asks
+ * for help and answers 1 when the host's function showed it; without a
+ * function (or after NULL is installed) every request is refused with 0, and
+ * a command or key of a figure that asked for help carries KM_REFUSE in its
+ * message's result. */
+typedef int32_t (*KMAfficheurAide)(uint32_t fenetre, const char* fichier, uint32_t commande, uint32_t donnee);
+KM32_EXPORT void KMInstalleAfficheurAide(KMAfficheurAide afficheur);
+KM32_EXPORT int32_t AppelAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee);
 
 /* The version of the library, "1.3.3.0", in a memory block that belongs to
  * the caller (free it with KMLibereBloc). 0 on failure. */
@@ -101,9 +120,11 @@ KM32_EXPORT void KMCreeFig(int16_t numero, const char* fichier, const char* text
  * (0x00BBGGRR); its number, 0 when all 64 are taken. */
 KM32_EXPORT int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur);
 /* Destroys figure numero and its window; a message box when it is already
- * destroyed. */
+ * destroyed. This is the call that frees the number: the next
+ * KMCreeFigEtRenvoieNumero may take it again. */
 KM32_EXPORT void KMDetruitFigure(int16_t numero);
-/* Destroys the figure record alone (its window, if any, stays). */
+/* Destroys the figure record alone: its window, if any, stays, and so the
+ * number stays taken until KMDetruitFigure (KMCreeFig may fill it again). */
 KM32_EXPORT void KMdetruitFigureMeme(int16_t numero);
 /* Follows the host window's new size (the second argument is not used). */
 KM32_EXPORT void KMSize(int16_t numero, uint32_t inutilise);
@@ -134,8 +155,10 @@ KM32_EXPORT uint32_t KMPressePapiersTexte(void);
 KM32_EXPORT uint32_t KMPressePapiersDessin(int32_t format);
 KM32_EXPORT int32_t KMPressePapiersTailleDessin(int32_t* largeur, int32_t* hauteur);
 
-/* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels (below 0
- * counts as 0, above 32767 as 32767). KMMouseDown activates the figure, or
+/* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels, rounded
+ * to whole pixels 0 to 65535 (below 0 counts as 0) that travel as the low and
+ * high words of the message's lParam; a position that is not a number or
+ * rounds beyond 65535 is refused (nothing happens, 0). KMMouseDown activates the figure, or
  * with code 1 opens its command menu, 3 asks for a line to run, 5 sends the
  * host WM_KEYUP 2048; while the figure's construction dialog or style
  * palette waits for a designation, the press designates. */
@@ -164,7 +187,12 @@ KM32_EXPORT uint32_t KMMenuDeLaFigure(int16_t numero);
 KM32_EXPORT void KMmiseAjourMenus(int16_t numero, uint8_t* enregistrement);
 KM32_EXPORT void KMmiseAjourBoutons(int16_t numero, uint8_t* enregistrement);
 
-/* A window message for a figure's dispatcher: 1 when handled. */
+/* A window message for a figure's dispatcher: 1 when handled. A command
+ * (WM_COMMAND) or key that the library could not run at all (its window is
+ * not in the library, no help function installed, a prototype the menu does
+ * not offer) sets resultat to KM_REFUSE; a message that was run leaves
+ * resultat as the host gave it, even when it changed nothing. */
+#define KM_REFUSE (-1)
 typedef struct KMMessage {
     uint32_t message;
     uint32_t wParam;
@@ -200,6 +228,10 @@ KM32_EXPORT int32_t KMRaisonObjetNonDefini(int16_t numero, int32_t objet);
 KM32_EXPORT void KMPhraseDeNumero(uint16_t numero, char* texte);
 /* Applies a language (1 French, 2 English, 3 German) to both libraries. */
 KM32_EXPORT void KMappliqueLangue(int16_t langue);
+/* The language a figure text is written in, from its header line (1 French,
+ * 2 English, 3 German); 0 for a text without one (it is then read in the
+ * applied language) and for NULL. */
+KM32_EXPORT int16_t KMLangueDuTexte(const char* texte);
 
 /* Texts and lines. KMExecuterTexte: the text replaces the figure.
  * KMExecuteLigneFig: runs the lines of ligne (CR LF between them; '%' starts
@@ -208,15 +240,28 @@ KM32_EXPORT void KMappliqueLangue(int16_t langue);
  * "Affecter la propriete TexteDeLaFigure", language names, "Dialog:" and a
  * menu path). A line whose error stops the run is shown in a message box. */
 KM32_EXPORT void KMExecuterTexte(int16_t numero, const char* texte);
+/* Reads the figure file (fewer than 65536 bytes), checks that its text runs
+ * whole and hands it to the sibling library as the text of a new figure:
+ * 1 when done, 0 when the file cannot be read or its text fails. */
+KM32_EXPORT int32_t KMInstalleTexteFigureNouvelle(const char* fichier);
 KM32_EXPORT void KMExecuteLigneFig(int16_t numero, const char* ligne);
 KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne);
+/* The number (from 1) of the line at which the last text run on figure
+ * numero stopped: the text of KMCreeFigEtRenvoieNumero, KMCreeFig or
+ * KMExecuterTexte, or the lines of KMExecuteLigneFig and
+ * KMExecuteLigneFigEtRedessine. 0 when that run went through, and for a
+ * figure that does not exist. The message box of the failing line says why. */
+KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero);
 /* The answers to a query line in a block, 0 when the query fails. */
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
-/* The figure written as text (CR LF lines) in a block. */
+/* The figure written as text (CR LF lines) in a block, whole whatever its
+ * length. */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
 /* Saves the figure text into the file (Windows-1252 name): 0 when written,
- * 1 when not (the old file is then left as it was). After a save the
- * figure takes the file as its path and is no longer modified. */
+ * 1 when not (the old file is then left as it was). A text of 65,536 bytes
+ * or more is not written (a figure file that long could not be read again):
+ * a message box says so and the result is 1. After a save the figure takes
+ * the file as its path and is no longer modified. */
 KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
 /* 1 when the figure exists and has changes that are not saved, else 0. */
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
@@ -269,7 +314,7 @@ KM32_EXPORT void TQCreeFig(int16_t numero, const char* fichier, const char* text
 /* Creates a plane figure in the first free slot for the window hote; its
  * number, 0 when all 64 are taken. */
 KM32_EXPORT int16_t TQCreeFigEtRenvoieNumero(uint32_t hote, const char* fichier, const char* texte,
-                                            const char* parametres);
+                                             const char* parametres);
 /* A mouse button pressed in the figure's window: nothing to grab in a kept
  * text, so nothing happens. */
 KM32_EXPORT void TQMouseDown(int16_t numero, int16_t bouton, int16_t code, float x, float y);

@@ -149,6 +149,8 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     copieTableau(s.entiersVue, c.entiersVue);
 
     copieTableau(s.planIsole, c.planIsole);
+    c.distancePlanIsole = s.distancePlanIsole;
+    c.planIsoleChange = s.planIsoleChange;
     c.reglagePlanIsole = s.reglagePlanIsole;
     c.aucunPlanIsole = s.aucunPlanIsole;
     c.planDeFaceMaintenu = s.planDeFaceMaintenu;
@@ -164,6 +166,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.drapeauCouleurFond = s.drapeauCouleurFond;
     c.exportationRotations = s.exportationRotations;
     c.importationRotations = s.importationRotations;
+    c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.numeroFigure = s.numeroFigure;
     c.menuContextuelConstruit = s.menuContextuelConstruit;
     c.commandesAutorisees = s.commandesAutorisees;

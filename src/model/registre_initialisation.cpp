@@ -58,6 +58,7 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     for (auto& e : f.enregistrementsVue)
         e = TenregistrementVue{};
     f.octetPlan2 = 0;
+    f.planIsoleChange = 0;
     f.octetDessinHote = 0;
     for (auto& o : f.octetsDessinHote)
         o = 0;
@@ -152,6 +153,7 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     f.lignesDifferees.reset();
     f.exportationRotations = 0;
     f.importationRotations = 0;
+    f.prototypeHorsMenu = 0;
     f.reglageCouleurFond = 0;
     f.drapeauCouleurFond = 0;
 }

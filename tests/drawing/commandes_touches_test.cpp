@@ -5,6 +5,7 @@
 #include "drawing/commandes_touches.h"
 #include "drawing/creation_iterative.h"
 #include "host/tableau_valeurs.h"
+#include "km32.h"
 #include "platform/boites.h"
 
 #include <algorithm>
@@ -201,9 +202,11 @@ TEST_F(CommandesTouches, TheTableOfValuesCommandAsksForItsWindow) {
                   "t (touche V) tableau de (x,2) (y,3) à partir de 0 (pas 0.1) (10 lignes)\r\n"
                   "Fin de la figure");
     etatRepartiteur().derniereCommandeRefusee = 0;
-    EXPECT_EQ(caractere(1, 'v'), 1);
     // The window is not there yet: the host can tell the command was asked
-    // for and not shown.
+    // for and not shown, from the result of its key's message.
+    TMessageFigure m{platform::WM_CHAR, 'v', 0, 0};
+    EXPECT_EQ(traiteMessageKMParNumero(1, m), 1);
+    EXPECT_EQ(m.resultat, KM_REFUSE);
     EXPECT_EQ(etatRepartiteur().derniereCommandeRefusee, 127u);
     EXPECT_FALSE(afficheTableauDeValeurs(f.numeroFigure, numero(f, "t")));
 }

@@ -1,3 +1,4 @@
+#include <cmath>
 #include "banc_hote.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
@@ -106,7 +107,8 @@ TEST_F(FenetresHote, MouseButtonsReachTheDispatcherThroughTheFormRecord) {
         int32_t lParam;
     };
     const Cas cas[] = {{1, 12.4f, 7.6f, p::WM_LBUTTONUP, p::lParamDeCoordonnees(12, 8)},
-                       {2, -3.0f, 40000.0f, p::WM_RBUTTONUP, p::lParamDeCoordonnees(0, 32767)}};
+                       {2, -3.0f, 40000.0f, p::WM_RBUTTONUP, int32_t((40000u << 16) | 0u)},
+                       {1, 65535.4f, 0.2f, p::WM_LBUTTONUP, int32_t(0xFFFFu)}};
     for (const Cas& c : cas) {
         EXPECT_EQ(KMMouseUp(1, c.bouton, 0, c.x, c.y), 1);
         EXPECT_EQ(formeDeNumero(1)->message.message, c.message);
@@ -115,6 +117,13 @@ TEST_F(FenetresHote, MouseButtonsReachTheDispatcherThroughTheFormRecord) {
     formeDeNumero(1)->message = {};
     EXPECT_EQ(KMMouseUp(1, 3, 0, 1, 1), 0); // no such button: ignored
     EXPECT_EQ(formeDeNumero(1)->message.message, 0u);
+    // Beyond what a word carries, or not a number: refused, nothing sent.
+    const float refusees[][2] = {{65535.6f, 1}, {1, 1e9f}, {std::nanf(""), 1}};
+    for (const auto& r : refusees) {
+        EXPECT_EQ(KMMouseUp(1, 1, 0, r[0], r[1]), 0);
+        EXPECT_EQ(KMMouseMove(1, 0, 0, r[0], r[1]), 0);
+        EXPECT_EQ(formeDeNumero(1)->message.message, 0u);
+    }
     KMMessage m{p::WM_TIMER, kMinuterieSuiviHote, 0, 0};
     EXPECT_EQ(::traiteMessageKMParNumero(1, &m), 0);
 }
@@ -193,25 +202,33 @@ TEST_F(FenetresHote, TheSiblingAsksForALanguage) {
 }
 
 TEST(LignesHote, LinesAreReadWithoutCommentsAndTrailingBlanks) {
+    // With the number of the line each was read from, as a failing line is
+    // reported.
     struct Cas {
         std::string texte;
         std::vector<std::string> lignes;
+        std::vector<int> numeros;
     };
     const Cas cas[] = {
-        {"A point\r\n% note\r\nB point", {"A point", "B point"}},
-        {"  A point  % la suite\t\r\n\r\n\tB  ", {"A point", "B"}},
-        {"%tout\n%commentaire", {}},
-        {"un\rdeux\nt\xE9l", {"un", "deux", "t\xE9l"}},
-        {"", {}},
+        {"A point\r\n% note\r\nB point", {"A point", "B point"}, {1, 3}},
+        {"  A point  % la suite\t\r\n\r\n\tB  ", {"A point", "B"}, {1, 3}},
+        {"%tout\n%commentaire", {}, {}},
+        {"un\rdeux\nt\xE9l", {"un", "deux", "t\xE9l"}, {1, 2, 3}},
+        {"% a\n% b\nC point", {"C point"}, {3}},
+        {"", {}, {}},
     };
     for (const Cas& c : cas) {
         std::vector<std::string> lues;
+        std::vector<int> numeros;
         std::size_t pos = 0;
         int compteur = 1;
         for (std::string l = lisLigneDuTexte(c.texte, pos, compteur); !l.empty();
-             l = lisLigneDuTexte(c.texte, pos, compteur))
+             l = lisLigneDuTexte(c.texte, pos, compteur)) {
             lues.push_back(l);
+            numeros.push_back(compteur);
+        }
         EXPECT_EQ(lues, c.lignes) << c.texte;
+        EXPECT_EQ(numeros, c.numeros) << c.texte;
     }
     std::size_t pos = 0;
     int compteur = 1;
