@@ -18,6 +18,7 @@
 #include "drawing/souris.h"
 #include "drawing/vue_operations.h"
 #include "host/bibliotheque.h"
+#include "peinture_enregistree.h"
 #include "model/calcul/dependants.h"
 #include "platform/curseurs.h"
 #include "host/fenetre_figure.h"
@@ -87,16 +88,7 @@ class BancSouris : public ::testing::Test {
     TfigureKalmetra& fig() { return *figureDeNumero(n); }
 
     // The figure painted into a recording context: the primitives drawn.
-    std::vector<platform::Primitive> peint() {
-        TfigureKalmetra& f = fig();
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        return dc->journal()->primitives;
-    }
+    std::vector<platform::Primitive> peint() { return peintureEnregistree(fig()); }
 
     int numero(const std::string& nom) { return numeroObjetDeNotation(fig(), nom); }
     Pt pt(const std::string& nom) {

@@ -1,6 +1,7 @@
 // Traces: a traced point leaves the positions it had before each move, the
 // renderer draws them under the figure, leaving the trace mode clears them;
 // and the ring of a trace.
+#include "peinture_enregistree.h"
 #include "clavier_banc.h"
 #include "drawing/element_solide.h"
 #include "drawing/traces.h"
@@ -16,15 +17,7 @@ using platform::Primitive;
 class TracesFigure : public BancClavier {
   protected:
     // The primitives of one paint of the figure.
-    static std::vector<Primitive> peint(TfigureKalmetra& f) {
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        return dc->journal()->primitives;
-    }
+    static std::vector<Primitive> peint(TfigureKalmetra& f) { return essais::peintureEnregistree(f); }
     // How many lines were drawn as a dot at pixel (x, y).
     static int pointsA(const std::vector<Primitive>& ps, int32_t x, int32_t y) {
         int n = 0;
