@@ -6,6 +6,7 @@
 
 #include "drawing/bloc_dessin.h"
 #include "drawing/clavier.h"
+#include "drawing/creation_iterative.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/historique_vues.h"
 #include "drawing/rafraichissement.h"
@@ -377,11 +378,13 @@ void executeCommandeDeTouche(TfigureKalmetra& f, int n) {
     case c::kToucheProjectionOblique:
         if (defini) projectionOblique(f, n);
         break;
+    case c::kToucheIteration:
+        creationIterative(f, n);
+        break;
     case c::kToucheTableau:
         afficheTableauDeValeurs(int16_t(f.numeroFigure), n);
         break;
     default:
-        // Iterative creation (61) is not built: it does nothing.
         break;
     }
 }

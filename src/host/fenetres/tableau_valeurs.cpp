@@ -196,11 +196,11 @@ void remplitTableauDeValeurs(TFenetreDuTableauDeValeurs& t, TfigureKalmetra& f) 
     if (t.largeurClient >= client.droite) t.largeurClient = client.droite - 1;
 }
 
-void afficheTableauDeValeurs(int16_t numero, int n) {
+bool afficheTableauDeValeurs(int16_t numero, int n) {
     TfigureKalmetra* f = figureDeNumero(numero);
-    if (!f || n < kObjetsPredefinis + 1 || n > f->nombreObjets) return;
-    if (objet(*f, n).nombreParents == 0) return;
-    if (!reserveDialogueCommun(fenetreDeLaFigure(*f), numero)) return;
+    if (!f || n < kObjetsPredefinis + 1 || n > f->nombreObjets) return false;
+    if (objet(*f, n).nombreParents == 0) return false;
+    if (!reserveDialogueCommun(fenetreDeLaFigure(*f), numero)) return false;
     fermeTableau();
     auto t = std::make_unique<TFenetreDuTableauDeValeurs>();
     t->numeroFigure = numero;
@@ -217,6 +217,7 @@ void afficheTableauDeValeurs(int16_t numero, int n) {
     attacheFenetreAFigure(numero, tableau.fenetre);
     inscritOperationsAnnexe(kAnnexeTableauValeurs, {montreTableau, fermeTableau});
     montreTableau();
+    return true;
 }
 
 std::string texteDuTableau(const TFenetreDuTableauDeValeurs& t) {

@@ -58,9 +58,11 @@ struct TFenetreDuTableauDeValeurs {
     std::vector<std::vector<std::string>> cellules;
 };
 
-// Opens the window for the command object n of figure numero: nothing when
-// the figure or the object does not exist or the annex slot is refused.
-void afficheTableauDeValeurs(int16_t numero, int n);
+// Opens the window for the command object n of figure numero; true when it
+// is shown. Nothing (false) when the figure or the object does not exist or
+// the annex slot is refused (the table already open for this figure comes
+// forward).
+bool afficheTableauDeValeurs(int16_t numero, int n);
 // The open window, nullptr when none.
 TFenetreDuTableauDeValeurs* fenetreTableauDeValeurs();
 
