@@ -21,6 +21,7 @@ namespace km32::fuzz {
 inline uint32_t fenetreHote() {
     static const uint32_t hote = [] {
         platform::utiliseHorlogeVirtuelle(true);
+        platform::imposeGraineHasard(1); // a start of the library seeds from it, not from the clock
         KMInitialise();
         etatMessages().messagesMuets = 1;
         return platform::creeFenetre(0, {100, 100, 700, 550}, {}, true);
