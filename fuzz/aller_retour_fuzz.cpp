@@ -1,13 +1,17 @@
 // The whole road of a figure text: read into a hosted figure, drawn,
 // written back, and the written text read into a second figure. The second
 // reading must give the figure the first gave: the same objects (name,
-// kind, defined or not and why) and, written again, the same text. Any
-// difference, crash or sanitizer report is a finding.
+// kind, defined or not and why, values) and, written again, the same text.
+// Any difference, crash or sanitizer report is a finding.
 #include <cstddef>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "hote_fuzz.h"
+#include "model/figure.h"
+#include "model/objets_figure.h"
+#include "model/table_figures.h"
 
 namespace {
 
@@ -23,6 +27,23 @@ std::string signature(int16_t numero) {
         s += ' ' + std::to_string(KMRaisonObjetNonDefini(numero, k)) + '\n';
     }
     return s;
+}
+
+// The first object of a whose values differ from those of the same object
+// of b (the written text keeps 11 significant digits, and what is computed
+// from a value read back may move a little further), or 0.
+int valeursDifferentes(const TfigureKalmetra& a, const TfigureKalmetra& b) {
+    for (int k = kObjetsPredefinis + 1; k <= a.nombreObjets && k <= b.nombreObjets; ++k) {
+        const TObjetFigure &oa = objet(a, k), &ob = objet(b, k);
+        if (oa.nonDefini || ob.nonDefini) continue;
+        if (oa.nombreValeurs != ob.nombreValeurs) return k;
+        for (int i = 1; i <= oa.nombreValeurs; ++i) {
+            const double va = valeurObjet(a, k, i), vb = valeurObjet(b, k, i);
+            if (std::isnan(va) && std::isnan(vb)) continue;
+            if (!(std::fabs(va - vb) <= 1e-4 * (1 + std::fabs(va)))) return k;
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -49,5 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
 
     if (premiere != seconde) fuzz::echec("the written text reads as another figure", premiere, seconde);
     if (ecrit != reecrit) fuzz::echec("the written text is written otherwise", ecrit, reecrit);
+    if (const int k = valeursDifferentes(*figureDeNumero(1), *figureDeNumero(2)))
+        fuzz::echec(("the values of object " + std::to_string(k) + " differ once read back").c_str(), ecrit,
+                    reecrit);
     return 0;
 }
