@@ -277,11 +277,21 @@ struct TfigureKalmetra {
     uint8_t dernierLibreBouge = 0; // the free object moved last (0 for none)
     uint8_t causeDernierMouvement = 0;
 
-    // Dialog state (host subsystem).
-    uint8_t octetsDialogue[4] = {0, 0, 0, 0};
+    // Construction dialog (host subsystem): the command of the dialog being
+    // built or shown (a menu command, 301, or 1001..1050 for a prototype),
+    // the command of the last dialog that ran (91: the dialog now modifies
+    // an object), the object chosen for modification.
+    uint16_t commandeDialogue = 0;
+    uint16_t commandeDialoguePrecedente = 0;
     uint8_t objetDialogue = 0;
     uint8_t octetDialogue = 0;
     std::unique_ptr<TDialogueObjet> dialogue;
+    // What the construction dialogs gave last: the unit of length and the
+    // frame (object numbers, 0 for none: the built-in one), the angle unit
+    // (1 degrees, 0 radians). The option lists offer them first.
+    uint8_t derniereUniteDialogue = 0;
+    uint8_t dernierRepereDialogue = 0;
+    uint8_t uniteAngleDialogue = 0;
 
     // Defaults for new objects.
     uint8_t octetDefauts = 0;
@@ -323,13 +333,20 @@ struct TfigureKalmetra {
     TenregistrementVue enregistrementsVue[2];
     int32_t entiersVue[2] = {1, 1};
 
-    // Isolated plane.
-    double planIsole[4] = {0, 0, 0, 0}; // a, b, c, d
-    uint8_t reglagePlanIsole = 0;
-    uint8_t aucunPlanIsole = 1;
+    // Isolated plane: its unit normal (a, b, c) and constant d in integer
+    // units (the constant in model units times the scale, converted again
+    // whenever the scale changes), read by pointSurPlanIsole.
+    double planIsole[4] = {0, 0, 0, 0};
+    double distancePlanIsole = 0; // the constant d in model units
+    uint8_t reglagePlanIsole = 0; // "Plan #1 isolé": the display mode is on
+    uint8_t aucunPlanIsole = 1;   // no valid plane: none yet, a zero normal or an undefined defining object
     uint8_t planDeFaceMaintenu = 0;
     uint8_t octetPlan = 1;
+    // The two display flags of the isolated plane: the plane became undefined
+    // (nothing but texts is drawn), and the plane moved with the last change
+    // (every display element must be rebuilt).
     uint8_t octetPlan2 = 0;
+    uint8_t planIsoleChange = 0;
     TEnsembleObjets ensemblePlan;
 
     uint8_t echantillonnageLieux[3] = {0, 0, 0};
@@ -341,6 +358,8 @@ struct TfigureKalmetra {
     uint8_t drapeauCouleurFond = 0;
     uint8_t exportationRotations = 0;
     uint8_t importationRotations = 0;
+    // A prototype figure whose prototype the pop-up menu does not offer.
+    uint8_t prototypeHorsMenu = 0;
     int32_t numeroFigure = 0;
     uint8_t menuContextuelConstruit = 0;
     // Menus and commands (host subsystem): the commands the user may run

@@ -47,6 +47,10 @@ int questionOuiNonAnnuler(const std::string& texte, const std::string& titre, in
     return montreBoite(texte, titre, style);
 }
 
+int questionOuiNon(const std::string& texte, const std::string& titre) {
+    return montreBoite(texte, titre, platform::kBoutonsOuiNon);
+}
+
 void afficheMessageZ(const char* texte, const char* titre) {
     if (etatMessages().messagesMuets) return;
     montreBoite(texte ? texte : "", titre ? titre : "", platform::kBoutonOk, false);

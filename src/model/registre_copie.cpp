@@ -116,8 +116,12 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.dernierLibreBouge = s.dernierLibreBouge;
     c.causeDernierMouvement = s.causeDernierMouvement;
 
-    copieTableau(s.octetsDialogue, c.octetsDialogue);
+    c.commandeDialogue = s.commandeDialogue;
+    c.commandeDialoguePrecedente = s.commandeDialoguePrecedente;
     c.objetDialogue = s.objetDialogue;
+    c.derniereUniteDialogue = s.derniereUniteDialogue;
+    c.dernierRepereDialogue = s.dernierRepereDialogue;
+    c.uniteAngleDialogue = s.uniteAngleDialogue;
     c.octetDialogue = s.octetDialogue;
     c.octetDefauts = s.octetDefauts;
     c.uniteLongueurParDefaut = s.uniteLongueurParDefaut;
@@ -149,6 +153,8 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     copieTableau(s.entiersVue, c.entiersVue);
 
     copieTableau(s.planIsole, c.planIsole);
+    c.distancePlanIsole = s.distancePlanIsole;
+    c.planIsoleChange = s.planIsoleChange;
     c.reglagePlanIsole = s.reglagePlanIsole;
     c.aucunPlanIsole = s.aucunPlanIsole;
     c.planDeFaceMaintenu = s.planDeFaceMaintenu;
@@ -164,6 +170,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.drapeauCouleurFond = s.drapeauCouleurFond;
     c.exportationRotations = s.exportationRotations;
     c.importationRotations = s.importationRotations;
+    c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.numeroFigure = s.numeroFigure;
     c.menuContextuelConstruit = s.menuContextuelConstruit;
     c.commandesAutorisees = s.commandesAutorisees;

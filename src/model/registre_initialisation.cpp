@@ -40,9 +40,10 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     f.repereParDefaut = 1;        // Rxyz
     f.anglesEnDegresParDefaut = 0;
     // The dialog state.
-    for (auto& o : f.octetsDialogue)
-        o = 0;
+    f.commandeDialogue = 0;
+    f.commandeDialoguePrecedente = 0;
     f.objetDialogue = 0;
+    f.derniereUniteDialogue = f.dernierRepereDialogue = f.uniteAngleDialogue = 0;
     f.octetDialogue = 0;
     // The remaining bytes the drawing and host subsystems keep; the byte
     // after the text version is 1.
@@ -58,6 +59,7 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     for (auto& e : f.enregistrementsVue)
         e = TenregistrementVue{};
     f.octetPlan2 = 0;
+    f.planIsoleChange = 0;
     f.octetDessinHote = 0;
     for (auto& o : f.octetsDessinHote)
         o = 0;
@@ -151,6 +153,7 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     f.lignesDifferees.reset();
     f.exportationRotations = 0;
     f.importationRotations = 0;
+    f.prototypeHorsMenu = 0;
     f.reglageCouleurFond = 0;
     f.drapeauCouleurFond = 0;
 }

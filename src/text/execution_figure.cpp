@@ -202,10 +202,12 @@ void ExecutantFigure::executeDirecte(TLigneFigure& l) {
     case 2310:
         f.exportationRotations = 0;
         break;
+    case 2271:
+        f.prototypeHorsMenu = 1;
+        break;
     default:
         // NOT BUILT YET: 2259 and 2296 (export allowed), 2269 (the comment
-        // window) and 2271 (prototypes kept out of the menu) wait for the
-        // host's fields and windows.
+        // window) wait for the host's fields and windows.
         break;
     }
 }
