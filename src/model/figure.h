@@ -230,7 +230,7 @@ struct TfigureKalmetra {
     std::string texteDesNoms; // all object names back to back
 
     std::array<double, kMaxValeurs + 1> valeurs{};
-    std::unique_ptr<TblocEchantillons> echantillons;
+    std::unique_ptr<TblocEchantillons> echantillons; // null until a sample is written (echantillon)
     std::array<uint8_t, kMaxParents + 1> parents{};
     std::array<uint8_t, kMaxOctetsOperandes + 1> octetsOperandes{};
     std::string texteDesFormules;
@@ -430,7 +430,9 @@ double& valeur(TfigureKalmetra& f, int k);
 double valeur(const TfigureKalmetra& f, int k);
 uint8_t& parent(TfigureKalmetra& f, int k);
 uint8_t parent(const TfigureKalmetra& f, int k);
-Techantillon& echantillon(TfigureKalmetra& f, int k); // the block must exist
+// The sample block is made at the first write: most figures have no locus
+// or curve, and the block is 144 kB.
+Techantillon& echantillon(TfigureKalmetra& f, int k);
 TExpressionParametre& expressionParametre(TfigureKalmetra& f, int k);
 const TExpressionParametre& expressionParametre(const TfigureKalmetra& f, int k);
 double& constanteExpression(TfigureKalmetra& f, int k);

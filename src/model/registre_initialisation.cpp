@@ -104,7 +104,7 @@ void reinitialiseVue(TfigureKalmetra& f) {
 
 void reinitialiseFigure(TfigureKalmetra& f) {
     f.versionTexte = 1;
-    f.echantillons = std::make_unique<TblocEchantillons>();
+    f.echantillons.reset(); // made again by the first sample written
     creeTableAnnexes(f.tableAnnexes);
     creeTableDesPolyedres(f.tableDesPolyedres);
     f.etatGlisser.reset();
