@@ -282,6 +282,13 @@ struct TfigureKalmetra {
     uint8_t objetDialogue = 0;
     uint8_t octetDialogue = 0;
     std::unique_ptr<TDialogueObjet> dialogue;
+    // What the object dialog remembers from the last creation it drove: the
+    // unit of length and the frame given (object numbers, 0 before any) and
+    // the angle unit (1 degrees, 0 radians). They are not the figure's
+    // defaults: a unit or frame given for one object changes no default.
+    uint8_t derniereUniteDialogue = 0;
+    uint8_t dernierRepereDialogue = 0;
+    uint8_t uniteAngleDialogue = 0;
 
     // Defaults for new objects.
     uint8_t octetDefauts = 0;

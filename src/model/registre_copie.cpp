@@ -119,6 +119,9 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     copieTableau(s.octetsDialogue, c.octetsDialogue);
     c.objetDialogue = s.objetDialogue;
     c.octetDialogue = s.octetDialogue;
+    c.derniereUniteDialogue = s.derniereUniteDialogue;
+    c.dernierRepereDialogue = s.dernierRepereDialogue;
+    c.uniteAngleDialogue = s.uniteAngleDialogue;
     c.octetDefauts = s.octetDefauts;
     c.uniteLongueurParDefaut = s.uniteLongueurParDefaut;
     c.repereParDefaut = s.repereParDefaut;

@@ -44,6 +44,9 @@ void reinitialiseReglages(TfigureKalmetra& f) {
         o = 0;
     f.objetDialogue = 0;
     f.octetDialogue = 0;
+    f.derniereUniteDialogue = 0;
+    f.dernierRepereDialogue = 0;
+    f.uniteAngleDialogue = 0;
     // The remaining bytes the drawing and host subsystems keep; the byte
     // after the text version is 1.
     f.octetVersion = 1;

@@ -413,6 +413,47 @@ void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, u
     }
 }
 
+namespace {
+
+// The first letter of the stored text of parameter expression k of object i.
+char premiereLettreExpression(const TfigureKalmetra& f, int i, int k) {
+    if (k > objet(f, i).nombreExpressions) return 0;
+    const TExpressionParametre& e = expressionParametre(f, numeroExpressionObjet(f, i, k));
+    if (e.longueurTexte == 0 || e.debutTexte < 1 || e.debutTexte > f.texteDesFormules.size()) return 0;
+    return f.texteDesFormules[std::size_t(e.debutTexte - 1)];
+}
+
+// The dummy-variable letters of a definition: x, y and z for a plane by
+// equation, the letters its line gave for a parametric curve and for the
+// functions of 1, 2 and 3 variables; none for any other object.
+std::string variablesMuettes(const TfigureKalmetra& f, int i) {
+    std::vector<int> expressions;
+    switch (objet(f, i).codeConstruction) {
+    case kPlanEquation:
+        return "xyz";
+    case kCourbeParametree:
+        expressions = {4};
+        break;
+    case 54:
+        expressions = {1};
+        break;
+    case 216:
+        expressions = {1, 2};
+        break;
+    case 217:
+        expressions = {1, 2, 3};
+        break;
+    default:
+        return {};
+    }
+    std::string lettres;
+    for (int k : expressions)
+        if (const char c = premiereLettreExpression(f, i, k); c != 0) lettres += c;
+    return lettres;
+}
+
+} // namespace
+
 uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     uint16_t erreur = 0;
     // The names of the objects before the one being checked: a name met
@@ -447,16 +488,27 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
                 }
             }
         }
-        if (erreur == 0 && o.codeConstruction == kPlanEquation) {
-            // The variables x, y and z of the equation may not name an antecedent.
-            for (uint8_t a : listeDesAntecedents(f, i)) {
-                const std::string n = nomObjet(f, a);
-                if (n == "x" || n == "y" || n == "z") {
-                    nomErreur1() = n;
-                    nomErreur2() = nom;
-                    erreur = kErreurVariableMuetteNommee;
-                    break;
+        if (erreur == 0) {
+            // A dummy variable may not be the name of an antecedent: the
+            // definition would then read one name in two senses. A rename
+            // must not make it so either.
+            const std::string lettres = variablesMuettes(f, i);
+            std::string fautive;
+            if (o.codeConstruction == kCourbeParametree)
+                for (char c : lettres)
+                    if (c == 'X' || c == 'Y' || c == 'Z') fautive = std::string(1, c);
+            if (fautive.empty() && !lettres.empty())
+                for (uint8_t a : listeDesAntecedents(f, i)) {
+                    const std::string n = nomObjet(f, a);
+                    if (n.size() == 1 && lettres.find(n[0]) != std::string::npos) {
+                        fautive = n;
+                        break;
+                    }
                 }
+            if (!fautive.empty()) {
+                nomErreur1() = fautive;
+                nomErreur2() = nom;
+                erreur = kErreurVariableMuetteNommee;
             }
         }
         if (erreur == 0 && !estLigneParPaire(o.codeConstruction)) {
