@@ -347,6 +347,11 @@ struct TfigureKalmetra {
     uint32_t reglageCouleurFond = 0;
     uint8_t drapeauCouleurFond = 0;
     uint8_t exportationRotations = 0;
+    // The figure's values may be exported ("Exportation interdite" clears it).
+    uint8_t exportationPermise = 1;
+    // The inner figure of a prototype: the prototype is not offered in the
+    // figure's menu ("Prototype non accessible par le menu").
+    uint8_t prototypeHorsMenu = 0;
     uint8_t importationRotations = 0;
     int32_t numeroFigure = 0;
     uint8_t menuContextuelConstruit = 0;
@@ -397,6 +402,7 @@ struct TfigureKalmetra {
 
     TEnsembleObjets ensembleSecondeDirection; // lines of code 247 using their second direction
     TEnsembleObjets ensembleParametresLibres; // objects that received a free-object parameter line
+    TEnsembleObjets ensembleTablesValeurs; // functions whose table a value line changed (not the last object)
 
     // Undo store (text subsystem): whether an undo or a redo can be done.
     uint8_t annulationPossible = 0;

@@ -41,6 +41,10 @@ void afficheMessageType(const std::string& texte, const std::string& titre, uint
     montreBoite(texte, titre, drapeaux);
 }
 
+int questionOuiNon(const std::string& texte, const std::string& titre) {
+    return montreBoite(texte, titre, platform::kBoutonsOuiNon);
+}
+
 int questionOuiNonAnnuler(const std::string& texte, const std::string& titre, int bouton) {
     uint32_t style = platform::kBoutonsOuiNonAnnuler | platform::kIconeExclamation;
     if (bouton == 2) style |= platform::kDeuxiemeBoutonParDefaut;

@@ -166,6 +166,8 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.reglageCouleurFond = s.reglageCouleurFond;
     c.drapeauCouleurFond = s.drapeauCouleurFond;
     c.exportationRotations = s.exportationRotations;
+    c.exportationPermise = s.exportationPermise;
+    c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.importationRotations = s.importationRotations;
     c.numeroFigure = s.numeroFigure;
     c.menuContextuelConstruit = s.menuContextuelConstruit;
@@ -204,6 +206,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.parametreCopieAjustee = s.parametreCopieAjustee;
     c.ensembleSecondeDirection = s.ensembleSecondeDirection;
     c.ensembleParametresLibres = s.ensembleParametresLibres;
+    c.ensembleTablesValeurs = s.ensembleTablesValeurs;
     c.annulationPossible = s.annulationPossible;
     c.retablissementPossible = s.retablissementPossible;
     c.modePasAPas = s.modePasAPas;

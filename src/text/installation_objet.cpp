@@ -415,41 +415,35 @@ void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, u
 
 namespace {
 
-// The first letter of the stored text of parameter expression k of object i.
-char premiereLettreExpression(const TfigureKalmetra& f, int i, int k) {
-    if (k > objet(f, i).nombreExpressions) return 0;
+// The first n characters of the stored text of parameter expression k of
+// object i.
+std::string debutExpression(const TfigureKalmetra& f, int i, int k, std::size_t n) {
+    if (k > objet(f, i).nombreExpressions) return {};
     const TExpressionParametre& e = expressionParametre(f, numeroExpressionObjet(f, i, k));
-    if (e.longueurTexte == 0 || e.debutTexte < 1 || e.debutTexte > f.texteDesFormules.size()) return 0;
-    return f.texteDesFormules[std::size_t(e.debutTexte - 1)];
+    if (e.longueurTexte == 0 || e.debutTexte < 1 || e.debutTexte > f.texteDesFormules.size()) return {};
+    return f.texteDesFormules.substr(std::size_t(e.debutTexte - 1),
+                                     std::min<std::size_t>(n, e.longueurTexte));
 }
 
 // The dummy-variable letters of a definition: x, y and z for a plane by
-// equation, the letters its line gave for a parametric curve and for the
-// functions of 1, 2 and 3 variables; none for any other object.
+// equation; the letters its line gave for a parametric curve (kept at the
+// head of its fourth expression) and for the functions of 1, 2 and 3
+// variables (at the head of the first); none for any other object.
 std::string variablesMuettes(const TfigureKalmetra& f, int i) {
-    std::vector<int> expressions;
     switch (objet(f, i).codeConstruction) {
     case kPlanEquation:
         return "xyz";
     case kCourbeParametree:
-        expressions = {4};
-        break;
+        return debutExpression(f, i, 4, 1);
     case 54:
-        expressions = {1};
-        break;
+        return debutExpression(f, i, 1, 1);
     case 216:
-        expressions = {1, 2};
-        break;
+        return debutExpression(f, i, 1, 2);
     case 217:
-        expressions = {1, 2, 3};
-        break;
+        return debutExpression(f, i, 1, 3);
     default:
         return {};
     }
-    std::string lettres;
-    for (int k : expressions)
-        if (const char c = premiereLettreExpression(f, i, k); c != 0) lettres += c;
-    return lettres;
 }
 
 } // namespace

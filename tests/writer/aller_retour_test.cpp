@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "banc_ecriture.h"
+#include "figure_texte_essai.h"
+#include "model/fonctions/fonctions.h"
+#include "text/descriptions_objets.h"
+#include "model/prototypes/prototypes.h"
 
 namespace km32::ecriture {
 namespace {
@@ -10,6 +14,19 @@ namespace {
 std::string texteExpressionStocke(const TfigureKalmetra& f, int r) {
     const TExpressionParametre& e = expressionParametre(f, r);
     return f.texteDesFormules.substr(std::size_t(e.debutTexte - 1), e.longueurTexte);
+}
+
+// The points and the interpolation of a function given by values.
+void attendMemeTable(const TfigureKalmetra& a, int i, const TfigureKalmetra& b) {
+    const TFonction* x = fonctionDeObjet(a, i);
+    const TFonction* y = fonctionDeObjet(b, i);
+    ASSERT_TRUE(x && x->table && y && y->table);
+    EXPECT_EQ(x->table->interpolation, y->table->interpolation);
+    ASSERT_EQ(x->table->nombrePoints, y->table->nombrePoints);
+    for (int k = 1; k <= x->table->nombrePoints; ++k) {
+        EXPECT_EQ(x->table->x[std::size_t(k)], y->table->x[std::size_t(k)]) << k;
+        EXPECT_EQ(x->table->y[std::size_t(k)], y->table->y[std::size_t(k)]) << k;
+    }
 }
 
 // Same objects (kind, construction, names and labels, parents, flags,
@@ -46,6 +63,8 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
             const double u = valeurObjet(a, i, k), v = valeurObjet(b, i, k);
             EXPECT_NEAR(u, v, 1e-9 * std::max(1.0, std::fabs(u))) << "value " << k;
         }
+        EXPECT_EQ(x.numeroPrototype, y.numeroPrototype);
+        if (x.codeConstruction == 128) attendMemeTable(a, i, b);
     }
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(a.anglesVue[k], b.anglesVue[k], 1e-12);
@@ -74,6 +93,33 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(a.enregistrementsVue[p].octets[k], b.enregistrementsVue[p].octets[k]);
     EXPECT_EQ(a.entiersVue[0], b.entiersVue[0]);
+    EXPECT_EQ(a.repereParDefaut, b.repereParDefaut);
+    EXPECT_EQ(a.uniteLongueurParDefaut, b.uniteLongueurParDefaut);
+    EXPECT_EQ(a.commandesAutorisees, b.commandesAutorisees);
+    EXPECT_EQ(a.exportationPermise, b.exportationPermise);
+    EXPECT_EQ(a.importationActive, b.importationActive);
+    EXPECT_EQ(a.intervalleHorloge, b.intervalleHorloge);
+    EXPECT_EQ(a.pasClavier, b.pasClavier);
+    EXPECT_EQ(a.hauteurZoneAffichages, b.hauteurZoneAffichages);
+    EXPECT_EQ(a.drapeauCouleurFond, b.drapeauCouleurFond);
+    EXPECT_EQ(a.valeurImpression, b.valeurImpression);
+    EXPECT_EQ(a.texteImpression, b.texteImpression);
+    EXPECT_EQ(a.valeurCopie, b.valeurCopie);
+    EXPECT_EQ(a.texteCopie, b.texteCopie);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(a.cadreImage[k], b.cadreImage[k]);
+    ASSERT_EQ(bool(a.lignesDifferees), bool(b.lignesDifferees));
+    if (a.lignesDifferees) {
+        EXPECT_EQ(*a.lignesDifferees, *b.lignesDifferees);
+    }
+    const TPrototype* p = prototypeDe(a, 1);
+    const TPrototype* q = prototypeDe(b, 1);
+    ASSERT_EQ(bool(p), bool(q));
+    if (p && q && p->figureInterne && q->figureInterne) {
+        EXPECT_EQ(p->titre, q->titre);
+        EXPECT_EQ(p->figureInterne->nombreObjets, q->figureInterne->nombreObjets);
+        EXPECT_EQ(p->figureInterne->prototypeHorsMenu, q->figureInterne->prototypeHorsMenu);
+    }
     ASSERT_EQ(bool(a.texteCommentaire), bool(b.texteCommentaire));
     if (a.texteCommentaire) {
         EXPECT_EQ(*a.texteCommentaire, *b.texteCommentaire);
@@ -193,28 +239,164 @@ const Cas kCas[] = {
                      "Un tétraèdre;\r\n"
                      "et sa section.\r\n"
                      "Fin de la figure"},
+    // A table of values long enough for several value lines, and two
+    // functions, one of which interpolates.
+    {"FonctionsParValeurs", "g fonction définie par valeurs (avec interpolation)\r\n"
+                            "Valeurs pour g: (0,1) (1,2) (2,5)\r\n"
+                            "w fonction définie par valeurs (sans interpolation)\r\n"
+                            "Valeurs pour w: (0,1) (0.5,-2.25) (1,3) (1.5,4) (2,5) (2.5,6) (3,7)\r\n"
+                            "Valeurs pour w: (3.5,8) (4,9) (4.5,10) (5,11.125) (6,-12) (7,0.001)\r\n"
+                            "h = g(1.5)\r\n"
+                            "m = w(0.5)\r\n"
+                            "q = w(0.75)\r\n"},
+    // Texts and key commands come in the order the writer groups them in:
+    // the texts with the display zone, then the key commands.
+    {"TouchesEtAffichages", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                            "B point de coordonnées (2,1,0) dans le repère Rxyz\r\n"
+                            "t affichage du texte: bonjour\r\n"
+                            "v (touche V) vue mémorisée\r\n"
+                            "K (touche A) dessin en bloc de A\r\n"
+                            "Hauteur de la zone des affichages: 60\r\n"
+                            "Position de l'affichage t: (40,20)\r\n"
+                            "Paramètres pour v: 0.1 0.2 0.3\r\n"
+                            "Démarrer en exécutant 2 fois les commandes v\r\n"},
+    // A prototype kept out of the menu, an instance of it, and the menu
+    // filter (a plain command, a whole sub-menu) and the export switch.
+    {"PrototypeEtMenus", "Début de [Teinte]\r\n"
+                         "t réel donné\r\n"
+                         "A point donné\r\n"
+                         "P point de coordonnées (1,1,1) dans le repère Rxyz\r\n"
+                         "M milieu du segment [AP]\r\n"
+                         "Prototype non accessible par le menu\r\n"
+                         "Description de l'interface\r\n"
+                         "M milieu teinté de A et t\r\n"
+                         "Point:\r\n"
+                         "Rouge:\r\n"
+                         "Milieu:\r\n"
+                         "Fin de [Teinte]\r\n"
+                         "C point de coordonnées (3,3,3) dans le repère Rxyz\r\n"
+                         "N milieu teinté de C et 200\r\n"
+                         "Options interdites: 2-1-1-9, 5-7, 2-10\r\n"
+                         "Exportation interdite\r\n"},
+    {"ReglagesDeLaFigure", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                           "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                           "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
+                           "P point libre sur le segment [AB]\r\n"
+                           "Q point libre dans l'espace\r\n"
+                           "n entier libre de [1,5]\r\n"
+                           "a réel libre\r\n"
+                           "R repère (A,vec(i),vec(j),vec(k))\r\n"
+                           "u unité de longueur (vecteur unitaire vec(i))\r\n"
+                           "Pas de pilotage au clavier de P: 0.05 (/ segment,modifiable)\r\n"
+                           "Pilotage en boucle pour: n\r\n"
+                           "Objets libres bloqués: Q\r\n"
+                           "Paramètres d'impression : noir et blanc, unité de longueur Uxyz égale à 90 mm\r\n"
+                           "Paramètres de copie ajustée : couleur, largeur de l'image égale à 70 mm\r\n"
+                           "Double cadre limitant l'image (impression ou copie) : (0.25 , 0.1) >> (0.75 , "
+                           "0.95) par rapport à la fenêtre\r\n"
+                           "Repère par défaut: R\r\n"
+                           "Unité de longueur par défaut: u\r\n"
+                           "Pas de rotation au clavier en degrés: 7.5\r\n"
+                           "Objets protégés: B\r\n"
+                           "Objets protégés à rappel limité: C\r\n"
+                           "Protéger A sauf d'une redéfinition\r\n"
+                           "Importation active\r\n"
+                           "Exportation des rotations de Rxyz active\r\n"
+                           "Figure en fil de fer\r\n"
+                           "Heure mise à jour toutes les 500 ms\r\n"
+                           "Couleur du fond: couleur RVB(200,210,220)\r\n"
+                           "Le point Q doit coller au point A\r\n"
+                           "Démarrer en mode trace\r\n"},
 };
 
-class AllerRetour : public BancEcriture, public ::testing::WithParamInterface<Cas> {};
+class AllerRetourTexte : public BancEcriture {
+  protected:
+    // The figure of the text (Windows-1252) written in each language, read
+    // again and written again: the same figure and the same text.
+    void verifieAllerRetour(const std::string& source) {
+        uint16_t echec = 0;
+        auto f = lis(source, &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite();
+        for (uint16_t langue : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
+            SCOPED_TRACE(langue);
+            const std::string texte = ecrit(*f, langue);
+            auto g = lis(texte, &echec);
+            ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(texte);
+            EXPECT_TRUE(platform::boitesDemandees().empty()) << premiereBoite();
+            attendMemeFigure(*f, *g);
+            // Written again, the figure gives the same text.
+            EXPECT_EQ(ecrit(*g, langue), texte);
+        }
+    }
+};
+
+class AllerRetour : public AllerRetourTexte, public ::testing::WithParamInterface<Cas> {};
 
 TEST_P(AllerRetour, WrittenTextReadsBackIntoTheSameFigureInEachLanguage) {
     const Cas& c = GetParam();
-    uint16_t echec = 0;
     const std::string fin =
         std::string(c.texte).find("Fin de la figure") == std::string::npos ? "Fin de la figure" : "";
-    const std::string source = std::string("Figure Kalmetra\r\n") + c.texte + fin;
-    auto f = lisUtf8(source, &echec);
+    verifieAllerRetour(windows1252DeUtf8(std::string("Figure Kalmetra\r\n") + c.texte + fin));
+}
+
+// A large figure of many kinds of objects, their styles and settings.
+TEST_F(AllerRetourTexte, TheLargeFigureReadsBackIntoItselfInEachLanguage) {
+    verifieAllerRetour(essais::texteFigureDe250Lignes());
+}
+
+// A function given by values keeps its points and its interpolation
+// through the text: a value between two points is read on the segment
+// joining them (2 + 0.5 * (5 - 2)), and without interpolation only the
+// points themselves have a value.
+TEST_F(BancEcriture, FunctionGivenByValuesKeepsItsValuesThroughTheText) {
+    uint16_t echec = 0;
+    auto f = lisUtf8("Figure Kalmetra\r\n"
+                     "g fonction définie par valeurs (avec interpolation)\r\n"
+                     "Valeurs pour g: (0,1) (1,2) (2,5)\r\n"
+                     "w fonction définie par valeurs (sans interpolation)\r\n"
+                     "Valeurs pour w: (0,1) (1,2) (2,5)\r\n"
+                     "h = g(1.5)\r\n"
+                     "m = w(1.5)\r\n"
+                     "n = w(2)\r\n"
+                     "Fin de la figure",
+                     &echec);
     ASSERT_EQ(echec, 0) << premiereBoite();
     for (uint16_t langue : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
         SCOPED_TRACE(langue);
-        const std::string texte = ecrit(*f, langue);
-        auto g = lis(texte, &echec);
-        ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(texte);
-        EXPECT_TRUE(platform::boitesDemandees().empty()) << premiereBoite();
-        attendMemeFigure(*f, *g);
-        // Written again, the figure gives the same text.
-        EXPECT_EQ(ecrit(*g, langue), texte);
+        auto g = lis(ecrit(*f, langue), &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite();
+        const auto valeur = [&](const char* nom) {
+            return valeurObjet(*g, numeroObjetDeNotation(*g, nom), 1);
+        };
+        const auto defini = [&](const char* nom) {
+            return !objet(*g, numeroObjetDeNotation(*g, nom)).nonDefini;
+        };
+        ASSERT_TRUE(defini("h"));
+        EXPECT_DOUBLE_EQ(valeur("h"), 3.5);
+        EXPECT_FALSE(defini("m"));
+        ASSERT_TRUE(defini("n"));
+        EXPECT_EQ(valeur("n"), 5);
     }
+}
+
+// The creation line of a built-in object is its own sentence.
+TEST_F(BancEcriture, BuiltInObjectsAreDescribedByTheirOwnSentence) {
+    auto f = lisUtf8("Figure Kalmetra\r\nFin de la figure");
+    for (int i = 1; i <= kObjetsPredefinis; ++i) {
+        const std::string ligne = definitionObjetEnTexte(*f, i);
+        SCOPED_TRACE(ligne);
+        EXPECT_EQ(ligne.find('#'), std::string::npos);
+        EXPECT_NE(ligne.find(nomObjet(*f, i)), std::string::npos);
+    }
+    // The query line answers with the same sentence.
+    f->modeRequete = 1;
+    EXPECT_EQ(executeLigneDeFigure(f.get(),
+                                   "Phrase de cr\xE9"
+                                   "ation de ox",
+                                   0, 1),
+              0);
+    f->modeRequete = 0;
+    EXPECT_EQ(f->listeReponses, definitionObjetEnTexte(*f, 8));
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, AllerRetour, ::testing::ValuesIn(kCas),
