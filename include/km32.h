@@ -32,6 +32,13 @@ KM32_EXPORT void KMInitialise(void);
 /* Ends the library: releases what KMInitialise built. */
 KM32_EXPORT void KMTermine(void);
 
+/* Imposes the seed of the library's random generator (where free objects are
+ * placed when a figure creates them, the trials of property tests): the
+ * generator restarts from it now and at every later start of the library,
+ * instead of from the clock. The same seed and the same calls give the same
+ * figure on every machine. */
+KM32_EXPORT void KMImposeGraineHasard(uint64_t graine);
+
 /* Message boxes and questions of the library go to the host. The function
  * receives the text and the caption (Windows-1252, a line break is CR) and the
  * style bits of the box, and returns the answer: 1 OK, 2 Cancel, 6 Yes, 7 No.
@@ -101,9 +108,11 @@ KM32_EXPORT void KMCreeFig(int16_t numero, const char* fichier, const char* text
  * (0x00BBGGRR); its number, 0 when all 64 are taken. */
 KM32_EXPORT int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur);
 /* Destroys figure numero and its window; a message box when it is already
- * destroyed. */
+ * destroyed. This is the call that frees the number: the next
+ * KMCreeFigEtRenvoieNumero may take it again. */
 KM32_EXPORT void KMDetruitFigure(int16_t numero);
-/* Destroys the figure record alone (its window, if any, stays). */
+/* Destroys the figure record alone: its window, if any, stays, and so the
+ * number stays taken until KMDetruitFigure (KMCreeFig may fill it again). */
 KM32_EXPORT void KMdetruitFigureMeme(int16_t numero);
 /* Follows the host window's new size (the second argument is not used). */
 KM32_EXPORT void KMSize(int16_t numero, uint32_t inutilise);
@@ -200,6 +209,10 @@ KM32_EXPORT int32_t KMRaisonObjetNonDefini(int16_t numero, int32_t objet);
 KM32_EXPORT void KMPhraseDeNumero(uint16_t numero, char* texte);
 /* Applies a language (1 French, 2 English, 3 German) to both libraries. */
 KM32_EXPORT void KMappliqueLangue(int16_t langue);
+/* The language a figure text is written in, from its header line (1 French,
+ * 2 English, 3 German); 0 for a text without one (it is then read in the
+ * applied language) and for NULL. */
+KM32_EXPORT int16_t KMLangueDuTexte(const char* texte);
 
 /* Texts and lines. KMExecuterTexte: the text replaces the figure.
  * KMExecuteLigneFig: runs the lines of ligne (CR LF between them; '%' starts
@@ -210,13 +223,22 @@ KM32_EXPORT void KMappliqueLangue(int16_t langue);
 KM32_EXPORT void KMExecuterTexte(int16_t numero, const char* texte);
 KM32_EXPORT void KMExecuteLigneFig(int16_t numero, const char* ligne);
 KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne);
+/* The number (from 1) of the line at which the last text run on figure
+ * numero stopped: the text of KMCreeFigEtRenvoieNumero, KMCreeFig or
+ * KMExecuterTexte, or the lines of KMExecuteLigneFig and
+ * KMExecuteLigneFigEtRedessine. 0 when that run went through, and for a
+ * figure that does not exist. The message box of the failing line says why. */
+KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero);
 /* The answers to a query line in a block, 0 when the query fails. */
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
-/* The figure written as text (CR LF lines) in a block. */
+/* The figure written as text (CR LF lines) in a block, whole whatever its
+ * length. */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
 /* Saves the figure text into the file (Windows-1252 name): 0 when written,
- * 1 when not (the old file is then left as it was). After a save the
- * figure takes the file as its path and is no longer modified. */
+ * 1 when not (the old file is then left as it was). A text of 65,536 bytes
+ * or more is not written (a figure file that long could not be read again):
+ * a message box says so and the result is 1. After a save the figure takes
+ * the file as its path and is no longer modified. */
 KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
 /* 1 when the figure exists and has changes that are not saved, else 0. */
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);

@@ -97,4 +97,27 @@ std::string texteFigureDeFichier(std::string_view octets) {
     return std::string(octets);
 }
 
+std::string afficheable(std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string s;
+    s.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const unsigned char suivant = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) {
+            s += "\\x";
+            s += kHex[c >> 4];
+            s += kHex[c & 15];
+        } else if (c == 0xC2 && suivant >= 0x80 && suivant <= 0x9F) {
+            s += "\\u00";
+            s += kHex[suivant >> 4];
+            s += kHex[suivant & 15];
+            ++i;
+        } else {
+            s += char(c);
+        }
+    }
+    return s;
+}
+
 } // namespace km32cli

@@ -15,6 +15,11 @@ std::string windows1252DeUtf8(std::string_view texte);
 // Windows-1252 to UTF-8.
 std::string utf8DeWindows1252(std::string_view texte);
 
+// A UTF-8 text made safe for a terminal: control characters other than line
+// feed and TAB (C0, DEL, and the C1 range U+0080..U+009F that some terminals
+// obey) are written out as "\xHH" or "\u00HH" instead of being sent raw.
+std::string afficheable(std::string_view utf8);
+
 // The text of a figure file for the library: a UTF-8 byte-order mark is
 // dropped, and a text in UTF-8 (valid, with non-ASCII characters) is
 // converted to Windows-1252; any other text is taken as Windows-1252.

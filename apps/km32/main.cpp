@@ -1,27 +1,37 @@
 // km32: the command-line host. It uses only the public interface km32.h.
+//
+// Every figure command reads a figure file (or standard input for "-"),
+// refuses what is not a figure text (an empty file, a NUL byte), applies the
+// figure's language so that the library's messages and ours are in one
+// language, creates the figure, and prints each message of the library with
+// the number of the line that failed. Exit status: 0 success, 1 the command
+// ran and failed (a file, a line of the figure, an unknown test sentence), 2
+// the command line is wrong.
 #include "km32.h"
 
 #include <cerrno>
+#include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "encodage.h"
+#include "textes_cli.h"
 
 namespace {
 
-// How many message boxes of the library were printed so far.
-int messagesAffiches = 0;
+using km32cli::TexteCli;
 
 constexpr int kSucces = 0;
 constexpr int kEchec = 1;       // the command ran and failed (a file, a figure)
 constexpr int kErreurUsage = 2; // the command line itself is wrong
 
 constexpr const char* kUsage =
-    "usage: km32 COMMAND [ARGUMENTS]\n"
+    "usage: km32 COMMAND [ARGUMENTS] [--seed N]\n"
     "\n"
     "commands:\n"
     "  render FIGURE.k3v -o PICTURE [--size WxH] [--angles A,B,C]\n"
@@ -34,7 +44,38 @@ constexpr const char* kUsage =
     "  --version                          the version of the library\n"
     "  --help                             this help\n"
     "\n"
-    "A figure file is read in Windows-1252 or in UTF-8; output is UTF-8.\n";
+    "FIGURE.k3v may be '-' for standard input. --seed N places the free objects a\n"
+    "figure creates at random (and the trials of property tests) the same way on\n"
+    "every run. A figure file is read in Windows-1252 or in UTF-8; output is UTF-8.\n";
+
+// A message box of the library, kept until the command knows which line of
+// the figure it belongs to.
+struct MessageBibliotheque {
+    std::string titre; // UTF-8
+    std::string texte; // UTF-8
+};
+std::vector<MessageBibliotheque> messagesEnAttente;
+
+// The figure a command works on: its file name as given, its text in the
+// library's characters, its language.
+struct Figure {
+    std::string nom;
+    std::string texte;
+    int langue = 1;
+};
+
+const char* tr(TexteCli t, const Figure& figure) {
+    return km32cli::texteCli(t, figure.langue);
+}
+
+// Prints a UTF-8 text made safe for the terminal.
+void ecris(std::FILE* flux, const std::string& texte) {
+    std::fputs(km32cli::afficheable(texte).c_str(), flux);
+}
+
+std::string depuisBibliotheque(const char* texte) {
+    return km32cli::utf8DeWindows1252(texte ? texte : "");
+}
 
 // The library's version text, read from the block it hands over.
 std::string versionBibliotheque() {
@@ -45,51 +86,12 @@ std::string versionBibliotheque() {
     return version;
 }
 
-// Reads a whole file; false with errno's message when it cannot be read.
-bool lisFichier(const char* chemin, std::string& octets, std::string& erreur) {
-    std::FILE* f = std::fopen(chemin, "rb");
-    if (!f) {
-        erreur = std::strerror(errno);
-        return false;
-    }
-    char tampon[8192];
-    std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
-        octets.append(tampon, n);
-    bool ok = !std::ferror(f);
-    if (!ok) erreur = errno ? std::strerror(errno) : "read error";
-    std::fclose(f);
-    return ok;
-}
-
-bool estCommandeDeFigure(std::string_view commande) {
-    return commande == "render" || commande == "values" || commande == "text" || commande == "test";
-}
-
-// "WxH": two whole numbers from 1 to 16384.
-bool lisTaille(const char* texte, int32_t& largeur, int32_t& hauteur) {
-    char* fin = nullptr;
-    long l = std::strtol(texte, &fin, 10);
-    if (fin == texte || (*fin != 'x' && *fin != 'X')) return false;
-    const char* suite = fin + 1;
-    long h = std::strtol(suite, &fin, 10);
-    if (fin == suite || *fin != '\0' || l < 1 || h < 1 || l > 16384 || h > 16384) return false;
-    largeur = int32_t(l);
-    hauteur = int32_t(h);
-    return true;
-}
-
-// "A,B,C": three numbers.
-bool lisAngles(const char* texte, double angles[3]) {
-    const char* p = texte;
-    for (int k = 0; k < 3; ++k) {
-        char* fin = nullptr;
-        angles[k] = std::strtod(p, &fin);
-        if (fin == p) return false;
-        if (k < 2 && *fin != ',') return false;
-        p = fin + (k < 2 ? 1 : 0);
-    }
-    return *p == '\0';
+// The library's text of a memory block (empty for none), then the block freed.
+std::string texteDeBloc(uint32_t bloc) {
+    const char* c = bloc ? KMContenuBloc(bloc) : nullptr;
+    std::string t = c ? c : "";
+    if (bloc) KMLibereBloc(bloc);
+    return t;
 }
 
 // Line k (from 1) of a text whose lines end with CR LF, CR or LF.
@@ -106,72 +108,199 @@ std::string ligneDuTexte(const std::string& texte, int k) {
     return {};
 }
 
-int rendu(const char* figure, const std::string& texte, int argc, char** argv) {
+// Prints the library's pending messages, each with the figure file and the
+// line that failed (0: the message belongs to no line); a failing line with
+// no message is printed with its text. True when anything went wrong.
+bool signaleMessages(const Figure& figure, int ligne) {
+    std::string prefixe = "km32: " + figure.nom + ": ";
+    if (ligne > 0) {
+        char numero[64];
+        std::snprintf(numero, sizeof numero, tr(TexteCli::Ligne, figure), ligne);
+        prefixe += std::string(numero) + ": ";
+    }
+    const bool echec = ligne > 0 || !messagesEnAttente.empty();
+    if (ligne > 0 && messagesEnAttente.empty())
+        messagesEnAttente.push_back({tr(TexteCli::LigneNonExecutee, figure),
+                                     km32cli::utf8DeWindows1252(ligneDuTexte(figure.texte, ligne))});
+    for (const MessageBibliotheque& m : messagesEnAttente) {
+        std::string texte = m.texte;
+        // A line break of a box goes on an indented line of its own.
+        for (std::size_t p = texte.find('\r'); p != std::string::npos; p = texte.find('\r', p))
+            texte.replace(p, 1, "\n    ");
+        ecris(stderr, prefixe + m.titre + (m.titre.empty() ? "" : ": ") + texte + "\n");
+    }
+    messagesEnAttente.clear();
+    return echec;
+}
+
+// Reads a whole file ("-": standard input); false with errno's message when
+// it cannot be read.
+bool lisFichier(const char* chemin, std::string& octets, std::string& erreur) {
+    const bool entree = std::strcmp(chemin, "-") == 0;
+    std::FILE* f = entree ? stdin : std::fopen(chemin, "rb");
+    if (!f) {
+        erreur = std::strerror(errno);
+        return false;
+    }
+    char tampon[8192];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
+        octets.append(tampon, n);
+    bool ok = !std::ferror(f);
+    if (!ok) erreur = errno ? std::strerror(errno) : "read error";
+    if (!entree) std::fclose(f);
+    return ok;
+}
+
+// Reads the figure file and checks that it can be a figure text: not empty
+// (blanks and line breaks alone count as empty) and without a NUL byte,
+// which would end the text there and lose every line after it.
+bool lisFigure(const char* chemin, Figure& figure) {
+    figure.nom = std::strcmp(chemin, "-") == 0 ? "<stdin>" : chemin;
+    std::string octets, erreur;
+    if (!lisFichier(chemin, octets, erreur)) {
+        ecris(stderr, "km32: cannot read the figure file '" + figure.nom + "': " + erreur + "\n");
+        return false;
+    }
+    const std::size_t nul = octets.find('\0');
+    if (nul != std::string::npos) {
+        int ligne = 1;
+        for (std::size_t i = 0; i < nul; ++i)
+            if (octets[i] == '\n') ++ligne;
+        ecris(stderr, "km32: " + figure.nom + ": the file holds a NUL byte (line " + std::to_string(ligne) +
+                          "), so it is not a figure text\n");
+        return false;
+    }
+    figure.texte = km32cli::texteFigureDeFichier(octets);
+    if (figure.texte.find_first_not_of(" \t\r\n") == std::string::npos) {
+        ecris(stderr, "km32: " + figure.nom + ": the file is empty, so it is not a figure\n");
+        return false;
+    }
+    // The language of the header line, or the library's own (French) for a
+    // text without one: the library reads the text and speaks in it.
+    const int16_t langue = KMLangueDuTexte(figure.texte.c_str());
+    figure.langue = langue >= 1 && langue <= 3 ? langue : 1;
+    KMappliqueLangue(int16_t(figure.langue));
+    return true;
+}
+
+// Creates the figure and prints what went wrong; 0 when no figure could be
+// made. echec tells whether a line failed or a message came.
+int16_t creeFigure(const Figure& figure, bool& echec) {
+    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, figure.texte.c_str(), nullptr);
+    echec = signaleMessages(figure, numero > 0 ? KMLigneEnErreur(numero) : 0);
+    if (numero <= 0) {
+        ecris(stderr, "km32: " + figure.nom + ": " + tr(TexteCli::FigureNonCreee, figure) + "\n");
+        echec = true;
+    }
+    return numero;
+}
+
+void detruitFigure(int16_t numero) {
+    if (numero > 0) KMDetruitFigure(numero);
+}
+
+// "WxH": two whole numbers from 1 to 16384.
+bool lisTaille(const char* texte, int32_t& largeur, int32_t& hauteur) {
+    char* fin = nullptr;
+    long l = std::strtol(texte, &fin, 10);
+    if (fin == texte || (*fin != 'x' && *fin != 'X')) return false;
+    const char* suite = fin + 1;
+    long h = std::strtol(suite, &fin, 10);
+    if (fin == suite || *fin != '\0' || l < 1 || h < 1 || l > 16384 || h > 16384) return false;
+    largeur = int32_t(l);
+    hauteur = int32_t(h);
+    return true;
+}
+
+// "A,B,C": three finite numbers.
+bool lisAngles(const char* texte, double angles[3]) {
+    const char* p = texte;
+    for (int k = 0; k < 3; ++k) {
+        char* fin = nullptr;
+        angles[k] = std::strtod(p, &fin);
+        if (fin == p || !std::isfinite(angles[k])) return false;
+        if (k < 2 && *fin != ',') return false;
+        p = fin + (k < 2 ? 1 : 0);
+    }
+    return *p == '\0';
+}
+
+// A whole number 0 to 2^64 - 1, digits only.
+bool lisGraine(const char* texte, uint64_t& graine) {
+    if (*texte < '0' || *texte > '9') return false;
+    errno = 0;
+    char* fin = nullptr;
+    const unsigned long long n = std::strtoull(texte, &fin, 10);
+    if (*fin != '\0' || errno == ERANGE) return false;
+    graine = n;
+    return true;
+}
+
+int rendu(const Figure& figure, const std::vector<const char*>& options) {
     const char* sortie = nullptr;
     int32_t largeur = 800, hauteur = 600;
     double angles[3] = {0, 0, 0};
     bool avecAngles = false;
-    for (int i = 3; i < argc; ++i) {
-        std::string_view option = argv[i];
-        const bool valeur = i + 1 < argc;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        std::string_view option = options[i];
+        const bool valeur = i + 1 < options.size();
         if ((option == "-o" || option == "--output") && valeur) {
-            sortie = argv[++i];
+            sortie = options[++i];
         } else if (option == "--size" && valeur) {
-            if (!lisTaille(argv[++i], largeur, hauteur)) {
-                std::fprintf(stderr, "km32: render: --size wants WxH (1 to 16384 each), not '%s'\n", argv[i]);
+            if (!lisTaille(options[++i], largeur, hauteur)) {
+                ecris(stderr, std::string("km32: render: --size wants WxH (1 to 16384 each), not '") +
+                                  options[i] + "'\n");
                 return kErreurUsage;
             }
         } else if (option == "--angles" && valeur) {
-            if (!lisAngles(argv[++i], angles)) {
-                std::fprintf(stderr, "km32: render: --angles wants three numbers A,B,C, not '%s'\n", argv[i]);
+            if (!lisAngles(options[++i], angles)) {
+                ecris(stderr, std::string("km32: render: --angles wants three finite numbers A,B,C, not '") +
+                                  options[i] + "'\n");
                 return kErreurUsage;
             }
             avecAngles = true;
         } else {
-            std::fprintf(stderr, "km32: render: unexpected argument '%s'\n\n%s", argv[i], kUsage);
+            ecris(stderr, std::string("km32: render: unexpected argument '") + options[i] + "'\n\n" + kUsage);
             return kErreurUsage;
         }
     }
     if (!sortie) {
-        std::fprintf(stderr, "km32: render: the picture file is needed (-o PICTURE)\n");
+        std::fputs("km32: render: the picture file is needed (-o PICTURE)\n", stderr);
         return kErreurUsage;
     }
     const std::string nomSortie = km32cli::windows1252DeUtf8(sortie);
-    const int32_t r = KMRendFigureDansFichier(texte.c_str(), nomSortie.c_str(), largeur, hauteur,
+    const int32_t r = KMRendFigureDansFichier(figure.texte.c_str(), nomSortie.c_str(), largeur, hauteur,
                                               avecAngles ? angles : nullptr);
-    if (r == 0) return kSucces;
-    if (r > 0) {
-        std::fprintf(stderr, "km32: %s: line %d cannot be run: %s\n", figure, int(r),
-                     km32cli::utf8DeWindows1252(ligneDuTexte(texte, r)).c_str());
-    } else if (r == -3) {
-        std::fprintf(stderr, "km32: render: '%s': the picture must end with .png, .svg or .pdf\n", sortie);
+    const bool echec = signaleMessages(figure, r > 0 ? int(r) : 0);
+    if (r == 0) return echec ? kEchec : kSucces;
+    if (r == -3) {
+        ecris(stderr,
+              std::string("km32: render: '") + sortie + "': the picture must end with .png, .svg or .pdf\n");
         return kErreurUsage;
-    } else if (r == -2) {
-        std::fprintf(stderr, "km32: render: cannot write the picture '%s'\n", sortie);
-    } else {
-        std::fprintf(stderr, "km32: render: the library refused to draw the figure (%d)\n", int(r));
+    }
+    if (r < 0) {
+        char texte[512];
+        if (r == -2)
+            std::snprintf(texte, sizeof texte, tr(TexteCli::ImageNonEcrite, figure), sortie);
+        else
+            std::snprintf(texte, sizeof texte, tr(TexteCli::RenduRefuse, figure), int(r));
+        ecris(stderr, "km32: render: " + std::string(texte) + "\n");
     }
     return kEchec;
 }
 
-// The figure read into a figure of its own, then written back as text by
-// the library and printed in UTF-8 with the terminal's line ends.
-int texteEcrit(const std::string& texte) {
-    const int messagesAvant = messagesAffiches;
-    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), "");
-    if (numero <= 0) {
-        std::fputs("km32: text: no figure could be created\n", stderr);
-        return kEchec;
-    }
-    // A line of the file that failed was reported: what ran is still written.
-    const bool enErreur = messagesAffiches != messagesAvant;
-    const uint32_t bloc = KMTexteFigure(numero);
-    const char* contenu = bloc ? KMContenuBloc(bloc) : nullptr;
-    std::string ecrit = contenu ? contenu : "";
-    if (bloc) KMLibereBloc(bloc);
-    KMdetruitFigureMeme(numero);
+// The figure written back as text by the library, printed in UTF-8 with the
+// terminal's line ends. What ran before a failing line is still written.
+int texteEcrit(const Figure& figure) {
+    bool echec = false;
+    const int16_t numero = creeFigure(figure, echec);
+    if (numero <= 0) return kEchec;
+    const std::string ecrit = texteDeBloc(KMTexteFigure(numero));
+    detruitFigure(numero);
+    echec = signaleMessages(figure, 0) || echec;
     if (ecrit.empty()) {
-        std::fputs("km32: text: the library wrote no text\n", stderr);
+        ecris(stderr, "km32: " + figure.nom + ": " + tr(TexteCli::AucunTexteEcrit, figure) + "\n");
         return kEchec;
     }
     std::string sortie;
@@ -179,85 +308,45 @@ int texteEcrit(const std::string& texte) {
     for (std::size_t i = 0; i < ecrit.size(); ++i)
         if (!(ecrit[i] == '\r' && i + 1 < ecrit.size() && ecrit[i + 1] == '\n')) sortie += ecrit[i];
     sortie += '\n';
-    std::fputs(km32cli::utf8DeWindows1252(sortie).c_str(), stdout);
-    return enErreur ? kEchec : kSucces;
+    ecris(stdout, km32cli::utf8DeWindows1252(sortie));
+    return echec ? kEchec : kSucces;
 }
 
-// What a result of KMTestParTexte means.
-const char* sensDuResultat(int16_t r) {
-    switch (r) {
-    case 0:
-        return "true";
-    case 50:
-        return "not a test sentence, or an argument of the wrong kind";
-    case 51:
-        return "a named object does not exist";
-    case 52:
-        return "false";
-    case 53:
-        return "true for the current values only, not in general";
-    case 54:
-        return "undecidable: a value is undefined";
-    case 55:
-        return "not a direct antecedent";
-    case 56:
-        return "not of that kind or construction";
-    case 57:
-        return "not variable";
-    case 61:
-        return "the first object is undefined";
-    case 62:
-        return "the second object is undefined";
-    case 63:
-        return "the interval cannot be compared";
-    default:
-        return "unknown answer";
-    }
-}
-
-// A property test on the figure: the answer's code and its meaning.
-int test(const char* figure, const std::string& texte, int argc, char** argv) {
-    if (argc != 4) {
+// A property test on the figure: the answer's code and its meaning. A
+// sentence that is not a test, or names an object the figure lacks, fails.
+int test(const Figure& figure, const std::vector<const char*>& arguments) {
+    if (arguments.size() != 1) {
         std::fprintf(stderr, "km32: test: one sentence is needed after the figure file\n\n%s", kUsage);
         return kErreurUsage;
     }
-    const int messagesAvant = messagesAffiches;
-    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), nullptr);
-    if (numero == 0 || messagesAffiches != messagesAvant) {
-        std::fprintf(stderr, "km32: %s: the library could not make the figure\n", figure);
-        if (numero != 0) KMdetruitFigureMeme(numero);
+    bool echec = false;
+    const int16_t numero = creeFigure(figure, echec);
+    if (echec) {
+        detruitFigure(numero);
         return kEchec;
     }
-    const std::string phrase = km32cli::windows1252DeUtf8(argv[3]);
+    const std::string phrase = km32cli::windows1252DeUtf8(arguments[0]);
     const int16_t r = KMTestParTexte(numero, phrase.c_str());
-    KMdetruitFigureMeme(numero);
-    std::printf("%d %s\n", int(r), sensDuResultat(r));
-    return kSucces;
-}
-
-// The library's text of a memory block (empty for none), then the block freed.
-std::string texteDeBloc(uint32_t bloc) {
-    const char* c = bloc ? KMContenuBloc(bloc) : nullptr;
-    std::string t = c ? c : "";
-    if (bloc) KMLibereBloc(bloc);
-    return t;
+    detruitFigure(numero);
+    echec = signaleMessages(figure, 0);
+    ecris(stdout, std::to_string(r) + " " + km32cli::sensDuResultat(r, figure.langue) + "\n");
+    constexpr int16_t kPasUnTest = 50, kObjetAbsent = 51;
+    return (echec || r == kPasUnTest || r == kObjetAbsent) ? kEchec : kSucces;
 }
 
 // The value of each number object ("a = 2.5"), and each undefined object with
 // the reason the library gives; with names, only the objects named.
-int valeurs(const char* figure, const std::string& texte, int argc, char** argv) {
-    const int messagesAvant = messagesAffiches;
-    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), nullptr);
-    if (numero == 0) {
-        std::fprintf(stderr, "km32: %s: the library could not make the figure\n", figure);
-        return kEchec;
-    }
+int valeurs(const Figure& figure, const std::vector<const char*>& noms) {
+    bool echec = false;
+    const int16_t numero = creeFigure(figure, echec);
+    if (numero <= 0) return kEchec;
     std::vector<std::string> demandes;
-    for (int k = 3; k < argc; ++k)
-        demandes.push_back(km32cli::windows1252DeUtf8(argv[k]));
+    for (const char* nom : noms)
+        demandes.push_back(km32cli::windows1252DeUtf8(nom));
     std::vector<bool> trouves(demandes.size(), false);
     constexpr int32_t kPremierObjetUtilisateur = 14, kNatureNombre = 8;
     const int32_t nombre = KMNombreObjets(numero);
+    std::string sortie;
     for (int32_t i = kPremierObjetUtilisateur; i <= nombre; ++i) {
         const std::string nom = texteDeBloc(KMNomObjetDeNumero(numero, i));
         bool demande = demandes.empty();
@@ -269,86 +358,99 @@ int valeurs(const char* figure, const std::string& texte, int argc, char** argv)
         if (raison > 0) {
             char phrase[256] = {};
             KMPhraseDeNumero(uint16_t(raison), phrase);
-            std::string motif = km32cli::utf8DeWindows1252(phrase);
+            std::string motif = depuisBibliotheque(phrase);
             for (char& c : motif)
                 if (c == '\r') c = ' ';
-            std::printf("%s: undefined: %s\n", nomUtf8.c_str(), motif.c_str());
+            sortie += nomUtf8 + ": " + tr(TexteCli::NonDefini, figure) + ": " + motif + "\n";
         } else if (KMNatureObjet(numero, i) == kNatureNombre) {
-            std::printf("%s = %.15g\n", nomUtf8.c_str(), KMValeurScalaireDouble(numero, nom.c_str()));
+            char valeur[64];
+            std::snprintf(valeur, sizeof valeur, "%.15g", KMValeurScalaireDouble(numero, nom.c_str()));
+            sortie += nomUtf8 + " = " + valeur + "\n";
         }
     }
-    KMdetruitFigureMeme(numero);
-    bool tousTrouves = true;
+    detruitFigure(numero);
+    echec = signaleMessages(figure, 0) || echec;
+    ecris(stdout, sortie);
     for (std::size_t k = 0; k < demandes.size(); ++k)
         if (!trouves[k]) {
-            std::fprintf(stderr, "km32: %s: no object named '%s'\n", figure, argv[3 + k]);
-            tousTrouves = false;
+            char texte[512];
+            std::snprintf(texte, sizeof texte, tr(TexteCli::AucunObjetNomme, figure), noms[k]);
+            ecris(stderr, "km32: " + figure.nom + ": " + texte + "\n");
+            echec = true;
         }
-    return (tousTrouves && messagesAffiches == messagesAvant) ? kSucces : kEchec;
+    return echec ? kEchec : kSucces;
 }
 
-int commandeDeFigure(std::string_view commande, int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "km32: %s: a figure file is needed\n\n%s", argv[1], kUsage);
+int commandeDeFigure(std::string_view commande, const std::vector<const char*>& arguments) {
+    if (arguments.empty()) {
+        std::fprintf(stderr, "km32: %.*s: a figure file is needed\n\n%s", int(commande.size()),
+                     commande.data(), kUsage);
         return kErreurUsage;
     }
-    std::string octets, erreur;
-    if (!lisFichier(argv[2], octets, erreur)) {
-        std::fprintf(stderr, "km32: cannot read the figure file '%s': %s\n", argv[2], erreur.c_str());
-        return kEchec;
+    const std::vector<const char*> suite(arguments.begin() + 1, arguments.end());
+    if (commande == "text" && !suite.empty()) {
+        ecris(stderr, std::string("km32: text: unexpected argument '") + suite[0] + "'\n\n" + kUsage);
+        return kErreurUsage;
     }
-    // The text in the library's own characters.
-    const std::string texte = km32cli::texteFigureDeFichier(octets);
-    if (commande == "render") return rendu(argv[2], texte, argc, argv);
-    if (commande == "text") {
-        if (argc > 3) {
-            std::fprintf(stderr, "km32: text: unexpected argument '%s'\n\n%s", argv[3], kUsage);
-            return kErreurUsage;
-        }
-        return texteEcrit(texte);
-    }
-    if (commande == "test") return test(argv[2], texte, argc, argv);
-    if (commande == "values") return valeurs(argv[2], texte, argc, argv);
-    std::fprintf(stderr, "km32: the command '%.*s' is not available yet\n", int(commande.size()),
-                 commande.data());
-    return kEchec;
+    if (commande == "test" && suite.size() != 1) return test(Figure{}, suite);
+    Figure figure;
+    if (!lisFigure(arguments[0], figure)) return kEchec;
+    if (commande == "render") return rendu(figure, suite);
+    if (commande == "text") return texteEcrit(figure);
+    if (commande == "test") return test(figure, suite);
+    return valeurs(figure, suite);
 }
 
 int execute(int argc, char** argv) {
-    if (argc < 2) {
+    // "--seed N" may stand anywhere after the program's name.
+    std::vector<const char*> arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--seed") != 0) {
+            arguments.push_back(argv[i]);
+            continue;
+        }
+        uint64_t graine = 0;
+        if (i + 1 >= argc || !lisGraine(argv[i + 1], graine)) {
+            ecris(stderr,
+                  std::string("km32: --seed wants a whole number from 0 to 18446744073709551615, not '") +
+                      (i + 1 < argc ? argv[i + 1] : "") + "'\n");
+            return kErreurUsage;
+        }
+        KMImposeGraineHasard(graine);
+        ++i;
+    }
+    if (arguments.empty()) {
         std::fputs(kUsage, stderr);
         return kErreurUsage;
     }
-    std::string_view commande = argv[1];
+    std::string_view commande = arguments[0];
     if (commande == "--version" || commande == "-V") {
         std::string version = versionBibliotheque();
         if (version.empty()) {
             std::fputs("km32: the library gave no version\n", stderr);
             return kEchec;
         }
-        std::printf("km32 %s\n", km32cli::utf8DeWindows1252(version).c_str());
+        ecris(stdout, "km32 " + km32cli::utf8DeWindows1252(version) + "\n");
         return kSucces;
     }
     if (commande == "--help" || commande == "-h" || commande == "help") {
         std::fputs(kUsage, stdout);
         return kSucces;
     }
-    if (estCommandeDeFigure(commande)) return commandeDeFigure(commande, argc, argv);
-    std::fprintf(stderr, "km32: unknown command '%s' (km32 --help lists the commands)\n", argv[1]);
+    if (commande == "render" || commande == "values" || commande == "text" || commande == "test")
+        return commandeDeFigure(commande, std::vector<const char*>(arguments.begin() + 1, arguments.end()));
+    ecris(stderr,
+          std::string("km32: unknown command '") + arguments[0] + "' (km32 --help lists the commands)\n");
     return kErreurUsage;
 }
 
 } // namespace
 
-// The library's message boxes (a wrong line, a file it cannot read) are
-// printed on the error output; a question gets Yes, a box OK.
+// The library's message boxes (a wrong line, a file it cannot read) wait
+// until the command knows the line they belong to; a question gets Yes, a
+// box OK.
 int32_t afficheMessage(const char* texte, const char* titre, uint32_t style) {
-    ++messagesAffiches;
-    std::string message = km32cli::utf8DeWindows1252(texte ? texte : "");
-    for (char& c : message)
-        if (c == '\r') c = '\n';
-    const std::string entete = km32cli::utf8DeWindows1252(titre ? titre : "");
-    std::fprintf(stderr, "km32: %s%s%s\n", entete.c_str(), entete.empty() ? "" : ": ", message.c_str());
+    messagesEnAttente.push_back({depuisBibliotheque(titre), depuisBibliotheque(texte)});
     const uint32_t boutons = KM32_BOUTONS(style);
     return (boutons == 3 || boutons == 4) ? 6 : 1;
 }
@@ -357,6 +459,9 @@ int main(int argc, char** argv) {
     KMInitialise();
     KMInstalleAfficheurMessages(afficheMessage);
     int statut = execute(argc, argv);
+    // A message no command printed yet (there should be none) is not lost.
+    for (const MessageBibliotheque& m : messagesEnAttente)
+        ecris(stderr, "km32: " + m.titre + (m.titre.empty() ? "" : ": ") + m.texte + "\n");
     KMTermine();
     return statut;
 }

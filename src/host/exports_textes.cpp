@@ -13,10 +13,6 @@
 namespace km32 {
 namespace {
 
-// Blocks of answers and texts handed to the host hold at most 65536 bytes
-// with their NUL.
-constexpr std::size_t kTailleBlocTexte = 65535;
-
 TfigureKalmetra* figureOuRien(int16_t n) {
     return figureExiste(n) ? figureDeNumero(n) : nullptr;
 }
@@ -37,7 +33,8 @@ uint32_t reponseARequete(int16_t n, const char* ligne) {
     if (!f) return 0;
     f->modeRequete = 0;
     if (r != 0) return 0;
-    return platform::alloueBloc(coupe(f->listeReponses, kTailleBlocTexte));
+    // Whole: an answer may be the figure's whole text.
+    return platform::alloueBloc(f->listeReponses);
 }
 
 } // namespace
@@ -66,6 +63,12 @@ KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne)
     });
 }
 
+KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero) {
+    return appelFigure(numero, int32_t(0), [&]() -> int32_t {
+        return km32::figureOuRien(numero) ? int32_t(km32::ligneEnErreur(numero)) : 0;
+    });
+}
+
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne) {
     return appelFigure(numero, uint32_t(0), [&] { return km32::reponseARequete(numero, ligne); });
 }
@@ -74,7 +77,9 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero) {
     return appelFigure(numero, uint32_t(0), [&]() -> uint32_t {
         const km32::TfigureKalmetra* f = km32::figureOuRien(numero);
         if (!f) return 0;
-        return km32::platform::alloueBloc(km32::coupe(km32::ecritTexteFigure(*f), km32::kTailleBlocTexte));
+        // Whole, however long: a host that saves or reads again what it gets
+        // must never receive a figure cut in the middle of a line.
+        return km32::platform::alloueBloc(km32::ecritTexteFigure(*f));
     });
 }
 }

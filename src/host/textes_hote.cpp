@@ -1,5 +1,7 @@
 #include "host/textes_hote.h"
 
+#include <algorithm>
+
 #include "base/texte.h"
 #include "host/fenetre_figure.h"
 #include "host/langue_hote.h"
@@ -15,6 +17,7 @@
 #include "sibling/phrases_tq.h"
 #include "sibling/table_partagee.h"
 #include "text/execution_ligne.h"
+#include "text/execution_texte.h"
 #include "text/langue_texte.h"
 
 namespace km32 {
@@ -75,17 +78,17 @@ std::string lisLigneDuTexte(const std::string& texte, std::size_t& pos, int& com
     for (;;) {
         while (pos < texte.size() && texte[pos] != '\0' &&
                (texte[pos] == '\t' || texte[pos] == '\n' || texte[pos] == '\r' || texte[pos] == ' ')) {
-            if (texte[pos] == '\r') ++compteurLignes;
+            // A CR ends a line, and so does an LF that no CR comes before.
+            if (texte[pos] == '\r' || (texte[pos] == '\n' && (pos == 0 || texte[pos - 1] != '\r')))
+                ++compteurLignes;
             ++pos;
         }
         const std::size_t debut = pos;
         while (pos < texte.size() && texte[pos] != '\0' && texte[pos] != '\n' && texte[pos] != '\r')
             ++pos;
         std::string ligne = sansBlancsFinaux(texte.substr(debut, pos - debut), " ");
-        if (!ligne.empty() && ligne[0] == '%') {
-            ++compteurLignes;
-            continue;
-        }
+        // A comment line is skipped; its line break counts it.
+        if (!ligne.empty() && ligne[0] == '%') continue;
         const std::size_t pourcent = ligne.find('%');
         if (pourcent != std::string::npos) ligne = sansBlancsFinaux(ligne.substr(0, pourcent), " \t");
         return coupe(ligne, 255);
@@ -98,6 +101,7 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
     f->lignesHoteEnCours = 1;
     int compteur = 1;
     std::size_t pos = 0;
+    noteLigneEnErreur(n, 0);
     try {
         for (std::string ligne = lisLigneDuTexte(texte, pos, compteur); !ligne.empty();
              ligne = lisLigneDuTexte(texte, pos, compteur)) {
@@ -107,6 +111,7 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
             if (r > kDerniereErreurTolereeHote) {
                 f->lignesHoteEnCours = 0;
                 f->objetsChangesParHote.reset();
+                noteLigneEnErreur(n, uint16_t(std::min(compteur, 65535)));
                 afficheMessage(ligne, phraseDeNumero(kPhraseLigneIncorrecte));
                 return;
             }

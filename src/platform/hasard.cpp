@@ -16,6 +16,17 @@ EtatHasard& etat() {
     return e;
 }
 
+// The seed that replaces the clock, when a test or a host imposed one.
+struct GraineImposee {
+    bool imposee = false;
+    uint64_t graine = 0;
+};
+
+GraineImposee& graineImposee() {
+    static GraineImposee g;
+    return g;
+}
+
 } // namespace
 
 void initialiseHasard(uint64_t graine) {
@@ -23,7 +34,15 @@ void initialiseHasard(uint64_t graine) {
 }
 
 void initialiseHasardParHorloge() {
-    etat() = EtatHasard{};
+    if (graineImposee().imposee)
+        etat().etat = graineImposee().graine;
+    else
+        etat() = EtatHasard{};
+}
+
+void imposeGraineHasard(uint64_t graine) {
+    graineImposee() = GraineImposee{true, graine};
+    etat().etat = graine;
 }
 
 uint64_t suivantHasard() {

@@ -8,8 +8,13 @@
 namespace km32::platform {
 
 void initialiseHasard(uint64_t graine);
-// Seeds from the machine's clock (the real one, whatever the timers use).
+// Seeds from the machine's clock (the real one, whatever the timers use),
+// or from the imposed seed when one is set.
 void initialiseHasardParHorloge();
+// Imposes a seed: the generator restarts from it now, and every later
+// seeding "from the clock" (a library start) uses it instead of the clock, so
+// a run of tests or a command line is reproducible.
+void imposeGraineHasard(uint64_t graine);
 
 // The next 64 raw bits.
 uint64_t suivantHasard();

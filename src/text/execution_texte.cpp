@@ -22,6 +22,9 @@ namespace {
 
 constexpr std::size_t kLongueurMaxLigneDifferee = 255;
 
+// The failing line of the last run, per figure number.
+uint16_t lignesEnErreur[kMaxFigures + 1] = {};
+
 bool estBlancDeFin(char c) {
     return c == '\r' || c == '\n' || c == ' ';
 }
@@ -108,6 +111,11 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
             ligne.assign(utile.substr(p, dernier - p));
             p = dernier;
             if (ligne.size() > kLongueurMaxLigneTexte) {
+                // Said, not only returned: a host that reads the result
+                // alone would otherwise lose every line after this one
+                // without a word.
+                afficheMessage(phraseDeNumero(kPhraseLigneTropLongue) + "\r" + coupe(ligne, 80) + "...",
+                               phraseDeNumero(kPhraseLigneIncorrecte));
                 erreur = kErreurCreation;
                 break;
             }
@@ -169,7 +177,16 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
         resultat = compteur;
     }
     if (langueChangee) appliqueLangueDemandee();
+    if (f.proprietairePrototypes == &f) noteLigneEnErreur(f.numeroFigure, resultat);
     return resultat;
+}
+
+uint16_t ligneEnErreur(int16_t numero) {
+    return numero >= 1 && numero <= kMaxFigures ? lignesEnErreur[numero] : 0;
+}
+
+void noteLigneEnErreur(int16_t numero, uint16_t ligne) {
+    if (numero >= 1 && numero <= kMaxFigures) lignesEnErreur[numero] = ligne;
 }
 
 uint16_t executeLigneEtSignaleErreur(TfigureKalmetra& f, std::string_view ligne, uint8_t mode) {

@@ -20,6 +20,8 @@ constexpr std::size_t kLongueurMaxLigneTexte = 250;
 constexpr uint16_t kPhraseFinFigure = 2245;
 constexpr uint16_t kPhraseCommentaire = 2251;
 constexpr uint16_t kPhraseLigneIncorrecte = 616;
+// "A line of a figure has at most 250 characters." (one of our own phrases).
+constexpr uint16_t kPhraseLigneTropLongue = 9960;
 
 // The flag that stored extra lines wait for their run.
 inline uint8_t& lignesDiffereesEnAttente(TfigureKalmetra& f) {
@@ -30,6 +32,13 @@ inline uint8_t& lignesDiffereesEnAttente(TfigureKalmetra& f) {
 // ran (or the run stopped at the comment section), else the 1-based number
 // of the first failing line. The lines before it stay executed.
 uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texte, uint8_t mode);
+
+// The number (from 1) of the line at which the last text or host lines run
+// on figure numero stopped, 0 when that run went through (and for a number
+// outside 1..64). Kept beside the figure, not in it, so that a figure put
+// back as it was after a failed text still tells which line failed.
+uint16_t ligneEnErreur(int16_t numero);
+void noteLigneEnErreur(int16_t numero, uint16_t ligne);
 
 // One line with redraw off; a result other than 0, 99 and 670 is shown in a
 // box titled "Phrase incorrecte." with the line as text.

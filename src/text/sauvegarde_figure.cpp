@@ -5,7 +5,10 @@
 
 #include "base/texte.h"
 #include "model/fenetres_figure.h"
+#include "model/messages.h"
+#include "model/registre_figures.h"
 #include "model/table_figures.h"
+#include "phrases/phrase.h"
 #include "sibling/table_partagee.h"
 #include "sibling/textes_tq.h"
 #include "text/ecriture_figure.h"
@@ -13,6 +16,9 @@
 namespace km32 {
 
 namespace {
+
+// "The figure is too long to be saved..." (one of our own phrases).
+constexpr uint16_t kPhraseFigureTropLonguePourFichier = 9961;
 
 // Folders end at a backslash, and on this platform at a slash too.
 constexpr const char* kSeparateurs = "\\/";
@@ -30,6 +36,12 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     const std::string texte = ecritTexteFigure(f);
     // A text with a NUL inside could not be read back whole: not written.
     if (texte.find('\0') != std::string::npos) return 1;
+    // Nor could a text the figure-file reader refuses for its length; the
+    // user is told, and the old file stays as it was.
+    if (texte.size() >= kTailleMaxFichierFigure) {
+        afficheMessage(phraseDeNumero(kPhraseFigureTropLonguePourFichier), std::string(nomFichier));
+        return 1;
+    }
     if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return 1;
     if (figureSansHote(f)) {
         const std::size_t barre = nomFichier.find_last_of(kSeparateurs);

@@ -58,7 +58,8 @@ TEST_F(Cli, CommandsAndTheirStatus) {
         {"render /nonexistent/cube.k3v -o x.png", 1, "cannot read the figure file '/nonexistent/cube.k3v'"},
         {"values /", 1, "cannot read the figure file '/'"},
         {"text '" + exemple + "'", 0, "A point libre dans l'espace"},
-        {"test '" + exemple + "' \"Les points A, B et C sont align\xC3\xA9s\"", 0, "50 not a test sentence"},
+        {"test '" + exemple + "' \"Les points A, B et C sont align\xC3\xA9s\"", 1,
+         "50 pas une phrase de test"},
     };
     for (const Cas& c : cas) {
         Resultat r = lance(c.arguments);
@@ -81,7 +82,7 @@ TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
     EXPECT_NE(texte.sortie.find("A point libre dans l'espace"), std::string::npos) << texte.sortie;
     const Resultat rendu = lance("render '" + fautif + "' -o /tmp/km32-cli-fautif.png");
     EXPECT_EQ(rendu.statut, 1);
-    EXPECT_NE(rendu.sortie.find("line 3"), std::string::npos) << rendu.sortie;
+    EXPECT_NE(rendu.sortie.find("ligne 3"), std::string::npos) << rendu.sortie;
     EXPECT_EQ(lance("test '" + fautif + "' \"Point A sur (AB)\"").statut, 1);
     std::remove(fautif.c_str());
     std::remove("/tmp/km32-cli-fautif.png");
@@ -111,12 +112,15 @@ TEST_F(Cli, ValuesOfNumbersAndUndefinedObjects) {
     const Resultat tous = lance("values '" + fichier + "'");
     EXPECT_EQ(tous.statut, 0) << tous.sortie;
     EXPECT_NE(tous.sortie.find("d = 5\n"), std::string::npos) << tous.sortie;
-    EXPECT_NE(tous.sortie.find("P: undefined: Le plan est non valide"), std::string::npos) << tous.sortie;
+    EXPECT_NE(tous.sortie.find("P: non d\xC3\xA9"
+                               "fini: Le plan est non valide"),
+              std::string::npos)
+        << tous.sortie;
     const Resultat un = lance("values '" + fichier + "' d");
     EXPECT_EQ(un.sortie, "d = 5\n");
     const Resultat absent = lance("values '" + fichier + "' Q");
     EXPECT_EQ(absent.statut, 1);
-    EXPECT_NE(absent.sortie.find("no object named 'Q'"), std::string::npos) << absent.sortie;
+    EXPECT_NE(absent.sortie.find("aucun objet nomm\xC3\xA9 'Q'"), std::string::npos) << absent.sortie;
     std::remove(fichier.c_str());
 }
 
@@ -139,6 +143,161 @@ TEST_F(Cli, TheExamplesRunInTheirLanguages) {
 
 TEST_F(Cli, VersionIsTheOnlyLine) {
     EXPECT_EQ(lance("--version").sortie, "km32 1.3.3.0\n");
+}
+
+// Writes bytes into a file of its own for one test; removed with the object.
+struct FichierEssai {
+    std::string nom;
+    FichierEssai(const std::string& suffixe, const std::string& octets)
+        : nom("/tmp/km32-cli-" + suffixe + "-" + std::to_string(::getpid()) + ".k3v") {
+        std::FILE* f = std::fopen(nom.c_str(), "wb");
+        if (f) {
+            std::fwrite(octets.data(), 1, octets.size(), f);
+            std::fclose(f);
+        }
+    }
+    ~FichierEssai() { std::remove(nom.c_str()); }
+    std::string arg() const { return "'" + nom + "'"; }
+};
+
+bool contient(const std::string& texte, const std::string& mot) {
+    return texte.find(mot) != std::string::npos;
+}
+
+// A line of more than 250 characters (a long remark is enough) stops the
+// figure: every command says which line and why, and fails, instead of
+// quietly dropping the lines after it.
+TEST_F(Cli, ALineTooLongFailsEveryCommandWithItsNumber) {
+    const FichierEssai longue("longue", "Figure Kalmetra\r\n"
+                                        "a = 1\r\n"
+                                        "% " +
+                                            std::string(300, 'x') +
+                                            "\r\n"
+                                            "b = 2\r\n");
+    for (const std::string commande : {"values", "text", "test", "render"}) {
+        std::string arguments = commande + " " + longue.arg();
+        if (commande == "test") arguments += " \"Teste point A sur (AB)\"";
+        if (commande == "render") arguments += " -o /tmp/km32-cli-longue.png";
+        const Resultat r = lance(arguments);
+        EXPECT_EQ(r.statut, 1) << arguments << "\n" << r.sortie;
+        EXPECT_TRUE(contient(r.sortie, "ligne 3")) << arguments << "\n" << r.sortie;
+        EXPECT_TRUE(contient(r.sortie, "250 caract")) << arguments << "\n" << r.sortie;
+    }
+    std::remove("/tmp/km32-cli-longue.png");
+}
+
+// Files that are not figure texts are refused with a message, not run as
+// far as they go: a NUL byte, an empty file, a file of blank lines.
+TEST_F(Cli, FilesThatAreNotFigureTextsAreRefused) {
+    struct Cas {
+        std::string octets;
+        std::string message;
+    };
+    const Cas cas[] = {
+        {std::string("Figure Kalmetra\r\na = 1\r\n\0b = 2\r\n", 29), "NUL byte (line 3)"},
+        {"", "empty"},
+        {" \r\n\r\n\t\n", "empty"},
+    };
+    for (const Cas& c : cas) {
+        const FichierEssai f("refus", c.octets);
+        for (const char* commande : {"values", "text"}) {
+            const Resultat r = lance(std::string(commande) + " " + f.arg());
+            EXPECT_EQ(r.statut, 1) << commande << "\n" << r.sortie;
+            EXPECT_TRUE(contient(r.sortie, c.message)) << commande << "\n" << r.sortie;
+        }
+    }
+}
+
+// "-" reads the figure from standard input.
+TEST_F(Cli, AFigureFromStandardInput) {
+    const Resultat r =
+        lance("values - < " + FichierEssai("entree", "Figure Kalmetra\r\na = 2\r\nb = a*a\r\n").arg());
+    EXPECT_EQ(r.statut, 0) << r.sortie;
+    EXPECT_EQ(r.sortie, "a = 2\nb = 4\n");
+}
+
+// The library's messages and the host's own words are in the figure's
+// language, each message with the number of its line.
+TEST_F(Cli, OneCommandSpeaksTheFiguresLanguage) {
+    struct Cas {
+        std::string figure;
+        std::string dansLaSortie;
+        std::string pasDansLaSortie;
+    };
+    const Cas cas[] = {
+        {"Kalmetra figure (English)\r\na = 1\r\nM midpoint of segment [AZ]\r\n", "line 3: Wrong phrase",
+         "ligne"},
+        {"Kalmetra Figur (Deutsch)\r\na = 1\r\nM Mittelpunkt der Strecke [AZ]\r\n",
+         "Zeile 3: Ung\xC3\xBCltiger Satz", "line"},
+        {"Figure Kalmetra\r\na = 1\r\nM milieu du segment [AZ]\r\n", "ligne 3: Phrase incorrecte", "line"},
+    };
+    for (const Cas& c : cas) {
+        const FichierEssai f("langue", c.figure);
+        const Resultat r = lance("values " + f.arg() + " a Q");
+        EXPECT_EQ(r.statut, 1) << r.sortie;
+        EXPECT_TRUE(contient(r.sortie, c.dansLaSortie)) << r.sortie;
+        EXPECT_FALSE(contient(r.sortie, c.pasDansLaSortie)) << r.sortie;
+    }
+}
+
+// Control characters of a figure reach the terminal written out, never raw:
+// in the text written back and in the messages.
+TEST_F(Cli, ControlCharactersNeverReachTheTerminalRaw) {
+    const FichierEssai bon("controle", "Figure Kalmetra\r\n% \x1B[2J un \x81"
+                                       "remarque\r\na = 1\r\n");
+    const Resultat r = lance("text " + bon.arg());
+    EXPECT_EQ(r.statut, 0) << r.sortie;
+    const FichierEssai fautif("controle2", "Figure Kalmetra\r\nM milieu du segment [A\x1B]\r\n");
+    const Resultat m = lance("text " + fautif.arg());
+    EXPECT_EQ(m.statut, 1) << m.sortie;
+    for (const std::string& sortie : {r.sortie, m.sortie}) {
+        EXPECT_FALSE(contient(sortie, "\x1B")) << sortie;
+        EXPECT_FALSE(contient(sortie, "\xC2\x81")) << sortie;
+    }
+    EXPECT_TRUE(contient(r.sortie, "\\x1B[2J")) << r.sortie;
+    EXPECT_TRUE(contient(r.sortie, "\\u0081")) << r.sortie;
+    EXPECT_TRUE(contient(m.sortie, "[A\\x1B]")) << m.sortie;
+}
+
+// With --seed, free objects land in the same place on every run; the seed
+// decides where.
+TEST_F(Cli, ASeedMakesTheFreeObjectsReproducible) {
+    const FichierEssai f("graine", "Figure Kalmetra\r\nA point libre dans l'espace\r\n"
+                                   "x abscisse du point A (rep\xE8re Rxyz)\r\n");
+    const Resultat a = lance("values " + f.arg() + " --seed 7");
+    const Resultat b = lance("--seed 7 values " + f.arg());
+    const Resultat c = lance("values " + f.arg() + " --seed 8");
+    EXPECT_EQ(a.statut, 0) << a.sortie;
+    EXPECT_TRUE(contient(a.sortie, "x = ")) << a.sortie;
+    EXPECT_EQ(a.sortie, b.sortie);
+    EXPECT_NE(a.sortie, c.sortie);
+    const Resultat t1 = lance("text " + f.arg() + " --seed 7");
+    EXPECT_EQ(t1.sortie, lance("text " + f.arg() + " --seed 7").sortie);
+    for (const char* faux : {"--seed", "--seed -1", "--seed 12x", "--seed 99999999999999999999"}) {
+        const Resultat r = lance("values " + f.arg() + " " + faux);
+        EXPECT_EQ(r.statut, 2) << faux << "\n" << r.sortie;
+    }
+}
+
+// The figure the README shows as its example of writing a figure runs, and
+// gives the length of its segment.
+TEST_F(Cli, TheReadmeFigureRuns) {
+    std::FILE* f = std::fopen((std::string(KM32_EXAMPLES) + "/../README.md").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string readme;
+    char tampon[4096];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
+        readme.append(tampon, n);
+    std::fclose(f);
+    const std::size_t debut = readme.find("```\nKalmetra figure (English)\n");
+    ASSERT_NE(debut, std::string::npos);
+    const std::size_t fin = readme.find("```", debut + 4);
+    ASSERT_NE(fin, std::string::npos);
+    const FichierEssai figure("readme", readme.substr(debut + 4, fin - debut - 4));
+    const Resultat r = lance("values " + figure.arg() + " d");
+    EXPECT_EQ(r.statut, 0) << r.sortie;
+    EXPECT_EQ(r.sortie, "d = 4\n");
 }
 
 } // namespace

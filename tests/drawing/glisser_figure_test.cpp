@@ -118,12 +118,14 @@ TEST_F(GlisserFigure, TheActiveObjectOfBeforeTheDragComesBack) {
     marqueDependantsObjetActif(f);
     const platform::Point q = ecran(pt("Q"));
     enfonce(q.x, q.y);
-    EXPECT_EQ(f.objetLibreActif, Q);
+    // The press must have grabbed Q itself, not a point drawn near it.
+    ASSERT_EQ(f.objetLibreActif, Q);
     EXPECT_FALSE(dependDeObjetLibreActif(objet(f, numero("M"))));
     deplace(q.x + 10, q.y);
     relache(q.x + 10, q.y);
     EXPECT_EQ(f.objetLibreActif, P);
     EXPECT_TRUE(dependDeObjetLibreActif(objet(f, numero("M"))));
+    ASSERT_FALSE(avis.empty());
     EXPECT_EQ(avis.front(), (Avis{kAvisMouvementLibre + 16, P}));
 }
 

@@ -211,7 +211,10 @@ TEST_F(CommandeRendu, WrongCommandLinesAndUnwritableFiles) {
         {"render '" + figure + "' -o x.png --size 0x10", 2, "--size"},
         {"render '" + figure + "' -o x.png --size 20", 2, "--size"},
         {"render '" + figure + "' -o x.png --angles 1,2", 2, "--angles"},
-        {"render '" + figure + "' -o /nonexistent/dir/x.png", 1, "cannot write"},
+        {"render '" + figure + "' -o x.png --angles nan,0,0", 2, "--angles"},
+        {"render '" + figure + "' -o x.png --angles 0,inf,0", 2, "--angles"},
+        // The figure's language says it; the name of the picture is in every one.
+        {"render '" + figure + "' -o /nonexistent/dir/x.png", 1, "'/nonexistent/dir/x.png'"},
     };
     for (const Cas& c : cas) {
         const Resultat r = lance(c.arguments);

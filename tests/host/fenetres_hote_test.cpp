@@ -193,25 +193,33 @@ TEST_F(FenetresHote, TheSiblingAsksForALanguage) {
 }
 
 TEST(LignesHote, LinesAreReadWithoutCommentsAndTrailingBlanks) {
+    // With the number of the line each was read from, as a failing line is
+    // reported.
     struct Cas {
         std::string texte;
         std::vector<std::string> lignes;
+        std::vector<int> numeros;
     };
     const Cas cas[] = {
-        {"A point\r\n% note\r\nB point", {"A point", "B point"}},
-        {"  A point  % la suite\t\r\n\r\n\tB  ", {"A point", "B"}},
-        {"%tout\n%commentaire", {}},
-        {"un\rdeux\nt\xE9l", {"un", "deux", "t\xE9l"}},
-        {"", {}},
+        {"A point\r\n% note\r\nB point", {"A point", "B point"}, {1, 3}},
+        {"  A point  % la suite\t\r\n\r\n\tB  ", {"A point", "B"}, {1, 3}},
+        {"%tout\n%commentaire", {}, {}},
+        {"un\rdeux\nt\xE9l", {"un", "deux", "t\xE9l"}, {1, 2, 3}},
+        {"% a\n% b\nC point", {"C point"}, {3}},
+        {"", {}, {}},
     };
     for (const Cas& c : cas) {
         std::vector<std::string> lues;
+        std::vector<int> numeros;
         std::size_t pos = 0;
         int compteur = 1;
         for (std::string l = lisLigneDuTexte(c.texte, pos, compteur); !l.empty();
-             l = lisLigneDuTexte(c.texte, pos, compteur))
+             l = lisLigneDuTexte(c.texte, pos, compteur)) {
             lues.push_back(l);
+            numeros.push_back(compteur);
+        }
         EXPECT_EQ(lues, c.lignes) << c.texte;
+        EXPECT_EQ(numeros, c.numeros) << c.texte;
     }
     std::size_t pos = 0;
     int compteur = 1;

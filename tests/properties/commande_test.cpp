@@ -50,12 +50,14 @@ TEST(CommandeTest, AnswersTheSentenceOnTheFigureFile) {
         std::string sortie;
     };
     const Cas cas[] = {
-        {"Teste point M sur (AB)", 0, "0 true\n"},
-        {"Teste point C sur (AB)", 0, "52 false\n"},
-        {"Teste parall\xC3\xA9lisme des droites (AM) et (MB)", 0, "0 true\n"},
-        {"Teste point Q sur (AB)", 0, "51 a named object does not exist\n"},
-        {"Les points A, B et M sont align\xC3\xA9s", 0,
-         "50 not a test sentence, or an argument of the wrong kind\n"},
+        // The answers are in the figure's language, French here; a sentence
+        // that is not a test, or names no object of the figure, fails.
+        {"Teste point M sur (AB)", 0, "0 vrai\n"},
+        {"Teste point C sur (AB)", 0, "52 faux\n"},
+        {"Teste parall\xC3\xA9lisme des droites (AM) et (MB)", 0, "0 vrai\n"},
+        {"Teste point Q sur (AB)", 1, "51 un objet nomm\xC3\xA9 n'existe pas\n"},
+        {"Les points A, B et M sont align\xC3\xA9s", 1,
+         "50 pas une phrase de test, ou un argument d'une autre nature\n"},
     };
     for (const Cas& c : cas) {
         const Sortie s = lance("test '" + fichier + "' \"" + c.phrase + "\"");

@@ -1,0 +1,123 @@
+#include "textes_cli.h"
+
+namespace km32cli {
+
+namespace {
+
+struct Traductions {
+    const char* francais;
+    const char* anglais;
+    const char* allemand;
+};
+
+// In the order of TexteCli; UTF-8.
+constexpr Traductions kTextes[] = {
+    {"ligne %d", "line %d", "Zeile %d"},
+    {"la biblioth\xC3\xA8que n'a pas pu cr\xC3\xA9"
+     "er la figure",
+     "the library could not make the figure", "die Bibliothek konnte die Figur nicht erstellen"},
+    {"la biblioth\xC3\xA8que n'a \xC3\xA9"
+     "crit aucun texte",
+     "the library wrote no text", "die Bibliothek hat keinen Text geschrieben"},
+    {"aucun objet nomm\xC3\xA9 '%s'", "no object named '%s'", "kein Objekt namens '%s'"},
+    {"non d\xC3\xA9"
+     "fini",
+     "undefined", "nicht definiert"},
+    {"impossible d'\xC3\xA9"
+     "crire l'image '%s'",
+     "cannot write the picture '%s'", "das Bild '%s' kann nicht geschrieben werden"},
+    {"la biblioth\xC3\xA8que a refus\xC3\xA9 de dessiner la figure (%d)",
+     "the library refused to draw the figure (%d)",
+     "die Bibliothek hat das Zeichnen der Figur abgelehnt (%d)"},
+    {"cette ligne ne peut pas \xC3\xAAtre ex\xC3\xA9"
+     "cut\xC3\xA9"
+     "e",
+     "this line cannot be run", "diese Zeile kann nicht ausgef\xC3\xBChrt werden"},
+    {"vrai", "true", "wahr"},
+    {"pas une phrase de test, ou un argument d'une autre nature",
+     "not a test sentence, or an argument of the wrong kind",
+     "kein Testsatz, oder ein Argument der falschen Art"},
+    {"un objet nomm\xC3\xA9 n'existe pas", "a named object does not exist",
+     "ein genanntes Objekt existiert nicht"},
+    {"faux", "false", "falsch"},
+    {"vrai pour les valeurs actuelles seulement, pas en g\xC3\xA9n\xC3\xA9ral",
+     "true for the current values only, not in general",
+     "nur f\xC3\xBCr die aktuellen Werte wahr, nicht allgemein"},
+    {"ind\xC3\xA9"
+     "cidable: une valeur n'est pas d\xC3\xA9"
+     "finie",
+     "undecidable: a value is undefined", "unentscheidbar: ein Wert ist nicht definiert"},
+    {"pas un ant\xC3\xA9"
+     "c\xC3\xA9"
+     "dent direct",
+     "not a direct antecedent", "kein direkter Vorg\xC3\xA4nger"},
+    {"pas de cette nature ou de cette construction", "not of that kind or construction",
+     "nicht von dieser Art oder Konstruktion"},
+    {"pas variable", "not variable", "nicht ver\xC3\xA4nderlich"},
+    {"le premier objet n'est pas d\xC3\xA9"
+     "fini",
+     "the first object is undefined", "das erste Objekt ist nicht definiert"},
+    {"le second objet n'est pas d\xC3\xA9"
+     "fini",
+     "the second object is undefined", "das zweite Objekt ist nicht definiert"},
+    {"l'intervalle ne peut pas \xC3\xAAtre compar\xC3\xA9", "the interval cannot be compared",
+     "das Intervall kann nicht verglichen werden"},
+    {"r\xC3\xA9ponse inconnue", "unknown answer", "unbekannte Antwort"},
+};
+
+static_assert(sizeof kTextes / sizeof kTextes[0] == int(TexteCli::ReponseInconnue) + 1,
+              "one translation per text");
+
+} // namespace
+
+const char* texteCli(TexteCli texte, int langue) {
+    const Traductions& t = kTextes[int(texte)];
+    return langue == 1 ? t.francais : langue == 3 ? t.allemand : t.anglais;
+}
+
+const char* sensDuResultat(int resultat, int langue) {
+    TexteCli t = TexteCli::ReponseInconnue;
+    switch (resultat) {
+    case 0:
+        t = TexteCli::ReponseVrai;
+        break;
+    case 50:
+        t = TexteCli::ReponseNonTest;
+        break;
+    case 51:
+        t = TexteCli::ReponseObjetAbsent;
+        break;
+    case 52:
+        t = TexteCli::ReponseFaux;
+        break;
+    case 53:
+        t = TexteCli::ReponseVraiValeurs;
+        break;
+    case 54:
+        t = TexteCli::ReponseIndecidable;
+        break;
+    case 55:
+        t = TexteCli::ReponseNonAntecedent;
+        break;
+    case 56:
+        t = TexteCli::ReponseNonNature;
+        break;
+    case 57:
+        t = TexteCli::ReponseNonVariable;
+        break;
+    case 61:
+        t = TexteCli::ReponsePremierNonDefini;
+        break;
+    case 62:
+        t = TexteCli::ReponseSecondNonDefini;
+        break;
+    case 63:
+        t = TexteCli::ReponseIntervalle;
+        break;
+    default:
+        break;
+    }
+    return texteCli(t, langue);
+}
+
+} // namespace km32cli

@@ -1,0 +1,40 @@
+#pragma once
+// The command-line host's own words once a figure is read: in the figure's
+// language (French, English or German), like the library's messages printed
+// beside them, so that one command speaks one language. The words about the
+// command line itself (usage, options) come before any figure and stay in
+// English.
+namespace km32cli {
+
+enum class TexteCli {
+    Ligne,            // "line %d"
+    FigureNonCreee,   // the library could not make the figure
+    AucunTexteEcrit,  // the library wrote no text
+    AucunObjetNomme,  // "no object named '%s'"
+    NonDefini,        // "undefined"
+    ImageNonEcrite,   // "cannot write the picture '%s'"
+    RenduRefuse,      // "the library refused to draw the figure (%d)"
+    LigneNonExecutee, // "this line cannot be run"
+    ReponseVrai,      // answers of a property test, by their code
+    ReponseNonTest,
+    ReponseObjetAbsent,
+    ReponseFaux,
+    ReponseVraiValeurs,
+    ReponseIndecidable,
+    ReponseNonAntecedent,
+    ReponseNonNature,
+    ReponseNonVariable,
+    ReponsePremierNonDefini,
+    ReponseSecondNonDefini,
+    ReponseIntervalle,
+    ReponseInconnue,
+};
+
+// Languages as the library numbers them: 1 French, 2 English, 3 German;
+// any other number gives English.
+const char* texteCli(TexteCli texte, int langue);
+
+// The meaning of a result of a property test.
+const char* sensDuResultat(int resultat, int langue);
+
+} // namespace km32cli
