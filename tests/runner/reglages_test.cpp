@@ -234,6 +234,16 @@ TEST_F(Reglages, RenameThatWouldChangeADefinitionIsRefused) {
         EXPECT_NE(numero(c.nomGarde), 0);
         EXPECT_DOUBLE_EQ(val("v"), 3 * x);
     }
+    // X, Y and Z name the coordinates of a parametric curve: none of them
+    // can be its variable.
+    platform::reinitialiseBoites();
+    EXPECT_EQ(
+        ligne(
+            "cu courbe paramétrée par X=cos(Y), Y=sin(Y), Z=Y/5, Y décrivant [0,6] (40 points, repère Rxyz)"),
+        563);
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_NE(platform::boitesDemandees().front().texte.find("Le nom Y serait"), std::string::npos);
+    EXPECT_EQ(numero("cu"), 0);
 }
 
 // A frame, a unit or an angle unit given for one object leaves the
