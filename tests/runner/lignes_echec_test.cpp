@@ -2,8 +2,6 @@
 // the figure is exactly as it was before that line.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "banc_texte.h"
 #include "comparaison_figure.h"
 #include "model/services_texte.h"
@@ -56,12 +54,14 @@ INSTANTIATE_TEST_SUITE_P(Lignes, LigneEnEchec,
 // A line that works through a list and fails on one item: the items before
 // it keep their change, the line fails with the item's error, and the
 // items after it are not reached.
+using Etat = bool (*)(const TfigureKalmetra&);
+
 struct CasListe {
     const char* ligne;
     uint16_t erreur;
     const char* nomVu; // the item that failed, as the message names it
-    std::function<bool(const TfigureKalmetra&, int)> avantFait; // on the item before
-    std::function<bool(const TfigureKalmetra&, int)> apresFait; // on the item after
+    Etat avantFait;    // holds for the item before
+    Etat apresFait;    // holds for the item after
 };
 
 class ListeEnEchec : public BancTexte, public ::testing::WithParamInterface<CasListe> {};
@@ -80,46 +80,43 @@ TEST_P(ListeEnEchec, ItemsBeforeTheFailingOneKeepTheirChange) {
     ASSERT_FALSE(platform::boitesDemandees().empty());
     EXPECT_NE(platform::boitesDemandees().front().texte.find(c.nomVu), std::string::npos)
         << platform::boitesDemandees().front().texte;
-    EXPECT_TRUE(c.avantFait(f, 0)) << "the item before the failing one";
-    EXPECT_FALSE(c.apresFait(f, 0)) << "the item after the failing one";
+    EXPECT_TRUE(c.avantFait(f)) << "the item before the failing one";
+    EXPECT_FALSE(c.apresFait(f)) << "the item after the failing one";
 }
 
-bool bloque(const TfigureKalmetra& f, const char* nom) {
-    return estObjetLibreBloque(objet(f, numeroObjetDeNotation(f, nom)));
+const TObjetFigure& objetNomme(const TfigureKalmetra& f, const char* nom) {
+    return objet(f, numeroObjetDeNotation(f, nom));
 }
-bool protege(const TfigureKalmetra& f, const char* nom) {
-    return estProtege(objet(f, numeroObjetDeNotation(f, nom)));
+bool dRouge(const TfigureKalmetra& f) {
+    return couleurDuStyle(objetNomme(f, "d").style) == 255;
+}
+bool dTirete(const TfigureKalmetra& f) {
+    return traitTirete(objetNomme(f, "d").style);
+}
+bool pBloque(const TfigureKalmetra& f) {
+    return estObjetLibreBloque(objetNomme(f, "P"));
+}
+bool qBloque(const TfigureKalmetra& f) {
+    return estObjetLibreBloque(objetNomme(f, "Q"));
+}
+bool aPasProtege(const TfigureKalmetra& f) {
+    return !estProtege(objetNomme(f, "A"));
+}
+bool aProtege(const TfigureKalmetra& f) {
+    return estProtege(objetNomme(f, "A"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Listes, ListeEnEchec,
                          ::testing::Values(
                              // Colour first, then a word that is no keyword: d is red, not dashed.
-                             CasListe{"Dessin de d: rouge, pourpre, tireté", 620, "pourpre",
-                                      [](const TfigureKalmetra& f, int) {
-                                          return couleurDuStyle(
-                                                     objet(f, numeroObjetDeNotation(f, "d")).style) == 255;
-                                      },
-                                      [](const TfigureKalmetra& f, int) {
-                                          return traitTirete(objet(f, numeroObjetDeNotation(f, "d")).style);
-                                      }},
+                             CasListe{"Dessin de d: rouge, pourpre, tireté", 620, "pourpre", dRouge, dTirete},
                              // An empty word between two commas is no keyword.
-                             CasListe{"Dessin de d: rouge, , tireté", 620, "",
-                                      [](const TfigureKalmetra& f, int) {
-                                          return couleurDuStyle(
-                                                     objet(f, numeroObjetDeNotation(f, "d")).style) == 255;
-                                      },
-                                      [](const TfigureKalmetra& f, int) {
-                                          return traitTirete(objet(f, numeroObjetDeNotation(f, "d")).style);
-                                      }},
+                             CasListe{"Dessin de d: rouge, , tireté", 620, "", dRouge, dTirete},
                              // P is free, M is not: P is blocked, Q after M is not.
-                             CasListe{"Objets libres bloqués: P, M, Q", 604, "M",
-                                      [](const TfigureKalmetra& f, int) { return bloque(f, "P"); },
-                                      [](const TfigureKalmetra& f, int) { return bloque(f, "Q"); }},
-                             // A protection list stops at an unknown name only when it reads it:
-                             // the list is read whole first, so nothing is protected.
-                             CasListe{"Objets protégés: A, Z", 537, "Z",
-                                      [](const TfigureKalmetra& f, int) { return !protege(f, "A"); },
-                                      [](const TfigureKalmetra& f, int) { return protege(f, "A"); }}));
+                             CasListe{"Objets libres bloqués: P, M, Q", 604, "M", pBloque, qBloque},
+                             // A list of names is read whole before any flag is set: an unknown
+                             // name leaves every object as it was.
+                             CasListe{"Objets protégés: A, Z", 537, "Z", aPasProtege, aProtege}));
 
 // A failing line is reported once: its error, then the line itself.
 TEST_F(BancTexte, AFailingLineIsReportedOnce) {
