@@ -303,6 +303,12 @@ TEST_F(Reglages, ValueLineWithAnUnclosedPoint) {
     ASSERT_TRUE(g && g->table);
     ASSERT_EQ(g->table->nombrePoints, 1);
     EXPECT_EQ(g->table->x[1], 0);
+    // A table changed while its function is the last object is not noted
+    // among the tables given by lines; once an object follows, it is.
+    EXPECT_FALSE(f.ensembleTablesValeurs.test(std::size_t(numero("g"))));
+    ASSERT_EQ(ligne("h = g(0)"), 0);
+    EXPECT_EQ(ligne("Supprimer pour g les images de: 5"), 0);
+    EXPECT_TRUE(f.ensembleTablesValeurs.test(std::size_t(numero("g"))));
 }
 
 // Lines that set a switch of their own, and the free-object value line.
