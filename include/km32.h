@@ -51,6 +51,18 @@ KM32_EXPORT void KMImposeGraineHasard(uint64_t graine);
 typedef int32_t (*KMAfficheurMessage)(const char* texte, const char* titre, uint32_t style);
 KM32_EXPORT void KMInstalleAfficheurMessages(KMAfficheurMessage afficheur);
 
+/* Help. The host installs a function that opens the help file fichier (the
+ * help directory of the shared table and the file of the applied language)
+ * for the window: commande 1 opens the topic whose context number is donnee,
+ * 3 the contents. It returns 1 when it showed the help. AppelAideKM32 asks
+ * for help and answers 1 when the host's function showed it; without a
+ * function (or after NULL is installed) every request is refused with 0, and
+ * a command or key of a figure that asked for help carries KM_REFUSE in its
+ * message's result. */
+typedef int32_t (*KMAfficheurAide)(uint32_t fenetre, const char* fichier, uint32_t commande, uint32_t donnee);
+KM32_EXPORT void KMInstalleAfficheurAide(KMAfficheurAide afficheur);
+KM32_EXPORT int32_t AppelAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee);
+
 /* The version of the library, "1.3.3.0", in a memory block that belongs to
  * the caller (free it with KMLibereBloc). 0 on failure. */
 KM32_EXPORT uint32_t KM32NumeroVersion(void);
@@ -143,8 +155,10 @@ KM32_EXPORT uint32_t KMPressePapiersTexte(void);
 KM32_EXPORT uint32_t KMPressePapiersDessin(int32_t format);
 KM32_EXPORT int32_t KMPressePapiersTailleDessin(int32_t* largeur, int32_t* hauteur);
 
-/* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels (below 0
- * counts as 0, above 32767 as 32767). KMMouseDown activates the figure, or
+/* Mouse in the host window: bouton 1 left, 2 right; x, y in pixels, rounded
+ * to whole pixels 0 to 65535 (below 0 counts as 0) that travel as the low and
+ * high words of the message's lParam; a position that is not a number or
+ * rounds beyond 65535 is refused (nothing happens, 0). KMMouseDown activates the figure, or
  * with code 1 opens its command menu, 3 asks for a line to run, 5 sends the
  * host WM_KEYUP 2048; while the figure's construction dialog or style
  * palette waits for a designation, the press designates. */
@@ -173,7 +187,12 @@ KM32_EXPORT uint32_t KMMenuDeLaFigure(int16_t numero);
 KM32_EXPORT void KMmiseAjourMenus(int16_t numero, uint8_t* enregistrement);
 KM32_EXPORT void KMmiseAjourBoutons(int16_t numero, uint8_t* enregistrement);
 
-/* A window message for a figure's dispatcher: 1 when handled. */
+/* A window message for a figure's dispatcher: 1 when handled. A command
+ * (WM_COMMAND) or key that the library could not run at all (its window is
+ * not in the library, no help function installed, a prototype the menu does
+ * not offer) sets resultat to KM_REFUSE; a message that was run leaves
+ * resultat as the host gave it, even when it changed nothing. */
+#define KM_REFUSE (-1)
 typedef struct KMMessage {
     uint32_t message;
     uint32_t wParam;
@@ -221,6 +240,10 @@ KM32_EXPORT int16_t KMLangueDuTexte(const char* texte);
  * "Affecter la propriete TexteDeLaFigure", language names, "Dialog:" and a
  * menu path). A line whose error stops the run is shown in a message box. */
 KM32_EXPORT void KMExecuterTexte(int16_t numero, const char* texte);
+/* Reads the figure file (fewer than 65536 bytes), checks that its text runs
+ * whole and hands it to the sibling library as the text of a new figure:
+ * 1 when done, 0 when the file cannot be read or its text fails. */
+KM32_EXPORT int32_t KMInstalleTexteFigureNouvelle(const char* fichier);
 KM32_EXPORT void KMExecuteLigneFig(int16_t numero, const char* ligne);
 KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne);
 /* The number (from 1) of the line at which the last text run on figure
@@ -291,7 +314,7 @@ KM32_EXPORT void TQCreeFig(int16_t numero, const char* fichier, const char* text
 /* Creates a plane figure in the first free slot for the window hote; its
  * number, 0 when all 64 are taken. */
 KM32_EXPORT int16_t TQCreeFigEtRenvoieNumero(uint32_t hote, const char* fichier, const char* texte,
-                                            const char* parametres);
+                                             const char* parametres);
 /* A mouse button pressed in the figure's window: nothing to grab in a kept
  * text, so nothing happens. */
 KM32_EXPORT void TQMouseDown(int16_t numero, int16_t bouton, int16_t code, float x, float y);

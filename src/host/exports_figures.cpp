@@ -30,17 +30,27 @@ namespace p = platform;
 constexpr uint8_t kAnnexeDialogue = 129;
 constexpr uint8_t kAnnexeStyle = 132;
 constexpr uint8_t kAnnexeValeursFonction = 138;
-constexpr int32_t kCoordonneeMax = 32767; // what the signed 16-bit halves of lParam carry
+constexpr double kCoordonneeMax = 65535; // what a 16-bit word of lParam carries
 
 TfigureKalmetra* figureOuRien(int16_t n) {
     return figureExiste(n) ? figureDeNumero(n) : nullptr;
 }
 
-// A mouse coordinate of the host rounded into the range lParam can carry.
-int32_t coordonnee(float v) {
-    if (!std::isfinite(v) || v <= 0) return 0;
-    if (v >= float(kCoordonneeMax)) return kCoordonneeMax;
-    return int32_t(std::lround(v));
+// A mouse position of the host as the words of lParam: each coordinate
+// rounded, a negative one taken as 0. False (the call is refused) when one
+// is not a number or rounds beyond 65535.
+bool lParamSouris(float x, float y, int32_t& lParam) {
+    auto mot = [](float v, int32_t& c) {
+        if (std::isnan(v)) return false;
+        const double r = v <= 0 ? 0.0 : std::nearbyint(double(v));
+        if (r > kCoordonneeMax) return false;
+        c = int32_t(r);
+        return true;
+    };
+    int32_t cx = 0, cy = 0;
+    if (!mot(x, cx) || !mot(y, cy)) return false;
+    lParam = p::lParamDeCoordonnees(cx, cy);
+    return true;
 }
 
 uint32_t messageBouton(int16_t bouton, uint32_t gauche, uint32_t droit) {
@@ -62,7 +72,8 @@ void sourisEnfonceeHote(int16_t n, int16_t bouton, int16_t code, float x, float 
     if (!f) return;
     const TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     const uint32_t commande = fenetreDeLaFigure(*f);
-    const int32_t lParam = p::lParamDeCoordonnees(coordonnee(x), coordonnee(y));
+    int32_t lParam = 0;
+    if (!lParamSouris(x, y, lParam)) return;
     if (annexeModaleDe(commande) && (t.codeAnnexe == kAnnexeDialogue || t.codeAnnexe == kAnnexeStyle)) {
         // A designation for the open dialog or palette.
         if (const uint32_t message = messageBouton(bouton, p::WM_LBUTTONDOWN, p::WM_RBUTTONDOWN))
@@ -198,18 +209,17 @@ KM32_EXPORT uint8_t KMMouseUp(int16_t numero, int16_t bouton, int16_t, float x, 
     return appelFigure(numero, uint8_t(0), [&]() -> uint8_t {
         const uint32_t message =
             km32::messageBouton(bouton, km32::platform::WM_LBUTTONUP, km32::platform::WM_RBUTTONUP);
-        if (message == 0) return 0;
-        return km32::distribueHote(
-            numero, message, 0,
-            km32::platform::lParamDeCoordonnees(km32::coordonnee(x), km32::coordonnee(y)));
+        int32_t lParam = 0;
+        if (message == 0 || !km32::lParamSouris(x, y, lParam)) return 0;
+        return km32::distribueHote(numero, message, 0, lParam);
     });
 }
 
 KM32_EXPORT uint8_t KMMouseMove(int16_t numero, int16_t, int16_t, float x, float y) {
-    return appelFigure(numero, uint8_t(0), [&] {
-        return km32::distribueHote(
-            numero, km32::platform::WM_MOUSEMOVE, 0,
-            km32::platform::lParamDeCoordonnees(km32::coordonnee(x), km32::coordonnee(y)));
+    return appelFigure(numero, uint8_t(0), [&]() -> uint8_t {
+        int32_t lParam = 0;
+        if (!km32::lParamSouris(x, y, lParam)) return 0;
+        return km32::distribueHote(numero, km32::platform::WM_MOUSEMOVE, 0, lParam);
     });
 }
 

@@ -45,6 +45,13 @@ using km32::appelFigureSansResultat;
 
 extern "C" {
 
+KM32_EXPORT int32_t KMInstalleTexteFigureNouvelle(const char* fichier) {
+    return km32::appelProtege(int32_t(0), [&] {
+        return fichier && km32::KMInstalleTexteFigureNouvelle(km32::coupe(fichier, 255)) ? int32_t(1)
+                                                                                         : int32_t(0);
+    });
+}
+
 KM32_EXPORT void KMExecuterTexte(int16_t numero, const char* texte) {
     appelFigureSansResultat(numero, [&] {
         if (texte) km32::executerTexte(numero, texte);

@@ -15,6 +15,7 @@
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "sibling/table_partagee.h"
+#include "text/langue_texte.h"
 
 namespace km32 {
 
@@ -183,8 +184,7 @@ bool FormCloseQuery(TBoiteFiltreMenu& b) {
 }
 
 void BoutonAideClick(TBoiteFiltreMenu& b) {
-    // Help topic kAideFiltreMenus.
-    if (figureExiste(b.numeroFigure)) commandeNonDisponible(*figureDeNumero(b.numeroFigure), 114);
+    appelleAideKM32(b.fenetre, 1, kAideFiltreMenus);
 }
 
 void reinitialiseFiltreMenus() {

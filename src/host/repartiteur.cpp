@@ -10,6 +10,7 @@
 #include "platform/entrees.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
+#include "text/langue_texte.h"
 #include "text/noms_objets.h"
 
 namespace km32 {
@@ -18,7 +19,7 @@ namespace p = platform;
 
 namespace {
 
-constexpr uint8_t kObjetTemps = 3;   // the built-in object time
+constexpr uint8_t kObjetTemps = 3; // the built-in object time
 constexpr uint8_t kToucheE = 'E';
 constexpr uint8_t kToucheMoinsPave = 0x36;
 
@@ -60,16 +61,35 @@ TMessageFigure& dernierMessage(const TfigureKalmetra& f) {
     return etatRepartiteur().derniersMessages[std::size_t(n)];
 }
 
-uint8_t commandeNonDisponible(TfigureKalmetra&, uint32_t commande) {
+uint8_t refuseCommande(TfigureKalmetra&, uint32_t commande) {
     EtatRepartiteur& e = etatRepartiteur();
     e.derniereCommandeRefusee = commande;
     ++e.commandesRefusees;
+    e.refusEnCours = true;
     return 0;
+}
+
+uint8_t commandeNonDisponible(TfigureKalmetra& f, uint32_t commande) {
+    return refuseCommande(f, commande);
+}
+
+void demandeAideFigure(TfigureKalmetra& f, uint16_t contexte) {
+    if (f.fenetreDessin == 0) return;
+    const bool montree = contexte != 0 ? appelleAideKM32(f.fenetreDessin, 1, contexte)
+                                       : appelleAideKM32(f.fenetreDessin, 3, 0);
+    if (!montree) refuseCommande(f, 302);
 }
 
 uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     if (!figureExiste(numero)) return 0;
-    return traiteMessageFigure(*figureDeNumero(numero), message);
+    EtatRepartiteur& e = etatRepartiteur();
+    const bool refusAnterieur = e.refusEnCours;
+    e.refusEnCours = false;
+    const uint8_t r = traiteMessageFigure(*figureDeNumero(numero), message);
+    if (e.refusEnCours) message.resultat = kResultatRefuse;
+    // A message handled inside another one leaves the outer one's mark.
+    e.refusEnCours = e.refusEnCours || refusAnterieur;
+    return r;
 }
 
 void topHorlogeFigure(TfigureKalmetra& f) {

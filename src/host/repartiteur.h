@@ -53,7 +53,7 @@ constexpr uint8_t kToucheCtrlMoins = 247;
 // last message found them, the Enter whose carriage return is swallowed,
 // the zoom factor of the larger and smaller commands, the value-changing
 // mode of Ctrl+'+' and Ctrl+'-', the last message of each figure, and the
-// last command sent to the refusal of handlers not built yet.
+// last command refused, and whether the message being handled was refused.
 struct EtatRepartiteur {
     bool maj = false, ctrl = false, alt = false;
     bool avaleEntree = false;
@@ -62,16 +62,30 @@ struct EtatRepartiteur {
     std::array<TMessageFigure, 65> derniersMessages{};
     uint32_t derniereCommandeRefusee = 0;
     int commandesRefusees = 0;
+    bool refusEnCours = false;
 };
 EtatRepartiteur& etatRepartiteur();
 void reinitialiseRepartiteur();
 // The last message the dispatcher received for figure numero.
 TMessageFigure& dernierMessage(const TfigureKalmetra& f);
 
-// NOT BUILT YET: the one place where the commands and keys whose handlers
-// belong to subsystems not built yet (construction dialog, reminders,
-// comment, editors, style palette, function grid, help, step-by-step
-// replay) end. It notes the command and answers 0.
+// The result a refused message carries in its record (TMessageFigure's
+// resultat, KMMessage's for a host): the command could not be run at all,
+// where a handled message that changed nothing carries 0.
+constexpr int32_t kResultatRefuse = -1;
+
+// Refuses the command being handled: notes it, marks the message refused
+// and answers 0.
+uint8_t refuseCommande(TfigureKalmetra& f, uint32_t commande);
+// The refusal of the commands and keys whose window is not built yet
+// (construction dialog, reminders, comment, editors, style palette,
+// function grid): the same as refuseCommande.
 uint8_t commandeNonDisponible(TfigureKalmetra& f, uint32_t commande);
+
+// Help for the figure on its drawing window: the topic of context contexte
+// (1 and the context), or the contents when contexte is 0. Nothing without
+// a drawing window; refused (command 302) when no help can be shown.
+constexpr uint16_t kAideRejeu = 94;
+void demandeAideFigure(TfigureKalmetra& f, uint16_t contexte);
 
 } // namespace km32

@@ -8,6 +8,7 @@
 #include "drawing/vue_rafraichissement.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
+#include "host/prototypes_menu.h"
 #include "host/repartiteur.h"
 #include "host/services_attendus.h"
 #include "model/calcul/traces_modele.h"
@@ -19,6 +20,7 @@
 #include "platform/boites.h"
 #include "platform/messages.h"
 #include "sibling/table_partagee.h"
+#include "text/pas_a_pas.h"
 
 namespace km32 {
 
@@ -207,15 +209,30 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         f.modifiee = 1;
         redessineFigure(f);
         return 1;
+    case 94:
+        pasAPas(f);
+        return 0;
+    case 302:
+        demandeAideFigure(f, 0);
+        return 0;
+    case 303:
+        etapeSuivante(f);
+        return 0;
+    case 304:
+        etapePrecedente(f);
+        return 0;
     case 305:
         return actionDeTouche(f, kToucheF1);
     default:
         break;
     }
-    // Reminders (78), comment (79), style palette (88), history (94),
-    // editors (118, 120), function grid (128), the construction dialog of
-    // every other command below 256, of 301 and of the prototypes, help
-    // (302) and the replay steps (303, 304).
+    if (k >= kPremiereCommandePrototype && k <= kDerniereCommandePrototype) {
+        if (choisitPrototypeDuMenu(f, k)) return 0;
+        return refuseCommande(f, k);
+    }
+    // Reminders (78), comment (79), style palette (88), editors (118, 120),
+    // function grid (128), the construction dialog of every other command
+    // below 256 and of 301.
     if (k == 79 && !f.texteCommentaire) return 0;
     if (k == 0 || (k > 264 && k < 301) || (k > 305 && k < 1001) || k > 1050) return 0;
     return commandeNonDisponible(f, k);

@@ -16,6 +16,7 @@
 #include "model/nombres_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_dessin.h"
+#include "text/pas_a_pas.h"
 #include "platform/entrees.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
@@ -82,7 +83,10 @@ double derniereValeurObjetActif(const TfigureKalmetra& f) {
 
 uint8_t plusOuMoins(TfigureKalmetra& f, uint8_t code) {
     if (f.modePasAPas) {
-        commandeNonDisponible(f, code == '+' ? 303 : 304);
+        if (code == '+')
+            etapeSuivante(f);
+        else
+            etapePrecedente(f);
         return 0;
     }
     EtatRepartiteur& e = etatRepartiteur();
@@ -107,7 +111,7 @@ uint8_t plusOuMoins(TfigureKalmetra& f, uint8_t code) {
 
 uint8_t echap(TfigureKalmetra& f) {
     if (f.modePasAPas) {
-        commandeNonDisponible(f, 94);
+        pasAPas(f);
         return 0;
     }
     if (f.minuteriesCommandesActives || f.horlogeEnMarche) {
@@ -224,8 +228,7 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
         return commandeAutorisee(f, 86) && changeEchelleVue(f, e.facteurZoom) ? 1 : 0;
     case '?':
     case kToucheF1:
-        // Help.
-        commandeNonDisponible(f, 302);
+        demandeAideFigure(f, f.modePasAPas ? kAideRejeu : 0);
         return 1;
     case 'N':
         if (!e.maj) break;

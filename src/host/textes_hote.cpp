@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "base/texte.h"
+#include "host/application_texte.h"
 #include "host/fenetre_figure.h"
 #include "host/langue_hote.h"
 #include "host/services_attendus.h"
+#include "model/calcul/calcul_objet.h"
+#include "model/calcul/dependants.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/services_dessin.h"
@@ -73,6 +76,13 @@ void langueDemandee(uint16_t langue) {
 }
 
 } // namespace
+
+void calculeObjetsChanges(TfigureKalmetra& f, const TEnsembleObjets& changes) {
+    TEnsembleObjets aCalculer = changes;
+    ajouteDependants(f, aCalculer);
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
+        if (aCalculer.test(std::size_t(i))) calculeObjet(f, i);
+}
 
 std::string lisLigneDuTexte(const std::string& texte, std::size_t& pos, int& compteurLignes) {
     for (;;) {

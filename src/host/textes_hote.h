@@ -6,7 +6,13 @@
 #include <cstdint>
 #include <string>
 
+#include "model/figure.h"
+
 namespace km32 {
+
+// The objects that host lines changed, with their dependants, computed in
+// object order from the first user object on.
+void calculeObjetsChanges(TfigureKalmetra& f, const TEnsembleObjets& changes);
 
 // The next line of a text from position pos (moved past it): blanks, TABs
 // and line ends are skipped first; a line beginning with '%' is a comment

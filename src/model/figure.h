@@ -349,10 +349,9 @@ struct TfigureKalmetra {
     uint8_t exportationRotations = 0;
     // The figure's values may be exported ("Exportation interdite" clears it).
     uint8_t exportationPermise = 1;
-    // The inner figure of a prototype: the prototype is not offered in the
-    // figure's menu ("Prototype non accessible par le menu").
-    uint8_t prototypeHorsMenu = 0;
     uint8_t importationRotations = 0;
+    // A prototype figure whose prototype the pop-up menu does not offer.
+    uint8_t prototypeHorsMenu = 0;
     int32_t numeroFigure = 0;
     uint8_t menuContextuelConstruit = 0;
     // Menus and commands (host subsystem): the commands the user may run

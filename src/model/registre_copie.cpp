@@ -167,8 +167,8 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.drapeauCouleurFond = s.drapeauCouleurFond;
     c.exportationRotations = s.exportationRotations;
     c.exportationPermise = s.exportationPermise;
-    c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.importationRotations = s.importationRotations;
+    c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.numeroFigure = s.numeroFigure;
     c.menuContextuelConstruit = s.menuContextuelConstruit;
     c.commandesAutorisees = s.commandesAutorisees;

@@ -155,8 +155,8 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     f.lignesDifferees.reset();
     f.exportationRotations = 0;
     f.exportationPermise = 1;
-    f.prototypeHorsMenu = 0;
     f.importationRotations = 0;
+    f.prototypeHorsMenu = 0;
     f.reglageCouleurFond = 0;
     f.drapeauCouleurFond = 0;
 }

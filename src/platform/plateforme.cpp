@@ -1,5 +1,6 @@
 #include "platform/plateforme.h"
 
+#include "platform/aide.h"
 #include "platform/boites.h"
 #include "platform/curseurs.h"
 #include "platform/ecran.h"
@@ -24,6 +25,7 @@ void reinitialisePlateforme() {
     reinitialiseHorloge();
     reinitialiseEcran();
     reinitialiseBoites();
+    reinitialiseAide();
     reinitialiseMenus();
     reinitialisePressePapiers();
     reinitialiseImpression();

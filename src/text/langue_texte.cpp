@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/texte.h"
+#include "platform/aide.h"
 #include "sibling/phrases_tq.h"
 #include "sibling/table_partagee.h"
 #include "text/mots_cles.h"
@@ -13,11 +14,6 @@
 namespace km32 {
 
 namespace {
-
-std::vector<DemandeAide>& aides() {
-    static std::vector<DemandeAide> a;
-    return a;
-}
 
 bool dansPremiereLigne(std::string_view mot, std::string_view texte) {
     if (mot.empty()) return false;
@@ -55,7 +51,7 @@ uint8_t langueDuTexteFigure(std::string_view texte) {
     return 0;
 }
 
-void appelleAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee) {
+bool appelleAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee) {
     const TTableDesVariablesPartagees* t = TQTableDesVariablesPartagees();
     const char* fichier = t->langueAppliquee == 2   ? "KM32en.HLP"
                           : t->langueAppliquee == 3 ? "KM32de.HLP"
@@ -65,11 +61,7 @@ void appelleAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee) {
     std::error_code erreur;
     if (!repertoire.empty() && !std::filesystem::exists(std::filesystem::path(chemin), erreur))
         chemin = fichier;
-    aides().push_back({fenetre, chemin, commande, donnee});
-}
-
-std::vector<DemandeAide>& aidesDemandees() {
-    return aides();
+    return platform::demandeAide({fenetre, chemin, commande, donnee});
 }
 
 void initialiseLangueTexte() {
@@ -92,7 +84,7 @@ void initialiseLangueTexte() {
 void termineLangueTexte() {
     libereTablesDesModeles();
     libereTableMotsCles();
-    aides().clear();
+    platform::aidesDemandees().clear();
 }
 
 } // namespace km32

@@ -26,17 +26,11 @@ void appliqueLangueSysteme(uint16_t langue);
 // letter case included), 0 when there is none.
 uint8_t langueDuTexteFigure(std::string_view texte);
 
-// Help requests are recorded: the window, the file path opened (the help
-// directory and the file of the applied language, or the bare file name when
-// it is not there), the command and its data.
-struct DemandeAide {
-    uint32_t fenetre = 0;
-    std::string chemin;
-    uint32_t commande = 0;
-    uint32_t donnee = 0;
-};
-void appelleAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee);
-std::vector<DemandeAide>& aidesDemandees();
+// Asks the platform's help service (platform/aide.h) for the help file of
+// the applied language: the help directory and the file, or the bare file
+// name when it is not there, with the command and its data. False when no
+// help could be shown (the host installed no help function).
+bool appelleAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee);
 
 // Library start: the keyword table, then the pattern table of the applied
 // language (French when none is applied), then the order check.

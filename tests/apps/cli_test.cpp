@@ -79,7 +79,10 @@ TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
     const Resultat texte = lance("text '" + fautif + "'");
     EXPECT_EQ(texte.statut, 1);
     EXPECT_NE(texte.sortie.find("M milieu du segment [AZ]"), std::string::npos) << texte.sortie;
-    EXPECT_NE(texte.sortie.find("A point libre dans l'espace"), std::string::npos) << texte.sortie;
+    // A text that fails is not applied: the figure stays as it was (empty),
+    // the lines before the failing one included.
+    EXPECT_EQ(texte.sortie.find("A point libre dans l'espace"), std::string::npos) << texte.sortie;
+    EXPECT_NE(texte.sortie.find("texte incorrect non appliqu"), std::string::npos) << texte.sortie;
     const Resultat rendu = lance("render '" + fautif + "' -o /tmp/km32-cli-fautif.png");
     EXPECT_EQ(rendu.statut, 1);
     EXPECT_NE(rendu.sortie.find("ligne 3"), std::string::npos) << rendu.sortie;

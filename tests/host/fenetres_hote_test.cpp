@@ -1,3 +1,4 @@
+#include <cmath>
 #include "banc_hote.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
@@ -106,7 +107,8 @@ TEST_F(FenetresHote, MouseButtonsReachTheDispatcherThroughTheFormRecord) {
         int32_t lParam;
     };
     const Cas cas[] = {{1, 12.4f, 7.6f, p::WM_LBUTTONUP, p::lParamDeCoordonnees(12, 8)},
-                       {2, -3.0f, 40000.0f, p::WM_RBUTTONUP, p::lParamDeCoordonnees(0, 32767)}};
+                       {2, -3.0f, 40000.0f, p::WM_RBUTTONUP, int32_t((40000u << 16) | 0u)},
+                       {1, 65535.4f, 0.2f, p::WM_LBUTTONUP, int32_t(0xFFFFu)}};
     for (const Cas& c : cas) {
         EXPECT_EQ(KMMouseUp(1, c.bouton, 0, c.x, c.y), 1);
         EXPECT_EQ(formeDeNumero(1)->message.message, c.message);
@@ -115,6 +117,13 @@ TEST_F(FenetresHote, MouseButtonsReachTheDispatcherThroughTheFormRecord) {
     formeDeNumero(1)->message = {};
     EXPECT_EQ(KMMouseUp(1, 3, 0, 1, 1), 0); // no such button: ignored
     EXPECT_EQ(formeDeNumero(1)->message.message, 0u);
+    // Beyond what a word carries, or not a number: refused, nothing sent.
+    const float refusees[][2] = {{65535.6f, 1}, {1, 1e9f}, {std::nanf(""), 1}};
+    for (const auto& r : refusees) {
+        EXPECT_EQ(KMMouseUp(1, 1, 0, r[0], r[1]), 0);
+        EXPECT_EQ(KMMouseMove(1, 0, 0, r[0], r[1]), 0);
+        EXPECT_EQ(formeDeNumero(1)->message.message, 0u);
+    }
     KMMessage m{p::WM_TIMER, kMinuterieSuiviHote, 0, 0};
     EXPECT_EQ(::traiteMessageKMParNumero(1, &m), 0);
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "phrases_essai.h"
+#include "platform/aide.h"
 #include "text/mots_cles.h"
 #include "text/reconnaissance.h"
 
@@ -122,11 +123,12 @@ TEST_F(Langue, HelpFileOfTheAppliedLanguage) {
     for (const Cas& c : cas) {
         essai::langue(c.langue);
         ecrisChaineCourte(TQTableDesVariablesPartagees()->repertoireAide, c.repertoire);
-        aidesDemandees().clear();
-        appelleAideKM32(7, 1, 42);
-        ASSERT_EQ(aidesDemandees().size(), 1u);
-        const DemandeAide& d = aidesDemandees()[0];
-        EXPECT_EQ(d.chemin, c.chemin) << c.langue;
+        platform::aidesDemandees().clear();
+        // No help function installed: the request is recorded and refused.
+        EXPECT_FALSE(appelleAideKM32(7, 1, 42));
+        ASSERT_EQ(platform::aidesDemandees().size(), 1u);
+        const platform::DemandeAide& d = platform::aidesDemandees()[0];
+        EXPECT_EQ(d.fichier, c.chemin) << c.langue;
         EXPECT_EQ(d.fenetre, 7u);
         EXPECT_EQ(d.commande, 1u);
         EXPECT_EQ(d.donnee, 42u);

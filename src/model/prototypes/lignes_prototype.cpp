@@ -190,7 +190,7 @@ void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
         }
         if (p.aLigneStyle && g.nombreObjets > kObjetsPredefinis)
             ajoute(ecritLigneStyleObjet(g, g.nombreObjets));
-        if (g.prototypeHorsMenu) ajoute(phraseDeNumero(kPhrasePrototypeHorsMenu));
+        if (g.prototypeHorsMenu) ajoute(phraseDeNumero(kPhraseHorsMenu));
         if (g.lignesDifferees) {
             std::string differees = *g.lignesDifferees;
             if (differees.compare(0, 2, fin) == 0) differees.erase(0, 2);

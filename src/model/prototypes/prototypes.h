@@ -57,7 +57,6 @@ constexpr uint16_t kErreurTableSaturee = 535;
 constexpr uint16_t kErreurTitreManquant = 539;
 
 constexpr uint16_t kPhraseDescriptionInterface = 2250;
-constexpr uint16_t kPhrasePrototypeHorsMenu = 2271; // "Prototype non accessible par le menu"
 constexpr uint16_t kPhraseDebutPrototype = 2252;
 constexpr uint16_t kPhraseFinPrototype = 2253;
 constexpr uint16_t kPhraseHorsMenu = 2271;
