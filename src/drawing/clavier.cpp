@@ -396,7 +396,7 @@ void entraineLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
 void rafraichitEnsembleModifie(TfigureKalmetra& f, const TEnsembleObjets& S) {
     reconstruitElementsEnsemble(f, S);
     const bool planIsole = modePlanIsole(f);
-    if (planIsole && f.polyedresAPreparer) {
+    if (planIsole && (f.polyedresAPreparer || f.planIsoleChange)) {
         prepareTousLesElements(f);
         repeintFigureEcran(f);
         return;

@@ -302,9 +302,8 @@ void pasSurSurface(TfigureKalmetra& f, TetatGlisser& g, int i, uint8_t code) {
         break;
     case c::kPointLibreCoordonneesEntieres: {
         const int repere = g.support;
-        const V3 o = calcul::pointObjet(f, repere);
         double a = 0, b = 0, cc = 0;
-        composantesDansRepere(f, repere, q.x - o.x, q.y - o.y, q.z - o.z, a, b, cc);
+        coordonneesDansRepere(f, repere, q.x, q.y, q.z, a, b, cc);
         a = arrondiPair(a), b = arrondiPair(b), cc = arrondiPair(cc);
         V3 p;
         pointDeCoordonneesDansRepere(f, repere, a, b, cc, p.x, p.y, p.z);

@@ -58,6 +58,8 @@ void reinitialiseRafraichissement() {
 }
 
 void reconstruitDessin(TfigureKalmetra& f) {
+    // The isolated plane first: its defining objects may have moved since.
+    actualisePlanIsole(f);
     construitElementsSolides(f);
     preparePolyedresVisibles(f);
     marqueElementsDansPlanIsole(f);
@@ -78,7 +80,8 @@ void redessineFigure(TfigureKalmetra& f) {
 void rafraichitApresDeplacement(TfigureKalmetra& f) {
     reconstruitElementsMarques(f);
     const bool polyedresChanges = f.polyedresAPreparer != 0;
-    if (polyedresChanges && modePlanIsole(f)) {
+    // A moved isolated plane changes what lies in it: everything is rebuilt.
+    if ((polyedresChanges || f.planIsoleChange) && modePlanIsole(f)) {
         prepareTousLesElements(f);
         repeintFigureEcran(f);
         return;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/solides/parties_cachees.h"
+
 namespace km32 {
 
 void repereDeLaVue(const TfigureKalmetra& f, Tvecteur3& i, Tvecteur3& j, Tvecteur3& k) {
@@ -61,6 +63,9 @@ void calculeProjection(TfigureKalmetra& f) {
         f.directionProjection[1] = py;
         f.directionProjection[2] = pz;
     }
+
+    // The isolated plane's constant follows the scale of the integer units.
+    if (modePlanIsole(f)) f.planIsole[3] = f.distancePlanIsole * f.echelle;
 }
 
 } // namespace km32

@@ -39,4 +39,9 @@ uint32_t fenetreRacine(uint32_t fenetre) {
     return platform::ancetreRacine(fenetre);
 }
 
+void detacheFenetre(uint32_t fenetre) {
+    if (!platform::estFenetre(fenetre) || platform::parentFenetre(fenetre) == 0) return;
+    platform::changeParent(fenetre, 0);
+}
+
 } // namespace km32

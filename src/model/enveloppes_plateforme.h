@@ -18,5 +18,8 @@ void fixeEtendueEcran(uint32_t dc, int32_t cx, int32_t cy);
 void decaleOrigineEcran(uint32_t dc, int32_t dx, int32_t dy);
 // The top-most ancestor of the window; 0 when the window has no parent.
 uint32_t fenetreRacine(uint32_t fenetre);
+// Takes the window of a form out of its parent, making it a top-level
+// window; nothing when it has no parent or names no window.
+void detacheFenetre(uint32_t fenetre);
 
 } // namespace km32

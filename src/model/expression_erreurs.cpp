@@ -65,10 +65,10 @@ void afficheErreurDeNumero(uint16_t n) {
 }
 
 bool demandeConfirmation() {
-    const int reponse = platform::boiteMessage(phraseMultiLigneLocale(kPhraseConfirmation),
-                                               phraseDeNumero(kPhraseTitreConfirmation),
-                                               platform::kBoutonsOuiNon | platform::kModalTache);
-    return reponse == platform::kReponseOui;
+    // A task-modal box like the others: marked open while it is shown, the
+    // keyboard focus given back afterwards.
+    return questionOuiNon(phraseMultiLigneLocale(kPhraseConfirmation),
+                          phraseDeNumero(kPhraseTitreConfirmation)) == platform::kReponseOui;
 }
 
 } // namespace km32

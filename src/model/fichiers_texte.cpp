@@ -1,5 +1,9 @@
 #include "model/fichiers_texte.h"
 
+#include <optional>
+
+#include "base/texte.h"
+#include "platform/boites.h"
 #include "platform/fichiers.h"
 #include "platform/horloge.h"
 
@@ -11,6 +15,12 @@ bool litFichierDansTampon(const std::string& nomFichier, std::string& tampon, st
     tampon = std::move(r.octets); // at most n characters
     // A file of n characters or more has not been read whole: that is a failure.
     return tampon.size() >= n;
+}
+
+std::string demandeNomFichier(const std::string& titre, const std::string& filtre) {
+    const std::optional<std::string> nom =
+        platform::dialogueOuvrirFichier(titre, filtre, platform::repertoireCourant());
+    return nom ? coupe(*nom, 255) : std::string();
 }
 
 double heureEnSecondes() {

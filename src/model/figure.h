@@ -330,13 +330,20 @@ struct TfigureKalmetra {
     TenregistrementVue enregistrementsVue[2];
     int32_t entiersVue[2] = {1, 1};
 
-    // Isolated plane.
-    double planIsole[4] = {0, 0, 0, 0}; // a, b, c, d
-    uint8_t reglagePlanIsole = 0;
-    uint8_t aucunPlanIsole = 1;
+    // Isolated plane: its unit normal (a, b, c) and constant d in integer
+    // units (the constant in model units times the scale, converted again
+    // whenever the scale changes), read by pointSurPlanIsole.
+    double planIsole[4] = {0, 0, 0, 0};
+    double distancePlanIsole = 0; // the constant d in model units
+    uint8_t reglagePlanIsole = 0; // "Plan #1 isolé": the display mode is on
+    uint8_t aucunPlanIsole = 1;   // no valid plane: none yet, a zero normal or an undefined defining object
     uint8_t planDeFaceMaintenu = 0;
     uint8_t octetPlan = 1;
+    // The two display flags of the isolated plane: the plane became undefined
+    // (nothing but texts is drawn), and the plane moved with the last change
+    // (every display element must be rebuilt).
     uint8_t octetPlan2 = 0;
+    uint8_t planIsoleChange = 0;
     TEnsembleObjets ensemblePlan;
 
     uint8_t echantillonnageLieux[3] = {0, 0, 0};

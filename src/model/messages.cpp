@@ -41,14 +41,14 @@ void afficheMessageType(const std::string& texte, const std::string& titre, uint
     montreBoite(texte, titre, drapeaux);
 }
 
-int questionOuiNon(const std::string& texte, const std::string& titre) {
-    return montreBoite(texte, titre, platform::kBoutonsOuiNon);
-}
-
 int questionOuiNonAnnuler(const std::string& texte, const std::string& titre, int bouton) {
     uint32_t style = platform::kBoutonsOuiNonAnnuler | platform::kIconeExclamation;
     if (bouton == 2) style |= platform::kDeuxiemeBoutonParDefaut;
     return montreBoite(texte, titre, style);
+}
+
+int questionOuiNon(const std::string& texte, const std::string& titre) {
+    return montreBoite(texte, titre, platform::kBoutonsOuiNon);
 }
 
 void afficheMessageZ(const char* texte, const char* titre) {

@@ -19,9 +19,9 @@ void afficheMessage(const std::string& texte, const std::string& titre);
 void afficheMessageType(const std::string& texte, const std::string& titre, uint32_t drapeaux);
 // Yes, No and Cancel with the exclamation icon; the second button is the
 // default when bouton is 2. Shown even when messages are muted.
-// A task-modal Yes/No question; the focus comes back afterwards.
-int questionOuiNon(const std::string& texte, const std::string& titre);
 int questionOuiNonAnnuler(const std::string& texte, const std::string& titre, int bouton);
+// Yes and No; shown even when messages are muted.
+int questionOuiNon(const std::string& texte, const std::string& titre);
 // The variant for NUL-terminated texts: an OK box unless muted.
 void afficheMessageZ(const char* texte, const char* titre);
 // Shows texteDeReel(x).

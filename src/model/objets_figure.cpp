@@ -284,6 +284,14 @@ bool pointSurPlanIsole(const TfigureKalmetra& f, double X, double Y, double Z) {
     return std::fabs(p[0] * X + p[1] * Y + p[2] * Z + p[3]) < 10;
 }
 
+void fixeCoefficientsPlanIsole(TfigureKalmetra& f, double a, double b, double c, double d) {
+    f.planIsole[0] = a;
+    f.planIsole[1] = b;
+    f.planIsole[2] = c;
+    f.distancePlanIsole = d;
+    f.planIsole[3] = d * f.echelle;
+}
+
 TEnsembleObjets ensembleDesAntecedents(const TfigureKalmetra& f, int i) {
     TEnsembleObjets s;
     const TObjetFigure& o = objet(f, i);

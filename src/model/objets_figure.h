@@ -83,6 +83,9 @@ inline int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t
 }
 bool horsDeLImage(const TfigureKalmetra& f, int32_t x, int32_t y);
 bool pointSurPlanIsole(const TfigureKalmetra& f, double X, double Y, double Z);
+// Stores the isolated plane's unit normal (a, b, c) and constant d (model
+// units), the constant also in integer units at the figure's scale.
+void fixeCoefficientsPlanIsole(TfigureKalmetra& f, double a, double b, double c, double d);
 
 // Direct antecedents of i: its unit of length, its parents and the objects
 // its parameter expressions read.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "model/calcul/aides_construction.h"
 #include "model/figure.h"
 #include "model/objets_figure.h"
 #include "model/operations.h"
@@ -28,37 +29,6 @@ Tv3 direction(const TfigureKalmetra& f, int i, int j) {
     Tv3 d{0, 0, 0};
     directionObjet(f, i, j, d[0], d[1], d[2]);
     return d;
-}
-
-// Components of (x, y, z) in frame r (object 1, the absolute frame, leaves
-// them as they are); false when the frame's axes are dependent.
-bool composantesDansRepere(const TfigureKalmetra& f, int r, Tv3& v) {
-    if (r == 1) return true;
-    double a[12];
-    for (int k = 0; k < 12; ++k)
-        a[k] = valeurObjet(f, r, k + 1);
-    const Tv3 i{a[3], a[4], a[5]}, j{a[6], a[7], a[8]}, k{a[9], a[10], a[11]};
-    if (i[1] == 0 && i[2] == 0 && j[0] == 0 && j[2] == 0 && k[0] == 0 && k[1] == 0) {
-        if (i[0] == 0 || j[1] == 0 || k[2] == 0) return false;
-        v = {v[0] / i[0], v[1] / j[1], v[2] / k[2]};
-        return true;
-    }
-    bool ok = false;
-    Tv3 s = v;
-    resoutSysteme3(s[0], s[1], s[2], ok, v[0], v[1], v[2], i[0], i[1], i[2], j[0], j[1], j[2], k[0], k[1],
-                   k[2]);
-    if (ok) v = s;
-    return ok;
-}
-
-// Components of vector object o in frame r.
-bool composantesVecteurObjet(const TfigureKalmetra& f, int r, int o, Tv3& v) {
-    if (r == 1) {
-        v = {valeurObjet(f, o, 1), valeurObjet(f, o, 2), valeurObjet(f, o, 3)};
-        return true;
-    }
-    v = direction(f, o, 0);
-    return composantesDansRepere(f, r, v);
 }
 
 int parentOuZero(const TfigureKalmetra& f, int n, int k) {
@@ -92,11 +62,15 @@ void calculeMesure(TfigureKalmetra& f, int n) {
         break;
     }
     case 49: {
-        const Tv3 d1 = direction(f, p1, p2), d2 = direction(f, p1, p3);
-        if (!vecteursColineaires(d1[0], d1[1], d1[2], d2[0], d2[1], d2[2])) return rendNonDefini(f, n, 448);
+        // The point p1 on the line (p2, p3) taken as a frame: p1 = point(p2) + t d,
+        // the inverse of the point given by its abscissa on a line.
+        const Tv3 d = direction(f, p2, p3);
+        const Tv3 w{valeurObjet(f, p1, 1) - valeurObjet(f, p2, 1),
+                    valeurObjet(f, p1, 2) - valeurObjet(f, p2, 2),
+                    valeurObjet(f, p1, 3) - valeurObjet(f, p2, 3)};
+        if (!vecteursColineaires(d[0], d[1], d[2], w[0], w[1], w[2])) return rendNonDefini(f, n, 448);
         for (int k = 0; k < 3; ++k)
-            if (std::fabs(d1[std::size_t(k)]) > 1e-10)
-                return range(1, d2[std::size_t(k)] / d1[std::size_t(k)]);
+            if (std::fabs(d[std::size_t(k)]) > 1e-10) return range(1, w[std::size_t(k)] / d[std::size_t(k)]);
         return rendNonDefini(f, n, 454);
     }
     case 50: {
@@ -113,13 +87,13 @@ void calculeMesure(TfigureKalmetra& f, int n) {
     case 51:
     case 52:
     case 186: {
+        // A vector's components do not depend on the frame's origin.
         valeurParametreObjet(f, n, 1, 2);
         if (objet(f, n).nonDefini) return;
-        Tv3 v{valeurObjet(f, n, 2), valeurObjet(f, n, 3), valeurObjet(f, n, 4)};
-        if (p1 != 1)
-            for (int k = 0; k < 3; ++k)
-                v[std::size_t(k)] -= valeurObjet(f, p1, k + 1);
-        if (!composantesDansRepere(f, p1, v)) return rendNonDefini(f, n, 441);
+        Tv3 v;
+        if (!composantesDansRepere(f, p1, valeurObjet(f, n, 2), valeurObjet(f, n, 3), valeurObjet(f, n, 4),
+                                   v[0], v[1], v[2]))
+            return rendNonDefini(f, n, 441);
         range(1, v[code == 51 ? 0 : code == 52 ? 1 : 2]);
         break;
     }
@@ -130,8 +104,12 @@ void calculeMesure(TfigureKalmetra& f, int n) {
     case 167:
     case 168:
     case 185: {
+        // The coordinates of the point p2 in the frame p1: the components of
+        // the vector from the frame's origin to the point.
         Tv3 v;
-        if (!composantesVecteurObjet(f, p1, p2, v)) return rendNonDefini(f, n, 441);
+        if (!coordonneesDansRepere(f, p1, valeurObjet(f, p2, 1), valeurObjet(f, p2, 2), valeurObjet(f, p2, 3),
+                                   v[0], v[1], v[2]))
+            return rendNonDefini(f, n, 441);
         if (code == 60) {
             range(4, v[0]);
             range(5, v[1]);

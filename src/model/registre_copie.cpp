@@ -152,6 +152,8 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     copieTableau(s.entiersVue, c.entiersVue);
 
     copieTableau(s.planIsole, c.planIsole);
+    c.distancePlanIsole = s.distancePlanIsole;
+    c.planIsoleChange = s.planIsoleChange;
     c.reglagePlanIsole = s.reglagePlanIsole;
     c.aucunPlanIsole = s.aucunPlanIsole;
     c.planDeFaceMaintenu = s.planDeFaceMaintenu;

@@ -61,6 +61,7 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     for (auto& e : f.enregistrementsVue)
         e = TenregistrementVue{};
     f.octetPlan2 = 0;
+    f.planIsoleChange = 0;
     f.octetDessinHote = 0;
     for (auto& o : f.octetsDessinHote)
         o = 0;

@@ -32,7 +32,22 @@ ReponseSaisie demande(const DemandeBoite& d) {
         e.prevues.pop_front();
         return r;
     }
+    if (d.fichier != 0) return {kReponseAnnuler, {}};
     return {reponseParDefaut(d.style), d.valeurInitiale};
+}
+
+std::optional<std::string> dialogueFichier(uint8_t genre, const std::string& titre, const std::string& filtre,
+                                           const std::string& repertoire, const std::string& nomInitial) {
+    DemandeBoite d;
+    d.titre = titre;
+    d.style = kBoutonsOkAnnuler;
+    d.valeurInitiale = nomInitial;
+    d.fichier = genre;
+    d.filtre = filtre;
+    d.repertoire = repertoire;
+    ReponseSaisie r = demande(d);
+    if (r.reponse != kReponseOk || r.texte.empty()) return std::nullopt;
+    return r.texte;
 }
 } // namespace
 
@@ -41,14 +56,25 @@ void installeAfficheurBoite(AfficheurBoite afficheur) {
 }
 
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style) {
-    return demande({texte, titre, style, false, {}}).reponse;
+    return demande({texte, titre, style, false, {}, 0, {}, {}}).reponse;
 }
 
 std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,
                                        const std::string& valeurInitiale) {
-    ReponseSaisie r = demande({invite, titre, kBoutonsOkAnnuler, true, valeurInitiale});
+    ReponseSaisie r = demande({invite, titre, kBoutonsOkAnnuler, true, valeurInitiale, 0, {}, {}});
     if (r.reponse != kReponseOk) return std::nullopt;
     return r.texte;
+}
+
+std::optional<std::string> dialogueOuvrirFichier(const std::string& titre, const std::string& filtre,
+                                                 const std::string& repertoire) {
+    return dialogueFichier(kDialogueOuvrir, titre, filtre, repertoire, {});
+}
+
+std::optional<std::string> dialogueEnregistrerFichier(const std::string& titre, const std::string& filtre,
+                                                      const std::string& repertoire,
+                                                      const std::string& nomInitial) {
+    return dialogueFichier(kDialogueEnregistrer, titre, filtre, repertoire, nomInitial);
 }
 
 std::vector<DemandeBoite>& boitesDemandees() {

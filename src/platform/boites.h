@@ -34,9 +34,15 @@ struct DemandeBoite {
     std::string texte; // as the library gave it (Windows-1252)
     std::string titre;
     uint32_t style = 0;
-    bool saisie = false; // an input box
-    std::string valeurInitiale;
+    bool saisie = false;        // an input box
+    std::string valeurInitiale; // the input box's text, or a file dialog's initial file name
+    uint8_t fichier = 0;        // a file dialog: kDialogueOuvrir or kDialogueEnregistrer
+    std::string filtre;         // a file dialog's filter, as the library gave it
+    std::string repertoire;     // a file dialog's initial directory
 };
+
+// The two file dialogs.
+enum GenreDialogueFichier : uint8_t { kDialogueOuvrir = 1, kDialogueEnregistrer = 2 };
 
 // A real host installs a function that shows the box and returns the answer
 // (for an input box: kReponseOk and the text typed, or kReponseAnnuler).
@@ -53,8 +59,19 @@ int boiteMessage(const std::string& texte, const std::string& titre, uint32_t st
 std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,
                                        const std::string& valeurInitiale);
 
+// An open-file or a save-file dialog starting in the directory: the path
+// chosen, nothing when cancelled (an empty path counts as cancelled). The
+// answer is scripted as for the boxes: kReponseOk and the path, or
+// kReponseAnnuler.
+std::optional<std::string> dialogueOuvrirFichier(const std::string& titre, const std::string& filtre,
+                                                 const std::string& repertoire);
+std::optional<std::string> dialogueEnregistrerFichier(const std::string& titre, const std::string& filtre,
+                                                      const std::string& repertoire,
+                                                      const std::string& nomInitial);
+
 // The scripted service: what was asked, and the answers to give next (when the
-// script is empty: OK, or Yes for a yes/no question, and the initial text).
+// script is empty: OK, or Yes for a yes/no question, and the initial text; a
+// file dialog is cancelled, since nobody chose a file).
 std::vector<DemandeBoite>& boitesDemandees();
 std::deque<ReponseSaisie>& reponsesPrevues();
 void reinitialiseBoites();

@@ -101,4 +101,11 @@ bool fichierExiste(std::string_view nom) {
     return !nom.empty() && std::filesystem::is_regular_file(chemin(nom), erreur);
 }
 
+std::string repertoireCourant() {
+    std::error_code erreur;
+    const std::filesystem::path p = std::filesystem::current_path(erreur);
+    if (erreur) return {};
+    return windows1252DeUtf8(p.string());
+}
+
 } // namespace km32::platform

@@ -32,4 +32,7 @@ bool ecritFichier(std::string_view nom, std::string_view octets);
 // True when the name is an existing regular file.
 bool fichierExiste(std::string_view nom);
 
+// The current directory as a library text; empty when it cannot be read.
+std::string repertoireCourant();
+
 } // namespace km32::platform

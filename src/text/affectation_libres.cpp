@@ -183,9 +183,8 @@ void affecteObjetLibre(const TfigureKalmetra& f, int k, double x, double y, doub
         break;
     }
     case 2: {
-        const Tvecteur3 O = pointObjet(f, P);
         double a = 0, b = 0, c = 0;
-        composantesDansRepere(f, P, x - O.x, y - O.y, z - O.z, a, b, c);
+        coordonneesDansRepere(f, P, x, y, z, a, b, c);
         p1 = plusProche(a), p2 = plusProche(b), p3 = plusProche(c);
         ok = std::fabs(p1 - a) <= 0.5 && std::fabs(p2 - b) <= 0.5 && std::fabs(p3 - c) <= 0.5;
         break;

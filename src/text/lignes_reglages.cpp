@@ -184,10 +184,12 @@ void planIsole(TfigureKalmetra& f, TLigneFigure& l, bool isoler) {
     bool nul = false;
     double a = 0, b = 0, c = 0, d = 0;
     normalePlan(f, plan.octets[0], plan.octets[1], nul, d, a, b, c, plan.octets[2]);
-    f.planIsole[0] = a, f.planIsole[1] = b, f.planIsole[2] = c;
-    f.planIsole[3] = d * f.echelle; // the distance in the units of the drawing
-    f.aucunPlanIsole = 0;
+    // Three aligned points give no plane: nothing then lies in it.
+    f.aucunPlanIsole = nul ? 1 : 0;
+    fixeCoefficientsPlanIsole(f, a, b, c, d);
     f.reglagePlanIsole = 1;
+    f.octetPlan2 = 0;
+    f.planIsoleChange = 0;
     miseAjourMenuFigure(f);
 }
 

@@ -26,7 +26,9 @@ TEST(Mesures, LengthsAreasAnglesInTheObjectsUnit) {
         {48, {C, A, B}, false, 3.0 / 2},         // distance from C to (AB)
         {50, {B, A, C}, true, 90},               // angle BAC
         {50, {B, A, C}, false, 3.141592653589793 / 2},
-        {49, {A, B, A}, false, 0},
+        {49, {A, A, B}, false, 0}, // A on the line from A to B
+        {49, {B, A, B}, false, 1}, // B: one step of AB, whatever the unit
+        {49, {C, C, A}, false, 0},
     };
     for (const auto& c : cas) {
         const int n = pf.ajoute(kNatureNombreReel, "m", {0});

@@ -8,6 +8,8 @@
 #include "model/parametres_expression.h"
 #include "petite_figure.h"
 #include "platform/boites.h"
+#include "platform/fenetres.h"
+#include "platform/plateforme.h"
 
 using namespace km32;
 using namespace km32::essais;
@@ -139,6 +141,31 @@ TEST_F(RapportErreur, SwitchingTheDisplayOffSwallowsExactlyOneReport) {
     etatMessages().messagesMuets = 1;
     afficheErreurDeNumero(537);
     EXPECT_EQ(platform::boitesDemandees().size(), 2u);
+}
+
+// While the question is shown the library marks a box as open, and the
+// window that had the keyboard focus gets it back afterwards.
+uint8_t ouverteVue = 0;
+platform::Fenetre fenetreDeLaQuestion = 0;
+platform::ReponseSaisie repondNonEnPrenantLeFocus(const platform::DemandeBoite&) {
+    ouverteVue = etatMessages().boiteMessageOuverte;
+    platform::donneFocus(fenetreDeLaQuestion);
+    return {platform::kReponseNon, {}};
+}
+
+TEST_F(RapportErreur, ConfirmationIsShownLikeTheOtherBoxes) {
+    platform::reinitialisePlateforme();
+    const platform::Fenetre editeur = platform::creeFenetre(0, {0, 0, 100, 100}, nullptr, true);
+    fenetreDeLaQuestion = platform::creeFenetre(0, {0, 0, 50, 50}, nullptr, true);
+    platform::donneFocus(editeur);
+    platform::installeAfficheurBoite(repondNonEnPrenantLeFocus);
+    EXPECT_FALSE(demandeConfirmation());
+    EXPECT_EQ(ouverteVue, 1);
+    EXPECT_EQ(etatMessages().boiteMessageOuverte, 0);
+    EXPECT_EQ(platform::fenetreFocus(), editeur);
+    ASSERT_EQ(platform::boitesDemandees().size(), 1u);
+    EXPECT_EQ(platform::boitesDemandees()[0].style, platform::kBoutonsOuiNon | platform::kModalTache);
+    platform::reinitialisePlateforme();
 }
 
 TEST_F(RapportErreur, ConfirmationIsAYesNoQuestion) {

@@ -41,5 +41,25 @@ TEST(EnveloppesPlateforme, RootWindowIsZeroWithoutParent) {
     platform::reinitialisePlateforme();
 }
 
+// A form's window taken out of its parent becomes a top-level window and
+// keeps its own children; a window without parent, or no window, is left.
+TEST(EnveloppesFenetres, DetachingAWindowFromItsParent) {
+    platform::reinitialisePlateforme();
+    const platform::Fenetre hote = platform::creeFenetre(0, {0, 0, 100, 100}, nullptr, true);
+    const platform::Fenetre forme = platform::creeFenetre(hote, {10, 10, 60, 60}, nullptr, true);
+    const platform::Fenetre bouton = platform::creeFenetre(forme, {0, 0, 5, 5}, nullptr, true);
+    detacheFenetre(forme);
+    EXPECT_EQ(platform::parentFenetre(forme), 0u);
+    EXPECT_EQ(platform::parentFenetre(bouton), forme);
+    EXPECT_TRUE(platform::enfantsFenetre(hote).empty());
+    EXPECT_EQ(fenetreRacine(bouton), forme);
+    detacheFenetre(forme); // already top-level
+    EXPECT_EQ(platform::parentFenetre(forme), 0u);
+    detacheFenetre(0);
+    detacheFenetre(0xFFFFu);
+    EXPECT_EQ(platform::nombreDeFenetres(), 3u);
+    platform::reinitialisePlateforme();
+}
+
 } // namespace
 } // namespace km32

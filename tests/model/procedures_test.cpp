@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -250,6 +251,30 @@ TEST(Fichiers, ReadWholeOnlyBelowTheLimit) {
     EXPECT_LT(h, 86400);
 }
 
+// The open-file dialog starts in the current directory (as the file system
+// reports it) with the caller's title and filter; a cancelled dialog gives an
+// empty name and a long one is cut to 255 characters.
+TEST(Fichiers, AskingForAFileName) {
+    platform::reinitialiseBoites();
+    const std::string courant = std::filesystem::current_path().string();
+    platform::reponsesPrevues().push_back({platform::kReponseOk, "/tmp/figure.k3v"});
+    platform::reponsesPrevues().push_back({platform::kReponseAnnuler, "/tmp/ignored.k3v"});
+    platform::reponsesPrevues().push_back({platform::kReponseOk, "/" + std::string(300, 'a')});
+    EXPECT_EQ(demandeNomFichier("Ouvrir une figure", "Figures (*.k3v)|*.k3v"), "/tmp/figure.k3v");
+    EXPECT_EQ(demandeNomFichier("Ouvrir", "*.k3v"), "");
+    const std::string long_ = demandeNomFichier("Ouvrir", "*.k3v");
+    EXPECT_EQ(long_.size(), 255u);
+    EXPECT_EQ(long_, "/" + std::string(254, 'a'));
+    EXPECT_EQ(demandeNomFichier("Ouvrir", "*.k3v"), ""); // nobody answers: cancelled
+    const auto& d = platform::boitesDemandees();
+    ASSERT_EQ(d.size(), 4u);
+    EXPECT_EQ(d[0].fichier, platform::kDialogueOuvrir);
+    EXPECT_EQ(d[0].titre, "Ouvrir une figure");
+    EXPECT_EQ(d[0].filtre, "Figures (*.k3v)|*.k3v");
+    EXPECT_EQ(d[0].repertoire, courant);
+    platform::reinitialiseBoites();
+}
+
 class Messages : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -313,6 +338,8 @@ TEST_F(Messages, TheFocusComesBackAfterABox) {
     afficheMessage("texte", "titre");
     EXPECT_EQ(platform::fenetreFocus(), editeur);
     questionOuiNonAnnuler("texte", "titre", 1);
+    EXPECT_EQ(platform::fenetreFocus(), editeur);
+    questionOuiNon("texte", "titre");
     EXPECT_EQ(platform::fenetreFocus(), editeur);
     afficheMessageZ("texte", "titre");
     EXPECT_EQ(platform::fenetreFocus(), fenetreDeLaBoite);

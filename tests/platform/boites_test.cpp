@@ -63,6 +63,36 @@ TEST_F(Boites, ScriptedAnswersAreUsedInOrder) {
     EXPECT_EQ(boiteMessage("t", "c", kBoutonsOuiNon), kReponseOui); // script spent: the default again
 }
 
+TEST_F(Boites, FileDialogsAreRecordedAndAnsweredFromTheScript) {
+    reponsesPrevues().push_back({kReponseOk, "/home/\xE9l\xE8ve/cube.k3v"});
+    reponsesPrevues().push_back({kReponseAnnuler, "/tmp/ignored.k3v"});
+    reponsesPrevues().push_back({kReponseOk, ""}); // OK without a name: nothing chosen
+    reponsesPrevues().push_back({kReponseOk, "/tmp/copie.k3v"});
+    EXPECT_EQ(dialogueOuvrirFichier("Ouvrir", "*.k3v", "/home"),
+              std::optional<std::string>("/home/\xE9l\xE8ve/cube.k3v"));
+    EXPECT_EQ(dialogueOuvrirFichier("Ouvrir", "*.k3v", "/home"), std::nullopt);
+    EXPECT_EQ(dialogueEnregistrerFichier("Enregistrer", "*.k3v", "/tmp", "cube.k3v"), std::nullopt);
+    EXPECT_EQ(dialogueEnregistrerFichier("Enregistrer", "*.k3v", "/tmp", "cube.k3v"),
+              std::optional<std::string>("/tmp/copie.k3v"));
+    // The script spent, nobody chooses a file: cancelled.
+    EXPECT_EQ(dialogueOuvrirFichier("Ouvrir", "*.k3v", "/home"), std::nullopt);
+    EXPECT_EQ(dialogueEnregistrerFichier("Enregistrer", "*.k3v", "/tmp", "cube.k3v"), std::nullopt);
+    ASSERT_EQ(boitesDemandees().size(), 6u);
+    const DemandeBoite& o = boitesDemandees()[0];
+    EXPECT_EQ(o.fichier, kDialogueOuvrir);
+    EXPECT_EQ(o.titre, "Ouvrir");
+    EXPECT_EQ(o.filtre, "*.k3v");
+    EXPECT_EQ(o.repertoire, "/home");
+    EXPECT_FALSE(o.saisie);
+    const DemandeBoite& e = boitesDemandees()[3];
+    EXPECT_EQ(e.fichier, kDialogueEnregistrer);
+    EXPECT_EQ(e.repertoire, "/tmp");
+    EXPECT_EQ(e.valeurInitiale, "cube.k3v");
+    // A message box is no file dialog.
+    boiteMessage("t", "c", kBoutonOk);
+    EXPECT_EQ(boitesDemandees().back().fichier, 0);
+}
+
 TEST_F(Boites, AHostShowsTheBoxesItself) {
     installeAfficheurBoite([](const DemandeBoite& d) { return ReponseSaisie{kReponseAnnuler, d.titre}; });
     reponsesPrevues().push_back({kReponseOui, ""}); // a host that shows the box wins over a script

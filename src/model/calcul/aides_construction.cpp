@@ -187,23 +187,37 @@ void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
 
 // ---- Frames and planes ----
 
-void composantesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
+bool composantesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
                            double& b, double& c) {
     if (repere == 1) {
         a = x;
         b = y;
         c = z;
-        return;
+        return true;
     }
     const V3 i = lisV3(f, repere, 4), j = lisV3(f, repere, 7), k = lisV3(f, repere, 10);
     if (i.y == 0 && i.z == 0 && j.x == 0 && j.z == 0 && k.x == 0 && k.y == 0) {
+        if (i.x == 0 || j.y == 0 || k.z == 0) return false;
         a = x / i.x;
         b = y / j.y;
         c = z / k.z;
-        return;
+        return true;
     }
     bool ok = false;
-    resoutSysteme3(a, b, c, ok, x, y, z, i.x, i.y, i.z, j.x, j.y, j.z, k.x, k.y, k.z);
+    double sa = 0, sb = 0, sc = 0;
+    resoutSysteme3(sa, sb, sc, ok, x, y, z, i.x, i.y, i.z, j.x, j.y, j.z, k.x, k.y, k.z);
+    if (!ok) return false;
+    a = sa;
+    b = sb;
+    c = sc;
+    return true;
+}
+
+bool coordonneesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
+                           double& b, double& c) {
+    if (repere == 1) return composantesDansRepere(f, repere, x, y, z, a, b, c);
+    const V3 w = V3{x, y, z} - lisV3(f, repere, 1);
+    return composantesDansRepere(f, repere, w.x, w.y, w.z, a, b, c);
 }
 
 void vecteurDeComposantesDansRepere(const TfigureKalmetra& f, int repere, double a, double b, double c,
@@ -235,17 +249,17 @@ void pointDeCoordonneesDansRepere(const TfigureKalmetra& f, int repere, double a
     z = p.z;
 }
 
-void composantesVecteurObjetDansRepere(const TfigureKalmetra& f, int m, int repere, double& a, double& b,
+bool composantesVecteurObjetDansRepere(const TfigureKalmetra& f, int m, int repere, double& a, double& b,
                                        double& c) {
     if (repere == 1) {
         a = valeurObjet(f, m, 1);
         b = valeurObjet(f, m, 2);
         c = valeurObjet(f, m, 3);
-        return;
+        return true;
     }
     V3 d;
     directionObjet(f, m, 0, d.x, d.y, d.z);
-    composantesDansRepere(f, repere, d.x, d.y, d.z, a, b, c);
+    return composantesDansRepere(f, repere, d.x, d.y, d.z, a, b, c);
 }
 
 namespace {

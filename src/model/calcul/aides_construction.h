@@ -59,14 +59,20 @@ void imageVecteurParTransformation(const TfigureKalmetra& f, int n, double x, do
 void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n);
 
 // Frames (object 1 is the absolute frame, read as the identity).
-void composantesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
+// Components of the vector (x, y, z) in the frame's basis; false (a, b, c
+// left as they were) when the frame's three vectors are dependent.
+bool composantesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
+                           double& b, double& c);
+// Coordinates of the point (x, y, z) in the frame: the components of the
+// vector from the frame's origin to the point; false as above.
+bool coordonneesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
                            double& b, double& c);
 void vecteurDeComposantesDansRepere(const TfigureKalmetra& f, int repere, double a, double b, double c,
                                     double& x, double& y, double& z);
 void pointDeCoordonneesDansRepere(const TfigureKalmetra& f, int repere, double a, double b, double c,
                                   double& x, double& y, double& z);
 // Components of the direction vector of m in the frame.
-void composantesVecteurObjetDansRepere(const TfigureKalmetra& f, int m, int repere, double& a, double& b,
+bool composantesVecteurObjetDansRepere(const TfigureKalmetra& f, int m, int repere, double& a, double& b,
                                        double& c);
 // Values 1 to 3 of point n from its plane coordinates (its values 4 and 5):
 // in the affine frame of the points premier, p2, p3 when p3 is not 0, else in

@@ -98,7 +98,7 @@ bool sourceCouleurDans(const TObjetFigure& o, const TEnsembleObjets& S) {
 
 void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
     f.polyedresAPreparer = 0;
-    if (!f.aucunPlanIsole) actualisePlanIsole(f);
+    actualisePlanIsole(f); // nothing unless a plane is isolated
     for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (!estObjetDessinable(o)) continue;
@@ -106,7 +106,8 @@ void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
             construitElementSolide(f, i);
     }
     marqueElementsDansPlanIsole(f);
-    if (f.polyedresAPreparer == 0) {
+    // A moved isolated plane changes what lies in it: everything is rebuilt.
+    if (f.polyedresAPreparer == 0 && f.planIsoleChange == 0) {
         if (f.tableTraces) projetteDerniersPointsTraces(f);
         for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i)
             if (!S.test(std::size_t(i)) && afficheDesValeurs(f, i, kNaturePoint)) S.set(std::size_t(i));

@@ -87,8 +87,7 @@ void calculeEquationPlan(TfigureKalmetra& f, int n) {
     V3 q;
     pointDuPlan(q.x, q.y, q.z, normale.x, normale.y, normale.z, d);
     if (repere != 1) {
-        const V3 w = q - lisV3(f, repere, 1);
-        composantesDansRepere(f, repere, w.x, w.y, w.z, q.x, q.y, q.z);
+        coordonneesDansRepere(f, repere, q.x, q.y, q.z, q.x, q.y, q.z);
         // Two independent vectors of the plane, in frame components.
         Tvecteur3 e1, e2;
         baseOrthonormee(e1, e2, normale.x, normale.y, normale.z);

@@ -11,6 +11,7 @@
 #include "model/calcul/raisons.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/fonctions/fonctions.h"
+#include "model/maillages.h"
 #include "model/objets_figure.h"
 #include "model/parametres_expression.h"
 #include "model/prototypes/prototypes.h"
@@ -185,6 +186,13 @@ void copieCouleurResultat(TfigureKalmetra& f, int n, TfigureKalmetra& g) {
         o.sourcesCouleur[k] = 0;
 }
 
+// The grid of a surface result goes into the instance's own mesh record.
+void copieMaillageResultat(TfigureKalmetra& f, int n, const TPrototype& p, const TfigureKalmetra& g) {
+    const TMaillage* source = maillageDeEmplacement(g, p.maillageResultat);
+    TMaillage* cible = maillageDeObjet(f, n);
+    if (source != nullptr && cible != nullptr) copieMaillage(*source, *cible);
+}
+
 void lisResultat(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra& g) {
     TObjetFigure& o = objet(f, n);
     const TObjetFigure& res = objet(g, g.nombreObjets);
@@ -218,7 +226,7 @@ void lisResultat(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
         TDonneesPolyedre* cible = donneesSolide(f, o.emplacementSolide);
         if (source != nullptr && cible != nullptr) copieDonneesPolyedre(*source, *cible);
     }
-    // The mesh of a result waits for the mesh table.
+    if (p.maillageResultat != 0) copieMaillageResultat(f, n, p, g);
 }
 
 void remplitFonctionConstruite(TfigureKalmetra& f, int n, const TPrototype& p, const TfigureKalmetra& g) {

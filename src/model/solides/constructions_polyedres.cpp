@@ -302,8 +302,9 @@ void prismeOuPyramideRegulier(TfigureKalmetra& f, int i) {
     if (!repereRegulier(f, i, 3, centre, u, w, axe, raison)) return indefini(f, i, raison);
     int n = 0;
     if (!nombreDeCotes(valeurObjet(f, i, 2), n)) return indefini(f, i, kRaisonNombreSommets);
-    // The height is given in the object's unit of length.
-    const double H = valeurObjet(f, i, 3) * uniteDeLongueurObjet(f, i);
+    // Value 3 holds the height already taken to model units (the height
+    // read in the object's unit of length times that unit).
+    const double H = valeurObjet(f, i, 3);
     const Tvecteur3 t = {H * axe.x, H * axe.y, H * axe.z};
     auto plus = [&](const Tvecteur3& v) { return Tvecteur3{v.x + t.x, v.y + t.y, v.z + t.z}; };
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
