@@ -3,6 +3,7 @@
 #include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
@@ -85,6 +86,7 @@ bool bibliothequeInitialisee() {
 void reinitialiseBibliotheque() {
     termineBibliotheque();
     reinitialiseFiltreMenus();
+    reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
     reinitialiseBibliothequeTQ();

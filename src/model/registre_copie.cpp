@@ -116,12 +116,13 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.dernierLibreBouge = s.dernierLibreBouge;
     c.causeDernierMouvement = s.causeDernierMouvement;
 
-    copieTableau(s.octetsDialogue, c.octetsDialogue);
+    c.commandeDialogue = s.commandeDialogue;
+    c.commandeDialoguePrecedente = s.commandeDialoguePrecedente;
     c.objetDialogue = s.objetDialogue;
-    c.octetDialogue = s.octetDialogue;
     c.derniereUniteDialogue = s.derniereUniteDialogue;
     c.dernierRepereDialogue = s.dernierRepereDialogue;
     c.uniteAngleDialogue = s.uniteAngleDialogue;
+    c.octetDialogue = s.octetDialogue;
     c.octetDefauts = s.octetDefauts;
     c.uniteLongueurParDefaut = s.uniteLongueurParDefaut;
     c.repereParDefaut = s.repereParDefaut;
