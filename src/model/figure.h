@@ -357,6 +357,8 @@ struct TfigureKalmetra {
     uint32_t reglageCouleurFond = 0;
     uint8_t drapeauCouleurFond = 0;
     uint8_t exportationRotations = 0;
+    // The figure's values may be exported ("Exportation interdite" clears it).
+    uint8_t exportationPermise = 1;
     uint8_t importationRotations = 0;
     // A prototype figure whose prototype the pop-up menu does not offer.
     uint8_t prototypeHorsMenu = 0;
@@ -413,6 +415,7 @@ struct TfigureKalmetra {
 
     TEnsembleObjets ensembleSecondeDirection; // lines of code 247 using their second direction
     TEnsembleObjets ensembleParametresLibres; // objects that received a free-object parameter line
+    TEnsembleObjets ensembleTablesValeurs; // functions whose table a value line changed (not the last object)
 
     // Undo store (text subsystem): whether an undo or a redo can be done.
     uint8_t annulationPossible = 0;
