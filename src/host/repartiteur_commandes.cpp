@@ -256,7 +256,7 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         return refuseCommande(f, k);
     }
     // The construction dialog of every construction command and of 301;
-    // reminders (78), comment (79), style palette (88), history (94),
+    // comment (79), style palette (88), history (94),
     // editors (118, 120), function grid (128), help (302) and the replay
     // steps (303, 304).
     if (k == 79 && !f.texteCommentaire) return 0;

@@ -230,6 +230,30 @@ TEST_F(Rappels, ADoubleClickAnswersTheDialogAndThePickerStaysOpen) {
     EXPECT_EQ(d->champs[1].texte, "AC");
 }
 
+TEST_F(Rappels, APickerBesideTheDialogFollowsTheRuleOfTheField) {
+    figureDeTexte(kTroisPoints);
+    p::envoieMessage(forme, p::WM_COMMAND, 15, 0);
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    choisitRappelPourCommande(n, fenetreDialogue()->fenetre, 15, 1, 75); // the free points
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(ligneDe("C"), -1);
+    // Every object, then a rule with nothing to offer, which closes it.
+    changeRegleChoixRappels(81);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choix().regle, 81);
+    EXPECT_GE(ligneDe("C"), 0);
+    changeRegleChoixRappels(82);
+    EXPECT_EQ(choixRappels(), nullptr);
+    // Closing the dialog closes its picker.
+    choisitRappelPourCommande(n, fenetreDialogue()->fenetre, 15, 1, 75);
+    ASSERT_NE(choixRappels(), nullptr);
+    p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_ESCAPE, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(choixRappels(), nullptr);
+}
+
 TEST_F(Rappels, TheRemindersWindowListsFourGroupsEvenWhenSomeAreEmpty) {
     figureDeTexte(kTroisPoints);
     KMAfficheRappels(n);
