@@ -5,6 +5,8 @@
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/filtre_menus.h"
+#include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
 #include "model/analyse_expression.h"
@@ -86,6 +88,8 @@ bool bibliothequeInitialisee() {
 void reinitialiseBibliotheque() {
     termineBibliotheque();
     reinitialiseFiltreMenus();
+    reinitialiseChoixRappels();
+    fermeRappels();
     reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();

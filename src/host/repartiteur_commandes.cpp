@@ -6,13 +6,17 @@
 #include "drawing/rendu_etiquettes.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
+#include "drawing/designation.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
 #include "host/repartiteur.h"
 #include "host/services_attendus.h"
 #include "model/calcul/traces_modele.h"
+#include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/procedures_texte.h"
 #include "model/services_dessin.h"
@@ -122,9 +126,14 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         // The reminder picker lets the user designate the objects; it ends
         // in appliqueDesignation.
         f.commandeDesignation = uint16_t(k);
-        return commandeNonDisponible(f, k);
+        choisitRappelPourCommande(int16_t(f.numeroFigure), fenetreDeLaFigure(f), uint16_t(k), 0,
+                                  designationDeCommande(uint16_t(k)));
+        return 0;
     }
     switch (k) {
+    case 78:
+        afficheRappels(int16_t(f.numeroFigure));
+        return 0;
     case 80:
         basculeNomsDesPoints(f);
         return 0;
@@ -247,7 +256,7 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         return refuseCommande(f, k);
     }
     // The construction dialog of every construction command and of 301;
-    // reminders (78), comment (79), style palette (88), history (94),
+    // comment (79), style palette (88), history (94),
     // editors (118, 120), function grid (128), help (302) and the replay
     // steps (303, 304).
     if (k == 79 && !f.texteCommentaire) return 0;

@@ -373,6 +373,7 @@ struct TfigureKalmetra {
     TEnsembleCommandes commandesGrisees;
     uint16_t derniereCommande = 0;
     uint16_t commandeDesignation = 0;
+    uint8_t styleChoisi = 0; // the style code the style brush applies
     TEnsembleObjets touchesInterdites;
     uint8_t imageLimitee = 0;
     // The value box: asked for by a key (drawn by the next paint), shown
