@@ -187,6 +187,11 @@ KM32_EXPORT uint32_t KMMenuDeLaFigure(int16_t numero);
 KM32_EXPORT void KMmiseAjourMenus(int16_t numero, uint8_t* enregistrement);
 KM32_EXPORT void KMmiseAjourBoutons(int16_t numero, uint8_t* enregistrement);
 
+/* The reminders window of the figure: every object written out, in four
+ * groups (predefined objects, created objects, displays, commands). Nothing
+ * for an unknown number; a message box when the figure has nothing to show. */
+KM32_EXPORT void KMAfficheRappels(int16_t numero);
+
 /* A window message for a figure's dispatcher: 1 when handled. A command
  * (WM_COMMAND) or key that the library could not run at all (its window is
  * not in the library, no help function installed, a prototype the menu does

@@ -8,6 +8,8 @@
 #include "host/fenetres/palette_styles.h"
 #include "host/fenetres/tableau_valeurs.h"
 #include "host/filtre_menus.h"
+#include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
 #include "model/analyse_expression.h"
@@ -92,6 +94,8 @@ void reinitialiseBibliotheque() {
     reinitialiseTableauDeValeurs();
     reinitialisePaletteStyles();
     reinitialiseFonctionParValeurs();
+    reinitialiseChoixRappels();
+    fermeRappels();
     reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();

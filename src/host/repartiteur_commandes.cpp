@@ -6,15 +6,19 @@
 #include "drawing/rendu_etiquettes.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
+#include "drawing/designation.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/fonction_valeurs.h"
 #include "host/fenetres/palette_styles.h"
+#include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
 #include "host/repartiteur.h"
 #include "host/services_attendus.h"
 #include "model/calcul/traces_modele.h"
+#include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/procedures_texte.h"
 #include "model/services_dessin.h"
@@ -124,9 +128,14 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         // The reminder picker lets the user designate the objects; it ends
         // in appliqueDesignation.
         f.commandeDesignation = uint16_t(k);
-        return commandeNonDisponible(f, k);
+        choisitRappelPourCommande(int16_t(f.numeroFigure), fenetreDeLaFigure(f), uint16_t(k), 0,
+                                  designationDeCommande(uint16_t(k)));
+        return 0;
     }
     switch (k) {
+    case 78:
+        afficheRappels(int16_t(f.numeroFigure));
+        return 0;
     case 80:
         basculeNomsDesPoints(f);
         return 0;
@@ -255,8 +264,8 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         return refuseCommande(f, k);
     }
     // The construction dialog of every construction command and of 301;
-    // reminders (78), comment (79), history (94), editors (118, 120), help
-    // (302) and the replay steps (303, 304).
+    // comment (79), history (94), editors (118, 120), help (302) and the
+    // replay steps (303, 304).
     if (k == 79 && !f.texteCommentaire) return 0;
     if (k == 0 || (k > 264 && k < 301) || (k > 305 && k < 1001) || k > 1050) return 0;
     if (commandeDuDialogue(k)) {

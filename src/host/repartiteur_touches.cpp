@@ -8,6 +8,7 @@
 #include "drawing/rendu_figure.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
+#include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/fenetre_mere.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
@@ -271,7 +272,8 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
     case 229:
         return tourneVueClavier(f, -1, 1, 0, 0, false);
     case 216: // F2: the reminders
-        return commandeNonDisponible(f, 78);
+        afficheRappels(int16_t(f.numeroFigure));
+        return 0;
     case 217: // F3: the comment
         if (f.texteCommentaire && commandeAutorisee(f, 79)) return commandeNonDisponible(f, 79);
         return 0;

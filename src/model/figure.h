@@ -373,6 +373,7 @@ struct TfigureKalmetra {
     TEnsembleCommandes commandesGrisees;
     uint16_t derniereCommande = 0;
     uint16_t commandeDesignation = 0;
+    uint8_t styleChoisi = 0; // the style code the style brush applies
     TEnsembleObjets touchesInterdites;
     uint8_t imageLimitee = 0;
     // The value box: asked for by a key (drawn by the next paint), shown
@@ -386,13 +387,12 @@ struct TfigureKalmetra {
     std::string titreFenetre; // at most 80
     // The annex windows of the host: the command whose window serves the
     // figure now, the command-mode word the mouse follows, the colour code
-    // the style palette's strip gives new objects, the style code the
-    // palette's brush applies, and a function given by values the text
-    // language left to be redefined in its window (0 for none).
+    // the style palette's strip gives new objects, and a function given by
+    // values the text language left to be redefined in its window (0 for
+    // none). The style code of the brush is styleChoisi above.
     uint16_t commandeCourante = 0;
     uint16_t modeCommande = 0;
     uint8_t couleurCourante = 0;
-    uint8_t styleChoisi = 0;
     uint8_t objetARedefinir = 0;
 
     // Bytes of the drawing and host subsystems, and the host's window objects.

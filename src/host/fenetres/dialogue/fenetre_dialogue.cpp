@@ -6,6 +6,7 @@
 #include "base/texte.h"
 #include "drawing/commandes_touches.h"
 #include "drawing/copie_dessin.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "host/menus_figure.h"
@@ -259,6 +260,8 @@ int32_t procedureDialogue(p::Fenetre, uint32_t message, uint32_t wParam, int32_t
             BoutonAideClick(*d);
         } else if (wParam == kTagExpression) {
             BoutonExpressionClick(*d);
+        } else if (wParam == kTagRappels) {
+            BoutonRappelsClick(*d);
         } else if (wParam == kTagListeOptions || wParam == kTagListeUnites) {
             TListeDialogue& l = wParam == kTagListeOptions ? d->listeOptions : d->listeUnites;
             if (lParam >= 0 && lParam < int32_t(l.entrees.size())) l.choix = lParam;
@@ -499,6 +502,9 @@ void activeChampCourant(TFenDialog& d) {
     p::donneFocus(d.fenetre);
     d.boutonExpressionVisible =
         d.ligneCourante <= kMaxLignesDialogue && d.dialogue.lignes[d.ligneCourante].champExpression != 0;
+    // An open picker follows the field.
+    if (choixRappelsPourDialogue() && d.ligneCourante <= kMaxLignesDialogue)
+        changeRegleChoixRappels(d.dialogue.lignes[d.ligneCourante].genreReponse);
     p::invalideFenetre(d.fenetre);
 }
 
@@ -565,6 +571,7 @@ void fermeDialogue(TFenDialog& d) {
 void detruitDialogue() {
     std::unique_ptr<TFenDialog> d = std::move(etat().forme);
     if (!d) return;
+    if (choixRappelsPourDialogue()) fermeChoixRappels();
     if (fenetreExpressionTQ().ouverte && fenetreExpressionTQ().fenetre == d->fenetre)
         fermeFenetreExpression();
     p::changeParent(d->fenetre, p::kAucuneFenetre);
@@ -716,6 +723,12 @@ void BoutonExpressionClick(TFenDialog& d) {
     d.dialogue.texteExpression = texte;
     if (f->dialogue) f->dialogue->texteExpression = texte;
     montreExpression(d.fenetre, texte);
+}
+
+void BoutonRappelsClick(TFenDialog& d) {
+    if (choixRappelsPourDialogue() || d.ligneCourante > kMaxLignesDialogue) return;
+    choisitRappelPourCommande(d.numeroFigure, d.fenetre, d.dialogue.commande, 1,
+                              d.dialogue.lignes[d.ligneCourante].genreReponse);
 }
 
 bool FormCloseQuery(TFenDialog& d) {

@@ -120,6 +120,8 @@ void BoutonAideClick(TFenDialog& d);
 // in red) and field, and the palette when it is enabled.
 void PeintBoiteDeDialogue(TFenDialog& d);
 void BoutonExpressionClick(TFenDialog& d);
+// Opens the reminder picker beside the dialog for the current field.
+void BoutonRappelsClick(TFenDialog& d);
 bool FormCloseQuery(TFenDialog& d);
 // The fields read into the copy of the record (and the figure's).
 void litChampsDialogue(TFenDialog& d);

@@ -1,0 +1,315 @@
+// The reminder picker and the reminders window, driven by messages as the
+// user and the host drive them: menu commands that designate objects, the
+// construction dialog's reminders button, the F2 window.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+#include "../drawing/souris_banc.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/rappels/fenetre_rappels.h"
+#include "km32.h"
+#include "drawing/designation.h"
+#include "model/style.h"
+#include "phrases/phrase.h"
+#include "platform/boites.h"
+#include "sibling/table_partagee.h"
+#include "sibling/texte_math_dessin.h"
+#include "text/descriptions_objets.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+// A style as its six bytes, the way it is stored.
+std::array<uint8_t, 6> octets(const TstyleObjet& s) {
+    std::array<uint8_t, 6> o{};
+    std::memcpy(o.data(), &s, o.size());
+    return o;
+}
+
+const char* kTroisPoints = "A point libre dans l'espace\r\n"
+                           "B point libre dans l'espace\r\n"
+                           "C point de coordonnées (1,2,3) dans le repère Rxyz\r\n";
+
+class Rappels : public BancSouris {
+  protected:
+    // A menu command sent as the host sends it.
+    KMMessage commande(uint32_t k) {
+        KMMessage m{p::WM_COMMAND, k, 0, 0};
+        traiteMessageKMParNumero(n, &m);
+        p::distribueJusquAuRepos();
+        return m;
+    }
+    TFenRaPour& choix() {
+        TFenRaPour* c = choixRappels();
+        EXPECT_NE(c, nullptr);
+        return *c;
+    }
+    void envoie(uint32_t tag, int32_t ligne = 0) {
+        p::envoieMessage(choix().fenetre, p::WM_COMMAND, tag, ligne);
+        p::distribueJusquAuRepos();
+    }
+    // The line of object nom in the picker, -1 when it is not listed.
+    int ligneDe(const std::string& nom) {
+        const TFenRaPour& c = choix();
+        for (std::size_t k = 0; k < c.objets.size(); ++k)
+            if (c.objets[k] == numero(nom)) return int(k);
+        return -1;
+    }
+    std::vector<std::string> textesRappels() {
+        std::vector<std::string> t;
+        for (const TItemChaineMath& item : fenetreRappels()->items)
+            t.push_back(item.texte);
+        return t;
+    }
+};
+
+TEST_F(Rappels, PilotingOffersNoneFirstSelectsThePilotedPointAndTakesOneLine) {
+    figureDeTexte(kTroisPoints);
+    fig().objetLibreActif = uint8_t(numero("A"));
+    const KMMessage m = commande(77);
+    EXPECT_NE(m.resultat, KM_REFUSE);
+    TFenRaPour& c = choix();
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeChoixRappels);
+    std::string legende = phraseDeNumero(77);
+    std::erase(legende, '&');
+    EXPECT_EQ(c.titre, legende);
+    ASSERT_GE(c.items.size(), 3u);
+    EXPECT_EQ(c.items[0].texte, phraseDeNumero(4416));
+    EXPECT_EQ(c.objets[0], 0);
+    // The two free points are offered, the fixed one is not.
+    const int a = ligneDe("A"), b = ligneDe("B");
+    ASSERT_GT(a, 0);
+    ASSERT_GT(b, 0);
+    EXPECT_EQ(ligneDe("C"), -1);
+    EXPECT_EQ(c.items[std::size_t(a)].texte, definitionObjetPourRappel(fig(), numero("A")));
+    EXPECT_TRUE(c.selection[std::size_t(a)]);
+    EXPECT_FALSE(c.selectionMultiple);
+    // Another click moves the only selection.
+    envoie(kTagRappelsClic, b);
+    EXPECT_FALSE(choix().selection[std::size_t(a)]);
+    EXPECT_TRUE(choix().selection[std::size_t(b)]);
+    envoie(kTagRappelsOk);
+    EXPECT_EQ(fig().objetLibreActif, numero("B"));
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(Rappels, NoneStopsThePilotingAndCancelChangesNothing) {
+    figureDeTexte(kTroisPoints);
+    fig().objetLibreActif = uint8_t(numero("A"));
+    commande(77);
+    p::envoieMessage(choix().fenetre, p::WM_KEYDOWN, p::VK_ESCAPE, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(fig().objetLibreActif, numero("A"));
+    commande(77);
+    envoie(kTagRappelsClic, 0);
+    envoie(kTagRappelsOk);
+    EXPECT_EQ(fig().objetLibreActif, 0);
+}
+
+TEST_F(Rappels, TraceSelectionStartsFromTheTracedObjectsAndTakesSeveralLines) {
+    figureDeTexte(kTroisPoints);
+    fig().ensembleTrace.set(std::size_t(numero("C")));
+    commande(84);
+    TFenRaPour& c = choix();
+    EXPECT_TRUE(c.selectionMultiple);
+    const int lc = ligneDe("C");
+    ASSERT_GE(lc, 0);
+    EXPECT_TRUE(c.selection[std::size_t(lc)]);
+    envoie(kTagRappelsClic, ligneDe("A"));
+    envoie(kTagRappelsClic, ligneDe("C")); // a second click takes the line off
+    envoie(kTagRappelsClic, ligneDe("B"));
+    envoie(kTagRappelsOk);
+    TEnsembleObjets attendu;
+    attendu.set(std::size_t(numero("A")));
+    attendu.set(std::size_t(numero("B")));
+    EXPECT_EQ(fig().ensembleTrace, attendu);
+}
+
+TEST_F(Rappels, ForbiddingPilotingFromTheCInterfaceActsOnTheDesignatedObjectsOnly) {
+    figureDeTexte(kTroisPoints);
+    const int a = numero("A"), b = numero("B");
+    fig().objetLibreActif = uint8_t(a);
+    const KMMessage m = commande(107);
+    EXPECT_NE(m.resultat, KM_REFUSE);
+    ASSERT_GE(ligneDe("A"), 0);
+    // A double click picks and ends at once.
+    envoie(kTagRappelsDoubleClic, ligneDe("A"));
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_TRUE(estObjetLibreBloque(objet(fig(), a)));
+    EXPECT_FALSE(estObjetLibreBloque(objet(fig(), b)));
+    EXPECT_EQ(fig().objetLibreActif, 0);
+    EXPECT_EQ(fig().derniereCommande, 107);
+    // The reminders mark it and explain the mark.
+    KMAfficheRappels(n);
+    ASSERT_NE(fenetreRappels(), nullptr);
+    EXPECT_TRUE(fenetreRappels()->indisponibleVisible);
+    EXPECT_EQ(fenetreRappels()->labelIndisponible, phraseDeNumero(2532));
+    const std::vector<std::string> t = textesRappels();
+    EXPECT_NE(std::find(t.begin(), t.end(), definitionObjetPourRappel(fig(), a)), t.end());
+    EXPECT_NE(definitionObjetPourRappel(fig(), a).find(" (*)"), std::string::npos);
+}
+
+TEST_F(Rappels, ARuleWithoutObjectsShowsTheMessageAndOpensNothing) {
+    figureDeTexte("C point de coordonnées (1,2,3) dans le repère Rxyz\r\n");
+    p::boitesDemandees().clear();
+    commande(77);
+    EXPECT_EQ(choixRappels(), nullptr);
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].texte, phraseDeNumero(11164));
+    EXPECT_EQ(p::boitesDemandees()[0].titre, phraseDeNumero(11114));
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(Rappels, TheStyleBrushGivesTheChosenStyleToTheDesignatedObjects) {
+    figureDeTexte(kTroisPoints);
+    const int a = numero("A"), b = numero("B");
+    // Each style code against the same code applied by hand to a copy.
+    for (const uint8_t code : {uint8_t(3), uint8_t(16), uint8_t(37)}) {
+        SCOPED_TRACE(int(code));
+        fig().styleChoisi = code;
+        TObjetFigure attenduA = objet(fig(), a);
+        TsourcesCouleur sources{attenduA.sourcesCouleur[0], attenduA.sourcesCouleur[1],
+                                attenduA.sourcesCouleur[2]};
+        appliqueCommandeStyle(attenduA.style, sources, code);
+        const TstyleObjet avantB = objet(fig(), b).style;
+        choisitRappelPourCommande(n, forme, 88, 0, designationDeStyle(code));
+        ASSERT_GE(ligneDe("A"), 0);
+        envoie(kTagRappelsClic, ligneDe("A"));
+        envoie(kTagRappelsOk);
+        EXPECT_EQ(choixRappels(), nullptr);
+        EXPECT_EQ(octets(objet(fig(), a).style), octets(attenduA.style));
+        EXPECT_EQ(octets(objet(fig(), b).style), octets(avantB));
+    }
+}
+
+TEST_F(Rappels, CopyingTheRemindersPutsTheSelectedOnesOnTheClipboard) {
+    figureDeTexte(kTroisPoints);
+    commande(106);
+    envoie(kTagRappelsClic, ligneDe("C"));
+    envoie(kTagRappelsClic, ligneDe("A"));
+    envoie(kTagRappelsOk);
+    const std::string attendu = "$N$n" + definitionObjetPourRappel(fig(), numero("A")) + "\r\n" +
+                                definitionObjetPourRappel(fig(), numero("C"));
+    ASSERT_TRUE(dessinCopieTQ().present);
+    EXPECT_EQ(dessinCopieTQ().texte, attendu);
+    // In object order whatever the order of the clicks.
+    const std::size_t libre = attendu.find("point libre"), fixe = attendu.find("coordonn");
+    ASSERT_NE(libre, std::string::npos);
+    ASSERT_NE(fixe, std::string::npos);
+    EXPECT_LT(libre, fixe);
+}
+
+TEST_F(Rappels, ADoubleClickAnswersTheDialogAndThePickerStaysOpen) {
+    figureDeTexte(kTroisPoints);
+    p::envoieMessage(forme, p::WM_COMMAND, 15, 0); // midpoint
+    p::distribueJusquAuRepos();
+    TFenDialog* d = fenetreDialogue();
+    ASSERT_NE(d, nullptr);
+    const uint32_t fenetreDuDialogue = d->fenetre;
+    p::envoieMessage(fenetreDuDialogue, p::WM_COMMAND, kTagRappels, 0);
+    TFenRaPour& c = choix();
+    EXPECT_TRUE(c.pourDialogue);
+    EXPECT_FALSE(c.aideVisible);
+    EXPECT_EQ(c.fenetreDemandeur, fenetreDuDialogue);
+    // The dialog stays the figure's annex.
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeDialogue);
+    envoie(kTagRappelsDoubleClic, ligneDe("A"));
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(d->champs[1].texte, "A");
+    envoie(kTagRappelsClic, ligneDe("A")); // off
+    envoie(kTagRappelsClic, ligneDe("C"));
+    envoie(kTagRappelsOk);
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(d->champs[1].texte, "AC");
+}
+
+TEST_F(Rappels, APickerBesideTheDialogFollowsTheRuleOfTheField) {
+    figureDeTexte(kTroisPoints);
+    p::envoieMessage(forme, p::WM_COMMAND, 15, 0);
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    choisitRappelPourCommande(n, fenetreDialogue()->fenetre, 15, 1, 75); // the free points
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(ligneDe("C"), -1);
+    // Every object, then a rule with nothing to offer, which closes it.
+    changeRegleChoixRappels(81);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choix().regle, 81);
+    EXPECT_GE(ligneDe("C"), 0);
+    changeRegleChoixRappels(82);
+    EXPECT_EQ(choixRappels(), nullptr);
+    // Closing the dialog closes its picker.
+    choisitRappelPourCommande(n, fenetreDialogue()->fenetre, 15, 1, 75);
+    ASSERT_NE(choixRappels(), nullptr);
+    p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_ESCAPE, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(choixRappels(), nullptr);
+}
+
+TEST_F(Rappels, TheRemindersWindowListsFourGroupsEvenWhenSomeAreEmpty) {
+    figureDeTexte(kTroisPoints);
+    KMAfficheRappels(n);
+    TKMrappels* r = fenetreRappels();
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeRappels);
+    const std::vector<std::string> t = textesRappels();
+    const auto ligne = [&](uint16_t phrase) {
+        return int(std::find(t.begin(), t.end(), phraseDeNumero(phrase)) - t.begin());
+    };
+    const int predefinis = ligne(11321), crees = ligne(11322), affichages = ligne(11323),
+              commandes = ligne(11324);
+    EXPECT_EQ(predefinis, 0);
+    // Three created objects, then two headings with nothing under them.
+    EXPECT_EQ(affichages, crees + 4);
+    EXPECT_EQ(commandes, affichages + 1);
+    EXPECT_EQ(commandes + 1, int(t.size()));
+    EXPECT_EQ(t[std::size_t(crees + 1)], definitionObjetPourRappel(fig(), numero("A")));
+    EXPECT_EQ(t[std::size_t(crees + 3)], definitionObjetPourRappel(fig(), numero("C")));
+    // The created objects come first into view; no mark, no label.
+    EXPECT_EQ(r->premiereLigne, crees);
+    EXPECT_FALSE(r->nonValideVisible);
+    EXPECT_EQ(r->labelNonValide, phraseDeNumero(2533));
+    // The total height: one pixel between lines.
+    int32_t total = 0;
+    for (const TItemChaineMath& item : r->items)
+        total += item.hauteur() + 1;
+    EXPECT_EQ(r->hauteurTotale, total);
+}
+
+TEST_F(Rappels, AnUndefinedObjectIsMarkedAndItsLabelShown) {
+    figureDeTexte(kTroisPoints);
+    objet(fig(), numero("B")).nonDefini = 1;
+    KMMessage m{p::WM_KEYDOWN, p::VK_F1 + 1, 0, 0}; // F2
+    traiteMessageKMParNumero(n, &m);
+    p::distribueJusquAuRepos();
+    TKMrappels* r = fenetreRappels();
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->nonValideVisible);
+    const std::vector<std::string> t = textesRappels();
+    const int crees = int(std::find(t.begin(), t.end(), phraseDeNumero(11322)) - t.begin());
+    EXPECT_EQ(t[std::size_t(crees + 2)].rfind("xx ", 0), 0u);
+    EXPECT_NE(t[std::size_t(crees + 1)].rfind("xx ", 0), 0u);
+    // Closing by the user goes through the mother window.
+    p::envoieMessage(r->fenetre, p::WM_CLOSE, 0, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreRappels(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(Rappels, AnUnknownFigureNumberOpensNothing) {
+    figureDeTexte(kTroisPoints);
+    KMAfficheRappels(42);
+    KMAfficheRappels(-1);
+    EXPECT_EQ(fenetreRappels(), nullptr);
+}
+
+} // namespace
+} // namespace km32::essais
