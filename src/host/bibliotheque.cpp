@@ -3,6 +3,9 @@
 #include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/editeur_commentaire.h"
+#include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/fenetre_commentaire.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
@@ -85,6 +88,9 @@ bool bibliothequeInitialisee() {
 void reinitialiseBibliotheque() {
     termineBibliotheque();
     reinitialiseFiltreMenus();
+    reinitialiseEditeurFigure();
+    reinitialiseFenetreCommentaire();
+    reinitialiseEditeurCommentaire();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
     reinitialiseBibliothequeTQ();

@@ -6,6 +6,9 @@
 #include "drawing/rendu_etiquettes.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
+#include "host/fenetres/editeur_commentaire.h"
+#include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/fenetre_commentaire.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
@@ -233,7 +236,13 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
     // Reminders (78), comment (79), style palette (88), editors (118, 120),
     // function grid (128), the construction dialog of every other command
     // below 256 and of 301.
-    if (k == 79 && !f.texteCommentaire) return 0;
+    const int16_t n = int16_t(f.numeroFigure);
+    if (k == 79) {
+        if (f.texteCommentaire) KMAfficheCommentairePourNumero(n);
+        return 0;
+    }
+    if (k == 118) return KMAfficheEditeurFigurePourNumero(n), 0;
+    if (k == 120) return ouvreEditeurCommentaire(n), 0;
     if (k == 0 || (k > 264 && k < 301) || (k > 305 && k < 1001) || k > 1050) return 0;
     return commandeNonDisponible(f, k);
 }

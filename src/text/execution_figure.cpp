@@ -205,9 +205,12 @@ void ExecutantFigure::executeDirecte(TLigneFigure& l) {
     case 2271:
         f.prototypeHorsMenu = 1;
         break;
+    case 2269:
+        KMAfficheCommentairePourNumero(int16_t(f.numeroFigure));
+        break;
     default:
-        // NOT BUILT YET: 2259 and 2296 (export allowed), 2269 (the comment
-        // window) wait for the host's fields and windows.
+        // NOT BUILT YET: 2259 and 2296 (export allowed) wait for the host's
+        // fields.
         break;
     }
 }
