@@ -256,7 +256,7 @@ void prepareFermeture(TFenEditCom& e) {
         }
     }
     e.tampon.clear();
-    fenetreCommuneFermee(e.fenetre); // the editor is gone after this
+    fenetreCommuneFermee(e.fenetre); // the mother window closes it
 }
 
 bool FormCloseQuery(TFenEditCom& e) {

@@ -284,7 +284,7 @@ void AppliquerClick(TFenetreEditeur& e, bool autre) {
     const bool ok = appliqueTexteAFigure(*f, z.texte, true, &ligne);
     f->couleurFond = fond;
     if (ok) {
-        fenetreCommuneFermee(e.fenetre); // the editor is gone after this
+        fenetreCommuneFermee(e.fenetre); // the mother window closes it
         return;
     }
     if (ligne == 0) return; // the user declined a text that ran
@@ -437,7 +437,7 @@ bool FormCloseQuery(TFenetreEditeur& e) {
         if (r != p::kReponseOui && r != p::kReponseNon) return false;
         if (r == p::kReponseOui) EnregistrerClick(e, true);
     }
-    fenetreCommuneFermee(e.fenetre); // the editor is gone after this
+    fenetreCommuneFermee(e.fenetre); // the mother window closes it
     return true;
 }
 
