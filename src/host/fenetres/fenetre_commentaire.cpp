@@ -86,7 +86,8 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
     auto c = std::make_unique<TFenCommentaire>();
     c->numeroFigure = uint8_t(numero);
     c->texte = f.texteCommentaire ? std::string(f.texteCommentaire->c_str()) : std::string();
-    c->mesure = EncomBrementTexteG(c->texte);
+    // An empty comment has nothing to measure: its box is 2 by 8.
+    if (!c->texte.empty()) c->mesure = EncomBrementTexteG(c->texte);
     dimensionne(*c);
     c->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, c->largeurClient, c->hauteurClient},
                                 procedureCommentaire, false);
