@@ -291,11 +291,17 @@ int rendu(const Figure& figure, const std::vector<const char*>& options) {
 }
 
 // The figure written back as text by the library, printed in UTF-8 with the
-// terminal's line ends. What ran before a failing line is still written.
+// terminal's line ends. A text with a failing line is not applied at all
+// (the library leaves the figure as it was), so nothing is written then.
 int texteEcrit(const Figure& figure) {
     bool echec = false;
     const int16_t numero = creeFigure(figure, echec);
     if (numero <= 0) return kEchec;
+    if (echec) {
+        detruitFigure(numero);
+        signaleMessages(figure, 0);
+        return kEchec;
+    }
     const std::string ecrit = texteDeBloc(KMTexteFigure(numero));
     detruitFigure(numero);
     echec = signaleMessages(figure, 0) || echec;

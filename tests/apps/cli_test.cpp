@@ -69,7 +69,7 @@ TEST_F(Cli, CommandsAndTheirStatus) {
 }
 
 // A line of the figure that fails is printed with the library's message and
-// the command fails; what ran before it is still written back.
+// the command fails; the text is not applied, so no figure is written back.
 TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
     const std::string fautif = "/tmp/km32-cli-fautif-" + std::to_string(::getpid()) + ".k3v";
     std::FILE* f = std::fopen(fautif.c_str(), "wb");
@@ -83,6 +83,7 @@ TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
     // the lines before the failing one included.
     EXPECT_EQ(texte.sortie.find("A point libre dans l'espace"), std::string::npos) << texte.sortie;
     EXPECT_NE(texte.sortie.find("texte incorrect non appliqu"), std::string::npos) << texte.sortie;
+    EXPECT_EQ(texte.sortie.find("Fin de la figure"), std::string::npos) << texte.sortie;
     const Resultat rendu = lance("render '" + fautif + "' -o /tmp/km32-cli-fautif.png");
     EXPECT_EQ(rendu.statut, 1);
     EXPECT_NE(rendu.sortie.find("ligne 3"), std::string::npos) << rendu.sortie;
