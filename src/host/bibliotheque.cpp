@@ -3,6 +3,7 @@
 #include "drawing/selection.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/fenetre_commentaire.h"
@@ -91,6 +92,7 @@ void reinitialiseBibliotheque() {
     reinitialiseEditeurFigure();
     reinitialiseFenetreCommentaire();
     reinitialiseEditeurCommentaire();
+    reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
     reinitialiseBibliothequeTQ();

@@ -6,6 +6,7 @@
 #include "drawing/rendu_etiquettes.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/fenetre_commentaire.h"
@@ -32,6 +33,18 @@ namespace p = platform;
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+// The commands the construction dialog answers (the menu's construction
+// commands and the dialogs of other commands).
+bool commandeDuDialogue(uint32_t k) {
+    static const uint16_t plages[][2] = {{1, 76},    {89, 91},   {95, 95},   {100, 105}, {113, 113},
+                                         {115, 115}, {124, 127}, {129, 151}, {153, 170}, {172, 176},
+                                         {181, 182}, {184, 192}, {194, 194}, {196, 198}, {201, 206},
+                                         {208, 214}, {216, 219}, {232, 232}, {249, 254}, {301, 301}};
+    for (const auto& p : plages)
+        if (k >= p[0] && k <= p[1]) return true;
+    return false;
+}
 
 bool commandeDeDesignation(uint32_t k) {
     switch (k) {
@@ -201,7 +214,10 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         tourneVueEtRepeint(f, 0, 0, 0, 1);
         return 1;
     case 199:
-        if (f.aucunPlanIsole) return commandeNonDisponible(f, k); // the construction dialog
+        if (f.aucunPlanIsole) {
+            ouvreDialogueCommande(int16_t(f.numeroFigure), uint16_t(k));
+            return 0;
+        }
         quittePlanIsole(f);
         return 1;
     case 200:
@@ -233,9 +249,10 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         if (choisitPrototypeDuMenu(f, k)) return 0;
         return refuseCommande(f, k);
     }
-    // Reminders (78), comment (79), style palette (88), editors (118, 120),
-    // function grid (128), the construction dialog of every other command
-    // below 256 and of 301.
+    // The construction dialog of every construction command and of 301;
+    // comment (79), editors (118, 120); reminders (78), style palette (88),
+    // history (94), function grid (128), help (302) and the replay steps
+    // (303, 304).
     const int16_t n = int16_t(f.numeroFigure);
     if (k == 79) {
         if (f.texteCommentaire) KMAfficheCommentairePourNumero(n);
@@ -244,6 +261,10 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
     if (k == 118) return KMAfficheEditeurFigurePourNumero(n), 0;
     if (k == 120) return ouvreEditeurCommentaire(n), 0;
     if (k == 0 || (k > 264 && k < 301) || (k > 305 && k < 1001) || k > 1050) return 0;
+    if (commandeDuDialogue(k)) {
+        ouvreDialogueCommande(int16_t(f.numeroFigure), uint16_t(k));
+        return 0;
+    }
     return commandeNonDisponible(f, k);
 }
 

@@ -277,11 +277,21 @@ struct TfigureKalmetra {
     uint8_t dernierLibreBouge = 0; // the free object moved last (0 for none)
     uint8_t causeDernierMouvement = 0;
 
-    // Dialog state (host subsystem).
-    uint8_t octetsDialogue[4] = {0, 0, 0, 0};
+    // Construction dialog (host subsystem): the command of the dialog being
+    // built or shown (a menu command, 301, or 1001..1050 for a prototype),
+    // the command of the last dialog that ran (91: the dialog now modifies
+    // an object), the object chosen for modification.
+    uint16_t commandeDialogue = 0;
+    uint16_t commandeDialoguePrecedente = 0;
     uint8_t objetDialogue = 0;
     uint8_t octetDialogue = 0;
     std::unique_ptr<TDialogueObjet> dialogue;
+    // What the construction dialogs gave last: the unit of length and the
+    // frame (object numbers, 0 for none: the built-in one), the angle unit
+    // (1 degrees, 0 radians). The option lists offer them first.
+    uint8_t derniereUniteDialogue = 0;
+    uint8_t dernierRepereDialogue = 0;
+    uint8_t uniteAngleDialogue = 0;
 
     // Defaults for new objects.
     uint8_t octetDefauts = 0;

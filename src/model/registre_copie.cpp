@@ -116,8 +116,12 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.dernierLibreBouge = s.dernierLibreBouge;
     c.causeDernierMouvement = s.causeDernierMouvement;
 
-    copieTableau(s.octetsDialogue, c.octetsDialogue);
+    c.commandeDialogue = s.commandeDialogue;
+    c.commandeDialoguePrecedente = s.commandeDialoguePrecedente;
     c.objetDialogue = s.objetDialogue;
+    c.derniereUniteDialogue = s.derniereUniteDialogue;
+    c.dernierRepereDialogue = s.dernierRepereDialogue;
+    c.uniteAngleDialogue = s.uniteAngleDialogue;
     c.octetDialogue = s.octetDialogue;
     c.octetDefauts = s.octetDefauts;
     c.uniteLongueurParDefaut = s.uniteLongueurParDefaut;

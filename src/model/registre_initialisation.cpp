@@ -40,9 +40,10 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     f.repereParDefaut = 1;        // Rxyz
     f.anglesEnDegresParDefaut = 0;
     // The dialog state.
-    for (auto& o : f.octetsDialogue)
-        o = 0;
+    f.commandeDialogue = 0;
+    f.commandeDialoguePrecedente = 0;
     f.objetDialogue = 0;
+    f.derniereUniteDialogue = f.dernierRepereDialogue = f.uniteAngleDialogue = 0;
     f.octetDialogue = 0;
     // The remaining bytes the drawing and host subsystems keep; the byte
     // after the text version is 1.

@@ -191,6 +191,10 @@ struct TDialogueObjet {
     // they refused.
     uint8_t champsAcceptes = 0;
     uint8_t champRefuse = 0;
+    // After a failed run: the line the command rejected (0 none), and the
+    // run asked for a length unit (error 612).
+    uint8_t ligneErreur = 0;
+    uint8_t demandeUnite = 0;
 };
 // The background picture of a figure: its file name (at most 255
 // characters) and the picture read from it.

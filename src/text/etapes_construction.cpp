@@ -182,11 +182,12 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
         if (etape == 65) {
             numeroObjetDeNom(f, nature, argument, erreur, ligne.nouvelObjet.uniteLongueur, mode);
             if (erreur < kPasDeCetteForme && f.dialogue)
-                f.uniteLongueurParDefaut = ligne.nouvelObjet.uniteLongueur;
+                f.derniereUniteDialogue = ligne.nouvelObjet.uniteLongueur;
             return;
         }
         litOperandeDeNature(f, ligne, argument, nature, a);
-        if (etape == 62 && erreur < kPasDeCetteForme && f.dialogue) f.repereParDefaut = operande(ligne, a);
+        if (etape == 62 && erreur < kPasDeCetteForme && f.dialogue)
+            f.dernierRepereDialogue = operande(ligne, a);
         return;
     }
 
@@ -269,10 +270,10 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
     }
     case 79:
         if (argument == phraseDeSource(2478)) {
-            f.anglesEnDegresParDefaut = 1;
+            f.uniteAngleDialogue = 1;
             changeDrapeauObjet(ligne.nouvelObjet, kDrapeauAngleEnDegres, true);
         } else if (argument == phraseDeSource(2479)) {
-            f.anglesEnDegresParDefaut = 0;
+            f.uniteAngleDialogue = 0;
             changeDrapeauObjet(ligne.nouvelObjet, kDrapeauAngleEnDegres, false);
         } else {
             erreur = kErreurUniteAngle;

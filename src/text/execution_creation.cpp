@@ -1,5 +1,6 @@
 #include "text/execution_creation.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "base/erreur.h"
@@ -11,6 +12,8 @@
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
+#include "model/prototypes/prototypes.h"
+#include "model/services_dessin.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "text/attributs_dessin.h"
@@ -210,6 +213,7 @@ void executeCreationImages(TfigureKalmetra& f, TLigneAnalysee& L) {
     const int manque = apparieListes(antecedents, images, paires);
     if (manque != 0) {
         L.erreur = kErreurListesInegales;
+        if (f.dialogue) f.dialogue->ligneErreur = uint8_t(std::max(0, f.dialogue->nombreLignes - 2 + manque));
         signaleErreurExecution(L.erreur, nomErreur1(), f.defautObjetsNonValides != 0);
         return;
     }
@@ -310,18 +314,19 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
     }
 }
 
-bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, uint8_t modeLecture,
-                            uint16_t code, std::string& nomObjet, uint8_t& resultatInvalide,
-                            uint8_t& resultatReserve) {
-    auto ligne = std::make_unique<TLigneAnalysee>();
-    TLigneAnalysee& L = *ligne;
+namespace {
+
+// The common entry of a line and of the dialog: the record filled, the
+// creation run, the names of the figure checked.
+bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arguments, uint8_t modeLecture,
+                   uint16_t code, uint8_t depuisTexte) {
     L.modeLecture = modeLecture;
     L.arguments = arguments;
     L.erreur = 0;
     L.resultatInvalide = 0;
     L.resultatReserve = 0;
     L.besoinUnite = 0;
-    L.depuisTexte = 1;
+    L.depuisTexte = depuisTexte;
     L.codeConstruction = uint8_t(code & 0xFF);
     L.nouvelObjet.numeroPrototype = uint8_t(code >> 8);
     L.nouvelObjet.codeConstruction = uint8_t(code & 0xFF);
@@ -333,10 +338,62 @@ bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, ui
         if (f.hauteurZoneAffichages == 0 && existeObjetTexte(f)) f.hauteurZoneAffichages = 50;
         if (f.objetLibreActif != 0) marqueDependantsObjetActif(f);
     }
+    return succes;
+}
+
+} // namespace
+
+bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, uint8_t modeLecture,
+                            uint16_t code, std::string& nomObjet, uint8_t& resultatInvalide,
+                            uint8_t& resultatReserve) {
+    auto ligne = std::make_unique<TLigneAnalysee>();
+    TLigneAnalysee& L = *ligne;
+    const bool succes = executeEntree(f, L, arguments, modeLecture, code, 1);
     resultatInvalide = L.resultatInvalide;
     resultatReserve = L.resultatReserve;
     nomObjet = coupe(L.nomNouvelObjet, 10);
     return succes;
+}
+
+bool executeCreationDuDialogue(TfigureKalmetra& f, const std::string& arguments) {
+    if (!f.dialogue) return false;
+    auto ligne = std::make_unique<TLigneAnalysee>();
+    TLigneAnalysee& L = *ligne;
+    TDialogueObjet& d = *f.dialogue;
+    bool succes = false;
+    if (f.commandeDialogue == kCommandePilotageClavier) {
+        // The step of the keyboard-driven object.
+        L.modeLecture = kModeLectureDialogue;
+        L.arguments = arguments;
+        L.erreur = 0;
+        L.depuisTexte = 0;
+        L.objetCible = f.objetLibreActif;
+        executeChangementPas(f, L);
+        succes = L.erreur == 0 && verifieNomsFigure(f) == 0;
+    } else {
+        uint16_t code = uint16_t(f.commandeDialogue & 0xFF);
+        if (d.avecPrototype) {
+            const TPrototype* p = prototypeDe(f, d.numeroPrototype);
+            code = uint16_t(d.numeroPrototype) << 8 | (p ? p->codeResultat : 0);
+        }
+        succes = executeEntree(f, L, arguments, kModeLectureDialogue, code, 0);
+    }
+    if (!f.dialogue) return succes;
+    if (!succes) {
+        const EtatExecuteur& x = etatExecuteur();
+        if (d.ligneErreur == 0)
+            d.ligneErreur = x.argumentEnErreur != 0 ? x.argumentEnErreur : x.argumentCourant;
+        if (L.erreur == kErreurUniteNecessaire) d.demandeUnite = 1;
+        return false;
+    }
+    const int nouvel = f.nombreObjets;
+    if (f.objetLibreActif == 0 && nouvel > kObjetsPredefinis) {
+        const uint8_t c = objet(f, nouvel).codeConstruction;
+        if (c == 44 || c == 45 || c == 74 || c == 75) f.objetLibreActif = uint8_t(nouvel);
+    }
+    if (f.objetLibreActif != 0) marqueDependantsObjetActif(f);
+    publieVariablesPartagees(f);
+    return true;
 }
 
 void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {

@@ -40,6 +40,14 @@ bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, ui
                             uint16_t code, std::string& nomObjet, uint8_t& resultatInvalide,
                             uint8_t& resultatReserve);
 
+// The creation of the figure's construction dialog, from the argument text
+// of its answers: reading mode 4, the construction code of the dialog
+// command (or of its prototype), the step of the keyboard-driven object for
+// command 115. On failure the dialog record names the rejected line.
+constexpr uint8_t kModeLectureDialogue = 4;
+constexpr uint16_t kCommandePilotageClavier = 115;
+bool executeCreationDuDialogue(TfigureKalmetra& f, const std::string& arguments);
+
 // Shows the failure of a creation: a refusal by its phrase (534 silently);
 // a validity reason as "#1 serait non valide." with a question when invalid
 // objects may be created (Yes clears the error, No makes it 534), else with

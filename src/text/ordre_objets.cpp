@@ -31,6 +31,8 @@ void deplaceObjet(TfigureKalmetra& f, int a, int b) {
     }
     renumerote(f.objetLibreActif, a, b);
     renumerote(f.objetDialogue, a, b);
+    renumerote(f.dernierRepereDialogue, a, b);
+    renumerote(f.derniereUniteDialogue, a, b);
     renumerote(f.uniteLongueurParDefaut, a, b);
     renumerote(f.repereParDefaut, a, b);
     // The default front plane and the isolated plane: three objects each.

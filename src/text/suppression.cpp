@@ -83,6 +83,8 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
     }
     if (f.objetLibreActif == k) f.objetLibreActif = 0;
     if (f.objetDialogue == k) f.objetDialogue = 0;
+    if (f.dernierRepereDialogue == k) f.dernierRepereDialogue = 0;
+    if (f.derniereUniteDialogue == k) f.derniereUniteDialogue = 0;
     // The defaults fall back on the built-in frame and unit, as a text
     // written from the figure would read them back.
     if (f.repereParDefaut == k) f.repereParDefaut = kRepereIntegre;
@@ -113,6 +115,8 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
     }
     renumerote(f.objetLibreActif, k);
     renumerote(f.objetDialogue, k);
+    renumerote(f.dernierRepereDialogue, k);
+    renumerote(f.derniereUniteDialogue, k);
     renumerote(f.uniteLongueurParDefaut, k);
     renumerote(f.repereParDefaut, k);
     for (TenregistrementVue& plan : f.enregistrementsVue)

@@ -9,6 +9,7 @@
 
 #include "banc_hote.h"
 #include "host/application_texte.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/repartiteur.h"
 #include "model/table_figures.h"
 #include "platform/aide.h"
@@ -241,9 +242,11 @@ TEST_F(InterfaceHote, ThePopUpMenuOffersThePrototypesOfTheFigure) {
     etatRepartiteur().derniereCommandeRefusee = 0;
     p::choisitDansMenuSuivant(1001);
     KMAfficheMenu(n);
-    // The construction of prototype 1 was asked for (the construction
-    // dialog answers it).
-    EXPECT_EQ(etatRepartiteur().derniereCommandeRefusee, 1001u);
+    // The construction dialog of prototype 1 opens, asking its given objects.
+    EXPECT_EQ(etatRepartiteur().derniereCommandeRefusee, 0u);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(figureDeNumero(n)->commandeDialogue, 1001);
+    EXPECT_EQ(fenetreDialogue()->dialogue.lignes[1].texteInvite, "Premier:");
     EXPECT_EQ(commande(n, 1002), KM_REFUSE);
     EXPECT_EQ(commande(n, 1003), KM_REFUSE);
 }

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "banc_menus.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/filtre_menus.h"
 #include "model/fenetres_figure.h"
 #include "platform/boites.h"
@@ -89,10 +90,23 @@ TEST_F(Repartiteur, ForbiddenViewTogglesAndUnbuiltHandlers) {
     commande(80);
     EXPECT_EQ(f().nomsPointsAffiches, 1);
     // The handlers not built yet end in the one refusal.
-    for (uint32_t k : {88u, 1u, 301u, 1001u}) {
+    for (uint32_t k : {88u}) {
         EXPECT_EQ(commande(k), 0);
         EXPECT_EQ(etatRepartiteur().derniereCommandeRefusee, k);
     }
+    // Construction commands and 301 open the construction dialog, a
+    // prototype command only for a prototype the figure has.
+    for (uint32_t k : {1u, 301u}) {
+        EXPECT_EQ(commande(k), 0);
+        ASSERT_NE(fenetreDialogue(), nullptr) << k;
+        EXPECT_EQ(f().commandeDialogue, k);
+        fenetreDialogue()->annule = true;
+        fermeDialogue(*fenetreDialogue());
+        platform::distribueJusquAuRepos();
+        EXPECT_EQ(fenetreDialogue(), nullptr);
+    }
+    EXPECT_EQ(commande(1001), 0);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
     const int refusees = etatRepartiteur().commandesRefusees;
     EXPECT_EQ(commande(0), 0);
     EXPECT_EQ(commande(290), 0);

@@ -1,0 +1,359 @@
+#include "host/fenetres/dialogue/preparation_dialogue.h"
+
+#include <memory>
+
+#include "base/texte.h"
+#include "host/fenetres/dialogue/modeles_dialogue.h"
+#include "model/dialogue_figure.h"
+#include "model/nombres_texte.h"
+#include "model/objets_figure.h"
+#include "model/texte_math.h"
+#include "model/procedures_texte.h"
+#include "model/prototypes/prototypes.h"
+#include "phrases/phrase.h"
+#include "text/descriptions_objets.h"
+
+namespace km32 {
+
+namespace {
+
+constexpr uint16_t kInviteRepere = 4258, kInviteUnite = 4259, kInviteUniteAngle = 4260;
+constexpr uint16_t kInviteDemiPlan = 4253, kPhraseOuvert = 2490, kPhraseFerme = 2491;
+constexpr uint16_t kInviteModifiableParTouches = 4292, kInviteCopieCouleur = 4037;
+constexpr uint16_t kInvitePlanDeFace = 4263, kInviteImpressionCouleur = 4248;
+constexpr uint16_t kInviteUniteReference = 4249;
+constexpr uint16_t kSousTitreDoubleCadre = 4076;
+constexpr uint16_t kTitreDesCommandes = 4500;
+constexpr uint8_t kLongueurReponse = 80;
+
+bool estCommandePrototype(uint16_t c) {
+    return c >= kPremiereCommandePrototype && c <= kDerniereCommandePrototype;
+}
+
+// The list with the chosen entry first: the chosen object, or the built-in
+// one when none is chosen or its access is forbidden; then the built-in one
+// when it is not the first; then the user objects of the kind.
+std::string listeDeNature(const TfigureKalmetra& f, uint8_t choisi, int predefini, uint8_t nature) {
+    int premier = choisi;
+    if (premier <= 0 || premier > f.nombreObjets || accesInterdit(objet(f, premier))) premier = predefini;
+    std::string liste = nomObjet(f, premier);
+    if (premier != predefini) liste += ";" + nomObjet(f, predefini);
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i) {
+        const TObjetFigure& o = objet(f, i);
+        if (i != premier && o.nature == nature && !accesInterdit(o)) liste += ";" + nomObjet(f, i);
+    }
+    return liste;
+}
+
+// Line 0 or the appended line as an option list.
+void ligneOptions(TLigneDialogue& l, uint16_t invite, const std::string& entrees) {
+    l.phraseInvite = invite;
+    l.reponse = coupe(entrees, kLongueurReponse);
+    l.longueurReponse = uint8_t(std::min<std::size_t>(longueurPlusLongueEntree(entrees), 255));
+}
+
+std::string ouiNon(bool oui) {
+    return oui ? phraseDeNumero(kPhraseOui) + ";" + phraseDeNumero(kPhraseNon)
+               : phraseDeNumero(kPhraseNon) + ";" + phraseDeNumero(kPhraseOui);
+}
+
+// The letter of a picture-copy setting (choice letter first, unit letter
+// second).
+char lettreReglage(const std::string& reglage, std::size_t k, char defaut) {
+    return k < reglage.size() ? reglage[k] : defaut;
+}
+
+// Line 0 of the yes/no dialogs and the reference-unit line of the copies.
+void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
+    bool oui = false;
+    uint16_t invite = kInviteModifiableParTouches;
+    if (commande == kCommandeCopieAjustee || commande == kCommandeImpression) {
+        const std::string& reglage = commande == kCommandeCopieAjustee ? f.texteCopie : f.texteImpression;
+        invite = commande == kCommandeCopieAjustee ? kInviteCopieCouleur : kInviteImpressionCouleur;
+        oui = lettreReglage(reglage, 0, 'C') == 'C';
+        if (f.cadreImpressionAffiche) d.phraseSousTitre = kSousTitreDoubleCadre;
+        const bool largeur = lettreReglage(reglage, 1, 'F') == 'F';
+        const std::string a = phraseDeNumero(kPhraseLargeurImage), b = phraseDeNumero(kPhraseUniteUxyz);
+        if (d.nombreLignes < kMaxLignesDialogue) {
+            ligneOptions(d.lignes[d.nombreLignes + 1], kInviteUniteReference,
+                         largeur ? a + ";" + b : b + ";" + a);
+            d.ligneUniteAjoutee = d.listeUnitesVisible = d.listeUnitesADroite = 1;
+        }
+    } else if (commande == kCommandePlanIsole) {
+        invite = kInvitePlanDeFace;
+        oui = f.planDeFaceMaintenu != 0;
+    } else if (commande == kCommandePilotage) {
+        const int k = f.objetLibreActif;
+        const bool pilote = k > kObjetsPredefinis && k <= f.nombreObjets;
+        oui = pilote && !(objet(f, k).drapeaux & kDrapeauPasNonModifiable);
+        // The loop choice follows the step.
+        const bool boucle = pilote && (objet(f, k).drapeaux & kDrapeauOption);
+        const std::string a = phraseDeNumero(kPhraseBoucle), b = phraseDeNumero(kPhraseNonBoucle);
+        if (d.nombreLignes < kMaxLignesDialogue) {
+            ligneOptions(d.lignes[d.nombreLignes + 1], 0, boucle ? a + ";" + b : b + ";" + a);
+            d.ligneUniteAjoutee = d.listeUnitesVisible = d.listeUnitesADroite = 1;
+        }
+    }
+    ligneOptions(d.lignes[0], invite, ouiNon(oui));
+}
+
+void ligneZero(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande, bool modification) {
+    TLigneDialogue& l = d.lignes[0];
+    switch (d.genreOptions) {
+    case '.':
+        if (!sansRepereUtilisateur(f))
+            ligneOptions(l, kInviteRepere,
+                         modification && !l.reponse.empty() ? l.reponse : listeDesReperes(f));
+        break;
+    case '/':
+        if (!sansUniteDeLongueurAccessible(f))
+            ligneOptions(l, kInviteUnite,
+                         modification && !l.reponse.empty() ? l.reponse : listeDesUnitesDeLongueur(f));
+        break;
+    case '0': {
+        const std::string deg = phraseDeNumero(kPhraseDegre), rad = phraseDeNumero(kPhraseRadian);
+        ligneOptions(l, kInviteUniteAngle,
+                     modification && !l.reponse.empty() ? l.reponse
+                     : f.anglesEnDegresParDefaut        ? deg + ";" + rad
+                                                        : rad + ";" + deg);
+        l.longueurReponse = uint8_t(std::max(deg.size(), rad.size()));
+        break;
+    }
+    case '1':
+        optionsOuiNon(f, d, commande);
+        break;
+    case '2':
+        ligneOptions(l, kInviteDemiPlan, phraseDeNumero(kPhraseOuvert) + ";" + phraseDeNumero(kPhraseFerme));
+        break;
+    default:
+        break;
+    }
+}
+
+// The answer lines of a prototype use: one per given object, the result's
+// name last.
+uint16_t genreDeNature(uint8_t nature) {
+    switch (nature) {
+    case 1:
+        return 1;
+    case 3:
+        return 12;
+    case 5:
+        return 3;
+    case 6:
+        return 4;
+    case 7:
+        return 5;
+    case 8:
+    case 14:
+        return 98;
+    case 9:
+        return 83;
+    case 10:
+        return 90;
+    case 15:
+        return 14;
+    case 23:
+        return 107;
+    case 24:
+        return 108;
+    case 25:
+        return 24;
+    case 26:
+        return 28;
+    case 27:
+        return 25;
+    case 28:
+        return 8;
+    case 29:
+        return 111;
+    case 30:
+        return 109;
+    case 32:
+        return 110;
+    default:
+        return 0;
+    }
+}
+
+void lignesDePrototype(const TfigureKalmetra& f, TDialogueObjet& d, bool garderReponses) {
+    const TPrototype* p = prototypeDe(f, d.numeroPrototype);
+    if (!p) return;
+    const int n = std::min<int>(p->nombreDonnes + 1, kMaxLignesDialogue - 1);
+    d.nombreLignes = uint8_t(n);
+    for (int i = 1; i <= n; ++i) {
+        TLigneDialogue& l = d.lignes[std::size_t(i)];
+        const bool nom = i == n;
+        const uint8_t nature = nom ? 0 : p->natures[std::size_t(i)];
+        l.phraseInvite = 1;
+        l.texteInvite = coupe(p->invites[std::size_t(i)], kLongueurReponse);
+        l.reponseACote = 1;
+        l.longueurReponse = nom ? 4 : nature == 3 ? 8 : (nature == 8 || nature == 14) ? 80 : 4;
+        l.genreReponse = nom ? 0 : genreDeNature(nature);
+        l.champExpression = !nom && (nature == 8 || nature == 14);
+        if (!garderReponses) l.reponse.clear();
+    }
+}
+
+// The step of the keyboard-driven object: the expression of its step
+// formula, or its value when the formula is a constant.
+std::string pasDuPilote(const TfigureKalmetra& f) {
+    const int k = f.objetLibreActif;
+    if (k <= kObjetsPredefinis || k > f.nombreObjets) return {};
+    const TObjetFigure& o = objet(f, k);
+    const int formule = (o.codeConstruction == 44 || o.codeConstruction == 45) ? 3 : 1;
+    if (o.nombreExpressions >= formule) {
+        const int r = numeroExpressionObjet(f, k, formule);
+        if (!expressionParametre(f, r).constante) {
+            std::string texte;
+            ligneEnTexteMath(f, r, false, texte);
+            return coupe(texte, kLongueurReponse);
+        }
+    }
+    return o.nombreValeurs >= 1 ? texteDeReel(valeurObjet(f, k, o.nombreValeurs)) : std::string();
+}
+
+} // namespace
+
+std::size_t longueurPlusLongueEntree(const std::string& liste) {
+    std::size_t plus = 0, debut = 0;
+    while (debut <= liste.size()) {
+        const std::size_t fin = std::min(liste.find(';', debut), liste.size());
+        plus = std::max(plus, fin - debut);
+        debut = fin + 1;
+    }
+    return plus;
+}
+
+std::string listeDesReperes(const TfigureKalmetra& f) {
+    return listeDeNature(f, f.dernierRepereDialogue, 1, kNatureRepere);
+}
+
+std::string listeDesUnitesDeLongueur(const TfigureKalmetra& f) {
+    return listeDeNature(f, f.derniereUniteDialogue, 2, kNatureUniteDeLongueur);
+}
+
+std::string nomLibrePropose(const TfigureKalmetra& f, const std::string& prefixe) {
+    for (int k = 0;; ++k) {
+        const std::string nom = prefixe + std::to_string(k);
+        if (numeroObjetDeNotation(f, nom) == 0) return nom;
+    }
+}
+
+void libereDialogue(TfigureKalmetra& f) {
+    f.dialogue.reset();
+}
+
+void prepareDialogueCommande(TfigureKalmetra& f) {
+    const uint16_t commande = f.commandeDialogue;
+    const bool modification = f.commandeDialoguePrecedente == kCommandeModifier;
+    if (modification && f.dialogue && f.dialogue->avecPrototype) return;
+    if (!modification || !f.dialogue) f.dialogue = std::make_unique<TDialogueObjet>();
+    TDialogueObjet& d = *f.dialogue;
+    const bool prototype = estCommandePrototype(commande);
+    d.avecPrototype = prototype;
+    if (prototype) d.numeroPrototype = uint8_t(commande - 1000);
+    d.phraseTitre = d.phraseSousTitre = 0;
+    d.genreOptions = '-';
+    d.ligneUniteAjoutee = d.listeUnitesVisible = d.listeUnitesADroite = 0;
+    d.ligneCourante = 1;
+    d.nombreLignes = 0;
+    d.commande = prototype ? kCommandeUsagePrototype : commande;
+    d.texteExpression.clear();
+    d.ligneErreur = d.demandeUnite = 0;
+    for (TLigneDialogue& l : d.lignes) {
+        l.phraseInvite = 0;
+        l.reponseACote = 1;
+        l.genreReponse = 0;
+        l.champExpression = 0;
+        if (!modification) {
+            l.longueurReponse = 0;
+            l.reponse.clear();
+        }
+    }
+    if (commande < 1000) d.phraseTitre = uint16_t(kTitreDesCommandes + commande);
+    if (prototype) {
+        lignesDePrototype(f, d, modification);
+        return;
+    }
+    const TModeleDialogue* m = modeleDialogue(commande);
+    if (!m) return;
+    d.genreOptions = m->options;
+    d.phraseSousTitre = m->sousTitre;
+    for (int k = 0; k < m->nombreLignes; ++k) {
+        const TLigneModeleDialogue& l = m->lignes[k];
+        ajouteLigneDialogue(d, l.phraseInvite, l.longueur, l.genre);
+        if (l.sousInvite) reponseSousInvite(d);
+    }
+    if (m->prefixeNom[0] != '\0' && d.lignes[d.nombreLignes].reponse.empty())
+        d.lignes[d.nombreLignes].reponse = nomLibrePropose(f, m->prefixeNom);
+    ligneZero(f, d, commande, modification);
+    if (commande == kCommandePilotage) {
+        d.listeUnitesADroite = 1;
+        if (d.nombreLignes >= 1 && d.lignes[1].reponse.empty()) d.lignes[1].reponse = pasDuPilote(f);
+    }
+    if (m->ligneUnite && !sansUniteDeLongueurAccessible(f) && d.nombreLignes < kMaxLignesDialogue) {
+        TLigneDialogue& l = d.lignes[d.nombreLignes + 1];
+        const std::string reponse = l.reponse;
+        ligneOptions(l, kInviteUnite, listeDesUnitesDeLongueur(f));
+        l.longueurReponse = 4;
+        if (modification && !reponse.empty()) l.reponse = reponse;
+        d.ligneUniteAjoutee = 1;
+    }
+}
+
+void prepareDialogueObjet(TfigureKalmetra& f) {
+    const int i = f.objetDialogue;
+    if (i < 1 || i > f.nombreObjets) return;
+    std::string operandes = phraseDefinitionParConstruction(f, i);
+    const TObjetFigure& o = objet(f, i);
+    f.commandeDialogue = o.codeConstruction;
+    f.dialogue = std::make_unique<TDialogueObjet>();
+    TDialogueObjet& d = *f.dialogue;
+    auto suivant = [&operandes] {
+        std::string a;
+        coupeAuSeparateur(operandes, 255, a);
+        return coupe(a, kLongueurReponse);
+    };
+    if (o.numeroPrototype >= 1 && o.numeroPrototype <= 50) {
+        d.avecPrototype = 1;
+        d.numeroPrototype = o.numeroPrototype;
+        f.commandeDialogue = uint16_t(1000 + o.numeroPrototype);
+        d.commande = kCommandeUsagePrototype;
+        lignesDePrototype(f, d, false);
+        for (int k = 1; k <= d.nombreLignes; ++k)
+            d.lignes[std::size_t(k)].reponse = suivant();
+        return;
+    }
+    const TModeleDialogue* m = modeleDialogue(f.commandeDialogue);
+    const char options = m ? m->options : '-';
+    // The two-point intersections begin with an empty solution field.
+    if (o.codeConstruction == 11 || o.codeConstruction == 13 || o.codeConstruction == 202) suivant();
+    if (options == '.' || options == '/') {
+        const std::string choisi = suivant();
+        const bool avecListe = options == '.' ? !sansRepereUtilisateur(f) : !sansUniteDeLongueurAccessible(f);
+        if (avecListe) {
+            std::string reste;
+            const std::string liste = options == '.' ? listeDesReperes(f) : listeDesUnitesDeLongueur(f);
+            std::size_t debut = 0;
+            while (debut <= liste.size()) {
+                const std::size_t fin = std::min(liste.find(';', debut), liste.size());
+                const std::string e = liste.substr(debut, fin - debut);
+                if (e != choisi && !e.empty()) reste += ";" + e;
+                debut = fin + 1;
+            }
+            d.lignes[0].reponse = coupe(choisi + reste, kLongueurReponse);
+        }
+    } else if (options == '0') {
+        const std::string unite = suivant();
+        const std::string deg = phraseDeNumero(kPhraseDegre), rad = phraseDeNumero(kPhraseRadian);
+        d.lignes[0].reponse = unite + ";" + (unite == deg ? rad : deg);
+    }
+    d.ligneCourante = 0;
+    while (!operandes.empty() && d.ligneCourante < kMaxLignesDialogue) {
+        ++d.ligneCourante;
+        d.lignes[d.ligneCourante].reponse = suivant();
+    }
+}
+
+} // namespace km32

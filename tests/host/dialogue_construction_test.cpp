@@ -1,0 +1,698 @@
+// The construction dialog driven as a user drives it: a menu command opens
+// it, answers are typed and objects designated with the mouse in the
+// figure, Enter runs the command.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "../drawing/souris_banc.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/dialogue/modeles_dialogue.h"
+#include "host/fenetres/dialogue/preparation_dialogue.h"
+#include "model/catalogue.h"
+#include "model/nombres_texte.h"
+#include "phrases/phrase.h"
+#include "platform/aide.h"
+#include "platform/boites.h"
+#include "platform/image_bitmap.h"
+#include "platform/minuteries.h"
+#include "platform/presse_papiers.h"
+#include "sibling/fenetres_tq.h"
+#include "platform/surfaces_fenetres.h"
+#include "sibling/table_partagee.h"
+#include "text/ecriture_figure.h"
+#include "text/execution_dialogue.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+const char* kPointsAB = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                        "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n";
+
+class DialogueConstruction : public BancSouris {
+  protected:
+    TFenDialog& ouvre(uint16_t commande) {
+        p::envoieMessage(forme, p::WM_COMMAND, commande, 0);
+        p::distribueJusquAuRepos();
+        TFenDialog* d = fenetreDialogue();
+        EXPECT_NE(d, nullptr);
+        return *d;
+    }
+    uint32_t fenetreDuDialogue() { return fenetreDialogue() ? fenetreDialogue()->fenetre : 0; }
+    void tape(const std::string& texte) {
+        for (char c : texte)
+            p::envoieMessage(fenetreDuDialogue(), p::WM_CHAR, uint8_t(c), 0);
+    }
+    void touche(uint32_t vk) {
+        p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, vk, 0);
+        p::distribueJusquAuRepos();
+    }
+    void clique(const std::string& nom) {
+        const p::Point e = ecran(pt(nom));
+        enfonce(e.x, e.y);
+        relache(e.x, e.y);
+        p::distribueJusquAuRepos();
+    }
+    std::string champ(int k) { return fenetreDialogue()->champs[std::size_t(k)].texte; }
+    std::string texteFigure() { return utf8DeWindows1252(ecritTexteFigure(fig())); }
+};
+
+TEST_F(DialogueConstruction, MidpointByDesignationAndTypingCreatesTheObjectAndItsLine) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeDialogue);
+    EXPECT_EQ(d.dialogue.nombreLignes, 2);
+    EXPECT_EQ(d.titre, phraseDeNumero(4515));
+    clique("A");
+    clique("B");
+    EXPECT_EQ(champ(1), "AB");
+    touche(p::VK_DOWN);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    tape("M");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+    const int m = numero("M");
+    ASSERT_GT(m, 0);
+    EXPECT_EQ(objet(fig(), m).codeConstruction, 15);
+    attendPres(pt("M"), 2, 1, 3, 1e-12); // (A + B) / 2
+    EXPECT_NE(texteFigure().find("M milieu du segment [AB]"), std::string::npos);
+    // The figure remembers the dialog that ran, and frees its record.
+    EXPECT_EQ(fig().commandeDialoguePrecedente, 15);
+    EXPECT_FALSE(fig().dialogue);
+}
+
+TEST_F(DialogueConstruction, ARejectedAnswerKeepsTheDialogOpenOnItsLineWithTheMessage) {
+    figureDeTexte(kPointsAB);
+    const int avant = fig().nombreObjets;
+    ouvre(15);
+    tape("AZ");
+    touche(p::VK_DOWN);
+    tape("M");
+    p::boitesDemandees().clear();
+    touche(p::VK_RETURN);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 1);
+    ASSERT_FALSE(p::boitesDemandees().empty());
+    EXPECT_NE(p::boitesDemandees().back().texte.find("Z"), std::string::npos);
+    EXPECT_EQ(fig().nombreObjets, avant);
+    // The answers stay, and a corrected one runs.
+    EXPECT_EQ(champ(2), "M");
+    p::envoieMessage(fenetreDuDialogue(), p::WM_CHAR, 8, 0);
+    tape("B");
+    EXPECT_EQ(champ(1), "AB");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_GT(numero("M"), 0);
+}
+
+TEST_F(DialogueConstruction, AnEmptyAnswerIsRefusedBeforeAnythingRuns) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    tape("AB");
+    p::boitesDemandees().clear();
+    touche(p::VK_RETURN);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].texte, phraseDeNumero(11306));
+    EXPECT_EQ(p::boitesDemandees()[0].titre, phraseDeNumero(11307));
+}
+
+TEST_F(DialogueConstruction, KeysPaletteAndCancelledDesignationLeaveTheFieldsAsTheRulesSay) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    // Down on the last field goes back to the first; Up from the first to the last.
+    touche(p::VK_DOWN);
+    touche(p::VK_DOWN);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 1);
+    touche(p::VK_UP);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    touche(p::VK_UP);
+    tape("A");
+    // A cancelled designation inserts nothing.
+    fig().ensembleDesigne.set(std::size_t(numero("B")));
+    p::envoieMessage(fenetreDuDialogue(), kMessageDesignationDialogue, 0, kDesignationAnnulee);
+    EXPECT_EQ(champ(1), "A");
+    // A palette click on a field that is not an expression inserts nothing.
+    TFenDialog& d = *fenetreDialogue();
+    const p::Rectangle r = d.casesPalette[0];
+    p::envoieMessage(d.fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(r.gauche + 2, r.haut + 2));
+    EXPECT_EQ(champ(1), "A");
+    // Escape cancels: nothing is created and the slot is free again.
+    const int avant = fig().nombreObjets;
+    touche(p::VK_ESCAPE);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fig().nombreObjets, avant);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(DialogueConstruction, PaletteEntriesGoIntoAnExpressionField) {
+    figureDeTexte(std::string(kPointsAB) + "r = 2\r\n");
+    TFenDialog& d = ouvre(172); // sphere: centre, radius (an expression), name
+    ASSERT_TRUE(d.paletteActive);
+    touche(p::VK_DOWN);
+    ASSERT_TRUE(d.dialogue.lignes[d.ligneCourante].champExpression);
+    const p::Rectangle r = d.casesPalette[0];
+    p::envoieMessage(d.fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(r.gauche + 2, r.haut + 2));
+    EXPECT_EQ(champ(2), "PI");
+}
+
+TEST_F(DialogueConstruction, ModifyingAnObjectOpensItsDialogPrefilledInPatternOrder) {
+    figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                           "s sphère de centre C et de rayon 3 (unité de longueur Uxyz)\r\n"
+                                           "M milieu du segment [AB]\r\n");
+    ouvre(91);
+    tape("M");
+    touche(p::VK_RETURN);
+    TFenDialog* d = fenetreDialogue();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(fig().commandeDialogue, 15);
+    EXPECT_EQ(champ(1), "AB");
+    EXPECT_EQ(champ(2), "M");
+    // Changed answers redefine the object.
+    p::envoieMessage(d->fenetre, p::WM_COMMAND, 1, 0);
+    for (int k = 0; k < 2; ++k)
+        p::envoieMessage(d->fenetre, p::WM_CHAR, 8, 0);
+    tape("BC");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("M"), 2, 3, 3, 1e-12); // (B + C) / 2
+}
+
+TEST_F(DialogueConstruction, CommandNinetyOneRefusesBuiltInAndUnknownNames) {
+    figureDeTexte(kPointsAB);
+    struct Cas {
+        const char* nom;
+        uint16_t erreur;
+    };
+    for (const Cas& c : {Cas{"Rxyz", 606}, Cas{"Q", 537}}) {
+        SCOPED_TRACE(c.nom);
+        ouvre(91);
+        tape(c.nom);
+        p::boitesDemandees().clear();
+        touche(p::VK_RETURN);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        std::string attendu = phraseDeNumero(c.erreur);
+        attendu.replace(attendu.find("#1"), 2, c.nom);
+        EXPECT_EQ(p::boitesDemandees().back().texte, attendu);
+        touche(p::VK_ESCAPE);
+    }
+}
+
+TEST_F(DialogueConstruction, DisplayAndCommandNamesTakeTheFirstFreeNumber) {
+    figureDeTexte(std::string(kPointsAB) + "Af0 affichage du texte: un\r\nAf1 affichage du texte: deux\r\n");
+    TFenDialog& d = ouvre(126);
+    EXPECT_EQ(champ(d.dialogue.nombreLignes), "Af2");
+    touche(p::VK_ESCAPE);
+    TFenDialog& e = ouvre(76);
+    EXPECT_EQ(champ(e.dialogue.nombreLignes), "Cm0");
+}
+
+TEST_F(DialogueConstruction, LengthUnitListsOnlyWhenTheFigureHasAUserUnit) {
+    figureDeTexte(kPointsAB);
+    TfigureKalmetra& f = fig();
+    f.commandeDialogue = 172;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->genreOptions, '/');
+    EXPECT_EQ(f.dialogue->lignes[0].longueurReponse, 0);
+    f.commandeDialogue = 8;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->ligneUniteAjoutee, 0);
+    // With a unit of the user's, both appear, the chosen unit first.
+    ASSERT_EQ(
+        executeTexteDeFigure(f, windows1252DeUtf8("u unité de longueur (vecteur unitaire vec(A,B))\r\n"), 1),
+        0);
+    f.commandeDialogue = 172;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->lignes[0].reponse, "Uxyz;u");
+    EXPECT_EQ(f.dialogue->lignes[0].longueurReponse, 4);
+    f.commandeDialogue = 8;
+    prepareDialogueCommande(f);
+    EXPECT_EQ(f.dialogue->ligneUniteAjoutee, 1);
+    EXPECT_EQ(f.dialogue->lignes[std::size_t(f.dialogue->nombreLignes + 1)].reponse, "Uxyz;u");
+}
+
+// Every dialog model agrees with the sentence pattern of its construction:
+// one answer line per operand, the option list taking the frame or unit
+// operand, the two-solution intersections without their solution number,
+// and the name of the new object last.
+TEST(ModelesDialogue, EveryConstructionOfTheMenusHasOneLinePerOperand) {
+    for (const TModeleDialogue& m : modelesDialogue()) {
+        if (!existeConstruction(uint8_t(m.commande)) || m.commande > 255) continue;
+        SCOPED_TRACE(m.commande);
+        const std::string motif = phraseDeNumero(phraseDeConstruction(uint8_t(m.commande), false));
+        std::set<char> places;
+        for (std::size_t k = 0; k + 1 < motif.size(); ++k)
+            if (motif[k] == '#' && motif[k + 1] >= '1' && motif[k + 1] <= '9') places.insert(motif[k + 1]);
+        int attendues = int(places.size());
+        if (m.options != '-') --attendues;
+        if (m.commande == 11 || m.commande == 13 || m.commande == 202) --attendues;
+        EXPECT_EQ(m.nombreLignes, attendues) << motif;
+        EXPECT_LE(m.nombreLignes, kMaxLignesDialogue);
+    }
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+// A known-good line per construction: its object is described back into the
+// dialog's answers (as a modification does), the name answer changed, and
+// the run creates a twin: same construction, parents and values.
+struct LigneConnue {
+    const char* ligne; // French, UTF-8
+};
+
+const LigneConnue kLignesConnues[] = {
+    {"M milieu du segment [AB]"},
+    {"G centre de gravité du triangle ABC"},
+    {"H orthocentre du triangle ABC"},
+    {"O centre du cercle circonscrit au triangle ABC"},
+    {"d droite (AB)"},
+    {"e droite parallèle à (AB) passant par C"},
+    {"w2 cercle circonscrit au triangle ABC"},
+    {"q plan (ABC)"},
+    {"q plan médiateur du segment [AB]"},
+    {"s sphère de centre A et de rayon 2 (unité de longueur Uxyz)"},
+    {"P point de coordonnées (1,2,3) dans le repère Rxyz"},
+    {"E image de C par la symétrie de centre B"},
+    {"F image de C par l'homothétie de centre A et de rapport -2"},
+    {"I point d'intersection de la droite (AB) et du plan (BCD)"},
+    {"K projeté orthogonal de C sur la droite (AB)"},
+    {"T2 polyèdre convexe de sommets A,B,C,D"},
+    {"x = AB+1"},
+    {"t translation de vecteur vec(A,B)"},
+    {"v distance du point C à la droite (AB) (unité de longueur Uxyz)"},
+    {"h abscisse du point C (repère Rxyz)"},
+    {"L segment [AB]"},
+    {"N point libre sur le segment [AB]"},
+    {"c cercle d'axe (AB) passant par C"},
+    {"r droite perpendiculaire au plan (ABC) passant par D"},
+    {"Q plan passant par D et perpendiculaire à la droite (AB)"},
+    {"m mesure de l'angle géométrique ABC en degré"},
+    {"u unité de longueur (vecteur unitaire vec(A,B))"},
+    {"E image de C par la translation de vecteur vec(A,B)"},
+    {"E image de C par la symétrie d'axe (AB)"},
+    {"E image de C dans la symétrie par rapport au plan (ABD)"},
+    {"E projeté orthogonal de C sur le plan (ABD)"},
+    {"h2 demi-droite d'origine A passant par B"},
+    {"e droite perpendiculaire à la droite (AB) passant par C"},
+    {"e droite passant par C et de vecteur directeur vec(A,B)"},
+    {"g cercle de centre A passant par C dans le plan (ABC)"},
+    {"E point libre dans le plan (ABC)"},
+    {"Y polygone convexe de sommets A,B,C"},
+    {"e droite d'intersection des plans (ABC) et (ABD)"},
+    {"Q plan défini par le point D et la droite (AB)"},
+    {"y aire du triangle ABC (unité de longueur Uxyz)"},
+    {"E point libre sur la droite (AB)"},
+    {"i1 cercle inscrit dans le triangle ABC"},
+    {"a réel libre de [0,5]"},
+    {"n entier libre de [0,10]"},
+};
+
+class DialogueParLigne : public DialogueConstruction, public ::testing::WithParamInterface<LigneConnue> {};
+
+TEST_P(DialogueParLigne, TheDialogFilledWithTheLineOperandsCreatesTheSameObject) {
+    figureDeTexte(std::string(kPointsAB) +
+                  "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                  "D point de coordonnées (1,1,5) dans le repère Rxyz\r\n" +
+                  GetParam().ligne + "\r\n");
+    TfigureKalmetra& f = fig();
+    const int x = f.nombreObjets;
+    const uint8_t code = objet(f, x).codeConstruction;
+    SCOPED_TRACE(int(code));
+    ASSERT_NE(modeleDialogue(code), nullptr);
+    f.objetDialogue = uint8_t(x);
+    prepareDialogueObjet(f);
+    f.commandeDialoguePrecedente = kCommandeModifier;
+    prepareDialogueCommande(f);
+    TDialogueObjet& d = *f.dialogue;
+    ASSERT_GE(d.nombreLignes, 1);
+    EXPECT_EQ(d.lignes[d.nombreLignes].reponse, nomObjet(f, x));
+    d.lignes[d.nombreLignes].reponse = "Z";
+    ASSERT_TRUE(executeCommandeDuDialogue(f))
+        << (p::boitesDemandees().empty() ? "" : p::boitesDemandees().back().texte) << " / "
+        << argumentsDuDialogue(f);
+    const int z = numero("Z");
+    ASSERT_GT(z, x);
+    const TObjetFigure &a = objet(f, x), &b = objet(f, z);
+    EXPECT_EQ(b.codeConstruction, a.codeConstruction);
+    ASSERT_EQ(b.nombreParents, a.nombreParents);
+    for (int k = 1; k <= a.nombreParents; ++k)
+        EXPECT_EQ(parentObjet(f, z, k), parentObjet(f, x, k));
+    ASSERT_EQ(b.nombreValeurs, a.nombreValeurs);
+    // Free objects draw their place at random; the others are computed.
+    if (!estObjetLibre(a)) {
+        for (int k = 1; k <= a.nombreValeurs; ++k)
+            EXPECT_NEAR(valeurObjet(f, z, k), valeurObjet(f, x, k), 1e-9) << "value " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Constructions, DialogueParLigne, ::testing::ValuesIn(kLignesConnues));
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, TheHostLineDialogOpensTheDialogThroughTheExports) {
+    figureDeTexte(kPointsAB);
+    KMExecuteLigneFigEtRedessine(n, "Dialog: 2-1-8"); // the menu path of the midpoint
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fig().commandeDialogue, 15);
+    // The mouse of the figure now designates for the dialog instead of dragging.
+    clique("B");
+    EXPECT_EQ(champ(1), "B");
+}
+
+TEST_F(DialogueConstruction, APrototypeDialogAsksTheGivenObjectsWithThePrototypePrompts) {
+    figureDeTexte(std::string(kPointsAB) + "Début de [Milieu]\r\nA point donné\r\nB point donné\r\n"
+                                           "M milieu du segment [AB]\r\nDescription de l'interface\r\n"
+                                           "M milieu de AB\r\nPremier point:\r\nSecond point:\r\n"
+                                           "Nom du milieu:\r\nFin de [Milieu]\r\n");
+    TFenDialog& d = ouvre(1001);
+    EXPECT_EQ(d.titre, "Milieu");
+    ASSERT_EQ(d.dialogue.nombreLignes, 3);
+    EXPECT_EQ(d.dialogue.commande, kCommandeUsagePrototype);
+    EXPECT_EQ(d.dialogue.lignes[1].texteInvite, "Premier point:");
+    EXPECT_EQ(d.dialogue.lignes[3].texteInvite, "Nom du milieu:");
+    tape("A");
+    touche(p::VK_DOWN);
+    tape("B");
+    touche(p::VK_DOWN);
+    tape("I");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    ASSERT_GT(numero("I"), 0);
+    attendPres(pt("I"), 2, 1, 3, 1e-12);
+}
+
+TEST_F(DialogueConstruction, AFailedCommandLeavesTheFigureAsItWas) {
+    figureDeTexte(std::string(kPointsAB) + "M milieu du segment [AB]\r\na réel libre de [0,5]\r\n");
+    struct Cas {
+        uint16_t commande;
+        std::vector<std::string> reponses;
+        uint16_t erreur;
+        uint8_t ligne;
+    };
+    const Cas cas[] = {
+        {100, {"49"}, 624, 1},     {100, {"60001"}, 624, 1},    {100, {"100.5"}, 624, 1},
+        {194, {"0", "0"}, 669, 2}, {194, {"2.5", "0"}, 624, 1}, {90, {"A B", "P Q R"}, 602, 2},
+        {69, {"M", "B"}, 604, 1},  {68, {"a", "1+"}, 0, 2},
+    };
+    const std::string avant = ecritTexteFigure(fig());
+    const uint16_t intervalle = fig().intervalleHorloge;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.commande);
+        ouvre(c.commande);
+        for (std::size_t k = 0; k < c.reponses.size(); ++k) {
+            p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, uint32_t(k + 1), 0);
+            tape(c.reponses[k]);
+        }
+        p::boitesDemandees().clear();
+        touche(p::VK_RETURN);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        EXPECT_EQ(fenetreDialogue()->ligneCourante, c.ligne);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        if (c.erreur != 0) {
+            const std::string phrase = phraseDeNumero(c.erreur);
+            const std::string debut = phrase.substr(0, phrase.find('#'));
+            EXPECT_EQ(p::boitesDemandees().back().texte.substr(0, debut.size()), debut);
+        }
+        touche(p::VK_ESCAPE);
+        EXPECT_EQ(ecritTexteFigure(fig()), avant);
+        EXPECT_EQ(fig().intervalleHorloge, intervalle);
+    }
+}
+
+TEST_F(DialogueConstruction, TheClockIntervalRestartsARunningClock) {
+    figureDeTexte(kPointsAB);
+    TfigureKalmetra& f = fig();
+    f.horlogeEnMarche = 1;
+    p::lanceMinuterie(f.fenetreDessin, 271, f.intervalleHorloge);
+    f.commandeDialogue = 100;
+    prepareDialogueCommande(f);
+    f.dialogue->lignes[1].reponse = "1000";
+    ASSERT_TRUE(executeCommandeDuDialogue(f));
+    EXPECT_EQ(f.intervalleHorloge, 1000);
+    EXPECT_EQ(p::intervalleMinuterie(f.fenetreDessin, 271), 1000u);
+}
+
+TEST_F(DialogueConstruction, RenamingAndAssigningThroughTheDialog) {
+    figureDeTexte(std::string(kPointsAB) + "P point libre dans l'espace\r\n");
+    ouvre(90);
+    tape("A B");
+    touche(p::VK_DOWN);
+    tape("E F");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_GT(numero("E"), 0);
+    EXPECT_GT(numero("F"), 0);
+    EXPECT_EQ(numero("A"), 0);
+    // A free point placed on another point takes its coordinates.
+    ouvre(69);
+    tape("P");
+    touche(p::VK_DOWN);
+    tape("F");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("P"), 4, 2, 6, 1e-9);
+    EXPECT_EQ(fig().dernierLibreBouge, numero("P"));
+}
+
+TEST_F(DialogueConstruction, AFrontPlaneIsStoredAndTheViewTurnsTowardsIt) {
+    figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n");
+    TfigureKalmetra& f = fig();
+    const double avant[3] = {f.directionVue[0], f.directionVue[1], f.directionVue[2]};
+    ouvre(198);
+    tape("oxy");
+    touche(p::VK_DOWN);
+    tape("3");
+    touche(p::VK_RETURN);
+    p::avance(2000); // the turn runs on its timer
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(f.entiersVue[0], 3);
+    // The view came nearer to looking along z, the normal of oxy.
+    EXPECT_GT(std::fabs(f.directionVue[2]), std::fabs(avant[2]) + 0.05);
+}
+
+TEST_F(DialogueConstruction, TheDialogPaintsItsPromptsAndThePalette) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(172);
+    ASSERT_TRUE(d.paletteActive);
+    p::distribueJusquAuRepos();
+    const p::Bitmap* s = p::surfaceDeFenetre(d.fenetre);
+    ASSERT_NE(s, nullptr);
+    // Something is drawn in every palette box and in the first field's prompt.
+    auto encre = [&](const p::Rectangle& r) {
+        for (int y = r.haut + 1; y < r.bas - 1; ++y)
+            for (int x = r.gauche + 1; x < r.droite - 1; ++x)
+                if (s->pixel(x, y).value_or(p::kBlanc) != p::kBlanc) return true;
+        return false;
+    };
+    for (const p::Rectangle& r : d.casesPalette)
+        EXPECT_TRUE(encre(r));
+    EXPECT_TRUE(encre(d.champs[1].cadreInvite));
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, TheAdjustedCopyTakesItsChoicesAndPutsThePictureOnTheClipboard) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(124);
+    // Line 0: colour copy, yes first (the setting is "C"); the reference unit
+    // at the right, the picture width first (the setting is "F").
+    ASSERT_TRUE(d.listeOptions.visible);
+    EXPECT_EQ(d.listeOptions.entrees[0], phraseDeNumero(4405));
+    ASSERT_TRUE(d.listeUnites.visible);
+    EXPECT_EQ(d.listeUnites.entrees[0], phraseDeNumero(4407));
+    EXPECT_GT(d.listeUnites.cadre.gauche, d.listeOptions.cadre.gauche);
+    tape("100");
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeOptions, 1);
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeUnites, 1);
+    const uint32_t sequence = p::numeroSequencePressePapiers();
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagOk, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fig().texteCopie, "NU");
+    EXPECT_EQ(fig().valeurCopie, 100);
+    EXPECT_NE(p::numeroSequencePressePapiers(), sequence);
+    EXPECT_NE(p::imagePressePapiers(), nullptr);
+}
+
+TEST_F(DialogueConstruction, TheExpressionButtonShowsTheFieldAsMathematicalText) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(172);
+    touche(p::VK_DOWN);
+    ASSERT_TRUE(d.boutonExpressionVisible);
+    tape("sqrt(2)");
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+    EXPECT_TRUE(fenetreExpressionTQ().ouverte);
+    EXPECT_EQ(fenetreExpressionTQ().fenetre, d.fenetre);
+    EXPECT_EQ(fenetreExpressionTQ().texte, fig().dialogue->texteExpression);
+    EXPECT_NE(fenetreExpressionTQ().texte, "sqrt(2)"); // in mathematical form
+    // A text that is no expression is reported and shows nothing.
+    fermeFenetreExpression();
+    for (int k = 0; k < 7; ++k)
+        p::envoieMessage(d.fenetre, p::WM_CHAR, 8, 0);
+    tape("2*+");
+    p::boitesDemandees().clear();
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+    EXPECT_FALSE(fenetreExpressionTQ().ouverte);
+    EXPECT_FALSE(p::boitesDemandees().empty());
+    // Only an expression field has the button.
+    touche(p::VK_UP);
+    EXPECT_FALSE(fenetreDialogue()->boutonExpressionVisible);
+}
+
+TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    tape("AB");
+    EXPECT_EQ(p::envoieMessage(fenetreDuDialogue(), p::WM_CLOSE, 0, 0), 0); // refused, then cancelled
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+    EXPECT_FALSE(fig().dialogue);
+    // A second command opens a new dialog.
+    ouvre(16);
+    EXPECT_EQ(fig().commandeDialogue, 16);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, ASecondCommandWhileTheDialogIsOpenBringsTheFirstForward) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    const uint32_t fenetre = d.fenetre;
+    p::envoieMessage(forme, p::WM_COMMAND, 16, 0);
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    EXPECT_EQ(fenetreDialogue()->fenetre, fenetre);
+    EXPECT_EQ(fig().commandeDialogue, 15);
+    EXPECT_EQ(p::fenetreFocus(), fenetre);
+}
+
+TEST_F(DialogueConstruction, AFrameListPutsTheChosenFrameFirstAndRunsInIt) {
+    figureDeTexte(std::string(kPointsAB) + "R repère (B,vec(i),vec(j),vec(k))\r\n");
+    TFenDialog& d = ouvre(133); // point by coordinates in a frame
+    ASSERT_TRUE(d.listeOptions.visible);
+    EXPECT_EQ(d.listeOptions.entrees, (std::vector<std::string>{"Rxyz", "R"}));
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeOptions, 1);
+    for (const char* reponse : {"1", "2", "3", "P"}) {
+        tape(reponse);
+        touche(p::VK_DOWN);
+    }
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("P"), 5, 4, 9, 1e-12); // B + (1, 2, 3)
+    // The frame given last comes first next time; the figure's default frame
+    // is another setting and stays.
+    EXPECT_EQ(ouvre(133).listeOptions.entrees, (std::vector<std::string>{"R", "Rxyz"}));
+    EXPECT_EQ(fig().repereParDefaut, 1);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, TheKeyboardStepOfTheDrivenObject) {
+    figureDeTexte(std::string(kPointsAB) + "a réel libre de [0,5]\r\n");
+    // Without a driven object the dialog does not open.
+    p::boitesDemandees().clear();
+    p::envoieMessage(forme, p::WM_COMMAND, 115, 0);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].titre, phraseDeNumero(11269));
+    TfigureKalmetra& f = fig();
+    const int a = numero("a");
+    f.objetLibreActif = uint8_t(a);
+    TFenDialog& d = ouvre(115);
+    EXPECT_EQ(d.dialogue.lignes[0].phraseInvite, 4292);
+    EXPECT_TRUE(d.listeUnites.visible);
+    EXPECT_TRUE(d.dialogue.listeUnitesADroite);
+    // The field shows the present step, selected: typing replaces it.
+    EXPECT_EQ(champ(1), texteDeReel(valeurObjet(f, a, objet(f, a).nombreValeurs)));
+    tape("0.25");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_DOUBLE_EQ(valeurObjet(f, a, objet(f, a).nombreValeurs), 0.25);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, AnAngleUnitGivenInALineLeavesTheDefaultAngleSetting) {
+    figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                           "m mesure de l'angle géométrique ABC en degré\r\n");
+    EXPECT_EQ(fig().anglesEnDegresParDefaut, 0);
+    EXPECT_EQ(fig().uniteAngleDialogue, 1);
+    EXPECT_EQ(texteFigure().find("Angles en degrés par défaut"), std::string::npos);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, DestroyingTheFigureClosesItsDialog) {
+    figureDeTexte(kPointsAB);
+    ouvre(15);
+    tape("AB");
+    KMdetruitFigureMeme(n);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+TEST_F(DialogueConstruction, HelpOpensTheTopicOfTheCommandOrThePrototypeComment) {
+    figureDeTexte(std::string(kPointsAB) + "Début de [Milieu]\r\nA point donné\r\nB point donné\r\n"
+                                           "M milieu du segment [AB]\r\nDescription de l'interface\r\n"
+                                           "M milieu de AB\r\nPremier point:\r\nSecond point:\r\n"
+                                           "Nom du milieu:\r\nUn commentaire.\r\nFin de [Milieu]\r\n");
+    ouvre(15);
+    p::aidesDemandees().clear();
+    touche(p::VK_F1);
+    ASSERT_EQ(p::aidesDemandees().size(), 1u);
+    EXPECT_EQ(p::aidesDemandees()[0].commande, p::kAideContexte);
+    EXPECT_EQ(p::aidesDemandees()[0].donnee, 15u);
+    touche(p::VK_ESCAPE);
+    // A prototype dialog shows the prototype's comment in an alert.
+    ouvre(1001);
+    const std::size_t alertes = alertesTQ().size();
+    p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, kTagAide, 0);
+    ASSERT_EQ(alertesTQ().size(), alertes + 1);
+    EXPECT_NE(alertesTQ().back().texte.find("Un commentaire."), std::string::npos);
+    EXPECT_EQ(alertesTQ().back().titre, "Milieu");
+}
+
+} // namespace
+} // namespace km32::essais
