@@ -29,12 +29,6 @@ namespace {
 
 constexpr int kPremierElement = 7;
 
-int32_t borne32(double v) {
-    if (!(v > -kBornePointEcran)) return -kBornePointEcran;
-    if (v > kBornePointEcran) return kBornePointEcran;
-    return int32_t(std::lround(v));
-}
-
 // Hidden parts are computed: not wire-frame, hidden parts not dotted, and
 // some visible polyhedron.
 bool partiesCacheesCalculees(const TfigureKalmetra& f) {
@@ -43,25 +37,6 @@ bool partiesCacheesCalculees(const TfigureKalmetra& f) {
 
 bool cache(const TfigureKalmetra& f, const TpointEntier& p) {
     return pointCacheParPolyedres(f, p.x, p.y, p.z);
-}
-
-// A polyline of integer model points into 1/32-pixel screen points.
-void projetteLigne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
-                   std::vector<TpointEcran>& points) {
-    points.resize(ligne.size());
-    bool precedentCache = false;
-    for (std::size_t k = 0; k < ligne.size(); ++k) {
-        const TpointEntier& p = ligne[k].p;
-        const bool c = cacher && cache(f, p);
-        TpointEcran& q = points[k];
-        q.x = projetteX32(f, p);
-        q.y = projetteY32(f, p);
-        q.drapeaux = kPointEcranDefini;
-        if (k == 0 || ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
-            q.drapeaux |= kPointEcranNonRelie;
-        if (c) q.drapeaux |= kPointEcranCache;
-        precedentCache = c;
-    }
 }
 
 void ajouteCordes(const TblocSegments* bloc, const TpartiesBloc* parties,
@@ -115,7 +90,7 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
 }
 
 bool elementLigne(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
-    projetteLigne(f, s.ligne, partiesCacheesCalculees(f), e.points);
+    projettePolyligne(f, s.ligne, partiesCacheesCalculees(f), e.points);
     e.cordes.clear();
     if (s.vue && s.vue->lignesSupplementaires) {
         partiesVisiblesCourbe(f, n, *s.vue);
@@ -301,14 +276,30 @@ bool codeDansPlanIsole(uint8_t c) {
 
 } // namespace
 
-int32_t projetteX32(const TfigureKalmetra& f, const TpointEntier& p) {
-    const double* c = f.coefficientsProjection;
-    return borne32(32.0 * (p.x * c[0] + f.centreEcranX + p.y * c[1] + p.z * c[2]));
+TcoordonneeEcran projetteX32(const TfigureKalmetra& f, const TpointEntier& p) {
+    return projetteX32(f, p.x, p.y, p.z);
 }
 
-int32_t projetteY32(const TfigureKalmetra& f, const TpointEntier& p) {
-    const double* c = f.coefficientsProjection;
-    return borne32(32.0 * (p.x * c[3] + f.centreEcranY + p.y * c[4] + p.z * c[5]));
+TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p) {
+    return projetteY32(f, p.x, p.y, p.z);
+}
+
+void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
+                       std::vector<TpointEcran>& points) {
+    points.resize(ligne.size());
+    bool precedentCache = false;
+    for (std::size_t k = 0; k < ligne.size(); ++k) {
+        const TpointEntier& p = ligne[k].p;
+        const bool c = cacher && cache(f, p);
+        TpointEcran& q = points[k];
+        q.x = projetteX32(f, p);
+        q.y = projetteY32(f, p);
+        q.drapeaux = kPointEcranDefini;
+        if (k == 0 || ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
+            q.drapeaux |= kPointEcranNonRelie;
+        if (c) q.drapeaux |= kPointEcranCache;
+        precedentCache = c;
+    }
 }
 
 void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc) {

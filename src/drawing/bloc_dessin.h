@@ -96,8 +96,15 @@ TelementDessin* elementDessin(TfigureKalmetra& f, int n);
 const TelementDessin* elementDessin(const TfigureKalmetra& f, int n);
 
 // Screen position of an integer model point, in 1/32 pixel (clamped).
-int32_t projetteX32(const TfigureKalmetra& f, const TpointEntier& p);
-int32_t projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
+TcoordonneeEcran projetteX32(const TfigureKalmetra& f, const TpointEntier& p);
+TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
+
+// A polyline of integer model points into 1/32-pixel screen points: the
+// first point and each point that starts a piece are not joined; with
+// cacher, points hidden by the visible polyhedra carry the hidden flag and
+// are joined to nothing, nor is the point after them.
+void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
+                       std::vector<TpointEcran>& points);
 
 // Builds or drops the element of object n.
 void prepareElementObjet(TfigureKalmetra& f, int n);

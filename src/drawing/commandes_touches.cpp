@@ -6,11 +6,13 @@
 
 #include "drawing/bloc_dessin.h"
 #include "drawing/clavier.h"
+#include "drawing/creation_iterative.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/historique_vues.h"
 #include "drawing/rafraichissement.h"
 #include "drawing/vue_animee.h"
 #include "drawing/vue_operations.h"
+#include "host/tableau_valeurs.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/dependants.h"
 #include "model/calcul/traces_modele.h"
@@ -376,9 +378,13 @@ void executeCommandeDeTouche(TfigureKalmetra& f, int n) {
     case c::kToucheProjectionOblique:
         if (defini) projectionOblique(f, n);
         break;
+    case c::kToucheIteration:
+        creationIterative(f, n);
+        break;
+    case c::kToucheTableau:
+        afficheTableauDeValeurs(f.numeroFigure, n);
+        break;
     default:
-        // Iterative creation (61) and the table of values (127) are not
-        // built: they do nothing.
         break;
     }
 }

@@ -7,6 +7,7 @@
 
 #include "drawing/bloc_dessin.h"
 #include "drawing/rafraichissement.h"
+#include "model/annexes_polygones.h"
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/dependants.h"
 #include "model/calcul/geometrie.h"
@@ -116,6 +117,21 @@ void prepareSurPlan(const TfigureKalmetra& f, TetatGlisser& g, V3 p, V3 n, doubl
     g.pasValide = 1;
 }
 
+// The plane of a point free in a polygon, from its record in the extension
+// table, with a unit normal; false when the point has no record yet.
+bool planDuPolygone(const TfigureKalmetra& f, int i, V3& n, double& d) {
+    const int k = objet(f, i).emplacementSolide;
+    if (!f.tableAnnexes || k < 1 || k > kMaxEmplacementsAnnexes) return false;
+    const PAnnexePolygone& a = f.tableAnnexes->annexes[std::size_t(k)];
+    if (!a || a->genre != kGenreAnnexePolygone || a->nombreCotes == 0) return false;
+    n = {a->plan[0], a->plan[1], a->plan[2]};
+    const double l = calcul::norme(n);
+    if (!(l > 1e-12)) return false;
+    n = (1 / l) * n;
+    d = a->plan[3] / l;
+    return true;
+}
+
 void prepareSurDroite(const TfigureKalmetra& f, TetatGlisser& g, int i) {
     const TObjetFigure& o = objet(f, i);
     V3 origine, u;
@@ -209,9 +225,14 @@ void prepareContrainte(const TfigureKalmetra& f, TetatGlisser& g, int i) {
         prepareSurPlan(f, g, p, n, d);
         break;
     }
+    case c::kPointLibreDansPolygone: {
+        V3 n;
+        double d = 0;
+        if (!planDuPolygone(f, i, n, d)) break;
+        prepareSurPlan(f, g, p, n, d);
+        break;
+    }
     default:
-        // A point inside a polygon needs the polygon's plane record, which
-        // the engine does not keep yet: it cannot be dragged.
         break;
     }
 }
@@ -328,6 +349,14 @@ void pasSurSurface(TfigureKalmetra& f, TetatGlisser& g, int i, uint8_t code) {
             g.nouvellesValeurs[0] = angle / g.angleArc;
         else
             g.nouvellesValeurs[0] = angle < g.angleArc / 2 + kPi ? 1.0 : 0.0;
+        g.pasValide = 1;
+        break;
+    }
+    case c::kPointLibreDansPolygone: {
+        // Brought back inside the polygon, then its plane coordinates.
+        double u = 0, v = 0;
+        coordonneesDansPolygoneAnnexe(f, i, u, v, q.x, q.y, q.z);
+        g.nouvellesValeurs[0] = u, g.nouvellesValeurs[1] = v;
         g.pasValide = 1;
         break;
     }

@@ -85,12 +85,16 @@ void segment(platform::ContexteDessin& dc, const TpointEcran& a, const TpointEcr
 
 void dessineMaillage(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TelementDessin& e,
                      platform::Couleur couleur) {
-    const TmaillageEcran& m = e.maillage;
+    dessineGrilleEcran(f, dc, e.style, e.maillage, couleur);
+}
+
+void dessineGrilleEcran(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,
+                        const TmaillageEcran& m, platform::Couleur couleur) {
     if (m.lignes < 1 || m.colonnes < 1 || std::size_t(m.lignes) * std::size_t(m.colonnes) != m.points.size())
         return;
-    etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
+    etatRendu().taillePoints = epaisseurTrait(style) + 1;
     const bool cacher = calculPartiesCachees(f);
-    if (pointsNonLies(e.style)) {
+    if (pointsNonLies(style)) {
         const bool omis = cacher && !f.partiesCacheesPointillees;
         choisitStyloPlein(f, dc, etatRendu().taillePoints, couleur);
         for (const TpointEcran& p : m.points) {
@@ -99,7 +103,7 @@ void dessineMaillage(const TfigureKalmetra& f, platform::ContexteDessin& dc, con
             const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
             tracePointSeul(dc, q.x, q.y);
         }
-        choisitStyloObjet(f, dc, e.style, couleur);
+        choisitStyloObjet(f, dc, style, couleur);
         return;
     }
     auto point = [&](int i, int j) -> const TpointEcran& {

@@ -53,5 +53,8 @@ bool projetteGrilleMaillage(const TfigureKalmetra& f, const TgrilleMaillage& gri
 // Draws the element of a mesh in the colour, with the object's pen.
 void dessineMaillage(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TelementDessin& e,
                      platform::Couleur couleur);
+// The same for a projected grid drawn with a style (a mesh's trace).
+void dessineGrilleEcran(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,
+                        const TmaillageEcran& grille, platform::Couleur couleur);
 
 } // namespace km32

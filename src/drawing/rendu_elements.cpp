@@ -27,41 +27,6 @@ bool cacheOmis(const TfigureKalmetra& f) {
     return calculPartiesCachees(f) && !f.partiesCacheesPointillees;
 }
 
-// A point line of 1/32-pixel screen points: segments between joined points,
-// dots for runs of points joined to nothing; or, for an object whose points
-// are not joined, one dot of the dot width per point.
-void dessinePointsEcran(const TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e,
-                        const std::vector<TpointEcran>& points, Couleur couleur) {
-    if (points.empty()) return;
-    const bool omis = cacheOmis(f);
-    if (pointsNonLies(e.style)) {
-        choisitStyloPlein(f, dc, etatRendu().taillePoints, couleur);
-        for (const TpointEcran& p : points) {
-            if (omis && pointEcranCache(p)) continue;
-            const platform::Point q = positionPointEcran(p);
-            // The position is already scaled: draw it as it stands.
-            const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
-            tracePointSeul(dc, q.x, q.y);
-        }
-        choisitStyloObjet(f, dc, e.style, couleur);
-        return;
-    }
-    auto point = [&](std::size_t i) {
-        if (!(omis && pointEcranCache(points[i]))) dessineMarquePoint(dc, points[i], couleur);
-    };
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        const TpointEcran &a = points[i - 1], &b = points[i];
-        if (!pointEcranNonRelie(b)) {
-            const platform::Point pa = positionPointEcran(a), pb = positionPointEcran(b);
-            const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
-            traceSegment(dc, pa.x, pa.y, pb.x, pb.y);
-        } else if (pointEcranNonRelie(a)) {
-            point(i - 1);
-        }
-    }
-    if (pointEcranNonRelie(points.back())) point(points.size() - 1);
-}
-
 // Pieces of further lines (edges, chords of hatchings, silhouettes): the
 // visible ones with the object's pen, then, when asked, the hidden ones dotted.
 void dessineMorceaux(ContexteDessin& dc, const std::vector<TpartiesVisibles>& parties, std::size_t debut,
@@ -136,7 +101,7 @@ void dessineSphere(const TfigureKalmetra& f, ContexteDessin& dc, const TelementD
     etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
     for (std::size_t k = 0; k < e.lignes.size(); ++k) {
         if (k > 0 && f.filDeFer) break;
-        dessinePointsEcran(f, dc, e, e.lignes[k], couleur);
+        dessinePolyligneEcran(f, dc, e.style, e.lignes[k], couleur);
     }
 }
 
@@ -144,7 +109,7 @@ void dessineSolideRond(const TfigureKalmetra& f, ContexteDessin& dc, const Telem
                        Couleur couleur) {
     etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
     for (const std::vector<TpointEcran>& ligne : e.lignes)
-        dessinePointsEcran(f, dc, e, ligne, couleur);
+        dessinePolyligneEcran(f, dc, e.style, ligne, couleur);
     const bool pointilles = partiesCacheesSolidesPointillees(f);
     dessineMorceaux(dc, e.aretes, 0, false, couleur);
     dessineMorceaux(dc, e.cordes, 0, false, couleur);
@@ -158,7 +123,7 @@ void dessineSolideRond(const TfigureKalmetra& f, ContexteDessin& dc, const Telem
 
 void dessineLigne(const TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
     etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
-    dessinePointsEcran(f, dc, e, e.points, couleur);
+    dessinePolyligneEcran(f, dc, e.style, e.points, couleur);
     dessineMorceaux(dc, e.cordes, 0, f.partiesCacheesPointillees != 0, couleur);
 }
 
@@ -168,6 +133,38 @@ bool utiliseGrosTexte(const TfigureKalmetra& f, uint8_t type) {
 }
 
 } // namespace
+
+void dessinePolyligneEcran(const TfigureKalmetra& f, ContexteDessin& dc, const TstyleObjet& style,
+                           const std::vector<TpointEcran>& points, Couleur couleur) {
+    if (points.empty()) return;
+    const bool omis = cacheOmis(f);
+    if (pointsNonLies(style)) {
+        choisitStyloPlein(f, dc, etatRendu().taillePoints, couleur);
+        for (const TpointEcran& p : points) {
+            if (omis && pointEcranCache(p)) continue;
+            const platform::Point q = positionPointEcran(p);
+            // The position is already scaled: draw it as it stands.
+            const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
+            tracePointSeul(dc, q.x, q.y);
+        }
+        choisitStyloObjet(f, dc, style, couleur);
+        return;
+    }
+    auto point = [&](std::size_t i) {
+        if (!(omis && pointEcranCache(points[i]))) dessineMarquePoint(dc, points[i], couleur);
+    };
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const TpointEcran &a = points[i - 1], &b = points[i];
+        if (!pointEcranNonRelie(b)) {
+            const platform::Point pa = positionPointEcran(a), pb = positionPointEcran(b);
+            const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
+            traceSegment(dc, pa.x, pa.y, pb.x, pb.y);
+        } else if (pointEcranNonRelie(a)) {
+            point(i - 1);
+        }
+    }
+    if (pointEcranNonRelie(points.back())) point(points.size() - 1);
+}
 
 bool calculPartiesCachees(const TfigureKalmetra& f) {
     return !f.filDeFer && f.nombrePolyedresVisibles > 0;

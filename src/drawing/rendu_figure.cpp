@@ -74,7 +74,25 @@ void dessineLegende(TfigureKalmetra& f, ContexteDessin& dc, bool sombre) {
     if (f.traitsEpais) SetFontTaille(kTailleTexteNormal);
 }
 
+// The value box asked for by a key: the keyboard step in blue on yellow,
+// the active object's value in yellow on black, in the top-left corner.
+void dessineBoiteValeur(TfigureKalmetra& f, ContexteDessin& dc) {
+    constexpr Couleur kBleu = 0xFF0000, kJaune = 0x00FFFF;
+    SetFontTaille(kTailleTexteNormal);
+    const platform::Rect r = rectangleBoiteValeur(f.texteBoiteValeur);
+    f.rectangleBoiteValeur = r;
+    if (f.boiteValeurPas)
+        EmessStylePave(dc, f.texteBoiteValeur, kBleu, r.droite, r.bas, kJaune, 2);
+    else
+        EmessStylePave(dc, f.texteBoiteValeur, kJaune, r.droite, r.bas, 1, 2);
+    SetFontTailleEtType(0, 0);
+}
+
 } // namespace
+
+platform::Rect rectangleBoiteValeur(std::string_view texte) {
+    return {0, 0, larg(kTailleTexteNormal) * int32_t(texte.size()) + 10, haut(kTailleTexteNormal) + 10};
+}
 
 void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
     if (platform::contexteDeHandle(f.contexteDessin) == nullptr) return;
@@ -85,6 +103,13 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
     const platform::Point coin = echellePoint(largeur + 1, hauteur + 1);
     etat.rectangleDecoupe = zone;
     const bool copie = etat.copieEnCours != 0;
+    // The value box drawn by the last paint goes with a paint of the whole
+    // window: this paint only asks for it.
+    if (f.boiteValeurAffichee && !f.boiteValeurDemandee && !copie) {
+        f.boiteValeurAffichee = 0;
+        if (f.fenetreDessin != 0) platform::invalideFenetre(f.fenetreDessin);
+        return;
+    }
     if (copie) setSaveDCautorise(false);
 
     // The dark background holds for the screen of a figure without host and
@@ -138,6 +163,12 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         dessineCadreImpression(f, dc);
         platform::choisitBrosse(dc, brosse);
     }
+    f.boiteValeurAffichee = 0;
+    if (!copie && f.boiteValeurDemandee) {
+        dessineBoiteValeur(f, dc);
+        f.boiteValeurAffichee = 1;
+    }
+    f.boiteValeurDemandee = 0;
     if (f.modePasAPas) dessineLegende(f, dc, sombre);
     etat.rectangleDecoupe = zone;
     if (!figureSansHote(f) && !copie) {

@@ -13,6 +13,19 @@ namespace km32 {
 // Paints the display element of object n (nothing when it has none).
 void dessineElement(TfigureKalmetra& f, platform::ContexteDessin& dc, int n);
 
+// The value box of the + and - keys: its place in the drawing window for a
+// text, a cell of the normal font per character and 5 pixels of margin round it.
+platform::Rect rectangleBoiteValeur(std::string_view texte);
+
+// A line of 1/32-pixel screen points drawn by the rules of curves: segments
+// between joined points, dots for runs of points joined to nothing and for
+// a last point joined to nothing; for a style whose points are not joined,
+// one dot of the dot width per point. Hidden dots are left out while hidden
+// parts are computed and not shown dotted. The caller sets the dot width
+// (etatRendu().taillePoints) and leaves the object's pen selected.
+void dessinePolyligneEcran(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,
+                           const std::vector<TpointEcran>& points, platform::Couleur couleur);
+
 // Hidden-part computation is on: not wire-frame, and some visible polyhedron.
 bool calculPartiesCachees(const TfigureKalmetra& f);
 // Hidden pieces of solids are drawn dotted: asked for, and computed.

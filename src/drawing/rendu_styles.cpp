@@ -106,7 +106,8 @@ Point echellePoint(int32_t x, int32_t y) {
 Point positionPointEcran(const TpointEcran& p) {
     const TetatRendu& e = etatRendu();
     if (!e.modeEchelle) return {xPointEcran(p), yPointEcran(p)};
-    return {arrondiBorne(p.x / 32.0 * e.facteurEchelle), arrondiBorne(p.y / 32.0 * e.facteurEchelle)};
+    return {arrondiBorne(xReelPointEcran(p) * e.facteurEchelle),
+            arrondiBorne(yReelPointEcran(p) * e.facteurEchelle)};
 }
 
 void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

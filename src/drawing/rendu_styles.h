@@ -10,6 +10,7 @@
 #include "model/point_ecran.h"
 #include "model/solides/parties_visibles.h"
 #include "platform/contexte_dessin.h"
+#include "platform/curseurs.h"
 
 namespace km32 {
 
@@ -29,6 +30,9 @@ struct TetatRendu {
     // Set by the clipboard copy: the drawing goes to a copy, and in one colour.
     uint8_t copieEnCours = 0;
     uint8_t sortieMonochrome = 0;
+    // The hourglass (sablier.h): the cursor it replaced, and whether it is on.
+    platform::Curseur curseurAvantSablier = platform::kAucunCurseur;
+    uint8_t sablierAffiche = 0;
 };
 
 TetatRendu& etatRendu();

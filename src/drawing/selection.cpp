@@ -86,6 +86,21 @@ bool approchePolyligne(const Recherche& r, const std::vector<TpointEcran>& point
     return pris;
 }
 
+// Lowers the limit to the nearest grid point of a mesh that is strictly
+// nearer; true when it did. Each point with a position counts alone.
+bool approcheGrille(const Recherche& r, const std::vector<TpointEcran>& points, double& limite) {
+    bool pris = false;
+    for (const TpointEcran& p : points) {
+        if (!pointEcranDefini(p) || (pointEcranCache(p) && r.cachesIgnores)) continue;
+        const double d = distancePointsEcran(xPointEcran(p), yPointEcran(p), int32_t(r.x), int32_t(r.y));
+        if (d < limite) {
+            limite = d;
+            pris = true;
+        }
+    }
+    return pris;
+}
+
 struct Trouve {
     int objet = 0;
     double distance = 0;
@@ -215,6 +230,9 @@ uint8_t objetSousSouris(TfigureKalmetra& f, int32_t x, int32_t y) {
     auto parContour = [&r](const TelementDessin& e, double& limite) {
         return !e.lignes.empty() && approchePolyligne(r, e.lignes[0], limite);
     };
+    auto parGrille = [&r](const TelementDessin& e, double& limite) {
+        return approcheGrille(r, e.maillage.points, limite);
+    };
     auto parSolideRond = [&r](const TelementDessin& e, double& limite) {
         bool pris = false;
         for (int k = 0; k < e.nombreAretes && std::size_t(k) < e.aretes.size(); ++k) {
@@ -250,7 +268,7 @@ uint8_t objetSousSouris(TfigureKalmetra& f, int32_t x, int32_t y) {
     if (!fini) retient(familleCourbes(r, {kNatureCalotteSpherique}, parSolideRond));
     if (!fini) retient(familleCourbes(r, {kNatureSphere}, parContour));
     if (!fini) retient(familleCourbes(r, {kNatureCylindre, kNatureCone, kNatureTroncDeCone}, parSolideRond));
-    if (!fini) retient(familleCourbes(r, {kNatureMaillage}, parPoints));
+    if (!fini) retient(familleCourbes(r, {kNatureMaillage}, parGrille));
     return uint8_t(resultat);
 }
 

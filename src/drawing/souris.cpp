@@ -5,6 +5,7 @@
 #include "drawing/bloc_dessin.h"
 #include "drawing/glisser.h"
 #include "drawing/historique_vues.h"
+#include "drawing/impression_cadre.h"
 #include "drawing/rafraichissement.h"
 #include "drawing/selection.h"
 #include "drawing/vue_operations.h"
@@ -23,6 +24,7 @@
 #include "platform/messages.h"
 #include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
+#include "text/descriptions_objets.h"
 
 namespace km32 {
 
@@ -71,7 +73,7 @@ void montreInformation(TfigureKalmetra& f, Tposition m) {
     if (accesInterdit(ob)) {
         texte = "$r" + phraseDeNumero(11312);
     } else {
-        texte = nomObjet(f, o);
+        texte = definitionObjetEnTexteMath(f, o);
         uint16_t cas = 0;
         if (estObjetLibreBloque(ob)) cas = 11313;
         if (estProtege(ob)) cas = 11314;
@@ -82,6 +84,30 @@ void montreInformation(TfigureKalmetra& f, Tposition m) {
     }
     const p::Point ecran = p::clientVersEcran(f.fenetreDessin, {m.x, m.y});
     afficheInfoObj(texte, ecran.x, ecran.y);
+}
+
+// A side of the print frame when it is shown: from 2 pixels outside the
+// frame to 4 inside, tested top, bottom, left, right.
+bool saisitCoteCadre(TfigureKalmetra& f, TetatGlisser& g, Tposition m) {
+    if (!f.cadreImpressionAffiche) return false;
+    const p::Rect c = cadreImpressionEnPixels(f);
+    const bool dansX = c.gauche - 2 < m.x && m.x < c.droite + 2;
+    const bool dansY = c.haut - 2 < m.y && m.y < c.bas + 2;
+    uint8_t cote = 0;
+    if (dansX && c.haut - 2 <= m.y && m.y <= c.haut + 4)
+        cote = 1;
+    else if (dansX && c.bas - 4 <= m.y && m.y <= c.bas + 2)
+        cote = 3;
+    else if (dansY && c.gauche - 2 <= m.x && m.x <= c.gauche + 4)
+        cote = 2;
+    else if (dansY && c.droite - 4 <= m.x && m.x <= c.droite + 2)
+        cote = 4;
+    if (cote == 0) return false;
+    g.saisi = 1;
+    g.coteCadre = 1;
+    g.cote = cote;
+    p::changeCurseur(cote == 1 || cote == 3 ? p::kCurseurRedimensionneNS : p::kCurseurRedimensionneEO);
+    return true;
 }
 
 // The bottom edge of the top band, within 2 pixels.
@@ -161,6 +187,7 @@ void sourisBoutonEnfonce(TfigureKalmetra& f, int32_t lParam) {
     g.sourisX = m.x;
     g.sourisY = m.y;
     saisitObjetLibre(f, lParam);
+    if (!g.saisi) saisitCoteCadre(f, g, m);
     if (!g.saisi) saisitBordBandeau(f, g, m);
     if (!g.saisi) saisitTexte(f, g, m);
     if (!g.saisi) termineEtatGlisser(f);
@@ -181,6 +208,8 @@ void sourisDeplacee(TfigureKalmetra& f, int32_t lParam) {
         deplaceBoiteTexte(f, e.texteTenu, m.x - g.decalageX, m.y - g.decalageY);
     else if (g.saisi && g.bordBandeau)
         fixeHauteurBandeau(f, m.y);
+    else if (g.saisi && g.coteCadre)
+        deplaceCoteCadreImpression(f, m.x, m.y, g.cote);
     else if (g.saisi)
         glisseObjetLibre(f);
     f.modifiee = 1;

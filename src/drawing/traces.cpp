@@ -30,6 +30,15 @@ void avanceAnneau(TTraceObjet& t) {
 void copieLigne(const TElementSolide& e, TblocTrace& b) {
     b.ligne.assign(e.ligne.begin(), e.ligne.end());
     b.ecran.clear();
+    // The hatching of a circle travels with the position, as a copy.
+    b.debutsCordes.clear();
+    b.finsCordes.clear();
+    b.partiesCordes.clear();
+    if (!e.vue || !e.vue->lignesSupplementaires) return;
+    const TblocSegments& c = *e.vue->lignesSupplementaires;
+    const std::size_t n = std::min<std::size_t>(c.nombre, kMaxSegmentsBloc);
+    b.debutsCordes.assign(c.debuts.begin(), c.debuts.begin() + std::ptrdiff_t(n));
+    b.finsCordes.assign(c.fins.begin(), c.fins.begin() + std::ptrdiff_t(n));
 }
 
 void copiePolygone(const TElementSolide& e, TblocTrace& b) {
@@ -58,6 +67,8 @@ int capaciteTrace(uint8_t genre) {
     case kTraceLigne:
     case kTracePolygone:
         return kCapaciteTraceBlocs;
+    case kTraceMaillage:
+        return kCapaciteTraceMaillage;
     default:
         return 0;
     }
@@ -78,6 +89,8 @@ uint8_t genreTraceDeNature(uint8_t nature) {
     case kNaturePolyedreConvexe:
     case kNaturePolygoneConvexe:
         return kTracePolygone;
+    case kNatureMaillage:
+        return kTraceMaillage;
     default:
         return 0;
     }
@@ -180,7 +193,8 @@ void ajouteATrace(TfigureKalmetra& f, int n) {
     if ((t.genre == kTracePoint && e->genre != kElementPoint) ||
         (t.genre == kTraceSegment && e->genre != kElementSegment) ||
         (t.genre == kTraceLigne && e->genre != kElementLigne) ||
-        (t.genre == kTracePolygone && e->genre != kElementPolyedre))
+        (t.genre == kTracePolygone && e->genre != kElementPolyedre) ||
+        (t.genre == kTraceMaillage && e->genre != kElementMaillage))
         return;
 
     avanceAnneau(t);
@@ -197,10 +211,14 @@ void ajouteATrace(TfigureKalmetra& f, int n) {
         TblocTrace& b = *t.blocs[i];
         b.dansPlan = e->dansPlan;
         b.couleur = e->couleur;
-        if (t.genre == kTraceLigne)
+        if (t.genre == kTraceLigne) {
             copieLigne(*e, b);
-        else
+        } else if (t.genre == kTraceMaillage) {
+            b.grille = e->grille;
+            b.maillage = {};
+        } else {
             copiePolygone(*e, b);
+        }
         break;
     }
     }

@@ -7,9 +7,9 @@
 //
 // Records by object kind: points keep 5000 entries and segments, lines and
 // half-lines 800, held in one block allocated with the record; circles, arcs
-// and curves, and polyhedra and polygons keep 100 entries, each a block
-// allocated at its first use and reused as the ring turns. Other kinds are
-// not traced. Positions are in integer model units; the projection fills
+// and curves, and polyhedra and polygons keep 100 entries, and mesh surfaces
+// 20, each a block allocated at its first use and reused as the ring turns.
+// Other kinds are not traced. Positions are in integer model units; the projection fills
 // their screen data (traces_projection.cpp) and the renderer draws them
 // (traces_dessin.cpp).
 #include <array>
@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "drawing/maillages_dessin.h"
 #include "model/figure.h"
 #include "model/point_ecran.h"
 #include "model/solides/element_solide_vue.h"
@@ -34,11 +35,13 @@ enum GenreTrace : uint8_t {
     kTraceSegment = 2,
     kTraceLigne = 3,     // circle, arc, curve
     kTracePolygone = 11, // polyhedron, polygon
+    kTraceMaillage = 13, // mesh surface
 };
 
 constexpr int kCapaciteTracePoint = 5000;
 constexpr int kCapaciteTraceSegment = 800;
 constexpr int kCapaciteTraceBlocs = 100;
+constexpr int kCapaciteTraceMaillage = 20;
 
 struct TentreeTracePoint {
     TpointEntier p;
@@ -55,13 +58,17 @@ struct TentreeTraceSegment {
     TpartiesVisibles parties; // the projection fills them
 };
 
-// One position of a curve (its polyline) or of a polygon (its edges).
+// One position of a curve (its polyline), of a polygon (its edges) or of a
+// mesh (its grid).
 struct TblocTrace {
     uint8_t dansPlan = 0;
     uint32_t couleur = 0;
-    // Circle, arc, curve: the polyline and its screen points.
+    // Circle, arc, curve: the polyline and its screen points, and the chords
+    // of a hatched circle with their pieces on screen.
     std::vector<TentreeLigne> ligne;
     std::vector<TpointEcran> ecran;
+    std::vector<TpointEntier> debutsCordes, finsCordes;
+    std::vector<TpartiesVisibles> partiesCordes;
     // Polyhedron, polygon: the byte of the solid record, the edges 1 to
     // nombreAretes with their clipped-away byte, and their pieces on screen.
     uint8_t octetPolyedre = 0;
@@ -70,6 +77,9 @@ struct TblocTrace {
     std::array<TpointEntier, kMaxAretesElement + 1> debuts{};
     std::array<TpointEntier, kMaxAretesElement + 1> fins{};
     std::vector<TpartiesVisibles> aretes;
+    // Mesh surface: the grid and its projection.
+    TgrilleMaillage grille;
+    TmaillageEcran maillage;
 };
 
 struct TTraceObjet {

@@ -1,5 +1,6 @@
 // The renderer's drawing of the traces: every recorded position of every
 // traced object, under the live figure, clipped to the figure area.
+#include "drawing/maillages_dessin.h"
 #include "drawing/rendu_figure.h"
 #include "drawing/rendu_styles.h"
 #include "drawing/traces.h"
@@ -68,21 +69,34 @@ void dessineTraceSegment(const TfigureKalmetra& f, const TTraceObjet& t, const P
     }
 }
 
+// Each position as the curve's element is drawn: its segments and dots,
+// then the pieces of its hatching, the hidden ones dotted when asked.
 void dessineTraceLigne(const TfigureKalmetra& f, const TTraceObjet& t, const Pinceau& p) {
     const bool planIsole = modePlanIsole(f);
-    const bool omettreCaches = !planIsole && partiesCacheesCalculees(f);
-    if (!p.parEntree) p.choisit(0);
+    const bool cordesCachees = !planIsole && f.partiesCacheesPointillees;
+    etatRendu().taillePoints = epaisseurTrait(p.style) + 1;
     for (int k = 1; k <= t.nombre; ++k) {
         const TblocTrace* b = blocTrace(t, k);
         if (!b || (planIsole && !b->dansPlan)) continue;
-        if (p.parEntree) p.choisit(b->couleur);
-        for (std::size_t i = 1; i < b->ecran.size(); ++i) {
-            const TpointEcran &a = b->ecran[i - 1], &c = b->ecran[i];
-            if (pointEcranNonRelie(c)) continue;
-            if (omettreCaches && (pointEcranCache(a) || pointEcranCache(c))) continue;
-            const platform::Point pa = positionPointEcran(a), pc = positionPointEcran(c);
-            traceSegment(p.dc, pa.x, pa.y, pc.x, pc.y);
-        }
+        const Couleur couleur = p.couleur(b->couleur);
+        p.choisit(b->couleur);
+        dessinePolyligneEcran(f, p.dc, p.style, b->ecran, couleur);
+        for (const TpartiesVisibles& c : b->partiesCordes)
+            tracePartiesVisibles(p.dc, c);
+        if (!cordesCachees) continue;
+        choisitStyloPointille(p.dc, couleur);
+        for (const TpartiesVisibles& c : b->partiesCordes)
+            tracePartiesCachees(p.dc, c);
+    }
+}
+
+void dessineTraceMaillage(const TfigureKalmetra& f, const TTraceObjet& t, const Pinceau& p) {
+    const bool planIsole = modePlanIsole(f);
+    for (int k = 1; k <= t.nombre; ++k) {
+        const TblocTrace* b = blocTrace(t, k);
+        if (!b || (planIsole && !b->dansPlan)) continue;
+        p.choisit(b->couleur);
+        dessineGrilleEcran(f, p.dc, p.style, b->maillage, p.couleur(b->couleur));
     }
 }
 
@@ -131,6 +145,9 @@ void dessineTraces(TfigureKalmetra& f, ContexteDessin& dc) {
             break;
         case kTracePolygone:
             dessineTracePolygone(f, *t, p);
+            break;
+        case kTraceMaillage:
+            dessineTraceMaillage(f, *t, p);
             break;
         default:
             break;

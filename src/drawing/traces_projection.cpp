@@ -2,6 +2,7 @@
 // current view as the display elements are.
 #include "base/erreur.h"
 #include "drawing/bloc_dessin.h"
+#include "drawing/rendu_figure.h"
 #include "drawing/traces.h"
 #include "model/objets_figure.h"
 #include "model/solides/parties_cachees.h"
@@ -27,20 +28,10 @@ void projettePoint(const TfigureKalmetra& f, TentreeTracePoint& e, bool cacher) 
 }
 
 void projetteLigne(const TfigureKalmetra& f, TblocTrace& b, bool cacher) {
-    b.ecran.resize(b.ligne.size());
-    bool precedentCache = false;
-    for (std::size_t k = 0; k < b.ligne.size(); ++k) {
-        const TpointEntier& p = b.ligne[k].p;
-        const bool c = cacher && cache(f, p);
-        TpointEcran& q = b.ecran[k];
-        q.x = projetteX32(f, p);
-        q.y = projetteY32(f, p);
-        q.drapeaux = kPointEcranDefini;
-        if (k == 0 || b.ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
-            q.drapeaux |= kPointEcranNonRelie;
-        if (c) q.drapeaux |= kPointEcranCache;
-        precedentCache = c;
-    }
+    projettePolyligne(f, b.ligne, cacher, b.ecran);
+    b.partiesCordes.resize(b.debutsCordes.size());
+    for (std::size_t k = 0; k < b.debutsCordes.size(); ++k)
+        partiesVisiblesSegment(f, b.debutsCordes[k], b.finsCordes[k], b.partiesCordes[k]);
 }
 
 void projettePolygone(const TfigureKalmetra& f, TblocTrace& b) {
@@ -69,6 +60,12 @@ void projetteEntree(const TfigureKalmetra& f, TTraceObjet& t, int k, bool cacher
         break;
     case kTracePolygone:
         if (t.blocs[i]) projettePolygone(f, *t.blocs[i]);
+        break;
+    case kTraceMaillage:
+        // As the display element of a mesh: hidden points flagged whenever
+        // hidden parts are computed, so that they can be drawn dotted.
+        if (t.blocs[i])
+            projetteGrilleMaillage(f, t.blocs[i]->grille, calculPartiesCachees(f), t.blocs[i]->maillage);
         break;
     default:
         break;

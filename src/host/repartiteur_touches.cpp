@@ -5,6 +5,7 @@
 #include "base/texte.h"
 #include "drawing/historique_vues.h"
 #include "drawing/rendu_etiquettes.h"
+#include "drawing/rendu_figure.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
 #include "host/fenetres/fenetre_commentaire.h"
@@ -102,10 +103,12 @@ uint8_t plusOuMoins(TfigureKalmetra& f, uint8_t code) {
         }
     }
     f.boiteValeurDemandee = 1;
+    f.boiteValeurPas = e.modeChangementValeur ? 1 : 0;
     if (!e.modeChangementValeur)
         f.texteBoiteValeur = coupe(texteDeReel(derniereValeurObjetActif(f)), 80);
     else
         f.texteBoiteValeur = coupe(texteDeReel(f.pasClavier) + kDegre, 80);
+    f.rectangleBoiteValeur = rectangleBoiteValeur(f.texteBoiteValeur);
     p::invalideRectangle(f.fenetreDessin, f.rectangleBoiteValeur);
     return 1;
 }

@@ -373,8 +373,12 @@ struct TfigureKalmetra {
     uint16_t commandeDesignation = 0;
     TEnsembleObjets touchesInterdites;
     uint8_t imageLimitee = 0;
+    // The value box: asked for by a key (drawn by the next paint), shown
+    // (drawn by the last paint, erased by the next one), its kind (1 the
+    // keyboard step, 0 the active object's value), text and place.
     uint8_t boiteValeurDemandee = 0;
     uint8_t boiteValeurAffichee = 0;
+    uint8_t boiteValeurPas = 0;
     std::string texteBoiteValeur; // at most 80
     TrectangleDessin rectangleBoiteValeur;
     std::string titreFenetre; // at most 80

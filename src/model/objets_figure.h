@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/figure.h"
+#include "model/point_ecran.h"
 
 namespace km32 {
 
@@ -80,6 +81,15 @@ inline int32_t projetteX(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t
 inline int32_t projetteY(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
     const double* c = f.coefficientsProjection;
     return pixelSature(X * c[3] + Y * c[4] + Z * c[5] + f.centreEcranY);
+}
+// The same screen position in 1/32 pixel, for the points of polylines.
+inline TcoordonneeEcran projetteX32(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
+    const double* c = f.coefficientsProjection;
+    return TcoordonneeEcran::dePixels(X * c[0] + Y * c[1] + Z * c[2] + f.centreEcranX);
+}
+inline TcoordonneeEcran projetteY32(const TfigureKalmetra& f, int32_t X, int32_t Y, int32_t Z) {
+    const double* c = f.coefficientsProjection;
+    return TcoordonneeEcran::dePixels(X * c[3] + Y * c[4] + Z * c[5] + f.centreEcranY);
 }
 bool horsDeLImage(const TfigureKalmetra& f, int32_t x, int32_t y);
 bool pointSurPlanIsole(const TfigureKalmetra& f, double X, double Y, double Z);

@@ -23,7 +23,7 @@ int32_t coordonneeBornee(double x) {
 }
 
 // v / 32 rounded to the nearest integer, halves to even, in integers.
-int32_t enPixels(int32_t v) {
+int32_t arrondiEnPixels(int32_t v) {
     int32_t quotient = v >> 5; // floor division
     const int32_t reste = v - quotient * 32;
     if (reste > 16 || (reste == 16 && (quotient & 1) != 0)) ++quotient;
@@ -36,16 +36,17 @@ void fixePointEcranCache(TpointEcran& p, bool cache) {
     p.drapeaux = cache ? uint8_t(p.drapeaux | kPointEcranCache) : uint8_t(p.drapeaux & ~kPointEcranCache);
 }
 
-int32_t xPointEcran(const TpointEcran& p) {
-    return enPixels(p.x);
+TcoordonneeEcran TcoordonneeEcran::dePixels(double pixels) {
+    return de32emes(coordonneeBornee(pixels * 32.0));
 }
-int32_t yPointEcran(const TpointEcran& p) {
-    return enPixels(p.y);
+
+int32_t TcoordonneeEcran::enPixels() const {
+    return arrondiEnPixels(v_);
 }
 
 void fixePointEcran(TpointEcran& p, bool nonRelie, double x, double y) {
-    p.x = coordonneeBornee(x * 32.0);
-    p.y = coordonneeBornee(y * 32.0);
+    p.x = TcoordonneeEcran::dePixels(x);
+    p.y = TcoordonneeEcran::dePixels(y);
     p.drapeaux = nonRelie ? kPointEcranNonRelie : 0;
 }
 

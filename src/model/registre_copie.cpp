@@ -182,6 +182,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.imageLimitee = s.imageLimitee;
     c.boiteValeurDemandee = s.boiteValeurDemandee;
     c.boiteValeurAffichee = s.boiteValeurAffichee;
+    c.boiteValeurPas = s.boiteValeurPas;
     c.texteBoiteValeur = s.texteBoiteValeur;
     c.rectangleBoiteValeur = s.rectangleBoiteValeur;
     c.titreFenetre = s.titreFenetre;

@@ -81,6 +81,7 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     f.imageLimitee = 0;
     f.boiteValeurDemandee = 0;
     f.boiteValeurAffichee = 0;
+    f.boiteValeurPas = 0;
     f.texteBoiteValeur.clear();
     f.rectangleBoiteValeur = {};
 }

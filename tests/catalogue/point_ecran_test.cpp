@@ -33,8 +33,8 @@ TEST(PointEcran, StoresThirtySecondsOfPixelClamped) {
     for (const Cas& c : cas) {
         TpointEcran p;
         fixePointEcran(p, false, c.pixels, -c.pixels);
-        EXPECT_EQ(p.x, c.stocke) << c.pixels;
-        EXPECT_EQ(p.y, std::isnan(c.pixels) ? c.stocke : -c.stocke) << c.pixels; // -NaN is NaN
+        EXPECT_EQ(p.x.en32emes(), c.stocke) << c.pixels;
+        EXPECT_EQ(p.y.en32emes(), std::isnan(c.pixels) ? c.stocke : -c.stocke) << c.pixels; // -NaN is NaN
     }
 }
 
@@ -46,8 +46,8 @@ TEST(PointEcran, WholePixelsRoundHalvesToEven) {
                        {-16, 0}, {-17, -1}, {-48, -2}, {-80, -2}, {1048320, 32760}, {-1048320, -32760}};
     for (const Cas& c : cas) {
         TpointEcran p;
-        p.x = c.v;
-        p.y = -c.v;
+        p.x = TcoordonneeEcran::de32emes(c.v);
+        p.y = TcoordonneeEcran::de32emes(-c.v);
         EXPECT_EQ(xPointEcran(p), c.pixels) << c.v;
         EXPECT_EQ(yPointEcran(p), -c.pixels) << c.v;
         EXPECT_DOUBLE_EQ(xReelPointEcran(p), c.v / 32.0);
@@ -69,13 +69,13 @@ TEST(PointEcran, Flags) {
 
     fixePointEcranDefini(p, false, 3, 4);
     EXPECT_EQ(p.drapeaux, kPointEcranDefini);
-    EXPECT_EQ(p.x, 96);
-    EXPECT_EQ(p.y, 128);
+    EXPECT_EQ(p.x.en32emes(), 96);
+    EXPECT_EQ(p.y.en32emes(), 128);
     p.drapeaux |= kPointEcranCache;
     fixePointEcranDefini(p, true, 5, 6); // undefined: flags cleared, position kept
     EXPECT_EQ(p.drapeaux, 0);
-    EXPECT_EQ(p.x, 96);
-    EXPECT_EQ(p.y, 128);
+    EXPECT_EQ(p.x.en32emes(), 96);
+    EXPECT_EQ(p.y.en32emes(), 128);
 }
 
 } // namespace

@@ -26,6 +26,7 @@
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
+#include "platform/hasard.h"
 #include "platform/messages.h"
 #include "platform/plateforme.h"
 #include "text/execution_texte.h"
@@ -43,6 +44,7 @@ class BancClavier : public ::testing::Test {
         reinitialiseBibliotheque();
         platform::reinitialisePlateforme();
         initialiseBibliotheque();
+        platform::initialiseHasard(20261210); // the library seeds from the clock
         reinitialiseRepartiteur();
         reinitialisePartage();
     }

@@ -1,7 +1,14 @@
 // Key-bound command objects and their timers on the virtual clock, and the
 // figure clock, on figures read from texts.
 #include "clavier_banc.h"
+#include "drawing/bloc_dessin.h"
 #include "drawing/commandes_touches.h"
+#include "drawing/creation_iterative.h"
+#include "host/tableau_valeurs.h"
+#include "km32.h"
+#include "platform/boites.h"
+
+#include <algorithm>
 #include "platform/horloge.h"
 #include "platform/minuteries.h"
 
@@ -104,6 +111,104 @@ TEST_F(CommandesTouches, TheFigureClockAdvancesTime) {
     EXPECT_EQ(f.dernierLibreBouge, 3);
     ASSERT_FALSE(avis.empty());
     EXPECT_EQ(avis.back().code, 1037u);
+}
+
+// P1 is the midpoint of [AB]; each press of I copies the last copy with
+// the object it was built on replaced: P(k+1) is the midpoint of [A P(k)].
+const char* const kIteration = "Figure Kalmetra\r\n"
+                               "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                               "B point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                               "P1 milieu du segment [AB]\r\n"
+                               "c (touche I) itération: P1 en remplaçant B respectivement par P1\r\n"
+                               "Fin de la figure";
+
+TEST_F(CommandesTouches, IterativeCreationCopiesTheGroupThenTheCopies) {
+    TfigureKalmetra& f = figure(1, kIteration);
+    const int objets = f.nombreObjets;
+    EXPECT_EQ(caractere(1, 'i'), 1);
+    ASSERT_EQ(f.nombreObjets, objets + 1);
+    const int p2 = numero(f, "P2");
+    ASSERT_NE(p2, 0);
+    // The midpoint of A (0, 0, 0) and P1 (0, 2, 0).
+    EXPECT_DOUBLE_EQ(v(f, "P2", 2), 1.0);
+    EXPECT_DOUBLE_EQ(v(f, "P2", 1), 0.0);
+    EXPECT_DOUBLE_EQ(v(f, "P2", 3), 0.0);
+    EXPECT_EQ(objet(f, p2).codeConstruction, objet(f, numero(f, "P1")).codeConstruction);
+    // The command now copies P2, replacing P1 by P2.
+    const int i = numero(f, "c");
+    EXPECT_EQ(parentObjet(f, i, 1), p2);
+    EXPECT_EQ(parentObjet(f, i, 2), numero(f, "P1"));
+    EXPECT_EQ(parentObjet(f, i, 3), p2);
+    caractere(1, 'i');
+    caractere(1, 'i');
+    EXPECT_DOUBLE_EQ(v(f, "P3", 2), 0.5);
+    EXPECT_DOUBLE_EQ(v(f, "P4", 2), 0.25);
+    // The copies follow what they were built from.
+    EXPECT_NE(elementDessin(f, numero(f, "P4")), nullptr);
+    EXPECT_EQ(f.nombreObjets, objets + 3);
+}
+
+TEST_F(CommandesTouches, IterativeCreationDoesNothingWhenItCannot) {
+    // A copy named past four characters, and a run in trace mode.
+    std::string texte = kIteration;
+    for (const char* nom : {"P1 ", "P1]", " P1\r", "par P1"}) {
+        const std::string depuis = nom, vers = std::string(nom).replace(depuis.find("P1"), 2, "P999");
+        for (std::size_t k = texte.find(depuis); k != std::string::npos;
+             k = texte.find(depuis, k + vers.size()))
+            texte.replace(k, depuis.size(), vers);
+    }
+    TfigureKalmetra& f = figure(1, texte);
+    ASSERT_NE(numero(f, "P999"), 0);
+    const int objets = f.nombreObjets;
+    const double valeurs = v(f, "P999", 2);
+    EXPECT_EQ(caractere(1, 'i'), 1);
+    EXPECT_EQ(f.nombreObjets, objets);
+    EXPECT_EQ(parentObjet(f, numero(f, "c"), 1), numero(f, "P999"));
+    EXPECT_EQ(v(f, "P999", 2), valeurs);
+    EXPECT_TRUE(platform::boitesDemandees().empty());
+
+    TearDown();
+    SetUp();
+    TfigureKalmetra& g = figure(1, kIteration);
+    g.modeTrace = 1;
+    caractere(1, 'i');
+    EXPECT_EQ(numero(g, "P2"), 0);
+}
+
+TEST(NomsDeCopie, TheTrailingNumberGrowsPastTheNamesTaken) {
+    struct Cas {
+        const char* nom;
+        std::vector<std::string> pris;
+        const char* copie;
+    } const cas[] = {
+        {"P1", {"P1"}, "P2"},        {"P1", {"P1", "P2", "P3"}, "P4"},
+        {"A", {"A"}, "A1"},          {"A", {"A", "A1"}, "A2"},
+        {"u'", {"u'"}, "u'1"},       {"P9", {"P9"}, "P10"},
+        {"P999", {"P999"}, "P1000"}, // five characters: the command refuses it
+    };
+    for (const Cas& c : cas) {
+        auto pris = [&](const std::string& n) {
+            return std::find(c.pris.begin(), c.pris.end(), n) != c.pris.end();
+        };
+        EXPECT_EQ(nomUniqueDeCopie(c.nom, pris), c.copie) << c.nom;
+    }
+}
+
+TEST_F(CommandesTouches, TheTableOfValuesCommandAsksForItsWindow) {
+    TfigureKalmetra& f =
+        figure(1, "Figure Kalmetra\r\n"
+                  "x réel libre de [0,1]\r\n"
+                  "y réel libre de [0,5]\r\n"
+                  "t (touche V) tableau de (x,2) (y,3) à partir de 0 (pas 0.1) (10 lignes)\r\n"
+                  "Fin de la figure");
+    etatRepartiteur().derniereCommandeRefusee = 0;
+    // The window is not there yet: the host can tell the command was asked
+    // for and not shown, from the result of its key's message.
+    TMessageFigure m{platform::WM_CHAR, 'v', 0, 0};
+    EXPECT_EQ(traiteMessageKMParNumero(1, m), 1);
+    EXPECT_EQ(m.resultat, KM_REFUSE);
+    EXPECT_EQ(etatRepartiteur().derniereCommandeRefusee, 127u);
+    EXPECT_FALSE(afficheTableauDeValeurs(f.numeroFigure, numero(f, "t")));
 }
 
 } // namespace

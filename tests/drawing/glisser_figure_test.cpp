@@ -176,5 +176,41 @@ TEST_F(GlisserFigure, APointOnASphereDraggedOutsideItsOutlineStaysOnTheOutline) 
     relache(x, y);
 }
 
+TEST_F(GlisserFigure, APointInAPolygonMovesInItsPlaneAndStaysInside) {
+    TfigureKalmetra& f = figureDeTexte("Figure Kalmetra\r\n"
+                                       "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                       "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                                       "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                       "T polygone convexe de sommets ABC\r\n"
+                                       "P point libre dans le polygone T\r\n"
+                                       "Fin de la figure");
+    const int P = numero("P");
+    const platform::Point depart = ecran(pt("P"));
+    enfonce(depart.x, depart.y);
+    ASSERT_TRUE(f.etatGlisser);
+    ASSERT_EQ(f.objetLibreActif, P);
+    // The plane z = 0 of the triangle, from the point's record.
+    EXPECT_NEAR(std::abs(f.etatGlisser->normalePlan[2]), 1, 1e-12);
+    EXPECT_NEAR(f.etatGlisser->constantePlan, 0, 1e-9);
+
+    // The mouse where (1, 1, 0) is drawn: the point goes there, within what
+    // a pixel of the mouse is in the plane.
+    const double pixel = 1.0 / std::abs(ecran({0, 1, 0}).x - ecran({0, 0, 0}).x);
+    const platform::Point dedans = ecran({1, 1, 0});
+    deplace(dedans.x, dedans.y);
+    attendPres(pt("P"), 1, 1, 0, 2 * pixel);
+    // Where (5, 5, 0) is drawn, beyond the side [BC]: the point comes back
+    // towards the centroid (4/3, 4/3, 0), along the diagonal, onto [BC] at (2, 2, 0).
+    const platform::Point dehors = ecran({5, 5, 0});
+    deplace(dehors.x, dehors.y);
+    attendPres(pt("P"), 2, 2, 0, 4 * pixel);
+    const Pt q = pt("P");
+    EXPECT_LE(q.x + q.y, 4 + 1e-9);
+    relache(dehors.x, dehors.y);
+    EXPECT_FALSE(f.etatGlisser);
+    ASSERT_FALSE(avis.empty());
+    EXPECT_EQ(avis.back(), (Avis{kAvisMouvementLibre, P}));
+}
+
 } // namespace
 } // namespace km32::essais

@@ -18,6 +18,7 @@
 #include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
 #include "sibling/texte_math.h"
+#include "peinture_enregistree.h"
 
 namespace km32::essai {
 
@@ -75,15 +76,7 @@ class BancRendu : public ::testing::Test {
     }
 
     // Paints the figure into a recording context; its primitives.
-    std::vector<Primitive> peint() {
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        return dc->journal()->primitives;
-    }
+    std::vector<Primitive> peint() { return essais::peintureEnregistree(f); }
 
     // The lines drawn (polylines), in order.
     static std::vector<Primitive> lignes(const std::vector<Primitive>& ps) {

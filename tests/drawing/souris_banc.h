@@ -18,6 +18,7 @@
 #include "drawing/souris.h"
 #include "drawing/vue_operations.h"
 #include "host/bibliotheque.h"
+#include "peinture_enregistree.h"
 #include "model/calcul/dependants.h"
 #include "platform/curseurs.h"
 #include "host/fenetre_figure.h"
@@ -26,8 +27,12 @@
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "model/table_figures.h"
+#include "platform/contexte_dessin.h"
+#include "platform/contexte_dessin_table.h"
 #include "platform/entrees.h"
+#include "platform/trace_enregistre.h"
 #include "platform/fenetres.h"
+#include "platform/hasard.h"
 #include "platform/messages.h"
 #include "platform/plateforme.h"
 #include "text/execution_texte.h"
@@ -45,6 +50,9 @@ class BancSouris : public ::testing::Test {
         platform::reinitialisePlateforme();
         reinitialiseSouris();
         KMInitialise();
+        // The library seeds its generator from the clock: the free points a
+        // text places at random go to the same places in every run.
+        platform::initialiseHasard(20261210);
         hote = platform::creeFenetre(
             0, {100, 100, 500, 400},
             [this](platform::Fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
@@ -78,6 +86,9 @@ class BancSouris : public ::testing::Test {
         return f;
     }
     TfigureKalmetra& fig() { return *figureDeNumero(n); }
+
+    // The figure painted into a recording context: the primitives drawn.
+    std::vector<platform::Primitive> peint() { return peintureEnregistree(fig()); }
 
     int numero(const std::string& nom) { return numeroObjetDeNotation(fig(), nom); }
     Pt pt(const std::string& nom) {

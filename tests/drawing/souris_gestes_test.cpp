@@ -7,6 +7,7 @@
 #include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
 #include "souris_banc.h"
+#include "text/descriptions_objets.h"
 
 namespace km32::essais {
 namespace {
@@ -19,6 +20,11 @@ const char* const kFigure = "Figure Kalmetra\r\n"
                             "Fin de la figure";
 
 using GestesSouris = BancSouris;
+
+// B's sentence in mathematical text (Windows-1252): names and numbers
+// between backslashes, a name with its display form after ";s:".
+const std::string kDefinitionB = "\\B;s:B\\ point de coordonn\xE9"
+                                 "es (\\0\\,\\4\\,\\0\\) dans le rep\xE8re \\Rxyz;s:Rxyz\\";
 
 TEST_F(GestesSouris, ARightDragTurnsTheViewUnderTheCapture) {
     TfigureKalmetra& f = figureDeTexte(kFigure);
@@ -97,6 +103,78 @@ TEST_F(GestesSouris, TheBandEdgeIsHeldWithinTwoPixels) {
     EXPECT_FALSE(f.etatGlisser);
 }
 
+TEST_F(GestesSouris, EachSideOfThePrintFrameIsGrabbedAndDragged) {
+    // The frame from 10 % to 90 % of the drawing; each side is grabbed from
+    // 2 pixels outside it to 4 inside and follows the mouse along its axis.
+    struct Cas {
+        int cote;         // 1 top, 2 left, 3 bottom, 4 right
+        int dx, dy;       // the press, from the middle of the side
+        int versX, versY; // the mouse is moved by
+        uint32_t curseur;
+    } const cas[] = {
+        {1, 0, -2, 5, 30, p::kCurseurRedimensionneNS}, {1, 0, 4, 0, -10, p::kCurseurRedimensionneNS},
+        {3, 0, 2, 0, -40, p::kCurseurRedimensionneNS}, {3, 0, -4, 7, 10, p::kCurseurRedimensionneNS},
+        {2, -2, 0, 50, 3, p::kCurseurRedimensionneEO}, {2, 4, 0, -20, 0, p::kCurseurRedimensionneEO},
+        {4, 2, 0, -60, 0, p::kCurseurRedimensionneEO}, {4, -4, 0, 10, -9, p::kCurseurRedimensionneEO},
+    };
+    for (const Cas& c : cas) {
+        SetUp();
+        TfigureKalmetra& f = figureDeTexte(kFigure);
+        f.cadreImpressionAffiche = 1;
+        const double fractions[4] = {0.1, 0.1, 0.9, 0.9};
+        std::copy(std::begin(fractions), std::end(fractions), f.cadreImage);
+        const int w = f.largeurImage, h = f.hauteurImage;
+        const int gauche = int(std::lround(0.1 * w)), droite = int(std::lround(0.9 * w));
+        const int haut = int(std::lround(0.1 * h)), bas = int(std::lround(0.9 * h));
+        const int mx = (gauche + droite) / 2, my = (haut + bas) / 2;
+        int x = mx, y = my;
+        if (c.cote == 1) y = haut;
+        if (c.cote == 3) y = bas;
+        if (c.cote == 2) x = gauche;
+        if (c.cote == 4) x = droite;
+        x += c.dx;
+        y += c.dy;
+        enfonce(x, y);
+        ASSERT_TRUE(f.etatGlisser) << c.cote;
+        EXPECT_EQ(f.etatGlisser->coteCadre, 1);
+        EXPECT_EQ(f.etatGlisser->cote, c.cote);
+        EXPECT_EQ(p::curseurCourant(), c.curseur);
+        deplace(x + c.versX, y + c.versY);
+        relache(x + c.versX, y + c.versY);
+        EXPECT_FALSE(f.etatGlisser);
+        // The side moved lies where the mouse was released, to 1/100; the
+        // others did not move.
+        const double attendus[4] = {c.cote == 2 ? std::nearbyint(100.0 * (x + c.versX) / w) / 100 : 0.1,
+                                    c.cote == 1 ? std::nearbyint(100.0 * (y + c.versY) / h) / 100 : 0.1,
+                                    c.cote == 4 ? std::nearbyint(100.0 * (x + c.versX) / w) / 100 : 0.9,
+                                    c.cote == 3 ? std::nearbyint(100.0 * (y + c.versY) / h) / 100 : 0.9};
+        for (int k = 0; k < 4; ++k)
+            EXPECT_DOUBLE_EQ(f.cadreImage[k], attendus[k]) << c.cote << " " << k;
+        EXPECT_TRUE(f.modifiee);
+        TearDown();
+    }
+}
+
+TEST_F(GestesSouris, APressBesideTheFrameOrWithTheFrameHiddenHoldsNothing) {
+    TfigureKalmetra& f = figureDeTexte(kFigure);
+    const double fractions[4] = {0.1, 0.1, 0.9, 0.9};
+    std::copy(std::begin(fractions), std::end(fractions), f.cadreImage);
+    const int haut = int(std::lround(0.1 * f.hauteurImage));
+    const int mx = f.largeurImage / 2;
+    f.cadreImpressionAffiche = 0;
+    enfonce(mx, haut);
+    EXPECT_FALSE(f.etatGlisser);
+    f.cadreImpressionAffiche = 1;
+    for (int dy : {-3, 5}) {
+        enfonce(mx, haut + dy);
+        EXPECT_FALSE(f.etatGlisser) << dy;
+    }
+    // Three pixels right of the top-right corner: neither the top nor the right side.
+    enfonce(int(std::lround(0.9 * f.largeurImage)) + 3, haut);
+    EXPECT_FALSE(f.etatGlisser);
+    EXPECT_EQ(p::curseurCourant(), p::kCurseurFleche);
+}
+
 TEST_F(GestesSouris, AClickWhileTheDialogIsOpenDesignatesTheObjectForIt) {
     TfigureKalmetra& f = figureDeTexte(kFigure);
     std::vector<uint32_t> recus;
@@ -127,6 +205,40 @@ TEST_F(GestesSouris, AClickWhileTheDialogIsOpenDesignatesTheObjectForIt) {
     t.codeAnnexe = 0;
 }
 
+TEST_F(GestesSouris, CtrlClickShowsTheDefinitionAndWhatHoldsTheObject) {
+    TfigureKalmetra& f = figureDeTexte("Figure Kalmetra\r\n"
+                                       "P point libre dans l'espace\r\n"
+                                       "Objet libre P, paramètres: 0, 2, 1\r\n"
+                                       "Fin de la figure");
+    const int P = numero("P");
+    const std::string definition = definitionObjetEnTexteMath(f, P);
+    ASSERT_NE(definition.find("P"), std::string::npos);
+    ASSERT_GT(definition.size(), 2u); // more than the name
+    struct Cas {
+        bool bloque, protege, acces;
+        std::string texte;
+    } const cas[] = {
+        {false, false, false, definition},
+        {true, false, false, definition + "\r$r" + phraseDeNumero(11313)},
+        {false, true, false, definition + "\r$r" + phraseDeNumero(11314)},
+        {true, true, false, definition + "\r$r" + phraseDeNumero(11315)},
+        {false, false, true, "$r" + phraseDeNumero(11312)},
+    };
+    const p::Point ecranP = ecran({0, 2, 1});
+    for (const Cas& c : cas) {
+        TObjetFigure& o = objet(f, P);
+        changeDrapeauObjet(o, kDrapeauBloque, c.bloque);
+        changeDrapeauObjet(o, kDrapeauProtege, c.protege);
+        changeDrapeauObjet(o, kDrapeauAccesInterdit, c.acces);
+        p::fixeModificateurs(false, true, false);
+        enfonce(ecranP.x, ecranP.y);
+        p::fixeModificateurs(false, false, false);
+        ASSERT_TRUE(infoObjetTQ().ouverte);
+        EXPECT_EQ(infoObjetTQ().texte, c.texte);
+        relache(ecranP.x, ecranP.y);
+    }
+}
+
 TEST_F(GestesSouris, CtrlClickShowsWhatTheObjectIsUntilTheRelease) {
     TfigureKalmetra& f = figureDeTexte(kFigure);
     changeDrapeauObjet(objet(f, numero("B")), kDrapeauProtege, true);
@@ -136,7 +248,8 @@ TEST_F(GestesSouris, CtrlClickShowsWhatTheObjectIsUntilTheRelease) {
     p::fixeModificateurs(false, false, false);
     EXPECT_FALSE(f.etatGlisser);
     ASSERT_TRUE(infoObjetTQ().ouverte);
-    EXPECT_EQ(infoObjetTQ().texte, "B\r$r" + phraseDeNumero(11314));
+    // Its definition as mathematical text, a new line, then the phrase.
+    EXPECT_EQ(infoObjetTQ().texte, kDefinitionB + "\r$r" + phraseDeNumero(11314));
     const p::Point ecranB = p::clientVersEcran(forme, b);
     EXPECT_EQ(infoObjetTQ().x, ecranB.x);
     EXPECT_EQ(infoObjetTQ().y, ecranB.y);

@@ -1,6 +1,7 @@
 // Traces: a traced point leaves the positions it had before each move, the
 // renderer draws them under the figure, leaving the trace mode clears them;
 // and the ring of a trace.
+#include "peinture_enregistree.h"
 #include "clavier_banc.h"
 #include "drawing/element_solide.h"
 #include "drawing/traces.h"
@@ -16,15 +17,7 @@ using platform::Primitive;
 class TracesFigure : public BancClavier {
   protected:
     // The primitives of one paint of the figure.
-    static std::vector<Primitive> peint(TfigureKalmetra& f) {
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        return dc->journal()->primitives;
-    }
+    static std::vector<Primitive> peint(TfigureKalmetra& f) { return essais::peintureEnregistree(f); }
     // How many lines were drawn as a dot at pixel (x, y).
     static int pointsA(const std::vector<Primitive>& ps, int32_t x, int32_t y) {
         int n = 0;
@@ -145,6 +138,108 @@ TEST_F(TracesFigure, APointWithoutMarkLeavesNoEntry) {
     ajouteATrace(f, a);
     ASSERT_NE(traceObjet(f, a), nullptr);
     EXPECT_EQ(traceObjet(f, a)->nombre, 0);
+}
+
+// A circle of radius 1 round the free point A, hatched and drawn as dots,
+// traced while A moves up.
+const char* const kCercleTrace = "Figure Kalmetra\r\n"
+                                 "A point libre dans l'espace\r\n"
+                                 "Objet libre A, paramètres: 0, 0, 0\r\n"
+                                 "Objet libre actif au clavier: A\r\n"
+                                 "c cercle de centre A et de rayon 1 dans le plan oxy (unité Uxyz)\r\n"
+                                 "Dessin de c: hachures horizontales, points non liés\r\n"
+                                 "g (touche G) garder la trace de c\r\n"
+                                 "Fin de la figure";
+
+TEST_F(TracesFigure, ACircleTraceKeepsItsDotsAndItsHatching) {
+    TfigureKalmetra& f = figure(1, kCercleTrace);
+    caractere(1, 'g');
+    touche(1, platform::VK_UP);
+    ASSERT_NEAR(v(f, "A", 3), 0.1, 1e-12);
+    const TTraceObjet* t = traceObjet(f, numero(f, "c"));
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(t->nombre, 1);
+    const TblocTrace* b = blocTrace(*t, 1);
+    ASSERT_NE(b, nullptr);
+    // 500 r z = 50 steps round the circle at z = 0; the hatching step
+    // 0.035 / z = 0.35 gives trunc(2 / 0.35) = 5 chords across it.
+    ASSERT_EQ(b->ligne.size(), 51u);
+    ASSERT_EQ(b->debutsCordes.size(), 5u);
+    for (const TentreeLigne& e : b->ligne)
+        EXPECT_EQ(e.p.z, 0);
+
+    const std::vector<Primitive> ps = peint(f);
+    // One dot for each sample of the old circle, where its projection puts
+    // it (the screen point in 1/32 pixel rounds within a pixel of it).
+    ASSERT_EQ(b->ecran.size(), b->ligne.size());
+    for (std::size_t k = 0; k < b->ligne.size(); ++k) {
+        const TpointEntier& e = b->ligne[k].p;
+        const int32_t x = xPointEcran(b->ecran[k]), y = yPointEcran(b->ecran[k]);
+        EXPECT_LE(std::abs(x - projetteX(f, e.x, e.y, e.z)), 1);
+        EXPECT_LE(std::abs(y - projetteY(f, e.x, e.y, e.z)), 1);
+        EXPECT_GE(pointsA(ps, x, y), 1) << x << "," << y;
+    }
+    // Each chord of the old hatching, from end to end.
+    ASSERT_EQ(b->partiesCordes.size(), 5u);
+    for (std::size_t k = 0; k < 5; ++k) {
+        const TpointEntier &d = b->debutsCordes[k], &e = b->finsCordes[k];
+        const platform::Point p1{projetteX(f, d.x, d.y, d.z), projetteY(f, d.x, d.y, d.z)};
+        const platform::Point p2{projetteX(f, e.x, e.y, e.z), projetteY(f, e.x, e.y, e.z)};
+        bool trouve = false;
+        for (const Primitive& p : ps)
+            trouve = trouve ||
+                     (p.type == platform::TypePrimitive::Polyligne && p.points.size() == 2 &&
+                      ((p.points[0] == p1 && p.points[1] == p2) || (p.points[0] == p2 && p.points[1] == p1)));
+        EXPECT_TRUE(trouve) << k;
+    }
+}
+
+// A mesh over [-1, 1] x [-2, 2] at the height of the free number a, traced
+// while a changes.
+const char* const kMaillageTrace = "Figure Kalmetra\r\n"
+                                   "a réel libre\r\n"
+                                   "Objet libre a, valeur: 0.5\r\n"
+                                   "Objet libre actif au clavier: a\r\n"
+                                   "h fonction: (x,y)|->a\r\n"
+                                   "G graphe de h sur [-1,1] x [-2,2] (5 x 6 points, repère Rxyz)\r\n"
+                                   "g (touche G) garder la trace de G\r\n"
+                                   "Fin de la figure";
+
+TEST_F(TracesFigure, AMeshTraceKeepsItsGridWhereItWas) {
+    TfigureKalmetra& f = figure(1, kMaillageTrace);
+    const int G = numero(f, "G");
+    const double avant = v(f, "a", 1);
+    caractere(1, 'g');
+    touche(1, platform::VK_UP);
+    ASSERT_NE(v(f, "a", 1), avant);
+    const TTraceObjet* t = traceObjet(f, G);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->genre, kTraceMaillage);
+    ASSERT_EQ(t->nombre, 1);
+    const TblocTrace* b = blocTrace(*t, 1);
+    ASSERT_NE(b, nullptr);
+    ASSERT_EQ(b->maillage.points.size(), 30u);
+    // Row i, column j: the point (-1 + 0.5 i, -2 + 0.8 j, a before the move).
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 6; ++j) {
+            const TpointEntier p{coordonneeEntiere(f, -1 + 0.5 * i), coordonneeEntiere(f, -2 + 0.8 * j),
+                                 coordonneeEntiere(f, avant)};
+            const TpointEcran& e = b->maillage.points[std::size_t(i * 6 + j)];
+            EXPECT_EQ(xPointEcran(e), projetteX(f, p.x, p.y, p.z)) << i << "," << j;
+            EXPECT_EQ(yPointEcran(e), projetteY(f, p.x, p.y, p.z)) << i << "," << j;
+        }
+    // Drawn: the segments of the old grid besides those of the live one,
+    // 5 rows of 5 and 6 columns of 4 each.
+    const platform::Couleur couleur = couleurDuStyle(objet(f, G).style);
+    int segments = 0;
+    for (const Primitive& p : peint(f))
+        segments += p.type == platform::TypePrimitive::Polyligne && p.points.size() == 2 &&
+                    p.etat.stylo.couleur == couleur && p.points[0] != p.points[1];
+    EXPECT_EQ(segments, 2 * (5 * 5 + 6 * 4));
+    // Twenty positions at most: the ring turns.
+    for (int k = 0; k < 25; ++k)
+        touche(1, k % 2 ? platform::VK_UP : platform::VK_DOWN);
+    EXPECT_EQ(traceObjet(f, G)->nombre, 20);
 }
 
 } // namespace

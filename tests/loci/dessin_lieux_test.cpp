@@ -2,6 +2,7 @@
 // elements, and what the renderer draws of them into a recording context
 // (one segment per joined pair of samples, one per pair of neighbours of a
 // mesh grid whose two points exist, one dot per point not joined).
+#include "peinture_enregistree.h"
 #include <cmath>
 #include <map>
 
@@ -23,13 +24,7 @@ class DessinLieux : public BancLieux {
   protected:
     std::vector<Primitive> peint() {
         reconstruitDessin(f);
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        return dc->journal()->primitives;
+        return essais::peintureEnregistree(f);
     }
     // Lines drawn with a pen of the colour of object nom (segments, or dots:
     // lines of one pixel at most), and the longest of them in pixels.

@@ -1,5 +1,6 @@
 // Step-by-step replay: the objects shown step by step, the caption of the
 // current object, and a figure with nothing to show.
+#include "peinture_enregistree.h"
 #include <gtest/gtest.h>
 
 #include <set>
@@ -35,13 +36,7 @@ class PasAPas : public BancAnnulation {
         f.hauteurImage = 300;
         placeZonesDessin(f);
         reconstruitDessin(f);
-        auto dc = platform::creeContexteEnregistreur();
-        const uint32_t h = platform::enregistreContexte(dc.get());
-        f.contexteDessin = h;
-        dessineFigure(f, *dc);
-        f.contexteDessin = 0;
-        platform::oublieContexte(h);
-        return dc->journal()->primitives;
+        return essais::peintureEnregistree(f);
     }
     // The texts drawn in another colour than the caption's: the point labels.
     static std::set<std::string> etiquettes(const std::vector<Primitive>& ps) {

@@ -181,8 +181,8 @@ void partiesVisiblesAretes(const TfigureKalmetra& f, int objetNumero, const TPol
     }
 }
 
-// The points of the drawn circles of a sphere or round solid, projected,
-// with their hidden flag; a change of hidden state breaks the line.
+// The points of the drawn circles of a sphere or round solid, projected to
+// 1/32 pixel, with their hidden flag; a change of hidden state breaks the line.
 template <typename CacheParLuiMeme>
 void partiesVisiblesLigne(const TfigureKalmetra& f, TligneVue& ligne, int slot,
                           CacheParLuiMeme&& parLuiMeme) {
@@ -196,8 +196,8 @@ void partiesVisiblesLigne(const TfigureKalmetra& f, TligneVue& ligne, int slot,
         ecran.drapeaux = kPointEcranDefini;
         if (entree.nouveauMorceau || j == 0 || cache != precedentCache) ecran.drapeaux |= kPointEcranNonRelie;
         fixePointEcranCache(ecran, cache);
-        ecran.x = projetteX(f, p.x, p.y, p.z);
-        ecran.y = projetteY(f, p.x, p.y, p.z);
+        ecran.x = projetteX32(f, p.x, p.y, p.z);
+        ecran.y = projetteY32(f, p.x, p.y, p.z);
         precedentCache = cache;
     }
 }

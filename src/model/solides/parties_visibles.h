@@ -9,8 +9,8 @@ namespace km32 {
 constexpr int kMaxPointsCoupure = 15; // break points 0 to 15
 
 struct TpartiesVisibles {
-    // Screen positions of the break points, in the units of projetteX and
-    // projetteY (1/32 pixel in the display elements).
+    // Screen positions of the break points in whole pixels (projetteX and
+    // projetteY).
     std::array<int32_t, kMaxPointsCoupure + 1> x{};
     std::array<int32_t, kMaxPointsCoupure + 1> y{};
     // Piece 1 (from break point 0 to 1) is hidden when 1; the pieces alternate.
