@@ -1,6 +1,7 @@
 // Reading figure texts: recognising the lines of a realistic 250-line text
-// (no pattern analysed again), and running the whole text into a figure
-// with every object computed.
+// (no pattern analysed again), running the whole text into a figure with
+// every object computed, and the snapshot each line runs under, taken of
+// the figure the whole text made (the largest it gets).
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -14,6 +15,7 @@
 #include "model/messages.h"
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
+#include "text/instantanes_figure.h"
 #include "text/ligne_figure.h"
 #include "text/reconnaissance.h"
 
@@ -64,5 +66,28 @@ void BM_ExecutionDe250Lignes(benchmark::State& state) {
         benchmark::Counter(250.0 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ExecutionDe250Lignes)->Unit(benchmark::kMillisecond);
+
+void BM_InstantaneDUneLigneSur250Lignes(benchmark::State& state) {
+    initialiseBibliotheque();
+    etatMessages().messagesMuets = 1;
+    auto figure = std::make_unique<TfigureKalmetra>();
+    initialiseFigureNeuve(*figure);
+    if (executeTexteDeFigure(*figure, essais::texteFigureDe250Lignes(), 1) != 0)
+        return state.SkipWithError("the figure text was refused");
+    reinitialiseInstantanes();
+    // Argument 1: the line fails and the figure is put back; 0: it succeeds
+    // and the snapshot is dropped.
+    const bool echec = state.range(0) == 1;
+    for (auto _ : state) {
+        if (!empileInstantane(*figure)) return state.SkipWithError("the snapshot stack is full");
+        if (echec)
+            restaureInstantane(*figure);
+        else
+            depileInstantane();
+        benchmark::DoNotOptimize(figure->nombreObjets);
+    }
+    if (figure->nombreObjets != 250) state.SkipWithError("the figure changed under its snapshots");
+}
+BENCHMARK(BM_InstantaneDUneLigneSur250Lignes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

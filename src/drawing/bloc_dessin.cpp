@@ -14,6 +14,7 @@
 #include "drawing/textes_dessin.h"
 #include "model/couleur_par_scalaires.h"
 #include "model/objets_figure.h"
+#include "model/operations.h"
 #include "model/services_dessin.h"
 #include "model/solides/parties_cachees.h"
 #include "model/solides/polyedres.h"
@@ -163,10 +164,12 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
     const double k = f.echelle;
     for (int j = 0; j <= s.nombreEchantillons; ++j) {
         const double c = s.cosinus[std::size_t(j)], sn = s.sinus[std::size_t(j)];
+        // Saturated like every integer coordinate: the centre of a sphere far
+        // out is already at the integer limit, and its outline goes past it.
         contour[std::size_t(j)] = {uint8_t(j == 0 ? 1 : 0),
-                                   {s.centre.x + int32_t(std::lround(k * (c * u.x + sn * w.x))),
-                                    s.centre.y + int32_t(std::lround(k * (c * u.y + sn * w.y))),
-                                    s.centre.z + int32_t(std::lround(k * (c * u.z + sn * w.z)))}};
+                                   {entier32Sature(s.centre.x + k * (c * u.x + sn * w.x)),
+                                    entier32Sature(s.centre.y + k * (c * u.y + sn * w.y)),
+                                    entier32Sature(s.centre.z + k * (c * u.z + sn * w.z))}};
     }
     if (s.paralleles)
         for (const auto& parallele : s.paralleles->paralleles)

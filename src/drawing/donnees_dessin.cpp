@@ -61,7 +61,7 @@ void videElement(TElementSolide& e) {
     videGrilleMaillage(e.grille);
     if (e.vue) {
         TElementSolideVue& v = *e.vue;
-        v.nombreAretes = 0;
+        dimensionneAretes(v, 0);
         v.nombreFaces = 0;
         for (auto& b : v.hachuresFaces)
             b.reset();
@@ -260,7 +260,7 @@ void construitPolyedre(TfigureKalmetra& f, int n, TElementSolide& e, bool& aband
     }
     e.octetPolyedre = p->polygone;
     TElementSolideVue& v = vueDe(e);
-    v.nombreAretes = std::min<uint16_t>(p->nombreAretes, kMaxAretesElement);
+    dimensionneAretes(v, p->nombreAretes);
     for (int k = 1; k <= v.nombreAretes; ++k) {
         const TArete& a = arete(*p, k);
         const bool garde =

@@ -24,7 +24,7 @@ uint8_t parent(const TfigureKalmetra& f, int k) {
 }
 Techantillon& echantillon(TfigureKalmetra& f, int k) {
     verifieIndice(k, 1, kMaxEchantillons, "sample");
-    if (!f.echantillons) throw ErreurInterne("sample block missing");
+    if (!f.echantillons) f.echantillons = std::make_unique<TblocEchantillons>();
     return (*f.echantillons)[k];
 }
 TExpressionParametre& expressionParametre(TfigureKalmetra& f, int k) {

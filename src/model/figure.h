@@ -230,7 +230,7 @@ struct TfigureKalmetra {
     std::string texteDesNoms; // all object names back to back
 
     std::array<double, kMaxValeurs + 1> valeurs{};
-    std::unique_ptr<TblocEchantillons> echantillons;
+    std::unique_ptr<TblocEchantillons> echantillons; // null until a sample is written (echantillon)
     std::array<uint8_t, kMaxParents + 1> parents{};
     std::array<uint8_t, kMaxOctetsOperandes + 1> octetsOperandes{};
     std::string texteDesFormules;
@@ -357,6 +357,8 @@ struct TfigureKalmetra {
     uint32_t reglageCouleurFond = 0;
     uint8_t drapeauCouleurFond = 0;
     uint8_t exportationRotations = 0;
+    // The figure's values may be exported ("Exportation interdite" clears it).
+    uint8_t exportationPermise = 1;
     uint8_t importationRotations = 0;
     // A prototype figure whose prototype the pop-up menu does not offer.
     uint8_t prototypeHorsMenu = 0;
@@ -413,6 +415,7 @@ struct TfigureKalmetra {
 
     TEnsembleObjets ensembleSecondeDirection; // lines of code 247 using their second direction
     TEnsembleObjets ensembleParametresLibres; // objects that received a free-object parameter line
+    TEnsembleObjets ensembleTablesValeurs; // functions whose table a value line changed (not the last object)
 
     // Undo store (text subsystem): whether an undo or a redo can be done.
     uint8_t annulationPossible = 0;
@@ -430,7 +433,9 @@ double& valeur(TfigureKalmetra& f, int k);
 double valeur(const TfigureKalmetra& f, int k);
 uint8_t& parent(TfigureKalmetra& f, int k);
 uint8_t parent(const TfigureKalmetra& f, int k);
-Techantillon& echantillon(TfigureKalmetra& f, int k); // the block must exist
+// The sample block is made at the first write: most figures have no locus
+// or curve, and the block is 144 kB.
+Techantillon& echantillon(TfigureKalmetra& f, int k);
 TExpressionParametre& expressionParametre(TfigureKalmetra& f, int k);
 const TExpressionParametre& expressionParametre(const TfigureKalmetra& f, int k);
 double& constanteExpression(TfigureKalmetra& f, int k);

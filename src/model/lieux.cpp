@@ -171,7 +171,7 @@ void calculeLieuDePoints(TfigureKalmetra& f, int n) {
     if (codePilote == c::kPointLibreSurCercle) e.pas *= 2 * std::numbers::pi;
     e.indice = o.premierEchantillon;
     e.dernierIndice = o.premierEchantillon + o.nombreEchantillons - 1;
-    if (!f.echantillons || o.premierEchantillon == 0) e.dernierIndice = e.indice - 1;
+    if (o.premierEchantillon == 0) e.dernierIndice = e.indice - 1;
     const double garde = valeurObjet(f, e.pilote, 4);
     {
         const GardeValeur<uint8_t> drapeauFigure(f.echantillonnageLieux[0], 1);

@@ -169,6 +169,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.reglageCouleurFond = s.reglageCouleurFond;
     c.drapeauCouleurFond = s.drapeauCouleurFond;
     c.exportationRotations = s.exportationRotations;
+    c.exportationPermise = s.exportationPermise;
     c.importationRotations = s.importationRotations;
     c.prototypeHorsMenu = s.prototypeHorsMenu;
     c.numeroFigure = s.numeroFigure;
@@ -209,6 +210,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.parametreCopieAjustee = s.parametreCopieAjustee;
     c.ensembleSecondeDirection = s.ensembleSecondeDirection;
     c.ensembleParametresLibres = s.ensembleParametresLibres;
+    c.ensembleTablesValeurs = s.ensembleTablesValeurs;
     c.annulationPossible = s.annulationPossible;
     c.retablissementPossible = s.retablissementPossible;
     c.modePasAPas = s.modePasAPas;

@@ -104,7 +104,7 @@ void reinitialiseVue(TfigureKalmetra& f) {
 
 void reinitialiseFigure(TfigureKalmetra& f) {
     f.versionTexte = 1;
-    f.echantillons = std::make_unique<TblocEchantillons>();
+    f.echantillons.reset(); // made again by the first sample written
     creeTableAnnexes(f.tableAnnexes);
     creeTableDesPolyedres(f.tableDesPolyedres);
     f.etatGlisser.reset();
@@ -150,9 +150,11 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     f.ensembleDesigne.reset();
     f.ensembleSecondeDirection.reset();
     f.ensembleParametresLibres.reset();
+    f.ensembleTablesValeurs.reset();
     f.grosCaracteres = 0;
     f.lignesDifferees.reset();
     f.exportationRotations = 0;
+    f.exportationPermise = 1;
     f.importationRotations = 0;
     f.prototypeHorsMenu = 0;
     f.reglageCouleurFond = 0;

@@ -11,7 +11,5 @@ void desinscritVariablesPartagees(TfigureKalmetra& f);
 void detruitMenuFigure(int16_t numero);
 void miseAjourMenuFigure(TfigureKalmetra& f);
 void fermeFenetreAnnexe();
-// Opens the comment window of the figure (the host's annex windows).
-void KMAfficheCommentairePourNumero(int16_t numero);
 
 } // namespace km32

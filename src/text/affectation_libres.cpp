@@ -151,12 +151,12 @@ void affecteObjetLibre(const TfigureKalmetra& f, int k, double x, double y, doub
                        double& p3, uint16_t& erreur) {
     nomErreur1() = nomObjet(f, k);
     const TObjetFigure& o = objet(f, k);
-    if (!estObjetLibre(o)) {
-        erreur = kErreurPasLibre;
-        return;
-    }
     if (o.nonDefini) {
         erreur = kErreurAffectationImpossible;
+        return;
+    }
+    if (!estObjetLibre(o)) {
+        erreur = kErreurPasLibre;
         return;
     }
     const int P = o.nombreParents >= 1 ? parentObjet(f, k, 1) : 0;

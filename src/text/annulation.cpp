@@ -68,6 +68,7 @@ bool prendInstantaneDe(TfigureKalmetra& f, const TfigureKalmetra& g, AvantPlace 
 // hold stay as they were.
 void restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
     const uint8_t traitsEpais = f.traitsEpais;
+    const uint8_t imageLimitee = f.imageLimitee;
     const uint8_t horloge = f.horlogeEnMarche;
     const uint16_t intervalle = f.intervalleHorloge;
     f.texteCommentaire.reset();
@@ -77,6 +78,7 @@ void restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
         const GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
         executeTexteDeFigure(f, texte, 1);
     }
+    f.imageLimitee = imageLimitee;
     f.horlogeEnMarche = horloge;
     if (f.horlogeEnMarche && f.intervalleHorloge != intervalle)
         if (const uint32_t fenetre = fenetreDeLaFigure(f)) {

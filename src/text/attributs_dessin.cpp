@@ -273,7 +273,7 @@ void lisParticularitesDeDessin(TfigureKalmetra& f, int n, TLigneFigure& ligne, b
         uint16_t numero = 0;
         litMotCle(liste, 255, mot, numero);
         if (numero == 0) {
-            if (mot.empty()) continue; // an empty item between two commas
+            // An empty item between two commas is no keyword either.
             nomErreur1() = mot;
             signale(ligne, kErreurMotNonReconnu);
             return;

@@ -5,6 +5,7 @@
 
 #include "base/texte.h"
 #include "model/catalogue.h"
+#include "model/fonctions/fonctions.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
 #include "model/prototypes/prototypes.h"
@@ -266,11 +267,12 @@ bool champsParticuliers(const ContexteDefinition& c, std::string& r) {
         r += texteCouples(c, 4) + texteExpression(c, 1) + ";" + texteExpression(c, 2) + ";" +
              texteExpression(c, 3) + ";" + texteToucheObjet(c);
         return true;
-    case 128:
-        // The interpolation flag belongs to the function's record of values;
-        // the function table keeps no records yet, so none interpolates.
-        r += phraseDeNumero(2520) + ";";
+    case 128: {
+        const TFonction* fonction = fonctionDeEmplacement(f, o.emplacementFonction);
+        const bool interpole = fonction && fonction->table && fonction->table->interpolation != 0;
+        r += phraseDeNumero(interpole ? 2519 : 2520) + ";";
         return true;
+    }
     case 135:
     case 213: {
         std::string liste = texteListeParents(c);
@@ -426,6 +428,8 @@ std::string ligneDefinitionObjet(const TfigureKalmetra& f, int i) {
 }
 
 std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
+    // A built-in object has its own fixed sentence, not a pattern to fill.
+    if (i >= 1 && i <= kObjetsPredefinis) return coupe("\r\n" + phrasePredefinie(i, false), 255);
     bool boucle = false;
     const std::string parametres = phraseDefinitionObjet(f, i, 255, false, false, boucle);
     if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0)

@@ -307,6 +307,7 @@ void ecritReglages(Ecriture& e) {
     if (f.importationActive) e.ajouteLigneDePhrase(2248);
     if (f.importationRotations) e.ajouteLigneDePhrase(2307);
     if (f.exportationRotations) e.ajouteLigneDePhrase(2309);
+    if (!f.exportationPermise) e.ajouteLigneDePhrase(2259);
     if (f.filDeFer) e.ajouteLigneDePhrase(2230);
     if (f.partiesCacheesPointillees) e.ajouteLigneDePhrase(2231);
     if (!f.nomsPointsAffiches) e.ajouteLigneDePhrase(2221);

@@ -261,8 +261,7 @@ void signaleErreurExecution(uint16_t& erreur, const std::string& nomObjet, bool 
     if (nonValidesPermis) {
         const std::string texte =
             phraseDeNumero(erreur) + "\r\n\r\n" + phraseDeNumero(kPhraseConfirmeCreation);
-        const int reponse = questionOuiNonAnnuler(texte, titre, 1);
-        erreur = reponse == platform::kReponseOui ? 0 : kErreurRefusUtilisateur;
+        erreur = questionOuiNon(texte, titre) == platform::kReponseOui ? 0 : kErreurRefusUtilisateur;
     } else {
         afficheMessageType(titre + "\r\n\r\n" + phraseDeNumero(erreur),
                            phraseDeNumero(kPhraseNonValidesInterdits), platform::kIconeErreur);

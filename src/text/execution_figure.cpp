@@ -1,9 +1,14 @@
 // The line executor on a figure record: the figure side of executeLigne.
-// Every line runs under a figure snapshot, so that a line that fails leaves
-// the figure exactly as it was before it.
+// A creation line runs under a figure snapshot, so that a creation that
+// fails leaves the figure exactly as it was before it. The other lines do
+// not: a list that fails on one of its items keeps what it did to the items
+// before it, and the lines that must undo themselves (a rename) take their
+// own snapshot.
 #include <string>
 
 #include "base/erreur.h"
+#include "drawing/clavier_partage.h"
+#include "host/fenetre_commentaire.h"
 #include "model/calcul/traces_modele.h"
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
@@ -46,7 +51,18 @@ class ExecutantFigure : public ExecutantLigne {
     bool prototypePrendLigne(TLigneFigure& l) override { return reconnaitLignePrototype(f_, l); }
     bool modeRequete() override { return f_.modeRequete != 0; }
     void executeRequete(TLigneFigure& l) override { executeLigneDeRequete(f_, l); }
-    void creeObjet(TLigneFigure& l) override { creeObjetDeLigne(f_, l); }
+    void creeObjet(TLigneFigure& l) override {
+        GardeInstantane garde(f_);
+        if (!garde.pris()) {
+            l.erreur = kStructureSaturee;
+            return;
+        }
+        creeObjetDeLigne(f_, l);
+        if (l.erreur == 0)
+            garde.valide();
+        else
+            garde.annule();
+    }
     void executeCommande(RouteLigne route, TLigneFigure& l) override {
         switch (route) {
         case RouteLigne::AffichageTexte:
@@ -139,8 +155,11 @@ void ExecutantFigure::executeDirecte(TLigneFigure& l) {
         f.changementVuePermis = 1;
         break;
     case 2248:
-        // The registration of the shared variables comes with the host.
-        if (!f.importationActive) f.importationActive = 1, miseAjourMenuFigure(f);
+        if (!f.importationActive) {
+            f.importationActive = 1;
+            inscritVariablesPartagees(f);
+            miseAjourMenuFigure(f);
+        }
         break;
     case 2295:
         if (f.importationActive) {
@@ -202,22 +221,21 @@ void ExecutantFigure::executeDirecte(TLigneFigure& l) {
     case 2310:
         f.exportationRotations = 0;
         break;
+    case 2259:
+        f.exportationPermise = 0;
+        break;
+    case 2296:
+        f.exportationPermise = 1;
+        break;
+    case 2269:
+        afficheFenetreCommentaire(f);
+        break;
     case 2271:
         f.prototypeHorsMenu = 1;
         break;
-    case 2269:
-        KMAfficheCommentairePourNumero(int16_t(f.numeroFigure));
-        break;
     default:
-        // NOT BUILT YET: 2259 and 2296 (export allowed) wait for the host's
-        // fields.
         break;
     }
-}
-
-bool estResultatReussi(uint16_t r) {
-    return r == 0 || r == kResultatHorsRequete || r == kDebutPrototype || r == kLigneDifferee ||
-           r == kLigneCommentaire || r == kDescriptionInterface;
 }
 
 } // namespace
@@ -225,16 +243,8 @@ bool estResultatReussi(uint16_t r) {
 uint16_t executeLigneDeFigure(TfigureKalmetra* figure, std::string_view ligne, uint8_t redessine,
                               uint8_t modeLecture) {
     if (figure == nullptr) return kPhraseIncorrecte;
-    TfigureKalmetra& f = *figure;
-    GardeInstantane garde(f);
-    if (!garde.pris()) return kStructureSaturee;
-    ExecutantFigure executant(f);
-    const uint16_t resultat = executeLigne(executant, ligne, redessine, modeLecture);
-    if (estResultatReussi(resultat))
-        garde.valide();
-    else
-        garde.annule();
-    return resultat;
+    ExecutantFigure executant(*figure);
+    return executeLigne(executant, ligne, redessine, modeLecture);
 }
 
 } // namespace km32

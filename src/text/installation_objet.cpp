@@ -413,6 +413,41 @@ void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, u
     }
 }
 
+namespace {
+
+// The first n characters of the stored text of parameter expression k of
+// object i.
+std::string debutExpression(const TfigureKalmetra& f, int i, int k, std::size_t n) {
+    if (k > objet(f, i).nombreExpressions) return {};
+    const TExpressionParametre& e = expressionParametre(f, numeroExpressionObjet(f, i, k));
+    if (e.longueurTexte == 0 || e.debutTexte < 1 || e.debutTexte > f.texteDesFormules.size()) return {};
+    return f.texteDesFormules.substr(std::size_t(e.debutTexte - 1),
+                                     std::min<std::size_t>(n, e.longueurTexte));
+}
+
+// The dummy-variable letters of a definition: x, y and z for a plane by
+// equation; the letters its line gave for a parametric curve (kept at the
+// head of its fourth expression) and for the functions of 1, 2 and 3
+// variables (at the head of the first); none for any other object.
+std::string variablesMuettes(const TfigureKalmetra& f, int i) {
+    switch (objet(f, i).codeConstruction) {
+    case kPlanEquation:
+        return "xyz";
+    case kCourbeParametree:
+        return debutExpression(f, i, 4, 1);
+    case 54:
+        return debutExpression(f, i, 1, 1);
+    case 216:
+        return debutExpression(f, i, 1, 2);
+    case 217:
+        return debutExpression(f, i, 1, 3);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     uint16_t erreur = 0;
     // The names of the objects before the one being checked: a name met
@@ -447,16 +482,27 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
                 }
             }
         }
-        if (erreur == 0 && o.codeConstruction == kPlanEquation) {
-            // The variables x, y and z of the equation may not name an antecedent.
-            for (uint8_t a : listeDesAntecedents(f, i)) {
-                const std::string n = nomObjet(f, a);
-                if (n == "x" || n == "y" || n == "z") {
-                    nomErreur1() = n;
-                    nomErreur2() = nom;
-                    erreur = kErreurVariableMuetteNommee;
-                    break;
+        if (erreur == 0) {
+            // A dummy variable may not be the name of an antecedent: the
+            // definition would then read one name in two senses. A rename
+            // must not make it so either.
+            const std::string lettres = variablesMuettes(f, i);
+            std::string fautive;
+            if (o.codeConstruction == kCourbeParametree)
+                for (char c : lettres)
+                    if (c == 'X' || c == 'Y' || c == 'Z') fautive = std::string(1, c);
+            if (fautive.empty() && !lettres.empty())
+                for (uint8_t a : listeDesAntecedents(f, i)) {
+                    const std::string n = nomObjet(f, a);
+                    if (n.size() == 1 && lettres.find(n[0]) != std::string::npos) {
+                        fautive = n;
+                        break;
+                    }
                 }
+            if (!fautive.empty()) {
+                nomErreur1() = fautive;
+                nomErreur2() = nom;
+                erreur = kErreurVariableMuetteNommee;
             }
         }
         if (erreur == 0 && !estLigneParPaire(o.codeConstruction)) {

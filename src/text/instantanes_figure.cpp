@@ -1,5 +1,6 @@
 #include "text/instantanes_figure.h"
 
+#include "drawing/clavier_partage.h"
 #include "model/services_texte.h"
 
 namespace km32 {
@@ -24,9 +25,14 @@ void reinitialiseInstantanes() {
     e.nombreInstantanes = 0;
 }
 
-bool empileInstantane(const TfigureKalmetra& f) {
+void reinscritVariablesPartagees(TfigureKalmetra& f) {
+    if (f.importationActive) inscritVariablesPartagees(f);
+}
+
+bool empileInstantane(TfigureKalmetra& f) {
     EtatInstantanes& e = etatInstantanes();
     if (e.nombreInstantanes >= kMaxInstantanes) return false;
+    if (f.variablesPartagees) desinscritVariablesPartagees(f);
     TInstantane nouveau;
     copieFigure(f, nouveau.copie);
     nouveau.commentaire = duplique(f.texteCommentaire);
@@ -48,10 +54,12 @@ void restaureInstantane(TfigureKalmetra& f) {
     EtatInstantanes& e = etatInstantanes();
     if (e.nombreInstantanes == 0) return;
     TInstantane& haut = e.pile[e.nombreInstantanes];
+    if (f.variablesPartagees) desinscritVariablesPartagees(f);
     restaureFigure(*haut.copie, f);
     f.texteCommentaire = std::move(haut.commentaire);
     f.lignesDifferees = std::move(haut.lignesDifferees);
     depileInstantane();
+    reinscritVariablesPartagees(f);
 }
 
 } // namespace km32

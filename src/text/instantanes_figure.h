@@ -32,13 +32,19 @@ void reinitialiseInstantanes();
 
 // Pushes a snapshot of f. False, with nothing pushed, when ten are held:
 // the caller must then not run its operation (a drop or restore of its own
-// would reach a snapshot of another operation).
-bool empileInstantane(const TfigureKalmetra& f);
+// would reach a snapshot of another operation). The figure's shared
+// variables are not part of a snapshot: they are unregistered, and the
+// caller registers them again when it keeps the figure
+// (reinscritVariablesPartagees).
+bool empileInstantane(TfigureKalmetra& f);
 // Drops the top snapshot; nothing when the stack is empty.
 void depileInstantane();
 // Puts f back as it was at the top snapshot and drops it; nothing when the
-// stack is empty. f keeps its window, drawing data and other live parts.
+// stack is empty. f keeps its window, drawing data and other live parts; its
+// shared variables are registered again when it imports them.
 void restaureInstantane(TfigureKalmetra& f);
+// Registers the figure's shared variables again when it imports them.
+void reinscritVariablesPartagees(TfigureKalmetra& f);
 
 // Pairs one push with exactly one drop or restore: the snapshot is restored
 // when the guard goes away without valide(), also when an exception leaves
@@ -55,7 +61,10 @@ class GardeInstantane {
     bool pris() const { return actif_; }
     // The operation succeeded: the snapshot is dropped.
     void valide() {
-        if (actif_) depileInstantane();
+        if (actif_) {
+            depileInstantane();
+            reinscritVariablesPartagees(figure_);
+        }
         actif_ = false;
     }
     // The operation failed: the figure is put back now.

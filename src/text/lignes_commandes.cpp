@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "base/texte.h"
+#include "host/menus_figure_codes.h"
 #include "host/services_attendus.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/dependants.h"
@@ -374,14 +375,23 @@ void executeCommandes(TfigureKalmetra& f, TLigneFigure& l) {
     }
 }
 
-// The menu options a figure forbids (2226) or allows (2292). The figure's
-// command menu does not exist here: the items are taken one by one and
-// change nothing.
+// The menu options a figure forbids (2226) or allows (2292): each item is a
+// menu path code whose commands leave or join the figure's authorised set.
+// The popup menu is built again on its next use. A code that names no menu
+// ends the line; the items before it stay applied.
 void optionsDuMenu(TfigureKalmetra& f, TLigneFigure& l) {
     std::string liste = argument(l, 1);
     while (!liste.empty()) {
-        premierElementDeListe(liste);
+        const std::string element = premierElementDeListe(liste);
         detruitMenuFigure(int16_t(f.numeroFigure));
+        if (l.codeLigne == 2226)
+            interditMenus(element, f.commandesAutorisees, l.erreur);
+        else
+            autoriseMenus(element, f.commandesAutorisees, l.erreur);
+        if (l.erreur != 0) {
+            signale(l, l.erreur, element);
+            return;
+        }
     }
 }
 

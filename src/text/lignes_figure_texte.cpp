@@ -4,9 +4,11 @@
 #include <numbers>
 
 #include "base/texte.h"
+#include "host/menus_figure_codes.h"
 #include "model/catalogue.h"
 #include "model/couleurs.h"
 #include "model/evaluation_expression.h"
+#include "model/fonctions/fonctions.h"
 #include "model/nombres_texte.h"
 #include "model/objets_figure.h"
 #include "model/prototypes/prototypes.h"
@@ -345,15 +347,52 @@ std::string ecritLigneStyleObjet(const TfigureKalmetra& f, int i) {
     return ligne(2204, coupe(nomObjetNotation(f, i), 80) + ";" + mots, indentation);
 }
 
-std::vector<std::string> ecritLignesValeursFonction(const TfigureKalmetra&, int) {
-    // The points of a function given by values live in the function table,
-    // which keeps no values yet: there is nothing to write.
-    return {};
+namespace {
+
+// Lines gathered in an accumulator that is flushed once it passes a length.
+struct LignesAccumulees {
+    std::vector<std::string> lignes;
+    std::string accumulateur;
+};
+
+} // namespace
+
+std::vector<std::string> ecritLignesValeursFonction(const TfigureKalmetra& f, int i) {
+    const TFonction* fonction = fonctionDeEmplacement(f, objet(f, i).emplacementFonction);
+    if (fonction == nullptr || !fonction->table) return {};
+    const TFonctionTable& table = *fonction->table;
+    const std::string nom = nomCoupe(f, i);
+    LignesAccumulees b;
+    const auto termineLigneValeurs = [&] {
+        if (b.accumulateur.empty()) return;
+        if (b.accumulateur.back() == ' ') b.accumulateur.pop_back();
+        b.lignes.push_back(ligne(2218, nom + ";" + b.accumulateur, 2));
+        b.accumulateur.clear();
+    };
+    const int n = std::min<int>(table.nombrePoints, kMaxPointsFonctionTable);
+    for (int k = 1; k <= n; ++k) {
+        if (b.accumulateur.size() > 60) termineLigneValeurs();
+        b.accumulateur +=
+            "(" + texteDeReel(table.x[std::size_t(k)]) + "," + texteDeReel(table.y[std::size_t(k)]) + ") ";
+    }
+    termineLigneValeurs();
+    return b.lignes;
 }
 
-std::vector<std::string> ecritLignesOptionsInterdites(const TfigureKalmetra&) {
-    // Figures keep no menu filter yet: no command is forbidden.
-    return {};
+std::vector<std::string> ecritLignesOptionsInterdites(const TfigureKalmetra& f) {
+    LignesAccumulees b;
+    const auto termineLigneOptions = [&] {
+        if (b.accumulateur.empty()) return;
+        if (b.accumulateur.back() == ',') b.accumulateur.pop_back();
+        b.lignes.push_back(ligne(2226, b.accumulateur, 0));
+        b.accumulateur.clear();
+    };
+    for (const uint16_t commande : codesDesMenusAutorises(f.commandesAutorisees)) {
+        if (b.accumulateur.size() > 50) termineLigneOptions();
+        b.accumulateur += codeMenuDeCommande(commande) + ",";
+    }
+    termineLigneOptions();
+    return b.lignes;
 }
 
 } // namespace km32

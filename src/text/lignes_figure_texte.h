@@ -26,10 +26,11 @@ std::string ecritLigneDoubleCadre(const TfigureKalmetra& f);
 std::string ecritLigneImpression(const TfigureKalmetra& f);
 std::string ecritLigneCopieAjustee(const TfigureKalmetra& f);
 std::string ecritLignePasClavier(const TfigureKalmetra& f, int i);
-// The value lines of a function defined by values (none while the function
-// table keeps no values).
+// The value lines of a function defined by values: its points as "(x,y)"
+// pairs, a new line each time the pairs written pass 60 characters.
 std::vector<std::string> ecritLignesValeursFonction(const TfigureKalmetra& f, int i);
-// The forbidden-option lines (none while figures keep no menu filter).
+// The forbidden-option lines: the menu path codes of what the figure's menu
+// filter forbids, a new line each time the codes pass 50 characters.
 std::vector<std::string> ecritLignesOptionsInterdites(const TfigureKalmetra& f);
 
 } // namespace km32

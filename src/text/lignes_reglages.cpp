@@ -211,6 +211,7 @@ void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
         return;
     }
     l.erreur = 0;
+    if (n < f.nombreObjets) f.ensembleTablesValeurs.set(n);
     const uint8_t emplacement = objet(f, n).emplacementFonction;
     if (l.codeLigne == 2218)
         ajoutePointsDeTexte(f, emplacement, l.arguments[2], l.erreur);
@@ -292,8 +293,10 @@ void suppression(TfigureKalmetra& f, TLigneFigure& l) {
     supprimeObjetsEtDependants(f, ensemble);
 }
 
+// "Objet libre #1, valeur: #2" gives a free number its value as the
+// assignment of a numeric variable does.
 void affectation(TfigureKalmetra& f, TLigneFigure& l) {
-    if (l.codeLigne == 2277)
+    if (l.codeLigne == 2277 || l.codeLigne == 2224)
         affecteVariableNumeriqueLibre(f, l.arguments[1], l.arguments[2], l.modeLecture, l.redessine != 0,
                                       l.erreur);
     else
@@ -485,6 +488,7 @@ void executeLigneDeReglage(TfigureKalmetra& f, TLigneFigure& l) {
         l.erreur = executeLigneAvecRetourArriere(f, l.modeLecture, l.arguments[1] + ";" + l.arguments[2]);
         if (l.erreur == 0 && l.redessine) redessineFigure(f);
         break;
+    case 2224:
     case 2277:
     case 2278:
         affectation(f, l);

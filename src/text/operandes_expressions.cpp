@@ -215,8 +215,9 @@ void litPointsPonderesSansCompte(const TfigureKalmetra& f, TLigneAnalysee& ligne
         else
             somme += valeurConstanteExpression(a);
     }
-    // A reading stopped by its own error keeps that error.
-    if (ligne.nombreParents == 0 && !estRefus(ligne.erreur)) ligne.erreur = kErreurDonneeManquante;
+    // No point read, also when the first one was refused: the barycentre
+    // lacks its points.
+    if (ligne.nombreParents == 0) ligne.erreur = kErreurDonneeManquante;
     ligne.nouvelObjet.nombreValeurs = uint8_t(ligne.nombreExpressions + 3);
     ligne.nouvelObjet.nombreParents = ligne.nombreParents;
     ligne.nouvelObjet.nombreExpressions = ligne.nombreExpressions;

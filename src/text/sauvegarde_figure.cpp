@@ -53,9 +53,11 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
 
 std::string nomNuDeFichier(std::string_view nomFichier) {
     std::string nom(nomFichier);
-    // Without a point there is no extension to take off.
+    // Without a point in the file's own name there is no extension to take
+    // off: a point in a folder name is not one.
     const std::size_t point = nom.find_last_of('.');
-    if (point != std::string::npos) nom.erase(point);
+    const std::size_t dossier = nom.find_last_of(kSeparateurs);
+    if (point != std::string::npos && (dossier == std::string::npos || point > dossier)) nom.erase(point);
     const std::size_t deuxPoints = nom.find(':');
     if (deuxPoints != std::string::npos) nom.erase(0, deuxPoints + 1);
     const std::size_t barre = nom.find_last_of(kSeparateurs);

@@ -210,27 +210,32 @@ TEST_F(ValeursDeFigure, TextsOfRemovals) {
     }
 }
 
-TEST_F(ValeursDeFigure, AFailingValueLineLeavesTheTableAsItWas) {
+// A value line that fails on a point keeps the points before it; a line
+// about a function not given by values changes no table.
+TEST_F(ValeursDeFigure, AFailingValueLineKeepsThePointsBeforeTheFailingOne) {
     ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)", "f fonction: x|->x",
                          "Valeurs pour g: (0,1)"}),
               0);
     struct Cas {
         const char* ligne;
         const char* message;
+        uint16_t points; // in g's table afterwards
     };
     const Cas cas[] = {
-        {"Valeurs pour g: (5,6) (a,2)", "Valeur incorrecte: a,2"},
-        {"Valeurs pour g: (5,6) ()", "Il manque une donnée."},
-        {"Valeurs pour f: (1,2)", "f n'est pas définie par valeurs."},
-        {"Supprimer pour f les images de: 1", "f n'est pas définie par valeurs."},
+        {"Valeurs pour f: (1,2)", "f n'est pas définie par valeurs.", 1},
+        {"Supprimer pour f les images de: 1", "f n'est pas définie par valeurs.", 1},
+        {"Valeurs pour g: (5,6) (a,2)", "Valeur incorrecte: a,2", 2},
+        {"Valeurs pour g: (5,7) ()", "Il manque une donnée.", 2}, // x = 5 again: replaced
+        {"Valeurs pour g: (8,9) (3,4", "La syntaxe", 3},
     };
     for (const Cas& c : cas) {
         platform::boitesDemandees().clear();
         EXPECT_NE(ligne(c.ligne), 0) << c.ligne;
         EXPECT_NE(dernierMessage().find(windows1252DeUtf8(c.message)), std::string::npos)
             << c.ligne << dernierMessage();
-        EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, 1) << c.ligne;
+        EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, c.points) << c.ligne;
     }
+    EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->y[2], 7);
 }
 
 TEST_F(ValeursDeFigure, ThePointAfterAFullTableIsRefused) {

@@ -240,10 +240,16 @@ TEST_F(PetiteFigure, IndicesOutOfRangeThrow) {
     EXPECT_THROW(objet(f, 256), ErreurInterne);
     EXPECT_THROW(expressionParametre(f, 501), ErreurInterne);
     EXPECT_THROW(octetOperande(f, 4001), ErreurInterne);
-    EXPECT_THROW(echantillon(f, 1), ErreurInterne); // no sample block yet
-    f.echantillons = std::make_unique<TblocEchantillons>();
-    EXPECT_NO_THROW(echantillon(f, 9000));
+    // No sample block yet: a refused index does not make one, the first
+    // sample written does, with every sample zero.
+    f.echantillons.reset();
+    EXPECT_THROW(echantillon(f, 0), ErreurInterne);
     EXPECT_THROW(echantillon(f, 9001), ErreurInterne);
+    EXPECT_FALSE(f.echantillons);
+    echantillon(f, 9000).x = 4;
+    ASSERT_TRUE(f.echantillons);
+    EXPECT_EQ((*f.echantillons)[1].x, 0);
+    EXPECT_EQ(echantillon(f, 9000).x, 4);
 }
 
 TEST_F(PetiteFigure, ProjectionHelpersSaturate) {

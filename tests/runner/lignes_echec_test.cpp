@@ -5,6 +5,7 @@
 #include "banc_texte.h"
 #include "comparaison_figure.h"
 #include "model/services_texte.h"
+#include "model/style.h"
 
 namespace km32::essai {
 namespace {
@@ -48,9 +49,74 @@ INSTANTIATE_TEST_SUITE_P(Lignes, LigneEnEchec,
                              // the new definition was installed.
                              CasEchec{"A milieu du segment [MB]", 5},
                              // A view setting out of its range.
-                             CasEchec{"Paramètres de position de Rxyz: 0.5, 2", 5},
-                             // A drawing attribute that is no keyword after one that is.
-                             CasEchec{"Dessin de M: rouge, pourpre", 5}));
+                             CasEchec{"Paramètres de position de Rxyz: 0.5, 2", 5}));
+
+// A line that works through a list and fails on one item: the items before
+// it keep their change, the line fails with the item's error, and the
+// items after it are not reached.
+using Etat = bool (*)(const TfigureKalmetra&);
+
+struct CasListe {
+    const char* ligne;
+    uint16_t erreur;
+    const char* nomVu; // the item that failed, as the message names it
+    Etat avantFait;    // holds for the item before
+    Etat apresFait;    // holds for the item after
+};
+
+class ListeEnEchec : public BancTexte, public ::testing::WithParamInterface<CasListe> {};
+
+TEST_P(ListeEnEchec, ItemsBeforeTheFailingOneKeepTheirChange) {
+    const CasListe& c = GetParam();
+    ASSERT_EQ(lis(std::string(kDebut) + "P point libre sur le segment [AB]\r\n"
+                                        "Q point libre sur le segment [AB]\r\n"
+                                        "d droite (AB)\r\n"),
+              0);
+    platform::reinitialiseBoites();
+    {
+        GardeValeur<uint8_t> reelle(executionReelle(), 1);
+        EXPECT_EQ(executeLigneDeFigure(&f, windows1252DeUtf8(c.ligne), 0, 1), c.erreur);
+    }
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_NE(platform::boitesDemandees().front().texte.find(c.nomVu), std::string::npos)
+        << platform::boitesDemandees().front().texte;
+    EXPECT_TRUE(c.avantFait(f)) << "the item before the failing one";
+    EXPECT_FALSE(c.apresFait(f)) << "the item after the failing one";
+}
+
+const TObjetFigure& objetNomme(const TfigureKalmetra& f, const char* nom) {
+    return objet(f, numeroObjetDeNotation(f, nom));
+}
+bool dRouge(const TfigureKalmetra& f) {
+    return couleurDuStyle(objetNomme(f, "d").style) == 255;
+}
+bool dTirete(const TfigureKalmetra& f) {
+    return traitTirete(objetNomme(f, "d").style);
+}
+bool pBloque(const TfigureKalmetra& f) {
+    return estObjetLibreBloque(objetNomme(f, "P"));
+}
+bool qBloque(const TfigureKalmetra& f) {
+    return estObjetLibreBloque(objetNomme(f, "Q"));
+}
+bool aPasProtege(const TfigureKalmetra& f) {
+    return !estProtege(objetNomme(f, "A"));
+}
+bool aProtege(const TfigureKalmetra& f) {
+    return estProtege(objetNomme(f, "A"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Listes, ListeEnEchec,
+                         ::testing::Values(
+                             // Colour first, then a word that is no keyword: d is red, not dashed.
+                             CasListe{"Dessin de d: rouge, pourpre, tireté", 620, "pourpre", dRouge, dTirete},
+                             // An empty word between two commas is no keyword.
+                             CasListe{"Dessin de d: rouge, , tireté", 620, "", dRouge, dTirete},
+                             // P is free, M is not: P is blocked, Q after M is not.
+                             CasListe{"Objets libres bloqués: P, M, Q", 604, "M", pBloque, qBloque},
+                             // A list of names is read whole before any flag is set: an unknown
+                             // name leaves every object as it was.
+                             CasListe{"Objets protégés: A, Z", 537, "Z", aPasProtege, aProtege}));
 
 // A failing line is reported once: its error, then the line itself.
 TEST_F(BancTexte, AFailingLineIsReportedOnce) {

@@ -5,7 +5,11 @@
 #include <cmath>
 
 #include "banc_texte.h"
+#include "model/fonctions/fonctions.h"
+#include "model/tables_annexes.h"
 #include "text/affectation_libres.h"
+#include "text/ecriture_figure.h"
+#include "text/noms_objets.h"
 
 namespace km32::essai {
 namespace {
@@ -200,6 +204,147 @@ TEST_F(Reglages, LabelAndRename) {
                 0.5 * valeurObjet(f, numero("Q"), 3));
     EXPECT_EQ(ligne("Renommer E F: G H K"), 602);
     EXPECT_NE(numero("E"), 0);
+}
+
+// A rename may not give an antecedent the letter of a dummy variable of a
+// definition that reads it: the definition would then mean something else.
+// The rename is refused and the figure keeps its names and values.
+TEST_F(Reglages, RenameThatWouldChangeADefinitionIsRefused) {
+    ASSERT_EQ(ligne("h fonction: t|->t*x"), 0);
+    ASSERT_EQ(ligne("v = h(3)"), 0);
+    ASSERT_EQ(ligne("g fonction: (u,w)|->u*w+n"), 0);
+    ASSERT_EQ(ligne("m fonction: (p,q,r)|->p+q+r*x"), 0);
+    ASSERT_EQ(ligne("E plan d'équation X+Y+Z=n dans le repère Rxyz"), 0);
+    const double x = val("x");
+    struct Cas {
+        const char* ligne;
+        uint16_t resultat;
+        const char* nomGarde;
+    };
+    const Cas cas[] = {
+        {"Renommer x: t", 647, "x"}, // h reads x under the letter t
+        {"Renommer n: w", 647, "n"}, // g's second variable
+        {"Renommer x: r", 647, "x"}, // m's third variable
+        {"Renommer n: z", 647, "n"}, // the plane's equation is in x, y and z
+        {"Renommer n: b", 0, "b"},   // no definition uses b
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        EXPECT_EQ(ligne(c.ligne), c.resultat);
+        EXPECT_NE(numero(c.nomGarde), 0);
+        EXPECT_DOUBLE_EQ(val("v"), 3 * x);
+    }
+    // X, Y and Z name the coordinates of a parametric curve: none of them
+    // can be its variable.
+    platform::reinitialiseBoites();
+    EXPECT_EQ(
+        ligne(
+            "cu courbe paramétrée par X=cos(Y), Y=sin(Y), Z=Y/5, Y décrivant [0,6] (40 points, repère Rxyz)"),
+        563);
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_NE(platform::boitesDemandees().front().texte.find("Le nom Y serait"), std::string::npos);
+    EXPECT_EQ(numero("cu"), 0);
+}
+
+// A frame, a unit or an angle unit given for one object leaves the
+// figure's defaults alone; the object dialog remembers them for itself.
+TEST_F(Reglages, UnitsGivenInALineAreNotDefaults) {
+    ASSERT_EQ(ligne("R repère (A,vec(i),vec(j),vec(k))"), 0);
+    ASSERT_EQ(ligne("u unité de longueur (vecteur unitaire vec(i))"), 0);
+    ASSERT_EQ(ligne("F image de C par la rotation d'axe (AB) et d'angle 90 (degré)"), 0);
+    EXPECT_EQ(f.anglesEnDegresParDefaut, 0);
+    ASSERT_EQ(ligne("t sphère de centre A et de rayon 2 (unité de longueur u)"), 0);
+    EXPECT_EQ(f.uniteLongueurParDefaut, 2);
+    ASSERT_EQ(ligne("K point de coordonnées (1,2,3) dans le repère R"), 0);
+    EXPECT_EQ(f.repereParDefaut, 1);
+    ASSERT_EQ(ligne("Angles en degrés par défaut"), 0);
+    ASSERT_EQ(ligne("G image de C par la rotation d'axe (AB) et d'angle 1 (radian)"), 0);
+    EXPECT_EQ(f.anglesEnDegresParDefaut, 1);
+    EXPECT_EQ(f.uniteAngleDialogue, 0);
+    // With a dialog driving the creation, the dialog keeps what was given.
+    f.dialogue = std::make_unique<TDialogueObjet>();
+    ASSERT_EQ(ligne("L point de coordonnées (1,1,1) dans le repère R"), 0);
+    ASSERT_EQ(ligne("w sphère de centre B et de rayon 1 (unité de longueur u)"), 0);
+    f.dialogue.reset();
+    EXPECT_EQ(f.dernierRepereDialogue, numero("R"));
+    EXPECT_EQ(f.derniereUniteDialogue, numero("u"));
+    EXPECT_EQ(f.repereParDefaut, 1);
+    EXPECT_EQ(f.uniteLongueurParDefaut, 2);
+    // Written back, the figure says only what its defaults are.
+    const std::string texte = utf8DeWindows1252(ecritTexteFigure(f));
+    EXPECT_EQ(texte.find("Repère par défaut"), std::string::npos);
+    EXPECT_EQ(texte.find("Unité de longueur par défaut"), std::string::npos);
+    EXPECT_NE(texte.find("Angles en degrés par défaut"), std::string::npos);
+}
+
+// Menu option lines change the figure's authorised commands item by item;
+// a code that names no menu ends the line and the items before it stay.
+TEST_F(Reglages, OptionLinesChangeTheMenuFilter) {
+    EXPECT_EQ(ligne("Options interdites: 2-1-1-9, 9-9, 5-7"), 627);
+    EXPECT_FALSE(f.commandesAutorisees.test(1)); // 2-1-1-9
+    EXPECT_TRUE(f.commandesAutorisees.test(90)); // 5-7, after the wrong item
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_NE(platform::boitesDemandees().back().texte.find("9-9"), std::string::npos);
+    EXPECT_EQ(ligne("Options interdites: 2-10"), 0);
+    for (int commande : {59, 60, 113, 126, 170}) // the commands under 2-10
+        EXPECT_FALSE(f.commandesAutorisees.test(std::size_t(commande))) << commande;
+    EXPECT_EQ(ligne("Autoriser les options : 2-1-1-9, 2-10-1"), 0);
+    EXPECT_TRUE(f.commandesAutorisees.test(1));
+    EXPECT_TRUE(f.commandesAutorisees.test(59));
+    EXPECT_FALSE(f.commandesAutorisees.test(60));
+}
+
+// An unclosed point reaches the points reader, which names the fault; the
+// points before it stay in the table.
+TEST_F(Reglages, ValueLineWithAnUnclosedPoint) {
+    ASSERT_EQ(ligne("g fonction définie par valeurs (avec interpolation)"), 0);
+    EXPECT_EQ(ligne("Valeurs pour g: (0,0) (1,2"), 563);
+    const TFonction* g = fonctionDeObjet(f, numero("g"));
+    ASSERT_TRUE(g && g->table);
+    ASSERT_EQ(g->table->nombrePoints, 1);
+    EXPECT_EQ(g->table->x[1], 0);
+    // A table changed while its function is the last object is not noted
+    // among the tables given by lines; once an object follows, it is.
+    EXPECT_FALSE(f.ensembleTablesValeurs.test(std::size_t(numero("g"))));
+    ASSERT_EQ(ligne("h = g(0)"), 0);
+    EXPECT_EQ(ligne("Supprimer pour g les images de: 5"), 0);
+    EXPECT_TRUE(f.ensembleTablesValeurs.test(std::size_t(numero("g"))));
+}
+
+// Lines that set a switch of their own, and the free-object value line.
+TEST_F(Reglages, SwitchLinesAndTheFreeValueLine) {
+    EXPECT_EQ(ligne("Exportation interdite"), 0);
+    EXPECT_EQ(f.exportationPermise, 0);
+    EXPECT_NE(utf8DeWindows1252(ecritTexteFigure(f)).find("\r\nExportation interdite"), std::string::npos);
+    EXPECT_EQ(ligne("Exportation autorisée"), 0);
+    EXPECT_EQ(f.exportationPermise, 1);
+    EXPECT_EQ(ligne("Prototype non accessible par le menu"), 0);
+    EXPECT_EQ(f.prototypeHorsMenu, 1);
+    // No comment window can be shown: the line changes nothing.
+    EXPECT_EQ(ligne("Démarrer en affichant le commentaire"), 0);
+    ASSERT_EQ(ligne("a réel libre"), 0);
+    EXPECT_EQ(ligne("Importation active"), 0);
+    EXPECT_TRUE(f.variablesPartagees != nullptr);
+    // A line that fails leaves the registration as it was.
+    EXPECT_NE(ligne("Renommer a: t t"), 0);
+    EXPECT_TRUE(f.variablesPartagees != nullptr);
+    EXPECT_EQ(ligne("Objet libre a, valeur: 7"), 0);
+    EXPECT_EQ(val("a"), 7);
+    EXPECT_EQ(ligne("Objet libre y, valeur: 7"), 604);
+}
+
+// An undefined object cannot be placed, free or not.
+TEST_F(Reglages, UndefinedObjectIsRefusedBeforeItsFreedom) {
+    // y = 2*x is not free; undefined, it is refused as undefined first.
+    objet(f, numero("y")).nonDefini = 1;
+    double p1 = 0, p2 = 0, p3 = 0;
+    uint16_t erreur = 0;
+    affecteObjetLibre(f, numero("y"), 1, 0, 0, p1, p2, p3, erreur);
+    EXPECT_EQ(erreur, kErreurAffectationImpossible);
+    objet(f, numero("y")).nonDefini = 0;
+    erreur = 0;
+    affecteObjetLibre(f, numero("y"), 1, 0, 0, p1, p2, p3, erreur);
+    EXPECT_EQ(erreur, kErreurPasLibre);
 }
 
 } // namespace

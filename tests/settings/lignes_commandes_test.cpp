@@ -187,7 +187,7 @@ TEST_F(LignesDeCommande, MalformedValuesAreRefusedWithTheirMessageAndChangeNothi
         {"Couleur du fond: -1", 533, "Donnée incorrecte:\r -1"},
         {"Paramètres pour v: 1 2", 618, "Ligne non exécutable"},
         {"Paramètres pour A: 1 2 3", 533, "Donnée incorrecte:\r A"},
-        {"Pilotage en boucle pour: x, P", 533, "Donnée incorrecte:\r P"},
+        {"Pilotage en boucle pour: P, x", 533, "Donnée incorrecte:\r P"},
         {"Objets libres bloqués: A", 604, "L'objet A n'est pas libre."},
         {"Débloquer s", 604, "L'objet s n'est pas libre."},
         {"Le point P doit coller au point A", 604, "L'objet P n'est pas libre."},

@@ -75,10 +75,10 @@ TEST(RouteDesCodes, EveryPatternHasOneRoute) {
         {RouteLigne::AffichageTexte, 2},
         {RouteLigne::ObjetLibre, 3},
         {RouteLigne::Dessin, 4},
-        {RouteLigne::Reglage, 24},
+        {RouteLigne::Reglage, 25}, // with "Objet libre #1, valeur: #2", carried out
         {RouteLigne::Commande, 26},
         {RouteLigne::Options, 1},
-        {RouteLigne::Acceptee, 13 + 5 + 1},
+        {RouteLigne::Acceptee, 12 + 5 + 1},
         {RouteLigne::Test, 99},
         {RouteLigne::Directe, 38},
         {RouteLigne::DescriptionInterface, 1},

@@ -47,6 +47,22 @@ TEST_F(Annulation, UndoGivesBackTheFigureBeforeACreationAndRedoGivesTheCreationA
     EXPECT_EQ(noms(f), "A B C");
 }
 
+// The view switches a figure text does not hold stay as the user left
+// them through an undo and a redo.
+TEST_F(Annulation, UndoAndRedoKeepThePictureLimitAndThickLines) {
+    TfigureKalmetra& f = figure(1, kTriangle);
+    ASSERT_TRUE(prendInstantanePourAnnuler(f, f));
+    ASSERT_EQ(ligne(f, "M milieu du segment [BC]"), 0);
+    f.imageLimitee = 1;
+    f.traitsEpais = 1;
+    ASSERT_TRUE(defaitFigure(f));
+    EXPECT_EQ(f.imageLimitee, 1);
+    EXPECT_EQ(f.traitsEpais, 1);
+    ASSERT_TRUE(refaitFigure(f));
+    EXPECT_EQ(f.imageLimitee, 1);
+    EXPECT_EQ(f.traitsEpais, 1);
+}
+
 TEST_F(Annulation, UndoUndoRedoComesBackToTheStateBeforeTheSecondUndo) {
     TfigureKalmetra& f = figure(1, kTriangle);
     ASSERT_TRUE(prendInstantanePourAnnuler(f, f));

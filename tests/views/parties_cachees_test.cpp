@@ -227,7 +227,7 @@ TEST_F(VueCube, AretesDuPolyedreEtLignesDUneCourbe) {
     preparePolyedresVisibles(f);
     const TPolyedre& p = polyedre(q);
     TElementSolideVue e;
-    e.nombreAretes = p.nombreAretes;
+    dimensionneAretes(e, p.nombreAretes);
     for (int k = 1; k <= p.nombreAretes; ++k) {
         const auto& A = p.sommets[p.aretes[k].premierSommet];
         const auto& B = p.sommets[p.aretes[k].secondSommet];

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "banc_ecriture.h"
+#include "figure_texte_essai.h"
+#include "model/fonctions/fonctions.h"
+#include "text/descriptions_objets.h"
+#include "model/prototypes/prototypes.h"
 
 namespace km32::ecriture {
 namespace {
@@ -10,6 +14,19 @@ namespace {
 std::string texteExpressionStocke(const TfigureKalmetra& f, int r) {
     const TExpressionParametre& e = expressionParametre(f, r);
     return f.texteDesFormules.substr(std::size_t(e.debutTexte - 1), e.longueurTexte);
+}
+
+// The points and the interpolation of a function given by values.
+void attendMemeTable(const TfigureKalmetra& a, int i, const TfigureKalmetra& b) {
+    const TFonction* x = fonctionDeObjet(a, i);
+    const TFonction* y = fonctionDeObjet(b, i);
+    ASSERT_TRUE(x && x->table && y && y->table);
+    EXPECT_EQ(x->table->interpolation, y->table->interpolation);
+    ASSERT_EQ(x->table->nombrePoints, y->table->nombrePoints);
+    for (int k = 1; k <= x->table->nombrePoints; ++k) {
+        EXPECT_EQ(x->table->x[std::size_t(k)], y->table->x[std::size_t(k)]) << k;
+        EXPECT_EQ(x->table->y[std::size_t(k)], y->table->y[std::size_t(k)]) << k;
+    }
 }
 
 // Same objects (kind, construction, names and labels, parents, flags,
@@ -46,6 +63,8 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
             const double u = valeurObjet(a, i, k), v = valeurObjet(b, i, k);
             EXPECT_NEAR(u, v, 1e-9 * std::max(1.0, std::fabs(u))) << "value " << k;
         }
+        EXPECT_EQ(x.numeroPrototype, y.numeroPrototype);
+        if (x.codeConstruction == 128) attendMemeTable(a, i, b);
     }
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(a.anglesVue[k], b.anglesVue[k], 1e-12);
@@ -74,6 +93,33 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(a.enregistrementsVue[p].octets[k], b.enregistrementsVue[p].octets[k]);
     EXPECT_EQ(a.entiersVue[0], b.entiersVue[0]);
+    EXPECT_EQ(a.repereParDefaut, b.repereParDefaut);
+    EXPECT_EQ(a.uniteLongueurParDefaut, b.uniteLongueurParDefaut);
+    EXPECT_EQ(a.commandesAutorisees, b.commandesAutorisees);
+    EXPECT_EQ(a.exportationPermise, b.exportationPermise);
+    EXPECT_EQ(a.importationActive, b.importationActive);
+    EXPECT_EQ(a.intervalleHorloge, b.intervalleHorloge);
+    EXPECT_EQ(a.pasClavier, b.pasClavier);
+    EXPECT_EQ(a.hauteurZoneAffichages, b.hauteurZoneAffichages);
+    EXPECT_EQ(a.drapeauCouleurFond, b.drapeauCouleurFond);
+    EXPECT_EQ(a.valeurImpression, b.valeurImpression);
+    EXPECT_EQ(a.texteImpression, b.texteImpression);
+    EXPECT_EQ(a.valeurCopie, b.valeurCopie);
+    EXPECT_EQ(a.texteCopie, b.texteCopie);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(a.cadreImage[k], b.cadreImage[k]);
+    ASSERT_EQ(bool(a.lignesDifferees), bool(b.lignesDifferees));
+    if (a.lignesDifferees) {
+        EXPECT_EQ(*a.lignesDifferees, *b.lignesDifferees);
+    }
+    const TPrototype* p = prototypeDe(a, 1);
+    const TPrototype* q = prototypeDe(b, 1);
+    ASSERT_EQ(bool(p), bool(q));
+    if (p && q && p->figureInterne && q->figureInterne) {
+        EXPECT_EQ(p->titre, q->titre);
+        EXPECT_EQ(p->figureInterne->nombreObjets, q->figureInterne->nombreObjets);
+        EXPECT_EQ(p->figureInterne->prototypeHorsMenu, q->figureInterne->prototypeHorsMenu);
+    }
     ASSERT_EQ(bool(a.texteCommentaire), bool(b.texteCommentaire));
     if (a.texteCommentaire) {
         EXPECT_EQ(*a.texteCommentaire, *b.texteCommentaire);
@@ -193,28 +239,327 @@ const Cas kCas[] = {
                      "Un tétraèdre;\r\n"
                      "et sa section.\r\n"
                      "Fin de la figure"},
+    // A table of values long enough for several value lines, and two
+    // functions, one of which interpolates.
+    {"FonctionsParValeurs", "g fonction définie par valeurs (avec interpolation)\r\n"
+                            "Valeurs pour g: (0,1) (1,2) (2,5)\r\n"
+                            "w fonction définie par valeurs (sans interpolation)\r\n"
+                            "Valeurs pour w: (0,1) (0.5,-2.25) (1,3) (1.5,4) (2,5) (2.5,6) (3,7)\r\n"
+                            "Valeurs pour w: (3.5,8) (4,9) (4.5,10) (5,11.125) (6,-12) (7,0.001)\r\n"
+                            "h = g(1.5)\r\n"
+                            "m = w(0.5)\r\n"
+                            "q = w(0.75)\r\n"},
+    // Texts and key commands come in the order the writer groups them in:
+    // the texts with the display zone, then the key commands.
+    {"TouchesEtAffichages", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                            "B point de coordonnées (2,1,0) dans le repère Rxyz\r\n"
+                            "t affichage du texte: bonjour\r\n"
+                            "v (touche V) vue mémorisée\r\n"
+                            "K (touche A) dessin en bloc de A\r\n"
+                            "Hauteur de la zone des affichages: 60\r\n"
+                            "Position de l'affichage t: (40,20)\r\n"
+                            "Paramètres pour v: 0.1 0.2 0.3\r\n"
+                            "Démarrer en exécutant 2 fois les commandes v\r\n"},
+    // A prototype kept out of the menu, an instance of it, and the menu
+    // filter (a plain command, a whole sub-menu) and the export switch.
+    {"PrototypeEtMenus", "Début de [Teinte]\r\n"
+                         "t réel donné\r\n"
+                         "A point donné\r\n"
+                         "P point de coordonnées (1,1,1) dans le repère Rxyz\r\n"
+                         "M milieu du segment [AP]\r\n"
+                         "Prototype non accessible par le menu\r\n"
+                         "Description de l'interface\r\n"
+                         "M milieu teinté de A et t\r\n"
+                         "Point:\r\n"
+                         "Rouge:\r\n"
+                         "Milieu:\r\n"
+                         "Fin de [Teinte]\r\n"
+                         "C point de coordonnées (3,3,3) dans le repère Rxyz\r\n"
+                         "N milieu teinté de C et 200\r\n"
+                         "Options interdites: 2-1-1-9, 5-7, 2-10\r\n"
+                         "Exportation interdite\r\n"},
+    // Centres, measures, transformations, planes and sequences.
+    {"ConstructionsDuTriangle", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                                "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                                "G centre de gravité du triangle ABC\r\n"
+                                "I centre du cercle inscrit dans le triangle ABC\r\n"
+                                "O centre du cercle circonscrit au triangle ABC\r\n"
+                                "H orthocentre du triangle ABC\r\n"
+                                "c cercle circonscrit au triangle ABC\r\n"
+                                "ci cercle inscrit dans le triangle ABC\r\n"
+                                "W centre du cercle c\r\n"
+                                "E barycentre de (A,1) (B,2) (C,3)\r\n"
+                                "Droite (AB)\r\n"
+                                "Demi-droite [AC)\r\n"
+                                "d droite (AB)\r\n"
+                                "e droite (AC)\r\n"
+                                "J point d'intersection des droites d et e\r\n"
+                                "s symétrie de centre A\r\n"
+                                "h homothétie de centre A et de rapport 2\r\n"
+                                "t composée: s suivie de h\r\n"
+                                "K image du point D par la transformation t\r\n"
+                                "r rayon de c (unité de longueur Uxyz)\r\n"
+                                "a aire du triangle ABC (unité de longueur Uxyz)\r\n"
+                                "m distance du point D à la droite d (unité de longueur Uxyz)\r\n"
+                                "n mesure de l'angle géométrique BAC en degré\r\n"
+                                "x abscisse du point D (repère Rxyz)\r\n"
+                                "y ordonnée du point D (repère Rxyz)\r\n"
+                                "z cote du point D (repère Rxyz)\r\n"
+                                "p plan passant par D et perpendiculaire à la droite d\r\n"
+                                "Q projeté orthogonal de D sur le plan p\r\n"
+                                "L image de D dans la symétrie par rapport au plan p\r\n"
+                                "f droite perpendiculaire au plan p passant par C\r\n"
+                                "g droite d'intersection des plans p et (ABC)\r\n"
+                                "T polyèdre convexe de sommets A,B,C,D\r\n"
+                                "v volume du solide T (unité de longueur Uxyz)\r\n"
+                                "w aire du convexe T (unité de longueur Uxyz)\r\n"
+                                "P polyèdre enveloppe convexe de A,B,C,D,G\r\n"
+                                "N point libre sur le cercle c\r\n"
+                                "Objet libre N, paramètre: 1.5\r\n"
+                                "M point libre sur la demi-droite [AB)\r\n"
+                                "Objet libre M, paramètre: 0.75\r\n"
+                                "u suite définie à partir de 0 par u(n)=n²-4\r\n"
+                                "nz indice du premier terme nul de la suite u\r\n"},
+    // Points on lines and spheres, solids, curves, a locus and displays.
+    {"ConstructionsDeLEspace",
+     "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+     "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+     "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+     "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+     "d droite (AB)\r\n"
+     "c cercle de centre A et de rayon 2 dans le plan ABC (unité Uxyz)\r\n"
+     "P point d'abscisse 3 dans le repère (AB)\r\n"
+     "Q point sur demi-droite [AD), distance à l'origine 2 (unité de longueur Uxyz)\r\n"
+     "R point d'intersection 1 de la droite d et du cercle c\r\n"
+     "S point d'intersection de la droite d et du cercle c autre que R\r\n"
+     "s sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
+     "U point d'intersection 1 de la droite (AD) et de la sphère s\r\n"
+     "m symétrie d'axe (CD)\r\n"
+     "ho homothétie de centre A transformant B en C\r\n"
+     "tr translation transformant A en B\r\n"
+     "V image de D par la translation transformant A en C\r\n"
+     "ro rotation d'axe (AD) et d'angle 30 (degré)\r\n"
+     "rp rotation définie par l'axe (AD) et les points B et C\r\n"
+     "sp symétrie par rapport au plan ABD\r\n"
+     "W image de C par la symétrie d'axe (BD)\r\n"
+     "cy cylindre de rayon 1 et d'axe le segment [AD] (unité de longueur Uxyz)\r\n"
+     "co cône de sommet D et de base de centre A et de rayon 2 (unité de longueur Uxyz)\r\n"
+     "tc tronc de cône de bases (A, 2) et (D, 1) (unité de longueur Uxyz)\r\n"
+     "pr prisme régulier d'axe (AD), hauteur 3, base de sommet B à 5 côtés (unité de longueur Uxyz)\r\n"
+     "py pyramide régulière d'axe (AD), hauteur 4, base de sommet C à 4 côtés (unité de longueur Uxyz)\r\n"
+     "t sphère de centre B et de rayon 3 (unité de longueur Uxyz)\r\n"
+     "w cercle d'intersection des sphères s et t\r\n"
+     "X point de coordonnées (1,2) dans le repère ABC\r\n"
+     "q plan passant par D et parallèle aux droites (AB) et (AC)\r\n"
+     "r plan défini par le point D et la droite d\r\n"
+     "ab abscisse de P dans le repère (AB)\r\n"
+     "K polygone convexe de sommets A,B,C\r\n"
+     "pe périmètre du polygone K (unité de longueur Uxyz)\r\n"
+     "cu courbe paramétrée par X=cos(t), Y=sin(t), Z=t/5, t décrivant [0,6] (40 points, repère Rxyz)\r\n"
+     "gr courbe définie par Y=sin(X), X décrivant [-3,3] (30 points, repère ABC)\r\n"
+     "F point libre sur le cercle c\r\n"
+     "Objet libre F, paramètre: 1\r\n"
+     "li lieu du point R, pilote F (20 points)\r\n"
+     "ap affichage du scalaire ab (3 décimales)\r\n"
+     "ac affichage des coordonnées du point D (repère Rxyz) (2 décimales)\r\n"
+     "al affichage de la longueur du segment [AD] (unité Uxyz) (2 décimales)\r\n"},
+    // Free points of every kind, images and sections of solids, functions of
+    // two and three variables, and key commands (written last, as grouped).
+    {"SolidesEtTouches", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                         "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                         "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                         "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                         "T polyèdre convexe de sommets A,B,C,D\r\n"
+                         "K polygone convexe de sommets A,B,C\r\n"
+                         "ar arc de cercle d'axe (AD), d'origine B et d'extrémité C\r\n"
+                         "L polygone régulier d'axe (AD), de sommet B, à 6 côtés\r\n"
+                         "E point libre sur l'arc ar\r\n"
+                         "Objet libre E, paramètre: 0.5\r\n"
+                         "F point libre dans le polygone K\r\n"
+                         "Objet libre F, paramètres: 0.25, 0.25\r\n"
+                         "G point libre à coordonnées entières (repère Rxyz)\r\n"
+                         "Objet libre G, paramètres: 1, 2, 3\r\n"
+                         "H point libre d'abscisse entière dans le repère de la droite (AB)\r\n"
+                         "Objet libre H, paramètre: 2\r\n"
+                         "n entier libre\r\n"
+                         "Objet libre n, paramètre: 4\r\n"
+                         "h homothétie de centre A et de rapport 0.5\r\n"
+                         "U image du polyèdre T par la transformation h\r\n"
+                         "V image du polygone K par la transformation h\r\n"
+                         "M milieu du segment [AD]\r\n"
+                         "pm plan (BCM)\r\n"
+                         "W intersection du polyèdre T et du demi-espace (pm,A)\r\n"
+                         "pa patron du polyèdre T, coefficient d'ouverture 0.5\r\n"
+                         "X intersection des polyèdres T et U\r\n"
+                         "s sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
+                         "Y intersection de la sphère s et du demi-espace (pm,A)\r\n"
+                         "f fonction: (u,v)|->u*v\r\n"
+                         "gf graphe de f sur [-1,1] x [-1,1] (5 x 5 points, repère Rxyz)\r\n"
+                         "v3 fonction: (u,v,w)|->u+v+w\r\n"
+                         "b = v3(1,2,3)\r\n"
+                         "rd (touche R) affectation aléatoire de E\r\n"
+                         "mp (touche M) position mémorisée de E\r\n"
+                         "dt (touche T) dessin par étapes de T\r\n"
+                         "tr (touche Z) garder la trace de E\r\n"
+                         "sk (touche K) sélection de E pour pilotage au clavier\r\n"
+                         "qt (touche Q) quitter un mode trace\r\n"
+                         "vf (touche F) vue de face du plan ABC en 5 étape(s)\r\n"
+                         "po (touche O) projection oblique de paramètres -0.3, -0.4\r\n"},
+    // Circle intersections, images of lines, vectors and their components,
+    // planes given in several ways and a second-order sequence.
+    {"DroitesPlansEtVecteurs",
+     "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+     "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+     "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+     "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+     "c cercle de centre A et de rayon 3 dans le plan ABC (unité Uxyz)\r\n"
+     "e cercle de centre B et de rayon 3 dans le plan ABC (unité Uxyz)\r\n"
+     "I point d'intersection 1 des cercles c et e\r\n"
+     "J point d'intersection des cercles c et e autre que I\r\n"
+     "E image de D par l'homothétie de centre A transformant B en C\r\n"
+     "b bissectrice de l'angle BAC\r\n"
+     "t symétrie de centre B\r\n"
+     "g image de la droite (BD) par la transformation t\r\n"
+     "vec(u) = vec(A,D)\r\n"
+     "ux abscisse du vecteur vec(u) (repère Rxyz)\r\n"
+     "uy ordonnée du vecteur vec(u) (repère Rxyz)\r\n"
+     "uz cote du vecteur vec(u) (repère Rxyz)\r\n"
+     "vec(v) (1,2,3) (repère Rxyz)\r\n"
+     "w suite définie à partir de 0 par w(n)=w(n-1)+w(n-2) et les premiers termes 1 et 1\r\n"
+     "d demi-droite d'origine A passant par D\r\n"
+     "K polygone enveloppe convexe de A,B,C,D\r\n"
+     "p droite perpendiculaire à la droite (AB) passant par C\r\n"
+     "q droite passant par D et de vecteur directeur vec(u)\r\n"
+     "P plan (ABC)\r\n"
+     "di distance du point D au plan P (unité de longueur Uxyz)\r\n"
+     "Q plan muni du repère (A,vec(u),vec(v))\r\n"
+     "G projeté de D sur le plan P parallèlement à la droite (AB)\r\n"
+     "s sphère de centre B et de rayon 5 (unité de longueur Uxyz)\r\n"
+     "H point d'intersection de la droite (AD) et de la sphère s autre que A\r\n"
+     "R plan défini par les droites (AB) et (AC)\r\n"
+     "S plan d'équation X+Y+Z=1 dans le repère Rxyz\r\n"
+     "ep affichage d'une équation du plan P (repère Rxyz) (2 décimales)\r\n"},
+    {"ReglagesDeLaFigure", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                           "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                           "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
+                           "P point libre sur le segment [AB]\r\n"
+                           "Q point libre dans l'espace\r\n"
+                           "n entier libre de [1,5]\r\n"
+                           "a réel libre\r\n"
+                           "R repère (A,vec(i),vec(j),vec(k))\r\n"
+                           "u unité de longueur (vecteur unitaire vec(i))\r\n"
+                           "Pas de pilotage au clavier de P: 0.05 (/ segment,modifiable)\r\n"
+                           "Pilotage en boucle pour: n\r\n"
+                           "Objets libres bloqués: Q\r\n"
+                           "Paramètres d'impression : noir et blanc, unité de longueur Uxyz égale à 90 mm\r\n"
+                           "Paramètres de copie ajustée : couleur, largeur de l'image égale à 70 mm\r\n"
+                           "Double cadre limitant l'image (impression ou copie) : (0.25 , 0.1) >> (0.75 , "
+                           "0.95) par rapport à la fenêtre\r\n"
+                           "Repère par défaut: R\r\n"
+                           "Unité de longueur par défaut: u\r\n"
+                           "Pas de rotation au clavier en degrés: 7.5\r\n"
+                           "Objets protégés: B\r\n"
+                           "Objets protégés à rappel limité: C\r\n"
+                           "Protéger A sauf d'une redéfinition\r\n"
+                           "Importation active\r\n"
+                           "Exportation des rotations de Rxyz active\r\n"
+                           "Figure en fil de fer\r\n"
+                           "Heure mise à jour toutes les 500 ms\r\n"
+                           "Couleur du fond: couleur RVB(200,210,220)\r\n"
+                           "Le point Q doit coller au point A\r\n"
+                           "Démarrer en mode trace\r\n"},
 };
 
-class AllerRetour : public BancEcriture, public ::testing::WithParamInterface<Cas> {};
+class AllerRetourTexte : public BancEcriture {
+  protected:
+    // The figure of the text (Windows-1252) written in each language, read
+    // again and written again: the same figure and the same text.
+    void verifieAllerRetour(const std::string& source) {
+        uint16_t echec = 0;
+        auto f = lis(source, &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite();
+        for (uint16_t langue : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
+            SCOPED_TRACE(langue);
+            const std::string texte = ecrit(*f, langue);
+            auto g = lis(texte, &echec);
+            ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(texte);
+            EXPECT_TRUE(platform::boitesDemandees().empty()) << premiereBoite();
+            attendMemeFigure(*f, *g);
+            // Written again, the figure gives the same text.
+            EXPECT_EQ(ecrit(*g, langue), texte);
+        }
+    }
+};
+
+class AllerRetour : public AllerRetourTexte, public ::testing::WithParamInterface<Cas> {};
 
 TEST_P(AllerRetour, WrittenTextReadsBackIntoTheSameFigureInEachLanguage) {
     const Cas& c = GetParam();
-    uint16_t echec = 0;
     const std::string fin =
         std::string(c.texte).find("Fin de la figure") == std::string::npos ? "Fin de la figure" : "";
-    const std::string source = std::string("Figure Kalmetra\r\n") + c.texte + fin;
-    auto f = lisUtf8(source, &echec);
+    verifieAllerRetour(windows1252DeUtf8(std::string("Figure Kalmetra\r\n") + c.texte + fin));
+}
+
+// A large figure of many kinds of objects, their styles and settings.
+TEST_F(AllerRetourTexte, TheLargeFigureReadsBackIntoItselfInEachLanguage) {
+    verifieAllerRetour(essais::texteFigureDe250Lignes());
+}
+
+// A function given by values keeps its points and its interpolation
+// through the text: a value between two points is read on the segment
+// joining them (2 + 0.5 * (5 - 2)), and without interpolation only the
+// points themselves have a value.
+TEST_F(BancEcriture, FunctionGivenByValuesKeepsItsValuesThroughTheText) {
+    uint16_t echec = 0;
+    auto f = lisUtf8("Figure Kalmetra\r\n"
+                     "g fonction définie par valeurs (avec interpolation)\r\n"
+                     "Valeurs pour g: (0,1) (1,2) (2,5)\r\n"
+                     "w fonction définie par valeurs (sans interpolation)\r\n"
+                     "Valeurs pour w: (0,1) (1,2) (2,5)\r\n"
+                     "h = g(1.5)\r\n"
+                     "m = w(1.5)\r\n"
+                     "n = w(2)\r\n"
+                     "Fin de la figure",
+                     &echec);
     ASSERT_EQ(echec, 0) << premiereBoite();
     for (uint16_t langue : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
         SCOPED_TRACE(langue);
-        const std::string texte = ecrit(*f, langue);
-        auto g = lis(texte, &echec);
-        ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(texte);
-        EXPECT_TRUE(platform::boitesDemandees().empty()) << premiereBoite();
-        attendMemeFigure(*f, *g);
-        // Written again, the figure gives the same text.
-        EXPECT_EQ(ecrit(*g, langue), texte);
+        auto g = lis(ecrit(*f, langue), &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite();
+        const auto valeur = [&](const char* nom) {
+            return valeurObjet(*g, numeroObjetDeNotation(*g, nom), 1);
+        };
+        const auto defini = [&](const char* nom) {
+            return !objet(*g, numeroObjetDeNotation(*g, nom)).nonDefini;
+        };
+        ASSERT_TRUE(defini("h"));
+        EXPECT_DOUBLE_EQ(valeur("h"), 3.5);
+        EXPECT_FALSE(defini("m"));
+        ASSERT_TRUE(defini("n"));
+        EXPECT_EQ(valeur("n"), 5);
     }
+}
+
+// The creation line of a built-in object is its own sentence.
+TEST_F(BancEcriture, BuiltInObjectsAreDescribedByTheirOwnSentence) {
+    auto f = lisUtf8("Figure Kalmetra\r\nFin de la figure");
+    for (int i = 1; i <= kObjetsPredefinis; ++i) {
+        const std::string ligne = definitionObjetEnTexte(*f, i);
+        SCOPED_TRACE(ligne);
+        EXPECT_EQ(ligne.find('#'), std::string::npos);
+        EXPECT_NE(ligne.find(nomObjet(*f, i)), std::string::npos);
+    }
+    // The query line answers with the same sentence.
+    f->modeRequete = 1;
+    EXPECT_EQ(executeLigneDeFigure(f.get(),
+                                   "Phrase de cr\xE9"
+                                   "ation de ox",
+                                   0, 1),
+              0);
+    f->modeRequete = 0;
+    EXPECT_EQ(f->listeReponses, definitionObjetEnTexte(*f, 8));
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, AllerRetour, ::testing::ValuesIn(kCas),

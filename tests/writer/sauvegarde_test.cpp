@@ -105,7 +105,10 @@ TEST(NomNu, BareNamesOfFiles) {
         {"plan.draft.k3v", "plan.draft"},
         {"C:cube.k3v", "cube"},
         {"sans-extension", "sans-extension"},
-        {"D:\\a.b\\c", "a"},
+        // A point in a folder's name is not an extension.
+        {"D:\\a.b\\c", "c"},
+        {"C:\\Figures.v2\\cube.k3v", "cube"},
+        {"/tmp/v1.0/plan", "plan"},
         {"/tmp/figures/cube.k3v", "cube"},
     };
     for (const auto& [nom, nu] : cas)

@@ -50,12 +50,14 @@ struct TligneVue {
 
 struct TElementSolideVue {
     // Polyhedron, polygon, net: the edges' ends, a skip flag the caller sets
-    // per edge, and the parts the query fills.
+    // per edge, and the parts the query fills. Entries 0 to nombreAretes:
+    // set the count with dimensionneAretes, which sizes the four lists (a
+    // sphere's record would otherwise carry room for 160 edges, 26 kB).
     uint16_t nombreAretes = 0;
-    std::array<uint8_t, kMaxAretesElement + 1> areteOmise{};
-    std::array<TpointEntier, kMaxAretesElement + 1> debutsAretes{};
-    std::array<TpointEntier, kMaxAretesElement + 1> finsAretes{};
-    std::array<TpartiesVisibles, kMaxAretesElement + 1> partiesAretes{};
+    std::vector<uint8_t> areteOmise = std::vector<uint8_t>(1);
+    std::vector<TpointEntier> debutsAretes = std::vector<TpointEntier>(1);
+    std::vector<TpointEntier> finsAretes = std::vector<TpointEntier>(1);
+    std::vector<TpartiesVisibles> partiesAretes = std::vector<TpartiesVisibles>(1);
     // Hatching of each face (null when none) and its parts, allocated by the query.
     int32_t nombreFaces = 0;
     std::array<std::unique_ptr<TblocSegments>, kMaxFacesElement + 1> hachuresFaces;
@@ -78,6 +80,17 @@ struct TElementSolideVue {
     std::array<std::unique_ptr<TblocSegments>, 3> hachuresSolide;
     std::array<std::unique_ptr<TpartiesBloc>, 3> partiesHachuresSolide;
 };
+
+// Sets the edge count (at most kMaxAretesElement) and sizes the edge lists
+// to it, every entry cleared.
+inline void dimensionneAretes(TElementSolideVue& e, int nombre) {
+    e.nombreAretes = uint16_t(nombre < 0 ? 0 : nombre > kMaxAretesElement ? kMaxAretesElement : nombre);
+    const std::size_t n = std::size_t(e.nombreAretes) + 1;
+    e.areteOmise.assign(n, 0);
+    e.debutsAretes.assign(n, TpointEntier{});
+    e.finsAretes.assign(n, TpointEntier{});
+    e.partiesAretes.assign(n, TpartiesVisibles{});
+}
 
 // A list of screen segments of a trace: up to 160 segments in integer model
 // units, each with a skip flag, and their parts.

@@ -159,7 +159,7 @@ void partiesVisiblesAretes(const TfigureKalmetra& f, int objetNumero, const TPol
     const int slot = objet(f, objetNumero).emplacementSolide;
     const bool isole = modePlanIsole(f);
     const bool arriereCachee = dansListeVisibles(f, slot) && !isole;
-    const int n = std::min<int>(e.nombreAretes, kMaxAretesElement);
+    const int n = std::min<int>(e.nombreAretes, int(e.partiesAretes.size()) - 1);
     for (int k = 1; k <= n; ++k) {
         TpartiesVisibles& parties = e.partiesAretes[k];
         if (e.areteOmise[k]) {

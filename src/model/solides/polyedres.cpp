@@ -1,5 +1,7 @@
 #include "model/solides/polyedres.h"
 
+#include <type_traits>
+
 #include "base/erreur.h"
 
 namespace km32 {
@@ -9,13 +11,24 @@ void SuppressionDonneesPolyedre::operator()(TDonneesPolyedre* donnees) const noe
 }
 
 namespace {
+// The polyhedron and the net are boxed in the variant (TEnBoite).
+template <typename T>
+constexpr bool kEnBoite = std::is_same_v<T, TPolyedre> || std::is_same_v<T, TDonneesPatron>;
+template <typename T, typename D> auto adresseContenu(D& d) {
+    if constexpr (kEnBoite<T>) {
+        auto* b = std::get_if<TEnBoite<T>>(&d.contenu);
+        return b ? b->valeur.get() : nullptr;
+    } else {
+        return std::get_if<T>(&d.contenu);
+    }
+}
 template <typename T> T& contenuDe(TDonneesPolyedre& d, const char* quoi) {
-    T* p = std::get_if<T>(&d.contenu);
+    T* p = adresseContenu<T>(d);
     if (!p) throw ErreurInterne(std::string("solid record of another kind: ") + quoi);
     return *p;
 }
 template <typename T> const T& contenuDe(const TDonneesPolyedre& d, const char* quoi) {
-    const T* p = std::get_if<T>(&d.contenu);
+    const T* p = adresseContenu<T>(d);
     if (!p) throw ErreurInterne(std::string("solid record of another kind: ") + quoi);
     return *p;
 }
@@ -135,7 +148,7 @@ void creeDonneesPolyedre(uint8_t genre, PDonneesPolyedre& donnees) {
     donnees->genre = genre;
     switch (genre) {
     case kGenrePolyedre:
-        donnees->contenu.emplace<TPolyedre>();
+        donnees->contenu.emplace<TEnBoite<TPolyedre>>();
         break;
     case kGenreSphere:
         donnees->contenu.emplace<TDonneesSphere>();
@@ -147,7 +160,7 @@ void creeDonneesPolyedre(uint8_t genre, PDonneesPolyedre& donnees) {
         donnees->contenu.emplace<TDonneesCercle>();
         break;
     case kGenrePatron:
-        donnees->contenu.emplace<TDonneesPatron>();
+        donnees->contenu.emplace<TEnBoite<TDonneesPatron>>();
         break;
     default:
         donnees->contenu.emplace<TDonneesSolideRond>();

@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <variant>
 
 #include "model/figure.h"
@@ -157,10 +158,25 @@ struct TDonneesSolideRond {
     TVueSolideRond vue;
 };
 
+// A record held through a pointer and copied deeply. The polyhedron and the
+// net are tens of kilobytes; kept in the variant itself they would make a
+// sphere or a circle record just as large.
+template <typename T> struct TEnBoite {
+    std::unique_ptr<T> valeur = std::make_unique<T>();
+    TEnBoite() = default;
+    TEnBoite(const TEnBoite& autre) : valeur(std::make_unique<T>(*autre.valeur)) {}
+    TEnBoite& operator=(const TEnBoite& autre) {
+        if (this != &autre) valeur = std::make_unique<T>(*autre.valeur);
+        return *this;
+    }
+    TEnBoite(TEnBoite&&) noexcept = default;
+    TEnBoite& operator=(TEnBoite&&) noexcept = default;
+};
+
 struct TDonneesPolyedre {
     uint8_t genre = 0;
-    std::variant<std::monostate, TPolyedre, TDonneesSphere, TDonneesCalotte, TDonneesCercle, TDonneesPatron,
-                 TDonneesSolideRond>
+    std::variant<std::monostate, TEnBoite<TPolyedre>, TDonneesSphere, TDonneesCalotte, TDonneesCercle,
+                 TEnBoite<TDonneesPatron>, TDonneesSolideRond>
         contenu;
 };
 

@@ -1,0 +1,77 @@
+// The whole road of a figure text: read into a hosted figure, drawn,
+// written back, and the written text read into a second figure. The second
+// reading must give the figure the first gave: the same objects (name,
+// kind, defined or not and why, values) and, written again, the same text.
+// Any difference, crash or sanitizer report is a finding.
+#include <cstddef>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "hote_fuzz.h"
+#include "model/figure.h"
+#include "model/objets_figure.h"
+#include "model/table_figures.h"
+
+namespace {
+
+using namespace km32;
+
+// The objects of figure numero, one line each: name, kind, reason undefined.
+std::string signature(int16_t numero) {
+    std::string s;
+    const int32_t n = KMNombreObjets(numero);
+    for (int32_t k = 1; k <= n; ++k) {
+        s += fuzz::texteDuBloc(KMNomObjetDeNumero(numero, k));
+        s += ' ' + std::to_string(KMNatureObjet(numero, k));
+        s += ' ' + std::to_string(KMRaisonObjetNonDefini(numero, k)) + '\n';
+    }
+    return s;
+}
+
+// The first object of a whose values differ from those of the same object
+// of b (the written text keeps 11 significant digits, and what is computed
+// from a value read back may move a little further), or 0.
+int valeursDifferentes(const TfigureKalmetra& a, const TfigureKalmetra& b) {
+    for (int k = kObjetsPredefinis + 1; k <= a.nombreObjets && k <= b.nombreObjets; ++k) {
+        const TObjetFigure &oa = objet(a, k), &ob = objet(b, k);
+        if (oa.nonDefini || ob.nonDefini) continue;
+        if (oa.nombreValeurs != ob.nombreValeurs) return k;
+        for (int i = 1; i <= oa.nombreValeurs; ++i) {
+            const double va = valeurObjet(a, k, i), vb = valeurObjet(b, k, i);
+            if (std::isnan(va) && std::isnan(vb)) continue;
+            if (!(std::fabs(va - vb) <= 1e-4 * (1 + std::fabs(va)))) return k;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille) {
+    std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    // A host hands NUL-terminated texts: what follows a NUL never arrives.
+    texte = texte.substr(0, texte.find('\0'));
+    fuzz::recreeFigure(1, "");
+    fuzz::recreeFigure(2, "");
+
+    platform::initialiseHasard(1);
+    KMExecuterTexte(1, texte.c_str());
+    KMRedessineBrutal(1);
+    const std::string ecrit = fuzz::texteDeFigure(1);
+    const std::string premiere = signature(1);
+
+    platform::initialiseHasard(1);
+    KMExecuterTexte(2, ecrit.c_str());
+    KMRedessineBrutal(2);
+    const std::string reecrit = fuzz::texteDeFigure(2);
+    const std::string seconde = signature(2);
+    platform::boitesDemandees().clear();
+
+    if (premiere != seconde) fuzz::echec("the written text reads as another figure", premiere, seconde);
+    if (ecrit != reecrit) fuzz::echec("the written text is written otherwise", ecrit, reecrit);
+    if (const int k = valeursDifferentes(*figureDeNumero(1), *figureDeNumero(2)))
+        fuzz::echec(("the values of object " + std::to_string(k) + " differ once read back").c_str(), ecrit,
+                    reecrit);
+    return 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// What the fuzz targets that act as a host share: the library started once
+// on the virtual clock with its messages silent, a host window, a figure
+// created (or created again) in it from a text, and the figure's text read
+// back through the exports.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "km32.h"
+#include "model/messages.h"
+#include "platform/boites.h"
+#include "platform/fenetres.h"
+#include "platform/hasard.h"
+#include "platform/horloge.h"
+
+namespace km32::fuzz {
+
+// The host window, made with the library at the first call.
+inline uint32_t fenetreHote() {
+    static const uint32_t hote = [] {
+        platform::utiliseHorlogeVirtuelle(true);
+        platform::imposeGraineHasard(1); // a start of the library seeds from it, not from the clock
+        KMInitialise();
+        etatMessages().messagesMuets = 1;
+        return platform::creeFenetre(0, {100, 100, 700, 550}, {}, true);
+    }();
+    return hote;
+}
+
+// Figure numero made again from texte, the random generator seeded, so that
+// each input starts from the same state whatever the inputs before it did.
+inline void recreeFigure(int16_t numero, const std::string& texte) {
+    platform::initialiseHasard(1);
+    if (KMNombreObjets(numero) == 0) {
+        const int16_t n = KMCreeFigEtRenvoieNumero(fenetreHote(), nullptr, texte.c_str(), nullptr);
+        if (n != numero) {
+            std::fprintf(stderr, "figure %d created as number %d\n", numero, n);
+            std::abort();
+        }
+    } else {
+        KMCreeFig(numero, nullptr, texte.c_str(), nullptr);
+    }
+    platform::boitesDemandees().clear();
+}
+
+// The text of a memory block of the library, the block freed.
+inline std::string texteDuBloc(uint32_t bloc) {
+    if (bloc == 0) return {};
+    const char* c = KMContenuBloc(bloc);
+    std::string t(c ? c : "", KMTailleBloc(bloc));
+    KMLibereBloc(bloc);
+    while (!t.empty() && t.back() == '\0')
+        t.pop_back();
+    return t;
+}
+
+// The figure written as text.
+inline std::string texteDeFigure(int16_t numero) {
+    return texteDuBloc(KMTexteFigure(numero));
+}
+
+// Stops the run on a broken property, with both texts to compare.
+[[noreturn]] inline void echec(const char* quoi, const std::string& premier, const std::string& second) {
+    std::fprintf(stderr, "%s\n--- first\n%s\n--- second\n%s\n", quoi, premier.c_str(), second.c_str());
+    std::abort();
+}
+
+} // namespace km32::fuzz

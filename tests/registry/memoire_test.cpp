@@ -1,0 +1,101 @@
+// What a figure holds in memory. Sixty-four hosted figures of a couple of
+// hundred objects must fit in 64 MB: the large side tables (samples, solid
+// bodies) are made only for the figures that use them.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "figure_dessinee.h"
+#include "figure_texte_essai.h"
+#include "host/bibliotheque.h"
+#include "model/messages.h"
+#include "model/solides/polyedres.h"
+#include "octets_alloues.h"
+#include "platform/hasard.h"
+
+namespace km32::essai {
+namespace {
+
+class Memoire : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        initialiseBibliotheque();
+        platform::initialiseHasard(1);
+        etatMessages().messagesMuets = 1;
+    }
+    void TearDown() override { etatMessages().messagesMuets = 0; }
+};
+
+TEST_F(Memoire, SixtyFourDrawnFiguresOf237ObjectsFitIn64MB) {
+    const std::string texte = essais::texteFigureDe250Lignes();
+    // The first figure fills the library's lazy tables (patterns, phrases):
+    // it is kept out of the measure.
+    uint16_t ligne = 0;
+    auto premiere = essais::figureDessinee(texte, ligne);
+    ASSERT_EQ(ligne, 0);
+    constexpr int kFigures = 16;
+    std::vector<std::unique_ptr<TfigureKalmetra>> figures;
+    const std::size_t avant = essais::octetsAlloues();
+    for (int k = 0; k < kFigures; ++k) {
+        figures.push_back(essais::figureDessinee(texte, ligne));
+        ASSERT_EQ(ligne, 0);
+    }
+    const std::size_t parFigure = (essais::octetsAlloues() - avant) / kFigures;
+    RecordProperty("octetsParFigure", std::to_string(parFigure));
+    EXPECT_LT(parFigure, std::size_t(64) * 1000 * 1000 / kMaxFigures);
+}
+
+TEST_F(Memoire, OnlyFiguresWithALocusHaveASampleBlock) {
+    uint16_t ligne = 0;
+    auto f = essais::figureDessinee("Figure Kalmetra\r\nE point libre dans l'espace\r\n", ligne);
+    ASSERT_EQ(ligne, 0);
+    EXPECT_FALSE(f->echantillons);
+    // A locus of 21 samples makes the block and fills it: sample k is the
+    // midpoint of A and the point at k / 20 of [BC].
+    ligne = executeTexteDeFigure(*f,
+                                 "Figure Kalmetra\r\n"
+                                 "A point de coordonn\xE9"
+                                 "es (1,-2,3) dans le rep\xE8re Rxyz\r\n"
+                                 "B point de coordonn\xE9"
+                                 "es (-3,1,0) dans le rep\xE8re Rxyz\r\n"
+                                 "C point de coordonn\xE9"
+                                 "es (5,4,-2) dans le rep\xE8re Rxyz\r\n"
+                                 "P point libre sur le segment [BC]\r\n"
+                                 "M milieu du segment [AP]\r\n"
+                                 "L lieu du point M, pilote P (21 points)\r\n",
+                                 1);
+    ASSERT_EQ(ligne, 0);
+    ASSERT_TRUE(f->echantillons);
+    const TObjetFigure& L = objet(*f, f->nombreObjets);
+    ASSERT_EQ(L.nombreEchantillons, 21);
+    const Techantillon& dernier = echantillon(*f, L.premierEchantillon + 20);
+    EXPECT_NEAR(dernier.x / f->echelle, (1 + 5) / 2.0, 1e-3);
+    EXPECT_NEAR(dernier.y / f->echelle, (-2 + 4) / 2.0, 1e-3);
+    EXPECT_NEAR(dernier.z / f->echelle, (3 - 2) / 2.0, 1e-3);
+}
+
+TEST_F(Memoire, SolidRecordsOtherThanPolyhedraStaySmall) {
+    // A sphere's or a circle's record must not carry a polyhedron's body.
+    PDonneesPolyedre sphere, polyedre;
+    creeDonneesPolyedre(kGenreSphere, sphere);
+    creeDonneesPolyedre(kGenrePolyedre, polyedre);
+    EXPECT_LT(sizeof(TDonneesPolyedre), std::size_t(2048));
+    polyedreDe(*polyedre).nombreSommets = 4;
+    sommet(polyedreDe(*polyedre), 4) = {1, 2, 3};
+    // A copy owns its own body.
+    PDonneesPolyedre copie;
+    creeDonneesPolyedre(kGenrePolyedre, copie);
+    copieDonneesPolyedre(*polyedre, *copie);
+    sommet(polyedreDe(*polyedre), 4) = {0, 0, 0};
+    EXPECT_EQ(polyedreDe(*copie).nombreSommets, 4);
+    EXPECT_EQ(sommet(polyedreDe(*copie), 4).z, 3);
+    // The kinds stay apart.
+    EXPECT_THROW(polyedreDe(*sphere), ErreurInterne);
+    EXPECT_NO_THROW(sphereDe(*sphere));
+    copieDonneesPolyedre(*polyedre, *sphere);
+    EXPECT_NO_THROW(polyedreDe(*sphere));
+}
+
+} // namespace
+} // namespace km32::essai
