@@ -285,6 +285,14 @@ KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
  * figure is left as it was. 50 for a number with no figure. */
 KM32_EXPORT int16_t KMTestParTexte(int16_t numero, const char* texte);
 
+/* The figure text editor of figure numero: the figure's text to edit, load,
+ * save, print and apply (the figure is rebuilt from it, or left as it was
+ * when a line fails: that line is then selected). The comment window of
+ * figure numero: its comment shown as mathematical text. One such window is
+ * open at a time; nothing happens for a number with no figure. */
+KM32_EXPORT void KMAfficheEditeurFigure(int16_t numero);
+KM32_EXPORT void KMAfficheCommentaire(int16_t numero);
+
 /* ------------------------------------------------------------------------
  * Functions of the sibling plane-geometry library, exported unchanged.
  *

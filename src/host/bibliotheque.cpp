@@ -7,6 +7,9 @@
 #include "host/fenetres/fonction_valeurs.h"
 #include "host/fenetres/palette_styles.h"
 #include "host/fenetres/tableau_valeurs.h"
+#include "host/fenetres/editeur_commentaire.h"
+#include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/fenetre_commentaire.h"
 #include "host/filtre_menus.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetres/rappels/fenetre_rappels.h"
@@ -96,6 +99,9 @@ void reinitialiseBibliotheque() {
     reinitialiseFonctionParValeurs();
     reinitialiseChoixRappels();
     fermeRappels();
+    reinitialiseEditeurFigure();
+    reinitialiseFenetreCommentaire();
+    reinitialiseEditeurCommentaire();
     reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();

@@ -1,11 +1,14 @@
 #include "host/fenetre_commentaire.h"
 
+#include "host/fenetres/fenetre_commentaire.h"
+
 namespace km32 {
 
-// Comment windows are not available yet: the figure's comment stays in its
-// text and in what the host reads of it, and no window is shown.
-bool afficheFenetreCommentaire(TfigureKalmetra&) {
-    return false;
+bool afficheFenetreCommentaire(TfigureKalmetra& f) {
+    if (!f.texteCommentaire) return false;
+    KMAfficheCommentairePourNumero(int16_t(f.numeroFigure));
+    const TFenCommentaire* c = fenetreCommentaire();
+    return c != nullptr && c->numeroFigure == f.numeroFigure;
 }
 
 } // namespace km32

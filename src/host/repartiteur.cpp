@@ -1,5 +1,6 @@
 #include "host/repartiteur.h"
 
+#include "host/fenetres/editeur_figure.h"
 #include "host/fenetre_mere.h"
 #include "host/services_attendus.h"
 #include "model/fenetres_figure.h"
@@ -121,7 +122,7 @@ uint8_t traiteMessageFigure(TfigureKalmetra& f, TMessageFigure& m) {
     e.alt = p::altEnfoncee();
     if (int(e.ctrl) + int(e.maj) + int(e.alt) >= 2 && p::toucheEnfoncee(kToucheE)) {
         // The figure text editor.
-        commandeNonDisponible(f, 118);
+        KMAfficheEditeurFigurePourNumero(int16_t(f.numeroFigure));
         return 1;
     }
     switch (m.message) {

@@ -12,6 +12,9 @@
 #include "host/fenetres/palette_styles.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetres/rappels/fenetre_rappels.h"
+#include "host/fenetres/editeur_commentaire.h"
+#include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/fenetre_commentaire.h"
 #include "host/filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
@@ -264,9 +267,16 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         return refuseCommande(f, k);
     }
     // The construction dialog of every construction command and of 301;
-    // comment (79), history (94), editors (118, 120), help (302) and the
-    // replay steps (303, 304).
-    if (k == 79 && !f.texteCommentaire) return 0;
+    // comment (79), editors (118, 120); reminders (78), style palette (88),
+    // history (94), function grid (128), help (302) and the replay steps
+    // (303, 304).
+    const int16_t n = int16_t(f.numeroFigure);
+    if (k == 79) {
+        if (f.texteCommentaire) KMAfficheCommentairePourNumero(n);
+        return 0;
+    }
+    if (k == 118) return KMAfficheEditeurFigurePourNumero(n), 0;
+    if (k == 120) return ouvreEditeurCommentaire(n), 0;
     if (k == 0 || (k > 264 && k < 301) || (k > 305 && k < 1001) || k > 1050) return 0;
     if (commandeDuDialogue(k)) {
         ouvreDialogueCommande(int16_t(f.numeroFigure), uint16_t(k));

@@ -9,6 +9,7 @@
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rafraichissement.h"
 #include "host/fenetres/rappels/fenetre_rappels.h"
+#include "host/fenetres/fenetre_commentaire.h"
 #include "host/fenetre_mere.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
@@ -275,7 +276,8 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
         afficheRappels(int16_t(f.numeroFigure));
         return 0;
     case 217: // F3: the comment
-        if (f.texteCommentaire && commandeAutorisee(f, 79)) return commandeNonDisponible(f, 79);
+        if (f.texteCommentaire && commandeAutorisee(f, 79))
+            KMAfficheCommentairePourNumero(int16_t(f.numeroFigure));
         return 0;
     case 219: // F5
         separeNomsDesPoints(f);

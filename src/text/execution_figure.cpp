@@ -228,8 +228,6 @@ void ExecutantFigure::executeDirecte(TLigneFigure& l) {
         f.exportationPermise = 1;
         break;
     case 2269:
-        // A figure without a comment window keeps its comment in its text:
-        // the line has done what it can.
         afficheFenetreCommentaire(f);
         break;
     case 2271:

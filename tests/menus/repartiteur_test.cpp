@@ -85,15 +85,10 @@ TEST_F(Repartiteur, ViewCommandsTurnAndScaleTheView) {
     EXPECT_NEAR(f().uniteSurPetiteDimension, zoom, 1e-12);
 }
 
-TEST_F(Repartiteur, ForbiddenViewTogglesAndUnbuiltHandlers) {
+TEST_F(Repartiteur, ForbiddenViewTogglesAndTheDialogCommands) {
     f().commandesAutorisees.reset(80);
     commande(80);
     EXPECT_EQ(f().nomsPointsAffiches, 1);
-    // The handlers not built yet end in the one refusal.
-    for (uint32_t k : {118u}) {
-        EXPECT_EQ(commande(k), 0);
-        EXPECT_EQ(etatRepartiteur().derniereCommandeRefusee, k);
-    }
     // Construction commands and 301 open the construction dialog, a
     // prototype command only for a prototype the figure has.
     for (uint32_t k : {1u, 301u}) {

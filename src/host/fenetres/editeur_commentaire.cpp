@@ -1,0 +1,309 @@
+#include "host/fenetres/editeur_commentaire.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "base/texte.h"
+#include "host/fenetre_mere.h"
+#include "model/fenetres_figure.h"
+#include "model/messages.h"
+#include "model/registre_figures.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "platform/boites.h"
+#include "platform/contexte_dessin.h"
+#include "platform/entrees.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+#include "platform/presse_papiers.h"
+#include "platform/surfaces_fenetres.h"
+#include "sibling/table_partagee.h"
+#include "sibling/texte_math_dessin.h"
+#include "text/langue_texte.h"
+
+namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+constexpr std::size_t kLongueurMaxMemo1 = 65536, kTamponAvantCurseur = 5000, kInsertionMax = 80;
+constexpr Couleur kCouleurPalette = 0x800000;
+constexpr uint8_t VK_F4 = p::VK_F1 + 3;
+constexpr uint16_t kPhraseEditeurModifie = 11161;
+
+std::unique_ptr<TFenEditCom>& editeur() {
+    static std::unique_ptr<TFenEditCom> e;
+    return e;
+}
+
+const std::array<std::string, kCellulesPalette>& textesPalette() {
+    static const std::array<std::string, kCellulesPalette> t = {
+        "PI",           "rac(a)",        "abs(a)",           "\xB5()",   "vec(u)",    "vec(A,B)",
+        "norm(vec(u))", "vec(u)&vec(v)", "vec(u)\xA7vec(v)", "hat(ABC)", "\xAB \xBB",
+    };
+    return t;
+}
+
+void montreEditeur() {
+    if (TFenEditCom* e = editeurCommentaire()) {
+        p::afficheFenetre(e->fenetre, true);
+        p::donneFocus(e->fenetre);
+    }
+}
+
+void fermeEditeur() {
+    std::unique_ptr<TFenEditCom>& e = editeur();
+    if (!e) return;
+    p::detruitFenetre(e->fenetre);
+    e.reset();
+}
+
+// The raw text measured: the buffer, whether it can be drawn, the size of
+// the paint box.
+void mesure(TFenEditCom& e) {
+    if (e.miseEnPlace) return;
+    e.tampon = coupe(e.memo1.texte, kTailleTamponCommentaire - 1);
+    e.dessinable = !e.tampon.empty();
+    if (!e.dessinable) return;
+    e.mesure = EncomBrementTexteG(e.tampon);
+    e.cadreBoite = {0, 0, e.mesure.largeur + 2, e.mesure.hauteur() + 8};
+    p::placeFenetre(e.boitePeinture, e.cadreBoite);
+}
+
+void disposition(TFenEditCom& e) {
+    e.cadreMemo1 = {4, 32, 4 + 550, 32 + 120};
+    e.largeurClient = 2 * e.cadreMemo1.gauche + e.cadreMemo1.largeur();
+    e.hautPalette = e.cadreMemo1.bas + 5;
+    e.basPalette = e.hautPalette + e.hauteurCellule;
+    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
+        e.gaucheCellule[k] = int32_t(k) * 33 + 5;
+        e.droiteCellule[k] = e.gaucheCellule[k] + e.largeurCellule;
+    }
+    const int32_t basEtiquette = e.basPalette + 7 + 16;
+    const int32_t haut = basEtiquette + 5;
+    e.cadreBoiteDefilement = {e.cadreMemo1.gauche, haut, e.cadreMemo1.droite, e.hauteurClient - 2};
+}
+
+int32_t hauteurVisibleDessin(const TFenEditCom& e) {
+    return e.cadreBoiteDefilement.bas - e.cadreBoiteDefilement.haut;
+}
+
+int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
+    TFenEditCom* e = editeurCommentaire();
+    if (!e) return 0;
+    switch (message) {
+    case p::WM_COMMAND:
+        commandeEditeurCommentaire(*e, CommandeEditeurCommentaire(wParam));
+        return 0;
+    case p::WM_KEYDOWN:
+        if (wParam == p::VK_RETURN) {
+            e->annule = false;
+            prepareFermeture(*e);
+        } else if (wParam == p::VK_ESCAPE || wParam == VK_F4) {
+            e->annule = true;
+            prepareFermeture(*e);
+        } else if (wParam == p::VK_F1) {
+            appelleAideKM32(fenetre, 1, kAideEditeurCommentaire);
+        }
+        return 0;
+    case p::WM_CHAR:
+        if (wParam == 13) return 0; // Enter applies (key down)
+        caractereZone(e->memo1, wParam);
+        Memo1Change(*e);
+        return 0;
+    case p::WM_LBUTTONDOWN:
+        FormMouseDown(*e, p::xDeLParam(lParam), p::yDeLParam(lParam));
+        return 0;
+    case p::WM_SIZE:
+        FormResize(*e);
+        return 0;
+    case p::WM_PAINT:
+        PeintBoiteDeDialogue(*e);
+        p::valideFenetre(fenetre);
+        return 0;
+    case p::WM_CLOSE:
+        FormCloseQuery(*e);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+int32_t procedureBoite(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
+    TFenEditCom* e = editeurCommentaire();
+    if (e && message == p::WM_PAINT && fenetre == e->boitePeinture) {
+        PaintBox1Paint(*e);
+        p::valideFenetre(fenetre);
+    }
+    return 0;
+}
+
+} // namespace
+
+TFenEditCom* editeurCommentaire() {
+    return editeur().get();
+}
+
+void ouvreEditeurCommentaire(int16_t numero) {
+    if (!figureExiste(numero)) return;
+    TfigureKalmetra& f = *figureDeNumero(numero);
+    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
+    fermeEditeur();
+    auto e = std::make_unique<TFenEditCom>();
+    e->numeroFigure = uint8_t(numero);
+    e->palette = textesPalette();
+    e->titre = f.titreFenetre + phraseDeNumero(11186);
+    e->legendeEnLigne = phraseDeNumero(11183);
+    e->legendeDessinee = phraseDeNumero(11184);
+    disposition(*e);
+    e->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, e->largeurClient, e->hauteurClient},
+                                procedureEditeur, false);
+    p::changeTitreFenetre(e->fenetre, e->titre);
+    e->boitePeinture = p::creeFenetre(e->fenetre, {0, 0, 2, 8}, procedureBoite, false);
+    TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    t.codeAnnexe = kAnnexeEditeurCommentaire;
+    t.fenetreAnnexe = e->fenetre;
+    e->memo1.longueurMax = kLongueurMaxMemo1;
+    e->memo1.modifie = &e->modifie;
+    TFenEditCom& r = *e;
+    editeur() = std::move(e);
+    inscritOperationsAnnexe(kAnnexeEditeurCommentaire, {montreEditeur, fermeEditeur});
+    fixeTexteZone(r.memo1, f.texteCommentaire ? std::string(f.texteCommentaire->c_str()) : std::string());
+    r.memo1.annulable = false;
+    mesure(r);
+    p::afficheFenetre(r.boitePeinture, r.dessinable);
+    attacheFenetreAFigure(numero, r.fenetre);
+    montreEditeur();
+    r.modifie = 0;
+    r.pret = true;
+}
+
+void Memo1Change(TFenEditCom& e) {
+    if (!e.pret) return;
+    mesure(e);
+    p::afficheFenetre(e.boitePeinture, e.dessinable);
+    p::invalideFenetre(e.boitePeinture);
+    e.modifie = 1;
+    if (e.memo1.debutSelection == 0) return;
+    const EncombrementTQ avant =
+        EncomBrementTexteG(coupe(e.memo1.texte.substr(0, e.memo1.debutSelection), kTamponAvantCurseur - 1));
+    const int32_t yCurseur = avant.hauteur();
+    const int32_t visible = hauteurVisibleDessin(e);
+    const int32_t etendue = e.cadreBoite.hauteur() - visible;
+    const int32_t position = std::min(yCurseur - visible / 2, etendue);
+    if (position > 0) e.positionDefilement = position;
+}
+
+void FormMouseDown(TFenEditCom& e, int32_t x, int32_t y) {
+    if (y <= e.hautPalette || y >= e.basPalette) return;
+    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
+        if (x <= e.gaucheCellule[k] || x >= e.droiteCellule[k]) continue;
+        const std::string texte = coupe(e.palette[k], kInsertionMax);
+        if (e.memo1.texte.size() - e.memo1.longueurSelection + texte.size() > e.memo1.longueurMax) return;
+        if (p::copieTexteDansPressePapiers(e.fenetre, texte))
+            colleZone(e.memo1);
+        else
+            remplaceSelection(e.memo1, texte);
+        Memo1Change(e);
+        return;
+    }
+}
+
+void commandeEditeurCommentaire(TFenEditCom& e, CommandeEditeurCommentaire c) {
+    switch (c) {
+    case kEcCopier:
+        return copieZone(e.memo1, e.fenetre);
+    case kEcColler:
+        colleZone(e.memo1);
+        return Memo1Change(e);
+    case kEcCopierDessin:
+        return copieDessinTexte(e.memo1.texte);
+    case kEcDefaire:
+        annuleZone(e.memo1);
+        return Memo1Change(e);
+    case kEcSelectionnerTout:
+        return toutSelectionnerZone(e.memo1);
+    case kEcAppliquer:
+        e.annule = false;
+        return prepareFermeture(e);
+    case kEcAide:
+        appelleAideKM32(e.fenetre, 1, kAideEditeurCommentaire);
+        return;
+    default:
+        return;
+    }
+}
+
+void prepareFermeture(TFenEditCom& e) {
+    if (!e.annule) {
+        // A text that cannot be drawn (a math zone or a group left open) is
+        // kept only on the user's Yes.
+        bool accepte = e.tampon.empty() && e.memo1.texte.empty();
+        if (!accepte) {
+            mesure(e);
+            accepte = e.dessinable && syntaxeTexteMath(e.tampon) == 0;
+        }
+        if (!accepte &&
+            questionOuiNonAnnuler(phraseDeNumero(kPhraseTexteNonDessinable), e.titre, 1) != p::kReponseOui)
+            return;
+        if (figureExiste(e.numeroFigure)) {
+            TfigureKalmetra& f = *figureDeNumero(e.numeroFigure);
+            if (e.memo1.texte.empty())
+                f.texteCommentaire.reset();
+            else
+                f.texteCommentaire = std::make_unique<std::string>(e.memo1.texte);
+        }
+    }
+    e.tampon.clear();
+    fenetreCommuneFermee(e.fenetre); // the mother window closes it
+}
+
+bool FormCloseQuery(TFenEditCom& e) {
+    if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
+    if (e.modifie &&
+        questionOuiNonAnnuler(phraseDeNumero(kPhraseEditeurModifie), e.titre, 1) != p::kReponseOui)
+        return false;
+    e.annule = true;
+    prepareFermeture(e);
+    return true;
+}
+
+void FormResize(TFenEditCom& e) {
+    e.hauteurClient = p::rectangleClient(e.fenetre).hauteur();
+    const int32_t hauteur = e.hauteurClient - e.cadreBoiteDefilement.haut - 2;
+    if (hauteur > 30) e.cadreBoiteDefilement.bas = e.cadreBoiteDefilement.haut + hauteur;
+}
+
+void PeintBoiteDeDialogue(TFenEditCom& e) {
+    p::ContexteDessin* dc = p::contexteDeFenetre(e.fenetre);
+    if (!dc) return;
+    const int32_t l = larg(0), h = haut(0);
+    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
+        DessineRectangle(*dc, 1, kCouleurPalette, e.gaucheCellule[k], e.hautPalette, e.droiteCellule[k],
+                         e.basPalette);
+        // The cells but the last hold expressions of the library's notation.
+        const std::string texte = k + 1 < kCellulesPalette ? "\\" + e.palette[k] + "\\" : e.palette[k];
+        const EncombrementTQ m = EncombrementExpG(texte, 0);
+        const int32_t x = e.gaucheCellule[k] + (e.largeurCellule - m.largeur) / 2;
+        const int32_t y = e.hautPalette + (e.hauteurCellule - m.hauteur()) / 2 - m.dessus;
+        ExpFormTailleTypCol(*dc, texte, double(x) / l, double(y) / h, 0, 0, kCouleurPalette);
+    }
+}
+
+void PaintBox1Paint(TFenEditCom& e) {
+    p::ContexteDessin* dc = p::contexteDeFenetre(e.boitePeinture);
+    if (!dc) return;
+    SetTexteCoul(*dc, 1);
+    SetFontTailleEtType(0, 0);
+    const int32_t h = haut(0, 0) % 256;
+    if (e.dessinable && h > 0)
+        expformTexteColExpColTxtTypExpTypTxtTaille(*dc, e.tampon, 0, double(5 - e.mesure.dessus) / h, 1, 0, 0,
+                                                   0, 0);
+}
+
+void reinitialiseEditeurCommentaire() {
+    fermeEditeur();
+}
+
+} // namespace km32

@@ -1,0 +1,125 @@
+#include "host/fenetres/fenetre_commentaire.h"
+
+#include <memory>
+
+#include "host/fenetre_mere.h"
+#include "model/fenetres_figure.h"
+#include "model/registre_figures.h"
+#include "model/table_figures.h"
+#include "phrases/phrase.h"
+#include "platform/contexte_dessin.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+#include "platform/surfaces_fenetres.h"
+#include "sibling/table_partagee.h"
+#include "sibling/texte_math_dessin.h"
+
+namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+constexpr int32_t kLargeurForme = 450, kHauteurFormeMax = 308, kTailleBoiteMax = 280;
+constexpr int32_t kLargeurClientMin = 318, kLargeurClientMax = 788, kLargeurBoiteMax = 748;
+
+std::unique_ptr<TFenCommentaire>& commentaire() {
+    static std::unique_ptr<TFenCommentaire> c;
+    return c;
+}
+
+void montreCommentaire() {
+    if (TFenCommentaire* c = fenetreCommentaire()) p::afficheFenetre(c->fenetre, true);
+}
+
+void fermeCommentaire() {
+    std::unique_ptr<TFenCommentaire>& c = commentaire();
+    if (!c) return;
+    p::changeParent(c->fenetre, p::kAucuneFenetre);
+    p::detruitFenetre(c->fenetre);
+    c.reset();
+}
+
+int32_t procedureCommentaire(p::Fenetre, uint32_t message, uint32_t, int32_t) {
+    if (TFenCommentaire* c = fenetreCommentaire(); c && message == p::WM_CLOSE) FormCloseQuery(*c);
+    return 0;
+}
+
+int32_t procedureBoite(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
+    TFenCommentaire* c = fenetreCommentaire();
+    if (c && message == p::WM_PAINT && fenetre == c->boitePeinture) {
+        PaintBox1Paint(*c);
+        p::valideFenetre(fenetre);
+    }
+    return 0;
+}
+
+// The sizes follow the text's measure: the paint box holds it with a small
+// margin; the window is as high as the box needs up to a fixed height, and
+// as wide within a minimum and a maximum; a bigger box scrolls.
+void dimensionne(TFenCommentaire& c) {
+    const int32_t largeurBoite = c.mesure.largeur + 2, hauteurBoite = c.mesure.hauteur() + 8;
+    c.cadreBoite = {16, 8, 16 + largeurBoite, 8 + hauteurBoite};
+    c.hauteurClient = hauteurBoite < kTailleBoiteMax ? hauteurBoite + 28 : kHauteurFormeMax;
+    c.largeurClient = kLargeurForme;
+    if (largeurBoite < kTailleBoiteMax)
+        c.largeurClient = kLargeurClientMin;
+    else if (largeurBoite > kLargeurBoiteMax)
+        c.largeurClient = kLargeurClientMax;
+    else
+        c.largeurClient = largeurBoite + 38;
+    c.defilementHorizontal = c.cadreBoite.droite > c.largeurClient;
+    c.defilementVertical = c.cadreBoite.bas > c.hauteurClient;
+}
+
+} // namespace
+
+TFenCommentaire* fenetreCommentaire() {
+    return commentaire().get();
+}
+
+void KMAfficheCommentairePourNumero(int16_t numero) {
+    if (!figureExiste(numero)) return;
+    TfigureKalmetra& f = *figureDeNumero(numero);
+    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
+    fermeCommentaire();
+    auto c = std::make_unique<TFenCommentaire>();
+    c->numeroFigure = uint8_t(numero);
+    c->texte = f.texteCommentaire ? std::string(f.texteCommentaire->c_str()) : std::string();
+    // An empty comment has nothing to measure: its box is 2 by 8.
+    if (!c->texte.empty()) c->mesure = EncomBrementTexteG(c->texte);
+    dimensionne(*c);
+    c->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, c->largeurClient, c->hauteurClient},
+                                procedureCommentaire, false);
+    p::changeTitreFenetre(c->fenetre, f.titreFenetre + phraseDeNumero(kPhraseCommentaire));
+    c->boitePeinture = p::creeFenetre(c->fenetre, c->cadreBoite, procedureBoite, true);
+    TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    t.codeAnnexe = kAnnexeCommentaire;
+    t.fenetreAnnexe = c->fenetre;
+    attacheFenetreAFigure(numero, c->fenetre);
+    commentaire() = std::move(c);
+    inscritOperationsAnnexe(kAnnexeCommentaire, {montreCommentaire, fermeCommentaire});
+    montreCommentaire();
+}
+
+void PaintBox1Paint(TFenCommentaire& c) {
+    p::ContexteDessin* dc = p::contexteDeFenetre(c.boitePeinture);
+    if (!dc) return;
+    SetTexteCoul(*dc, 1);
+    SetFontTailleEtType(0, 0);
+    const int32_t h = haut(0, 0) % 256;
+    if (h > 0) expformTexte(*dc, c.texte, double(5 - c.mesure.dessus) / h);
+    SetFontTailleEtType(0, 0);
+}
+
+bool FormCloseQuery(TFenCommentaire& c) {
+    if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
+    fenetreCommuneFermee(c.fenetre);
+    return false;
+}
+
+void reinitialiseFenetreCommentaire() {
+    fermeCommentaire();
+}
+
+} // namespace km32

@@ -1,0 +1,55 @@
+#pragma once
+// A plain-text edit control as the host's windows keep it: the text with
+// CR LF line breaks, the caret and the selection, a maximum length, one
+// level of undo, and the clipboard operations. The owner is told of every
+// change of the text through its flag.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace km32 {
+
+struct TZoneTexte {
+    std::string texte;
+    std::size_t debutSelection = 0, longueurSelection = 0;
+    std::size_t longueurMax = 65000;
+    std::string texteAvant; // the text before the last change (undo)
+    bool annulable = false;
+    uint8_t* modifie = nullptr; // set on every change of the text
+};
+
+// Line breaks (CR LF, a lone CR or LF) become CR LF.
+std::string avecRetoursCRLF(std::string_view texte);
+
+// Replaces the whole text (a change); caret at the start.
+void fixeTexteZone(TZoneTexte& z, std::string_view texte);
+void selectionneZone(TZoneTexte& z, std::size_t debut, std::size_t longueur);
+std::string texteSelectionne(const TZoneTexte& z);
+// The selection replaced by the text; false (nothing done) when the result
+// would pass the maximum length. The caret goes after the inserted text.
+bool remplaceSelection(TZoneTexte& z, std::string_view texte);
+
+// The lines of the text, without their breaks.
+std::size_t nombreLignesZone(const TZoneTexte& z);
+std::string ligneZone(const TZoneTexte& z, std::size_t ligne); // from 0
+// Start of line ligne (from 0) counted as the sum of the lengths + 2 of
+// the lines before it.
+std::size_t debutLigneZone(const TZoneTexte& z, std::size_t ligne);
+// The line (from 0) that holds the caret position.
+std::size_t ligneDePosition(const TZoneTexte& z, std::size_t position);
+
+// The standard operations; the clipboard ones go through the window's
+// ownership of the clipboard.
+void annuleZone(TZoneTexte& z);
+void copieZone(const TZoneTexte& z, uint32_t fenetre);
+void coupeZone(TZoneTexte& z, uint32_t fenetre);
+void colleZone(TZoneTexte& z);
+void effaceSelectionZone(TZoneTexte& z);
+void toutSelectionnerZone(TZoneTexte& z);
+// A typed character: 1 (Ctrl+A) selects all, 8 deletes the selection or the
+// character before the caret, 13 breaks the line, a control character
+// otherwise does nothing, any other replaces the selection.
+void caractereZone(TZoneTexte& z, uint32_t caractere);
+
+} // namespace km32
