@@ -77,10 +77,13 @@ constexpr int32_t kResultatRefuse = -1;
 // Refuses the command being handled: notes it, marks the message refused
 // and answers 0.
 uint8_t refuseCommande(TfigureKalmetra& f, uint32_t commande);
-// The refusal of the commands and keys whose window is not built yet
-// (construction dialog, reminders, comment, editors, style palette,
-// function grid): the same as refuseCommande.
+// The refusal of a command number that no handler serves (a number of the
+// menus' range that names no command): the same as refuseCommande.
 uint8_t commandeNonDisponible(TfigureKalmetra& f, uint32_t commande);
+
+// True for the commands after which the menu state is brought up to date,
+// whether they ran from the menu or from the construction dialog.
+bool changeEtatMenu(uint32_t commande);
 
 // Help for the figure on its drawing window: the topic of context contexte
 // (1 and the context), or the contents when contexte is 0. Nothing without

@@ -73,30 +73,6 @@ bool commandeDeDesignation(uint32_t k) {
     }
 }
 
-// The commands after which the menu state is brought up to date.
-bool changeEtatMenu(uint32_t k) {
-    switch (k) {
-    case 80:
-    case 82:
-    case 85:
-    case 93:
-    case 95:
-    case 99:
-    case 117:
-    case 121:
-    case 122:
-    case 178:
-    case 183:
-    case 193:
-    case 199:
-    case 200:
-    case 215:
-        return true;
-    default:
-        return false;
-    }
-}
-
 uint8_t vueStandard(TfigureKalmetra& f, double v, double h, double fr) {
     fixeVueEtMemorise(f, v, h, fr);
     return 1;
@@ -286,6 +262,29 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
 }
 
 } // namespace
+
+bool changeEtatMenu(uint32_t k) {
+    switch (k) {
+    case 80:
+    case 82:
+    case 85:
+    case 93:
+    case 95:
+    case 99:
+    case 117:
+    case 121:
+    case 122:
+    case 178:
+    case 183:
+    case 193:
+    case 199:
+    case 200:
+    case 215:
+        return true;
+    default:
+        return false;
+    }
+}
 
 uint8_t executeCommandeFigure(TfigureKalmetra& f, uint32_t k, int32_t lParam) {
     const uint8_t r = commande(f, k, lParam);

@@ -19,7 +19,6 @@ struct TLigneFigure;
 constexpr uint16_t kErreurValeurIncorrecte = 624;
 constexpr uint16_t kErreurPilotageInterdit = 621;
 constexpr uint16_t kErreurPasDefinieParValeurs = 673;
-constexpr uint16_t kErreurNonConstruit = 563; // a line whose handler is not there yet
 
 // The lines of that group, by line code (2001, 2002, 2202, 2203, 2232, 2205,
 // 2206, 2209, 2214, 2215, 2218, 2234, 2238, 2239, 2240, 2241, 2242, 2247,

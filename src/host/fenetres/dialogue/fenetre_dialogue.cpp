@@ -11,6 +11,7 @@
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
+#include "host/repartiteur.h"
 #include "host/services_attendus.h"
 #include "model/expression_erreurs.h"
 #include "model/fenetres_figure.h"
@@ -305,27 +306,7 @@ bool apresSucces(TFenDialog& d, TfigureKalmetra& f) {
     const uint16_t commande = f.commandeDialogue;
     f.commandeDialoguePrecedente = commande;
     if (commande == 95) detruitMenuFigure(int16_t(f.numeroFigure));
-    switch (commande) {
-    case 80:
-    case 82:
-    case 85:
-    case 93:
-    case 95:
-    case 99:
-    case 117:
-    case 121:
-    case 122:
-    case 178:
-    case 183:
-    case 193:
-    case 199:
-    case 200:
-    case 215:
-        miseAjourMenuFigure(f);
-        break;
-    default:
-        break;
-    }
+    if (changeEtatMenu(commande)) miseAjourMenuFigure(f);
     switch (commande) {
     case kCommandeModifier: {
         d.reutilisable = true;
