@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "host/fenetres/annexe_modele.h"
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
@@ -53,10 +54,7 @@ void montreEditeur() {
 }
 
 void fermeEditeur() {
-    std::unique_ptr<TFenEditCom>& e = editeur();
-    if (!e) return;
-    p::detruitFenetre(e->fenetre);
-    e.reset();
+    fermeAnnexeModele(editeur());
 }
 
 // The raw text measured: the buffer, whether it can be drawn, the size of

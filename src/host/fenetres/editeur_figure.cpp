@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "host/fenetres/annexe_modele.h"
 #include "base/texte.h"
 #include "host/application_texte.h"
 #include "host/fenetre_mere.h"
@@ -164,11 +165,7 @@ void montreEditeur() {
 }
 
 void fermeEditeur() {
-    std::unique_ptr<TFenetreEditeur>& e = editeur();
-    if (!e) return;
-    p::changeParent(e->fenetre, p::kAucuneFenetre);
-    p::detruitFenetre(e->fenetre);
-    e.reset();
+    fermeAnnexeModele(editeur());
 }
 
 void executeCommande(TFenetreEditeur& e, uint32_t c) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "host/fenetres/annexe_modele.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
 #include "model/registre_figures.h"
@@ -33,11 +34,7 @@ void montreCommentaire() {
 }
 
 void fermeCommentaire() {
-    std::unique_ptr<TFenCommentaire>& c = commentaire();
-    if (!c) return;
-    p::changeParent(c->fenetre, p::kAucuneFenetre);
-    p::detruitFenetre(c->fenetre);
-    c.reset();
+    fermeAnnexeModele(commentaire());
 }
 
 int32_t procedureCommentaire(p::Fenetre, uint32_t message, uint32_t, int32_t) {
