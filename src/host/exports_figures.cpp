@@ -32,10 +32,6 @@ namespace p = platform;
 constexpr uint8_t kAnnexeDialogue = 129;
 constexpr double kCoordonneeMax = 65535; // what a 16-bit word of lParam carries
 
-TfigureKalmetra* figureOuRien(int16_t n) {
-    return figureExiste(n) ? figureDeNumero(n) : nullptr;
-}
-
 // A mouse position of the host as the words of lParam: each coordinate
 // rounded, a negative one taken as 0. False (the call is refused) when one
 // is not a number or rounds beyond 65535.

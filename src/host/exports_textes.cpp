@@ -13,10 +13,6 @@
 namespace km32 {
 namespace {
 
-TfigureKalmetra* figureOuRien(int16_t n) {
-    return figureExiste(n) ? figureDeNumero(n) : nullptr;
-}
-
 uint32_t reponseARequete(int16_t n, const char* ligne) {
     TfigureKalmetra* f = figureOuRien(n);
     if (!f || !ligne) return 0;

@@ -22,10 +22,6 @@ constexpr std::size_t kLongueurNomLibre = 9; // a block of 10 bytes with its NUL
 // The value of an undefined number for the host.
 constexpr double kValeurIndefinie = std::bit_cast<double>(uint64_t(0x3FF6E1FF4D716277));
 
-TfigureKalmetra* figureOuRien(int16_t n) {
-    return figureExiste(n) ? figureDeNumero(n) : nullptr;
-}
-
 std::string texteOuVide(const char* texte) {
     return texte ? coupe(texte, 255) : std::string();
 }

@@ -22,10 +22,6 @@ namespace {
 
 namespace p = platform;
 
-TfigureKalmetra* figureOuRien(int16_t n) {
-    return figureExiste(n) ? figureDeNumero(n) : nullptr;
-}
-
 // Hands the form's message record to the dispatcher. The form may be gone
 // when the dispatcher returns (a command that destroys the figure).
 uint8_t distribue(int16_t n, uint32_t message, uint32_t wParam, int32_t lParam) {

@@ -60,7 +60,7 @@ void tickMinuterie(uint32_t id) {
 void annexeFermeeParElleMeme() {
     TTableDesVariablesPartagees& t = table();
     const int16_t numero = int16_t(t.figureProprietaireAnnexe);
-    TfigureKalmetra* f = figureExiste(numero) ? figureDeNumero(numero) : nullptr;
+    TfigureKalmetra* f = figureOuRien(numero);
     if (t.remplacementInfo && t.fenetreAReactiver != 0)
         platform::activeFenetre(t.fenetreAReactiver);
     else if (f && !figureSansHote(*f))

@@ -99,7 +99,7 @@ void recreeFigureHote(int16_t numero, const char* fichier, const char* texte, co
 
 void titreEtImageDeFond(int16_t n) {
     TKMFen* forme = formeDeNumero(n);
-    TfigureKalmetra* f = figureExiste(n) ? figureDeNumero(n) : nullptr;
+    TfigureKalmetra* f = figureOuRien(n);
     if (!forme || !f) return;
     const std::string& s = forme->chaineCreation;
 

@@ -207,7 +207,7 @@ p::Menu construitMenuFigure(const TEnsembleCommandes& autorisees, const TfigureK
 p::Menu menuDeLaFigure(int16_t numero) {
     if (!numeroValide(numero)) return p::kAucunMenu;
     p::Menu& m = etat().menus[std::size_t(numero)];
-    const TfigureKalmetra* f = figureExiste(numero) ? figureDeNumero(numero) : nullptr;
+    const TfigureKalmetra* f = figureOuRien(numero);
     if (m != p::kAucunMenu && (!p::estMenu(m) || etat().figures[std::size_t(numero)] != f)) videMenu(m);
     return m;
 }

@@ -29,10 +29,6 @@ namespace {
 
 constexpr uint16_t kDerniereErreurTolereeHote = 532;
 
-TfigureKalmetra* figureOuRien(int16_t n) {
-    return figureExiste(n) ? figureDeNumero(n) : nullptr;
-}
-
 bool contient(const std::string& texte, std::string_view mot) {
     return texte.find(mot) != std::string::npos;
 }

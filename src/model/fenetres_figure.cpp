@@ -15,13 +15,6 @@ uint32_t fenetreDeLaFigure(const TfigureKalmetra& f) {
     return figureSansHote(f) ? f.fenetreDessin : f.fenetreForme;
 }
 
-namespace {
-// The figure in slot numero, nullptr for 0, an empty slot or a number outside 1..64.
-TfigureKalmetra* figureOuRien(int16_t numero) {
-    return figureExiste(numero) ? figureDeNumero(numero) : nullptr;
-}
-} // namespace
-
 void attacheFenetreAFigure(int16_t numero, uint32_t fenetre) {
     TfigureKalmetra* f = figureOuRien(numero);
     if (!f) return;

@@ -16,6 +16,10 @@ TfigureKalmetra* figureDeNumero(int n) {
     return etatTableFigures().figures[n].get();
 }
 
+TfigureKalmetra* figureOuRien(int16_t n) {
+    return figureExiste(n) ? figureDeNumero(n) : nullptr;
+}
+
 void placeFigure(int n, std::unique_ptr<TfigureKalmetra> figure) {
     verifieIndice(n, 1, kMaxFigures, "figure");
     etatTableFigures().figures[n] = std::move(figure);

@@ -18,6 +18,9 @@ EtatTableFigures& etatTableFigures();
 bool figureExiste(int16_t n);
 // The record in slot n (nullptr when empty); throws ErreurInterne outside 0 to 64.
 TfigureKalmetra* figureDeNumero(int n);
+// The record of figure n, nullptr for 0, an empty slot or a number outside 1..64
+// (never throws).
+TfigureKalmetra* figureOuRien(int16_t n);
 // Puts a record in slot n (1 to 64), freeing any record it held.
 void placeFigure(int n, std::unique_ptr<TfigureKalmetra> figure);
 // Takes the record out of slot n, leaving it empty.

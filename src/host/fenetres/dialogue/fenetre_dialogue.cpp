@@ -64,7 +64,7 @@ EtatDialogue& etat() {
 }
 
 TfigureKalmetra* figureDuDialogue(const TFenDialog& d) {
-    return figureExiste(d.numeroFigure) ? figureDeNumero(d.numeroFigure) : nullptr;
+    return figureOuRien(d.numeroFigure);
 }
 
 std::vector<std::string> entreesDe(const std::string& liste) {

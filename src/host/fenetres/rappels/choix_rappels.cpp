@@ -52,7 +52,7 @@ bool commandeChoisitObjets(uint16_t k) {
 }
 
 TfigureKalmetra* figureDuChoix(const TFenRaPour& c) {
-    return figureExiste(c.numeroFigure) ? figureDeNumero(c.numeroFigure) : nullptr;
+    return figureOuRien(c.numeroFigure);
 }
 
 void ajouteLigne(TFenRaPour& c, const std::string& texte, uint8_t objet) {
