@@ -5,6 +5,7 @@
 
 #include "drawing/bloc_dessin.h"
 #include "drawing/designation.h"
+#include "host/codes_annexes.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
 #include "model/operations.h"
@@ -15,8 +16,6 @@ namespace km32 {
 
 namespace {
 
-constexpr uint8_t kAnnexeDialogue = 129;
-constexpr uint8_t kAnnexeStylePalette = 132;
 constexpr double kDistanceLointaine = 1000.0;
 
 // The rule in force: the open dialog's field or the palette's style when
@@ -27,7 +26,7 @@ uint16_t regleEnVigueur(const TfigureKalmetra& f) {
     switch (TQTableDesVariablesPartagees()->codeAnnexe) {
     case kAnnexeDialogue:
         return e.regleDuDialogue ? e.regleDuDialogue(f) : kDesignationDessinables;
-    case kAnnexeStylePalette:
+    case kAnnexeStyles:
         return designationDeStyle(styleChoisiDansPalette());
     default:
         return kDesignationDessinables;

@@ -10,6 +10,7 @@
 #include "drawing/selection.h"
 #include "drawing/vue_operations.h"
 #include "drawing/vue_rotation_souris.h"
+#include "host/codes_annexes.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/palette_styles.h"
 #include "model/calcul/calcul_objet.h"
@@ -33,7 +34,6 @@ namespace p = platform;
 
 namespace {
 
-constexpr uint8_t kAnnexeDialogue = 129;
 constexpr double kCurseurEnAvance = 20.0; // pixels: a turn's repaint waits for the mouse
 
 struct Tposition {

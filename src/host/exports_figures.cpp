@@ -1,6 +1,7 @@
 // Exported functions: the life of the host's figures, their size, painting,
 // colour and copies, the mouse and keys of the host's window, the cursor
 // and the dispatcher.
+#include "host/codes_annexes.h"
 #include "km32.h"
 
 #include <cmath>
@@ -29,7 +30,6 @@ namespace {
 
 namespace p = platform;
 
-constexpr uint8_t kAnnexeDialogue = 129;
 constexpr double kCoordonneeMax = 65535; // what a 16-bit word of lParam carries
 
 // A mouse position of the host as the words of lParam: each coordinate

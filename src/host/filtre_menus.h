@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "host/codes_annexes.h"
 #include "model/figure.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeFiltreMenus = 133;
 constexpr uint16_t kAideFiltreMenus = 114;
 
 struct TBoiteFiltreMenu {

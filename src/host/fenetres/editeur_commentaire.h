@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "host/codes_annexes.h"
 #include "host/fenetres/zone_texte.h"
 #include "platform/geometrie.h"
 #include "sibling/texte_math.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeEditeurCommentaire = 139;
 constexpr uint16_t kAideEditeurCommentaire = 120;
 constexpr std::size_t kTailleTamponCommentaire = 10000; // bytes, the NUL included
 constexpr std::size_t kCellulesPalette = 11;

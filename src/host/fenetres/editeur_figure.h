@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "host/codes_annexes.h"
 #include "host/fenetres/arbre_phrases.h"
 #include "host/fenetres/zone_texte.h"
 #include "model/figure.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeEditeurFigure = 134;
 constexpr uint16_t kAideEditeurFigure = 118;
 constexpr std::size_t kLongueurMaxEditeur = 65000;
 constexpr std::size_t kTailleLectureEditeur = 65536; // a file of this many characters is not loaded

@@ -5,13 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "host/codes_annexes.h"
 #include "platform/geometrie.h"
 #include "text/execution_texte.h"
 #include "sibling/texte_math.h"
 
 namespace km32 {
-
-constexpr uint8_t kAnnexeCommentaire = 136;
 
 struct TFenCommentaire {
     uint32_t fenetre = 0;

@@ -13,12 +13,12 @@
 #include <cstdint>
 #include <string>
 
+#include "host/codes_annexes.h"
 #include "model/figure.h"
 #include "model/fonctions/fonction_valeurs.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeFonctionValeurs = 138;
 constexpr uint16_t kCommandeFonctionValeurs = 128;
 constexpr int kPasAnnulationGrille = 10;
 constexpr std::size_t kLongueurNomFonction = 4, kLongueurPoint = 30, kLongueurLigneCollee = 80;

@@ -14,13 +14,13 @@
 #include <cstdint>
 #include <string>
 
+#include "host/codes_annexes.h"
 #include "model/figure.h"
 #include "platform/contexte_dessin.h"
 #include "platform/geometrie.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeStyles = 132;
 constexpr uint16_t kCommandeStyles = 88;
 constexpr int kNombreCellulesStyle = 59; // cells 0 to 58
 constexpr int kBandeStyle = 59;          // the apply strip, hit as "cell" 59

@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "host/codes_annexes.h"
 #include "model/figure.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeTableauValeurs = 137;
 // Items of the window's menu (WM_COMMAND wParam).
 constexpr uint32_t kMenuCopierLeTableau = 1;
 constexpr uint32_t kMenuUtiliserLaVirgule = 2;

@@ -24,13 +24,13 @@
 #include <string>
 #include <vector>
 
+#include "host/codes_annexes.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 #include "platform/messages.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeDialogue = 129;
 constexpr uint32_t kMessageDesignationDialogue = platform::WM_USER + 1001;
 constexpr int32_t kDesignationTerminee = 1002, kDesignationAnnulee = 1003, kDesignationContinue = 1007;
 constexpr uint32_t kMessageImpressionPrete = platform::WM_USER + 1009;

@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "host/codes_annexes.h"
 #include "host/fenetres/rappels/item_chaine_math.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 
 namespace km32 {
 
-constexpr uint8_t kAnnexeChoixRappels = 130;
 // Lines of a reminder list; objects beyond the last line are not listed.
 constexpr int kLignesRappels = 251;
 enum TagChoixRappels : uint32_t {

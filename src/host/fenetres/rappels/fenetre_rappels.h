@@ -11,13 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "host/codes_annexes.h"
 #include "host/fenetres/rappels/item_chaine_math.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 
 namespace km32 {
-
-constexpr uint8_t kAnnexeRappels = 131;
 
 struct TKMrappels {
     uint32_t fenetre = 0;
