@@ -30,16 +30,6 @@ namespace {
 
 constexpr int kPremierElement = 7;
 
-// Hidden parts are computed: not wire-frame, hidden parts not dotted, and
-// some visible polyhedron.
-bool partiesCacheesCalculees(const TfigureKalmetra& f) {
-    return !f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0;
-}
-
-bool cache(const TfigureKalmetra& f, const TpointEntier& p) {
-    return pointCacheParPolyedres(f, p.x, p.y, p.z);
-}
-
 void ajouteCordes(const TblocSegments* bloc, const TpartiesBloc* parties,
                   std::vector<TpartiesVisibles>& cordes) {
     if (!bloc || !parties) return;
@@ -53,8 +43,7 @@ bool elementPoint(const TfigureKalmetra& f, int n, const TElementSolide& s, Tele
     e.x = projetteX(f, s.a.x, s.a.y, s.a.z);
     e.y = projetteY(f, s.a.x, s.a.y, s.a.z);
     if (horsDeLImage(f, e.x, e.y)) return false;
-    if (!f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0 && cache(f, s.a))
-        return false;
+    if (partiesCacheesCalculees(f) && pointCacheParPolyedres(f, s.a)) return false;
     if (!construitEtiquettePoint(f, n, e)) return false;
     e.largeur = e.hauteur = 0;
     e.xEtiquette = e.x;
@@ -72,7 +61,7 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
     partiesVisiblesSegment(f, s.a, s.b, e.parties);
     e.lettre = (n >= 8 && n <= 10) ? char('x' + (n - 8)) : ' ';
     const bool cacher = partiesCacheesCalculees(f);
-    e.extremiteVisible = (cacher && cache(f, s.b)) ? 0 : 1;
+    e.extremiteVisible = (cacher && pointCacheParPolyedres(f, s.b)) ? 0 : 1;
     const int32_t xb = projetteX(f, s.b.x, s.b.y, s.b.z), yb = projetteY(f, s.b.x, s.b.y, s.b.z);
     // Two pixels beyond the end, on the side away from the window's centre;
     // the letter's box is measured as a point name.
@@ -85,7 +74,7 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
     for (int k = 0; k < e.nombreGraduations; ++k) {
         const TpointEntier& p = s.marques[std::size_t(k)];
         e.graduations[std::size_t(k)] = {projetteX(f, p.x, p.y, p.z), projetteY(f, p.x, p.y, p.z),
-                                         uint8_t(cacher && cache(f, p) ? 1 : 0)};
+                                         uint8_t(cacher && pointCacheParPolyedres(f, p) ? 1 : 0)};
     }
     return true;
 }
@@ -293,7 +282,7 @@ void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>
     bool precedentCache = false;
     for (std::size_t k = 0; k < ligne.size(); ++k) {
         const TpointEntier& p = ligne[k].p;
-        const bool c = cacher && cache(f, p);
+        const bool c = cacher && pointCacheParPolyedres(f, p);
         TpointEcran& q = points[k];
         q.x = projetteX32(f, p);
         q.y = projetteY32(f, p);

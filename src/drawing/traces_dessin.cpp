@@ -29,11 +29,6 @@ struct Pinceau {
     }
 };
 
-// Positions hidden by a solid are left out: hidden parts computed.
-bool partiesCacheesCalculees(const TfigureKalmetra& f) {
-    return !f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0;
-}
-
 // Hidden pieces are drawn dotted.
 bool cachesEnPointilles(const TfigureKalmetra& f) {
     return !modePlanIsole(f) && f.partiesCacheesPointillees && !f.filDeFer && f.nombrePolyedresVisibles > 0;

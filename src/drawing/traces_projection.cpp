@@ -11,20 +11,10 @@ namespace km32 {
 
 namespace {
 
-// Hidden parts are computed: not wire-frame, hidden parts not dotted, and
-// some visible polyhedron.
-bool partiesCacheesCalculees(const TfigureKalmetra& f) {
-    return !f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0;
-}
-
-bool cache(const TfigureKalmetra& f, const TpointEntier& p) {
-    return pointCacheParPolyedres(f, p.x, p.y, p.z);
-}
-
 void projettePoint(const TfigureKalmetra& f, TentreeTracePoint& e, bool cacher) {
     e.x = projetteX(f, e.p.x, e.p.y, e.p.z);
     e.y = projetteY(f, e.p.x, e.p.y, e.p.z);
-    e.cache = cacher && cache(f, e.p) ? 1 : 0;
+    e.cache = cacher && pointCacheParPolyedres(f, e.p) ? 1 : 0;
 }
 
 void projetteLigne(const TfigureKalmetra& f, TblocTrace& b, bool cacher) {

@@ -256,6 +256,14 @@ void preparePolyedresVisibles(TfigureKalmetra& f) {
     }
 }
 
+bool partiesCacheesCalculees(const TfigureKalmetra& f) {
+    return !f.filDeFer && !f.partiesCacheesPointillees && f.nombrePolyedresVisibles > 0;
+}
+
+bool pointCacheParPolyedres(const TfigureKalmetra& f, const TpointEntier& p) {
+    return pointCacheParPolyedres(f, p.x, p.y, p.z);
+}
+
 bool pointCacheParPolyedres(const TfigureKalmetra& f, double x, double y, double z) {
     return pointCacheParAutres(f, x, y, z, 0);
 }

@@ -23,7 +23,12 @@ bool estCodeSolideCachant(uint8_t code);
 // Nothing is visible in wire-frame or isolated-plane mode.
 void preparePolyedresVisibles(TfigureKalmetra& f);
 
+// Points hidden by a solid are left out or dotted: not wire-frame, hidden
+// parts not asked dotted, and some solid visible.
+bool partiesCacheesCalculees(const TfigureKalmetra& f);
+
 bool pointCacheParPolyedres(const TfigureKalmetra& f, double x, double y, double z);
+bool pointCacheParPolyedres(const TfigureKalmetra& f, const TpointEntier& p);
 // The same, leaving out the visible entry of the given slot (an object's own).
 bool pointCacheParAutres(const TfigureKalmetra& f, double x, double y, double z, int emplacementPropre);
 
