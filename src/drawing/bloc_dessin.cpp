@@ -28,8 +28,6 @@ void SuppressionElementDessin::operator()(TelementDessin* element) const noexcep
 
 namespace {
 
-constexpr int kPremierElement = 7;
-
 void ajouteCordes(const TblocSegments* bloc, const TpartiesBloc* parties,
                   std::vector<TpartiesVisibles>& cordes) {
     if (!bloc || !parties) return;

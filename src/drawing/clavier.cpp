@@ -28,7 +28,6 @@ namespace c = construction;
 
 namespace {
 
-constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 constexpr double kPi = std::numbers::pi;
 
 // Value k of object i, counted from 0 as the free-object layouts count them.

@@ -15,7 +15,6 @@ namespace km32 {
 
 namespace {
 
-constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 constexpr int kNomPartageMax = 4;
 
 bool dansChangements(const TVariablesPartagees& v, int n) {

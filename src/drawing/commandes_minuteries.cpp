@@ -16,8 +16,6 @@ namespace km32 {
 
 namespace {
 
-constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
-
 bool estRepetition(const TObjetFigure& o) {
     return o.nature == kNatureCommande && o.codeConstruction == construction::kToucheRepeter;
 }

@@ -30,7 +30,6 @@ namespace c = construction;
 
 namespace {
 
-constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 constexpr uint16_t kStyleNonDessine = 37;
 constexpr uint16_t kStyleDessine = 38;
 

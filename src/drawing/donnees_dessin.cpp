@@ -21,7 +21,6 @@ namespace c = construction;
 
 namespace {
 
-constexpr int kPremierElement = 7;
 constexpr double kDeuxPi = 2 * std::numbers::pi;
 
 bool limiteDefinie(const TfigureKalmetra& f, int limite) {

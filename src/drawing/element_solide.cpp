@@ -10,8 +10,6 @@ void SuppressionElementSolide::operator()(TElementSolide* element) const noexcep
 
 namespace {
 
-constexpr int kPremierElement = 7;
-
 std::unique_ptr<TblocSegments> copieBloc(const std::unique_ptr<TblocSegments>& b) {
     return b ? std::make_unique<TblocSegments>(*b) : nullptr;
 }

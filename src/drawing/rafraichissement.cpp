@@ -19,8 +19,6 @@ namespace km32 {
 
 namespace {
 
-constexpr int kPremierElement = 7;
-
 // Releases a handle given to a context for the time of a paint.
 struct HandleTemporaire {
     explicit HandleTemporaire(platform::ContexteDessin* dc) : handle(platform::enregistreContexte(dc)) {}

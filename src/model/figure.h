@@ -20,7 +20,9 @@ namespace km32 {
 
 // Fixed capacities: behaviour depends on them ("Structure saturée").
 constexpr int kMaxObjets = 255;
-constexpr int kObjetsPredefinis = 13; // objects 1 to 13 are built in
+constexpr int kObjetsPredefinis = 13;                      // objects 1 to 13 are built in
+constexpr int kPremierElement = 7;                         // the origin o: objects from 7 on may be drawn
+constexpr int kPremierUtilisateur = kObjetsPredefinis + 1; // the first object a text creates
 constexpr int kMaxValeurs = 2000;
 constexpr int kMaxParents = 2000;
 constexpr int kMaxEchantillons = 9000;

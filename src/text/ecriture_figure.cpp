@@ -17,7 +17,6 @@ namespace km32 {
 
 namespace {
 
-constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 const std::string kFinDeLigne = "\r\n";
 
 // The text being written and the writer's working parameter.

@@ -28,7 +28,6 @@ namespace km32 {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 
 // The mode in which the lines that describe the figure's own state (labels,
 // the default front plane, the isolated plane) look their objects up: a

@@ -16,8 +16,6 @@ namespace c = construction;
 
 namespace {
 
-constexpr int kPremierObjetUtilisateur = kObjetsPredefinis + 1;
-
 bool estMarque(const TObjetFigure& o) {
     return dependDeObjetLibreActif(o);
 }
@@ -63,14 +61,14 @@ TplaceLibre placeLibre(uint8_t code) {
 }
 
 void calculeEnsemble(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i)
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
         if (ensemble.test(std::size_t(i))) calculeObjet(f, i);
 }
 
 // A free point in space glued to G follows G when G has moved, unless it
 // cannot reach it; then it keeps its place.
 void suitLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
         const int G = o.pointColle;
         if (o.codeConstruction != c::kPointLibreDansEspace || G == 0 || !S.test(std::size_t(G))) continue;
@@ -99,7 +97,7 @@ bool sourceCouleurDans(const TObjetFigure& o, const TEnsembleObjets& S) {
 void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
     f.polyedresAPreparer = 0;
     actualisePlanIsole(f); // nothing unless a plane is isolated
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (!estObjetDessinable(o)) continue;
         if (S.test(std::size_t(i)) || (o.objetLimite != 0 && S.test(o.objetLimite)))
@@ -109,9 +107,9 @@ void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
     // A moved isolated plane changes what lies in it: everything is rebuilt.
     if (f.polyedresAPreparer == 0 && f.planIsoleChange == 0) {
         if (f.tableTraces) projetteDerniersPointsTraces(f);
-        for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i)
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
             if (!S.test(std::size_t(i)) && afficheDesValeurs(f, i, kNaturePoint)) S.set(std::size_t(i));
-        for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
             const TObjetFigure& o = objet(f, i);
             if (estObjetDessinable(o) && (S.test(std::size_t(i)) || sourceCouleurDans(o, S)))
                 prepareElementObjet(f, i);
@@ -130,7 +128,7 @@ void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
 } // namespace
 
 void ajouteDependants(const TfigureKalmetra& f, TEnsembleObjets& ensemble) {
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
         if (ensemble.test(std::size_t(i))) continue;
         if ((ensembleDesAntecedents(f, i) & ensemble).any()) ensemble.set(std::size_t(i));
     }
@@ -140,7 +138,7 @@ void recalculeDependants(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
     if (ensemble.none()) return;
     TEnsembleObjets S = ensemble;
     ajouteDependants(f, S);
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i)
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
         if (!S.test(std::size_t(i)) && afficheDesValeurs(f, i, kNatureAffichage)) S.set(std::size_t(i));
     calculeEnsemble(f, S);
     suitLesPointsColles(f, S);
@@ -151,7 +149,7 @@ void recalculeDependants(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
 void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ensemble,
                             TvaleursLibres& valeurs, uint8_t& nombre) {
     int n = 0;
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i) {
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
         if (!ensemble.test(std::size_t(i))) continue;
         const TplaceLibre p = placeLibre(objet(f, i).codeConstruction);
         if (n + p.nombre > kMaxValeursLibres) break;
@@ -166,7 +164,7 @@ void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensem
                                 const TvaleursLibres& valeurs, uint8_t nombre, bool redessiner) {
     const int total = std::min<int>(nombre, kMaxValeursLibres);
     int n = 0;
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets && n < total; ++i) {
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets && n < total; ++i) {
         if (!ensemble.test(std::size_t(i))) continue;
         const TplaceLibre p = placeLibre(objet(f, i).codeConstruction);
         if (n + p.nombre > total) break;
@@ -180,7 +178,7 @@ void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensem
 }
 
 void marqueDependantsObjetActif(TfigureKalmetra& f) {
-    for (int i = kPremierObjetUtilisateur; i <= f.nombreObjets; ++i)
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
         changeDrapeauObjet(objet(f, i), kDrapeauDependDeObjetLibreActif, false);
     const int actif = f.objetLibreActif;
     if (actif == 0 || actif > f.nombreObjets) return;
