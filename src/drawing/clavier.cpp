@@ -182,18 +182,6 @@ bool appliquePas(TfigureKalmetra& f, int a, uint8_t d, double s) {
     }
 }
 
-bool sourceCouleurDans(const TObjetFigure& o, const TEnsembleObjets& S) {
-    for (uint8_t s : o.sourcesCouleur)
-        if (s != 0 && S.test(s)) return true;
-    return false;
-}
-
-void prepareTousLesElements(TfigureKalmetra& f) {
-    if (f.tableTraces) projetteTraces(f);
-    for (int i = 7; i <= f.nombreObjets; ++i)
-        if (estObjetDessinable(objet(f, i))) prepareElementObjet(f, i);
-}
-
 // After a step of a glued free point in space: it stays on the object it
 // is glued to when it can reach it.
 void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
@@ -367,29 +355,7 @@ void entraineLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
     const int a = f.objetLibreActif;
     if (a != 0) S.set(std::size_t(a));
     ajouteDependants(f, S);
-    for (int P = kPremierUtilisateur; P <= f.nombreObjets; ++P) {
-        const TObjetFigure& o = objet(f, P);
-        const int G = o.pointColle;
-        if (P == a || o.codeConstruction != c::kPointLibreDansEspace || G == 0 || !S.test(std::size_t(G)))
-            continue;
-        if (objet(f, G).nonDefini || pointsConfondus(f, P, G)) continue;
-        const calcul::V3 garde = calcul::pointObjet(f, P);
-        TEnsembleObjets T;
-        T.set(std::size_t(P));
-        ajouteDependants(f, T);
-        auto calculeT = [&] {
-            for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
-                if (T.test(std::size_t(i))) calculeObjet(f, i);
-        };
-        calcul::ecritV3(f, P, 1, calcul::pointObjet(f, G));
-        calculeT();
-        if (!objet(f, G).nonDefini && pointsConfondus(f, P, G)) {
-            S |= T;
-        } else {
-            calcul::ecritV3(f, P, 1, garde);
-            calculeT();
-        }
-    }
+    suitLesPointsColles(f, S, a);
 }
 
 void rafraichitEnsembleModifie(TfigureKalmetra& f, const TEnsembleObjets& S) {

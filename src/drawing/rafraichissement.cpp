@@ -6,6 +6,7 @@
 #include "drawing/bloc_dessin.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
+#include "model/calcul/dependants.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
 #include "model/solides/parties_cachees.h"
@@ -28,23 +29,17 @@ struct HandleTemporaire {
     uint32_t handle;
 };
 
-bool sourceCouleurMarquee(const TfigureKalmetra& f, const TObjetFigure& o) {
-    for (uint8_t s : o.sourcesCouleur)
-        if (s != 0 && dependDeObjetLibreActif(objet(f, s))) return true;
-    return false;
-}
-
 bool etiquetteAvecValeurs(const TfigureKalmetra& f, int i, const TObjetFigure& o) {
     return estDessine(o.style) && texteEtiquetteObjet(f, i).find("val(") != std::string::npos;
 }
+
+} // namespace
 
 void prepareTousLesElements(TfigureKalmetra& f) {
     if (f.tableTraces) projetteTraces(f);
     for (int i = kPremierElement; i <= f.nombreObjets; ++i)
         if (estObjetDessinable(objet(f, i))) prepareElementObjet(f, i);
 }
-
-} // namespace
 
 TetatRafraichissement& etatRafraichissement() {
     static TetatRafraichissement etat;

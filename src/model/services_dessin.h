@@ -31,6 +31,8 @@ void actualisePlanIsole(TfigureKalmetra& f);
 void construitElementSolide(TfigureKalmetra& f, int objet);
 void marqueElementsDansPlanIsole(TfigureKalmetra& f);
 void prepareElementObjet(TfigureKalmetra& f, int objet);
+// The traces projected again and the display element of every drawable object.
+void prepareTousLesElements(TfigureKalmetra& f);
 void projetteTraces(TfigureKalmetra& f);
 void projetteDerniersPointsTraces(TfigureKalmetra& f);
 void placeZonesDessin(TfigureKalmetra& f);

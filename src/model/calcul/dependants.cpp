@@ -65,13 +65,14 @@ void calculeEnsemble(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
         if (ensemble.test(std::size_t(i))) calculeObjet(f, i);
 }
 
-// A free point in space glued to G follows G when G has moved, unless it
-// cannot reach it; then it keeps its place.
-void suitLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
+} // namespace
+
+void suitLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S, int sauf) {
     for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
         const int G = o.pointColle;
-        if (o.codeConstruction != c::kPointLibreDansEspace || G == 0 || !S.test(std::size_t(G))) continue;
+        if (i == sauf || o.codeConstruction != c::kPointLibreDansEspace || G == 0 || !S.test(std::size_t(G)))
+            continue;
         if (objet(f, G).nonDefini || pointsConfondus(f, i, G)) continue;
         const calcul::V3 garde = calcul::pointObjet(f, i);
         TEnsembleObjets D;
@@ -93,6 +94,14 @@ bool sourceCouleurDans(const TObjetFigure& o, const TEnsembleObjets& S) {
         if (s != 0 && S.test(s)) return true;
     return false;
 }
+
+bool sourceCouleurMarquee(const TfigureKalmetra& f, const TObjetFigure& o) {
+    for (uint8_t s : o.sourcesCouleur)
+        if (s != 0 && dependDeObjetLibreActif(objet(f, s))) return true;
+    return false;
+}
+
+namespace {
 
 void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
     f.polyedresAPreparer = 0;
@@ -118,9 +127,7 @@ void rafraichit(TfigureKalmetra& f, TEnsembleObjets& S) {
         repeintFigureEcran(f);
     } else {
         preparePolyedresVisibles(f);
-        if (f.tableTraces) projetteTraces(f);
-        for (int i = 7; i <= f.nombreObjets; ++i)
-            if (estObjetDessinable(objet(f, i))) prepareElementObjet(f, i);
+        prepareTousLesElements(f);
         repeintFigureEcran(f);
     }
 }

@@ -22,6 +22,17 @@ void ajouteDependants(const TfigureKalmetra& f, TEnsembleObjets& ensemble);
 // the figure modified. Nothing for an empty set.
 void recalculeDependants(TfigureKalmetra& f, const TEnsembleObjets& ensemble);
 
+// Free points in space glued to an object of the set follow it: each moves
+// onto its object, it and its dependants are recomputed and join the set;
+// one that cannot reach its object (still apart after the move) goes back
+// where it was. The object `sauf` (0: none) is left where it is.
+void suitLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& ensemble, int sauf = 0);
+
+// True when one of the objects whose values colour o (its colour sources) is
+// in the set, or, for sourceCouleurMarquee, depends on the active free object.
+bool sourceCouleurDans(const TObjetFigure& o, const TEnsembleObjets& ensemble);
+bool sourceCouleurMarquee(const TfigureKalmetra& f, const TObjetFigure& o);
+
 // The free values of a set of objects, in object order and in each object's
 // layout (up to 40 values; an object whose values would not all fit is not
 // read and ends the reading).
