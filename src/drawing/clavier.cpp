@@ -18,6 +18,7 @@
 #include "model/catalogue.h"
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
+#include "model/operations.h"
 #include "model/services_dessin.h"
 #include "model/solides/parties_cachees.h"
 #include "platform/messages.h"
@@ -27,8 +28,6 @@ namespace km32 {
 namespace c = construction;
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 // Value k of object i, counted from 0 as the free-object layouts count them.
 double& val(TfigureKalmetra& f, int i, int k) {

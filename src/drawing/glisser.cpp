@@ -32,7 +32,6 @@ namespace {
 constexpr double kRayonSaisie = 20.0; // pixels around a free point that grab it
 constexpr double kPositionsConfondues = 4.0;
 constexpr double kSupportTropPetit = 10.0; // a segment or arc drawn shorter cannot be dragged on
-constexpr double kPi = std::numbers::pi;
 
 V3 lis3(const double (&t)[3]) {
     return {t[0], t[1], t[2]};

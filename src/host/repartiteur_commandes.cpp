@@ -23,6 +23,7 @@
 #include "model/calcul/traces_modele.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
+#include "model/operations.h"
 #include "model/procedures_texte.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
@@ -37,8 +38,6 @@ namespace km32 {
 namespace p = platform;
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 // The commands the construction dialog answers (the menu's construction
 // commands and the dialogs of other commands).

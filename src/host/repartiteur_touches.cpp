@@ -17,6 +17,7 @@
 #include "model/calcul/traces_modele.h"
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
+#include "model/operations.h"
 #include "model/registre_figures.h"
 #include "model/services_dessin.h"
 #include "text/pas_a_pas.h"
@@ -30,7 +31,6 @@ namespace p = platform;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr uint8_t kToucheMoinsPave = 0x36;
 constexpr char kDegre = char(0xB0); // "°" in Windows-1252
 

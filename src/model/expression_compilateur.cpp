@@ -17,7 +17,6 @@ namespace km32 {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr int kMaxInstructions = 40;
 
 bool estMajuscule(uint8_t c) {

@@ -8,7 +8,6 @@
 namespace km32 {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 
 bool estEntierProche(double x, double tolerance) {
     return std::fabs(x - arrondiPair(x)) <= tolerance;

@@ -5,8 +5,11 @@
 // 2-D helpers for screen coordinates. A failure is reported in an error flag,
 // never raised.
 #include <cstdint>
+#include <numbers>
 
 namespace km32 {
+
+constexpr double kPi = std::numbers::pi;
 
 // Rounds to the nearest integer, halves to even (the rounding used
 // everywhere in the library).

@@ -16,8 +16,6 @@ namespace km32 {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 using Tv3 = std::array<double, 3>;
 
 void rendNonDefini(TfigureKalmetra& f, int n, uint16_t raison) {

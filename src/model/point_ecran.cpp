@@ -2,17 +2,11 @@
 
 #include <cmath>
 
+#include "model/operations.h"
+
 namespace km32 {
 
 namespace {
-
-// Nearest integer, halves to even, whatever the floating-point rounding mode.
-double arrondiPair(double x) {
-    double entier = std::floor(x);
-    const double reste = x - entier;
-    if (reste > 0.5 || (reste == 0.5 && std::fmod(entier, 2.0) != 0.0)) entier += 1.0;
-    return entier;
-}
 
 // A coordinate in 1/32 pixel: clamped to the screen bounds, a value that is
 // not a number going to the lower bound.

@@ -12,7 +12,9 @@ namespace km32 {
 
 namespace {
 
-constexpr double kPi = 3.1415927;
+// Pi to single precision, as the trials have always drawn their angles: a
+// given seed keeps giving the same trials.
+constexpr double kPiSimple = 3.1415927;
 constexpr double kDeuxPi = 6.2831854;
 // A window draw or a walk kept in the drawing that does not end by itself
 // stops after this many tries, keeping the old value.
@@ -274,13 +276,14 @@ void deplace(TPas& p, uint8_t code, uint8_t& garde, uint8_t veut, double unitePi
     }
     case 6:
         if (p.aleatoire) {
-            p.tirageFenetre(4, 2 * k * kPi / 180, [] { return platform::reelAuHasard() * 6.28 - 3.14; });
+            p.tirageFenetre(4, 2 * k * kPiSimple / 180,
+                            [] { return platform::reelAuHasard() * 6.28 - 3.14; });
         } else {
-            p.marche(4, k * p.s * kPi / 180, -10000, 10000);
+            p.marche(4, k * p.s * kPiSimple / 180, -10000, 10000);
             double& angle = p.valeur(4);
-            while (angle > kPi)
+            while (angle > kPiSimple)
                 angle -= kDeuxPi;
-            while (angle < -kPi)
+            while (angle < -kPiSimple)
                 angle += kDeuxPi;
         }
         break;
@@ -290,9 +293,9 @@ void deplace(TPas& p, uint8_t code, uint8_t& garde, uint8_t veut, double unitePi
         const double A = std::fabs(valeurObjet(p.f, parentObjet(p.f, p.objet, 1), 11));
         if (A == 0) break;
         if (p.aleatoire)
-            p.tirageFenetre(4, (2 * k / A) * kPi / 180, [] { return platform::reelAuHasard(); });
+            p.tirageFenetre(4, (2 * k / A) * kPiSimple / 180, [] { return platform::reelAuHasard(); });
         else
-            p.marche(4, (k / A) * p.s * kPi / 180, 0, 1);
+            p.marche(4, (k / A) * p.s * kPiSimple / 180, 0, 1);
         break;
     }
     case 1:

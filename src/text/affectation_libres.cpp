@@ -21,8 +21,6 @@ namespace km32 {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 double plusProche(double v) {
     return std::round(v);
 }

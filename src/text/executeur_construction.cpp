@@ -27,8 +27,6 @@ void analyseEquation(const TfigureKalmetra& f, TLigneAnalysee& ligne);
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // The line being run with the shorthands its scripts use.
 struct Script {
     TfigureKalmetra& f;

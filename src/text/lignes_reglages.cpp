@@ -12,6 +12,7 @@
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonction_valeurs.h"
 #include "model/objets_figure.h"
+#include "model/operations.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
 #include "text/affectation_libres.h"
@@ -26,8 +27,6 @@
 namespace km32 {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // The mode in which the lines that describe the figure's own state (labels,
 // the default front plane, the isolated plane) look their objects up: a
