@@ -12,8 +12,19 @@ inline std::string coupe(std::string_view texte, std::size_t n) {
     return std::string(texte.substr(0, n));
 }
 
+// The text without the blanks (' ') at its two ends.
+inline std::string_view sansBlancsAuxBouts(std::string_view t) {
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    return t;
+}
+
 // Upper case of ASCII letters only, as the system defines it.
-inline char majuscule(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+inline char majuscule(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 std::string enMajuscules(std::string_view texte);
 
 // Windows-1252 <-> UTF-8 at the edges of the library (data files, cairo, the

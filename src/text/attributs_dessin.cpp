@@ -163,11 +163,6 @@ void appliqueMotCle(TObjetFigure& o, uint16_t mot) {
     }
 }
 
-void signale(TLigneFigure& ligne, uint16_t erreur) {
-    ligne.erreur = erreur;
-    afficheErreurDeNumero(erreur);
-}
-
 void enleveBlancsVirgulesAuxBouts(std::string& t) {
     std::size_t debut = 0;
     while (debut < t.size() && (t[debut] == ' ' || t[debut] == ','))
@@ -178,26 +173,20 @@ void enleveBlancsVirgulesAuxBouts(std::string& t) {
     t = t.substr(debut, fin - debut);
 }
 
-std::string sansBlancsAuxBouts(const std::string& t) {
-    std::string r = t;
-    oteEspacesBouts(r, 255);
-    return r;
-}
-
 // The RGB notation at position p of the list: taken out, and the colour
 // bytes and sources set. False on an error (in the line).
 bool lisCouleurRVB(TfigureKalmetra& f, TObjetFigure& o, TLigneFigure& ligne, std::string& liste,
                    std::size_t p, std::size_t longueurOuverture) {
     const std::size_t fermante = liste.find(')', p + 11);
     if (fermante == std::string::npos) {
-        signale(ligne, kErreurCouleurRVB);
+        signaleErreurLigne(ligne, kErreurCouleurRVB);
         return false;
     }
     std::string notation = coupe(liste.substr(p, fermante - p + 1), 80);
     liste.erase(p, fermante - p + 1);
     enleveBlancsVirgulesAuxBouts(liste);
     if (notation.size() < longueurOuverture + 1) {
-        signale(ligne, kErreurCouleurRVB);
+        signaleErreurLigne(ligne, kErreurCouleurRVB);
         return false;
     }
     notation = notation.substr(longueurOuverture, notation.size() - longueurOuverture - 1);
@@ -205,7 +194,7 @@ bool lisCouleurRVB(TfigureKalmetra& f, TObjetFigure& o, TLigneFigure& ligne, std
     const std::size_t v1 = notation.find(',');
     const std::size_t v2 = v1 == std::string::npos ? std::string::npos : notation.find(',', v1 + 1);
     if (v2 == std::string::npos) {
-        signale(ligne, kErreurCouleurRVB);
+        signaleErreurLigne(ligne, kErreurCouleurRVB);
         return false;
     }
     composantes[0] = notation.substr(0, v1);
@@ -213,13 +202,13 @@ bool lisCouleurRVB(TfigureKalmetra& f, TObjetFigure& o, TLigneFigure& ligne, std
     composantes[2] = notation.substr(v2 + 1);
     uint8_t octets[3] = {o.style.rouge, o.style.vert, o.style.bleu};
     for (int k = 0; k < 3; ++k) {
-        const std::string c = sansBlancsAuxBouts(composantes[k]);
+        const std::string c = coupe(sansBlancsAuxBouts(composantes[k]), 255);
         if (!c.empty() && !estChiffre(c[0])) {
             uint16_t erreur = 0;
             uint8_t numero = 0;
             numeroObjetDeNom(f, kNatureNombreReel, c, erreur, numero, ligne.modeLecture);
             if (estRefus(erreur)) {
-                signale(ligne, erreur);
+                signaleErreurLigne(ligne, erreur);
                 return false;
             }
             o.sourcesCouleur[k] = numero;
@@ -228,7 +217,7 @@ bool lisCouleurRVB(TfigureKalmetra& f, TObjetFigure& o, TLigneFigure& ligne, std
             double x = 0;
             evalueExpressionTexte(f, c, ligne.modeLecture, erreur, x);
             if (erreur != 0 || !(x >= 0 && x <= 255)) {
-                signale(ligne, kErreurCouleurRVB);
+                signaleErreurLigne(ligne, kErreurCouleurRVB);
                 return false;
             }
             o.sourcesCouleur[k] = 0;
@@ -275,7 +264,7 @@ void lisParticularitesDeDessin(TfigureKalmetra& f, int n, TLigneFigure& ligne, b
         if (numero == 0) {
             // An empty item between two commas is no keyword either.
             nomErreur1() = mot;
-            signale(ligne, kErreurMotNonReconnu);
+            signaleErreurLigne(ligne, kErreurMotNonReconnu);
             return;
         }
         appliqueMotCle(o, numero);
@@ -294,11 +283,11 @@ void traiteDessinDe(TfigureKalmetra& f, TLigneFigure& ligne) {
     }
     if (!estObjetDessinable(objet(f, n))) {
         nomErreur1() = ligne.arguments[1];
-        signale(ligne, kErreurNonDessinable);
+        signaleErreurLigne(ligne, kErreurNonDessinable);
         return;
     }
     ligne.erreur = 0;
-    ligne.arguments[2] = sansBlancsAuxBouts(ligne.arguments[2]);
+    ligne.arguments[2] = coupe(sansBlancsAuxBouts(ligne.arguments[2]), 255);
     lisParticularitesDeDessin(f, n, ligne, true);
 }
 
@@ -332,7 +321,7 @@ void limiteDessinsDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
     for (uint8_t c : convexes)
         estConvexe = estConvexe || objet(f, convexe).codeConstruction == c;
     if (!estConvexe) {
-        signale(ligne, kErreurPasConvexe);
+        signaleErreurLigne(ligne, kErreurPasConvexe);
         return;
     }
     TListeObjets liste{};

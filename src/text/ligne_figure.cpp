@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "base/texte.h"
+#include "model/expression_erreurs.h"
 #include "text/modele_ligne.h"
+#include "text/noms_objets.h"
 
 namespace km32 {
 
@@ -35,6 +37,24 @@ bool litCode(std::string_view champ, uint16_t& code) {
     return true;
 }
 } // namespace
+
+void signaleErreurLigne(TLigneFigure& l, uint16_t erreur) {
+    l.erreur = erreur;
+    afficheErreurDeNumero(erreur);
+}
+
+void signaleErreurLigne(TLigneFigure& l, uint16_t erreur, const std::string& nom) {
+    l.erreur = erreur;
+    nomErreur1() = nom;
+    afficheErreurDeNumero(erreur);
+}
+
+bool refusDansLigne(TLigneFigure& l, const std::string& nom, bool nomme) {
+    if (!estRefus(l.erreur)) return false;
+    if (nomme) nomErreur1() = nom;
+    afficheErreurDeNumero(l.erreur);
+    return true;
+}
 
 void prepareLigneFigure(TLigneFigure& l) {
     l.erreur = 0;

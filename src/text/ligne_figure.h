@@ -35,6 +35,14 @@ struct TLigneFigure {
     uint8_t controleParentheses = 1; // 1: the arguments must have balanced brackets
 };
 
+// The line fails with the error, which is shown at once; the name, when
+// given, is what the message shows for "#1".
+void signaleErreurLigne(TLigneFigure& ligne, uint16_t erreur);
+void signaleErreurLigne(TLigneFigure& ligne, uint16_t erreur, const std::string& nom);
+// When a reader left a refusal in the line's error word: shows it (naming
+// nom as "#1" unless nomme is false) and answers true; false otherwise.
+bool refusDansLigne(TLigneFigure& ligne, const std::string& nom, bool nomme = true);
+
 // Error 0, no argument, the working and normalised copies made from the line
 // (which the caller has filled), the arguments and the argument text emptied.
 void prepareLigneFigure(TLigneFigure& ligne);

@@ -33,38 +33,15 @@ namespace {
 
 constexpr uint16_t kLigneDifferee = 98;
 
-std::string sansBlancs(std::string_view t) {
-    std::size_t a = 0, b = t.size();
-    while (a < b && t[a] == ' ')
-        ++a;
-    while (b > a && t[b - 1] == ' ')
-        --b;
-    return std::string(t.substr(a, b - a));
-}
-
 const std::string& argument(const TLigneFigure& l, int k) {
     return l.arguments[std::size_t(k)];
-}
-
-// A reader's refusal ends the handler; a named one shows the argument.
-bool refuse(TLigneFigure& l, const std::string& nom, bool nomme = true) {
-    if (!estRefus(l.erreur)) return false;
-    if (nomme) nomErreur1() = nom;
-    afficheErreurDeNumero(l.erreur);
-    return true;
-}
-
-void signale(TLigneFigure& l, uint16_t erreur, const std::string& nom) {
-    l.erreur = erreur;
-    nomErreur1() = nom;
-    afficheErreurDeNumero(erreur);
 }
 
 // The value of argument k; false (the error reported, named) on a refusal.
 bool evalue(const TfigureKalmetra& f, TLigneFigure& l, int k, double& x) {
     x = 0;
     evalueExpressionTexte(f, argument(l, k), l.modeLecture, l.erreur, x);
-    if (refuse(l, argument(l, k))) return false;
+    if (refusDansLigne(l, argument(l, k))) return false;
     l.erreur = 0;
     return true;
 }
@@ -78,7 +55,7 @@ bool entierEntre(const TfigureKalmetra& f, TLigneFigure& l, int k, double min, d
                  double& x) {
     if (!evalue(f, l, k, x)) return false;
     if (estEntier(x) && x >= min && x <= max) return true;
-    signale(l, erreur, argument(l, k));
+    signaleErreurLigne(l, erreur, argument(l, k));
     return false;
 }
 
@@ -88,18 +65,19 @@ void drapeauxDeListe(TfigureKalmetra& f, TLigneFigure& l) {
     TListeObjets liste{};
     uint8_t nombre = 0;
     litListeObjets(f, argument(l, 1), l.modeLecture, liste, nombre, l.erreur);
-    if (refuse(l, argument(l, 1), false)) return;
+    if (refusDansLigne(l, argument(l, 1), false)) return;
     l.erreur = 0;
     for (int k = 1; k <= nombre; ++k) {
         const int n = liste[std::size_t(k)];
         TObjetFigure& o = objet(f, n);
         switch (l.codeLigne) {
         case 2217:
-            if (!estVariableLibre(o)) return signale(l, kErreurDonneeIncorrecte, nomObjetOuVecteur(f, n));
+            if (!estVariableLibre(o))
+                return signaleErreurLigne(l, kErreurDonneeIncorrecte, nomObjetOuVecteur(f, n));
             changeDrapeauObjet(o, kDrapeauOption, true);
             break;
         case 2211:
-            if (!estObjetLibre(o)) return signale(l, kErreurPasLibre, nomObjet(f, n));
+            if (!estObjetLibre(o)) return signaleErreurLigne(l, kErreurPasLibre, nomObjet(f, n));
             changeDrapeauObjet(o, kDrapeauBloque, true);
             if (f.objetLibreActif == n) {
                 // No object is driven from the keyboard any more: its
@@ -110,7 +88,7 @@ void drapeauxDeListe(TfigureKalmetra& f, TLigneFigure& l) {
             break;
         case 2281:
         case 2291:
-            if (!estObjetLibre(o)) return signale(l, kErreurPasLibre, nomObjet(f, n));
+            if (!estObjetLibre(o)) return signaleErreurLigne(l, kErreurPasLibre, nomObjet(f, n));
             changeDrapeauObjet(o, kDrapeauBloque, false);
             break;
         case 2212:
@@ -134,7 +112,7 @@ void dessineOuGomme(TfigureKalmetra& f, TLigneFigure& l) {
     TListeObjets liste{};
     uint8_t nombre = 0;
     litListeObjetsDessinables(f, argument(l, 1), l.modeLecture, liste, nombre, l.erreur);
-    if (refuse(l, argument(l, 1), false)) return;
+    if (refusDansLigne(l, argument(l, 1), false)) return;
     l.erreur = 0;
     const bool dessiner = l.codeLigne == 2289;
     for (int k = 1; k <= nombre; ++k) {
@@ -195,9 +173,9 @@ void doubleCadre(TfigureKalmetra& f, TLigneFigure& l) {
         v[k] = std::round(100 * std::clamp(v[k], 0.01, 0.99)) / 100;
     }
     if (std::fabs(v[2] - v[0]) * f.largeurImage < 20)
-        return signale(l, kErreurValeurIncorrecte, argument(l, 3));
+        return signaleErreurLigne(l, kErreurValeurIncorrecte, argument(l, 3));
     if (std::fabs(v[3] - v[1]) * f.hauteurImage < 20)
-        return signale(l, kErreurValeurIncorrecte, argument(l, 4));
+        return signaleErreurLigne(l, kErreurValeurIncorrecte, argument(l, 4));
     f.cadreImage[0] = std::min(v[0], v[2]);
     f.cadreImage[1] = std::min(v[1], v[3]);
     f.cadreImage[2] = std::max(v[0], v[2]);
@@ -208,7 +186,7 @@ void doubleCadre(TfigureKalmetra& f, TLigneFigure& l) {
 void positionAffichage(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNom(f, kNatureAffichage, coupe(argument(l, 1), 10), l.erreur, n, l.modeLecture);
-    if (refuse(l, argument(l, 1))) return;
+    if (refusDansLigne(l, argument(l, 1))) return;
     l.erreur = 0;
     double x = 0, y = 0;
     if (!entierEntre(f, l, 2, 0, 30000, kErreurValeurIncorrecte, x)) return;
@@ -227,7 +205,7 @@ bool litCouleurRVB(const TfigureKalmetra& f, TLigneFigure& l, const std::string&
     const std::size_t v1 = corps.find(',');
     const std::size_t v2 = v1 == std::string::npos ? std::string::npos : corps.find(',', v1 + 1);
     if (v2 == std::string::npos) {
-        signale(l, kErreurCouleurRVB, texte);
+        signaleErreurLigne(l, kErreurCouleurRVB, texte);
         return false;
     }
     const std::string composantes[3] = {corps.substr(0, v1), corps.substr(v1 + 1, v2 - v1 - 1),
@@ -236,9 +214,9 @@ bool litCouleurRVB(const TfigureKalmetra& f, TLigneFigure& l, const std::string&
     for (int k = 0; k < 3; ++k) {
         uint16_t erreur = 0;
         double x = 0;
-        evalueExpressionTexte(f, sansBlancs(composantes[k]), l.modeLecture, erreur, x);
+        evalueExpressionTexte(f, std::string(sansBlancsAuxBouts(composantes[k])), l.modeLecture, erreur, x);
         if (estRefus(erreur) || !(x >= 0 && x <= 255)) {
-            signale(l, kErreurCouleurRVB, texte);
+            signaleErreurLigne(l, kErreurCouleurRVB, texte);
             return false;
         }
         couleur |= uint32_t(std::lround(x)) << (8 * k);
@@ -247,7 +225,7 @@ bool litCouleurRVB(const TfigureKalmetra& f, TLigneFigure& l, const std::string&
 }
 
 void couleurDuFond(TfigureKalmetra& f, TLigneFigure& l) {
-    const std::string texte = sansBlancs(coupe(argument(l, 1), 80));
+    const std::string texte = std::string(sansBlancsAuxBouts(coupe(argument(l, 1), 80)));
     nomErreur1() = texte;
     const std::string ouverture = phraseDeNumero(kPhraseCouleurRVB);
     uint32_t couleur = 0;
@@ -256,7 +234,8 @@ void couleurDuFond(TfigureKalmetra& f, TLigneFigure& l) {
     } else {
         double x = 0;
         if (!evalue(f, l, 1, x)) return;
-        if (!(x >= 0 && estEntier(x) && x <= 0xFFFFFFFF)) return signale(l, kErreurDonneeIncorrecte, texte);
+        if (!(x >= 0 && estEntier(x) && x <= 0xFFFFFFFF))
+            return signaleErreurLigne(l, kErreurDonneeIncorrecte, texte);
         couleur = uint32_t(x);
     }
     // The colour the figure's own background is painted with.
@@ -268,17 +247,17 @@ void couleurDuFond(TfigureKalmetra& f, TLigneFigure& l) {
 void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNomEtGenre(f, coupe(argument(l, 1), 10), l.modeLecture, l.erreur, n);
-    if (refuse(l, argument(l, 1))) return;
+    if (refusDansLigne(l, argument(l, 1))) return;
     l.erreur = 0;
     const TObjetFigure& o = objet(f, n);
     if (o.nature != kNatureCommande || (o.codeConstruction != 66 && o.codeConstruction != 149))
-        return signale(l, kErreurDonneeIncorrecte, argument(l, 1));
+        return signaleErreurLigne(l, kErreurDonneeIncorrecte, argument(l, 1));
     std::array<double, 41> valeurs{};
     uint8_t nombre = 0;
     evalueListeExpressions(f, argument(l, 2), l.modeLecture, valeurs, nombre, l.erreur);
-    if (refuse(l, argument(l, 2))) return;
+    if (refusDansLigne(l, argument(l, 2))) return;
     l.erreur = 0;
-    if (nombre != o.nombreValeurs) return signale(l, kErreurLigneNonExecutable, argument(l, 2));
+    if (nombre != o.nombreValeurs) return signaleErreurLigne(l, kErreurLigneNonExecutable, argument(l, 2));
     for (int k = 1; k <= nombre; ++k)
         valeurObjet(f, n, k) = valeurs[std::size_t(k)];
 }
@@ -288,7 +267,7 @@ void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
 void pasDePilotage(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetLibreDeNom(f, coupe(argument(l, 1), 10), l.modeLecture, l.erreur, n);
-    if (refuse(l, argument(l, 1))) return;
+    if (refusDansLigne(l, argument(l, 1))) return;
     l.erreur = 0;
     std::string texte = argument(l, 2) + ";";
     std::string mots = argument(l, 3);
@@ -298,7 +277,7 @@ void pasDePilotage(TfigureKalmetra& f, TLigneFigure& l) {
         litMotCle(mots, 80, mot, numero);
         switch (numero) {
         case 0:
-            return signale(l, kErreurMotNonReconnu, mot);
+            return signaleErreurLigne(l, kErreurMotNonReconnu, mot);
         case 2480: // modifiable
             texte = "1;" + texte;
             break;
@@ -355,10 +334,10 @@ void executeCommandes(TfigureKalmetra& f, TLigneFigure& l) {
     const bool parTouche = l.codeLigne == 2266 || l.codeLigne == 2297;
     if (parTouche) {
         litTouche(argument(l, 2), touche, l.erreur);
-        if (refuse(l, argument(l, 2))) return;
+        if (refusDansLigne(l, argument(l, 2))) return;
     } else {
         litListeCommandes(f, argument(l, 2), l.modeLecture, liste, nombre, l.erreur);
-        if (refuse(l, argument(l, 2), false)) return;
+        if (refusDansLigne(l, argument(l, 2), false)) return;
     }
     l.erreur = 0;
     if (demarrage && executionReelle() == 0) {
@@ -389,7 +368,7 @@ void optionsDuMenu(TfigureKalmetra& f, TLigneFigure& l) {
         else
             autoriseMenus(element, f.commandesAutorisees, l.erreur);
         if (l.erreur != 0) {
-            signale(l, l.erreur, element);
+            signaleErreurLigne(l, l.erreur, element);
             return;
         }
     }
@@ -402,11 +381,11 @@ void pointColle(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetLibreDeNom(f, coupe(argument(l, 1), 10), mode, l.erreur, n);
     if (!estRefus(l.erreur) && objet(f, n).codeConstruction != 132) l.erreur = kErreurPasLibre;
-    if (refuse(l, argument(l, 1))) return;
+    if (refusDansLigne(l, argument(l, 1))) return;
     l.erreur = 0;
     uint8_t point = 0;
     numeroPointDeNom(f, coupe(argument(l, 2), 10), mode, point, l.erreur);
-    if (refuse(l, argument(l, 2))) return;
+    if (refusDansLigne(l, argument(l, 2))) return;
     l.erreur = 0;
     objet(f, n).pointColle = point;
 }
@@ -423,7 +402,7 @@ std::string premierElementDeListe(std::string& liste) {
         element = liste.substr(0, virgule);
         liste.erase(0, virgule + 1);
     }
-    return coupe(sansBlancs(element), 80);
+    return coupe(sansBlancsAuxBouts(element), 80);
 }
 
 void executeLigneDeCommande(TfigureKalmetra& f, TLigneFigure& l) {

@@ -37,23 +37,10 @@ uint8_t modeSansControleAcces(const TLigneFigure& l) {
 }
 
 // A reader's refusal ends the handler: "named" errors show the argument.
-bool refuse(TLigneFigure& l, const std::string& argument, bool nomme = true) {
-    if (!estRefus(l.erreur)) return false;
-    if (nomme) nomErreur1() = argument;
-    afficheErreurDeNumero(l.erreur);
-    return true;
-}
-
-void signale(TLigneFigure& l, uint16_t erreur, const std::string& argument) {
-    l.erreur = erreur;
-    nomErreur1() = argument;
-    afficheErreurDeNumero(erreur);
-}
-
 bool evalue(TfigureKalmetra& f, TLigneFigure& l, int k, double& x) {
     x = 0;
     evalueExpressionTexte(f, l.arguments[std::size_t(k)], l.modeLecture, l.erreur, x);
-    return !refuse(l, l.arguments[std::size_t(k)]);
+    return !refusDansLigne(l, l.arguments[std::size_t(k)]);
 }
 
 // Label of a point (2001, 2002).
@@ -61,7 +48,7 @@ void afficheEnPlace(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroPointDeNom(f, l.arguments[1], modeSansControleAcces(l), n, l.erreur);
     if (!estRefus(l.erreur) && n < kPremierUtilisateur) l.erreur = kErreurDonneeIncorrecte;
-    if (refuse(l, l.arguments[1])) return;
+    if (refusDansLigne(l, l.arguments[1])) return;
     l.erreur = 0;
     std::string texte;
     const std::size_t deuxPoints = l.ligne.find(':');
@@ -92,7 +79,7 @@ void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
     l.nomObjet = coupe(l.arguments[1], 10);
     uint8_t n = 0;
     numeroObjetLibreDeNom(f, l.nomObjet, l.modeLecture, l.erreur, n);
-    if (refuse(l, l.arguments[1])) return;
+    if (refusDansLigne(l, l.arguments[1])) return;
     l.erreur = 0;
     f.ensembleParametresLibres.set(n);
     double p[3] = {0, 0, 0};
@@ -142,7 +129,7 @@ void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
         break;
     }
     if (!ok) {
-        signale(l, kErreurAffectationImpossible, nomObjet(f, n));
+        signaleErreurLigne(l, kErreurAffectationImpossible, nomObjet(f, n));
         return;
     }
     TEnsembleObjets ensemble;
@@ -157,7 +144,7 @@ void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
 bool litPlan(TfigureKalmetra& f, TLigneFigure& l, TenregistrementVue& plan) {
     uint8_t a = 0, b = 0, c = 0;
     litPlanDeRepere(f, l.arguments[1], modeSansControleAcces(l), a, b, c, l.erreur);
-    if (refuse(l, l.arguments[1])) return false;
+    if (refusDansLigne(l, l.arguments[1])) return false;
     l.erreur = 0;
     plan.octets[0] = a, plan.octets[1] = b, plan.octets[2] = c;
     return true;
@@ -203,9 +190,9 @@ void neplusIsoler(TfigureKalmetra& f) {
 void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNom(f, kNatureFonction, coupe(l.arguments[1], 10), l.erreur, n, l.modeLecture);
-    if (refuse(l, l.arguments[1])) return;
+    if (refusDansLigne(l, l.arguments[1])) return;
     if (objet(f, n).codeConstruction != 128) {
-        signale(l, kErreurPasDefinieParValeurs, l.arguments[1]);
+        signaleErreurLigne(l, kErreurPasDefinieParValeurs, l.arguments[1]);
         return;
     }
     l.erreur = 0;
@@ -234,9 +221,9 @@ void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
 void objetActifAuClavier(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetLibreDeNom(f, coupe(l.arguments[1], 10), l.modeLecture, l.erreur, n);
-    if (refuse(l, l.arguments[1])) return;
+    if (refusDansLigne(l, l.arguments[1])) return;
     if (estObjetLibreBloque(objet(f, n))) {
-        signale(l, kErreurPilotageInterdit, l.arguments[1]);
+        signaleErreurLigne(l, kErreurPilotageInterdit, l.arguments[1]);
         return;
     }
     l.erreur = 0;
@@ -265,7 +252,7 @@ void selectionPourTrace(TfigureKalmetra& f, TLigneFigure& l) {
     TListeObjets liste{};
     uint8_t nombre = 0;
     litListeObjets(f, l.arguments[1], l.modeLecture, liste, nombre, l.erreur);
-    if (refuse(l, l.arguments[1])) return;
+    if (refusDansLigne(l, l.arguments[1])) return;
     l.erreur = 0;
     if (l.codeLigne == 2247) f.ensembleTrace.reset();
     for (int k = 1; k <= nombre; ++k)
@@ -280,7 +267,7 @@ void reglageParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
     numeroObjetDeNom(f, repere ? kNatureRepere : kNatureUniteDeLongueur, coupe(l.arguments[1], 10), l.erreur,
                      n, l.modeLecture);
     // The reader names the object with its kind when the kind is wrong.
-    if (refuse(l, l.arguments[1], l.erreur != kErreurNeConvientPas)) return;
+    if (refusDansLigne(l, l.arguments[1], l.erreur != kErreurNeConvientPas)) return;
     l.erreur = 0;
     (repere ? f.repereParDefaut : f.uniteLongueurParDefaut) = n;
 }
@@ -331,7 +318,7 @@ void vue(TfigureKalmetra& f, TLigneFigure& l) {
             if (!evalue(f, l, k + 1, v[k])) return;
             const bool ok = l.codeLigne == 2234 ? (v[k] >= 0 && v[k] <= 1) : std::fabs(v[k]) <= 2;
             if (!ok) {
-                signale(l, kErreurValeurIncorrecte, l.arguments[std::size_t(k + 1)]);
+                signaleErreurLigne(l, kErreurValeurIncorrecte, l.arguments[std::size_t(k + 1)]);
                 return;
             }
         }

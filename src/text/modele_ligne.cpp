@@ -7,14 +7,6 @@ namespace km32 {
 
 namespace {
 
-std::string_view sansBlancsAuxBouts(std::string_view t) {
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ')
-        t.remove_suffix(1);
-    return t;
-}
-
 // Deletes the blanks that follow, then those that precede, each occurrence
 // of the separator; in place, in two passes over the text.
 void oteBlancsAutour(std::string& t, char separateur) {

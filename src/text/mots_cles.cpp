@@ -25,14 +25,6 @@ std::string formeLache(std::string_view texte, std::size_t maximum) {
     return r;
 }
 
-std::string_view sansBlancsAuxBouts(std::string_view t) {
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ')
-        t.remove_suffix(1);
-    return t;
-}
-
 } // namespace
 
 void normaliseMotCle(std::string& texte) {

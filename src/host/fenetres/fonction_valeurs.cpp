@@ -56,17 +56,11 @@ std::unique_ptr<TFenetreValFon>& instance() {
     return v;
 }
 
-std::string sansBlancsAuxBouts(std::string_view s) {
-    const std::size_t debut = s.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return {};
-    return std::string(s.substr(debut, s.find_last_not_of(' ') - debut + 1));
-}
-
 // The point of a line "antecedent<separator>image", both numbers as a whole.
 bool litPoint(std::string_view ligne, char separateur, double& x, double& y, std::string& fautif) {
     const std::size_t k = ligne.find(separateur);
     const std::string a(ligne.substr(0, k));
-    const std::string b = sansBlancsAuxBouts(ligne.substr(k + 1));
+    const std::string b = std::string(sansBlancsAuxBouts(ligne.substr(k + 1)));
     bool ok = false;
     x = reelDeTexteVerifie(a, ok);
     if (!ok) {
@@ -240,7 +234,7 @@ std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne) {
 }
 
 void boutonAjouterClick(TFenetreValFon& v) {
-    const std::string texte = sansBlancsAuxBouts(coupe(v.point, kLongueurLigneCollee));
+    const std::string texte = std::string(sansBlancsAuxBouts(coupe(v.point, kLongueurLigneCollee)));
     if (texte.empty()) return;
     if (texte.find(' ') == std::string::npos) {
         afficheErreurDeNumero(kErreurSeparerParEspace);
@@ -316,7 +310,7 @@ void CollerClick(TFenetreValFon& v) {
             if (ligne.size() < kLongueurLigneCollee) ligne += c;
             continue;
         }
-        std::string l = sansBlancsAuxBouts(ligne);
+        std::string l = std::string(sansBlancsAuxBouts(ligne));
         ligne.clear();
         std::replace(l.begin(), l.end(), ',', '.');
         if (l.find('\t') == std::string::npos) continue;
@@ -354,7 +348,7 @@ void BoutonOkClick(TFenetreValFon& v) {
     TfigureKalmetra* figure = figureDeNumero(v.numeroFigure);
     if (!figure) return;
     TfigureKalmetra& f = *figure;
-    const std::string nom = sansBlancsAuxBouts(v.nom);
+    const std::string nom = std::string(sansBlancsAuxBouts(v.nom));
     uint8_t numero = 0;
     uint16_t erreur = 0;
     nommeNouvelObjet(f, kNatureFonction, nom, kModeDialogue, numero, erreur);
