@@ -109,12 +109,12 @@ void intersectionPlans(TfigureKalmetra& f, int n, const Tparents& p) {
     V3 u = vectoriel(n1, n2);
     if (!unitaire(u)) return rendIndefini(f, n, raison::kPlansNonSecants);
     const double a1 = n1.x, b1 = n1.y, c1 = n1.z, a2 = n2.x, b2 = n2.y, c2 = n2.z;
-    const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
+    const int dominante = composanteDominante(u);
     V3 q;
-    if (ax > ay && ax > az) {
+    if (dominante == 0) {
         const double det = b1 * c2 - b2 * c1;
         q = {0, (c1 * d2 - c2 * d1) / det, (b2 * d1 - b1 * d2) / det};
-    } else if (ax <= ay && ay > az) {
+    } else if (dominante == 1) {
         const double det = c1 * a2 - c2 * a1;
         q = {(c2 * d1 - c1 * d2) / det, 0, (a1 * d2 - a2 * d1) / det};
     } else {
@@ -149,8 +149,7 @@ void cercleCentreRayon(TfigureKalmetra& f, int n, const Tparents& p) {
     double D = 0;
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     const V3 centre = pointObjet(f, p[4]);
-    if (std::fabs(scalaire(normale, centre) + D) > 1e-6)
-        return rendIndefini(f, n, raison::kCentreHorsPlan);
+    if (std::fabs(scalaire(normale, centre) + D) > 1e-6) return rendIndefini(f, n, raison::kCentreHorsPlan);
     if (!lisParametre(f, n, 1, 11)) return;
     const double r = valeurObjet(f, n, 11);
     if (r < 1e-10) return rendIndefini(f, n, raison::kRayonNonPositif);
@@ -163,8 +162,7 @@ void cercleCentrePoint(TfigureKalmetra& f, int n, const Tparents& p) {
     double D = 0;
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     const V3 centre = pointObjet(f, p[4]), q = pointObjet(f, p[5]);
-    if (std::fabs(scalaire(normale, centre) + D) > 1e-6)
-        return rendIndefini(f, n, raison::kCentreHorsPlan);
+    if (std::fabs(scalaire(normale, centre) + D) > 1e-6) return rendIndefini(f, n, raison::kCentreHorsPlan);
     if (std::fabs(scalaire(normale, q) + D) > 1e-6) return rendIndefini(f, n, raison::kPointHorsPlan);
     const double rayon = norme(q - centre);
     if (rayon == 0) return rendIndefini(f, n, raison::kCentreEtPoint);

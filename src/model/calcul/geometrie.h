@@ -40,6 +40,15 @@ inline bool unitaire(V3& a) {
     return true;
 }
 
+// The coordinate of u of largest magnitude, 0 (x), 1 (y) or 2 (z): x only
+// when it strictly exceeds both others, z over y between equal magnitudes.
+inline int composanteDominante(V3 u) {
+    const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
+    if (ax > ay && ax > az) return 0;
+    if (ax <= ay && ay > az) return 1;
+    return 2;
+}
+
 // Values k, k+1, k+2 (counted from 1) of object i, and writing them.
 inline V3 lisV3(const TfigureKalmetra& f, int i, int k) {
     return {valeurObjet(f, i, k), valeurObjet(f, i, k + 1), valeurObjet(f, i, k + 2)};

@@ -34,7 +34,6 @@ bool sontColineaires(V3 a, V3 b) {
 // Solves the two plane equations n1.X + d1 = 0 and n2.X + d2 = 0 with the
 // coordinate of w's largest component set to 0.
 V3 pointDeLaDroiteCommune(const Tcercle& c1, const Tcercle& c2, V3 w) {
-    const double ax = std::fabs(w.x), ay = std::fabs(w.y), az = std::fabs(w.z);
     // (p, q) the two kept coordinates of each normal.
     auto resous = [&](double p1, double q1, double p2, double q2, double& s, double& t) {
         const double det = p1 * q2 - q1 * p2;
@@ -42,9 +41,10 @@ V3 pointDeLaDroiteCommune(const Tcercle& c1, const Tcercle& c2, V3 w) {
         t = (-p1 * c2.d + p2 * c1.d) / det;
     };
     V3 q;
-    if (ax > ay && ax > az)
+    const int dominante = composanteDominante(w);
+    if (dominante == 0)
         resous(c1.normale.y, c1.normale.z, c2.normale.y, c2.normale.z, q.y, q.z);
-    else if (ax <= ay && ay > az)
+    else if (dominante == 1)
         resous(c1.normale.x, c1.normale.z, c2.normale.x, c2.normale.z, q.x, q.z);
     else
         resous(c1.normale.x, c1.normale.y, c2.normale.x, c2.normale.y, q.x, q.y);

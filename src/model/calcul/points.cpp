@@ -5,6 +5,7 @@
 #include "model/annexes_polygones.h"
 #include "model/calcul/aides_construction.h"
 #include "model/calcul/geometrie.h"
+#include "model/calcul/outils_calcul.h"
 #include "model/calcul/parametres.h"
 #include "model/calcul/raisons.h"
 #include "model/calcul/ronds.h"
@@ -17,20 +18,6 @@ using namespace calcul;
 namespace c = construction;
 
 namespace {
-
-// The parents P1 to P6 of the object (0 where it has fewer).
-struct Tparents {
-    int p[7] = {0, 0, 0, 0, 0, 0, 0};
-    int operator[](int k) const { return p[k]; }
-};
-
-Tparents lisParents(const TfigureKalmetra& f, int n) {
-    Tparents r;
-    const int nombre = objet(f, n).nombreParents;
-    for (int k = 1; k <= 6 && k <= nombre; ++k)
-        r.p[k] = parentObjet(f, n, k);
-    return r;
-}
 
 bool echoue(TfigureKalmetra& f, int n, uint16_t raison) {
     rendIndefini(f, n, raison);
@@ -153,14 +140,9 @@ bool homothetieParPoints(TfigureKalmetra& f, int n, const Tparents& P) {
     const V3 u = pointObjet(f, P[3]) - centre, v = pointObjet(f, P[4]) - centre;
     if (norme(u) < 1e-10 || norme(v) < 1e-10) return echoue(f, n, raison::kRapportIncalculable);
     if (!vecteursColineaires(u.x, u.y, u.z, v.x, v.y, v.z)) return echoue(f, n, raison::kPointsNonAlignes);
-    const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
-    double k;
-    if (ax > ay && ax > az)
-        k = v.x / u.x;
-    else if (ax <= ay && ay > az)
-        k = v.y / u.y;
-    else
-        k = v.z / u.z;
+    // The ratio on the component of u of largest magnitude.
+    const int c = composanteDominante(u);
+    const double k = c == 0 ? v.x / u.x : c == 1 ? v.y / u.y : v.z / u.z;
     if (std::fabs(k) > 1e10) return echoue(f, n, raison::kRapportHorsLimites);
     if (std::fabs(k) < 1e-10) return echoue(f, n, raison::kRapportNul);
     ecritV3(f, n, 1, centre + k * (pointObjet(f, P[1]) - centre));
@@ -209,7 +191,7 @@ bool parAide(TfigureKalmetra& f, int n, void (*aide)(TfigureKalmetra&, int)) {
 
 // One point construction; false when the point is undefined.
 bool calculeSelonCode(TfigureKalmetra& f, int n, uint8_t code) {
-    const Tparents P = lisParents(f, n);
+    const Tparents P = parentsDe(f, n);
     switch (code) {
     // Free points: their free values are written from outside.
     case c::kPointLibreAbscisseEntiere:

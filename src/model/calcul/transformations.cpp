@@ -117,16 +117,9 @@ void homothetieTransformant(TfigureKalmetra& f, int n, const Tparents& p) {
     if (norme(u) < 1e-10 || norme(v) < 1e-10) return rendIndefini(f, n, raison::kRapportIncalculable);
     if (!vecteursColineaires(u.x, u.y, u.z, v.x, v.y, v.z))
         return rendIndefini(f, n, raison::kPointsNonAlignes);
-    // The ratio on the component of u of largest magnitude; x only when it
-    // strictly exceeds both others, z over y between equal magnitudes.
-    const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
-    double k;
-    if (ax > ay && ax > az)
-        k = v.x / u.x;
-    else if (ay > az)
-        k = v.y / u.y;
-    else
-        k = v.z / u.z;
+    // The ratio on the component of u of largest magnitude.
+    const int c = composanteDominante(u);
+    const double k = c == 0 ? v.x / u.x : c == 1 ? v.y / u.y : v.z / u.z;
     if (std::fabs(k) > 1e10) return rendIndefini(f, n, raison::kRapportHorsLimites);
     if (std::fabs(k) < 1e-10) return rendIndefini(f, n, raison::kRapportNul);
     ecritAffine(f, n, homothetie(pointObjet(f, p[1]), k));
