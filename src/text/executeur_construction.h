@@ -78,7 +78,6 @@ enum class GenreScript : uint8_t {
     Inconnu,    // neither a script nor listed
     Script,     // a script of steps
     SansScript, // nothing but the common end (name, unit)
-    EnAttente,  // scripted, but a service it calls is not there yet
 };
 GenreScript genreScript(uint8_t code);
 
