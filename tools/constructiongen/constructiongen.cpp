@@ -36,6 +36,8 @@
 #include <string>
 #include <vector>
 
+#include "../commun/lecture_tsv.h"
+
 namespace {
 
 constexpr int kPremierePhrase = 2000;
@@ -57,26 +59,6 @@ struct Ligne {
     std::string motif;
     int numeroLigne = 0;
 };
-
-[[noreturn]] void echec(const std::string& fichier, int ligne, const std::string& message) {
-    std::cerr << fichier << ":" << ligne << ": " << message << "\n";
-    std::exit(1);
-}
-
-std::vector<std::string> decoupe(const std::string& texte, char separateur) {
-    std::vector<std::string> morceaux;
-    std::string courant;
-    for (char c : texte) {
-        if (c == separateur) {
-            morceaux.push_back(courant);
-            courant.clear();
-        } else {
-            courant += c;
-        }
-    }
-    morceaux.push_back(courant);
-    return morceaux;
-}
 
 int entier(const std::string& texte, int bas, int haut, const std::string& quoi, const std::string& fichier,
            int ligne) {

@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "../commun/lecture_tsv.h"
+
 namespace {
 
 struct Ligne {
@@ -38,26 +40,6 @@ struct Modele {
     std::string nom;
     std::vector<Ligne> lignes;
 };
-
-[[noreturn]] void echec(const std::string& fichier, int ligne, const std::string& message) {
-    std::cerr << fichier << ":" << ligne << ": " << message << "\n";
-    std::exit(1);
-}
-
-std::vector<std::string> decoupe(const std::string& texte, char separateur) {
-    std::vector<std::string> morceaux;
-    std::string courant;
-    for (char c : texte) {
-        if (c == separateur) {
-            morceaux.push_back(courant);
-            courant.clear();
-        } else {
-            courant += c;
-        }
-    }
-    morceaux.push_back(courant);
-    return morceaux;
-}
 
 int entier(const std::string& texte, int bas, int haut, const std::string& fichier, int n, const char* quoi) {
     char* fin = nullptr;
