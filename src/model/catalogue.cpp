@@ -62,4 +62,8 @@ bool aVarianteDeConstruction(uint8_t code) {
     return aLEnsemble(code, kLigneAVariante);
 }
 
+bool estConstructionConvexe(uint8_t code) {
+    return aLEnsemble(code, kLigneConvexe);
+}
+
 } // namespace km32

@@ -3,7 +3,7 @@
 // pattern that defines such an object, the kind of object it makes and how
 // many values, parents and parameter expressions the object reserves; the
 // reverse lookup from a pattern to its construction; the code sets of drawn,
-// free and two-pattern constructions; the phrase that names each kind.
+// free, two-pattern and convex constructions; the phrase that names each kind.
 //
 // The rows live in data/constructions.tsv; the enum of codes is generated
 // from it into "model/constructions_codes.h" (km32::construction::Code).
@@ -40,5 +40,8 @@ uint16_t phraseDeNature(uint8_t nature);
 bool estConstructionDessinable(uint8_t code);
 bool estConstructionLibre(uint8_t code);
 bool aVarianteDeConstruction(uint8_t code);
+// The convex solids and polygons: each has a solid slot, hides what lies
+// behind it when filled, and can limit the drawing of other objects.
+bool estConstructionConvexe(uint8_t code);
 
 } // namespace km32

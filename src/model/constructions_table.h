@@ -10,6 +10,7 @@ constexpr uint8_t kLignePresente = 1;   // the code has a row
 constexpr uint8_t kLigneDessinable = 2; // the object is drawn
 constexpr uint8_t kLigneLibre = 4;      // the object is free when it has no prototype
 constexpr uint8_t kLigneAVariante = 8;  // a second pattern sits at the phrase one below
+constexpr uint8_t kLigneConvexe = 16;   // a convex solid or polygon
 
 struct LigneCatalogue {
     uint16_t phrase = 0; // sentence pattern, 2000 to 2442

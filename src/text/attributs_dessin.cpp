@@ -4,6 +4,7 @@
 
 #include "base/texte.h"
 #include "model/calcul/calcul_objet.h"
+#include "model/catalogue.h"
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
@@ -308,19 +309,13 @@ void changeDessinDe(TfigureKalmetra& f, TLigneFigure& ligne) {
 }
 
 void limiteDessinsDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
-    static const uint8_t convexes[] = {35,  36,  135, 138, 146, 147, 150, 151, 155, 156, 172,
-                                       173, 174, 175, 176, 181, 188, 197, 201, 209, 210, 211,
-                                       212, 213, 232, 249, 250, 251, 252, 253, 254};
     uint8_t convexe = 0;
     numeroObjetDeNomEtGenre(f, coupe(ligne.arguments[1], 10), ligne.modeLecture, ligne.erreur, convexe);
     if (estRefus(ligne.erreur)) {
         afficheErreurDeNumero(ligne.erreur);
         return;
     }
-    bool estConvexe = false;
-    for (uint8_t c : convexes)
-        estConvexe = estConvexe || objet(f, convexe).codeConstruction == c;
-    if (!estConvexe) {
+    if (!estConstructionConvexe(objet(f, convexe).codeConstruction)) {
         signaleErreurLigne(ligne, kErreurPasConvexe);
         return;
     }

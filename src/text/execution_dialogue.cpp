@@ -12,6 +12,7 @@
 #include "drawing/vue_operations.h"
 #include "model/calcul/calcul_objet.h"
 #include "drawing/bloc_dessin.h"
+#include "model/catalogue.h"
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/messages.h"
@@ -347,16 +348,15 @@ bool affecteObjetsLibresDuDialogue(TfigureKalmetra& f, const std::string& texte,
 }
 
 bool limiteDessins(TfigureKalmetra& f, const std::string& texte) {
-    static const uint8_t convexes[] = {35,  36,  135, 138, 146, 147, 150, 151, 155, 156,
-                                       172, 173, 174, 176, 181, 188, 197, 201, 209, 210,
-                                       211, 212, 213, 232, 249, 250, 251, 252, 253, 254};
     std::string reste = texte;
     const std::string nom = champSuivant(reste);
     uint8_t convexe = 0;
     uint16_t erreur = 0;
     numeroObjetDeNomEtGenre(f, coupe(nom, 10), kModeDialogue, erreur, convexe);
-    if (!estRefus(erreur) && std::find(std::begin(convexes), std::end(convexes),
-                                       objet(f, convexe).codeConstruction) == std::end(convexes))
+    // The command takes every convex of the catalogue but the net of a
+    // polyhedron, which only the figure-text line accepts as a limit.
+    const uint8_t code = objet(f, convexe).codeConstruction;
+    if (!estRefus(erreur) && (!estConstructionConvexe(code) || code == construction::kPatron))
         erreur = kErreurPasConvexe;
     if (estRefus(erreur)) {
         signaleErreurAffectation(f, erreur, nom, 1);

@@ -32,45 +32,6 @@ bool estLigneParPaire(int code) {
     return code == kDroite || code == kDemiDroite || code == kSegment;
 }
 
-bool prendDonneesSolide(uint8_t code) {
-    switch (code) {
-    case 35:
-    case 36:
-    case 135:
-    case 138:
-    case 146:
-    case 147:
-    case 150:
-    case 151:
-    case 155:
-    case 156:
-    case 172:
-    case 173:
-    case 174:
-    case 175:
-    case 176:
-    case 181:
-    case 188:
-    case 197:
-    case 201:
-    case 209:
-    case 210:
-    case 211:
-    case 212:
-    case 213:
-    case 232:
-    case 249:
-    case 250:
-    case 251:
-    case 252:
-    case 253:
-    case 254:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool prendMaillage(uint8_t code) {
     return code == kGraphe || code == kLieuDeuxPilotes;
 }
@@ -78,11 +39,6 @@ bool prendMaillage(uint8_t code) {
 bool prendEmplacementFonction(uint8_t nature) {
     return nature == kNatureFonction || nature == kNatureSuite || nature == kNatureFonction2Variables ||
            nature == kNatureFonction3Variables;
-}
-
-bool estCodeLibre(uint8_t c) {
-    return (c >= 1 && c <= 7) || c == 44 || c == 45 || c == 74 || c == 75 || c == 132 || c == 148 ||
-           c == 189 || c == 206;
 }
 
 // Everything the line's object needs in the shared tables fits, counting as
@@ -110,9 +66,10 @@ bool placeSuffisante(const TfigureKalmetra& f, TLigneAnalysee& ligne, int libere
         return false;
     if (f.octetsOperandesUtilises - octetsRendus + octets > kMaxOctetsOperandes) return false;
     if (f.constantesUtilisees - constantesRendues + constantes > kMaxConstantes) return false;
-    if (prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0 &&
+    if (estConstructionConvexe(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0 &&
         f.tableDesPolyedres) {
-        const bool rendSolide = rendu.emplacementSolide != 0 && prendDonneesSolide(rendu.codeConstruction);
+        const bool rendSolide =
+            rendu.emplacementSolide != 0 && estConstructionConvexe(rendu.codeConstruction);
         const int libres = placesLibresPolyedres(*f.tableDesPolyedres) + (rendSolide ? 1 : 0);
         if (libres == 0) return false;
     }
@@ -140,7 +97,7 @@ bool placeSuffisante(const TfigureKalmetra& f, TLigneAnalysee& ligne, int libere
 void place(TfigureKalmetra& f, TLigneAnalysee& ligne, std::span<const uint8_t> parentsPlaces) {
     TObjetFigure& o = ligne.nouvelObjet;
     o.emplacementSolide = 0;
-    if (prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0)
+    if (estConstructionConvexe(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0)
         o.emplacementSolide = ajouteDonneesPolyedre(f, o.nature);
     else if (o.codeConstruction == kPointLibreDansPolygone)
         o.emplacementSolide = ajouteAnnexe(f, kGenreAnnexePolygone);
@@ -336,7 +293,7 @@ void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, ui
             erreur = kErreurPiloteVariable;
             return;
         }
-        if (!estCodeLibre(c)) {
+        if (!estConstructionLibre(c)) {
             bool utilise = false;
             if (o.codeConstruction == kToucheAffectation) {
                 const int n = (o.nombreParents + o.nombreExpressions) / 2;

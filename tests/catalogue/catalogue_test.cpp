@@ -56,6 +56,23 @@ TEST(Catalogue, CodeSetsAreThoseListed) {
                                        {196, 196}, {214, 214}, {216, 219}});
     EXPECT_EQ(variantes.size(), 40u);
     EXPECT_EQ(codesOu(aVarianteDeConstruction), variantes);
+
+    auto convexes = ensembleDePlages({{35, 36},
+                                      {135, 135},
+                                      {138, 138},
+                                      {146, 147},
+                                      {150, 151},
+                                      {155, 156},
+                                      {172, 176},
+                                      {181, 181},
+                                      {188, 188},
+                                      {197, 197},
+                                      {201, 201},
+                                      {209, 213},
+                                      {232, 232},
+                                      {249, 254}});
+    EXPECT_EQ(convexes.size(), 31u);
+    EXPECT_EQ(codesOu(estConstructionConvexe), convexes);
 }
 
 TEST(Catalogue, EveryRowHasAPatternPhraseAndAKind) {

@@ -18,6 +18,9 @@
 //                  dessinable   the object is drawn
 //                  libre        the object is free (with no prototype)
 //                  variante     a second pattern sits at the phrase one below
+//                  convexe      the object is a convex solid or polygon: it has
+//                               a solid slot, hides what lies behind it when
+//                               filled, and can limit the drawing of others
 //                  sans_retour  the row's phrases belong to another row, which
 //                               the reverse lookup gives instead
 //   autres_phrases  comma-separated phrases that also lead to this code, or "-"
@@ -55,6 +58,7 @@ struct Ligne {
     bool libre = false;
     bool variante = false;
     bool sansRetour = false;
+    bool convexe = false;
     std::vector<int> autresPhrases;
     std::string motif;
     int numeroLigne = 0;
@@ -112,6 +116,8 @@ std::vector<Ligne> litCatalogue(const std::string& fichier) {
                     l.variante = true;
                 else if (mot == "sans_retour")
                     l.sansRetour = true;
+                else if (mot == "convexe")
+                    l.convexe = true;
                 else
                     echec(fichier, numero, "unknown set '" + mot + "'");
             }
@@ -210,6 +216,7 @@ std::string source(const std::vector<Ligne>& lignes, const std::map<int, int>& i
         if (l.dessinable) s << " | kLigneDessinable";
         if (l.libre) s << " | kLigneLibre";
         if (l.variante) s << " | kLigneAVariante";
+        if (l.convexe) s << " | kLigneConvexe";
         s << "}, // " << l.code << " " << l.identifiant << "\n";
     }
     s << "};\n\n"

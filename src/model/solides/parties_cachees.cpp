@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/catalogue.h"
 #include "model/objets_figure.h"
 #include "model/solides/polyedres.h"
 #include "model/solides/vue_solides.h"
@@ -209,10 +210,7 @@ bool modePlanIsole(const TfigureKalmetra& f) {
 }
 
 bool estCodeSolideCachant(uint8_t code) {
-    static constexpr uint8_t codes[] = {35,  36,  135, 138, 146, 147, 150, 151, 155, 156, 172,
-                                        173, 174, 175, 176, 181, 188, 197, 201, 209, 210, 211,
-                                        212, 213, 232, 249, 250, 251, 252, 253, 254};
-    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+    return estConstructionConvexe(code);
 }
 
 void preparePolyedresVisibles(TfigureKalmetra& f) {
