@@ -86,10 +86,10 @@ bool estSolide(uint8_t code) {
            (code >= 249 && code <= 253);
 }
 
+// The convexes of the catalogue but the net of a polyhedron, which only the
+// figure-text line accepts as a limit.
 bool estConvexe(uint8_t code) {
-    return codeDans(code, {35,  36,  135, 138, 146, 147, 150, 151, 155, 156, 172, 173,
-                           174, 176, 181, 188, 197, 201, 209, 210, 211, 212, 213, 232}) ||
-           (code >= 249 && code <= 254);
+    return estConstructionConvexe(code) && code != construction::kPatron;
 }
 
 uint8_t& operande(TLigneAnalysee& ligne, int k) {

@@ -36,30 +36,6 @@ std::string nomCoupe(const TfigureKalmetra& f, int i) {
     return coupe(nomObjet(f, i), 80);
 }
 
-// Codes of surfaces whose fill is written.
-bool estCodeRempli(uint8_t code) {
-    switch (code) {
-    case 35:
-    case 36:
-    case 135:
-    case 138:
-    case 146:
-    case 147:
-    case 150:
-    case 151:
-    case 155:
-    case 156:
-    case 181:
-    case 188:
-    case 197:
-    case 201:
-    case 232:
-        return true;
-    default:
-        return (code >= 172 && code <= 176) || (code >= 209 && code <= 213) || (code >= 249 && code <= 254);
-    }
-}
-
 uint16_t motDeCouleur(uint32_t valeur, int i) {
     const bool axe = i >= 7 && i <= 10;
     switch (valeur) {
@@ -306,7 +282,8 @@ std::string ecritLigneStyleObjet(const TfigureKalmetra& f, int i) {
     if (ligneEpaisse && epaisseurTrait(s) > 1) mot(2464);
     const bool ligneTiretee = (n >= 2 && n <= 6) || n == 25 || n == 26;
     if (ligneTiretee && traitTirete(s)) mot(2463);
-    if (estCodeRempli(o.codeConstruction)) {
+    // The convex surfaces write their fill.
+    if (estConstructionConvexe(o.codeConstruction)) {
         switch (commandeRemplissage(s)) {
         case 32:
             mot(2460);
