@@ -1,7 +1,8 @@
 #pragma once
-// The side tables a figure owns through pointers. Each record is an empty
-// placeholder here; the module that keeps the table defines its contents
-// (named in the comment) by filling the struct in place.
+// The side tables a figure owns through pointers. Each table is defined here
+// so that the figure can own it; the records it holds are only declared here
+// and are defined, with their deleters, by the module that keeps them (named
+// at each table).
 
 #include <array>
 #include <cstdint>

@@ -36,10 +36,9 @@ constexpr FonctionCalcul kAffichage = calculeAffichage;
 constexpr FonctionCalcul kCommande = calculeCommande;
 constexpr FonctionCalcul kSolide = calculeSolide;
 
-// One entry per code of the catalogue. Entries routed to kPlusTard are
-// computed by work still to come (none now). The two loci (37, 219) keep
-// their values here: calculeObjet samples them, and the general computation
-// that the sampling itself uses must not.
+// One entry per code of the catalogue; none is routed to kPlusTard now. The
+// two loci (37, 219) keep their values here: calculeObjet samples them, and
+// the general computation that the sampling itself uses must not.
 constexpr TrouteCalcul kRoutes[] = {
     {c::kPointLibreAbscisseEntiere, kPoint},
     {c::kPointLibreCoordonneesEntieres, kPoint},
@@ -249,8 +248,7 @@ const TrouteCalcul* routeDeCalcul(uint8_t code) {
     return k == 0 ? nullptr : &kRoutes[k - 1];
 }
 
-// Computed by a later step: the object stays undefined until its
-// computation is written.
+// A code whose computation is not written: the object stays undefined.
 void calculeParEtapeUlterieure(TfigureKalmetra& f, int n) {
     objet(f, n).nonDefini = 1;
 }

@@ -3,10 +3,10 @@
 // code of the catalogue. Each route is the function that computes an object
 // of that code once its antecedents are known to be defined.
 //
-// Codes whose computation is not written yet go to calculeParEtapeUlterieure,
-// which leaves the object undefined. Completing one of them means replacing
-// its entry in the list of routes (table_calcul.cpp); the dispatcher does not
-// change.
+// Every code of the catalogue has its computation. A new row of the
+// catalogue may route to calculeParEtapeUlterieure, which leaves the object
+// undefined, until its computation is written; no code routes there now
+// (tests/engine lists the codes that do).
 #include <cstdint>
 #include <span>
 
@@ -30,7 +30,8 @@ std::span<const TrouteCalcul> routesDeCalcul();
 // The route of a code; nullptr for a code without one.
 const TrouteCalcul* routeDeCalcul(uint8_t code);
 
-// The handler of codes computed by a later step: the object is undefined.
+// The route of a code whose computation is not written: the object is
+// undefined. No code of the catalogue takes it now.
 void calculeParEtapeUlterieure(TfigureKalmetra& f, int n);
 bool estCalculeParEtapeUlterieure(uint8_t code);
 
