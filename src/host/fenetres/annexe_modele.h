@@ -1,13 +1,15 @@
 #pragma once
 // What every annex window model does the same way: the one instance of the
 // process (a unique_ptr held by its module), brought forward by the annex
-// protocol's show operation and freed with its window by the close one.
+// protocol's show operation and freed with its window by the close one; and
+// the window procedure of a paint box that a model draws.
 // The model is freed before its window is destroyed, so that the window
 // procedure finds no model while the window goes.
 #include <cstdint>
 #include <memory>
 
 #include "platform/fenetres.h"
+#include "platform/messages.h"
 
 namespace km32 {
 
@@ -15,6 +17,25 @@ template <class Modele> void montreAnnexeModele(const std::unique_ptr<Modele>& m
     if (!modele) return;
     platform::afficheFenetre(modele->fenetre, true);
     platform::activeFenetre(modele->fenetre);
+}
+
+// The same for an editor: shown, and the keyboard focus given to it.
+template <class Modele> void montreAnnexeAvecFocus(const std::unique_ptr<Modele>& modele) {
+    if (!modele) return;
+    platform::afficheFenetre(modele->fenetre, true);
+    platform::donneFocus(modele->fenetre);
+}
+
+// The window procedure of a model's paint box (its boitePeinture): a paint
+// of the box is drawn by peins, then the box is valid again.
+template <class Modele, Modele* (*modele)(), void (*peins)(Modele&)>
+int32_t procedureBoitePeinture(platform::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
+    Modele* m = modele();
+    if (m && message == platform::WM_PAINT && fenetre == m->boitePeinture) {
+        peins(*m);
+        platform::valideFenetre(fenetre);
+    }
+    return 0;
 }
 
 template <class Modele> void fermeAnnexeModele(std::unique_ptr<Modele>& modele) {

@@ -47,10 +47,7 @@ const std::array<std::string, kCellulesPalette>& textesPalette() {
 }
 
 void montreEditeur() {
-    if (TFenEditCom* e = editeurCommentaire()) {
-        p::afficheFenetre(e->fenetre, true);
-        p::donneFocus(e->fenetre);
-    }
+    montreAnnexeAvecFocus(editeur());
 }
 
 void fermeEditeur() {
@@ -128,15 +125,6 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
     }
 }
 
-int32_t procedureBoite(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
-    TFenEditCom* e = editeurCommentaire();
-    if (e && message == p::WM_PAINT && fenetre == e->boitePeinture) {
-        PaintBox1Paint(*e);
-        p::valideFenetre(fenetre);
-    }
-    return 0;
-}
-
 } // namespace
 
 TFenEditCom* editeurCommentaire() {
@@ -158,7 +146,9 @@ void ouvreEditeurCommentaire(int16_t numero) {
     e->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, e->largeurClient, e->hauteurClient},
                                 procedureEditeur, false);
     p::changeTitreFenetre(e->fenetre, e->titre);
-    e->boitePeinture = p::creeFenetre(e->fenetre, {0, 0, 2, 8}, procedureBoite, false);
+    e->boitePeinture =
+        p::creeFenetre(e->fenetre, {0, 0, 2, 8},
+                       procedureBoitePeinture<TFenEditCom, editeurCommentaire, PaintBox1Paint>, false);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeEditeurCommentaire;
     t.fenetreAnnexe = e->fenetre;

@@ -158,10 +158,7 @@ void imprimeLignes(const std::string& titre, const TZoneTexte& z, const char* ma
 }
 
 void montreEditeur() {
-    if (TFenetreEditeur* e = fenetreEditeur()) {
-        p::afficheFenetre(e->fenetre, true);
-        p::donneFocus(e->fenetre);
-    }
+    montreAnnexeAvecFocus(editeur());
 }
 
 void fermeEditeur() {

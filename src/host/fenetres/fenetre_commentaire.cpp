@@ -42,15 +42,6 @@ int32_t procedureCommentaire(p::Fenetre, uint32_t message, uint32_t, int32_t) {
     return 0;
 }
 
-int32_t procedureBoite(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
-    TFenCommentaire* c = fenetreCommentaire();
-    if (c && message == p::WM_PAINT && fenetre == c->boitePeinture) {
-        PaintBox1Paint(*c);
-        p::valideFenetre(fenetre);
-    }
-    return 0;
-}
-
 // The sizes follow the text's measure: the paint box holds it with a small
 // margin; the window is as high as the box needs up to a fixed height, and
 // as wide within a minimum and a maximum; a bigger box scrolls.
@@ -89,7 +80,9 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
     c->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, c->largeurClient, c->hauteurClient},
                                 procedureCommentaire, false);
     p::changeTitreFenetre(c->fenetre, f.titreFenetre + phraseDeNumero(kPhraseCommentaire));
-    c->boitePeinture = p::creeFenetre(c->fenetre, c->cadreBoite, procedureBoite, true);
+    c->boitePeinture =
+        p::creeFenetre(c->fenetre, c->cadreBoite,
+                       procedureBoitePeinture<TFenCommentaire, fenetreCommentaire, PaintBox1Paint>, true);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeCommentaire;
     t.fenetreAnnexe = c->fenetre;
