@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/calcul/calcul_objet.h"
+#include "model/catalogue.h"
 #include "model/objets_figure.h"
 #include "platform/hasard.h"
 
@@ -73,29 +74,6 @@ struct TPas {
 };
 
 } // namespace
-
-bool estCodeObjetLibre(uint8_t code) {
-    switch (code) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 44:
-    case 45:
-    case 74:
-    case 75:
-    case 132:
-    case 148:
-    case 189:
-    case 206:
-        return true;
-    default:
-        return false;
-    }
-}
 
 int32_t diviseurDeNiveau(int32_t niveau) {
     static constexpr int32_t kDiviseurs[] = {2, 50, 40, 35, 30, 25, 20, 10, 5, 4, 3};
@@ -349,7 +327,7 @@ void testeParTiragesAleatoires(TfigureKalmetra& f, TEntreesEssai& e, uint8_t nom
             if (e.noms[std::size_t(k)] == nom) j = k;
         if (j == 0) continue;
         const uint8_t code = objet(f, i).codeConstruction;
-        if (!estCodeObjetLibre(code) || objet(f, i).numeroPrototype != 0) continue;
+        if (!estConstructionLibre(code) || objet(f, i).numeroPrototype != 0) continue;
         objetsDeplaces.set(std::size_t(i));
         int8_t& direction = e.directions[std::size_t(j)][0];
         if (direction != 1 && direction != -1) direction = 1;
@@ -374,7 +352,8 @@ void listeObjetsLibresSauf(const TfigureKalmetra& f, const std::string& exclus, 
     nombre = 0;
     for (int i = kObjetsPredefinis; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
-        if (ensemble.test(std::size_t(i)) || !estCodeObjetLibre(o.codeConstruction) || o.numeroPrototype != 0)
+        if (ensemble.test(std::size_t(i)) || !estConstructionLibre(o.codeConstruction) ||
+            o.numeroPrototype != 0)
             continue;
         if (nombre == kMaxEntreesPlan) break;
         noms[++nombre] = nomObjet(f, i);
@@ -394,7 +373,7 @@ void listeObjetsLibresNommes(const TfigureKalmetra& f, const std::string& liste,
     nombre = 0;
     for (int i = kObjetsPredefinis; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
-        if (o.codeConstruction >= 208 || !estCodeObjetLibre(o.codeConstruction) || o.numeroPrototype != 0)
+        if (o.codeConstruction >= 208 || !estConstructionLibre(o.codeConstruction) || o.numeroPrototype != 0)
             continue;
         const std::string nom = nomObjet(f, i);
         for (const std::string& item : items) {

@@ -13,9 +13,6 @@
 
 namespace km32 {
 
-// Construction codes of the free objects.
-bool estCodeObjetLibre(uint8_t code);
-
 // The step divisor of a level: 1 -> 50, 2 -> 40, ... 10 -> 3, other levels 2.
 int32_t diviseurDeNiveau(int32_t niveau);
 

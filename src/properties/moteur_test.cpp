@@ -10,6 +10,7 @@
 #include "base/texte.h"
 #include "drawing/rafraichissement.h"
 #include "model/calcul/calcul_objet.h"
+#include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
@@ -665,7 +666,7 @@ bool aDesAntecedentsVariables(const TfigureKalmetra& f, const std::string& nom) 
         std::vector<int> suivante;
         for (int n : generation) {
             const TObjetFigure& o = objet(f, n);
-            if (o.numeroPrototype == 0 && estCodeObjetLibre(o.codeConstruction)) return true;
+            if (o.numeroPrototype == 0 && estConstructionLibre(o.codeConstruction)) return true;
             const TEnsembleObjets parents = ensembleDesAntecedents(f, n);
             for (int p = 1; p <= f.nombreObjets; ++p) {
                 if (parents.test(std::size_t(p)) && !vus.test(std::size_t(p))) {

@@ -52,29 +52,6 @@ bool estCodeImages(uint8_t c) {
         return false;
     }
 }
-bool estCodeLibre(uint8_t c) {
-    switch (c) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 44:
-    case 45:
-    case 74:
-    case 75:
-    case 132:
-    case 148:
-    case 189:
-    case 206:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // A fresh object record for the line's construction.
 void preparePourConstruction(const TfigureKalmetra& f, TLigneAnalysee& L) {
     const uint8_t prototype = L.nouvelObjet.numeroPrototype;
@@ -97,7 +74,7 @@ void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
     const bool refus = L.erreur >= kPasDeCetteForme;
     const bool nouveau = refus || L.objetCible > f.nombreObjets;
     const uint8_t code = L.nouvelObjet.codeConstruction;
-    if (!refus && L.objetCible == f.objetLibreActif && !estCodeLibre(code)) f.objetLibreActif = 0;
+    if (!refus && L.objetCible == f.objetLibreActif && !estConstructionLibre(code)) f.objetLibreActif = 0;
 
     uint8_t ancienneNature = 0;
     if (!nouveau) ancienneNature = objet(f, L.objetCible).nature;
