@@ -357,31 +357,4 @@ void entraineLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
     suitLesPointsColles(f, S, a);
 }
 
-void rafraichitEnsembleModifie(TfigureKalmetra& f, const TEnsembleObjets& S) {
-    reconstruitElementsEnsemble(f, S);
-    const bool planIsole = modePlanIsole(f);
-    if (planIsole && (f.polyedresAPreparer || f.planIsoleChange)) {
-        prepareTousLesElements(f);
-        repeintFigureEcran(f);
-        return;
-    }
-    if (f.polyedresAPreparer && !planIsole) {
-        preparePolyedresVisibles(f);
-        prepareTousLesElements(f);
-        repeintFigureEcran(f);
-        f.modifiee = 1;
-        return;
-    }
-    if (f.tableTraces) projetteDerniersPointsTraces(f);
-    for (int i = 7; i <= f.nombreObjets; ++i) {
-        const TObjetFigure& o = objet(f, i);
-        if (!estObjetDessinable(o)) continue;
-        const bool valeurs =
-            estDessine(o.style) && texteEtiquetteObjet(f, i).find("val(") != std::string::npos;
-        if (S.test(std::size_t(i)) || sourceCouleurDans(o, S) || valeurs) prepareElementObjet(f, i);
-    }
-    repeintFigureEcran(f);
-    f.modifiee = 1;
-}
-
 } // namespace km32

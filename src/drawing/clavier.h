@@ -49,7 +49,5 @@ void notifieHoteEtPublie(TfigureKalmetra& f, uint8_t cause);
 // starts as the active free object and its dependants and gains every
 // follower with its dependants.
 void entraineLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& ensemble);
-// Rebuilds the drawing of a changed set and repaints.
-void rafraichitEnsembleModifie(TfigureKalmetra& f, const TEnsembleObjets& ensemble);
 
 } // namespace km32

@@ -70,8 +70,14 @@ void redessineFigure(TfigureKalmetra& f) {
     repeintFigureEcran(f);
 }
 
-void rafraichitApresDeplacement(TfigureKalmetra& f) {
-    reconstruitElementsMarques(f);
+namespace {
+
+// Once the drawing data of the changed objects is rebuilt: every display
+// element prepared again when the visible solids or the isolated plane
+// changed; otherwise only those of the changed objects (the set, or without
+// one the dependants of the active free object), of the objects they colour
+// and of the labels that show values. Then the repaint.
+void prepareElementsChanges(TfigureKalmetra& f, const TEnsembleObjets* ensemble) {
     const bool polyedresChanges = f.polyedresAPreparer != 0;
     // A moved isolated plane changes what lies in it: everything is rebuilt.
     if ((polyedresChanges || f.planIsoleChange) && modePlanIsole(f)) {
@@ -90,11 +96,24 @@ void rafraichitApresDeplacement(TfigureKalmetra& f) {
     for (int i = kPremierElement; i <= f.nombreObjets; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (!estObjetDessinable(o)) continue;
-        if (dependDeObjetLibreActif(o) || sourceCouleurMarquee(f, o) || etiquetteAvecValeurs(f, i, o))
-            prepareElementObjet(f, i);
+        const bool change = ensemble ? ensemble->test(std::size_t(i)) || sourceCouleurDans(o, *ensemble)
+                                     : dependDeObjetLibreActif(o) || sourceCouleurMarquee(f, o);
+        if (change || etiquetteAvecValeurs(f, i, o)) prepareElementObjet(f, i);
     }
     repeintFigureEcran(f);
     f.modifiee = 1;
+}
+
+} // namespace
+
+void rafraichitApresDeplacement(TfigureKalmetra& f) {
+    reconstruitElementsMarques(f);
+    prepareElementsChanges(f, nullptr);
+}
+
+void rafraichitEnsembleModifie(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
+    reconstruitElementsEnsemble(f, ensemble);
+    prepareElementsChanges(f, &ensemble);
 }
 
 void repeintFigureDansContexte(TfigureKalmetra& f, platform::ContexteDessin& dc) {

@@ -26,6 +26,9 @@ void reconstruitDessin(TfigureKalmetra& f);
 void redessineFigure(TfigureKalmetra& f);
 // The partial refresh after a drag or a keyboard move of the active free object.
 void rafraichitApresDeplacement(TfigureKalmetra& f);
+// The same after a change of a set of objects (a keyboard step with the
+// glued points that followed).
+void rafraichitEnsembleModifie(TfigureKalmetra& f, const TEnsembleObjets& ensemble);
 
 // Painting: into the figure's drawing window, into a caller's context, or
 // for a figure number (1 to 64; nothing otherwise).
