@@ -17,6 +17,7 @@
 #include "drawing/vue_projection.h"
 #include "km32.h"
 #include "model/catalogue.h"
+#include "figure_essai.h"
 #include "model/objets_figure.h"
 #include "model/registre_figures.h"
 #include "platform/contexte_dessin_table.h"
@@ -41,25 +42,7 @@ class RenduCairo : public ::testing::Test {
 
     // A user object of a construction code with its values and parents.
     int ajoute(uint8_t code, std::initializer_list<int> parents, std::initializer_list<double> valeurs) {
-        uint8_t nbParents = 0, nbValeurs = 0, nature = 0, nbExpressions = 0;
-        uint16_t phrase = 0;
-        caracteristiquesConstruction(code, nbParents, nbValeurs, phrase, nature, nbExpressions);
-        const int n = ++f.nombreObjets;
-        TObjetFigure& o = f.objets[std::size_t(n)];
-        o = TObjetFigure{};
-        o.nature = nature;
-        o.codeConstruction = code;
-        o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-        o.nombreValeurs = uint8_t(std::max<std::size_t>(nbValeurs, valeurs.size()));
-        f.valeursUtilisees = uint16_t(f.valeursUtilisees + o.nombreValeurs);
-        int k = o.premiereValeur;
-        for (double v : valeurs)
-            f.valeurs[std::size_t(k++)] = v;
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
-        return n;
+        return essais::ajouteObjetDeCode(f, code, parents, valeurs);
     }
 
     int pointCache(double x, double y, double z) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "figure_essai.h"
 #include "model/figure.h"
 #include "model/solides/enveloppes.h"
 #include "model/solides/polyedres.h"
@@ -26,21 +27,9 @@ struct FigureSolides {
     }
     int ajoute(uint8_t nature, uint8_t code, const std::string& nom, const std::vector<double>& valeurs,
                const std::vector<int>& parents) {
-        const int n = ++f.nombreObjets;
+        const int n = essais::ajouteObjetNomme(f, nature, code, nom, std::span<const double>(valeurs),
+                                               std::span<const int>(parents));
         TObjetFigure& o = f.objets[n];
-        o.nature = nature;
-        o.codeConstruction = code;
-        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
-        o.longueurNom = uint8_t(nom.size());
-        f.texteDesNoms += nom;
-        o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-        o.nombreValeurs = uint8_t(valeurs.size());
-        for (double v : valeurs)
-            f.valeurs[++f.valeursUtilisees] = v;
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[++f.parentsUtilises] = uint8_t(p);
         const uint8_t slot = ajouteDonneesPolyedre(f, nature);
         o.emplacementSolide = slot;
         return n;
