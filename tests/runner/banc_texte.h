@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "etat_texte_neuf.h"
 #include "base/garde.h"
 #include "base/texte.h"
 #include "host/bibliotheque.h"
@@ -36,13 +37,7 @@ class BancTexte : public ::testing::Test {
     TfigureKalmetra& f = *figure;
 
     void SetUp() override {
-        reinitialiseBibliotheque();
-        initialiseBibliotheque();
-        platform::reinitialiseBoites();
-        reinitialiseInstantanes();
-        reinitialiseCreation();
-        reinitialiseAttributsDessin();
-        reinitialiseExecutionLigne();
+        essais::repartDeZeroPourLeTexte();
         initialiseFigureNeuve(f);
     }
     void TearDown() override {

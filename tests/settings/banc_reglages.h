@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "etat_texte_neuf.h"
 #include "base/garde.h"
 #include "base/texte.h"
 #include "host/bibliotheque.h"
@@ -103,13 +104,7 @@ inline void attendMemesChamps(const Champs& attendu, const Champs& obtenu, doubl
 class BancReglages : public ::testing::Test {
   protected:
     void SetUp() override {
-        reinitialiseBibliotheque();
-        initialiseBibliotheque();
-        platform::reinitialiseBoites();
-        reinitialiseInstantanes();
-        reinitialiseCreation();
-        reinitialiseAttributsDessin();
-        reinitialiseExecutionLigne();
+        essais::repartDeZeroPourLeTexte();
         reinitialiseEcritureFigure();
     }
     void TearDown() override {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "etat_texte_neuf.h"
 #include "base/garde.h"
 #include "base/texte.h"
 #include "host/bibliotheque.h"
@@ -28,13 +29,7 @@ namespace km32::ecriture {
 class BancEcriture : public ::testing::Test {
   protected:
     void SetUp() override {
-        reinitialiseBibliotheque();
-        initialiseBibliotheque();
-        platform::reinitialiseBoites();
-        reinitialiseInstantanes();
-        reinitialiseCreation();
-        reinitialiseAttributsDessin();
-        reinitialiseExecutionLigne();
+        essais::repartDeZeroPourLeTexte();
         reinitialiseEcritureFigure();
     }
     void TearDown() override {
