@@ -6,6 +6,7 @@
 #include "model/calcul/raisons.h"
 #include "model/objets_figure.h"
 #include "model/solides/constructions_polyedres.h"
+#include "model/vecteurs.h"
 #include "platform/hasard.h"
 
 namespace km32 {
@@ -102,15 +103,6 @@ const TAnnexePolygone& annexeObjet(const TfigureKalmetra& f, int n) {
 
 namespace {
 
-Tvecteur3 plus(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Tvecteur3 fois(double k, const Tvecteur3& a) {
-    return {k * a.x, k * a.y, k * a.z};
-}
 double valeurPlan(const TPlanOriente& p, const Tvecteur3& X) {
     return p.a * X.x + p.b * X.y + p.c * X.z + p.d;
 }

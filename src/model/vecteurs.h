@@ -35,6 +35,27 @@ void tourneVecteurAutourAxe(double& x, double& y, double& z, double ax, double a
 struct Tvecteur3 {
     double x = 0, y = 0, z = 0;
 };
+inline Tvecteur3 plus(const Tvecteur3& a, const Tvecteur3& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Tvecteur3 fois(double k, const Tvecteur3& v) {
+    return {k * v.x, k * v.y, k * v.z};
+}
+// p + t v.
+inline Tvecteur3 combine(const Tvecteur3& p, double t, const Tvecteur3& v) {
+    return {p.x + t * v.x, p.y + t * v.y, p.z + t * v.z};
+}
+inline double scalaire(const Tvecteur3& a, const Tvecteur3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Tvecteur3 vectoriel(const Tvecteur3& a, const Tvecteur3& b) {
+    Tvecteur3 r;
+    produitVectoriel(r.x, r.y, r.z, a.x, a.y, a.z, b.x, b.y, b.z);
+    return r;
+}
 void tourneRepereAutourAxe(Tvecteur3& u, Tvecteur3& v, Tvecteur3& w, double t, double ax, double ay,
                            double az);
 // The frame turned by t1 about z, then t2 about y, then t3 about x.

@@ -17,10 +17,8 @@ namespace c = km32::construction;
 
 namespace {
 
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Tvecteur3 vectoriel(const Tvecteur3& a, const Tvecteur3& b) {
+// The cross product written out, independent of the library's.
+Tvecteur3 vectorielEssai(const Tvecteur3& a, const Tvecteur3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 double scal(const Tvecteur3& a, const Tvecteur3& b) {
@@ -172,7 +170,7 @@ TEST_F(Patron, FermeEtPlat) {
             if (g == 1) continue;
             const Tvecteur3 &A = N1.sommets[H.cycle[1]], &B = N1.sommets[H.cycle[2]];
             const Tvecteur3 ab = moins(B, A);
-            auto cote = [&](const Tvecteur3& m) { return scal(normale(F1), vectoriel(ab, moins(m, A))); };
+            auto cote = [&](const Tvecteur3& m) { return scal(normale(F1), vectorielEssai(ab, moins(m, A))); };
             EXPECT_LT(cote(centre(N1, g)) * cote(centre(N1, H.faceOrigine)), 0) << "face " << g;
         }
         EXPECT_NEAR(total, aireSolide(f, q), 1e-9);
@@ -252,7 +250,7 @@ TEST_F(Patron, VueDuPatronFerme) {
     TDonneesPatron& pa = patronDe(donneesPolyedreObjet(f, n));
     prepareVuePatron(pa, f);
     const Tvecteur3 d = directionVisee(f);
-    Tvecteur3 e = vectoriel(d, {0, 0, 1});
+    Tvecteur3 e = vectorielEssai(d, {0, 0, 1});
     const double l = std::sqrt(scal(e, e));
     e = {e.x / l, e.y / l, e.z / l};
     struct Cas {

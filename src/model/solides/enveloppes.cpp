@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/erreur.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
@@ -23,17 +24,6 @@ struct EchecEnveloppe {
     throw EchecEnveloppe{raison};
 }
 
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-double scalaire(const Tvecteur3& a, const Tvecteur3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Tvecteur3 vectoriel(const Tvecteur3& u, const Tvecteur3& v) {
-    Tvecteur3 r;
-    produitVectoriel(r.x, r.y, r.z, u.x, u.y, u.z, v.x, v.y, v.z);
-    return r;
-}
 double longueur(const Tvecteur3& v) {
     return norme3(v.x, v.y, v.z);
 }

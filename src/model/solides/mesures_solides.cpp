@@ -5,6 +5,7 @@
 
 #include "model/objets_figure.h"
 #include "model/solides/solides_ronds.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
@@ -12,15 +13,6 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-double scalaire(const Tvecteur3& a, const Tvecteur3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Tvecteur3 combine(const Tvecteur3& p, double t, const Tvecteur3& v) {
-    return {p.x + t * v.x, p.y + t * v.y, p.z + t * v.z};
-}
 Tvecteur3 valeurs3(const TfigureKalmetra& f, int i, int k) {
     return {valeurObjet(f, i, k), valeurObjet(f, i, k + 1), valeurObjet(f, i, k + 2)};
 }

@@ -7,6 +7,7 @@
 
 #include "model/constructions_codes.h"
 #include "model/objets_figure.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
@@ -14,15 +15,6 @@ namespace {
 
 Tvecteur3 pointObjet(const TfigureKalmetra& f, int i) {
     return {valeurObjet(f, i, 1), valeurObjet(f, i, 2), valeurObjet(f, i, 3)};
-}
-double scalaire(const Tvecteur3& a, const Tvecteur3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Tvecteur3 combine(const Tvecteur3& p, double t, const Tvecteur3& v) {
-    return {p.x + t * v.x, p.y + t * v.y, p.z + t * v.z};
-}
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
 void indefini(TfigureKalmetra& f, int i, uint16_t raison) {

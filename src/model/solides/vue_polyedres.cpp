@@ -4,22 +4,12 @@
 #include <cmath>
 
 #include "model/solides/vue_solides.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
 namespace {
 
-double scal(const Tvecteur3& a, const Tvecteur3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Tvecteur3 vectoriel(const Tvecteur3& a, const Tvecteur3& b) {
-    Tvecteur3 r;
-    produitVectoriel(r.x, r.y, r.z, a.x, a.y, a.z, b.x, b.y, b.z);
-    return r;
-}
 double valeur(const TPlanOriente& q, double x, double y, double z) {
     return q.a * x + q.b * y + q.c * z + q.d;
 }
@@ -36,8 +26,8 @@ bool planSilhouette(const Tvecteur3& A, const Tvecteur3& B, const Tvecteur3& d, 
                     Tvecteur3& n, double& c) {
     n = vectoriel(moins(A, B), d);
     if (!normaliseSiNonNul(n.x, n.y, n.z)) return false;
-    c = -scal(n, A);
-    if (scal(n, g) + c >= 0) {
+    c = -scalaire(n, A);
+    if (scalaire(n, g) + c >= 0) {
         n = {-n.x, -n.y, -n.z};
         c = -c;
     }
@@ -72,7 +62,7 @@ void prepareVuePolyedre(TPolyedre& p, const TfigureKalmetra& f) {
     for (int k = 1; k <= p.nombreFaces; ++k) {
         TFace& F = face(p, k);
         const Tvecteur3 normale = {F.plan.a, F.plan.b, F.plan.c};
-        F.tourneeVersObservateur = scal(normale, d) > 0.0001;
+        F.tourneeVersObservateur = scalaire(normale, d) > 0.0001;
         if (F.tourneeVersObservateur) ajoute(normale, F.plan.d);
     }
     for (int e = 1; e <= p.nombreAretes; ++e) {
@@ -214,7 +204,8 @@ bool clippeGroupe(const TVuePatron& v, int premier, int nombre, const TsegmentCo
     a = 0, b = 1;
     for (int k = premier; k < premier + nombre; ++k) {
         const TPlanVue& q = v.plans[k];
-        if (!coupeIntervallePlan(scal(q.n, s.D), scal(q.n, s.P) + q.c, 10.0, -2.0, a, b)) return false;
+        if (!coupeIntervallePlan(scalaire(q.n, s.D), scalaire(q.n, s.P) + q.c, 10.0, -2.0, a, b))
+            return false;
     }
     return true;
 }

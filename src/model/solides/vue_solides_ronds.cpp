@@ -6,34 +6,18 @@
 #include <cmath>
 
 #include "model/solides/vue_solides.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
 namespace {
 
-double scal(const Tvecteur3& a, const Tvecteur3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Tvecteur3 fois(double k, const Tvecteur3& v) {
-    return {k * v.x, k * v.y, k * v.z};
-}
-Tvecteur3 plus(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Tvecteur3 vectoriel(const Tvecteur3& a, const Tvecteur3& b) {
-    Tvecteur3 r;
-    produitVectoriel(r.x, r.y, r.z, a.x, a.y, a.z, b.x, b.y, b.z);
-    return r;
-}
 double val(const TPlanVue& q, const Tvecteur3& X) {
-    return scal(q.n, X) + q.c;
+    return scalaire(q.n, X) + q.c;
 }
 // The plane of normal n through the point M (model units), in view units.
 TPlanVue planPar(const Tvecteur3& n, const Tvecteur3& M, double echelle) {
-    return {n, -scal(n, M) * echelle};
+    return {n, -scalaire(n, M) * echelle};
 }
 
 // The plane through the apex containing the view direction and the
@@ -61,7 +45,7 @@ void prepareVueSolideRond(TDonneesSolideRond& r, const TfigureKalmetra& f) {
     v.Hp = r.hauteur * s, v.h1p = r.h1 * s;
     v.Hm = v.Hp - 1, v.h1m = v.h1p - 1;
 
-    double cosS = scal(a, d);
+    double cosS = scalaire(a, d);
     v.traversVue = std::fabs(cosS) < 1e-6;
     if (v.traversVue) cosS = 0;
     v.versObservateur = cosS >= 0;
@@ -83,7 +67,7 @@ void prepareVueSolideRond(TDonneesSolideRond& r, const TfigureKalmetra& f) {
     v.E = planPar(nE, r.base, s);
     Tvecteur3 nQ = v.selonVue ? vectoriel(nE, d) : moins(a, fois(cosS, d));
     normalise3(nQ.x, nQ.y, nQ.z);
-    if (!v.selonVue && scal(nQ, moins(r.sommet, r.base)) > 0) nQ = fois(-1, nQ);
+    if (!v.selonVue && scalaire(nQ, moins(r.sommet, r.base)) > 0) nQ = fois(-1, nQ);
     v.Q = planPar(nQ, r.base, s);
 
     const bool coneOuTronc = !r.cylindre;
@@ -122,14 +106,14 @@ void prepareVueSolideRond(TDonneesSolideRond& r, const TfigureKalmetra& f) {
     v.F2 = planGeneratrice(d, v.tangentePetite[1], v.tangenteBase[1], r.sommet, milieu, s);
     v.S = {a, r.constanteBase * s};
     Tvecteur3 nW = vectoriel(a, nE);
-    if (scal(nW, d) < 0) nW = fois(-1, nW);
+    if (scalaire(nW, d) < 0) nW = fois(-1, nW);
     v.W = planPar(nW, r.base, s);
     v.baseVue = fois(s, r.base);
     v.autreCentreVue = fois(s, r.autreCentre);
     // The plane of the two contour generators; what lies behind it is hidden.
     Tvecteur3 nV = r.cylindre ? vectoriel(v.axe, nE) : vectoriel(nE, moins(r.sommet, T));
     if (!normaliseSiNonNul(nV.x, nV.y, nV.z)) nV = d;
-    if (scal(nV, d) < 0) nV = fois(-1, nV);
+    if (scalaire(nV, d) < 0) nV = fois(-1, nV);
     v.V = planPar(nV, r.sommet, s);
     v.seuil1 = val(v.Q, fois(s, v.tangenteBase[0]));
     v.seuil2 = val(v.Q, fois(s, v.tangentePetite[0]));
@@ -179,12 +163,12 @@ bool epreuvePoint(const TDonneesSolideRond& r, Epreuve ep, const Tvecteur3& X, d
         return val(v.V, X) < 0;
     case Epreuve::disque1: {
         const Tvecteur3 Y = moins(moins(X, fois(sv, v.aPrime)), v.baseVue);
-        return scal(Y, Y) < v.Rm2;
+        return scalaire(Y, Y) < v.Rm2;
     }
     case Epreuve::disque2: {
         if (v.rm <= 0) return false;
         const Tvecteur3 Y = moins(moins(X, fois(sv + v.Hp, v.aPrime)), v.autreCentreVue);
-        return scal(Y, Y) < v.rm2;
+        return scalaire(Y, Y) < v.rm2;
     }
     default:
         return false;
@@ -266,11 +250,11 @@ struct Lineaire {
     double h = 0, e = 0;
 };
 Lineaire lineaire(const TPlanVue& q, const Tvecteur3& P, const Tvecteur3& D) {
-    return {val(q, P), scal(q.n, D)};
+    return {val(q, P), scalaire(q.n, D)};
 }
 // |Y0 + t Y1|^2 - k as A t^2 + B t + C.
 Ensemble normeInferieure(const Tvecteur3& Y0, const Tvecteur3& Y1, double k, double u, double v) {
-    return quadratiqueNegatif(scal(Y1, Y1), 2 * scal(Y0, Y1), scal(Y0, Y0) - k, u, v);
+    return quadratiqueNegatif(scalaire(Y1, Y1), 2 * scalaire(Y0, Y1), scalaire(Y0, Y0) - k, u, v);
 }
 
 Ensemble resoutEpreuve(const TDonneesSolideRond& r, Epreuve ep, const Tvecteur3& P, const Tvecteur3& D,

@@ -4,41 +4,32 @@
 #include <cmath>
 
 #include "model/solides/vue_solides.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
-namespace {
-double scal(const Tvecteur3& a, const Tvecteur3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Tvecteur3 fois(double k, const Tvecteur3& v) {
-    return {k * v.x, k * v.y, k * v.z};
-}
-Tvecteur3 moins(const Tvecteur3& a, const Tvecteur3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-} // namespace
+namespace {} // namespace
 
 void prepareVueSphere(TDonneesSphere& sp, const TfigureKalmetra& f) {
     TVueSphere& v = sp.vue;
     const double s = f.echelle;
     v.d = directionVisee(f);
     v.centre = fois(s, sp.centre);
-    v.cd = -scal(v.d, v.centre);
+    v.cd = -scalaire(v.d, v.centre);
     v.rayon2 = (sp.rayon * s) * (sp.rayon * s);
     v.R1 = sp.rayon * s - 1;
     v.R12 = v.R1 * v.R1;
     vecteurOrthogonal(v.u.x, v.u.y, v.u.z, v.d.x, v.d.y, v.d.z);
     produitVectoriel(v.w.x, v.w.y, v.w.z, v.u.x, v.u.y, v.u.z, v.d.x, v.d.y, v.d.z);
-    v.cu = -scal(v.u, v.centre);
-    v.cw = -scal(v.w, v.centre);
+    v.cu = -scalaire(v.u, v.centre);
+    v.cw = -scalaire(v.w, v.centre);
 }
 
 bool pointCacheSphere(const TDonneesSphere& sp, double x, double y, double z) {
     const TVueSphere& v = sp.vue;
     const Tvecteur3 p = {x, y, z};
-    const double e1 = std::fabs(scal(v.u, p) + v.cu), e2 = std::fabs(scal(v.w, p) + v.cw);
-    const double e3 = scal(v.d, p) + v.cd;
+    const double e1 = std::fabs(scalaire(v.u, p) + v.cu), e2 = std::fabs(scalaire(v.w, p) + v.cw);
+    const double e3 = scalaire(v.d, p) + v.cd;
     if (e1 >= v.R1 || e2 >= v.R1 || e3 >= v.R1 || e1 * e1 + e2 * e2 >= v.R12) return false;
     return e3 < -1.0 || e3 * e3 + e1 * e1 + e2 * e2 < v.R12;
 }
@@ -46,11 +37,11 @@ bool pointCacheSphere(const TDonneesSphere& sp, double x, double y, double z) {
 void intervalleCacheSphere(const TDonneesSphere& sp, TsegmentCoupe& s) {
     const TVueSphere& v = sp.vue;
     const Tvecteur3& D = s.D;
-    const double e = scal(v.d, D);
+    const double e = scalaire(v.d, D);
     const Tvecteur3 W = moins(s.P, v.centre);
-    const double h = scal(W, v.d);
-    const double c0 = scal(W, W) - v.rayon2;
-    const double B = scal(D, W), DD = scal(D, D);
+    const double h = scalaire(W, v.d);
+    const double c0 = scalaire(W, W) - v.rayon2;
+    const double B = scalaire(D, W), DD = scalaire(D, D);
     const double Bp = B - e * h, Ap = DD - e * e;
     if (Ap <= 1e-9 || DD <= 0) return; // along the line of sight: seen as a point
     // The crossings of the cylinder of the outline along the view.
@@ -81,7 +72,7 @@ void prepareVueCercle(TDonneesCercle& c, const TfigureKalmetra& f) {
     TVueCercle& v = c.vue;
     const double s = f.echelle;
     const Tvecteur3 d = directionVisee(f);
-    double k = scal(c.normale, d);
+    double k = scalaire(c.normale, d);
     c.visible = std::fabs(k) > 0.0001;
     if (!c.visible) return;
     if (k > 0) {
@@ -102,17 +93,17 @@ bool pointCacheCercle(const TDonneesCercle& c, double x, double y, double z) {
     if (!c.visible) return false;
     const TVueCercle& v = c.vue;
     const Tvecteur3 p = {x, y, z};
-    const double e = scal(v.n, p) + v.c;
+    const double e = scalaire(v.n, p) + v.c;
     if (e > -1.0) return false;
     const Tvecteur3 q = moins(moins(p, fois(e, v.m)), v.centre);
-    return scal(q, q) < v.rayon2;
+    return scalaire(q, q) < v.rayon2;
 }
 
 void intervalleCacheCercle(const TDonneesCercle& c, TsegmentCoupe& s) {
     if (!c.visible) return;
     const TVueCercle& v = c.vue;
     double a = 0, b = 1;
-    const double e = scal(v.n, s.D), h = scal(v.n, s.P) + v.c;
+    const double e = scalaire(v.n, s.D), h = scalaire(v.n, s.P) + v.c;
     if (std::fabs(e) < 1.0) {
         if (h >= -1.0) return;
     } else {
@@ -128,9 +119,9 @@ void intervalleCacheCercle(const TDonneesCercle& c, TsegmentCoupe& s) {
     // The disc, followed along the line of sight.
     const Tvecteur3 U = moins(s.D, fois(e, v.m));
     const Tvecteur3 W = moins(moins(s.P, fois(h, v.m)), v.centre);
-    const double B = scal(W, U), A = scal(U, U);
+    const double B = scalaire(W, U), A = scalaire(U, U);
     if (A <= 1e-9) return;
-    const double q = B * B - (scal(W, W) - v.rayon2) * A;
+    const double q = B * B - (scalaire(W, W) - v.rayon2) * A;
     if (q < 1.0) return;
     const double t1 = (-B - std::sqrt(q)) / A;
     if (t1 >= b) return;
