@@ -49,10 +49,13 @@ void dessineTexteEtiquette(platform::ContexteDessin& dc, const TelementDessin& e
             ExpForm(dc, texte, x, y);
         return;
     }
-    // A plain name: its letter (with its prime), then the rest as a subscript.
+    // A plain name: its letter (with its prime), then the rest as a
+    // subscript, in the face of mathematical text.
     const std::size_t tete = (texte.size() >= 2 && estPrime(texte[1])) ? 2 : 1;
-    EmessG(dc, texte.substr(0, tete), p.x, p.y);
-    if (texte.size() > tete) EmessG(dc, texte.substr(tete), p.x + larg(), p.y + haut() / 2);
+    EmessMathG(dc, texte.substr(0, tete), p.x, p.y);
+    if (texte.size() > tete)
+        EmessMathG(dc, texte.substr(tete), p.x + longueurPixel(larg()), p.y + longueurPixel(haut() / 2),
+                   true);
 }
 
 bool separeNomsDesPoints(TfigureKalmetra& f) {

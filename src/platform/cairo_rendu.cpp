@@ -2,9 +2,11 @@
 
 #include "base/texte.h"
 #include "platform/contexte_dessin.h"
+#include "platform/trace_enregistre.h"
 
 #include <cairo.h>
 #include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +18,47 @@ namespace km32::platform {
 namespace {
 
 constexpr const char* kFamillePolice = "DejaVu Sans";
+// The serif of mathematical text (Debian's fonts-stix), and the serif every
+// system with DejaVu has when it is missing.
+constexpr const char* kFamilleMath = "STIXGeneral";
+constexpr const char* kFamilleMathSecours = "DejaVu Serif";
+
+// The family of mathematical text: STIX when fontconfig finds it, else the
+// fallback (fontconfig would otherwise put a sans face in its place).
+const char* familleMath() {
+    static const bool stix = [] {
+        FcPattern* motif = FcNameParse(reinterpret_cast<const FcChar8*>(kFamilleMath));
+        if (!motif) return false;
+        FcConfigSubstitute(nullptr, motif, FcMatchPattern);
+        FcDefaultSubstitute(motif);
+        FcResult resultat = FcResultNoMatch;
+        FcPattern* trouve = FcFontMatch(nullptr, motif, &resultat);
+        FcChar8* nom = nullptr;
+        const bool ok = trouve && FcPatternGetString(trouve, FC_FAMILY, 0, &nom) == FcResultMatch &&
+                        std::strcmp(reinterpret_cast<const char*>(nom), kFamilleMath) == 0;
+        if (trouve) FcPatternDestroy(trouve);
+        FcPatternDestroy(motif);
+        return ok;
+    }();
+    return stix ? kFamilleMath : kFamilleMathSecours;
+}
+
+// The body of the serif of mathematical text against the sans of the same cell.
+constexpr double kCorpsMath = 1.1;
+
+// A letter of mathematical text is set in italic; digits, signs and
+// parentheses stay upright.
+bool lettreItalique(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
+
+// One character of mathematical text in UTF-8: the apostrophe and the
+// double quote are the prime and the double prime of the notation.
+std::string caractereMath(char c) {
+    if (c == '\'') return "\u2032";
+    if (c == '"') return "\u2033";
+    return utf8DeWindows1252(std::string(1, c));
+}
 
 void fixeSource(cairo_t* cr, Couleur c) {
     cairo_set_source_rgb(cr, rouge(c) / 255.0, vert(c) / 255.0, bleu(c) / 255.0);
@@ -236,6 +279,10 @@ void RenduCairo::choisitFonte(const Police& police) {
 }
 
 Taille RenduCairo::mesureTexte(const Police& police, const std::string& texte) {
+    // Mathematical text is set into its character cells.
+    if (police.famille == FamillePolice::Math)
+        return Taille{int32_t(texte.size()) * largeurCelluleEnregistree(std::max(1, police.hauteur)),
+                      std::max(1, police.hauteur)};
     cairo_save(cr_);
     choisitFonte(police);
     std::string utf8 = utf8DeWindows1252(texte);
@@ -245,6 +292,55 @@ Taille RenduCairo::mesureTexte(const Police& police, const std::string& texte) {
     return Taille{int32_t(std::ceil(te.x_advance - 1e-9)), std::max(1, police.hauteur)};
 }
 
+// A run of mathematical text: the upright face sized so that its ascent and
+// descent fill the cell height, each letter in italic, the whole run set
+// from the left edge of its cells and made smaller when it would pass them,
+// so that it never leaves the box the text is measured by.
+void RenduCairo::texteMath(const EtatTrace& etat, Point p, const std::string& texte) {
+    const double h = std::max(1, etat.police.hauteur);
+    const double boite = double(texte.size()) * largeurCelluleEnregistree(int32_t(h));
+    const cairo_font_weight_t graisse = etat.police.gras ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL;
+    cairo_font_face_t* droit = cairo_toy_font_face_create(familleMath(), CAIRO_FONT_SLANT_NORMAL, graisse);
+    cairo_font_face_t* italique = cairo_toy_font_face_create(familleMath(), CAIRO_FONT_SLANT_ITALIC, graisse);
+    // The baseline and the body of the sans text of the same cell, so that
+    // both kinds of text stand alike on a line; the serif a tenth larger
+    // for its smaller capitals.
+    choisitFonte(etat.police);
+    cairo_font_extents_t fe;
+    cairo_font_extents(cr_, &fe);
+    const double ligneDeBase = p.y + fe.ascent;
+    cairo_matrix_t matrice;
+    cairo_get_font_matrix(cr_, &matrice);
+    double taille = matrice.yy * kCorpsMath;
+    auto avance = [&](double corps) {
+        double total = 0;
+        for (char c : texte) {
+            cairo_set_font_face(cr_, lettreItalique(static_cast<unsigned char>(c)) ? italique : droit);
+            cairo_set_font_size(cr_, corps);
+            cairo_text_extents_t te;
+            cairo_text_extents(cr_, caractereMath(c).c_str(), &te);
+            total += te.x_advance;
+        }
+        return total;
+    };
+    const double largeur = avance(taille);
+    if (largeur > boite && largeur > 0) taille *= boite / largeur;
+    fixeSource(cr_, etat.couleurTexte);
+    double x = p.x;
+    for (char c : texte) {
+        cairo_set_font_face(cr_, lettreItalique(static_cast<unsigned char>(c)) ? italique : droit);
+        cairo_set_font_size(cr_, taille);
+        const std::string u = caractereMath(c);
+        cairo_text_extents_t te;
+        cairo_text_extents(cr_, u.c_str(), &te);
+        cairo_move_to(cr_, x, ligneDeBase);
+        cairo_show_text(cr_, u.c_str());
+        x += te.x_advance;
+    }
+    cairo_font_face_destroy(italique);
+    cairo_font_face_destroy(droit);
+}
+
 void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte) {
     Taille taille = mesureTexte(etat.police, texte);
     commence(etat);
@@ -252,6 +348,11 @@ void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte)
         cairo_rectangle(cr_, p.x, p.y, taille.cx, taille.cy);
         fixeSource(cr_, etat.couleurFond);
         cairo_fill(cr_);
+    }
+    if (etat.police.famille == FamillePolice::Math) {
+        texteMath(etat, p, texte);
+        cairo_restore(cr_);
+        return;
     }
     choisitFonte(etat.police);
     cairo_font_extents_t fe;

@@ -85,10 +85,17 @@ constexpr Brosse brosseHachuree(uint8_t hachure, Couleur c) {
     return Brosse{StyleBrosse::Hachuree, c, hachure};
 }
 
-// Font: the height of its character cell in logical units; always DejaVu Sans.
+// Which face a font draws with: Texte is DejaVu Sans; Math is the face of
+// mathematical text, a serif (STIX when installed, else DejaVu Serif) with
+// letters in italic and digits and signs upright, each run fitted into the
+// character cells it is measured by.
+enum class FamillePolice : uint8_t { Texte, Math };
+
+// Font: the height of its character cell in logical units, bold or not, and its face.
 struct Police {
     int32_t hauteur = 16;
     bool gras = false;
+    FamillePolice famille = FamillePolice::Texte;
     friend bool operator==(const Police&, const Police&) = default;
 };
 
