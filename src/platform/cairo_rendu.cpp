@@ -312,21 +312,25 @@ void RenduCairo::texteMath(const EtatTrace& etat, Point p, const std::string& te
     cairo_matrix_t matrice;
     cairo_get_font_matrix(cr_, &matrice);
     double taille = matrice.yy * kCorpsMath;
-    auto avance = [&](double corps) {
-        double total = 0;
-        for (char c : texte) {
-            cairo_set_font_face(cr_, lettreItalique(static_cast<unsigned char>(c)) ? italique : droit);
-            cairo_set_font_size(cr_, corps);
-            cairo_text_extents_t te;
-            cairo_text_extents(cr_, caractereMath(c).c_str(), &te);
-            total += te.x_advance;
+    // The run's ink from its left edge: the italic overhangs count too.
+    double debut = 0, fin = 0, x0 = 0;
+    for (char c : texte) {
+        cairo_set_font_face(cr_, lettreItalique(static_cast<unsigned char>(c)) ? italique : droit);
+        cairo_set_font_size(cr_, taille);
+        cairo_text_extents_t te;
+        cairo_text_extents(cr_, caractereMath(c).c_str(), &te);
+        if (te.width > 0) {
+            debut = std::min(debut, x0 + te.x_bearing);
+            fin = std::max(fin, x0 + te.x_bearing + te.width);
         }
-        return total;
-    };
-    const double largeur = avance(taille);
-    if (largeur > boite && largeur > 0) taille *= boite / largeur;
+        x0 += te.x_advance;
+    }
+    fin = std::max(fin, x0);
+    // Every measure grows with the size: one ratio fits the ink into the cells.
+    const double rapport = fin - debut > boite && fin - debut > 0 ? boite / (fin - debut) : 1.0;
+    taille *= rapport;
     fixeSource(cr_, etat.couleurTexte);
-    double x = p.x;
+    double x = p.x - debut * rapport;
     for (char c : texte) {
         cairo_set_font_face(cr_, lettreItalique(static_cast<unsigned char>(c)) ? italique : droit);
         cairo_set_font_size(cr_, taille);

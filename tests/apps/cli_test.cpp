@@ -52,6 +52,7 @@ TEST_F(Cli, CommandsAndTheirStatus) {
     const Cas cas[] = {
         {"--version", 0, "1.3.3.0"},
         {"--help", 0, "render FIGURE.k3v"},
+        {"--help", 0, "--page-width MM"},
         {"", 2, "usage: km32"},
         {"frobnicate", 2, "unknown command 'frobnicate'"},
         {"render", 2, "a figure file is needed"},

@@ -9,6 +9,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -236,6 +237,36 @@ TEST(DessinCairo, TextStaysInsideItsMeasuredBox) {
         }
     EXPECT_GT(sombres, 20);
     EXPECT_EQ(p.en(10, 10), kVert); // the opaque box, above the letters
+}
+
+TEST(DessinCairo, MathTextStaysInItsCellsInItsOwnFace) {
+    // Names and math zones are set in a serif into their character cells:
+    // wide letters are made smaller rather than pass the cells.
+    const int32_t h = 30, cellule = largeurCelluleEnregistree(h);
+    for (const char* texte : {"M", "W'", "A1", "mm"}) {
+        Planche math(160, 60), sans(160, 60);
+        for (Planche* p : {&math, &sans}) {
+            fixeModeFond(*p->dc, ModeFond::Transparent);
+            fixeCouleurTexte(*p->dc, kNoir);
+            choisitPolice(*p->dc, Police{h, false, p == &math ? FamillePolice::Math : FamillePolice::Texte});
+            ecritTexte(*p->dc, 10, 10, texte);
+        }
+        const int32_t largeur = int32_t(std::strlen(texte)) * cellule;
+        EXPECT_EQ(mesureTexte(*math.dc, texte), (Taille{largeur, h})) << texte;
+        int encre = 0, differences = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 160; ++x) {
+                const bool dedans = x >= 10 && x < 10 + largeur && y >= 10 && y < 10 + h;
+                const bool noir = vert(math.en(x, y)) < 128;
+                if (!dedans) {
+                    EXPECT_FALSE(noir) << texte << " " << x << "," << y;
+                }
+                if (noir) ++encre;
+                if (noir != (vert(sans.en(x, y)) < 128)) ++differences;
+            }
+        EXPECT_GT(encre, 20) << texte;
+        EXPECT_GT(differences, 10) << texte << ": not the sans face";
+    }
 }
 
 TEST(DessinCairo, CopiesAndStretchedPictures) {
