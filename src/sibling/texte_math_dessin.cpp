@@ -127,17 +127,13 @@ void EmessG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y) {
     ecritBrut(dc, texte, x, y, CouleurTexte());
 }
 
-void EmessMathG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y, bool indice) {
+void EmessNomG(ContexteDessin& dc, std::string_view nom, int32_t x, int32_t y) {
     GardeTexte garde(dc);
-    const int32_t h = haut();
-    // A subscript is three quarters of the cell high, its bottom on the
-    // bottom of the cell it is given.
-    const int32_t hauteur = indice ? std::max(1, (3 * h + 2) / 4) : h;
     platform::fixeModeFond(dc, platform::ModeFond::Transparent);
     platform::choisitPolice(
-        dc, platform::Police{hauteur, (typeFonteTQ() & kTypeGrasTQ) != 0, platform::FamillePolice::Math});
+        dc, platform::Police{haut(), (typeFonteTQ() & kTypeGrasTQ) != 0, platform::FamillePolice::NomMath});
     platform::fixeCouleurTexte(dc, CouleurTexte());
-    platform::ecritTexte(dc, x, y + surContexte(dc, h - hauteur), std::string(texte));
+    platform::ecritTexte(dc, x, y, std::string(nom));
 }
 
 void EmessStylePave(ContexteDessin& dc, std::string_view texte, Couleur couleurTexte, int32_t largeur,

@@ -46,11 +46,11 @@ void expformTexte(ContexteDessin& dc, std::string_view texte, double y);
 // Plain text (no decoding) with the top-left corner of its cell at (x, y)
 // pixels, current size, type and colour, transparent.
 void EmessG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y);
-// A name (of a point) in the face of mathematical text: letters in italic,
-// digits upright, ' and " as primes; at (x, y) pixels, current size, type
-// and text colour, transparent. A subscript (indice) is three quarters of
-// the cell high, with its bottom at the bottom of the cell at (x, y).
-void EmessMathG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y, bool indice = false);
+// A name (of a point) in the face of mathematical text, as one text: its
+// first character (and the second when it is a prime, ' or ") in italic,
+// the rest a subscript three quarters as high whose cell is half a cell
+// lower; at (x, y) pixels, current size, type and text colour, transparent.
+void EmessNomG(ContexteDessin& dc, std::string_view nom, int32_t x, int32_t y);
 // A box at (0, 0) of largeur x hauteur pixels filled with couleurFond, framed
 // in couleurTexte with a pen of width epaisseur (no frame for 0 or less), and
 // the plain text at (5, 5) in couleurTexte at the current size.

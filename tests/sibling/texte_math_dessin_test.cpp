@@ -160,24 +160,19 @@ TEST_F(DessinTexteMath, MathZonesAndNamesAreSetInTheFaceOfMathematicalText) {
     struct Attendu {
         std::string texte;
         FamillePolice famille;
-        int32_t hauteur;
         platform::Point p;
     };
     ExpFormTailleTypCol(*dc, "a \\b\\", 0, 0, 0, 0, 0);
-    EmessMathG(*dc, "A'", 10, 20);
-    // A subscript: three quarters of the cell, its bottom on the cell's bottom.
-    const int32_t petit = (3 * h + 2) / 4;
-    EmessMathG(*dc, "12", 30, 40, true);
-    const Attendu attendus[] = {{"a ", FamillePolice::Texte, h, {0, 0}},
-                                {"b", FamillePolice::Math, h, {2 * larg(0), 0}},
-                                {"A'", FamillePolice::Math, h, {10, 20}},
-                                {"12", FamillePolice::Math, petit, {30, 40 + h - petit}}};
+    EmessNomG(*dc, "A'1", 10, 20);
+    const Attendu attendus[] = {{"a ", FamillePolice::Texte, {0, 0}},
+                                {"b", FamillePolice::Math, {2 * larg(0), 0}},
+                                {"A'1", FamillePolice::NomMath, {10, 20}}};
     ASSERT_EQ(primitives().size(), std::size(attendus));
     for (std::size_t k = 0; k < std::size(attendus); ++k) {
         const Primitive& p = primitives()[k];
         EXPECT_EQ(p.texte, attendus[k].texte);
         EXPECT_EQ(p.etat.police.famille, attendus[k].famille) << p.texte;
-        EXPECT_EQ(p.etat.police.hauteur, attendus[k].hauteur) << p.texte;
+        EXPECT_EQ(p.etat.police.hauteur, h) << p.texte;
         EXPECT_EQ(p.points.at(0), attendus[k].p) << p.texte;
     }
     // Plain texts keep the sans face.
@@ -198,9 +193,6 @@ TEST_F(DessinTexteMath, CellOffsetsAndFontsFollowThePixelOfTheContext) {
                                    {"n", {100 + 40 * w, 300 + 10 * (h / 2)}, 0xFF}};
     EXPECT_EQ(textes(), attendus);
     EXPECT_EQ(primitives().at(0).etat.police.hauteur, 10 * h);
-    dc->journal()->primitives.clear();
-    EmessMathG(*dc, "1", 0, 0, true);
-    EXPECT_EQ(primitives().at(0).points.at(0), (platform::Point{0, 10 * (h - (3 * h + 2) / 4)}));
 }
 
 } // namespace
