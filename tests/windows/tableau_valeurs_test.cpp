@@ -8,6 +8,7 @@
 #include "host/fenetres/tableau_valeurs.h"
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
+#include "platform/entrees.h"
 #include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
 
@@ -151,6 +152,94 @@ TEST_F(TableauValeurs, ThickDrawingMakesBiggerCellsAndTheWindowStaysInsideTheFig
         const p::Rectangle client = rectangleClientFigure(n);
         EXPECT_EQ(t.hauteurClient, std::min(c.epais ? 500 : 300, client.bas - 1));
         EXPECT_LT(t.largeurClient, client.droite);
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
+}
+
+TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow) {
+    // 20 rows of a, a*a and a/4; the normal row is 24 pixels and each row
+    // is followed by a grid line, the row of names included.
+    figureTableau(20, "(a,0) (b,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    const auto touche = [&](uint32_t k) { p::envoieMessage(t.fenetre, p::WM_KEYDOWN, k, 0); };
+    p::placeFenetre(t.fenetre, {0, 0, 400, 150});
+    EXPECT_EQ(t.cadreGrille, (p::Rectangle{0, 0, 400, 150}));
+    EXPECT_EQ(t.lignesVisibles, 5); // (150 - 25) div 25
+    EXPECT_EQ(t.premiereLigne, 1);
+    EXPECT_EQ(t.ligneCourante, 1);
+    struct Cas {
+        uint32_t touche;
+        int ligne, premiere;
+    };
+    for (const Cas c : {Cas{p::VK_END, 20, 16}, Cas{p::VK_PRIOR, 15, 15}, Cas{p::VK_UP, 14, 14},
+                        Cas{p::VK_NEXT, 19, 15}, Cas{p::VK_DOWN, 20, 16}, Cas{p::VK_DOWN, 20, 16},
+                        Cas{p::VK_HOME, 1, 1}, Cas{p::VK_UP, 1, 1}, Cas{p::VK_NEXT, 6, 2}}) {
+        touche(c.touche);
+        EXPECT_EQ(t.ligneCourante, c.ligne) << c.touche;
+        EXPECT_EQ(t.premiereLigne, c.premiere) << c.touche;
+    }
+    // Taller: 15 rows fit, so the grid cannot start below row 6; taller
+    // still, every row fits and it starts at row 1.
+    touche(p::VK_END);
+    p::placeFenetre(t.fenetre, {0, 0, 400, 400});
+    EXPECT_EQ(t.lignesVisibles, 15);
+    EXPECT_EQ(t.premiereLigne, 6);
+    p::placeFenetre(t.fenetre, {0, 0, 400, 600});
+    EXPECT_EQ(t.lignesVisibles, 23);
+    EXPECT_EQ(t.premiereLigne, 1);
+    // Lower again: the selected last row comes back into view.
+    p::placeFenetre(t.fenetre, {0, 0, 400, 100});
+    EXPECT_EQ(t.lignesVisibles, 3);
+    EXPECT_EQ(t.premiereLigne, 18);
+    EXPECT_EQ(t.ligneCourante, 20);
+}
+
+TEST_F(TableauValeurs, ResizingKeepsTheColumnWidthsAndScrollsTheColumnsThatDoNotFit) {
+    figureTableau(20, "(a,0) (b,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    // " 19", " 361" and " 4.75": 3, 4 and 5 characters of 10 pixels, + 10.
+    const std::vector<int32_t> largeurs = {40, 50, 60};
+    EXPECT_EQ(t.largeursColonnes, largeurs);
+    struct Cas {
+        int32_t largeur;
+        uint32_t touche; // 0: none
+        int premiere, visibles;
+    };
+    // Each column is followed by a grid line: 41, 51 and 61 pixels.
+    for (const Cas c :
+         {Cas{400, 0, 0, 3}, Cas{400, p::VK_RIGHT, 0, 3}, Cas{115, 0, 0, 2}, Cas{115, p::VK_RIGHT, 1, 2},
+          Cas{115, p::VK_RIGHT, 1, 2}, Cas{60, 0, 1, 1}, Cas{60, p::VK_RIGHT, 2, 0}, Cas{61, 0, 2, 1},
+          Cas{61, p::VK_LEFT, 1, 1}, Cas{153, 0, 0, 3}}) {
+        p::placeFenetre(t.fenetre, {0, 0, c.largeur, 200});
+        if (c.touche) p::envoieMessage(t.fenetre, p::WM_KEYDOWN, c.touche, 0);
+        EXPECT_EQ(t.premiereColonne, c.premiere) << c.largeur << " " << c.touche;
+        EXPECT_EQ(t.colonnesVisibles, c.visibles) << c.largeur << " " << c.touche;
+        EXPECT_EQ(t.largeursColonnes, largeurs);
+    }
+}
+
+TEST_F(TableauValeurs, ThickDrawingRowsTakeMoreRoomAndAnEmptyTableHasNoRowToSelect) {
+    struct Cas {
+        uint8_t epais;
+        int lignes;
+        int32_t hauteur;
+        int visibles, ligne;
+    };
+    // Rows of 24 (normal) or 80 (thick) pixels and their grid line.
+    for (const Cas c :
+         {Cas{0, 4, 300, 11, 1}, Cas{1, 4, 300, 2, 1}, Cas{1, 4, 80, 0, 1}, Cas{0, 0, 300, 11, 0}}) {
+        TfigureKalmetra& f = figureTableau(c.lignes);
+        f.traitsEpais = c.epais;
+        KMExecuteCommande(n, "t");
+        TFenetreDuTableauDeValeurs& t = tableau();
+        p::placeFenetre(t.fenetre, {0, 0, 200, c.hauteur});
+        EXPECT_EQ(t.lignesVisibles, c.visibles) << int(c.epais) << " " << c.hauteur;
+        p::envoieMessage(t.fenetre, p::WM_KEYDOWN, p::VK_END, 0);
+        EXPECT_EQ(t.ligneCourante, c.ligne ? c.lignes : 0);
+        EXPECT_EQ(t.premiereLigne, std::max(1, c.lignes - std::max(1, c.visibles) + 1));
         KMDetruitFigure(n);
         p::distribueJusquAuRepos();
     }
