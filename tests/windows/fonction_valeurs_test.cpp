@@ -296,6 +296,56 @@ TEST_F(FonctionValeurs, AFullTableRefusesTheNextPointAndABadNameKeepsTheWindowOp
     EXPECT_EQ(f.nombreObjets, objets);
 }
 
+TEST_F(FonctionValeurs, TypedFieldsKeepTheirLengthAndTheCheckBoxGivesTheInterpolation) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    const auto tapeTexte = [&](const std::string& texte) {
+        for (const char c : texte)
+            p::envoieMessage(v.fenetre, p::WM_CHAR, uint8_t(c), 0);
+    };
+    struct Cas {
+        ChampGrille champ;
+        std::string tape;
+        std::string attendu;
+    };
+    // The name keeps 4 characters and the point 30; Backspace takes one off.
+    for (const Cas& c : {Cas{ChampGrille::Nom, "hauteur", "haut"}, Cas{ChampGrille::Nom, "\b\b", "ha"},
+                         Cas{ChampGrille::Point, std::string(35, '7'), std::string(30, '7')},
+                         Cas{ChampGrille::Point, "\b", std::string(29, '7')}}) {
+        v.focus = c.champ;
+        tapeTexte(c.tape);
+        EXPECT_EQ(c.champ == ChampGrille::Nom ? v.nom : v.point, c.attendu) << c.tape;
+    }
+    // The grid takes no text.
+    v.focus = ChampGrille::Tableau;
+    tapeTexte("x");
+    EXPECT_EQ(v.nom, "ha");
+    v.point.clear();
+    v.focus = ChampGrille::Point;
+    tapeTexte("0 1");
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+    tapeTexte("2 5");
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+    EXPECT_EQ(points(v.table), (Points{{0, 1}, {2, 5}}));
+    // The check box shows the new table's flag (off), goes on and off
+    // again: values at the points only.
+    EXPECT_FALSE(v.avecInterpolation);
+    commande(v, kGrilleInterpolation);
+    EXPECT_TRUE(v.avecInterpolation);
+    commande(v, kGrilleInterpolation);
+    EXPECT_FALSE(v.avecInterpolation);
+    commande(v, kGrilleOk);
+    p::distribueJusquAuRepos();
+    const int ha = numeroObjetDeNomEtType(f, "ha", kNatureFonction);
+    ASSERT_NE(ha, 0);
+    ASSERT_NE(tableDeValeursDeObjet(f, ha), nullptr);
+    EXPECT_EQ(tableDeValeursDeObjet(f, ha)->interpolation, 0);
+    KMExecuteLigneFig(n, "b = ha(1)");
+    KMExecuteLigneFig(n, "c = ha(2)");
+    EXPECT_EQ(objet(f, numero("b")).nonDefini, 1);
+    EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "c"), 5.0);
+}
+
 // The grid driven by the mouse as a host sends it: rows pressed, dragged
 // and released at the middle of their cells.
 class GrilleALaSouris : public FonctionValeurs {

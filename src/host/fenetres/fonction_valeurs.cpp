@@ -8,6 +8,7 @@
 #include "drawing/clavier_partage.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "model/calcul/dependants.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
@@ -126,7 +127,10 @@ void montreGrille() {
 }
 
 void fermeGrille() {
-    if (instance()) fermeFenetreExpression();
+    if (instance()) {
+        fermeFenetreExpression();
+        if (choixRappels()) fermeChoixRappels();
+    }
     fermeAnnexeModele(instance());
 }
 
@@ -136,6 +140,8 @@ int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, i
     switch (message) {
     case p::WM_KEYDOWN:
         return toucheGrille(*v, wParam) ? 1 : 0;
+    case p::WM_CHAR:
+        return caractereGrille(*v, wParam) ? 1 : 0;
     case p::WM_LBUTTONDOWN:
         sourisEnfonceeGrille(*v, p::xDeLParam(lParam), p::yDeLParam(lParam), wParam);
         return 0;
@@ -183,6 +189,9 @@ int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, i
         break;
     case kGrilleAide:
         BoutonAideClick(*v);
+        break;
+    case kGrilleInterpolation:
+        v->avecInterpolation = !v->avecInterpolation;
         break;
     default:
         break;
@@ -505,6 +514,20 @@ bool FormCloseQuery(TFenetreValFon& v) {
     if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
     demandeFermeture(v);
     return false;
+}
+
+bool caractereGrille(TFenetreValFon& v, uint32_t caractere) {
+    if (v.focus == ChampGrille::Tableau) return false;
+    std::string& champ = v.focus == ChampGrille::Nom ? v.nom : v.point;
+    const std::size_t longueur = v.focus == ChampGrille::Nom ? kLongueurNomFonction : kLongueurPoint;
+    if (caractere == p::VK_BACK) {
+        if (!champ.empty()) champ.pop_back();
+        return true;
+    }
+    // Enter, Esc and the other control characters are keys, not text.
+    if (caractere < 32 || caractere > 255) return false;
+    if (champ.size() < longueur) champ += char(caractere);
+    return true;
 }
 
 bool toucheGrille(TFenetreValFon& v, uint32_t touche) {

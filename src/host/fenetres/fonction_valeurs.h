@@ -35,6 +35,7 @@ enum CommandeGrille : uint32_t {
     kGrilleOk,
     kGrilleAnnuler,
     kGrilleAide,
+    kGrilleInterpolation, // the check box
 };
 // The captions of the window's controls and menu items, by control.
 enum LegendeGrille : uint8_t {
@@ -137,6 +138,10 @@ void BoutonAideClick(TFenetreValFon& v);
 // Cancel, Esc, F4 and the close box.
 void demandeFermeture(TFenetreValFon& v);
 bool FormCloseQuery(TFenetreValFon& v);
+// A character typed in the field that has the focus (WM_CHAR): the name
+// takes at most 4 characters and the point 30; Backspace removes the last
+// one. True when it was taken.
+bool caractereGrille(TFenetreValFon& v, uint32_t caractere);
 // A key pressed in the field that has the focus; true when it was taken. In
 // the grid, Up and Down also move the selected row and scroll to it.
 bool toucheGrille(TFenetreValFon& v, uint32_t touche);
