@@ -13,6 +13,7 @@
 #include "model/solides/mesures_solides.h"
 #include "model/solides/parties_cachees.h"
 #include "model/solides/polyedres.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
@@ -633,6 +634,13 @@ void marqueElementDansPlanIsole(TfigureKalmetra& f, int n) {
                     dedans = surPlan(e->vue->debutsAretes[std::size_t(k)]) &&
                              surPlan(e->vue->finsAretes[std::size_t(k)]);
         break;
+    case kElementCalotte: {
+        // A cap lies in the plane when its base does.
+        const std::array<double, 4>& p = e->planCalotte;
+        dedans = plansConfondus(p[0], p[1], p[2], p[3], f.planIsole[0], f.planIsole[1], f.planIsole[2],
+                                f.distancePlanIsole);
+        break;
+    }
     default:
         dedans = false;
         break;

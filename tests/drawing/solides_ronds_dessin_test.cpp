@@ -6,7 +6,9 @@
 #include "drawing/bloc_dessin.h"
 #include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
+#include "drawing/rafraichissement.h"
 #include "drawing/rendu_figure.h"
+#include "model/point_ecran.h"
 #include "model/solides/vue_solides.h"
 #include "platform/contexte_dessin.h"
 #include "platform/contexte_dessin_table.h"
@@ -333,6 +335,109 @@ TEST_F(CalotteSpherique, AHatchedCapKeepsThePartsOfTheParallelsOnItsSide) {
     EXPECT_EQ(lignesGardees, 5);
     // The element draws them after the rim and the base.
     EXPECT_EQ(element.lignes.size(), 2u + 5u);
+}
+
+TEST_F(CalotteSpherique, AnOpaqueSphereInFrontHidesTheRimWhereItCoversIt) {
+    // T, opaque, between the viewer and the top of the cap: a rim point is
+    // hidden when the ray from it towards the viewer goes through T.
+    TfigureKalmetra& f = figureDeTexte(texteCalotte(1, 3));
+    const Tvecteur3 d = directionVisee(f);
+    const Pt centreT{4 * d.x, 4 * d.y, 1.5 + 4 * d.z};
+    const double rayonT = 1.5;
+    TearDown();
+    SetUp();
+    const std::string texte = texteCalotte(1, 3);
+    TfigureKalmetra& g = figureDeTexte(texte.substr(0, texte.rfind("Fin")) + "Q point de coordonnées (" +
+                                       std::to_string(centreT.x) + "," + std::to_string(centreT.y) + "," +
+                                       std::to_string(centreT.z) +
+                                       ") dans le repère Rxyz\r\n"
+                                       "T sphère de centre Q et de rayon 1.5 (unité de longueur Uxyz)\r\n"
+                                       "Fin de la figure");
+    TObjetFigure& t = objet(g, numero("T"));
+    t.style.drapeaux = uint16_t((t.style.drapeaux & ~kStyleMasqueRemplissage) | (1 << 4));
+    redessineFigure(g);
+    bool abandon = false;
+    ASSERT_TRUE(construit(abandon));
+    const std::vector<TentreeLigne>& bord = donnees->vue->lignes[0].points;
+    const std::vector<TpointEcran>& ecranBord = element.lignes[0];
+    ASSERT_EQ(ecranBord.size(), bord.size());
+    int caches = 0, visibles = 0;
+    for (std::size_t k = 0; k < bord.size(); ++k) {
+        const Pt P = modele(bord[k].p);
+        const double qx = centreT.x - P.x, qy = centreT.y - P.y, qz = centreT.z - P.z;
+        const double t0 = qx * d.x + qy * d.y + qz * d.z;
+        const double distance = std::sqrt(std::max(0.0, qx * qx + qy * qy + qz * qz - t0 * t0));
+        if (std::fabs(distance - rayonT) < 0.05) continue; // on T's outline: either way
+        const bool attendu = t0 > 0 && distance < rayonT;
+        EXPECT_EQ(pointEcranCache(ecranBord[k]), attendu) << k;
+        (attendu ? caches : visibles)++;
+    }
+    EXPECT_GT(caches, 0);
+    EXPECT_GT(visibles, 0);
+}
+
+TEST_F(CalotteSpherique, TheRendererDrawsTheRimAndTheBaseOfTheCapsElement) {
+    TfigureKalmetra& f = figureDeTexte(texteCalotte(1, 3));
+    mesureVue();
+    const int K = numero("K");
+    TObjetFigure& k = objet(f, K);
+    k.style.rouge = 0x12;
+    k.style.vert = 0x34;
+    k.style.bleu = 0x56;
+    bool abandon = false;
+    ASSERT_TRUE(construit(abandon));
+    element.style = k.style;
+    f.blocDessin->elements[std::size_t(K)] = PElementDessin(new TelementDessin(element));
+    // At least one segment per step of the rim and of the base circle (87
+    // steps).
+    const auto traits = traitsDe("K");
+    const std::size_t pasBord = donnees->vue->lignes[0].points.size() - 1;
+    EXPECT_GE(traits.size(), pasBord + 87);
+    // Every line drawn lies on the sphere's outline (a circle of radius 2
+    // round the projected centre) or on the projection of the base circle
+    // (sampled here finely from its equation), and both are drawn.
+    const platform::Point o = ecran({0, 0, 0});
+    std::vector<platform::Point> ellipse;
+    for (int j = 0; j < 720; ++j)
+        ellipse.push_back(
+            ecran({std::sqrt(3.0) * std::cos(j * M_PI / 360), std::sqrt(3.0) * std::sin(j * M_PI / 360), 1}));
+    int surLeBord = 0, surLaBase = 0;
+    for (const Primitive& t : traits)
+        for (const platform::Point& q : t.points) {
+            const double contour = std::fabs(std::hypot(q.x - o.x, q.y - o.y) - 2 * pixelsParUnite);
+            double base = 1e9;
+            for (const platform::Point& e : ellipse)
+                base = std::min(base, std::hypot(double(q.x - e.x), double(q.y - e.y)));
+            EXPECT_TRUE(contour < 1.5 || base < 1.5) << q.x << " " << q.y;
+            surLeBord += contour < 1.5 && base > 3;
+            surLaBase += base < 1.5 && contour > 3;
+        }
+    EXPECT_GT(surLeBord, 0);
+    EXPECT_GT(surLaBase, 0);
+}
+
+TEST_F(CalotteSpherique, InTheIsolatedPlaneModeACapIsMarkedWhenItsBaseLiesInThePlane) {
+    TfigureKalmetra& f = figureDeTexte(texteCalotte(1, 3));
+    const int K = numero("K");
+    bool abandon = false;
+    ASSERT_TRUE(construit(abandon));
+    ASSERT_TRUE(f.tableElementsSolides);
+    f.tableElementsSolides->elements[std::size_t(K)] = std::move(donnees);
+    struct Cas {
+        double a, b, c, d; // the isolated plane, unit normal, model units
+        uint8_t dansPlan;
+    };
+    // z = 1 either way round; z = 1.01 and x = 1 are other planes.
+    for (const Cas& c :
+         {Cas{0, 0, 1, -1, 1}, Cas{0, 0, -1, 1, 1}, Cas{0, 0, 1, -1.01, 0}, Cas{1, 0, 0, -1, 0}}) {
+        f.aucunPlanIsole = 0;
+        f.planIsole[0] = c.a;
+        f.planIsole[1] = c.b;
+        f.planIsole[2] = c.c;
+        f.distancePlanIsole = c.d;
+        marqueElementDansPlanIsole(f, K);
+        EXPECT_EQ(elementSolide(f, K)->dansPlan, c.dansPlan) << c.a << " " << c.c << " " << c.d;
+    }
 }
 
 } // namespace
