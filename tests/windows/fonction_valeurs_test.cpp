@@ -9,6 +9,7 @@
 #include "model/fonctions/fonctions.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/entrees.h"
 #include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
 
@@ -344,6 +345,34 @@ TEST_F(FonctionValeurs, TypedFieldsKeepTheirLengthAndTheCheckBoxGivesTheInterpol
     KMExecuteLigneFig(n, "c = ha(2)");
     EXPECT_EQ(objet(f, numero("b")).nonDefini, 1);
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "c"), 5.0);
+}
+
+TEST_F(FonctionValeurs, TheEditMenuShortcutsWorkFromAnyField) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "1 1");
+    tape(v, "2 4");
+    tape(v, "3 9");
+    const Points trois = points(v.table);
+    struct Cas {
+        uint32_t touche;
+        bool alt;
+        std::size_t points;
+    };
+    // Ctrl+Z undoes the third point and Ctrl+Alt+Z does it again; Ctrl+A and
+    // Ctrl+C copy everything, Ctrl+Del deletes it and Ctrl+V pastes it back.
+    for (const Cas c : {Cas{'Z', false, 2}, Cas{'Z', true, 3}, Cas{'A', false, 3}, Cas{'C', false, 3},
+                        Cas{p::VK_DELETE, false, 0}, Cas{'V', false, 3}}) {
+        p::fixeModificateurs(false, true, c.alt);
+        p::envoieMessage(v.fenetre, p::WM_KEYDOWN, c.touche, 0);
+        EXPECT_EQ(points(v.table).size(), c.points) << c.touche;
+    }
+    EXPECT_EQ(points(v.table), trois);
+    // Without Ctrl the same letters are no shortcuts.
+    p::fixeModificateurs(false, false, false);
+    v.focus = ChampGrille::Tableau;
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, 'Z', 0);
+    EXPECT_EQ(points(v.table), trois);
 }
 
 // The grid driven by the mouse as a host sends it: rows pressed, dragged

@@ -530,7 +530,32 @@ bool caractereGrille(TFenetreValFon& v, uint32_t caractere) {
     return true;
 }
 
+// The shortcuts of the Edit menu, whatever has the focus.
+bool raccourciGrille(TFenetreValFon& v, uint32_t touche) {
+    if (!p::ctrlEnfoncee()) return false;
+    switch (touche) {
+    case 'Z':
+        p::altEnfoncee() ? RefaireClick(v) : DefaireClick(v);
+        return true;
+    case 'A':
+        SelectionnerToutClick(v);
+        return true;
+    case 'C':
+        CopierClick(v);
+        return true;
+    case 'V':
+        CollerClick(v);
+        return true;
+    case p::VK_DELETE:
+        SupprimerClick(v);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool toucheGrille(TFenetreValFon& v, uint32_t touche) {
+    if (raccourciGrille(v, touche)) return true;
     if (touche == p::VK_ESCAPE || touche == VK_F4) {
         demandeFermeture(v);
         return true;

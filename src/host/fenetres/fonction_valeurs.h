@@ -143,7 +143,9 @@ bool FormCloseQuery(TFenetreValFon& v);
 // one. True when it was taken.
 bool caractereGrille(TFenetreValFon& v, uint32_t caractere);
 // A key pressed in the field that has the focus; true when it was taken. In
-// the grid, Up and Down also move the selected row and scroll to it.
+// the grid, Up and Down also move the selected row and scroll to it. The
+// Edit menu's shortcuts work everywhere: Ctrl+Z undo, Ctrl+Alt+Z redo,
+// Ctrl+A select all, Ctrl+C copy, Ctrl+V paste, Ctrl+Del delete.
 bool toucheGrille(TFenetreValFon& v, uint32_t touche);
 
 void reinitialiseFonctionParValeurs();
