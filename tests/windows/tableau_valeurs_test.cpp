@@ -10,6 +10,9 @@
 #include "model/nombres_texte.h"
 #include "platform/entrees.h"
 #include "platform/presse_papiers.h"
+#include "platform/image_bitmap.h"
+#include "platform/trace_enregistre.h"
+#include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
 
 namespace km32::essais {
@@ -243,6 +246,65 @@ TEST_F(TableauValeurs, ThickDrawingRowsTakeMoreRoomAndAnEmptyTableHasNoRowToSele
         KMDetruitFigure(n);
         p::distribueJusquAuRepos();
     }
+}
+
+TEST_F(TableauValeurs, ThePaintShowsTheNamesAndTheRowsInView) {
+    figureTableau(20, "(a,0) (b,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    // What one paint draws (the window's recording keeps every paint).
+    const auto peinture = [&] {
+        const auto& journal = p::surfaceDeFenetre(t.fenetre)->journal()->primitives;
+        const std::size_t avant = journal.size();
+        p::invalideFenetre(t.fenetre);
+        p::metAJourFenetre(t.fenetre);
+        return std::vector<p::Primitive>(journal.begin() + std::ptrdiff_t(avant), journal.end());
+    };
+    // The texts painted, with their places.
+    std::vector<p::Primitive> derniere;
+    const auto peints = [&] {
+        derniere = peinture();
+        std::vector<std::pair<std::string, p::Point>> r;
+        for (const p::Primitive& q : derniere)
+            if (q.type == p::TypePrimitive::Texte) r.emplace_back(q.texte, q.points.at(0));
+        return r;
+    };
+    // 5 data rows fit under the names (rows of 24 pixels and a grid line);
+    // the columns are 40, 50 and 60 pixels, each with its line: the third
+    // starts at 41 + 51 = 92 and does not start inside 90 pixels.
+    p::placeFenetre(t.fenetre, {0, 0, 90, 150});
+    using Cellules = std::vector<std::pair<std::string, p::Point>>;
+    const auto cellules = [&](int premiere) {
+        Cellules r;
+        for (int rang = 0; rang <= 5; ++rang) {
+            const int ligne = rang == 0 ? 0 : premiere + rang - 1;
+            const int a = ligne - 1;
+            // " 19" is the widest a: three characters, padded on the left.
+            r.emplace_back(rang == 0 ? " a" : std::string(a < 10 ? "  " : " ") + std::to_string(a),
+                           p::Point{2, 25 * rang + 2});
+            r.emplace_back(rang == 0 ? "  b"
+                                     : " " +
+                                           std::string(a * a < 10    ? "  "
+                                                       : a * a < 100 ? " "
+                                                                     : "") +
+                                           std::to_string(a * a),
+                           p::Point{43, 25 * rang + 2});
+        }
+        return r;
+    };
+    EXPECT_EQ(peints(), cellules(1));
+    p::envoieMessage(t.fenetre, p::WM_KEYDOWN, p::VK_END, 0);
+    EXPECT_EQ(peints(), cellules(16));
+    // The selected row is painted on the selection colour, the names on
+    // the fixed colour.
+    int fondSelection = 0, fondFixe = 0;
+    for (const p::Primitive& q : derniere)
+        if (q.type == p::TypePrimitive::Rectangle) {
+            fondSelection += q.etat.brosse.couleur == 0xD77800 && q.rect.haut == 25 * 5;
+            fondFixe += q.etat.brosse.couleur == 0xE3E3E3 && q.rect.haut == 0;
+        }
+    EXPECT_EQ(fondSelection, 2);
+    EXPECT_EQ(fondFixe, 2);
 }
 
 } // namespace

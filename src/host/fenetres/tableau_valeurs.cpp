@@ -14,6 +14,8 @@
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/contexte_dessin.h"
+#include "platform/surfaces_fenetres.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -30,7 +32,10 @@ namespace {
 // decimals of column k at kValeurLignes + k.
 constexpr int kValeurDebut = 1, kValeurPas = 2, kValeurLignes = 3;
 constexpr int32_t kHauteurNormale = 300, kHauteurTraitsEpais = 500;
-constexpr int32_t kLigneGrille = 1; // the width of the lines between cells
+constexpr int32_t kLigneGrille = 1;  // the width of the lines between cells
+constexpr int32_t kMargeCellule = 2; // between a cell's edge and its text
+// The fixed row's colour, the selected row's colour and the grid lines.
+constexpr p::Couleur kCouleurFixe = 0xE3E3E3, kCouleurSelection = 0xD77800, kCouleurTraits = 0xC0C0C0;
 
 std::unique_ptr<TFenetreDuTableauDeValeurs>& instance() {
     static std::unique_ptr<TFenetreDuTableauDeValeurs> t;
@@ -152,6 +157,10 @@ int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
         return 0;
     case p::WM_SIZE:
         FormResize(*t);
+        return 0;
+    case p::WM_PAINT:
+        peintTableau(*t);
+        p::valideFenetre(t->fenetre);
         return 0;
     case p::WM_KEYDOWN:
         return toucheTableau(*t, wParam) ? 1 : 0;
@@ -291,12 +300,48 @@ void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t) {
     for (std::size_t r = 1; r < t.cellules.size(); ++r)
         for (std::string& s : t.cellules[r])
             if (const std::size_t q = s.find(ancien); q != std::string::npos) s[q] = nouveau;
+    p::invalideFenetre(t.fenetre);
 }
 
 bool FormCloseQuery(TFenetreDuTableauDeValeurs& t) {
     if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
     fenetreCommuneFermee(t.fenetre);
     return false;
+}
+
+void peintTableau(TFenetreDuTableauDeValeurs& t) {
+    p::ContexteDessin* dc = p::contexteDeFenetre(t.fenetre);
+    if (!dc) return;
+    const p::Rectangle& grille = t.cadreGrille;
+    p::remplitRectangle(*dc, grille, p::kBrosseBlanche);
+    p::fixeDecoupe(*dc, grille);
+    p::choisitPolice(*dc, p::Police{std::abs(t.hauteurPolice), t.policeGrasse});
+    p::choisitStylo(*dc, p::Stylo{p::StyleStylo::Plein, 1, kCouleurTraits});
+    p::fixeModeFond(*dc, p::ModeFond::Transparent);
+    // The row of names, then the data rows from the first one shown, as far
+    // as the grid reaches; the columns likewise from the first one shown.
+    const int32_t pasLigne = t.hauteurLigne + kLigneGrille;
+    int32_t y = grille.haut;
+    for (int rang = 0; y < grille.bas; ++rang, y += pasLigne) {
+        const int ligne = rang == 0 ? 0 : t.premiereLigne + rang - 1;
+        if (ligne >= int(t.cellules.size())) break;
+        const bool choisie = ligne != 0 && ligne == t.ligneCourante;
+        const p::Couleur fond = ligne == 0 ? kCouleurFixe : (choisie ? kCouleurSelection : p::kBlanc);
+        p::fixeCouleurTexte(*dc, choisie ? p::kBlanc : p::kNoir);
+        int32_t x = grille.gauche;
+        for (std::size_t c = std::size_t(std::max(0, t.premiereColonne));
+             c < t.largeursColonnes.size() && x < grille.droite; ++c) {
+            const int32_t largeur = t.largeursColonnes[c];
+            p::remplitRectangle(*dc, {x, y, x + largeur, y + t.hauteurLigne}, p::brossePleine(fond));
+            p::ecritTexte(*dc, x + kMargeCellule, y + kMargeCellule, t.cellules[std::size_t(ligne)][c]);
+            // The lines right of and below the cell.
+            p::deplaceVers(*dc, x + largeur, y);
+            p::traceVers(*dc, x + largeur, y + t.hauteurLigne);
+            p::traceVers(*dc, x - 1, y + t.hauteurLigne);
+            x += largeur + kLigneGrille;
+        }
+    }
+    p::retireDecoupe(*dc);
 }
 
 void FormResize(TFenetreDuTableauDeValeurs& t) {
@@ -306,6 +351,7 @@ void FormResize(TFenetreDuTableauDeValeurs& t) {
     t.lignesVisibles = std::max(0, (t.cadreGrille.hauteur() - pasLigne) / pasLigne);
     bornesDefilement(t);
     montreLigneCourante(t);
+    p::invalideFenetre(t.fenetre);
 }
 
 bool toucheTableau(TFenetreDuTableauDeValeurs& t, uint32_t touche) {
@@ -334,6 +380,7 @@ bool toucheTableau(TFenetreDuTableauDeValeurs& t, uint32_t touche) {
     case p::VK_RIGHT:
         t.premiereColonne += touche == p::VK_LEFT ? -1 : 1;
         bornesDefilement(t);
+        p::invalideFenetre(t.fenetre);
         return true;
     default:
         return false;
@@ -341,6 +388,7 @@ bool toucheTableau(TFenetreDuTableauDeValeurs& t, uint32_t touche) {
     if (t.nombreLignes == 0) return true;
     t.ligneCourante = std::clamp(ligne, 1, t.nombreLignes);
     montreLigneCourante(t);
+    p::invalideFenetre(t.fenetre);
     return true;
 }
 

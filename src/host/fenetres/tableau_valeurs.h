@@ -89,6 +89,11 @@ void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t);
 bool FormCloseQuery(TFenetreDuTableauDeValeurs& t);
 // The grid takes the whole client area; what it shows follows its new size.
 void FormResize(TFenetreDuTableauDeValeurs& t);
+// Paints the grid: the row of names on its fixed colour, then the data rows
+// from the first one shown (the selected row highlighted), each cell's text
+// in the grid's font, with the lines between the cells; the columns from
+// the first one shown, as far as the grid reaches.
+void peintTableau(TFenetreDuTableauDeValeurs& t);
 // A key in the grid: Up, Down, Page Up, Page Down, Home and End move the
 // selected row and scroll to keep it in view, Left and Right scroll the
 // columns; true when the key was taken.
