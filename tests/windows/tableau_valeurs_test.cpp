@@ -192,6 +192,28 @@ TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow)
     p::placeFenetre(t.fenetre, {0, 0, 400, 600});
     EXPECT_EQ(t.lignesVisibles, 23);
     EXPECT_EQ(t.premiereLigne, 1);
+    // A click selects the row under it, counted from the first row shown
+    // (rows of 25 pixels under the names); the names and the space below
+    // the last row select nothing.
+    const auto clic = [&](int32_t y) {
+        p::envoieMessage(t.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON, p::lParamDeCoordonnees(20, y));
+    };
+    p::placeFenetre(t.fenetre, {0, 0, 400, 150});
+    EXPECT_EQ(t.premiereLigne, 16);
+    for (const auto& [y, ligne] : {std::pair{25 + 12, 16}, std::pair{5 * 25 + 3, 20}, std::pair{10, 20},
+                                   std::pair{2 * 25, 17}, std::pair{149, 20}}) {
+        clic(y);
+        EXPECT_EQ(t.ligneCourante, ligne) << y;
+    }
+    touche(p::VK_END);
+    p::placeFenetre(t.fenetre, {0, 0, 400, 600});
+    clic(22 * 25);
+    EXPECT_EQ(t.ligneCourante, 20); // row 21 does not exist: nothing
+    clic(20 * 25 + 1);
+    EXPECT_EQ(t.ligneCourante, 20);
+    clic(25 + 1);
+    EXPECT_EQ(t.ligneCourante, 1);
+    touche(p::VK_END);
     // Lower again: the selected last row comes back into view.
     p::placeFenetre(t.fenetre, {0, 0, 400, 100});
     EXPECT_EQ(t.lignesVisibles, 3);

@@ -144,7 +144,7 @@ void fermeTableau() {
     fermeAnnexeModele(instance());
 }
 
-int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
+int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
     TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs();
     if (!t) return 0;
     switch (message) {
@@ -164,6 +164,9 @@ int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
         return 0;
     case p::WM_KEYDOWN:
         return toucheTableau(*t, wParam) ? 1 : 0;
+    case p::WM_LBUTTONDOWN:
+        cliqueTableau(*t, p::xDeLParam(lParam), p::yDeLParam(lParam));
+        return 0;
     default:
         return 0;
     }
@@ -307,6 +310,23 @@ bool FormCloseQuery(TFenetreDuTableauDeValeurs& t) {
     if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
     fenetreCommuneFermee(t.fenetre);
     return false;
+}
+
+int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y) {
+    const p::Rectangle& grille = t.cadreGrille;
+    if (x < grille.gauche || x >= grille.droite || y < grille.haut || y >= grille.bas) return -1;
+    const int rang = (y - grille.haut) / (t.hauteurLigne + kLigneGrille);
+    if (rang == 0) return 0;
+    const int ligne = t.premiereLigne + rang - 1;
+    return ligne <= t.nombreLignes ? ligne : -1;
+}
+
+void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y) {
+    const int ligne = ligneSousSourisTableau(t, x, y);
+    if (ligne < 1) return;
+    t.ligneCourante = ligne;
+    montreLigneCourante(t);
+    p::invalideFenetre(t.fenetre);
 }
 
 void peintTableau(TFenetreDuTableauDeValeurs& t) {

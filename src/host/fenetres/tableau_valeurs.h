@@ -89,6 +89,11 @@ void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t);
 bool FormCloseQuery(TFenetreDuTableauDeValeurs& t);
 // The grid takes the whole client area; what it shows follows its new size.
 void FormResize(TFenetreDuTableauDeValeurs& t);
+// The data row under the point (x, y) of the window: 0 for the row of
+// names, -1 outside the grid or below its last row. A click on a data row
+// selects it.
+int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
+void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
 // Paints the grid: the row of names on its fixed colour, then the data rows
 // from the first one shown (the selected row highlighted), each cell's text
 // in the grid's font, with the lines between the cells; the columns from
