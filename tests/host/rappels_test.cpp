@@ -274,7 +274,7 @@ TEST_F(Rappels, TheRemindersWindowListsFourGroupsEvenWhenSomeAreEmpty) {
     EXPECT_EQ(t[std::size_t(crees + 1)], definitionObjetPourRappel(fig(), numero("A")));
     EXPECT_EQ(t[std::size_t(crees + 3)], definitionObjetPourRappel(fig(), numero("C")));
     // The created objects come first into view; no mark, no label.
-    EXPECT_EQ(r->premiereLigne, crees);
+    EXPECT_EQ(r->defilement.premiere, crees);
     EXPECT_FALSE(r->nonValideVisible);
     EXPECT_EQ(r->labelNonValide, phraseDeNumero(2533));
     // The total height: one pixel between lines.
