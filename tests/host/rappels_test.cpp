@@ -486,6 +486,44 @@ TEST_F(Rappels, TheRemindersWindowStaysInsideTheDesktopAndTheFiguresWindow) {
     }
 }
 
+TEST_F(Rappels, TheLabelsShownStandOverTheListOneUnderTheOther) {
+    struct Cas {
+        bool bloque, nonDefini;
+        std::vector<uint16_t> labels; // from the top
+    };
+    for (const Cas& c : {Cas{true, true, {2532, 2533}}, Cas{false, true, {2533}}, Cas{true, false, {2532}},
+                         Cas{false, false, {}}}) {
+        SCOPED_TRACE(std::to_string(c.bloque) + std::to_string(c.nonDefini));
+        figureDeTexte(kTroisPoints);
+        if (c.bloque) changeDrapeauObjet(objet(fig(), numero("A")), 8, true);
+        if (c.nonDefini) objet(fig(), numero("B")).nonDefini = 1;
+        KMAfficheRappels(n);
+        TKMrappels* r = fenetreRappels();
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->cadreListe.haut, 16 * int32_t(c.labels.size()));
+        p::invalideFenetre(r->fenetre);
+        p::distribueJusquAuRepos();
+        const p::Bitmap* surface = p::surfaceDeFenetre(r->fenetre);
+        ASSERT_TRUE(surface && surface->journal());
+        std::vector<std::pair<int32_t, std::string>> labels;
+        for (const p::Primitive& q : surface->journal()->primitives)
+            if (q.type == p::TypePrimitive::Texte &&
+                (q.texte == phraseDeNumero(2532) || q.texte == phraseDeNumero(2533)))
+                labels.emplace_back(q.points.at(0).y, q.texte);
+        ASSERT_GE(labels.size(), c.labels.size());
+        // The last paint's labels, in order from the top.
+        labels.erase(labels.begin(), labels.end() - std::ptrdiff_t(c.labels.size()));
+        for (std::size_t k = 0; k < c.labels.size(); ++k) {
+            EXPECT_EQ(labels[k].first, 16 * int32_t(k));
+            EXPECT_EQ(labels[k].second, phraseDeNumero(c.labels[k]));
+        }
+        p::envoieMessage(r->fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
+}
+
 TEST_F(Rappels, AnUnknownFigureNumberOpensNothing) {
     figureDeTexte(kTroisPoints);
     KMAfficheRappels(42);

@@ -11,6 +11,7 @@
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/contexte_dessin.h"
 #include "platform/ecran.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -187,6 +188,15 @@ void FormResize(TKMrappels& r) {
 void peintRappels(TKMrappels& r) {
     p::ContexteDessin* dc = p::contexteDeFenetre(r.fenetre);
     if (!dc) return;
+    // The labels stand over the list, one under the other, only those shown.
+    int32_t yLabel = 0;
+    p::fixeCouleurTexte(*dc, p::kNoir);
+    for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
+                                         std::pair{r.nonValideVisible, &r.labelNonValide}}) {
+        if (!visible) continue;
+        p::ecritTexte(*dc, 2, yLabel, *texte);
+        yLabel += kHauteurLabel;
+    }
     const p::Rectangle cadre = cadreDesLignes(r.defilement, r.cadreListe);
     p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
     int32_t y = cadre.haut;
