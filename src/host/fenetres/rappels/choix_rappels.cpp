@@ -95,16 +95,27 @@ bool contient(const p::Rectangle& r, int32_t x, int32_t y) {
     return x >= r.gauche && x < r.droite && y >= r.haut && y < r.bas;
 }
 
-void clicSouris(TFenRaPour& c, int32_t lParam, bool double_) {
+// A press of the left button: a button of the top row, else the line under
+// the point (a second press of a double click on the line).
+void clicSouris(TFenRaPour& c, int32_t lParam, bool doubleClic) {
     const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
-    if (!double_) {
-        if (contient(kCadreBoutonOk, x, y)) return BoutonOkClick(c);
-        if (contient(kCadreBoutonAnnuler, x, y)) return BoutonAnnulerClick(c);
-        if (c.aideVisible && contient(kCadreBoutonAide, x, y)) return BoutonAideClick(c);
+    if (!doubleClic) {
+        if (contient(kCadreBoutonOk, x, y)) {
+            BoutonOkClick(c);
+            return;
+        }
+        if (contient(kCadreBoutonAnnuler, x, y)) {
+            BoutonAnnulerClick(c);
+            return;
+        }
+        if (c.aideVisible && contient(kCadreBoutonAide, x, y)) {
+            BoutonAideClick(c);
+            return;
+        }
     }
     const int ligne = ligneSousPoint(c, x, y);
     if (ligne < 0) return;
-    if (double_)
+    if (doubleClic)
         ListeRappelsDblClick(c, ligne);
     else
         ListeRappelsClick(c, ligne);
