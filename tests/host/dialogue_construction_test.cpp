@@ -314,6 +314,9 @@ const LigneConnue kLignesConnues[] = {
     {"i1 cercle inscrit dans le triangle ABC"},
     {"a réel libre de [0,5]"},
     {"n entier libre de [0,10]"},
+    {"w cercle circonscrit au triangle ABD\r\nE point d'intersection 1 de la droite (AB) et du cercle w"},
+    {"s sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
+     "E point d'intersection 1 de la droite (AB) et de la sphère s"},
 };
 
 class DialogueParLigne : public DialogueConstruction, public ::testing::WithParamInterface<LigneConnue> {};

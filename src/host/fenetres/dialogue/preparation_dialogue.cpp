@@ -327,8 +327,8 @@ void prepareDialogueObjet(TfigureKalmetra& f) {
     }
     const TModeleDialogue* m = modeleDialogue(f.commandeDialogue);
     const char options = m ? m->options : '-';
-    // The two-point intersections begin with an empty solution field.
-    if (o.codeConstruction == 11 || o.codeConstruction == 13 || o.codeConstruction == 202) suivant();
+    // The two-point intersections carry no solution number in their dialog
+    // form: their last answer names the solutions instead.
     if (options == '.' || options == '/') {
         const std::string choisi = suivant();
         const bool avecListe = options == '.' ? !sansRepereUtilisateur(f) : !sansUniteDeLongueurAccessible(f);
