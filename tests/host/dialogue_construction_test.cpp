@@ -646,6 +646,88 @@ TEST_F(DialogueConstruction, TheKeyboardStepOfTheDrivenObject) {
 namespace km32::essais {
 namespace {
 
+// The second list of the keyboard-step dialog says in words what the step
+// is counted in (or whether it loops), the present choice first, and the
+// hint names the driven object.
+TEST_F(DialogueConstruction, TheKeyboardStepListsItsUnitOrLoopInWords) {
+    struct Cas {
+        const char* lignes;
+        std::vector<std::string> entrees; // empty: no second list
+    };
+    const Cas cas[] = {
+        {"E point libre sur le segment [AB]", {"longueur du segment [AB]", "unité de longueur Uxyz"}},
+        {"E point libre sur le segment [AB]\r\nPas de pilotage au clavier de E: 0.01 (/ Uxyz, modifiable)",
+         {"unité de longueur Uxyz", "longueur du segment [AB]"}},
+        {"c cercle d'axe (AB) passant par C\r\nE point libre sur le cercle c",
+         {"longueur du cercle c", "unité de longueur Uxyz"}},
+        {"D image de C par la rotation d'axe (AB) et d'angle 90 (degré)\r\n"
+         "K arc de cercle d'axe (AB), d'origine C et d'extrémité D\r\nE point libre sur l'arc K",
+         {"longueur de l'arc K", "unité de longueur Uxyz"}},
+        {"E point libre sur la demi-droite [AB)", {"unité de longueur Uxyz", "unité de longueur de [AB)"}},
+        {"E point libre sur la droite (AB)", {"unité de longueur Uxyz", "unité de longueur de (AB)"}},
+        {"E point libre sur la droite (AB)\r\nPas de pilotage au clavier de E: 0.1 (/ repère de la droite, "
+         "modifiable)",
+         {"unité de longueur de (AB)", "unité de longueur Uxyz"}},
+        {"E réel libre de [0,5]", {"non bouclé", "bouclé"}},
+        {"E point libre dans l'espace", {}},
+    };
+    figureDeTexte(kPointsAB);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.lignes);
+        refaitFigure(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n" +
+                     c.lignes + "\r\n");
+        fig().objetLibreActif = uint8_t(numero("E"));
+        TFenDialog& d = ouvre(115);
+        EXPECT_EQ(d.listeUnites.visible, !c.entrees.empty());
+        std::vector<std::string> entrees;
+        for (const std::string& e : d.listeUnites.entrees)
+            entrees.push_back(utf8DeWindows1252(e));
+        if (!c.entrees.empty()) {
+            EXPECT_EQ(entrees, c.entrees);
+        }
+        EXPECT_EQ(utf8DeWindows1252(texteSousTitre(fig(), d.dialogue)), "Variable concernée : E");
+        touche(p::VK_ESCAPE);
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+    }
+}
+
+// Choosing the other entry of the second list changes what the step is
+// counted in, or its looping, as the figure text then says.
+TEST_F(DialogueConstruction, TheKeyboardStepTakesTheUnitOrLoopChosen) {
+    struct Cas {
+        const char* ligne;
+        const char* ecrit; // what the step line of the figure text then holds
+    };
+    const Cas cas[] = {
+        {"E point libre sur le segment [AB]", "(/ Uxyz,"},
+        {"E point libre sur la demi-droite [AB)", "(/ repère de la demi-droite,"},
+        {"E point libre sur la droite (AB)", "(/ repère de la droite,"},
+    };
+    figureDeTexte(kPointsAB);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        refaitFigure(std::string(kPointsAB) + c.ligne + "\r\n");
+        const int e = numero("E");
+        fig().objetLibreActif = uint8_t(e);
+        EXPECT_FALSE(pasEnUniteAlternative(objet(fig(), e)));
+        ouvre(115);
+        p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, kTagListeUnites, 1);
+        touche(p::VK_RETURN);
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+        EXPECT_TRUE(pasEnUniteAlternative(objet(fig(), e)));
+        EXPECT_NE(texteFigure().find(std::string("Pas de pilotage au clavier de E: ")), std::string::npos);
+        EXPECT_NE(texteFigure().find(c.ecrit), std::string::npos) << texteFigure();
+    }
+    refaitFigure(std::string(kPointsAB) + "E réel libre de [0,5]\r\n");
+    const int e = numero("E");
+    fig().objetLibreActif = uint8_t(e);
+    ouvre(115);
+    p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, kTagListeUnites, 1);
+    touche(p::VK_RETURN);
+    ASSERT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_TRUE(pilotageEnBoucle(objet(fig(), e)));
+}
+
 TEST_F(DialogueConstruction, AnAngleUnitGivenInALineLeavesTheDefaultAngleSetting) {
     figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
                                            "m mesure de l'angle géométrique ABC en degré\r\n");

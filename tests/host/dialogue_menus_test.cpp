@@ -253,20 +253,6 @@ Empreinte empreinte(const TfigureKalmetra& f, int i) {
 
 class DialogueDesMenus : public BancSouris, public ::testing::WithParamInterface<ConstructionConnue> {
   protected:
-    // The same host figure, emptied and made again from the text, the
-    // random generator seeded the same way each time.
-    void rejoue(const std::string& utf8) {
-        TfigureKalmetra& f = fig();
-        reinitialiseFigure(f);
-        p::initialiseHasard(20261210);
-        {
-            GardeValeur<uint8_t> lecture(executionReelle(), 0);
-            p::boitesDemandees().clear();
-            ASSERT_EQ(executeTexteDeFigure(f, windows1252DeUtf8(utf8), 1), 0)
-                << utf8 << (p::boitesDemandees().empty() ? "" : p::boitesDemandees().back().texte);
-        }
-        redessineFigure(f);
-    }
     uint32_t fenetreDuDialogue() { return fenetreDialogue() ? fenetreDialogue()->fenetre : 0; }
     // The field k gets the focus; its text, selected since the layout or
     // empty, is replaced by what is typed.
@@ -305,7 +291,7 @@ TEST_P(DialogueDesMenus, TheDialogFilledWithTheOperandsOfAKnownLineMakesTheSameO
     SCOPED_TRACE(c.code);
     figureDeTexte(std::string(kFigureDeBase) + c.avant);
     const int avant = fig().nombreObjets;
-    rejoue(std::string(kFigureDeBase) + c.avant + c.ligne + "\r\n");
+    refaitFigure(std::string(kFigureDeBase) + c.avant + c.ligne + "\r\n");
     TfigureKalmetra& f = fig();
     ASSERT_EQ(f.nombreObjets, avant + 1);
     const Empreinte attendue = empreinte(f, f.nombreObjets);
@@ -313,7 +299,7 @@ TEST_P(DialogueDesMenus, TheDialogFilledWithTheOperandsOfAKnownLineMakesTheSameO
     const std::string definition = phraseDefinitionParConstruction(f, f.nombreObjets);
     const std::vector<std::string> v = operandes(definition);
 
-    rejoue(std::string(kFigureDeBase) + c.avant);
+    refaitFigure(std::string(kFigureDeBase) + c.avant);
     p::boitesDemandees().clear();
     p::envoieMessage(forme, p::WM_COMMAND, uint32_t(c.code), 0);
     p::distribueJusquAuRepos();

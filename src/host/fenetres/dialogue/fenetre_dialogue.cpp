@@ -111,13 +111,17 @@ void placeBoutons(TFenDialog& d, int32_t y) {
     d.boutonOk = {184, y, 184 + kLargeurBouton, y + kHauteurBouton};
 }
 
+std::string sousTitre(const TFenDialog& d) {
+    const TfigureKalmetra* f = figureDuDialogue(d);
+    return f ? texteSousTitre(*f, d.dialogue) : phraseDeNumero(d.dialogue.phraseSousTitre);
+}
+
 void dispose(TFenDialog& d) {
     const TDialogueObjet& r = d.dialogue;
     const int32_t cellule = std::max<int32_t>(1, larg());
     d.hauteurSousTitre = r.phraseSousTitre != 0 ? kHauteurSousTitre : 0;
     int32_t largeur = int32_t((d.titre.size() + 12) * 8 * 0.8);
-    if (r.phraseSousTitre != 0)
-        largeur = std::max(largeur, int32_t(phraseDeNumero(r.phraseSousTitre).size()) * cellule + 10);
+    if (r.phraseSousTitre != 0) largeur = std::max(largeur, int32_t(sousTitre(d).size()) * cellule + 10);
     const bool options =
         r.genreOptions != '-' && r.lignes[0].phraseInvite != 0 && r.lignes[0].longueurReponse > 0;
     remplitListe(d.listeOptions, options ? r.lignes[0].reponse : std::string(), options);
@@ -442,7 +446,7 @@ void PeintBoiteDeDialogue(TFenDialog& d) {
     if (r.phraseSousTitre != 0) {
         DessineRectangle(*dc, 1, p::kNoir, 2, kHauteurTitre + 2, d.largeur - 3,
                          kHauteurTitre + d.hauteurSousTitre - 3);
-        EmessG(*dc, phraseDeNumero(r.phraseSousTitre), 8, kHauteurTitre + 8);
+        EmessG(*dc, sousTitre(d), 8, kHauteurTitre + 8);
     }
     // The option band: its frame and the prompts of its lists.
     if (d.hauteurOptions > 0) {

@@ -63,6 +63,47 @@ char lettreReglage(const std::string& reglage, std::size_t k, char defaut) {
     return k < reglage.size() ? reglage[k] : defaut;
 }
 
+// The second list of the keyboard-step dialog, in words, the present
+// choice first: for a point on a segment, a circle or an arc, the length of
+// that object or the unit Uxyz; for a point on a half-line or a line, the
+// unit of that line or Uxyz; for a free number in an interval, looped or
+// not. Empty for the other free objects, whose step has neither.
+std::string choixDuPilotage(const TfigureKalmetra& f, int k) {
+    const TObjetFigure& o = objet(f, k);
+    const auto deux = [](uint16_t premier, uint16_t second, const std::string& nom) {
+        return phraseAvecParametres(premier, nom) + ";" + phraseAvecParametres(second, nom);
+    };
+    // The object the point runs on, as a figure line names it.
+    std::string support;
+    if (o.nombreParents >= 1 && o.codeConstruction >= 3 && o.codeConstruction <= 7) {
+        bool boucle = false;
+        std::string operandes = phraseDefinitionObjet(f, k, 255, false, false, boucle);
+        coupeAuSeparateur(operandes, 80, support);
+    }
+    const bool alternative = pasEnUniteAlternative(o);
+    switch (o.codeConstruction) {
+    case 3:
+    case 6:
+    case 7: {
+        const uint16_t longueur = o.codeConstruction == 3   ? kPhraseLongueurSegment
+                                  : o.codeConstruction == 6 ? kPhraseLongueurCercle
+                                                            : kPhraseLongueurArc;
+        return alternative ? deux(kPhraseUniteUxyz, longueur, support)
+                           : deux(longueur, kPhraseUniteUxyz, support);
+    }
+    case 4:
+    case 5:
+        return alternative ? deux(kPhraseUniteDe, kPhraseUniteUxyz, support)
+                           : deux(kPhraseUniteUxyz, kPhraseUniteDe, support);
+    case 44:
+    case 45:
+        return pilotageEnBoucle(o) ? deux(kPhraseBoucle, kPhraseNonBoucle, {})
+                                   : deux(kPhraseNonBoucle, kPhraseBoucle, {});
+    default:
+        return {};
+    }
+}
+
 // Line 0 of the yes/no dialogs and the reference-unit line of the copies.
 void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
     bool oui = false;
@@ -85,12 +126,11 @@ void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
     } else if (commande == kCommandePilotage) {
         const int k = f.objetLibreActif;
         const bool pilote = k > kObjetsPredefinis && k <= f.nombreObjets;
-        oui = pilote && !(objet(f, k).drapeaux & kDrapeauPasNonModifiable);
-        // The loop choice follows the step.
-        const bool boucle = pilote && (objet(f, k).drapeaux & kDrapeauOption);
-        const std::string a = phraseDeNumero(kPhraseBoucle), b = phraseDeNumero(kPhraseNonBoucle);
-        if (d.nombreLignes < kMaxLignesDialogue) {
-            ligneOptions(d.lignes[d.nombreLignes + 1], 0, boucle ? a + ";" + b : b + ";" + a);
+        oui = pilote && !pasNonModifiable(objet(f, k));
+        // The unit of the step, or the loop choice, follows the step.
+        const std::string choix = pilote ? choixDuPilotage(f, k) : std::string();
+        if (!choix.empty() && d.nombreLignes < kMaxLignesDialogue) {
+            ligneOptions(d.lignes[d.nombreLignes + 1], 0, choix);
             d.ligneUniteAjoutee = d.listeUnitesVisible = d.listeUnitesADroite = 1;
         }
     }
@@ -242,6 +282,14 @@ std::string nomLibrePropose(const TfigureKalmetra& f, const std::string& prefixe
 
 void libereDialogue(TfigureKalmetra& f) {
     f.dialogue.reset();
+}
+
+std::string texteSousTitre(const TfigureKalmetra& f, const TDialogueObjet& d) {
+    if (d.phraseSousTitre == 0) return {};
+    const int k = f.objetLibreActif;
+    if (d.commande == kCommandePilotage && k > kObjetsPredefinis && k <= f.nombreObjets)
+        return phraseAvecParametres(d.phraseSousTitre, nomObjet(f, k));
+    return phraseDeNumero(d.phraseSousTitre);
 }
 
 void prepareDialogueCommande(TfigureKalmetra& f) {
