@@ -212,6 +212,27 @@ TEST_F(DialogueConstruction, DisplayAndCommandNamesTakeTheFirstFreeNumber) {
     EXPECT_EQ(champ(e.dialogue.nombreLignes), "Cm0");
 }
 
+// The hint under the title tells how to write the answers the command
+// expects, and the form is wide enough for it.
+TEST_F(DialogueConstruction, TheHintUnderTheTitleFitsTheCommand) {
+    figureDeTexte(kPointsAB);
+    const std::pair<uint16_t, const char*> cas[] = {
+        {21, "Exemple: (A,-2) (B,3)"},
+        {72, "On utilisera ENTREE pour laisser chaque trace"},
+        {149, "La vue actuelle sera mémorisée"},
+        {155, "Donner les sommets dans l'ordre du contour"},
+        {214, "Utiliser X,Y et Z. Exemple: 2X-3Y+Z+5=0"},
+        {15, ""},
+    };
+    for (const auto& [commande, indice] : cas) {
+        SCOPED_TRACE(commande);
+        TFenDialog& d = ouvre(commande);
+        EXPECT_EQ(utf8DeWindows1252(texteSousTitre(fig(), d.dialogue)), indice);
+        EXPECT_EQ(d.hauteurSousTitre > 0, indice[0] != '\0');
+        touche(p::VK_ESCAPE);
+    }
+}
+
 TEST_F(DialogueConstruction, LengthUnitListsOnlyWhenTheFigureHasAUserUnit) {
     figureDeTexte(kPointsAB);
     TfigureKalmetra& f = fig();

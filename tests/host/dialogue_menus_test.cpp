@@ -251,6 +251,18 @@ Empreinte empreinte(const TfigureKalmetra& f, int i) {
     return e;
 }
 
+void attendMemeObjet(const Empreinte& obtenue, const Empreinte& attendue) {
+    EXPECT_EQ(obtenue.code, attendue.code);
+    EXPECT_EQ(obtenue.nature, attendue.nature);
+    EXPECT_EQ(obtenue.nom, attendue.nom);
+    EXPECT_EQ(obtenue.parents, attendue.parents);
+    ASSERT_EQ(obtenue.valeurs.size(), attendue.valeurs.size());
+    // A free object draws its place at random; every other is computed.
+    for (std::size_t j = 0; j < attendue.valeurs.size() && !attendue.libre; ++j) {
+        EXPECT_NEAR(obtenue.valeurs[j], attendue.valeurs[j], 1e-9) << "value " << j + 1;
+    }
+}
+
 class DialogueDesMenus : public BancSouris, public ::testing::WithParamInterface<ConstructionConnue> {
   protected:
     uint32_t fenetreDuDialogue() { return fenetreDialogue() ? fenetreDialogue()->fenetre : 0; }
@@ -334,16 +346,59 @@ TEST_P(DialogueDesMenus, TheDialogFilledWithTheOperandsOfAKnownLineMakesTheSameO
     ASSERT_EQ(fenetreDialogue(), nullptr)
         << (p::boitesDemandees().empty() ? std::string() : p::boitesDemandees().back().texte);
     ASSERT_EQ(f.nombreObjets, avant + 1);
-    const Empreinte obtenue = empreinte(f, f.nombreObjets);
-    EXPECT_EQ(obtenue.code, attendue.code);
-    EXPECT_EQ(obtenue.nature, attendue.nature);
-    EXPECT_EQ(obtenue.nom, attendue.nom);
-    EXPECT_EQ(obtenue.parents, attendue.parents);
-    ASSERT_EQ(obtenue.valeurs.size(), attendue.valeurs.size());
-    // A free object draws its place at random; every other is computed.
-    for (std::size_t j = 0; j < attendue.valeurs.size() && !attendue.libre; ++j) {
-        EXPECT_NEAR(obtenue.valeurs[j], attendue.valeurs[j], 1e-9) << "value " << j + 1;
+    attendMemeObjet(empreinte(f, f.nombreObjets), attendue);
+}
+
+// Command 91 on the object: the dialog of its construction opens with its
+// operands in the fields, in pattern order, and running it unchanged
+// defines the object again as it was.
+TEST_P(DialogueDesMenus, ModifyingTheObjectShowsItsOperandsAndRunsThemAgain) {
+    const ConstructionConnue& c = GetParam();
+    SCOPED_TRACE(c.code);
+    TfigureKalmetra& f = figureDeTexte(std::string(kFigureDeBase) + c.avant + c.ligne + "\r\n");
+    const int x = f.nombreObjets;
+    const Empreinte attendue = empreinte(f, x);
+    ASSERT_EQ(attendue.code, c.code);
+    const std::vector<std::string> v = operandes(phraseDefinitionParConstruction(f, x));
+
+    p::boitesDemandees().clear();
+    p::envoieMessage(forme, p::WM_COMMAND, 91, 0);
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    remplit(1, nomObjetOuVecteur(f, x));
+    p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
+    p::distribueJusquAuRepos();
+    TFenDialog* d = fenetreDialogue();
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(p::boitesDemandees().empty()) << p::boitesDemandees().back().texte;
+    ASSERT_EQ(f.commandeDialogue, c.code);
+    const TDialogueObjet& r = d->dialogue;
+    std::size_t k = 0;
+    if (r.genreOptions == '.' || r.genreOptions == '/' || r.genreOptions == '0') {
+        ASSERT_LT(k, v.size());
+        if (d->listeOptions.visible) {
+            ASSERT_FALSE(d->listeOptions.entrees.empty());
+            EXPECT_EQ(d->listeOptions.entrees[std::size_t(d->listeOptions.choix)], v[k]);
+        }
+        ++k;
     }
+    for (int ligne = 1; ligne <= r.nombreLignes && k < v.size(); ++ligne, ++k)
+        EXPECT_EQ(d->champs[std::size_t(ligne)].texte, v[k]) << "field " << ligne;
+    p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
+    p::distribueJusquAuRepos();
+    // Lines, half-lines and segments named by their points are not defined
+    // again: the same answers would make the object a second time.
+    if (c.code == 30 || c.code == 33 || c.code == 34) {
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        EXPECT_NE(p::boitesDemandees().back().texte.find(phraseDeNumero(559).substr(2)), std::string::npos);
+        EXPECT_EQ(f.nombreObjets, x);
+        return;
+    }
+    ASSERT_EQ(fenetreDialogue(), nullptr)
+        << (p::boitesDemandees().empty() ? std::string() : p::boitesDemandees().back().texte);
+    ASSERT_EQ(f.nombreObjets, x);
+    attendMemeObjet(empreinte(f, x), attendue);
 }
 
 INSTANTIATE_TEST_SUITE_P(ToutesLesConstructions, DialogueDesMenus, ::testing::ValuesIn(kConstructions),
