@@ -49,7 +49,9 @@ const char* kFigureDeBase = "A point de coordonnées (0,0,0) dans le repère Rxy
                             "N point libre sur le segment [AB]\r\n"
                             "f fonction: x|->x^2+1\r\n"
                             "f2 fonction: (x,y)|->x*y\r\n"
-                            "u suite définie à partir de 0 par u(n)=n-3\r\n";
+                            "u suite définie à partir de 0 par u(n)=n-3\r\n"
+                            "R0 repère (C,vec(A,B),vec(A,C),vec(A,D))\r\n"
+                            "U0 unité de longueur (vecteur unitaire vec(C,D))\r\n";
 
 // A construction command and a line that makes its object; "avant" holds
 // the further lines the operands need.
@@ -109,12 +111,12 @@ const ConstructionConnue kConstructions[] = {
     {45, "x réel libre de [0,5]"},
     {46, "x rayon de w (unité de longueur Uxyz)"},
     {47, "x aire du triangle ABC (unité de longueur Uxyz)"},
-    {48, "x distance du point C à la droite (AB) (unité de longueur Uxyz)"},
+    {48, "x distance du point C à la droite (AB) (unité de longueur U0)"},
     {49, "x abscisse de M dans le repère g"},
     {50, "x mesure de l'angle géométrique ABC en degré"},
     {51, "x abscisse du vecteur vec(A,B) (repère Rxyz)"},
     {52, "x ordonnée du vecteur vec(A,B) (repère Rxyz)"},
-    {53, "x = AB+1"},
+    {53, "x = AB+1 (unité de longueur U0)"},
     {54, "h fonction: x|->2x+1"},
     {55, "R repère (A,vec(A,B),vec(A,C),vec(A,D))"},
     {56, "U unité de longueur (vecteur unitaire vec(A,B))"},
@@ -148,7 +150,7 @@ const ConstructionConnue kConstructions[] = {
     {130, "e demi-droite d'origine C passant par D"},
     {131, "K courbe définie par Y=sin(X), X décrivant [-3,3] (30 points, repère p)"},
     {132, "E point libre dans l'espace"},
-    {133, "E point de coordonnées (1,2,3) dans le repère Rxyz"},
+    {133, "E point de coordonnées (1,2,3) dans le repère R0"},
     {134, "E point de coordonnées (1,2) dans le repère p"},
     {135, "e polygone enveloppe convexe de A,B,C,M"},
     {136, "E projeté orthogonal de C sur la droite (AB)"},
@@ -183,11 +185,11 @@ const ConstructionConnue kConstructions[] = {
     {164, "x distance du point D au plan (ABC) (unité de longueur Uxyz)"},
     {165, "x aire du convexe Y (unité de longueur Uxyz)"},
     {166, "q plan muni du repère (C,vec(A,B),vec(A,D))"},
-    {167, "x abscisse du point C (repère Rxyz)"},
+    {167, "x abscisse du point D (repère R0)"},
     {168, "x ordonnée du point C (repère Rxyz)"},
     {169, "c (touche K) rotation relative d'angle 10 (degré) dirigée par vec(A,B)"},
     {170, "Z affichage d'une équation du plan (ABC) (repère Rxyz) (2 décimales)"},
-    {172, "e sphère de centre A et de rayon 2 (unité de longueur Uxyz)"},
+    {172, "e sphère de centre A et de rayon 2 (unité de longueur U0)"},
     {173, "e section de la sphère s par le plan (ABC)"},
     {174, "e intersection du polyèdre T et du demi-espace (q,A)",
      "q plan passant par M et perpendiculaire à la droite (AB)\r\n"},
@@ -277,6 +279,20 @@ class DialogueDesMenus : public BancSouris, public ::testing::WithParamInterface
             p::envoieMessage(fenetreDuDialogue(), p::WM_CHAR, uint8_t(ch), 0);
         EXPECT_EQ(c.texte, texte) << "field " << k;
     }
+    // Enter. A figure with a length unit of its own asks which unit a length
+    // is counted in when none was chosen: the unit list then shows and the
+    // unit of the line is chosen in it before Enter again.
+    void valide(const std::string& unite) {
+        p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        TFenDialog* d = fenetreDialogue();
+        if (!d || unite.empty() || !d->dialogue.demandeUnite) return;
+        ASSERT_TRUE(d->listeUnites.visible);
+        choisit(kTagListeUnites, d->listeUnites, unite);
+        p::boitesDemandees().clear();
+        p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+    }
     // Chooses the entry of a combo box through its message.
     void choisit(uint32_t tag, const TListeDialogue& l, const std::string& entree) {
         for (std::size_t k = 0; k < l.entrees.size(); ++k)
@@ -336,13 +352,8 @@ TEST_P(DialogueDesMenus, TheDialogFilledWithTheOperandsOfAKnownLineMakesTheSameO
     ASSERT_EQ(v.size() - k - (unite.empty() ? 0 : 1), std::size_t(r.nombreLignes)) << definition;
     for (int ligne = 1; ligne <= r.nombreLignes; ++ligne, ++k)
         remplit(ligne, v[k]);
-    if (!unite.empty() && d->listeUnites.visible) {
-        choisit(kTagListeUnites, d->listeUnites, unite);
-    } else if (!unite.empty()) {
-        EXPECT_EQ(unite, "Uxyz");
-    }
-    p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
-    p::distribueJusquAuRepos();
+    if (!unite.empty() && d->listeUnites.visible) choisit(kTagListeUnites, d->listeUnites, unite);
+    valide(unite);
     ASSERT_EQ(fenetreDialogue(), nullptr)
         << (p::boitesDemandees().empty() ? std::string() : p::boitesDemandees().back().texte);
     ASSERT_EQ(f.nombreObjets, avant + 1);
@@ -384,8 +395,14 @@ TEST_P(DialogueDesMenus, ModifyingTheObjectShowsItsOperandsAndRunsThemAgain) {
     }
     for (int ligne = 1; ligne <= r.nombreLignes && k < v.size(); ++ligne, ++k)
         EXPECT_EQ(d->champs[std::size_t(ligne)].texte, v[k]) << "field " << ligne;
-    p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
-    p::distribueJusquAuRepos();
+    // A unit after the name heads the unit list, which still offers the
+    // figure's other unit.
+    const std::string unite = k < v.size() ? v[k] : std::string();
+    if (!unite.empty()) {
+        ASSERT_EQ(d->listeUnites.entrees.size(), 2u);
+        EXPECT_EQ(d->listeUnites.entrees[0], unite);
+    }
+    valide(unite);
     // Lines, half-lines and segments named by their points are not defined
     // again: the same answers would make the object a second time.
     if (c.code == 30 || c.code == 33 || c.code == 34) {

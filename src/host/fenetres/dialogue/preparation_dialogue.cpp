@@ -30,6 +30,20 @@ bool estCommandePrototype(uint16_t c) {
     return c >= kPremiereCommandePrototype && c <= kDerniereCommandePrototype;
 }
 
+// An option list with the entry of a modified object first, then the other
+// entries of the list in their order.
+std::string choixEnTete(const std::string& choisi, const std::string& liste) {
+    std::string reste;
+    std::size_t debut = 0;
+    while (debut <= liste.size()) {
+        const std::size_t fin = std::min(liste.find(';', debut), liste.size());
+        const std::string e = liste.substr(debut, fin - debut);
+        if (e != choisi && !e.empty()) reste += ";" + e;
+        debut = fin + 1;
+    }
+    return coupe(choisi + reste, kLongueurReponse);
+}
+
 // The list with the chosen entry first: the chosen object, or the built-in
 // one when none is chosen or its access is forbidden; then the built-in one
 // when it is not the first; then the user objects of the kind.
@@ -342,10 +356,12 @@ void prepareDialogueCommande(TfigureKalmetra& f) {
     }
     if (m->ligneUnite && !sansUniteDeLongueurAccessible(f) && d.nombreLignes < kMaxLignesDialogue) {
         TLigneDialogue& l = d.lignes[d.nombreLignes + 1];
-        const std::string reponse = l.reponse;
-        ligneOptions(l, kInviteUnite, listeDesUnitesDeLongueur(f));
+        // A modified object's unit comes first, the others after it.
+        const std::string unite = modification ? l.reponse.substr(0, l.reponse.find(';')) : std::string();
+        ligneOptions(l, kInviteUnite,
+                     unite.empty() ? listeDesUnitesDeLongueur(f)
+                                   : choixEnTete(unite, listeDesUnitesDeLongueur(f)));
         l.longueurReponse = 4;
-        if (modification && !reponse.empty()) l.reponse = reponse;
         d.ligneUniteAjoutee = 1;
     }
 }
@@ -380,18 +396,9 @@ void prepareDialogueObjet(TfigureKalmetra& f) {
     if (options == '.' || options == '/') {
         const std::string choisi = suivant();
         const bool avecListe = options == '.' ? !sansRepereUtilisateur(f) : !sansUniteDeLongueurAccessible(f);
-        if (avecListe) {
-            std::string reste;
-            const std::string liste = options == '.' ? listeDesReperes(f) : listeDesUnitesDeLongueur(f);
-            std::size_t debut = 0;
-            while (debut <= liste.size()) {
-                const std::size_t fin = std::min(liste.find(';', debut), liste.size());
-                const std::string e = liste.substr(debut, fin - debut);
-                if (e != choisi && !e.empty()) reste += ";" + e;
-                debut = fin + 1;
-            }
-            d.lignes[0].reponse = coupe(choisi + reste, kLongueurReponse);
-        }
+        if (avecListe)
+            d.lignes[0].reponse =
+                choixEnTete(choisi, options == '.' ? listeDesReperes(f) : listeDesUnitesDeLongueur(f));
     } else if (options == '0') {
         const std::string unite = suivant();
         const std::string deg = phraseDeNumero(kPhraseDegre), rad = phraseDeNumero(kPhraseRadian);
