@@ -581,6 +581,59 @@ TEST_F(DialogueConstruction, TheExpressionButtonShowsTheFieldAsMathematicalText)
     EXPECT_FALSE(fenetreDialogue()->boutonExpressionVisible);
 }
 
+// The expression button reads the field as its command does: the variables
+// of a function or a curve come from the other answers, a plane equation is
+// in X, Y and Z, a sequence term in n, and weighted points keep their names.
+TEST_F(DialogueConstruction, TheExpressionButtonReadsTheFieldAsItsCommandDoes) {
+    figureDeTexte(std::string(kPointsAB) + "a réel libre de [0,5]\r\nb réel libre de [0,5]\r\n");
+    struct Cas {
+        uint16_t commande;
+        std::vector<std::string> reponses; // lines 1, 2, ...
+        int ligne;                         // the expression field
+        std::vector<std::string> montre;   // pieces the math text holds, in order
+    };
+    const Cas cas[] = {
+        {54, {"x", "x^2+a"}, 2, {"x", "a"}},
+        {216, {"s", "t", "s*t"}, 3, {"s", "t"}},
+        {23, {"t", "cos(t)", "sin(t)", "t"}, 2, {"cos", "t"}},
+        {131, {"", "X^3"}, 2, {"X"}},
+        {214, {"2X-3Y+Z+5=0"}, 1, {"X", "Y", "Z", "="}},
+        {101, {"0", "w(n)=w(n-1)+1"}, 2, {"w(n)=", "w"}},
+        {21, {"(A,1) (B,a+1)"}, 1, {"(A,", ") (B,", "a+1"}},
+        {127, {"(a,2) (b,3)"}, 1, {"(a,", ") (b,"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.commande);
+        TFenDialog& d = ouvre(c.commande);
+        for (std::size_t k = 0; k < c.reponses.size(); ++k) {
+            if (c.reponses[k].empty()) continue;
+            p::envoieMessage(d.fenetre, p::WM_COMMAND, uint32_t(k + 1), 0);
+            tape(c.reponses[k]);
+        }
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, uint32_t(c.ligne), 0);
+        p::boitesDemandees().clear();
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+        EXPECT_TRUE(p::boitesDemandees().empty()) << p::boitesDemandees().back().texte;
+        ASSERT_TRUE(fenetreExpressionTQ().ouverte);
+        const std::string montre = fenetreExpressionTQ().texte;
+        std::size_t depuis = 0;
+        for (const std::string& morceau : c.montre) {
+            const std::size_t ici = montre.find(morceau, depuis);
+            EXPECT_NE(ici, std::string::npos) << morceau << " in " << montre;
+            if (ici != std::string::npos) depuis = ici + 1;
+        }
+        fermeFenetreExpression();
+        touche(p::VK_ESCAPE);
+    }
+    // A pair list that is not closed is reported and nothing opens.
+    TFenDialog& d = ouvre(21);
+    tape("(A,1) (B");
+    p::boitesDemandees().clear();
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+    EXPECT_FALSE(fenetreExpressionTQ().ouverte);
+    EXPECT_FALSE(p::boitesDemandees().empty());
+}
+
 TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {
     figureDeTexte(kPointsAB);
     ouvre(15);

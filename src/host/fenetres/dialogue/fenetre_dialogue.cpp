@@ -6,6 +6,7 @@
 #include "base/texte.h"
 #include "drawing/commandes_touches.h"
 #include "drawing/copie_dessin.h"
+#include "host/fenetres/dialogue/expression_champ.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
@@ -695,13 +696,12 @@ void BoutonExpressionClick(TFenDialog& d) {
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f || d.ligneCourante > kMaxLignesDialogue || !d.dialogue.lignes[d.ligneCourante].champExpression)
         return;
-    // The field in mathematical form; an expression that does not compile is
-    // reported and nothing opens.
-    std::string texte = d.dialogue.lignes[d.ligneCourante].reponse;
+    // The field in mathematical form, read as its command reads it; a text
+    // that does not compile is reported and nothing opens.
     uint16_t erreur = 0;
-    ecritExpressionEnTexteMath(*f, texte, 255, erreur);
+    const std::string texte = expressionDuChampCourant(*f, d.dialogue, d.ligneCourante, erreur);
     if (estRefus(erreur)) {
-        nomErreur1() = texte;
+        nomErreur1() = d.dialogue.lignes[d.ligneCourante].reponse;
         afficheErreurDeNumero(erreur);
         return;
     }
