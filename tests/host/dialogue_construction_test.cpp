@@ -9,6 +9,7 @@
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/dialogue/modeles_dialogue.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "model/catalogue.h"
 #include "model/nombres_texte.h"
 #include "phrases/phrase.h"
@@ -147,6 +148,25 @@ TEST_F(DialogueConstruction, KeysPaletteAndCancelledDesignationLeaveTheFieldsAsT
     EXPECT_EQ(fenetreDialogue(), nullptr);
     EXPECT_EQ(fig().nombreObjets, avant);
     EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+// A designation that ends the pick closes the reminder picker the dialog
+// opened; one that keeps the pick going leaves it open. Both insert the name.
+TEST_F(DialogueConstruction, ADesignationClosesThePickerUnlessThePickGoesOn) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagRappels, 0);
+    ASSERT_TRUE(choixRappelsPourDialogue());
+    fig().ensembleDesigne.reset();
+    fig().ensembleDesigne.set(std::size_t(numero("A")));
+    p::envoieMessage(d.fenetre, kMessageDesignationDialogue, 0, kDesignationContinue);
+    EXPECT_TRUE(choixRappelsPourDialogue());
+    EXPECT_EQ(champ(1), "A");
+    fig().ensembleDesigne.reset();
+    fig().ensembleDesigne.set(std::size_t(numero("B")));
+    p::envoieMessage(d.fenetre, kMessageDesignationDialogue, 0, kDesignationTerminee);
+    EXPECT_FALSE(choixRappelsPourDialogue());
+    EXPECT_EQ(champ(1), "AB");
 }
 
 TEST_F(DialogueConstruction, PaletteEntriesGoIntoAnExpressionField) {

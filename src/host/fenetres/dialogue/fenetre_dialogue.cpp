@@ -653,7 +653,12 @@ bool EditKeyDown(TFenDialog& d, uint32_t touche) {
 }
 
 void designationRecue(TFenDialog& d, int32_t lParam) {
-    if (lParam != kDesignationContinue) p::donneFocus(d.fenetre);
+    // A designation that ends the pick closes the reminder picker and
+    // brings the dialog forward; a double-click in the picker keeps it.
+    if (lParam != kDesignationContinue) {
+        if (choixRappelsPourDialogue()) fermeChoixRappels();
+        p::donneFocus(d.fenetre);
+    }
     if (lParam == kDesignationAnnulee) return;
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f) return;
