@@ -820,6 +820,16 @@ TEST_F(DialogueConstruction, TheKeyboardStepTakesTheUnitOrLoopChosen) {
     touche(p::VK_RETURN);
     ASSERT_EQ(fenetreDialogue(), nullptr);
     EXPECT_TRUE(pilotageEnBoucle(objet(fig(), e)));
+    // Without a second list only the step changes.
+    refaitFigure(std::string(kPointsAB) + "E point libre dans l'espace\r\n");
+    const int l = numero("E");
+    fig().objetLibreActif = uint8_t(l);
+    ouvre(115);
+    tape("0.5");
+    touche(p::VK_RETURN);
+    ASSERT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_DOUBLE_EQ(valeurObjet(fig(), l, objet(fig(), l).nombreValeurs), 0.5);
+    EXPECT_FALSE(pilotageEnBoucle(objet(fig(), l)));
 }
 
 TEST_F(DialogueConstruction, AnAngleUnitGivenInALineLeavesTheDefaultAngleSetting) {
