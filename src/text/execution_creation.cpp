@@ -332,7 +332,9 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
 
     executeCreation(f, L);
 
-    const bool succes = L.erreur == 0 && verifieNomsFigure(f) == 0;
+    const uint16_t noms = L.erreur == 0 ? verifieNomsFigure(f) : 0;
+    etatCreation().erreurNomsApresCreation = noms;
+    const bool succes = L.erreur == 0 && noms == 0;
     if (succes) {
         if (f.hauteurZoneAffichages == 0 && existeObjetTexte(f)) f.hauteurZoneAffichages = 50;
         if (f.objetLibreActif != 0) marqueDependantsObjetActif(f);
@@ -404,6 +406,10 @@ void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
     ligne.resultatInvalide = invalide;
     ligne.resultatReserve = reserve;
     etatAttributsDessin().styleDuDernierObjet = false;
+}
+
+bool creationGardeeMalgreNoms() {
+    return etatCreation().erreurNomsApresCreation == kErreurObjetExisteDeja;
 }
 
 } // namespace km32
