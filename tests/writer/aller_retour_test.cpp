@@ -2,8 +2,14 @@
 // each of the three languages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <vector>
+
 #include "banc_ecriture.h"
 #include "figure_texte_essai.h"
+#include "model/catalogue.h"
 #include "model/fonctions/fonctions.h"
 #include "text/descriptions_objets.h"
 #include "model/prototypes/prototypes.h"
@@ -112,13 +118,22 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
     if (a.lignesDifferees) {
         EXPECT_EQ(*a.lignesDifferees, *b.lignesDifferees);
     }
-    const TPrototype* p = prototypeDe(a, 1);
-    const TPrototype* q = prototypeDe(b, 1);
-    ASSERT_EQ(bool(p), bool(q));
-    if (p && q && p->figureInterne && q->figureInterne) {
+    for (int k = 1; k <= kMaxPrototypes; ++k) {
+        const TPrototype* p = prototypeDe(a, k);
+        const TPrototype* q = prototypeDe(b, k);
+        ASSERT_EQ(bool(p), bool(q)) << "prototype " << k;
+        if (!p || !q || !p->figureInterne || !q->figureInterne) continue;
         EXPECT_EQ(p->titre, q->titre);
-        EXPECT_EQ(p->figureInterne->nombreObjets, q->figureInterne->nombreObjets);
-        EXPECT_EQ(p->figureInterne->prototypeHorsMenu, q->figureInterne->prototypeHorsMenu);
+        EXPECT_EQ(p->nombreDonnes, q->nombreDonnes);
+        EXPECT_EQ(p->nombreVariables, q->nombreVariables);
+        EXPECT_EQ(p->codeResultat, q->codeResultat);
+        const TfigureKalmetra &x = *p->figureInterne, &y = *q->figureInterne;
+        EXPECT_EQ(x.prototypeHorsMenu, y.prototypeHorsMenu);
+        ASSERT_EQ(x.nombreObjets, y.nombreObjets);
+        for (int i = kObjetsPredefinis + 1; i <= x.nombreObjets; ++i) {
+            EXPECT_EQ(nomObjet(x, i), nomObjet(y, i));
+            EXPECT_EQ(objet(x, i).codeConstruction, objet(y, i).codeConstruction);
+        }
     }
     ASSERT_EQ(bool(a.texteCommentaire), bool(b.texteCommentaire));
     if (a.texteCommentaire) {
@@ -441,6 +456,107 @@ const Cas kCas[] = {
      "R plan défini par les droites (AB) et (AC)\r\n"
      "S plan d'équation X+Y+Z=1 dans le repère Rxyz\r\n"
      "ep affichage d'une équation du plan P (repère Rxyz) (2 décimales)\r\n"},
+    // The commands that act on other objects (repetition, assignment,
+    // iteration, table, rotations, trace on demand), a line with its own
+    // coordinate system and a locus with two pilots.
+    {"CommandesEtLieux", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                         "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                         "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                         "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                         "P point libre sur le segment [AB]\r\n"
+                         "Objet libre P, paramètre: 0.25\r\n"
+                         "Q point libre sur le segment [AC]\r\n"
+                         "Objet libre Q, paramètre: 0.75\r\n"
+                         "M milieu du segment [PQ]\r\n"
+                         "d droite munie du repère (A,vec(A,B)) graduation 1 sur [-2,5]\r\n"
+                         "x réel libre de [0,4]\r\n"
+                         "Objet libre x, paramètre: 1.5\r\n"
+                         "y = 2*x+1\r\n"
+                         "li lieu du point M, pilotes P et Q (5 x 6 points)\r\n"
+                         "tr (touche T) garder à la demande la trace de M\r\n"
+                         "re (touche R) répéter 3 fois: tr (délai 100 ms)\r\n"
+                         "af (touche F) valeur(s) de P affectée(s) à Q\r\n"
+                         "it (touche I) itération: M en remplaçant P respectivement par M\r\n"
+                         "ta (touche B) tableau de (x,2) (y,3) à partir de 0 (pas 0.1) (5 lignes)\r\n"
+                         "ra (touche G) rotation absolue d'angle 30 (degré) dirigée par (1,2,3)\r\n"
+                         "rr (touche H) rotation relative d'angle 15 (degré) dirigée par vec(A,D)\r\n"},
+    // Every kind of given object, in the definitions of three prototypes.
+    {"ObjetsDonnes",
+     "Début de [Lignes]\r\n"
+     "A point donné\r\n"
+     "h demi-droite donnée\r\n"
+     "c cercle donné\r\n"
+     "t réel donné\r\n"
+     "vec(u) vecteur donné\r\n"
+     "R repère donné\r\n"
+     "U unité de longueur donnée\r\n"
+     "r = t\r\n"
+     "Description de l'interface\r\n"
+     "r somme de A, h, c, t, vec(u), R, U\r\n"
+     "Point:\r\nDemi-droite:\r\nCercle:\r\nRéel:\r\nVecteur:\r\nRepère:\r\nUnité:\r\nRésultat:\r\n"
+     "Fin de [Lignes]\r\n"
+     "Début de [Fonctions]\r\n"
+     "T transformation donnée\r\n"
+     "a arc donné\r\n"
+     "f fonction donnée\r\n"
+     "s suite donnée\r\n"
+     "g fonction à 2 variables donnée\r\n"
+     "q fonction à 3 variables donnée\r\n"
+     "t réel donné\r\n"
+     "r = t+f(1)+s(2)+g(1,2)+q(1,2,3)\r\n"
+     "Description de l'interface\r\n"
+     "r somme de T, a, f, s, g, q, t\r\n"
+     "Transformation:\r\nArc:\r\nFonction:\r\nSuite:\r\nFonction 2:\r\nFonction 3:\r\nRéel:\r\n"
+     "Somme:\r\n"
+     "Fin de [Fonctions]\r\n"
+     "Début de [Solides]\r\n"
+     "d droite donnée\r\n"
+     "P polyèdre donné\r\n"
+     "S sphère donnée\r\n"
+     "K cône donné\r\n"
+     "Y cylindre donné\r\n"
+     "W tronc de cône donné\r\n"
+     "G polygone convexe donné\r\n"
+     "p plan donné\r\n"
+     "r = 2\r\n"
+     "Description de l'interface\r\n"
+     "r somme de d, P, S, K, Y, W, G, p\r\n"
+     "Droite:\r\nPolyèdre:\r\nSphère:\r\nCône:\r\nCylindre:\r\nTronc:\r\nPolygone:\r\nPlan:\r\n"
+     "Un:\r\n"
+     "Fin de [Solides]\r\n"},
+    // Prototypes with one, two and three dummy variables make functions of
+    // one, two and three variables, written back as their prototype line.
+    {"FonctionsDePrototypes", "Début de [Parabole]\r\n"
+                              "a réel donné\r\n"
+                              "x variable muette\r\n"
+                              "y = a*x^2+1\r\n"
+                              "Description de l'interface\r\n"
+                              "f parabole de coefficient a\r\n"
+                              "Coefficient:\r\nFonction:\r\n"
+                              "Fin de [Parabole]\r\n"
+                              "Début de [Selle]\r\n"
+                              "a réel donné\r\n"
+                              "x variable muette\r\n"
+                              "y variable muette\r\n"
+                              "z = a*x*y\r\n"
+                              "Description de l'interface\r\n"
+                              "f selle de coefficient a\r\n"
+                              "Coefficient:\r\nFonction:\r\n"
+                              "Fin de [Selle]\r\n"
+                              "Début de [Somme]\r\n"
+                              "a réel donné\r\n"
+                              "x variable muette\r\n"
+                              "y variable muette\r\n"
+                              "z variable muette\r\n"
+                              "w = a*(x+y+z)\r\n"
+                              "Description de l'interface\r\n"
+                              "f somme pondérée de coefficient a\r\n"
+                              "Coefficient:\r\nFonction:\r\n"
+                              "Fin de [Somme]\r\n"
+                              "g parabole de coefficient 3\r\n"
+                              "h selle de coefficient 2\r\n"
+                              "q somme pondérée de coefficient -1\r\n"
+                              "v = g(2)+h(1,2)+q(1,2,3)\r\n"},
     {"ReglagesDeLaFigure", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
                            "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
                            "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
@@ -560,6 +676,47 @@ TEST_F(BancEcriture, BuiltInObjectsAreDescribedByTheirOwnSentence) {
               0);
     f->modeRequete = 0;
     EXPECT_EQ(f->listeReponses, definitionObjetEnTexte(*f, 8));
+}
+
+// The construction codes of the objects of a figure and of the inner
+// figures of its prototypes (an inner figure is served by the table of its
+// owner, so it is not searched for prototypes again).
+void ajouteCodes(const TfigureKalmetra& f, std::set<int>& codes, bool avecPrototypes = true) {
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
+        codes.insert(objet(f, i).codeConstruction);
+    if (!avecPrototypes) return;
+    for (int p = 1; p <= kMaxPrototypes; ++p)
+        if (const TPrototype* q = prototypeDe(f, p); q && q->figureInterne)
+            ajouteCodes(*q->figureInterne, codes, false);
+}
+
+// Between them the figures above make an object of every construction of
+// the catalogue, so that each line the writer can write is read back by the
+// test above. The three codes that share their sentence with another row
+// (functions made by a prototype with dummy variables) are written as the
+// line of their prototype, which the figures use too. A construction added
+// to the catalogue without a figure here fails this test.
+TEST_F(AllerRetourTexte, TheFiguresUseEveryConstructionOfTheCatalogue) {
+    std::set<int> vus;
+    for (const Cas& c : kCas) {
+        uint16_t echec = 0;
+        auto f = lisUtf8(std::string("Figure Kalmetra\r\n") + c.texte, &echec);
+        ASSERT_EQ(echec, 0) << c.nom << ": " << premiereBoite();
+        ajouteCodes(*f, vus);
+    }
+    std::set<int> catalogue;
+    for (uint8_t code : construction::kCodes) {
+        ASSERT_TRUE(existeConstruction(code));
+        catalogue.insert(code);
+    }
+    std::vector<int> manquants;
+    std::set_difference(catalogue.begin(), catalogue.end(), vus.begin(), vus.end(),
+                        std::back_inserter(manquants));
+    EXPECT_TRUE(manquants.empty()) << testing::PrintToString(manquants);
+    std::vector<int> horsCatalogue;
+    std::set_difference(vus.begin(), vus.end(), catalogue.begin(), catalogue.end(),
+                        std::back_inserter(horsCatalogue));
+    EXPECT_TRUE(horsCatalogue.empty()) << testing::PrintToString(horsCatalogue);
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, AllerRetour, ::testing::ValuesIn(kCas),
