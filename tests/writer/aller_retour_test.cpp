@@ -540,6 +540,17 @@ const Cas kCas[] = {
                       "Pas de pilotage au clavier de F: x/10 (non modifiable)\r\n"
                       "Pas de pilotage au clavier de G: 0.2 (non modifiable)\r\n"
                       "Pilotage en boucle pour: n, x\r\n"},
+    // Texts and labels holding the separators of the line format, and
+    // names with one and two apostrophes (texts last, as the writer groups
+    // them).
+    {"TextesEtNomsParticuliers", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                 "A' point de coordonnées (1,0,0) dans le repère Rxyz\r\n"
+                                 "A'' point de coordonnées (2,0,0) dans le repère Rxyz\r\n"
+                                 "M milieu du segment [A'A'']\r\n"
+                                 "t affichage du texte: a;b, c: d = (e\r\n"
+                                 "u affichage du texte: #1 et #2 ; fin\r\n"
+                                 "A la place de A', afficher: x;y, z\r\n"
+                                 "Hauteur de la zone des affichages: 60\r\n"},
     // Every kind of given object, in the definitions of three prototypes.
     {"ObjetsDonnes",
      "Début de [Lignes]\r\n"
