@@ -551,6 +551,23 @@ const Cas kCas[] = {
                                  "u affichage du texte: #1 et #2 ; fin\r\n"
                                  "A la place de A', afficher: x;y, z\r\n"
                                  "Hauteur de la zone des affichages: 60\r\n"},
+    // A frame and a length unit of the figure, used by the lines that name
+    // them and set as the defaults.
+    {"RepereEtUniteDeLaFigure", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                "B point de coordonnées (2,0,0) dans le repère Rxyz\r\n"
+                                "C point de coordonnées (0,3,0) dans le repère Rxyz\r\n"
+                                "D point de coordonnées (0,0,4) dans le repère Rxyz\r\n"
+                                "R repère (A,vec(A,B),vec(A,C),vec(A,D))\r\n"
+                                "u unité de longueur (vecteur unitaire vec(A,B))\r\n"
+                                "P point de coordonnées (1,2,3) dans le repère R\r\n"
+                                "Q point de coordonnées (1,1,1) dans le repère R (unité de longueur u)\r\n"
+                                "s sphère de centre A et de rayon 2 (unité de longueur u)\r\n"
+                                "c cercle de centre A et de rayon 3 dans le plan ABC (unité u)\r\n"
+                                "r rayon de c (unité de longueur u)\r\n"
+                                "x abscisse du point P (repère R)\r\n"
+                                "l affichage de la longueur du segment [AP] (unité u) (3 décimales)\r\n"
+                                "Repère par défaut: R\r\n"
+                                "Unité de longueur par défaut: u\r\n"},
     // Every kind of given object, in the definitions of three prototypes.
     {"ObjetsDonnes",
      "Début de [Lignes]\r\n"
