@@ -694,6 +694,14 @@ class AllerRetourTexte : public BancEcriture {
             // Written again, the figure gives the same text.
             EXPECT_EQ(ecrit(*g, langue), texte);
         }
+        // The text of an undo step, texts and key commands left among the
+        // other objects, reads back into the same figure too.
+        etatEcritureFigure().textesEtTouchesRegroupes = false;
+        const std::string pourAnnuler = ecrit(*f, kLangueFrancaise);
+        etatEcritureFigure().textesEtTouchesRegroupes = true;
+        auto h = lis(pourAnnuler, &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(pourAnnuler);
+        attendMemeFigure(*f, *h);
     }
 };
 
