@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "km32.h"
+#include "platform/cairo_rendu.h"
 
 namespace km32::essai {
 namespace {
@@ -69,7 +70,11 @@ double distance(PointSvg a, PointSvg b) {
 class RenduVectoriel : public ::testing::Test {
   protected:
     RenduVectoriel() : nom("/tmp/km32-vectoriel-" + std::to_string(::getpid()) + ".svg") {}
-    ~RenduVectoriel() override { std::remove(nom.c_str()); }
+    // The names drawn fill cairo's and fontconfig's font caches.
+    ~RenduVectoriel() override {
+        std::remove(nom.c_str());
+        platform::libereCachesCairo();
+    }
     // The figure drawn at 800 x 600 pixels in its own view: one point per
     // pixel, the origin at (400, 300), 60 pixels for a unit (600 x zoom 0.1).
     std::string rend(const std::string& corps, double largeurMm = 0) {
