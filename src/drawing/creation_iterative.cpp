@@ -73,7 +73,7 @@ bool placePourLesCopies(const TfigureKalmetra& f, const std::vector<int>& groupe
             octets += e.nombreOctets;
             constantes += e.nombreConstantes;
         }
-        solides += prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0;
+        solides += estConstructionConvexe(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0;
         annexes += o.codeConstruction == construction::kPointLibreDansPolygone;
     }
     if (f.nombreObjets + n > kMaxObjetsCopiables) return false;

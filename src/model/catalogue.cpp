@@ -66,4 +66,8 @@ bool estConstructionConvexe(uint8_t code) {
     return aLEnsemble(code, kLigneConvexe);
 }
 
+bool estConvexeLimitant(uint8_t code) {
+    return estConstructionConvexe(code) && code != construction::kPatron;
+}
+
 } // namespace km32

@@ -43,5 +43,9 @@ bool aVarianteDeConstruction(uint8_t code);
 // The convex solids and polygons: each has a solid slot, hides what lies
 // behind it when filled, and can limit the drawing of other objects.
 bool estConstructionConvexe(uint8_t code);
+// The convexes that the construction dialog, the construction executor and
+// the text writer take as a limit: all but the net of a polyhedron (175),
+// which only the figure-text line accepts.
+bool estConvexeLimitant(uint8_t code);
 
 } // namespace km32

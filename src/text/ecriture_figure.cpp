@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/texte.h"
+#include "model/catalogue.h"
 #include "model/objets_figure.h"
 #include "model/prototypes/prototypes.h"
 #include "model/nombres_texte.h"
@@ -71,33 +72,6 @@ std::vector<std::string> nomsNotation(const TfigureKalmetra& f, int debut, Condi
 
 bool estProtegeSimple(const TObjetFigure& o) {
     return estProtege(o) && !protegeSaufRedefinition(o) && !protegeARappelLimite(o);
-}
-
-bool estConvexeLimitant(uint8_t code) {
-    switch (code) {
-    case 35:
-    case 36:
-    case 135:
-    case 138:
-    case 146:
-    case 147:
-    case 150:
-    case 151:
-    case 155:
-    case 156:
-    case 172:
-    case 173:
-    case 174:
-    case 176:
-    case 181:
-    case 188:
-    case 197:
-    case 201:
-    case 232:
-        return true;
-    default:
-        return (code >= 209 && code <= 213) || (code >= 249 && code <= 254);
-    }
 }
 
 // A plane kept as three object bytes: the first object's name when the

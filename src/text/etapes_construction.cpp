@@ -86,12 +86,6 @@ bool estSolide(uint8_t code) {
            (code >= 249 && code <= 253);
 }
 
-// The convexes of the catalogue but the net of a polyhedron, which only the
-// figure-text line accepts as a limit.
-bool estConvexe(uint8_t code) {
-    return estConstructionConvexe(code) && code != construction::kPatron;
-}
-
 uint8_t& operande(TLigneAnalysee& ligne, int k) {
     return parentLigne(ligne, k);
 }
@@ -260,7 +254,7 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
             refus = kErreurPasLibre;
         else if (etape == 99 && !estSolide(o.codeConstruction))
             refus = kErreurPasSolide;
-        else if (etape == 100 && !estConvexe(o.codeConstruction))
+        else if (etape == 100 && !estConvexeLimitant(o.codeConstruction))
             refus = kErreurPasConvexe;
         if (refus != 0) {
             nomErreur1() = argument;

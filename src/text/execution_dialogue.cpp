@@ -353,10 +353,7 @@ bool limiteDessins(TfigureKalmetra& f, const std::string& texte) {
     uint8_t convexe = 0;
     uint16_t erreur = 0;
     numeroObjetDeNomEtGenre(f, coupe(nom, 10), kModeDialogue, erreur, convexe);
-    // The command takes every convex of the catalogue but the net of a
-    // polyhedron, which only the figure-text line accepts as a limit.
-    const uint8_t code = objet(f, convexe).codeConstruction;
-    if (!estRefus(erreur) && (!estConstructionConvexe(code) || code == construction::kPatron))
+    if (!estRefus(erreur) && !estConvexeLimitant(objet(f, convexe).codeConstruction))
         erreur = kErreurPasConvexe;
     if (estRefus(erreur)) {
         signaleErreurAffectation(f, erreur, nom, 1);

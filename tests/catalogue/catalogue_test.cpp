@@ -73,6 +73,9 @@ TEST(Catalogue, CodeSetsAreThoseListed) {
                                       {249, 254}});
     EXPECT_EQ(convexes.size(), 31u);
     EXPECT_EQ(codesOu(estConstructionConvexe), convexes);
+    // The limits the dialog, the executor and the writer take: the same but the net.
+    convexes.erase(175);
+    EXPECT_EQ(codesOu(estConvexeLimitant), convexes);
 }
 
 TEST(Catalogue, EveryRowHasAPatternPhraseAndAKind) {
