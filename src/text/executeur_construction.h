@@ -16,6 +16,10 @@ namespace km32 {
 
 struct TLigneAnalysee;
 
+// The keyboard step line of a free object runs through the executor under
+// this code, which the catalogue does not hold.
+constexpr uint8_t kCodePasClavier = 115;
+
 constexpr uint16_t kErreurRapportNul = 545;
 constexpr uint16_t kErreurNombrePoints = 557;
 constexpr uint16_t kErreurAntecedentCentre = 574;
