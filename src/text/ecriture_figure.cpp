@@ -5,7 +5,7 @@
 
 #include "base/texte.h"
 #include "model/objets_figure.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/nombres_texte.h"
 #include "model/services_texte.h"
 #include "phrases/phrase.h"

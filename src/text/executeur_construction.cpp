@@ -11,6 +11,7 @@
 #include "model/procedures_texte.h"
 #include "model/style.h"
 #include "platform/hasard.h"
+#include "text/equation_plan_analyse.h"
 #include "text/etapes_construction.h"
 #include "text/ligne_creation.h"
 #include "text/listes_points.h"
@@ -20,10 +21,6 @@
 #include "text/rangement_lignes.h"
 
 namespace km32 {
-
-// The equation of a plane from the line's next argument, evaluated at four
-// probe points into value slots 5 to 8 (a service of the figure model).
-void analyseEquation(const TfigureKalmetra& f, TLigneAnalysee& ligne);
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
 #include "model/vecteurs.h"
