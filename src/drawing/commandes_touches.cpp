@@ -34,13 +34,6 @@ constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 constexpr uint16_t kStyleNonDessine = 37;
 constexpr uint16_t kStyleDessine = 38;
 
-double val(const TfigureKalmetra& f, int i, int k) {
-    return valeurObjet(f, i, k + 1);
-}
-double& val(TfigureKalmetra& f, int i, int k) {
-    return valeurObjet(f, i, k + 1);
-}
-
 void appliqueStyle(TObjetFigure& o, uint16_t commande) {
     TsourcesCouleur sources{o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
     appliqueCommandeStyle(o.style, sources, commande);
@@ -113,7 +106,7 @@ bool valeurExpression(const TfigureKalmetra& f, int n, int k, double& x) {
     if (r == 0) return false;
     if (expressionParametre(f, r).constante) {
         if (objet(f, n).nombreValeurs < k) return false;
-        x = val(f, n, k - 1);
+        x = valeurDepuisZero(f, n, k - 1);
         return true;
     }
     uint8_t nonDefini = 0;
@@ -143,7 +136,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
             if (++source > cmd.nombreParents) return;
             const int s = parentObjet(f, n, source);
             if (objet(f, s).nonDefini) return;
-            x = valeurObjet(f, s, 1), y = valeurObjet(f, s, 2), z = valeurObjet(f, s, 3);
+            x = valeurDepuisZero(f, s, 0), y = valeurDepuisZero(f, s, 1), z = valeurDepuisZero(f, s, 2);
         } else if (!valeurExpression(f, n, ++expression, x)) {
             return;
         }
@@ -180,7 +173,7 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
     TEnsembleObjets ensemble;
     auto prend = [&](int p, int premier, int combien) {
         for (int j = 0; j < combien && k < cmd.nombreValeurs; ++j)
-            val(f, p, premier + j) = val(f, n, k++);
+            valeurDepuisZero(f, p, premier + j) = valeurDepuisZero(f, n, k++);
     };
     for (int j = 1; j <= cmd.nombreParents; ++j) {
         const int p = parentObjet(f, n, j);
@@ -250,7 +243,7 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
             ecritures[nombre++] = {p, 3, 2 * std::numbers::pi * r};
             break;
         case c::kEntierLibreIntervalle: {
-            double lo = val(f, p, 1), hi = val(f, p, 2);
+            double lo = valeurDepuisZero(f, p, 1), hi = valeurDepuisZero(f, p, 2);
             if (lo > hi) std::swap(lo, hi);
             if (std::fabs(lo) > 30000 || std::fabs(hi) > 30000) return;
             const int32_t k = platform::entierAuHasard(int32_t(std::lround(hi - lo)) + 1);
@@ -270,14 +263,14 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
     }
     if (cmd.nombreParents == 0) return;
     for (std::size_t k = 0; k < nombre; ++k)
-        val(f, ecritures[k].p, ecritures[k].k) = ecritures[k].v;
+        valeurDepuisZero(f, ecritures[k].p, ecritures[k].k) = ecritures[k].v;
     recalculeDependants(f, ensemble);
     f.dernierLibreBouge = parentObjet(f, n, cmd.nombreParents);
     notifieHoteEtPublie(f, kCauseAffectationAleatoire);
 }
 
 void projectionOblique(TfigureKalmetra& f, int n) {
-    const double a = val(f, n, 0), b = val(f, n, 1);
+    const double a = valeurDepuisZero(f, n, 0), b = valeurDepuisZero(f, n, 1);
     if (a == 0 && b == 0) {
         if (!f.projectionOblique) return;
         f.projectionOblique = 0;
@@ -355,23 +348,29 @@ void executeCommandeDeTouche(TfigureKalmetra& f, int n) {
         affectationAleatoire(f, n);
         break;
     case c::kToucheSelectionPilotage:
-        if (o.nombreParents > 0) prepareObjetActif(f, parentObjet(f, n, 1));
+        if (o.nombreParents > 0) prepareObjetActif(f, parentDepuisZero(f, n, 0));
         break;
     case c::kToucheRotationAbsolue:
-        if (defini) tourneVueEtMemorise(f, val(f, n, 3), val(f, n, 0), val(f, n, 1), val(f, n, 2));
+        if (defini)
+            tourneVueEtMemorise(f, valeurDepuisZero(f, n, 3), valeurDepuisZero(f, n, 0),
+                                valeurDepuisZero(f, n, 1), valeurDepuisZero(f, n, 2));
         break;
     case c::kToucheVueMemorisee:
-        if (defini) fixeVueEtMemorise(f, val(f, n, 0), val(f, n, 1), val(f, n, 2));
+        if (defini)
+            fixeVueEtMemorise(f, valeurDepuisZero(f, n, 0), valeurDepuisZero(f, n, 1),
+                              valeurDepuisZero(f, n, 2));
         break;
     case c::kToucheVueDeFace:
         if (defini) {
-            const double etapes = std::clamp(std::round(val(f, n, 3)), 0.0, 255.0);
-            animeRotationVue(f, uint8_t(etapes), val(f, n, 0), val(f, n, 1), val(f, n, 2), true);
+            const double etapes = std::clamp(std::round(valeurDepuisZero(f, n, 3)), 0.0, 255.0);
+            animeRotationVue(f, uint8_t(etapes), valeurDepuisZero(f, n, 0), valeurDepuisZero(f, n, 1),
+                             valeurDepuisZero(f, n, 2), true);
         }
         break;
     case c::kToucheRotationRelative:
-        if (defini && val(f, n, 3) != 0) {
-            tourneVueEtRepeint(f, val(f, n, 3), val(f, n, 0), val(f, n, 1), val(f, n, 2));
+        if (defini && valeurDepuisZero(f, n, 3) != 0) {
+            tourneVueEtRepeint(f, valeurDepuisZero(f, n, 3), valeurDepuisZero(f, n, 0),
+                               valeurDepuisZero(f, n, 1), valeurDepuisZero(f, n, 2));
             memoriseVue(f);
         }
         break;

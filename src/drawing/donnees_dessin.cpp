@@ -94,7 +94,7 @@ void construitSegment(const TfigureKalmetra& f, int n, TElementSolide& e, bool& 
     const TObjetFigure& o = objet(f, n);
     V3 p = calcul::lisV3(f, n, 1), q = calcul::lisV3(f, n, 4);
     if (o.codeConstruction == c::kSegment && o.nombreParents == 2) {
-        const int i = parentObjet(f, n, 1), j = parentObjet(f, n, 2);
+        const int i = parentDepuisZero(f, n, 0), j = parentDepuisZero(f, n, 1);
         if (i != 0 && j != 0 && objet(f, i).nature == kNaturePoint && objet(f, j).nature == kNaturePoint) {
             p = calcul::pointObjet(f, i);
             q = calcul::pointObjet(f, j);
@@ -144,7 +144,7 @@ void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
     const TObjetFigure& o = objet(f, n);
     const V3 C = calcul::lisV3(f, n, 1);
     V3 N = calcul::lisV3(f, n, 4);
-    const double r = valeurObjet(f, n, 7);
+    const double r = valeurDepuisZero(f, n, 6);
     V3 U = calcul::lisV3(f, n, 8) - C;
     int pas = nombrePasCercle(f, r);
     if (pas < 2 || pas > 10000 || !calcul::unitaire(U) || !calcul::unitaire(N)) {
@@ -169,7 +169,7 @@ void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 void construitArc(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const V3 C = calcul::lisV3(f, n, 1);
     V3 axe = calcul::lisV3(f, n, 4);
-    const double r = valeurObjet(f, n, 7), angle = valeurObjet(f, n, 11);
+    const double r = valeurDepuisZero(f, n, 6), angle = valeurDepuisZero(f, n, 10);
     V3 U = calcul::lisV3(f, n, 8) - C;
     const double nombre = std::round(500 * r * f.uniteSurPetiteDimension * angle / kDeuxPi);
     if (!(nombre >= 1 && nombre <= 10000) || !calcul::unitaire(U) || !calcul::unitaire(axe)) {
@@ -184,7 +184,7 @@ void construitArc(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
 
 void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const long nombre = std::lround(valeurObjet(f, n, 2));
+    const long nombre = std::lround(valeurDepuisZero(f, n, 1));
     const bool limite = limiteDefinie(f, o.objetLimite);
     bool rupture = true;
     if (!f.echantillons || nombre < 0) {
@@ -212,7 +212,7 @@ void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
     const V3 O = calcul::lisV3(f, n, 1), W = calcul::lisV3(f, n, 7);
-    double m = valeurObjet(f, n, 11), M = valeurObjet(f, n, 12);
+    double m = valeurDepuisZero(f, n, 10), M = valeurDepuisZero(f, n, 11);
     if (n >= 8 && n <= 10) {
         m = -0.47 / f.uniteSurPetiteDimension;
         M = 0.47 / f.uniteSurPetiteDimension;
@@ -223,7 +223,7 @@ void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
         return;
     }
     if (!estGradue(o.style)) return;
-    const double s = valeurObjet(f, n, 10);
+    const double s = valeurDepuisZero(f, n, 9);
     if (!(s >= 1e-10) || (M - m) / s > 49 || m / s < -32000) return;
     double premier = std::round(m / s);
     if (premier * s < m) premier += 1;
@@ -302,7 +302,7 @@ bool echantillonsSphere(const TfigureKalmetra& f, double r, TElementSolide& e) {
 void construitSphere(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
     const V3 C = calcul::lisV3(f, n, 1);
-    const double r = valeurObjet(f, n, 4);
+    const double r = valeurDepuisZero(f, n, 3);
     e.centre = entier(f, C);
     if (!echantillonsSphere(f, r, e)) {
         abandon = true;

@@ -221,8 +221,8 @@ void sourisBoutonRelache(TfigureKalmetra& f, int32_t) {
     const EtatSouris& e = etatSouris();
     if (f.etatGlisser->saisi && e.glisseTexte && e.texteTenu != 0 && e.texteTenu <= f.nombreObjets)
         if (const TelementDessin* t = elementDessin(f, e.texteTenu)) {
-            valeurObjet(f, e.texteTenu, 1) = t->x;
-            valeurObjet(f, e.texteTenu, 2) = t->y;
+            valeurDepuisZero(f, e.texteTenu, 0) = t->x;
+            valeurDepuisZero(f, e.texteTenu, 1) = t->y;
         }
     termineEtatGlisser(f);
 }

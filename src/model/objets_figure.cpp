@@ -37,6 +37,18 @@ uint8_t parentObjet(const TfigureKalmetra& f, int i, int k) {
 uint8_t& parentObjet(TfigureKalmetra& f, int i, int k) {
     return parent(f, objet(f, i).premierParent + k - 1);
 }
+double valeurDepuisZero(const TfigureKalmetra& f, int i, int k) {
+    return valeur(f, objet(f, i).premiereValeur + k);
+}
+double& valeurDepuisZero(TfigureKalmetra& f, int i, int k) {
+    return valeur(f, objet(f, i).premiereValeur + k);
+}
+uint8_t parentDepuisZero(const TfigureKalmetra& f, int i, int k) {
+    return parent(f, objet(f, i).premierParent + k);
+}
+uint8_t& parentDepuisZero(TfigureKalmetra& f, int i, int k) {
+    return parent(f, objet(f, i).premierParent + k);
+}
 
 int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k) {
     const int n = objet(f, i).premiereExpression + k - 1;

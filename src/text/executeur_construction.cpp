@@ -128,15 +128,15 @@ void affectationsMemorisees(Script& s) {
     s.L.nouvelObjet.nombreValeurs = 0;
     for (int k = 1; k <= s.L.nombreParents && s.ok(); ++k) {
         const int o = s.op(k);
-        // Ranks of the values that hold the object's free parameters.
+        // The values (from 0) that hold the object's free parameters.
         int rangs[3] = {0, 0, 0};
         int nombre = 0;
         switch (objet(s.f, o).codeConstruction) {
         case kPointLibreDansEspace:
-            rangs[0] = 1, rangs[1] = 2, rangs[2] = 3, nombre = 3;
+            rangs[0] = 0, rangs[1] = 1, rangs[2] = 2, nombre = 3;
             break;
         case kPointLibreCoordonneesEntieres:
-            rangs[0] = 4, rangs[1] = 5, rangs[2] = 6, nombre = 3;
+            rangs[0] = 3, rangs[1] = 4, rangs[2] = 5, nombre = 3;
             break;
         case kPointLibreSurSegment:
         case kPointLibreSurDemiDroite:
@@ -145,16 +145,16 @@ void affectationsMemorisees(Script& s) {
         case kPointLibreSurArc:
         case kEntierLibreIntervalle:
         case kReelLibreIntervalle:
-            rangs[0] = 4, nombre = 1;
+            rangs[0] = 3, nombre = 1;
             break;
         case kReelLibre:
         case kEntierLibre:
-            rangs[0] = 1, nombre = 1;
+            rangs[0] = 0, nombre = 1;
             break;
         case kPointLibreDansPlan:
         case kPointLibreDansPolygone:
         case kPointLibreSurSphere:
-            rangs[0] = 4, rangs[1] = 5, nombre = 2;
+            rangs[0] = 3, rangs[1] = 4, nombre = 2;
             break;
         default:
             nomErreur1() = nomObjetOuVecteur(s.f, o);
@@ -167,7 +167,7 @@ void affectationsMemorisees(Script& s) {
                 s.signale(kErreurStructureSaturee, 1);
                 return;
             }
-            s.v(++s.L.nouvelObjet.nombreValeurs) = valeurObjet(s.f, o, r);
+            s.v(++s.L.nouvelObjet.nombreValeurs) = valeurDepuisZero(s.f, o, r);
         }
     }
 }
@@ -903,8 +903,8 @@ void finCommune(Script& s) {
     const bool existe = cible > kObjetsPredefinis && cible <= s.f.nombreObjets;
     if (s.ok() && L.codeConstruction == kPointLibreDansEspace) {
         if (existe && !objet(s.f, cible).nonDefini) {
-            for (int k = 1; k <= 3; ++k)
-                s.v(k) = valeurObjet(s.f, cible, k);
+            for (int k = 0; k < 3; ++k)
+                s.v(k + 1) = valeurDepuisZero(s.f, cible, k);
         } else {
             const double zoom = s.f.uniteSurPetiteDimension > 0 ? s.f.uniteSurPetiteDimension : 1.0;
             for (int k = 1; k <= 3; ++k)
@@ -923,8 +923,8 @@ void finCommune(Script& s) {
             s.v(1) = 2;
             s.v(2) = 1;
         } else if (existe) {
-            s.v(1) = valeurObjet(s.f, cible, 1);
-            s.v(2) = valeurObjet(s.f, cible, 2);
+            s.v(1) = valeurDepuisZero(s.f, cible, 0);
+            s.v(2) = valeurDepuisZero(s.f, cible, 1);
         } else {
             s.v(1) = 2 + platform::entierAuHasard(s.f.largeurImage - 100);
             s.v(2) = 1;

@@ -49,7 +49,7 @@ bool segmentsConfondus(const TfigureKalmetra& f, int i1, int j1, int i2, int j2,
 // ---- Triangle ----
 
 void centreDuTriangle(TfigureKalmetra& f, int n) {
-    const int a1 = parentObjet(f, n, 1), a2 = parentObjet(f, n, 2), a3 = parentObjet(f, n, 3);
+    const int a1 = parentDepuisZero(f, n, 0), a2 = parentDepuisZero(f, n, 1), a3 = parentDepuisZero(f, n, 2);
     V3 normale;
     double d = 0;
     if (!planOperande(f, a1, a2, a3, normale, d)) {
@@ -92,7 +92,7 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
         surCercle = A1 + scalaire(centre - A1, u) * u;
     }
     ecritV3(f, n, 8, surCercle);
-    valeurObjet(f, n, 7) = norme(surCercle - centre);
+    valeurDepuisZero(f, n, 6) = norme(surCercle - centre);
 }
 
 double distancePointDroite(const TfigureKalmetra& f, int p, int a, int b, bool& nul) {
@@ -112,13 +112,13 @@ void fixeMatriceRotation(TfigureKalmetra& f, int n, double ux, double uy, double
         {t * ux * uy + s * uz, uy * uy * t + c, t * uy * uz - s * ux},
         {t * ux * uz - s * uy, t * uy * uz + s * ux, uz * uz * t + c},
     };
-    const V3 p = pointObjet(f, parentObjet(f, n, 1));
+    const V3 p = pointObjet(f, parentDepuisZero(f, n, 0));
     const double pv[3] = {p.x, p.y, p.z};
     for (int ligne = 0; ligne < 3; ++ligne) {
         const double rp = r[ligne][0] * pv[0] + r[ligne][1] * pv[1] + r[ligne][2] * pv[2];
-        valeurObjet(f, n, 4 * ligne + 1) = pv[ligne] - rp;
+        valeurDepuisZero(f, n, 4 * ligne) = pv[ligne] - rp;
         for (int col = 0; col < 3; ++col)
-            valeurObjet(f, n, 4 * ligne + 2 + col) = r[ligne][col];
+            valeurDepuisZero(f, n, 4 * ligne + 1 + col) = r[ligne][col];
     }
 }
 
@@ -131,9 +131,9 @@ void imageParTransformation(const TfigureKalmetra& f, int n, double x, double y,
                             double& yi, double& zi) {
     double r[3];
     for (int ligne = 0; ligne < 3; ++ligne) {
-        const int k = 4 * ligne + 1;
-        r[ligne] = valeurObjet(f, n, k) + valeurObjet(f, n, k + 1) * x + valeurObjet(f, n, k + 2) * y +
-                   valeurObjet(f, n, k + 3) * z;
+        const int k = 4 * ligne;
+        r[ligne] = valeurDepuisZero(f, n, k) + valeurDepuisZero(f, n, k + 1) * x +
+                   valeurDepuisZero(f, n, k + 2) * y + valeurDepuisZero(f, n, k + 3) * z;
     }
     xi = r[0];
     yi = r[1];
@@ -144,8 +144,9 @@ void imageVecteurParTransformation(const TfigureKalmetra& f, int n, double x, do
                                    double& yi, double& zi) {
     double r[3];
     for (int ligne = 0; ligne < 3; ++ligne) {
-        const int k = 4 * ligne + 1;
-        r[ligne] = valeurObjet(f, n, k + 1) * x + valeurObjet(f, n, k + 2) * y + valeurObjet(f, n, k + 3) * z;
+        const int k = 4 * ligne;
+        r[ligne] = valeurDepuisZero(f, n, k + 1) * x + valeurDepuisZero(f, n, k + 2) * y +
+                   valeurDepuisZero(f, n, k + 3) * z;
     }
     xi = r[0];
     yi = r[1];
@@ -154,11 +155,11 @@ void imageVecteurParTransformation(const TfigureKalmetra& f, int n, double x, do
 
 void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
     V3 p0, u;
-    if (!droiteUnitaire(f, parentObjet(f, n, 1), parentObjet(f, n, 2), p0, u)) {
+    if (!droiteUnitaire(f, parentDepuisZero(f, n, 0), parentDepuisZero(f, n, 1), p0, u)) {
         rendIndefini(f, n, raison::kPointsConfondus);
         return;
     }
-    const V3 A = pointObjet(f, parentObjet(f, n, 3)), B = pointObjet(f, parentObjet(f, n, 4));
+    const V3 A = pointObjet(f, parentDepuisZero(f, n, 2)), B = pointObjet(f, parentDepuisZero(f, n, 3));
     const V3 H = p0 + scalaire(u, A - p0) * u;
     const double r = norme(A - H);
     if (r < 1e-10) {
@@ -180,9 +181,9 @@ void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
     if (scalaire(e2, vectoriel(u, e1)) < 0) angle = 2 * std::numbers::pi - angle;
     ecritV3(f, n, 1, H);
     ecritV3(f, n, 4, u);
-    valeurObjet(f, n, 7) = r;
+    valeurDepuisZero(f, n, 6) = r;
     ecritV3(f, n, 8, A);
-    valeurObjet(f, n, 11) = angle;
+    valeurDepuisZero(f, n, 10) = angle;
 }
 
 // ---- Frames and planes ----
@@ -252,9 +253,9 @@ void pointDeCoordonneesDansRepere(const TfigureKalmetra& f, int repere, double a
 bool composantesVecteurObjetDansRepere(const TfigureKalmetra& f, int m, int repere, double& a, double& b,
                                        double& c) {
     if (repere == 1) {
-        a = valeurObjet(f, m, 1);
-        b = valeurObjet(f, m, 2);
-        c = valeurObjet(f, m, 3);
+        a = valeurDepuisZero(f, m, 0);
+        b = valeurDepuisZero(f, m, 1);
+        c = valeurDepuisZero(f, m, 2);
         return true;
     }
     V3 d;
@@ -273,7 +274,7 @@ bool planMuniDUnRepere(const TfigureKalmetra& f, int i) {
 } // namespace
 
 void pointDeCoordonneesDansPlan(TfigureKalmetra& f, int premier, int p2, int n, int p3) {
-    const double u = valeurObjet(f, n, 4), v = valeurObjet(f, n, 5);
+    const double u = valeurDepuisZero(f, n, 3), v = valeurDepuisZero(f, n, 4);
     if (p3 != 0) {
         barycentreDeTroisPoints(f, premier, p2, p3, n, 1 - u - v, u, v);
         return;
@@ -283,8 +284,8 @@ void pointDeCoordonneesDansPlan(TfigureKalmetra& f, int premier, int p2, int n, 
         return;
     }
     Tvecteur3 origine, e1, e2;
-    repereDuPlan(origine, e1, e2, valeurObjet(f, premier, 1), valeurObjet(f, premier, 2),
-                 valeurObjet(f, premier, 3), valeurObjet(f, premier, 4));
+    repereDuPlan(origine, e1, e2, valeurDepuisZero(f, premier, 0), valeurDepuisZero(f, premier, 1),
+                 valeurDepuisZero(f, premier, 2), valeurDepuisZero(f, premier, 3));
     const V3 o{origine.x, origine.y, origine.z}, a{e1.x, e1.y, e1.z}, b{e2.x, e2.y, e2.z};
     ecritV3(f, n, 1, o + u * a + v * b);
 }
