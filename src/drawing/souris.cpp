@@ -233,8 +233,8 @@ void debutRotationVue(TfigureKalmetra& f, int32_t lParam) {
     noteModificateurs();
     const EtatSouris& e = etatSouris();
     const bool decale = e.ctrl || e.maj;
-    const bool permis =
-        (f.octetVue & kVerrouRotationSouris) == 0 && !f.cadrageInterdit && (f.changementVuePermis || decale);
+    const bool permis = (f.drapeauxVue & kVerrouRotationSouris) == 0 && !f.cadrageInterdit &&
+                        (f.changementVuePermis || decale);
     if (!permis) return termineEtatGlisser(f);
     TetatGlisser& g = *f.etatGlisser;
     const Tposition m = position(lParam);

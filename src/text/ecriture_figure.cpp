@@ -103,9 +103,9 @@ bool estConvexeLimitant(uint8_t code) {
 
 // A plane kept as three object bytes: the first object's name when the
 // second byte is 0, else the three names glued.
-std::string nomPlanEnregistre(const TfigureKalmetra& f, const TenregistrementVue& plan) {
-    if (plan.octets[1] == 0) return nomObjet(f, plan.octets[0]);
-    return nomObjet(f, plan.octets[0]) + nomObjet(f, plan.octets[1]) + nomObjet(f, plan.octets[2]);
+std::string nomPlanEnregistre(const TfigureKalmetra& f, const TplanEnregistre& plan) {
+    if (plan.objets[1] == 0) return nomObjet(f, plan.objets[0]);
+    return nomObjet(f, plan.objets[0]) + nomObjet(f, plan.objets[1]) + nomObjet(f, plan.objets[2]);
 }
 
 void ecritEntete(Ecriture& e) {
@@ -312,16 +312,16 @@ void ecritReglages(Ecriture& e) {
     if (f.partiesCacheesPointillees) e.ajouteLigneDePhrase(2231);
     if (!f.nomsPointsAffiches) e.ajouteLigneDePhrase(2221);
 
-    const TenregistrementVue& face = f.enregistrementsVue[0];
-    if (face.octets[0] != 0) {
+    const TplanEnregistre& face = f.plansEnregistres[kPlanDeFace];
+    if (face.objets[0] != 0) {
         e.ligneVide();
         e.ligne(2240, nomPlanEnregistre(f, face) + ";" + texteDeReel(f.entiersVue[0]));
     }
-    const TenregistrementVue& isole = f.enregistrementsVue[1];
+    const TplanEnregistre& isole = f.plansEnregistres[kPlanIsole];
     if (f.reglagePlanIsole) {
         e.ligneVide();
         e.ligne(2242, nomPlanEnregistre(f, isole));
-    } else if (isole.octets[0] != 0) {
+    } else if (isole.objets[0] != 0) {
         e.ligneVide();
         e.ligne(2241, nomPlanEnregistre(f, isole));
     }

@@ -41,7 +41,7 @@ struct Script {
     void nomme(uint8_t nature) { etapeDeConstruction(f, L, nature); }
     void unite() {
         e(Etape::UniteDeLongueur);
-        if (L.erreur < kPasDeCetteForme) L.octetTravail = 1;
+        if (L.erreur < kPasDeCetteForme) L.uniteDonnee = 1;
     }
     void angle() { e(Etape::UniteAngle); }
     void touche() { e(Etape::Touche); }
@@ -891,7 +891,7 @@ void finCommune(Script& s) {
     if (L.codeConstruction != kDroite && L.codeConstruction != kDemiDroite &&
         L.codeConstruction != kSegment && L.codeConstruction != kCodePasClavier)
         s.nomme(o.nature);
-    if (s.ok() && L.besoinUnite && !L.octetTravail) {
+    if (s.ok() && L.besoinUnite && !L.uniteDonnee) {
         if (sansUniteDeLongueurAccessible(s.f)) {
             o.uniteLongueur = 2;
         } else {
