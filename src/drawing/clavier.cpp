@@ -195,14 +195,14 @@ void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
     recalculeDependantsObjetActif(f);
     if (!objet(f, G).nonDefini) {
         const calcul::V3 nouveau = calcul::pointObjet(f, a);
-        calcul::ecritV3(f, a, 1, calcul::pointObjet(f, G));
+        calcul::ecritV3DepuisZero(f, a, 0, calcul::pointObjet(f, G));
         recalculeDependantsObjetActif(f);
         if (!objet(f, G).nonDefini && pointsConfondus(f, a, G)) {
             TEnsembleObjets S;
             entraineLesPointsColles(f, S);
             rafraichitEnsembleModifie(f, S);
         } else {
-            calcul::ecritV3(f, a, 1, nouveau);
+            calcul::ecritV3DepuisZero(f, a, 0, nouveau);
             recalculeDependantsObjetActif(f);
             rafraichitApresDeplacement(f);
         }
@@ -211,7 +211,7 @@ void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
         const calcul::V3 e = ancien - g;
         if (std::sqrt(e.x * e.x + e.y * e.y + e.z * e.z) < 1e-6) {
             // The step is lost.
-            calcul::ecritV3(f, a, 1, ancien);
+            calcul::ecritV3DepuisZero(f, a, 0, ancien);
             recalculeDependantsObjetActif(f);
             return;
         }
@@ -257,7 +257,7 @@ double incrementObjetLibre(const TfigureKalmetra& f) {
         const double v = valeurDepuisZero(f, a, 4);
         if (!autreUnite) return v;
         const int arc = parentN(f, a, 0);
-        const calcul::V3 r = calcul::lisV3(f, arc, 8) - calcul::lisV3(f, arc, 1);
+        const calcul::V3 r = calcul::lisV3DepuisZero(f, arc, 7) - calcul::lisV3DepuisZero(f, arc, 0);
         const double longueur = std::sqrt(r.x * r.x + r.y * r.y + r.z * r.z) * valeurDepuisZero(f, arc, 10);
         return longueur != 0 ? v / longueur : v;
     }
@@ -375,12 +375,12 @@ void entraineLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
             for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
                 if (T.test(std::size_t(i))) calculeObjet(f, i);
         };
-        calcul::ecritV3(f, P, 1, calcul::pointObjet(f, G));
+        calcul::ecritV3DepuisZero(f, P, 0, calcul::pointObjet(f, G));
         calculeT();
         if (!objet(f, G).nonDefini && pointsConfondus(f, P, G)) {
             S |= T;
         } else {
-            calcul::ecritV3(f, P, 1, garde);
+            calcul::ecritV3DepuisZero(f, P, 0, garde);
             calculeT();
         }
     }

@@ -92,7 +92,7 @@ void construitPoint(const TfigureKalmetra& f, int n, TElementSolide& e, bool& ab
 
 void construitSegment(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    V3 p = calcul::lisV3(f, n, 1), q = calcul::lisV3(f, n, 4);
+    V3 p = calcul::lisV3DepuisZero(f, n, 0), q = calcul::lisV3DepuisZero(f, n, 3);
     if (o.codeConstruction == c::kSegment && o.nombreParents == 2) {
         const int i = parentDepuisZero(f, n, 0), j = parentDepuisZero(f, n, 1);
         if (i != 0 && j != 0 && objet(f, i).nature == kNaturePoint && objet(f, j).nature == kNaturePoint) {
@@ -117,7 +117,7 @@ double composante(V3 v, int k) {
 }
 
 void construitDroite(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon, bool demiDroite) {
-    const V3 P = calcul::lisV3(f, n, 1), D = calcul::lisV3(f, n, 4);
+    const V3 P = calcul::lisV3DepuisZero(f, n, 0), D = calcul::lisV3DepuisZero(f, n, 3);
     const int k = axeDominant(D);
     const double d = composante(D, k), p = composante(P, k);
     if (d == 0 || !std::isfinite(d)) {
@@ -142,10 +142,10 @@ void construitDroite(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 
 void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const V3 C = calcul::lisV3(f, n, 1);
-    V3 N = calcul::lisV3(f, n, 4);
+    const V3 C = calcul::lisV3DepuisZero(f, n, 0);
+    V3 N = calcul::lisV3DepuisZero(f, n, 3);
     const double r = valeurDepuisZero(f, n, 6);
-    V3 U = calcul::lisV3(f, n, 8) - C;
+    V3 U = calcul::lisV3DepuisZero(f, n, 7) - C;
     int pas = nombrePasCercle(f, r);
     if (pas < 2 || pas > 10000 || !calcul::unitaire(U) || !calcul::unitaire(N)) {
         abandon = true;
@@ -167,10 +167,10 @@ void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 }
 
 void construitArc(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
-    const V3 C = calcul::lisV3(f, n, 1);
-    V3 axe = calcul::lisV3(f, n, 4);
+    const V3 C = calcul::lisV3DepuisZero(f, n, 0);
+    V3 axe = calcul::lisV3DepuisZero(f, n, 3);
     const double r = valeurDepuisZero(f, n, 6), angle = valeurDepuisZero(f, n, 10);
-    V3 U = calcul::lisV3(f, n, 8) - C;
+    V3 U = calcul::lisV3DepuisZero(f, n, 7) - C;
     const double nombre = std::round(500 * r * f.uniteSurPetiteDimension * angle / kDeuxPi);
     if (!(nombre >= 1 && nombre <= 10000) || !calcul::unitaire(U) || !calcul::unitaire(axe)) {
         abandon = true;
@@ -211,7 +211,7 @@ void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 
 void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const V3 O = calcul::lisV3(f, n, 1), W = calcul::lisV3(f, n, 7);
+    const V3 O = calcul::lisV3DepuisZero(f, n, 0), W = calcul::lisV3DepuisZero(f, n, 6);
     double m = valeurDepuisZero(f, n, 10), M = valeurDepuisZero(f, n, 11);
     if (n >= 8 && n <= 10) {
         m = -0.47 / f.uniteSurPetiteDimension;
@@ -301,7 +301,7 @@ bool echantillonsSphere(const TfigureKalmetra& f, double r, TElementSolide& e) {
 
 void construitSphere(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const V3 C = calcul::lisV3(f, n, 1);
+    const V3 C = calcul::lisV3DepuisZero(f, n, 0);
     const double r = valeurDepuisZero(f, n, 3);
     e.centre = entier(f, C);
     if (!echantillonsSphere(f, r, e)) {

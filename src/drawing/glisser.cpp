@@ -82,8 +82,8 @@ bool supportTropPetit(const TfigureKalmetra& f, int i) {
     } else if (o.codeConstruction == c::kPointLibreSurArc) {
         const int arc = parentOuZero(f, i, 1);
         if (arc == 0) return false;
-        const V3 centre = calcul::lisV3(f, arc, 1), normale = calcul::lisV3(f, arc, 4);
-        const V3 r = calcul::lisV3(f, arc, 8) - centre;
+        const V3 centre = calcul::lisV3DepuisZero(f, arc, 0), normale = calcul::lisV3DepuisZero(f, arc, 3);
+        const V3 r = calcul::lisV3DepuisZero(f, arc, 7) - centre;
         const double angle = valeurDepuisZero(f, arc, 10);
         a = centre + r;
         b = centre + std::cos(angle) * r + std::sin(angle) * calcul::vectoriel(normale, r);
@@ -405,7 +405,7 @@ void finDePas(TfigureKalmetra& f, TetatGlisser& g) {
 }
 
 void ecritPoint(TfigureKalmetra& f, int i, V3 p) {
-    calcul::ecritV3(f, i, 1, p);
+    calcul::ecritV3DepuisZero(f, i, 0, p);
     recalculeDependantsObjetActif(f);
 }
 

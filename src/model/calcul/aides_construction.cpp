@@ -24,14 +24,14 @@ void milieuDesPoints(const TfigureKalmetra& f, int i, int j, double& x, double& 
 
 void barycentreDeDeuxPoints(TfigureKalmetra& f, int i, int j, int n, double wi, double wj) {
     const V3 p = (1.0 / (wi + wj)) * (wi * pointObjet(f, i) + wj * pointObjet(f, j));
-    ecritV3(f, n, 1, p);
+    ecritV3DepuisZero(f, n, 0, p);
 }
 
 void barycentreDeTroisPoints(TfigureKalmetra& f, int i, int j, int k, int n, double wi, double wj,
                              double wk) {
     const V3 p =
         (1.0 / (wi + wj + wk)) * (wi * pointObjet(f, i) + wj * pointObjet(f, j) + wk * pointObjet(f, k));
-    ecritV3(f, n, 1, p);
+    ecritV3DepuisZero(f, n, 0, p);
 }
 
 bool pointsConfondus(const TfigureKalmetra& f, int i, int j) {
@@ -59,7 +59,7 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
     d = -d; // normale.X = d on the plane
     const TObjetFigure& o = objet(f, n);
     const bool cercle = o.nature == kNatureCercle;
-    if (cercle) ecritV3(f, n, 4, normale);
+    if (cercle) ecritV3DepuisZero(f, n, 3, normale);
     const V3 A1 = pointObjet(f, a1), A2 = pointObjet(f, a2), A3 = pointObjet(f, a3);
     V3 centre;
     if (o.codeConstruction == construction::kCercleInscrit) {
@@ -81,7 +81,7 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
         const V3 vn = vectoriel(v, normale), nu = vectoriel(normale, u), uv = vectoriel(u, v);
         const double det = scalaire(u, vn);
         centre = (1.0 / det) * (c1 * vn + c2 * nu + d * uv);
-        ecritV3(f, n, 1, centre);
+        ecritV3DepuisZero(f, n, 0, centre);
     }
     if (!cercle) return;
     V3 surCercle = A1;
@@ -91,7 +91,7 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
         unitaire(u);
         surCercle = A1 + scalaire(centre - A1, u) * u;
     }
-    ecritV3(f, n, 8, surCercle);
+    ecritV3DepuisZero(f, n, 7, surCercle);
     valeurDepuisZero(f, n, 6) = norme(surCercle - centre);
 }
 
@@ -179,10 +179,10 @@ void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
     // the tip of u), the way points on the arc are placed: Ω + cos φ r + sin φ (u x r).
     double angle = arcCosinus(scalaire(e1, e2));
     if (scalaire(e2, vectoriel(u, e1)) < 0) angle = 2 * std::numbers::pi - angle;
-    ecritV3(f, n, 1, H);
-    ecritV3(f, n, 4, u);
+    ecritV3DepuisZero(f, n, 0, H);
+    ecritV3DepuisZero(f, n, 3, u);
     valeurDepuisZero(f, n, 6) = r;
-    ecritV3(f, n, 8, A);
+    ecritV3DepuisZero(f, n, 7, A);
     valeurDepuisZero(f, n, 10) = angle;
 }
 
@@ -196,7 +196,8 @@ bool composantesDansRepere(const TfigureKalmetra& f, int repere, double x, doubl
         c = z;
         return true;
     }
-    const V3 i = lisV3(f, repere, 4), j = lisV3(f, repere, 7), k = lisV3(f, repere, 10);
+    const V3 i = lisV3DepuisZero(f, repere, 3), j = lisV3DepuisZero(f, repere, 6),
+             k = lisV3DepuisZero(f, repere, 9);
     if (i.y == 0 && i.z == 0 && j.x == 0 && j.z == 0 && k.x == 0 && k.y == 0) {
         if (i.x == 0 || j.y == 0 || k.z == 0) return false;
         a = x / i.x;
@@ -217,7 +218,7 @@ bool composantesDansRepere(const TfigureKalmetra& f, int repere, double x, doubl
 bool coordonneesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
                            double& b, double& c) {
     if (repere == 1) return composantesDansRepere(f, repere, x, y, z, a, b, c);
-    const V3 w = V3{x, y, z} - lisV3(f, repere, 1);
+    const V3 w = V3{x, y, z} - lisV3DepuisZero(f, repere, 0);
     return composantesDansRepere(f, repere, w.x, w.y, w.z, a, b, c);
 }
 
@@ -229,7 +230,8 @@ void vecteurDeComposantesDansRepere(const TfigureKalmetra& f, int repere, double
         z = c;
         return;
     }
-    const V3 v = a * lisV3(f, repere, 4) + b * lisV3(f, repere, 7) + c * lisV3(f, repere, 10);
+    const V3 v = a * lisV3DepuisZero(f, repere, 3) + b * lisV3DepuisZero(f, repere, 6) +
+                 c * lisV3DepuisZero(f, repere, 9);
     x = v.x;
     y = v.y;
     z = v.z;
@@ -243,8 +245,8 @@ void pointDeCoordonneesDansRepere(const TfigureKalmetra& f, int repere, double a
         z = c;
         return;
     }
-    const V3 p =
-        lisV3(f, repere, 1) + a * lisV3(f, repere, 4) + b * lisV3(f, repere, 7) + c * lisV3(f, repere, 10);
+    const V3 p = lisV3DepuisZero(f, repere, 0) + a * lisV3DepuisZero(f, repere, 3) +
+                 b * lisV3DepuisZero(f, repere, 6) + c * lisV3DepuisZero(f, repere, 9);
     x = p.x;
     y = p.y;
     z = p.z;
@@ -280,14 +282,16 @@ void pointDeCoordonneesDansPlan(TfigureKalmetra& f, int premier, int p2, int n, 
         return;
     }
     if (planMuniDUnRepere(f, premier)) {
-        ecritV3(f, n, 1, lisV3(f, premier, 11) + u * lisV3(f, premier, 5) + v * lisV3(f, premier, 8));
+        ecritV3DepuisZero(f, n, 0,
+                          lisV3DepuisZero(f, premier, 10) + u * lisV3DepuisZero(f, premier, 4) +
+                              v * lisV3DepuisZero(f, premier, 7));
         return;
     }
     Tvecteur3 origine, e1, e2;
     repereDuPlan(origine, e1, e2, valeurDepuisZero(f, premier, 0), valeurDepuisZero(f, premier, 1),
                  valeurDepuisZero(f, premier, 2), valeurDepuisZero(f, premier, 3));
     const V3 o{origine.x, origine.y, origine.z}, a{e1.x, e1.y, e1.z}, b{e2.x, e2.y, e2.z};
-    ecritV3(f, n, 1, o + u * a + v * b);
+    ecritV3DepuisZero(f, n, 0, o + u * a + v * b);
 }
 
 } // namespace km32
