@@ -70,8 +70,8 @@ bool topMinuterieDeCommande(TfigureKalmetra& f, uint32_t id) {
     if (!estRepetition(objet(f, n))) return false;
     // A tick of a timer that was stopped meanwhile is ignored.
     if (idMinuterie(objet(f, n)) == 0) return true;
-    for (int k = 1; k <= objet(f, n).nombreParents; ++k)
-        executeCommandeDeTouche(f, parentObjet(f, n, k));
+    for (int k = 0; k < objet(f, n).nombreParents; ++k)
+        executeCommandeDeTouche(f, parentDepuisZero(f, n, k));
     double& compteur = valeurDepuisZero(f, n, 2);
     compteur += 1;
     if (!(compteur < valeurDepuisZero(f, n, 0)) && idMinuterie(objet(f, n)) != 0)

@@ -68,8 +68,8 @@ void repeintApresVisibilite(TfigureKalmetra& f, const TEnsembleObjets& changes) 
 void dessinEnBloc(TfigureKalmetra& f, int n) {
     f.polyedresAPreparer = 0;
     TEnsembleObjets changes;
-    for (int k = 1; k <= objet(f, n).nombreParents; ++k) {
-        const int p = parentObjet(f, n, k);
+    for (int k = 0; k < objet(f, n).nombreParents; ++k) {
+        const int p = parentDepuisZero(f, n, k);
         changeVisibilite(f, p, !estDessine(objet(f, p).style));
         changes.set(std::size_t(p));
     }
@@ -80,15 +80,15 @@ void dessinParEtapes(TfigureKalmetra& f, int n) {
     f.polyedresAPreparer = 0;
     const int nombre = objet(f, n).nombreParents;
     TEnsembleObjets changes;
-    for (int k = 1; k <= nombre; ++k) {
-        const int p = parentObjet(f, n, k);
+    for (int k = 0; k < nombre; ++k) {
+        const int p = parentDepuisZero(f, n, k);
         if (estDessine(objet(f, p).style)) continue;
         changeVisibilite(f, p, true);
         changes.set(std::size_t(p));
         return repeintApresVisibilite(f, changes);
     }
-    for (int k = 1; k <= nombre; ++k) {
-        const int p = parentObjet(f, n, k);
+    for (int k = 0; k < nombre; ++k) {
+        const int p = parentDepuisZero(f, n, k);
         changeVisibilite(f, p, false);
         changes.set(std::size_t(p));
     }
@@ -129,12 +129,12 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
     };
     std::array<Affectation, kMaxObjets> affectations{};
     int total = 0, source = cibles, expression = 0;
-    for (int k = 1; k <= cibles; ++k) {
-        const int cible = parentObjet(f, n, k);
+    for (int k = 0; k < cibles; ++k) {
+        const int cible = parentDepuisZero(f, n, k);
         double x = 0, y = 0, z = 0;
         if (objet(f, cible).nature == kNaturePoint) {
-            if (++source > cmd.nombreParents) return;
-            const int s = parentObjet(f, n, source);
+            if (source >= cmd.nombreParents) return;
+            const int s = parentDepuisZero(f, n, source++);
             if (objet(f, s).nonDefini) return;
             x = valeurDepuisZero(f, s, 0), y = valeurDepuisZero(f, s, 1), z = valeurDepuisZero(f, s, 2);
         } else if (!valeurExpression(f, n, ++expression, x)) {
@@ -146,7 +146,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
         if (erreur != 0) return;
         TEnsembleObjets un;
         un.set(std::size_t(cible));
-        Affectation& a = affectations[std::size_t(k - 1)];
+        Affectation& a = affectations[std::size_t(k)];
         a.cible = cible;
         litValeursObjetsLibres(f, un, a.valeurs, a.nombre);
         total += a.nombre;
@@ -162,7 +162,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
         affecteValeursObjetsLibres(f, un, a.valeurs, a.nombre, false);
         ensemble.set(std::size_t(a.cible));
     }
-    f.dernierLibreBouge = uint8_t(parentObjet(f, n, cibles));
+    f.dernierLibreBouge = uint8_t(parentDepuisZero(f, n, cibles - 1));
     recalculeDependants(f, ensemble);
     notifieHoteEtPublie(f, kCauseAffectationDirecte);
 }
@@ -175,8 +175,8 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
         for (int j = 0; j < combien && k < cmd.nombreValeurs; ++j)
             valeurDepuisZero(f, p, premier + j) = valeurDepuisZero(f, n, k++);
     };
-    for (int j = 1; j <= cmd.nombreParents; ++j) {
-        const int p = parentObjet(f, n, j);
+    for (int j = 0; j < cmd.nombreParents; ++j) {
+        const int p = parentDepuisZero(f, n, j);
         switch (objet(f, p).codeConstruction) {
         case c::kReelLibre:
         case c::kEntierLibre:
@@ -209,7 +209,7 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
         ensemble.set(std::size_t(p));
     }
     if (cmd.nombreParents == 0) return;
-    f.dernierLibreBouge = parentObjet(f, n, cmd.nombreParents);
+    f.dernierLibreBouge = parentDepuisZero(f, n, cmd.nombreParents - 1);
     recalculeDependants(f, ensemble);
     notifieHoteEtPublie(f, kCauseAffectationMemorisee);
 }
@@ -225,8 +225,8 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
     };
     std::array<Ecriture, 2 * kMaxObjets> ecritures{};
     std::size_t nombre = 0;
-    for (int j = 1; j <= cmd.nombreParents; ++j) {
-        const int p = parentObjet(f, n, j);
+    for (int j = 0; j < cmd.nombreParents; ++j) {
+        const int p = parentDepuisZero(f, n, j);
         const double r = platform::reelAuHasard();
         switch (objet(f, p).codeConstruction) {
         case c::kPointLibreSurSegment:
@@ -265,7 +265,7 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
     for (std::size_t k = 0; k < nombre; ++k)
         valeurDepuisZero(f, ecritures[k].p, ecritures[k].k) = ecritures[k].v;
     recalculeDependants(f, ensemble);
-    f.dernierLibreBouge = parentObjet(f, n, cmd.nombreParents);
+    f.dernierLibreBouge = parentDepuisZero(f, n, cmd.nombreParents - 1);
     notifieHoteEtPublie(f, kCauseAffectationAleatoire);
 }
 
