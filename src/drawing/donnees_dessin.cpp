@@ -447,8 +447,8 @@ bool geometrieCalotte(const TfigureKalmetra& f, int n, V3& centre, double& rayon
     if (o.nombreParents < 5) return false;
     int parents[5];
     for (int k = 0; k < 5; ++k) {
-        parents[k] = parentObjet(f, n, k + 1);
-        // Parent 2 and 3 are 0 when parent 1 is itself a plane.
+        parents[k] = parentDepuisZero(f, n, k);
+        // Parents 1 and 2 are 0 when parent 0 is itself a plane.
         if (parents[k] > f.nombreObjets || (parents[k] != 0 && objet(f, parents[k]).nonDefini)) return false;
     }
     if (parents[0] == 0 || parents[3] == 0 || parents[4] == 0) return false;
@@ -464,8 +464,8 @@ bool geometrieCalotte(const TfigureKalmetra& f, int n, V3& centre, double& rayon
     if (cote > 0)
         for (double& c : plan)
             c = -c;
-    centre = calcul::lisV3(f, parents[4], 1);
-    rayon = valeurObjet(f, parents[4], 4);
+    centre = calcul::lisV3DepuisZero(f, parents[4], 0);
+    rayon = valeurDepuisZero(f, parents[4], 3);
     return rayon > 0 && std::isfinite(rayon);
 }
 
