@@ -177,8 +177,8 @@ void ecritAffichagesEtTouches(Ecriture& e) {
                 e.ajouteTexte(ecritLigneStyleObjet(f, i));
             }
             e.ligne(2222,
-                    coupe(nomObjet(f, i), 80) + ";" + texteDeReel(valeurObjet(f, i, 1)) + ";" +
-                        texteDeReel(valeurObjet(f, i, 2)),
+                    coupe(nomObjet(f, i), 80) + ";" + texteDeReel(valeurDepuisZero(f, i, 0)) + ";" +
+                        texteDeReel(valeurDepuisZero(f, i, 1)),
                     3);
         }
     } else if (regroupes && aDesTextes) {
@@ -200,8 +200,8 @@ void ecritAffichagesEtTouches(Ecriture& e) {
             if (regroupes) e.ajouteTexte(definitionObjetEnTexte(f, i));
             if (o.codeConstruction == 66 || o.codeConstruction == 149) {
                 std::string valeurs;
-                for (int k = 1; k <= o.nombreValeurs; ++k)
-                    valeurs += (k == 1 ? "" : " ") + texteDeReel(valeurObjet(f, i, k));
+                for (int k = 0; k < o.nombreValeurs; ++k)
+                    valeurs += (k == 0 ? "" : " ") + texteDeReel(valeurDepuisZero(f, i, k));
                 e.ligne(2223, coupe(nomObjet(f, i), 80) + ";" + valeurs, 3);
             }
         }
