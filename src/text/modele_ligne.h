@@ -1,11 +1,11 @@
 #pragma once
 // Sentence patterns of figure-text lines and the matcher that reads a line
-// against one of them (the record itself is model/modele_ligne.h). A pattern mixes fixed words with
-// placeholders "#1" to
-// "#9"; once analysed it is the normalised upper-case text with each
-// placeholder turned into one "\" and the list of its fixed pieces. Lines and
-// patterns are normalised alike, so matching is blind to letter case and to
-// blanks around separators. Positions are counted from 1, as in the records.
+// against one of them (the record itself is model/modele_ligne.h). A pattern
+// mixes fixed words with placeholders "#1" to "#9"; once analysed it is the
+// normalised upper-case text with each placeholder turned into one "\" and
+// the list of its fixed pieces. Lines and patterns are normalised alike, so
+// matching is blind to letter case and to blanks around separators.
+// Positions are counted from 1, as in the records.
 #include <cstddef>
 #include <string>
 #include <string_view>
