@@ -239,6 +239,10 @@ KM32_EXPORT int32_t KMNombreObjets(int16_t numero);
 KM32_EXPORT uint32_t KMNomObjetDeNumero(int16_t numero, int32_t objet);
 KM32_EXPORT int32_t KMNatureObjet(int16_t numero, int32_t objet);
 KM32_EXPORT int32_t KMRaisonObjetNonDefini(int16_t numero, int32_t objet);
+/* The text of that reason in the applied language, with the vertex names its
+ * "#1" and "#2" stand for filled in, in a memory block (free it with
+ * KMLibereBloc); 0 when the object is defined or does not exist. */
+KM32_EXPORT uint32_t KMTexteRaisonObjetNonDefini(int16_t numero, int32_t objet);
 /* Phrase numero of the applied language into texte (256 bytes, NUL-terminated). */
 KM32_EXPORT void KMPhraseDeNumero(uint16_t numero, char* texte);
 /* Applies a language (1 French, 2 English, 3 German) to both libraries. */

@@ -382,9 +382,8 @@ int valeurs(const Figure& figure, const std::vector<const char*>& noms) {
         const int32_t raison = KMRaisonObjetNonDefini(numero, i);
         const std::string nomUtf8 = km32cli::utf8DeWindows1252(nom);
         if (raison > 0) {
-            char phrase[256] = {};
-            KMPhraseDeNumero(uint16_t(raison), phrase);
-            std::string motif = depuisBibliotheque(phrase);
+            std::string motif =
+                km32cli::utf8DeWindows1252(texteDeBloc(KMTexteRaisonObjetNonDefini(numero, i)));
             for (char& c : motif)
                 if (c == '\r') c = ' ';
             sortie += nomUtf8 + ": " + tr(TexteCli::NonDefini, figure) + ": " + motif + "\n";

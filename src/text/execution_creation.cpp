@@ -260,11 +260,11 @@ void signaleErreurExecution(uint16_t& erreur, const std::string& nomObjet, bool 
     const std::size_t p = titre.find("#1");
     if (p != std::string::npos) titre.replace(p, 2, coupe(nomObjet, 80));
     if (nonValidesPermis) {
-        const std::string texte =
-            phraseDeNumero(erreur) + "\r\n\r\n" + phraseDeNumero(kPhraseConfirmeCreation);
+        const std::string texte = remplaceMarquesErreur(phraseDeNumero(erreur)) + "\r\n\r\n" +
+                                  phraseDeNumero(kPhraseConfirmeCreation);
         erreur = questionOuiNon(texte, titre) == platform::kReponseOui ? 0 : kErreurRefusUtilisateur;
     } else {
-        afficheMessageType(titre + "\r\n\r\n" + phraseDeNumero(erreur),
+        afficheMessageType(titre + "\r\n\r\n" + remplaceMarquesErreur(phraseDeNumero(erreur)),
                            phraseDeNumero(kPhraseNonValidesInterdits), platform::kIconeErreur);
         erreur = kErreurRefusUtilisateur;
     }

@@ -3,9 +3,11 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <variant>
 
 #include "base/texte.h"
 #include "model/constructions_codes.h"
+#include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "model/solides/enveloppes.h"
 #include "model/solides/patron.h"
@@ -152,26 +154,40 @@ Tvecteur3 pointDuCercle(const Tvecteur3& centre, const Tvecteur3& u, const Tvect
     return {centre.x + u.x * c + w.x * s, centre.y + u.y * c + w.y * s, centre.z + u.z * c + w.z * s};
 }
 
-// The names of the vertices of a refused vertex list: vertex v (from 1) is
-// parent v - 1 (from 0).
-void nommeSommetsErreur(TfigureKalmetra& f, int i, const TPolyedre& p, uint16_t raison) {
-    EtatPolyedres& e = etatPolyedres();
+} // namespace
+
+// The names a refused vertex list gives the reason's "#1" and "#2", read
+// from the error bytes the hull left in the object's record: vertex v (from
+// 1) is parent v - 1 (from 0). Other reasons name nothing.
+void nomsSommetsErreur(const TfigureKalmetra& f, int i, uint16_t raison, std::string& nom1,
+                       std::string& nom2) {
+    nom1.clear();
+    nom2.clear();
+    if (raison != kRaisonInterieurPolyedre && raison != kRaisonInterieurPolygone &&
+        raison != kRaisonInterieurFace && raison != kRaisonSurArete && raison != kRaisonSommetsConfondus)
+        return;
+    const int k = objet(f, i).emplacementSolide;
+    if (k < 1 || k > kMaxEmplacementsPolyedres || !f.tableDesPolyedres || !f.tableDesPolyedres->donnees[k])
+        return;
+    const TDonneesPolyedre& d = donneesPolyedreObjet(f, i);
+    if (!std::holds_alternative<TEnBoite<TPolyedre>>(d.contenu)) return;
+    const TPolyedre& p = polyedreDe(d);
     auto nomSommet = [&](int v) {
         if (v < 1 || v > objet(f, i).nombreParents) return std::string();
         return nomObjet(f, parentDepuisZero(f, i, v - 1));
     };
     switch (raison) {
     case kRaisonInterieurPolyedre: {
-        e.nomErreur1 = nomSommet(p.octetsErreur[1]);
+        nom1 = nomSommet(p.octetsErreur[1]);
         std::string noms;
         for (int v = 1; v <= p.nombreSommets; ++v)
             if (p.voisins[v].any()) noms += nomSommet(v);
-        e.nomErreur2 = coupe(noms, 160);
+        nom2 = coupe(noms, 160);
         break;
     }
     case kRaisonInterieurPolygone:
     case kRaisonInterieurFace: {
-        e.nomErreur1 = nomSommet(p.octetsErreur[1]);
+        nom1 = nomSommet(p.octetsErreur[1]);
         std::string noms;
         const int k = p.octetsErreur[2];
         if (k >= 1 && k <= kMaxFacesPolyedre) {
@@ -179,23 +195,21 @@ void nommeSommetsErreur(TfigureKalmetra& f, int i, const TPolyedre& p, uint16_t 
             for (int l = 1; l <= F.nombreSommets; ++l)
                 noms += nomSommet(sommetCycle(F, l));
         }
-        e.nomErreur2 = coupe(noms, 160);
+        nom2 = coupe(noms, 160);
         break;
     }
     case kRaisonSurArete:
-        e.nomErreur1 = nomSommet(p.octetsErreur[1]);
-        e.nomErreur2 = coupe(nomSommet(p.octetsErreur[2]) + nomSommet(p.octetsErreur[3]), 160);
+        nom1 = nomSommet(p.octetsErreur[1]);
+        nom2 = coupe(nomSommet(p.octetsErreur[2]) + nomSommet(p.octetsErreur[3]), 160);
         break;
     case kRaisonSommetsConfondus:
-        e.nomErreur1 = nomSommet(p.octetsErreur[1]);
-        e.nomErreur2 = nomSommet(p.octetsErreur[2]);
+        nom1 = nomSommet(p.octetsErreur[1]);
+        nom2 = nomSommet(p.octetsErreur[2]);
         break;
     default:
         break;
     }
 }
-
-} // namespace
 
 void sommetsDesParents(TfigureKalmetra& f, int i) {
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
@@ -408,7 +422,13 @@ void calculeDonneesPolyedre(TfigureKalmetra& f, int i) {
         enveloppeConvexe3D(p, nonDefini, raison);
     if (!nonDefini) return;
     indefini(f, i, raison);
-    if (p.donneParSommets) nommeSommetsErreur(f, i, p, raison);
+    // The error names a message shown right after this computation uses.
+    if (p.donneParSommets) {
+        EtatPolyedres& e = etatPolyedres();
+        nomsSommetsErreur(f, i, raison, e.nomErreur1, e.nomErreur2);
+        nomErreur1() = e.nomErreur1;
+        nomErreur2() = e.nomErreur2;
+    }
 }
 
 } // namespace km32
