@@ -124,7 +124,7 @@ int afficheFigure(const std::string& chemin, const std::string& texte, int langu
     // mouse and the keys.
     KMSize(s.figure, 0);
     KMBoucleFenetres();
-    if (KMfigureModifiee(s.figure))
+    if (s.modifiee && KMfigureModifiee(s.figure))
         std::fprintf(stderr, "km32: show: %s: the changes were not saved\n", chemin.c_str());
     KMDetruitFigure(s.figure);
     KMDetruitFenetreHote(s.fenetre);
