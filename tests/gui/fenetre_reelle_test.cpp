@@ -25,10 +25,12 @@ constexpr uint64_t kGraine = 7;
 const char* const kFigure = "Kalmetra figure (English)\r\n"
                             "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
                             "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n"
                             "P free point on segment [AB]\r\n";
 const char* const kFigureSansP = "Kalmetra figure (English)\r\n"
                                  "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                                 "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n";
+                                 "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                                 "s segment [AB]\r\n";
 
 std::string lisFichier(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
@@ -209,7 +211,7 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
                     " mousedown 1");
     for (int k = 0; k < 8; ++k)
-        ecran_->xdotool("mousemove_relative -- 5 -5");
+        ecran_->xdotool("mousemove_relative -- -5 5");
     ecran_->xdotool("mouseup 1");
     const std::string apresGlisser = sauveEtLis();
     EXPECT_NE(apresGlisser.find("parameter"), std::string::npos) << apresGlisser;
@@ -217,8 +219,9 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     const Capture dessinGlisser = dessinSansEcran(apresGlisser);
     const PixelsSombres nouveauP = pixelsDeP(dessinGlisser, dessinSansEcran(kFigureSansP));
     EXPECT_GT(std::hypot(nouveauP.x - p.x, nouveauP.y - p.y), 15.0) << "P did not move";
-    // It moved the way the mouse went (up and to the right on the screen).
-    EXPECT_LT(nouveauP.y, p.y - 10);
+    // It moved the way the mouse went (down and to the left on the screen).
+    EXPECT_GT(nouveauP.y, p.y + 10);
+    EXPECT_LT(nouveauP.x, p.x - 10);
     compareDessins(ecranGlisser, dessinGlisser, "after the drag");
 
     // The right button turns the view.
@@ -233,7 +236,7 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     compareDessins(ecranRotation, dessinSansEcran(apresRotation), "after the turn");
 }
 
-TEST_F(FenetreReelle, TheMenuOpensAndItsConstructionDialogTakesTyping) {
+TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoint) {
     const Capture avant = fenetreDe(ecranStable());
     // A double click opens the figure's menu at the mouse.
     ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
@@ -274,14 +277,27 @@ TEST_F(FenetreReelle, TheMenuOpensAndItsConstructionDialogTakesTyping) {
         return pixelsSombres(dialogue, 0, 0, kLargeur, 110).nombre >
                pixelsSombres(avant, 0, 0, kLargeur, 110).nombre + 100;
     }));
-    const PixelsSombres champAvant = pixelsSombres(dialogue, 150, 0, 400, 50);
-    ecran_->xdotool("type --delay 40 '[AB]'");
+    // The fields are the toolkit's entries: the segment's name, Tab to the
+    // next field, the midpoint's name.
+    const PixelsSombres champsAvant = pixelsSombres(dialogue, 150, 0, 400, 80);
+    ecran_->xdotool("type --delay 40 s");
+    ecran_->xdotool("key Tab");
+    ecran_->xdotool("type --delay 40 M");
     Capture tape;
     ASSERT_TRUE(attends([&] {
         tape = fenetreDe(ecranActuel());
-        return pixelsSombres(tape, 150, 0, 400, 50).nombre > champAvant.nombre + 20;
-    })) << "the typed text does not show in the dialog's field";
+        return pixelsSombres(tape, 150, 0, 400, 80).nombre > champsAvant.nombre + 10;
+    })) << "the typed text does not show in the dialog's fields";
     garde(tape, "construction_dialog.png");
+    // Enter runs the construction: the figure gets the midpoint, drawn as
+    // the headless library draws the saved figure.
+    ecran_->xdotool("key Return");
+    std::string texte;
+    ASSERT_TRUE(attends([&] {
+        texte = sauveEtLis();
+        return texte.find("M midpoint of segment s") != std::string::npos;
+    })) << texte;
+    compareDessins(fenetreDe(ecranStable()), dessinSansEcran(texte), "after the construction");
 }
 
 } // namespace

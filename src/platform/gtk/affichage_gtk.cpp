@@ -10,6 +10,7 @@
 #include "platform/curseurs.h"
 #include "platform/ecran.h"
 #include "platform/entrees.h"
+#include "platform/formes_liees.h"
 #include "platform/horloge.h"
 #include "platform/image_bitmap.h"
 #include "platform/messages.h"
@@ -24,6 +25,11 @@ namespace {
 struct FenetreGtk {
     GtkWidget* fenetre = nullptr;
     GtkWidget* zone = nullptr;
+    GtkWidget* fixe = nullptr; // the toolkit's entries and buttons of the forms, over the drawing
+    // The widgets by (window, field number or 1000 + button tag), and the
+    // current field of each form as last seen.
+    std::map<std::pair<Fenetre, int>, GtkWidget*> controles;
+    std::map<Fenetre, int> champCourant;
     Rectangle cadreApplique; // the frame last given to the toolkit (or read from it)
     std::string titre;
 };
@@ -143,6 +149,8 @@ gboolean boutonSouris(GtkWidget* zone, GdkEventButton* ev, gpointer) {
     if (!estFenetre(racine)) return TRUE;
     const bool gauche = ev->button == 1;
     const bool presse = ev->type == GDK_BUTTON_PRESS;
+    // A click in the drawing takes the keys from the entries.
+    if (presse) gtk_widget_grab_focus(zone);
     noteModificateurs(ev->state);
     fixeToucheEnfoncee(gauche ? VK_LBUTTON : VK_RBUTTON, presse);
     Point client;
@@ -218,6 +226,9 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
         pompe();
         return TRUE;
     }
+    // An entry or a button of a form with the focus takes its keys itself.
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
+    if (focus && (GTK_IS_ENTRY(focus) || GTK_IS_BUTTON(focus))) return FALSE;
     const Fenetre cible = cibleClavier(racine);
     if (vk != 0) {
         if (vk != VK_SHIFT && vk != VK_CONTROL && vk != VK_MENU) fixeToucheEnfoncee(vk, presse);
@@ -266,7 +277,13 @@ FenetreGtk creeFenetreGtk(Fenetre racine) {
     g_object_set_data(G_OBJECT(g.zone), "km32-fenetre", GUINT_TO_POINTER(racine));
     gtk_widget_add_events(g.zone, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
     gtk_widget_set_can_focus(g.zone, TRUE);
-    gtk_container_add(GTK_CONTAINER(g.fenetre), g.zone);
+    GtkWidget* superposition = gtk_overlay_new();
+    g.fixe = gtk_fixed_new();
+    gtk_container_add(GTK_CONTAINER(superposition), g.zone);
+    gtk_overlay_add_overlay(GTK_OVERLAY(superposition), g.fixe);
+    // A click beside the entries and buttons reaches the drawing.
+    gtk_overlay_set_overlay_pass_through(GTK_OVERLAY(superposition), g.fixe, TRUE);
+    gtk_container_add(GTK_CONTAINER(g.fenetre), superposition);
     g_signal_connect(g.zone, "draw", G_CALLBACK(dessine), nullptr);
     g_signal_connect(g.zone, "button-press-event", G_CALLBACK(boutonSouris), nullptr);
     g_signal_connect(g.zone, "button-release-event", G_CALLBACK(boutonSouris), nullptr);
@@ -317,6 +334,132 @@ void synchroniseCurseur() {
     }
 }
 
+bool& miseAJourChamp() {
+    static bool m = false;
+    return m;
+}
+
+Fenetre fenetreDuControle(GtkWidget* w) {
+    return Fenetre(GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(w), "km32-forme")));
+}
+int numeroDuControle(GtkWidget* w) {
+    return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(w), "km32-numero"));
+}
+
+void texteChange(GtkEditable* champ, gpointer) {
+    if (miseAJourChamp() || etat().modal > 0) return;
+    const Fenetre f = fenetreDuControle(GTK_WIDGET(champ));
+    if (const OperationsForme* o = formeLiee(f))
+        o->changeTexte(numeroDuControle(GTK_WIDGET(champ)),
+                       windows1252DeUtf8(gtk_entry_get_text(GTK_ENTRY(champ))));
+    pompe();
+}
+
+gboolean champPrendFocus(GtkWidget* champ, GdkEvent*, gpointer) {
+    if (etat().modal > 0) return FALSE;
+    const Fenetre f = fenetreDuControle(champ);
+    if (const OperationsForme* o = formeLiee(f)) {
+        etat().fenetres[ancetreRacine(f)].champCourant[f] = numeroDuControle(champ);
+        o->prendFocus(numeroDuControle(champ));
+    }
+    pompe();
+    return FALSE;
+}
+
+// The keys that move between fields, validate or cancel go to the form's
+// window; the others edit the entry.
+gboolean toucheChamp(GtkWidget* champ, GdkEventKey* ev, gpointer) {
+    if (etat().modal > 0) return FALSE;
+    const uint8_t vk = toucheVirtuelle(ev->keyval);
+    if (vk != VK_RETURN && vk != VK_UP && vk != VK_DOWN && vk != VK_ESCAPE && vk != VK_F1 && vk != VK_F1 + 3)
+        return FALSE;
+    envoieMessage(fenetreDuControle(champ), WM_KEYDOWN, vk, 0);
+    pompe();
+    return TRUE;
+}
+
+void boutonClique(GtkButton* bouton, gpointer) {
+    if (etat().modal > 0) return;
+    envoieMessage(fenetreDuControle(GTK_WIDGET(bouton)), WM_COMMAND,
+                  uint32_t(numeroDuControle(GTK_WIDGET(bouton))), 0);
+    pompe();
+}
+
+GtkWidget* nouveauControle(FenetreGtk& g, Fenetre f, int cle, bool champ, int numero,
+                           const std::string& libelle) {
+    GtkWidget* w = champ ? gtk_entry_new() : gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
+    g_object_set_data(G_OBJECT(w), "km32-forme", GUINT_TO_POINTER(f));
+    g_object_set_data(G_OBJECT(w), "km32-numero", GINT_TO_POINTER(numero));
+    gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32");
+    if (champ) {
+        gtk_entry_set_has_frame(GTK_ENTRY(w), TRUE);
+        g_signal_connect(w, "changed", G_CALLBACK(texteChange), nullptr);
+        g_signal_connect(w, "focus-in-event", G_CALLBACK(champPrendFocus), nullptr);
+        g_signal_connect(w, "key-press-event", G_CALLBACK(toucheChamp), nullptr);
+    } else {
+        g_signal_connect(w, "clicked", G_CALLBACK(boutonClique), nullptr);
+    }
+    gtk_fixed_put(GTK_FIXED(g.fixe), w, 0, 0);
+    g.controles[{f, cle}] = w;
+    return w;
+}
+
+// The entries and buttons of every visible form in the top-level window:
+// placed over the form's own drawing, showing its texts; the current field
+// takes the keyboard when it changed.
+void synchroniseFormes(FenetreGtk& g, Fenetre racine) {
+    std::map<std::pair<Fenetre, int>, GtkWidget*> vus;
+    for (Fenetre f : fenetresAvecForme()) {
+        if (ancetreRacine(f) != racine || !estVisible(f)) continue;
+        const OperationsForme* o = formeLiee(f);
+        if (!o || !o->etat) continue;
+        const FormeLiee forme = o->etat();
+        const Point origine = clientVersEcran(f, {0, 0}), origineRacine = clientVersEcran(racine, {0, 0});
+        const int ox = origine.x - origineRacine.x, oy = origine.y - origineRacine.y;
+        auto place = [&](GtkWidget* w, const Rectangle& cadre) {
+            gtk_fixed_move(GTK_FIXED(g.fixe), w, ox + cadre.gauche, oy + cadre.haut);
+            gtk_widget_set_size_request(w, cadre.largeur(), cadre.hauteur());
+            gtk_widget_show(w);
+        };
+        for (const ChampLie& c : forme.champs) {
+            auto it = g.controles.find({f, c.numero});
+            GtkWidget* w =
+                it != g.controles.end() ? it->second : nouveauControle(g, f, c.numero, true, c.numero, {});
+            vus[{f, c.numero}] = w;
+            place(w, c.cadre);
+            const std::string texte = utf8DeWindows1252(c.texte);
+            if (texte != gtk_entry_get_text(GTK_ENTRY(w))) {
+                miseAJourChamp() = true;
+                gtk_entry_set_text(GTK_ENTRY(w), texte.c_str());
+                gtk_editable_set_position(GTK_EDITABLE(w), -1);
+                miseAJourChamp() = false;
+            }
+            if (c.courant && g.champCourant[f] != c.numero) {
+                g.champCourant[f] = c.numero;
+                gtk_widget_grab_focus(w);
+                gtk_editable_set_position(GTK_EDITABLE(w), -1);
+            }
+        }
+        for (const BoutonLie& b : forme.boutons) {
+            const int cle = 1000 + int(b.tag);
+            auto it = g.controles.find({f, cle});
+            GtkWidget* w = it != g.controles.end() ? it->second
+                                                   : nouveauControle(g, f, cle, false, int(b.tag), b.libelle);
+            vus[{f, cle}] = w;
+            place(w, b.cadre);
+        }
+    }
+    for (auto it = g.controles.begin(); it != g.controles.end();) {
+        if (vus.count(it->first)) {
+            ++it;
+            continue;
+        }
+        g.champCourant.erase(it->first.first);
+        gtk_widget_destroy(it->second);
+        it = g.controles.erase(it);
+    }
+}
+
 // Each shown top-level window of the layer has its toolkit window, at its
 // frame, with its caption; the others have none shown.
 void synchroniseFenetres() {
@@ -351,6 +494,7 @@ void synchroniseFenetres() {
                               std::max(1, cadre.hauteur()));
         }
         if (!gtk_widget_get_visible(g.fenetre)) gtk_widget_show_all(g.fenetre);
+        synchroniseFormes(g, f);
         gtk_widget_queue_draw(g.zone);
     }
 }
@@ -416,6 +560,7 @@ GtkWidget* fenetreGtkParente() {
 bool demarre() {
     EtatGtk& e = etat();
     if (!e.demarree && !gtk_init_check(nullptr, nullptr)) return false;
+    const bool premiere = !e.demarree;
     e.demarree = true;
     utiliseHorlogeVirtuelle(false);
     if (GdkMonitor* m = gdk_display_get_primary_monitor(gdk_display_get_default())) {
@@ -425,6 +570,16 @@ bool demarre() {
         mesures.largeur = r.width;
         mesures.hauteur = r.height;
         configureEcran(mesures);
+    }
+    if (premiere) {
+        // The entries and buttons of the forms fit the rows the models lay out.
+        GtkCssProvider* css = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(
+            css, "entry.km32, button.km32 { min-height: 0; padding-top: 0; padding-bottom: 0; }", -1,
+            nullptr);
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_unref(css);
     }
     installeBoites();
     installeMenus();
