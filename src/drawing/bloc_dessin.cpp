@@ -16,6 +16,7 @@
 #include "model/objets_figure.h"
 #include "model/operations.h"
 #include "model/services_dessin.h"
+#include "model/solides/mesures_solides.h"
 #include "model/solides/parties_cachees.h"
 #include "model/solides/polyedres.h"
 #include "model/solides/vue_solides.h"
@@ -149,9 +150,23 @@ void remplitLigneVue(std::vector<TligneVue>& lignes, std::size_t k, const std::v
     lignes[k].points = points;
 }
 
+// Whether an outline point of a cap (model coordinates) is drawn: inside the
+// figure's box, on the cap's side of its plane and inside its limiting solid.
+bool pointDuBordDeCalotte(const TfigureKalmetra& f, int limite, const TElementSolide& s, double x, double y,
+                          double z) {
+    if (horsDesBornes(f, x) || horsDesBornes(f, y) || horsDesBornes(f, z)) return false;
+    const std::array<double, 4>& p = s.planCalotte;
+    if (p[0] * x + p[1] * y + p[2] * z + p[3] > kToleranceCoteCalotte) return false;
+    return limite == 0 || objet(f, limite).nonDefini || pointDansSolide(f, limite, x, y, z);
+}
+
+// A sphere, or a spherical cap: the outline is the great circle across the
+// viewing direction, of which a cap keeps the points of its rim; then the
+// base circle of a cap and the parallels of a hatched one.
 bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
     TElementSolideVue& v = s.vue ? *s.vue : *(s.vue = std::make_unique<TElementSolideVue>());
-    // The outline: the great circle across the viewing direction.
+    const TObjetFigure& o = objet(f, n);
+    const bool calotte = o.nature == kNatureCalotteSpherique;
     const Tvecteur3 d = directionVisee(f);
     Tvecteur3 u;
     vecteurOrthogonal(u.x, u.y, u.z, d.x, d.y, d.z);
@@ -160,17 +175,26 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
     std::size_t nombreLignes = 1;
     if (v.lignes.empty()) v.lignes.resize(1);
     std::vector<TentreeLigne>& contour = v.lignes[0].points;
-    contour.resize(std::size_t(s.nombreEchantillons) + 1);
+    contour.clear();
     const double k = f.echelle;
+    bool rupture = true;
     for (int j = 0; j <= s.nombreEchantillons; ++j) {
         const double c = s.cosinus[std::size_t(j)], sn = s.sinus[std::size_t(j)];
+        const double dx = c * u.x + sn * w.x, dy = c * u.y + sn * w.y, dz = c * u.z + sn * w.z;
+        if (calotte && !pointDuBordDeCalotte(f, o.objetLimite, s, s.centre.x / k + dx, s.centre.y / k + dy,
+                                             s.centre.z / k + dz)) {
+            rupture = true;
+            continue;
+        }
+        if (calotte && contour.size() >= std::size_t(kMaxPointsLigne)) return false;
         // Saturated like every integer coordinate: the centre of a sphere far
         // out is already at the integer limit, and its outline goes past it.
-        contour[std::size_t(j)] = {uint8_t(j == 0 ? 1 : 0),
-                                   {entier32Sature(s.centre.x + k * (c * u.x + sn * w.x)),
-                                    entier32Sature(s.centre.y + k * (c * u.y + sn * w.y)),
-                                    entier32Sature(s.centre.z + k * (c * u.z + sn * w.z))}};
+        contour.push_back({uint8_t(rupture ? 1 : 0),
+                           {entier32Sature(s.centre.x + k * dx), entier32Sature(s.centre.y + k * dy),
+                            entier32Sature(s.centre.z + k * dz)}});
+        rupture = false;
     }
+    if (calotte && !s.ligne.empty()) remplitLigneVue(v.lignes, nombreLignes++, s.ligne);
     if (s.paralleles)
         for (const auto& parallele : s.paralleles->paralleles)
             if (!parallele.empty()) remplitLigneVue(v.lignes, nombreLignes++, parallele);
@@ -243,6 +267,7 @@ uint8_t typeDessin(uint8_t nature) {
     case kNaturePatronPolyedre:
         return kDessinPolyedre;
     case kNatureSphere:
+    case kNatureCalotteSpherique:
         return kDessinSphere;
     case kNatureCylindre:
     case kNatureCone:
@@ -344,6 +369,14 @@ TelementDessin* elementDessin(TfigureKalmetra& f, int n) {
 const TelementDessin* elementDessin(const TfigureKalmetra& f, int n) {
     verifieIndice(n, kPremierElement, kMaxObjets, "display element");
     return f.blocDessin ? f.blocDessin->elements[std::size_t(n)].get() : nullptr;
+}
+
+bool elementCalotte(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    if (objet(f, n).nature != kNatureCalotteSpherique || s.genre != kElementCalotte) return false;
+    e.type = kDessinSphere;
+    e.objet = uint8_t(n);
+    e.style = objet(f, n).style;
+    return elementSphere(f, n, s, e);
 }
 
 void prepareElementObjet(TfigureKalmetra& f, int n) {

@@ -13,6 +13,7 @@
 
 #include "drawing/maillages_dessin.h"
 #include "model/figure.h"
+#include "drawing/element_solide.h"
 #include "model/point_ecran.h"
 #include "model/solides/element_solide_vue.h"
 #include "model/solides/parties_visibles.h"
@@ -106,6 +107,13 @@ TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
 void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
                        std::vector<TpointEcran>& points);
 
+// The element of spherical cap n from its drawing data: the points of its
+// rim (the outline of its sphere inside the figure's box, on the cap's side
+// of its plane and inside its limiting solid; a point after a dropped one
+// starts a new piece), then its base circle and its parallels, with their
+// hidden parts. False, nothing to draw, when the rim keeps more than 1000
+// points or n is not a cap.
+bool elementCalotte(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e);
 // Builds or drops the element of object n.
 void prepareElementObjet(TfigureKalmetra& f, int n);
 // Zones, then every object 7 to N.

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/garde.h"
+#include "model/annexes_polygones.h"
+#include "model/catalogue.h"
 #include "drawing/bloc_dessin.h"
 #include "drawing/clavier.h"
 #include "model/calcul/calcul_objet.h"
@@ -12,6 +14,7 @@
 #include "model/solides/polyedres.h"
 #include "text/descriptions_objets.h"
 #include "text/execution_creation.h"
+#include "text/installation_objet.h"
 #include "text/instantanes_figure.h"
 
 namespace km32 {
@@ -48,6 +51,47 @@ std::vector<std::string_view> nomsDeSuite(std::string_view suite) {
         k = fin;
     }
     return noms;
+}
+
+// Whether the figure's tables have room for a copy of every object of the
+// group, tested before anything is made: each copy takes as many values,
+// parents, samples and parameter expressions (with their operand bytes and
+// constants) as the object it copies, and a solid slot or a polygon
+// extension slot where that object has one.
+bool placePourLesCopies(const TfigureKalmetra& f, const std::vector<int>& groupe) {
+    const int n = int(groupe.size());
+    int valeurs = 0, parents = 0, echantillons = 0, expressions = 0, octets = 0, constantes = 0;
+    int solides = 0, annexes = 0;
+    for (const int g : groupe) {
+        const TObjetFigure& o = objet(f, g);
+        valeurs += o.nombreValeurs;
+        parents += o.nombreParents;
+        echantillons += o.nombreEchantillons;
+        expressions += o.nombreExpressions;
+        for (int k = 0; k < o.nombreExpressions; ++k) {
+            const TExpressionParametre& e = expressionParametre(f, o.premiereExpression + k);
+            octets += e.nombreOctets;
+            constantes += e.nombreConstantes;
+        }
+        solides += prendDonneesSolide(o.codeConstruction) && genreDonneesDeNature(o.nature) != 0;
+        annexes += o.codeConstruction == construction::kPointLibreDansPolygone;
+    }
+    if (f.nombreObjets + n > kMaxObjetsCopiables) return false;
+    if (f.valeursUtilisees + valeurs > kMaxValeurs || f.parentsUtilises + parents > kMaxParents) return false;
+    if (f.echantillonsUtilises + echantillons > kMaxEchantillons) return false;
+    if (f.expressionsUtilisees + expressions > kMaxExpressions) return false;
+    if (f.octetsOperandesUtilises + octets > kMaxOctetsOperandes ||
+        f.constantesUtilisees + constantes > kMaxConstantes)
+        return false;
+    if (solides > 0 && f.tableDesPolyedres && placesLibresPolyedres(*f.tableDesPolyedres) < solides)
+        return false;
+    if (annexes > 0 && f.tableAnnexes) {
+        int libres = 0;
+        for (int k = 1; k <= kMaxEmplacementsAnnexes; ++k)
+            libres += !f.tableAnnexes->annexes[std::size_t(k)];
+        if (libres < annexes) return false;
+    }
+    return true;
 }
 
 int numeroDeNom(const TfigureKalmetra& f, std::string_view nom) {
@@ -111,14 +155,7 @@ void creationIterative(TfigureKalmetra& f, int n) {
         nouveau.push_back(nomObjet(f, parentObjet(f, n, taille + remplaces + j)));
     }
 
-    // Room: objects and solid slots here, the other tables through the
-    // refusal of a creation that would pass them.
-    if (f.nombreObjets + taille > kMaxObjetsCopiables) return;
-    int solides = 0;
-    for (int g : groupe)
-        solides += objet(f, g).emplacementSolide != 0 && objet(f, g).nature != kNaturePoint;
-    if (solides > 0 && (!f.tableDesPolyedres || placesLibresPolyedres(*f.tableDesPolyedres) < solides))
-        return;
+    if (!placePourLesCopies(f, groupe)) return;
 
     // The new names, unique in the figure and among themselves.
     std::vector<std::string> nomsCopies;

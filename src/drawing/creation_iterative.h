@@ -10,8 +10,11 @@
 // object it replaced, so the next run copies the copies.
 //
 // All or nothing: while a trace mode is on, when the figure has no room for
-// the copies, or when a new name would pass four characters, nothing
-// happens; a copy that cannot be made puts the figure back as it was.
+// the copies (objects, values, parents, samples, parameter expressions with
+// their operand bytes and constants, solid and polygon slots, all tested
+// before anything is made), or when a new name would pass four characters,
+// nothing happens; a copy that still cannot be made puts the figure back as
+// it was.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -13,6 +13,7 @@
 #include "model/solides/mesures_solides.h"
 #include "model/solides/parties_cachees.h"
 #include "model/solides/polyedres.h"
+#include "model/vecteurs.h"
 
 namespace km32 {
 
@@ -315,6 +316,26 @@ void construitSphere(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
     }
 }
 
+// Keeps the points of a polyline that lie on the cap's side of its plane;
+// the point after a dropped one starts a new piece.
+void gardeCoteCalotte(const TfigureKalmetra& f, const std::array<double, 4>& plan,
+                      std::vector<TentreeLigne>& ligne) {
+    std::size_t gardes = 0;
+    bool rupture = false;
+    for (const TentreeLigne& l : ligne) {
+        const V3 p{l.p.x / f.echelle, l.p.y / f.echelle, l.p.z / f.echelle};
+        if (plan[0] * p.x + plan[1] * p.y + plan[2] * p.z + plan[3] > kToleranceCoteCalotte) {
+            rupture = true;
+            continue;
+        }
+        ligne[gardes] = l;
+        if (rupture) ligne[gardes].nouveauMorceau = 1;
+        ++gardes;
+        rupture = false;
+    }
+    ligne.resize(gardes);
+}
+
 void construitSolideRond(TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
     if (o.emplacementSolide == 0 || !f.tableDesPolyedres ||
@@ -397,9 +418,9 @@ void construitParNature(TfigureKalmetra& f, int n, uint8_t nature, TElementSolid
         return construitSolideRond(f, n, e, abandon);
     case kNatureMaillage:
         return construitGrilleMaillage(f, n, e.grille, abandon);
+    case kNatureCalotteSpherique:
+        return construitDonneesCalotte(f, n, e, abandon);
     default:
-        // Spherical caps are never defined by their construction: nothing
-        // to draw.
         abandon = true;
         return;
     }
@@ -418,6 +439,78 @@ uint8_t natureDessin(const TObjetFigure& o) {
     if (o.nature == kNatureDroite && o.codeConstruction == c::kDroiteMunieDuRepere)
         return kNatureDroiteGraduee;
     return o.nature;
+}
+
+bool geometrieCalotte(const TfigureKalmetra& f, int n, V3& centre, double& rayon,
+                      std::array<double, 4>& plan) {
+    const TObjetFigure& o = objet(f, n);
+    if (o.nombreParents < 5) return false;
+    int parents[5];
+    for (int k = 0; k < 5; ++k) {
+        parents[k] = parentObjet(f, n, k + 1);
+        // Parent 2 and 3 are 0 when parent 1 is itself a plane.
+        if (parents[k] > f.nombreObjets || (parents[k] != 0 && objet(f, parents[k]).nonDefini)) return false;
+    }
+    if (parents[0] == 0 || parents[3] == 0 || parents[4] == 0) return false;
+    V3 normale;
+    double d = 0;
+    if (!calcul::planOperande(f, parents[0], parents[1], parents[2], normale, d)) return false;
+    const double longueur = std::sqrt(calcul::scalaire(normale, normale));
+    if (!(longueur > 0) || !std::isfinite(longueur)) return false;
+    plan = {normale.x / longueur, normale.y / longueur, normale.z / longueur, d / longueur};
+    const V3 M = calcul::pointObjet(f, parents[3]);
+    const double cote = plan[0] * M.x + plan[1] * M.y + plan[2] * M.z + plan[3];
+    if (!(std::fabs(cote) > kToleranceCoteCalotte)) return false;
+    if (cote > 0)
+        for (double& c : plan)
+            c = -c;
+    centre = calcul::lisV3(f, parents[4], 1);
+    rayon = valeurObjet(f, parents[4], 4);
+    return rayon > 0 && std::isfinite(rayon);
+}
+
+void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
+    const TObjetFigure& o = objet(f, n);
+    V3 C;
+    double R = 0;
+    if (!geometrieCalotte(f, n, C, R, e.planCalotte)) {
+        abandon = true;
+        return;
+    }
+    const std::array<double, 4>& plan = e.planCalotte;
+    const V3 normale{plan[0], plan[1], plan[2]};
+    // The centre's signed distance to the plane: the base circle is the cut
+    // of the sphere at that distance, and a plane that misses the sphere
+    // leaves either all of it (the centre on the cap's side) or nothing.
+    const double h = calcul::scalaire(normale, C) + plan[3];
+    if (h >= R) {
+        abandon = true;
+        return;
+    }
+    e.centre = entier(f, C);
+    if (h > -R) {
+        const double r = std::sqrt(R * R - h * h);
+        const int pas = nombrePasCercle(f, r);
+        V3 U, V;
+        baseOrthogonale(normale, U, V);
+        if (pas < 0 || pas > 10000 ||
+            !echantillonneCercle(f, o.objetLimite, C - h * normale, U, V, r, std::max(pas, 10), kDeuxPi,
+                                 e.ligne)) {
+            abandon = true;
+            return;
+        }
+    }
+    if (!echantillonsSphere(f, R, e)) {
+        abandon = true;
+        return;
+    }
+    vueDe(e);
+    if (styleHachure(o.style)) {
+        e.paralleles = std::make_unique<TparallelesSphere>();
+        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, R, *e.paralleles);
+        for (std::vector<TentreeLigne>& parallele : e.paralleles->paralleles)
+            gardeCoteCalotte(f, plan, parallele);
+    }
 }
 
 int nombrePasCercle(const TfigureKalmetra& f, double rayon) {
@@ -541,6 +634,13 @@ void marqueElementDansPlanIsole(TfigureKalmetra& f, int n) {
                     dedans = surPlan(e->vue->debutsAretes[std::size_t(k)]) &&
                              surPlan(e->vue->finsAretes[std::size_t(k)]);
         break;
+    case kElementCalotte: {
+        // A cap lies in the plane when its base does.
+        const std::array<double, 4>& p = e->planCalotte;
+        dedans = plansConfondus(p[0], p[1], p[2], p[3], f.planIsole[0], f.planIsole[1], f.planIsole[2],
+                                f.distancePlanIsole);
+        break;
+    }
     default:
         dedans = false;
         break;

@@ -2,9 +2,11 @@
 // Building the drawing data of objects (see element_solide.h): which objects
 // get a record, the builder of each nature, the clipping of segments to the
 // figure's box and to a limiting solid, and the rebuilds after a change.
+#include <array>
 #include <cstdint>
 
 #include "drawing/element_solide.h"
+#include "model/calcul/geometrie.h"
 #include "model/figure.h"
 
 namespace km32 {
@@ -36,6 +38,21 @@ uint8_t natureDessin(const TObjetFigure& o);
 bool coupeSegment(const TfigureKalmetra& f, int limite, double p1[3], double p2[3], TpointEntier& a,
                   TpointEntier& b);
 
+// A point belongs to a cap when its value in the cap's plane is at most this.
+constexpr double kToleranceCoteCalotte = 1e-6;
+// The sphere and the base plane of spherical cap n (the part of sphere
+// parent 5 on the side of point parent 4 of the plane of parents 1 to 3):
+// centre, radius and the plane with a unit normal, negative on the cap's
+// side. False when a parent is undefined, the plane has no normal or the
+// point lies on it.
+bool geometrieCalotte(const TfigureKalmetra& f, int n, calcul::V3& centre, double& rayon,
+                      std::array<double, 4>& plan);
+// The drawing data of spherical cap n: its base circle (the cut of the
+// sphere by the plane), the outline samples of its sphere and, when it is
+// hatched, the parts of the sphere's parallels on the cap's side. Its
+// construction leaves a cap undefined, so that the rebuilds above never
+// reach this; it is what they build for a cap that has its geometry.
+void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon);
 // Sample counts: round(500 r z) for a circle of radius r at zoom z.
 int nombrePasCercle(const TfigureKalmetra& f, double rayon);
 

@@ -38,15 +38,14 @@ bool ajouteCorde(const TfigureKalmetra& f, int limite, V3 p, V3 q, TblocSegments
     return true;
 }
 
-// Two unit vectors across the unit axis a.
+} // namespace
+
 void baseOrthogonale(V3 a, V3& u, V3& v) {
     u = std::fabs(a.x) < 0.9 ? V3{1, 0, 0} : V3{0, 1, 0};
     u = u - calcul::scalaire(u, a) * a;
     calcul::unitaire(u);
     v = calcul::vectoriel(a, u);
 }
-
-} // namespace
 
 bool echantillonneCercle(const TfigureKalmetra& f, int limite, V3 C, V3 U, V3 V, double r, int pas,
                          double angle, std::vector<TentreeLigne>& ligne, std::size_t maximum) {

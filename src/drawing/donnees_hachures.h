@@ -17,6 +17,9 @@ bool echantillonneCercle(const TfigureKalmetra& f, int limite, calcul::V3 C, cal
                          double r, int pas, double angle, std::vector<TentreeLigne>& ligne,
                          std::size_t maximum = kMaxPointsLigne);
 
+// Two unit vectors across the unit axis a, a x u = v.
+void baseOrthogonale(calcul::V3 a, calcul::V3& u, calcul::V3& v);
+
 // The direction across the chords for a fill pattern (2 horizontal, 3
 // vertical, 4 diagonal, 5 reverse diagonal), from the unit vectors U and V.
 calcul::V3 directionHachures(uint8_t motif, calcul::V3 U, calcul::V3 V);

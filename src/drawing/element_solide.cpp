@@ -128,6 +128,7 @@ void copieElementSolide(const TElementSolide& s, PElementSolide& copie) {
     c.cosinus = s.cosinus;
     c.sinus = s.sinus;
     c.centre = s.centre;
+    c.planCalotte = s.planCalotte;
     if (s.paralleles) c.paralleles = std::make_unique<TparallelesSphere>(*s.paralleles);
     c.grille = s.grille;
     c.octetPolyedre = s.octetPolyedre;

@@ -72,6 +72,9 @@ struct TElementSolide {
     std::vector<double> cosinus, sinus;
     TpointEntier centre;
     std::unique_ptr<TparallelesSphere> paralleles;
+    // Cap: the plane of its base, a x + b y + c z + d with (a, b, c) a unit
+    // vector, in model units, at most 0 on the side where the cap lies.
+    std::array<double, 4> planCalotte{};
 
     // Mesh surface: its grid (drawing/maillages_dessin.h).
     TgrilleMaillage grille;

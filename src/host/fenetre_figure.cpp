@@ -197,6 +197,17 @@ void detruitFormeFigure(int n) {
     p::detruitFenetre(forme->fenetre);
 }
 
+int16_t figureDeSaFenetre(int16_t n) {
+    const TfigureKalmetra* f = figureOuRien(n);
+    if (!f || f->fenetreForme == 0) return n;
+    for (int k = 1; k <= kMaxFigures; ++k) {
+        const TKMFen* forme = formeDeNumero(k);
+        if (forme && forme->fenetre == f->fenetreForme && figureOuRien(int16_t(forme->numeroFigure)))
+            return int16_t(forme->numeroFigure);
+    }
+    return n;
+}
+
 void activeFormeFigure(int16_t n) {
     TKMFen* forme = formeDeNumero(n);
     TfigureKalmetra* f = figureOuRien(n);

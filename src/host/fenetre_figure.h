@@ -53,6 +53,11 @@ void detruitFormeFigure(int n);
 
 void activeFormeFigure(int16_t n);
 void desactiveFormeFigure(int16_t n);
+// The figure of the window that figure n names as its form: the number the
+// form holds, figure n itself when it has no form or the form's number names
+// no living figure.
+int16_t figureDeSaFenetre(int16_t n);
+
 // True when the form of figure n is shown (the figure is active).
 bool formeAffichee(int16_t n);
 

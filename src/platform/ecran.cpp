@@ -7,6 +7,11 @@ MesuresEcran& etat() {
     static MesuresEcran e;
     return e;
 }
+constexpr uint32_t kTitreActifDefaut = 0x800000; // navy, as 0x00BBGGRR
+uint32_t& titreActif() {
+    static uint32_t c = kTitreActifDefaut;
+    return c;
+}
 } // namespace
 
 void configureEcran(const MesuresEcran& m) {
@@ -32,8 +37,16 @@ Rectangle rectangleBureau() {
     return {0, 0, etat().largeur, etat().hauteur};
 }
 
+uint32_t couleurTitreActif() {
+    return titreActif();
+}
+void configureCouleurTitreActif(uint32_t couleur) {
+    titreActif() = couleur & 0xFFFFFF;
+}
+
 void reinitialiseEcran() {
     etat() = MesuresEcran{};
+    titreActif() = kTitreActifDefaut;
 }
 
 } // namespace km32::platform

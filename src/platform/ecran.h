@@ -1,5 +1,5 @@
 #pragma once
-// Screen metrics, set by configuration (a host or a test), 1024 x 768 pixels
+// Screen metrics and the system's caption colour, set by configuration (a host or a test), 1024 x 768 pixels
 // at 96 dots per inch unless told otherwise.
 #include <cstdint>
 
@@ -22,7 +22,12 @@ int32_t pointsParPouce();
 // The desktop's client rectangle: (0, 0, width, height).
 Rectangle rectangleBureau();
 
-// The default metrics again.
+// The colour of the active window's caption bar, which selected lines of
+// lists are drawn on (navy unless told otherwise).
+uint32_t couleurTitreActif();
+void configureCouleurTitreActif(uint32_t couleur);
+
+// The default metrics and colours again.
 void reinitialiseEcran();
 
 } // namespace km32::platform

@@ -30,6 +30,7 @@ constexpr uint32_t WM_KEYUP = 0x0101;
 constexpr uint32_t WM_CHAR = 0x0102;
 constexpr uint32_t WM_COMMAND = 0x0111;
 constexpr uint32_t WM_TIMER = 0x0113;
+constexpr uint32_t WM_VSCROLL = 0x0115;
 constexpr uint32_t WM_MOUSEFIRST = 0x0200;
 constexpr uint32_t WM_MOUSEMOVE = 0x0200;
 constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
@@ -38,6 +39,7 @@ constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
 constexpr uint32_t WM_RBUTTONDOWN = 0x0204;
 constexpr uint32_t WM_RBUTTONUP = 0x0205;
 constexpr uint32_t WM_RBUTTONDBLCLK = 0x0206;
+constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr uint32_t WM_MOUSELAST = 0x020A; // the mouse messages are 512 to 522
 constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
 // The private messages are WM_USER + n (the library uses n = 1001 to 1059).
@@ -57,6 +59,20 @@ constexpr uint32_t MK_LBUTTON = 0x0001;
 constexpr uint32_t MK_RBUTTON = 0x0002;
 constexpr uint32_t MK_SHIFT = 0x0004;
 constexpr uint32_t MK_CONTROL = 0x0008;
+
+// wParam of WM_VSCROLL: the low half says what the scroll bar asks, the high
+// half holds the thumb's position for SB_THUMBPOSITION and SB_THUMBTRACK.
+constexpr uint32_t SB_LINEUP = 0;
+constexpr uint32_t SB_LINEDOWN = 1;
+constexpr uint32_t SB_PAGEUP = 2;
+constexpr uint32_t SB_PAGEDOWN = 3;
+constexpr uint32_t SB_THUMBPOSITION = 4;
+constexpr uint32_t SB_THUMBTRACK = 5;
+constexpr uint32_t SB_TOP = 6;
+constexpr uint32_t SB_BOTTOM = 7;
+// One notch of the mouse wheel, as the high half of WM_MOUSEWHEEL's wParam
+// carries it (a signed 16-bit delta, positive away from the user).
+constexpr int32_t WHEEL_DELTA = 120;
 
 // Two signed 16-bit numbers in one lParam: x (or a width) in the low half, y
 // (or a height) in the high half, as the mouse, WM_MOVE and WM_SIZE carry them.

@@ -32,45 +32,6 @@ bool estLigneParPaire(int code) {
     return code == kDroite || code == kDemiDroite || code == kSegment;
 }
 
-bool prendDonneesSolide(uint8_t code) {
-    switch (code) {
-    case 35:
-    case 36:
-    case 135:
-    case 138:
-    case 146:
-    case 147:
-    case 150:
-    case 151:
-    case 155:
-    case 156:
-    case 172:
-    case 173:
-    case 174:
-    case 175:
-    case 176:
-    case 181:
-    case 188:
-    case 197:
-    case 201:
-    case 209:
-    case 210:
-    case 211:
-    case 212:
-    case 213:
-    case 232:
-    case 249:
-    case 250:
-    case 251:
-    case 252:
-    case 253:
-    case 254:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool prendMaillage(uint8_t code) {
     return code == kGraphe || code == kLieuDeuxPilotes;
 }
@@ -194,6 +155,45 @@ std::span<const uint8_t> parentsDeLigne(const TLigneAnalysee& ligne) {
 }
 
 } // namespace
+
+bool prendDonneesSolide(uint8_t code) {
+    switch (code) {
+    case 35:
+    case 36:
+    case 135:
+    case 138:
+    case 146:
+    case 147:
+    case 150:
+    case 151:
+    case 155:
+    case 156:
+    case 172:
+    case 173:
+    case 174:
+    case 175:
+    case 176:
+    case 181:
+    case 188:
+    case 197:
+    case 201:
+    case 209:
+    case 210:
+    case 211:
+    case 212:
+    case 213:
+    case 232:
+    case 249:
+    case 250:
+    case 251:
+    case 252:
+    case 253:
+    case 254:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void initialiseObjetFigure(const TfigureKalmetra&, uint8_t couleur, TObjetFigure& o) {
     o.uniteLongueur = 0;

@@ -21,6 +21,9 @@ constexpr uint16_t kErreurPlanAvecRepere = 564;
 constexpr uint16_t kErreurPrefixeDeSuite = 576;
 constexpr uint16_t kErreurVariableMuetteNommee = 647;
 
+// True for the constructions whose object takes a slot in the figure's
+// table of solids (polyhedra, polygons, spheres, round solids...).
+bool prendDonneesSolide(uint8_t code);
 // Fills a new record from its construction code (already set in it): kind
 // and counts from the catalogue, flags and style cleared, the style of a
 // drawn object from the colour number (below 15: a colour of the table).

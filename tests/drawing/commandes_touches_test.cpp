@@ -175,6 +175,76 @@ TEST_F(CommandesTouches, IterativeCreationDoesNothingWhenItCannot) {
     EXPECT_EQ(numero(g, "P2"), 0);
 }
 
+// A group of two objects: P1 and x1, whose formula has constants and
+// operand bytes; B and a are replaced by the copies.
+const char* const kIterationDouble =
+    "Figure Kalmetra\r\n"
+    "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+    "B point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+    "P1 milieu du segment [AB]\r\n"
+    "a réel libre de [0,10]\r\n"
+    "x1 = 2*a+1.5\r\n"
+    "c (touche I) itération: P1, x1 en remplaçant B, a respectivement par P1, x1\r\n"
+    "Fin de la figure";
+
+TEST_F(CommandesTouches, IterativeCreationTestsTheRoomOfEveryTableBeforeCopying) {
+    // The tables a run fills, each with its capacity.
+    struct Table {
+        const char* nom;
+        uint16_t TfigureKalmetra::*compte;
+        int capacite;
+    };
+    const Table tables[] = {
+        {"values", &TfigureKalmetra::valeursUtilisees, kMaxValeurs},
+        {"parents", &TfigureKalmetra::parentsUtilises, kMaxParents},
+        {"expressions", &TfigureKalmetra::expressionsUtilisees, kMaxExpressions},
+        {"operand bytes", &TfigureKalmetra::octetsOperandesUtilises, kMaxOctetsOperandes},
+        {"constants", &TfigureKalmetra::constantesUtilisees, kMaxConstantes},
+    };
+    // What one run really takes from each table, measured on a run that
+    // has room.
+    std::vector<int> pris;
+    {
+        TfigureKalmetra& f = figure(1, kIterationDouble);
+        ASSERT_EQ(objet(f, numero(f, "c")).premierEchantillon, 2);
+        std::vector<int> avant;
+        for (const Table& t : tables)
+            avant.push_back(f.*t.compte);
+        caractere(1, 'i');
+        ASSERT_NE(numero(f, "P2"), 0);
+        ASSERT_NE(numero(f, "x2"), 0);
+        // x2 = 2 * x1 + 1.5 with x1 = 2 * a + 1.5.
+        EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(1, "x2"), 2 * KMValeurScalaireDouble(1, "x1") + 1.5);
+        for (std::size_t k = 0; k < std::size(tables); ++k) {
+            pris.push_back(f.*tables[k].compte - avant[k]);
+            EXPECT_GT(pris.back(), 0) << tables[k].nom;
+        }
+    }
+    // With exactly that room left the run copies the group; with one entry
+    // less it does nothing at all, silently.
+    for (std::size_t k = 0; k < std::size(tables); ++k)
+        for (const int manque : {0, 1}) {
+            TearDown();
+            SetUp();
+            TfigureKalmetra& f = figure(1, kIterationDouble);
+            const int objets = f.nombreObjets;
+            const int c = numero(f, "c");
+            const uint16_t plein = uint16_t(tables[k].capacite - pris[k] + manque);
+            ASSERT_GE(plein, f.*tables[k].compte);
+            f.*tables[k].compte = plein;
+            caractere(1, 'i');
+            const std::string cas = std::string(tables[k].nom) + (manque ? " one short" : " just enough");
+            EXPECT_EQ(numero(f, "P2") != 0, manque == 0) << cas;
+            EXPECT_EQ(f.nombreObjets, objets + (manque ? 0 : 2)) << cas;
+            if (manque) {
+                EXPECT_EQ(f.*tables[k].compte, plein) << cas;
+                EXPECT_EQ(parentObjet(f, c, 1), numero(f, "P1")) << cas;
+                EXPECT_EQ(parentObjet(f, c, 2), numero(f, "x1")) << cas;
+            }
+            EXPECT_TRUE(platform::boitesDemandees().empty()) << cas;
+        }
+}
+
 TEST(NomsDeCopie, TheTrailingNumberGrowsPastTheNamesTaken) {
     struct Cas {
         const char* nom;

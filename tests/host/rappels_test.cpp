@@ -12,9 +12,14 @@
 #include "host/fenetres/rappels/fenetre_rappels.h"
 #include "km32.h"
 #include "drawing/designation.h"
+#include "model/fenetres_figure.h"
 #include "model/style.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/ecran.h"
+#include "platform/image_bitmap.h"
+#include "platform/surfaces_fenetres.h"
+#include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
 #include "sibling/texte_math_dessin.h"
 #include "text/descriptions_objets.h"
@@ -29,6 +34,14 @@ std::array<uint8_t, 6> octets(const TstyleObjet& s) {
     std::array<uint8_t, 6> o{};
     std::memcpy(o.data(), &s, o.size());
     return o;
+}
+
+// Free points P1 to Pk, one a line.
+std::string pointsLibres(int k) {
+    std::string t;
+    for (int i = 1; i <= k; ++i)
+        t += "P" + std::to_string(i) + " point libre dans l'espace\r\n";
+    return t;
 }
 
 const char* kTroisPoints = "A point libre dans l'espace\r\n"
@@ -59,6 +72,19 @@ class Rappels : public BancSouris {
         for (std::size_t k = 0; k < c.objets.size(); ++k)
             if (c.objets[k] == numero(nom)) return int(k);
         return -1;
+    }
+    // A press of the mouse at the client point of the picker's window.
+    void souris(uint32_t message, int32_t x, int32_t y) {
+        p::envoieMessage(choix().fenetre, message, p::MK_LBUTTON, p::lParamDeCoordonnees(x, y));
+        p::distribueJusquAuRepos();
+    }
+    // A press on the first line the picker shows.
+    void clicPremiereLigneVisible(uint32_t message = p::WM_LBUTTONDOWN) {
+        souris(message, choix().cadreListe.gauche + 20, choix().cadreListe.haut + 1);
+    }
+    void message(uint32_t fenetre, uint32_t m, uint32_t wParam) {
+        p::envoieMessage(fenetre, m, wParam, 0);
+        p::distribueJusquAuRepos();
     }
     std::vector<std::string> textesRappels() {
         std::vector<std::string> t;
@@ -274,7 +300,7 @@ TEST_F(Rappels, TheRemindersWindowListsFourGroupsEvenWhenSomeAreEmpty) {
     EXPECT_EQ(t[std::size_t(crees + 1)], definitionObjetPourRappel(fig(), numero("A")));
     EXPECT_EQ(t[std::size_t(crees + 3)], definitionObjetPourRappel(fig(), numero("C")));
     // The created objects come first into view; no mark, no label.
-    EXPECT_EQ(r->premiereLigne, crees);
+    EXPECT_EQ(r->defilement.premiere, crees);
     EXPECT_FALSE(r->nonValideVisible);
     EXPECT_EQ(r->labelNonValide, phraseDeNumero(2533));
     // The total height: one pixel between lines.
@@ -302,6 +328,200 @@ TEST_F(Rappels, AnUndefinedObjectIsMarkedAndItsLabelShown) {
     p::distribueJusquAuRepos();
     EXPECT_EQ(fenetreRappels(), nullptr);
     EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
+}
+
+TEST_F(Rappels, APickerLongerThanItsWindowScrollsAndClicksTakeTheLineShown) {
+    figureDeTexte(pointsLibres(30));
+    commande(107);
+    TFenRaPour& c = choix();
+    ASSERT_EQ(c.items.size(), 30u);
+    // The picker ends 25 pixels above the bottom of the figure's client area.
+    const p::Rectangle zone = rectangleClientFigure(n);
+    EXPECT_EQ(p::cadreFenetre(c.fenetre).bas, zone.bas - 25);
+    ASSERT_TRUE(defilementNecessaire(c.defilement, c.cadreListe.hauteur()));
+    EXPECT_EQ(c.defilement.premiere, 0);
+    // Two lines down by the scroll bar: a press at the top takes line 2.
+    message(c.fenetre, p::WM_VSCROLL, p::SB_LINEDOWN);
+    message(c.fenetre, p::WM_VSCROLL, p::SB_LINEDOWN);
+    EXPECT_EQ(c.defilement.premiere, 2);
+    clicPremiereLigneVisible();
+    EXPECT_EQ(std::count(c.selection.begin(), c.selection.end(), true), 1);
+    EXPECT_TRUE(c.selection[2]);
+    // A wheel notch towards the user shows three lines further; Home goes back.
+    message(c.fenetre, p::WM_MOUSEWHEEL, uint32_t(uint16_t(int16_t(-p::WHEEL_DELTA))) << 16);
+    EXPECT_EQ(c.defilement.premiere, 5);
+    message(c.fenetre, p::WM_KEYDOWN, p::VK_HOME);
+    EXPECT_EQ(c.defilement.premiere, 0);
+    // The selected line is drawn on the caption colour, where the scroll puts it.
+    constexpr p::Couleur kLegende = p::rgb(10, 36, 106);
+    p::configureCouleurTitreActif(kLegende);
+    message(c.fenetre, p::WM_VSCROLL, p::SB_THUMBPOSITION | (1u << 16));
+    p::invalideFenetre(c.fenetre);
+    p::distribueJusquAuRepos();
+    const p::Bitmap* surface = p::surfaceDeFenetre(c.fenetre);
+    ASSERT_TRUE(surface && surface->journal());
+    const std::vector<p::Primitive>& dessin = surface->journal()->primitives;
+    const auto choisie = std::find_if(dessin.rbegin(), dessin.rend(), [&](const p::Primitive& q) {
+        return q.type == p::TypePrimitive::Rectangle && q.etat.brosse.couleur == kLegende;
+    });
+    ASSERT_NE(choisie, dessin.rend());
+    EXPECT_EQ(choisie->rect.haut, c.cadreListe.haut + c.items[1].hauteur());
+    // End shows the last line first; a double click there forbids its point.
+    message(c.fenetre, p::WM_KEYDOWN, p::VK_END);
+    EXPECT_EQ(c.defilement.premiere, 29);
+    clicPremiereLigneVisible(p::WM_LBUTTONDBLCLK);
+    EXPECT_EQ(choixRappels(), nullptr);
+    for (const auto& [nom, bloque] : {std::pair{"P3", true}, std::pair{"P30", true}, std::pair{"P1", false},
+                                      std::pair{"P2", false}, std::pair{"P6", false}})
+        EXPECT_EQ(estObjetLibreBloque(objet(fig(), numero(nom))), bloque) << nom;
+}
+
+TEST_F(Rappels, TheButtonsOfThePickerAnswerTheMouse) {
+    figureDeTexte(kTroisPoints);
+    fig().objetLibreActif = uint8_t(numero("A"));
+    // Cancel leaves the piloted point; OK after picking "aucun" stops it.
+    commande(77);
+    souris(p::WM_LBUTTONDOWN, kCadreBoutonAnnuler.gauche + 2, 2);
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(fig().objetLibreActif, numero("A"));
+    commande(77);
+    clicPremiereLigneVisible();
+    souris(p::WM_LBUTTONDOWN, kCadreBoutonOk.gauche + 2, 2);
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(fig().objetLibreActif, 0);
+}
+
+TEST_F(Rappels, ADoubleClickInTheCopyPickerDesignatesWithoutCopying) {
+    figureDeTexte(kTroisPoints);
+    commande(106);
+    envoie(kTagRappelsDoubleClic, ligneDe("B"));
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_FALSE(dessinCopieTQ().present);
+    TEnsembleObjets attendu;
+    attendu.set(std::size_t(numero("B")));
+    EXPECT_EQ(fig().ensembleDesigne, attendu);
+    EXPECT_EQ(fig().commandeDesignation, 0);
+    EXPECT_EQ(fig().derniereCommande, 106);
+    // OK copies, and the command is done with the objects.
+    commande(106);
+    envoie(kTagRappelsClic, ligneDe("B"));
+    envoie(kTagRappelsOk);
+    ASSERT_TRUE(dessinCopieTQ().present);
+    EXPECT_EQ(dessinCopieTQ().texte, "$N$n" + definitionObjetPourRappel(fig(), numero("B")));
+    EXPECT_TRUE(fig().ensembleDesigne.none());
+}
+
+TEST_F(Rappels, ThePickerWorksOnTheFigureOfTheFiguresWindow) {
+    figureDeTexte(kTroisPoints);
+    // A second figure shown in the first one's form.
+    const int16_t autre = KMCreeFigEtRenvoieNumero(hote, nullptr, "Q point libre dans l'espace\r\n", nullptr);
+    ASSERT_EQ(autre, 2);
+    TfigureKalmetra& f2 = *figureDeNumero(autre);
+    ASSERT_GT(numeroObjetDeNotation(f2, "Q"), 0);
+    f2.fenetreForme = formeDeNumero(n)->fenetre;
+    choisitRappelPourCommande(autre, forme, 107, 0, designationDeCommande(107));
+    TFenRaPour& c = choix();
+    EXPECT_EQ(c.numeroFigure, n);
+    EXPECT_GE(ligneDe("A"), 0);
+    std::vector<uint8_t> offerts(c.objets.begin(), c.objets.end());
+    TEnsembleObjets attendus;
+    objetsDesignablesPourCommande(fig(), designationDeCommande(107), attendus);
+    EXPECT_EQ(offerts.size(), attendus.count());
+    envoie(kTagRappelsClic, ligneDe("A"));
+    envoie(kTagRappelsOk);
+    EXPECT_TRUE(estObjetLibreBloque(objet(fig(), numero("A"))));
+    EXPECT_FALSE(estObjetLibreBloque(objet(f2, numeroObjetDeNotation(f2, "Q"))));
+    // A figure in its own form works on itself.
+    EXPECT_EQ(figureDeSaFenetre(autre), n);
+    EXPECT_EQ(figureDeSaFenetre(n), n);
+}
+
+TEST_F(Rappels, ListsHoldEveryObjectOfAFullFigure) {
+    // 13 built-in objects and 237 points, as many objects as a text may create:
+    // with the headings, more lines than the first slots.
+    figureDeTexte(pointsLibres(237));
+    ASSERT_EQ(fig().nombreObjets, 250);
+    KMAfficheRappels(n);
+    TKMrappels* r = fenetreRappels();
+    ASSERT_NE(r, nullptr);
+    TEnsembleObjets tous;
+    objetsDesignablesPourCommande(fig(), 81, tous);
+    const std::vector<std::string> t = textesRappels();
+    ASSERT_EQ(t.size(), tous.count() + 4);
+    ASSERT_GT(t.size(), std::size_t(kLignesRappels));
+    // The created objects 14 to 250 under their heading, the displays' heading after them.
+    EXPECT_EQ(t[std::size_t(r->ligneCrees)], phraseDeNumero(11322));
+    EXPECT_EQ(t[std::size_t(r->ligneCrees + 237)], definitionObjetPourRappel(fig(), 250));
+    EXPECT_EQ(t[std::size_t(r->ligneCrees + 238)], phraseDeNumero(11323));
+    // The list opens on the created objects and scrolls to either end.
+    EXPECT_EQ(r->defilement.premiere, r->ligneCrees);
+    message(r->fenetre, p::WM_VSCROLL, p::SB_BOTTOM);
+    EXPECT_EQ(r->defilement.premiere, int(t.size()) - 1);
+    message(r->fenetre, p::WM_KEYDOWN, p::VK_HOME);
+    EXPECT_EQ(r->defilement.premiere, 0);
+    message(r->fenetre, p::WM_MOUSEWHEEL, uint32_t(uint16_t(int16_t(-2 * p::WHEEL_DELTA))) << 16);
+    EXPECT_EQ(r->defilement.premiere, 6);
+    p::envoieMessage(r->fenetre, p::WM_CLOSE, 0, 0);
+    p::distribueJusquAuRepos();
+    // Every point in the picker of a command that takes them all.
+    commande(107);
+    ASSERT_EQ(choix().items.size(), 237u);
+    EXPECT_EQ(choix().objets.back(), 250);
+}
+
+TEST_F(Rappels, TheRemindersWindowStaysInsideTheDesktopAndTheFiguresWindow) {
+    figureDeTexte(pointsLibres(40));
+    const p::Rectangle zone = rectangleClientFigure(n);
+    for (const auto& [largeur, hauteur] : {std::pair{1024, 768}, std::pair{200, 150}}) {
+        p::configureEcran({largeur, hauteur, 96});
+        KMAfficheRappels(n);
+        TKMrappels* r = fenetreRappels();
+        ASSERT_NE(r, nullptr);
+        const p::Rectangle cadre = p::cadreFenetre(r->fenetre);
+        EXPECT_LE(cadre.largeur(), std::min(largeur, zone.largeur())) << largeur;
+        EXPECT_EQ(cadre.hauteur(), std::min(hauteur, zone.hauteur())) << largeur;
+        p::envoieMessage(r->fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(fenetreRappels(), nullptr);
+    }
+}
+
+TEST_F(Rappels, TheLabelsShownStandOverTheListOneUnderTheOther) {
+    struct Cas {
+        bool bloque, nonDefini;
+        std::vector<uint16_t> labels; // from the top
+    };
+    for (const Cas& c : {Cas{true, true, {2532, 2533}}, Cas{false, true, {2533}}, Cas{true, false, {2532}},
+                         Cas{false, false, {}}}) {
+        SCOPED_TRACE(std::to_string(c.bloque) + std::to_string(c.nonDefini));
+        figureDeTexte(kTroisPoints);
+        if (c.bloque) changeDrapeauObjet(objet(fig(), numero("A")), 8, true);
+        if (c.nonDefini) objet(fig(), numero("B")).nonDefini = 1;
+        KMAfficheRappels(n);
+        TKMrappels* r = fenetreRappels();
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->cadreListe.haut, 16 * int32_t(c.labels.size()));
+        p::invalideFenetre(r->fenetre);
+        p::distribueJusquAuRepos();
+        const p::Bitmap* surface = p::surfaceDeFenetre(r->fenetre);
+        ASSERT_TRUE(surface && surface->journal());
+        std::vector<std::pair<int32_t, std::string>> labels;
+        for (const p::Primitive& q : surface->journal()->primitives)
+            if (q.type == p::TypePrimitive::Texte &&
+                (q.texte == phraseDeNumero(2532) || q.texte == phraseDeNumero(2533)))
+                labels.emplace_back(q.points.at(0).y, q.texte);
+        ASSERT_GE(labels.size(), c.labels.size());
+        // The last paint's labels, in order from the top.
+        labels.erase(labels.begin(), labels.end() - std::ptrdiff_t(c.labels.size()));
+        for (std::size_t k = 0; k < c.labels.size(); ++k) {
+            EXPECT_EQ(labels[k].first, 16 * int32_t(k));
+            EXPECT_EQ(labels[k].second, phraseDeNumero(c.labels[k]));
+        }
+        p::envoieMessage(r->fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
 }
 
 TEST_F(Rappels, AnUnknownFigureNumberOpensNothing) {

@@ -9,6 +9,7 @@
 #include "model/fonctions/fonctions.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/entrees.h"
 #include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
 
@@ -294,6 +295,245 @@ TEST_F(FonctionValeurs, AFullTableRefusesTheNextPointAndABadNameKeepsTheWindowOp
     EXPECT_EQ(fenetreFonctionParValeurs(), &v);
     EXPECT_EQ(v.table.nombrePoints, kMaxPointsFonctionTable);
     EXPECT_EQ(f.nombreObjets, objets);
+}
+
+TEST_F(FonctionValeurs, TypedFieldsKeepTheirLengthAndTheCheckBoxGivesTheInterpolation) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    const auto tapeTexte = [&](const std::string& texte) {
+        for (const char c : texte)
+            p::envoieMessage(v.fenetre, p::WM_CHAR, uint8_t(c), 0);
+    };
+    struct Cas {
+        ChampGrille champ;
+        std::string tape;
+        std::string attendu;
+    };
+    // The name keeps 4 characters and the point 30; Backspace takes one off.
+    for (const Cas& c : {Cas{ChampGrille::Nom, "hauteur", "haut"}, Cas{ChampGrille::Nom, "\b\b", "ha"},
+                         Cas{ChampGrille::Point, std::string(35, '7'), std::string(30, '7')},
+                         Cas{ChampGrille::Point, "\b", std::string(29, '7')}}) {
+        v.focus = c.champ;
+        tapeTexte(c.tape);
+        EXPECT_EQ(c.champ == ChampGrille::Nom ? v.nom : v.point, c.attendu) << c.tape;
+    }
+    // The grid takes no text.
+    v.focus = ChampGrille::Tableau;
+    tapeTexte("x");
+    EXPECT_EQ(v.nom, "ha");
+    v.point.clear();
+    v.focus = ChampGrille::Point;
+    tapeTexte("0 1");
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+    tapeTexte("2 5");
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+    EXPECT_EQ(points(v.table), (Points{{0, 1}, {2, 5}}));
+    // The check box shows the new table's flag (off), goes on and off
+    // again: values at the points only.
+    EXPECT_FALSE(v.avecInterpolation);
+    commande(v, kGrilleInterpolation);
+    EXPECT_TRUE(v.avecInterpolation);
+    commande(v, kGrilleInterpolation);
+    EXPECT_FALSE(v.avecInterpolation);
+    commande(v, kGrilleOk);
+    p::distribueJusquAuRepos();
+    const int ha = numeroObjetDeNomEtType(f, "ha", kNatureFonction);
+    ASSERT_NE(ha, 0);
+    ASSERT_NE(tableDeValeursDeObjet(f, ha), nullptr);
+    EXPECT_EQ(tableDeValeursDeObjet(f, ha)->interpolation, 0);
+    KMExecuteLigneFig(n, "b = ha(1)");
+    KMExecuteLigneFig(n, "c = ha(2)");
+    EXPECT_EQ(objet(f, numero("b")).nonDefini, 1);
+    EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "c"), 5.0);
+}
+
+TEST_F(FonctionValeurs, TheEditMenuShortcutsWorkFromAnyField) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "1 1");
+    tape(v, "2 4");
+    tape(v, "3 9");
+    const Points trois = points(v.table);
+    struct Cas {
+        uint32_t touche;
+        bool alt;
+        std::size_t points;
+    };
+    // Ctrl+Z undoes the third point and Ctrl+Alt+Z does it again; Ctrl+A and
+    // Ctrl+C copy everything, Ctrl+Del deletes it and Ctrl+V pastes it back.
+    for (const Cas c : {Cas{'Z', false, 2}, Cas{'Z', true, 3}, Cas{'A', false, 3}, Cas{'C', false, 3},
+                        Cas{p::VK_DELETE, false, 0}, Cas{'V', false, 3}}) {
+        p::fixeModificateurs(false, true, c.alt);
+        p::envoieMessage(v.fenetre, p::WM_KEYDOWN, c.touche, 0);
+        EXPECT_EQ(points(v.table).size(), c.points) << c.touche;
+    }
+    EXPECT_EQ(points(v.table), trois);
+    // Without Ctrl the same letters are no shortcuts.
+    p::fixeModificateurs(false, false, false);
+    v.focus = ChampGrille::Tableau;
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, 'Z', 0);
+    EXPECT_EQ(points(v.table), trois);
+}
+
+// The grid driven by the mouse as a host sends it: rows pressed, dragged
+// and released at the middle of their cells.
+class GrilleALaSouris : public FonctionValeurs {
+  protected:
+    // Four points (k, k * k) in a fresh window.
+    TFenetreValFon& quatrePoints() {
+        figureDeTexte("A point libre dans l'espace\r\n");
+        TFenetreValFon& v = ouvre();
+        for (int k = 1; k <= 4; ++k)
+            tape(v, std::to_string(k) + " " + std::to_string(k * k));
+        return v;
+    }
+    // The middle of row r shown r - 1 rows under the headings' row, which
+    // is 22 pixels and a grid line high, like every row.
+    static int32_t lParamLigne(int rang) {
+        return p::lParamDeCoordonnees(kGrilleGauche + 60, kGrilleHaut + 23 * rang + 11);
+    }
+    void souris(const TFenetreValFon& v, uint32_t message, int rang, uint32_t boutons = 0) {
+        p::envoieMessage(v.fenetre, message, boutons, lParamLigne(rang));
+    }
+    void clic(const TFenetreValFon& v, int rang, uint32_t boutons = 0) {
+        souris(v, p::WM_LBUTTONDOWN, rang, boutons | p::MK_LBUTTON);
+        souris(v, p::WM_LBUTTONUP, rang);
+    }
+    // The row at rang pressed while it is the selected row, dragged to the
+    // row at vers and released there.
+    void glisseLigne(const TFenetreValFon& v, int rang, int vers) {
+        clic(v, rang);
+        souris(v, p::WM_LBUTTONDOWN, rang, p::MK_LBUTTON);
+        souris(v, p::WM_MOUSEMOVE, vers, p::MK_LBUTTON);
+        souris(v, p::WM_LBUTTONUP, vers);
+    }
+    // The antecedent column as shown, rows 1 to 9.
+    static std::vector<std::string> antecedents(const TFenetreValFon& v) {
+        std::vector<std::string> r;
+        for (int ligne = 1; ligne <= 9; ++ligne)
+            r.push_back(celluleGrille(v, ligne, 0));
+        return r;
+    }
+};
+
+TEST_F(GrilleALaSouris, ADraggedRowMovesWithItsPointAndTheOthersCloseUp) {
+    struct Cas {
+        int de, vers;
+        std::vector<std::string> lignes;
+    };
+    for (const Cas& c : {Cas{4, 1, {"4", "1", "2", "3", "", "", "", "", ""}},
+                         Cas{1, 3, {"2", "3", "1", "4", "", "", "", "", ""}},
+                         Cas{2, 2, {"1", "2", "3", "4", "", "", "", "", ""}},
+                         Cas{1, 9, {"2", "3", "4", "", "", "", "", "", "1"}},
+                         Cas{7, 2, {"1", "", "2", "3", "4", "", "", "", ""}}}) {
+        TFenetreValFon& v = quatrePoints();
+        const Points table = points(v.table);
+        const int annulations = v.nombreAnnulations;
+        glisseLigne(v, c.de, c.vers);
+        EXPECT_EQ(antecedents(v), c.lignes) << c.de << " -> " << c.vers;
+        // The images travel with their antecedents.
+        for (int ligne = 1; ligne <= 9; ++ligne) {
+            const std::string x = celluleGrille(v, ligne, 0);
+            EXPECT_EQ(celluleGrille(v, ligne, 1),
+                      x.empty() ? "" : std::to_string(std::stoi(x) * std::stoi(x)));
+        }
+        EXPECT_EQ(v.selectionHaut, c.vers);
+        EXPECT_EQ(v.selectionBas, c.vers);
+        // Only the grid changed: the table keeps its order and no undo step
+        // was made.
+        EXPECT_EQ(points(v.table), table);
+        EXPECT_EQ(v.nombreAnnulations, annulations);
+        commande(v, kGrilleAnnuler);
+        p::distribueJusquAuRepos();
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
+}
+
+TEST_F(GrilleALaSouris, CopyAndDeleteFollowTheRowsAsShown) {
+    TFenetreValFon& v = quatrePoints();
+    glisseLigne(v, 4, 1);
+    commande(v, kGrilleCopier);
+    ASSERT_NE(p::textePressePapiers(), nullptr);
+    EXPECT_EQ(*p::textePressePapiers(), "4\t16\r\n1\t1\r\n2\t4\r\n3\t9\r\n");
+    // Del in the grid removes the point the selected row shows: the last
+    // one, so the largest antecedent becomes 3; the grid is in order again.
+    p::envoieMessage(v.fenetre, p::WM_KEYDOWN, p::VK_DELETE, 0);
+    EXPECT_EQ(points(v.table), (Points{{1, 1}, {2, 4}, {3, 9}}));
+    EXPECT_EQ(v.table.xmax, 3);
+    EXPECT_EQ(antecedents(v), (std::vector<std::string>{"1", "2", "3", "", "", "", "", "", ""}));
+    commande(v, kGrilleDefaire);
+    EXPECT_EQ(points(v.table).size(), 4u);
+
+    // An empty row dragged to the top: the copy still holds every point, and
+    // deleting the two top rows removes the one point they show.
+    glisseLigne(v, 9, 1);
+    commande(v, kGrilleCopier);
+    EXPECT_EQ(*p::textePressePapiers(), "1\t1\r\n2\t4\r\n3\t9\r\n4\t16\r\n");
+    v.selectionHaut = 1;
+    v.selectionBas = 2;
+    commande(v, kGrilleSupprimer);
+    EXPECT_EQ(points(v.table), (Points{{2, 4}, {3, 9}, {4, 16}}));
+    EXPECT_EQ(v.table.xmin, 2);
+    EXPECT_EQ(v.table.xmax, 4);
+}
+
+TEST_F(GrilleALaSouris, PressAndDragSelectRowsAndShiftStretchesTheSelection) {
+    TFenetreValFon& v = quatrePoints();
+    const auto selection = [&] { return std::pair{v.selectionHaut, v.selectionBas}; };
+    souris(v, p::WM_LBUTTONDOWN, 2, p::MK_LBUTTON);
+    EXPECT_EQ(v.focus, ChampGrille::Tableau);
+    souris(v, p::WM_MOUSEMOVE, 4, p::MK_LBUTTON);
+    EXPECT_EQ(selection(), (std::pair{2, 4}));
+    souris(v, p::WM_MOUSEMOVE, 1, p::MK_LBUTTON);
+    EXPECT_EQ(selection(), (std::pair{1, 2}));
+    souris(v, p::WM_LBUTTONUP, 1);
+    // A move without the button changes nothing.
+    souris(v, p::WM_MOUSEMOVE, 5, 0);
+    EXPECT_EQ(selection(), (std::pair{1, 2}));
+    // Shift stretches from the row the selection started from.
+    clic(v, 3, p::MK_SHIFT);
+    EXPECT_EQ(selection(), (std::pair{2, 3}));
+    // The headings, a press left of the grid and one below its last row
+    // select nothing and move nothing.
+    souris(v, p::WM_LBUTTONDOWN, 0, p::MK_LBUTTON);
+    p::envoieMessage(v.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON,
+                     p::lParamDeCoordonnees(kGrilleGauche - 1, kGrilleHaut + 23 + 11));
+    souris(v, p::WM_LBUTTONDOWN, 10, p::MK_LBUTTON);
+    EXPECT_EQ(selection(), (std::pair{2, 3}));
+    // A press on a row of a wider selection selects that row alone; the
+    // release elsewhere moves nothing.
+    souris(v, p::WM_LBUTTONDOWN, 2, p::MK_LBUTTON);
+    souris(v, p::WM_LBUTTONUP, 4);
+    EXPECT_EQ(selection(), (std::pair{2, 2}));
+    EXPECT_EQ(antecedents(v), (std::vector<std::string>{"1", "2", "3", "4", "", "", "", "", ""}));
+}
+
+TEST_F(GrilleALaSouris, TheKeysScrollALongGridAndTheMouseFindsTheRowsShown) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    for (int k = 1; k <= 12; ++k)
+        tape(v, std::to_string(k) + " 0");
+    ASSERT_EQ(v.nombreLignes, 13);
+    clic(v, 9);
+    EXPECT_EQ(v.premiereLigne, 1);
+    struct Cas {
+        uint32_t touche;
+        int ligne, premiere;
+    };
+    for (const Cas c : {Cas{p::VK_DOWN, 10, 2}, Cas{p::VK_DOWN, 11, 3}, Cas{p::VK_DOWN, 12, 4},
+                        Cas{p::VK_DOWN, 13, 5}, Cas{p::VK_DOWN, 13, 5}, Cas{p::VK_UP, 12, 5}}) {
+        p::envoieMessage(v.fenetre, p::WM_KEYDOWN, c.touche, 0);
+        EXPECT_EQ(v.selectionHaut, c.ligne);
+        EXPECT_EQ(v.premiereLigne, c.premiere);
+    }
+    // Rows 5 to 13 are shown: the first row under the headings is row 5.
+    clic(v, 1);
+    EXPECT_EQ(v.selectionHaut, 5);
+    EXPECT_EQ(celluleGrille(v, 5, 0), "5");
+    glisseLigne(v, 1, 9);
+    EXPECT_EQ(celluleGrille(v, 13, 0), "5");
+    EXPECT_EQ(celluleGrille(v, 12, 0), "");
 }
 
 } // namespace

@@ -5,8 +5,11 @@
 #include <algorithm>
 
 #include "banc_fenetres.h"
+#include "drawing/designation.h"
 #include "host/fenetres/palette_styles.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "model/couleurs.h"
+#include "model/style.h"
 #include "phrases/phrase.h"
 #include "platform/contexte_dessin.h"
 #include "platform/trace_enregistre.h"
@@ -23,6 +26,32 @@ class PaletteStyles : public BancFenetres {
     // A click in the palette's client area, as the window receives it.
     void clic(const TFenetreStyle& s, int32_t x, int32_t y) {
         p::envoieMessage(s.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON, p::lParamDeCoordonnees(x, y));
+        p::distribueJusquAuRepos();
+    }
+    void clicSur(const TFenetreStyle& s, const p::Rectangle& r) { clic(s, r.gauche + 1, r.haut + 1); }
+    // A line of the open reminder picker clicked (tag 4), double clicked
+    // (tag 5), or its OK button (tag 1).
+    void picker(uint32_t tag, const std::string& nom = "") {
+        TFenRaPour* c = choixRappels();
+        ASSERT_NE(c, nullptr);
+        int32_t ligne = -1;
+        for (std::size_t k = 0; k < c->objets.size(); ++k)
+            if (!nom.empty() && c->objets[k] == numero(nom)) ligne = int32_t(k);
+        if (!nom.empty()) {
+            ASSERT_GE(ligne, 0) << nom;
+        }
+        p::envoieMessage(c->fenetre, p::WM_COMMAND, tag, ligne);
+        p::distribueJusquAuRepos();
+    }
+    bool offert(const std::string& nom) {
+        const TFenRaPour* c = choixRappels();
+        return c && std::find(c->objets.begin(), c->objets.end(), numero(nom)) != c->objets.end();
+    }
+    bool estRouge(const std::string& nom) {
+        CouleurRVB rouge{};
+        EXPECT_TRUE(rvbDeCode(4, rouge));
+        const TstyleObjet& st = objet(fig(), numero(nom)).style;
+        return st.rouge == rouge.rouge && st.vert == rouge.vert && st.bleu == rouge.bleu;
     }
 };
 
@@ -165,6 +194,107 @@ TEST_F(PaletteStyles, ClosingTellsTheHostAndLeavesTheBrushEmpty) {
         EXPECT_EQ(styleChoisiPalette(), 0);
         EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
     }
+}
+
+TEST_F(PaletteStyles, TheRButtonOpensThePickerBesideThePaletteForTheObjectsToRestyle) {
+    figureDeTexte("A point libre dans l'espace\r\nB point libre dans l'espace\r\n"
+                  "C point libre dans l'espace\r\n");
+    TFenetreStyle& s = ouvre();
+    clic(s, 5, 25); // red, code 4
+    ASSERT_FALSE(estRouge("A"));
+    clicSur(s, s.boutonRappel);
+    const TFenRaPour* c = choixRappels();
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->pourDialogue);
+    EXPECT_EQ(c->commande, kCommandeStyles);
+    EXPECT_EQ(c->fenetreDemandeur, s.fenetre);
+    EXPECT_EQ(c->regle, designationDeStyle(4));
+    EXPECT_EQ(p::cadreFenetre(c->fenetre).gauche, kLargeurPalette + 1);
+    // The palette keeps the figure's annex slot.
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeStyles);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->fenetreAnnexe, s.fenetre);
+    // A double click restyles at once and the picker stays for more; the
+    // palette does not come forward.
+    p::afficheFenetre(s.fenetre, false);
+    picker(kTagRappelsDoubleClic, "A");
+    EXPECT_TRUE(estRouge("A"));
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_FALSE(p::estAffichee(s.fenetre));
+    // OK restyles the lines picked, closes the picker and shows the palette.
+    picker(kTagRappelsClic, "A"); // the double click left A selected: off
+    picker(kTagRappelsClic, "C");
+    picker(kTagRappelsOk);
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_TRUE(p::estAffichee(s.fenetre));
+    EXPECT_TRUE(estRouge("C"));
+    EXPECT_FALSE(estRouge("B"));
+    EXPECT_EQ(paletteStyles(), &s);
+}
+
+TEST_F(PaletteStyles, ThePickerFollowsTheChosenCodeAndDrawnAgainOpensIt) {
+    figureDeTexte("A point libre dans l'espace\r\nB point libre dans l'espace\r\n"
+                  "cu courbe paramétrée par X=cos(t), Y=sin(t), Z=t/5, t décrivant [0,6] (40 points, repère "
+                  "Rxyz)\r\n");
+    TObjetFigure& courbe = objet(fig(), numero("cu"));
+    ASSERT_EQ(courbe.nature, kNatureCourbe);
+    const double echantillons = valeurObjet(fig(), numero("cu"), 2);
+    ASSERT_GT(echantillons, 0);
+    TFenetreStyle& s = ouvre();
+    // "Not drawn" (cell 57) is applied through the picker to the curve and A.
+    clicSur(s, s.cellules[57]);
+    EXPECT_EQ(choixRappels(), nullptr);
+    clicSur(s, s.boutonRappel);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choixRappels()->regle, designationDeStyle(37));
+    picker(kTagRappelsClic, "cu");
+    picker(kTagRappelsClic, "A");
+    picker(kTagRappelsOk);
+    EXPECT_FALSE(estDessine(courbe.style));
+    EXPECT_FALSE(estDessine(objet(fig(), numero("A")).style));
+    // The hidden curve's samples are gone stale.
+    valeurObjet(fig(), numero("cu"), 2) = 0;
+    // "Drawn" (cell 58) opens the picker on the hidden objects.
+    clicSur(s, s.cellules[58]);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choixRappels()->regle, designationDeStyle(38));
+    EXPECT_TRUE(offert("cu"));
+    EXPECT_TRUE(offert("A"));
+    EXPECT_FALSE(offert("B"));
+    // Another cell while it is open changes what it offers.
+    clic(s, 5, 25);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choixRappels()->regle, designationDeStyle(4));
+    EXPECT_TRUE(offert("B"));
+    clicSur(s, s.cellules[58]);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choixRappels()->regle, designationDeStyle(38));
+    // Drawn again, the curve is computed again.
+    picker(kTagRappelsClic, "cu");
+    picker(kTagRappelsOk);
+    EXPECT_TRUE(estDessine(courbe.style));
+    EXPECT_EQ(valeurObjet(fig(), numero("cu"), 2), echantillons);
+    EXPECT_FALSE(estDessine(objet(fig(), numero("A")).style));
+}
+
+TEST_F(PaletteStyles, ThePalettesPickerClosesWithThePaletteOrAFigureDesignation) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\nB point libre dans l'espace\r\n"
+                                       "s segment [AB]\r\n");
+    TFenetreStyle& s = ouvre();
+    // The brush starts with the cell shown selected: the segment is offered.
+    EXPECT_EQ(f.styleChoisi, 23);
+    clicSur(s, s.boutonRappel);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(choixRappels()->regle, designationDeStyle(23));
+    EXPECT_TRUE(offert("s"));
+    p::envoieMessage(s.fenetre, kMessageDesignation, 0, kDesignationFaite);
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(paletteStyles(), &s);
+    clicSur(s, s.boutonRappel);
+    const p::Fenetre choix = choixRappels()->fenetre;
+    clicSur(s, s.boutonFermer);
+    EXPECT_EQ(paletteStyles(), nullptr);
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_FALSE(p::estFenetre(choix));
 }
 
 TEST_F(PaletteStyles, ADesignationBringsThePaletteBackUnlessItSaysOtherwise) {

@@ -8,7 +8,11 @@
 #include "host/fenetres/tableau_valeurs.h"
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
+#include "platform/entrees.h"
 #include "platform/presse_papiers.h"
+#include "platform/image_bitmap.h"
+#include "platform/trace_enregistre.h"
+#include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
 
 namespace km32::essais {
@@ -154,6 +158,175 @@ TEST_F(TableauValeurs, ThickDrawingMakesBiggerCellsAndTheWindowStaysInsideTheFig
         KMDetruitFigure(n);
         p::distribueJusquAuRepos();
     }
+}
+
+TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow) {
+    // 20 rows of a, a*a and a/4; the normal row is 24 pixels and each row
+    // is followed by a grid line, the row of names included.
+    figureTableau(20, "(a,0) (b,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    const auto touche = [&](uint32_t k) { p::envoieMessage(t.fenetre, p::WM_KEYDOWN, k, 0); };
+    p::placeFenetre(t.fenetre, {0, 0, 400, 150});
+    EXPECT_EQ(t.cadreGrille, (p::Rectangle{0, 0, 400, 150}));
+    EXPECT_EQ(t.lignesVisibles, 5); // (150 - 25) div 25
+    EXPECT_EQ(t.premiereLigne, 1);
+    EXPECT_EQ(t.ligneCourante, 1);
+    struct Cas {
+        uint32_t touche;
+        int ligne, premiere;
+    };
+    for (const Cas c : {Cas{p::VK_END, 20, 16}, Cas{p::VK_PRIOR, 15, 15}, Cas{p::VK_UP, 14, 14},
+                        Cas{p::VK_NEXT, 19, 15}, Cas{p::VK_DOWN, 20, 16}, Cas{p::VK_DOWN, 20, 16},
+                        Cas{p::VK_HOME, 1, 1}, Cas{p::VK_UP, 1, 1}, Cas{p::VK_NEXT, 6, 2}}) {
+        touche(c.touche);
+        EXPECT_EQ(t.ligneCourante, c.ligne) << c.touche;
+        EXPECT_EQ(t.premiereLigne, c.premiere) << c.touche;
+    }
+    // Taller: 15 rows fit, so the grid cannot start below row 6; taller
+    // still, every row fits and it starts at row 1.
+    touche(p::VK_END);
+    p::placeFenetre(t.fenetre, {0, 0, 400, 400});
+    EXPECT_EQ(t.lignesVisibles, 15);
+    EXPECT_EQ(t.premiereLigne, 6);
+    p::placeFenetre(t.fenetre, {0, 0, 400, 600});
+    EXPECT_EQ(t.lignesVisibles, 23);
+    EXPECT_EQ(t.premiereLigne, 1);
+    // A click selects the row under it, counted from the first row shown
+    // (rows of 25 pixels under the names); the names and the space below
+    // the last row select nothing.
+    const auto clic = [&](int32_t y) {
+        p::envoieMessage(t.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON, p::lParamDeCoordonnees(20, y));
+    };
+    p::placeFenetre(t.fenetre, {0, 0, 400, 150});
+    EXPECT_EQ(t.premiereLigne, 16);
+    for (const auto& [y, ligne] : {std::pair{25 + 12, 16}, std::pair{5 * 25 + 3, 20}, std::pair{10, 20},
+                                   std::pair{2 * 25, 17}, std::pair{149, 20}}) {
+        clic(y);
+        EXPECT_EQ(t.ligneCourante, ligne) << y;
+    }
+    touche(p::VK_END);
+    p::placeFenetre(t.fenetre, {0, 0, 400, 600});
+    clic(22 * 25);
+    EXPECT_EQ(t.ligneCourante, 20); // row 21 does not exist: nothing
+    clic(20 * 25 + 1);
+    EXPECT_EQ(t.ligneCourante, 20);
+    clic(25 + 1);
+    EXPECT_EQ(t.ligneCourante, 1);
+    touche(p::VK_END);
+    // Lower again: the selected last row comes back into view.
+    p::placeFenetre(t.fenetre, {0, 0, 400, 100});
+    EXPECT_EQ(t.lignesVisibles, 3);
+    EXPECT_EQ(t.premiereLigne, 18);
+    EXPECT_EQ(t.ligneCourante, 20);
+}
+
+TEST_F(TableauValeurs, ResizingKeepsTheColumnWidthsAndScrollsTheColumnsThatDoNotFit) {
+    figureTableau(20, "(a,0) (b,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    // " 19", " 361" and " 4.75": 3, 4 and 5 characters of 10 pixels, + 10.
+    const std::vector<int32_t> largeurs = {40, 50, 60};
+    EXPECT_EQ(t.largeursColonnes, largeurs);
+    struct Cas {
+        int32_t largeur;
+        uint32_t touche; // 0: none
+        int premiere, visibles;
+    };
+    // Each column is followed by a grid line: 41, 51 and 61 pixels.
+    for (const Cas c :
+         {Cas{400, 0, 0, 3}, Cas{400, p::VK_RIGHT, 0, 3}, Cas{115, 0, 0, 2}, Cas{115, p::VK_RIGHT, 1, 2},
+          Cas{115, p::VK_RIGHT, 1, 2}, Cas{60, 0, 1, 1}, Cas{60, p::VK_RIGHT, 2, 0}, Cas{61, 0, 2, 1},
+          Cas{61, p::VK_LEFT, 1, 1}, Cas{153, 0, 0, 3}}) {
+        p::placeFenetre(t.fenetre, {0, 0, c.largeur, 200});
+        if (c.touche) p::envoieMessage(t.fenetre, p::WM_KEYDOWN, c.touche, 0);
+        EXPECT_EQ(t.premiereColonne, c.premiere) << c.largeur << " " << c.touche;
+        EXPECT_EQ(t.colonnesVisibles, c.visibles) << c.largeur << " " << c.touche;
+        EXPECT_EQ(t.largeursColonnes, largeurs);
+    }
+}
+
+TEST_F(TableauValeurs, ThickDrawingRowsTakeMoreRoomAndAnEmptyTableHasNoRowToSelect) {
+    struct Cas {
+        uint8_t epais;
+        int lignes;
+        int32_t hauteur;
+        int visibles, ligne;
+    };
+    // Rows of 24 (normal) or 80 (thick) pixels and their grid line.
+    for (const Cas c :
+         {Cas{0, 4, 300, 11, 1}, Cas{1, 4, 300, 2, 1}, Cas{1, 4, 80, 0, 1}, Cas{0, 0, 300, 11, 0}}) {
+        TfigureKalmetra& f = figureTableau(c.lignes);
+        f.traitsEpais = c.epais;
+        KMExecuteCommande(n, "t");
+        TFenetreDuTableauDeValeurs& t = tableau();
+        p::placeFenetre(t.fenetre, {0, 0, 200, c.hauteur});
+        EXPECT_EQ(t.lignesVisibles, c.visibles) << int(c.epais) << " " << c.hauteur;
+        p::envoieMessage(t.fenetre, p::WM_KEYDOWN, p::VK_END, 0);
+        EXPECT_EQ(t.ligneCourante, c.ligne ? c.lignes : 0);
+        EXPECT_EQ(t.premiereLigne, std::max(1, c.lignes - std::max(1, c.visibles) + 1));
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
+}
+
+TEST_F(TableauValeurs, ThePaintShowsTheNamesAndTheRowsInView) {
+    figureTableau(20, "(a,0) (b,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    // What one paint draws (the window's recording keeps every paint).
+    const auto peinture = [&] {
+        const auto& journal = p::surfaceDeFenetre(t.fenetre)->journal()->primitives;
+        const std::size_t avant = journal.size();
+        p::invalideFenetre(t.fenetre);
+        p::metAJourFenetre(t.fenetre);
+        return std::vector<p::Primitive>(journal.begin() + std::ptrdiff_t(avant), journal.end());
+    };
+    // The texts painted, with their places.
+    std::vector<p::Primitive> derniere;
+    const auto peints = [&] {
+        derniere = peinture();
+        std::vector<std::pair<std::string, p::Point>> r;
+        for (const p::Primitive& q : derniere)
+            if (q.type == p::TypePrimitive::Texte) r.emplace_back(q.texte, q.points.at(0));
+        return r;
+    };
+    // 5 data rows fit under the names (rows of 24 pixels and a grid line);
+    // the columns are 40, 50 and 60 pixels, each with its line: the third
+    // starts at 41 + 51 = 92 and does not start inside 90 pixels.
+    p::placeFenetre(t.fenetre, {0, 0, 90, 150});
+    using Cellules = std::vector<std::pair<std::string, p::Point>>;
+    const auto cellules = [&](int premiere) {
+        Cellules r;
+        for (int rang = 0; rang <= 5; ++rang) {
+            const int ligne = rang == 0 ? 0 : premiere + rang - 1;
+            const int a = ligne - 1;
+            // " 19" is the widest a: three characters, padded on the left.
+            r.emplace_back(rang == 0 ? " a" : std::string(a < 10 ? "  " : " ") + std::to_string(a),
+                           p::Point{2, 25 * rang + 2});
+            r.emplace_back(rang == 0 ? "  b"
+                                     : " " +
+                                           std::string(a * a < 10    ? "  "
+                                                       : a * a < 100 ? " "
+                                                                     : "") +
+                                           std::to_string(a * a),
+                           p::Point{43, 25 * rang + 2});
+        }
+        return r;
+    };
+    EXPECT_EQ(peints(), cellules(1));
+    p::envoieMessage(t.fenetre, p::WM_KEYDOWN, p::VK_END, 0);
+    EXPECT_EQ(peints(), cellules(16));
+    // The selected row is painted on the selection colour, the names on
+    // the fixed colour.
+    int fondSelection = 0, fondFixe = 0;
+    for (const p::Primitive& q : derniere)
+        if (q.type == p::TypePrimitive::Rectangle) {
+            fondSelection += q.etat.brosse.couleur == 0xD77800 && q.rect.haut == 25 * 5;
+            fondFixe += q.etat.brosse.couleur == 0xE3E3E3 && q.rect.haut == 0;
+        }
+    EXPECT_EQ(fondSelection, 2);
+    EXPECT_EQ(fondFixe, 2);
 }
 
 } // namespace

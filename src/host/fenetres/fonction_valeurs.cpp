@@ -8,6 +8,7 @@
 #include "drawing/clavier_partage.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "model/calcul/dependants.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
@@ -81,6 +82,30 @@ bool litPoint(std::string_view ligne, char separateur, double& x, double& y, std
 void rafraichitGrille(TFenetreValFon& v) {
     const int n = v.table.nombrePoints;
     v.nombreLignes = n >= kLignesMinimum ? n + 1 : kLignesMinimum;
+    v.pointsDesLignes.assign(std::size_t(v.nombreLignes) + 1, 0);
+    for (int r = 1; r <= n; ++r)
+        v.pointsDesLignes[std::size_t(r)] = uint16_t(r);
+    v.premiereLigne = std::clamp(v.premiereLigne, 1, std::max(1, v.nombreLignes - kLignesAffichees + 1));
+}
+
+// The point row r shows, 0 for none.
+int pointDeLigne(const TFenetreValFon& v, int r) {
+    if (r < 1 || std::size_t(r) >= v.pointsDesLignes.size()) return 0;
+    const int point = v.pointsDesLignes[std::size_t(r)];
+    return point <= v.table.nombrePoints ? point : 0;
+}
+
+// The selection from the row it started from to row r.
+void etireSelection(TFenetreValFon& v, int r) {
+    v.selectionHaut = std::min(v.ligneAncre, r);
+    v.selectionBas = std::max(v.ligneAncre, r);
+}
+
+// Scrolls the grid so that row r is shown.
+void montreLigne(TFenetreValFon& v, int r) {
+    if (r < v.premiereLigne) v.premiereLigne = r;
+    if (r >= v.premiereLigne + kLignesAffichees) v.premiereLigne = r - kLignesAffichees + 1;
+    v.premiereLigne = std::clamp(v.premiereLigne, 1, std::max(1, v.nombreLignes - kLignesAffichees + 1));
 }
 
 // The table as it was before a change goes on top of the undo ring.
@@ -102,16 +127,30 @@ void montreGrille() {
 }
 
 void fermeGrille() {
-    if (instance()) fermeFenetreExpression();
+    if (instance()) {
+        fermeFenetreExpression();
+        if (choixRappels()) fermeChoixRappels();
+    }
     fermeAnnexeModele(instance());
 }
 
-int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t) {
+int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
     TFenetreValFon* v = fenetreFonctionParValeurs();
     if (!v || v->fenetre != fenetre) return 0;
     switch (message) {
     case p::WM_KEYDOWN:
         return toucheGrille(*v, wParam) ? 1 : 0;
+    case p::WM_CHAR:
+        return caractereGrille(*v, wParam) ? 1 : 0;
+    case p::WM_LBUTTONDOWN:
+        sourisEnfonceeGrille(*v, p::xDeLParam(lParam), p::yDeLParam(lParam), wParam);
+        return 0;
+    case p::WM_MOUSEMOVE:
+        sourisDeplaceeGrille(*v, p::xDeLParam(lParam), p::yDeLParam(lParam), wParam);
+        return 0;
+    case p::WM_LBUTTONUP:
+        sourisRelacheeGrille(*v, p::xDeLParam(lParam), p::yDeLParam(lParam));
+        return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*v);
         return 0;
@@ -150,6 +189,9 @@ int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, i
         break;
     case kGrilleAide:
         BoutonAideClick(*v);
+        break;
+    case kGrilleInterpolation:
+        v->avecInterpolation = !v->avecInterpolation;
         break;
     default:
         break;
@@ -232,11 +274,69 @@ void ouvreFonctionParValeurs(TfigureKalmetra& f) {
 
 std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne) {
     if (ligne == 0) return colonne == 0 ? v.enteteAntecedents : v.enteteImages;
-    if (ligne < 1 || ligne > v.table.nombrePoints) return {};
+    const int point = pointDeLigne(v, ligne);
+    if (point == 0) return {};
     std::string texte;
     const auto& valeurs = colonne == 0 ? v.table.x : v.table.y;
-    texteDeReelChiffres(kDecimalesGrille, texte, valeurs[std::size_t(ligne)]);
+    texteDeReelChiffres(kDecimalesGrille, texte, valeurs[std::size_t(point)]);
     return texte;
+}
+
+int ligneSousSouris(const TFenetreValFon& v, int32_t x, int32_t y) {
+    const int32_t pas = kHauteurLigneGrille + kTraitGrille;
+    const int32_t largeur = 2 * (kLargeurColonneGrille + kTraitGrille);
+    if (x < kGrilleGauche || x >= kGrilleGauche + largeur || y < kGrilleHaut) return -1;
+    const int rang = (y - kGrilleHaut) / pas;
+    if (rang > kLignesAffichees) return -1;
+    if (rang == 0) return 0;
+    const int ligne = v.premiereLigne + rang - 1;
+    return ligne <= v.nombreLignes ? ligne : -1;
+}
+
+void sourisEnfonceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons) {
+    const int ligne = ligneSousSouris(v, x, y);
+    if (ligne < 1) return;
+    v.focus = ChampGrille::Tableau;
+    v.glisser = GlisserGrille::Selection;
+    if ((boutons & p::MK_SHIFT) && v.ligneAncre >= 1) {
+        etireSelection(v, ligne);
+        return;
+    }
+    if (v.selectionHaut == ligne && v.selectionBas == ligne) {
+        v.glisser = GlisserGrille::Deplacement;
+        v.ligneSaisie = ligne;
+        return;
+    }
+    v.ligneAncre = ligne;
+    etireSelection(v, ligne);
+}
+
+void sourisDeplaceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons) {
+    if (!(boutons & p::MK_LBUTTON)) {
+        v.glisser = GlisserGrille::Aucun;
+        return;
+    }
+    if (v.glisser != GlisserGrille::Selection) return;
+    const int ligne = ligneSousSouris(v, x, y);
+    if (ligne >= 1) etireSelection(v, ligne);
+}
+
+void sourisRelacheeGrille(TFenetreValFon& v, int32_t x, int32_t y) {
+    const GlisserGrille glisser = std::exchange(v.glisser, GlisserGrille::Aucun);
+    if (glisser != GlisserGrille::Deplacement) return;
+    const int ligne = ligneSousSouris(v, x, y);
+    if (ligne >= 1) deplaceLigneGrille(v, v.ligneSaisie, ligne);
+}
+
+void deplaceLigneGrille(TFenetreValFon& v, int de, int vers) {
+    if (de < 1 || vers < 1 || de > v.nombreLignes || vers > v.nombreLignes) return;
+    if (v.pointsDesLignes.size() != std::size_t(v.nombreLignes) + 1) rafraichitGrille(v);
+    auto debut = v.pointsDesLignes.begin();
+    if (de < vers)
+        std::rotate(debut + de, debut + de + 1, debut + vers + 1);
+    else if (vers < de)
+        std::rotate(debut + vers, debut + de, debut + de + 1);
+    v.ligneAncre = v.selectionHaut = v.selectionBas = vers;
 }
 
 void boutonAjouterClick(TFenetreValFon& v) {
@@ -274,21 +374,35 @@ void SupprimerClick(TFenetreValFon& v) {
     const int haut = v.selectionHaut;
     if (haut < 1 || haut > n) return;
     const int bas = std::clamp(v.selectionBas, haut, n);
+    // The points the selected rows show: rows 1 to n show every point once,
+    // in the table's order unless a row was dragged elsewhere.
+    std::array<bool, kMaxPointsFonctionTable + 1> retire{};
+    int retires = 0;
+    for (int r = haut; r <= bas; ++r)
+        if (const int point = pointDeLigne(v, r); point != 0 && !retire[std::size_t(point)]) {
+            retire[std::size_t(point)] = true;
+            ++retires;
+        }
+    if (retires == 0) return;
     if (!v.suppressionsGroupees) {
         empile(v, t);
         v.suppressionsGroupees = true;
     }
-    if (haut == 1 && bas == n) {
+    if (retires == n) {
         t.nombrePoints = 0;
     } else {
-        if (haut == 1) t.xmin = t.x[std::size_t(bas + 1)];
-        if (bas == n) t.xmax = t.x[std::size_t(haut - 1)];
-        const int retires = bas - haut + 1;
-        for (int k = bas + 1; k <= n; ++k) {
-            t.x[std::size_t(k - retires)] = t.x[std::size_t(k)];
-            t.y[std::size_t(k - retires)] = t.y[std::size_t(k)];
+        // The points left close up in their order; the bounds follow the
+        // first and the last point when those go.
+        int reste = 0;
+        for (int k = 1; k <= n; ++k) {
+            if (retire[std::size_t(k)]) continue;
+            ++reste;
+            t.x[std::size_t(reste)] = t.x[std::size_t(k)];
+            t.y[std::size_t(reste)] = t.y[std::size_t(k)];
         }
-        t.nombrePoints = uint16_t(n - retires);
+        if (retire[1]) t.xmin = t.x[1];
+        if (retire[std::size_t(n)]) t.xmax = t.x[std::size_t(reste)];
+        t.nombrePoints = uint16_t(reste);
     }
     rafraichitGrille(v);
 }
@@ -300,9 +414,11 @@ void SelectionnerToutClick(TFenetreValFon& v) {
 }
 
 void CopierClick(TFenetreValFon& v) {
+    // Every point, in the order the grid shows them (a row dragged among
+    // the empty rows is not left behind).
     std::string texte;
-    for (int r = 1; r <= v.table.nombrePoints; ++r)
-        texte += celluleGrille(v, r, 0) + '\t' + celluleGrille(v, r, 1) + "\r\n";
+    for (int r = 1; r <= v.nombreLignes; ++r)
+        if (pointDeLigne(v, r) != 0) texte += celluleGrille(v, r, 0) + '\t' + celluleGrille(v, r, 1) + "\r\n";
     p::copieTexteDansPressePapiers(v.fenetre, texte);
 }
 
@@ -400,7 +516,46 @@ bool FormCloseQuery(TFenetreValFon& v) {
     return false;
 }
 
+bool caractereGrille(TFenetreValFon& v, uint32_t caractere) {
+    if (v.focus == ChampGrille::Tableau) return false;
+    std::string& champ = v.focus == ChampGrille::Nom ? v.nom : v.point;
+    const std::size_t longueur = v.focus == ChampGrille::Nom ? kLongueurNomFonction : kLongueurPoint;
+    if (caractere == p::VK_BACK) {
+        if (!champ.empty()) champ.pop_back();
+        return true;
+    }
+    // Enter, Esc and the other control characters are keys, not text.
+    if (caractere < 32 || caractere > 255) return false;
+    if (champ.size() < longueur) champ += char(caractere);
+    return true;
+}
+
+// The shortcuts of the Edit menu, whatever has the focus.
+bool raccourciGrille(TFenetreValFon& v, uint32_t touche) {
+    if (!p::ctrlEnfoncee()) return false;
+    switch (touche) {
+    case 'Z':
+        p::altEnfoncee() ? RefaireClick(v) : DefaireClick(v);
+        return true;
+    case 'A':
+        SelectionnerToutClick(v);
+        return true;
+    case 'C':
+        CopierClick(v);
+        return true;
+    case 'V':
+        CollerClick(v);
+        return true;
+    case p::VK_DELETE:
+        SupprimerClick(v);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool toucheGrille(TFenetreValFon& v, uint32_t touche) {
+    if (raccourciGrille(v, touche)) return true;
     if (touche == p::VK_ESCAPE || touche == VK_F4) {
         demandeFermeture(v);
         return true;
@@ -419,6 +574,13 @@ bool toucheGrille(TFenetreValFon& v, uint32_t touche) {
         v.focus = ChampGrille::Point;
         return true;
     case ChampGrille::Tableau:
+        if (touche == p::VK_UP || touche == p::VK_DOWN) {
+            const int depart = v.selectionHaut >= 1 ? v.selectionHaut : v.premiereLigne - 1;
+            const int ligne = std::clamp(depart + (touche == p::VK_UP ? -1 : 1), 1, v.nombreLignes);
+            v.ligneAncre = v.selectionHaut = v.selectionBas = ligne;
+            montreLigne(v, ligne);
+            return true;
+        }
         if (touche != p::VK_DELETE) return false;
         SupprimerClick(v);
         return true;

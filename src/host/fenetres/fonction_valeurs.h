@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/figure.h"
 #include "model/fonctions/fonction_valeurs.h"
@@ -34,6 +35,7 @@ enum CommandeGrille : uint32_t {
     kGrilleOk,
     kGrilleAnnuler,
     kGrilleAide,
+    kGrilleInterpolation, // the check box
 };
 // The captions of the window's controls and menu items, by control.
 enum LegendeGrille : uint8_t {
@@ -54,6 +56,14 @@ enum LegendeGrille : uint8_t {
 };
 // Where the keyboard is.
 enum class ChampGrille : uint8_t { Nom, Point, Tableau };
+// The grid's place in the window and its cells: two columns of 120 pixels
+// and rows of 22, each followed by a grid line; the row of headings and nine
+// rows under it are shown at a time.
+constexpr int32_t kGrilleGauche = 8, kGrilleHaut = 72;
+constexpr int32_t kLargeurColonneGrille = 120, kHauteurLigneGrille = 22, kTraitGrille = 1;
+constexpr int kLignesAffichees = 9;
+// What a press of the left button in the grid started.
+enum class GlisserGrille : uint8_t { Aucun, Selection, Deplacement };
 
 struct TFenetreValFon {
     uint32_t fenetre = 0;
@@ -76,6 +86,16 @@ struct TFenetreValFon {
     // selected (0 when none).
     int nombreLignes = 9;
     int selectionHaut = 0, selectionBas = 0;
+    // The point each row shows (0: an empty row), index 0 unused. The grid
+    // shows the points in the table's order after every refresh; a row
+    // dragged to another place moves there with its point until the next
+    // refresh, while the table itself keeps its increasing antecedents.
+    std::vector<uint16_t> pointsDesLignes;
+    // The first row shown under the headings, and the drag of the mouse in
+    // the grid: the row pressed and the row the selection started from.
+    int premiereLigne = 1;
+    GlisserGrille glisser = GlisserGrille::Aucun;
+    int ligneSaisie = 0, ligneAncre = 0;
     std::string titre, enteteAntecedents, enteteImages;
     std::array<std::string, kNombreLegendesGrille> legendes{};
 };
@@ -88,6 +108,22 @@ TFenetreValFon* fenetreFonctionParValeurs();
 // The text of cell (row, column) of the grid: row 0 the headers, rows after
 // the last point empty.
 std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne);
+
+// The grid row under the point (x, y) of the window: 0 for the headings,
+// -1 outside the grid or below its last row.
+int ligneSousSouris(const TFenetreValFon& v, int32_t x, int32_t y);
+// The left button pressed, moved and released in the window (x, y in its
+// client area, boutons the MK_ flags of the message). A press selects the
+// row under it and a drag stretches the selection over the rows it passes
+// (with Shift, the press stretches it from where it started); a press on
+// the only selected row drags that row instead, and the release puts it
+// where the mouse is.
+void sourisEnfonceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons);
+void sourisDeplaceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons);
+void sourisRelacheeGrille(TFenetreValFon& v, int32_t x, int32_t y);
+// Moves grid row de to row vers, the rows between closing up; the row
+// stays selected at its new place. Nothing for a row outside 1..nombreLignes.
+void deplaceLigneGrille(TFenetreValFon& v, int de, int vers);
 
 // Handlers.
 void boutonAjouterClick(TFenetreValFon& v);
@@ -102,7 +138,14 @@ void BoutonAideClick(TFenetreValFon& v);
 // Cancel, Esc, F4 and the close box.
 void demandeFermeture(TFenetreValFon& v);
 bool FormCloseQuery(TFenetreValFon& v);
-// A key pressed in the field that has the focus; true when it was taken.
+// A character typed in the field that has the focus (WM_CHAR): the name
+// takes at most 4 characters and the point 30; Backspace removes the last
+// one. True when it was taken.
+bool caractereGrille(TFenetreValFon& v, uint32_t caractere);
+// A key pressed in the field that has the focus; true when it was taken. In
+// the grid, Up and Down also move the selected row and scroll to it. The
+// Edit menu's shortcuts work everywhere: Ctrl+Z undo, Ctrl+Alt+Z redo,
+// Ctrl+A select all, Ctrl+C copy, Ctrl+V paste, Ctrl+Del delete.
 bool toucheGrille(TFenetreValFon& v, uint32_t touche);
 
 void reinitialiseFonctionParValeurs();

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "base/texte.h"
+#include "drawing/designation.h"
 #include "drawing/selection.h"
 #include "drawing/souris.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "model/couleurs.h"
 #include "model/fenetres_figure.h"
 #include "model/table_figures.h"
@@ -34,6 +36,7 @@ constexpr int32_t kLargeurBouton = 39, kHauteurBouton = 25;
 // Where the designation message comes from when the palette must not come
 // forward.
 constexpr int32_t kDesignationSansEffet = 1007;
+constexpr uint8_t kCodeDessine = 38; // "drawn": the picker offers the hidden objects
 
 // The colour cells first (in the order they are shown), then the further
 // colours, the point marks, the line and frame styles, the fills and drawn /
@@ -166,8 +169,27 @@ void montrePalette() {
     montreAnnexeModele(instance());
 }
 
+// Closes the reminder picker when it serves the palette: it would answer a
+// window that is gone.
+void fermeChoixDeLaPalette(const TFenetreStyle& s) {
+    const TFenRaPour* c = choixRappels();
+    if (c && c->pourDialogue && c->fenetreDemandeur == s.fenetre) fermeChoixRappels();
+}
+
 void fermePalette() {
+    if (const TFenetreStyle* s = paletteStyles()) fermeChoixDeLaPalette(*s);
     fermeAnnexeModele(instance());
+}
+
+// The picker for the brush on the palette's figure. It serves the palette as
+// it serves the construction dialog: the palette keeps the figure's annex
+// slot (a picker for a menu command would ask for the slot and be refused
+// while the palette holds it), the picker stands beside the palette, posts
+// the end of each pick to the palette's window and, working for command 88,
+// gives the chosen style to the picked objects itself.
+void ouvreChoixPourPinceau(const TFenetreStyle& s, uint8_t code) {
+    choisitRappelPourCommande(int16_t(s.numeroFigure), s.fenetre, kCommandeStyles, 1,
+                              designationDeStyle(code));
 }
 
 int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t lParam) {
@@ -178,6 +200,8 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t
         const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
         if (contient(s->boutonFermer, x, y))
             BoutonFermerClick(*s);
+        else if (contient(s->boutonRappel, x, y))
+            BoutonRappelClick(*s);
         else if (contient(s->boutonAide, x, y))
             BoutonAideClick(*s);
         else
@@ -272,6 +296,9 @@ void ouvrePaletteStyles(TfigureKalmetra& f) {
     s->celluleChoisie = kCelluleInitiale;
     s->couleurBande = f.couleurCourante;
     disposePalette(*s);
+    // The brush starts with the cell shown selected, whether the objects are
+    // clicked in the figure or picked from the reminders.
+    f.styleChoisi = s->codes[s->celluleChoisie];
     s->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, s->largeur, s->hauteur}, procedurePalette, false);
     s->titre = phraseDeNumero(11295);
     p::changeTitreFenetre(s->fenetre, s->titre);
@@ -306,7 +333,14 @@ void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y) {
         s.celluleChoisie = uint8_t(c);
         invalide(s, s.echantillon);
     }
-    if (f) f->styleChoisi = s.codes[s.celluleChoisie];
+    const uint8_t code = s.codes[s.celluleChoisie];
+    if (f) f->styleChoisi = code;
+    // An open picker follows the chosen code; "drawn" opens one, since the
+    // hidden objects it applies to cannot be clicked in the figure.
+    if (choixRappelsPourDialogue())
+        changeRegleChoixRappels(designationDeStyle(code));
+    else if (code == kCodeDessine)
+        ouvreChoixPourPinceau(s, code);
 }
 
 void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
@@ -327,7 +361,13 @@ void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
     p::restaureContexte(dc, niveau);
 }
 
+void BoutonRappelClick(TFenetreStyle& s) {
+    const TfigureKalmetra* f = figureDeLaPalette(s);
+    ouvreChoixPourPinceau(s, f ? f->styleChoisi : styleChoisiPalette());
+}
+
 void BoutonFermerClick(TFenetreStyle& s) {
+    fermeChoixDeLaPalette(s);
     if (TfigureKalmetra* f = figureDeLaPalette(s)) {
         f->modeCommande = kCommandeStyles;
         signaleFigureModifiee(*f);
@@ -346,8 +386,10 @@ bool FormCloseQuery(TFenetreStyle& s) {
     return false;
 }
 
-void designationRecue(TFenetreStyle&, int32_t lParam) {
-    if (lParam != kDesignationSansEffet) montrePalette();
+void designationRecue(TFenetreStyle& s, int32_t lParam) {
+    if (lParam == kDesignationSansEffet) return;
+    montrePalette();
+    fermeChoixDeLaPalette(s);
 }
 
 void reinitialisePaletteStyles() {

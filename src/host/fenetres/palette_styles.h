@@ -7,6 +7,10 @@
 // an object of the figure gives it the chosen style (drawing/souris.cpp asks
 // styleChoisiPalette for it).
 //
+// The "R" button (and the cell that draws objects again) opens the reminder
+// picker beside the palette, so that the user picks from the list the
+// objects that take the chosen style.
+//
 // The palette is a retained model: the cells' rectangles and codes, the
 // selected cell and the strip are plain state; its window procedure turns
 // clicks, paints, closes and the designation message into the handlers.
@@ -69,6 +73,8 @@ void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y);
 // The whole palette into the device context.
 void PeintFenetreDeStyle(const TFenetreStyle& s, platform::ContexteDessin& dc);
 void BoutonFermerClick(TFenetreStyle& s);
+// The reminder picker for the brush, offering what the chosen style fits.
+void BoutonRappelClick(TFenetreStyle& s);
 void BoutonAideClick(TFenetreStyle& s);
 bool FormCloseQuery(TFenetreStyle& s);
 // The designation result message (lParam as posted).

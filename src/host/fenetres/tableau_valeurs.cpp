@@ -14,6 +14,9 @@
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/contexte_dessin.h"
+#include "platform/surfaces_fenetres.h"
+#include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
@@ -29,6 +32,10 @@ namespace {
 // decimals of column k at kValeurLignes + k.
 constexpr int kValeurDebut = 1, kValeurPas = 2, kValeurLignes = 3;
 constexpr int32_t kHauteurNormale = 300, kHauteurTraitsEpais = 500;
+constexpr int32_t kLigneGrille = 1;  // the width of the lines between cells
+constexpr int32_t kMargeCellule = 2; // between a cell's edge and its text
+// The fixed row's colour, the selected row's colour and the grid lines.
+constexpr p::Couleur kCouleurFixe = 0xE3E3E3, kCouleurSelection = 0xD77800, kCouleurTraits = 0xC0C0C0;
 
 std::unique_ptr<TFenetreDuTableauDeValeurs>& instance() {
     static std::unique_ptr<TFenetreDuTableauDeValeurs> t;
@@ -92,6 +99,43 @@ void aligneColonne(TFenetreDuTableauDeValeurs& t, std::size_t c) {
     if (blancs > 0) nom.insert(0, std::size_t(blancs), ' ');
 }
 
+// How many columns, from column debut on, the grid's width holds whole
+// (each column is followed by its grid line).
+int colonnesTenant(const TFenetreDuTableauDeValeurs& t, int debut) {
+    int32_t reste = t.cadreGrille.largeur();
+    int n = 0;
+    for (std::size_t c = std::size_t(std::max(0, debut)); c < t.largeursColonnes.size(); ++c) {
+        reste -= t.largeursColonnes[c] + kLigneGrille;
+        if (reste < 0) break;
+        ++n;
+    }
+    return n;
+}
+
+// Keeps the first row and column shown within what can be scrolled: the
+// grid never scrolls past its last row or column.
+void bornesDefilement(TFenetreDuTableauDeValeurs& t) {
+    const int derniereLigne = std::max(1, t.nombreLignes - std::max(1, t.lignesVisibles) + 1);
+    t.premiereLigne = std::clamp(t.premiereLigne, 1, derniereLigne);
+    const int colonnes = int(t.largeursColonnes.size());
+    // The last first column: the smallest from which every column to the
+    // last one is shown whole (the last column alone when it is too wide).
+    int derniereColonne = std::max(0, colonnes - 1);
+    while (derniereColonne > 0 && colonnesTenant(t, derniereColonne - 1) >= colonnes - derniereColonne + 1)
+        --derniereColonne;
+    t.premiereColonne = std::clamp(t.premiereColonne, 0, derniereColonne);
+    t.colonnesVisibles = colonnesTenant(t, t.premiereColonne);
+}
+
+// Scrolls so that the selected row is shown.
+void montreLigneCourante(TFenetreDuTableauDeValeurs& t) {
+    if (t.ligneCourante < 1) return;
+    const int visibles = std::max(1, t.lignesVisibles);
+    if (t.ligneCourante < t.premiereLigne) t.premiereLigne = t.ligneCourante;
+    if (t.ligneCourante >= t.premiereLigne + visibles) t.premiereLigne = t.ligneCourante - visibles + 1;
+    bornesDefilement(t);
+}
+
 void montreTableau() {
     montreAnnexeModele(instance());
 }
@@ -100,7 +144,7 @@ void fermeTableau() {
     fermeAnnexeModele(instance());
 }
 
-int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
+int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
     TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs();
     if (!t) return 0;
     switch (message) {
@@ -110,6 +154,18 @@ int32_t procedureTableau(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
         return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*t);
+        return 0;
+    case p::WM_SIZE:
+        FormResize(*t);
+        return 0;
+    case p::WM_PAINT:
+        peintTableau(*t);
+        p::valideFenetre(t->fenetre);
+        return 0;
+    case p::WM_KEYDOWN:
+        return toucheTableau(*t, wParam) ? 1 : 0;
+    case p::WM_LBUTTONDOWN:
+        cliqueTableau(*t, p::xDeLParam(lParam), p::yDeLParam(lParam));
         return 0;
     default:
         return 0;
@@ -194,6 +250,9 @@ void remplitTableauDeValeurs(TFenetreDuTableauDeValeurs& t, TfigureKalmetra& f) 
         t.largeurClient += t.largeursColonnes[c] + 2;
     }
     if (t.largeurClient >= client.droite) t.largeurClient = client.droite - 1;
+    t.premiereLigne = 1;
+    t.premiereColonne = 0;
+    t.ligneCourante = t.nombreLignes > 0 ? 1 : 0;
 }
 
 bool afficheTableauDeValeurs(int16_t numero, int n) {
@@ -214,6 +273,7 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     remplitTableauDeValeurs(tableau, *f);
     p::changeTitreFenetre(tableau.fenetre, tableau.titre);
     p::placeFenetre(tableau.fenetre, {0, 0, tableau.largeurClient, tableau.hauteurClient});
+    FormResize(tableau);
     attacheFenetreAFigure(numero, tableau.fenetre);
     inscritOperationsAnnexe(kAnnexeTableauValeurs, {montreTableau, fermeTableau});
     montreTableau();
@@ -243,12 +303,113 @@ void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t) {
     for (std::size_t r = 1; r < t.cellules.size(); ++r)
         for (std::string& s : t.cellules[r])
             if (const std::size_t q = s.find(ancien); q != std::string::npos) s[q] = nouveau;
+    p::invalideFenetre(t.fenetre);
 }
 
 bool FormCloseQuery(TFenetreDuTableauDeValeurs& t) {
     if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
     fenetreCommuneFermee(t.fenetre);
     return false;
+}
+
+int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y) {
+    const p::Rectangle& grille = t.cadreGrille;
+    if (x < grille.gauche || x >= grille.droite || y < grille.haut || y >= grille.bas) return -1;
+    const int rang = (y - grille.haut) / (t.hauteurLigne + kLigneGrille);
+    if (rang == 0) return 0;
+    const int ligne = t.premiereLigne + rang - 1;
+    return ligne <= t.nombreLignes ? ligne : -1;
+}
+
+void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y) {
+    const int ligne = ligneSousSourisTableau(t, x, y);
+    if (ligne < 1) return;
+    t.ligneCourante = ligne;
+    montreLigneCourante(t);
+    p::invalideFenetre(t.fenetre);
+}
+
+void peintTableau(TFenetreDuTableauDeValeurs& t) {
+    p::ContexteDessin* dc = p::contexteDeFenetre(t.fenetre);
+    if (!dc) return;
+    const p::Rectangle& grille = t.cadreGrille;
+    p::remplitRectangle(*dc, grille, p::kBrosseBlanche);
+    p::fixeDecoupe(*dc, grille);
+    p::choisitPolice(*dc, p::Police{std::abs(t.hauteurPolice), t.policeGrasse});
+    p::choisitStylo(*dc, p::Stylo{p::StyleStylo::Plein, 1, kCouleurTraits});
+    p::fixeModeFond(*dc, p::ModeFond::Transparent);
+    // The row of names, then the data rows from the first one shown, as far
+    // as the grid reaches; the columns likewise from the first one shown.
+    const int32_t pasLigne = t.hauteurLigne + kLigneGrille;
+    int32_t y = grille.haut;
+    for (int rang = 0; y < grille.bas; ++rang, y += pasLigne) {
+        const int ligne = rang == 0 ? 0 : t.premiereLigne + rang - 1;
+        if (ligne >= int(t.cellules.size())) break;
+        const bool choisie = ligne != 0 && ligne == t.ligneCourante;
+        const p::Couleur fond = ligne == 0 ? kCouleurFixe : (choisie ? kCouleurSelection : p::kBlanc);
+        p::fixeCouleurTexte(*dc, choisie ? p::kBlanc : p::kNoir);
+        int32_t x = grille.gauche;
+        for (std::size_t c = std::size_t(std::max(0, t.premiereColonne));
+             c < t.largeursColonnes.size() && x < grille.droite; ++c) {
+            const int32_t largeur = t.largeursColonnes[c];
+            p::remplitRectangle(*dc, {x, y, x + largeur, y + t.hauteurLigne}, p::brossePleine(fond));
+            p::ecritTexte(*dc, x + kMargeCellule, y + kMargeCellule, t.cellules[std::size_t(ligne)][c]);
+            // The lines right of and below the cell.
+            p::deplaceVers(*dc, x + largeur, y);
+            p::traceVers(*dc, x + largeur, y + t.hauteurLigne);
+            p::traceVers(*dc, x - 1, y + t.hauteurLigne);
+            x += largeur + kLigneGrille;
+        }
+    }
+    p::retireDecoupe(*dc);
+}
+
+void FormResize(TFenetreDuTableauDeValeurs& t) {
+    t.cadreGrille = p::rectangleClient(t.fenetre);
+    // The row of names stays; the data rows share what is left.
+    const int32_t pasLigne = t.hauteurLigne + kLigneGrille;
+    t.lignesVisibles = std::max(0, (t.cadreGrille.hauteur() - pasLigne) / pasLigne);
+    bornesDefilement(t);
+    montreLigneCourante(t);
+    p::invalideFenetre(t.fenetre);
+}
+
+bool toucheTableau(TFenetreDuTableauDeValeurs& t, uint32_t touche) {
+    const int page = std::max(1, t.lignesVisibles);
+    int ligne = t.ligneCourante;
+    switch (touche) {
+    case p::VK_UP:
+        --ligne;
+        break;
+    case p::VK_DOWN:
+        ++ligne;
+        break;
+    case p::VK_PRIOR:
+        ligne -= page;
+        break;
+    case p::VK_NEXT:
+        ligne += page;
+        break;
+    case p::VK_HOME:
+        ligne = 1;
+        break;
+    case p::VK_END:
+        ligne = t.nombreLignes;
+        break;
+    case p::VK_LEFT:
+    case p::VK_RIGHT:
+        t.premiereColonne += touche == p::VK_LEFT ? -1 : 1;
+        bornesDefilement(t);
+        p::invalideFenetre(t.fenetre);
+        return true;
+    default:
+        return false;
+    }
+    if (t.nombreLignes == 0) return true;
+    t.ligneCourante = std::clamp(ligne, 1, t.nombreLignes);
+    montreLigneCourante(t);
+    p::invalideFenetre(t.fenetre);
+    return true;
 }
 
 void reinitialiseTableauDeValeurs() {

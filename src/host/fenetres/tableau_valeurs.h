@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "model/figure.h"
+#include "platform/geometrie.h"
 
 namespace km32 {
 
@@ -56,6 +57,15 @@ struct TFenetreDuTableauDeValeurs {
     std::string titre, legendeCopier, legendeOption, legendeVirgule;
     // cellules[row][column], row 0 the names; the texts as displayed.
     std::vector<std::vector<std::string>> cellules;
+    // The grid fills the client area. The row of names stays at the top and
+    // the data rows scroll under it: premiereLigne is the first data row
+    // shown, lignesVisibles how many data rows the grid's height holds
+    // whole; the columns keep their widths and scroll the same way.
+    // ligneCourante is the selected data row (0 when there is none).
+    platform::Rectangle cadreGrille;
+    int premiereLigne = 1, lignesVisibles = 0;
+    int premiereColonne = 0, colonnesVisibles = 0;
+    int ligneCourante = 0;
 };
 
 // Opens the window for the command object n of figure numero; true when it
@@ -77,6 +87,22 @@ void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t);
 // The window may close at once only while the annex is being closed;
 // otherwise the mother window is asked to close it.
 bool FormCloseQuery(TFenetreDuTableauDeValeurs& t);
+// The grid takes the whole client area; what it shows follows its new size.
+void FormResize(TFenetreDuTableauDeValeurs& t);
+// The data row under the point (x, y) of the window: 0 for the row of
+// names, -1 outside the grid or below its last row. A click on a data row
+// selects it.
+int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
+void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
+// Paints the grid: the row of names on its fixed colour, then the data rows
+// from the first one shown (the selected row highlighted), each cell's text
+// in the grid's font, with the lines between the cells; the columns from
+// the first one shown, as far as the grid reaches.
+void peintTableau(TFenetreDuTableauDeValeurs& t);
+// A key in the grid: Up, Down, Page Up, Page Down, Home and End move the
+// selected row and scroll to keep it in view, Left and Right scroll the
+// columns; true when the key was taken.
+bool toucheTableau(TFenetreDuTableauDeValeurs& t, uint32_t touche);
 
 void reinitialiseTableauDeValeurs();
 

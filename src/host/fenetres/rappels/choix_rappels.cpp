@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "drawing/designation.h"
+#include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
 #include "host/repartiteur.h"
+#include "model/calcul/calcul_objet.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/registre_figures.h"
@@ -13,6 +15,7 @@
 #include "model/services_dessin.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/ecran.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -33,9 +36,9 @@ constexpr uint16_t kCommandePilotage = 77, kCommandeTrace = 84, kCommandePinceau
                    kCommandeCopieRappels = 106;
 constexpr uint32_t kMessageFinDesignation = p::WM_USER + 1001;
 constexpr int32_t kFinOk = 1002, kFinAnnulee = 1003, kFinDoubleClic = 1007;
-constexpr p::Couleur kCouleurTitreActif = p::rgb(0, 0, 128);
 constexpr p::Couleur kBleu = p::rgb(0, 0, 255);
 constexpr std::size_t kTailleTexteRappels = 80000;
+constexpr uint8_t kStyleDessine = 38; // the style code "&": drawn
 
 struct EtatChoix {
     std::unique_ptr<TFenRaPour> forme;
@@ -56,7 +59,6 @@ TfigureKalmetra* figureDuChoix(const TFenRaPour& c) {
 }
 
 void ajouteLigne(TFenRaPour& c, const std::string& texte, uint8_t objet) {
-    if (int(c.items.size()) >= kLignesRappels) return;
     c.items.push_back(creeItemChaineMath(texte));
     c.objets.push_back(objet);
     c.selection.push_back(false);
@@ -65,6 +67,7 @@ void ajouteLigne(TFenRaPour& c, const std::string& texte, uint8_t objet) {
 
 void videListe(TFenRaPour& c) {
     c.items.clear();
+    c.items.reserve(kLignesRappels);
     c.objets.clear();
     c.selection.clear();
     c.largeurMax = 0;
@@ -74,6 +77,58 @@ void ajouteObjetsDesignables(TFenRaPour& c, const TfigureKalmetra& f) {
     objetsDesignablesPourCommande(f, c.regle, c.designables);
     for (int i = 1; i <= f.nombreObjets; ++i)
         if (c.designables.test(std::size_t(i))) ajouteLigne(c, definitionObjetPourRappel(f, i), uint8_t(i));
+}
+
+// The list's line heights after a fill; a new list starts at its first line.
+void listeRemplie(TFenRaPour& c) {
+    c.defilement.hauteurs.clear();
+    for (const TItemChaineMath& item : c.items)
+        c.defilement.hauteurs.push_back(item.hauteur());
+    fixePremiereLigne(c.defilement, 0);
+}
+
+int32_t hauteurVue(const TFenRaPour& c) {
+    return c.cadreListe.hauteur();
+}
+
+bool contient(const p::Rectangle& r, int32_t x, int32_t y) {
+    return x >= r.gauche && x < r.droite && y >= r.haut && y < r.bas;
+}
+
+// A press of the left button: a button of the top row, else the line under
+// the point (a second press of a double click on the line).
+void clicSouris(TFenRaPour& c, int32_t lParam, bool doubleClic) {
+    const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
+    if (!doubleClic) {
+        if (contient(kCadreBoutonOk, x, y)) {
+            BoutonOkClick(c);
+            return;
+        }
+        if (contient(kCadreBoutonAnnuler, x, y)) {
+            BoutonAnnulerClick(c);
+            return;
+        }
+        if (c.aideVisible && contient(kCadreBoutonAide, x, y)) {
+            BoutonAideClick(c);
+            return;
+        }
+    }
+    const int ligne = ligneSousPoint(c, x, y);
+    if (ligne < 0) return;
+    if (doubleClic)
+        ListeRappelsDblClick(c, ligne);
+    else
+        ListeRappelsClick(c, ligne);
+}
+
+// The list scrolled by the window's procedure: drawn again.
+void defile(TFenRaPour& c, uint32_t message, uint32_t wParam) {
+    const int avant = c.defilement.premiere;
+    if (message == p::WM_VSCROLL)
+        defileParBarre(c.defilement, hauteurVue(c), wParam);
+    else
+        defileParMolette(c.defilement, wParam);
+    if (c.defilement.premiere != avant) p::invalideFenetre(c.fenetre);
 }
 
 int32_t hauteurLignes(const TFenRaPour& c) {
@@ -102,6 +157,14 @@ int32_t procedureChoix(p::Fenetre, uint32_t message, uint32_t wParam, int32_t lP
         return 0;
     case p::WM_KEYDOWN:
         return toucheChoixRappels(*c, wParam) ? 0 : 1;
+    case p::WM_VSCROLL:
+    case p::WM_MOUSEWHEEL:
+        defile(*c, message, wParam);
+        return 0;
+    case p::WM_LBUTTONDOWN:
+    case p::WM_LBUTTONDBLCLK:
+        clicSouris(*c, lParam, message == p::WM_LBUTTONDBLCLK);
+        return 0;
     case p::WM_CLOSE:
         return FormCloseQuery(*c) ? 1 : 0;
     case p::WM_COMMAND:
@@ -131,22 +194,28 @@ int32_t procedureChoix(p::Fenetre, uint32_t message, uint32_t wParam, int32_t lP
 }
 
 // OK and double click: the selected objects become the figure's designated
-// set and the command takes them.
+// set and the command takes them. A picker that serves a dialog works for
+// the dialog's construction command, which none of the cases below names;
+// the style palette's picker works for the brush (88) and restyles the
+// objects here, at the end of each pick.
 void termineChoix(TFenRaPour& c, bool parOk) {
     TfigureKalmetra* f = figureDuChoix(c);
     if (f) {
         f->ensembleDesigne.reset();
         for (std::size_t k = 0; k < c.objets.size(); ++k)
             if (c.selection[k] && c.objets[k] != 0) f->ensembleDesigne.set(c.objets[k]);
-        if (!c.pourDialogue) {
-            if (c.commande == kCommandePinceau) {
-                if (f->ensembleDesigne.any()) appliqueStyleAuxDesignes(*f);
-            } else if (commandeChoisitObjets(c.commande)) {
-                if (c.commande == kCommandeCopieRappels && parOk) copieRappelsDesignes(*f);
-                f->commandeDesignation = c.commande;
-                appliqueDesignation(*f);
-                if (f->fenetreDessin != 0) redessineFigure(*f);
-            }
+        if (c.commande == kCommandePinceau) {
+            if (f->ensembleDesigne.any()) appliqueStyleAuxDesignes(*f);
+        } else if (c.commande == kCommandeCopieRappels && !parOk) {
+            // A double click only designates: the objects stay designated,
+            // nothing is copied.
+            f->commandeDesignation = 0;
+            f->derniereCommande = c.commande;
+        } else if (commandeChoisitObjets(c.commande)) {
+            if (c.commande == kCommandeCopieRappels) copieRappelsDesignes(*f);
+            f->commandeDesignation = c.commande;
+            appliqueDesignation(*f);
+            if (f->fenetreDessin != 0) redessineFigure(*f);
         }
     }
     c.annule = false;
@@ -164,9 +233,10 @@ bool choixRappelsPourDialogue() {
     return etat().forme && etat().ouvertPourDialogue;
 }
 
-void choisitRappelPourCommande(int16_t numero, uint32_t fenetre, uint16_t commande, uint8_t dialogue,
+void choisitRappelPourCommande(int16_t numeroDemande, uint32_t fenetre, uint16_t commande, uint8_t dialogue,
                                uint16_t regle) {
-    if (!figureExiste(numero)) return;
+    if (!figureExiste(numeroDemande)) return;
+    const int16_t numero = figureDeSaFenetre(numeroDemande);
     TfigureKalmetra& f = *figureDeNumero(numero);
     if (aucunObjetDesignable(f, regle)) {
         afficheMessageType(phraseDeNumero(11164), phraseDeNumero(11114), p::kIconeExclamation);
@@ -220,7 +290,11 @@ void remplitChoixRappels(TFenRaPour& c) {
         for (std::size_t k = 0; k < c.objets.size(); ++k)
             c.selection[k] = c.objets[k] != 0 && f->ensembleTrace.test(c.objets[k]);
     }
-    // Beside the dialog, inside the figure's client area.
+    listeRemplie(c);
+    // Beside the asking window, ending at the right edge of the figure's
+    // client area and 25 pixels above its bottom. The list under the
+    // buttons gets the lines' total height, so that every line shows when
+    // there is room; the list scrolls when there is not.
     const p::Rectangle zone = rectangleClientFigure(c.numeroFigure);
     int32_t largeur = c.largeurMax + 15;
     if (zone.droite > gauche) largeur = std::min(largeur, zone.droite - gauche);
@@ -242,6 +316,7 @@ void changeRegleChoixRappels(uint16_t regle) {
     c->regle = regle;
     videListe(*c);
     ajouteObjetsDesignables(*c, *f);
+    listeRemplie(*c);
     p::invalideFenetre(c->fenetre);
 }
 
@@ -306,9 +381,20 @@ void BoutonAideClick(TFenRaPour& c) {
 }
 
 bool toucheChoixRappels(TFenRaPour& c, uint32_t touche) {
-    if (touche != p::VK_ESCAPE && touche != VK_F4) return false;
-    BoutonAnnulerClick(c);
+    if (touche == p::VK_ESCAPE || touche == VK_F4) {
+        BoutonAnnulerClick(c);
+        return true;
+    }
+    const int avant = c.defilement.premiere;
+    if (!defileParTouche(c.defilement, hauteurVue(c), touche)) return false;
+    if (c.defilement.premiere != avant) p::invalideFenetre(c.fenetre);
     return true;
+}
+
+int ligneSousPoint(const TFenRaPour& c, int32_t x, int32_t y) {
+    const p::Rectangle lignes = cadreDesLignes(c.defilement, c.cadreListe);
+    if (!contient(lignes, x, y)) return -1;
+    return ligneSousOrdonnee(c.defilement, y - lignes.haut);
 }
 
 bool FormCloseQuery(TFenRaPour& c) {
@@ -326,16 +412,19 @@ void FormResize(TFenRaPour& c) {
 void peintChoixRappels(TFenRaPour& c) {
     p::ContexteDessin* dc = p::contexteDeFenetre(c.fenetre);
     if (!dc) return;
-    int32_t y = c.cadreListe.haut;
-    for (std::size_t k = 0; k < c.items.size() && y < c.cadreListe.bas; ++k) {
+    const p::Rectangle cadre = cadreDesLignes(c.defilement, c.cadreListe);
+    p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
+    int32_t y = cadre.haut;
+    for (std::size_t k = std::size_t(c.defilement.premiere); k < c.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = c.items[k];
-        const p::Rectangle ligne{c.cadreListe.gauche, y, c.cadreListe.droite, y + item.hauteur()};
+        const p::Rectangle ligne{cadre.gauche, y, cadre.droite, y + item.hauteur()};
         const bool choisi = c.selection[k];
-        p::remplitRectangle(*dc, ligne, p::brossePleine(choisi ? kCouleurTitreActif : p::kBlanc));
+        p::remplitRectangle(*dc, ligne, p::brossePleine(choisi ? p::couleurTitreActif() : p::kBlanc));
         const p::Couleur couleur = choisi ? p::kBlanc : kBleu;
         dessineItemChaineMath(item, *dc, couleur, couleur, ligne.gauche + 10, ligne.haut - item.dessus);
         y = ligne.bas;
     }
+    dessineBarreDefilement(c.defilement, *dc, c.cadreListe);
 }
 
 void appliqueStyleAuxDesignes(TfigureKalmetra& f) {
@@ -346,6 +435,8 @@ void appliqueStyleAuxDesignes(TfigureKalmetra& f) {
         appliqueCommandeStyle(o.style, sources, f.styleChoisi);
         for (int k = 0; k < 3; ++k)
             o.sourcesCouleur[k] = sources[std::size_t(k)];
+        // A curve that is drawn again is computed again, as after the brush.
+        if (f.styleChoisi == kStyleDessine && o.nature == kNatureCourbe) calculeObjet(f, i);
     }
     f.modifiee = 1;
     if (f.fenetreDessin != 0) redessineFigure(f);

@@ -7,23 +7,30 @@
 // and posts the end of each pick to it (kMessageDesignationDialogue).
 //
 // The picker is a retained model on a platform window whose procedure takes:
-//   WM_COMMAND   wParam 1 OK, 2 cancel, 3 help; 4 a click on line lParam,
-//                5 a double click on line lParam
-//   WM_KEYDOWN   Escape and F4 cancel
-//   WM_CLOSE     FormCloseQuery
-//   WM_PAINT     the lines;  WM_SIZE  the list follows the client area
+//   WM_COMMAND        wParam 1 OK, 2 cancel, 3 help; 4 a click on line
+//                     lParam, 5 a double click on line lParam
+//   WM_LBUTTONDOWN    a button of the top row, or the line under the point
+//   WM_LBUTTONDBLCLK  the line under the point, double clicked
+//   WM_KEYDOWN        Escape and F4 cancel; the arrows, Page Up, Page Down,
+//                     Home and End scroll the list
+//   WM_VSCROLL, WM_MOUSEWHEEL  scroll the list
+//   WM_CLOSE          FormCloseQuery
+//   WM_PAINT          the lines from the first one shown;  WM_SIZE  the list
+//                     follows the client area
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "host/fenetres/rappels/item_chaine_math.h"
+#include "host/fenetres/rappels/liste_defilante.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 
 namespace km32 {
 
 constexpr uint8_t kAnnexeChoixRappels = 130;
-// Lines of a reminder list; objects beyond the last line are not listed.
+// Slots of a reminder list made at first; the table grows past them, since
+// a figure may hold 255 objects and the reminders window four headings more.
 constexpr int kLignesRappels = 251;
 enum TagChoixRappels : uint32_t {
     kTagRappelsOk = 1,
@@ -33,6 +40,9 @@ enum TagChoixRappels : uint32_t {
     kTagRappelsDoubleClic = 5,
 };
 constexpr int32_t kHautBoutonsRappels = 24;
+// The buttons of the top row, in client pixels.
+constexpr platform::Rectangle kCadreBoutonOk{24, 0, 99, 25}, kCadreBoutonAnnuler{112, 0, 187, 25},
+    kCadreBoutonAide{200, 0, 275, 25};
 
 struct TFenRaPour {
     uint32_t fenetre = 0;
@@ -52,10 +62,13 @@ struct TFenRaPour {
     TEnsembleObjets designables;
     int32_t largeurMax = 0;
     platform::Rectangle cadreListe;
+    TListeDefilante defilement; // line heights and the first line shown
 };
 
 // Opens the picker for a command of figure numero (dialog 1 when it serves
-// the construction dialog whose window is fenetre).
+// a window of the figure that keeps the annex slot, the construction dialog
+// or the style palette, whose window is fenetre and receives the end of
+// each pick). The picker works on the figure of the figure's window.
 void choisitRappelPourCommande(int16_t numero, uint32_t fenetre, uint16_t commande, uint8_t dialogue,
                                uint16_t regle);
 TFenRaPour* choixRappels();
@@ -73,6 +86,8 @@ void signaleFinChoixRappels(TFenRaPour& c);
 // Handlers.
 void ListeRappelsClick(TFenRaPour& c, int ligne);
 void ListeRappelsDblClick(TFenRaPour& c, int ligne);
+// The line under a client point of the list, -1 when none.
+int ligneSousPoint(const TFenRaPour& c, int32_t x, int32_t y);
 void BoutonOkClick(TFenRaPour& c);
 void BoutonAnnulerClick(TFenRaPour& c);
 void BoutonAideClick(TFenRaPour& c);

@@ -11,6 +11,8 @@
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/contexte_dessin.h"
+#include "platform/ecran.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
@@ -33,9 +35,9 @@ std::unique_ptr<TKMrappels>& forme() {
 }
 
 void ajouteLigne(TKMrappels& r, const std::string& texte) {
-    if (int(r.items.size()) >= kLignesRappels) return;
     r.items.push_back(creeItemChaineMath(texte));
     r.hauteurTotale += r.items.back().hauteur() + 1;
+    r.defilement.hauteurs.push_back(r.items.back().hauteur() + 1);
     r.largeurMax = std::max(r.largeurMax, r.items.back().largeur);
 }
 
@@ -52,10 +54,28 @@ void montreRappels() {
     }
 }
 
-int32_t procedureRappels(p::Fenetre, uint32_t message, uint32_t, int32_t) {
+void defile(TKMrappels& r, uint32_t message, uint32_t wParam) {
+    const int avant = r.defilement.premiere;
+    const int32_t vue = r.cadreListe.hauteur();
+    bool traite = true;
+    if (message == p::WM_VSCROLL)
+        defileParBarre(r.defilement, vue, wParam);
+    else if (message == p::WM_MOUSEWHEEL)
+        defileParMolette(r.defilement, wParam);
+    else
+        traite = defileParTouche(r.defilement, vue, wParam);
+    if (traite && r.defilement.premiere != avant) p::invalideFenetre(r.fenetre);
+}
+
+int32_t procedureRappels(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
     TKMrappels* r = fenetreRappels();
     if (!r) return 0;
     switch (message) {
+    case p::WM_VSCROLL:
+    case p::WM_MOUSEWHEEL:
+    case p::WM_KEYDOWN:
+        defile(*r, message, wParam);
+        return 0;
     case p::WM_PAINT:
         peintRappels(*r);
         return 0;
@@ -98,7 +118,7 @@ void afficheRappels(int16_t numero) {
     inscritOperationsAnnexe(kAnnexeRappels, {montreRappels, fermeRappels});
     montreRappels();
     // The created objects come first into view.
-    rappels.premiereLigne = rappels.ligneCrees;
+    fixePremiereLigne(rappels.defilement, rappels.ligneCrees);
 }
 
 void remplitRappels(TKMrappels& r) {
@@ -107,6 +127,8 @@ void remplitRappels(TKMrappels& r) {
     r.labelNonValide = phraseDeNumero(2533);
     r.labelIndisponible = phraseDeNumero(2532);
     r.items.clear();
+    r.items.reserve(kLignesRappels);
+    r.defilement = TListeDefilante{};
     r.predefinis.reset();
     r.crees.reset();
     r.affichages.reset();
@@ -136,12 +158,16 @@ void remplitRappels(TKMrappels& r) {
     ajouteGroupe(r, f, 11322, r.crees);
     ajouteGroupe(r, f, 11323, r.affichages);
     ajouteGroupe(r, f, 11324, r.commandes);
-    // As large as the lines ask, inside the figure's client area.
+    // As large as the lines ask, inside the desktop and the figure's client
+    // area; the list scrolls when they do not fit.
     const p::Rectangle zone = rectangleClientFigure(r.numeroFigure);
+    const p::Rectangle bureau = p::rectangleBureau();
     const int32_t labels = kHauteurLabel * (int(r.indisponibleVisible) + int(r.nonValideVisible));
     int32_t largeur = r.largeurMax + 30, hauteur = r.hauteurTotale + labels + 24;
-    if (zone.largeur() > 0) largeur = std::min(largeur, zone.largeur());
-    if (zone.hauteur() > 0) hauteur = std::min(hauteur, zone.hauteur());
+    for (const p::Rectangle& limite : {zone, bureau}) {
+        if (limite.largeur() > 0) largeur = std::min(largeur, limite.largeur());
+        if (limite.hauteur() > 0) hauteur = std::min(hauteur, limite.hauteur());
+    }
     p::placeFenetre(r.fenetre, {0, 0, std::max(largeur, 1), std::max(hauteur, 1)});
     FormResize(r);
     attacheFenetreAFigure(r.numeroFigure, r.fenetre);
@@ -162,14 +188,24 @@ void FormResize(TKMrappels& r) {
 void peintRappels(TKMrappels& r) {
     p::ContexteDessin* dc = p::contexteDeFenetre(r.fenetre);
     if (!dc) return;
-    p::remplitRectangle(*dc, r.cadreListe, p::kBrosseBlanche);
-    int32_t y = r.cadreListe.haut;
-    for (std::size_t k = std::size_t(std::max(0, r.premiereLigne));
-         k < r.items.size() && y < r.cadreListe.bas; ++k) {
+    // The labels stand over the list, one under the other, only those shown.
+    int32_t yLabel = 0;
+    p::fixeCouleurTexte(*dc, p::kNoir);
+    for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
+                                         std::pair{r.nonValideVisible, &r.labelNonValide}}) {
+        if (!visible) continue;
+        p::ecritTexte(*dc, 2, yLabel, *texte);
+        yLabel += kHauteurLabel;
+    }
+    const p::Rectangle cadre = cadreDesLignes(r.defilement, r.cadreListe);
+    p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
+    int32_t y = cadre.haut;
+    for (std::size_t k = std::size_t(r.defilement.premiere); k < r.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = r.items[k];
-        dessineItemChaineMath(item, *dc, kBleu, kBleu, r.cadreListe.gauche + 10, y - item.dessus);
+        dessineItemChaineMath(item, *dc, kBleu, kBleu, cadre.gauche + 10, y - item.dessus);
         y += item.hauteur() + 1;
     }
+    dessineBarreDefilement(r.defilement, *dc, r.cadreListe);
 }
 
 void fermeRappels() {

@@ -5,13 +5,15 @@
 // the marks " (*)" and "xx ". One window exists at a time.
 //
 // A retained model on a platform window whose procedure takes WM_PAINT (the
-// lines from the first visible one), WM_SIZE (the list follows the form)
-// and WM_CLOSE (FormCloseQuery).
+// lines from the first visible one), WM_SIZE (the list follows the form),
+// WM_VSCROLL, WM_MOUSEWHEEL and the scrolling keys (the list scrolls) and
+// WM_CLOSE (FormCloseQuery).
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "host/fenetres/rappels/item_chaine_math.h"
+#include "host/fenetres/rappels/liste_defilante.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 
@@ -28,9 +30,10 @@ struct TKMrappels {
     TEnsembleObjets predefinis, crees, affichages, commandes;
     int32_t hauteurTotale = 0, largeurMax = 0;
     bool nonPilotable = false, nonDefini = false;
-    // The line of each group's heading, and the first line shown.
+    // The line of the created objects' heading; the line heights and the
+    // first line shown.
     int ligneCrees = 0;
-    int premiereLigne = 0;
+    TListeDefilante defilement;
     platform::Rectangle cadreListe;
 };
 
