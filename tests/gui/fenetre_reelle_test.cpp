@@ -41,12 +41,12 @@ std::string lisFichier(const fs::path& p) {
 
 // The figure drawn headless as km32 show draws it: a host window of the same
 // size, the same seed, the same calls; its surface on white.
-Capture dessinSansEcran(const std::string& texte) {
+Capture dessinSansEcran(const std::string& texte, int largeur = kLargeur, int hauteur = kHauteur) {
     KMImposeGraineHasard(kGraine);
     KMTermine();
     KMInitialise();
     KMappliqueLangue(2);
-    const uint32_t hote = KMCreeFenetreHote("reference", kLargeur, kHauteur, nullptr);
+    const uint32_t hote = KMCreeFenetreHote("reference", largeur, hauteur, nullptr);
     const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
     KMSize(n, 0);
     Capture c;
@@ -66,10 +66,11 @@ Capture dessinSansEcran(const std::string& texte) {
 }
 
 // The same drawing: as many dark pixels (within 3 %) around the same centre.
-void compareDessins(const Capture& ecran, const Capture& reference, const char* quoi) {
+void compareDessins(const Capture& ecran, const Capture& reference, const char* quoi, int largeur = kLargeur,
+                    int hauteur = kHauteur) {
     // The frame of the window (coloured while the figure is active) is left out.
-    const PixelsSombres e = pixelsSombres(ecran, 4, 4, kLargeur - 4, kHauteur - 4);
-    const PixelsSombres r = pixelsSombres(reference, 4, 4, kLargeur - 4, kHauteur - 4);
+    const PixelsSombres e = pixelsSombres(ecran, 4, 4, largeur - 4, hauteur - 4);
+    const PixelsSombres r = pixelsSombres(reference, 4, 4, largeur - 4, hauteur - 4);
     SCOPED_TRACE(quoi);
     ASSERT_GT(r.nombre, 20);
     EXPECT_NEAR(e.nombre, r.nombre, r.nombre * 0.03 + 5);
@@ -117,6 +118,8 @@ class FenetreReelle : public ::testing::Test {
 
     void TearDown() override {
         if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
+            // Without a window manager the keys go to the window under the pointer.
+            ecran_->xdotool("mousemove 20 20");
             ecran_->xdotool("key ctrl+q");
             int statut = 0;
             EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
@@ -200,6 +203,31 @@ TEST_F(FenetreReelle, TheFigureIsDrawnWhereTheHeadlessWindowDrawsIt) {
     const Capture ecran = fenetreDe(ecranStable());
     garde(ecran, "figure.png");
     compareDessins(ecran, dessinSansEcran(kFigure), "the figure as shown at start");
+}
+
+TEST_F(FenetreReelle, TheFigureFollowsTheWindowsNewSize) {
+    const std::optional<EcranX::FenetreX> f = principale();
+    ASSERT_TRUE(f.has_value());
+    struct Taille {
+        int largeur, hauteur;
+    };
+    for (const Taille t : {Taille{500, 400}, Taille{640, 300}}) {
+        SCOPED_TRACE(std::to_string(t.largeur) + "x" + std::to_string(t.hauteur));
+        ecran_->xdotool("windowsize " + f->id + " " + std::to_string(t.largeur) + " " +
+                        std::to_string(t.hauteur));
+        ASSERT_TRUE(attends([&] {
+            for (const EcranX::FenetreX& g : ecran_->fenetres())
+                if (g.id == f->id) return g.largeur == t.largeur && g.hauteur == t.hauteur;
+            return false;
+        }));
+        // Outside the window the screen is black: only the window's part is compared.
+        Capture ecran = fenetreDe(ecranStable());
+        for (int y = 0; y < kHauteur; ++y)
+            for (int x = 0; x < kLargeur; ++x)
+                if (x >= t.largeur || y >= t.hauteur) ecran.pixels[std::size_t(y) * kLargeur + x] = 0xFFFFFF;
+        compareDessins(ecran, dessinSansEcran(kFigure, t.largeur, t.hauteur), "after the resize", t.largeur,
+                       t.hauteur);
+    }
 }
 
 TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureDraws) {
