@@ -7,6 +7,7 @@
 #include "base/texte.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/dependants.h"
+#include "model/calcul/parametres.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
 #include "model/messages.h"
@@ -300,6 +301,11 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
             if (o.nombreExpressions >= formule) {
                 rangeLigneCompilee(f, numeroExpressionObjet(f, cible, formule), L, 1);
                 if (o.nombreValeurs >= 1) valeurObjet(f, cible, o.nombreValeurs) = valeurLigne(L, 1);
+                // A step that depends on other objects has no value of its
+                // own yet: it is worked out now, as a computation of the
+                // object would, so that the keyboard and the written text
+                // see it at once.
+                if (!expressionLigne(L, 1).drapeauConstante) calcul::reevaluePasObjetLibre(f, cible);
             }
             changeDrapeauObjet(o, kDrapeauOption, boucle);
             changeDrapeauObjet(o, kDrapeauPasNonModifiable, premier);
@@ -332,7 +338,9 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
 
     executeCreation(f, L);
 
-    const bool succes = L.erreur == 0 && verifieNomsFigure(f) == 0;
+    const uint16_t noms = L.erreur == 0 ? verifieNomsFigure(f) : 0;
+    etatCreation().erreurNomsApresCreation = noms;
+    const bool succes = L.erreur == 0 && noms == 0;
     if (succes) {
         if (f.hauteurZoneAffichages == 0 && existeObjetTexte(f)) f.hauteurZoneAffichages = 50;
         if (f.objetLibreActif != 0) marqueDependantsObjetActif(f);
@@ -404,6 +412,10 @@ void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
     ligne.resultatInvalide = invalide;
     ligne.resultatReserve = reserve;
     etatAttributsDessin().styleDuDernierObjet = false;
+}
+
+bool creationGardeeMalgreNoms() {
+    return etatCreation().erreurNomsApresCreation == kErreurObjetExisteDeja;
 }
 
 } // namespace km32

@@ -27,6 +27,9 @@ struct EtatCreation {
     bool signalementErreurs = true;
     // Which of the two points of an intersection is being built.
     bool premierPointIntersection = false;
+    // The result of the names check that followed the last creation that
+    // installed its object (0 when it passed or did not run).
+    uint16_t erreurNomsApresCreation = 0;
 };
 EtatCreation& etatCreation();
 void reinitialiseCreation();
@@ -65,5 +68,10 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& ligne);
 // The handler of every creation line: construction code from the line
 // code, the argument text, the creation; 563 on failure.
 void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne);
+
+// A creation that failed only because the names check found two objects of
+// one name (538): the object was installed and computed, and the line that
+// made it keeps it rather than being undone.
+bool creationGardeeMalgreNoms();
 
 } // namespace km32

@@ -1,6 +1,7 @@
 // The line executor on a figure record: the figure side of executeLigne.
 // A creation line runs under a figure snapshot, so that a creation that
-// fails leaves the figure exactly as it was before it. The other lines do
+// fails leaves the figure exactly as it was before it, except when the only
+// fault is a second object of a name already taken: that object stays. The other lines do
 // not: a list that fails on one of its items keeps what it did to the items
 // before it, and the lines that must undo themselves (a rename) take their
 // own snapshot.
@@ -57,8 +58,11 @@ class ExecutantFigure : public ExecutantLigne {
             l.erreur = kStructureSaturee;
             return;
         }
+        etatCreation().erreurNomsApresCreation = 0;
         creeObjetDeLigne(f_, l);
-        if (l.erreur == 0)
+        // Two objects of one name: the second stays and the line still
+        // fails; any other failure puts the figure back as it was.
+        if (l.erreur == 0 || creationGardeeMalgreNoms())
             garde.valide();
         else
             garde.annule();

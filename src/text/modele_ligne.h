@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace km32 {
@@ -32,6 +33,11 @@ struct TModeleLigne {
     // placeholders or 10 pieces, a "#" without its digit 1..9): such a
     // pattern matches no line.
     bool utilisable = true;
+    // Later patterns of the same table that hold every piece of this one in
+    // order and say more (numbers 2000..): a line that one of them matches
+    // too is read by that one, not by this shorter pattern that would take
+    // its extra words into a placeholder.
+    std::vector<uint16_t> plusPrecis;
 
     // Piece k (1..nombreMorceaux); empty for a piece that is not there.
     std::string_view morceau(int k) const {

@@ -1,6 +1,8 @@
 #include "text/reconnaissance.h"
 
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string_view>
 
 #include "base/erreur.h"
@@ -33,6 +35,30 @@ std::string_view morceauDans(std::string_view texte, const TModeleLigne& m, int 
     return texte.substr(m.debutMorceau[k] - 1, m.longueurMorceau[k]);
 }
 
+// Whether every line pattern "apres" stands for is also taken by "avant":
+// the pieces of avant occur in order in the text of apres, the first at its
+// start when avant begins with a piece, the last at its end when avant ends
+// with one.
+bool modeleCapture(const TModeleLigne& avant, const TModeleLigne& apres) {
+    if (!avant.utilisable || !apres.utilisable || avant.nombreMorceaux == 0 || avant.modele == apres.modele)
+        return false;
+    const std::string_view a = avant.modele, b = apres.modele;
+    std::size_t pos = 1;
+    for (int k = 1; k <= avant.nombreMorceaux; ++k) {
+        const std::string_view piece = morceauDans(a, avant, k);
+        const std::size_t q = posDepuis(pos, piece, b);
+        if (q == 0 || (k == 1 && avant.debutMorceau[1] == 1 && q > 1)) return false;
+        pos = q + piece.size();
+    }
+    return a.back() == '\\' || pos > b.size();
+}
+
+void relieModelesPlusPrecis(TTableDesModeles& t) {
+    for (std::size_t i = 0; i < kNombreModeles; ++i)
+        for (std::size_t j = i + 1; j < kNombreModeles; ++j)
+            if (modeleCapture(t[i], t[j])) t[i].plusPrecis.push_back(uint16_t(kPremierModele + j));
+}
+
 } // namespace
 
 const TTableDesModeles& tableDesModelesDeLangue(uint16_t langue) {
@@ -46,6 +72,7 @@ const TTableDesModeles& tableDesModelesDeLangue(uint16_t langue) {
             m.modele = coupe(phraseDeSource(static_cast<uint16_t>(kPremierModele + i)), kLongueurModele);
             analyseModeleLigne(m);
         }
+        relieModelesPlusPrecis(*nouvelle);
         t = std::move(nouvelle);
     }
     e.courante = t.get();
@@ -88,9 +115,24 @@ void reconnaitLigne(TLigneFigure& ligne) {
     const bool test = n.find("TESTE") != std::string::npos || n.find("TEST:") != std::string::npos;
     const uint16_t premier = test ? kPremierTest : kPremierModele;
     const uint16_t dernier = test ? kDernierTest : kDernierModele;
+    const TTableDesModeles* t = etat().courante;
+    if (!t) t = &tableDesModelesDeLangue(TQTableDesVariablesPartagees()->langueAppliquee);
     for (uint16_t numero = premier; numero <= dernier; ++numero) {
+        const std::vector<uint16_t>& plusPrecis = (*t)[numero - kPremierModele].plusPrecis;
+        // The line as it stands, for the longer patterns tried after a match.
+        std::optional<TLigneFigure> avant;
+        if (!plusPrecis.empty()) avant = ligne;
         if (ligneCorrespondAuModele(ligne, numero)) {
             ligne.codeLigne = numero;
+            for (uint16_t autre : plusPrecis) {
+                if (autre < premier || autre > dernier) continue;
+                TLigneFigure essai = *avant;
+                if (ligneCorrespondAuModele(essai, autre)) {
+                    ligne = std::move(essai);
+                    ligne.codeLigne = autre;
+                    return;
+                }
+            }
             return;
         }
     }

@@ -27,6 +27,7 @@
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "model/table_figures.h"
+#include "platform/boites.h"
 #include "platform/contexte_dessin.h"
 #include "platform/contexte_dessin_table.h"
 #include "platform/entrees.h"
@@ -86,6 +87,22 @@ class BancSouris : public ::testing::Test {
         return f;
     }
     TfigureKalmetra& fig() { return *figureDeNumero(n); }
+    // The same figure emptied and made again from the text (UTF-8), the
+    // random generator seeded as at the start: a table of cases runs each
+    // case in a fresh figure of the same host window.
+    void refaitFigure(const std::string& utf8) {
+        TfigureKalmetra& f = fig();
+        reinitialiseFigure(f);
+        platform::initialiseHasard(20261210);
+        platform::boitesDemandees().clear();
+        {
+            GardeValeur<uint8_t> lecture(executionReelle(), 0);
+            EXPECT_EQ(executeTexteDeFigure(f, windows1252DeUtf8(utf8), 1), 0)
+                << utf8
+                << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().back().texte);
+        }
+        redessineFigure(f);
+    }
 
     // The figure painted into a recording context: the primitives drawn.
     std::vector<platform::Primitive> peint() { return peintureEnregistree(fig()); }

@@ -9,6 +9,7 @@
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/dialogue/modeles_dialogue.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
+#include "host/fenetres/rappels/choix_rappels.h"
 #include "model/catalogue.h"
 #include "model/nombres_texte.h"
 #include "phrases/phrase.h"
@@ -188,6 +189,25 @@ TEST_F(DialogueConstruction, KeysPaletteAndCancelledDesignationLeaveTheFieldsAsT
     EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
 }
 
+// A designation that ends the pick closes the reminder picker the dialog
+// opened; one that keeps the pick going leaves it open. Both insert the name.
+TEST_F(DialogueConstruction, ADesignationClosesThePickerUnlessThePickGoesOn) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagRappels, 0);
+    ASSERT_TRUE(choixRappelsPourDialogue());
+    fig().ensembleDesigne.reset();
+    fig().ensembleDesigne.set(std::size_t(numero("A")));
+    p::envoieMessage(d.fenetre, kMessageDesignationDialogue, 0, kDesignationContinue);
+    EXPECT_TRUE(choixRappelsPourDialogue());
+    EXPECT_EQ(champ(1), "A");
+    fig().ensembleDesigne.reset();
+    fig().ensembleDesigne.set(std::size_t(numero("B")));
+    p::envoieMessage(d.fenetre, kMessageDesignationDialogue, 0, kDesignationTerminee);
+    EXPECT_FALSE(choixRappelsPourDialogue());
+    EXPECT_EQ(champ(1), "AB");
+}
+
 TEST_F(DialogueConstruction, PaletteEntriesGoIntoAnExpressionField) {
     figureDeTexte(std::string(kPointsAB) + "r = 2\r\n");
     TFenDialog& d = ouvre(172); // sphere: centre, radius (an expression), name
@@ -249,6 +269,27 @@ TEST_F(DialogueConstruction, DisplayAndCommandNamesTakeTheFirstFreeNumber) {
     touche(p::VK_ESCAPE);
     TFenDialog& e = ouvre(76);
     EXPECT_EQ(champ(e.dialogue.nombreLignes), "Cm0");
+}
+
+// The hint under the title tells how to write the answers the command
+// expects, and the form is wide enough for it.
+TEST_F(DialogueConstruction, TheHintUnderTheTitleFitsTheCommand) {
+    figureDeTexte(kPointsAB);
+    const std::pair<uint16_t, const char*> cas[] = {
+        {21, "Exemple: (A,-2) (B,3)"},
+        {72, "On utilisera ENTREE pour laisser chaque trace"},
+        {149, "La vue actuelle sera mémorisée"},
+        {155, "Donner les sommets dans l'ordre du contour"},
+        {214, "Utiliser X,Y et Z. Exemple: 2X-3Y+Z+5=0"},
+        {15, ""},
+    };
+    for (const auto& [commande, indice] : cas) {
+        SCOPED_TRACE(commande);
+        TFenDialog& d = ouvre(commande);
+        EXPECT_EQ(utf8DeWindows1252(texteSousTitre(fig(), d.dialogue)), indice);
+        EXPECT_EQ(d.hauteurSousTitre > 0, indice[0] != '\0');
+        touche(p::VK_ESCAPE);
+    }
 }
 
 TEST_F(DialogueConstruction, LengthUnitListsOnlyWhenTheFigureHasAUserUnit) {
@@ -353,6 +394,9 @@ const LigneConnue kLignesConnues[] = {
     {"i1 cercle inscrit dans le triangle ABC"},
     {"a réel libre de [0,5]"},
     {"n entier libre de [0,10]"},
+    {"w cercle circonscrit au triangle ABD\r\nE point d'intersection 1 de la droite (AB) et du cercle w"},
+    {"s sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
+     "E point d'intersection 1 de la droite (AB) et de la sphère s"},
 };
 
 class DialogueParLigne : public DialogueConstruction, public ::testing::WithParamInterface<LigneConnue> {};
@@ -596,6 +640,59 @@ TEST_F(DialogueConstruction, TheExpressionButtonShowsTheFieldAsMathematicalText)
     EXPECT_FALSE(fenetreDialogue()->boutonExpressionVisible);
 }
 
+// The expression button reads the field as its command does: the variables
+// of a function or a curve come from the other answers, a plane equation is
+// in X, Y and Z, a sequence term in n, and weighted points keep their names.
+TEST_F(DialogueConstruction, TheExpressionButtonReadsTheFieldAsItsCommandDoes) {
+    figureDeTexte(std::string(kPointsAB) + "a réel libre de [0,5]\r\nb réel libre de [0,5]\r\n");
+    struct Cas {
+        uint16_t commande;
+        std::vector<std::string> reponses; // lines 1, 2, ...
+        int ligne;                         // the expression field
+        std::vector<std::string> montre;   // pieces the math text holds, in order
+    };
+    const Cas cas[] = {
+        {54, {"x", "x^2+a"}, 2, {"x", "a"}},
+        {216, {"s", "t", "s*t"}, 3, {"s", "t"}},
+        {23, {"t", "cos(t)", "sin(t)", "t"}, 2, {"cos", "t"}},
+        {131, {"", "X^3"}, 2, {"X"}},
+        {214, {"2X-3Y+Z+5=0"}, 1, {"X", "Y", "Z", "="}},
+        {101, {"0", "w(n)=w(n-1)+1"}, 2, {"w(n)=", "w"}},
+        {21, {"(A,1) (B,a+1)"}, 1, {"(A,", ") (B,", "a+1"}},
+        {127, {"(a,2) (b,3)"}, 1, {"(a,", ") (b,"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.commande);
+        TFenDialog& d = ouvre(c.commande);
+        for (std::size_t k = 0; k < c.reponses.size(); ++k) {
+            if (c.reponses[k].empty()) continue;
+            p::envoieMessage(d.fenetre, p::WM_COMMAND, uint32_t(k + 1), 0);
+            tape(c.reponses[k]);
+        }
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, uint32_t(c.ligne), 0);
+        p::boitesDemandees().clear();
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+        EXPECT_TRUE(p::boitesDemandees().empty()) << p::boitesDemandees().back().texte;
+        ASSERT_TRUE(fenetreExpressionTQ().ouverte);
+        const std::string montre = fenetreExpressionTQ().texte;
+        std::size_t depuis = 0;
+        for (const std::string& morceau : c.montre) {
+            const std::size_t ici = montre.find(morceau, depuis);
+            EXPECT_NE(ici, std::string::npos) << morceau << " in " << montre;
+            if (ici != std::string::npos) depuis = ici + 1;
+        }
+        fermeFenetreExpression();
+        touche(p::VK_ESCAPE);
+    }
+    // A pair list that is not closed is reported and nothing opens.
+    TFenDialog& d = ouvre(21);
+    tape("(A,1) (B");
+    p::boitesDemandees().clear();
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+    EXPECT_FALSE(fenetreExpressionTQ().ouverte);
+    EXPECT_FALSE(p::boitesDemandees().empty());
+}
+
 TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {
     figureDeTexte(kPointsAB);
     ouvre(15);
@@ -681,6 +778,98 @@ TEST_F(DialogueConstruction, TheKeyboardStepOfTheDrivenObject) {
 
 namespace km32::essais {
 namespace {
+
+// The second list of the keyboard-step dialog says in words what the step
+// is counted in (or whether it loops), the present choice first, and the
+// hint names the driven object.
+TEST_F(DialogueConstruction, TheKeyboardStepListsItsUnitOrLoopInWords) {
+    struct Cas {
+        const char* lignes;
+        std::vector<std::string> entrees; // empty: no second list
+    };
+    const Cas cas[] = {
+        {"E point libre sur le segment [AB]", {"longueur du segment [AB]", "unité de longueur Uxyz"}},
+        {"E point libre sur le segment [AB]\r\nPas de pilotage au clavier de E: 0.01 (/ Uxyz, modifiable)",
+         {"unité de longueur Uxyz", "longueur du segment [AB]"}},
+        {"c cercle d'axe (AB) passant par C\r\nE point libre sur le cercle c",
+         {"longueur du cercle c", "unité de longueur Uxyz"}},
+        {"D image de C par la rotation d'axe (AB) et d'angle 90 (degré)\r\n"
+         "K arc de cercle d'axe (AB), d'origine C et d'extrémité D\r\nE point libre sur l'arc K",
+         {"longueur de l'arc K", "unité de longueur Uxyz"}},
+        {"E point libre sur la demi-droite [AB)", {"unité de longueur Uxyz", "unité de longueur de [AB)"}},
+        {"E point libre sur la droite (AB)", {"unité de longueur Uxyz", "unité de longueur de (AB)"}},
+        {"E point libre sur la droite (AB)\r\nPas de pilotage au clavier de E: 0.1 (/ repère de la droite, "
+         "modifiable)",
+         {"unité de longueur de (AB)", "unité de longueur Uxyz"}},
+        {"E réel libre de [0,5]", {"non bouclé", "bouclé"}},
+        {"E point libre dans l'espace", {}},
+    };
+    figureDeTexte(kPointsAB);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.lignes);
+        refaitFigure(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n" +
+                     c.lignes + "\r\n");
+        fig().objetLibreActif = uint8_t(numero("E"));
+        TFenDialog& d = ouvre(115);
+        EXPECT_EQ(d.listeUnites.visible, !c.entrees.empty());
+        std::vector<std::string> entrees;
+        for (const std::string& e : d.listeUnites.entrees)
+            entrees.push_back(utf8DeWindows1252(e));
+        if (!c.entrees.empty()) {
+            EXPECT_EQ(entrees, c.entrees);
+        }
+        EXPECT_EQ(utf8DeWindows1252(texteSousTitre(fig(), d.dialogue)), "Variable concernée : E");
+        touche(p::VK_ESCAPE);
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+    }
+}
+
+// Choosing the other entry of the second list changes what the step is
+// counted in, or its looping, as the figure text then says.
+TEST_F(DialogueConstruction, TheKeyboardStepTakesTheUnitOrLoopChosen) {
+    struct Cas {
+        const char* ligne;
+        const char* ecrit; // what the step line of the figure text then holds
+    };
+    const Cas cas[] = {
+        {"E point libre sur le segment [AB]", "(/ Uxyz,"},
+        {"E point libre sur la demi-droite [AB)", "(/ repère de la demi-droite,"},
+        {"E point libre sur la droite (AB)", "(/ repère de la droite,"},
+    };
+    figureDeTexte(kPointsAB);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        refaitFigure(std::string(kPointsAB) + c.ligne + "\r\n");
+        const int e = numero("E");
+        fig().objetLibreActif = uint8_t(e);
+        EXPECT_FALSE(pasEnUniteAlternative(objet(fig(), e)));
+        ouvre(115);
+        p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, kTagListeUnites, 1);
+        touche(p::VK_RETURN);
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+        EXPECT_TRUE(pasEnUniteAlternative(objet(fig(), e)));
+        EXPECT_NE(texteFigure().find(std::string("Pas de pilotage au clavier de E: ")), std::string::npos);
+        EXPECT_NE(texteFigure().find(c.ecrit), std::string::npos) << texteFigure();
+    }
+    refaitFigure(std::string(kPointsAB) + "E réel libre de [0,5]\r\n");
+    const int e = numero("E");
+    fig().objetLibreActif = uint8_t(e);
+    ouvre(115);
+    p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, kTagListeUnites, 1);
+    touche(p::VK_RETURN);
+    ASSERT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_TRUE(pilotageEnBoucle(objet(fig(), e)));
+    // Without a second list only the step changes.
+    refaitFigure(std::string(kPointsAB) + "E point libre dans l'espace\r\n");
+    const int l = numero("E");
+    fig().objetLibreActif = uint8_t(l);
+    ouvre(115);
+    tape("0.5");
+    touche(p::VK_RETURN);
+    ASSERT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_DOUBLE_EQ(valeurObjet(fig(), l, objet(fig(), l).nombreValeurs), 0.5);
+    EXPECT_FALSE(pilotageEnBoucle(objet(fig(), l)));
+}
 
 TEST_F(DialogueConstruction, AnAngleUnitGivenInALineLeavesTheDefaultAngleSetting) {
     figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"

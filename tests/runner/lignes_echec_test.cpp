@@ -6,6 +6,9 @@
 #include "comparaison_figure.h"
 #include "model/services_texte.h"
 #include "model/style.h"
+#include "phrases/phrase.h"
+#include "text/ecriture_figure.h"
+#include "text/noms_objets.h"
 
 namespace km32::essai {
 namespace {
@@ -145,6 +148,61 @@ TEST_F(BancTexte, PrototypeBlockIsRefusedUntilPrototypesExist) {
         3);
     EXPECT_NE(numero("A"), 0);
 }
+
+// A creation whose object is made but whose names check then refuses the
+// figure: with two objects of one name (538) the new object stays and the
+// line still fails; with any other fault of names the figure is put back.
+struct CasNoms {
+    const char* preparation; // lines run first
+    bool doublon;            // C is then renamed A by hand, a second A
+    const char* ligne;
+    uint16_t message; // the error the names check shows
+    const char* nomCree;
+    bool garde; // the created object stays
+};
+
+class NomsApresCreation : public BancTexte, public ::testing::WithParamInterface<CasNoms> {};
+
+TEST_P(NomsApresCreation, OnlyTwoObjectsOfOneNameKeepTheNewObject) {
+    const CasNoms& c = GetParam();
+    ASSERT_EQ(
+        lis(std::string(kDebut) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n" + c.preparation),
+        0);
+    if (c.doublon) f.texteDesNoms[std::size_t(objet(f, numero("C")).debutNom - 1)] = 'A';
+    const int avant = f.nombreObjets;
+    const std::string texteAvant = ecritTexteFigure(f);
+    platform::reinitialiseBoites();
+
+    EXPECT_EQ(ligne(c.ligne), kErreurCreation);
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    const std::string attendu = phraseDeNumero(c.message);
+    const std::string debut = attendu.substr(0, attendu.find('#'));
+    EXPECT_EQ(platform::boitesDemandees().front().texte.substr(0, debut.size()), debut);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    if (c.garde) {
+        ASSERT_EQ(f.nombreObjets, avant + 1);
+        EXPECT_EQ(nomObjet(f, f.nombreObjets), c.nomCree);
+        // The text written afterwards is the one before with the new line.
+        const std::string apres = utf8DeWindows1252(ecritTexteFigure(f));
+        EXPECT_NE(apres.find(std::string("\r\n") + c.ligne + "\r\n"), std::string::npos) << apres;
+        attendPoint(pt(c.nomCree), 1.5, 0, 0); // the midpoint of M(1,0,0) and B(2,0,0)
+    } else {
+        EXPECT_EQ(f.nombreObjets, avant);
+        EXPECT_EQ(numero(c.nomCree), 0);
+        EXPECT_EQ(ecritTexteFigure(f), texteAvant);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lignes, NomsApresCreation,
+    ::testing::Values(
+        // A second A is already there: the new midpoint is made, the check
+        // finds the two A and the midpoint stays.
+        CasNoms{"", true, "K milieu du segment [MB]", kErreurObjetExisteDeja, "K", true},
+        // A name that begins with the letter of a sequence: undone.
+        CasNoms{"u suite définie à partir de 0 par u(n)=n²-4\r\n", false, "u1 = 3", 576, "u1", false},
+        // A dummy variable that is also the name of an antecedent: undone.
+        CasNoms{"x = 1\r\n", false, "S plan d'équation X+Y+Z=x dans le repère Rxyz", 647, "S", false}));
 
 TEST_F(BancTexte, FailedSingleLineLeavesTheFigureAsItWas) {
     ASSERT_EQ(lis(kDebut), 0);

@@ -223,6 +223,32 @@ TEST_F(LignesDeCommande, KeyboardStepOfAFreePointTakesItsUnitAndWhetherItMayChan
     EXPECT_DOUBLE_EQ(valeurObjet(*figure, p, o.nombreValeurs), 0.2);
 }
 
+// A step given by an expression of another object is the expression's
+// value at once, before the object is computed again: the step drives the
+// keyboard and is what the figure text writes back.
+TEST_F(LignesDeCommande, KeyboardStepGivenByAnExpressionTakesItsValueAtOnce) {
+    ASSERT_EQ(ligne(*figure, "Objet libre x, paramètre: 4"), 0) << premiereBoite();
+    ASSERT_EQ(ligne(*figure, "Pas de pilotage au clavier de Q: x/10+0.05 (non modifiable)"), 0)
+        << premiereBoite();
+    // Q now depends on x and comes after it.
+    const int q = numero("Q");
+    const int x = numero("x");
+    EXPECT_LT(x, q);
+    const TObjetFigure& o = objet(*figure, q);
+    EXPECT_DOUBLE_EQ(valeurObjet(*figure, x, 1), 4);
+    EXPECT_DOUBLE_EQ(valeurObjet(*figure, q, o.nombreValeurs), 0.45);
+    // Written back, the step keeps its expression and reads back the same.
+    const std::string texte = utf8DeWindows1252(ecrit(*figure));
+    EXPECT_NE(texte.find("Pas de pilotage au clavier de Q: x/10+0.05 (non modifiable)"), std::string::npos)
+        << texte;
+    uint16_t echec = 0;
+    auto g = lis(ecrit(*figure), &echec);
+    ASSERT_EQ(echec, 0) << premiereBoite();
+    const int q2 = numeroObjetDeNotation(*g, "Q");
+    EXPECT_DOUBLE_EQ(valeurObjet(*g, q2, objet(*g, q2).nombreValeurs), 0.45);
+    libereFigure(g);
+}
+
 TEST_F(LignesDeCommande, StartCommandsWaitWhileATextIsReadInAndRunWhenAlone) {
     const std::string texte = std::string(kObjets).substr(0, std::string(kObjets).rfind("Fin de la figure"));
     uint16_t echec = 0;

@@ -118,6 +118,40 @@ TEST_F(Reconnaissance, OrderCheckReportsAPatternThatHidesALaterOne) {
     EXPECT_EQ(platform::boitesDemandees()[0].texte, "#2 milieu de #1\r\n#2 milieu de #1 et #3");
 }
 
+// A pattern whose words all come back, in order, in a later and longer one
+// would take the extra words of the later one into a placeholder: a line
+// that the longer pattern matches too is read by the longer one.
+TEST_F(Reconnaissance, ALongerLaterPatternWinsOverTheShorterOneThatWouldTakeItsWords) {
+    essai::phrases().clear();
+    fixe(1, 2003, "#2 milieu de #1");
+    fixe(1, 2004, "#2 milieu de #1 et #3");
+    fixe(1, 2135, "#3 (Taste #2) Spur von #1 behalten");
+    fixe(1, 2138, "#3 (Taste #2) Spur von #1 nach Wahl behalten");
+    fixe(1, 2140, "#2 point libre");
+    fixe(1, 2141, "#2 point libre sur #1");
+    struct Cas {
+        const char* ligne;
+        uint16_t code;
+        std::map<int, std::string> arguments;
+    };
+    const Cas cas[] = {
+        {"tr (Taste T) Spur von M nach Wahl behalten", 2138, {{1, "M"}, {2, "T"}, {3, "tr"}}},
+        {"tr (Taste T) Spur von M behalten", 2135, {{1, "M"}, {2, "T"}, {3, "tr"}}},
+        {"I milieu de A et B", 2004, {{1, "A"}, {2, "I"}, {3, "B"}}},
+        {"I milieu de A", 2003, {{1, "A"}, {2, "I"}}},
+        // The shorter pattern ends with its words: it cannot take more.
+        {"P point libre sur d", 2141, {{1, "d"}, {2, "P"}}},
+        {"P point libre", 2140, {{2, "P"}}},
+    };
+    for (const Cas& c : cas) {
+        TLigneFigure l = reconnais(c.ligne);
+        EXPECT_EQ(l.erreur, 0) << c.ligne;
+        EXPECT_EQ(l.codeLigne, c.code) << c.ligne;
+        for (const auto& [slot, texte] : c.arguments)
+            EXPECT_EQ(l.arguments[slot], w(texte)) << c.ligne;
+    }
+}
+
 // Runs on whatever the phrase lookup holds; skipped while it holds no patterns.
 TEST(OrdreDesModeles, NoPairInTheRealTables) {
     termineLangueTexte();

@@ -2,8 +2,14 @@
 // each of the three languages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <vector>
+
 #include "banc_ecriture.h"
 #include "figure_texte_essai.h"
+#include "model/catalogue.h"
 #include "model/fonctions/fonctions.h"
 #include "text/descriptions_objets.h"
 #include "model/prototypes/prototypes.h"
@@ -112,13 +118,22 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
     if (a.lignesDifferees) {
         EXPECT_EQ(*a.lignesDifferees, *b.lignesDifferees);
     }
-    const TPrototype* p = prototypeDe(a, 1);
-    const TPrototype* q = prototypeDe(b, 1);
-    ASSERT_EQ(bool(p), bool(q));
-    if (p && q && p->figureInterne && q->figureInterne) {
+    for (int k = 1; k <= kMaxPrototypes; ++k) {
+        const TPrototype* p = prototypeDe(a, k);
+        const TPrototype* q = prototypeDe(b, k);
+        ASSERT_EQ(bool(p), bool(q)) << "prototype " << k;
+        if (!p || !q || !p->figureInterne || !q->figureInterne) continue;
         EXPECT_EQ(p->titre, q->titre);
-        EXPECT_EQ(p->figureInterne->nombreObjets, q->figureInterne->nombreObjets);
-        EXPECT_EQ(p->figureInterne->prototypeHorsMenu, q->figureInterne->prototypeHorsMenu);
+        EXPECT_EQ(p->nombreDonnes, q->nombreDonnes);
+        EXPECT_EQ(p->nombreVariables, q->nombreVariables);
+        EXPECT_EQ(p->codeResultat, q->codeResultat);
+        const TfigureKalmetra &x = *p->figureInterne, &y = *q->figureInterne;
+        EXPECT_EQ(x.prototypeHorsMenu, y.prototypeHorsMenu);
+        ASSERT_EQ(x.nombreObjets, y.nombreObjets);
+        for (int i = kObjetsPredefinis + 1; i <= x.nombreObjets; ++i) {
+            EXPECT_EQ(nomObjet(x, i), nomObjet(y, i));
+            EXPECT_EQ(objet(x, i).codeConstruction, objet(y, i).codeConstruction);
+        }
     }
     ASSERT_EQ(bool(a.texteCommentaire), bool(b.texteCommentaire));
     if (a.texteCommentaire) {
@@ -441,6 +456,195 @@ const Cas kCas[] = {
      "R plan défini par les droites (AB) et (AC)\r\n"
      "S plan d'équation X+Y+Z=1 dans le repère Rxyz\r\n"
      "ep affichage d'une équation du plan P (repère Rxyz) (2 décimales)\r\n"},
+    // The commands that act on other objects (repetition, assignment,
+    // iteration, table, rotations, trace on demand), a line with its own
+    // coordinate system and a locus with two pilots.
+    {"CommandesEtLieux", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                         "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                         "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                         "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                         "P point libre sur le segment [AB]\r\n"
+                         "Objet libre P, paramètre: 0.25\r\n"
+                         "Q point libre sur le segment [AC]\r\n"
+                         "Objet libre Q, paramètre: 0.75\r\n"
+                         "M milieu du segment [PQ]\r\n"
+                         "d droite munie du repère (A,vec(A,B)) graduation 1 sur [-2,5]\r\n"
+                         "x réel libre de [0,4]\r\n"
+                         "Objet libre x, paramètre: 1.5\r\n"
+                         "y = 2*x+1\r\n"
+                         "li lieu du point M, pilotes P et Q (5 x 6 points)\r\n"
+                         "tr (touche T) garder à la demande la trace de M\r\n"
+                         "re (touche R) répéter 3 fois: tr (délai 100 ms)\r\n"
+                         "af (touche F) valeur(s) de P affectée(s) à Q\r\n"
+                         "it (touche I) itération: M en remplaçant P respectivement par M\r\n"
+                         "ta (touche B) tableau de (x,2) (y,3) à partir de 0 (pas 0.1) (5 lignes)\r\n"
+                         "ra (touche G) rotation absolue d'angle 30 (degré) dirigée par (1,2,3)\r\n"
+                         "rr (touche H) rotation relative d'angle 15 (degré) dirigée par vec(A,D)\r\n"},
+    // The start lines kept for after the figure's window exists, the style
+    // words of curves, surfaces, solids and lines with their own coordinate
+    // system, and a label written large.
+    {"DemarrageEtStyles", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                          "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                          "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                          "D point de coordonnées (1,1,6) dans le repère Rxyz\r\n"
+                          "d droite munie du repère (A,vec(A,B)) graduation 1 sur [-2,5]\r\n"
+                          "e droite munie du repère (C,vec(A,B)) graduation 0.5 sur [-1,3]\r\n"
+                          "c cercle circonscrit au triangle ABC\r\n"
+                          "s sphère de centre A et de rayon 2 (unité de longueur Uxyz)\r\n"
+                          "T polyèdre convexe de sommets A,B,C,D\r\n"
+                          "K polygone convexe de sommets A,B,C\r\n"
+                          "v (touche V) vue mémorisée\r\n"
+                          "Dessin de d: avec marques numériques, trait épais\r\n"
+                          "Dessin de e: non gradué, tireté\r\n"
+                          "Dessin de c: points non liés, rose foncé\r\n"
+                          "Dessin de s: points non liés, hachures verticales\r\n"
+                          "Dessin de T: hachures horizontales\r\n"
+                          "Dessin de K: hachures diagonales inverses, non dessiné\r\n"
+                          "Dessin de D: nom non dessiné, marque fine, ciel foncé\r\n"
+                          "Dessin de ox: rouge foncé\r\n"
+                          "Dessin de oy: gris, tireté\r\n"
+                          "A la place de D, afficher en grand: le sommet\r\n"
+                          "Démarrer en mode trace à la demande\r\n"
+                          "Démarrer en exécutant 2 fois la ou les commandes associées à la touche V\r\n"
+                          "Démarrer avec le temps actif\r\n"
+                          "Démarrer en affichant le commentaire\r\n"},
+    // Keyboard steps of every kind of free object, with their units, one
+    // given by an expression, and loop piloting.
+    {"PasDePilotage", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                      "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+                      "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                      "P point libre sur le segment [AB]\r\n"
+                      "Q point libre sur la demi-droite [AC)\r\n"
+                      "N point libre sur la droite (BC)\r\n"
+                      "c cercle circonscrit au triangle ABC\r\n"
+                      "M point libre sur le cercle c\r\n"
+                      "ar arc de cercle d'axe (AB), d'origine B et d'extrémité C\r\n"
+                      "E point libre sur l'arc ar\r\n"
+                      "n entier libre de [0,10]\r\n"
+                      "x réel libre de [0,5]\r\n"
+                      "Objet libre x, paramètre: 2.5\r\n"
+                      "y réel libre\r\n"
+                      "m entier libre\r\n"
+                      "p plan (ABC)\r\n"
+                      "F point libre dans le plan p\r\n"
+                      "G point libre dans l'espace\r\n"
+                      "Pas de pilotage au clavier de P: 0.5 (/ Uxyz,modifiable)\r\n"
+                      "Pas de pilotage au clavier de Q: 0.25 (/ repère de la demi-droite,non modifiable)\r\n"
+                      "Pas de pilotage au clavier de N: 0.2 (/ repère de la droite,modifiable)\r\n"
+                      "Pas de pilotage au clavier de M: 0.3 (/ Uxyz,modifiable)\r\n"
+                      "Pas de pilotage au clavier de E: 0.02 (/ arc,non modifiable)\r\n"
+                      "Pas de pilotage au clavier de n: 2 (non modifiable)\r\n"
+                      "Pas de pilotage au clavier de x: 0.25 (modifiable)\r\n"
+                      "Pas de pilotage au clavier de y: 0.5 (modifiable)\r\n"
+                      "Pas de pilotage au clavier de m: 3 (modifiable)\r\n"
+                      "Pas de pilotage au clavier de F: x/10 (non modifiable)\r\n"
+                      "Pas de pilotage au clavier de G: 0.2 (non modifiable)\r\n"
+                      "Pilotage en boucle pour: n, x\r\n"},
+    // Texts and labels holding the separators of the line format, and
+    // names with one and two apostrophes (texts last, as the writer groups
+    // them).
+    {"TextesEtNomsParticuliers", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                 "A' point de coordonnées (1,0,0) dans le repère Rxyz\r\n"
+                                 "A'' point de coordonnées (2,0,0) dans le repère Rxyz\r\n"
+                                 "M milieu du segment [A'A'']\r\n"
+                                 "t affichage du texte: a;b, c: d = (e\r\n"
+                                 "u affichage du texte: #1 et #2 ; fin\r\n"
+                                 "A la place de A', afficher: x;y, z\r\n"
+                                 "Hauteur de la zone des affichages: 60\r\n"},
+    // A frame and a length unit of the figure, used by the lines that name
+    // them and set as the defaults.
+    {"RepereEtUniteDeLaFigure", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                "B point de coordonnées (2,0,0) dans le repère Rxyz\r\n"
+                                "C point de coordonnées (0,3,0) dans le repère Rxyz\r\n"
+                                "D point de coordonnées (0,0,4) dans le repère Rxyz\r\n"
+                                "R repère (A,vec(A,B),vec(A,C),vec(A,D))\r\n"
+                                "u unité de longueur (vecteur unitaire vec(A,B))\r\n"
+                                "P point de coordonnées (1,2,3) dans le repère R\r\n"
+                                "Q point de coordonnées (1,1,1) dans le repère R (unité de longueur u)\r\n"
+                                "s sphère de centre A et de rayon 2 (unité de longueur u)\r\n"
+                                "c cercle de centre A et de rayon 3 dans le plan ABC (unité u)\r\n"
+                                "r rayon de c (unité de longueur u)\r\n"
+                                "x abscisse du point P (repère R)\r\n"
+                                "l affichage de la longueur du segment [AP] (unité u) (3 décimales)\r\n"
+                                "Repère par défaut: R\r\n"
+                                "Unité de longueur par défaut: u\r\n"},
+    // Every kind of given object, in the definitions of three prototypes.
+    {"ObjetsDonnes",
+     "Début de [Lignes]\r\n"
+     "A point donné\r\n"
+     "h demi-droite donnée\r\n"
+     "c cercle donné\r\n"
+     "t réel donné\r\n"
+     "vec(u) vecteur donné\r\n"
+     "R repère donné\r\n"
+     "U unité de longueur donnée\r\n"
+     "r = t\r\n"
+     "Description de l'interface\r\n"
+     "r somme de A, h, c, t, vec(u), R, U\r\n"
+     "Point:\r\nDemi-droite:\r\nCercle:\r\nRéel:\r\nVecteur:\r\nRepère:\r\nUnité:\r\nRésultat:\r\n"
+     "Fin de [Lignes]\r\n"
+     "Début de [Fonctions]\r\n"
+     "T transformation donnée\r\n"
+     "a arc donné\r\n"
+     "f fonction donnée\r\n"
+     "s suite donnée\r\n"
+     "g fonction à 2 variables donnée\r\n"
+     "q fonction à 3 variables donnée\r\n"
+     "t réel donné\r\n"
+     "r = t+f(1)+s(2)+g(1,2)+q(1,2,3)\r\n"
+     "Description de l'interface\r\n"
+     "r somme de T, a, f, s, g, q, t\r\n"
+     "Transformation:\r\nArc:\r\nFonction:\r\nSuite:\r\nFonction 2:\r\nFonction 3:\r\nRéel:\r\n"
+     "Somme:\r\n"
+     "Fin de [Fonctions]\r\n"
+     "Début de [Solides]\r\n"
+     "d droite donnée\r\n"
+     "P polyèdre donné\r\n"
+     "S sphère donnée\r\n"
+     "K cône donné\r\n"
+     "Y cylindre donné\r\n"
+     "W tronc de cône donné\r\n"
+     "G polygone convexe donné\r\n"
+     "p plan donné\r\n"
+     "r = 2\r\n"
+     "Description de l'interface\r\n"
+     "r somme de d, P, S, K, Y, W, G, p\r\n"
+     "Droite:\r\nPolyèdre:\r\nSphère:\r\nCône:\r\nCylindre:\r\nTronc:\r\nPolygone:\r\nPlan:\r\n"
+     "Un:\r\n"
+     "Fin de [Solides]\r\n"},
+    // Prototypes with one, two and three dummy variables make functions of
+    // one, two and three variables, written back as their prototype line.
+    {"FonctionsDePrototypes", "Début de [Parabole]\r\n"
+                              "a réel donné\r\n"
+                              "x variable muette\r\n"
+                              "y = a*x^2+1\r\n"
+                              "Description de l'interface\r\n"
+                              "f parabole de coefficient a\r\n"
+                              "Coefficient:\r\nFonction:\r\n"
+                              "Fin de [Parabole]\r\n"
+                              "Début de [Selle]\r\n"
+                              "a réel donné\r\n"
+                              "x variable muette\r\n"
+                              "y variable muette\r\n"
+                              "z = a*x*y\r\n"
+                              "Description de l'interface\r\n"
+                              "f selle de coefficient a\r\n"
+                              "Coefficient:\r\nFonction:\r\n"
+                              "Fin de [Selle]\r\n"
+                              "Début de [Somme]\r\n"
+                              "a réel donné\r\n"
+                              "x variable muette\r\n"
+                              "y variable muette\r\n"
+                              "z variable muette\r\n"
+                              "w = a*(x+y+z)\r\n"
+                              "Description de l'interface\r\n"
+                              "f somme pondérée de coefficient a\r\n"
+                              "Coefficient:\r\nFonction:\r\n"
+                              "Fin de [Somme]\r\n"
+                              "g parabole de coefficient 3\r\n"
+                              "h selle de coefficient 2\r\n"
+                              "q somme pondérée de coefficient -1\r\n"
+                              "v = g(2)+h(1,2)+q(1,2,3)\r\n"},
     {"ReglagesDeLaFigure", "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
                            "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
                            "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
@@ -490,6 +694,14 @@ class AllerRetourTexte : public BancEcriture {
             // Written again, the figure gives the same text.
             EXPECT_EQ(ecrit(*g, langue), texte);
         }
+        // The text of an undo step, texts and key commands left among the
+        // other objects, reads back into the same figure too.
+        etatEcritureFigure().textesEtTouchesRegroupes = false;
+        const std::string pourAnnuler = ecrit(*f, kLangueFrancaise);
+        etatEcritureFigure().textesEtTouchesRegroupes = true;
+        auto h = lis(pourAnnuler, &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite() << "\n" << utf8DeWindows1252(pourAnnuler);
+        attendMemeFigure(*f, *h);
     }
 };
 
@@ -560,6 +772,47 @@ TEST_F(BancEcriture, BuiltInObjectsAreDescribedByTheirOwnSentence) {
               0);
     f->modeRequete = 0;
     EXPECT_EQ(f->listeReponses, definitionObjetEnTexte(*f, 8));
+}
+
+// The construction codes of the objects of a figure and of the inner
+// figures of its prototypes (an inner figure is served by the table of its
+// owner, so it is not searched for prototypes again).
+void ajouteCodes(const TfigureKalmetra& f, std::set<int>& codes, bool avecPrototypes = true) {
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
+        codes.insert(objet(f, i).codeConstruction);
+    if (!avecPrototypes) return;
+    for (int p = 1; p <= kMaxPrototypes; ++p)
+        if (const TPrototype* q = prototypeDe(f, p); q && q->figureInterne)
+            ajouteCodes(*q->figureInterne, codes, false);
+}
+
+// Between them the figures above make an object of every construction of
+// the catalogue, so that each line the writer can write is read back by the
+// test above. The three codes that share their sentence with another row
+// (functions made by a prototype with dummy variables) are written as the
+// line of their prototype, which the figures use too. A construction added
+// to the catalogue without a figure here fails this test.
+TEST_F(AllerRetourTexte, TheFiguresUseEveryConstructionOfTheCatalogue) {
+    std::set<int> vus;
+    for (const Cas& c : kCas) {
+        uint16_t echec = 0;
+        auto f = lisUtf8(std::string("Figure Kalmetra\r\n") + c.texte, &echec);
+        ASSERT_EQ(echec, 0) << c.nom << ": " << premiereBoite();
+        ajouteCodes(*f, vus);
+    }
+    std::set<int> catalogue;
+    for (uint8_t code : construction::kCodes) {
+        ASSERT_TRUE(existeConstruction(code));
+        catalogue.insert(code);
+    }
+    std::vector<int> manquants;
+    std::set_difference(catalogue.begin(), catalogue.end(), vus.begin(), vus.end(),
+                        std::back_inserter(manquants));
+    EXPECT_TRUE(manquants.empty()) << testing::PrintToString(manquants);
+    std::vector<int> horsCatalogue;
+    std::set_difference(vus.begin(), vus.end(), catalogue.begin(), catalogue.end(),
+                        std::back_inserter(horsCatalogue));
+    EXPECT_TRUE(horsCatalogue.empty()) << testing::PrintToString(horsCatalogue);
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, AllerRetour, ::testing::ValuesIn(kCas),

@@ -7,6 +7,7 @@
 #include "base/texte.h"
 #include "drawing/commandes_touches.h"
 #include "drawing/copie_dessin.h"
+#include "host/fenetres/dialogue/expression_champ.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
@@ -112,13 +113,17 @@ void placeBoutons(TFenDialog& d, int32_t y) {
     d.boutonOk = {184, y, 184 + kLargeurBouton, y + kHauteurBouton};
 }
 
+std::string sousTitre(const TFenDialog& d) {
+    const TfigureKalmetra* f = figureDuDialogue(d);
+    return f ? texteSousTitre(*f, d.dialogue) : phraseDeNumero(d.dialogue.phraseSousTitre);
+}
+
 void dispose(TFenDialog& d) {
     const TDialogueObjet& r = d.dialogue;
     const int32_t cellule = std::max<int32_t>(1, larg());
     d.hauteurSousTitre = r.phraseSousTitre != 0 ? kHauteurSousTitre : 0;
     int32_t largeur = int32_t((d.titre.size() + 12) * 8 * 0.8);
-    if (r.phraseSousTitre != 0)
-        largeur = std::max(largeur, int32_t(phraseDeNumero(r.phraseSousTitre).size()) * cellule + 10);
+    if (r.phraseSousTitre != 0) largeur = std::max(largeur, int32_t(sousTitre(d).size()) * cellule + 10);
     const bool options =
         r.genreOptions != '-' && r.lignes[0].phraseInvite != 0 && r.lignes[0].longueurReponse > 0;
     remplitListe(d.listeOptions, options ? r.lignes[0].reponse : std::string(), options);
@@ -444,7 +449,7 @@ void PeintBoiteDeDialogue(TFenDialog& d) {
     if (r.phraseSousTitre != 0) {
         DessineRectangle(*dc, 1, p::kNoir, 2, kHauteurTitre + 2, d.largeur - 3,
                          kHauteurTitre + d.hauteurSousTitre - 3);
-        EmessG(*dc, phraseDeNumero(r.phraseSousTitre), 8, kHauteurTitre + 8);
+        EmessG(*dc, sousTitre(d), 8, kHauteurTitre + 8);
     }
     // The option band: its frame and the prompts of its lists.
     if (d.hauteurOptions > 0) {
@@ -650,7 +655,12 @@ bool EditKeyDown(TFenDialog& d, uint32_t touche) {
 }
 
 void designationRecue(TFenDialog& d, int32_t lParam) {
-    if (lParam != kDesignationContinue) p::donneFocus(d.fenetre);
+    // A designation that ends the pick closes the reminder picker and
+    // brings the dialog forward; a double-click in the picker keeps it.
+    if (lParam != kDesignationContinue) {
+        if (choixRappelsPourDialogue()) fermeChoixRappels();
+        p::donneFocus(d.fenetre);
+    }
     if (lParam == kDesignationAnnulee) return;
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f) return;
@@ -693,13 +703,12 @@ void BoutonExpressionClick(TFenDialog& d) {
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f || d.ligneCourante > kMaxLignesDialogue || !d.dialogue.lignes[d.ligneCourante].champExpression)
         return;
-    // The field in mathematical form; an expression that does not compile is
-    // reported and nothing opens.
-    std::string texte = d.dialogue.lignes[d.ligneCourante].reponse;
+    // The field in mathematical form, read as its command reads it; a text
+    // that does not compile is reported and nothing opens.
     uint16_t erreur = 0;
-    ecritExpressionEnTexteMath(*f, texte, 255, erreur);
+    const std::string texte = expressionDuChampCourant(*f, d.dialogue, d.ligneCourante, erreur);
     if (estRefus(erreur)) {
-        nomErreur1() = texte;
+        nomErreur1() = d.dialogue.lignes[d.ligneCourante].reponse;
         afficheErreurDeNumero(erreur);
         return;
     }

@@ -30,6 +30,20 @@ bool estCommandePrototype(uint16_t c) {
     return c >= kPremiereCommandePrototype && c <= kDerniereCommandePrototype;
 }
 
+// An option list with the entry of a modified object first, then the other
+// entries of the list in their order.
+std::string choixEnTete(const std::string& choisi, const std::string& liste) {
+    std::string reste;
+    std::size_t debut = 0;
+    while (debut <= liste.size()) {
+        const std::size_t fin = std::min(liste.find(';', debut), liste.size());
+        const std::string e = liste.substr(debut, fin - debut);
+        if (e != choisi && !e.empty()) reste += ";" + e;
+        debut = fin + 1;
+    }
+    return coupe(choisi + reste, kLongueurReponse);
+}
+
 // The list with the chosen entry first: the chosen object, or the built-in
 // one when none is chosen or its access is forbidden; then the built-in one
 // when it is not the first; then the user objects of the kind.
@@ -63,6 +77,47 @@ char lettreReglage(const std::string& reglage, std::size_t k, char defaut) {
     return k < reglage.size() ? reglage[k] : defaut;
 }
 
+// The second list of the keyboard-step dialog, in words, the present
+// choice first: for a point on a segment, a circle or an arc, the length of
+// that object or the unit Uxyz; for a point on a half-line or a line, the
+// unit of that line or Uxyz; for a free number in an interval, looped or
+// not. Empty for the other free objects, whose step has neither.
+std::string choixDuPilotage(const TfigureKalmetra& f, int k) {
+    const TObjetFigure& o = objet(f, k);
+    const auto deux = [](uint16_t premier, uint16_t second, const std::string& nom) {
+        return phraseAvecParametres(premier, nom) + ";" + phraseAvecParametres(second, nom);
+    };
+    // The object the point runs on, as a figure line names it.
+    std::string support;
+    if (o.nombreParents >= 1 && o.codeConstruction >= 3 && o.codeConstruction <= 7) {
+        bool boucle = false;
+        std::string operandes = phraseDefinitionObjet(f, k, 255, false, false, boucle);
+        coupeAuSeparateur(operandes, 80, support);
+    }
+    const bool alternative = pasEnUniteAlternative(o);
+    switch (o.codeConstruction) {
+    case 3:
+    case 6:
+    case 7: {
+        const uint16_t longueur = o.codeConstruction == 3   ? kPhraseLongueurSegment
+                                  : o.codeConstruction == 6 ? kPhraseLongueurCercle
+                                                            : kPhraseLongueurArc;
+        return alternative ? deux(kPhraseUniteUxyz, longueur, support)
+                           : deux(longueur, kPhraseUniteUxyz, support);
+    }
+    case 4:
+    case 5:
+        return alternative ? deux(kPhraseUniteDe, kPhraseUniteUxyz, support)
+                           : deux(kPhraseUniteUxyz, kPhraseUniteDe, support);
+    case 44:
+    case 45:
+        return pilotageEnBoucle(o) ? deux(kPhraseBoucle, kPhraseNonBoucle, {})
+                                   : deux(kPhraseNonBoucle, kPhraseBoucle, {});
+    default:
+        return {};
+    }
+}
+
 // Line 0 of the yes/no dialogs and the reference-unit line of the copies.
 void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
     bool oui = false;
@@ -85,12 +140,11 @@ void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
     } else if (commande == kCommandePilotage) {
         const int k = f.objetLibreActif;
         const bool pilote = k > kObjetsPredefinis && k <= f.nombreObjets;
-        oui = pilote && !(objet(f, k).drapeaux & kDrapeauPasNonModifiable);
-        // The loop choice follows the step.
-        const bool boucle = pilote && (objet(f, k).drapeaux & kDrapeauOption);
-        const std::string a = phraseDeNumero(kPhraseBoucle), b = phraseDeNumero(kPhraseNonBoucle);
-        if (d.nombreLignes < kMaxLignesDialogue) {
-            ligneOptions(d.lignes[d.nombreLignes + 1], 0, boucle ? a + ";" + b : b + ";" + a);
+        oui = pilote && !pasNonModifiable(objet(f, k));
+        // The unit of the step, or the loop choice, follows the step.
+        const std::string choix = pilote ? choixDuPilotage(f, k) : std::string();
+        if (!choix.empty() && d.nombreLignes < kMaxLignesDialogue) {
+            ligneOptions(d.lignes[d.nombreLignes + 1], 0, choix);
             d.ligneUniteAjoutee = d.listeUnitesVisible = d.listeUnitesADroite = 1;
         }
     }
@@ -244,6 +298,14 @@ void libereDialogue(TfigureKalmetra& f) {
     f.dialogue.reset();
 }
 
+std::string texteSousTitre(const TfigureKalmetra& f, const TDialogueObjet& d) {
+    if (d.phraseSousTitre == 0) return {};
+    const int k = f.objetLibreActif;
+    if (d.commande == kCommandePilotage && k > kObjetsPredefinis && k <= f.nombreObjets)
+        return phraseAvecParametres(d.phraseSousTitre, nomObjet(f, k));
+    return phraseDeNumero(d.phraseSousTitre);
+}
+
 void prepareDialogueCommande(TfigureKalmetra& f) {
     const uint16_t commande = f.commandeDialogue;
     const bool modification = f.commandeDialoguePrecedente == kCommandeModifier;
@@ -294,10 +356,12 @@ void prepareDialogueCommande(TfigureKalmetra& f) {
     }
     if (m->ligneUnite && !sansUniteDeLongueurAccessible(f) && d.nombreLignes < kMaxLignesDialogue) {
         TLigneDialogue& l = d.lignes[d.nombreLignes + 1];
-        const std::string reponse = l.reponse;
-        ligneOptions(l, kInviteUnite, listeDesUnitesDeLongueur(f));
+        // A modified object's unit comes first, the others after it.
+        const std::string unite = modification ? l.reponse.substr(0, l.reponse.find(';')) : std::string();
+        ligneOptions(l, kInviteUnite,
+                     unite.empty() ? listeDesUnitesDeLongueur(f)
+                                   : choixEnTete(unite, listeDesUnitesDeLongueur(f)));
         l.longueurReponse = 4;
-        if (modification && !reponse.empty()) l.reponse = reponse;
         d.ligneUniteAjoutee = 1;
     }
 }
@@ -327,23 +391,14 @@ void prepareDialogueObjet(TfigureKalmetra& f) {
     }
     const TModeleDialogue* m = modeleDialogue(f.commandeDialogue);
     const char options = m ? m->options : '-';
-    // The two-point intersections begin with an empty solution field.
-    if (o.codeConstruction == 11 || o.codeConstruction == 13 || o.codeConstruction == 202) suivant();
+    // The two-point intersections carry no solution number in their dialog
+    // form: their last answer names the solutions instead.
     if (options == '.' || options == '/') {
         const std::string choisi = suivant();
         const bool avecListe = options == '.' ? !sansRepereUtilisateur(f) : !sansUniteDeLongueurAccessible(f);
-        if (avecListe) {
-            std::string reste;
-            const std::string liste = options == '.' ? listeDesReperes(f) : listeDesUnitesDeLongueur(f);
-            std::size_t debut = 0;
-            while (debut <= liste.size()) {
-                const std::size_t fin = std::min(liste.find(';', debut), liste.size());
-                const std::string e = liste.substr(debut, fin - debut);
-                if (e != choisi && !e.empty()) reste += ";" + e;
-                debut = fin + 1;
-            }
-            d.lignes[0].reponse = coupe(choisi + reste, kLongueurReponse);
-        }
+        if (avecListe)
+            d.lignes[0].reponse =
+                choixEnTete(choisi, options == '.' ? listeDesReperes(f) : listeDesUnitesDeLongueur(f));
     } else if (options == '0') {
         const std::string unite = suivant();
         const std::string deg = phraseDeNumero(kPhraseDegre), rad = phraseDeNumero(kPhraseRadian);

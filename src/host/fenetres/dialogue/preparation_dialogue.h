@@ -26,6 +26,9 @@ constexpr uint16_t kPhraseDegre = 2478, kPhraseRadian = 2479;
 constexpr uint16_t kPhraseOui = 4405, kPhraseNon = 4406;
 constexpr uint16_t kPhraseLargeurImage = 4407, kPhraseUniteUxyz = 4411;
 constexpr uint16_t kPhraseBoucle = 4413, kPhraseNonBoucle = 4414;
+// The units of a keyboard step in words ("#1" the object measured).
+constexpr uint16_t kPhraseLongueurCercle = 4408, kPhraseLongueurArc = 4409, kPhraseLongueurSegment = 4410,
+                   kPhraseUniteDe = 4412;
 
 // Builds the record for the figure's dialog command. After a modification
 // choice (previous dialog command 91) the pre-filled answers are kept.
@@ -35,6 +38,9 @@ void prepareDialogueCommande(TfigureKalmetra& f);
 // prototype result) and the answers its operands, in pattern order.
 void prepareDialogueObjet(TfigureKalmetra& f);
 void libereDialogue(TfigureKalmetra& f);
+// The hint under the title, "#1" replaced by the keyboard-driven object's
+// name for the keyboard-step dialog; empty when the record has none.
+std::string texteSousTitre(const TfigureKalmetra& f, const TDialogueObjet& d);
 
 // The option lists, entries separated by ";": the chosen frame (or unit)
 // first, then the built-in one when the first is another, then every user
