@@ -99,6 +99,41 @@ KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fic
                                               int32_t hauteur, const double* angles, double largeurMm);
 
 /* ------------------------------------------------------------------------
+ * Windows on screen.
+ *
+ * The library runs headless by default: its windows, menus and boxes are
+ * models that a host drives by calls. A build made with GTK 3 also shows them
+ * on screen. KMDemarreAffichageReel chooses that backend (the library, if
+ * already started, ends and starts again on it) and answers 1, or 0 when
+ * the build lacks it or no display opens (the library then stays headless).
+ * On screen every top-level window of the library is a real window, the
+ * figure's menu, the message boxes, the input box and the file dialogs are
+ * the toolkit's own, and the clipboard and the cursor are the desktop's.
+ *
+ * KMCreeFenetreHote makes a shown top-level window for the host, largeur x
+ * hauteur pixels, with its caption (Windows-1252) and a procedure that gets
+ * its messages (window, message, wParam, lParam; the mouse, keys, WM_SIZE
+ * when the user resizes it, WM_CLOSE when the user closes it, the WM_KEYUP
+ * notices of its figures); its handle, 0 for a refused size (1..16384).
+ * A figure created for it with KMCreeFigEtRenvoieNumero is drawn in it.
+ * KMDetruitFenetreHote and KMChangeTitreFenetreHote act on such windows
+ * only. KMBoucleFenetres runs the event loop (the library's messages, paints
+ * and timers with it) until the procedure calls KMQuitteBoucleFenetres; it
+ * returns at once when the library is headless.
+ * ------------------------------------------------------------------------ */
+#define KM_TOUCHE_HOTE                                                                                       \
+    0x0BD0 /* a key with Ctrl, offered to the host window first:                                             \
+            * wParam the virtual-key code; answer 1 to take it */
+KM32_EXPORT int32_t KMDemarreAffichageReel(void);
+typedef int32_t (*KMProcedureFenetre)(uint32_t fenetre, uint32_t message, uint32_t wParam, int32_t lParam);
+KM32_EXPORT uint32_t KMCreeFenetreHote(const char* titre, int32_t largeur, int32_t hauteur,
+                                       KMProcedureFenetre procedure);
+KM32_EXPORT void KMDetruitFenetreHote(uint32_t fenetre);
+KM32_EXPORT void KMChangeTitreFenetreHote(uint32_t fenetre, const char* titre);
+KM32_EXPORT void KMBoucleFenetres(void);
+KM32_EXPORT void KMQuitteBoucleFenetres(void);
+
+/* ------------------------------------------------------------------------
  * Figures of the host.
  *
  * A host creates a figure for one of its windows and gets its number, 1 to
@@ -239,6 +274,10 @@ KM32_EXPORT int32_t KMNombreObjets(int16_t numero);
 KM32_EXPORT uint32_t KMNomObjetDeNumero(int16_t numero, int32_t objet);
 KM32_EXPORT int32_t KMNatureObjet(int16_t numero, int32_t objet);
 KM32_EXPORT int32_t KMRaisonObjetNonDefini(int16_t numero, int32_t objet);
+/* The text of that reason in the applied language, with the vertex names its
+ * "#1" and "#2" stand for filled in, in a memory block (free it with
+ * KMLibereBloc); 0 when the object is defined or does not exist. */
+KM32_EXPORT uint32_t KMTexteRaisonObjetNonDefini(int16_t numero, int32_t objet);
 /* Phrase numero of the applied language into texte (256 bytes, NUL-terminated). */
 KM32_EXPORT void KMPhraseDeNumero(uint16_t numero, char* texte);
 /* Applies a language (1 French, 2 English, 3 German) to both libraries. */

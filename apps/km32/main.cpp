@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "affichage_figure.h"
 #include "encodage.h"
 #include "textes_cli.h"
 
@@ -44,6 +45,11 @@ constexpr const char* kUsage =
     "  values FIGURE.k3v [NAME...]        values of the number objects, undefined objects\n"
     "  text FIGURE.k3v                    the figure written back as text\n"
     "  test FIGURE.k3v \"SENTENCE\"         a property test and its answer\n"
+    "  show FIGURE.k3v                    the figure in a window (needs a display and a\n"
+    "                                     build with GTK 3): drag its free points, turn\n"
+    "                                     the view with the right button, double-click\n"
+    "                                     for its menu; Ctrl+S saves into FIGURE.k3v,\n"
+    "                                     Ctrl+Z and Ctrl+Y undo and redo, Ctrl+Q quits\n"
     "  --version                          the version of the library\n"
     "  --help                             this help\n"
     "\n"
@@ -382,9 +388,8 @@ int valeurs(const Figure& figure, const std::vector<const char*>& noms) {
         const int32_t raison = KMRaisonObjetNonDefini(numero, i);
         const std::string nomUtf8 = km32cli::utf8DeWindows1252(nom);
         if (raison > 0) {
-            char phrase[256] = {};
-            KMPhraseDeNumero(uint16_t(raison), phrase);
-            std::string motif = depuisBibliotheque(phrase);
+            std::string motif =
+                km32cli::utf8DeWindows1252(texteDeBloc(KMTexteRaisonObjetNonDefini(numero, i)));
             for (char& c : motif)
                 if (c == '\r') c = ' ';
             sortie += nomUtf8 + ": " + tr(TexteCli::NonDefini, figure) + ": " + motif + "\n";
@@ -419,9 +424,14 @@ int commandeDeFigure(std::string_view commande, const std::vector<const char*>& 
         return kErreurUsage;
     }
     if (commande == "test" && suite.size() != 1) return test(Figure{}, suite);
+    if (commande == "show" && (!suite.empty() || std::strcmp(arguments[0], "-") == 0)) {
+        ecris(stderr, "km32: show: one figure file is needed (not standard input)\n\n" + std::string(kUsage));
+        return kErreurUsage;
+    }
     Figure figure;
     if (!lisFigure(arguments[0], figure)) return kEchec;
     if (commande == "render") return rendu(figure, suite);
+    if (commande == "show") return km32cli::afficheFigure(arguments[0], figure.texte, figure.langue);
     if (commande == "text") return texteEcrit(figure);
     if (commande == "test") return test(figure, suite);
     return valeurs(figure, suite);
@@ -463,7 +473,8 @@ int execute(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return kSucces;
     }
-    if (commande == "render" || commande == "values" || commande == "text" || commande == "test")
+    if (commande == "render" || commande == "values" || commande == "text" || commande == "test" ||
+        commande == "show")
         return commandeDeFigure(commande, std::vector<const char*>(arguments.begin() + 1, arguments.end()));
     ecris(stderr,
           std::string("km32: unknown command '") + arguments[0] + "' (km32 --help lists the commands)\n");

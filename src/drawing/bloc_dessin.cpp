@@ -383,7 +383,7 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
     TElementSolide* s = texte ? nullptr : elementSolide(f, n);
     if (!texte && !s) return abandonne();
     if (!texte && modePlanIsole(f) &&
-        (f.octetPlan2 != 0 || !codeDansPlanIsole(o.codeConstruction) || s->dansPlan == 0))
+        (f.planIsoleNonDefini != 0 || !codeDansPlanIsole(o.codeConstruction) || s->dansPlan == 0))
         return abandonne();
     if (texte) {
         couleurParScalaires(f, uint8_t(n));

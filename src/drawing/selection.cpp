@@ -5,7 +5,7 @@
 
 #include "drawing/bloc_dessin.h"
 #include "drawing/designation.h"
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
 #include "model/operations.h"

@@ -1,7 +1,7 @@
 // Exported functions: the life of the host's figures, their size, painting,
 // colour and copies, the mouse and keys of the host's window, the cursor
 // and the dispatcher.
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "km32.h"
 
 #include <cmath>

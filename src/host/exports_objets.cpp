@@ -4,8 +4,11 @@
 
 #include "base/texte.h"
 #include "host/exports_commun.h"
+#include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
+#include "model/solides/constructions_polyedres.h"
 #include "model/table_figures.h"
+#include "phrases/phrase.h"
 #include "platform/memoire.h"
 
 namespace km32 {
@@ -52,6 +55,18 @@ KM32_EXPORT int32_t KMRaisonObjetNonDefini(int16_t numero, int32_t objet) {
         // phrase of an unspecified reason.
         if (!o.nonDefini) return int32_t(0);
         return o.raison != 0 ? int32_t(o.raison) : int32_t(432);
+    });
+}
+
+KM32_EXPORT uint32_t KMTexteRaisonObjetNonDefini(int16_t numero, int32_t objet) {
+    return km32::appelFigure(numero, uint32_t(0), [&] {
+        const int32_t raison = KMRaisonObjetNonDefini(numero, objet);
+        if (raison <= 0) return uint32_t(0);
+        std::string nom1, nom2;
+        km32::nomsSommetsErreur(*km32::figureDeNumero(numero), objet, uint16_t(raison), nom1, nom2);
+        const std::string texte =
+            km32::remplaceMarquesErreur(km32::phraseDeNumero(uint16_t(raison)), nom1, nom2);
+        return km32::platform::alloueBloc(texte);
     });
 }
 }

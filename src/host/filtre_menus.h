@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "model/figure.h"
 
 namespace km32 {

@@ -39,6 +39,11 @@ std::string texteErreurDeNumero(uint16_t n) {
 }
 
 std::string remplaceMarquesErreur(const std::string& phrase) {
+    return remplaceMarquesErreur(phrase, nomErreur1(), nomErreur2());
+}
+
+std::string remplaceMarquesErreur(const std::string& phrase, const std::string& nom1,
+                                  const std::string& nom2) {
     std::string texte;
     for (std::size_t i = 0; i < phrase.size(); ++i) {
         if (phrase[i] != '#') {
@@ -46,10 +51,10 @@ std::string remplaceMarquesErreur(const std::string& phrase) {
             continue;
         }
         if (i + 1 == phrase.size()) {
-            texte += nomErreur1();
+            texte += nom1;
             break;
         }
-        texte += phrase[i + 1] == '2' ? nomErreur2() : nomErreur1();
+        texte += phrase[i + 1] == '2' ? nom2 : nom1;
         ++i;
     }
     return texte;

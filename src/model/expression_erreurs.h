@@ -24,6 +24,9 @@ inline std::string& nomErreur2() {
 // A phrase with "#2" replaced by nomErreur2 and "#" followed by any other
 // character (or ending the text) by nomErreur1.
 std::string remplaceMarquesErreur(const std::string& phrase);
+// The same with the two names given.
+std::string remplaceMarquesErreur(const std::string& phrase, const std::string& nom1,
+                                  const std::string& nom2);
 // The text of phrase n with "#2" replaced by nomErreur2 and "#" followed by
 // any other character by nomErreur1.
 std::string texteErreurDeNumero(uint16_t n);

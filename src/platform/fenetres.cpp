@@ -167,6 +167,13 @@ std::vector<Fenetre> enfantsFenetre(Fenetre f) {
     return w ? w->enfants : std::vector<Fenetre>{};
 }
 
+std::vector<Fenetre> fenetresRacines() {
+    std::vector<Fenetre> racines;
+    for (const auto& [f, w] : etat().table)
+        if (w.parent == kAucuneFenetre && !w.enDestruction) racines.push_back(f);
+    return racines;
+}
+
 bool estDescendant(Fenetre f, Fenetre ancetre) {
     EtatFenetre* w = trouve(f);
     if (!w || ancetre == kAucuneFenetre) return false;

@@ -59,6 +59,8 @@ Fenetre parentFenetre(Fenetre f);
 Fenetre ancetreRacine(Fenetre f);
 // The children in creation order.
 std::vector<Fenetre> enfantsFenetre(Fenetre f);
+// Every top-level window (no parent), in creation order.
+std::vector<Fenetre> fenetresRacines();
 // True when f is a child, grandchild... of ancetre.
 bool estDescendant(Fenetre f, Fenetre ancetre);
 // Gives the window another parent (0: top level). The frame keeps its numbers,

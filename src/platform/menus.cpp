@@ -22,6 +22,7 @@ struct EtatMenus {
     std::map<Menu, std::vector<Entree>> table;
     Menu prochain = 1;
     std::optional<uint32_t> choixPrevu;
+    ChoixMenuAffiche choixAffiche = nullptr;
     std::optional<AffichageMenu> dernier;
     int affichages = 0;
 };
@@ -176,14 +177,19 @@ bool afficheMenuContextuel(Menu m, uint32_t drapeaux, Point point, Fenetre propr
     EtatMenus& s = etat();
     s.dernier = AffichageMenu{m, drapeaux, point, proprietaire};
     ++s.affichages;
-    const std::optional<uint32_t> choix = s.choixPrevu;
+    std::optional<uint32_t> choix = s.choixPrevu;
     s.choixPrevu.reset();
+    if (!choix && s.choixAffiche) choix = s.choixAffiche(m, drapeaux, point, proprietaire);
     if (!choix) return true;
     Menu conteneur = kAucunMenu;
     int position = -1;
     if (trouveElementMenu(m, *choix, conteneur, position) && !elementGrise(conteneur, position))
         posteMessage(proprietaire, WM_COMMAND, *choix, 0);
     return true;
+}
+
+void installeChoixMenuAffiche(ChoixMenuAffiche choix) {
+    etat().choixAffiche = choix;
 }
 
 void choisitDansMenuSuivant(uint32_t identifiant) {

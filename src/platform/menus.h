@@ -82,6 +82,13 @@ int32_t cocheElementMenu(Menu m, uint32_t element, uint32_t drapeaux);
 // identifier the menu lacks posts nothing. False for no menu.
 bool afficheMenuContextuel(Menu m, uint32_t drapeaux, Point point, Fenetre proprietaire);
 void choisitDansMenuSuivant(uint32_t identifiant);
+// A backend that shows menus on screen installs the function that shows the
+// pop-up and waits for the user: it returns the identifier of the item
+// picked, nothing when the menu was dismissed. A scripted pick still comes
+// first. nullptr goes back to the scripted menus alone.
+using ChoixMenuAffiche = std::optional<uint32_t> (*)(Menu m, uint32_t drapeaux, Point point,
+                                                     Fenetre proprietaire);
+void installeChoixMenuAffiche(ChoixMenuAffiche choix);
 struct AffichageMenu {
     Menu menu = kAucunMenu;
     uint32_t drapeaux = 0;

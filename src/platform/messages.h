@@ -44,6 +44,10 @@ constexpr uint32_t WM_MOUSELAST = 0x020A; // the mouse messages are 512 to 522
 constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
 // The private messages are WM_USER + n (the library uses n = 1001 to 1059).
 constexpr uint32_t WM_USER = 0x0400;
+// A key pressed with Ctrl in a top-level window, offered to that window
+// before the window with the focus (a host's keyboard shortcuts): wParam the
+// virtual-key code; an answer other than 0 takes the key.
+constexpr uint32_t WM_TOUCHE_HOTE = WM_USER + 2000;
 
 // wParam of WM_ACTIVATE.
 constexpr uint32_t WA_INACTIVE = 0;

@@ -6,6 +6,7 @@
 #include "platform/ecran.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
+#include "platform/formes_liees.h"
 #include "platform/hasard.h"
 #include "platform/menus.h"
 #include "platform/impression.h"
@@ -28,6 +29,7 @@ void reinitialisePlateforme() {
     reinitialiseAide();
     reinitialiseMenus();
     reinitialisePressePapiers();
+    reinitialiseFormesLiees();
     reinitialiseImpression();
     initialiseHasard(0);
 }

@@ -60,6 +60,15 @@ const Bitmap* surfaceDeFenetre(Fenetre f) {
     return s ? s->bitmap.get() : nullptr;
 }
 
+const Bitmap* surfaceExistante(Fenetre f) {
+    auto it = etat().table.find(f);
+    if (it == etat().table.end() || !it->second.bitmap || !estFenetre(f)) return nullptr;
+    const Rectangle client = rectangleClient(f);
+    const Bitmap* b = it->second.bitmap.get();
+    if (b->largeur() != cote(client.largeur()) || b->hauteur() != cote(client.hauteur())) return nullptr;
+    return b;
+}
+
 void oublieSurfaceFenetre(Fenetre f) {
     etat().table.erase(f);
 }

@@ -22,6 +22,10 @@ ContexteDessin* contexteDeFenetre(Fenetre f);
 // The surface itself (pixels and recording), by the same rules.
 const Bitmap* surfaceDeFenetre(Fenetre f);
 
+// The surface the window has now, made by an earlier paint; nullptr when it
+// has none or when the window's size changed since (nothing is created).
+const Bitmap* surfaceExistante(Fenetre f);
+
 // Drops the surface of a window (the window is being destroyed).
 void oublieSurfaceFenetre(Fenetre f);
 // Windows that have a surface now.

@@ -65,7 +65,7 @@ void preparePourConstruction(const TfigureKalmetra& f, TLigneAnalysee& L) {
 void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
     const std::string arguments = L.arguments;
     L.besoinUnite = 0;
-    L.octetTravail = 0;
+    L.uniteDonnee = 0;
     L.nombreExpressions = 0;
     L.nombreParents = 0;
     preparePourConstruction(f, L);
@@ -237,11 +237,11 @@ void signaleErreurExecution(uint16_t& erreur, const std::string& nomObjet, bool 
     const std::size_t p = titre.find("#1");
     if (p != std::string::npos) titre.replace(p, 2, coupe(nomObjet, 80));
     if (nonValidesPermis) {
-        const std::string texte =
-            phraseDeNumero(erreur) + "\r\n\r\n" + phraseDeNumero(kPhraseConfirmeCreation);
+        const std::string texte = remplaceMarquesErreur(phraseDeNumero(erreur)) + "\r\n\r\n" +
+                                  phraseDeNumero(kPhraseConfirmeCreation);
         erreur = questionOuiNon(texte, titre) == platform::kReponseOui ? 0 : kErreurRefusUtilisateur;
     } else {
-        afficheMessageType(titre + "\r\n\r\n" + phraseDeNumero(erreur),
+        afficheMessageType(titre + "\r\n\r\n" + remplaceMarquesErreur(phraseDeNumero(erreur)),
                            phraseDeNumero(kPhraseNonValidesInterdits), platform::kIconeErreur);
         erreur = kErreurRefusUtilisateur;
     }
@@ -267,7 +267,7 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
         }
         const int formule = (o.codeConstruction == 44 || o.codeConstruction == 45) ? 3 : 1;
         L.besoinUnite = 0;
-        L.octetTravail = 0;
+        L.uniteDonnee = 0;
         L.nouvelObjet = TObjetFigure{};
         L.nouvelObjet.codeConstruction = 115;
         L.nouvelObjet.nature = o.nature;

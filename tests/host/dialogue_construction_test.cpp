@@ -15,6 +15,7 @@
 #include "phrases/phrase.h"
 #include "platform/aide.h"
 #include "platform/boites.h"
+#include "platform/formes_liees.h"
 #include "platform/image_bitmap.h"
 #include "platform/minuteries.h"
 #include "platform/presse_papiers.h"
@@ -59,6 +60,44 @@ class DialogueConstruction : public BancSouris {
     std::string champ(int k) { return fenetreDialogue()->champs[std::size_t(k)].texte; }
     std::string texteFigure() { return utf8DeWindows1252(ecritTexteFigure(fig())); }
 };
+
+// What a real backend shows as entries and buttons follows the record, and
+// what the user types there goes into it: a midpoint made through them.
+TEST_F(DialogueConstruction, TheBoundFormShowsTheFieldsAndTakesTheEntriesText) {
+    figureDeTexte(kPointsAB);
+    TFenDialog& d = ouvre(15);
+    const p::OperationsForme* o = p::formeLiee(d.fenetre);
+    ASSERT_NE(o, nullptr);
+    p::FormeLiee forme = o->etat();
+    ASSERT_EQ(forme.champs.size(), 2u);
+    for (const p::ChampLie& c : forme.champs) {
+        SCOPED_TRACE(c.numero);
+        EXPECT_EQ(c.cadre, d.champs[std::size_t(c.numero)].cadre);
+        EXPECT_EQ(c.courant, c.numero == 1);
+    }
+    std::set<uint32_t> tags;
+    for (const p::BoutonLie& b : forme.boutons)
+        tags.insert(b.tag);
+    EXPECT_TRUE(tags.count(kTagOk) && tags.count(kTagAnnuler)) << tags.size();
+
+    o->changeTexte(1, "[AB]");
+    EXPECT_EQ(champ(1), "[AB]");
+    // A text longer than the field takes is refused; the field keeps its own.
+    o->changeTexte(1, std::string(d.champs[1].longueurMax + 1u, 'x'));
+    EXPECT_EQ(champ(1), "[AB]");
+    o->prendFocus(2);
+    EXPECT_EQ(fenetreDialogue()->ligneCourante, 2);
+    forme = o->etat();
+    EXPECT_TRUE(forme.champs[1].courant);
+    EXPECT_EQ(forme.champs[0].texte, "[AB]");
+    o->changeTexte(2, "M");
+    // The OK button sends its tag.
+    p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagOk, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    ASSERT_GT(numero("M"), 0);
+    attendPres(pt("M"), 2, 1, 3, 1e-12); // (A + B) / 2
+}
 
 TEST_F(DialogueConstruction, MidpointByDesignationAndTypingCreatesTheObjectAndItsLine) {
     figureDeTexte(kPointsAB);

@@ -116,6 +116,37 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
     EXPECT_EQ(texteDe(n), apres);
 }
 
+// The reason of an undefined polyhedron names the vertices it is about,
+// in the host's text as in the phrase's "#1" and "#2"; a defined object and
+// an object that does not exist have no reason text.
+TEST_F(InterfaceHote, TheReasonTextOfARefusedVertexListNamesItsVertices) {
+    const std::string t = kTroisPoints + texte({"D point de coordonn\xE9"
+                                                "es (1,0,0) dans le rep\xE8re Rxyz",
+                                                "E point de coordonn\xE9"
+                                                "es (1,1,1) dans le rep\xE8re Rxyz",
+                                                "T poly\xE8"
+                                                "dre convexe de sommets A,B,C,D,E"});
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, t.c_str(), nullptr);
+    ASSERT_EQ(n, 1);
+    int poly = 0, a = 0;
+    for (int32_t i = 1; i <= KMNombreObjets(n); ++i) {
+        const uint32_t bloc = KMNomObjetDeNumero(n, i);
+        const std::string nom = bloc ? KMContenuBloc(bloc) : "";
+        if (bloc) KMLibereBloc(bloc);
+        if (nom == "T") poly = i;
+        if (nom == "A") a = i;
+    }
+    ASSERT_NE(poly, 0);
+    ASSERT_EQ(KMRaisonObjetNonDefini(n, poly), 509);
+    const uint32_t bloc = KMTexteRaisonObjetNonDefini(n, poly);
+    ASSERT_NE(bloc, 0u);
+    EXPECT_STREQ(KMContenuBloc(bloc), "Les sommets A et D seraient confondus.");
+    KMLibereBloc(bloc);
+    EXPECT_EQ(KMTexteRaisonObjetNonDefini(n, a), 0u);
+    EXPECT_EQ(KMTexteRaisonObjetNonDefini(n, 250), 0u);
+    EXPECT_EQ(KMTexteRaisonObjetNonDefini(7, 1), 0u);
+}
+
 // With confirmation (the text editor's Apply) a text that runs is put to
 // the user: No leaves the figure as it was, without the failure box; Yes
 // applies it.

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "host/fenetres/zone_texte.h"
 #include "platform/geometrie.h"
 #include "sibling/texte_math.h"

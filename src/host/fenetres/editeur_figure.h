@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "host/fenetres/arbre_phrases.h"
 #include "host/fenetres/zone_texte.h"
 #include "model/figure.h"

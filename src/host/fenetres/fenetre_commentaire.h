@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "platform/geometrie.h"
 #include "text/execution_texte.h"
 #include "sibling/texte_math.h"

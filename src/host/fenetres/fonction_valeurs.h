@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "model/figure.h"
 #include "model/fonctions/fonction_valeurs.h"
 

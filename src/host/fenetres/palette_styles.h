@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "model/figure.h"
 #include "platform/contexte_dessin.h"
 #include "platform/geometrie.h"

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 

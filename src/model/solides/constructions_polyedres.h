@@ -34,6 +34,12 @@ void reinitialiseEtatPolyedres();
 
 void marqueObjetIndefini(TfigureKalmetra& f, int objet);
 
+// The vertex names "#1" and "#2" of the reason a refused vertex list gave the
+// object (inner vertex, vertex on an edge or inside a face, equal vertices),
+// read from its record; empty for any other reason or record.
+void nomsSommetsErreur(const TfigureKalmetra& f, int objet, uint16_t raison, std::string& nom1,
+                       std::string& nom2);
+
 // (Re)computes the record of a polygon or polyhedron object from its
 // construction code; the object's parents must be computed.
 void calculeDonneesPolyedre(TfigureKalmetra& f, int objet);

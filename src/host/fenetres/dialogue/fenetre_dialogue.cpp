@@ -1,4 +1,5 @@
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/dialogue/forme_dialogue.h"
 
 #include <algorithm>
 #include <memory>
@@ -392,6 +393,7 @@ void ouvreDialogueCommande(int16_t numero, uint16_t commande) {
     d->numeroFigure = numero;
     d->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 1, 502, 194}, procedureDialogue, false);
     p::changeTitreFenetre(d->fenetre, "Dialogue");
+    lieFormeDialogue(*d);
     f.commandeDialogue = commande;
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeDialogue;

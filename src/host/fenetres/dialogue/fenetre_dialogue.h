@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "model/figure.h"
 #include "platform/geometrie.h"
 #include "platform/messages.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/codes_annexes.h"
+#include "sibling/codes_annexes.h"
 #include "host/fenetres/rappels/item_chaine_math.h"
 #include "host/fenetres/rappels/liste_defilante.h"
 #include "model/figure.h"

@@ -1,0 +1,78 @@
+// Exported functions: the real window backend and the host's own windows.
+#include "km32.h"
+
+#include <set>
+#include <string>
+
+#include "base/texte.h"
+#include "host/bibliotheque.h"
+#include "host/exports_commun.h"
+#include "platform/affichage.h"
+#include "platform/fenetres.h"
+#include "platform/messages.h"
+
+static_assert(KM_TOUCHE_HOTE == km32::platform::WM_TOUCHE_HOTE);
+
+namespace {
+// The windows the host made through KMCreeFenetreHote: the only ones it may destroy.
+std::set<uint32_t>& fenetresDeLHote() {
+    static std::set<uint32_t> f;
+    return f;
+}
+} // namespace
+
+extern "C" {
+
+KM32_EXPORT int32_t KMDemarreAffichageReel(void) {
+    try {
+        // The backend is chosen when the library starts: a library already
+        // started ends first and starts again on the real backend.
+        if (km32::bibliothequeInitialisee()) km32::termineBibliotheque();
+        const bool reel = km32::platform::demarreAffichageReel();
+        km32::initialiseBibliotheque();
+        return reel ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+KM32_EXPORT uint32_t KMCreeFenetreHote(const char* titre, int32_t largeur, int32_t hauteur,
+                                       KMProcedureFenetre procedure) {
+    return km32::appelProtege(uint32_t(0), [&]() -> uint32_t {
+        if (largeur < 1 || hauteur < 1 || largeur > 16384 || hauteur > 16384) return 0;
+        namespace p = km32::platform;
+        p::DescriptionFenetre d;
+        d.cadre = {0, 0, largeur, hauteur};
+        d.titre = km32::coupe(titre ? titre : "", 255);
+        d.visible = true;
+        if (procedure)
+            d.procedure = [procedure](uint32_t f, uint32_t message, uint32_t wParam, int32_t lParam) {
+                return procedure(f, message, wParam, lParam);
+            };
+        const uint32_t f = p::creeFenetre(d);
+        if (f) fenetresDeLHote().insert(f);
+        return f;
+    });
+}
+
+KM32_EXPORT void KMDetruitFenetreHote(uint32_t fenetre) {
+    km32::appelProtegeSansResultat([&] {
+        if (fenetresDeLHote().erase(fenetre) > 0) km32::platform::detruitFenetre(fenetre);
+    });
+}
+
+KM32_EXPORT void KMChangeTitreFenetreHote(uint32_t fenetre, const char* titre) {
+    km32::appelProtegeSansResultat([&] {
+        if (fenetresDeLHote().count(fenetre) > 0)
+            km32::platform::changeTitreFenetre(fenetre, km32::coupe(titre ? titre : "", 255));
+    });
+}
+
+KM32_EXPORT void KMBoucleFenetres(void) {
+    km32::appelProtegeSansResultat([] { km32::platform::boucleAffichage(); });
+}
+
+KM32_EXPORT void KMQuitteBoucleFenetres(void) {
+    km32::appelProtegeSansResultat([] { km32::platform::quitteBoucleAffichage(); });
+}
+}

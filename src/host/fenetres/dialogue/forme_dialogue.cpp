@@ -1,0 +1,60 @@
+#include "host/fenetres/dialogue/forme_dialogue.h"
+
+#include "base/texte.h"
+#include "platform/formes_liees.h"
+
+namespace km32 {
+
+namespace p = platform;
+
+namespace {
+
+// The dialog's state as the backend shows it: each visible field with its
+// text and whether it is the current one, and each button laid out.
+p::FormeLiee etatForme() {
+    p::FormeLiee forme;
+    const TFenDialog* d = fenetreDialogue();
+    if (!d) return forme;
+    for (int k = 1; k <= kChampsDialogue; ++k) {
+        const TChampDialogue& c = d->champs[std::size_t(k)];
+        if (c.visible) forme.champs.push_back({k, c.cadre, c.texte, d->ligneCourante == k});
+    }
+    const auto bouton = [&](uint32_t tag, const p::Rectangle& cadre, const std::string& libelle) {
+        if (cadre.largeur() > 0 && cadre.hauteur() > 0) forme.boutons.push_back({tag, cadre, libelle});
+    };
+    bouton(kTagOk, d->boutonOk, "OK");
+    bouton(kTagAnnuler, d->boutonAnnuler, d->legendeAnnuler);
+    bouton(kTagAide, d->boutonAide, d->legendeAide);
+    if (d->boutonExpressionVisible) bouton(kTagExpression, d->boutonExpression, "...");
+    return forme;
+}
+
+// The text typed in the toolkit's entry becomes the field's, caret at its
+// end, when it fits the field.
+void changeTexte(int numero, const std::string& texte) {
+    TFenDialog* d = fenetreDialogue();
+    if (!d || numero < 1 || numero > kChampsDialogue) return;
+    TChampDialogue& c = d->champs[std::size_t(numero)];
+    if (!c.visible || texte.size() > c.longueurMax) return;
+    c.texte = texte;
+    c.curseur = uint32_t(texte.size());
+    c.debutSelection = c.curseur;
+    c.longueurSelection = 0;
+    p::invalideFenetre(d->fenetre);
+}
+
+// An entry that takes the focus makes its field the current one, as a click
+// in the field does.
+void prendFocus(int numero) {
+    TFenDialog* d = fenetreDialogue();
+    if (!d || numero < 1 || numero > kChampsDialogue || d->ligneCourante == numero) return;
+    p::envoieMessage(d->fenetre, p::WM_COMMAND, uint32_t(numero), 0);
+}
+
+} // namespace
+
+void lieFormeDialogue(const TFenDialog& d) {
+    p::inscritFormeLiee(d.fenetre, {etatForme, changeTexte, prendFocus});
+}
+
+} // namespace km32

@@ -1,0 +1,43 @@
+#include "platform/affichage.h"
+
+#ifdef KM32_AVEC_GTK
+#include "platform/gtk/affichage_gtk.h"
+#endif
+
+namespace km32::platform {
+
+#ifdef KM32_AVEC_GTK
+
+bool affichageReelCompile() {
+    return true;
+}
+bool demarreAffichageReel() {
+    return gtk::demarre();
+}
+bool affichageReel() {
+    return gtk::demarree();
+}
+void boucleAffichage() {
+    if (gtk::demarree()) gtk::boucle();
+}
+void quitteBoucleAffichage() {
+    if (gtk::demarree()) gtk::quitteBoucle();
+}
+
+#else
+
+bool affichageReelCompile() {
+    return false;
+}
+bool demarreAffichageReel() {
+    return false;
+}
+bool affichageReel() {
+    return false;
+}
+void boucleAffichage() {}
+void quitteBoucleAffichage() {}
+
+#endif
+
+} // namespace km32::platform

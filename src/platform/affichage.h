@@ -1,0 +1,23 @@
+#pragma once
+// Which backend shows the windows. The headless one (every window a model,
+// menus and boxes scripted, the clock virtual in tests) is the default; a
+// build made with the toolkit also has a real one that shows every
+// top-level window of the layer on screen, with its menus, boxes and file
+// dialogs, and turns the user's mouse and keys into messages. The choice is
+// made once, when the library starts.
+namespace km32::platform {
+
+// True when this build has the real backend.
+bool affichageReelCompile();
+// Switches to the real backend: false (and nothing changes) when the build
+// lacks it or no display can be opened. Once on, it stays on.
+bool demarreAffichageReel();
+// True once the real backend runs.
+bool affichageReel();
+// Runs the toolkit's main loop (messages, paints and timers of the layer
+// included) until quitteBoucleAffichage; returns at once without the real
+// backend.
+void boucleAffichage();
+void quitteBoucleAffichage();
+
+} // namespace km32::platform

@@ -1,0 +1,611 @@
+#include "platform/gtk/affichage_gtk.h"
+
+#include <gtk/gtk.h>
+
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+#include "base/texte.h"
+#include "platform/curseurs.h"
+#include "platform/ecran.h"
+#include "platform/entrees.h"
+#include "platform/formes_liees.h"
+#include "platform/horloge.h"
+#include "platform/image_bitmap.h"
+#include "platform/messages.h"
+#include "platform/minuteries.h"
+#include "platform/surfaces_fenetres.h"
+
+namespace km32::platform::gtk {
+
+namespace {
+
+// A top-level window of the layer as the toolkit shows it.
+struct FenetreGtk {
+    GtkWidget* fenetre = nullptr;
+    GtkWidget* zone = nullptr;
+    GtkWidget* fixe = nullptr; // the toolkit's entries and buttons of the forms, over the drawing
+    // The widgets by (window, field number or 1000 + button tag), and the
+    // current field of each form as last seen.
+    std::map<std::pair<Fenetre, int>, GtkWidget*> controles;
+    std::map<Fenetre, int> champCourant;
+    Rectangle cadreApplique; // the frame last given to the toolkit (or read from it)
+    std::string titre;
+};
+
+// The last press, to turn a second press nearby and soon into a double click.
+struct DernierClic {
+    guint bouton = 0;
+    guint32 temps = 0;
+    double x = 0, y = 0;
+    Fenetre fenetre = kAucuneFenetre;
+};
+
+struct EtatGtk {
+    bool demarree = false;
+    std::map<Fenetre, FenetreGtk> fenetres;
+    int modal = 0;
+    guint source = 0;
+    GMainLoop* boucle = nullptr;
+    Curseur curseur = kAucunCurseur;
+    DernierClic clic;
+    bool dansPompe = false;
+};
+
+EtatGtk& etat() {
+    static EtatGtk e;
+    return e;
+}
+
+Fenetre racineDeWidget(GtkWidget* w) {
+    return Fenetre(GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(w), "km32-fenetre")));
+}
+
+// The shown child of f (or f itself) that lies under the point, in f's client
+// coordinates: the last created child is on top.
+Fenetre fenetreSousPoint(Fenetre f, Point p) {
+    std::vector<Fenetre> enfants = enfantsFenetre(f);
+    for (auto it = enfants.rbegin(); it != enfants.rend(); ++it) {
+        if (!estAffichee(*it)) continue;
+        const Rectangle c = cadreFenetre(*it);
+        if (p.x >= c.gauche && p.x < c.droite && p.y >= c.haut && p.y < c.bas)
+            return fenetreSousPoint(*it, {p.x - c.gauche, p.y - c.haut});
+    }
+    return f;
+}
+
+// Paints the surface of f and those of its visible children at the place
+// they take in the top-level window.
+void composeSurfaces(cairo_t* cr, Fenetre racine, Fenetre f) {
+    if (!estVisible(f)) return;
+    const Point origine = clientVersEcran(f, {0, 0});
+    const Point origineRacine = clientVersEcran(racine, {0, 0});
+    const Rectangle client = rectangleClient(f);
+    cairo_save(cr);
+    cairo_translate(cr, origine.x - origineRacine.x, origine.y - origineRacine.y);
+    cairo_rectangle(cr, 0, 0, client.largeur(), client.hauteur());
+    cairo_clip(cr);
+    if (const Bitmap* b = surfaceExistante(f)) {
+        cairo_surface_flush(b->surface());
+        cairo_set_source_surface(cr, b->surface(), 0, 0);
+        cairo_paint(cr);
+    }
+    for (Fenetre enfant : enfantsFenetre(f))
+        composeSurfaces(cr, racine, enfant);
+    cairo_restore(cr);
+}
+
+gboolean dessine(GtkWidget* zone, cairo_t* cr, gpointer) {
+    const Fenetre racine = racineDeWidget(zone);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    if (estFenetre(racine)) composeSurfaces(cr, racine, racine);
+    return TRUE;
+}
+
+uint32_t boutonsTenus(guint etatGdk) {
+    uint32_t w = 0;
+    if (etatGdk & GDK_BUTTON1_MASK) w |= MK_LBUTTON;
+    if (etatGdk & GDK_BUTTON3_MASK) w |= MK_RBUTTON;
+    if (etatGdk & GDK_SHIFT_MASK) w |= MK_SHIFT;
+    if (etatGdk & GDK_CONTROL_MASK) w |= MK_CONTROL;
+    return w;
+}
+
+void noteModificateurs(guint etatGdk) {
+    fixeModificateurs(etatGdk & GDK_SHIFT_MASK, etatGdk & GDK_CONTROL_MASK, etatGdk & GDK_MOD1_MASK);
+}
+
+// The window a mouse event at (x, y) of the top-level window goes to (the
+// capture first), and the point in its client coordinates.
+Fenetre cibleSouris(Fenetre racine, double x, double y, Point& client) {
+    const Point ecran = clientVersEcran(racine, {int32_t(x), int32_t(y)});
+    fixePositionCurseur(ecran);
+    Fenetre cible = fenetreCapture();
+    if (cible == kAucuneFenetre || ancetreRacine(cible) != racine)
+        cible = fenetreSousPoint(racine, {int32_t(x), int32_t(y)});
+    client = ecranVersClient(cible, ecran);
+    return cible;
+}
+
+bool doubleClic(Fenetre racine, const GdkEventButton* ev) {
+    EtatGtk& e = etat();
+    GtkSettings* reglages = gtk_settings_get_default();
+    gint delai = 400, distance = 5;
+    g_object_get(reglages, "gtk-double-click-time", &delai, "gtk-double-click-distance", &distance, nullptr);
+    const bool double_ = e.clic.fenetre == racine && e.clic.bouton == ev->button &&
+                         ev->time - e.clic.temps <= guint32(delai) &&
+                         std::abs(ev->x - e.clic.x) <= distance && std::abs(ev->y - e.clic.y) <= distance;
+    // A third press starts again: it is a simple press.
+    e.clic = double_ ? DernierClic{} : DernierClic{ev->button, ev->time, ev->x, ev->y, racine};
+    return double_;
+}
+
+gboolean boutonSouris(GtkWidget* zone, GdkEventButton* ev, gpointer) {
+    if (ev->type != GDK_BUTTON_PRESS && ev->type != GDK_BUTTON_RELEASE) return TRUE;
+    if (etat().modal > 0 || (ev->button != 1 && ev->button != 3)) return TRUE;
+    const Fenetre racine = racineDeWidget(zone);
+    if (!estFenetre(racine)) return TRUE;
+    const bool gauche = ev->button == 1;
+    const bool presse = ev->type == GDK_BUTTON_PRESS;
+    // A click in the drawing takes the keys from the entries.
+    if (presse) gtk_widget_grab_focus(zone);
+    noteModificateurs(ev->state);
+    fixeToucheEnfoncee(gauche ? VK_LBUTTON : VK_RBUTTON, presse);
+    Point client;
+    const Fenetre cible = cibleSouris(racine, ev->x, ev->y, client);
+    // The state of the event is the one before it: the button pressed is
+    // held in wParam, the button released no more.
+    uint32_t w = boutonsTenus(ev->state);
+    const uint32_t masque = gauche ? MK_LBUTTON : MK_RBUTTON;
+    w = presse ? (w | masque) : (w & ~masque);
+    uint32_t message;
+    if (presse)
+        message = doubleClic(racine, ev) ? (gauche ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK)
+                                         : (gauche ? WM_LBUTTONDOWN : WM_RBUTTONDOWN);
+    else
+        message = gauche ? WM_LBUTTONUP : WM_RBUTTONUP;
+    envoieMessage(cible, message, w, lParamDeCoordonnees(client.x, client.y));
+    pompe();
+    return TRUE;
+}
+
+gboolean mouvementSouris(GtkWidget* zone, GdkEventMotion* ev, gpointer) {
+    if (etat().modal > 0) return TRUE;
+    const Fenetre racine = racineDeWidget(zone);
+    if (!estFenetre(racine)) return TRUE;
+    noteModificateurs(ev->state);
+    Point client;
+    const Fenetre cible = cibleSouris(racine, ev->x, ev->y, client);
+    envoieMessage(cible, WM_MOUSEMOVE, boutonsTenus(ev->state), lParamDeCoordonnees(client.x, client.y));
+    pompe();
+    return TRUE;
+}
+
+// The window that takes the keys of a top-level window: the focus, else the
+// active window, when they lie in it; else the top-level window itself.
+Fenetre cibleClavier(Fenetre racine) {
+    const Fenetre focus = fenetreFocus();
+    if (focus != kAucuneFenetre && ancetreRacine(focus) == racine) return focus;
+    const Fenetre active = fenetreActive();
+    if (active != kAucuneFenetre && ancetreRacine(active) == racine) return active;
+    return racine;
+}
+
+// The character a key types, in the library's characters; 0 when none. Ctrl
+// with a letter types the control character, as on the system the library
+// was made for.
+uint8_t caractereDeTouche(const GdkEventKey* ev) {
+    if ((ev->state & GDK_CONTROL_MASK) != 0) {
+        const guint minuscule = gdk_keyval_to_lower(ev->keyval);
+        if (minuscule >= GDK_KEY_a && minuscule <= GDK_KEY_z) return uint8_t(minuscule - GDK_KEY_a + 1);
+        return 0;
+    }
+    const gunichar u = gdk_keyval_to_unicode(ev->keyval);
+    if (u == 0 || u == 127) return 0;
+    char utf8[8] = {};
+    g_unichar_to_utf8(u, utf8);
+    const std::string c = windows1252DeUtf8(utf8);
+    return c.size() == 1 ? uint8_t(c[0]) : 0;
+}
+
+gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
+    if (etat().modal > 0) return FALSE;
+    const Fenetre racine = racineDeWidget(fenetre);
+    if (!estFenetre(racine)) return FALSE;
+    const bool presse = ev->type == GDK_KEY_PRESS;
+    const uint8_t vk = toucheVirtuelle(ev->keyval);
+    // The state of the event is the one before it; a modifier key itself
+    // changes it.
+    noteModificateurs(ev->state);
+    if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) fixeToucheEnfoncee(vk, presse);
+    if (presse && vk == 'V' && (ev->state & GDK_CONTROL_MASK)) importeTextePressePapiers();
+    if (presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL && vk != VK_SHIFT &&
+        vk != VK_MENU && envoieMessage(racine, WM_TOUCHE_HOTE, vk, 0) != 0) {
+        pompe();
+        return TRUE;
+    }
+    // An entry or a button of a form with the focus takes its keys itself.
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
+    if (focus && (GTK_IS_ENTRY(focus) || GTK_IS_BUTTON(focus))) return FALSE;
+    const Fenetre cible = cibleClavier(racine);
+    if (vk != 0) {
+        if (vk != VK_SHIFT && vk != VK_CONTROL && vk != VK_MENU) fixeToucheEnfoncee(vk, presse);
+        envoieMessage(cible, presse ? WM_KEYDOWN : WM_KEYUP, vk, 0);
+    }
+    if (presse) {
+        const uint8_t c = caractereDeTouche(ev);
+        if (c != 0 && estFenetre(cible)) envoieMessage(cible, WM_CHAR, c, 0);
+    }
+    pompe();
+    return TRUE;
+}
+
+gboolean fermeture(GtkWidget* fenetre, GdkEvent*, gpointer) {
+    const Fenetre racine = racineDeWidget(fenetre);
+    if (etat().modal == 0 && estFenetre(racine)) {
+        envoieMessage(racine, WM_CLOSE, 0, 0);
+        pompe();
+    }
+    // The window goes when the layer destroys or hides it.
+    return TRUE;
+}
+
+// The frame of the top-level window as the toolkit placed it (a move or a
+// resize by the user) becomes the layer's: WM_MOVE and WM_SIZE follow.
+gboolean configuration(GtkWidget* fenetre, GdkEventConfigure* ev, gpointer) {
+    const Fenetre racine = racineDeWidget(fenetre);
+    auto it = etat().fenetres.find(racine);
+    if (it == etat().fenetres.end() || !estFenetre(racine)) return FALSE;
+    gint x = ev->x, y = ev->y;
+    if (GdkWindow* g = gtk_widget_get_window(it->second.zone)) gdk_window_get_origin(g, &x, &y);
+    const Rectangle cadre{x, y, x + ev->width, y + ev->height};
+    if (!(cadre == cadreFenetre(racine))) {
+        it->second.cadreApplique = cadre;
+        placeFenetre(racine, cadre);
+        if (etat().modal == 0) pompe();
+    }
+    return FALSE;
+}
+
+FenetreGtk creeFenetreGtk(Fenetre racine) {
+    FenetreGtk g;
+    g.fenetre = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    g.zone = gtk_drawing_area_new();
+    g_object_set_data(G_OBJECT(g.fenetre), "km32-fenetre", GUINT_TO_POINTER(racine));
+    g_object_set_data(G_OBJECT(g.zone), "km32-fenetre", GUINT_TO_POINTER(racine));
+    gtk_widget_add_events(g.zone, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
+    gtk_widget_set_can_focus(g.zone, TRUE);
+    GtkWidget* superposition = gtk_overlay_new();
+    g.fixe = gtk_fixed_new();
+    gtk_container_add(GTK_CONTAINER(superposition), g.zone);
+    gtk_overlay_add_overlay(GTK_OVERLAY(superposition), g.fixe);
+    // A click beside the entries and buttons reaches the drawing.
+    gtk_overlay_set_overlay_pass_through(GTK_OVERLAY(superposition), g.fixe, TRUE);
+    gtk_container_add(GTK_CONTAINER(g.fenetre), superposition);
+    g_signal_connect(g.zone, "draw", G_CALLBACK(dessine), nullptr);
+    g_signal_connect(g.zone, "button-press-event", G_CALLBACK(boutonSouris), nullptr);
+    g_signal_connect(g.zone, "button-release-event", G_CALLBACK(boutonSouris), nullptr);
+    g_signal_connect(g.zone, "motion-notify-event", G_CALLBACK(mouvementSouris), nullptr);
+    g_signal_connect(g.fenetre, "key-press-event", G_CALLBACK(touche), nullptr);
+    g_signal_connect(g.fenetre, "key-release-event", G_CALLBACK(touche), nullptr);
+    g_signal_connect(g.fenetre, "delete-event", G_CALLBACK(fermeture), nullptr);
+    g_signal_connect(g.fenetre, "configure-event", G_CALLBACK(configuration), nullptr);
+    return g;
+}
+
+const char* nomCurseurGtk(Curseur c) {
+    switch (c) {
+    case kCurseurSablier:
+        return "wait";
+    case kCurseurRedimensionneNS:
+        return "ns-resize";
+    case kCurseurRedimensionneEO:
+        return "ew-resize";
+    case kCurseurCroix:
+    case kCurseurKM:
+        return "crosshair";
+    case kCurseurMain:
+        return "grab";
+    case kCurseurMainPincee:
+        return "grabbing";
+    case kCurseurMainTournante:
+    case kCurseurMainPlateTournante:
+        return "all-scroll";
+    case kAucunCurseur:
+        return "none";
+    default:
+        return "default";
+    }
+}
+
+void synchroniseCurseur() {
+    EtatGtk& e = etat();
+    const Curseur c = curseurCourant();
+    if (c == e.curseur) return;
+    e.curseur = c;
+    for (auto& [f, g] : e.fenetres) {
+        GdkWindow* w = gtk_widget_get_window(g.zone);
+        if (!w) continue;
+        GdkCursor* curseur = gdk_cursor_new_from_name(gdk_window_get_display(w), nomCurseurGtk(c));
+        gdk_window_set_cursor(w, curseur);
+        if (curseur) g_object_unref(curseur);
+    }
+}
+
+bool& miseAJourChamp() {
+    static bool m = false;
+    return m;
+}
+
+Fenetre fenetreDuControle(GtkWidget* w) {
+    return Fenetre(GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(w), "km32-forme")));
+}
+int numeroDuControle(GtkWidget* w) {
+    return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(w), "km32-numero"));
+}
+
+void texteChange(GtkEditable* champ, gpointer) {
+    if (miseAJourChamp() || etat().modal > 0) return;
+    const Fenetre f = fenetreDuControle(GTK_WIDGET(champ));
+    if (const OperationsForme* o = formeLiee(f))
+        o->changeTexte(numeroDuControle(GTK_WIDGET(champ)),
+                       windows1252DeUtf8(gtk_entry_get_text(GTK_ENTRY(champ))));
+    pompe();
+}
+
+gboolean champPrendFocus(GtkWidget* champ, GdkEvent*, gpointer) {
+    if (etat().modal > 0) return FALSE;
+    const Fenetre f = fenetreDuControle(champ);
+    if (const OperationsForme* o = formeLiee(f)) {
+        etat().fenetres[ancetreRacine(f)].champCourant[f] = numeroDuControle(champ);
+        o->prendFocus(numeroDuControle(champ));
+    }
+    pompe();
+    return FALSE;
+}
+
+// The keys that move between fields, validate or cancel go to the form's
+// window; the others edit the entry.
+gboolean toucheChamp(GtkWidget* champ, GdkEventKey* ev, gpointer) {
+    if (etat().modal > 0) return FALSE;
+    const uint8_t vk = toucheVirtuelle(ev->keyval);
+    if (vk != VK_RETURN && vk != VK_UP && vk != VK_DOWN && vk != VK_ESCAPE && vk != VK_F1 && vk != VK_F1 + 3)
+        return FALSE;
+    envoieMessage(fenetreDuControle(champ), WM_KEYDOWN, vk, 0);
+    pompe();
+    return TRUE;
+}
+
+void boutonClique(GtkButton* bouton, gpointer) {
+    if (etat().modal > 0) return;
+    envoieMessage(fenetreDuControle(GTK_WIDGET(bouton)), WM_COMMAND,
+                  uint32_t(numeroDuControle(GTK_WIDGET(bouton))), 0);
+    pompe();
+}
+
+GtkWidget* nouveauControle(FenetreGtk& g, Fenetre f, int cle, bool champ, int numero,
+                           const std::string& libelle) {
+    GtkWidget* w = champ ? gtk_entry_new() : gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
+    g_object_set_data(G_OBJECT(w), "km32-forme", GUINT_TO_POINTER(f));
+    g_object_set_data(G_OBJECT(w), "km32-numero", GINT_TO_POINTER(numero));
+    gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32");
+    if (champ) {
+        gtk_entry_set_has_frame(GTK_ENTRY(w), TRUE);
+        g_signal_connect(w, "changed", G_CALLBACK(texteChange), nullptr);
+        g_signal_connect(w, "focus-in-event", G_CALLBACK(champPrendFocus), nullptr);
+        g_signal_connect(w, "key-press-event", G_CALLBACK(toucheChamp), nullptr);
+    } else {
+        g_signal_connect(w, "clicked", G_CALLBACK(boutonClique), nullptr);
+    }
+    gtk_fixed_put(GTK_FIXED(g.fixe), w, 0, 0);
+    g.controles[{f, cle}] = w;
+    return w;
+}
+
+// The entries and buttons of every visible form in the top-level window:
+// placed over the form's own drawing, showing its texts; the current field
+// takes the keyboard when it changed.
+void synchroniseFormes(FenetreGtk& g, Fenetre racine) {
+    std::map<std::pair<Fenetre, int>, GtkWidget*> vus;
+    for (Fenetre f : fenetresAvecForme()) {
+        if (ancetreRacine(f) != racine || !estVisible(f)) continue;
+        const OperationsForme* o = formeLiee(f);
+        if (!o || !o->etat) continue;
+        const FormeLiee forme = o->etat();
+        const Point origine = clientVersEcran(f, {0, 0}), origineRacine = clientVersEcran(racine, {0, 0});
+        const int ox = origine.x - origineRacine.x, oy = origine.y - origineRacine.y;
+        auto place = [&](GtkWidget* w, const Rectangle& cadre) {
+            gtk_fixed_move(GTK_FIXED(g.fixe), w, ox + cadre.gauche, oy + cadre.haut);
+            gtk_widget_set_size_request(w, cadre.largeur(), cadre.hauteur());
+            gtk_widget_show(w);
+        };
+        for (const ChampLie& c : forme.champs) {
+            auto it = g.controles.find({f, c.numero});
+            GtkWidget* w =
+                it != g.controles.end() ? it->second : nouveauControle(g, f, c.numero, true, c.numero, {});
+            vus[{f, c.numero}] = w;
+            place(w, c.cadre);
+            const std::string texte = utf8DeWindows1252(c.texte);
+            if (texte != gtk_entry_get_text(GTK_ENTRY(w))) {
+                miseAJourChamp() = true;
+                gtk_entry_set_text(GTK_ENTRY(w), texte.c_str());
+                gtk_editable_set_position(GTK_EDITABLE(w), -1);
+                miseAJourChamp() = false;
+            }
+            if (c.courant && g.champCourant[f] != c.numero) {
+                g.champCourant[f] = c.numero;
+                gtk_widget_grab_focus(w);
+                gtk_editable_set_position(GTK_EDITABLE(w), -1);
+            }
+        }
+        for (const BoutonLie& b : forme.boutons) {
+            const int cle = 1000 + int(b.tag);
+            auto it = g.controles.find({f, cle});
+            GtkWidget* w = it != g.controles.end() ? it->second
+                                                   : nouveauControle(g, f, cle, false, int(b.tag), b.libelle);
+            vus[{f, cle}] = w;
+            place(w, b.cadre);
+        }
+    }
+    for (auto it = g.controles.begin(); it != g.controles.end();) {
+        if (vus.count(it->first)) {
+            ++it;
+            continue;
+        }
+        g.champCourant.erase(it->first.first);
+        gtk_widget_destroy(it->second);
+        it = g.controles.erase(it);
+    }
+}
+
+// Each shown top-level window of the layer has its toolkit window, at its
+// frame, with its caption; the others have none shown.
+void synchroniseFenetres() {
+    EtatGtk& e = etat();
+    for (auto it = e.fenetres.begin(); it != e.fenetres.end();) {
+        if (estFenetre(it->first) && parentFenetre(it->first) == kAucuneFenetre) {
+            ++it;
+            continue;
+        }
+        gtk_widget_destroy(it->second.fenetre);
+        it = e.fenetres.erase(it);
+    }
+    for (Fenetre f : fenetresRacines()) {
+        auto it = e.fenetres.find(f);
+        if (!estAffichee(f)) {
+            if (it != e.fenetres.end() && gtk_widget_get_visible(it->second.fenetre))
+                gtk_widget_hide(it->second.fenetre);
+            continue;
+        }
+        if (it == e.fenetres.end()) it = e.fenetres.emplace(f, creeFenetreGtk(f)).first;
+        FenetreGtk& g = it->second;
+        const std::string titre = titreFenetre(f);
+        if (titre != g.titre || !gtk_widget_get_visible(g.fenetre)) {
+            g.titre = titre;
+            gtk_window_set_title(GTK_WINDOW(g.fenetre), utf8DeWindows1252(titre).c_str());
+        }
+        const Rectangle cadre = cadreFenetre(f);
+        if (!(cadre == g.cadreApplique) || !gtk_widget_get_visible(g.fenetre)) {
+            g.cadreApplique = cadre;
+            gtk_window_move(GTK_WINDOW(g.fenetre), cadre.gauche, cadre.haut);
+            gtk_window_resize(GTK_WINDOW(g.fenetre), std::max(1, cadre.largeur()),
+                              std::max(1, cadre.hauteur()));
+        }
+        if (!gtk_widget_get_visible(g.fenetre)) gtk_widget_show_all(g.fenetre);
+        synchroniseFormes(g, f);
+        gtk_widget_queue_draw(g.zone);
+    }
+}
+
+gboolean tick(gpointer) {
+    etat().source = 0;
+    pompe();
+    return G_SOURCE_REMOVE;
+}
+
+// The next run of the layer's loop: at once when messages or paints wait,
+// else at the next timer tick.
+void planifie() {
+    EtatGtk& e = etat();
+    if (e.source != 0) g_source_remove(e.source);
+    e.source = 0;
+    if (nombreMessagesPostes() > 0 || prochaineFenetreAPeindre(kAucuneFenetre) != kAucuneFenetre) {
+        e.source = g_idle_add(tick, nullptr);
+        return;
+    }
+    const int64_t delai = delaiProchaineMinuterie();
+    if (delai >= 0) e.source = g_timeout_add(guint(std::min<int64_t>(delai, 1 << 30)), tick, nullptr);
+}
+
+} // namespace
+
+PeriodeModale::PeriodeModale() {
+    ++etat().modal;
+}
+PeriodeModale::~PeriodeModale() {
+    --etat().modal;
+    if (etat().modal == 0) planifie();
+}
+bool enPeriodeModale() {
+    return etat().modal > 0;
+}
+
+void pompe() {
+    EtatGtk& e = etat();
+    if (e.modal > 0 || e.dansPompe) return;
+    e.dansPompe = true;
+    distribueJusquAuRepos();
+    e.dansPompe = false;
+    synchroniseFenetres();
+    synchroniseCurseur();
+    synchronisePressePapiers();
+    planifie();
+}
+
+GtkWidget* fenetreGtkDe(Fenetre f) {
+    auto it = etat().fenetres.find(ancetreRacine(f));
+    if (it == etat().fenetres.end() || !gtk_widget_get_visible(it->second.fenetre)) return nullptr;
+    return it->second.fenetre;
+}
+
+GtkWidget* fenetreGtkParente() {
+    if (GtkWidget* w = fenetreGtkDe(fenetreActive())) return w;
+    for (auto& [f, g] : etat().fenetres)
+        if (gtk_widget_get_visible(g.fenetre)) return g.fenetre;
+    return nullptr;
+}
+
+bool demarre() {
+    EtatGtk& e = etat();
+    if (!e.demarree && !gtk_init_check(nullptr, nullptr)) return false;
+    const bool premiere = !e.demarree;
+    e.demarree = true;
+    utiliseHorlogeVirtuelle(false);
+    if (GdkMonitor* m = gdk_display_get_primary_monitor(gdk_display_get_default())) {
+        GdkRectangle r;
+        gdk_monitor_get_geometry(m, &r);
+        MesuresEcran mesures = mesuresEcran();
+        mesures.largeur = r.width;
+        mesures.hauteur = r.height;
+        configureEcran(mesures);
+    }
+    if (premiere) {
+        // The entries and buttons of the forms fit the rows the models lay out.
+        GtkCssProvider* css = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(
+            css, "entry.km32, button.km32 { min-height: 0; padding-top: 0; padding-bottom: 0; }", -1,
+            nullptr);
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_unref(css);
+    }
+    installeBoites();
+    installeMenus();
+    return true;
+}
+
+bool demarree() {
+    return etat().demarree;
+}
+
+void boucle() {
+    EtatGtk& e = etat();
+    pompe();
+    e.boucle = g_main_loop_new(nullptr, FALSE);
+    g_main_loop_run(e.boucle);
+    g_main_loop_unref(e.boucle);
+    e.boucle = nullptr;
+    if (e.source != 0) g_source_remove(e.source);
+    e.source = 0;
+    for (auto& [f, g] : e.fenetres)
+        gtk_widget_destroy(g.fenetre);
+    e.fenetres.clear();
+}
+
+void quitteBoucle() {
+    if (etat().boucle) g_main_loop_quit(etat().boucle);
+}
+
+} // namespace km32::platform::gtk

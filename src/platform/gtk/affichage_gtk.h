@@ -1,0 +1,53 @@
+#pragma once
+// The real backend on GTK 3: each shown top-level window of the layer is a
+// GtkWindow whose drawing area shows the window's surface and those of its
+// visible children, and whose mouse and key events become the layer's
+// messages; the layer's message loop runs on GLib's main loop (posted
+// messages and paints when idle, timer ticks on GLib timeouts). Pop-up menus,
+// message boxes, the input box and the file dialogs are the toolkit's own;
+// the clipboard and the cursor follow the layer's.
+#include <cstdint>
+
+#include "platform/fenetres.h"
+
+typedef struct _GtkWidget GtkWidget;
+
+namespace km32::platform::gtk {
+
+// Opens the display and installs the backend; false when no display opens.
+bool demarre();
+bool demarree();
+void boucle();
+void quitteBoucle();
+
+// Runs the layer's loop until it rests, then brings the toolkit's windows,
+// the cursor and the clipboard in line with the layer (after every event).
+void pompe();
+
+// While a box, a dialog or a menu of the toolkit waits for the user, the
+// layer's windows take no input and its loop waits.
+struct PeriodeModale {
+    PeriodeModale();
+    ~PeriodeModale();
+    PeriodeModale(const PeriodeModale&) = delete;
+    PeriodeModale& operator=(const PeriodeModale&) = delete;
+};
+bool enPeriodeModale();
+
+// The toolkit window showing the top-level window of f (nullptr when none is
+// shown), and the one to make a box's parent: that of the active window, or
+// any shown one.
+GtkWidget* fenetreGtkDe(Fenetre f);
+GtkWidget* fenetreGtkParente();
+
+// The parts, each in its own file.
+void installeBoites();
+void installeMenus();
+// The virtual key code of a toolkit key value, 0 when none.
+uint8_t toucheVirtuelle(unsigned keyval);
+// The layer's clipboard to the toolkit's when it changed; the toolkit's text
+// into the layer's before a paste.
+void synchronisePressePapiers();
+void importeTextePressePapiers();
+
+} // namespace km32::platform::gtk

@@ -1,0 +1,179 @@
+// Message boxes, the input box and the file dialogs of the layer shown as the
+// toolkit's dialogs, modal over the active window.
+#include <gtk/gtk.h>
+
+#include <string>
+
+#include "base/texte.h"
+#include "platform/boites.h"
+#include "platform/gtk/affichage_gtk.h"
+
+namespace km32::platform::gtk {
+
+namespace {
+
+// The library breaks lines with CR.
+std::string texteAffiche(const std::string& texte) {
+    std::string t = utf8DeWindows1252(texte);
+    for (char& c : t)
+        if (c == '\r') c = '\n';
+    return t;
+}
+
+GtkMessageType genreMessage(uint32_t style) {
+    switch (style & kMasqueIcone) {
+    case kIconeErreur:
+        return GTK_MESSAGE_ERROR;
+    case kIconeQuestion:
+        return GTK_MESSAGE_QUESTION;
+    case kIconeExclamation:
+        return GTK_MESSAGE_WARNING;
+    case kIconeInformation:
+        return GTK_MESSAGE_INFO;
+    default:
+        return GTK_MESSAGE_OTHER;
+    }
+}
+
+// The buttons of the style, each answering with the layer's answer, and the
+// default one.
+void ajouteBoutons(GtkDialog* d, uint32_t style) {
+    struct Bouton {
+        const char* libelle;
+        int reponse;
+    };
+    std::vector<Bouton> boutons;
+    switch (style & kMasqueBoutons) {
+    case kBoutonsOkAnnuler:
+        boutons = {{"_OK", kReponseOk}, {"_Cancel", kReponseAnnuler}};
+        break;
+    case kBoutonsOuiNonAnnuler:
+        boutons = {{"_Yes", kReponseOui}, {"_No", kReponseNon}, {"_Cancel", kReponseAnnuler}};
+        break;
+    case kBoutonsOuiNon:
+        boutons = {{"_Yes", kReponseOui}, {"_No", kReponseNon}};
+        break;
+    default:
+        boutons = {{"_OK", kReponseOk}};
+        break;
+    }
+    for (const Bouton& b : boutons)
+        gtk_dialog_add_button(d, b.libelle, b.reponse);
+    std::size_t parDefaut = 0;
+    if (style & kDeuxiemeBoutonParDefaut) parDefaut = 1;
+    if (style & kTroisiemeBoutonParDefaut) parDefaut = 2;
+    if (parDefaut < boutons.size()) gtk_dialog_set_default_response(d, boutons[parDefaut].reponse);
+}
+
+// The answer of a dialog closed without a button: Cancel where there is
+// one, No for a yes/no question, else OK.
+int reponseFermeture(uint32_t style) {
+    switch (style & kMasqueBoutons) {
+    case kBoutonsOuiNon:
+        return kReponseNon;
+    case kBoutonOk:
+        return kReponseOk;
+    default:
+        return kReponseAnnuler;
+    }
+}
+
+ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
+    GtkWidget* boite =
+        gtk_message_dialog_new(GTK_WINDOW(fenetreGtkParente()), GTK_DIALOG_MODAL, genreMessage(d.style),
+                               GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte).c_str());
+    gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre).c_str());
+    ajouteBoutons(GTK_DIALOG(boite), d.style);
+    PeriodeModale modale;
+    int r = gtk_dialog_run(GTK_DIALOG(boite));
+    gtk_widget_destroy(boite);
+    if (r != kReponseOk && r != kReponseAnnuler && r != kReponseOui && r != kReponseNon)
+        r = reponseFermeture(d.style);
+    return {r, {}};
+}
+
+ReponseSaisie boiteSaisieGtk(const DemandeBoite& d) {
+    GtkWidget* boite =
+        gtk_dialog_new_with_buttons(texteAffiche(d.titre).c_str(), GTK_WINDOW(fenetreGtkParente()),
+                                    GTK_DIALOG_MODAL, "_OK", kReponseOk, "_Cancel", kReponseAnnuler, nullptr);
+    gtk_dialog_set_default_response(GTK_DIALOG(boite), kReponseOk);
+    GtkWidget* contenu = gtk_dialog_get_content_area(GTK_DIALOG(boite));
+    GtkWidget* invite = gtk_label_new(texteAffiche(d.texte).c_str());
+    GtkWidget* champ = gtk_entry_new();
+    gtk_entry_set_text(GTK_ENTRY(champ), utf8DeWindows1252(d.valeurInitiale).c_str());
+    gtk_entry_set_activates_default(GTK_ENTRY(champ), TRUE);
+    gtk_box_pack_start(GTK_BOX(contenu), invite, FALSE, FALSE, 6);
+    gtk_box_pack_start(GTK_BOX(contenu), champ, FALSE, FALSE, 6);
+    gtk_widget_show_all(boite);
+    PeriodeModale modale;
+    const int r = gtk_dialog_run(GTK_DIALOG(boite));
+    ReponseSaisie reponse{kReponseAnnuler, {}};
+    if (r == kReponseOk) reponse = {kReponseOk, windows1252DeUtf8(gtk_entry_get_text(GTK_ENTRY(champ)))};
+    gtk_widget_destroy(boite);
+    return reponse;
+}
+
+// The library's filter "Caption|*.k3v;*.txt|Caption|*.*|" as the dialog's filters.
+void ajouteFiltres(GtkFileChooser* choix, const std::string& filtre) {
+    std::vector<std::string> parties;
+    std::size_t debut = 0;
+    while (debut < filtre.size()) {
+        std::size_t fin = filtre.find('|', debut);
+        if (fin == std::string::npos) fin = filtre.size();
+        parties.push_back(filtre.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    for (std::size_t i = 0; i + 1 < parties.size(); i += 2) {
+        GtkFileFilter* f = gtk_file_filter_new();
+        gtk_file_filter_set_name(f, utf8DeWindows1252(parties[i]).c_str());
+        std::size_t p = 0;
+        const std::string& motifs = parties[i + 1];
+        while (p <= motifs.size()) {
+            std::size_t fin = motifs.find(';', p);
+            if (fin == std::string::npos) fin = motifs.size();
+            if (fin > p) gtk_file_filter_add_pattern(f, utf8DeWindows1252(motifs.substr(p, fin - p)).c_str());
+            p = fin + 1;
+        }
+        gtk_file_chooser_add_filter(choix, f);
+    }
+}
+
+ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
+    const bool ouvrir = d.fichier == kDialogueOuvrir;
+    GtkWidget* dialogue = gtk_file_chooser_dialog_new(
+        texteAffiche(d.titre).c_str(), GTK_WINDOW(fenetreGtkParente()),
+        ouvrir ? GTK_FILE_CHOOSER_ACTION_OPEN : GTK_FILE_CHOOSER_ACTION_SAVE, "_Cancel", GTK_RESPONSE_CANCEL,
+        ouvrir ? "_Open" : "_Save", GTK_RESPONSE_ACCEPT, nullptr);
+    GtkFileChooser* choix = GTK_FILE_CHOOSER(dialogue);
+    gtk_dialog_set_default_response(GTK_DIALOG(dialogue), GTK_RESPONSE_ACCEPT);
+    if (!ouvrir) gtk_file_chooser_set_do_overwrite_confirmation(choix, TRUE);
+    if (!d.repertoire.empty())
+        gtk_file_chooser_set_current_folder(choix, utf8DeWindows1252(d.repertoire).c_str());
+    if (!ouvrir && !d.valeurInitiale.empty())
+        gtk_file_chooser_set_current_name(choix, utf8DeWindows1252(d.valeurInitiale).c_str());
+    ajouteFiltres(choix, d.filtre);
+    PeriodeModale modale;
+    ReponseSaisie reponse{kReponseAnnuler, {}};
+    if (gtk_dialog_run(GTK_DIALOG(dialogue)) == GTK_RESPONSE_ACCEPT) {
+        if (char* nom = gtk_file_chooser_get_filename(choix)) {
+            reponse = {kReponseOk, windows1252DeUtf8(nom)};
+            g_free(nom);
+        }
+    }
+    gtk_widget_destroy(dialogue);
+    return reponse;
+}
+
+ReponseSaisie afficheBoite(const DemandeBoite& d) {
+    if (d.fichier != 0) return dialogueFichierGtk(d);
+    if (d.saisie) return boiteSaisieGtk(d);
+    return boiteMessageGtk(d);
+}
+
+} // namespace
+
+void installeBoites() {
+    installeAfficheurBoite(afficheBoite);
+}
+
+} // namespace km32::platform::gtk

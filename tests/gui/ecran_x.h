@@ -1,0 +1,78 @@
+#pragma once
+// A real X display for the tests of the window backend: an Xvfb server of
+// our own, programs started on it, input sent with xdotool, screenshots read
+// from xwd's dumps. Every wait polls for a condition with a generous time
+// limit; nothing sleeps and hopes.
+#include <sys/types.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace km32::tests {
+
+// True when the program is found on PATH.
+bool programmePresent(const std::string& nom);
+
+// A screenshot: RGB pixels, row by row.
+struct Capture {
+    int largeur = 0, hauteur = 0;
+    std::vector<uint32_t> pixels; // 0xRRGGBB
+    uint32_t pixel(int x, int y) const {
+        return pixels[std::size_t(y) * std::size_t(largeur) + std::size_t(x)];
+    }
+};
+// Reads a ZPixmap dump of xwd (24 or 32 bits per pixel); nothing when it is not one.
+std::optional<Capture> litXwd(const std::string& octets);
+// Writes the capture as a PNG file (for a reviewer to look at).
+bool ecritCapturePng(const Capture& c, const std::string& fichier);
+
+// The dark pixels, black or grey (a label, a line), of a rectangle of a capture: their count
+// and their centre.
+struct PixelsSombres {
+    int nombre = 0;
+    double x = 0, y = 0;
+};
+PixelsSombres pixelsSombres(const Capture& c, int gauche, int haut, int droite, int bas);
+
+// Waits until the condition holds, polling; false when the time ran out.
+bool attends(const std::function<bool()>& condition, int secondes = 20);
+
+class EcranX {
+  public:
+    // Starts an Xvfb server of 1024 x 768 pixels on a free display.
+    EcranX();
+    ~EcranX();
+    EcranX(const EcranX&) = delete;
+    EcranX& operator=(const EcranX&) = delete;
+    bool pret() const { return !affichage_.empty(); }
+    const std::string& affichage() const { return affichage_; }
+
+    // Starts a program on the display (its output into journal); its id.
+    pid_t lance(const std::vector<std::string>& arguments, const std::string& journal);
+    // True while the program runs; waits for its end (false when it did not end in time).
+    bool enCours(pid_t pid);
+    bool attendsFin(pid_t pid, int& statut);
+    // Runs a command with the display set; its standard output.
+    std::string commande(const std::string& ligne);
+    // xdotool with these arguments.
+    void xdotool(const std::string& arguments);
+    // The whole screen, or one window by its id.
+    std::optional<Capture> capture();
+    std::optional<Capture> captureFenetre(const std::string& id);
+    // The mapped top-level windows: id, name, frame.
+    struct FenetreX {
+        std::string id, nom;
+        int x = 0, y = 0, largeur = 0, hauteur = 0;
+    };
+    std::vector<FenetreX> fenetres();
+
+  private:
+    pid_t serveur_ = 0;
+    std::string affichage_;
+    std::vector<pid_t> lances_;
+};
+
+} // namespace km32::tests

@@ -1,0 +1,334 @@
+// km32 show on a real X display: input sent as a person would (xdotool),
+// screenshots compared with the headless drawing of the same state.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ecran_x.h"
+#include "km32.h"
+#include "platform/fenetres.h"
+#include "platform/image_bitmap.h"
+#include "platform/surfaces_fenetres.h"
+
+namespace km32::tests {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
+constexpr uint64_t kGraine = 7;
+
+const char* const kFigure = "Kalmetra figure (English)\r\n"
+                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n"
+                            "P free point on segment [AB]\r\n";
+const char* const kFigureSansP = "Kalmetra figure (English)\r\n"
+                                 "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                                 "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                                 "s segment [AB]\r\n";
+
+std::string lisFichier(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// The figure drawn headless as km32 show draws it: a host window of the same
+// size, the same seed, the same calls; its surface on white.
+Capture dessinSansEcran(const std::string& texte, int largeur = kLargeur, int hauteur = kHauteur) {
+    KMImposeGraineHasard(kGraine);
+    KMTermine();
+    KMInitialise();
+    KMappliqueLangue(2);
+    const uint32_t hote = KMCreeFenetreHote("reference", largeur, hauteur, nullptr);
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+    KMSize(n, 0);
+    Capture c;
+    c.largeur = kLargeur;
+    c.hauteur = kHauteur;
+    c.pixels.assign(std::size_t(kLargeur) * kHauteur, 0xFFFFFF);
+    if (const platform::Bitmap* b = platform::surfaceDeFenetre(hote)) {
+        const platform::Image& image = b->image();
+        for (int y = 0; y < std::min(kHauteur, image.hauteur); ++y)
+            for (int x = 0; x < std::min(kLargeur, image.largeur); ++x)
+                c.pixels[std::size_t(y) * kLargeur + x] =
+                    image.pixels[std::size_t(y) * image.largeur + x] & 0xFFFFFF;
+    }
+    KMDetruitFigure(n);
+    KMDetruitFenetreHote(hote);
+    // The library ends with its text caches, which the leak check counts otherwise.
+    KMTermine();
+    return c;
+}
+
+// The same drawing: as many dark pixels (within 3 %) around the same centre.
+void compareDessins(const Capture& ecran, const Capture& reference, const char* quoi, int largeur = kLargeur,
+                    int hauteur = kHauteur) {
+    // The frame of the window (coloured while the figure is active) is left out.
+    const PixelsSombres e = pixelsSombres(ecran, 4, 4, largeur - 4, hauteur - 4);
+    const PixelsSombres r = pixelsSombres(reference, 4, 4, largeur - 4, hauteur - 4);
+    SCOPED_TRACE(quoi);
+    ASSERT_GT(r.nombre, 20);
+    EXPECT_NEAR(e.nombre, r.nombre, r.nombre * 0.03 + 5);
+    EXPECT_NEAR(e.x, r.x, 1.5);
+    EXPECT_NEAR(e.y, r.y, 1.5);
+}
+
+// Where the point P and its label are drawn: the dark pixels of the figure
+// that the figure without P lacks.
+PixelsSombres pixelsDeP(const Capture& avec, const Capture& sans) {
+    Capture difference = avec;
+    for (std::size_t i = 0; i < difference.pixels.size(); ++i)
+        if (avec.pixels[i] == sans.pixels[i]) difference.pixels[i] = 0xFFFFFF;
+    return pixelsSombres(difference, 1, 1, kLargeur - 1, kHauteur - 1);
+}
+
+std::string ligneRotations(const std::string& texte) {
+    const std::size_t debut = texte.find("Rotations");
+    return debut == std::string::npos ? std::string() : texte.substr(debut, texte.find('\n', debut) - debut);
+}
+
+class FenetreReelle : public ::testing::Test {
+  protected:
+    void SetUp() override {
+#ifndef KM32_AVEC_AFFICHAGE
+        GTEST_SKIP() << "this build has no window backend (GTK 3)";
+#endif
+        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo"})
+            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
+        dossier_ =
+            fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dossier_);
+        fs::create_directories(dossier_);
+        figure_ = dossier_ / "figure.k3v";
+        std::ofstream(figure_, std::ios::binary) << kFigure;
+        ecran_ = std::make_unique<EcranX>();
+        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
+        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", std::to_string(kGraine), figure_.string()},
+                                   (dossier_ / "show.log").string());
+        ASSERT_TRUE(attends([&] { return principale().has_value(); })) << lisFichier(dossier_ / "show.log");
+        // The window shows the figure once it has painted.
+        ASSERT_TRUE(attends([&] { return sombres(ecranActuel()) > 20; }));
+    }
+
+    void TearDown() override {
+        if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
+            // Without a window manager the keys go to the window under the pointer.
+            ecran_->xdotool("mousemove 20 20");
+            ecran_->xdotool("key ctrl+q");
+            int statut = 0;
+            EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
+        }
+        ecran_.reset();
+        if (!dossier_.empty()) fs::remove_all(dossier_);
+    }
+
+    std::optional<EcranX::FenetreX> principale() {
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur) return f;
+        return std::nullopt;
+    }
+
+    // The pop-up menus shown: the visible windows of the program other than the figure's.
+    std::vector<EcranX::FenetreX> menus() {
+        std::vector<EcranX::FenetreX> m;
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.nom == "km32" && f.largeur > 50 && f.hauteur > 20) m.push_back(f);
+        return m;
+    }
+
+    Capture ecranActuel() {
+        std::optional<Capture> c = ecran_->capture();
+        if (!c) return {};
+        return *c;
+    }
+
+    // The window's part of the screen (it lies at the top left corner).
+    static Capture fenetreDe(const Capture& ecran) {
+        Capture c;
+        c.largeur = kLargeur;
+        c.hauteur = kHauteur;
+        c.pixels.assign(std::size_t(kLargeur) * kHauteur, 0xFFFFFF);
+        for (int y = 0; y < std::min(kHauteur, ecran.hauteur); ++y)
+            for (int x = 0; x < std::min(kLargeur, ecran.largeur); ++x)
+                c.pixels[std::size_t(y) * kLargeur + x] = ecran.pixel(x, y);
+        return c;
+    }
+
+    static int sombres(const Capture& c) {
+        return c.largeur == 0 ? 0 : pixelsSombres(c, 1, 1, kLargeur - 1, kHauteur - 1).nombre;
+    }
+
+    // Saves with Ctrl+S and waits until the file holds a new text.
+    std::string sauveEtLis() {
+        const auto avant = fs::last_write_time(figure_);
+        const std::string texteAvant = lisFichier(figure_);
+        ecran_->xdotool("key ctrl+s");
+        EXPECT_TRUE(attends([&] {
+            return fs::last_write_time(figure_) != avant || lisFichier(figure_) != texteAvant;
+        })) << "Ctrl+S wrote nothing";
+        return lisFichier(figure_);
+    }
+
+    // The screen once it stopped changing (two captures alike).
+    Capture ecranStable() {
+        Capture avant = ecranActuel();
+        Capture apres;
+        attends([&] {
+            apres = ecranActuel();
+            const bool stable = apres.pixels == avant.pixels;
+            avant = apres;
+            return stable;
+        });
+        return apres;
+    }
+
+    // Keeps a screenshot for a reviewer beside the build.
+    static void garde(const Capture& c, const std::string& nom) {
+        fs::create_directories(KM32_CAPTURES);
+        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
+    }
+
+    fs::path dossier_, figure_;
+    std::unique_ptr<EcranX> ecran_;
+    pid_t programme_ = 0;
+};
+
+TEST_F(FenetreReelle, TheFigureIsDrawnWhereTheHeadlessWindowDrawsIt) {
+    const Capture ecran = fenetreDe(ecranStable());
+    garde(ecran, "figure.png");
+    compareDessins(ecran, dessinSansEcran(kFigure), "the figure as shown at start");
+}
+
+TEST_F(FenetreReelle, TheFigureFollowsTheWindowsNewSize) {
+    const std::optional<EcranX::FenetreX> f = principale();
+    ASSERT_TRUE(f.has_value());
+    struct Taille {
+        int largeur, hauteur;
+    };
+    for (const Taille t : {Taille{500, 400}, Taille{640, 300}}) {
+        SCOPED_TRACE(std::to_string(t.largeur) + "x" + std::to_string(t.hauteur));
+        ecran_->xdotool("windowsize " + f->id + " " + std::to_string(t.largeur) + " " +
+                        std::to_string(t.hauteur));
+        ASSERT_TRUE(attends([&] {
+            for (const EcranX::FenetreX& g : ecran_->fenetres())
+                if (g.id == f->id) return g.largeur == t.largeur && g.hauteur == t.hauteur;
+            return false;
+        }));
+        // Outside the window the screen is black: only the window's part is compared.
+        Capture ecran = fenetreDe(ecranStable());
+        for (int y = 0; y < kHauteur; ++y)
+            for (int x = 0; x < kLargeur; ++x)
+                if (x >= t.largeur || y >= t.hauteur) ecran.pixels[std::size_t(y) * kLargeur + x] = 0xFFFFFF;
+        compareDessins(ecran, dessinSansEcran(kFigure, t.largeur, t.hauteur), "after the resize", t.largeur,
+                       t.hauteur);
+    }
+}
+
+TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureDraws) {
+    const Capture reference = dessinSansEcran(kFigure);
+    const PixelsSombres p = pixelsDeP(reference, dessinSansEcran(kFigureSansP));
+    ASSERT_GT(p.nombre, 5);
+    // A click on an empty place activates the figure; then P is dragged.
+    ecran_->xdotool("mousemove 30 570 click 1");
+    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
+                    " mousedown 1");
+    for (int k = 0; k < 8; ++k)
+        ecran_->xdotool("mousemove_relative -- -5 5");
+    ecran_->xdotool("mouseup 1");
+    const std::string apresGlisser = sauveEtLis();
+    EXPECT_NE(apresGlisser.find("parameter"), std::string::npos) << apresGlisser;
+    const Capture ecranGlisser = fenetreDe(ecranStable());
+    const Capture dessinGlisser = dessinSansEcran(apresGlisser);
+    const PixelsSombres nouveauP = pixelsDeP(dessinGlisser, dessinSansEcran(kFigureSansP));
+    EXPECT_GT(std::hypot(nouveauP.x - p.x, nouveauP.y - p.y), 15.0) << "P did not move";
+    // It moved the way the mouse went (down and to the left on the screen).
+    EXPECT_GT(nouveauP.y, p.y + 10);
+    EXPECT_LT(nouveauP.x, p.x - 10);
+    compareDessins(ecranGlisser, dessinGlisser, "after the drag");
+
+    // The right button turns the view.
+    ecran_->xdotool("mousemove 100 500 mousedown 3");
+    for (int k = 0; k < 8; ++k)
+        ecran_->xdotool("mousemove_relative -- 0 8");
+    ecran_->xdotool("mouseup 3");
+    const std::string apresRotation = sauveEtLis();
+    EXPECT_NE(ligneRotations(apresRotation), ligneRotations(apresGlisser));
+    const Capture ecranRotation = fenetreDe(ecranStable());
+    garde(ecranRotation, "figure_turned.png");
+    compareDessins(ecranRotation, dessinSansEcran(apresRotation), "after the turn");
+}
+
+TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoint) {
+    const Capture avant = fenetreDe(ecranStable());
+    // A double click opens the figure's menu at the mouse.
+    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+    std::vector<EcranX::FenetreX> m;
+    ASSERT_TRUE(attends([&] { return (m = menus()).size() == 1; })) << "no menu opened";
+    // Its bottom right corner is at the mouse.
+    EXPECT_NEAR(m[0].x + m[0].largeur, 600, 2);
+    EXPECT_NEAR(m[0].y + m[0].hauteur, 450, 2);
+    std::optional<Capture> menu;
+    ASSERT_TRUE(attends([&] {
+        return (menu = ecran_->captureFenetre(m[0].id)) &&
+               pixelsSombres(*menu, 0, 0, menu->largeur, menu->hauteur).nombre > 50;
+    }));
+    garde(*menu, "menu.png");
+
+    // Create > Point > Midpoint, clicked as a person would: each item is
+    // about 25 pixels high below a border of 4.
+    auto element = [](const EcranX::FenetreX& f, int rang) {
+        return std::to_string(f.x + 40) + " " + std::to_string(f.y + 4 + 25 * rang + 12);
+    };
+    ecran_->xdotool("mousemove " + element(m[0], 0) + " click 1");
+    std::vector<EcranX::FenetreX> m2;
+    ASSERT_TRUE(attends([&] { return (m2 = menus()).size() == 2; }));
+    const EcranX::FenetreX creer = m2[0].id == m[0].id ? m2[1] : m2[0];
+    ecran_->xdotool("mousemove " + element(creer, 0) + " click 1");
+    std::vector<EcranX::FenetreX> m3;
+    ASSERT_TRUE(attends([&] { return (m3 = menus()).size() == 3; }));
+    EcranX::FenetreX points;
+    for (const EcranX::FenetreX& f : m3)
+        if (f.id != m[0].id && f.id != creer.id) points = f;
+    ecran_->xdotool("mousemove " + element(points, 7) + " click 1");
+    ASSERT_TRUE(attends([&] { return menus().empty(); }));
+
+    // The dialog lies over the top of the figure: its captions are drawn there.
+    Capture dialogue;
+    ASSERT_TRUE(attends([&] {
+        dialogue = fenetreDe(ecranActuel());
+        return pixelsSombres(dialogue, 0, 0, kLargeur, 110).nombre >
+               pixelsSombres(avant, 0, 0, kLargeur, 110).nombre + 100;
+    }));
+    // The fields are the toolkit's entries: the segment's name, Tab to the
+    // next field, the midpoint's name.
+    const PixelsSombres champsAvant = pixelsSombres(dialogue, 150, 0, 400, 80);
+    ecran_->xdotool("type --delay 40 s");
+    ecran_->xdotool("key Tab");
+    ecran_->xdotool("type --delay 40 M");
+    Capture tape;
+    ASSERT_TRUE(attends([&] {
+        tape = fenetreDe(ecranActuel());
+        return pixelsSombres(tape, 150, 0, 400, 80).nombre > champsAvant.nombre + 10;
+    })) << "the typed text does not show in the dialog's fields";
+    garde(tape, "construction_dialog.png");
+    // Enter runs the construction: the figure gets the midpoint, drawn as
+    // the headless library draws the saved figure.
+    ecran_->xdotool("key Return");
+    std::string texte;
+    ASSERT_TRUE(attends([&] {
+        texte = sauveEtLis();
+        return texte.find("M midpoint of segment s") != std::string::npos;
+    })) << texte;
+    compareDessins(fenetreDe(ecranStable()), dessinSansEcran(texte), "after the construction");
+}
+
+} // namespace
+} // namespace km32::tests
