@@ -43,7 +43,7 @@ void BM_RafraichissementApresDeplacement(benchmark::State& state) {
     f.borneSuperieure = 50;
     f.borneInferieure = -50;
     f.echelle = 10240;
-    f.reelVue = 0.35;
+    f.pasHachures = 0.35;
     f.largeurImage = f.largeurZoneDessin = 800;
     f.hauteurImage = f.hauteurZoneDessin = 600;
     f.centreEcranX = 400;

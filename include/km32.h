@@ -87,6 +87,16 @@ KM32_EXPORT void KMLibereBloc(uint32_t bloc);
  * another extension, -4 when all 64 figure numbers are taken. */
 KM32_EXPORT int32_t KMRendFigureDansFichier(const char* texte, const char* fichier, int32_t largeur,
                                             int32_t hauteur, const double* angles);
+/* The same, with the physical width of an SVG or PDF page: largeurMm
+ * millimetres (0.1 to 10000; its height in the proportion of largeur x
+ * hauteur), or 0 for one point per pixel as KMRendFigureDansFichier. SVG and
+ * PDF pages are drawn in hundredths of a millimetre: lines, curves and the
+ * dashes of hidden parts keep their precision, pens, point marks and texts
+ * the size they have on the picture. A PNG image ignores largeurMm. Returns
+ * as KMRendFigureDansFichier; -1 also for a width outside 0.1..10000 (other
+ * than 0) or not a number. */
+KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fichier, int32_t largeur,
+                                              int32_t hauteur, const double* angles, double largeurMm);
 
 /* ------------------------------------------------------------------------
  * Figures of the host.

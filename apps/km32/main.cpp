@@ -34,10 +34,13 @@ constexpr const char* kUsage =
     "usage: km32 COMMAND [ARGUMENTS] [--seed N]\n"
     "\n"
     "commands:\n"
-    "  render FIGURE.k3v -o PICTURE [--size WxH] [--angles A,B,C]\n"
+    "  render FIGURE.k3v -o PICTURE [--size WxH] [--page-width MM] [--angles A,B,C]\n"
     "                                     draw a figure into a picture: PNG, SVG or PDF\n"
-    "                                     by the extension of PICTURE (800x600 by default;\n"
-    "                                     view angles in degrees)\n"
+    "                                     by the extension of PICTURE; --size: the drawing\n"
+    "                                     in pixels (800x600 by default); --page-width: the\n"
+    "                                     printed width of an SVG or PDF page in millimetres\n"
+    "                                     (0.1 to 10000; one point per pixel by default),\n"
+    "                                     its height in proportion; view angles in degrees\n"
     "  values FIGURE.k3v [NAME...]        values of the number objects, undefined objects\n"
     "  text FIGURE.k3v                    the figure written back as text\n"
     "  test FIGURE.k3v \"SENTENCE\"         a property test and its answer\n"
@@ -226,6 +229,15 @@ bool lisAngles(const char* texte, double angles[3]) {
     return *p == '\0';
 }
 
+// A width in millimetres: a number 0.1 to 10000.
+bool lisLargeurMm(const char* texte, double& largeur) {
+    char* fin = nullptr;
+    const double v = std::strtod(texte, &fin);
+    if (fin == texte || *fin != '\0' || !(v >= 0.1 && v <= 10000)) return false;
+    largeur = v;
+    return true;
+}
+
 // A whole number 0 to 2^64 - 1, digits only.
 bool lisGraine(const char* texte, uint64_t& graine) {
     if (*texte < '0' || *texte > '9') return false;
@@ -242,6 +254,7 @@ int rendu(const Figure& figure, const std::vector<const char*>& options) {
     int32_t largeur = 800, hauteur = 600;
     double angles[3] = {0, 0, 0};
     bool avecAngles = false;
+    double largeurMm = 0;
     for (std::size_t i = 0; i < options.size(); ++i) {
         std::string_view option = options[i];
         const bool valeur = i + 1 < options.size();
@@ -251,6 +264,13 @@ int rendu(const Figure& figure, const std::vector<const char*>& options) {
             if (!lisTaille(options[++i], largeur, hauteur)) {
                 ecris(stderr, std::string("km32: render: --size wants WxH (1 to 16384 each), not '") +
                                   options[i] + "'\n");
+                return kErreurUsage;
+            }
+        } else if (option == "--page-width" && valeur) {
+            if (!lisLargeurMm(options[++i], largeurMm)) {
+                ecris(stderr,
+                      std::string("km32: render: --page-width wants millimetres, 0.1 to 10000, not '") +
+                          options[i] + "'\n");
                 return kErreurUsage;
             }
         } else if (option == "--angles" && valeur) {
@@ -270,8 +290,8 @@ int rendu(const Figure& figure, const std::vector<const char*>& options) {
         return kErreurUsage;
     }
     const std::string nomSortie = km32cli::windows1252DeUtf8(sortie);
-    const int32_t r = KMRendFigureDansFichier(figure.texte.c_str(), nomSortie.c_str(), largeur, hauteur,
-                                              avecAngles ? angles : nullptr);
+    const int32_t r = KMRendFigureDansFichierMm(figure.texte.c_str(), nomSortie.c_str(), largeur, hauteur,
+                                                avecAngles ? angles : nullptr, largeurMm);
     const bool echec = signaleMessages(figure, r > 0 ? int(r) : 0);
     if (r == 0) return echec ? kEchec : kSucces;
     if (r == -3) {

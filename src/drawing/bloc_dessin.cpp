@@ -396,7 +396,7 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
     TElementSolide* s = texte ? nullptr : elementSolide(f, n);
     if (!texte && !s) return abandonne();
     if (!texte && modePlanIsole(f) &&
-        (f.octetPlan2 != 0 || !codeDansPlanIsole(o.codeConstruction) || s->dansPlan == 0))
+        (f.planIsoleNonDefini != 0 || !codeDansPlanIsole(o.codeConstruction) || s->dansPlan == 0))
         return abandonne();
     if (texte) {
         couleurParScalaires(f, uint8_t(n));
@@ -469,13 +469,15 @@ void placeZonesDessin(TfigureKalmetra& f) {
     const int32_t bande = std::clamp(f.hauteurZoneAffichages, 0, std::max(0, f.hauteurImage));
     // In scaled drawing the rectangles are scaled, except what stays in
     // screen pixels because texts are drawn unscaled: the band's bottom and a
-    // figure top that lies against the band.
+    // figure top that lies against the band (screen pixels of the device,
+    // longueurPixel, in a drawing in fine units).
     const bool echelle = etatRendu().modeEchelle != 0;
     auto e = [echelle](int32_t n) { return echelle ? echelleEntier(n) : n; };
     const int32_t haut = bande > z.haut ? bande + 2 : z.haut;
-    b.rectangleFigure = {e(z.gauche), haut <= bande + 2 ? haut : e(haut), e(z.droite), e(z.bas)};
+    b.rectangleFigure = {e(z.gauche), haut <= bande + 2 ? longueurPixel(haut) : e(haut), e(z.droite),
+                         e(z.bas)};
     b.rectangleBandeau = {e(z.gauche), e(z.haut), e(z.droite),
-                          bande > 0 ? std::min(bande - 2, z.bas) : e(z.haut)};
+                          bande > 0 ? longueurPixel(std::min(bande - 2, z.bas)) : e(z.haut)};
 }
 
 bool existeElementDessin(const TfigureKalmetra& f) {

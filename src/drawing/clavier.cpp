@@ -31,17 +31,9 @@ namespace {
 constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 constexpr double kPi = std::numbers::pi;
 
-// Value k of object i, counted from 0 as the free-object layouts count them.
-double& val(TfigureKalmetra& f, int i, int k) {
-    return valeurObjet(f, i, k + 1);
-}
-double val(const TfigureKalmetra& f, int i, int k) {
-    return valeurObjet(f, i, k + 1);
-}
-
 // The step of a free object: its last value.
 double& pas(TfigureKalmetra& f, int i) {
-    return valeurObjet(f, i, objet(f, i).nombreValeurs);
+    return valeurDepuisZero(f, i, objet(f, i).nombreValeurs - 1);
 }
 
 double entierAuMoins1(double v) {
@@ -49,8 +41,9 @@ double entierAuMoins1(double v) {
     return r < 1 ? 1 : r;
 }
 
+// Parent k of i counted from 0; 0 when i has fewer parents.
 int parentN(const TfigureKalmetra& f, int i, int k) {
-    return objet(f, i).nombreParents >= k ? parentObjet(f, i, k) : 0;
+    return k < objet(f, i).nombreParents ? parentDepuisZero(f, i, k) : 0;
 }
 
 // A parameter that must stay in [0, 1] (bas only: no upper bound); false
@@ -97,7 +90,7 @@ bool boucleEntier(double& p, double bas, double haut) {
 bool appliquePas(TfigureKalmetra& f, int a, uint8_t d, double s) {
     TObjetFigure& o = objet(f, a);
     const double signe = (d % 2 == 0) ? 1.0 : -1.0;
-    auto ajoute = [&](int k, double sg) { val(f, a, k) += sg * s; };
+    auto ajoute = [&](int k, double sg) { valeurDepuisZero(f, a, k) += sg * s; };
     switch (o.codeConstruction) {
     case c::kReelLibre:
     case c::kEntierLibre:
@@ -111,11 +104,11 @@ bool appliquePas(TfigureKalmetra& f, int a, uint8_t d, double s) {
     case c::kPointLibreSurSegment:
     case c::kPointLibreSurDemiDroite:
     case c::kPointLibreSurArc: {
-        const double ancien = val(f, a, 3);
+        const double ancien = valeurDepuisZero(f, a, 3);
         double p = ancien + signe * s;
         if (!borneFraction(p, ancien, signe * s, o.codeConstruction != c::kPointLibreSurDemiDroite))
             return false;
-        val(f, a, 3) = p;
+        valeurDepuisZero(f, a, 3) = p;
         return true;
     }
     case c::kPointLibreCoordonneesEntieres: {
@@ -138,8 +131,8 @@ bool appliquePas(TfigureKalmetra& f, int a, uint8_t d, double s) {
             ajoute(3, signe);
         return true;
     case c::kPointLibreSurSphere: {
-        double& longitude = val(f, a, 3);
-        double& latitude = val(f, a, 4);
+        double& longitude = valeurDepuisZero(f, a, 3);
+        double& latitude = valeurDepuisZero(f, a, 4);
         if (d <= 3) {
             if (d == 2) {
                 if (latitude >= 90) return false;
@@ -159,23 +152,23 @@ bool appliquePas(TfigureKalmetra& f, int a, uint8_t d, double s) {
         return true;
     }
     case c::kReelLibreIntervalle: {
-        const double ancien = val(f, a, 3);
+        const double ancien = valeurDepuisZero(f, a, 3);
         double p = ancien + signe * s;
         if (!borneIntervalle(p, ancien, signe * s, pilotageEnBoucle(o))) return false;
-        val(f, a, 3) = p;
+        valeurDepuisZero(f, a, 3) = p;
         return true;
     }
     case c::kEntierLibreIntervalle: {
-        const double bas = val(f, a, 1), haut = val(f, a, 2);
+        const double bas = valeurDepuisZero(f, a, 1), haut = valeurDepuisZero(f, a, 2);
         if (std::fabs(s) > 1e8 || bas == haut) return false;
-        const double ancien = val(f, a, 3);
+        const double ancien = valeurDepuisZero(f, a, 3);
         double p = ancien + signe * s / std::fabs(haut - bas);
         if (!pilotageEnBoucle(o)) {
             if (!borneFraction(p, ancien, signe, true)) return false;
         } else if (p > 1 || p < 0) {
             if (!boucleEntier(p, bas, haut)) return false;
         }
-        val(f, a, 3) = p;
+        valeurDepuisZero(f, a, 3) = p;
         return true;
     }
     default:
@@ -202,14 +195,14 @@ void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
     recalculeDependantsObjetActif(f);
     if (!objet(f, G).nonDefini) {
         const calcul::V3 nouveau = calcul::pointObjet(f, a);
-        calcul::ecritV3(f, a, 1, calcul::pointObjet(f, G));
+        calcul::ecritV3DepuisZero(f, a, 0, calcul::pointObjet(f, G));
         recalculeDependantsObjetActif(f);
         if (!objet(f, G).nonDefini && pointsConfondus(f, a, G)) {
             TEnsembleObjets S;
             entraineLesPointsColles(f, S);
             rafraichitEnsembleModifie(f, S);
         } else {
-            calcul::ecritV3(f, a, 1, nouveau);
+            calcul::ecritV3DepuisZero(f, a, 0, nouveau);
             recalculeDependantsObjetActif(f);
             rafraichitApresDeplacement(f);
         }
@@ -218,7 +211,7 @@ void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
         const calcul::V3 e = ancien - g;
         if (std::sqrt(e.x * e.x + e.y * e.y + e.z * e.z) < 1e-6) {
             // The step is lost.
-            calcul::ecritV3(f, a, 1, ancien);
+            calcul::ecritV3DepuisZero(f, a, 0, ancien);
             recalculeDependantsObjetActif(f);
             return;
         }
@@ -238,53 +231,53 @@ double incrementObjetLibre(const TfigureKalmetra& f) {
     switch (o.codeConstruction) {
     case c::kPointLibreAbscisseEntiere:
     case c::kEntierLibreIntervalle:
-        return entierAuMoins1(val(f, a, 4));
+        return entierAuMoins1(valeurDepuisZero(f, a, 4));
     case c::kPointLibreCoordonneesEntieres:
-        return entierAuMoins1(val(f, a, 6));
+        return entierAuMoins1(valeurDepuisZero(f, a, 6));
     case c::kPointLibreSurSegment: {
-        const double v = val(f, a, 4);
+        const double v = valeurDepuisZero(f, a, 4);
         if (!autreUnite) return v;
-        const double l = normeDirectionObjet(f, parentN(f, a, 1), parentN(f, a, 2));
+        const double l = normeDirectionObjet(f, parentN(f, a, 0), parentN(f, a, 1));
         return l > 0 ? v / l : v;
     }
     case c::kPointLibreSurDemiDroite:
     case c::kPointLibreSurDroite: {
-        const double v = val(f, a, 4);
+        const double v = valeurDepuisZero(f, a, 4);
         if (autreUnite) return v;
-        const double l = normeDirectionObjet(f, parentN(f, a, 1), parentN(f, a, 2));
+        const double l = normeDirectionObjet(f, parentN(f, a, 0), parentN(f, a, 1));
         return l > 0 ? v / l : v;
     }
     case c::kPointLibreSurCercle: {
-        const double v = val(f, a, 4);
+        const double v = valeurDepuisZero(f, a, 4);
         if (!autreUnite) return v * 2 * kPi;
-        const double r = calcul::cercleObjet(f, parentN(f, a, 1)).rayon;
+        const double r = calcul::cercleObjet(f, parentN(f, a, 0)).rayon;
         return r > 0 ? v / r : v;
     }
     case c::kPointLibreSurArc: {
-        const double v = val(f, a, 4);
+        const double v = valeurDepuisZero(f, a, 4);
         if (!autreUnite) return v;
-        const int arc = parentN(f, a, 1);
-        const calcul::V3 r = calcul::lisV3(f, arc, 8) - calcul::lisV3(f, arc, 1);
-        const double longueur = std::sqrt(r.x * r.x + r.y * r.y + r.z * r.z) * valeurObjet(f, arc, 11);
+        const int arc = parentN(f, a, 0);
+        const calcul::V3 r = calcul::lisV3DepuisZero(f, arc, 7) - calcul::lisV3DepuisZero(f, arc, 0);
+        const double longueur = std::sqrt(r.x * r.x + r.y * r.y + r.z * r.z) * valeurDepuisZero(f, arc, 10);
         return longueur != 0 ? v / longueur : v;
     }
     case c::kReelLibreIntervalle: {
-        const double e = std::fabs(val(f, a, 2) - val(f, a, 1));
-        return e == 0 ? 0 : val(f, a, 4) / e;
+        const double e = std::fabs(valeurDepuisZero(f, a, 2) - valeurDepuisZero(f, a, 1));
+        return e == 0 ? 0 : valeurDepuisZero(f, a, 4) / e;
     }
     case c::kReelLibre:
-        return val(f, a, 1);
+        return valeurDepuisZero(f, a, 1);
     case c::kEntierLibre:
-        return std::round(val(f, a, 1));
+        return std::round(valeurDepuisZero(f, a, 1));
     case c::kPointLibreDansEspace:
-        return val(f, a, 3);
+        return valeurDepuisZero(f, a, 3);
     case c::kPointLibreDansPlan:
     case c::kPointLibreDansPolygone:
-        return val(f, a, 5);
+        return valeurDepuisZero(f, a, 5);
     case c::kPointLibreSurSphere: {
-        const double v = val(f, a, 5);
+        const double v = valeurDepuisZero(f, a, 5);
         if (!autreUnite) return v;
-        const double r = calcul::sphereObjet(f, parentN(f, a, 1)).rayon;
+        const double r = calcul::sphereObjet(f, parentN(f, a, 0)).rayon;
         return r > 0 ? v / r * 180 / kPi : v;
     }
     default:
@@ -382,12 +375,12 @@ void entraineLesPointsColles(TfigureKalmetra& f, TEnsembleObjets& S) {
             for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
                 if (T.test(std::size_t(i))) calculeObjet(f, i);
         };
-        calcul::ecritV3(f, P, 1, calcul::pointObjet(f, G));
+        calcul::ecritV3DepuisZero(f, P, 0, calcul::pointObjet(f, G));
         calculeT();
         if (!objet(f, G).nonDefini && pointsConfondus(f, P, G)) {
             S |= T;
         } else {
-            calcul::ecritV3(f, P, 1, garde);
+            calcul::ecritV3DepuisZero(f, P, 0, garde);
             calculeT();
         }
     }

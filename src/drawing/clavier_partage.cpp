@@ -41,7 +41,7 @@ bool copieValeursDansTable(const TfigureKalmetra& f) {
         if (s < 1 || s > kNombreValeursCommunes || i == 0) continue;
         const TObjetFigure& o = objet(f, i);
         if (o.nombreValeurs == 0) continue;
-        const double v = valeurObjet(f, i, 1);
+        const double v = valeurDepuisZero(f, i, 0);
         double& commune = t->valeursCommunes[s - 1];
         uint8_t& indefini = t->indefinisCommuns[s - 1];
         if (indefini == o.nonDefini && (o.nonDefini || commune == v)) continue;
@@ -76,7 +76,7 @@ void inscritVariablesPartagees(TfigureKalmetra& f) {
         for (std::size_t c = 0; c < nom.size(); ++c)
             v->noms[i][c + 1] = uint8_t(nom[c]);
         v->numerosObjets[i] = uint8_t(k);
-        v->valeurs[i] = valeurObjet(f, k, 1);
+        v->valeurs[i] = valeurDepuisZero(f, k, 0);
     }
     if (v->nombre == 0) return;
     if (!inscription(v.get())) return;
@@ -143,7 +143,7 @@ void integreMouvementImporte(TfigureKalmetra& f) {
         TObjetFigure& o = objet(f, n);
         if (o.nombreValeurs == 0) continue;
         o.nonDefini = v.indefinis[i];
-        if (!o.nonDefini) valeurObjet(f, n, 1) = v.valeurs[i];
+        if (!o.nonDefini) valeurDepuisZero(f, n, 0) = v.valeurs[i];
         changes.set(std::size_t(n));
     }
     recalculeDependants(f, changes);

@@ -53,7 +53,7 @@ void basculeMinuterieDeCommande(TfigureKalmetra& f, int n) {
     TObjetFigure& o = objet(f, n);
     if (!estRepetition(o)) return;
     if (idMinuterie(o) != 0) return arreteMinuterieDeCommande(f, n);
-    const double delai = valeurObjet(f, n, 2);
+    const double delai = valeurDepuisZero(f, n, 1);
     const uint32_t ms = delai > 0 && delai < 4.0e9 ? uint32_t(std::lround(delai)) : 0;
     if (!platform::lanceMinuterie(fenetreDeLaFigure(f), uint32_t(n), ms)) return;
     idMinuterie(o) = uint16_t(n);
@@ -61,7 +61,7 @@ void basculeMinuterieDeCommande(TfigureKalmetra& f, int n) {
         f.minuteriesCommandesActives = 1;
         miseAjourMenuFigure(f);
     }
-    valeurObjet(f, n, 3) = 0;
+    valeurDepuisZero(f, n, 2) = 0;
 }
 
 bool topMinuterieDeCommande(TfigureKalmetra& f, uint32_t id) {
@@ -70,11 +70,12 @@ bool topMinuterieDeCommande(TfigureKalmetra& f, uint32_t id) {
     if (!estRepetition(objet(f, n))) return false;
     // A tick of a timer that was stopped meanwhile is ignored.
     if (idMinuterie(objet(f, n)) == 0) return true;
-    for (int k = 1; k <= objet(f, n).nombreParents; ++k)
-        executeCommandeDeTouche(f, parentObjet(f, n, k));
-    double& compteur = valeurObjet(f, n, 3);
+    for (int k = 0; k < objet(f, n).nombreParents; ++k)
+        executeCommandeDeTouche(f, parentDepuisZero(f, n, k));
+    double& compteur = valeurDepuisZero(f, n, 2);
     compteur += 1;
-    if (!(compteur < valeurObjet(f, n, 1)) && idMinuterie(objet(f, n)) != 0) arreteMinuterieDeCommande(f, n);
+    if (!(compteur < valeurDepuisZero(f, n, 0)) && idMinuterie(objet(f, n)) != 0)
+        arreteMinuterieDeCommande(f, n);
     return true;
 }
 

@@ -34,13 +34,6 @@ constexpr int kPremierUtilisateur = kObjetsPredefinis + 1;
 constexpr uint16_t kStyleNonDessine = 37;
 constexpr uint16_t kStyleDessine = 38;
 
-double val(const TfigureKalmetra& f, int i, int k) {
-    return valeurObjet(f, i, k + 1);
-}
-double& val(TfigureKalmetra& f, int i, int k) {
-    return valeurObjet(f, i, k + 1);
-}
-
 void appliqueStyle(TObjetFigure& o, uint16_t commande) {
     TsourcesCouleur sources{o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
     appliqueCommandeStyle(o.style, sources, commande);
@@ -75,8 +68,8 @@ void repeintApresVisibilite(TfigureKalmetra& f, const TEnsembleObjets& changes) 
 void dessinEnBloc(TfigureKalmetra& f, int n) {
     f.polyedresAPreparer = 0;
     TEnsembleObjets changes;
-    for (int k = 1; k <= objet(f, n).nombreParents; ++k) {
-        const int p = parentObjet(f, n, k);
+    for (int k = 0; k < objet(f, n).nombreParents; ++k) {
+        const int p = parentDepuisZero(f, n, k);
         changeVisibilite(f, p, !estDessine(objet(f, p).style));
         changes.set(std::size_t(p));
     }
@@ -87,15 +80,15 @@ void dessinParEtapes(TfigureKalmetra& f, int n) {
     f.polyedresAPreparer = 0;
     const int nombre = objet(f, n).nombreParents;
     TEnsembleObjets changes;
-    for (int k = 1; k <= nombre; ++k) {
-        const int p = parentObjet(f, n, k);
+    for (int k = 0; k < nombre; ++k) {
+        const int p = parentDepuisZero(f, n, k);
         if (estDessine(objet(f, p).style)) continue;
         changeVisibilite(f, p, true);
         changes.set(std::size_t(p));
         return repeintApresVisibilite(f, changes);
     }
-    for (int k = 1; k <= nombre; ++k) {
-        const int p = parentObjet(f, n, k);
+    for (int k = 0; k < nombre; ++k) {
+        const int p = parentDepuisZero(f, n, k);
         changeVisibilite(f, p, false);
         changes.set(std::size_t(p));
     }
@@ -113,7 +106,7 @@ bool valeurExpression(const TfigureKalmetra& f, int n, int k, double& x) {
     if (r == 0) return false;
     if (expressionParametre(f, r).constante) {
         if (objet(f, n).nombreValeurs < k) return false;
-        x = val(f, n, k - 1);
+        x = valeurDepuisZero(f, n, k - 1);
         return true;
     }
     uint8_t nonDefini = 0;
@@ -136,14 +129,14 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
     };
     std::array<Affectation, kMaxObjets> affectations{};
     int total = 0, source = cibles, expression = 0;
-    for (int k = 1; k <= cibles; ++k) {
-        const int cible = parentObjet(f, n, k);
+    for (int k = 0; k < cibles; ++k) {
+        const int cible = parentDepuisZero(f, n, k);
         double x = 0, y = 0, z = 0;
         if (objet(f, cible).nature == kNaturePoint) {
-            if (++source > cmd.nombreParents) return;
-            const int s = parentObjet(f, n, source);
+            if (source >= cmd.nombreParents) return;
+            const int s = parentDepuisZero(f, n, source++);
             if (objet(f, s).nonDefini) return;
-            x = valeurObjet(f, s, 1), y = valeurObjet(f, s, 2), z = valeurObjet(f, s, 3);
+            x = valeurDepuisZero(f, s, 0), y = valeurDepuisZero(f, s, 1), z = valeurDepuisZero(f, s, 2);
         } else if (!valeurExpression(f, n, ++expression, x)) {
             return;
         }
@@ -153,7 +146,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
         if (erreur != 0) return;
         TEnsembleObjets un;
         un.set(std::size_t(cible));
-        Affectation& a = affectations[std::size_t(k - 1)];
+        Affectation& a = affectations[std::size_t(k)];
         a.cible = cible;
         litValeursObjetsLibres(f, un, a.valeurs, a.nombre);
         total += a.nombre;
@@ -169,7 +162,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
         affecteValeursObjetsLibres(f, un, a.valeurs, a.nombre, false);
         ensemble.set(std::size_t(a.cible));
     }
-    f.dernierLibreBouge = uint8_t(parentObjet(f, n, cibles));
+    f.dernierLibreBouge = uint8_t(parentDepuisZero(f, n, cibles - 1));
     recalculeDependants(f, ensemble);
     notifieHoteEtPublie(f, kCauseAffectationDirecte);
 }
@@ -180,10 +173,10 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
     TEnsembleObjets ensemble;
     auto prend = [&](int p, int premier, int combien) {
         for (int j = 0; j < combien && k < cmd.nombreValeurs; ++j)
-            val(f, p, premier + j) = val(f, n, k++);
+            valeurDepuisZero(f, p, premier + j) = valeurDepuisZero(f, n, k++);
     };
-    for (int j = 1; j <= cmd.nombreParents; ++j) {
-        const int p = parentObjet(f, n, j);
+    for (int j = 0; j < cmd.nombreParents; ++j) {
+        const int p = parentDepuisZero(f, n, j);
         switch (objet(f, p).codeConstruction) {
         case c::kReelLibre:
         case c::kEntierLibre:
@@ -216,7 +209,7 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
         ensemble.set(std::size_t(p));
     }
     if (cmd.nombreParents == 0) return;
-    f.dernierLibreBouge = parentObjet(f, n, cmd.nombreParents);
+    f.dernierLibreBouge = parentDepuisZero(f, n, cmd.nombreParents - 1);
     recalculeDependants(f, ensemble);
     notifieHoteEtPublie(f, kCauseAffectationMemorisee);
 }
@@ -232,8 +225,8 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
     };
     std::array<Ecriture, 2 * kMaxObjets> ecritures{};
     std::size_t nombre = 0;
-    for (int j = 1; j <= cmd.nombreParents; ++j) {
-        const int p = parentObjet(f, n, j);
+    for (int j = 0; j < cmd.nombreParents; ++j) {
+        const int p = parentDepuisZero(f, n, j);
         const double r = platform::reelAuHasard();
         switch (objet(f, p).codeConstruction) {
         case c::kPointLibreSurSegment:
@@ -250,7 +243,7 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
             ecritures[nombre++] = {p, 3, 2 * std::numbers::pi * r};
             break;
         case c::kEntierLibreIntervalle: {
-            double lo = val(f, p, 1), hi = val(f, p, 2);
+            double lo = valeurDepuisZero(f, p, 1), hi = valeurDepuisZero(f, p, 2);
             if (lo > hi) std::swap(lo, hi);
             if (std::fabs(lo) > 30000 || std::fabs(hi) > 30000) return;
             const int32_t k = platform::entierAuHasard(int32_t(std::lround(hi - lo)) + 1);
@@ -270,14 +263,14 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
     }
     if (cmd.nombreParents == 0) return;
     for (std::size_t k = 0; k < nombre; ++k)
-        val(f, ecritures[k].p, ecritures[k].k) = ecritures[k].v;
+        valeurDepuisZero(f, ecritures[k].p, ecritures[k].k) = ecritures[k].v;
     recalculeDependants(f, ensemble);
-    f.dernierLibreBouge = parentObjet(f, n, cmd.nombreParents);
+    f.dernierLibreBouge = parentDepuisZero(f, n, cmd.nombreParents - 1);
     notifieHoteEtPublie(f, kCauseAffectationAleatoire);
 }
 
 void projectionOblique(TfigureKalmetra& f, int n) {
-    const double a = val(f, n, 0), b = val(f, n, 1);
+    const double a = valeurDepuisZero(f, n, 0), b = valeurDepuisZero(f, n, 1);
     if (a == 0 && b == 0) {
         if (!f.projectionOblique) return;
         f.projectionOblique = 0;
@@ -355,23 +348,29 @@ void executeCommandeDeTouche(TfigureKalmetra& f, int n) {
         affectationAleatoire(f, n);
         break;
     case c::kToucheSelectionPilotage:
-        if (o.nombreParents > 0) prepareObjetActif(f, parentObjet(f, n, 1));
+        if (o.nombreParents > 0) prepareObjetActif(f, parentDepuisZero(f, n, 0));
         break;
     case c::kToucheRotationAbsolue:
-        if (defini) tourneVueEtMemorise(f, val(f, n, 3), val(f, n, 0), val(f, n, 1), val(f, n, 2));
+        if (defini)
+            tourneVueEtMemorise(f, valeurDepuisZero(f, n, 3), valeurDepuisZero(f, n, 0),
+                                valeurDepuisZero(f, n, 1), valeurDepuisZero(f, n, 2));
         break;
     case c::kToucheVueMemorisee:
-        if (defini) fixeVueEtMemorise(f, val(f, n, 0), val(f, n, 1), val(f, n, 2));
+        if (defini)
+            fixeVueEtMemorise(f, valeurDepuisZero(f, n, 0), valeurDepuisZero(f, n, 1),
+                              valeurDepuisZero(f, n, 2));
         break;
     case c::kToucheVueDeFace:
         if (defini) {
-            const double etapes = std::clamp(std::round(val(f, n, 3)), 0.0, 255.0);
-            animeRotationVue(f, uint8_t(etapes), val(f, n, 0), val(f, n, 1), val(f, n, 2), true);
+            const double etapes = std::clamp(std::round(valeurDepuisZero(f, n, 3)), 0.0, 255.0);
+            animeRotationVue(f, uint8_t(etapes), valeurDepuisZero(f, n, 0), valeurDepuisZero(f, n, 1),
+                             valeurDepuisZero(f, n, 2), true);
         }
         break;
     case c::kToucheRotationRelative:
-        if (defini && val(f, n, 3) != 0) {
-            tourneVueEtRepeint(f, val(f, n, 3), val(f, n, 0), val(f, n, 1), val(f, n, 2));
+        if (defini && valeurDepuisZero(f, n, 3) != 0) {
+            tourneVueEtRepeint(f, valeurDepuisZero(f, n, 3), valeurDepuisZero(f, n, 0),
+                               valeurDepuisZero(f, n, 1), valeurDepuisZero(f, n, 2));
             memoriseVue(f);
         }
         break;

@@ -36,13 +36,17 @@ void echelleRectangle(platform::Rect& r) {
     r = {echelleEntier(r.gauche), echelleEntier(r.haut), echelleEntier(r.droite), echelleEntier(r.bas)};
 }
 
-void peintFigureAEchelle(TfigureKalmetra& f, platform::ContexteDessin& dc, double facteur, bool monochrome) {
+void peintFigureAEchelle(TfigureKalmetra& f, platform::ContexteDessin& dc, double facteur, bool monochrome,
+                         double pixel) {
     TetatRendu& e = etatRendu();
     {
         const ContexteCourant courant(f, dc);
         platform::choisitPolice(dc, platform::Police{});
         const GardeValeur<uint8_t> echelle(e.modeEchelle, 1);
         const GardeValeur<double> facteurEchelle(e.facteurEchelle, facteur);
+        const GardeValeur<double> pixelContexte(dc.etat.pixel, dc.etat.pixel);
+        platform::fixePixelContexte(dc, pixel);
+        const GardeValeur<double> pixelEchelle(e.pixelEchelle, dc.etat.pixel);
         const GardeValeur<uint8_t> monochromie(e.sortieMonochrome, monochrome ? 1 : 0);
         placeZonesDessin(f);
         dessineFigure(f, dc);

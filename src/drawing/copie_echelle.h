@@ -19,7 +19,11 @@ void echelleRectangle(platform::Rect& r);
 // Paints the figure into dc in scaled mode with that factor (and in one
 // colour when asked): dc is the figure's current context for the paint, the
 // zones of the display list are scaled during it and unscaled again after.
-// The caller sets the copying or printing flag that chooses the zone.
-void peintFigureAEchelle(TfigureKalmetra& f, platform::ContexteDessin& dc, double facteur, bool monochrome);
+// pixel: the device units of one screen pixel for pens, dots, dash steps and
+// texts (1 for the clipboard and the printer, where they keep their size in
+// device units). The caller sets the copying or printing flag that chooses
+// the zone.
+void peintFigureAEchelle(TfigureKalmetra& f, platform::ContexteDessin& dc, double facteur, bool monochrome,
+                         double pixel = 1.0);
 
 } // namespace km32

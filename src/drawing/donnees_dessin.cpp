@@ -93,9 +93,9 @@ void construitPoint(const TfigureKalmetra& f, int n, TElementSolide& e, bool& ab
 
 void construitSegment(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    V3 p = calcul::lisV3(f, n, 1), q = calcul::lisV3(f, n, 4);
+    V3 p = calcul::lisV3DepuisZero(f, n, 0), q = calcul::lisV3DepuisZero(f, n, 3);
     if (o.codeConstruction == c::kSegment && o.nombreParents == 2) {
-        const int i = parentObjet(f, n, 1), j = parentObjet(f, n, 2);
+        const int i = parentDepuisZero(f, n, 0), j = parentDepuisZero(f, n, 1);
         if (i != 0 && j != 0 && objet(f, i).nature == kNaturePoint && objet(f, j).nature == kNaturePoint) {
             p = calcul::pointObjet(f, i);
             q = calcul::pointObjet(f, j);
@@ -118,7 +118,7 @@ double composante(V3 v, int k) {
 }
 
 void construitDroite(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon, bool demiDroite) {
-    const V3 P = calcul::lisV3(f, n, 1), D = calcul::lisV3(f, n, 4);
+    const V3 P = calcul::lisV3DepuisZero(f, n, 0), D = calcul::lisV3DepuisZero(f, n, 3);
     const int k = axeDominant(D);
     const double d = composante(D, k), p = composante(P, k);
     if (d == 0 || !std::isfinite(d)) {
@@ -143,10 +143,10 @@ void construitDroite(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 
 void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const V3 C = calcul::lisV3(f, n, 1);
-    V3 N = calcul::lisV3(f, n, 4);
-    const double r = valeurObjet(f, n, 7);
-    V3 U = calcul::lisV3(f, n, 8) - C;
+    const V3 C = calcul::lisV3DepuisZero(f, n, 0);
+    V3 N = calcul::lisV3DepuisZero(f, n, 3);
+    const double r = valeurDepuisZero(f, n, 6);
+    V3 U = calcul::lisV3DepuisZero(f, n, 7) - C;
     int pas = nombrePasCercle(f, r);
     if (pas < 2 || pas > 10000 || !calcul::unitaire(U) || !calcul::unitaire(N)) {
         abandon = true;
@@ -168,10 +168,10 @@ void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 }
 
 void construitArc(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
-    const V3 C = calcul::lisV3(f, n, 1);
-    V3 axe = calcul::lisV3(f, n, 4);
-    const double r = valeurObjet(f, n, 7), angle = valeurObjet(f, n, 11);
-    V3 U = calcul::lisV3(f, n, 8) - C;
+    const V3 C = calcul::lisV3DepuisZero(f, n, 0);
+    V3 axe = calcul::lisV3DepuisZero(f, n, 3);
+    const double r = valeurDepuisZero(f, n, 6), angle = valeurDepuisZero(f, n, 10);
+    V3 U = calcul::lisV3DepuisZero(f, n, 7) - C;
     const double nombre = std::round(500 * r * f.uniteSurPetiteDimension * angle / kDeuxPi);
     if (!(nombre >= 1 && nombre <= 10000) || !calcul::unitaire(U) || !calcul::unitaire(axe)) {
         abandon = true;
@@ -185,7 +185,7 @@ void construitArc(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
 
 void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const long nombre = std::lround(valeurObjet(f, n, 2));
+    const long nombre = std::lround(valeurDepuisZero(f, n, 1));
     const bool limite = limiteDefinie(f, o.objetLimite);
     bool rupture = true;
     if (!f.echantillons || nombre < 0) {
@@ -212,8 +212,8 @@ void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
 
 void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const V3 O = calcul::lisV3(f, n, 1), W = calcul::lisV3(f, n, 7);
-    double m = valeurObjet(f, n, 11), M = valeurObjet(f, n, 12);
+    const V3 O = calcul::lisV3DepuisZero(f, n, 0), W = calcul::lisV3DepuisZero(f, n, 6);
+    double m = valeurDepuisZero(f, n, 10), M = valeurDepuisZero(f, n, 11);
     if (n >= 8 && n <= 10) {
         m = -0.47 / f.uniteSurPetiteDimension;
         M = 0.47 / f.uniteSurPetiteDimension;
@@ -224,7 +224,7 @@ void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
         return;
     }
     if (!estGradue(o.style)) return;
-    const double s = valeurObjet(f, n, 10);
+    const double s = valeurDepuisZero(f, n, 9);
     if (!(s >= 1e-10) || (M - m) / s > 49 || m / s < -32000) return;
     double premier = std::round(m / s);
     if (premier * s < m) premier += 1;
@@ -302,8 +302,8 @@ bool echantillonsSphere(const TfigureKalmetra& f, double r, TElementSolide& e) {
 
 void construitSphere(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
-    const V3 C = calcul::lisV3(f, n, 1);
-    const double r = valeurObjet(f, n, 4);
+    const V3 C = calcul::lisV3DepuisZero(f, n, 0);
+    const double r = valeurDepuisZero(f, n, 3);
     e.centre = entier(f, C);
     if (!echantillonsSphere(f, r, e)) {
         abandon = true;
@@ -447,8 +447,8 @@ bool geometrieCalotte(const TfigureKalmetra& f, int n, V3& centre, double& rayon
     if (o.nombreParents < 5) return false;
     int parents[5];
     for (int k = 0; k < 5; ++k) {
-        parents[k] = parentObjet(f, n, k + 1);
-        // Parent 2 and 3 are 0 when parent 1 is itself a plane.
+        parents[k] = parentDepuisZero(f, n, k);
+        // Parents 1 and 2 are 0 when parent 0 is itself a plane.
         if (parents[k] > f.nombreObjets || (parents[k] != 0 && objet(f, parents[k]).nonDefini)) return false;
     }
     if (parents[0] == 0 || parents[3] == 0 || parents[4] == 0) return false;
@@ -464,8 +464,8 @@ bool geometrieCalotte(const TfigureKalmetra& f, int n, V3& centre, double& rayon
     if (cote > 0)
         for (double& c : plan)
             c = -c;
-    centre = calcul::lisV3(f, parents[4], 1);
-    rayon = valeurObjet(f, parents[4], 4);
+    centre = calcul::lisV3DepuisZero(f, parents[4], 0);
+    rayon = valeurDepuisZero(f, parents[4], 3);
     return rayon > 0 && std::isfinite(rayon);
 }
 

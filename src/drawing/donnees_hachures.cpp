@@ -82,7 +82,7 @@ V3 directionHachures(uint8_t motif, V3 U, V3 V) {
 bool hachureCercle(const TfigureKalmetra& f, int limite, uint8_t motif, V3 C, V3 U, V3 V, double r,
                    double pasMinimal, TblocSegments& bloc) {
     bloc.nombre = 0;
-    const double h = f.reelVue;
+    const double h = f.pasHachures;
     if (!(h > 0) || !(r > 0)) return false;
     double pas = h;
     if (2 * r / h > 50) pas = 2 * r / pasMinimal;
@@ -103,7 +103,7 @@ bool hachureCercle(const TfigureKalmetra& f, int limite, uint8_t motif, V3 C, V3
 void hachureFace(const TfigureKalmetra& f, int limite, uint8_t motif, const V3* s, int n, V3 normale,
                  TblocSegments& bloc) {
     bloc.nombre = 0;
-    const double h = f.reelVue;
+    const double h = f.pasHachures;
     if (n < 3 || !(h > 0)) return;
     V3 U = s[1] - s[0];
     if (!calcul::unitaire(U)) return;

@@ -82,9 +82,9 @@ bool supportTropPetit(const TfigureKalmetra& f, int i) {
     } else if (o.codeConstruction == c::kPointLibreSurArc) {
         const int arc = parentOuZero(f, i, 1);
         if (arc == 0) return false;
-        const V3 centre = calcul::lisV3(f, arc, 1), normale = calcul::lisV3(f, arc, 4);
-        const V3 r = calcul::lisV3(f, arc, 8) - centre;
-        const double angle = valeurObjet(f, arc, 11);
+        const V3 centre = calcul::lisV3DepuisZero(f, arc, 0), normale = calcul::lisV3DepuisZero(f, arc, 3);
+        const V3 r = calcul::lisV3DepuisZero(f, arc, 7) - centre;
+        const double angle = valeurDepuisZero(f, arc, 10);
         a = centre + r;
         b = centre + std::cos(angle) * r + std::sin(angle) * calcul::vectoriel(normale, r);
     } else {
@@ -180,7 +180,7 @@ void prepareSurCercle(const TfigureKalmetra& f, TetatGlisser& g, bool arc) {
     ecris3(g.premierAxe, premier);
     ecris3(g.secondAxe, second);
     g.rayon = cercle.rayon;
-    if (arc) g.angleArc = valeurObjet(f, g.support, 11);
+    if (arc) g.angleArc = valeurDepuisZero(f, g.support, 10);
     g.pasValide = 1;
 }
 
@@ -242,22 +242,24 @@ void noteValeursAvant(TfigureKalmetra& f, TetatGlisser& g) {
     const int i = f.objetLibreActif;
     if (i == 0) return;
     const uint8_t code = objet(f, i).codeConstruction;
-    auto v = [&](int k) { return valeurObjet(f, i, k + 1); };
     switch (code) {
     case c::kPointLibreCoordonneesEntieres:
-        g.valeursAvant[0] = v(3), g.valeursAvant[1] = v(4), g.valeursAvant[2] = v(5);
+        g.valeursAvant[0] = valeurDepuisZero(f, i, 3), g.valeursAvant[1] = valeurDepuisZero(f, i, 4),
+        g.valeursAvant[2] = valeurDepuisZero(f, i, 5);
         break;
     case c::kPointLibreDansEspace:
-        g.valeursAvant[0] = v(0), g.valeursAvant[1] = v(1), g.valeursAvant[2] = v(2);
+        g.valeursAvant[0] = valeurDepuisZero(f, i, 0), g.valeursAvant[1] = valeurDepuisZero(f, i, 1),
+        g.valeursAvant[2] = valeurDepuisZero(f, i, 2);
         g.constantePlan = -calcul::scalaire(lis3(g.normalePlan), calcul::pointObjet(f, i));
         break;
     case c::kPointLibreDansPlan:
     case c::kPointLibreDansPolygone:
     case c::kPointLibreSurSphere:
-        g.valeursAvant[0] = v(3), g.valeursAvant[1] = v(4), g.valeursAvant[2] = 0;
+        g.valeursAvant[0] = valeurDepuisZero(f, i, 3), g.valeursAvant[1] = valeurDepuisZero(f, i, 4),
+        g.valeursAvant[2] = 0;
         break;
     default:
-        g.valeursAvant[0] = v(3), g.valeursAvant[1] = 0, g.valeursAvant[2] = 0;
+        g.valeursAvant[0] = valeurDepuisZero(f, i, 3), g.valeursAvant[1] = 0, g.valeursAvant[2] = 0;
         break;
     }
 }
@@ -382,16 +384,16 @@ void ecritValeurs(TfigureKalmetra& f, int i, const double (&v)[3]) {
     case c::kPointLibreDansPlan:
     case c::kPointLibreDansPolygone:
     case c::kPointLibreSurSphere:
-        valeurObjet(f, i, 4) = v[0], valeurObjet(f, i, 5) = v[1];
+        valeurDepuisZero(f, i, 3) = v[0], valeurDepuisZero(f, i, 4) = v[1];
         break;
     case c::kPointLibreCoordonneesEntieres:
-        valeurObjet(f, i, 4) = v[0], valeurObjet(f, i, 5) = v[1], valeurObjet(f, i, 6) = v[2];
+        valeurDepuisZero(f, i, 3) = v[0], valeurDepuisZero(f, i, 4) = v[1], valeurDepuisZero(f, i, 5) = v[2];
         break;
     case c::kPointLibreDansEspace:
-        valeurObjet(f, i, 1) = v[0], valeurObjet(f, i, 2) = v[1], valeurObjet(f, i, 3) = v[2];
+        valeurDepuisZero(f, i, 0) = v[0], valeurDepuisZero(f, i, 1) = v[1], valeurDepuisZero(f, i, 2) = v[2];
         break;
     default:
-        valeurObjet(f, i, 4) = v[0];
+        valeurDepuisZero(f, i, 3) = v[0];
         break;
     }
 }
@@ -403,7 +405,7 @@ void finDePas(TfigureKalmetra& f, TetatGlisser& g) {
 }
 
 void ecritPoint(TfigureKalmetra& f, int i, V3 p) {
-    calcul::ecritV3(f, i, 1, p);
+    calcul::ecritV3DepuisZero(f, i, 0, p);
     recalculeDependantsObjetActif(f);
 }
 

@@ -13,7 +13,7 @@ namespace km32 {
 void actualisePlanIsole(TfigureKalmetra& f) {
     f.planIsoleChange = 0;
     if (!modePlanIsole(f)) return;
-    const uint8_t* objets = f.enregistrementsVue[1].octets;
+    const uint8_t* objets = f.plansEnregistres[kPlanIsole].objets;
     bool indefini = false;
     for (int k = 0; k < 3; ++k)
         if (objets[k] != 0 && objet(f, objets[k]).nonDefini) indefini = true;
@@ -24,16 +24,16 @@ void actualisePlanIsole(TfigureKalmetra& f) {
         indefini = nul;
     }
     if (indefini) {
-        if (f.aucunPlanIsole && f.octetPlan2) return;
+        if (f.aucunPlanIsole && f.planIsoleNonDefini) return;
         f.aucunPlanIsole = 1;
-        f.octetPlan2 = 1; // nothing lies in a plane that does not exist
+        f.planIsoleNonDefini = 1; // nothing lies in a plane that does not exist
         f.planIsoleChange = 1;
         return;
     }
-    if (f.aucunPlanIsole || f.octetPlan2) {
+    if (f.aucunPlanIsole || f.planIsoleNonDefini) {
         fixeCoefficientsPlanIsole(f, n[0], n[1], n[2], n[3]);
         f.aucunPlanIsole = 0;
-        f.octetPlan2 = 0;
+        f.planIsoleNonDefini = 0;
         f.planIsoleChange = 1;
         return;
     }

@@ -42,7 +42,7 @@ void dessineMorceaux(ContexteDessin& dc, const std::vector<TpartiesVisibles>& pa
 
 void dessinePoint(TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
     if (marqueDessinee(e.style)) {
-        choisitStyloPlein(f, dc, tailleMarque(e.style), couleur);
+        choisitStyloMarque(f, dc, tailleMarque(e.style), couleur);
         tracePointSeul(dc, e.x, e.y);
     }
     if (nomDessine(e.style) && f.nomsPointsAffiches) {
@@ -61,9 +61,11 @@ void dessineSegment(const TfigureKalmetra& f, ContexteDessin& dc, const Telement
 void dessineTexte(TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
     SetTexteCoul(dc, 1, couleur);
     if (e.y - e.decalage + e.hauteur > f.hauteurZoneAffichages) return;
+    // x scaled; y in screen pixels, as the band is (of the device, in fine units).
     const platform::Point p = echellePoint(e.x, e.y);
+    const int32_t y = longueurPixel(e.y);
     const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
-    ExpForm(dc, e.texte, double(p.x) / larg(), double(e.y) / haut());
+    ExpForm(dc, e.texte, double(p.x) / larg(), double(y) / haut());
 }
 
 void dessineAxe(TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {

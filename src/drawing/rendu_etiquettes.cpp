@@ -19,10 +19,6 @@ namespace {
 constexpr int kCommandeSepareNoms = 85;
 constexpr std::size_t kMaxBoitesPlacees = 250;
 
-bool estPrime(char c) {
-    return c == '\'' || c == '"';
-}
-
 // The box of a label, right and bottom excluded.
 platform::Rect boite(int32_t lx, int32_t ly, platform::Point t) {
     return {lx, ly, lx + t.x, ly + t.y};
@@ -49,10 +45,10 @@ void dessineTexteEtiquette(platform::ContexteDessin& dc, const TelementDessin& e
             ExpForm(dc, texte, x, y);
         return;
     }
-    // A plain name: its letter (with its prime), then the rest as a subscript.
-    const std::size_t tete = (texte.size() >= 2 && estPrime(texte[1])) ? 2 : 1;
-    EmessG(dc, texte.substr(0, tete), p.x, p.y);
-    if (texte.size() > tete) EmessG(dc, texte.substr(tete), p.x + larg(), p.y + haut() / 2);
+    // A plain name: its letter (with its prime), then the rest as a
+    // subscript half a cell lower, set together in the face of
+    // mathematical text so that the subscript follows the letter closely.
+    EmessNomG(dc, texte, p.x, p.y);
 }
 
 bool separeNomsDesPoints(TfigureKalmetra& f) {

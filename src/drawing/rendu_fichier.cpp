@@ -1,10 +1,13 @@
 #include "drawing/rendu_fichier.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/garde.h"
 #include "base/texte.h"
+#include "drawing/copie_echelle.h"
 #include "drawing/rafraichissement.h"
+#include "drawing/rendu_styles.h"
 #include "platform/cairo_sortie.h"
 #include "platform/contexte_dessin.h"
 #include "platform/contexte_dessin_table.h"
@@ -25,6 +28,14 @@ void peintDans(TfigureKalmetra& f, platform::ContexteDessin& dc) {
     platform::oublieContexte(handle);
 }
 
+// The largest coordinate of a scaled drawing.
+constexpr int32_t kBorneEchelle = 1048320;
+// A point mark is at least half a millimetre wide per step of its size
+// (a normal mark 1 mm), in hundredths of a millimetre.
+constexpr double kMarqueMinimale = 50.0;
+// Hundredths of a millimetre in a point (1/72 inch).
+constexpr double kCentiemesMmParPoint = 2540.0 / 72.0;
+
 bool finitPar(const std::string& texte, const char* fin) {
     const std::string f = fin;
     return texte.size() >= f.size() && enMajuscules(texte.substr(texte.size() - f.size())) == f;
@@ -39,7 +50,13 @@ FormatDessin formatDeFichier(const std::string& fichier) {
     return FormatDessin::Inconnu;
 }
 
-bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDessin format) {
+double centiemesMmParPixel(int32_t largeurPixels, double largeurMm) {
+    if (!(std::isfinite(largeurMm) && largeurMm > 0) || largeurPixels < 1) return kCentiemesMmParPoint;
+    return largeurMm * 100.0 / largeurPixels;
+}
+
+bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDessin format,
+                       double largeurMm) {
     const int32_t largeur = std::clamp(f.largeurImage, 1, platform::kCoteMaximalBitmap);
     const int32_t hauteur = std::clamp(f.hauteurImage, 1, platform::kCoteMaximalBitmap);
     switch (format) {
@@ -53,11 +70,19 @@ bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDes
     }
     case FormatDessin::Svg:
     case FormatDessin::Pdf: {
-        platform::SortieVectorielle sortie(format == FormatDessin::Svg ? platform::FormatVectoriel::Svg
-                                                                       : platform::FormatVectoriel::Pdf,
-                                           fichier, largeur, hauteur);
+        // Drawn in scaled mode in hundredths of a millimetre: the page has
+        // its physical size and the lines keep their precision; pens, dots,
+        // dashes and texts keep the size they have on the picture.
+        // Coordinates stay within what the drawing layer takes.
+        const double facteur = std::min(centiemesMmParPixel(largeur, largeurMm),
+                                        double(kBorneEchelle) / std::max(largeur, hauteur));
+        platform::SortieVectorielle sortie(
+            format == FormatDessin::Svg ? platform::FormatVectoriel::Svg : platform::FormatVectoriel::Pdf,
+            fichier, largeur * facteur / kCentiemesMmParPoint, hauteur * facteur / kCentiemesMmParPoint,
+            1.0 / kCentiemesMmParPoint);
         if (!sortie.ok()) return false;
-        peintDans(f, sortie.contexte());
+        const GardeValeur<double> marques(etatRendu().marqueMinimale, kMarqueMinimale);
+        peintFigureAEchelle(f, sortie.contexte(), facteur, false, facteur);
         return sortie.termine();
     }
     default:

@@ -1,6 +1,7 @@
 #include "drawing/rendu_figure.h"
 
 #include "base/garde.h"
+#include "drawing/copie_echelle.h"
 #include "drawing/impression_cadre.h"
 #include "drawing/rendu_styles.h"
 #include "drawing/textes_dessin.h"
@@ -98,7 +99,9 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
     if (platform::contexteDeHandle(f.contexteDessin) == nullptr) return;
     TetatRendu& etat = etatRendu();
     const int32_t largeur = f.largeurImage, hauteur = f.hauteurImage;
-    const platform::Rect zone = calculeZoneDessin(f).zone;
+    // The zone clips in device units: scaled with the drawing in scaled drawing.
+    platform::Rect zone = calculeZoneDessin(f).zone;
+    echelleRectangle(zone);
     // The background covers the whole drawing, scaled with it in a scaled copy.
     const platform::Point coin = echellePoint(largeur + 1, hauteur + 1);
     etat.rectangleDecoupe = zone;
@@ -142,7 +145,7 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         dessineObjets(f, dc, 14, dernier, [](const TelementDessin& e) { return e.type == kDessinTexte; });
         restaureStylo(dc);
         // What a text let overflow below the band is covered again.
-        peintFond(dc, fond, 0, bande - 1, coin.x, coin.y);
+        peintFond(dc, fond, 0, longueurPixel(bande - 1), coin.x, coin.y);
     }
     SetFontTailleEtType(0, 0);
     if (f.tableTraces) dessineTraces(f, dc);

@@ -1,5 +1,6 @@
 #include "drawing/rendu_styles.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/impression_cadre.h"
@@ -31,14 +32,15 @@ void traceSegmentDevice(platform::ContexteDessin& dc, int32_t x1, int32_t y1, in
 }
 
 // A hidden piece in scaled drawing: an odd number n of steps of about 4
-// pixels, a dash in every second step, so the piece begins and ends with a gap.
+// screen pixels, a dash in every second step, so the piece begins and ends
+// with a gap. The step is measured in device units of a screen pixel.
 void traceTirets(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const Point a = echellePoint(x1, y1), b = echellePoint(x2, y2);
     int32_t ax = a.x, ay = a.y, bx = b.x, by = b.y;
     const platform::Rect& r = etatRendu().rectangleDecoupe;
     if (coupeSegmentAuRectangle(ax, ay, bx, by, r.gauche, r.haut, r.droite, r.bas) == 0) return;
     const double dx = double(bx) - ax, dy = double(by) - ay;
-    long n = std::lround(std::hypot(dx, dy) / 4.0);
+    long n = std::lround(std::hypot(dx, dy) / (4.0 * etatRendu().pixelEchelle));
     if (n < 3) n = 3;
     if (n % 2 == 0) --n;
     const double px = dx / double(n), py = dy / double(n);
@@ -91,6 +93,16 @@ void choisitStyloPlein(const TfigureKalmetra& f, platform::ContexteDessin& dc, i
     selectionne(dc, platform::styloPlein(f.traitsEpais ? 2 * largeur : largeur, couleur));
 }
 
+void choisitStyloMarque(const TfigureKalmetra& f, platform::ContexteDessin& dc, int32_t taille,
+                        Couleur couleur) {
+    const TetatRendu& e = etatRendu();
+    int32_t largeur = f.traitsEpais ? 2 * taille : taille;
+    const double minimum = taille * e.marqueMinimale;
+    if (e.modeEchelle && minimum > largeur * dc.etat.pixel)
+        largeur = int32_t(std::min(std::ceil(minimum / dc.etat.pixel), 1.0e6));
+    selectionne(dc, platform::styloPlein(largeur, couleur));
+}
+
 void restaureStylo(platform::ContexteDessin& dc) {
     if (!etatRendu().styloPossede) return;
     platform::choisitStylo(dc, platform::kStyloNoir);
@@ -101,6 +113,12 @@ Point echellePoint(int32_t x, int32_t y) {
     const TetatRendu& e = etatRendu();
     if (!e.modeEchelle) return {x, y};
     return {arrondiBorne(x * e.facteurEchelle), arrondiBorne(y * e.facteurEchelle)};
+}
+
+int32_t longueurPixel(int32_t n) {
+    const TetatRendu& e = etatRendu();
+    if (!e.modeEchelle || e.pixelEchelle == 1.0) return n;
+    return arrondiBorne(n * e.pixelEchelle);
 }
 
 Point positionPointEcran(const TpointEcran& p) {
@@ -119,8 +137,10 @@ void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y) {
     const Point p = echellePoint(x, y);
     if (!dansDecoupe(p)) return;
     platform::deplaceVers(dc, p.x, p.y);
-    // A 1-pixel pen draws nothing for a line that does not move: one pixel long then.
-    platform::traceVers(dc, dc.etat.stylo.largeur <= 1 ? p.x + 1 : p.x, p.y);
+    // A 1-pixel pen draws nothing for a line that does not move: one pixel
+    // long then. A wider pen (on the device) draws a round dot.
+    const bool fin = dc.etat.stylo.largeur * dc.etat.pixel <= 1.0;
+    platform::traceVers(dc, fin ? p.x + 1 : p.x, p.y);
 }
 
 void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p) {
@@ -151,9 +171,13 @@ void dessineMarquePoint(platform::ContexteDessin& dc, const TpointEcran& p, Coul
         platform::deplaceVers(dc, q.x, q.y);
         platform::traceVers(dc, q.x, q.y);
     } else {
-        platform::rectangle(dc, q.x - 1, q.y - 1, q.x + 1, q.y + 1);
+        const int32_t d = longueurPixel(1);
+        platform::rectangle(dc, q.x - d, q.y - d, q.x + d, q.y + d);
     }
-    if (etatRendu().taillePoints >= 3 && !cache) platform::rectangle(dc, q.x - 2, q.y - 2, q.x + 2, q.y + 2);
+    if (etatRendu().taillePoints >= 3 && !cache) {
+        const int32_t d = longueurPixel(2);
+        platform::rectangle(dc, q.x - d, q.y - d, q.x + d, q.y + d);
+    }
 }
 
 } // namespace km32

@@ -21,6 +21,15 @@ struct TetatRendu {
     // Drawing coordinates are multiplied by facteurEchelle (scaled copies).
     uint8_t modeEchelle = 0;
     double facteurEchelle = 1.0;
+    // Device units of one screen pixel for what keeps its screen size in
+    // scaled drawing: pen widths, dash steps, dots, texts, the band. 1 for
+    // the clipboard and the printer; the scale factor itself for a picture
+    // file drawn in fine units, which then looks like the screen at any size.
+    double pixelEchelle = 1.0;
+    // In scaled drawing, the smallest width in device units of a point
+    // mark for each step of its size (fine 1, normal 2, thick 3), so that a
+    // mark stays visible on paper; 0 for none.
+    double marqueMinimale = 0.0;
     // Width of the dots of curves: the curve's pen width + 1.
     int32_t taillePoints = 1;
     // The element being drawn uses the larger text font.
@@ -52,6 +61,11 @@ void choisitStyloObjetSansImpression(const TfigureKalmetra& f, platform::Context
 void choisitStyloPointille(platform::ContexteDessin& dc, platform::Couleur couleur);
 void choisitStyloPlein(const TfigureKalmetra& f, platform::ContexteDessin& dc, int32_t largeur,
                        platform::Couleur couleur);
+// The pen of a point mark: solid, as wide as the mark size (doubled on a
+// thick-lines figure), and at least the mark size times marqueMinimale
+// device units in scaled drawing.
+void choisitStyloMarque(const TfigureKalmetra& f, platform::ContexteDessin& dc, int32_t taille,
+                        platform::Couleur couleur);
 // The stock black pen back when the painter owns a pen.
 void restaureStylo(platform::ContexteDessin& dc);
 
@@ -59,6 +73,9 @@ void restaureStylo(platform::ContexteDessin& dc);
 // (scaled and clamped in scaled drawing).
 platform::Point echellePoint(int32_t x, int32_t y);
 platform::Point positionPointEcran(const TpointEcran& p);
+// A length of n screen pixels that keeps its screen size (a dot, the offset
+// of a subscript): n times pixelEchelle in scaled drawing, rounded and clamped.
+int32_t longueurPixel(int32_t n);
 
 // A segment in pixels, clipped to the clip rectangle, with the current pen.
 void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
@@ -67,7 +84,9 @@ void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t 
 void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y);
 
 // The visible pieces, and the hidden pieces (with the current pen on the
-// screen; as short dashes in scaled drawing, where dotted pens do not exist).
+// screen; as short dashes in scaled drawing, where dotted pens do not exist:
+// an odd number n of steps of about 4 screen pixels, n at least 3, a dash
+// from 0.1 to 0.8 of every second step).
 void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p);
 void tracePartiesCachees(platform::ContexteDessin& dc, const TpartiesVisibles& p);
 

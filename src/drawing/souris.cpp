@@ -221,8 +221,8 @@ void sourisBoutonRelache(TfigureKalmetra& f, int32_t) {
     const EtatSouris& e = etatSouris();
     if (f.etatGlisser->saisi && e.glisseTexte && e.texteTenu != 0 && e.texteTenu <= f.nombreObjets)
         if (const TelementDessin* t = elementDessin(f, e.texteTenu)) {
-            valeurObjet(f, e.texteTenu, 1) = t->x;
-            valeurObjet(f, e.texteTenu, 2) = t->y;
+            valeurDepuisZero(f, e.texteTenu, 0) = t->x;
+            valeurDepuisZero(f, e.texteTenu, 1) = t->y;
         }
     termineEtatGlisser(f);
 }
@@ -233,8 +233,8 @@ void debutRotationVue(TfigureKalmetra& f, int32_t lParam) {
     noteModificateurs();
     const EtatSouris& e = etatSouris();
     const bool decale = e.ctrl || e.maj;
-    const bool permis =
-        (f.octetVue & kVerrouRotationSouris) == 0 && !f.cadrageInterdit && (f.changementVuePermis || decale);
+    const bool permis = (f.drapeauxVue & kVerrouRotationSouris) == 0 && !f.cadrageInterdit &&
+                        (f.changementVuePermis || decale);
     if (!permis) return termineEtatGlisser(f);
     TetatGlisser& g = *f.etatGlisser;
     const Tposition m = position(lParam);

@@ -22,7 +22,7 @@ namespace km32 {
 // for it (wParam 0, lParam kDesignationFaite).
 constexpr uint32_t kMessageDesignation = 0x0400 + 1001;
 constexpr int32_t kDesignationFaite = 1002;
-// Bit of f.octetVue that locks the view against mouse turns and pans.
+// Bit of f.drapeauxVue that locks the view against mouse turns and pans.
 constexpr uint8_t kVerrouRotationSouris = 8;
 
 // State shared by all figures (one gesture at a time, under the capture).

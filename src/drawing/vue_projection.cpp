@@ -15,7 +15,7 @@ void calculeProjection(TfigureKalmetra& f) {
     f.borneSuperieure = f.etendueVue / 2 / zoom;
     f.borneInferieure = -f.borneSuperieure;
     f.echelle = kUnitesDemiEtendue / f.borneSuperieure;
-    f.reelVue = 0.035 / zoom;
+    f.pasHachures = 0.035 / zoom;
 
     // The drawing area in the units of projetteX and projetteY is the
     // drawing itself, in pixels.

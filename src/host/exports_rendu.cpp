@@ -38,10 +38,11 @@ double radians(double degres) {
 }
 
 int32_t rendFigure(const char* texte, const char* fichier, int32_t largeur, int32_t hauteur,
-                   const double* angles) {
+                   const double* angles, double largeurMm) {
     if (!texte || !fichier || largeur < 1 || hauteur < 1 || largeur > platform::kCoteMaximalBitmap ||
         hauteur > platform::kCoteMaximalBitmap)
         return kRenduArgumentsRefuses;
+    if (!(largeurMm == 0 || (largeurMm >= 0.1 && largeurMm <= 10000))) return kRenduArgumentsRefuses;
     if (angles && !(std::isfinite(angles[0]) && std::isfinite(angles[1]) && std::isfinite(angles[2])))
         return kRenduArgumentsRefuses;
     const std::string nomFichier = fichier;
@@ -62,7 +63,8 @@ int32_t rendFigure(const char* texte, const char* fichier, int32_t largeur, int3
     if (ligne != 0) return ligne;
     if (angles) fixeAnglesVue(*f, radians(angles[0]), radians(angles[1]), radians(angles[2]));
     redessineFigure(*f);
-    return ecritDessinFigure(*f, utf8DeWindows1252(nomFichier), format) ? 0 : kRenduFichierNonEcrit;
+    return ecritDessinFigure(*f, utf8DeWindows1252(nomFichier), format, largeurMm) ? 0
+                                                                                   : kRenduFichierNonEcrit;
 }
 
 } // namespace
@@ -74,7 +76,14 @@ extern "C" {
 KM32_EXPORT int32_t KMRendFigureDansFichier(const char* texte, const char* fichier, int32_t largeur,
                                             int32_t hauteur, const double* angles) {
     return km32::appelProtege(int32_t(km32::kRenduArgumentsRefuses),
-                              [&] { return km32::rendFigure(texte, fichier, largeur, hauteur, angles); });
+                              [&] { return km32::rendFigure(texte, fichier, largeur, hauteur, angles, 0); });
+}
+
+KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fichier, int32_t largeur,
+                                              int32_t hauteur, const double* angles, double largeurMm) {
+    return km32::appelProtege(int32_t(km32::kRenduArgumentsRefuses), [&] {
+        return km32::rendFigure(texte, fichier, largeur, hauteur, angles, largeurMm);
+    });
 }
 
 } // extern "C"

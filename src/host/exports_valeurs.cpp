@@ -39,7 +39,7 @@ double valeurScalaire(int16_t n, const char* nom) {
     if (s == "rotFrontale") return f->anglesVue[2];
     const int i = numeroObjetDeNomEtType(*f, s, kNatureNombreReel);
     if (i == 0 || objet(*f, i).nonDefini) return kValeurIndefinie;
-    return valeurObjet(*f, i, 1);
+    return valeurDepuisZero(*f, i, 0);
 }
 
 void affecteScalaire(int16_t n, const char* nom, double valeur) {
@@ -47,7 +47,7 @@ void affecteScalaire(int16_t n, const char* nom, double valeur) {
     if (!f || !std::isfinite(valeur)) return;
     const int i = numeroObjetDeNomEtType(*f, texteOuVide(nom), kNatureNombreReel);
     if (i == 0 || objet(*f, i).codeConstruction != kCodeNombreLibre) return;
-    valeurObjet(*f, i, 1) = valeur;
+    valeurDepuisZero(*f, i, 0) = valeur;
     TEnsembleObjets changes;
     changes.set(std::size_t(i));
     recalculeDependants(*f, changes);

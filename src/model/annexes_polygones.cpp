@@ -117,7 +117,7 @@ double valeurPlan(const TPlanOriente& p, const Tvecteur3& X) {
 
 // The polygon of point n: the record of its first parent.
 const TPolyedre& polygoneDe(const TfigureKalmetra& f, int n) {
-    return polyedreDe(donneesPolyedreObjet(f, parentObjet(f, n, 1)));
+    return polyedreDe(donneesPolyedreObjet(f, parentDepuisZero(f, n, 0)));
 }
 
 Tvecteur3 point(const TAnnexePolygone& a, double u, double v) {
@@ -170,11 +170,11 @@ bool calculeFormes(TAnnexePolygone& a) {
 }
 
 void ecritPoint(TfigureKalmetra& f, int n, const TAnnexePolygone& a) {
-    valeurObjet(f, n, 1) = a.point.x;
-    valeurObjet(f, n, 2) = a.point.y;
-    valeurObjet(f, n, 3) = a.point.z;
-    valeurObjet(f, n, 4) = a.u;
-    valeurObjet(f, n, 5) = a.v;
+    valeurDepuisZero(f, n, 0) = a.point.x;
+    valeurDepuisZero(f, n, 1) = a.point.y;
+    valeurDepuisZero(f, n, 2) = a.point.z;
+    valeurDepuisZero(f, n, 3) = a.u;
+    valeurDepuisZero(f, n, 4) = a.v;
 }
 
 // The scratch values of the last side crossed (the side plane at the point,
@@ -217,8 +217,8 @@ void coordonneesDansPolygoneAnnexe(const TfigureKalmetra& f, int n, double& u, d
 
 void calculePointDansPolygone(TfigureKalmetra& f, int n) {
     TAnnexePolygone& a = annexeObjet(f, n);
-    a.u = valeurObjet(f, n, 4);
-    a.v = valeurObjet(f, n, 5);
+    a.u = valeurDepuisZero(f, n, 3);
+    a.v = valeurDepuisZero(f, n, 4);
     a.point = point(a, a.u, a.v);
     if (a.nombreCotes != 0) {
         const Tecart e = rameneDansPolygone(a, polygoneDe(f, n), a.point);

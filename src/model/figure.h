@@ -97,7 +97,7 @@ struct TObjetFigure {
     uint16_t drapeaux = 0;                 // DrapeauObjet bits
     TstyleObjet style;                     // for a command (kind 20) the first byte is its key code
     uint8_t sourcesCouleur[3] = {0, 0, 0}; // objects giving red, green, blue (0 = none)
-    uint8_t octetObjet = 0;
+    uint8_t octetObjet = 0;                // a place of the record that nothing reads
     uint8_t nonDefini = 0;
     uint16_t raison = 0; // phrase number of why it is undefined
     uint8_t objetLimite = 0;
@@ -175,14 +175,22 @@ struct TExpressionParametre {
     uint8_t constante = 0;    // 1: the value is the one stored in the object's values
 };
 
-// Two records the drawing subsystem keeps in the view settings, each led by three bytes.
-struct TenregistrementVue {
-    uint8_t octets[3] = {0, 0, 0};
+// A plane the view settings remember by the objects that define it: a plane
+// object and two zeros, or three points (object numbers, 0 for none).
+struct TplanEnregistre {
+    uint8_t objets[3] = {0, 0, 0};
 };
+// The two planes the view settings remember (plansEnregistres).
+constexpr int kPlanDeFace = 0; // the plane the view turns to face ("Plan de face")
+constexpr int kPlanIsole = 1;  // the isolated plane ("Plan #1 isolé")
 
 // The record of one figure, its fields in the system's order. Fields that
 // only the drawing, text or host subsystems interpret are named by their
-// role; those subsystems give them their meaning.
+// role; those subsystems give them their meaning. The bytes and integers
+// named after their neighbours (octetVersion, octetTrace, octetsFenetre,
+// octetAffichage4, octetsHote, blocHote, octetFin...) hold places of the
+// record that no routine gives a meaning: nothing reads them, the reset
+// sets them and copieFigure copies them.
 struct TfigureKalmetra {
     TfigureKalmetra();
     ~TfigureKalmetra();
@@ -202,8 +210,8 @@ struct TfigureKalmetra {
     double etendueVue = 10.0;
     double uniteSurPetiteDimension = 0.1;            // Uxyz as a fraction of the window's smaller side
     double borneInferieure = 0, borneSuperieure = 0; // read by horsDesBornes
-    double echelle = 1; // integer model units per unit, read by coordonneeEntiere
-    double reelVue = 0;
+    double echelle = 1;              // integer model units per unit, read by coordonneeEntiere
+    double pasHachures = 0;          // 0.035 / zoom: the spacing of hatchings, kept by the view computation
     double anglesVue[3] = {0, 0, 0}; // radians
     double centreEcranX = 0, centreEcranY = 0;
     double fractionsCentre[2] = {0.5, 0.5};
@@ -319,7 +327,8 @@ struct TfigureKalmetra {
     std::unique_ptr<std::string> lignesDifferees;
     uint8_t importationActive = 0;
     std::unique_ptr<TVariablesPartagees> variablesPartagees;
-    uint8_t octetsTexte[3] = {0, 0, 0};
+    uint8_t differeesEnAttente = 0;  // the stored extra lines wait for their run
+    uint8_t octetsTexte[2] = {0, 0}; // two more bytes of the text language, unused
 
     // Clock (timer 271).
     uint16_t intervalleHorloge = 100; // ms
@@ -329,8 +338,9 @@ struct TfigureKalmetra {
     TEnsembleObjets ensembleDessin;
     uint8_t cadrageInterdit = 0;
     std::unique_ptr<ThistoriqueVues> historiqueVues;
-    uint8_t octetVue = 0;
-    TenregistrementVue enregistrementsVue[2];
+    uint8_t drapeauxVue = 0;             // view flags: 8 locks the view against turns and pans by the mouse
+    TplanEnregistre plansEnregistres[2]; // kPlanDeFace, kPlanIsole
+    // [0]: the steps of the turn to the front plane (1 to 50); [1] unused.
     int32_t entiersVue[2] = {1, 1};
 
     // Isolated plane: its unit normal (a, b, c) and constant d in integer
@@ -345,7 +355,7 @@ struct TfigureKalmetra {
     // The two display flags of the isolated plane: the plane became undefined
     // (nothing but texts is drawn), and the plane moved with the last change
     // (every display element must be rebuilt).
-    uint8_t octetPlan2 = 0;
+    uint8_t planIsoleNonDefini = 0;
     uint8_t planIsoleChange = 0;
     TEnsembleObjets ensemblePlan;
 

@@ -40,16 +40,16 @@ void calculeMaillage(TfigureKalmetra& f, int n) {
         calcul::rendIndefini(f, n, raison::kCalculImpossible);
         return;
     }
-    const double xmin = valeurObjet(f, n, 3), xmax = valeurObjet(f, n, 4);
-    const double ymin = valeurObjet(f, n, 5), ymax = valeurObjet(f, n, 6);
+    const double xmin = valeurDepuisZero(f, n, 2), xmax = valeurDepuisZero(f, n, 3);
+    const double ymin = valeurDepuisZero(f, n, 4), ymax = valeurDepuisZero(f, n, 5);
     if (!(std::fabs(xmax - xmin) >= 1e-10) || !(std::fabs(ymax - ymin) >= 1e-10)) {
         calcul::rendIndefini(f, n, raison::kBornesIncorrectes);
         return;
     }
     int32_t nx = 0, ny = 0;
-    m->essai = valeurObjet(f, n, 1);
+    m->essai = valeurDepuisZero(f, n, 0);
     if (!nombreDeGrille(m->essai, nx)) return calcul::rendIndefini(f, n, raison::kNombrePointsDemande);
-    m->essai = valeurObjet(f, n, 2);
+    m->essai = valeurDepuisZero(f, n, 1);
     if (!nombreDeGrille(m->essai, ny)) return calcul::rendIndefini(f, n, raison::kNombrePointsDemande);
     if (nx * ny > kMaxPointsMaillage || nx * ny == 1)
         return calcul::rendIndefini(f, n, raison::kNombrePointsDemande);
@@ -57,9 +57,9 @@ void calculeMaillage(TfigureKalmetra& f, int n) {
     m->ny = ny;
     m->ligneUnique = (nx == 1 || ny == 1) ? 1 : 0;
     m->bornes = {xmin, xmax, ymin, ymax};
-    const int repere = parentObjet(f, n, 1), fonction = parentObjet(f, n, 2);
+    const int repere = parentDepuisZero(f, n, 0), fonction = parentDepuisZero(f, n, 1);
     for (int k = 0; k < 12; ++k)
-        m->repere[std::size_t(k)] = valeurObjet(f, repere, k + 1);
+        m->repere[std::size_t(k)] = valeurDepuisZero(f, repere, k);
 
     auto point = [&](int k, double x, double y) {
         uint8_t nonDefini = 0;

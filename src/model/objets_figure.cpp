@@ -37,6 +37,18 @@ uint8_t parentObjet(const TfigureKalmetra& f, int i, int k) {
 uint8_t& parentObjet(TfigureKalmetra& f, int i, int k) {
     return parent(f, objet(f, i).premierParent + k - 1);
 }
+double valeurDepuisZero(const TfigureKalmetra& f, int i, int k) {
+    return valeur(f, objet(f, i).premiereValeur + k);
+}
+double& valeurDepuisZero(TfigureKalmetra& f, int i, int k) {
+    return valeur(f, objet(f, i).premiereValeur + k);
+}
+uint8_t parentDepuisZero(const TfigureKalmetra& f, int i, int k) {
+    return parent(f, objet(f, i).premierParent + k);
+}
+uint8_t& parentDepuisZero(TfigureKalmetra& f, int i, int k) {
+    return parent(f, objet(f, i).premierParent + k);
+}
 
 int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k) {
     const int n = objet(f, i).premiereExpression + k - 1;
@@ -46,7 +58,7 @@ int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k) {
 
 double uniteDeLongueurObjet(const TfigureKalmetra& f, int i) {
     const uint8_t u = objet(f, i).uniteLongueur;
-    return u == 0 ? 1.0 : valeurObjet(f, u, 1);
+    return u == 0 ? 1.0 : valeurDepuisZero(f, u, 0);
 }
 
 std::size_t longueurTexteDesNoms(const TfigureKalmetra& f) {
@@ -60,7 +72,7 @@ std::string nomObjet(const TfigureKalmetra& f, int i) {
     if (i <= 0 || i > f.nombreObjets) return {};
     const TObjetFigure& o = objet(f, i);
     if (estLigneADeuxPoints(o.codeConstruction)) {
-        const int p0 = parentObjet(f, i, 1), p1 = parentObjet(f, i, 2);
+        const int p0 = parentDepuisZero(f, i, 0), p1 = parentDepuisZero(f, i, 1);
         // Parents always come before their object; anything else is not followed.
         if (p0 < i && p1 < i) return coupe(nomObjet(f, p0) + nomObjet(f, p1), kLongueurNom);
     }
@@ -114,7 +126,8 @@ bool nomObjetOuVecteurEst(const TfigureKalmetra& f, int i, std::string_view nom)
 }
 
 std::string nomObjetInverse(const TfigureKalmetra& f, int i) {
-    return coupe(nomObjet(f, parentObjet(f, i, 2)) + nomObjet(f, parentObjet(f, i, 1)), kLongueurNom);
+    return coupe(nomObjet(f, parentDepuisZero(f, i, 1)) + nomObjet(f, parentDepuisZero(f, i, 0)),
+                 kLongueurNom);
 }
 
 int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature) {
@@ -171,36 +184,36 @@ bool sansUniteDeLongueurAccessible(const TfigureKalmetra& f) {
 
 void directionObjet(const TfigureKalmetra& f, int i, int j, double& x, double& y, double& z) {
     auto difference = [&](int a, int ka, int b, int kb) {
-        x = valeurObjet(f, b, kb) - valeurObjet(f, a, ka);
-        y = valeurObjet(f, b, kb + 1) - valeurObjet(f, a, ka + 1);
-        z = valeurObjet(f, b, kb + 2) - valeurObjet(f, a, ka + 2);
+        x = valeurDepuisZero(f, b, kb) - valeurDepuisZero(f, a, ka);
+        y = valeurDepuisZero(f, b, kb + 1) - valeurDepuisZero(f, a, ka + 1);
+        z = valeurDepuisZero(f, b, kb + 2) - valeurDepuisZero(f, a, ka + 2);
     };
     auto lis = [&](int premier) {
-        x = valeurObjet(f, i, premier);
-        y = valeurObjet(f, i, premier + 1);
-        z = valeurObjet(f, i, premier + 2);
+        x = valeurDepuisZero(f, i, premier);
+        y = valeurDepuisZero(f, i, premier + 1);
+        z = valeurDepuisZero(f, i, premier + 2);
     };
     if (j != 0) {
-        difference(i, 1, j, 1);
+        difference(i, 0, j, 0);
         return;
     }
     const TObjetFigure& o = objet(f, i);
     switch (o.nature) {
     case kNatureSegment:
-        difference(i, 1, i, 4);
+        difference(i, 0, i, 3);
         break;
     case kNatureDroite: {
         const bool secondeDirection =
             i > kObjetsPredefinis &&
             (o.codeConstruction == 71 || (o.codeConstruction == 247 && f.ensembleSecondeDirection.test(i)));
-        lis(secondeDirection ? 7 : 4);
+        lis(secondeDirection ? 6 : 3);
         break;
     }
     case kNatureDemiDroite:
-        lis(4);
+        lis(3);
         break;
     case kNatureVecteur:
-        lis(1);
+        lis(0);
         break;
     default:
         break;
@@ -209,14 +222,14 @@ void directionObjet(const TfigureKalmetra& f, int i, int j, double& x, double& y
 
 void deuxPointsObjet(const TfigureKalmetra& f, int i, int j, double& x1, double& y1, double& z1, double& x2,
                      double& y2, double& z2) {
-    x1 = valeurObjet(f, i, 1);
-    y1 = valeurObjet(f, i, 2);
-    z1 = valeurObjet(f, i, 3);
+    x1 = valeurDepuisZero(f, i, 0);
+    y1 = valeurDepuisZero(f, i, 1);
+    z1 = valeurDepuisZero(f, i, 2);
     const int autre = j != 0 ? j : i;
-    const int premier = j != 0 ? 1 : 4;
-    x2 = valeurObjet(f, autre, premier);
-    y2 = valeurObjet(f, autre, premier + 1);
-    z2 = valeurObjet(f, autre, premier + 2);
+    const int premier = j != 0 ? 0 : 3;
+    x2 = valeurDepuisZero(f, autre, premier);
+    y2 = valeurDepuisZero(f, autre, premier + 1);
+    z2 = valeurDepuisZero(f, autre, premier + 2);
 }
 
 double normeDirectionObjet(const TfigureKalmetra& f, int i, int j) {
@@ -244,9 +257,9 @@ void directionUnitaire(const TfigureKalmetra& f, int i, int j, bool& nul, double
 void normaleUnitaire(const TfigureKalmetra& f, int i, int j, bool& nul, double& x, double& y, double& z,
                      int k) {
     if (j == 0) {
-        x = valeurObjet(f, i, 1);
-        y = valeurObjet(f, i, 2);
-        z = valeurObjet(f, i, 3);
+        x = valeurDepuisZero(f, i, 0);
+        y = valeurDepuisZero(f, i, 1);
+        z = valeurDepuisZero(f, i, 2);
         nul = norme3(x, y, z) < 1e-10;
         return;
     }
@@ -261,9 +274,9 @@ void normalePlan(const TfigureKalmetra& f, int i, int j, bool& nul, double& d, d
                  double& c, int k) {
     normaleUnitaire(f, i, j, nul, a, b, c, k);
     if (j == 0)
-        d = valeurObjet(f, i, 4);
+        d = valeurDepuisZero(f, i, 3);
     else
-        d = -(a * valeurObjet(f, i, 1) + b * valeurObjet(f, i, 2) + c * valeurObjet(f, i, 3));
+        d = -(a * valeurDepuisZero(f, i, 0) + b * valeurDepuisZero(f, i, 1) + c * valeurDepuisZero(f, i, 2));
 }
 
 int32_t coordonneeEntiere(const TfigureKalmetra& f, double x) {
@@ -296,8 +309,8 @@ TEnsembleObjets ensembleDesAntecedents(const TfigureKalmetra& f, int i) {
     TEnsembleObjets s;
     const TObjetFigure& o = objet(f, i);
     if (o.uniteLongueur != 0) s.set(o.uniteLongueur);
-    for (int k = 1; k <= o.nombreParents; ++k)
-        s.set(parentObjet(f, i, k));
+    for (int k = 0; k < o.nombreParents; ++k)
+        s.set(parentDepuisZero(f, i, k));
     // The operand list of an expression: result kind, object count m,
     // variable count, then the m object numbers.
     for (int k = 1; k <= o.nombreExpressions; ++k) {

@@ -2,7 +2,10 @@
 // Reading the objects of a figure: values and parents, names and notations,
 // lookups by name, directions and normals, projection helpers, antecedents.
 // Values and parents of an object are counted from 1: valeurObjet(f, i, 1)
-// is the object's first value.
+// is the object's first value. Where a routine's description counts them
+// from 0 (free objects, polyhedra, meshes, the lines of the figure text, the
+// keyboard, the drag and the property tests), it uses the from-0 family
+// valeurDepuisZero and parentDepuisZero, never a shifted number.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +24,12 @@ double& valeurObjet(TfigureKalmetra& f, int i, int k);
 // parent[first parent of i + k - 1], k from 1 (throws outside 1 to 2000).
 uint8_t parentObjet(const TfigureKalmetra& f, int i, int k);
 uint8_t& parentObjet(TfigureKalmetra& f, int i, int k);
+// The same counted from 0: valeurDepuisZero(f, i, 0) is valeurObjet(f, i, 1),
+// the object's first value; parentDepuisZero(f, i, 0) its first parent.
+double valeurDepuisZero(const TfigureKalmetra& f, int i, int k);
+double& valeurDepuisZero(TfigureKalmetra& f, int i, int k);
+uint8_t parentDepuisZero(const TfigureKalmetra& f, int i, int k);
+uint8_t& parentDepuisZero(TfigureKalmetra& f, int i, int k);
 // Number of the k-th parameter-expression record of i, k from 1 (16 bits).
 int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k);
 // First value of the unit of length of i; 1.0 when i has none.

@@ -42,7 +42,7 @@ void copieCompteursEtVue(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.borneInferieure = s.borneInferieure;
     c.borneSuperieure = s.borneSuperieure;
     c.echelle = s.echelle;
-    c.reelVue = s.reelVue;
+    c.pasHachures = s.pasHachures;
     copieTableau(s.anglesVue, c.anglesVue);
     c.centreEcranX = s.centreEcranX;
     c.centreEcranY = s.centreEcranY;
@@ -142,14 +142,15 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.ensembleDesigne = s.ensembleDesigne;
     c.traitsEpais = s.traitsEpais;
     c.importationActive = s.importationActive;
+    c.differeesEnAttente = s.differeesEnAttente;
     copieTableau(s.octetsTexte, c.octetsTexte);
     c.intervalleHorloge = s.intervalleHorloge;
     c.rearmementsHorloge = s.rearmementsHorloge;
     c.horlogeEnMarche = s.horlogeEnMarche;
     c.ensembleDessin = s.ensembleDessin;
     c.cadrageInterdit = s.cadrageInterdit;
-    c.octetVue = s.octetVue;
-    copieTableau(s.enregistrementsVue, c.enregistrementsVue);
+    c.drapeauxVue = s.drapeauxVue;
+    copieTableau(s.plansEnregistres, c.plansEnregistres);
     copieTableau(s.entiersVue, c.entiersVue);
 
     copieTableau(s.planIsole, c.planIsole);
@@ -159,7 +160,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.aucunPlanIsole = s.aucunPlanIsole;
     c.planDeFaceMaintenu = s.planDeFaceMaintenu;
     c.octetPlan = s.octetPlan;
-    c.octetPlan2 = s.octetPlan2;
+    c.planIsoleNonDefini = s.planIsoleNonDefini;
     c.ensemblePlan = s.ensemblePlan;
     copieTableau(s.echantillonnageLieux, c.echantillonnageLieux);
     c.octetChangementVue = s.octetChangementVue;

@@ -55,10 +55,10 @@ void reinitialiseReglages(TfigureKalmetra& f) {
     f.octetAffichage4 = 0;
     f.octetTrace = 0;
     f.octetZoneAffichages = 0;
-    f.octetVue = 0;
-    for (auto& e : f.enregistrementsVue)
-        e = TenregistrementVue{};
-    f.octetPlan2 = 0;
+    f.drapeauxVue = 0;
+    for (auto& e : f.plansEnregistres)
+        e = TplanEnregistre{};
+    f.planIsoleNonDefini = 0;
     f.planIsoleChange = 0;
     f.octetDessinHote = 0;
     for (auto& o : f.octetsDessinHote)

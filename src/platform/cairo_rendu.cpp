@@ -2,20 +2,82 @@
 
 #include "base/texte.h"
 #include "platform/contexte_dessin.h"
+#include "platform/trace_enregistre.h"
 
 #include <cairo.h>
 #include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace km32::platform {
 
 namespace {
 
 constexpr const char* kFamillePolice = "DejaVu Sans";
+// The serif of mathematical text (Debian's fonts-stix), and the serif every
+// system with DejaVu has when it is missing.
+constexpr const char* kFamilleMath = "STIXGeneral";
+constexpr const char* kFamilleMathSecours = "DejaVu Serif";
+
+// The family of mathematical text: STIX when fontconfig finds it, else the
+// fallback (fontconfig would otherwise put a sans face in its place).
+const char* familleMath() {
+    static const bool stix = [] {
+        FcPattern* motif = FcNameParse(reinterpret_cast<const FcChar8*>(kFamilleMath));
+        if (!motif) return false;
+        FcConfigSubstitute(nullptr, motif, FcMatchPattern);
+        FcDefaultSubstitute(motif);
+        FcResult resultat = FcResultNoMatch;
+        FcPattern* trouve = FcFontMatch(nullptr, motif, &resultat);
+        FcChar8* nom = nullptr;
+        const bool ok = trouve && FcPatternGetString(trouve, FC_FAMILY, 0, &nom) == FcResultMatch &&
+                        std::strcmp(reinterpret_cast<const char*>(nom), kFamilleMath) == 0;
+        if (trouve) FcPatternDestroy(trouve);
+        FcPatternDestroy(motif);
+        return ok;
+    }();
+    return stix ? kFamilleMath : kFamilleMathSecours;
+}
+
+// The body of the serif of mathematical text against the sans of the same cell.
+constexpr double kCorpsMath = 1.1;
+
+// A subscript of a name against the letter.
+constexpr double kIndice = 0.75;
+
+// The letter of a name and its prime: the rest is a subscript.
+std::size_t longueurTeteNom(const std::string& nom) {
+    return nom.size() >= 2 && (nom[1] == '\'' || nom[1] == '"') ? 2 : 1;
+}
+
+// The box of mathematical text: a character cell per character; a name
+// of more than two characters whose prime stands over its subscript takes
+// one cell less, as its label is measured.
+double largeurBoiteMath(const Police& police, const std::string& texte) {
+    std::size_t cellules = texte.size();
+    if (police.famille == FamillePolice::NomMath && cellules > 2 && longueurTeteNom(texte) == 2) --cellules;
+    return double(cellules) * largeurCelluleEnregistree(std::max(1, police.hauteur));
+}
+
+// A letter of mathematical text is set in italic; digits, signs and
+// parentheses stay upright.
+bool lettreItalique(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
+
+// One character of mathematical text in UTF-8: the apostrophe and the
+// double quote are the prime and the double prime of the notation.
+std::string caractereMath(char c) {
+    if (c == '\'') return "\u2032";
+    if (c == '"') return "\u2033";
+    return utf8DeWindows1252(std::string(1, c));
+}
 
 void fixeSource(cairo_t* cr, Couleur c) {
     cairo_set_source_rgb(cr, rouge(c) / 255.0, vert(c) / 255.0, bleu(c) / 255.0);
@@ -236,6 +298,9 @@ void RenduCairo::choisitFonte(const Police& police) {
 }
 
 Taille RenduCairo::mesureTexte(const Police& police, const std::string& texte) {
+    // Mathematical text is set into its character cells.
+    if (police.famille != FamillePolice::Texte)
+        return Taille{int32_t(std::lround(largeurBoiteMath(police, texte))), std::max(1, police.hauteur)};
     cairo_save(cr_);
     choisitFonte(police);
     std::string utf8 = utf8DeWindows1252(texte);
@@ -245,6 +310,74 @@ Taille RenduCairo::mesureTexte(const Police& police, const std::string& texte) {
     return Taille{int32_t(std::ceil(te.x_advance - 1e-9)), std::max(1, police.hauteur)};
 }
 
+// A run of mathematical text: the serif sized on the sans text of the same
+// cell (same baseline, a tenth larger for its smaller capitals), each letter
+// in italic, set from the left edge of its box and made smaller when its ink
+// would pass the box, so that it never leaves the box it is measured by. A
+// name (FamillePolice::NomMath) sets its letter and prime at that size and
+// the rest as a subscript three quarters as large, half a cell lower, right
+// after the letter.
+void RenduCairo::texteMath(const EtatTrace& etat, Point p, const std::string& texte) {
+    const double h = std::max(1, etat.police.hauteur);
+    const bool nom = etat.police.famille == FamillePolice::NomMath;
+    const double boite = largeurBoiteMath(etat.police, texte);
+    const cairo_font_weight_t graisse = etat.police.gras ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL;
+    cairo_font_face_t* droit = cairo_toy_font_face_create(familleMath(), CAIRO_FONT_SLANT_NORMAL, graisse);
+    cairo_font_face_t* italique = cairo_toy_font_face_create(familleMath(), CAIRO_FONT_SLANT_ITALIC, graisse);
+    choisitFonte(etat.police);
+    cairo_font_extents_t fe;
+    cairo_font_extents(cr_, &fe);
+    cairo_matrix_t matrice;
+    cairo_get_font_matrix(cr_, &matrice);
+    const double corps = matrice.yy * kCorpsMath;
+
+    // Where each character goes, at scale 1 from the left of the box.
+    struct Glyphe {
+        std::string texte;
+        cairo_font_face_t* face;
+        double corps, x, ligneDeBase;
+    };
+    std::vector<Glyphe> glyphes;
+    const std::size_t tete = nom ? longueurTeteNom(texte) : texte.size();
+    double x = 0, apresLettre = 0, debut = 0, fin = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const bool indice = i >= tete;
+        if (indice && i == tete) x = apresLettre;
+        Glyphe g{caractereMath(texte[i]),
+                 lettreItalique(static_cast<unsigned char>(texte[i])) ? italique : droit,
+                 indice ? corps * kIndice : corps, x,
+                 indice ? h / 2 + h * (1 - kIndice) + fe.ascent * kIndice : fe.ascent};
+        cairo_set_font_face(cr_, g.face);
+        cairo_set_font_size(cr_, g.corps);
+        cairo_text_extents_t te;
+        cairo_text_extents(cr_, g.texte.c_str(), &te);
+        if (te.width > 0) {
+            debut = std::min(debut, x + te.x_bearing);
+            fin = std::max(fin, x + te.x_bearing + te.width);
+        }
+        x += te.x_advance;
+        if (i == 0) apresLettre = x;
+        glyphes.push_back(std::move(g));
+    }
+    fin = std::max(fin, x);
+    // Every measure grows with the size: one ratio fits the ink into the box.
+    const double rapport = fin - debut > boite && fin - debut > 0 ? boite / (fin - debut) : 1.0;
+    fixeSource(cr_, etat.couleurTexte);
+    // Letters stay smooth on a picture of pixels too.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_set_font_options(cr_, options);
+    cairo_font_options_destroy(options);
+    for (const Glyphe& g : glyphes) {
+        cairo_set_font_face(cr_, g.face);
+        cairo_set_font_size(cr_, g.corps * rapport);
+        cairo_move_to(cr_, p.x + (g.x - debut) * rapport, p.y + g.ligneDeBase);
+        cairo_show_text(cr_, g.texte.c_str());
+    }
+    cairo_font_face_destroy(italique);
+    cairo_font_face_destroy(droit);
+}
+
 void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte) {
     Taille taille = mesureTexte(etat.police, texte);
     commence(etat);
@@ -252,6 +385,11 @@ void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte)
         cairo_rectangle(cr_, p.x, p.y, taille.cx, taille.cy);
         fixeSource(cr_, etat.couleurFond);
         cairo_fill(cr_);
+    }
+    if (etat.police.famille != FamillePolice::Texte) {
+        texteMath(etat, p, texte);
+        cairo_restore(cr_);
+        return;
     }
     choisitFonte(etat.police);
     cairo_font_extents_t fe;

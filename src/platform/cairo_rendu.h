@@ -4,7 +4,8 @@
 // pen lands on whole pixels (its path runs through pixel centres), so
 // horizontal and vertical lines are crisp. Text is DejaVu Sans through
 // cairo's own text calls, the font size chosen so that ascent + descent is
-// the font height.
+// the font height; mathematical text (FamillePolice::Math) is a serif with
+// italic letters, set into the character cells of the recording backend.
 #include "platform/contexte_dessin_rendu.h"
 
 #include <memory>
@@ -35,6 +36,7 @@ class RenduCairo : public Rendu {
   private:
     void commence(const EtatTrace& etat);
     void choisitFonte(const Police& police);
+    void texteMath(const EtatTrace& etat, Point p, const std::string& texte);
     void remplit(const EtatTrace& etat);
     void trace(const EtatTrace& etat, bool ferme);
     cairo_t* cr_ = nullptr;

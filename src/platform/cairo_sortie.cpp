@@ -7,18 +7,22 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace km32::platform {
 
-SortieVectorielle::SortieVectorielle(FormatVectoriel format, const std::string& fichier, int32_t largeur,
-                                     int32_t hauteur) {
-    double w = std::max(1, largeur), h = std::max(1, hauteur);
+SortieVectorielle::SortieVectorielle(FormatVectoriel format, const std::string& fichier, double largeur,
+                                     double hauteur, double pointsParUnite) {
+    const double w = std::isfinite(largeur) ? std::max(1.0, largeur) : 1.0;
+    const double h = std::isfinite(hauteur) ? std::max(1.0, hauteur) : 1.0;
     surface_ = format == FormatVectoriel::Svg ? cairo_svg_surface_create(fichier.c_str(), w, h)
                                               : cairo_pdf_surface_create(fichier.c_str(), w, h);
     if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
         termine_ = true;
         return;
     }
+    if (std::isfinite(pointsParUnite) && pointsParUnite > 0)
+        cairo_surface_set_device_scale(surface_, pointsParUnite, pointsParUnite);
     contexte_ = creeContexteCairo(surface_);
 }
 

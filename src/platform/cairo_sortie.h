@@ -1,7 +1,9 @@
 #pragma once
 // Vector output of a drawing to a file: an SVG or PDF surface of a given size
-// (one device pixel is one point) with a device context drawing into it. The
-// file is complete once termine() returns or the output is destroyed.
+// in points with a device context drawing into it. One device unit is one
+// point, or the fraction of a point given, so that a drawing can keep
+// coordinates finer than a point. The file is complete once termine()
+// returns or the output is destroyed.
 #include "platform/contexte_dessin.h"
 
 #include <memory>
@@ -15,8 +17,12 @@ enum class FormatVectoriel : uint8_t { Svg, Pdf };
 
 class SortieVectorielle {
   public:
-    // fichier: the file name in UTF-8. ok() tells whether the surface could be made.
-    SortieVectorielle(FormatVectoriel format, const std::string& fichier, int32_t largeur, int32_t hauteur);
+    // fichier: the file name in UTF-8; the page is largeur x hauteur points
+    // (at least 1 each), pointsParUnite points for one device unit (a
+    // value that is not positive and finite is taken as 1). ok() tells
+    // whether the surface could be made.
+    SortieVectorielle(FormatVectoriel format, const std::string& fichier, double largeur, double hauteur,
+                      double pointsParUnite = 1.0);
     ~SortieVectorielle();
     SortieVectorielle(const SortieVectorielle&) = delete;
     SortieVectorielle& operator=(const SortieVectorielle&) = delete;

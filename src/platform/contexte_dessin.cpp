@@ -6,6 +6,7 @@
 #include "platform/trace_enregistre.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -91,6 +92,11 @@ Couleur fixeCouleurFond(ContexteDessin& dc, Couleur c) {
 }
 ModeFond fixeModeFond(ContexteDessin& dc, ModeFond mode) {
     return std::exchange(dc.etat.modeFond, mode);
+}
+
+double fixePixelContexte(ContexteDessin& dc, double pixel) {
+    if (!std::isfinite(pixel) || pixel < 1e-3 || pixel > 1e6) pixel = 1.0;
+    return std::exchange(dc.etat.pixel, pixel);
 }
 
 int sauveContexte(ContexteDessin& dc) {
@@ -218,17 +224,26 @@ void retireDecoupe(ContexteDessin& dc) {
     dc.etat.decoupe.reset();
 }
 
+namespace {
+// A pen width or font height in device units, times the context's pixel.
+int32_t parPixel(const EtatContexte& e, int32_t n) {
+    if (e.pixel == 1.0) return n;
+    return int32_t(std::clamp(std::lround(n * e.pixel), 1L, long(std::numeric_limits<int32_t>::max())));
+}
+} // namespace
+
 EtatTrace etatTrace(const ContexteDessin& dc) {
     const EtatContexte& e = dc.etat;
     EtatTrace t;
     t.stylo = e.stylo;
-    t.stylo.largeur = e.stylo.largeur <= 0 ? 1 : std::max(1, longueurEcran(e, e.stylo.largeur, true));
+    t.stylo.largeur =
+        parPixel(e, e.stylo.largeur <= 0 ? 1 : std::max(1, longueurEcran(e, e.stylo.largeur, true)));
     t.brosse = e.brosse;
     t.couleurTexte = e.couleurTexte;
     t.couleurFond = e.couleurFond;
     t.modeFond = e.modeFond;
     t.police = e.police;
-    t.police.hauteur = std::max(1, longueurEcran(e, e.police.hauteur, false));
+    t.police.hauteur = parPixel(e, std::max(1, longueurEcran(e, e.police.hauteur, false)));
     t.decoupe = e.decoupe;
     return t;
 }

@@ -32,6 +32,10 @@ struct EtatContexte {
     Taille etendueVue{1, 1};
     std::optional<Rect> decoupe; // device pixels; none: no clip
     Point position;              // current position, logical
+    // Device units one pixel of a pen width or of a font height takes: 1,
+    // except in a drawing made at a physical size in fine units, where a
+    // 1-pixel pen and a text keep the size they have on the picture.
+    double pixel = 1.0;
 };
 
 class ContexteDessin {
@@ -75,6 +79,9 @@ Police choisitPolice(ContexteDessin& dc, const Police& police);
 Couleur fixeCouleurTexte(ContexteDessin& dc, Couleur c);
 Couleur fixeCouleurFond(ContexteDessin& dc, Couleur c);
 ModeFond fixeModeFond(ContexteDessin& dc, ModeFond mode);
+// The device units of one pixel of pens and fonts (a value that is not
+// finite or lies outside 1e-3..1e6 is taken as 1). Returns the previous one.
+double fixePixelContexte(ContexteDessin& dc, double pixel);
 
 // Saves the whole state; returns the new depth of the stack (1 for the first save).
 int sauveContexte(ContexteDessin& dc);

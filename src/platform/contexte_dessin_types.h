@@ -85,10 +85,19 @@ constexpr Brosse brosseHachuree(uint8_t hachure, Couleur c) {
     return Brosse{StyleBrosse::Hachuree, c, hachure};
 }
 
-// Font: the height of its character cell in logical units; always DejaVu Sans.
+// Which face a font draws with: Texte is DejaVu Sans; Math is the face of
+// mathematical text, a serif (STIX when installed, else DejaVu Serif) with
+// letters in italic and digits and signs upright, each run fitted into the
+// character cells it is measured by; NomMath the same for a name of the
+// figure: its letter (and prime) then the rest as a subscript, half a cell
+// lower, fitted into the box of the name's label.
+enum class FamillePolice : uint8_t { Texte, Math, NomMath };
+
+// Font: the height of its character cell in logical units, bold or not, and its face.
 struct Police {
     int32_t hauteur = 16;
     bool gras = false;
+    FamillePolice famille = FamillePolice::Texte;
     friend bool operator==(const Police&, const Police&) = default;
 };
 

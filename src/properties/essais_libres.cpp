@@ -39,27 +39,25 @@ struct TPas {
     int32_t diviseur;
     bool aleatoire;
 
-    double& valeur(int k) { return valeurObjet(f, objet, k); }
-
-    // Walk with bounce on [lo, hi].
+    // Walk with bounce on [lo, hi] of value k (from 0).
     void marche(int k, double pas, double lo, double hi) {
-        const double ancien = valeur(k);
+        const double ancien = valeurDepuisZero(f, objet, k);
         const double nouveau = ancien + pas;
         if (nouveau >= lo && nouveau <= hi) {
-            valeur(k) = nouveau;
+            valeurDepuisZero(f, objet, k) = nouveau;
         } else {
             direction = int8_t(-direction);
-            valeur(k) = ancien - pas;
+            valeurDepuisZero(f, objet, k) = ancien - pas;
         }
     }
 
     // A draw repeated until it falls strictly within the window of the old value.
     template <class Tirage> void tirageFenetre(int k, double fenetre, Tirage tirage) {
-        const double ancien = valeur(k);
+        const double ancien = valeurDepuisZero(f, objet, k);
         for (int essai = 0; essai < kEssaisMax; ++essai) {
             const double candidat = tirage();
             if (std::fabs(candidat - ancien) < fenetre) {
-                valeur(k) = candidat;
+                valeurDepuisZero(f, objet, k) = candidat;
                 return;
             }
         }
@@ -101,7 +99,7 @@ int32_t diviseurDeNiveau(int32_t niveau) {
 }
 
 bool pointHorsDuDessin(const TfigureKalmetra& f, int i, int32_t& x, int32_t& y) {
-    const double X = valeurObjet(f, i, 1), Y = valeurObjet(f, i, 2), Z = valeurObjet(f, i, 3);
+    const double X = valeurDepuisZero(f, i, 0), Y = valeurDepuisZero(f, i, 1), Z = valeurDepuisZero(f, i, 2);
     if (horsDesBornes(f, X) || horsDesBornes(f, Y) || horsDesBornes(f, Z)) return true;
     const int32_t ex = coordonneeEntiere(f, X), ey = coordonneeEntiere(f, Y), ez = coordonneeEntiere(f, Z);
     x = projetteX(f, ex, ey, ez);
@@ -117,13 +115,13 @@ bool essaiHorsDuDessin(TfigureKalmetra& f, int i) {
     const TObjetFigure avant = o;
     std::array<double, 256> valeurs{};
     const int n = o.nombreValeurs;
-    for (int k = 1; k <= n; ++k)
-        valeurs[std::size_t(k)] = valeurObjet(f, i, k);
+    for (int k = 0; k < n; ++k)
+        valeurs[std::size_t(k)] = valeurDepuisZero(f, i, k);
     calculeObjet(f, i);
     int32_t x = 0, y = 0;
     const bool hors = objet(f, i).nonDefini != 0 || pointHorsDuDessin(f, i, x, y);
-    for (int k = 1; k <= n; ++k)
-        valeurObjet(f, i, k) = valeurs[std::size_t(k)];
+    for (int k = 0; k < n; ++k)
+        valeurDepuisZero(f, i, k) = valeurs[std::size_t(k)];
     objet(f, i) = avant;
     return hors;
 }
@@ -134,18 +132,18 @@ namespace {
 double longueurAbscisse(const TfigureKalmetra& f, int i) {
     const TObjetFigure& o = objet(f, i);
     if (o.nombreParents < 1) return 1;
-    const int a = parentObjet(f, i, 1);
-    const int b = o.nombreParents >= 2 ? parentObjet(f, i, 2) : 0;
+    const int a = parentDepuisZero(f, i, 0);
+    const int b = o.nombreParents >= 2 ? parentDepuisZero(f, i, 1) : 0;
     const double l = normeDirectionObjet(f, a, b);
     return l > 1e-12 ? l : 1;
 }
 
 void marcheEntiere(TPas& p, int k, bool& garde) {
     double pas = double(p.niveau);
-    const double ancien = p.valeur(k);
+    const double ancien = valeurDepuisZero(p.f, p.objet, k);
     int rebonds = 0, moities = 0;
     for (int essai = 0; essai < kEssaisMax; ++essai) {
-        p.valeur(k) = ancien + p.s * pas;
+        valeurDepuisZero(p.f, p.objet, k) = ancien + p.s * pas;
         if (!garde || !essaiHorsDuDessin(p.f, p.objet)) return;
         if (rebonds == 0) {
             p.s = int8_t(-p.s);
@@ -162,7 +160,7 @@ void marcheEntiere(TPas& p, int k, bool& garde) {
 
 void marcheAbscisse(TPas& p, bool demiDroite, bool& garde) {
     const double L = longueurAbscisse(p.f, p.objet);
-    const double ancien = p.valeur(4);
+    const double ancien = valeurDepuisZero(p.f, p.objet, 3);
     auto ecrit = [&](double pas) {
         double nouveau = ancien + p.s * pas;
         if (demiDroite && nouveau < 0) {
@@ -170,7 +168,7 @@ void marcheAbscisse(TPas& p, bool demiDroite, bool& garde) {
             p.direction = int8_t(-p.direction);
             nouveau = ancien + p.s * pas;
         }
-        p.valeur(4) = nouveau;
+        valeurDepuisZero(p.f, p.objet, 3) = nouveau;
     };
     if (!p.aleatoire) {
         double pas = (1 / L) * (5.0 / p.diviseur);
@@ -191,7 +189,7 @@ void marcheAbscisse(TPas& p, bool demiDroite, bool& garde) {
                 pas = (1 / L) * (5 / r);
             }
         }
-        p.valeur(4) = 0.5;
+        valeurDepuisZero(p.f, p.objet, 3) = 0.5;
         return;
     }
     auto tirePas = [&]() {
@@ -206,12 +204,12 @@ void marcheAbscisse(TPas& p, bool demiDroite, bool& garde) {
         if (demiDroite)
             ecrit(pas);
         else
-            p.valeur(4) = ancien + pas;
+            valeurDepuisZero(p.f, p.objet, 3) = ancien + pas;
         if (!garde || !essaiHorsDuDessin(p.f, p.objet)) return;
         if (demiDroite) p.s = int8_t(-p.s);
         pas = tirePas();
     }
-    p.valeur(4) = ancien;
+    valeurDepuisZero(p.f, p.objet, 3) = ancien;
 }
 
 void deplace(TPas& p, uint8_t code, uint8_t& garde, uint8_t veut, double unitePixels) {
@@ -221,63 +219,63 @@ void deplace(TPas& p, uint8_t code, uint8_t& garde, uint8_t veut, double unitePi
     case 3:
     case 45:
         if (p.aleatoire)
-            p.tirageFenetre(4, 2.5 / div, [] { return platform::reelAuHasard(); });
+            p.tirageFenetre(3, 2.5 / div, [] { return platform::reelAuHasard(); });
         else
-            p.marche(4, p.s / div, 0, 1);
+            p.marche(3, p.s / div, 0, 1);
         break;
     case 189:
-        for (int c = 4; c <= 5; ++c) {
+        for (int c = 3; c <= 4; ++c) {
             if (p.aleatoire)
-                p.valeur(c) = platform::reelAuHasard();
+                valeurDepuisZero(p.f, p.objet, c) = platform::reelAuHasard();
             else
                 p.marche(c, p.s / div, 0, 1);
         }
         break;
     case 206:
         if (p.aleatoire) {
-            p.tirageFenetre(4, 2 * k, [] { return platform::reelAuHasard() * 360 - 180; });
-            p.tirageFenetre(5, 2 * k, [] { return platform::reelAuHasard() * 180 - 90; });
+            p.tirageFenetre(3, 2 * k, [] { return platform::reelAuHasard() * 360 - 180; });
+            p.tirageFenetre(4, 2 * k, [] { return platform::reelAuHasard() * 180 - 90; });
         } else {
-            p.marche(4, k * p.s, -180, 180);
-            p.marche(5, k * p.s, -90, 90);
+            p.marche(3, k * p.s, -180, 180);
+            p.marche(4, k * p.s, -90, 90);
         }
         break;
     case 148:
     case 132: {
-        const int premier = code == 148 ? 4 : 1, dernier = code == 148 ? 5 : 3;
+        const int premier = code == 148 ? 3 : 0, dernier = code == 148 ? 4 : 2;
         const double echelle = code == 148 ? k / 10 : k / (unitePixels > 0 ? unitePixels : 1);
         for (int c = premier; c <= dernier; ++c) {
             p.signeSiAleatoire();
-            p.valeur(c) += p.s * hasardNonNul() * echelle;
+            valeurDepuisZero(p.f, p.objet, c) += p.s * hasardNonNul() * echelle;
         }
         break;
     }
     case 74: {
         p.signeSiAleatoire();
-        const double ancien = p.valeur(1);
+        const double ancien = valeurDepuisZero(p.f, p.objet, 0);
         const double pas = std::fabs(ancien) < 0.1 ? 0.3 * p.s : p.s * ancien / div;
-        p.valeur(1) = ancien + pas;
+        valeurDepuisZero(p.f, p.objet, 0) = ancien + pas;
         break;
     }
     case 75:
         p.signeSiAleatoire();
-        p.valeur(1) += k * p.s;
+        valeurDepuisZero(p.f, p.objet, 0) += k * p.s;
         break;
     case 44: {
-        const double etendue = p.valeur(3) - p.valeur(2);
+        const double etendue = valeurDepuisZero(p.f, p.objet, 2) - valeurDepuisZero(p.f, p.objet, 1);
         if (etendue == 0) break;
         if (p.aleatoire)
-            p.tirageFenetre(4, std::fabs(2 * k / etendue), [] { return platform::reelAuHasard(); });
+            p.tirageFenetre(3, std::fabs(2 * k / etendue), [] { return platform::reelAuHasard(); });
         else
-            p.marche(4, k * p.s / etendue, 0, 1);
+            p.marche(3, k * p.s / etendue, 0, 1);
         break;
     }
     case 6:
         if (p.aleatoire) {
-            p.tirageFenetre(4, 2 * k * kPi / 180, [] { return platform::reelAuHasard() * 6.28 - 3.14; });
+            p.tirageFenetre(3, 2 * k * kPi / 180, [] { return platform::reelAuHasard() * 6.28 - 3.14; });
         } else {
-            p.marche(4, k * p.s * kPi / 180, -10000, 10000);
-            double& angle = p.valeur(4);
+            p.marche(3, k * p.s * kPi / 180, -10000, 10000);
+            double& angle = valeurDepuisZero(p.f, p.objet, 3);
             while (angle > kPi)
                 angle -= kDeuxPi;
             while (angle < -kPi)
@@ -287,12 +285,12 @@ void deplace(TPas& p, uint8_t code, uint8_t& garde, uint8_t veut, double unitePi
     case 7: {
         const TObjetFigure& o = objet(p.f, p.objet);
         if (o.nombreParents < 1) break;
-        const double A = std::fabs(valeurObjet(p.f, parentObjet(p.f, p.objet, 1), 11));
+        const double A = std::fabs(valeurDepuisZero(p.f, parentDepuisZero(p.f, p.objet, 0), 10));
         if (A == 0) break;
         if (p.aleatoire)
-            p.tirageFenetre(4, (2 * k / A) * kPi / 180, [] { return platform::reelAuHasard(); });
+            p.tirageFenetre(3, (2 * k / A) * kPi / 180, [] { return platform::reelAuHasard(); });
         else
-            p.marche(4, (k / A) * p.s * kPi / 180, 0, 1);
+            p.marche(3, (k / A) * p.s * kPi / 180, 0, 1);
         break;
     }
     case 1:
@@ -308,9 +306,9 @@ void deplace(TPas& p, uint8_t code, uint8_t& garde, uint8_t veut, double unitePi
         bool g = garde != 0;
         p.signeSiAleatoire();
         if (code == 1)
-            marcheEntiere(p, 4, g);
+            marcheEntiere(p, 3, g);
         else if (code == 2)
-            marcheEntiere(p, 4 + platform::entierAuHasard(3), g);
+            marcheEntiere(p, 3 + platform::entierAuHasard(3), g);
         else
             marcheAbscisse(p, code == 4, g);
         break;

@@ -90,7 +90,7 @@ void retireValeursDuPlan(const TPlanTirages& plan, TfigureKalmetra& f) {
     for (int k = 0; k < plan.nombre; ++k) {
         const TEntreePlan& e = plan.entrees[std::size_t(k)];
         for (int c = 0; c < e.nombreComposantes; ++c)
-            valeurObjet(f, e.objet, e.decalages[std::size_t(c)] + 1) =
+            valeurDepuisZero(f, e.objet, e.decalages[std::size_t(c)]) =
                 tirageDeType(e.typesTirage[std::size_t(c)]);
     }
 }

@@ -110,18 +110,18 @@ void pointsSurCercle(const TfigureKalmetra& f, const TArgumentsTest& a, bool arc
     const bool valide = !estIndefini(f, c);
     auto surCercle = [&](int p) {
         const V3Test centre = pointObjet(f, c);
-        const V3Test axe{valeurObjet(f, c, 4), valeurObjet(f, c, 5), valeurObjet(f, c, 6)};
-        const double rayon = valeurObjet(f, c, 7);
+        const V3Test axe{valeurDepuisZero(f, c, 3), valeurDepuisZero(f, c, 4), valeurDepuisZero(f, c, 5)};
+        const double rayon = valeurDepuisZero(f, c, 6);
         V3Test cp = moins(pointObjet(f, p), centre);
         if (!(std::fabs(longueur(cp) - rayon) < borneDistance(f, 0.0001))) return false;
         V3Test u = cp;
         if (unitaire(u) && !orthogonauxAvecTolerance(u, axe)) return false;
         if (!arc) return true;
         V3Test n = axe;
-        double angleArc = valeurObjet(f, c, 11);
+        double angleArc = valeurDepuisZero(f, c, 10);
         if (angleArc < 0) n = {-n.x, -n.y, -n.z}, angleArc = -angleArc;
-        const V3Test debut =
-            moins(V3Test{valeurObjet(f, c, 8), valeurObjet(f, c, 9), valeurObjet(f, c, 10)}, centre);
+        const V3Test debut = moins(
+            V3Test{valeurDepuisZero(f, c, 7), valeurDepuisZero(f, c, 8), valeurDepuisZero(f, c, 9)}, centre);
         double angle = std::atan2(scalaire(vectoriel(debut, cp), n), scalaire(debut, cp));
         if (angle < 0) angle += kDeuxPi;
         if (angle >= kDeuxPi) angle -= kDeuxPi;
@@ -419,7 +419,7 @@ void cerclesEgaux(const TfigureKalmetra& f, const TArgumentsTest& a, TReponseTes
             const int c1 = objetA(a, i), c2 = objetA(a, j);
             double u[7], v[7];
             for (int k = 0; k < 7; ++k)
-                u[k] = valeurObjet(f, c1, k + 1), v[k] = valeurObjet(f, c2, k + 1);
+                u[k] = valeurDepuisZero(f, c1, k), v[k] = valeurDepuisZero(f, c2, k);
             return valeursEgales(u, v, 3, borne) && valeursEgales(u + 3, v + 3, 4, borne);
         },
         r);
@@ -433,7 +433,8 @@ void cerclesDansPlan(const TfigureKalmetra& f, const TArgumentsTest& a, TReponse
     pointsContreReference(
         f, a, n - 3, planValide,
         [&](int c) {
-            const double axe[3] = {valeurObjet(f, c, 4), valeurObjet(f, c, 5), valeurObjet(f, c, 6)};
+            const double axe[3] = {valeurDepuisZero(f, c, 3), valeurDepuisZero(f, c, 4),
+                                   valeurDepuisZero(f, c, 5)};
             const double nn[3] = {plan.normale.x, plan.normale.y, plan.normale.z};
             const double no[3] = {-nn[0], -nn[1], -nn[2]};
             return (valeursEgales(axe, nn, 3, borne) || valeursEgales(axe, no, 3, borne)) &&
@@ -448,10 +449,10 @@ void cerclesSurSphere(const TfigureKalmetra& f, const TArgumentsTest& a, TRepons
         f, a, a.nombre - 1, !estIndefini(f, s),
         [&](int c) {
             const V3Test centre = pointObjet(f, c);
-            const V3Test axe{valeurObjet(f, c, 4), valeurObjet(f, c, 5), valeurObjet(f, c, 6)};
-            const double rayon = valeurObjet(f, c, 7);
+            const V3Test axe{valeurDepuisZero(f, c, 3), valeurDepuisZero(f, c, 4), valeurDepuisZero(f, c, 5)};
+            const double rayon = valeurDepuisZero(f, c, 6);
             const V3Test w = moins(centre, pointObjet(f, s));
-            const double R = valeurObjet(f, s, 4);
+            const double R = valeurDepuisZero(f, s, 3);
             const double w2 = scalaire(w, w);
             return colineaires(w, axe) && std::fabs(w2 + rayon * rayon - R * R) < borneAngle(0.0001);
         },
@@ -570,7 +571,7 @@ bool operande(const TfigureKalmetra& f, const TArgumentsTest& a, int k, int reel
         return true;
     }
     if (estIndefini(f, i)) return false;
-    v = valeurObjet(f, i, 1);
+    v = valeurDepuisZero(f, i, 0);
     return true;
 }
 
@@ -705,7 +706,7 @@ void evaluePredicat(const TfigureKalmetra& f, uint8_t code, const TArgumentsTest
         pointsContreReference(
             f, a, n - 1, !estIndefini(f, s),
             [&](int p) {
-                return std::fabs(normeDirectionObjet(f, s, p) - valeurObjet(f, s, 4)) <
+                return std::fabs(normeDirectionObjet(f, s, p) - valeurDepuisZero(f, s, 3)) <
                        borneDistance(f, 0.0001);
             },
             false, r);

@@ -44,7 +44,7 @@ bool estIndefini(const TfigureKalmetra& f, int i) {
 }
 
 V3Test pointObjet(const TfigureKalmetra& f, int i) {
-    return {valeurObjet(f, i, 1), valeurObjet(f, i, 2), valeurObjet(f, i, 3)};
+    return {valeurDepuisZero(f, i, 0), valeurDepuisZero(f, i, 1), valeurDepuisZero(f, i, 2)};
 }
 
 V3Test moins(const V3Test& a, const V3Test& b) {
@@ -176,9 +176,10 @@ bool pointSurDemiDroite(const TfigureKalmetra& f, int p, int a, int b) {
 bool pointSurSegment(const TfigureKalmetra& f, int p, int a, int b) {
     if (estIndefini(f, p) || estIndefini(f, a) || (b != 0 && estIndefini(f, b))) return false;
     const V3Test P = pointObjet(f, p), A = pointObjet(f, a);
-    // A segment object carries its second end in its values 4 to 6.
+    // A segment object carries its second end in its values 3 to 5 (from 0).
     const V3Test B =
-        b != 0 ? pointObjet(f, b) : V3Test{valeurObjet(f, a, 4), valeurObjet(f, a, 5), valeurObjet(f, a, 6)};
+        b != 0 ? pointObjet(f, b)
+               : V3Test{valeurDepuisZero(f, a, 3), valeurDepuisZero(f, a, 4), valeurDepuisZero(f, a, 5)};
     V3Test ap = moins(P, A), pb = moins(B, P), ab = moins(B, A);
     if (!unitaire(ap) || !unitaire(pb)) return true;
     if (!unitaire(ab)) return false;
@@ -198,9 +199,12 @@ bool pointSurPlan(const TfigureKalmetra& f, int p, int a, int b, int c) {
 }
 
 V3Test imageParTransformation(const TfigureKalmetra& f, const V3Test& p, int t) {
-    auto m = [&](int k) { return valeurObjet(f, t, k + 1); };
-    return {m(0) + p.x * m(1) + p.y * m(2) + p.z * m(3), m(4) + p.x * m(5) + p.y * m(6) + p.z * m(7),
-            m(8) + p.x * m(9) + p.y * m(10) + p.z * m(11)};
+    return {valeurDepuisZero(f, t, 0) + p.x * valeurDepuisZero(f, t, 1) + p.y * valeurDepuisZero(f, t, 2) +
+                p.z * valeurDepuisZero(f, t, 3),
+            valeurDepuisZero(f, t, 4) + p.x * valeurDepuisZero(f, t, 5) + p.y * valeurDepuisZero(f, t, 6) +
+                p.z * valeurDepuisZero(f, t, 7),
+            valeurDepuisZero(f, t, 8) + p.x * valeurDepuisZero(f, t, 9) + p.y * valeurDepuisZero(f, t, 10) +
+                p.z * valeurDepuisZero(f, t, 11)};
 }
 
 bool valeursEgales(const double* a, const double* b, int n, double borne) {
@@ -213,8 +217,8 @@ bool valeursObjetsEgales(const TfigureKalmetra& f, int i, int j, double borne, i
     if (n > 12) n = 12;
     const int m = std::min({n, int(objet(f, i).nombreValeurs), int(objet(f, j).nombreValeurs)});
     if (objet(f, i).nombreValeurs != objet(f, j).nombreValeurs && m < n) return false;
-    for (int k = 1; k <= m; ++k)
-        if (!(std::fabs(valeurObjet(f, i, k) - valeurObjet(f, j, k)) < borne)) return false;
+    for (int k = 0; k < m; ++k)
+        if (!(std::fabs(valeurDepuisZero(f, i, k) - valeurDepuisZero(f, j, k)) < borne)) return false;
     return true;
 }
 

@@ -53,15 +53,24 @@ struct Rendu {
     int16_t taille;
 };
 
+// A length of the character cell on the context: the context's pixel may
+// be several device units (a picture drawn at a physical size).
+int32_t surContexte(const ContexteDessin& dc, double n) {
+    return int32_t(std::lround(std::clamp(n * dc.etat.pixel, -kBorneCoordonnee, kBorneCoordonnee)));
+}
+
 void dessineMiseEnPage(ContexteDessin& dc, const MiseEnPageTQ& m, int32_t x0, int32_t y0, const Rendu& r) {
     GardeTexte garde(dc);
     const int32_t h = haut(r.taille), w = larg(r.taille), demi = h / 2;
     platform::fixeModeFond(dc, platform::ModeFond::Transparent);
     for (const MorceauTQ& p : m.morceaux) {
         int16_t type = p.math ? r.typeExp : r.typeTexte;
-        platform::choisitPolice(dc, platform::Police{h, (type & kTypeGrasTQ) != 0});
+        // Math zones are set as a textbook sets them: italic letters, upright digits.
+        const auto famille = p.math ? platform::FamillePolice::Math : platform::FamillePolice::Texte;
+        platform::choisitPolice(dc, platform::Police{h, (type & kTypeGrasTQ) != 0, famille});
         platform::fixeCouleurTexte(dc, p.couleur.value_or(p.math ? r.couleurExp : r.couleurTexte));
-        platform::ecritTexte(dc, x0 + p.colonne * w, y0 + p.ligne * h + p.decalage * demi, p.texte);
+        platform::ecritTexte(dc, x0 + surContexte(dc, double(p.colonne) * w),
+                             y0 + surContexte(dc, double(p.ligne) * h + p.decalage * demi), p.texte);
     }
 }
 
@@ -116,6 +125,15 @@ void expformTexte(ContexteDessin& dc, std::string_view texte, double y) {
 
 void EmessG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y) {
     ecritBrut(dc, texte, x, y, CouleurTexte());
+}
+
+void EmessNomG(ContexteDessin& dc, std::string_view nom, int32_t x, int32_t y) {
+    GardeTexte garde(dc);
+    platform::fixeModeFond(dc, platform::ModeFond::Transparent);
+    platform::choisitPolice(
+        dc, platform::Police{haut(), (typeFonteTQ() & kTypeGrasTQ) != 0, platform::FamillePolice::NomMath});
+    platform::fixeCouleurTexte(dc, CouleurTexte());
+    platform::ecritTexte(dc, x, y, std::string(nom));
 }
 
 void EmessStylePave(ContexteDessin& dc, std::string_view texte, Couleur couleurTexte, int32_t largeur,

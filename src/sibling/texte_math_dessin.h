@@ -2,8 +2,10 @@
 // Drawing of mathematical text and of boxed texts and frames into a device
 // context, and the helpers of metafile and clipboard copies. Texts are laid
 // out as texte_math.h says; each run is one text primitive in transparent
-// mode, in the font of the cell (height haut, bold for type 2). The context's
-// font, text colour and background mode are given back as they were.
+// mode, in the font of the cell (height haut, bold for type 2; the face of
+// mathematical text inside math zones, sans outside). Cell offsets are
+// multiplied by the context's pixel. The context's font, text colour and
+// background mode are given back as they were.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,6 +46,11 @@ void expformTexte(ContexteDessin& dc, std::string_view texte, double y);
 // Plain text (no decoding) with the top-left corner of its cell at (x, y)
 // pixels, current size, type and colour, transparent.
 void EmessG(ContexteDessin& dc, std::string_view texte, int32_t x, int32_t y);
+// A name (of a point) in the face of mathematical text, as one text: its
+// first character (and the second when it is a prime, ' or ") in italic,
+// the rest a subscript three quarters as high whose cell is half a cell
+// lower; at (x, y) pixels, current size, type and text colour, transparent.
+void EmessNomG(ContexteDessin& dc, std::string_view nom, int32_t x, int32_t y);
 // A box at (0, 0) of largeur x hauteur pixels filled with couleurFond, framed
 // in couleurTexte with a pen of width epaisseur (no frame for 0 or less), and
 // the plain text at (5, 5) in couleurTexte at the current size.

@@ -36,9 +36,9 @@ template <class T> const T* donneesDe(const TfigureKalmetra& f, int p) {
     return d ? std::get_if<T>(&d->contenu) : nullptr;
 }
 
-Tvecteur3 pointObjet(const TfigureKalmetra& f, int i, int premiereValeur = 1) {
-    return {valeurObjet(f, i, premiereValeur), valeurObjet(f, i, premiereValeur + 1),
-            valeurObjet(f, i, premiereValeur + 2)};
+// The three values of i from value k (from 0).
+Tvecteur3 pointObjet(const TfigureKalmetra& f, int i, int k = 0) {
+    return {valeurDepuisZero(f, i, k), valeurDepuisZero(f, i, k + 1), valeurDepuisZero(f, i, k + 2)};
 }
 
 // t with target = O + t d on the line of P (and Q); false when refused.
@@ -70,9 +70,9 @@ bool coordonneesDansPlan(const TfigureKalmetra& f, int P, int Q, int T, double x
         directionObjet(f, P, Q, U.x, U.y, U.z);
         directionObjet(f, P, T, V.x, V.y, V.z);
     } else if (objet(f, P).codeConstruction == 166) {
-        U = pointObjet(f, P, 5);
-        V = pointObjet(f, P, 8);
-        O = pointObjet(f, P, 11);
+        U = pointObjet(f, P, 4);
+        V = pointObjet(f, P, 7);
+        O = pointObjet(f, P, 10);
     } else {
         repereDuPlan(O, U, V, a, b, c, d);
     }
@@ -136,7 +136,7 @@ bool variableEntiere(const TfigureKalmetra& f, int k, double a, double b, double
 } // namespace
 
 void nombreEntiersEntreValeurs(const TfigureKalmetra& f, int k, int& nombre, int& plusPetit) {
-    const double a = valeurObjet(f, k, 2), b = valeurObjet(f, k, 3);
+    const double a = valeurDepuisZero(f, k, 1), b = valeurDepuisZero(f, k, 2);
     const double mini = std::min(a, b), maxi = std::max(a, b);
     double bas = plusProche(mini);
     if (bas < mini - 1e-10) bas += 1;
@@ -159,9 +159,9 @@ void affecteObjetLibre(const TfigureKalmetra& f, int k, double x, double y, doub
         erreur = kErreurPasLibre;
         return;
     }
-    const int P = o.nombreParents >= 1 ? parentObjet(f, k, 1) : 0;
-    const int Q = o.nombreParents >= 2 ? parentObjet(f, k, 2) : 0;
-    const int T = o.nombreParents >= 3 ? parentObjet(f, k, 3) : 0;
+    const int P = o.nombreParents >= 1 ? parentDepuisZero(f, k, 0) : 0;
+    const int Q = o.nombreParents >= 2 ? parentDepuisZero(f, k, 1) : 0;
+    const int T = o.nombreParents >= 3 ? parentDepuisZero(f, k, 2) : 0;
     bool ok = true;
     switch (o.codeConstruction) {
     case 1:
@@ -207,8 +207,8 @@ void affecteObjetLibre(const TfigureKalmetra& f, int k, double x, double y, doub
         break;
     }
     case 7: {
-        const Tvecteur3 C = pointObjet(f, P, 1), n = pointObjet(f, P, 4), S = pointObjet(f, P, 8);
-        const double rayon = valeurObjet(f, P, 7), ouverture = valeurObjet(f, P, 11);
+        const Tvecteur3 C = pointObjet(f, P, 0), n = pointObjet(f, P, 3), S = pointObjet(f, P, 7);
+        const double rayon = valeurDepuisZero(f, P, 6), ouverture = valeurDepuisZero(f, P, 10);
         const double wx = x - C.x, wy = y - C.y, wz = z - C.z;
         const double r = norme3(wx, wy, wz);
         ok = std::fabs(produitScalaire(n.x, n.y, n.z, wx, wy, wz)) <= 1e-6 && std::fabs(r - rayon) <= 1e-6 &&
@@ -225,10 +225,10 @@ void affecteObjetLibre(const TfigureKalmetra& f, int k, double x, double y, doub
         break;
     }
     case 44:
-        ok = variableEntiere(f, k, valeurObjet(f, k, 2), valeurObjet(f, k, 3), x, p1);
+        ok = variableEntiere(f, k, valeurDepuisZero(f, k, 1), valeurDepuisZero(f, k, 2), x, p1);
         break;
     case 45:
-        ok = variableReelle(o, valeurObjet(f, k, 2), valeurObjet(f, k, 3), x, p1);
+        ok = variableReelle(o, valeurDepuisZero(f, k, 1), valeurDepuisZero(f, k, 2), x, p1);
         break;
     case 74:
         p1 = x;
@@ -329,7 +329,8 @@ void affectePointLibreSurPoint(TfigureKalmetra& f, const std::string& nom, const
     uint8_t c = 0;
     numeroObjetDeNom(f, kNaturePoint, coupe(cible, 10), erreur, c, modeLecture);
     if (estRefus(erreur)) return;
-    affecteCible(f, k, valeurObjet(f, c, 1), valeurObjet(f, c, 2), valeurObjet(f, c, 3), redessine, erreur);
+    affecteCible(f, k, valeurDepuisZero(f, c, 0), valeurDepuisZero(f, c, 1), valeurDepuisZero(f, c, 2),
+                 redessine, erreur);
     if (erreur == 0) publieVariablesPartagees(f);
 }
 

@@ -8,7 +8,7 @@
 #include "model/fonctions/fonctions.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/services_texte.h"
 #include "model/texte_math.h"
 #include "phrases/phrase.h"

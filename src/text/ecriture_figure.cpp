@@ -5,7 +5,7 @@
 
 #include "base/texte.h"
 #include "model/objets_figure.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/nombres_texte.h"
 #include "model/services_texte.h"
 #include "phrases/phrase.h"
@@ -103,9 +103,9 @@ bool estConvexeLimitant(uint8_t code) {
 
 // A plane kept as three object bytes: the first object's name when the
 // second byte is 0, else the three names glued.
-std::string nomPlanEnregistre(const TfigureKalmetra& f, const TenregistrementVue& plan) {
-    if (plan.octets[1] == 0) return nomObjet(f, plan.octets[0]);
-    return nomObjet(f, plan.octets[0]) + nomObjet(f, plan.octets[1]) + nomObjet(f, plan.octets[2]);
+std::string nomPlanEnregistre(const TfigureKalmetra& f, const TplanEnregistre& plan) {
+    if (plan.objets[1] == 0) return nomObjet(f, plan.objets[0]);
+    return nomObjet(f, plan.objets[0]) + nomObjet(f, plan.objets[1]) + nomObjet(f, plan.objets[2]);
 }
 
 void ecritEntete(Ecriture& e) {
@@ -177,8 +177,8 @@ void ecritAffichagesEtTouches(Ecriture& e) {
                 e.ajouteTexte(ecritLigneStyleObjet(f, i));
             }
             e.ligne(2222,
-                    coupe(nomObjet(f, i), 80) + ";" + texteDeReel(valeurObjet(f, i, 1)) + ";" +
-                        texteDeReel(valeurObjet(f, i, 2)),
+                    coupe(nomObjet(f, i), 80) + ";" + texteDeReel(valeurDepuisZero(f, i, 0)) + ";" +
+                        texteDeReel(valeurDepuisZero(f, i, 1)),
                     3);
         }
     } else if (regroupes && aDesTextes) {
@@ -200,8 +200,8 @@ void ecritAffichagesEtTouches(Ecriture& e) {
             if (regroupes) e.ajouteTexte(definitionObjetEnTexte(f, i));
             if (o.codeConstruction == 66 || o.codeConstruction == 149) {
                 std::string valeurs;
-                for (int k = 1; k <= o.nombreValeurs; ++k)
-                    valeurs += (k == 1 ? "" : " ") + texteDeReel(valeurObjet(f, i, k));
+                for (int k = 0; k < o.nombreValeurs; ++k)
+                    valeurs += (k == 0 ? "" : " ") + texteDeReel(valeurDepuisZero(f, i, k));
                 e.ligne(2223, coupe(nomObjet(f, i), 80) + ";" + valeurs, 3);
             }
         }
@@ -312,16 +312,16 @@ void ecritReglages(Ecriture& e) {
     if (f.partiesCacheesPointillees) e.ajouteLigneDePhrase(2231);
     if (!f.nomsPointsAffiches) e.ajouteLigneDePhrase(2221);
 
-    const TenregistrementVue& face = f.enregistrementsVue[0];
-    if (face.octets[0] != 0) {
+    const TplanEnregistre& face = f.plansEnregistres[kPlanDeFace];
+    if (face.objets[0] != 0) {
         e.ligneVide();
         e.ligne(2240, nomPlanEnregistre(f, face) + ";" + texteDeReel(f.entiersVue[0]));
     }
-    const TenregistrementVue& isole = f.enregistrementsVue[1];
+    const TplanEnregistre& isole = f.plansEnregistres[kPlanIsole];
     if (f.reglagePlanIsole) {
         e.ligneVide();
         e.ligne(2242, nomPlanEnregistre(f, isole));
-    } else if (isole.octets[0] != 0) {
+    } else if (isole.objets[0] != 0) {
         e.ligneVide();
         e.ligne(2241, nomPlanEnregistre(f, isole));
     }

@@ -17,58 +17,58 @@ namespace {
 using namespace construction;
 
 // Kind of object the steps 51..106 that read one object by name want.
-uint8_t natureDeEtape(uint8_t etape) {
+uint8_t natureDeEtape(Etape etape) {
     switch (etape) {
-    case 51:
+    case Etape::Point:
         return kNaturePoint;
-    case 60:
+    case Etape::Cercle:
         return kNatureCercle;
-    case 61:
+    case Etape::ArcDeCercle:
         return kNatureArcDeCercle;
-    case 62:
+    case Etape::Repere:
         return kNatureRepere;
-    case 64:
+    case Etape::Fonction:
         return kNatureFonction;
-    case 65:
+    case Etape::UniteDeLongueur:
         return kNatureUniteDeLongueur;
-    case 68:
+    case Etape::Transformation:
         return kNatureTransformation;
-    case 70:
+    case Etape::PolyedreConvexe:
         return kNaturePolyedreConvexe;
-    case 71:
+    case Etape::NombreReel:
         return kNatureNombreReel;
-    case 96:
+    case Etape::Suite:
         return kNatureSuite;
-    case 97:
+    case Etape::Sphere:
         return kNatureSphere;
-    case 98:
+    case Etape::PolygoneConvexe:
         return kNaturePolygoneConvexe;
-    case 102:
+    case Etape::Fonction2Variables:
         return kNatureFonction2Variables;
-    case 103:
+    case Etape::Fonction3Variables:
         return kNatureFonction3Variables;
-    case 104:
+    case Etape::Cone:
         return kNatureCone;
-    case 105:
+    case Etape::Cylindre:
         return kNatureCylindre;
-    case 106:
+    case Etape::TroncDeCone:
         return kNatureTroncDeCone;
     default:
         return 0;
     }
 }
 
-bool estEtapeExpression(uint8_t etape) {
+bool estEtapeExpression(Etape etape) {
     switch (etape) {
-    case 63:
-    case 74:
-    case 76:
-    case 78:
-    case 80:
-    case 84:
-    case 94:
-    case 109:
-    case 110:
+    case Etape::Expression:
+    case Etape::ExpressionConstante:
+    case Etape::ExpressionVecteur:
+    case Etape::ExpressionDistance:
+    case Etape::ExpressionFonction:
+    case Etape::ExpressionRelation:
+    case Etape::ExpressionNombre:
+    case Etape::ExpressionFonction2Variables:
+    case Etape::ExpressionFonction3Variables:
         return true;
     default:
         return false;
@@ -96,7 +96,7 @@ uint8_t& operande(TLigneAnalysee& ligne, int k) {
     return parentLigne(ligne, k);
 }
 
-void etapeExpression(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t etape, const std::string& argument,
+void etapeExpression(TfigureKalmetra& f, TLigneAnalysee& ligne, Etape etape, const std::string& argument,
                      uint8_t a, uint8_t b) {
     expressionLigne(ligne, a).texte = argument;
     if (ligne.depuisTexte && ligne.codeConstruction == kReelEgal &&
@@ -105,7 +105,7 @@ void etapeExpression(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t etape, c
         ligne.nouvelObjet.nombreValeurs = 3;
         ligne.nouvelObjet.codeConstruction = kVecteurEgal;
         ligne.nouvelObjet.nature = natureDeConstruction(kVecteurEgal);
-        etape = 76;
+        etape = Etape::ExpressionVecteur;
     }
     if (a > ligne.nombreExpressions) ligne.nombreExpressions = a;
     compileExpressionParametre(f, ligne, typeExpressionDeEtape(etape), a);
@@ -113,10 +113,10 @@ void etapeExpression(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t etape, c
     if (!estRefus(ligne.erreur) && x.drapeauConstante && b > 0)
         valeurLigne(ligne, b) = valeurConstanteExpression(x);
     if (estRefus(ligne.erreur)) return;
-    if (etape == 74 && !x.drapeauConstante) {
+    if (etape == Etape::ExpressionConstante && !x.drapeauConstante) {
         nomErreur1() = argument;
         ligne.erreur = kErreurVariableInterdite;
-    } else if (etape == 78 && x.drapeauConstante && valeurConstanteExpression(x) < 0) {
+    } else if (etape == Etape::ExpressionDistance && x.drapeauConstante && valeurConstanteExpression(x) < 0) {
         nomErreur1() = argument;
         ligne.erreur = kErreurDistanceNegative;
     }
@@ -162,105 +162,110 @@ void controleRepere(TfigureKalmetra& f, TLigneAnalysee& ligne, const std::string
 
 } // namespace
 
-void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t etape, std::string argument,
+void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t numero, std::string argument,
                              uint8_t a, uint8_t b, uint8_t c) {
     if (estRefus(ligne.erreur)) return;
     oteEspacesBouts(argument);
-    if (etape > 110) return;
+    if (numero > uint8_t(Etape::ExpressionFonction3Variables)) return;
     const uint8_t mode = ligne.modeLecture;
     uint16_t& erreur = ligne.erreur;
 
-    if (etape >= 1 && etape <= 50) {
-        nommeObjetConstruit(f, ligne, argument, etape);
+    if (numero >= 1 && numero < uint8_t(Etape::Point)) { // the step is the kind of the new object
+        nommeObjetConstruit(f, ligne, argument, numero);
         return;
     }
+    const Etape etape = Etape(numero);
     if (estEtapeExpression(etape)) {
         etapeExpression(f, ligne, etape, argument, a, b);
         return;
     }
     if (const uint8_t nature = natureDeEtape(etape); nature != 0) {
-        if (etape == 65) {
+        if (etape == Etape::UniteDeLongueur) {
             numeroObjetDeNom(f, nature, argument, erreur, ligne.nouvelObjet.uniteLongueur, mode);
             if (erreur < kPasDeCetteForme && f.dialogue)
                 f.derniereUniteDialogue = ligne.nouvelObjet.uniteLongueur;
             return;
         }
         litOperandeDeNature(f, ligne, argument, nature, a);
-        if (etape == 62 && erreur < kPasDeCetteForme && f.dialogue)
+        if (etape == Etape::Repere && erreur < kPasDeCetteForme && f.dialogue)
             f.dernierRepereDialogue = operande(ligne, a);
         return;
     }
 
     switch (etape) {
-    case 52:
+    case Etape::DeuxPoints:
         litDeuxPoints(f, argument, mode, operande(ligne, a), operande(ligne, b), erreur);
         break;
-    case 53:
+    case Etape::DeuxPointsDistincts:
         litDeuxPointsDistincts(f, argument, mode, operande(ligne, a), operande(ligne, b), erreur);
         break;
-    case 54:
+    case Etape::DeuxPointsNonConfondus:
         litDeuxPointsNonConfondus(f, argument, mode, operande(ligne, a), operande(ligne, b), erreur);
         break;
-    case 89:
-    case 90:
-        litSegment(f, argument, mode, etape == 90, operande(ligne, a), operande(ligne, b), erreur);
+    case Etape::Segment:
+    case Etape::SegmentNonDegenere:
+        litSegment(f, argument, mode, etape == Etape::SegmentNonDegenere, operande(ligne, a),
+                   operande(ligne, b), erreur);
         break;
-    case 55:
-    case 75:
+    case Etape::Droite:
+    case Etape::DroiteMunieDUnRepere:
         litDroite(f, argument, mode, operande(ligne, a), operande(ligne, b), erreur);
-        if (etape == 75)
+        if (etape == Etape::DroiteMunieDUnRepere)
             controleRepere(f, ligne, argument, operande(ligne, a), operande(ligne, b) == 0,
                            kDroiteMunieDuRepere, kDroiteDonnee, kErreurDroiteSansRepere);
         break;
-    case 72:
+    case Etape::Axe:
         litAxe(f, argument, mode, operande(ligne, a), operande(ligne, b), erreur);
         break;
-    case 56:
+    case Etape::TroisPoints:
         litTroisPoints(f, argument, mode, operande(ligne, a), operande(ligne, b), operande(ligne, c), erreur);
         break;
-    case 57:
+    case Etape::TroisPointsDistincts:
         litTroisPointsDistincts(f, argument, mode, operande(ligne, a), operande(ligne, b), operande(ligne, c),
                                 erreur);
         break;
-    case 58:
+    case Etape::Angle:
         litAngle(f, argument, mode, operande(ligne, a), operande(ligne, b), operande(ligne, c), erreur);
         break;
-    case 59:
+    case Etape::TroisPointsNonAlignes:
         litTroisPointsNonAlignes(f, argument, mode, operande(ligne, a), operande(ligne, b),
                                  operande(ligne, c), erreur);
         break;
-    case 66:
-    case 67:
+    case Etape::Plan:
+    case Etape::PlanMuniDUnRepere:
         litPlanDeRepere(f, argument, mode, operande(ligne, a), operande(ligne, a + 1), operande(ligne, a + 2),
                         erreur);
-        if (etape == 67)
+        if (etape == Etape::PlanMuniDUnRepere)
             controleRepere(f, ligne, argument, operande(ligne, a), operande(ligne, a + 1) == 0,
                            kPlanMuniDuRepere, kPlanDonne, kErreurPlanSansRepere);
         break;
-    case 77:
+    case Etape::VariableMuette:
         etapeVariableMuette(ligne, argument, 0, a, b);
         break;
-    case 107:
+    case Etape::DeuxiemeVariableMuette:
         etapeVariableMuette(ligne, argument, 1, a, 0);
         break;
-    case 108:
+    case Etape::TroisiemeVariableMuette:
         etapeVariableMuette(ligne, argument, 2, a, 0);
         break;
-    case 73:
-    case 86:
-    case 99:
-    case 100: {
+    case Etape::Pilote:
+    case Etape::ObjetPiloteAuClavier:
+    case Etape::Solide:
+    case Etape::ObjetConvexe: {
         numeroObjetDeNomEtGenre(f, argument, mode, erreur, operande(ligne, a));
         if (erreur >= kPasDeCetteForme) break;
         const TObjetFigure& o = objet(f, operande(ligne, a));
         uint16_t refus = 0;
-        if (etape == 73 && !(estObjetLibre(o) && codeDans(o.codeConstruction, {3, 6, 7, 44, 45})))
+        if (etape == Etape::Pilote &&
+            !(estObjetLibre(o) &&
+              codeDans(o.codeConstruction, {kPointLibreSurSegment, kPointLibreSurCercle, kPointLibreSurArc,
+                                            kEntierLibreIntervalle, kReelLibreIntervalle})))
             refus = kErreurPasPilote;
-        else if (etape == 86 && !estObjetLibre(o))
+        else if (etape == Etape::ObjetPiloteAuClavier && !estObjetLibre(o))
             refus = kErreurPasLibre;
-        else if (etape == 99 && !estSolide(o.codeConstruction))
+        else if (etape == Etape::Solide && !estSolide(o.codeConstruction))
             refus = kErreurPasSolide;
-        else if (etape == 100 && !estConvexe(o.codeConstruction))
+        else if (etape == Etape::ObjetConvexe && !estConvexe(o.codeConstruction))
             refus = kErreurPasConvexe;
         if (refus != 0) {
             nomErreur1() = argument;
@@ -268,7 +273,7 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
         }
         break;
     }
-    case 79:
+    case Etape::UniteAngle:
         if (argument == phraseDeSource(2478)) {
             f.uniteAngleDialogue = 1;
             changeDrapeauObjet(ligne.nouvelObjet, kDrapeauAngleEnDegres, true);
@@ -279,7 +284,7 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
             erreur = kErreurUniteAngle;
         }
         break;
-    case 88:
+    case Etape::AvecOuSans:
         if (argument == phraseDeSource(2519))
             changeDrapeauObjet(ligne.nouvelObjet, kDrapeauBloque, false);
         else if (argument == phraseDeSource(2520))
@@ -287,25 +292,25 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
         else
             erreur = kErreurAvecSans;
         break;
-    case 81:
+    case Etape::ListeObjets:
         litListeObjets(f, argument, mode, ligne.parents, ligne.nombreParents, erreur);
         break;
-    case 82:
+    case Etape::ListeObjetsOrdonnee:
         litListeObjetsOrdonnee(f, argument, mode, ligne.parents, ligne.nombreParents, erreur);
         break;
-    case 87:
+    case Etape::ListeObjetsLibres:
         litListeObjetsLibres(f, argument, mode, ligne.parents, ligne.nombreParents, erreur);
         break;
-    case 91:
+    case Etape::ListeObjetsTracables:
         litListeObjetsTracables(f, argument, mode, ligne.parents, ligne.nombreParents, erreur);
         break;
-    case 92:
+    case Etape::ListeObjetsDessinables:
         litListeObjetsDessinables(f, argument, mode, ligne.parents, ligne.nombreParents, erreur);
         break;
-    case 93:
+    case Etape::ListeCommandes:
         litListeCommandes(f, argument, mode, ligne.parents, ligne.nombreParents, erreur);
         break;
-    case 83: {
+    case Etape::ListeObjetsAjoutee: {
         TListeObjets liste{};
         uint8_t nombre = 0;
         litListeObjets(f, argument, mode, liste, nombre, erreur);
@@ -318,20 +323,20 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
             ajouteParentLigne(ligne, liste[std::size_t(k)]);
         break;
     }
-    case 85: {
+    case Etape::Touche: {
         uint8_t touche = 0;
         litTouche(argument, touche, erreur);
         if (erreur < kPasDeCetteForme) fixeToucheObjet(ligne.nouvelObjet, touche);
         break;
     }
-    case 95:
+    case Etape::Intervalle:
         if (a + 1 > ligne.nombreExpressions) ligne.nombreExpressions = uint8_t(a + 1);
         litBornes(f, ligne, argument, a, b);
         break;
-    case 101:
+    case Etape::TexteAffichage:
         ligne.texteAffiche = coupe(argument, 80);
         break;
-    default: // 0, 69: the argument is only consumed
+    default: // Etape::Aucune, Etape::SansEffet: the argument is only consumed
         break;
     }
 }

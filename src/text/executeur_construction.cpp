@@ -11,6 +11,7 @@
 #include "model/procedures_texte.h"
 #include "model/style.h"
 #include "platform/hasard.h"
+#include "text/equation_plan_analyse.h"
 #include "text/etapes_construction.h"
 #include "text/ligne_creation.h"
 #include "text/listes_points.h"
@@ -21,11 +22,9 @@
 
 namespace km32 {
 
-// The equation of a plane from the line's next argument, evaluated at four
-// probe points into value slots 5 to 8 (a service of the figure model).
-void analyseEquation(const TfigureKalmetra& f, TLigneAnalysee& ligne);
-
 namespace {
+
+using namespace construction;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -35,13 +34,17 @@ struct Script {
     TLigneAnalysee& L;
     bool finCommune = true; // false: return without the common end
 
-    void e(uint8_t s, uint8_t a = 0, uint8_t b = 0, uint8_t c = 0) { etapeDeConstruction(f, L, s, a, b, c); }
-    void unite() {
-        e(65);
-        if (L.erreur < kPasDeCetteForme) L.octetTravail = 1;
+    void e(Etape s, uint8_t a = 0, uint8_t b = 0, uint8_t c = 0) {
+        etapeDeConstruction(f, L, uint8_t(s), a, b, c);
     }
-    void angle() { e(79); }
-    void touche() { e(85); }
+    // The naming step of the new object, whose number is its kind.
+    void nomme(uint8_t nature) { etapeDeConstruction(f, L, nature); }
+    void unite() {
+        e(Etape::UniteDeLongueur);
+        if (L.erreur < kPasDeCetteForme) L.uniteDonnee = 1;
+    }
+    void angle() { e(Etape::UniteAngle); }
+    void touche() { e(Etape::Touche); }
     bool ok() const { return L.erreur < kPasDeCetteForme; }
     double& v(int k) { return valeurLigne(L, k); }
     uint8_t op(int k) { return parentLigne(L, k); }
@@ -118,39 +121,40 @@ void pairesDePoints(Script& s) {
     s.finLecture();
 }
 
-// Code 66: the current values of the free objects listed.
+// Memorised positions (kTouchePositionMemorisee): the current values of the
+// free objects listed.
 void affectationsMemorisees(Script& s) {
-    s.e(81);
+    s.e(Etape::ListeObjets);
     s.L.nouvelObjet.nombreValeurs = 0;
     for (int k = 1; k <= s.L.nombreParents && s.ok(); ++k) {
         const int o = s.op(k);
-        // Ranks of the values that hold the object's free parameters.
+        // The values (from 0) that hold the object's free parameters.
         int rangs[3] = {0, 0, 0};
         int nombre = 0;
         switch (objet(s.f, o).codeConstruction) {
-        case 132:
-            rangs[0] = 1, rangs[1] = 2, rangs[2] = 3, nombre = 3;
+        case kPointLibreDansEspace:
+            rangs[0] = 0, rangs[1] = 1, rangs[2] = 2, nombre = 3;
             break;
-        case 2:
-            rangs[0] = 4, rangs[1] = 5, rangs[2] = 6, nombre = 3;
+        case kPointLibreCoordonneesEntieres:
+            rangs[0] = 3, rangs[1] = 4, rangs[2] = 5, nombre = 3;
             break;
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-        case 44:
-        case 45:
-            rangs[0] = 4, nombre = 1;
+        case kPointLibreSurSegment:
+        case kPointLibreSurDemiDroite:
+        case kPointLibreSurDroite:
+        case kPointLibreSurCercle:
+        case kPointLibreSurArc:
+        case kEntierLibreIntervalle:
+        case kReelLibreIntervalle:
+            rangs[0] = 3, nombre = 1;
             break;
-        case 74:
-        case 75:
-            rangs[0] = 1, nombre = 1;
+        case kReelLibre:
+        case kEntierLibre:
+            rangs[0] = 0, nombre = 1;
             break;
-        case 148:
-        case 189:
-        case 206:
-            rangs[0] = 4, rangs[1] = 5, nombre = 2;
+        case kPointLibreDansPlan:
+        case kPointLibreDansPolygone:
+        case kPointLibreSurSphere:
+            rangs[0] = 3, rangs[1] = 4, nombre = 2;
             break;
         default:
             nomErreur1() = nomObjetOuVecteur(s.f, o);
@@ -163,20 +167,23 @@ void affectationsMemorisees(Script& s) {
                 s.signale(kErreurStructureSaturee, 1);
                 return;
             }
-            s.v(++s.L.nouvelObjet.nombreValeurs) = valeurObjet(s.f, o, r);
+            s.v(++s.L.nouvelObjet.nombreValeurs) = valeurDepuisZero(s.f, o, r);
         }
     }
 }
 
-// Code 67: free objects that can take a random value.
+// Random assignment (kToucheAffectationAleatoire): free objects that can
+// take a random value.
 void affectationsAleatoires(Script& s) {
-    s.e(87);
+    s.e(Etape::ListeObjetsLibres);
     if (s.L.erreur != 0) return;
     for (int k = 1; k <= s.L.nombreParents; ++k) {
         const TObjetFigure& o = objet(s.f, s.op(k));
         const uint8_t c = o.codeConstruction;
-        const bool accepte =
-            estObjetLibre(o) && (c == 3 || c == 6 || c == 7 || c == 44 || c == 45 || c == 189 || c == 206);
+        const bool accepte = estObjetLibre(o) && (c == kPointLibreSurSegment || c == kPointLibreSurCercle ||
+                                                  c == kPointLibreSurArc || c == kEntierLibreIntervalle ||
+                                                  c == kReelLibreIntervalle || c == kPointLibreDansPolygone ||
+                                                  c == kPointLibreSurSphere);
         if (!accepte) {
             nomErreur1() = nomObjet(s.f, s.op(k));
             s.signale(kErreurAffectationAleatoire, 1);
@@ -185,14 +192,14 @@ void affectationsAleatoires(Script& s) {
     }
 }
 
-// Code 61: objects to reproduce, objects to replace, their replacements.
+// Iteration (kToucheIteration): objects to reproduce, objects to replace, their replacements.
 void creationIterative(Script& s) {
     TLigneAnalysee& L = s.L;
     auto refuse = [&](uint16_t erreur, uint8_t argument) {
         s.signale(erreur, argument);
         s.finCommune = false;
     };
-    s.e(81);
+    s.e(Etape::ListeObjets);
     if (estRefus(L.erreur)) {
         s.finCommune = false;
         return;
@@ -206,7 +213,7 @@ void creationIterative(Script& s) {
         reproduits.set(s.op(k));
     }
     L.nouvelObjet.premierEchantillon = uint16_t(n);
-    s.e(83);
+    s.e(Etape::ListeObjetsAjoutee);
     if (estRefus(L.erreur)) {
         s.finCommune = false;
         return;
@@ -234,7 +241,7 @@ void creationIterative(Script& s) {
             nomErreur1() = nomObjetNotation(s.f, s.op(k));
             return refuse(kErreurRemplaceInutilise, 2);
         }
-    s.e(83);
+    s.e(Etape::ListeObjetsAjoutee);
     if (estRefus(L.erreur)) {
         s.finCommune = false;
         return;
@@ -257,12 +264,13 @@ void creationIterative(Script& s) {
     s.touche();
 }
 
-// Codes 101 to 103: the indices, the first terms, then the definition.
+// Sequences (kSuite, kSuitePremierTerme, kSuitePremiersTermes): the indices, the first terms, then the
+// definition.
 void suite(Script& s, int code) {
-    s.e(63, 1, 1);
+    s.e(Etape::Expression, 1, 1);
     s.entierDans(1, 1, 0, 30000, kErreurIndicesSuite, 1);
-    if (code != 101) s.e(63, 3, 6);
-    if (code == 103) s.e(63, 4, 7);
+    if (code != kSuite) s.e(Etape::Expression, 3, 6);
+    if (code == kSuitePremiersTermes) s.e(Etape::Expression, 4, 7);
     analyseDefinitionDeSuite(s.f, s.L);
 }
 
@@ -296,249 +304,322 @@ const TableScripts& tableScripts() {
             }
         };
         // Free objects: random starting values, the default keyboard step inserted.
-        script({1}, [](Script& s) {
-            s.e(75, 1, 2);
+        script({kPointLibreAbscisseEntiere}, [](Script& s) {
+            s.e(Etape::DroiteMunieDUnRepere, 1, 2);
             s.v(4) = arrondi(3 * Script::R() - 3);
-            if (s.ok()) s.nc(), s.ins("1;"), s.e(63, 1, 5);
+            if (s.ok()) s.nc(), s.ins("1;"), s.e(Etape::Expression, 1, 5);
         });
-        script({2}, [](Script& s) {
-            s.e(62, 1);
+        script({kPointLibreCoordonneesEntieres}, [](Script& s) {
+            s.e(Etape::Repere, 1);
             for (int k = 4; k <= 6; ++k)
                 s.v(k) = arrondi(6 * Script::R() - 3);
-            if (s.ok()) s.nc(), s.ins("1;"), s.e(63, 1, 7);
+            if (s.ok()) s.nc(), s.ins("1;"), s.e(Etape::Expression, 1, 7);
         });
-        script({3}, [](Script& s) {
-            s.e(90, 1, 2);
+        script({kPointLibreSurSegment}, [](Script& s) {
+            s.e(Etape::SegmentNonDegenere, 1, 2);
             s.v(4) = Script::R();
-            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(63, 1, 5);
+            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(Etape::Expression, 1, 5);
         });
-        script({4}, [](Script& s) {
-            s.e(72, 1, 2);
+        script({kPointLibreSurDemiDroite}, [](Script& s) {
+            s.e(Etape::Axe, 1, 2);
             s.v(4) = Script::R();
-            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(63, 1, 5);
+            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(Etape::Expression, 1, 5);
         });
-        script({5}, [](Script& s) {
-            s.e(55, 1, 2);
+        script({kPointLibreSurDroite}, [](Script& s) {
+            s.e(Etape::Droite, 1, 2);
             s.v(4) = Script::R();
-            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(63, 1, 5);
+            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(Etape::Expression, 1, 5);
         });
-        script({6}, [](Script& s) {
-            s.e(60, 1);
-            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(63, 1, 5), s.degres();
+        script({kPointLibreSurCercle}, [](Script& s) {
+            s.e(Etape::Cercle, 1);
+            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(Etape::Expression, 1, 5), s.degres();
             s.v(4) = (2 * Script::R() - 1) * kPi;
         });
-        script({7}, [](Script& s) {
-            s.e(61, 1);
+        script({kPointLibreSurArc}, [](Script& s) {
+            s.e(Etape::ArcDeCercle, 1);
             s.v(4) = Script::R();
-            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(63, 1, 5), s.degres();
+            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(Etape::Expression, 1, 5), s.degres();
         });
-        script({44}, [](Script& s) {
-            s.e(95, 1, 2);
-            if (s.ok()) s.nc(), s.ins("1;"), s.e(63, 3, 5);
+        script({kEntierLibreIntervalle}, [](Script& s) {
+            s.e(Etape::Intervalle, 1, 2);
+            if (s.ok()) s.nc(), s.ins("1;"), s.e(Etape::Expression, 3, 5);
             s.v(1) = 0;
             s.v(4) = s.analyse() ? s.paire0() : Script::R();
         });
-        script({45}, [](Script& s) {
-            s.e(95, 1, 2);
-            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(63, 3, 5);
+        script({kReelLibreIntervalle}, [](Script& s) {
+            s.e(Etape::Intervalle, 1, 2);
+            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(Etape::Expression, 3, 5);
             s.v(4) = s.analyse() ? s.paire0() : Script::R();
         });
-        script({74}, [](Script& s) {
-            s.ins("0.1;"), s.e(63, 1, 2), s.nc();
+        script({kReelLibre}, [](Script& s) {
+            s.ins("0.1;"), s.e(Etape::Expression, 1, 2), s.nc();
             s.v(1) = s.analyse() ? s.paire0() : 5 * Script::R() - 5;
         });
-        script({75}, [](Script& s) {
-            s.ins("1;"), s.e(63, 1, 2), s.nc();
+        script({kEntierLibre}, [](Script& s) {
+            s.ins("1;"), s.e(Etape::Expression, 1, 2), s.nc();
             s.v(1) = s.analyse() ? double(arrondiBorne(s.paire0())) : arrondi(10 * Script::R() - 5);
         });
-        script({132}, [](Script& s) { s.ins("0.1;"), s.e(63, 1, 4), s.nc(); });
-        script({148}, [](Script& s) {
-            s.e(66, 1);
+        script({kPointLibreDansEspace},
+               [](Script& s) { s.ins("0.1;"), s.e(Etape::Expression, 1, 4), s.nc(); });
+        script({kPointLibreDansPlan}, [](Script& s) {
+            s.e(Etape::Plan, 1);
             s.v(4) = Script::R();
             s.v(5) = Script::R();
-            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(63, 1, 6);
+            if (s.ok()) s.nc(), s.ins("0.1;"), s.e(Etape::Expression, 1, 6);
         });
-        script({189}, [](Script& s) {
-            s.e(98, 1);
-            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(63, 1, 6);
+        script({kPointLibreDansPolygone}, [](Script& s) {
+            s.e(Etape::PolygoneConvexe, 1);
+            if (s.ok()) s.nc(), s.ins("0.01;"), s.e(Etape::Expression, 1, 6);
             s.v(4) = 0.5 * Script::R();
             s.v(5) = 0.5 * Script::R();
         });
-        script({206}, [](Script& s) {
-            s.e(97, 1);
-            if (s.ok()) s.nc(), s.ins("1;"), s.e(63, 1, 6), s.degres();
+        script({kPointLibreSurSphere}, [](Script& s) {
+            s.e(Etape::Sphere, 1);
+            if (s.ok()) s.nc(), s.ins("1;"), s.e(Etape::Expression, 1, 6), s.degres();
             s.v(4) = (2 * Script::R() - 1) * 180;
             s.v(5) = (2 * Script::R() - 1) * 90;
         });
 
         // Objects built from other objects.
-        script({8}, [](Script& s) { s.e(75, 1, 2), s.e(63, 1, 4); });
-        script({9}, [](Script& s) { s.unite(), s.e(72, 1, 2), s.e(78, 1, 4); });
-        script({10}, [](Script& s) { s.e(55, 1, 2), s.e(55, 3, 4); });
-        script({11}, [](Script& s) { s.e(55, 1, 2), s.e(60, 3); });
-        script({12}, [](Script& s) { s.e(55, 1, 2), s.e(60, 3), s.e(51, 4); });
-        script({13}, [](Script& s) { s.e(60, 1), s.e(60, 2); });
-        script({14}, [](Script& s) { s.e(60, 1), s.e(60, 2), s.e(51, 3); });
-        script({15}, [](Script& s) { s.e(89, 1, 2); });
-        script({16, 17, 18, 19, 35, 36, 191}, [](Script& s) { s.e(59, 1, 2, 3); });
-        script({20}, [](Script& s) { s.e(60, 1); });
-        script({21}, [](Script& s) { litPointsPonderes(s.f, s.L); });
-        script({24}, [](Script& s) { s.e(76, 1, 4), s.e(51, 1); });
-        script({25, 136}, [](Script& s) { s.e(55, 2, 3), s.e(51, 1); });
-        script({26}, [](Script& s) { s.e(51, 2), s.e(51, 1); });
-        script({27}, [](Script& s) {
-            s.e(51, 2), s.e(63, 1, 4);
+        script({kPointAbscisseDansRepere},
+               [](Script& s) { s.e(Etape::DroiteMunieDUnRepere, 1, 2), s.e(Etape::Expression, 1, 4); });
+        script({kPointSurDemiDroiteADistance},
+               [](Script& s) { s.unite(), s.e(Etape::Axe, 1, 2), s.e(Etape::ExpressionDistance, 1, 4); });
+        script({kIntersectionDroites}, [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Droite, 3, 4); });
+        script({kIntersectionDroiteCercle},
+               [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Cercle, 3); });
+        script({kIntersectionDroiteCercleAutreQue},
+               [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Cercle, 3), s.e(Etape::Point, 4); });
+        script({kIntersectionCercles}, [](Script& s) { s.e(Etape::Cercle, 1), s.e(Etape::Cercle, 2); });
+        script({kIntersectionCerclesAutreQue},
+               [](Script& s) { s.e(Etape::Cercle, 1), s.e(Etape::Cercle, 2), s.e(Etape::Point, 3); });
+        script({kMilieuSegment}, [](Script& s) { s.e(Etape::Segment, 1, 2); });
+        script({kCentreDeGravite, kCentreCercleInscrit, kCentreCercleCirconscrit, kOrthocentre,
+                kCercleCirconscrit, kCercleInscrit, kPlanNomme},
+               [](Script& s) { s.e(Etape::TroisPointsNonAlignes, 1, 2, 3); });
+        script({kCentreCercle}, [](Script& s) { s.e(Etape::Cercle, 1); });
+        script({kBarycentre}, [](Script& s) { litPointsPonderes(s.f, s.L); });
+        script({kImageParTranslation},
+               [](Script& s) { s.e(Etape::ExpressionVecteur, 1, 4), s.e(Etape::Point, 1); });
+        script({kImageParSymetrieAxiale, kProjeteSurDroite},
+               [](Script& s) { s.e(Etape::Droite, 2, 3), s.e(Etape::Point, 1); });
+        script({kImageParSymetrieCentrale}, [](Script& s) { s.e(Etape::Point, 2), s.e(Etape::Point, 1); });
+        script({kImageParHomothetieRapport}, [](Script& s) {
+            s.e(Etape::Point, 2), s.e(Etape::Expression, 1, 4);
             if (s.verifiable(1) && s.v(4) == 0) s.signale(kErreurRapportNul, 2);
-            s.e(51, 1);
+            s.e(Etape::Point, 1);
         });
-        script({28}, [](Script& s) {
-            s.e(51, 2), s.e(51, 3), s.e(51, 4);
+        script({kImageParHomothetieTransformant}, [](Script& s) {
+            s.e(Etape::Point, 2), s.e(Etape::Point, 3), s.e(Etape::Point, 4);
             if (s.ok() && s.op(2) == s.op(3)) s.signale(kErreurAntecedentCentre, 2);
             if (s.ok() && s.op(2) == s.op(4)) s.signale(kErreurRapportNul, 3);
-            s.e(51, 1);
+            s.e(Etape::Point, 1);
         });
-        script({29}, [](Script& s) { s.e(68, 2), s.e(51, 1); });
-        script({30, 33, 34}, pairesDePoints);
-        script({31}, [](Script& s) { s.e(58, 1, 2, 3); });
-        script({32}, [](Script& s) { s.e(55, 1, 2), s.e(68, 3); });
-        script({38}, [](Script& s) { s.e(76, 1), s.valeursDeTransformation(1); });
-        script({39}, [](Script& s) { s.e(55, 1, 2); });
-        script({40}, [](Script& s) { s.e(51, 1), s.valeursDeTransformation(-1); });
-        script({41}, [](Script& s) {
-            s.e(51, 1);
+        script({kImagePointParTransformation},
+               [](Script& s) { s.e(Etape::Transformation, 2), s.e(Etape::Point, 1); });
+        script({kDroite, kDemiDroite, kSegment}, pairesDePoints);
+        script({kBissectrice}, [](Script& s) { s.e(Etape::Angle, 1, 2, 3); });
+        script({kImageDroiteParTransformation},
+               [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Transformation, 3); });
+        script({kTranslation},
+               [](Script& s) { s.e(Etape::ExpressionVecteur, 1), s.valeursDeTransformation(1); });
+        script({kSymetrieAxiale}, [](Script& s) { s.e(Etape::Droite, 1, 2); });
+        script({kSymetrieCentrale}, [](Script& s) { s.e(Etape::Point, 1), s.valeursDeTransformation(-1); });
+        script({kHomothetieRapport}, [](Script& s) {
+            s.e(Etape::Point, 1);
             for (int k : {3, 4, 6, 8, 10, 11})
                 s.v(k) = 0;
-            s.e(63, 1, 2);
+            s.e(Etape::Expression, 1, 2);
             s.v(7) = s.v(12) = s.v(2);
             if (s.verifiable(1) && s.v(2) == 0) s.signale(kErreurRapportNul, 2);
         });
-        script({42}, [](Script& s) {
-            s.e(51, 1), s.e(51, 2), s.e(51, 3);
+        script({kHomothetieTransformant}, [](Script& s) {
+            s.e(Etape::Point, 1), s.e(Etape::Point, 2), s.e(Etape::Point, 3);
             for (int k : {3, 4, 6, 8, 10, 11})
                 s.v(k) = 0;
             if (s.ok() && s.op(1) == s.op(2)) s.signale(kErreurAntecedentCentre, 2);
             if (s.ok() && s.op(1) == s.op(3)) s.signale(kErreurRapportNul, 3);
         });
-        script({43}, [](Script& s) { s.e(68, 1), s.e(68, 2); });
-        script({46}, [](Script& s) { s.unite(), s.e(60, 1); });
-        script({47}, [](Script& s) { s.unite(), s.e(59, 1, 2, 3); });
-        script({48}, [](Script& s) { s.unite(), s.e(51, 1), s.e(55, 2, 3); });
-        script({49}, [](Script& s) { s.e(51, 1), s.e(75, 2, 3); });
-        script({50}, [](Script& s) { s.angle(), s.e(58, 1, 2, 3); });
-        script({51, 52, 186}, [](Script& s) { s.e(62, 1), s.e(76, 1); });
-        script({53}, [](Script& s) { s.e(63, 1, 1); });
-        script({54}, [](Script& s) { s.e(77, 1), s.e(80, 1, 1); });
-        script({55}, [](Script& s) { s.e(51, 1), s.e(76, 1), s.e(76, 2), s.e(76, 3); });
-        script({56, 57}, [](Script& s) { s.e(76, 1); });
-        script({58, 133}, [](Script& s) { s.e(62, 1), s.e(63, 1, 4), s.e(63, 2, 5), s.e(63, 3, 6); });
-        script({71}, [](Script& s) { s.e(51, 1), s.e(76, 1), s.e(63, 2, 10), s.e(95, 3, 11); });
-        script({104}, [](Script& s) { s.e(51, 1), s.e(51, 2), s.valeursDeTransformation(1); });
-        script({105}, [](Script& s) { s.e(51, 2), s.e(51, 3), s.e(51, 1); });
-        script({125}, [](Script& s) { s.e(55, 1, 2); });
-        script({128}, [](Script& s) { s.e(88); });
-        script({129}, [](Script& s) { s.e(96, 1); });
-        script({130}, [](Script& s) { s.e(51, 1), s.e(51, 2); });
-        script({134}, [](Script& s) { s.e(67, 1), s.e(63, 1, 4), s.e(63, 2, 5); });
-        script({135}, [](Script& s) { pointsEtSolides(s, true); });
-        script({137}, [](Script& s) { s.angle(), s.e(75, 2, 3), s.e(63, 1, 4), s.e(51, 1); });
-        script({138}, [](Script& s) { s.e(70, 1), s.e(66, 2); });
-        script({139, 140}, [](Script& s) { s.e(66, 2), s.e(51, 1); });
-        script({141, 142}, [](Script& s) { s.e(51, 3), s.e(55, 1, 2); });
-        script({143}, [](Script& s) { s.e(90, 1, 2); });
-        script({144}, [](Script& s) { s.e(51, 1), s.e(76, 1); });
-        script({146}, [](Script& s) { s.unite(), s.e(66, 1), s.e(51, 4), s.e(78, 1, 11); });
-        script({147}, [](Script& s) { s.e(66, 1), s.e(51, 4), s.e(51, 5); });
-        script({150}, [](Script& s) { s.e(70, 1), s.e(68, 2); });
-        script({151}, [](Script& s) { s.e(55, 1, 2), s.e(51, 3); });
-        script({153, 160}, [](Script& s) { s.e(75, 1, 2), s.e(51, 3), s.e(51, 4); });
-        script({155}, [](Script& s) { pointsSommets(s, false); });
-        script({156}, [](Script& s) {
-            s.e(55, 1, 2), s.e(51, 3), s.e(63, 1, 1);
+        script({kComposee}, [](Script& s) { s.e(Etape::Transformation, 1), s.e(Etape::Transformation, 2); });
+        script({kRayon}, [](Script& s) { s.unite(), s.e(Etape::Cercle, 1); });
+        script({kAireTriangle}, [](Script& s) { s.unite(), s.e(Etape::TroisPointsNonAlignes, 1, 2, 3); });
+        script({kDistancePointDroite},
+               [](Script& s) { s.unite(), s.e(Etape::Point, 1), s.e(Etape::Droite, 2, 3); });
+        script({kAbscisseDansRepere},
+               [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::DroiteMunieDUnRepere, 2, 3); });
+        script({kMesureAngle}, [](Script& s) { s.angle(), s.e(Etape::Angle, 1, 2, 3); });
+        script({kAbscisseVecteur, kOrdonneeVecteur, kCoteVecteur},
+               [](Script& s) { s.e(Etape::Repere, 1), s.e(Etape::ExpressionVecteur, 1); });
+        script({kReelEgal}, [](Script& s) { s.e(Etape::Expression, 1, 1); });
+        script({kFonction},
+               [](Script& s) { s.e(Etape::VariableMuette, 1), s.e(Etape::ExpressionFonction, 1, 1); });
+        script({kRepere}, [](Script& s) {
+            s.e(Etape::Point, 1), s.e(Etape::ExpressionVecteur, 1), s.e(Etape::ExpressionVecteur, 2),
+                s.e(Etape::ExpressionVecteur, 3);
+        });
+        script({kUniteDeLongueur, kVecteurEgal}, [](Script& s) { s.e(Etape::ExpressionVecteur, 1); });
+        script({kVecteurCoordonnees, kPointCoordonnees}, [](Script& s) {
+            s.e(Etape::Repere, 1), s.e(Etape::Expression, 1, 4), s.e(Etape::Expression, 2, 5),
+                s.e(Etape::Expression, 3, 6);
+        });
+        script({kDroiteMunieDuRepere}, [](Script& s) {
+            s.e(Etape::Point, 1), s.e(Etape::ExpressionVecteur, 1), s.e(Etape::Expression, 2, 10),
+                s.e(Etape::Intervalle, 3, 11);
+        });
+        script({kTranslationTransformant},
+               [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::Point, 2), s.valeursDeTransformation(1); });
+        script({kImageParTranslationTransformant},
+               [](Script& s) { s.e(Etape::Point, 2), s.e(Etape::Point, 3), s.e(Etape::Point, 1); });
+        script({kDroiteNommee}, [](Script& s) { s.e(Etape::Droite, 1, 2); });
+        script({kFonctionParValeurs}, [](Script& s) { s.e(Etape::AvecOuSans); });
+        script({kIndicePremierTermeNul}, [](Script& s) { s.e(Etape::Suite, 1); });
+        script({kDemiDroiteOriginePassantPar}, [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::Point, 2); });
+        script({kPointCoordonneesPlan}, [](Script& s) {
+            s.e(Etape::PlanMuniDUnRepere, 1), s.e(Etape::Expression, 1, 4), s.e(Etape::Expression, 2, 5);
+        });
+        script({kPolygoneEnveloppe}, [](Script& s) { pointsEtSolides(s, true); });
+        script({kImageParRotation}, [](Script& s) {
+            s.angle(), s.e(Etape::DroiteMunieDUnRepere, 2, 3), s.e(Etape::Expression, 1, 4),
+                s.e(Etape::Point, 1);
+        });
+        script({kSectionPolyedre}, [](Script& s) { s.e(Etape::PolyedreConvexe, 1), s.e(Etape::Plan, 2); });
+        script({kImageParSymetriePlan, kProjeteSurPlan},
+               [](Script& s) { s.e(Etape::Plan, 2), s.e(Etape::Point, 1); });
+        script({kParallele, kPerpendiculaireDroite},
+               [](Script& s) { s.e(Etape::Point, 3), s.e(Etape::Droite, 1, 2); });
+        script({kPlanMediateur}, [](Script& s) { s.e(Etape::SegmentNonDegenere, 1, 2); });
+        script({kDroiteVecteurDirecteur},
+               [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::ExpressionVecteur, 1); });
+        script({kCercleCentreRayon}, [](Script& s) {
+            s.unite(), s.e(Etape::Plan, 1), s.e(Etape::Point, 4), s.e(Etape::ExpressionDistance, 1, 11);
+        });
+        script({kCercleCentrePassantPar},
+               [](Script& s) { s.e(Etape::Plan, 1), s.e(Etape::Point, 4), s.e(Etape::Point, 5); });
+        script({kImagePolyedre},
+               [](Script& s) { s.e(Etape::PolyedreConvexe, 1), s.e(Etape::Transformation, 2); });
+        script({kCercleAxe}, [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Point, 3); });
+        script({kArcDeCercle, kRotationPoints}, [](Script& s) {
+            s.e(Etape::DroiteMunieDUnRepere, 1, 2), s.e(Etape::Point, 3), s.e(Etape::Point, 4);
+        });
+        script({kPolygoneConvexe}, [](Script& s) { pointsSommets(s, false); });
+        script({kPolygoneRegulier}, [](Script& s) {
+            s.e(Etape::Droite, 1, 2), s.e(Etape::Point, 3), s.e(Etape::Expression, 1, 1);
             s.entierDans(1, 1, 3, 40, kErreurNombreSommets, 3);
         });
-        script({157}, [](Script& s) { s.e(51, 1), s.e(66, 2); });
-        script({158}, [](Script& s) { s.e(51, 1), s.e(55, 2, 3); });
-        script({159}, [](Script& s) { s.angle(), s.e(75, 1, 2), s.e(63, 1, 13); });
-        script({161}, [](Script& s) { s.e(55, 1, 2), s.e(66, 3); });
-        script({162}, [](Script& s) { s.e(51, 4), s.e(66, 1); });
-        script({163}, [](Script& s) { s.unite(), s.e(99, 1); });
-        script({164}, [](Script& s) { s.unite(), s.e(51, 1), s.e(66, 2); });
-        script({165}, [](Script& s) { s.unite(), s.e(100, 1); });
-        script({166}, [](Script& s) { s.e(51, 1), s.e(76, 1), s.e(76, 2); });
-        script({167, 168, 185}, [](Script& s) { s.e(62, 1), s.e(51, 2); });
-        script({172}, [](Script& s) { s.unite(), s.e(51, 1), s.e(78, 1, 5); });
-        script({173}, [](Script& s) { s.e(97, 1), s.e(66, 2); });
-        script({174}, [](Script& s) { s.e(66, 1), s.e(51, 4), s.e(70, 5); });
-        script({175}, [](Script& s) {
-            s.e(70, 1), s.e(63, 1, 1);
+        script({kPlanParallelePlan}, [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::Plan, 2); });
+        script({kPlanPerpendiculaireDroite},
+               [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::Droite, 2, 3); });
+        script({kRotationAngle}, [](Script& s) {
+            s.angle(), s.e(Etape::DroiteMunieDUnRepere, 1, 2), s.e(Etape::Expression, 1, 13);
+        });
+        script({kIntersectionDroitePlan}, [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Plan, 3); });
+        script({kPerpendiculairePlan}, [](Script& s) { s.e(Etape::Point, 4), s.e(Etape::Plan, 1); });
+        script({kVolume}, [](Script& s) { s.unite(), s.e(Etape::Solide, 1); });
+        script({kDistancePointPlan}, [](Script& s) { s.unite(), s.e(Etape::Point, 1), s.e(Etape::Plan, 2); });
+        script({kAireConvexe}, [](Script& s) { s.unite(), s.e(Etape::ObjetConvexe, 1); });
+        script({kPlanMuniDuRepere}, [](Script& s) {
+            s.e(Etape::Point, 1), s.e(Etape::ExpressionVecteur, 1), s.e(Etape::ExpressionVecteur, 2);
+        });
+        script({kAbscissePoint, kOrdonneePoint, kCotePoint},
+               [](Script& s) { s.e(Etape::Repere, 1), s.e(Etape::Point, 2); });
+        script({kSphere},
+               [](Script& s) { s.unite(), s.e(Etape::Point, 1), s.e(Etape::ExpressionDistance, 1, 5); });
+        script({kSectionSphere}, [](Script& s) { s.e(Etape::Sphere, 1), s.e(Etape::Plan, 2); });
+        script({kIntersectionPolyedreDemiEspace},
+               [](Script& s) { s.e(Etape::Plan, 1), s.e(Etape::Point, 4), s.e(Etape::PolyedreConvexe, 5); });
+        script({kPatron}, [](Script& s) {
+            s.e(Etape::PolyedreConvexe, 1), s.e(Etape::Expression, 1, 1);
             if (s.verifiable(1) && (s.v(1) < 0 || s.v(1) > 1)) s.signale(kErreurValeurIncorrecte, 2);
         });
-        script({176}, [](Script& s) { s.e(70, 1), s.e(70, 2); });
-        script({181}, [](Script& s) { pointsSommets(s, true); });
-        script({182}, [](Script& s) { s.e(52, 1, 2); });
-        script({184}, [](Script& s) { s.e(66, 1), s.e(66, 4); });
-        script({187}, [](Script& s) { s.e(66, 1); });
-        script({188}, [](Script& s) { s.unite(), s.e(90, 1, 2), s.e(78, 1, 1); });
-        script({190}, [](Script& s) { s.e(51, 1), s.e(55, 2, 3), s.e(55, 4, 5); });
-        script({192}, [](Script& s) { s.e(66, 2), s.e(55, 5, 6), s.e(51, 1); });
-        script({197}, [](Script& s) { s.unite(), s.e(51, 1), s.e(51, 2), s.e(78, 1, 1); });
-        script({201}, [](Script& s) { s.unite(), s.e(51, 1), s.e(78, 1, 1), s.e(51, 2), s.e(78, 2, 2); });
-        script({202}, [](Script& s) { s.e(55, 1, 2), s.e(97, 3); });
-        script({203}, [](Script& s) { s.e(55, 1, 2), s.e(97, 3), s.e(51, 4); });
-        script({204}, [](Script& s) { s.e(51, 1), s.e(55, 2, 3); });
-        script({205}, [](Script& s) { s.e(55, 1, 2), s.e(55, 3, 4); });
-        script({207}, [](Script& s) { s.e(66, 1), s.e(51, 4), s.e(97, 5); });
-        script({208}, [](Script& s) { s.unite(), s.e(98, 1); });
-        script({209}, [](Script& s) { s.e(98, 1), s.e(68, 2); });
-        script({210}, [](Script& s) { s.e(97, 1), s.e(97, 2); });
-        script({211, 212}, [](Script& s) {
-            s.unite(), s.e(75, 1, 2), s.e(78, 1, 1), s.e(51, 3), s.e(63, 2, 2);
+        script({kIntersectionPolyedres},
+               [](Script& s) { s.e(Etape::PolyedreConvexe, 1), s.e(Etape::PolyedreConvexe, 2); });
+        script({kPolyedreConvexe}, [](Script& s) { pointsSommets(s, true); });
+        script({kSegmentNomme}, [](Script& s) { s.e(Etape::DeuxPoints, 1, 2); });
+        script({kIntersectionPlans}, [](Script& s) { s.e(Etape::Plan, 1), s.e(Etape::Plan, 4); });
+        script({kSymetriePlan}, [](Script& s) { s.e(Etape::Plan, 1); });
+        script({kCylindre}, [](Script& s) {
+            s.unite(), s.e(Etape::SegmentNonDegenere, 1, 2), s.e(Etape::ExpressionDistance, 1, 1);
+        });
+        script({kPlanParalleleDroites},
+               [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::Droite, 2, 3), s.e(Etape::Droite, 4, 5); });
+        script({kProjeteParallelement},
+               [](Script& s) { s.e(Etape::Plan, 2), s.e(Etape::Droite, 5, 6), s.e(Etape::Point, 1); });
+        script({kCone}, [](Script& s) {
+            s.unite(), s.e(Etape::Point, 1), s.e(Etape::Point, 2), s.e(Etape::ExpressionDistance, 1, 1);
+        });
+        script({kTroncDeCone}, [](Script& s) {
+            s.unite(), s.e(Etape::Point, 1), s.e(Etape::ExpressionDistance, 1, 1), s.e(Etape::Point, 2),
+                s.e(Etape::ExpressionDistance, 2, 2);
+        });
+        script({kIntersectionDroiteSphere},
+               [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Sphere, 3); });
+        script({kIntersectionDroiteSphereAutreQue},
+               [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Sphere, 3), s.e(Etape::Point, 4); });
+        script({kPlanPointDroite}, [](Script& s) { s.e(Etape::Point, 1), s.e(Etape::Droite, 2, 3); });
+        script({kPlanDeuxDroites}, [](Script& s) { s.e(Etape::Droite, 1, 2), s.e(Etape::Droite, 3, 4); });
+        script({kCalotte},
+               [](Script& s) { s.e(Etape::Plan, 1), s.e(Etape::Point, 4), s.e(Etape::Sphere, 5); });
+        script({kPerimetre}, [](Script& s) { s.unite(), s.e(Etape::PolygoneConvexe, 1); });
+        script({kImagePolygone},
+               [](Script& s) { s.e(Etape::PolygoneConvexe, 1), s.e(Etape::Transformation, 2); });
+        script({kIntersectionSpheres}, [](Script& s) { s.e(Etape::Sphere, 1), s.e(Etape::Sphere, 2); });
+        script({kPrismeRegulier, kPyramideReguliere}, [](Script& s) {
+            s.unite(), s.e(Etape::DroiteMunieDUnRepere, 1, 2), s.e(Etape::ExpressionDistance, 1, 1),
+                s.e(Etape::Point, 3), s.e(Etape::Expression, 2, 2);
             s.entierDans(2, 2, 3, 40, kErreurNombreSommets, 4);
         });
-        script({213}, [](Script& s) { pointsEtSolides(s, false); });
-        script({214}, [](Script& s) {
-            s.e(62, 1);
+        script({kPolyedreEnveloppe}, [](Script& s) { pointsEtSolides(s, false); });
+        script({kPlanEquation}, [](Script& s) {
+            s.e(Etape::Repere, 1);
             analyseEquation(s.f, s.L);
             if (s.verifiable(2) && s.verifiable(3) && s.verifiable(4) && s.v(5) == s.v(8) &&
                 s.v(6) == s.v(8) && s.v(7) == s.v(8))
                 s.signale(kErreurCoefficientsNuls, 1);
         });
-        script({216}, [](Script& s) { s.e(77, 1), s.e(107, 1), s.e(109, 1, 1); });
-        script({217}, [](Script& s) { s.e(77, 1), s.e(107, 1), s.e(108, 1), s.e(110, 1, 1); });
+        script({kFonction2Variables}, [](Script& s) {
+            s.e(Etape::VariableMuette, 1), s.e(Etape::DeuxiemeVariableMuette, 1),
+                s.e(Etape::ExpressionFonction2Variables, 1, 1);
+        });
+        script({kFonction3Variables}, [](Script& s) {
+            s.e(Etape::VariableMuette, 1), s.e(Etape::DeuxiemeVariableMuette, 1),
+                s.e(Etape::TroisiemeVariableMuette, 1), s.e(Etape::ExpressionFonction3Variables, 1, 1);
+        });
 
         // Displays, curves, loci and sequences.
-        script({59}, [](Script& s) {
-            s.e(71, 1), s.e(63, 1, 3);
+        script({kAffichageScalaire}, [](Script& s) {
+            s.e(Etape::NombreReel, 1), s.e(Etape::Expression, 1, 3);
             s.entierDans(1, 3, 0, 6, kErreurValeurIncorrecte, 2);
         });
-        script({60}, [](Script& s) {
-            s.e(62, 1), s.e(51, 2), s.e(63, 1, 3);
+        script({kAffichageCoordonnees}, [](Script& s) {
+            s.e(Etape::Repere, 1), s.e(Etape::Point, 2), s.e(Etape::Expression, 1, 3);
             s.entierDans(1, 3, 0, 6, kErreurValeurIncorrecte, 2);
         });
-        script({113}, [](Script& s) {
-            s.unite(), s.e(89, 1, 2), s.e(63, 1, 3);
+        script({kAffichageLongueur}, [](Script& s) {
+            s.unite(), s.e(Etape::Segment, 1, 2), s.e(Etape::Expression, 1, 3);
             s.entierDans(1, 3, 0, 6, kErreurValeurIncorrecte, 2);
         });
-        script({170}, [](Script& s) {
-            s.e(62, 1), s.e(66, 2), s.e(63, 1, 3);
+        script({kAffichageEquationPlan}, [](Script& s) {
+            s.e(Etape::Repere, 1), s.e(Etape::Plan, 2), s.e(Etape::Expression, 1, 3);
             s.entierDans(1, 3, 0, 6, kErreurValeurIncorrecte, 2);
         });
-        script({126}, [](Script& s) { s.e(101); });
-        script({23}, [](Script& s) {
-            s.e(62, 1), s.e(77, 4, 5), s.e(80, 4, 5), s.e(80, 5, 6), s.e(80, 6, 7), s.e(95, 1, 3),
-                s.e(63, 3, 1);
+        script({kAffichageTexte}, [](Script& s) { s.e(Etape::TexteAffichage); });
+        script({kCourbeParametree}, [](Script& s) {
+            s.e(Etape::Repere, 1), s.e(Etape::VariableMuette, 4, 5), s.e(Etape::ExpressionFonction, 4, 5),
+                s.e(Etape::ExpressionFonction, 5, 6), s.e(Etape::ExpressionFonction, 6, 7),
+                s.e(Etape::Intervalle, 1, 3), s.e(Etape::Expression, 3, 1);
             s.entierDans(3, 1, 20, 1000, kErreurNombrePoints, 6);
             echantillonsDeCourbe(s, 3);
         });
-        script({131}, [](Script& s) {
-            s.e(67, 1), s.e(80, 4, 5), s.e(95, 1, 3), s.e(63, 3, 1);
+        script({kCourbeY}, [](Script& s) {
+            s.e(Etape::PlanMuniDUnRepere, 1), s.e(Etape::ExpressionFonction, 4, 5),
+                s.e(Etape::Intervalle, 1, 3), s.e(Etape::Expression, 3, 1);
             s.entierDans(3, 1, 20, 1000, kErreurNombrePoints, 3);
             echantillonsDeCourbe(s, 3);
         });
-        script({37}, [](Script& s) {
-            s.e(73, 2), s.e(51, 1), s.e(63, 1, 1);
+        script({kLieuPoint}, [](Script& s) {
+            s.e(Etape::Pilote, 2), s.e(Etape::Point, 1), s.e(Etape::Expression, 1, 1);
             s.entierDans(1, 1, 20, 1000, kErreurNombrePoints, 3);
-            if (s.L.erreur == 0 && objet(s.f, s.op(2)).codeConstruction == 44) {
+            if (s.L.erreur == 0 && objet(s.f, s.op(2)).codeConstruction == kEntierLibreIntervalle) {
                 TObjetFigure& o = s.L.nouvelObjet;
                 TsourcesCouleur sources{o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
                 appliqueCommandeStyle(o.style, sources, 25);
@@ -547,111 +628,134 @@ const TableScripts& tableScripts() {
             }
             echantillonsDeCourbe(s, 1);
         });
-        script({218}, [](Script& s) {
-            s.e(62, 1), s.e(102, 2), s.e(95, 3, 3), s.e(63, 1, 1);
+        script({kGraphe}, [](Script& s) {
+            s.e(Etape::Repere, 1), s.e(Etape::Fonction2Variables, 2), s.e(Etape::Intervalle, 3, 3),
+                s.e(Etape::Expression, 1, 1);
             s.entierDans(1, 1, 1, 10000, kErreurNombrePoints, 3);
-            s.e(95, 5, 5), s.e(63, 2, 2);
+            s.e(Etape::Intervalle, 5, 5), s.e(Etape::Expression, 2, 2);
             s.entierDans(2, 2, 1, 10000, kErreurNombrePoints, 5);
             produitDePoints(s, 5);
         });
-        script({219}, [](Script& s) {
-            s.e(73, 1), s.e(63, 1, 1);
+        script({kLieuDeuxPilotes}, [](Script& s) {
+            s.e(Etape::Pilote, 1), s.e(Etape::Expression, 1, 1);
             s.entierDans(1, 1, 1, 10000, kErreurNombrePoints, 2);
-            s.e(73, 2);
+            s.e(Etape::Pilote, 2);
             if (s.ok() && s.op(1) == s.op(2)) s.signale(kErreurPilotesEgaux, 3);
-            s.e(63, 2, 2);
+            s.e(Etape::Expression, 2, 2);
             s.entierDans(2, 2, 1, 10000, kErreurNombrePoints, 4);
             produitDePoints(s, 4);
-            s.e(51, 3);
+            s.e(Etape::Point, 3);
         });
-        script({101}, [](Script& s) { suite(s, 101); });
-        script({102}, [](Script& s) { suite(s, 102); });
-        script({103}, [](Script& s) { suite(s, 103); });
+        script({kSuite}, [](Script& s) { suite(s, kSuite); });
+        script({kSuitePremierTerme}, [](Script& s) { suite(s, kSuitePremierTerme); });
+        script({kSuitePremiersTermes}, [](Script& s) { suite(s, kSuitePremiersTermes); });
 
         // Commands: each ends with the key.
-        script({22}, [](Script& s) {
-            s.e(93), s.e(63, 1, 1);
+        script({kToucheRepeter}, [](Script& s) {
+            s.e(Etape::ListeCommandes), s.e(Etape::Expression, 1, 1);
             s.entierDans(1, 1, 1, 100000000, kErreurValeurIncorrecte, 2);
-            s.e(63, 2, 2);
+            s.e(Etape::Expression, 2, 2);
             s.entierDans(2, 2, 50, 60000, kErreurValeurIncorrecte, 3);
             s.touche();
         });
-        script({62, 63}, [](Script& s) { s.e(92), s.touche(); });
-        script({64, 72}, [](Script& s) { s.e(91), s.touche(); });
-        script({65}, [](Script& s) {
-            s.e(87);
+        script({kToucheDessinEnBloc, kToucheDessinParEtapes},
+               [](Script& s) { s.e(Etape::ListeObjetsDessinables), s.touche(); });
+        script({kToucheGarderTrace, kToucheTraceALaDemande},
+               [](Script& s) { s.e(Etape::ListeObjetsTracables), s.touche(); });
+        script({kToucheAffectation}, [](Script& s) {
+            s.e(Etape::ListeObjetsLibres);
             litValeursAffectations(s.f, s.L);
             s.L.nouvelObjet.nombreValeurs = s.L.nombreExpressions;
             s.L.nouvelObjet.nombreExpressions = s.L.nombreExpressions;
             s.touche();
         });
-        script({66}, [](Script& s) { affectationsMemorisees(s), s.touche(); });
-        script({67}, [](Script& s) { affectationsAleatoires(s), s.touche(); });
-        script({61}, creationIterative);
-        script({73}, [](Script& s) { s.e(86, 1), s.touche(); });
-        script({76}, [](Script& s) { s.touche(); });
-        script({127}, [](Script& s) {
+        script({kTouchePositionMemorisee}, [](Script& s) { affectationsMemorisees(s), s.touche(); });
+        script({kToucheAffectationAleatoire}, [](Script& s) { affectationsAleatoires(s), s.touche(); });
+        script({kToucheIteration}, creationIterative);
+        script({kToucheSelectionPilotage},
+               [](Script& s) { s.e(Etape::ObjetPiloteAuClavier, 1), s.touche(); });
+        script({kToucheQuitterTrace}, [](Script& s) { s.touche(); });
+        script({kToucheTableau}, [](Script& s) {
             litVariablesDuTableau(s.f, s.L);
-            s.e(63, 1, 1), s.e(63, 2, 2), s.e(63, 3, 3), s.touche();
+            s.e(Etape::Expression, 1, 1), s.e(Etape::Expression, 2, 2), s.e(Etape::Expression, 3, 3),
+                s.touche();
         });
-        script({145}, [](Script& s) {
-            s.angle(), s.e(63, 1, 5), s.e(63, 2, 6), s.e(63, 3, 7), s.e(63, 4, 8), s.touche();
+        script({kToucheRotationAbsolue}, [](Script& s) {
+            s.angle(), s.e(Etape::Expression, 1, 5), s.e(Etape::Expression, 2, 6),
+                s.e(Etape::Expression, 3, 7), s.e(Etape::Expression, 4, 8), s.touche();
         });
-        script({149}, [](Script& s) {
+        script({kToucheVueMemorisee}, [](Script& s) {
             for (int k = 0; k < 3; ++k)
                 s.v(k + 1) = s.f.anglesVue[k];
             s.touche();
         });
-        script({154}, [](Script& s) {
-            s.e(66, 1), s.e(63, 1, 4);
+        script({kToucheVueDeFace}, [](Script& s) {
+            s.e(Etape::Plan, 1), s.e(Etape::Expression, 1, 4);
             s.entierDans(1, 4, 1, 50, kErreurValeurIncorrecte, 2);
             s.touche();
         });
-        script({169}, [](Script& s) { s.angle(), s.e(76, 1, 1), s.e(63, 2, 5), s.touche(); });
-        script({196}, [](Script& s) {
-            s.e(63, 1, 1);
+        script({kToucheRotationRelative}, [](Script& s) {
+            s.angle(), s.e(Etape::ExpressionVecteur, 1, 1), s.e(Etape::Expression, 2, 5), s.touche();
+        });
+        script({kToucheProjectionOblique}, [](Script& s) {
+            s.e(Etape::Expression, 1, 1);
             if (s.verifiable(1) && std::fabs(s.v(1)) > 2) s.signale(kErreurValeurIncorrecte, 1);
-            s.e(63, 2, 2);
+            s.e(Etape::Expression, 2, 2);
             if (s.verifiable(2) && std::fabs(s.v(2)) > 2) s.signale(kErreurValeurIncorrecte, 2);
             s.touche();
         });
         // The keyboard step of a free object (held by the target object).
-        script({115}, [](Script& s) {
-            s.e(63, 1, 1);
+        script({kCodePasClavier}, [](Script& s) {
+            s.e(Etape::Expression, 1, 1);
             if (s.verifiable(1) && s.v(1) <= 0) s.signale(kErreurPasPositif, 1);
             const int cible = s.L.objetCible;
             if (s.verifiable(1) && cible >= 1 && cible <= s.f.nombreObjets) {
                 const uint8_t c = objet(s.f, cible).codeConstruction;
-                if ((c == 1 || c == 2 || c == 44 || c == 75) && s.v(1) != std::floor(s.v(1)))
+                if ((c == kPointLibreAbscisseEntiere || c == kPointLibreCoordonneesEntieres ||
+                     c == kEntierLibreIntervalle || c == kEntierLibre) &&
+                    s.v(1) != std::floor(s.v(1)))
                     s.signale(kErreurPasEntier, 1);
             }
         });
 
         // Given objects of prototypes.
-        script({230, 231, 232, 233, 234, 236, 237, 238, 239, 240, 241,
-                242, 246, 247, 249, 250, 251, 252, 253, 254, 255},
+        script({kPointDonne,
+                kDemiDroiteDonnee,
+                kCercleDonne,
+                kReelDonne,
+                kVecteurDonne,
+                kUniteDonnee,
+                kTransformationDonnee,
+                kArcDonne,
+                kFonctionDonnee,
+                kSuiteDonnee,
+                kFonction2VariablesDonnee,
+                kFonction3VariablesDonnee,
+                kVariableMuette,
+                kDroiteDonnee,
+                kPolyedreDonne,
+                kSphereDonnee,
+                kConeDonne,
+                kCylindreDonne,
+                kTroncDeConeDonne,
+                kPolygoneDonne,
+                kPlanDonne},
                [](Script& s) {
                    for (int k = 1; k <= 10; ++k)
                        s.v(k) = 0;
                });
-        script({235}, [](Script& s) {
+        script({kRepereDonne}, [](Script& s) {
             for (int k = 1; k <= 10; ++k)
                 s.v(k) = 0;
             s.v(4) = s.v(8) = 1;
         });
 
-        // Nothing but the common end.
+        // Nothing but the common end: the second forms of the functions,
+        // and every code outside the catalogue.
         auto rien = [](Script&) {};
-        for (int c = 68; c <= 70; ++c)
-            script({c}, rien, GenreScript::SansScript);
-        for (int c = 77; c <= 100; ++c)
-            script({c}, rien, GenreScript::SansScript);
-        for (int c = 106; c <= 124; ++c)
-            if (c != 113 && c != 115) script({c}, rien, GenreScript::SansScript);
-        script({0, 152, 171, 177, 178, 179, 180, 183, 193, 194, 195, 198, 199, 200, 215, 243, 244, 245, 248},
-               rien, GenreScript::SansScript);
-        for (int c = 220; c <= 229; ++c)
-            script({c}, rien, GenreScript::SansScript);
+        script({kFonction2VariablesBis, kFonction3VariablesBis, kFonctionBis}, rien, GenreScript::SansScript);
+        for (int c = 0; c < 256; ++c)
+            if (x.scripts[std::size_t(c)] == nullptr) script({c}, rien, GenreScript::SansScript);
         return x;
     }();
     return t;
@@ -684,88 +788,88 @@ void rejouePrototype(Script& s) {
         const bool repere = p->ensembleRepere.test(std::size_t(13 + k));
         switch (p->naturesDonnes[std::size_t(k)]) {
         case kNaturePoint:
-            s.e(51, suivant(k));
+            s.e(Etape::Point, suivant(k));
             break;
         case kNatureSegment: {
             const uint8_t n = suivant(k);
-            s.e(89, n, uint8_t(n + 1));
+            s.e(Etape::Segment, n, uint8_t(n + 1));
             ++o.nombreParents;
             break;
         }
         case kNatureDroite: {
             const uint8_t n = suivant(k);
-            s.e(repere ? 75 : 55, n, uint8_t(n + 1));
+            s.e(repere ? Etape::DroiteMunieDUnRepere : Etape::Droite, n, uint8_t(n + 1));
             ++o.nombreParents;
             break;
         }
         case kNatureDemiDroite: {
             const uint8_t n = suivant(k);
-            s.e(72, n, uint8_t(n + 1));
+            s.e(Etape::Axe, n, uint8_t(n + 1));
             ++o.nombreParents;
             break;
         }
         case kNatureCercle:
-            s.e(60, suivant(k));
+            s.e(Etape::Cercle, suivant(k));
             break;
         case kNatureArcDeCercle:
-            s.e(61, suivant(k));
+            s.e(Etape::ArcDeCercle, suivant(k));
             break;
         case kNatureRepere:
-            s.e(62, suivant(k));
+            s.e(Etape::Repere, suivant(k));
             break;
         case kNatureFonction:
-            s.e(64, suivant(k));
+            s.e(Etape::Fonction, suivant(k));
             break;
         case kNatureTransformation:
-            s.e(68, suivant(k));
+            s.e(Etape::Transformation, suivant(k));
             break;
         case kNatureSuite:
-            s.e(96, suivant(k));
+            s.e(Etape::Suite, suivant(k));
             break;
         case kNatureFonction2Variables:
-            s.e(102, suivant(k));
+            s.e(Etape::Fonction2Variables, suivant(k));
             break;
         case kNatureFonction3Variables:
-            s.e(103, suivant(k));
+            s.e(Etape::Fonction3Variables, suivant(k));
             break;
         case kNaturePolyedreConvexe:
-            s.e(70, suivant(k));
+            s.e(Etape::PolyedreConvexe, suivant(k));
             break;
         case kNaturePolygoneConvexe:
-            s.e(98, suivant(k));
+            s.e(Etape::PolygoneConvexe, suivant(k));
             break;
         case kNatureSphere:
-            s.e(97, suivant(k));
+            s.e(Etape::Sphere, suivant(k));
             break;
         case kNatureCylindre:
-            s.e(105, suivant(k));
+            s.e(Etape::Cylindre, suivant(k));
             break;
         case kNatureCone:
-            s.e(104, suivant(k));
+            s.e(Etape::Cone, suivant(k));
             break;
         case kNatureTroncDeCone:
-            s.e(106, suivant(k));
+            s.e(Etape::TroncDeCone, suivant(k));
             break;
         case kNatureUniteDeLongueur:
             suivant(k);
-            s.e(65);
+            s.e(Etape::UniteDeLongueur);
             break;
         case kNaturePlan: {
             const uint8_t n = suivant(k);
-            s.e(repere ? 67 : 66, n, uint8_t(n + 1), uint8_t(n + 2));
+            s.e(repere ? Etape::PlanMuniDUnRepere : Etape::Plan, n, uint8_t(n + 1), uint8_t(n + 2));
             o.nombreParents = uint8_t(o.nombreParents + 2);
             break;
         }
         case kNatureNombreReel: {
             const int e = ++o.nombreExpressions, v = ++o.nombreValeurs;
             note(k, e);
-            s.e(63, uint8_t(e), uint8_t(v));
+            s.e(Etape::Expression, uint8_t(e), uint8_t(v));
             break;
         }
         case kNatureVecteur: {
             const int e = ++o.nombreExpressions, v = ++o.nombreValeurs;
             note(k, e);
-            s.e(76, uint8_t(e), uint8_t(v));
+            s.e(Etape::ExpressionVecteur, uint8_t(e), uint8_t(v));
             ++o.nombreValeurs;
             break;
         }
@@ -773,7 +877,7 @@ void rejouePrototype(Script& s) {
             break;
         }
     }
-    s.e(o.nature);
+    s.nomme(o.nature);
 }
 
 // After every script but the prototype replay: the name of the new object,
@@ -783,11 +887,11 @@ void finCommune(Script& s) {
     TLigneAnalysee& L = s.L;
     TObjetFigure& o = L.nouvelObjet;
     const uint8_t code = o.codeConstruction;
-    if ((code >= 230 && code <= 242) || code >= 247) o.nonDefini = 1;
-    if (L.codeConstruction != 30 && L.codeConstruction != 33 && L.codeConstruction != 34 &&
-        L.codeConstruction != 115)
-        s.e(o.nature);
-    if (s.ok() && L.besoinUnite && !L.octetTravail) {
+    if ((code >= kPointDonne && code <= kFonction3VariablesDonnee) || code >= kDroiteDonnee) o.nonDefini = 1;
+    if (L.codeConstruction != kDroite && L.codeConstruction != kDemiDroite &&
+        L.codeConstruction != kSegment && L.codeConstruction != kCodePasClavier)
+        s.nomme(o.nature);
+    if (s.ok() && L.besoinUnite && !L.uniteDonnee) {
         if (sansUniteDeLongueurAccessible(s.f)) {
             o.uniteLongueur = 2;
         } else {
@@ -797,10 +901,10 @@ void finCommune(Script& s) {
     }
     const int cible = L.objetCible;
     const bool existe = cible > kObjetsPredefinis && cible <= s.f.nombreObjets;
-    if (s.ok() && L.codeConstruction == 132) {
+    if (s.ok() && L.codeConstruction == kPointLibreDansEspace) {
         if (existe && !objet(s.f, cible).nonDefini) {
-            for (int k = 1; k <= 3; ++k)
-                s.v(k) = valeurObjet(s.f, cible, k);
+            for (int k = 0; k < 3; ++k)
+                s.v(k + 1) = valeurDepuisZero(s.f, cible, k);
         } else {
             const double zoom = s.f.uniteSurPetiteDimension > 0 ? s.f.uniteSurPetiteDimension : 1.0;
             for (int k = 1; k <= 3; ++k)
@@ -819,8 +923,8 @@ void finCommune(Script& s) {
             s.v(1) = 2;
             s.v(2) = 1;
         } else if (existe) {
-            s.v(1) = valeurObjet(s.f, cible, 1);
-            s.v(2) = valeurObjet(s.f, cible, 2);
+            s.v(1) = valeurDepuisZero(s.f, cible, 0);
+            s.v(2) = valeurDepuisZero(s.f, cible, 1);
         } else {
             s.v(1) = 2 + platform::entierAuHasard(s.f.largeurImage - 100);
             s.v(2) = 1;

@@ -11,10 +11,15 @@
 #include <cstdint>
 
 #include "model/figure.h"
+#include "model/prototypes/prototypes.h"
 
 namespace km32 {
 
 struct TLigneAnalysee;
+
+// The keyboard step line of a free object runs through the executor under
+// this code, which the catalogue does not hold.
+constexpr uint8_t kCodePasClavier = 115;
 
 constexpr uint16_t kErreurRapportNul = 545;
 constexpr uint16_t kErreurNombrePoints = 557;
@@ -33,20 +38,6 @@ constexpr uint16_t kErreurRemplaceInutilise = 654;
 constexpr uint16_t kErreurNonReproductible = 656;
 constexpr uint16_t kErreurCoefficientsNuls = 659;
 constexpr uint16_t kErreurPilotesEgaux = 678;
-
-// What the replay of a prototype line needs of the prototype.
-struct TInterfacePrototype {
-    uint8_t nombreDonnes = 0;                  // given objects, 1 to 10
-    std::array<uint8_t, 11> naturesDonnes{};   // kind of given object k, 1 to 10
-    std::array<uint8_t, 10> operandesDonnes{}; // operand number of given object k, 1 to 9 (written)
-    uint8_t nombreValeursResultat = 0;
-    TEnsembleObjets ensembleRepere; // bit 13 + k: given object k must carry a coordinate system
-    uint16_t echantillonsDernierObjet = 0;
-};
-// The prototype p (1 to 50) of the owner figure's table; nullptr when none.
-using TrouvePrototype = TInterfacePrototype* (*)(TfigureKalmetra& f, uint8_t p);
-// The usable prototype p of the owner's table (model/prototypes).
-TInterfacePrototype* prototypeDeFigure(TfigureKalmetra& f, uint8_t p);
 
 // State kept between steps and lines: the random pair (drawn anew for every
 // executed line, reused by a line that is only analysed), the argument

@@ -88,7 +88,7 @@ void preparePourConstruction(const TfigureKalmetra& f, TLigneAnalysee& L) {
 void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
     const std::string arguments = L.arguments;
     L.besoinUnite = 0;
-    L.octetTravail = 0;
+    L.uniteDonnee = 0;
     L.nombreExpressions = 0;
     L.nombreParents = 0;
     preparePourConstruction(f, L);
@@ -290,7 +290,7 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
         }
         const int formule = (o.codeConstruction == 44 || o.codeConstruction == 45) ? 3 : 1;
         L.besoinUnite = 0;
-        L.octetTravail = 0;
+        L.uniteDonnee = 0;
         L.nouvelObjet = TObjetFigure{};
         L.nouvelObjet.codeConstruction = 115;
         L.nouvelObjet.nature = o.nature;

@@ -17,7 +17,7 @@
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
 #include "model/vecteurs.h"
@@ -167,13 +167,13 @@ bool parametresProjection(TfigureKalmetra& f) {
 
 // The plane of a frame in the text (error on line 1), its normal and
 // distance.
-bool litPlanAvecNormale(TfigureKalmetra& f, uint8_t mode, const std::string& champ, TenregistrementVue& plan,
+bool litPlanAvecNormale(TfigureKalmetra& f, uint8_t mode, const std::string& champ, TplanEnregistre& plan,
                         double n[3], double& d, uint8_t& ligneErreur) {
     uint16_t erreur = 0;
-    litPlanDeRepere(f, champ, mode, plan.octets[0], plan.octets[1], plan.octets[2], erreur);
+    litPlanDeRepere(f, champ, mode, plan.objets[0], plan.objets[1], plan.objets[2], erreur);
     bool nul = false;
     if (!estRefus(erreur)) {
-        normalePlan(f, plan.octets[0], plan.octets[1], nul, d, n[0], n[1], n[2], plan.octets[2]);
+        normalePlan(f, plan.objets[0], plan.objets[1], nul, d, n[0], n[1], n[2], plan.objets[2]);
         if (nul) erreur = kErreurPlanNonValide;
     }
     if (!estRefus(erreur) && !nul) return true;
@@ -388,7 +388,7 @@ bool vueAvecPlanDeFace(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
                        uint8_t& ligneErreur) {
     std::string reste = texte;
     const std::string champ = champSuivant(reste);
-    TenregistrementVue plan;
+    TplanEnregistre plan;
     double n[3] = {0, 0, 0}, d = 0;
     if (!litPlanAvecNormale(f, modeLecture, champ, plan, n, d, ligneErreur)) return false;
     double etapes = 0;
@@ -396,16 +396,16 @@ bool vueAvecPlanDeFace(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         ligneErreur = 2;
         return false;
     }
-    f.enregistrementsVue[0] = plan;
+    f.plansEnregistres[kPlanDeFace] = plan;
     f.entiersVue[0] = int32_t(etapes);
     return true;
 }
 
 void revoitPlanDeFace(TfigureKalmetra& f) {
-    const TenregistrementVue& plan = f.enregistrementsVue[0];
+    const TplanEnregistre& plan = f.plansEnregistres[kPlanDeFace];
     bool nul = false;
     double n[3] = {0, 0, 0}, d = 0;
-    normalePlan(f, plan.octets[0], plan.octets[1], nul, d, n[0], n[1], n[2], plan.octets[2]);
+    normalePlan(f, plan.objets[0], plan.objets[1], nul, d, n[0], n[1], n[2], plan.objets[2]);
     if (nul) return;
     if (n[0] * f.directionVue[0] + n[1] * f.directionVue[1] + n[2] * f.directionVue[2] < 0)
         for (double& c : n)
@@ -420,10 +420,10 @@ bool isolePlan(TfigureKalmetra& f, uint8_t modeLecture, const std::string& texte
         tourne = reste[0] == '1';
         reste.erase(0, 2);
     }
-    TenregistrementVue plan;
+    TplanEnregistre plan;
     double n[3] = {0, 0, 0}, d = 0;
     if (!litPlanAvecNormale(f, modeLecture, champSuivant(reste), plan, n, d, ligneErreur)) return false;
-    f.enregistrementsVue[1] = plan;
+    f.plansEnregistres[kPlanIsole] = plan;
     f.aucunPlanIsole = 0;
     f.planIsole[0] = n[0], f.planIsole[1] = n[1], f.planIsole[2] = n[2];
     f.planIsole[3] = d * f.echelle;

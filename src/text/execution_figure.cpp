@@ -13,7 +13,7 @@
 #include "model/calcul/traces_modele.h"
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_hote.h"
 #include "model/style.h"

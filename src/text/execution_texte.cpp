@@ -6,7 +6,7 @@
 #include "base/texte.h"
 #include "model/fichiers_texte.h"
 #include "model/messages.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "model/table_figures.h"

@@ -25,7 +25,7 @@ constexpr uint16_t kPhraseLigneTropLongue = 9960;
 
 // The flag that stored extra lines wait for their run.
 inline uint8_t& lignesDiffereesEnAttente(TfigureKalmetra& f) {
-    return f.octetsTexte[0];
+    return f.differeesEnAttente;
 }
 
 // Runs the text (mode 1 ordinary, 2 a figure file) on f: 0 when every line

@@ -14,7 +14,7 @@
 #include "model/fonctions/fonctions.h"
 #include "model/maillages.h"
 #include "model/objets_figure.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/solides/polyedres.h"
 #include "model/style.h"
 #include "text/ligne_creation.h"

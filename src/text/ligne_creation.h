@@ -20,9 +20,10 @@ constexpr int kMaxValeursLigne = 40;
 
 struct TLigneAnalysee {
     // Two working bytes, cleared before each construction: the first is set
-    // when a parameter expression uses a length.
+    // when a parameter expression uses a length, the second when the unit of
+    // length has been read as an argument.
     uint8_t besoinUnite = 0;
-    uint8_t octetTravail = 0;
+    uint8_t uniteDonnee = 0;
     uint8_t depuisTexte = 0; // 1: a line of figure text, 0: the command dialog
     uint16_t codeConstruction = 0;
     // 0 none; below 532 a validity reason (the object is built but not

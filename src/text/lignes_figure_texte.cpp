@@ -11,7 +11,7 @@
 #include "model/fonctions/fonctions.h"
 #include "model/nombres_texte.h"
 #include "model/objets_figure.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/services_texte.h"
 #include "model/texte_math.h"
 #include "phrases/phrase.h"
@@ -163,7 +163,6 @@ std::string ecritLigneCopieAjustee(const TfigureKalmetra& f) {
 
 std::string ecritLigneObjetLibre(const TfigureKalmetra& f, int i) {
     const TObjetFigure& o = objet(f, i);
-    const auto v = [&](int k) { return texteDeReel(valeurObjet(f, i, k + 1)); };
     std::string p = nomCoupe(f, i) + ";";
     uint16_t phrase = 2202;
     switch (o.codeConstruction) {
@@ -173,26 +172,28 @@ std::string ecritLigneObjetLibre(const TfigureKalmetra& f, int i) {
     case 5:
     case 6:
     case 7:
-        p += v(3);
+        p += texteDeReel(valeurDepuisZero(f, i, 3));
         break;
     case 2:
-        p += v(3) + ";" + v(4) + ";" + v(5);
+        p += texteDeReel(valeurDepuisZero(f, i, 3)) + ";" + texteDeReel(valeurDepuisZero(f, i, 4)) + ";" +
+             texteDeReel(valeurDepuisZero(f, i, 5));
         phrase = 2203;
         break;
     case 44:
     case 45:
     case 74:
     case 75:
-        p += v(0);
+        p += texteDeReel(valeurDepuisZero(f, i, 0));
         break;
     case 132:
-        p += v(0) + ";" + v(1) + ";" + v(2);
+        p += texteDeReel(valeurDepuisZero(f, i, 0)) + ";" + texteDeReel(valeurDepuisZero(f, i, 1)) + ";" +
+             texteDeReel(valeurDepuisZero(f, i, 2));
         phrase = 2203;
         break;
     case 148:
     case 189:
     case 206:
-        p += v(3) + ";" + v(4);
+        p += texteDeReel(valeurDepuisZero(f, i, 3)) + ";" + texteDeReel(valeurDepuisZero(f, i, 4));
         phrase = 2232;
         break;
     default:
@@ -212,7 +213,7 @@ std::string ecritLignePasClavier(const TfigureKalmetra& f, int i) {
     uint16_t erreur = 0;
     double x = 0;
     evalueExpressionTexte(f, pas, 2, erreur, x);
-    const double v = valeurObjet(f, i, o.nombreValeurs);
+    const double v = valeurDepuisZero(f, i, o.nombreValeurs - 1);
     if (std::fabs(x - v) > 0.1 * x) pas = coupe(texteDeReel(v), 80);
 
     const char* defaut = "1";

@@ -156,39 +156,39 @@ void parametresObjetLibre(TfigureKalmetra& f, TLigneFigure& l) {
 }
 
 // Reads the plane #1 into its three bytes.
-bool litPlan(TfigureKalmetra& f, TLigneFigure& l, TenregistrementVue& plan) {
+bool litPlan(TfigureKalmetra& f, TLigneFigure& l, TplanEnregistre& plan) {
     uint8_t a = 0, b = 0, c = 0;
     litPlanDeRepere(f, l.arguments[1], modeSansControleAcces(l), a, b, c, l.erreur);
     if (refuse(l, l.arguments[1])) return false;
     l.erreur = 0;
-    plan.octets[0] = a, plan.octets[1] = b, plan.octets[2] = c;
+    plan.objets[0] = a, plan.objets[1] = b, plan.objets[2] = c;
     return true;
 }
 
 void planDeFaceParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
-    TenregistrementVue plan;
+    TplanEnregistre plan;
     if (!litPlan(f, l, plan)) return;
     double etapes = 0;
     if (!evalue(f, l, 2, etapes)) return;
     l.erreur = 0;
     etapes = std::round(std::clamp(etapes, 1.0, 50.0));
-    f.enregistrementsVue[0] = plan;
+    f.plansEnregistres[kPlanDeFace] = plan;
     f.entiersVue[0] = int32_t(etapes);
 }
 
 void planIsole(TfigureKalmetra& f, TLigneFigure& l, bool isoler) {
-    TenregistrementVue plan;
+    TplanEnregistre plan;
     if (!litPlan(f, l, plan)) return;
-    f.enregistrementsVue[1] = plan;
+    f.plansEnregistres[kPlanIsole] = plan;
     if (!isoler) return;
     bool nul = false;
     double a = 0, b = 0, c = 0, d = 0;
-    normalePlan(f, plan.octets[0], plan.octets[1], nul, d, a, b, c, plan.octets[2]);
+    normalePlan(f, plan.objets[0], plan.objets[1], nul, d, a, b, c, plan.objets[2]);
     // Three aligned points give no plane: nothing then lies in it.
     f.aucunPlanIsole = nul ? 1 : 0;
     fixeCoefficientsPlanIsole(f, a, b, c, d);
     f.reglagePlanIsole = 1;
-    f.octetPlan2 = 0;
+    f.planIsoleNonDefini = 0;
     f.planIsoleChange = 0;
     miseAjourMenuFigure(f);
 }

@@ -36,9 +36,9 @@ void deplaceObjet(TfigureKalmetra& f, int a, int b) {
     renumerote(f.uniteLongueurParDefaut, a, b);
     renumerote(f.repereParDefaut, a, b);
     // The default front plane and the isolated plane: three objects each.
-    for (TenregistrementVue& plan : f.enregistrementsVue)
-        if (plan.octets[0] != 0)
-            for (uint8_t& x : plan.octets)
+    for (TplanEnregistre& plan : f.plansEnregistres)
+        if (plan.objets[0] != 0)
+            for (uint8_t& x : plan.objets)
                 renumerote(x, a, b);
     for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets; ++j) {
         TObjetFigure& o = objet(f, j);

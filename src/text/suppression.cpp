@@ -65,19 +65,19 @@ void supprimeEnsemble(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
     if (!existeObjetTexte(f)) f.hauteurZoneAffichages = 0;
 }
 
-bool contient(const TenregistrementVue& plan, int k) {
-    return plan.octets[0] == k || plan.octets[1] == k || plan.octets[2] == k;
+bool contient(const TplanEnregistre& plan, int k) {
+    return plan.objets[0] == k || plan.objets[1] == k || plan.objets[2] == k;
 }
 
 } // namespace
 
 void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
     verifieIndice(k, kObjetsPredefinis + 1, f.nombreObjets, "object deleted");
-    TenregistrementVue& planDeFace = f.enregistrementsVue[0];
-    TenregistrementVue& planIsole = f.enregistrementsVue[1];
-    if (planDeFace.octets[0] != 0 && contient(planDeFace, k)) planDeFace = TenregistrementVue{};
-    if (planIsole.octets[0] != 0 && contient(planIsole, k)) {
-        planIsole = TenregistrementVue{};
+    TplanEnregistre& planDeFace = f.plansEnregistres[kPlanDeFace];
+    TplanEnregistre& planIsole = f.plansEnregistres[kPlanIsole];
+    if (planDeFace.objets[0] != 0 && contient(planDeFace, k)) planDeFace = TplanEnregistre{};
+    if (planIsole.objets[0] != 0 && contient(planIsole, k)) {
+        planIsole = TplanEnregistre{};
         f.reglagePlanIsole = 0;
         miseAjourMenuFigure(f);
     }
@@ -119,9 +119,9 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
     renumerote(f.derniereUniteDialogue, k);
     renumerote(f.uniteLongueurParDefaut, k);
     renumerote(f.repereParDefaut, k);
-    for (TenregistrementVue& plan : f.enregistrementsVue)
-        if (plan.octets[0] != 0)
-            for (uint8_t& x : plan.octets)
+    for (TplanEnregistre& plan : f.plansEnregistres)
+        if (plan.objets[0] != 0)
+            for (uint8_t& x : plan.objets)
                 renumerote(x, k);
 
     f.ensembleTrace.reset(std::size_t(k));

@@ -1,7 +1,9 @@
 // The command-line host, run as a program.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,6 +54,7 @@ TEST_F(Cli, CommandsAndTheirStatus) {
     const Cas cas[] = {
         {"--version", 0, "1.3.3.0"},
         {"--help", 0, "render FIGURE.k3v"},
+        {"--help", 0, "--page-width MM"},
         {"", 2, "usage: km32"},
         {"frobnicate", 2, "unknown command 'frobnicate'"},
         {"render", 2, "a figure file is needed"},
@@ -133,7 +136,7 @@ TEST_F(Cli, ValuesOfNumbersAndUndefinedObjects) {
 // area sqrt(3) a^2, distance of the midpoints of opposite edges a / sqrt 2.
 TEST_F(Cli, TheExamplesRunInTheirLanguages) {
     const std::string dossier = std::string(KM32_EXAMPLES) + "/";
-    for (const char* nom : {"cube.k3v", "tetrahedron.k3v", "kugel.k3v"}) {
+    for (const char* nom : {"cube.k3v", "tetrahedron.k3v", "kugel.k3v", "cube_prime.k3v"}) {
         const Resultat r = lance("values '" + dossier + nom + "'");
         EXPECT_EQ(r.statut, 0) << nom << "\n" << r.sortie;
     }
@@ -283,17 +286,54 @@ TEST_F(Cli, ASeedMakesTheFreeObjectsReproducible) {
     }
 }
 
-// The figure the README shows as its example of writing a figure runs, and
-// gives the length of its segment.
-TEST_F(Cli, TheReadmeFigureRuns) {
-    std::FILE* f = std::fopen((std::string(KM32_EXAMPLES) + "/../README.md").c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    std::string readme;
+std::string litFichierEntier(const std::string& chemin) {
+    std::FILE* f = std::fopen(chemin.c_str(), "rb");
+    std::string texte;
+    if (!f) return texte;
     char tampon[4096];
     std::size_t n;
     while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
-        readme.append(tampon, n);
+        texte.append(tampon, n);
     std::fclose(f);
+    return texte;
+}
+
+std::string litFichierDuDepot(const std::string& chemin) {
+    return litFichierEntier(std::string(KM32_EXAMPLES) + "/../" + chemin);
+}
+
+// Width and height of a PNG image, from its header.
+std::pair<uint32_t, uint32_t> taillePng(const std::string& png) {
+    if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
+    auto mot = [&](std::size_t i) {
+        return uint32_t(uint8_t(png[i])) << 24 | uint32_t(uint8_t(png[i + 1])) << 16 |
+               uint32_t(uint8_t(png[i + 2])) << 8 | uint32_t(uint8_t(png[i + 3]));
+    };
+    return {mot(16), mot(20)};
+}
+
+// The README's picture is there, and its command, run from the repository
+// with the binary, makes a picture of the same size.
+TEST_F(Cli, TheReadmePictureComesFromItsCommand) {
+    const std::string readme = litFichierDuDepot("README.md");
+    const std::string commande =
+        "scripts/km32 render examples/cube_prime.k3v -o docs/cube_prime.png --size 640x480";
+    ASSERT_NE(readme.find(commande), std::string::npos);
+    ASSERT_NE(readme.find("](docs/cube_prime.png)"), std::string::npos);
+    EXPECT_EQ(taillePng(litFichierDuDepot("docs/cube_prime.png")), (std::pair<uint32_t, uint32_t>{640, 480}));
+    const std::string sortie = "/tmp/km32-cli-readme-" + std::to_string(::getpid()) + ".png";
+    const Resultat r =
+        lance("render '" + std::string(KM32_EXAMPLES) + "/cube_prime.k3v' -o " + sortie + " --size 640x480");
+    EXPECT_EQ(r.statut, 0) << r.sortie;
+    EXPECT_EQ(taillePng(litFichierEntier(sortie)), (std::pair<uint32_t, uint32_t>{640, 480}));
+    std::remove(sortie.c_str());
+}
+
+// The figure the README shows as its example of writing a figure runs, and
+// gives the length of its segment.
+TEST_F(Cli, TheReadmeFigureRuns) {
+    const std::string readme = litFichierDuDepot("README.md");
+    ASSERT_FALSE(readme.empty());
     const std::size_t debut = readme.find("```\nKalmetra figure (English)\n");
     ASSERT_NE(debut, std::string::npos);
     const std::size_t fin = readme.find("```", debut + 4);

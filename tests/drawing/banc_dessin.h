@@ -16,7 +16,7 @@ class BancDessin : public BancCalcul {
         f.borneSuperieure = 50;
         f.borneInferieure = -50;
         f.echelle = 512000.0 / 50;
-        f.reelVue = 0.035 / 0.1;
+        f.pasHachures = 0.035 / 0.1;
         f.largeurImage = f.largeurZoneDessin = 400;
         f.hauteurImage = f.hauteurZoneDessin = 300;
         f.centreEcranX = 200;

@@ -133,6 +133,29 @@ TEST_F(CopieDessin, ScaleMovesTheDrawingButKeepsPenWidthsAndTexts) {
     EXPECT_EQ(bande->etat.police, bandeEcran->etat.police);
 }
 
+TEST_F(CopieDessin, TheBandLinesCrossTheWholeScaledCopy) {
+    // A text in the band of 30 pixels, copied at scale 2 (unit 30 pixels, 6 mm).
+    f.hauteurZoneAffichages = 30;
+    TelementDessin& t = element(15, kDessinTexte, kNatureAffichage, 0x0000FF);
+    t.x = 10;
+    t.y = 5;
+    t.hauteur = 16;
+    t.texte = "Bonjour";
+    placeZonesDessin(f);
+    f.longueurUnitePixels = 30;
+    f.texteCopie = "CU";
+    f.valeurCopie = 6;
+    const std::vector<Primitive> ps = copie(true).primitives;
+    // The two lines at 29 and 31 pixels, from x = 0 to the drawing's width,
+    // all scaled: the clip is the scaled zone, not the screen's.
+    for (int32_t y : {29, 31}) {
+        bool trouve = false;
+        for (const Primitive& q : ps)
+            trouve = trouve || ligneEntre(q, {0, 2 * y}, {2 * f.largeurImage, 2 * y});
+        EXPECT_TRUE(trouve) << y;
+    }
+}
+
 TEST_F(CopieDessin, ThePrintFrameLimitsTheCopyOnlyWhenShown) {
     traverse(20, 60, 0, 200);
     f.cadreImage[0] = 0.25; // 50 pixels

@@ -199,6 +199,23 @@ TEST_F(CommandeRendu, VectorFilesByTheirExtension) {
     }
 }
 
+TEST_F(CommandeRendu, PageWidthInMillimetres) {
+    struct Cas {
+        const char* options;
+        const char* taille;
+    };
+    // 400 x 300 pixels; 127 mm is 360 points.
+    const Cas cas[] = {{"", "width=\"400pt\" height=\"300pt\""},
+                       {" --page-width 127", "width=\"360pt\" height=\"270pt\""}};
+    for (const Cas& c : cas) {
+        const std::string nom = base + ".svg";
+        const Resultat r = lance("render '" + figure + "' -o '" + nom + "' --size 400x300" + c.options);
+        ASSERT_EQ(r.statut, 0) << c.options << r.sortie;
+        EXPECT_NE(debutFichier(nom, 400).find(c.taille), std::string::npos) << c.options;
+        std::remove(nom.c_str());
+    }
+}
+
 TEST_F(CommandeRendu, WrongCommandLinesAndUnwritableFiles) {
     struct Cas {
         std::string arguments;
@@ -211,6 +228,9 @@ TEST_F(CommandeRendu, WrongCommandLinesAndUnwritableFiles) {
         {"render '" + figure + "' -o x.png --size 0x10", 2, "--size"},
         {"render '" + figure + "' -o x.png --size 20", 2, "--size"},
         {"render '" + figure + "' -o x.png --angles 1,2", 2, "--angles"},
+        {"render '" + figure + "' -o x.svg --page-width 0", 2, "--page-width"},
+        {"render '" + figure + "' -o x.svg --page-width 12mm", 2, "--page-width"},
+        {"render '" + figure + "' -o x.svg --page-width 20000", 2, "--page-width"},
         {"render '" + figure + "' -o x.png --angles nan,0,0", 2, "--angles"},
         {"render '" + figure + "' -o x.png --angles 0,inf,0", 2, "--angles"},
         // The figure's language says it; the name of the picture is in every one.

@@ -81,7 +81,7 @@ TEST_F(GestesSouris, CtrlOrShiftRightDragPansAndRefusedGesturesLeaveNoState) {
     for (const Cas c : {Cas{0, 0, 0}, Cas{1, 1, 0}, Cas{1, 0, kVerrouRotationSouris}}) {
         f.changementVuePermis = c.tournerPermis;
         f.cadrageInterdit = c.cadrageInterdit;
-        f.octetVue = c.verrou;
+        f.drapeauxVue = c.verrou;
         enfonce(200, 150, p::WM_RBUTTONDOWN);
         EXPECT_FALSE(f.etatGlisser);
         EXPECT_EQ(p::fenetreCapture(), p::kAucuneFenetre);

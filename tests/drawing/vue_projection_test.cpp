@@ -67,7 +67,7 @@ TEST_F(Projection, AResetFigureShowsTenUnitsAcrossTheSmallerSideFromTheUsualAngl
     EXPECT_DOUBLE_EQ(g.borneSuperieure, 50);
     EXPECT_DOUBLE_EQ(g.borneInferieure, -50);
     EXPECT_DOUBLE_EQ(g.echelle, 10240);
-    EXPECT_DOUBLE_EQ(g.reelVue, 0.35);
+    EXPECT_DOUBLE_EQ(g.pasHachures, 0.35);
     EXPECT_DOUBLE_EQ(g.centreEcranX, 245.5);
     EXPECT_DOUBLE_EQ(g.centreEcranY, 131.5);
     EXPECT_DOUBLE_EQ(g.longueurUnitePixels, 26.3);

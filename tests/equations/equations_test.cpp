@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "../executor/banc_executeur.h"
-#include "model/equation_plan_analyse.h"
+#include "text/equation_plan_analyse.h"
 #include "model/parametres_expression.h"
 
 namespace km32::essai {

@@ -222,5 +222,26 @@ TEST(ScriptsDeConstruction, EveryCodeOfTheCatalogueHasAScript) {
     EXPECT_EQ(genreScript(115), GenreScript::Script); // the keyboard step of a free object
 }
 
+// The expression steps hand the compiler their own number as the type
+// letter: a step renumbered by mistake would ask for another kind of result.
+TEST(EtapesDeConstruction, ExpressionStepsGiveTheCompilerItsTypeLetters) {
+    const struct {
+        Etape etape;
+        char lettre;
+    } cas[] = {
+        {Etape::Expression, '?'},
+        {Etape::ExpressionConstante, 'J'},
+        {Etape::ExpressionVecteur, 'L'},
+        {Etape::ExpressionDistance, 'N'},
+        {Etape::ExpressionFonction, 'P'},
+        {Etape::ExpressionRelation, 'T'},
+        {Etape::ExpressionNombre, '^'},
+        {Etape::ExpressionFonction2Variables, 'm'},
+        {Etape::ExpressionFonction3Variables, 'n'},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(typeExpressionDeEtape(c.etape), c.lettre) << int(c.etape);
+}
+
 } // namespace
 } // namespace km32::essai

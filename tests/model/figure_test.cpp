@@ -252,6 +252,35 @@ TEST_F(PetiteFigure, IndicesOutOfRangeThrow) {
     EXPECT_EQ(echantillon(f, 9000).x, 4);
 }
 
+// The from-0 accessors read and write the figure's arrays at the object's
+// first index plus k, and refuse what falls outside 1 to 2000 as the from-1
+// ones do.
+TEST_F(PetiteFigure, FromZeroAccessorsReadAndWriteTheArraysAtFirstPlusK) {
+    const int A = point("A", 1.5, -2, 7);
+    const int B = point("B", 4, 5, 6);
+    const int S = ligne(kNatureSegment, 34, A, B);
+    const TObjetFigure& s = objet(f, S);
+    for (int k = 0; k < s.nombreValeurs; ++k) {
+        EXPECT_EQ(valeurDepuisZero(f, S, k), f.valeurs[std::size_t(s.premiereValeur + k)]) << k;
+        EXPECT_EQ(valeurDepuisZero(f, S, k), valeurObjet(f, S, k + 1)) << k;
+    }
+    EXPECT_EQ(parentDepuisZero(f, S, 0), A);
+    EXPECT_EQ(parentDepuisZero(f, S, 1), B);
+    valeurDepuisZero(f, S, 5) = 9.25;
+    EXPECT_EQ(f.valeurs[std::size_t(s.premiereValeur + 5)], 9.25);
+    parentDepuisZero(f, S, 1) = uint8_t(A);
+    EXPECT_EQ(f.parents[std::size_t(s.premierParent + 1)], A);
+
+    f.objets[A].premiereValeur = 1999;
+    EXPECT_NO_THROW(valeurDepuisZero(f, A, 1));
+    EXPECT_THROW(valeurDepuisZero(f, A, 2), ErreurInterne);
+    f.objets[A].premiereValeur = 1;
+    EXPECT_THROW(valeurDepuisZero(f, A, -1), ErreurInterne);
+    f.objets[S].premierParent = 2000;
+    EXPECT_NO_THROW(parentDepuisZero(f, S, 0));
+    EXPECT_THROW(parentDepuisZero(f, S, 1), ErreurInterne);
+}
+
 TEST_F(PetiteFigure, ProjectionHelpersSaturate) {
     f.echelle = 1e6;
     EXPECT_EQ(coordonneeEntiere(f, 1.5), 1500000);

@@ -9,6 +9,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -236,6 +237,55 @@ TEST(DessinCairo, TextStaysInsideItsMeasuredBox) {
         }
     EXPECT_GT(sombres, 20);
     EXPECT_EQ(p.en(10, 10), kVert); // the opaque box, above the letters
+}
+
+TEST(DessinCairo, MathTextStaysInItsCellsInItsOwnFace) {
+    // Math zones and names are set in a serif into their character cells:
+    // wide letters are made smaller rather than pass the cells. A name's
+    // subscript goes half a cell lower, its prime stands over it.
+    const int32_t h = 30, cellule = largeurCelluleEnregistree(h);
+    struct Cas {
+        const char* texte;
+        FamillePolice famille;
+        int32_t cellules, hauteur; // the box, in cells and in pixels
+    };
+    const Cas cas[] = {{"M", FamillePolice::Math, 1, h},
+                       {"W'", FamillePolice::Math, 2, h},
+                       {"A1", FamillePolice::Math, 2, h},
+                       {"mm", FamillePolice::Math, 2, h},
+                       {"M12", FamillePolice::NomMath, 3, 3 * h / 2},
+                       {"A'1", FamillePolice::NomMath, 2, 3 * h / 2}};
+    for (const Cas& c : cas) {
+        Planche math(160, 80), sans(160, 80);
+        for (Planche* p : {&math, &sans}) {
+            fixeModeFond(*p->dc, ModeFond::Transparent);
+            fixeCouleurTexte(*p->dc, kNoir);
+            choisitPolice(*p->dc, Police{h, false, p == &math ? c.famille : FamillePolice::Texte});
+            ecritTexte(*p->dc, 10, 10, c.texte);
+        }
+        const int32_t largeur = c.cellules * cellule;
+        EXPECT_EQ(mesureTexte(*math.dc, c.texte), (Taille{largeur, h})) << c.texte;
+        int encre = 0, differences = 0, basses = 0;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 160; ++x) {
+                const bool dedans = x >= 10 && x < 10 + largeur && y >= 10 && y < 10 + c.hauteur;
+                const bool noir = vert(math.en(x, y)) < 128;
+                if (!dedans) {
+                    EXPECT_FALSE(noir) << c.texte << " " << x << "," << y;
+                }
+                if (noir) ++encre;
+                if (noir && y >= 10 + h) ++basses;
+                if (noir != (vert(sans.en(x, y)) < 128)) ++differences;
+            }
+        EXPECT_GT(encre, 20) << c.texte;
+        EXPECT_GT(differences, 10) << c.texte << ": not the sans face";
+        // Only a name's subscript reaches below the cell.
+        if (c.famille == FamillePolice::NomMath) {
+            EXPECT_GT(basses, 5) << c.texte;
+        } else {
+            EXPECT_EQ(basses, 0) << c.texte;
+        }
+    }
 }
 
 TEST(DessinCairo, CopiesAndStretchedPictures) {

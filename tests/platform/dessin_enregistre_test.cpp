@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace km32::platform {
 namespace {
 
@@ -195,6 +197,35 @@ TEST(DessinEnregistre, PenWidthAndFontHeightFollowTheScale) {
         EtatTrace e = etatTrace(*dc);
         EXPECT_EQ(e.stylo.largeur, c.largeurAttendue) << c.largeur << " x " << c.echelle;
         EXPECT_EQ(e.police.hauteur, c.hauteurAttendue) << c.hauteurPolice << " x " << c.echelle;
+    }
+}
+
+TEST(DessinEnregistre, PenWidthAndFontHeightTakeThePixelOfTheContext) {
+    struct Cas {
+        double pixel;
+        int32_t largeur, hauteurPolice, largeurAttendue, hauteurAttendue;
+    } cas[] = {
+        {2540.0 / 72, 1, 15, 35, 529}, // a page in hundredths of a millimetre, one point a pixel
+        {10, 0, 8, 10, 80},            // width 0 is one pixel
+        {0.25, 2, 8, 1, 2},            // never below one device unit
+        {0, 3, 8, 3, 8},               // a pixel that is not usable is 1
+        {std::nan(""), 3, 8, 3, 8},
+        {2e6, 3, 8, 3, 8},
+    };
+    for (const auto& c : cas) {
+        auto dc = creeContexteEnregistreur();
+        fixePixelContexte(*dc, c.pixel);
+        choisitStylo(*dc, styloPlein(c.largeur, kNoir));
+        choisitPolice(*dc, Police{c.hauteurPolice, false});
+        const EtatTrace e = etatTrace(*dc);
+        EXPECT_EQ(e.stylo.largeur, c.largeurAttendue) << c.pixel;
+        EXPECT_EQ(e.police.hauteur, c.hauteurAttendue) << c.pixel;
+        // A saved state keeps it; the positions are not touched.
+        sauveContexte(*dc);
+        fixePixelContexte(*dc, 1.0);
+        restaureContexte(*dc, -1);
+        EXPECT_EQ(etatTrace(*dc).stylo.largeur, c.largeurAttendue) << c.pixel;
+        EXPECT_EQ(versEcran(*dc, Point{7, 9}), (Point{7, 9}));
     }
 }
 

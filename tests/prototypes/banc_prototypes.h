@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../runner/banc_texte.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 
 namespace km32::essai {
 

@@ -72,7 +72,7 @@ TEST_F(Reglages, DefaultFrontPlaneStepsAreKeptWithin1And50) {
         ASSERT_EQ(ligne(std::string("Plan de face par défaut: ABC en ") + c.etapes + " étapes"), 0)
             << c.etapes;
         EXPECT_EQ(f.entiersVue[0], c.attendu) << c.etapes;
-        EXPECT_EQ(f.enregistrementsVue[0].octets[0], numero("A"));
+        EXPECT_EQ(f.plansEnregistres[kPlanDeFace].objets[0], numero("A"));
     }
 }
 

@@ -64,11 +64,11 @@ inline Champs champs(const TfigureKalmetra& f) {
     c["importations"] =
         n(f.importationActive) + " " + n(f.importationRotations) + " " + n(f.exportationRotations);
     c["dessin"] = n(f.filDeFer) + " " + n(f.partiesCacheesPointillees) + " " + n(f.nomsPointsAffiches);
-    const auto plan = [&](const TenregistrementVue& p) {
-        return n(p.octets[0]) + " " + n(p.octets[1]) + " " + n(p.octets[2]);
+    const auto plan = [&](const TplanEnregistre& p) {
+        return n(p.objets[0]) + " " + n(p.objets[1]) + " " + n(p.objets[2]);
     };
-    c["plan de face"] = plan(f.enregistrementsVue[0]) + " " + n(f.entiersVue[0]);
-    c["plan isole"] = plan(f.enregistrementsVue[1]) + " " + n(f.reglagePlanIsole);
+    c["plan de face"] = plan(f.plansEnregistres[kPlanDeFace]) + " " + n(f.entiersVue[0]);
+    c["plan isole"] = plan(f.plansEnregistres[kPlanIsole]) + " " + n(f.reglagePlanIsole);
     c["vue"] = n(f.planDeFaceMaintenu) + " " + n(f.cadrageInterdit) + " " + n(f.changementVuePermis);
     c["gros caracteres"] = n(f.grosCaracteres);
     c["trace"] = f.ensembleTrace.to_string();

@@ -154,5 +154,46 @@ TEST_F(DessinTexteMath, SavingContextsIsAllowedUntilSaidOtherwise) {
     EXPECT_TRUE(saveDCautorise());
 }
 
+TEST_F(DessinTexteMath, MathZonesAndNamesAreSetInTheFaceOfMathematicalText) {
+    using platform::FamillePolice;
+    const int32_t h = haut(0);
+    struct Attendu {
+        std::string texte;
+        FamillePolice famille;
+        platform::Point p;
+    };
+    ExpFormTailleTypCol(*dc, "a \\b\\", 0, 0, 0, 0, 0);
+    EmessNomG(*dc, "A'1", 10, 20);
+    const Attendu attendus[] = {{"a ", FamillePolice::Texte, {0, 0}},
+                                {"b", FamillePolice::Math, {2 * larg(0), 0}},
+                                {"A'1", FamillePolice::NomMath, {10, 20}}};
+    ASSERT_EQ(primitives().size(), std::size(attendus));
+    for (std::size_t k = 0; k < std::size(attendus); ++k) {
+        const Primitive& p = primitives()[k];
+        EXPECT_EQ(p.texte, attendus[k].texte);
+        EXPECT_EQ(p.etat.police.famille, attendus[k].famille) << p.texte;
+        EXPECT_EQ(p.etat.police.hauteur, h) << p.texte;
+        EXPECT_EQ(p.points.at(0), attendus[k].p) << p.texte;
+    }
+    // Plain texts keep the sans face.
+    dc->journal()->primitives.clear();
+    EmessG(*dc, "x", 0, 0);
+    EXPECT_EQ(primitives().at(0).etat.police.famille, FamillePolice::Texte);
+}
+
+TEST_F(DessinTexteMath, CellOffsetsAndFontsFollowThePixelOfTheContext) {
+    // A context whose pixel is 10 device units (a page in fine units): the
+    // place given stays, the offsets inside the text and the font grow.
+    platform::fixePixelContexte(*dc, 10.0);
+    const int32_t w = larg(0), h = haut(0);
+    ExpFormTailleTypCol(*dc, "\\x^2+u_n\\", 100.0 / w, 300.0 / h, 0, 0, 0xFF);
+    std::vector<Texte> attendus = {{"x", {100, 300}, 0xFF},
+                                   {"2", {100 + 10 * w, 300 - 10 * (h / 2)}, 0xFF},
+                                   {"+u", {100 + 20 * w, 300}, 0xFF},
+                                   {"n", {100 + 40 * w, 300 + 10 * (h / 2)}, 0xFF}};
+    EXPECT_EQ(textes(), attendus);
+    EXPECT_EQ(primitives().at(0).etat.police.hauteur, 10 * h);
+}
+
 } // namespace
 } // namespace km32

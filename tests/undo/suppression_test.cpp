@@ -108,7 +108,7 @@ TEST_F(Suppression, DeletingAPointOfTheIsolatedPlaneTurnsTheIsolatedViewOff) {
     f.objetLibreActif = uint8_t(numero(f, "A"));
     ASSERT_TRUE(detruitEnsembleObjets(f, ensembleDe({numero(f, "A")})));
     EXPECT_FALSE(f.reglagePlanIsole);
-    EXPECT_EQ(f.enregistrementsVue[1].octets[0], 0);
+    EXPECT_EQ(f.plansEnregistres[kPlanIsole].objets[0], 0);
     EXPECT_EQ(f.objetLibreActif, 0);
 }
 

@@ -97,7 +97,7 @@ void attendMemeFigure(const TfigureKalmetra& a, const TfigureKalmetra& b) {
     EXPECT_EQ(a.reglagePlanIsole, b.reglagePlanIsole);
     for (int p = 0; p < 2; ++p)
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(a.enregistrementsVue[p].octets[k], b.enregistrementsVue[p].octets[k]);
+            EXPECT_EQ(a.plansEnregistres[p].objets[k], b.plansEnregistres[p].objets[k]);
     EXPECT_EQ(a.entiersVue[0], b.entiersVue[0]);
     EXPECT_EQ(a.repereParDefaut, b.repereParDefaut);
     EXPECT_EQ(a.uniteLongueurParDefaut, b.uniteLongueurParDefaut);

@@ -28,9 +28,9 @@ namespace p = platform;
 
 namespace {
 
-// The command object's values, counted from 1: start, step, rows, then the
-// decimals of column k at kValeurLignes + k.
-constexpr int kValeurDebut = 1, kValeurPas = 2, kValeurLignes = 3;
+// The command object's values, counted from 0: start, step, rows, then the
+// decimals of column k (from 1) at kValeurLignes + k.
+constexpr int kValeurDebut = 0, kValeurPas = 1, kValeurLignes = 2;
 constexpr int32_t kHauteurNormale = 300, kHauteurTraitsEpais = 500;
 constexpr int32_t kLigneGrille = 1;  // the width of the lines between cells
 constexpr int32_t kMargeCellule = 2; // between a cell's edge and its text
@@ -191,24 +191,24 @@ void remplitTableauDeValeurs(TFenetreDuTableauDeValeurs& t, TfigureKalmetra& f) 
     const p::Rectangle client = rectangleClientFigure(int16_t(f.numeroFigure));
     if (client.bas <= t.hauteurClient) t.hauteurClient = client.bas - 1;
 
-    const double lignes = std::round(valeurObjet(f, n, kValeurLignes));
+    const double lignes = std::round(valeurDepuisZero(f, n, kValeurLignes));
     t.nombreLignes = int(std::clamp(lignes, 0.0, 10000.0));
-    t.debut = valeurObjet(f, n, kValeurDebut);
-    t.pas = valeurObjet(f, n, kValeurPas);
+    t.debut = valeurDepuisZero(f, n, kValeurDebut);
+    t.pas = valeurDepuisZero(f, n, kValeurPas);
     const int colonnes = std::min(int(commande.nombreParents), kMaxColonnesTableau);
     t.colonnes.clear();
     t.decimales.clear();
     for (int k = 1; k <= colonnes; ++k) {
         t.colonnes.push_back(parentObjet(f, n, k));
-        const double d = k + kValeurLignes <= commande.nombreValeurs
-                             ? std::round(valeurObjet(f, n, kValeurLignes + k))
+        const double d = kValeurLignes + k < commande.nombreValeurs
+                             ? std::round(valeurDepuisZero(f, n, kValeurLignes + k))
                              : 0.0;
         t.decimales.push_back(int(std::clamp(d, 0.0, 255.0)));
     }
     if (t.colonnes.empty()) return;
     t.variable = t.colonnes[0];
     TObjetFigure& variable = objet(f, t.variable);
-    double& valeurVariable = valeurObjet(f, t.variable, 1);
+    double& valeurVariable = valeurDepuisZero(f, t.variable, 0);
     t.valeurSauvee = valeurVariable;
     t.nonDefiniSauve = variable.nonDefini;
     t.aRecalculer = objetsARecalculer(f, t.variable, {t.colonnes.begin() + 1, t.colonnes.end()});
@@ -233,7 +233,7 @@ void remplitTableauDeValeurs(TFenetreDuTableauDeValeurs& t, TfigureKalmetra& f) 
                     cellule = "*";
                 else
                     texteDeReelChiffres(std::min(t.decimales[c], 11), cellule,
-                                        valeurObjet(f, t.colonnes[c], 1));
+                                        valeurDepuisZero(f, t.colonnes[c], 0));
             }
         }
     }

@@ -24,14 +24,14 @@ void milieuDesPoints(const TfigureKalmetra& f, int i, int j, double& x, double& 
 
 void barycentreDeDeuxPoints(TfigureKalmetra& f, int i, int j, int n, double wi, double wj) {
     const V3 p = (1.0 / (wi + wj)) * (wi * pointObjet(f, i) + wj * pointObjet(f, j));
-    ecritV3(f, n, 1, p);
+    ecritV3DepuisZero(f, n, 0, p);
 }
 
 void barycentreDeTroisPoints(TfigureKalmetra& f, int i, int j, int k, int n, double wi, double wj,
                              double wk) {
     const V3 p =
         (1.0 / (wi + wj + wk)) * (wi * pointObjet(f, i) + wj * pointObjet(f, j) + wk * pointObjet(f, k));
-    ecritV3(f, n, 1, p);
+    ecritV3DepuisZero(f, n, 0, p);
 }
 
 bool pointsConfondus(const TfigureKalmetra& f, int i, int j) {
@@ -49,7 +49,7 @@ bool segmentsConfondus(const TfigureKalmetra& f, int i1, int j1, int i2, int j2,
 // ---- Triangle ----
 
 void centreDuTriangle(TfigureKalmetra& f, int n) {
-    const int a1 = parentObjet(f, n, 1), a2 = parentObjet(f, n, 2), a3 = parentObjet(f, n, 3);
+    const int a1 = parentDepuisZero(f, n, 0), a2 = parentDepuisZero(f, n, 1), a3 = parentDepuisZero(f, n, 2);
     V3 normale;
     double d = 0;
     if (!planOperande(f, a1, a2, a3, normale, d)) {
@@ -59,7 +59,7 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
     d = -d; // normale.X = d on the plane
     const TObjetFigure& o = objet(f, n);
     const bool cercle = o.nature == kNatureCercle;
-    if (cercle) ecritV3(f, n, 4, normale);
+    if (cercle) ecritV3DepuisZero(f, n, 3, normale);
     const V3 A1 = pointObjet(f, a1), A2 = pointObjet(f, a2), A3 = pointObjet(f, a3);
     V3 centre;
     if (o.codeConstruction == construction::kCercleInscrit) {
@@ -81,7 +81,7 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
         const V3 vn = vectoriel(v, normale), nu = vectoriel(normale, u), uv = vectoriel(u, v);
         const double det = scalaire(u, vn);
         centre = (1.0 / det) * (c1 * vn + c2 * nu + d * uv);
-        ecritV3(f, n, 1, centre);
+        ecritV3DepuisZero(f, n, 0, centre);
     }
     if (!cercle) return;
     V3 surCercle = A1;
@@ -91,8 +91,8 @@ void centreDuTriangle(TfigureKalmetra& f, int n) {
         unitaire(u);
         surCercle = A1 + scalaire(centre - A1, u) * u;
     }
-    ecritV3(f, n, 8, surCercle);
-    valeurObjet(f, n, 7) = norme(surCercle - centre);
+    ecritV3DepuisZero(f, n, 7, surCercle);
+    valeurDepuisZero(f, n, 6) = norme(surCercle - centre);
 }
 
 double distancePointDroite(const TfigureKalmetra& f, int p, int a, int b, bool& nul) {
@@ -112,13 +112,13 @@ void fixeMatriceRotation(TfigureKalmetra& f, int n, double ux, double uy, double
         {t * ux * uy + s * uz, uy * uy * t + c, t * uy * uz - s * ux},
         {t * ux * uz - s * uy, t * uy * uz + s * ux, uz * uz * t + c},
     };
-    const V3 p = pointObjet(f, parentObjet(f, n, 1));
+    const V3 p = pointObjet(f, parentDepuisZero(f, n, 0));
     const double pv[3] = {p.x, p.y, p.z};
     for (int ligne = 0; ligne < 3; ++ligne) {
         const double rp = r[ligne][0] * pv[0] + r[ligne][1] * pv[1] + r[ligne][2] * pv[2];
-        valeurObjet(f, n, 4 * ligne + 1) = pv[ligne] - rp;
+        valeurDepuisZero(f, n, 4 * ligne) = pv[ligne] - rp;
         for (int col = 0; col < 3; ++col)
-            valeurObjet(f, n, 4 * ligne + 2 + col) = r[ligne][col];
+            valeurDepuisZero(f, n, 4 * ligne + 1 + col) = r[ligne][col];
     }
 }
 
@@ -131,9 +131,9 @@ void imageParTransformation(const TfigureKalmetra& f, int n, double x, double y,
                             double& yi, double& zi) {
     double r[3];
     for (int ligne = 0; ligne < 3; ++ligne) {
-        const int k = 4 * ligne + 1;
-        r[ligne] = valeurObjet(f, n, k) + valeurObjet(f, n, k + 1) * x + valeurObjet(f, n, k + 2) * y +
-                   valeurObjet(f, n, k + 3) * z;
+        const int k = 4 * ligne;
+        r[ligne] = valeurDepuisZero(f, n, k) + valeurDepuisZero(f, n, k + 1) * x +
+                   valeurDepuisZero(f, n, k + 2) * y + valeurDepuisZero(f, n, k + 3) * z;
     }
     xi = r[0];
     yi = r[1];
@@ -144,8 +144,9 @@ void imageVecteurParTransformation(const TfigureKalmetra& f, int n, double x, do
                                    double& yi, double& zi) {
     double r[3];
     for (int ligne = 0; ligne < 3; ++ligne) {
-        const int k = 4 * ligne + 1;
-        r[ligne] = valeurObjet(f, n, k + 1) * x + valeurObjet(f, n, k + 2) * y + valeurObjet(f, n, k + 3) * z;
+        const int k = 4 * ligne;
+        r[ligne] = valeurDepuisZero(f, n, k + 1) * x + valeurDepuisZero(f, n, k + 2) * y +
+                   valeurDepuisZero(f, n, k + 3) * z;
     }
     xi = r[0];
     yi = r[1];
@@ -154,11 +155,11 @@ void imageVecteurParTransformation(const TfigureKalmetra& f, int n, double x, do
 
 void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
     V3 p0, u;
-    if (!droiteUnitaire(f, parentObjet(f, n, 1), parentObjet(f, n, 2), p0, u)) {
+    if (!droiteUnitaire(f, parentDepuisZero(f, n, 0), parentDepuisZero(f, n, 1), p0, u)) {
         rendIndefini(f, n, raison::kPointsConfondus);
         return;
     }
-    const V3 A = pointObjet(f, parentObjet(f, n, 3)), B = pointObjet(f, parentObjet(f, n, 4));
+    const V3 A = pointObjet(f, parentDepuisZero(f, n, 2)), B = pointObjet(f, parentDepuisZero(f, n, 3));
     const V3 H = p0 + scalaire(u, A - p0) * u;
     const double r = norme(A - H);
     if (r < 1e-10) {
@@ -178,11 +179,11 @@ void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
     // the tip of u), the way points on the arc are placed: Ω + cos φ r + sin φ (u x r).
     double angle = arcCosinus(scalaire(e1, e2));
     if (scalaire(e2, vectoriel(u, e1)) < 0) angle = 2 * std::numbers::pi - angle;
-    ecritV3(f, n, 1, H);
-    ecritV3(f, n, 4, u);
-    valeurObjet(f, n, 7) = r;
-    ecritV3(f, n, 8, A);
-    valeurObjet(f, n, 11) = angle;
+    ecritV3DepuisZero(f, n, 0, H);
+    ecritV3DepuisZero(f, n, 3, u);
+    valeurDepuisZero(f, n, 6) = r;
+    ecritV3DepuisZero(f, n, 7, A);
+    valeurDepuisZero(f, n, 10) = angle;
 }
 
 // ---- Frames and planes ----
@@ -195,7 +196,8 @@ bool composantesDansRepere(const TfigureKalmetra& f, int repere, double x, doubl
         c = z;
         return true;
     }
-    const V3 i = lisV3(f, repere, 4), j = lisV3(f, repere, 7), k = lisV3(f, repere, 10);
+    const V3 i = lisV3DepuisZero(f, repere, 3), j = lisV3DepuisZero(f, repere, 6),
+             k = lisV3DepuisZero(f, repere, 9);
     if (i.y == 0 && i.z == 0 && j.x == 0 && j.z == 0 && k.x == 0 && k.y == 0) {
         if (i.x == 0 || j.y == 0 || k.z == 0) return false;
         a = x / i.x;
@@ -216,7 +218,7 @@ bool composantesDansRepere(const TfigureKalmetra& f, int repere, double x, doubl
 bool coordonneesDansRepere(const TfigureKalmetra& f, int repere, double x, double y, double z, double& a,
                            double& b, double& c) {
     if (repere == 1) return composantesDansRepere(f, repere, x, y, z, a, b, c);
-    const V3 w = V3{x, y, z} - lisV3(f, repere, 1);
+    const V3 w = V3{x, y, z} - lisV3DepuisZero(f, repere, 0);
     return composantesDansRepere(f, repere, w.x, w.y, w.z, a, b, c);
 }
 
@@ -228,7 +230,8 @@ void vecteurDeComposantesDansRepere(const TfigureKalmetra& f, int repere, double
         z = c;
         return;
     }
-    const V3 v = a * lisV3(f, repere, 4) + b * lisV3(f, repere, 7) + c * lisV3(f, repere, 10);
+    const V3 v = a * lisV3DepuisZero(f, repere, 3) + b * lisV3DepuisZero(f, repere, 6) +
+                 c * lisV3DepuisZero(f, repere, 9);
     x = v.x;
     y = v.y;
     z = v.z;
@@ -242,8 +245,8 @@ void pointDeCoordonneesDansRepere(const TfigureKalmetra& f, int repere, double a
         z = c;
         return;
     }
-    const V3 p =
-        lisV3(f, repere, 1) + a * lisV3(f, repere, 4) + b * lisV3(f, repere, 7) + c * lisV3(f, repere, 10);
+    const V3 p = lisV3DepuisZero(f, repere, 0) + a * lisV3DepuisZero(f, repere, 3) +
+                 b * lisV3DepuisZero(f, repere, 6) + c * lisV3DepuisZero(f, repere, 9);
     x = p.x;
     y = p.y;
     z = p.z;
@@ -252,9 +255,9 @@ void pointDeCoordonneesDansRepere(const TfigureKalmetra& f, int repere, double a
 bool composantesVecteurObjetDansRepere(const TfigureKalmetra& f, int m, int repere, double& a, double& b,
                                        double& c) {
     if (repere == 1) {
-        a = valeurObjet(f, m, 1);
-        b = valeurObjet(f, m, 2);
-        c = valeurObjet(f, m, 3);
+        a = valeurDepuisZero(f, m, 0);
+        b = valeurDepuisZero(f, m, 1);
+        c = valeurDepuisZero(f, m, 2);
         return true;
     }
     V3 d;
@@ -273,20 +276,22 @@ bool planMuniDUnRepere(const TfigureKalmetra& f, int i) {
 } // namespace
 
 void pointDeCoordonneesDansPlan(TfigureKalmetra& f, int premier, int p2, int n, int p3) {
-    const double u = valeurObjet(f, n, 4), v = valeurObjet(f, n, 5);
+    const double u = valeurDepuisZero(f, n, 3), v = valeurDepuisZero(f, n, 4);
     if (p3 != 0) {
         barycentreDeTroisPoints(f, premier, p2, p3, n, 1 - u - v, u, v);
         return;
     }
     if (planMuniDUnRepere(f, premier)) {
-        ecritV3(f, n, 1, lisV3(f, premier, 11) + u * lisV3(f, premier, 5) + v * lisV3(f, premier, 8));
+        ecritV3DepuisZero(f, n, 0,
+                          lisV3DepuisZero(f, premier, 10) + u * lisV3DepuisZero(f, premier, 4) +
+                              v * lisV3DepuisZero(f, premier, 7));
         return;
     }
     Tvecteur3 origine, e1, e2;
-    repereDuPlan(origine, e1, e2, valeurObjet(f, premier, 1), valeurObjet(f, premier, 2),
-                 valeurObjet(f, premier, 3), valeurObjet(f, premier, 4));
+    repereDuPlan(origine, e1, e2, valeurDepuisZero(f, premier, 0), valeurDepuisZero(f, premier, 1),
+                 valeurDepuisZero(f, premier, 2), valeurDepuisZero(f, premier, 3));
     const V3 o{origine.x, origine.y, origine.z}, a{e1.x, e1.y, e1.z}, b{e2.x, e2.y, e2.z};
-    ecritV3(f, n, 1, o + u * a + v * b);
+    ecritV3DepuisZero(f, n, 0, o + u * a + v * b);
 }
 
 } // namespace km32

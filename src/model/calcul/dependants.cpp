@@ -156,7 +156,7 @@ void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ens
         const TplaceLibre p = placeLibre(objet(f, i).codeConstruction);
         if (n + p.nombre > kMaxValeursLibres) break;
         for (int k = 0; k < p.nombre; ++k)
-            valeurs[std::size_t(n++)] = valeurObjet(f, i, p.decalages[k] + 1);
+            valeurs[std::size_t(n++)] = valeurDepuisZero(f, i, p.decalages[k]);
         if (n >= kMaxValeursLibres - 1) break;
     }
     nombre = uint8_t(n);
@@ -171,7 +171,7 @@ void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensem
         const TplaceLibre p = placeLibre(objet(f, i).codeConstruction);
         if (n + p.nombre > total) break;
         for (int k = 0; k < p.nombre; ++k)
-            valeurObjet(f, i, p.decalages[k] + 1) = valeurs[std::size_t(n++)];
+            valeurDepuisZero(f, i, p.decalages[k]) = valeurs[std::size_t(n++)];
     }
     if (redessiner) return recalculeDependants(f, ensemble);
     TEnsembleObjets S = ensemble;

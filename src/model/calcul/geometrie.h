@@ -49,6 +49,16 @@ inline void ecritV3(TfigureKalmetra& f, int i, int k, V3 a) {
     valeurObjet(f, i, k + 1) = a.y;
     valeurObjet(f, i, k + 2) = a.z;
 }
+// The same from value k counted from 0, for the routines whose description
+// counts an object's values from 0.
+inline V3 lisV3DepuisZero(const TfigureKalmetra& f, int i, int k) {
+    return {valeurDepuisZero(f, i, k), valeurDepuisZero(f, i, k + 1), valeurDepuisZero(f, i, k + 2)};
+}
+inline void ecritV3DepuisZero(TfigureKalmetra& f, int i, int k, V3 a) {
+    valeurDepuisZero(f, i, k) = a.x;
+    valeurDepuisZero(f, i, k + 1) = a.y;
+    valeurDepuisZero(f, i, k + 2) = a.z;
+}
 // The point of an object: its values 1 to 3.
 inline V3 pointObjet(const TfigureKalmetra& f, int i) {
     return lisV3(f, i, 1);

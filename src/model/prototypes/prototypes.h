@@ -11,6 +11,9 @@
 //
 // The table (50 slots) belongs to the figure that owns the prototypes: the
 // figure itself, or for an inner figure the figure that holds the block.
+// This header holds the records and the table; reading and writing blocks,
+// the lines that use a prototype and a prototype made from the answers of
+// the construction dialog belong to the text language (text/prototypes_texte.h).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -19,13 +22,9 @@
 #include <string_view>
 
 #include "model/figure.h"
-#include "text/executeur_construction.h"
-#include "text/modele_ligne.h"
+#include "model/modele_ligne.h"
 
 namespace km32 {
-
-struct TLigneFigure;
-struct ContexteDefinition;
 
 constexpr int kMaxPrototypes = 50;
 constexpr int kMaxDonnesPrototype = 9;         // given objects that carry values or records
@@ -66,6 +65,20 @@ constexpr uint8_t kCodeVariableMuette = 246;
 bool estCodeDonne(uint8_t code);          // 230 to 242 and 247 to 255
 bool estCodeResultatPermis(uint8_t code); // what a prototype may create
 bool estCodeAntecedentPermis(uint8_t code);
+
+// What the replay of a prototype line needs of the prototype.
+struct TInterfacePrototype {
+    uint8_t nombreDonnes = 0;                  // given objects, 1 to 10
+    std::array<uint8_t, 11> naturesDonnes{};   // kind of given object k, 1 to 10
+    std::array<uint8_t, 10> operandesDonnes{}; // operand number of given object k, 1 to 9 (written)
+    uint8_t nombreValeursResultat = 0;
+    TEnsembleObjets ensembleRepere; // bit 13 + k: given object k must carry a coordinate system
+    uint16_t echantillonsDernierObjet = 0;
+};
+// The prototype p (1 to 50) of the owner figure's table; nullptr when none.
+using TrouvePrototype = TInterfacePrototype* (*)(TfigureKalmetra& f, uint8_t p);
+// The usable prototype p of the owner's table; nullptr when none.
+TInterfacePrototype* prototypeDeFigure(TfigureKalmetra& f, uint8_t p);
 
 struct TPrototype {
     std::string titre;                   // between the brackets, at most 80
@@ -124,70 +137,5 @@ void copieTableDesPrototypes(const TfigureKalmetra& source, TfigureKalmetra& cop
 TtableDesPrototypes* tableDesPrototypesDe(const TfigureKalmetra& f);
 // Prototype p (1..50) of the table serving f; nullptr when none.
 TPrototype* prototypeDe(const TfigureKalmetra& f, int p);
-
-// ---- Blocks of figure texts ----
-
-// Reads the block that starts at position (the start of its "Début de"
-// line, numbered ligne) into the first free slot of the table, for the
-// figure f whose text holds it. Returns the slot, with the position just
-// after the end marker and ligne advanced by the block's lines; 0 on
-// failure (the error shown unless a definition line failed, which the
-// runner has shown), with ligne the failing line and the slot freed.
-uint8_t ajoutePrototype(TtableDesPrototypes& table, TfigureKalmetra& f, std::string_view texte,
-                        std::size_t& position, uint16_t& ligne);
-
-// The block reader: error 0 on success. ligneSortie is the line to report
-// (from ligneEntree, the block's first line); signale is cleared when a
-// definition line failed (its message is already shown).
-void analyseTextePrototype(TPrototype& p, std::string_view texte, std::size_t& position, uint16_t& erreur,
-                           uint16_t& ligneSortie, uint16_t ligneEntree, uint8_t& signale);
-
-// Appends the block of one prototype (each line ended by CR LF).
-void ecritTextesPrototypes(const TPrototype& p, std::string& texte);
-// Every prototype of the table serving f, in slot order; nothing when f
-// has no table of its own.
-void ecritTousLesPrototypes(const TfigureKalmetra& f, std::string& texte);
-
-// ---- Lines that use a prototype ----
-
-// True when a usable prototype of the owner's table took the line; the
-// line's error then holds its outcome (0, or 563 for a failed creation).
-bool reconnaitLignePrototype(TfigureKalmetra& f, TLigneFigure& ligne);
-
-// The ";"-separated arguments that describe prototype result i (its own
-// name where the result stands, the given objects where they stand), in
-// the order of the prototype's skeleton.
-std::string argumentsDePrototype(const ContexteDefinition& c);
-// The macro text of the prototype of result i ("" when it has none).
-std::string macroDePrototype(const TfigureKalmetra& f, int i);
-
-// True when object j is the result of a prototype that needs its given
-// object of that kind (a line or a plane) with a coordinate system, and
-// the line gives it object k.
-bool prototypeExigeRepere(const TfigureKalmetra& f, int j, int k, uint8_t nature);
-// True when object i is the result of a prototype whose block styles the
-// result, and i still has the style the prototype gave it (its style line
-// is then not written).
-bool styleVientDuPrototype(const TfigureKalmetra& f, int i);
-
-// ---- A prototype built from objects of a figure ----
-
-// The objects that the construction of i needs besides the given ones and
-// the built-in objects; premierInutilise is the first given object below i
-// that i does not need (0 when every given object is used; needed is then
-// not reduced).
-void objetsNecessaires(const TfigureKalmetra& f, int i, const TEnsembleObjets& donnes,
-                       uint8_t& premierInutilise, TEnsembleObjets& necessaires);
-
-// The four answers of the construction dialog: the title, the list of given
-// objects, the result object and the model phrase. etape tells which answer
-// failed (1 to 4). True when the prototype is in f's own table.
-struct TReponsesPrototype {
-    std::string titre;
-    std::string donnes;
-    std::string resultat;
-    std::string phraseModele;
-};
-bool creePrototypeDeReponses(TfigureKalmetra& f, const TReponsesPrototype& reponses, uint8_t& etape);
 
 } // namespace km32

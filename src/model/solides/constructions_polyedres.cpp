@@ -36,12 +36,12 @@ void indefini(TfigureKalmetra& f, int i, uint16_t raison) {
 }
 
 Tvecteur3 pointObjet(const TfigureKalmetra& f, int i) {
-    return {valeurObjet(f, i, 1), valeurObjet(f, i, 2), valeurObjet(f, i, 3)};
+    return {valeurDepuisZero(f, i, 0), valeurDepuisZero(f, i, 1), valeurDepuisZero(f, i, 2)};
 }
 
-// The polyhedron record of object i's k-th parent (k from 1).
+// The polyhedron record of parent k of object i (k from 0).
 const TPolyedre& polyedreParent(const TfigureKalmetra& f, int i, int k) {
-    return polyedreDe(donneesPolyedreObjet(f, parentObjet(f, i, k)));
+    return polyedreDe(donneesPolyedreObjet(f, parentDepuisZero(f, i, k)));
 }
 
 // Appends a vertex; false (object undefined, reason 491) past 160 vertices.
@@ -64,11 +64,12 @@ double valeurPlan(double a, double b, double c, double d, const Tvecteur3& v) {
     return a * v.x + b * v.y + c * v.z + d;
 }
 
-// The plane of the operand (k1, k2, k3) of object i (parent positions from 1).
+// The plane of the operand (k1, k2, k3) of object i (parent positions from 0).
 bool planOperande(const TfigureKalmetra& f, int i, int k1, int k2, int k3, double& a, double& b, double& c,
                   double& d) {
     bool nul = false;
-    normalePlan(f, parentObjet(f, i, k1), parentObjet(f, i, k2), nul, d, a, b, c, parentObjet(f, i, k3));
+    normalePlan(f, parentDepuisZero(f, i, k1), parentDepuisZero(f, i, k2), nul, d, a, b, c,
+                parentDepuisZero(f, i, k3));
     return !nul;
 }
 
@@ -107,9 +108,11 @@ bool coupeParPlan(TfigureKalmetra& f, int i, TPolyedre& p, const TPolyedre& sour
 
 // The image of a point by the 12-value transformation t (t + R p).
 Tvecteur3 imageParTransformationObjet(const TfigureKalmetra& f, int t, const Tvecteur3& p) {
-    auto v = [&](int k) { return valeurObjet(f, t, k); };
-    return {v(1) + v(2) * p.x + v(3) * p.y + v(4) * p.z, v(5) + v(6) * p.x + v(7) * p.y + v(8) * p.z,
-            v(9) + v(10) * p.x + v(11) * p.y + v(12) * p.z};
+    double m[12];
+    for (int k = 0; k < 12; ++k)
+        m[k] = valeurDepuisZero(f, t, k);
+    return {m[0] + m[1] * p.x + m[2] * p.y + m[3] * p.z, m[4] + m[5] * p.x + m[6] * p.y + m[7] * p.z,
+            m[8] + m[9] * p.x + m[10] * p.y + m[11] * p.z};
 }
 
 // The number of corners of a regular polygon or solid: 3 to 40, a value
@@ -121,17 +124,18 @@ bool nombreDeCotes(double n, int& cotes) {
 }
 
 // The frame of a regular polygon: its centre O' in the plane of P through the
-// axis, u = P - O' and w = u x a. False with the reason on failure.
+// axis, u = P - O' and w = u x a; P is parent kP (from 0). False with the
+// reason on failure.
 bool repereRegulier(const TfigureKalmetra& f, int i, int kP, Tvecteur3& centre, Tvecteur3& u, Tvecteur3& w,
                     Tvecteur3& axe, uint16_t& raison) {
     bool nul = false;
-    directionUnitaire(f, parentObjet(f, i, 1), parentObjet(f, i, 2), nul, axe.x, axe.y, axe.z);
+    directionUnitaire(f, parentDepuisZero(f, i, 0), parentDepuisZero(f, i, 1), nul, axe.x, axe.y, axe.z);
     if (nul) {
         raison = kRaisonPointsConfondus;
         return false;
     }
-    const Tvecteur3 O = pointObjet(f, parentObjet(f, i, 1));
-    const Tvecteur3 P = pointObjet(f, parentObjet(f, i, kP));
+    const Tvecteur3 O = pointObjet(f, parentDepuisZero(f, i, 0));
+    const Tvecteur3 P = pointObjet(f, parentDepuisZero(f, i, kP));
     const double h = produitScalaire(P.x - O.x, P.y - O.y, P.z - O.z, axe.x, axe.y, axe.z);
     centre = {O.x + h * axe.x, O.y + h * axe.y, O.z + h * axe.z};
     u = {P.x - centre.x, P.y - centre.y, P.z - centre.z};
@@ -148,12 +152,13 @@ Tvecteur3 pointDuCercle(const Tvecteur3& centre, const Tvecteur3& u, const Tvect
     return {centre.x + u.x * c + w.x * s, centre.y + u.y * c + w.y * s, centre.z + u.z * c + w.z * s};
 }
 
-// The names of the vertices of a refused vertex list (parent n is vertex n).
+// The names of the vertices of a refused vertex list: vertex v (from 1) is
+// parent v - 1 (from 0).
 void nommeSommetsErreur(TfigureKalmetra& f, int i, const TPolyedre& p, uint16_t raison) {
     EtatPolyedres& e = etatPolyedres();
     auto nomSommet = [&](int v) {
         if (v < 1 || v > objet(f, i).nombreParents) return std::string();
-        return nomObjet(f, parentObjet(f, i, v));
+        return nomObjet(f, parentDepuisZero(f, i, v - 1));
     };
     switch (raison) {
     case kRaisonInterieurPolyedre: {
@@ -197,14 +202,14 @@ void sommetsDesParents(TfigureKalmetra& f, int i) {
     p.donneParSommets = 1;
     p.nombreSommets = 0;
     const int n = objet(f, i).nombreParents;
-    for (int k = 1; k <= n; ++k)
-        if (!ajouteSommet(f, i, p, pointObjet(f, parentObjet(f, i, k)))) return;
+    for (int k = 0; k < n; ++k)
+        if (!ajouteSommet(f, i, p, pointObjet(f, parentDepuisZero(f, i, k)))) return;
 }
 
 void sectionPolyedrePlan(TfigureKalmetra& f, int i) {
     double a = 0, b = 0, c = 0, d = 0;
-    if (!planOperande(f, i, 2, 3, 4, a, b, c, d)) return indefini(f, i, kRaisonPlanNonValide);
-    const TPolyedre& source = polyedreParent(f, i, 1);
+    if (!planOperande(f, i, 1, 2, 3, a, b, c, d)) return indefini(f, i, kRaisonPlanNonValide);
+    const TPolyedre& source = polyedreParent(f, i, 0);
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     p.nombreSommets = 0;
     std::array<double, kMaxSommetsPolyedre + 1> s{};
@@ -225,8 +230,8 @@ void sectionPolyedrePlan(TfigureKalmetra& f, int i) {
 
 void intersectionDemiEspace(TfigureKalmetra& f, int i) {
     double a = 0, b = 0, c = 0, d = 0;
-    if (!planOperande(f, i, 1, 2, 3, a, b, c, d)) return indefini(f, i, kRaisonPlanNonValide);
-    const double s = valeurPlan(a, b, c, d, pointObjet(f, parentObjet(f, i, 4)));
+    if (!planOperande(f, i, 0, 1, 2, a, b, c, d)) return indefini(f, i, kRaisonPlanNonValide);
+    const double s = valeurPlan(a, b, c, d, pointObjet(f, parentDepuisZero(f, i, 3)));
     if (std::fabs(s) <= eps) return indefini(f, i, kRaisonDemiEspaceIndefini);
     if (s > 0) {
         a = -a;
@@ -234,7 +239,7 @@ void intersectionDemiEspace(TfigureKalmetra& f, int i) {
         c = -c;
         d = -d;
     }
-    const TPolyedre& source = polyedreParent(f, i, 5);
+    const TPolyedre& source = polyedreParent(f, i, 4);
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     int interieurs = 0, exterieurs = 0;
     if (!coupeParPlan(f, i, p, source, a, b, c, d, interieurs, exterieurs)) return;
@@ -244,8 +249,8 @@ void intersectionDemiEspace(TfigureKalmetra& f, int i) {
 
 void intersectionPolyedres(TfigureKalmetra& f, int i) {
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
-    auto travail = std::make_unique<TPolyedre>(polyedreParent(f, i, 1));
-    const TPolyedre& B = polyedreParent(f, i, 2);
+    auto travail = std::make_unique<TPolyedre>(polyedreParent(f, i, 0));
+    const TPolyedre& B = polyedreParent(f, i, 1);
     // B's face planes are copied first: the record being filled is never
     // read again while it changes.
     std::array<TPlanOriente, kMaxFacesPolyedre + 1> plans{};
@@ -270,8 +275,8 @@ void intersectionPolyedres(TfigureKalmetra& f, int i) {
 }
 
 void imagePolyedre(TfigureKalmetra& f, int i) {
-    const TPolyedre& source = polyedreParent(f, i, 1);
-    const int t = parentObjet(f, i, 2);
+    const TPolyedre& source = polyedreParent(f, i, 0);
+    const int t = parentDepuisZero(f, i, 1);
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     const int n = source.nombreSommets;
     verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
@@ -286,12 +291,12 @@ void imagePolyedre(TfigureKalmetra& f, int i) {
 void polygoneRegulier(TfigureKalmetra& f, int i) {
     Tvecteur3 centre, u, w, axe;
     uint16_t raison = 0;
-    if (!repereRegulier(f, i, 3, centre, u, w, axe, raison)) return indefini(f, i, raison);
+    if (!repereRegulier(f, i, 2, centre, u, w, axe, raison)) return indefini(f, i, raison);
     int n = 0;
-    if (!nombreDeCotes(valeurObjet(f, i, 1), n)) return indefini(f, i, kRaisonNombreSommets);
+    if (!nombreDeCotes(valeurDepuisZero(f, i, 0), n)) return indefini(f, i, kRaisonNombreSommets);
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     p.nombreSommets = uint8_t(n);
-    sommet(p, 1) = pointObjet(f, parentObjet(f, i, 3));
+    sommet(p, 1) = pointObjet(f, parentDepuisZero(f, i, 2));
     for (int k = 1; k <= n - 1; ++k)
         sommet(p, k + 1) = pointDuCercle(centre, u, w, -2 * std::numbers::pi * k / n);
 }
@@ -299,16 +304,16 @@ void polygoneRegulier(TfigureKalmetra& f, int i) {
 void prismeOuPyramideRegulier(TfigureKalmetra& f, int i) {
     Tvecteur3 centre, u, w, axe;
     uint16_t raison = 0;
-    if (!repereRegulier(f, i, 3, centre, u, w, axe, raison)) return indefini(f, i, raison);
+    if (!repereRegulier(f, i, 2, centre, u, w, axe, raison)) return indefini(f, i, raison);
     int n = 0;
-    if (!nombreDeCotes(valeurObjet(f, i, 2), n)) return indefini(f, i, kRaisonNombreSommets);
+    if (!nombreDeCotes(valeurDepuisZero(f, i, 1), n)) return indefini(f, i, kRaisonNombreSommets);
     // Value 3 holds the height already taken to model units (the height
     // read in the object's unit of length times that unit).
-    const double H = valeurObjet(f, i, 3);
+    const double H = valeurDepuisZero(f, i, 2);
     const Tvecteur3 t = {H * axe.x, H * axe.y, H * axe.z};
     auto plus = [&](const Tvecteur3& v) { return Tvecteur3{v.x + t.x, v.y + t.y, v.z + t.z}; };
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
-    const Tvecteur3 P = pointObjet(f, parentObjet(f, i, 3));
+    const Tvecteur3 P = pointObjet(f, parentDepuisZero(f, i, 2));
     sommet(p, 2) = P;
     for (int k = 1; k <= n - 1; ++k)
         sommet(p, k + 2) = pointDuCercle(centre, u, w, 2 * std::numbers::pi * k / n);
@@ -327,8 +332,8 @@ void enveloppeDePoints(TfigureKalmetra& f, int i) {
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     p.nombreSommets = 0;
     const int n = objet(f, i).nombreParents;
-    for (int k = 1; k <= n; ++k) {
-        const int q = parentObjet(f, i, k);
+    for (int k = 0; k < n; ++k) {
+        const int q = parentDepuisZero(f, i, k);
         const uint8_t nature = objet(f, q).nature;
         if (nature == kNaturePolyedreConvexe || nature == kNaturePolygoneConvexe) {
             const TPolyedre& source = polyedreDe(donneesPolyedreObjet(f, q));

@@ -135,16 +135,16 @@ struct TDonneesPatron {
 struct TDonneesSolideRond {
     uint8_t cone = 0;
     uint8_t cylindre = 0;
-    Tvecteur3 base;        // B, centre of the larger base
-    Tvecteur3 autreCentre; // B2
-    Tvecteur3 sommet;      // A, apex (of the complete cone for a frustum)
-    double cosinus = 0;    // c, cosine of the half-angle
-    double k = 0;          // c^2
-    Tvecteur3 axe;         // B - B2
-    double h1 = 0;         // base plane to apex
-    double hauteur = 0;    // H
-    double h2 = 0;         // small base to apex
-    double reserve[2] = {0, 0};
+    Tvecteur3 base;             // B, centre of the larger base
+    Tvecteur3 autreCentre;      // B2
+    Tvecteur3 sommet;           // A, apex (of the complete cone for a frustum)
+    double cosinus = 0;         // c, cosine of the half-angle
+    double k = 0;               // c^2
+    Tvecteur3 axe;              // B - B2
+    double h1 = 0;              // base plane to apex
+    double hauteur = 0;         // H
+    double h2 = 0;              // small base to apex
+    double reserve[2] = {0, 0}; // two places the fill leaves as they are
     double R = 0, R2 = 0;
     double r = 0, r2 = 0;
     Tvecteur3 a; // unit axis (B - B2) / H

@@ -6,7 +6,7 @@
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/services_hote.h"
 #include "model/services_texte.h"
 #include "phrases/phrase.h"

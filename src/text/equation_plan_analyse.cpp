@@ -1,4 +1,4 @@
-#include "model/equation_plan_analyse.h"
+#include "text/equation_plan_analyse.h"
 
 #include <algorithm>
 #include <string>

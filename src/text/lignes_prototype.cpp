@@ -4,7 +4,7 @@
 #include "base/texte.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/services_dessin.h"
 #include "model/services_texte.h"
 #include "model/style.h"

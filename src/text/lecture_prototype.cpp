@@ -8,7 +8,7 @@
 #include "base/texte.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
-#include "model/prototypes/prototypes.h"
+#include "text/prototypes_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "phrases/phrase.h"

@@ -1,0 +1,2 @@
+#include "drawing/souris.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"

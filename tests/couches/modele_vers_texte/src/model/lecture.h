@@ -1,0 +1,3 @@
+#pragma once
+#include "model/figure.h"
+#include "text/ligne_figure.h"
