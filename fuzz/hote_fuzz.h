@@ -31,6 +31,7 @@ inline uint32_t fenetreHote() {
 
 // Figure numero made again from texte, the random generator seeded, so that
 // each input starts from the same state whatever the inputs before it did.
+// The text must run whole.
 inline void recreeFigure(int16_t numero, const std::string& texte) {
     platform::initialiseHasard(1);
     if (KMNombreObjets(numero) == 0) {
@@ -41,6 +42,12 @@ inline void recreeFigure(int16_t numero, const std::string& texte) {
         }
     } else {
         KMCreeFig(numero, nullptr, texte.c_str(), nullptr);
+    }
+    // A starting figure whose text fails leaves an empty figure, which
+    // would quietly take away everything the inputs are meant to reach.
+    if (const int32_t ligne = KMLigneEnErreur(numero); ligne != 0) {
+        std::fprintf(stderr, "the starting figure fails at line %d\n", int(ligne));
+        std::abort();
     }
     platform::boitesDemandees().clear();
 }

@@ -16,8 +16,8 @@ const char* const kFigure = "Figure Kalmetra\r\n"
                             "es (3,1,0) dans le rep\xE8re Rxyz\r\n"
                             "P point libre dans l'espace\r\n"
                             "S segment [AP]\r\n"
-                            "k r\xE9"
-                            "el libre dans [0,10]\r\n"
+                            "a r\xE9"
+                            "el libre de [0,10]\r\n"
                             "Fin de la figure\r\n";
 
 } // namespace

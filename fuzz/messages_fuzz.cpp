@@ -27,8 +27,8 @@ const char* const kFigure = "Figure Kalmetra\r\n"
                             "c cercle de centre A et de rayon 2 dans le plan oxy (unit\xE9 Uxyz)\r\n"
                             "Q point libre sur le cercle c\r\n"
                             "R point libre sur le segment [BC]\r\n"
-                            "k r\xE9"
-                            "el libre dans [0,10]\r\n"
+                            "a r\xE9"
+                            "el libre de [0,10]\r\n"
                             "s sph\xE8re de centre B et de rayon 1 (unit\xE9 de longueur Uxyz)\r\n"
                             "T poly\xE8"
                             "dre convexe de sommets A,B,C,P\r\n"
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
             KMAfficheMenu(1);
             break;
         default:
-            KMAffecteScalaire(1, "k", d.ConsumeFloatingPoint<double>());
+            KMAffecteScalaire(1, "a", d.ConsumeFloatingPoint<double>());
             break;
         }
         platform::distribueJusquAuRepos(1000);

@@ -13,6 +13,7 @@
 #include "model/table_figures.h"
 #include "platform/fenetres.h"
 #include "platform/minuteries.h"
+#include "text/execution_texte.h"
 #include "text/langue_texte.h"
 
 namespace km32 {
@@ -31,6 +32,9 @@ std::string texteOuVide(const char* texte, std::size_t max) {
 TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fichier, const char* texte,
                                  const char* parametres) {
     const uint32_t w = platform::estAffichee(forme.fenetre) ? forme.fenetre : forme.fenetreHote;
+    // A new figure has run no text yet: the failing line of the figure that
+    // held the number before is no answer for it (an empty text runs nothing).
+    noteLigneEnErreur(n, 0);
     TfigureKalmetra* f = allogueFigure(w, fichier, n);
     if (!f) throw ErreurInterne("figure number", 0);
     f->fenetreHote = forme.fenetreHote;

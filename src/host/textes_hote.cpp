@@ -5,6 +5,7 @@
 #include "base/texte.h"
 #include "host/application_texte.h"
 #include "host/fenetre_figure.h"
+#include "host/fenetre_mere.h"
 #include "host/langue_hote.h"
 #include "host/services_attendus.h"
 #include "model/calcul/calcul_objet.h"
@@ -140,15 +141,30 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
     signaleFigureModifiee(*f);
 }
 
+namespace {
+
+// A text of the host that replaced the figure. An annex window open for the
+// figure (a dialog, a list of its objects, a grid, an editor) still holds
+// the former figure, its objects by their numbers: left open, its OK would
+// act on whichever objects now bear those numbers. It is closed, as when
+// the figure is created again; a text that fails leaves it open with the
+// figure as it was.
+void appliqueTexteDuHote(TfigureKalmetra& f, const std::string& texte) {
+    const uint32_t fenetre = fenetreDeLaFigure(f);
+    if (appliqueTexteAFigure(f, texte, false) && annexeModaleDe(fenetre)) fermeFenetreAnnexe();
+}
+
+} // namespace
+
 void executerTexte(int16_t n, const std::string& texte) {
-    if (TfigureKalmetra* f = figureOuRien(n)) appliqueTexteAFigure(*f, texte, false);
+    if (TfigureKalmetra* f = figureOuRien(n)) appliqueTexteDuHote(*f, texte);
 }
 
 void executeLigneFigEtRedessine(int16_t n, const std::string& ligne) {
     TfigureKalmetra* f = figureOuRien(n);
     if (!f) return;
     if (langueDuTexteFigure(ligne) != 0) {
-        appliqueTexteAFigure(*f, ligne, false);
+        appliqueTexteDuHote(*f, ligne);
         return;
     }
     if (contient(ligne, "Activer la figure")) {

@@ -333,5 +333,44 @@ TEST_F(FiguresHote, TheHostShowsTheMessageBoxes) {
     EXPECT_EQ(boitesVuesParLHote.size(), vues);
 }
 
+// A figure made again in a number whose former figure's text failed: the
+// failing line of the former text is no answer for the new figure, even when
+// the new one runs no text at all.
+TEST_F(FiguresHote, AFigureMadeAgainDoesNotKeepTheFormerFailingLine) {
+    const std::string fautif = "A point de coordonn\xE9"
+                               "es (0,0,0) dans le rep\xE8re Rxyz\r\n"
+                               "B n'importe quoi\r\n";
+    const std::string bon = "A point de coordonn\xE9"
+                            "es (0,0,0) dans le rep\xE8re Rxyz\r\n";
+    struct Cas {
+        const char* quoi;
+        void (*refait)(int16_t, uint32_t, const char*);
+        const char* texte;
+    };
+    const Cas cas[] = {
+        {"again, empty text", [](int16_t n, uint32_t, const char* t) { KMCreeFig(n, nullptr, t, nullptr); },
+         ""},
+        {"again, no text", [](int16_t n, uint32_t, const char*) { KMCreeFig(n, nullptr, nullptr, nullptr); },
+         nullptr},
+        {"again, good text", [](int16_t n, uint32_t, const char* t) { KMCreeFig(n, nullptr, t, nullptr); },
+         bon.c_str()},
+        {"destroyed and created, empty text",
+         [](int16_t n, uint32_t h, const char* t) {
+             KMDetruitFigure(n);
+             ASSERT_EQ(KMCreeFigEtRenvoieNumero(h, nullptr, t, nullptr), n);
+         },
+         ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, fautif.c_str(), nullptr);
+        ASSERT_EQ(n, 1);
+        EXPECT_EQ(KMLigneEnErreur(n), 2);
+        c.refait(n, hote, c.texte);
+        EXPECT_EQ(KMLigneEnErreur(n), 0);
+        KMDetruitFigure(n);
+    }
+}
+
 } // namespace
 } // namespace km32::essais
