@@ -123,7 +123,9 @@ KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fic
  * ------------------------------------------------------------------------ */
 #define KM_TOUCHE_HOTE                                                                                       \
     0x0BD0 /* a key with Ctrl, offered to the host window first:                                             \
-            * wParam the virtual-key code; answer 1 to take it */
+            * wParam the virtual-key code, lParam KM_TOUCHE_HOTE_MAJ                                    \
+            * when Shift is held too; answer 1 to take it */
+#define KM_TOUCHE_HOTE_MAJ 1
 KM32_EXPORT int32_t KMDemarreAffichageReel(void);
 typedef int32_t (*KMProcedureFenetre)(uint32_t fenetre, uint32_t message, uint32_t wParam, int32_t lParam);
 KM32_EXPORT uint32_t KMCreeFenetreHote(const char* titre, int32_t largeur, int32_t hauteur,
@@ -132,6 +134,18 @@ KM32_EXPORT void KMDetruitFenetreHote(uint32_t fenetre);
 KM32_EXPORT void KMChangeTitreFenetreHote(uint32_t fenetre, const char* titre);
 KM32_EXPORT void KMBoucleFenetres(void);
 KM32_EXPORT void KMQuitteBoucleFenetres(void);
+/* A message box for the host, through the library's boxes (on screen with the
+ * real backend; headless, answered by the library's box script): texte and
+ * titre in Windows-1252, style the buttons (0 OK, 1 OK/Cancel, 3
+ * Yes/No/Cancel, 4 Yes/No) plus an icon (0x10 error, 0x20 question, 0x30
+ * warning, 0x40 information). The answer: 1 OK, 2 Cancel, 6 Yes, 7 No. */
+KM32_EXPORT int32_t KMBoiteMessageHote(const char* texte, const char* titre, uint32_t style);
+/* The save-file dialog for the host, starting on the file nomInitial (its
+ * folder and name); filtre as "Caption|*.k3v|Caption|*.*|". Writes the path
+ * chosen (Windows-1252, ending with 0) into chemin, taille bytes at most,
+ * and answers 1; 0 when cancelled or when the path does not fit. */
+KM32_EXPORT int32_t KMDialogueEnregistrerHote(const char* titre, const char* filtre, const char* nomInitial,
+                                              char* chemin, int32_t taille);
 
 /* ------------------------------------------------------------------------
  * Figures of the host.

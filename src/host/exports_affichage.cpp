@@ -1,6 +1,7 @@
 // Exported functions: the real window backend and the host's own windows.
 #include "km32.h"
 
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "host/bibliotheque.h"
 #include "host/exports_commun.h"
 #include "platform/affichage.h"
+#include "platform/boites.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 
@@ -74,5 +76,29 @@ KM32_EXPORT void KMBoucleFenetres(void) {
 
 KM32_EXPORT void KMQuitteBoucleFenetres(void) {
     km32::appelProtegeSansResultat([] { km32::platform::quitteBoucleAffichage(); });
+}
+
+KM32_EXPORT int32_t KMBoiteMessageHote(const char* texte, const char* titre, uint32_t style) {
+    return km32::appelProtege(int32_t(km32::platform::kReponseAnnuler), [&]() -> int32_t {
+        return km32::platform::boiteMessage(texte ? texte : "", titre ? titre : "", style);
+    });
+}
+
+KM32_EXPORT int32_t KMDialogueEnregistrerHote(const char* titre, const char* filtre, const char* nomInitial,
+                                              char* chemin, int32_t taille) {
+    return km32::appelProtege(int32_t(0), [&]() -> int32_t {
+        if (!chemin || taille < 1) return 0;
+        chemin[0] = 0;
+        // The folder and the name of the initial file, split at the last separator.
+        const std::string initial = nomInitial ? nomInitial : "";
+        const std::size_t barre = initial.find_last_of('/');
+        const std::string repertoire = barre == std::string::npos ? std::string() : initial.substr(0, barre);
+        const std::string nom = barre == std::string::npos ? initial : initial.substr(barre + 1);
+        const std::optional<std::string> choisi = km32::platform::dialogueEnregistrerFichier(
+            titre ? titre : "", filtre ? filtre : "", repertoire, nom);
+        if (!choisi || choisi->size() + 1 > std::size_t(taille)) return 0;
+        std::memcpy(chemin, choisi->c_str(), choisi->size() + 1);
+        return 1;
+    });
 }
 }

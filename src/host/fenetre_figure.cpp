@@ -111,6 +111,10 @@ int32_t procedureForme(int16_t n, uint32_t message, uint32_t wParam, int32_t lPa
         if (TKMFen* forme = formeDeNumero(n)) {
             forme->doubleClicEnAttente = 1;
             afficheMenuFigure(n);
+            // The double click is a press too, which comes after the menu and
+            // is swallowed. The layer sends no press of its own for it: the
+            // figure would swallow the next real press instead.
+            if (formeDeNumero(n)) sourisEnfoncee(n, p::WM_LBUTTONDOWN, lParam);
         }
         return 0;
     case p::WM_MOUSEMOVE: {

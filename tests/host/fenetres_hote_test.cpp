@@ -98,6 +98,18 @@ TEST_F(FenetresHote, ShiftAltClickAndMouseCode5SendTheHostCode2048) {
     EXPECT_EQ(avis[0].code, kAvisMajAltClic);
 }
 
+TEST_F(FenetresHote, TheDoubleClicksOwnPressIsSwallowedNotTheNextOne) {
+    ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr), 1);
+    KMMouseDown(1, 1, 0, 10, 10); // activates the figure
+    const p::Fenetre forme = formeDeNumero(1)->fenetre;
+    // The menu opens and closes without a choice; the press of the double
+    // click is taken with it, so nothing waits to swallow the next press.
+    p::envoieMessage(forme, p::WM_LBUTTONDBLCLK, p::MK_LBUTTON, p::lParamDeCoordonnees(30, 40));
+    EXPECT_EQ(formeDeNumero(1)->doubleClicEnAttente, 0);
+    EXPECT_EQ(formeDeNumero(1)->message.message, p::WM_LBUTTONDOWN);
+    EXPECT_EQ(formeDeNumero(1)->message.lParam, p::lParamDeCoordonnees(30, 40));
+}
+
 TEST_F(FenetresHote, MouseButtonsReachTheDispatcherThroughTheFormRecord) {
     ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr), 1);
     struct Cas {

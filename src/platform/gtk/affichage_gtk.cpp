@@ -222,7 +222,8 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
     if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) fixeToucheEnfoncee(vk, presse);
     if (presse && vk == 'V' && (ev->state & GDK_CONTROL_MASK)) importeTextePressePapiers();
     if (presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL && vk != VK_SHIFT &&
-        vk != VK_MENU && envoieMessage(racine, WM_TOUCHE_HOTE, vk, 0) != 0) {
+        vk != VK_MENU &&
+        envoieMessage(racine, WM_TOUCHE_HOTE, vk, (ev->state & GDK_SHIFT_MASK) ? 1 : 0) != 0) {
         pompe();
         return TRUE;
     }
