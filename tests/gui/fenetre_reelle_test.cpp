@@ -328,6 +328,19 @@ TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoi
         return texte.find("M midpoint of segment s") != std::string::npos;
     })) << texte;
     compareDessins(fenetreDe(ecranStable()), dessinSansEcran(texte), "after the construction");
+
+    // The menu opened and closed without a choice: the very next press acts,
+    // here a turn with the right button.
+    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+    ASSERT_TRUE(attends([&] { return menus().size() == 1; })) << "no menu opened";
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(attends([&] { return menus().empty(); }));
+    ecran_->xdotool("mousemove 100 500 mousedown 3");
+    for (int k = 0; k < 8; ++k)
+        ecran_->xdotool("mousemove_relative -- 0 8");
+    ecran_->xdotool("mouseup 3");
+    const std::string apresRotation = sauveEtLis();
+    EXPECT_NE(ligneRotations(apresRotation), ligneRotations(texte)) << "the press after the menu was lost";
 }
 
 } // namespace
