@@ -1,6 +1,7 @@
 #include "host/bibliotheque.h"
 
 #include "drawing/selection.h"
+#include "platform/affichage.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
@@ -82,8 +83,10 @@ void termineBibliotheque() {
     videTableDesFenetresFigures();
     // 3. Free the mother window and clear its handle in the shared table.
     detruitFenetreMere();
-    // The process-wide caches of the text renderer go with the library.
-    platform::libereCachesCairo();
+    // The process-wide caches of the text renderer go with the library;
+    // not under the real backend, whose toolkit still holds cairo's fonts
+    // and surfaces (cairo aborts on a reset while they live).
+    if (!platform::affichageReel()) platform::libereCachesCairo();
     e.initialisee = false;
 }
 

@@ -266,6 +266,42 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     compareDessins(ecranRotation, dessinSansEcran(apresRotation), "after the turn");
 }
 
+TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
+    const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigure), dessinSansEcran(kFigureSansP));
+    ASSERT_GT(p.nombre, 5);
+    ecran_->xdotool("mousemove 30 570 click 1");
+    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
+                    " mousedown 1");
+    for (int k = 0; k < 8; ++k)
+        ecran_->xdotool("mousemove_relative -- -5 5");
+    ecran_->xdotool("mouseup 1");
+    const std::string avant = lisFichier(figure_);
+    // Ctrl+Q asks; the question box is the program's one window besides the figure's.
+    auto question = [&] {
+        ecran_->xdotool("mousemove 20 20");
+        ecran_->xdotool("key ctrl+q");
+        std::vector<EcranX::FenetreX> b;
+        EXPECT_TRUE(attends([&] { return (b = menus()).size() == 1; })) << "no question on close";
+        if (!b.empty())
+            ecran_->xdotool("mousemove " + std::to_string(b[0].x + b[0].largeur / 2) + " " +
+                            std::to_string(b[0].y + b[0].hauteur / 2));
+        return !b.empty();
+    };
+    ASSERT_TRUE(question());
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(attends([&] { return menus().empty(); }));
+    EXPECT_TRUE(ecran_->enCours(programme_)) << "Cancel closed the window";
+    EXPECT_EQ(lisFichier(figure_), avant);
+    // Yes saves into the file and closes.
+    ASSERT_TRUE(question());
+    ecran_->xdotool("key alt+y");
+    int statut = -1;
+    ASSERT_TRUE(ecran_->attendsFin(programme_, statut)) << "Yes did not close the window";
+    EXPECT_EQ(statut, 0) << lisFichier(dossier_ / "show.log");
+    const std::string texte = lisFichier(figure_);
+    EXPECT_NE(texte.find("parameter"), std::string::npos) << texte;
+}
+
 TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoint) {
     const Capture avant = fenetreDe(ecranStable());
     // A double click opens the figure's menu at the mouse.
