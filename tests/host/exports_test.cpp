@@ -8,6 +8,7 @@
 #include "base/erreur.h"
 #include "host/bibliotheque.h"
 #include "host/exports_commun.h"
+#include "platform/boites.h"
 #include "platform/memoire.h"
 #include "sibling/table_partagee.h"
 
@@ -19,6 +20,32 @@ class Exports : public ::testing::Test {
     void SetUp() override { reinitialiseBibliotheque(); }
     void TearDown() override { reinitialiseBibliotheque(); }
 };
+
+TEST_F(Exports, TheHostsBoxAndSaveDialogGoThroughTheLibrarysBoxes) {
+    namespace p = platform;
+    p::reinitialiseBoites();
+    p::reponsesPrevues().push_back({p::kReponseAnnuler, {}});
+    EXPECT_EQ(KMBoiteMessageHote("Save?", "km32", 0x23), p::kReponseAnnuler);
+    ASSERT_EQ(p::boitesDemandees().size(), 1u);
+    EXPECT_EQ(p::boitesDemandees()[0].texte, "Save?");
+    EXPECT_EQ(p::boitesDemandees()[0].style, 0x23u);
+
+    // The dialog starts in the initial file's folder on its name; the path
+    // chosen comes back whole, or not at all when it does not fit.
+    char chemin[16] = {};
+    p::reponsesPrevues().push_back({p::kReponseOk, "/tmp/b.k3v"});
+    EXPECT_EQ(KMDialogueEnregistrerHote("Save as", "F|*.k3v|", "/home/a.k3v", chemin, 16), 1);
+    EXPECT_STREQ(chemin, "/tmp/b.k3v");
+    EXPECT_EQ(p::boitesDemandees().back().repertoire, "/home");
+    EXPECT_EQ(p::boitesDemandees().back().valeurInitiale, "a.k3v");
+    p::reponsesPrevues().push_back({p::kReponseOk, "/tmp/a_longer_name.k3v"});
+    EXPECT_EQ(KMDialogueEnregistrerHote("Save as", "F|*.k3v|", "a.k3v", chemin, 16), 0);
+    EXPECT_STREQ(chemin, "");
+    p::reponsesPrevues().push_back({p::kReponseAnnuler, {}});
+    EXPECT_EQ(KMDialogueEnregistrerHote("Save as", "F|*.k3v|", "a.k3v", chemin, 16), 0);
+    EXPECT_EQ(KMDialogueEnregistrerHote("Save as", "F|*.k3v|", "a.k3v", nullptr, 16), 0);
+    p::reinitialiseBoites();
+}
 
 TEST_F(Exports, VersionBlockHoldsTheVersionUntilFreed) {
     std::size_t avant = platform::nombreDeBlocs();
