@@ -132,10 +132,9 @@ TFenEditCom* editeurCommentaire() {
 }
 
 void ouvreEditeurCommentaire(int16_t numero) {
-    if (!figureExiste(numero)) return;
-    TfigureKalmetra& f = *figureDeNumero(numero);
-    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
-    fermeEditeur();
+    TfigureKalmetra* const figure = figurePourEditeur(numero, editeur());
+    if (!figure) return;
+    TfigureKalmetra& f = *figure;
     auto e = std::make_unique<TFenEditCom>();
     e->numeroFigure = uint8_t(numero);
     e->palette = textesPalette();
