@@ -29,12 +29,14 @@ bool estBlancDeFin(char c) {
     return c == '\r' || c == '\n' || c == ' ';
 }
 
-// Where the text ends: before its end line (and before a comment heading
-// right above it), blanks and line breaks in front dropped.
+// Where the text ends: before its end line, or at its last character when
+// it has no end line (and before a comment heading right above that end),
+// blanks and line breaks in front dropped: a comment that runs to the end of
+// a text reads the same as once written back before an end line.
 std::size_t finDuTexte(const std::string& texte) {
     const std::string fin = coupe(phraseDeNumero(kPhraseFinFigure), 80);
-    const std::size_t pFin = fin.empty() ? std::string::npos : texte.find(fin);
-    if (pFin == std::string::npos) return texte.size();
+    std::size_t pFin = fin.empty() ? std::string::npos : texte.find(fin);
+    if (pFin == std::string::npos) pFin = texte.size();
     std::size_t coupure = pFin;
     while (coupure > 0 && estBlancDeFin(texte[coupure - 1]))
         --coupure;

@@ -714,6 +714,25 @@ TEST_P(AllerRetour, WrittenTextReadsBackIntoTheSameFigureInEachLanguage) {
     verifieAllerRetour(windows1252DeUtf8(std::string("Figure Kalmetra\r\n") + c.texte + fin));
 }
 
+// A comment that runs to the end of a text without an end line reads the
+// same as with one: the line break after its last line is not part of it, so
+// written back before the end line it reads into the same comment again.
+TEST_F(AllerRetourTexte, ACommentRunningToTheEndOfTheTextReadsAsOneBeforeTheEndLine) {
+    const std::string debut =
+        windows1252DeUtf8("Figure Kalmetra\r\nCommentaire\r\nUn tétraèdre;\r\net sa section.");
+    for (const std::string& texte : {debut + "\r\n", debut + "\r\n\r\n", debut + " \r\n"}) {
+        SCOPED_TRACE(texte);
+        uint16_t echec = 0;
+        auto sansFin = lis(texte, &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite();
+        auto avecFin = lis(debut + "\r\nFin de la figure", &echec);
+        ASSERT_EQ(echec, 0) << premiereBoite();
+        ASSERT_TRUE(sansFin->texteCommentaire && avecFin->texteCommentaire);
+        EXPECT_EQ(*sansFin->texteCommentaire, *avecFin->texteCommentaire);
+    }
+    verifieAllerRetour(debut + "\r\n");
+}
+
 // A large figure of many kinds of objects, their styles and settings.
 TEST_F(AllerRetourTexte, TheLargeFigureReadsBackIntoItselfInEachLanguage) {
     verifieAllerRetour(essais::texteFigureDe250Lignes());
