@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "figure_essai.h"
 #include "drawing/bloc_dessin.h"
 #include "drawing/rafraichissement.h"
 #include "model/catalogue.h"
@@ -15,22 +16,10 @@
 namespace km32 {
 namespace {
 
+// A nameless object of the code with the values given, drawn with a point mark.
 int ajoute(TfigureKalmetra& f, uint8_t code, std::initializer_list<double> valeurs) {
-    uint8_t nbParents = 0, nbValeurs = 0, nature = 0, nbExpressions = 0;
-    uint16_t phrase = 0;
-    caracteristiquesConstruction(code, nbParents, nbValeurs, phrase, nature, nbExpressions);
-    const int n = ++f.nombreObjets;
-    TObjetFigure& o = f.objets[std::size_t(n)];
-    o = TObjetFigure{};
-    o.nature = nature;
-    o.codeConstruction = code;
-    o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-    o.nombreValeurs = uint8_t(valeurs.size());
-    f.valeursUtilisees = uint16_t(f.valeursUtilisees + o.nombreValeurs);
-    int k = o.premiereValeur;
-    for (double v : valeurs)
-        f.valeurs[std::size_t(k++)] = v;
-    o.style.drapeaux = 0x0400; // point mark
+    const int n = essais::ajouteObjetDeCode(f, code, {}, valeurs);
+    f.objets[std::size_t(n)].style.drapeaux = 0x0400; // point mark
     return n;
 }
 

@@ -37,6 +37,8 @@ namespace p = km32::platform;
 // dialogs to name, the lists to show and the mouse to drag. Without a
 // header line it is read in the applied language, which spares a change of
 // language at every input.
+// Its first points are those of messages_fuzz.cpp on purpose: each fuzz
+// program is built alone and carries its own figure.
 const char* const kFigure = "A point de coordonn\xE9"
                             "es (0,0,0) dans le rep\xE8re Rxyz\r\n"
                             "B point de coordonn\xE9"

@@ -23,6 +23,7 @@ km32::TfigureKalmetra& figure() {
         km32::etatMessages().messagesMuets = 1;
         auto g = std::make_unique<km32::TfigureKalmetra>();
         km32::initialiseFigureNeuve(*g);
+        // Its own copy of a small figure that tests also use: the fuzz program is built alone.
         km32::executeTexteDeFigure(*g,
                                    "Figure Kalmetra\r\n"
                                    "A point de coordonn\xE9"

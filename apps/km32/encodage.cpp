@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+// A copy of the library's conversion (base/texte.cpp) kept on purpose: the
+// command-line host may use nothing of the library but km32.h.
 namespace km32cli {
 
 namespace {

@@ -25,6 +25,16 @@ inline std::string_view sansBlancsAuxBouts(std::string_view t) {
 inline char majuscule(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
+// The text from p up to the end of its line (CR, LF, NUL or the end of the
+// text); p moves to that end.
+inline std::string resteDeLaLigne(std::string_view t, std::size_t& p) {
+    std::size_t fin = p;
+    while (fin < t.size() && t[fin] != '\0' && t[fin] != '\r' && t[fin] != '\n')
+        ++fin;
+    std::string l(t.substr(p, fin - p));
+    p = fin;
+    return l;
+}
 std::string enMajuscules(std::string_view texte);
 
 // Windows-1252 <-> UTF-8 at the edges of the library (data files, cairo, the

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "model/catalogue.h"
 #include "model/objets_figure.h"
 
 namespace km32 {
@@ -266,9 +267,7 @@ void ajouteRegle(const TfigureKalmetra& f, uint16_t regle, TEnsembleObjets& e) {
         return ajoute(f, e, 14, [](O o, int) { return estObjetLibre(o); });
     case 104:
         return ajoute(f, e, 14, [](O o, int) {
-            const uint8_t c = o.codeConstruction;
-            return estObjetLibre(o) &&
-                   (c == 3 || c == 6 || c == 7 || c == 44 || c == 45 || c == 189 || c == 206);
+            return estObjetLibre(o) && estLibreTirableAuHasard(o.codeConstruction);
         });
     case 106:
         return ajoute(f, e, 7, [](O o, int) {

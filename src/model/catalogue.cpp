@@ -58,6 +58,21 @@ bool estConstructionDessinable(uint8_t code) {
 bool estConstructionLibre(uint8_t code) {
     return aLEnsemble(code, kLigneLibre);
 }
+bool estLibreTirableAuHasard(uint8_t code) {
+    using namespace construction;
+    switch (code) {
+    case kPointLibreSurSegment:
+    case kPointLibreSurCercle:
+    case kPointLibreSurArc:
+    case kEntierLibreIntervalle:
+    case kReelLibreIntervalle:
+    case kPointLibreDansPolygone:
+    case kPointLibreSurSphere:
+        return true;
+    default:
+        return false;
+    }
+}
 bool aVarianteDeConstruction(uint8_t code) {
     return aLEnsemble(code, kLigneAVariante);
 }

@@ -39,6 +39,10 @@ uint16_t phraseDeNature(uint8_t nature);
 // is and it is not the result of a prototype (the object record decides that).
 bool estConstructionDessinable(uint8_t code);
 bool estConstructionLibre(uint8_t code);
+// The free constructions that can take a value drawn at random: points free
+// on a segment, circle, arc, polygon or sphere, free integers and reals of an
+// interval.
+bool estLibreTirableAuHasard(uint8_t code);
 bool aVarianteDeConstruction(uint8_t code);
 // The convex solids and polygons: each has a solid slot, hides what lies
 // behind it when filled, and can limit the drawing of other objects.

@@ -41,6 +41,7 @@ std::vector<Point> pixelsDeLigne(Point a, Point b);
 // cells. Lets tests ask about a few pixels without rendering anything.
 bool marquePixel(const Primitive& primitive, Point p);
 
+// The same overrides as RenduCairo: two backends of the one Rendu interface.
 class RenduEnregistre : public Rendu {
   public:
     void polyligne(const EtatTrace& etat, const std::vector<Point>& points) override;

@@ -371,11 +371,7 @@ std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
     while (p < t.size() && (t[p] == ' ' || t[p] == '\t' || t[p] == '\r' || t[p] == '\n'))
         ++p;
     if (p >= t.size() || t[p] == '\0') return {};
-    std::size_t fin = p;
-    while (fin < t.size() && t[fin] != '\0' && t[fin] != '\r' && t[fin] != '\n')
-        ++fin;
-    std::string l(t.substr(p, fin - p));
-    p = fin;
+    std::string l = resteDeLaLigne(t, p);
     while (!l.empty() && l.back() == ' ')
         l.pop_back();
     l = coupe(l, 255);

@@ -177,11 +177,7 @@ void affectationsAleatoires(Script& s) {
     if (s.L.erreur != 0) return;
     for (int k = 1; k <= s.L.nombreParents; ++k) {
         const TObjetFigure& o = objet(s.f, s.op(k));
-        const uint8_t c = o.codeConstruction;
-        const bool accepte = estObjetLibre(o) && (c == kPointLibreSurSegment || c == kPointLibreSurCercle ||
-                                                  c == kPointLibreSurArc || c == kEntierLibreIntervalle ||
-                                                  c == kReelLibreIntervalle || c == kPointLibreDansPolygone ||
-                                                  c == kPointLibreSurSphere);
+        const bool accepte = estObjetLibre(o) && estLibreTirableAuHasard(o.codeConstruction);
         if (!accepte) {
             nomErreur1() = nomObjet(s.f, s.op(k));
             s.signale(kErreurAffectationAleatoire, 1);

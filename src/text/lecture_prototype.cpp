@@ -49,11 +49,7 @@ std::string lisLigneSuivantePrototype(std::string_view t, std::size_t& p, uint16
             ++p;
         }
         if (p >= t.size() || t[p] == '\0') return {};
-        std::size_t fin = p;
-        while (fin < t.size() && t[fin] != '\0' && t[fin] != '\r' && t[fin] != '\n')
-            ++fin;
-        std::string l(t.substr(p, fin - p));
-        p = fin;
+        std::string l = resteDeLaLigne(t, p);
         otePlatsDeFin(l);
         if (l.size() > kLongueurMaxLignePrototype) {
             erreur = kErreurSyntaxePrototype;

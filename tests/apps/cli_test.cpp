@@ -9,26 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include "lancement_cli.h"
+
 namespace {
 
-struct Resultat {
-    int statut;
-    std::string sortie; // standard output and error together
-};
-
-Resultat lance(const std::string& arguments) {
-    std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1";
-    Resultat r{-1, {}};
-    std::FILE* p = ::popen(commande.c_str(), "r");
-    if (!p) return r;
-    char tampon[4096];
-    std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
-        r.sortie.append(tampon, n);
-    int s = ::pclose(p);
-    r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
+using km32::essais::lance;
+using km32::essais::Resultat;
 
 // Runs with a small figure file of its own.
 class Cli : public ::testing::Test {

@@ -3,6 +3,7 @@
 // which do not come from the rows themselves, plus a few rows checked by hand.
 #include "model/catalogue.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -49,6 +50,10 @@ TEST(Catalogue, CodeSetsAreThoseListed) {
     auto libres =
         ensembleDePlages({{1, 7}, {44, 45}, {74, 75}, {132, 132}, {148, 148}, {189, 189}, {206, 206}});
     EXPECT_EQ(codesOu(estConstructionLibre), libres);
+    // Those a random value can be drawn for: all free, none of the free points in space or the frames.
+    const auto auHasard = ensembleDePlages({{3, 3}, {6, 7}, {44, 45}, {189, 189}, {206, 206}});
+    EXPECT_EQ(codesOu(estLibreTirableAuHasard), auHasard);
+    EXPECT_TRUE(std::includes(libres.begin(), libres.end(), auHasard.begin(), auHasard.end()));
 
     auto variantes = ensembleDePlages({{8, 8},     {21, 24},   {27, 27},   {37, 38},   {41, 41},   {44, 45},
                                        {51, 58},   {71, 71},   {101, 103}, {131, 131}, {133, 134}, {137, 137},
@@ -57,6 +62,8 @@ TEST(Catalogue, CodeSetsAreThoseListed) {
     EXPECT_EQ(variantes.size(), 40u);
     EXPECT_EQ(codesOu(aVarianteDeConstruction), variantes);
 
+    // Written out again here on purpose: the expected list is independent of
+    // the sets the library keeps.
     auto convexes = ensembleDePlages({{35, 36},
                                       {135, 135},
                                       {138, 138},

@@ -3,6 +3,8 @@
 // projection. And the render command, run as a program.
 #include <gtest/gtest.h>
 
+#include "lancement_cli.h"
+
 #include <cairo.h>
 #include <cstdio>
 #include <fstream>
@@ -110,24 +112,8 @@ TEST_F(RenduCairo, DarkBackgroundFillsThePicture) {
 
 // ---- The render command ----
 
-struct Resultat {
-    int statut;
-    std::string sortie;
-};
-
-Resultat lance(const std::string& arguments) {
-    const std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1";
-    Resultat r{-1, {}};
-    std::FILE* p = ::popen(commande.c_str(), "r");
-    if (!p) return r;
-    char tampon[4096];
-    std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
-        r.sortie.append(tampon, n);
-    const int s = ::pclose(p);
-    r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
+using km32::essais::lance;
+using km32::essais::Resultat;
 
 std::string debutFichier(const std::string& nom, std::size_t n) {
     std::ifstream in(nom, std::ios::binary);

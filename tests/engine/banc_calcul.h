@@ -39,6 +39,18 @@ class BancCalcul : public ::testing::Test {
         return ajouteObjetDeCode(f, code, parents, valeurs);
     }
 
+    // The same with the parents given as a vector, the values left to the
+    // catalogue's count.
+    int ajouteAvecParents(uint8_t code, const std::vector<int>& parents) {
+        const int n = ajoute(code, {});
+        TObjetFigure& o = f.objets[std::size_t(n)];
+        o.premierParent = uint16_t(f.parentsUtilises + 1);
+        o.nombreParents = uint8_t(parents.size());
+        for (int p : parents)
+            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
+        return n;
+    }
+
     // Gives n as many constant parameter expressions as it has parents (the
     // weights of a barycentre). n must be the last object added.
     void unParametreParParent(int n) {

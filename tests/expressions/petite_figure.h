@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "figure_essai.h"
 #include "model/analyse_expression.h"
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
@@ -27,19 +28,16 @@ struct PetiteFigure {
         f.uniteLongueurParDefaut = 2;
     }
 
+    // An object of the kind (no construction code), named, with its values: after the
+    // last object, or in place of object numero when it is given.
     int ajoute(uint8_t nature, const std::string& nom, std::initializer_list<double> valeurs,
                int numero = 0) {
-        const int n = numero ? numero : ++f.nombreObjets;
-        TObjetFigure& o = f.objets[std::size_t(n)];
-        o.nature = nature;
-        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
-        o.longueurNom = uint8_t(nom.size());
-        f.texteDesNoms += nom;
-        o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
-        o.nombreValeurs = uint8_t(valeurs.size());
-        for (double v : valeurs)
-            f.valeurs[std::size_t(++f.valeursUtilisees)] = v;
-        return n;
+        if (!numero) return ajouteObjetNomme(f, nature, 0, nom, valeurs);
+        const int dernier = f.nombreObjets;
+        f.nombreObjets = numero - 1;
+        ajouteObjetNomme(f, nature, 0, nom, valeurs);
+        f.nombreObjets = dernier;
+        return numero;
     }
     int nombre(const std::string& nom, double x) { return ajoute(kNatureNombreReel, nom, {x}); }
     int point(const std::string& nom, double x, double y, double z) {

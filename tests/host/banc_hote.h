@@ -18,6 +18,14 @@
 
 namespace km32::essais {
 
+// The lines of a figure text, each ended by CR LF.
+inline std::string texteDeLignes(const std::vector<std::string>& lignes) {
+    std::string t;
+    for (const std::string& l : lignes)
+        t += l + "\r\n";
+    return t;
+}
+
 class BancHote : public ::testing::Test {
   protected:
     void SetUp() override {

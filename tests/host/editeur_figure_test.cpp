@@ -24,18 +24,11 @@ namespace {
 
 namespace p = platform;
 
-std::string texte(const std::vector<std::string>& lignes) {
-    std::string t;
-    for (const std::string& l : lignes)
-        t += l + "\r\n";
-    return t;
-}
-
 const std::string kPointA = "A point de coordonn\xE9"
                             "es (1,0,0) dans le rep\xE8re Rxyz";
 const std::string kPointP = "P point de coordonn\xE9"
                             "es (5,5,5) dans le rep\xE8re Rxyz";
-const std::string kTexteA = texte({"Figure Kalmetra", kPointA});
+const std::string kTexteA = texteDeLignes({"Figure Kalmetra", kPointA});
 
 class EditeurFigure : public BancHote {
   protected:
@@ -99,7 +92,7 @@ TEST_F(EditeurFigure, ApplyingAWrongTextSelectsItsLineAndACorrectOneReplacesTheF
     EXPECT_EQ(e.texteModifie, 0);
 
     const std::string fautive = "M milieu du segment [PZ]";
-    fixeTexteZone(e.memo, texte({"Figure Kalmetra", kPointP, fautive, kPointA}));
+    fixeTexteZone(e.memo, texteDeLignes({"Figure Kalmetra", kPointP, fautive, kPointA}));
     EXPECT_EQ(e.texteModifie, 1);
     commande(e, kEdAppliquer);
     ASSERT_EQ(fenetreEditeur(), &e);
@@ -108,7 +101,7 @@ TEST_F(EditeurFigure, ApplyingAWrongTextSelectsItsLineAndACorrectOneReplacesTheF
     EXPECT_EQ(e.memo.longueurSelection, fautive.size());
 
     // A text that runs, declined: nothing changes and nothing is selected.
-    fixeTexteZone(e.memo, texte({"Figure Kalmetra", kPointP}));
+    fixeTexteZone(e.memo, texteDeLignes({"Figure Kalmetra", kPointP}));
     p::reponsesPrevues().push_back({p::kReponseNon, {}});
     commande(e, kEdAppliquer);
     ASSERT_EQ(fenetreEditeur(), &e);
@@ -116,7 +109,7 @@ TEST_F(EditeurFigure, ApplyingAWrongTextSelectsItsLineAndACorrectOneReplacesTheF
     EXPECT_EQ(e.memo.longueurSelection, 0u);
 
     figure(n).couleurFond = 0x123456;
-    fixeTexteZone(e.memo, texte({"Figure Kalmetra", kPointP}));
+    fixeTexteZone(e.memo, texteDeLignes({"Figure Kalmetra", kPointP}));
     p::reponsesPrevues().push_back({p::kReponseOui, {}});
     commande(e, kEdAppliquer);
     p::distribueJusquAuRepos();
@@ -130,7 +123,7 @@ TEST_F(EditeurFigure, ApplyingAWrongTextSelectsItsLineAndACorrectOneReplacesTheF
 
 // A pending text handed over by the host is shown and applied at once.
 TEST_F(EditeurFigure, APendingTextIsAppliedOnOpening) {
-    figure(n).texteEnAttente = std::make_unique<std::string>(texte({"Figure Kalmetra", kPointP}));
+    figure(n).texteEnAttente = std::make_unique<std::string>(texteDeLignes({"Figure Kalmetra", kPointP}));
     p::reponsesPrevues().push_back({p::kReponseOui, {}});
     KMAfficheEditeurFigure(n);
     p::distribueJusquAuRepos();
@@ -226,7 +219,7 @@ TEST_F(EditeurFigure, LoadGoesThroughTheOpenDialogAndAsksForAnInvalidText) {
     const std::string original = e.memo.texte;
     const std::string valide = ecrit("valide.k3v", "Figure Kalmetra\n" + kPointP + "\n");
     const std::string invalide =
-        ecrit("invalide.k3v", texte({"Figure Kalmetra", "M milieu du segment [PZ]"}));
+        ecrit("invalide.k3v", texteDeLignes({"Figure Kalmetra", "M milieu du segment [PZ]"}));
     const std::string long_ = ecrit("long.k3v", std::string(kTailleLectureEditeur, 'x'));
     const std::string question = invalide + "\r\n" + phraseDeNumero(kPhraseFichierIncorrect);
     struct Cas {
@@ -238,9 +231,9 @@ TEST_F(EditeurFigure, LoadGoesThroughTheOpenDialogAndAsksForAnInvalidText) {
         {{{p::kReponseAnnuler, {}}}, original, false},
         {{{p::kReponseOk, long_}}, original, false},
         {{{p::kReponseOk, invalide}, {p::kReponseNon, {}}}, original, true},
-        {{{p::kReponseOk, valide}}, texte({"Figure Kalmetra", kPointP}), false},
+        {{{p::kReponseOk, valide}}, texteDeLignes({"Figure Kalmetra", kPointP}), false},
         {{{p::kReponseOk, invalide}, {p::kReponseOui, {}}},
-         texte({"Figure Kalmetra", "M milieu du segment [PZ]"}),
+         texteDeLignes({"Figure Kalmetra", "M milieu du segment [PZ]"}),
          true},
     };
     for (const Cas& c : cas) {
@@ -264,15 +257,15 @@ TEST_F(EditeurFigure, SaveWritesTheFigureFileAndSaveAsOfTheSecondTextWritesIt) {
     TFenetreEditeur& e = ouvre();
     const std::string fichier = ecrit("figure.k3v", "ancien");
     figure(n).cheminFichier = fichier;
-    fixeTexteZone(e.memo, texte({"Figure Kalmetra", kPointP}));
+    fixeTexteZone(e.memo, texteDeLignes({"Figure Kalmetra", kPointP}));
     commande(e, kEdEnregistrer);
     EXPECT_EQ(lit(fichier), e.memo.texte);
 
-    fixeTexteZone(e.memo, texte({"Figure Kalmetra", "M milieu du segment [PZ]"}));
+    fixeTexteZone(e.memo, texteDeLignes({"Figure Kalmetra", "M milieu du segment [PZ]"}));
     p::reponsesPrevues().push_back({p::kReponseNon, {}});
     commande(e, kEdEnregistrer);
     EXPECT_TRUE(demande(phraseDeNumero(kPhraseEnregistrerIncorrect)));
-    EXPECT_EQ(lit(fichier), texte({"Figure Kalmetra", kPointP}));
+    EXPECT_EQ(lit(fichier), texteDeLignes({"Figure Kalmetra", kPointP}));
 
     // The second text, opened beside the first, with a long name shortened.
     const std::string nomLong = std::string(60 - (dossier.string().size() + 1) - 4, 'a') + ".k3v";

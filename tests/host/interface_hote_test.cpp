@@ -26,14 +26,7 @@ namespace {
 
 namespace p = platform;
 
-std::string texte(const std::vector<std::string>& lignes) {
-    std::string t;
-    for (const std::string& l : lignes)
-        t += l + "\r\n";
-    return t;
-}
-
-const std::string kTroisPoints = texte({
+const std::string kTroisPoints = texteDeLignes({
     "Figure Kalmetra",
     "A point de coordonn\xE9"
     "es (1,0,0) dans le rep\xE8re Rxyz",
@@ -80,12 +73,12 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
     const int objetsAvant = KMNombreObjets(n);
 
     p::boitesDemandees().clear();
-    const std::string fautif = texte({"Figure Kalmetra",
-                                      "P point de coordonn\xE9"
-                                      "es (5,5,5) dans le rep\xE8re Rxyz",
-                                      "M milieu du segment [PZ]",
-                                      "Q point de coordonn\xE9"
-                                      "es (1,1,1) dans le rep\xE8re Rxyz"});
+    const std::string fautif = texteDeLignes({"Figure Kalmetra",
+                                              "P point de coordonn\xE9"
+                                              "es (5,5,5) dans le rep\xE8re Rxyz",
+                                              "M milieu du segment [PZ]",
+                                              "Q point de coordonn\xE9"
+                                              "es (1,1,1) dans le rep\xE8re Rxyz"});
     KMExecuterTexte(n, fautif.c_str());
     EXPECT_EQ(texteDe(n), avant);
     EXPECT_EQ(KMNombreObjets(n), objetsAvant);
@@ -100,8 +93,8 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
     KMExecuteLigneFigEtRedessine(n, fautif.c_str());
     EXPECT_EQ(texteDe(n), avant);
 
-    const std::string nouveau = texte({"Figure Kalmetra", "P point de coordonn\xE9"
-                                                          "es (5,5,5) dans le rep\xE8re Rxyz"});
+    const std::string nouveau = texteDeLignes({"Figure Kalmetra", "P point de coordonn\xE9"
+                                                                  "es (5,5,5) dans le rep\xE8re Rxyz"});
     avis.clear();
     KMExecuterTexte(n, nouveau.c_str());
     const std::string apres = texteDe(n);
@@ -120,12 +113,12 @@ TEST_F(InterfaceHote, AFailedTextLeavesTheFigureAsItWasAndUndoGivesBackTheFormer
 // in the host's text as in the phrase's "#1" and "#2"; a defined object and
 // an object that does not exist have no reason text.
 TEST_F(InterfaceHote, TheReasonTextOfARefusedVertexListNamesItsVertices) {
-    const std::string t = kTroisPoints + texte({"D point de coordonn\xE9"
-                                                "es (1,0,0) dans le rep\xE8re Rxyz",
-                                                "E point de coordonn\xE9"
-                                                "es (1,1,1) dans le rep\xE8re Rxyz",
-                                                "T poly\xE8"
-                                                "dre convexe de sommets A,B,C,D,E"});
+    const std::string t = kTroisPoints + texteDeLignes({"D point de coordonn\xE9"
+                                                        "es (1,0,0) dans le rep\xE8re Rxyz",
+                                                        "E point de coordonn\xE9"
+                                                        "es (1,1,1) dans le rep\xE8re Rxyz",
+                                                        "T poly\xE8"
+                                                        "dre convexe de sommets A,B,C,D,E"});
     const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, t.c_str(), nullptr);
     ASSERT_EQ(n, 1);
     int poly = 0, a = 0;
@@ -154,8 +147,8 @@ TEST_F(InterfaceHote, AConfirmedTextIsAppliedOnlyOnYes) {
     const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, kTroisPoints.c_str(), nullptr);
     ASSERT_EQ(n, 1);
     const std::string avant = texteDe(n);
-    const std::string nouveau = texte({"Figure Kalmetra", "P point de coordonn\xE9"
-                                                          "es (5,5,5) dans le rep\xE8re Rxyz"});
+    const std::string nouveau = texteDeLignes({"Figure Kalmetra", "P point de coordonn\xE9"
+                                                                  "es (5,5,5) dans le rep\xE8re Rxyz"});
     struct Cas {
         int reponse;
         bool applique;
@@ -173,8 +166,8 @@ TEST_F(InterfaceHote, AConfirmedTextIsAppliedOnlyOnYes) {
     // A failing text asks nothing and tells its line.
     p::boitesDemandees().clear();
     uint16_t ligne = 0;
-    EXPECT_FALSE(appliqueTexteAFigure(figure(n), texte({"Figure Kalmetra", "x", "M milieu du segment [AZ]"}),
-                                      true, &ligne));
+    EXPECT_FALSE(appliqueTexteAFigure(
+        figure(n), texteDeLignes({"Figure Kalmetra", "x", "M milieu du segment [AZ]"}), true, &ligne));
     EXPECT_EQ(ligne, 2);
     EXPECT_FALSE(boiteDemandee(phraseDeNumero(kPhraseTexteExecutable)));
     EXPECT_FALSE(boiteDemandee(phraseDeNumero(kPhraseTexteNonApplique)));
@@ -199,7 +192,7 @@ TEST_F(InterfaceHote, TheViewOfAnAppliedTextIsTheInitialView) {
 TEST_F(InterfaceHote, DeferredLinesOfAnAppliedTextRunAboutASecondLater) {
     const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr);
     ASSERT_EQ(n, 1);
-    const std::string t = texte({"Figure Kalmetra", "D\xE9marrer avec le temps actif"});
+    const std::string t = texteDeLignes({"Figure Kalmetra", "D\xE9marrer avec le temps actif"});
     KMExecuterTexte(n, t.c_str());
     EXPECT_EQ(figure(n).horlogeEnMarche, 0);
     p::avance(800);
@@ -212,10 +205,10 @@ TEST_F(InterfaceHote, DeferredLinesOfAnAppliedTextRunAboutASecondLater) {
 // objects computed from the function follow. g interpolates linearly
 // between (0,0), (1,10) and (2,4), so g(1) = 10 and g(1.5) = 7.
 TEST_F(InterfaceHote, NewValuesOfAFunctionReachItsDependants) {
-    const std::string t = texte({"Figure Kalmetra",
-                                 "g fonction d\xE9"
-                                 "finie par valeurs (avec interpolation)",
-                                 "Valeurs pour g: (0,0) (2,4)", "a = g(1)", "b = g(1.5)"});
+    const std::string t = texteDeLignes({"Figure Kalmetra",
+                                         "g fonction d\xE9"
+                                         "finie par valeurs (avec interpolation)",
+                                         "Valeurs pour g: (0,0) (2,4)", "a = g(1)", "b = g(1.5)"});
     const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, t.c_str(), nullptr);
     ASSERT_EQ(n, 1);
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 2.0);
@@ -225,7 +218,7 @@ TEST_F(InterfaceHote, NewValuesOfAFunctionReachItsDependants) {
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "b"), 7.0);
 }
 
-const std::string kDeuxPrototypes = texte({
+const std::string kDeuxPrototypes = texteDeLignes({
     "Figure Kalmetra",
     "D\xE9"
     "but de [Milieu de deux points]",
@@ -398,7 +391,7 @@ TEST_F(InterfaceHote, AFigureFileIsInstalledOnlyWhenItsTextRuns) {
     };
     const Cas cas[] = {
         {"juste.k3v", kTroisPoints, 1},
-        {"fautif.k3v", texte({"Figure Kalmetra", "M milieu du segment [AZ]"}), 0},
+        {"fautif.k3v", texteDeLignes({"Figure Kalmetra", "M milieu du segment [AZ]"}), 0},
         {"absent.k3v", "", 0},
     };
     for (const Cas& c : cas) {

@@ -28,12 +28,7 @@ class DroitesCercles : public BancCalcul {
   protected:
     // An object whose parents and values are given as vectors.
     int objetDe(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
-        const int n = ajoute(code, {});
-        TObjetFigure& o = f.objets[std::size_t(n)];
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
+        const int n = ajouteAvecParents(code, parents);
         for (std::size_t v = 0; v < valeurs.size(); ++v)
             valeurObjet(f, n, int(v) + 1) = valeurs[v];
         return n;

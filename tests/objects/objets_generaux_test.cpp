@@ -12,12 +12,8 @@ namespace c = construction;
 class ObjetsGeneraux : public BancCalcul {
   protected:
     int calcule(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
-        const int n = ajoute(code, {});
+        const int n = ajouteAvecParents(code, parents);
         TObjetFigure& o = f.objets[std::size_t(n)];
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
         if (valeurs.size() > o.nombreValeurs) {
             o.nombreValeurs = uint8_t(valeurs.size());
             f.valeursUtilisees = uint16_t(o.premiereValeur + valeurs.size() - 1);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "ecriture_essai.h"
 #include "etat_texte_neuf.h"
 #include "base/garde.h"
 #include "base/texte.h"
@@ -101,6 +102,24 @@ inline void attendMemesChamps(const Champs& attendu, const Champs& obtenu, doubl
     }
 }
 
+// The objects the setting tests build on (UTF-8 lines): points, a free point
+// on a segment and in space, free numbers, a frame, a unit, a text and a
+// stored view.
+inline std::string objetsDeBase() {
+    return "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+           "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
+           "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
+           "D point de coordonnées (0,2,0) dans le repère Rxyz\r\n"
+           "P point libre sur le segment [AB]\r\n"
+           "Q point libre dans l'espace\r\n"
+           "n entier libre de [1,5]\r\n"
+           "x réel libre de [0,10]\r\n"
+           "R repère (A,vec(i),vec(j),vec(k))\r\n"
+           "u unité de longueur (vecteur unitaire vec(i))\r\n"
+           "t affichage du texte: bonjour\r\n"
+           "v (touche V) vue mémorisée\r\n";
+}
+
 class BancReglages : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -134,16 +153,10 @@ class BancReglages : public ::testing::Test {
     }
     // The figure written while the language is applied.
     static std::string ecrit(const TfigureKalmetra& f, uint16_t langue = kLangueFrancaise) {
-        appliqueLangueSysteme(langue);
-        std::string t = ecritTexteFigure(f);
-        appliqueLangueSysteme(kLangueFrancaise);
-        return t;
+        return essais::ecritEnLangue(f, langue);
     }
     // The text of the first message box shown, in UTF-8.
-    static std::string premiereBoite() {
-        return platform::boitesDemandees().empty() ? std::string()
-                                                   : utf8DeWindows1252(platform::boitesDemandees()[0].texte);
-    }
+    static std::string premiereBoite() { return essais::premiereBoiteUtf8(); }
 };
 
 } // namespace km32::reglages

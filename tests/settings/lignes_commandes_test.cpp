@@ -13,19 +13,7 @@
 namespace km32::reglages {
 namespace {
 
-const char* const kObjets = "Figure Kalmetra\r\n"
-                            "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
-                            "B point de coordonnées (4,0,0) dans le repère Rxyz\r\n"
-                            "C point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
-                            "D point de coordonnées (0,2,0) dans le repère Rxyz\r\n"
-                            "P point libre sur le segment [AB]\r\n"
-                            "Q point libre dans l'espace\r\n"
-                            "n entier libre de [1,5]\r\n"
-                            "x réel libre de [0,10]\r\n"
-                            "R repère (A,vec(i),vec(j),vec(k))\r\n"
-                            "u unité de longueur (vecteur unitaire vec(i))\r\n"
-                            "t affichage du texte: bonjour\r\n"
-                            "v (touche V) vue mémorisée\r\n"
+const std::string kObjets = "Figure Kalmetra\r\n" + objetsDeBase() +
                             "s segment [AB]\r\n"
                             "Objets libres bloqués: Q\r\n"
                             "Objet libre actif au clavier: P\r\n"

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "ecriture_essai.h"
 #include "etat_texte_neuf.h"
 #include "base/garde.h"
 #include "base/texte.h"
@@ -52,15 +53,9 @@ class BancEcriture : public ::testing::Test {
     }
     // The figure written while the language is applied.
     static std::string ecrit(const TfigureKalmetra& f, uint16_t langue) {
-        appliqueLangueSysteme(langue);
-        std::string t = ecritTexteFigure(f);
-        appliqueLangueSysteme(kLangueFrancaise);
-        return t;
+        return essais::ecritEnLangue(f, langue);
     }
-    static std::string premiereBoite() {
-        return platform::boitesDemandees().empty() ? std::string()
-                                                   : utf8DeWindows1252(platform::boitesDemandees()[0].texte);
-    }
+    static std::string premiereBoite() { return essais::premiereBoiteUtf8(); }
 };
 
 } // namespace km32::ecriture

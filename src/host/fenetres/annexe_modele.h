@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "host/fenetre_mere.h"
+#include "model/fenetres_figure.h"
+#include "model/table_figures.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 
@@ -44,6 +47,17 @@ template <class Modele> void fermeAnnexeModele(std::unique_ptr<Modele>& modele) 
     modele.reset();
     platform::changeParent(fenetre, platform::kAucuneFenetre);
     platform::detruitFenetre(fenetre);
+}
+
+// The start of opening an editor on figure numero: the figure must exist and
+// the common dialog be free for its window; the editor of this kind already
+// open is closed first. Gives the figure, or nullptr when nothing opens.
+template <class Modele> TfigureKalmetra* figurePourEditeur(int16_t numero, std::unique_ptr<Modele>& modele) {
+    if (!figureExiste(numero)) return nullptr;
+    TfigureKalmetra& f = *figureDeNumero(numero);
+    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return nullptr;
+    fermeAnnexeModele(modele);
+    return &f;
 }
 
 } // namespace km32

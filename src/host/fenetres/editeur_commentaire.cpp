@@ -107,6 +107,9 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
         caractereZone(e->memo1, wParam);
         Memo1Change(*e);
         return 0;
+    case p::WM_CLOSE:
+        FormCloseQuery(*e);
+        return 0;
     case p::WM_LBUTTONDOWN:
         FormMouseDown(*e, p::xDeLParam(lParam), p::yDeLParam(lParam));
         return 0;
@@ -117,9 +120,6 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
         PeintBoiteDeDialogue(*e);
         p::valideFenetre(fenetre);
         return 0;
-    case p::WM_CLOSE:
-        FormCloseQuery(*e);
-        return 0;
     default:
         return 0;
     }
@@ -127,15 +127,10 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
 
 } // namespace
 
-TFenEditCom* editeurCommentaire() {
-    return editeur().get();
-}
-
 void ouvreEditeurCommentaire(int16_t numero) {
-    if (!figureExiste(numero)) return;
-    TfigureKalmetra& f = *figureDeNumero(numero);
-    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
-    fermeEditeur();
+    TfigureKalmetra* const figure = figurePourEditeur(numero, editeur());
+    if (!figure) return;
+    TfigureKalmetra& f = *figure;
     auto e = std::make_unique<TFenEditCom>();
     e->numeroFigure = uint8_t(numero);
     e->palette = textesPalette();
@@ -165,6 +160,10 @@ void ouvreEditeurCommentaire(int16_t numero) {
     montreEditeur();
     r.modifie = 0;
     r.pret = true;
+}
+
+TFenEditCom* editeurCommentaire() {
+    return editeur().get();
 }
 
 void Memo1Change(TFenEditCom& e) {

@@ -231,10 +231,9 @@ TFenetreEditeur* fenetreEditeur() {
 }
 
 void KMAfficheEditeurFigurePourNumero(int16_t numero) {
-    if (!figureExiste(numero)) return;
-    TfigureKalmetra& f = *figureDeNumero(numero);
-    if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
-    fermeEditeur();
+    TfigureKalmetra* const figure = figurePourEditeur(numero, editeur());
+    if (!figure) return;
+    TfigureKalmetra& f = *figure;
     const bool enAttente = f.texteEnAttente != nullptr;
     // The pending text is a NUL-terminated block handed over by the host.
     const std::string texte = enAttente ? std::string(f.texteEnAttente->c_str()) : ecritTexteFigure(f);
