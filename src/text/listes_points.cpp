@@ -9,6 +9,7 @@
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "text/noms_objets.h"
+#include "text/operandes_objets.h"
 
 namespace km32 {
 
@@ -115,17 +116,13 @@ void litPointsEtSolides(const TfigureKalmetra& f, std::string_view texte, bool e
     nombre = 0;
     if (texte.empty()) return;
     const std::string normal = normaliseListe(texte);
-    std::string_view reste = normal;
     auto ajoute = [&](uint8_t n) {
         verifieCapacite(nombre + 1, kMaxListeObjets, "hull objects");
         objets[++nombre] = n;
     };
-    bool premier = true;
-    while (!estRefus(erreur) && (premier || !reste.empty())) {
-        premier = false;
-        const std::size_t blanc = reste.find(' ');
-        const std::string_view element = reste.substr(0, blanc);
-        reste = blanc == std::string_view::npos ? std::string_view() : reste.substr(blanc + 1);
+    Elements liste{normal};
+    std::string_view element;
+    while (!estRefus(erreur) && liste.suivant(element)) {
 
         const uint16_t avant = erreur;
         uint8_t n = 0;

@@ -335,13 +335,9 @@ void evalueListeExpressions(const TfigureKalmetra& f, std::string_view texte, ui
     nombre = 0;
     if (texte.empty()) return;
     const std::string liste = normaliseListe(texte);
-    std::string_view reste = liste;
-    bool premier = true;
-    while (!estRefus(erreur) && (premier || !reste.empty())) {
-        premier = false;
-        const std::size_t blanc = reste.find(' ');
-        const std::string_view element = reste.substr(0, blanc);
-        reste = blanc == std::string_view::npos ? std::string_view() : reste.substr(blanc + 1);
+    Elements elements{liste};
+    std::string_view element;
+    while (!estRefus(erreur) && elements.suivant(element)) {
         ++nombre;
         if (nombre > 40) {
             erreur = kErreurTropDExpressions;

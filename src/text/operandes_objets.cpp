@@ -19,21 +19,6 @@ namespace km32 {
 
 namespace {
 
-// Items of a normalised list, taken from the front. The first call always
-// gives an item, even from an empty text.
-struct Elements {
-    std::string_view reste;
-    bool commence = false;
-    bool suivant(std::string_view& element) {
-        if (commence && reste.empty()) return false;
-        commence = true;
-        const std::size_t blanc = reste.find(' ');
-        element = reste.substr(0, blanc);
-        reste = blanc == std::string_view::npos ? std::string_view() : reste.substr(blanc + 1);
-        return true;
-    }
-};
-
 bool estSeparateurPoints(char c) {
     return c == ' ' || c == '(' || c == ')' || c == ',' || c == '[' || c == ']';
 }
@@ -407,8 +392,7 @@ void litAngle(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, ui
     if (estRefus(erreur)) return;
     litTroisPoints(f, texte, mode, premier, second, troisieme, erreur);
     if (erreur < kPasDeCetteForme && (premier == second || second == troisieme)) erreur = kErreurAngle;
-    if (erreur == 0 &&
-        (pointsConfondus(f, premier, second) || pointsConfondus(f, second, troisieme)))
+    if (erreur == 0 && (pointsConfondus(f, premier, second) || pointsConfondus(f, second, troisieme)))
         erreur = kRaisonAngleNonDefini;
 }
 

@@ -48,6 +48,21 @@ constexpr uint16_t kErreurNonRenommable = 667;
 // texts between blanks.
 std::string normaliseListe(std::string_view texte);
 
+// Items of a normalised list, taken from the front. The first call always
+// gives an item, even from an empty text.
+struct Elements {
+    std::string_view reste;
+    bool commence = false;
+    bool suivant(std::string_view& element) {
+        if (commence && reste.empty()) return false;
+        commence = true;
+        const std::size_t blanc = reste.find(' ');
+        element = reste.substr(0, blanc);
+        reste = blanc == std::string_view::npos ? std::string_view() : reste.substr(blanc + 1);
+        return true;
+    }
+};
+
 // State of the operand readers: the host-text flag, set while the host runs
 // a text of several lines (unknown names in lists are then skipped).
 struct EtatOperandes {
