@@ -1,10 +1,21 @@
 #pragma once
-// The edit fields and buttons a window model lays over its window, described
-// so that a real backend shows them as the toolkit's own entries and buttons
-// bound to the model: an entry shows the model's text, gives the user's text
-// back to the model and makes its field the current one when it takes the
-// focus; a button sends the window WM_COMMAND with its tag. The headless
-// backend has no use for them: the model paints and handles its fields itself.
+// The controls a window model lays over its window, described so that a real
+// backend shows them as the toolkit's own widgets bound to the model. The
+// model answers its form's state (read again after every event) and takes
+// the user's changes through the form's operations:
+// - an entry (one line or several) shows the model's text, gives the user's
+//   text and caret back to the model, and makes its field the current one
+//   when it takes the focus;
+// - a button or a check box sends the window WM_COMMAND with its tag (the
+//   model turns the check over itself);
+// - a list (one column or several, flat or a tree) shows the model's lines
+//   and selection, gives the user's selection back and activates a line on a
+//   double click or Enter;
+// - a combo box shows the model's entries and the one chosen and gives the
+//   user's choice back;
+// - a label shows a text.
+// The headless backend has no use for them: the model paints and handles its
+// controls itself, and tests drive the same operations a backend calls.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -14,31 +25,78 @@
 
 namespace km32::platform {
 
+// Texts are in Windows-1252, as everywhere in the layer.
 struct ChampLie {
-    int numero = 0;    // the model's number of the field
-    Rectangle cadre;   // in the window's client coordinates
-    std::string texte; // the model's text now (Windows-1252)
+    int numero = 0;  // the model's number of the field (unique in the form)
+    Rectangle cadre; // in the window's client coordinates
+    std::string texte;
     bool courant = false;
+    bool multiligne = false;  // several lines, CR LF between them
+    bool lectureSeule = false;
+    // The caret and selection the model holds, in bytes of texte; the
+    // backend shows them when the model changes them.
+    uint32_t debutSelection = 0, longueurSelection = 0;
 };
 
 struct BoutonLie {
     uint32_t tag = 0; // WM_COMMAND's wParam
     Rectangle cadre;
     std::string libelle;
+    bool actif = true;
+    int coche = -1; // -1: a push button; 0 or 1: a check box and its state
 };
 
-// What the model answers, read again after every event.
+struct EtiquetteLiee {
+    Rectangle cadre;
+    std::string texte;
+};
+
+struct LigneListe {
+    std::vector<std::string> cellules; // one per column (one for a plain list)
+    int niveau = 0;                    // depth in a tree: a line's children follow it one level deeper
+    bool selectionnee = false;
+};
+
+struct ListeLiee {
+    int numero = 0; // unique among the form's fields, lists and combos
+    Rectangle cadre;
+    std::vector<std::string> colonnes; // column headings; empty: no heading row
+    std::vector<LigneListe> lignes;
+    bool multiple = false; // several lines may be selected
+    bool courant = false;  // the list has the focus in the model
+};
+
+struct ComboLie {
+    int numero = 0;
+    Rectangle cadre;
+    std::vector<std::string> elements;
+    int choisi = -1; // index in elements, -1 none
+};
+
 struct FormeLiee {
     std::vector<ChampLie> champs;
     std::vector<BoutonLie> boutons;
+    std::vector<EtiquetteLiee> etiquettes;
+    std::vector<ListeLiee> listes;
+    std::vector<ComboLie> combos;
 };
 
+// Operations a form does not take stay empty; the backend then leaves its
+// control as the model shows it.
 struct OperationsForme {
     std::function<FormeLiee()> etat;
     // The user's text of field numero into the model.
     std::function<void(int numero, const std::string& texte)> changeTexte;
-    // Field numero takes the focus.
+    // Field, list or combo numero takes the focus.
     std::function<void(int numero)> prendFocus;
+    // The user moved the caret or the selection of field numero.
+    std::function<void(int numero, uint32_t debut, uint32_t longueur)> changeSelection;
+    // The user's selection of list numero, one flag per line.
+    std::function<void(int numero, const std::vector<bool>& selection)> choisitLignes;
+    // A double click or Enter on a line of list numero.
+    std::function<void(int numero, int ligne)> activeLigne;
+    // The user's choice in combo numero.
+    std::function<void(int numero, int element)> choisitElement;
 };
 
 // The window's form (a second call replaces it); dropped by oublieFormeLiee

@@ -17,10 +17,13 @@ p::FormeLiee etatForme() {
     if (!d) return forme;
     for (int k = 1; k <= kChampsDialogue; ++k) {
         const TChampDialogue& c = d->champs[std::size_t(k)];
-        if (c.visible) forme.champs.push_back({k, c.cadre, c.texte, d->ligneCourante == k});
+        if (c.visible)
+            forme.champs.push_back(
+                {.numero = k, .cadre = c.cadre, .texte = c.texte, .courant = d->ligneCourante == k});
     }
     const auto bouton = [&](uint32_t tag, const p::Rectangle& cadre, const std::string& libelle) {
-        if (cadre.largeur() > 0 && cadre.hauteur() > 0) forme.boutons.push_back({tag, cadre, libelle});
+        if (cadre.largeur() > 0 && cadre.hauteur() > 0)
+            forme.boutons.push_back({.tag = tag, .cadre = cadre, .libelle = libelle});
     };
     bouton(kTagOk, d->boutonOk, "OK");
     bouton(kTagAnnuler, d->boutonAnnuler, d->legendeAnnuler);
@@ -54,7 +57,11 @@ void prendFocus(int numero) {
 } // namespace
 
 void lieFormeDialogue(const TFenDialog& d) {
-    p::inscritFormeLiee(d.fenetre, {etatForme, changeTexte, prendFocus});
+    p::OperationsForme o;
+    o.etat = etatForme;
+    o.changeTexte = changeTexte;
+    o.prendFocus = prendFocus;
+    p::inscritFormeLiee(d.fenetre, std::move(o));
 }
 
 } // namespace km32
