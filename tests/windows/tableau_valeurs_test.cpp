@@ -163,6 +163,7 @@ TEST_F(TableauValeurs, ThickDrawingMakesBiggerCellsAndTheWindowStaysInsideTheFig
         const p::Rectangle client = rectangleClientFigure(n);
         EXPECT_EQ(t.hauteurClient, std::min(c.epais ? 500 : 300, client.bas - 1));
         EXPECT_LT(t.largeurClient, client.droite);
+        EXPECT_LT(p::rectangleClient(t.fenetre).bas, client.bas);
         KMDetruitFigure(n);
         p::distribueJusquAuRepos();
     }
@@ -343,8 +344,10 @@ TEST_F(TableauValeurs, TheMenuStripHoldsItsItemsOverTheGridAndAClickRunsThem) {
     figureTableau(3, "(a,0) (d,2)");
     KMExecuteCommande(n, "t");
     TFenetreDuTableauDeValeurs& t = tableau();
-    // The window opens with the computed height for its grid.
-    EXPECT_EQ(t.cadreGrille.hauteur(), t.hauteurClient);
+    // The window opens with the computed height for its grid under the
+    // strip, as far as the figure's client area reaches.
+    EXPECT_EQ(t.cadreGrille.bas, std::min(t.hauteurClient + t.cadreMenu.bas,
+                                          std::max(t.hauteurClient, rectangleClientFigure(n).bas - 1)));
     EXPECT_EQ(t.cadreGrille.haut, t.cadreMenu.bas);
     // The items go on as many rows as the width needs: every item inside
     // the strip and the window, none over another.

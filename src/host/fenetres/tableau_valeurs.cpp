@@ -302,9 +302,12 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     instance() = std::move(t);
     remplitTableauDeValeurs(tableau, *f);
     p::changeTitreFenetre(tableau.fenetre, tableau.titre);
-    // The grid gets the computed client height; the menu's strip comes above it.
+    // The grid gets the computed client height and the menu's strip comes
+    // above it, the window staying inside the figure's client area.
     const int32_t menu = disposeMenuTableau(tableau, tableau.largeurClient);
-    p::placeFenetre(tableau.fenetre, {0, 0, tableau.largeurClient, tableau.hauteurClient + menu});
+    const int32_t hauteur = std::min(tableau.hauteurClient + menu,
+                                     std::max(tableau.hauteurClient, rectangleClientFigure(numero).bas - 1));
+    p::placeFenetre(tableau.fenetre, {0, 0, tableau.largeurClient, hauteur});
     FormResize(tableau);
     attacheFenetreAFigure(numero, tableau.fenetre);
     lieFormeTableauDeValeurs(tableau);
