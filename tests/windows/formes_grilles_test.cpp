@@ -173,6 +173,12 @@ TEST_F(FormeTableau, ChoosingALineSelectsTheRowAsAClickDoesAndTheKeysGoOnFromIt)
     // The keys go on from the chosen row.
     p::envoieMessage(t.fenetre, p::WM_KEYDOWN, p::VK_DOWN, 0);
     EXPECT_TRUE(forme->etat().listes[0].lignes[4].selectionnee);
+    // Closed, the window takes its form with it.
+    const p::Fenetre fenetre = t.fenetre;
+    p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreTableauDeValeurs(), nullptr);
+    EXPECT_EQ(p::formeLiee(fenetre), nullptr);
 }
 
 class FormeGrille : public BancFenetres {
@@ -290,9 +296,12 @@ TEST_F(FormeGrille, TheEntriesTheCheckBoxAndTheButtonsMakeTheFunction) {
     // between (1, 2) and (3, 5), h(2) = 3.5.
     p::envoieMessage(v.fenetre, p::WM_COMMAND, kGrilleInterpolation, 0);
     EXPECT_EQ(bouton(forme->etat(), kGrilleInterpolation)->coche, 1);
-    p::envoieMessage(v.fenetre, p::WM_COMMAND, kGrilleOk, 0);
+    const p::Fenetre fenetre = v.fenetre;
+    p::envoieMessage(fenetre, p::WM_COMMAND, kGrilleOk, 0);
     p::distribueJusquAuRepos();
     EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+    // The form goes with its window.
+    EXPECT_EQ(p::formeLiee(fenetre), nullptr);
     KMExecuteLigneFig(n, "b = h(2)");
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "b"), 3.5);
 }
