@@ -19,7 +19,7 @@
 
 // The toolkit and its libraries keep caches for the life of the process,
 // which the leak check of the sanitizer build would count.
-extern "C" const char* __lsan_default_suppressions() {
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
     return "leak:libgtk-3\nleak:libgdk-3\nleak:libglib-2.0\nleak:libgobject-2.0\nleak:libgio-2.0\n"
            "leak:libfontconfig\nleak:libpango\nleak:libcairo\nleak:libharfbuzz\nleak:libatk\n"
            "leak:libatk-bridge\nleak:libdbus\nleak:libX11\nleak:libgdk_pixbuf\nleak:libepoxy\n";
