@@ -10,7 +10,7 @@ namespace p = platform;
 namespace {
 
 // The window's state as the backend shows it: the menu's items where the
-// model paints them, and the grid with its cells as displayed (blanks of
+// model takes their clicks, and the grid with its cells as displayed (blanks of
 // the alignment and the current decimal separator included) and its
 // selected row.
 p::FormeLiee etatForme() {
@@ -24,7 +24,6 @@ p::FormeLiee etatForme() {
                              .cadre = t->cadreVirgule,
                              .libelle = sansEtCommercial(t->legendeVirgule),
                              .coche = t->virguleDecimale ? 1 : 0});
-    forme.etiquettes.push_back({.cadre = t->cadreOptions, .texte = sansEtCommercial(t->legendeOption)});
     p::ListeLiee grille;
     grille.numero = kListeTableauValeurs;
     grille.cadre = t->cadreGrille;

@@ -2,8 +2,8 @@
 // The table of values described to the platform layer (formes_liees.h), so
 // that a real backend shows it as the toolkit's own widgets bound to the
 // model: the grid as a list of several columns headed by the objects' names,
-// the menu's "Copier le tableau" as a button and "Utiliser la virgule" as a
-// check box, with the "Options" caption beside it.
+// the menu's "Copier le tableau" as a button and its option "Utiliser la
+// virgule" as a check box.
 #include "host/fenetres/tableau_valeurs.h"
 
 namespace km32 {

@@ -40,7 +40,11 @@ constexpr p::Couleur kCouleurFixe = 0xE3E3E3, kCouleurSelection = 0xD77800, kCou
 // Around the items of the menu's strip; an item is about 8 pixels a
 // character of its caption wide, and the edges of its button or the box of
 // its check take 24 more.
-constexpr int32_t kMargeMenu = 4, kPixelsParCaractereMenu = 8, kBordItemMenu = 24, kCaseVirgule = 12;
+constexpr int32_t kMargeMenu = 4, kPixelsParCaractereMenu = 8, kBordItemMenu = 24;
+
+int32_t largeurItemMenu(const std::string& legende) {
+    return kPixelsParCaractereMenu * int32_t(sansEtCommercial(legende).size()) + kBordItemMenu;
+}
 
 std::unique_ptr<TFenetreDuTableauDeValeurs>& instance() {
     static std::unique_ptr<TFenetreDuTableauDeValeurs> t;
@@ -141,29 +145,11 @@ void montreLigneCourante(TFenetreDuTableauDeValeurs& t) {
     bornesDefilement(t);
 }
 
+// The menu's strip: its items are the backend's own widgets laid over it
+// (a drawn caption would show through a label or a check box), so the model
+// paints the strip's background alone.
 void peintMenu(TFenetreDuTableauDeValeurs& t, p::ContexteDessin& dc) {
     p::remplitRectangle(dc, t.cadreMenu, p::brossePleine(kCouleurFixe));
-    p::choisitPolice(dc, p::Police{16, false});
-    p::fixeCouleurTexte(dc, p::kNoir);
-    p::choisitStylo(dc, p::Stylo{p::StyleStylo::Plein, 1, kCouleurTraits});
-    const p::Rectangle& c = t.cadreCopier;
-    p::rectangle(dc, c.gauche, c.haut, c.droite, c.bas);
-    p::ecritTexte(dc, c.gauche + kMargeMenu, c.haut + kMargeMenu, sansEtCommercial(t.legendeCopier));
-    const p::Rectangle& o = t.cadreOptions;
-    p::ecritTexte(dc, o.gauche, o.haut + kMargeMenu, sansEtCommercial(t.legendeOption));
-    // The check's box, crossed while the decimal comma is on.
-    const p::Rectangle& v = t.cadreVirgule;
-    const int32_t haut = v.haut + (v.hauteur() - kCaseVirgule) / 2;
-    p::rectangle(dc, v.gauche, haut, v.gauche + kCaseVirgule, haut + kCaseVirgule);
-    if (t.virguleDecimale) {
-        p::choisitStylo(dc, p::kStyloNoir);
-        p::deplaceVers(dc, v.gauche + 2, haut + 2);
-        p::traceVers(dc, v.gauche + kCaseVirgule - 2, haut + kCaseVirgule - 2);
-        p::deplaceVers(dc, v.gauche + kCaseVirgule - 3, haut + 2);
-        p::traceVers(dc, v.gauche + 1, haut + kCaseVirgule - 2);
-    }
-    p::ecritTexte(dc, v.gauche + kCaseVirgule + kMargeMenu, v.haut + kMargeMenu,
-                  sansEtCommercial(t.legendeVirgule));
 }
 
 void montreTableau() {
@@ -302,12 +288,18 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     instance() = std::move(t);
     remplitTableauDeValeurs(tableau, *f);
     p::changeTitreFenetre(tableau.fenetre, tableau.titre);
-    // The grid gets the computed client height and the menu's strip comes
-    // above it, the window staying inside the figure's client area.
-    const int32_t menu = disposeMenuTableau(tableau, tableau.largeurClient);
-    const int32_t hauteur = std::min(tableau.hauteurClient + menu,
-                                     std::max(tableau.hauteurClient, rectangleClientFigure(numero).bas - 1));
-    p::placeFenetre(tableau.fenetre, {0, 0, tableau.largeurClient, hauteur});
+    // The window is wide enough for each item of its menu, and its grid
+    // gets the computed client height under the menu's strip, the window
+    // staying inside the figure's client area.
+    const p::Rectangle figure = rectangleClientFigure(numero);
+    const int32_t largeur =
+        std::min(std::max({tableau.largeurClient, largeurItemMenu(tableau.legendeCopier) + 2 * kMargeMenu,
+                           largeurItemMenu(tableau.legendeVirgule) + 2 * kMargeMenu}),
+                 std::max(tableau.largeurClient, figure.droite - 1));
+    const int32_t menu = disposeMenuTableau(tableau, largeur);
+    const int32_t hauteur =
+        std::min(tableau.hauteurClient + menu, std::max(tableau.hauteurClient, figure.bas - 1));
+    p::placeFenetre(tableau.fenetre, {0, 0, largeur, hauteur});
     FormResize(tableau);
     attacheFenetreAFigure(numero, tableau.fenetre);
     lieFormeTableauDeValeurs(tableau);
@@ -416,7 +408,7 @@ void peintTableau(TFenetreDuTableauDeValeurs& t) {
 int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeur) {
     int32_t x = 0, y = 0;
     const auto place = [&](p::Rectangle& cadre, const std::string& legende) {
-        const int32_t l = kPixelsParCaractereMenu * int32_t(sansEtCommercial(legende).size()) + kBordItemMenu;
+        const int32_t l = largeurItemMenu(legende);
         if (x > 0 && x + kMargeMenu + l > largeur) {
             x = 0;
             y += kHauteurMenuTableau;
@@ -427,7 +419,6 @@ int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeur) {
         x += kMargeMenu + l;
     };
     place(t.cadreCopier, t.legendeCopier);
-    place(t.cadreOptions, t.legendeOption);
     place(t.cadreVirgule, t.legendeVirgule);
     t.cadreMenu = {0, 0, largeur, y + kHauteurMenuTableau};
     return t.cadreMenu.bas;

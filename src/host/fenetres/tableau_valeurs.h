@@ -31,9 +31,10 @@ constexpr uint32_t kMenuUtiliserLaVirgule = 2;
 // At most seven columns: the command object holds seven decimals.
 constexpr int kMaxColonnesTableau = 7;
 // The window's menu lies in a strip above the grid, as a menu bar does:
-// "Copier le tableau", then the "Options" caption and its check item "Utiliser
-// la virgule", each on a row of kHauteurMenuTableau pixels; the items go on
-// the next row when the window is too narrow for them.
+// "Copier le tableau", then the check item "Utiliser la virgule" of its
+// options, on a row of kHauteurMenuTableau pixels; the second item goes on
+// the next row when the window is too narrow for both. The window opens
+// wide enough for each item.
 constexpr int32_t kHauteurMenuTableau = 28;
 
 struct TFenetreDuTableauDeValeurs {
@@ -68,7 +69,7 @@ struct TFenetreDuTableauDeValeurs {
     // whole; the columns keep their widths and scroll the same way.
     // ligneCourante is the selected data row (0 when there is none).
     // The menu's strip and its items lie above the grid.
-    platform::Rectangle cadreMenu, cadreCopier, cadreOptions, cadreVirgule;
+    platform::Rectangle cadreMenu, cadreCopier, cadreVirgule;
     platform::Rectangle cadreGrille;
     int premiereLigne = 1, lignesVisibles = 0;
     int premiereColonne = 0, colonnesVisibles = 0;
@@ -106,8 +107,8 @@ int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32
 void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
 // Selects data row ligne (1..N) and scrolls to show it; nothing for another row.
 void choisitLigneTableau(TFenetreDuTableauDeValeurs& t, int ligne);
-// Paints the menu's strip (the items' captions, the check of the decimal
-// comma) and the grid: the row of names on its fixed colour, then the data rows
+// Paints the menu's strip (its background: the items are the backend's
+// widgets) and the grid: the row of names on its fixed colour, then the data rows
 // from the first one shown (the selected row highlighted), each cell's text
 // in the grid's font, with the lines between the cells; the columns from
 // the first one shown, as far as the grid reaches.
