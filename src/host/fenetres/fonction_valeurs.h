@@ -71,19 +71,26 @@ constexpr platform::Rectangle kCadreGrille{
 // with its caption and the Add button; right of the grid the items of the
 // Edit menu as a column of buttons (undo, redo, select all, copy, paste,
 // delete, in the menu's order); under it OK, Cancel and Help.
-constexpr platform::Rectangle kCadreInviteNom{8, 8, 140, 32}, kCadreNom{144, 8, 204, 32},
-    kCadreInterpolation{212, 8, 412, 32};
-constexpr platform::Rectangle kCadreInvitePoint{8, 40, 140, 64}, kCadrePoint{144, 40, 300, 64},
-    kCadreAjouter{308, 40, 412, 64};
+// The right edge of the controls, and where the fields start right of
+// their captions (the toolkit's entries want some 150 pixels).
+constexpr int32_t kDroiteControlesGrille = 470, kGaucheChampsGrille = 156;
+constexpr platform::Rectangle kCadreInviteNom{8, 8, kGaucheChampsGrille - 6, 32},
+    kCadreNom{kGaucheChampsGrille, 8, kGaucheChampsGrille + 150, 32},
+    kCadreInterpolation{kGaucheChampsGrille + 166, 8, kDroiteControlesGrille, 32};
+constexpr platform::Rectangle kCadreInvitePoint{8, 40, kGaucheChampsGrille - 6, 64},
+    kCadrePoint{kGaucheChampsGrille, 40, kGaucheChampsGrille + 150, 64},
+    kCadreAjouter{kGaucheChampsGrille + 166, 40, kDroiteControlesGrille, 64};
 constexpr int kItemsMenuGrille = 6;
 constexpr platform::Rectangle cadreItemMenuGrille(int rang) {
-    return {kCadreGrille.droite + 12, kGrilleHaut + 28 * rang, 412, kGrilleHaut + 28 * rang + 24};
+    return {kCadreGrille.droite + 12, kGrilleHaut + 28 * rang, kDroiteControlesGrille,
+            kGrilleHaut + 28 * rang + 24};
 }
 constexpr int32_t kHautBoutonsGrille = kCadreGrille.bas + 12;
 constexpr platform::Rectangle kCadreOk{8, kHautBoutonsGrille, 98, kHautBoutonsGrille + 26},
     kCadreAnnuler{106, kHautBoutonsGrille, 196, kHautBoutonsGrille + 26},
     kCadreAide{204, kHautBoutonsGrille, 294, kHautBoutonsGrille + 26};
-constexpr int32_t kLargeurFenetreGrille = 420, kHauteurFenetreGrille = kHautBoutonsGrille + 34;
+constexpr int32_t kLargeurFenetreGrille = kDroiteControlesGrille + 8,
+                  kHauteurFenetreGrille = kHautBoutonsGrille + 34;
 // What a press of the left button in the grid started.
 enum class GlisserGrille : uint8_t { Aucun, Selection, Deplacement };
 
