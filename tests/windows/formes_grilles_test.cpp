@@ -261,6 +261,25 @@ TEST_F(FormeGrille, TheFormDescribesEveryControlWhereTheModelHasIt) {
     EXPECT_TRUE(grille().courant);
 }
 
+TEST_F(FormeGrille, AFunctionToRedefineShowsItsNameItsPointsAndItsInterpolation) {
+    TfigureKalmetra& f = figureDeTexte("g fonction définie par valeurs (avec interpolation)\r\n"
+                                       "Valeurs pour g: (1,2) (3,6) (4,-1.5)\r\n");
+    f.objetARedefinir = uint8_t(numero("g"));
+    const TFenetreValFon& v = ouvreParCommande(kCommandeFonctionValeurs, fenetreFonctionParValeurs);
+    forme = p::formeLiee(v.fenetre);
+    ASSERT_NE(forme, nullptr);
+    const p::FormeLiee etat = forme->etat();
+    // The name is shown and the point has the keyboard.
+    EXPECT_EQ(etat.champs[0].texte, "g");
+    EXPECT_FALSE(etat.champs[0].courant);
+    EXPECT_TRUE(etat.champs[1].courant);
+    EXPECT_EQ(bouton(etat, kGrilleInterpolation)->coche, 1);
+    const std::vector<std::vector<std::string>> lignes = {{"1", "2"}, {"3", "6"}, {"4", "-1.5"}};
+    const std::vector<std::string> vide = {"", ""};
+    for (std::size_t i = 0; i < etat.listes[0].lignes.size(); ++i)
+        EXPECT_EQ(etat.listes[0].lignes[i].cellules, i < lignes.size() ? lignes[i] : vide) << i;
+}
+
 TEST_F(FormeGrille, TheEntriesTheCheckBoxAndTheButtonsMakeTheFunction) {
     TFenetreValFon& v = ouvre();
     // The name entry takes at most four characters, as the field does.
