@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_editeur_figure.h"
 #include "base/texte.h"
 #include "host/application_texte.h"
 #include "host/fenetre_mere.h"
@@ -79,6 +80,7 @@ void legendes(TFenetreEditeur& e) {
     for (const auto& r : reprises)
         element(e, r.copie).legende = element(e, r.modele).legende;
     element(e, kEdAppliquerAutreTexte).visible = false;
+    e.legendeAutreTexte = phraseDeNumero(11412);
 }
 
 // The five items of the second text follow whether it is open.
@@ -259,6 +261,7 @@ void KMAfficheEditeurFigurePourNumero(int16_t numero) {
     e->arbre = arbreDesPhrases();
     selectionneZone(e->memo, 0, 0);
     attacheFenetreAFigure(numero, e->fenetre);
+    lieFormeEditeurFigure(*e);
     editeur() = std::move(e);
     inscritOperationsAnnexe(kAnnexeEditeurFigure, {montreEditeur, fermeEditeur});
     montreEditeur();
