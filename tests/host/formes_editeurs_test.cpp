@@ -186,6 +186,13 @@ class FormesEditeurs : public BancHote {
         EXPECT_NE(o, nullptr);
         return *e;
     }
+    // The comment editor as command 120 opens it, and its form's operations.
+    TFenEditCom* editeurDeCommande120() {
+        commandeFigure(120);
+        TFenEditCom* e = editeurCommentaire();
+        o = e ? p::formeLiee(e->fenetre) : nullptr;
+        return e;
+    }
     void presse(uint32_t fenetre, uint32_t tag) {
         p::envoieMessage(fenetre, p::WM_COMMAND, tag, 0);
         p::distribueJusquAuRepos();
@@ -365,6 +372,28 @@ TEST_F(FormesEditeurs, ThePhraseTreeInsertsAtTheUsersCaret) {
     EXPECT_EQ(e.memo.texte, garde);
 }
 
+// An editor the user made narrow widens to 600 for the phrase list, and
+// the tree fills what the text leaves; a wide one keeps its width.
+TEST_F(FormesEditeurs, TheTreeFillsTheWidthTheUserGaveTheEditor) {
+    TFenetreEditeur& e = ouvreEditeur();
+    ASSERT_NE(o, nullptr);
+    for (const int32_t largeur : {450, 900}) {
+        SCOPED_TRACE(largeur);
+        p::Rectangle cadre = p::cadreFenetre(e.fenetre);
+        cadre.droite = cadre.gauche + largeur;
+        p::placeFenetre(e.fenetre, cadre);
+        presse(e.fenetre, kEdListeDesPhrases);
+        const int32_t attendue = std::max(largeur, 600);
+        EXPECT_EQ(p::rectangleClient(e.fenetre).largeur(), attendue);
+        const p::FormeLiee forme = o->etat();
+        controlesDisjointsDans(forme, p::rectangleClient(e.fenetre));
+        ASSERT_EQ(forme.listes.size(), 1u);
+        EXPECT_EQ(forme.champs[0].cadre.droite, attendue - 250);
+        EXPECT_EQ(forme.listes[0].cadre.droite, attendue);
+        presse(e.fenetre, kEdListeDesPhrases);
+    }
+}
+
 // The second text's pane: its name as a label, its buttons, its entry; the
 // entry that takes the focus is the one the edit buttons act on, and typing
 // into it marks the second text modified, so that closing it asks.
@@ -428,11 +457,8 @@ TEST_F(FormesEditeurs, TheSecondTextHasItsLabelButtonsAndEntry) {
 // clear of the palette row and the drawing's box.
 TEST_F(FormesEditeurs, TheCommentEditorShowsItsLabelsTextAndMenuButtons) {
     figure(n).texteCommentaire = std::make_unique<std::string>("a x b");
-    commandeFigure(120);
-    TFenEditCom* e = editeurCommentaire();
-    ASSERT_NE(e, nullptr);
-    o = p::formeLiee(e->fenetre);
-    ASSERT_NE(o, nullptr);
+    TFenEditCom* e = editeurDeCommande120();
+    ASSERT_TRUE(e && o);
     const p::FormeLiee forme = o->etat();
     const p::Rectangle client = p::rectangleClient(e->fenetre);
     controlesDisjointsDans(forme, client);
@@ -469,11 +495,8 @@ TEST_F(FormesEditeurs, TheCommentEditorShowsItsLabelsTextAndMenuButtons) {
 // Typed text reaches the editor (measured and drawn again), a palette cell
 // inserts at the caret the user set, and the Apply button stores the text.
 TEST_F(FormesEditeurs, TheCommentEditorTakesTypedTextAndAppliesIt) {
-    commandeFigure(120);
-    TFenEditCom* e = editeurCommentaire();
-    ASSERT_NE(e, nullptr);
-    o = p::formeLiee(e->fenetre);
-    ASSERT_NE(o, nullptr);
+    TFenEditCom* e = editeurDeCommande120();
+    ASSERT_TRUE(e && o);
     EXPECT_FALSE(e->dessinable);
     o->changeTexte(kChampTexteEditeurCommentaire, "Soit x dans R");
     EXPECT_EQ(e->memo1.texte, "Soit x dans R");
@@ -498,11 +521,8 @@ TEST_F(FormesEditeurs, TheCommentEditorTakesTypedTextAndAppliesIt) {
 // The drawing lies in its white box under the palette, moved up when the
 // caret is far down a long text, and the box follows the window's height.
 TEST_F(FormesEditeurs, TheCommentDrawingLiesInItsBoxAndScrollsThere) {
-    commandeFigure(120);
-    TFenEditCom* e = editeurCommentaire();
-    ASSERT_NE(e, nullptr);
-    o = p::formeLiee(e->fenetre);
-    ASSERT_NE(o, nullptr);
+    TFenEditCom* e = editeurDeCommande120();
+    ASSERT_TRUE(e && o);
     ASSERT_NE(e->boiteDefilement, 0u);
     EXPECT_EQ(p::parentFenetre(e->boitePeinture), e->boiteDefilement);
     EXPECT_EQ(p::cadreFenetre(e->boiteDefilement), e->cadreBoiteDefilement);

@@ -218,6 +218,11 @@ int32_t procedureEditeur(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
     case kMessageNoeudArbre:
         ArborescenceDesPhrasesMouseDown(*e, int(wParam));
         return 0;
+    case p::WM_SIZE:
+        // The user sized the window: a pane opened later widens it from
+        // the width it has now.
+        e->largeurClient = p::rectangleClient(e->fenetre).largeur();
+        return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*e);
         return 0;
