@@ -293,7 +293,8 @@ TEST_F(FormesEditeurs, ApplyingAWrongTypedTextSelectsItsLineInTheEntry) {
     o->changeTexte(kChampTexteEditeur, tape);
     presse(e.fenetre, kEdAppliquer);
     ASSERT_EQ(fenetreEditeur(), &e);
-    const p::ChampLie* c = champ(o->etat(), kChampTexteEditeur);
+    const p::FormeLiee forme = o->etat();
+    const p::ChampLie* c = champ(forme, kChampTexteEditeur);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->texte.substr(c->debutSelection, c->longueurSelection), fautive);
 }
@@ -582,10 +583,11 @@ TEST_F(FormesEditeurs, TheCommentWindowShowsAPlainCommentAsAReadOnlyEntry) {
             EXPECT_EQ(t.cadre, p::rectangleClient(w->fenetre));
             EXPECT_EQ(t.cadre.largeur(), w->largeurClient);
         }
-        p::envoieMessage(w->fenetre, p::WM_CLOSE, 0, 0);
+        const uint32_t fenetre = w->fenetre;
+        p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);
         p::distribueJusquAuRepos();
         ASSERT_EQ(fenetreCommentaire(), nullptr);
-        EXPECT_EQ(p::formeLiee(w->fenetre), nullptr);
+        EXPECT_EQ(p::formeLiee(fenetre), nullptr);
     }
 }
 
