@@ -23,6 +23,8 @@
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/formes_liees.h"
+#include "platform/image_bitmap.h"
+#include "platform/surfaces_fenetres.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
 
@@ -530,6 +532,16 @@ TEST_F(FormesEditeurs, TheCommentDrawingLiesInItsBoxAndScrollsThere) {
     EXPECT_GT(e->cadreBoiteDefilement.haut, e->basPalette);
     o->changeTexte(kChampTexteEditeurCommentaire, "ligne");
     EXPECT_EQ(p::cadreFenetre(e->boitePeinture).haut, 0);
+    // The text is drawn in the drawing's box, dark on the white box.
+    p::distribueJusquAuRepos();
+    const p::Bitmap* dessine = p::surfaceExistante(e->boitePeinture);
+    ASSERT_NE(dessine, nullptr);
+    std::string vu;
+    for (const p::Primitive& pr : dessine->journal()->primitives)
+        vu += pr.texte;
+    EXPECT_NE(vu.find("ligne"), std::string::npos) << vu;
+    ASSERT_NE(p::surfaceExistante(e->boiteDefilement), nullptr);
+    EXPECT_EQ(p::surfaceExistante(e->boiteDefilement)->image().pixels[0] & 0xFFFFFF, 0xFFFFFFu);
 
     std::string longue;
     for (int k = 0; k < 60; ++k)

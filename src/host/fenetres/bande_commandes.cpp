@@ -8,7 +8,7 @@ namespace p = platform;
 
 namespace {
 
-constexpr int32_t kLargeurCaractere = 8, kMargeBouton = 24, kLargeurCase = 22;
+constexpr int32_t kLargeurCaractere = 8, kMargeBouton = 32, kLargeurCase = 22;
 
 std::string sansMarques(std::string t) {
     std::erase(t, '&');

@@ -30,7 +30,7 @@ namespace p = platform;
 namespace {
 
 constexpr std::size_t kLongueurMaxMemo1 = 65536, kTamponAvantCurseur = 5000, kInsertionMax = 80;
-constexpr Couleur kCouleurPalette = 0x800000;
+constexpr Couleur kCouleurPalette = 0x800000, kCouleurFond = 0xE0FFFF;
 constexpr uint8_t VK_F4 = p::VK_F1 + 3;
 constexpr uint16_t kPhraseEditeurModifie = 11161;
 
@@ -300,6 +300,7 @@ void FormResize(TFenEditCom& e) {
 void PeintBoiteDeDialogue(TFenEditCom& e) {
     p::ContexteDessin* dc = p::contexteDeFenetre(e.fenetre);
     if (!dc) return;
+    p::remplitRectangle(*dc, p::rectangleClient(e.fenetre), {p::StyleBrosse::Pleine, kCouleurFond, 0});
     const int32_t l = larg(0), h = haut(0);
     for (std::size_t k = 0; k < kCellulesPalette; ++k) {
         DessineRectangle(*dc, 1, kCouleurPalette, e.gaucheCellule[k], e.hautPalette, e.droiteCellule[k],

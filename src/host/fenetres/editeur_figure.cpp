@@ -290,6 +290,7 @@ void AppliquerClick(TFenetreEditeur& e, bool autre) {
     }
     if (ligne == 0) return; // the user declined a text that ran
     e.focusAutreTexte = autre;
+    e.focusArbre = false;
     p::donneFocus(e.fenetre);
     const std::size_t debut = debutLigneZone(z, ligne - 1u);
     selectionneZone(z, debut, ligneZone(z, ligne - 1u).size());

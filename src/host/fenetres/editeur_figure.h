@@ -67,6 +67,7 @@ struct TFenetreEditeur {
     std::string titre;
     TZoneTexte memo, memoAutreTexte;
     bool focusAutreTexte = false;
+    bool focusArbre = false; // the tree of phrases has the keyboard (a toolkit's tree)
     uint8_t texteModifie = 0, autreTexteModifie = 0;
     std::string nomAutreTexte; // at most 255
     std::string libelleNomAutreTexte, bulleNomAutreTexte;

@@ -75,13 +75,15 @@ p::FormeLiee etatForme() {
     const bool panneau = e->arbreVisible || e->panneauAutreTexteVisible;
     const int32_t droiteTexte =
         panneau && e->largeurMemo > 0 ? std::min(e->largeurMemo, client.droite) : client.droite;
-    forme.champs.push_back(
-        champ(kChampTexteEditeur, {0, haut, droiteTexte, client.bas}, e->memo, !e->focusAutreTexte));
+    const bool clavierArbre = e->arbreVisible && e->focusArbre;
+    forme.champs.push_back(champ(kChampTexteEditeur, {0, haut, droiteTexte, client.bas}, e->memo,
+                                 !e->focusAutreTexte && !clavierArbre));
     const p::Rectangle droite{droiteTexte + kLargeurSeparateur, haut, client.droite, client.bas};
     if (e->arbreVisible) {
         p::ListeLiee arbre;
         arbre.numero = kListeArbreEditeur;
         arbre.cadre = droite;
+        arbre.courant = e->focusArbre;
         for (std::size_t i = 0; i < e->arbre.size(); ++i) {
             p::LigneListe l;
             l.cellules = {e->arbre[i].texte};
@@ -117,10 +119,17 @@ void changeTexte(int numero, const std::string& texte) {
     if (TZoneTexte* z = e ? zoneDeChamp(*e, numero) : nullptr) changeTexteZone(*z, texte);
 }
 
-// The text that takes the focus is the one the edit commands act on.
+// The text that takes the focus is the one the edit commands act on; the
+// tree that takes it keeps it (the text stays the one edit commands act on).
 void prendFocus(int numero) {
     TFenetreEditeur* e = fenetreEditeur();
-    if (e && zoneDeChamp(*e, numero)) e->focusAutreTexte = numero == kChampAutreTexteEditeur;
+    if (!e) return;
+    if (numero == kListeArbreEditeur) {
+        e->focusArbre = e->arbreVisible;
+    } else if (zoneDeChamp(*e, numero)) {
+        e->focusArbre = false;
+        e->focusAutreTexte = numero == kChampAutreTexteEditeur;
+    }
 }
 
 // The caret and selection the user set: a phrase from the tree goes there.
