@@ -10,6 +10,7 @@
 // WM_CLOSE (FormCloseQuery).
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sibling/codes_annexes.h"
@@ -29,9 +30,10 @@ struct TKMrappels {
     TEnsembleObjets predefinis, crees, affichages, commandes;
     int32_t hauteurTotale = 0, largeurMax = 0;
     bool nonPilotable = false, nonDefini = false;
-    // The line of the created objects' heading; the line heights and the
-    // first line shown.
+    // The line of the created objects' heading, the lines of the four
+    // headings; the line heights and the first line shown.
     int ligneCrees = 0;
+    std::vector<int> lignesTitres;
     TListeDefilante defilement;
     platform::Rectangle cadreListe;
 };
@@ -42,6 +44,9 @@ TKMrappels* fenetreRappels();
 void remplitRappels(TKMrappels& r);
 bool FormCloseQuery(TKMrappels& r);
 void FormResize(TKMrappels& r);
+// The labels shown over the list, from the top, with their frames in client
+// pixels.
+std::vector<std::pair<platform::Rectangle, const std::string*>> labelsVisibles(const TKMrappels& r);
 void peintRappels(TKMrappels& r);
 void fermeRappels();
 

@@ -1,0 +1,17 @@
+#pragma once
+// The reminders window's labels and list described to the platform layer
+// (formes_liees.h), so that a real backend shows them as the toolkit's own
+// labels and tree: each heading a line at the top level with the reminders
+// of its group under it, read as plain text. The list only shows: the
+// window takes no selection.
+#include "host/fenetres/rappels/fenetre_rappels.h"
+#include "platform/formes_liees.h"
+
+namespace km32 {
+
+// The number of the window's list in its form.
+constexpr int kListeRappels = 1;
+
+void lieFormeRappels(const TKMrappels& r);
+
+} // namespace km32
