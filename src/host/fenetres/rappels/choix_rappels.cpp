@@ -418,8 +418,10 @@ void FormResize(TFenRaPour& c) {
 void peintChoixRappels(TFenRaPour& c) {
     p::ContexteDessin* dc = p::contexteDeFenetre(c.fenetre);
     if (!dc) return;
+    // The whole client area first, so that the edges about the list and
+    // the row of buttons show no leftover.
+    p::remplitRectangle(*dc, p::rectangleClient(c.fenetre), p::kBrosseBlanche);
     const p::Rectangle cadre = cadreDesLignes(c.defilement, c.cadreListe);
-    p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(c.defilement.premiere); k < c.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = c.items[k];

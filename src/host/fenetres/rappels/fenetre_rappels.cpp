@@ -208,12 +208,14 @@ std::vector<std::pair<p::Rectangle, const std::string*>> labelsVisibles(const TK
 void peintRappels(TKMrappels& r) {
     p::ContexteDessin* dc = p::contexteDeFenetre(r.fenetre);
     if (!dc) return;
+    // The whole client area first: the list leaves a margin at the right
+    // and at the bottom that would show leftovers.
+    p::remplitRectangle(*dc, p::rectangleClient(r.fenetre), p::kBrosseBlanche);
     // The labels stand over the list, one under the other, only those shown.
     p::fixeCouleurTexte(*dc, p::kNoir);
     for (const auto& [cadre, texte] : labelsVisibles(r))
         p::ecritTexte(*dc, cadre.gauche + 2, cadre.haut, *texte);
     const p::Rectangle cadre = cadreDesLignes(r.defilement, r.cadreListe);
-    p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(r.defilement.premiere); k < r.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = r.items[k];
