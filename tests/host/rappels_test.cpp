@@ -776,7 +776,7 @@ TEST_F(FormesRappels, ThePickerIsWideEnoughForItsButtons) {
               (p::Rectangle{kCadreBoutonAnnuler.gauche, 0, serre.droite, kCadreBoutonAnnuler.bas}));
 }
 
-TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsAsATreeUnderTheLabels) {
+TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsInOneListUnderTheLabels) {
     struct Cas {
         bool bloque, nonDefini;
         std::vector<uint16_t> labels; // from the top
@@ -811,32 +811,32 @@ TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsAsATreeUnderTheLabels) {
             EXPECT_TRUE(dedans(e.cadre, client));
             EXPECT_FALSE(seCoupent(e.cadre, liste.cadre));
         }
-        // Four headings at the top level, in their order, each followed one
-        // level deeper by the reminders of its group, as plain text.
-        std::vector<std::pair<int, std::string>> lignes;
+        // Four headings in their order, each followed by the reminders of its
+        // group, as plain text, every line shown.
+        std::vector<std::string> lignes;
         for (const p::LigneListe& l : liste.lignes) {
             ASSERT_EQ(l.cellules.size(), 1u);
             EXPECT_FALSE(l.selectionnee);
-            lignes.emplace_back(l.niveau, l.cellules[0]);
+            EXPECT_EQ(l.niveau, 0);
+            lignes.push_back(l.cellules[0]);
         }
-        std::vector<std::pair<int, std::string>> attendues;
+        std::vector<std::string> attendues;
         for (const uint16_t titre : {11321, 11322, 11323, 11324}) {
-            attendues.emplace_back(0, phraseDeNumero(titre));
+            attendues.push_back(phraseDeNumero(titre));
             TEnsembleObjets groupe = titre == 11321   ? r->predefinis
                                      : titre == 11322 ? r->crees
                                      : titre == 11323 ? r->affichages
                                                       : r->commandes;
             for (int i = 1; i <= fig().nombreObjets; ++i)
                 if (groupe.test(std::size_t(i)))
-                    attendues.emplace_back(1, lectureTexteMath(definitionObjetPourRappel(fig(), i)));
+                    attendues.push_back(lectureTexteMath(definitionObjetPourRappel(fig(), i)));
         }
         EXPECT_EQ(lignes, attendues);
         // The created points read plainly, with their marks.
-        const auto crees = std::find(lignes.begin(), lignes.end(), std::pair{0, phraseDeNumero(11322)});
+        const auto crees = std::find(lignes.begin(), lignes.end(), phraseDeNumero(11322));
         ASSERT_LE(crees + 3, lignes.end());
-        EXPECT_EQ((crees + 1)->second,
-                  k.bloque ? "A point libre dans l'espace (*)" : "A point libre dans l'espace");
-        EXPECT_EQ((crees + 2)->second,
+        EXPECT_EQ(*(crees + 1), k.bloque ? "A point libre dans l'espace (*)" : "A point libre dans l'espace");
+        EXPECT_EQ(*(crees + 2),
                   k.nonDefini ? "xx B point libre dans l'espace" : "B point libre dans l'espace");
         const uint32_t fenetre = r->fenetre;
         p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);

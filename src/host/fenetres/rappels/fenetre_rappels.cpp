@@ -43,7 +43,6 @@ void ajouteLigne(TKMrappels& r, const std::string& texte) {
 }
 
 void ajouteGroupe(TKMrappels& r, const TfigureKalmetra& f, uint16_t titre, const TEnsembleObjets& objets) {
-    r.lignesTitres.push_back(int(r.items.size()));
     ajouteLigne(r, phraseDeNumero(titre));
     for (int i = 1; i <= f.nombreObjets; ++i)
         if (objets.test(std::size_t(i))) ajouteLigne(r, definitionObjetPourRappel(f, i));
@@ -131,7 +130,6 @@ void remplitRappels(TKMrappels& r) {
     r.labelIndisponible = phraseDeNumero(2532);
     r.items.clear();
     r.items.reserve(kLignesRappels);
-    r.lignesTitres.clear();
     r.defilement = TListeDefilante{};
     r.predefinis.reset();
     r.crees.reset();

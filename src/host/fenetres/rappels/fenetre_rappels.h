@@ -30,10 +30,9 @@ struct TKMrappels {
     TEnsembleObjets predefinis, crees, affichages, commandes;
     int32_t hauteurTotale = 0, largeurMax = 0;
     bool nonPilotable = false, nonDefini = false;
-    // The line of the created objects' heading, the lines of the four
-    // headings; the line heights and the first line shown.
+    // The line of the created objects' heading; the line heights and the
+    // first line shown.
     int ligneCrees = 0;
-    std::vector<int> lignesTitres;
     TListeDefilante defilement;
     platform::Rectangle cadreListe;
 };

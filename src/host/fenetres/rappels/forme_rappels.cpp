@@ -1,7 +1,5 @@
 #include "host/fenetres/rappels/forme_rappels.h"
 
-#include <algorithm>
-
 #include "sibling/texte_math.h"
 
 namespace km32 {
@@ -20,11 +18,8 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     liste.numero = kListeRappels;
     liste.cadre = r->cadreListe;
     liste.courant = true;
-    for (std::size_t k = 0; k < r->items.size(); ++k) {
-        const bool titre =
-            std::find(r->lignesTitres.begin(), r->lignesTitres.end(), int(k)) != r->lignesTitres.end();
-        liste.lignes.push_back({.cellules = {lectureTexteMath(r->items[k].texte)}, .niveau = titre ? 0 : 1});
-    }
+    for (const TItemChaineMath& item : r->items)
+        liste.lignes.push_back({.cellules = {lectureTexteMath(item.texte)}});
     forme.listes.push_back(std::move(liste));
     return forme;
 }
