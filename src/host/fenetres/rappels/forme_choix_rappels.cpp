@@ -38,7 +38,10 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     liste.numero = kListeChoixRappels;
     liste.cadre = c->cadreListe;
     liste.multiple = c->selectionMultiple;
-    liste.courant = true;
+    // The list does not take the focus by itself: a toolkit list that does
+    // selects its first line, which the picker would take as the user's
+    // pick. The keys go to the picker's window (Escape and F4 cancel).
+    liste.courant = false;
     for (std::size_t k = 0; k < c->items.size(); ++k)
         liste.lignes.push_back(
             {.cellules = {lectureTexteMath(c->items[k].texte)}, .selectionnee = c->selection[k]});

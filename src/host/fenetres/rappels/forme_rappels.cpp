@@ -17,7 +17,8 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     p::ListeLiee liste;
     liste.numero = kListeRappels;
     liste.cadre = r->cadreListe;
-    liste.courant = true;
+    // Without the focus the toolkit's list shows no line as selected.
+    liste.courant = false;
     for (const TItemChaineMath& item : r->items)
         liste.lignes.push_back({.cellules = {lectureTexteMath(item.texte)}});
     forme.listes.push_back(std::move(liste));
