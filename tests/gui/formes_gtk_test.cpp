@@ -19,7 +19,7 @@
 
 // The toolkit and its libraries keep caches for the life of the process,
 // which the leak check of the sanitizer build would count.
-extern "C" const char* __lsan_default_suppressions() {
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
     return "leak:libgtk-3\nleak:libgdk-3\nleak:libglib-2.0\nleak:libgobject-2.0\nleak:libgio-2.0\n"
            "leak:libfontconfig\nleak:libpango\nleak:libcairo\nleak:libharfbuzz\nleak:libatk\n"
            "leak:libatk-bridge\nleak:libdbus\nleak:libX11\nleak:libgdk_pixbuf\nleak:libepoxy\n";
@@ -98,11 +98,7 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
 class FormeReelle : public ::testing::Test {
   protected:
     void SetUp() override {
-#ifndef KM32_AVEC_AFFICHAGE
-        GTEST_SKIP() << "this build has no window backend (GTK 3)";
-#endif
-        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo"})
-            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
         modele() = Modele{};
         ecran_ = std::make_unique<EcranX>();
         ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
