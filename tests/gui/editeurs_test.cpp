@@ -99,11 +99,7 @@ Dispositions dispositionsSansEcran() {
 class Editeurs : public ::testing::Test {
   protected:
     void SetUp() override {
-#ifndef KM32_AVEC_AFFICHAGE
-        GTEST_SKIP() << "this build has no window backend (GTK 3)";
-#endif
-        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo"})
-            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
         dossier_ =
             fs::temp_directory_path() / ("km32_editeurs_" + std::to_string(getpid()) + "_" +
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -150,9 +146,7 @@ class Editeurs : public ::testing::Test {
         const Capture c = ecranActuel();
         return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
     }
-    int sombres(const p::Rectangle& r) {
-        return sombres(r.gauche, r.haut, r.droite, r.bas);
-    }
+    int sombres(const p::Rectangle& r) { return sombres(r.gauche, r.haut, r.droite, r.bas); }
 
     // The program's windows besides the figure's: menus and question boxes.
     std::vector<EcranX::FenetreX> questions() {

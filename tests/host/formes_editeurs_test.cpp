@@ -365,6 +365,25 @@ TEST_F(FormesEditeurs, ThePhraseTreeInsertsAtTheUsersCaret) {
     o->activeLigne(kListeArbreEditeur, -1);
     EXPECT_EQ(e.memo.texte, garde);
 
+    // The tree keeps the keyboard it takes (the text is no longer the
+    // current field), until a text takes it; a wrong text applied gives it
+    // back to the text, on the faulty line.
+    o->prendFocus(kListeArbreEditeur);
+    forme = o->etat();
+    EXPECT_TRUE(forme.listes[0].courant);
+    EXPECT_FALSE(forme.champs[0].courant);
+    o->prendFocus(kChampTexteEditeur);
+    forme = o->etat();
+    EXPECT_FALSE(forme.listes[0].courant);
+    EXPECT_TRUE(forme.champs[0].courant);
+    o->prendFocus(kListeArbreEditeur);
+    presse(e.fenetre, kEdAppliquer); // the text is not a figure: its first line fails
+    forme = o->etat();
+    EXPECT_FALSE(forme.listes[0].courant);
+    EXPECT_TRUE(forme.champs[0].courant);
+    EXPECT_EQ(forme.champs[0].debutSelection, 0u);
+    EXPECT_EQ(forme.champs[0].longueurSelection, 2u); // "un"
+
     // The check box again hides the tree: the text takes the whole width.
     presse(e.fenetre, kEdListeDesPhrases);
     forme = o->etat();
