@@ -33,10 +33,11 @@ namespace {
 
 namespace p = platform;
 
-const std::string kPointA = "A point de coordonn\xE9"
-                            "es (1,0,0) dans le rep\xE8re Rxyz";
-const std::string kPointP = "P point de coordonn\xE9"
-                            "es (5,5,5) dans le rep\xE8re Rxyz";
+// The figure's point, and the one the user types instead.
+const std::string kPointD = "D point de coordonn\xE9"
+                            "es (0,2,0) dans le rep\xE8re Rxyz";
+const std::string kPointT = "T point de coordonn\xE9"
+                            "es (3,1,4) dans le rep\xE8re Rxyz";
 
 bool dedans(const p::Rectangle& r, const p::Rectangle& client) {
     return r.gauche >= client.gauche && r.haut >= client.haut && r.droite <= client.droite &&
@@ -167,7 +168,7 @@ class FormesEditeurs : public BancHote {
         BancHote::SetUp();
         dossier = std::filesystem::temp_directory_path() / ("km32-formes-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dossier);
-        const std::string texte = texteDeLignes({"Figure Kalmetra", kPointA});
+        const std::string texte = texteDeLignes({"Figure Kalmetra", kPointD});
         n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
         ASSERT_EQ(n, 1);
     }
@@ -270,20 +271,20 @@ TEST_F(FormesEditeurs, TheEditorShowsItsMenuAsButtonsAboveItsText) {
 TEST_F(FormesEditeurs, TypedTextIsWhatApplyRuns) {
     TFenetreEditeur& e = ouvreEditeur();
     ASSERT_NE(o, nullptr);
-    o->changeTexte(kChampTexteEditeur, "Figure Kalmetra\n" + kPointP + "\n");
-    EXPECT_EQ(e.memo.texte, texteDeLignes({"Figure Kalmetra", kPointP}));
+    o->changeTexte(kChampTexteEditeur, "Figure Kalmetra\n" + kPointT + "\n");
+    EXPECT_EQ(e.memo.texte, texteDeLignes({"Figure Kalmetra", kPointT}));
     EXPECT_EQ(e.texteModifie, 1);
     EXPECT_EQ(o->etat().champs[0].texte, e.memo.texte);
     // A text past the editor's maximum length stays out.
     o->changeTexte(kChampTexteEditeur, std::string(kLongueurMaxEditeur + 1, 'x'));
-    EXPECT_EQ(e.memo.texte, texteDeLignes({"Figure Kalmetra", kPointP}));
+    EXPECT_EQ(e.memo.texte, texteDeLignes({"Figure Kalmetra", kPointT}));
 
     p::reponsesPrevues().push_back({p::kReponseOui, {}});
     presse(e.fenetre, kEdAppliquer);
     EXPECT_EQ(fenetreEditeur(), nullptr);
     const std::string apres = texteFigure();
-    EXPECT_NE(apres.find("P point"), std::string::npos) << apres;
-    EXPECT_EQ(apres.find("A point"), std::string::npos) << apres;
+    EXPECT_NE(apres.find("T point"), std::string::npos) << apres;
+    EXPECT_EQ(apres.find("D point"), std::string::npos) << apres;
 }
 
 // A wrong typed text, applied, selects its faulty line in the entry.
@@ -291,7 +292,7 @@ TEST_F(FormesEditeurs, ApplyingAWrongTypedTextSelectsItsLineInTheEntry) {
     TFenetreEditeur& e = ouvreEditeur();
     ASSERT_NE(o, nullptr);
     const std::string fautive = "M milieu du segment [PZ]";
-    const std::string tape = "Figure Kalmetra\n" + kPointP + "\n" + fautive + "\n";
+    const std::string tape = "Figure Kalmetra\n" + kPointT + "\n" + fautive + "\n";
     o->changeTexte(kChampTexteEditeur, tape);
     presse(e.fenetre, kEdAppliquer);
     ASSERT_EQ(fenetreEditeur(), &e);
@@ -422,7 +423,7 @@ TEST_F(FormesEditeurs, TheTreeFillsTheWidthTheUserGaveTheEditor) {
 TEST_F(FormesEditeurs, TheSecondTextHasItsLabelButtonsAndEntry) {
     TFenetreEditeur& e = ouvreEditeur();
     ASSERT_NE(o, nullptr);
-    const std::string autre = ecrit("autre.k3v", texteDeLignes({"Figure Kalmetra", kPointA}));
+    const std::string autre = ecrit("autre.k3v", texteDeLignes({"Figure Kalmetra", kPointD}));
     p::reponsesPrevues().push_back({p::kReponseOk, autre});
     presse(e.fenetre, kEdOuvrirAutreTexte);
     ASSERT_TRUE(e.panneauAutreTexteVisible);
