@@ -16,18 +16,6 @@ namespace {
 class ConstructionsPolyedres : public ::testing::Test, public FigureSolides {
   protected:
     void SetUp() override { reinitialiseEtatPolyedres(); }
-
-    // The unit cube ABCDEFGH given by its vertices (code 181).
-    int cubeUnite() {
-        std::vector<int> s;
-        const char* noms[] = {"A", "B", "C", "D", "E", "F", "G", "H"};
-        const auto v = cube(1);
-        for (int k = 0; k < 8; ++k)
-            s.push_back(point(noms[k], v[k].x, v[k].y, v[k].z));
-        const int q = ajoute(kNaturePolyedreConvexe, c::kPolyedreConvexe, "Q", std::vector<double>{}, s);
-        calculeDonneesPolyedre(f, q);
-        return q;
-    }
 };
 
 TEST_F(ConstructionsPolyedres, CubeDonneParSesSommets) {
