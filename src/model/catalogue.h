@@ -43,6 +43,15 @@ bool estConstructionLibre(uint8_t code);
 // on a segment, circle, arc, polygon or sphere, free integers and reals of an
 // interval.
 bool estLibreTirableAuHasard(uint8_t code);
+
+// Where a free construction keeps its free values: their count (0 for a code
+// that is not free) and their places, counted from 0 from the object's first
+// value. Moving, saving and restoring free objects read and write these values.
+struct TplaceValeursLibres {
+    uint8_t nombre = 0;
+    uint8_t decalages[3] = {0, 0, 0};
+};
+TplaceValeursLibres placeValeursLibres(uint8_t code);
 bool aVarianteDeConstruction(uint8_t code);
 // The convex solids and polygons: each has a solid slot, hides what lies
 // behind it when filled, and can limit the drawing of other objects.

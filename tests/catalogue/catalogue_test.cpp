@@ -197,6 +197,27 @@ TEST(Catalogue, CodeWithoutRowLeavesOutputsAndGivesZero) {
     }
 }
 
+// Every free code has its free values, at places inside the values its row
+// reserves, and no other code has any.
+TEST(Catalogue, FreeValuesLieWithinTheValuesOfEachFreeCode) {
+    for (int c = 0; c < 256; ++c) {
+        const uint8_t code = uint8_t(c);
+        const TplaceValeursLibres place = placeValeursLibres(code);
+        EXPECT_EQ(place.nombre > 0, estConstructionLibre(code)) << c;
+        EXPECT_LE(place.nombre, 3) << c;
+        uint8_t parents = 0, valeurs = 0, nature = 0, expressions = 0;
+        uint16_t phrase = 0;
+        caracteristiquesConstruction(code, parents, valeurs, phrase, nature, expressions);
+        for (int k = 0; k < place.nombre && k < 3; ++k)
+            EXPECT_LT(place.decalages[k], valeurs) << c;
+    }
+    // The points in space keep their coordinates, the interval variables their fraction.
+    const TplaceValeursLibres espace = placeValeursLibres(construction::kPointLibreDansEspace);
+    EXPECT_EQ(espace.nombre, 3);
+    EXPECT_EQ(espace.decalages[2], 2);
+    EXPECT_EQ(placeValeursLibres(construction::kReelLibreIntervalle).decalages[0], 3);
+}
+
 TEST(Catalogue, PhraseOfEachKind) {
     const std::pair<int, int> noms[] = {
         {1, 9906},  {2, 9940},  {3, 9922},  {4, 9937},  {5, 9907},  {6, 9908},  {7, 9909},
