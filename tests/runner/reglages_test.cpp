@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "banc_texte.h"
+#include "drawing/commandes_touches.h"
 #include "model/fonctions/fonctions.h"
 #include "model/tables_annexes.h"
 #include "text/affectation_libres.h"
@@ -124,6 +125,14 @@ TEST_F(Reglages, MemorisedPositionsKeepTheFreeParametersOfEachObject) {
     ASSERT_GE(f.objets[std::size_t(m)].nombreValeurs, 7);
     for (int k = 0; k < 7; ++k)
         EXPECT_DOUBLE_EQ(valeurObjet(f, m, k + 1), attendu[k]) << k;
+    // Moved away, the objects come back when the command runs.
+    ASSERT_EQ(ligne("Affecter le point libre Q, coordonnées: (5,5,5) dans le repère Rxyz"), 0);
+    ASSERT_EQ(ligne("Affecter la variable numérique x, valeur: 9"), 0);
+    ASSERT_EQ(ligne("Affecter le point libre P, valeur: B"), 0);
+    executeCommandeDeTouche(f, m);
+    attendPoint(pt("Q"), 1, 2, 3);
+    EXPECT_NEAR(val("x"), 2.5, 1e-12);
+    EXPECT_DOUBLE_EQ(valeurObjet(f, P, 4), attendu[6]);
     ASSERT_EQ(ligne("E point libre d'abscisse entière dans le repère de la droite (AB)"), 0);
     // The creation fails and its box says which object is not free.
     for (const char* nom : {"E", "M"}) {
