@@ -1,6 +1,7 @@
 #include "model/catalogue.h"
 
 #include "model/constructions_table.h"
+#include "model/figure.h"
 
 namespace km32 {
 
@@ -112,6 +113,11 @@ bool estConstructionConvexe(uint8_t code) {
 
 bool estConvexeLimitant(uint8_t code) {
     return estConstructionConvexe(code) && code != construction::kPatron;
+}
+
+bool estConstructionSolide(uint8_t code) {
+    const uint8_t nature = natureDeConstruction(code);
+    return estConstructionConvexe(code) && nature != kNatureCercle && nature != kNaturePolygoneConvexe;
 }
 
 } // namespace km32

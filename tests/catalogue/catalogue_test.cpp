@@ -83,6 +83,18 @@ TEST(Catalogue, CodeSetsAreThoseListed) {
     // The limits the dialog, the executor and the writer take: the same but the net.
     convexes.erase(175);
     EXPECT_EQ(codesOu(estConvexeLimitant), convexes);
+    // The solids a volume takes and a designation of solids offers.
+    const auto solides = ensembleDePlages({{150, 150},
+                                           {172, 172},
+                                           {174, 176},
+                                           {181, 181},
+                                           {188, 188},
+                                           {197, 197},
+                                           {201, 201},
+                                           {211, 213},
+                                           {249, 253}});
+    EXPECT_EQ(solides.size(), 17u);
+    EXPECT_EQ(codesOu(estConstructionSolide), solides);
 }
 
 TEST(Catalogue, EveryRowHasAPatternPhraseAndAKind) {
