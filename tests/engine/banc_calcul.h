@@ -15,12 +15,9 @@
 #include "model/objets_figure.h"
 #include "model/registre_figures.h"
 #include "figure_essai.h"
+#include "point_essai.h"
 
 namespace km32::essais {
-
-struct P3 {
-    double x = 0, y = 0, z = 0;
-};
 
 class BancCalcul : public ::testing::Test {
   protected:
@@ -94,11 +91,5 @@ struct CasRaison {
     std::vector<double> valeurs;
     uint16_t raison;
 };
-
-inline void attendPoint(P3 a, P3 b, double e = 1e-9) {
-    EXPECT_NEAR(a.x, b.x, e);
-    EXPECT_NEAR(a.y, b.y, e);
-    EXPECT_NEAR(a.z, b.z, e);
-}
 
 } // namespace km32::essais
