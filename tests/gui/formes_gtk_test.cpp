@@ -98,11 +98,7 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
 class FormeReelle : public ::testing::Test {
   protected:
     void SetUp() override {
-#ifndef KM32_AVEC_AFFICHAGE
-        GTEST_SKIP() << "this build has no window backend (GTK 3)";
-#endif
-        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo"})
-            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
         modele() = Modele{};
         ecran_ = std::make_unique<EcranX>();
         ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
