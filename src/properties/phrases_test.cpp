@@ -248,6 +248,23 @@ int16_t testeParObjetsTemporaires(Contexte& c, uint8_t mode, bool avecTolerance,
 
 // ---- Functions and sequences on an interval ----
 
+// The result of the engine's answer for functions or sequences compared on
+// an interval; autre for an answer that is none of these.
+int16_t reponseSurIntervalle(int reponse, int16_t autre) {
+    switch (reponse) {
+    case 0:
+        return kTestVrai;
+    case 2:
+        return kTestPremierIndefini;
+    case 3:
+        return kTestSecondIndefini;
+    case 4:
+        return kTestIntervalleIncorrect;
+    default:
+        return autre;
+    }
+}
+
 int16_t testeSurIntervalle(Contexte& c, int rang) {
     const TVariante v = varianteDeRang(rang);
     const uint8_t n1 = c.nature(c.arg(1));
@@ -270,35 +287,12 @@ int16_t testeSurIntervalle(Contexte& c, int rang) {
                     coupe(c.arg(4), 80);
     }
     const int valeurs = testeExistenceObjetDeGenre(c.f, arguments, n1, kModeValeurs, t);
-    if (v.valeurs) {
-        switch (valeurs) {
-        case 0:
-            return kTestVrai;
-        case 2:
-            return kTestPremierIndefini;
-        case 3:
-            return kTestSecondIndefini;
-        case 4:
-            return kTestIntervalleIncorrect;
-        default:
-            return kTestFauxValeursActuelles;
-        }
-    }
+    if (v.valeurs) return reponseSurIntervalle(valeurs, kTestFauxValeursActuelles);
     if (valeurs == 1) return kTestFauxValeursActuelles;
     if (valeurs == 2) return kTestPremierIndefini;
     if (valeurs == 3) return kTestSecondIndefini;
-    switch (testeExistenceObjetDeGenre(c.f, arguments, n1, kModeGeneral, t)) {
-    case 0:
-        return kTestVrai;
-    case 2:
-        return kTestPremierIndefini;
-    case 3:
-        return kTestSecondIndefini;
-    case 4:
-        return kTestIntervalleIncorrect;
-    default:
-        return kTestVraiSeulementActuel;
-    }
+    return reponseSurIntervalle(testeExistenceObjetDeGenre(c.f, arguments, n1, kModeGeneral, t),
+                                kTestVraiSeulementActuel);
 }
 
 // ---- Another object equal to #1 ----
