@@ -19,6 +19,7 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     liste.cadre = r->cadreListe;
     // Without the focus the toolkit's list shows no line as selected.
     liste.courant = false;
+    liste.premiereVisible = r->defilement.premiere;
     for (const TItemChaineMath& item : r->items)
         liste.lignes.push_back({.cellules = {lectureTexteMath(item.texte)}});
     forme.listes.push_back(std::move(liste));
