@@ -317,6 +317,8 @@ void PeintBoiteDeDialogue(TFenEditCom& e) {
 void PaintBox1Paint(TFenEditCom& e) {
     p::ContexteDessin* dc = p::contexteDeFenetre(e.boitePeinture);
     if (!dc) return;
+    // The drawing lies on the white box under it.
+    p::remplitRectangle(*dc, p::rectangleClient(e.boitePeinture), p::kBrosseBlanche);
     SetTexteCoul(*dc, 1);
     SetFontTailleEtType(0, 0);
     const int32_t h = haut(0, 0) % 256;
