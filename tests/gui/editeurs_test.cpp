@@ -262,7 +262,7 @@ TEST_F(Editeurs, TheFigureEditorTakesTypedTextAndAPhraseFromTheTree) {
 }
 
 // The figure's menu opens the comment editor: typed text and a click on the
-// palette's first cell (pi) make the comment, Apply stores it; F3 shows it
+// palette's first cell (pi) make the comment, Enter stores it; F3 shows it
 // (the menu's Show > Comment) in the comment window as a read-only text, which typing does not change.
 TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     const Dispositions& d = disposition_;
@@ -278,7 +278,8 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ecran_->xdotool("mousemove 300 300");
     garde(partie({0, 0, d.texteCommentaire.droite + 4, d.appliquerCommentaire.bas + 6}),
           "comment_editor.png");
-    ecran_->xdotool("mousemove " + centre(d.appliquerCommentaire) + " click 1");
+    // Enter in the text applies, as on the form itself (no new line).
+    ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1 key Return");
     const std::string texte = sauveEnAttendant(kCommentaire + " PI");
     EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
 

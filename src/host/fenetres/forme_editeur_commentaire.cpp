@@ -21,6 +21,8 @@ p::FormeLiee etatForme() {
     champ.texte = e->memo1.texte;
     champ.courant = true;
     champ.multiligne = true;
+    // Enter applies, as on the form itself.
+    champ.entreeAuFormulaire = true;
     champ.debutSelection = uint32_t(e->memo1.debutSelection);
     champ.longueurSelection = uint32_t(e->memo1.longueurSelection);
     forme.champs.push_back(std::move(champ));
