@@ -133,11 +133,8 @@ ImageReference copieSansEcran(uint32_t commandeCopie) {
 class FichiersPressePapiers : public ::testing::Test {
   protected:
     void SetUp() override {
-#ifndef KM32_AVEC_AFFICHAGE
-        GTEST_SKIP() << "this build has no window backend (GTK 3)";
-#endif
-        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo", "xclip"})
-            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
+        if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
         dossier_ =
             fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
