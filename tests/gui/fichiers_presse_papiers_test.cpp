@@ -211,34 +211,35 @@ class FichiersPressePapiers : public ::testing::Test {
         ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
     }
 
-    // The save dialog, opened with Ctrl+Shift+S.
+    std::optional<EcranX::FenetreX> dialogue() {
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.nom == "Save the figure as") return f;
+        return std::nullopt;
+    }
+
+    // The save dialog, opened with Ctrl+Shift+S, once it has painted; the
+    // pointer over it.
     EcranX::FenetreX ouvreEnregistrerSous() {
         ecran_->xdotool("mousemove 20 20");
         ecran_->xdotool("key ctrl+shift+s");
-        std::optional<EcranX::FenetreX> dialogue;
-        attends([&] {
-            for (const EcranX::FenetreX& f : ecran_->fenetres())
-                if (f.nom == "Save the figure as") dialogue = f;
-            return dialogue.has_value();
-        });
-        EXPECT_TRUE(dialogue.has_value()) << "Ctrl+Shift+S opened no save dialog";
-        if (!dialogue) return {};
+        std::optional<EcranX::FenetreX> d;
+        EXPECT_TRUE(attends([&] { return (d = dialogue()).has_value(); }))
+            << "Ctrl+Shift+S opened no save dialog";
+        if (!d) return {};
         // The dialog paints its list of files once it has read the folder.
         std::optional<Capture> c;
         EXPECT_TRUE(attends([&] {
-            return (c = ecran_->captureFenetre(dialogue->id)) &&
+            return (c = ecran_->captureFenetre(d->id)) &&
                    pixelsSombres(*c, 0, 0, c->largeur, c->hauteur).nombre > 500;
         })) << "the save dialog shows nothing";
-        ecran_->xdotool("mousemove " + std::to_string(dialogue->x + dialogue->largeur / 2) + " " +
-                        std::to_string(dialogue->y + dialogue->hauteur / 2));
-        return *dialogue;
+        // Its frame as it is once shown.
+        d = dialogue().value_or(*d);
+        ecran_->xdotool("mousemove " + std::to_string(d->x + d->largeur / 2) + " " +
+                        std::to_string(d->y + d->hauteur / 2));
+        return *d;
     }
 
-    bool dialogueOuvert() {
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom == "Save the figure as") return true;
-        return false;
-    }
+    bool dialogueOuvert() { return dialogue().has_value(); }
 
     std::string titre() {
         const std::optional<EcranX::FenetreX> f = principale();
@@ -268,13 +269,14 @@ class FichiersPressePapiers : public ::testing::Test {
 TEST_F(FichiersPressePapiers, SaveAsWritesTheFigureUnderTheTypedNameAndTheTitleNamesIt) {
     const std::string attendu = texteCli(figure_);
     ASSERT_NE(attendu.find("End of the figure"), std::string::npos) << attendu;
-    const EcranX::FenetreX d = ouvreEnregistrerSous();
-    // The whole dialog lies on the screen: its name field at the top, its
-    // buttons at the bottom.
-    EXPECT_GE(d.x, 0);
-    EXPECT_GE(d.y, 0);
-    EXPECT_LE(d.x + d.largeur, kLargeurEcran);
-    EXPECT_LE(d.y + d.hauteur, kHauteurEcran);
+    EcranX::FenetreX d = ouvreEnregistrerSous();
+    // The whole dialog lies on the screen once shown: its name field at the
+    // top, its buttons at the bottom.
+    EXPECT_TRUE(attends([&] {
+        d = dialogue().value_or(d);
+        return d.x >= 0 && d.y >= 0 && d.x + d.largeur <= kLargeurEcran && d.y + d.hauteur <= kHauteurEcran;
+    })) << "the save dialog lies at "
+        << d.x << "," << d.y << " size " << d.largeur << "x" << d.hauteur;
     if (std::optional<Capture> c = ecran_->captureFenetre(d.id)) garde(*c, "save_dialog.png");
 
     // The name field holds the figure's name, its stem selected: Ctrl+A and
@@ -336,65 +338,109 @@ TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWe
 }
 
 TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgAndPdfToOtherPrograms) {
-    // Edit > Copy picture (automatic), by the underlined letters.
-    struct Copie {
-        const char* quoi;
-        std::vector<std::string> touches;
-        uint32_t commande;
-    };
     const std::string rendu = (dossier_ / "rendu.svg").string();
     sortieDe(std::string(KM32_CLI) + " render --seed " + std::to_string(kGraine) + " '" + figure_.string() +
              "' -o '" + rendu + "' 2>/dev/null");
     const std::optional<std::map<std::string, int>> elementsRendu = elementsSvg(lisFichier(rendu));
     ASSERT_TRUE(elementsRendu.has_value()) << "km32 render wrote no SVG";
-    for (const Copie& c : {Copie{"automatic", {"e", "p"}, 123}}) {
-        SCOPED_TRACE(c.quoi);
-        // Another program's text is on the clipboard first: the copy takes its place.
+
+    // Another program's text is on the clipboard first: each copy takes its place.
+    auto texteEtranger = [&] {
         ecran_->metDansPressePapiers("a text of another program", dossier_.string());
         ASSERT_TRUE(
             attends([&] { return ecran_->pressePapiers("UTF8_STRING") == "a text of another program"; }));
-        choisitDansMenu(c.touches);
+    };
+    // The picture once the clipboard offers it: its SVG, its PDF, the width
+    // and height of both (millimetres, points).
+    struct Offre {
+        std::string svg, pdf;
+        double largeur = 0, hauteur = 0, largeurPdf = 0, hauteurPdf = 0;
+    };
+    auto offre = [&](const std::string& largeurAttendue) {
+        Offre o;
         std::string cibles;
-        ASSERT_TRUE(attends([&] {
+        EXPECT_TRUE(attends([&] {
             cibles = ecran_->pressePapiers("TARGETS");
-            return cibles.find("image/svg+xml") != std::string::npos;
+            return cibles.find("image/svg+xml") != std::string::npos &&
+                   (largeurAttendue.empty() ||
+                    tailleSvg(ecran_->pressePapiers("image/svg+xml")).rfind(largeurAttendue + " x ", 0) == 0);
         })) << "the clipboard offers: "
             << cibles;
         EXPECT_NE(cibles.find("application/pdf"), std::string::npos) << cibles;
         // Only a picture: no text is offered any more.
         EXPECT_EQ(cibles.find("UTF8_STRING"), std::string::npos) << cibles;
-
-        const std::string svg = ecran_->pressePapiers("image/svg+xml");
-        const std::string pdf = ecran_->pressePapiers("application/pdf");
-        const ImageReference reference = copieSansEcran(c.commande);
-        ASSERT_FALSE(reference.svg.empty());
-        // A whole SVG document, the same size and the same elements as the
-        // headless library's copy of the same figure.
-        const std::optional<std::map<std::string, int>> elements = elementsSvg(svg);
-        ASSERT_TRUE(elements.has_value()) << svg.substr(0, 300);
-        EXPECT_EQ(elements, elementsSvg(reference.svg));
-        EXPECT_EQ(tailleSvg(svg), tailleSvg(reference.svg));
-        // The drawing is the one km32 render draws: the three labels (glyphs
-        // used), about as many lines, the window's proportions (the copy
-        // leaves out the window's border).
-        EXPECT_EQ(elements->at("use"), elementsRendu->at("use"));
-        EXPECT_NEAR(elements->at("path"), elementsRendu->at("path"), 2);
-        const std::string taille = tailleSvg(svg);
-        ASSERT_NE(taille.find("mm x "), std::string::npos) << taille;
-        const double largeur = millimetres(taille),
-                     hauteur = millimetres(taille.substr(taille.find(" x ") + 3));
-        EXPECT_NEAR(largeur / hauteur, double(kLargeur) / kHauteur, 0.02);
-        // A PDF document of one page of the same size in points.
-        EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
-        EXPECT_NE(pdf.find("%%EOF", pdf.size() > 16 ? pdf.size() - 16 : 0), std::string::npos);
+        o.svg = ecran_->pressePapiers("image/svg+xml");
+        o.pdf = ecran_->pressePapiers("application/pdf");
+        const std::string taille = tailleSvg(o.svg);
+        EXPECT_NE(taille.find("mm x "), std::string::npos) << taille;
+        if (taille.find(" x ") != std::string::npos) {
+            o.largeur = millimetres(taille);
+            o.hauteur = millimetres(taille.substr(taille.find(" x ") + 3));
+        }
+        // A PDF document with a page.
+        EXPECT_EQ(o.pdf.rfind("%PDF-", 0), 0u);
+        EXPECT_NE(o.pdf.find("%%EOF", o.pdf.size() > 16 ? o.pdf.size() - 16 : 0), std::string::npos);
         std::smatch m;
-        const std::regex boite(R"(/MediaBox\s*\[\s*0 0 ([0-9.]+) ([0-9.]+)\s*\])");
-        ASSERT_TRUE(std::regex_search(pdf, m, boite)) << "the PDF has no page";
-        EXPECT_NEAR(std::atof(m[1].str().c_str()), largeur / 25.4 * 72, 1.0);
-        EXPECT_NEAR(std::atof(m[2].str().c_str()), hauteur / 25.4 * 72, 1.0);
-        std::smatch r;
-        ASSERT_TRUE(std::regex_search(reference.pdf, r, boite));
-        EXPECT_EQ(m[0].str(), r[0].str());
+        static const std::regex boite(R"(/MediaBox\s*\[\s*0 0 ([0-9.]+) ([0-9.]+)\s*\])");
+        EXPECT_TRUE(std::regex_search(o.pdf, m, boite)) << "the PDF has no page";
+        if (!m.empty()) {
+            o.largeurPdf = std::atof(m[1].str().c_str());
+            o.hauteurPdf = std::atof(m[2].str().c_str());
+        }
+        return o;
+    };
+
+    // Edit > Copy picture (automatic), by the underlined letters.
+    texteEtranger();
+    choisitDansMenu({"e", "p"});
+    const Offre automatique = offre("");
+    const ImageReference reference = copieSansEcran(123);
+    ASSERT_FALSE(reference.svg.empty());
+    // A whole SVG document, the same size and the same elements as the
+    // headless library's copy of the same figure.
+    const std::optional<std::map<std::string, int>> elements = elementsSvg(automatique.svg);
+    ASSERT_TRUE(elements.has_value()) << automatique.svg.substr(0, 300);
+    EXPECT_EQ(elements, elementsSvg(reference.svg));
+    EXPECT_EQ(tailleSvg(automatique.svg), tailleSvg(reference.svg));
+    // The drawing is the one km32 render draws: the three labels (glyphs
+    // used), about as many lines, the window's proportions (the copy leaves
+    // out the window's border).
+    EXPECT_EQ(elements->at("use"), elementsRendu->at("use"));
+    EXPECT_NEAR(elements->at("path"), elementsRendu->at("path"), 2);
+    ASSERT_GT(automatique.hauteur, 0);
+    EXPECT_NEAR(automatique.largeur / automatique.hauteur, double(kLargeur) / kHauteur, 0.02);
+    // The PDF page is the same size, in points.
+    EXPECT_NEAR(automatique.largeurPdf, automatique.largeur / 25.4 * 72, 1.0);
+    EXPECT_NEAR(automatique.hauteurPdf, automatique.hauteur / 25.4 * 72, 1.0);
+    std::smatch r;
+    ASSERT_TRUE(std::regex_search(reference.pdf, r, std::regex(R"(/MediaBox\s*\[[^\]]*\])")));
+    EXPECT_NE(automatique.pdf.find(r[0].str()), std::string::npos) << r[0].str();
+
+    // Edit > Copy picture (adjusted copy) asks in the construction dialog for
+    // the picture's width in millimetres (its letter "c" also underlines Edit
+    // comment: the first press selects it, Return takes it). The picture
+    // keeps the drawing's proportions at the width typed.
+    for (const int largeur : {20, 45}) {
+        SCOPED_TRACE(std::to_string(largeur) + " mm");
+        texteEtranger();
+        const Capture avant = *ecran_->capture();
+        choisitDansMenu({"e", "c", "Return"});
+        ASSERT_TRUE(attends([&] {
+            const std::optional<Capture> c = ecran_->capture();
+            return c && pixelsSombres(*c, 0, 0, kLargeur, 110).nombre >
+                            pixelsSombres(avant, 0, 0, kLargeur, 110).nombre + 100;
+        })) << "the adjusted copy opened no dialog";
+        ecran_->xdotool("mousemove 600 450");
+        ecran_->xdotool("key ctrl+a");
+        ecran_->xdotool("type --delay 40 " + std::to_string(largeur));
+        ecran_->xdotool("key Return");
+        const Offre ajustee = offre(std::to_string(largeur) + "mm");
+        EXPECT_DOUBLE_EQ(ajustee.largeur, largeur);
+        EXPECT_NEAR(ajustee.hauteur, largeur * automatique.hauteur / automatique.largeur, 0.01);
+        EXPECT_NEAR(ajustee.largeurPdf, largeur / 25.4 * 72, 0.5);
+        EXPECT_NEAR(ajustee.hauteurPdf, ajustee.hauteur / 25.4 * 72, 0.5);
+        // The labels are drawn in it too.
+        EXPECT_EQ(elementsSvg(ajustee.svg).value_or(std::map<std::string, int>{}).count("use"), 1u);
     }
 }
 
