@@ -153,6 +153,11 @@ class FichiersPressePapiers : public ::testing::Test {
                           {"GSETTINGS_BACKEND=memory", "HOME=" + reglages, "XDG_CONFIG_HOME=" + reglages,
                            "XDG_DATA_HOME=" + reglages, "XDG_CACHE_HOME=" + reglages, "NO_AT_BRIDGE=1"});
         ASSERT_TRUE(attends([&] { return principale().has_value(); })) << lisFichier(dossier_ / "show.log");
+        // The window takes input once it shows the figure.
+        ASSERT_TRUE(attends([&] {
+            const std::optional<Capture> c = ecran_->capture();
+            return c && pixelsSombres(*c, 4, 4, kLargeur - 4, kHauteur - 4).nombre > 20;
+        })) << "the figure was not drawn";
     }
 
     void TearDown() override {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "platform/cairo_rendu.h"
 #include "platform/ecran.h"
 #include "platform/presse_papiers.h"
 #include "sibling/bibliotheque_tq.h"
@@ -20,7 +21,12 @@ class DessinTexteMath : public ::testing::Test {
         reinitialiseBibliothequeTQ();
         dc = platform::creeContexteEnregistreur();
     }
-    void TearDown() override { reinitialiseBibliothequeTQ(); }
+    void TearDown() override {
+        reinitialiseBibliothequeTQ();
+        // A copy puts the text's picture on the clipboard: its documents fill cairo's font caches.
+        platform::reinitialisePressePapiers();
+        platform::libereCachesCairo();
+    }
     const std::vector<Primitive>& primitives() const { return dc->journal()->primitives; }
     // The texts recorded: text, place, colour.
     struct Texte {
