@@ -33,6 +33,9 @@ struct ChampLie {
     bool courant = false;
     bool multiligne = false; // several lines, CR LF between them
     bool lectureSeule = false;
+    // Enter goes to the form's window (which validates) instead of starting a
+    // new line of a multi-line entry.
+    bool entreeAuFormulaire = false;
     // The caret and selection the model holds, in bytes of texte; the
     // backend shows them when the model changes them.
     uint32_t debutSelection = 0, longueurSelection = 0;
@@ -63,6 +66,10 @@ struct ListeLiee {
     std::vector<std::string> colonnes = {}; // column headings; empty: no heading row
     std::vector<LigneListe> lignes = {};
     bool multiple = false; // several lines may be selected
+    // The line the model shows first: the toolkit's list scrolls to it when
+    // the model changes it (-1: the toolkit scrolls as the user does).
+    int premiereVisible = -1;
+    bool developpee = false; // a tree shows every branch open
     bool courant = false;  // the list has the focus in the model
 };
 

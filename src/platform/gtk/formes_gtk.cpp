@@ -134,7 +134,9 @@ bool toucheDeLaForme(uint8_t vk, bool uneLigne) {
 gboolean toucheControle(GtkWidget* w, GdkEventKey* ev, gpointer uneLigne) {
     if (enPeriodeModale()) return FALSE;
     const uint8_t vk = toucheVirtuelle(ev->keyval);
-    if (!toucheDeLaForme(vk, uneLigne != nullptr)) return FALSE;
+    const bool entreeAuFormulaire =
+        vk == VK_RETURN && g_object_get_data(G_OBJECT(w), "km32-entree") != nullptr;
+    if (!toucheDeLaForme(vk, uneLigne != nullptr) && !entreeAuFormulaire) return FALSE;
     envoieMessage(fenetreDuControle(w), WM_KEYDOWN, vk, 0);
     pompe();
     return TRUE;
@@ -224,6 +226,7 @@ void metAJourTexte(GtkWidget* defilant, const ChampLie& c, DernierEtatControle& 
     GtkTextView* vue = vueDe(defilant);
     GtkTextBuffer* tampon = gtk_text_view_get_buffer(vue);
     gtk_text_view_set_editable(vue, !c.lectureSeule);
+    g_object_set_data(G_OBJECT(vue), "km32-entree", c.entreeAuFormulaire ? GINT_TO_POINTER(1) : nullptr);
     gtk_text_view_set_cursor_visible(vue, !c.lectureSeule);
     gtk_text_view_set_wrap_mode(vue, c.lectureSeule ? GTK_WRAP_WORD_CHAR : GTK_WRAP_NONE);
     const bool nouveauTexte = c.texte != d.texte;
@@ -408,6 +411,18 @@ gboolean appliqueLigne(GtkTreeModel* modele, GtkTreePath* chemin, GtkTreeIter* i
     return FALSE;
 }
 
+struct ChercheurLigne {
+    int ligne;
+    GtkTreePath* chemin;
+};
+
+gboolean chercheLigne(GtkTreeModel* modele, GtkTreePath* chemin, GtkTreeIter* it, gpointer donnees) {
+    auto& c = *static_cast<ChercheurLigne*>(donnees);
+    if (ligneDe(modele, it) != c.ligne) return FALSE;
+    c.chemin = gtk_tree_path_copy(chemin);
+    return TRUE;
+}
+
 void metAJourListe(GtkWidget* defilant, const ListeLiee& l, DernierEtatControle& d) {
     GtkTreeView* vue = arbreDe(defilant);
     std::vector<std::vector<std::string>> lignes = cellulesDeLaListe(l);
@@ -419,11 +434,24 @@ void metAJourListe(GtkWidget* defilant, const ListeLiee& l, DernierEtatControle&
         d.lignes = std::move(lignes);
         remplitListe(vue, l);
     }
+    if (nouvellesLignes && l.developpee) gtk_tree_view_expand_all(vue);
     if (nouvellesLignes || selection != d.selection) {
         d.selection = selection;
         ApplicateurSelection a{vue, &selection, true};
         gtk_tree_model_foreach(gtk_tree_view_get_model(vue), appliqueLigne, &a);
     }
+    if (l.premiereVisible >= 0 && (nouvellesLignes || l.premiereVisible != d.premiereVisible) &&
+        std::size_t(l.premiereVisible) < l.lignes.size()) {
+        ChercheurLigne c{l.premiereVisible, nullptr};
+        gtk_tree_model_foreach(gtk_tree_view_get_model(vue), chercheLigne, &c);
+        GtkTreePath* chemin = c.chemin;
+        if (chemin) {
+            gtk_tree_view_expand_to_path(vue, chemin);
+            gtk_tree_view_scroll_to_cell(vue, chemin, nullptr, TRUE, 0, 0);
+            gtk_tree_path_free(chemin);
+        }
+    }
+    d.premiereVisible = l.premiereVisible;
 }
 
 // --- Combo boxes ---
