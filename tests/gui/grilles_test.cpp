@@ -2,21 +2,10 @@
 // real X display: each opened as a person opens it (its key, the figure's
 // menu), used through its widgets with real input, and its result checked
 // (the clipboard's text, the saved figure).
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "ecran_x.h"
+#include "session_show.h"
 
 namespace km32::tests {
 namespace {
-
-namespace fs = std::filesystem;
-
-constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
 
 // A segment to draw, d = a/4 and a table of a and d for a = 0 to 4 on the key T.
 const char* const kFigure = "Kalmetra figure (English)\r\n"
@@ -27,30 +16,12 @@ const char* const kFigure = "Kalmetra figure (English)\r\n"
                             "d = a/4\r\n"
                             "t (key T) table of values of (a,0) (d,2) from 0 (step 1) (5 rows)\r\n";
 
-std::string lisFichier(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// The part (0, 0, largeur, hauteur) of a screenshot.
-Capture coin(const Capture& c, int largeur, int hauteur) {
-    Capture r;
-    r.largeur = std::min(largeur, c.largeur);
-    r.hauteur = std::min(hauteur, c.hauteur);
-    for (int y = 0; y < r.hauteur; ++y)
-        for (int x = 0; x < r.largeur; ++x)
-            r.pixels.push_back(c.pixel(x, y));
-    return r;
-}
-
-// The pixels of the toolkit's selection colour (a strong blue) in a band of
-// a screenshot: their count and mean height.
+// The pixels of the toolkit's selection colour (a strong blue) in a part of
+// the screen: their count and mean height.
 PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas) {
     PixelsSombres p;
-    for (int y = haut; y < bas; ++y)
-        for (int x = gauche; x < droite; ++x) {
+    for (int y = haut; y < std::min(bas, c.hauteur); ++y)
+        for (int x = gauche; x < std::min(droite, c.largeur); ++x) {
             const uint32_t v = c.pixel(x, y);
             const int r = int(v >> 16), g = int((v >> 8) & 0xFF), b = int(v & 0xFF);
             if (b > 150 && b > r + 80 && b > g + 40) {
@@ -62,57 +33,10 @@ PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite
     return p;
 }
 
-class Grilles : public ::testing::Test {
+class Grilles : public SessionShow {
   protected:
-    void SetUp() override {
-#ifndef KM32_AVEC_AFFICHAGE
-        GTEST_SKIP() << "this build has no window backend (GTK 3)";
-#endif
-        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo", "xclip"})
-            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
-        dossier_ =
-            fs::temp_directory_path() / ("km32_grilles_" + std::to_string(getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_);
-        figure_ = dossier_ / "figure.k3v";
-        std::ofstream(figure_, std::ios::binary) << kFigure;
-        ecran_ = std::make_unique<EcranX>();
-        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
-        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", "7", figure_.string()},
-                                   (dossier_ / "show.log").string());
-        ASSERT_TRUE(attends([&] {
-            for (const EcranX::FenetreX& f : ecran_->fenetres())
-                if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur)
-                    return true;
-            return false;
-        })) << lisFichier(dossier_ / "show.log");
-        // The segment is drawn once the window has painted.
-        ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeur, kHauteur) > 20; }));
-    }
+    void SetUp() override { demarreSession(kFigure, 7); }
 
-    void TearDown() override {
-        if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
-            // Saved first, so that Ctrl+Q asks nothing; without a window
-            // manager the keys go to the window under the pointer.
-            ecran_->xdotool("mousemove 700 550");
-            ecran_->xdotool("key ctrl+s");
-            ecran_->xdotool("key ctrl+q");
-            int statut = 0;
-            EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
-        }
-        ecran_.reset();
-        if (!dossier_.empty()) fs::remove_all(dossier_);
-    }
-
-    Capture ecranActuel() {
-        std::optional<Capture> c = ecran_->capture();
-        return c ? *c : Capture{};
-    }
-    int sombres(int gauche, int haut, int droite, int bas) {
-        const Capture c = ecranActuel();
-        return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
-    }
     // The screen once it stopped changing (two captures alike).
     Capture ecranStable() {
         Capture avant = ecranActuel(), apres;
@@ -127,15 +51,6 @@ class Grilles : public ::testing::Test {
     void clic(int x, int y) {
         ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
     }
-    // Keeps a screenshot for a reviewer beside the build.
-    static void garde(const Capture& c, const std::string& nom) {
-        fs::create_directories(KM32_CAPTURES);
-        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
-    }
-
-    fs::path dossier_, figure_;
-    std::unique_ptr<EcranX> ecran_;
-    pid_t programme_ = 0;
 };
 
 // The table lies at the top left corner of the figure: its menu's two
@@ -144,6 +59,8 @@ class Grilles : public ::testing::Test {
 constexpr int kHautListeTableau = 2 * 28, kLigneListe = 23, kEnteteListe = 25;
 
 TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
+    if (HasFatalFailure() || IsSkipped()) return;
+    if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
     const int avant = sombres(0, 0, 200, 250);
     // A click on an empty place activates the figure; its key T opens the table.
     clic(700, 550);
@@ -172,23 +89,21 @@ TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
                                 " 4\t 1\r\n";
     std::string copie;
     EXPECT_TRUE(attends([&] {
-        copie = ecran_->commande("xclip -selection clipboard -o 2>/dev/null");
+        copie = ecran_->pressePapiers("UTF8_STRING");
         return copie == attendu;
     })) << copie;
-    garde(coin(ecranStable(), 260, 320), "table_of_values.png");
+    ecranStable();
+    garde(partie(0, 0, 260, 320), "table_of_values.png");
 }
 
 TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
+    if (HasFatalFailure() || IsSkipped()) return;
     const int avant = sombres(0, 0, 480, 350);
     // The figure's menu, by the keyboard: Create, Calculation (the fifth
     // heading), Numeric function (the seventh item), Defined by values (the
     // fourth).
     ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-    ASSERT_TRUE(attends([&] {
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom == "km32" && f.largeur > 50 && f.hauteur > 20) return true;
-        return false;
-    })) << "no menu opened";
+    ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "no menu opened";
     ecran_->xdotool(
         "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
         "Down Down Return");
@@ -205,24 +120,19 @@ TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     ecran_->xdotool("type --delay 40 10");
     clic(400, 52);
     // The second row (3, 6) chosen in the list and deleted with its button.
+    ecranStable();
     const int lignes = sombres(8, 72, 250, 302);
     clic(60, 72 + kEnteteListe + kLigneListe + kLigneListe / 2);
     clic(360, 72 + 28 * 5 + 12);
     ASSERT_TRUE(attends([&] { return sombres(8, 72, 250, 302) < lignes; })) << "nothing deleted";
     // Interpolation checked, then OK.
     clic(330, 20);
-    Capture grille = ecranStable();
-    garde(coin(grille, 480, 350), "function_grid.png");
+    ecranStable();
+    garde(partie(0, 0, 480, 350), "function_grid.png");
     clic(50, 327);
     ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) < avant + 100; })) << "the grid stayed open";
-    // The saved figure has h with its two points.
-    ecran_->xdotool("mousemove 700 550");
-    std::string texte;
-    EXPECT_TRUE(attends([&] {
-        ecran_->xdotool("key ctrl+s");
-        texte = lisFichier(figure_);
-        return texte.find("Values for h") != std::string::npos;
-    })) << texte;
+    // The saved figure has h, interpolated, with its two points.
+    const std::string texte = sauveEtLis();
     EXPECT_NE(texte.find("h function defined by values (with interpolation)"), std::string::npos) << texte;
     EXPECT_NE(texte.find("Values for h: (1,2) (5,10)"), std::string::npos) << texte;
 }
