@@ -37,17 +37,6 @@ class Grilles : public SessionShow {
   protected:
     void SetUp() override { demarreSession(kFigure, 7); }
 
-    // The screen once it stopped changing (two captures alike).
-    Capture ecranStable() {
-        Capture avant = ecranActuel(), apres;
-        attends([&] {
-            apres = ecranActuel();
-            const bool stable = apres.pixels == avant.pixels;
-            avant = apres;
-            return stable;
-        });
-        return apres;
-    }
     void clic(int x, int y) {
         ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
     }

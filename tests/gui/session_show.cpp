@@ -104,6 +104,17 @@ int SessionShow::sombres(int gauche, int haut, int droite, int bas) {
     return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
 }
 
+Capture SessionShow::ecranStable() {
+    Capture avant = ecranActuel(), apres;
+    attends([&] {
+        apres = ecranActuel();
+        const bool stable = apres.pixels == avant.pixels;
+        avant = apres;
+        return stable;
+    });
+    return apres;
+}
+
 void SessionShow::commandeDuMenu(int rang, int sousRang) {
     auto element = [&](const EcranX::FenetreX& f, int r) {
         ecran_->xdotool("mousemove " + std::to_string(f.x + 40) + " " +

@@ -43,6 +43,8 @@ class SessionShow : public ::testing::Test {
     // A rectangle of the screen, and its dark pixels.
     Capture partie(int gauche, int haut, int droite, int bas);
     int sombres(int gauche, int haut, int droite, int bas);
+    // The screen once it stopped changing (two captures alike).
+    Capture ecranStable();
 
     // A command of the figure's menu: the menu opened by a double click on an
     // empty place, its item of that rank clicked, then the item of the
