@@ -43,7 +43,9 @@ struct Modele {
     std::vector<bool> selectionArbre = {false, false, false, false};
     int choisi = 0;
     bool coche = false;
-    int clics = 0, clicsInactif = 0, activations = 0, ligneActivee = -1, echaps = 0, choixListe = 0;
+    int clics = 0, clicsInactif = 0, activations = 0, ligneActivee = -1, echaps = 0, choixListe = 0,
+        suppressions = 0;
+    std::vector<uint32_t> touchesHote;
     std::vector<uint32_t> selectionsRecues;
 };
 
@@ -92,6 +94,8 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
     if (message == p::WM_COMMAND && wParam == kTagCase) m.coche = !m.coche;
     if (message == p::WM_COMMAND && wParam == kTagInactif) ++m.clicsInactif;
     if (message == p::WM_KEYDOWN && wParam == p::VK_ESCAPE) ++m.echaps;
+    if (message == p::WM_KEYDOWN && wParam == p::VK_DELETE) ++m.suppressions;
+    if (message == p::WM_TOUCHE_HOTE) m.touchesHote.push_back(wParam);
     return 0;
 }
 
@@ -199,6 +203,13 @@ TEST_F(FormeReelle, TextsGoBothWaysWithTheCaretInTheModelsBytes) {
     clic(100, 22);
     ecran_->xdotool("key End type --delay 20 xy");
     ASSERT_TRUE(tourne([&] { return m.entree == "abcxy"; })) << m.entree;
+    // The entry takes the Ctrl keys it knows (select all, then typing
+    // replaces); the others are the host's.
+    ecran_->xdotool("key ctrl+a type --delay 20 z");
+    ASSERT_TRUE(tourne([&] { return m.entree == "z"; })) << m.entree;
+    ecran_->xdotool("key ctrl+s");
+    ASSERT_TRUE(tourne([&] { return !m.touchesHote.empty(); }));
+    EXPECT_EQ(m.touchesHote, std::vector<uint32_t>{'S'});
     // Several lines: the model's CR LF is one character of the toolkit; the
     // caret the model gives is where the typing goes.
     // A click right of the first line puts the caret at its end.
@@ -240,6 +251,9 @@ TEST_F(FormeReelle, ListsTreesAndCombosReportTheUsersChoiceAndShowTheModels) {
     clic(60, 230, "click --repeat 2 --delay 80 1");
     ASSERT_TRUE(tourne([&] { return m.activations == 1; }));
     EXPECT_EQ(m.ligneActivee, choisie);
+    // Delete in a list goes to the form's window.
+    ecran_->xdotool("key Delete");
+    ASSERT_TRUE(tourne([&] { return m.suppressions == 1; }));
     // The keyboard moves the selection down a line.
     ecran_->xdotool("key Down");
     ASSERT_TRUE(tourne([&] { return choisie + 1 < 3 && m.selectionListe[std::size_t(choisie + 1)]; }));

@@ -224,16 +224,22 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
     noteModificateurs(ev->state);
     if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) fixeToucheEnfoncee(vk, presse);
     if (presse && vk == 'V' && (ev->state & GDK_CONTROL_MASK)) importeTextePressePapiers();
+    // A widget of a form with the focus takes its keys first (an entry its
+    // Ctrl+C, Ctrl+V); what it leaves may still be one of the host's keys.
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
+    auto g = etat().fenetres.find(racine);
+    const bool formeAuFocus = focus && g != etat().fenetres.end() && focus != g->second.zone;
+    if (formeAuFocus && presse && gtk_window_propagate_key_event(GTK_WINDOW(fenetre), ev)) {
+        pompe();
+        return TRUE;
+    }
     if (presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL && vk != VK_SHIFT &&
         vk != VK_MENU &&
         envoieMessage(racine, WM_TOUCHE_HOTE, vk, (ev->state & GDK_SHIFT_MASK) ? 1 : 0) != 0) {
         pompe();
         return TRUE;
     }
-    // A widget of a form with the focus takes its keys itself.
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
-    auto g = etat().fenetres.find(racine);
-    if (focus && g != etat().fenetres.end() && focus != g->second.zone) return FALSE;
+    if (formeAuFocus) return FALSE;
     const Fenetre cible = cibleClavier(racine);
     if (vk != 0) {
         if (vk != VK_SHIFT && vk != VK_CONTROL && vk != VK_MENU) fixeToucheEnfoncee(vk, presse);

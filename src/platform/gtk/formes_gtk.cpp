@@ -125,18 +125,22 @@ gboolean prendFocus(GtkWidget* w, GdkEvent*, gpointer) {
 }
 
 // The keys that leave, validate or cancel a form go to the form's window; a
-// one-line entry also gives it Enter and the arrows that move between fields.
-bool toucheDeLaForme(uint8_t vk, bool uneLigne) {
+// one-line entry also gives it Enter and the arrows that move between
+// fields, a list the Delete key (the models delete their selected lines).
+enum GenreTouches { kTouchesTexte, kTouchesEntree, kTouchesListe };
+
+bool toucheDeLaForme(uint8_t vk, int genre) {
     if (vk == VK_ESCAPE || vk == VK_F1 || vk == VK_F1 + 3) return true;
-    return uneLigne && (vk == VK_RETURN || vk == VK_UP || vk == VK_DOWN);
+    if (genre == kTouchesListe) return vk == VK_DELETE;
+    return genre == kTouchesEntree && (vk == VK_RETURN || vk == VK_UP || vk == VK_DOWN);
 }
 
-gboolean toucheControle(GtkWidget* w, GdkEventKey* ev, gpointer uneLigne) {
+gboolean toucheControle(GtkWidget* w, GdkEventKey* ev, gpointer genre) {
     if (enPeriodeModale()) return FALSE;
     const uint8_t vk = toucheVirtuelle(ev->keyval);
     const bool entreeAuFormulaire =
         vk == VK_RETURN && g_object_get_data(G_OBJECT(w), "km32-entree") != nullptr;
-    if (!toucheDeLaForme(vk, uneLigne != nullptr) && !entreeAuFormulaire) return FALSE;
+    if (!toucheDeLaForme(vk, GPOINTER_TO_INT(genre)) && !entreeAuFormulaire) return FALSE;
     envoieMessage(fenetreDuControle(w), WM_KEYDOWN, vk, 0);
     pompe();
     return TRUE;
@@ -147,7 +151,7 @@ GtkWidget* nouvelleEntree() {
     gtk_entry_set_has_frame(GTK_ENTRY(w), TRUE);
     g_signal_connect(w, "changed", G_CALLBACK(entreeChange), nullptr);
     g_signal_connect(w, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
-    g_signal_connect(w, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(1));
+    g_signal_connect(w, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(kTouchesEntree));
     return w;
 }
 
@@ -218,7 +222,7 @@ GtkWidget* nouveauTexte(Fenetre f, int numero, ControlesFormes& c) {
     g_signal_connect(tampon, "changed", G_CALLBACK(tamponChange), vue);
     g_signal_connect(tampon, "mark-set", G_CALLBACK(marqueDeplacee), vue);
     g_signal_connect(vue, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
-    g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), nullptr);
+    g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(kTouchesTexte));
     return dansUneBoite(defilant, vue);
 }
 
@@ -342,7 +346,7 @@ GtkWidget* nouvelleListe(Fenetre f, const ListeLiee& l, ControlesFormes& c) {
     g_signal_connect(choix, "changed", G_CALLBACK(selectionChangee), vue);
     g_signal_connect(vue, "row-activated", G_CALLBACK(ligneActivee), nullptr);
     g_signal_connect(vue, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
-    g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), nullptr);
+    g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(kTouchesListe));
     GtkWidget* defilant = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(defilant), GTK_SHADOW_IN);
     gtk_container_add(GTK_CONTAINER(defilant), vue);
