@@ -10,6 +10,7 @@
 #include "drawing/souris.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_palette_styles.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "model/couleurs.h"
 #include "model/fenetres_figure.h"
@@ -192,22 +193,23 @@ void ouvreChoixPourPinceau(const TFenetreStyle& s, uint8_t code) {
                               designationDeStyle(code));
 }
 
-int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t lParam) {
+int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
     TFenetreStyle* s = paletteStyles();
     if (!s || s->fenetre != fenetre) return 0;
     switch (message) {
     case p::WM_LBUTTONDOWN: {
         const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
-        if (contient(s->boutonFermer, x, y))
-            BoutonFermerClick(*s);
-        else if (contient(s->boutonRappel, x, y))
-            BoutonRappelClick(*s);
-        else if (contient(s->boutonAide, x, y))
-            BoutonAideClick(*s);
-        else
-            FormMouseDown(*s, x, y);
+        for (const uint32_t tag : {kTagPaletteFermer, kTagPaletteRappel, kTagPaletteAide})
+            if (contient(cadreBoutonPalette(*s, tag), x, y)) {
+                commandePalette(*s, tag);
+                return 0;
+            }
+        FormMouseDown(*s, x, y);
         return 0;
     }
+    case p::WM_COMMAND:
+        commandePalette(*s, wParam);
+        return 0;
     case p::WM_PAINT:
         p::commencePeinture(fenetre);
         if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre)) PeintFenetreDeStyle(*s, *dc);
@@ -225,6 +227,53 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t
 }
 
 } // namespace
+
+p::Rectangle cadreEnteteStyle(const TEnteteStyle& e) {
+    return {e.x, e.y - 1, e.x + 8 * int32_t(e.texte.size()), e.y + 13};
+}
+
+const p::Rectangle& cadreBoutonPalette(const TFenetreStyle& s, uint32_t tag) {
+    static const p::Rectangle aucun{};
+    switch (tag) {
+    case kTagPaletteRappel:
+        return s.boutonRappel;
+    case kTagPaletteAide:
+        return s.boutonAide;
+    case kTagPaletteFermer:
+        return s.boutonFermer;
+    default:
+        return aucun;
+    }
+}
+
+std::string libelleBoutonPalette(uint32_t tag) {
+    switch (tag) {
+    case kTagPaletteRappel:
+        return "R";
+    case kTagPaletteAide:
+        return "?";
+    case kTagPaletteFermer:
+        return "X";
+    default:
+        return {};
+    }
+}
+
+void commandePalette(TFenetreStyle& s, uint32_t tag) {
+    switch (tag) {
+    case kTagPaletteRappel:
+        BoutonRappelClick(s);
+        break;
+    case kTagPaletteAide:
+        BoutonAideClick(s);
+        break;
+    case kTagPaletteFermer:
+        BoutonFermerClick(s);
+        break;
+    default:
+        break;
+    }
+}
 
 uint8_t codeDeCelluleStyle(int c) {
     if (c < 0 || c >= kNombreCellulesStyle) return 0;
@@ -302,6 +351,7 @@ void ouvrePaletteStyles(TfigureKalmetra& f) {
     s->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, s->largeur, s->hauteur}, procedurePalette, false);
     s->titre = phraseDeNumero(11295);
     p::changeTitreFenetre(s->fenetre, s->titre);
+    lieFormePalette(*s);
     attacheFenetreAFigure(numero, s->fenetre);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeStyles;
