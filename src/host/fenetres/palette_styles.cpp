@@ -33,6 +33,7 @@ constexpr p::Couleur kMarine = p::rgb(0, 0, 128);
 constexpr p::Couleur kRouge = p::rgb(255, 0, 0);
 constexpr p::Couleur kGris = 0x808080;
 constexpr p::Couleur kGrisClair = p::rgb(192, 192, 192);
+constexpr p::Couleur kFaceFenetre = p::rgb(240, 240, 240); // the form's button-face colour
 constexpr int32_t kLargeurBouton = 39, kHauteurBouton = 25;
 // Where the designation message comes from when the palette must not come
 // forward.
@@ -395,6 +396,7 @@ void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y) {
 
 void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
     const int niveau = p::sauveContexte(dc);
+    p::remplitRectangle(dc, {0, 0, s.largeur, s.hauteur}, p::brossePleine(kFaceFenetre));
     p::choisitPolice(dc, p::Police{16, false});
     p::fixeModeFond(dc, p::ModeFond::Transparent);
     for (int c = 0; c < kNombreCellulesStyle; ++c)
