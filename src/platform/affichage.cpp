@@ -23,6 +23,9 @@ void boucleAffichage() {
 void quitteBoucleAffichage() {
     if (gtk::demarree()) gtk::quitteBoucle();
 }
+void traiteEvenementsAffichage() {
+    if (gtk::demarree()) gtk::traiteEvenements();
+}
 
 #else
 
@@ -37,6 +40,7 @@ bool affichageReel() {
 }
 void boucleAffichage() {}
 void quitteBoucleAffichage() {}
+void traiteEvenementsAffichage() {}
 
 #endif
 

@@ -19,5 +19,9 @@ bool affichageReel();
 // backend.
 void boucleAffichage();
 void quitteBoucleAffichage();
+// Handles the toolkit's events that wait (input, paints, the layer's messages
+// and due timers) and returns without waiting: for a host that runs its own
+// loop and for tests. Nothing without the real backend.
+void traiteEvenementsAffichage();
 
 } // namespace km32::platform

@@ -27,11 +27,11 @@ namespace km32::platform {
 
 // Texts are in Windows-1252, as everywhere in the layer.
 struct ChampLie {
-    int numero = 0;  // the model's number of the field (unique in the form)
-    Rectangle cadre; // in the window's client coordinates
-    std::string texte;
+    int numero = 0;       // the model's number of the field (unique in the form)
+    Rectangle cadre = {}; // in the window's client coordinates
+    std::string texte = {};
     bool courant = false;
-    bool multiligne = false;  // several lines, CR LF between them
+    bool multiligne = false; // several lines, CR LF between them
     bool lectureSeule = false;
     // The caret and selection the model holds, in bytes of texte; the
     // backend shows them when the model changes them.
@@ -40,45 +40,45 @@ struct ChampLie {
 
 struct BoutonLie {
     uint32_t tag = 0; // WM_COMMAND's wParam
-    Rectangle cadre;
-    std::string libelle;
+    Rectangle cadre = {};
+    std::string libelle = {};
     bool actif = true;
     int coche = -1; // -1: a push button; 0 or 1: a check box and its state
 };
 
 struct EtiquetteLiee {
-    Rectangle cadre;
-    std::string texte;
+    Rectangle cadre = {};
+    std::string texte = {};
 };
 
 struct LigneListe {
-    std::vector<std::string> cellules; // one per column (one for a plain list)
-    int niveau = 0;                    // depth in a tree: a line's children follow it one level deeper
+    std::vector<std::string> cellules = {}; // one per column (one for a plain list)
+    int niveau = 0;                         // depth in a tree: a line's children follow it one level deeper
     bool selectionnee = false;
 };
 
 struct ListeLiee {
     int numero = 0; // unique among the form's fields, lists and combos
-    Rectangle cadre;
-    std::vector<std::string> colonnes; // column headings; empty: no heading row
-    std::vector<LigneListe> lignes;
+    Rectangle cadre = {};
+    std::vector<std::string> colonnes = {}; // column headings; empty: no heading row
+    std::vector<LigneListe> lignes = {};
     bool multiple = false; // several lines may be selected
     bool courant = false;  // the list has the focus in the model
 };
 
 struct ComboLie {
     int numero = 0;
-    Rectangle cadre;
-    std::vector<std::string> elements;
+    Rectangle cadre = {};
+    std::vector<std::string> elements = {};
     int choisi = -1; // index in elements, -1 none
 };
 
 struct FormeLiee {
-    std::vector<ChampLie> champs;
-    std::vector<BoutonLie> boutons;
-    std::vector<EtiquetteLiee> etiquettes;
-    std::vector<ListeLiee> listes;
-    std::vector<ComboLie> combos;
+    std::vector<ChampLie> champs = {};
+    std::vector<BoutonLie> boutons = {};
+    std::vector<EtiquetteLiee> etiquettes = {};
+    std::vector<ListeLiee> listes = {};
+    std::vector<ComboLie> combos = {};
 };
 
 // Operations a form does not take stay empty; the backend then leaves its

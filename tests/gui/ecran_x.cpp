@@ -20,6 +20,16 @@ bool programmePresent(const std::string& nom) {
     return std::system(("command -v " + nom + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+std::string empecheEssaisGraphiques() {
+#ifndef KM32_AVEC_AFFICHAGE
+    return "this build has no window backend (GTK 3)";
+#else
+    for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo"})
+        if (!programmePresent(outil)) return std::string(outil) + " is not installed";
+    return {};
+#endif
+}
+
 namespace {
 
 uint32_t mot(const std::string& o, std::size_t i) {

@@ -15,6 +15,9 @@ namespace km32::tests {
 
 // True when the program is found on PATH.
 bool programmePresent(const std::string& nom);
+// Why the tests of the real windows cannot run here (no window backend in
+// this build, an X tool missing); empty when they can.
+std::string empecheEssaisGraphiques();
 
 // A screenshot: RGB pixels, row by row.
 struct Capture {

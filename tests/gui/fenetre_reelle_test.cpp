@@ -97,11 +97,7 @@ std::string ligneRotations(const std::string& texte) {
 class FenetreReelle : public ::testing::Test {
   protected:
     void SetUp() override {
-#ifndef KM32_AVEC_AFFICHAGE
-        GTEST_SKIP() << "this build has no window backend (GTK 3)";
-#endif
-        for (const char* outil : {"Xvfb", "xdotool", "xwd", "xwininfo"})
-            if (!programmePresent(outil)) GTEST_SKIP() << outil << " is not installed";
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
         dossier_ =
             fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());

@@ -1,4 +1,5 @@
 #include "platform/gtk/affichage_gtk.h"
+#include "platform/gtk/formes_gtk.h"
 
 #include <gtk/gtk.h>
 
@@ -25,12 +26,9 @@ namespace {
 struct FenetreGtk {
     GtkWidget* fenetre = nullptr;
     GtkWidget* zone = nullptr;
-    GtkWidget* fixe = nullptr; // the toolkit's entries and buttons of the forms, over the drawing
-    // The widgets by (window, field number or 1000 + button tag), and the
-    // current field of each form as last seen.
-    std::map<std::pair<Fenetre, int>, GtkWidget*> controles;
-    std::map<Fenetre, int> champCourant;
-    Rectangle cadreApplique; // the frame last given to the toolkit (or read from it)
+    GtkWidget* fond = nullptr; // the layer of the forms: its mouse events are the drawing's
+    ControlesFormes formes;    // the toolkit's widgets of the forms, over the drawing
+    Rectangle cadreApplique;   // the frame last given to the toolkit (or read from it)
     std::string titre;
 };
 
@@ -143,6 +141,8 @@ bool doubleClic(Fenetre racine, const GdkEventButton* ev) {
 }
 
 gboolean boutonSouris(GtkWidget* zone, GdkEventButton* ev, gpointer) {
+    // A click a widget of a form let through is not the drawing's.
+    if (gtk_get_event_widget(reinterpret_cast<GdkEvent*>(ev)) != zone) return FALSE;
     if (ev->type != GDK_BUTTON_PRESS && ev->type != GDK_BUTTON_RELEASE) return TRUE;
     if (etat().modal > 0 || (ev->button != 1 && ev->button != 3)) return TRUE;
     const Fenetre racine = racineDeWidget(zone);
@@ -150,7 +150,8 @@ gboolean boutonSouris(GtkWidget* zone, GdkEventButton* ev, gpointer) {
     const bool gauche = ev->button == 1;
     const bool presse = ev->type == GDK_BUTTON_PRESS;
     // A click in the drawing takes the keys from the entries.
-    if (presse) gtk_widget_grab_focus(zone);
+    if (auto it = etat().fenetres.find(racine); presse && it != etat().fenetres.end())
+        gtk_widget_grab_focus(it->second.zone);
     noteModificateurs(ev->state);
     fixeToucheEnfoncee(gauche ? VK_LBUTTON : VK_RBUTTON, presse);
     Point client;
@@ -172,6 +173,7 @@ gboolean boutonSouris(GtkWidget* zone, GdkEventButton* ev, gpointer) {
 }
 
 gboolean mouvementSouris(GtkWidget* zone, GdkEventMotion* ev, gpointer) {
+    if (gtk_get_event_widget(reinterpret_cast<GdkEvent*>(ev)) != zone) return FALSE;
     if (etat().modal > 0) return TRUE;
     const Fenetre racine = racineDeWidget(zone);
     if (!estFenetre(racine)) return TRUE;
@@ -227,9 +229,10 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
         pompe();
         return TRUE;
     }
-    // An entry or a button of a form with the focus takes its keys itself.
+    // A widget of a form with the focus takes its keys itself.
     GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
-    if (focus && (GTK_IS_ENTRY(focus) || GTK_IS_BUTTON(focus))) return FALSE;
+    auto g = etat().fenetres.find(racine);
+    if (focus && g != etat().fenetres.end() && focus != g->second.zone) return FALSE;
     const Fenetre cible = cibleClavier(racine);
     if (vk != 0) {
         if (vk != VK_SHIFT && vk != VK_CONTROL && vk != VK_MENU) fixeToucheEnfoncee(vk, presse);
@@ -278,17 +281,24 @@ FenetreGtk creeFenetreGtk(Fenetre racine) {
     g_object_set_data(G_OBJECT(g.zone), "km32-fenetre", GUINT_TO_POINTER(racine));
     gtk_widget_add_events(g.zone, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
     gtk_widget_set_can_focus(g.zone, TRUE);
+    // The widgets of the forms lie over the drawing in a layer whose own
+    // input window, under them, takes the mouse beside them: its events are
+    // the drawing's (the toolkit's pass-through layer would also let the
+    // clicks on scrolled lists through).
     GtkWidget* superposition = gtk_overlay_new();
-    g.fixe = gtk_fixed_new();
+    g.formes.fixe = gtk_fixed_new();
+    g.fond = gtk_event_box_new();
+    gtk_event_box_set_visible_window(GTK_EVENT_BOX(g.fond), FALSE);
+    g_object_set_data(G_OBJECT(g.fond), "km32-fenetre", GUINT_TO_POINTER(racine));
+    gtk_widget_add_events(g.fond, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
+    gtk_container_add(GTK_CONTAINER(g.fond), g.formes.fixe);
     gtk_container_add(GTK_CONTAINER(superposition), g.zone);
-    gtk_overlay_add_overlay(GTK_OVERLAY(superposition), g.fixe);
-    // A click beside the entries and buttons reaches the drawing.
-    gtk_overlay_set_overlay_pass_through(GTK_OVERLAY(superposition), g.fixe, TRUE);
+    gtk_overlay_add_overlay(GTK_OVERLAY(superposition), g.fond);
     gtk_container_add(GTK_CONTAINER(g.fenetre), superposition);
     g_signal_connect(g.zone, "draw", G_CALLBACK(dessine), nullptr);
-    g_signal_connect(g.zone, "button-press-event", G_CALLBACK(boutonSouris), nullptr);
-    g_signal_connect(g.zone, "button-release-event", G_CALLBACK(boutonSouris), nullptr);
-    g_signal_connect(g.zone, "motion-notify-event", G_CALLBACK(mouvementSouris), nullptr);
+    g_signal_connect(g.fond, "button-press-event", G_CALLBACK(boutonSouris), nullptr);
+    g_signal_connect(g.fond, "button-release-event", G_CALLBACK(boutonSouris), nullptr);
+    g_signal_connect(g.fond, "motion-notify-event", G_CALLBACK(mouvementSouris), nullptr);
     g_signal_connect(g.fenetre, "key-press-event", G_CALLBACK(touche), nullptr);
     g_signal_connect(g.fenetre, "key-release-event", G_CALLBACK(touche), nullptr);
     g_signal_connect(g.fenetre, "delete-event", G_CALLBACK(fermeture), nullptr);
@@ -326,139 +336,14 @@ void synchroniseCurseur() {
     const Curseur c = curseurCourant();
     if (c == e.curseur) return;
     e.curseur = c;
-    for (auto& [f, g] : e.fenetres) {
-        GdkWindow* w = gtk_widget_get_window(g.zone);
-        if (!w) continue;
-        GdkCursor* curseur = gdk_cursor_new_from_name(gdk_window_get_display(w), nomCurseurGtk(c));
-        gdk_window_set_cursor(w, curseur);
-        if (curseur) g_object_unref(curseur);
-    }
-}
-
-bool& miseAJourChamp() {
-    static bool m = false;
-    return m;
-}
-
-Fenetre fenetreDuControle(GtkWidget* w) {
-    return Fenetre(GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(w), "km32-forme")));
-}
-int numeroDuControle(GtkWidget* w) {
-    return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(w), "km32-numero"));
-}
-
-void texteChange(GtkEditable* champ, gpointer) {
-    if (miseAJourChamp() || etat().modal > 0) return;
-    const Fenetre f = fenetreDuControle(GTK_WIDGET(champ));
-    if (const OperationsForme* o = formeLiee(f))
-        o->changeTexte(numeroDuControle(GTK_WIDGET(champ)),
-                       windows1252DeUtf8(gtk_entry_get_text(GTK_ENTRY(champ))));
-    pompe();
-}
-
-gboolean champPrendFocus(GtkWidget* champ, GdkEvent*, gpointer) {
-    if (etat().modal > 0) return FALSE;
-    const Fenetre f = fenetreDuControle(champ);
-    if (const OperationsForme* o = formeLiee(f)) {
-        etat().fenetres[ancetreRacine(f)].champCourant[f] = numeroDuControle(champ);
-        o->prendFocus(numeroDuControle(champ));
-    }
-    pompe();
-    return FALSE;
-}
-
-// The keys that move between fields, validate or cancel go to the form's
-// window; the others edit the entry.
-gboolean toucheChamp(GtkWidget* champ, GdkEventKey* ev, gpointer) {
-    if (etat().modal > 0) return FALSE;
-    const uint8_t vk = toucheVirtuelle(ev->keyval);
-    if (vk != VK_RETURN && vk != VK_UP && vk != VK_DOWN && vk != VK_ESCAPE && vk != VK_F1 && vk != VK_F1 + 3)
-        return FALSE;
-    envoieMessage(fenetreDuControle(champ), WM_KEYDOWN, vk, 0);
-    pompe();
-    return TRUE;
-}
-
-void boutonClique(GtkButton* bouton, gpointer) {
-    if (etat().modal > 0) return;
-    envoieMessage(fenetreDuControle(GTK_WIDGET(bouton)), WM_COMMAND,
-                  uint32_t(numeroDuControle(GTK_WIDGET(bouton))), 0);
-    pompe();
-}
-
-GtkWidget* nouveauControle(FenetreGtk& g, Fenetre f, int cle, bool champ, int numero,
-                           const std::string& libelle) {
-    GtkWidget* w = champ ? gtk_entry_new() : gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
-    g_object_set_data(G_OBJECT(w), "km32-forme", GUINT_TO_POINTER(f));
-    g_object_set_data(G_OBJECT(w), "km32-numero", GINT_TO_POINTER(numero));
-    gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32");
-    if (champ) {
-        gtk_entry_set_has_frame(GTK_ENTRY(w), TRUE);
-        g_signal_connect(w, "changed", G_CALLBACK(texteChange), nullptr);
-        g_signal_connect(w, "focus-in-event", G_CALLBACK(champPrendFocus), nullptr);
-        g_signal_connect(w, "key-press-event", G_CALLBACK(toucheChamp), nullptr);
-    } else {
-        g_signal_connect(w, "clicked", G_CALLBACK(boutonClique), nullptr);
-    }
-    gtk_fixed_put(GTK_FIXED(g.fixe), w, 0, 0);
-    g.controles[{f, cle}] = w;
-    return w;
-}
-
-// The entries and buttons of every visible form in the top-level window:
-// placed over the form's own drawing, showing its texts; the current field
-// takes the keyboard when it changed.
-void synchroniseFormes(FenetreGtk& g, Fenetre racine) {
-    std::map<std::pair<Fenetre, int>, GtkWidget*> vus;
-    for (Fenetre f : fenetresAvecForme()) {
-        if (ancetreRacine(f) != racine || !estVisible(f)) continue;
-        const OperationsForme* o = formeLiee(f);
-        if (!o || !o->etat) continue;
-        const FormeLiee forme = o->etat();
-        const Point origine = clientVersEcran(f, {0, 0}), origineRacine = clientVersEcran(racine, {0, 0});
-        const int ox = origine.x - origineRacine.x, oy = origine.y - origineRacine.y;
-        auto place = [&](GtkWidget* w, const Rectangle& cadre) {
-            gtk_fixed_move(GTK_FIXED(g.fixe), w, ox + cadre.gauche, oy + cadre.haut);
-            gtk_widget_set_size_request(w, cadre.largeur(), cadre.hauteur());
-            gtk_widget_show(w);
-        };
-        for (const ChampLie& c : forme.champs) {
-            auto it = g.controles.find({f, c.numero});
-            GtkWidget* w =
-                it != g.controles.end() ? it->second : nouveauControle(g, f, c.numero, true, c.numero, {});
-            vus[{f, c.numero}] = w;
-            place(w, c.cadre);
-            const std::string texte = utf8DeWindows1252(c.texte);
-            if (texte != gtk_entry_get_text(GTK_ENTRY(w))) {
-                miseAJourChamp() = true;
-                gtk_entry_set_text(GTK_ENTRY(w), texte.c_str());
-                gtk_editable_set_position(GTK_EDITABLE(w), -1);
-                miseAJourChamp() = false;
-            }
-            if (c.courant && g.champCourant[f] != c.numero) {
-                g.champCourant[f] = c.numero;
-                gtk_widget_grab_focus(w);
-                gtk_editable_set_position(GTK_EDITABLE(w), -1);
-            }
+    for (auto& [f, g] : e.fenetres)
+        for (GtkWidget* widget : {g.zone, g.fond}) {
+            GdkWindow* w = gtk_widget_get_window(widget);
+            if (!w) continue;
+            GdkCursor* curseur = gdk_cursor_new_from_name(gdk_window_get_display(w), nomCurseurGtk(c));
+            gdk_window_set_cursor(w, curseur);
+            if (curseur) g_object_unref(curseur);
         }
-        for (const BoutonLie& b : forme.boutons) {
-            const int cle = 1000 + int(b.tag);
-            auto it = g.controles.find({f, cle});
-            GtkWidget* w = it != g.controles.end() ? it->second
-                                                   : nouveauControle(g, f, cle, false, int(b.tag), b.libelle);
-            vus[{f, cle}] = w;
-            place(w, b.cadre);
-        }
-    }
-    for (auto it = g.controles.begin(); it != g.controles.end();) {
-        if (vus.count(it->first)) {
-            ++it;
-            continue;
-        }
-        g.champCourant.erase(it->first.first);
-        gtk_widget_destroy(it->second);
-        it = g.controles.erase(it);
-    }
 }
 
 // Each shown top-level window of the layer has its toolkit window, at its
@@ -495,7 +380,7 @@ void synchroniseFenetres() {
                               std::max(1, cadre.hauteur()));
         }
         if (!gtk_widget_get_visible(g.fenetre)) gtk_widget_show_all(g.fenetre);
-        synchroniseFormes(g, f);
+        synchroniseFormes(g.formes, f);
         gtk_widget_queue_draw(g.zone);
     }
 }
@@ -572,16 +457,8 @@ bool demarre() {
         mesures.hauteur = r.height;
         configureEcran(mesures);
     }
-    if (premiere) {
-        // The entries and buttons of the forms fit the rows the models lay out.
-        GtkCssProvider* css = gtk_css_provider_new();
-        gtk_css_provider_load_from_data(
-            css, "entry.km32, button.km32 { min-height: 0; padding-top: 0; padding-bottom: 0; }", -1,
-            nullptr);
-        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
-                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-        g_object_unref(css);
-    }
+    // The widgets of the forms fit the rows the models lay out.
+    if (premiere) installeStyleFormes();
     installeBoites();
     installeMenus();
     return true;
@@ -603,6 +480,13 @@ void boucle() {
     for (auto& [f, g] : e.fenetres)
         gtk_widget_destroy(g.fenetre);
     e.fenetres.clear();
+}
+
+void traiteEvenements() {
+    pompe();
+    while (gtk_events_pending())
+        gtk_main_iteration_do(FALSE);
+    pompe();
 }
 
 void quitteBoucle() {

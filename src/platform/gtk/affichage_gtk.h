@@ -19,6 +19,8 @@ bool demarre();
 bool demarree();
 void boucle();
 void quitteBoucle();
+// The events that wait, handled without waiting for more.
+void traiteEvenements();
 
 // Runs the layer's loop until it rests, then brings the toolkit's windows,
 // the cursor and the clipboard in line with the layer (after every event).

@@ -1,0 +1,604 @@
+#include "platform/gtk/formes_gtk.h"
+
+#include <gtk/gtk.h>
+
+#include "base/texte.h"
+#include "platform/formes_liees.h"
+#include "platform/gtk/affichage_gtk.h"
+#include "platform/entrees.h"
+#include "platform/messages.h"
+
+namespace km32::platform::gtk {
+
+namespace {
+
+enum GenreControle { kChamp, kTexte, kBouton, kCase, kEtiquette, kListe, kCombo };
+
+// Set while the widgets are brought in line with the models: the signals it
+// raises are not the user's.
+bool& miseAJour() {
+    static bool m = false;
+    return m;
+}
+
+struct Garde {
+    Garde() { miseAJour() = true; }
+    ~Garde() { miseAJour() = false; }
+    Garde(const Garde&) = delete;
+    Garde& operator=(const Garde&) = delete;
+};
+
+Fenetre fenetreDuControle(gpointer w) {
+    return Fenetre(GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(w), "km32-forme")));
+}
+int numeroDuControle(gpointer w) {
+    return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(w), "km32-numero"));
+}
+ControlesFormes* controlesDe(gpointer w) {
+    return static_cast<ControlesFormes*>(g_object_get_data(G_OBJECT(w), "km32-controles"));
+}
+DernierEtatControle* dernierDe(gpointer w, int genre) {
+    ControlesFormes* c = controlesDe(w);
+    if (!c) return nullptr;
+    return &c->derniers[{fenetreDuControle(w), genre, numeroDuControle(w)}];
+}
+
+// The form's operations when the user may act on it now.
+const OperationsForme* operationsSiLibre(gpointer w) {
+    if (miseAJour() || enPeriodeModale()) return nullptr;
+    return formeLiee(fenetreDuControle(w));
+}
+
+void marque(GtkWidget* w, Fenetre f, int numero, ControlesFormes& c) {
+    g_object_set_data(G_OBJECT(w), "km32-forme", GUINT_TO_POINTER(f));
+    g_object_set_data(G_OBJECT(w), "km32-numero", GINT_TO_POINTER(numero));
+    g_object_set_data(G_OBJECT(w), "km32-controles", &c);
+    gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32");
+}
+
+// The forms lie over the drawing on a layer that lets the clicks beside
+// their controls through to it; a control without a window of its own (a
+// scrolled list or text, a combo box) is put in an input-only box so that its
+// clicks stay its own. The box carries the inner widget.
+GtkWidget* dansUneBoite(GtkWidget* w, GtkWidget* interieur) {
+    GtkWidget* boite = gtk_event_box_new();
+    gtk_event_box_set_visible_window(GTK_EVENT_BOX(boite), FALSE);
+    gtk_container_add(GTK_CONTAINER(boite), w);
+    g_object_set_data(G_OBJECT(boite), "km32-vue", interieur);
+    return boite;
+}
+
+// --- Texts: the models' lines end with CR LF, the toolkit's with LF; the
+// models count in bytes of Windows-1252, the toolkit in characters. ---
+
+std::string texteVersGtk(const std::string& t) {
+    std::string s;
+    s.reserve(t.size());
+    for (std::size_t k = 0; k < t.size(); ++k)
+        if (!(t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n')) s += t[k];
+    return utf8DeWindows1252(s);
+}
+
+std::string texteDepuisGtk(const char* utf8) {
+    const std::string t = windows1252DeUtf8(utf8);
+    std::string s;
+    s.reserve(t.size());
+    for (char c : t) {
+        if (c == '\n') s += '\r';
+        s += c;
+    }
+    return s;
+}
+
+// The toolkit's character offset of a byte offset of the model's text.
+int decalageGtk(const std::string& t, uint32_t octet) {
+    int n = 0;
+    for (std::size_t k = 0; k < t.size() && k < octet; ++k)
+        if (!(t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n')) ++n;
+    return n;
+}
+
+// The model's byte offset of a character offset of the toolkit's text.
+uint32_t decalageModele(const std::string& t, int caractere) {
+    std::size_t k = 0;
+    for (int n = 0; k < t.size() && n < caractere; ++k)
+        if (!(t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n')) ++n;
+    return uint32_t(k);
+}
+
+// --- One-line entries ---
+
+void entreeChange(GtkEditable* champ, gpointer) {
+    const OperationsForme* o = operationsSiLibre(champ);
+    if (!o || !o->changeTexte) return;
+    o->changeTexte(numeroDuControle(champ), windows1252DeUtf8(gtk_entry_get_text(GTK_ENTRY(champ))));
+    pompe();
+}
+
+gboolean prendFocus(GtkWidget* w, GdkEvent*, gpointer) {
+    const OperationsForme* o = operationsSiLibre(w);
+    if (!o) return FALSE;
+    if (ControlesFormes* c = controlesDe(w)) c->champCourant[fenetreDuControle(w)] = numeroDuControle(w);
+    if (o->prendFocus) o->prendFocus(numeroDuControle(w));
+    pompe();
+    return FALSE;
+}
+
+// The keys that leave, validate or cancel a form go to the form's window; a
+// one-line entry also gives it Enter and the arrows that move between fields.
+bool toucheDeLaForme(uint8_t vk, bool uneLigne) {
+    if (vk == VK_ESCAPE || vk == VK_F1 || vk == VK_F1 + 3) return true;
+    return uneLigne && (vk == VK_RETURN || vk == VK_UP || vk == VK_DOWN);
+}
+
+gboolean toucheControle(GtkWidget* w, GdkEventKey* ev, gpointer uneLigne) {
+    if (enPeriodeModale()) return FALSE;
+    const uint8_t vk = toucheVirtuelle(ev->keyval);
+    if (!toucheDeLaForme(vk, uneLigne != nullptr)) return FALSE;
+    envoieMessage(fenetreDuControle(w), WM_KEYDOWN, vk, 0);
+    pompe();
+    return TRUE;
+}
+
+GtkWidget* nouvelleEntree() {
+    GtkWidget* w = gtk_entry_new();
+    gtk_entry_set_has_frame(GTK_ENTRY(w), TRUE);
+    g_signal_connect(w, "changed", G_CALLBACK(entreeChange), nullptr);
+    g_signal_connect(w, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
+    g_signal_connect(w, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(1));
+    return w;
+}
+
+void metAJourEntree(GtkWidget* w, const ChampLie& c) {
+    const std::string texte = utf8DeWindows1252(c.texte);
+    if (texte != gtk_entry_get_text(GTK_ENTRY(w))) {
+        gtk_entry_set_text(GTK_ENTRY(w), texte.c_str());
+        gtk_editable_set_position(GTK_EDITABLE(w), -1);
+    }
+    gtk_editable_set_editable(GTK_EDITABLE(w), !c.lectureSeule);
+}
+
+// --- Text views (several lines) ---
+
+GtkTextView* vueDe(GtkWidget* boite) {
+    return GTK_TEXT_VIEW(g_object_get_data(G_OBJECT(boite), "km32-vue"));
+}
+
+// The caret and selection of the buffer, in the model's bytes of texte.
+void selectionDuTampon(GtkTextBuffer* tampon, const std::string& texte, uint32_t& debut, uint32_t& longueur) {
+    GtkTextIter a, b;
+    gtk_text_buffer_get_selection_bounds(tampon, &a, &b);
+    if (!gtk_text_buffer_get_selection_bounds(tampon, &a, &b))
+        gtk_text_buffer_get_iter_at_mark(tampon, &a, gtk_text_buffer_get_insert(tampon)), b = a;
+    debut = decalageModele(texte, gtk_text_iter_get_offset(&a));
+    longueur = decalageModele(texte, gtk_text_iter_get_offset(&b)) - debut;
+}
+
+// The user's text, then the user's caret, into the model.
+void tamponChange(GtkTextBuffer* tampon, gpointer vue) {
+    const OperationsForme* o = operationsSiLibre(vue);
+    DernierEtatControle* d = dernierDe(vue, kTexte);
+    if (!o || !d) return;
+    GtkTextIter a, b;
+    gtk_text_buffer_get_bounds(tampon, &a, &b);
+    gchar* utf8 = gtk_text_buffer_get_text(tampon, &a, &b, FALSE);
+    d->texte = texteDepuisGtk(utf8);
+    g_free(utf8);
+    selectionDuTampon(tampon, d->texte, d->debutSelection, d->longueurSelection);
+    const int numero = numeroDuControle(vue);
+    if (o->changeTexte) o->changeTexte(numero, d->texte);
+    if (o->changeSelection) o->changeSelection(numero, d->debutSelection, d->longueurSelection);
+    pompe();
+}
+
+void marqueDeplacee(GtkTextBuffer* tampon, GtkTextIter*, GtkTextMark* marque, gpointer vue) {
+    if (marque != gtk_text_buffer_get_insert(tampon) && marque != gtk_text_buffer_get_selection_bound(tampon))
+        return;
+    const OperationsForme* o = operationsSiLibre(vue);
+    DernierEtatControle* d = dernierDe(vue, kTexte);
+    if (!o || !d || !o->changeSelection) return;
+    uint32_t debut = 0, longueur = 0;
+    selectionDuTampon(tampon, d->texte, debut, longueur);
+    if (debut == d->debutSelection && longueur == d->longueurSelection) return;
+    d->debutSelection = debut;
+    d->longueurSelection = longueur;
+    o->changeSelection(numeroDuControle(vue), debut, longueur);
+    pompe();
+}
+
+GtkWidget* nouveauTexte(Fenetre f, int numero, ControlesFormes& c) {
+    GtkWidget* defilant = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(defilant), GTK_SHADOW_IN);
+    GtkWidget* vue = gtk_text_view_new();
+    marque(vue, f, numero, c);
+    gtk_container_add(GTK_CONTAINER(defilant), vue);
+    GtkTextBuffer* tampon = gtk_text_view_get_buffer(GTK_TEXT_VIEW(vue));
+    g_signal_connect(tampon, "changed", G_CALLBACK(tamponChange), vue);
+    g_signal_connect(tampon, "mark-set", G_CALLBACK(marqueDeplacee), vue);
+    g_signal_connect(vue, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
+    g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), nullptr);
+    return dansUneBoite(defilant, vue);
+}
+
+void metAJourTexte(GtkWidget* defilant, const ChampLie& c, DernierEtatControle& d) {
+    GtkTextView* vue = vueDe(defilant);
+    GtkTextBuffer* tampon = gtk_text_view_get_buffer(vue);
+    gtk_text_view_set_editable(vue, !c.lectureSeule);
+    gtk_text_view_set_cursor_visible(vue, !c.lectureSeule);
+    gtk_text_view_set_wrap_mode(vue, c.lectureSeule ? GTK_WRAP_WORD_CHAR : GTK_WRAP_NONE);
+    const bool nouveauTexte = c.texte != d.texte;
+    if (nouveauTexte) {
+        d.texte = c.texte;
+        const std::string utf8 = texteVersGtk(c.texte);
+        gtk_text_buffer_set_text(tampon, utf8.c_str(), -1);
+    }
+    if (nouveauTexte || c.debutSelection != d.debutSelection || c.longueurSelection != d.longueurSelection) {
+        d.debutSelection = c.debutSelection;
+        d.longueurSelection = c.longueurSelection;
+        GtkTextIter a, b;
+        gtk_text_buffer_get_iter_at_offset(tampon, &a, decalageGtk(c.texte, c.debutSelection));
+        gtk_text_buffer_get_iter_at_offset(tampon, &b,
+                                           decalageGtk(c.texte, c.debutSelection + c.longueurSelection));
+        gtk_text_buffer_select_range(tampon, &b, &a);
+        gtk_text_view_scroll_mark_onscreen(vue, gtk_text_buffer_get_insert(tampon));
+    }
+}
+
+// --- Buttons and check boxes: a click is the window's WM_COMMAND ---
+
+void boutonClique(GtkButton* bouton, gpointer) {
+    if (miseAJour() || enPeriodeModale()) return;
+    envoieMessage(fenetreDuControle(bouton), WM_COMMAND, uint32_t(numeroDuControle(bouton)), 0);
+    pompe();
+}
+
+void metAJourBouton(GtkWidget* w, const BoutonLie& b) {
+    const std::string libelle = utf8DeWindows1252(b.libelle);
+    if (libelle != gtk_button_get_label(GTK_BUTTON(w))) gtk_button_set_label(GTK_BUTTON(w), libelle.c_str());
+    if (gtk_widget_get_sensitive(w) != gboolean(b.actif)) gtk_widget_set_sensitive(w, b.actif);
+    if (b.coche >= 0 && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(w)) != gboolean(b.coche != 0))
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), b.coche != 0);
+}
+
+// --- Lists and trees ---
+
+GtkTreeView* arbreDe(GtkWidget* boite) {
+    return GTK_TREE_VIEW(g_object_get_data(G_OBJECT(boite), "km32-vue"));
+}
+
+int colonnesDeLaListe(const ListeLiee& l) {
+    std::size_t n = std::max<std::size_t>(1, l.colonnes.size());
+    for (const LigneListe& ligne : l.lignes)
+        n = std::max(n, ligne.cellules.size());
+    return int(n);
+}
+
+// The line number kept in the store's last column.
+int ligneDe(GtkTreeModel* modele, GtkTreeIter* it) {
+    gint ligne = -1;
+    gtk_tree_model_get(modele, it, gtk_tree_model_get_n_columns(modele) - 1, &ligne, -1);
+    return ligne;
+}
+
+struct LecteurSelection {
+    std::vector<bool>* selection;
+};
+
+void noteLigneChoisie(GtkTreeModel* modele, GtkTreePath*, GtkTreeIter* it, gpointer donnees) {
+    std::vector<bool>& s = *static_cast<LecteurSelection*>(donnees)->selection;
+    const int ligne = ligneDe(modele, it);
+    if (ligne >= 0 && std::size_t(ligne) < s.size()) s[std::size_t(ligne)] = true;
+}
+
+void selectionChangee(GtkTreeSelection* choix, gpointer vue) {
+    const OperationsForme* o = operationsSiLibre(vue);
+    DernierEtatControle* d = dernierDe(vue, kListe);
+    if (!o || !d) return;
+    std::vector<bool> s(d->lignes.size(), false);
+    LecteurSelection lecteur{&s};
+    gtk_tree_selection_selected_foreach(choix, noteLigneChoisie, &lecteur);
+    if (s == d->selection) return;
+    d->selection = s;
+    if (o->choisitLignes) o->choisitLignes(numeroDuControle(vue), s);
+    pompe();
+}
+
+void ligneActivee(GtkTreeView* vue, GtkTreePath* chemin, GtkTreeViewColumn*, gpointer) {
+    const OperationsForme* o = operationsSiLibre(vue);
+    if (!o || !o->activeLigne) return;
+    GtkTreeModel* modele = gtk_tree_view_get_model(vue);
+    GtkTreeIter it;
+    if (!gtk_tree_model_get_iter(modele, &it, chemin)) return;
+    o->activeLigne(numeroDuControle(vue), ligneDe(modele, &it));
+    pompe();
+}
+
+GtkWidget* nouvelleListe(Fenetre f, const ListeLiee& l, ControlesFormes& c) {
+    const int colonnes = colonnesDeLaListe(l);
+    std::vector<GType> types(std::size_t(colonnes), G_TYPE_STRING);
+    types.push_back(G_TYPE_INT);
+    GtkTreeStore* magasin = gtk_tree_store_newv(gint(types.size()), types.data());
+    GtkWidget* vue = gtk_tree_view_new_with_model(GTK_TREE_MODEL(magasin));
+    g_object_unref(magasin);
+    marque(vue, f, l.numero, c);
+    g_object_set_data(G_OBJECT(vue), "km32-colonnes", GINT_TO_POINTER(colonnes));
+    for (int k = 0; k < colonnes; ++k) {
+        const std::string titre = std::size_t(k) < l.colonnes.size()
+                                      ? utf8DeWindows1252(l.colonnes[std::size_t(k)])
+                                      : std::string();
+        GtkCellRenderer* rendu = gtk_cell_renderer_text_new();
+        GtkTreeViewColumn* colonne =
+            gtk_tree_view_column_new_with_attributes(titre.c_str(), rendu, "text", k, nullptr);
+        gtk_tree_view_column_set_resizable(colonne, TRUE);
+        gtk_tree_view_append_column(GTK_TREE_VIEW(vue), colonne);
+    }
+    gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(vue), !l.colonnes.empty());
+    gtk_tree_view_set_enable_search(GTK_TREE_VIEW(vue), FALSE);
+    GtkTreeSelection* choix = gtk_tree_view_get_selection(GTK_TREE_VIEW(vue));
+    gtk_tree_selection_set_mode(choix, l.multiple ? GTK_SELECTION_MULTIPLE : GTK_SELECTION_SINGLE);
+    g_signal_connect(choix, "changed", G_CALLBACK(selectionChangee), vue);
+    g_signal_connect(vue, "row-activated", G_CALLBACK(ligneActivee), nullptr);
+    g_signal_connect(vue, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
+    g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), nullptr);
+    GtkWidget* defilant = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(defilant), GTK_SHADOW_IN);
+    gtk_container_add(GTK_CONTAINER(defilant), vue);
+    GtkWidget* boite = dansUneBoite(defilant, vue);
+    g_object_set_data(G_OBJECT(boite), "km32-colonnes", GINT_TO_POINTER(colonnes));
+    return boite;
+}
+
+std::vector<std::vector<std::string>> cellulesDeLaListe(const ListeLiee& l) {
+    std::vector<std::vector<std::string>> lignes;
+    for (const LigneListe& ligne : l.lignes) {
+        lignes.push_back(ligne.cellules);
+        lignes.back().push_back(std::to_string(ligne.niveau));
+    }
+    return lignes;
+}
+
+// The store filled again: a line hangs under the last line one level above it.
+void remplitListe(GtkTreeView* vue, const ListeLiee& l) {
+    GtkTreeStore* magasin = GTK_TREE_STORE(gtk_tree_view_get_model(vue));
+    gtk_tree_store_clear(magasin);
+    const int colonnes = gtk_tree_model_get_n_columns(GTK_TREE_MODEL(magasin)) - 1;
+    std::vector<GtkTreeIter> parents;
+    for (std::size_t k = 0; k < l.lignes.size(); ++k) {
+        const LigneListe& ligne = l.lignes[k];
+        const std::size_t niveau = std::size_t(std::max(0, ligne.niveau));
+        if (parents.size() > niveau) parents.resize(niveau);
+        GtkTreeIter it;
+        gtk_tree_store_append(magasin, &it, parents.empty() ? nullptr : &parents.back());
+        for (int c = 0; c < colonnes; ++c) {
+            const std::string texte = std::size_t(c) < ligne.cellules.size()
+                                          ? utf8DeWindows1252(ligne.cellules[std::size_t(c)])
+                                          : std::string();
+            gtk_tree_store_set(magasin, &it, c, texte.c_str(), -1);
+        }
+        gtk_tree_store_set(magasin, &it, colonnes, gint(k), -1);
+        // A line deeper than the one before it by more than one level hangs
+        // under that line.
+        while (parents.size() < niveau + 1)
+            parents.push_back(it);
+    }
+}
+
+struct ApplicateurSelection {
+    GtkTreeView* vue;
+    const std::vector<bool>* selection;
+    bool premiere;
+};
+
+gboolean appliqueLigne(GtkTreeModel* modele, GtkTreePath* chemin, GtkTreeIter* it, gpointer donnees) {
+    auto& a = *static_cast<ApplicateurSelection*>(donnees);
+    const int ligne = ligneDe(modele, it);
+    GtkTreeSelection* choix = gtk_tree_view_get_selection(a.vue);
+    const bool choisie =
+        ligne >= 0 && std::size_t(ligne) < a.selection->size() && (*a.selection)[std::size_t(ligne)];
+    if (choisie) {
+        gtk_tree_view_expand_to_path(a.vue, chemin);
+        gtk_tree_selection_select_iter(choix, it);
+        if (a.premiere) {
+            gtk_tree_view_scroll_to_cell(a.vue, chemin, nullptr, FALSE, 0, 0);
+            a.premiere = false;
+        }
+    } else {
+        gtk_tree_selection_unselect_iter(choix, it);
+    }
+    return FALSE;
+}
+
+void metAJourListe(GtkWidget* defilant, const ListeLiee& l, DernierEtatControle& d) {
+    GtkTreeView* vue = arbreDe(defilant);
+    std::vector<std::vector<std::string>> lignes = cellulesDeLaListe(l);
+    std::vector<bool> selection;
+    for (const LigneListe& ligne : l.lignes)
+        selection.push_back(ligne.selectionnee);
+    const bool nouvellesLignes = lignes != d.lignes;
+    if (nouvellesLignes) {
+        d.lignes = std::move(lignes);
+        remplitListe(vue, l);
+    }
+    if (nouvellesLignes || selection != d.selection) {
+        d.selection = selection;
+        ApplicateurSelection a{vue, &selection, true};
+        gtk_tree_model_foreach(gtk_tree_view_get_model(vue), appliqueLigne, &a);
+    }
+}
+
+// --- Combo boxes ---
+
+void comboChange(GtkComboBox* combo, gpointer) {
+    const OperationsForme* o = operationsSiLibre(combo);
+    DernierEtatControle* d = dernierDe(combo, kCombo);
+    if (!o || !d) return;
+    d->choisi = gtk_combo_box_get_active(combo);
+    if (o->choisitElement) o->choisitElement(numeroDuControle(combo), d->choisi);
+    pompe();
+}
+
+void metAJourCombo(GtkWidget* boite, const ComboLie& c, DernierEtatControle& d) {
+    GtkWidget* w = GTK_WIDGET(g_object_get_data(G_OBJECT(boite), "km32-vue"));
+    const bool nouveaux = c.elements != d.elements;
+    if (nouveaux) {
+        d.elements = c.elements;
+        gtk_combo_box_text_remove_all(GTK_COMBO_BOX_TEXT(w));
+        for (const std::string& e : c.elements)
+            gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(w), utf8DeWindows1252(e).c_str());
+    }
+    if (nouveaux || c.choisi != d.choisi) {
+        d.choisi = c.choisi;
+        gtk_combo_box_set_active(GTK_COMBO_BOX(w), c.choisi);
+    }
+}
+
+// --- Creation, placing, dropping ---
+
+GtkWidget* nouveauControle(ControlesFormes& c, Fenetre f, int genre, int numero, const std::string& libelle,
+                           const ListeLiee* liste) {
+    GtkWidget* w = nullptr;
+    switch (genre) {
+    case kChamp:
+        w = nouvelleEntree();
+        break;
+    case kTexte:
+        w = nouveauTexte(f, numero, c);
+        break;
+    case kBouton:
+    case kCase:
+        w = genre == kCase ? gtk_check_button_new_with_label(utf8DeWindows1252(libelle).c_str())
+                           : gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
+        g_signal_connect(w, "clicked", G_CALLBACK(boutonClique), nullptr);
+        break;
+    case kEtiquette:
+        w = gtk_label_new(nullptr);
+        gtk_label_set_xalign(GTK_LABEL(w), 0);
+        gtk_label_set_ellipsize(GTK_LABEL(w), PANGO_ELLIPSIZE_END);
+        break;
+    case kListe:
+        w = nouvelleListe(f, *liste, c);
+        break;
+    default: {
+        GtkWidget* combo = gtk_combo_box_text_new();
+        marque(combo, f, numero, c);
+        g_signal_connect(combo, "changed", G_CALLBACK(comboChange), nullptr);
+        g_signal_connect(combo, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
+        w = dansUneBoite(combo, combo);
+        break;
+    }
+    }
+    marque(w, f, numero, c);
+    gtk_fixed_put(GTK_FIXED(c.fixe), w, 0, 0);
+    c.controles[{f, genre, numero}] = w;
+    return w;
+}
+
+// The widgets of one form, at the form's place in the top-level window.
+struct Placeur {
+    ControlesFormes& c;
+    Fenetre f;
+    int ox, oy;
+    std::map<CleControle, bool>& vus;
+
+    // The widget of the control (created when missing, or when a list's
+    // columns changed), placed on its frame and shown.
+    GtkWidget* controle(int genre, int numero, const Rectangle& cadre, const std::string& libelle = {},
+                        const ListeLiee* liste = nullptr) {
+        const CleControle cle{f, genre, numero};
+        auto it = c.controles.find(cle);
+        if (it != c.controles.end() && liste &&
+            GPOINTER_TO_INT(g_object_get_data(G_OBJECT(it->second), "km32-colonnes")) !=
+                colonnesDeLaListe(*liste)) {
+            gtk_widget_destroy(it->second);
+            c.controles.erase(it);
+            c.derniers.erase(cle);
+            it = c.controles.end();
+        }
+        GtkWidget* w =
+            it != c.controles.end() ? it->second : nouveauControle(c, f, genre, numero, libelle, liste);
+        vus[cle] = true;
+        gtk_fixed_move(GTK_FIXED(c.fixe), w, ox + cadre.gauche, oy + cadre.haut);
+        gtk_widget_set_size_request(w, std::max(1, cadre.largeur()), std::max(1, cadre.hauteur()));
+        gtk_widget_show_all(w);
+        return w;
+    }
+
+    // The keyboard goes to the control the model made current, once.
+    void focusSiCourant(bool courant, int numero, GtkWidget* w) {
+        if (!courant || c.champCourant[f] == numero) return;
+        c.champCourant[f] = numero;
+        gtk_widget_grab_focus(w);
+    }
+};
+
+void placeForme(Placeur& p, const FormeLiee& forme) {
+    for (const ChampLie& champ : forme.champs) {
+        if (champ.multiligne) {
+            GtkWidget* w = p.controle(kTexte, champ.numero, champ.cadre);
+            metAJourTexte(w, champ, p.c.derniers[{p.f, kTexte, champ.numero}]);
+            p.focusSiCourant(champ.courant, champ.numero, GTK_WIDGET(vueDe(w)));
+        } else {
+            GtkWidget* w = p.controle(kChamp, champ.numero, champ.cadre);
+            metAJourEntree(w, champ);
+            if (champ.courant && p.c.champCourant[p.f] != champ.numero) {
+                p.focusSiCourant(true, champ.numero, w);
+                gtk_editable_set_position(GTK_EDITABLE(w), -1);
+            }
+        }
+    }
+    for (const BoutonLie& b : forme.boutons)
+        metAJourBouton(p.controle(b.coche >= 0 ? kCase : kBouton, int(b.tag), b.cadre, b.libelle), b);
+    for (std::size_t k = 0; k < forme.etiquettes.size(); ++k) {
+        const EtiquetteLiee& e = forme.etiquettes[k];
+        GtkWidget* w = p.controle(kEtiquette, int(k), e.cadre);
+        const std::string texte = utf8DeWindows1252(e.texte);
+        if (texte != gtk_label_get_text(GTK_LABEL(w))) gtk_label_set_text(GTK_LABEL(w), texte.c_str());
+    }
+    for (const ListeLiee& l : forme.listes) {
+        GtkWidget* w = p.controle(kListe, l.numero, l.cadre, {}, &l);
+        metAJourListe(w, l, p.c.derniers[{p.f, kListe, l.numero}]);
+        p.focusSiCourant(l.courant, l.numero, GTK_WIDGET(arbreDe(w)));
+    }
+    for (const ComboLie& combo : forme.combos)
+        metAJourCombo(p.controle(kCombo, combo.numero, combo.cadre), combo,
+                      p.c.derniers[{p.f, kCombo, combo.numero}]);
+}
+
+} // namespace
+
+void synchroniseFormes(ControlesFormes& c, Fenetre racine) {
+    Garde garde;
+    std::map<CleControle, bool> vus;
+    for (Fenetre f : fenetresAvecForme()) {
+        if (ancetreRacine(f) != racine || !estVisible(f)) continue;
+        const OperationsForme* o = formeLiee(f);
+        if (!o || !o->etat) continue;
+        const FormeLiee forme = o->etat();
+        const Point origine = clientVersEcran(f, {0, 0}), origineRacine = clientVersEcran(racine, {0, 0});
+        Placeur p{c, f, origine.x - origineRacine.x, origine.y - origineRacine.y, vus};
+        placeForme(p, forme);
+    }
+    for (auto it = c.controles.begin(); it != c.controles.end();) {
+        if (vus.count(it->first)) {
+            ++it;
+            continue;
+        }
+        c.champCourant.erase(std::get<0>(it->first));
+        c.derniers.erase(it->first);
+        gtk_widget_destroy(it->second);
+        it = c.controles.erase(it);
+    }
+}
+
+void installeStyleFormes() {
+    GtkCssProvider* css = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(css,
+                                    "entry.km32, button.km32, combobox.km32 button {"
+                                    " min-height: 0; padding-top: 0; padding-bottom: 0; }",
+                                    -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(css);
+}
+
+} // namespace km32::platform::gtk

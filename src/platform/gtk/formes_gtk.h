@@ -1,0 +1,49 @@
+#pragma once
+// The forms of the window models as the toolkit's widgets: entries (one line
+// or a text view), buttons, check boxes, labels, lists and trees, combo
+// boxes, placed in a GtkFixed over the top-level window's drawing where the
+// models lay them out. After every event the widgets are brought in line with
+// what each model answers; the user's changes go back through the form's
+// operations (see platform/formes_liees.h).
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/fenetres.h"
+
+typedef struct _GtkWidget GtkWidget;
+
+namespace km32::platform::gtk {
+
+// What a widget showed last, as the model gave it or the user left it: the
+// model's state is pushed to the widget only when it differs from this, so a
+// user's change in progress is not undone by the model's echo of it.
+struct DernierEtatControle {
+    std::string texte;
+    uint32_t debutSelection = 0, longueurSelection = 0;
+    std::vector<std::vector<std::string>> lignes; // a list's cells, the level last
+    std::vector<bool> selection;
+    std::vector<std::string> elements; // a combo's entries
+    int choisi = -2;
+};
+
+// A control of a form: its window, its kind and its number in the form.
+using CleControle = std::tuple<Fenetre, int, int>;
+
+// The widgets of the forms shown in one top-level window.
+struct ControlesFormes {
+    GtkWidget* fixe = nullptr;
+    std::map<CleControle, GtkWidget*> controles;
+    std::map<CleControle, DernierEtatControle> derniers;
+    // The field or list of each form that last took the keyboard.
+    std::map<Fenetre, int> champCourant;
+};
+
+// Creates, places, updates and drops the widgets of every visible form of the
+// top-level window racine.
+void synchroniseFormes(ControlesFormes& c, Fenetre racine);
+// The style the widgets of the forms take (fitting the rows the models lay out).
+void installeStyleFormes();
+
+} // namespace km32::platform::gtk

@@ -1,0 +1,266 @@
+// The toolkit's widgets of a bound form, in this process on an X server of
+// the test's own: a form of every kind is shown, real input is sent with
+// xdotool, and the model must receive what a person did (and the widgets
+// show what the model changes).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+
+#include "ecran_x.h"
+#include "platform/affichage.h"
+#include "platform/entrees.h"
+#include "platform/fenetres.h"
+#include "platform/formes_liees.h"
+#include "platform/messages.h"
+
+// The toolkit and its libraries keep caches for the life of the process,
+// which the leak check of the sanitizer build would count.
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
+    return "leak:libgtk-3\nleak:libgdk-3\nleak:libglib-2.0\nleak:libgobject-2.0\nleak:libgio-2.0\n"
+           "leak:libfontconfig\nleak:libpango\nleak:libcairo\nleak:libharfbuzz\nleak:libatk\n"
+           "leak:libatk-bridge\nleak:libdbus\nleak:libX11\nleak:libgdk_pixbuf\nleak:libepoxy\n";
+}
+
+namespace km32::tests {
+namespace {
+
+namespace p = platform;
+
+constexpr int kX = 50, kY = 40; // where the form's window lies on the screen
+constexpr uint32_t kTagBouton = 11, kTagCase = 12, kTagInactif = 13;
+enum { kEntree = 1, kTexte = 2, kListe = 3, kArbre = 4, kCombo = 5 };
+
+// The model the form shows, and what the user did to it.
+struct Modele {
+    std::string entree = "abc";
+    std::string texte = "l1\r\nl2";
+    uint32_t debut = 6, longueur = 0;
+    std::vector<bool> selectionListe = {false, false, false};
+    std::vector<bool> selectionArbre = {false, false, false, false};
+    int choisi = 0;
+    bool coche = false;
+    int clics = 0, clicsInactif = 0, activations = 0, ligneActivee = -1, echaps = 0, choixListe = 0;
+    std::vector<uint32_t> selectionsRecues;
+};
+
+Modele& modele() {
+    static Modele m;
+    return m;
+}
+
+p::FormeLiee etatForme() {
+    const Modele& m = modele();
+    p::FormeLiee f;
+    f.champs.push_back({.numero = kEntree, .cadre = {10, 10, 200, 34}, .texte = m.entree});
+    f.champs.push_back({.numero = kTexte,
+                        .cadre = {10, 40, 200, 140},
+                        .texte = m.texte,
+                        .multiligne = true,
+                        .debutSelection = m.debut,
+                        .longueurSelection = m.longueur});
+    f.boutons.push_back({.tag = kTagBouton, .cadre = {220, 10, 320, 36}, .libelle = "Go"});
+    f.boutons.push_back({.tag = kTagCase, .cadre = {220, 50, 360, 74}, .libelle = "Check", .coche = m.coche});
+    f.boutons.push_back({.tag = kTagInactif, .cadre = {220, 90, 320, 116}, .libelle = "Off", .actif = false});
+    f.etiquettes.push_back({.cadre = {220, 130, 400, 150}, .texte = "Libell\xe9"});
+    p::ListeLiee liste{.numero = kListe, .cadre = {10, 160, 200, 300}, .colonnes = {"x", "y"}};
+    const char* const cellules[3][2] = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
+    for (int k = 0; k < 3; ++k)
+        liste.lignes.push_back(
+            {.cellules = {cellules[k][0], cellules[k][1]}, .selectionnee = m.selectionListe[k]});
+    f.listes.push_back(liste);
+    p::ListeLiee arbre{.numero = kArbre, .cadre = {220, 160, 400, 300}};
+    const int niveaux[4] = {0, 1, 1, 0};
+    const char* const noms[4] = {"Points", "A", "B", "Droites"};
+    for (int k = 0; k < 4; ++k)
+        arbre.lignes.push_back(
+            {.cellules = {noms[k]}, .niveau = niveaux[k], .selectionnee = m.selectionArbre[k]});
+    f.listes.push_back(arbre);
+    f.combos.push_back({.numero = kCombo,
+                        .cadre = {10, 310, 200, 340},
+                        .elements = {"un", "deux", "trois"},
+                        .choisi = m.choisi});
+    return f;
+}
+
+int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
+    Modele& m = modele();
+    if (message == p::WM_COMMAND && wParam == kTagBouton) ++m.clics;
+    if (message == p::WM_COMMAND && wParam == kTagCase) m.coche = !m.coche;
+    if (message == p::WM_COMMAND && wParam == kTagInactif) ++m.clicsInactif;
+    if (message == p::WM_KEYDOWN && wParam == p::VK_ESCAPE) ++m.echaps;
+    return 0;
+}
+
+class FormeReelle : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
+        modele() = Modele{};
+        ecran_ = std::make_unique<EcranX>();
+        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
+        setenv("DISPLAY", ecran_->affichage().c_str(), 1);
+        ASSERT_TRUE(p::demarreAffichageReel());
+        fenetre_ = p::creeFenetre(p::kAucuneFenetre, {kX, kY, kX + 420, kY + 360}, procedure, false);
+        p::changeTitreFenetre(fenetre_, "formes");
+        p::OperationsForme o;
+        o.etat = etatForme;
+        o.changeTexte = [](int numero, const std::string& t) {
+            if (numero == kEntree) modele().entree = t;
+            if (numero == kTexte) modele().texte = t;
+        };
+        o.changeSelection = [](int numero, uint32_t debut, uint32_t longueur) {
+            if (numero != kTexte) return;
+            modele().debut = debut;
+            modele().longueur = longueur;
+            modele().selectionsRecues.push_back(debut);
+        };
+        o.choisitLignes = [](int numero, const std::vector<bool>& s) {
+            if (numero == kListe) modele().selectionListe = s, ++modele().choixListe;
+            if (numero == kArbre) modele().selectionArbre = s;
+        };
+        o.activeLigne = [](int numero, int ligne) {
+            if (numero != kListe) return;
+            ++modele().activations;
+            modele().ligneActivee = ligne;
+        };
+        o.choisitElement = [](int numero, int element) {
+            if (numero == kCombo) modele().choisi = element;
+        };
+        p::inscritFormeLiee(fenetre_, std::move(o));
+        p::afficheFenetre(fenetre_, true);
+        ASSERT_TRUE(tourne([&] { return trouvee(); })) << "the form's window did not show";
+    }
+
+    void TearDown() override {
+        if (fenetre_ != p::kAucuneFenetre) p::detruitFenetre(fenetre_);
+        ecran_.reset();
+    }
+
+    bool trouvee() {
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.nom == "formes") return true;
+        return false;
+    }
+
+    // Handles the toolkit's events until the condition holds or 20 seconds
+    // passed (polling every 10 ms); whether it held.
+    bool tourne(const std::function<bool()>& condition) {
+        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        for (;;) {
+            p::traiteEvenementsAffichage();
+            if (condition()) return true;
+            if (std::chrono::steady_clock::now() > fin) return false;
+            usleep(10000);
+        }
+    }
+
+    // Input at a point of the form's client area.
+    void clic(int x, int y, const std::string& suite = "click 1") {
+        ecran_->xdotool("mousemove " + std::to_string(kX + x) + " " + std::to_string(kY + y) + " " + suite);
+    }
+
+    // The form as the model would change it, brought to the widgets.
+    void modeleChange(const std::function<void(Modele&)>& change) {
+        change(modele());
+        p::invalideFenetre(fenetre_);
+        tourne([] { return true; });
+    }
+
+    std::unique_ptr<EcranX> ecran_;
+    p::Fenetre fenetre_ = p::kAucuneFenetre;
+};
+
+TEST_F(FormeReelle, ButtonsAndCheckBoxesSendTheirCommandsAndFollowTheModel) {
+    const Modele& m = modele();
+    clic(270, 23);
+    ASSERT_TRUE(tourne([&] { return m.clics == 1; }));
+    clic(240, 62);
+    ASSERT_TRUE(tourne([&] { return m.coche; })) << "the check box did not reach the model";
+    clic(240, 62);
+    ASSERT_TRUE(tourne([&] { return !m.coche; }));
+    // A disabled button takes no click.
+    clic(270, 103);
+    clic(270, 23);
+    ASSERT_TRUE(tourne([&] { return m.clics == 2; }));
+    EXPECT_EQ(m.clicsInactif, 0);
+    // The label is drawn where the model put it.
+    const auto capture = ecran_->capture();
+    ASSERT_TRUE(capture.has_value());
+    EXPECT_GT(pixelsSombres(*capture, kX + 220, kY + 130, kX + 400, kY + 150).nombre, 10);
+}
+
+TEST_F(FormeReelle, TextsGoBothWaysWithTheCaretInTheModelsBytes) {
+    const Modele& m = modele();
+    // One-line entry: the model holds the text typed.
+    clic(100, 22);
+    ecran_->xdotool("key End type --delay 20 xy");
+    ASSERT_TRUE(tourne([&] { return m.entree == "abcxy"; })) << m.entree;
+    // Several lines: the model's CR LF is one character of the toolkit; the
+    // caret the model gives is where the typing goes.
+    // A click right of the first line puts the caret at its end.
+    clic(100, 48);
+    ASSERT_TRUE(tourne([&] { return m.debut == 2; })) << m.debut;
+    modeleChange([](Modele& mm) {
+        mm.debut = 4; // after "l1\r\n": the start of the second line
+        mm.longueur = 0;
+    });
+    ecran_->xdotool("type --delay 20 Z");
+    ASSERT_TRUE(tourne([&] { return m.texte == "l1\r\nZl2"; })) << m.texte;
+    EXPECT_EQ(m.debut, 5u);
+    ecran_->xdotool("key End Return type --delay 20 w");
+    ASSERT_TRUE(tourne([&] { return m.texte == "l1\r\nZl2\r\nw"; })) << m.texte;
+    EXPECT_EQ(m.debut, uint32_t(m.texte.size()));
+    // A text the model replaces is shown, and typing follows it.
+    modeleChange([](Modele& mm) {
+        mm.texte = "XYZ";
+        mm.debut = 1;
+    });
+    ecran_->xdotool("type --delay 20 q");
+    ASSERT_TRUE(tourne([&] { return m.texte == "XqYZ"; })) << m.texte;
+    // Esc goes to the form's window.
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(tourne([&] { return m.echaps == 1; }));
+}
+
+TEST_F(FormeReelle, ListsTreesAndCombosReportTheUsersChoiceAndShowTheModels) {
+    const Modele& m = modele();
+    // The heading row comes first: a click low in the list picks a line, a
+    // double click activates it.
+    clic(60, 230);
+    ASSERT_TRUE(tourne([&] { return m.choixListe > 0; }));
+    int choisie = -1;
+    for (std::size_t k = 0; k < m.selectionListe.size(); ++k)
+        if (m.selectionListe[k]) choisie = int(k);
+    ASSERT_GE(choisie, 0);
+    EXPECT_EQ(std::count(m.selectionListe.begin(), m.selectionListe.end(), true), 1);
+    clic(60, 230, "click --repeat 2 --delay 80 1");
+    ASSERT_TRUE(tourne([&] { return m.activations == 1; }));
+    EXPECT_EQ(m.ligneActivee, choisie);
+    // The keyboard moves the selection down a line.
+    ecran_->xdotool("key Down");
+    ASSERT_TRUE(tourne([&] { return choisie + 1 < 3 && m.selectionListe[std::size_t(choisie + 1)]; }));
+    // The model's selection is shown without coming back as the user's.
+    const int avant = m.choixListe;
+    modeleChange([](Modele& mm) { mm.selectionListe = {true, false, false}; });
+    EXPECT_EQ(m.choixListe, avant);
+    // A tree: the model selects a child of a closed heading; the heading opens
+    // and its lines take room, so the last heading moves down.
+    const auto avantArbre = ecran_->capture();
+    modeleChange([](Modele& mm) { mm.selectionArbre = {false, false, true, false}; });
+    const auto apresArbre = ecran_->capture();
+    ASSERT_TRUE(avantArbre && apresArbre);
+    const PixelsSombres a = pixelsSombres(*avantArbre, kX + 222, kY + 162, kX + 398, kY + 298);
+    const PixelsSombres b = pixelsSombres(*apresArbre, kX + 222, kY + 162, kX + 398, kY + 298);
+    EXPECT_GT(b.nombre, a.nombre) << "the two child lines were not shown";
+    EXPECT_GT(b.y, a.y);
+    // A combo box: the wheel over it chooses the next entry.
+    clic(100, 325, "click 5");
+    ASSERT_TRUE(tourne([&] { return m.choisi == 1; })) << m.choisi;
+}
+
+} // namespace
+} // namespace km32::tests
