@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/affichage.h"
 #include "platform/ecran.h"
 #include "platform/entrees.h"
 #include "platform/messages.h"
@@ -172,8 +173,9 @@ void peintBouton(const TBoiteFiltreMenu& b, p::ContexteDessin& dc, uint32_t tag)
 
 void peintListe(const TBoiteFiltreMenu& b, p::ContexteDessin& dc, int k, const std::string& titre) {
     const TVueListeFiltre& v = b.vues[std::size_t(k)];
+    // A real backend shows the title as its own label (forme_filtre_menus.h).
     p::fixeCouleurTexte(dc, p::kNoir);
-    p::ecritTexte(dc, v.cadreTitre.gauche, v.cadreTitre.haut, titre);
+    if (!p::affichageReel()) p::ecritTexte(dc, v.cadreTitre.gauche, v.cadreTitre.haut, titre);
     // The list with the focus has a thicker border.
     p::choisitStylo(dc, p::styloPlein(b.listeCourante == k ? 2 : 1, p::kNoir));
     p::choisitBrosse(dc, p::kBrosseBlanche);

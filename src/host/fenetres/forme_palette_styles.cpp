@@ -15,7 +15,7 @@ p::FormeLiee etatForme() {
     const TFenetreStyle* s = paletteStyles();
     if (!s) return forme;
     for (const TEnteteStyle& e : s->entetes)
-        if (!e.texte.empty()) forme.etiquettes.push_back({cadreEnteteStyle(e), e.texte});
+        if (!e.texte.empty()) forme.etiquettes.push_back({cadreEnteteStyle(*s, e), e.texte});
     for (const uint32_t tag : {kTagPaletteRappel, kTagPaletteAide, kTagPaletteFermer}) {
         p::BoutonLie bouton;
         bouton.tag = tag;

@@ -16,6 +16,7 @@
 #include "model/fenetres_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/affichage.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
@@ -229,8 +230,10 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
 
 } // namespace
 
-p::Rectangle cadreEnteteStyle(const TEnteteStyle& e) {
-    return {e.x, e.y - 1, e.x + 8 * int32_t(e.texte.size()), e.y + 13};
+p::Rectangle cadreEnteteStyle(const TFenetreStyle& s, const TEnteteStyle& e) {
+    // From where the painted text starts to the palette's right edge: a
+    // toolkit's font may be wider than the 8 pixels a character is counted.
+    return {e.x, e.y - 1, std::max(e.x + 8 * int32_t(e.texte.size()), s.largeur - 1), e.y + 13};
 }
 
 const p::Rectangle& cadreBoutonPalette(const TFenetreStyle& s, uint32_t tag) {
@@ -406,7 +409,9 @@ void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
     for (std::size_t k = 0; k < kEntetes.size(); ++k) {
         const TEnteteStyle& e = s.entetes[k];
         segment(dc, 0, e.y - 2, s.largeur, e.y - 2);
-        if (!e.texte.empty()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
+        // A real backend shows the heading's text as its own label
+        // (forme_palette_styles.h).
+        if (!e.texte.empty() && !p::affichageReel()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
     }
     dessineCouleur(dc, s.bande, s.couleurBande);
     dessineCellule(s, dc, s.echantillon, s.celluleChoisie);

@@ -63,8 +63,8 @@ struct TFenetreStyle {
     bool aideDemandee = false;
 };
 
-// A heading's text and the place it takes under its separator line.
-platform::Rectangle cadreEnteteStyle(const TEnteteStyle& e);
+// The place a heading's text takes under its separator line.
+platform::Rectangle cadreEnteteStyle(const TFenetreStyle& s, const TEnteteStyle& e);
 // The button of a tag: its frame and caption.
 const platform::Rectangle& cadreBoutonPalette(const TFenetreStyle& s, uint32_t tag);
 std::string libelleBoutonPalette(uint32_t tag);

@@ -1,0 +1,275 @@
+// km32 show on a real X display, three windows of the library used as a
+// person uses them: the style palette (a colour picked, then the segment
+// clicked takes it), the menu filter (the first command forbidden with the
+// ">>" button, then OK) and the construction dialog of a point in a
+// coordinate system, whose list of coordinate systems is a combo box. Each
+// is opened from the figure's pop-up menu with the keys, and the saved
+// figure, read again by the headless library, says what was done.
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <utility>
+
+#include "ecran_x.h"
+#include "session_show.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/palette_styles.h"
+#include "host/filtre_menus.h"
+#include "host/filtre_menus_fenetre.h"
+#include "host/menus_figure_codes.h"
+#include "km32.h"
+#include "model/couleurs.h"
+#include "model/objets_figure.h"
+#include "model/registre_figures.h"
+#include "model/table_figures.h"
+#include "platform/menus.h"
+
+namespace km32::tests {
+namespace {
+
+namespace fs = std::filesystem;
+namespace p = platform;
+
+constexpr uint64_t kGraine = 11;
+constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens, at the screen's top left
+
+const char* const kFigure = "Kalmetra figure (English)\r\n"
+                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n"
+                            "R coordinate system (B,vec(i),vec(j),vec(k))\r\n";
+
+// What the headless library makes of a figure text, in a host window of
+// km32 show's size; the figure stays until the next call.
+TfigureKalmetra& figureSansEcran(const std::string& texte) {
+    KMImposeGraineHasard(kGraine);
+    KMTermine();
+    KMInitialise();
+    KMappliqueLangue(2);
+    const uint32_t hote = KMCreeFenetreHote("reference", kLargeur, kHauteur, nullptr);
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+    EXPECT_GT(n, 0);
+    KMSize(n, 0);
+    return *figureDeNumero(n);
+}
+
+// The keys that pick a command in the figure's pop-up menu as GTK's menus
+// take them: Down to the item (separators and greyed items skipped), Right
+// into a sub-menu, whose first item is then selected, Return at the end.
+// Found in the menu the headless library builds for the same figure.
+bool cheminDansMenu(p::Menu m, uint32_t commande, bool premierNiveau, std::string& touches) {
+    int choisissables = 0;
+    for (int k = 0; k < p::nombreElementsMenu(m); ++k) {
+        if (p::estSeparateur(m, k) || p::elementGrise(m, k)) continue;
+        const std::string avant = touches;
+        for (int i = 0; i < choisissables + (premierNiveau ? 1 : 0); ++i)
+            touches += " Down";
+        const p::Menu sous = p::sousMenuElement(m, k);
+        if (sous != p::kAucunMenu) {
+            touches += " Right";
+            if (cheminDansMenu(sous, commande, false, touches)) return true;
+        } else if (p::identifiantElementMenu(m, k) == commande) {
+            touches += " Return";
+            return true;
+        }
+        touches = avant;
+        ++choisissables;
+    }
+    return false;
+}
+
+std::string touchesDuMenu(const std::string& texte, uint32_t commande) {
+    TfigureKalmetra& f = figureSansEcran(texte);
+    p::choisitDansMenuSuivant(0);
+    KMAfficheMenu(int16_t(f.numeroFigure));
+    std::string touches;
+    EXPECT_TRUE(cheminDansMenu(KMMenuDeLaFigure(int16_t(f.numeroFigure)), commande, true, touches))
+        << commande;
+    KMTermine();
+    return touches;
+}
+
+class FenetresPalette : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
+        session_ = std::make_unique<SessionShow>();
+        ASSERT_TRUE(session_->demarre("km32_palette", kFigure, kGraine)) << session_->erreur();
+        ecran_ = &session_->ecran();
+        figure_ = session_->figure();
+        // A click on an empty place makes the figure active.
+        ecran_->xdotool("mousemove 30 570 click 1");
+    }
+    void TearDown() override { session_.reset(); }
+
+    std::vector<EcranX::FenetreX> boites() { return session_->boites(); }
+    Capture ecran() {
+        std::optional<Capture> c = ecran_->capture();
+        return c ? *c : Capture{};
+    }
+    int sombres(int gauche, int haut, int droite, int bas) {
+        const Capture c = ecran();
+        return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
+    }
+    // The screen once two captures in a row are alike.
+    Capture ecranStable() {
+        Capture avant = ecran(), apres;
+        attends([&] {
+            apres = ecran();
+            return std::exchange(avant, apres).pixels == apres.pixels;
+        });
+        return apres;
+    }
+    // Opens the figure's menu with a double click and picks the command with the keys.
+    void choisitDansLeMenu(uint32_t commande) {
+        const std::string touches = touchesDuMenu(kFigure, commande);
+        ASSERT_FALSE(touches.empty());
+        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+        std::vector<EcranX::FenetreX> menu;
+        ASSERT_TRUE(attends([&] { return (menu = boites()).size() == 1; })) << "no menu opened";
+        // Without a window manager the keys go to the window under the
+        // pointer: it rests on the menu's border, where it selects nothing.
+        ecran_->xdotool("mousemove " + std::to_string(menu[0].x + 1) + " " + std::to_string(menu[0].y + 1));
+        ecran_->xdotool("key --delay 60" + touches);
+        ASSERT_TRUE(attends([&] { return boites().empty(); })) << "the menu stayed open";
+    }
+    void clic(int x, int y) {
+        ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    }
+    void clicAuCentre(const p::Rectangle& r) { clic((r.gauche + r.droite) / 2, (r.haut + r.bas) / 2); }
+    // Saves with Ctrl+S; the text once the file holds a new one.
+    std::string sauve() {
+        const std::string avant = contenuFichier(figure_);
+        ecran_->xdotool("mousemove 790 590");
+        ecran_->xdotool("key ctrl+s");
+        std::string texte;
+        EXPECT_TRUE(attends([&] { return (texte = contenuFichier(figure_)) != avant; }))
+            << "Ctrl+S wrote nothing";
+        return texte;
+    }
+    // Keeps the part of the screen a window takes for a reviewer (copied by
+    // hand into docs/screenshots).
+    static void garde(const Capture& ecran, const p::Rectangle& r, const std::string& nom) {
+        Capture c;
+        c.largeur = r.largeur();
+        c.hauteur = r.hauteur();
+        for (int y = r.haut; y < r.bas; ++y)
+            for (int x = r.gauche; x < r.droite; ++x)
+                c.pixels.push_back(x < ecran.largeur && y < ecran.hauteur ? ecran.pixel(x, y) : 0);
+        fs::create_directories(KM32_CAPTURES);
+        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
+    }
+
+    std::unique_ptr<SessionShow> session_;
+    EcranX* ecran_ = nullptr;
+    fs::path figure_;
+};
+
+// Where a point of the model is drawn in the window, as the headless library
+// draws the same figure.
+p::Point pointALEcran(const std::string& texte, double x, double y, double z) {
+    TfigureKalmetra& f = figureSansEcran(texte);
+    const int32_t X = coordonneeEntiere(f, x), Y = coordonneeEntiere(f, y), Z = coordonneeEntiere(f, z);
+    const p::Point e{projetteX(f, X, Y, Z), projetteY(f, X, Y, Z)};
+    KMTermine();
+    return e;
+}
+
+TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) {
+    const p::Point surS = pointALEcran(kFigure, 2.5, 0, 0);
+    ASSERT_GT(surS.x, kLargeurPalette + 20);
+    const int avant = sombres(0, 0, kLargeurPalette, 430);
+    choisitDansLeMenu(kCommandeStyles);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeurPalette, 430) > avant + 200; })) << "no palette";
+    // Red is the first cell of the second row (code 4); the segment then takes it.
+    clic(5, 25);
+    clic(surS.x, surS.y);
+    garde(ecranStable(), {0, 0, 400, 440}, "style_palette.png");
+    // The palette's "X" button (a toolkit button) closes it.
+    TFenetreStyle disposition;
+    disposition.hauteur = kHauteurLegendePalette + 407;
+    disposePalette(disposition);
+    clicAuCentre(disposition.boutonFermer);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeurPalette, 430) < avant + 50; }))
+        << "the palette did not close";
+    const std::string texte = sauve();
+    TfigureKalmetra& f = figureSansEcran(texte);
+    CouleurRVB rouge{};
+    ASSERT_TRUE(rvbDeCode(4, rouge));
+    const TstyleObjet& style = objet(f, numeroObjetDeNotation(f, "s")).style;
+    EXPECT_EQ((std::array<int, 3>{style.rouge, style.vert, style.bleu}),
+              (std::array<int, 3>{rouge.rouge, rouge.vert, rouge.bleu}))
+        << texte;
+    const TstyleObjet& styleA = objet(f, numeroObjetDeNotation(f, "A")).style;
+    EXPECT_NE((std::array<int, 3>{styleA.rouge, styleA.vert, styleA.bleu}),
+              (std::array<int, 3>{rouge.rouge, rouge.vert, rouge.bleu}));
+    KMTermine();
+}
+
+TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
+    // The box's layout, as the library lays it out for this window.
+    TBoiteFiltreMenu boite;
+    boite.hauteurListes = 400 - kHautListesFiltre - 48;
+    disposeFiltreMenus(boite);
+    const p::Rectangle& autorises = boite.vues[kListeAutorises].cadre;
+    const int avant = sombres(0, 0, 560, 400);
+    choisitDansLeMenu(kCommandeFiltreMenus);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 560, 400) > avant + 500; })) << "no menu filter";
+    const int interditsAvant =
+        sombres(boite.vues[kListeInterdits].cadre.gauche + 2, boite.vues[kListeInterdits].cadre.haut + 2,
+                boite.vues[kListeInterdits].cadre.droite - 20, 200);
+    // The first line of the allowed list (the "Create" menu), then ">>".
+    clic(autorises.gauche + 40, autorises.haut + 8);
+    clicAuCentre(boite.boutons[kTagFiltreInterdit]);
+    ASSERT_TRUE(attends([&] {
+        return sombres(boite.vues[kListeInterdits].cadre.gauche + 2,
+                       boite.vues[kListeInterdits].cadre.haut + 2,
+                       boite.vues[kListeInterdits].cadre.droite - 20, 200) > interditsAvant + 100;
+    })) << "nothing came into the forbidden list";
+    garde(ecranStable(), {0, 0, 560, 400}, "menu_filter.png");
+    clicAuCentre(boite.boutons[kTagFiltreOk]);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 560, 400) < avant + 200; })) << "the box did not close";
+    const std::string texte = sauve();
+    TfigureKalmetra& f = figureSansEcran(texte);
+    EXPECT_TRUE((f.commandesAutorisees & commandesDuSousMenu(232)).none()) << texte;
+    EXPECT_TRUE(f.commandesAutorisees.test(kCommandeStyles)) << texte;
+    KMTermine();
+}
+
+TEST_F(FenetresPalette, TheDialogsComboOfCoordinateSystemsPlacesThePointInTheOneChosen) {
+    const int avant = sombres(0, 0, kLargeur, 120);
+    choisitDansLeMenu(133);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeur, 120) > avant + 100; })) << "no dialog";
+    // The combo box of coordinate systems stands in the option band under
+    // the caption: its second entry is R.
+    TFenDialog* d = nullptr;
+    {
+        TfigureKalmetra& f = figureSansEcran(kFigure);
+        ouvreDialogueCommande(int16_t(f.numeroFigure), 133);
+        d = fenetreDialogue();
+        ASSERT_NE(d, nullptr);
+        ASSERT_TRUE(d->listeOptions.visible);
+    }
+    const p::Rectangle combo = d->listeOptions.cadre, premierChamp = d->champs[1].cadre;
+    KMTermine();
+    clicAuCentre(combo);
+    ASSERT_TRUE(attends([&] { return boites().size() == 1; })) << "the combo's list did not open";
+    ecran_->xdotool("key --delay 60 Down Return");
+    ASSERT_TRUE(attends([&] { return boites().empty(); }));
+    // The answers from the first field on, a field after the other (Down
+    // goes to the next field).
+    clicAuCentre(premierChamp);
+    for (const char* reponse : {"1", "2", "3", "P"}) {
+        ecran_->xdotool(std::string("type --delay 40 ") + reponse);
+        ecran_->xdotool("key Down");
+    }
+    garde(ecranStable(), {0, 0, 420, 260}, "construction_dialog_combo.png");
+    ecran_->xdotool("key Return");
+    std::string texte;
+    ASSERT_TRUE(attends([&] { return (texte = sauve()).find("P point with") != std::string::npos; }))
+        << texte;
+    EXPECT_NE(texte.find("P point with coordinates (1,2,3) in coordinate system R"), std::string::npos)
+        << texte;
+}
+
+} // namespace
+} // namespace km32::tests
