@@ -63,6 +63,10 @@ struct ListeLiee {
     std::vector<std::string> colonnes = {}; // column headings; empty: no heading row
     std::vector<LigneListe> lignes = {};
     bool multiple = false; // several lines may be selected
+    // The line the model shows first: the toolkit's list scrolls to it when
+    // the model changes it (-1: the toolkit scrolls as the user does).
+    int premiereVisible = -1;
+    bool developpee = false; // a tree shows every branch open
     bool courant = false;  // the list has the focus in the model
 };
 

@@ -10,6 +10,8 @@
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetres/rappels/fenetre_rappels.h"
+#include "host/fenetres/rappels/forme_choix_rappels.h"
+#include "host/fenetres/rappels/forme_rappels.h"
 #include "km32.h"
 #include "drawing/designation.h"
 #include "model/fenetres_figure.h"
@@ -17,10 +19,12 @@
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/ecran.h"
+#include "platform/formes_liees.h"
 #include "platform/image_bitmap.h"
 #include "platform/surfaces_fenetres.h"
 #include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
+#include "sibling/texte_math.h"
 #include "sibling/texte_math_dessin.h"
 #include "text/descriptions_objets.h"
 
@@ -529,6 +533,319 @@ TEST_F(Rappels, AnUnknownFigureNumberOpensNothing) {
     KMAfficheRappels(42);
     KMAfficheRappels(-1);
     EXPECT_EQ(fenetreRappels(), nullptr);
+}
+
+// The forms the picker and the reminders window describe to a real backend.
+
+bool dedans(const p::Rectangle& interieur, const p::Rectangle& exterieur) {
+    return !interieur.estVide() && interieur.gauche >= exterieur.gauche && interieur.haut >= exterieur.haut &&
+           interieur.droite <= exterieur.droite && interieur.bas <= exterieur.bas;
+}
+
+bool seCoupent(const p::Rectangle& a, const p::Rectangle& b) {
+    return !p::intersectionRectangles(a, b).estVide();
+}
+
+class FormesRappels : public Rappels {
+  protected:
+    p::FormeLiee formeDe(uint32_t fenetre) {
+        const p::OperationsForme* o = p::formeLiee(fenetre);
+        EXPECT_NE(o, nullptr);
+        return o && o->etat ? o->etat() : p::FormeLiee{};
+    }
+    const p::OperationsForme& operations() {
+        static const p::OperationsForme aucune;
+        const p::OperationsForme* o = p::formeLiee(choix().fenetre);
+        EXPECT_NE(o, nullptr);
+        return o ? *o : aucune;
+    }
+    // The toolkit's selection of the picker's list: the lines of these objects.
+    std::vector<bool> lignesDe(std::initializer_list<const char*> noms) {
+        std::vector<bool> selection(choix().items.size(), false);
+        for (const char* nom : noms)
+            selection.at(std::size_t(ligneDe(nom))) = true;
+        return selection;
+    }
+    // The toolkit's selection of the picker's list is the picker's own.
+    void selectionMontree() {
+        const p::FormeLiee forme = formeDe(choix().fenetre);
+        ASSERT_EQ(forme.listes.size(), 1u);
+        ASSERT_EQ(forme.listes[0].lignes.size(), choix().selection.size());
+        for (std::size_t k = 0; k < choix().selection.size(); ++k)
+            EXPECT_EQ(forme.listes[0].lignes[k].selectionnee, choix().selection[k]) << k;
+    }
+};
+
+TEST_F(FormesRappels, ThePickersFormShowsItsButtonsAndItsLinesAsPlainText) {
+    struct Cas {
+        const char* nom;
+        uint16_t commande;
+        bool pourDialogue, multiple;
+        std::vector<uint32_t> tags;
+        std::vector<const char*> selectionnes; // by the picker when it opens
+    };
+    const std::vector<Cas> cas = {
+        {"piloting", 77, false, false, {kTagRappelsOk, kTagRappelsAnnuler, kTagRappelsAide}, {"A"}},
+        {"trace", 84, false, true, {kTagRappelsOk, kTagRappelsAnnuler, kTagRappelsAide}, {"C"}},
+        {"dialog", 15, true, true, {kTagRappelsOk, kTagRappelsAnnuler}, {}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        figureDeTexte(kTroisPoints);
+        fig().objetLibreActif = uint8_t(numero("A"));
+        fig().ensembleTrace.set(std::size_t(numero("C")));
+        if (k.pourDialogue) {
+            p::envoieMessage(forme, p::WM_COMMAND, k.commande, 0);
+            p::distribueJusquAuRepos();
+            ASSERT_NE(fenetreDialogue(), nullptr);
+            p::envoieMessage(fenetreDialogue()->fenetre, p::WM_COMMAND, kTagRappels, 0);
+        } else {
+            commande(k.commande);
+        }
+        TFenRaPour& c = choix();
+        const p::FormeLiee f = formeDe(c.fenetre);
+        const p::Rectangle client = p::rectangleClient(c.fenetre);
+        // The buttons of the top row with their captions, each inside the
+        // window and apart from the others and from the list.
+        std::vector<uint32_t> tags;
+        for (const p::BoutonLie& b : f.boutons) {
+            tags.push_back(b.tag);
+            EXPECT_EQ(b.coche, -1);
+            EXPECT_TRUE(b.actif);
+            EXPECT_TRUE(dedans(b.cadre, client))
+                << b.tag << " right edge " << b.cadre.droite << " of " << client.droite;
+            for (const p::BoutonLie& autre : f.boutons)
+                if (autre.tag != b.tag) {
+                    EXPECT_FALSE(seCoupent(b.cadre, autre.cadre)) << b.tag;
+                }
+        }
+        EXPECT_EQ(tags, k.tags);
+        EXPECT_EQ(f.boutons.at(0).libelle, "Ok");
+        EXPECT_EQ(f.boutons.at(1).libelle, phraseDeNumero(11252));
+        if (f.boutons.size() > 2) {
+            EXPECT_EQ(f.boutons[2].libelle, phraseDeNumero(11251));
+        }
+        ASSERT_EQ(f.listes.size(), 1u);
+        const p::ListeLiee& liste = f.listes[0];
+        EXPECT_TRUE(dedans(liste.cadre, client));
+        for (const p::BoutonLie& b : f.boutons)
+            EXPECT_FALSE(seCoupent(b.cadre, liste.cadre)) << b.tag;
+        EXPECT_EQ(liste.multiple, k.multiple);
+        EXPECT_TRUE(liste.colonnes.empty());
+        // One plain line per reminder: the object's name and its sentence,
+        // without the marks of the mathematical text.
+        ASSERT_EQ(liste.lignes.size(), c.items.size());
+        const p::LigneListe& a = liste.lignes.at(std::size_t(ligneDe("A")));
+        EXPECT_EQ(a.cellules, std::vector<std::string>{"A point libre dans l'espace"});
+        for (const p::LigneListe& l : liste.lignes) {
+            ASSERT_EQ(l.cellules.size(), 1u);
+            EXPECT_EQ(l.cellules[0].find_first_of("\\$"), std::string::npos) << l.cellules[0];
+            EXPECT_EQ(l.niveau, 0);
+        }
+        if (k.commande == 77) {
+            EXPECT_EQ(liste.lignes[0].cellules[0], phraseDeNumero(4416));
+        }
+        std::vector<bool> attendue(c.items.size(), false);
+        for (const char* nom : k.selectionnes)
+            attendue.at(std::size_t(ligneDe(nom))) = true;
+        std::vector<bool> montree;
+        for (const p::LigneListe& l : liste.lignes)
+            montree.push_back(l.selectionnee);
+        EXPECT_EQ(montree, attendue);
+        p::envoieMessage(c.fenetre, p::WM_KEYDOWN, p::VK_ESCAPE, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(choixRappels(), nullptr);
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
+}
+
+TEST_F(FormesRappels, ASelectionFromTheToolkitIsThePickersOwnAndOkTakesIt) {
+    figureDeTexte(kTroisPoints);
+    fig().ensembleTrace.set(std::size_t(numero("C")));
+    commande(84);
+    const p::OperationsForme& o = operations();
+    ASSERT_TRUE(o.choisitLignes);
+    // Several lines at once, one of them taken off.
+    o.choisitLignes(kListeChoixRappels, lignesDe({"A", "B"}));
+    EXPECT_EQ(choix().selection, lignesDe({"A", "B"}));
+    selectionMontree();
+    // Another list's number, or a selection longer than the list, is no harm.
+    o.choisitLignes(kListeChoixRappels + 1, lignesDe({"C"}));
+    std::vector<bool> longue = lignesDe({"A", "B"});
+    longue.resize(longue.size() + 5, true);
+    o.choisitLignes(kListeChoixRappels, longue);
+    EXPECT_EQ(choix().selection, lignesDe({"A", "B"}));
+    // The OK button's command ends the pick with those lines.
+    envoie(kTagRappelsOk);
+    EXPECT_EQ(choixRappels(), nullptr);
+    TEnsembleObjets attendu;
+    attendu.set(std::size_t(numero("A")));
+    attendu.set(std::size_t(numero("B")));
+    EXPECT_EQ(fig().ensembleTrace, attendu);
+}
+
+TEST_F(FormesRappels, APickerOfOneLineKeepsOneLineWhateverTheToolkitSends) {
+    figureDeTexte(kTroisPoints);
+    fig().objetLibreActif = uint8_t(numero("A"));
+    commande(77);
+    const p::OperationsForme& o = operations();
+    ASSERT_TRUE(o.choisitLignes);
+    struct Cas {
+        const char* nom;
+        std::vector<const char*> envoyes;
+        const char* choisi; // the picker's only line after it
+    };
+    for (const Cas& k : {Cas{"a new line beside the old one", {"A", "B"}, "B"},
+                         Cas{"the new line alone", {"A"}, "A"}, Cas{"nothing", {}, "A"}}) {
+        SCOPED_TRACE(k.nom);
+        std::vector<bool> envoyee(choix().items.size(), false);
+        for (const char* nom : k.envoyes)
+            envoyee.at(std::size_t(ligneDe(nom))) = true;
+        o.choisitLignes(kListeChoixRappels, envoyee);
+        EXPECT_EQ(choix().selection, lignesDe({k.choisi}));
+        selectionMontree();
+    }
+    o.choisitLignes(kListeChoixRappels, lignesDe({"B"}));
+    envoie(kTagRappelsOk);
+    EXPECT_EQ(fig().objetLibreActif, numero("B"));
+}
+
+TEST_F(FormesRappels, AnActivatedLineDoesWhatADoubleClickDoes) {
+    figureDeTexte(kTroisPoints);
+    const int a = numero("A"), b = numero("B");
+    commande(107);
+    const p::OperationsForme& o = operations();
+    ASSERT_TRUE(o.activeLigne);
+    // A line that is not there, or another list, ends nothing.
+    for (const auto& [liste, ligne] :
+         {std::pair{kListeChoixRappels, -1}, std::pair{kListeChoixRappels, int(choix().items.size())},
+          std::pair{kListeChoixRappels + 1, ligneDe("A")}})
+        o.activeLigne(liste, ligne);
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_FALSE(estObjetLibreBloque(objet(fig(), a)));
+    const uint32_t fenetre = choix().fenetre;
+    o.activeLigne(kListeChoixRappels, ligneDe("A"));
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(choixRappels(), nullptr);
+    EXPECT_EQ(p::formeLiee(fenetre), nullptr);
+    EXPECT_TRUE(estObjetLibreBloque(objet(fig(), a)));
+    EXPECT_FALSE(estObjetLibreBloque(objet(fig(), b)));
+
+    // Beside the construction dialog the line answers the field and the
+    // picker stays, its form with it.
+    p::envoieMessage(forme, p::WM_COMMAND, 15, 0);
+    p::distribueJusquAuRepos();
+    TFenDialog* d = fenetreDialogue();
+    ASSERT_NE(d, nullptr);
+    p::envoieMessage(d->fenetre, p::WM_COMMAND, kTagRappels, 0);
+    operations().activeLigne(kListeChoixRappels, ligneDe("B"));
+    p::distribueJusquAuRepos();
+    ASSERT_NE(choixRappels(), nullptr);
+    EXPECT_EQ(d->champs[1].texte, "B");
+    EXPECT_EQ(formeDe(choix().fenetre).listes.size(), 1u);
+}
+
+TEST_F(FormesRappels, ThePickerIsWideEnoughForItsButtons) {
+    // Reminders narrower than the row of buttons.
+    figureDeTexte(kTroisPoints);
+    commande(77);
+    ASSERT_LT(choix().largeurMax + 15, kCadreBoutonAide.droite);
+    const p::Rectangle client = p::rectangleClient(choix().fenetre);
+    EXPECT_GT(client.droite, kCadreBoutonAide.droite);
+    // The lines are still under the buttons, inside the window.
+    EXPECT_EQ(choix().cadreListe.haut, kCadreBoutonOk.bas);
+    EXPECT_EQ(choix().cadreListe.droite, client.droite - 1);
+    envoie(kTagRappelsAnnuler);
+
+    // Beside the dialog the room left in the figure's window may be narrower
+    // than the buttons: the picker ends at the figure's edge and its form
+    // shows what is inside of each button.
+    p::envoieMessage(forme, p::WM_COMMAND, 15, 0);
+    p::distribueJusquAuRepos();
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    p::envoieMessage(fenetreDialogue()->fenetre, p::WM_COMMAND, kTagRappels, 0);
+    const p::Rectangle serre = p::rectangleClient(choix().fenetre);
+    EXPECT_EQ(p::cadreFenetre(choix().fenetre).droite, rectangleClientFigure(n).droite);
+    ASSERT_LT(serre.droite, kCadreBoutonAnnuler.droite);
+    ASSERT_GT(serre.droite, kCadreBoutonAnnuler.gauche);
+    const p::FormeLiee f = formeDe(choix().fenetre);
+    ASSERT_EQ(f.boutons.size(), 2u);
+    EXPECT_EQ(f.boutons[0].cadre, kCadreBoutonOk);
+    EXPECT_EQ(f.boutons[1].cadre,
+              (p::Rectangle{kCadreBoutonAnnuler.gauche, 0, serre.droite, kCadreBoutonAnnuler.bas}));
+}
+
+TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsInOneListUnderTheLabels) {
+    struct Cas {
+        bool bloque, nonDefini;
+        std::vector<uint16_t> labels; // from the top
+    };
+    for (const Cas& k : {Cas{true, true, {2532, 2533}}, Cas{false, true, {2533}}, Cas{false, false, {}}}) {
+        SCOPED_TRACE(std::to_string(k.bloque) + std::to_string(k.nonDefini));
+        figureDeTexte(kTroisPoints);
+        if (k.bloque) changeDrapeauObjet(objet(fig(), numero("A")), 8, true);
+        if (k.nonDefini) objet(fig(), numero("B")).nonDefini = 1;
+        KMMessage m{p::WM_KEYDOWN, p::VK_F1 + 1, 0, 0}; // F2
+        traiteMessageKMParNumero(n, &m);
+        p::distribueJusquAuRepos();
+        TKMrappels* r = fenetreRappels();
+        ASSERT_NE(r, nullptr);
+        const p::OperationsForme* o = p::formeLiee(r->fenetre);
+        ASSERT_NE(o, nullptr);
+        // The window only shows: nothing to select, no line to activate.
+        EXPECT_FALSE(o->choisitLignes);
+        EXPECT_FALSE(o->activeLigne);
+        const p::FormeLiee f = o->etat();
+        const p::Rectangle client = p::rectangleClient(r->fenetre);
+        EXPECT_TRUE(f.boutons.empty());
+        ASSERT_EQ(f.etiquettes.size(), k.labels.size());
+        ASSERT_EQ(f.listes.size(), 1u);
+        const p::ListeLiee& liste = f.listes[0];
+        EXPECT_TRUE(dedans(liste.cadre, client)) << liste.cadre.bas << " " << client.bas;
+        for (std::size_t i = 0; i < k.labels.size(); ++i) {
+            const p::EtiquetteLiee& e = f.etiquettes[i];
+            EXPECT_EQ(e.texte, phraseDeNumero(k.labels[i]));
+            EXPECT_EQ(e.cadre.haut, 16 * int32_t(i));
+            EXPECT_EQ(e.cadre.hauteur(), 16);
+            EXPECT_TRUE(dedans(e.cadre, client));
+            EXPECT_FALSE(seCoupent(e.cadre, liste.cadre));
+        }
+        // Four headings in their order, each followed by the reminders of its
+        // group, as plain text, every line shown.
+        std::vector<std::string> lignes;
+        for (const p::LigneListe& l : liste.lignes) {
+            ASSERT_EQ(l.cellules.size(), 1u);
+            EXPECT_FALSE(l.selectionnee);
+            EXPECT_EQ(l.niveau, 0);
+            lignes.push_back(l.cellules[0]);
+        }
+        std::vector<std::string> attendues;
+        for (const uint16_t titre : {11321, 11322, 11323, 11324}) {
+            attendues.push_back(phraseDeNumero(titre));
+            TEnsembleObjets groupe = titre == 11321   ? r->predefinis
+                                     : titre == 11322 ? r->crees
+                                     : titre == 11323 ? r->affichages
+                                                      : r->commandes;
+            for (int i = 1; i <= fig().nombreObjets; ++i)
+                if (groupe.test(std::size_t(i)))
+                    attendues.push_back(lectureTexteMath(definitionObjetPourRappel(fig(), i)));
+        }
+        EXPECT_EQ(lignes, attendues);
+        // The created points read plainly, with their marks.
+        const auto crees = std::find(lignes.begin(), lignes.end(), phraseDeNumero(11322));
+        ASSERT_LE(crees + 3, lignes.end());
+        EXPECT_EQ(*(crees + 1), k.bloque ? "A point libre dans l'espace (*)" : "A point libre dans l'espace");
+        EXPECT_EQ(*(crees + 2),
+                  k.nonDefini ? "xx B point libre dans l'espace" : "B point libre dans l'espace");
+        const uint32_t fenetre = r->fenetre;
+        p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(fenetreRappels(), nullptr);
+        EXPECT_EQ(p::formeLiee(fenetre), nullptr);
+        KMDetruitFigure(n);
+        p::distribueJusquAuRepos();
+    }
 }
 
 } // namespace

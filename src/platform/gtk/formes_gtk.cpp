@@ -408,6 +408,18 @@ gboolean appliqueLigne(GtkTreeModel* modele, GtkTreePath* chemin, GtkTreeIter* i
     return FALSE;
 }
 
+struct ChercheurLigne {
+    int ligne;
+    GtkTreePath* chemin;
+};
+
+gboolean chercheLigne(GtkTreeModel* modele, GtkTreePath* chemin, GtkTreeIter* it, gpointer donnees) {
+    auto& c = *static_cast<ChercheurLigne*>(donnees);
+    if (ligneDe(modele, it) != c.ligne) return FALSE;
+    c.chemin = gtk_tree_path_copy(chemin);
+    return TRUE;
+}
+
 void metAJourListe(GtkWidget* defilant, const ListeLiee& l, DernierEtatControle& d) {
     GtkTreeView* vue = arbreDe(defilant);
     std::vector<std::vector<std::string>> lignes = cellulesDeLaListe(l);
@@ -419,11 +431,24 @@ void metAJourListe(GtkWidget* defilant, const ListeLiee& l, DernierEtatControle&
         d.lignes = std::move(lignes);
         remplitListe(vue, l);
     }
+    if (nouvellesLignes && l.developpee) gtk_tree_view_expand_all(vue);
     if (nouvellesLignes || selection != d.selection) {
         d.selection = selection;
         ApplicateurSelection a{vue, &selection, true};
         gtk_tree_model_foreach(gtk_tree_view_get_model(vue), appliqueLigne, &a);
     }
+    if (l.premiereVisible >= 0 && (nouvellesLignes || l.premiereVisible != d.premiereVisible) &&
+        std::size_t(l.premiereVisible) < l.lignes.size()) {
+        ChercheurLigne c{l.premiereVisible, nullptr};
+        gtk_tree_model_foreach(gtk_tree_view_get_model(vue), chercheLigne, &c);
+        GtkTreePath* chemin = c.chemin;
+        if (chemin) {
+            gtk_tree_view_expand_to_path(vue, chemin);
+            gtk_tree_view_scroll_to_cell(vue, chemin, nullptr, TRUE, 0, 0);
+            gtk_tree_path_free(chemin);
+        }
+    }
+    d.premiereVisible = l.premiereVisible;
 }
 
 // --- Combo boxes ---

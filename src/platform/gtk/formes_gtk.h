@@ -24,6 +24,7 @@ struct DernierEtatControle {
     uint32_t debutSelection = 0, longueurSelection = 0;
     std::vector<std::vector<std::string>> lignes; // a list's cells, the level last
     std::vector<bool> selection;
+    int premiereVisible = -1;
     std::vector<std::string> elements; // a combo's entries
     int choisi = -2;
 };

@@ -6,6 +6,7 @@
 #include "drawing/designation.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/fenetres/rappels/forme_choix_rappels.h"
 #include "host/repartiteur.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/fenetres_figure.h"
@@ -255,6 +256,7 @@ void choisitRappelPourCommande(int16_t numeroDemande, uint32_t fenetre, uint16_t
     TFenRaPour& r = *c;
     etat().forme = std::move(c);
     remplitChoixRappels(r);
+    lieFormeChoixRappels(r);
     if (!r.pourDialogue) {
         TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
         t.codeAnnexe = kAnnexeChoixRappels;
@@ -294,9 +296,12 @@ void remplitChoixRappels(TFenRaPour& c) {
     // Beside the asking window, ending at the right edge of the figure's
     // client area and 25 pixels above its bottom. The list under the
     // buttons gets the lines' total height, so that every line shows when
-    // there is room; the list scrolls when there is not.
+    // there is room; the list scrolls when there is not. The window is at
+    // least as wide as its row of buttons, so that short reminders leave
+    // Cancel and Help within reach.
     const p::Rectangle zone = rectangleClientFigure(c.numeroFigure);
-    int32_t largeur = c.largeurMax + 15;
+    const int32_t boutons = (c.aideVisible ? kCadreBoutonAide : kCadreBoutonAnnuler).droite + 1;
+    int32_t largeur = std::max(c.largeurMax + 15, boutons);
     if (zone.droite > gauche) largeur = std::min(largeur, zone.droite - gauche);
     int32_t hauteur = kHautBoutonsRappels + hauteurLignes(c) + 2;
     if (zone.bas - 25 > kHautBoutonsRappels) hauteur = std::min(hauteur, zone.bas - 25);
@@ -328,6 +333,7 @@ void fermeChoixRappels() {
     const uint8_t occupe = t.annexeEnFermeture;
     t.annexeEnFermeture = 1;
     p::afficheFenetre(c->fenetre, false);
+    p::oublieFormeLiee(c->fenetre);
     p::changeParent(c->fenetre, p::kAucuneFenetre);
     p::detruitFenetre(c->fenetre);
     c.reset();
@@ -412,8 +418,10 @@ void FormResize(TFenRaPour& c) {
 void peintChoixRappels(TFenRaPour& c) {
     p::ContexteDessin* dc = p::contexteDeFenetre(c.fenetre);
     if (!dc) return;
+    // The whole client area first, so that the edges about the list and
+    // the row of buttons show no leftover.
+    p::remplitRectangle(*dc, p::rectangleClient(c.fenetre), p::kBrosseBlanche);
     const p::Rectangle cadre = cadreDesLignes(c.defilement, c.cadreListe);
-    p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(c.defilement.premiere); k < c.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = c.items[k];

@@ -6,6 +6,7 @@
 #include "drawing/designation.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/rappels/forme_rappels.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/table_figures.h"
@@ -112,6 +113,7 @@ void afficheRappels(int16_t numero) {
     TKMrappels& rappels = *r;
     forme() = std::move(r);
     remplitRappels(rappels);
+    lieFormeRappels(rappels);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeRappels;
     t.fenetreAnnexe = rappels.fenetre;
@@ -182,23 +184,36 @@ bool FormCloseQuery(TKMrappels& r) {
 void FormResize(TKMrappels& r) {
     const p::Rectangle cadre = p::cadreFenetre(r.fenetre);
     const int32_t haut = kHauteurLabel * (int(r.indisponibleVisible) + int(r.nonValideVisible));
-    r.cadreListe = {0, haut, std::max(0, cadre.largeur() - 8), haut + std::max(0, cadre.hauteur() - 24)};
+    // The list never passes the client area's bottom, where its last lines
+    // and its scroll bar could not be seen.
+    const int32_t bas = std::min(haut + std::max(0, cadre.hauteur() - 24), p::rectangleClient(r.fenetre).bas);
+    r.cadreListe = {0, haut, std::max(0, cadre.largeur() - 8), std::max(haut, bas)};
+}
+
+std::vector<std::pair<p::Rectangle, const std::string*>> labelsVisibles(const TKMrappels& r) {
+    std::vector<std::pair<p::Rectangle, const std::string*>> labels;
+    const int32_t largeur = p::rectangleClient(r.fenetre).largeur();
+    int32_t y = 0;
+    for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
+                                         std::pair{r.nonValideVisible, &r.labelNonValide}}) {
+        if (!visible) continue;
+        labels.emplace_back(p::Rectangle{0, y, largeur, y + kHauteurLabel}, texte);
+        y += kHauteurLabel;
+    }
+    return labels;
 }
 
 void peintRappels(TKMrappels& r) {
     p::ContexteDessin* dc = p::contexteDeFenetre(r.fenetre);
     if (!dc) return;
+    // The whole client area first: the list leaves a margin at the right
+    // and at the bottom that would show leftovers.
+    p::remplitRectangle(*dc, p::rectangleClient(r.fenetre), p::kBrosseBlanche);
     // The labels stand over the list, one under the other, only those shown.
-    int32_t yLabel = 0;
     p::fixeCouleurTexte(*dc, p::kNoir);
-    for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
-                                         std::pair{r.nonValideVisible, &r.labelNonValide}}) {
-        if (!visible) continue;
-        p::ecritTexte(*dc, 2, yLabel, *texte);
-        yLabel += kHauteurLabel;
-    }
+    for (const auto& [cadre, texte] : labelsVisibles(r))
+        p::ecritTexte(*dc, cadre.gauche + 2, cadre.haut, *texte);
     const p::Rectangle cadre = cadreDesLignes(r.defilement, r.cadreListe);
-    p::remplitRectangle(*dc, cadre, p::kBrosseBlanche);
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(r.defilement.premiere); k < r.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = r.items[k];
@@ -211,6 +226,7 @@ void peintRappels(TKMrappels& r) {
 void fermeRappels() {
     std::unique_ptr<TKMrappels> r = std::move(forme());
     if (!r) return;
+    p::oublieFormeLiee(r->fenetre);
     p::changeParent(r->fenetre, p::kAucuneFenetre);
     p::detruitFenetre(r->fenetre);
 }

@@ -10,6 +10,7 @@
 // WM_CLOSE (FormCloseQuery).
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sibling/codes_annexes.h"
@@ -42,6 +43,9 @@ TKMrappels* fenetreRappels();
 void remplitRappels(TKMrappels& r);
 bool FormCloseQuery(TKMrappels& r);
 void FormResize(TKMrappels& r);
+// The labels shown over the list, from the top, with their frames in client
+// pixels.
+std::vector<std::pair<platform::Rectangle, const std::string*>> labelsVisibles(const TKMrappels& r);
 void peintRappels(TKMrappels& r);
 void fermeRappels();
 

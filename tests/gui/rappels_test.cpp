@@ -1,0 +1,265 @@
+// The reminder picker and the reminders window in km32 show, used as a person
+// would: opened from the figure's menu or with F2, a line of the toolkit's
+// list clicked or double-clicked, a button pressed; the figure saved to see
+// what the pick did.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ecran_x.h"
+
+namespace km32::tests {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
+
+// One free point, P: the keyboard piloting offers "none" and P.
+const char* const kFigure = "Kalmetra figure (English)\r\n"
+                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n"
+                            "P free point on segment [AB]\r\n";
+const char* const kPilotageDeP = "Free active object for keyboard: P";
+
+// The picker and the reminders window open at the top left corner of the
+// figure's window; the picker's lines lie under its row of buttons, whose
+// OK button is at 24 to 99 pixels of the picker, itself 1 pixel right of the
+// window's edge. The figure is drawn further right and lower.
+constexpr int kBasBoutons = 25, kGaucheLignes = 4, kDroiteLignes = 270, kBasLignes = 180;
+constexpr int kXOk = 1 + 62, kYOk = 12;
+
+std::string lisFichier(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// A line of a list: a run of pixel rows holding ink, the text of a line or
+// the coloured background of a selected one (a light frame is no ink).
+struct Bande {
+    int haut = 0, bas = 0;
+    int milieu() const { return (haut + bas) / 2; }
+};
+
+bool encreSurLaRangee(const Capture& c, int gauche, int droite, int y) {
+    for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
+        const uint32_t v = c.pixel(x, y);
+        if (std::min({(v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF}) < 150) return true;
+    }
+    return false;
+}
+
+std::vector<Bande> bandesDeTexte(const Capture& c, int gauche, int haut, int droite, int bas) {
+    std::vector<Bande> bandes;
+    bool dedans = false;
+    for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y) {
+        const bool encre = encreSurLaRangee(c, gauche, droite, y);
+        if (encre && !dedans) bandes.push_back({y, y + 1});
+        if (encre) bandes.back().bas = y + 1;
+        dedans = encre;
+    }
+    return bandes;
+}
+
+// Pixels of the selection's colour (blue well above red) in a rectangle.
+int pixelsBleus(const Capture& c, int gauche, int haut, int droite, int bas) {
+    int n = 0;
+    for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y)
+        for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
+            const uint32_t v = c.pixel(x, y);
+            if (int(v & 0xFF) > int((v >> 16) & 0xFF) + 60) ++n;
+        }
+    return n;
+}
+
+// The part of a capture at the top left corner of the screen.
+Capture coin(const Capture& ecran, int largeur, int hauteur) {
+    Capture c;
+    c.largeur = std::min(largeur, ecran.largeur);
+    c.hauteur = std::min(hauteur, ecran.hauteur);
+    for (int y = 0; y < c.hauteur; ++y)
+        for (int x = 0; x < c.largeur; ++x)
+            c.pixels.push_back(ecran.pixel(x, y));
+    return c;
+}
+
+class RappelsReels : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
+        dossier_ =
+            fs::temp_directory_path() / ("km32_rappels_" + std::to_string(getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dossier_);
+        fs::create_directories(dossier_);
+        figure_ = dossier_ / "figure.k3v";
+        std::ofstream(figure_, std::ios::binary) << kFigure;
+        ecran_ = std::make_unique<EcranX>();
+        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
+        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", "7", figure_.string()},
+                                   (dossier_ / "show.log").string());
+        ASSERT_TRUE(attends([&] {
+            for (const EcranX::FenetreX& f : ecran_->fenetres())
+                if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur)
+                    return pixelsSombres(ecranActuel(), 1, 1, kLargeur - 1, kHauteur - 1).nombre > 20;
+            return false;
+        })) << lisFichier(dossier_ / "show.log");
+    }
+
+    void TearDown() override {
+        if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
+            ecran_->xdotool("mousemove 400 500");
+            ecran_->xdotool("key ctrl+q");
+            int statut = 0;
+            EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
+        }
+        ecran_.reset();
+        if (!dossier_.empty()) fs::remove_all(dossier_);
+    }
+
+    Capture ecranActuel() {
+        std::optional<Capture> c = ecran_->capture();
+        return c ? *c : Capture{};
+    }
+
+    // The pop-up menus shown: the visible windows of the program other than the figure's.
+    std::vector<EcranX::FenetreX> menus() {
+        std::vector<EcranX::FenetreX> m;
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.nom == "km32" && f.largeur > 50 && f.hauteur > 20) m.push_back(f);
+        return m;
+    }
+
+    // Piloting > Pilot with the keyboard, from the figure's menu opened by a
+    // double click: the second heading, then its first entry (items about
+    // 25 pixels high below a border of 4).
+    void ouvreLePilotage() {
+        auto element = [](const EcranX::FenetreX& f, int rang) {
+            return std::to_string(f.x + 40) + " " + std::to_string(f.y + 4 + 25 * rang + 12);
+        };
+        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+        std::vector<EcranX::FenetreX> m;
+        ASSERT_TRUE(attends([&] { return (m = menus()).size() == 1; })) << "no menu opened";
+        ecran_->xdotool("mousemove " + element(m[0], 1) + " click 1");
+        std::vector<EcranX::FenetreX> m2;
+        ASSERT_TRUE(attends([&] { return (m2 = menus()).size() == 2; })) << "no sub-menu";
+        const EcranX::FenetreX pilotage = m2[0].id == m[0].id ? m2[1] : m2[0];
+        ecran_->xdotool("mousemove " + element(pilotage, 0) + " click 1");
+        ASSERT_TRUE(attends([&] { return menus().empty(); }));
+    }
+
+    // The picker's lines once they show: "none" and P.
+    std::vector<Bande> lignesDuChoix() {
+        std::vector<Bande> lignes;
+        attends([&] {
+            lignes = bandesDeTexte(ecranActuel(), kGaucheLignes, kBasBoutons + 1, kDroiteLignes, kBasLignes);
+            return lignes.size() == 2;
+        });
+        return lignes;
+    }
+
+    // Saves with Ctrl+S (the pointer over the figure, where the keys go) and
+    // reads the file once it holds a new text.
+    std::string sauveEtLis() {
+        const std::string avant = lisFichier(figure_);
+        ecran_->xdotool("mousemove 400 500");
+        ecran_->xdotool("key ctrl+s");
+        std::string texte;
+        attends([&] { return (texte = lisFichier(figure_)) != avant; });
+        return texte;
+    }
+
+    static void garde(const Capture& c, const std::string& nom) {
+        fs::create_directories(KM32_CAPTURES);
+        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
+    }
+
+    fs::path dossier_, figure_;
+    std::unique_ptr<EcranX> ecran_;
+    pid_t programme_ = 0;
+};
+
+TEST_F(RappelsReels, ThePickersLineAndOkPilotThePointAndADoubleClickOnNoneStopsIt) {
+    ouvreLePilotage();
+    std::vector<Bande> lignes = lignesDuChoix();
+    ASSERT_EQ(lignes.size(), 2u) << "the picker does not show its two lines";
+    // Nothing is piloted yet: no line is selected. The lines are the
+    // toolkit's, in dark text (the picker's own drawing writes them in blue).
+    const Capture ouvert = ecranActuel();
+    EXPECT_LT(pixelsBleus(ouvert, kGaucheLignes, lignes[0].haut, kDroiteLignes, lignes[1].bas), 20);
+    EXPECT_GT(pixelsSombres(ouvert, kGaucheLignes, lignes[0].haut, kDroiteLignes, lignes[1].bas).nombre, 50);
+    // A click on P's line selects it, OK pilots P.
+    ecran_->xdotool("mousemove 100 " + std::to_string(lignes[1].milieu()) + " click 1");
+    Capture choisi;
+    ASSERT_TRUE(attends([&] {
+        choisi = ecranActuel();
+        return pixelsBleus(choisi, kGaucheLignes, lignes[1].haut, kDroiteLignes, lignes[1].bas) > 100;
+    })) << "the clicked line does not show selected";
+    EXPECT_LT(pixelsBleus(choisi, kGaucheLignes, lignes[0].haut, kDroiteLignes, lignes[0].bas), 20);
+    garde(coin(choisi, 300, 90), "picker.png");
+    ecran_->xdotool("mousemove " + std::to_string(kXOk) + " " + std::to_string(kYOk) + " click 1");
+    ASSERT_TRUE(attends([&] {
+        return bandesDeTexte(ecranActuel(), kGaucheLignes, kBasBoutons + 1, kDroiteLignes, kBasLignes)
+            .empty();
+    })) << "OK did not close the picker";
+    const std::string pilote = sauveEtLis();
+    EXPECT_NE(pilote.find(kPilotageDeP), std::string::npos) << pilote;
+
+    // Opened again, it shows P selected; a double click on "none" ends the
+    // pick at once and stops the piloting.
+    ouvreLePilotage();
+    lignes = lignesDuChoix();
+    ASSERT_EQ(lignes.size(), 2u);
+    const Capture rouvert = ecranActuel();
+    EXPECT_GT(pixelsBleus(rouvert, kGaucheLignes, lignes[1].haut, kDroiteLignes, lignes[1].bas), 100);
+    ecran_->xdotool("mousemove 100 " + std::to_string(lignes[0].milieu()) + " click --repeat 2 --delay 80 1");
+    std::string arrete;
+    ASSERT_TRUE(attends([&] {
+        arrete = sauveEtLis();
+        return arrete.find(kPilotageDeP) == std::string::npos;
+    })) << arrete;
+    EXPECT_TRUE(
+        bandesDeTexte(ecranActuel(), kGaucheLignes, kBasBoutons + 1, kDroiteLignes, kBasLignes).empty());
+}
+
+TEST_F(RappelsReels, F2ShowsTheRemindersFromTheCreatedObjectsAsLinesThatTheWheelScrolls) {
+    const Capture avant = ecranActuel();
+    // A part of the list, over the figure's top left corner, where the
+    // figure draws nothing.
+    constexpr int kGauche = 4, kHaut = 4, kDroite = 290, kBas = 320;
+    ASSERT_TRUE(bandesDeTexte(avant, kGauche, kHaut, kDroite, kBas).empty());
+    // A click on an empty place activates the figure, which takes the key.
+    ecran_->xdotool("mousemove 30 570 click 1");
+    ecran_->xdotool("key F2");
+    Capture ouvert;
+    std::vector<Bande> lignes;
+    ASSERT_TRUE(attends([&] {
+        ouvert = ecranActuel();
+        return (lignes = bandesDeTexte(ouvert, kGauche, kHaut, kDroite, kBas)).size() >= 3;
+    })) << "no reminders shown";
+    // Lines one under the other, none selected, written in the toolkit's
+    // dark text (the window's own drawing writes them in blue).
+    for (std::size_t k = 1; k < lignes.size(); ++k)
+        EXPECT_GT(lignes[k].haut, lignes[k - 1].bas);
+    EXPECT_LT(pixelsBleus(ouvert, kGauche, kHaut, kDroite, kBas), 20);
+    EXPECT_GT(pixelsSombres(ouvert, kGauche, kHaut, kDroite, kBas).nombre, 500);
+    garde(coin(ouvert, 580, 360), "reminders.png");
+    // The list opens on the created objects, the last group: the wheel
+    // shows the predefined objects above them, and the list fills.
+    ecran_->xdotool("mousemove 200 150 click --repeat 6 --delay 40 4");
+    ASSERT_TRUE(attends([&] {
+        const Capture apres = ecranActuel();
+        return coin(apres, kDroite, kBas).pixels != coin(ouvert, kDroite, kBas).pixels &&
+               bandesDeTexte(apres, kGauche, kHaut, kDroite, kBas).size() >= 10;
+    })) << "the list did not open on the created objects, or the wheel did not scroll it";
+}
+
+} // namespace
+} // namespace km32::tests
