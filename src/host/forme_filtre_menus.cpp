@@ -22,6 +22,7 @@ p::ListeLiee listeLiee(const TBoiteFiltreMenu& b, int k) {
     l.cadre = b.vues[std::size_t(k)].cadre;
     l.multiple = true;
     l.courant = b.listeCourante == k;
+    l.premiereVisible = b.vues[std::size_t(k)].defilement.premiere;
     const std::vector<uint16_t>& commandes = commandesDeListe(b, k);
     const std::vector<bool>& selection = selectionDeListe(b, k);
     for (std::size_t i = 0; i < commandes.size(); ++i) {

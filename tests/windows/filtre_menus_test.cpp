@@ -310,6 +310,8 @@ TEST_F(FenetreFiltre, TheScrollBarTheWheelAndTheKeysBringTheLaterLinesIntoView) 
     EXPECT_EQ(v.defilement.premiere, kLignesParCranMolette);
     p::envoieMessage(b().fenetre, p::WM_KEYDOWN, p::VK_END, 0);
     EXPECT_EQ(v.defilement.premiere, n - 1);
+    // A toolkit's list shows first the line the box shows first.
+    EXPECT_EQ(p::formeLiee(b().fenetre)->etat().listes[0].premiereVisible, n - 1);
     // The bar held and moved to its top.
     souris(p::WM_LBUTTONDOWN, {v.cadre.droite - 4, v.cadre.bas - 3}, p::MK_LBUTTON);
     souris(p::WM_MOUSEMOVE, {v.cadre.droite - 4, v.cadre.haut + 1}, p::MK_LBUTTON);
