@@ -7,6 +7,7 @@
 // figure, read again by the headless library, says what was done.
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <sstream>
 #include <utility>
 
 #include "ecran_x.h"
@@ -31,6 +32,8 @@ namespace p = platform;
 
 constexpr uint64_t kGraine = 11;
 constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens, at the screen's top left
+// The boxes' background as the screen shows it.
+constexpr uint32_t kFaceFenetre = 0xF0F0F0;
 
 const char* const kFigure = "Kalmetra figure (English)\r\n"
                             "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
@@ -96,8 +99,11 @@ class FenetresPalette : public ::testing::Test {
         ASSERT_TRUE(session_->demarre("km32_palette", kFigure, kGraine)) << session_->erreur();
         ecran_ = &session_->ecran();
         figure_ = session_->figure();
-        // A click on an empty place makes the figure active.
+        // The figure drawn, a click on an empty place makes it active; then
+        // the program waits for input.
+        ecranStable();
         ecran_->xdotool("mousemove 30 570 click 1");
+        ecranStable();
     }
     void TearDown() override { session_.reset(); }
 
@@ -129,7 +135,15 @@ class FenetresPalette : public ::testing::Test {
         // Without a window manager the keys go to the window under the
         // pointer: it rests on the menu's border, where it selects nothing.
         ecran_->xdotool("mousemove " + std::to_string(menu[0].x + 1) + " " + std::to_string(menu[0].y + 1));
-        ecran_->xdotool("key --delay 60" + touches);
+        // A key after Right goes to the sub-menu once it shows.
+        std::istringstream mots(touches);
+        std::size_t niveaux = 1;
+        for (std::string mot; mots >> mot;) {
+            ecran_->xdotool("key " + mot);
+            if (mot != "Right") continue;
+            ++niveaux;
+            ASSERT_TRUE(attends([&] { return boites().size() == niveaux; })) << "no sub-menu opened";
+        }
         ASSERT_TRUE(attends([&] { return boites().empty(); })) << "the menu stayed open";
     }
     void clic(int x, int y) {
@@ -177,9 +191,14 @@ p::Point pointALEcran(const std::string& texte, double x, double y, double z) {
 TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) {
     const p::Point surS = pointALEcran(kFigure, 2.5, 0, 0);
     ASSERT_GT(surS.x, kLargeurPalette + 20);
-    const int avant = sombres(0, 0, kLargeurPalette, 430);
+    // The palette shows its red cell (style code 4) where the figure is white.
+    CouleurRVB rouge{};
+    ASSERT_TRUE(rvbDeCode(4, rouge));
+    const uint32_t rougeEcran = uint32_t(rouge.rouge) << 16 | uint32_t(rouge.vert) << 8 | rouge.bleu;
+    auto rougeAffiche = [&] { return ecran().pixel(10, 28) == rougeEcran; };
+    ASSERT_FALSE(rougeAffiche());
     choisitDansLeMenu(kCommandeStyles);
-    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeurPalette, 430) > avant + 200; })) << "no palette";
+    ASSERT_TRUE(attends(rougeAffiche)) << "no palette";
     // Red is the first cell of the second row (code 4); the segment then takes it.
     clic(5, 25);
     clic(surS.x, surS.y);
@@ -189,12 +208,9 @@ TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) 
     disposition.hauteur = kHauteurLegendePalette + 407;
     disposePalette(disposition);
     clicAuCentre(disposition.boutonFermer);
-    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeurPalette, 430) < avant + 50; }))
-        << "the palette did not close";
+    ASSERT_TRUE(attends([&] { return !rougeAffiche(); })) << "the palette did not close";
     const std::string texte = sauve();
     TfigureKalmetra& f = figureSansEcran(texte);
-    CouleurRVB rouge{};
-    ASSERT_TRUE(rvbDeCode(4, rouge));
     const TstyleObjet& style = objet(f, numeroObjetDeNotation(f, "s")).style;
     EXPECT_EQ((std::array<int, 3>{style.rouge, style.vert, style.bleu}),
               (std::array<int, 3>{rouge.rouge, rouge.vert, rouge.bleu}))
@@ -211,9 +227,11 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
     boite.hauteurListes = 400 - kHautListesFiltre - 48;
     disposeFiltreMenus(boite);
     const p::Rectangle& autorises = boite.vues[kListeAutorises].cadre;
-    const int avant = sombres(0, 0, 560, 400);
+    // The box's own background shows below its lists, where the figure is white.
+    auto boiteAffichee = [&] { return ecran().pixel(545, 385) == kFaceFenetre; };
+    ASSERT_FALSE(boiteAffichee());
     choisitDansLeMenu(kCommandeFiltreMenus);
-    ASSERT_TRUE(attends([&] { return sombres(0, 0, 560, 400) > avant + 500; })) << "no menu filter";
+    ASSERT_TRUE(attends(boiteAffichee)) << "no menu filter";
     const int interditsAvant =
         sombres(boite.vues[kListeInterdits].cadre.gauche + 2, boite.vues[kListeInterdits].cadre.haut + 2,
                 boite.vues[kListeInterdits].cadre.droite - 20, 200);
@@ -227,7 +245,7 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
     })) << "nothing came into the forbidden list";
     garde(ecranStable(), {0, 0, 560, 400}, "menu_filter.png");
     clicAuCentre(boite.boutons[kTagFiltreOk]);
-    ASSERT_TRUE(attends([&] { return sombres(0, 0, 560, 400) < avant + 200; })) << "the box did not close";
+    ASSERT_TRUE(attends([&] { return !boiteAffichee(); })) << "the box did not close";
     const std::string texte = sauve();
     TfigureKalmetra& f = figureSansEcran(texte);
     EXPECT_TRUE((f.commandesAutorisees & commandesDuSousMenu(232)).none()) << texte;
