@@ -170,41 +170,12 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
     const TObjetFigure& cmd = objet(f, n);
     int k = 0;
     TEnsembleObjets ensemble;
-    auto prend = [&](int p, int premier, int combien) {
-        for (int j = 0; j < combien && k < cmd.nombreValeurs; ++j)
-            valeurDepuisZero(f, p, premier + j) = valeurDepuisZero(f, n, k++);
-    };
     for (int j = 0; j < cmd.nombreParents; ++j) {
         const int p = parentDepuisZero(f, n, j);
-        switch (objet(f, p).codeConstruction) {
-        case c::kReelLibre:
-        case c::kEntierLibre:
-            prend(p, 0, 1);
-            break;
-        case c::kPointLibreDansEspace:
-            prend(p, 0, 3);
-            break;
-        case c::kPointLibreDansPlan:
-        case c::kPointLibreDansPolygone:
-        case c::kPointLibreSurSphere:
-            prend(p, 3, 2);
-            break;
-        case c::kPointLibreCoordonneesEntieres:
-            prend(p, 3, 3);
-            break;
-        case c::kPointLibreAbscisseEntiere:
-        case c::kPointLibreSurSegment:
-        case c::kPointLibreSurDemiDroite:
-        case c::kPointLibreSurDroite:
-        case c::kPointLibreSurCercle:
-        case c::kPointLibreSurArc:
-        case c::kEntierLibreIntervalle:
-        case c::kReelLibreIntervalle:
-            prend(p, 3, 1);
-            break;
-        default:
-            break;
-        }
+        // The command's values, in order, go back to each object's free values.
+        const TplaceValeursLibres place = placeValeursLibres(objet(f, p).codeConstruction);
+        for (int m = 0; m < place.nombre && k < cmd.nombreValeurs; ++m)
+            valeurDepuisZero(f, p, place.decalages[m]) = valeurDepuisZero(f, n, k++);
         ensemble.set(std::size_t(p));
     }
     if (cmd.nombreParents == 0) return;

@@ -21,42 +21,12 @@ TEnsembleObjets ensembleDeCodes(std::initializer_list<Plage> plages) {
     return e;
 }
 
-const TEnsembleObjets& codesRegle7() {
-    static const TEnsembleObjets e = ensembleDeCodes({{35, 36},
-                                                      {135, 135},
-                                                      {138, 138},
-                                                      {146, 147},
-                                                      {150, 151},
-                                                      {155, 156},
-                                                      {172, 174},
-                                                      {176, 176},
-                                                      {181, 181},
-                                                      {188, 188},
-                                                      {197, 197},
-                                                      {201, 201},
-                                                      {209, 213},
-                                                      {232, 232},
-                                                      {249, 254}});
-    return e;
-}
 const TEnsembleObjets& codesRegle18() {
     static const TEnsembleObjets e =
         ensembleDeCodes({{1, 21},    {23, 37},   {71, 71},   {105, 105}, {125, 125}, {130, 142}, {144, 144},
                          {146, 148}, {150, 151}, {153, 153}, {155, 156}, {161, 162}, {173, 174}, {176, 176},
                          {181, 182}, {184, 184}, {189, 189}, {192, 192}, {202, 203}, {206, 206}, {209, 213},
                          {218, 219}, {232, 232}, {249, 249}, {254, 254}});
-    return e;
-}
-const TEnsembleObjets& codesRegle26() {
-    static const TEnsembleObjets e = ensembleDeCodes({{150, 150},
-                                                      {172, 172},
-                                                      {174, 176},
-                                                      {181, 181},
-                                                      {188, 188},
-                                                      {197, 197},
-                                                      {201, 201},
-                                                      {211, 213},
-                                                      {249, 253}});
     return e;
 }
 const TEnsembleObjets& codesRegle29() {
@@ -132,7 +102,7 @@ void ajouteRegle(const TfigureKalmetra& f, uint16_t regle, TEnsembleObjets& e) {
         return ajouteNatures(f, e, {kNatureRepere});
     case 7:
     case 27:
-        return ajoute(f, e, 14, [](O o, int) { return codeDans(o, codesRegle7()); });
+        return ajoute(f, e, 14, [](O o, int) { return estConvexeLimitant(o.codeConstruction); });
     case 8:
         return ajouteNatures(f, e, {kNaturePoint, kNaturePlan});
     case 9:
@@ -182,7 +152,7 @@ void ajouteRegle(const TfigureKalmetra& f, uint16_t regle, TEnsembleObjets& e) {
     case 25:
         return ajouteNatures(f, e, {kNatureSphere});
     case 26:
-        return ajoute(f, e, 14, [](O o, int) { return codeDans(o, codesRegle26()); });
+        return ajoute(f, e, 14, [](O o, int) { return estConstructionSolide(o.codeConstruction); });
     case 28:
         return ajouteNatures(f, e, {kNaturePolygoneConvexe});
     case 29:
@@ -207,9 +177,8 @@ void ajouteRegle(const TfigureKalmetra& f, uint16_t regle, TEnsembleObjets& e) {
     case 58:
         return ajoute(f, e, 7, [](O o, int) { return !estProtege(o) && o.nature == kNatureRepere; });
     case 65:
-        return ajoute(f, e, 1, [](O o, int) {
-            return !estProtege(o) && (codeDans(o, codesRegle7()) || o.codeConstruction == 175);
-        });
+        return ajoute(f, e, 1,
+                      [](O o, int) { return !estProtege(o) && estConstructionConvexe(o.codeConstruction); });
     case 73:
         return ajoute(f, e, 14, [](O o, int) {
             return libreNonBloque(o) && o.nature == kNaturePoint && o.nonDefini == 0;

@@ -1,6 +1,7 @@
 #include "model/catalogue.h"
 
 #include "model/constructions_table.h"
+#include "model/figure.h"
 
 namespace km32 {
 
@@ -73,6 +74,35 @@ bool estLibreTirableAuHasard(uint8_t code) {
         return false;
     }
 }
+TplaceValeursLibres placeValeursLibres(uint8_t code) {
+    using namespace construction;
+    switch (code) {
+    case kPointLibreAbscisseEntiere:
+    case kPointLibreSurSegment:
+    case kPointLibreSurDemiDroite:
+    case kPointLibreSurDroite:
+    case kPointLibreSurCercle:
+    case kPointLibreSurArc:
+    // A variable of an interval: its place in the interval as a fraction
+    // (its figure-text line gives the variable's value instead).
+    case kEntierLibreIntervalle:
+    case kReelLibreIntervalle:
+        return {1, {3, 0, 0}};
+    case kPointLibreCoordonneesEntieres:
+        return {3, {3, 4, 5}};
+    case kReelLibre:
+    case kEntierLibre:
+        return {1, {0, 0, 0}};
+    case kPointLibreDansEspace:
+        return {3, {0, 1, 2}};
+    case kPointLibreDansPlan:
+    case kPointLibreDansPolygone:
+    case kPointLibreSurSphere:
+        return {2, {3, 4, 0}};
+    default:
+        return {};
+    }
+}
 bool aVarianteDeConstruction(uint8_t code) {
     return aLEnsemble(code, kLigneAVariante);
 }
@@ -83,6 +113,11 @@ bool estConstructionConvexe(uint8_t code) {
 
 bool estConvexeLimitant(uint8_t code) {
     return estConstructionConvexe(code) && code != construction::kPatron;
+}
+
+bool estConstructionSolide(uint8_t code) {
+    const uint8_t nature = natureDeConstruction(code);
+    return estConstructionConvexe(code) && nature != kNatureCercle && nature != kNaturePolygoneConvexe;
 }
 
 } // namespace km32

@@ -3,7 +3,8 @@
 // pattern that defines such an object, the kind of object it makes and how
 // many values, parents and parameter expressions the object reserves; the
 // reverse lookup from a pattern to its construction; the code sets of drawn,
-// free, two-pattern and convex constructions; the phrase that names each kind.
+// free, two-pattern, convex and solid constructions, and where free objects
+// keep their free values; the phrase that names each kind.
 //
 // The rows live in data/constructions.tsv; the enum of codes is generated
 // from it into "model/constructions_codes.h" (km32::construction::Code).
@@ -43,6 +44,15 @@ bool estConstructionLibre(uint8_t code);
 // on a segment, circle, arc, polygon or sphere, free integers and reals of an
 // interval.
 bool estLibreTirableAuHasard(uint8_t code);
+
+// Where a free construction keeps its free values: their count (0 for a code
+// that is not free) and their places, counted from 0 from the object's first
+// value. Moving, saving and restoring free objects read and write these values.
+struct TplaceValeursLibres {
+    uint8_t nombre = 0;
+    uint8_t decalages[3] = {0, 0, 0};
+};
+TplaceValeursLibres placeValeursLibres(uint8_t code);
 bool aVarianteDeConstruction(uint8_t code);
 // The convex solids and polygons: each has a solid slot, hides what lies
 // behind it when filled, and can limit the drawing of other objects.
@@ -51,5 +61,8 @@ bool estConstructionConvexe(uint8_t code);
 // the text writer take as a limit: all but the net of a polyhedron (175),
 // which only the figure-text line accepts.
 bool estConvexeLimitant(uint8_t code);
+// The convex solids: the convexes that are neither circles nor polygons
+// (polyhedra, spheres, cylinders, cones, truncated cones, nets).
+bool estConstructionSolide(uint8_t code);
 
 } // namespace km32

@@ -33,6 +33,9 @@ struct ChampLie {
     bool courant = false;
     bool multiligne = false; // several lines, CR LF between them
     bool lectureSeule = false;
+    // Enter goes to the form's window (which validates) instead of starting a
+    // new line of a multi-line entry.
+    bool entreeAuFormulaire = false;
     // The caret and selection the model holds, in bytes of texte; the
     // backend shows them when the model changes them.
     uint32_t debutSelection = 0, longueurSelection = 0;

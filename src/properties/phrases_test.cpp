@@ -248,6 +248,23 @@ int16_t testeParObjetsTemporaires(Contexte& c, uint8_t mode, bool avecTolerance,
 
 // ---- Functions and sequences on an interval ----
 
+// The result of the engine's answer for functions or sequences compared on
+// an interval; autre for an answer that is none of these.
+int16_t reponseSurIntervalle(int reponse, int16_t autre) {
+    switch (reponse) {
+    case 0:
+        return kTestVrai;
+    case 2:
+        return kTestPremierIndefini;
+    case 3:
+        return kTestSecondIndefini;
+    case 4:
+        return kTestIntervalleIncorrect;
+    default:
+        return autre;
+    }
+}
+
 int16_t testeSurIntervalle(Contexte& c, int rang) {
     const TVariante v = varianteDeRang(rang);
     const uint8_t n1 = c.nature(c.arg(1));
@@ -270,35 +287,12 @@ int16_t testeSurIntervalle(Contexte& c, int rang) {
                     coupe(c.arg(4), 80);
     }
     const int valeurs = testeExistenceObjetDeGenre(c.f, arguments, n1, kModeValeurs, t);
-    if (v.valeurs) {
-        switch (valeurs) {
-        case 0:
-            return kTestVrai;
-        case 2:
-            return kTestPremierIndefini;
-        case 3:
-            return kTestSecondIndefini;
-        case 4:
-            return kTestIntervalleIncorrect;
-        default:
-            return kTestFauxValeursActuelles;
-        }
-    }
+    if (v.valeurs) return reponseSurIntervalle(valeurs, kTestFauxValeursActuelles);
     if (valeurs == 1) return kTestFauxValeursActuelles;
     if (valeurs == 2) return kTestPremierIndefini;
     if (valeurs == 3) return kTestSecondIndefini;
-    switch (testeExistenceObjetDeGenre(c.f, arguments, n1, kModeGeneral, t)) {
-    case 0:
-        return kTestVrai;
-    case 2:
-        return kTestPremierIndefini;
-    case 3:
-        return kTestSecondIndefini;
-    case 4:
-        return kTestIntervalleIncorrect;
-    default:
-        return kTestVraiSeulementActuel;
-    }
+    return reponseSurIntervalle(testeExistenceObjetDeGenre(c.f, arguments, n1, kModeGeneral, t),
+                                kTestVraiSeulementActuel);
 }
 
 // ---- Another object equal to #1 ----
@@ -469,11 +463,32 @@ constexpr TGroupeRelation kGroupesRelation[] = {
     {2409, 48, kNatureCercle, kNatureSphere}, {2413, 56, kNaturePolygoneConvexe, kNaturePolygoneConvexe},
 };
 
+// Equality of two sides through temporary objects, in the variant of the rank.
+int16_t testeEgaliteVariante(Contexte& c, int rang) {
+    const TVariante v = varianteDeRang(rang);
+    return testeParObjetsTemporaires(c, v.valeurs ? kModeValeurs : kModeGeneral, v.tolerance, false);
+}
+
+// The other groups of four sentences, one sentence per variant
+// (varianteDeRang): each test is given the rank in its group. Equality and a
+// point on an object are asked as a statement and as "Teste ..."; the
+// interval test has a group for functions and one for sequences.
+struct TGroupeVariantes {
+    uint16_t premier; // the first of four sentences
+    int16_t (*teste)(Contexte&, int rang);
+};
+constexpr TGroupeVariantes kGroupesVariantes[] = {
+    {2322, testeEgaliteVariante}, {2359, testeEgaliteVariante}, {2326, testePointSurPhrase},
+    {2365, testePointSurPhrase},  {2351, testeSurIntervalle},   {2355, testeSurIntervalle},
+};
+
 int16_t testeDeCode(Contexte& c) {
     const uint16_t code = c.ligne.codeLigne;
     for (const TGroupeRelation& g : kGroupesRelation)
         if (code >= g.premier && code < g.premier + 4)
             return testeRelationPhrase(c, code - g.premier, g.code, g.nature1, g.nature2);
+    for (const TGroupeVariantes& g : kGroupesVariantes)
+        if (code >= g.premier && code < g.premier + 4) return g.teste(c, code - g.premier);
     switch (code) {
     case 2318:
     case 2346:
@@ -487,30 +502,6 @@ int16_t testeDeCode(Contexte& c) {
     case 2321:
     case 2349:
         return c.numero(c.arg(1)) != 0 ? kTestVrai : kTestObjetInexistant;
-    case 2322:
-    case 2323:
-    case 2324:
-    case 2325: {
-        const TVariante v = varianteDeRang(code - 2322);
-        return testeParObjetsTemporaires(c, v.valeurs ? kModeValeurs : kModeGeneral, v.tolerance, false);
-    }
-    case 2359:
-    case 2360:
-    case 2361:
-    case 2362: {
-        const TVariante v = varianteDeRang(code - 2359);
-        return testeParObjetsTemporaires(c, v.valeurs ? kModeValeurs : kModeGeneral, v.tolerance, false);
-    }
-    case 2326:
-    case 2327:
-    case 2328:
-    case 2329:
-        return testePointSurPhrase(c, code - 2326);
-    case 2365:
-    case 2366:
-    case 2367:
-    case 2368:
-        return testePointSurPhrase(c, code - 2365);
     case 2342:
     case 2343:
     case 2344:
@@ -518,16 +509,6 @@ int16_t testeDeCode(Contexte& c) {
         return testeExistenceObjetEgal(c, code <= 2343, code % 2 == 0);
     case 2350:
         return testeMemesAntecedents(c);
-    case 2351:
-    case 2352:
-    case 2353:
-    case 2354:
-        return testeSurIntervalle(c, code - 2351);
-    case 2355:
-    case 2356:
-    case 2357:
-    case 2358:
-        return testeSurIntervalle(c, code - 2355);
     case 2363:
         return testeParObjetsTemporaires(c, kModeValeurs, false, true);
     case 2364:

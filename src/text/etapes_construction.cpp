@@ -81,11 +81,6 @@ bool codeDans(uint8_t code, std::initializer_list<int> codes) {
     return false;
 }
 
-bool estSolide(uint8_t code) {
-    return codeDans(code, {150, 172, 174, 175, 176, 181, 188, 197, 201, 211, 212, 213}) ||
-           (code >= 249 && code <= 253);
-}
-
 uint8_t& operande(TLigneAnalysee& ligne, int k) {
     return parentLigne(ligne, k);
 }
@@ -257,7 +252,7 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
             refus = kErreurPasPilote;
         else if (etape == Etape::ObjetPiloteAuClavier && !estObjetLibre(o))
             refus = kErreurPasLibre;
-        else if (etape == Etape::Solide && !estSolide(o.codeConstruction))
+        else if (etape == Etape::Solide && !estConstructionSolide(o.codeConstruction))
             refus = kErreurPasSolide;
         else if (etape == Etape::ObjetConvexe && !estConvexeLimitant(o.codeConstruction))
             refus = kErreurPasConvexe;

@@ -126,41 +126,18 @@ void affectationsMemorisees(Script& s) {
     s.L.nouvelObjet.nombreValeurs = 0;
     for (int k = 1; k <= s.L.nombreParents && s.ok(); ++k) {
         const int o = s.op(k);
-        // The values (from 0) that hold the object's free parameters.
-        int rangs[3] = {0, 0, 0};
-        int nombre = 0;
-        switch (objet(s.f, o).codeConstruction) {
-        case kPointLibreDansEspace:
-            rangs[0] = 0, rangs[1] = 1, rangs[2] = 2, nombre = 3;
-            break;
-        case kPointLibreCoordonneesEntieres:
-            rangs[0] = 3, rangs[1] = 4, rangs[2] = 5, nombre = 3;
-            break;
-        case kPointLibreSurSegment:
-        case kPointLibreSurDemiDroite:
-        case kPointLibreSurDroite:
-        case kPointLibreSurCercle:
-        case kPointLibreSurArc:
-        case kEntierLibreIntervalle:
-        case kReelLibreIntervalle:
-            rangs[0] = 3, nombre = 1;
-            break;
-        case kReelLibre:
-        case kEntierLibre:
-            rangs[0] = 0, nombre = 1;
-            break;
-        case kPointLibreDansPlan:
-        case kPointLibreDansPolygone:
-        case kPointLibreSurSphere:
-            rangs[0] = 3, rangs[1] = 4, nombre = 2;
-            break;
-        default:
+        // The values that hold the object's free parameters. The point with
+        // an integer abscissa on a line is the one free object whose
+        // position the command does not take.
+        const uint8_t code = objet(s.f, o).codeConstruction;
+        const TplaceValeursLibres place = placeValeursLibres(code);
+        if (place.nombre == 0 || code == kPointLibreAbscisseEntiere) {
             nomErreur1() = nomObjetOuVecteur(s.f, o);
             s.signale(kErreurPasLibre, 1);
             return;
         }
-        for (int j = 0; j < nombre; ++j) {
-            const int r = rangs[j];
+        for (int j = 0; j < place.nombre; ++j) {
+            const int r = place.decalages[j];
             if (s.L.nouvelObjet.nombreValeurs >= kMaxValeursLigne) {
                 s.signale(kErreurStructureSaturee, 1);
                 return;

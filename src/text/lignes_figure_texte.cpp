@@ -138,44 +138,21 @@ std::string ecritLigneCopieAjustee(const TfigureKalmetra& f) {
 }
 
 std::string ecritLigneObjetLibre(const TfigureKalmetra& f, int i) {
-    const TObjetFigure& o = objet(f, i);
+    const uint8_t code = objet(f, i).codeConstruction;
+    const TplaceValeursLibres place = placeValeursLibres(code);
+    // One, two or three parameters; a code that is not free gives the name alone.
+    static constexpr uint16_t kPhrases[4] = {2202, 2202, 2232, 2203};
+    // A variable of an interval is moved by its fraction of the interval
+    // (its free value), but its line gives the variable's own value, which
+    // the reader turns back into the fraction.
+    const bool variableIntervalle =
+        code == construction::kEntierLibreIntervalle || code == construction::kReelLibreIntervalle;
     std::string p = nomCoupe(f, i) + ";";
-    uint16_t phrase = 2202;
-    switch (o.codeConstruction) {
-    case 1:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-        p += texteDeReel(valeurDepuisZero(f, i, 3));
-        break;
-    case 2:
-        p += texteDeReel(valeurDepuisZero(f, i, 3)) + ";" + texteDeReel(valeurDepuisZero(f, i, 4)) + ";" +
-             texteDeReel(valeurDepuisZero(f, i, 5));
-        phrase = 2203;
-        break;
-    case 44:
-    case 45:
-    case 74:
-    case 75:
-        p += texteDeReel(valeurDepuisZero(f, i, 0));
-        break;
-    case 132:
-        p += texteDeReel(valeurDepuisZero(f, i, 0)) + ";" + texteDeReel(valeurDepuisZero(f, i, 1)) + ";" +
-             texteDeReel(valeurDepuisZero(f, i, 2));
-        phrase = 2203;
-        break;
-    case 148:
-    case 189:
-    case 206:
-        p += texteDeReel(valeurDepuisZero(f, i, 3)) + ";" + texteDeReel(valeurDepuisZero(f, i, 4));
-        phrase = 2232;
-        break;
-    default:
-        break;
+    for (int k = 0; k < place.nombre; ++k) {
+        const int decalage = variableIntervalle ? 0 : place.decalages[k];
+        p += (k > 0 ? ";" : "") + texteDeReel(valeurDepuisZero(f, i, decalage));
     }
-    return ligne(phrase, p, 3);
+    return ligne(kPhrases[place.nombre], p, 3);
 }
 
 std::string ecritLignePasClavier(const TfigureKalmetra& f, int i) {

@@ -83,6 +83,18 @@ TEST(Catalogue, CodeSetsAreThoseListed) {
     // The limits the dialog, the executor and the writer take: the same but the net.
     convexes.erase(175);
     EXPECT_EQ(codesOu(estConvexeLimitant), convexes);
+    // The solids a volume takes and a designation of solids offers.
+    const auto solides = ensembleDePlages({{150, 150},
+                                           {172, 172},
+                                           {174, 176},
+                                           {181, 181},
+                                           {188, 188},
+                                           {197, 197},
+                                           {201, 201},
+                                           {211, 213},
+                                           {249, 253}});
+    EXPECT_EQ(solides.size(), 17u);
+    EXPECT_EQ(codesOu(estConstructionSolide), solides);
 }
 
 TEST(Catalogue, EveryRowHasAPatternPhraseAndAKind) {
@@ -195,6 +207,27 @@ TEST(Catalogue, CodeWithoutRowLeavesOutputsAndGivesZero) {
         EXPECT_FALSE(estConstructionDessinable(code));
         EXPECT_FALSE(estConstructionLibre(code));
     }
+}
+
+// Every free code has its free values, at places inside the values its row
+// reserves, and no other code has any.
+TEST(Catalogue, FreeValuesLieWithinTheValuesOfEachFreeCode) {
+    for (int c = 0; c < 256; ++c) {
+        const uint8_t code = uint8_t(c);
+        const TplaceValeursLibres place = placeValeursLibres(code);
+        EXPECT_EQ(place.nombre > 0, estConstructionLibre(code)) << c;
+        EXPECT_LE(place.nombre, 3) << c;
+        uint8_t parents = 0, valeurs = 0, nature = 0, expressions = 0;
+        uint16_t phrase = 0;
+        caracteristiquesConstruction(code, parents, valeurs, phrase, nature, expressions);
+        for (int k = 0; k < place.nombre && k < 3; ++k)
+            EXPECT_LT(place.decalages[k], valeurs) << c;
+    }
+    // The points in space keep their coordinates, the interval variables their fraction.
+    const TplaceValeursLibres espace = placeValeursLibres(construction::kPointLibreDansEspace);
+    EXPECT_EQ(espace.nombre, 3);
+    EXPECT_EQ(espace.decalages[2], 2);
+    EXPECT_EQ(placeValeursLibres(construction::kReelLibreIntervalle).decalages[0], 3);
 }
 
 TEST(Catalogue, PhraseOfEachKind) {

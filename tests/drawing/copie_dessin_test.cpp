@@ -11,7 +11,19 @@
 namespace km32::essai {
 namespace {
 
-class CopieDessin : public BancCopie {};
+class CopieDessin : public BancCopie {
+  protected:
+    // A band of 30 pixels holding the text "Bonjour" of display 15.
+    TelementDessin& texteDansLaBande() {
+        f.hauteurZoneAffichages = 30;
+        TelementDessin& t = element(15, kDessinTexte, kNatureAffichage, 0x0000FF);
+        t.x = 10;
+        t.y = 5;
+        t.hauteur = 16;
+        t.texte = "Bonjour";
+        return t;
+    }
+};
 
 TEST_F(CopieDessin, PictureOfANonAdjustedCopyHasTheScreenSizeOfTheZone) {
     struct Cas {
@@ -88,12 +100,7 @@ TEST_F(CopieDessin, AdjustedCopyTakesItsSizeFromTheCopySettings) {
 }
 
 TEST_F(CopieDessin, ScaleMovesTheDrawingButKeepsPenWidthsAndTexts) {
-    f.hauteurZoneAffichages = 30;
-    TelementDessin& t = element(15, kDessinTexte, kNatureAffichage, 0x0000FF);
-    t.x = 10;
-    t.y = 5;
-    t.hauteur = 16;
-    t.texte = "Bonjour";
+    texteDansLaBande();
     TelementDessin& s = traverse(20, 60, 10, 150);
     s.style.drapeaux = kStyleEpais;
     TelementDessin& p = element(14, kDessinPoint, kNaturePoint, 0xFF0000);
@@ -135,12 +142,7 @@ TEST_F(CopieDessin, ScaleMovesTheDrawingButKeepsPenWidthsAndTexts) {
 
 TEST_F(CopieDessin, TheBandLinesCrossTheWholeScaledCopy) {
     // A text in the band of 30 pixels, copied at scale 2 (unit 30 pixels, 6 mm).
-    f.hauteurZoneAffichages = 30;
-    TelementDessin& t = element(15, kDessinTexte, kNatureAffichage, 0x0000FF);
-    t.x = 10;
-    t.y = 5;
-    t.hauteur = 16;
-    t.texte = "Bonjour";
+    texteDansLaBande();
     placeZonesDessin(f);
     f.longueurUnitePixels = 30;
     f.texteCopie = "CU";

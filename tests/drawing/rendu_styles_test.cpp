@@ -17,31 +17,36 @@ class ReglesRendu : public BancRendu {
     }
     std::vector<Primitive>& ps() { return dc->journal()->primitives; }
     std::unique_ptr<platform::ContexteDessin> dc;
-};
 
-TEST_F(ReglesRendu, HiddenPiecesBecomeAnOddNumberOfStepsInScaledDrawing) {
-    const GardeValeur<uint8_t> echelle(etatRendu().modeEchelle, 1);
-    struct Cas {
+    // A hidden piece of the given length drawn from (0, 5): the dashes come
+    // out as lines at height y with these x ends.
+    struct CasTirets {
         int32_t longueur;
-        std::vector<std::pair<int32_t, int32_t>> tirets; // x of each dash's ends
+        std::vector<std::pair<int32_t, int32_t>> tirets;
     };
-    // n steps of length / n; dash k from (2k - 1 + 0.1) to (2k - 1 + 0.8) steps.
-    const Cas cas[] = {
-        {10, {{4, 6}}},           // n = 3 (2.5 rounded up): 10/3 * 1.1 = 3.67, 10/3 * 1.8 = 6
-        {16, {{6, 10}}},          // n = 4 is even: 3
-        {20, {{4, 7}, {12, 15}}}, // n = 5: two dashes, at 4.4-7.2 and 12.4-15.2
-        {4, {{1, 2}}},            // at least 3 steps
-    };
-    for (const Cas& c : cas) {
+    void attendTirets(const CasTirets& c, int32_t y) {
         ps().clear();
         tracePartiesCachees(*dc, pieces({0, c.longueur}, 5, true));
         const auto ls = lignes(ps());
         ASSERT_EQ(ls.size(), c.tirets.size()) << c.longueur;
         for (std::size_t k = 0; k < ls.size(); ++k) {
-            EXPECT_EQ(ls[k].points[0], (Point{c.tirets[k].first, 5})) << c.longueur;
-            EXPECT_EQ(ls[k].points[1], (Point{c.tirets[k].second, 5})) << c.longueur;
+            EXPECT_EQ(ls[k].points[0], (Point{c.tirets[k].first, y})) << c.longueur;
+            EXPECT_EQ(ls[k].points[1], (Point{c.tirets[k].second, y})) << c.longueur;
         }
     }
+};
+
+TEST_F(ReglesRendu, HiddenPiecesBecomeAnOddNumberOfStepsInScaledDrawing) {
+    const GardeValeur<uint8_t> echelle(etatRendu().modeEchelle, 1);
+    // x of each dash's ends: n steps of length / n; dash k from (2k - 1 + 0.1) to (2k - 1 + 0.8) steps.
+    const CasTirets cas[] = {
+        {10, {{4, 6}}},           // n = 3 (2.5 rounded up): 10/3 * 1.1 = 3.67, 10/3 * 1.8 = 6
+        {16, {{6, 10}}},          // n = 4 is even: 3
+        {20, {{4, 7}, {12, 15}}}, // n = 5: two dashes, at 4.4-7.2 and 12.4-15.2
+        {4, {{1, 2}}},            // at least 3 steps
+    };
+    for (const CasTirets& c : cas)
+        attendTirets(c, 5);
 }
 
 TEST_F(ReglesRendu, ScaledDrawingMultipliesPositionsAndHasNoDottedPen) {
@@ -127,29 +132,17 @@ class ReglesRenduFin : public ReglesRendu {
 };
 
 TEST_F(ReglesRenduFin, HiddenPiecesKeepTheirStepCountAtAFinerScale) {
-    struct Cas {
-        int32_t longueur; // screen pixels
-        std::vector<std::pair<int32_t, int32_t>> tirets;
-    };
-    // The same counts as on a screen pixel grid (n = length / 4 pixels,
+    // Lengths in screen pixels. The same counts as on a screen pixel grid (n = length / 4 pixels,
     // rounded, odd, at least 3), the ends in tenths of a pixel.
-    const Cas cas[] = {
+    const CasTirets cas[] = {
         {10, {{37, 60}}},                         // n = 3: 100/3 * 1.1 = 36.7, 100/3 * 1.8 = 60
         {16, {{59, 96}}},                         // n = 4 is even: 3 steps of 53.3
         {20, {{44, 72}, {124, 152}}},             // n = 5: steps of 40
         {4, {{15, 24}}},                          // at least 3 steps
         {28, {{44, 72}, {124, 152}, {204, 232}}}, // n = 7
     };
-    for (const Cas& c : cas) {
-        ps().clear();
-        tracePartiesCachees(*dc, pieces({0, c.longueur}, 5, true));
-        const auto ls = lignes(ps());
-        ASSERT_EQ(ls.size(), c.tirets.size()) << c.longueur;
-        for (std::size_t k = 0; k < ls.size(); ++k) {
-            EXPECT_EQ(ls[k].points[0], (Point{c.tirets[k].first, 50})) << c.longueur;
-            EXPECT_EQ(ls[k].points[1], (Point{c.tirets[k].second, 50})) << c.longueur;
-        }
-    }
+    for (const CasTirets& c : cas)
+        attendTirets(c, 50);
 }
 
 TEST_F(ReglesRenduFin, ScaledPositionsAndLengthsAreClamped) {

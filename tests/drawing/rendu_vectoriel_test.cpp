@@ -17,6 +17,7 @@
 
 #include "km32.h"
 #include "platform/cairo_rendu.h"
+#include "fichier_essai.h"
 
 namespace km32::essai {
 namespace {
@@ -30,13 +31,6 @@ struct TraitSvg {
     double largeur = 0; // stroke width, points
     std::vector<PointSvg> points;
 };
-
-std::string litFichier(const std::string& nom) {
-    std::ifstream in(nom, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The stroked paths of an SVG page written by cairo: "M x y L x y ..." with a
 // scale-and-move transform. Glyphs and fills (stroke:none) are left out.
@@ -80,7 +74,7 @@ class RenduVectoriel : public ::testing::Test {
     std::string rend(const std::string& corps, double largeurMm = 0) {
         const std::string texte = "Figure Kalmetra\r\n" + corps + "Fin de la figure\r\n";
         EXPECT_EQ(KMRendFigureDansFichierMm(texte.c_str(), nom.c_str(), 800, 600, nullptr, largeurMm), 0);
-        return litFichier(nom);
+        return essais::contenuFichier(nom);
     }
     std::string nom;
 };

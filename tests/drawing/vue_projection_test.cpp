@@ -55,7 +55,18 @@ Ecran ecranCoefficients(const TfigureKalmetra& f, const double p[3]) {
             p[0] * c[3] + p[1] * c[4] + p[2] * c[5] + f.centreEcranY};
 }
 
-class Projection : public BancVue {};
+class Projection : public BancVue {
+  protected:
+    // Turns the view to the three angles, projects again and gives the
+    // rotation those angles stand for, computed here.
+    Matrice tourneVue(const double (&t)[3]) {
+        f->anglesVue[0] = t[0];
+        f->anglesVue[1] = t[1];
+        f->anglesVue[2] = t[2];
+        calculeProjection(*f);
+        return matriceVue(t[0], t[1], t[2]);
+    }
+};
 
 TEST_F(Projection, AResetFigureShowsTenUnitsAcrossTheSmallerSideFromTheUsualAngles) {
     const TfigureKalmetra& g = *f;
@@ -88,11 +99,7 @@ TEST_F(Projection, KnownPointsForKnownAnglesMatchTheRotationMatrix) {
                                 {degres(170), degres(-95), degres(-135)}};
     const double points[][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1.5, -2, 0.75}, {-4.25, 3.5, -1}};
     for (const auto& t : angles) {
-        f->anglesVue[0] = t[0];
-        f->anglesVue[1] = t[1];
-        f->anglesVue[2] = t[2];
-        calculeProjection(*f);
-        const Matrice m = matriceVue(t[0], t[1], t[2]);
+        const Matrice m = tourneVue(t);
         for (const auto& p : points) {
             SCOPED_TRACE(testing::Message() << t[0] << " " << t[1] << " " << t[2] << " / " << p[0] << " "
                                             << p[1] << " " << p[2]);
@@ -140,11 +147,7 @@ TEST_F(Projection, ObliqueCorrectionShearsTheDepthIntoTheScreen) {
         {0, 0, 0}, {degres(-20), degres(25), 0}, {degres(30), degres(-40), degres(70)}};
     const double points[][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1.5, -2, 0.75}};
     for (const auto& t : angles) {
-        f->anglesVue[0] = t[0];
-        f->anglesVue[1] = t[1];
-        f->anglesVue[2] = t[2];
-        calculeProjection(*f);
-        const Matrice m = matriceVue(t[0], t[1], t[2]);
+        const Matrice m = tourneVue(t);
         for (const auto& p : points) {
             const double pe[3] = {double(coordonneeEntiere(*f, p[0])), double(coordonneeEntiere(*f, p[1])),
                                   double(coordonneeEntiere(*f, p[2]))};

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -16,12 +15,9 @@
 #include "model/objets_figure.h"
 #include "model/registre_figures.h"
 #include "figure_essai.h"
+#include "point_essai.h"
 
 namespace km32::essais {
-
-struct P3 {
-    double x = 0, y = 0, z = 0;
-};
 
 class BancCalcul : public ::testing::Test {
   protected:
@@ -35,19 +31,14 @@ class BancCalcul : public ::testing::Test {
 
     // A user object of the code: the kind, value and expression counts of the
     // catalogue (at least as many values as given), the parents as given.
-    int ajoute(uint8_t code, std::initializer_list<int> parents, std::initializer_list<double> valeurs = {}) {
+    int ajoute(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
         return ajouteObjetDeCode(f, code, parents, valeurs);
     }
 
-    // The same with the parents given as a vector, the values left to the
-    // catalogue's count.
-    int ajouteAvecParents(uint8_t code, const std::vector<int>& parents) {
-        const int n = ajoute(code, {});
-        TObjetFigure& o = f.objets[std::size_t(n)];
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(parents.size());
-        for (int p : parents)
-            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
+    // The same object, computed.
+    int calcule(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
+        const int n = ajoute(code, parents, valeurs);
+        calculeObjet(f, n);
         return n;
     }
 
@@ -91,10 +82,14 @@ class BancCalcul : public ::testing::Test {
     }
 };
 
-inline void attendPoint(P3 a, P3 b, double e = 1e-9) {
-    EXPECT_NEAR(a.x, b.x, e);
-    EXPECT_NEAR(a.y, b.y, e);
-    EXPECT_NEAR(a.z, b.z, e);
-}
+// A table row for the reasons of undefined cases: an object of the code with
+// these parents and first values, and the reason its computation gives (0
+// when it is defined).
+struct CasRaison {
+    uint8_t code;
+    std::vector<int> parents;
+    std::vector<double> valeurs;
+    uint16_t raison;
+};
 
 } // namespace km32::essais

@@ -22,11 +22,6 @@ class Intersections : public BancCalcul {
         calculeObjet(f, deux);
         return {un, deux};
     }
-    int calcule(uint8_t code, std::initializer_list<int> parents) {
-        const int n = ajoute(code, parents);
-        calculeObjet(f, n);
-        return n;
-    }
 };
 
 TEST_F(Intersections, LineAndCircle) {

@@ -17,12 +17,6 @@ constexpr int kOx = 8, kOz = 10, kOxy = 11;
 
 class Points : public BancCalcul {
   protected:
-    int calcule(uint8_t code, std::initializer_list<int> parents,
-                std::initializer_list<double> valeurs = {}) {
-        const int n = ajoute(code, parents, valeurs);
-        calculeObjet(f, n);
-        return n;
-    }
     double dist(P3 a, P3 b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); }
     double scal(P3 a, P3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
     P3 moins(P3 a, P3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }

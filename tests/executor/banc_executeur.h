@@ -25,6 +25,7 @@
 #include "text/operandes_objets.h"
 #include "text/ordre_objets.h"
 #include "text/source_phrases.h"
+#include "point_essai.h"
 
 namespace km32::essai {
 
@@ -35,9 +36,8 @@ inline std::string sourceExecuteur(uint16_t n) {
     return it == p.end() ? std::string() : it->second;
 }
 
-struct P3 {
-    double x = 0, y = 0, z = 0;
-};
+using essais::attendPoint;
+using essais::P3;
 
 class BancExecuteur : public ::testing::Test {
   protected:
@@ -103,11 +103,5 @@ class BancExecuteur : public ::testing::Test {
         return p;
     }
 };
-
-inline void attendPoint(const P3& p, double x, double y, double z) {
-    EXPECT_NEAR(p.x, x, 1e-9);
-    EXPECT_NEAR(p.y, y, 1e-9);
-    EXPECT_NEAR(p.z, z, 1e-9);
-}
 
 } // namespace km32::essai

@@ -11,14 +11,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "fichier_essai.h"
 
-std::string litFichier(const char* nom) {
-    std::ifstream f(nom);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+namespace {
 
 std::set<std::string> symbolesDefinis() {
     std::set<std::string> noms;
@@ -37,7 +32,7 @@ std::set<std::string> symbolesDefinis() {
 
 std::set<std::string> fonctionsDeLEntete() {
     std::set<std::string> noms;
-    const std::string entete = litFichier(KM32_ENTETE);
+    const std::string entete = km32::essais::contenuFichier(KM32_ENTETE);
     const std::regex declaration(R"(^KM32_EXPORT[ \t]+[^;(\n]*?\b([A-Za-z_][A-Za-z0-9_]*)\s*\()",
                                  std::regex::multiline);
     for (std::sregex_iterator i(entete.begin(), entete.end(), declaration), fin; i != fin; ++i)
@@ -48,7 +43,7 @@ std::set<std::string> fonctionsDeLEntete() {
 // The names the map lists by name (not by pattern) in its global part.
 std::set<std::string> nomsDeLaCarte() {
     std::set<std::string> noms;
-    const std::string carte = litFichier(KM32_CARTE);
+    const std::string carte = km32::essais::contenuFichier(KM32_CARTE);
     const std::string globaux =
         carte.substr(carte.find("global:"), carte.find("local:") - carte.find("global:"));
     const std::regex nom(R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*;)", std::regex::multiline);

@@ -24,21 +24,7 @@ double longueur(P3 a) {
     return std::sqrt(dot(a, a));
 }
 
-class DroitesCercles : public BancCalcul {
-  protected:
-    // An object whose parents and values are given as vectors.
-    int objetDe(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
-        const int n = ajouteAvecParents(code, parents);
-        for (std::size_t v = 0; v < valeurs.size(); ++v)
-            valeurObjet(f, n, int(v) + 1) = valeurs[v];
-        return n;
-    }
-    int calcule(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
-        const int n = objetDe(code, parents, valeurs);
-        calculeObjet(f, n);
-        return n;
-    }
-};
+class DroitesCercles : public BancCalcul {};
 
 TEST_F(DroitesCercles, PerpendicularFromAPointMeetsTheLineAtTheFoot) {
     const P3 a{1, 2, 0}, b{4, -1, 3}, m{0, 5, 5};
@@ -117,7 +103,7 @@ TEST_F(DroitesCercles, CircleByCentreAndRadiusScalesByTheUnitAndUpdatesItsRecord
     const int U = ajoute(c::kUniteDeLongueur, {}, {3, 3, 0, 0});
     const int O = point(1, 1, 0);
     const int C =
-        objetDe(c::kCercleCentreRayon, {plan(0, 0, 1, 0), 0, 0, O}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2});
+        ajoute(c::kCercleCentreRayon, {plan(0, 0, 1, 0), 0, 0, O}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2});
     f.objets[std::size_t(C)].uniteLongueur = uint8_t(U);
     f.objets[std::size_t(C)].emplacementSolide = ajouteDonneesPolyedre(f, kNatureCercle);
     calculeObjet(f, C);
@@ -152,12 +138,7 @@ TEST_F(DroitesCercles, UndefinedCasesGiveTheirReasons) {
     const int z0 = plan(0, 0, 1, 0), z0bis = plan(0, 0, 2, 0), z1 = plan(0, 0, 1, -1);
     const int S1 = sphere({0, 0, 0}, 1), S2 = sphere({2, 0, 0}, 1), S3 = sphere({0, 0, 0}, 2);
     const int Hors5 = point(0, 0, 1e-5), Hors7 = point(0, 0, 1e-7);
-    const struct {
-        uint8_t code;
-        std::vector<int> parents;
-        std::vector<double> valeurs;
-        uint16_t raison;
-    } cas[] = {
+    const CasRaison cas[] = {
         {c::kDemiDroite, {A, A2}, {}, 433},
         {c::kDroite, {A, A2}, {}, 454},
         {c::kDemiDroiteOriginePassantPar, {A, A2}, {}, 454},

@@ -11,18 +11,6 @@ namespace c = construction;
 
 class ObjetsGeneraux : public BancCalcul {
   protected:
-    int calcule(uint8_t code, const std::vector<int>& parents, const std::vector<double>& valeurs = {}) {
-        const int n = ajouteAvecParents(code, parents);
-        TObjetFigure& o = f.objets[std::size_t(n)];
-        if (valeurs.size() > o.nombreValeurs) {
-            o.nombreValeurs = uint8_t(valeurs.size());
-            f.valeursUtilisees = uint16_t(o.premiereValeur + valeurs.size() - 1);
-        }
-        for (std::size_t v = 0; v < valeurs.size(); ++v)
-            valeurObjet(f, n, int(v) + 1) = valeurs[v];
-        calculeObjet(f, n);
-        return n;
-    }
     // The plane's equation A x + B y + C z + D = 0 holds at p.
     void surLePlan(int plan, P3 p) {
         EXPECT_NEAR(valeurObjet(f, plan, 1) * p.x + valeurObjet(f, plan, 2) * p.y +

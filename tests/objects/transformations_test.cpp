@@ -148,29 +148,14 @@ TEST_F(Transformations, CompositionAppliesTheFirstThenTheSecond) {
 TEST_F(Transformations, UndefinedCasesGiveTheirReasons) {
     const int A = point(0, 0, 0), A2 = point(0, 0, 0), B = point(1, 0, 0), C = point(0, 1, 0),
               D = point(2, 0, 0);
-    const struct {
-        uint8_t code;
-        std::vector<int> parents;
-        std::vector<double> valeurs;
-        uint16_t raison;
-    } cas[] = {
+    const CasRaison cas[] = {
         {c::kHomothetieRapport, {A}, {0, 1e-7}, 439},     {c::kHomothetieTransformant, {A, A2, B}, {}, 473},
         {c::kHomothetieTransformant, {A, B, C}, {}, 436}, {c::kSymetrieAxiale, {A, A2}, {}, 454},
         {c::kSymetriePlan, {A, B, D}, {}, 476},           {c::kRotationAngle, {A, A2}, {}, 454},
         {c::kRotationPoints, {A, B, D, C}, {}, 470},      {c::kRotationPoints, {A, A2, B, C}, {}, 454},
     };
-    for (const auto& k : cas) {
-        const int t = ajoute(k.code, {});
-        TObjetFigure& o = f.objets[std::size_t(t)];
-        o.premierParent = uint16_t(f.parentsUtilises + 1);
-        o.nombreParents = uint8_t(k.parents.size());
-        for (int p : k.parents)
-            f.parents[std::size_t(++f.parentsUtilises)] = uint8_t(p);
-        for (std::size_t v = 0; v < k.valeurs.size(); ++v)
-            valeurObjet(f, t, int(v) + 1) = k.valeurs[v];
-        calculeObjet(f, t);
-        EXPECT_EQ(raison(t), k.raison) << int(k.code);
-    }
+    for (const CasRaison& k : cas)
+        EXPECT_EQ(raison(calcule(k.code, k.parents, k.valeurs)), k.raison) << int(k.code);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "phrasegen_chemin.h"
+#include "fichier_essai.h"
 
 namespace km32 {
 namespace {
@@ -33,10 +34,7 @@ class Phrasegen : public ::testing::Test {
         std::string commande = std::string("'") + KM32_PHRASEGEN + "' '" + dossier_.string() + "' '" +
                                cible.string() + "' 2>/dev/null";
         if (std::system(commande.c_str()) != 0) return false;
-        std::ifstream f(cible, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        sortie = s.str();
+        sortie = essais::contenuFichier(cible);
         return true;
     }
 

@@ -120,6 +120,45 @@ TEST_F(Phrases, TriangleInGeneralOnlyNowAndFalse) {
         EXPECT_EQ(teste(n, c.phrase), c.attendu) << c.phrase;
 }
 
+// Each sentence of a group of four reaches its own test: the statement
+// forms answer as the "Teste" forms, and functions and sequences equal on
+// an interval by their formulas (2n+1 twice, the other one written as a
+// recurrence from -4 in steps of 3, which differs).
+TEST_F(Phrases, GroupsOfFourReachTheirTestsInBothForms) {
+    const Cas triangle[] = {
+        {"Egalité de K et L", 52},
+        {"Egalité de K et K", 0},
+        {"Egalité des valeurs de P et K", 0},
+        {"Point C sur (AB)", 52},
+        {"Point K sur (AB)", 0},
+        {"Valeur du point P sur valeur de (AB)", 0},
+        {"Teste égalité des valeurs de P et K", 0},
+        {"Teste égalité de K et K (tolérance: 1)", 0},
+        {"Teste égalité de K et K (tolérance: 0.5)", 50}, // a tolerance lies in [1, 100]
+    };
+    const int16_t n = figure(kTriangle);
+    for (const Cas& c : triangle)
+        EXPECT_EQ(teste(n, c.phrase), c.attendu) << c.phrase;
+
+    const int16_t m = figure("Figure Kalmetra\n"
+                             "f fonction: x|->x²\n"
+                             "g fonction: x|->x*x\n"
+                             "h fonction: x|->x+1\n"
+                             "u suite définie à partir de 0 par u(n)=2n+1\n"
+                             "w suite définie à partir de 0 par w(n)=1+2*n\n"
+                             "v suite définie à partir de 0 par v(n)=v(n-1)+3 et le premier terme -4\n"
+                             "Fin de la figure");
+    const Cas fonctions[] = {
+        {"Teste égalité des fonctions f et g sur 0,1", 0},
+        {"Teste égalité des valeurs des fonctions f et g sur -2,3 (tolérance: 1)", 0},
+        {"Teste égalité des fonctions f et h sur 0,1", 52},
+        {"Teste égalité des suites u et w sur 0,10", 0},
+        {"Teste égalité des valeurs des suites u et v sur 0,10", 52},
+    };
+    for (const Cas& c : fonctions)
+        EXPECT_EQ(teste(m, c.phrase), c.attendu) << c.phrase;
+}
+
 TEST_F(Phrases, FixedFiguresFrameAndCubeSection) {
     const Cas cas[] = {
         {"Teste orthogonalité des droites ox et oy", 0},

@@ -24,12 +24,12 @@
 #include "text/execution_ligne.h"
 #include "text/execution_texte.h"
 #include "text/instantanes_figure.h"
+#include "point_essai.h"
 
 namespace km32::essai {
 
-struct P3 {
-    double x = 0, y = 0, z = 0;
-};
+using essais::attendPoint;
+using essais::P3;
 
 class BancTexte : public ::testing::Test {
   protected:
@@ -80,11 +80,5 @@ class BancTexte : public ::testing::Test {
         return r;
     }
 };
-
-inline void attendPoint(const P3& p, double x, double y, double z, double tol = 1e-9) {
-    EXPECT_NEAR(p.x, x, tol);
-    EXPECT_NEAR(p.y, y, tol);
-    EXPECT_NEAR(p.z, z, tol);
-}
 
 } // namespace km32::essai

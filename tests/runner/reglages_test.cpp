@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "banc_texte.h"
+#include "drawing/commandes_touches.h"
 #include "model/fonctions/fonctions.h"
 #include "model/tables_annexes.h"
 #include "text/affectation_libres.h"
@@ -108,6 +109,40 @@ TEST_F(Reglages, AssignmentLinesMoveFreeObjects) {
     EXPECT_EQ(ligne("Affecter le point libre M, valeur: B"), 604);
     ASSERT_EQ(ligne("Affecter le point libre Q, coordonnées: (1,2,3) dans le repère Rxyz"), 0);
     attendPoint(pt("Q"), 1, 2, 3);
+}
+
+// A memorised position keeps each object's free parameters in its values:
+// the coordinates of a point in space, the fraction of an interval variable,
+// the two angles of a point on a sphere, the place on a segment. A point
+// with an integer abscissa on a line is refused as not free.
+TEST_F(Reglages, MemorisedPositionsKeepTheFreeParametersOfEachObject) {
+    ASSERT_EQ(ligne("Affecter le point libre Q, coordonnées: (1,2,3) dans le repère Rxyz"), 0);
+    ASSERT_EQ(ligne("Affecter la variable numérique x, valeur: 2.5"), 0);
+    ASSERT_EQ(ligne("m (touche M) position mémorisée de Q,x,S,P"), 0);
+    const int m = numero("m"), S = numero("S"), P = numero("P");
+    const double attendu[] = {
+        1, 2, 3, 0.25, valeurObjet(f, S, 4), valeurObjet(f, S, 5), valeurObjet(f, P, 4)};
+    ASSERT_GE(f.objets[std::size_t(m)].nombreValeurs, 7);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_DOUBLE_EQ(valeurObjet(f, m, k + 1), attendu[k]) << k;
+    // Moved away, the objects come back when the command runs.
+    ASSERT_EQ(ligne("Affecter le point libre Q, coordonnées: (5,5,5) dans le repère Rxyz"), 0);
+    ASSERT_EQ(ligne("Affecter la variable numérique x, valeur: 9"), 0);
+    ASSERT_EQ(ligne("Affecter le point libre P, valeur: B"), 0);
+    executeCommandeDeTouche(f, m);
+    attendPoint(pt("Q"), 1, 2, 3);
+    EXPECT_NEAR(val("x"), 2.5, 1e-12);
+    EXPECT_DOUBLE_EQ(valeurObjet(f, P, 4), attendu[6]);
+    ASSERT_EQ(ligne("E point libre d'abscisse entière dans le repère de la droite (AB)"), 0);
+    // The creation fails and its box says which object is not free.
+    for (const char* nom : {"E", "M"}) {
+        platform::reinitialiseBoites();
+        EXPECT_EQ(ligne(std::string("g (touche N) position mémorisée de ") + nom), kErreurCreation);
+        ASSERT_FALSE(platform::boitesDemandees().empty());
+        EXPECT_NE(platform::boitesDemandees().front().texte.find(std::string(nom) + " n'est pas libre"),
+                  std::string::npos)
+            << platform::boitesDemandees().front().texte;
+    }
 }
 
 TEST_F(Reglages, AssignmentTargetsBecomeParametersByConstruction) {

@@ -12,6 +12,7 @@
 #include "model/services_texte.h"
 #include "model/table_figures.h"
 #include "sibling/textes_tq.h"
+#include "fichier_essai.h"
 
 namespace km32::essai {
 namespace {
@@ -158,12 +159,10 @@ TEST_F(BancTexte, CubeExampleRuns) {
     // The examples sit beside the tests folder.
     std::string racine = KM32_FIXTURES;
     racine.erase(racine.rfind("/tests/"));
-    std::ifstream fichier(racine + "/examples/cube.k3v", std::ios::binary);
-    ASSERT_TRUE(fichier);
-    std::stringstream contenu;
-    contenu << fichier.rdbuf();
+    const std::string contenu = essais::contenuFichier(racine + "/examples/cube.k3v");
+    ASSERT_FALSE(contenu.empty());
     GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
-    ASSERT_EQ(executeTexteDeFigure(f, contenu.str(), 2), 0);
+    ASSERT_EQ(executeTexteDeFigure(f, contenu, 2), 0);
     EXPECT_TRUE(platform::boitesDemandees().empty());
     EXPECT_TRUE(defini("P"));
     attendPoint(pt("M"), 2, 2, 2);

@@ -11,6 +11,7 @@
 #include "platform/boites.h"
 #include "sibling/bibliotheque_tq.h"
 #include "sibling/table_partagee.h"
+#include "fichier_essai.h"
 
 namespace km32 {
 namespace {
@@ -100,12 +101,6 @@ class EnregistreSous : public FenetresTQ {
         fs::remove_all(dossier);
         FenetresTQ::TearDown();
     }
-    static std::string lis(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
     fs::path dossier;
 };
 
@@ -113,7 +108,7 @@ TEST_F(EnregistreSous, TheNameAskedGetsTheExtensionAndTheTextAndTheDirectoryIsKe
     ecrisChaineCourte(TQTableDesVariablesPartagees()->dernierRepertoire, "/ailleurs");
     platform::reponsesPrevues().push_back(ReponseSaisie{platform::kReponseOk, dossier.string() + "/cube"});
     ASSERT_TRUE(EnregistreTexteSous("A point libre\r\n", "k3v"));
-    EXPECT_EQ(lis(dossier / "cube.k3v"), "A point libre\r\n");
+    EXPECT_EQ(essais::contenuFichier(dossier / "cube.k3v"), "A point libre\r\n");
     const platform::DemandeBoite& d = platform::boitesDemandees().at(0);
     EXPECT_TRUE(d.saisie);
     EXPECT_EQ(d.valeurInitiale, "/ailleurs/");
@@ -123,7 +118,7 @@ TEST_F(EnregistreSous, TheNameAskedGetsTheExtensionAndTheTextAndTheDirectoryIsKe
     // A name with an extension keeps it; the next question starts in the new directory.
     platform::reponsesPrevues().push_back(ReponseSaisie{platform::kReponseOk, dossier.string() + "/b.txt"});
     ASSERT_TRUE(EnregistreTexteSous("x", "k3v"));
-    EXPECT_EQ(lis(dossier / "b.txt"), "x");
+    EXPECT_EQ(essais::contenuFichier(dossier / "b.txt"), "x");
     EXPECT_EQ(platform::boitesDemandees().at(1).valeurInitiale, dossier.string() + "/");
 }
 

@@ -9,18 +9,12 @@
 
 #include "sibling/bibliotheque_tq.h"
 #include "sibling/table_partagee.h"
+#include "fichier_essai.h"
 
 namespace km32 {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lis(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 class TextesTQ : public ::testing::Test {
   protected:
@@ -46,9 +40,9 @@ TEST_F(TextesTQ, SaveWritesTheBytesAndReplacesTheOldFile) {
     fs::path f = dossier / "fig.k3v";
     const std::string texte = "Figure Kalmetra\r\nA point libre dans l'espace\r\n% \xE9t\xE9\r\n";
     ASSERT_TRUE(TQEnregistreTexte(texte.c_str(), f.string()));
-    EXPECT_EQ(lis(f), texte);
+    EXPECT_EQ(essais::contenuFichier(f), texte);
     ASSERT_TRUE(TQEnregistreTexte("court", f.string()));
-    EXPECT_EQ(lis(f), "court");
+    EXPECT_EQ(essais::contenuFichier(f), "court");
     EXPECT_EQ(nombreDeFichiers(), 1u);
 }
 
@@ -70,7 +64,7 @@ TEST_F(TextesTQ, FailedSaveLeavesTheOldFileIntact) {
     EXPECT_FALSE(TQEnregistreTexte(nullptr, f.string()));
     EXPECT_FALSE(TQEnregistreTexte("nouveau", ""));
     EXPECT_FALSE(TQEnregistreTexte("nouveau", std::string(256, 'n')));
-    EXPECT_EQ(lis(f), "ancien");
+    EXPECT_EQ(essais::contenuFichier(f), "ancien");
     EXPECT_EQ(nombreDeFichiers(), 2u);
 }
 
@@ -81,7 +75,7 @@ TEST_F(TextesTQ, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(TQEnregistreTexte("nouveau", f.string()));
     fs::permissions(dossier, fs::perms::owner_all);
-    EXPECT_EQ(lis(f), "ancien");
+    EXPECT_EQ(essais::contenuFichier(f), "ancien");
     EXPECT_EQ(nombreDeFichiers(), 1u);
 }
 

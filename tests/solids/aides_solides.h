@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "figure_essai.h"
+#include "model/constructions_codes.h"
 #include "model/figure.h"
+#include "model/solides/constructions_polyedres.h"
 #include "model/solides/enveloppes.h"
 #include "model/solides/polyedres.h"
 
@@ -38,6 +40,8 @@ struct FigureSolides {
         return ajoute(kNaturePoint, 1, nom, {x, y, z});
     }
     TPolyedre& polyedre(int objet) { return polyedreDe(donneesPolyedreObjet(f, objet)); }
+    // The unit cube ABCDEFGH given by its vertices (code 181), computed.
+    int cubeUnite();
 };
 
 inline std::vector<Tvecteur3> cube(double a = 1) {
@@ -45,6 +49,18 @@ inline std::vector<Tvecteur3> cube(double a = 1) {
     for (int k = 0; k < 8; ++k)
         v.push_back({a * (k & 1), a * ((k >> 1) & 1), a * ((k >> 2) & 1)});
     return v;
+}
+
+inline int FigureSolides::cubeUnite() {
+    std::vector<int> s;
+    const char* noms[] = {"A", "B", "C", "D", "E", "F", "G", "H"};
+    const auto v = cube(1);
+    for (int k = 0; k < 8; ++k)
+        s.push_back(point(noms[k], v[k].x, v[k].y, v[k].z));
+    const int q =
+        ajoute(kNaturePolyedreConvexe, construction::kPolyedreConvexe, "Q", std::vector<double>{}, s);
+    calculeDonneesPolyedre(f, q);
+    return q;
 }
 
 inline void remplit(TPolyedre& p, const std::vector<Tvecteur3>& sommets) {

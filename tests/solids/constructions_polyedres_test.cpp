@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "model/constructions_codes.h"
+#include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "model/solides/constructions_polyedres.h"
 #include "model/solides/mesures_solides.h"
@@ -16,18 +17,6 @@ namespace {
 class ConstructionsPolyedres : public ::testing::Test, public FigureSolides {
   protected:
     void SetUp() override { reinitialiseEtatPolyedres(); }
-
-    // The unit cube ABCDEFGH given by its vertices (code 181).
-    int cubeUnite() {
-        std::vector<int> s;
-        const char* noms[] = {"A", "B", "C", "D", "E", "F", "G", "H"};
-        const auto v = cube(1);
-        for (int k = 0; k < 8; ++k)
-            s.push_back(point(noms[k], v[k].x, v[k].y, v[k].z));
-        const int q = ajoute(kNaturePolyedreConvexe, c::kPolyedreConvexe, "Q", std::vector<double>{}, s);
-        calculeDonneesPolyedre(f, q);
-        return q;
-    }
 };
 
 TEST_F(ConstructionsPolyedres, CubeDonneParSesSommets) {
@@ -56,14 +45,14 @@ TEST_F(ConstructionsPolyedres, NomsDesSommetsRefuses) {
     };
     for (const auto& k : cas) {
         SCOPED_TRACE(k.nom1);
-        etatPolyedres().nomErreur1.clear();
+        nomErreur1().clear();
         const int q =
             ajoute(kNaturePolyedreConvexe, c::kPolyedreConvexe, "Q", std::vector<double>{}, k.sommets);
         calculeDonneesPolyedre(f, q);
         EXPECT_EQ(f.objets[q].nonDefini, 1);
         EXPECT_EQ(f.objets[q].raison, k.raison);
-        EXPECT_EQ(etatPolyedres().nomErreur1, k.nom1);
-        std::string deux = etatPolyedres().nomErreur2;
+        EXPECT_EQ(nomErreur1(), k.nom1);
+        std::string deux = nomErreur2();
         if (deux.size() == 2 && deux[0] > deux[1]) std::swap(deux[0], deux[1]);
         EXPECT_EQ(deux, k.nom2);
     }
@@ -77,8 +66,8 @@ TEST_F(ConstructionsPolyedres, NomsDesSommetsRefuses) {
     const int r = ajoute(kNaturePolyedreConvexe, c::kPolyedreConvexe, "R", std::vector<double>{}, sommets);
     calculeDonneesPolyedre(f, r);
     EXPECT_EQ(f.objets[r].raison, kRaisonInterieurPolyedre);
-    EXPECT_EQ(etatPolyedres().nomErreur1, "O");
-    EXPECT_EQ(etatPolyedres().nomErreur2, "ABCDEFGH");
+    EXPECT_EQ(nomErreur1(), "O");
+    EXPECT_EQ(nomErreur2(), "ABCDEFGH");
 }
 
 TEST_F(ConstructionsPolyedres, SectionDUnCube) {

@@ -47,8 +47,8 @@ inline int ajouteObjetNomme(TfigureKalmetra& f, uint8_t nature, uint8_t code, co
 // parameter-expression counts of the catalogue (at least as many values as
 // given), the parents as given. Its parameter expressions are constants: their
 // value is the one written in the object's values.
-inline int ajouteObjetDeCode(TfigureKalmetra& f, uint8_t code, std::initializer_list<int> parents,
-                             std::initializer_list<double> valeurs = {}) {
+inline int ajouteObjetDeCode(TfigureKalmetra& f, uint8_t code, const std::vector<int>& parents,
+                             const std::vector<double>& valeurs = {}) {
     uint8_t nbParents = 0, nbValeurs = 0, nature = 0, nbExpressions = 0;
     uint16_t phrase = 0;
     caracteristiquesConstruction(code, nbParents, nbValeurs, phrase, nature, nbExpressions);

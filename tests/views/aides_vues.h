@@ -31,15 +31,9 @@ struct FigureVue : FigureSolides {
             f.coefficientsProjection[n] = c[n];
     }
     void remplit(int objet) { f.objets[objet].style.drapeaux |= 1u << 4; }
+    // The unit cube of the solid tests, filled.
     int cubeUnite() {
-        std::vector<int> s;
-        const char* noms[] = {"A", "B", "C", "D", "E", "F", "G", "H"};
-        const auto v = cube(1);
-        for (int k = 0; k < 8; ++k)
-            s.push_back(point(noms[k], v[k].x, v[k].y, v[k].z));
-        const int q =
-            ajoute(kNaturePolyedreConvexe, construction::kPolyedreConvexe, "Q", std::vector<double>{}, s);
-        calculeDonneesPolyedre(f, q);
+        const int q = FigureSolides::cubeUnite();
         remplit(q);
         return q;
     }

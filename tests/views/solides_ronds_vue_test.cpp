@@ -52,9 +52,9 @@ const double kVues[][3] = {
     {-20, 25, 0}, {30, -50, 10}, {10, 70, 0}, {45, -15, 0}, {-60, 80, 20},
 };
 
-TEST(VueSolidesRonds, PointCacheCommeLeRayonDeVisee) {
-    std::mt19937 gen(3);
-    std::uniform_real_distribution<double> u(-2.5, 2.5), uz(-1.5, 3.5);
+// Runs the check on each of the three solids seen from each view, with the
+// view's visible solids prepared.
+template <class Verifie> void pourChaqueSolideEtVue(Verifie verifie) {
     for (int genre = 0; genre < 3; ++genre) {
         SceneRonde scene(genre);
         for (const auto& a : kVues) {
@@ -62,22 +62,30 @@ TEST(VueSolidesRonds, PointCacheCommeLeRayonDeVisee) {
                          << "kind " << genre << " view " << a[0] << " " << a[1] << " " << a[2]);
             scene.vue(radians(a[0]), radians(a[1]), radians(a[2]));
             preparePolyedresVisibles(scene.f);
-            ASSERT_EQ(scene.f.nombrePolyedresVisibles, 1);
-            const Tvecteur3 d = directionVisee(scene.f);
-            int caches = 0, erreurs = 0;
-            for (int k = 0; k < 2000; ++k) {
-                const Tvecteur3 X = {u(gen), u(gen), uz(gen)};
-                bool attendu = false;
-                if (!stable(scene.rond(), X, d, attendu)) continue;
-                const bool obtenu =
-                    pointDansSolideRond(scene.rond(), X.x * kEchelle, X.y * kEchelle, X.z * kEchelle);
-                caches += attendu;
-                if (obtenu != attendu && ++erreurs <= 3)
-                    ADD_FAILURE() << X.x << " " << X.y << " " << X.z << " expected " << attendu;
-            }
-            EXPECT_GT(caches, 50);
+            verifie(scene, genre, a);
         }
     }
+}
+
+TEST(VueSolidesRonds, PointCacheCommeLeRayonDeVisee) {
+    std::mt19937 gen(3);
+    std::uniform_real_distribution<double> u(-2.5, 2.5), uz(-1.5, 3.5);
+    pourChaqueSolideEtVue([&](SceneRonde& scene, int, const double*) {
+        ASSERT_EQ(scene.f.nombrePolyedresVisibles, 1);
+        const Tvecteur3 d = directionVisee(scene.f);
+        int caches = 0, erreurs = 0;
+        for (int k = 0; k < 2000; ++k) {
+            const Tvecteur3 X = {u(gen), u(gen), uz(gen)};
+            bool attendu = false;
+            if (!stable(scene.rond(), X, d, attendu)) continue;
+            const bool obtenu =
+                pointDansSolideRond(scene.rond(), X.x * kEchelle, X.y * kEchelle, X.z * kEchelle);
+            caches += attendu;
+            if (obtenu != attendu && ++erreurs <= 3)
+                ADD_FAILURE() << X.x << " " << X.y << " " << X.z << " expected " << attendu;
+        }
+        EXPECT_GT(caches, 50);
+    });
 }
 
 TEST(VueSolidesRonds, SegmentCacheContientSesPointsCaches) {
@@ -86,67 +94,55 @@ TEST(VueSolidesRonds, SegmentCacheContientSesPointsCaches) {
     // points or near them.
     std::mt19937 gen(11);
     std::uniform_real_distribution<double> u(-3, 3), uz(-2, 4);
-    for (int genre = 0; genre < 3; ++genre) {
-        SceneRonde scene(genre);
-        for (const auto& a : kVues) {
-            SCOPED_TRACE(testing::Message() << "kind " << genre << " view " << a[0] << " " << a[1]);
-            scene.vue(radians(a[0]), radians(a[1]), radians(a[2]));
-            preparePolyedresVisibles(scene.f);
-            const TDonneesSolideRond& r = scene.rond();
-            int erreurs = 0;
-            for (int k = 0; k < 300; ++k) {
-                const Tvecteur3 P = {u(gen) * kEchelle, u(gen) * kEchelle, uz(gen) * kEchelle};
-                const Tvecteur3 Q = {u(gen) * kEchelle, u(gen) * kEchelle, uz(gen) * kEchelle};
-                const Tvecteur3 D = {Q.x - P.x, Q.y - P.y, Q.z - P.z};
-                double ta = 0, tb = 1;
-                const bool cache = partiesCacheesSolideRond(r, P, D, ta, tb);
-                for (int j = 0; j <= 200; ++j) {
-                    const double t = j / 200.0;
-                    if (!pointDansSolideRond(r, P.x + t * D.x, P.y + t * D.y, P.z + t * D.z)) continue;
-                    if ((!cache || t < ta - 1e-9 || t > tb + 1e-9) && ++erreurs <= 3)
-                        ADD_FAILURE() << "hidden point outside the interval, t = " << t;
-                }
+    pourChaqueSolideEtVue([&](SceneRonde& scene, int, const double*) {
+        const TDonneesSolideRond& r = scene.rond();
+        int erreurs = 0;
+        for (int k = 0; k < 300; ++k) {
+            const Tvecteur3 P = {u(gen) * kEchelle, u(gen) * kEchelle, uz(gen) * kEchelle};
+            const Tvecteur3 Q = {u(gen) * kEchelle, u(gen) * kEchelle, uz(gen) * kEchelle};
+            const Tvecteur3 D = {Q.x - P.x, Q.y - P.y, Q.z - P.z};
+            double ta = 0, tb = 1;
+            const bool cache = partiesCacheesSolideRond(r, P, D, ta, tb);
+            for (int j = 0; j <= 200; ++j) {
+                const double t = j / 200.0;
+                if (!pointDansSolideRond(r, P.x + t * D.x, P.y + t * D.y, P.z + t * D.z)) continue;
+                if ((!cache || t < ta - 1e-9 || t > tb + 1e-9) && ++erreurs <= 3)
+                    ADD_FAILURE() << "hidden point outside the interval, t = " << t;
             }
         }
-    }
+    });
 }
 
 TEST(VueSolidesRonds, GeneratricesDuContour) {
     // The contour touches each base where the plane through the apex and the
     // tangent of the base circle contains the viewing direction; for a
     // cylinder the tangent points lie across the axis, perpendicular to the view.
-    for (int genre = 0; genre < 3; ++genre) {
-        SceneRonde scene(genre);
-        for (const auto& a : kVues) {
-            SCOPED_TRACE(testing::Message() << "kind " << genre << " view " << a[0] << " " << a[1]);
-            scene.vue(radians(a[0]), radians(a[1]), radians(a[2]));
-            preparePolyedresVisibles(scene.f);
-            const TDonneesSolideRond& r = scene.rond();
-            const TVueSolideRond& v = r.vue;
-            if (v.sansContour || v.selonVue) continue;
-            const Tvecteur3 d = directionVisee(scene.f);
-            for (int k = 0; k < 2; ++k) {
-                const Tvecteur3 T = v.tangenteBase[k];
-                EXPECT_NEAR(std::hypot(T.x, T.y), 1, 1e-9);
-                EXPECT_NEAR(T.z, 0, 1e-9);
-                // Tangent of the base circle at T, and the generator towards the top.
-                const Tvecteur3 tangente = {-T.y, T.x, 0};
-                const Tvecteur3 G = {v.tangentePetite[k].x - T.x, v.tangentePetite[k].y - T.y,
-                                     v.tangentePetite[k].z - T.z};
-                EXPECT_NEAR(determinant3(G.x, G.y, G.z, tangente.x, tangente.y, tangente.z, d.x, d.y, d.z), 0,
-                            1e-9);
-                EXPECT_NEAR(v.tangentePetite[k].z, 2, 1e-9);
-                const double rayonHaut = genre == 0 ? 1 : genre == 1 ? 0 : 0.5;
-                EXPECT_NEAR(std::hypot(v.tangentePetite[k].x, v.tangentePetite[k].y), rayonHaut, 1e-9);
-            }
-            if (genre == 0) {
-                // Seen across the axis (first view) the contour is at y = +-1.
-                if (a[0] == 0 && a[1] == 0) {
-                    EXPECT_NEAR(std::fabs(v.tangenteBase[0].y), 1, 1e-12);
-                }
+    pourChaqueSolideEtVue([&](SceneRonde& scene, int genre, const double* a) {
+        const TDonneesSolideRond& r = scene.rond();
+        const TVueSolideRond& v = r.vue;
+        if (v.sansContour || v.selonVue) return;
+        const Tvecteur3 d = directionVisee(scene.f);
+        for (int k = 0; k < 2; ++k) {
+            const Tvecteur3 T = v.tangenteBase[k];
+            EXPECT_NEAR(std::hypot(T.x, T.y), 1, 1e-9);
+            EXPECT_NEAR(T.z, 0, 1e-9);
+            // Tangent of the base circle at T, and the generator towards the top.
+            const Tvecteur3 tangente = {-T.y, T.x, 0};
+            const Tvecteur3 G = {v.tangentePetite[k].x - T.x, v.tangentePetite[k].y - T.y,
+                                 v.tangentePetite[k].z - T.z};
+            EXPECT_NEAR(determinant3(G.x, G.y, G.z, tangente.x, tangente.y, tangente.z, d.x, d.y, d.z), 0,
+                        1e-9);
+            EXPECT_NEAR(v.tangentePetite[k].z, 2, 1e-9);
+            const double rayonHaut = genre == 0 ? 1 : genre == 1 ? 0 : 0.5;
+            EXPECT_NEAR(std::hypot(v.tangentePetite[k].x, v.tangentePetite[k].y), rayonHaut, 1e-9);
+        }
+        if (genre == 0) {
+            // Seen across the axis (first view) the contour is at y = +-1.
+            if (a[0] == 0 && a[1] == 0) {
+                EXPECT_NEAR(std::fabs(v.tangenteBase[0].y), 1, 1e-12);
             }
         }
-    }
+    });
 }
 
 TEST(VueSolidesRonds, VueSelonLAxe) {

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "banc_ecriture.h"
+#include "model/calcul/calcul_objet.h"
 #include "text/descriptions_objets.h"
 #include "text/lignes_figure_texte.h"
 #include "text/textes_definition.h"
@@ -91,6 +92,12 @@ TEST_F(LignesEcrites, StyleFreeObjectAndStepLines) {
 
     valeurObjet(*figure, p, 4) = 0.25;
     EXPECT_EQ(utf8(ecritLigneObjetLibre(*figure, p)), "\r\n   Objet libre P, paramètre: 0.25");
+    // A variable of [0,255] at three fifths of its interval: its line gives
+    // the variable's value, not the fraction it is moved by.
+    const int r = numero("R");
+    valeurObjet(*figure, r, 4) = 0.6;
+    calculeObjet(*figure, r);
+    EXPECT_EQ(utf8(ecritLigneObjetLibre(*figure, r)), "\r\n   Objet libre R, paramètre: 153");
     // The default step of a point on a segment writes no line; another one does.
     EXPECT_EQ(ecritLignePasClavier(*figure, p), "");
     TObjetFigure& o = figure->objets[std::size_t(p)];

@@ -15,18 +15,12 @@
 #include "sibling/table_partagee.h"
 #include "text/ecriture_figure.h"
 #include "text/sauvegarde_figure.h"
+#include "fichier_essai.h"
 
 namespace km32 {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lisFichier(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 std::string dernierRepertoire() {
     const uint8_t* champ = TQTableDesVariablesPartagees()->dernierRepertoire;
@@ -66,7 +60,7 @@ TEST_F(Sauvegarde, SaveWritesTheTextAndTakesTheFileAsPathAndTitle) {
     figure().modifiee = 1;
     ASSERT_EQ(KMfigureModifiee(numero), 1);
     ASSERT_EQ(KMsauveFigure(numero, nom.c_str()), 0);
-    EXPECT_EQ(lisFichier(nom), ecritTexteFigure(figure()));
+    EXPECT_EQ(essais::contenuFichier(nom), ecritTexteFigure(figure()));
     EXPECT_EQ(figure().cheminFichier, nom);
     EXPECT_EQ(figure().nomFigure, "cube");
     EXPECT_EQ(figure().titreFenetre, "cube : ");
@@ -77,7 +71,7 @@ TEST_F(Sauvegarde, SaveWritesTheTextAndTakesTheFileAsPathAndTitle) {
 TEST_F(Sauvegarde, FailedSaveLeavesTheOldFileAndTheFigureAsTheyWere) {
     const std::string nom = (dossier / "fig.k3v").string();
     ASSERT_EQ(KMsauveFigure(numero, nom.c_str()), 0);
-    const std::string ancien = lisFichier(nom);
+    const std::string ancien = essais::contenuFichier(nom);
     figure().modifiee = 1;
     // A folder in place of the file, a folder that does not exist, no name.
     fs::create_directory(dossier / "dossier.k3v");
@@ -88,7 +82,7 @@ TEST_F(Sauvegarde, FailedSaveLeavesTheOldFileAndTheFigureAsTheyWere) {
     EXPECT_EQ(KMfigureModifiee(numero), 1);
     EXPECT_EQ(figure().cheminFichier, nom);
     EXPECT_EQ(figure().nomFigure, "fig");
-    EXPECT_EQ(lisFichier(nom), ancien);
+    EXPECT_EQ(essais::contenuFichier(nom), ancien);
 }
 
 TEST_F(Sauvegarde, NumbersWithoutFigureAreRefused) {

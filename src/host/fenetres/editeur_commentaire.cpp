@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_editeur_commentaire.h"
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
@@ -29,7 +30,7 @@ namespace p = platform;
 namespace {
 
 constexpr std::size_t kLongueurMaxMemo1 = 65536, kTamponAvantCurseur = 5000, kInsertionMax = 80;
-constexpr Couleur kCouleurPalette = 0x800000;
+constexpr Couleur kCouleurPalette = 0x800000, kCouleurFond = 0xE0FFFF;
 constexpr uint8_t VK_F4 = p::VK_F1 + 3;
 constexpr uint16_t kPhraseEditeurModifie = 11161;
 
@@ -54,6 +55,22 @@ void fermeEditeur() {
     fermeAnnexeModele(editeur());
 }
 
+// The drawing in its box, moved up by the box's scroll.
+void placeDessin(TFenEditCom& e) {
+    p::placeFenetre(e.boitePeinture, {e.cadreBoite.gauche, e.cadreBoite.haut - e.positionDefilement,
+                                      e.cadreBoite.droite, e.cadreBoite.bas - e.positionDefilement});
+}
+
+// The box under the drawing is white.
+int32_t procedureBoiteDefilement(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
+    if (message != p::WM_PAINT) return 0;
+    if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre)) {
+        p::remplitRectangle(*dc, p::rectangleClient(fenetre), p::kBrosseBlanche);
+    }
+    p::valideFenetre(fenetre);
+    return 0;
+}
+
 // The raw text measured: the buffer, whether it can be drawn, the size of
 // the paint box.
 void mesure(TFenEditCom& e) {
@@ -63,7 +80,7 @@ void mesure(TFenEditCom& e) {
     if (!e.dessinable) return;
     e.mesure = EncomBrementTexteG(e.tampon);
     e.cadreBoite = {0, 0, e.mesure.largeur + 2, e.mesure.hauteur() + 8};
-    p::placeFenetre(e.boitePeinture, e.cadreBoite);
+    placeDessin(e);
 }
 
 void disposition(TFenEditCom& e) {
@@ -75,8 +92,9 @@ void disposition(TFenEditCom& e) {
         e.gaucheCellule[k] = int32_t(k) * 33 + 5;
         e.droiteCellule[k] = e.gaucheCellule[k] + e.largeurCellule;
     }
-    const int32_t basEtiquette = e.basPalette + 7 + 16;
-    const int32_t haut = basEtiquette + 5;
+    e.cadreEnLigne = {72, 8, 72 + 300, 8 + 16};
+    e.cadreDessinee = {72, e.basPalette + 7, 72 + 300, e.basPalette + 7 + 16};
+    const int32_t haut = e.cadreDessinee.bas + 5;
     e.cadreBoiteDefilement = {e.cadreMemo1.gauche, haut, e.cadreMemo1.droite, e.hauteurClient - 2};
 }
 
@@ -137,12 +155,22 @@ void ouvreEditeurCommentaire(int16_t numero) {
     e->titre = f.titreFenetre + phraseDeNumero(11186);
     e->legendeEnLigne = phraseDeNumero(11183);
     e->legendeDessinee = phraseDeNumero(11184);
+    const struct {
+        CommandeEditeurCommentaire commande;
+        uint16_t phrase;
+    } legendes[] = {{kEcCopier, 11011},          {kEcColler, 11012},    {kEcCopierDessin, 11180},
+                    {kEcDefaire, 11015},         {kEcAppliquer, 11062}, {kEcAide, 11050},
+                    {kEcSelectionnerTout, 11002}};
+    for (const auto& l : legendes)
+        e->legendesMenu[l.commande] = phraseDeNumero(l.phrase);
     disposition(*e);
-    e->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, e->largeurClient, e->hauteurClient},
+    e->fenetre = p::creeFenetre(p::kAucuneFenetre,
+                                {0, 0, e->largeurClient, e->hauteurClient + kHauteurBandeEditeurCommentaire},
                                 procedureEditeur, false);
     p::changeTitreFenetre(e->fenetre, e->titre);
+    e->boiteDefilement = p::creeFenetre(e->fenetre, e->cadreBoiteDefilement, procedureBoiteDefilement, true);
     e->boitePeinture =
-        p::creeFenetre(e->fenetre, {0, 0, 2, 8},
+        p::creeFenetre(e->boiteDefilement, {0, 0, 2, 8},
                        procedureBoitePeinture<TFenEditCom, editeurCommentaire, PaintBox1Paint>, false);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeEditeurCommentaire;
@@ -150,6 +178,7 @@ void ouvreEditeurCommentaire(int16_t numero) {
     e->memo1.longueurMax = kLongueurMaxMemo1;
     e->memo1.modifie = &e->modifie;
     TFenEditCom& r = *e;
+    lieFormeEditeurCommentaire(r);
     editeur() = std::move(e);
     inscritOperationsAnnexe(kAnnexeEditeurCommentaire, {montreEditeur, fermeEditeur});
     fixeTexteZone(r.memo1, f.texteCommentaire ? std::string(f.texteCommentaire->c_str()) : std::string());
@@ -179,7 +208,10 @@ void Memo1Change(TFenEditCom& e) {
     const int32_t visible = hauteurVisibleDessin(e);
     const int32_t etendue = e.cadreBoite.hauteur() - visible;
     const int32_t position = std::min(yCurseur - visible / 2, etendue);
-    if (position > 0) e.positionDefilement = position;
+    if (position > 0) {
+        e.positionDefilement = position;
+        placeDessin(e);
+    }
 }
 
 void FormMouseDown(TFenEditCom& e, int32_t x, int32_t y) {
@@ -257,14 +289,18 @@ bool FormCloseQuery(TFenEditCom& e) {
 }
 
 void FormResize(TFenEditCom& e) {
-    e.hauteurClient = p::rectangleClient(e.fenetre).hauteur();
+    e.hauteurClient = p::rectangleClient(e.fenetre).hauteur() - kHauteurBandeEditeurCommentaire;
     const int32_t hauteur = e.hauteurClient - e.cadreBoiteDefilement.haut - 2;
-    if (hauteur > 30) e.cadreBoiteDefilement.bas = e.cadreBoiteDefilement.haut + hauteur;
+    if (hauteur > 30) {
+        e.cadreBoiteDefilement.bas = e.cadreBoiteDefilement.haut + hauteur;
+        p::placeFenetre(e.boiteDefilement, e.cadreBoiteDefilement);
+    }
 }
 
 void PeintBoiteDeDialogue(TFenEditCom& e) {
     p::ContexteDessin* dc = p::contexteDeFenetre(e.fenetre);
     if (!dc) return;
+    p::remplitRectangle(*dc, p::rectangleClient(e.fenetre), {p::StyleBrosse::Pleine, kCouleurFond, 0});
     const int32_t l = larg(0), h = haut(0);
     for (std::size_t k = 0; k < kCellulesPalette; ++k) {
         DessineRectangle(*dc, 1, kCouleurPalette, e.gaucheCellule[k], e.hautPalette, e.droiteCellule[k],
@@ -281,6 +317,8 @@ void PeintBoiteDeDialogue(TFenEditCom& e) {
 void PaintBox1Paint(TFenEditCom& e) {
     p::ContexteDessin* dc = p::contexteDeFenetre(e.boitePeinture);
     if (!dc) return;
+    // The drawing lies on the white box under it.
+    p::remplitRectangle(*dc, p::rectangleClient(e.boitePeinture), p::kBrosseBlanche);
     SetTexteCoul(*dc, 1);
     SetFontTailleEtType(0, 0);
     const int32_t h = haut(0, 0) % 256;

@@ -18,6 +18,9 @@ constexpr uint16_t kAideEditeurCommentaire = 120;
 constexpr std::size_t kTailleTamponCommentaire = 10000; // bytes, the NUL included
 constexpr std::size_t kCellulesPalette = 11;
 constexpr uint16_t kPhraseTexteNonDessinable = 11185;
+// Under the editor's area, a band for its menu's buttons in a bound form
+// (two rows of buttons).
+constexpr int32_t kHauteurBandeEditeurCommentaire = 60;
 
 // The menu commands of the editor (wParam of WM_COMMAND to its window).
 enum CommandeEditeurCommentaire : uint32_t {
@@ -29,12 +32,15 @@ enum CommandeEditeurCommentaire : uint32_t {
     kEcAppliquer,
     kEcAide,
 };
+constexpr std::size_t kCommandesEditeurCommentaire = kEcAide + 1;
 
 struct TFenEditCom {
     uint32_t fenetre = 0;
-    uint32_t boitePeinture = 0; // the drawing, a child of the window
+    uint32_t boiteDefilement = 0; // the white box that shows the drawing, a child of the window
+    uint32_t boitePeinture = 0;   // the drawing, a child of that box, moved up by the scroll
     uint8_t numeroFigure = 0;
     std::string titre, legendeEnLigne, legendeDessinee;
+    std::array<std::string, kCommandesEditeurCommentaire> legendesMenu; // by command
     TZoneTexte memo1;
     std::string tampon; // the last measured text, less than 10,000 bytes
     EncombrementTQ mesure;
@@ -45,6 +51,9 @@ struct TFenEditCom {
     std::array<int32_t, kCellulesPalette> gaucheCellule{}, droiteCellule{};
     int32_t hautPalette = 0, basPalette = 0;
     platform::Rectangle cadreMemo1, cadreBoiteDefilement, cadreBoite;
+    platform::Rectangle cadreEnLigne, cadreDessinee; // the two labels
+    // The editor's area; the window is kHauteurBandeEditeurCommentaire
+    // higher, the band under it.
     int32_t largeurClient = 0, hauteurClient = 400;
     int32_t positionDefilement = 0; // vertical scroll of the drawing
 };

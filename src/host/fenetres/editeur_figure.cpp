@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_editeur_figure.h"
 #include "base/texte.h"
 #include "host/application_texte.h"
 #include "host/fenetre_mere.h"
@@ -79,6 +80,7 @@ void legendes(TFenetreEditeur& e) {
     for (const auto& r : reprises)
         element(e, r.copie).legende = element(e, r.modele).legende;
     element(e, kEdAppliquerAutreTexte).visible = false;
+    e.legendeAutreTexte = phraseDeNumero(11412);
 }
 
 // The five items of the second text follow whether it is open.
@@ -216,6 +218,11 @@ int32_t procedureEditeur(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
     case kMessageNoeudArbre:
         ArborescenceDesPhrasesMouseDown(*e, int(wParam));
         return 0;
+    case p::WM_SIZE:
+        // The user sized the window: a pane opened later widens it from
+        // the width it has now.
+        e->largeurClient = p::rectangleClient(e->fenetre).largeur();
+        return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*e);
         return 0;
@@ -259,6 +266,7 @@ void KMAfficheEditeurFigurePourNumero(int16_t numero) {
     e->arbre = arbreDesPhrases();
     selectionneZone(e->memo, 0, 0);
     attacheFenetreAFigure(numero, e->fenetre);
+    lieFormeEditeurFigure(*e);
     editeur() = std::move(e);
     inscritOperationsAnnexe(kAnnexeEditeurFigure, {montreEditeur, fermeEditeur});
     montreEditeur();
@@ -282,6 +290,7 @@ void AppliquerClick(TFenetreEditeur& e, bool autre) {
     }
     if (ligne == 0) return; // the user declined a text that ran
     e.focusAutreTexte = autre;
+    e.focusArbre = false;
     p::donneFocus(e.fenetre);
     const std::size_t debut = debutLigneZone(z, ligne - 1u);
     selectionneZone(z, debut, ligneZone(z, ligne - 1u).size());

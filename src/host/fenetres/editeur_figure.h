@@ -67,9 +67,11 @@ struct TFenetreEditeur {
     std::string titre;
     TZoneTexte memo, memoAutreTexte;
     bool focusAutreTexte = false;
+    bool focusArbre = false; // the tree of phrases has the keyboard (a toolkit's tree)
     uint8_t texteModifie = 0, autreTexteModifie = 0;
     std::string nomAutreTexte; // at most 255
     std::string libelleNomAutreTexte, bulleNomAutreTexte;
+    std::string legendeAutreTexte; // the caption of the second text's sub-menu
     std::vector<TNoeudPhrase> arbre;
     int noeudSelectionne = -1;
     bool arbreVisible = false, panneauAutreTexteVisible = false, separateurVisible = false;

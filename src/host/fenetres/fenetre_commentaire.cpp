@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_fenetre_commentaire.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
 #include "model/registre_figures.h"
@@ -87,6 +88,7 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
     t.codeAnnexe = kAnnexeCommentaire;
     t.fenetreAnnexe = c->fenetre;
     attacheFenetreAFigure(numero, c->fenetre);
+    lieFormeFenetreCommentaire(*c);
     commentaire() = std::move(c);
     inscritOperationsAnnexe(kAnnexeCommentaire, {montreCommentaire, fermeCommentaire});
     montreCommentaire();

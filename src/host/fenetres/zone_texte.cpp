@@ -62,6 +62,25 @@ bool remplaceSelection(TZoneTexte& z, std::string_view texte) {
     return true;
 }
 
+bool changeTexteZone(TZoneTexte& z, std::string_view texte) {
+    std::string nouveau = avecRetoursCRLF(texte);
+    if (nouveau.size() > z.longueurMax || nouveau == z.texte) return false;
+    // The part that changed lies between the common start and the common end
+    // of the two texts; a typed or pasted text ends where that part ends.
+    const std::size_t plusCourt = std::min(nouveau.size(), z.texte.size());
+    std::size_t debut = 0;
+    while (debut < plusCourt && nouveau[debut] == z.texte[debut])
+        ++debut;
+    std::size_t fin = 0;
+    while (fin < plusCourt - debut && nouveau[nouveau.size() - 1 - fin] == z.texte[z.texte.size() - 1 - fin])
+        ++fin;
+    const std::size_t caret = nouveau.size() - fin;
+    change(z, std::move(nouveau));
+    z.debutSelection = caret;
+    z.longueurSelection = 0;
+    return true;
+}
+
 std::size_t nombreLignesZone(const TZoneTexte& z) {
     std::size_t n = 1;
     for (std::size_t i = z.texte.find("\r\n"); i != std::string::npos; i = z.texte.find("\r\n", i + 2))

@@ -29,6 +29,11 @@ std::string texteSelectionne(const TZoneTexte& z);
 // The selection replaced by the text; false (nothing done) when the result
 // would pass the maximum length. The caret goes after the inserted text.
 bool remplaceSelection(TZoneTexte& z, std::string_view texte);
+// The whole text as the user left it in a toolkit's entry (line breaks made
+// CR LF): a change that undo takes back, the caret after the part that
+// differs from the text before. False (nothing done) when it would pass the
+// maximum length or equals the text.
+bool changeTexteZone(TZoneTexte& z, std::string_view texte);
 
 // The lines of the text, without their breaks.
 std::size_t nombreLignesZone(const TZoneTexte& z);

@@ -27,39 +27,6 @@ bool afficheDesValeurs(const TfigureKalmetra& f, int i, uint8_t nature) {
     return texteEtiquetteObjet(f, i).find("val(") != std::string::npos;
 }
 
-// Offsets (from 0) and count of the free values of an object.
-struct TplaceLibre {
-    uint8_t nombre = 0;
-    uint8_t decalages[3] = {0, 0, 0};
-};
-
-TplaceLibre placeLibre(uint8_t code) {
-    switch (code) {
-    case 1:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case c::kEntierLibreIntervalle:
-    case c::kReelLibreIntervalle:
-        return {1, {3, 0, 0}};
-    case 2:
-        return {3, {3, 4, 5}};
-    case c::kReelLibre:
-    case c::kEntierLibre:
-        return {1, {0, 0, 0}};
-    case c::kPointLibreDansEspace:
-        return {3, {0, 1, 2}};
-    case c::kPointLibreDansPlan:
-    case c::kPointLibreDansPolygone:
-    case c::kPointLibreSurSphere:
-        return {2, {3, 4, 0}};
-    default:
-        return {};
-    }
-}
-
 void calculeEnsemble(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
     for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
         if (ensemble.test(std::size_t(i))) calculeObjet(f, i);
@@ -158,7 +125,7 @@ void litValeursObjetsLibres(const TfigureKalmetra& f, const TEnsembleObjets& ens
     int n = 0;
     for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
         if (!ensemble.test(std::size_t(i))) continue;
-        const TplaceLibre p = placeLibre(objet(f, i).codeConstruction);
+        const TplaceValeursLibres p = placeValeursLibres(objet(f, i).codeConstruction);
         if (n + p.nombre > kMaxValeursLibres) break;
         for (int k = 0; k < p.nombre; ++k)
             valeurs[std::size_t(n++)] = valeurDepuisZero(f, i, p.decalages[k]);
@@ -173,7 +140,7 @@ void affecteValeursObjetsLibres(TfigureKalmetra& f, const TEnsembleObjets& ensem
     int n = 0;
     for (int i = kPremierUtilisateur; i <= f.nombreObjets && n < total; ++i) {
         if (!ensemble.test(std::size_t(i))) continue;
-        const TplaceLibre p = placeLibre(objet(f, i).codeConstruction);
+        const TplaceValeursLibres p = placeValeursLibres(objet(f, i).codeConstruction);
         if (n + p.nombre > total) break;
         for (int k = 0; k < p.nombre; ++k)
             valeurDepuisZero(f, i, p.decalages[k]) = valeurs[std::size_t(n++)];

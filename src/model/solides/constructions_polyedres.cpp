@@ -423,12 +423,7 @@ void calculeDonneesPolyedre(TfigureKalmetra& f, int i) {
     if (!nonDefini) return;
     indefini(f, i, raison);
     // The error names a message shown right after this computation uses.
-    if (p.donneParSommets) {
-        EtatPolyedres& e = etatPolyedres();
-        nomsSommetsErreur(f, i, raison, e.nomErreur1, e.nomErreur2);
-        nomErreur1() = e.nomErreur1;
-        nomErreur2() = e.nomErreur2;
-    }
+    if (p.donneParSommets) nomsSommetsErreur(f, i, raison, nomErreur1(), nomErreur2());
 }
 
 } // namespace km32

@@ -22,12 +22,12 @@ constexpr uint16_t kRaisonDemiEspaceVide = 493;
 constexpr uint16_t kRaisonPolyedresDisjoints = 495;
 constexpr uint16_t kRaisonDemiEspaceIndefini = 504;
 
-// State the engine sets while it recomputes, and the names a refused vertex
-// list leaves for the message ("#1", "#2").
+// State the engine sets while it recomputes. The names a refused vertex
+// list leaves for the message ("#1", "#2") go to the shared error names
+// (nomErreur1(), nomErreur2()), which the host's error exports read.
 struct EtatPolyedres {
-    bool retirageAleatoire = false;     // recomputing dependants after a random re-draw
-    bool echantillonnageLieu = false;   // a locus is being sampled
-    std::string nomErreur1, nomErreur2; // at most 160 characters
+    bool retirageAleatoire = false;   // recomputing dependants after a random re-draw
+    bool echantillonnageLieu = false; // a locus is being sampled
 };
 EtatPolyedres& etatPolyedres();
 void reinitialiseEtatPolyedres();

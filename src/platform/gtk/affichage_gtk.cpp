@@ -73,15 +73,16 @@ Fenetre fenetreSousPoint(Fenetre f, Point p) {
     return f;
 }
 
-// Paints the surface of f and those of its visible children at the place
-// they take in the top-level window.
-void composeSurfaces(cairo_t* cr, Fenetre racine, Fenetre f) {
+// Paints the surface of f and those of its visible children, each at its
+// place in its parent's client area (the context holds the parent's
+// translation and clip; origineParent is the parent's client origin on the
+// screen).
+void composeSurfaces(cairo_t* cr, Fenetre f, Point origineParent) {
     if (!estVisible(f)) return;
     const Point origine = clientVersEcran(f, {0, 0});
-    const Point origineRacine = clientVersEcran(racine, {0, 0});
     const Rectangle client = rectangleClient(f);
     cairo_save(cr);
-    cairo_translate(cr, origine.x - origineRacine.x, origine.y - origineRacine.y);
+    cairo_translate(cr, origine.x - origineParent.x, origine.y - origineParent.y);
     cairo_rectangle(cr, 0, 0, client.largeur(), client.hauteur());
     cairo_clip(cr);
     if (const Bitmap* b = surfaceExistante(f)) {
@@ -90,7 +91,7 @@ void composeSurfaces(cairo_t* cr, Fenetre racine, Fenetre f) {
         cairo_paint(cr);
     }
     for (Fenetre enfant : enfantsFenetre(f))
-        composeSurfaces(cr, racine, enfant);
+        composeSurfaces(cr, enfant, origine);
     cairo_restore(cr);
 }
 
@@ -98,7 +99,7 @@ gboolean dessine(GtkWidget* zone, cairo_t* cr, gpointer) {
     const Fenetre racine = racineDeWidget(zone);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
-    if (estFenetre(racine)) composeSurfaces(cr, racine, racine);
+    if (estFenetre(racine)) composeSurfaces(cr, racine, clientVersEcran(racine, {0, 0}));
     return TRUE;
 }
 

@@ -134,7 +134,9 @@ bool toucheDeLaForme(uint8_t vk, bool uneLigne) {
 gboolean toucheControle(GtkWidget* w, GdkEventKey* ev, gpointer uneLigne) {
     if (enPeriodeModale()) return FALSE;
     const uint8_t vk = toucheVirtuelle(ev->keyval);
-    if (!toucheDeLaForme(vk, uneLigne != nullptr)) return FALSE;
+    const bool entreeAuFormulaire =
+        vk == VK_RETURN && g_object_get_data(G_OBJECT(w), "km32-entree") != nullptr;
+    if (!toucheDeLaForme(vk, uneLigne != nullptr) && !entreeAuFormulaire) return FALSE;
     envoieMessage(fenetreDuControle(w), WM_KEYDOWN, vk, 0);
     pompe();
     return TRUE;
@@ -224,6 +226,7 @@ void metAJourTexte(GtkWidget* defilant, const ChampLie& c, DernierEtatControle& 
     GtkTextView* vue = vueDe(defilant);
     GtkTextBuffer* tampon = gtk_text_view_get_buffer(vue);
     gtk_text_view_set_editable(vue, !c.lectureSeule);
+    g_object_set_data(G_OBJECT(vue), "km32-entree", c.entreeAuFormulaire ? GINT_TO_POINTER(1) : nullptr);
     gtk_text_view_set_cursor_visible(vue, !c.lectureSeule);
     gtk_text_view_set_wrap_mode(vue, c.lectureSeule ? GTK_WRAP_WORD_CHAR : GTK_WRAP_NONE);
     const bool nouveauTexte = c.texte != d.texte;

@@ -1,0 +1,306 @@
+// The figure text editor, the comment editor and the comment window in km32
+// show on a real X display: opened by a key and by the figure's menu, used
+// as a person would (a click on a check box, keys in the tree of phrases,
+// typing, a click on the palette and on Apply), the saved figure checked for
+// what the user did. The places to click come from the same forms laid out
+// headless in this process.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ecran_x.h"
+#include "host/fenetres/editeur_commentaire.h"
+#include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/forme_editeur_commentaire.h"
+#include "host/fenetres/forme_editeur_figure.h"
+#include "host/repartiteur.h"
+#include "km32.h"
+#include "platform/formes_liees.h"
+#include "platform/messages.h"
+
+namespace km32::tests {
+namespace {
+
+namespace fs = std::filesystem;
+namespace p = platform;
+
+constexpr uint64_t kGraine = 11;
+
+const char* const kFigure = "Kalmetra figure (English)\r\n"
+                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n";
+const std::string kLigneTapee = "C point with coordinates (0,4,0) in coordinate system Rxyz";
+const std::string kPhraseDeLArbre = "Front plane maintained";
+const std::string kCommentaire = "Segment AB and its two ends";
+
+std::string lisFichier(const fs::path& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string centre(const p::Rectangle& r) {
+    return std::to_string((r.gauche + r.droite) / 2) + " " + std::to_string((r.haut + r.bas) / 2);
+}
+
+const p::BoutonLie* bouton(const p::FormeLiee& forme, uint32_t tag) {
+    for (const p::BoutonLie& b : forme.boutons)
+        if (b.tag == tag) return &b;
+    return nullptr;
+}
+
+// Where km32 show lays out the two editors: the same host window and figure,
+// the forms read headless (the annex windows lie at the host's top left
+// corner, and km32 show's window at the screen's).
+struct Dispositions {
+    p::Rectangle caseListe, appliquer, texte, arbre;
+    bool texteFinitParUnRetour = false;
+    p::Rectangle texteCommentaire, appliquerCommentaire, enLigne, celluleUne;
+};
+
+Dispositions dispositionsSansEcran() {
+    Dispositions d;
+    auto figure = [] {
+        KMTermine();
+        KMInitialise();
+        KMappliqueLangue(2);
+        const uint32_t hote = KMCreeFenetreHote("reference", 800, 600, nullptr);
+        return KMCreeFigEtRenvoieNumero(hote, nullptr, kFigure, nullptr);
+    };
+    KMAfficheEditeurFigure(figure());
+    if (TFenetreEditeur* e = fenetreEditeur()) {
+        const p::OperationsForme* o = p::formeLiee(e->fenetre);
+        d.texteFinitParUnRetour = e->memo.texte.ends_with("\r\n");
+        p::envoieMessage(e->fenetre, p::WM_COMMAND, kEdListeDesPhrases, 0);
+        const p::FormeLiee forme = o->etat();
+        if (const p::BoutonLie* b = bouton(forme, kEdListeDesPhrases)) d.caseListe = b->cadre;
+        if (const p::BoutonLie* b = bouton(forme, kEdAppliquer)) d.appliquer = b->cadre;
+        if (!forme.champs.empty()) d.texte = forme.champs[0].cadre;
+        if (!forme.listes.empty()) d.arbre = forme.listes[0].cadre;
+    }
+    KMMessage commande{p::WM_COMMAND, 120, 0, 0};
+    traiteMessageKMParNumero(figure(), &commande);
+    if (TFenEditCom* e = editeurCommentaire()) {
+        const p::FormeLiee forme = p::formeLiee(e->fenetre)->etat();
+        if (const p::BoutonLie* b = bouton(forme, kEcAppliquer)) d.appliquerCommentaire = b->cadre;
+        if (!forme.champs.empty()) d.texteCommentaire = forme.champs[0].cadre;
+        d.enLigne = e->cadreEnLigne;
+        d.celluleUne = {e->gaucheCellule[0], e->hautPalette, e->droiteCellule[0], e->basPalette};
+    }
+    KMTermine();
+    return d;
+}
+
+class Editeurs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
+        dossier_ =
+            fs::temp_directory_path() / ("km32_editeurs_" + std::to_string(getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dossier_);
+        fs::create_directories(dossier_);
+        figure_ = dossier_ / "figure.k3v";
+        std::ofstream(figure_, std::ios::binary) << kFigure;
+        disposition_ = dispositionsSansEcran();
+        ASSERT_GT(disposition_.arbre.largeur(), 0);
+        ASSERT_GT(disposition_.appliquerCommentaire.largeur(), 0);
+        ecran_ = std::make_unique<EcranX>();
+        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
+        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", std::to_string(kGraine), figure_.string()},
+                                   (dossier_ / "show.log").string());
+        ASSERT_TRUE(attends([&] { return sombres(0, 0, 800, 600) > 20; }))
+            << lisFichier(dossier_ / "show.log");
+        activeFigure();
+    }
+
+    // A click on an empty place of the figure makes it active (its frame
+    // turns cyan): then it takes the keys.
+    void activeFigure() {
+        ecran_->xdotool("mousemove 700 560 click 1");
+        EXPECT_TRUE(attends([&] {
+            const Capture c = ecranActuel();
+            if (c.largeur == 0) return false;
+            const uint32_t cadre = c.pixel(0, 580);
+            return (cadre >> 16) < 0x60 && ((cadre >> 8) & 0xFF) > 0xA0 && (cadre & 0xFF) > 0xA0;
+        })) << "the figure is not active";
+    }
+
+    // The program ends with the display (an editor left open keeps the
+    // keys, so no quitting key is sent).
+    void TearDown() override {
+        ecran_.reset();
+        if (!dossier_.empty()) fs::remove_all(dossier_);
+    }
+
+    Capture ecranActuel() {
+        std::optional<Capture> c = ecran_->capture();
+        return c ? *c : Capture{};
+    }
+    int sombres(int gauche, int haut, int droite, int bas) {
+        const Capture c = ecranActuel();
+        return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
+    }
+    int sombres(const p::Rectangle& r) { return sombres(r.gauche, r.haut, r.droite, r.bas); }
+
+    // The program's windows besides the figure's: menus and question boxes.
+    std::vector<EcranX::FenetreX> questions() {
+        std::vector<EcranX::FenetreX> q;
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.nom.rfind("km32 - ", 0) != 0 && f.largeur > 50 && f.hauteur > 20) q.push_back(f);
+        return q;
+    }
+
+    // Answers the question box that opens with the key (alt+y: Yes).
+    void repond(const std::string& touche) {
+        std::vector<EcranX::FenetreX> q;
+        ASSERT_TRUE(attends([&] { return (q = questions()).size() == 1; })) << "no question";
+        ecran_->xdotool("mousemove " + std::to_string(q[0].x + q[0].largeur / 2) + " " +
+                        std::to_string(q[0].y + q[0].hauteur / 2));
+        ecran_->xdotool("key " + touche);
+        ASSERT_TRUE(attends([&] { return questions().empty(); }));
+    }
+
+    // Saves with Ctrl+S over the figure and waits for the file to hold what
+    // is looked for.
+    std::string sauveEnAttendant(const std::string& cherche) {
+        std::string texte;
+        EXPECT_TRUE(attends([&] {
+            ecran_->xdotool("mousemove 700 560 click 1");
+            ecran_->xdotool("key ctrl+s");
+            texte = lisFichier(figure_);
+            return texte.find(cherche) != std::string::npos;
+        })) << texte;
+        return texte;
+    }
+
+    // The screen's part that a window's screenshot keeps.
+    Capture partie(const p::Rectangle& r) {
+        const Capture ecran = ecranActuel();
+        Capture c;
+        c.largeur = r.largeur();
+        c.hauteur = r.hauteur();
+        for (int y = r.haut; y < r.bas; ++y)
+            for (int x = r.gauche; x < r.droite; ++x)
+                c.pixels.push_back(ecran.pixel(x, y));
+        return c;
+    }
+    static void garde(const Capture& c, const std::string& nom) {
+        fs::create_directories(KM32_CAPTURES);
+        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
+    }
+
+    // A command of the figure's menu: the menu opened by a double click on
+    // an empty place, its item of that rank clicked, then the item of the
+    // sub-menu it opens (items about 25 pixels high under a border of 4).
+    void commandeDuMenu(int rang, int sousRang) {
+        auto element = [&](const EcranX::FenetreX& f, int r) {
+            ecran_->xdotool("mousemove " + std::to_string(f.x + 40) + " " +
+                            std::to_string(f.y + 4 + 25 * r + 12) + " click 1");
+        };
+        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+        std::vector<EcranX::FenetreX> m, m2;
+        ASSERT_TRUE(attends([&] { return (m = questions()).size() == 1; })) << "no menu opened";
+        element(m[0], rang);
+        ASSERT_TRUE(attends([&] { return (m2 = questions()).size() == 2; })) << "no sub-menu opened";
+        element(m2[0].id == m[0].id ? m2[1] : m2[0], sousRang);
+        ASSERT_TRUE(attends([&] { return questions().empty(); }));
+    }
+
+    fs::path dossier_, figure_;
+    Dispositions disposition_;
+    std::unique_ptr<EcranX> ecran_;
+    pid_t programme_ = 0;
+};
+
+// The figure's menu opens the editor; its check box shows the tree of phrases;
+// a line typed in the text and a phrase taken from the tree with the keys
+// (End, +, Down, Enter) go where the user's caret is; Apply, confirmed,
+// replaces the figure, which saves with both lines.
+TEST_F(Editeurs, TheFigureEditorTakesTypedTextAndAPhraseFromTheTree) {
+    const Dispositions& d = disposition_;
+    const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
+    commandeDuMenu(4, 3); // Edit > Edit figure text
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) > bandeAvant + 200; }))
+        << "the editor's buttons do not show";
+    const int arbreAvant = sombres(d.arbre);
+    ecran_->xdotool("mousemove " + centre(d.caseListe) + " click 1");
+    ASSERT_TRUE(attends([&] { return sombres(d.arbre) > arbreAvant + 200; })) << "no tree of phrases";
+
+    // The caret at the start of the last line ("End of the figure"), a line
+    // typed before it.
+    ecran_->xdotool("mousemove " + std::to_string(d.texte.gauche + 100) + " " +
+                    std::to_string(d.texte.haut + 40) + " click 1");
+    ecran_->xdotool("key ctrl+End");
+    if (d.texteFinitParUnRetour) ecran_->xdotool("key Up");
+    ecran_->xdotool("key Home");
+    ecran_->xdotool("type --delay 20 '" + kLigneTapee + "'");
+    ecran_->xdotool("key Return");
+    // The tree's last group (other sentences) opened, its eighth line
+    // activated: it goes before the caret's line.
+    ecran_->xdotool("mousemove " + std::to_string(d.arbre.gauche + 80) + " " +
+                    std::to_string(d.arbre.haut + 12) + " click 1");
+    ecran_->xdotool("key End");
+    ecran_->xdotool("key plus");
+    for (int k = 0; k < 8; ++k)
+        ecran_->xdotool("key Down");
+    const int texteAvant = sombres(d.texte);
+    ecran_->xdotool("key Return");
+    ASSERT_TRUE(attends([&] { return sombres(d.texte) > texteAvant + 50; })) << "nothing was inserted";
+    garde(partie({0, 0, 620, 400}), "figure_editor.png");
+
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("alt+y");
+    const std::string texte = sauveEnAttendant(kPhraseDeLArbre);
+    EXPECT_NE(texte.find(kLigneTapee), std::string::npos) << texte;
+    EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
+}
+
+// The figure's menu opens the comment editor: typed text and a click on the
+// palette's first cell (pi) make the comment, Enter stores it; F3 shows it
+// (the menu's Show > Comment) in the comment window as a read-only text, which typing does not change.
+TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
+    const Dispositions& d = disposition_;
+    const int enLigneAvant = sombres(d.enLigne);
+    commandeDuMenu(4, 4); // Edit > Edit comment
+    ASSERT_TRUE(attends([&] { return sombres(d.enLigne) > enLigneAvant + 50; })) << "no comment editor";
+
+    const int texteAvant = sombres(d.texteCommentaire);
+    ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1");
+    ecran_->xdotool("type --delay 20 '" + kCommentaire + " '");
+    ecran_->xdotool("mousemove " + centre(d.celluleUne) + " click 1");
+    ASSERT_TRUE(attends([&] { return sombres(d.texteCommentaire) > texteAvant + 100; }));
+    ecran_->xdotool("mousemove 300 300");
+    garde(partie({0, 0, d.texteCommentaire.droite + 4, d.appliquerCommentaire.bas + 6}),
+          "comment_editor.png");
+    // Enter in the text applies, as on the form itself (no new line).
+    ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1 key Return");
+    const std::string texte = sauveEnAttendant(kCommentaire + " PI");
+    EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
+
+    // The comment window shows the comment; keys typed into it change nothing.
+    const int coinAvant = sombres(0, 0, 318, 40);
+    commandeDuMenu(2, 4); // Show > Comment
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 318, 40) > coinAvant + 50; })) << "no comment window";
+    ecran_->xdotool("mousemove 700 560");
+    const p::Rectangle fenetre{0, 0, 318, 60};
+    const Capture montree = partie(fenetre);
+    garde(montree, "comment_window.png");
+    // Keys typed into the text change nothing; the menu opened after them
+    // shows they were all taken.
+    ecran_->xdotool("mousemove 100 20 click 1");
+    ecran_->xdotool("type --delay 20 zzz");
+    ecran_->xdotool("key BackSpace Delete");
+    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+    ASSERT_TRUE(attends([&] { return questions().size() == 1; })) << "no menu opened";
+    EXPECT_TRUE(partie(fenetre).pixels == montree.pixels) << "the comment window's text changed";
+    ecran_->xdotool("key Escape");
+}
+
+} // namespace
+} // namespace km32::tests
