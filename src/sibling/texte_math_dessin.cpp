@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ecran.h"
+#include "platform/presse_papiers.h"
+
 namespace km32 {
 
 namespace {
@@ -166,10 +169,27 @@ void copieDessinTexte(std::string_view texte) {
     copie.present = true;
     copie.texte = std::string(texte);
     copie.encombrement = EncomBrementTexteG(texte);
+    const double ligne = -double(copie.encombrement.dessus) / haut();
     std::unique_ptr<ContexteDessin> dc = platform::creeContexteEnregistreur();
-    expformTexte(*dc, texte, -double(copie.encombrement.dessus) / haut());
+    expformTexte(*dc, texte, ligne);
     if (dc->journal()) copie.primitives = dc->journal()->primitives;
     etat().copie = std::move(copie);
+
+    // The clipboard gets the same drawing as a picture of the text's size,
+    // one logical unit to a pixel of the screen; it stays as it was when it
+    // cannot be opened.
+    const EncombrementTQ& e = etat().copie.encombrement;
+    const double centiemesParPixel = 2540.0 / platform::pointsParPouce();
+    platform::MiseEnPage page;
+    page.etendue = {std::max(1, e.largeur), std::max(1, e.hauteur())};
+    page.largeurCentiemesMm = int32_t(std::lround(page.etendue.cx * centiemesParPixel));
+    page.hauteurCentiemesMm = int32_t(std::lround(page.etendue.cy * centiemesParPixel));
+    platform::DessinVectoriel dessin(page);
+    expformTexte(dessin.contexte(), texte, ligne);
+    if (!platform::ouvrePressePapiers(0)) return;
+    platform::videPressePapiers();
+    platform::metImageDansPressePapiers(platform::imageDeDessin(dessin, page));
+    platform::fermePressePapiers();
 }
 
 const DessinCopieTQ& dessinCopieTQ() {

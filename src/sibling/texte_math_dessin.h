@@ -74,7 +74,9 @@ struct DessinCopieTQ {
     EncombrementTQ encombrement;
     std::vector<platform::Primitive> primitives;
 };
-// Puts the drawing of a text (as expformTexte draws it) on the clipboard.
+// Puts the drawing of a text (as expformTexte draws it) on the clipboard: it
+// is kept here, and the layer's clipboard gets it as a picture of the text's
+// size in place of what it held (unless it cannot be opened).
 void copieDessinTexte(std::string_view texte);
 const DessinCopieTQ& dessinCopieTQ();
 

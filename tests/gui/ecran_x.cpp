@@ -5,6 +5,10 @@
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#ifdef KM32_AVEC_XFIXES
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -160,13 +164,19 @@ EcranX::~EcranX() {
     }
 }
 
-pid_t EcranX::lance(const std::vector<std::string>& arguments, const std::string& journal) {
+pid_t EcranX::lance(const std::vector<std::string>& arguments, const std::string& journal,
+                    const std::vector<std::string>& environnement) {
     const pid_t pid = fork();
     if (pid == 0) {
         const int sortie = open(journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(sortie, 1);
         dup2(sortie, 2);
         setenv("DISPLAY", affichage_.c_str(), 1);
+        for (const std::string& variable : environnement) {
+            const std::size_t egal = variable.find('=');
+            if (egal != std::string::npos)
+                setenv(variable.substr(0, egal).c_str(), variable.substr(egal + 1).c_str(), 1);
+        }
         std::vector<char*> argv;
         for (const std::string& a : arguments)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -232,6 +242,51 @@ std::vector<EcranX::FenetreX> EcranX::fenetres() {
         liste.push_back(f);
     }
     return liste;
+}
+
+std::string EcranX::pressePapiers(const std::string& cible) {
+    return commande("xclip -selection clipboard -t '" + cible + "' -o 2>/dev/null");
+}
+
+void EcranX::metDansPressePapiers(const std::string& texte, const std::string& dossier) {
+    const std::string fichier = dossier + "/presse_papiers.txt";
+    if (FILE* f = std::fopen(fichier.c_str(), "wb")) {
+        std::fwrite(texte.data(), 1, texte.size(), f);
+        std::fclose(f);
+    }
+    // xclip stays behind to serve the text: its output must not hold the pipe open.
+    commande("xclip -selection clipboard -i '" + fichier + "' >/dev/null 2>&1");
+}
+
+std::optional<EcranX::CurseurX> EcranX::curseur() {
+#ifdef KM32_AVEC_XFIXES
+    Display* d = XOpenDisplay(affichage_.c_str());
+    if (!d) return std::nullopt;
+    std::optional<CurseurX> resultat;
+    int evenement = 0, erreur = 0;
+    if (XFixesQueryExtension(d, &evenement, &erreur))
+        if (XFixesCursorImage* image = XFixesGetCursorImage(d)) {
+            CurseurX c;
+            c.nom = image->name ? image->name : "";
+            c.largeur = image->width;
+            c.hauteur = image->height;
+            c.xChaud = image->xhot;
+            c.yChaud = image->yhot;
+            // FNV-1a over the ARGB pixels (held in unsigned longs).
+            uint64_t h = 1469598103934665603ULL;
+            for (int i = 0; i < int(image->width) * int(image->height); ++i) {
+                h ^= uint64_t(uint32_t(image->pixels[i]));
+                h *= 1099511628211ULL;
+            }
+            c.empreinte = h;
+            resultat = c;
+            XFree(image);
+        }
+    XCloseDisplay(d);
+    return resultat;
+#else
+    return std::nullopt;
+#endif
 }
 
 } // namespace km32::tests

@@ -53,8 +53,10 @@ class EcranX {
     bool pret() const { return !affichage_.empty(); }
     const std::string& affichage() const { return affichage_; }
 
-    // Starts a program on the display (its output into journal); its id.
-    pid_t lance(const std::vector<std::string>& arguments, const std::string& journal);
+    // Starts a program on the display (its output into journal), with the
+    // variables of environnement ("NAME=value") added to its environment; its id.
+    pid_t lance(const std::vector<std::string>& arguments, const std::string& journal,
+                const std::vector<std::string>& environnement = {});
     // True while the program runs; waits for its end (false when it did not end in time).
     bool enCours(pid_t pid);
     bool attendsFin(pid_t pid, int& statut);
@@ -71,6 +73,23 @@ class EcranX {
         int x = 0, y = 0, largeur = 0, hauteur = 0;
     };
     std::vector<FenetreX> fenetres();
+
+    // The clipboard through xclip: what it holds in the format cible (empty
+    // when it holds none), and a text put there (xclip keeps it until
+    // another program takes the clipboard).
+    std::string pressePapiers(const std::string& cible);
+    void metDansPressePapiers(const std::string& texte, const std::string& dossier);
+
+    // The cursor the server shows: its name (when the toolkit gave one), its
+    // size, its hot spot and a digest of its pixels. Nothing without the
+    // XFixes extension.
+    struct CurseurX {
+        std::string nom;
+        int largeur = 0, hauteur = 0, xChaud = 0, yChaud = 0;
+        uint64_t empreinte = 0;
+        bool operator==(const CurseurX&) const = default;
+    };
+    std::optional<CurseurX> curseur();
 
   private:
     pid_t serveur_ = 0;

@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/boites.h"
+#include "platform/cairo_rendu.h"
 #include "platform/contexte_dessin_table.h"
 #include "platform/curseurs.h"
 #include "platform/memoire.h"
+#include "platform/presse_papiers.h"
 #include "sibling/bibliotheque_tq.h"
 #include "sibling/fenetres_tq.h"
 #include "sibling/figures_planes.h"
@@ -33,6 +35,9 @@ class ExportsTQ : public ::testing::Test {
         dc.reset();
         reinitialiseBibliothequeTQ();
         platform::reinitialiseBoites();
+        // The copies put their picture on the clipboard: its documents fill cairo's font caches.
+        platform::reinitialisePressePapiers();
+        platform::libereCachesCairo();
     }
     // The text of a block, which is freed; "<none>" for 0.
     static std::string prends(uint32_t bloc) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "platform/cairo_rendu.h"
+#include "platform/ecran.h"
+#include "platform/presse_papiers.h"
 #include "sibling/bibliotheque_tq.h"
 
 namespace km32 {
@@ -16,7 +21,12 @@ class DessinTexteMath : public ::testing::Test {
         reinitialiseBibliothequeTQ();
         dc = platform::creeContexteEnregistreur();
     }
-    void TearDown() override { reinitialiseBibliothequeTQ(); }
+    void TearDown() override {
+        reinitialiseBibliothequeTQ();
+        // A copy puts the text's picture on the clipboard: its documents fill cairo's font caches.
+        platform::reinitialisePressePapiers();
+        platform::libereCachesCairo();
+    }
     const std::vector<Primitive>& primitives() const { return dc->journal()->primitives; }
     // The texts recorded: text, place, colour.
     struct Texte {
@@ -144,6 +154,45 @@ TEST_F(DessinTexteMath, CopyingATextKeepsItsDrawing) {
     EXPECT_EQ(c.primitives[1].points[0], (platform::Point{4 * larg(), demi}));
     EXPECT_EQ(c.primitives[2].points[0], (platform::Point{5 * larg(), 0}));
     EXPECT_EQ(c.primitives[3].points[0], (platform::Point{0, demi + h}));
+}
+
+TEST_F(DessinTexteMath, CopyingATextPutsItsPictureOnTheClipboardWhenItOpens) {
+    // Two lines, the first raised by half a cell (its exponent).
+    const int32_t largeur = 6 * larg(), hauteur = 2 * haut() + haut() / 2;
+    // Hundredths of a millimetre for a number of screen pixels.
+    auto centiemes = [](int32_t pixels) {
+        return int32_t(std::lround(pixels * 2540.0 / platform::pointsParPouce()));
+    };
+    for (const bool disponible : {true, false}) {
+        SCOPED_TRACE(disponible ? "the clipboard opens" : "another program holds the clipboard");
+        platform::reinitialisePressePapiers();
+        ASSERT_TRUE(platform::copieTexteDansPressePapiers(0, "before"));
+        platform::fixePressePapiersDisponible(disponible);
+        copieDessinTexte("$N$nA = \\x^2\\\r\nB");
+        platform::fixePressePapiersDisponible(true);
+        // The drawing is kept either way.
+        ASSERT_TRUE(dessinCopieTQ().present);
+        const platform::ImagePressePapiers* image = platform::imagePressePapiers();
+        if (!disponible) {
+            EXPECT_EQ(image, nullptr);
+            ASSERT_NE(platform::textePressePapiers(), nullptr);
+            EXPECT_EQ(*platform::textePressePapiers(), "before");
+            continue;
+        }
+        // The clipboard holds the picture alone: the same drawing, the
+        // text's size, and its documents.
+        EXPECT_EQ(platform::textePressePapiers(), nullptr);
+        ASSERT_NE(image, nullptr);
+        ASSERT_EQ(image->primitives.size(), dessinCopieTQ().primitives.size());
+        for (std::size_t k = 0; k < image->primitives.size(); ++k)
+            EXPECT_EQ(image->primitives[k].points, dessinCopieTQ().primitives[k].points) << k;
+        EXPECT_EQ(image->etendueFenetre, (platform::Taille{largeur, hauteur}));
+        EXPECT_EQ(image->largeurCentiemesMm, centiemes(largeur));
+        EXPECT_EQ(image->hauteurCentiemesMm, centiemes(hauteur));
+        EXPECT_NE(image->svg.find("<svg"), std::string::npos);
+        EXPECT_EQ(image->pdf.rfind("%PDF-", 0), 0u);
+    }
+    platform::reinitialisePressePapiers();
 }
 
 TEST_F(DessinTexteMath, SavingContextsIsAllowedUntilSaidOtherwise) {

@@ -2,6 +2,7 @@
 // toolkit's dialogs, modal over the active window.
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <string>
 
 #include "base/texte.h"
@@ -138,6 +139,32 @@ void ajouteFiltres(GtkFileChooser* choix, const std::string& filtre) {
     }
 }
 
+// The file chooser sizes itself to the whole screen when it is small (it
+// does so when it is shown, over any size given before): its buttons and its
+// name field then lie under the screen's edges. Once shown it takes at most
+// four fifths of the screen, over the middle of its parent.
+void tientDansLEcran(GtkWidget* dialogue, gpointer) {
+    GdkWindow* fenetre = gtk_widget_get_window(dialogue);
+    GdkMonitor* ecran =
+        fenetre ? gdk_display_get_monitor_at_window(gdk_window_get_display(fenetre), fenetre) : nullptr;
+    if (!ecran) return;
+    GdkRectangle zone;
+    gdk_monitor_get_workarea(ecran, &zone);
+    constexpr int kLargeurMax = 760, kHauteurMax = 540;
+    const int largeur = std::min(kLargeurMax, zone.width * 4 / 5);
+    const int hauteur = std::min(kHauteurMax, zone.height * 4 / 5);
+    gtk_window_resize(GTK_WINDOW(dialogue), largeur, hauteur);
+    int x = zone.x + (zone.width - largeur) / 2, y = zone.y + (zone.height - hauteur) / 2;
+    if (GtkWindow* parent = gtk_window_get_transient_for(GTK_WINDOW(dialogue))) {
+        int px = 0, py = 0, pl = 0, ph = 0;
+        gtk_window_get_position(parent, &px, &py);
+        gtk_window_get_size(parent, &pl, &ph);
+        x = std::clamp(px + (pl - largeur) / 2, zone.x, zone.x + zone.width - largeur);
+        y = std::clamp(py + (ph - hauteur) / 2, zone.y, zone.y + zone.height - hauteur);
+    }
+    gtk_window_move(GTK_WINDOW(dialogue), x, y);
+}
+
 ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
     const bool ouvrir = d.fichier == kDialogueOuvrir;
     GtkWidget* dialogue = gtk_file_chooser_dialog_new(
@@ -145,6 +172,7 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
         ouvrir ? GTK_FILE_CHOOSER_ACTION_OPEN : GTK_FILE_CHOOSER_ACTION_SAVE, "_Cancel", GTK_RESPONSE_CANCEL,
         ouvrir ? "_Open" : "_Save", GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* choix = GTK_FILE_CHOOSER(dialogue);
+    g_signal_connect_after(dialogue, "map", G_CALLBACK(tientDansLEcran), nullptr);
     gtk_dialog_set_default_response(GTK_DIALOG(dialogue), GTK_RESPONSE_ACCEPT);
     if (!ouvrir) gtk_file_chooser_set_do_overwrite_confirmation(choix, TRUE);
     if (!d.repertoire.empty())
