@@ -129,9 +129,14 @@ class FenetresPalette : public ::testing::Test {
     void choisitDansLeMenu(uint32_t commande) {
         const std::string touches = touchesDuMenu(kFigure, commande);
         ASSERT_FALSE(touches.empty());
-        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+        // A loaded machine may hold xdotool's second click back past the
+        // double-click time: then the two clicks come again.
         std::vector<EcranX::FenetreX> menu;
-        ASSERT_TRUE(attends([&] { return (menu = boites()).size() == 1; })) << "no menu opened";
+        for (int essai = 0; essai < 3 && menu.empty(); ++essai) {
+            ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+            attends([&] { return (menu = boites()).size() == 1; }, 5);
+        }
+        ASSERT_EQ(menu.size(), 1u) << "no menu opened";
         // Without a window manager the keys go to the window under the
         // pointer: it rests on the menu's border, where it selects nothing.
         ecran_->xdotool("mousemove " + std::to_string(menu[0].x + 1) + " " + std::to_string(menu[0].y + 1));
