@@ -140,11 +140,13 @@ class FenetresPalette : public ::testing::Test {
         // Without a window manager the keys go to the window under the
         // pointer: it rests on the menu's border, where it selects nothing.
         ecran_->xdotool("mousemove " + std::to_string(menu[0].x + 1) + " " + std::to_string(menu[0].y + 1));
-        // A key after Right goes to the sub-menu once it shows.
+        // Each key once the menus show what the one before did; a key after
+        // Right goes to the sub-menu once it shows.
         std::istringstream mots(touches);
         std::size_t niveaux = 1;
         for (std::string mot; mots >> mot;) {
             ecran_->xdotool("key " + mot);
+            ecranStable();
             if (mot != "Right") continue;
             ++niveaux;
             ASSERT_TRUE(attends([&] { return boites().size() == niveaux; })) << "no sub-menu opened";
