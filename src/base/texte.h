@@ -21,6 +21,12 @@ inline std::string_view sansBlancsAuxBouts(std::string_view t) {
     return t;
 }
 
+// A menu or button caption as shown: without the '&' marks of its key.
+inline std::string sansEtCommercial(std::string t) {
+    std::erase(t, '&');
+    return t;
+}
+
 // Upper case of ASCII letters only, as the system defines it.
 inline char majuscule(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "ecran_x.h"
+#include "session_show.h"
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/forme_editeur_commentaire.h"
@@ -96,74 +97,44 @@ Dispositions dispositionsSansEcran() {
     return d;
 }
 
-class Editeurs : public ::testing::Test {
+class Editeurs : public SessionShow {
   protected:
     void SetUp() override {
-        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
-        dossier_ =
-            fs::temp_directory_path() / ("km32_editeurs_" + std::to_string(getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_);
-        figure_ = dossier_ / "figure.k3v";
-        std::ofstream(figure_, std::ios::binary) << kFigure;
         disposition_ = dispositionsSansEcran();
         ASSERT_GT(disposition_.arbre.largeur(), 0);
         ASSERT_GT(disposition_.appliquerCommentaire.largeur(), 0);
-        ecran_ = std::make_unique<EcranX>();
-        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
-        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", std::to_string(kGraine), figure_.string()},
-                                   (dossier_ / "show.log").string());
-        ASSERT_TRUE(attends([&] { return sombres(0, 0, 800, 600) > 20; }))
-            << lisFichier(dossier_ / "show.log");
+        demarreSession(kFigure, kGraine);
+        if (HasFatalFailure() || IsSkipped()) return;
         activeFigure();
     }
 
     // A click on an empty place of the figure makes it active (its frame
-    // turns cyan): then it takes the keys.
+    // is blue, cyan when another window is active): then it takes the keys.
     void activeFigure() {
         ecran_->xdotool("mousemove 700 560 click 1");
         EXPECT_TRUE(attends([&] {
             const Capture c = ecranActuel();
             if (c.largeur == 0) return false;
             const uint32_t cadre = c.pixel(0, 580);
-            return (cadre >> 16) < 0x60 && ((cadre >> 8) & 0xFF) > 0xA0 && (cadre & 0xFF) > 0xA0;
+            return (cadre >> 16) < 0x60 && ((cadre >> 8) & 0xFF) < 0x60 && (cadre & 0xFF) > 0xA0;
         })) << "the figure is not active";
     }
 
     // The program ends with the display (an editor left open keeps the
     // keys, so no quitting key is sent).
-    void TearDown() override {
-        ecran_.reset();
-        if (!dossier_.empty()) fs::remove_all(dossier_);
-    }
+    void TearDown() override { abandonneSession(); }
 
-    Capture ecranActuel() {
-        std::optional<Capture> c = ecran_->capture();
-        return c ? *c : Capture{};
-    }
-    int sombres(int gauche, int haut, int droite, int bas) {
-        const Capture c = ecranActuel();
-        return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
-    }
+    using SessionShow::sombres;
     int sombres(const p::Rectangle& r) { return sombres(r.gauche, r.haut, r.droite, r.bas); }
-
-    // The program's windows besides the figure's: menus and question boxes.
-    std::vector<EcranX::FenetreX> questions() {
-        std::vector<EcranX::FenetreX> q;
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom.rfind("km32 - ", 0) != 0 && f.largeur > 50 && f.hauteur > 20) q.push_back(f);
-        return q;
-    }
 
     // Answers the question box that opens with the key (alt+y: Yes).
     void repond(const std::string& touche) {
         std::vector<EcranX::FenetreX> q;
-        ASSERT_TRUE(attends([&] { return (q = questions()).size() == 1; })) << "no question";
+        ASSERT_TRUE(attends([&] { return (q = autresFenetres()).size() == 1; })) << "no question";
         ecran_->xdotool("mousemove " + std::to_string(q[0].x + q[0].largeur / 2) + " " +
                         std::to_string(q[0].y + q[0].hauteur / 2));
         ecran_->xdotool("key " + touche);
-        ASSERT_TRUE(attends([&] { return questions().empty(); }));
+        ASSERT_TRUE(attends([&] { return autresFenetres().empty(); }));
     }
 
     // Saves with Ctrl+S over the figure and waits for the file to hold what
@@ -179,43 +150,10 @@ class Editeurs : public ::testing::Test {
         return texte;
     }
 
-    // The screen's part that a window's screenshot keeps.
-    Capture partie(const p::Rectangle& r) {
-        const Capture ecran = ecranActuel();
-        Capture c;
-        c.largeur = r.largeur();
-        c.hauteur = r.hauteur();
-        for (int y = r.haut; y < r.bas; ++y)
-            for (int x = r.gauche; x < r.droite; ++x)
-                c.pixels.push_back(ecran.pixel(x, y));
-        return c;
-    }
-    static void garde(const Capture& c, const std::string& nom) {
-        fs::create_directories(KM32_CAPTURES);
-        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
-    }
+    using SessionShow::partie;
+    Capture partie(const p::Rectangle& r) { return partie(r.gauche, r.haut, r.droite, r.bas); }
 
-    // A command of the figure's menu: the menu opened by a double click on
-    // an empty place, its item of that rank clicked, then the item of the
-    // sub-menu it opens (items about 25 pixels high under a border of 4).
-    void commandeDuMenu(int rang, int sousRang) {
-        auto element = [&](const EcranX::FenetreX& f, int r) {
-            ecran_->xdotool("mousemove " + std::to_string(f.x + 40) + " " +
-                            std::to_string(f.y + 4 + 25 * r + 12) + " click 1");
-        };
-        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-        std::vector<EcranX::FenetreX> m, m2;
-        ASSERT_TRUE(attends([&] { return (m = questions()).size() == 1; })) << "no menu opened";
-        element(m[0], rang);
-        ASSERT_TRUE(attends([&] { return (m2 = questions()).size() == 2; })) << "no sub-menu opened";
-        element(m2[0].id == m[0].id ? m2[1] : m2[0], sousRang);
-        ASSERT_TRUE(attends([&] { return questions().empty(); }));
-    }
-
-    fs::path dossier_, figure_;
     Dispositions disposition_;
-    std::unique_ptr<EcranX> ecran_;
-    pid_t programme_ = 0;
 };
 
 // The figure's menu opens the editor; its check box shows the tree of phrases;
@@ -297,7 +235,7 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ecran_->xdotool("type --delay 20 zzz");
     ecran_->xdotool("key BackSpace Delete");
     ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-    ASSERT_TRUE(attends([&] { return questions().size() == 1; })) << "no menu opened";
+    ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "no menu opened";
     EXPECT_TRUE(partie(fenetre).pixels == montree.pixels) << "the comment window's text changed";
     ecran_->xdotool("key Escape");
 }

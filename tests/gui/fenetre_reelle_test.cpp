@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "ecran_x.h"
+#include "session_show.h"
 #include "km32.h"
 #include "platform/fenetres.h"
 #include "platform/image_bitmap.h"
@@ -94,43 +95,9 @@ std::string ligneRotations(const std::string& texte) {
     return debut == std::string::npos ? std::string() : texte.substr(debut, texte.find('\n', debut) - debut);
 }
 
-class FenetreReelle : public ::testing::Test {
+class FenetreReelle : public SessionShow {
   protected:
-    void SetUp() override {
-        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
-        dossier_ =
-            fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_);
-        figure_ = dossier_ / "figure.k3v";
-        std::ofstream(figure_, std::ios::binary) << kFigure;
-        ecran_ = std::make_unique<EcranX>();
-        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
-        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", std::to_string(kGraine), figure_.string()},
-                                   (dossier_ / "show.log").string());
-        ASSERT_TRUE(attends([&] { return principale().has_value(); })) << lisFichier(dossier_ / "show.log");
-        // The window shows the figure once it has painted.
-        ASSERT_TRUE(attends([&] { return sombres(ecranActuel()) > 20; }));
-    }
-
-    void TearDown() override {
-        if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
-            // Without a window manager the keys go to the window under the pointer.
-            ecran_->xdotool("mousemove 20 20");
-            ecran_->xdotool("key ctrl+q");
-            int statut = 0;
-            EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
-        }
-        ecran_.reset();
-        if (!dossier_.empty()) fs::remove_all(dossier_);
-    }
-
-    std::optional<EcranX::FenetreX> principale() {
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur) return f;
-        return std::nullopt;
-    }
+    void SetUp() override { demarreSession(kFigure, kGraine); }
 
     // The pop-up menus shown: the visible windows of the program other than the figure's.
     std::vector<EcranX::FenetreX> menus() {
@@ -138,12 +105,6 @@ class FenetreReelle : public ::testing::Test {
         for (const EcranX::FenetreX& f : ecran_->fenetres())
             if (f.nom == "km32" && f.largeur > 50 && f.hauteur > 20) m.push_back(f);
         return m;
-    }
-
-    Capture ecranActuel() {
-        std::optional<Capture> c = ecran_->capture();
-        if (!c) return {};
-        return *c;
     }
 
     // The window's part of the screen (it lies at the top left corner).
@@ -162,15 +123,15 @@ class FenetreReelle : public ::testing::Test {
         return c.largeur == 0 ? 0 : pixelsSombres(c, 1, 1, kLargeur - 1, kHauteur - 1).nombre;
     }
 
-    // Saves with Ctrl+S and waits until the file holds a new text.
-    std::string sauveEtLis() {
-        const auto avant = fs::last_write_time(figure_);
-        const std::string texteAvant = lisFichier(figure_);
-        ecran_->xdotool("key ctrl+s");
-        EXPECT_TRUE(attends([&] {
-            return fs::last_write_time(figure_) != avant || lisFichier(figure_) != texteAvant;
-        })) << "Ctrl+S wrote nothing";
-        return lisFichier(figure_);
+    // A click on an empty place activates the figure; then the point P, drawn
+    // at p, is dragged down and to the left.
+    void glissePointP(const PixelsSombres& p) {
+        ecran_->xdotool("mousemove 30 570 click 1");
+        ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
+                        " mousedown 1");
+        for (int k = 0; k < 8; ++k)
+            ecran_->xdotool("mousemove_relative -- -5 5");
+        ecran_->xdotool("mouseup 1");
     }
 
     // The screen once it stopped changing (two captures alike).
@@ -185,16 +146,6 @@ class FenetreReelle : public ::testing::Test {
         });
         return apres;
     }
-
-    // Keeps a screenshot for a reviewer beside the build.
-    static void garde(const Capture& c, const std::string& nom) {
-        fs::create_directories(KM32_CAPTURES);
-        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
-    }
-
-    fs::path dossier_, figure_;
-    std::unique_ptr<EcranX> ecran_;
-    pid_t programme_ = 0;
 };
 
 TEST_F(FenetreReelle, TheFigureIsDrawnWhereTheHeadlessWindowDrawsIt) {
@@ -232,13 +183,7 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     const Capture reference = dessinSansEcran(kFigure);
     const PixelsSombres p = pixelsDeP(reference, dessinSansEcran(kFigureSansP));
     ASSERT_GT(p.nombre, 5);
-    // A click on an empty place activates the figure; then P is dragged.
-    ecran_->xdotool("mousemove 30 570 click 1");
-    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
-                    " mousedown 1");
-    for (int k = 0; k < 8; ++k)
-        ecran_->xdotool("mousemove_relative -- -5 5");
-    ecran_->xdotool("mouseup 1");
+    glissePointP(p);
     const std::string apresGlisser = sauveEtLis();
     EXPECT_NE(apresGlisser.find("parameter"), std::string::npos) << apresGlisser;
     const Capture ecranGlisser = fenetreDe(ecranStable());
@@ -265,12 +210,7 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
 TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
     const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigure), dessinSansEcran(kFigureSansP));
     ASSERT_GT(p.nombre, 5);
-    ecran_->xdotool("mousemove 30 570 click 1");
-    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
-                    " mousedown 1");
-    for (int k = 0; k < 8; ++k)
-        ecran_->xdotool("mousemove_relative -- -5 5");
-    ecran_->xdotool("mouseup 1");
+    glissePointP(p);
     const std::string avant = lisFichier(figure_);
     // Ctrl+Q asks; the question box is the program's one window besides the figure's.
     auto question = [&] {

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "ecran_x.h"
+#include "session_show.h"
 #include "km32.h"
 
 namespace km32::tests {
@@ -130,74 +131,11 @@ ImageReference copieSansEcran(uint32_t commandeCopie) {
     return r;
 }
 
-class FichiersPressePapiers : public ::testing::Test {
+class FichiersPressePapiers : public SessionShow {
   protected:
     void SetUp() override {
-        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
         if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
-        dossier_ =
-            fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_ / "reglages");
-        figure_ = dossier_ / "figure.k3v";
-        std::ofstream(figure_, std::ios::binary) << kFigure;
-        ecran_ = std::make_unique<EcranX>();
-        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
-        // The toolkit's settings and lists of recent files stay in the
-        // test's folder and in memory: every run starts from the same ones.
-        const std::string reglages = (dossier_ / "reglages").string();
-        programme_ =
-            ecran_->lance({KM32_CLI, "show", "--seed", std::to_string(kGraine), figure_.string()},
-                          (dossier_ / "show.log").string(),
-                          {"GSETTINGS_BACKEND=memory", "HOME=" + reglages, "XDG_CONFIG_HOME=" + reglages,
-                           "XDG_DATA_HOME=" + reglages, "XDG_CACHE_HOME=" + reglages, "NO_AT_BRIDGE=1"});
-        ASSERT_TRUE(attends([&] { return principale().has_value(); })) << lisFichier(dossier_ / "show.log");
-        // The window takes input once it shows the figure.
-        ASSERT_TRUE(attends([&] {
-            const std::optional<Capture> c = ecran_->capture();
-            return c && pixelsSombres(*c, 4, 4, kLargeur - 4, kHauteur - 4).nombre > 20;
-        })) << "the figure was not drawn";
-    }
-
-    void TearDown() override {
-        if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
-            ecran_->xdotool("mousemove 20 20");
-            ecran_->xdotool("key Escape");
-            ecran_->xdotool("key ctrl+q");
-            // A figure changed by the test asks whether to save it: No.
-            attends([&] { return !ecran_->enCours(programme_) || autresFenetres().size() == 1; }, 5);
-            if (ecran_->enCours(programme_)) {
-                survole(autresFenetres());
-                ecran_->xdotool("key alt+n");
-            }
-            int statut = 0;
-            EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
-        }
-        ecran_.reset();
-        if (!dossier_.empty()) fs::remove_all(dossier_);
-    }
-
-    // The figure's window: its title starts with "km32 - ".
-    std::optional<EcranX::FenetreX> principale() {
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur) return f;
-        return std::nullopt;
-    }
-
-    // The program's other windows of some size: menus, boxes, dialogs.
-    std::vector<EcranX::FenetreX> autresFenetres() {
-        std::vector<EcranX::FenetreX> a;
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom.rfind("km32 - ", 0) != 0 && f.largeur > 50 && f.hauteur > 20) a.push_back(f);
-        return a;
-    }
-
-    // Without a window manager the keys go to the window under the pointer.
-    void survole(const std::vector<EcranX::FenetreX>& f) {
-        if (!f.empty())
-            ecran_->xdotool("mousemove " + std::to_string(f[0].x + f[0].largeur / 2) + " " +
-                            std::to_string(f[0].y + 20));
+        demarreSession(kFigure, kGraine);
     }
 
     // Opens the figure's menu with a double click and walks it by the
@@ -260,15 +198,6 @@ class FichiersPressePapiers : public ::testing::Test {
                 s.insert(e.path().filename().string());
         return s;
     }
-
-    static void garde(const Capture& c, const std::string& nom) {
-        fs::create_directories(KM32_CAPTURES);
-        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
-    }
-
-    fs::path dossier_, figure_;
-    std::unique_ptr<EcranX> ecran_;
-    pid_t programme_ = 0;
 };
 
 TEST_F(FichiersPressePapiers, SaveAsWritesTheFigureUnderTheTypedNameAndTheTitleNamesIt) {

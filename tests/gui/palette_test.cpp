@@ -91,40 +91,18 @@ std::string touchesDuMenu(const std::string& texte, uint32_t commande) {
     return touches;
 }
 
-class FenetresPalette : public ::testing::Test {
+class FenetresPalette : public SessionShow {
   protected:
     void SetUp() override {
-        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
-        session_ = std::make_unique<SessionShow>();
-        ASSERT_TRUE(session_->demarre("km32_palette", kFigure, kGraine)) << session_->erreur();
-        ecran_ = &session_->ecran();
-        figure_ = session_->figure();
+        demarreSession(kFigure, kGraine);
+        if (HasFatalFailure() || IsSkipped()) return;
         // The figure drawn, a click on an empty place makes it active; then
         // the program waits for input.
         ecranStable();
         ecran_->xdotool("mousemove 30 570 click 1");
         ecranStable();
     }
-    void TearDown() override { session_.reset(); }
 
-    std::vector<EcranX::FenetreX> boites() { return session_->boites(); }
-    Capture ecran() {
-        std::optional<Capture> c = ecran_->capture();
-        return c ? *c : Capture{};
-    }
-    int sombres(int gauche, int haut, int droite, int bas) {
-        const Capture c = ecran();
-        return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
-    }
-    // The screen once two captures in a row are alike.
-    Capture ecranStable() {
-        Capture avant = ecran(), apres;
-        attends([&] {
-            apres = ecran();
-            return std::exchange(avant, apres).pixels == apres.pixels;
-        });
-        return apres;
-    }
     // Opens the figure's menu with a double click and picks the command with the keys.
     void choisitDansLeMenu(uint32_t commande) {
         const std::string touches = touchesDuMenu(kFigure, commande);
@@ -134,7 +112,7 @@ class FenetresPalette : public ::testing::Test {
         std::vector<EcranX::FenetreX> menu;
         for (int essai = 0; essai < 3 && menu.empty(); ++essai) {
             ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-            attends([&] { return (menu = boites()).size() == 1; }, 5);
+            attends([&] { return (menu = autresFenetres()).size() == 1; }, 5);
         }
         ASSERT_EQ(menu.size(), 1u) << "no menu opened";
         // Without a window manager the keys go to the window under the
@@ -149,40 +127,14 @@ class FenetresPalette : public ::testing::Test {
             ecranStable();
             if (mot != "Right") continue;
             ++niveaux;
-            ASSERT_TRUE(attends([&] { return boites().size() == niveaux; })) << "no sub-menu opened";
+            ASSERT_TRUE(attends([&] { return autresFenetres().size() == niveaux; })) << "no sub-menu opened";
         }
-        ASSERT_TRUE(attends([&] { return boites().empty(); })) << "the menu stayed open";
+        ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
     }
     void clic(int x, int y) {
         ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
     }
     void clicAuCentre(const p::Rectangle& r) { clic((r.gauche + r.droite) / 2, (r.haut + r.bas) / 2); }
-    // Saves with Ctrl+S; the text once the file holds a new one.
-    std::string sauve() {
-        const std::string avant = contenuFichier(figure_);
-        ecran_->xdotool("mousemove 790 590");
-        ecran_->xdotool("key ctrl+s");
-        std::string texte;
-        EXPECT_TRUE(attends([&] { return (texte = contenuFichier(figure_)) != avant; }))
-            << "Ctrl+S wrote nothing";
-        return texte;
-    }
-    // Keeps the part of the screen a window takes for a reviewer (copied by
-    // hand into docs/screenshots).
-    static void garde(const Capture& ecran, const p::Rectangle& r, const std::string& nom) {
-        Capture c;
-        c.largeur = r.largeur();
-        c.hauteur = r.hauteur();
-        for (int y = r.haut; y < r.bas; ++y)
-            for (int x = r.gauche; x < r.droite; ++x)
-                c.pixels.push_back(x < ecran.largeur && y < ecran.hauteur ? ecran.pixel(x, y) : 0);
-        fs::create_directories(KM32_CAPTURES);
-        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
-    }
-
-    std::unique_ptr<SessionShow> session_;
-    EcranX* ecran_ = nullptr;
-    fs::path figure_;
 };
 
 // Where a point of the model is drawn in the window, as the headless library
@@ -202,21 +154,22 @@ TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) 
     CouleurRVB rouge{};
     ASSERT_TRUE(rvbDeCode(4, rouge));
     const uint32_t rougeEcran = uint32_t(rouge.rouge) << 16 | uint32_t(rouge.vert) << 8 | rouge.bleu;
-    auto rougeAffiche = [&] { return ecran().pixel(10, 28) == rougeEcran; };
+    auto rougeAffiche = [&] { return ecranActuel().pixel(10, 28) == rougeEcran; };
     ASSERT_FALSE(rougeAffiche());
     choisitDansLeMenu(kCommandeStyles);
     ASSERT_TRUE(attends(rougeAffiche)) << "no palette";
     // Red is the first cell of the second row (code 4); the segment then takes it.
     clic(5, 25);
     clic(surS.x, surS.y);
-    garde(ecranStable(), {0, 0, 400, 440}, "style_palette.png");
+    ecranStable();
+    garde(partie(0, 0, 400, 440), "style_palette.png");
     // The palette's "X" button (a toolkit button) closes it.
     TFenetreStyle disposition;
     disposition.hauteur = kHauteurLegendePalette + 407;
     disposePalette(disposition);
     clicAuCentre(disposition.boutonFermer);
     ASSERT_TRUE(attends([&] { return !rougeAffiche(); })) << "the palette did not close";
-    const std::string texte = sauve();
+    const std::string texte = sauveEtLis();
     TfigureKalmetra& f = figureSansEcran(texte);
     const TstyleObjet& style = objet(f, numeroObjetDeNotation(f, "s")).style;
     EXPECT_EQ((std::array<int, 3>{style.rouge, style.vert, style.bleu}),
@@ -235,7 +188,7 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
     disposeFiltreMenus(boite);
     const p::Rectangle& autorises = boite.vues[kListeAutorises].cadre;
     // The box's own background shows below its lists, where the figure is white.
-    auto boiteAffichee = [&] { return ecran().pixel(545, 385) == kFaceFenetre; };
+    auto boiteAffichee = [&] { return ecranActuel().pixel(545, 385) == kFaceFenetre; };
     ASSERT_FALSE(boiteAffichee());
     choisitDansLeMenu(kCommandeFiltreMenus);
     ASSERT_TRUE(attends(boiteAffichee)) << "no menu filter";
@@ -250,10 +203,11 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
                        boite.vues[kListeInterdits].cadre.haut + 2,
                        boite.vues[kListeInterdits].cadre.droite - 20, 200) > interditsAvant + 100;
     })) << "nothing came into the forbidden list";
-    garde(ecranStable(), {0, 0, 560, 400}, "menu_filter.png");
+    ecranStable();
+    garde(partie(0, 0, 560, 400), "menu_filter.png");
     clicAuCentre(boite.boutons[kTagFiltreOk]);
     ASSERT_TRUE(attends([&] { return !boiteAffichee(); })) << "the box did not close";
-    const std::string texte = sauve();
+    const std::string texte = sauveEtLis();
     TfigureKalmetra& f = figureSansEcran(texte);
     EXPECT_TRUE((f.commandesAutorisees & commandesDuSousMenu(232)).none()) << texte;
     EXPECT_TRUE(f.commandesAutorisees.test(kCommandeStyles)) << texte;
@@ -277,9 +231,9 @@ TEST_F(FenetresPalette, TheDialogsComboOfCoordinateSystemsPlacesThePointInTheOne
     const p::Rectangle combo = d->listeOptions.cadre, premierChamp = d->champs[1].cadre;
     KMTermine();
     clicAuCentre(combo);
-    ASSERT_TRUE(attends([&] { return boites().size() == 1; })) << "the combo's list did not open";
+    ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "the combo's list did not open";
     ecran_->xdotool("key --delay 60 Down Return");
-    ASSERT_TRUE(attends([&] { return boites().empty(); }));
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); }));
     // The answers from the first field on, a field after the other (Down
     // goes to the next field).
     clicAuCentre(premierChamp);
@@ -287,10 +241,11 @@ TEST_F(FenetresPalette, TheDialogsComboOfCoordinateSystemsPlacesThePointInTheOne
         ecran_->xdotool(std::string("type --delay 40 ") + reponse);
         ecran_->xdotool("key Down");
     }
-    garde(ecranStable(), {0, 0, 420, 260}, "construction_dialog_combo.png");
+    ecranStable();
+    garde(partie(0, 0, 420, 260), "construction_dialog_combo.png");
     ecran_->xdotool("key Return");
     std::string texte;
-    ASSERT_TRUE(attends([&] { return (texte = sauve()).find("P point with") != std::string::npos; }))
+    ASSERT_TRUE(attends([&] { return (texte = sauveEtLis()).find("P point with") != std::string::npos; }))
         << texte;
     EXPECT_NE(texte.find("P point with coordinates (1,2,3) in coordinate system R"), std::string::npos)
         << texte;

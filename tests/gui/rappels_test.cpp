@@ -11,13 +11,12 @@
 #include <sstream>
 
 #include "ecran_x.h"
+#include "session_show.h"
 
 namespace km32::tests {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
 
 // One free point, P: the keyboard piloting offers "none" and P.
 const char* const kFigure = "Kalmetra figure (English)\r\n"
@@ -33,13 +32,6 @@ const char* const kPilotageDeP = "Free active object for keyboard: P";
 // window's edge. The figure is drawn further right and lower.
 constexpr int kBasBoutons = 25, kGaucheLignes = 4, kDroiteLignes = 270, kBasLignes = 180;
 constexpr int kXOk = 1 + 62, kYOk = 12;
-
-std::string lisFichier(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // A line of a list: a run of pixel rows holding ink, the text of a line or
 // the coloured background of a selected one (a light frame is no ink).
@@ -90,44 +82,9 @@ Capture coin(const Capture& ecran, int largeur, int hauteur) {
     return c;
 }
 
-class RappelsReels : public ::testing::Test {
+class RappelsReels : public SessionShow {
   protected:
-    void SetUp() override {
-        if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
-        dossier_ =
-            fs::temp_directory_path() / ("km32_rappels_" + std::to_string(getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_);
-        figure_ = dossier_ / "figure.k3v";
-        std::ofstream(figure_, std::ios::binary) << kFigure;
-        ecran_ = std::make_unique<EcranX>();
-        ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
-        programme_ = ecran_->lance({KM32_CLI, "show", "--seed", "7", figure_.string()},
-                                   (dossier_ / "show.log").string());
-        ASSERT_TRUE(attends([&] {
-            for (const EcranX::FenetreX& f : ecran_->fenetres())
-                if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur)
-                    return pixelsSombres(ecranActuel(), 1, 1, kLargeur - 1, kHauteur - 1).nombre > 20;
-            return false;
-        })) << lisFichier(dossier_ / "show.log");
-    }
-
-    void TearDown() override {
-        if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
-            ecran_->xdotool("mousemove 400 500");
-            ecran_->xdotool("key ctrl+q");
-            int statut = 0;
-            EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
-        }
-        ecran_.reset();
-        if (!dossier_.empty()) fs::remove_all(dossier_);
-    }
-
-    Capture ecranActuel() {
-        std::optional<Capture> c = ecran_->capture();
-        return c ? *c : Capture{};
-    }
+    void SetUp() override { demarreSession(kFigure, 7); }
 
     // The pop-up menus shown: the visible windows of the program other than the figure's.
     std::vector<EcranX::FenetreX> menus() {
@@ -164,26 +121,6 @@ class RappelsReels : public ::testing::Test {
         });
         return lignes;
     }
-
-    // Saves with Ctrl+S (the pointer over the figure, where the keys go) and
-    // reads the file once it holds a new text.
-    std::string sauveEtLis() {
-        const std::string avant = lisFichier(figure_);
-        ecran_->xdotool("mousemove 400 500");
-        ecran_->xdotool("key ctrl+s");
-        std::string texte;
-        attends([&] { return (texte = lisFichier(figure_)) != avant; });
-        return texte;
-    }
-
-    static void garde(const Capture& c, const std::string& nom) {
-        fs::create_directories(KM32_CAPTURES);
-        ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
-    }
-
-    fs::path dossier_, figure_;
-    std::unique_ptr<EcranX> ecran_;
-    pid_t programme_ = 0;
 };
 
 TEST_F(RappelsReels, ThePickersLineAndOkPilotThePointAndADoubleClickOnNoneStopsIt) {

@@ -5,67 +5,143 @@
 #include <fstream>
 #include <sstream>
 
-#include <gtest/gtest.h>
-
 namespace km32::tests {
 
 namespace fs = std::filesystem;
 
-std::string contenuFichier(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
+namespace {
+std::string lis(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
 }
+} // namespace
 
-bool SessionShow::demarre(const std::string& prefixe, const std::string& texte, uint64_t graine) {
-    dossier_ = fs::temp_directory_path() / (prefixe + "_" + std::to_string(getpid()) + "_" +
+void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine) {
+    if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
+    dossier_ = fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dossier_);
-    fs::create_directories(dossier_);
+    fs::create_directories(dossier_ / "reglages");
     figure_ = dossier_ / "figure.k3v";
-    std::ofstream(figure_, std::ios::binary) << texte;
+    std::ofstream(figure_, std::ios::binary) << texteFigure;
     ecran_ = std::make_unique<EcranX>();
-    if (!ecran_->pret()) {
-        erreur_ = "Xvfb did not start";
-        return false;
-    }
+    ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
+    // The toolkit's settings and lists of recent files stay in the test's
+    // folder and in memory: every run starts from the same ones.
+    const std::string reglages = (dossier_ / "reglages").string();
     programme_ = ecran_->lance({KM32_CLI, "show", "--seed", std::to_string(graine), figure_.string()},
-                               (dossier_ / "show.log").string());
-    // Its window shows the figure once it has painted.
-    if (!attends([&] {
-            const std::optional<Capture> c = ecran_->capture();
-            return c && pixelsSombres(*c, 1, 1, 799, 599).nombre > 20;
-        })) {
-        erreur_ = "no figure shown: " + contenuFichier(dossier_ / "show.log");
-        return false;
+                               (dossier_ / "show.log").string(),
+                               {"GSETTINGS_BACKEND=memory", "HOME=" + reglages, "XDG_CONFIG_HOME=" + reglages,
+                                "XDG_DATA_HOME=" + reglages, "XDG_CACHE_HOME=" + reglages, "NO_AT_BRIDGE=1"});
+    ASSERT_TRUE(attends([&] { return principale().has_value(); })) << lis(dossier_ / "show.log");
+    // The window takes input once it shows the figure.
+    ASSERT_TRUE(attends([&] { return sombres(4, 4, kLargeur - 4, kHauteur - 4) > 20; }))
+        << "the figure was not drawn";
+}
+
+void SessionShow::TearDown() {
+    if (ecran_ && programme_ > 0 && ecran_->enCours(programme_)) {
+        ecran_->xdotool("mousemove 20 20");
+        ecran_->xdotool("key Escape");
+        ecran_->xdotool("key ctrl+q");
+        // A figure changed by the test asks whether to save it: No.
+        attends([&] { return !ecran_->enCours(programme_) || autresFenetres().size() == 1; }, 5);
+        if (ecran_->enCours(programme_)) {
+            survole(autresFenetres());
+            ecran_->xdotool("key alt+n");
+        }
+        int statut = 0;
+        EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end on Ctrl+Q";
     }
-    return true;
+    abandonneSession();
 }
 
-std::vector<EcranX::FenetreX> SessionShow::boites() {
-    std::vector<EcranX::FenetreX> b;
-    for (const EcranX::FenetreX& f : ecran_->fenetres())
-        if (f.nom == "km32" && f.largeur > 50 && f.hauteur > 20) b.push_back(f);
-    return b;
-}
-
-bool SessionShow::quitte() {
-    // Without a window manager the keys go to the window under the pointer.
-    ecran_->xdotool("mousemove 790 590");
-    ecran_->xdotool("key ctrl+q");
-    attends([&] { return !enCours() || boites().size() == 1; });
-    if (enCours()) ecran_->xdotool("key alt+n");
-    int statut = 0;
-    return ecran_->attendsFin(programme_, statut);
-}
-
-SessionShow::~SessionShow() {
-    if (enCours()) {
-        EXPECT_TRUE(quitte()) << "km32 show did not end";
-    }
+void SessionShow::abandonneSession() {
     ecran_.reset();
     if (!dossier_.empty()) fs::remove_all(dossier_);
+    dossier_.clear();
+}
+
+std::optional<EcranX::FenetreX> SessionShow::principale() {
+    for (const EcranX::FenetreX& f : ecran_->fenetres())
+        if (f.nom.rfind("km32 - ", 0) == 0 && f.largeur == kLargeur && f.hauteur == kHauteur) return f;
+    return std::nullopt;
+}
+
+std::vector<EcranX::FenetreX> SessionShow::autresFenetres() {
+    std::vector<EcranX::FenetreX> a;
+    for (const EcranX::FenetreX& f : ecran_->fenetres())
+        if (f.nom.rfind("km32 - ", 0) != 0 && f.largeur > 50 && f.hauteur > 20) a.push_back(f);
+    return a;
+}
+
+void SessionShow::survole(const std::vector<EcranX::FenetreX>& f) {
+    if (!f.empty())
+        ecran_->xdotool("mousemove " + std::to_string(f[0].x + f[0].largeur / 2) + " " +
+                        std::to_string(f[0].y + 20));
+}
+
+Capture SessionShow::ecranActuel() {
+    std::optional<Capture> c = ecran_->capture();
+    return c ? *c : Capture{};
+}
+
+Capture SessionShow::partie(int gauche, int haut, int droite, int bas) {
+    const Capture ecran = ecranActuel();
+    Capture c;
+    c.largeur = std::max(0, std::min(droite, ecran.largeur) - gauche);
+    c.hauteur = std::max(0, std::min(bas, ecran.hauteur) - haut);
+    for (int y = haut; y < haut + c.hauteur; ++y)
+        for (int x = gauche; x < gauche + c.largeur; ++x)
+            c.pixels.push_back(ecran.pixel(x, y));
+    return c;
+}
+
+int SessionShow::sombres(int gauche, int haut, int droite, int bas) {
+    const Capture c = ecranActuel();
+    return c.largeur == 0 ? 0 : pixelsSombres(c, gauche, haut, droite, bas).nombre;
+}
+
+Capture SessionShow::ecranStable() {
+    Capture avant = ecranActuel(), apres;
+    attends([&] {
+        apres = ecranActuel();
+        const bool stable = apres.pixels == avant.pixels;
+        avant = apres;
+        return stable;
+    });
+    return apres;
+}
+
+void SessionShow::commandeDuMenu(int rang, int sousRang) {
+    auto element = [&](const EcranX::FenetreX& f, int r) {
+        ecran_->xdotool("mousemove " + std::to_string(f.x + 40) + " " +
+                        std::to_string(f.y + 4 + 25 * r + 12) + " click 1");
+    };
+    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+    std::vector<EcranX::FenetreX> m, m2;
+    ASSERT_TRUE(attends([&] { return (m = autresFenetres()).size() == 1; })) << "no menu opened";
+    element(m[0], rang);
+    ASSERT_TRUE(attends([&] { return (m2 = autresFenetres()).size() == 2; })) << "no sub-menu opened";
+    element(m2[0].id == m[0].id ? m2[1] : m2[0], sousRang);
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); }));
+}
+
+std::string SessionShow::sauveEtLis() {
+    const auto avant = fs::last_write_time(figure_);
+    const std::string texteAvant = lis(figure_);
+    ecran_->xdotool("mousemove 400 500");
+    ecran_->xdotool("key ctrl+s");
+    EXPECT_TRUE(attends([&] { return fs::last_write_time(figure_) != avant || lis(figure_) != texteAvant; }))
+        << "Ctrl+S wrote nothing";
+    return lis(figure_);
+}
+
+void SessionShow::garde(const Capture& c, const std::string& nom) {
+    fs::create_directories(KM32_CAPTURES);
+    ecritCapturePng(c, std::string(KM32_CAPTURES) + "/" + nom);
 }
 
 } // namespace km32::tests

@@ -1,14 +1,14 @@
 #pragma once
-// km32 show for one GUI test: an X display of its own, the figure text
-// written into a folder named after the test, the program started on it
-// and waited for until its window shows the figure; at the end the program
-// is asked to quit (Ctrl+Q, answering No when it asks to save) and the
-// folder goes.
+// km32 show on an X server of the test's own: a folder of the test's own
+// holding the figure, the program started on it, and what a person does with
+// it (the menu by clicks, saving, looking at the screen). Tests of the real
+// windows derive their fixture from it.
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,31 +16,50 @@
 
 namespace km32::tests {
 
-class SessionShow {
-  public:
-    // Starts km32 show with the seed on the figure text (the screen 800 x
-    // 600 pixels at the top left); false, with the reason in erreur(), when
-    // the display or the program did not come.
-    bool demarre(const std::string& prefixe, const std::string& texte, uint64_t graine);
-    ~SessionShow();
+class SessionShow : public ::testing::Test {
+  protected:
+    static constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
 
-    EcranX& ecran() { return *ecran_; }
-    const std::filesystem::path& figure() const { return figure_; }
-    bool enCours() { return ecran_ && programme_ > 0 && ecran_->enCours(programme_); }
-    const std::string& erreur() const { return erreur_; }
-    // The program's windows besides the figure's: pop-up menus, boxes.
-    std::vector<EcranX::FenetreX> boites();
-    // Ctrl+Q, No to the save question; false when the program did not end.
-    bool quitte();
+    // Starts km32 show on the figure text with the seed, once the test can
+    // run here (skipped otherwise); returns when the window shows the figure.
+    // The caller checks HasFatalFailure() or IsSkipped() before going on.
+    void demarreSession(const std::string& texteFigure, uint64_t graine);
 
-  private:
-    std::unique_ptr<EcranX> ecran_;
+    // Ends the program as a person would: Escape and Ctrl+Q over the
+    // figure, No to a question on saving; then the display and the folder go.
+    void TearDown() override;
+    // The display and the folder go without asking the program to end.
+    void abandonneSession();
+
+    // The figure's window (its title starts with "km32 - ").
+    std::optional<EcranX::FenetreX> principale();
+    // The program's other windows of some size: menus, boxes, dialogs.
+    std::vector<EcranX::FenetreX> autresFenetres();
+    // The pointer over the first of the windows (without a window manager
+    // the keys go to the window under the pointer).
+    void survole(const std::vector<EcranX::FenetreX>& fenetres);
+
+    Capture ecranActuel();
+    // A rectangle of the screen, and its dark pixels.
+    Capture partie(int gauche, int haut, int droite, int bas);
+    int sombres(int gauche, int haut, int droite, int bas);
+    // The screen once it stopped changing (two captures alike).
+    Capture ecranStable();
+
+    // A command of the figure's menu: the menu opened by a double click on an
+    // empty place, its item of that rank clicked, then the item of the
+    // sub-menu it opens (items about 25 pixels high under a border of 4).
+    void commandeDuMenu(int rang, int sousRang);
+
+    // Saves with Ctrl+S over the figure; the file's text once it changed.
+    std::string sauveEtLis();
+
+    // Keeps a screenshot for a reviewer beside the build.
+    static void garde(const Capture& c, const std::string& nom);
+
     std::filesystem::path dossier_, figure_;
+    std::unique_ptr<EcranX> ecran_;
     pid_t programme_ = 0;
-    std::string erreur_;
 };
-
-// A file's whole content.
-std::string contenuFichier(const std::filesystem::path& chemin);
 
 } // namespace km32::tests

@@ -37,6 +37,14 @@ class TableauValeurs : public BancSouris {
         EXPECT_NE(t, nullptr);
         return *t;
     }
+    // Sizes the window so that the grid, under the menu's strip, gets
+    // largeur x hauteur; the strip's height (it follows the width alone).
+    static int32_t placeGrille(TFenetreDuTableauDeValeurs& t, int32_t largeur, int32_t hauteur) {
+        p::placeFenetre(t.fenetre, {0, 0, largeur, hauteur});
+        const int32_t menu = t.cadreMenu.bas;
+        p::placeFenetre(t.fenetre, {0, 0, largeur, hauteur + menu});
+        return menu;
+    }
 };
 
 TEST_F(TableauValeurs, TheKeyOpensTheTableOfTheVariableAndItsSquareAndLeavesTheFigureAsItWas) {
@@ -155,6 +163,7 @@ TEST_F(TableauValeurs, ThickDrawingMakesBiggerCellsAndTheWindowStaysInsideTheFig
         const p::Rectangle client = rectangleClientFigure(n);
         EXPECT_EQ(t.hauteurClient, std::min(c.epais ? 500 : 300, client.bas - 1));
         EXPECT_LT(t.largeurClient, client.droite);
+        EXPECT_LT(p::rectangleClient(t.fenetre).bas, client.bas);
         KMDetruitFigure(n);
         p::distribueJusquAuRepos();
     }
@@ -167,8 +176,9 @@ TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow)
     KMExecuteCommande(n, "t");
     TFenetreDuTableauDeValeurs& t = tableau();
     const auto touche = [&](uint32_t k) { p::envoieMessage(t.fenetre, p::WM_KEYDOWN, k, 0); };
-    p::placeFenetre(t.fenetre, {0, 0, 400, 150});
-    EXPECT_EQ(t.cadreGrille, (p::Rectangle{0, 0, 400, 150}));
+    const int32_t m = placeGrille(t, 400, 150);
+    EXPECT_GT(m, 0);
+    EXPECT_EQ(t.cadreGrille, (p::Rectangle{0, m, 400, 150 + m}));
     EXPECT_EQ(t.lignesVisibles, 5); // (150 - 25) div 25
     EXPECT_EQ(t.premiereLigne, 1);
     EXPECT_EQ(t.ligneCourante, 1);
@@ -186,19 +196,19 @@ TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow)
     // Taller: 15 rows fit, so the grid cannot start below row 6; taller
     // still, every row fits and it starts at row 1.
     touche(p::VK_END);
-    p::placeFenetre(t.fenetre, {0, 0, 400, 400});
+    placeGrille(t, 400, 400);
     EXPECT_EQ(t.lignesVisibles, 15);
     EXPECT_EQ(t.premiereLigne, 6);
-    p::placeFenetre(t.fenetre, {0, 0, 400, 600});
+    placeGrille(t, 400, 600);
     EXPECT_EQ(t.lignesVisibles, 23);
     EXPECT_EQ(t.premiereLigne, 1);
     // A click selects the row under it, counted from the first row shown
-    // (rows of 25 pixels under the names); the names and the space below
-    // the last row select nothing.
+    // (rows of 25 pixels under the names, y from the grid's top); the names
+    // and the space below the last row select nothing.
     const auto clic = [&](int32_t y) {
-        p::envoieMessage(t.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON, p::lParamDeCoordonnees(20, y));
+        p::envoieMessage(t.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON, p::lParamDeCoordonnees(20, y + m));
     };
-    p::placeFenetre(t.fenetre, {0, 0, 400, 150});
+    placeGrille(t, 400, 150);
     EXPECT_EQ(t.premiereLigne, 16);
     for (const auto& [y, ligne] : {std::pair{25 + 12, 16}, std::pair{5 * 25 + 3, 20}, std::pair{10, 20},
                                    std::pair{2 * 25, 17}, std::pair{149, 20}}) {
@@ -206,7 +216,7 @@ TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow)
         EXPECT_EQ(t.ligneCourante, ligne) << y;
     }
     touche(p::VK_END);
-    p::placeFenetre(t.fenetre, {0, 0, 400, 600});
+    placeGrille(t, 400, 600);
     clic(22 * 25);
     EXPECT_EQ(t.ligneCourante, 20); // row 21 does not exist: nothing
     clic(20 * 25 + 1);
@@ -215,7 +225,7 @@ TEST_F(TableauValeurs, ResizingShowsTheRowsThatFitAndNeverScrollsPastTheLastRow)
     EXPECT_EQ(t.ligneCourante, 1);
     touche(p::VK_END);
     // Lower again: the selected last row comes back into view.
-    p::placeFenetre(t.fenetre, {0, 0, 400, 100});
+    placeGrille(t, 400, 100);
     EXPECT_EQ(t.lignesVisibles, 3);
     EXPECT_EQ(t.premiereLigne, 18);
     EXPECT_EQ(t.ligneCourante, 20);
@@ -260,7 +270,7 @@ TEST_F(TableauValeurs, ThickDrawingRowsTakeMoreRoomAndAnEmptyTableHasNoRowToSele
         f.traitsEpais = c.epais;
         KMExecuteCommande(n, "t");
         TFenetreDuTableauDeValeurs& t = tableau();
-        p::placeFenetre(t.fenetre, {0, 0, 200, c.hauteur});
+        placeGrille(t, 200, c.hauteur);
         EXPECT_EQ(t.lignesVisibles, c.visibles) << int(c.epais) << " " << c.hauteur;
         p::envoieMessage(t.fenetre, p::WM_KEYDOWN, p::VK_END, 0);
         EXPECT_EQ(t.ligneCourante, c.ligne ? c.lignes : 0);
@@ -282,19 +292,20 @@ TEST_F(TableauValeurs, ThePaintShowsTheNamesAndTheRowsInView) {
         p::metAJourFenetre(t.fenetre);
         return std::vector<p::Primitive>(journal.begin() + std::ptrdiff_t(avant), journal.end());
     };
-    // The texts painted, with their places.
+    // 5 data rows fit under the names (rows of 24 pixels and a grid line);
+    // the columns are 40, 50 and 60 pixels, each with its line: the third
+    // starts at 41 + 51 = 92 and does not start inside 90 pixels.
+    const int32_t m = placeGrille(t, 90, 150);
+    // The texts painted in the grid (under the menu's strip), with their places.
     std::vector<p::Primitive> derniere;
     const auto peints = [&] {
         derniere = peinture();
         std::vector<std::pair<std::string, p::Point>> r;
         for (const p::Primitive& q : derniere)
-            if (q.type == p::TypePrimitive::Texte) r.emplace_back(q.texte, q.points.at(0));
+            if (q.type == p::TypePrimitive::Texte && q.points.at(0).y >= m)
+                r.emplace_back(q.texte, q.points.at(0));
         return r;
     };
-    // 5 data rows fit under the names (rows of 24 pixels and a grid line);
-    // the columns are 40, 50 and 60 pixels, each with its line: the third
-    // starts at 41 + 51 = 92 and does not start inside 90 pixels.
-    p::placeFenetre(t.fenetre, {0, 0, 90, 150});
     using Cellules = std::vector<std::pair<std::string, p::Point>>;
     const auto cellules = [&](int premiere) {
         Cellules r;
@@ -303,14 +314,14 @@ TEST_F(TableauValeurs, ThePaintShowsTheNamesAndTheRowsInView) {
             const int a = ligne - 1;
             // " 19" is the widest a: three characters, padded on the left.
             r.emplace_back(rang == 0 ? " a" : std::string(a < 10 ? "  " : " ") + std::to_string(a),
-                           p::Point{2, 25 * rang + 2});
+                           p::Point{2, m + 25 * rang + 2});
             r.emplace_back(rang == 0 ? "  b"
                                      : " " +
                                            std::string(a * a < 10    ? "  "
                                                        : a * a < 100 ? " "
                                                                      : "") +
                                            std::to_string(a * a),
-                           p::Point{43, 25 * rang + 2});
+                           p::Point{43, m + 25 * rang + 2});
         }
         return r;
     };
@@ -322,11 +333,62 @@ TEST_F(TableauValeurs, ThePaintShowsTheNamesAndTheRowsInView) {
     int fondSelection = 0, fondFixe = 0;
     for (const p::Primitive& q : derniere)
         if (q.type == p::TypePrimitive::Rectangle) {
-            fondSelection += q.etat.brosse.couleur == 0xD77800 && q.rect.haut == 25 * 5;
-            fondFixe += q.etat.brosse.couleur == 0xE3E3E3 && q.rect.haut == 0;
+            fondSelection += q.etat.brosse.couleur == 0xD77800 && q.rect.haut == m + 25 * 5;
+            fondFixe += q.etat.brosse.couleur == 0xE3E3E3 && q.rect.haut == m;
         }
     EXPECT_EQ(fondSelection, 2);
     EXPECT_EQ(fondFixe, 2);
+}
+
+TEST_F(TableauValeurs, TheMenuStripHoldsItsItemsOverTheGridAndAClickRunsThem) {
+    figureTableau(3, "(a,0) (d,2)");
+    KMExecuteCommande(n, "t");
+    TFenetreDuTableauDeValeurs& t = tableau();
+    // The window opens with the computed height for its grid under the
+    // strip, as far as the figure's client area reaches.
+    EXPECT_EQ(t.cadreGrille.bas, std::min(t.hauteurClient + t.cadreMenu.bas,
+                                          std::max(t.hauteurClient, rectangleClientFigure(n).bas - 1)));
+    EXPECT_EQ(t.cadreGrille.haut, t.cadreMenu.bas);
+    // Its two narrow columns would make it too narrow for its menu: it opens
+    // wide enough for each item's caption (some 8 pixels a character).
+    EXPECT_GT(p::rectangleClient(t.fenetre).largeur(), t.largeurClient);
+    EXPECT_GE(t.cadreCopier.largeur(), 8 * int32_t(std::string("Copier le tableau").size()));
+    EXPECT_GE(t.cadreVirgule.largeur(), 8 * int32_t(std::string("Utiliser la virgule").size()));
+    // The items go on as many rows as the width needs: every item inside
+    // the strip and the window, none over another.
+    struct Cas {
+        int32_t largeur;
+        int rangees;
+    };
+    for (const Cas c : {Cas{1000, 1}, Cas{300, 2}, Cas{90, 2}}) {
+        p::placeFenetre(t.fenetre, {0, 0, c.largeur, 400});
+        EXPECT_EQ(t.cadreMenu, (p::Rectangle{0, 0, c.largeur, c.rangees * kHauteurMenuTableau})) << c.largeur;
+        EXPECT_EQ(t.cadreGrille, (p::Rectangle{0, t.cadreMenu.bas, c.largeur, 400})) << c.largeur;
+        const std::vector<p::Rectangle> items = {t.cadreCopier, t.cadreVirgule};
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(p::intersectionRectangles(items[i], t.cadreMenu), items[i]) << c.largeur << " " << i;
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_TRUE(p::intersectionRectangles(items[i], items[j]).estVide()) << c.largeur << " " << i;
+        }
+    }
+    p::placeFenetre(t.fenetre, {0, 0, 1000, 400});
+    // A click on the check item turns the decimal comma over, a click on
+    // the first item copies the table as it now stands; a click in the
+    // strip beside them does nothing.
+    const auto clic = [&](const p::Rectangle& r) {
+        p::envoieMessage(t.fenetre, p::WM_LBUTTONDOWN, p::MK_LBUTTON,
+                         p::lParamDeCoordonnees((r.gauche + r.droite) / 2, (r.haut + r.bas) / 2));
+    };
+    clic(t.cadreVirgule);
+    EXPECT_FALSE(t.virguleDecimale);
+    EXPECT_EQ(t.cellules[2][1], " 0.25");
+    clic(t.cadreCopier);
+    ASSERT_NE(p::textePressePapiers(), nullptr);
+    EXPECT_EQ(*p::textePressePapiers(), texteDuTableau(t));
+    EXPECT_NE(p::textePressePapiers()->find("0.25"), std::string::npos);
+    clic({990, 0, 1000, kHauteurMenuTableau});
+    EXPECT_FALSE(t.virguleDecimale);
+    EXPECT_EQ(t.ligneCourante, 1);
 }
 
 } // namespace

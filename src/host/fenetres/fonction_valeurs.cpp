@@ -8,6 +8,7 @@
 #include "drawing/clavier_partage.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_fonction_valeurs.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "model/calcul/dependants.h"
 #include "model/catalogue.h"
@@ -243,7 +244,8 @@ void ouvreFonctionParValeurs(TfigureKalmetra& f) {
     v->enteteImages = phraseDeNumero(11177);
     for (std::size_t k = 0; k < kPhrasesLegendes.size(); ++k)
         v->legendes[k] = phraseDeNumero(kPhrasesLegendes[k]);
-    v->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, 300, 400}, procedureGrille, false);
+    v->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, kLargeurFenetreGrille, kHauteurFenetreGrille},
+                                procedureGrille, false);
     p::changeTitreFenetre(v->fenetre, v->titre);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeFonctionValeurs;
@@ -261,6 +263,7 @@ void ouvreFonctionParValeurs(TfigureKalmetra& f) {
     rafraichitGrille(*v);
     v->focus = v->objetRedefini ? ChampGrille::Point : ChampGrille::Nom;
     attacheFenetreAFigure(numero, v->fenetre);
+    lieFormeFonctionParValeurs(*v);
     instance() = std::move(v);
     inscritOperationsAnnexe(kAnnexeFonctionValeurs, {montreGrille, fermeGrille});
     montreGrille();
@@ -277,11 +280,8 @@ std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne) {
 }
 
 int ligneSousSouris(const TFenetreValFon& v, int32_t x, int32_t y) {
-    const int32_t pas = kHauteurLigneGrille + kTraitGrille;
-    const int32_t largeur = 2 * (kLargeurColonneGrille + kTraitGrille);
-    if (x < kGrilleGauche || x >= kGrilleGauche + largeur || y < kGrilleHaut) return -1;
-    const int rang = (y - kGrilleHaut) / pas;
-    if (rang > kLignesAffichees) return -1;
+    if (!p::pointDansRectangle(kCadreGrille, {x, y})) return -1;
+    const int rang = (y - kGrilleHaut) / (kHauteurLigneGrille + kTraitGrille);
     if (rang == 0) return 0;
     const int ligne = v.premiereLigne + rang - 1;
     return ligne <= v.nombreLignes ? ligne : -1;
@@ -301,8 +301,22 @@ void sourisEnfonceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t bout
         v.ligneSaisie = ligne;
         return;
     }
-    v.ligneAncre = ligne;
-    etireSelection(v, ligne);
+    choisitLignesGrille(v, ligne, ligne);
+}
+
+void choisitLignesGrille(TFenetreValFon& v, int haut, int bas) {
+    v.focus = ChampGrille::Tableau;
+    if (haut < 1 || haut > v.nombreLignes) {
+        v.ligneAncre = v.selectionHaut = v.selectionBas = 0;
+        return;
+    }
+    v.ligneAncre = haut;
+    etireSelection(v, std::clamp(bas, haut, v.nombreLignes));
+}
+
+void changeTexteGrille(TFenetreValFon& v, ChampGrille champ, const std::string& texte) {
+    if (champ == ChampGrille::Nom) v.nom = coupe(texte, kLongueurNomFonction);
+    if (champ == ChampGrille::Point) v.point = coupe(texte, kLongueurPoint);
 }
 
 void sourisDeplaceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons) {

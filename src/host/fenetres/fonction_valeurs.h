@@ -17,6 +17,7 @@
 #include "sibling/codes_annexes.h"
 #include "model/figure.h"
 #include "model/fonctions/fonction_valeurs.h"
+#include "platform/geometrie.h"
 
 namespace km32 {
 
@@ -62,6 +63,34 @@ enum class ChampGrille : uint8_t { Nom, Point, Tableau };
 constexpr int32_t kGrilleGauche = 8, kGrilleHaut = 72;
 constexpr int32_t kLargeurColonneGrille = 120, kHauteurLigneGrille = 22, kTraitGrille = 1;
 constexpr int kLignesAffichees = 9;
+constexpr platform::Rectangle kCadreGrille{
+    kGrilleGauche, kGrilleHaut, kGrilleGauche + 2 * (kLargeurColonneGrille + kTraitGrille),
+    kGrilleHaut + (kLignesAffichees + 1) * (kHauteurLigneGrille + kTraitGrille)};
+// The other controls, in the window's client coordinates: above the grid
+// the name with its caption and the interpolation check box, then the point
+// with its caption and the Add button; right of the grid the items of the
+// Edit menu as a column of buttons (undo, redo, select all, copy, paste,
+// delete, in the menu's order); under it OK, Cancel and Help.
+// The right edge of the controls, and where the fields start right of
+// their captions (the toolkit's entries want some 150 pixels).
+constexpr int32_t kDroiteControlesGrille = 470, kGaucheChampsGrille = 156;
+constexpr platform::Rectangle kCadreInviteNom{8, 8, kGaucheChampsGrille - 6, 32},
+    kCadreNom{kGaucheChampsGrille, 8, kGaucheChampsGrille + 150, 32},
+    kCadreInterpolation{kGaucheChampsGrille + 166, 8, kDroiteControlesGrille, 32};
+constexpr platform::Rectangle kCadreInvitePoint{8, 40, kGaucheChampsGrille - 6, 64},
+    kCadrePoint{kGaucheChampsGrille, 40, kGaucheChampsGrille + 150, 64},
+    kCadreAjouter{kGaucheChampsGrille + 166, 40, kDroiteControlesGrille, 64};
+constexpr int kItemsMenuGrille = 6;
+constexpr platform::Rectangle cadreItemMenuGrille(int rang) {
+    return {kCadreGrille.droite + 12, kGrilleHaut + 28 * rang, kDroiteControlesGrille,
+            kGrilleHaut + 28 * rang + 24};
+}
+constexpr int32_t kHautBoutonsGrille = kCadreGrille.bas + 12;
+constexpr platform::Rectangle kCadreOk{8, kHautBoutonsGrille, 98, kHautBoutonsGrille + 26},
+    kCadreAnnuler{106, kHautBoutonsGrille, 196, kHautBoutonsGrille + 26},
+    kCadreAide{204, kHautBoutonsGrille, 294, kHautBoutonsGrille + 26};
+constexpr int32_t kLargeurFenetreGrille = kDroiteControlesGrille + 8,
+                  kHauteurFenetreGrille = kHautBoutonsGrille + 34;
 // What a press of the left button in the grid started.
 enum class GlisserGrille : uint8_t { Aucun, Selection, Deplacement };
 
@@ -121,6 +150,12 @@ int ligneSousSouris(const TFenetreValFon& v, int32_t x, int32_t y);
 void sourisEnfonceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons);
 void sourisDeplaceeGrille(TFenetreValFon& v, int32_t x, int32_t y, uint32_t boutons);
 void sourisRelacheeGrille(TFenetreValFon& v, int32_t x, int32_t y);
+// Selects grid rows haut to bas, the selection starting from haut, and
+// gives the grid the keyboard, as a press on row haut stretched to row bas
+// does; a row haut outside the grid clears the selection.
+void choisitLignesGrille(TFenetreValFon& v, int haut, int bas);
+// The user's text of the name or the point field, cut to the field's length.
+void changeTexteGrille(TFenetreValFon& v, ChampGrille champ, const std::string& texte);
 // Moves grid row de to row vers, the rows between closing up; the row
 // stays selected at its new place. Nothing for a row outside 1..nombreLignes.
 void deplaceLigneGrille(TFenetreValFon& v, int de, int vers);

@@ -8,6 +8,7 @@
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_tableau_valeurs.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
@@ -36,6 +37,14 @@ constexpr int32_t kLigneGrille = 1;  // the width of the lines between cells
 constexpr int32_t kMargeCellule = 2; // between a cell's edge and its text
 // The fixed row's colour, the selected row's colour and the grid lines.
 constexpr p::Couleur kCouleurFixe = 0xE3E3E3, kCouleurSelection = 0xD77800, kCouleurTraits = 0xC0C0C0;
+// Around the items of the menu's strip; an item is about 8 pixels a
+// character of its caption wide, and the edges of its button or the box of
+// its check take 24 more.
+constexpr int32_t kMargeMenu = 4, kPixelsParCaractereMenu = 8, kBordItemMenu = 24;
+
+int32_t largeurItemMenu(const std::string& legende) {
+    return kPixelsParCaractereMenu * int32_t(sansEtCommercial(legende).size()) + kBordItemMenu;
+}
 
 std::unique_ptr<TFenetreDuTableauDeValeurs>& instance() {
     static std::unique_ptr<TFenetreDuTableauDeValeurs> t;
@@ -134,6 +143,13 @@ void montreLigneCourante(TFenetreDuTableauDeValeurs& t) {
     if (t.ligneCourante < t.premiereLigne) t.premiereLigne = t.ligneCourante;
     if (t.ligneCourante >= t.premiereLigne + visibles) t.premiereLigne = t.ligneCourante - visibles + 1;
     bornesDefilement(t);
+}
+
+// The menu's strip: its items are the backend's own widgets laid over it
+// (a drawn caption would show through a label or a check box), so the model
+// paints the strip's background alone.
+void peintMenu(TFenetreDuTableauDeValeurs& t, p::ContexteDessin& dc) {
+    p::remplitRectangle(dc, t.cadreMenu, p::brossePleine(kCouleurFixe));
 }
 
 void montreTableau() {
@@ -272,9 +288,21 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     instance() = std::move(t);
     remplitTableauDeValeurs(tableau, *f);
     p::changeTitreFenetre(tableau.fenetre, tableau.titre);
-    p::placeFenetre(tableau.fenetre, {0, 0, tableau.largeurClient, tableau.hauteurClient});
+    // The window is wide enough for each item of its menu, and its grid
+    // gets the computed client height under the menu's strip, the window
+    // staying inside the figure's client area.
+    const p::Rectangle figure = rectangleClientFigure(numero);
+    const int32_t largeur =
+        std::min(std::max({tableau.largeurClient, largeurItemMenu(tableau.legendeCopier) + 2 * kMargeMenu,
+                           largeurItemMenu(tableau.legendeVirgule) + 2 * kMargeMenu}),
+                 std::max(tableau.largeurClient, figure.droite - 1));
+    const int32_t menu = disposeMenuTableau(tableau, largeur);
+    const int32_t hauteur =
+        std::min(tableau.hauteurClient + menu, std::max(tableau.hauteurClient, figure.bas - 1));
+    p::placeFenetre(tableau.fenetre, {0, 0, largeur, hauteur});
     FormResize(tableau);
     attacheFenetreAFigure(numero, tableau.fenetre);
+    lieFormeTableauDeValeurs(tableau);
     inscritOperationsAnnexe(kAnnexeTableauValeurs, {montreTableau, fermeTableau});
     montreTableau();
     return true;
@@ -322,8 +350,20 @@ int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32
 }
 
 void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y) {
-    const int ligne = ligneSousSourisTableau(t, x, y);
-    if (ligne < 1) return;
+    const p::Point point{x, y};
+    if (p::pointDansRectangle(t.cadreCopier, point)) {
+        CopierLeTableauClick(t);
+        return;
+    }
+    if (p::pointDansRectangle(t.cadreVirgule, point)) {
+        UtiliserlavirguleClick(t);
+        return;
+    }
+    choisitLigneTableau(t, ligneSousSourisTableau(t, x, y));
+}
+
+void choisitLigneTableau(TFenetreDuTableauDeValeurs& t, int ligne) {
+    if (ligne < 1 || ligne > t.nombreLignes) return;
     t.ligneCourante = ligne;
     montreLigneCourante(t);
     p::invalideFenetre(t.fenetre);
@@ -332,6 +372,7 @@ void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y) {
 void peintTableau(TFenetreDuTableauDeValeurs& t) {
     p::ContexteDessin* dc = p::contexteDeFenetre(t.fenetre);
     if (!dc) return;
+    peintMenu(t, *dc);
     const p::Rectangle& grille = t.cadreGrille;
     p::remplitRectangle(*dc, grille, p::kBrosseBlanche);
     p::fixeDecoupe(*dc, grille);
@@ -364,8 +405,28 @@ void peintTableau(TFenetreDuTableauDeValeurs& t) {
     p::retireDecoupe(*dc);
 }
 
+int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeur) {
+    int32_t x = 0, y = 0;
+    const auto place = [&](p::Rectangle& cadre, const std::string& legende) {
+        const int32_t l = largeurItemMenu(legende);
+        if (x > 0 && x + kMargeMenu + l > largeur) {
+            x = 0;
+            y += kHauteurMenuTableau;
+        }
+        // An item wider than the window is cut at its edge.
+        const int32_t droite = std::max(x + kMargeMenu, std::min(x + kMargeMenu + l, largeur - kMargeMenu));
+        cadre = {x + kMargeMenu, y + 2, droite, y + kHauteurMenuTableau - 2};
+        x += kMargeMenu + l;
+    };
+    place(t.cadreCopier, t.legendeCopier);
+    place(t.cadreVirgule, t.legendeVirgule);
+    t.cadreMenu = {0, 0, largeur, y + kHauteurMenuTableau};
+    return t.cadreMenu.bas;
+}
+
 void FormResize(TFenetreDuTableauDeValeurs& t) {
     t.cadreGrille = p::rectangleClient(t.fenetre);
+    t.cadreGrille.haut = std::min(disposeMenuTableau(t, t.cadreGrille.largeur()), t.cadreGrille.bas);
     // The row of names stays; the data rows share what is left.
     const int32_t pasLigne = t.hauteurLigne + kLigneGrille;
     t.lignesVisibles = std::max(0, (t.cadreGrille.hauteur() - pasLigne) / pasLigne);

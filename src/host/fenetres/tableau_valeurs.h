@@ -30,6 +30,12 @@ constexpr uint32_t kMenuCopierLeTableau = 1;
 constexpr uint32_t kMenuUtiliserLaVirgule = 2;
 // At most seven columns: the command object holds seven decimals.
 constexpr int kMaxColonnesTableau = 7;
+// The window's menu lies in a strip above the grid, as a menu bar does:
+// "Copier le tableau", then the check item "Utiliser la virgule" of its
+// options, on a row of kHauteurMenuTableau pixels; the second item goes on
+// the next row when the window is too narrow for both. The window opens
+// wide enough for each item.
+constexpr int32_t kHauteurMenuTableau = 28;
 
 struct TFenetreDuTableauDeValeurs {
     uint32_t fenetre = 0;
@@ -62,6 +68,8 @@ struct TFenetreDuTableauDeValeurs {
     // shown, lignesVisibles how many data rows the grid's height holds
     // whole; the columns keep their widths and scroll the same way.
     // ligneCourante is the selected data row (0 when there is none).
+    // The menu's strip and its items lie above the grid.
+    platform::Rectangle cadreMenu, cadreCopier, cadreVirgule;
     platform::Rectangle cadreGrille;
     int premiereLigne = 1, lignesVisibles = 0;
     int premiereColonne = 0, colonnesVisibles = 0;
@@ -87,14 +95,20 @@ void UtiliserlavirguleClick(TFenetreDuTableauDeValeurs& t);
 // The window may close at once only while the annex is being closed;
 // otherwise the mother window is asked to close it.
 bool FormCloseQuery(TFenetreDuTableauDeValeurs& t);
-// The grid takes the whole client area; what it shows follows its new size.
+// The menu's strip takes the top of the client area and the grid the rest;
+// what the grid shows follows its new size.
 void FormResize(TFenetreDuTableauDeValeurs& t);
+// Lays the menu's items out over a width; the strip's height.
+int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeur);
 // The data row under the point (x, y) of the window: 0 for the row of
 // names, -1 outside the grid or below its last row. A click on a data row
-// selects it.
+// selects it; a click on an item of the menu's strip runs the item.
 int ligneSousSourisTableau(const TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
 void cliqueTableau(TFenetreDuTableauDeValeurs& t, int32_t x, int32_t y);
-// Paints the grid: the row of names on its fixed colour, then the data rows
+// Selects data row ligne (1..N) and scrolls to show it; nothing for another row.
+void choisitLigneTableau(TFenetreDuTableauDeValeurs& t, int ligne);
+// Paints the menu's strip (its background: the items are the backend's
+// widgets) and the grid: the row of names on its fixed colour, then the data rows
 // from the first one shown (the selected row highlighted), each cell's text
 // in the grid's font, with the lines between the cells; the columns from
 // the first one shown, as far as the grid reaches.

@@ -1,0 +1,130 @@
+// The table of values and the function given by values in km32 show on a
+// real X display: each opened as a person opens it (its key, the figure's
+// menu), used through its widgets with real input, and its result checked
+// (the clipboard's text, the saved figure).
+#include "session_show.h"
+
+namespace km32::tests {
+namespace {
+
+// A segment to draw, d = a/4 and a table of a and d for a = 0 to 4 on the key T.
+const char* const kFigure = "Kalmetra figure (English)\r\n"
+                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n"
+                            "a free real in [-10,10]\r\n"
+                            "d = a/4\r\n"
+                            "t (key T) table of values of (a,0) (d,2) from 0 (step 1) (5 rows)\r\n";
+
+// The pixels of the toolkit's selection colour (a strong blue) in a part of
+// the screen: their count and mean height.
+PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas) {
+    PixelsSombres p;
+    for (int y = haut; y < std::min(bas, c.hauteur); ++y)
+        for (int x = gauche; x < std::min(droite, c.largeur); ++x) {
+            const uint32_t v = c.pixel(x, y);
+            const int r = int(v >> 16), g = int((v >> 8) & 0xFF), b = int(v & 0xFF);
+            if (b > 150 && b > r + 80 && b > g + 40) {
+                ++p.nombre;
+                p.y += y;
+            }
+        }
+    if (p.nombre > 0) p.y /= p.nombre;
+    return p;
+}
+
+class Grilles : public SessionShow {
+  protected:
+    void SetUp() override { demarreSession(kFigure, 7); }
+
+    void clic(int x, int y) {
+        ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    }
+};
+
+// The table lies at the top left corner of the figure: its menu's two
+// items on two rows of 28 pixels (the window is narrow), then the list:
+// its heading row, then rows of about 23 pixels.
+constexpr int kHautListeTableau = 2 * 28, kLigneListe = 23, kEnteteListe = 25;
+
+TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
+    if (HasFatalFailure() || IsSkipped()) return;
+    if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
+    const int avant = sombres(0, 0, 200, 250);
+    // A click on an empty place activates the figure; its key T opens the table.
+    clic(700, 550);
+    ecran_->xdotool("key t");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 200, 250) > avant + 100; })) << "no table shown";
+    // The first row is selected; a click on the third selects it instead.
+    const PixelsSombres premiere = pixelsSelection(ecranStable(), 0, kHautListeTableau, 200, 300);
+    ASSERT_GT(premiere.nombre, 50) << "no selected row";
+    clic(40, kHautListeTableau + kEnteteListe + 2 * kLigneListe + kLigneListe / 2);
+    PixelsSombres troisieme;
+    ASSERT_TRUE(attends([&] {
+        troisieme = pixelsSelection(ecranActuel(), 0, kHautListeTableau, 200, 300);
+        return troisieme.nombre > 50 && troisieme.y > premiere.y + kLigneListe;
+    })) << "the click did not select the third row";
+    EXPECT_NEAR(troisieme.y - premiere.y, 2 * kLigneListe, 6);
+    // The decimal comma's check box turned off, the copy button: the
+    // clipboard holds the table with decimal points, the names first, a TAB
+    // between cells and CR LF after each row.
+    clic(30, 28 + 14);
+    clic(40, 14);
+    const std::string attendu = " a\t  d\r\n"
+                                " 0\t 0\r\n"
+                                " 1\t 0.25\r\n"
+                                " 2\t 0.5\r\n"
+                                " 3\t 0.75\r\n"
+                                " 4\t 1\r\n";
+    std::string copie;
+    EXPECT_TRUE(attends([&] {
+        copie = ecran_->pressePapiers("UTF8_STRING");
+        return copie == attendu;
+    })) << copie;
+    ecranStable();
+    garde(partie(0, 0, 260, 320), "table_of_values.png");
+}
+
+TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
+    if (HasFatalFailure() || IsSkipped()) return;
+    const int avant = sombres(0, 0, 480, 350);
+    // The figure's menu, by the keyboard: Create, Calculation (the fifth
+    // heading), Numeric function (the seventh item), Defined by values (the
+    // fourth).
+    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+    ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "no menu opened";
+    ecran_->xdotool(
+        "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
+        "Down Down Return");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) > avant + 300; })) << "no grid shown";
+    // The name has the keyboard; Down goes to the point, Enter adds it and
+    // the field then proposes the next antecedent ("5 " after 1 and 3), to
+    // which the image is typed before the Add button is pressed.
+    ecran_->xdotool("type --delay 40 h");
+    ecran_->xdotool("key Down");
+    ecran_->xdotool("type --delay 40 '1 2'");
+    ecran_->xdotool("key Return");
+    ecran_->xdotool("type --delay 40 '3 6'");
+    ecran_->xdotool("key Return");
+    ecran_->xdotool("type --delay 40 10");
+    clic(400, 52);
+    // The second row (3, 6) chosen in the list and deleted with its button.
+    ecranStable();
+    const int lignes = sombres(8, 72, 250, 302);
+    clic(60, 72 + kEnteteListe + kLigneListe + kLigneListe / 2);
+    clic(360, 72 + 28 * 5 + 12);
+    ASSERT_TRUE(attends([&] { return sombres(8, 72, 250, 302) < lignes; })) << "nothing deleted";
+    // Interpolation checked, then OK.
+    clic(330, 20);
+    ecranStable();
+    garde(partie(0, 0, 480, 350), "function_grid.png");
+    clic(50, 327);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) < avant + 100; })) << "the grid stayed open";
+    // The saved figure has h, interpolated, with its two points.
+    const std::string texte = sauveEtLis();
+    EXPECT_NE(texte.find("h function defined by values (with interpolation)"), std::string::npos) << texte;
+    EXPECT_NE(texte.find("Values for h: (1,2) (5,10)"), std::string::npos) << texte;
+}
+
+} // namespace
+} // namespace km32::tests
