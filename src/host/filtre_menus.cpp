@@ -1,9 +1,12 @@
 #include "host/filtre_menus.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
+#include "host/filtre_menus_fenetre.h"
+#include "host/forme_filtre_menus.h"
 #include "host/menus_figure.h"
 #include "host/menus_figure_codes.h"
 #include "host/repartiteur.h"
@@ -23,7 +26,7 @@ namespace p = platform;
 
 namespace {
 
-constexpr int32_t kLargeurForme = 560, kHauteurForme = 400, kHautListes = 40;
+constexpr int32_t kLargeurForme = 560, kHauteurForme = 400;
 constexpr uint8_t VK_F4 = p::VK_F1 + 3;
 
 std::unique_ptr<TBoiteFiltreMenu>& boite() {
@@ -94,6 +97,13 @@ std::string libelleFiltreDeCommande(uint16_t commande) {
     return coupe(coupe(codeMenuDeCommande(commande) + " ", 11) + legende, 80);
 }
 
+const std::string& libelleEntreeFiltre(const TBoiteFiltreMenu& b, uint16_t commande) {
+    static const std::string vide;
+    const auto position = std::size_t(
+        std::find(b.commandesTriees.begin(), b.commandesTriees.end(), commande) - b.commandesTriees.begin());
+    return position < b.libelles.size() ? b.libelles[position] : vide;
+}
+
 TBoiteFiltreMenu* boiteFiltreMenu() {
     return boite().get();
 }
@@ -103,7 +113,8 @@ void ouvreFiltreMenus(TfigureKalmetra& f) {
     if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
     fermeFiltre();
     auto b = std::make_unique<TBoiteFiltreMenu>();
-    b->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, kLargeurForme, kHauteurForme}, {}, false);
+    b->fenetre =
+        p::creeFenetre(p::kAucuneFenetre, {0, 0, kLargeurForme, kHauteurForme}, procedureFiltreMenus, false);
     b->numeroFigure = numero;
     b->titre = phraseDeNumero(11172);
     b->boutonAnnuler = phraseDeNumero(11252);
@@ -115,14 +126,16 @@ void ouvreFiltreMenus(TfigureKalmetra& f) {
     for (const uint16_t k : b->commandesTriees)
         b->libelles.push_back(libelleFiltreDeCommande(k));
     b->autorisees = f.commandesAutorisees;
-    b->hauteurListes = kHauteurForme - kHautListes - 48;
+    b->hauteurListes = kHauteurForme - kHautListesFiltre - 48;
     const int32_t bas = rectangleClientFigure(numero).bas;
     if (bas < kHauteurForme) {
         p::placeFenetre(b->fenetre, {0, 0, kLargeurForme, bas});
-        b->hauteurListes = bas - kHautListes - 8;
+        b->hauteurListes = bas - kHautListesFiltre - 8;
     }
+    disposeFiltreMenus(*b);
     attacheFenetreAFigure(numero, b->fenetre);
     remplitListesFiltre(*b);
+    lieFormeFiltreMenus(*b);
     b->annule = true;
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeFiltreMenus;
@@ -143,6 +156,20 @@ void remplitListesFiltre(TBoiteFiltreMenu& b) {
     }
     b.selectionAutorises.assign(b.listeAutorises.size(), false);
     b.selectionInterdits.assign(b.listeInterdits.size(), false);
+    listesFiltreRemplies(b);
+}
+
+std::vector<uint16_t>& commandesDeListe(TBoiteFiltreMenu& b, int k) {
+    return k == kListeInterdits ? b.listeInterdits : b.listeAutorises;
+}
+const std::vector<uint16_t>& commandesDeListe(const TBoiteFiltreMenu& b, int k) {
+    return k == kListeInterdits ? b.listeInterdits : b.listeAutorises;
+}
+std::vector<bool>& selectionDeListe(TBoiteFiltreMenu& b, int k) {
+    return k == kListeInterdits ? b.selectionInterdits : b.selectionAutorises;
+}
+const std::vector<bool>& selectionDeListe(const TBoiteFiltreMenu& b, int k) {
+    return k == kListeInterdits ? b.selectionInterdits : b.selectionAutorises;
 }
 
 void BoutonInterditClick(TBoiteFiltreMenu& b) {

@@ -99,6 +99,66 @@ TEST_F(DialogueConstruction, TheBoundFormShowsTheFieldsAndTakesTheEntriesText) {
     attendPres(pt("M"), 2, 1, 3, 1e-12); // (A + B) / 2
 }
 
+// The option and unit lists are the form's combo boxes, numbered by their
+// tags, where the dialog lays them out; a choice in the toolkit's combo is
+// the list's own choice, and the command runs with it.
+TEST_F(DialogueConstruction, TheBoundFormShowsTheListsAsCombosAndTakesTheirChoice) {
+    struct Cas {
+        uint16_t commande;
+        std::vector<uint32_t> combos; // the tags of the combos shown
+    };
+    const Cas cas[] = {{15, {}}, {133, {kTagListeOptions}}, {124, {kTagListeOptions, kTagListeUnites}}};
+    figureDeTexte(std::string(kPointsAB) + "R repère (B,vec(i),vec(j),vec(k))\r\n");
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.commande);
+        TFenDialog& d = ouvre(c.commande);
+        const p::OperationsForme* o = p::formeLiee(d.fenetre);
+        ASSERT_NE(o, nullptr);
+        ASSERT_TRUE(o->choisitElement);
+        const p::FormeLiee forme = o->etat();
+        std::vector<uint32_t> tags;
+        const p::Rectangle client = p::rectangleClient(d.fenetre);
+        for (const p::ComboLie& combo : forme.combos) {
+            tags.push_back(uint32_t(combo.numero));
+            const TListeDialogue& l = combo.numero == int(kTagListeOptions) ? d.listeOptions : d.listeUnites;
+            EXPECT_EQ(combo.elements, l.entrees);
+            EXPECT_EQ(combo.choisi, 0);
+            EXPECT_EQ(combo.cadre, l.cadre);
+            EXPECT_TRUE(combo.cadre.droite <= client.droite && combo.cadre.bas <= client.bas &&
+                        !combo.cadre.estVide());
+            for (const p::ChampLie& champ : forme.champs)
+                EXPECT_TRUE(champ.cadre.haut >= combo.cadre.bas || champ.cadre.bas <= combo.cadre.haut)
+                    << champ.numero;
+        }
+        EXPECT_EQ(tags, c.combos);
+        if (forme.combos.size() == 2) {
+            EXPECT_LE(forme.combos[0].cadre.droite, forme.combos[1].cadre.gauche);
+        }
+        touche(p::VK_ESCAPE);
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+    }
+    // The frame chosen in the combo: the point is placed in it.
+    TFenDialog& d = ouvre(133);
+    const p::OperationsForme* o = p::formeLiee(d.fenetre);
+    ASSERT_EQ(d.listeOptions.entrees, (std::vector<std::string>{"Rxyz", "R"}));
+    o->choisitElement(kTagListeOptions, 1);
+    EXPECT_EQ(d.listeOptions.choix, 1);
+    EXPECT_EQ(o->etat().combos.at(0).choisi, 1);
+    // An entry the list lacks, or a number that is no combo, changes nothing.
+    for (const auto& [numero, element] :
+         {std::pair{int(kTagListeOptions), 2}, std::pair{int(kTagListeOptions), -1}, std::pair{1, 0},
+          std::pair{int(kTagListeUnites), 0}})
+        o->choisitElement(numero, element);
+    EXPECT_EQ(d.listeOptions.choix, 1);
+    for (const char* reponse : {"1", "2", "3", "P"}) {
+        tape(reponse);
+        touche(p::VK_DOWN);
+    }
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    attendPres(pt("P"), 5, 4, 9, 1e-12); // B + (1, 2, 3)
+}
+
 TEST_F(DialogueConstruction, MidpointByDesignationAndTypingCreatesTheObjectAndItsLine) {
     figureDeTexte(kPointsAB);
     TFenDialog& d = ouvre(15);

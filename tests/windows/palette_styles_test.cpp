@@ -11,7 +11,9 @@
 #include "model/couleurs.h"
 #include "model/style.h"
 #include "phrases/phrase.h"
+#include "platform/aide.h"
 #include "platform/contexte_dessin.h"
+#include "platform/formes_liees.h"
 #include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
 
@@ -305,6 +307,109 @@ TEST_F(PaletteStyles, ADesignationBringsThePaletteBackUnlessItSaysOtherwise) {
     EXPECT_FALSE(p::estAffichee(fenetre));
     p::envoieMessage(fenetre, kMessageDesignation, 0, kDesignationFaite);
     EXPECT_TRUE(p::estAffichee(fenetre));
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+// The bound form: the three buttons and the headings as the palette shows
+// them, beside the cells the palette keeps painting; each button's command
+// does what a click on the button does.
+TEST_F(PaletteStyles, TheBoundFormShowsTheButtonsAndHeadingsBesideTheCells) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreStyle& s = ouvre();
+    const p::OperationsForme* o = p::formeLiee(s.fenetre);
+    ASSERT_NE(o, nullptr);
+    const p::FormeLiee forme = o->etat();
+    const p::Rectangle client = p::rectangleClient(s.fenetre);
+    auto dedans = [&](const p::Rectangle& r) {
+        return r.gauche >= 0 && r.haut >= 0 && r.droite <= client.droite && r.bas <= client.bas &&
+               !r.estVide();
+    };
+    auto separes = [](const p::Rectangle& a, const p::Rectangle& b) {
+        return a.droite <= b.gauche || b.droite <= a.gauche || a.bas <= b.haut || b.bas <= a.haut;
+    };
+    // What the palette paints itself: the cells, the sample and the strip.
+    std::vector<p::Rectangle> peints(s.cellules.begin(), s.cellules.end());
+    peints.push_back(s.echantillon);
+    peints.push_back(s.bande);
+    std::vector<p::Rectangle> controles;
+    std::vector<std::string> libelles;
+    for (const p::BoutonLie& b : forme.boutons) {
+        libelles.push_back(b.libelle);
+        EXPECT_EQ(b.coche, -1);
+        EXPECT_TRUE(b.actif);
+        controles.push_back(b.cadre);
+    }
+    EXPECT_EQ(libelles, (std::vector<std::string>{"R", "?", "X"}));
+    EXPECT_EQ(forme.boutons[0].cadre, s.boutonRappel);
+    EXPECT_EQ(forme.boutons[2].cadre, s.boutonFermer);
+    std::vector<std::string> entetes;
+    for (const p::EtiquetteLiee& e : forme.etiquettes) {
+        entetes.push_back(e.texte);
+        controles.push_back(e.cadre);
+    }
+    EXPECT_EQ(entetes,
+              (std::vector<std::string>{phraseDeNumero(11297), phraseDeNumero(11298), phraseDeNumero(11299),
+                                        phraseDeNumero(11300), phraseDeNumero(11301)}));
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(dedans(controles[i]));
+        for (std::size_t j = i + 1; j < controles.size(); ++j)
+            EXPECT_TRUE(separes(controles[i], controles[j])) << j;
+        for (const p::Rectangle& r : peints)
+            if (!r.estVide()) {
+                EXPECT_TRUE(separes(controles[i], r));
+            }
+    }
+    EXPECT_TRUE(forme.listes.empty() && forme.champs.empty() && forme.combos.empty());
+}
+
+TEST_F(PaletteStyles, TheButtonsCommandsDoWhatTheirClicksDo) {
+    // A segment, which the brush's first style (a solid line) fits.
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\nB point libre dans l'espace\r\n"
+                                       "s segment [AB]\r\n");
+    struct Cas {
+        uint32_t tag;
+        bool parClic;
+    };
+    for (const Cas c :
+         {Cas{kTagPaletteRappel, false}, Cas{kTagPaletteRappel, true}, Cas{kTagPaletteAide, false},
+          Cas{kTagPaletteAide, true}, Cas{kTagPaletteFermer, false}, Cas{kTagPaletteFermer, true}}) {
+        SCOPED_TRACE(testing::Message() << c.tag << " " << c.parClic);
+        TFenetreStyle& s = ouvre();
+        p::aidesDemandees().clear();
+        f.modeCommande = 0;
+        avis.clear();
+        if (c.parClic)
+            clicSur(s, cadreBoutonPalette(s, c.tag));
+        else
+            p::envoieMessage(s.fenetre, p::WM_COMMAND, c.tag, 0);
+        p::distribueJusquAuRepos();
+        switch (c.tag) {
+        case kTagPaletteRappel:
+            ASSERT_NE(choixRappels(), nullptr);
+            EXPECT_EQ(choixRappels()->commande, kCommandeStyles);
+            EXPECT_EQ(choixRappels()->fenetreDemandeur, s.fenetre);
+            break;
+        case kTagPaletteAide:
+            ASSERT_EQ(p::aidesDemandees().size(), 1u);
+            EXPECT_EQ(p::aidesDemandees()[0].donnee, kCommandeStyles);
+            EXPECT_TRUE(s.aideDemandee);
+            break;
+        default:
+            EXPECT_EQ(paletteStyles(), nullptr);
+            EXPECT_EQ(f.modeCommande, kCommandeStyles);
+            EXPECT_NE(std::find(avis.begin(), avis.end(), Avis{1025, 0}), avis.end());
+            continue;
+        }
+        ASSERT_EQ(paletteStyles(), &s);
+        clicSur(s, s.boutonFermer);
+        ASSERT_EQ(paletteStyles(), nullptr);
+    }
 }
 
 } // namespace

@@ -10,11 +10,13 @@
 #include "drawing/souris.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/annexe_modele.h"
+#include "host/fenetres/forme_palette_styles.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "model/couleurs.h"
 #include "model/fenetres_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/affichage.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
@@ -32,6 +34,7 @@ constexpr p::Couleur kMarine = p::rgb(0, 0, 128);
 constexpr p::Couleur kRouge = p::rgb(255, 0, 0);
 constexpr p::Couleur kGris = 0x808080;
 constexpr p::Couleur kGrisClair = p::rgb(192, 192, 192);
+constexpr p::Couleur kFaceFenetre = p::rgb(240, 240, 240); // the form's button-face colour
 constexpr int32_t kLargeurBouton = 39, kHauteurBouton = 25;
 // Where the designation message comes from when the palette must not come
 // forward.
@@ -192,22 +195,23 @@ void ouvreChoixPourPinceau(const TFenetreStyle& s, uint8_t code) {
                               designationDeStyle(code));
 }
 
-int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t lParam) {
+int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t lParam) {
     TFenetreStyle* s = paletteStyles();
     if (!s || s->fenetre != fenetre) return 0;
     switch (message) {
     case p::WM_LBUTTONDOWN: {
         const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
-        if (contient(s->boutonFermer, x, y))
-            BoutonFermerClick(*s);
-        else if (contient(s->boutonRappel, x, y))
-            BoutonRappelClick(*s);
-        else if (contient(s->boutonAide, x, y))
-            BoutonAideClick(*s);
-        else
-            FormMouseDown(*s, x, y);
+        for (const uint32_t tag : {kTagPaletteFermer, kTagPaletteRappel, kTagPaletteAide})
+            if (contient(cadreBoutonPalette(*s, tag), x, y)) {
+                commandePalette(*s, tag);
+                return 0;
+            }
+        FormMouseDown(*s, x, y);
         return 0;
     }
+    case p::WM_COMMAND:
+        commandePalette(*s, wParam);
+        return 0;
     case p::WM_PAINT:
         p::commencePeinture(fenetre);
         if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre)) PeintFenetreDeStyle(*s, *dc);
@@ -225,6 +229,55 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t
 }
 
 } // namespace
+
+p::Rectangle cadreEnteteStyle(const TFenetreStyle& s, const TEnteteStyle& e) {
+    // From where the painted text starts to the palette's right edge: a
+    // toolkit's font may be wider than the 8 pixels a character is counted.
+    return {e.x, e.y - 1, std::max(e.x + 8 * int32_t(e.texte.size()), s.largeur - 1), e.y + 13};
+}
+
+const p::Rectangle& cadreBoutonPalette(const TFenetreStyle& s, uint32_t tag) {
+    static const p::Rectangle aucun{};
+    switch (tag) {
+    case kTagPaletteRappel:
+        return s.boutonRappel;
+    case kTagPaletteAide:
+        return s.boutonAide;
+    case kTagPaletteFermer:
+        return s.boutonFermer;
+    default:
+        return aucun;
+    }
+}
+
+std::string libelleBoutonPalette(uint32_t tag) {
+    switch (tag) {
+    case kTagPaletteRappel:
+        return "R";
+    case kTagPaletteAide:
+        return "?";
+    case kTagPaletteFermer:
+        return "X";
+    default:
+        return {};
+    }
+}
+
+void commandePalette(TFenetreStyle& s, uint32_t tag) {
+    switch (tag) {
+    case kTagPaletteRappel:
+        BoutonRappelClick(s);
+        break;
+    case kTagPaletteAide:
+        BoutonAideClick(s);
+        break;
+    case kTagPaletteFermer:
+        BoutonFermerClick(s);
+        break;
+    default:
+        break;
+    }
+}
 
 uint8_t codeDeCelluleStyle(int c) {
     if (c < 0 || c >= kNombreCellulesStyle) return 0;
@@ -302,6 +355,7 @@ void ouvrePaletteStyles(TfigureKalmetra& f) {
     s->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, s->largeur, s->hauteur}, procedurePalette, false);
     s->titre = phraseDeNumero(11295);
     p::changeTitreFenetre(s->fenetre, s->titre);
+    lieFormePalette(*s);
     attacheFenetreAFigure(numero, s->fenetre);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeStyles;
@@ -345,6 +399,7 @@ void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y) {
 
 void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
     const int niveau = p::sauveContexte(dc);
+    p::remplitRectangle(dc, {0, 0, s.largeur, s.hauteur}, p::brossePleine(kFaceFenetre));
     p::choisitPolice(dc, p::Police{16, false});
     p::fixeModeFond(dc, p::ModeFond::Transparent);
     for (int c = 0; c < kNombreCellulesStyle; ++c)
@@ -354,7 +409,9 @@ void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
     for (std::size_t k = 0; k < kEntetes.size(); ++k) {
         const TEnteteStyle& e = s.entetes[k];
         segment(dc, 0, e.y - 2, s.largeur, e.y - 2);
-        if (!e.texte.empty()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
+        // A real backend shows the heading's text as its own label
+        // (forme_palette_styles.h).
+        if (!e.texte.empty() && !p::affichageReel()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
     }
     dessineCouleur(dc, s.bande, s.couleurBande);
     dessineCellule(s, dc, s.echantillon, s.celluleChoisie);

@@ -13,7 +13,10 @@
 //
 // The palette is a retained model: the cells' rectangles and codes, the
 // selected cell and the strip are plain state; its window procedure turns
-// clicks, paints, closes and the designation message into the handlers.
+// clicks, paints, button commands (WM_COMMAND with a TagPalette), closes and
+// the designation message into the handlers. Its bound form
+// (forme_palette_styles.h) describes the buttons and headings to a real
+// backend; the cells, the sample and the strip stay the palette's painting.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -31,6 +34,13 @@ constexpr int kBandeStyle = 59;          // the apply strip, hit as "cell" 59
 constexpr int kCelluleInitiale = 43;     // a solid line of width 2
 constexpr int32_t kLargeurPalette = 128;
 constexpr int32_t kHauteurLegendePalette = 19; // the caption bar, pixels
+
+// The buttons, by their WM_COMMAND tag.
+enum TagPalette : uint32_t {
+    kTagPaletteRappel = 1, // "R": the objects to restyle picked from the reminders
+    kTagPaletteAide = 2,   // "?"
+    kTagPaletteFermer = 3, // "X"
+};
 
 struct TEnteteStyle {
     int32_t x = 0, y = 0;
@@ -52,6 +62,14 @@ struct TFenetreStyle {
     std::string titre; // the caption bar
     bool aideDemandee = false;
 };
+
+// The place a heading's text takes under its separator line.
+platform::Rectangle cadreEnteteStyle(const TFenetreStyle& s, const TEnteteStyle& e);
+// The button of a tag: its frame and caption.
+const platform::Rectangle& cadreBoutonPalette(const TFenetreStyle& s, uint32_t tag);
+std::string libelleBoutonPalette(uint32_t tag);
+// The button of that tag pressed (the handler it runs).
+void commandePalette(TFenetreStyle& s, uint32_t tag);
 
 // The style code of cell c (0 to 58).
 uint8_t codeDeCelluleStyle(int c);

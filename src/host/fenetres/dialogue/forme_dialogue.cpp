@@ -1,5 +1,7 @@
 #include "host/fenetres/dialogue/forme_dialogue.h"
 
+#include <utility>
+
 #include "base/texte.h"
 #include "platform/formes_liees.h"
 
@@ -29,6 +31,17 @@ p::FormeLiee etatForme() {
     bouton(kTagAnnuler, d->boutonAnnuler, d->legendeAnnuler);
     bouton(kTagAide, d->boutonAide, d->legendeAide);
     if (d->boutonExpressionVisible) bouton(kTagExpression, d->boutonExpression, "...");
+    // The option list and the unit list, numbered by their tags.
+    for (const auto& [tag, liste] :
+         {std::pair{kTagListeOptions, &d->listeOptions}, std::pair{kTagListeUnites, &d->listeUnites}}) {
+        if (!liste->visible) continue;
+        p::ComboLie combo;
+        combo.numero = int(tag);
+        combo.cadre = liste->cadre;
+        combo.elements = liste->entrees;
+        combo.choisi = liste->choix;
+        forme.combos.push_back(std::move(combo));
+    }
     return forme;
 }
 
@@ -54,6 +67,14 @@ void prendFocus(int numero) {
     p::envoieMessage(d->fenetre, p::WM_COMMAND, uint32_t(numero), 0);
 }
 
+// The entry chosen in a toolkit's combo goes to the dialog as the choice
+// of its list does, by the list's tag.
+void choisitElement(int numero, int element) {
+    TFenDialog* d = fenetreDialogue();
+    if (!d || (numero != int(kTagListeOptions) && numero != int(kTagListeUnites))) return;
+    p::envoieMessage(d->fenetre, p::WM_COMMAND, uint32_t(numero), element);
+}
+
 } // namespace
 
 void lieFormeDialogue(const TFenDialog& d) {
@@ -61,6 +82,7 @@ void lieFormeDialogue(const TFenDialog& d) {
     o.etat = etatForme;
     o.changeTexte = changeTexte;
     o.prendFocus = prendFocus;
+    o.choisitElement = choisitElement;
     p::inscritFormeLiee(d.fenetre, std::move(o));
 }
 

@@ -1,0 +1,255 @@
+// km32 show on a real X display, three windows of the library used as a
+// person uses them: the style palette (a colour picked, then the segment
+// clicked takes it), the menu filter (the first command forbidden with the
+// ">>" button, then OK) and the construction dialog of a point in a
+// coordinate system, whose list of coordinate systems is a combo box. Each
+// is opened from the figure's pop-up menu with the keys, and the saved
+// figure, read again by the headless library, says what was done.
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <sstream>
+#include <utility>
+
+#include "ecran_x.h"
+#include "session_show.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/palette_styles.h"
+#include "host/filtre_menus.h"
+#include "host/filtre_menus_fenetre.h"
+#include "host/menus_figure_codes.h"
+#include "km32.h"
+#include "model/couleurs.h"
+#include "model/objets_figure.h"
+#include "model/registre_figures.h"
+#include "model/table_figures.h"
+#include "platform/menus.h"
+
+namespace km32::tests {
+namespace {
+
+namespace fs = std::filesystem;
+namespace p = platform;
+
+constexpr uint64_t kGraine = 11;
+constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens, at the screen's top left
+// The boxes' background as the screen shows it.
+constexpr uint32_t kFaceFenetre = 0xF0F0F0;
+
+const char* const kFigure = "Kalmetra figure (English)\r\n"
+                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                            "s segment [AB]\r\n"
+                            "R coordinate system (B,vec(i),vec(j),vec(k))\r\n";
+
+// What the headless library makes of a figure text, in a host window of
+// km32 show's size; the figure stays until the next call.
+TfigureKalmetra& figureSansEcran(const std::string& texte) {
+    KMImposeGraineHasard(kGraine);
+    KMTermine();
+    KMInitialise();
+    KMappliqueLangue(2);
+    const uint32_t hote = KMCreeFenetreHote("reference", kLargeur, kHauteur, nullptr);
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+    EXPECT_GT(n, 0);
+    KMSize(n, 0);
+    return *figureDeNumero(n);
+}
+
+// The keys that pick a command in the figure's pop-up menu as GTK's menus
+// take them: Down to the item (separators and greyed items skipped), Right
+// into a sub-menu, whose first item is then selected, Return at the end.
+// Found in the menu the headless library builds for the same figure.
+bool cheminDansMenu(p::Menu m, uint32_t commande, bool premierNiveau, std::string& touches) {
+    int choisissables = 0;
+    for (int k = 0; k < p::nombreElementsMenu(m); ++k) {
+        if (p::estSeparateur(m, k) || p::elementGrise(m, k)) continue;
+        const std::string avant = touches;
+        for (int i = 0; i < choisissables + (premierNiveau ? 1 : 0); ++i)
+            touches += " Down";
+        const p::Menu sous = p::sousMenuElement(m, k);
+        if (sous != p::kAucunMenu) {
+            touches += " Right";
+            if (cheminDansMenu(sous, commande, false, touches)) return true;
+        } else if (p::identifiantElementMenu(m, k) == commande) {
+            touches += " Return";
+            return true;
+        }
+        touches = avant;
+        ++choisissables;
+    }
+    return false;
+}
+
+std::string touchesDuMenu(const std::string& texte, uint32_t commande) {
+    TfigureKalmetra& f = figureSansEcran(texte);
+    p::choisitDansMenuSuivant(0);
+    KMAfficheMenu(int16_t(f.numeroFigure));
+    std::string touches;
+    EXPECT_TRUE(cheminDansMenu(KMMenuDeLaFigure(int16_t(f.numeroFigure)), commande, true, touches))
+        << commande;
+    KMTermine();
+    return touches;
+}
+
+class FenetresPalette : public SessionShow {
+  protected:
+    void SetUp() override {
+        demarreSession(kFigure, kGraine);
+        if (HasFatalFailure() || IsSkipped()) return;
+        // The figure drawn, a click on an empty place makes it active; then
+        // the program waits for input.
+        ecranStable();
+        ecran_->xdotool("mousemove 30 570 click 1");
+        ecranStable();
+    }
+
+    // Opens the figure's menu with a double click and picks the command with the keys.
+    void choisitDansLeMenu(uint32_t commande) {
+        const std::string touches = touchesDuMenu(kFigure, commande);
+        ASSERT_FALSE(touches.empty());
+        // A loaded machine may hold xdotool's second click back past the
+        // double-click time: then the two clicks come again.
+        std::vector<EcranX::FenetreX> menu;
+        for (int essai = 0; essai < 3 && menu.empty(); ++essai) {
+            ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+            attends([&] { return (menu = autresFenetres()).size() == 1; }, 5);
+        }
+        ASSERT_EQ(menu.size(), 1u) << "no menu opened";
+        // Without a window manager the keys go to the window under the
+        // pointer: it rests on the menu's border, where it selects nothing.
+        ecran_->xdotool("mousemove " + std::to_string(menu[0].x + 1) + " " + std::to_string(menu[0].y + 1));
+        // Each key once the menus show what the one before did; a key after
+        // Right goes to the sub-menu once it shows.
+        std::istringstream mots(touches);
+        std::size_t niveaux = 1;
+        for (std::string mot; mots >> mot;) {
+            ecran_->xdotool("key " + mot);
+            ecranStable();
+            if (mot != "Right") continue;
+            ++niveaux;
+            ASSERT_TRUE(attends([&] { return autresFenetres().size() == niveaux; })) << "no sub-menu opened";
+        }
+        ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
+    }
+    void clic(int x, int y) {
+        ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    }
+    void clicAuCentre(const p::Rectangle& r) { clic((r.gauche + r.droite) / 2, (r.haut + r.bas) / 2); }
+};
+
+// Where a point of the model is drawn in the window, as the headless library
+// draws the same figure.
+p::Point pointALEcran(const std::string& texte, double x, double y, double z) {
+    TfigureKalmetra& f = figureSansEcran(texte);
+    const int32_t X = coordonneeEntiere(f, x), Y = coordonneeEntiere(f, y), Z = coordonneeEntiere(f, z);
+    const p::Point e{projetteX(f, X, Y, Z), projetteY(f, X, Y, Z)};
+    KMTermine();
+    return e;
+}
+
+TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) {
+    const p::Point surS = pointALEcran(kFigure, 2.5, 0, 0);
+    ASSERT_GT(surS.x, kLargeurPalette + 20);
+    // The palette shows its red cell (style code 4) where the figure is white.
+    CouleurRVB rouge{};
+    ASSERT_TRUE(rvbDeCode(4, rouge));
+    const uint32_t rougeEcran = uint32_t(rouge.rouge) << 16 | uint32_t(rouge.vert) << 8 | rouge.bleu;
+    auto rougeAffiche = [&] { return ecranActuel().pixel(10, 28) == rougeEcran; };
+    ASSERT_FALSE(rougeAffiche());
+    choisitDansLeMenu(kCommandeStyles);
+    ASSERT_TRUE(attends(rougeAffiche)) << "no palette";
+    // Red is the first cell of the second row (code 4); the segment then takes it.
+    clic(5, 25);
+    clic(surS.x, surS.y);
+    ecranStable();
+    garde(partie(0, 0, 400, 440), "style_palette.png");
+    // The palette's "X" button (a toolkit button) closes it.
+    TFenetreStyle disposition;
+    disposition.hauteur = kHauteurLegendePalette + 407;
+    disposePalette(disposition);
+    clicAuCentre(disposition.boutonFermer);
+    ASSERT_TRUE(attends([&] { return !rougeAffiche(); })) << "the palette did not close";
+    const std::string texte = sauveEtLis();
+    TfigureKalmetra& f = figureSansEcran(texte);
+    const TstyleObjet& style = objet(f, numeroObjetDeNotation(f, "s")).style;
+    EXPECT_EQ((std::array<int, 3>{style.rouge, style.vert, style.bleu}),
+              (std::array<int, 3>{rouge.rouge, rouge.vert, rouge.bleu}))
+        << texte;
+    const TstyleObjet& styleA = objet(f, numeroObjetDeNotation(f, "A")).style;
+    EXPECT_NE((std::array<int, 3>{styleA.rouge, styleA.vert, styleA.bleu}),
+              (std::array<int, 3>{rouge.rouge, rouge.vert, rouge.bleu}));
+    KMTermine();
+}
+
+TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
+    // The box's layout, as the library lays it out for this window.
+    TBoiteFiltreMenu boite;
+    boite.hauteurListes = 400 - kHautListesFiltre - 48;
+    disposeFiltreMenus(boite);
+    const p::Rectangle& autorises = boite.vues[kListeAutorises].cadre;
+    // The box's own background shows below its lists, where the figure is white.
+    auto boiteAffichee = [&] { return ecranActuel().pixel(545, 385) == kFaceFenetre; };
+    ASSERT_FALSE(boiteAffichee());
+    choisitDansLeMenu(kCommandeFiltreMenus);
+    ASSERT_TRUE(attends(boiteAffichee)) << "no menu filter";
+    const int interditsAvant =
+        sombres(boite.vues[kListeInterdits].cadre.gauche + 2, boite.vues[kListeInterdits].cadre.haut + 2,
+                boite.vues[kListeInterdits].cadre.droite - 20, 200);
+    // The first line of the allowed list (the "Create" menu), then ">>".
+    clic(autorises.gauche + 40, autorises.haut + 8);
+    clicAuCentre(boite.boutons[kTagFiltreInterdit]);
+    ASSERT_TRUE(attends([&] {
+        return sombres(boite.vues[kListeInterdits].cadre.gauche + 2,
+                       boite.vues[kListeInterdits].cadre.haut + 2,
+                       boite.vues[kListeInterdits].cadre.droite - 20, 200) > interditsAvant + 100;
+    })) << "nothing came into the forbidden list";
+    ecranStable();
+    garde(partie(0, 0, 560, 400), "menu_filter.png");
+    clicAuCentre(boite.boutons[kTagFiltreOk]);
+    ASSERT_TRUE(attends([&] { return !boiteAffichee(); })) << "the box did not close";
+    const std::string texte = sauveEtLis();
+    TfigureKalmetra& f = figureSansEcran(texte);
+    EXPECT_TRUE((f.commandesAutorisees & commandesDuSousMenu(232)).none()) << texte;
+    EXPECT_TRUE(f.commandesAutorisees.test(kCommandeStyles)) << texte;
+    KMTermine();
+}
+
+TEST_F(FenetresPalette, TheDialogsComboOfCoordinateSystemsPlacesThePointInTheOneChosen) {
+    const int avant = sombres(0, 0, kLargeur, 120);
+    choisitDansLeMenu(133);
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeur, 120) > avant + 100; })) << "no dialog";
+    // The combo box of coordinate systems stands in the option band under
+    // the caption: its second entry is R.
+    TFenDialog* d = nullptr;
+    {
+        TfigureKalmetra& f = figureSansEcran(kFigure);
+        ouvreDialogueCommande(int16_t(f.numeroFigure), 133);
+        d = fenetreDialogue();
+        ASSERT_NE(d, nullptr);
+        ASSERT_TRUE(d->listeOptions.visible);
+    }
+    const p::Rectangle combo = d->listeOptions.cadre, premierChamp = d->champs[1].cadre;
+    KMTermine();
+    clicAuCentre(combo);
+    ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "the combo's list did not open";
+    ecran_->xdotool("key --delay 60 Down Return");
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); }));
+    // The answers from the first field on, a field after the other (Down
+    // goes to the next field).
+    clicAuCentre(premierChamp);
+    for (const char* reponse : {"1", "2", "3", "P"}) {
+        ecran_->xdotool(std::string("type --delay 40 ") + reponse);
+        ecran_->xdotool("key Down");
+    }
+    ecranStable();
+    garde(partie(0, 0, 420, 260), "construction_dialog_combo.png");
+    ecran_->xdotool("key Return");
+    std::string texte;
+    ASSERT_TRUE(attends([&] { return (texte = sauveEtLis()).find("P point with") != std::string::npos; }))
+        << texte;
+    EXPECT_NE(texte.find("P point with coordinates (1,2,3) in coordinate system R"), std::string::npos)
+        << texte;
+}
+
+} // namespace
+} // namespace km32::tests
