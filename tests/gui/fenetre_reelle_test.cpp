@@ -242,9 +242,8 @@ TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
 TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoint) {
     const Capture avant = fenetreDe(ecranStable());
     // A double click opens the figure's menu at the mouse.
-    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-    std::vector<EcranX::FenetreX> m;
-    ASSERT_TRUE(attends([&] { return (m = menus()).size() == 1; })) << "no menu opened";
+    const std::vector<EcranX::FenetreX> m = ouvreMenuFigure();
+    ASSERT_EQ(m.size(), 1u) << "no menu opened";
     // Its bottom right corner is at the mouse.
     EXPECT_NEAR(m[0].x + m[0].largeur, 600, 2);
     EXPECT_NEAR(m[0].y + m[0].hauteur, 450, 2);
@@ -304,8 +303,7 @@ TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoi
 
     // The menu opened and closed without a choice: the very next press acts,
     // here a turn with the right button.
-    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-    ASSERT_TRUE(attends([&] { return menus().size() == 1; })) << "no menu opened";
+    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
     ecran_->xdotool("key Escape");
     ASSERT_TRUE(attends([&] { return menus().empty(); }));
     ecran_->xdotool("mousemove 100 500 mousedown 3");

@@ -141,8 +141,7 @@ class FichiersPressePapiers : public SessionShow {
     // Opens the figure's menu with a double click and walks it by the
     // underlined letters of its items.
     void choisitDansMenu(const std::vector<std::string>& touches) {
-        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-        ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "no menu opened";
+        ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
         for (std::size_t k = 0; k < touches.size(); ++k) {
             ecran_->xdotool("key " + touches[k]);
             // Each letter but the last opens one more sub-menu.

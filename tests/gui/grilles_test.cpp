@@ -91,8 +91,7 @@ TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     // The figure's menu, by the keyboard: Create, Calculation (the fifth
     // heading), Numeric function (the seventh item), Defined by values (the
     // fourth).
-    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-    ASSERT_TRUE(attends([&] { return autresFenetres().size() == 1; })) << "no menu opened";
+    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
     ecran_->xdotool(
         "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
         "Down Down Return");

@@ -107,13 +107,7 @@ class FenetresPalette : public SessionShow {
     void choisitDansLeMenu(uint32_t commande) {
         const std::string touches = touchesDuMenu(kFigure, commande);
         ASSERT_FALSE(touches.empty());
-        // A loaded machine may hold xdotool's second click back past the
-        // double-click time: then the two clicks come again.
-        std::vector<EcranX::FenetreX> menu;
-        for (int essai = 0; essai < 3 && menu.empty(); ++essai) {
-            ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-            attends([&] { return (menu = autresFenetres()).size() == 1; }, 5);
-        }
+        const std::vector<EcranX::FenetreX> menu = ouvreMenuFigure();
         ASSERT_EQ(menu.size(), 1u) << "no menu opened";
         // Without a window manager the keys go to the window under the
         // pointer: it rests on the menu's border, where it selects nothing.

@@ -101,9 +101,8 @@ class RappelsReels : public SessionShow {
         auto element = [](const EcranX::FenetreX& f, int rang) {
             return std::to_string(f.x + 40) + " " + std::to_string(f.y + 4 + 25 * rang + 12);
         };
-        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-        std::vector<EcranX::FenetreX> m;
-        ASSERT_TRUE(attends([&] { return (m = menus()).size() == 1; })) << "no menu opened";
+        const std::vector<EcranX::FenetreX> m = ouvreMenuFigure();
+        ASSERT_EQ(m.size(), 1u) << "no menu opened";
         ecran_->xdotool("mousemove " + element(m[0], 1) + " click 1");
         std::vector<EcranX::FenetreX> m2;
         ASSERT_TRUE(attends([&] { return (m2 = menus()).size() == 2; })) << "no sub-menu";

@@ -115,14 +115,22 @@ Capture SessionShow::ecranStable() {
     return apres;
 }
 
+std::vector<EcranX::FenetreX> SessionShow::ouvreMenuFigure() {
+    std::vector<EcranX::FenetreX> menu;
+    for (int essai = 0; essai < 3 && menu.size() != 1; ++essai) {
+        ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
+        attends([&] { return (menu = autresFenetres()).size() == 1; }, 5);
+    }
+    return menu.size() == 1 ? menu : std::vector<EcranX::FenetreX>{};
+}
+
 void SessionShow::commandeDuMenu(int rang, int sousRang) {
     auto element = [&](const EcranX::FenetreX& f, int r) {
         ecran_->xdotool("mousemove " + std::to_string(f.x + 40) + " " +
                         std::to_string(f.y + 4 + 25 * r + 12) + " click 1");
     };
-    ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-    std::vector<EcranX::FenetreX> m, m2;
-    ASSERT_TRUE(attends([&] { return (m = autresFenetres()).size() == 1; })) << "no menu opened";
+    std::vector<EcranX::FenetreX> m = ouvreMenuFigure(), m2;
+    ASSERT_EQ(m.size(), 1u) << "no menu opened";
     element(m[0], rang);
     ASSERT_TRUE(attends([&] { return (m2 = autresFenetres()).size() == 2; })) << "no sub-menu opened";
     element(m2[0].id == m[0].id ? m2[1] : m2[0], sousRang);

@@ -46,6 +46,12 @@ class SessionShow : public ::testing::Test {
     // The screen once it stopped changing (two captures alike).
     Capture ecranStable();
 
+    // Opens the figure's pop-up menu by a double click on an empty place
+    // (600, 450), again when a loaded machine held xdotool's second click back
+    // past the double-click time; the program's other windows once exactly
+    // one shows (empty when no menu opened).
+    std::vector<EcranX::FenetreX> ouvreMenuFigure();
+
     // A command of the figure's menu: the menu opened by a double click on an
     // empty place, its item of that rank clicked, then the item of the
     // sub-menu it opens (items about 25 pixels high under a border of 4).
