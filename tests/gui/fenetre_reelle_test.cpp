@@ -133,19 +133,6 @@ class FenetreReelle : public SessionShow {
             ecran_->xdotool("mousemove_relative -- -5 5");
         ecran_->xdotool("mouseup 1");
     }
-
-    // The screen once it stopped changing (two captures alike).
-    Capture ecranStable() {
-        Capture avant = ecranActuel();
-        Capture apres;
-        attends([&] {
-            apres = ecranActuel();
-            const bool stable = apres.pixels == avant.pixels;
-            avant = apres;
-            return stable;
-        });
-        return apres;
-    }
 };
 
 TEST_F(FenetreReelle, TheFigureIsDrawnWhereTheHeadlessWindowDrawsIt) {

@@ -51,6 +51,14 @@ class DialogueConstruction : public BancSouris {
         p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, vk, 0);
         p::distribueJusquAuRepos();
     }
+    // Each answer typed in its field, Down to the next; Enter validates.
+    void repondEtValide(std::initializer_list<const char*> reponses) {
+        for (const char* reponse : reponses) {
+            tape(reponse);
+            touche(p::VK_DOWN);
+        }
+        touche(p::VK_RETURN);
+    }
     void clique(const std::string& nom) {
         const p::Point e = ecran(pt(nom));
         enfonce(e.x, e.y);
@@ -150,11 +158,7 @@ TEST_F(DialogueConstruction, TheBoundFormShowsTheListsAsCombosAndTakesTheirChoic
           std::pair{int(kTagListeUnites), 0}})
         o->choisitElement(numero, element);
     EXPECT_EQ(d.listeOptions.choix, 1);
-    for (const char* reponse : {"1", "2", "3", "P"}) {
-        tape(reponse);
-        touche(p::VK_DOWN);
-    }
-    touche(p::VK_RETURN);
+    repondEtValide({"1", "2", "3", "P"});
     EXPECT_EQ(fenetreDialogue(), nullptr);
     attendPres(pt("P"), 5, 4, 9, 1e-12); // B + (1, 2, 3)
 }
@@ -791,11 +795,7 @@ TEST_F(DialogueConstruction, AFrameListPutsTheChosenFrameFirstAndRunsInIt) {
     ASSERT_TRUE(d.listeOptions.visible);
     EXPECT_EQ(d.listeOptions.entrees, (std::vector<std::string>{"Rxyz", "R"}));
     p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagListeOptions, 1);
-    for (const char* reponse : {"1", "2", "3", "P"}) {
-        tape(reponse);
-        touche(p::VK_DOWN);
-    }
-    touche(p::VK_RETURN);
+    repondEtValide({"1", "2", "3", "P"});
     EXPECT_EQ(fenetreDialogue(), nullptr);
     attendPres(pt("P"), 5, 4, 9, 1e-12); // B + (1, 2, 3)
     // The frame given last comes first next time; the figure's default frame
