@@ -35,9 +35,11 @@ void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine
                                (dossier_ / "show.log").string(),
                                {"GSETTINGS_BACKEND=memory", "HOME=" + reglages, "XDG_CONFIG_HOME=" + reglages,
                                 "XDG_DATA_HOME=" + reglages, "XDG_CACHE_HOME=" + reglages, "NO_AT_BRIDGE=1"});
-    ASSERT_TRUE(attends([&] { return principale().has_value(); })) << lis(dossier_ / "show.log");
+    // The start of a sanitized build on a loaded machine may be slow: the
+    // first waits are longer than the others.
+    ASSERT_TRUE(attends([&] { return principale().has_value(); }, 60)) << lis(dossier_ / "show.log");
     // The window takes input once it shows the figure.
-    ASSERT_TRUE(attends([&] { return sombres(4, 4, kLargeur - 4, kHauteur - 4) > 20; }))
+    ASSERT_TRUE(attends([&] { return sombres(4, 4, kLargeur - 4, kHauteur - 4) > 20; }, 60))
         << "the figure was not drawn";
 }
 
