@@ -107,7 +107,9 @@ class FormeReelle : public ::testing::Test {
         ecran_ = std::make_unique<EcranX>();
         ASSERT_TRUE(ecran_->pret()) << "Xvfb did not start";
         setenv("DISPLAY", ecran_->affichage().c_str(), 1);
-        ASSERT_TRUE(p::demarreAffichageReel());
+        // A server just started on a loaded machine may refuse the first
+        // connection: the display is asked for again for a while.
+        ASSERT_TRUE(attends([] { return p::demarreAffichageReel(); }, 30));
         fenetre_ = p::creeFenetre(p::kAucuneFenetre, {kX, kY, kX + 420, kY + 360}, procedure, false);
         p::changeTitreFenetre(fenetre_, "formes");
         p::OperationsForme o;
