@@ -59,7 +59,7 @@ const p::BoutonLie* bouton(const p::FormeLiee& forme, uint32_t tag) {
 // the forms read headless (the annex windows lie at the host's top left
 // corner, and km32 show's window at the screen's).
 struct Dispositions {
-    p::Rectangle caseListe, appliquer, texte, arbre;
+    p::Rectangle caseListe, appliquer, charger, texte, arbre;
     bool texteFinitParUnRetour = false;
     p::Rectangle texteCommentaire, appliquerCommentaire, enLigne, celluleUne;
 };
@@ -81,6 +81,7 @@ Dispositions dispositionsSansEcran() {
         const p::FormeLiee forme = o->etat();
         if (const p::BoutonLie* b = bouton(forme, kEdListeDesPhrases)) d.caseListe = b->cadre;
         if (const p::BoutonLie* b = bouton(forme, kEdAppliquer)) d.appliquer = b->cadre;
+        if (const p::BoutonLie* b = bouton(forme, kEdCharger)) d.charger = b->cadre;
         if (!forme.champs.empty()) d.texte = forme.champs[0].cadre;
         if (!forme.listes.empty()) d.arbre = forme.listes[0].cadre;
     }
@@ -237,6 +238,44 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
     EXPECT_TRUE(partie(fenetre).pixels == montree.pixels) << "the comment window's text changed";
     ecran_->xdotool("key Escape");
+}
+
+// The editor's Load button opens the toolkit's open dialog: a file's path
+// typed in it puts that file's text in the editor, which Apply makes the
+// figure.
+TEST_F(Editeurs, LoadTakesTheTextOfTheFileChosenInTheOpenDialog) {
+    if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
+    const Dispositions& d = disposition_;
+    ASSERT_GT(d.charger.largeur(), 0);
+    const fs::path autre = dossier_ / "autre.k3v";
+    std::ofstream(autre, std::ios::binary)
+        << "Kalmetra figure (English)\r\n"
+           "Q point with coordinates (1,2,3) in coordinate system Rxyz\r\n";
+    const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
+    commandeDuMenu(4, 3); // Edit > Edit figure text
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) > bandeAvant + 200; }))
+        << "the editor's buttons do not show";
+    ecran_->xdotool("mousemove " + centre(d.charger) + " click 1");
+    std::vector<EcranX::FenetreX> dialogue;
+    ASSERT_TRUE(attends([&] { return (dialogue = autresFenetres()).size() == 1; })) << "no open dialog";
+    // The dialog reads its folder before it takes the typed path.
+    attends([&] {
+        const std::optional<Capture> c = ecran_->captureFenetre(dialogue[0].id);
+        return c && pixelsSombres(*c, 0, 0, c->largeur, c->hauteur).nombre > 500;
+    });
+    if (std::optional<Capture> c = ecran_->captureFenetre(dialogue[0].id)) garde(*c, "open_dialog.png");
+    // The path goes in whole through the clipboard: typed a letter at a time,
+    // the dialog's completion of the letters typed so far races the next ones.
+    survole(dialogue);
+    ecran_->metDansPressePapiers(autre.string(), dossier_.string());
+    ecran_->xdotool("key ctrl+l");
+    ecran_->xdotool("key ctrl+a ctrl+v");
+    ecran_->xdotool("key Return");
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the open dialog stayed";
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("alt+y");
+    const std::string texte = sauveEnAttendant("Q point with coordinates (1,2,3)");
+    EXPECT_EQ(texte.find("A point"), std::string::npos) << texte;
 }
 
 } // namespace
