@@ -172,10 +172,9 @@ GtkTextView* vueDe(GtkWidget* boite) {
 
 // The caret and selection of the buffer, in the model's bytes of texte.
 void selectionDuTampon(GtkTextBuffer* tampon, const std::string& texte, uint32_t& debut, uint32_t& longueur) {
+    // Without a selection both ends are the caret.
     GtkTextIter a, b;
     gtk_text_buffer_get_selection_bounds(tampon, &a, &b);
-    if (!gtk_text_buffer_get_selection_bounds(tampon, &a, &b))
-        gtk_text_buffer_get_iter_at_mark(tampon, &a, gtk_text_buffer_get_insert(tampon)), b = a;
     debut = decalageModele(texte, gtk_text_iter_get_offset(&a));
     longueur = decalageModele(texte, gtk_text_iter_get_offset(&b)) - debut;
 }
@@ -549,9 +548,16 @@ struct Placeur {
         GtkWidget* w =
             it != c.controles.end() ? it->second : nouveauControle(c, f, genre, numero, libelle, liste);
         vus[cle] = true;
-        gtk_fixed_move(GTK_FIXED(c.fixe), w, ox + cadre.gauche, oy + cadre.haut);
-        gtk_widget_set_size_request(w, std::max(1, cadre.largeur()), std::max(1, cadre.hauteur()));
-        gtk_widget_show_all(w);
+        // Placing a widget makes the toolkit lay the layer out again: done
+        // only when the frame changed (this runs after every mouse move).
+        const Rectangle place{ox + cadre.gauche, oy + cadre.haut, ox + cadre.droite, oy + cadre.bas};
+        DernierEtatControle& d = c.derniers[cle];
+        if (!d.place || !(*d.place == place)) {
+            d.place = place;
+            gtk_fixed_move(GTK_FIXED(c.fixe), w, place.gauche, place.haut);
+            gtk_widget_set_size_request(w, std::max(1, cadre.largeur()), std::max(1, cadre.hauteur()));
+        }
+        if (!gtk_widget_get_visible(w)) gtk_widget_show_all(w);
         return w;
     }
 

@@ -6,6 +6,7 @@
 // what each model answers; the user's changes go back through the form's
 // operations (see platform/formes_liees.h).
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,6 +21,7 @@ namespace km32::platform::gtk {
 // model's state is pushed to the widget only when it differs from this, so a
 // user's change in progress is not undone by the model's echo of it.
 struct DernierEtatControle {
+    std::optional<Rectangle> place; // in the top-level window
     std::string texte;
     uint32_t debutSelection = 0, longueurSelection = 0;
     std::vector<std::vector<std::string>> lignes; // a list's cells, the level last
