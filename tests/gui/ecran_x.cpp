@@ -216,7 +216,10 @@ void EcranX::xdotool(const std::string& arguments) {
 }
 
 std::optional<Capture> EcranX::capture() {
-    return litXwd(commande("xwd -root -silent"));
+    // xwd now and then gives a short dump while windows come and go: ask again.
+    std::optional<Capture> c;
+    for (int essai = 0; essai < 5 && !c; ++essai) c = litXwd(commande("xwd -root -silent"));
+    return c;
 }
 
 std::optional<Capture> EcranX::captureFenetre(const std::string& id) {

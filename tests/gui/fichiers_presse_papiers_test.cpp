@@ -356,7 +356,8 @@ TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgAndPdfToOth
     for (const int largeur : {20, 45}) {
         SCOPED_TRACE(std::to_string(largeur) + " mm");
         texteEtranger();
-        const Capture avant = *ecran_->capture();
+        const Capture avant = ecranActuel();
+        ASSERT_GT(avant.largeur, 0) << "no screenshot";
         choisitDansMenu({"e", "c", "Return"});
         ASSERT_TRUE(attends([&] {
             const std::optional<Capture> c = ecran_->capture();
@@ -384,7 +385,8 @@ TEST_F(FichiersPressePapiers, TextPastedFromAnotherProgramFillsTheConstructionDi
     // Create > Point > Midpoint opens the construction dialog, its first
     // field (the segment) taking the keys.
     choisitDansMenu({"c", "p", "m"});
-    const Capture avant = *ecran_->capture();
+    const Capture avant = ecranActuel();
+    ASSERT_GT(avant.largeur, 0) << "no screenshot";
     ecran_->xdotool("mousemove 600 450");
     ecran_->xdotool("key ctrl+v");
     std::optional<Capture> colle;

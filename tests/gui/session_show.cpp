@@ -99,6 +99,8 @@ Capture SessionShow::ecranActuel() {
 
 Capture SessionShow::partie(int gauche, int haut, int droite, int bas) {
     const Capture ecran = ecranActuel();
+    gauche = std::max(0, gauche);
+    haut = std::max(0, haut);
     Capture c;
     c.largeur = std::max(0, std::min(droite, ecran.largeur) - gauche);
     c.hauteur = std::max(0, std::min(bas, ecran.hauteur) - haut);
