@@ -86,7 +86,18 @@ struct FormeLiee {
     std::vector<EtiquetteLiee> etiquettes = {};
     std::vector<ListeLiee> listes = {};
     std::vector<ComboLie> combos = {};
+    // The window has a close box (a form whose only way out is its caption's
+    // system menu): the backend shows one in the window's top-right corner,
+    // and a click on it sends the window WM_CLOSE.
+    bool caseFermeture = false;
 };
+// The close box: a square of this side 2 pixels from the window's top and
+// right edges.
+constexpr int32_t kLargeurCaseFermeture = 24;
+inline Rectangle cadreCaseFermeture(const Rectangle& client) {
+    return {client.droite - kLargeurCaseFermeture - 2, client.haut + 2, client.droite - 2,
+            client.haut + kLargeurCaseFermeture + 2};
+}
 
 // Operations a form does not take stay empty; the backend then leaves its
 // control as the model shows it.

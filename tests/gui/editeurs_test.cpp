@@ -238,6 +238,12 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
     EXPECT_TRUE(partie(fenetre).pixels == montree.pixels) << "the comment window's text changed";
     ecran_->xdotool("key Escape");
+    // The close box at its top right corner closes it (the window is 318
+    // pixels wide, the least it takes).
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
+    const p::Rectangle caseFermeture = p::cadreCaseFermeture({0, 0, 318, 60});
+    ecran_->xdotool("mousemove " + centre(caseFermeture) + " click 1");
+    EXPECT_TRUE(attends([&] { return sombres(0, 0, 318, 40) < coinAvant + 20; })) << "the comment window stayed";
 }
 
 // The editor's Load button opens the toolkit's open dialog: a file's path

@@ -3,9 +3,14 @@
 // menu), used through its widgets with real input, and its result checked
 // (the clipboard's text, the saved figure).
 #include "session_show.h"
+#include "host/fenetres/tableau_valeurs.h"
+#include "km32.h"
+#include "platform/formes_liees.h"
 
 namespace km32::tests {
 namespace {
+
+namespace p = platform;
 
 // A segment to draw, d = a/4 and a table of a and d for a = 0 to 4 on the key T.
 const char* const kFigure = "Kalmetra figure (English)\r\n"
@@ -31,6 +36,27 @@ PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite
         }
     if (p.nombre > 0) p.y /= p.nombre;
     return p;
+}
+
+// The table's client rectangle as km32 show lays it out (at the top left
+// corner of the figure, whose window lies at the screen's): the same figure
+// in a host window of the same size, read headless.
+p::Rectangle clientTableauSansEcran() {
+    KMTermine();
+    KMInitialise();
+    KMappliqueLangue(2);
+    const uint32_t hote = KMCreeFenetreHote("reference", 800, 600, nullptr);
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, kFigure, nullptr);
+    // As in km32 show: the figure takes the window's size, a click on an
+    // empty place activates it, then its key opens the table.
+    KMSize(n, 0);
+    KMMouseDown(n, 1, 0, 700, 550);
+    KMMouseUp(n, 1, 0, 700, 550);
+    KMExecuteCommande(n, "t");
+    p::Rectangle client;
+    if (const TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs()) client = p::rectangleClient(t->fenetre);
+    KMTermine();
+    return client;
 }
 
 class Grilles : public SessionShow {
@@ -83,6 +109,14 @@ TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
     })) << copie;
     ecranStable();
     garde(partie(0, 0, 260, 320), "table_of_values.png");
+
+    // The close box at its top right corner closes it: the figure shows
+    // again where it lay.
+    const p::Rectangle client = clientTableauSansEcran();
+    ASSERT_GT(client.largeur(), 0);
+    const p::Rectangle caseFermeture = p::cadreCaseFermeture(client);
+    clic((caseFermeture.gauche + caseFermeture.droite) / 2, (caseFermeture.haut + caseFermeture.bas) / 2);
+    EXPECT_TRUE(attends([&] { return sombres(0, 0, 200, 250) < avant + 20; })) << "the table stayed";
 }
 
 TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {

@@ -607,13 +607,18 @@ TEST_F(FormesEditeurs, TheCommentWindowShowsAPlainCommentAsAReadOnlyEntry) {
         const p::FormeLiee forme = o->etat();
         EXPECT_EQ(commentaireSansNotation(c.commentaire), c.entree);
         EXPECT_TRUE(forme.boutons.empty());
+        // Its caption's close box is its only way out: the form shows one.
+        EXPECT_TRUE(forme.caseFermeture);
         ASSERT_EQ(forme.champs.size(), c.entree ? 1u : 0u);
         if (c.entree) {
             const p::ChampLie& t = forme.champs[0];
             EXPECT_EQ(t.texte, c.attendu);
             EXPECT_TRUE(t.multiligne && t.lectureSeule);
-            EXPECT_EQ(t.cadre, p::rectangleClient(w->fenetre));
-            EXPECT_EQ(t.cadre.largeur(), w->largeurClient);
+            // The text fills the window but for a strip on the right for the close box.
+            p::Rectangle attendu = p::rectangleClient(w->fenetre);
+            attendu.droite -= p::kLargeurCaseFermeture + 4;
+            EXPECT_EQ(t.cadre, attendu);
+            EXPECT_EQ(p::rectangleClient(w->fenetre).largeur(), w->largeurClient);
         }
         const uint32_t fenetre = w->fenetre;
         p::envoieMessage(fenetre, p::WM_CLOSE, 0, 0);

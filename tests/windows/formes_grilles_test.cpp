@@ -37,7 +37,8 @@ std::vector<std::pair<std::string, p::Rectangle>> cadres(const p::FormeLiee& for
 // no other.
 void attendDispositionPropre(const p::FormeLiee& forme, p::Fenetre fenetre) {
     const p::Rectangle client = p::rectangleClient(fenetre);
-    const auto r = cadres(forme);
+    auto r = cadres(forme);
+    if (forme.caseFermeture) r.emplace_back("close box", p::cadreCaseFermeture(client));
     for (std::size_t i = 0; i < r.size(); ++i) {
         EXPECT_FALSE(r[i].second.estVide()) << r[i].first;
         EXPECT_EQ(p::intersectionRectangles(r[i].second, client), r[i].second) << r[i].first;
@@ -105,6 +106,8 @@ TEST_F(FormeTableau, TheListShowsTheCellsAsDisplayedAndTheMenuItsItems) {
     EXPECT_EQ(virgule->libelle, "Utiliser la virgule");
     EXPECT_EQ(virgule->coche, 1);
     EXPECT_EQ(etat.boutons.size(), 2u);
+    // No item of its own closes it: the form has the caption's close box.
+    EXPECT_TRUE(etat.caseFermeture);
     attendDispositionPropre(etat, t.fenetre);
     // The menu stays above the grid, also in a window too narrow for it
     // on one row.

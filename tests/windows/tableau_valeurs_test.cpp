@@ -9,6 +9,7 @@
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
 #include "platform/entrees.h"
+#include "platform/formes_liees.h"
 #include "platform/presse_papiers.h"
 #include "platform/image_bitmap.h"
 #include "platform/trace_enregistre.h"
@@ -369,6 +370,10 @@ TEST_F(TableauValeurs, TheMenuStripHoldsItsItemsOverTheGridAndAClickRunsThem) {
             EXPECT_EQ(p::intersectionRectangles(items[i], t.cadreMenu), items[i]) << c.largeur << " " << i;
             for (std::size_t j = 0; j < i; ++j)
                 EXPECT_TRUE(p::intersectionRectangles(items[i], items[j]).estVide()) << c.largeur << " " << i;
+            // The top-right corner stays free for the window's close box.
+            EXPECT_TRUE(p::intersectionRectangles(items[i], p::cadreCaseFermeture(p::rectangleClient(t.fenetre)))
+                            .estVide())
+                << c.largeur << " " << i;
         }
     }
     p::placeFenetre(t.fenetre, {0, 0, 1000, 400});

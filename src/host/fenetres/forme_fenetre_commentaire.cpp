@@ -13,10 +13,15 @@ namespace {
 p::FormeLiee etatForme() {
     p::FormeLiee forme;
     const TFenCommentaire* c = fenetreCommentaire();
-    if (!c || !commentaireSansNotation(c->texte)) return forme;
+    if (!c) return forme;
+    // The window closes by its caption's system menu alone.
+    forme.caseFermeture = true;
+    if (!commentaireSansNotation(c->texte)) return forme;
     p::ChampLie champ;
     champ.numero = kChampTexteCommentaire;
+    // The text leaves the close box a strip of its own on the right.
     champ.cadre = p::rectangleClient(c->fenetre);
+    champ.cadre.droite -= p::kLargeurCaseFermeture + 4;
     champ.texte = avecRetoursCRLF(c->texte);
     champ.multiligne = true;
     champ.lectureSeule = true;

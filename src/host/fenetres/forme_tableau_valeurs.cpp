@@ -17,6 +17,8 @@ p::FormeLiee etatForme() {
     p::FormeLiee forme;
     const TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs();
     if (!t) return forme;
+    // The window closes by its caption's system menu alone.
+    forme.caseFermeture = true;
     forme.boutons.push_back({.tag = kMenuCopierLeTableau,
                              .cadre = t->cadreCopier,
                              .libelle = sansEtCommercial(t->legendeCopier)});

@@ -18,6 +18,7 @@
 #include "platform/contexte_dessin.h"
 #include "platform/surfaces_fenetres.h"
 #include "platform/entrees.h"
+#include "platform/formes_liees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
@@ -288,13 +289,16 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     instance() = std::move(t);
     remplitTableauDeValeurs(tableau, *f);
     p::changeTitreFenetre(tableau.fenetre, tableau.titre);
-    // The window is wide enough for each item of its menu, and its grid
+    // The window is wide enough for each item of its menu beside the close
+    // box, and its grid
     // gets the computed client height under the menu's strip, the window
     // staying inside the figure's client area.
     const p::Rectangle figure = rectangleClientFigure(numero);
+    const int32_t caseFermeture = p::kLargeurCaseFermeture + 4;
     const int32_t largeur =
-        std::min(std::max({tableau.largeurClient, largeurItemMenu(tableau.legendeCopier) + 2 * kMargeMenu,
-                           largeurItemMenu(tableau.legendeVirgule) + 2 * kMargeMenu}),
+        std::min(std::max({tableau.largeurClient,
+                           largeurItemMenu(tableau.legendeCopier) + 2 * kMargeMenu + caseFermeture,
+                           largeurItemMenu(tableau.legendeVirgule) + 2 * kMargeMenu + caseFermeture}),
                  std::max(tableau.largeurClient, figure.droite - 1));
     const int32_t menu = disposeMenuTableau(tableau, largeur);
     const int32_t hauteur =
@@ -405,7 +409,9 @@ void peintTableau(TFenetreDuTableauDeValeurs& t) {
     p::retireDecoupe(*dc);
 }
 
-int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeur) {
+int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeurFenetre) {
+    // The items leave the top-right corner to the window's close box.
+    const int32_t largeur = largeurFenetre - p::kLargeurCaseFermeture - 4;
     int32_t x = 0, y = 0;
     const auto place = [&](p::Rectangle& cadre, const std::string& legende) {
         const int32_t l = largeurItemMenu(legende);
@@ -420,7 +426,7 @@ int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeur) {
     };
     place(t.cadreCopier, t.legendeCopier);
     place(t.cadreVirgule, t.legendeVirgule);
-    t.cadreMenu = {0, 0, largeur, y + kHauteurMenuTableau};
+    t.cadreMenu = {0, 0, largeurFenetre, y + kHauteurMenuTableau};
     return t.cadreMenu.bas;
 }
 

@@ -12,7 +12,7 @@ namespace km32::platform::gtk {
 
 namespace {
 
-enum GenreControle { kChamp, kTexte, kBouton, kCase, kEtiquette, kListe, kCombo };
+enum GenreControle { kChamp, kTexte, kBouton, kCase, kEtiquette, kListe, kCombo, kFermeture };
 
 // Set while the widgets are brought in line with the models: the signals it
 // raises are not the user's.
@@ -255,6 +255,13 @@ void metAJourTexte(GtkWidget* defilant, const ChampLie& c, DernierEtatControle& 
 void boutonClique(GtkButton* bouton, gpointer) {
     if (miseAJour() || enPeriodeModale()) return;
     envoieMessage(fenetreDuControle(bouton), WM_COMMAND, uint32_t(numeroDuControle(bouton)), 0);
+    pompe();
+}
+
+// The close box stands for the caption's: the window is asked to close.
+void fermetureCliquee(GtkButton* bouton, gpointer) {
+    if (miseAJour() || enPeriodeModale()) return;
+    envoieMessage(fenetreDuControle(bouton), WM_CLOSE);
     pompe();
 }
 
@@ -501,6 +508,11 @@ GtkWidget* nouveauControle(ControlesFormes& c, Fenetre f, int genre, int numero,
                            : gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
         g_signal_connect(w, "clicked", G_CALLBACK(boutonClique), nullptr);
         break;
+    case kFermeture:
+        w = gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
+        gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32-fermeture");
+        g_signal_connect(w, "clicked", G_CALLBACK(fermetureCliquee), nullptr);
+        break;
     case kEtiquette:
         w = gtk_label_new(nullptr);
         gtk_label_set_xalign(GTK_LABEL(w), 0);
@@ -600,6 +612,7 @@ void placeForme(Placeur& p, const FormeLiee& forme) {
     for (const ComboLie& combo : forme.combos)
         metAJourCombo(p.controle(kCombo, combo.numero, combo.cadre), combo,
                       p.c.derniers[{p.f, kCombo, combo.numero}]);
+    if (forme.caseFermeture) p.controle(kFermeture, 0, cadreCaseFermeture(rectangleClient(p.f)), "\xD7");
 }
 
 } // namespace
@@ -632,7 +645,9 @@ void installeStyleFormes() {
     GtkCssProvider* css = gtk_css_provider_new();
     gtk_css_provider_load_from_data(css,
                                     "entry.km32, button.km32, combobox.km32 button {"
-                                    " min-height: 0; padding-top: 0; padding-bottom: 0; }",
+                                    " min-height: 0; padding-top: 0; padding-bottom: 0; }"
+                                    // The close box keeps to its small square.
+                                    " button.km32-fermeture { min-width: 0; padding: 0; }",
                                     -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
