@@ -23,7 +23,11 @@ std::string empecheEssaisGraphiques();
 struct Capture {
     int largeur = 0, hauteur = 0;
     std::vector<uint32_t> pixels; // 0xRRGGBB
+    // Outside the capture (an empty one when the screenshot failed) a pixel
+    // is kHorsCapture: white in each channel, yet equal to no colour.
+    static constexpr uint32_t kHorsCapture = 0xFFFFFFFF;
     uint32_t pixel(int x, int y) const {
+        if (x < 0 || y < 0 || x >= largeur || y >= hauteur) return kHorsCapture;
         return pixels[std::size_t(y) * std::size_t(largeur) + std::size_t(x)];
     }
 };
