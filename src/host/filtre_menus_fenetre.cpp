@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/affichage.h"
 #include "platform/ecran.h"
 #include "platform/entrees.h"
 #include "platform/messages.h"
@@ -27,7 +26,6 @@ constexpr std::array<int32_t, kNombreBoutonsFiltre + 1> kHautBoutons = {0, 20, 5
 // Moves shorter than this, in pixels, are a click, not a drag.
 constexpr int32_t kSeuilGlisser = 4;
 
-constexpr p::Couleur kFaceFenetre = p::rgb(240, 240, 240);
 constexpr p::Couleur kFaceBouton = p::rgb(225, 225, 225);
 constexpr p::Police kPoliceFiltre{13, false};
 
@@ -173,9 +171,9 @@ void peintBouton(const TBoiteFiltreMenu& b, p::ContexteDessin& dc, uint32_t tag)
 
 void peintListe(const TBoiteFiltreMenu& b, p::ContexteDessin& dc, int k, const std::string& titre) {
     const TVueListeFiltre& v = b.vues[std::size_t(k)];
-    // A real backend shows the title as its own label (forme_filtre_menus.h).
+    // A real backend lays the title's own label over this text (forme_filtre_menus.h).
     p::fixeCouleurTexte(dc, p::kNoir);
-    if (!p::affichageReel()) p::ecritTexte(dc, v.cadreTitre.gauche, v.cadreTitre.haut, titre);
+    p::ecritTexte(dc, v.cadreTitre.gauche, v.cadreTitre.haut, titre);
     // The list with the focus has a thicker border.
     p::choisitStylo(dc, p::styloPlein(b.listeCourante == k ? 2 : 1, p::kNoir));
     p::choisitBrosse(dc, p::kBrosseBlanche);
@@ -282,7 +280,7 @@ void commandeFiltre(TBoiteFiltreMenu& b, uint32_t tag) {
 
 void PeintFiltreMenus(const TBoiteFiltreMenu& b, p::ContexteDessin& dc) {
     const int niveau = p::sauveContexte(dc);
-    p::remplitRectangle(dc, p::rectangleClient(b.fenetre), p::brossePleine(kFaceFenetre));
+    p::remplitRectangle(dc, p::rectangleClient(b.fenetre), p::brossePleine(p::kFaceFormulaire));
     p::choisitPolice(dc, kPoliceFiltre);
     p::fixeModeFond(dc, p::ModeFond::Transparent);
     peintListe(b, dc, kListeAutorises, b.titreAutorises);

@@ -40,8 +40,11 @@ p::FormeLiee etatForme() {
     p::FormeLiee forme;
     const TBoiteFiltreMenu* b = boiteFiltreMenu();
     if (!b) return forme;
-    forme.etiquettes.push_back({b->vues[kListeAutorises].cadreTitre, b->titreAutorises});
-    forme.etiquettes.push_back({b->vues[kListeInterdits].cadreTitre, b->titreInterdits});
+    // The titles on the box's face, over the titles it paints.
+    forme.etiquettes.push_back(
+        {.cadre = b->vues[kListeAutorises].cadreTitre, .texte = b->titreAutorises, .fond = p::kFaceFormulaire});
+    forme.etiquettes.push_back(
+        {.cadre = b->vues[kListeInterdits].cadreTitre, .texte = b->titreInterdits, .fond = p::kFaceFormulaire});
     forme.listes.push_back(listeLiee(*b, kListeAutorises));
     forme.listes.push_back(listeLiee(*b, kListeInterdits));
     for (uint32_t tag = 1; tag <= kNombreBoutonsFiltre; ++tag) {

@@ -25,6 +25,8 @@ constexpr uint8_t bleu(Couleur c) {
 }
 constexpr Couleur kNoir = 0x000000;
 constexpr Couleur kBlanc = 0xFFFFFF;
+// The face of the system's forms and dialogs (its button-face colour).
+constexpr Couleur kFaceFormulaire = rgb(240, 240, 240);
 
 struct Taille {
     int32_t cx = 0;

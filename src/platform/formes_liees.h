@@ -18,9 +18,11 @@
 // controls itself, and tests drive the same operations a backend calls.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/contexte_dessin_types.h"
 #include "platform/fenetres.h"
 
 namespace km32::platform {
@@ -52,6 +54,11 @@ struct BoutonLie {
 struct EtiquetteLiee {
     Rectangle cadre = {};
     std::string texte = {};
+    // The label's own background over the model's drawing, for a label
+    // whose text the model also paints (the headless backend shows that);
+    // none: the label is transparent.
+    std::optional<Couleur> fond = std::nullopt;
+    Couleur encre = kNoir; // the text's colour
 };
 
 struct LigneListe {

@@ -44,7 +44,7 @@ struct Modele {
     int choisi = 0;
     bool coche = false;
     int clics = 0, clicsInactif = 0, activations = 0, ligneActivee = -1, echaps = 0, choixListe = 0,
-        suppressions = 0;
+        suppressions = 0, fermetures = 0;
     std::vector<uint32_t> touchesHote;
     std::vector<uint32_t> selectionsRecues;
 };
@@ -68,6 +68,9 @@ p::FormeLiee etatForme() {
     f.boutons.push_back({.tag = kTagCase, .cadre = {220, 50, 360, 74}, .libelle = "Check", .coche = m.coche});
     f.boutons.push_back({.tag = kTagInactif, .cadre = {220, 90, 320, 116}, .libelle = "Off", .actif = false});
     f.etiquettes.push_back({.cadre = {220, 130, 400, 150}, .texte = "Libell\xe9"});
+    f.etiquettes.push_back(
+        {.cadre = {220, 310, 400, 330}, .texte = "Vert", .fond = p::rgb(0, 128, 0), .encre = p::kBlanc});
+    f.caseFermeture = true;
     p::ListeLiee liste{.numero = kListe, .cadre = {10, 160, 200, 300}, .colonnes = {"x", "y"}};
     const char* const cellules[3][2] = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
     for (int k = 0; k < 3; ++k)
@@ -96,6 +99,7 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
     if (message == p::WM_KEYDOWN && wParam == p::VK_ESCAPE) ++m.echaps;
     if (message == p::WM_KEYDOWN && wParam == p::VK_DELETE) ++m.suppressions;
     if (message == p::WM_TOUCHE_HOTE) m.touchesHote.push_back(wParam);
+    if (message == p::WM_CLOSE) ++m.fermetures;
     return 0;
 }
 
@@ -197,6 +201,27 @@ TEST_F(FormeReelle, ButtonsAndCheckBoxesSendTheirCommandsAndFollowTheModel) {
     const auto capture = ecran_->capture();
     ASSERT_TRUE(capture.has_value());
     EXPECT_GT(pixelsSombres(*capture, kX + 220, kY + 130, kX + 400, kY + 150).nombre, 10);
+}
+
+// A label with a background paints it over the window's drawing, its text
+// in its own colour; the close box asks the window to close.
+TEST_F(FormeReelle, ALabelsBackgroundCoversTheDrawingAndTheCloseBoxAsksTheWindowToClose) {
+    const auto compte = [](const Capture& c, uint32_t couleur) {
+        int n = 0;
+        for (int y = kY + 310; y < kY + 330; ++y)
+            for (int x = kX + 220; x < kX + 400; ++x) n += c.pixel(x, y) == couleur;
+        return n;
+    };
+    std::optional<Capture> c;
+    ASSERT_TRUE(tourne([&] { return (c = ecran_->capture()) && compte(*c, 0x008000) > 2000; }))
+        << "the label's background does not show";
+    EXPECT_GT(compte(*c, 0xFFFFFF), 10) << "no text in the label's colour";
+
+    const Modele& m = modele();
+    const p::Rectangle caseFermeture = p::cadreCaseFermeture({0, 0, 420, 360});
+    clic((caseFermeture.gauche + caseFermeture.droite) / 2, (caseFermeture.haut + caseFermeture.bas) / 2);
+    ASSERT_TRUE(tourne([&] { return m.fermetures == 1; })) << "the close box sent no WM_CLOSE";
+    EXPECT_EQ(m.clics, 0);
 }
 
 TEST_F(FormeReelle, TextsGoBothWaysWithTheCaretInTheModelsBytes) {

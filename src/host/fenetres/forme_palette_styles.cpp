@@ -8,14 +8,19 @@ namespace p = platform;
 
 namespace {
 
-// The palette as the backend shows it: the headings that have a text and
-// the three buttons, where the palette paints them.
+// The palette as the backend shows it: the headings that have a text (on
+// the palette's face, over the text it paints) and the three buttons, where
+// the palette paints them.
 p::FormeLiee etatForme() {
     p::FormeLiee forme;
     const TFenetreStyle* s = paletteStyles();
     if (!s) return forme;
     for (const TEnteteStyle& e : s->entetes)
-        if (!e.texte.empty()) forme.etiquettes.push_back({cadreEnteteStyle(*s, e), e.texte});
+        if (!e.texte.empty())
+            forme.etiquettes.push_back({.cadre = cadreEnteteStyle(*s, e),
+                                        .texte = e.texte,
+                                        .fond = p::kFaceFormulaire,
+                                        .encre = kEncreEntetesPalette});
     for (const uint32_t tag : {kTagPaletteRappel, kTagPaletteAide, kTagPaletteFermer}) {
         p::BoutonLie bouton;
         bouton.tag = tag;

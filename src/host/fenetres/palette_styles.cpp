@@ -16,7 +16,6 @@
 #include "model/fenetres_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
-#include "platform/affichage.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
@@ -29,12 +28,10 @@ namespace p = platform;
 
 namespace {
 
-constexpr p::Couleur kRougeFonce = 128;
 constexpr p::Couleur kMarine = p::rgb(0, 0, 128);
 constexpr p::Couleur kRouge = p::rgb(255, 0, 0);
 constexpr p::Couleur kGris = 0x808080;
 constexpr p::Couleur kGrisClair = p::rgb(192, 192, 192);
-constexpr p::Couleur kFaceFenetre = p::rgb(240, 240, 240); // the form's button-face colour
 constexpr int32_t kLargeurBouton = 39, kHauteurBouton = 25;
 // Where the designation message comes from when the palette must not come
 // forward.
@@ -399,19 +396,19 @@ void FormMouseDown(TFenetreStyle& s, int32_t x, int32_t y) {
 
 void PeintFenetreDeStyle(const TFenetreStyle& s, p::ContexteDessin& dc) {
     const int niveau = p::sauveContexte(dc);
-    p::remplitRectangle(dc, {0, 0, s.largeur, s.hauteur}, p::brossePleine(kFaceFenetre));
+    p::remplitRectangle(dc, {0, 0, s.largeur, s.hauteur}, p::brossePleine(p::kFaceFormulaire));
     p::choisitPolice(dc, p::Police{16, false});
     p::fixeModeFond(dc, p::ModeFond::Transparent);
     for (int c = 0; c < kNombreCellulesStyle; ++c)
         if (c != 49 && c != 50) dessineCellule(s, dc, s.cellules[std::size_t(c)], c);
-    p::choisitStylo(dc, p::styloPlein(2, kRougeFonce));
-    p::fixeCouleurTexte(dc, kRougeFonce);
+    p::choisitStylo(dc, p::styloPlein(2, kEncreEntetesPalette));
+    p::fixeCouleurTexte(dc, kEncreEntetesPalette);
     for (std::size_t k = 0; k < kEntetes.size(); ++k) {
         const TEnteteStyle& e = s.entetes[k];
         segment(dc, 0, e.y - 2, s.largeur, e.y - 2);
-        // A real backend shows the heading's text as its own label
+        // A real backend lays the heading's own label over this text
         // (forme_palette_styles.h).
-        if (!e.texte.empty() && !p::affichageReel()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
+        if (!e.texte.empty()) p::ecritTexte(dc, e.x, e.y - 2, e.texte);
     }
     dessineCouleur(dc, s.bande, s.couleurBande);
     dessineCellule(s, dc, s.echantillon, s.celluleChoisie);

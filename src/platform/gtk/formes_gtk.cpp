@@ -2,6 +2,8 @@
 
 #include <gtk/gtk.h>
 
+#include <cstdio>
+
 #include "base/texte.h"
 #include "platform/formes_liees.h"
 #include "platform/gtk/affichage_gtk.h"
@@ -273,6 +275,38 @@ void metAJourBouton(GtkWidget* w, const BoutonLie& b) {
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), b.coche != 0);
 }
 
+// --- Labels ---
+
+std::string couleurCss(Couleur c) {
+    char s[8];
+    std::snprintf(s, sizeof s, "#%02x%02x%02x", rouge(c), vert(c), bleu(c));
+    return s;
+}
+
+void metAJourEtiquette(GtkWidget* boite, const EtiquetteLiee& e, DernierEtatControle& d) {
+    GtkWidget* etiquette = GTK_WIDGET(g_object_get_data(G_OBJECT(boite), "km32-vue"));
+    const std::string texte = utf8DeWindows1252(e.texte);
+    if (texte != gtk_label_get_text(GTK_LABEL(etiquette))) gtk_label_set_text(GTK_LABEL(etiquette), texte.c_str());
+    // The colours as CSS given to the box and the label alone; the box
+    // gets a window of its own, which paints the background, only when the
+    // label has one.
+    const std::string style = "* { color: " + couleurCss(e.encre) + ";" +
+                              (e.fond ? " background-color: " + couleurCss(*e.fond) + ";" : std::string()) +
+                              " }";
+    if (style == d.style) return;
+    d.style = style;
+    auto* css = GTK_CSS_PROVIDER(g_object_get_data(G_OBJECT(boite), "km32-css"));
+    if (!css) {
+        css = gtk_css_provider_new();
+        for (GtkWidget* w : {boite, etiquette})
+            gtk_style_context_add_provider(gtk_widget_get_style_context(w), GTK_STYLE_PROVIDER(css),
+                                           GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_set_data_full(G_OBJECT(boite), "km32-css", css, g_object_unref);
+    }
+    gtk_css_provider_load_from_data(css, style.c_str(), -1, nullptr);
+    gtk_event_box_set_visible_window(GTK_EVENT_BOX(boite), e.fond.has_value());
+}
+
 // --- Lists and trees ---
 
 GtkTreeView* arbreDe(GtkWidget* boite) {
@@ -513,11 +547,14 @@ GtkWidget* nouveauControle(ControlesFormes& c, Fenetre f, int genre, int numero,
         gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32-fermeture");
         g_signal_connect(w, "clicked", G_CALLBACK(fermetureCliquee), nullptr);
         break;
-    case kEtiquette:
-        w = gtk_label_new(nullptr);
-        gtk_label_set_xalign(GTK_LABEL(w), 0);
-        gtk_label_set_ellipsize(GTK_LABEL(w), PANGO_ELLIPSIZE_END);
+    case kEtiquette: {
+        // In a box of its own, which paints the label's background when it has one.
+        GtkWidget* etiquette = gtk_label_new(nullptr);
+        gtk_label_set_xalign(GTK_LABEL(etiquette), 0);
+        gtk_label_set_ellipsize(GTK_LABEL(etiquette), PANGO_ELLIPSIZE_END);
+        w = dansUneBoite(etiquette, etiquette);
         break;
+    }
     case kListe:
         w = nouvelleListe(f, *liste, c);
         break;
@@ -600,9 +637,7 @@ void placeForme(Placeur& p, const FormeLiee& forme) {
         metAJourBouton(p.controle(b.coche >= 0 ? kCase : kBouton, int(b.tag), b.cadre, b.libelle), b);
     for (std::size_t k = 0; k < forme.etiquettes.size(); ++k) {
         const EtiquetteLiee& e = forme.etiquettes[k];
-        GtkWidget* w = p.controle(kEtiquette, int(k), e.cadre);
-        const std::string texte = utf8DeWindows1252(e.texte);
-        if (texte != gtk_label_get_text(GTK_LABEL(w))) gtk_label_set_text(GTK_LABEL(w), texte.c_str());
+        metAJourEtiquette(p.controle(kEtiquette, int(k), e.cadre), e, p.c.derniers[{p.f, kEtiquette, int(k)}]);
     }
     for (const ListeLiee& l : forme.listes) {
         GtkWidget* w = p.controle(kListe, l.numero, l.cadre, {}, &l);

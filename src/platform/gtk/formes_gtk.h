@@ -32,6 +32,7 @@ struct DernierEtatControle {
     int premiereVisible = -1;
     std::vector<std::string> elements; // a combo's entries
     int choisi = -2;
+    std::string style; // a label's colours, as the CSS given to it
 };
 
 // A control of a form: its window, its kind and its number in the form.
