@@ -241,23 +241,16 @@ TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoi
     }));
     garde(*menu, "menu.png");
 
-    // Create > Point > Midpoint, clicked as a person would: each item is
-    // about 25 pixels high below a border of 4.
-    auto element = [](const EcranX::FenetreX& f, int rang) {
-        return std::to_string(f.x + 40) + " " + std::to_string(f.y + 4 + 25 * rang + 12);
-    };
-    ecran_->xdotool("mousemove " + element(m[0], 0) + " click 1");
-    std::vector<EcranX::FenetreX> m2;
-    ASSERT_TRUE(attends([&] { return (m2 = menus()).size() == 2; }));
-    const EcranX::FenetreX creer = m2[0].id == m[0].id ? m2[1] : m2[0];
-    ecran_->xdotool("mousemove " + element(creer, 0) + " click 1");
+    // Create > Point > Midpoint, clicked as a person would.
+    const std::vector<EcranX::FenetreX> m2 = ouvreSousMenu(0);
+    ASSERT_EQ(m2.size(), 2u) << "no sub-menu opened";
+    const EcranX::FenetreX creer = m2[1];
     std::vector<EcranX::FenetreX> m3;
-    ASSERT_TRUE(attends([&] { return (m3 = menus()).size() == 3; }));
+    ASSERT_TRUE(cliqueElementMenu(creer, 0, 3, &m3)) << "no second sub-menu opened";
     EcranX::FenetreX points;
     for (const EcranX::FenetreX& f : m3)
-        if (f.id != m[0].id && f.id != creer.id) points = f;
-    ecran_->xdotool("mousemove " + element(points, 7) + " click 1");
-    ASSERT_TRUE(attends([&] { return menus().empty(); }));
+        if (f.id != m2[0].id && f.id != creer.id) points = f;
+    ASSERT_TRUE(cliqueElementMenu(points, 7, 0)) << "the menus stayed open";
 
     // The dialog lies over the top of the figure: its captions are drawn there.
     Capture dialogue;

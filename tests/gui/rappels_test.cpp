@@ -86,30 +86,9 @@ class RappelsReels : public SessionShow {
   protected:
     void SetUp() override { demarreSession(kFigure, 7); }
 
-    // The pop-up menus shown: the visible windows of the program other than the figure's.
-    std::vector<EcranX::FenetreX> menus() {
-        std::vector<EcranX::FenetreX> m;
-        for (const EcranX::FenetreX& f : ecran_->fenetres())
-            if (f.nom == "km32" && f.largeur > 50 && f.hauteur > 20) m.push_back(f);
-        return m;
-    }
-
-    // Piloting > Pilot with the keyboard, from the figure's menu opened by a
-    // double click: the second heading, then its first entry (items about
-    // 25 pixels high below a border of 4).
-    void ouvreLePilotage() {
-        auto element = [](const EcranX::FenetreX& f, int rang) {
-            return std::to_string(f.x + 40) + " " + std::to_string(f.y + 4 + 25 * rang + 12);
-        };
-        const std::vector<EcranX::FenetreX> m = ouvreMenuFigure();
-        ASSERT_EQ(m.size(), 1u) << "no menu opened";
-        ecran_->xdotool("mousemove " + element(m[0], 1) + " click 1");
-        std::vector<EcranX::FenetreX> m2;
-        ASSERT_TRUE(attends([&] { return (m2 = menus()).size() == 2; })) << "no sub-menu";
-        const EcranX::FenetreX pilotage = m2[0].id == m[0].id ? m2[1] : m2[0];
-        ecran_->xdotool("mousemove " + element(pilotage, 0) + " click 1");
-        ASSERT_TRUE(attends([&] { return menus().empty(); }));
-    }
+    // Piloting > Pilot with the keyboard, from the figure's menu: the second
+    // heading, then its first entry.
+    void ouvreLePilotage() { commandeDuMenu(1, 0); }
 
     // The picker's lines once they show: "none" and P.
     std::vector<Bande> lignesDuChoix() {

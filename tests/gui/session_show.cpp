@@ -135,17 +135,46 @@ std::vector<EcranX::FenetreX> SessionShow::ouvreMenuFigure() {
     return menu.size() == 1 ? menu : std::vector<EcranX::FenetreX>{};
 }
 
+bool SessionShow::cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std::size_t fenetresApres,
+                                    std::vector<EcranX::FenetreX>* fenetres) {
+    std::vector<EcranX::FenetreX> f;
+    for (int essai = 0; essai < 3; ++essai) {
+        // A pixel lower each time, so that the pointer moves onto the item again.
+        ecran_->xdotool("mousemove " + std::to_string(menu.x + 40) + " " +
+                        std::to_string(menu.y + 4 + 25 * rang + 12 + essai) + " click 1");
+        if (attends([&] { return (f = autresFenetres()).size() == fenetresApres; }, 8)) {
+            if (fenetres) *fenetres = f;
+            return true;
+        }
+        // The menu itself closed: clicking again would reach what lies under it.
+        bool ouvert = false;
+        for (const EcranX::FenetreX& g : f) ouvert = ouvert || g.id == menu.id;
+        if (!ouvert) break;
+    }
+    return false;
+}
+
+std::vector<EcranX::FenetreX> SessionShow::ouvreSousMenu(int rang) {
+    for (int essai = 0; essai < 2; ++essai) {
+        std::vector<EcranX::FenetreX> m = autresFenetres();
+        if (m.size() != 1) {
+            // Whatever shows is closed first, then the menu opened.
+            if (!m.empty()) survole(m), ecran_->xdotool("key Escape Escape Escape");
+            attends([&] { return autresFenetres().empty(); }, 5);
+            m = ouvreMenuFigure();
+        }
+        if (m.size() != 1) continue;
+        std::vector<EcranX::FenetreX> m2;
+        if (cliqueElementMenu(m[0], rang, 2, &m2))
+            return m2[0].id == m[0].id ? m2 : std::vector<EcranX::FenetreX>{m2[1], m2[0]};
+    }
+    return {};
+}
+
 void SessionShow::commandeDuMenu(int rang, int sousRang) {
-    auto element = [&](const EcranX::FenetreX& f, int r) {
-        ecran_->xdotool("mousemove " + std::to_string(f.x + 40) + " " +
-                        std::to_string(f.y + 4 + 25 * r + 12) + " click 1");
-    };
-    std::vector<EcranX::FenetreX> m = ouvreMenuFigure(), m2;
-    ASSERT_EQ(m.size(), 1u) << "no menu opened";
-    element(m[0], rang);
-    ASSERT_TRUE(attends([&] { return (m2 = autresFenetres()).size() == 2; })) << "no sub-menu opened";
-    element(m2[0].id == m[0].id ? m2[1] : m2[0], sousRang);
-    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); }));
+    const std::vector<EcranX::FenetreX> m = ouvreSousMenu(rang);
+    ASSERT_EQ(m.size(), 2u) << "no sub-menu opened";
+    ASSERT_TRUE(cliqueElementMenu(m[1], sousRang, 0)) << "the menus stayed open";
 }
 
 std::string SessionShow::sauveEtLis() {

@@ -52,9 +52,19 @@ class SessionShow : public ::testing::Test {
     // one shows (empty when no menu opened).
     std::vector<EcranX::FenetreX> ouvreMenuFigure();
 
-    // A command of the figure's menu: the menu opened by a double click on an
-    // empty place, its item of that rank clicked, then the item of the
-    // sub-menu it opens (items about 25 pixels high under a border of 4).
+    // Clicks the item of that rank of an open menu (items about 25 pixels
+    // high under a border of 4) until the program shows that many other
+    // windows (0: the menus closed), clicking again while the menu still
+    // shows (a loaded machine lost the click); whether they showed, and
+    // which they are.
+    bool cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std::size_t fenetresApres,
+                           std::vector<EcranX::FenetreX>* fenetres = nullptr);
+    // The figure's menu (opened unless it already shows alone) and the
+    // sub-menu of its item of that rank: the menu first; empty when the
+    // sub-menu did not open, the menu being opened again once.
+    std::vector<EcranX::FenetreX> ouvreSousMenu(int rang);
+    // A command of the figure's menu: the item of that rank of the sub-menu
+    // of its item of rank rang.
     void commandeDuMenu(int rang, int sousRang);
 
     // Saves with Ctrl+S over the figure; the file's text once it changed.
