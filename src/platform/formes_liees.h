@@ -77,6 +77,7 @@ struct ListeLiee {
     // the model changes it (-1: the toolkit scrolls as the user does).
     int premiereVisible = -1;
     bool developpee = false; // a tree shows every branch open
+    bool chasseFixe = false; // the cells in a fixed-width font: the blanks they begin with align them
     bool courant = false;  // the list has the focus in the model
 };
 

@@ -94,6 +94,7 @@ TEST_F(FormeTableau, TheListShowsTheCellsAsDisplayedAndTheMenuItsItems) {
         EXPECT_EQ(grille.lignes[i].cellules, lignes[i]) << i;
     EXPECT_EQ(selection(grille), (std::vector<bool>{true, false, false, false}));
     EXPECT_FALSE(grille.multiple);
+    EXPECT_TRUE(grille.chasseFixe); // the blanks align the numbers
     EXPECT_EQ(grille.cadre, t.cadreGrille);
 
     // The menu: a button and a check box checked while the comma is on,

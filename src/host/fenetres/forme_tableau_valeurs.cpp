@@ -30,6 +30,9 @@ p::FormeLiee etatForme() {
     grille.numero = kListeTableauValeurs;
     grille.cadre = t->cadreGrille;
     grille.courant = true; // the window's keys all go to the grid
+    // The grid's font is a fixed-width one: the cells' blanks align the
+    // numbers on their decimal separator.
+    grille.chasseFixe = true;
     if (!t->cellules.empty()) grille.colonnes = t->cellules[0];
     for (std::size_t r = 1; r < t->cellules.size(); ++r)
         grille.lignes.push_back({.cellules = t->cellules[r], .selectionnee = int(r) == t->ligneCourante});

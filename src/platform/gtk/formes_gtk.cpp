@@ -374,6 +374,7 @@ GtkWidget* nouvelleListe(Fenetre f, const ListeLiee& l, ControlesFormes& c) {
                                       ? utf8DeWindows1252(l.colonnes[std::size_t(k)])
                                       : std::string();
         GtkCellRenderer* rendu = gtk_cell_renderer_text_new();
+        if (l.chasseFixe) g_object_set(rendu, "family", "monospace", nullptr);
         GtkTreeViewColumn* colonne =
             gtk_tree_view_column_new_with_attributes(titre.c_str(), rendu, "text", k, nullptr);
         gtk_tree_view_column_set_resizable(colonne, TRUE);
