@@ -21,6 +21,9 @@ p::ListeLiee listeLiee(const TBoiteFiltreMenu& b, int k) {
     l.numero = k == kListeAutorises ? kListeLieeAutorises : kListeLieeInterdits;
     l.cadre = b.vues[std::size_t(k)].cadre;
     l.multiple = true;
+    // A drag of the selected lines onto the other list moves them, as the
+    // button between the lists does.
+    l.tagDepot = k == kListeAutorises ? kTagFiltreInterdit : kTagFiltrePermis;
     l.courant = b.listeCourante == k;
     l.premiereVisible = b.vues[std::size_t(k)].defilement.premiere;
     const std::vector<uint16_t>& commandes = commandesDeListe(b, k);

@@ -78,6 +78,10 @@ struct ListeLiee {
     int premiereVisible = -1;
     bool developpee = false; // a tree shows every branch open
     bool chasseFixe = false; // the cells in a fixed-width font: the blanks they begin with align them
+    // Not 0: the user may drag the list's selected lines onto another list
+    // of the form that has a tag too; the drop sends the window WM_COMMAND
+    // with the tag of the list the lines came from.
+    uint32_t tagDepot = 0;
     bool courant = false;  // the list has the focus in the model
 };
 

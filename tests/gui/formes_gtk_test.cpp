@@ -31,7 +31,7 @@ namespace {
 namespace p = platform;
 
 constexpr int kX = 50, kY = 40; // where the form's window lies on the screen
-constexpr uint32_t kTagBouton = 11, kTagCase = 12, kTagInactif = 13;
+constexpr uint32_t kTagBouton = 11, kTagCase = 12, kTagInactif = 13, kTagDepotListe = 14, kTagDepotArbre = 15;
 enum { kEntree = 1, kTexte = 2, kListe = 3, kArbre = 4, kCombo = 5 };
 
 // The model the form shows, and what the user did to it.
@@ -47,6 +47,7 @@ struct Modele {
         suppressions = 0, fermetures = 0;
     std::vector<uint32_t> touchesHote;
     std::vector<uint32_t> selectionsRecues;
+    std::vector<uint32_t> depots; // the commands of lines dragged between the lists
 };
 
 Modele& modele() {
@@ -71,13 +72,14 @@ p::FormeLiee etatForme() {
     f.etiquettes.push_back(
         {.cadre = {220, 310, 400, 330}, .texte = "Vert", .fond = p::rgb(0, 128, 0), .encre = p::kBlanc});
     f.caseFermeture = true;
-    p::ListeLiee liste{.numero = kListe, .cadre = {10, 160, 200, 300}, .colonnes = {"x", "y"}};
+    p::ListeLiee liste{
+        .numero = kListe, .cadre = {10, 160, 200, 300}, .colonnes = {"x", "y"}, .tagDepot = kTagDepotListe};
     const char* const cellules[3][2] = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
     for (int k = 0; k < 3; ++k)
         liste.lignes.push_back(
             {.cellules = {cellules[k][0], cellules[k][1]}, .selectionnee = m.selectionListe[k]});
     f.listes.push_back(liste);
-    p::ListeLiee arbre{.numero = kArbre, .cadre = {220, 160, 400, 300}};
+    p::ListeLiee arbre{.numero = kArbre, .cadre = {220, 160, 400, 300}, .tagDepot = kTagDepotArbre};
     const int niveaux[4] = {0, 1, 1, 0};
     const char* const noms[4] = {"Points", "A", "B", "Droites"};
     for (int k = 0; k < 4; ++k)
@@ -100,6 +102,7 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
     if (message == p::WM_KEYDOWN && wParam == p::VK_DELETE) ++m.suppressions;
     if (message == p::WM_TOUCHE_HOTE) m.touchesHote.push_back(wParam);
     if (message == p::WM_CLOSE) ++m.fermetures;
+    if (message == p::WM_COMMAND && (wParam == kTagDepotListe || wParam == kTagDepotArbre)) m.depots.push_back(wParam);
     return 0;
 }
 
@@ -156,10 +159,10 @@ class FormeReelle : public ::testing::Test {
         return false;
     }
 
-    // Handles the toolkit's events until the condition holds or 20 seconds
+    // Handles the toolkit's events until the condition holds or the time
     // passed (polling every 10 ms); whether it held.
-    bool tourne(const std::function<bool()>& condition) {
-        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    bool tourne(const std::function<bool()>& condition, int secondes = 20) {
+        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(secondes);
         for (;;) {
             p::traiteEvenementsAffichage();
             if (condition()) return true;
@@ -222,6 +225,56 @@ TEST_F(FormeReelle, ALabelsBackgroundCoversTheDrawingAndTheCloseBoxAsksTheWindow
     clic((caseFermeture.gauche + caseFermeture.droite) / 2, (caseFermeture.haut + caseFermeture.bas) / 2);
     ASSERT_TRUE(tourne([&] { return m.fermetures == 1; })) << "the close box sent no WM_CLOSE";
     EXPECT_EQ(m.clics, 0);
+}
+
+// Lines dragged from one list onto another send the window the command of
+// the list they came from; a drag within one list sends nothing.
+TEST_F(FormeReelle, LinesDraggedOntoAnotherListSendTheCommandOfTheListTheyCameFrom) {
+    const Modele& m = modele();
+    // The toolkit's events handled for a while: the drag's messages to and
+    // from the list under the pointer go to and fro before the drop.
+    const auto laisse = [&](int ms) {
+        for (int k = 0; k < ms / 10; ++k) {
+            p::traiteEvenementsAffichage();
+            usleep(10000);
+        }
+    };
+    const auto glisse = [&](int x0, int y0, int x1, int y1) {
+        clic(x0, y0, "mousedown 1");
+        laisse(100);
+        for (int k = 1; k <= 8; ++k) {
+            clic(x0 + (x1 - x0) * k / 8, y0 + (y1 - y0) * k / 8, "");
+            laisse(50);
+        }
+        clic(x1 + 2, y1, "");
+        laisse(300);
+        clic(x1 + 2, y1, "mouseup 1");
+    };
+    // A drop the toolkit refused (the button released before the lists had
+    // answered the drag's moves, on a loaded machine) sends nothing: the
+    // drag is made again.
+    const auto depose = [&](int x0, int y0, int x1, int y1) {
+        const std::size_t avant = m.depots.size();
+        for (int essai = 0; essai < 3; ++essai) {
+            glisse(x0, y0, x1, y1);
+            if (tourne([&] { return m.depots.size() > avant; }, 5)) return true;
+        }
+        return false;
+    };
+    // The list's second line (under its heading row) onto the tree.
+    ASSERT_TRUE(depose(60, 215, 300, 230)) << "the drop sent no command";
+    ASSERT_EQ(m.depots.size(), 1u);
+    EXPECT_EQ(m.depots[0], kTagDepotListe);
+    // The line pressed became the list's selection first.
+    EXPECT_EQ(m.selectionListe, (std::vector<bool>{false, true, false}));
+    // Back from the tree onto the list: the tree's command.
+    ASSERT_TRUE(depose(300, 175, 60, 215)) << "the drop sent no command";
+    ASSERT_EQ(m.depots.size(), 2u);
+    EXPECT_EQ(m.depots[1], kTagDepotArbre);
+    // Within the list itself: nothing.
+    glisse(60, 190, 60, 260);
+    tourne([&] { return false; }, 1);
+    EXPECT_EQ(m.depots.size(), 2u);
 }
 
 TEST_F(FormeReelle, TextsGoBothWaysWithTheCaretInTheModelsBytes) {

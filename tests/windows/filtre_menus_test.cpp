@@ -346,6 +346,8 @@ TEST_F(FenetreFiltre, TheBoundFormShowsTheListsAndTakesTheToolkitsSelection) {
         const int k = l.numero == kListeLieeAutorises ? kListeAutorises : kListeInterdits;
         SCOPED_TRACE(k);
         EXPECT_TRUE(l.multiple);
+        // Lines dragged from a list onto the other move as its button moves them.
+        EXPECT_EQ(l.tagDepot, k == kListeAutorises ? kTagFiltreInterdit : kTagFiltrePermis);
         EXPECT_EQ(l.courant, k == kListeAutorises);
         EXPECT_EQ(l.cadre, boite.vues[std::size_t(k)].cadre);
         ASSERT_EQ(l.lignes.size(), commandesDeListe(boite, k).size());

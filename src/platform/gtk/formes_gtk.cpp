@@ -360,6 +360,35 @@ void ligneActivee(GtkTreeView* vue, GtkTreePath* chemin, GtkTreeViewColumn*, gpo
     pompe();
 }
 
+// Lines dragged from a list of the form onto another: the window takes the
+// source list's command, which moves the lines in the model (the lists then
+// follow it). The toolkit only carries the drag: no row data is asked for or
+// moved by it.
+gboolean lignesDeposees(GtkWidget* vue, GdkDragContext* contexte, gint, gint, guint temps, gpointer) {
+    GtkWidget* source = gtk_drag_get_source_widget(contexte);
+    const Fenetre f = fenetreDuControle(vue);
+    const uint32_t tag = source ? GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(source), "km32-depot")) : 0;
+    const bool accepte = source != vue && tag != 0 && f != kAucuneFenetre && fenetreDuControle(source) == f &&
+                         !miseAJour() && !enPeriodeModale();
+    gtk_drag_finish(contexte, accepte, FALSE, temps);
+    if (accepte) {
+        envoieMessage(f, WM_COMMAND, tag, 0);
+        pompe();
+    }
+    return TRUE;
+}
+
+void permetGlisserLignes(GtkWidget* vue, uint32_t tag) {
+    // The lines of a list of this program.
+    static char nomCible[] = "km32-lignes";
+    static const GtkTargetEntry cible = {nomCible, GTK_TARGET_SAME_APP, 0};
+    g_object_set_data(G_OBJECT(vue), "km32-depot", GUINT_TO_POINTER(tag));
+    gtk_tree_view_enable_model_drag_source(GTK_TREE_VIEW(vue), GDK_BUTTON1_MASK, &cible, 1, GDK_ACTION_COPY);
+    gtk_drag_dest_set(vue, GtkDestDefaults(GTK_DEST_DEFAULT_MOTION | GTK_DEST_DEFAULT_HIGHLIGHT), &cible, 1,
+                      GDK_ACTION_COPY);
+    g_signal_connect(vue, "drag-drop", G_CALLBACK(lignesDeposees), nullptr);
+}
+
 GtkWidget* nouvelleListe(Fenetre f, const ListeLiee& l, ControlesFormes& c) {
     const int colonnes = colonnesDeLaListe(l);
     std::vector<GType> types(std::size_t(colonnes), G_TYPE_STRING);
@@ -388,6 +417,7 @@ GtkWidget* nouvelleListe(Fenetre f, const ListeLiee& l, ControlesFormes& c) {
     g_signal_connect(vue, "row-activated", G_CALLBACK(ligneActivee), nullptr);
     g_signal_connect(vue, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
     g_signal_connect(vue, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(kTouchesListe));
+    if (l.tagDepot != 0) permetGlisserLignes(vue, l.tagDepot);
     GtkWidget* defilant = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(defilant), GTK_SHADOW_IN);
     gtk_container_add(GTK_CONTAINER(defilant), vue);
