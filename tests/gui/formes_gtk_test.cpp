@@ -44,7 +44,7 @@ struct Modele {
     int choisi = 0;
     bool coche = false;
     int clics = 0, clicsInactif = 0, activations = 0, ligneActivee = -1, echaps = 0, choixListe = 0,
-        suppressions = 0, fermetures = 0;
+        suppressions = 0, fermetures = 0, pressions = 0;
     std::vector<uint32_t> touchesHote;
     std::vector<uint32_t> selectionsRecues;
     std::vector<uint32_t> depots; // the commands of lines dragged between the lists
@@ -102,6 +102,7 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
     if (message == p::WM_KEYDOWN && wParam == p::VK_DELETE) ++m.suppressions;
     if (message == p::WM_TOUCHE_HOTE) m.touchesHote.push_back(wParam);
     if (message == p::WM_CLOSE) ++m.fermetures;
+    if (message == p::WM_LBUTTONDOWN) ++m.pressions;
     if (message == p::WM_COMMAND && (wParam == kTagDepotListe || wParam == kTagDepotArbre)) m.depots.push_back(wParam);
     return 0;
 }
@@ -220,7 +221,10 @@ TEST_F(FormeReelle, ALabelsBackgroundCoversTheDrawingAndTheCloseBoxAsksTheWindow
         << "the label's background does not show";
     EXPECT_GT(compte(*c, 0xFFFFFF), 10) << "no text in the label's colour";
 
+    // A label takes no click: it reaches the window under it.
     const Modele& m = modele();
+    clic(380, 320);
+    ASSERT_TRUE(tourne([&] { return m.pressions == 1; })) << "the click on the label did not reach the window";
     const p::Rectangle caseFermeture = p::cadreCaseFermeture({0, 0, 420, 360});
     clic((caseFermeture.gauche + caseFermeture.droite) / 2, (caseFermeture.haut + caseFermeture.bas) / 2);
     ASSERT_TRUE(tourne([&] { return m.fermetures == 1; })) << "the close box sent no WM_CLOSE";

@@ -283,28 +283,24 @@ std::string couleurCss(Couleur c) {
     return s;
 }
 
-void metAJourEtiquette(GtkWidget* boite, const EtiquetteLiee& e, DernierEtatControle& d) {
-    GtkWidget* etiquette = GTK_WIDGET(g_object_get_data(G_OBJECT(boite), "km32-vue"));
+void metAJourEtiquette(GtkWidget* etiquette, const EtiquetteLiee& e, DernierEtatControle& d) {
     const std::string texte = utf8DeWindows1252(e.texte);
     if (texte != gtk_label_get_text(GTK_LABEL(etiquette))) gtk_label_set_text(GTK_LABEL(etiquette), texte.c_str());
-    // The colours as CSS given to the box and the label alone; the box
-    // gets a window of its own, which paints the background, only when the
-    // label has one.
+    // The colours as CSS given to this label alone (the label paints its
+    // background over its whole frame).
     const std::string style = "* { color: " + couleurCss(e.encre) + ";" +
                               (e.fond ? " background-color: " + couleurCss(*e.fond) + ";" : std::string()) +
                               " }";
     if (style == d.style) return;
     d.style = style;
-    auto* css = GTK_CSS_PROVIDER(g_object_get_data(G_OBJECT(boite), "km32-css"));
+    auto* css = GTK_CSS_PROVIDER(g_object_get_data(G_OBJECT(etiquette), "km32-css"));
     if (!css) {
         css = gtk_css_provider_new();
-        for (GtkWidget* w : {boite, etiquette})
-            gtk_style_context_add_provider(gtk_widget_get_style_context(w), GTK_STYLE_PROVIDER(css),
-                                           GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-        g_object_set_data_full(G_OBJECT(boite), "km32-css", css, g_object_unref);
+        gtk_style_context_add_provider(gtk_widget_get_style_context(etiquette), GTK_STYLE_PROVIDER(css),
+                                       GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_set_data_full(G_OBJECT(etiquette), "km32-css", css, g_object_unref);
     }
     gtk_css_provider_load_from_data(css, style.c_str(), -1, nullptr);
-    gtk_event_box_set_visible_window(GTK_EVENT_BOX(boite), e.fond.has_value());
 }
 
 // --- Lists and trees ---
@@ -578,14 +574,12 @@ GtkWidget* nouveauControle(ControlesFormes& c, Fenetre f, int genre, int numero,
         gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32-fermeture");
         g_signal_connect(w, "clicked", G_CALLBACK(fermetureCliquee), nullptr);
         break;
-    case kEtiquette: {
-        // In a box of its own, which paints the label's background when it has one.
-        GtkWidget* etiquette = gtk_label_new(nullptr);
-        gtk_label_set_xalign(GTK_LABEL(etiquette), 0);
-        gtk_label_set_ellipsize(GTK_LABEL(etiquette), PANGO_ELLIPSIZE_END);
-        w = dansUneBoite(etiquette, etiquette);
+    case kEtiquette:
+        // Windowless: a click on a label reaches the drawing under it.
+        w = gtk_label_new(nullptr);
+        gtk_label_set_xalign(GTK_LABEL(w), 0);
+        gtk_label_set_ellipsize(GTK_LABEL(w), PANGO_ELLIPSIZE_END);
         break;
-    }
     case kListe:
         w = nouvelleListe(f, *liste, c);
         break;
