@@ -1,8 +1,9 @@
 // What a real window backend pays after each event for the library's forms:
 // it reads every open form's state again to compare it with its widgets. The
 // heaviest form is the figure text editor (its text and the tree of every
-// phrase); its state is read here for a figure of 150 points (with the built-in objects, near the 255 a figure holds), to set
-// beside the refresh after a drag that the same event costs.
+// phrase); its state is read here for a figure of 150 points given by their
+// coordinates (near the most a figure's table of values holds), to set beside
+// the refresh after a drag that the same event costs.
 #include <benchmark/benchmark.h>
 
 #include <string>

@@ -44,10 +44,12 @@ p::FormeLiee etatForme() {
     const TBoiteFiltreMenu* b = boiteFiltreMenu();
     if (!b) return forme;
     // The titles on the box's face, over the titles it paints.
-    forme.etiquettes.push_back(
-        {.cadre = b->vues[kListeAutorises].cadreTitre, .texte = b->titreAutorises, .fond = p::kFaceFormulaire});
-    forme.etiquettes.push_back(
-        {.cadre = b->vues[kListeInterdits].cadreTitre, .texte = b->titreInterdits, .fond = p::kFaceFormulaire});
+    forme.etiquettes.push_back({.cadre = b->vues[kListeAutorises].cadreTitre,
+                                .texte = b->titreAutorises,
+                                .fond = p::kFaceFormulaire});
+    forme.etiquettes.push_back({.cadre = b->vues[kListeInterdits].cadreTitre,
+                                .texte = b->titreInterdits,
+                                .fond = p::kFaceFormulaire});
     forme.listes.push_back(listeLiee(*b, kListeAutorises));
     forme.listes.push_back(listeLiee(*b, kListeInterdits));
     for (uint32_t tag = 1; tag <= kNombreBoutonsFiltre; ++tag) {

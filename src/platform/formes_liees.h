@@ -82,7 +82,7 @@ struct ListeLiee {
     // of the form that has a tag too; the drop sends the window WM_COMMAND
     // with the tag of the list the lines came from.
     uint32_t tagDepot = 0;
-    bool courant = false;  // the list has the focus in the model
+    bool courant = false; // the list has the focus in the model
 };
 
 struct ComboLie {

@@ -218,7 +218,8 @@ void EcranX::xdotool(const std::string& arguments) {
 std::optional<Capture> EcranX::capture() {
     // xwd now and then gives a short dump while windows come and go: ask again.
     std::optional<Capture> c;
-    for (int essai = 0; essai < 5 && !c; ++essai) c = litXwd(commande("xwd -root -silent"));
+    for (int essai = 0; essai < 5 && !c; ++essai)
+        c = litXwd(commande("xwd -root -silent"));
     return c;
 }
 

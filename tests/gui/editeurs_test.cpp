@@ -243,7 +243,8 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
     const p::Rectangle caseFermeture = p::cadreCaseFermeture({0, 0, 318, 60});
     ecran_->xdotool("mousemove " + centre(caseFermeture) + " click 1");
-    EXPECT_TRUE(attends([&] { return sombres(0, 0, 318, 40) < coinAvant + 20; })) << "the comment window stayed";
+    EXPECT_TRUE(attends([&] { return sombres(0, 0, 318, 40) < coinAvant + 20; }))
+        << "the comment window stayed";
 }
 
 // The editor's Load button opens the toolkit's open dialog: a file's path

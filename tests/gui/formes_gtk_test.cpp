@@ -103,7 +103,8 @@ int32_t procedure(p::Fenetre, uint32_t message, uint32_t wParam, int32_t) {
     if (message == p::WM_TOUCHE_HOTE) m.touchesHote.push_back(wParam);
     if (message == p::WM_CLOSE) ++m.fermetures;
     if (message == p::WM_LBUTTONDOWN) ++m.pressions;
-    if (message == p::WM_COMMAND && (wParam == kTagDepotListe || wParam == kTagDepotArbre)) m.depots.push_back(wParam);
+    if (message == p::WM_COMMAND && (wParam == kTagDepotListe || wParam == kTagDepotArbre))
+        m.depots.push_back(wParam);
     return 0;
 }
 
@@ -213,7 +214,8 @@ TEST_F(FormeReelle, ALabelsBackgroundCoversTheDrawingAndTheCloseBoxAsksTheWindow
     const auto compte = [](const Capture& c, uint32_t couleur) {
         int n = 0;
         for (int y = kY + 310; y < kY + 330; ++y)
-            for (int x = kX + 220; x < kX + 400; ++x) n += c.pixel(x, y) == couleur;
+            for (int x = kX + 220; x < kX + 400; ++x)
+                n += c.pixel(x, y) == couleur;
         return n;
     };
     std::optional<Capture> c;
@@ -224,7 +226,8 @@ TEST_F(FormeReelle, ALabelsBackgroundCoversTheDrawingAndTheCloseBoxAsksTheWindow
     // A label takes no click: it reaches the window under it.
     const Modele& m = modele();
     clic(380, 320);
-    ASSERT_TRUE(tourne([&] { return m.pressions == 1; })) << "the click on the label did not reach the window";
+    ASSERT_TRUE(tourne([&] { return m.pressions == 1; }))
+        << "the click on the label did not reach the window";
     const p::Rectangle caseFermeture = p::cadreCaseFermeture({0, 0, 420, 360});
     clic((caseFermeture.gauche + caseFermeture.droite) / 2, (caseFermeture.haut + caseFermeture.bas) / 2);
     ASSERT_TRUE(tourne([&] { return m.fermetures == 1; })) << "the close box sent no WM_CLOSE";

@@ -54,7 +54,8 @@ p::Rectangle clientTableauSansEcran() {
     KMMouseUp(n, 1, 0, 700, 550);
     KMExecuteCommande(n, "t");
     p::Rectangle client;
-    if (const TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs()) client = p::rectangleClient(t->fenetre);
+    if (const TFenetreDuTableauDeValeurs* t = fenetreTableauDeValeurs())
+        client = p::rectangleClient(t->fenetre);
     KMTermine();
     return client;
 }

@@ -148,7 +148,8 @@ bool SessionShow::cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std:
         }
         // The menu itself closed: clicking again would reach what lies under it.
         bool ouvert = false;
-        for (const EcranX::FenetreX& g : f) ouvert = ouvert || g.id == menu.id;
+        for (const EcranX::FenetreX& g : f)
+            ouvert = ouvert || g.id == menu.id;
         if (!ouvert) break;
     }
     return false;

@@ -371,8 +371,9 @@ TEST_F(TableauValeurs, TheMenuStripHoldsItsItemsOverTheGridAndAClickRunsThem) {
             for (std::size_t j = 0; j < i; ++j)
                 EXPECT_TRUE(p::intersectionRectangles(items[i], items[j]).estVide()) << c.largeur << " " << i;
             // The top-right corner stays free for the window's close box.
-            EXPECT_TRUE(p::intersectionRectangles(items[i], p::cadreCaseFermeture(p::rectangleClient(t.fenetre)))
-                            .estVide())
+            EXPECT_TRUE(
+                p::intersectionRectangles(items[i], p::cadreCaseFermeture(p::rectangleClient(t.fenetre)))
+                    .estVide())
                 << c.largeur << " " << i;
         }
     }

@@ -33,7 +33,7 @@ constexpr int kNombreCellulesStyle = 59; // cells 0 to 58
 constexpr int kBandeStyle = 59;          // the apply strip, hit as "cell" 59
 constexpr int kCelluleInitiale = 43;     // a solid line of width 2
 constexpr int32_t kLargeurPalette = 128;
-constexpr int32_t kHauteurLegendePalette = 19; // the caption bar, pixels
+constexpr int32_t kHauteurLegendePalette = 19;          // the caption bar, pixels
 constexpr platform::Couleur kEncreEntetesPalette = 128; // dark red: the headings and their lines
 
 // The buttons, by their WM_COMMAND tag.

@@ -285,7 +285,8 @@ std::string couleurCss(Couleur c) {
 
 void metAJourEtiquette(GtkWidget* etiquette, const EtiquetteLiee& e, DernierEtatControle& d) {
     const std::string texte = utf8DeWindows1252(e.texte);
-    if (texte != gtk_label_get_text(GTK_LABEL(etiquette))) gtk_label_set_text(GTK_LABEL(etiquette), texte.c_str());
+    if (texte != gtk_label_get_text(GTK_LABEL(etiquette)))
+        gtk_label_set_text(GTK_LABEL(etiquette), texte.c_str());
     // The colours as CSS given to this label alone (the label paints its
     // background over its whole frame).
     const std::string style = "* { color: " + couleurCss(e.encre) + ";" +
@@ -662,7 +663,8 @@ void placeForme(Placeur& p, const FormeLiee& forme) {
         metAJourBouton(p.controle(b.coche >= 0 ? kCase : kBouton, int(b.tag), b.cadre, b.libelle), b);
     for (std::size_t k = 0; k < forme.etiquettes.size(); ++k) {
         const EtiquetteLiee& e = forme.etiquettes[k];
-        metAJourEtiquette(p.controle(kEtiquette, int(k), e.cadre), e, p.c.derniers[{p.f, kEtiquette, int(k)}]);
+        metAJourEtiquette(p.controle(kEtiquette, int(k), e.cadre), e,
+                          p.c.derniers[{p.f, kEtiquette, int(k)}]);
     }
     for (const ListeLiee& l : forme.listes) {
         GtkWidget* w = p.controle(kListe, l.numero, l.cadre, {}, &l);
