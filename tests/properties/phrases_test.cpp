@@ -3,6 +3,9 @@
 // current values, false; in the three languages; malformed sentences.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+#include <sstream>
 #include <string>
 
 #include "banc_proprietes.h"
@@ -305,6 +308,85 @@ TEST_F(Phrases, TestLinesInAFigureTextRunWithoutError) {
     EXPECT_EQ(
         executeLigneDeFigure(&f(n), windows1252DeUtf8("Teste parallélisme des droites (AB) et q"), 0, 1), 0);
     EXPECT_EQ(etat(f(n)), avant);
+}
+
+// The tests on the current values against exact integer arithmetic: four
+// points of integer coordinates drawn at random (a fixed seed), half of the
+// time placed so that the property holds (CD a multiple of AB, or
+// orthogonal to it, D in the plane ABC, D on (AB)); the answer must be
+// true exactly when the property holds.
+TEST_F(Phrases, TestsOnTheCurrentValuesAgreeWithExactArithmetic) {
+    using I3 = std::array<long, 3>;
+    const auto moins = [](I3 a, I3 b) { return I3{a[0] - b[0], a[1] - b[1], a[2] - b[2]}; };
+    const auto scalaire = [](I3 a, I3 b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
+    const auto vectoriel = [](I3 a, I3 b) {
+        return I3{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    };
+    std::mt19937 hasard(20261212);
+    std::uniform_int_distribution<long> coordonnee(-5, 5), petit(-3, 3);
+    const auto tire = [&] { return I3{coordonnee(hasard), coordonnee(hasard), coordonnee(hasard)}; };
+    int cas = 0, vrais = 0;
+    for (int k = 0; k < 400 && cas < 120; ++k) {
+        const I3 A = tire(), B = tire(), C = tire(), ab = moins(B, A);
+        if (scalaire(ab, ab) == 0) continue;
+        const bool construit = hasard() % 2 == 0;
+        const int genre = int(hasard() % 4);
+        I3 D = tire();
+        std::string phrase;
+        bool vrai = false;
+        switch (genre) {
+        case 0: { // parallel: CD = m AB
+            const long m = petit(hasard);
+            if (construit && m != 0) D = I3{C[0] + m * ab[0], C[1] + m * ab[1], C[2] + m * ab[2]};
+            vrai = vectoriel(ab, moins(D, C)) == I3{0, 0, 0};
+            phrase = "Teste parallélisme des valeurs des droites (AB) et (CD)";
+            break;
+        }
+        case 1: { // orthogonal: CD = AB x w
+            const I3 v = vectoriel(ab, I3{petit(hasard), petit(hasard), petit(hasard)});
+            if (construit) D = I3{C[0] + v[0], C[1] + v[1], C[2] + v[2]};
+            vrai = scalaire(ab, moins(D, C)) == 0;
+            phrase = "Teste orthogonalité des valeurs des droites (AB) et (CD)";
+            break;
+        }
+        case 2: { // coplanar: D = A + s AB + t AC
+            const long a = petit(hasard), b = petit(hasard);
+            const I3 ac = moins(C, A);
+            if (construit)
+                D = I3{A[0] + a * ab[0] + b * ac[0], A[1] + a * ab[1] + b * ac[1],
+                       A[2] + a * ab[2] + b * ac[2]};
+            vrai = scalaire(vectoriel(ab, ac), moins(D, A)) == 0;
+            phrase = "Teste coplanarité des valeurs des droites (AB) et (CD)";
+            break;
+        }
+        default: { // on the line: D = A + t AB
+            const long t = petit(hasard);
+            if (construit) D = I3{A[0] + t * ab[0], A[1] + t * ab[1], A[2] + t * ab[2]};
+            vrai = vectoriel(ab, moins(D, A)) == I3{0, 0, 0};
+            phrase = "Teste valeur du point D sur valeur de (AB)";
+            break;
+        }
+        }
+        if (D == C) continue; // (CD) is no line
+        std::ostringstream texte;
+        texte << "Figure Kalmetra\n";
+        const char* const noms = "ABCD";
+        const I3 points[4] = {A, B, C, D};
+        for (int i = 0; i < 4; ++i)
+            texte << noms[i] << " point de coordonnées (" << points[i][0] << "," << points[i][1] << ","
+                  << points[i][2] << ") dans le repère Rxyz\n";
+        reinitialiseBibliotheque();
+        platform::reinitialisePlateforme();
+        KMInitialise();
+        const int16_t n = figure(texte.str());
+        ++cas;
+        vrais += vrai;
+        EXPECT_EQ(teste(n, phrase), vrai ? 0 : 52) << phrase << "\n" << texte.str();
+    }
+    EXPECT_EQ(cas, 120);
+    // Both answers were asked for often.
+    EXPECT_GT(vrais, 30);
+    EXPECT_GT(cas - vrais, 30);
 }
 
 } // namespace
