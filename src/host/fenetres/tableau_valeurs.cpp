@@ -290,9 +290,8 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     remplitTableauDeValeurs(tableau, *f);
     p::changeTitreFenetre(tableau.fenetre, tableau.titre);
     // The window is wide enough for each item of its menu beside the close
-    // box, and its grid
-    // gets the computed client height under the menu's strip, the window
-    // staying inside the figure's client area.
+    // box, and its grid gets the computed client height under the menu's
+    // strip, the window staying inside the figure's client area.
     const p::Rectangle figure = rectangleClientFigure(numero);
     const int32_t caseFermeture = p::kLargeurCaseFermeture + 4;
     const int32_t largeur =
