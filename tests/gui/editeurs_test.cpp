@@ -13,6 +13,7 @@
 
 #include "ecran_x.h"
 #include "session_show.h"
+#include "fichier_essai.h"
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/forme_editeur_commentaire.h"
@@ -37,13 +38,6 @@ const char* const kFigure = "Kalmetra figure (English)\r\n"
 const std::string kLigneTapee = "C point with coordinates (0,4,0) in coordinate system Rxyz";
 const std::string kPhraseDeLArbre = "Front plane maintained";
 const std::string kCommentaire = "Segment AB and its two ends";
-
-std::string lisFichier(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 std::string centre(const p::Rectangle& r) {
     return std::to_string((r.gauche + r.droite) / 2) + " " + std::to_string((r.haut + r.bas) / 2);
@@ -145,7 +139,7 @@ class Editeurs : public SessionShow {
         EXPECT_TRUE(attends([&] {
             ecran_->xdotool("mousemove 700 560 click 1");
             ecran_->xdotool("key ctrl+s");
-            texte = lisFichier(figure_);
+            texte = essais::contenuFichier(figure_);
             return texte.find(cherche) != std::string::npos;
         })) << texte;
         return texte;

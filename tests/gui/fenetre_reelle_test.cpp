@@ -10,6 +10,7 @@
 
 #include "ecran_x.h"
 #include "session_show.h"
+#include "fichier_essai.h"
 #include "km32.h"
 #include "platform/fenetres.h"
 #include "platform/image_bitmap.h"
@@ -32,13 +33,6 @@ const char* const kFigureSansP = "Kalmetra figure (English)\r\n"
                                  "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
                                  "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
                                  "s segment [AB]\r\n";
-
-std::string lisFichier(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // The figure drawn headless as km32 show draws it: a host window of the same
 // size, the same seed, the same calls; its surface on white.
@@ -198,7 +192,7 @@ TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
     const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigure), dessinSansEcran(kFigureSansP));
     ASSERT_GT(p.nombre, 5);
     glissePointP(p);
-    const std::string avant = lisFichier(figure_);
+    const std::string avant = essais::contenuFichier(figure_);
     // Ctrl+Q asks; the question box is the program's one window besides the figure's.
     auto question = [&] {
         ecran_->xdotool("mousemove 20 20");
@@ -214,7 +208,7 @@ TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
     ecran_->xdotool("key Escape");
     ASSERT_TRUE(attends([&] { return menus().empty(); }));
     EXPECT_TRUE(ecran_->enCours(programme_)) << "Cancel closed the window";
-    EXPECT_EQ(lisFichier(figure_), avant);
+    EXPECT_EQ(essais::contenuFichier(figure_), avant);
     // Yes saves into the file and closes.
     ASSERT_TRUE(question());
     ecran_->xdotool("key alt+y");
@@ -222,7 +216,7 @@ TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
     ASSERT_TRUE(ecran_->attendsFin(programme_, statut)) << "Yes did not close the window";
     // The exit status is not checked: under the leak checker the toolkit's
     // own libraries (fonts, bus) leave blocks that fail it.
-    const std::string texte = lisFichier(figure_);
+    const std::string texte = essais::contenuFichier(figure_);
     EXPECT_NE(texte.find("parameter"), std::string::npos) << texte;
 }
 

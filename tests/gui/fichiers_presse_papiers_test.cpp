@@ -14,6 +14,7 @@
 
 #include "ecran_x.h"
 #include "session_show.h"
+#include "fichier_essai.h"
 #include "km32.h"
 
 namespace km32::tests {
@@ -31,13 +32,6 @@ const char* const kFigure = "Kalmetra figure (English)\r\n"
                             "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
                             "s segment [AB]\r\n"
                             "P free point on segment [AB]\r\n";
-
-std::string lisFichier(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // A figure text without its line ends' differences (CR LF or LF, a last one or not).
 std::string lignes(const std::string& texte) {
@@ -221,18 +215,18 @@ TEST_F(FichiersPressePapiers, SaveAsWritesTheFigureUnderTheTypedNameAndTheTitleN
     ASSERT_TRUE(attends([&] { return !dialogueOuvert() && fs::exists(copie) && fs::file_size(copie) > 0; }))
         << "the dialog did not save into " << copie;
     // The file holds the figure as the command line writes it, and reads back as the same figure.
-    EXPECT_EQ(lignes(lisFichier(copie)), lignes(attendu));
+    EXPECT_EQ(lignes(essais::contenuFichier(copie)), lignes(attendu));
     EXPECT_EQ(lignes(texteCli(copie)), lignes(attendu));
     // The figure now belongs to the new file; the old one is left as it was.
     EXPECT_TRUE(attends([&] { return titre() == "km32 - " + copie.string(); })) << titre();
-    EXPECT_EQ(lisFichier(figure_), kFigure);
+    EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
 
     // Ctrl+S now saves into the new file, not into the old one.
     fs::remove(copie);
     ecran_->xdotool("mousemove 20 20");
     ecran_->xdotool("key ctrl+s");
     ASSERT_TRUE(attends([&] { return fs::exists(copie); })) << "Ctrl+S did not save into the new file";
-    EXPECT_EQ(lisFichier(figure_), kFigure);
+    EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
 }
 
 TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWere) {
@@ -259,22 +253,24 @@ TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWe
         }
         ASSERT_TRUE(attends([&] { return !dialogueOuvert(); })) << "the dialog stayed open";
         EXPECT_EQ(fichiers(), avant);
-        EXPECT_EQ(lisFichier(figure_), kFigure);
+        EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
         EXPECT_EQ(titre(), titreAvant);
         EXPECT_TRUE(ecran_->enCours(programme_));
     }
     // The figure still saves into its own file.
     ecran_->xdotool("mousemove 20 20");
     ecran_->xdotool("key ctrl+s");
-    ASSERT_TRUE(attends([&] { return lisFichier(figure_) != kFigure; })) << "Ctrl+S saved nothing";
-    EXPECT_EQ(lignes(lisFichier(figure_)), lignes(texteCli(figure_)));
+    ASSERT_TRUE(attends([&] { return essais::contenuFichier(figure_) != kFigure; }))
+        << "Ctrl+S saved nothing";
+    EXPECT_EQ(lignes(essais::contenuFichier(figure_)), lignes(texteCli(figure_)));
 }
 
 TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgAndPdfToOtherPrograms) {
     const std::string rendu = (dossier_ / "rendu.svg").string();
     sortieDe(std::string(KM32_CLI) + " render --seed " + std::to_string(kGraine) + " '" + figure_.string() +
              "' -o '" + rendu + "' 2>/dev/null");
-    const std::optional<std::map<std::string, int>> elementsRendu = elementsSvg(lisFichier(rendu));
+    const std::optional<std::map<std::string, int>> elementsRendu =
+        elementsSvg(essais::contenuFichier(rendu));
     ASSERT_TRUE(elementsRendu.has_value()) << "km32 render wrote no SVG";
 
     // Another program's text is on the clipboard first: each copy takes its place.
@@ -402,7 +398,7 @@ TEST_F(FichiersPressePapiers, TextPastedFromAnotherProgramFillsTheConstructionDi
     ASSERT_TRUE(attends([&] {
         ecran_->xdotool("mousemove 20 20");
         ecran_->xdotool("key ctrl+s");
-        texte = lisFichier(figure_);
+        texte = essais::contenuFichier(figure_);
         return texte.find("M midpoint of segment s") != std::string::npos;
     })) << texte;
     // The clipboard still holds the other program's text.

@@ -1,5 +1,7 @@
 #include "session_show.h"
 
+#include "fichier_essai.h"
+
 #include <unistd.h>
 
 #include <fstream>
@@ -8,15 +10,6 @@
 namespace km32::tests {
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string lis(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-} // namespace
 
 void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine) {
     if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
@@ -44,7 +37,7 @@ void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine
         attends([&] { return principale().has_value() || !ecran_->enCours(programme_); }, 60);
         if (principale().has_value()) break;
     }
-    ASSERT_TRUE(principale().has_value()) << lis(dossier_ / "show.log");
+    ASSERT_TRUE(principale().has_value()) << essais::contenuFichier(dossier_ / "show.log");
     // The window takes input once it shows the figure.
     ASSERT_TRUE(attends([&] { return sombres(4, 4, kLargeur - 4, kHauteur - 4) > 20; }, 60))
         << "the figure was not drawn";
@@ -180,12 +173,13 @@ void SessionShow::commandeDuMenu(int rang, int sousRang) {
 
 std::string SessionShow::sauveEtLis() {
     const auto avant = fs::last_write_time(figure_);
-    const std::string texteAvant = lis(figure_);
+    const std::string texteAvant = essais::contenuFichier(figure_);
     ecran_->xdotool("mousemove 400 500");
     ecran_->xdotool("key ctrl+s");
-    EXPECT_TRUE(attends([&] { return fs::last_write_time(figure_) != avant || lis(figure_) != texteAvant; }))
-        << "Ctrl+S wrote nothing";
-    return lis(figure_);
+    EXPECT_TRUE(attends([&] {
+        return fs::last_write_time(figure_) != avant || essais::contenuFichier(figure_) != texteAvant;
+    })) << "Ctrl+S wrote nothing";
+    return essais::contenuFichier(figure_);
 }
 
 void SessionShow::garde(const Capture& c, const std::string& nom) {
