@@ -60,13 +60,7 @@ struct Dispositions {
 
 Dispositions dispositionsSansEcran() {
     Dispositions d;
-    auto figure = [] {
-        KMTermine();
-        KMInitialise();
-        KMappliqueLangue(2);
-        const uint32_t hote = KMCreeFenetreHote("reference", 800, 600, nullptr);
-        return KMCreeFigEtRenvoieNumero(hote, nullptr, kFigure, nullptr);
-    };
+    auto figure = [] { return figureCommeShow(kFigure, kGraine).numero; };
     KMAfficheEditeurFigure(figure());
     if (TFenetreEditeur* e = fenetreEditeur()) {
         const p::OperationsForme* o = p::formeLiee(e->fenetre);

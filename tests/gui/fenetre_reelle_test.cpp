@@ -21,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
 constexpr uint64_t kGraine = 7;
 
 const char* const kFigure = "Kalmetra figure (English)\r\n"
@@ -37,13 +36,7 @@ const char* const kFigureSansP = "Kalmetra figure (English)\r\n"
 // The figure drawn headless as km32 show draws it: a host window of the same
 // size, the same seed, the same calls; its surface on white.
 Capture dessinSansEcran(const std::string& texte, int largeur = kLargeur, int hauteur = kHauteur) {
-    KMImposeGraineHasard(kGraine);
-    KMTermine();
-    KMInitialise();
-    KMappliqueLangue(2);
-    const uint32_t hote = KMCreeFenetreHote("reference", largeur, hauteur, nullptr);
-    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
-    KMSize(n, 0);
+    const auto [hote, n] = figureCommeShow(texte, kGraine, largeur, hauteur);
     Capture c;
     c.largeur = kLargeur;
     c.hauteur = kHauteur;

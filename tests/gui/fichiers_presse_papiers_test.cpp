@@ -22,7 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
 constexpr int kLargeurEcran = 1024, kHauteurEcran = 768;
 constexpr uint64_t kGraine = 11;
 constexpr uint32_t kWmCommand = 0x0111;
@@ -103,13 +102,7 @@ struct ImageReference {
     std::string svg, pdf;
 };
 ImageReference copieSansEcran(uint32_t commandeCopie) {
-    KMImposeGraineHasard(kGraine);
-    KMTermine();
-    KMInitialise();
-    KMappliqueLangue(2);
-    const uint32_t hote = KMCreeFenetreHote("reference", kLargeur, kHauteur, nullptr);
-    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, kFigure, nullptr);
-    KMSize(n, 0);
+    const auto [hote, n] = figureCommeShow(kFigure, kGraine);
     KMMessage m{kWmCommand, commandeCopie, 0, 0};
     traiteMessageKMParNumero(n, &m);
     ImageReference r;

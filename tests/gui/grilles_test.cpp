@@ -12,6 +12,8 @@ namespace {
 
 namespace p = platform;
 
+constexpr uint64_t kGraine = 7;
+
 // A segment to draw, d = a/4 and a table of a and d for a = 0 to 4 on the key T.
 const char* const kFigure = "Kalmetra figure (English)\r\n"
                             "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
@@ -42,14 +44,9 @@ PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite
 // corner of the figure, whose window lies at the screen's): the same figure
 // in a host window of the same size, read headless.
 p::Rectangle clientTableauSansEcran() {
-    KMTermine();
-    KMInitialise();
-    KMappliqueLangue(2);
-    const uint32_t hote = KMCreeFenetreHote("reference", 800, 600, nullptr);
-    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, kFigure, nullptr);
-    // As in km32 show: the figure takes the window's size, a click on an
-    // empty place activates it, then its key opens the table.
-    KMSize(n, 0);
+    // As in km32 show: a click on an empty place activates the figure, then
+    // its key opens the table.
+    const int16_t n = figureCommeShow(kFigure, kGraine).numero;
     KMMouseDown(n, 1, 0, 700, 550);
     KMMouseUp(n, 1, 0, 700, 550);
     KMExecuteCommande(n, "t");
@@ -62,7 +59,7 @@ p::Rectangle clientTableauSansEcran() {
 
 class Grilles : public SessionShow {
   protected:
-    void SetUp() override { demarreSession(kFigure, 7); }
+    void SetUp() override { demarreSession(kFigure, kGraine); }
 
     void clic(int x, int y) {
         ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");

@@ -31,7 +31,6 @@ namespace fs = std::filesystem;
 namespace p = platform;
 
 constexpr uint64_t kGraine = 11;
-constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens, at the screen's top left
 // The boxes' background as the screen shows it.
 constexpr uint32_t kFaceFenetre = 0xF0F0F0;
 
@@ -44,14 +43,8 @@ const char* const kFigure = "Kalmetra figure (English)\r\n"
 // What the headless library makes of a figure text, in a host window of
 // km32 show's size; the figure stays until the next call.
 TfigureKalmetra& figureSansEcran(const std::string& texte) {
-    KMImposeGraineHasard(kGraine);
-    KMTermine();
-    KMInitialise();
-    KMappliqueLangue(2);
-    const uint32_t hote = KMCreeFenetreHote("reference", kLargeur, kHauteur, nullptr);
-    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+    const int16_t n = figureCommeShow(texte, kGraine).numero;
     EXPECT_GT(n, 0);
-    KMSize(n, 0);
     return *figureDeNumero(n);
 }
 

@@ -1,6 +1,7 @@
 #include "session_show.h"
 
 #include "fichier_essai.h"
+#include "km32.h"
 
 #include <unistd.h>
 
@@ -10,6 +11,18 @@
 namespace km32::tests {
 
 namespace fs = std::filesystem;
+
+FigureSansEcran figureCommeShow(const std::string& texte, uint64_t graine, int largeur, int hauteur) {
+    KMImposeGraineHasard(graine);
+    KMTermine();
+    KMInitialise();
+    KMappliqueLangue(2);
+    FigureSansEcran f;
+    f.hote = KMCreeFenetreHote("reference", largeur, hauteur, nullptr);
+    f.numero = KMCreeFigEtRenvoieNumero(f.hote, nullptr, texte.c_str(), nullptr);
+    if (f.numero > 0) KMSize(f.numero, 0);
+    return f;
+}
 
 void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine) {
     if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;

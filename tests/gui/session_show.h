@@ -16,10 +16,23 @@
 
 namespace km32::tests {
 
+// The window km32 show opens, at the screen's top left corner.
+constexpr int kLargeur = 800, kHauteur = 600;
+
+// The figure as km32 show makes it, made headless: the library started
+// afresh with the random generator seeded, a host window of the size given,
+// the figure made of the text and sized to the window. The host window and
+// the figure's number (0 when it could not be made); they stay until the
+// library is started again.
+struct FigureSansEcran {
+    uint32_t hote = 0;
+    int16_t numero = 0;
+};
+FigureSansEcran figureCommeShow(const std::string& texte, uint64_t graine, int largeur = kLargeur,
+                                int hauteur = kHauteur);
+
 class SessionShow : public ::testing::Test {
   protected:
-    static constexpr int kLargeur = 800, kHauteur = 600; // the window km32 show opens
-
     // Starts km32 show on the figure text with the seed, once the test can
     // run here (skipped otherwise); returns when the window shows the figure.
     // The caller checks HasFatalFailure() or IsSkipped() before going on.
