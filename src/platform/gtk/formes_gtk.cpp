@@ -73,11 +73,17 @@ GtkWidget* dansUneBoite(GtkWidget* w, GtkWidget* interieur) {
 // --- Texts: the models' lines end with CR LF, the toolkit's with LF; the
 // models count in bytes of Windows-1252, the toolkit in characters. ---
 
+// True when byte k of the model's text is the CR of a CR LF, which the
+// toolkit's text does not have.
+bool crDeCRLF(const std::string& t, std::size_t k) {
+    return t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n';
+}
+
 std::string texteVersGtk(const std::string& t) {
     std::string s;
     s.reserve(t.size());
     for (std::size_t k = 0; k < t.size(); ++k)
-        if (!(t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n')) s += t[k];
+        if (!crDeCRLF(t, k)) s += t[k];
     return utf8DeWindows1252(s);
 }
 
@@ -96,7 +102,7 @@ std::string texteDepuisGtk(const char* utf8) {
 int decalageGtk(const std::string& t, uint32_t octet) {
     int n = 0;
     for (std::size_t k = 0; k < t.size() && k < octet; ++k)
-        if (!(t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n')) ++n;
+        if (!crDeCRLF(t, k)) ++n;
     return n;
 }
 
@@ -104,7 +110,7 @@ int decalageGtk(const std::string& t, uint32_t octet) {
 uint32_t decalageModele(const std::string& t, int caractere) {
     std::size_t k = 0;
     for (int n = 0; k < t.size() && n < caractere; ++k)
-        if (!(t[k] == '\r' && k + 1 < t.size() && t[k + 1] == '\n')) ++n;
+        if (!crDeCRLF(t, k)) ++n;
     return uint32_t(k);
 }
 
@@ -252,18 +258,13 @@ void metAJourTexte(GtkWidget* defilant, const ChampLie& c, DernierEtatControle& 
     }
 }
 
-// --- Buttons and check boxes: a click is the window's WM_COMMAND ---
+// --- Buttons and check boxes: a click is the window's WM_COMMAND; a click
+// on the close box, which stands for the caption's, its WM_CLOSE ---
 
-void boutonClique(GtkButton* bouton, gpointer) {
+void boutonClique(GtkButton* bouton, gpointer message) {
     if (miseAJour() || enPeriodeModale()) return;
-    envoieMessage(fenetreDuControle(bouton), WM_COMMAND, uint32_t(numeroDuControle(bouton)), 0);
-    pompe();
-}
-
-// The close box stands for the caption's: the window is asked to close.
-void fermetureCliquee(GtkButton* bouton, gpointer) {
-    if (miseAJour() || enPeriodeModale()) return;
-    envoieMessage(fenetreDuControle(bouton), WM_CLOSE);
+    const uint32_t m = GPOINTER_TO_UINT(message);
+    envoieMessage(fenetreDuControle(bouton), m, m == WM_COMMAND ? uint32_t(numeroDuControle(bouton)) : 0, 0);
     pompe();
 }
 
@@ -394,7 +395,6 @@ GtkWidget* nouvelleListe(Fenetre f, const ListeLiee& l, ControlesFormes& c) {
     GtkWidget* vue = gtk_tree_view_new_with_model(GTK_TREE_MODEL(magasin));
     g_object_unref(magasin);
     marque(vue, f, l.numero, c);
-    g_object_set_data(G_OBJECT(vue), "km32-colonnes", GINT_TO_POINTER(colonnes));
     for (int k = 0; k < colonnes; ++k) {
         const std::string titre = std::size_t(k) < l.colonnes.size()
                                       ? utf8DeWindows1252(l.colonnes[std::size_t(k)])
@@ -566,14 +566,13 @@ GtkWidget* nouveauControle(ControlesFormes& c, Fenetre f, int genre, int numero,
         break;
     case kBouton:
     case kCase:
+    case kFermeture:
         w = genre == kCase ? gtk_check_button_new_with_label(utf8DeWindows1252(libelle).c_str())
                            : gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
-        g_signal_connect(w, "clicked", G_CALLBACK(boutonClique), nullptr);
-        break;
-    case kFermeture:
-        w = gtk_button_new_with_label(utf8DeWindows1252(libelle).c_str());
-        gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32-fermeture");
-        g_signal_connect(w, "clicked", G_CALLBACK(fermetureCliquee), nullptr);
+        if (genre == kFermeture)
+            gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32-fermeture");
+        g_signal_connect(w, "clicked", G_CALLBACK(boutonClique),
+                         GUINT_TO_POINTER(genre == kFermeture ? WM_CLOSE : WM_COMMAND));
         break;
     case kEtiquette:
         // Windowless: a click on a label reaches the drawing under it.
