@@ -153,11 +153,8 @@ void repeintFigureDansContexte(TfigureKalmetra& f, platform::ContexteDessin& dc)
     {
         HandleTemporaire h(&dc);
         GardeValeur<uint32_t> courant(f.contexteDessin, h.handle);
-        // A copy that covers the whole of a recorded surface hides everything
-        // drawn there before: its recording then keeps this paint only.
-        const platform::Bitmap* surface = dc.bitmap();
-        if (dc.journal() && surface && surface->largeur() <= largeur && surface->hauteur() <= hauteur)
-            dc.journal()->primitives.clear();
+        // The copy hides what the surface showed under it: a recording of
+        // the surface drops that part (see RenduEnregistre::ajoute).
         platform::copieBits(dc, 0, 0, largeur, hauteur, *memoire, 0, 0);
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/contexte_dessin.h"
 #include "platform/image_bitmap.h"
@@ -19,6 +20,7 @@ struct Surface {
 
 struct EtatSurfaces {
     std::map<Fenetre, Surface> table;
+    bool enregistre = false; // new surfaces keep a recording
 };
 
 EtatSurfaces& etat() {
@@ -41,7 +43,10 @@ Surface* surface(Fenetre f) {
     Surface& s = etat().table[f];
     if (!s.bitmap || s.bitmap->largeur() != largeur || s.bitmap->hauteur() != hauteur) {
         s.contexte.reset();
-        s.bitmap = std::make_unique<Bitmap>(largeur, hauteur, true);
+        s.bitmap = std::make_unique<Bitmap>(largeur, hauteur, etat().enregistre);
+        // Painted again and again for as long as the window lives: the
+        // recording keeps what the window shows, not every paint.
+        if (RenduEnregistre* journal = s.bitmap->journal()) journal->visibleSeulement = true;
         s.contexte = creeContexteMemoire();
         selectionneBitmap(*s.contexte, s.bitmap.get());
     }
@@ -67,6 +72,10 @@ const Bitmap* surfaceExistante(Fenetre f) {
     const Bitmap* b = it->second.bitmap.get();
     if (b->largeur() != cote(client.largeur()) || b->hauteur() != cote(client.hauteur())) return nullptr;
     return b;
+}
+
+bool fixeEnregistrementSurfaces(bool enregistre) {
+    return std::exchange(etat().enregistre, enregistre);
 }
 
 void oublieSurfaceFenetre(Fenetre f) {

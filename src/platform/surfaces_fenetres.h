@@ -1,8 +1,12 @@
 #pragma once
 // The drawing surface of a window: an off-screen bitmap of the window's client
-// size that keeps a recording of what is drawn, with a device context that
-// draws into it. What a paint leaves in a window can so be read back as
-// pixels or as the list of primitives (a screenshot of the window).
+// size, with a device context that draws into it. What a paint leaves in a
+// window can so be read back as pixels and, when surfaces are recorded, as
+// the list of primitives (a screenshot of the window).
+//
+// Nothing in the library reads a window's recording: only tests do. So
+// surfaces keep none unless asked (fixeEnregistrementSurfaces), and a host
+// that paints for hours holds its windows' pixels and nothing more.
 //
 // A surface is created the first time a window's context is asked for, made
 // again (blank) at the new size when the window's client size has changed,
@@ -25,6 +29,10 @@ const Bitmap* surfaceDeFenetre(Fenetre f);
 // The surface the window has now, made by an earlier paint; nullptr when it
 // has none or when the window's size changed since (nothing is created).
 const Bitmap* surfaceExistante(Fenetre f);
+
+// Whether the surfaces made from now on keep a recording (off at first; a
+// reset of the platform keeps the choice). Returns the previous choice.
+bool fixeEnregistrementSurfaces(bool enregistre);
 
 // Drops the surface of a window (the window is being destroyed).
 void oublieSurfaceFenetre(Fenetre f);

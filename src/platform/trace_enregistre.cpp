@@ -66,7 +66,80 @@ bool dansPolygone(const std::vector<Point>& s, double x, double y) {
     return dedans;
 }
 
+// The rectangle, in device pixels, outside which a primitive marks nothing
+// (by the rules of marquePixel, lines widened by their pen), narrowed to
+// its clip.
+Rect etendue(const Primitive& pr) {
+    const int32_t marge = std::max<int32_t>(1, pr.etat.stylo.largeur);
+    Rect r;
+    switch (pr.type) {
+    case TypePrimitive::Polyligne:
+    case TypePrimitive::Polygone:
+    case TypePrimitive::Pixel: {
+        if (pr.points.empty()) return Rect{};
+        r = Rect{pr.points[0].x, pr.points[0].y, pr.points[0].x, pr.points[0].y};
+        for (Point p : pr.points)
+            r = Rect{std::min(r.gauche, p.x), std::min(r.haut, p.y), std::max(r.droite, p.x),
+                     std::max(r.bas, p.y)};
+        r = Rect{r.gauche - marge, r.haut - marge, r.droite + marge + 1, r.bas + marge + 1};
+        break;
+    }
+    case TypePrimitive::Rectangle:
+    case TypePrimitive::Ellipse:
+        // Drawn inside their rectangle; with the null pen one row and one
+        // column less.
+        r = pr.etat.stylo.style == StyleStylo::Nul
+                ? Rect{pr.rect.gauche, pr.rect.haut, pr.rect.droite - 1, pr.rect.bas - 1}
+                : pr.rect;
+        break;
+    case TypePrimitive::Image:
+        r = pr.rect;
+        break;
+    case TypePrimitive::Texte: {
+        const int32_t h = std::max<int32_t>(1, pr.etat.police.hauteur);
+        const Point o = pr.points.empty() ? Point{} : pr.points[0];
+        r = Rect{o.x, o.y, o.x + int32_t(pr.texte.size()) * largeurCelluleEnregistree(h), o.y + h};
+        break;
+    }
+    }
+    return pr.etat.decoupe ? intersection(r, *pr.etat.decoupe) : r;
+}
+
+bool contient(Rect grand, Rect petit) {
+    return petit.gauche >= grand.gauche && petit.haut >= grand.haut && petit.droite <= grand.droite &&
+           petit.bas <= grand.bas;
+}
+
+// The part of the surface a primitive paints over entirely, whatever lay
+// there: a picture's destination, the inside of a rectangle filled with a
+// solid brush; empty for anything else. Narrowed to its clip.
+Rect couverture(const Primitive& pr) {
+    Rect r;
+    if (pr.type == TypePrimitive::Image) {
+        r = pr.rect;
+    } else if (pr.type == TypePrimitive::Rectangle && pr.etat.brosse.style == StyleBrosse::Pleine) {
+        // With the null pen the last row and column stay out; a pen may be
+        // dashed, so only the inside of the outline counts.
+        const int32_t bord = pr.etat.stylo.style == StyleStylo::Nul ? 0 : 1;
+        r = Rect{pr.rect.gauche + bord, pr.rect.haut + bord, pr.rect.droite - 1, pr.rect.bas - 1};
+    } else {
+        return Rect{};
+    }
+    if (r.estVide()) return Rect{};
+    return pr.etat.decoupe ? intersection(r, *pr.etat.decoupe) : r;
+}
+
 } // namespace
+
+void RenduEnregistre::ajoute(Primitive p) {
+    // What the new primitive paints over can no longer be seen: those
+    // primitives go, so the recording of a surface painted again and again
+    // holds what the surface shows, not every paint it ever had.
+    const Rect couvert = visibleSeulement ? couverture(p) : Rect{};
+    if (!couvert.estVide())
+        std::erase_if(primitives, [&](const Primitive& q) { return contient(couvert, etendue(q)); });
+    primitives.push_back(std::move(p));
+}
 
 bool marquePixel(const Primitive& pr, Point p) {
     if (pr.etat.decoupe && !dansRect(*pr.etat.decoupe, p)) return false;
@@ -121,7 +194,7 @@ void RenduEnregistre::polyligne(const EtatTrace& etat, const std::vector<Point>&
     p.type = TypePrimitive::Polyligne;
     p.etat = etat;
     p.points = points;
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 void RenduEnregistre::rectangle(const EtatTrace& etat, Rect r) {
@@ -129,7 +202,7 @@ void RenduEnregistre::rectangle(const EtatTrace& etat, Rect r) {
     p.type = TypePrimitive::Rectangle;
     p.etat = etat;
     p.rect = r;
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 void RenduEnregistre::ellipse(const EtatTrace& etat, Rect r) {
@@ -137,7 +210,7 @@ void RenduEnregistre::ellipse(const EtatTrace& etat, Rect r) {
     p.type = TypePrimitive::Ellipse;
     p.etat = etat;
     p.rect = r;
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 void RenduEnregistre::polygone(const EtatTrace& etat, const std::vector<Point>& points) {
@@ -145,7 +218,7 @@ void RenduEnregistre::polygone(const EtatTrace& etat, const std::vector<Point>& 
     p.type = TypePrimitive::Polygone;
     p.etat = etat;
     p.points = points;
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 void RenduEnregistre::pixel(const EtatTrace& etat, Point pt, Couleur c) {
@@ -154,7 +227,7 @@ void RenduEnregistre::pixel(const EtatTrace& etat, Point pt, Couleur c) {
     p.etat = etat;
     p.points = {pt};
     p.couleur = c;
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 void RenduEnregistre::texte(const EtatTrace& etat, Point pt, const std::string& texte) {
@@ -163,7 +236,7 @@ void RenduEnregistre::texte(const EtatTrace& etat, Point pt, const std::string& 
     p.etat = etat;
     p.points = {pt};
     p.texte = texte;
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 Taille RenduEnregistre::mesureTexte(const Police& police, const std::string& texte) {
@@ -178,7 +251,7 @@ void RenduEnregistre::image(const EtatTrace& etat, const Image& image, Rect sour
     p.rect = dest;
     p.source = source;
     p.tailleImage = Taille{image.largeur, image.hauteur};
-    primitives.push_back(std::move(p));
+    ajoute(std::move(p));
 }
 
 } // namespace km32::platform

@@ -53,7 +53,16 @@ class RenduEnregistre : public Rendu {
     Taille mesureTexte(const Police& police, const std::string& texte) override;
     void image(const EtatTrace& etat, const Image& image, Rect source, Rect dest) override;
 
+    // Records a primitive. With visibleSeulement, one that paints over a
+    // part of the surface entirely (a picture, a rectangle filled with a
+    // solid brush) first drops the primitives it hides wholly, so the
+    // recording never outgrows what the surface shows.
+    void ajoute(Primitive p);
+
     std::vector<Primitive> primitives;
+    // Keep only what can still be seen (the surface of a window, painted
+    // again and again), rather than every call made (a test's recording).
+    bool visibleSeulement = false;
 };
 
 } // namespace km32::platform

@@ -81,5 +81,54 @@ TEST_F(SurfacesFenetres, SurfaceGoesWithTheWindow) {
     EXPECT_EQ(nombreDeSurfaces(), 0u);
 }
 
+// A window's recording keeps what the window shows: a picture or a solid
+// fill drops what it hides wholly, and keeps what shows past its edge or
+// lies outside its clip. A test's recording context keeps every call.
+TEST_F(SurfacesFenetres, WhatAFillOrAPictureHidesLeavesTheRecordOfAWindow) {
+    const Fenetre w = fenetre(kAucuneFenetre, {0, 0, 200, 100});
+    std::unique_ptr<ContexteDessin> temoin = creeContexteEnregistreur();
+    const Brosse rouge{StyleBrosse::Pleine, kRouge, 0};
+    const Image image{4, 4, std::vector<uint32_t>(16, 0xFF00FF00u)};
+    for (ContexteDessin* dc : {contexteDeFenetre(w), temoin.get()}) {
+        polyligne(*dc, {{10, 10}, {40, 40}});   // hidden by the fill
+        polyligne(*dc, {{10, 10}, {80, 10}});   // passes the fill's right edge
+        ecritTexte(*dc, 20, 20, "ab");          // hidden by the fill
+        polyligne(*dc, {{150, 60}, {160, 70}}); // hidden by the picture
+        remplitRectangle(*dc, {5, 5, 60, 60}, rouge);
+        choisitBrosse(*dc, Brosse{StyleBrosse::Nulle, kRouge, 0});
+        rectangle(*dc, 0, 0, 50, 50); // no brush: hides nothing
+        fixeDecoupe(*dc, {0, 0, 200, 100});
+        dessineImage(*dc, image, {140, 50, 200, 100});
+    }
+    const std::vector<Primitive>& fenetre = surfaceDeFenetre(w)->journal()->primitives;
+    std::vector<TypePrimitive> types;
+    for (const Primitive& q : fenetre)
+        types.push_back(q.type);
+    EXPECT_EQ(types, (std::vector<TypePrimitive>{TypePrimitive::Polyligne, TypePrimitive::Rectangle,
+                                                 TypePrimitive::Rectangle, TypePrimitive::Image}));
+    EXPECT_EQ(fenetre[0].points.back(), (Point{80, 10}));
+    EXPECT_EQ(temoin->journal()->primitives.size(), 7u);
+    // Painted over whole again and again, the record stays one paint long.
+    for (int k = 0; k < 20; ++k) {
+        remplitRectangle(*contexteDeFenetre(w), {0, 0, 200, 100}, rouge);
+        polyligne(*contexteDeFenetre(w), {{10, 10}, {40, 40}});
+    }
+    EXPECT_EQ(fenetre.size(), 2u);
+}
+
+TEST_F(SurfacesFenetres, SurfacesKeepARecordOnlyWhenAsked) {
+    const bool avant = fixeEnregistrementSurfaces(false);
+    const Fenetre w = fenetre(kAucuneFenetre, {0, 0, 200, 100});
+    remplitRectangle(*contexteDeFenetre(w), {5, 5, 15, 15}, Brosse{StyleBrosse::Pleine, kRouge, 0});
+    EXPECT_EQ(surfaceDeFenetre(w)->journal(), nullptr);
+    EXPECT_EQ(surfaceDeFenetre(w)->pixel(10, 10), kRouge);
+    EXPECT_FALSE(fixeEnregistrementSurfaces(true));
+    // A reset keeps the choice; surfaces made from then on follow it.
+    reinitialisePlateforme();
+    const Fenetre v = fenetre(kAucuneFenetre, {0, 0, 200, 100});
+    EXPECT_NE(surfaceDeFenetre(v)->journal(), nullptr);
+    fixeEnregistrementSurfaces(avant);
+}
+
 } // namespace
 } // namespace km32::platform

@@ -285,13 +285,14 @@ TEST_F(TableauValeurs, ThePaintShowsTheNamesAndTheRowsInView) {
     figureTableau(20, "(a,0) (b,0) (d,2)");
     KMExecuteCommande(n, "t");
     TFenetreDuTableauDeValeurs& t = tableau();
-    // What one paint draws (the window's recording keeps every paint).
+    // What one paint draws (the window's recording keeps what the window
+    // shows: it is emptied before the paint).
     const auto peinture = [&] {
-        const auto& journal = p::surfaceDeFenetre(t.fenetre)->journal()->primitives;
-        const std::size_t avant = journal.size();
+        auto& journal = p::surfaceDeFenetre(t.fenetre)->journal()->primitives;
+        journal.clear();
         p::invalideFenetre(t.fenetre);
         p::metAJourFenetre(t.fenetre);
-        return std::vector<p::Primitive>(journal.begin() + std::ptrdiff_t(avant), journal.end());
+        return journal;
     };
     // 5 data rows fit under the names (rows of 24 pixels and a grid line);
     // the columns are 40, 50 and 60 pixels, each with its line: the third
