@@ -1,8 +1,11 @@
 // The whole road of a figure text: read into a hosted figure, drawn,
-// written back, and the written text read into a second figure. The second
-// reading must give the figure the first gave: the same objects (name,
-// kind, defined or not and why, values) and, written again, the same text.
-// Any difference, crash or sanitizer report is a finding.
+// written back, and the written text read into a second figure. No written
+// line passes the reader's 250 characters, the written text reads without a
+// failing line, and the second reading must give the figure the first gave:
+// the same objects (name, kind, defined or not and why, values) and,
+// written again, the same text. Any difference, crash or sanitizer report
+// is a finding.
+#include <algorithm>
 #include <cstddef>
 #include <cmath>
 #include <cstdint>
@@ -61,8 +64,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     const std::string ecrit = fuzz::texteDeFigure(1);
     const std::string premiere = signature(1);
 
+    // The writer never writes a line that the reader refuses.
+    for (std::size_t debut = 0; debut <= ecrit.size();) {
+        const std::size_t fin = std::min(ecrit.find("\r\n", debut), ecrit.size());
+        if (fin - debut > 250)
+            fuzz::echec("the written text holds a line of more than 250 characters", texte,
+                        ecrit.substr(debut, fin - debut));
+        debut = fin + 2;
+    }
+
     platform::initialiseHasard(1);
     KMExecuterTexte(2, ecrit.c_str());
+    if (KMLigneEnErreur(2) != 0)
+        fuzz::echec(("the written text stops at its line " + std::to_string(KMLigneEnErreur(2))).c_str(),
+                    texte, ecrit);
     KMRedessineBrutal(2);
     const std::string reecrit = fuzz::texteDeFigure(2);
     const std::string seconde = signature(2);

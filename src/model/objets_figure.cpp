@@ -130,6 +130,33 @@ std::string nomObjetInverse(const TfigureKalmetra& f, int i) {
                  kLongueurNom);
 }
 
+void oteTexteNomObjet(TfigureKalmetra& f, int i) {
+    TObjetFigure& o = objet(f, i);
+    const std::size_t debut = o.debutNom, longueur = o.longueurNom;
+    o.longueurNom = 0;
+    if (debut < 1 || longueur == 0 || debut - 1 + longueur > f.texteDesNoms.size()) return;
+    for (int j = 1; j <= f.nombreObjets; ++j) {
+        const TObjetFigure& autre = objet(f, j);
+        if (j != i && autre.longueurNom > 0 && autre.debutNom < debut + longueur &&
+            debut < std::size_t(autre.debutNom) + autre.longueurNom)
+            return; // shared: the text stays for the other object
+    }
+    f.texteDesNoms.erase(debut - 1, longueur);
+    for (int j = 1; j <= f.nombreObjets; ++j) {
+        TObjetFigure& autre = objet(f, j);
+        if (j != i && autre.longueurNom > 0 && autre.debutNom > debut)
+            autre.debutNom = uint16_t(autre.debutNom - longueur);
+    }
+}
+
+void changeTexteNomObjet(TfigureKalmetra& f, int i, const std::string& texte) {
+    oteTexteNomObjet(f, i);
+    TObjetFigure& o = objet(f, i);
+    o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
+    o.longueurNom = uint8_t(texte.size());
+    f.texteDesNoms += texte;
+}
+
 int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature) {
     const std::string cherche = coupe(nom, kLongueurNomCherche);
     for (int n = 1; n <= f.nombreObjets; ++n)

@@ -48,6 +48,13 @@ std::string texteEtiquetteObjet(const TfigureKalmetra& f, int i);
 std::string nomObjetOuVecteur(const TfigureKalmetra& f, int i); // "vec(u)" for a vector
 std::string nomObjetNotation(const TfigureKalmetra& f, int i);  // "(AB)", "[AB)", "[AB]"
 std::string nomObjetInverse(const TfigureKalmetra& f, int i);   // "BA"
+// Gives object i a new slice of the object-name text (name, blank, label):
+// its old slice is taken out of the text unless another object reads it
+// too (the built-in o and ox share their "o"), and the starts of every
+// object after it, built-in or not, follow; the new slice goes at the end.
+void changeTexteNomObjet(TfigureKalmetra& f, int i, const std::string& texte);
+// Takes object i's slice out of the object-name text as above; i then has no name.
+void oteTexteNomObjet(TfigureKalmetra& f, int i);
 
 // Lookups; 0 when none.
 int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature);

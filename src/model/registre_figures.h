@@ -28,6 +28,8 @@ constexpr std::size_t kTailleMaxFichierFigure = 65536;
 // The built-in objects: names back to back (o and ox share their "o").
 inline constexpr char kNomsObjetsIntegres[] = "RxyzUxyztimeijkoxoyozoxyoyzozx";
 constexpr uint16_t kValeursObjetsIntegres = 88; // values 1 to 88
+// The name built-in object i (1 to 13) has in a new figure; empty for any other i.
+std::string nomObjetIntegreParDefaut(int i);
 
 // A new record for the window, loaded from the file (or the default text) and
 // entered in the table under numero. A figure already in that slot is

@@ -173,4 +173,10 @@ void installeObjetsIntegres(TfigureKalmetra& f) {
     f.nombreObjets = kObjetsPredefinis;
 }
 
+std::string nomObjetIntegreParDefaut(int i) {
+    if (i < 1 || i > kObjetsPredefinis) return {};
+    const ObjetIntegre& o = kObjets[std::size_t(i - 1)];
+    return std::string(kNomsObjetsIntegres + o.debutNom - 1, o.longueurNom);
+}
+
 } // namespace km32

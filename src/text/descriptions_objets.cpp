@@ -313,23 +313,21 @@ constexpr Predefini kPredefinis[14] = {
     {2536, {8, 1, 0, 0}},  {2537, {9, 1, 0, 0}},  {2542, {10, 1, 0, 0}}, {2093, {7, 4, 5, 11}},
     {2093, {7, 5, 6, 12}}, {2093, {7, 6, 4, 13}},
 };
-constexpr const char* kNomsPredefinis[14] = {"",  "Rxyz", "Uxyz", "time", "vec(i)", "vec(j)", "vec(k)",
-                                             "o", "ox",   "oy",   "oz",   "oxy",    "oyz",    "ozx"};
-
-std::string nomPredefini(int o, bool math) {
-    const std::string nom = kNomsPredefinis[o];
+// A built-in object's present name: a renamed one is described by its new name.
+std::string nomPredefini(const TfigureKalmetra& f, int o, bool math) {
+    const std::string nom = nomObjetOuVecteur(f, o);
     if (!math) return nom;
     if (o <= 3) return "\\" + nom + ";s:" + nom + "\\";
     return "\\" + nom + "\\";
 }
 
-std::string phrasePredefinie(int i, bool math) {
+std::string phrasePredefinie(const TfigureKalmetra& f, int i, bool math) {
     const Predefini& p = kPredefinis[i];
     std::string t = phraseDeNumero(p.phrase);
     for (int k = 0; k < 4; ++k)
         if (p.objets[std::size_t(k)] != 0)
             remplaceChaineLongue(t, "#" + std::to_string(k + 1),
-                                 nomPredefini(p.objets[std::size_t(k)], math));
+                                 nomPredefini(f, p.objets[std::size_t(k)], math));
     return t;
 }
 
@@ -361,7 +359,7 @@ std::string phraseDefinitionObjet(const TfigureKalmetra& f, int i, std::size_t l
                                   bool dialogue, bool& boucle) {
     boucle = false;
     if (i <= 0) return {};
-    if (!math && i <= kObjetsPredefinis) return coupe(phrasePredefinie(i, false), longueurMax);
+    if (!math && i <= kObjetsPredefinis) return coupe(phrasePredefinie(f, i, false), longueurMax);
     const ContexteDefinition c{f, i, math, dialogue};
     const TObjetFigure& o = objet(f, i);
     if (o.numeroPrototype != 0) return coupe(argumentsDePrototype(c), longueurMax);
@@ -394,7 +392,7 @@ std::string phraseAvecParametresEtBoucle(uint16_t numero, std::string_view param
 }
 
 std::string definitionObjetEnTexteMath(const TfigureKalmetra& f, int i) {
-    if (i >= 1 && i <= kObjetsPredefinis) return phrasePredefinie(i, true);
+    if (i >= 1 && i <= kObjetsPredefinis) return phrasePredefinie(f, i, true);
     if (i <= 0) return {};
     const TObjetFigure& o = objet(f, i);
     const uint8_t code = o.codeConstruction;
@@ -422,19 +420,32 @@ std::string definitionObjetPourRappel(const TfigureKalmetra& f, int i) {
 }
 
 std::string ligneDefinitionObjet(const TfigureKalmetra& f, int i) {
-    if (i >= 1 && i <= kObjetsPredefinis) return coupe(phrasePredefinie(i, false), 255);
+    if (i >= 1 && i <= kObjetsPredefinis) return coupe(phrasePredefinie(f, i, false), 255);
     const std::string ligne = definitionObjetEnTexte(f, i);
     return ligne.size() >= 2 ? ligne.substr(2) : ligne;
 }
 
 std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
     // A built-in object has its own fixed sentence, not a pattern to fill.
-    if (i >= 1 && i <= kObjetsPredefinis) return coupe("\r\n" + phrasePredefinie(i, false), 255);
+    if (i >= 1 && i <= kObjetsPredefinis) return coupe("\r\n" + phrasePredefinie(f, i, false), 255);
     bool boucle = false;
     const std::string parametres = phraseDefinitionObjet(f, i, 255, false, false, boucle);
     if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0)
         return coupe("\r\n" + remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres), 255);
     return ligneDePhraseAvecParametres(phraseDeDefinition(f, i), parametres, 0);
+}
+
+std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i) {
+    if (i >= 1 && i <= kObjetsPredefinis) return phrasePredefinie(f, i, false).size();
+    bool boucle = false;
+    const std::string parametres = phraseDefinitionObjet(f, i, std::string::npos, false, false, boucle);
+    if (parametres.size() > 255) return parametres.size();
+    if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0) {
+        // The filled macro is cut at 255 characters: a cut one is too long.
+        const std::size_t n = remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres).size();
+        return n >= 255 ? 256 : n;
+    }
+    return phraseAvecParametres(phraseDeDefinition(f, i), parametres).size();
 }
 
 std::string remplaceArgumentsDeMacro(std::string_view macro, std::string_view arguments) {

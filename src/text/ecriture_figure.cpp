@@ -1,17 +1,21 @@
 #include "text/ecriture_figure.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "base/texte.h"
 #include "model/catalogue.h"
 #include "model/objets_figure.h"
+#include "model/registre_figures.h"
 #include "text/prototypes_texte.h"
 #include "model/nombres_texte.h"
 #include "model/services_texte.h"
 #include "phrases/phrase.h"
 #include "phrases/phrase_messages.h"
 #include "sibling/table_partagee.h"
+#include "text/descriptions_objets.h"
+#include "text/lignes_commandes.h"
 #include "text/lignes_figure_texte.h"
 
 namespace km32 {
@@ -54,6 +58,26 @@ struct Ecriture {
         }
         if (!parametre.empty()) ecritLigneDeParametre(premiere ? phrase : phraseSuite);
     }
+    // A list that grows with the figure, in one line while it is short, else
+    // in lines of the same phrase that each begin with avant and, but the
+    // last, end with suite: their readers take the lines one after another.
+    void listeLongue(const std::vector<std::string>& elements, uint16_t phrase, const std::string& avant,
+                     const std::string& separateur, uint8_t indentation = 0, const std::string& suite = {}) {
+        std::vector<std::string> morceaux{std::string()};
+        std::string tout;
+        for (const std::string& e : elements) {
+            tout += (tout.empty() ? "" : separateur) + e;
+            if (morceaux.back().size() > 60) morceaux.emplace_back();
+            morceaux.back() += (morceaux.back().empty() ? "" : separateur) + e;
+        }
+        if (tout.size() <= kListeEnUneLigne) morceaux = {tout};
+        for (std::size_t k = 0; k < morceaux.size(); ++k)
+            ligne(phrase, avant + morceaux[k] + (k + 1 < morceaux.size() ? suite : std::string()),
+                  indentation);
+    }
+    // Longest list kept in one line: with the longest phrase and name around
+    // it the line stays within the reader's 250 characters.
+    static constexpr std::size_t kListeEnUneLigne = 180;
 };
 
 template <typename Condition> bool unObjetDe(const TfigureKalmetra& f, int debut, Condition c) {
@@ -87,6 +111,21 @@ void ecritEntete(Ecriture& e) {
     e.ajouteTexte(phraseDeNumero(entete));
     e.ligne(2207, texteDeReel(e.f.versionTexte));
     e.ligneVide();
+}
+
+// Built-in objects keep their meaning under a new name: one rename line,
+// from the names of a new figure to the present ones, before any line that
+// names them. Thirteen names of at most 10 characters fit in one line.
+void ecritRenommagesIntegres(Ecriture& e) {
+    std::string anciens, nouveaux;
+    for (int i = 1; i <= kObjetsPredefinis; ++i) {
+        const std::string nom = nomObjet(e.f, i);
+        const std::string defaut = nomObjetIntegreParDefaut(i);
+        if (nom == defaut || nom.empty()) continue;
+        anciens += (anciens.empty() ? "" : " ") + defaut;
+        nouveaux += (nouveaux.empty() ? "" : " ") + coupe(nom, 10);
+    }
+    if (!anciens.empty()) e.ligne(2276, anciens + ";" + nouveaux);
 }
 
 void ecritVue(Ecriture& e) {
@@ -172,10 +211,11 @@ void ecritAffichagesEtTouches(Ecriture& e) {
             if (o.nature != kNatureCommande) continue;
             if (regroupes) e.ajouteTexte(definitionObjetEnTexte(f, i));
             if (o.codeConstruction == 66 || o.codeConstruction == 149) {
-                std::string valeurs;
+                std::vector<std::string> valeurs;
                 for (int k = 0; k < o.nombreValeurs; ++k)
-                    valeurs += (k == 0 ? "" : " ") + texteDeReel(valeurDepuisZero(f, i, k));
-                e.ligne(2223, coupe(nomObjet(f, i), 80) + ";" + valeurs, 3);
+                    valeurs.push_back(texteDeReel(valeurDepuisZero(f, i, k)));
+                e.listeLongue(valeurs, 2223, coupe(nomObjet(f, i), 80) + ";", " ", 3,
+                              " " + std::string(kSuiteDeListe));
             }
         }
     }
@@ -220,13 +260,10 @@ void ecritListesDObjets(Ecriture& e) {
         e.ligneVide();
         for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
             if (!estConvexeLimitant(objet(f, i).codeConstruction)) continue;
-            std::string liste;
-            for (int j = 4; j <= f.nombreObjets; ++j) {
-                const TObjetFigure& o = objet(f, j);
-                if (estObjetDessinable(o) && o.objetLimite == i)
-                    liste += (liste.empty() ? "" : ", ") + nomObjetNotation(f, j);
-            }
-            if (!liste.empty()) e.ligne(2216, coupe(nomObjet(f, i), 80) + ";" + coupe(liste, 255));
+            const auto limites = nomsNotation(f, 4, [i](const TObjetFigure& o, int) {
+                return estObjetDessinable(o) && o.objetLimite == i;
+            });
+            if (!limites.empty()) e.listeLongue(limites, 2216, coupe(nomObjet(f, i), 80) + ";", ", ");
         }
     }
 }
@@ -367,6 +404,56 @@ void reinitialiseEcritureFigure() {
     etatEcritureFigure() = EtatEcritureFigure{};
 }
 
+namespace {
+
+// Phrases taken from another language for the time of a measure (only the
+// language word of the shared table changes: no pattern table is rebuilt).
+class LangueProvisoire {
+  public:
+    explicit LangueProvisoire(uint16_t langue) : ancienne_(TQTableDesVariablesPartagees()->langueAppliquee) {
+        TQTableDesVariablesPartagees()->langueAppliquee = langue;
+    }
+    ~LangueProvisoire() { TQTableDesVariablesPartagees()->langueAppliquee = ancienne_; }
+    LangueProvisoire(const LangueProvisoire&) = delete;
+    LangueProvisoire& operator=(const LangueProvisoire&) = delete;
+
+  private:
+    uint16_t ancienne_;
+};
+
+// The longest of object i's lines in the applied language, CR LF left out.
+std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
+    std::size_t n = i > kObjetsPredefinis ? longueurDefinitionObjet(f, i) : 0;
+    const auto ligne = [&n](const std::string& l) {
+        if (l.size() > 2) n = std::max(n, l.size() - 2);
+    };
+    const TObjetFigure& o = objet(f, i);
+    if (i > kObjetsPredefinis && estObjetLibre(o)) {
+        ligne(ecritLigneObjetLibre(f, i));
+        ligne(ecritLignePasClavier(f, i));
+    }
+    if (estObjetDessinable(o)) ligne(ecritLigneStyleObjet(f, i));
+    return n;
+}
+
+} // namespace
+
+bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
+    // Lines are built by a routine that cuts at 253 characters: a line that
+    // reaches 251 is too long, cut or not.
+    const std::size_t ici = longueurLignesObjet(f, i);
+    if (ici > kLongueurMaxLigneLue) return false;
+    // The patterns and keywords of the three languages differ by at most 30
+    // characters: a short line fits in every language.
+    if (ici + 120 <= kLongueurMaxLigneLue) return true;
+    for (const uint16_t autre : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
+        if (autre == TQTableDesVariablesPartagees()->langueAppliquee) continue;
+        LangueProvisoire garde(autre);
+        if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return false;
+    }
+    return true;
+}
+
 std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
     while (p < t.size() && (t[p] == ' ' || t[p] == '\t' || t[p] == '\r' || t[p] == '\n'))
         ++p;
@@ -401,6 +488,7 @@ std::string ecritTexteFigure(const TfigureKalmetra& f) {
     Ecriture e{f, {}, {}};
     ecritEntete(e);
     ecritTousLesPrototypes(f, e.texte);
+    ecritRenommagesIntegres(e);
     ecritVue(e);
     ecritObjets(e);
     ecritAffichagesEtTouches(e);

@@ -24,6 +24,16 @@ struct EtatEcritureFigure {
 EtatEcritureFigure& etatEcritureFigure();
 void reinitialiseEcritureFigure();
 
+// The longest line a figure text may hold (a longer one stops the reader).
+constexpr std::size_t kLongueurMaxLigneLue = 250;
+// "The line that defines #1 would have more than 250 characters..." (one of
+// our own phrases): an edit that would need such a line is refused.
+constexpr uint16_t kErreurLigneEcriteTropLongue = 9971;
+// Whether every line the writer writes for object i (its sentence, its
+// free-object and keyboard-step lines, its style line) fits in a line the
+// reader takes, in each of the three languages.
+bool lignesObjetRelisibles(const TfigureKalmetra& f, int i);
+
 // The next line of the stored extra lines from position p (advanced): a
 // coded line comes out as the filled phrase of the applied language (with
 // its leading CR LF), any other line unchanged; empty at the end.

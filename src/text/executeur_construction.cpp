@@ -704,6 +704,7 @@ const TableScripts& tableScripts() {
                 kFonction3VariablesDonnee,
                 kVariableMuette,
                 kDroiteDonnee,
+                kSegmentDonne,
                 kPolyedreDonne,
                 kSphereDonnee,
                 kConeDonne,

@@ -9,15 +9,18 @@
 #include "model/calcul/dependants.h"
 #include "model/calcul/parametres.h"
 #include "model/catalogue.h"
+#include "model/couleurs.h"
 #include "model/expression_erreurs.h"
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
 #include "model/prototypes/prototypes.h"
 #include "model/services_dessin.h"
+#include "model/style.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "text/attributs_dessin.h"
+#include "text/ecriture_figure.h"
 #include "text/executeur_construction.h"
 #include "text/execution_ligne.h"
 #include "text/installation_objet.h"
@@ -53,13 +56,25 @@ bool estCodeImages(uint8_t c) {
         return false;
     }
 }
-// A fresh object record for the line's construction.
+// A fresh object record for the line's construction. An object made from
+// the dialog takes the colour last chosen in the style palette, set as the
+// colour word of a style line sets it (the colour's red, green and blue);
+// the colour code never goes into the style's flag bits, where the further
+// colours (101 to 120) would read as name positions.
 void preparePourConstruction(const TfigureKalmetra& f, TLigneAnalysee& L) {
     const uint8_t prototype = L.nouvelObjet.numeroPrototype;
     L.nouvelObjet = TObjetFigure{};
     L.nouvelObjet.codeConstruction = uint8_t(L.codeConstruction & 0xFF);
     L.nouvelObjet.numeroPrototype = prototype;
     initialiseObjetFigure(f, 0, L.nouvelObjet);
+    TObjetFigure& o = L.nouvelObjet;
+    if (L.modeLecture == kModeLectureDialogue && f.couleurCourante != 0 && estObjetDessinable(o) &&
+        estCodeDeCouleur(f.couleurCourante)) {
+        TsourcesCouleur sources{o.sourcesCouleur[0], o.sourcesCouleur[1], o.sourcesCouleur[2]};
+        couleurDeNumero(o.style, sources, f.couleurCourante);
+        for (int k = 0; k < 3; ++k)
+            o.sourcesCouleur[k] = sources[std::size_t(k)];
+    }
 }
 
 void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
@@ -298,6 +313,22 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
 
 namespace {
 
+// An object whose lines the writer could not write within the reader's
+// limit would be lost the next time the figure is saved or an edit is
+// undone: its creation is refused, named in the message.
+void refuseLignesTropLongues(const TfigureKalmetra& f, TLigneAnalysee& L, int avant) {
+    const auto verifie = [&](int i) {
+        if (L.erreur != 0 || i <= kObjetsPredefinis || i > f.nombreObjets) return;
+        if (lignesObjetRelisibles(f, i)) return;
+        nomErreur1() = nomObjetNotation(f, i);
+        afficheErreurDeNumero(kErreurLigneEcriteTropLongue);
+        L.erreur = kErreurLigneEcriteTropLongue;
+    };
+    verifie(L.objetCible);
+    for (int i = avant + 1; i <= f.nombreObjets; ++i)
+        verifie(i);
+}
+
 // The common entry of a line and of the dialog: the record filled, the
 // creation run, the names of the figure checked.
 bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arguments, uint8_t modeLecture,
@@ -313,7 +344,9 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
     L.nouvelObjet.numeroPrototype = uint8_t(code >> 8);
     L.nouvelObjet.codeConstruction = uint8_t(code & 0xFF);
 
+    const int avant = f.nombreObjets;
     executeCreation(f, L);
+    if (L.erreur == 0) refuseLignesTropLongues(f, L, avant);
 
     const uint16_t noms = L.erreur == 0 ? verifieNomsFigure(f) : 0;
     etatCreation().erreurNomsApresCreation = noms;

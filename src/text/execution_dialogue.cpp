@@ -91,6 +91,9 @@ bool choisitObjetAModifier(TfigureKalmetra& f, const std::string& texte) {
         return false;
     }
     f.objetDialogue = uint8_t(i);
+    // A function given by values is modified in its own window, which opens
+    // on this object's name and table.
+    if (objet(f, i).codeConstruction == construction::kFonctionParValeurs) f.objetARedefinir = uint8_t(i);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "base/texte.h"
 #include "host/menus_figure_codes.h"
@@ -13,6 +14,7 @@
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
+#include "model/procedures_texte.h"
 #include "model/services_hote.h"
 #include "model/services_texte.h"
 #include "model/style.h"
@@ -244,6 +246,20 @@ void couleurDuFond(TfigureKalmetra& f, TLigneFigure& l) {
 }
 
 // The values of a command of memorised assignments or of a saved view.
+// The values of a command given over several lines: every line but the
+// last ends with kSuiteDeListe, and their values wait here until the last
+// line, which must come next for the same command; the whole list then has
+// to hold exactly the command's values.
+struct SuiteParametres {
+    const TfigureKalmetra* figure = nullptr;
+    int objet = 0;
+    std::vector<double> valeurs;
+};
+SuiteParametres& suiteParametres() {
+    static SuiteParametres s;
+    return s;
+}
+
 void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNomEtGenre(f, coupe(argument(l, 1), 10), l.modeLecture, l.erreur, n);
@@ -252,14 +268,32 @@ void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
     const TObjetFigure& o = objet(f, n);
     if (o.nature != kNatureCommande || (o.codeConstruction != 66 && o.codeConstruction != 149))
         return signaleErreurLigne(l, kErreurDonneeIncorrecte, argument(l, 1));
+    std::string liste = argument(l, 2);
+    oteEspacesBouts(liste);
+    const bool aSuivre =
+        liste.size() >= kSuiteDeListe.size() &&
+        liste.compare(liste.size() - kSuiteDeListe.size(), std::string::npos, kSuiteDeListe) == 0;
+    if (aSuivre) liste.erase(liste.size() - kSuiteDeListe.size());
     std::array<double, 41> valeurs{};
     uint8_t nombre = 0;
-    evalueListeExpressions(f, argument(l, 2), l.modeLecture, valeurs, nombre, l.erreur);
+    evalueListeExpressions(f, liste, l.modeLecture, valeurs, nombre, l.erreur);
     if (refusDansLigne(l, argument(l, 2))) return;
     l.erreur = 0;
-    if (nombre != o.nombreValeurs) return signaleErreurLigne(l, kErreurLigneNonExecutable, argument(l, 2));
-    for (int k = 1; k <= nombre; ++k)
-        valeurObjet(f, n, k) = valeurs[std::size_t(k)];
+    SuiteParametres& suite = suiteParametres();
+    std::vector<double> toutes;
+    if (suite.figure == &f && suite.objet == n) toutes = suite.valeurs;
+    suite = SuiteParametres{};
+    toutes.insert(toutes.end(), valeurs.begin() + 1, valeurs.begin() + 1 + nombre);
+    if (toutes.size() > std::size_t(o.nombreValeurs))
+        return signaleErreurLigne(l, kErreurLigneNonExecutable, argument(l, 2));
+    if (aSuivre) {
+        suite = SuiteParametres{&f, n, std::move(toutes)};
+        return;
+    }
+    if (toutes.size() != std::size_t(o.nombreValeurs))
+        return signaleErreurLigne(l, kErreurLigneNonExecutable, argument(l, 2));
+    for (std::size_t k = 0; k < toutes.size(); ++k)
+        valeurObjet(f, n, int(k) + 1) = toutes[k];
 }
 
 // The keyboard step of a free object: the step, whether it may be changed,

@@ -15,6 +15,7 @@
 // what was applied before it stays applied.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/figure.h"
 
@@ -24,6 +25,9 @@ struct TLigneFigure;
 
 constexpr uint16_t kErreurLigneNonExecutable = 618;
 constexpr uint16_t kErreurOptionMenu = 627;
+// Ends every line but the last of the values of a command written over
+// several lines ("Paramètres pour v: 1 2 3 ..." then "Paramètres pour v: 4 5").
+inline constexpr std::string_view kSuiteDeListe = "...";
 
 // The lines of that group, by line code (2210, 2211, 2212, 2213, 2217,
 // 2222, 2223, 2225, 2226, 2227, 2235, 2236, 2237, 2244, 2258, 2260, 2266,

@@ -16,6 +16,7 @@
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
 #include "text/affectation_libres.h"
+#include "text/ecriture_figure.h"
 #include "text/executeur_construction.h"
 #include "text/installation_objet.h"
 #include "text/instantanes_figure.h"
@@ -57,17 +58,7 @@ void afficheEnPlace(TfigureKalmetra& f, TLigneFigure& l) {
     const std::string nom = nomObjet(f, n);
     const std::string etiquette = texte == nom ? nom : coupe(nom + " " + texte, 80);
     TObjetFigure& o = objet(f, n);
-    const std::size_t debut = o.debutNom, longueur = o.longueurNom;
-    if (debut >= 1 && longueur > 0 && debut - 1 + longueur <= f.texteDesNoms.size()) {
-        f.texteDesNoms.erase(debut - 1, longueur);
-        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
-            TObjetFigure& autre = objet(f, i);
-            if (i != n && autre.debutNom > debut) autre.debutNom = uint16_t(autre.debutNom - longueur);
-        }
-    }
-    o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
-    o.longueurNom = uint8_t(etiquette.size());
-    f.texteDesNoms += etiquette;
+    changeTexteNomObjet(f, n, etiquette);
     if (l.codeLigne == 2002)
         o.style.drapeaux = uint16_t(o.style.drapeaux | kStyleMarquesNumeriques);
     else
@@ -372,20 +363,9 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         const int n = liste[std::size_t(k)];
         TObjetFigure& o = objet(f, n);
         const std::string etiquette = texteEtiquetteObjet(f, n);
-        if (o.longueurNom > 0 && o.debutNom >= 1 &&
-            o.debutNom - 1u + o.longueurNom <= f.texteDesNoms.size()) {
-            f.texteDesNoms.erase(o.debutNom - 1u, o.longueurNom);
-            for (int j = kPremierUtilisateur; j <= f.nombreObjets; ++j) {
-                TObjetFigure& autre = objet(f, j);
-                if (j != n && autre.debutNom > o.debutNom)
-                    autre.debutNom = uint16_t(autre.debutNom - o.longueurNom);
-            }
-        }
         const std::string nom = etiquette.empty() ? nouveaux[std::size_t(k - 1)]
                                                   : coupe(nouveaux[std::size_t(k - 1)] + " " + etiquette, 80);
-        o.debutNom = uint16_t(f.texteDesNoms.size() + 1);
-        o.longueurNom = uint8_t(nom.size());
-        f.texteDesNoms += nom;
+        changeTexteNomObjet(f, n, nom);
         if (o.codeConstruction == 30)
             o.codeConstruction = 125;
         else if (o.codeConstruction == 33)
@@ -393,6 +373,15 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         else if (o.codeConstruction == 34)
             o.codeConstruction = 182;
     }
+    // Longer names lengthen the lines of every object that names them: a
+    // rename that would need a line the reader refuses is not made (the
+    // callers put the figure back).
+    for (int i = 1; i <= f.nombreObjets; ++i)
+        if (!lignesObjetRelisibles(f, i)) {
+            nomErreur1() = nomObjetNotation(f, i);
+            afficheErreurDeNumero(kErreurLigneEcriteTropLongue);
+            return kErreurLigneEcriteTropLongue;
+        }
     erreur = verifieNomsFigure(f);
     if (erreur == 0) publieVariablesPartagees(f);
     return erreur;

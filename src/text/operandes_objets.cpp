@@ -434,10 +434,12 @@ void litAxe(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint
     if (estRefus(erreur)) return;
     premier = second = 0;
     const std::string t = sansSeparateurs(texte.substr(0, 80));
-    if (t == "ox" || t == "oy" || t == "oz") {
-        premier = t[1] == 'x' ? kObjetOx : t[1] == 'y' ? kObjetOy : kObjetOz;
-        return;
-    }
+    // The built-in axes by their present names (they may have been renamed).
+    for (const int axe : {kObjetOx, kObjetOy, kObjetOz})
+        if (!t.empty() && nomObjetEst(f, axe, t)) {
+            premier = uint8_t(axe);
+            return;
+        }
     if (const int k = chercheObjetNomme(f, t, kNatureDemiDroite, 33, 1)) {
         referenceTrouvee(f, k, premier, erreur);
         return;

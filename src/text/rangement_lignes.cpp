@@ -8,6 +8,7 @@
 #include "model/fonctions/fonctions.h"
 #include "model/catalogue.h"
 #include "model/maillages.h"
+#include "model/objets_figure.h"
 #include "model/solides/polyedres.h"
 #include "text/ligne_creation.h"
 
@@ -141,14 +142,9 @@ void oteDonneesObjet(TfigureKalmetra& f, int k) {
         oteEntrees(f.parents, f.parentsUtilises, s, c);
         o.nombreParents = 0;
     }
-    if (o.longueurNom > 0) {
-        const int c = o.longueurNom, s = o.debutNom;
-        utilisateurs([&](TObjetFigure& x) {
-            if (x.longueurNom > 0 && x.debutNom > s) x.debutNom = uint16_t(x.debutNom - c);
-        });
-        oteTexte(f.texteDesNoms, s, c);
-        o.longueurNom = 0;
-    }
+    // A renamed built-in object's name lies after the user objects' names:
+    // every object's name start follows.
+    if (o.longueurNom > 0) oteTexteNomObjet(f, k);
     if (o.nombreEchantillons > 0) {
         const int c = o.nombreEchantillons, s = o.premierEchantillon;
         utilisateurs([&](TObjetFigure& x) {

@@ -12,6 +12,7 @@
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "model/catalogue.h"
 #include "model/nombres_texte.h"
+#include "model/prototypes/prototypes.h"
 #include "phrases/phrase.h"
 #include "platform/aide.h"
 #include "platform/boites.h"
@@ -542,6 +543,37 @@ TEST_F(DialogueConstruction, APrototypeDialogAsksTheGivenObjectsWithThePrototype
     attendPres(pt("I"), 2, 1, 3, 1e-12);
 }
 
+// A prototype whose given object is a segment, made by command 95 from a
+// named segment of the figure: it is written with its given-segment line,
+// read back, and used on a segment given by name or by its two points.
+TEST_F(DialogueConstruction, APrototypeWithAGivenSegmentIsMadeWrittenReadAndUsed) {
+    figureDeTexte(std::string(kPointsAB) + "s segment [AB]\r\nM milieu du segment s\r\n"
+                                           "C point de coordonnées (2,8,0) dans le repère Rxyz\r\n"
+                                           "D point de coordonnées (6,0,4) dans le repère Rxyz\r\n"
+                                           "t segment [CD]\r\n");
+    ouvre(95);
+    repondEtValide({"Milieu de segment", "s", "M", "M milieu de s"});
+    ASSERT_EQ(fenetreDialogue(), nullptr)
+        << (p::boitesDemandees().empty() ? "" : p::boitesDemandees().back().texte);
+    ASSERT_NE(prototypeDe(fig(), 1), nullptr);
+    KMExecuteLigneFig(n, "I milieu de t\r\nJ milieu de [AD]\r\n");
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    attendPres(pt("I"), 4, 4, 2, 1e-12); // (C + D) / 2
+    attendPres(pt("J"), 3, 0, 2, 1e-12); // (A + D) / 2
+    const std::string texte = texteFigure();
+    EXPECT_NE(texte.find("\r\ns segment donné\r\n"), std::string::npos) << texte;
+    // Read back in place of the figure: the same prototype and results.
+    KMExecuterTexte(n, windows1252DeUtf8(texte).c_str());
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    attendPres(pt("I"), 4, 4, 2, 1e-12);
+    attendPres(pt("J"), 3, 0, 2, 1e-12);
+    EXPECT_EQ(texteFigure(), texte);
+    // Used on the segment it was made from, it gives M again.
+    KMExecuteLigneFig(n, "K milieu de s\r\n");
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    attendPres(pt("K"), 2, 1, 3, 1e-12);
+}
+
 TEST_F(DialogueConstruction, AFailedCommandLeavesTheFigureAsItWas) {
     figureDeTexte(std::string(kPointsAB) + "M milieu du segment [AB]\r\na réel libre de [0,5]\r\n");
     struct Cas {
@@ -604,6 +636,17 @@ TEST_F(DialogueConstruction, RenamingAndAssigningThroughTheDialog) {
     EXPECT_GT(numero("E"), 0);
     EXPECT_GT(numero("F"), 0);
     EXPECT_EQ(numero("A"), 0);
+    // A built-in axis renamed: the axes after it keep their names.
+    ouvre(90);
+    tape("ox");
+    touche(p::VK_DOWN);
+    tape("X");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(numero("X"), 8);
+    EXPECT_EQ(numero("oy"), 9);
+    EXPECT_EQ(numero("oz"), 10);
+    EXPECT_NE(texteFigure().find("Renommer ox: X"), std::string::npos);
     // A free point placed on another point takes its coordinates.
     ouvre(69);
     tape("P");

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "banc_fenetres.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/fonction_valeurs.h"
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonctions.h"
@@ -253,6 +254,47 @@ TEST_F(FonctionValeurs, AFunctionLeftToRedefineComesWithItsNameAndTable) {
     EXPECT_EQ(points(v.table), points(*tableDeValeursDeObjet(f, g)));
     EXPECT_FALSE(v.avecInterpolation);
     EXPECT_EQ(v.focus, ChampGrille::Point);
+}
+
+// Command 91 on a function given by values, as a user gives it: the name
+// typed in the dialog opens this window on the function's name and table;
+// OK gives the function the edited table (and the written text holds it),
+// Cancel leaves the old one.
+TEST_F(FonctionValeurs, ModifyingAFunctionByValuesOpensItsTableAndOkOrCancelDecides) {
+    const char* texte = "g fonction définie par valeurs (sans interpolation)\r\n"
+                        "Valeurs pour g: (1,2) (3,6)\r\n";
+    TfigureKalmetra& f = figureDeTexte(texte);
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok);
+        refaitFigure(texte);
+        const int g = numero("g");
+        TFenDialog& d = ouvreParCommande(91, fenetreDialogue);
+        p::envoieMessage(d.fenetre, p::WM_CHAR, 'g', 0);
+        p::envoieMessage(d.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        TFenetreValFon* v = fenetreFonctionParValeurs();
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(v->objetRedefini, g);
+        EXPECT_EQ(v->nom, "g");
+        EXPECT_EQ(points(v->table), (Points{{1, 2}, {3, 6}}));
+        EXPECT_EQ(celluleGrille(*v, 2, 0), "3");
+        tape(*v, "2 10");
+        if (ok)
+            commande(*v, kGrilleOk);
+        else
+            p::envoieMessage(v->fenetre, p::WM_KEYDOWN, p::VK_ESCAPE, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+        const TFonctionTable* t = tableDeValeursDeObjet(f, g);
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(points(*t), ok ? (Points{{1, 2}, {2, 10}, {3, 6}}) : (Points{{1, 2}, {3, 6}}));
+        const uint32_t bloc = KMTexteFigure(n);
+        const std::string ecrit = KMContenuBloc(bloc);
+        KMLibereBloc(bloc);
+        EXPECT_NE(ecrit.find(ok ? "Valeurs pour g: (1,2) (2,10) (3,6)" : "Valeurs pour g: (1,2) (3,6)"),
+                  std::string::npos)
+            << ecrit;
+    }
 }
 
 TEST_F(FonctionValeurs, OkTurnsAFunctionByFormulaIntoOneByValues) {

@@ -6,6 +6,7 @@
 
 #include "banc_fenetres.h"
 #include "drawing/designation.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/palette_styles.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "model/couleurs.h"
@@ -16,6 +17,7 @@
 #include "platform/formes_liees.h"
 #include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
+#include "text/lignes_figure_texte.h"
 
 namespace km32::essais {
 namespace {
@@ -120,6 +122,59 @@ TEST_F(PaletteStyles, TheStripTakesOnlyAColour) {
     EXPECT_EQ(f.couleurCourante, 4);
     EXPECT_EQ(s.couleurBande, 4);
     EXPECT_EQ(f.styleChoisi, 4);
+}
+
+// An object made from the construction dialog takes the colour chosen on
+// the strip, as the same object made by a line with that colour's style
+// line: the same red, green and blue, the same style word, the same style
+// line written back. A further colour (101 to 120) is no flag of the style.
+TEST_F(PaletteStyles, ADialogCreationTakesTheStripColourAsAStyleLineWould) {
+    struct Cas {
+        int32_t x, y;  // the colour cell clicked
+        uint16_t code; // its colour code
+    };
+    const char* points = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                         "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n";
+    TfigureKalmetra& f = figureDeTexte(points);
+    for (const Cas& c : {Cas{5, 25, 4}, Cas{85, 43, 101}}) {
+        SCOPED_TRACE(c.code);
+        refaitFigure(points);
+        TFenetreStyle& s = ouvre();
+        clic(s, c.x, c.y);
+        clic(s, 10, 360);
+        ASSERT_EQ(f.couleurCourante, c.code);
+        // The palette closed, the chosen colour stays the figure's.
+        p::envoieMessage(s.fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+        TFenDialog& d = ouvreParCommande(15, fenetreDialogue);
+        for (const char* reponse : {"AB", "M"}) {
+            for (const char* t = reponse; *t; ++t)
+                p::envoieMessage(d.fenetre, p::WM_CHAR, uint8_t(*t), 0);
+            p::envoieMessage(d.fenetre, p::WM_KEYDOWN, p::VK_DOWN, 0);
+        }
+        p::envoieMessage(d.fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+        const int m = numero("M");
+        ASSERT_GT(m, 0);
+        CouleurRVB rvb{};
+        ASSERT_TRUE(rvbDeCode(c.code, rvb));
+        // The same object by a line, coloured by the style line written for M.
+        const std::string style = ecritLigneStyleObjet(f, m);
+        ASSERT_NE(style.find("Dessin de M: "), std::string::npos);
+        std::string ligne = "N milieu du segment [AB]\r\n" + style.substr(2);
+        ligne.replace(ligne.find("Dessin de M"), 11, "Dessin de N");
+        KMExecuteLigneFig(n, ligne.c_str());
+        ASSERT_EQ(KMLigneEnErreur(n), 0);
+        const TObjetFigure& parDialogue = objet(f, m);
+        const TObjetFigure& parLigne = objet(f, numero("N"));
+        EXPECT_EQ(
+            (std::array<uint8_t, 3>{parDialogue.style.rouge, parDialogue.style.vert, parDialogue.style.bleu}),
+            (std::array<uint8_t, 3>{rvb.rouge, rvb.vert, rvb.bleu}));
+        EXPECT_EQ((std::array<uint8_t, 3>{parLigne.style.rouge, parLigne.style.vert, parLigne.style.bleu}),
+                  (std::array<uint8_t, 3>{rvb.rouge, rvb.vert, rvb.bleu}));
+        EXPECT_EQ(parDialogue.style.drapeaux, parLigne.style.drapeaux);
+    }
 }
 
 TEST_F(PaletteStyles, TheBrushColoursTheObjectClickedInTheFigure) {

@@ -8,6 +8,7 @@
 #include "host/fenetres/tableau_valeurs.h"
 #include "model/fenetres_figure.h"
 #include "model/nombres_texte.h"
+#include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/formes_liees.h"
 #include "platform/presse_papiers.h"
@@ -132,6 +133,35 @@ TEST_F(TableauValeurs, NoRowsGiveTheHeaderLineAlone) {
     CopierLeTableauClick(t);
     ASSERT_NE(p::textePressePapiers(), nullptr);
     EXPECT_EQ(*p::textePressePapiers(), "a\tb\r\n");
+}
+
+// A table asking for more rows than it holds shows the first 10,000 and
+// says so, with the number asked; at the cap nothing is said.
+TEST_F(TableauValeurs, MoreRowsThanTheTableHoldsShowsTheFirstOnesAndSaysSo) {
+    for (const int lignes : {10000, 10001}) {
+        SCOPED_TRACE(lignes);
+        if (lignes == 10000)
+            figureTableau(lignes);
+        else
+            refaitFigure("a réel libre de [-10,10]\r\nb = a*a\r\nc = 1/(a-2)\r\nd = a/4\r\n"
+                         "t (touche T) tableau de (a,0) (b,2) à partir de 0 (pas 1) (10001 lignes)\r\n");
+        p::boitesDemandees().clear();
+        EXPECT_EQ(KMKeyPress(n, 't'), 1);
+        TFenetreDuTableauDeValeurs& t = tableau();
+        EXPECT_EQ(t.nombreLignes, 10000);
+        ASSERT_EQ(t.cellules.size(), 10001u);
+        EXPECT_EQ(t.cellules[10000][0], " 9999");
+        if (lignes == 10000) {
+            EXPECT_TRUE(p::boitesDemandees().empty());
+        } else {
+            ASSERT_EQ(p::boitesDemandees().size(), 1u);
+            EXPECT_EQ(p::boitesDemandees().back().texte,
+                      windows1252DeUtf8(
+                          "Le tableau demande 10001 lignes: seules les 10000 premières sont montrées."));
+        }
+        p::envoieMessage(t.fenetre, p::WM_CLOSE, 0, 0);
+        p::distribueJusquAuRepos();
+    }
 }
 
 TEST_F(TableauValeurs, ClosingGoesThroughTheMotherWindow) {

@@ -11,6 +11,7 @@
 #include "host/fenetres/forme_tableau_valeurs.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/fenetres_figure.h"
+#include "model/messages.h"
 #include "model/nombres_texte.h"
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
@@ -33,6 +34,8 @@ namespace {
 // The command object's values, counted from 0: start, step, rows, then the
 // decimals of column k (from 1) at kValeurLignes + k.
 constexpr int kValeurDebut = 0, kValeurPas = 1, kValeurLignes = 2;
+constexpr int kLignesMaxTableau = 10000;       // data rows the table holds
+constexpr uint16_t kPhraseTableauCoupe = 9970; // "The table asks for #1 rows: ..."
 constexpr int32_t kHauteurNormale = 300, kHauteurTraitsEpais = 500;
 constexpr int32_t kLigneGrille = 1;  // the width of the lines between cells
 constexpr int32_t kMargeCellule = 2; // between a cell's edge and its text
@@ -209,7 +212,10 @@ void remplitTableauDeValeurs(TFenetreDuTableauDeValeurs& t, TfigureKalmetra& f) 
     if (client.bas <= t.hauteurClient) t.hauteurClient = client.bas - 1;
 
     const double lignes = std::round(valeurDepuisZero(f, n, kValeurLignes));
-    t.nombreLignes = int(std::clamp(lignes, 0.0, 10000.0));
+    t.nombreLignes = int(std::clamp(lignes, 0.0, double(kLignesMaxTableau)));
+    // More rows than the table holds: the first ones are shown, and it is said.
+    if (lignes > kLignesMaxTableau)
+        afficheMessage(phraseAvecParametres(kPhraseTableauCoupe, texteDeReel(lignes)), t.titre);
     t.debut = valeurDepuisZero(f, n, kValeurDebut);
     t.pas = valeurDepuisZero(f, n, kValeurPas);
     const int colonnes = std::min(int(commande.nombreParents), kMaxColonnesTableau);

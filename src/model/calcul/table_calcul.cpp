@@ -218,6 +218,7 @@ constexpr TrouteCalcul kRoutes[] = {
     {c::kFonctionBis, kRien, true},
     {c::kVariableMuette, kRien, true},
     {c::kDroiteDonnee, kDonne},
+    {c::kSegmentDonne, kDonne},
     {c::kPolyedreDonne, kDonne},
     {c::kSphereDonnee, kDonne},
     {c::kConeDonne, kDonne},

@@ -1,0 +1,269 @@
+// Figures at the limits of the text, made at random with a fixed seed
+// through the C interface: many objects with long names, and every kind of
+// line whose lists grow with the figure (clipping, protections, blocked and
+// looped objects, trace selection, memorised positions, drawing in a block,
+// values of a function, labels). Whatever the lines that were refused on
+// the way, the figure written in each language has no line the reader
+// refuses, reads back into a figure that writes the same text, and the
+// snapshot that undo restores gives the same figure back.
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../host/banc_hote.h"
+#include "base/texte.h"
+#include "platform/boites.h"
+
+namespace km32::essais {
+namespace {
+
+using LignesLimites = BancHote;
+
+std::string texteDeBloc(uint32_t bloc) {
+    const char* c = KMContenuBloc(bloc);
+    std::string t = c ? c : "";
+    KMLibereBloc(bloc);
+    return t;
+}
+
+std::vector<std::string> lignesDe(const std::string& texte) {
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    for (;;) {
+        const std::size_t fin = texte.find("\r\n", debut);
+        lignes.push_back(texte.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut));
+        if (fin == std::string::npos) return lignes;
+        debut = fin + 2;
+    }
+}
+
+class Generateur {
+  public:
+    explicit Generateur(uint32_t graine) : hasard_(graine) {}
+
+    int entier(int a, int b) { return std::uniform_int_distribution<int>(a, b)(hasard_); }
+    // A number with eleven decimals: the longest numbers the writer writes.
+    std::string reel() {
+        const double x = std::uniform_real_distribution<double>(-9, 9)(hasard_);
+        char t[40];
+        std::snprintf(t, sizeof t, "%.11f", x);
+        return t;
+    }
+    static std::string nom(char lettre, int k) {
+        const std::string chiffres = std::to_string(1000 + k % 1000).substr(1);
+        return lettre + chiffres;
+    }
+    // Lines naming the objects of the list after the text, at most n names
+    // a line, each line of the same text.
+    static void enLignes(std::vector<std::string>& lignes, const std::string& debut,
+                         const std::vector<std::string>& noms, std::size_t n) {
+        for (std::size_t k = 0; k < noms.size(); k += n) {
+            std::string l = debut;
+            for (std::size_t j = k; j < std::min(noms.size(), k + n); ++j)
+                l += (j == k ? "" : ", ") + noms[j];
+            lignes.push_back(l);
+        }
+    }
+    std::vector<std::string> choisis(const std::vector<std::string>& noms, int n) {
+        std::vector<std::string> r = noms;
+        std::shuffle(r.begin(), r.end(), hasard_);
+        r.resize(std::size_t(std::min<int>(n, int(r.size()))));
+        std::sort(r.begin(), r.end());
+        return r;
+    }
+
+    // The lines (Windows-1252) of one figure.
+    std::vector<std::string> figure() {
+        std::vector<std::string> lignes, points, libres, variables;
+        const auto point = [&](int k) {
+            points.push_back(nom('P', k));
+            lignes.push_back(points.back() +
+                             " point de coordonn\xE9"
+                             "es (" +
+                             reel() + "," + reel() + "," + reel() + ") dans le rep\xE8re Rxyz");
+        };
+        point(0);
+        lignes.push_back("S000 sph\xE8re de centre P000 et de rayon 3 (unit\xE9 de longueur Uxyz)");
+        const int nLibres = entier(6, 12);
+        for (int k = 0; k < nLibres; ++k) {
+            libres.push_back(nom('L', k));
+            lignes.push_back(libres.back() + " point libre dans l'espace");
+            lignes.push_back("Objet libre " + libres.back() + ", param\xE8tres: " + reel() + ", " + reel() +
+                             ", " + reel());
+        }
+        const int nVariables = entier(3, 20);
+        for (int k = 0; k < nVariables; ++k) {
+            variables.push_back(nom('V', k));
+            lignes.push_back(variables.back() + " r\xE9"
+                                                "el libre de [-10,10]");
+        }
+        // Points up to the figure's limits (its tables fill up before 250
+        // objects: the last ones are refused as the table is full).
+        const int nPoints = entier(60, 130);
+        for (int k = 1; k < nPoints; ++k)
+            point(k);
+        enLignes(lignes, "Dessins limit\xE9s au convexe S000: ", choisis(points, entier(0, nPoints)), 30);
+        // Memorised positions of up to twelve free points (36 values), and
+        // drawings in a block of many points.
+        for (int k = 0; k < 3; ++k) {
+            std::string l = nom('M', k) + " (touche " + char('A' + k) +
+                            ") position m\xE9moris\xE9"
+                            "e de ";
+            const auto choix = choisis(libres, entier(1, nLibres));
+            for (std::size_t j = 0; j < choix.size(); ++j)
+                l += (j == 0 ? "" : ", ") + choix[j];
+            lignes.push_back(l);
+        }
+        for (int k = 0; k < 2; ++k) {
+            std::string l = nom('B', k) + " (touche " + char('K' + k) + ") dessin en bloc de ";
+            const auto choix = choisis(points, entier(1, 35));
+            for (std::size_t j = 0; j < choix.size(); ++j)
+                l += (j == 0 ? "" : ", ") + choix[j];
+            lignes.push_back(l);
+        }
+        lignes.push_back("F000 fonction d\xE9"
+                         "finie par valeurs (avec interpolation)");
+        const int nValeurs = entier(0, 200);
+        for (int k = 0; k < nValeurs; k += 8) {
+            std::string l = "Valeurs pour F000:";
+            for (int j = k; j < std::min(nValeurs, k + 8); ++j)
+                l += " (" + std::to_string(j) + "," + reel() + ")";
+            lignes.push_back(l);
+        }
+        enLignes(lignes, "Objets libres bloqu\xE9s: ", choisis(libres, entier(0, nLibres)), 30);
+        enLignes(lignes, "Pilotage en boucle pour: ", choisis(variables, entier(0, nVariables)), 30);
+        enLignes(lignes, "Objets prot\xE9g\xE9s: ", choisis(points, entier(0, nPoints)), 30);
+        enLignes(lignes, "Objets prot\xE9g\xE9s \xE0 rappel limit\xE9: ", choisis(points, entier(0, 80)), 30);
+        enLignes(lignes, "Objets d'acc\xE8s interdit: ", choisis(points, entier(0, 80)), 30);
+        enLignes(lignes, "S\xE9lection pour trace: ", choisis(points, entier(0, nPoints)), 30);
+        for (const std::string& p : choisis(points, entier(0, 10)))
+            lignes.push_back("A la place de " + p + ", afficher: " + p + " est un point d'une longue liste");
+        // Renames: the lines that name the renamed objects follow.
+        for (const std::string& p : choisis(points, entier(0, 40)))
+            lignes.push_back("Renommer " + p + ": R" + p.substr(1));
+        return lignes;
+    }
+
+  private:
+    std::mt19937 hasard_;
+};
+
+TEST_F(LignesLimites, GeneratedFiguresWriteOnlyLinesTheReaderTakesAndReadBackIntoThemselves) {
+    Generateur g(20261210);
+    int suites = 0, decoupes = 0; // lines written in several pieces, all trials
+    for (int essai = 0; essai < 16; ++essai) {
+        SCOPED_TRACE(essai);
+        const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, "Figure Kalmetra\r\n", nullptr);
+        ASSERT_GT(n, 0);
+        // Each line on its own: a refused line (too long once written, or
+        // a rename into a name already taken) leaves the figure as it was.
+        for (const std::string& ligne : g.figure())
+            KMExecuteLigneFig(n, ligne.c_str());
+        platform::boitesDemandees().clear();
+        const std::string francais = texteDeBloc(KMTexteFigure(n));
+        for (const int16_t langue : {1, 2, 3}) {
+            SCOPED_TRACE(langue);
+            KMappliqueLangue(langue);
+            const std::string texte = texteDeBloc(KMTexteFigure(n));
+            int limites = 0;
+            for (const std::string& l : lignesDe(texte)) {
+                ASSERT_LE(l.size(), 250u) << l;
+                suites += l.size() > 4 && l.compare(l.size() - 4, 4, " ...") == 0;
+                limites += l.find(" S000: ") != std::string::npos;
+            }
+            decoupes += limites > 1;
+            const int16_t relu = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+            ASSERT_GT(relu, 0);
+            ASSERT_EQ(KMLigneEnErreur(relu), 0)
+                << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().back().texte);
+            EXPECT_EQ(texteDeBloc(KMTexteFigure(relu)), texte);
+            KMDetruitFigure(relu);
+        }
+        KMappliqueLangue(1);
+        // Another text replaces the figure, then undo: the snapshot of the
+        // figure, written and read back, gives it back.
+        KMExecuterTexte(n, "Figure Kalmetra\r\nZ999 = 1\r\n");
+        ASSERT_NE(texteDeBloc(KMTexteFigure(n)), francais);
+        KMMessage annule{platform::WM_COMMAND, 93, 0, 0};
+        traiteMessageKMParNumero(n, &annule);
+        EXPECT_EQ(texteDeBloc(KMTexteFigure(n)), francais);
+        KMDetruitFigure(n);
+    }
+    // The trials met memorised values and clipping lists too long for one line.
+    EXPECT_GT(suites, 0);
+    EXPECT_GT(decoupes, 0);
+}
+
+std::string listeDeNoms(const std::string& prefixe, int premier, int n) {
+    std::string l;
+    for (int k = premier; k < premier + n; ++k)
+        l += (l.empty() ? "" : ", ") + prefixe + std::to_string(k);
+    return l;
+}
+
+// The drawing in a block of 36 points of four letters fits a French line
+// (248 characters) but not a German one (256): it is refused when it is
+// made, named in the message, and the figure stays as it was; with 35
+// points it is made. A rename that would lengthen it past the limit is
+// refused the same way.
+TEST_F(LignesLimites, AnEditWhoseLineWouldPassTheLimitInSomeLanguageIsRefusedWhenItIsMade) {
+    std::string texte = "Figure Kalmetra\r\n";
+    for (int k = 0; k < 36; ++k)
+        texte += "P" + std::to_string(100 + k) +
+                 " point de coordonn\xE9"
+                 "es (" +
+                 std::to_string(k) + ",0,0) dans le rep\xE8re Rxyz\r\n";
+    for (int k = 0; k < 36; ++k)
+        texte += "A" + std::to_string(10 + k) +
+                 " point de coordonn\xE9"
+                 "es (0," +
+                 std::to_string(k) + ",0) dans le rep\xE8re Rxyz\r\n";
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    const std::string avant = texteDeBloc(KMTexteFigure(n));
+    const std::string refus = "La ligne qui d\xE9"
+                              "crit B000 aurait plus de 250 caract\xE8res et ne pourrait pas "
+                              "\xEA"
+                              "tre relue: la figure reste comme elle \xE9tait.";
+
+    platform::boitesDemandees().clear();
+    KMExecuteLigneFig(n, ("B000 (touche K) dessin en bloc de " + listeDeNoms("P", 100, 36)).c_str());
+    EXPECT_NE(KMLigneEnErreur(n), 0);
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_EQ(platform::boitesDemandees().front().texte, refus);
+    EXPECT_EQ(texteDeBloc(KMTexteFigure(n)), avant);
+
+    KMExecuteLigneFig(n, ("B000 (touche K) dessin en bloc de " + listeDeNoms("P", 100, 35)).c_str());
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    KMExecuteLigneFig(n, ("B001 (touche L) dessin en bloc de " + listeDeNoms("A", 10, 36)).c_str());
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    KMappliqueLangue(3);
+    for (const std::string& l : lignesDe(texteDeBloc(KMTexteFigure(n))))
+        EXPECT_LE(l.size(), 250u) << l;
+    KMappliqueLangue(1);
+
+    // Half the names of B001 made four letters long fits; all of them not.
+    std::string anciens, nouveaux;
+    for (int k = 10; k < 28; ++k)
+        anciens += " A" + std::to_string(k), nouveaux += " Q" + std::to_string(100 + k);
+    KMExecuteLigneFig(n, ("Renommer" + anciens + ":" + nouveaux).c_str());
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    const std::string renomme = texteDeBloc(KMTexteFigure(n));
+    anciens.clear(), nouveaux.clear();
+    for (int k = 28; k < 46; ++k)
+        anciens += " A" + std::to_string(k), nouveaux += " Q" + std::to_string(100 + k);
+    platform::boitesDemandees().clear();
+    KMExecuteLigneFig(n, ("Renommer" + anciens + ":" + nouveaux).c_str());
+    EXPECT_NE(KMLigneEnErreur(n), 0);
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    std::string refusB001 = refus;
+    refusB001.replace(refusB001.find("B000"), 4, "B001");
+    EXPECT_EQ(platform::boitesDemandees().front().texte, refusB001);
+    EXPECT_EQ(texteDeBloc(KMTexteFigure(n)), renomme);
+    KMDetruitFigure(n);
+}
+
+} // namespace
+} // namespace km32::essais
