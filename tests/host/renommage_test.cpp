@@ -97,6 +97,13 @@ TEST_F(Renommage, ARenamedBuiltInKeepsItsMeaningAndEveryOtherNameStays) {
         const int16_t relu = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
         ASSERT_GT(relu, 0);
         ASSERT_EQ(KMLigneEnErreur(relu), 0) << texte;
+        // Reading the rename line is no change to the figure.
+        {
+            const int16_t simple =
+                KMCreeFigEtRenvoieNumero(hote, nullptr, (kEntete + kPointA).c_str(), nullptr);
+            EXPECT_EQ(KMfigureModifiee(relu), KMfigureModifiee(simple));
+            KMDetruitFigure(simple);
+        }
         attendNomsIntegres(figure(relu), c.renommes);
         for (const auto& [nom, p] : c.points)
             attendPoint(figure(relu), nom, p);

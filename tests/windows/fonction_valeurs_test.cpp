@@ -267,6 +267,7 @@ TEST_F(FonctionValeurs, ModifyingAFunctionByValuesOpensItsTableAndOkOrCancelDeci
     for (const bool ok : {false, true}) {
         SCOPED_TRACE(ok);
         refaitFigure(texte);
+        f.modifiee = 0;
         const int g = numero("g");
         TFenDialog& d = ouvreParCommande(91, fenetreDialogue);
         p::envoieMessage(d.fenetre, p::WM_CHAR, 'g', 0);
@@ -288,6 +289,10 @@ TEST_F(FonctionValeurs, ModifyingAFunctionByValuesOpensItsTableAndOkOrCancelDeci
         const TFonctionTable* t = tableDeValeursDeObjet(f, g);
         ASSERT_NE(t, nullptr);
         EXPECT_EQ(points(*t), ok ? (Points{{1, 2}, {2, 10}, {3, 6}}) : (Points{{1, 2}, {3, 6}}));
+        // A new table is a change a save must not miss.
+        if (ok) {
+            EXPECT_EQ(KMfigureModifiee(n), 1);
+        }
         const uint32_t bloc = KMTexteFigure(n);
         const std::string ecrit = KMContenuBloc(bloc);
         KMLibereBloc(bloc);
