@@ -328,9 +328,17 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
 /* Saves the figure text into the file (Windows-1252 name): 0 when written,
  * 1 when not (the old file is then left as it was). A text of 65,536 bytes
  * or more is not written (a figure file that long could not be read again):
- * a message box says so and the result is 1. After a save the figure takes
- * the file as its path and is no longer modified. */
+ * a message box says so and the result is 1. A name longer than 255 bytes
+ * is refused (never cut). A symbolic link is saved through: its target is
+ * written and the link stays; a file with several hard links is written in
+ * place and keeps them; a read-only file is refused. After a save the
+ * figure takes the file as its path and is no longer modified. */
 KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
+/* Why the last KMsauveFigure failed: the system's error number (errno, as
+ * ENOSPC for a full disk, EACCES for a read-only file or folder, ENOENT for
+ * a missing folder, ENAMETOOLONG for a name over 255 bytes, EFBIG for a
+ * figure too long for a file); 0 after a save that succeeded. */
+KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* 1 when the figure exists and has changes that are not saved, else 0. */
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
 

@@ -1,8 +1,10 @@
-// Exported functions: saving a figure and asking whether it has unsaved
-// changes.
+// Exported functions: saving a figure, why a save failed, and whether a
+// figure has unsaved changes.
 #include "km32.h"
 
-#include "base/texte.h"
+#include <cstring>
+#include <string_view>
+
 #include "host/exports_commun.h"
 #include "text/sauvegarde_figure.h"
 
@@ -11,8 +13,15 @@ extern "C" {
 KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier) {
     return km32::appelFigure(numero, int32_t(1), [&]() -> int32_t {
         if (!fichier) return 1;
-        return km32::sauveFigure(numero, km32::coupe(fichier, 255));
+        // A name longer than the library keeps is refused, never cut (a cut
+        // name is another file): one byte more than it keeps is enough to say so.
+        const std::size_t n = strnlen(fichier, km32::kLongueurMaxNomFichier + 1);
+        return km32::sauveFigure(numero, std::string_view(fichier, n));
     });
+}
+
+KM32_EXPORT int32_t KMErreurSauvegarde(void) {
+    return km32::appelProtege(int32_t(0), [] { return int32_t(km32::erreurDerniereSauvegarde()); });
 }
 
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero) {

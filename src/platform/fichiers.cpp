@@ -1,11 +1,15 @@
 #include "platform/fichiers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
+#include <utility>
 #include <unistd.h>
 
 #include "base/texte.h"
@@ -25,14 +29,12 @@ struct Fichier {
     }
 };
 
-} // namespace
-
-ResultatLecture litFichier(std::string_view nom, std::size_t limite) {
+// Reads a whole file by its system path, at most limite bytes.
+ResultatLecture litChemin(const std::filesystem::path& p, std::size_t limite) {
     ResultatLecture r;
     std::error_code erreur;
-    std::filesystem::path p = chemin(nom);
     std::filesystem::file_status statut = std::filesystem::status(p, erreur);
-    if (nom.empty() || statut.type() == std::filesystem::file_type::not_found) return r;
+    if (statut.type() == std::filesystem::file_type::not_found) return r;
     r.etat = EtatLecture::Illisible;
     if (erreur || std::filesystem::is_directory(statut)) return r;
     Fichier fichier{std::fopen(p.c_str(), "rb")};
@@ -57,43 +59,212 @@ ResultatLecture litFichier(std::string_view nom, std::size_t limite) {
     return r;
 }
 
+} // namespace
+
+ResultatLecture litFichier(std::string_view nom, std::size_t limite) {
+    if (nom.empty()) return ResultatLecture{};
+    return litChemin(chemin(nom), limite);
+}
+
 namespace {
-// Writes every byte to fd, going on after interruptions.
-bool ecritTout(int fd, std::string_view octets) {
+
+struct EtatEcriture {
+    std::optional<PanneEcriture> panne; // a failure armed by a test
+    int erreur = 0;                     // errno of the last failed write
+};
+
+EtatEcriture& etatEcriture() {
+    static EtatEcriture e;
+    return e;
+}
+
+// The failure armed for that step, taken off once it is used.
+std::optional<PanneEcriture> panneA(EtapeEcriture etape) {
+    std::optional<PanneEcriture>& p = etatEcriture().panne;
+    if (!p || p->etape != etape) return std::nullopt;
+    return std::exchange(p, std::nullopt);
+}
+
+// Runs one step: its system call, or the failure armed for it. False with
+// errno set when it fails.
+template <typename Appel> bool etape(EtapeEcriture e, Appel appel) {
+    if (std::optional<PanneEcriture> p = panneA(e)) {
+        errno = p->erreur;
+        return false;
+    }
+    return appel();
+}
+
+// Writes every byte to fd, going on after short writes and interruptions.
+bool ecritTout(int fd, std::string_view octets, EtapeEcriture e) {
+    if (std::optional<PanneEcriture> p = panneA(e)) {
+        ecritTout(fd, octets.substr(0, std::min(p->octetsAvant, octets.size())), e);
+        errno = p->erreur;
+        return false;
+    }
     std::size_t fait = 0;
     while (fait < octets.size()) {
         ssize_t n = ::write(fd, octets.data() + fait, octets.size() - fait);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         fait += std::size_t(n);
     }
     return true;
 }
 
-// Permissions of the new file: those of the file it replaces, else the usual
-// ones for a new file under the process's mask.
-mode_t modeDuFichier(const std::string& cible) {
-    struct stat s;
-    if (::stat(cible.c_str(), &s) == 0 && S_ISREG(s.st_mode)) return s.st_mode & 07777;
+// Closes fd; false with errno set when the close reports an error.
+bool ferme(int fd) {
+    return ::close(fd) == 0;
+}
+
+// Writes the bytes into a new file beside cible with the given permissions,
+// flushed to the disk. Its name in provisoire; false (no file left) on failure.
+bool ecritCopie(const std::string& cible, std::string_view octets, mode_t mode, std::string& provisoire) {
+    // A unique name, so that nothing that already exists there is touched.
+    provisoire = cible + ".km32-XXXXXX";
+    int fd = -1;
+    if (!etape(EtapeEcriture::CreationCopie, [&] { return (fd = ::mkstemp(provisoire.data())) >= 0; }))
+        return false;
+    bool ok = ecritTout(fd, octets, EtapeEcriture::EcritureCopie) && ::fchmod(fd, mode) == 0 &&
+              etape(EtapeEcriture::SynchronisationCopie, [&] { return ::fsync(fd) == 0; });
+    const int erreur = errno;
+    ok = ferme(fd) && ok;
+    if (!ok) {
+        ::unlink(provisoire.c_str());
+        if (erreur != 0) errno = erreur;
+    }
+    return ok;
+}
+
+// The file a name leads to: the name itself or, for a symbolic link, the
+// end of its chain (a relative link read from the link's folder). False,
+// errno set, for a link that cannot be read or a chain that loops.
+bool suitLiens(std::string& cible) {
+    for (int k = 0; k < 40; ++k) {
+        struct stat s;
+        if (::lstat(cible.c_str(), &s) != 0 || !S_ISLNK(s.st_mode)) return true;
+        std::error_code erreur;
+        std::filesystem::path lien = std::filesystem::read_symlink(cible, erreur);
+        if (erreur) {
+            errno = erreur.value();
+            return false;
+        }
+        if (lien.is_relative()) lien = std::filesystem::path(cible).parent_path() / lien;
+        cible = lien.string();
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// Whether the file may be written: its permissions for this process, and
+// for a process that may write anything (the superuser) at least one write
+// bit, so that a file made read-only stays so.
+bool ecrivable(const std::string& cible, const struct stat& s) {
+    if (::geteuid() == 0) return (s.st_mode & 0222) != 0;
+    return ::access(cible.c_str(), W_OK) == 0;
+}
+
+// Permissions of a new file: the usual ones under the process's mask.
+mode_t modeNeuf() {
     mode_t masque = ::umask(0);
     ::umask(masque);
     return 0666 & ~masque;
 }
+
+// A file of one name (or none yet): a new file beside it renamed over it.
+bool remplace(const std::string& cible, std::string_view octets, mode_t mode) {
+    std::string provisoire;
+    if (!ecritCopie(cible, octets, mode, provisoire)) return false;
+    if (etape(EtapeEcriture::Renommage, [&] { return std::rename(provisoire.c_str(), cible.c_str()) == 0; }))
+        return true;
+    const int erreur = errno;
+    ::unlink(provisoire.c_str());
+    errno = erreur;
+    return false;
+}
+
+// Writes the bytes as the content of the open file fd, flushed; closes it.
+bool ecritEnPlace(const std::string& cible, std::string_view octets) {
+    int fd = -1;
+    if (!etape(EtapeEcriture::OuvertureCible,
+               [&] { return (fd = ::open(cible.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)) >= 0; }))
+        return false;
+    bool ok = ecritTout(fd, octets, EtapeEcriture::EcritureCible) &&
+              etape(EtapeEcriture::SynchronisationCible, [&] { return ::fsync(fd) == 0; });
+    const int erreur = errno;
+    ok = ferme(fd) && ok;
+    if (!ok && erreur != 0) errno = erreur;
+    return ok;
+}
+
+// A file with several hard links: written in place after a safe copy of its
+// old content beside it, which goes once the file is whole again.
+bool remplaceEnPlace(const std::string& cible, std::string_view octets, mode_t mode) {
+    ResultatLecture ancien = litChemin(cible, std::string::npos);
+    if (!ancien.lu()) {
+        errno = EACCES;
+        return false;
+    }
+    std::string copie;
+    if (!ecritCopie(cible, ancien.octets, mode, copie)) return false;
+    if (ecritEnPlace(cible, octets)) {
+        ::unlink(copie.c_str());
+        return true;
+    }
+    const int erreur = errno;
+    // The old content back in place; the copy stays should that fail too.
+    if (ecritEnPlace(cible, ancien.octets)) ::unlink(copie.c_str());
+    errno = erreur;
+    return false;
+}
+
+bool ecrit(std::string cible, std::string_view octets) {
+    if (!suitLiens(cible)) return false;
+    struct stat s;
+    if (::stat(cible.c_str(), &s) != 0) return errno == ENOENT && remplace(cible, octets, modeNeuf());
+    if (S_ISDIR(s.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    if (!S_ISREG(s.st_mode)) {
+        errno = EINVAL;
+        return false;
+    }
+    if (!ecrivable(cible, s)) {
+        errno = EACCES;
+        return false;
+    }
+    if (s.st_nlink > 1) return remplaceEnPlace(cible, octets, s.st_mode & 07777);
+    return remplace(cible, octets, s.st_mode & 07777);
+}
+
 } // namespace
 
 bool ecritFichier(std::string_view nom, std::string_view octets) {
-    if (nom.empty()) return false;
-    const std::string cible = chemin(nom).string();
-    // A new file with a unique name beside the target, so that nothing that
-    // already exists there is touched before the rename.
-    std::string provisoire = cible + ".km32-XXXXXX";
-    int fd = ::mkstemp(provisoire.data());
-    if (fd < 0) return false;
-    bool ok = ecritTout(fd, octets) && ::fchmod(fd, modeDuFichier(cible)) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(provisoire.c_str(), cible.c_str()) == 0;
-    if (!ok) ::unlink(provisoire.c_str());
+    errno = 0;
+    const bool ok = !nom.empty() && ecrit(chemin(nom).string(), octets);
+    etatEcriture().erreur = ok ? 0 : (nom.empty() ? ENOENT : (errno != 0 ? errno : EIO));
     return ok;
+}
+
+int erreurDerniereEcriture() {
+    return etatEcriture().erreur;
+}
+
+void simulePanneEcriture(const PanneEcriture& panne) {
+    etatEcriture().panne = panne;
+}
+
+void retirePanneEcriture() {
+    etatEcriture().panne.reset();
+}
+
+void reinitialiseFichiers() {
+    etatEcriture() = EtatEcriture{};
 }
 
 bool fichierExiste(std::string_view nom) {

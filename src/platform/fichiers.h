@@ -24,10 +24,52 @@ struct ResultatLecture {
 // Reads a whole file, at most limite bytes.
 ResultatLecture litFichier(std::string_view nom, std::size_t limite);
 
-// Writes the bytes as the whole content of the file: into a new file beside
-// it, then renamed over it, so that a failure leaves the old file as it was.
-// False on failure (nothing is left behind).
+// Writes the bytes as the whole content of the file, so that a failure at
+// any step leaves the old file as it was, and keeps what the user keeps:
+//  - a symbolic link is followed (through its chain) and its target written:
+//    the link stays a link;
+//  - a file of one name is replaced: the bytes go into a new file beside
+//    it, which takes its permissions and is then renamed over it (a crash
+//    leaves the old file or the new one, never half of one);
+//  - a file with several hard links is written in place, so that every name
+//    still shows the same file: first a copy of its old content beside it,
+//    then the file itself; on a failure the old content is written back (and
+//    the copy, should that fail too, stays beside it);
+//  - a file that may not be written (no write permission, for the owner as
+//    for anyone: a read-only file is never replaced) is refused, as is a
+//    folder or anything but a plain file.
+// False on failure; erreurDerniereEcriture then says why.
 bool ecritFichier(std::string_view nom, std::string_view octets);
+
+// The system's error number (errno) of the last ecritFichier that failed,
+// 0 after one that succeeded.
+int erreurDerniereEcriture();
+
+// The steps of ecritFichier, for the tests that make one of them fail.
+enum class EtapeEcriture {
+    CreationCopie,        // the new file (or the safe copy) beside the target is created
+    EcritureCopie,        // its bytes are written
+    SynchronisationCopie, // they are flushed to the disk
+    Renommage,            // the new file is renamed over the target
+    OuvertureCible,       // a file with several links is opened to be written in place
+    EcritureCible,        // its new bytes are written
+    SynchronisationCible, // they are flushed to the disk
+};
+
+// A failure made on purpose: the first time ecritFichier reaches that step,
+// the step fails with that error number; a write step first really writes
+// octetsAvant bytes (a short write, as on a disk that fills up). Used once.
+struct PanneEcriture {
+    EtapeEcriture etape = EtapeEcriture::EcritureCopie;
+    int erreur = 0;
+    std::size_t octetsAvant = 0;
+};
+// Arms a failure for the next writes (tests); retirePanneEcriture or a
+// reset of the platform disarms it.
+void simulePanneEcriture(const PanneEcriture& panne);
+void retirePanneEcriture();
+// Disarms the failure and forgets the last error (a reset of the platform).
+void reinitialiseFichiers();
 
 // True when the name is an existing regular file.
 bool fichierExiste(std::string_view nom);

@@ -5,6 +5,7 @@
 #include "platform/curseurs.h"
 #include "platform/ecran.h"
 #include "platform/entrees.h"
+#include "platform/fichiers.h"
 #include "platform/fenetres.h"
 #include "platform/formes_liees.h"
 #include "platform/hasard.h"
@@ -31,6 +32,7 @@ void reinitialisePlateforme() {
     reinitialisePressePapiers();
     reinitialiseFormesLiees();
     reinitialiseImpression();
+    reinitialiseFichiers();
     initialiseHasard(0);
 }
 

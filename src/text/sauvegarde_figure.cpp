@@ -1,6 +1,7 @@
 #include "text/sauvegarde_figure.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "base/texte.h"
@@ -9,6 +10,7 @@
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/fichiers.h"
 #include "sibling/table_partagee.h"
 #include "sibling/textes_tq.h"
 #include "text/ecriture_figure.h"
@@ -23,6 +25,18 @@ constexpr uint16_t kPhraseFigureTropLonguePourFichier = 9961;
 // Folders end at a backslash, and on this platform at a slash too.
 constexpr const char* kSeparateurs = "\\/";
 
+// errno of the last save that failed, 0 after one that succeeded.
+int& erreurSauvegarde() {
+    static int e = 0;
+    return e;
+}
+
+// Notes why a save failed and gives its result.
+int echec(int erreur) {
+    erreurSauvegarde() = erreur;
+    return 1;
+}
+
 void fixeDernierRepertoire(std::string_view repertoire) {
     uint8_t* champ = TQTableDesVariablesPartagees()->dernierRepertoire;
     const std::size_t n = std::min<std::size_t>(repertoire.size(), 255);
@@ -35,14 +49,17 @@ void fixeDernierRepertoire(std::string_view repertoire) {
 int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f) {
     const std::string texte = ecritTexteFigure(f);
     // A text with a NUL inside could not be read back whole: not written.
-    if (texte.find('\0') != std::string::npos) return 1;
+    if (texte.find('\0') != std::string::npos) return echec(EINVAL);
     // Nor could a text the figure-file reader refuses for its length; the
     // user is told, and the old file stays as it was.
     if (texte.size() >= kTailleMaxFichierFigure) {
         afficheMessage(phraseDeNumero(kPhraseFigureTropLonguePourFichier), std::string(nomFichier));
-        return 1;
+        return echec(EFBIG);
     }
-    if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return 1;
+    if (nomFichier.empty()) return echec(ENOENT);
+    if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG);
+    if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return echec(platform::erreurDerniereEcriture());
+    erreurSauvegarde() = 0;
     if (figureSansHote(f)) {
         const std::size_t barre = nomFichier.find_last_of(kSeparateurs);
         // A name without folder leaves the last save directory as it was.
@@ -67,8 +84,9 @@ std::string nomNuDeFichier(std::string_view nomFichier) {
 
 int sauveFigure(int16_t numero, std::string_view nomFichier) {
     if (!figureExiste(numero)) return 1;
+    if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG);
     TfigureKalmetra& f = *figureDeNumero(numero);
-    const std::string nom = coupe(nomFichier, 255);
+    const std::string nom(nomFichier);
     const int resultat = enregistreTexteFigure(nom, f);
     if (resultat != 0) return resultat;
     f.cheminFichier = nom;
@@ -77,6 +95,10 @@ int sauveFigure(int16_t numero, std::string_view nomFichier) {
     f.nomFigure = coupe(nu, 80);
     f.modifiee = 0;
     return 0;
+}
+
+int erreurDerniereSauvegarde() {
+    return erreurSauvegarde();
 }
 
 int figureModifiee(int16_t numero) {

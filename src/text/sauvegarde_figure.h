@@ -1,6 +1,7 @@
 #pragma once
 // Saving a figure: its text written into a file through the sibling
 // library, and the figure's path, title and modified flag after a save.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,8 +10,12 @@
 
 namespace km32 {
 
-// Writes the figure text into the file; 0 when the file was written, 1 when
-// not (the old file, if any, is then left as it was). For a figure without
+// Longest file name a figure keeps as its path, in bytes.
+constexpr std::size_t kLongueurMaxNomFichier = 255;
+
+// Writes the figure text into the file (see platform::ecritFichier for how
+// links, hard links and read-only files are kept); 0 when the file was
+// written, 1 when not (the old file, if any, is then left as it was). For a figure without
 // host window the folder of the file becomes the last save directory.
 int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f);
 
@@ -20,8 +25,16 @@ std::string nomNuDeFichier(std::string_view nomFichier);
 
 // Saves figure numero under the file name: 0 on success (the figure takes
 // the file as its path, its bare name as title and is no longer modified),
-// 1 on failure or without such a figure (nothing changes).
+// 1 on failure, for a name longer than kLongueurMaxNomFichier (nothing is
+// written) or without such a figure (nothing changes).
 int sauveFigure(int16_t numero, std::string_view nomFichier);
+
+// Why the last save (enregistreTexteFigure, sauveFigure) failed: the
+// system's error number (errno: ENOSPC a full disk, EACCES a read-only file
+// or folder, ENOENT a missing folder, ENAMETOOLONG a name longer than
+// kLongueurMaxNomFichier, EFBIG a figure text too long for a figure file...),
+// 0 after a save that succeeded.
+int erreurDerniereSauvegarde();
 
 // 1 when the figure exists and has unsaved changes, else 0.
 int figureModifiee(int16_t numero);

@@ -15,6 +15,7 @@
 #include "sibling/table_partagee.h"
 #include "text/ecriture_figure.h"
 #include "text/sauvegarde_figure.h"
+#include "banc_sauvegarde.h"
 #include "fichier_essai.h"
 
 namespace km32 {
@@ -27,31 +28,7 @@ std::string dernierRepertoire() {
     return std::string(reinterpret_cast<const char*>(champ + 1), champ[0]);
 }
 
-class Sauvegarde : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        reinitialiseBibliotheque();
-        platform::reinitialisePlateforme();
-        KMInitialise();
-        dossier = fs::temp_directory_path() / ("km32-sauvegarde-" + std::to_string(::getpid()));
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-        numero = KMCreeFigEtRenvoieNumero(0, nullptr,
-                                          "Figure Kalmetra\r\nA point de coordonn\xE9"
-                                          "es (1,2,3) dans le rep\xE8re Rxyz\r\nFin de la figure",
-                                          "");
-        ASSERT_GT(numero, 0);
-        ASSERT_TRUE(figureSansHote(*figureDeNumero(numero)));
-    }
-    void TearDown() override {
-        fs::remove_all(dossier);
-        reinitialiseBibliotheque();
-        platform::reinitialisePlateforme();
-    }
-    TfigureKalmetra& figure() { return *figureDeNumero(numero); }
-    fs::path dossier;
-    int16_t numero = 0;
-};
+using Sauvegarde = essais::BancSauvegarde;
 
 TEST_F(Sauvegarde, SaveWritesTheTextAndTakesTheFileAsPathAndTitle) {
     // A backslash is an ordinary character of a file name here: the part up

@@ -1,0 +1,169 @@
+// Saves that fail, and saves that must keep what the user keeps: names too
+// long to keep whole, symbolic and hard links, read-only files, and a
+// failure made at each step of the write through the file layer. After a
+// failure the old file is whole, the result is 1, the reason is given and
+// the figure keeps its path.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+
+#include "banc_sauvegarde.h"
+#include "fichier_essai.h"
+#include "km32.h"
+#include "platform/fichiers.h"
+#include "text/ecriture_figure.h"
+
+namespace km32 {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::EtapeEcriture;
+
+class SauvegardeFautes : public essais::BancSauvegarde {
+  protected:
+    void SetUp() override {
+        essais::BancSauvegarde::SetUp();
+        ancien = (dossier / "ancien.k3v").string();
+        ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 0);
+        // The figure changes after its last save: the file holds the old text.
+        texteAncien = essais::contenuFichier(ancien);
+        KMExecuteLigneFig(numero, "B point de coordonn\xE9"
+                                  "es (4,5,6) dans le rep\xE8re Rxyz");
+        figure().modifiee = 1;
+        ASSERT_NE(ecritTexteFigure(figure()), texteAncien);
+    }
+    // The names in the folder.
+    std::set<std::string> noms() const {
+        std::set<std::string> n;
+        for (const fs::directory_entry& e : fs::directory_iterator(dossier))
+            n.insert(e.path().filename().string());
+        return n;
+    }
+    // A save refused with that reason, which changed neither the figure nor
+    // the file fichier (holding contenu).
+    void attendRefus(const std::string& nom, int erreur, const fs::path& fichier,
+                     const std::string& contenu) {
+        const std::set<std::string> avant = noms();
+        EXPECT_EQ(KMsauveFigure(numero, nom.c_str()), 1) << nom;
+        EXPECT_EQ(KMErreurSauvegarde(), erreur) << nom;
+        EXPECT_EQ(essais::contenuFichier(fichier), contenu) << nom;
+        EXPECT_EQ(figure().cheminFichier, ancien) << nom;
+        EXPECT_EQ(KMfigureModifiee(numero), 1) << nom;
+        EXPECT_EQ(noms(), avant) << nom << ": nothing written, nothing left behind";
+    }
+    std::string ancien;      // the file of the figure's last save
+    std::string texteAncien; // what it holds
+};
+
+TEST_F(SauvegardeFautes, ANameLongerThanTheLibraryKeepsIsRefusedNotCut) {
+    // Names of exactly 255 bytes are kept whole; 256 and 265 are refused.
+    const std::string debut = (dossier / "").string();
+    for (std::size_t longueur : {std::size_t(256), std::size_t(265)}) {
+        const std::string nom = debut + std::string(longueur - debut.size() - 4, 'n') + ".k3v";
+        ASSERT_EQ(nom.size(), longueur);
+        attendRefus(nom, ENAMETOOLONG, ancien, texteAncien);
+    }
+    const std::string juste = debut + std::string(255 - debut.size() - 4, 'n') + ".k3v";
+    ASSERT_EQ(KMsauveFigure(numero, juste.c_str()), 0);
+    EXPECT_EQ(KMErreurSauvegarde(), 0);
+    EXPECT_EQ(figure().cheminFichier, juste);
+    EXPECT_EQ(essais::contenuFichier(juste), ecritTexteFigure(figure()));
+}
+
+TEST_F(SauvegardeFautes, ASaveThroughASymbolicLinkWritesItsTargetAndKeepsTheLink) {
+    // A relative link, a chain of two, and a link whose target does not exist yet.
+    fs::create_directory(dossier / "sous");
+    fs::create_symlink("ancien.k3v", dossier / "lien.k3v");
+    fs::create_symlink(dossier / "lien.k3v", dossier / "sous" / "lien2.k3v");
+    fs::create_symlink("nouveau.k3v", dossier / "pendant.k3v");
+    struct Cas {
+        fs::path lien, cible;
+    };
+    for (const Cas& c : {Cas{dossier / "lien.k3v", ancien}, Cas{dossier / "sous" / "lien2.k3v", ancien},
+                         Cas{dossier / "pendant.k3v", dossier / "nouveau.k3v"}}) {
+        figure().modifiee = 1;
+        ASSERT_EQ(KMsauveFigure(numero, c.lien.string().c_str()), 0) << c.lien;
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(c.lien))) << c.lien << " is still a link";
+        EXPECT_EQ(essais::contenuFichier(c.cible), ecritTexteFigure(figure())) << c.lien;
+        EXPECT_EQ(figure().cheminFichier, c.lien.string());
+    }
+    EXPECT_EQ(noms(),
+              (std::set<std::string>{"ancien.k3v", "lien.k3v", "nouveau.k3v", "pendant.k3v", "sous"}));
+}
+
+TEST_F(SauvegardeFautes, AFileWithTwoHardLinksKeepsThem) {
+    const fs::path autre = dossier / "autre.k3v";
+    fs::create_hard_link(ancien, autre);
+    ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 0);
+    EXPECT_EQ(fs::hard_link_count(ancien), 2u);
+    EXPECT_TRUE(fs::equivalent(ancien, autre));
+    EXPECT_EQ(essais::contenuFichier(autre), ecritTexteFigure(figure()));
+    EXPECT_EQ(noms(), (std::set<std::string>{"ancien.k3v", "autre.k3v"})) << "the safe copy is gone";
+}
+
+TEST_F(SauvegardeFautes, AReadOnlyFileIsRefusedAndKeepsItsPermissions) {
+    const fs::path lecture = dossier / "lecture.k3v";
+    fs::copy_file(ancien, lecture);
+    fs::permissions(lecture, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    attendRefus(lecture.string(), EACCES, lecture, texteAncien);
+    EXPECT_EQ(fs::status(lecture).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // A link to it is refused the same way, and stays a link.
+    fs::create_symlink("lecture.k3v", dossier / "vers_lecture.k3v");
+    attendRefus((dossier / "vers_lecture.k3v").string(), EACCES, lecture, texteAncien);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dossier / "vers_lecture.k3v")));
+}
+
+TEST_F(SauvegardeFautes, AMissingFolderOrAFolderInPlaceOfTheFileIsRefusedWithItsReason) {
+    attendRefus((dossier / "absent" / "f.k3v").string(), ENOENT, ancien, texteAncien);
+    fs::create_directory(dossier / "dossier.k3v");
+    attendRefus((dossier / "dossier.k3v").string(), EISDIR, ancien, texteAncien);
+}
+
+// A failure at each step of a save, on a file of one name (replaced through
+// a new file) and on a file with two hard links (written in place after a
+// safe copy): the old file stays whole, nothing is left beside it.
+TEST_F(SauvegardeFautes, AFailureAtEachStepOfTheWriteLeavesTheOldFileWhole) {
+    struct Cas {
+        EtapeEcriture etape;
+        int erreur;
+        std::size_t octetsAvant; // bytes really written before a write step fails
+        bool deuxLiens;
+    };
+    const Cas cas[] = {
+        {EtapeEcriture::CreationCopie, EACCES, 0, false},
+        {EtapeEcriture::EcritureCopie, ENOSPC, 0, false},
+        {EtapeEcriture::EcritureCopie, ENOSPC, 17, false}, // a short write, then the disk is full
+        {EtapeEcriture::SynchronisationCopie, EIO, 0, false},
+        {EtapeEcriture::Renommage, EXDEV, 0, false},
+        {EtapeEcriture::CreationCopie, ENOSPC, 0, true},
+        {EtapeEcriture::EcritureCopie, ENOSPC, 5, true},
+        {EtapeEcriture::OuvertureCible, EACCES, 0, true},
+        {EtapeEcriture::EcritureCible, ENOSPC, 0, true},
+        {EtapeEcriture::EcritureCible, ENOSPC, 23, true}, // half the new text in place, then put back
+        {EtapeEcriture::SynchronisationCible, EIO, 0, true},
+    };
+    const fs::path autre = dossier / "autre.k3v";
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(testing::Message() << "step " << int(c.etape) << ", two links " << c.deuxLiens);
+        fs::remove(autre);
+        if (c.deuxLiens) fs::create_hard_link(ancien, autre);
+        platform::simulePanneEcriture({c.etape, c.erreur, c.octetsAvant});
+        attendRefus(ancien, c.erreur, ancien, texteAncien);
+        if (c.deuxLiens) {
+            EXPECT_TRUE(fs::equivalent(ancien, autre));
+            EXPECT_EQ(essais::contenuFichier(autre), texteAncien);
+        }
+    }
+    // Each failure was used once: the next save goes through.
+    ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 0);
+    EXPECT_EQ(KMErreurSauvegarde(), 0);
+    EXPECT_EQ(essais::contenuFichier(autre), ecritTexteFigure(figure()));
+}
+
+} // namespace
+} // namespace km32
