@@ -32,11 +32,20 @@ class Sablier {
     uint32_t fenetre_;
 };
 
-// After a creation: the mother window runs the deferred lines of the figure later.
+// The message that asks the mother window to run the deferred lines of figure numero.
+platform::Message messageLignesDifferees(int numero) {
+    return {TQTableDesVariablesPartagees()->fenetreMereKM, kMessageLignesDifferees, 0,
+            int32_t((uint32_t(numero) << 16) + 1)};
+}
+
+// After a creation: the mother window runs the deferred lines of the figure
+// later. One such message at most waits per figure number, so a host that
+// never runs the message loop does not gather one per figure it creates.
 void signaleLignesDifferees(const TfigureKalmetra& f, int numero) {
     if (!f.lignesDifferees || f.lignesDifferees->empty()) return;
-    platform::posteMessage(TQTableDesVariablesPartagees()->fenetreMereKM, kMessageLignesDifferees, 0,
-                           int32_t((uint32_t(numero) << 16) + 1));
+    const platform::Message m = messageLignesDifferees(numero);
+    platform::retireMessagesPostes(m);
+    platform::posteMessage(m.fenetre, m.message, m.wParam, m.lParam);
 }
 
 // The timers of a drawing window belong to the figure registered for it. A
@@ -161,6 +170,9 @@ void KMdetruitFigureMeme(int16_t numero) {
             platform::arreteMinuterie(commande, id);
         platform::arreteMinuterie(commande, kMinuterieHorloge);
     }
+    // Deferred lines still waiting belong to this figure, not to the next
+    // one that takes its number.
+    platform::retireMessagesPostes(messageLignesDifferees(numero));
     libereFigure(place);
 }
 

@@ -87,6 +87,10 @@ std::optional<Message> regardeMessage(Fenetre filtre, uint32_t premier, uint32_t
     return c->message;
 }
 
+int retireMessagesPostes(const Message& m) {
+    return int(std::erase(etat().file, m));
+}
+
 int purgeMessages(Fenetre filtre, uint32_t premier, uint32_t dernier) {
     std::deque<Message>& file = etat().file;
     auto n = std::erase_if(file, [&](const Message& m) { return convient(m, filtre, premier, dernier); });

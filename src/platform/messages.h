@@ -113,6 +113,11 @@ std::optional<Message> regardeMessage(Fenetre filtre, uint32_t premier, uint32_t
 // with the same filter; returns how many.
 int purgeMessages(Fenetre filtre, uint32_t premier, uint32_t dernier);
 
+// Takes off the queue every posted message equal to m (same window, number
+// and parameters); returns how many. Lets a sender keep one message pending
+// where it would otherwise pile up copies.
+int retireMessagesPostes(const Message& m);
+
 // Delivers one message; false when nothing was ready.
 bool distribueUnMessage();
 // Delivers messages until nothing is ready, at most limite of them (a

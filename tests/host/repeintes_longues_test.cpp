@@ -101,5 +101,29 @@ TEST_F(RepeintesLongues, AHostThatReadsNoRecordGetsPixelsOnly) {
     EXPECT_EQ(p::nombreDeSurfaces(), 0u);
 }
 
+// A host that never runs the message loop: the deferred lines of a figure
+// wait in one message at most, which goes with the figure.
+TEST_F(RepeintesLongues, AHostThatNeverRunsTheLoopGathersNoMessagePerFigure) {
+    const char* texte = "Figure Kalmetra\r\n  % une remarque\r\nA point de coordonn\xE9"
+                        "es (1,2,3) dans le rep\xE8re Rxyz\r\nD\xE9marrer en mode trace\r\nFin de la figure";
+    for (int k = 0; k < 30; ++k) {
+        const int16_t n = KMCreeFigEtRenvoieNumero(fenetre, nullptr, texte, "Nom=Cycle");
+        ASSERT_GT(n, 0);
+        ASSERT_TRUE(figure(n).lignesDifferees) << "the text has deferred lines";
+        EXPECT_EQ(p::nombreMessagesPostes(), 1u);
+        KMCreeFig(n, nullptr, texte, "Nom=Encore"); // the same number made again
+        EXPECT_EQ(p::nombreMessagesPostes(), 1u);
+        KMDetruitFigure(n);
+        EXPECT_EQ(p::nombreMessagesPostes(), 0u);
+    }
+    // Living figures wait with one message each, delivered when the loop runs.
+    const int16_t a = KMCreeFigEtRenvoieNumero(fenetre, nullptr, texte, "Nom=A");
+    const int16_t b = KMCreeFigEtRenvoieNumero(fenetre, nullptr, texte, "Nom=B");
+    EXPECT_EQ(p::nombreMessagesPostes(), 2u);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(p::nombreMessagesPostes(), 0u);
+    EXPECT_TRUE(figureExiste(a) && figureExiste(b));
+}
+
 } // namespace
 } // namespace km32::essais
