@@ -3,6 +3,7 @@
 // figure notes whether it moved so that every display element is rebuilt.
 #include <cmath>
 
+#include "drawing/bloc_dessin.h"
 #include "model/figure.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
@@ -52,6 +53,29 @@ void actualisePlanIsole(TfigureKalmetra& f) {
     if (!change) return;
     fixeCoefficientsPlanIsole(f, n[0], n[1], n[2], n[3]);
     f.planIsoleChange = 1;
+}
+
+bool isolePlanEnregistre(TfigureKalmetra& f) {
+    const uint8_t* objets = f.plansEnregistres[kPlanIsole].objets;
+    bool nul = false;
+    double a = 0, b = 0, c = 0, d = 0;
+    normalePlan(f, objets[0], objets[1], nul, d, a, b, c, objets[2]);
+    // Three aligned points give no plane: nothing then lies in it.
+    f.aucunPlanIsole = nul ? 1 : 0;
+    fixeCoefficientsPlanIsole(f, a, b, c, d);
+    f.reglagePlanIsole = 1;
+    f.planIsoleNonDefini = 0;
+    f.planIsoleChange = 0;
+    return !nul;
+}
+
+void quittePlanIsole(TfigureKalmetra& f) {
+    f.reglagePlanIsole = 0;
+    f.planIsoleNonDefini = 0;
+    f.planIsoleChange = 0;
+    preparePolyedresVisibles(f);
+    prepareElementsDessin(f);
+    repeintFigureEcran(f);
 }
 
 } // namespace km32

@@ -137,7 +137,7 @@ bool enModeTrace(const TfigureKalmetra& f) {
 }
 
 bool planIsoleActif(const TfigureKalmetra& f) {
-    return f.aucunPlanIsole == 0;
+    return f.reglagePlanIsole != 0;
 }
 
 void ajoute(TEnsembleCommandes& s, std::initializer_list<int> commandes) {

@@ -94,13 +94,6 @@ uint8_t modeTrace(TfigureKalmetra& f, uint32_t k) {
     return 1;
 }
 
-void quittePlanIsole(TfigureKalmetra& f) {
-    f.aucunPlanIsole = 1;
-    preparePolyedresVisibles(f);
-    prepareElementsDessin(f);
-    repeintFigureEcran(f);
-}
-
 uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
     if (commandeDeDesignation(k)) {
         // The reminder picker lets the user designate the objects; it ends
@@ -206,7 +199,7 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         tourneVueEtRepeint(f, 0, 0, 0, 1);
         return 1;
     case 199:
-        if (f.aucunPlanIsole) {
+        if (!f.reglagePlanIsole) {
             ouvreDialogueCommande(int16_t(f.numeroFigure), uint16_t(k));
             return 0;
         }

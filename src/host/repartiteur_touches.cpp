@@ -123,11 +123,8 @@ uint8_t echap(TfigureKalmetra& f) {
         arreteToutesLesMinuteries(f);
         return 1;
     }
-    if (f.aucunPlanIsole == 0) {
-        f.aucunPlanIsole = 1;
-        preparePolyedresVisibles(f);
-        prepareElementsDessin(f);
-        repeintFigureEcran(f);
+    if (f.reglagePlanIsole) {
+        quittePlanIsole(f);
         miseAjourMenuFigure(f);
         return 0;
     }

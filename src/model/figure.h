@@ -353,7 +353,8 @@ struct TfigureKalmetra {
     uint8_t reglagePlanIsole = 0; // "Plan #1 isolé": the display mode is on
     uint8_t aucunPlanIsole = 1;   // no valid plane: none yet, a zero normal or an undefined defining object
     uint8_t planDeFaceMaintenu = 0;
-    uint8_t octetPlan = 1;
+    // Isolating a plane through its dialog also turns the view to face it.
+    uint8_t tourneVersPlanIsole = 1;
     // The two display flags of the isolated plane: the plane became undefined
     // (nothing but texts is drawn), and the plane moved with the last change
     // (every display element must be rebuilt).

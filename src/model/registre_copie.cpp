@@ -159,7 +159,7 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.reglagePlanIsole = s.reglagePlanIsole;
     c.aucunPlanIsole = s.aucunPlanIsole;
     c.planDeFaceMaintenu = s.planDeFaceMaintenu;
-    c.octetPlan = s.octetPlan;
+    c.tourneVersPlanIsole = s.tourneVersPlanIsole;
     c.planIsoleNonDefini = s.planIsoleNonDefini;
     c.ensemblePlan = s.ensemblePlan;
     copieTableau(s.echantillonnageLieux, c.echantillonnageLieux);

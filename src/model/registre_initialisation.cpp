@@ -207,7 +207,7 @@ void initialiseFigure(TfigureKalmetra& f) {
     f.octetCopie = 0;
     f.texteCopie = "CF";
     f.valeurCopie = 0;
-    f.octetPlan = 1;
+    f.tourneVersPlanIsole = 1;
     f.menuContextuelConstruit = 0;
 
     reinitialiseFigure(f);

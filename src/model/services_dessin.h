@@ -28,6 +28,13 @@ void termineEtatGlisser(TfigureKalmetra& f);
 void redessineFigure(TfigureKalmetra& f);
 void repeintFigureEcran(TfigureKalmetra& f);
 void actualisePlanIsole(TfigureKalmetra& f);
+// Isolates the plane stored in plansEnregistres[kPlanIsole]: the mode on, its
+// normal and constant computed; nothing lies in it when its normal is zero.
+// False when the normal is zero. The caller rebuilds and repaints.
+bool isolePlanEnregistre(TfigureKalmetra& f);
+// Leaves the isolated-plane mode (its plane stays stored): the visible solids
+// and every display element prepared again, the figure repainted.
+void quittePlanIsole(TfigureKalmetra& f);
 void construitElementSolide(TfigureKalmetra& f, int objet);
 void marqueElementsDansPlanIsole(TfigureKalmetra& f);
 void prepareElementObjet(TfigureKalmetra& f, int objet);

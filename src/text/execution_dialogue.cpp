@@ -424,12 +424,10 @@ bool isolePlan(TfigureKalmetra& f, uint8_t modeLecture, const std::string& texte
     double n[3] = {0, 0, 0}, d = 0;
     if (!litPlanAvecNormale(f, modeLecture, champSuivant(reste), plan, n, d, ligneErreur)) return false;
     f.plansEnregistres[kPlanIsole] = plan;
-    f.aucunPlanIsole = 0;
-    f.planIsole[0] = n[0], f.planIsole[1] = n[1], f.planIsole[2] = n[2];
-    f.planIsole[3] = d * f.echelle;
-    if (tourne >= 0) f.planDeFaceMaintenu = uint8_t(tourne);
+    isolePlanEnregistre(f);
+    if (tourne >= 0) f.tourneVersPlanIsole = uint8_t(tourne);
     marqueElementsDansPlanIsole(f);
-    if (tourne == 1) {
+    if (f.tourneVersPlanIsole) {
         animeRotationVue(f, 1, n[0], n[1], n[2], true);
     } else {
         prepareElementsDessin(f);

@@ -153,28 +153,15 @@ void planDeFaceParDefaut(TfigureKalmetra& f, TLigneFigure& l) {
 }
 
 void planIsole(TfigureKalmetra& f, TLigneFigure& l, bool isoler) {
-    TplanEnregistre plan;
-    if (!litPlan(f, l, plan)) return;
-    f.plansEnregistres[kPlanIsole] = plan;
+    // litPlan writes the plane only when it was read.
+    if (!litPlan(f, l, f.plansEnregistres[kPlanIsole])) return;
     if (!isoler) return;
-    bool nul = false;
-    double a = 0, b = 0, c = 0, d = 0;
-    normalePlan(f, plan.objets[0], plan.objets[1], nul, d, a, b, c, plan.objets[2]);
-    // Three aligned points give no plane: nothing then lies in it.
-    f.aucunPlanIsole = nul ? 1 : 0;
-    fixeCoefficientsPlanIsole(f, a, b, c, d);
-    f.reglagePlanIsole = 1;
-    f.planIsoleNonDefini = 0;
-    f.planIsoleChange = 0;
+    isolePlanEnregistre(f);
     miseAjourMenuFigure(f);
 }
 
 void neplusIsoler(TfigureKalmetra& f) {
-    f.reglagePlanIsole = 0;
-    preparePolyedresVisibles(f);
-    for (int i = 7; i <= f.nombreObjets; ++i)
-        if (estObjetDessinable(objet(f, i))) prepareElementObjet(f, i);
-    repeintFigureEcran(f);
+    quittePlanIsole(f);
     miseAjourMenuFigure(f);
 }
 

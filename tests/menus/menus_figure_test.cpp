@@ -158,7 +158,8 @@ TEST_F(MenuFigure, GreyAndChecksFollowTheFigure) {
         {"toggles",
          [](TfigureKalmetra& g) {
              g.traitsEpais = 1, g.nomsPointsAffiches = 0, g.horlogeEnMarche = 1, g.imageLimitee = 1;
-             g.projectionOblique = 1, g.planDeFaceMaintenu = 1, g.aucunPlanIsole = 0, g.importationActive = 1;
+             g.projectionOblique = 1, g.planDeFaceMaintenu = 1, g.reglagePlanIsole = 1,
+             g.importationActive = 1;
          },
          {},
          {117, 99, 121, 193, 200, 199, 112},
@@ -167,7 +168,7 @@ TEST_F(MenuFigure, GreyAndChecksFollowTheFigure) {
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.etat);
         reinitialiseFigure(f());
-        f().aucunPlanIsole = 1;
+        f().reglagePlanIsole = 0;
         c.fixe(f());
         const p::Menu m = menuConstruitDeLaFigure(f());
         miseAjourMenuFigure(f());

@@ -175,7 +175,7 @@ std::vector<Champ> champsGardes() {
         garde("clock running", &F::horlogeEnMarche, uint8_t(1)),
         garde("popup menu built", &F::menuContextuelConstruit, uint8_t(1)),
         garde("print text", &F::texteImpression, std::string("AB")),
-        garde("byte after the isolated-plane flags", &F::octetPlan, uint8_t(0)),
+        garde("byte after the isolated-plane flags", &F::tourneVersPlanIsole, uint8_t(0)),
         garde("query mode", &F::modeRequete, uint8_t(1)),
         garde("text modified", &F::texteModifie, uint8_t(1)),
         gardePointeur("pending text", &F::texteEnAttente),
@@ -228,7 +228,7 @@ TEST_F(Reinitialisation, DefaultsOfANewRecord) {
     f.couleurFond = 0;
     f.proprietairePrototypes = nullptr;
     f.texteImpression = "";
-    f.octetPlan = 0;
+    f.tourneVersPlanIsole = 0;
     f.largeurImage = 1;
     f.texteEnAttente = std::make_unique<std::string>("x");
     f.tableElementsSolides.reset();
@@ -239,7 +239,7 @@ TEST_F(Reinitialisation, DefaultsOfANewRecord) {
     EXPECT_EQ(f.proprietairePrototypes, &f);
     EXPECT_EQ(f.texteImpression, "CF");
     EXPECT_EQ(f.texteCopie, "CF");
-    EXPECT_EQ(f.octetPlan, 1);
+    EXPECT_EQ(f.tourneVersPlanIsole, 1);
     EXPECT_FALSE(f.texteEnAttente);
     EXPECT_FALSE(f.tableDesPrototypes);
     EXPECT_TRUE(f.tableElementsSolides);

@@ -136,7 +136,7 @@ void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
         }
     } else if (commande == kCommandePlanIsole) {
         invite = kInvitePlanDeFace;
-        oui = f.planDeFaceMaintenu != 0;
+        oui = f.tourneVersPlanIsole != 0;
     } else if (commande == kCommandePilotage) {
         const int k = f.objetLibreActif;
         const bool pilote = k > kObjetsPredefinis && k <= f.nombreObjets;
