@@ -37,7 +37,7 @@ const TzoneDessin& calculeZoneDessin(const TfigureKalmetra& f) {
         r.droite -= 2;
         r.bas -= 2;
     }
-    if ((etatRendu().copieEnCours || e.impressionEnCours) && f.cadreImpressionAffiche) {
+    if ((etatRendu().copieEnCours || e.impressionEnCours) && f.imageLimitee) {
         const platform::Rect c = cadreImpressionEnPixels(f);
         if (c.gauche > 0) r.gauche = c.gauche;
         if (c.droite < largeur) r.droite = c.droite;

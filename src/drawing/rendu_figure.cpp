@@ -160,7 +160,7 @@ void dessineFigure(TfigureKalmetra& f, ContexteDessin& dc) {
         traceSegment(dc, 0, bande - 1, largeur, bande - 1);
         traceSegment(dc, 0, bande + 1, largeur, bande + 1);
     }
-    if (!copie && f.cadreImpressionAffiche) {
+    if (!copie && f.imageLimitee) {
         const platform::Brosse brosse = platform::choisitBrosse(dc, platform::kBrosseNulle);
         platform::choisitStylo(dc, sombre ? platform::kStyloBlanc : platform::kStyloNoir);
         dessineCadreImpression(f, dc);

@@ -89,7 +89,7 @@ void montreInformation(TfigureKalmetra& f, Tposition m) {
 // A side of the print frame when it is shown: from 2 pixels outside the
 // frame to 4 inside, tested top, bottom, left, right.
 bool saisitCoteCadre(TfigureKalmetra& f, TetatGlisser& g, Tposition m) {
-    if (!f.cadreImpressionAffiche) return false;
+    if (!f.imageLimitee) return false;
     const p::Rect c = cadreImpressionEnPixels(f);
     const bool dansX = c.gauche - 2 < m.x && m.x < c.droite + 2;
     const bool dansY = c.haut - 2 < m.y && m.y < c.bas + 2;

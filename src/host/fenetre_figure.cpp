@@ -1,6 +1,8 @@
 #include "host/fenetre_figure.h"
 
 #include "base/texte.h"
+#include "drawing/impression_figure.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetre_mere.h"
 #include "host/services_attendus.h"
 #include "host/textes_hote.h"
@@ -138,6 +140,10 @@ int32_t procedureForme(int16_t n, uint32_t message, uint32_t wParam, int32_t lPa
         return distribue(n, message, wParam, lParam);
     case kMessageImportation:
         if (TfigureKalmetra* f = figureOuRien(n)) importeMouvement(*f);
+        return 0;
+    case kMessageImpressionPrete:
+        // The print dialog has stored the settings and closed: print.
+        if (TfigureKalmetra* f = figureOuRien(n)) imprimeFigure(*f);
         return 0;
     case kMessageActiverFigure:
         activeFormeFigure(n);

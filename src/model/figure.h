@@ -317,7 +317,6 @@ struct TfigureKalmetra {
     std::string texteCopie = "CF"; // at most 2
     int32_t valeurCopie = 0;
     double cadreImage[4] = {0.1, 0.1, 0.9, 0.9}; // print frame: left, top, right, bottom fractions
-    uint8_t cadreImpressionAffiche = 0;          // the print frame is shown and limits copies and prints
 
     uint8_t octetZoneAffichages = 0;
     int32_t hauteurZoneAffichages = 0;
@@ -388,6 +387,8 @@ struct TfigureKalmetra {
     uint16_t commandeDesignation = 0;
     uint8_t styleChoisi = 0; // the style code the style brush applies
     TEnsembleObjets touchesInterdites;
+    // "Limiter l'image" (command 121): the print frame is shown, its sides
+    // can be dragged, and it limits copies and prints.
     uint8_t imageLimitee = 0;
     // The value box: asked for by a key (drawn by the next paint), shown
     // (drawn by the last paint, erased by the next one), its kind (1 the

@@ -135,7 +135,6 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.texteCopie = s.texteCopie;
     c.valeurCopie = s.valeurCopie;
     copieTableau(s.cadreImage, c.cadreImage);
-    c.cadreImpressionAffiche = s.cadreImpressionAffiche;
     c.octetZoneAffichages = s.octetZoneAffichages;
     c.hauteurZoneAffichages = s.hauteurZoneAffichages;
 

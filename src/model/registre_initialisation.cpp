@@ -147,7 +147,6 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     f.cadreImage[1] = 0.1;
     f.cadreImage[2] = 0.9;
     f.cadreImage[3] = 0.9;
-    f.cadreImpressionAffiche = 0;
     f.importationActive = 0;
     f.entiersVue[0] = 1;
     f.entiersVue[1] = 1;

@@ -36,7 +36,7 @@ TEST_F(CopieCadre, ZoneOfEachKindOfPaint) {
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         f.fenetreHote = c.hote ? 3 : 0;
-        f.cadreImpressionAffiche = c.montre ? 1 : 0;
+        f.imageLimitee = c.montre ? 1 : 0;
         etatRendu().copieEnCours = c.copie ? 1 : 0;
         etatZoneDessin().impressionEnCours = c.impression ? 1 : 0;
         const TzoneDessin& z = calculeZoneDessin(f);
@@ -62,7 +62,7 @@ TEST_F(CopieCadre, BandAndFigureAreasFollowTheZone) {
     EXPECT_EQ(f.blocDessin->rectangleFigure, (platform::Rect{0, 32, 400, 240}));
     // A copy limited by a frame whose top is below the band.
     etatRendu().copieEnCours = 1;
-    f.cadreImpressionAffiche = 1;
+    f.imageLimitee = 1;
     f.cadreImage[1] = 0.5; // 60
     placeZonesDessin(f);
     EXPECT_EQ(f.blocDessin->rectangleFigure, (platform::Rect{40, 120, 360, 216}));

@@ -166,7 +166,7 @@ TEST_F(CopieDessin, ThePrintFrameLimitsTheCopyOnlyWhenShown) {
     f.cadreImage[3] = 0.75; // 90
     for (uint8_t montre : {0, 1}) {
         SCOPED_TRACE(montre ? "frame shown" : "frame hidden");
-        f.cadreImpressionAffiche = montre;
+        f.imageLimitee = montre;
         const platform::ImagePressePapiers& image = copie(false);
         const auto ls = lignes(image.primitives);
         ASSERT_FALSE(ls.empty());
@@ -184,7 +184,7 @@ TEST_F(CopieDessin, ThePrintFrameLimitsTheCopyOnlyWhenShown) {
         for (const Primitive& l : ls)
             EXPECT_FALSE(l.points[0].y == 30 || l.points[0].y == 32) << "a side of the frame";
     }
-    f.cadreImpressionAffiche = 1;
+    f.imageLimitee = 1;
     const auto ecran = lignes(peint());
     int cotes = 0;
     for (const Primitive& l : ecran)
@@ -205,7 +205,7 @@ TEST_F(CopieDessin, OneColourCopyDrawsEverythingInColourOne) {
 
 TEST_F(CopieDessin, TheRendererIsBackToTheScreenAfterACopyAndAFailedOne) {
     f.hauteurZoneAffichages = 30;
-    f.cadreImpressionAffiche = 1;
+    f.imageLimitee = 1;
     placeZonesDessin(f);
     const TblocDessin avant = [&] {
         TblocDessin b;

@@ -63,7 +63,7 @@ TEST_F(CopieImpression, PageHoldsTheDrawingAtThePrintSize) {
 }
 
 TEST_F(CopieImpression, TheFrameLimitsThePageWithItsMargins) {
-    f.cadreImpressionAffiche = 1;
+    f.imageLimitee = 1;
     f.cadreImage[0] = f.cadreImage[1] = 0.1;
     f.cadreImage[2] = f.cadreImage[3] = 0.9;
     traverse(20, 60, 0, 200);
@@ -148,7 +148,7 @@ TEST_F(CopieImpression, AdjustedCopyWritesItsGeometryWhenItFits) {
         }
     }
     // With the frame shown the copied zone is the frame's.
-    f.cadreImpressionAffiche = 1;
+    f.imageLimitee = 1;
     f.cadreImage[0] = 0.25;
     ASSERT_TRUE(copieImageAjustee(f, "1;120;0"));
     EXPECT_EQ(t->decalageX, 50);

@@ -120,7 +120,7 @@ TEST_F(GestesSouris, EachSideOfThePrintFrameIsGrabbedAndDragged) {
     for (const Cas& c : cas) {
         SetUp();
         TfigureKalmetra& f = figureDeTexte(kFigure);
-        f.cadreImpressionAffiche = 1;
+        f.imageLimitee = 1;
         const double fractions[4] = {0.1, 0.1, 0.9, 0.9};
         std::copy(std::begin(fractions), std::end(fractions), f.cadreImage);
         const int w = f.largeurImage, h = f.hauteurImage;
@@ -161,10 +161,10 @@ TEST_F(GestesSouris, APressBesideTheFrameOrWithTheFrameHiddenHoldsNothing) {
     std::copy(std::begin(fractions), std::end(fractions), f.cadreImage);
     const int haut = int(std::lround(0.1 * f.hauteurImage));
     const int mx = f.largeurImage / 2;
-    f.cadreImpressionAffiche = 0;
+    f.imageLimitee = 0;
     enfonce(mx, haut);
     EXPECT_FALSE(f.etatGlisser);
-    f.cadreImpressionAffiche = 1;
+    f.imageLimitee = 1;
     for (int dy : {-3, 5}) {
         enfonce(mx, haut + dy);
         EXPECT_FALSE(f.etatGlisser) << dy;

@@ -126,7 +126,7 @@ void optionsOuiNon(TfigureKalmetra& f, TDialogueObjet& d, uint16_t commande) {
         const std::string& reglage = commande == kCommandeCopieAjustee ? f.texteCopie : f.texteImpression;
         invite = commande == kCommandeCopieAjustee ? kInviteCopieCouleur : kInviteImpressionCouleur;
         oui = lettreReglage(reglage, 0, 'C') == 'C';
-        if (f.cadreImpressionAffiche) d.phraseSousTitre = kSousTitreDoubleCadre;
+        if (f.imageLimitee) d.phraseSousTitre = kSousTitreDoubleCadre;
         const bool largeur = lettreReglage(reglage, 1, 'F') == 'F';
         const std::string a = phraseDeNumero(kPhraseLargeurImage), b = phraseDeNumero(kPhraseUniteUxyz);
         if (d.nombreLignes < kMaxLignesDialogue) {
