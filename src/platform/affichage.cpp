@@ -26,6 +26,9 @@ void quitteBoucleAffichage() {
 void traiteEvenementsAffichage() {
     if (gtk::demarree()) gtk::traiteEvenements();
 }
+void presenteFenetre(Fenetre f) {
+    if (gtk::demarree()) gtk::presente(f);
+}
 
 #else
 
@@ -41,6 +44,7 @@ bool affichageReel() {
 void boucleAffichage() {}
 void quitteBoucleAffichage() {}
 void traiteEvenementsAffichage() {}
+void presenteFenetre(Fenetre) {}
 
 #endif
 

@@ -5,6 +5,8 @@
 // top-level window of the layer on screen, with its menus, boxes and file
 // dialogs, and turns the user's mouse and keys into messages. The choice is
 // made once, when the library starts.
+#include "platform/fenetres.h"
+
 namespace km32::platform {
 
 // True when this build has the real backend.
@@ -23,5 +25,9 @@ void quitteBoucleAffichage();
 // and due timers) and returns without waiting: for a host that runs its own
 // loop and for tests. Nothing without the real backend.
 void traiteEvenementsAffichage();
+// Puts on screen at once what was painted into the window's surface (and its
+// children's), without handling any event or message: for a paint that must
+// be seen before the caller returns. Nothing without the real backend.
+void presenteFenetre(Fenetre f);
 
 } // namespace km32::platform

@@ -1,12 +1,12 @@
-// The animated rotation on the window timer, driven by the virtual clock,
-// and the turn asked by a mouse move.
+// The animated rotation, its steps and waits on the virtual clock, and the
+// turn asked by a mouse move.
 #include "drawing/historique_vues.h"
 #include "drawing/vue_animee.h"
 #include "drawing/vue_projection.h"
 #include "drawing/vue_rotation_souris.h"
 #include "model/operations.h"
+#include "platform/horloge.h"
 #include "platform/messages.h"
-#include "platform/minuteries.h"
 #include "vue_banc.h"
 
 namespace km32::essai {
@@ -14,16 +14,11 @@ namespace {
 
 class RotationAnimee : public BancVue {
   protected:
-    // A registered figure whose drawing window hands its timer ticks over.
+    // A registered figure with a drawing window.
     TfigureKalmetra& figureAvecFenetre() {
         TfigureKalmetra& g = figureInscrite(1);
         g.fenetreDessin = platform::creeFenetre(
-            0, {0, 0, 491, 263},
-            [](platform::Fenetre, uint32_t m, uint32_t w, int32_t) -> int32_t {
-                TfigureKalmetra* h = figureDeNumero(1);
-                if (m == platform::WM_TIMER && h) topRotationAnimee(*h, w);
-                return 0;
-            },
+            0, {0, 0, 491, 263}, [](platform::Fenetre, uint32_t, uint32_t, int32_t) -> int32_t { return 0; },
             false);
         g.anglesVue[0] = g.anglesVue[1] = g.anglesVue[2] = 0;
         calculeProjection(g);
@@ -36,37 +31,50 @@ class RotationAnimee : public BancVue {
     }
 };
 
-TEST_F(RotationAnimee, StepsFollowTheClockAndStop) {
+// The call takes all its steps, one repaint each, and waits one timer
+// interval after each (virtual time moves by as much).
+TEST_F(RotationAnimee, EveryStepIsTakenInsideTheCall) {
     TfigureKalmetra& g = figureAvecFenetre();
-    const double pas = std::numbers::pi / 2 / 4;
+    const int64_t debut = platform::maintenantMs();
     ASSERT_TRUE(animeRotationVue(g, 4, 0, 0, 1, true));
-    // The first step at once, the others one timer interval (100 ms) apart.
-    EXPECT_NEAR(ecart(g, 0, 0, 1), 3 * pas, 1e-9);
-    EXPECT_TRUE(rotationAnimeeEnCours(g));
-    platform::avance(99);
-    EXPECT_NEAR(ecart(g, 0, 0, 1), 3 * pas, 1e-9);
-    for (int restants = 2; restants >= 0; --restants) {
-        platform::avance(100);
-        EXPECT_NEAR(ecart(g, 0, 0, 1), restants * pas, 1e-9);
-    }
-    EXPECT_FALSE(rotationAnimeeEnCours(g));
-    EXPECT_FALSE(platform::minuterieExiste(g.fenetreDessin, kMinuterieRotationAnimee));
+    EXPECT_NEAR(ecart(g, 0, 0, 1), 0, 1e-9);
+    EXPECT_EQ(std::count(journalVue().begin(), journalVue().end(), "repeint"), 4);
+    const int64_t duree = platform::maintenantMs() - debut;
+    EXPECT_GE(duree, 4 * 100);
+    EXPECT_LE(duree, 4 * 102);
     // The final view, and only it, is remembered.
     ASSERT_TRUE(g.historiqueVues);
     EXPECT_EQ(g.historiqueVues->nombre, 1);
     EXPECT_EQ(g.historiqueVues->entrees[1][1], g.anglesVue[1]);
-    EXPECT_EQ(std::count(journalVue().begin(), journalVue().end(), "repeint"), 4);
+    // Nothing is left to run afterwards.
     const double fin[3] = {g.anglesVue[0], g.anglesVue[1], g.anglesVue[2]};
     platform::avance(1000);
     for (int k = 0; k < 3; ++k)
         EXPECT_EQ(g.anglesVue[k], fin[k]);
 }
 
+// The wait follows the figure's clock interval and survives midnight.
+TEST_F(RotationAnimee, TheWaitFollowsTheClockIntervalAcrossMidnight) {
+    TfigureKalmetra& g = figureAvecFenetre();
+    g.intervalleHorloge = 250;
+    platform::fixeHeureVirtuelle(86400 - 0.1);
+    double precedent = platform::heureDuJourEnSecondes();
+    const int64_t debut = platform::maintenantMs();
+    attendIntervalleTimer(g, precedent);
+    // The time of day went back to 0.15 s at midnight: the wait still ends,
+    // and the next one counts from there.
+    EXPECT_LE(platform::maintenantMs() - debut, 251);
+    EXPECT_LT(precedent, 1);
+    const int64_t milieu = platform::maintenantMs();
+    attendIntervalleTimer(g, precedent);
+    EXPECT_GE(platform::maintenantMs() - milieu, 250);
+    EXPECT_LE(platform::maintenantMs() - milieu, 252);
+}
+
 TEST_F(RotationAnimee, TheOppositeAxisGivesTheSameTurn) {
     TfigureKalmetra& g = figureAvecFenetre();
     // Looking along +x, an axis pointing away from the viewer is reversed.
     ASSERT_TRUE(animeRotationVue(g, 3, -0.2, 0.6, 0.7));
-    platform::avance(500);
     const double n = std::sqrt(0.04 + 0.36 + 0.49);
     EXPECT_NEAR(ecart(g, 0.2 / n, -0.6 / n, -0.7 / n), 0, 1e-7);
     EXPECT_FALSE(g.historiqueVues); // not asked to remember
@@ -74,40 +82,26 @@ TEST_F(RotationAnimee, TheOppositeAxisGivesTheSameTurn) {
 
 TEST_F(RotationAnimee, AlongTheLineOfSightOnlyRepaints) {
     TfigureKalmetra& g = figureAvecFenetre();
+    const int64_t debut = platform::maintenantMs();
     ASSERT_TRUE(animeRotationVue(g, 10, -2, 0, 0));
-    EXPECT_FALSE(rotationAnimeeEnCours(g));
+    EXPECT_EQ(platform::maintenantMs(), debut);
     EXPECT_NEAR(g.anglesVue[0], 0, 1e-12);
     EXPECT_NEAR(g.anglesVue[1], 0, 1e-12);
     EXPECT_NEAR(g.anglesVue[2], 0, 1e-12);
     EXPECT_EQ(std::count(journalVue().begin(), journalVue().end(), "repeint"), 1);
 }
 
-TEST_F(RotationAnimee, RefusalsAndTheCasesWithoutTimer) {
+TEST_F(RotationAnimee, RefusalsAndAFigureWithoutWindow) {
     TfigureKalmetra& g = figureAvecFenetre();
     EXPECT_FALSE(animeRotationVue(g, 5, 0, 0, 0));
     EXPECT_FALSE(animeRotationVue(g, 5, NAN, 0, 1));
     EXPECT_TRUE(journalVue().empty());
-    // No step count: the whole turn at once.
+    // No step count: the whole turn in one step.
     ASSERT_TRUE(animeRotationVue(g, 0, 0, 1, 0));
     EXPECT_NEAR(ecart(g, 0, 1, 0), 0, 1e-9);
-    EXPECT_FALSE(rotationAnimeeEnCours(g));
-    // A figure outside the table has no timer: every step at once.
+    // A figure outside the table turns all the same.
     ASSERT_TRUE(animeRotationVue(*f, 6, 0, 0, 1));
     EXPECT_NEAR(ecart(*f, 0, 0, 1), 0, 1e-9);
-    // A tick of no running rotation is taken and stops its timer.
-    EXPECT_TRUE(topRotationAnimee(g, kMinuterieRotationAnimee));
-    EXPECT_FALSE(topRotationAnimee(g, 271));
-}
-
-TEST_F(RotationAnimee, ANewRotationReplacesTheRunningOne) {
-    TfigureKalmetra& g = figureAvecFenetre();
-    ASSERT_TRUE(animeRotationVue(g, 8, 0, 0, 1));
-    platform::avance(150);
-    ASSERT_TRUE(animeRotationVue(g, 2, 0, 1, 0));
-    platform::avance(1000);
-    EXPECT_NEAR(ecart(g, 0, 1, 0), 0, 1e-9);
-    arreteRotationAnimee(g); // nothing left to stop
-    EXPECT_FALSE(rotationAnimeeEnCours(g));
 }
 
 TEST(RotationSouris, AngleAndSnappedDirectionOfAMove) {

@@ -58,7 +58,6 @@ class BancVue : public ::testing::Test {
         platform::reinitialisePlateforme();
         reinitialiseTableDesVariablesPartagees();
         reinitialiseEtapesVue();
-        reinitialiseRotationsAnimees();
         commandesAutorisees() = true;
         journalVue().clear();
     }

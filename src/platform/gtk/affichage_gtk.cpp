@@ -496,6 +496,24 @@ void traiteEvenements() {
     pompe();
 }
 
+void presente(Fenetre f) {
+    if (!estFenetre(f)) return;
+    const Fenetre racine = ancetreRacine(f);
+    auto it = etat().fenetres.find(racine);
+    if (it == etat().fenetres.end() || !gtk_widget_get_realized(it->second.zone)) return;
+    GdkWindow* w = gtk_widget_get_window(it->second.zone);
+    if (!w || !gdk_window_is_visible(w)) return;
+    cairo_region_t* region = gdk_window_get_visible_region(w);
+    GdkDrawingContext* contexte = gdk_window_begin_draw_frame(w, region);
+    cairo_t* cr = gdk_drawing_context_get_cairo_context(contexte);
+    // The zone's own window may lie inside the top-level one: draw in its
+    // coordinates, as its draw handler does.
+    dessine(it->second.zone, cr, nullptr);
+    gdk_window_end_draw_frame(w, contexte);
+    cairo_region_destroy(region);
+    gdk_display_flush(gdk_window_get_display(w));
+}
+
 void quitteBoucle() {
     if (etat().boucle) g_main_loop_quit(etat().boucle);
 }

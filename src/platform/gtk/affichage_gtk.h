@@ -21,6 +21,8 @@ void boucle();
 void quitteBoucle();
 // The events that wait, handled without waiting for more.
 void traiteEvenements();
+// Draws the surfaces of f's top-level window on screen now (no event handled).
+void presente(Fenetre f);
 
 // Runs the layer's loop until it rests, then brings the toolkit's windows,
 // the cursor and the clipboard in line with the layer (after every event).
