@@ -2,6 +2,7 @@
 
 #include "base/texte.h"
 #include "drawing/impression_figure.h"
+#include "drawing/vue_operations.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetre_mere.h"
 #include "host/services_attendus.h"
@@ -236,7 +237,12 @@ void activeFormeFigure(int16_t n) {
     forme = formeDeNumero(n);
     f = figureOuRien(n);
     if (!forme || !f) return;
-    repeintFigureEcran(*f);
+    // The host window may have a new size since the figure was drawn: the
+    // drawing then takes it (projection and elements made again).
+    if (ajusteTailleFenetre(*f))
+        ajusteTailleEtRepeint(*f);
+    else
+        repeintFigureEcran(*f);
     remplaceFenetreInfo(forme->fenetre);
     forme->inactive = 0;
 }

@@ -15,23 +15,33 @@ uint32_t fenetreDeLaFigure(const TfigureKalmetra& f) {
     return figureSansHote(f) ? f.fenetreDessin : f.fenetreForme;
 }
 
+namespace {
+
+// The top-level window of a host's figure: known once the figure was first
+// activated, and before that the one its activation will take.
+uint32_t proprietaire(const TfigureKalmetra& f) {
+    return f.fenetreProprietaire != 0 ? f.fenetreProprietaire : platform::ancetreRacine(f.fenetreHote);
+}
+
+} // namespace
+
 void attacheFenetreAFigure(int16_t numero, uint32_t fenetre) {
     TfigureKalmetra* f = figureOuRien(numero);
     if (!f) return;
     if (figureSansHote(*f))
         platform::changeParent(fenetre, TQTableDesVariablesPartagees()->parentAnnexes);
-    else if (f->fenetreProprietaire != 0)
-        platform::changeParent(fenetre, f->fenetreProprietaire);
+    else if (const uint32_t p = proprietaire(*f))
+        platform::changeParent(fenetre, p);
 }
 
 void activeFenetreFigure(int16_t numero) {
     TfigureKalmetra* f = figureOuRien(numero);
-    if (f && !figureSansHote(*f)) platform::activeFenetre(f->fenetreProprietaire);
+    if (f && !figureSansHote(*f)) platform::activeFenetre(proprietaire(*f));
 }
 
 platform::Rectangle rectangleClientFigure(int16_t numero) {
     TfigureKalmetra* f = figureOuRien(numero);
-    if (f && !figureSansHote(*f)) return platform::rectangleClient(f->fenetreProprietaire);
+    if (f && !figureSansHote(*f)) return platform::rectangleClient(proprietaire(*f));
     return platform::rectangleClient(TQTableDesVariablesPartagees()->parentAnnexes);
 }
 
