@@ -313,6 +313,25 @@ void signaleErreurAffectation(TfigureKalmetra& f, uint16_t erreur, const std::st
     marqueLigne(f, ligne);
 }
 
+namespace {
+
+// One answer field evaluated before the assignment: on an error it is shown
+// naming what the compiler found wrong in the field (an unknown name, say),
+// else the field itself, and the field's line gets the focus.
+bool champEvalue(TfigureKalmetra& f, const std::string& champ, uint8_t modeLecture, uint8_t ligne) {
+    uint16_t erreur = 0;
+    double v = 0;
+    nomErreur1().clear();
+    evalueExpressionTexte(f, coupe(champ, 80), modeLecture, erreur, v);
+    if (!estRefus(erreur)) return true;
+    if (nomErreur1().empty()) nomErreur1() = coupe(champ, 80);
+    afficheErreurDeNumero(erreur);
+    marqueLigne(f, ligne);
+    return false;
+}
+
+} // namespace
+
 bool affecteObjetsLibresDuDialogue(TfigureKalmetra& f, const std::string& texte, uint8_t modeLecture) {
     const uint16_t commande = f.commandeDialogue;
     std::string reste = texte;
@@ -330,18 +349,28 @@ bool affecteObjetsLibresDuDialogue(TfigureKalmetra& f, const std::string& texte,
     }
     erreur = 0;
     uint8_t cause = 6;
+    // The field at fault and its line: the value (68), the target point
+    // (69), or the coordinate that fails (70, lines 2 to 4).
+    std::string champ = champSuivant(reste);
+    uint8_t ligne = 2;
     if (commande == 68) {
-        affecteVariableNumeriqueLibre(f, nom, champSuivant(reste), modeLecture, true, erreur);
+        if (!champEvalue(f, champ, modeLecture, ligne)) return false;
+        affecteVariableNumeriqueLibre(f, nom, champ, modeLecture, true, erreur);
     } else if (commande == 69) {
-        affectePointLibreSurPoint(f, nom, champSuivant(reste), modeLecture, true, erreur);
+        affectePointLibreSurPoint(f, nom, champ, modeLecture, true, erreur);
         cause = 7;
     } else {
-        const std::string x = champSuivant(reste), y = champSuivant(reste), z = champSuivant(reste);
+        const std::string x = champ, y = champSuivant(reste), z = champSuivant(reste);
+        for (const std::string* c : {&x, &y, &z}) {
+            if (!champEvalue(f, *c, modeLecture, ligne)) return false;
+            ++ligne;
+        }
+        ligne = 2;
         affectePointLibreParCoordonnees(f, nom, repere, x, y, z, modeLecture, true, erreur);
         cause = 8;
     }
     if (estRefus(erreur)) {
-        signaleErreurAffectation(f, erreur, texte, 2);
+        signaleErreurAffectation(f, erreur, coupe(champ, 80), ligne);
         return false;
     }
     f.modifiee = 1;
