@@ -281,7 +281,8 @@ void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
     l.erreur = 0;
     SuiteParametres& suite = suiteParametres();
     std::vector<double> toutes;
-    if (suite.figure == &f && suite.objet == n) toutes = suite.valeurs;
+    // A line that gives every value stands alone, whatever came before it.
+    if (suite.figure == &f && suite.objet == n && nombre < o.nombreValeurs) toutes = suite.valeurs;
     suite = SuiteParametres{};
     toutes.insert(toutes.end(), valeurs.begin() + 1, valeurs.begin() + 1 + nombre);
     if (toutes.size() > std::size_t(o.nombreValeurs))

@@ -196,6 +196,32 @@ TEST_F(LignesDeCommande, MalformedValuesAreRefusedWithTheirMessageAndChangeNothi
     }
 }
 
+// The values of a command over several lines: every line but the last ends
+// with "...", and the values are set when the last line completes them; a
+// line that gives them all stands alone, one that passes them is refused.
+TEST_F(LignesDeCommande, CommandValuesGivenOverSeveralLinesAreSetByTheLastOne) {
+    const int v = numero("v");
+    const auto valeurs = [&] {
+        return std::vector<double>{valeurObjet(*figure, v, 1), valeurObjet(*figure, v, 2),
+                                   valeurObjet(*figure, v, 3)};
+    };
+    const std::vector<double> avant = valeurs();
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 7 ..."), 0);
+    EXPECT_EQ(valeurs(), avant);
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 8 ..."), 0);
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 9"), 0);
+    EXPECT_EQ(valeurs(), (std::vector<double>{7, 8, 9}));
+    // Waiting values, then a whole list: the whole list alone counts.
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 1 2 ..."), 0);
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 4 5 6"), 0);
+    EXPECT_EQ(valeurs(), (std::vector<double>{4, 5, 6}));
+    // Four values for three, over two lines: refused, nothing set.
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 1 2 ..."), 0);
+    EXPECT_EQ(ligne(*figure, "Paramètres pour v: 3 4"), 618); // "Ligne non exécutable"
+    EXPECT_EQ(valeurs(), (std::vector<double>{4, 5, 6}));
+    platform::reinitialiseBoites();
+}
+
 TEST_F(LignesDeCommande, KeyboardStepOfAFreePointTakesItsUnitAndWhetherItMayChange) {
     const int p = numero("P");
     ASSERT_EQ(ligne(*figure, "Pas de pilotage au clavier de P: 0.05 (/ Uxyz,non modifiable)"), 0)
