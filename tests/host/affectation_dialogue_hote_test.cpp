@@ -5,6 +5,7 @@
 // their coordinates.
 #include "etats_figure_banc.h"
 #include "host/fenetres/rappels/choix_rappels.h"
+#include "model/objets_figure.h"
 
 namespace km32::essais {
 namespace {
@@ -86,6 +87,48 @@ TEST_P(AffectationDialogueHote, TheTraceSelectionOffersAPointGivenByItsCoordinat
     p::distribueJusquAuRepos();
     EXPECT_EQ(choixRappels(), nullptr);
     EXPECT_TRUE(fig().ensembleTrace.test(std::size_t(numero("C"))));
+}
+
+// Modifying an object whose construction has no dialog row of its own (a
+// cap of a sphere): the dialog has one line per operand, in the order of the
+// operands, each with a prompt, then the name.
+TEST_P(AffectationDialogueHote, ModifyingAConstructionWithoutRowShowsItsOperands) {
+    refaitFigure("Figure Kalmetra\r\n"
+                 "S sphère de centre o et de rayon 2 (unité de longueur Uxyz)\r\n"
+                 "D point de coordonnées (0,0,1) dans le repère Rxyz\r\n"
+                 "E point de coordonnées (1,0,1) dans le repère Rxyz\r\n"
+                 "F point de coordonnées (0,1,1) dans le repère Rxyz\r\n"
+                 "M point de coordonnées (0,0,3) dans le repère Rxyz\r\n"
+                 "q plan (DEF)\r\n"
+                 "K intersection de la sphère S et du demi-espace (q,M)\r\n");
+    ASSERT_EQ(objet(fig(), numero("K")).codeConstruction, 207);
+    const int objets = fig().nombreObjets;
+    commande(91);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    remplit(1, "K");
+    valide();
+    ASSERT_NE(fenetreDialogue(), nullptr) << derniereBoite();
+    ASSERT_EQ(fig().commandeDialogue, 207);
+    const TDialogueObjet& d = fenetreDialogue()->dialogue;
+    // The half-space (plane, point), the sphere, then the name.
+    ASSERT_EQ(d.nombreLignes, 4);
+    const std::vector<std::string> attendues = {"q", "M", "S", "K"};
+    for (int l = 1; l <= 4; ++l) {
+        EXPECT_EQ(fenetreDialogue()->champs[std::size_t(l)].texte, attendues[std::size_t(l - 1)]) << l;
+        EXPECT_FALSE(d.lignes[std::size_t(l)].texteInvite.empty() &&
+                     d.lignes[std::size_t(l)].phraseInvite <= 1)
+            << "line " << l << " has no prompt";
+    }
+    // Run unchanged: the cap is never computed (it is always undefined),
+    // so the redefinition is refused as it is for a line, and the figure
+    // stays as it was.
+    const std::string avant = texte();
+    p::boitesDemandees().clear();
+    valide();
+    EXPECT_NE(fenetreDialogue(), nullptr);
+    EXPECT_FALSE(derniereBoite().empty());
+    EXPECT_EQ(fig().nombreObjets, objets);
+    EXPECT_EQ(texte(), avant);
 }
 
 INSTANTIATE_TEST_SUITE_P(Langues, AffectationDialogueHote, ::testing::Values(int16_t(1), int16_t(2)));

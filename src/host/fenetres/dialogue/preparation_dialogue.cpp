@@ -1,9 +1,12 @@
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "base/texte.h"
 #include "host/fenetres/dialogue/modeles_dialogue.h"
+#include "model/catalogue.h"
 #include "model/dialogue_figure.h"
 #include "model/nombres_texte.h"
 #include "model/objets_figure.h"
@@ -24,6 +27,8 @@ constexpr uint16_t kInvitePlanDeFace = 4263, kInviteImpressionCouleur = 4248;
 constexpr uint16_t kInviteUniteReference = 4249;
 constexpr uint16_t kSousTitreDoubleCadre = 4076;
 constexpr uint16_t kTitreDesCommandes = 4500;
+constexpr uint16_t kInviteNomObjet = 4286;       // "Nom de l'objet:"
+constexpr uint16_t kGenreReponseExpression = 98; // any text, edited as an expression
 constexpr uint8_t kLongueurReponse = 80;
 
 bool estCommandePrototype(uint16_t c) {
@@ -306,6 +311,46 @@ std::string texteSousTitre(const TfigureKalmetra& f, const TDialogueObjet& d) {
     return phraseDeNumero(d.phraseSousTitre);
 }
 
+// A construction that has no row of its own (reached by modifying an
+// object): one line per operand of its sentence pattern, in the order of the
+// operands, then the name. Each prompt is the pattern with "?" at the
+// operand's place and "…" at the others'.
+void lignesDuPatron(TDialogueObjet& d, uint8_t code) {
+    const std::string patron = phraseDeNumero(phraseDeConstruction(code, false));
+    std::vector<int> marques;
+    for (std::size_t p = 0; p + 1 < patron.size(); ++p)
+        if (patron[p] == '#' && patron[p + 1] >= '1' && patron[p + 1] <= '9')
+            marques.push_back(patron[p + 1] - '0');
+    if (marques.empty()) return;
+    // The name opens the pattern ("#4 intersection de ..."), else it is the
+    // last operand.
+    const int nom =
+        patron.rfind("#", 0) == 0 ? marques.front() : *std::max_element(marques.begin(), marques.end());
+    std::string corps = patron;
+    if (patron.rfind("#", 0) == 0) corps = patron.substr(std::min<std::size_t>(patron.size(), 3));
+    std::vector<int> operandes;
+    for (int k : marques)
+        if (k != nom) operandes.push_back(k);
+    std::sort(operandes.begin(), operandes.end());
+    for (int k : operandes) {
+        if (d.nombreLignes >= kMaxLignesDialogue - 1) break;
+        std::string invite;
+        for (std::size_t p = 0; p < corps.size(); ++p) {
+            if (corps[p] == '#' && p + 1 < corps.size() && corps[p + 1] >= '1' && corps[p + 1] <= '9') {
+                invite += corps[p + 1] - '0' == k ? "?" : "\x85";
+                ++p;
+            } else {
+                invite += corps[p];
+            }
+        }
+        ajouteLigneDialogue(d, 1, kLongueurReponse, kGenreReponseExpression);
+        TLigneDialogue& l = d.lignes[d.nombreLignes];
+        l.texteInvite = coupe(invite, kLongueurReponse);
+        reponseSousInvite(d);
+    }
+    ajouteLigneDialogue(d, kInviteNomObjet, 4, 0);
+}
+
 void prepareDialogueCommande(TfigureKalmetra& f) {
     const uint16_t commande = f.commandeDialogue;
     const bool modification = f.commandeDialoguePrecedente == kCommandeModifier;
@@ -339,7 +384,11 @@ void prepareDialogueCommande(TfigureKalmetra& f) {
         return;
     }
     const TModeleDialogue* m = modeleDialogue(commande);
-    if (!m) return;
+    if (!m) {
+        if (commande >= 1 && commande <= 255 && existeConstruction(uint8_t(commande)))
+            lignesDuPatron(d, uint8_t(commande));
+        return;
+    }
     d.genreOptions = m->options;
     d.phraseSousTitre = m->sousTitre;
     for (int k = 0; k < m->nombreLignes; ++k) {
