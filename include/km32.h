@@ -341,6 +341,13 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* 1 when the figure exists and has changes that are not saved, else 0. */
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
+/* A host that shows whether a figure is modified installs a function told
+ * each time that flag changes under an input of the figure (a drag, a turn
+ * of the view, a key, a command of its menu, an undo or a redo): the figure's
+ * number and the flag, 1 or 0. The WM_KEYUP notices tell of some changes
+ * only. NULL stops it. */
+typedef void (*KMAvisModification)(int16_t numero, int32_t modifiee);
+KM32_EXPORT void KMInstalleAvisModification(KMAvisModification avis);
 
 /* A property test: texte is a test sentence of the applied language (one of
  * the "Teste ..." / "Test: ..." sentences, for example "Teste point M sur
@@ -363,6 +370,11 @@ KM32_EXPORT int16_t KMTestParTexte(int16_t numero, const char* texte);
  * open at a time; nothing happens for a number with no figure. */
 KM32_EXPORT void KMAfficheEditeurFigure(int16_t numero);
 KM32_EXPORT void KMAfficheCommentaire(int16_t numero);
+/* Whether an editor open on figure numero holds text that closing it would
+ * lose: 1 the figure text editor (its text not applied, or its second text
+ * not saved), 2 the comment editor (its comment not applied), 0 none. A host
+ * asks before it ends or replaces the figure. */
+KM32_EXPORT int32_t KMTexteNonApplique(int16_t numero);
 
 /* ------------------------------------------------------------------------
  * Functions of the sibling plane-geometry library, exported unchanged.

@@ -1,9 +1,15 @@
 #include "affichage_figure.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 
+#include "aide_show.h"
 #include "encodage.h"
 #include "km32.h"
+#include "textes_show.h"
 
 namespace km32cli {
 
@@ -18,17 +24,47 @@ constexpr uint32_t kWmRButtonDown = 0x0204;
 constexpr uint32_t kAvisFigureModifiee = 1025;
 constexpr uint32_t kCommandeDefaire = 93;
 constexpr uint32_t kCommandeRefaire = 122;
-// The library's message boxes: Yes/No/Cancel with a question mark, and the answers.
-constexpr uint32_t kBoutonsOuiNonAnnuler = 0x3, kIconeQuestion = 0x20;
-constexpr int32_t kReponseOui = 6, kReponseNon = 7;
+// The library's message boxes: an error icon, and what Alerte answers.
+constexpr uint32_t kIconeErreur = 0x10;
+constexpr int16_t kPremierBouton = 1, kDeuxiemeBouton = 2;
+// The longest file name the library keeps whole.
+constexpr std::size_t kLongueurMaxNom = 255;
+
+// What a file was when the figure last read or wrote it, to see that
+// another program changed it since.
+struct EtatFichier {
+    bool existe = false;
+    dev_t peripherique = 0;
+    ino_t inode = 0;
+    off_t taille = 0;
+    timespec modification{};
+    bool operator==(const EtatFichier& e) const {
+        return existe == e.existe && peripherique == e.peripherique && inode == e.inode &&
+               taille == e.taille && modification.tv_sec == e.modification.tv_sec &&
+               modification.tv_nsec == e.modification.tv_nsec;
+    }
+};
+
+EtatFichier etatFichier(const std::string& chemin) {
+    struct stat s {};
+    EtatFichier e;
+    if (::stat(chemin.c_str(), &s) != 0) return e;
+    e.existe = true;
+    e.peripherique = s.st_dev;
+    e.inode = s.st_ino;
+    e.taille = s.st_size;
+    e.modification = s.st_mtim;
+    return e;
+}
 
 struct Session {
     uint32_t fenetre = 0;
     int16_t figure = 0;
-    std::string chemin; // the library's characters
-    std::string nom;    // the file name in the caption (UTF-8 as given)
-    bool modifiee = false;
+    int langue = 1;
+    std::string chemin;     // the file, as the system names it (UTF-8 as given)
+    bool marque = false;    // the caption shows the modified mark
     std::string texteSauve; // the figure's text as last read or saved
+    EtatFichier surDisque;  // the file as last read or saved
 };
 
 Session& session() {
@@ -36,11 +72,29 @@ Session& session() {
     return s;
 }
 
-// The caption: the file's name, with a star while changes are not saved.
+const char* tr(TexteShow t) {
+    return texteShow(t, session().langue);
+}
+
+// The file's own name, without its folders: what the caption and the
+// questions show.
+std::string nomDuFichier(const std::string& chemin) {
+    const std::size_t barre = chemin.find_last_of('/');
+    return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+}
+
+// The caption: the file's name, with a star while the library says the
+// figure has changes that are not saved.
 void metAJourTitre() {
     Session& s = session();
-    const std::string titre = windows1252DeUtf8("km32 - " + s.nom + (s.modifiee ? " *" : ""));
+    s.marque = KMfigureModifiee(s.figure) != 0;
+    const std::string titre = windows1252DeUtf8("km32 - " + nomDuFichier(s.chemin) + (s.marque ? " *" : ""));
     KMChangeTitreFenetreHote(s.fenetre, titre.c_str());
+}
+
+// The library tells of every change of the figure's modified flag.
+void avisModification(int16_t numero, int32_t) {
+    if (numero == session().figure) metAJourTitre();
 }
 
 std::string texteFigure() {
@@ -51,14 +105,66 @@ std::string texteFigure() {
     return t;
 }
 
-// Saves into the file; the caption follows. False when it could not be written.
-bool sauveDans(const std::string& chemin, const std::string& nom) {
+// A question in the figure's language with the buttons given (two or
+// three; the last one is the answer of Escape): the rank of the button
+// chosen, from 1.
+int16_t question(const std::string& texte, TexteShow b1, TexteShow b2, const char* b3 = nullptr) {
+    const std::string t = windows1252DeUtf8(texte);
+    const std::string l1 = windows1252DeUtf8(tr(b1)), l2 = windows1252DeUtf8(tr(b2));
+    const std::string l3 = b3 ? windows1252DeUtf8(b3) : std::string();
+    return Alerte(t.c_str(), "km32", l1.c_str(), l2.c_str(), b3 ? l3.c_str() : nullptr);
+}
+
+// Why writing the file failed: what the file and its folder show (a folder
+// that is missing or closed to writing, a read-only file, a name too
+// long), else the system's error of the save.
+int raisonEchec(const std::string& chemin, int erreurSauvegarde) {
+    if (windows1252DeUtf8(chemin).size() > kLongueurMaxNom) return ENAMETOOLONG;
+    const std::size_t barre = chemin.find_last_of('/');
+    const std::string dossier = barre == std::string::npos ? "." : barre == 0 ? "/" : chemin.substr(0, barre);
+    struct stat s {};
+    if (::stat(dossier.c_str(), &s) != 0) return errno;
+    if (!S_ISDIR(s.st_mode)) return ENOTDIR;
+    if (::access(dossier.c_str(), W_OK) != 0) return errno;
+    if (::stat(chemin.c_str(), &s) == 0) {
+        if (S_ISDIR(s.st_mode)) return EISDIR;
+        if ((s.st_mode & 0222) == 0) return EACCES;
+        if (::access(chemin.c_str(), W_OK) != 0) return errno;
+    }
+    return erreurSauvegarde;
+}
+
+// Before writing over the figure's own file: a file another program changed
+// since the figure read or saved it is written over only when the user says so.
+bool ecrasementAccepte(const std::string& chemin) {
     Session& s = session();
-    if (KMsauveFigure(s.figure, chemin.c_str()) != 0) return false;
+    if (chemin != s.chemin || !s.surDisque.existe) return true;
+    const EtatFichier maintenant = etatFichier(chemin);
+    if (!maintenant.existe || maintenant == s.surDisque) return true;
+    return question(texteShowAvec(TexteShow::FichierChangeSurDisque, s.langue, nomDuFichier(chemin)),
+                    TexteShow::EnregistrerQuandMeme, TexteShow::Annuler) == kPremierBouton;
+}
+
+// Saves into the file (a path as the system names it); the figure then
+// belongs to it and the caption follows. A save that fails says why and
+// leaves the figure modified. False when nothing was written.
+bool sauveDans(const std::string& chemin) {
+    Session& s = session();
+    if (!ecrasementAccepte(chemin)) return false;
+    errno = 0;
+    const int32_t resultat = KMsauveFigure(s.figure, windows1252DeUtf8(chemin).c_str());
+    const int erreur = errno;
+    if (resultat != 0) {
+        const std::string texte =
+            texteShowAvec(TexteShow::EnregistrementEchoue, s.langue, nomDuFichier(chemin)) +
+            raisonErreurSysteme(raisonEchec(chemin, erreur), s.langue) + ".";
+        KMBoiteMessageHote(windows1252DeUtf8(texte).c_str(), "km32", kIconeErreur);
+        metAJourTitre();
+        return false;
+    }
     s.chemin = chemin;
-    s.nom = nom;
-    s.modifiee = false;
     s.texteSauve = texteFigure();
+    s.surDisque = etatFichier(chemin);
     metAJourTitre();
     return true;
 }
@@ -68,23 +174,30 @@ bool sauveDans(const std::string& chemin, const std::string& nom) {
 void sauveSous() {
     Session& s = session();
     char chemin[1024] = {};
-    if (KMDialogueEnregistrerHote("Save the figure as", "Figures (*.k3v)|*.k3v|All files|*.*|",
-                                  s.chemin.c_str(), chemin, int32_t(sizeof chemin)) == 1)
-        sauveDans(chemin, utf8DeWindows1252(chemin));
+    const std::string titre = windows1252DeUtf8(tr(TexteShow::TitreEnregistrerSous));
+    const std::string filtre = windows1252DeUtf8(tr(TexteShow::FiltreFigures));
+    if (KMDialogueEnregistrerHote(titre.c_str(), filtre.c_str(), windows1252DeUtf8(s.chemin).c_str(), chemin,
+                                  int32_t(sizeof chemin)) == 1)
+        sauveDans(utf8DeWindows1252(chemin));
 }
 
-// Whether the window may close: a figure with unsaved changes asks first
+// Whether the figure may go (the window closes): an editor holding text not
+// applied asks first (Yes loses it), then a figure with unsaved changes
 // (Yes saves, No drops the changes, Cancel keeps the window).
 bool fermetureAcceptee() {
     Session& s = session();
+    if (const int32_t editeur = KMTexteNonApplique(s.figure); editeur != 0) {
+        const TexteShow q = editeur == 2 ? TexteShow::CommentaireNonApplique : TexteShow::EditeurNonApplique;
+        if (question(tr(q), TexteShow::Oui, TexteShow::Non) != kPremierBouton) return false;
+    }
     // Whatever the figure's flag says, what counts is a text that differs
     // from the file's.
     if (texteFigure() == s.texteSauve) return true;
-    const std::string question = windows1252DeUtf8("Save the changes to " + s.nom + " before closing?");
-    switch (KMBoiteMessageHote(question.c_str(), "km32", kBoutonsOuiNonAnnuler | kIconeQuestion)) {
-    case kReponseOui:
-        return sauveDans(s.chemin, s.nom);
-    case kReponseNon:
+    switch (question(texteShowAvec(TexteShow::QuestionEnregistrer, s.langue, nomDuFichier(s.chemin)),
+                     TexteShow::Oui, TexteShow::Non, tr(TexteShow::Annuler))) {
+    case kPremierBouton:
+        return sauveDans(s.chemin);
+    case kDeuxiemeBouton:
         return true;
     default:
         return false;
@@ -101,8 +214,8 @@ void commande(uint32_t numero) {
 }
 
 // The host's keys, offered before the figure takes them: Ctrl+S saves into
-// the figure's file, Ctrl+Shift+S into another, Ctrl+Z and Ctrl+Y undo and
-// redo, Ctrl+Q closes.
+// the figure's file, Ctrl+Shift+S into another, Ctrl+Z undoes, Ctrl+Y and
+// Ctrl+Shift+Z redo, Ctrl+Q closes.
 int32_t toucheHote(uint32_t touche, bool maj) {
     Session& s = session();
     switch (touche) {
@@ -110,13 +223,15 @@ int32_t toucheHote(uint32_t touche, bool maj) {
         if (maj)
             sauveSous();
         else
-            sauveDans(s.chemin, s.nom);
+            sauveDans(s.chemin);
         return 1;
     case 'Z':
-        commande(kCommandeDefaire);
+        commande(maj ? kCommandeRefaire : kCommandeDefaire);
+        metAJourTitre();
         return 1;
     case 'Y':
         commande(kCommandeRefaire);
+        metAJourTitre();
         return 1;
     case 'Q':
         ferme();
@@ -140,10 +255,7 @@ int32_t procedureHote(uint32_t, uint32_t message, uint32_t wParam, int32_t lPara
         KMMouseDown(s.figure, message == kWmLButtonDown ? 1 : 2, 0, x, y);
         return 0;
     case kWmKeyUp:
-        if (wParam == kAvisFigureModifiee && !s.modifiee) {
-            s.modifiee = true;
-            metAJourTitre();
-        }
+        if (wParam == kAvisFigureModifiee) metAJourTitre();
         return 0;
     case KM_TOUCHE_HOTE:
         return toucheHote(wParam, (lParam & KM_TOUCHE_HOTE_MAJ) != 0);
@@ -166,8 +278,10 @@ int afficheFigure(const std::string& chemin, const std::string& texte, int langu
     }
     KMappliqueLangue(int16_t(langue));
     Session& s = session();
-    s.chemin = windows1252DeUtf8(chemin);
-    s.nom = chemin;
+    s.langue = langue;
+    s.chemin = chemin;
+    s.surDisque = etatFichier(chemin);
+    installeAideShow(langue);
     s.fenetre = KMCreeFenetreHote("km32", 800, 600, procedureHote);
     s.figure = KMCreeFigEtRenvoieNumero(s.fenetre, nullptr, texte.c_str(), nullptr);
     if (s.figure <= 0 || KMLigneEnErreur(s.figure) != 0) {
@@ -176,14 +290,17 @@ int afficheFigure(const std::string& chemin, const std::string& texte, int langu
         KMDetruitFenetreHote(s.fenetre);
         return 1;
     }
+    KMInstalleAvisModification(avisModification);
     metAJourTitre();
     // The figure takes the window's size and becomes active: it takes the
     // mouse and the keys.
     KMSize(s.figure, 0);
     s.texteSauve = texteFigure();
     KMBoucleFenetres();
-    if (s.modifiee && KMfigureModifiee(s.figure))
-        std::fprintf(stderr, "km32: show: %s: the changes were not saved\n", chemin.c_str());
+    if (texteFigure() != s.texteSauve)
+        std::fprintf(stderr, "km32: show: %s\n",
+                     texteShowAvec(TexteShow::ModificationsPerdues, s.langue, chemin).c_str());
+    KMInstalleAvisModification(nullptr);
     KMDetruitFigure(s.figure);
     KMDetruitFenetreHote(s.fenetre);
     s = Session{};

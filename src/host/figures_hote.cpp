@@ -9,6 +9,7 @@
 #include "model/nombres_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_dessin.h"
+#include "model/services_texte.h"
 #include "model/style.h"
 #include "model/table_figures.h"
 #include "platform/fenetres.h"
@@ -59,6 +60,13 @@ TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fi
     titreEtImageDeFond(n);
     f = figureDeNumero(n);
     if (!f) throw ErreurInterne("figure gone during its creation", 0);
+    // The figure as created is where its history starts: running its text
+    // is no change an undo could take back (it would leave an empty figure
+    // that a save then writes over the file), nor one left to save.
+    libereInstantanes(*f);
+    f->annulationPossible = 0;
+    f->retablissementPossible = 0;
+    f->modifiee = 0;
     ajusteTailleFenetre(*f);
     reconstruitDessin(*f);
     return *f;

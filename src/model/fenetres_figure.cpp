@@ -46,6 +46,8 @@ platform::Rectangle rectangleClientFigure(int16_t numero) {
 }
 
 int32_t signaleFigureModifiee(TfigureKalmetra& f) {
+    // The host told of a change finds the figure marked modified.
+    f.modifiee = 1;
     if (figureSansHote(f)) return 1;
     return platform::envoieMessage(f.fenetreHote, platform::WM_KEYUP, 1025, 0);
 }

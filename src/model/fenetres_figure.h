@@ -23,8 +23,8 @@ void activeFenetreFigure(int16_t numero);
 // The client rectangle of the owner window of a hosted figure, else of the
 // shared table's parent of annex windows.
 platform::Rectangle rectangleClientFigure(int16_t numero);
-// Tells the host the figure changed (code 1025 with WM_KEYUP) and returns the
-// host's answer; 1 for a figure without host window.
+// Marks the figure modified and tells the host it changed (code 1025 with
+// WM_KEYUP); the host's answer, 1 for a figure without host window.
 int32_t signaleFigureModifiee(TfigureKalmetra& f);
 
 } // namespace km32

@@ -56,12 +56,17 @@ void installeAfficheurBoite(AfficheurBoite afficheur) {
 }
 
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style) {
-    return demande({texte, titre, style, false, {}, 0, {}, {}}).reponse;
+    return demande({texte, titre, style, false, {}, 0, {}, {}, {}}).reponse;
+}
+
+int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style,
+                 const std::vector<std::string>& libellesBoutons) {
+    return demande({texte, titre, style, false, {}, 0, {}, {}, libellesBoutons}).reponse;
 }
 
 std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,
                                        const std::string& valeurInitiale) {
-    ReponseSaisie r = demande({invite, titre, kBoutonsOkAnnuler, true, valeurInitiale, 0, {}, {}});
+    ReponseSaisie r = demande({invite, titre, kBoutonsOkAnnuler, true, valeurInitiale, 0, {}, {}, {}});
     if (r.reponse != kReponseOk) return std::nullopt;
     return r.texte;
 }

@@ -39,6 +39,9 @@ struct DemandeBoite {
     uint8_t fichier = 0;        // a file dialog: kDialogueOuvrir or kDialogueEnregistrer
     std::string filtre;         // a file dialog's filter, as the library gave it
     std::string repertoire;     // a file dialog's initial directory
+    // The captions of the buttons when the caller gave its own, in the
+    // style's order ('&' before the access letter); empty: the style's own.
+    std::vector<std::string> libellesBoutons;
 };
 
 // The two file dialogs.
@@ -55,6 +58,9 @@ void installeAfficheurBoite(AfficheurBoite afficheur);
 
 // Shows a message box and returns the answer.
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style);
+// The same with the captions of its buttons.
+int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style,
+                 const std::vector<std::string>& libellesBoutons);
 // Shows an input box; nothing when cancelled.
 std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,
                                        const std::string& valeurInitiale);

@@ -90,7 +90,7 @@ int16_t TQalerte(std::string_view texte, std::string_view titre, std::string_vie
     uint32_t style = n == 1   ? platform::kBoutonOk
                      : n == 2 ? platform::kBoutonsOkAnnuler
                               : platform::kBoutonsOuiNonAnnuler;
-    int r = platform::boiteMessage(a.texte, a.titre, style | platform::kModalTache);
+    int r = platform::boiteMessage(a.texte, a.titre, style | platform::kModalTache, a.boutons);
     switch (r) {
     case platform::kReponseOk:
     case platform::kReponseOui:

@@ -24,13 +24,15 @@ FigureSansEcran figureCommeShow(const std::string& texte, uint64_t graine, int l
     return f;
 }
 
-void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine) {
+void SessionShow::demarreSession(const std::string& texteFigure, uint64_t graine,
+                                 const std::string& fichier) {
     if (const std::string raison = empecheEssaisGraphiques(); !raison.empty()) GTEST_SKIP() << raison;
     dossier_ = fs::temp_directory_path() / ("km32_gui_" + std::to_string(getpid()) + "_" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dossier_);
     fs::create_directories(dossier_ / "reglages");
-    figure_ = dossier_ / "figure.k3v";
+    figure_ = dossier_ / fichier;
+    fs::create_directories(figure_.parent_path());
     std::ofstream(figure_, std::ios::binary) << texteFigure;
     // The toolkit's settings and lists of recent files stay in the test's
     // folder and in memory: every run starts from the same ones.
@@ -182,6 +184,24 @@ void SessionShow::commandeDuMenu(int rang, int sousRang) {
     const std::vector<EcranX::FenetreX> m = ouvreSousMenu(rang);
     ASSERT_EQ(m.size(), 2u) << "no sub-menu opened";
     ASSERT_TRUE(cliqueElementMenu(m[1], sousRang, 0)) << "the menus stayed open";
+}
+
+void SessionShow::choisitDansMenu(const std::vector<std::string>& touches) {
+    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
+    for (std::size_t k = 0; k < touches.size(); ++k) {
+        ecran_->xdotool("key " + touches[k]);
+        // Each letter but the last opens one more sub-menu.
+        if (k + 1 < touches.size() && touches[k + 1] != "Return") {
+            ASSERT_TRUE(attends([&] { return autresFenetres().size() == k + 2; }))
+                << "the menu did not open the sub-menu of " << touches[k];
+        }
+    }
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
+}
+
+std::string SessionShow::titre() {
+    const std::optional<EcranX::FenetreX> f = principale();
+    return f ? f->nom : std::string();
 }
 
 std::string SessionShow::sauveEtLis() {

@@ -36,7 +36,10 @@ class SessionShow : public ::testing::Test {
     // Starts km32 show on the figure text with the seed, once the test can
     // run here (skipped otherwise); returns when the window shows the figure.
     // The caller checks HasFatalFailure() or IsSkipped() before going on.
-    void demarreSession(const std::string& texteFigure, uint64_t graine);
+    // fichier: the figure's file in the test's folder (it may lie in a
+    // sub-folder, made for it).
+    void demarreSession(const std::string& texteFigure, uint64_t graine,
+                        const std::string& fichier = "figure.k3v");
 
     // Ends the program as a person would: Escape and Ctrl+Q over the
     // figure, No to a question on saving; then the display and the folder go.
@@ -79,6 +82,12 @@ class SessionShow : public ::testing::Test {
     // A command of the figure's menu: the item of that rank of the sub-menu
     // of its item of rank rang.
     void commandeDuMenu(int rang, int sousRang);
+    // Opens the figure's menu with a double click and walks it by the
+    // underlined letters of its items.
+    void choisitDansMenu(const std::vector<std::string>& touches);
+
+    // The caption of the figure's window (empty when it does not show).
+    std::string titre();
 
     // Saves with Ctrl+S over the figure; the file's text once it changed.
     std::string sauveEtLis();

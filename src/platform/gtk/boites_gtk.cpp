@@ -38,9 +38,27 @@ GtkMessageType genreMessage(uint32_t style) {
 
 // The buttons of the style, each answering with the layer's answer, and the
 // default one.
-void ajouteBoutons(GtkDialog* d, uint32_t style) {
+// A caption of the caller: '&' before the access letter becomes the
+// toolkit's '_' ("&&" an ampersand, a '_' of the text doubled).
+std::string libelleGtk(const std::string& libelle) {
+    const std::string t = utf8DeWindows1252(libelle);
+    std::string r;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '&' && i + 1 < t.size() && t[i + 1] == '&')
+            r += t[i++];
+        else if (t[i] == '&')
+            r += '_';
+        else if (t[i] == '_')
+            r += "__";
+        else
+            r += t[i];
+    }
+    return r;
+}
+
+void ajouteBoutons(GtkDialog* d, uint32_t style, const std::vector<std::string>& libelles) {
     struct Bouton {
-        const char* libelle;
+        std::string libelle;
         int reponse;
     };
     std::vector<Bouton> boutons;
@@ -58,8 +76,10 @@ void ajouteBoutons(GtkDialog* d, uint32_t style) {
         boutons = {{"_OK", kReponseOk}};
         break;
     }
+    for (std::size_t k = 0; k < boutons.size() && k < libelles.size(); ++k)
+        boutons[k].libelle = libelleGtk(libelles[k]);
     for (const Bouton& b : boutons)
-        gtk_dialog_add_button(d, b.libelle, b.reponse);
+        gtk_dialog_add_button(d, b.libelle.c_str(), b.reponse);
     std::size_t parDefaut = 0;
     if (style & kDeuxiemeBoutonParDefaut) parDefaut = 1;
     if (style & kTroisiemeBoutonParDefaut) parDefaut = 2;
@@ -84,7 +104,7 @@ ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
         gtk_message_dialog_new(GTK_WINDOW(fenetreGtkParente()), GTK_DIALOG_MODAL, genreMessage(d.style),
                                GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte).c_str());
     gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre).c_str());
-    ajouteBoutons(GTK_DIALOG(boite), d.style);
+    ajouteBoutons(GTK_DIALOG(boite), d.style, d.libellesBoutons);
     PeriodeModale modale;
     int r = gtk_dialog_run(GTK_DIALOG(boite));
     gtk_widget_destroy(boite);
