@@ -261,10 +261,25 @@ TEST_F(Editeurs, LoadTakesTheTextOfTheFileChosenInTheOpenDialog) {
     if (std::optional<Capture> c = ecran_->captureFenetre(dialogue[0].id)) garde(*c, "open_dialog.png");
     // The path goes in whole through the clipboard: typed a letter at a time,
     // the dialog's completion of the letters typed so far races the next ones.
+    // Return is pressed once the path shows whole in the location field (the
+    // paste arrives from the clipboard's owner later than the key): pressed
+    // before, it finds the field empty, and where the folder shown holds
+    // no file (another working folder) it opens nothing.
     survole(dialogue);
     ecran_->metDansPressePapiers(autre.string(), dossier_.string());
     ecran_->xdotool("key ctrl+l");
+    auto champ = [&] {
+        const std::optional<Capture> c = ecran_->captureFenetre(dialogue[0].id);
+        return c ? pixelsSombres(*c, c->largeur / 5, 0, c->largeur, 45).nombre : 0;
+    };
+    const int champAvant = champ();
     ecran_->xdotool("key ctrl+a ctrl+v");
+    int dernier = -1;
+    ASSERT_TRUE(attends([&] {
+        const int n = champ(), precedent = dernier;
+        dernier = n;
+        return n > champAvant + 150 && n == precedent;
+    })) << "the pasted path does not show in the location field";
     ecran_->xdotool("key Return");
     ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the open dialog stayed";
     ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
