@@ -9,6 +9,7 @@
 #include "aide_show.h"
 #include "encodage.h"
 #include "km32.h"
+#include "textes_cli.h"
 #include "textes_show.h"
 
 namespace km32cli {
@@ -285,7 +286,8 @@ int afficheFigure(const std::string& chemin, const std::string& texte, int langu
     s.fenetre = KMCreeFenetreHote("km32", 800, 600, procedureHote);
     s.figure = KMCreeFigEtRenvoieNumero(s.fenetre, nullptr, texte.c_str(), nullptr);
     if (s.figure <= 0 || KMLigneEnErreur(s.figure) != 0) {
-        std::fprintf(stderr, "km32: show: %s: the figure could not be made\n", chemin.c_str());
+        std::fprintf(stderr, "km32: show: %s: %s\n", chemin.c_str(),
+                     texteCli(TexteCli::FigureNonCreee, langue));
         if (s.figure > 0) KMDetruitFigure(s.figure);
         KMDetruitFenetreHote(s.fenetre);
         return 1;
