@@ -116,10 +116,11 @@ int16_t question(const std::string& texte, TexteShow b1, TexteShow b2, const cha
     return Alerte(t.c_str(), "km32", l1.c_str(), l2.c_str(), b3 ? l3.c_str() : nullptr);
 }
 
-// Why writing the file failed: what the file and its folder show (a folder
-// that is missing or closed to writing, a read-only file, a name too
-// long), else the system's error of the save.
+// Why writing the file failed: the system's error the library met, else
+// what the file and its folder show (a folder that is missing or closed to
+// writing, a read-only file, a name too long).
 int raisonEchec(const std::string& chemin, int erreurSauvegarde) {
+    if (erreurSauvegarde != 0) return erreurSauvegarde;
     if (windows1252DeUtf8(chemin).size() > kLongueurMaxNom) return ENAMETOOLONG;
     const std::size_t barre = chemin.find_last_of('/');
     const std::string dossier = barre == std::string::npos ? "." : barre == 0 ? "/" : chemin.substr(0, barre);
@@ -132,7 +133,7 @@ int raisonEchec(const std::string& chemin, int erreurSauvegarde) {
         if ((s.st_mode & 0222) == 0) return EACCES;
         if (::access(chemin.c_str(), W_OK) != 0) return errno;
     }
-    return erreurSauvegarde;
+    return 0;
 }
 
 // Before writing over the figure's own file: a file another program changed
@@ -152,9 +153,8 @@ bool ecrasementAccepte(const std::string& chemin) {
 bool sauveDans(const std::string& chemin) {
     Session& s = session();
     if (!ecrasementAccepte(chemin)) return false;
-    errno = 0;
     const int32_t resultat = KMsauveFigure(s.figure, windows1252DeUtf8(chemin).c_str());
-    const int erreur = errno;
+    const int erreur = KMErreurSauvegarde();
     if (resultat != 0) {
         const std::string texte =
             texteShowAvec(TexteShow::EnregistrementEchoue, s.langue, nomDuFichier(chemin)) +

@@ -86,6 +86,9 @@ const Raison kRaisons[] = {
     {EISDIR, {"c'est un dossier", "it is a folder", "es ist ein Ordner"}},
     {ENAMETOOLONG, {"le nom est trop long", "the name is too long", "der Name ist zu lang"}},
     {EIO, {"erreur d'entrée-sortie", "input/output error", "Ein-/Ausgabefehler"}},
+    {EFBIG,
+     {"la figure est trop longue pour un fichier", "the figure is too long for a file",
+      "die Figur ist zu lang für eine Datei"}},
 };
 
 } // namespace

@@ -166,27 +166,45 @@ TEST_F(DocumentShow, QuittingAsksBeforeLosingTextTheEditorHasNotApplied) {
     EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
 }
 
-// The figure's folder removed under it: Ctrl+S shows why it failed, and the
-// star stays; the folder back, Ctrl+S saves.
+// The figure's folder removed under it, or its file made read-only: Ctrl+S
+// shows why it failed and the star stays; the fault mended, Ctrl+S saves.
 TEST_F(DocumentShow, ASaveThatFailsSaysWhyAndKeepsTheStar) {
     demarreSession(kFigure, kGraine, "sous/figure.k3v");
     if (HasFatalFailure() || IsSkipped()) return;
-    tourneVue();
-    ASSERT_TRUE(titreDevient("km32 - figure.k3v *")) << titre();
-    fs::remove_all(figure_.parent_path());
-    touche("ctrl+s");
-    const std::optional<EcranX::FenetreX> b = boite();
-    ASSERT_TRUE(b.has_value()) << "no message on a failed save";
-    EXPECT_EQ(b->nom, "km32");
-    gardeBoite("save_failed.png");
-    ASSERT_TRUE(repond("Return"));
-    EXPECT_EQ(titre(), "km32 - figure.k3v *");
-    EXPECT_FALSE(fs::exists(figure_));
+    struct Panne {
+        const char* quoi;
+        void (*casse)(const fs::path& figure);
+        void (*repare)(const fs::path& figure);
+    };
+    const Panne pannes[] = {
+        {"a missing folder", [](const fs::path& f) { fs::remove_all(f.parent_path()); },
+         [](const fs::path& f) { fs::create_directories(f.parent_path()); }},
+        {"a read-only file", [](const fs::path& f) { fs::permissions(f, fs::perms(0444)); },
+         [](const fs::path& f) { fs::permissions(f, fs::perms(0644)); }},
+    };
+    for (const Panne& p : pannes) {
+        SCOPED_TRACE(p.quoi);
+        tourneVue();
+        ASSERT_TRUE(titreDevient("km32 - figure.k3v *")) << titre();
+        p.casse(figure_);
+        const std::string avant = fs::exists(figure_) ? essais::contenuFichier(figure_) : "";
+        touche("ctrl+s");
+        const std::optional<EcranX::FenetreX> b = boite();
+        ASSERT_TRUE(b.has_value()) << "no message on a failed save";
+        EXPECT_EQ(b->nom, "km32");
+        gardeBoite(std::string("save_failed") + (p.casse == pannes[0].casse ? "" : "_read_only") + ".png");
+        ASSERT_TRUE(repond("Return"));
+        EXPECT_EQ(titre(), "km32 - figure.k3v *");
+        EXPECT_EQ(fs::exists(figure_) ? essais::contenuFichier(figure_) : "", avant);
 
-    fs::create_directories(figure_.parent_path());
-    touche("ctrl+s");
-    EXPECT_TRUE(attends([&] { return fs::exists(figure_); })) << "Ctrl+S did not save";
-    EXPECT_TRUE(titreDevient("km32 - figure.k3v")) << titre();
+        p.repare(figure_);
+        const std::string avantReparation = fs::exists(figure_) ? essais::contenuFichier(figure_) : "";
+        touche("ctrl+s");
+        EXPECT_TRUE(attends([&] {
+            return fs::exists(figure_) && essais::contenuFichier(figure_) != avantReparation;
+        })) << "Ctrl+S did not save";
+        EXPECT_TRUE(titreDevient("km32 - figure.k3v")) << titre();
+    }
 }
 
 // A file another program wrote since the figure was opened is not written
