@@ -24,10 +24,16 @@ class ErreurInterne : public std::runtime_error {
 
 constexpr uint16_t kStructureSaturee = 535;
 
+// The throw of verifieIndice, out of line: the check itself stays a compare
+// and a branch where it is inlined into the inner loops.
+[[noreturn, gnu::cold, gnu::noinline]] inline void indiceHorsLimites(long long i, const char* quoi) {
+    throw ErreurInterne(std::string("index out of range: ") + quoi + " " + std::to_string(i));
+}
+
 // Throws ErreurInterne unless bas <= i <= haut.
 inline void verifieIndice(long long i, long long bas, long long haut, const char* quoi) {
-    if (i < bas || i > haut)
-        throw ErreurInterne(std::string("index out of range: ") + quoi + " " + std::to_string(i));
+    if (i < bas || i > haut) [[unlikely]]
+        indiceHorsLimites(i, quoi);
 }
 
 // Element i of a table whose valid indices run from bas to haut, after the

@@ -109,12 +109,15 @@ void dessineGrilleEcran(const TfigureKalmetra& f, platform::ContexteDessin& dc, 
     auto point = [&](int i, int j) -> const TpointEcran& {
         return m.points[std::size_t(i * m.colonnes + j)];
     };
-    for (int i = 0; i < m.lignes; ++i)
-        for (int j = 1; j < m.colonnes; ++j)
-            segment(dc, point(i, j - 1), point(i, j), cacher);
-    for (int j = 0; j < m.colonnes; ++j)
-        for (int i = 1; i < m.lignes; ++i)
-            segment(dc, point(i - 1, j), point(i, j), cacher);
+    {
+        const LotSegments lot(dc);
+        for (int i = 0; i < m.lignes; ++i)
+            for (int j = 1; j < m.colonnes; ++j)
+                segment(dc, point(i, j - 1), point(i, j), cacher);
+        for (int j = 0; j < m.colonnes; ++j)
+            for (int i = 1; i < m.lignes; ++i)
+                segment(dc, point(i - 1, j), point(i, j), cacher);
+    }
     if (!f.partiesCacheesPointillees) return;
     for (const TpointEcran& p : m.points)
         if (pointEcranDefini(p) && pointEcranCache(p)) dessineMarquePoint(dc, p, couleur);

@@ -155,6 +155,7 @@ void dessinePolyligneEcran(const TfigureKalmetra& f, ContexteDessin& dc, const T
     auto point = [&](std::size_t i) {
         if (!(omis && pointEcranCache(points[i]))) dessineMarquePoint(dc, points[i], couleur);
     };
+    const LotSegments lot(dc);
     for (std::size_t i = 1; i < points.size(); ++i) {
         const TpointEcran &a = points[i - 1], &b = points[i];
         if (!pointEcranNonRelie(b)) {

@@ -19,6 +19,7 @@ bool dansDecoupe(Point p) {
 }
 
 void selectionne(platform::ContexteDessin& dc, const platform::Stylo& stylo) {
+    termineLot();
     platform::choisitStylo(dc, stylo);
     etatRendu().styloPossede = true;
 }
@@ -27,6 +28,12 @@ void selectionne(platform::ContexteDessin& dc, const platform::Stylo& stylo) {
 void traceSegmentDevice(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const platform::Rect& r = etatRendu().rectangleDecoupe;
     if (coupeSegmentAuRectangle(x1, y1, x2, y2, r.gauche, r.haut, r.droite, r.bas) == 0) return;
+    TetatRendu& e = etatRendu();
+    if (e.lot == &dc) {
+        e.extremitesLot.push_back({x1, y1});
+        e.extremitesLot.push_back({x2, y2});
+        return;
+    }
     platform::deplaceVers(dc, x1, y1);
     platform::traceVers(dc, x2, y2);
 }
@@ -35,6 +42,7 @@ void traceSegmentDevice(platform::ContexteDessin& dc, int32_t x1, int32_t y1, in
 // screen pixels, a dash in every second step, so the piece begins and ends
 // with a gap. The step is measured in device units of a screen pixel.
 void traceTirets(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    termineLot();
     const Point a = echellePoint(x1, y1), b = echellePoint(x2, y2);
     int32_t ax = a.x, ay = a.y, bx = b.x, by = b.y;
     const platform::Rect& r = etatRendu().rectangleDecoupe;
@@ -52,6 +60,23 @@ void traceTirets(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x
 }
 
 } // namespace
+
+LotSegments::LotSegments(platform::ContexteDessin& dc) : precedent_(etatRendu().lot) {
+    termineLot();
+    etatRendu().lot = &dc;
+}
+
+LotSegments::~LotSegments() {
+    termineLot();
+    etatRendu().lot = precedent_;
+}
+
+void termineLot() {
+    TetatRendu& e = etatRendu();
+    if (!e.lot || e.extremitesLot.empty()) return;
+    platform::traceSegments(*e.lot, e.extremitesLot);
+    e.extremitesLot.clear();
+}
 
 TetatRendu& etatRendu() {
     static TetatRendu etat;
@@ -104,6 +129,7 @@ void choisitStyloMarque(const TfigureKalmetra& f, platform::ContexteDessin& dc, 
 }
 
 void restaureStylo(platform::ContexteDessin& dc) {
+    termineLot();
     if (!etatRendu().styloPossede) return;
     platform::choisitStylo(dc, platform::kStyloNoir);
     etatRendu().styloPossede = false;
@@ -134,6 +160,7 @@ void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t 
 }
 
 void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y) {
+    termineLot();
     const Point p = echellePoint(x, y);
     if (!dansDecoupe(p)) return;
     platform::deplaceVers(dc, p.x, p.y);
@@ -144,6 +171,7 @@ void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y) {
 }
 
 void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p) {
+    const LotSegments lot(dc);
     for (int k = 1; k <= p.nombre && k <= kMaxPointsCoupure; ++k)
         if (!morceauCache(p, k))
             traceSegment(dc, p.x[std::size_t(k - 1)], p.y[std::size_t(k - 1)], p.x[std::size_t(k)],
@@ -163,6 +191,7 @@ void tracePartiesCachees(platform::ContexteDessin& dc, const TpartiesVisibles& p
 }
 
 void dessineMarquePoint(platform::ContexteDessin& dc, const TpointEcran& p, Couleur couleur) {
+    termineLot();
     const Point q = positionPointEcran(p);
     if (!dansDecoupe(q)) return;
     platform::fixePixel(dc, q.x, q.y, couleur);

@@ -5,6 +5,7 @@
 // segments clipped to the clip rectangle, the visible and hidden pieces of a
 // drawn line, and the dots of curves.
 #include <cstdint>
+#include <vector>
 
 #include "model/figure.h"
 #include "model/point_ecran.h"
@@ -42,6 +43,9 @@ struct TetatRendu {
     // The hourglass (sablier.h): the cursor it replaced, and whether it is on.
     platform::Curseur curseurAvantSablier = platform::kAucunCurseur;
     uint8_t sablierAffiche = 0;
+    // The context whose segments are gathered (LotSegments), and their ends.
+    platform::ContexteDessin* lot = nullptr;
+    std::vector<platform::Point> extremitesLot;
 };
 
 TetatRendu& etatRendu();
@@ -79,6 +83,25 @@ int32_t longueurPixel(int32_t n);
 
 // A segment in pixels, clipped to the clip rectangle, with the current pen.
 void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+// Gathers the segments traceSegment draws into dc while it lives and gives
+// them to the context at once (one stroke instead of one per segment), in
+// the order they came: the picture and the recorded primitives are those of
+// the segments drawn one by one. Any other drawing, or a change of pen,
+// inside its life first draws what was gathered (termineLot), as the
+// drawers of this file do.
+class LotSegments {
+  public:
+    explicit LotSegments(platform::ContexteDessin& dc);
+    ~LotSegments();
+    LotSegments(const LotSegments&) = delete;
+    LotSegments& operator=(const LotSegments&) = delete;
+
+  private:
+    platform::ContexteDessin* precedent_;
+};
+// Draws the segments gathered so far.
+void termineLot();
+
 // A dot of the current pen at a pixel: a one-point line, clipped. A pen of
 // width 1 draws no zero-length line, so it marks the one pixel.
 void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y);

@@ -129,6 +129,12 @@ PointReel pasMajeur(Point a, Point b) {
     return m == 0 ? PointReel{0, 0} : PointReel{dx / m, dy / m};
 }
 
+// The last stretch of a 1-pixel line: to the pixel centre of b moved back
+// half a pixel along the unit step u, so that a butt end stops before b.
+void ligneFinVers(cairo_t* cr, Point b, PointReel u) {
+    cairo_line_to(cr, b.x + 0.5 - u.x / 2, b.y + 0.5 - u.y / 2);
+}
+
 } // namespace
 
 RenduCairo::RenduCairo(cairo_surface_t* surface) : cr_(cairo_create(surface)) {
@@ -213,13 +219,43 @@ void RenduCairo::polyligne(const EtatTrace& etat, const std::vector<Point>& poin
         cairo_move_to(cr_, points[premier].x + 0.5 - u0.x / 2, points[premier].y + 0.5 - u0.y / 2);
         for (std::size_t i = premier + 1; i < dernier; ++i)
             cairo_line_to(cr_, points[i].x + 0.5, points[i].y + 0.5);
-        cairo_line_to(cr_, points[dernier].x + 0.5 - u1.x / 2, points[dernier].y + 0.5 - u1.y / 2);
+        ligneFinVers(cr_, points[dernier], u1);
     } else {
         cairo_move_to(cr_, points[0].x + 0.5, points[0].y + 0.5);
         for (std::size_t i = 1; i < points.size(); ++i)
             cairo_line_to(cr_, points[i].x + 0.5, points[i].y + 0.5);
     }
     trace(etat, false);
+    cairo_restore(cr_);
+}
+
+// Separate segments with a solid pen: the pen, the clip and the state are
+// set once, then each segment is stroked on its own as a two-point polyline
+// would be (one path for all of them would not mark the same pixels: cairo
+// rasterises a large path's edges a little differently). Dashed and dotted
+// pens, whose gaps may show the background, go through polyligne.
+void RenduCairo::segments(const EtatTrace& etat, const std::vector<Point>& extremites) {
+    if (etat.stylo.style != StyleStylo::Plein) return Rendu::segments(etat, extremites);
+    commence(etat);
+    const bool fin = etat.stylo.largeur <= 1;
+    cairo_set_line_width(cr_, std::max(1, etat.stylo.largeur));
+    cairo_set_line_cap(cr_, fin ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, fin ? CAIRO_LINE_JOIN_MITER : CAIRO_LINE_JOIN_ROUND);
+    fixeSource(cr_, etat.stylo.couleur);
+    for (std::size_t k = 0; k + 1 < extremites.size(); k += 2) {
+        const Point a = extremites[k], b = extremites[k + 1];
+        if (fin) {
+            // Nothing when the ends meet; the ends moved back half a pixel otherwise.
+            if (a == b) continue;
+            const PointReel u = pasMajeur(a, b);
+            cairo_move_to(cr_, a.x + 0.5 - u.x / 2, a.y + 0.5 - u.y / 2);
+            ligneFinVers(cr_, b, u);
+        } else {
+            cairo_move_to(cr_, a.x + 0.5, a.y + 0.5);
+            cairo_line_to(cr_, b.x + 0.5, b.y + 0.5);
+        }
+        cairo_stroke(cr_);
+    }
     cairo_restore(cr_);
 }
 

@@ -25,6 +25,7 @@ class RenduCairo : public Rendu {
     RenduCairo& operator=(const RenduCairo&) = delete;
 
     void polyligne(const EtatTrace& etat, const std::vector<Point>& points) override;
+    void segments(const EtatTrace& etat, const std::vector<Point>& extremites) override;
     void rectangle(const EtatTrace& etat, Rect r) override;
     void ellipse(const EtatTrace& etat, Rect r) override;
     void polygone(const EtatTrace& etat, const std::vector<Point>& points) override;

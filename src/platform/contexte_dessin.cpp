@@ -262,6 +262,19 @@ void polyligne(ContexteDessin& dc, const std::vector<Point>& points) {
     dc.rendu()->polyligne(etatTrace(dc), pointsEcran(dc, points));
 }
 
+void traceSegments(ContexteDessin& dc, const std::vector<Point>& extremites) {
+    const std::size_t n = extremites.size() - extremites.size() % 2;
+    if (n == 0) return;
+    dc.etat.position = extremites[n - 1];
+    if (!dc.rendu()) return;
+    // Kept from call to call: a drawing sends thousands of segments a paint.
+    static std::vector<Point> ecran;
+    ecran.clear();
+    for (std::size_t k = 0; k < n; ++k)
+        ecran.push_back(versEcran(dc, extremites[k]));
+    dc.rendu()->segments(etatTrace(dc), ecran);
+}
+
 void rectangle(ContexteDessin& dc, int32_t g, int32_t h, int32_t d, int32_t b) {
     if (dc.rendu()) dc.rendu()->rectangle(etatTrace(dc), rectEcran(dc, g, h, d, b));
 }

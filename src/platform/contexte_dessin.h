@@ -114,6 +114,10 @@ Point deplaceVers(ContexteDessin& dc, int32_t x, int32_t y); // returns the prev
 void traceVers(ContexteDessin& dc, int32_t x,
                int32_t y); // line from the current position, last point left out
 void polyligne(ContexteDessin& dc, const std::vector<Point>& points);
+// Separate segments: points 2k and 2k + 1 are the ends of segment k. The same
+// as deplaceVers then traceVers for each in turn (the current position ends
+// at the last end), given to the backend at once.
+void traceSegments(ContexteDessin& dc, const std::vector<Point>& extremites);
 void rectangle(ContexteDessin& dc, int32_t gauche, int32_t haut, int32_t droite, int32_t bas);
 void ellipse(ContexteDessin& dc, int32_t gauche, int32_t haut, int32_t droite, int32_t bas);
 void polygone(ContexteDessin& dc, const std::vector<Point>& points);

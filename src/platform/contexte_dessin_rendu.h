@@ -10,6 +10,7 @@
 // - an ellipse lies inside the same box as the rectangle would.
 #include "platform/contexte_dessin_types.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,14 @@ class Rendu {
   public:
     virtual ~Rendu() = default;
     virtual void polyligne(const EtatTrace& etat, const std::vector<Point>& points) = 0;
+    // Separate segments with one state: points 2k and 2k + 1 are the ends
+    // of segment k (an odd last point is ignored). The same as a two-point
+    // polyline for each in turn; a backend may draw them at once when that
+    // gives the same result.
+    virtual void segments(const EtatTrace& etat, const std::vector<Point>& extremites) {
+        for (std::size_t k = 0; k + 1 < extremites.size(); k += 2)
+            polyligne(etat, {extremites[k], extremites[k + 1]});
+    }
     virtual void rectangle(const EtatTrace& etat, Rect r) = 0;
     virtual void ellipse(const EtatTrace& etat, Rect r) = 0;
     virtual void polygone(const EtatTrace& etat, const std::vector<Point>& points) = 0;
@@ -38,6 +47,10 @@ class RenduDouble : public Rendu {
     void polyligne(const EtatTrace& e, const std::vector<Point>& p) override {
         premier_.polyligne(e, p);
         second_.polyligne(e, p);
+    }
+    void segments(const EtatTrace& e, const std::vector<Point>& p) override {
+        premier_.segments(e, p);
+        second_.segments(e, p);
     }
     void rectangle(const EtatTrace& e, Rect r) override {
         premier_.rectangle(e, r);
