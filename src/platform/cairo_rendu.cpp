@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace km32::platform {
@@ -43,6 +44,36 @@ const char* familleMath() {
         return ok;
     }();
     return stix ? kFamilleMath : kFamilleMathSecours;
+}
+
+// The faces of mathematical text (upright and italic, normal and bold),
+// made once and kept until libereCachesCairo: cairo keys its cache of sized
+// fonts by face, so a face made anew at each text would build every sized
+// font again.
+struct FacesMath {
+    cairo_font_face_t* faces[2][2] = {{nullptr, nullptr}, {nullptr, nullptr}}; // [italique][gras]
+};
+
+FacesMath& facesMath() {
+    static FacesMath f;
+    return f;
+}
+
+cairo_font_face_t* faceMath(bool italique, bool gras) {
+    cairo_font_face_t*& face = facesMath().faces[italique][gras];
+    if (!face)
+        face = cairo_toy_font_face_create(familleMath(),
+                                          italique ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                                          gras ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    return face;
+}
+
+void libereFacesMath() {
+    for (auto& rang : facesMath().faces)
+        for (cairo_font_face_t*& face : rang) {
+            if (face) cairo_font_face_destroy(face);
+            face = nullptr;
+        }
 }
 
 // The body of the serif of mathematical text against the sans of the same cell.
@@ -346,21 +377,58 @@ Taille RenduCairo::mesureTexte(const Police& police, const std::string& texte) {
     return Taille{int32_t(std::ceil(te.x_advance - 1e-9)), std::max(1, police.hauteur)};
 }
 
-// A run of mathematical text: the serif sized on the sans text of the same
-// cell (same baseline, a tenth larger for its smaller capitals), each letter
-// in italic, set from the left edge of its box and made smaller when its ink
-// would pass the box, so that it never leaves the box it is measured by. A
-// name (FamillePolice::NomMath) sets its letter and prime at that size and
-// the rest as a subscript three quarters as large, half a cell lower, right
-// after the letter.
-void RenduCairo::texteMath(const EtatTrace& etat, Point p, const std::string& texte) {
-    const double h = std::max(1, etat.police.hauteur);
-    const bool nom = etat.police.famille == FamillePolice::NomMath;
-    const double boite = largeurBoiteMath(etat.police, texte);
-    const cairo_font_weight_t graisse = etat.police.gras ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL;
-    cairo_font_face_t* droit = cairo_toy_font_face_create(familleMath(), CAIRO_FONT_SLANT_NORMAL, graisse);
-    cairo_font_face_t* italique = cairo_toy_font_face_create(familleMath(), CAIRO_FONT_SLANT_ITALIC, graisse);
-    choisitFonte(etat.police);
+// The glyphs of a run of mathematical text in one sized font, placed from
+// the top-left corner of the box (the font's reference is held).
+struct SerieGlyphes {
+    cairo_scaled_font_t* police = nullptr;
+    std::vector<cairo_glyph_t> glyphes;
+};
+
+namespace {
+
+// The layouts of mathematical text already set, by text, font and kind of
+// surface: the layout is the same wherever the text is drawn, and labels are
+// drawn again at every paint. Bounded: emptied when it grows past its size.
+struct CacheMiseEnPage {
+    std::unordered_map<std::string, std::vector<SerieGlyphes>> table;
+    static constexpr std::size_t kTailleMaximale = 4096;
+};
+
+CacheMiseEnPage& cacheMiseEnPage() {
+    static CacheMiseEnPage c;
+    return c;
+}
+
+void videCacheMiseEnPage() {
+    for (auto& [cle, series] : cacheMiseEnPage().table)
+        for (SerieGlyphes& s : series)
+            cairo_scaled_font_destroy(s.police);
+    cacheMiseEnPage().table.clear();
+}
+
+std::string cleMiseEnPage(const Police& police, const std::string& texte, cairo_surface_type_t surface) {
+    std::string cle = texte;
+    cle += '\0';
+    cle += std::to_string(police.hauteur);
+    cle += police.gras ? 'g' : 'n';
+    cle += char('0' + int(police.famille));
+    cle += std::to_string(int(surface));
+    return cle;
+}
+
+} // namespace
+
+// Sets a run of mathematical text once: where each character goes, the
+// ratio that fits its ink into the box, and the glyphs of each character in
+// its sized font, as cairo_show_text would place them.
+std::vector<SerieGlyphes> RenduCairo::metEnPageMath(const Police& police, const std::string& texte) {
+    const double h = std::max(1, police.hauteur);
+    const bool nom = police.famille == FamillePolice::NomMath;
+    const double boite = largeurBoiteMath(police, texte);
+    cairo_font_face_t* droit = faceMath(false, police.gras);
+    cairo_font_face_t* italique = faceMath(true, police.gras);
+    cairo_save(cr_);
+    choisitFonte(police);
     cairo_font_extents_t fe;
     cairo_font_extents(cr_, &fe);
     cairo_matrix_t matrice;
@@ -398,20 +466,58 @@ void RenduCairo::texteMath(const EtatTrace& etat, Point p, const std::string& te
     fin = std::max(fin, x);
     // Every measure grows with the size: one ratio fits the ink into the box.
     const double rapport = fin - debut > boite && fin - debut > 0 ? boite / (fin - debut) : 1.0;
-    fixeSource(cr_, etat.couleurTexte);
     // Letters stay smooth on a picture of pixels too.
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_set_font_options(cr_, options);
     cairo_font_options_destroy(options);
+    std::vector<SerieGlyphes> series;
     for (const Glyphe& g : glyphes) {
         cairo_set_font_face(cr_, g.face);
         cairo_set_font_size(cr_, g.corps * rapport);
-        cairo_move_to(cr_, p.x + (g.x - debut) * rapport, p.y + g.ligneDeBase);
-        cairo_show_text(cr_, g.texte.c_str());
+        cairo_scaled_font_t* police = cairo_get_scaled_font(cr_);
+        cairo_glyph_t* places = nullptr;
+        int nombre = 0;
+        if (cairo_scaled_font_text_to_glyphs(police, (g.x - debut) * rapport, g.ligneDeBase, g.texte.c_str(),
+                                             -1, &places, &nombre, nullptr, nullptr,
+                                             nullptr) != CAIRO_STATUS_SUCCESS)
+            continue;
+        if (series.empty() || series.back().police != police) {
+            series.push_back(SerieGlyphes{cairo_scaled_font_reference(police), {}});
+        }
+        series.back().glyphes.insert(series.back().glyphes.end(), places, places + nombre);
+        cairo_glyph_free(places);
     }
-    cairo_font_face_destroy(italique);
-    cairo_font_face_destroy(droit);
+    cairo_restore(cr_);
+    return series;
+}
+
+// A run of mathematical text: the serif sized on the sans text of the same
+// cell (same baseline, a tenth larger for its smaller capitals), each letter
+// in italic, set from the left edge of its box and made smaller when its ink
+// would pass the box, so that it never leaves the box it is measured by. A
+// name (FamillePolice::NomMath) sets its letter and prime at that size and
+// the rest as a subscript three quarters as large, half a cell lower, right
+// after the letter. The layout is made once per text and font (metEnPageMath).
+void RenduCairo::texteMath(const EtatTrace& etat, Point p, const std::string& texte) {
+    CacheMiseEnPage& cache = cacheMiseEnPage();
+    const std::string cle = cleMiseEnPage(etat.police, texte, cairo_surface_get_type(cairo_get_target(cr_)));
+    auto it = cache.table.find(cle);
+    if (it == cache.table.end()) {
+        if (cache.table.size() >= CacheMiseEnPage::kTailleMaximale) videCacheMiseEnPage();
+        it = cache.table.emplace(cle, metEnPageMath(etat.police, texte)).first;
+    }
+    fixeSource(cr_, etat.couleurTexte);
+    std::vector<cairo_glyph_t> places;
+    for (const SerieGlyphes& serie : it->second) {
+        places = serie.glyphes;
+        for (cairo_glyph_t& g : places) {
+            g.x += p.x;
+            g.y += p.y;
+        }
+        cairo_set_scaled_font(cr_, serie.police);
+        cairo_show_glyphs(cr_, places.data(), int(places.size()));
+    }
 }
 
 void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte) {
@@ -440,21 +546,35 @@ void RenduCairo::texte(const EtatTrace& etat, Point p, const std::string& texte)
 void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, Rect dest) {
     if (source.estVide() || dest.estVide() || image.largeur <= 0 || image.hauteur <= 0) return;
     if (image.pixels.size() < std::size_t(image.largeur) * std::size_t(image.hauteur)) return;
-    // A surface of cairo's own holding a copy: vector surfaces may keep their
-    // sources until the file is finished, long after the image has changed.
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.largeur, image.hauteur);
+    cairo_surface_t* s = nullptr;
+    cairo_surface_t* cible = cairo_get_target(cr_);
+    const auto* pixels = reinterpret_cast<const unsigned char*>(image.pixels.data());
+    if (cairo_surface_get_type(cible) == CAIRO_SURFACE_TYPE_IMAGE &&
+        cairo_image_surface_get_data(cible) != pixels) {
+        // A picture of pixels is painted at once: it reads the image's own
+        // pixels (ARGB32 rows of exactly 4 * width bytes) without a copy
+        // (cairo_paint only reads its source), unless it paints into them.
+        s = cairo_image_surface_create_for_data(const_cast<unsigned char*>(pixels), CAIRO_FORMAT_ARGB32,
+                                                image.largeur, image.hauteur, image.largeur * 4);
+    } else {
+        // A surface of cairo's own holding a copy: vector surfaces may keep their
+        // sources until the file is finished, long after the image has changed.
+        s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.largeur, image.hauteur);
+        if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+            cairo_surface_flush(s);
+            unsigned char* octets = cairo_image_surface_get_data(s);
+            int pas = cairo_image_surface_get_stride(s);
+            for (int32_t y = 0; y < image.hauteur; ++y)
+                std::memcpy(octets + std::size_t(y) * std::size_t(pas),
+                            image.pixels.data() + std::size_t(y) * std::size_t(image.largeur),
+                            std::size_t(image.largeur) * 4);
+            cairo_surface_mark_dirty(s);
+        }
+    }
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         return;
     }
-    cairo_surface_flush(s);
-    unsigned char* octets = cairo_image_surface_get_data(s);
-    int pas = cairo_image_surface_get_stride(s);
-    for (int32_t y = 0; y < image.hauteur; ++y)
-        std::memcpy(octets + std::size_t(y) * std::size_t(pas),
-                    image.pixels.data() + std::size_t(y) * std::size_t(image.largeur),
-                    std::size_t(image.largeur) * 4);
-    cairo_surface_mark_dirty(s);
     commence(etat);
     cairo_pattern_t* motif = cairo_pattern_create_for_surface(s);
     cairo_matrix_t m;
@@ -477,6 +597,8 @@ void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, R
 }
 
 void libereCachesCairo() {
+    videCacheMiseEnPage();
+    libereFacesMath();
     cairo_debug_reset_static_data();
     // fontconfig is loaded with cairo but not linked by name: look it up.
     using FinFontconfig = void (*)();

@@ -9,6 +9,7 @@
 #include "platform/contexte_dessin_rendu.h"
 
 #include <memory>
+#include <vector>
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
@@ -16,6 +17,7 @@ typedef struct _cairo_surface cairo_surface_t;
 namespace km32::platform {
 
 class ContexteDessin;
+struct SerieGlyphes;
 
 class RenduCairo : public Rendu {
   public:
@@ -38,6 +40,7 @@ class RenduCairo : public Rendu {
     void commence(const EtatTrace& etat);
     void choisitFonte(const Police& police);
     void texteMath(const EtatTrace& etat, Point p, const std::string& texte);
+    std::vector<SerieGlyphes> metEnPageMath(const Police& police, const std::string& texte);
     void remplit(const EtatTrace& etat);
     void trace(const EtatTrace& etat, bool ferme);
     cairo_t* cr_ = nullptr;
