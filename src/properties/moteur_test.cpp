@@ -321,14 +321,36 @@ void reinitialiseResultat(TResultatTest& r) {
     r.qualificatif = 0;
 }
 
+// A set with every antecedent of its objects, and theirs: one downward pass,
+// every object coming after its antecedents.
+TEnsembleObjets fermeAntecedents(const TfigureKalmetra& f, TEnsembleObjets ensemble) {
+    for (int i = f.nombreObjets; i > kObjetsPredefinis; --i)
+        if (ensemble.test(std::size_t(i))) ensemble |= ensembleDesAntecedents(f, i);
+    return ensemble;
+}
+
+// The objects a test reads: its arguments and all their antecedents.
+TEnsembleObjets objetsLusParLeTest(const TfigureKalmetra& f, const TArgumentsTest& a) {
+    TEnsembleObjets lus;
+    for (int k = 1; k <= a.nombre && k <= kMaxArgumentsTest; ++k)
+        lus.set(a.objets[std::size_t(k)]);
+    return fermeAntecedents(f, lus);
+}
+
 // The objects of the set recomputed in construction order, after the set is
-// closed over their dependants.
-void recalculeEnsemble(TfigureKalmetra& f, TEnsembleObjets changes, bool garderFigure) {
+// closed over their dependants. A trial on a figure that is put back after
+// the test computes only what it reads (lus: closed over antecedents) and
+// what the moved objects stand on; the other dependants would be thrown
+// away unread.
+void recalculeEnsemble(TfigureKalmetra& f, TEnsembleObjets changes, bool garderFigure,
+                       const TEnsembleObjets& lus) {
     if (garderFigure) {
         recalculeDependants(f, changes);
         return;
     }
+    const TEnsembleObjets utiles = lus | fermeAntecedents(f, changes);
     ajouteDependants(f, changes);
+    changes &= utiles;
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
         if (changes.test(std::size_t(i))) calculeObjet(f, i);
 }
@@ -348,6 +370,7 @@ void parcourtCandidatsDuTest(TfigureKalmetra& f, uint8_t code, const TArgumentsT
     TPlanTirages plan;
     TEnsembleObjets ensemblePlan;
     TEntreesEssai entrees;
+    const TEnsembleObjets lus = objetsLusParLeTest(f, a);
     if (d.genreEssais == 0) {
         prepareTiragesAleatoires(f, noms, nombre, plan);
         ensemblePlan = ensembleDuPlan(plan);
@@ -374,7 +397,7 @@ void parcourtCandidatsDuTest(TfigureKalmetra& f, uint8_t code, const TArgumentsT
                 testeParTiragesAleatoires(f, entrees, nombre, changes);
                 ++essais;
             }
-            recalculeEnsemble(f, changes, d.garderFigure != 0);
+            recalculeEnsemble(f, changes, d.garderFigure != 0, lus);
         }
         TReponseTest r;
         evalueTestParCode(f, code, a, r);
@@ -638,13 +661,16 @@ bool testeObjetVariableParTirages(TfigureKalmetra& f, const std::string& nom) {
     TPlanTirages plan;
     prepareTiragesAleatoires(f, noms, nombre, plan);
     if (plan.nombre == 0) return false;
+    TEnsembleObjets lus;
+    lus.set(std::size_t(i));
+    lus = fermeAntecedents(f, lus);
     const int n = std::min<int>(objet(f, i).nombreValeurs, kMaxValeursLibres);
     std::array<double, kMaxValeursLibres + 1> avant{};
     for (int k = 1; k <= n; ++k)
         avant[std::size_t(k)] = valeurObjet(f, i, k);
     for (int essai = 0; essai <= d.nombreEssais; ++essai) {
         retireValeursDuPlan(plan, f);
-        recalculeEnsemble(f, ensembleDuPlan(plan), false);
+        recalculeEnsemble(f, ensembleDuPlan(plan), false, lus);
         for (int k = 1; k <= n; ++k) {
             const double v = valeurObjet(f, i, k);
             if (std::fabs(v - avant[std::size_t(k)]) > 0.1) return true;
