@@ -229,7 +229,8 @@ void copieTablesAnnexes(const TfigureKalmetra& s, TfigureKalmetra& c) {
     if (s.tableAnnexes) copieTableAnnexes(*s.tableAnnexes, *c.tableAnnexes);
     creeTableMaillages(c.tableMaillages);
     if (s.tableMaillages) copieTableMaillages(*s.tableMaillages, *c.tableMaillages);
-    creeTableDesPolyedres(c.tableDesPolyedres);
+    // A table the copy has already is copied into, record by record.
+    if (!s.tableDesPolyedres || !c.tableDesPolyedres) creeTableDesPolyedres(c.tableDesPolyedres);
     copieTableDesPolyedres(s.tableDesPolyedres.get(), *c.tableDesPolyedres);
     c.nombrePolyedresVisibles = s.nombrePolyedresVisibles; // goes with the visible list of the table
     if (s.tableDesFonctions) copieTableDesFonctions(*s.tableDesFonctions, c.tableDesFonctions);

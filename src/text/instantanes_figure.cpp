@@ -23,6 +23,7 @@ void reinitialiseInstantanes() {
     for (TInstantane& i : e.pile)
         i = TInstantane{};
     e.nombreInstantanes = 0;
+    e.reserve.reset();
 }
 
 void reinscritVariablesPartagees(TfigureKalmetra& f) {
@@ -34,7 +35,14 @@ bool empileInstantane(TfigureKalmetra& f) {
     if (e.nombreInstantanes >= kMaxInstantanes) return false;
     if (f.variablesPartagees) desinscritVariablesPartagees(f);
     TInstantane nouveau;
-    copieFigure(f, nouveau.copie);
+    if (e.reserve) {
+        // Copied into the kept record: it holds no live part (it was made
+        // by copieFigure), and restaureFigure copies everything else.
+        nouveau.copie = std::move(e.reserve);
+        restaureFigure(f, *nouveau.copie);
+    } else {
+        copieFigure(f, nouveau.copie);
+    }
     nouveau.commentaire = duplique(f.texteCommentaire);
     nouveau.lignesDifferees = duplique(f.lignesDifferees);
     nouveau.origine = &f;
@@ -46,7 +54,9 @@ bool empileInstantane(TfigureKalmetra& f) {
 void depileInstantane() {
     EtatInstantanes& e = etatInstantanes();
     if (e.nombreInstantanes == 0) return;
-    e.pile[e.nombreInstantanes] = TInstantane{};
+    TInstantane& haut = e.pile[e.nombreInstantanes];
+    if (haut.copie) e.reserve = std::move(haut.copie);
+    haut = TInstantane{};
     --e.nombreInstantanes;
 }
 

@@ -26,6 +26,9 @@ struct TInstantane {
 struct EtatInstantanes {
     std::array<TInstantane, kMaxInstantanes + 1> pile; // slots 1 to 10
     uint8_t nombreInstantanes = 0;                     // the top is this slot
+    // The record of the last snapshot dropped, kept to take the next one
+    // into: a text takes and drops one at every line.
+    std::unique_ptr<TfigureKalmetra> reserve;
 };
 EtatInstantanes& etatInstantanes();
 void reinitialiseInstantanes();

@@ -27,6 +27,15 @@ constexpr std::size_t kLongueurNomNouveau = 4;
 constexpr std::array<std::string_view, 26> kMotsReserves = {
     "MIN", "MAX",  "NORM", "DIST", "ANP", "CNP", "ABS", "COS", "SIN", "TAN",  "EXP", "INT", "LN",
     "PI",  "SQRT", "VEC",  "ET",   "OU",  "NON", "RAC", "ARC", "HAT", "PROD", "LIM", "BAR", "ROOT"};
+// contientMotReserve skips names without two capital letters in a row.
+static_assert([] {
+    for (std::string_view mot : kMotsReserves) {
+        if (mot.size() < 2) return false;
+        for (char c : mot)
+            if (c < 'A' || c > 'Z') return false;
+    }
+    return true;
+}());
 
 bool estConstructionEntreDeuxPoints(uint8_t code) {
     return code == 30 || code == 33 || code == 34;
@@ -106,6 +115,12 @@ bool contientMotReserve(std::string_view nom) {
     for (std::size_t k = 0; k < n; ++k)
         tampon[k] = majuscule(nom[k]);
     const std::string_view majuscules(tampon, n);
+    // Every reserved word is two letters or more: a name without two letters
+    // in a row (P12, M3) holds none.
+    bool deuxLettres = false;
+    for (std::size_t k = 1; k < n && !deuxLettres; ++k)
+        deuxLettres = tampon[k] >= 'A' && tampon[k] <= 'Z' && tampon[k - 1] >= 'A' && tampon[k - 1] <= 'Z';
+    if (!deuxLettres) return false;
     for (std::string_view mot : kMotsReserves)
         if (majuscules.find(mot) != std::string_view::npos) {
             nomErreur2() = std::string(mot);

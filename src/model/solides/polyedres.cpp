@@ -177,14 +177,18 @@ void copieDonneesPolyedre(const TDonneesPolyedre& source, TDonneesPolyedre& dest
 
 void copieTableDesPolyedres(const TtableDesPolyedres* source, TtableDesPolyedres& destination) {
     if (!source || source == &destination) return;
-    for (auto& d : destination.donnees)
-        libereDonneesPolyedre(d);
     destination.listeVisibles = source->listeVisibles;
-    for (int k = 1; k <= kMaxEmplacementsPolyedres; ++k) {
-        const PDonneesPolyedre& s = source->donnees[k];
-        if (!s || !genreValide(s->genre)) continue;
-        creeDonneesPolyedre(s->genre, destination.donnees[k]);
-        copieDonneesPolyedre(*s, *destination.donnees[k]);
+    for (int k = 0; k <= kMaxEmplacementsPolyedres; ++k) {
+        const PDonneesPolyedre& s = source->donnees[std::size_t(k)];
+        PDonneesPolyedre& d = destination.donnees[std::size_t(k)];
+        if (k == 0 || !s || !genreValide(s->genre)) {
+            libereDonneesPolyedre(d);
+            continue;
+        }
+        // A record of the same kind is copied into (the rollback copy of a
+        // text line refreshes the same records line after line).
+        if (!d || d->genre != s->genre) creeDonneesPolyedre(s->genre, d);
+        copieDonneesPolyedre(*s, *d);
     }
 }
 

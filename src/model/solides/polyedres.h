@@ -166,7 +166,13 @@ template <typename T> struct TEnBoite {
     TEnBoite() = default;
     TEnBoite(const TEnBoite& autre) : valeur(std::make_unique<T>(*autre.valeur)) {}
     TEnBoite& operator=(const TEnBoite& autre) {
-        if (this != &autre) valeur = std::make_unique<T>(*autre.valeur);
+        // Into the record already held: no allocation when a copy is refreshed.
+        if (this != &autre) {
+            if (valeur)
+                *valeur = *autre.valeur;
+            else
+                valeur = std::make_unique<T>(*autre.valeur);
+        }
         return *this;
     }
     TEnBoite(TEnBoite&&) noexcept = default;
