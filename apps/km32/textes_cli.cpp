@@ -4,12 +4,6 @@ namespace km32cli {
 
 namespace {
 
-struct Traductions {
-    const char* francais;
-    const char* anglais;
-    const char* allemand;
-};
-
 // In the order of TexteCli; UTF-8.
 constexpr Traductions kTextes[] = {
     {"ligne %d", "line %d", "Zeile %d"},
@@ -70,9 +64,12 @@ static_assert(sizeof kTextes / sizeof kTextes[0] == int(TexteCli::ReponseInconnu
 
 } // namespace
 
-const char* texteCli(TexteCli texte, int langue) {
-    const Traductions& t = kTextes[int(texte)];
+const char* dansLangue(const Traductions& t, int langue) {
     return langue == 1 ? t.francais : langue == 3 ? t.allemand : t.anglais;
+}
+
+const char* texteCli(TexteCli texte, int langue) {
+    return dansLangue(kTextes[int(texte)], langue);
 }
 
 const char* sensDuResultat(int resultat, int langue) {

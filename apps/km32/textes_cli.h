@@ -30,8 +30,16 @@ enum class TexteCli {
     ReponseInconnue,
 };
 
+// A text in the three languages (UTF-8).
+struct Traductions {
+    const char* francais;
+    const char* anglais;
+    const char* allemand;
+};
 // Languages as the library numbers them: 1 French, 2 English, 3 German;
 // any other number gives English.
+const char* dansLangue(const Traductions& t, int langue);
+
 const char* texteCli(TexteCli texte, int langue);
 
 // The meaning of a result of a property test.

@@ -3,19 +3,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include "textes_cli.h"
+
 namespace km32cli {
 
 namespace {
-
-struct Traductions {
-    const char* francais;
-    const char* anglais;
-    const char* allemand;
-};
-
-const char* dans(const Traductions& t, int langue) {
-    return langue == 1 ? t.francais : langue == 3 ? t.allemand : t.anglais;
-}
 
 // In the order of TexteShow.
 constexpr Traductions kTextes[] = {
@@ -94,7 +86,7 @@ const Raison kRaisons[] = {
 } // namespace
 
 const char* texteShow(TexteShow texte, int langue) {
-    return dans(kTextes[int(texte)], langue);
+    return dansLangue(kTextes[int(texte)], langue);
 }
 
 std::string texteShowAvec(TexteShow texte, int langue, const std::string& valeur) {
@@ -106,7 +98,7 @@ std::string texteShowAvec(TexteShow texte, int langue, const std::string& valeur
 
 std::string raisonErreurSysteme(int erreur, int langue) {
     for (const Raison& r : kRaisons)
-        if (r.erreur == erreur) return dans(r.texte, langue);
+        if (r.erreur == erreur) return dansLangue(r.texte, langue);
     return std::strerror(erreur);
 }
 
