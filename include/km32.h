@@ -339,6 +339,9 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
  * a missing folder, ENAMETOOLONG for a name over 255 bytes, EFBIG for a
  * figure too long for a file); 0 after a save that succeeded. */
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
+/* That reason as a sentence for the user, in the language applied
+ * (Windows-1252), in a block; 0 after a save that succeeded. */
+KM32_EXPORT uint32_t KMTexteErreurSauvegarde(void);
 /* 1 when the figure exists and has changes that are not saved, else 0. */
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
 /* A host that shows whether a figure is modified installs a function told

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host/exports_commun.h"
+#include "platform/memoire.h"
 #include "text/sauvegarde_figure.h"
 
 extern "C" {
@@ -22,6 +23,13 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier) {
 
 KM32_EXPORT int32_t KMErreurSauvegarde(void) {
     return km32::appelProtege(int32_t(0), [] { return int32_t(km32::erreurDerniereSauvegarde()); });
+}
+
+KM32_EXPORT uint32_t KMTexteErreurSauvegarde(void) {
+    return km32::appelProtege(uint32_t(0), []() -> uint32_t {
+        const std::string texte = km32::texteErreurSauvegarde();
+        return texte.empty() ? 0 : km32::platform::alloueBloc(texte);
+    });
 }
 
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero) {

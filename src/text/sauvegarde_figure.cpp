@@ -21,6 +21,36 @@ namespace {
 
 // "The figure is too long to be saved..." (one of our own phrases).
 constexpr uint16_t kPhraseFigureTropLonguePourFichier = 9961;
+// Why a save failed, as our own phrases say it: "The disk is full...", "The
+// file or its folder may not be written...", "The folder of the file does
+// not exist...", "The name of the file is longer than 255 characters...",
+// "This name is a folder or not a plain file...", and for any other reason
+// "The file could not be written (system error #1)."
+constexpr uint16_t kPhraseDisquePlein = 9962;
+constexpr uint16_t kPhraseEcritureInterdite = 9963;
+constexpr uint16_t kPhraseDossierAbsent = 9964;
+constexpr uint16_t kPhraseNomTropLong = 9965;
+constexpr uint16_t kPhrasePasUnFichier = 9966;
+constexpr uint16_t kPhraseEcritureImpossible = 9967;
+
+// The phrase that says why a save failed, by system error.
+struct RaisonEchec {
+    int erreur;
+    uint16_t phrase;
+};
+constexpr RaisonEchec kRaisonsEchec[] = {
+    {ENOSPC, kPhraseDisquePlein},
+    {EDQUOT, kPhraseDisquePlein},
+    {EACCES, kPhraseEcritureInterdite},
+    {EPERM, kPhraseEcritureInterdite},
+    {EROFS, kPhraseEcritureInterdite},
+    {ENOENT, kPhraseDossierAbsent},
+    {ENOTDIR, kPhraseDossierAbsent},
+    {ENAMETOOLONG, kPhraseNomTropLong},
+    {EISDIR, kPhrasePasUnFichier},
+    {EINVAL, kPhrasePasUnFichier},
+    {EFBIG, kPhraseFigureTropLonguePourFichier},
+};
 
 // Folders end at a backslash, and on this platform at a slash too.
 constexpr const char* kSeparateurs = "\\/";
@@ -99,6 +129,17 @@ int sauveFigure(int16_t numero, std::string_view nomFichier) {
 
 int erreurDerniereSauvegarde() {
     return erreurSauvegarde();
+}
+
+std::string texteErreurSauvegarde() {
+    const int erreur = erreurSauvegarde();
+    if (erreur == 0) return {};
+    for (const RaisonEchec& r : kRaisonsEchec)
+        if (r.erreur == erreur) return phraseDeNumero(r.phrase);
+    std::string texte = phraseDeNumero(kPhraseEcritureImpossible);
+    const std::size_t p = texte.find("#1");
+    if (p != std::string::npos) texte.replace(p, 2, std::to_string(erreur));
+    return texte;
 }
 
 int figureModifiee(int16_t numero) {

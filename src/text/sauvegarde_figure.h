@@ -35,6 +35,9 @@ int sauveFigure(int16_t numero, std::string_view nomFichier);
 // kLongueurMaxNomFichier, EFBIG a figure text too long for a figure file...),
 // 0 after a save that succeeded.
 int erreurDerniereSauvegarde();
+// The reason of that failure as a sentence in the language applied
+// (Windows-1252); empty after a save that succeeded.
+std::string texteErreurSauvegarde();
 
 // 1 when the figure exists and has unsaved changes, else 0.
 int figureModifiee(int16_t numero);

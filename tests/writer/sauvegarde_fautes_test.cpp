@@ -124,6 +124,42 @@ TEST_F(SauvegardeFautes, AMissingFolderOrAFolderInPlaceOfTheFileIsRefusedWithIts
     attendRefus((dossier / "dossier.k3v").string(), EISDIR, ancien, texteAncien);
 }
 
+// The reason for the user, in the language applied, from the C interface.
+TEST_F(SauvegardeFautes, TheReasonIsGivenAsASentenceInTheLanguageApplied) {
+    const auto texte = [] {
+        const uint32_t bloc = KMTexteErreurSauvegarde();
+        const std::string t = bloc ? std::string(KMContenuBloc(bloc)) : std::string();
+        if (bloc) KMLibereBloc(bloc);
+        return t;
+    };
+    const fs::path lecture = dossier / "lecture.k3v";
+    fs::copy_file(ancien, lecture);
+    fs::permissions(lecture, fs::perms::owner_read);
+    struct Cas {
+        int16_t langue;
+        std::string nom, attendu;
+    };
+    const Cas cas[] = {
+        {2, lecture.string(), "read-only"},
+        {1, lecture.string(), "lecture seule"},
+        {3, (dossier / "absent" / "f.k3v").string(), "Ordner der Datei existiert nicht"},
+        {2, (dossier / "absent" / "f.k3v").string(), "folder of the file does not exist"},
+        {2, std::string(300, 'n'), "longer than 255"},
+    };
+    for (const Cas& c : cas) {
+        KMappliqueLangue(c.langue);
+        ASSERT_EQ(KMsauveFigure(numero, c.nom.c_str()), 1);
+        EXPECT_NE(texte().find(c.attendu), std::string::npos) << texte();
+    }
+    // A reason without a sentence of its own gives the system's number.
+    KMappliqueLangue(2);
+    platform::simulePanneEcriture({EtapeEcriture::Renommage, EXDEV, 0});
+    ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 1);
+    EXPECT_EQ(texte(), "The file could not be written (system error " + std::to_string(EXDEV) + ").");
+    ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 0);
+    EXPECT_EQ(KMTexteErreurSauvegarde(), 0u);
+}
+
 // A failure at each step of a save, on a file of one name (replaced through
 // a new file) and on a file with two hard links (written in place after a
 // safe copy): the old file stays whole, nothing is left beside it.
