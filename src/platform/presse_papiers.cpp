@@ -34,6 +34,7 @@ ImagePressePapiers imageDeDessin(DessinVectoriel& dessin, const MiseEnPage& page
     dessin.termine();
     image.svg = dessin.svg();
     image.pdf = dessin.pdf();
+    image.png = dessin.png();
     return image;
 }
 

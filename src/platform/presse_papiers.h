@@ -9,7 +9,7 @@
 // recorded primitives in logical units, the window rectangle they fill
 // (origin and extent, mapping mode anisotropic) and the physical size of
 // that rectangle in hundredths of a millimetre, written out as an SVG and a
-// PDF document of that size.
+// PDF document of that size, and as a PNG bitmap of it at 96 pixels per inch.
 #include "platform/presse_papiers_image.h"
 
 #include <cstdint>
@@ -29,7 +29,7 @@ struct ImagePressePapiers {
     Point origineFenetre;
     Taille etendueFenetre;
     std::vector<Primitive> primitives;
-    std::string svg, pdf;
+    std::string svg, pdf, png;
 };
 
 // The picture of a drawing made for that page (its documents are written out).

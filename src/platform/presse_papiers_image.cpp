@@ -6,6 +6,8 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace km32::platform {
@@ -30,6 +32,9 @@ RenduNul& renduNul() {
     return r;
 }
 
+// The bitmap's side is kept to what a clipboard can carry.
+constexpr double kCoteBitmapMax = 8192;
+
 cairo_status_t ajouteOctets(void* sortie, const unsigned char* octets, unsigned int longueur) {
     static_cast<std::string*>(sortie)->append(reinterpret_cast<const char*>(octets), longueur);
     return CAIRO_STATUS_SUCCESS;
@@ -39,22 +44,33 @@ cairo_status_t ajouteOctets(void* sortie, const unsigned char* octets, unsigned 
 
 // One document being written: its surface (the page in its own unit, the
 // window mapped onto it by the device transform), its renderer and its bytes.
+// The bitmap is the page at the screen's 96 pixels per inch on white, written
+// out as PNG for the programs that paste only pictures made of pixels.
 struct DessinVectoriel::Document {
-    FormatVectoriel format;
+    enum Genre { kSvg, kPdf, kPng };
+    Genre genre;
     std::string octets;
     cairo_surface_t* surface = nullptr;
     std::unique_ptr<RenduCairo> rendu;
 
-    Document(FormatVectoriel f, const MiseEnPage& page) : format(f) {
-        // SVG in millimetres, PDF in points.
-        const double unite = f == FormatVectoriel::Svg ? 1.0 : 72.0 / 25.4;
-        const double largeur = page.largeurCentiemesMm / 100.0 * unite;
-        const double hauteur = page.hauteurCentiemesMm / 100.0 * unite;
-        if (f == FormatVectoriel::Svg) {
+    Document(Genre g, const MiseEnPage& page) : genre(g) {
+        // SVG in millimetres, PDF in points, the bitmap in pixels.
+        const double unite = g == kSvg ? 1.0 : g == kPdf ? 72.0 / 25.4 : 96.0 / 25.4;
+        double largeur = page.largeurCentiemesMm / 100.0 * unite;
+        double hauteur = page.hauteurCentiemesMm / 100.0 * unite;
+        if (g == kSvg) {
             surface = cairo_svg_surface_create_for_stream(ajouteOctets, &octets, largeur, hauteur);
             cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_MM);
-        } else {
+        } else if (g == kPdf) {
             surface = cairo_pdf_surface_create_for_stream(ajouteOctets, &octets, largeur, hauteur);
+        } else {
+            largeur = std::clamp(std::round(largeur), 1.0, kCoteBitmapMax);
+            hauteur = std::clamp(std::round(hauteur), 1.0, kCoteBitmapMax);
+            surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(largeur), int(hauteur));
+            cairo_t* fond = cairo_create(surface);
+            cairo_set_source_rgb(fond, 1, 1, 1);
+            cairo_paint(fond);
+            cairo_destroy(fond);
         }
         const double sx = largeur / page.etendue.cx, sy = hauteur / page.etendue.cy;
         cairo_surface_set_device_scale(surface, sx, sy);
@@ -66,23 +82,39 @@ struct DessinVectoriel::Document {
         cairo_surface_destroy(surface);
     }
     bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
+    // Ends the document and keeps its bytes; false on failure.
+    bool finit() {
+        rendu.reset();
+        if (genre == kPng && ok()) {
+            cairo_surface_flush(surface);
+            if (cairo_surface_write_to_png_stream(surface, ajouteOctets, &octets) != CAIRO_STATUS_SUCCESS)
+                return false;
+        }
+        cairo_surface_finish(surface);
+        return ok();
+    }
 };
 
 DessinVectoriel::DessinVectoriel(const MiseEnPage& page, bool avecSvg) {
     const bool valide = page.etendue.cx > 0 && page.etendue.cy > 0 && page.largeurCentiemesMm > 0 &&
                         page.hauteurCentiemesMm > 0;
     if (valide) {
-        if (avecSvg) documents_.push_back(std::make_unique<Document>(FormatVectoriel::Svg, page));
-        documents_.push_back(std::make_unique<Document>(FormatVectoriel::Pdf, page));
+        documents_.push_back(std::make_unique<Document>(Document::kPdf, page));
+        if (avecSvg) {
+            documents_.push_back(std::make_unique<Document>(Document::kSvg, page));
+            documents_.push_back(std::make_unique<Document>(Document::kPng, page));
+        }
+    }
+    // Every document draws what the context draws: a chain of pairs.
+    Rendu* vectoriel =
+        documents_.empty() ? static_cast<Rendu*>(&renduNul()) : documents_.front()->rendu.get();
+    for (std::size_t k = 1; k < documents_.size(); ++k) {
+        chaine_.push_back(std::make_unique<RenduDouble>(*documents_[k]->rendu, *vectoriel));
+        vectoriel = chaine_.back().get();
     }
     // The recording first: texts are measured on its fixed cell, as on the screen.
-    if (documents_.size() == 2)
-        cairo_ = std::make_unique<RenduDouble>(*documents_[0]->rendu, *documents_[1]->rendu);
-    Rendu& vectoriel = cairo_               ? *cairo_
-                       : documents_.empty() ? static_cast<Rendu&>(renduNul())
-                                            : *documents_[0]->rendu;
     contexte_ =
-        std::make_unique<ContexteDessin>(std::make_unique<RenduDouble>(journal_, vectoriel), &journal_);
+        std::make_unique<ContexteDessin>(std::make_unique<RenduDouble>(journal_, *vectoriel), &journal_);
 }
 
 DessinVectoriel::~DessinVectoriel() {
@@ -91,7 +123,7 @@ DessinVectoriel::~DessinVectoriel() {
 
 std::vector<Primitive> DessinVectoriel::nouvellePage() {
     for (auto& d : documents_)
-        if (d->format == FormatVectoriel::Pdf) cairo_surface_show_page(d->surface);
+        if (d->genre == Document::kPdf) cairo_surface_show_page(d->surface);
     return std::exchange(journal_.primitives, {});
 }
 
@@ -99,16 +131,15 @@ bool DessinVectoriel::termine() {
     if (termine_) return reussi_;
     termine_ = true;
     contexte_->changeRendu(std::make_unique<RenduDouble>(journal_, renduNul()), &journal_, nullptr);
-    cairo_.reset();
+    chaine_.clear();
     reussi_ = !documents_.empty();
-    for (auto& d : documents_) {
-        d->rendu.reset();
-        cairo_surface_finish(d->surface);
-        if (!d->ok()) reussi_ = false;
-    }
+    for (auto& d : documents_)
+        if (!d->finit()) reussi_ = false;
     if (reussi_)
         for (auto& d : documents_)
-            (d->format == FormatVectoriel::Svg ? svg_ : pdf_) = std::move(d->octets);
+            (d->genre == Document::kSvg   ? svg_
+             : d->genre == Document::kPdf ? pdf_
+                                          : png_) = std::move(d->octets);
     documents_.clear();
     return reussi_;
 }

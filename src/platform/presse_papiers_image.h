@@ -1,7 +1,8 @@
 #pragma once
 // A drawing written as it is drawn, the way a metafile keeps one: a device
 // context whose primitives are recorded as a list (for tests and for reading
-// back) and drawn at the same time into an SVG and a PDF document. The page
+// back) and drawn at the same time into an SVG and a PDF document, and a
+// bitmap of the page at 96 pixels per inch written out as PNG. The page
 // gives the documents their physical size: the window rectangle of the
 // drawing (origin and extent, in logical units) fills a width and height
 // given in hundredths of a millimetre. The recorded printer draws its pages
@@ -30,7 +31,7 @@ struct MiseEnPage {
 
 class DessinVectoriel {
   public:
-    // The documents of the page (the SVG one only when asked). A page without
+    // The documents of the page (the SVG one and the bitmap only when asked). A page without
     // extent or size makes no document; the primitives are still recorded.
     explicit DessinVectoriel(const MiseEnPage& page, bool avecSvg = true);
     ~DessinVectoriel();
@@ -49,14 +50,15 @@ class DessinVectoriel {
     // The documents once written (empty before, or on failure).
     const std::string& svg() const { return svg_; }
     const std::string& pdf() const { return pdf_; }
+    const std::string& png() const { return png_; }
 
   private:
     struct Document;
     RenduEnregistre journal_;
     std::vector<std::unique_ptr<Document>> documents_;
-    std::unique_ptr<Rendu> cairo_;
+    std::vector<std::unique_ptr<Rendu>> chaine_; // pairs that draw into every document
     std::unique_ptr<ContexteDessin> contexte_;
-    std::string svg_, pdf_;
+    std::string svg_, pdf_, png_;
     bool termine_ = false, reussi_ = false;
 };
 

@@ -238,7 +238,7 @@ TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWe
     EXPECT_EQ(lignes(essais::contenuFichier(figure_)), lignes(texteCli(figure_)));
 }
 
-TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgAndPdfToOtherPrograms) {
+TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgPdfAndPngToOtherPrograms) {
     const std::string rendu = (dossier_ / "rendu.svg").string();
     sortieDe(std::string(KM32_CLI) + " render --seed " + std::to_string(kGraine) + " '" + figure_.string() +
              "' -o '" + rendu + "' 2>/dev/null");
@@ -269,6 +269,9 @@ TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgAndPdfToOth
         })) << "the clipboard offers: "
             << cibles;
         EXPECT_NE(cibles.find("application/pdf"), std::string::npos) << cibles;
+        // A bitmap too, for the programs that paste nothing else.
+        EXPECT_NE(cibles.find("image/png"), std::string::npos) << cibles;
+        EXPECT_EQ(ecran_->pressePapiers("image/png").rfind("\x89PNG\r\n", 0), 0u);
         // Only a picture: no text is offered any more.
         EXPECT_EQ(cibles.find("UTF8_STRING"), std::string::npos) << cibles;
         o.svg = ecran_->pressePapiers("image/svg+xml");

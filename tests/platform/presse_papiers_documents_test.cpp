@@ -2,7 +2,11 @@
 // clipboard's picture (SVG and PDF) and the pages of the recorded printer.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,6 +99,67 @@ TEST_F(DocumentsVectoriels, PictureIsItsWindowStretchedOverItsSize) {
     EXPECT_FALSE(sansTaille.termine());
     EXPECT_TRUE(sansTaille.svg().empty());
     EXPECT_TRUE(sansTaille.pdf().empty());
+}
+
+// Reads a PNG back through cairo: its width, height and pixels (0xRRGGBB).
+struct ImagePng {
+    int largeur = 0, hauteur = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t pixel(int x, int y) const { return pixels[std::size_t(y * largeur + x)] & 0xFFFFFF; }
+};
+std::optional<ImagePng> litPng(const std::string& octets) {
+    struct Lecteur {
+        const std::string* octets;
+        std::size_t position = 0;
+    } lecteur{&octets};
+    auto lit = [](void* l, unsigned char* donnees, unsigned int longueur) {
+        auto& r = *static_cast<Lecteur*>(l);
+        if (r.position + longueur > r.octets->size()) return CAIRO_STATUS_READ_ERROR;
+        std::memcpy(donnees, r.octets->data() + r.position, longueur);
+        r.position += longueur;
+        return CAIRO_STATUS_SUCCESS;
+    };
+    cairo_surface_t* s = cairo_image_surface_create_from_png_stream(lit, &lecteur);
+    std::optional<ImagePng> image;
+    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+        image = ImagePng{cairo_image_surface_get_width(s), cairo_image_surface_get_height(s), {}};
+        const int pas = cairo_image_surface_get_stride(s);
+        const unsigned char* donnees = cairo_image_surface_get_data(s);
+        for (int y = 0; y < image->hauteur; ++y)
+            for (int x = 0; x < image->largeur; ++x) {
+                uint32_t v = 0;
+                std::memcpy(&v, donnees + y * pas + 4 * x, 4);
+                image->pixels.push_back(v);
+            }
+    }
+    cairo_surface_destroy(s);
+    return image;
+}
+
+TEST_F(DocumentsVectoriels, PictureIsAlsoABitmapOfItsSizeAt96PixelsPerInch) {
+    // 5 cm by 2.54 cm: 189 by 96 pixels. The window of 100 x 50 units, a
+    // blue band over its left half and a white right half.
+    const MiseEnPage page{{0, 0}, {100, 50}, 5000, 2540};
+    DessinVectoriel dessin(page);
+    choisitStylo(dessin.contexte(), styloPlein(1, 0xFF0000));
+    choisitBrosse(dessin.contexte(), brossePleine(0xFF0000));
+    rectangle(dessin.contexte(), 0, 0, 50, 50);
+    const ImagePressePapiers image = imageDeDessin(dessin, page);
+
+    EXPECT_EQ(image.png.rfind("\x89PNG", 0), 0u);
+    const std::optional<ImagePng> png = litPng(image.png);
+    ASSERT_TRUE(png.has_value());
+    EXPECT_EQ(png->largeur, 189);
+    EXPECT_EQ(png->hauteur, 96);
+    // The band covers the left half (1.89 pixels a unit), the rest is white.
+    EXPECT_EQ(png->pixel(40, 48), 0x0000FFu);
+    EXPECT_EQ(png->pixel(140, 48), 0xFFFFFFu);
+
+    // The printer's pages have no bitmap.
+    DessinVectoriel page2(page, false);
+    ligne(page2.contexte(), 0, 0, 5, 5);
+    EXPECT_TRUE(page2.termine());
+    EXPECT_TRUE(page2.png().empty());
 }
 
 TEST_F(DocumentsVectoriels, PrinterKeepsFinishedJobsOnly) {

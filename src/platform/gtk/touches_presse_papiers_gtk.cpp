@@ -80,10 +80,10 @@ namespace {
 struct ContenuOffert {
     std::string texte; // UTF-8
     bool aTexte = false;
-    std::string svg, pdf;
+    std::string svg, pdf, png;
 };
 
-enum Cible : guint { kCibleTexte = 1, kCibleSvg = 2, kCiblePdf = 3 };
+enum Cible : guint { kCibleTexte = 1, kCibleSvg = 2, kCiblePdf = 3, kCiblePng = 4 };
 
 uint32_t& sequenceExportee() {
     static uint32_t s = 0;
@@ -96,7 +96,7 @@ void fournit(GtkClipboard*, GtkSelectionData* selection, guint cible, gpointer d
         gtk_selection_data_set_text(selection, c->texte.c_str(), gint(c->texte.size()));
         return;
     }
-    const std::string& document = cible == kCibleSvg ? c->svg : c->pdf;
+    const std::string& document = cible == kCibleSvg ? c->svg : cible == kCiblePng ? c->png : c->pdf;
     gtk_selection_data_set(selection, gtk_selection_data_get_target(selection), 8,
                            reinterpret_cast<const guchar*>(document.data()), gint(document.size()));
 }
@@ -131,8 +131,11 @@ void synchronisePressePapiers() {
     if (image) {
         contenu->svg = image->svg;
         contenu->pdf = image->pdf;
+        contenu->png = image->png;
         gtk_target_list_add(cibles, gdk_atom_intern_static_string("image/svg+xml"), 0, kCibleSvg);
         gtk_target_list_add(cibles, gdk_atom_intern_static_string("application/pdf"), 0, kCiblePdf);
+        if (!image->png.empty())
+            gtk_target_list_add(cibles, gdk_atom_intern_static_string("image/png"), 0, kCiblePng);
     }
     gint n = 0;
     GtkTargetEntry* table = gtk_target_table_new_from_list(cibles, &n);
