@@ -7,7 +7,7 @@ namespace km32 {
 bool afficheFenetreCommentaire(TfigureKalmetra& f) {
     if (!f.texteCommentaire) return false;
     KMAfficheCommentairePourNumero(int16_t(f.numeroFigure));
-    const TFenCommentaire* c = fenetreCommentaire();
+    const TKMFenCommentaire* c = fenetreCommentaire();
     return c != nullptr && c->numeroFigure == f.numeroFigure;
 }
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "base/erreur.h"
-#include "text/modele_ligne.h"
+#include "text/appariement_lignes.h"
 #include "text/reconnaissance.h"
 
 namespace km32 {

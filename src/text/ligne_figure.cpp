@@ -6,7 +6,7 @@
 
 #include "base/texte.h"
 #include "model/expression_erreurs.h"
-#include "text/modele_ligne.h"
+#include "text/appariement_lignes.h"
 #include "text/noms_objets.h"
 
 namespace km32 {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "text/ligne_figure.h"
-#include "text/modele_ligne.h"
+#include "text/appariement_lignes.h"
 
 namespace km32 {
 

@@ -78,7 +78,7 @@ TEST_F(Commentaire, TheCommentWindowIsSizedFromTheMeasuredTextAndDrawsIt) {
         SCOPED_TRACE(c.texte);
         commente(c.texte);
         KMAfficheCommentaire(n);
-        TFenCommentaire* w = fenetreCommentaire();
+        TKMFenCommentaire* w = fenetreCommentaire();
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeCommentaire);
         EXPECT_EQ(p::titreFenetre(w->fenetre), figure(n).titreFenetre + phraseDeNumero(2251));

@@ -600,7 +600,7 @@ TEST_F(FormesEditeurs, TheCommentWindowShowsAPlainCommentAsAReadOnlyEntry) {
         SCOPED_TRACE(c.commentaire);
         figure(n).texteCommentaire = std::make_unique<std::string>(c.commentaire);
         commandeFigure(79);
-        TFenCommentaire* w = fenetreCommentaire();
+        TKMFenCommentaire* w = fenetreCommentaire();
         ASSERT_NE(w, nullptr);
         o = p::formeLiee(w->fenetre);
         ASSERT_NE(o, nullptr);

@@ -25,13 +25,13 @@ namespace {
 constexpr int32_t kLargeurForme = 450, kHauteurFormeMax = 308, kTailleBoiteMax = 280;
 constexpr int32_t kLargeurClientMin = 318, kLargeurClientMax = 788, kLargeurBoiteMax = 748;
 
-std::unique_ptr<TFenCommentaire>& commentaire() {
-    static std::unique_ptr<TFenCommentaire> c;
+std::unique_ptr<TKMFenCommentaire>& commentaire() {
+    static std::unique_ptr<TKMFenCommentaire> c;
     return c;
 }
 
 void montreCommentaire() {
-    if (TFenCommentaire* c = fenetreCommentaire()) p::afficheFenetre(c->fenetre, true);
+    if (TKMFenCommentaire* c = fenetreCommentaire()) p::afficheFenetre(c->fenetre, true);
 }
 
 void fermeCommentaire() {
@@ -39,14 +39,14 @@ void fermeCommentaire() {
 }
 
 int32_t procedureCommentaire(p::Fenetre, uint32_t message, uint32_t, int32_t) {
-    if (TFenCommentaire* c = fenetreCommentaire(); c && message == p::WM_CLOSE) FormCloseQuery(*c);
+    if (TKMFenCommentaire* c = fenetreCommentaire(); c && message == p::WM_CLOSE) FormCloseQuery(*c);
     return 0;
 }
 
 // The sizes follow the text's measure: the paint box holds it with a small
 // margin; the window is as high as the box needs up to a fixed height, and
 // as wide within a minimum and a maximum; a bigger box scrolls.
-void dimensionne(TFenCommentaire& c) {
+void dimensionne(TKMFenCommentaire& c) {
     const int32_t largeurBoite = c.mesure.largeur + 2, hauteurBoite = c.mesure.hauteur() + 8;
     c.cadreBoite = {16, 8, 16 + largeurBoite, 8 + hauteurBoite};
     c.hauteurClient = hauteurBoite < kTailleBoiteMax ? hauteurBoite + 28 : kHauteurFormeMax;
@@ -63,7 +63,7 @@ void dimensionne(TFenCommentaire& c) {
 
 } // namespace
 
-TFenCommentaire* fenetreCommentaire() {
+TKMFenCommentaire* fenetreCommentaire() {
     return commentaire().get();
 }
 
@@ -72,7 +72,7 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
     TfigureKalmetra& f = *figureDeNumero(numero);
     if (!reserveDialogueCommun(fenetreDeLaFigure(f), numero)) return;
     fermeCommentaire();
-    auto c = std::make_unique<TFenCommentaire>();
+    auto c = std::make_unique<TKMFenCommentaire>();
     c->numeroFigure = uint8_t(numero);
     c->texte = f.texteCommentaire ? std::string(f.texteCommentaire->c_str()) : std::string();
     // An empty comment has nothing to measure: its box is 2 by 8.
@@ -83,7 +83,7 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
     p::changeTitreFenetre(c->fenetre, f.titreFenetre + phraseDeNumero(kPhraseCommentaire));
     c->boitePeinture =
         p::creeFenetre(c->fenetre, c->cadreBoite,
-                       procedureBoitePeinture<TFenCommentaire, fenetreCommentaire, PaintBox1Paint>, true);
+                       procedureBoitePeinture<TKMFenCommentaire, fenetreCommentaire, PaintBox1Paint>, true);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
     t.codeAnnexe = kAnnexeCommentaire;
     t.fenetreAnnexe = c->fenetre;
@@ -94,7 +94,7 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
     montreCommentaire();
 }
 
-void PaintBox1Paint(TFenCommentaire& c) {
+void PaintBox1Paint(TKMFenCommentaire& c) {
     p::ContexteDessin* dc = p::contexteDeFenetre(c.boitePeinture);
     if (!dc) return;
     SetTexteCoul(*dc, 1);
@@ -104,7 +104,7 @@ void PaintBox1Paint(TFenCommentaire& c) {
     SetFontTailleEtType(0, 0);
 }
 
-bool FormCloseQuery(TFenCommentaire& c) {
+bool FormCloseQuery(TKMFenCommentaire& c) {
     if (TQTableDesVariablesPartagees()->annexeEnFermeture) return true;
     fenetreCommuneFermee(c.fenetre);
     return false;

@@ -12,7 +12,7 @@
 
 namespace km32 {
 
-struct TFenCommentaire {
+struct TKMFenCommentaire {
     uint32_t fenetre = 0;
     uint32_t boitePeinture = 0; // the paint box, a child of the window
     uint8_t numeroFigure = 0;
@@ -27,13 +27,13 @@ struct TFenCommentaire {
 // none); nothing when the figure does not exist or the annex slot is
 // refused. The open window, nullptr when none.
 void KMAfficheCommentairePourNumero(int16_t numero);
-TFenCommentaire* fenetreCommentaire();
+TKMFenCommentaire* fenetreCommentaire();
 
 // Draws the comment into the paint box.
-void PaintBox1Paint(TFenCommentaire& c);
+void PaintBox1Paint(TKMFenCommentaire& c);
 // True when the window may close at once (the annex is being closed);
 // otherwise the mother window is asked to close it.
-bool FormCloseQuery(TFenCommentaire& c);
+bool FormCloseQuery(TKMFenCommentaire& c);
 
 void reinitialiseFenetreCommentaire();
 

@@ -12,7 +12,7 @@ namespace {
 
 p::FormeLiee etatForme() {
     p::FormeLiee forme;
-    const TFenCommentaire* c = fenetreCommentaire();
+    const TKMFenCommentaire* c = fenetreCommentaire();
     if (!c) return forme;
     // The window closes by its caption's system menu alone.
     forme.caseFermeture = true;
@@ -35,7 +35,7 @@ bool commentaireSansNotation(std::string_view texte) {
     return texte.find_first_of("\\$") == std::string_view::npos;
 }
 
-void lieFormeFenetreCommentaire(const TFenCommentaire& c) {
+void lieFormeFenetreCommentaire(const TKMFenCommentaire& c) {
     p::OperationsForme o;
     o.etat = etatForme;
     p::inscritFormeLiee(c.fenetre, std::move(o));

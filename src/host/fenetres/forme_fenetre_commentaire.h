@@ -16,6 +16,6 @@ constexpr int kChampTexteCommentaire = 1;
 // it holds neither a math zone's "\" nor a colour code's "$".
 bool commentaireSansNotation(std::string_view texte);
 
-void lieFormeFenetreCommentaire(const TFenCommentaire& c);
+void lieFormeFenetreCommentaire(const TKMFenCommentaire& c);
 
 } // namespace km32

@@ -22,7 +22,7 @@
 #include <string_view>
 
 #include "model/figure.h"
-#include "model/modele_ligne.h"
+#include "model/modele_ligne_analyse.h"
 
 namespace km32 {
 

@@ -3,7 +3,7 @@
 // with each placeholder "#1" to "#9" turned into one "\", its fixed pieces
 // and the slot each placeholder fills. The figure model keeps one in every
 // prototype (its model phrase); the text language analyses patterns and
-// matches lines against them (text/modele_ligne.h). Positions are counted
+// matches lines against them (text/appariement_lignes.h). Positions are counted
 // from 1, as in the records.
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "text/modele_ligne.h"
+#include "text/appariement_lignes.h"
 
 #include "base/texte.h"
 #include "text/ligne_figure.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Sentence patterns of figure-text lines and the matcher that reads a line
-// against one of them (the record itself is model/modele_ligne.h). A pattern
+// against one of them (the record itself is model/modele_ligne_analyse.h). A pattern
 // mixes fixed words with placeholders "#1" to "#9"; once analysed it is the
 // normalised upper-case text with each placeholder turned into one "\" and
 // the list of its fixed pieces. Lines and patterns are normalised alike, so
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/modele_ligne.h"
+#include "model/modele_ligne_analyse.h"
 
 namespace km32 {
 
