@@ -149,7 +149,14 @@ void basculeHorlogeFigure(TfigureKalmetra& f) {
 }
 
 uint8_t traiteToucheEnfoncee(TfigureKalmetra& f, uint32_t touche) {
-    if (annexeModale(f)) return 0;
+    if (annexeModale(f)) {
+        // The figure's keys wait while its annex window is open: a key
+        // brings that window forward with the keyboard, so that the key is
+        // not lost without a sign.
+        if (touche != p::VK_SHIFT && touche != p::VK_CONTROL && touche != p::VK_MENU)
+            activeDialogueCommun(fenetreDeLaFigure(f));
+        return 0;
+    }
     EtatRepartiteur& e = etatRepartiteur();
     switch (touche) {
     case p::VK_UP:

@@ -17,6 +17,12 @@
 #include "platform/formes_liees.h"
 #include "platform/messages.h"
 
+#ifdef KM32_AVEC_AFFICHAGE
+#include <gtk/gtk.h>
+
+#include "platform/gtk/affichage_gtk.h"
+#endif
+
 // The toolkit and its libraries keep caches for the life of the process,
 // which the leak check of the sanitizer build would count.
 extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
@@ -362,6 +368,48 @@ TEST_F(FormeReelle, ListsTreesAndCombosReportTheUsersChoiceAndShowTheModels) {
     clic(100, 325, "click 5");
     ASSERT_TRUE(tourne([&] { return m.choisi == 1; })) << m.choisi;
 }
+
+#ifdef KM32_AVEC_AFFICHAGE
+// The close request of a top-level window (a window manager's close button,
+// Alt+F4) closes the window shown inside it that has a close box of its own
+// first, as it would a dialog over the program's window; without one, the
+// top-level window gets it.
+TEST_F(FormeReelle, ACloseRequestGoesToTheInnerWindowWithACloseBoxFirst) {
+    static int fermeturesInterieures = 0;
+    fermeturesInterieures = 0;
+    const p::Fenetre interieure = p::creeFenetre(
+        fenetre_, {10, 10, 200, 120},
+        [](p::Fenetre, uint32_t message, uint32_t, int32_t) {
+            if (message == p::WM_CLOSE) ++fermeturesInterieures;
+            return 0;
+        },
+        true);
+    p::OperationsForme o;
+    o.etat = [] {
+        p::FormeLiee f;
+        f.caseFermeture = true;
+        return f;
+    };
+    p::inscritFormeLiee(interieure, std::move(o));
+    p::invalideFenetre(fenetre_);
+    auto demandeFermeture = [&] {
+        GtkWidget* w = p::gtk::fenetreGtkDe(fenetre_);
+        ASSERT_NE(w, nullptr);
+        gtk_window_close(GTK_WINDOW(w));
+    };
+    const Modele& m = modele();
+    demandeFermeture();
+    ASSERT_TRUE(tourne([&] { return fermeturesInterieures == 1; }))
+        << "the inner window was not asked to close";
+    EXPECT_EQ(m.fermetures, 0);
+    // Hidden, it is not what a close request closes any more.
+    p::afficheFenetre(interieure, false);
+    demandeFermeture();
+    ASSERT_TRUE(tourne([&] { return m.fermetures == 1; })) << "the top-level window was not asked to close";
+    EXPECT_EQ(fermeturesInterieures, 1);
+    p::detruitFenetre(interieure);
+}
+#endif
 
 } // namespace
 } // namespace km32::tests

@@ -176,5 +176,39 @@ TEST_F(RappelsReels, F2ShowsTheRemindersFromTheCreatedObjectsAsLinesThatTheWheel
     })) << "the list did not open on the created objects, or the wheel did not scroll it";
 }
 
+// The reminders window has no button: Escape closes it, and so does its close
+// box, a toolkit button at its top right corner; the figure's window then
+// shows the figure alone again, and F2 opens the reminders once more.
+TEST_F(RappelsReels, EscapeAndTheCloseBoxCloseTheReminders) {
+    constexpr int kGauche = 4, kHaut = 4, kDroite = 290, kBas = 320;
+    // Each time a click on another empty place activates the figure (two
+    // clicks at one place would open its menu).
+    int clics = 0;
+    auto montre = [&] {
+        ecran_->xdotool("mousemove " + std::to_string(30 + 60 * clics++) + " 570 click 1");
+        ecran_->xdotool("key F2");
+        return attends(
+            [&] { return bandesDeTexte(ecranActuel(), kGauche, kHaut, kDroite, kBas).size() >= 3; });
+    };
+    auto ferme = [&] {
+        return attends([&] { return bandesDeTexte(ecranActuel(), kGauche, kHaut, kDroite, kBas).empty(); });
+    };
+    ASSERT_TRUE(montre()) << "F2 showed no reminders";
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(ferme()) << "Escape did not close the reminders";
+
+    ASSERT_TRUE(montre()) << "F2 did not show the reminders again";
+    // The close box: the rightmost ink of the window's top band, left of the
+    // figure's frame.
+    const Capture ouvert = ecranActuel();
+    int x = 0;
+    for (int k = kLargeur - 6; k > kDroite && x == 0; --k)
+        if (encreSurLaRangee(ouvert, k, k + 1, 14)) x = k;
+    ASSERT_GT(x, 0) << "no close box";
+    ecran_->xdotool("mousemove " + std::to_string(x - 10) + " 14 click 1");
+    ASSERT_TRUE(ferme()) << "the close box did not close the reminders";
+    EXPECT_TRUE(montre()) << "the reminders did not open after their close box";
+}
+
 } // namespace
 } // namespace km32::tests

@@ -528,6 +528,46 @@ TEST_F(Rappels, TheLabelsShownStandOverTheListOneUnderTheOther) {
     }
 }
 
+// The reminders window has no button: Escape, F4 and its close box (WM_CLOSE)
+// close it and free the annex slot, so that the figure's other windows open
+// again. While it is open, a key pressed over the figure brings it forward
+// with the keyboard, so that the key is not lost without a sign.
+TEST_F(Rappels, EscapeF4AndTheCloseBoxCloseTheRemindersAndFreeTheSlot) {
+    figureDeTexte(kTroisPoints);
+    const TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
+    struct Cas {
+        const char* nom;
+        uint32_t message, wParam;
+    };
+    for (const Cas& c : {Cas{"Escape", p::WM_KEYDOWN, p::VK_ESCAPE}, Cas{"F4", p::WM_KEYDOWN, p::VK_F1 + 3u},
+                         Cas{"close box", p::WM_CLOSE, 0}}) {
+        SCOPED_TRACE(c.nom);
+        KMMessage f2{p::WM_KEYDOWN, p::VK_F1 + 1, 0, 0};
+        traiteMessageKMParNumero(n, &f2);
+        p::distribueJusquAuRepos();
+        TKMrappels* r = fenetreRappels();
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(t.codeAnnexe, kAnnexeRappels);
+        const p::OperationsForme* o = p::formeLiee(r->fenetre);
+        ASSERT_TRUE(o && o->etat);
+        EXPECT_TRUE(o->etat().caseFermeture);
+        // A key over the figure: the window comes forward with the keyboard.
+        p::donneFocus(fenetreDeLaFigure(fig()));
+        KMMessage f3{p::WM_KEYDOWN, p::VK_F1 + 2, 0, 0};
+        traiteMessageKMParNumero(n, &f3);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(p::fenetreFocus(), r->fenetre);
+        p::envoieMessage(r->fenetre, c.message, c.wParam, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(fenetreRappels(), nullptr);
+        EXPECT_EQ(t.codeAnnexe, 0);
+    }
+    // The slot is free: the figure text editor opens.
+    KMAfficheEditeurFigure(n);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(t.codeAnnexe, kAnnexeEditeurFigure);
+}
+
 TEST_F(Rappels, AnUnknownFigureNumberOpensNothing) {
     figureDeTexte(kTroisPoints);
     KMAfficheRappels(42);

@@ -256,7 +256,11 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
 gboolean fermeture(GtkWidget* fenetre, GdkEvent*, gpointer) {
     const Fenetre racine = racineDeWidget(fenetre);
     if (etat().modal == 0 && estFenetre(racine)) {
-        envoieMessage(racine, WM_CLOSE, 0, 0);
+        // A window shown inside with a close box of its own (an annex
+        // window) is what a close request closes first, as a dialog over a
+        // program's window would be.
+        const Fenetre annexe = fenetreACaseFermeture(racine);
+        envoieMessage(annexe != kAucuneFenetre ? annexe : racine, WM_CLOSE, 0, 0);
         pompe();
     }
     // The window goes when the layer destroys or hides it.

@@ -702,6 +702,15 @@ void synchroniseFormes(ControlesFormes& c, Fenetre racine) {
     }
 }
 
+Fenetre fenetreACaseFermeture(Fenetre racine) {
+    for (Fenetre f : fenetresAvecForme()) {
+        if (f == racine || ancetreRacine(f) != racine || !estVisible(f)) continue;
+        const OperationsForme* o = formeLiee(f);
+        if (o && o->etat && o->etat().caseFermeture) return f;
+    }
+    return kAucuneFenetre;
+}
+
 void installeStyleFormes() {
     GtkCssProvider* css = gtk_css_provider_new();
     gtk_css_provider_load_from_data(css,

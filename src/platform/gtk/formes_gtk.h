@@ -50,6 +50,10 @@ struct ControlesFormes {
 // Creates, places, updates and drops the widgets of every visible form of the
 // top-level window racine.
 void synchroniseFormes(ControlesFormes& c, Fenetre racine);
+// The window shown in the top-level window racine whose form has a close box
+// (the one that takes the top-level window's close request); none when no
+// such form shows.
+Fenetre fenetreACaseFermeture(Fenetre racine);
 // The style the widgets of the forms take (fitting the rows the models lay out).
 void installeStyleFormes();
 

@@ -13,8 +13,10 @@
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/contexte_dessin.h"
+#include "platform/entrees.h"
 #include "platform/ecran.h"
 #include "platform/fenetres.h"
+#include "platform/formes_liees.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
@@ -72,9 +74,16 @@ int32_t procedureRappels(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
     TKMrappels* r = fenetreRappels();
     if (!r) return 0;
     switch (message) {
+    case p::WM_KEYDOWN:
+        // Escape and F4 close the window, as its close box does.
+        if (wParam == p::VK_ESCAPE || wParam == p::VK_F1 + 3u) {
+            FormCloseQuery(*r);
+            return 0;
+        }
+        defile(*r, message, wParam);
+        return 0;
     case p::WM_VSCROLL:
     case p::WM_MOUSEWHEEL:
-    case p::WM_KEYDOWN:
         defile(*r, message, wParam);
         return 0;
     case p::WM_PAINT:
@@ -165,7 +174,8 @@ void remplitRappels(TKMrappels& r) {
     const p::Rectangle zone = rectangleClientFigure(r.numeroFigure);
     const p::Rectangle bureau = p::rectangleBureau();
     const int32_t labels = kHauteurLabel * (int(r.indisponibleVisible) + int(r.nonValideVisible));
-    int32_t largeur = r.largeurMax + 30, hauteur = r.hauteurTotale + labels + 24;
+    int32_t largeur = r.largeurMax + 30 + p::kLargeurCaseFermeture + 4,
+            hauteur = r.hauteurTotale + labels + 24;
     for (const p::Rectangle& limite : {zone, bureau}) {
         if (limite.largeur() > 0) largeur = std::min(largeur, limite.largeur());
         if (limite.hauteur() > 0) hauteur = std::min(hauteur, limite.hauteur());
@@ -181,18 +191,25 @@ bool FormCloseQuery(TKMrappels& r) {
     return false;
 }
 
+// The right edge of the labels and of the list: they leave the close box a
+// strip of its own at the right of the window.
+int32_t droiteContenu(const TKMrappels& r) {
+    return std::max(0, p::rectangleClient(r.fenetre).droite - p::kLargeurCaseFermeture - 4);
+}
+
 void FormResize(TKMrappels& r) {
     const p::Rectangle cadre = p::cadreFenetre(r.fenetre);
     const int32_t haut = kHauteurLabel * (int(r.indisponibleVisible) + int(r.nonValideVisible));
     // The list never passes the client area's bottom, where its last lines
     // and its scroll bar could not be seen.
     const int32_t bas = std::min(haut + std::max(0, cadre.hauteur() - 24), p::rectangleClient(r.fenetre).bas);
-    r.cadreListe = {0, haut, std::max(0, cadre.largeur() - 8), std::max(haut, bas)};
+    r.cadreListe = {0, haut, std::min(std::max(0, cadre.largeur() - 8), droiteContenu(r)),
+                    std::max(haut, bas)};
 }
 
 std::vector<std::pair<p::Rectangle, const std::string*>> labelsVisibles(const TKMrappels& r) {
     std::vector<std::pair<p::Rectangle, const std::string*>> labels;
-    const int32_t largeur = p::rectangleClient(r.fenetre).largeur();
+    const int32_t largeur = droiteContenu(r);
     int32_t y = 0;
     for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
                                          std::pair{r.nonValideVisible, &r.labelNonValide}}) {

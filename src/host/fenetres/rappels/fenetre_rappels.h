@@ -6,8 +6,9 @@
 //
 // A retained model on a platform window whose procedure takes WM_PAINT (the
 // lines from the first visible one), WM_SIZE (the list follows the form),
-// WM_VSCROLL, WM_MOUSEWHEEL and the scrolling keys (the list scrolls) and
-// WM_CLOSE (FormCloseQuery).
+// WM_VSCROLL, WM_MOUSEWHEEL and the scrolling keys (the list scrolls),
+// Escape and F4 (the window closes) and WM_CLOSE (FormCloseQuery), which its
+// close box sends.
 #include <cstdint>
 #include <string>
 #include <utility>

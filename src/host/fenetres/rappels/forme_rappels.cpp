@@ -12,6 +12,8 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     p::FormeLiee forme;
     const TKMrappels* r = fenetreRappels();
     if (!r || r->fenetre != fenetre) return forme;
+    // The window has no button: it closes by its close box (or Escape).
+    forme.caseFermeture = true;
     for (const auto& [cadre, texte] : labelsVisibles(*r))
         forme.etiquettes.push_back({.cadre = cadre, .texte = *texte});
     p::ListeLiee liste;
