@@ -188,6 +188,33 @@ TEST_F(Editeurs, TheFigureEditorTakesTypedTextAndAPhraseFromTheTree) {
     EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
 }
 
+// Apply with a faulty line: once the error is answered, the faulty line is
+// selected and the keyboard is back in the text (not on Apply, where a space
+// would apply again), so that what is typed next replaces that line.
+TEST_F(Editeurs, AfterAFaultyApplyTheFaultyLineIsSelectedAndTypingReplacesIt) {
+    const Dispositions& d = disposition_;
+    const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
+    commandeDuMenu(4, 3); // Edit > Edit figure text
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) > bandeAvant + 200; }))
+        << "the editor's buttons do not show";
+    // A faulty line second, after the language's line.
+    ecran_->xdotool("mousemove " + std::to_string(d.texte.gauche + 100) + " " +
+                    std::to_string(d.texte.haut + 40) + " click 1");
+    ecran_->xdotool("key ctrl+Home Down Home");
+    ecran_->xdotool("type --delay 20 'Z bogus line'");
+    ecran_->xdotool("key Return");
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("Return");
+    ecran_->xdotool("mousemove " + std::to_string(d.texte.gauche + 100) + " " +
+                    std::to_string(d.texte.bas - 10));
+    ecran_->xdotool("type --delay 20 'Q point with coordinates (1,2,3) in coordinate system Rxyz'");
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("alt+y");
+    const std::string texte = sauveEnAttendant("Q point with coordinates (1,2,3)");
+    EXPECT_EQ(texte.find("bogus"), std::string::npos) << texte;
+    EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
+}
+
 // The figure's menu opens the comment editor: typed text and a click on the
 // palette's first cell (pi) make the comment, Enter stores it; F3 shows it
 // (the menu's Show > Comment) in the comment window as a read-only text, which typing does not change.

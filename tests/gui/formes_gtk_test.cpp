@@ -369,6 +369,50 @@ TEST_F(FormeReelle, ListsTreesAndCombosReportTheUsersChoiceAndShowTheModels) {
     ASSERT_TRUE(tourne([&] { return m.choisi == 1; })) << m.choisi;
 }
 
+// Tab goes from field to field in the form's order, past a button that
+// stands between them on the screen, then to the buttons; Shift+Tab goes
+// back; Escape with a button's keyboard still reaches the window.
+TEST_F(FormeReelle, TabGoesFieldToFieldInTheFormsOrderAndEscapeLeavesAnyControl) {
+    static std::string textes[3];
+    for (std::string& t : textes)
+        t.clear();
+    p::OperationsForme o;
+    o.etat = [] {
+        p::FormeLiee f;
+        f.champs.push_back({.numero = 1, .cadre = {10, 10, 150, 34}, .texte = textes[1]});
+        f.champs.push_back({.numero = 2, .cadre = {10, 80, 150, 104}, .texte = textes[2]});
+        // The button beside and between the two fields, and one under them.
+        f.boutons.push_back({.tag = 20, .cadre = {160, 36, 200, 66}, .libelle = "..."});
+        f.boutons.push_back({.tag = kTagBouton, .cadre = {10, 120, 100, 146}, .libelle = "Go"});
+        return f;
+    };
+    o.changeTexte = [](int numero, const std::string& t) {
+        if (numero == 1 || numero == 2) textes[numero] = t;
+    };
+    p::inscritFormeLiee(fenetre_, std::move(o));
+    p::invalideFenetre(fenetre_);
+    ASSERT_TRUE(tourne([] { return true; }));
+    clic(80, 22);
+    ecran_->xdotool("type --delay 30 r");
+    ASSERT_TRUE(tourne([] { return textes[1] == "r"; })) << textes[1];
+    ecran_->xdotool("key Tab");
+    ecran_->xdotool("type --delay 30 n");
+    ASSERT_TRUE(tourne([] { return textes[2] == "n"; }))
+        << "the second field did not take the keys: '" << textes[2] << "'";
+    EXPECT_EQ(textes[1], "r");
+    // On to the buttons: Escape from there reaches the window; Shift+Tab
+    // goes back to the second field, whose text it selects (as the toolkit
+    // does): typing replaces it.
+    const Modele& m = modele();
+    ecran_->xdotool("key Tab");
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(tourne([&] { return m.echaps == 1; })) << "Escape from a button did not reach the window";
+    ecran_->xdotool("key shift+Tab");
+    ecran_->xdotool("type --delay 30 o");
+    ASSERT_TRUE(tourne([] { return textes[2] == "o"; })) << textes[2];
+    EXPECT_EQ(textes[1], "r");
+}
+
 #ifdef KM32_AVEC_AFFICHAGE
 // The close request of a top-level window (a window manager's close button,
 // Alt+F4) closes the window shown inside it that has a close box of its own

@@ -229,9 +229,28 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
     GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
     auto g = etat().fenetres.find(racine);
     const bool formeAuFocus = focus && g != etat().fenetres.end() && focus != g->second.zone;
+    // Tab goes from control to control in the form's order (a text of
+    // several lines keeps its Tab), never onto a control of another form.
+    const bool tab =
+        ev->keyval == GDK_KEY_Tab || ev->keyval == GDK_KEY_ISO_Left_Tab || ev->keyval == GDK_KEY_KP_Tab;
+    if (formeAuFocus && presse && tab && (ev->state & GDK_CONTROL_MASK) == 0 && !GTK_IS_TEXT_VIEW(focus) &&
+        tabule(g->second.formes, focus, (ev->state & GDK_SHIFT_MASK) != 0)) {
+        pompe();
+        return TRUE;
+    }
     if (formeAuFocus && presse && gtk_window_propagate_key_event(GTK_WINDOW(fenetre), ev)) {
         pompe();
         return TRUE;
+    }
+    // Escape, F1 and F4 that the control left (a button, a combo box) go to
+    // its form's window, which cancels, helps or closes whatever control
+    // has the keyboard.
+    if (formeAuFocus && presse && (vk == VK_ESCAPE || vk == VK_F1 || vk == VK_F1 + 3)) {
+        if (const Fenetre forme = formeDuWidget(focus); forme != kAucuneFenetre) {
+            envoieMessage(forme, WM_KEYDOWN, vk, 0);
+            pompe();
+            return TRUE;
+        }
     }
     if (presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL && vk != VK_SHIFT &&
         vk != VK_MENU &&

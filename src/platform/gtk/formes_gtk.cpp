@@ -263,6 +263,10 @@ void metAJourTexte(GtkWidget* defilant, const ChampLie& c, DernierEtatControle& 
 
 void boutonClique(GtkButton* bouton, gpointer message) {
     if (miseAJour() || enPeriodeModale()) return;
+    // A click took the keyboard to the button: the field the model makes
+    // current afterwards (the same one, or a faulty line it selects) takes
+    // it back, so that typing goes on in the text and not to the button.
+    if (ControlesFormes* c = controlesDe(bouton)) c->champCourant.erase(fenetreDuControle(bouton));
     const uint32_t m = GPOINTER_TO_UINT(message);
     envoieMessage(fenetreDuControle(bouton), m, m == WM_COMMAND ? uint32_t(numeroDuControle(bouton)) : 0, 0);
     pompe();
@@ -700,6 +704,58 @@ void synchroniseFormes(ControlesFormes& c, Fenetre racine) {
         gtk_widget_destroy(it->second);
         it = c.controles.erase(it);
     }
+}
+
+namespace {
+
+// The widget of a control that takes the keyboard (the view inside a box).
+GtkWidget* widgetClavier(GtkWidget* w) {
+    auto* interieur = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(w), "km32-vue"));
+    return interieur ? interieur : w;
+}
+
+// The controls of a form in the order Tab goes through them: its fields,
+// lists, buttons and check boxes that may be used, then its combo boxes, each
+// kind in the form's order; the close box is not one of them.
+std::vector<GtkWidget*> ordreTabulation(const ControlesFormes& c, Fenetre f, const FormeLiee& forme) {
+    std::vector<GtkWidget*> ordre;
+    const auto ajoute = [&](int genre, int numero) {
+        const auto it = c.controles.find({f, genre, numero});
+        if (it != c.controles.end() && gtk_widget_get_visible(it->second))
+            ordre.push_back(widgetClavier(it->second));
+    };
+    for (const ChampLie& champ : forme.champs)
+        ajoute(champ.multiligne ? kTexte : kChamp, champ.numero);
+    for (const ListeLiee& l : forme.listes)
+        ajoute(kListe, l.numero);
+    for (const BoutonLie& b : forme.boutons)
+        if (b.actif) ajoute(b.coche >= 0 ? kCase : kBouton, int(b.tag));
+    for (const ComboLie& combo : forme.combos)
+        ajoute(kCombo, combo.numero);
+    return ordre;
+}
+
+} // namespace
+
+Fenetre formeDuWidget(GtkWidget* w) {
+    for (; w; w = gtk_widget_get_parent(w))
+        if (g_object_get_data(G_OBJECT(w), "km32-forme")) return fenetreDuControle(w);
+    return kAucuneFenetre;
+}
+
+bool tabule(const ControlesFormes& c, GtkWidget* focus, bool arriere) {
+    const Fenetre f = formeDuWidget(focus);
+    const OperationsForme* o = f != kAucuneFenetre ? formeLiee(f) : nullptr;
+    if (!o || !o->etat) return false;
+    const std::vector<GtkWidget*> ordre = ordreTabulation(c, f, o->etat());
+    if (ordre.empty()) return false;
+    const int n = int(ordre.size());
+    int k = -1;
+    for (int i = 0; i < n && k < 0; ++i)
+        if (ordre[std::size_t(i)] == focus || gtk_widget_is_ancestor(focus, ordre[std::size_t(i)])) k = i;
+    const int suivant = k < 0 ? (arriere ? n - 1 : 0) : (k + (arriere ? n - 1 : 1)) % n;
+    gtk_widget_grab_focus(ordre[std::size_t(suivant)]);
+    return true;
 }
 
 Fenetre fenetreACaseFermeture(Fenetre racine) {

@@ -50,6 +50,14 @@ struct ControlesFormes {
 // Creates, places, updates and drops the widgets of every visible form of the
 // top-level window racine.
 void synchroniseFormes(ControlesFormes& c, Fenetre racine);
+// The window whose form the widget (or a widget around it) belongs to; none
+// for a widget of no form.
+Fenetre formeDuWidget(GtkWidget* w);
+// Tab (Shift+Tab: arriere) from the widget with the keyboard: the next
+// control of its form, in the form's order (its fields, lists, buttons and
+// check boxes, then combo boxes), takes the keyboard, round the form. False
+// when the widget belongs to no form.
+bool tabule(const ControlesFormes& c, GtkWidget* focus, bool arriere);
 // The window shown in the top-level window racine whose form has a close box
 // (the one that takes the top-level window's close request); none when no
 // such form shows.

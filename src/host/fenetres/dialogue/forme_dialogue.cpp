@@ -27,10 +27,12 @@ p::FormeLiee etatForme() {
         if (cadre.largeur() > 0 && cadre.hauteur() > 0)
             forme.boutons.push_back({.tag = tag, .cadre = cadre, .libelle = libelle});
     };
-    bouton(kTagOk, d->boutonOk, "OK");
-    bouton(kTagAnnuler, d->boutonAnnuler, d->legendeAnnuler);
-    bouton(kTagAide, d->boutonAide, d->legendeAide);
+    // In the order Tab goes after the fields: the expression button, Help,
+    // Cancel, OK (the lists come last).
     if (d->boutonExpressionVisible) bouton(kTagExpression, d->boutonExpression, "...");
+    bouton(kTagAide, d->boutonAide, d->legendeAide);
+    bouton(kTagAnnuler, d->boutonAnnuler, d->legendeAnnuler);
+    bouton(kTagOk, d->boutonOk, "OK");
     // The option list and the unit list, numbered by their tags.
     for (const auto& [tag, liste] :
          {std::pair{kTagListeOptions, &d->listeOptions}, std::pair{kTagListeUnites, &d->listeUnites}}) {
