@@ -177,7 +177,7 @@ TEST(ArbreDesPhrases, FiveGroupsWithTheirSizesAndLabelsFromThePhrases) {
         uint16_t phrase;
         std::size_t enfants, sousGroupes;
     };
-    const Groupe attendus[] = {{11054, 11, 11}, {95, 27, 0}, {11058, 39, 3}, {11056, 47, 0}, {11055, 18, 0}};
+    const Groupe attendus[] = {{11054, 11, 11}, {95, 27, 0}, {11058, 44, 3}, {11056, 47, 0}, {11055, 18, 0}};
     std::size_t g = 0;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i].niveau != 0) continue;
@@ -210,6 +210,43 @@ TEST(ArbreDesPhrases, FiveGroupsWithTheirSizesAndLabelsFromThePhrases) {
     };
     for (const Libelle& l : libelles)
         EXPECT_EQ(libelleDePhrase(l.phrase, l.mot), l.attendu) << l.phrase;
+}
+
+// The creation sentences stand under the heading of their command's menu
+// path (the sphere by centre and radius with a unit too); the others under
+// their group; no sentence twice.
+TEST(ArbreDesPhrases, EverySentenceIsInOneGroupByTheMenuOfItsCommand) {
+    const std::vector<TNoeudPhrase> a = arbreDesPhrases();
+    std::map<uint16_t, int> vues;
+    std::map<uint16_t, uint16_t> titre; // sentence -> the heading just above it
+    std::vector<uint16_t> titres(4, 0);
+    for (const TNoeudPhrase& n : a) {
+        if (n.aDesEnfants) {
+            titres[n.niveau] = n.phrase;
+            continue;
+        }
+        ++vues[n.phrase];
+        titre[n.phrase] = titres[std::size_t(n.niveau - 1)];
+    }
+    for (const auto& [phrase, fois] : vues)
+        EXPECT_EQ(fois, 1) << phrase;
+    for (uint16_t k = 2000; k <= 2241; ++k)
+        EXPECT_EQ(vues.count(k), 1u) << k;
+    // Independent of the tree's code: the menu's own places of a few commands.
+    struct Cas {
+        uint16_t phrase, heading;
+    };
+    for (const Cas& c : {Cas{2009, 240},    // a free point in space: 2-1-1-1, under 2-1-1
+                         Cas{2008, 240},    // a free point on a ray: 2-1-1-4
+                         Cas{2015, 241},    // a point by two coordinates: 2-1-2-2, under 2-1-2
+                         Cas{2016, 236},    // a midpoint: 2-1-8, in 2-1 itself
+                         Cas{2202, 11058}}) // a free object's parameter: a setting
+        EXPECT_EQ(titre[c.phrase], c.heading) << c.phrase;
+    // A variant with a length unit beside its pattern, and the sphere with a
+    // unit, stand with the pattern they vary.
+    for (const auto& [variante, patron] :
+         {std::pair{2014, 2015}, std::pair{2418, 2118}, std::pair{2200, 2201}})
+        EXPECT_EQ(titre[uint16_t(variante)], titre[uint16_t(patron)]) << variante;
 }
 
 // Load asks for a file through the open dialog; an invalid text loads only

@@ -1,15 +1,16 @@
 #pragma once
-// The tree of phrases of the figure text editor: 384 nodes in five groups
+// The tree of phrases of the figure text editor: 388 nodes in five groups
 // (creation sentences, prototype sentences, parameter sentences, sentence
 // elements, other sentences), each node labelled from its phrase in the
-// applied language.
+// applied language. The creation sentences stand under the menu headings of
+// their construction commands; every sentence is in exactly one group.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace km32 {
 
-constexpr std::size_t kNoeudsArbrePhrases = 384;
+constexpr std::size_t kNoeudsArbrePhrases = 388;
 constexpr uint16_t kPhraseCouleurFond = 2270, kPhraseCouleurRVB = 11162;
 
 struct TNoeudPhrase {
