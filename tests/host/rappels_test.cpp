@@ -561,6 +561,8 @@ TEST_F(Rappels, EscapeF4AndTheCloseBoxCloseTheRemindersAndFreeTheSlot) {
         p::distribueJusquAuRepos();
         EXPECT_EQ(fenetreRappels(), nullptr);
         EXPECT_EQ(t.codeAnnexe, 0);
+        // Looking at the reminders changes nothing in the figure.
+        EXPECT_EQ(KMfigureModifiee(n), 0);
     }
     // The slot is free: the figure text editor opens.
     KMAfficheEditeurFigure(n);
