@@ -275,6 +275,7 @@ TEST_F(EditeurFigure, LoadGoesThroughTheOpenDialogAndAsksForAnInvalidText) {
     };
     for (const Cas& c : cas) {
         p::boitesDemandees().clear();
+        e.texteModifie = 0; // each case loads over a text with nothing to lose
         for (const p::ReponseSaisie& r : c.reponses)
             p::reponsesPrevues().push_back(r);
         commande(e, kEdCharger);
@@ -286,6 +287,33 @@ TEST_F(EditeurFigure, LoadGoesThroughTheOpenDialogAndAsksForAnInvalidText) {
         EXPECT_TRUE(p::reponsesPrevues().empty());
     }
     EXPECT_EQ(texteDe(n).find("P point"), std::string::npos); // the figure waits for Apply
+}
+
+// Changes typed and not applied are not dropped by Load without a Yes: No
+// keeps them and opens no file dialog; Yes goes on to the dialog and the
+// file's text replaces them.
+TEST_F(EditeurFigure, LoadAsksBeforeReplacingATextNotApplied) {
+    TFenetreEditeur& e = ouvre();
+    const std::string valide = ecrit("valide.k3v", "Figure Kalmetra\n" + kPointP + "\n");
+    const std::string tape = texteDeLignes({"Figure Kalmetra", "Q point libre dans l'espace"});
+    fixeTexteZone(e.memo, tape);
+    ASSERT_EQ(e.texteModifie, 1);
+    const std::string question = phraseDeNumero(kPhraseChargerSurTexteModifie);
+    p::boitesDemandees().clear();
+    p::reponsesPrevues().push_back({p::kReponseNon, {}});
+    commande(e, kEdCharger);
+    EXPECT_EQ(e.memo.texte, tape);
+    EXPECT_TRUE(demande(question));
+    EXPECT_EQ(p::boitesDemandees().size(), 1u); // no file dialog after No
+    EXPECT_EQ(KMTexteNonApplique(n), 1);
+
+    p::boitesDemandees().clear();
+    p::reponsesPrevues().push_back({p::kReponseOui, {}});
+    p::reponsesPrevues().push_back({p::kReponseOk, valide});
+    commande(e, kEdCharger);
+    EXPECT_TRUE(demande(question));
+    EXPECT_EQ(e.memo.texte, texteDeLignes({"Figure Kalmetra", kPointP}));
+    EXPECT_TRUE(p::reponsesPrevues().empty());
 }
 
 // Save writes the editor's text to the figure's file; Save As of the

@@ -297,6 +297,11 @@ void AppliquerClick(TFenetreEditeur& e, bool autre) {
 }
 
 void ChargerClick(TFenetreEditeur& e) {
+    // The file replaces the whole text: changes not applied yet are dropped
+    // only when the user says so (No is the default).
+    if (e.texteModifie && questionOuiNonAnnuler(phraseDeNumero(kPhraseChargerSurTexteModifie),
+                                                phraseDeNumero(kPhraseAttention), 2) != p::kReponseOui)
+        return;
     const std::optional<TexteLu> lu = litTexteChoisi();
     if (!lu) return;
     fixeTexteZone(e.memo, lu->texte);

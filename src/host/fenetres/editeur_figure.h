@@ -25,7 +25,8 @@ constexpr std::size_t kTailleLectureEditeur = 65536; // a file of this many char
 
 constexpr uint16_t kPhraseEditionTexte = 11156, kPhraseFichierIncorrect = 11159,
                    kPhraseEnregistrerIncorrect = 11160, kPhraseEditeurModifie = 11161,
-                   kPhraseAutreTexteModifie = 11413, kPhraseCharger = 11373;
+                   kPhraseAutreTexteModifie = 11413, kPhraseCharger = 11373,
+                   kPhraseChargerSurTexteModifie = 9972;
 
 // The menu commands of the editor (wParam of WM_COMMAND to its window).
 enum CommandeEditeur : uint32_t {
