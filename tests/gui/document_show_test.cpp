@@ -36,10 +36,6 @@ const char* const kFigureFrancaise = "Figure Kalmetra\r\n"
                                      "B point de coordonn\xE9"
                                      "es (4,0,0) dans le rep\xE8re Rxyz\r\n";
 
-std::string centre(const p::Rectangle& r) {
-    return std::to_string((r.gauche + r.droite) / 2) + " " + std::to_string((r.haut + r.bas) / 2);
-}
-
 // Where km32 show lays out the figure text editor: its text and its Help
 // button, read from the same form laid out headless.
 struct DispositionEditeur {

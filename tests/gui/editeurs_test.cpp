@@ -39,10 +39,6 @@ const std::string kLigneTapee = "C point with coordinates (0,4,0) in coordinate 
 const std::string kPhraseDeLArbre = "Front plane maintained";
 const std::string kCommentaire = "Segment AB and its two ends";
 
-std::string centre(const p::Rectangle& r) {
-    return std::to_string((r.gauche + r.droite) / 2) + " " + std::to_string((r.haut + r.bas) / 2);
-}
-
 const p::BoutonLie* bouton(const p::FormeLiee& forme, uint32_t tag) {
     for (const p::BoutonLie& b : forme.boutons)
         if (b.tag == tag) return &b;

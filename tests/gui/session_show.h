@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ecran_x.h"
+#include "platform/geometrie.h"
 
 namespace km32::tests {
 
@@ -30,6 +31,11 @@ struct FigureSansEcran {
 };
 FigureSansEcran figureCommeShow(const std::string& texte, uint64_t graine, int largeur = kLargeur,
                                 int hauteur = kHauteur);
+
+// The middle of a rectangle of the window, as xdotool's "x y".
+inline std::string centre(const platform::Rectangle& r) {
+    return std::to_string((r.gauche + r.droite) / 2) + " " + std::to_string((r.haut + r.bas) / 2);
+}
 
 class SessionShow : public ::testing::Test {
   protected:

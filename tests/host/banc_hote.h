@@ -26,6 +26,15 @@ inline std::string texteDeLignes(const std::vector<std::string>& lignes) {
     return t;
 }
 
+// The text of a block the library handed over, the block freed (empty for
+// no block).
+inline std::string texteDeBloc(uint32_t bloc) {
+    const char* c = bloc ? KMContenuBloc(bloc) : nullptr;
+    std::string t = c ? c : "";
+    if (bloc) KMLibereBloc(bloc);
+    return t;
+}
+
 class BancHote : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../drawing/souris_banc.h"
+#include "banc_hote.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "phrases/phrase.h"
 
@@ -27,12 +28,7 @@ class BancEtatsFigure : public BancSouris {
     // Runs lines (Windows-1252) as a host does, with the redraw.
     void ligne(const std::string& texte) { KMExecuteLigneFigEtRedessine(n, texte.c_str()); }
     // The figure written back, as the host reads it.
-    std::string texte() {
-        const uint32_t bloc = KMTexteFigure(n);
-        std::string t = bloc ? KMContenuBloc(bloc) : "";
-        KMLibereBloc(bloc);
-        return t;
-    }
+    std::string texte() { return texteDeBloc(KMTexteFigure(n)); }
     bool texteContientLigne(const std::string& l) {
         return texte().find("\r\n" + l + "\r\n") != std::string::npos;
     }

@@ -45,12 +45,7 @@ class HistoriqueModification : public BancHote {
         KMInstalleAvisModification(nullptr);
         BancHote::TearDown();
     }
-    static std::string texteDe(int16_t n) {
-        const uint32_t bloc = KMTexteFigure(n);
-        std::string t = bloc ? KMContenuBloc(bloc) : "";
-        if (bloc) KMLibereBloc(bloc);
-        return t;
-    }
+    static std::string texteDe(int16_t n) { return texteDeBloc(KMTexteFigure(n)); }
     static void envoie(int16_t n, uint32_t message, uint32_t wParam) {
         KMMessage m{message, wParam, 0, 0};
         traiteMessageKMParNumero(n, &m);

@@ -19,13 +19,6 @@ const std::string kPointA = "A point de coordonn\xE9"
                             "es (1,2,3) dans le rep\xE8"
                             "re Rxyz\r\n";
 
-std::string texteDeBloc(uint32_t bloc) {
-    const char* c = KMContenuBloc(bloc);
-    std::string t = c ? c : "";
-    KMLibereBloc(bloc);
-    return t;
-}
-
 struct Point3 {
     double x, y, z;
 };

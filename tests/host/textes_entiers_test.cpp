@@ -19,13 +19,6 @@ const std::string kPointA = "A point de coordonn\xE9"
                             "es (0,0,0) dans le rep\xE8"
                             "re Rxyz\r\n";
 
-std::string texteDeBloc(uint32_t bloc) {
-    const char* c = KMContenuBloc(bloc);
-    std::string t = c ? c : "";
-    KMLibereBloc(bloc);
-    return t;
-}
-
 // The text of a figure with a comment section of n characters at its end.
 std::string figureAvecLongCommentaire(std::size_t n) {
     std::string commentaire;
