@@ -491,6 +491,7 @@ bool demarre() {
     if (premiere) installeStyleFormes();
     installeBoites();
     installeMenus();
+    installeMesures();
     return true;
 }
 

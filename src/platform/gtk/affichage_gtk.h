@@ -47,6 +47,9 @@ GtkWidget* fenetreGtkParente();
 // The parts, each in its own file.
 void installeBoites();
 void installeMenus();
+// The sizes the forms' widgets need, measured with the toolkit's font
+// (platform/mesures_texte.h).
+void installeMesures();
 // The virtual key code of a toolkit key value, 0 when none.
 uint8_t toucheVirtuelle(unsigned keyval);
 // The layer's clipboard to the toolkit's when it changed; the toolkit's text

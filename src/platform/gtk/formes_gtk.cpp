@@ -157,6 +157,10 @@ gboolean toucheControle(GtkWidget* w, GdkEventKey* ev, gpointer genre) {
 GtkWidget* nouvelleEntree() {
     GtkWidget* w = gtk_entry_new();
     gtk_entry_set_has_frame(GTK_ENTRY(w), TRUE);
+    // The model gives the entry its width (measured with tailleChamp): the
+    // toolkit's own minimum of some twenty characters would run it over
+    // what stands at its right.
+    gtk_entry_set_width_chars(GTK_ENTRY(w), 1);
     g_signal_connect(w, "changed", G_CALLBACK(entreeChange), nullptr);
     g_signal_connect(w, "focus-in-event", G_CALLBACK(prendFocus), nullptr);
     g_signal_connect(w, "key-press-event", G_CALLBACK(toucheControle), GINT_TO_POINTER(kTouchesEntree));
