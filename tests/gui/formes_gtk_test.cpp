@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 
+#include "disposition_reelle.h"
 #include "ecran_x.h"
 #include "platform/affichage.h"
 #include "platform/entrees.h"
@@ -170,13 +170,7 @@ class FormeReelle : public ::testing::Test {
     // Handles the toolkit's events until the condition holds or the time
     // passed (polling every 10 ms); whether it held.
     bool tourne(const std::function<bool()>& condition, int secondes = 20) {
-        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(secondes);
-        for (;;) {
-            p::traiteEvenementsAffichage();
-            if (condition()) return true;
-            if (std::chrono::steady_clock::now() > fin) return false;
-            usleep(10000);
-        }
+        return tourneJusqua(condition, secondes);
     }
 
     // Input at a point of the form's client area.

@@ -23,6 +23,7 @@
 #include "sibling/fenetres_tq.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
+#include "sibling/texte_math.h"
 #include "text/ecriture_figure.h"
 #include "text/execution_dialogue.h"
 
@@ -243,7 +244,7 @@ TEST_F(DialogueConstruction, KeysPaletteAndCancelledDesignationLeaveTheFieldsAsT
     EXPECT_EQ(champ(1), "A");
     // A palette click on a field that is not an expression inserts nothing.
     TFenDialog& d = *fenetreDialogue();
-    const p::Rectangle r = d.casesPalette[0];
+    const p::Rectangle r = d.palette.cellules.at(0);
     p::envoieMessage(d.fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(r.gauche + 2, r.haut + 2));
     EXPECT_EQ(champ(1), "A");
     // Escape cancels: nothing is created and the slot is free again.
@@ -279,7 +280,7 @@ TEST_F(DialogueConstruction, PaletteEntriesGoIntoAnExpressionField) {
     ASSERT_TRUE(d.paletteActive);
     touche(p::VK_DOWN);
     ASSERT_TRUE(d.dialogue.lignes[d.ligneCourante].champExpression);
-    const p::Rectangle r = d.casesPalette[0];
+    const p::Rectangle r = d.palette.cellules.at(0);
     p::envoieMessage(d.fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(r.gauche + 2, r.haut + 2));
     EXPECT_EQ(champ(2), "PI");
 }
@@ -688,9 +689,56 @@ TEST_F(DialogueConstruction, TheDialogPaintsItsPromptsAndThePalette) {
                 if (s->pixel(x, y).value_or(p::kBlanc) != p::kBlanc) return true;
         return false;
     };
-    for (const p::Rectangle& r : d.casesPalette)
+    for (const p::Rectangle& r : d.palette.cellules)
         EXPECT_TRUE(encre(r));
     EXPECT_TRUE(encre(d.champs[1].cadreInvite));
+}
+
+TEST_F(DialogueConstruction, APromptIsPaintedInItsBoxAndAPalettesTextClearOfItsCellsLines) {
+    figureDeTexte(kPointsAB);
+    // 57: an expression under its prompt then a name beside its prompt.
+    TFenDialog& d = ouvre(57);
+    ASSERT_TRUE(d.paletteActive);
+    ASSERT_TRUE(d.champs[1].sousInvite);
+    ASSERT_FALSE(d.champs[2].sousInvite);
+    p::distribueJusquAuRepos();
+    const p::Bitmap* s = p::surfaceDeFenetre(d.fenetre);
+    ASSERT_NE(s, nullptr);
+    const auto couleur = [&](int x, int y) { return s->pixel(x, y).value_or(p::kBlanc); };
+    // The current prompt is the only red: every red pixel lies in its box,
+    // which stands above its field.
+    const TChampDialogue& premier = d.champs[1];
+    EXPECT_LE(premier.cadreInvite.bas, premier.cadre.haut);
+    int rouges = 0;
+    for (int y = 0; y < d.hauteur; ++y)
+        for (int x = 0; x < d.largeur; ++x)
+            if (couleur(x, y) == kRougeTQ) {
+                ++rouges;
+                EXPECT_TRUE(p::pointDansRectangle(premier.cadreInvite, {x, y})) << x << "," << y;
+            }
+    EXPECT_GT(rouges, 5);
+    // A prompt beside its field stands on its left, level with it.
+    const TChampDialogue& nom = d.champs[2];
+    EXPECT_LE(nom.cadreInvite.droite, nom.cadre.gauche);
+    EXPECT_GE(nom.cadreInvite.haut, nom.cadre.haut);
+    EXPECT_LE(nom.cadreInvite.bas, nom.cadre.bas);
+    // Each palette text lies inside its cell, clear of the frame: the row and
+    // column just inside the frame lines are blank, the middle is not.
+    ASSERT_EQ(d.palette.cellules.size(), std::size_t(kEntreesPalette));
+    for (const p::Rectangle& r : d.palette.cellules) {
+        int encre = 0;
+        for (int x = r.gauche + 1; x < r.droite - 2; ++x) {
+            EXPECT_EQ(couleur(x, r.haut + 1), p::kBlanc) << x;
+            EXPECT_EQ(couleur(x, r.bas - 2), p::kBlanc) << x;
+        }
+        for (int y = r.haut + 1; y < r.bas - 2; ++y) {
+            EXPECT_EQ(couleur(r.gauche + 1, y), p::kBlanc) << y;
+            EXPECT_EQ(couleur(r.droite - 2, y), p::kBlanc) << y;
+            for (int x = r.gauche + 2; x < r.droite - 2; ++x)
+                encre += couleur(x, y) != p::kBlanc;
+        }
+        EXPECT_GT(encre, 5);
+    }
 }
 
 } // namespace

@@ -29,6 +29,7 @@
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/impression.h"
+#include "platform/mesures_texte.h"
 #include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
 #include "sibling/texte_math.h"
@@ -107,15 +108,73 @@ int32_t largeurACote(int longueur, int plusLongueMoyenne) {
     return 15;
 }
 
+// The pixels a field of that many characters takes: cells of the library's
+// font and a margin, or what the toolkit's entry needs when it needs more.
+int32_t largeurChamp(int caracteres, int32_t cellule) {
+    return p::auMoins(caracteres * cellule + 8, p::tailleChamp(caracteres).largeur);
+}
+
+// A prompt as it is painted: mathematical text at the library's current
+// size (nothing for an empty prompt).
+EncombrementTQ mesureInvite(const std::string& invite) {
+    return invite.empty() ? EncombrementTQ{} : EncombrementExpG(invite, tailleFonteTQ());
+}
+
+// The box of the prompt painted with its top left corner at (x, y).
+p::Rectangle cadreDInvite(const std::string& invite, int32_t x, int32_t y) {
+    const EncombrementTQ m = mesureInvite(invite);
+    return {x, y, x + m.largeur, y + m.hauteur()};
+}
+
+// Help, Cancel and OK side by side under the rows, each as wide and high as
+// the largest caption needs.
 void placeBoutons(TFenDialog& d, int32_t y) {
-    d.boutonAide = {8, y, 8 + kLargeurBouton, y + kHauteurBouton};
-    d.boutonAnnuler = {96, y, 96 + kLargeurBouton, y + kHauteurBouton};
-    d.boutonOk = {184, y, 184 + kLargeurBouton, y + kHauteurBouton};
+    int32_t largeur = kLargeurBouton, hauteur = kHauteurBouton;
+    for (const std::string& libelle : {d.legendeAide, d.legendeAnnuler, std::string("OK")}) {
+        const p::TailleControle t = p::tailleBouton(libelle);
+        largeur = p::auMoins(largeur, t.largeur);
+        hauteur = p::auMoins(hauteur, t.hauteur);
+    }
+    const int32_t pas = largeur + 13;
+    d.boutonAide = {8, y, 8 + largeur, y + hauteur};
+    d.boutonAnnuler = {8 + pas, y, 8 + pas + largeur, y + hauteur};
+    d.boutonOk = {8 + 2 * pas, y, 8 + 2 * pas + largeur, y + hauteur};
 }
 
 std::string sousTitre(const TFenDialog& d) {
     const TfigureKalmetra* f = figureDuDialogue(d);
     return f ? texteSousTitre(*f, d.dialogue) : phraseDeNumero(d.dialogue.phraseSousTitre);
+}
+
+// The prompt of the unit list (the line after the answers).
+std::string inviteUnites(const TDialogueObjet& r) {
+    const int apres = r.nombreLignes + 1;
+    return apres <= kMaxLignesDialogue ? texteInvite(r.lignes[std::size_t(apres)]) : std::string();
+}
+
+// The option band's lists, each after its prompt: the lists as high as the
+// toolkit's combo boxes need, the band 3 pixels round them.
+struct BandeOptions {
+    int32_t haut = 0;           // the lists' top
+    int32_t hauteurListes = 24; // pixels
+    int32_t largeurOptions = 145, largeurUnites = 145;
+};
+
+// Places a list at gauche, after its prompt centred on the list's height;
+// the right edge of the list.
+int32_t placeListe(TListeDialogue& l, const std::string& invite, int32_t gauche, int32_t largeur,
+                   const BandeOptions& b) {
+    const EncombrementTQ m = mesureInvite(invite);
+    l.cadreInvite = cadreDInvite(invite, gauche, b.haut + (b.hauteurListes - m.hauteur()) / 2);
+    const int32_t x = m.largeur > 0 ? l.cadreInvite.droite + 6 : gauche;
+    l.cadre = {x, b.haut, x + largeur, b.haut + b.hauteurListes};
+    return l.cadre.droite;
+}
+
+// The width a list takes with its prompt.
+int32_t largeurAvecInvite(const std::string& invite, int32_t largeurListe) {
+    const int32_t l = mesureInvite(invite).largeur;
+    return (l > 0 ? l + 6 : 0) + largeurListe;
 }
 
 void dispose(TFenDialog& d) {
@@ -131,22 +190,50 @@ void dispose(TFenDialog& d) {
     const bool unite = r.ligneUniteAjoutee && apres <= kMaxLignesDialogue;
     remplitListe(d.listeUnites, unite ? r.lignes[std::size_t(apres)].reponse : std::string(),
                  unite && r.listeUnitesVisible);
-    d.hauteurOptions = d.listeOptions.visible || d.listeUnites.visible ? kHauteurOptions : 0;
+
+    // The option band under the caption and subtitle.
     const int32_t yOptions = kHauteurTitre + d.hauteurSousTitre;
-    d.listeOptions.cadre = {8, yOptions + 3, 153, yOptions + 27};
+    const p::TailleControle tOptions = p::tailleCombo(d.listeOptions.entrees),
+                            tUnites = p::tailleCombo(d.listeUnites.entrees);
+    BandeOptions bande;
+    bande.haut = yOptions + 3;
+    bande.hauteurListes = p::auMoins(24, std::max(tOptions.hauteur, tUnites.hauteur));
+    bande.largeurOptions = p::auMoins(145, tOptions.largeur);
+    bande.largeurUnites = p::auMoins(145, tUnites.largeur);
+    d.hauteurOptions = d.listeOptions.visible || d.listeUnites.visible
+                           ? p::auMoins(kHauteurOptions, bande.hauteurListes + 6)
+                           : 0;
+    const std::string invite0 = texteInvite(r.lignes[0]), inviteU = inviteUnites(r);
+    int32_t droiteBande = 0;
+    if (d.listeOptions.visible)
+        droiteBande = placeListe(d.listeOptions, invite0, 8, bande.largeurOptions, bande);
+    if (d.listeUnites.visible) {
+        const int32_t gauche = d.listeOptions.visible ? droiteBande + 12 : 5;
+        const int32_t droite = gauche + largeurAvecInvite(inviteU, bande.largeurUnites);
+        if (!r.listeUnitesADroite)
+            droiteBande = placeListe(d.listeUnites, inviteU, gauche, bande.largeurUnites, bande);
+        else
+            droiteBande = droite;
+    }
+    largeur = std::max(largeur, droiteBande + 5);
+
     // Widths: the longest prompt, the longest answer lengths beside and under.
     int plusLongueMoyenne = 4, plusLongueSous = 1;
-    std::size_t plusLongueInvite = 0;
+    int32_t largeurInvites = 0;
     for (int k = 1; k <= r.nombreLignes && k <= kChampsDialogue; ++k) {
         const TLigneDialogue& l = r.lignes[std::size_t(k)];
         if (l.longueurReponse == 0) continue;
-        plusLongueInvite = std::max(plusLongueInvite, texteInvite(l).size());
+        largeurInvites = std::max(largeurInvites, mesureInvite(texteInvite(l)).largeur);
         if (l.reponseACote && l.longueurReponse >= 5 && l.longueurReponse <= 15)
             plusLongueMoyenne = std::max<int>(plusLongueMoyenne, l.longueurReponse);
         if (!l.reponseACote)
             plusLongueSous = std::max<int>(plusLongueSous, std::min<int>(l.longueurReponse, 30));
     }
-    d.largeurInvites = int32_t(plusLongueInvite) * cellule + 8;
+    d.largeurInvites = largeurInvites + 8;
+    // The rows: a field beside its prompt is 3 pixels under the row's top, the
+    // prompt centred on it; a field under its prompt follows it. The rows
+    // grow with the toolkit's entries.
+    const int32_t hauteurChamp = p::auMoins(24, p::tailleChamp(1).hauteur);
     int32_t y = yOptions + d.hauteurOptions;
     d.paletteActive = false;
     for (int k = 1; k <= kChampsDialogue; ++k) {
@@ -160,48 +247,59 @@ void dispose(TFenDialog& d) {
         c.debutSelection = 0;
         c.longueurSelection = uint32_t(c.texte.size());
         c.sousInvite = l.reponseACote == 0;
-        c.cadreInvite = {8, y, 8 + d.largeurInvites, y + 16};
+        const std::string invite = texteInvite(l);
+        const int32_t hauteurInvite = mesureInvite(invite).hauteur();
         if (c.sousInvite) {
-            c.cadre = {8, y + 16, 8 + plusLongueSous * cellule + 8, y + 40};
-            y += 44;
+            c.cadreInvite = cadreDInvite(invite, 8, y);
+            const int32_t haut = y + std::max(16, hauteurInvite);
+            c.cadre = {8, haut, 8 + largeurChamp(plusLongueSous, cellule), haut + hauteurChamp};
+            y = c.cadre.bas + 4;
         } else {
-            const int32_t x = 8 + d.largeurInvites;
-            c.cadre = {x, y + 3, x + largeurACote(l.longueurReponse, plusLongueMoyenne) * cellule + 8,
-                       y + 27};
-            y += 28;
+            const int32_t hauteurRang = std::max({28, hauteurChamp + 4, hauteurInvite + 4});
+            const int32_t x = 8 + d.largeurInvites, haut = y + 3 + (hauteurRang - 28) / 2;
+            c.cadre = {x, haut, x + largeurChamp(largeurACote(l.longueurReponse, plusLongueMoyenne), cellule),
+                       haut + hauteurChamp};
+            c.cadreInvite = cadreDInvite(invite, 8, haut + (hauteurChamp - hauteurInvite) / 2);
+            y += hauteurRang;
         }
         largeur = std::max(largeur, c.cadre.droite + 8);
         if (l.champExpression) d.paletteActive = true;
     }
-    if (d.listeUnites.visible) {
-        const int32_t gauche = r.listeUnitesADroite ? largeur - 150 : 5;
-        d.listeUnites.cadre = {gauche, yOptions + 3, gauche + 145, yOptions + 27};
-        if (!r.listeUnitesADroite && d.listeOptions.visible)
-            d.listeUnites.cadre = {160, yOptions + 3, 305, yOptions + 27};
+    // The palette column at the right of the rows, under the option band, its
+    // entries one under the other; the expression and reminder buttons at
+    // its right.
+    d.palette.textes.assign(entreesPalette().begin(), entreesPalette().end());
+    d.palette.taille = tailleFonteTQ();
+    d.palette.type = typeFonteTQ();
+    disposePalette(d.palette, largeur, yOptions + d.hauteurOptions, kLargeurPalette, kHauteurCasePalette, 0,
+                   true);
+    const p::TailleControle tExpression = p::tailleBouton("...");
+    const int32_t xBoutons = cadrePalette(d.palette).droite + 4, hautBoutons = yOptions + d.hauteurOptions;
+    const int32_t largeurBouton = p::auMoins(25, tExpression.largeur);
+    d.boutonExpression = {xBoutons, hautBoutons, xBoutons + largeurBouton,
+                          hautBoutons + p::auMoins(81, tExpression.hauteur)};
+    d.boutonRappels = {d.boutonExpression.droite + 5, hautBoutons, d.boutonExpression.droite + 30,
+                       hautBoutons + 81};
+    if (d.paletteActive) {
+        largeur = d.boutonRappels.droite + 8;
+        y = std::max({y, cadrePalette(d.palette).bas, d.boutonExpression.bas});
     }
-    // The palette column at the right of the rows, its entries one under the other.
-    const int32_t xPalette = largeur;
-    for (int k = 0; k < kEntreesPalette; ++k) {
-        const int32_t haut = kHauteurTitre + d.hauteurSousTitre + k * kHauteurCasePalette;
-        d.casesPalette[std::size_t(k)] = {xPalette, haut, xPalette + kLargeurPalette,
-                                          haut + kHauteurCasePalette};
-    }
-    if (d.paletteActive) largeur += kLargeurPalette + 8;
-    d.boutonExpression = {largeur - 60, yOptions + 4, largeur - 35, yOptions + 85};
-    d.boutonRappels = {largeur - 30, yOptions + 4, largeur - 5, yOptions + 85};
-    y = std::max(
-        y, d.paletteActive ? kHauteurTitre + d.hauteurSousTitre + kEntreesPalette * kHauteurCasePalette : y);
     placeBoutons(d, y + 8);
     d.largeur = std::max(largeur, d.boutonOk.droite + 8);
-    d.hauteur = y + 8 + kHauteurBouton + 10;
+    d.hauteur = d.boutonOk.bas + 10;
+    // The unit list at the right edge of the band.
+    if (d.listeUnites.visible && r.listeUnitesADroite)
+        placeListe(d.listeUnites, inviteU, d.largeur - 5 - largeurAvecInvite(inviteU, bande.largeurUnites),
+                   bande.largeurUnites, bande);
 }
 
-// The prompt of a line as mathematical text, its top-left corner at (x, y)
-// pixels; the current line's prompt in red.
-void peintInvite(p::ContexteDessin& dc, const std::string& invite, int32_t x, int32_t y, bool courante) {
+// A prompt as mathematical text in its box; the current line's prompt in red.
+void peintInvite(p::ContexteDessin& dc, const std::string& invite, const p::Rectangle& cadre, bool courante) {
     if (invite.empty()) return;
-    ExpFormTailleTypCol(dc, invite, double(x) / std::max(1, larg()), double(y) / std::max(1, haut()) + 0.8,
-                        tailleFonteTQ(), typeFonteTQ(), courante ? kRougeTQ : p::kNoir);
+    const EncombrementTQ m = mesureInvite(invite);
+    ExpFormTailleTypCol(dc, invite, double(cadre.gauche) / std::max(1, larg()),
+                        double(cadre.haut - m.dessus) / std::max(1, haut()), tailleFonteTQ(), typeFonteTQ(),
+                        courante ? kRougeTQ : p::kNoir);
 }
 
 TChampDialogue* champCourant(TFenDialog& d) {
@@ -456,27 +554,17 @@ void PeintBoiteDeDialogue(TFenDialog& d) {
         const int32_t haut = kHauteurTitre + d.hauteurSousTitre;
         DessineRectangle(*dc, 1, p::kNoir, 2, haut, d.largeur - 3, haut + d.hauteurOptions - 1);
         if (d.listeOptions.visible)
-            EmessG(*dc, texteInvite(r.lignes[0]), d.listeOptions.cadre.gauche, haut - 12);
-        const int apres = r.nombreLignes + 1;
-        if (d.listeUnites.visible && apres <= kMaxLignesDialogue)
-            EmessG(*dc, texteInvite(r.lignes[std::size_t(apres)]), d.listeUnites.cadre.gauche, haut - 12);
+            peintInvite(*dc, texteInvite(r.lignes[0]), d.listeOptions.cadreInvite, false);
+        if (d.listeUnites.visible) peintInvite(*dc, inviteUnites(r), d.listeUnites.cadreInvite, false);
     }
     for (int k = 1; k <= kChampsDialogue; ++k) {
         const TChampDialogue& c = d.champs[std::size_t(k)];
         if (!c.visible) continue;
-        peintInvite(*dc, texteInvite(r.lignes[std::size_t(k)]), c.cadreInvite.gauche, c.cadreInvite.haut,
-                    k == d.ligneCourante);
+        peintInvite(*dc, texteInvite(r.lignes[std::size_t(k)]), c.cadreInvite, k == d.ligneCourante);
         DessineRectangle(*dc, 1, p::kNoir, c.cadre.gauche, c.cadre.haut, c.cadre.droite - 1, c.cadre.bas - 1);
         EmessG(*dc, c.texte, c.cadre.gauche + 3, c.cadre.haut + 4);
     }
-    if (!d.paletteActive) return;
-    for (int k = 0; k < kEntreesPalette; ++k) {
-        const p::Rectangle& b = d.casesPalette[std::size_t(k)];
-        DessineRectangle(*dc, 1, p::kNoir, b.gauche, b.haut, b.droite - 1, b.bas - 1);
-        const std::string& e = entreesPalette()[std::size_t(k)];
-        const int32_t x = b.gauche + (b.largeur() - int32_t(e.size()) * larg()) / 2;
-        peintInvite(*dc, e, x, b.haut + 3, false);
-    }
+    if (d.paletteActive) peintPalette(*dc, d.palette, p::kNoir);
 }
 
 void activeChampCourant(TFenDialog& d) {
@@ -531,9 +619,11 @@ bool valideDialogue(TFenDialog& d) {
             d.dialogue = *f->dialogue;
             d.ligneCourante = std::clamp<uint8_t>(d.dialogue.ligneCourante, 1, kChampsDialogue);
             if (d.dialogue.demandeUnite && !d.listeUnites.visible && !d.listeUnites.entrees.empty()) {
-                d.listeUnites.visible = true;
                 d.dialogue.listeUnitesVisible = 1;
                 f->dialogue->listeUnitesVisible = 1;
+                // The band makes room for the list: the rows go down.
+                dispose(d);
+                p::placeFenetre(d.fenetre, {0, 1, d.largeur, 1 + d.hauteur});
             }
         }
         activeChampCourant(d);
@@ -674,13 +764,8 @@ void FormMouseDown(TFenDialog& d, int32_t x, int32_t y) {
     if (!d.paletteActive || d.ligneCourante > kMaxLignesDialogue ||
         !d.dialogue.lignes[d.ligneCourante].champExpression)
         return;
-    for (int k = 0; k < kEntreesPalette; ++k) {
-        const p::Rectangle& r = d.casesPalette[std::size_t(k)];
-        if (x >= r.gauche && x < r.droite && y >= r.haut && y < r.bas) {
-            insereTexteDansChamp(d, entreesPalette()[std::size_t(k)]);
-            return;
-        }
-    }
+    const int k = cellulePalette(d.palette, {x, y});
+    if (k >= 0) insereTexteDansChamp(d, entreesPalette()[std::size_t(k)]);
 }
 
 void BoutonAideClick(TFenDialog& d) {

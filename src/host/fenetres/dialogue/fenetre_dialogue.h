@@ -24,8 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "sibling/codes_annexes.h"
+#include "host/fenetres/palette_insertion.h"
 #include "model/figure.h"
+#include "sibling/codes_annexes.h"
 #include "platform/geometrie.h"
 #include "platform/messages.h"
 
@@ -57,7 +58,7 @@ struct TChampDialogue {
     bool visible = false;
     bool sousInvite = false;
     platform::Rectangle cadre;
-    platform::Rectangle cadreInvite;
+    platform::Rectangle cadreInvite; // the prompt's text as painted
 };
 
 // A combo box: its entries and the one chosen.
@@ -66,6 +67,7 @@ struct TListeDialogue {
     int choix = 0;
     bool visible = false;
     platform::Rectangle cadre;
+    platform::Rectangle cadreInvite; // its prompt's text as painted, beside it on the left
 };
 
 struct TFenDialog {
@@ -86,7 +88,7 @@ struct TFenDialog {
     std::string legendeAnnuler, legendeAide;
     bool boutonExpressionVisible = false;
     bool paletteActive = false;
-    std::array<platform::Rectangle, kEntreesPalette> casesPalette{};
+    PaletteInsertion palette; // the nine entries in a column at the right of the rows
 };
 
 // The nine entries of the expression palette.
