@@ -2,6 +2,7 @@
 
 #include "drawing/selection.h"
 #include "platform/affichage.h"
+#include "platform/boites.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
@@ -69,6 +70,9 @@ void initialiseBibliotheque() {
     // 6. Build the keywords of the current language and the sentence-pattern
     //    table, and check the pattern order.
     initialiseLangueTexte();
+    // The standard buttons of boxes and dialogs speak the language the
+    // texts are shown in at that moment.
+    platform::installeLangueBoites([] { return uint8_t(TQTableDesVariablesPartagees()->langueAppliquee); });
     e.initialisee = true;
 }
 

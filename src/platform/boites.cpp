@@ -5,6 +5,7 @@ namespace km32::platform {
 namespace {
 struct EtatBoites {
     AfficheurBoite afficheur = nullptr;
+    LangueBoites langue = nullptr;
     std::vector<DemandeBoite> demandees;
     std::deque<ReponseSaisie> prevues;
 };
@@ -23,8 +24,9 @@ int reponseParDefaut(uint32_t style) {
     }
 }
 
-ReponseSaisie demande(const DemandeBoite& d) {
+ReponseSaisie demande(DemandeBoite d) {
     EtatBoites& e = etat();
+    if (e.langue) d.langue = e.langue();
     e.demandees.push_back(d);
     if (e.afficheur) return e.afficheur(d);
     if (!e.prevues.empty()) {
@@ -53,6 +55,17 @@ std::optional<std::string> dialogueFichier(uint8_t genre, const std::string& tit
 
 void installeAfficheurBoite(AfficheurBoite afficheur) {
     etat().afficheur = afficheur;
+}
+
+void installeLangueBoites(LangueBoites langue) {
+    etat().langue = langue;
+}
+
+const LibellesStandard& libellesStandard(uint8_t langue) {
+    static const LibellesStandard francais{"OK", "&Annuler", "&Oui", "&Non", "&Ouvrir", "&Enregistrer"};
+    static const LibellesStandard anglais{"OK", "&Cancel", "&Yes", "&No", "&Open", "&Save"};
+    static const LibellesStandard allemand{"OK", "&Abbrechen", "&Ja", "&Nein", "\xD6&ffnen", "&Speichern"};
+    return langue == 1 ? francais : langue == 3 ? allemand : anglais;
 }
 
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style) {

@@ -42,7 +42,22 @@ struct DemandeBoite {
     // The captions of the buttons when the caller gave its own, in the
     // style's order ('&' before the access letter); empty: the style's own.
     std::vector<std::string> libellesBoutons;
+    // The language of the library's texts when the box was asked (1 French,
+    // 2 English, 3 German, 0 none known): the language of the standard
+    // buttons' captions (libellesStandard).
+    uint8_t langue = 0;
 };
+
+// The captions of the standard buttons of boxes and dialogs in a language
+// ('&' before the access letter); English for a language not known.
+struct LibellesStandard {
+    std::string ok, annuler, oui, non, ouvrir, enregistrer;
+};
+const LibellesStandard& libellesStandard(uint8_t langue);
+// Where the language of each box is read when it is asked (the library
+// installs its own when it starts; none: 0).
+using LangueBoites = uint8_t (*)();
+void installeLangueBoites(LangueBoites langue);
 
 // The two file dialogs.
 enum GenreDialogueFichier : uint8_t { kDialogueOuvrir = 1, kDialogueEnregistrer = 2 };

@@ -226,6 +226,9 @@ BancReel::BancReel(const std::string& texteFigure, uint64_t graine) {
         return;
     }
     setenv("DISPLAY", ecran_->affichage().c_str(), 1);
+    // The toolkit's settings stay in memory; no accessibility bus is sought.
+    setenv("GSETTINGS_BACKEND", "memory", 0);
+    setenv("NO_AT_BRIDGE", "1", 0);
     KMImposeGraineHasard(graine);
     KMTermine();
     KMInitialise();

@@ -47,6 +47,38 @@ TEST_F(Exports, TheHostsBoxAndSaveDialogGoThroughTheLibrarysBoxes) {
     p::reinitialiseBoites();
 }
 
+TEST_F(Exports, BoxesAndDialogsTakeTheLanguageAppliedWhenTheyAreAsked) {
+    namespace p = platform;
+    KMInitialise();
+    p::reinitialiseBoites();
+    // Each language's standard captions: Yes, No, Cancel, Open, Save.
+    const char* const attendus[3][5] = {{"&Oui", "&Non", "&Annuler", "&Ouvrir", "&Enregistrer"},
+                                        {"&Yes", "&No", "&Cancel", "&Open", "&Save"},
+                                        {"&Ja", "&Nein", "&Abbrechen", "\xD6&ffnen", "&Speichern"}};
+    for (int16_t langue : {3, 1, 2}) {
+        SCOPED_TRACE(langue);
+        KMappliqueLangue(langue);
+        KMBoiteMessageHote("Save?", "km32", 0x23);
+        char chemin[16] = {};
+        KMDialogueEnregistrerHote("Save as", "F|*.k3v|", "a.k3v", chemin, 16);
+        ASSERT_GE(p::boitesDemandees().size(), 2u);
+        for (std::size_t k = p::boitesDemandees().size() - 2; k < p::boitesDemandees().size(); ++k)
+            EXPECT_EQ(p::boitesDemandees()[k].langue, langue);
+        const p::LibellesStandard& l = p::libellesStandard(uint8_t(langue));
+        const char* const* a = attendus[langue - 1];
+        EXPECT_EQ(l.oui, a[0]);
+        EXPECT_EQ(l.non, a[1]);
+        EXPECT_EQ(l.annuler, a[2]);
+        EXPECT_EQ(l.ouvrir, a[3]);
+        EXPECT_EQ(l.enregistrer, a[4]);
+        EXPECT_EQ(l.ok, "OK");
+    }
+    // A language the library does not know keeps English captions.
+    EXPECT_EQ(p::libellesStandard(0).oui, "&Yes");
+    EXPECT_EQ(p::libellesStandard(9).annuler, "&Cancel");
+    p::reinitialiseBoites();
+}
+
 TEST_F(Exports, VersionBlockHoldsTheVersionUntilFreed) {
     std::size_t avant = platform::nombreDeBlocs();
     uint32_t bloc = KM32NumeroVersion();

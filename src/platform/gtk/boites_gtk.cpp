@@ -56,26 +56,29 @@ std::string libelleGtk(const std::string& libelle) {
     return r;
 }
 
-void ajouteBoutons(GtkDialog* d, uint32_t style, const std::vector<std::string>& libelles) {
+void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vector<std::string>& libelles) {
     struct Bouton {
         std::string libelle;
         int reponse;
     };
+    const LibellesStandard& l = libellesStandard(langue);
     std::vector<Bouton> boutons;
     switch (style & kMasqueBoutons) {
     case kBoutonsOkAnnuler:
-        boutons = {{"_OK", kReponseOk}, {"_Cancel", kReponseAnnuler}};
+        boutons = {{l.ok, kReponseOk}, {l.annuler, kReponseAnnuler}};
         break;
     case kBoutonsOuiNonAnnuler:
-        boutons = {{"_Yes", kReponseOui}, {"_No", kReponseNon}, {"_Cancel", kReponseAnnuler}};
+        boutons = {{l.oui, kReponseOui}, {l.non, kReponseNon}, {l.annuler, kReponseAnnuler}};
         break;
     case kBoutonsOuiNon:
-        boutons = {{"_Yes", kReponseOui}, {"_No", kReponseNon}};
+        boutons = {{l.oui, kReponseOui}, {l.non, kReponseNon}};
         break;
     default:
-        boutons = {{"_OK", kReponseOk}};
+        boutons = {{l.ok, kReponseOk}};
         break;
     }
+    for (Bouton& b : boutons)
+        b.libelle = libelleGtk(b.libelle);
     for (std::size_t k = 0; k < boutons.size() && k < libelles.size(); ++k)
         boutons[k].libelle = libelleGtk(libelles[k]);
     for (const Bouton& b : boutons)
@@ -104,7 +107,7 @@ ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
         gtk_message_dialog_new(GTK_WINDOW(fenetreGtkParente()), GTK_DIALOG_MODAL, genreMessage(d.style),
                                GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte).c_str());
     gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre).c_str());
-    ajouteBoutons(GTK_DIALOG(boite), d.style, d.libellesBoutons);
+    ajouteBoutons(GTK_DIALOG(boite), d.style, d.langue, d.libellesBoutons);
     PeriodeModale modale;
     int r = gtk_dialog_run(GTK_DIALOG(boite));
     gtk_widget_destroy(boite);
@@ -114,10 +117,9 @@ ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
 }
 
 ReponseSaisie boiteSaisieGtk(const DemandeBoite& d) {
-    GtkWidget* boite =
-        gtk_dialog_new_with_buttons(texteAffiche(d.titre).c_str(), GTK_WINDOW(fenetreGtkParente()),
-                                    GTK_DIALOG_MODAL, "_OK", kReponseOk, "_Cancel", kReponseAnnuler, nullptr);
-    gtk_dialog_set_default_response(GTK_DIALOG(boite), kReponseOk);
+    GtkWidget* boite = gtk_dialog_new_with_buttons(
+        texteAffiche(d.titre).c_str(), GTK_WINDOW(fenetreGtkParente()), GTK_DIALOG_MODAL, nullptr, nullptr);
+    ajouteBoutons(GTK_DIALOG(boite), kBoutonsOkAnnuler, d.langue, {});
     GtkWidget* contenu = gtk_dialog_get_content_area(GTK_DIALOG(boite));
     GtkWidget* invite = gtk_label_new(texteAffiche(d.texte).c_str());
     GtkWidget* champ = gtk_entry_new();
@@ -189,8 +191,11 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
     const bool ouvrir = d.fichier == kDialogueOuvrir;
     GtkWidget* dialogue = gtk_file_chooser_dialog_new(
         texteAffiche(d.titre).c_str(), GTK_WINDOW(fenetreGtkParente()),
-        ouvrir ? GTK_FILE_CHOOSER_ACTION_OPEN : GTK_FILE_CHOOSER_ACTION_SAVE, "_Cancel", GTK_RESPONSE_CANCEL,
-        ouvrir ? "_Open" : "_Save", GTK_RESPONSE_ACCEPT, nullptr);
+        ouvrir ? GTK_FILE_CHOOSER_ACTION_OPEN : GTK_FILE_CHOOSER_ACTION_SAVE,
+        libelleGtk(libellesStandard(d.langue).annuler).c_str(), GTK_RESPONSE_CANCEL,
+        libelleGtk(ouvrir ? libellesStandard(d.langue).ouvrir : libellesStandard(d.langue).enregistrer)
+            .c_str(),
+        GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* choix = GTK_FILE_CHOOSER(dialogue);
     g_signal_connect_after(dialogue, "map", G_CALLBACK(tientDansLEcran), nullptr);
     gtk_dialog_set_default_response(GTK_DIALOG(dialogue), GTK_RESPONSE_ACCEPT);
