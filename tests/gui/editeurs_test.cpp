@@ -76,7 +76,7 @@ Dispositions dispositionsSansEcran() {
         if (const p::BoutonLie* b = bouton(forme, kEcAppliquer)) d.appliquerCommentaire = b->cadre;
         if (!forme.champs.empty()) d.texteCommentaire = forme.champs[0].cadre;
         d.enLigne = e->cadreEnLigne;
-        d.celluleUne = {e->gaucheCellule[0], e->hautPalette, e->droiteCellule[0], e->basPalette};
+        d.celluleUne = e->cellulesPalette[0];
     }
     KMTermine();
     return d;

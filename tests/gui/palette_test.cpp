@@ -259,7 +259,7 @@ TEST_F(FenetresPalette, TheDialogsComboOfCoordinateSystemsPlacesThePointInTheOne
         ecran_->xdotool("key Down");
     }
     ecranStable();
-    garde(partie(0, 0, 420, 260), "construction_dialog_combo.png");
+    garde(partie(0, 0, 640, 300), "construction_dialog_combo.png");
     ecran_->xdotool("key Return");
     std::string texte;
     ASSERT_TRUE(attends([&] { return (texte = sauveEtLis()).find("P point with") != std::string::npos; }))

@@ -152,6 +152,41 @@ TEST_F(Commentaire, Command79F3AndTheStartLineOpenTheCommentWindow) {
 
 // The comment editor: the palette inserts at the caret in place of the
 // selection, Apply replaces the figure's comment.
+TEST_F(Commentaire, EachPaletteTextStandsInsideItsCellClearOfItsLinesAndTheRowsFitTheText) {
+    commente("a x b");
+    commande(120);
+    TFenEditCom* e = editeurCommentaire();
+    ASSERT_NE(e, nullptr);
+    p::distribueJusquAuRepos();
+    const p::Bitmap* s = p::surfaceDeFenetre(e->fenetre);
+    ASSERT_NE(s, nullptr);
+    const p::Couleur fond = s->pixel(1, 1).value_or(p::kNoir);
+    const auto vide = [&](int x, int y) { return s->pixel(x, y).value_or(p::kNoir) == fond; };
+    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
+        SCOPED_TRACE(k);
+        const p::Rectangle& r = e->cellulesPalette[k];
+        // Under the text, within its width, apart from the others.
+        EXPECT_GE(r.haut, e->cadreMemo1.bas);
+        EXPECT_LE(r.bas, e->basPalette);
+        EXPECT_GE(r.gauche, e->cadreMemo1.gauche);
+        EXPECT_LE(r.droite, e->cadreMemo1.droite);
+        for (std::size_t j = k + 1; j < kCellulesPalette; ++j)
+            EXPECT_TRUE(p::intersectionRectangles(r, e->cellulesPalette[j]).estVide()) << j;
+        // The row and column just inside the frame lines are blank, the middle is not.
+        int encre = 0;
+        for (int x = r.gauche + 1; x < r.droite - 1; ++x)
+            EXPECT_TRUE(vide(x, r.haut + 1) && vide(x, r.bas - 2)) << x;
+        for (int y = r.haut + 1; y < r.bas - 1; ++y) {
+            EXPECT_TRUE(vide(r.gauche + 1, y) && vide(r.droite - 2, y)) << y;
+            for (int x = r.gauche + 2; x < r.droite - 2; ++x)
+                encre += !vide(x, y);
+        }
+        EXPECT_GT(encre, 5);
+    }
+    // The drawn expression's caption comes under the last row.
+    EXPECT_GT(e->cadreDessinee.haut, e->basPalette);
+}
+
 TEST_F(Commentaire, ThePaletteInsertsAndApplyReplacesTheComment) {
     commente("a x b");
     commande(120);
@@ -164,15 +199,18 @@ TEST_F(Commentaire, ThePaletteInsertsAndApplyReplacesTheComment) {
     EXPECT_EQ(e->hautPalette, 32 + 120 + 5);
     EXPECT_EQ(e->largeurClient, 558);
     selectionneZone(e->memo1, 2, 1);
-    // The middle of cell 7: cells are 30 wide, 33 apart from x = 5.
+    // The middle of cell 7.
+    const p::Rectangle sept = e->cellulesPalette[6];
     p::envoieMessage(e->fenetre, p::WM_LBUTTONDOWN, 0,
-                     p::lParamDeCoordonnees(6 * 33 + 5 + 15, e->hautPalette + 11));
+                     p::lParamDeCoordonnees((sept.gauche + sept.droite) / 2, (sept.haut + sept.bas) / 2));
     EXPECT_EQ(e->memo1.texte, "a norm(vec(u)) b");
     EXPECT_EQ(*p::textePressePapiers(), "norm(vec(u))");
     EXPECT_EQ(e->modifie, 1);
     // The borders of the cells and of the row insert nothing.
-    for (const auto& [x, y] : {std::pair{5, e->hautPalette + 11}, std::pair{20, e->hautPalette},
-                               std::pair{20, e->basPalette}, std::pair{35, e->hautPalette + 11}})
+    const p::Rectangle un = e->cellulesPalette[0], deux = e->cellulesPalette[1];
+    for (const auto& [x, y] : {std::pair{un.gauche, un.haut + 11}, std::pair{un.gauche + 10, un.haut},
+                               std::pair{un.gauche + 10, un.bas - 1}, std::pair{un.droite + 1, un.haut + 11},
+                               std::pair{deux.gauche, deux.haut + 11}})
         p::envoieMessage(e->fenetre, p::WM_LBUTTONDOWN, 0, p::lParamDeCoordonnees(x, y));
     EXPECT_EQ(e->memo1.texte, "a norm(vec(u)) b");
     EXPECT_EQ(e->cadreBoite.largeur(), int32_t(e->memo1.texte.size()) * larg(0) + 2);

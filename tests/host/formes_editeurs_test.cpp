@@ -530,8 +530,10 @@ TEST_F(FormesEditeurs, TheCommentEditorTakesTypedTextAndAppliesIt) {
     EXPECT_TRUE(p::estAffichee(e->boitePeinture));
 
     o->changeSelection(kChampTexteEditeurCommentaire, 5, 1); // the "x"
-    p::envoieMessage(e->fenetre, p::WM_LBUTTONDOWN, 0,
-                     p::lParamDeCoordonnees(6 * 33 + 5 + 15, e->hautPalette + 11)); // cell 7
+    p::envoieMessage(
+        e->fenetre, p::WM_LBUTTONDOWN, 0,
+        p::lParamDeCoordonnees((e->cellulesPalette[6].gauche + e->cellulesPalette[6].droite) / 2,
+                               (e->cellulesPalette[6].haut + e->cellulesPalette[6].bas) / 2)); // cell 7
     EXPECT_EQ(e->memo1.texte, "Soit norm(vec(u)) dans R");
     EXPECT_EQ(o->etat().champs[0].texte, e->memo1.texte);
 

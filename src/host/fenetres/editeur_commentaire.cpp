@@ -5,6 +5,7 @@
 
 #include "host/fenetres/annexe_modele.h"
 #include "host/fenetres/forme_editeur_commentaire.h"
+#include "host/fenetres/palette_insertion.h"
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
 #include "model/fenetres_figure.h"
@@ -47,6 +48,27 @@ const std::array<std::string, kCellulesPalette>& textesPalette() {
     return t;
 }
 
+// The palette as it is painted: the cells but the last hold expressions of
+// the library's notation, at its size 0.
+PaletteInsertion paletteEditeur(const TFenEditCom& e) {
+    PaletteInsertion palette;
+    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
+        palette.textes.push_back(k + 1 < kCellulesPalette ? "\\" + e.palette[k] + "\\" : e.palette[k]);
+        palette.cellules.push_back(e.cellulesPalette[k]);
+    }
+    return palette;
+}
+
+// The row of cells under the text, 3 pixels apart from x = 5, each at least
+// 30 x 22 and as wide as its text needs, going on under itself where it
+// would pass the text's right edge.
+void disposePaletteEditeur(TFenEditCom& e) {
+    PaletteInsertion palette = paletteEditeur(e);
+    disposePalette(palette, 5, e.hautPalette, 30, 22, 3, false, e.cadreMemo1.droite);
+    std::copy(palette.cellules.begin(), palette.cellules.end(), e.cellulesPalette.begin());
+    e.basPalette = cadrePalette(palette).bas;
+}
+
 void montreEditeur() {
     montreAnnexeAvecFocus(editeur());
 }
@@ -87,11 +109,7 @@ void disposition(TFenEditCom& e) {
     e.cadreMemo1 = {4, 32, 4 + 550, 32 + 120};
     e.largeurClient = 2 * e.cadreMemo1.gauche + e.cadreMemo1.largeur();
     e.hautPalette = e.cadreMemo1.bas + 5;
-    e.basPalette = e.hautPalette + e.hauteurCellule;
-    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
-        e.gaucheCellule[k] = int32_t(k) * 33 + 5;
-        e.droiteCellule[k] = e.gaucheCellule[k] + e.largeurCellule;
-    }
+    disposePaletteEditeur(e);
     e.cadreEnLigne = {72, 8, 72 + 300, 8 + 16};
     e.cadreDessinee = {72, e.basPalette + 7, 72 + 300, e.basPalette + 7 + 16};
     const int32_t haut = e.cadreDessinee.bas + 5;
@@ -215,9 +233,10 @@ void Memo1Change(TFenEditCom& e) {
 }
 
 void FormMouseDown(TFenEditCom& e, int32_t x, int32_t y) {
-    if (y <= e.hautPalette || y >= e.basPalette) return;
     for (std::size_t k = 0; k < kCellulesPalette; ++k) {
-        if (x <= e.gaucheCellule[k] || x >= e.droiteCellule[k]) continue;
+        // Inside the cell's frame lines.
+        const p::Rectangle& c = e.cellulesPalette[k];
+        if (!p::pointDansRectangle({c.gauche + 1, c.haut + 1, c.droite - 1, c.bas - 1}, {x, y})) continue;
         const std::string texte = coupe(e.palette[k], kInsertionMax);
         if (e.memo1.texte.size() - e.memo1.longueurSelection + texte.size() > e.memo1.longueurMax) return;
         if (p::copieTexteDansPressePapiers(e.fenetre, texte))
@@ -301,17 +320,7 @@ void PeintBoiteDeDialogue(TFenEditCom& e) {
     p::ContexteDessin* dc = p::contexteDeFenetre(e.fenetre);
     if (!dc) return;
     p::remplitRectangle(*dc, p::rectangleClient(e.fenetre), {p::StyleBrosse::Pleine, kCouleurFond, 0});
-    const int32_t l = larg(0), h = haut(0);
-    for (std::size_t k = 0; k < kCellulesPalette; ++k) {
-        DessineRectangle(*dc, 1, kCouleurPalette, e.gaucheCellule[k], e.hautPalette, e.droiteCellule[k],
-                         e.basPalette);
-        // The cells but the last hold expressions of the library's notation.
-        const std::string texte = k + 1 < kCellulesPalette ? "\\" + e.palette[k] + "\\" : e.palette[k];
-        const EncombrementTQ m = EncombrementExpG(texte, 0);
-        const int32_t x = e.gaucheCellule[k] + (e.largeurCellule - m.largeur) / 2;
-        const int32_t y = e.hautPalette + (e.hauteurCellule - m.hauteur()) / 2 - m.dessus;
-        ExpFormTailleTypCol(*dc, texte, double(x) / l, double(y) / h, 0, 0, kCouleurPalette);
-    }
+    peintPalette(*dc, paletteEditeur(e), kCouleurPalette);
 }
 
 void PaintBox1Paint(TFenEditCom& e) {

@@ -47,9 +47,8 @@ struct TFenEditCom {
     bool dessinable = false, annule = false, miseEnPlace = false, pret = false;
     uint8_t modifie = 0;
     std::array<std::string, kCellulesPalette> palette;
-    int32_t largeurCellule = 30, hauteurCellule = 22;
-    std::array<int32_t, kCellulesPalette> gaucheCellule{}, droiteCellule{};
-    int32_t hautPalette = 0, basPalette = 0;
+    std::array<platform::Rectangle, kCellulesPalette> cellulesPalette{}; // one row, or more when it is wide
+    int32_t hautPalette = 0, basPalette = 0;                             // the rows' top and bottom
     platform::Rectangle cadreMemo1, cadreBoiteDefilement, cadreBoite;
     platform::Rectangle cadreEnLigne, cadreDessinee; // the two labels
     // The editor's area; the window is kHauteurBandeEditeurCommentaire

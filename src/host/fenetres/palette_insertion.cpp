@@ -17,19 +17,29 @@ constexpr int32_t kMargeHorizontale = 4, kMargeVerticale = 2;
 } // namespace
 
 void disposePalette(PaletteInsertion& palette, int32_t gauche, int32_t haut, int32_t largeurMin,
-                    int32_t hauteurMin, int32_t ecart, bool enColonne) {
-    int32_t largeur = largeurMin, hauteur = hauteurMin;
+                    int32_t hauteurMin, int32_t ecart, bool enColonne, int32_t droiteMax) {
+    std::vector<int32_t> largeurs;
+    int32_t largeurColonne = largeurMin, hauteur = hauteurMin;
     for (const std::string& t : palette.textes) {
         const EncombrementTQ m = EncombrementExpG(t, palette.taille);
-        largeur = std::max(largeur, m.largeur + 2 * kMargeHorizontale);
+        largeurs.push_back(std::max(largeurMin, m.largeur + 2 * kMargeHorizontale));
+        largeurColonne = std::max(largeurColonne, largeurs.back());
         hauteur = std::max(hauteur, m.hauteur() + 2 * kMargeVerticale);
     }
     palette.cellules.clear();
-    for (std::size_t k = 0; k < palette.textes.size(); ++k) {
-        const int32_t rang = int32_t(k);
-        const int32_t x = enColonne ? gauche : gauche + rang * (largeur + ecart);
-        const int32_t y = enColonne ? haut + rang * (hauteur + ecart) : haut;
+    int32_t x = gauche, y = haut;
+    for (int32_t largeur : largeurs) {
+        if (enColonne) {
+            palette.cellules.push_back({x, y, x + largeurColonne, y + hauteur});
+            y += hauteur + ecart;
+            continue;
+        }
+        if (droiteMax > 0 && x > gauche && x + largeur > droiteMax) {
+            x = gauche;
+            y += hauteur + ecart;
+        }
         palette.cellules.push_back({x, y, x + largeur, y + hauteur});
+        x += largeur + ecart;
     }
 }
 

@@ -20,11 +20,13 @@ struct PaletteInsertion {
     int16_t taille = 0, type = 0;              // the mathematical text's size and type
 };
 
-// Lays the cells out from (gauche, haut): one under the other (enColonne) or
-// side by side, ecart pixels between two (0: neighbours share a frame line).
+// Lays the cells out from (gauche, haut): one under the other (enColonne),
+// all as wide as the widest text needs, or side by side, each as wide as its
+// own text needs and all as high, a row going on under itself (from gauche)
+// where a cell would pass droiteMax (0: never); ecart pixels between two.
 // A cell is at least largeurMin x hauteurMin.
 void disposePalette(PaletteInsertion& p, int32_t gauche, int32_t haut, int32_t largeurMin, int32_t hauteurMin,
-                    int32_t ecart, bool enColonne);
+                    int32_t ecart, bool enColonne, int32_t droiteMax = 0);
 // The rectangle holding every cell (empty for no cell).
 platform::Rectangle cadrePalette(const PaletteInsertion& p);
 // The cell under the point, -1 when none.
