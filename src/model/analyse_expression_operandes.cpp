@@ -36,8 +36,10 @@ bool estChiffre(uint8_t c) {
 
 // The object of that name among the operand kinds, 0 when none.
 int objetOperande(const TfigureKalmetra& f, std::string_view nom) {
+    const std::vector<uint8_t> nommes = objetsNommes(f, nom);
     for (uint8_t genre : kGenresOperandes)
-        if (const int n = numeroObjetDeNomEtType(f, nom, genre)) return n;
+        for (uint8_t n : nommes)
+            if (objet(f, n).nature == genre) return n;
     return 0;
 }
 

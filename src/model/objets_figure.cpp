@@ -1,8 +1,10 @@
 #include "model/objets_figure.h"
 
+#include <cassert>
 #include <cmath>
 
 #include "base/texte.h"
+#include "model/index_noms.h"
 #include "model/operations.h"
 #include "model/vecteurs.h"
 
@@ -157,24 +159,69 @@ void changeTexteNomObjet(TfigureKalmetra& f, int i, const std::string& texte) {
     f.texteDesNoms += texte;
 }
 
-int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature) {
-    const std::string cherche = coupe(nom, kLongueurNomCherche);
+namespace {
+// The lookups below read the index of names; these scans give the same
+// answers from the figure itself, for a figure whose records the index
+// cannot read, and to check the index in debug builds.
+int numeroDeNomEtTypeParParcours(const TfigureKalmetra& f, std::string_view cherche, uint8_t nature) {
     for (int n = 1; n <= f.nombreObjets; ++n)
         if (objet(f, n).nature == nature && nomObjetEst(f, n, cherche)) return n;
     return 0;
 }
 
-int numeroObjetDeNotation(const TfigureKalmetra& f, std::string_view nom) {
-    const std::string cherche = coupe(nom, kLongueurNomCherche);
-    if (!cherche.empty() && (cherche[0] == '(' || cherche[0] == '['))
-        return numeroObjetDeCrochets(f, cherche);
-    // Points, vectors and the rest win over lines, half-lines and segments of the same name.
+int numeroDeNotationParParcours(const TfigureKalmetra& f, std::string_view cherche) {
     for (int n = f.nombreObjets; n >= 1; --n)
         if (!estLigneADeuxPoints(objet(f, n).codeConstruction) && nomObjetOuVecteurEst(f, n, cherche))
             return n;
     for (int n = f.nombreObjets; n >= 1; --n)
         if (nomObjetOuVecteurEst(f, n, cherche)) return n;
     return 0;
+}
+} // namespace
+
+int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature) {
+    const std::string_view cherche = nom.substr(0, kLongueurNomCherche);
+    const IndexNoms* index = indexNomsAJour(f);
+    if (index == nullptr) return numeroDeNomEtTypeParParcours(f, cherche, nature);
+    int trouve = 0;
+    for (uint8_t n : objetsDeNom(*index, cherche))
+        if (index->entrees[n].nature == nature) {
+            trouve = n;
+            break;
+        }
+    assert(trouve == numeroDeNomEtTypeParParcours(f, cherche, nature));
+    return trouve;
+}
+
+std::vector<uint8_t> objetsNommes(const TfigureKalmetra& f, std::string_view nom) {
+    const std::string_view cherche = nom.substr(0, kLongueurNomCherche);
+    if (const IndexNoms* index = indexNomsAJour(f)) {
+        const std::span<const uint8_t> objets = objetsDeNom(*index, cherche);
+        return {objets.begin(), objets.end()};
+    }
+    std::vector<uint8_t> objets;
+    for (int n = 1; n <= f.nombreObjets; ++n)
+        if (nomObjetEst(f, n, cherche)) objets.push_back(uint8_t(n));
+    return objets;
+}
+
+int numeroObjetDeNotation(const TfigureKalmetra& f, std::string_view nom) {
+    const std::string_view cherche = nom.substr(0, kLongueurNomCherche);
+    if (!cherche.empty() && (cherche[0] == '(' || cherche[0] == '['))
+        return numeroObjetDeCrochets(f, cherche);
+    const IndexNoms* index = indexNomsAJour(f);
+    if (index == nullptr) return numeroDeNotationParParcours(f, cherche);
+    // Points, vectors and the rest win over lines, half-lines and segments of
+    // the same name; among either, the last object.
+    const std::span<const uint8_t> objets = objetsDeNotation(*index, cherche);
+    int trouve = objets.empty() ? 0 : objets.back();
+    for (auto k = objets.rbegin(); k != objets.rend(); ++k)
+        if (!index->entrees[*k].parPaire) {
+            trouve = *k;
+            break;
+        }
+    assert(trouve == numeroDeNotationParParcours(f, cherche));
+    return trouve;
 }
 
 int numeroObjetDeCrochets(const TfigureKalmetra& f, std::string_view nom) {

@@ -59,6 +59,8 @@ void oteTexteNomObjet(TfigureKalmetra& f, int i);
 // Lookups; 0 when none.
 int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8_t nature);
 int numeroObjetDeNotation(const TfigureKalmetra& f, std::string_view nom);
+// Every object whose name (nomObjet) is nom cut to 10, in ascending order.
+std::vector<uint8_t> objetsNommes(const TfigureKalmetra& f, std::string_view nom);
 int numeroObjetDeCrochets(const TfigureKalmetra& f, std::string_view nom);
 bool sansRepereUtilisateur(const TfigureKalmetra& f);
 bool sansUniteDeLongueurAccessible(const TfigureKalmetra& f);

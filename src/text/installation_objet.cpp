@@ -1,5 +1,7 @@
 #include "text/installation_objet.h"
 
+#include <array>
+#include <cassert>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +14,7 @@
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonctions.h"
+#include "model/index_noms.h"
 #include "model/maillages.h"
 #include "model/objets_figure.h"
 #include "text/prototypes_texte.h"
@@ -403,9 +406,40 @@ std::string variablesMuettes(const TfigureKalmetra& f, int i) {
     }
 }
 
-} // namespace
+// The dummy variable of object i that is also the name of one of its
+// antecedents (a definition would then read one name in two senses; a
+// rename must not make it so either), or X, Y or Z among the letters of a
+// parametric curve; empty when there is none.
+std::string variableMuetteFautive(const TfigureKalmetra& f, int i) {
+    const std::string lettres = variablesMuettes(f, i);
+    if (lettres.empty()) return {};
+    if (objet(f, i).codeConstruction == kCourbeParametree) {
+        std::string fautive;
+        for (char c : lettres)
+            if (c == 'X' || c == 'Y' || c == 'Z') fautive = std::string(1, c);
+        if (!fautive.empty()) return fautive;
+    }
+    for (uint8_t a : listeDesAntecedents(f, i)) {
+        std::string n = nomObjet(f, a);
+        if (n.size() == 1 && lettres.find(n[0]) != std::string::npos) return n;
+    }
+    return {};
+}
 
-uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
+// The syntax of the name of an object as the check of the names reads it:
+// a vector's without its vec( ), cut to 10 characters.
+uint16_t erreurDeSyntaxe(uint8_t nature, const std::string& nom, const std::string& notation,
+                         std::string& lu) {
+    uint16_t erreur = 0;
+    lu = nature == kNatureVecteur ? coupe(notation, 10) : coupe(nom, 10);
+    if (nature == kNatureVecteur) oteVecDuNom(lu, erreur);
+    controleNomObjet(nature, lu, erreur);
+    return erreur;
+}
+
+// The check of the names object by object, which finds the first error
+// and says it.
+uint16_t verifieNomsUnParUn(const TfigureKalmetra& f) {
     uint16_t erreur = 0;
     // The names of the objects before the one being checked: a name met
     // again is a second object of that name. (One pass with a set, not a
@@ -420,10 +454,8 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets && erreur == 0; ++i) {
         const TObjetFigure& o = objet(f, i);
         if (estLigneParPaire(o.codeConstruction)) continue;
-        std::string nom =
-            o.nature == kNatureVecteur ? coupe(nomObjetOuVecteur(f, i), 10) : coupe(noms[std::size_t(i)], 10);
-        if (o.nature == kNatureVecteur) oteVecDuNom(nom, erreur);
-        controleNomObjet(o.nature, nom, erreur);
+        std::string nom;
+        erreur = erreurDeSyntaxe(o.nature, noms[std::size_t(i)], nomObjetOuVecteur(f, i), nom);
         if (erreur != 0) {
             nomErreur1() = nom;
             break;
@@ -440,22 +472,7 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
             }
         }
         if (erreur == 0) {
-            // A dummy variable may not be the name of an antecedent: the
-            // definition would then read one name in two senses. A rename
-            // must not make it so either.
-            const std::string lettres = variablesMuettes(f, i);
-            std::string fautive;
-            if (o.codeConstruction == kCourbeParametree)
-                for (char c : lettres)
-                    if (c == 'X' || c == 'Y' || c == 'Z') fautive = std::string(1, c);
-            if (fautive.empty() && !lettres.empty())
-                for (uint8_t a : listeDesAntecedents(f, i)) {
-                    const std::string n = nomObjet(f, a);
-                    if (n.size() == 1 && lettres.find(n[0]) != std::string::npos) {
-                        fautive = n;
-                        break;
-                    }
-                }
+            const std::string fautive = variableMuetteFautive(f, i);
             if (!fautive.empty()) {
                 nomErreur1() = fautive;
                 nomErreur2() = nom;
@@ -471,6 +488,46 @@ uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     }
     if (erreur != 0) afficheErreurDeNumero(erreur);
     return erreur;
+}
+
+// Whether verifieNomsUnParUn finds nothing, read from the index of names:
+// the duplicates and the initials of long names are counted there, and the
+// syntax of a name is checked again only when its entry changed. This runs
+// after every line, so it must not cost a pass over every name. It says
+// nothing and leaves the error names as they were.
+bool nomsSansFaute(const TfigureKalmetra& f) {
+    const IndexNoms* index = indexNomsAJour(f);
+    if (index == nullptr || index->nomsEnDouble != 0) return false;
+    // Per object, the version of its index entry whose syntax was found good.
+    static std::array<uint64_t, std::size_t(kMaxObjets) + 1> syntaxeBonne{};
+    const std::string erreur1 = nomErreur1(), erreur2 = nomErreur2();
+    bool bon = true;
+    std::string lu;
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets && bon; ++i) {
+        const EntreeIndexNoms& e = index->entrees[std::size_t(i)];
+        if (e.parPaire) continue;
+        if (syntaxeBonne[std::size_t(i)] != e.version) {
+            bon = erreurDeSyntaxe(e.nature, e.nom, e.notation, lu) == 0;
+            if (bon) syntaxeBonne[std::size_t(i)] = e.version;
+        }
+        // A sequence is named by one letter, which no other name may begin.
+        bon = bon && !(e.nature == kNatureSuite &&
+                       index->nomsLongsParInitiale[static_cast<unsigned char>(e.nom[0])] > 0);
+        bon = bon && variableMuetteFautive(f, i).empty();
+    }
+    nomErreur1() = erreur1;
+    nomErreur2() = erreur2;
+    return bon;
+}
+
+} // namespace
+
+uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
+    if (nomsSansFaute(f)) {
+        assert(verifieNomsUnParUn(f) == 0);
+        return 0;
+    }
+    return verifieNomsUnParUn(f);
 }
 
 } // namespace km32

@@ -260,10 +260,10 @@ void numeroObjetLibreDeNom(const TfigureKalmetra& f, std::string_view nom, uint8
 void controleNomLibre(const TfigureKalmetra& f, uint8_t nature, std::string_view nom, uint16_t& erreur) {
     if (estRefus(erreur)) return;
     const std::string_view n = nom.substr(0, kLongueurNomCherche);
-    for (int k = 1; k <= f.nombreObjets; ++k) {
+    for (uint8_t k : objetsNommes(f, n)) {
         const TObjetFigure& o = objet(f, k);
         if (o.nature == kNatureSegment || o.nature == kNatureDemiDroite) continue;
-        if (natureCompatible(o.nature, nature) || nomObjet(f, k) != n) continue;
+        if (natureCompatible(o.nature, nature)) continue;
         nomErreur1() = std::string(n);
         erreur = kErreurObjetExisteDeja;
     }
