@@ -19,6 +19,7 @@
 #include "host/repartiteur.h"
 #include "model/analyse_expression.h"
 #include "model/expression_erreurs.h"
+#include "model/index_noms.h"
 #include "model/messages.h"
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
@@ -85,6 +86,8 @@ void termineBibliotheque() {
     // 5. Destroy every living figure and the windows of the host's figures.
     detruitToutesLesFigures();
     videTableDesFenetresFigures();
+    // The indexes of the names of the figures go with them.
+    libereIndexNoms();
     // 3. Free the mother window and clear its handle in the shared table.
     detruitFenetreMere();
     // The process-wide caches of the text renderer go with the library;
