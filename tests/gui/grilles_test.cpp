@@ -106,7 +106,7 @@ TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
         return copie == attendu;
     })) << copie;
     ecranStable();
-    garde(partie(0, 0, 260, 320), "table_of_values.png");
+    garde(partie(0, 0, 300, 320), "table_of_values.png");
 
     // The close box at its top right corner closes it: the figure shows
     // again where it lay.
@@ -148,7 +148,7 @@ TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     // Interpolation checked, then OK.
     clic(330, 20);
     ecranStable();
-    garde(partie(0, 0, 480, 350), "function_grid.png");
+    garde(partie(0, 0, 560, 380), "function_grid.png");
     clic(50, 327);
     ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) < avant + 100; })) << "the grid stayed open";
     // The saved figure has h, interpolated, with its two points.

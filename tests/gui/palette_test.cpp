@@ -7,6 +7,7 @@
 // figure, read again by the headless library, says what was done.
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <utility>
 
@@ -134,6 +135,33 @@ p::Point pointALEcran(const std::string& texte, double x, double y, double z) {
     return e;
 }
 
+// The middle of the palette's "X" button as the screen shows it. The
+// palette is laid out for the toolkit's font, which this process does not
+// measure: its buttons are its last row, under the colour strip (black, the
+// figure's colour) and over the figure's white, and "X" is the rightmost of
+// their three captions.
+std::optional<p::Point> boutonFermerALEcran(const Capture& c) {
+    int basBande = -1, bas = -1;
+    for (int y = 0; y < c.hauteur && bas < 0; ++y) {
+        if (pixelsSombres(c, 3, y, 4, y + 1).nombre > 0) basBande = y;
+        if (basBande >= 0 && y > basBande && c.pixel(1, y) == 0xFFFFFF) bas = y;
+    }
+    if (basBande < 0 || bas < 0) return std::nullopt;
+    int droite = 130;
+    while (droite < c.largeur && c.pixel(droite, 10) == kFaceFenetre)
+        ++droite;
+    // The columns of dark pixels of the captions; the last run of them.
+    int debut = -1, fin = -1;
+    for (int x = 0; x < droite; ++x) {
+        if (pixelsSombres(c, x, basBande + 3, x + 1, bas).nombre == 0) continue;
+        if (fin < x - 1) debut = x;
+        fin = x;
+    }
+    if (debut < 0) return std::nullopt;
+    const PixelsSombres marque = pixelsSombres(c, debut, basBande + 3, fin + 1, bas);
+    return p::Point{int32_t((debut + fin) / 2), int32_t(marque.y)};
+}
+
 TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) {
     const p::Point surS = pointALEcran(kFigure, 2.5, 0, 0);
     ASSERT_GT(surS.x, kLargeurPalette + 20);
@@ -149,12 +177,12 @@ TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) 
     clic(5, 25);
     clic(surS.x, surS.y);
     ecranStable();
-    garde(partie(0, 0, 400, 440), "style_palette.png");
+    const Capture palette = ecranStable();
+    garde(partie(0, 0, 400, 470), "style_palette.png");
     // The palette's "X" button (a toolkit button) closes it.
-    TFenetreStyle disposition;
-    disposition.hauteur = kHauteurLegendePalette + 407;
-    disposePalette(disposition);
-    clicAuCentre(disposition.boutonFermer);
+    const std::optional<p::Point> fermer = boutonFermerALEcran(palette);
+    ASSERT_TRUE(fermer) << "no X button under the colour strip";
+    clic(fermer->x, fermer->y);
     ASSERT_TRUE(attends([&] { return !rougeAffiche(); })) << "the palette did not close";
     const std::string texte = sauveEtLis();
     TfigureKalmetra& f = figureSansEcran(texte);

@@ -580,7 +580,7 @@ TEST_F(FormesEditeurs, TheCommentDrawingLiesInItsBoxAndScrollsThere) {
     p::Rectangle cadre = p::cadreFenetre(e->fenetre);
     cadre.bas += 100;
     p::placeFenetre(e->fenetre, cadre);
-    EXPECT_EQ(e->cadreBoiteDefilement.bas, cadre.hauteur() - kHauteurBandeEditeurCommentaire - 2);
+    EXPECT_EQ(e->cadreBoiteDefilement.bas, cadre.hauteur() - e->hauteurBande - 2);
     EXPECT_EQ(p::cadreFenetre(e->boiteDefilement), e->cadreBoiteDefilement);
     controlesDisjointsDans(o->etat(), p::rectangleClient(e->fenetre));
 }

@@ -20,13 +20,15 @@ struct CommandeBande {
     int coche = -1; // -1 a push button, 0 or 1 a check box
 };
 
-// The width a button needs for its caption in the toolkit's font (an
-// estimate a little above the usual width of its characters).
+// The width and height a button needs for its caption: an estimate a little
+// above the usual width of its characters and kHauteurBoutonBande, or what
+// the toolkit measures when that is more (platform/mesures_texte.h).
 int32_t largeurBoutonBande(const CommandeBande& c);
+int32_t hauteurBoutonBande(const CommandeBande& c);
 
 // Lays the commands out in the zone (its width and top; its height is
 // not used): a row ends where the next button would pass the zone's right
-// edge. Appends the buttons and gives the bottom of the last row (the
+// edge, and is as high as its highest button. Appends the buttons and gives the bottom of the last row (the
 // zone's top when there is none).
 int32_t disposeBande(const std::vector<CommandeBande>& commandes, const platform::Rectangle& zone,
                      std::vector<platform::BoutonLie>& boutons);

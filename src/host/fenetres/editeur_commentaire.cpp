@@ -17,6 +17,7 @@
 #include "platform/contexte_dessin.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
 #include "platform/surfaces_fenetres.h"
@@ -106,12 +107,16 @@ void mesure(TFenEditCom& e) {
 }
 
 void disposition(TFenEditCom& e) {
-    e.cadreMemo1 = {4, 32, 4 + 550, 32 + 120};
+    // Each caption as the toolkit's label needs it, the text and the
+    // drawing's box under it.
+    e.cadreEnLigne = p::agrandi({72, 8, 72 + 300, 8 + 16}, p::tailleEtiquette(e.legendeEnLigne));
+    const int32_t hautMemo1 = std::max(32, e.cadreEnLigne.bas + 8);
+    e.cadreMemo1 = {4, hautMemo1, 4 + 550, hautMemo1 + 120};
     e.largeurClient = 2 * e.cadreMemo1.gauche + e.cadreMemo1.largeur();
     e.hautPalette = e.cadreMemo1.bas + 5;
     disposePaletteEditeur(e);
-    e.cadreEnLigne = {72, 8, 72 + 300, 8 + 16};
-    e.cadreDessinee = {72, e.basPalette + 7, 72 + 300, e.basPalette + 7 + 16};
+    e.cadreDessinee = p::agrandi({72, e.basPalette + 7, 72 + 300, e.basPalette + 7 + 16},
+                                 p::tailleEtiquette(e.legendeDessinee));
     const int32_t haut = e.cadreDessinee.bas + 5;
     e.cadreBoiteDefilement = {e.cadreMemo1.gauche, haut, e.cadreMemo1.droite, e.hauteurClient - 2};
 }
@@ -182,9 +187,10 @@ void ouvreEditeurCommentaire(int16_t numero) {
     for (const auto& l : legendes)
         e->legendesMenu[l.commande] = phraseDeNumero(l.phrase);
     disposition(*e);
-    e->fenetre = p::creeFenetre(p::kAucuneFenetre,
-                                {0, 0, e->largeurClient, e->hauteurClient + kHauteurBandeEditeurCommentaire},
-                                procedureEditeur, false);
+    e->hauteurBande = hauteurBandeEditeurCommentaire(*e);
+    e->fenetre =
+        p::creeFenetre(p::kAucuneFenetre, {0, 0, e->largeurClient, e->hauteurClient + e->hauteurBande},
+                       procedureEditeur, false);
     p::changeTitreFenetre(e->fenetre, e->titre);
     e->boiteDefilement = p::creeFenetre(e->fenetre, e->cadreBoiteDefilement, procedureBoiteDefilement, true);
     e->boitePeinture =
@@ -308,7 +314,7 @@ bool FormCloseQuery(TFenEditCom& e) {
 }
 
 void FormResize(TFenEditCom& e) {
-    e.hauteurClient = p::rectangleClient(e.fenetre).hauteur() - kHauteurBandeEditeurCommentaire;
+    e.hauteurClient = p::rectangleClient(e.fenetre).hauteur() - e.hauteurBande;
     const int32_t hauteur = e.hauteurClient - e.cadreBoiteDefilement.haut - 2;
     if (hauteur > 30) {
         e.cadreBoiteDefilement.bas = e.cadreBoiteDefilement.haut + hauteur;

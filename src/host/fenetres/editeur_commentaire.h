@@ -19,7 +19,8 @@ constexpr std::size_t kTailleTamponCommentaire = 10000; // bytes, the NUL includ
 constexpr std::size_t kCellulesPalette = 11;
 constexpr uint16_t kPhraseTexteNonDessinable = 11185;
 // Under the editor's area, a band for its menu's buttons in a bound form
-// (two rows of buttons).
+// (two rows of buttons): at least this high, higher when the toolkit's
+// buttons need more.
 constexpr int32_t kHauteurBandeEditeurCommentaire = 60;
 
 // The menu commands of the editor (wParam of WM_COMMAND to its window).
@@ -51,9 +52,9 @@ struct TFenEditCom {
     int32_t hautPalette = 0, basPalette = 0;                             // the rows' top and bottom
     platform::Rectangle cadreMemo1, cadreBoiteDefilement, cadreBoite;
     platform::Rectangle cadreEnLigne, cadreDessinee; // the two labels
-    // The editor's area; the window is kHauteurBandeEditeurCommentaire
-    // higher, the band under it.
+    // The editor's area; the window is hauteurBande higher, the band under it.
     int32_t largeurClient = 0, hauteurClient = 400;
+    int32_t hauteurBande = kHauteurBandeEditeurCommentaire;
     int32_t positionDefilement = 0; // vertical scroll of the drawing
 };
 

@@ -19,10 +19,12 @@
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/contexte_dessin.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
+#include "platform/surfaces_fenetres.h"
 #include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
 #include "text/annulation.h"
@@ -146,6 +148,13 @@ int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, i
     case p::WM_LBUTTONUP:
         sourisRelacheeGrille(*v, p::xDeLParam(lParam), p::yDeLParam(lParam));
         return 0;
+    case p::WM_PAINT:
+        // The form's face under its controls, where the figure would show.
+        p::commencePeinture(fenetre);
+        if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre))
+            p::remplitRectangle(*dc, p::rectangleClient(fenetre), p::brossePleine(p::kFaceFormulaire));
+        p::terminePeinture(fenetre);
+        return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*v);
         return 0;
@@ -244,7 +253,8 @@ void ouvreFonctionParValeurs(TfigureKalmetra& f) {
     v->enteteImages = phraseDeNumero(11177);
     for (std::size_t k = 0; k < kPhrasesLegendes.size(); ++k)
         v->legendes[k] = phraseDeNumero(kPhrasesLegendes[k]);
-    v->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, kLargeurFenetreGrille, kHauteurFenetreGrille},
+    v->disposition = disposeGrille(v->legendes, v->enteteAntecedents, v->enteteImages);
+    v->fenetre = p::creeFenetre(p::kAucuneFenetre, {0, 0, v->disposition.largeur, v->disposition.hauteur},
                                 procedureGrille, false);
     p::changeTitreFenetre(v->fenetre, v->titre);
     TTableDesVariablesPartagees& t = *TQTableDesVariablesPartagees();
@@ -280,8 +290,8 @@ std::string celluleGrille(const TFenetreValFon& v, int ligne, int colonne) {
 }
 
 int ligneSousSouris(const TFenetreValFon& v, int32_t x, int32_t y) {
-    if (!p::pointDansRectangle(kCadreGrille, {x, y})) return -1;
-    const int rang = (y - kGrilleHaut) / (kHauteurLigneGrille + kTraitGrille);
+    if (!p::pointDansRectangle(v.disposition.grille, {x, y})) return -1;
+    const int rang = (y - v.disposition.grille.haut) / (kHauteurLigneGrille + kTraitGrille);
     if (rang == 0) return 0;
     const int ligne = v.premiereLigne + rang - 1;
     return ligne <= v.nombreLignes ? ligne : -1;

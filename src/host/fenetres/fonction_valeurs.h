@@ -91,6 +91,23 @@ constexpr platform::Rectangle kCadreOk{8, kHautBoutonsGrille, 98, kHautBoutonsGr
     kCadreAide{204, kHautBoutonsGrille, 294, kHautBoutonsGrille + 26};
 constexpr int32_t kLargeurFenetreGrille = kDroiteControlesGrille + 8,
                   kHauteurFenetreGrille = kHautBoutonsGrille + 34;
+// Where the controls stand in a window laid out for the toolkit's font: the
+// places above, each control grown to what the toolkit measures for its
+// caption or text (platform/mesures_texte.h), and what follows it moved by
+// as much, in the same order and groups. Headless nothing is measured and
+// these are the places above.
+struct DispositionGrille {
+    platform::Rectangle inviteNom = kCadreInviteNom, nom = kCadreNom, interpolation = kCadreInterpolation;
+    platform::Rectangle invitePoint = kCadreInvitePoint, point = kCadrePoint, ajouter = kCadreAjouter;
+    platform::Rectangle grille = kCadreGrille;
+    std::array<platform::Rectangle, kItemsMenuGrille> menu{};
+    platform::Rectangle ok = kCadreOk, annuler = kCadreAnnuler, aide = kCadreAide;
+    int32_t largeur = kLargeurFenetreGrille, hauteur = kHauteurFenetreGrille; // client pixels
+};
+// The layout for these captions (by LegendeGrille) and grid headings.
+DispositionGrille disposeGrille(const std::array<std::string, kNombreLegendesGrille>& legendes,
+                                const std::string& enteteAntecedents, const std::string& enteteImages);
+
 // What a press of the left button in the grid started.
 enum class GlisserGrille : uint8_t { Aucun, Selection, Deplacement };
 
@@ -127,6 +144,7 @@ struct TFenetreValFon {
     int ligneSaisie = 0, ligneAncre = 0;
     std::string titre, enteteAntecedents, enteteImages;
     std::array<std::string, kNombreLegendesGrille> legendes{};
+    DispositionGrille disposition;
 };
 
 // Opens the window for figure f: nothing when the annex slot is refused.

@@ -1,5 +1,7 @@
 #include "host/fenetres/forme_editeur_commentaire.h"
 
+#include <algorithm>
+
 #include "host/fenetres/bande_commandes.h"
 #include "platform/formes_liees.h"
 
@@ -8,6 +10,23 @@ namespace km32 {
 namespace p = platform;
 
 namespace {
+
+// The menu's buttons in the band under the editor's area, in the menu's
+// order: the edit items, then Apply and Help; the band's bottom.
+int32_t disposeBandeEditeur(const TFenEditCom& e, std::vector<p::BoutonLie>& boutons) {
+    std::vector<CommandeBande> commandes;
+    for (const CommandeEditeurCommentaire c :
+         {kEcCopier, kEcColler, kEcCopierDessin, kEcDefaire, kEcSelectionnerTout, kEcAppliquer, kEcAide}) {
+        CommandeBande b;
+        b.tag = c;
+        b.libelle = e.legendesMenu[c];
+        commandes.push_back(std::move(b));
+    }
+    return disposeBande(commandes,
+                        {kEcartBande, e.hauteurClient + kEcartBande, e.largeurClient - kEcartBande,
+                         e.hauteurClient + e.hauteurBande},
+                        boutons);
+}
 
 p::FormeLiee etatForme() {
     p::FormeLiee forme;
@@ -26,19 +45,7 @@ p::FormeLiee etatForme() {
     champ.debutSelection = uint32_t(e->memo1.debutSelection);
     champ.longueurSelection = uint32_t(e->memo1.longueurSelection);
     forme.champs.push_back(std::move(champ));
-    // The menu's order: the edit items, then Apply and Help.
-    std::vector<CommandeBande> commandes;
-    for (const CommandeEditeurCommentaire c :
-         {kEcCopier, kEcColler, kEcCopierDessin, kEcDefaire, kEcSelectionnerTout, kEcAppliquer, kEcAide}) {
-        CommandeBande b;
-        b.tag = c;
-        b.libelle = e->legendesMenu[c];
-        commandes.push_back(std::move(b));
-    }
-    disposeBande(commandes,
-                 {kEcartBande, e->hauteurClient + kEcartBande, e->largeurClient - kEcartBande,
-                  e->hauteurClient + kHauteurBandeEditeurCommentaire},
-                 forme.boutons);
+    disposeBandeEditeur(*e, forme.boutons);
     return forme;
 }
 
@@ -56,6 +63,12 @@ void changeSelection(int numero, uint32_t debut, uint32_t longueur) {
 }
 
 } // namespace
+
+int32_t hauteurBandeEditeurCommentaire(const TFenEditCom& e) {
+    std::vector<p::BoutonLie> boutons;
+    return std::max(kHauteurBandeEditeurCommentaire,
+                    disposeBandeEditeur(e, boutons) - e.hauteurClient + kEcartBande);
+}
 
 void lieFormeEditeurCommentaire(const TFenEditCom& e) {
     p::OperationsForme o;

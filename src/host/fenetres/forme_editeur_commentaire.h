@@ -10,5 +10,8 @@ namespace km32 {
 constexpr int kChampTexteEditeurCommentaire = 1;
 
 void lieFormeEditeurCommentaire(const TFenEditCom& e);
+// The height the band of the menu's buttons needs under the editor's area
+// (at least kHauteurBandeEditeurCommentaire).
+int32_t hauteurBandeEditeurCommentaire(const TFenEditCom& e);
 
 } // namespace km32

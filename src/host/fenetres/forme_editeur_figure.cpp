@@ -3,6 +3,7 @@
 #include "host/fenetres/bande_commandes.h"
 #include "platform/fenetres.h"
 #include "platform/formes_liees.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 
 namespace km32 {
@@ -93,8 +94,10 @@ p::FormeLiee etatForme() {
         }
         forme.listes.push_back(std::move(arbre));
     } else if (e->panneauAutreTexteVisible) {
-        const p::Rectangle etiquette{droite.gauche + kEcartBande, haut, droite.droite - kEcartBande,
-                                     haut + kHauteurEtiquette};
+        // The name's label as high as the toolkit's font needs.
+        const p::Rectangle etiquette{
+            droite.gauche + kEcartBande, haut, droite.droite - kEcartBande,
+            haut + p::auMoins(kHauteurEtiquette, p::tailleEtiquette(e->libelleNomAutreTexte).hauteur)};
         forme.etiquettes.push_back({etiquette, e->libelleNomAutreTexte});
         const int32_t basBandeAutre = disposeBande(
             bandeAutreTexte(*e),

@@ -31,17 +31,18 @@ p::FormeLiee etatForme() {
     const TFenetreValFon* v = fenetreFonctionParValeurs();
     if (!v) return forme;
     const auto& l = v->legendes;
-    forme.champs.push_back(champ(kChampNomFonction, kCadreNom, v->nom, v->focus == ChampGrille::Nom));
-    forme.champs.push_back(champ(kChampPointFonction, kCadrePoint, v->point, v->focus == ChampGrille::Point));
-    forme.etiquettes.push_back({.cadre = kCadreInviteNom, .texte = l[kLegendeInviteNom]});
-    forme.etiquettes.push_back({.cadre = kCadreInvitePoint, .texte = l[kLegendeInvitePoint]});
+    const DispositionGrille& d = v->disposition;
+    forme.champs.push_back(champ(kChampNomFonction, d.nom, v->nom, v->focus == ChampGrille::Nom));
+    forme.champs.push_back(champ(kChampPointFonction, d.point, v->point, v->focus == ChampGrille::Point));
+    forme.etiquettes.push_back({.cadre = d.inviteNom, .texte = l[kLegendeInviteNom]});
+    forme.etiquettes.push_back({.cadre = d.invitePoint, .texte = l[kLegendeInvitePoint]});
     const auto bouton = [&](uint32_t tag, const p::Rectangle& cadre, const std::string& libelle, bool actif) {
         forme.boutons.push_back(
             {.tag = tag, .cadre = cadre, .libelle = sansEtCommercial(libelle), .actif = actif});
     };
-    bouton(kGrilleInterpolation, kCadreInterpolation, l[kLegendeInterpolation], true);
+    bouton(kGrilleInterpolation, d.interpolation, l[kLegendeInterpolation], true);
     forme.boutons.back().coche = v->avecInterpolation ? 1 : 0;
-    bouton(kGrilleAjouter, kCadreAjouter, l[kLegendeAjouter], true);
+    bouton(kGrilleAjouter, d.ajouter, l[kLegendeAjouter], true);
     // The Edit menu's items, in its order.
     const std::array<std::pair<CommandeGrille, LegendeGrille>, kItemsMenuGrille> menu = {{
         {kGrilleDefaire, kLegendeDefaire},
@@ -56,15 +57,15 @@ p::FormeLiee etatForme() {
         const bool actif = commande == kGrilleDefaire   ? v->defaireActif
                            : commande == kGrilleRefaire ? v->refaireActif
                                                         : true;
-        bouton(commande, cadreItemMenuGrille(rang), l[legende], actif);
+        bouton(commande, d.menu[std::size_t(rang)], l[legende], actif);
     }
-    bouton(kGrilleOk, kCadreOk, "OK", true);
-    bouton(kGrilleAnnuler, kCadreAnnuler, l[kLegendeAnnuler], true);
-    bouton(kGrilleAide, kCadreAide, l[kLegendeAide], true);
+    bouton(kGrilleOk, d.ok, "OK", true);
+    bouton(kGrilleAnnuler, d.annuler, l[kLegendeAnnuler], true);
+    bouton(kGrilleAide, d.aide, l[kLegendeAide], true);
 
     p::ListeLiee grille;
     grille.numero = kListePointsFonction;
-    grille.cadre = kCadreGrille;
+    grille.cadre = d.grille;
     grille.colonnes = {celluleGrille(*v, 0, 0), celluleGrille(*v, 0, 1)};
     grille.multiple = true;
     grille.courant = v->focus == ChampGrille::Tableau;

@@ -1,6 +1,7 @@
 #include "host/fenetres/forme_palette_styles.h"
 
 #include "platform/formes_liees.h"
+#include "platform/mesures_texte.h"
 
 namespace km32 {
 
@@ -21,6 +22,15 @@ p::FormeLiee etatForme() {
                                         .texte = e.texte,
                                         .fond = p::kFaceFormulaire,
                                         .encre = kEncreEntetesPalette});
+    // The words of the drawn and not drawn cells as the toolkit's labels
+    // over the cells, in the toolkit's font (the cells were made large
+    // enough for them); headless the palette paints them in its own.
+    if (p::mesuresReelles())
+        for (const int c : {57, 58})
+            forme.etiquettes.push_back({.cadre = cadreTexteCelluleDessine(*s, c),
+                                        .texte = texteCelluleDessine(c),
+                                        .fond = p::kFaceFormulaire,
+                                        .encre = c == 57 ? kEncreDessine : kEncreNonDessine});
     for (const uint32_t tag : {kTagPaletteRappel, kTagPaletteAide, kTagPaletteFermer}) {
         p::BoutonLie bouton;
         bouton.tag = tag;

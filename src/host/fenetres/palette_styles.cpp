@@ -17,6 +17,7 @@
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
 #include "platform/fenetres.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
@@ -28,11 +29,12 @@ namespace p = platform;
 
 namespace {
 
-constexpr p::Couleur kMarine = p::rgb(0, 0, 128);
-constexpr p::Couleur kRouge = p::rgb(255, 0, 0);
+constexpr p::Couleur kMarine = kEncreDessine;
+constexpr p::Couleur kRouge = kEncreNonDessine;
 constexpr p::Couleur kGris = 0x808080;
 constexpr p::Couleur kGrisClair = p::rgb(192, 192, 192);
 constexpr int32_t kLargeurBouton = 39, kHauteurBouton = 25;
+constexpr int32_t kHauteurEntete = 14; // a heading's text under its line
 // Where the designation message comes from when the palette must not come
 // forward.
 constexpr int32_t kDesignationSansEffet = 1007;
@@ -230,7 +232,10 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
 p::Rectangle cadreEnteteStyle(const TFenetreStyle& s, const TEnteteStyle& e) {
     // From where the painted text starts to the palette's right edge: a
     // toolkit's font may be wider than the 8 pixels a character is counted.
-    return {e.x, e.y - 1, std::max(e.x + 8 * int32_t(e.texte.size()), s.largeur - 1), e.y + 13};
+    // The label as high as the toolkit's font needs (the cells under it
+    // moved down by as much).
+    const int32_t hauteur = p::auMoins(kHauteurEntete, p::tailleEtiquette(e.texte).hauteur);
+    return {e.x, e.y - 1, std::max(e.x + 8 * int32_t(e.texte.size()), s.largeur - 1), e.y - 1 + hauteur};
 }
 
 const p::Rectangle& cadreBoutonPalette(const TFenetreStyle& s, uint32_t tag) {
@@ -293,7 +298,90 @@ uint8_t styleChoisiPalette() {
     return s ? s->codes[s->celluleChoisie] : 0;
 }
 
+namespace {
+
+// What the toolkit needs beyond the palette's own pixels: the height each
+// heading's label takes past the 14 pixels of its row, the cells that say
+// drawn and not drawn and the buttons as large as their labels need, and
+// the width all of that asks for. Nothing headless.
+struct MesuresPalette {
+    std::array<int32_t, kEntetes.size()> croissanceEntete{}; // pixels added under each heading's line
+    std::array<int32_t, kEntetes.size()> largeurEntete{};    // the text's width
+    int32_t largeurDessine = 58, hauteurDessine = 23;        // cells 57 and 58
+    int32_t largeurBouton = kLargeurBouton, hauteurBouton = kHauteurBouton;
+    int32_t largeur = kLargeurPalette;
+    int32_t croissance = 0; // the window's height past its own
+};
+
+MesuresPalette mesuresPalette(const std::array<TEnteteStyle, 8>& entetes) {
+    MesuresPalette m;
+    for (std::size_t k = 0; k < kEntetes.size(); ++k) {
+        const std::string& texte = entetes[k].texte;
+        if (texte.empty()) continue;
+        const p::TailleControle t = p::tailleEtiquette(texte);
+        m.croissanceEntete[k] = std::max(0, t.hauteur - kHauteurEntete);
+        m.largeurEntete[k] = p::auMoins(8 * int32_t(texte.size()), t.largeur);
+        m.largeur = std::max(m.largeur, m.largeurEntete[k] + 4);
+    }
+    for (const std::string& texte : {texteCelluleDessine(57), texteCelluleDessine(58)}) {
+        const p::TailleControle t = p::tailleEtiquette(texte);
+        if (t.largeur > 0) m.largeurDessine = std::max(m.largeurDessine, t.largeur + 6);
+        if (t.hauteur > 0) m.hauteurDessine = std::max(m.hauteurDessine, t.hauteur + 2);
+    }
+    m.largeur = std::max(m.largeur, 2 * m.largeurDessine + 6);
+    for (const uint32_t tag : {kTagPaletteRappel, kTagPaletteAide, kTagPaletteFermer}) {
+        const p::TailleControle t = p::tailleBouton(libelleBoutonPalette(tag));
+        m.largeurBouton = p::auMoins(m.largeurBouton, t.largeur);
+        m.hauteurBouton = p::auMoins(m.hauteurBouton, t.hauteur);
+    }
+    m.largeur = std::max(m.largeur, 3 * m.largeurBouton + 8);
+    for (const int32_t c : m.croissanceEntete)
+        m.croissance += c;
+    m.croissance += (m.hauteurDessine - 23) + (m.hauteurBouton - kHauteurBouton);
+    return m;
+}
+
+// The headings' texts, their lines at their own y (moved down later).
+void placeEntetes(TFenetreStyle& s) {
+    for (std::size_t k = 0; k < kEntetes.size(); ++k) {
+        TEnteteStyle& e = s.entetes[k];
+        e.y = kEntetes[k].y;
+        e.texte = kEntetes[k].phrase ? coupe(phraseDeNumero(kEntetes[k].phrase), 12) : std::string();
+    }
+}
+
+} // namespace
+
+std::string texteCelluleDessine(int cellule) {
+    return cellule == 57 ? phraseDeNumero(11303) : phraseDeNumero(11302) + "\n" + phraseDeNumero(11303);
+}
+
+p::Rectangle cadreTexteCelluleDessine(const TFenetreStyle& s, int cellule) {
+    const p::Rectangle& r = s.cellules[std::size_t(cellule)];
+    return {r.gauche + 2, r.haut + 1, r.droite - 1, r.bas - 1};
+}
+
+void dimensionnePalette(TFenetreStyle& s) {
+    placeEntetes(s);
+    const MesuresPalette m = mesuresPalette(s.entetes);
+    s.largeur = m.largeur;
+    s.hauteur = kHauteurLegendePalette + 407 + m.croissance;
+}
+
 void disposePalette(TFenetreStyle& s) {
+    placeEntetes(s);
+    const MesuresPalette m = mesuresPalette(s.entetes);
+    // Each heading's line goes down by what the headings and the row of
+    // drawn / not drawn above it grew, the cells under it by its own growth
+    // too.
+    std::array<int32_t, kEntetes.size()> ligne{}, decalage{};
+    int32_t total = 0;
+    for (std::size_t k = 0; k < kEntetes.size(); ++k) {
+        if (k == 5) total += m.hauteurDessine - 23;
+        ligne[k] = total;
+        total += m.croissanceEntete[k];
+        decalage[k] = total;
+    }
     for (int c = 0; c < kNombreCellulesStyle; ++c) {
         s.codes[std::size_t(c)] = codeDeCelluleStyle(c);
         p::Rectangle& r = s.cellules[std::size_t(c)];
@@ -301,37 +389,40 @@ void disposePalette(TFenetreStyle& s) {
             r = cadre(20 * (c % 6) + 2, 18 * (c / 6) + 2, 20, 18);
         } else if (c < 42) {
             const int k = c - 36;
-            r = k < 3 ? cadre(31 * k + 1, 128, 30, 18) : cadre(31 * (k - 3) + 1, 147, 30, 18);
+            r = k < 3 ? cadre(31 * k + 1, 128 + decalage[0], 30, 18)
+                      : cadre(31 * (k - 3) + 1, 147 + decalage[0], 30, 18);
         } else if (c == 42) {
-            r = cadre(94, 128, 30, 37);
+            r = cadre(94, 128 + decalage[0], 30, 37);
         } else if (c < 47) {
-            r = cadre(31 * (c - 43) + 1, 182, 30, 18);
+            r = cadre(31 * (c - 43) + 1, 182 + decalage[1], 30, 18);
         } else if (c < 49) {
             const int32_t x0 = std::max(int32_t(std::lround((s.largeur - 176) / 3.0)), 0);
-            r = cadre(59 * (c - 47) + x0, 218, 58, 23);
+            r = cadre(59 * (c - 47) + x0, 218 + decalage[2], 58, 23);
         } else if (c < 51) {
             r = {}; // never hit, never painted
         } else if (c < 57) {
             const int k = c - 51;
-            r = cadre(40 * (k % 3) + 1, 19 * (k / 3) + 259, 39, 18);
+            r = cadre(40 * (k % 3) + 1, 19 * (k / 3) + 259 + decalage[3], 39, 18);
         } else {
-            const int32_t x1 = std::max(int32_t(std::lround((s.largeur - 120) / 2.0)), 0);
-            r = cadre(60 * (c - 57) + x1, 301, 58, 23);
+            const int32_t x1 =
+                std::max(int32_t(std::lround((s.largeur - 2 * m.largeurDessine - 4) / 2.0)), 0);
+            r = cadre((m.largeurDessine + 2) * (c - 57) + x1, 301 + decalage[4], m.largeurDessine,
+                      m.hauteurDessine);
         }
     }
-    const int32_t t = s.hauteur - kHauteurLegendePalette - 30;
+    const int32_t t = s.hauteur - kHauteurLegendePalette - 30 - (m.hauteurBouton - kHauteurBouton);
     s.hautBoutons = t;
     s.echantillon = cadre(int32_t(std::lround((s.largeur - 60) / 2.0)), t - 33, 60, 25);
     s.bande = {2, t - 28, s.largeur - 5, t - 3};
     for (std::size_t k = 0; k < kEntetes.size(); ++k) {
         TEnteteStyle& e = s.entetes[k];
-        e.y = kEntetes[k].y;
-        e.texte = kEntetes[k].phrase ? coupe(phraseDeNumero(kEntetes[k].phrase), 12) : std::string();
-        e.x = std::max(int32_t(0), (s.largeur - 8 * int32_t(e.texte.size())) / 2);
+        e.y += ligne[k];
+        e.x =
+            std::max(int32_t(0), (s.largeur - std::max(m.largeurEntete[k], 8 * int32_t(e.texte.size()))) / 2);
     }
-    s.boutonRappel = cadre(2, t, kLargeurBouton, kHauteurBouton);
-    s.boutonAide = cadre(s.boutonRappel.droite + s.ecartBoutons, t, kLargeurBouton, kHauteurBouton);
-    s.boutonFermer = cadre(s.boutonAide.droite + s.ecartBoutons, t, kLargeurBouton, kHauteurBouton);
+    s.boutonRappel = cadre(2, t, m.largeurBouton, m.hauteurBouton);
+    s.boutonAide = cadre(s.boutonRappel.droite + s.ecartBoutons, t, m.largeurBouton, m.hauteurBouton);
+    s.boutonFermer = cadre(s.boutonAide.droite + s.ecartBoutons, t, m.largeurBouton, m.hauteurBouton);
 }
 
 void ouvrePaletteStyles(TfigureKalmetra& f) {
@@ -340,8 +431,7 @@ void ouvrePaletteStyles(TfigureKalmetra& f) {
     fermePalette();
     auto s = std::make_unique<TFenetreStyle>();
     s->numeroFigure = numero;
-    s->largeur = kLargeurPalette;
-    s->hauteur = kHauteurLegendePalette + 407;
+    dimensionnePalette(*s);
     f.commandeCourante = kCommandeStyles;
     s->celluleChoisie = kCelluleInitiale;
     s->couleurBande = f.couleurCourante;

@@ -35,6 +35,8 @@ constexpr int kCelluleInitiale = 43;     // a solid line of width 2
 constexpr int32_t kLargeurPalette = 128;
 constexpr int32_t kHauteurLegendePalette = 19;          // the caption bar, pixels
 constexpr platform::Couleur kEncreEntetesPalette = 128; // dark red: the headings and their lines
+constexpr platform::Couleur kEncreDessine = platform::rgb(0, 0, 128);    // navy: drawn
+constexpr platform::Couleur kEncreNonDessine = platform::rgb(255, 0, 0); // red: not drawn
 
 // The buttons, by their WM_COMMAND tag.
 enum TagPalette : uint32_t {
@@ -83,8 +85,16 @@ TFenetreStyle* paletteStyles();
 // The code of the selected cell, 0 when no palette is open.
 uint8_t styleChoisiPalette();
 
+// The palette's size: its own, or larger when the toolkit's font needs more
+// for the headings, the cells that say drawn and not drawn, and the buttons
+// (the groups of cells then move down by what the headings above them grew).
+void dimensionnePalette(TFenetreStyle& s);
 // Cells, strip, sample, headings and buttons for the palette's size.
 void disposePalette(TFenetreStyle& s);
+// The text cell 57 (drawn) or 58 (not drawn, on two lines) shows, in its
+// ink, and the place its words take inside the cell.
+std::string texteCelluleDessine(int cellule);
+platform::Rectangle cadreTexteCelluleDessine(const TFenetreStyle& s, int cellule);
 // The cell under the client point: 59 for the strip, -1 for none.
 int celluleSousPoint(const TFenetreStyle& s, int32_t x, int32_t y);
 // A press at the client point.

@@ -21,6 +21,7 @@
 #include "platform/entrees.h"
 #include "platform/formes_liees.h"
 #include "platform/fenetres.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
@@ -46,8 +47,22 @@ constexpr p::Couleur kCouleurFixe = 0xE3E3E3, kCouleurSelection = 0xD77800, kCou
 // its check take 24 more.
 constexpr int32_t kMargeMenu = 4, kPixelsParCaractereMenu = 8, kBordItemMenu = 24;
 
-int32_t largeurItemMenu(const std::string& legende) {
-    return kPixelsParCaractereMenu * int32_t(sansEtCommercial(legende).size()) + kBordItemMenu;
+// What the toolkit's button (or check box) measures for an item's caption;
+// nothing headless.
+p::TailleControle tailleItemMenu(const std::string& legende, bool coche) {
+    const std::string texte = sansEtCommercial(legende);
+    return coche ? p::tailleCase(texte) : p::tailleBouton(texte);
+}
+
+int32_t largeurItemMenu(const std::string& legende, bool coche) {
+    return p::auMoins(kPixelsParCaractereMenu * int32_t(sansEtCommercial(legende).size()) + kBordItemMenu,
+                      tailleItemMenu(legende, coche).largeur);
+}
+
+// A row of the menu's strip holds its items with 2 pixels above and below.
+int32_t hauteurRangMenu(const TFenetreDuTableauDeValeurs& t) {
+    return std::max({kHauteurMenuTableau, tailleItemMenu(t.legendeCopier, false).hauteur + 4,
+                     tailleItemMenu(t.legendeVirgule, true).hauteur + 4});
 }
 
 std::unique_ptr<TFenetreDuTableauDeValeurs>& instance() {
@@ -302,8 +317,8 @@ bool afficheTableauDeValeurs(int16_t numero, int n) {
     const int32_t caseFermeture = p::kLargeurCaseFermeture + 4;
     const int32_t largeur =
         std::min(std::max({tableau.largeurClient,
-                           largeurItemMenu(tableau.legendeCopier) + 2 * kMargeMenu + caseFermeture,
-                           largeurItemMenu(tableau.legendeVirgule) + 2 * kMargeMenu + caseFermeture}),
+                           largeurItemMenu(tableau.legendeCopier, false) + 2 * kMargeMenu + caseFermeture,
+                           largeurItemMenu(tableau.legendeVirgule, true) + 2 * kMargeMenu + caseFermeture}),
                  std::max(tableau.largeurClient, figure.droite - 1));
     const int32_t menu = disposeMenuTableau(tableau, largeur);
     const int32_t hauteur =
@@ -417,21 +432,22 @@ void peintTableau(TFenetreDuTableauDeValeurs& t) {
 int32_t disposeMenuTableau(TFenetreDuTableauDeValeurs& t, int32_t largeurFenetre) {
     // The items leave the top-right corner to the window's close box.
     const int32_t largeur = largeurFenetre - p::kLargeurCaseFermeture - 4;
+    const int32_t rang = hauteurRangMenu(t);
     int32_t x = 0, y = 0;
-    const auto place = [&](p::Rectangle& cadre, const std::string& legende) {
-        const int32_t l = largeurItemMenu(legende);
+    const auto place = [&](p::Rectangle& cadre, const std::string& legende, bool coche) {
+        const int32_t l = largeurItemMenu(legende, coche);
         if (x > 0 && x + kMargeMenu + l > largeur) {
             x = 0;
-            y += kHauteurMenuTableau;
+            y += rang;
         }
         // An item wider than the window is cut at its edge.
         const int32_t droite = std::max(x + kMargeMenu, std::min(x + kMargeMenu + l, largeur - kMargeMenu));
-        cadre = {x + kMargeMenu, y + 2, droite, y + kHauteurMenuTableau - 2};
+        cadre = {x + kMargeMenu, y + 2, droite, y + rang - 2};
         x += kMargeMenu + l;
     };
-    place(t.cadreCopier, t.legendeCopier);
-    place(t.cadreVirgule, t.legendeVirgule);
-    t.cadreMenu = {0, 0, largeurFenetre, y + kHauteurMenuTableau};
+    place(t.cadreCopier, t.legendeCopier, false);
+    place(t.cadreVirgule, t.legendeVirgule, true);
+    t.cadreMenu = {0, 0, largeurFenetre, y + rang};
     return t.cadreMenu.bas;
 }
 
