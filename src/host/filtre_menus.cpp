@@ -133,6 +133,12 @@ void ouvreFiltreMenus(TfigureKalmetra& f) {
         b->hauteurListes = bas - kHautListesFiltre - 8;
     }
     disposeFiltreMenus(*b);
+    // Wider when the toolkit's buttons need more than their own width.
+    if (const int32_t largeur = largeurFiltreMenus(*b); largeur > kLargeurForme) {
+        p::Rectangle cadre = p::cadreFenetre(b->fenetre);
+        cadre.droite = cadre.gauche + largeur;
+        p::placeFenetre(b->fenetre, cadre);
+    }
     attacheFenetreAFigure(numero, b->fenetre);
     remplitListesFiltre(*b);
     lieFormeFiltreMenus(*b);

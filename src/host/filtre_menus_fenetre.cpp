@@ -6,6 +6,7 @@
 
 #include "platform/ecran.h"
 #include "platform/entrees.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
 
@@ -200,18 +201,40 @@ void peintListe(const TBoiteFiltreMenu& b, p::ContexteDessin& dc, int k, const s
 } // namespace
 
 void disposeFiltreMenus(TBoiteFiltreMenu& b) {
+    // The buttons as wide and high as the toolkit's need for the longest
+    // caption, the forbidden list moved right by as much; the titles as high
+    // as the font needs, ending above the lists as they do.
+    int32_t largeurBouton = kLargeurBouton, hauteurBouton = kHauteurBouton;
+    for (uint32_t tag = 1; tag <= kNombreBoutonsFiltre; ++tag) {
+        const p::TailleControle t = p::tailleBouton(libelleBoutonFiltre(b, tag));
+        largeurBouton = p::auMoins(largeurBouton, t.largeur);
+        hauteurBouton = p::auMoins(hauteurBouton, t.hauteur);
+    }
+    const int32_t hauteurTitre = std::max({kHauteurLigneFiltre, p::tailleEtiquette(b.titreAutorises).hauteur,
+                                           p::tailleEtiquette(b.titreInterdits).hauteur});
+    const int32_t basTitres = kHautTitres + kHauteurLigneFiltre;
+    const int32_t hautTitres = std::max(0, std::min(kHautTitres, basTitres - hauteurTitre));
     const int32_t bas = kHautListesFiltre + std::max(b.hauteurListes, kHauteurLigneFiltre + 2);
-    const std::array<int32_t, 2> gauches = {kGaucheAutorises, kGaucheInterdits};
+    const std::array<int32_t, 2> gauches = {kGaucheAutorises,
+                                            kGaucheInterdits + largeurBouton - kLargeurBouton};
     for (int k : {kListeAutorises, kListeInterdits}) {
         TVueListeFiltre& v = b.vues[std::size_t(k)];
         const int32_t gauche = gauches[std::size_t(k)];
-        v.cadreTitre = {gauche, kHautTitres, gauche + kLargeurListe, kHautTitres + kHauteurLigneFiltre};
+        v.cadreTitre = {gauche, hautTitres, gauche + kLargeurListe, hautTitres + hauteurTitre};
         v.cadre = {gauche, kHautListesFiltre, gauche + kLargeurListe, bas};
     }
+    // The buttons keep their tops while their rows hold them, else each
+    // goes under the one before.
+    int32_t basPrecedent = 0;
     for (uint32_t tag = 1; tag <= kNombreBoutonsFiltre; ++tag) {
-        const int32_t haut = kHautListesFiltre + kHautBoutons[tag];
-        b.boutons[tag] = {kGaucheBoutons, haut, kGaucheBoutons + kLargeurBouton, haut + kHauteurBouton};
+        const int32_t haut = std::max(kHautListesFiltre + kHautBoutons[tag], basPrecedent + 4);
+        b.boutons[tag] = {kGaucheBoutons, haut, kGaucheBoutons + largeurBouton, haut + hauteurBouton};
+        basPrecedent = b.boutons[tag].bas;
     }
+}
+
+int32_t largeurFiltreMenus(const TBoiteFiltreMenu& b) {
+    return b.vues[std::size_t(kListeInterdits)].cadre.droite + kGaucheAutorises;
 }
 
 void listesFiltreRemplies(TBoiteFiltreMenu& b) {

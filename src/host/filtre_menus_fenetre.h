@@ -30,6 +30,8 @@ constexpr int32_t kHautListesFiltre = 40;   // the lists' top, client pixels
 
 // Lays out the titles, the lists (hauteurListes high) and the buttons.
 void disposeFiltreMenus(TBoiteFiltreMenu& b);
+// The client width the layout needs (the forbidden list and its margin).
+int32_t largeurFiltreMenus(const TBoiteFiltreMenu& b);
 // After the lists were filled: their lines counted again for scrolling (the
 // first line shown kept where it can be), anchors forgotten, the box
 // repainted.

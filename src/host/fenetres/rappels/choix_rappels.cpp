@@ -1,6 +1,7 @@
 #include "host/fenetres/rappels/choix_rappels.h"
 
 #include <algorithm>
+#include <tuple>
 #include <memory>
 
 #include "drawing/designation.h"
@@ -19,6 +20,7 @@
 #include "platform/ecran.h"
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
@@ -96,20 +98,36 @@ bool contient(const p::Rectangle& r, int32_t x, int32_t y) {
     return x >= r.gauche && x < r.droite && y >= r.haut && y < r.bas;
 }
 
+void disposeBoutonsChoix(TFenRaPour& c) {
+    int32_t decalage = 0, bas = kCadreBoutonOk.bas;
+    for (const auto& [cadre, modele, libelle] :
+         {std::tuple{&c.cadreOk, kCadreBoutonOk, std::string("Ok")},
+          std::tuple{&c.cadreAnnuler, kCadreBoutonAnnuler, c.legendeAnnuler},
+          std::tuple{&c.cadreAide, kCadreBoutonAide, c.legendeAide}}) {
+        const p::TailleControle t = p::tailleBouton(libelle);
+        const int32_t gauche = modele.gauche + decalage;
+        *cadre = {gauche, modele.haut, gauche + p::auMoins(modele.largeur(), t.largeur),
+                  modele.haut + p::auMoins(modele.hauteur(), t.hauteur)};
+        decalage += cadre->largeur() - modele.largeur();
+        bas = std::max(bas, cadre->bas);
+    }
+    c.hautListe = kHautBoutonsRappels + (bas - kCadreBoutonOk.bas);
+}
+
 // A press of the left button: a button of the top row, else the line under
 // the point (a second press of a double click on the line).
 void clicSouris(TFenRaPour& c, int32_t lParam, bool doubleClic) {
     const int32_t x = p::xDeLParam(lParam), y = p::yDeLParam(lParam);
     if (!doubleClic) {
-        if (contient(kCadreBoutonOk, x, y)) {
+        if (contient(c.cadreOk, x, y)) {
             BoutonOkClick(c);
             return;
         }
-        if (contient(kCadreBoutonAnnuler, x, y)) {
+        if (contient(c.cadreAnnuler, x, y)) {
             BoutonAnnulerClick(c);
             return;
         }
-        if (c.aideVisible && contient(kCadreBoutonAide, x, y)) {
+        if (c.aideVisible && contient(c.cadreAide, x, y)) {
             BoutonAideClick(c);
             return;
         }
@@ -273,6 +291,7 @@ void remplitChoixRappels(TFenRaPour& c) {
     c.legendeAnnuler = phraseDeNumero(11252);
     c.aideVisible = !c.pourDialogue;
     c.legendeAide = phraseDeNumero(11251);
+    disposeBoutonsChoix(c);
     if (commandeChoisitObjets(c.commande)) {
         c.titre = phraseDeNumero(c.commande);
         std::erase(c.titre, '&');
@@ -300,11 +319,11 @@ void remplitChoixRappels(TFenRaPour& c) {
     // least as wide as its row of buttons, so that short reminders leave
     // Cancel and Help within reach.
     const p::Rectangle zone = rectangleClientFigure(c.numeroFigure);
-    const int32_t boutons = (c.aideVisible ? kCadreBoutonAide : kCadreBoutonAnnuler).droite + 1;
+    const int32_t boutons = (c.aideVisible ? c.cadreAide : c.cadreAnnuler).droite + 1;
     int32_t largeur = std::max(c.largeurMax + 15, boutons);
     if (zone.droite > gauche) largeur = std::min(largeur, zone.droite - gauche);
-    int32_t hauteur = kHautBoutonsRappels + hauteurLignes(c) + 2;
-    if (zone.bas - 25 > kHautBoutonsRappels) hauteur = std::min(hauteur, zone.bas - 25);
+    int32_t hauteur = c.hautListe + hauteurLignes(c) + 2;
+    if (zone.bas - 25 > c.hautListe) hauteur = std::min(hauteur, zone.bas - 25);
     p::placeFenetre(c.fenetre, {gauche, 0, gauche + std::max(largeur, 1), std::max(hauteur, 1)});
     FormResize(c);
     attacheFenetreAFigure(c.numeroFigure, c.fenetre);
@@ -411,8 +430,7 @@ bool FormCloseQuery(TFenRaPour& c) {
 
 void FormResize(TFenRaPour& c) {
     const p::Rectangle r = p::rectangleClient(c.fenetre);
-    c.cadreListe = {1, kHautBoutonsRappels + 1, std::max(1, r.droite - 1),
-                    std::max(kHautBoutonsRappels + 1, r.bas - 1)};
+    c.cadreListe = {1, c.hautListe + 1, std::max(1, r.droite - 1), std::max(c.hautListe + 1, r.bas - 1)};
 }
 
 void peintChoixRappels(TFenRaPour& c) {

@@ -62,6 +62,12 @@ struct TFenRaPour {
     TEnsembleObjets designables;
     int32_t largeurMax = 0;
     platform::Rectangle cadreListe;
+    // The buttons' places: the ones above, or larger when the toolkit's
+    // buttons need more for their captions (each moved right by what those
+    // before it grew); the list starts under them.
+    platform::Rectangle cadreOk = kCadreBoutonOk, cadreAnnuler = kCadreBoutonAnnuler,
+                        cadreAide = kCadreBoutonAide;
+    int32_t hautListe = kHautBoutonsRappels;
     TListeDefilante defilement; // line heights and the first line shown
 };
 

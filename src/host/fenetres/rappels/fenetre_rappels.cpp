@@ -17,6 +17,7 @@
 #include "platform/ecran.h"
 #include "platform/fenetres.h"
 #include "platform/formes_liees.h"
+#include "platform/mesures_texte.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
@@ -30,6 +31,22 @@ namespace {
 
 constexpr uint16_t kRegleTousLesRappels = 81;
 constexpr int32_t kHauteurLabel = 16;
+
+// A label's height: 16 pixels, or what the toolkit's font needs for the
+// two labels' texts when that is more.
+int32_t hauteurLabel(const TKMrappels& r) {
+    return std::max({kHauteurLabel, p::tailleEtiquette(r.labelIndisponible).hauteur,
+                     p::tailleEtiquette(r.labelNonValide).hauteur});
+}
+
+// The widest label's text as the toolkit measures it (0 headless).
+int32_t largeurLabels(const TKMrappels& r) {
+    int32_t largeur = 0;
+    for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
+                                         std::pair{r.nonValideVisible, &r.labelNonValide}})
+        if (visible) largeur = std::max(largeur, p::tailleEtiquette(*texte).largeur);
+    return largeur;
+}
 constexpr p::Couleur kBleu = p::rgb(0, 0, 255);
 
 std::unique_ptr<TKMrappels>& forme() {
@@ -173,8 +190,8 @@ void remplitRappels(TKMrappels& r) {
     // area; the list scrolls when they do not fit.
     const p::Rectangle zone = rectangleClientFigure(r.numeroFigure);
     const p::Rectangle bureau = p::rectangleBureau();
-    const int32_t labels = kHauteurLabel * (int(r.indisponibleVisible) + int(r.nonValideVisible));
-    int32_t largeur = r.largeurMax + 30 + p::kLargeurCaseFermeture + 4,
+    const int32_t labels = hauteurLabel(r) * (int(r.indisponibleVisible) + int(r.nonValideVisible));
+    int32_t largeur = std::max(r.largeurMax + 30, largeurLabels(r)) + p::kLargeurCaseFermeture + 4,
             hauteur = r.hauteurTotale + labels + 24;
     for (const p::Rectangle& limite : {zone, bureau}) {
         if (limite.largeur() > 0) largeur = std::min(largeur, limite.largeur());
@@ -199,7 +216,7 @@ int32_t droiteContenu(const TKMrappels& r) {
 
 void FormResize(TKMrappels& r) {
     const p::Rectangle cadre = p::cadreFenetre(r.fenetre);
-    const int32_t haut = kHauteurLabel * (int(r.indisponibleVisible) + int(r.nonValideVisible));
+    const int32_t haut = hauteurLabel(r) * (int(r.indisponibleVisible) + int(r.nonValideVisible));
     // The list never passes the client area's bottom, where its last lines
     // and its scroll bar could not be seen.
     const int32_t bas = std::min(haut + std::max(0, cadre.hauteur() - 24), p::rectangleClient(r.fenetre).bas);
@@ -210,12 +227,13 @@ void FormResize(TKMrappels& r) {
 std::vector<std::pair<p::Rectangle, const std::string*>> labelsVisibles(const TKMrappels& r) {
     std::vector<std::pair<p::Rectangle, const std::string*>> labels;
     const int32_t largeur = droiteContenu(r);
+    const int32_t hauteur = hauteurLabel(r);
     int32_t y = 0;
     for (const auto& [visible, texte] : {std::pair{r.indisponibleVisible, &r.labelIndisponible},
                                          std::pair{r.nonValideVisible, &r.labelNonValide}}) {
         if (!visible) continue;
-        labels.emplace_back(p::Rectangle{0, y, largeur, y + kHauteurLabel}, texte);
-        y += kHauteurLabel;
+        labels.emplace_back(p::Rectangle{0, y, largeur, y + hauteur}, texte);
+        y += hauteur;
     }
     return labels;
 }

@@ -31,9 +31,9 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
         const p::Rectangle visible = p::intersectionRectangles(cadre, client);
         if (!visible.estVide()) forme.boutons.push_back({.tag = tag, .cadre = visible, .libelle = libelle});
     };
-    bouton(kTagRappelsOk, kCadreBoutonOk, "Ok");
-    bouton(kTagRappelsAnnuler, kCadreBoutonAnnuler, c->legendeAnnuler);
-    if (c->aideVisible) bouton(kTagRappelsAide, kCadreBoutonAide, c->legendeAide);
+    bouton(kTagRappelsOk, c->cadreOk, "Ok");
+    bouton(kTagRappelsAnnuler, c->cadreAnnuler, c->legendeAnnuler);
+    if (c->aideVisible) bouton(kTagRappelsAide, c->cadreAide, c->legendeAide);
     p::ListeLiee liste;
     liste.numero = kListeChoixRappels;
     liste.cadre = c->cadreListe;
