@@ -1,6 +1,7 @@
 #include "platform/cairo_rendu.h"
 
 #include "base/texte.h"
+#include "platform/cairo_segments_pixels.h"
 #include "platform/contexte_dessin.h"
 #include "platform/trace_enregistre.h"
 
@@ -260,34 +261,20 @@ void RenduCairo::polyligne(const EtatTrace& etat, const std::vector<Point>& poin
     cairo_restore(cr_);
 }
 
-// Separate segments with a solid pen: the pen, the clip and the state are
-// set once, then each segment is stroked on its own as a two-point polyline
-// would be (one path for all of them would not mark the same pixels: cairo
-// rasterises a large path's edges a little differently). Dashed and dotted
-// pens, whose gaps may show the background, go through polyligne.
+// Separate segments: on a picture of pixels, written straight into its
+// pixels from those cairo marks for a segment of the same offset and pen
+// (cairo_segments_pixels.h); the others, and every segment elsewhere, one
+// stroke each as a two-point polyline.
 void RenduCairo::segments(const EtatTrace& etat, const std::vector<Point>& extremites) {
-    if (etat.stylo.style != StyleStylo::Plein) return Rendu::segments(etat, extremites);
-    commence(etat);
-    const bool fin = etat.stylo.largeur <= 1;
-    cairo_set_line_width(cr_, std::max(1, etat.stylo.largeur));
-    cairo_set_line_cap(cr_, fin ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr_, fin ? CAIRO_LINE_JOIN_MITER : CAIRO_LINE_JOIN_ROUND);
-    fixeSource(cr_, etat.stylo.couleur);
+    PixelsSegments pixels(cr_, etat);
+    if (!pixels.pret()) return Rendu::segments(etat, extremites);
     for (std::size_t k = 0; k + 1 < extremites.size(); k += 2) {
         const Point a = extremites[k], b = extremites[k + 1];
-        if (fin) {
-            // Nothing when the ends meet; the ends moved back half a pixel otherwise.
-            if (a == b) continue;
-            const PointReel u = pasMajeur(a, b);
-            cairo_move_to(cr_, a.x + 0.5 - u.x / 2, a.y + 0.5 - u.y / 2);
-            ligneFinVers(cr_, b, u);
-        } else {
-            cairo_move_to(cr_, a.x + 0.5, a.y + 0.5);
-            cairo_line_to(cr_, b.x + 0.5, b.y + 0.5);
-        }
-        cairo_stroke(cr_);
+        if (pixels.trace(a, b)) continue;
+        pixels.rendALaMain();
+        polyligne(etat, {a, b});
+        pixels.reprendLaMain();
     }
-    cairo_restore(cr_);
 }
 
 void RenduCairo::rectangle(const EtatTrace& etat, Rect r) {
@@ -598,6 +585,7 @@ void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, R
 
 void libereCachesCairo() {
     videCacheMiseEnPage();
+    libereMotifsSegments();
     libereFacesMath();
     cairo_debug_reset_static_data();
     // fontconfig is loaded with cairo but not linked by name: look it up.

@@ -13,6 +13,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -176,6 +179,69 @@ TEST(DessinCairo, DashGapsShowTheBackgroundOnlyWhenOpaque) {
         EXPECT_EQ(p.en(20, 4), mode == ModeFond::Opaque ? kVert : kBlanc); // in the first gap
         EXPECT_EQ(p.en(30, 4), kRouge);
     }
+}
+
+// Segments given at once (traceSegments) mark exactly the pixels of the
+// same segments drawn one by one, apart or crowded (crossing, touching,
+// overlapping), with every pen: solid, wide with round ends, dashed and
+// dotted (each segment starts its dash pattern again) with their gaps
+// transparent or in the background colour; inside a clip rectangle, and
+// with segments too long to be drawn from kept pixels among the others.
+TEST(DessinCairo, SegmentsAtOnceMarkThePixelsOfSegmentsOneByOne) {
+    constexpr int32_t kCote = 160;
+    uint32_t graine = 2024;
+    const auto hasard = [&graine](int32_t n) {
+        graine = graine * 1664525u + 1013904223u;
+        return int32_t((graine >> 8) % uint32_t(n));
+    };
+    // Apart: one segment in each 32 x 32 cell, 4 pixels from its sides.
+    std::vector<Point> apart, serres;
+    for (int32_t cy = 0; cy < kCote; cy += 32)
+        for (int32_t cx = 0; cx < kCote; cx += 32)
+            for (int k = 0; k < 2; ++k)
+                apart.push_back({cx + 4 + hasard(24), cy + 4 + hasard(24)});
+    // Crowded: 600 short segments, and long ones across, some leaving the picture.
+    for (int k = 0; k < 600; ++k) {
+        const Point a{hasard(100) + 20, hasard(100) + 20};
+        serres.push_back(a);
+        serres.push_back({a.x + hasard(17) - 8, a.y + hasard(17) - 8});
+        if (k % 100 == 0) {
+            serres.push_back({hasard(kCote), hasard(kCote)});
+            serres.push_back({hasard(2 * kCote) - kCote / 2, hasard(2 * kCote) - kCote / 2});
+        }
+    }
+    const Stylo stylos[] = {styloPlein(1, kBleu), styloPlein(3, kRouge), Stylo{StyleStylo::Tirets, 1, kBleu},
+                            Stylo{StyleStylo::Points, 1, kRouge}, Stylo{StyleStylo::Tirets, 2, kVert}};
+    const std::optional<Rect> decoupes[] = {std::nullopt, Rect{30, 25, 130, 110}};
+    for (const Stylo& stylo : stylos)
+        for (ModeFond mode : {ModeFond::Transparent, ModeFond::Opaque})
+            for (const std::optional<Rect>& decoupe : decoupes)
+                for (const auto* extremites : {&apart, &serres}) {
+                    SCOPED_TRACE("pen " + std::to_string(int(stylo.style)) + " width " +
+                                 std::to_string(stylo.largeur) + (mode == ModeFond::Opaque ? " opaque" : "") +
+                                 (decoupe ? " clipped" : "") +
+                                 (extremites == &apart ? " apart" : " crowded"));
+                    Planche un(kCote, kCote), lot(kCote, kCote);
+                    for (Planche* p : {&un, &lot}) {
+                        choisitStylo(*p->dc, stylo);
+                        fixeModeFond(*p->dc, mode);
+                        fixeCouleurFond(*p->dc, kVert);
+                        if (decoupe) fixeDecoupe(*p->dc, *decoupe);
+                    }
+                    for (std::size_t k = 0; k + 1 < extremites->size(); k += 2) {
+                        deplaceVers(*un.dc, (*extremites)[k].x, (*extremites)[k].y);
+                        traceVers(*un.dc, (*extremites)[k + 1].x, (*extremites)[k + 1].y);
+                    }
+                    traceSegments(*lot.dc, *extremites);
+                    int encre = 0, differents = 0;
+                    for (int32_t y = 0; y < kCote; ++y)
+                        for (int32_t x = 0; x < kCote; ++x) {
+                            encre += un.en(x, y) != kBlanc;
+                            differents += un.en(x, y) != lot.en(x, y);
+                        }
+                    EXPECT_GT(encre, 40); // something was drawn
+                    EXPECT_EQ(differents, 0);
+                }
 }
 
 TEST(DessinCairo, PixelsEllipseAndClip) {
