@@ -160,14 +160,17 @@ void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t 
 }
 
 void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y) {
+    static std::vector<Point> extremitesPoint(2);
     termineLot();
     const Point p = echellePoint(x, y);
     if (!dansDecoupe(p)) return;
-    platform::deplaceVers(dc, p.x, p.y);
     // A 1-pixel pen draws nothing for a line that does not move: one pixel
-    // long then. A wider pen (on the device) draws a round dot.
+    // long then. A wider pen (on the device) draws a round dot. Given as a
+    // segment, the backend may draw it without a stroke of its own.
     const bool fin = dc.etat.stylo.largeur * dc.etat.pixel <= 1.0;
-    platform::traceVers(dc, fin ? p.x + 1 : p.x, p.y);
+    extremitesPoint[0] = p;
+    extremitesPoint[1] = {fin ? p.x + 1 : p.x, p.y};
+    platform::traceSegments(dc, extremitesPoint);
 }
 
 void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p) {

@@ -84,8 +84,8 @@ int32_t longueurPixel(int32_t n);
 // A segment in pixels, clipped to the clip rectangle, with the current pen.
 void traceSegment(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 // Gathers the segments traceSegment draws into dc while it lives and gives
-// them to the context at once (one stroke instead of one per segment), in
-// the order they came: the picture and the recorded primitives are those of
+// them to the context at once (the backend sets its state once for all of
+// them), in the order they came: the picture and the recorded primitives are those of
 // the segments drawn one by one. Any other drawing, or a change of pen,
 // inside its life first draws what was gathered (termineLot), as the
 // drawers of this file do.
