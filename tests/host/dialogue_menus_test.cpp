@@ -288,6 +288,13 @@ class DialogueDesMenus : public BancSouris, public ::testing::WithParamInterface
         TFenDialog* d = fenetreDialogue();
         if (!d || unite.empty() || !d->dialogue.demandeUnite) return;
         ASSERT_TRUE(d->listeUnites.visible);
+        // The band made room for the list: every row and prompt stands under it.
+        EXPECT_FALSE(d->listeUnites.cadre.estVide());
+        for (const TChampDialogue& c : d->champs) {
+            if (c.visible) {
+                EXPECT_GE(std::min(c.cadre.haut, c.cadreInvite.haut), d->listeUnites.cadre.bas);
+            }
+        }
         choisit(kTagListeUnites, d->listeUnites, unite);
         p::boitesDemandees().clear();
         p::envoieMessage(fenetreDuDialogue(), p::WM_KEYDOWN, p::VK_RETURN, 0);
