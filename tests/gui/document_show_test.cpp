@@ -26,10 +26,6 @@ namespace p = platform;
 
 constexpr uint64_t kGraine = 5;
 
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n";
 const char* const kFigureFrancaise = "Figure Kalmetra\r\n"
                                      "A point de coordonn\xE9"
                                      "es (-4,0,0) dans le rep\xE8re Rxyz\r\n"
@@ -44,7 +40,7 @@ struct DispositionEditeur {
 
 DispositionEditeur dispositionEditeur() {
     DispositionEditeur d;
-    KMAfficheEditeurFigure(figureCommeShow(kFigure, kGraine).numero);
+    KMAfficheEditeurFigure(figureCommeShow(kFigureSegment, kGraine).numero);
     if (TFenetreEditeur* e = fenetreEditeur()) {
         const p::FormeLiee forme = p::formeLiee(e->fenetre)->etat();
         if (!forme.champs.empty()) d.texte = forme.champs[0].cadre;
@@ -94,7 +90,7 @@ class DocumentShow : public SessionShow {
 // construction dialog is undone by Ctrl+Z and redone by Ctrl+Shift+Z; the
 // star follows the flag through the change, the save, the undo and redo.
 TEST_F(DocumentShow, UndoKeepsTheOpenedFigureAndTheStarFollowsTheModifiedFlag) {
-    demarreSession(kFigure, kGraine);
+    demarreSession(kFigureSegment, kGraine);
     if (HasFatalFailure() || IsSkipped()) return;
     EXPECT_EQ(titre(), "km32 - figure.k3v");
     touche("ctrl+z");
@@ -134,7 +130,7 @@ TEST_F(DocumentShow, UndoKeepsTheOpenedFigureAndTheStarFollowsTheModifiedFlag) {
 TEST_F(DocumentShow, QuittingAsksBeforeLosingTextTheEditorHasNotApplied) {
     const DispositionEditeur d = dispositionEditeur();
     ASSERT_GT(d.texte.largeur(), 0);
-    demarreSession(kFigure, kGraine);
+    demarreSession(kFigureSegment, kGraine);
     if (HasFatalFailure() || IsSkipped()) return;
     const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
     commandeDuMenu(4, 3); // Edit > Edit figure text
@@ -152,20 +148,20 @@ TEST_F(DocumentShow, QuittingAsksBeforeLosingTextTheEditorHasNotApplied) {
     gardeBoite("quit_with_text_not_applied.png");
     ASSERT_TRUE(repond("alt+n")) << "no question about the editor's text";
     EXPECT_TRUE(ecran_->enCours(programme_)) << "No closed the window";
-    EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
+    EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegment);
 
     ecran_->xdotool("mousemove " + centre(d.texte) + " click 1");
     ecran_->xdotool("key ctrl+q");
     ASSERT_TRUE(repond("alt+y")) << "no question about the editor's text";
     int statut = -1;
     EXPECT_TRUE(ecran_->attendsFin(programme_, statut)) << "Yes did not close the window";
-    EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
+    EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegment);
 }
 
 // The figure's folder removed under it, or its file made read-only: Ctrl+S
 // shows why it failed and the star stays; the fault mended, Ctrl+S saves.
 TEST_F(DocumentShow, ASaveThatFailsSaysWhyAndKeepsTheStar) {
-    demarreSession(kFigure, kGraine, "sous/figure.k3v");
+    demarreSession(kFigureSegment, kGraine, "sous/figure.k3v");
     if (HasFatalFailure() || IsSkipped()) return;
     struct Panne {
         const char* quoi;
@@ -207,7 +203,7 @@ TEST_F(DocumentShow, ASaveThatFailsSaysWhyAndKeepsTheStar) {
 // over without asking: Cancel keeps the other program's text, Save anyway
 // writes the figure.
 TEST_F(DocumentShow, AFileChangedByAnotherProgramIsWrittenOverOnlyWhenTheUserSaysSo) {
-    demarreSession(kFigure, kGraine);
+    demarreSession(kFigureSegment, kGraine);
     if (HasFatalFailure() || IsSkipped()) return;
     tourneVue();
     ASSERT_TRUE(titreDevient("km32 - figure.k3v *")) << titre();
@@ -240,7 +236,7 @@ TEST_F(DocumentShow, AFileChangedByAnotherProgramIsWrittenOverOnlyWhenTheUserSay
 TEST_F(DocumentShow, HelpAnswersF1AndTheEditorsHelpButton) {
     const DispositionEditeur d = dispositionEditeur();
     ASSERT_GT(d.aide.largeur(), 0);
-    demarreSession(kFigure, kGraine);
+    demarreSession(kFigureSegment, kGraine);
     if (HasFatalFailure() || IsSkipped()) return;
     touche("F1");
     std::optional<EcranX::FenetreX> b = boite();

@@ -31,10 +31,6 @@ namespace p = platform;
 
 constexpr uint64_t kGraine = 11;
 
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n";
 const std::string kLigneTapee = "C point with coordinates (0,4,0) in coordinate system Rxyz";
 const std::string kPhraseDeLArbre = "Front plane maintained";
 const std::string kCommentaire = "Segment AB and its two ends";
@@ -56,7 +52,7 @@ struct Dispositions {
 
 Dispositions dispositionsSansEcran() {
     Dispositions d;
-    auto figure = [] { return figureCommeShow(kFigure, kGraine).numero; };
+    auto figure = [] { return figureCommeShow(kFigureSegment, kGraine).numero; };
     KMAfficheEditeurFigure(figure());
     if (TFenetreEditeur* e = fenetreEditeur()) {
         const p::OperationsForme* o = p::formeLiee(e->fenetre);
@@ -88,7 +84,7 @@ class Editeurs : public SessionShow {
         disposition_ = dispositionsSansEcran();
         ASSERT_GT(disposition_.arbre.largeur(), 0);
         ASSERT_GT(disposition_.appliquerCommentaire.largeur(), 0);
-        demarreSession(kFigure, kGraine);
+        demarreSession(kFigureSegment, kGraine);
         if (HasFatalFailure() || IsSkipped()) return;
         activeFigure();
     }

@@ -23,16 +23,6 @@ namespace fs = std::filesystem;
 
 constexpr uint64_t kGraine = 7;
 
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n"
-                            "P free point on segment [AB]\r\n";
-const char* const kFigureSansP = "Kalmetra figure (English)\r\n"
-                                 "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                                 "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                                 "s segment [AB]\r\n";
-
 // The figure drawn headless as km32 show draws it: a host window of the same
 // size, the same seed, the same calls; its surface on white.
 Capture dessinSansEcran(const std::string& texte, int largeur = kLargeur, int hauteur = kHauteur) {
@@ -84,7 +74,7 @@ std::string ligneRotations(const std::string& texte) {
 
 class FenetreReelle : public SessionShow {
   protected:
-    void SetUp() override { demarreSession(kFigure, kGraine); }
+    void SetUp() override { demarreSession(kFigureSegmentEtP, kGraine); }
 
     // The pop-up menus shown: the visible windows of the program other than the figure's.
     std::vector<EcranX::FenetreX> menus() {
@@ -125,7 +115,7 @@ class FenetreReelle : public SessionShow {
 TEST_F(FenetreReelle, TheFigureIsDrawnWhereTheHeadlessWindowDrawsIt) {
     const Capture ecran = fenetreDe(ecranStable());
     garde(ecran, "figure.png");
-    compareDessins(ecran, dessinSansEcran(kFigure), "the figure as shown at start");
+    compareDessins(ecran, dessinSansEcran(kFigureSegmentEtP), "the figure as shown at start");
 }
 
 TEST_F(FenetreReelle, TheFigureFollowsTheWindowsNewSize) {
@@ -148,21 +138,21 @@ TEST_F(FenetreReelle, TheFigureFollowsTheWindowsNewSize) {
         for (int y = 0; y < kHauteur; ++y)
             for (int x = 0; x < kLargeur; ++x)
                 if (x >= t.largeur || y >= t.hauteur) ecran.pixels[std::size_t(y) * kLargeur + x] = 0xFFFFFF;
-        compareDessins(ecran, dessinSansEcran(kFigure, t.largeur, t.hauteur), "after the resize", t.largeur,
-                       t.hauteur);
+        compareDessins(ecran, dessinSansEcran(kFigureSegmentEtP, t.largeur, t.hauteur), "after the resize",
+                       t.largeur, t.hauteur);
     }
 }
 
 TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureDraws) {
-    const Capture reference = dessinSansEcran(kFigure);
-    const PixelsSombres p = pixelsDeP(reference, dessinSansEcran(kFigureSansP));
+    const Capture reference = dessinSansEcran(kFigureSegmentEtP);
+    const PixelsSombres p = pixelsDeP(reference, dessinSansEcran(kFigureSegment));
     ASSERT_GT(p.nombre, 5);
     glissePointP(p);
     const std::string apresGlisser = sauveEtLis();
     EXPECT_NE(apresGlisser.find("parameter"), std::string::npos) << apresGlisser;
     const Capture ecranGlisser = fenetreDe(ecranStable());
     const Capture dessinGlisser = dessinSansEcran(apresGlisser);
-    const PixelsSombres nouveauP = pixelsDeP(dessinGlisser, dessinSansEcran(kFigureSansP));
+    const PixelsSombres nouveauP = pixelsDeP(dessinGlisser, dessinSansEcran(kFigureSegment));
     EXPECT_GT(std::hypot(nouveauP.x - p.x, nouveauP.y - p.y), 15.0) << "P did not move";
     // It moved the way the mouse went (down and to the left on the screen).
     EXPECT_GT(nouveauP.y, p.y + 10);
@@ -182,7 +172,7 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
 }
 
 TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
-    const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigure), dessinSansEcran(kFigureSansP));
+    const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigureSegmentEtP), dessinSansEcran(kFigureSegment));
     ASSERT_GT(p.nombre, 5);
     glissePointP(p);
     const std::string avant = essais::contenuFichier(figure_);

@@ -26,12 +26,6 @@ constexpr int kLargeurEcran = 1024, kHauteurEcran = 768;
 constexpr uint64_t kGraine = 11;
 constexpr uint32_t kWmCommand = 0x0111;
 
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n"
-                            "P free point on segment [AB]\r\n";
-
 // A figure text without its line ends' differences (CR LF or LF, a last one or not).
 std::string lignes(const std::string& texte) {
     std::string t;
@@ -102,7 +96,7 @@ struct ImageReference {
     std::string svg, pdf;
 };
 ImageReference copieSansEcran(uint32_t commandeCopie) {
-    const auto [hote, n] = figureCommeShow(kFigure, kGraine);
+    const auto [hote, n] = figureCommeShow(kFigureSegmentEtP, kGraine);
     KMMessage m{kWmCommand, commandeCopie, 0, 0};
     traiteMessageKMParNumero(n, &m);
     ImageReference r;
@@ -122,7 +116,7 @@ class FichiersPressePapiers : public SessionShow {
   protected:
     void SetUp() override {
         if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
-        demarreSession(kFigure, kGraine);
+        demarreSession(kFigureSegmentEtP, kGraine);
     }
 
     std::optional<EcranX::FenetreX> dialogue() {
@@ -192,14 +186,14 @@ TEST_F(FichiersPressePapiers, SaveAsWritesTheFigureUnderTheTypedNameAndTheTitleN
     EXPECT_EQ(lignes(texteCli(copie)), lignes(attendu));
     // The figure now belongs to the new file; the old one is left as it was.
     EXPECT_TRUE(attends([&] { return titre() == "km32 - copie.k3v"; })) << titre();
-    EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
+    EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegmentEtP);
 
     // Ctrl+S now saves into the new file, not into the old one.
     fs::remove(copie);
     ecran_->xdotool("mousemove 20 20");
     ecran_->xdotool("key ctrl+s");
     ASSERT_TRUE(attends([&] { return fs::exists(copie); })) << "Ctrl+S did not save into the new file";
-    EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
+    EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegmentEtP);
 }
 
 TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWere) {
@@ -226,14 +220,14 @@ TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWe
         }
         ASSERT_TRUE(attends([&] { return !dialogueOuvert(); })) << "the dialog stayed open";
         EXPECT_EQ(fichiers(), avant);
-        EXPECT_EQ(essais::contenuFichier(figure_), kFigure);
+        EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegmentEtP);
         EXPECT_EQ(titre(), titreAvant);
         EXPECT_TRUE(ecran_->enCours(programme_));
     }
     // The figure still saves into its own file.
     ecran_->xdotool("mousemove 20 20");
     ecran_->xdotool("key ctrl+s");
-    ASSERT_TRUE(attends([&] { return essais::contenuFichier(figure_) != kFigure; }))
+    ASSERT_TRUE(attends([&] { return essais::contenuFichier(figure_) != kFigureSegmentEtP; }))
         << "Ctrl+S saved nothing";
     EXPECT_EQ(lignes(essais::contenuFichier(figure_)), lignes(texteCli(figure_)));
 }

@@ -19,11 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 // One free point, P: the keyboard piloting offers "none" and P.
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n"
-                            "P free point on segment [AB]\r\n";
 const char* const kPilotageDeP = "Free active object for keyboard: P";
 
 // The picker and the reminders window open at the top left corner of the
@@ -84,7 +79,7 @@ Capture coin(const Capture& ecran, int largeur, int hauteur) {
 
 class RappelsReels : public SessionShow {
   protected:
-    void SetUp() override { demarreSession(kFigure, 7); }
+    void SetUp() override { demarreSession(kFigureSegmentEtP, 7); }
 
     // Piloting > Pilot with the keyboard, from the figure's menu: the second
     // heading, then its first entry.

@@ -20,6 +20,14 @@ namespace km32::tests {
 // The window km32 show opens, at the screen's top left corner.
 constexpr int kLargeur = 800, kHauteur = 600;
 
+// The small figures several tests show: the segment AB from (-4,0,0) to
+// (4,0,0), alone and with a point P free on it.
+inline const std::string kFigureSegment = "Kalmetra figure (English)\r\n"
+                                          "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
+                                          "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                                          "s segment [AB]\r\n";
+inline const std::string kFigureSegmentEtP = kFigureSegment + "P free point on segment [AB]\r\n";
+
 // The figure as km32 show makes it, made headless: the library started
 // afresh with the random generator seeded, a host window of the size given,
 // the figure made of the text and sized to the window. The host window and
