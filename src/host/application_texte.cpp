@@ -5,6 +5,7 @@
 #include "drawing/rafraichissement.h"
 #include "drawing/vue_operations.h"
 #include "host/menus_figure.h"
+#include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/registre_figures.h"
@@ -96,6 +97,7 @@ void valideNouvelEtat(TfigureKalmetra& f) {
 bool appliqueTexteAFigure(TfigureKalmetra& f, const std::string& texte, bool confirmation,
                           uint16_t* ligneErreur) {
     if (ligneErreur) *ligneErreur = 0;
+    const SurveillanceModification surveillance(int16_t(f.numeroFigure));
     detruitMenuConstruit(f);
     // Without a snapshot the figure could not be given back: nothing is tried.
     if (!empileInstantane(f)) {

@@ -18,6 +18,7 @@
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
 #include "model/analyse_expression.h"
+#include "model/avis_modification.h"
 #include "model/expression_erreurs.h"
 #include "model/index_noms.h"
 #include "model/messages.h"
@@ -29,6 +30,7 @@
 #include "sibling/bibliotheque_tq.h"
 #include "sibling/table_partagee.h"
 #include "text/langue_texte.h"
+#include "text/sauvegarde_figure.h"
 
 namespace km32 {
 
@@ -115,6 +117,8 @@ void reinitialiseBibliotheque() {
     reinitialiseDialogue();
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
+    reinitialiseAvisModification();
+    reinitialiseSauvegarde();
     reinitialiseBibliothequeTQ();
 }
 

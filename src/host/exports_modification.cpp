@@ -2,7 +2,7 @@
 // changes.
 #include "km32.h"
 
-#include "host/avis_modification.h"
+#include "model/avis_modification.h"
 #include "host/exports_commun.h"
 
 extern "C" {

@@ -1,9 +1,9 @@
 #include "host/repartiteur.h"
 
-#include "host/avis_modification.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetre_mere.h"
 #include "host/services_attendus.h"
+#include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
 #include "model/fichiers_texte.h"
 #include "model/registre_figures.h"
@@ -87,10 +87,9 @@ uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     EtatRepartiteur& e = etatRepartiteur();
     const bool refusAnterieur = e.refusEnCours;
     e.refusEnCours = false;
-    const bool modifieeAvant = figureDeNumero(numero)->modifiee != 0;
+    // The host's function hears of the modified flag changed by the message.
+    const SurveillanceModification surveillance(numero);
     const uint8_t r = traiteMessageFigure(*figureDeNumero(numero), message);
-    if (figureExiste(numero) && (figureDeNumero(numero)->modifiee != 0) != modifieeAvant)
-        avisModificationHote(numero, !modifieeAvant);
     if (e.refusEnCours) message.resultat = kResultatRefuse;
     // A message handled inside another one leaves the outer one's mark.
     e.refusEnCours = e.refusEnCours || refusAnterieur;

@@ -33,8 +33,10 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code);
 // The command switch: 1..264 the menu commands, 301..305, 1001..1050 the
 // prototype commands.
 uint8_t executeCommandeFigure(TfigureKalmetra& f, uint32_t commande, int32_t lParam);
-// Applies the designated objects to the command waiting for them.
-void appliqueDesignation(TfigureKalmetra& f);
+// Applies the designated objects to the command waiting for them; true
+// when that changed the figure (marked modified), false for a copy of
+// reminders or a command with nothing designated to act on.
+bool appliqueDesignation(TfigureKalmetra& f);
 // A tick of the figure clock (timer 271): the built-in object time takes
 // the time of day and its dependants are recomputed.
 void topHorlogeFigure(TfigureKalmetra& f);

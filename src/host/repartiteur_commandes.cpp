@@ -39,6 +39,8 @@ namespace p = platform;
 
 namespace {
 
+constexpr uint16_t kCommandeCopieRappels = 106; // copy the reminders of objects to the clipboard
+
 // The commands the construction dialog answers (the menu's construction
 // commands and the dialogs of other commands).
 bool commandeDuDialogue(uint32_t k) {
@@ -284,16 +286,19 @@ uint8_t executeCommandeFigure(TfigureKalmetra& f, uint32_t k, int32_t lParam) {
     return r;
 }
 
-void appliqueDesignation(TfigureKalmetra& f) {
+bool appliqueDesignation(TfigureKalmetra& f) {
     const uint16_t commande = f.commandeDesignation;
     TEnsembleObjets& d = f.ensembleDesigne;
     if (d.none()) {
+        // Nothing designated: piloting stops, the traced set empties; the
+        // other commands have nothing to act on.
+        const bool change = commande == 77 || commande == 84;
         if (commande == 77) f.objetLibreActif = 0;
         if (commande == 84) f.ensembleTrace.reset();
-        f.modifiee = 1;
+        if (change) f.modifiee = 1;
         f.derniereCommande = commande;
         f.commandeDesignation = 0;
-        return;
+        return change;
     }
     const int n = f.nombreObjets;
     auto drapeau = [&](int premier, uint16_t masque, bool active) {
@@ -340,7 +345,10 @@ void appliqueDesignation(TfigureKalmetra& f) {
     f.derniereCommande = commande;
     f.commandeDesignation = 0;
     d.reset();
-    f.modifiee = 1;
+    // Copying reminders to the clipboard leaves the figure as it was.
+    const bool change = commande != kCommandeCopieRappels;
+    if (change) f.modifiee = 1;
+    return change;
 }
 
 } // namespace km32

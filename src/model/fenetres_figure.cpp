@@ -1,5 +1,6 @@
 #include "model/fenetres_figure.h"
 
+#include "model/avis_modification.h"
 #include "model/table_figures.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -46,8 +47,13 @@ platform::Rectangle rectangleClientFigure(int16_t numero) {
 }
 
 int32_t signaleFigureModifiee(TfigureKalmetra& f) {
-    // The host told of a change finds the figure marked modified.
+    // The host told of a change finds the figure marked modified, and its
+    // function hears of the flag that rose (at the end of the dispatcher's
+    // message when the change came inside one).
+    const bool avant = f.modifiee != 0;
     f.modifiee = 1;
+    if (!avant && !modificationSurveillee(int16_t(f.numeroFigure)))
+        avisModificationHote(int16_t(f.numeroFigure), true);
     if (figureSansHote(f)) return 1;
     return platform::envoieMessage(f.fenetreHote, platform::WM_KEYUP, 1025, 0);
 }

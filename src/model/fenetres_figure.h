@@ -23,8 +23,11 @@ void activeFenetreFigure(int16_t numero);
 // The client rectangle of the owner window of a hosted figure, else of the
 // shared table's parent of annex windows.
 platform::Rectangle rectangleClientFigure(int16_t numero);
-// Marks the figure modified and tells the host it changed (code 1025 with
-// WM_KEYUP); the host's answer, 1 for a figure without host window.
+// The figure changed: marks it modified, tells the host's function of the
+// flag when it rises (avis_modification.h) and the host window (code 1025
+// with WM_KEYUP); the host window's answer, 1 for a figure without host
+// window. Only a real change calls it: a pick or a dialog that ends without
+// changing the figure does not.
 int32_t signaleFigureModifiee(TfigureKalmetra& f);
 
 } // namespace km32

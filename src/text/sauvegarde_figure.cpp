@@ -17,6 +17,15 @@
 
 namespace km32 {
 
+EtatSauvegarde& etatSauvegarde() {
+    static EtatSauvegarde e;
+    return e;
+}
+
+void reinitialiseSauvegarde() {
+    etatSauvegarde() = EtatSauvegarde{};
+}
+
 namespace {
 
 // "The figure is too long to be saved..." (one of our own phrases).
@@ -55,15 +64,9 @@ constexpr RaisonEchec kRaisonsEchec[] = {
 // Folders end at a backslash, and on this platform at a slash too.
 constexpr const char* kSeparateurs = "\\/";
 
-// errno of the last save that failed, 0 after one that succeeded.
-int& erreurSauvegarde() {
-    static int e = 0;
-    return e;
-}
-
 // Notes why a save failed and gives its result.
 int echec(int erreur) {
-    erreurSauvegarde() = erreur;
+    etatSauvegarde().erreur = erreur;
     return 1;
 }
 
@@ -89,7 +92,7 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     if (nomFichier.empty()) return echec(ENOENT);
     if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG);
     if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return echec(platform::erreurDerniereEcriture());
-    erreurSauvegarde() = 0;
+    etatSauvegarde().erreur = 0;
     if (figureSansHote(f)) {
         const std::size_t barre = nomFichier.find_last_of(kSeparateurs);
         // A name without folder leaves the last save directory as it was.
@@ -128,11 +131,11 @@ int sauveFigure(int16_t numero, std::string_view nomFichier) {
 }
 
 int erreurDerniereSauvegarde() {
-    return erreurSauvegarde();
+    return etatSauvegarde().erreur;
 }
 
 std::string texteErreurSauvegarde() {
-    const int erreur = erreurSauvegarde();
+    const int erreur = etatSauvegarde().erreur;
     if (erreur == 0) return {};
     for (const RaisonEchec& r : kRaisonsEchec)
         if (r.erreur == erreur) return phraseDeNumero(r.phrase);

@@ -13,6 +13,15 @@ namespace km32 {
 // Longest file name a figure keeps as its path, in bytes.
 constexpr std::size_t kLongueurMaxNomFichier = 255;
 
+// The state of the saves: the last one, whatever its figure (the host asks
+// for it without a figure number, KMErreurSauvegarde).
+struct EtatSauvegarde {
+    int erreur = 0; // errno of the last save that failed, 0 after one that succeeded
+};
+EtatSauvegarde& etatSauvegarde();
+// No save failed (the library's reset).
+void reinitialiseSauvegarde();
+
 // Writes the figure text into the file (see platform::ecritFichier for how
 // links, hard links and read-only files are kept); 0 when the file was
 // written, 1 when not (the old file, if any, is then left as it was). For a figure without

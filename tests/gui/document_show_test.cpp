@@ -125,6 +125,25 @@ TEST_F(DocumentShow, UndoKeepsTheOpenedFigureAndTheStarFollowsTheModifiedFlag) {
     EXPECT_TRUE(titreDevient("km32 - figure.k3v *")) << titre();
 }
 
+// A dialog cancelled by Escape changes nothing: the caption shows no star
+// once the figure's menu opened after it (so the program handled whatever
+// the closing told it); a turn of the view then shows it.
+TEST_F(DocumentShow, ADialogCancelledLeavesNoStar) {
+    demarreSession(kFigureSegment, kGraine);
+    if (HasFatalFailure() || IsSkipped()) return;
+    // Create > Point > Midpoint, the segment typed, then Escape.
+    choisitDansMenu({"c", "p", "m"});
+    ecran_->xdotool("type --delay 40 s");
+    ecran_->xdotool("key Escape");
+    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
+    EXPECT_EQ(titre(), "km32 - figure.k3v");
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(attends([&] { return autresFenetres().empty(); })) << "the menu stayed open";
+    EXPECT_EQ(titre(), "km32 - figure.k3v");
+    tourneVue();
+    EXPECT_TRUE(titreDevient("km32 - figure.k3v *")) << titre();
+}
+
 // Ctrl+Q with a line typed in the figure text editor and not applied asks
 // first: No keeps the window and the editor; Yes lets it close.
 TEST_F(DocumentShow, QuittingAsksBeforeLosingTextTheEditorHasNotApplied) {

@@ -1,4 +1,5 @@
 #include "model/fenetres_figure.h"
+#include "model/avis_modification.h"
 #include "model/table_figures.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace km32;
@@ -65,6 +67,47 @@ TEST_F(FenetresFigure, FigureWithoutHostAnswersOneAndSendsNothing) {
     TfigureKalmetra& f = place(4, false);
     EXPECT_EQ(signaleFigureModifiee(f), 1);
     EXPECT_TRUE(recus.empty());
+}
+
+// The host's function hears that the flag rose once: at once outside a
+// watched input, at the end of the input inside one (the outermost of
+// nested inputs tells nothing more), and not for a figure already modified.
+TEST_F(FenetresFigure, TheHostsFunctionHearsOfAChangeOnceWhereverItIsMarked) {
+    static std::vector<std::pair<int16_t, int32_t>> entendus;
+    entendus.clear();
+    reinitialiseAvisModification();
+    installeAvisModification([](int16_t n, int32_t m) { entendus.emplace_back(n, m); });
+    TfigureKalmetra& f = place(3, true);
+    f.numeroFigure = 3;
+    using Avis = std::vector<std::pair<int16_t, int32_t>>;
+
+    signaleFigureModifiee(f);
+    EXPECT_EQ(entendus, (Avis{{3, 1}}));
+    signaleFigureModifiee(f); // already modified
+    EXPECT_EQ(entendus.size(), 1u);
+
+    f.modifiee = 0;
+    entendus.clear();
+    {
+        const SurveillanceModification dehors(3);
+        {
+            const SurveillanceModification dedans(3);
+            signaleFigureModifiee(f);
+            signaleFigureModifiee(f);
+            EXPECT_TRUE(entendus.empty());
+        }
+        EXPECT_EQ(entendus, (Avis{{3, 1}}));
+    }
+    EXPECT_EQ(entendus, (Avis{{3, 1}}));
+    EXPECT_FALSE(modificationSurveillee(3));
+
+    // An input that saves the figure: the flag falls, and the host hears it.
+    {
+        const SurveillanceModification entree(3);
+        f.modifiee = 0;
+    }
+    EXPECT_EQ(entendus, (Avis{{3, 1}, {3, 0}}));
+    reinitialiseAvisModification();
 }
 
 TEST_F(FenetresFigure, WindowsAreAttachedAndMeasuredThroughTheRightParent) {

@@ -231,13 +231,15 @@ TEST_F(PaletteStyles, PaintingDrawsTheCellsHeadingsAndTheSample) {
     EXPECT_EQ(s.cellules[50], p::Rectangle{});
 }
 
-TEST_F(PaletteStyles, ClosingTellsTheHostAndLeavesTheBrushEmpty) {
+// Closing changes nothing in the figure: the host is not told it changed.
+TEST_F(PaletteStyles, ClosingLeavesTheFigureAsItWasAndTheBrushEmpty) {
     TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
     // The close box, then the close button of the button row.
     for (const bool parBouton : {false, true}) {
         const TFenetreStyle& s = ouvre();
         const p::Fenetre fenetre = s.fenetre;
         f.modeCommande = 0;
+        f.modifiee = 0;
         avis.clear();
         if (parBouton)
             clic(s, s.boutonFermer.gauche + 1, s.boutonFermer.haut + 1);
@@ -247,7 +249,8 @@ TEST_F(PaletteStyles, ClosingTellsTheHostAndLeavesTheBrushEmpty) {
         EXPECT_EQ(paletteStyles(), nullptr) << parBouton;
         EXPECT_FALSE(p::estFenetre(fenetre));
         EXPECT_EQ(f.modeCommande, kCommandeStyles);
-        EXPECT_NE(std::find(avis.begin(), avis.end(), Avis{1025, 0}), avis.end()) << parBouton;
+        EXPECT_EQ(std::find(avis.begin(), avis.end(), Avis{1025, 0}), avis.end()) << parBouton;
+        EXPECT_EQ(f.modifiee, 0) << parBouton;
         EXPECT_EQ(styleChoisiPalette(), 0);
         EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
     }
@@ -458,7 +461,7 @@ TEST_F(PaletteStyles, TheButtonsCommandsDoWhatTheirClicksDo) {
         default:
             EXPECT_EQ(paletteStyles(), nullptr);
             EXPECT_EQ(f.modeCommande, kCommandeStyles);
-            EXPECT_NE(std::find(avis.begin(), avis.end(), Avis{1025, 0}), avis.end());
+            EXPECT_EQ(std::find(avis.begin(), avis.end(), Avis{1025, 0}), avis.end());
             continue;
         }
         ASSERT_EQ(paletteStyles(), &s);

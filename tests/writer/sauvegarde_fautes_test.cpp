@@ -201,5 +201,23 @@ TEST_F(SauvegardeFautes, AFailureAtEachStepOfTheWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(essais::contenuFichier(autre), ecritTexteFigure(figure()));
 }
 
+// The reason of a failure is the library's state: it outlives the figure
+// that failed (the host asks for it without a figure), and the library's
+// reset clears it with the rest of its state.
+TEST_F(SauvegardeFautes, TheReasonOfAFailureOutlivesItsFigureAndGoesWithTheLibrarysReset) {
+    attendRefus((dossier / "absent" / "f.k3v").string(), ENOENT, ancien, texteAncien);
+    KMDetruitFigure(numero);
+    EXPECT_EQ(KMErreurSauvegarde(), ENOENT);
+    const uint32_t bloc = KMTexteErreurSauvegarde();
+    ASSERT_NE(bloc, 0u);
+    EXPECT_NE(std::string(KMContenuBloc(bloc)), "");
+    KMLibereBloc(bloc);
+
+    reinitialiseBibliotheque();
+    KMInitialise();
+    EXPECT_EQ(KMErreurSauvegarde(), 0);
+    EXPECT_EQ(KMTexteErreurSauvegarde(), 0u);
+}
+
 } // namespace
 } // namespace km32

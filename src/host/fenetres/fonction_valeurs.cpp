@@ -516,7 +516,6 @@ void BoutonOkClick(TFenetreValFon& v) {
         recalculeDependants(f, change);
     }
     // The figure has a new object or a new table: a save must not miss it.
-    f.modifiee = 1;
     signaleFigureModifiee(f);
     if (f.importationActive && !f.variablesPartagees) inscritVariablesPartagees(f);
     termine(v, false);

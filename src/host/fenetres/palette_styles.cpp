@@ -512,10 +512,9 @@ void BoutonRappelClick(TFenetreStyle& s) {
 
 void BoutonFermerClick(TFenetreStyle& s) {
     fermeChoixDeLaPalette(s);
-    if (TfigureKalmetra* f = figureDeLaPalette(s)) {
-        f->modeCommande = kCommandeStyles;
-        signaleFigureModifiee(*f);
-    }
+    // The styles given while the palette was open told the host each time;
+    // closing it changes nothing.
+    if (TfigureKalmetra* f = figureDeLaPalette(s)) f->modeCommande = kCommandeStyles;
     fenetreCommuneFermee(s.fenetre);
 }
 

@@ -16,6 +16,7 @@
 #include "host/repartiteur.h"
 #include "host/services_attendus.h"
 #include "model/expression_erreurs.h"
+#include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
 #include "model/texte_math.h"
 #include "model/messages.h"
@@ -404,7 +405,9 @@ bool impressionPossible(const TfigureKalmetra& f) {
     return false;
 }
 
-// After a successful run: what each command does next. False when the
+// After a successful run: what each command does next, and the notice that
+// the figure changed (the settings of a copy or a print are the figure's
+// too); choosing the object to modify changes nothing yet. False when the
 // dialog stays open (a modification goes on with the chosen object).
 bool apresSucces(TFenDialog& d, TfigureKalmetra& f) {
     const uint16_t commande = f.commandeDialogue;
@@ -438,6 +441,7 @@ bool apresSucces(TFenDialog& d, TfigureKalmetra& f) {
             p::metAJourFenetre(f.fenetreDessin);
             p::posteMessage(f.fenetreDessin, kMessageImpressionPrete, 0, 0);
         }
+        signaleFigureModifiee(f);
         return true;
     default:
         redessineFigure(f);
@@ -603,6 +607,7 @@ void litChampsDialogue(TFenDialog& d) {
 bool valideDialogue(TFenDialog& d) {
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f) return false;
+    const SurveillanceModification surveillance(d.numeroFigure);
     litChampsDialogue(d);
     for (int k = 1; k <= d.dialogue.nombreLignes && k <= kChampsDialogue; ++k) {
         std::string reponse = d.dialogue.lignes[std::size_t(k)].reponse;
@@ -641,7 +646,7 @@ void fermeDialogue(TFenDialog& d) {
         if (d.annule || f->commandeDialoguePrecedente != kCommandeModifier) libereDialogue(*f);
         if (!(f->commandeDialogue == kCommandeModifier && d.annule))
             f->commandeDialoguePrecedente = f->commandeDialogue;
-        signaleFigureModifiee(*f);
+        // Closing tells nothing: a run that changed the figure told it.
     }
     fenetreCommuneFermee(d.fenetre);
 }

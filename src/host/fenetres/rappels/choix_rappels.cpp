@@ -10,6 +10,7 @@
 #include "host/fenetres/rappels/forme_choix_rappels.h"
 #include "host/repartiteur.h"
 #include "model/calcul/calcul_objet.h"
+#include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/registre_figures.h"
@@ -218,13 +219,16 @@ int32_t procedureChoix(p::Fenetre, uint32_t message, uint32_t wParam, int32_t lP
 // the style palette's picker works for the brush (88) and restyles the
 // objects here, at the end of each pick.
 void termineChoix(TFenRaPour& c, bool parOk) {
+    const SurveillanceModification surveillance(c.numeroFigure);
     TfigureKalmetra* f = figureDuChoix(c);
+    c.figureChangee = false;
     if (f) {
         f->ensembleDesigne.reset();
         for (std::size_t k = 0; k < c.objets.size(); ++k)
             if (c.selection[k] && c.objets[k] != 0) f->ensembleDesigne.set(c.objets[k]);
         if (c.commande == kCommandePinceau) {
-            if (f->ensembleDesigne.any()) appliqueStyleAuxDesignes(*f);
+            c.figureChangee = f->ensembleDesigne.any();
+            if (c.figureChangee) appliqueStyleAuxDesignes(*f);
         } else if (c.commande == kCommandeCopieRappels && !parOk) {
             // A double click only designates: the objects stay designated,
             // nothing is copied.
@@ -233,7 +237,7 @@ void termineChoix(TFenRaPour& c, bool parOk) {
         } else if (commandeChoisitObjets(c.commande)) {
             if (c.commande == kCommandeCopieRappels) copieRappelsDesignes(*f);
             f->commandeDesignation = c.commande;
-            appliqueDesignation(*f);
+            c.figureChangee = appliqueDesignation(*f);
             if (f->fenetreDessin != 0) redessineFigure(*f);
         }
     }
@@ -361,7 +365,7 @@ void fermeChoixRappels() {
 
 void signaleFinChoixRappels(TFenRaPour& c) {
     TfigureKalmetra* f = figureDuChoix(c);
-    if (f && !figureSansHote(*f) && !c.pourDialogue && !c.annule) signaleFigureModifiee(*f);
+    if (f && !c.annule && c.figureChangee) signaleFigureModifiee(*f);
     if (c.pourDialogue) {
         const int32_t fin = c.annule ? kFinAnnulee : (c.finParOk ? kFinOk : kFinDoubleClic);
         p::posteMessage(c.fenetreDemandeur, kMessageFinDesignation, 0, fin);

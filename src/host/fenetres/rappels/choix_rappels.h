@@ -53,6 +53,7 @@ struct TFenRaPour {
     bool pourDialogue = false;
     bool annule = true;
     bool finParOk = false;
+    bool figureChangee = false; // the last pick changed the figure (styles given, objects deleted...)
     bool selectionMultiple = true;
     bool aideVisible = false;
     std::string titre, legendeAnnuler, legendeAide;
@@ -85,8 +86,8 @@ void remplitChoixRappels(TFenRaPour& c);
 // nothing.
 void changeRegleChoixRappels(uint16_t regle);
 void fermeChoixRappels();
-// The end of a pick: the host told, the dialog answered or the annex slot
-// released.
+// The end of a pick: the host told when the pick changed the figure, the
+// dialog answered or the annex slot released.
 void signaleFinChoixRappels(TFenRaPour& c);
 
 // Handlers.

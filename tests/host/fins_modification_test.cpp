@@ -1,0 +1,247 @@
+// Which ends of a figure's windows mark it modified. A pick or a window
+// that ends without changing the figure (reminders copied to the clipboard,
+// a window closed by Escape or its close box, a dialog cancelled) leaves it
+// unmodified and tells the host nothing; a change made there (a dialog
+// applied, a text applied by the editor, objects deleted through a pick, a
+// drag) marks it and tells the host once, through its function and, for
+// the windows, through its window (WM_KEYUP 1025).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../drawing/souris_banc.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/rappels/choix_rappels.h"
+#include "host/fenetres/zone_texte.h"
+#include "platform/boites.h"
+#include "platform/presse_papiers.h"
+#include "sibling/codes_annexes.h"
+#include "sibling/table_partagee.h"
+#include "sibling/texte_math_dessin.h"
+
+namespace km32::essais {
+namespace {
+
+namespace p = platform;
+
+const std::string kFigure = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                            "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n"
+                            "P point libre dans l'espace\r\n";
+
+constexpr uint32_t kAvisFigureModifiee = 1025;
+
+std::vector<std::pair<int16_t, int32_t>> avisRecus;
+void recoitAvis(int16_t numero, int32_t modifiee) {
+    avisRecus.emplace_back(numero, modifiee);
+}
+
+class FinsModification : public BancSouris {
+  protected:
+    void SetUp() override {
+        BancSouris::SetUp();
+        figureDeTexte(kFigure);
+        KMInstalleAvisModification(recoitAvis);
+    }
+    void TearDown() override {
+        KMInstalleAvisModification(nullptr);
+        BancSouris::TearDown();
+    }
+    // The figure as just saved, nothing heard yet.
+    void depart() {
+        refaitFigure(kFigure);
+        fig().modifiee = 0;
+        avis.clear();
+        avisRecus.clear();
+    }
+    void commande(uint32_t k) {
+        KMMessage m{p::WM_COMMAND, k, 0, 0};
+        traiteMessageKMParNumero(n, &m);
+        p::distribueJusquAuRepos();
+    }
+    void envoie(uint32_t fenetre, uint32_t message, uint32_t wParam, int32_t lParam = 0) {
+        p::envoieMessage(fenetre, message, wParam, lParam);
+        p::distribueJusquAuRepos();
+    }
+    int avisFenetreHote() {
+        int k = 0;
+        for (const Avis& a : avis)
+            k += a.code == kAvisFigureModifiee ? 1 : 0;
+        return k;
+    }
+    // The figure's text with one more line, as the editor holds it.
+    static std::string texteEditeur(const std::string& ligne) {
+        return windows1252DeUtf8("Figure Kalmetra\r\n" + kFigure + ligne + "\r\n");
+    }
+    uint8_t annexeOuverte() { return TQTableDesVariablesPartagees()->codeAnnexe; }
+    // The picker's line of object nom.
+    int ligneDe(const std::string& nom) {
+        const TFenRaPour& c = *choixRappels();
+        for (std::size_t k = 0; k < c.objets.size(); ++k)
+            if (c.objets[k] == numero(nom)) return int(k);
+        return -1;
+    }
+    void selectionne(const std::string& nom) {
+        ASSERT_GE(ligneDe(nom), 0) << nom;
+        envoie(choixRappels()->fenetre, p::WM_COMMAND, kTagRappelsClic, ligneDe(nom));
+    }
+    void attendInchangee() {
+        EXPECT_EQ(KMfigureModifiee(n), 0);
+        EXPECT_EQ(avisFenetreHote(), 0);
+        EXPECT_TRUE(avisRecus.empty()) << avisRecus.size();
+    }
+};
+
+// Every window of the figure closed by Escape and by its close box, and the
+// dialog cancelled by its button: the figure is as it was saved.
+TEST_F(FinsModification, AWindowClosedWithoutAChangeLeavesTheFigureUnmodified) {
+    struct Cas {
+        uint32_t commande;
+        uint8_t annexe;
+        const char* quoi;
+        bool echap = true; // Escape closes it (the palette and the editor close by their close box only)
+    };
+    const Cas cas[] = {
+        {15, kAnnexeDialogue, "construction dialog"},
+        {92, kAnnexeChoixRappels, "picker of objects to delete"},
+        {106, kAnnexeChoixRappels, "picker of reminders to copy"},
+        {78, kAnnexeRappels, "reminders"},
+        {88, kAnnexeStyles, "style palette", false},
+        {114, kAnnexeFiltreMenus, "menu filter"},
+        {118, kAnnexeEditeurFigure, "figure text editor", false},
+        {120, kAnnexeEditeurCommentaire, "comment editor"},
+        {128, kAnnexeFonctionValeurs, "function given by values"},
+    };
+    struct Fin {
+        uint32_t message, wParam;
+        const char* quoi;
+    };
+    const Fin fins[] = {{p::WM_KEYDOWN, p::VK_ESCAPE, "Escape"}, {p::WM_CLOSE, 0, "close box"}};
+    for (const Cas& c : cas) {
+        for (const Fin& fin : fins) {
+            if (fin.message == p::WM_KEYDOWN && !c.echap) continue;
+            SCOPED_TRACE(std::string(c.quoi) + ", " + fin.quoi);
+            depart();
+            commande(c.commande);
+            ASSERT_EQ(annexeOuverte(), c.annexe);
+            envoie(TQTableDesVariablesPartagees()->fenetreAnnexe, fin.message, fin.wParam);
+            EXPECT_EQ(annexeOuverte(), 0);
+            attendInchangee();
+        }
+    }
+    depart();
+    commande(15);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    envoie(fenetreDialogue()->fenetre, p::WM_COMMAND, kTagAnnuler);
+    EXPECT_EQ(annexeOuverte(), 0);
+    attendInchangee();
+}
+
+// Copying reminders puts them on the clipboard and changes nothing in the
+// figure, with objects selected or none; so does the text editor's Apply of
+// a text that fails or that the user declines.
+TEST_F(FinsModification, CopiedRemindersAndARefusedTextLeaveTheFigureUnmodified) {
+    for (const std::vector<std::string>& choisis : {std::vector<std::string>{"A", "P"}, {}}) {
+        SCOPED_TRACE(choisis.size());
+        depart();
+        reinitialiseDessinTexteTQ();
+        commande(106);
+        ASSERT_EQ(annexeOuverte(), kAnnexeChoixRappels);
+        for (const std::string& nom : choisis)
+            selectionne(nom);
+        envoie(choixRappels()->fenetre, p::WM_COMMAND, kTagRappelsOk);
+        EXPECT_EQ(annexeOuverte(), 0);
+        EXPECT_EQ(dessinCopieTQ().texte.empty(), choisis.empty());
+        attendInchangee();
+    }
+    for (const bool echoue : {true, false}) {
+        SCOPED_TRACE(echoue ? "a text that fails" : "a text declined");
+        depart();
+        KMAfficheEditeurFigure(n);
+        TFenetreEditeur& e = *fenetreEditeur();
+        fixeTexteZone(e.memo,
+                      texteEditeur(echoue ? "M milieu du segment [PZ]" : "Q point libre dans l'espace"));
+        if (!echoue) p::reponsesPrevues().push_back({p::kReponseNon, {}});
+        envoie(e.fenetre, p::WM_COMMAND, kEdAppliquer);
+        ASSERT_EQ(fenetreEditeur(), &e);
+        attendInchangee();
+        p::reponsesPrevues().push_back({p::kReponseOui, {}}); // yes, close without applying
+        envoie(e.fenetre, p::WM_CLOSE, 0);
+        EXPECT_EQ(annexeOuverte(), 0);
+        attendInchangee();
+    }
+}
+
+// A change made in a window of the figure, or by a drag, marks it modified;
+// the host's function hears of it once, and the windows tell the host
+// window.
+TEST_F(FinsModification, AChangeMadeInAWindowOrByADragMarksTheFigureAndTellsTheHostOnce) {
+    Pt pAvant; // where P was before the change
+    struct Cas {
+        const char* quoi;
+        bool parFenetre; // made in a window, which tells the host window
+        std::function<void()> change;
+        std::function<bool()> fait;
+    };
+    const Cas cas[] = {
+        {"dialog applied", true,
+         [&] {
+             commande(15); // the midpoint of a segment
+             for (char c : std::string("AB"))
+                 p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t(c), 0);
+             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_DOWN);
+             p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t('M'), 0);
+             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
+         },
+         [&] { return numero("M") > 0 && annexeOuverte() == 0; }},
+        {"text applied by the editor", true,
+         [&] {
+             KMAfficheEditeurFigure(n);
+             TFenetreEditeur& e = *fenetreEditeur();
+             fixeTexteZone(e.memo, texteEditeur("Q point libre dans l'espace"));
+             p::reponsesPrevues().push_back({p::kReponseOui, {}});
+             envoie(e.fenetre, p::WM_COMMAND, kEdAppliquer);
+         },
+         [&] { return numero("Q") > 0 && annexeOuverte() == 0; }},
+        {"objects deleted through a pick", true,
+         [&] {
+             commande(92);
+             selectionne("B");
+             envoie(choixRappels()->fenetre, p::WM_COMMAND, kTagRappelsOk);
+         },
+         [&] { return numero("B") <= 0 && numero("A") > 0 && annexeOuverte() == 0; }},
+        {"a drag", false,
+         [&] {
+             const p::Point e = ecran(pt("P"));
+             enfonce(e.x, e.y);
+             deplace(e.x + 15, e.y + 10);
+             relache(e.x + 15, e.y + 10);
+             p::distribueJusquAuRepos();
+         },
+         [&] {
+             const Pt q = pt("P");
+             return std::abs(q.x - pAvant.x) + std::abs(q.y - pAvant.y) + std::abs(q.z - pAvant.z) > 1e-6;
+         }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        depart();
+        pAvant = pt("P");
+        c.change();
+        ASSERT_TRUE(c.fait());
+        EXPECT_EQ(KMfigureModifiee(n), 1);
+        EXPECT_EQ(avisRecus, (std::vector<std::pair<int16_t, int32_t>>{{n, 1}}));
+        // A window tells the host window (and the figure's form, which the
+        // window's closing deactivates, tells it again of a modified figure).
+        if (c.parFenetre) {
+            EXPECT_GE(avisFenetreHote(), 1);
+        }
+    }
+}
+
+} // namespace
+} // namespace km32::essais
