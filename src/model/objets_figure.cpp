@@ -195,13 +195,17 @@ int numeroObjetDeNomEtType(const TfigureKalmetra& f, std::string_view nom, uint8
 
 std::vector<uint8_t> objetsNommes(const TfigureKalmetra& f, std::string_view nom) {
     const std::string_view cherche = nom.substr(0, kLongueurNomCherche);
-    if (const IndexNoms* index = indexNomsAJour(f)) {
-        const std::span<const uint8_t> objets = objetsDeNom(*index, cherche);
-        return {objets.begin(), objets.end()};
-    }
-    std::vector<uint8_t> objets;
-    for (int n = 1; n <= f.nombreObjets; ++n)
-        if (nomObjetEst(f, n, cherche)) objets.push_back(uint8_t(n));
+    const auto parParcours = [&] {
+        std::vector<uint8_t> objets;
+        for (int n = 1; n <= f.nombreObjets; ++n)
+            if (nomObjetEst(f, n, cherche)) objets.push_back(uint8_t(n));
+        return objets;
+    };
+    const IndexNoms* index = indexNomsAJour(f);
+    if (index == nullptr) return parParcours();
+    const std::span<const uint8_t> indexes = objetsDeNom(*index, cherche);
+    std::vector<uint8_t> objets(indexes.begin(), indexes.end());
+    assert(objets == parParcours());
     return objets;
 }
 
