@@ -68,7 +68,7 @@ void BM_RecalculApresDeplacement(benchmark::State& state) {
         valeurObjet(f, A, 1) = std::sin(t);
         valeurObjet(f, A, 2) = std::cos(t);
         recalculeDependantsObjetActif(f);
-        benchmark::DoNotOptimize(f.valeurs.data());
+        benchmark::DoNotOptimize(&f.valeurs);
     }
     state.counters["objets"] = f.nombreObjets;
 }
@@ -86,7 +86,7 @@ void BM_RecalculeDependants(benchmark::State& state) {
         t += 0.01;
         valeurObjet(f, A, 1) = std::sin(t);
         recalculeDependants(f, S);
-        benchmark::DoNotOptimize(f.valeurs.data());
+        benchmark::DoNotOptimize(&f.valeurs);
     }
 }
 BENCHMARK(BM_RecalculeDependants);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/table_croissante.h"
 #include "drawing/maillages_dessin.h"
 #include "model/figure.h"
 #include "drawing/element_solide.h"
@@ -64,7 +65,8 @@ struct TelementDessin {
     uint8_t extremiteVisible = 0;
     int32_t xLettre = 0, yLettre = 0;
     uint8_t nombreGraduations = 0;
-    std::array<TgraduationEcran, kMaxGraduations> graduations{};
+    TtableCroissante<TgraduationEcran, kMaxGraduations - 1>
+        graduations; // 0 to 49, made for a graduated line only
 
     // Circle, arc, curve (at most 1000 points); sphere outline and parallels
     // and round solid bases as further lines.

@@ -63,10 +63,8 @@ void videElement(TElementSolide& e) {
         TElementSolideVue& v = *e.vue;
         dimensionneAretes(v, 0);
         v.nombreFaces = 0;
-        for (auto& b : v.hachuresFaces)
-            b.reset();
-        for (auto& p : v.partiesHachuresFaces)
-            p.reset();
+        v.hachuresFaces.efface();
+        v.partiesHachuresFaces.efface();
         v.lignesSupplementaires.reset();
         v.partiesLignesSupplementaires.reset();
         v.lignes.clear();

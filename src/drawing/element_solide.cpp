@@ -26,8 +26,8 @@ std::unique_ptr<TElementSolideVue> copieVue(const TElementSolideVue& s) {
     c->partiesAretes = s.partiesAretes;
     c->nombreFaces = s.nombreFaces;
     for (std::size_t k = 0; k < s.hachuresFaces.size(); ++k) {
-        c->hachuresFaces[k] = copieBloc(s.hachuresFaces[k]);
-        c->partiesHachuresFaces[k] = copieParties(s.partiesHachuresFaces[k]);
+        if (s.hachuresFaces[k]) c->hachuresFaces[k] = copieBloc(s.hachuresFaces[k]);
+        if (s.partiesHachuresFaces[k]) c->partiesHachuresFaces[k] = copieParties(s.partiesHachuresFaces[k]);
     }
     c->lignesSupplementaires = copieBloc(s.lignesSupplementaires);
     c->partiesLignesSupplementaires = copieParties(s.partiesLignesSupplementaires);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/table_croissante.h"
 #include "drawing/maillages_dessin.h"
 #include "model/figure.h"
 #include "model/solides/element_solide_vue.h"
@@ -58,7 +59,7 @@ struct TElementSolide {
     TpointEntier a, b;
     // Graduated line: its marks.
     uint8_t nombreMarques = 0;
-    std::array<TpointEntier, kMaxMarques> marques{};
+    TtableCroissante<TpointEntier, kMaxMarques - 1> marques; // 0 to 49, made for a graduated line only
 
     // Circle, arc, curve; base of a cap; first base of a round solid (at most
     // 1000 entries, a new-piece byte and the point).

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "base/erreur.h"
+#include "base/table_croissante.h"
 #include "model/style.h"
 #include "model/tables_annexes.h"
 
@@ -239,13 +240,15 @@ struct TfigureKalmetra {
     std::unique_ptr<std::string> texteEnAttente;
     std::string texteDesNoms; // all object names back to back
 
-    std::array<double, kMaxValeurs + 1> valeurs{};
+    // The tables below grow in pages as they are written (a figure of 250
+    // objects uses a fraction of them); their capacities stay as above.
+    TtableCroissante<double, kMaxValeurs, 64> valeurs;
     std::unique_ptr<TblocEchantillons> echantillons; // null until a sample is written (echantillon)
     std::array<uint8_t, kMaxParents + 1> parents{};
-    std::array<uint8_t, kMaxOctetsOperandes + 1> octetsOperandes{};
+    TtableCroissante<uint8_t, kMaxOctetsOperandes, 256> octetsOperandes;
     std::string texteDesFormules;
-    std::array<TExpressionParametre, kMaxExpressions + 1> expressions{};
-    std::array<double, kMaxConstantes + 1> constantesExpressions{};
+    TtableCroissante<TExpressionParametre, kMaxExpressions, 32> expressions;
+    TtableCroissante<double, kMaxConstantes, 64> constantesExpressions;
     std::array<TObjetFigure, kMaxObjets + 1> objets{};
 
     // Drawing settings block.

@@ -22,8 +22,10 @@ template <typename Tableau> void oteEntrees(Tableau& t, uint16_t& utilises, int 
     if (c <= 0) return;
     verifieIndice(s, 1, int(t.size()) - 1, "start of a run");
     verifieIndice(s + c - 1, s, int(utilises), "end of a run");
-    std::copy(t.begin() + s + c, t.begin() + utilises + 1, t.begin() + s);
-    std::fill(t.begin() + utilises - c + 1, t.begin() + utilises + 1, typename Tableau::value_type{});
+    for (int k = s; k + c <= utilises; ++k)
+        t[std::size_t(k)] = t[std::size_t(k + c)];
+    for (int k = utilises - c + 1; k <= utilises; ++k)
+        t[std::size_t(k)] = typename Tableau::value_type{};
     utilises = uint16_t(utilises - c);
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/table_croissante.h"
 #include "model/point_ecran.h"
 #include "model/solides/parties_visibles.h"
 
@@ -58,10 +59,11 @@ struct TElementSolideVue {
     std::vector<TpointEntier> debutsAretes = std::vector<TpointEntier>(1);
     std::vector<TpointEntier> finsAretes = std::vector<TpointEntier>(1);
     std::vector<TpartiesVisibles> partiesAretes = std::vector<TpartiesVisibles>(1);
-    // Hatching of each face (null when none) and its parts, allocated by the query.
+    // Hatching of each face (null when none) and its parts, allocated by the
+    // query. The tables make room only for the faces reached.
     int32_t nombreFaces = 0;
-    std::array<std::unique_ptr<TblocSegments>, kMaxFacesElement + 1> hachuresFaces;
-    std::array<std::unique_ptr<TpartiesBloc>, kMaxFacesElement + 1> partiesHachuresFaces;
+    TtableCroissante<std::unique_ptr<TblocSegments>, kMaxFacesElement, 8> hachuresFaces;
+    TtableCroissante<std::unique_ptr<TpartiesBloc>, kMaxFacesElement, 8> partiesHachuresFaces;
 
     // Circle, arc, curve: the extra line list (null when absent) and its parts.
     std::unique_ptr<TblocSegments> lignesSupplementaires;

@@ -1,5 +1,6 @@
 #include "model/solides/enveloppes.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -11,6 +12,16 @@ namespace km32 {
 namespace {
 
 constexpr double eps = kEpsilonEnveloppe;
+
+// The hull builder's working sets, on the stack for one build: the record
+// keeps only what the built polyhedron needs.
+struct Chantier {
+    std::array<TEnsembleSommets, kMaxSommetsPolyedre + 1> completes{}; // joined by an edge with both faces
+    TEnsembleSommets supprimes;                                        // vertices that are not corners
+    TEnsembleSommets surPlan;                                          // vertices of the face being built
+    TEnsembleSommets colineaires;                                      // points on a side between two corners
+    TEnsembleSommets exclus; // removed vertices and those of the face being pivoted round
+};
 
 // A failure of the hull with its reason; caught by the two entry points.
 struct EchecEnveloppe {
@@ -45,9 +56,18 @@ const Tvecteur3& V(const TPolyedre& p, int k) {
     return sommet(p, k);
 }
 
+// Gives the edge a -> b its second face f.
+void completeArete(TPolyedre& p, Chantier& ch, int a, int b, int f) {
+    const int e = numeroArete(p, a, b);
+    if (e == 0) throw ErreurInterne("hull: completing an edge that does not exist");
+    arete(p, e).secondeFace = uint8_t(f);
+    ch.completes[a].set(b);
+    ch.completes[b].set(a);
+}
+
 // Records a side of face f: a new edge, or the second face of an edge that
 // an earlier face already holds.
-void ajouteOuCompleteArete(TPolyedre& p, int a, int b, int f) {
+void ajouteOuCompleteArete(TPolyedre& p, Chantier& ch, int a, int b, int f) {
     const int e = numeroArete(p, a, b);
     if (e == 0) {
         if (p.nombreAretes >= kMaxAretesPolyedre) echoue(p, kRaisonTropDAretes);
@@ -57,13 +77,13 @@ void ajouteOuCompleteArete(TPolyedre& p, int a, int b, int f) {
     const TArete& ar = arete(p, e);
     if (ar.premiereFace == f || ar.secondeFace != ar.premiereFace)
         throw ErreurInterne("hull edge claimed by a third face");
-    completeArete(p, a, b, f);
+    completeArete(p, ch, a, b, f);
 }
 
 // Removes a point that is not a corner.
-void supprime(TPolyedre& p, int l) {
-    p.supprimes.set(l);
-    p.surPlan.reset(l);
+void supprime(Chantier& ch, int l) {
+    ch.supprimes.set(l);
+    ch.surPlan.reset(l);
 }
 
 bool listeUtilisateur(const TPolyedre& p) {
@@ -71,15 +91,15 @@ bool listeUtilisateur(const TPolyedre& p) {
 }
 
 // Wraps the cycle of face f, whose plane is set, from its first side a -> b.
-void completeFace(TPolyedre& p, int f, int a, int b) {
+void completeFace(TPolyedre& p, Chantier& ch, int f, int a, int b) {
     TFace& F = face(p, f);
     const Tvecteur3 n = normaleDe(F.plan);
     F.nombreSommets = 2;
     sommetCycle(F, 1) = uint8_t(a);
     sommetCycle(F, 2) = uint8_t(b);
-    ajouteOuCompleteArete(p, a, b, f);
+    ajouteOuCompleteArete(p, ch, a, b, f);
 
-    TEnsembleSommets candidats = p.surPlan;
+    TEnsembleSommets candidats = ch.surPlan;
     candidats.reset(a);
     candidats.reset(b);
     int c = b;
@@ -100,21 +120,21 @@ void completeFace(TPolyedre& p, int f, int a, int b) {
         // Points on the side strictly between c and k are not corners.
         const Tvecteur3 u = moins(V(p, k), V(p, c));
         const Tvecteur3 m = unitaire(vectoriel(u, n));
-        p.colineaires.reset();
+        ch.colineaires.reset();
         for (int l = 1; l <= p.nombreSommets; ++l) {
             if (!candidats.test(l) || l == k) continue;
             const Tvecteur3 w = moins(V(p, l), V(p, c));
             if (std::fabs(scalaire(m, w)) <= eps && scalaire(w, u) > 0 && scalaire(w, u) < scalaire(u, u))
-                p.colineaires.set(l);
+                ch.colineaires.set(l);
         }
         if (F.nombreSommets + 1 > kMaxCotesFace + 1 || (k != a && F.nombreSommets + 1 > kMaxCotesFace))
             echoue(p, kRaisonTropDeCotes);
         sommetCycle(F, F.nombreSommets + 1) = uint8_t(k);
-        ajouteOuCompleteArete(p, c, k, f);
+        ajouteOuCompleteArete(p, ch, c, k, f);
         for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!p.colineaires.test(l)) continue;
+            if (!ch.colineaires.test(l)) continue;
             if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, c, k);
-            supprime(p, l);
+            supprime(ch, l);
             candidats.reset(l);
         }
         if (k == a) break;
@@ -127,17 +147,17 @@ void completeFace(TPolyedre& p, int f, int a, int b) {
     for (int l = 1; l <= p.nombreSommets; ++l) {
         if (!candidats.test(l)) continue;
         if (p.donneParSommets) echoue(p, p.polygone ? kRaisonInterieurPolygone : kRaisonInterieurFace, l, f);
-        supprime(p, l);
+        supprime(ch, l);
     }
 }
 
 // Drops the removed vertices and renumbers the others in the edges, the face
 // cycles and the vertex sets.
-void renumerote(TPolyedre& p) {
+void renumerote(TPolyedre& p, Chantier& ch) {
     std::array<uint8_t, kMaxSommetsPolyedre + 1> nouveau{};
     int n = 0;
     for (int v = 1; v <= p.nombreSommets; ++v) {
-        if (p.supprimes.test(v)) continue;
+        if (ch.supprimes.test(v)) continue;
         nouveau[v] = uint8_t(++n);
         p.sommets[n] = p.sommets[v];
     }
@@ -159,42 +179,43 @@ void renumerote(TPolyedre& p) {
             if (s.test(v) && nouveau[v]) r.set(nouveau[v]);
         s = r;
     };
-    std::array<TEnsembleSommets, kMaxSommetsPolyedre + 1> voisins{}, completes{};
+    // Kept vertices only move down (nouveau[v] <= v), so the sets can be
+    // moved in place in increasing order; the entries after the last vertex
+    // are cleared.
     for (int v = 1; v <= p.nombreSommets; ++v) {
         if (!nouveau[v]) continue;
-        voisins[nouveau[v]] = p.voisins[v];
-        completes[nouveau[v]] = p.completes[v];
-        remappe(voisins[nouveau[v]]);
-        remappe(completes[nouveau[v]]);
+        TEnsembleSommets voisins = p.voisins[v], completes = ch.completes[v];
+        remappe(voisins);
+        remappe(completes);
+        p.voisins[nouveau[v]] = voisins;
+        ch.completes[nouveau[v]] = completes;
     }
-    p.voisins = voisins;
-    p.completes = completes;
+    p.voisins.effaceDepuis(n + 1);
+    for (int v = n + 1; v <= kMaxSommetsPolyedre; ++v)
+        ch.completes[v].reset();
     p.nombreSommets = uint8_t(n);
-    p.supprimes.reset();
+    ch.supprimes.reset();
 }
 
 // Finds face 1 and wraps it.
-void premiereFace(TPolyedre& p) {
+void premiereFace(TPolyedre& p, Chantier& ch) {
     const int n = p.nombreSommets;
     verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
-    p.supprimes.reset();
+    ch.supprimes.reset();
     p.nombreAretes = 0;
     p.nombreFaces = 1;
     TFace& F1 = face(p, 1);
     F1 = TFace{};
-    for (int v = 0; v <= kMaxSommetsPolyedre; ++v) {
-        p.voisins[v].reset();
-        p.completes[v].reset();
-    }
+    p.voisins.efface();
 
     // Duplicates.
     for (int i = 1; i <= n; ++i) {
-        if (p.supprimes.test(i)) continue;
+        if (ch.supprimes.test(i)) continue;
         for (int j = i + 1; j <= n; ++j) {
-            if (p.supprimes.test(j)) continue;
+            if (ch.supprimes.test(j)) continue;
             if (longueur(moins(V(p, j), V(p, i))) < eps) {
                 if (listeUtilisateur(p)) echoue(p, kRaisonSommetsConfondus, i, j);
-                p.supprimes.set(j);
+                ch.supprimes.set(j);
             }
         }
     }
@@ -203,27 +224,27 @@ void premiereFace(TPolyedre& p) {
     bool trouve = false, dessus = false;
     Tvecteur3 normale;
     for (int i = 1; i <= n - 2 && !trouve; ++i) {
-        if (p.supprimes.test(i)) continue;
+        if (ch.supprimes.test(i)) continue;
         for (int j = i + 1; j <= n - 1 && !trouve; ++j) {
-            if (p.supprimes.test(j)) continue;
+            if (ch.supprimes.test(j)) continue;
             for (int k = j + 1; k <= n && !trouve; ++k) {
-                if (p.supprimes.test(k)) continue;
+                if (ch.supprimes.test(k)) continue;
                 Tvecteur3 m = vectoriel(moins(V(p, k), V(p, i)), moins(V(p, j), V(p, i)));
                 if (longueur(m) < eps) continue;
                 m = unitaire(m);
                 const TPlanOriente q = planDe(m, V(p, i));
                 bool haut = false, bas = false;
-                p.surPlan.reset();
-                p.surPlan.set(i).set(j).set(k);
+                ch.surPlan.reset();
+                ch.surPlan.set(i).set(j).set(k);
                 for (int l = 1; l <= n; ++l) {
-                    if (p.supprimes.test(l) || l == i || l == j || l == k) continue;
+                    if (ch.supprimes.test(l) || l == i || l == j || l == k) continue;
                     const double s = valeurPlan(q, V(p, l));
                     if (s > eps)
                         haut = true;
                     else if (s < -eps)
                         bas = true;
                     else
-                        p.surPlan.set(l);
+                        ch.surPlan.set(l);
                     if (haut && bas) break;
                     if (p.polygone && (haut || bas)) break;
                 }
@@ -250,13 +271,13 @@ void premiereFace(TPolyedre& p) {
     // same side of their line.
     int a = 0, b = 0;
     for (int i = 1; i <= n && !a; ++i) {
-        if (!p.surPlan.test(i)) continue;
+        if (!ch.surPlan.test(i)) continue;
         for (int j = 1; j <= n && !a; ++j) {
-            if (j == i || !p.surPlan.test(j)) continue;
+            if (j == i || !ch.surPlan.test(j)) continue;
             const Tvecteur3 m = unitaire(vectoriel(normale, moins(V(p, j), V(p, i))));
             bool gauche = false, droite = false;
             for (int l = 1; l <= n; ++l) {
-                if (l == i || l == j || !p.surPlan.test(l)) continue;
+                if (l == i || l == j || !ch.surPlan.test(l)) continue;
                 const double s = scalaire(m, moins(V(p, l), V(p, i)));
                 if (s > eps) gauche = true;
                 if (s < -eps) droite = true;
@@ -278,12 +299,12 @@ void premiereFace(TPolyedre& p) {
     const Tvecteur3 m = unitaire(vectoriel(normale, u));
     int debut = a, fin = b;
     double tDebut = 0, tFin = scalaire(u, u);
-    p.colineaires.reset();
+    ch.colineaires.reset();
     for (int l = 1; l <= n; ++l) {
-        if (l == a || l == b || !p.surPlan.test(l)) continue;
+        if (l == a || l == b || !ch.surPlan.test(l)) continue;
         const Tvecteur3 w = moins(V(p, l), V(p, a));
         if (std::fabs(scalaire(m, w)) > eps) continue;
-        p.colineaires.set(l);
+        ch.colineaires.set(l);
         const double t = scalaire(w, u);
         if (t < tDebut) {
             tDebut = t;
@@ -294,27 +315,27 @@ void premiereFace(TPolyedre& p) {
             fin = l;
         }
     }
-    p.colineaires.set(a).set(b);
-    p.colineaires.reset(debut).reset(fin);
+    ch.colineaires.set(a).set(b);
+    ch.colineaires.reset(debut).reset(fin);
     for (int l = 1; l <= n; ++l) {
-        if (!p.colineaires.test(l)) continue;
+        if (!ch.colineaires.test(l)) continue;
         if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, debut, fin);
-        supprime(p, l);
+        supprime(ch, l);
     }
-    completeFace(p, 1, debut, fin);
+    completeFace(p, ch, 1, debut, fin);
 }
 
 // Pivots round the side cycle[k] -> cycle[k + 1] of face f to find the
 // neighbouring face, then wraps it.
-void ajouteFace(TPolyedre& p, int f, int k) {
+void ajouteFace(TPolyedre& p, Chantier& ch, int f, int k) {
     if (p.nombreFaces + 1 > kMaxFacesPolyedre) echoue(p, kRaisonTropDeFaces);
     const int g = p.nombreFaces + 1;
     const TFace& F = face(p, f);
     const int b = sommetCycle(F, k);
     const int a = sommetCycle(F, k + 1);
-    p.exclus = p.supprimes;
+    ch.exclus = ch.supprimes;
     for (int l = 1; l <= F.nombreSommets; ++l)
-        p.exclus.set(sommetCycle(F, l));
+        ch.exclus.set(sommetCycle(F, l));
 
     // The plane through a, b and a candidate; a candidate with points above
     // it gives way to the first of them, until none is above.
@@ -328,14 +349,14 @@ void ajouteFace(TPolyedre& p, int f, int k) {
     int c = 0;
     Tvecteur3 n;
     for (int l = 1; l <= p.nombreSommets && !c; ++l)
-        if (!p.exclus.test(l) && normaleVers(l, n)) c = l;
+        if (!ch.exclus.test(l) && normaleVers(l, n)) c = l;
     if (!c) throw ErreurInterne("hull: no vertex to pivot to");
     TPlanOriente q = planDe(n, V(p, a));
     for (int tours = 0;; ++tours) {
         if (tours > 4 * kMaxSommetsPolyedre) throw ErreurInterne("hull: pivot does not settle");
         int dessus = 0;
         for (int l = 1; l <= p.nombreSommets && !dessus; ++l) {
-            if (l == c || p.exclus.test(l)) continue;
+            if (l == c || ch.exclus.test(l)) continue;
             Tvecteur3 m;
             if (valeurPlan(q, V(p, l)) > eps && normaleVers(l, m)) {
                 dessus = l;
@@ -346,10 +367,10 @@ void ajouteFace(TPolyedre& p, int f, int k) {
         c = dessus;
         q = planDe(n, V(p, a));
     }
-    p.surPlan.reset();
-    p.surPlan.set(a).set(b);
+    ch.surPlan.reset();
+    ch.surPlan.set(a).set(b);
     for (int l = 1; l <= p.nombreSommets; ++l)
-        if (!p.exclus.test(l) && std::fabs(valeurPlan(q, V(p, l))) <= eps) p.surPlan.set(l);
+        if (!ch.exclus.test(l) && std::fabs(valeurPlan(q, V(p, l))) <= eps) ch.surPlan.set(l);
 
     p.nombreFaces = uint8_t(g);
     TFace& G = face(p, g);
@@ -357,16 +378,16 @@ void ajouteFace(TPolyedre& p, int f, int k) {
     G.faceOrigine = uint8_t(f);
     G.positionOrigine = uint8_t(k);
     G.plan = q;
-    completeFace(p, g, a, b);
+    completeFace(p, ch, g, a, b);
 }
 
 // Pivots round every side of face f that still lacks its second face.
-void traiteFace(TPolyedre& p, int f) {
+void traiteFace(TPolyedre& p, Chantier& ch, int f) {
     const int cotes = face(p, f).nombreSommets;
     for (int k = 1; k <= cotes; ++k) {
         const TFace& F = face(p, f);
         const int a = sommetCycle(F, k), b = sommetCycle(F, k + 1);
-        if (!p.completes[b].test(a)) ajouteFace(p, f, k);
+        if (!ch.completes[b].test(a)) ajouteFace(p, ch, f, k);
     }
 }
 
@@ -395,17 +416,10 @@ void ajouteArete(TPolyedre& p, int a, int b, int f) {
     p.voisins[b].set(a);
 }
 
-void completeArete(TPolyedre& p, int a, int b, int f) {
-    const int e = numeroArete(p, a, b);
-    if (e == 0) throw ErreurInterne("hull: completing an edge that does not exist");
-    arete(p, e).secondeFace = uint8_t(f);
-    p.completes[a].set(b);
-    p.completes[b].set(a);
-}
-
 void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
+    Chantier ch;
     try {
-        premiereFace(p);
+        premiereFace(p, ch);
         // Large faces (at least 5 corners and half the vertices) are pivoted
         // round last; then every face is visited again so that the faces
         // found meanwhile are wrapped too.
@@ -415,18 +429,18 @@ void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
                 F.marque = 1;
                 continue;
             }
-            traiteFace(p, f);
+            traiteFace(p, ch, f);
         }
         for (int f = 2; f <= p.nombreFaces; ++f)
-            traiteFace(p, f);
+            traiteFace(p, ch, f);
 
         // A vertex on no edge lies inside the hull.
         for (int v = 1; v <= p.nombreSommets; ++v) {
-            if (p.supprimes.test(v) || p.voisins[v].any()) continue;
+            if (ch.supprimes.test(v) || p.voisins[v].any()) continue;
             if (p.donneParSommets) echoue(p, kRaisonInterieurPolyedre, v);
-            p.supprimes.set(v);
+            ch.supprimes.set(v);
         }
-        renumerote(p);
+        renumerote(p, ch);
     } catch (const EchecEnveloppe& e) {
         nonDefini = 1;
         raison = e.raison;
@@ -434,9 +448,10 @@ void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
 }
 
 void enveloppeConvexePlane(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
+    Chantier ch;
     try {
-        premiereFace(p);
-        renumerote(p);
+        premiereFace(p, ch);
+        renumerote(p, ch);
         const TFace& F1 = face(p, 1);
         const int cotes = F1.nombreSommets;
         // Face 2: the same plane turned the other way, its cycle reversed.

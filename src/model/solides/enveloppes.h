@@ -34,10 +34,9 @@ constexpr uint16_t kRaisonSommetsConfondus = 509;
 void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison);
 void enveloppeConvexePlane(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison);
 
-// Edge bookkeeping: a new edge with both faces set to face; the second face
-// of an existing edge.
+// A new edge with both faces set to face (the hull builder gives it its
+// second face when it reaches it).
 void ajouteArete(TPolyedre& p, int a, int b, int face);
-void completeArete(TPolyedre& p, int a, int b, int face);
 // The edge joining a and b, 0 when none.
 int numeroArete(const TPolyedre& p, int a, int b);
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <variant>
 
+#include "base/table_croissante.h"
 #include "model/figure.h"
 #include "model/tables_annexes.h"
 #include "model/solides/vue_donnees.h"
@@ -76,24 +77,19 @@ struct TPolyedre {
     uint8_t nombreSommets = 0;
     uint8_t nombreAretes = 0;
     uint8_t nombreFaces = 0;
-    std::array<Tvecteur3, kMaxSommetsPolyedre + 1> sommets{};
-    std::array<TArete, kMaxAretesPolyedre + 1> aretes{};
-    std::array<TFace, kMaxFacesPolyedre + 1> faces{};
+    // The tables grow as they are written: a tetrahedron costs what it uses,
+    // not the 160 vertices a polyhedron may have.
+    TtableCroissante<Tvecteur3, kMaxSommetsPolyedre> sommets;
+    TtableCroissante<TArete, kMaxAretesPolyedre> aretes;
+    TtableCroissante<TFace, kMaxFacesPolyedre, 8> faces;
     Tvecteur3 centreGravite;
     // Vertex sets: the vertices joined to each vertex by an edge.
-    std::array<TEnsembleSommets, kMaxSommetsPolyedre + 1> voisins{};
-
-    // Working storage of the hull builder.
-    std::array<TEnsembleSommets, kMaxSommetsPolyedre + 1> completes{}; // joined by an edge with both faces
-    TEnsembleSommets supprimes;                                        // vertices that are not corners
-    TEnsembleSommets surPlan;                                          // vertices of the face being built
-    TEnsembleSommets colineaires;                                      // points on a side between two corners
-    TEnsembleSommets exclus;                // removed vertices and those of the face being pivoted round
+    TtableCroissante<TEnsembleSommets, kMaxSommetsPolyedre> voisins;
     uint8_t octetsErreur[4] = {0, 0, 0, 0}; // entries 1 to 3: vertices or face named by a reason
 
     // View data.
     uint8_t nombrePlansCachants = 0;
-    std::array<TPlanOriente, kMaxPlansCachants + 1> plansCachants{};
+    TtableCroissante<TPlanOriente, kMaxPlansCachants> plansCachants;
 };
 
 // Circle (record kind 5).
