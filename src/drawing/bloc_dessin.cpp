@@ -163,6 +163,7 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
     if (v.lignes.empty()) v.lignes.resize(1);
     std::vector<TentreeLigne>& contour = v.lignes[0].points;
     contour.clear();
+    contour.reserve(std::size_t(std::max(s.nombreEchantillons, 0)) + 1); // no growth left unused
     const double k = f.echelle;
     bool rupture = true;
     for (int j = 0; j <= s.nombreEchantillons; ++j) {

@@ -78,7 +78,8 @@ struct TElementSolideVue {
     std::array<uint8_t, kMaxGeneratrices> generatriceOmise{};
     std::array<TpointEntier, kMaxGeneratrices> debutsGeneratrices{};
     std::array<TpointEntier, kMaxGeneratrices> finsGeneratrices{};
-    std::array<TpartiesVisibles, kMaxGeneratrices> partiesGeneratrices{};
+    // Made when a round solid fills it: the parts are the largest field.
+    TtableCroissante<TpartiesVisibles, kMaxGeneratrices - 1, kMaxGeneratrices> partiesGeneratrices;
     std::array<std::unique_ptr<TblocSegments>, 3> hachuresSolide;
     std::array<std::unique_ptr<TpartiesBloc>, 3> partiesHachuresSolide;
 };

@@ -11,9 +11,10 @@ void SuppressionDonneesPolyedre::operator()(TDonneesPolyedre* donnees) const noe
 }
 
 namespace {
-// The polyhedron and the net are boxed in the variant (TEnBoite).
+// The polyhedron, the net and the round solid are boxed in the variant (TEnBoite).
 template <typename T>
-constexpr bool kEnBoite = std::is_same_v<T, TPolyedre> || std::is_same_v<T, TDonneesPatron>;
+constexpr bool kEnBoite =
+    std::is_same_v<T, TPolyedre> || std::is_same_v<T, TDonneesPatron> || std::is_same_v<T, TDonneesSolideRond>;
 template <typename T, typename D> auto adresseContenu(D& d) {
     if constexpr (kEnBoite<T>) {
         auto* b = std::get_if<TEnBoite<T>>(&d.contenu);
@@ -163,7 +164,7 @@ void creeDonneesPolyedre(uint8_t genre, PDonneesPolyedre& donnees) {
         donnees->contenu.emplace<TEnBoite<TDonneesPatron>>();
         break;
     default:
-        donnees->contenu.emplace<TDonneesSolideRond>();
+        donnees->contenu.emplace<TEnBoite<TDonneesSolideRond>>();
         break;
     }
 }

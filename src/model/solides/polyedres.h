@@ -154,9 +154,9 @@ struct TDonneesSolideRond {
     TVueSolideRond vue;
 };
 
-// A record held through a pointer and copied deeply. The polyhedron and the
-// net are tens of kilobytes; kept in the variant itself they would make a
-// sphere or a circle record just as large.
+// A record held through a pointer and copied deeply. The polyhedron, the net
+// and the round solid are the large kinds; kept in the variant itself they
+// would make a sphere or a circle record just as large.
 template <typename T> struct TEnBoite {
     std::unique_ptr<T> valeur = std::make_unique<T>();
     TEnBoite() = default;
@@ -178,7 +178,7 @@ template <typename T> struct TEnBoite {
 struct TDonneesPolyedre {
     uint8_t genre = 0;
     std::variant<std::monostate, TEnBoite<TPolyedre>, TDonneesSphere, TDonneesCalotte, TDonneesCercle,
-                 TEnBoite<TDonneesPatron>, TDonneesSolideRond>
+                 TEnBoite<TDonneesPatron>, TEnBoite<TDonneesSolideRond>>
         contenu;
 };
 
