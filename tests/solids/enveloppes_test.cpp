@@ -1,6 +1,8 @@
 #include "aides_solides.h"
 
+#include <algorithm>
 #include <numbers>
+#include <utility>
 #include <random>
 
 using namespace km32;
@@ -71,6 +73,78 @@ TEST(EnveloppeConvexe, PointsAleatoiresSurUneSphereEtALInterieur) {
     // Points on a sphere in general position: every face is a triangle.
     EXPECT_EQ(p->nombreFaces, 2 * 40 - 4);
     verifieEnveloppe(*p, points);
+}
+
+// n points on the unit sphere in general position, from a seeded generator.
+std::vector<Tvecteur3> pointsSurSphere(int n, std::mt19937& alea) {
+    std::normal_distribution<double> normale;
+    std::vector<Tvecteur3> points;
+    for (int k = 0; k < n; ++k) {
+        double x = normale(alea), y = normale(alea), z = normale(alea);
+        const double r = std::sqrt(x * x + y * y + z * z);
+        points.push_back({x / r, y / r, z / r});
+    }
+    return points;
+}
+
+TEST(EnveloppeConvexe, AllTheVerticesARecordHoldsWithMostOfThemInside) {
+    // 160 points, the most a record holds: 40 corners on a sphere shuffled
+    // among 120 inner points, so that the renumbering moves corners from the
+    // far end of the list down to its start.
+    std::mt19937 alea(160);
+    std::vector<Tvecteur3> points = pointsSurSphere(40, alea);
+    std::uniform_real_distribution<double> uniforme(-0.5, 0.5);
+    for (int k = 0; k < 120; ++k)
+        points.push_back({uniforme(alea), uniforme(alea), uniforme(alea)});
+    std::shuffle(points.begin(), points.end(), alea);
+    auto p = std::make_unique<TPolyedre>();
+    remplit(*p, points);
+    uint8_t nonDefini = 0;
+    uint16_t raison = 0;
+    enveloppeConvexe3D(*p, nonDefini, raison);
+    ASSERT_EQ(nonDefini, 0) << raison;
+    EXPECT_EQ(p->nombreSommets, 40);
+    EXPECT_EQ(p->nombreFaces, 2 * 40 - 4);
+    EXPECT_EQ(p->nombreAretes, 3 * 40 - 6);
+    verifieEnveloppe(*p, points);
+    // Every corner is a point of the sphere, and no corner is left twice.
+    for (int v = 1; v <= p->nombreSommets; ++v) {
+        const Tvecteur3& s = sommet(*p, v);
+        EXPECT_NEAR(s.x * s.x + s.y * s.y + s.z * s.z, 1.0, 1e-12) << v;
+    }
+    // The neighbour sets name the renumbered vertices only.
+    for (int v = 1; v <= kMaxSommetsPolyedre; ++v) {
+        const TEnsembleSommets& voisins = std::as_const(p->voisins)[std::size_t(v)];
+        if (v > p->nombreSommets) {
+            EXPECT_TRUE(voisins.none()) << v;
+            continue;
+        }
+        EXPECT_GE(voisins.count(), 3u) << v;
+        for (int w = p->nombreSommets + 1; w < 256; ++w)
+            EXPECT_FALSE(voisins.test(std::size_t(w))) << v << " " << w;
+    }
+}
+
+TEST(EnveloppeConvexe, MoreThan80FacesIsRefusedWithItsReason) {
+    // 43 points on a sphere: 2 x 43 - 4 = 82 triangles, 123 edges (within
+    // their 160): the face limit is the one passed.
+    std::mt19937 alea(43);
+    auto p = std::make_unique<TPolyedre>();
+    remplit(*p, pointsSurSphere(43, alea));
+    uint8_t nonDefini = 0;
+    uint16_t raison = 0;
+    enveloppeConvexe3D(*p, nonDefini, raison);
+    EXPECT_EQ(nonDefini, 1);
+    EXPECT_EQ(raison, kRaisonTropDeFaces);
+    EXPECT_EQ(p->nombreFaces, kMaxFacesPolyedre);
+    // 42 points give exactly 80 faces.
+    std::mt19937 alea42(42);
+    auto q = std::make_unique<TPolyedre>();
+    remplit(*q, pointsSurSphere(42, alea42));
+    nonDefini = 0;
+    enveloppeConvexe3D(*q, nonDefini, raison);
+    ASSERT_EQ(nonDefini, 0) << raison;
+    EXPECT_EQ(q->nombreFaces, kMaxFacesPolyedre);
 }
 
 TEST(EnveloppeConvexe, PointsNonCoinsAbandonnesSansListeUtilisateur) {
