@@ -346,8 +346,11 @@ KM32_EXPORT uint32_t KMTexteErreurSauvegarde(void);
 KM32_EXPORT int32_t KMfigureModifiee(int16_t numero);
 /* A host that shows whether a figure is modified installs a function told
  * each time that flag changes under an input of the figure (a drag, a turn
- * of the view, a key, a command of its menu, an undo or a redo): the figure's
- * number and the flag, 1 or 0. The WM_KEYUP notices tell of some changes
+ * of the view, a key, a command of its menu, an undo or a redo, a change
+ * made in one of its windows: a dialog applied, a text applied by the
+ * editor, objects changed through a pick), once per change: the figure's
+ * number and the flag, 1 or 0. A window closed or a dialog cancelled
+ * without a change tells nothing. The WM_KEYUP notices tell of some changes
  * only. NULL stops it. */
 typedef void (*KMAvisModification)(int16_t numero, int32_t modifiee);
 KM32_EXPORT void KMInstalleAvisModification(KMAvisModification avis);
