@@ -4,7 +4,11 @@
 // measurer asks for its text, no two overlap, none covers what the window
 // paints itself, everything stays inside the window, and the controls keep
 // their order. Without a measurer the windows keep their own sizes.
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,8 @@
 #include "model/fenetres_figure.h"
 #include "model/figure.h"
 #include "model/objets_figure.h"
+#include "platform/boites.h"
+#include "platform/entrees.h"
 #include "platform/formes_liees.h"
 #include "platform/image_bitmap.h"
 #include "platform/mesures_texte.h"
@@ -32,6 +38,7 @@ namespace km32::essais {
 namespace {
 
 namespace p = platform;
+namespace fs = std::filesystem;
 
 // 11 pixels a character and 27 a line; a button, a check box and an entry
 // add their frames.
@@ -202,6 +209,20 @@ TEST_F(DispositionMesuree, EachWindowGrowsToHoldItsTextsWithoutOverlaps) {
         EXPECT_EQ(defauts(e.fenetre, {}), std::vector<std::string>{}) << "figure text editor";
         ListedesphrasesClick(e);
         EXPECT_EQ(defauts(e.fenetre, {}), std::vector<std::string>{}) << "figure text editor and its tree";
+        // A second text beside the first: its name's label and its buttons.
+        const fs::path autre =
+            fs::temp_directory_path() / ("km32-autre-" + std::to_string(getpid()) + ".k3v");
+        { std::ofstream(autre) << "Figure Kalmetra\r\nA point libre dans l'espace\r\n"; }
+        p::reponsesPrevues().push_back({p::kReponseOk, autre.string()});
+        p::envoieMessage(e.fenetre, p::WM_COMMAND, kEdOuvrirAutreTexte, 0);
+        p::distribueJusquAuRepos();
+        fs::remove(autre);
+        ASSERT_TRUE(e.panneauAutreTexteVisible);
+        EXPECT_EQ(defauts(e.fenetre, {}), std::vector<std::string>{})
+            << "figure text editor and a second text";
+        // Closing asks nothing.
+        e.texteModifie = 0;
+        e.autreTexteModifie = 0;
         ferme();
     }
     {
