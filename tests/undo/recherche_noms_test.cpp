@@ -1,9 +1,9 @@
 // Lookups by name after every road that changes the names of a figure:
 // creation lines, refused lines (the figure put back), renames, deletions,
-// undo and redo, writes of the name text outside any line, moves of
-// objects, several figures in turn, and a figure copied over another. The
-// answers are compared with the names read object by object; the check of
-// the names after a line must follow the same roads.
+// undo and redo, a text written out and read back, writes of the name text
+// outside any line, moves of objects, several figures in turn, and a figure
+// copied over another. The answers are compared with the names read object
+// by object; the check of the names after a line must follow the same roads.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -123,6 +123,19 @@ TEST_F(RechercheNoms, EveryRoadThatChangesNamesIsFollowed) {
     ASSERT_TRUE(refaitFigure(f));
     attendRecherchesJustes(f, {"A", "B", "M", "F", "G", "u", "w", "vec(u)", "vec(w)"});
     EXPECT_EQ(noms(f), etats[etats.size() - 2]);
+
+    // Written out, then read back into the same record emptied: the lookups
+    // answer for the figure read.
+    const std::string ecrit = ecritTexteFigure(f);
+    const std::string lus = noms(f);
+    reinitialiseFigure(f);
+    EXPECT_EQ(numeroObjetDeNotation(f, "C"), 0);
+    {
+        const GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
+        ASSERT_EQ(executeTexteDeFigure(f, ecrit, 1), 0);
+    }
+    EXPECT_EQ(noms(f), lus);
+    attendRecherchesJustes(f, {"A", "B", "M", "F", "G", "u", "w", "vec(u)", "vec(w)"});
 }
 
 // Writes that bypass every line: the name text changed in place, an object
