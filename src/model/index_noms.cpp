@@ -91,22 +91,21 @@ std::size_t premiereDifference(std::string_view a, std::string_view b) {
     return k;
 }
 
-void retireEntree(IndexNoms& x, int i) {
+// Puts entry i into the tables (sens +1) or takes it out (sens -1), with
+// the counts of names borne twice and of long names.
+void rangeEntree(IndexNoms& x, int i, int sens) {
     const EntreeIndexNoms& e = x.entrees[std::size_t(i)];
+    const auto range = [&](TableIndexNoms& table, const std::string& nom) {
+        if (sens > 0)
+            ajouteA(table, nom, uint8_t(i));
+        else
+            retireDe(table, nom, uint8_t(i));
+    };
     x.nomsEnDouble -= enDouble(x, e.nom);
-    retireDe(x.parNom, e.nom, uint8_t(i));
+    range(x.parNom, e.nom);
     x.nomsEnDouble += enDouble(x, e.nom);
-    retireDe(x.parNotation, e.notation, uint8_t(i));
-    compteNomLong(x, e, -1);
-}
-
-void ajouteEntree(IndexNoms& x, int i) {
-    const EntreeIndexNoms& e = x.entrees[std::size_t(i)];
-    x.nomsEnDouble -= enDouble(x, e.nom);
-    ajouteA(x.parNom, e.nom, uint8_t(i));
-    x.nomsEnDouble += enDouble(x, e.nom);
-    ajouteA(x.parNotation, e.notation, uint8_t(i));
-    compteNomLong(x, e, +1);
+    range(x.parNotation, e.notation);
+    compteNomLong(x, e, sens);
 }
 
 static_assert(std::is_trivially_copyable_v<TObjetFigure>, "object records are compared byte for byte");
@@ -167,17 +166,17 @@ void metAJour(IndexNoms& x, const TfigureKalmetra& f) {
         if (!nouveau && nom == e.nom && notation == e.notation && nature == e.nature &&
             parPaire == e.parPaire)
             continue;
-        if (!nouveau) retireEntree(x, i);
+        if (!nouveau) rangeEntree(x, i, -1);
         e.nom = std::move(nom);
         e.notation = std::move(notation);
         e.nature = nature;
         e.parPaire = parPaire;
         e.version = ++compteurVersions;
-        ajouteEntree(x, i);
+        rangeEntree(x, i, +1);
         nomChange[std::size_t(i)] = true;
     }
     for (int i = n + 1; i <= x.nombreObjets; ++i) {
-        retireEntree(x, i);
+        rangeEntree(x, i, -1);
         x.entrees[std::size_t(i)] = EntreeIndexNoms{};
     }
     x.nombreObjets = n;
