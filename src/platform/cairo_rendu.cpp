@@ -167,6 +167,29 @@ void ligneFinVers(cairo_t* cr, Point b, PointReel u) {
     cairo_line_to(cr, b.x + 0.5 - u.x / 2, b.y + 0.5 - u.y / 2);
 }
 
+// The part source lies inside the image and all its pixels are opaque.
+bool copieOpaque(const Image& image, Rect source) {
+    if (source.gauche < 0 || source.haut < 0 || source.droite > image.largeur || source.bas > image.hauteur)
+        return false;
+    // The pixels ANDed together, four at a time (the whole window at every paint).
+    using Quatre = uint32_t __attribute__((vector_size(16)));
+    Quatre quatre = {~0u, ~0u, ~0u, ~0u};
+    uint32_t alpha = ~0u;
+    for (int32_t y = source.haut; y < source.bas; ++y) {
+        const uint32_t* ligne = image.pixels.data() + std::size_t(y) * std::size_t(image.largeur);
+        int32_t x = source.gauche;
+        for (; x + 4 <= source.droite; x += 4) {
+            Quatre q;
+            std::memcpy(&q, ligne + x, sizeof q);
+            quatre &= q;
+        }
+        for (; x < source.droite; ++x)
+            alpha &= ligne[x];
+    }
+    alpha &= quatre[0] & quatre[1] & quatre[2] & quatre[3];
+    return (alpha & 0xFF000000u) == 0xFF000000u;
+}
+
 } // namespace
 
 RenduCairo::RenduCairo(cairo_surface_t* surface) : cr_(cairo_create(surface)) {
@@ -577,6 +600,10 @@ void RenduCairo::image(const EtatTrace& etat, const Image& image, Rect source, R
     cairo_rectangle(cr_, dest.gauche, dest.haut, dest.largeur(), dest.hauteur());
     cairo_clip(cr_);
     cairo_set_source(cr_, motif);
+    // Opaque pixels copied one for one replace those under them, as blending
+    // them would: the copy then needs no blending (the window's copy of the
+    // off-screen drawing at every paint).
+    if (memeTaille && copieOpaque(image, source)) cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr_);
     cairo_pattern_destroy(motif);
     cairo_restore(cr_);

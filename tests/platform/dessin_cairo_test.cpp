@@ -372,6 +372,13 @@ TEST(DessinCairo, CopiesAndStretchedPictures) {
     EXPECT_EQ(dest.en(2, 5), kRouge);
     EXPECT_EQ(dest.en(17, 5), kBleu);
     EXPECT_EQ(dest.en(25, 5), kBlanc);
+
+    // One for one, an opaque pixel replaces the one under it and a
+    // transparent one leaves it as it was.
+    Image transparent{2, 1, {argbDeCouleur(kVert), 0u}};
+    dessineImage(*dest.dc, transparent, Rect{0, 25, 2, 26});
+    EXPECT_EQ(dest.en(0, 25), kVert);
+    EXPECT_EQ(dest.en(1, 25), kBlanc);
 }
 
 TEST(DessinCairo, PngWrittenAndReadBack) {
