@@ -122,13 +122,9 @@ void creeTraceObjet(uint8_t nature, PTraceObjet& trace) {
     if (genre == 0) return;
     PTraceObjet t(new TTraceObjet);
     t->genre = genre;
-    const auto capacite = std::size_t(capaciteTrace(genre));
-    if (genre == kTracePoint)
-        t->points.resize(capacite);
-    else if (genre == kTraceSegment)
-        t->segments.resize(capacite);
-    else
-        t->blocs.resize(capacite);
+    // Points and segments grow as they are appended (ajouteATrace); the
+    // blocks are pointers, made whole.
+    if (genre != kTracePoint && genre != kTraceSegment) t->blocs.resize(std::size_t(capaciteTrace(genre)));
     trace = std::move(t);
 }
 
@@ -200,10 +196,14 @@ void ajouteATrace(TfigureKalmetra& f, int n) {
     avanceAnneau(t);
     const auto i = std::size_t(t.dernier - 1);
     switch (t.genre) {
+    // The ring fills its entries in order before it wraps: the lists grow
+    // with it up to their capacity instead of being made whole at the start.
     case kTracePoint:
+        if (t.points.size() <= i) t.points.resize(i + 1);
         t.points[i] = {e->a, 0, e->dansPlan, e->couleur, 0, 0};
         break;
     case kTraceSegment:
+        if (t.segments.size() <= i) t.segments.resize(i + 1);
         t.segments[i] = {e->a, e->b, e->dansPlan, e->couleur, {}};
         break;
     default: {

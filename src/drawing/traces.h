@@ -6,7 +6,7 @@
 // newest entry overwrites the oldest.
 //
 // Records by object kind: points keep 5000 entries and segments, lines and
-// half-lines 800, held in one block allocated with the record; circles, arcs
+// half-lines 800, in one list that grows with the ring; circles, arcs
 // and curves, and polyhedra and polygons keep 100 entries, and mesh surfaces
 // 20, each a block allocated at its first use and reused as the ring turns.
 // Other kinds are not traced. Positions are in integer model units; the projection fills
@@ -89,7 +89,9 @@ struct TTraceObjet {
     uint8_t nouvelleEntree = 0;      // set by every append, cleared by the projection of the newest
     uint8_t couleursDifferentes = 0; // some entry's colour differs from the first one's
     uint32_t premiereCouleur = 0;
-    // Entries 1 to the capacity at index k - 1, by kind.
+    // Entries 1 to the capacity at index k - 1, by kind; the points and the
+    // segments hold the entries appended so far (all of them once the ring
+    // has wrapped).
     std::vector<TentreeTracePoint> points;
     std::vector<TentreeTraceSegment> segments;
     std::vector<std::unique_ptr<TblocTrace>> blocs; // null until first used

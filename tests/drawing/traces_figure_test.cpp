@@ -99,6 +99,9 @@ TEST_F(TracesFigure, OnDemandOneRequestStoresOnePosition) {
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->nombre, 1);
     EXPECT_EQ(entreeTracePoint(*t, 1).p.z, coordonneeEntiere(f, 3.1));
+    // The list grows with the ring: one entry held, not the 5000 it may hold.
+    EXPECT_EQ(t->points.size(), 1u);
+    EXPECT_THROW(entreeTracePoint(*t, 2), ErreurInterne);
 }
 
 // The ring: beyond its capacity a trace overwrites its oldest entry; a
@@ -116,6 +119,7 @@ TEST_F(TracesFigure, TheRingOverwritesTheOldestEntry) {
     const TTraceObjet* t = traceObjet(f, a);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->nombre, kCapaciteTracePoint);
+    EXPECT_EQ(t->points.size(), std::size_t(kCapaciteTracePoint));
     EXPECT_EQ(t->dernier, 1);
     EXPECT_EQ(entreeTracePoint(*t, 1).p.x, kCapaciteTracePoint + 1);
     EXPECT_EQ(entreeTracePoint(*t, 2).p.x, 2);
