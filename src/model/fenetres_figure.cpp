@@ -54,6 +54,10 @@ int32_t signaleFigureModifiee(TfigureKalmetra& f) {
     f.modifiee = 1;
     if (!avant && !modificationSurveillee(int16_t(f.numeroFigure)))
         avisModificationHote(int16_t(f.numeroFigure), true);
+    return avertitHoteFigure(f);
+}
+
+int32_t avertitHoteFigure(TfigureKalmetra& f) {
     if (figureSansHote(f)) return 1;
     return platform::envoieMessage(f.fenetreHote, platform::WM_KEYUP, 1025, 0);
 }

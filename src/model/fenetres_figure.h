@@ -27,7 +27,13 @@ platform::Rectangle rectangleClientFigure(int16_t numero);
 // flag when it rises (avis_modification.h) and the host window (code 1025
 // with WM_KEYUP); the host window's answer, 1 for a figure without host
 // window. Only a real change calls it: a pick or a dialog that ends without
-// changing the figure does not.
+// changing the figure calls avertitHoteFigure.
 int32_t signaleFigureModifiee(TfigureKalmetra& f);
+
+// Sends the host window the notice 1025 (WM_KEYUP) without marking the
+// figure modified: a window of the figure ended, and the host may bring its
+// own state up to date (it reads the flag with KMfigureModifiee). The host
+// window's answer, 1 for a figure without host window.
+int32_t avertitHoteFigure(TfigureKalmetra& f);
 
 } // namespace km32

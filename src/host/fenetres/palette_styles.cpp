@@ -512,9 +512,12 @@ void BoutonRappelClick(TFenetreStyle& s) {
 
 void BoutonFermerClick(TFenetreStyle& s) {
     fermeChoixDeLaPalette(s);
-    // The styles given while the palette was open told the host each time;
-    // closing it changes nothing.
-    if (TfigureKalmetra* f = figureDeLaPalette(s)) f->modeCommande = kCommandeStyles;
+    // The styles given while the palette was open marked the figure each
+    // time; closing it only tells the host window that the palette ended.
+    if (TfigureKalmetra* f = figureDeLaPalette(s)) {
+        f->modeCommande = kCommandeStyles;
+        avertitHoteFigure(*f);
+    }
     fenetreCommuneFermee(s.fenetre);
 }
 

@@ -646,7 +646,9 @@ void fermeDialogue(TFenDialog& d) {
         if (d.annule || f->commandeDialoguePrecedente != kCommandeModifier) libereDialogue(*f);
         if (!(f->commandeDialogue == kCommandeModifier && d.annule))
             f->commandeDialoguePrecedente = f->commandeDialogue;
-        // Closing tells nothing: a run that changed the figure told it.
+        // A run that changed the figure marked it; closing only tells the
+        // host window that the dialog ended.
+        avertitHoteFigure(*f);
     }
     fenetreCommuneFermee(d.fenetre);
 }

@@ -365,7 +365,10 @@ void fermeChoixRappels() {
 
 void signaleFinChoixRappels(TFenRaPour& c) {
     TfigureKalmetra* f = figureDuChoix(c);
-    if (f && !c.annule && c.figureChangee) signaleFigureModifiee(*f);
+    if (f && !c.annule && c.figureChangee)
+        signaleFigureModifiee(*f);
+    else if (f && !c.annule && !c.pourDialogue)
+        avertitHoteFigure(*f);
     if (c.pourDialogue) {
         const int32_t fin = c.annule ? kFinAnnulee : (c.finParOk ? kFinOk : kFinDoubleClic);
         p::posteMessage(c.fenetreDemandeur, kMessageFinDesignation, 0, fin);
