@@ -9,6 +9,7 @@
 // everything stays inside the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -48,22 +49,34 @@ const char* const kFigure = "Kalmetra figure (English)\r\n"
                             "d = a/4\r\n"
                             "t (key T) table of values of (a,0) (d,2) from 0 (step 1) (5 rows)\r\n";
 
-// One window: how it opens on the figure, its window once open, and what it
-// paints under its controls.
+// One window: how it opens on the figure, its window once open, what it
+// paints under its controls, and the faults of the controls it must show
+// (none to check when empty).
 struct CasAnnexe {
     const char* quoi;
     std::function<void(int16_t)> ouvre;
     std::function<uint32_t()> fenetre;
     std::function<std::vector<ZonePeinte>()> peint;
+    std::function<std::vector<std::string>(const std::vector<ControleVu>&)> manques = {};
 };
 
 std::vector<ZonePeinte> rien() {
     return {};
 }
 
+// The palette opened with "not drawn" chosen: the sample shows its words.
+void ouvrePaletteNonDessine(int16_t n) {
+    ouvrePaletteStyles(*figureDeNumero(n));
+    TFenetreStyle* s = paletteStyles();
+    ASSERT_NE(s, nullptr);
+    // Chosen in the model: a click on it would open the reminder picker too.
+    s->celluleChoisie = 58;
+    p::invalideFenetre(s->fenetre);
+}
+
 // The palette's cells but those whose words are the toolkit's labels (drawn
-// and not drawn), its colour strip (the sample is drawn over the strip) and
-// the lines over its headings.
+// and not drawn), its colour strip around the sample (which shows the words
+// of not drawn) and the lines over its headings.
 std::vector<ZonePeinte> peintPalette() {
     std::vector<ZonePeinte> z;
     const TFenetreStyle* s = paletteStyles();
@@ -71,10 +84,35 @@ std::vector<ZonePeinte> peintPalette() {
     for (int c = 0; c < kNombreCellulesStyle; ++c)
         if (c != 57 && c != 58 && !s->cellules[std::size_t(c)].estVide())
             z.push_back({"cell " + std::to_string(c), s->cellules[std::size_t(c)]});
-    z.push_back({"colour strip", s->bande});
+    const p::Rectangle &b = s->bande, &e = s->echantillon;
+    for (const p::Rectangle& r :
+         {p::Rectangle{b.gauche, b.haut, e.gauche, b.bas}, p::Rectangle{e.droite, b.haut, b.droite, b.bas},
+          p::Rectangle{e.gauche, b.haut, e.droite, e.haut}, p::Rectangle{e.gauche, e.bas, e.droite, b.bas}})
+        if (!r.estVide()) z.push_back({"colour strip", r});
     for (const TEnteteStyle& e : s->entetes)
         if (e.y > 0) z.push_back({"heading line", {0, e.y - 2, s->largeur, e.y - 1}});
     return z;
+}
+
+// The words of not drawn over the sample, the sample as large as their cell
+// and between that cell and the buttons.
+std::vector<std::string> manquesPalette(const std::vector<ControleVu>& vus) {
+    const TFenetreStyle* s = paletteStyles();
+    if (!s) return {"no palette"};
+    std::vector<std::string> d;
+    const p::Rectangle &e = s->echantillon, &c = s->cellules[58];
+    if (e.largeur() < c.largeur() || e.hauteur() < c.hauteur())
+        d.push_back("the sample is " + std::to_string(e.largeur()) + " x " + std::to_string(e.hauteur()) +
+                    ", smaller than the cell's " + std::to_string(c.largeur()) + " x " +
+                    std::to_string(c.hauteur()));
+    if (e.haut < c.bas || e.bas > s->boutonRappel.haut) d.push_back("the sample is out of its place");
+    const std::string mots = texteCelluleDessine(58);
+    if (std::none_of(vus.begin(), vus.end(), [&](const ControleVu& v) {
+            return v.genre == "label" && v.texte == mots && v.cadre.gauche >= e.gauche &&
+                   v.cadre.haut >= e.haut && v.cadre.droite <= e.droite && v.cadre.bas <= e.bas;
+        }))
+        d.push_back("no label of the words of not drawn over the sample");
+    return d;
 }
 
 // The comment editor's palette cells and the white box of the drawing.
@@ -94,8 +132,8 @@ void commentaire(int16_t n, const char* texte) {
 
 const std::vector<CasAnnexe>& cas() {
     static const std::vector<CasAnnexe> c = {
-        {"style palette", [](int16_t n) { ouvrePaletteStyles(*figureDeNumero(n)); },
-         [] { return paletteStyles() ? paletteStyles()->fenetre : 0u; }, peintPalette},
+        {"style palette with not drawn chosen", ouvrePaletteNonDessine,
+         [] { return paletteStyles() ? paletteStyles()->fenetre : 0u; }, peintPalette, manquesPalette},
         {"table of values", [](int16_t n) { KMExecuteCommande(n, "t"); },
          [] { return fenetreTableauDeValeurs() ? fenetreTableauDeValeurs()->fenetre : 0u; }, rien},
         {"function given by values", [](int16_t n) { ouvreFonctionParValeurs(*figureDeNumero(n)); },
@@ -177,6 +215,9 @@ TEST_P(DispositionAnnexes, EveryWindowsControlsStandApartAndHoldTheirTexts) {
         const std::vector<std::string> defauts =
             defautsDisposition(vus, c.peint(), p::rectangleClient(fenetre));
         EXPECT_TRUE(defauts.empty()) << enTexte(defauts);
+        if (c.manques) {
+            EXPECT_EQ(enTexte(c.manques(vus)), "");
+        }
         fermeFenetreAnnexe();
         ASSERT_TRUE(banc.tourne([&] { return c.fenetre() == 0; })) << "the window did not close";
     }

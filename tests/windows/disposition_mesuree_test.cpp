@@ -148,10 +148,27 @@ TEST_F(DispositionMesuree, EachWindowGrowsToHoldItsTextsWithoutOverlaps) {
     TfigureKalmetra& f = figure();
     {
         TFenetreStyle& s = ouvreParCommande(kCommandeStyles, paletteStyles);
+        // Not drawn chosen: the sample shows its words, over the strip.
+        s.celluleChoisie = 58;
         std::vector<p::Rectangle> peints;
         for (int c = 0; c < kNombreCellulesStyle; ++c)
             if (c != 57 && c != 58) peints.push_back(s.cellules[std::size_t(c)]);
-        peints.push_back(s.bande);
+        const p::Rectangle &b = s.bande, &e = s.echantillon;
+        for (const p::Rectangle& r : {p::Rectangle{b.gauche, b.haut, e.gauche, b.bas},
+                                      p::Rectangle{e.droite, b.haut, b.droite, b.bas},
+                                      p::Rectangle{e.gauche, b.haut, e.droite, e.haut},
+                                      p::Rectangle{e.gauche, e.bas, e.droite, b.bas}})
+            peints.push_back(r);
+        const p::FormeLiee forme = p::formeLiee(s.fenetre)->etat();
+        EXPECT_TRUE(std::any_of(forme.etiquettes.begin(), forme.etiquettes.end(),
+                                [&](const p::EtiquetteLiee& l) {
+                                    return l.texte == texteCelluleDessine(58) && dans(l.cadre, e);
+                                }))
+            << "the words of not drawn over the sample";
+        EXPECT_GE(e.largeur(), s.cellules[58].largeur());
+        EXPECT_GE(e.hauteur(), s.cellules[58].hauteur());
+        EXPECT_LE(cadreEnteteStyle(s, s.entetes[5]).bas, e.haut);
+        EXPECT_LE(e.bas, s.boutonRappel.haut);
         for (const TEnteteStyle& e : s.entetes)
             if (e.y > 0) peints.push_back({0, e.y - 2, s.largeur, e.y - 1});
         EXPECT_EQ(defauts(s.fenetre, peints), std::vector<std::string>{}) << "style palette";
@@ -263,6 +280,8 @@ TEST_F(DispositionMesuree, WithoutAMeasurerTheWindowsKeepTheirOwnSizesAndTheGrid
         EXPECT_EQ(s.hauteur, kHauteurLegendePalette + 407);
         EXPECT_EQ(s.cellules[57], (p::Rectangle{4, 301, 62, 324}));
         EXPECT_EQ(s.boutonFermer, (p::Rectangle{84, 377, 123, 402}));
+        EXPECT_EQ(s.echantillon, (p::Rectangle{34, 344, 94, 369}));
+        EXPECT_EQ(s.bande, (p::Rectangle{2, 349, 123, 374}));
         ferme();
     }
     {

@@ -24,13 +24,19 @@ p::FormeLiee etatForme() {
                                         .encre = kEncreEntetesPalette});
     // The words of the drawn and not drawn cells as the toolkit's labels
     // over the cells, in the toolkit's font (the cells were made large
-    // enough for them); headless the palette paints them in its own.
-    if (p::mesuresReelles())
-        for (const int c : {57, 58})
-            forme.etiquettes.push_back({.cadre = cadreTexteCelluleDessine(*s, c),
+    // enough for them), and over the sample when it shows one of them (it
+    // is as large); headless the palette paints them in its own.
+    if (p::mesuresReelles()) {
+        const auto mots = [&](const p::Rectangle& r, int c) {
+            forme.etiquettes.push_back({.cadre = cadreTexteDessine(r),
                                         .texte = texteCelluleDessine(c),
                                         .fond = p::kFaceFormulaire,
                                         .encre = c == 57 ? kEncreDessine : kEncreNonDessine});
+        };
+        for (const int c : {57, 58})
+            mots(s->cellules[std::size_t(c)], c);
+        if (s->celluleChoisie >= 57) mots(s->echantillon, s->celluleChoisie);
+    }
     for (const uint32_t tag : {kTagPaletteRappel, kTagPaletteAide, kTagPaletteFermer}) {
         p::BoutonLie bouton;
         bouton.tag = tag;

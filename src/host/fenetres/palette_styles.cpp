@@ -305,9 +305,10 @@ namespace {
 // drawn and not drawn and the buttons as large as their labels need, and
 // the width all of that asks for. Nothing headless.
 struct MesuresPalette {
-    std::array<int32_t, kEntetes.size()> croissanceEntete{}; // pixels added under each heading's line
-    std::array<int32_t, kEntetes.size()> largeurEntete{};    // the text's width
-    int32_t largeurDessine = 58, hauteurDessine = 23;        // cells 57 and 58
+    std::array<int32_t, kEntetes.size()> croissanceEntete{};  // pixels added under each heading's line
+    std::array<int32_t, kEntetes.size()> largeurEntete{};     // the text's width
+    int32_t largeurDessine = 58, hauteurDessine = 23;         // cells 57 and 58
+    int32_t largeurEchantillon = 60, hauteurEchantillon = 25; // the sample, which may show them
     int32_t largeurBouton = kLargeurBouton, hauteurBouton = kHauteurBouton;
     int32_t largeur = kLargeurPalette;
     int32_t croissance = 0; // the window's height past its own
@@ -329,6 +330,8 @@ MesuresPalette mesuresPalette(const std::array<TEnteteStyle, 8>& entetes) {
         if (t.hauteur > 0) m.hauteurDessine = std::max(m.hauteurDessine, t.hauteur + 2);
     }
     m.largeur = std::max(m.largeur, 2 * m.largeurDessine + 6);
+    m.largeurEchantillon = std::max(m.largeurEchantillon, m.largeurDessine);
+    m.hauteurEchantillon = std::max(m.hauteurEchantillon, m.hauteurDessine);
     for (const uint32_t tag : {kTagPaletteRappel, kTagPaletteAide, kTagPaletteFermer}) {
         const p::TailleControle t = p::tailleBouton(libelleBoutonPalette(tag));
         m.largeurBouton = p::auMoins(m.largeurBouton, t.largeur);
@@ -337,7 +340,8 @@ MesuresPalette mesuresPalette(const std::array<TEnteteStyle, 8>& entetes) {
     m.largeur = std::max(m.largeur, 3 * m.largeurBouton + 8);
     for (const int32_t c : m.croissanceEntete)
         m.croissance += c;
-    m.croissance += (m.hauteurDessine - 23) + (m.hauteurBouton - kHauteurBouton);
+    m.croissance +=
+        (m.hauteurDessine - 23) + (m.hauteurEchantillon - 25) + (m.hauteurBouton - kHauteurBouton);
     return m;
 }
 
@@ -356,8 +360,7 @@ std::string texteCelluleDessine(int cellule) {
     return cellule == 57 ? phraseDeNumero(11303) : phraseDeNumero(11302) + "\n" + phraseDeNumero(11303);
 }
 
-p::Rectangle cadreTexteCelluleDessine(const TFenetreStyle& s, int cellule) {
-    const p::Rectangle& r = s.cellules[std::size_t(cellule)];
+p::Rectangle cadreTexteDessine(const p::Rectangle& r) {
     return {r.gauche + 2, r.haut + 1, r.droite - 1, r.bas - 1};
 }
 
@@ -371,13 +374,14 @@ void dimensionnePalette(TFenetreStyle& s) {
 void disposePalette(TFenetreStyle& s) {
     placeEntetes(s);
     const MesuresPalette m = mesuresPalette(s.entetes);
-    // Each heading's line goes down by what the headings and the row of
-    // drawn / not drawn above it grew, the cells under it by its own growth
-    // too.
+    // Each heading's line goes down by what the headings, the row of drawn /
+    // not drawn and the sample above it grew, the cells under it by its own
+    // growth too.
     std::array<int32_t, kEntetes.size()> ligne{}, decalage{};
     int32_t total = 0;
     for (std::size_t k = 0; k < kEntetes.size(); ++k) {
         if (k == 5) total += m.hauteurDessine - 23;
+        if (k == 6) total += m.hauteurEchantillon - 25;
         ligne[k] = total;
         total += m.croissanceEntete[k];
         decalage[k] = total;
@@ -412,8 +416,12 @@ void disposePalette(TFenetreStyle& s) {
     }
     const int32_t t = s.hauteur - kHauteurLegendePalette - 30 - (m.hauteurBouton - kHauteurBouton);
     s.hautBoutons = t;
-    s.echantillon = cadre(int32_t(std::lround((s.largeur - 60) / 2.0)), t - 33, 60, 25);
-    s.bande = {2, t - 28, s.largeur - 5, t - 3};
+    // The sample keeps its bottom 5 pixels above the strip's; both grow
+    // upwards when the sample must hold the words of drawn / not drawn.
+    const int32_t g = m.hauteurEchantillon - 25;
+    s.echantillon = cadre(int32_t(std::lround((s.largeur - m.largeurEchantillon) / 2.0)), t - 33 - g,
+                          m.largeurEchantillon, m.hauteurEchantillon);
+    s.bande = {2, t - 28 - g, s.largeur - 5, t - 3};
     for (std::size_t k = 0; k < kEntetes.size(); ++k) {
         TEnteteStyle& e = s.entetes[k];
         e.y += ligne[k];

@@ -15,8 +15,9 @@
 // selected cell and the strip are plain state; its window procedure turns
 // clicks, paints, button commands (WM_COMMAND with a TagPalette), closes and
 // the designation message into the handlers. Its bound form
-// (forme_palette_styles.h) describes the buttons and headings to a real
-// backend; the cells, the sample and the strip stay the palette's painting.
+// (forme_palette_styles.h) describes the buttons, the headings and the
+// words of drawn / not drawn (in their cells and in the sample) to a real
+// backend; the rest stays the palette's painting.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -86,15 +87,17 @@ TFenetreStyle* paletteStyles();
 uint8_t styleChoisiPalette();
 
 // The palette's size: its own, or larger when the toolkit's font needs more
-// for the headings, the cells that say drawn and not drawn, and the buttons
+// for the headings, the cells that say drawn and not drawn (and the sample,
+// which may show them), and the buttons
 // (the groups of cells then move down by what the headings above them grew).
 void dimensionnePalette(TFenetreStyle& s);
 // Cells, strip, sample, headings and buttons for the palette's size.
 void disposePalette(TFenetreStyle& s);
 // The text cell 57 (drawn) or 58 (not drawn, on two lines) shows, in its
-// ink, and the place its words take inside the cell.
+// ink, and the place its words take inside that cell's rectangle (or the
+// sample's, when it shows one of them).
 std::string texteCelluleDessine(int cellule);
-platform::Rectangle cadreTexteCelluleDessine(const TFenetreStyle& s, int cellule);
+platform::Rectangle cadreTexteDessine(const platform::Rectangle& r);
 // The cell under the client point: 59 for the strip, -1 for none.
 int celluleSousPoint(const TFenetreStyle& s, int32_t x, int32_t y);
 // A press at the client point.
