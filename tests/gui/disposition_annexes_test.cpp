@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "disposition_reelle.h"
+#include "session_show.h"
 #include "host/fenetre_mere.h"
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
@@ -40,14 +41,7 @@ namespace {
 
 namespace p = platform;
 
-// A segment, a real and a table of values of it on the key T.
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n"
-                            "a free real in [-10,10]\r\n"
-                            "d = a/4\r\n"
-                            "t (key T) table of values of (a,0) (d,2) from 0 (step 1) (5 rows)\r\n";
+const std::string& kFigure = kFigureTableValeurs;
 
 // One window: how it opens on the figure, its window once open, what it
 // paints under its controls, and the faults of the controls it must show

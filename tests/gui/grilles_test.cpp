@@ -14,14 +14,7 @@ namespace p = platform;
 
 constexpr uint64_t kGraine = 7;
 
-// A segment to draw, d = a/4 and a table of a and d for a = 0 to 4 on the key T.
-const char* const kFigure = "Kalmetra figure (English)\r\n"
-                            "A point with coordinates (-4,0,0) in coordinate system Rxyz\r\n"
-                            "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
-                            "s segment [AB]\r\n"
-                            "a free real in [-10,10]\r\n"
-                            "d = a/4\r\n"
-                            "t (key T) table of values of (a,0) (d,2) from 0 (step 1) (5 rows)\r\n";
+const std::string& kFigure = kFigureTableValeurs;
 
 // The pixels of the toolkit's selection colour (a strong blue) in a part of
 // the screen: their count and mean height.

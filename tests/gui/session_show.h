@@ -27,6 +27,12 @@ inline const std::string kFigureSegment = "Kalmetra figure (English)\r\n"
                                           "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
                                           "s segment [AB]\r\n";
 inline const std::string kFigureSegmentEtP = kFigureSegment + "P free point on segment [AB]\r\n";
+// The segment AB, a real a, d = a/4 and a table of a and d for a = 0 to 4
+// on the key T.
+inline const std::string kFigureTableValeurs = kFigureSegment + "a free real in [-10,10]\r\n"
+                                                                "d = a/4\r\n"
+                                                                "t (key T) table of values of (a,0) (d,2) "
+                                                                "from 0 (step 1) (5 rows)\r\n";
 
 // The figure as km32 show makes it, made headless: the library started
 // afresh with the random generator seeded, a host window of the size given,

@@ -50,16 +50,22 @@ TEST(EnveloppeConvexe, SolidesConnus) {
     }
 }
 
+// n points on the unit sphere in general position, from a seeded generator.
+std::vector<Tvecteur3> pointsSurSphere(int n, std::mt19937& alea) {
+    std::normal_distribution<double> normale;
+    std::vector<Tvecteur3> points;
+    for (int k = 0; k < n; ++k) {
+        double x = normale(alea), y = normale(alea), z = normale(alea);
+        const double r = std::sqrt(x * x + y * y + z * z);
+        points.push_back({x / r, y / r, z / r});
+    }
+    return points;
+}
+
 TEST(EnveloppeConvexe, PointsAleatoiresSurUneSphereEtALInterieur) {
     std::mt19937 alea(12345);
-    std::normal_distribution<double> normale;
     std::uniform_real_distribution<double> uniforme(-0.5, 0.5);
-    std::vector<Tvecteur3> points;
-    for (int k = 0; k < 40; ++k) {
-        double x = normale(alea), y = normale(alea), z = normale(alea);
-        const double n = std::sqrt(x * x + y * y + z * z);
-        points.push_back({x / n, y / n, z / n});
-    }
+    std::vector<Tvecteur3> points = pointsSurSphere(40, alea);
     // Inner points are dropped silently when the list is not the user's own.
     for (int k = 0; k < 20; ++k)
         points.push_back({uniforme(alea), uniforme(alea), uniforme(alea)});
@@ -73,18 +79,6 @@ TEST(EnveloppeConvexe, PointsAleatoiresSurUneSphereEtALInterieur) {
     // Points on a sphere in general position: every face is a triangle.
     EXPECT_EQ(p->nombreFaces, 2 * 40 - 4);
     verifieEnveloppe(*p, points);
-}
-
-// n points on the unit sphere in general position, from a seeded generator.
-std::vector<Tvecteur3> pointsSurSphere(int n, std::mt19937& alea) {
-    std::normal_distribution<double> normale;
-    std::vector<Tvecteur3> points;
-    for (int k = 0; k < n; ++k) {
-        double x = normale(alea), y = normale(alea), z = normale(alea);
-        const double r = std::sqrt(x * x + y * y + z * z);
-        points.push_back({x / r, y / r, z / r});
-    }
-    return points;
 }
 
 TEST(EnveloppeConvexe, AllTheVerticesARecordHoldsWithMostOfThemInside) {
