@@ -94,6 +94,29 @@ std::vector<EcranX::FenetreX> SessionShow::autresFenetres() {
     return a;
 }
 
+bool SessionShow::attendsAutresFenetres(std::size_t n, std::vector<EcranX::FenetreX>& fenetres,
+                                        int secondes) {
+    std::vector<EcranX::FenetreX> avant;
+    bool lu = false;
+    auto memesPlaces = [](const std::vector<EcranX::FenetreX>& a, const std::vector<EcranX::FenetreX>& b) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t k = 0; k < a.size(); ++k)
+            if (a[k].id != b[k].id || a[k].x != b[k].x || a[k].y != b[k].y || a[k].largeur != b[k].largeur ||
+                a[k].hauteur != b[k].hauteur)
+                return false;
+        return true;
+    };
+    return attends(
+        [&] {
+            fenetres = autresFenetres();
+            const bool pose = lu && fenetres.size() == n && memesPlaces(fenetres, avant);
+            avant = fenetres;
+            lu = true;
+            return pose;
+        },
+        secondes);
+}
+
 void SessionShow::survole(const std::vector<EcranX::FenetreX>& f) {
     if (!f.empty())
         ecran_->xdotool("mousemove " + std::to_string(f[0].x + f[0].largeur / 2) + " " +
@@ -138,7 +161,7 @@ std::vector<EcranX::FenetreX> SessionShow::ouvreMenuFigure() {
     std::vector<EcranX::FenetreX> menu;
     for (int essai = 0; essai < 3 && menu.size() != 1; ++essai) {
         ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-        attends([&] { return (menu = autresFenetres()).size() == 1; }, 5);
+        attendsAutresFenetres(1, menu, 5);
     }
     return menu.size() == 1 ? menu : std::vector<EcranX::FenetreX>{};
 }
@@ -150,7 +173,7 @@ bool SessionShow::cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std:
         // A pixel lower each time, so that the pointer moves onto the item again.
         ecran_->xdotool("mousemove " + std::to_string(menu.x + 40) + " " +
                         std::to_string(menu.y + 4 + 25 * rang + 12 + essai) + " click 1");
-        if (attends([&] { return (f = autresFenetres()).size() == fenetresApres; }, 8)) {
+        if (attendsAutresFenetres(fenetresApres, f, 8)) {
             if (fenetres) *fenetres = f;
             return true;
         }

@@ -71,6 +71,10 @@ class SessionShow : public ::testing::Test {
     std::optional<EcranX::FenetreX> principale();
     // The program's other windows of some size: menus, boxes, dialogs.
     std::vector<EcranX::FenetreX> autresFenetres();
+    // Waits until exactly n other windows show and kept their places and
+    // sizes over two readings (a menu is mapped before the toolkit moves it
+    // to the pointer); whether they did within the seconds, and which.
+    bool attendsAutresFenetres(std::size_t n, std::vector<EcranX::FenetreX>& fenetres, int secondes);
     // The pointer over the first of the windows (without a window manager
     // the keys go to the window under the pointer).
     void survole(const std::vector<EcranX::FenetreX>& fenetres);
