@@ -12,6 +12,7 @@
 #include "host/fenetres/editeur_figure.h"
 #include "host/repartiteur.h"
 #include "phrases/phrase.h"
+#include "platform/aide.h"
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/impression.h"
@@ -444,6 +445,160 @@ TEST_F(EditeurFigure, Command118AndCtrlShiftEOpenTheEditor) {
     EXPECT_NE(fenetreEditeur(), nullptr);
     KMAfficheEditeurFigure(7); // no such figure: nothing
     KMAfficheEditeurFigure(-3);
+}
+
+// Undo, cut, copy, paste, clear and select all act on the text that has
+// the focus, and only that text is marked modified.
+TEST_F(EditeurFigure, EditCommandsActOnTheTextThatHasTheFocus) {
+    TFenetreEditeur& e = ouvre();
+    p::reponsesPrevues().push_back({p::kReponseOk, ecrit("b.k3v", kTexteA)});
+    commande(e, kEdOuvrirAutreTexte);
+    ASSERT_TRUE(e.panneauAutreTexteVisible);
+    for (const bool autre : {false, true}) {
+        SCOPED_TRACE(autre);
+        fixeTexteZone(e.memo, "abc def");
+        fixeTexteZone(e.memoAutreTexte, "uvw xyz");
+        e.texteModifie = e.autreTexteModifie = 0;
+        e.focusAutreTexte = autre;
+        TZoneTexte& z = autre ? e.memoAutreTexte : e.memo;
+        const std::string mots[] = {autre ? "uvw" : "abc", autre ? "xyz" : "def"};
+        struct Etape {
+            std::size_t debut, longueur; // the selection before the command
+            CommandeEditeur commande;
+            std::string texte, pressePapiers;
+        };
+        const Etape etapes[] = {
+            {4, 3, kEdCouper, mots[0] + " ", mots[1]},
+            {0, 0, kEdAnnuler, mots[0] + " " + mots[1], mots[1]},
+            {0, 3, kEdCopier, mots[0] + " " + mots[1], mots[0]},
+            {7, 0, kEdColler, mots[0] + " " + mots[1] + mots[0], mots[0]},
+            {0, 4, kEdSupprimer, mots[1] + mots[0], mots[0]},
+        };
+        for (const Etape& t : etapes) {
+            selectionneZone(z, t.debut, t.longueur);
+            commande(e, t.commande);
+            EXPECT_EQ(z.texte, t.texte) << t.commande;
+            ASSERT_NE(p::textePressePapiers(), nullptr);
+            EXPECT_EQ(*p::textePressePapiers(), t.pressePapiers) << t.commande;
+        }
+        commande(e, kEdSelectionnerTout);
+        EXPECT_EQ(z.debutSelection, 0u);
+        EXPECT_EQ(z.longueurSelection, z.texte.size());
+        // The other text is untouched.
+        EXPECT_EQ((autre ? e.memo : e.memoAutreTexte).texte, autre ? "abc def" : "uvw xyz");
+        EXPECT_EQ(e.texteModifie, autre ? 0 : 1);
+        EXPECT_EQ(e.autreTexteModifie, autre ? 1 : 0);
+    }
+}
+
+// The second text prints under its file name without the margin; closing
+// it after a change asks: Cancel keeps it open, No drops the change, Yes
+// writes it to its file.
+TEST_F(EditeurFigure, TheSecondTextPrintsUnderItsNameAndClosesAsTheUserAnswers) {
+    TFenetreEditeur& e = ouvre();
+    const std::string fichier = ecrit("b.k3v", kTexteA);
+    p::reponsesPrevues().push_back({p::kReponseOk, fichier});
+    commande(e, kEdOuvrirAutreTexte);
+    commande(e, kEdImprimerAutreTexte);
+    ASSERT_EQ(p::documentsImprimes().size(), 1u);
+    EXPECT_EQ(p::documentsImprimes()[0].titre, fichier);
+    std::vector<std::string> lignes;
+    for (const auto& page : p::documentsImprimes()[0].pages)
+        for (const p::Primitive& pr : page)
+            if (!pr.texte.empty()) lignes.push_back(pr.texte);
+    EXPECT_EQ(lignes, (std::vector<std::string>{"Figure Kalmetra", kPointA}));
+
+    const std::string nouveau = texteDeLignes({"Figure Kalmetra", kPointP});
+    struct Cas {
+        int reponse;
+        bool resteOuvert;
+        std::string fichierApres;
+    };
+    for (const Cas& c : {Cas{p::kReponseAnnuler, true, kTexteA}, Cas{p::kReponseNon, false, kTexteA},
+                         Cas{p::kReponseOui, false, nouveau}}) {
+        SCOPED_TRACE(c.reponse);
+        ecrit("b.k3v", kTexteA);
+        if (!e.panneauAutreTexteVisible) {
+            p::reponsesPrevues().push_back({p::kReponseOk, fichier});
+            commande(e, kEdOuvrirAutreTexte);
+        }
+        e.focusAutreTexte = true;
+        ASSERT_TRUE(p::copieTexteDansPressePapiers(e.fenetre, nouveau));
+        commande(e, kEdSelectionnerTout);
+        commande(e, kEdColler);
+        ASSERT_EQ(e.autreTexteModifie, 1);
+        p::boitesDemandees().clear();
+        p::reponsesPrevues().push_back({c.reponse, {}});
+        commande(e, kEdFermerAutreTexte);
+        EXPECT_TRUE(demande(phraseDeNumero(kPhraseAutreTexteModifie)));
+        EXPECT_EQ(e.panneauAutreTexteVisible, c.resteOuvert);
+        EXPECT_EQ(e.menu[kEdEnregistrerAutreTexte].actif, c.resteOuvert);
+        EXPECT_EQ(lit(fichier), c.fichierApres);
+        EXPECT_TRUE(p::reponsesPrevues().empty());
+    }
+}
+
+// Save of a figure that has no file yet goes through Save As; the help
+// item opens the editor's topic.
+TEST_F(EditeurFigure, SaveWithoutAFileAsksForOneAndHelpOpensTheEditorsTopic) {
+    TFenetreEditeur& e = ouvre();
+    figure(n).cheminFichier.clear();
+    const std::string sous = (dossier / "neuf.k3v").string();
+    p::boitesDemandees().clear();
+    p::reponsesPrevues().push_back({p::kReponseOk, sous});
+    commande(e, kEdEnregistrer);
+    EXPECT_EQ(p::boitesDemandees().size(), 1u); // the name asked for, nothing else
+    EXPECT_TRUE(p::reponsesPrevues().empty());
+    EXPECT_EQ(lit(sous), e.memo.texte);
+
+    p::aidesDemandees().clear();
+    commande(e, kEdAide);
+    ASSERT_EQ(p::aidesDemandees().size(), 1u);
+    EXPECT_EQ(p::aidesDemandees()[0].donnee, kAideEditeurFigure);
+    EXPECT_EQ(p::aidesDemandees()[0].fenetre, e.fenetre);
+}
+
+// The hidden Apply of the second text applies that text; a failing one
+// selects its line there.
+TEST_F(EditeurFigure, ApplyOfTheSecondTextAppliesItAndSelectsItsFailingLine) {
+    TFenetreEditeur& e = ouvre();
+    const std::string fautive = "M milieu du segment [PZ]";
+    const std::string mauvais = texteDeLignes({"Figure Kalmetra", kPointP, fautive});
+    p::reponsesPrevues().push_back({p::kReponseOk, ecrit("mauvais.k3v", mauvais)});
+    p::reponsesPrevues().push_back({p::kReponseOui, {}}); // load it although it fails
+    commande(e, kEdOuvrirAutreTexte);
+    ASSERT_EQ(e.memoAutreTexte.texte, mauvais);
+    const std::string avant = texteDe(n);
+    commande(e, kEdAppliquerAutreTexte);
+    ASSERT_EQ(fenetreEditeur(), &e);
+    EXPECT_EQ(texteDe(n), avant);
+    EXPECT_TRUE(e.focusAutreTexte);
+    EXPECT_EQ(e.memoAutreTexte.debutSelection, mauvais.find(fautive));
+    EXPECT_EQ(e.memoAutreTexte.longueurSelection, fautive.size());
+    EXPECT_EQ(e.memo.longueurSelection, 0u);
+
+    fixeTexteZone(e.memoAutreTexte, texteDeLignes({"Figure Kalmetra", kPointP}));
+    p::reponsesPrevues().push_back({p::kReponseOui, {}});
+    commande(e, kEdAppliquerAutreTexte);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreEditeur(), nullptr);
+    EXPECT_NE(texteDe(n).find("P point"), std::string::npos);
+}
+
+// While another window of the figure holds the annex slot the editor does
+// not open: that window comes forward instead.
+TEST_F(EditeurFigure, AnotherAnnexOfTheFigureKeepsTheEditorClosed) {
+    KMMessage m{p::WM_COMMAND, 88, 0, 0}; // the style palette
+    traiteMessageKMParNumero(n, &m);
+    p::distribueJusquAuRepos();
+    ASSERT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeStyles);
+    const p::Fenetre palette = TQTableDesVariablesPartagees()->fenetreAnnexe;
+    p::afficheFenetre(palette, false);
+    KMAfficheEditeurFigure(n);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(fenetreEditeur(), nullptr);
+    EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, kAnnexeStyles);
+    EXPECT_TRUE(p::estAffichee(palette));
 }
 
 } // namespace

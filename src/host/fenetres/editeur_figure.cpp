@@ -417,7 +417,9 @@ void commandeEditionEditeur(TFenetreEditeur& e, CommandeEditeur c) {
     case kEdCouper:
         return coupeZone(z, e.fenetre);
     case kEdCopier:
-        return copieZone(e.memo, e.fenetre);
+        // The text the user selected: that of the second text when it has
+        // the focus, as cut does.
+        return copieZone(z, e.fenetre);
     case kEdColler:
         return colleZone(z);
     case kEdSupprimer:
