@@ -231,6 +231,113 @@ TEST_F(PaletteStyles, PaintingDrawsTheCellsHeadingsAndTheSample) {
     EXPECT_EQ(s.cellules[50], p::Rectangle{});
 }
 
+// Each group of cells is painted as its style shows: navy point marks
+// with the name "A" on the cells that name the point, navy lines solid of
+// width 2 and 4 then dotted, red axes ticked every 5 pixels, the fills and
+// their hatches, and the words of drawn (navy) and not drawn (red).
+TEST_F(PaletteStyles, EachGroupOfCellsIsPaintedWithItsPenBrushOrWords) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    const TFenetreStyle& s = ouvre();
+    std::unique_ptr<p::ContexteDessin> dc = p::creeContexteEnregistreur();
+    PeintFenetreDeStyle(s, *dc);
+    const std::vector<p::Primitive>& dessin = dc->journal()->primitives;
+    const p::Couleur marine = p::rgb(0, 0, 128), rouge = p::rgb(255, 0, 0);
+    // What is drawn inside cell c: its own rectangle, the lines and texts
+    // whose points lie in it.
+    auto dans = [&](int c, p::TypePrimitive type) {
+        const p::Rectangle& r = s.cellules[std::size_t(c)];
+        std::vector<p::Primitive> v;
+        for (const p::Primitive& q : dessin) {
+            if (q.type != type) continue;
+            if (type == p::TypePrimitive::Rectangle) {
+                if (q.rect == r) v.push_back(q);
+                continue;
+            }
+            const bool interieur =
+                !q.points.empty() && std::all_of(q.points.begin(), q.points.end(), [&](auto pt) {
+                    return pt.x >= r.gauche && pt.x <= r.droite && pt.y >= r.haut && pt.y <= r.bas;
+                });
+            if (interieur) v.push_back(q);
+        }
+        return v;
+    };
+    for (int c = 36; c <= 42; ++c) {
+        SCOPED_TRACE(c);
+        const auto traits = dans(c, p::TypePrimitive::Polyligne);
+        ASSERT_FALSE(traits.empty());
+        for (const p::Primitive& q : traits)
+            EXPECT_EQ(q.etat.stylo.couleur, marine);
+        const auto textes = dans(c, p::TypePrimitive::Texte);
+        EXPECT_EQ(textes.size(), (c <= 38 || c == 42) ? 1u : 0u);
+        for (const p::Primitive& q : textes)
+            EXPECT_EQ(q.texte, "A");
+    }
+    struct Ligne {
+        int cellule;
+        p::StyleStylo style;
+        int32_t largeur; // 0: any
+    };
+    for (const Ligne l : {Ligne{43, p::StyleStylo::Plein, 2}, Ligne{44, p::StyleStylo::Plein, 4},
+                          Ligne{45, p::StyleStylo::Points, 0}, Ligne{46, p::StyleStylo::Points, 0}}) {
+        SCOPED_TRACE(l.cellule);
+        const auto traits = dans(l.cellule, p::TypePrimitive::Polyligne);
+        ASSERT_FALSE(traits.empty());
+        for (const p::Primitive& q : traits) {
+            EXPECT_EQ(q.etat.stylo.couleur, marine);
+            EXPECT_EQ(q.etat.stylo.style, l.style);
+            if (l.largeur) {
+                EXPECT_EQ(q.etat.stylo.largeur, l.largeur);
+            }
+        }
+    }
+    for (const int c : {47, 48}) {
+        SCOPED_TRACE(c);
+        std::vector<int32_t> graduations;
+        for (const p::Primitive& q : dans(c, p::TypePrimitive::Polyligne)) {
+            EXPECT_EQ(q.etat.stylo.couleur, rouge);
+            if (q.points.size() == 2 && q.points[0].x == q.points[1].x) graduations.push_back(q.points[0].x);
+        }
+        ASSERT_GE(graduations.size(), 5u);
+        for (std::size_t k = 1; k < graduations.size(); ++k)
+            EXPECT_EQ(graduations[k] - graduations[k - 1], 5);
+    }
+    struct Motif {
+        int cellule;
+        p::StyleBrosse style;
+        p::Couleur couleur;
+        uint8_t hachure;
+    };
+    for (const Motif m :
+         {Motif{51, p::StyleBrosse::Pleine, p::rgb(192, 192, 192), 0},
+          Motif{52, p::StyleBrosse::Pleine, p::rgb(255, 255, 255), 0},
+          Motif{53, p::StyleBrosse::Hachuree, marine, 2}, Motif{54, p::StyleBrosse::Hachuree, marine, 0},
+          Motif{55, p::StyleBrosse::Hachuree, marine, 1}, Motif{56, p::StyleBrosse::Hachuree, marine, 3}}) {
+        SCOPED_TRACE(m.cellule);
+        const auto r = dans(m.cellule, p::TypePrimitive::Rectangle);
+        ASSERT_EQ(r.size(), 1u);
+        EXPECT_EQ(r[0].etat.brosse.style, m.style);
+        EXPECT_EQ(r[0].etat.brosse.couleur, m.couleur);
+        if (m.style == p::StyleBrosse::Hachuree) {
+            EXPECT_EQ(r[0].etat.brosse.hachure, m.hachure);
+        }
+    }
+    struct Mots {
+        int cellule;
+        std::vector<std::string> textes;
+        p::Couleur encre;
+    };
+    for (const Mots& m : {Mots{57, {phraseDeNumero(11303)}, marine},
+                          Mots{58, {phraseDeNumero(11302), phraseDeNumero(11303)}, rouge}}) {
+        SCOPED_TRACE(m.cellule);
+        std::vector<std::string> vus;
+        for (const p::Primitive& q : dans(m.cellule, p::TypePrimitive::Texte)) {
+            vus.push_back(q.texte);
+            EXPECT_EQ(q.etat.couleurTexte, m.encre);
+        }
+        EXPECT_EQ(vus, m.textes);
+    }
+}
+
 // Closing changes nothing in the figure: the host window hears that the
 // palette ended, and finds the figure unmodified.
 TEST_F(PaletteStyles, ClosingTellsTheHostAndLeavesTheFigureAsItWasAndTheBrushEmpty) {
