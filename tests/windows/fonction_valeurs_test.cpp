@@ -9,6 +9,7 @@
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonctions.h"
 #include "phrases/phrase.h"
+#include "platform/aide.h"
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/presse_papiers.h"
@@ -239,6 +240,61 @@ TEST_F(FonctionValeurs, EscapeCancelsAndCreatesNothing) {
     EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
     EXPECT_EQ(f.nombreObjets, objets);
     EXPECT_EQ(f.modeCommande, kCommandeFonctionValeurs);
+}
+
+// The keys of each field: Up goes from the point to the name, Down and
+// Enter from the name to the point; F1 and the help button open the
+// window's topic; Esc and F4 cancel from every field.
+TEST_F(FonctionValeurs, EachFieldsKeysMoveTheFocusOpenHelpOrCancel) {
+    TfigureKalmetra& f = figureDeTexte("A point libre dans l'espace\r\n");
+    const int objets = f.nombreObjets;
+    constexpr uint32_t kF4 = p::VK_F1 + 3;
+    struct Cas {
+        ChampGrille champ;
+        uint32_t touche; // 0: the help button
+        ChampGrille apres;
+        bool aide, ferme;
+    };
+    const Cas cas[] = {
+        {ChampGrille::Point, p::VK_UP, ChampGrille::Nom, false, false},
+        {ChampGrille::Nom, p::VK_DOWN, ChampGrille::Point, false, false},
+        {ChampGrille::Nom, p::VK_RETURN, ChampGrille::Point, false, false},
+        {ChampGrille::Nom, p::VK_F1, ChampGrille::Nom, true, false},
+        {ChampGrille::Point, p::VK_F1, ChampGrille::Point, true, false},
+        {ChampGrille::Tableau, p::VK_F1, ChampGrille::Tableau, true, false},
+        {ChampGrille::Tableau, 0, ChampGrille::Tableau, true, false},
+        {ChampGrille::Nom, p::VK_ESCAPE, ChampGrille::Nom, false, true},
+        {ChampGrille::Point, kF4, ChampGrille::Point, false, true},
+        {ChampGrille::Tableau, p::VK_ESCAPE, ChampGrille::Tableau, false, true},
+        {ChampGrille::Nom, kF4, ChampGrille::Nom, false, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(testing::Message() << int(c.champ) << " " << c.touche);
+        TFenetreValFon& v = fenetreFonctionParValeurs() ? *fenetreFonctionParValeurs() : ouvre();
+        v.nom = "h";
+        v.focus = c.champ;
+        f.modeCommande = 0;
+        p::aidesDemandees().clear();
+        if (c.touche)
+            p::envoieMessage(v.fenetre, p::WM_KEYDOWN, c.touche, 0);
+        else
+            p::envoieMessage(v.fenetre, p::WM_COMMAND, kGrilleAide, 0);
+        p::distribueJusquAuRepos();
+        if (c.aide) {
+            ASSERT_EQ(p::aidesDemandees().size(), 1u);
+            EXPECT_EQ(p::aidesDemandees()[0].donnee, kCommandeFonctionValeurs);
+        } else {
+            EXPECT_TRUE(p::aidesDemandees().empty());
+        }
+        if (c.ferme) {
+            EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+            EXPECT_EQ(f.modeCommande, kCommandeFonctionValeurs);
+            EXPECT_EQ(f.nombreObjets, objets);
+        } else {
+            ASSERT_EQ(fenetreFonctionParValeurs(), &v);
+            EXPECT_EQ(v.focus, c.apres);
+        }
+    }
 }
 
 TEST_F(FonctionValeurs, AFunctionLeftToRedefineComesWithItsNameAndTable) {
