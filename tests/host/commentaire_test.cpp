@@ -7,6 +7,7 @@
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/fenetre_commentaire.h"
 #include "phrases/phrase.h"
+#include "platform/aide.h"
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/image_bitmap.h"
@@ -266,6 +267,47 @@ TEST_F(Commentaire, ClosingAndApplyingTheEditorAsk) {
     EXPECT_EQ(figure(n).texteCommentaire, nullptr);
     EXPECT_EQ(commande(79), 0); // nothing to show any more
     EXPECT_EQ(fenetreCommentaire(), nullptr);
+}
+
+// The editor's menu: copy and paste go through the clipboard, undo takes
+// the paste back, and the drawing is measured again each time; the help
+// item and F1 open the editor's topic; F4 cancels.
+TEST_F(Commentaire, TheEditorsMenuCopiesPastesUndoesAndOpensItsHelp) {
+    commente("abc");
+    commande(120);
+    TFenEditCom* e = editeurCommentaire();
+    ASSERT_NE(e, nullptr);
+    const int32_t l = larg(0);
+    struct Etape {
+        std::size_t debut, longueur;
+        CommandeEditeurCommentaire commande;
+        std::string texte, pressePapiers;
+    };
+    for (const Etape& t : {Etape{1, 2, kEcCopier, "abc", "bc"}, Etape{3, 0, kEcColler, "abcbc", "bc"},
+                           Etape{0, 0, kEcDefaire, "abc", "bc"}}) {
+        SCOPED_TRACE(t.commande);
+        selectionneZone(e->memo1, t.debut, t.longueur);
+        p::envoieMessage(e->fenetre, p::WM_COMMAND, t.commande, 0);
+        EXPECT_EQ(e->memo1.texte, t.texte);
+        ASSERT_NE(p::textePressePapiers(), nullptr);
+        EXPECT_EQ(*p::textePressePapiers(), t.pressePapiers);
+        EXPECT_EQ(e->cadreBoite.largeur(), int32_t(t.texte.size()) * l + 2);
+    }
+    EXPECT_EQ(e->modifie, 1);
+    for (const bool parTouche : {false, true}) {
+        p::aidesDemandees().clear();
+        if (parTouche)
+            p::envoieMessage(e->fenetre, p::WM_KEYDOWN, p::VK_F1, 0);
+        else
+            p::envoieMessage(e->fenetre, p::WM_COMMAND, kEcAide, 0);
+        ASSERT_EQ(p::aidesDemandees().size(), 1u) << parTouche;
+        EXPECT_EQ(p::aidesDemandees()[0].donnee, kAideEditeurCommentaire);
+    }
+    fixeTexteZone(e->memo1, "autre");
+    p::envoieMessage(e->fenetre, p::WM_KEYDOWN, p::VK_F1 + 3, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(editeurCommentaire(), nullptr);
+    EXPECT_EQ(*figure(n).texteCommentaire, "abc");
 }
 
 // A raw text longer than the editor's buffer is measured on the part that
