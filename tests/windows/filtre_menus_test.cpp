@@ -26,6 +26,7 @@
 #include "platform/surfaces_fenetres.h"
 #include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
+#include "text/annulation.h"
 
 namespace km32::essais {
 namespace {
@@ -228,6 +229,7 @@ TEST_F(FenetreFiltre, TheArrowButtonsForbidAndAllowTheSelectedEntries) {
 TEST_F(FenetreFiltre, CancelTheKeysAndTheCloseBoxLeaveTheFigureAsItWas) {
     figureDeTexte(kFigure);
     const TEnsembleCommandes avant = fig().commandesAutorisees;
+    const uint8_t annulations = etatAnnulation().nombre;
     struct Cas {
         const char* quoi;
         void (*ferme)(FenetreFiltre&);
@@ -252,6 +254,7 @@ TEST_F(FenetreFiltre, CancelTheKeysAndTheCloseBoxLeaveTheFigureAsItWas) {
         EXPECT_FALSE(p::estFenetre(fenetre));
         EXPECT_EQ(TQTableDesVariablesPartagees()->codeAnnexe, 0);
         EXPECT_EQ(fig().commandesAutorisees, avant);
+        EXPECT_EQ(etatAnnulation().nombre, annulations); // no undo step either
     }
     // Help asks for the box's topic and leaves it open.
     ouvre();
@@ -260,6 +263,25 @@ TEST_F(FenetreFiltre, CancelTheKeysAndTheCloseBoxLeaveTheFigureAsItWas) {
     ASSERT_EQ(p::aidesDemandees().size(), 1u);
     EXPECT_EQ(p::aidesDemandees()[0].donnee, kAideFiltreMenus);
     EXPECT_NE(boiteFiltreMenu(), nullptr);
+}
+
+// Each entry shows the command's place in the menus, one blank, then its
+// caption without "&".
+TEST_F(FenetreFiltre, EachEntryShowsItsMenuPlaceThenItsCaption) {
+    const TBoiteFiltreMenu& boite = ouvre();
+    struct Cas {
+        uint16_t commande;
+        std::string libelle;
+    };
+    for (const Cas& c : {Cas{88, "5-1 Style crayon"}, Cas{235, "5 Divers"}, Cas{93, "6-6 Annuler"}})
+        EXPECT_EQ(libelleEntreeFiltre(boite, c.commande), c.libelle) << c.commande;
+    // The longest place, "2-11-10-4", still leaves its blank.
+    const std::string long_ = libelleEntreeFiltre(boite, 145);
+    EXPECT_EQ(long_.substr(0, 10), "2-11-10-4 ");
+    for (const std::string& l : boite.libelles) {
+        EXPECT_EQ(l.find('&'), std::string::npos) << l;
+        EXPECT_LE(l.size(), 80u);
+    }
 }
 
 TEST_F(FenetreFiltre, ADragOfTheSelectionOntoTheOtherListMovesIt) {
