@@ -109,6 +109,49 @@ TEST_F(DialogueConstruction, TheBoundFormShowsTheFieldsAndTakesTheEntriesText) {
     attendPres(pt("M"), 2, 1, 3, 1e-12); // (A + B) / 2
 }
 
+// Every dialog shows its reminders button inside the form, clear of the
+// fields, the palette and the row of buttons; pressed, it opens the picker
+// beside the dialog for the current field.
+TEST_F(DialogueConstruction, TheBoundFormOffersTheRemindersButtonInEveryDialog) {
+    figureDeTexte(std::string(kPointsAB) + "r = 2\r\n");
+    auto seCroisent = [](const p::Rectangle& a, const p::Rectangle& b) {
+        return a.gauche < b.droite && b.gauche < a.droite && a.haut < b.bas && b.haut < a.bas;
+    };
+    for (uint16_t commande : {15, 172}) { // midpoint (no palette), sphere (palette)
+        SCOPED_TRACE(commande);
+        TFenDialog& d = ouvre(commande);
+        const p::OperationsForme* o = p::formeLiee(d.fenetre);
+        ASSERT_NE(o, nullptr);
+        const p::FormeLiee forme = o->etat();
+        const p::BoutonLie* rappels = nullptr;
+        for (const p::BoutonLie& b : forme.boutons)
+            if (b.tag == kTagRappels) rappels = &b;
+        ASSERT_NE(rappels, nullptr);
+        const p::Rectangle r = rappels->cadre;
+        EXPECT_GE(r.gauche, 0);
+        EXPECT_LE(r.droite, d.largeur);
+        EXPECT_LE(r.bas, d.hauteur);
+        for (const p::ChampLie& c : forme.champs)
+            EXPECT_FALSE(seCroisent(r, c.cadre)) << "field " << c.numero;
+        for (const p::BoutonLie& b : forme.boutons) {
+            if (b.tag != kTagRappels) {
+                EXPECT_FALSE(seCroisent(r, b.cadre)) << "button " << b.tag;
+            }
+        }
+        if (d.paletteActive) {
+            EXPECT_FALSE(seCroisent(r, cadrePalette(d.palette)));
+        }
+
+        // Pressed, as the toolkit reports it: the picker for the field.
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, rappels->tag, 0);
+        ASSERT_TRUE(choixRappelsPourDialogue());
+        EXPECT_EQ(choixRappels()->regle, d.dialogue.lignes[d.ligneCourante].genreReponse);
+        touche(p::VK_ESCAPE);
+        EXPECT_EQ(fenetreDialogue(), nullptr);
+        EXPECT_FALSE(choixRappelsPourDialogue());
+    }
+}
+
 // The option and unit lists are the form's combo boxes, numbered by their
 // tags, where the dialog lays them out; a choice in the toolkit's combo is
 // the list's own choice, and the command runs with it.

@@ -267,8 +267,7 @@ void dispose(TFenDialog& d) {
         if (l.champExpression) d.paletteActive = true;
     }
     // The palette column at the right of the rows, under the option band, its
-    // entries one under the other; the expression and reminder buttons at
-    // its right.
+    // entries one under the other, and the expression button at its right.
     d.palette.textes.assign(entreesPalette().begin(), entreesPalette().end());
     d.palette.taille = tailleFonteTQ();
     d.palette.type = typeFonteTQ();
@@ -279,12 +278,15 @@ void dispose(TFenDialog& d) {
     const int32_t largeurBouton = p::auMoins(25, tExpression.largeur);
     d.boutonExpression = {xBoutons, hautBoutons, xBoutons + largeurBouton,
                           hautBoutons + p::auMoins(81, tExpression.hauteur)};
-    d.boutonRappels = {d.boutonExpression.droite + 5, hautBoutons, d.boutonExpression.droite + 30,
-                       hautBoutons + 81};
-    if (d.paletteActive) {
-        largeur = d.boutonRappels.droite + 8;
-        y = std::max({y, cadrePalette(d.palette).bas, d.boutonExpression.bas});
-    }
+    if (d.paletteActive) y = std::max({y, cadrePalette(d.palette).bas, d.boutonExpression.bas});
+    // The reminders button, in every dialog: at the right of the expression
+    // button, or of the rows when there is no palette.
+    const p::TailleControle tRappels = p::tailleBouton(kLegendeRappels);
+    const int32_t xRappels = d.paletteActive ? d.boutonExpression.droite + 5 : largeur;
+    d.boutonRappels = {xRappels, hautBoutons, xRappels + p::auMoins(25, tRappels.largeur),
+                       hautBoutons + p::auMoins(81, tRappels.hauteur)};
+    largeur = d.boutonRappels.droite + 8;
+    y = std::max(y, d.boutonRappels.bas);
     placeBoutons(d, y + 8);
     d.largeur = std::max(largeur, d.boutonOk.droite + 8);
     d.hauteur = d.boutonOk.bas + 10;

@@ -45,6 +45,9 @@ enum TagDialogue : uint32_t {
     kTagListeOptions = 16,
     kTagListeUnites = 17,
 };
+// The caption of the reminders button, which opens the picker of the
+// objects the current field may take.
+constexpr const char kLegendeRappels[] = "R";
 constexpr int kChampsDialogue = 10;
 constexpr int kEntreesPalette = 9;
 

@@ -27,9 +27,10 @@ p::FormeLiee etatForme() {
         if (cadre.largeur() > 0 && cadre.hauteur() > 0)
             forme.boutons.push_back({.tag = tag, .cadre = cadre, .libelle = libelle});
     };
-    // In the order Tab goes after the fields: the expression button, Help,
-    // Cancel, OK (the lists come last).
+    // In the order Tab goes after the fields: the expression button, the
+    // reminders button, Help, Cancel, OK (the lists come last).
     if (d->boutonExpressionVisible) bouton(kTagExpression, d->boutonExpression, "...");
+    bouton(kTagRappels, d->boutonRappels, kLegendeRappels);
     bouton(kTagAide, d->boutonAide, d->legendeAide);
     bouton(kTagAnnuler, d->boutonAnnuler, d->legendeAnnuler);
     bouton(kTagOk, d->boutonOk, "OK");
