@@ -8,6 +8,7 @@
 #include "host/menus_figure_codes.h"
 #include "model/registre_figures.h"
 #include "platform/entrees.h"
+#include "sibling/table_partagee.h"
 
 namespace km32::essais {
 namespace {
@@ -111,6 +112,27 @@ TEST_F(MenuFigure, ChangingTheLanguageRebuildsTheCaptions) {
     EXPECT_EQ(cheminDe(anglais, 117).back(), phraseDeNumeroEnLangue(117, kLangueAnglaise));
     EXPECT_NE(cheminDe(anglais, 117).back(), avant);
     EXPECT_EQ(KMMenuDeLaFigure(1), anglais);
+}
+
+TEST_F(MenuFigure, OnlyAnActualLanguageDropsTheMenus) {
+    // 0 and numbers of no language leave the menu; the language already
+    // applied still drops it, so that it is built again from the phrases.
+    struct Cas {
+        int16_t langue;
+        bool detruit;
+    };
+    const Cas cas[] = {{0, false}, {4, false}, {-1, false}, {1, true}, {2, true}, {2, true}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.langue);
+        const p::Menu m = menuConstruitDeLaFigure(f());
+        KMappliqueLangue(c.langue);
+        EXPECT_EQ(p::estMenu(m), !c.detruit);
+        EXPECT_EQ(KMMenuDeLaFigure(1), c.detruit ? 0u : m);
+        if (c.langue >= 1 && c.langue <= 3) {
+            EXPECT_EQ(TQTableDesVariablesPartagees()->langueAppliquee, c.langue);
+        }
+    }
+    KMappliqueLangue(1);
 }
 
 TEST_F(MenuFigure, TheFilterShapesTheMenu) {
