@@ -129,6 +129,27 @@ TEST_F(Commentaire, TheCommentWindowIsSizedFromTheMeasuredTextAndDrawsIt) {
     EXPECT_NE(fenetreCommentaire(), nullptr);
 }
 
+// A comment written with mathematics is drawn on white: the paint box
+// where the text leaves it empty, and the window around the box, where the
+// figure would show.
+TEST_F(Commentaire, TheCommentIsDrawnOnWhite) {
+    commente("Soit \\x^2\\");
+    KMAfficheCommentaire(n);
+    const TKMFenCommentaire* w = fenetreCommentaire();
+    ASSERT_NE(w, nullptr);
+    p::distribueJusquAuRepos();
+    const p::Bitmap* boite = p::surfaceDeFenetre(w->boitePeinture);
+    const p::Bitmap* fenetre = p::surfaceDeFenetre(w->fenetre);
+    ASSERT_TRUE(boite && fenetre);
+    const int32_t lb = w->cadreBoite.largeur(), hb = w->cadreBoite.hauteur();
+    for (const auto& [x, y] :
+         {std::pair{0, 0}, std::pair{lb - 1, 0}, std::pair{0, hb - 1}, std::pair{lb - 1, hb - 1}})
+        EXPECT_EQ(boite->pixel(x, y), std::optional<uint32_t>(p::kBlanc)) << x << "," << y;
+    const p::Rectangle client = p::rectangleClient(w->fenetre);
+    for (const auto& [x, y] : {std::pair{2, 2}, std::pair{client.droite - 2, client.bas - 2}})
+        EXPECT_EQ(fenetre->pixel(x, y), std::optional<uint32_t>(p::kBlanc)) << x << "," << y;
+}
+
 // Command 79 and F3 open the window only when the figure has a comment;
 // the start line of a figure text opens it too.
 TEST_F(Commentaire, Command79F3AndTheStartLineOpenTheCommentWindow) {

@@ -18,6 +18,9 @@
 #include "platform/impression.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
+#include "platform/contexte_dessin.h"
+#include "platform/surfaces_fenetres.h"
+#include "platform/image_bitmap.h"
 #include "sibling/table_partagee.h"
 
 namespace km32::essais {
@@ -583,6 +586,18 @@ TEST_F(EditeurFigure, ApplyOfTheSecondTextAppliesItAndSelectsItsFailingLine) {
     p::distribueJusquAuRepos();
     EXPECT_EQ(fenetreEditeur(), nullptr);
     EXPECT_NE(texteDe(n).find("P point"), std::string::npos);
+}
+
+// The editor's window shows the form's face under its controls, not the
+// figure behind it.
+TEST_F(EditeurFigure, TheEditorsWindowIsPaintedWithTheFormsFace) {
+    const TFenetreEditeur& e = ouvre();
+    p::distribueJusquAuRepos();
+    const p::Bitmap* s = p::surfaceDeFenetre(e.fenetre);
+    ASSERT_NE(s, nullptr);
+    const p::Rectangle client = p::rectangleClient(e.fenetre);
+    for (const auto& [x, y] : {std::pair{1, 1}, std::pair{client.droite - 2, client.bas - 2}})
+        EXPECT_EQ(s->pixel(x, y), std::optional<uint32_t>(p::kFaceFormulaire)) << x << "," << y;
 }
 
 // While another window of the figure holds the annex slot the editor does

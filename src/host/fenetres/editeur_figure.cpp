@@ -15,11 +15,13 @@
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
+#include "platform/contexte_dessin.h"
 #include "platform/fenetres.h"
 #include "platform/fichiers.h"
 #include "platform/impression.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
+#include "platform/surfaces_fenetres.h"
 #include "sibling/fenetres_tq.h"
 #include "sibling/table_partagee.h"
 #include "sibling/texte_math.h"
@@ -225,6 +227,12 @@ int32_t procedureEditeur(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
         return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*e);
+        return 0;
+    case p::WM_PAINT:
+        // The form's face under its controls, where the figure would show.
+        if (p::ContexteDessin* dc = p::contexteDeFenetre(e->fenetre))
+            p::remplitRectangle(*dc, p::rectangleClient(e->fenetre), p::brossePleine(p::kFaceFormulaire));
+        p::valideFenetre(e->fenetre);
         return 0;
     default:
         return 0;

@@ -38,9 +38,23 @@ void fermeCommentaire() {
     fermeAnnexeModele(commentaire());
 }
 
-int32_t procedureCommentaire(p::Fenetre, uint32_t message, uint32_t, int32_t) {
-    if (TKMFenCommentaire* c = fenetreCommentaire(); c && message == p::WM_CLOSE) FormCloseQuery(*c);
-    return 0;
+int32_t procedureCommentaire(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
+    TKMFenCommentaire* c = fenetreCommentaire();
+    if (!c || c->fenetre != fenetre) return 0;
+    switch (message) {
+    case p::WM_CLOSE:
+        FormCloseQuery(*c);
+        return 0;
+    case p::WM_PAINT:
+        // The window is white around its paint box, where the figure would
+        // show.
+        if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre))
+            p::remplitRectangle(*dc, p::rectangleClient(fenetre), p::kBrosseBlanche);
+        p::valideFenetre(fenetre);
+        return 0;
+    default:
+        return 0;
+    }
 }
 
 // The sizes follow the text's measure: the paint box holds it with a small
@@ -97,6 +111,8 @@ void KMAfficheCommentairePourNumero(int16_t numero) {
 void PaintBox1Paint(TKMFenCommentaire& c) {
     p::ContexteDessin* dc = p::contexteDeFenetre(c.boitePeinture);
     if (!dc) return;
+    // The text lies on the white of the paint box.
+    p::remplitRectangle(*dc, p::rectangleClient(c.boitePeinture), p::kBrosseBlanche);
     SetTexteCoul(*dc, 1);
     SetFontTailleEtType(0, 0);
     const int32_t h = haut(0, 0) % 256;
