@@ -541,6 +541,43 @@ TEST_F(EditeurFigure, TheSecondTextPrintsUnderItsNameAndClosesAsTheUserAnswers) 
     }
 }
 
+// Opening another second text over one changed and not saved asks as
+// closing it does: Cancel keeps it and opens no file dialog, No drops the
+// change, Yes saves it first; the other file is then shown.
+TEST_F(EditeurFigure, OpeningAnotherSecondTextAsksForTheChangesOfTheFirst) {
+    TFenetreEditeur& e = ouvre();
+    const std::string premier = ecrit("premier.k3v", kTexteA);
+    const std::string autre = texteDeLignes({"Figure Kalmetra", kPointP});
+    const std::string second = ecrit("second.k3v", autre);
+    const std::string change = texteDeLignes({"Figure Kalmetra", kPointP, kPointA});
+    struct Cas {
+        int reponse;
+        std::string texteApres, premierApres;
+    };
+    for (const Cas& c : {Cas{p::kReponseAnnuler, change, kTexteA}, Cas{p::kReponseNon, autre, kTexteA},
+                         Cas{p::kReponseOui, autre, change}}) {
+        SCOPED_TRACE(c.reponse);
+        ecrit("premier.k3v", kTexteA);
+        p::reponsesPrevues().push_back({p::kReponseOk, premier});
+        commande(e, kEdOuvrirAutreTexte);
+        ASSERT_EQ(e.memoAutreTexte.texte, kTexteA);
+        fixeTexteZone(e.memoAutreTexte, change);
+        ASSERT_EQ(e.autreTexteModifie, 1);
+        p::boitesDemandees().clear();
+        p::reponsesPrevues().push_back({c.reponse, {}});
+        if (c.reponse != p::kReponseAnnuler) p::reponsesPrevues().push_back({p::kReponseOk, second});
+        commande(e, kEdOuvrirAutreTexte);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        EXPECT_EQ(p::boitesDemandees()[0].texte, phraseDeNumero(kPhraseAutreTexteModifie));
+        EXPECT_EQ(p::boitesDemandees().size(), c.reponse == p::kReponseAnnuler ? 1u : 2u);
+        EXPECT_TRUE(p::reponsesPrevues().empty());
+        EXPECT_EQ(e.memoAutreTexte.texte, c.texteApres);
+        EXPECT_EQ(lit(premier), c.premierApres);
+        EXPECT_EQ(e.autreTexteModifie, c.reponse == p::kReponseAnnuler ? 1 : 0);
+        e.autreTexteModifie = 0; // the next case opens over a text with nothing to lose
+    }
+}
+
 // Save of a figure that has no file yet goes through Save As; the help
 // item opens the editor's topic.
 TEST_F(EditeurFigure, SaveWithoutAFileAsksForOneAndHelpOpensTheEditorsTopic) {

@@ -161,6 +161,17 @@ void imprimeLignes(const std::string& titre, const TZoneTexte& z, const char* ma
     travail.termine();
 }
 
+// The second text is about to go: changes not saved yet are saved on Yes,
+// dropped on No; false when the user cancels.
+bool accepteQuitterAutreTexte(TFenetreEditeur& e) {
+    if (!e.autreTexteModifie) return true;
+    const int r =
+        questionOuiNonAnnuler(phraseDeNumero(kPhraseAutreTexteModifie), phraseDeNumero(kPhraseAttention), 1);
+    if (r != p::kReponseOui && r != p::kReponseNon) return false;
+    if (r == p::kReponseOui) EnregistrerClick(e, true);
+    return true;
+}
+
 void montreEditeur() {
     montreAnnexeAvecFocus(editeur());
 }
@@ -341,6 +352,9 @@ void ImprimerClick(TFenetreEditeur& e, bool autre) {
 }
 
 void OuvrirAutreTexteClick(TFenetreEditeur& e) {
+    // Another file replaces the second text: its changes not saved yet are
+    // saved or dropped as the user says, as when it closes.
+    if (e.panneauAutreTexteVisible && !accepteQuitterAutreTexte(e)) return;
     const std::optional<TexteLu> lu = litTexteChoisi();
     if (!lu) return;
     fixeTexteZone(e.memoAutreTexte, lu->texte);
@@ -362,13 +376,8 @@ void OuvrirAutreTexteClick(TFenetreEditeur& e) {
 
 void FermerAutreTexteClick(TFenetreEditeur& e) {
     if (!e.panneauAutreTexteVisible) return;
-    if (e.autreTexteModifie) {
-        const int r = questionOuiNonAnnuler(phraseDeNumero(kPhraseAutreTexteModifie),
-                                            phraseDeNumero(kPhraseAttention), 1);
-        if (r != p::kReponseOui && r != p::kReponseNon) return;
-        if (r == p::kReponseOui) EnregistrerClick(e, true);
-        e.autreTexteModifie = 0;
-    }
+    if (!accepteQuitterAutreTexte(e)) return;
+    e.autreTexteModifie = 0;
     e.panneauAutreTexteVisible = e.separateurVisible = false;
     e.focusAutreTexte = false;
     e.largeurMemo = 0;
@@ -448,12 +457,7 @@ bool FormCloseQuery(TFenetreEditeur& e) {
     if (e.texteModifie && questionOuiNonAnnuler(phraseDeNumero(kPhraseEditeurModifie),
                                                 phraseDeNumero(kPhraseAttention), 1) != p::kReponseOui)
         return false;
-    if (e.autreTexteModifie) {
-        const int r = questionOuiNonAnnuler(phraseDeNumero(kPhraseAutreTexteModifie),
-                                            phraseDeNumero(kPhraseAttention), 1);
-        if (r != p::kReponseOui && r != p::kReponseNon) return false;
-        if (r == p::kReponseOui) EnregistrerClick(e, true);
-    }
+    if (!accepteQuitterAutreTexte(e)) return false;
     fenetreCommuneFermee(e.fenetre); // the mother window closes it
     return true;
 }
