@@ -49,4 +49,8 @@ TailleControle tailleCombo(const std::vector<std::string>& elements) {
     return mesure(GenreMesure::Combo, texte, 0);
 }
 
+TailleControle tailleLigneListe(const std::string& texte) {
+    return mesure(GenreMesure::LigneListe, texte, 0);
+}
+
 } // namespace km32::platform

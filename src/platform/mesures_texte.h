@@ -29,11 +29,12 @@ struct TailleControle {
 
 // The kinds of controls the backend measures (the kinds of formes_liees.h).
 enum class GenreMesure : uint8_t {
-    Etiquette, // a label: its text on one line (several lines when it holds line ends)
-    Bouton,    // a push button and its caption
-    Case,      // a check box, its box and its caption
-    Champ,     // a one-line entry wide enough for some characters of average width
-    Combo,     // a combo box wide enough for its widest entry
+    Etiquette,  // a label: its text on one line (several lines when it holds line ends)
+    Bouton,     // a push button and its caption
+    Case,       // a check box, its box and its caption
+    Champ,      // a one-line entry wide enough for some characters of average width
+    Combo,      // a combo box wide enough for its widest entry
+    LigneListe, // one line of a list: its text in the list's one column, with the row's padding
 };
 
 // The size the control needs. texte: the label's or caption's text (for a
@@ -52,6 +53,7 @@ TailleControle tailleBouton(const std::string& libelle);
 TailleControle tailleCase(const std::string& libelle);
 TailleControle tailleChamp(int caracteres);
 TailleControle tailleCombo(const std::vector<std::string>& elements);
+TailleControle tailleLigneListe(const std::string& texte);
 
 // The larger of the model's size and the measured one.
 inline int32_t auMoins(int32_t taille, int32_t mesure) {

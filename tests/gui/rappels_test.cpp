@@ -139,7 +139,22 @@ TEST_F(RappelsReels, ThePickersLineAndOkPilotThePointAndADoubleClickOnNoneStopsI
         bandesDeTexte(ecranActuel(), kGaucheLignes, kBasBoutons + 1, kDroiteLignes, kBasLignes).empty());
 }
 
-TEST_F(RappelsReels, F2ShowsTheRemindersFromTheCreatedObjectsAsLinesThatTheWheelScrolls) {
+// The segment with P and twenty more points: the reminders are longer
+// than the window, however tall the toolkit's lines.
+std::string figureLongue() {
+    std::string texte = kFigureSegmentEtP;
+    for (int k = 1; k <= 20; ++k)
+        texte += "Q" + std::to_string(k) + " point with coordinates (" + std::to_string(k % 5) + "," +
+                 std::to_string(k / 5) + ",1) in coordinate system Rxyz\r\n";
+    return texte;
+}
+
+class RappelsReelsLongs : public RappelsReels {
+  protected:
+    void SetUp() override { demarreSession(figureLongue(), 7); }
+};
+
+TEST_F(RappelsReelsLongs, F2ShowsTheRemindersFromTheCreatedObjectsAsLinesThatTheWheelScrolls) {
     const Capture avant = ecranActuel();
     // A part of the list, over the figure's top left corner, where the
     // figure draws nothing.

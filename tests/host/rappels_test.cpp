@@ -21,6 +21,7 @@
 #include "platform/ecran.h"
 #include "platform/formes_liees.h"
 #include "platform/image_bitmap.h"
+#include "platform/mesures_texte.h"
 #include "platform/surfaces_fenetres.h"
 #include "platform/trace_enregistre.h"
 #include "sibling/table_partagee.h"
@@ -888,6 +889,55 @@ TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsInOneListUnderTheLabels) {
         KMDetruitFigure(n);
         p::distribueJusquAuRepos();
     }
+}
+
+// A toolkit whose list lines are taller and wider than the math texts: both
+// lists take the room of the toolkit's lines, so that a real backend shows
+// every line whole, and a click falls on the line the toolkit shows there.
+TEST_F(FormesRappels, TheListsTakeTheRoomOfTheToolkitsLines) {
+    constexpr int32_t kHauteurLigne = 40;
+    auto largeurLigne = [](const std::string& texte) { return 9 * int32_t(texte.size()) + 12; };
+    p::installeMesureur([&](p::GenreMesure genre, const std::string& texte, int) {
+        return genre == p::GenreMesure::LigneListe ? p::TailleControle{largeurLigne(texte), kHauteurLigne}
+                                                   : p::TailleControle{};
+    });
+    struct Remise {
+        ~Remise() { p::installeMesureur({}); }
+    } remise;
+    figureDeTexte(kTroisPoints);
+
+    // The picker of piloting: "aucun" and the free points.
+    commande(77);
+    const TFenRaPour& c = choix();
+    const int nombre = int(c.items.size());
+    ASSERT_GE(nombre, 3);
+    int32_t plusLarge = 0;
+    for (const TItemChaineMath& item : c.items) {
+        ASSERT_LT(item.hauteur(), kHauteurLigne);
+        plusLarge = std::max(plusLarge, largeurLigne(lectureTexteMath(item.texte)));
+    }
+    ASSERT_GT(plusLarge, c.items[1].largeur);
+    EXPECT_EQ(c.largeurMax, plusLarge);
+    EXPECT_GE(p::rectangleClient(c.fenetre).droite, plusLarge + 15);
+    EXPECT_EQ(p::rectangleClient(c.fenetre).bas, c.hautListe + nombre * kHauteurLigne + 2);
+    const p::Rectangle lignes = cadreDesLignes(c.defilement, c.cadreListe);
+    for (int k = 0; k < nombre; ++k)
+        EXPECT_EQ(ligneSousPoint(c, lignes.gauche + 20, lignes.haut + k * kHauteurLigne + kHauteurLigne - 2),
+                  k);
+    envoie(kTagRappelsAnnuler);
+
+    // The reminders window: every line as the toolkit shows it, one pixel
+    // apart.
+    KMMessage f2{p::WM_KEYDOWN, p::VK_F1 + 1, 0, 0};
+    traiteMessageKMParNumero(n, &f2);
+    p::distribueJusquAuRepos();
+    const TKMrappels* r = fenetreRappels();
+    ASSERT_NE(r, nullptr);
+    int32_t plusLargeRappel = 0;
+    for (const TItemChaineMath& item : r->items)
+        plusLargeRappel = std::max(plusLargeRappel, largeurLigne(lectureTexteMath(item.texte)));
+    EXPECT_EQ(r->largeurMax, plusLargeRappel);
+    EXPECT_EQ(r->hauteurTotale, int32_t(r->items.size()) * (kHauteurLigne + 1));
 }
 
 } // namespace

@@ -41,7 +41,7 @@ namespace p = platform;
 namespace fs = std::filesystem;
 
 // 11 pixels a character and 27 a line; a button, a check box and an entry
-// add their frames.
+// add their frames, a list line its padding.
 p::TailleControle mesureLarge(p::GenreMesure genre, const std::string& texte, int caracteres) {
     int lignes = 1, colonnes = 0, colonne = 0;
     for (const char c : texte) {
@@ -63,6 +63,8 @@ p::TailleControle mesureLarge(p::GenreMesure genre, const std::string& texte, in
         return {11 * caracteres + 12, 34};
     case p::GenreMesure::Combo:
         return {11 * colonnes + 50, 34};
+    case p::GenreMesure::LigneListe:
+        return {11 * colonnes + 8, 31};
     }
     return {};
 }

@@ -55,6 +55,30 @@ TailleControle mesureWidget(GenreMesure genre, const std::string& texte, int car
         gtk_combo_box_set_active(GTK_COMBO_BOX(w), 0);
         return tailleNaturelle(w);
     }
+    case GenreMesure::LigneListe: {
+        // A line of a list of one column as formes_gtk shows it: the text
+        // cell with its padding, and the list's space between lines. A list
+        // that is not on screen asks for no height, so the cell is measured.
+        GtkListStore* magasin = gtk_list_store_new(1, G_TYPE_STRING);
+        GtkTreeIter ligne;
+        gtk_list_store_append(magasin, &ligne);
+        gtk_list_store_set(magasin, &ligne, 0, utf8.c_str(), -1);
+        GtkWidget* w = gtk_tree_view_new_with_model(GTK_TREE_MODEL(magasin));
+        g_object_ref_sink(w);
+        gtk_style_context_add_class(gtk_widget_get_style_context(w), "km32");
+        GtkTreeViewColumn* colonne =
+            gtk_tree_view_column_new_with_attributes("", gtk_cell_renderer_text_new(), "text", 0, nullptr);
+        gtk_tree_view_append_column(GTK_TREE_VIEW(w), colonne);
+        gtk_tree_view_column_cell_set_cell_data(colonne, GTK_TREE_MODEL(magasin), &ligne, FALSE, FALSE);
+        gint largeur = 0, hauteur = 0, ecartVertical = 0, ecartHorizontal = 0;
+        gtk_tree_view_column_cell_get_size(colonne, nullptr, nullptr, nullptr, &largeur, &hauteur);
+        gtk_widget_style_get(w, "vertical-separator", &ecartVertical, "horizontal-separator",
+                             &ecartHorizontal, nullptr);
+        gtk_widget_destroy(w);
+        g_object_unref(w);
+        g_object_unref(magasin);
+        return {largeur + ecartHorizontal, hauteur + ecartVertical};
+    }
     }
     return {};
 }

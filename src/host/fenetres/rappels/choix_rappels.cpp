@@ -66,7 +66,7 @@ void ajouteLigne(TFenRaPour& c, const std::string& texte, uint8_t objet) {
     c.items.push_back(creeItemChaineMath(texte));
     c.objets.push_back(objet);
     c.selection.push_back(false);
-    c.largeurMax = std::max(c.largeurMax, c.items.back().largeur);
+    c.largeurMax = std::max(c.largeurMax, tailleLigneItem(c.items.back()).largeur);
 }
 
 void videListe(TFenRaPour& c) {
@@ -87,7 +87,7 @@ void ajouteObjetsDesignables(TFenRaPour& c, const TfigureKalmetra& f) {
 void listeRemplie(TFenRaPour& c) {
     c.defilement.hauteurs.clear();
     for (const TItemChaineMath& item : c.items)
-        c.defilement.hauteurs.push_back(item.hauteur());
+        c.defilement.hauteurs.push_back(tailleLigneItem(item).hauteur);
     fixePremiereLigne(c.defilement, 0);
 }
 
@@ -154,7 +154,7 @@ void defile(TFenRaPour& c, uint32_t message, uint32_t wParam) {
 int32_t hauteurLignes(const TFenRaPour& c) {
     int32_t h = 0;
     for (const TItemChaineMath& item : c.items)
-        h += item.hauteur();
+        h += tailleLigneItem(item).hauteur;
     return h;
 }
 
@@ -450,7 +450,7 @@ void peintChoixRappels(TFenRaPour& c) {
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(c.defilement.premiere); k < c.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = c.items[k];
-        const p::Rectangle ligne{cadre.gauche, y, cadre.droite, y + item.hauteur()};
+        const p::Rectangle ligne{cadre.gauche, y, cadre.droite, y + c.defilement.hauteurs[k]};
         const bool choisi = c.selection[k];
         p::remplitRectangle(*dc, ligne, p::brossePleine(choisi ? p::couleurTitreActif() : p::kBlanc));
         const p::Couleur couleur = choisi ? p::kBlanc : kBleu;

@@ -56,9 +56,10 @@ std::unique_ptr<TKMrappels>& forme() {
 
 void ajouteLigne(TKMrappels& r, const std::string& texte) {
     r.items.push_back(creeItemChaineMath(texte));
-    r.hauteurTotale += r.items.back().hauteur() + 1;
-    r.defilement.hauteurs.push_back(r.items.back().hauteur() + 1);
-    r.largeurMax = std::max(r.largeurMax, r.items.back().largeur);
+    const p::TailleControle ligne = tailleLigneItem(r.items.back());
+    r.hauteurTotale += ligne.hauteur + 1;
+    r.defilement.hauteurs.push_back(ligne.hauteur + 1);
+    r.largeurMax = std::max(r.largeurMax, ligne.largeur);
 }
 
 void ajouteGroupe(TKMrappels& r, const TfigureKalmetra& f, uint16_t titre, const TEnsembleObjets& objets) {
@@ -253,7 +254,7 @@ void peintRappels(TKMrappels& r) {
     for (std::size_t k = std::size_t(r.defilement.premiere); k < r.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = r.items[k];
         dessineItemChaineMath(item, *dc, kBleu, kBleu, cadre.gauche + 10, y - item.dessus);
-        y += item.hauteur() + 1;
+        y += r.defilement.hauteurs[k];
     }
     dessineBarreDefilement(r.defilement, *dc, r.cadreListe);
 }

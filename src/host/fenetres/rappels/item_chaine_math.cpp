@@ -15,6 +15,11 @@ TItemChaineMath creeItemChaineMath(std::string_view texte) {
     return item;
 }
 
+platform::TailleControle tailleLigneItem(const TItemChaineMath& item) {
+    const platform::TailleControle ligne = platform::tailleLigneListe(lectureTexteMath(item.texte));
+    return {platform::auMoins(item.largeur, ligne.largeur), platform::auMoins(item.hauteur(), ligne.hauteur)};
+}
+
 void dessineItemChaineMath(const TItemChaineMath& item, platform::ContexteDessin& dc,
                            platform::Couleur couleurExpression, platform::Couleur couleurTexte, double x,
                            double y) {

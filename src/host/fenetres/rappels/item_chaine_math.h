@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/contexte_dessin.h"
+#include "platform/mesures_texte.h"
 
 namespace km32 {
 
@@ -18,6 +19,10 @@ struct TItemChaineMath {
 
 // The item of a text, measured at the current size.
 TItemChaineMath creeItemChaineMath(std::string_view texte);
+// The room the item's line takes in a list: the measure of its math text,
+// or, where a window backend shows the list with the plain reading of the
+// text, the toolkit's line when that needs more.
+platform::TailleControle tailleLigneItem(const TItemChaineMath& item);
 // Draws the item's text at (x, y) pixels, the reference point of the
 // sibling's math text (the base line of the first line).
 void dessineItemChaineMath(const TItemChaineMath& item, platform::ContexteDessin& dc,
