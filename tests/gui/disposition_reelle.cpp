@@ -278,27 +278,38 @@ bool tourneJusqua(const std::function<bool()>& condition, int secondes) {
 }
 
 bool BancReel::attendsForme(uint32_t f) {
+    return attendsFormeAffichee(f);
+}
+
+bool attendsFormeAffichee(uint32_t f, int secondes) {
 #ifdef KM32_AVEC_AFFICHAGE
-    return tourne([&] {
-        const p::OperationsForme* o = p::formeLiee(f);
-        if (!o || !o->etat) return false;
-        const p::FormeLiee forme = o->etat();
-        const std::size_t attendus = forme.champs.size() + forme.boutons.size() + forme.etiquettes.size() +
-                                     forme.listes.size() + forme.combos.size() +
-                                     (forme.caseFermeture ? 1 : 0);
-        GtkWidget* fixe = nullptr;
-        const std::vector<WidgetPlace> places = widgetsDeLaForme(f, &fixe);
-        if (places.size() != attendus) return false;
-        // Every widget allocated where it was last put.
-        for (const WidgetPlace& wp : places) {
-            int x = 0, y = 0;
-            gtk_container_child_get(GTK_CONTAINER(fixe), wp.w, "x", &x, "y", &y, nullptr);
-            if (x != wp.x || y != wp.y || gtk_widget_get_allocated_width(wp.w) <= 1) return false;
-        }
-        return true;
-    });
+    const bool montree = tourneJusqua(
+        [&] {
+            const p::OperationsForme* o = p::formeLiee(f);
+            if (!o || !o->etat) return false;
+            const p::FormeLiee forme = o->etat();
+            const std::size_t attendus = forme.champs.size() + forme.boutons.size() +
+                                         forme.etiquettes.size() + forme.listes.size() + forme.combos.size() +
+                                         (forme.caseFermeture ? 1 : 0);
+            GtkWidget* fixe = nullptr;
+            const std::vector<WidgetPlace> places = widgetsDeLaForme(f, &fixe);
+            if (places.size() != attendus) return false;
+            // Every widget allocated where it was last put.
+            for (const WidgetPlace& wp : places) {
+                int x = 0, y = 0;
+                gtk_container_child_get(GTK_CONTAINER(fixe), wp.w, "x", &x, "y", &y, nullptr);
+                if (x != wp.x || y != wp.y || gtk_widget_get_allocated_width(wp.w) <= 1) return false;
+            }
+            return true;
+        },
+        secondes);
+    // The toolkit's requests (windows mapped, moved) reach the server before
+    // any input is sent.
+    if (montree) gdk_display_sync(gdk_display_get_default());
+    return montree;
 #else
     (void)f;
+    (void)secondes;
     return false;
 #endif
 }

@@ -57,6 +57,12 @@ std::string enTexte(const std::vector<std::string>& defauts);
 // passed (polling every 10 ms); whether it held.
 bool tourneJusqua(const std::function<bool()>& condition, int secondes = 30);
 
+// Handles the real backend's events until window f's form shows all its
+// controls where the model put them, allocated by the toolkit, and the X
+// server has them (a click sent next reaches the control under it); whether
+// it did within the seconds.
+bool attendsFormeAffichee(uint32_t f, int secondes = 30);
+
 // Runs the current test again in a child process started with GDK_SCALE=1
 // and GDK_DPI_SCALE=echelle; true in that child (where the test goes on),
 // false in the parent, which checks the child's result (its status and, on

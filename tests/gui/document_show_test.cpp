@@ -53,13 +53,9 @@ DispositionEditeur dispositionEditeur() {
 
 class DocumentShow : public SessionShow {
   protected:
-    // The one window besides the figure's, once it shows (a box, a question).
-    std::optional<EcranX::FenetreX> boite() {
-        std::vector<EcranX::FenetreX> b;
-        if (!attends([&] { return (b = autresFenetres()).size() == 1; })) return std::nullopt;
-        survole(b);
-        return b[0];
-    }
+    // The one window besides the figure's (a box, a question), once it
+    // shows at rest, the pointer over it.
+    std::optional<EcranX::FenetreX> boite() { return attendsBoite(); }
     // Answers the box that shows with a key; true once it went.
     bool repond(const std::string& touche) {
         if (!boite()) return false;

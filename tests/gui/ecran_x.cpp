@@ -111,6 +111,45 @@ PixelsSombres pixelsSombres(const Capture& c, int gauche, int haut, int droite, 
     return p;
 }
 
+bool encreSurLaRangee(const Capture& c, int gauche, int droite, int y) {
+    for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
+        const uint32_t v = c.pixel(x, y);
+        if (std::min({(v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF}) < 150) return true;
+    }
+    return false;
+}
+
+std::vector<Bande> bandesDeTexte(const Capture& c, int gauche, int haut, int droite, int bas) {
+    std::vector<Bande> bandes;
+    bool dedans = false;
+    for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y) {
+        const bool encre = encreSurLaRangee(c, gauche, droite, y);
+        if (encre && !dedans) bandes.push_back({y, y + 1});
+        if (encre) bandes.back().bas = y + 1;
+        dedans = encre;
+    }
+    return bandes;
+}
+
+PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas) {
+    PixelsSombres p;
+    for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y)
+        for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
+            const uint32_t v = c.pixel(x, y);
+            const int r = int(v >> 16), g = int((v >> 8) & 0xFF), b = int(v & 0xFF);
+            if (b > 150 && b > r + 80 && b > g + 40) {
+                ++p.nombre;
+                p.x += x;
+                p.y += y;
+            }
+        }
+    if (p.nombre > 0) {
+        p.x /= p.nombre;
+        p.y /= p.nombre;
+    }
+    return p;
+}
+
 bool attends(const std::function<bool()>& condition, int secondes) {
     const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(secondes);
     while (std::chrono::steady_clock::now() < fin) {
@@ -193,13 +232,15 @@ bool EcranX::enCours(pid_t pid) {
     return waitpid(pid, &statut, WNOHANG) == 0;
 }
 
-bool EcranX::attendsFin(pid_t pid, int& statut) {
+bool EcranX::attendsFin(pid_t pid, int& statut, int secondes) {
     bool fini = false;
-    attends([&] {
-        const pid_t r = waitpid(pid, &statut, WNOHANG);
-        fini = r == pid || r < 0;
-        return fini;
-    });
+    attends(
+        [&] {
+            const pid_t r = waitpid(pid, &statut, WNOHANG);
+            fini = r == pid || r < 0;
+            return fini;
+        },
+        secondes);
     return fini;
 }
 

@@ -44,6 +44,21 @@ struct PixelsSombres {
 };
 PixelsSombres pixelsSombres(const Capture& c, int gauche, int haut, int droite, int bas);
 
+// A line of a list or a text: a run of pixel rows holding ink, the text of
+// a line or the coloured background of a selected one (a light frame is no ink).
+struct Bande {
+    int haut = 0, bas = 0;
+    int milieu() const { return (haut + bas) / 2; }
+};
+// Whether row y of the capture holds ink between the columns gauche and droite.
+bool encreSurLaRangee(const Capture& c, int gauche, int droite, int y);
+// The lines of a rectangle of a capture, from the top.
+std::vector<Bande> bandesDeTexte(const Capture& c, int gauche, int haut, int droite, int bas);
+
+// The pixels of the toolkit's selection colour (a strong blue) in a
+// rectangle of a capture: their count and mean height.
+PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas);
+
 // Waits until the condition holds, polling; false when the time ran out.
 bool attends(const std::function<bool()>& condition, int secondes = 20);
 
@@ -61,9 +76,11 @@ class EcranX {
     // variables of environnement ("NAME=value") added to its environment; its id.
     pid_t lance(const std::vector<std::string>& arguments, const std::string& journal,
                 const std::vector<std::string>& environnement = {});
-    // True while the program runs; waits for its end (false when it did not end in time).
+    // True while the program runs; waits for its end (false when it did not
+    // end in time: a sanitized build checks its memory on the way out, which
+    // takes long on a loaded machine).
     bool enCours(pid_t pid);
-    bool attendsFin(pid_t pid, int& statut);
+    bool attendsFin(pid_t pid, int& statut, int secondes = 60);
     // Runs a command with the display set; its standard output.
     std::string commande(const std::string& ligne);
     // xdotool with these arguments.

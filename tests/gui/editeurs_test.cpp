@@ -108,12 +108,10 @@ class Editeurs : public SessionShow {
     using SessionShow::sombres;
     int sombres(const p::Rectangle& r) { return sombres(r.gauche, r.haut, r.droite, r.bas); }
 
-    // Answers the question box that opens with the key (alt+y: Yes).
+    // Answers the question box that opens with the key (alt+y: Yes), once
+    // it shows at rest with the pointer over it.
     void repond(const std::string& touche) {
-        std::vector<EcranX::FenetreX> q;
-        ASSERT_TRUE(attends([&] { return (q = autresFenetres()).size() == 1; })) << "no question";
-        ecran_->xdotool("mousemove " + std::to_string(q[0].x + q[0].largeur / 2) + " " +
-                        std::to_string(q[0].y + q[0].hauteur / 2));
+        ASSERT_TRUE(attendsBoite().has_value()) << "no question";
         ecran_->xdotool("key " + touche);
         ASSERT_TRUE(attends([&] { return autresFenetres().empty(); }));
     }
@@ -235,7 +233,8 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ASSERT_TRUE(attends([&] { return sombres(0, 0, 318, 40) > coinAvant + 50; })) << "no comment window";
     ecran_->xdotool("mousemove 700 560");
     const p::Rectangle fenetre{0, 0, 318, 60};
-    const Capture montree = partie(fenetre);
+    // The window as it shows once painted whole.
+    const Capture montree = partie(ecranStable(), fenetre.gauche, fenetre.haut, fenetre.droite, fenetre.bas);
     garde(montree, "comment_window.png");
     // Keys typed into the text change nothing; the menu opened after them
     // shows they were all taken.
@@ -271,7 +270,7 @@ TEST_F(Editeurs, LoadTakesTheTextOfTheFileChosenInTheOpenDialog) {
         << "the editor's buttons do not show";
     ecran_->xdotool("mousemove " + centre(d.charger) + " click 1");
     std::vector<EcranX::FenetreX> dialogue;
-    ASSERT_TRUE(attends([&] { return (dialogue = autresFenetres()).size() == 1; })) << "no open dialog";
+    ASSERT_TRUE(attendsAutresFenetres(1, dialogue, 30)) << "no open dialog";
     // The dialog reads its folder before it takes the typed path.
     attends([&] {
         const std::optional<Capture> c = ecran_->captureFenetre(dialogue[0].id);

@@ -46,16 +46,31 @@ Capture dessinSansEcran(const std::string& texte, int largeur = kLargeur, int ha
 }
 
 // The same drawing: as many dark pixels (within 3 %) around the same centre.
+// The frame of the window (coloured while the figure is active) is left out.
+struct Comparaison {
+    PixelsSombres ecran, reference;
+    double ecartNombre() const { return reference.nombre * 0.03 + 5; }
+    static constexpr double kEcartCentre = 1.5;
+    bool memeDessin() const {
+        return reference.nombre > 20 && std::abs(ecran.nombre - reference.nombre) <= ecartNombre() &&
+               std::abs(ecran.x - reference.x) <= kEcartCentre &&
+               std::abs(ecran.y - reference.y) <= kEcartCentre;
+    }
+};
+
+Comparaison compare(const Capture& ecran, const Capture& reference, int largeur, int hauteur) {
+    return {pixelsSombres(ecran, 4, 4, largeur - 4, hauteur - 4),
+            pixelsSombres(reference, 4, 4, largeur - 4, hauteur - 4)};
+}
+
 void compareDessins(const Capture& ecran, const Capture& reference, const char* quoi, int largeur = kLargeur,
                     int hauteur = kHauteur) {
-    // The frame of the window (coloured while the figure is active) is left out.
-    const PixelsSombres e = pixelsSombres(ecran, 4, 4, largeur - 4, hauteur - 4);
-    const PixelsSombres r = pixelsSombres(reference, 4, 4, largeur - 4, hauteur - 4);
+    const Comparaison c = compare(ecran, reference, largeur, hauteur);
     SCOPED_TRACE(quoi);
-    ASSERT_GT(r.nombre, 20);
-    EXPECT_NEAR(e.nombre, r.nombre, r.nombre * 0.03 + 5);
-    EXPECT_NEAR(e.x, r.x, 1.5);
-    EXPECT_NEAR(e.y, r.y, 1.5);
+    ASSERT_GT(c.reference.nombre, 20);
+    EXPECT_NEAR(c.ecran.nombre, c.reference.nombre, c.ecartNombre());
+    EXPECT_NEAR(c.ecran.x, c.reference.x, Comparaison::kEcartCentre);
+    EXPECT_NEAR(c.ecran.y, c.reference.y, Comparaison::kEcartCentre);
 }
 
 // Where the point P and its label are drawn: the dark pixels of the figure
@@ -84,16 +99,28 @@ class FenetreReelle : public SessionShow {
         return m;
     }
 
-    // The window's part of the screen (it lies at the top left corner).
-    static Capture fenetreDe(const Capture& ecran) {
+    // The window's part of the screen (it lies at the top left corner, of
+    // the size given; outside it the screen is black, made white here).
+    static Capture fenetreDe(const Capture& ecran, int largeur = kLargeur, int hauteur = kHauteur) {
         Capture c;
         c.largeur = kLargeur;
         c.hauteur = kHauteur;
         c.pixels.assign(std::size_t(kLargeur) * kHauteur, 0xFFFFFF);
-        for (int y = 0; y < std::min(kHauteur, ecran.hauteur); ++y)
-            for (int x = 0; x < std::min(kLargeur, ecran.largeur); ++x)
+        for (int y = 0; y < std::min({kHauteur, hauteur, ecran.hauteur}); ++y)
+            for (int x = 0; x < std::min({kLargeur, largeur, ecran.largeur}); ++x)
                 c.pixels[std::size_t(y) * kLargeur + x] = ecran.pixel(x, y);
         return c;
+    }
+
+    // The window once it shows the drawing of the reference and stopped
+    // changing: the program paints after it handled the input (and after a
+    // save the test waited for), later still on a loaded machine.
+    Capture fenetreMontrant(const Capture& reference, int largeur = kLargeur, int hauteur = kHauteur) {
+        return fenetreDe(
+            ecranStable([&](const Capture& c) {
+                return compare(fenetreDe(c, largeur, hauteur), reference, largeur, hauteur).memeDessin();
+            }),
+            largeur, hauteur);
     }
 
     static int sombres(const Capture& c) {
@@ -113,9 +140,10 @@ class FenetreReelle : public SessionShow {
 };
 
 TEST_F(FenetreReelle, TheFigureIsDrawnWhereTheHeadlessWindowDrawsIt) {
-    const Capture ecran = fenetreDe(ecranStable());
+    const Capture reference = dessinSansEcran(kFigureSegmentEtP);
+    const Capture ecran = fenetreMontrant(reference);
     garde(ecran, "figure.png");
-    compareDessins(ecran, dessinSansEcran(kFigureSegmentEtP), "the figure as shown at start");
+    compareDessins(ecran, reference, "the figure as shown at start");
 }
 
 TEST_F(FenetreReelle, TheFigureFollowsTheWindowsNewSize) {
@@ -133,12 +161,9 @@ TEST_F(FenetreReelle, TheFigureFollowsTheWindowsNewSize) {
                 if (g.id == f->id) return g.largeur == t.largeur && g.hauteur == t.hauteur;
             return false;
         }));
-        // Outside the window the screen is black: only the window's part is compared.
-        Capture ecran = fenetreDe(ecranStable());
-        for (int y = 0; y < kHauteur; ++y)
-            for (int x = 0; x < kLargeur; ++x)
-                if (x >= t.largeur || y >= t.hauteur) ecran.pixels[std::size_t(y) * kLargeur + x] = 0xFFFFFF;
-        compareDessins(ecran, dessinSansEcran(kFigureSegmentEtP, t.largeur, t.hauteur), "after the resize",
+        // The window takes its new size before the figure is drawn to it.
+        const Capture reference = dessinSansEcran(kFigureSegmentEtP, t.largeur, t.hauteur);
+        compareDessins(fenetreMontrant(reference, t.largeur, t.hauteur), reference, "after the resize",
                        t.largeur, t.hauteur);
     }
 }
@@ -150,8 +175,8 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     glissePointP(p);
     const std::string apresGlisser = sauveEtLis();
     EXPECT_NE(apresGlisser.find("parameter"), std::string::npos) << apresGlisser;
-    const Capture ecranGlisser = fenetreDe(ecranStable());
     const Capture dessinGlisser = dessinSansEcran(apresGlisser);
+    const Capture ecranGlisser = fenetreMontrant(dessinGlisser);
     const PixelsSombres nouveauP = pixelsDeP(dessinGlisser, dessinSansEcran(kFigureSegment));
     EXPECT_GT(std::hypot(nouveauP.x - p.x, nouveauP.y - p.y), 15.0) << "P did not move";
     // It moved the way the mouse went (down and to the left on the screen).
@@ -166,9 +191,10 @@ TEST_F(FenetreReelle, DraggingAFreePointAndTurningTheViewShowWhatTheSavedFigureD
     ecran_->xdotool("mouseup 3");
     const std::string apresRotation = sauveEtLis();
     EXPECT_NE(ligneRotations(apresRotation), ligneRotations(apresGlisser));
-    const Capture ecranRotation = fenetreDe(ecranStable());
+    const Capture dessinRotation = dessinSansEcran(apresRotation);
+    const Capture ecranRotation = fenetreMontrant(dessinRotation);
     garde(ecranRotation, "figure_turned.png");
-    compareDessins(ecranRotation, dessinSansEcran(apresRotation), "after the turn");
+    compareDessins(ecranRotation, dessinRotation, "after the turn");
 }
 
 TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
@@ -176,16 +202,14 @@ TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
     ASSERT_GT(p.nombre, 5);
     glissePointP(p);
     const std::string avant = essais::contenuFichier(figure_);
-    // Ctrl+Q asks; the question box is the program's one window besides the figure's.
+    // Ctrl+Q asks; the question box is the program's one window besides
+    // the figure's, the pointer over it once it shows at rest.
     auto question = [&] {
         ecran_->xdotool("mousemove 20 20");
         ecran_->xdotool("key ctrl+q");
-        std::vector<EcranX::FenetreX> b;
-        EXPECT_TRUE(attends([&] { return (b = menus()).size() == 1; })) << "no question on close";
-        if (!b.empty())
-            ecran_->xdotool("mousemove " + std::to_string(b[0].x + b[0].largeur / 2) + " " +
-                            std::to_string(b[0].y + b[0].hauteur / 2));
-        return !b.empty();
+        const std::optional<EcranX::FenetreX> b = attendsBoite();
+        EXPECT_TRUE(b.has_value()) << "no question on close";
+        return b.has_value();
     };
     ASSERT_TRUE(question());
     ecran_->xdotool("key Escape");
@@ -230,12 +254,12 @@ TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoi
     ASSERT_TRUE(cliqueElementMenu(points, 7, 0)) << "the menus stayed open";
 
     // The dialog lies over the top of the figure: its captions are drawn there.
-    Capture dialogue;
-    ASSERT_TRUE(attends([&] {
-        dialogue = fenetreDe(ecranActuel());
-        return pixelsSombres(dialogue, 0, 0, kLargeur, 110).nombre >
+    auto dialogueMontre = [&](const Capture& c) {
+        return pixelsSombres(c, 0, 0, kLargeur, 110).nombre >
                pixelsSombres(avant, 0, 0, kLargeur, 110).nombre + 100;
-    }));
+    };
+    const Capture dialogue = fenetreDe(ecranStable(dialogueMontre));
+    ASSERT_TRUE(dialogueMontre(dialogue));
     // The fields are the toolkit's entries: the segment's name, Tab to the
     // next field, the midpoint's name.
     const PixelsSombres champsAvant = pixelsSombres(dialogue, 150, 0, 400, 80);
@@ -256,7 +280,8 @@ TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoi
         texte = sauveEtLis();
         return texte.find("M midpoint of segment s") != std::string::npos;
     })) << texte;
-    compareDessins(fenetreDe(ecranStable()), dessinSansEcran(texte), "after the construction");
+    const Capture dessinConstruit = dessinSansEcran(texte);
+    compareDessins(fenetreMontrant(dessinConstruit), dessinConstruit, "after the construction");
 
     // The menu opened and closed without a choice: the very next press acts,
     // here a turn with the right button.

@@ -112,6 +112,12 @@ ImageReference copieSansEcran(uint32_t commandeCopie) {
     return r;
 }
 
+// Whether a dialog lies over the top of the figure: its captions are drawn there.
+bool dialogueMontre(const Capture& ecran, const Capture& figureSeule) {
+    return pixelsSombres(ecran, 0, 0, kLargeur, 110).nombre >
+           pixelsSombres(figureSeule, 0, 0, kLargeur, 110).nombre + 100;
+}
+
 class FichiersPressePapiers : public SessionShow {
   protected:
     void SetUp() override {
@@ -289,6 +295,9 @@ TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgPdfAndPngTo
         return o;
     };
 
+    // The figure alone, before any menu or dialog showed.
+    const Capture figureSeule = ecranStable();
+    ASSERT_GT(figureSeule.largeur, 0) << "no screenshot";
     // Edit > Copy picture (automatic), by the underlined letters.
     texteEtranger();
     choisitDansMenu({"e", "p"});
@@ -322,14 +331,12 @@ TEST_F(FichiersPressePapiers, TheMenusPictureCopiesOfferTheFiguresSvgPdfAndPngTo
     for (const int largeur : {20, 45}) {
         SCOPED_TRACE(std::to_string(largeur) + " mm");
         texteEtranger();
-        const Capture avant = ecranActuel();
-        ASSERT_GT(avant.largeur, 0) << "no screenshot";
+        // The dialog of the copy before is gone from the screen: the one
+        // looked for next is the new one.
+        ASSERT_TRUE(attends([&] { return !dialogueMontre(ecranActuel(), figureSeule); }));
         choisitDansMenu({"e", "c", "Return"});
-        ASSERT_TRUE(attends([&] {
-            const std::optional<Capture> c = ecran_->capture();
-            return c && pixelsSombres(*c, 0, 0, kLargeur, 110).nombre >
-                            pixelsSombres(avant, 0, 0, kLargeur, 110).nombre + 100;
-        })) << "the adjusted copy opened no dialog";
+        ASSERT_TRUE(attends([&] { return dialogueMontre(ecranActuel(), figureSeule); }))
+            << "the adjusted copy opened no dialog";
         ecran_->xdotool("mousemove 600 450");
         ecran_->xdotool("key ctrl+a");
         ecran_->xdotool("type --delay 40 " + std::to_string(largeur));
@@ -349,10 +356,13 @@ TEST_F(FichiersPressePapiers, TextPastedFromAnotherProgramFillsTheConstructionDi
     ecran_->metDansPressePapiers("s", dossier_.string());
     ASSERT_TRUE(attends([&] { return ecran_->pressePapiers("UTF8_STRING") == "s"; }));
     // Create > Point > Midpoint opens the construction dialog, its first
-    // field (the segment) taking the keys.
+    // field (the segment) taking the keys. Its field is looked at once the
+    // dialog is painted whole: the pasted text comes later than the key, from
+    // the clipboard's owner.
+    const Capture figureSeule = ecranStable();
     choisitDansMenu({"c", "p", "m"});
-    const Capture avant = ecranActuel();
-    ASSERT_GT(avant.largeur, 0) << "no screenshot";
+    const Capture avant = ecranStable([&](const Capture& c) { return dialogueMontre(c, figureSeule); });
+    ASSERT_TRUE(dialogueMontre(avant, figureSeule)) << "no construction dialog";
     ecran_->xdotool("mousemove 600 450");
     ecran_->xdotool("key ctrl+v");
     std::optional<Capture> colle;

@@ -16,23 +16,6 @@ constexpr uint64_t kGraine = 7;
 
 const std::string& kFigure = kFigureTableValeurs;
 
-// The pixels of the toolkit's selection colour (a strong blue) in a part of
-// the screen: their count and mean height.
-PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas) {
-    PixelsSombres p;
-    for (int y = haut; y < std::min(bas, c.hauteur); ++y)
-        for (int x = gauche; x < std::min(droite, c.largeur); ++x) {
-            const uint32_t v = c.pixel(x, y);
-            const int r = int(v >> 16), g = int((v >> 8) & 0xFF), b = int(v & 0xFF);
-            if (b > 150 && b > r + 80 && b > g + 40) {
-                ++p.nombre;
-                p.y += y;
-            }
-        }
-    if (p.nombre > 0) p.y /= p.nombre;
-    return p;
-}
-
 // The table's client rectangle as km32 show lays it out (at the top left
 // corner of the figure, whose window lies at the screen's): the same figure
 // in a host window of the same size, read headless.
@@ -64,6 +47,17 @@ class Grilles : public SessionShow {
 // its heading row, then rows of about 23 pixels.
 constexpr int kHautListeTableau = 2 * 28, kLigneListe = 23, kEnteteListe = 25;
 
+// The grid's list lies under its two fields at 72 pixels, under the heading row.
+constexpr int kHautListeGrille = 72;
+
+// Whether the grid's list shows its row of that rank: the middle of its
+// first cell holds text, dark or on the selection's colour.
+bool ligneDeLaGrille(const Capture& c, int rang) {
+    const int milieu = kHautListeGrille + kEnteteListe + kLigneListe * rang + kLigneListe / 2;
+    return pixelsSombres(c, 12, milieu - 4, 100, milieu + 4).nombre > 0 ||
+           pixelsSelection(c, 12, milieu - 4, 100, milieu + 4).nombre > 0;
+}
+
 TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
     if (HasFatalFailure() || IsSkipped()) return;
     if (!programmePresent("xclip")) GTEST_SKIP() << "xclip is not installed";
@@ -72,8 +66,13 @@ TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
     clic(700, 550);
     ecran_->xdotool("key t");
     ASSERT_TRUE(attends([&] { return sombres(0, 0, 200, 250) > avant + 100; })) << "no table shown";
-    // The first row is selected; a click on the third selects it instead.
-    const PixelsSombres premiere = pixelsSelection(ecranStable(), 0, kHautListeTableau, 200, 300);
+    // The first row is selected (once the list shows the model's
+    // selection); a click on the third selects it instead.
+    const PixelsSombres premiere =
+        pixelsSelection(ecranStable([](const Capture& c) {
+                            return pixelsSelection(c, 0, kHautListeTableau, 200, 300).nombre > 50;
+                        }),
+                        0, kHautListeTableau, 200, 300);
     ASSERT_GT(premiere.nombre, 50) << "no selected row";
     clic(40, kHautListeTableau + kEnteteListe + 2 * kLigneListe + kLigneListe / 2);
     PixelsSombres troisieme;
@@ -132,12 +131,14 @@ TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     ecran_->xdotool("key Return");
     ecran_->xdotool("type --delay 40 10");
     clic(400, 52);
-    // The second row (3, 6) chosen in the list and deleted with its button.
-    ecranStable();
-    const int lignes = sombres(8, 72, 250, 302);
-    clic(60, 72 + kEnteteListe + kLigneListe + kLigneListe / 2);
+    // The second row (3, 6) chosen in the list and deleted with its button,
+    // once the list shows the third row (Add handled).
+    const Capture troisLignes = ecranStable([](const Capture& c) { return ligneDeLaGrille(c, 2); });
+    const int lignes = pixelsSombres(troisLignes, 8, kHautListeGrille, 250, 302).nombre;
+    clic(60, kHautListeGrille + kEnteteListe + kLigneListe + kLigneListe / 2);
     clic(360, 72 + 28 * 5 + 12);
-    ASSERT_TRUE(attends([&] { return sombres(8, 72, 250, 302) < lignes; })) << "nothing deleted";
+    ASSERT_TRUE(attends([&] { return sombres(8, kHautListeGrille, 250, 302) < lignes; }))
+        << "nothing deleted";
     // Interpolation checked, then OK.
     clic(330, 20);
     ecranStable();

@@ -225,14 +225,19 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
     const p::Rectangle& interdits = boite.vues[kListeInterdits].cadre;
     const int x0 = autorises.gauche + 40, y0 = autorises.haut + 8;
     const int x1 = (interdits.gauche + interdits.droite) / 2, y1 = interdits.haut + 150;
-    const auto premieresLignes = [&] {
-        return partie(autorises.gauche, autorises.haut, autorises.droite - 20, autorises.haut + 40).pixels;
+    const auto premieresLignes = [&](const Capture& ecran) {
+        return partie(ecran, autorises.gauche, autorises.haut, autorises.droite - 20, autorises.haut + 40)
+            .pixels;
     };
     clic(x0, y0);
     // Away from it past the double-click time: the drag's press is a press of its own.
     ecran_->xdotool("mousemove 545 385 sleep 0.6");
-    ecranStable();
-    const std::vector<uint32_t> avantGlisser = premieresLignes();
+    // The lines as they show once the one clicked shows selected.
+    const std::vector<uint32_t> avantGlisser = premieresLignes(ecranStable([&](const Capture& c) {
+        return pixelsSelection(c, autorises.gauche, autorises.haut, autorises.droite - 20,
+                               autorises.haut + 20)
+                   .nombre > 200;
+    }));
     // A drop the toolkit refused (the button released before the lists had
     // answered the drag's first moves, on a loaded machine) changes nothing:
     // the drag is made again.
@@ -246,7 +251,7 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
         ecran_->xdotool("mouseup 1");
         // The dragged line's picture gone, the first lines show whether it moved.
         attends([&] { return autresFenetres().empty(); });
-        depose = attends([&] { return premieresLignes() != avantGlisser; }, 10);
+        depose = attends([&] { return premieresLignes(ecranActuel()) != avantGlisser; }, 10);
     }
     ASSERT_TRUE(depose) << "the dragged line stayed in the allowed list";
     clicAuCentre(boite.boutons[kTagFiltreOk]);

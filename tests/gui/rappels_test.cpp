@@ -28,33 +28,6 @@ const char* const kPilotageDeP = "Free active object for keyboard: P";
 constexpr int kBasBoutons = 25, kGaucheLignes = 4, kDroiteLignes = 270, kBasLignes = 180;
 constexpr int kXOk = 1 + 62, kYOk = 12;
 
-// A line of a list: a run of pixel rows holding ink, the text of a line or
-// the coloured background of a selected one (a light frame is no ink).
-struct Bande {
-    int haut = 0, bas = 0;
-    int milieu() const { return (haut + bas) / 2; }
-};
-
-bool encreSurLaRangee(const Capture& c, int gauche, int droite, int y) {
-    for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
-        const uint32_t v = c.pixel(x, y);
-        if (std::min({(v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF}) < 150) return true;
-    }
-    return false;
-}
-
-std::vector<Bande> bandesDeTexte(const Capture& c, int gauche, int haut, int droite, int bas) {
-    std::vector<Bande> bandes;
-    bool dedans = false;
-    for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y) {
-        const bool encre = encreSurLaRangee(c, gauche, droite, y);
-        if (encre && !dedans) bandes.push_back({y, y + 1});
-        if (encre) bandes.back().bas = y + 1;
-        dedans = encre;
-    }
-    return bandes;
-}
-
 // Pixels of the selection's colour (blue well above red) in a rectangle.
 int pixelsBleus(const Capture& c, int gauche, int haut, int droite, int bas) {
     int n = 0;
@@ -85,24 +58,25 @@ class RappelsReels : public SessionShow {
     // heading, then its first entry.
     void ouvreLePilotage() { commandeDuMenu(1, 0); }
 
-    // The picker's lines once they show: "none" and P.
-    std::vector<Bande> lignesDuChoix() {
-        std::vector<Bande> lignes;
-        attends([&] {
-            lignes = bandesDeTexte(ecranActuel(), kGaucheLignes, kBasBoutons + 1, kDroiteLignes, kBasLignes);
-            return lignes.size() == 2;
-        });
-        return lignes;
+    // The picker's lines once they show, "none" and P, and the screen
+    // then, once painted whole.
+    std::vector<Bande> lignesDuChoix(Capture* ecran = nullptr) {
+        auto lignes = [](const Capture& c) {
+            return bandesDeTexte(c, kGaucheLignes, kBasBoutons + 1, kDroiteLignes, kBasLignes);
+        };
+        const Capture c = ecranStable([&](const Capture& e) { return lignes(e).size() == 2; });
+        if (ecran) *ecran = c;
+        return lignes(c);
     }
 };
 
 TEST_F(RappelsReels, ThePickersLineAndOkPilotThePointAndADoubleClickOnNoneStopsIt) {
     ouvreLePilotage();
-    std::vector<Bande> lignes = lignesDuChoix();
+    Capture ouvert;
+    std::vector<Bande> lignes = lignesDuChoix(&ouvert);
     ASSERT_EQ(lignes.size(), 2u) << "the picker does not show its two lines";
     // Nothing is piloted yet: no line is selected. The lines are the
     // toolkit's, in dark text (the picker's own drawing writes them in blue).
-    const Capture ouvert = ecranActuel();
     EXPECT_LT(pixelsBleus(ouvert, kGaucheLignes, lignes[0].haut, kDroiteLignes, lignes[1].bas), 20);
     EXPECT_GT(pixelsSombres(ouvert, kGaucheLignes, lignes[0].haut, kDroiteLignes, lignes[1].bas).nombre, 50);
     // A click on P's line selects it, OK pilots P.
@@ -127,7 +101,10 @@ TEST_F(RappelsReels, ThePickersLineAndOkPilotThePointAndADoubleClickOnNoneStopsI
     ouvreLePilotage();
     lignes = lignesDuChoix();
     ASSERT_EQ(lignes.size(), 2u);
-    const Capture rouvert = ecranActuel();
+    // The list shows its lines, then the selection the model gives it.
+    const Capture rouvert = ecranStable([&](const Capture& c) {
+        return pixelsBleus(c, kGaucheLignes, lignes[1].haut, kDroiteLignes, lignes[1].bas) > 100;
+    });
     EXPECT_GT(pixelsBleus(rouvert, kGaucheLignes, lignes[1].haut, kDroiteLignes, lignes[1].bas), 100);
     ecran_->xdotool("mousemove 100 " + std::to_string(lignes[0].milieu()) + " click --repeat 2 --delay 80 1");
     std::string arrete;
@@ -163,12 +140,10 @@ TEST_F(RappelsReelsLongs, F2ShowsTheRemindersFromTheCreatedObjectsAsLinesThatThe
     // A click on an empty place activates the figure, which takes the key.
     ecran_->xdotool("mousemove 30 570 click 1");
     ecran_->xdotool("key F2");
-    Capture ouvert;
-    std::vector<Bande> lignes;
-    ASSERT_TRUE(attends([&] {
-        ouvert = ecranActuel();
-        return (lignes = bandesDeTexte(ouvert, kGauche, kHaut, kDroite, kBas)).size() >= 3;
-    })) << "no reminders shown";
+    const Capture ouvert = ecranStable(
+        [&](const Capture& c) { return bandesDeTexte(c, kGauche, kHaut, kDroite, kBas).size() >= 3; });
+    const std::vector<Bande> lignes = bandesDeTexte(ouvert, kGauche, kHaut, kDroite, kBas);
+    ASSERT_GE(lignes.size(), 3u) << "no reminders shown";
     // Lines one under the other, none selected, written in the toolkit's
     // dark text (the window's own drawing writes them in blue).
     for (std::size_t k = 1; k < lignes.size(); ++k)
@@ -209,8 +184,9 @@ TEST_F(RappelsReels, EscapeAndTheCloseBoxCloseTheReminders) {
 
     ASSERT_TRUE(montre()) << "F2 did not show the reminders again";
     // The close box: the rightmost ink of the window's top band, left of the
-    // figure's frame.
-    const Capture ouvert = ecranActuel();
+    // figure's frame, once the window is painted whole.
+    const Capture ouvert = ecranStable(
+        [&](const Capture& c) { return bandesDeTexte(c, kGauche, kHaut, kDroite, kBas).size() >= 3; });
     int x = 0;
     for (int k = kLargeur - 6; k > kDroite && x == 0; --k)
         if (encreSurLaRangee(ouvert, k, k + 1, 14)) x = k;

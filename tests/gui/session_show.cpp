@@ -63,10 +63,13 @@ void SessionShow::TearDown() {
         ecran_->xdotool("mousemove 20 20");
         ecran_->xdotool("key Escape");
         ecran_->xdotool("key ctrl+q");
-        // A figure changed by the test asks whether to save it: No.
-        attends([&] { return !ecran_->enCours(programme_) || autresFenetres().size() == 1; }, 5);
-        if (ecran_->enCours(programme_)) {
-            survole(autresFenetres());
+        // A figure changed by the test asks whether to save it: No, once
+        // the question shows at rest (a sanitized build on a loaded machine
+        // may take long to show it or to end).
+        attends([&] { return !ecran_->enCours(programme_) || autresFenetres().size() == 1; }, 60);
+        std::vector<EcranX::FenetreX> question;
+        if (ecran_->enCours(programme_) && attendsAutresFenetres(1, question, 20)) {
+            survole(question);
             ecran_->xdotool("key alt+n");
         }
         int statut = 0;
@@ -117,6 +120,13 @@ bool SessionShow::attendsAutresFenetres(std::size_t n, std::vector<EcranX::Fenet
         secondes);
 }
 
+std::optional<EcranX::FenetreX> SessionShow::attendsBoite(int secondes) {
+    std::vector<EcranX::FenetreX> b;
+    if (!attendsAutresFenetres(1, b, secondes)) return std::nullopt;
+    survole(b);
+    return b[0];
+}
+
 void SessionShow::survole(const std::vector<EcranX::FenetreX>& f) {
     if (!f.empty())
         ecran_->xdotool("mousemove " + std::to_string(f[0].x + f[0].largeur / 2) + " " +
@@ -129,7 +139,10 @@ Capture SessionShow::ecranActuel() {
 }
 
 Capture SessionShow::partie(int gauche, int haut, int droite, int bas) {
-    const Capture ecran = ecranActuel();
+    return partie(ecranActuel(), gauche, haut, droite, bas);
+}
+
+Capture SessionShow::partie(const Capture& ecran, int gauche, int haut, int droite, int bas) {
     gauche = std::max(0, gauche);
     haut = std::max(0, haut);
     Capture c;
@@ -147,13 +160,19 @@ int SessionShow::sombres(int gauche, int haut, int droite, int bas) {
 }
 
 Capture SessionShow::ecranStable() {
+    return ecranStable([](const Capture&) { return true; }, 20);
+}
+
+Capture SessionShow::ecranStable(const std::function<bool(const Capture&)>& condition, int secondes) {
     Capture avant = ecranActuel(), apres;
-    attends([&] {
-        apres = ecranActuel();
-        const bool stable = apres.pixels == avant.pixels;
-        avant = apres;
-        return stable;
-    });
+    attends(
+        [&] {
+            apres = ecranActuel();
+            const bool stable = apres.largeur > 0 && apres.pixels == avant.pixels && condition(apres);
+            avant = apres;
+            return stable;
+        },
+        secondes);
     return apres;
 }
 

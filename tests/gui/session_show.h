@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,13 +79,22 @@ class SessionShow : public ::testing::Test {
     // The pointer over the first of the windows (without a window manager
     // the keys go to the window under the pointer).
     void survole(const std::vector<EcranX::FenetreX>& fenetres);
+    // The one window besides the figure's (a box, a question, a dialog) once
+    // it shows at rest, the pointer over it; nothing when none showed alone.
+    std::optional<EcranX::FenetreX> attendsBoite(int secondes = 30);
 
     Capture ecranActuel();
-    // A rectangle of the screen, and its dark pixels.
+    // A rectangle of the screen (of a capture of it), and its dark pixels.
     Capture partie(int gauche, int haut, int droite, int bas);
+    static Capture partie(const Capture& ecran, int gauche, int haut, int droite, int bas);
     int sombres(int gauche, int haut, int droite, int bas);
     // The screen once it stopped changing (two captures alike).
     Capture ecranStable();
+    // The screen once the condition holds on it and it stopped changing:
+    // what a person sees once the program has handled the input and
+    // painted. When the condition never held, the last capture (the
+    // caller's checks then say what is wrong with it).
+    Capture ecranStable(const std::function<bool(const Capture&)>& condition, int secondes = 30);
 
     // Opens the figure's pop-up menu by a double click on an empty place
     // (600, 450), again when a loaded machine held xdotool's second click back
