@@ -59,8 +59,9 @@ std::vector<Bande> bandesDeTexte(const Capture& c, int gauche, int haut, int dro
 // rectangle of a capture: their count and mean height.
 PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas);
 
-// Waits until the condition holds, polling; false when the time ran out.
-bool attends(const std::function<bool()>& condition, int secondes = 20);
+// Waits until the condition holds, polling; false when the time ran out (a
+// generous time: a sanitized build on a loaded machine is slow to answer).
+bool attends(const std::function<bool()>& condition, int secondes = 30);
 
 class EcranX {
   public:

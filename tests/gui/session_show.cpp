@@ -180,7 +180,7 @@ std::vector<EcranX::FenetreX> SessionShow::ouvreMenuFigure() {
     std::vector<EcranX::FenetreX> menu;
     for (int essai = 0; essai < 3 && menu.size() != 1; ++essai) {
         ecran_->xdotool("mousemove 600 450 click --repeat 2 --delay 80 1");
-        attendsAutresFenetres(1, menu, 5);
+        attendsAutresFenetres(1, menu, 10);
     }
     return menu.size() == 1 ? menu : std::vector<EcranX::FenetreX>{};
 }
@@ -192,7 +192,7 @@ bool SessionShow::cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std:
         // A pixel lower each time, so that the pointer moves onto the item again.
         ecran_->xdotool("mousemove " + std::to_string(menu.x + 40) + " " +
                         std::to_string(menu.y + 4 + 25 * rang + 12 + essai) + " click 1");
-        if (attendsAutresFenetres(fenetresApres, f, 8)) {
+        if (attendsAutresFenetres(fenetresApres, f, 15)) {
             if (fenetres) *fenetres = f;
             return true;
         }
