@@ -1,9 +1,11 @@
 #pragma once
 // A host for the tests: a top-level window whose procedure records the
-// notices it receives, the library started on the virtual clock, and a
-// helper that adds number objects to a figure by hand.
+// notices it receives, the library started on the virtual clock, a
+// function for KMInstalleAvisModification that records what it hears, and
+// a helper that adds number objects to a figure by hand.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -33,6 +35,13 @@ inline std::string texteDeBloc(uint32_t bloc) {
     std::string t = c ? c : "";
     if (bloc) KMLibereBloc(bloc);
     return t;
+}
+
+// What the host's function given to KMInstalleAvisModification heard, in
+// order: (figure number, modified flag). A test clears it before it acts.
+inline std::vector<std::pair<int16_t, int32_t>> avisRecus;
+inline void recoitAvis(int16_t numero, int32_t modifiee) {
+    avisRecus.emplace_back(numero, modifiee);
 }
 
 class BancHote : public ::testing::Test {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "../drawing/souris_banc.h"
+#include "banc_hote.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/rappels/choix_rappels.h"
@@ -36,11 +37,6 @@ const std::string kFigure = "A point de coordonnées (0,0,0) dans le repère Rxy
                             "P point libre dans l'espace\r\n";
 
 constexpr uint32_t kAvisFigureModifiee = 1025;
-
-std::vector<std::pair<int16_t, int32_t>> avisRecus;
-void recoitAvis(int16_t numero, int32_t modifiee) {
-    avisRecus.emplace_back(numero, modifiee);
-}
 
 class FinsModification : public BancSouris {
   protected:

@@ -30,11 +30,6 @@ const std::string kFigure = texteDeLignes({
 constexpr uint32_t kDefaire = 93, kRefaire = 122;
 constexpr uint32_t kToucheHaut = 0x26;
 
-std::vector<std::pair<int16_t, int32_t>> avisRecus;
-void recoitAvis(int16_t numero, int32_t modifiee) {
-    avisRecus.emplace_back(numero, modifiee);
-}
-
 class HistoriqueModification : public BancHote {
   protected:
     void SetUp() override {
