@@ -28,31 +28,6 @@ int facesTestees(const TPolyedre& p) {
     return n;
 }
 
-// Clipping of P1 + t D to a ball or disc of centre C and radius r.
-void coupeParBoule(const Tvecteur3& C, double r, double& x1, double& y1, double& z1, double& x2, double& y2,
-                   double& z2, bool& vide) {
-    vide = true;
-    const Tvecteur3 P = {x1, y1, z1};
-    const Tvecteur3 D = {x2 - x1, y2 - y1, z2 - z1};
-    const Tvecteur3 W = moins(P, C);
-    const double B = scalaire(W, D), A = scalaire(D, D), c = scalaire(W, W) - r * r;
-    const double q = B * B - c * A;
-    if (q < 0.0001 || A == 0) return;
-    double t1 = (-B - std::sqrt(q)) / A, t2 = (-B + std::sqrt(q)) / A;
-    if (t2 <= 0 || t1 >= 1) return;
-    if (t1 < 0) t1 = 0;
-    if (t2 > 1) t2 = 1;
-    if (t2 < 1) {
-        const Tvecteur3 Q = combine(P, t2, D);
-        x2 = Q.x, y2 = Q.y, z2 = Q.z;
-    }
-    if (t1 > 0) {
-        const Tvecteur3 Q = combine(P, t1, D);
-        x1 = Q.x, y1 = Q.y, z1 = Q.z;
-    }
-    vide = false;
-}
-
 } // namespace
 
 void calculeDonneesCercle(TfigureKalmetra& f, int i) {
@@ -216,7 +191,7 @@ void coupeSegmentAuPolyedre(const TPolyedre& p, double& x1, double& y1, double& 
 
 void coupeSegmentASphere(const TDonneesSphere& s, double& x1, double& y1, double& z1, double& x2, double& y2,
                          double& z2, bool& vide) {
-    coupeParBoule(s.centre, s.rayon, x1, y1, z1, x2, y2, z2, vide);
+    coupeSegmentABoule(s.centre, s.rayon, x1, y1, z1, x2, y2, z2, vide);
 }
 
 void coupeSegmentAuCercle(const TDonneesCercle& c, double& x1, double& y1, double& z1, double& x2, double& y2,
@@ -225,7 +200,7 @@ void coupeSegmentAuCercle(const TDonneesCercle& c, double& x1, double& y1, doubl
     if (std::fabs(scalaire(c.normale, {x1, y1, z1}) + c.d) > 0.000001 ||
         std::fabs(scalaire(c.normale, {x2, y2, z2}) + c.d) > 0.000001)
         return;
-    coupeParBoule(c.centre, c.rayon, x1, y1, z1, x2, y2, z2, vide);
+    coupeSegmentABoule(c.centre, c.rayon, x1, y1, z1, x2, y2, z2, vide);
 }
 
 bool pointDansSolide(const TfigureKalmetra& f, int n, double x, double y, double z) {

@@ -218,19 +218,28 @@ void coupeSegmentSolideRond(const TDonneesSolideRond& s, double& x1, double& y1,
     // The segment lies in a plane parallel to the bases.
     if (s0 < -s.hauteur - 1e-6 || s0 > 1e-6) return;
     const double rho = s.cylindre ? s.R : s.R * (s0 / s.h1 + 1);
-    const Tvecteur3 W = combine(moins(P, s.base), -s0, s.a);
-    const double WD = scalaire(W, D);
-    const double disc = WD * WD - (scalaire(W, W) - rho * rho) * DD;
-    if (disc < 1e-4) return;
-    const double t1 = (-WD - std::sqrt(disc)) / DD, t2 = (-WD + std::sqrt(disc)) / DD;
+    // The disc of the solid in that plane, centred on the axis.
+    coupeSegmentABoule(combine(s.base, s0, s.a), rho, x1, y1, z1, x2, y2, z2, vide);
+}
+
+void coupeSegmentABoule(const Tvecteur3& C, double r, double& x1, double& y1, double& z1, double& x2,
+                        double& y2, double& z2, bool& vide) {
+    vide = true;
+    const Tvecteur3 P = {x1, y1, z1};
+    const Tvecteur3 D = {x2 - x1, y2 - y1, z2 - z1};
+    const Tvecteur3 W = moins(P, C);
+    const double B = scalaire(W, D), A = scalaire(D, D), c = scalaire(W, W) - r * r;
+    const double q = B * B - c * A;
+    if (q < 0.0001 || A == 0) return;
+    const double t1 = (-B - std::sqrt(q)) / A, t2 = (-B + std::sqrt(q)) / A;
     if (t2 <= 0 || t1 >= 1) return;
     if (t2 < 1) {
-        const Tvecteur3 B = combine(P, t2, D);
-        x2 = B.x, y2 = B.y, z2 = B.z;
+        const Tvecteur3 Q = combine(P, t2, D);
+        x2 = Q.x, y2 = Q.y, z2 = Q.z;
     }
     if (t1 > 0) {
-        const Tvecteur3 A = combine(P, t1, D);
-        x1 = A.x, y1 = A.y, z1 = A.z;
+        const Tvecteur3 Q = combine(P, t1, D);
+        x1 = Q.x, y1 = Q.y, z1 = Q.z;
     }
     vide = false;
 }

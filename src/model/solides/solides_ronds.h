@@ -22,6 +22,12 @@ bool pointDansSolideRondModele(const TDonneesSolideRond& s, double x, double y, 
 void coupeSegmentSolideRond(const TDonneesSolideRond& s, double& x1, double& y1, double& z1, double& x2,
                             double& y2, double& z2, bool& vide);
 
+// Replaces the end points of the segment P1 P2 by the ends of its part
+// inside the ball of centre C and radius r (a disc when the segment lies in
+// a plane through C); vide as above.
+void coupeSegmentABoule(const Tvecteur3& C, double r, double& x1, double& y1, double& z1, double& x2,
+                        double& y2, double& z2, bool& vide);
+
 // The whole surface (bases and lateral surface) and the volume.
 double aireSolideRond(const TDonneesSolideRond& s);
 double volumeSolideRond(const TDonneesSolideRond& s);
