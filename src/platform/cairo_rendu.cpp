@@ -474,7 +474,9 @@ std::vector<SerieGlyphes> RenduCairo::metEnPageMath(const Police& police, const 
         glyphes.push_back(std::move(g));
     }
     fin = std::max(fin, x);
-    // Every measure grows with the size: one ratio fits the ink into the box.
+    // Every width grows with the size: one ratio narrows the ink into the
+    // box. Only the widths: the letters keep their height, so that a wide
+    // letter (M, W) stands as tall as its neighbours instead of smaller.
     const double rapport = fin - debut > boite && fin - debut > 0 ? boite / (fin - debut) : 1.0;
     // Letters stay smooth on a picture of pixels too.
     cairo_font_options_t* options = cairo_font_options_create();
@@ -484,7 +486,9 @@ std::vector<SerieGlyphes> RenduCairo::metEnPageMath(const Police& police, const 
     std::vector<SerieGlyphes> series;
     for (const Glyphe& g : glyphes) {
         cairo_set_font_face(cr_, g.face);
-        cairo_set_font_size(cr_, g.corps * rapport);
+        cairo_matrix_t corps;
+        cairo_matrix_init_scale(&corps, g.corps * rapport, g.corps);
+        cairo_set_font_matrix(cr_, &corps);
         cairo_scaled_font_t* police = cairo_get_scaled_font(cr_);
         cairo_glyph_t* places = nullptr;
         int nombre = 0;
@@ -504,8 +508,8 @@ std::vector<SerieGlyphes> RenduCairo::metEnPageMath(const Police& police, const 
 
 // A run of mathematical text: the serif sized on the sans text of the same
 // cell (same baseline, a tenth larger for its smaller capitals), each letter
-// in italic, set from the left edge of its box and made smaller when its ink
-// would pass the box, so that it never leaves the box it is measured by. A
+// in italic, set from the left edge of its box and made narrower when its
+// ink would pass the box, so that it never leaves the box it is measured by. A
 // name (FamillePolice::NomMath) sets its letter and prime at that size and
 // the rest as a subscript three quarters as large, half a cell lower, right
 // after the letter. The layout is made once per text and font (metEnPageMath).

@@ -9,6 +9,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -307,7 +308,7 @@ TEST(DessinCairo, TextStaysInsideItsMeasuredBox) {
 
 TEST(DessinCairo, MathTextStaysInItsCellsInItsOwnFace) {
     // Math zones and names are set in a serif into their character cells:
-    // wide letters are made smaller rather than pass the cells. A name's
+    // wide letters are made narrower rather than pass the cells. A name's
     // subscript goes half a cell lower, its prime stands over it.
     const int32_t h = 30, cellule = largeurCelluleEnregistree(h);
     struct Cas {
@@ -351,6 +352,43 @@ TEST(DessinCairo, MathTextStaysInItsCellsInItsOwnFace) {
         } else {
             EXPECT_EQ(basses, 0) << c.texte;
         }
+    }
+}
+
+TEST(DessinCairo, WideLettersOfNamesStandAsTallAsNarrowOnes) {
+    // A one-letter name has one cell, narrower than the ink of M or W: the
+    // letter is narrowed into it, not made smaller, so the names of a figure
+    // all stand at one height (measured to the top and bottom of their ink).
+    const int32_t h = 30;
+    struct Encre {
+        int haut = -1, bas = -1, gauche = -1, droite = -1;
+    };
+    auto encre = [&](const char* nom) {
+        Planche p(80, 80);
+        fixeModeFond(*p.dc, ModeFond::Transparent);
+        fixeCouleurTexte(*p.dc, kNoir);
+        choisitPolice(*p.dc, Police{h, false, FamillePolice::NomMath});
+        ecritTexte(*p.dc, 10, 10, nom);
+        Encre e;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 80; ++x)
+                if (vert(p.en(x, y)) < 128) {
+                    if (e.haut < 0) e.haut = y;
+                    e.bas = y;
+                    e.gauche = e.gauche < 0 ? x : std::min(e.gauche, x);
+                    e.droite = std::max(e.droite, x);
+                }
+        return e;
+    };
+    const Encre etroite = encre("E");
+    ASSERT_GE(etroite.haut, 0);
+    for (const char* large : {"M", "W", "H"}) {
+        const Encre e = encre(large);
+        ASSERT_GE(e.haut, 0) << large;
+        EXPECT_NEAR(e.haut, etroite.haut, 1) << large;
+        EXPECT_NEAR(e.bas, etroite.bas, 1) << large;
+        EXPECT_GE(e.gauche, 10) << large;
+        EXPECT_LT(e.droite, 10 + largeurCelluleEnregistree(h)) << large;
     }
 }
 
