@@ -14,9 +14,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "host/fenetre_mere.h"
+#include "hote_fuzz.h"
 #include "km32.h"
 #include "model/messages.h"
 #include "platform/boites.h"
@@ -150,6 +153,63 @@ void messageAnnexe(FuzzedDataProvider& d) {
     p::envoieMessage(annexe, message, w, l);
 }
 
+// A file name: in the private folder (a name of the input's bytes, with one
+// of the extensions the library knows or another), the folder itself, a name
+// over 255 bytes, a folder that does not exist, or null.
+std::string nomFichier(FuzzedDataProvider& d, bool& nul) {
+    nul = false;
+    const std::string& rep = fuzz::repertoirePrive();
+    switch (d.ConsumeIntegralInRange<int>(0, 5)) {
+    case 0:
+        return rep;
+    case 1:
+        return rep + "/" + std::string(300, 'f') + ".k3v";
+    case 2:
+        return rep + "/absent/figure.k3v";
+    case 3:
+        nul = true;
+        return {};
+    default:
+        return fuzz::nomDansRepertoirePrive(d.ConsumeRandomLengthString(24)) +
+               d.PickValueInArray({".k3v", ".png", ".SVG", ".pdf", ".txt", ""});
+    }
+}
+
+// A picture side: small, at the bounds, or refused. Two large sides are not
+// drawn together: a picture of 16384 x 16384 pixels is allowed but takes a
+// gigabyte.
+int32_t cote(FuzzedDataProvider& d, bool grand) {
+    static const int32_t kBornes[] = {0, -1, 16385, std::numeric_limits<int32_t>::min(),
+                                      std::numeric_limits<int32_t>::max()};
+    switch (d.ConsumeIntegralInRange<int>(0, 5)) {
+    case 0:
+        return d.PickValueInArray(kBornes);
+    case 1:
+        return grand ? 16384 : 1;
+    default:
+        return d.ConsumeIntegralInRange<int32_t>(1, 64);
+    }
+}
+
+// The host's windows made by an input, destroyed before the next one.
+std::vector<uint32_t>& fenetresHote() {
+    static std::vector<uint32_t> f;
+    return f;
+}
+
+// What the installed host functions answer.
+int32_t reponseHote = 1;
+int32_t afficheurMessages(const char*, const char*, uint32_t) {
+    return reponseHote;
+}
+int32_t afficheurAide(uint32_t, const char*, uint32_t, uint32_t) {
+    return reponseHote;
+}
+void avisModification(int16_t, int32_t) {}
+int32_t procedureHote(uint32_t, uint32_t, uint32_t, int32_t) {
+    return 0;
+}
+
 // The library started once on the virtual clock, its messages silent, with
 // a window of the host (visible, ignoring what it gets).
 p::Fenetre hoteDemarre() {
@@ -170,6 +230,12 @@ void repartDeZero(p::Fenetre hote) {
     if (dialogueCommunOuvert()) fermeFenetreAnnexe();
     for (int16_t k = 1; k <= 64; ++k)
         KMDetruitFigure(k);
+    for (uint32_t f : fenetresHote())
+        KMDetruitFenetreHote(f);
+    fenetresHote().clear();
+    KMInstalleAfficheurMessages(nullptr);
+    KMInstalleAfficheurAide(nullptr);
+    KMInstalleAvisModification(nullptr);
     p::distribueJusquAuRepos(1000);
     KMappliqueLangue(1);
     p::fixeModificateurs(false, false, false);
@@ -195,7 +261,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     for (int pas = 0; pas < 120 && d.remaining_bytes() > 0; ++pas) {
         const int16_t n = d.PickValueInArray(kNumeros);
         bool nul = false;
-        switch (d.ConsumeIntegralInRange<int>(0, 27)) {
+        switch (d.ConsumeIntegralInRange<int>(0, 34)) {
         case 0: {
             const std::string t = texte(d, nul);
             KMCreeFigEtRenvoieNumero(d.ConsumeBool() ? hote : d.ConsumeIntegral<uint32_t>(), nullptr,
@@ -349,6 +415,142 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
             // The next box answered otherwise than by its default.
             p::reponsesPrevues().push_back(
                 {d.PickValueInArray({1, 2, 6, 7}), d.ConsumeRandomLengthString(20)});
+            break;
+        case 28: {
+            // Questions about a figure and its texts.
+            const std::string t = texte(d, nul);
+            KMLangueDuTexte(nul ? nullptr : t.c_str());
+            // The phrase is written into exactly the 256 bytes the host gives.
+            const auto phrase = std::make_unique<char[]>(256);
+            KMPhraseDeNumero(d.ConsumeIntegral<uint16_t>(), phrase.get());
+            KMLibereBloc(KMTexteRaisonObjetNonDefini(n, d.ConsumeIntegralInRange<int32_t>(-2, 40)));
+            KMMenuDeLaFigure(n);
+            KMfigureModifiee(n);
+            KMTexteNonApplique(n);
+            KMNombreObjets(n);
+            break;
+        }
+        case 29: {
+            // The figure saved into a file and read back as the text of a new figure.
+            const std::string f = nomFichier(d, nul);
+            const char* nom = nul ? nullptr : f.c_str();
+            if (d.ConsumeBool()) {
+                KMsauveFigure(n, nom);
+                KMErreurSauvegarde();
+                KMLibereBloc(KMTexteErreurSauvegarde());
+            } else {
+                KMInstalleTexteFigureNouvelle(nom);
+            }
+            break;
+        }
+        case 30: {
+            // A figure text drawn into a picture file in one call.
+            const std::string t = texte(d, nul);
+            bool sansNom = false;
+            const std::string f = nomFichier(d, sansNom);
+            const bool largeurGrande = d.ConsumeBool();
+            const int32_t largeur = cote(d, largeurGrande), hauteur = cote(d, !largeurGrande);
+            double angles[3];
+            for (double& a : angles)
+                a = d.ConsumeBool() ? d.ConsumeFloatingPointInRange<double>(-720, 720)
+                                    : d.ConsumeFloatingPoint<double>();
+            const double* vue = d.ConsumeBool() ? angles : nullptr;
+            if (d.ConsumeBool())
+                KMRendFigureDansFichier(nul ? nullptr : t.c_str(), sansNom ? nullptr : f.c_str(), largeur,
+                                        hauteur, vue);
+            else
+                KMRendFigureDansFichierMm(nul ? nullptr : t.c_str(), sansNom ? nullptr : f.c_str(), largeur,
+                                          hauteur, vue,
+                                          d.PickValueInArray({0.0, 0.05, 0.1, 1.0, 210.0, 10000.0, 10001.0,
+                                                              -1.0, std::numeric_limits<double>::quiet_NaN(),
+                                                              std::numeric_limits<double>::infinity()}));
+            break;
+        }
+        case 31: {
+            // The clipboard, blocks and handles that name nothing, the cursor.
+            KMLibereBloc(KMPressePapiersTexte());
+            KMLibereBloc(KMPressePapiersDessin(d.ConsumeBool() ? d.ConsumeIntegralInRange<int32_t>(-1, 2)
+                                                               : d.ConsumeIntegral<int32_t>()));
+            int32_t l = 0, h = 0;
+            KMPressePapiersTailleDessin(d.ConsumeBool() ? &l : nullptr, d.ConsumeBool() ? &h : nullptr);
+            const uint32_t bloc = d.ConsumeIntegral<uint32_t>();
+            KMContenuBloc(bloc);
+            KMTailleBloc(bloc);
+            KMLibereBloc(bloc);
+            KMLibereBloc(KM32NumeroVersion());
+            repeintFigureKMparNumero(n, d.ConsumeIntegral<uint32_t>());
+            CurseurKM();
+            break;
+        }
+        case 32: {
+            // The host's own windows, and a figure drawn in a window of the caller.
+            const std::string t = texte(d, nul);
+            switch (d.ConsumeIntegralInRange<int>(0, 3)) {
+            case 0: {
+                const int32_t l = cote(d, false), h = cote(d, false);
+                const uint32_t f = KMCreeFenetreHote(nul ? nullptr : t.c_str(), l, h,
+                                                     d.ConsumeBool() ? procedureHote : nullptr);
+                if (f != 0) fenetresHote().push_back(f);
+                break;
+            }
+            case 1:
+                KMChangeTitreFenetreHote(fenetresHote().empty() || d.ConsumeBool()
+                                             ? d.ConsumeIntegral<uint32_t>()
+                                             : fenetresHote().back(),
+                                         nul ? nullptr : t.c_str());
+                break;
+            case 2:
+                KMDetruitFenetreHote(d.ConsumeBool() ? hote : d.ConsumeIntegral<uint32_t>());
+                break;
+            default: {
+                bool sansNom = false;
+                const std::string f = nomFichier(d, sansNom);
+                creeFigureKMPourFenetreExterne(d.ConsumeBool() ? hote : d.ConsumeIntegral<uint32_t>(),
+                                               sansNom ? nullptr : f.c_str(), d.ConsumeIntegral<uint32_t>());
+                break;
+            }
+            }
+            KMBoucleFenetres();
+            KMQuitteBoucleFenetres();
+            break;
+        }
+        case 33: {
+            // A box and the save dialog for the host, the dialog answered with a
+            // path longer than the room given for it or not.
+            const std::string t = texte(d, nul);
+            KMBoiteMessageHote(nul ? nullptr : t.c_str(), d.ConsumeBool() ? "Titre" : nullptr,
+                               d.ConsumeIntegral<uint32_t>());
+            if (d.ConsumeBool()) {
+                bool sansNom = false;
+                p::reponsesPrevues().push_back({1, nomFichier(d, sansNom)});
+            }
+            const int32_t place = d.ConsumeIntegralInRange<int32_t>(0, 300);
+            std::vector<char> chemin(std::size_t(place) + 1);
+            const int32_t taille = d.ConsumeBool() ? place : -d.ConsumeIntegralInRange<int32_t>(0, 5);
+            KMDialogueEnregistrerHote(
+                nul ? nullptr : t.c_str(), d.PickValueInArray({"", "|", "A|*.k3v|B|*.*|", "||||"}),
+                d.ConsumeBool() ? "/x/y.k3v" : nullptr, d.ConsumeBool() ? chemin.data() : nullptr, taille);
+            p::reponsesPrevues().clear();
+            break;
+        }
+        case 34:
+            // Functions of the host installed (or taken away), and help asked for.
+            reponseHote = d.PickValueInArray({0, 1, 2, 6, 7, -1, 1000});
+            switch (d.ConsumeIntegralInRange<int>(0, 3)) {
+            case 0:
+                KMInstalleAfficheurMessages(d.ConsumeBool() ? afficheurMessages : nullptr);
+                break;
+            case 1:
+                KMInstalleAfficheurAide(d.ConsumeBool() ? afficheurAide : nullptr);
+                break;
+            case 2:
+                KMInstalleAvisModification(d.ConsumeBool() ? avisModification : nullptr);
+                break;
+            default:
+                AppelAideKM32(d.ConsumeBool() ? hote : d.ConsumeIntegral<uint32_t>(),
+                              d.ConsumeIntegral<uint16_t>(), d.ConsumeIntegral<uint16_t>());
+                break;
+            }
             break;
         default:
             p::avance(d.ConsumeIntegralInRange<int>(0, 3000));

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "km32.h"
@@ -66,6 +68,40 @@ inline std::string texteDuBloc(uint32_t bloc) {
 // The figure written as text.
 inline std::string texteDeFigure(int16_t numero) {
     return texteDuBloc(KMTexteFigure(numero));
+}
+
+// A folder of this run for the files the inputs read and write, made once
+// and removed at exit, so that no input writes anywhere else.
+inline const std::string& repertoirePrive() {
+    // The name lives in a plain array: the removal at exit may run after the
+    // string below is gone.
+    static char modele[] = "/tmp/km32-fuzz-XXXXXX";
+    static const std::string rep = [] {
+        if (!mkdtemp(modele)) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        std::atexit([] {
+            std::error_code e;
+            std::filesystem::remove_all(modele, e);
+        });
+        return std::string(modele);
+    }();
+    return rep;
+}
+
+// A file name made of an input's bytes, kept inside the private folder: its
+// separators and NULs become '_', "." and ".." name nothing.
+inline std::string nomDansRepertoirePrive(std::string nom) {
+    for (char& c : nom)
+        if (c == '/' || c == '\0') c = '_';
+    if (nom.empty() || nom == "." || nom == "..") nom = "vide";
+    return repertoirePrive() + "/" + nom;
+}
+
+// Writes a file of the private folder.
+inline void ecritFichierPrive(const std::string& nom, const std::string& contenu) {
+    std::ofstream(repertoirePrive() + "/" + nom, std::ios::binary) << contenu;
 }
 
 // Stops the run on a broken property, with both texts to compare.
