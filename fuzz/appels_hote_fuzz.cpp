@@ -223,19 +223,24 @@ p::Fenetre hoteDemarre() {
     return hote;
 }
 
-// Every input starts from the same state: no annex window, no figure, the
-// first language, no key held, no scripted answer, the generator seeded,
-// then one figure in number 1.
+// Every input starts from the same state: no function of the host
+// installed, no annex window, no figure, no window of the host but the
+// first, the first language, no key held, no scripted answer, the generator
+// seeded, then one figure in number 1.
 void repartDeZero(p::Fenetre hote) {
-    if (dialogueCommunOuvert()) fermeFenetreAnnexe();
-    for (int16_t k = 1; k <= 64; ++k)
-        KMDetruitFigure(k);
-    for (uint32_t f : fenetresHote())
-        KMDetruitFenetreHote(f);
-    fenetresHote().clear();
     KMInstalleAfficheurMessages(nullptr);
     KMInstalleAfficheurAide(nullptr);
     KMInstalleAvisModification(nullptr);
+    if (dialogueCommunOuvert()) fermeFenetreAnnexe();
+    for (int16_t k = 1; k <= 64; ++k) {
+        KMDetruitFigure(k);
+        // A figure drawn in a window of the caller has no window of the
+        // library: its record alone is destroyed.
+        KMdetruitFigureMeme(k);
+    }
+    for (uint32_t f : fenetresHote())
+        KMDetruitFenetreHote(f);
+    fenetresHote().clear();
     p::distribueJusquAuRepos(1000);
     KMappliqueLangue(1);
     p::fixeModificateurs(false, false, false);
