@@ -1,10 +1,11 @@
 // The whole road of a figure text: read into a hosted figure, drawn,
-// written back, and the written text read into a second figure. No written
-// line passes the reader's 250 characters, the written text reads without a
-// failing line, and the second reading must give the figure the first gave:
-// the same objects (name, kind, defined or not and why, values) and,
-// written again, the same text. Any difference, crash or sanitizer report
-// is a finding.
+// written back, and the written text read into a second figure. A text that
+// fails leaves the first figure as it was (its objects and its written
+// text). No written line passes the reader's 250 characters, the written
+// text reads without a failing line, and the second reading must give the
+// figure the first gave: the same objects (name, kind, defined or not and
+// why, values) and, written again, the same text. Any difference, crash or
+// sanitizer report is a finding.
 #include <algorithm>
 #include <cstddef>
 #include <cmath>
@@ -20,6 +21,14 @@
 namespace {
 
 using namespace km32;
+
+// What the first figure holds before the text replaces it.
+const char* const kDepart = "Figure Kalmetra\r\n"
+                            "A point de coordonn\xE9"
+                            "es (1,2,3) dans le rep\xE8re Rxyz\r\n"
+                            "P point libre dans l'espace\r\n"
+                            "S segment [AP]\r\n"
+                            "Fin de la figure\r\n";
 
 // The objects of figure numero, one line each: name, kind, reason undefined.
 std::string signature(int16_t numero) {
@@ -56,14 +65,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     std::string texte(reinterpret_cast<const char*>(donnees), taille);
     // A host hands NUL-terminated texts: what follows a NUL never arrives.
     texte = texte.substr(0, texte.find('\0'));
-    fuzz::recreeFigure(1, "");
+    fuzz::recreeFigure(1, kDepart);
     fuzz::recreeFigure(2, "");
+    const std::string avant = fuzz::texteDeFigure(1);
+    const std::string objetsAvant = signature(1);
 
     platform::initialiseHasard(1);
     KMExecuterTexte(1, texte.c_str());
     KMRedessineBrutal(1);
     const std::string ecrit = fuzz::texteDeFigure(1);
     const std::string premiere = signature(1);
+    if (KMLigneEnErreur(1) != 0) {
+        if (premiere != objetsAvant)
+            fuzz::echec("a text that fails changes the objects of the figure", objetsAvant, premiere);
+        if (ecrit != avant) fuzz::echec("a text that fails changes the written figure", avant, ecrit);
+    }
 
     // The writer never writes a line that the reader refuses (the comment,
     // after its heading line, is read whole and has no lines to check).
