@@ -330,4 +330,29 @@ TEST_F(Cli, TheReadmeFigureRuns) {
     EXPECT_EQ(r.sortie, "d = 4\n");
 }
 
+// Each property test the README shows on an example ("km32 test
+// examples/F.k3v "SENTENCE"   # ANSWER") gives the answer it shows: the
+// orthogonal opposite edges of the regular tetrahedron, and a midpoint of
+// one edge that is not on the opposite one.
+TEST_F(Cli, TheReadmeTestSentencesGiveTheirAnswers) {
+    const std::string readme = litFichierDuDepot("README.md");
+    const std::string debut = "km32 test examples/";
+    int vues = 0;
+    for (std::size_t p = readme.find(debut); p != std::string::npos; p = readme.find(debut, p + 1)) {
+        const std::string ligne = readme.substr(p, readme.find('\n', p) - p);
+        const std::size_t diese = ligne.rfind("# ");
+        ASSERT_NE(diese, std::string::npos) << ligne;
+        std::string commande = ligne.substr(0, diese);
+        commande.erase(commande.find_last_not_of(' ') + 1);
+        const std::string reponse = ligne.substr(diese + 2);
+        const std::string arguments = commande.substr(debut.size());
+        const Resultat r =
+            lance("test '" + std::string(KM32_EXAMPLES) + "/" + arguments.substr(0, arguments.find(' ')) +
+                  "'" + arguments.substr(arguments.find(' ')));
+        EXPECT_EQ(r.sortie, reponse + "\n") << ligne;
+        ++vues;
+    }
+    EXPECT_GE(vues, 2);
+}
+
 } // namespace
