@@ -69,9 +69,10 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
     const platform::Point boite = tailleEtiquette(f, lettre);
     e.xLettre = xb >= f.centreEcranX ? xb + 2 : xb - 2 - boite.x;
     e.yLettre = yb >= f.centreEcranY ? yb + 2 : yb - 2 - boite.y;
-    e.nombreGraduations = std::min<uint8_t>(s.nombreMarques, kMaxGraduations);
+    const TcomplementSolide& c = complementDe(s);
+    e.nombreGraduations = std::min<uint8_t>(c.nombreMarques, kMaxGraduations);
     for (int k = 0; k < e.nombreGraduations; ++k) {
-        const TpointEntier& p = s.marques[std::size_t(k)];
+        const TpointEntier& p = c.marques[std::size_t(k)];
         e.graduations[std::size_t(k)] = {projetteX(f, p.x, p.y, p.z), projetteY(f, p.x, p.y, p.z),
                                          uint8_t(cacher && pointCacheParPolyedres(f, p) ? 1 : 0)};
     }
@@ -139,10 +140,10 @@ void remplitLigneVue(std::vector<TligneVue>& lignes, std::size_t k, const std::v
 
 // Whether an outline point of a cap (model coordinates) is drawn: inside the
 // figure's box, on the cap's side of its plane and inside its limiting solid.
-bool pointDuBordDeCalotte(const TfigureKalmetra& f, int limite, const TElementSolide& s, double x, double y,
-                          double z) {
+bool pointDuBordDeCalotte(const TfigureKalmetra& f, int limite, const TcomplementSolide& c, double x,
+                          double y, double z) {
     if (horsDesBornes(f, x) || horsDesBornes(f, y) || horsDesBornes(f, z)) return false;
-    const std::array<double, 4>& p = s.planCalotte;
+    const std::array<double, 4>& p = c.planCalotte;
     if (p[0] * x + p[1] * y + p[2] * z + p[3] > kToleranceCoteCalotte) return false;
     return limite == 0 || objet(f, limite).nonDefini || pointDansSolide(f, limite, x, y, z);
 }
@@ -152,6 +153,7 @@ bool pointDuBordDeCalotte(const TfigureKalmetra& f, int limite, const TElementSo
 // base circle of a cap and the parallels of a hatched one.
 bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
     TElementSolideVue& v = s.vue ? *s.vue : *(s.vue = std::make_unique<TElementSolideVue>());
+    const TcomplementSolide& c = complementDe(s);
     const TObjetFigure& o = objet(f, n);
     const bool calotte = o.nature == kNatureCalotteSpherique;
     const Tvecteur3 d = directionVisee(f);
@@ -163,14 +165,15 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
     if (v.lignes.empty()) v.lignes.resize(1);
     std::vector<TentreeLigne>& contour = v.lignes[0].points;
     contour.clear();
-    contour.reserve(std::size_t(std::max(s.nombreEchantillons, 0)) + 1); // no growth left unused
+    contour.reserve(std::size_t(std::max(c.nombreEchantillons, 0)) + 1); // no growth left unused
     const double k = f.echelle;
+    const TpointEntier& centre = c.centre;
     bool rupture = true;
-    for (int j = 0; j <= s.nombreEchantillons; ++j) {
-        const double c = s.cosinus[std::size_t(j)], sn = s.sinus[std::size_t(j)];
-        const double dx = c * u.x + sn * w.x, dy = c * u.y + sn * w.y, dz = c * u.z + sn * w.z;
-        if (calotte && !pointDuBordDeCalotte(f, o.objetLimite, s, s.centre.x / k + dx, s.centre.y / k + dy,
-                                             s.centre.z / k + dz)) {
+    for (int j = 0; j <= c.nombreEchantillons; ++j) {
+        const double cs = c.cosinus[std::size_t(j)], sn = c.sinus[std::size_t(j)];
+        const double dx = cs * u.x + sn * w.x, dy = cs * u.y + sn * w.y, dz = cs * u.z + sn * w.z;
+        if (calotte && !pointDuBordDeCalotte(f, o.objetLimite, c, centre.x / k + dx, centre.y / k + dy,
+                                             centre.z / k + dz)) {
             rupture = true;
             continue;
         }
@@ -178,13 +181,13 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
         // Saturated like every integer coordinate: the centre of a sphere far
         // out is already at the integer limit, and its outline goes past it.
         contour.push_back({uint8_t(rupture ? 1 : 0),
-                           {entier32Sature(s.centre.x + k * dx), entier32Sature(s.centre.y + k * dy),
-                            entier32Sature(s.centre.z + k * dz)}});
+                           {entier32Sature(centre.x + k * dx), entier32Sature(centre.y + k * dy),
+                            entier32Sature(centre.z + k * dz)}});
         rupture = false;
     }
     if (calotte && !s.ligne.empty()) remplitLigneVue(v.lignes, nombreLignes++, s.ligne);
-    if (s.paralleles)
-        for (const auto& parallele : s.paralleles->paralleles)
+    if (c.paralleles)
+        for (const auto& parallele : c.paralleles->paralleles)
             if (!parallele.empty()) remplitLigneVue(v.lignes, nombreLignes++, parallele);
     v.lignes.resize(nombreLignes);
     partiesVisiblesSphere(f, n, v);
@@ -206,7 +209,7 @@ bool elementSolideRond(TfigureKalmetra& f, int n, TElementSolide& s, TelementDes
     if (!styleRempli(o.style) || f.filDeFer) prepareVueSolideRond(*r, f);
     v.lignes.resize(2);
     v.lignes[0].points = s.ligne;
-    v.lignes[1].points = s.ligne2;
+    v.lignes[1].points = complementDe(s).ligne2;
     v.nombreGeneratrices = 0;
     if (!r->vue.sansContour)
         for (int k = 0; k < 2; ++k) {
@@ -427,7 +430,7 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
         ok = elementTexte(f, n, *e);
         break;
     case kDessinMaillage:
-        ok = projetteGrilleMaillage(f, s->grille, calculPartiesCachees(f), e->maillage);
+        ok = projetteGrilleMaillage(f, complementDe(*s).grille, calculPartiesCachees(f), e->maillage);
         break;
     default:
         break;

@@ -49,16 +49,20 @@ TElementSolideVue& vueDe(TElementSolide& e) {
 // Clears what a builder fills, keeping the capacity of the containers.
 void videElement(TElementSolide& e) {
     e.dansPlan = 0;
-    e.a = e.b = e.centre = {};
-    e.nombreMarques = 0;
+    e.a = e.b = {};
     e.ligne.clear();
-    e.ligne2.clear();
-    e.nombreEchantillons = 0;
-    e.cosinus.clear();
-    e.sinus.clear();
-    e.paralleles.reset();
     e.octetPolyedre = 0;
-    videGrilleMaillage(e.grille);
+    if (e.complement) {
+        TcomplementSolide& c = *e.complement;
+        c.centre = {};
+        c.nombreMarques = 0;
+        c.ligne2.clear();
+        c.nombreEchantillons = 0;
+        c.cosinus.clear();
+        c.sinus.clear();
+        c.paralleles.reset();
+        videGrilleMaillage(c.grille);
+    }
     if (e.vue) {
         TElementSolideVue& v = *e.vue;
         dimensionneAretes(v, 0);
@@ -226,12 +230,13 @@ void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
     double premier = std::round(m / s);
     if (premier * s < m) premier += 1;
     const bool limite = limiteDefinie(f, o.objetLimite);
-    for (int j = 0; e.nombreMarques < kMaxMarques; ++j) {
+    TcomplementSolide& c = complementDe(e);
+    for (int j = 0; c.nombreMarques < kMaxMarques; ++j) {
         const double x = (premier + j) * s;
         if (x > M) break;
         const V3 p = O + x * W;
         if (!dansBoite(f, p) || (limite && !pointDansSolide(f, o.objetLimite, p.x, p.y, p.z))) continue;
-        e.marques[e.nombreMarques++] = entier(f, p);
+        c.marques[c.nombreMarques++] = entier(f, p);
     }
 }
 
@@ -283,16 +288,16 @@ void construitPolyedre(TfigureKalmetra& f, int n, TElementSolide& e, bool& aband
 }
 
 // Sphere outline samples: N and r cos, r sin of 2 pi k / N.
-bool echantillonsSphere(const TfigureKalmetra& f, double r, TElementSolide& e) {
+bool echantillonsSphere(const TfigureKalmetra& f, double r, TcomplementSolide& c) {
     int N = nombrePasCercle(f, r);
     if (N <= 0 || N > 5000) return false;
     N = std::clamp(N, 10, kMaxEchantillonsSphere - 1);
-    e.nombreEchantillons = N;
-    e.cosinus.resize(std::size_t(N) + 1);
-    e.sinus.resize(std::size_t(N) + 1);
+    c.nombreEchantillons = N;
+    c.cosinus.resize(std::size_t(N) + 1);
+    c.sinus.resize(std::size_t(N) + 1);
     for (int k = 0; k <= N; ++k) {
-        e.cosinus[std::size_t(k)] = r * std::cos(kDeuxPi * k / N);
-        e.sinus[std::size_t(k)] = r * std::sin(kDeuxPi * k / N);
+        c.cosinus[std::size_t(k)] = r * std::cos(kDeuxPi * k / N);
+        c.sinus[std::size_t(k)] = r * std::sin(kDeuxPi * k / N);
     }
     return true;
 }
@@ -301,15 +306,16 @@ void construitSphere(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
     const TObjetFigure& o = objet(f, n);
     const V3 C = calcul::lisV3DepuisZero(f, n, 0);
     const double r = valeurDepuisZero(f, n, 3);
-    e.centre = entier(f, C);
-    if (!echantillonsSphere(f, r, e)) {
+    TcomplementSolide& c = complementDe(e);
+    c.centre = entier(f, C);
+    if (!echantillonsSphere(f, r, c)) {
         abandon = true;
         return;
     }
     vueDe(e);
     if (styleHachure(o.style)) {
-        e.paralleles = std::make_unique<TparallelesSphere>();
-        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, r, *e.paralleles);
+        c.paralleles = std::make_unique<TparallelesSphere>();
+        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, r, *c.paralleles);
     }
 }
 
@@ -347,7 +353,7 @@ void construitSolideRond(TfigureKalmetra& f, int n, TElementSolide& e, bool& aba
         V3 centre;
         double rayon;
         std::vector<TentreeLigne>* ligne;
-    } bases[2] = {{B, s.R, &e.ligne}, {B2, s.r, &e.ligne2}};
+    } bases[2] = {{B, s.R, &e.ligne}, {B2, s.r, &complementDe(e).ligne2}};
     for (const auto& b : bases) {
         if (!(b.rayon > 0)) continue;
         const int pas = std::max(nombrePasCercle(f, b.rayon), 10);
@@ -414,7 +420,7 @@ void construitParNature(TfigureKalmetra& f, int n, uint8_t nature, TElementSolid
     case kNatureTroncDeCone:
         return construitSolideRond(f, n, e, abandon);
     case kNatureMaillage:
-        return construitGrilleMaillage(f, n, e.grille, abandon);
+        return construitGrilleMaillage(f, n, complementDe(e).grille, abandon);
     case kNatureCalotteSpherique:
         return construitDonneesCalotte(f, n, e, abandon);
     default:
@@ -468,13 +474,14 @@ bool geometrieCalotte(const TfigureKalmetra& f, int n, V3& centre, double& rayon
 
 void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
+    TcomplementSolide& c = complementDe(e);
     V3 C;
     double R = 0;
-    if (!geometrieCalotte(f, n, C, R, e.planCalotte)) {
+    if (!geometrieCalotte(f, n, C, R, c.planCalotte)) {
         abandon = true;
         return;
     }
-    const std::array<double, 4>& plan = e.planCalotte;
+    const std::array<double, 4>& plan = c.planCalotte;
     const V3 normale{plan[0], plan[1], plan[2]};
     // The centre's signed distance to the plane: the base circle is the cut
     // of the sphere at that distance, and a plane that misses the sphere
@@ -484,7 +491,7 @@ void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e,
         abandon = true;
         return;
     }
-    e.centre = entier(f, C);
+    c.centre = entier(f, C);
     if (h > -R) {
         const double r = std::sqrt(R * R - h * h);
         const int pas = nombrePasCercle(f, r);
@@ -497,15 +504,15 @@ void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e,
             return;
         }
     }
-    if (!echantillonsSphere(f, R, e)) {
+    if (!echantillonsSphere(f, R, c)) {
         abandon = true;
         return;
     }
     vueDe(e);
     if (styleHachure(o.style)) {
-        e.paralleles = std::make_unique<TparallelesSphere>();
-        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, R, *e.paralleles);
-        for (std::vector<TentreeLigne>& parallele : e.paralleles->paralleles)
+        c.paralleles = std::make_unique<TparallelesSphere>();
+        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, R, *c.paralleles);
+        for (std::vector<TentreeLigne>& parallele : c.paralleles->paralleles)
             gardeCoteCalotte(f, plan, parallele);
     }
 }
@@ -633,7 +640,7 @@ void marqueElementDansPlanIsole(TfigureKalmetra& f, int n) {
         break;
     case kElementCalotte: {
         // A cap lies in the plane when its base does.
-        const std::array<double, 4>& p = e->planCalotte;
+        const std::array<double, 4>& p = complementDe(*e).planCalotte;
         dedans = plansConfondus(p[0], p[1], p[2], p[3], f.planIsole[0], f.planIsole[1], f.planIsole[2],
                                 f.distancePlanIsole);
         break;

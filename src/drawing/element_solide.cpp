@@ -44,6 +44,21 @@ std::unique_ptr<TElementSolideVue> copieVue(const TElementSolideVue& s) {
     return c;
 }
 
+std::unique_ptr<TcomplementSolide> copieComplement(const TcomplementSolide& s) {
+    auto c = std::make_unique<TcomplementSolide>();
+    c->nombreMarques = s.nombreMarques;
+    c->marques = s.marques;
+    c->ligne2 = s.ligne2;
+    c->nombreEchantillons = s.nombreEchantillons;
+    c->cosinus = s.cosinus;
+    c->sinus = s.sinus;
+    c->centre = s.centre;
+    if (s.paralleles) c->paralleles = std::make_unique<TparallelesSphere>(*s.paralleles);
+    c->planCalotte = s.planCalotte;
+    c->grille = s.grille;
+    return c;
+}
+
 } // namespace
 
 void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table) {
@@ -98,12 +113,36 @@ uint8_t genreElementDeNature(uint8_t nature) {
     }
 }
 
+bool genreAComplement(uint8_t genre) {
+    switch (genre) {
+    case kElementAxe:
+    case kElementSphere:
+    case kElementSolideRond:
+    case kElementCalotte:
+    case kElementMaillage:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TcomplementSolide& complementDe(TElementSolide& e) {
+    if (!e.complement) throw ErreurInterne("drawing data without its complement");
+    return *e.complement;
+}
+
+const TcomplementSolide& complementDe(const TElementSolide& e) {
+    if (!e.complement) throw ErreurInterne("drawing data without its complement");
+    return *e.complement;
+}
+
 void creeElementSolide(uint8_t nature, PElementSolide& element) {
     if (element) return;
     const uint8_t genre = genreElementDeNature(nature);
     if (genre == 0) return;
     element.reset(new TElementSolide);
     element->genre = genre;
+    if (genreAComplement(genre)) element->complement = std::make_unique<TcomplementSolide>();
 }
 
 void libereElementSolide(PElementSolide& element) {
@@ -116,20 +155,11 @@ void copieElementSolide(const TElementSolide& s, PElementSolide& copie) {
     c.genre = s.genre;
     c.dansPlan = s.dansPlan;
     c.couleur = s.couleur;
+    c.octetPolyedre = s.octetPolyedre;
     c.a = s.a;
     c.b = s.b;
-    c.nombreMarques = s.nombreMarques;
-    c.marques = s.marques;
     c.ligne = s.ligne;
-    c.ligne2 = s.ligne2;
-    c.nombreEchantillons = s.nombreEchantillons;
-    c.cosinus = s.cosinus;
-    c.sinus = s.sinus;
-    c.centre = s.centre;
-    c.planCalotte = s.planCalotte;
-    if (s.paralleles) c.paralleles = std::make_unique<TparallelesSphere>(*s.paralleles);
-    c.grille = s.grille;
-    c.octetPolyedre = s.octetPolyedre;
+    if (s.complement) c.complement = copieComplement(*s.complement);
     if (s.vue) c.vue = copieVue(*s.vue);
 }
 

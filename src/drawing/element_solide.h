@@ -50,20 +50,16 @@ struct TparallelesSphere {
     std::array<std::vector<TentreeLigne>, 2 * kMaxParallelesCote + 1> paralleles;
 };
 
-struct TElementSolide {
-    uint8_t genre = 0;    // GenreElementSolide
-    uint8_t dansPlan = 0; // 1: every stored point lies in the isolated plane
-    uint32_t couleur = 0; // couleurDuStyle of the object's style
-
-    // Point: a. Segment, line, half-line, graduated line: a to b.
-    TpointEntier a, b;
+// The fields of the kinds drawn from more than points and one polyline: a
+// graduated line's marks, a sphere's or a cap's samples, a cap's plane, a
+// round solid's second base, a mesh's grid. Most objects of a figure are
+// points and straight lines, so these live in a record of their own, made
+// only for the kinds that read them (genreAComplement).
+struct TcomplementSolide {
     // Graduated line: its marks.
     uint8_t nombreMarques = 0;
-    TtableCroissante<TpointEntier, kMaxMarques - 1> marques; // 0 to 49, made for a graduated line only
+    TtableCroissante<TpointEntier, kMaxMarques - 1> marques; // 0 to 49
 
-    // Circle, arc, curve; base of a cap; first base of a round solid (at most
-    // 1000 entries, a new-piece byte and the point).
-    std::vector<TentreeLigne> ligne;
     // Second base of a round solid.
     std::vector<TentreeLigne> ligne2;
 
@@ -79,15 +75,36 @@ struct TElementSolide {
 
     // Mesh surface: its grid (drawing/maillages_dessin.h).
     TgrilleMaillage grille;
+};
 
-    // Polyhedron, polygon, net: the byte copied from the solid record.
-    uint8_t octetPolyedre = 0;
+struct TElementSolide {
+    uint8_t genre = 0;         // GenreElementSolide
+    uint8_t dansPlan = 0;      // 1: every stored point lies in the isolated plane
+    uint8_t octetPolyedre = 0; // polyhedron, polygon, net: the byte copied from the solid record
+    uint32_t couleur = 0;      // couleurDuStyle of the object's style
+
+    // Point: a. Segment, line, half-line, graduated line: a to b.
+    TpointEntier a, b;
+
+    // Circle, arc, curve; base of a cap; first base of a round solid (at most
+    // 1000 entries, a new-piece byte and the point).
+    std::vector<TentreeLigne> ligne;
+
+    // The fields of a graduated line, sphere, cap, round solid or mesh; made
+    // with the record for those kinds, null for the others.
+    std::unique_ptr<TcomplementSolide> complement;
 
     // The fields the hidden-part queries read and fill: edges, face and
     // circle hatchings (lignesSupplementaires for a circle), the drawn lines
     // of spheres and round solids. Allocated for the kinds that use it.
     std::unique_ptr<TElementSolideVue> vue;
 };
+
+// Whether records of the kind carry a complement.
+bool genreAComplement(uint8_t genre);
+// The complement of a record of such a kind; ErreurInterne when it has none.
+TcomplementSolide& complementDe(TElementSolide& e);
+const TcomplementSolide& complementDe(const TElementSolide& e);
 
 // The table of a figure.
 void creeTableElementsSolides(std::unique_ptr<TtableElementsSolides>& table);

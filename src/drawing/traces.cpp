@@ -214,7 +214,7 @@ void ajouteATrace(TfigureKalmetra& f, int n) {
         if (t.genre == kTraceLigne) {
             copieLigne(*e, b);
         } else if (t.genre == kTraceMaillage) {
-            b.grille = e->grille;
+            b.grille = complementDe(*e).grille;
             b.maillage = {};
         } else {
             copiePolygone(*e, b);

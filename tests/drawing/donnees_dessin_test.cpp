@@ -190,10 +190,10 @@ TEST_F(DonneesDessin, GraduatedLineMarksFollowTheStep) {
         construitElementSolide(f, n);
         ASSERT_NE(donnees(n), nullptr);
         EXPECT_EQ(donnees(n)->genre, kElementAxe);
-        ASSERT_EQ(donnees(n)->nombreMarques, k.marques) << k.s;
+        ASSERT_EQ(complementDe(*donnees(n)).nombreMarques, k.marques) << k.s;
         for (int j = 0; j < k.marques; ++j) {
             const double x = k.premier + j * k.s;
-            attendEntier(donnees(n)->marques[std::size_t(j)],
+            attendEntier(complementDe(*donnees(n)).marques[std::size_t(j)],
                          entier({O.x + x * W.x, O.y + x * W.y, O.z + x * W.z}));
         }
     }

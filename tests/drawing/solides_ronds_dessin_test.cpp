@@ -229,10 +229,10 @@ TEST_F(CalotteSpherique, TheBaseCircleAndTheRimLieOnTheCapsSide) {
     ASSERT_TRUE(construit(abandon));
     // The plane z = 1 written negative on the side of M (0, 0, 3): -z + 1.
     EXPECT_EQ(donnees->genre, kElementCalotte);
-    EXPECT_NEAR(donnees->planCalotte[0], 0, 1e-12);
-    EXPECT_NEAR(donnees->planCalotte[1], 0, 1e-12);
-    EXPECT_NEAR(donnees->planCalotte[2], -1, 1e-12);
-    EXPECT_NEAR(donnees->planCalotte[3], 1, 1e-12);
+    EXPECT_NEAR(complementDe(*donnees).planCalotte[0], 0, 1e-12);
+    EXPECT_NEAR(complementDe(*donnees).planCalotte[1], 0, 1e-12);
+    EXPECT_NEAR(complementDe(*donnees).planCalotte[2], -1, 1e-12);
+    EXPECT_NEAR(complementDe(*donnees).planCalotte[3], 1, 1e-12);
     // The base: the circle of radius sqrt(4 - 1) round (0, 0, 1), sampled
     // with round(500 sqrt 3 x 0.1) = 87 steps; the sphere's outline with
     // round(500 x 2 x 0.1) = 100.
@@ -243,7 +243,7 @@ TEST_F(CalotteSpherique, TheBaseCircleAndTheRimLieOnTheCapsSide) {
         EXPECT_NEAR(q.z, 1, tolerance);
         EXPECT_NEAR(std::hypot(q.x, q.y), std::sqrt(3.0), tolerance);
     }
-    EXPECT_EQ(donnees->nombreEchantillons, 100);
+    EXPECT_EQ(complementDe(*donnees).nombreEchantillons, 100);
 
     // The rim: the points of the outline (the great circle across the
     // viewing direction d) with z >= 1. On that circle z = 2 rho cos(t - t0)
@@ -323,9 +323,9 @@ TEST_F(CalotteSpherique, AHatchedCapKeepsThePartsOfTheParallelsOnItsSide) {
     k.style.drapeaux = uint16_t((k.style.drapeaux & ~kStyleMasqueRemplissage) | (2 << 4));
     bool abandon = false;
     ASSERT_TRUE(construit(abandon));
-    ASSERT_NE(donnees->paralleles, nullptr);
+    ASSERT_NE(complementDe(*donnees).paralleles, nullptr);
     int lignesGardees = 0;
-    for (const std::vector<TentreeLigne>& parallele : donnees->paralleles->paralleles) {
+    for (const std::vector<TentreeLigne>& parallele : complementDe(*donnees).paralleles->paralleles) {
         lignesGardees += !parallele.empty();
         for (const TentreeLigne& l : parallele)
             EXPECT_GE(modele(l.p).z, 1 - 1e-6);

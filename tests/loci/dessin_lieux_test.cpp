@@ -70,9 +70,9 @@ TEST_F(DessinLieux, ALocusAndMeshesHaveDrawingDataAndDisplayElements) {
     EXPECT_EQ(sl->genre, kElementLigne);
     EXPECT_EQ(sl->ligne.size(), 60u);
     EXPECT_EQ(sg->genre, kElementMaillage);
-    EXPECT_EQ(sg->grille.lignes, 5);
-    EXPECT_EQ(sg->grille.colonnes, 6);
-    EXPECT_EQ(sg->grille.complet, 1);
+    EXPECT_EQ(complementDe(*sg).grille.lignes, 5);
+    EXPECT_EQ(complementDe(*sg).grille.colonnes, 6);
+    EXPECT_EQ(complementDe(*sg).grille.complet, 1);
 
     const TelementDessin* el = elementDessin(f, L);
     const TelementDessin* eg = elementDessin(f, G);

@@ -56,9 +56,9 @@ TEST_F(ResultatsPrototypes, ASurfaceResultBringsItsGridAndIsDrawn) {
     const TElementSolide* e = elementSolide(f, s);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->genre, kElementMaillage);
-    EXPECT_EQ(e->grille.lignes, 5);
-    EXPECT_EQ(e->grille.colonnes, 6);
-    EXPECT_EQ(e->grille.complet, 1);
+    EXPECT_EQ(complementDe(*e).grille.lignes, 5);
+    EXPECT_EQ(complementDe(*e).grille.colonnes, 6);
+    EXPECT_EQ(complementDe(*e).grille.complet, 1);
 }
 
 // A solid result: the pyramid of a square base of circumradius r and height
