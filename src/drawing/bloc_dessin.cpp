@@ -127,10 +127,13 @@ bool elementPolyedre(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessi
     return true;
 }
 
-void copieLignesEcran(const TElementSolideVue& v, TelementDessin& e) {
+// The display element takes the projected points of the drawn circles: the
+// query fills them again at every build, so the drawing data need not hold
+// a second copy for as long as the figure lives.
+void prendLignesEcran(TElementSolideVue& v, TelementDessin& e) {
     e.lignes.resize(v.lignes.size());
     for (std::size_t k = 0; k < v.lignes.size(); ++k)
-        e.lignes[k] = v.lignes[k].ecran;
+        e.lignes[k] = std::move(v.lignes[k].ecran);
 }
 
 void remplitLigneVue(std::vector<TligneVue>& lignes, std::size_t k, const std::vector<TentreeLigne>& points) {
@@ -165,7 +168,7 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
     if (v.lignes.empty()) v.lignes.resize(1);
     std::vector<TentreeLigne>& contour = v.lignes[0].points;
     contour.clear();
-    contour.reserve(std::size_t(std::max(c.nombreEchantillons, 0)) + 1); // no growth left unused
+    contour.reserve(std::size_t(std::max(c.nombreEchantillons, 0)) + 1);
     const double k = f.echelle;
     const TpointEntier& centre = c.centre;
     bool rupture = true;
@@ -191,7 +194,7 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
             if (!parallele.empty()) remplitLigneVue(v.lignes, nombreLignes++, parallele);
     v.lignes.resize(nombreLignes);
     partiesVisiblesSphere(f, n, v);
-    copieLignesEcran(v, e);
+    prendLignesEcran(v, e);
     return true;
 }
 
@@ -222,7 +225,7 @@ bool elementSolideRond(TfigureKalmetra& f, int n, TElementSolide& s, TelementDes
             ++v.nombreGeneratrices;
         }
     partiesVisiblesSolideRond(f, n, v);
-    copieLignesEcran(v, e);
+    prendLignesEcran(v, e);
     e.aretes.assign(v.partiesGeneratrices.begin(), v.partiesGeneratrices.begin() + v.nombreGeneratrices);
     e.nombreAretes = v.nombreGeneratrices;
     e.cordes.clear();
