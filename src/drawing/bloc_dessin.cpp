@@ -57,31 +57,33 @@ bool elementSegment(const TfigureKalmetra& f, const TElementSolide& s, TelementD
 }
 
 bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, TelementDessin& e) {
+    TcomplementDessin& ce = complementDe(e);
     partiesVisiblesSegment(f, s.a, s.b, e.parties);
-    e.lettre = (n >= 8 && n <= 10) ? char('x' + (n - 8)) : ' ';
+    ce.lettre = (n >= 8 && n <= 10) ? char('x' + (n - 8)) : ' ';
     const bool cacher = partiesCacheesCalculees(f);
-    e.extremiteVisible = (cacher && pointCacheParPolyedres(f, s.b)) ? 0 : 1;
+    ce.extremiteVisible = (cacher && pointCacheParPolyedres(f, s.b)) ? 0 : 1;
     const int32_t xb = projetteX(f, s.b.x, s.b.y, s.b.z), yb = projetteY(f, s.b.x, s.b.y, s.b.z);
     // Two pixels beyond the end, on the side away from the window's centre;
     // the letter's box is measured as a point name.
     TelementDessin lettre;
-    lettre.etiquette = std::string(1, e.lettre);
+    lettre.etiquette = std::string(1, ce.lettre);
     const platform::Point boite = tailleEtiquette(f, lettre);
-    e.xLettre = xb >= f.centreEcranX ? xb + 2 : xb - 2 - boite.x;
-    e.yLettre = yb >= f.centreEcranY ? yb + 2 : yb - 2 - boite.y;
+    ce.xLettre = xb >= f.centreEcranX ? xb + 2 : xb - 2 - boite.x;
+    ce.yLettre = yb >= f.centreEcranY ? yb + 2 : yb - 2 - boite.y;
     const TcomplementSolide& c = complementDe(s);
-    e.nombreGraduations = std::min<uint8_t>(c.nombreMarques, kMaxGraduations);
-    for (int k = 0; k < e.nombreGraduations; ++k) {
+    ce.nombreGraduations = std::min<uint8_t>(c.nombreMarques, kMaxGraduations);
+    for (int k = 0; k < ce.nombreGraduations; ++k) {
         const TpointEntier& p = c.marques[std::size_t(k)];
-        e.graduations[std::size_t(k)] = {projetteX(f, p.x, p.y, p.z), projetteY(f, p.x, p.y, p.z),
-                                         uint8_t(cacher && pointCacheParPolyedres(f, p) ? 1 : 0)};
+        ce.graduations[std::size_t(k)] = {projetteX(f, p.x, p.y, p.z), projetteY(f, p.x, p.y, p.z),
+                                          uint8_t(cacher && pointCacheParPolyedres(f, p) ? 1 : 0)};
     }
     return true;
 }
 
 bool elementLigne(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
-    projettePolyligne(f, s.ligne, partiesCacheesCalculees(f), e.points);
-    e.cordes.clear();
+    TcomplementDessin& ce = complementDe(e);
+    projettePolyligne(f, s.ligne, partiesCacheesCalculees(f), ce.points);
+    ce.cordes.clear();
     if (s.vue && s.vue->lignesSupplementaires) {
         partiesVisiblesCourbe(f, n, *s.vue);
         if (f.filDeFer) {
@@ -92,25 +94,26 @@ bool elementLigne(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& 
             for (int k = 0; k < b.nombre; ++k)
                 partiesVisiblesSegment(f, b.debuts[std::size_t(k)], b.fins[std::size_t(k)],
                                        parties[std::size_t(k)]);
-            ajouteCordes(&b, &parties, e.cordes);
+            ajouteCordes(&b, &parties, ce.cordes);
         } else {
             ajouteCordes(s.vue->lignesSupplementaires.get(), s.vue->partiesLignesSupplementaires.get(),
-                         e.cordes);
+                         ce.cordes);
         }
     }
-    return !e.points.empty();
+    return !ce.points.empty();
 }
 
 bool elementPolyedre(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    TcomplementDessin& ce = complementDe(e);
     if (!s.vue) return false;
     TElementSolideVue& v = *s.vue;
     if (objet(f, n).nature == kNaturePatronPolyedre)
         partiesVisiblesPatron(f, n, v);
     else
         partiesVisiblesPolyedre(f, n, v);
-    e.nombreAretes = v.nombreAretes;
-    e.areteCachee.assign(std::size_t(v.nombreAretes) + 1, 0);
-    e.aretes.assign(v.partiesAretes.begin(), v.partiesAretes.begin() + v.nombreAretes + 1);
+    ce.nombreAretes = v.nombreAretes;
+    ce.areteCachee.assign(std::size_t(v.nombreAretes) + 1, 0);
+    ce.aretes.assign(v.partiesAretes.begin(), v.partiesAretes.begin() + v.nombreAretes + 1);
     for (int k = 1; k <= v.nombreAretes; ++k) {
         bool cachee = v.areteOmise[std::size_t(k)] != 0;
         // In the isolated plane an edge that is not in it counts as hidden.
@@ -118,12 +121,12 @@ bool elementPolyedre(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessi
             const TpointEntier &a = v.debutsAretes[std::size_t(k)], &b = v.finsAretes[std::size_t(k)];
             if (!pointSurPlanIsole(f, a.x, a.y, a.z) || !pointSurPlanIsole(f, b.x, b.y, b.z)) cachee = true;
         }
-        e.areteCachee[std::size_t(k)] = cachee ? 1 : 0;
+        ce.areteCachee[std::size_t(k)] = cachee ? 1 : 0;
     }
-    e.cordes.clear();
+    ce.cordes.clear();
     for (int k = 1; k <= v.nombreFaces && k <= kMaxFacesElement; ++k)
         ajouteCordes(v.hachuresFaces[std::size_t(k)].get(), v.partiesHachuresFaces[std::size_t(k)].get(),
-                     e.cordes);
+                     ce.cordes);
     return true;
 }
 
@@ -131,9 +134,10 @@ bool elementPolyedre(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessi
 // query fills them again at every build, so the drawing data need not hold
 // a second copy for as long as the figure lives.
 void prendLignesEcran(TElementSolideVue& v, TelementDessin& e) {
-    e.lignes.resize(v.lignes.size());
+    TcomplementDessin& ce = complementDe(e);
+    ce.lignes.resize(v.lignes.size());
     for (std::size_t k = 0; k < v.lignes.size(); ++k)
-        e.lignes[k] = std::move(v.lignes[k].ecran);
+        ce.lignes[k] = std::move(v.lignes[k].ecran);
 }
 
 void remplitLigneVue(std::vector<TligneVue>& lignes, std::size_t k, const std::vector<TentreeLigne>& points) {
@@ -199,6 +203,7 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
 }
 
 bool elementSolideRond(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
+    TcomplementDessin& ce = complementDe(e);
     if (!s.vue) return false;
     TElementSolideVue& v = *s.vue;
     TObjetFigure& o = objet(f, n);
@@ -226,12 +231,12 @@ bool elementSolideRond(TfigureKalmetra& f, int n, TElementSolide& s, TelementDes
         }
     partiesVisiblesSolideRond(f, n, v);
     prendLignesEcran(v, e);
-    e.aretes.assign(v.partiesGeneratrices.begin(), v.partiesGeneratrices.begin() + v.nombreGeneratrices);
-    e.nombreAretes = v.nombreGeneratrices;
-    e.cordes.clear();
+    ce.aretes.assign(v.partiesGeneratrices.begin(), v.partiesGeneratrices.begin() + v.nombreGeneratrices);
+    ce.nombreAretes = v.nombreGeneratrices;
+    ce.cordes.clear();
     for (int k = 0; k < 3; ++k)
         ajouteCordes(v.hachuresSolide[std::size_t(k)].get(), v.partiesHachuresSolide[std::size_t(k)].get(),
-                     e.cordes);
+                     ce.cordes);
     return true;
 }
 
@@ -433,7 +438,8 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
         ok = elementTexte(f, n, *e);
         break;
     case kDessinMaillage:
-        ok = projetteGrilleMaillage(f, complementDe(*s).grille, calculPartiesCachees(f), e->maillage);
+        ok = projetteGrilleMaillage(f, complementDe(*s).grille, calculPartiesCachees(f),
+                                    complementDe(*e).maillage);
         break;
     default:
         break;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/boite_optionnelle.h"
 #include "base/table_croissante.h"
 #include "drawing/maillages_dessin.h"
 #include "model/figure.h"
@@ -42,6 +43,34 @@ struct TgraduationEcran {
     uint8_t cachee = 0;   // hidden by a polyhedron
 };
 
+// The fields of the display kinds drawn from more than a point, a segment or
+// a text: graduated lines, circles, arcs and curves, polyhedra, spheres,
+// round solids and meshes. Most elements of a figure are points and
+// segments, so these live in a part of their own (complementDe).
+struct TcomplementDessin {
+    // Graduated line: axis letter ('x', 'y', 'z' or blank), whether its end
+    // is visible, the letter's position, the marks.
+    char lettre = ' ';
+    uint8_t extremiteVisible = 0;
+    int32_t xLettre = 0, yLettre = 0;
+    uint8_t nombreGraduations = 0;
+    TtableCroissante<TgraduationEcran, kMaxGraduations - 1> graduations; // 0 to 49
+
+    // Circle, arc, curve (at most 1000 points); sphere outline and parallels
+    // and round solid bases as further lines.
+    std::vector<TpointEcran> points;
+    std::vector<std::vector<TpointEcran>> lignes;
+    // Pieces of chords (hatching of circles, faces and round solids) and of
+    // edges or silhouette lines, with their number.
+    std::vector<TpartiesVisibles> cordes;
+    uint16_t nombreAretes = 0;
+    std::vector<uint8_t> areteCachee; // edges 1 to nombreAretes (index 0 unused)
+    std::vector<TpartiesVisibles> aretes;
+
+    // Mesh surface: its projected grid.
+    TmaillageEcran maillage;
+};
+
 struct TelementDessin {
     // Copy of the object's style at build time.
     TstyleObjet style;
@@ -59,35 +88,25 @@ struct TelementDessin {
 
     // Segment, line, half-line, graduated line.
     TpartiesVisibles parties;
-    // Graduated line: axis letter ('x', 'y', 'z' or blank), whether its end
-    // is visible, the letter's position, the marks.
-    char lettre = ' ';
-    uint8_t extremiteVisible = 0;
-    int32_t xLettre = 0, yLettre = 0;
-    uint8_t nombreGraduations = 0;
-    TtableCroissante<TgraduationEcran, kMaxGraduations - 1>
-        graduations; // 0 to 49, made for a graduated line only
-
-    // Circle, arc, curve (at most 1000 points); sphere outline and parallels
-    // and round solid bases as further lines.
-    std::vector<TpointEcran> points;
-    std::vector<std::vector<TpointEcran>> lignes;
-    // Pieces of chords (hatching of circles, faces and round solids) and of
-    // edges or silhouette lines, with their number.
-    std::vector<TpartiesVisibles> cordes;
-    uint16_t nombreAretes = 0;
-    std::vector<uint8_t> areteCachee; // edges 1 to nombreAretes (index 0 unused)
-    std::vector<TpartiesVisibles> aretes;
-
-    // Mesh surface: its projected grid.
-    TmaillageEcran maillage;
 
     // Text: box in pixels (x, y the reference point of the first line, the
     // box reaching decalage pixels above it), text as mathematical text.
     // Point: the size of the label box.
     int32_t largeur = 0, hauteur = 0, decalage = 0;
     std::string texte;
+
+    // The fields of the other kinds; absent for a point, a segment or a text.
+    TboiteOptionnelle<TcomplementDessin> complement;
 };
+
+// The complement of an element, made when absent.
+inline TcomplementDessin& complementDe(TelementDessin& e) {
+    return e.complement.ecrit();
+}
+// The complement of an element; read as empty when absent.
+inline const TcomplementDessin& complementDe(const TelementDessin& e) {
+    return e.complement.lit();
+}
 
 void creeBlocDessin(std::unique_ptr<TblocDessin>& bloc);   // frees an existing one first
 void libereBlocDessin(std::unique_ptr<TblocDessin>& bloc); // frees every element, then the list

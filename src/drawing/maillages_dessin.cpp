@@ -85,7 +85,7 @@ void segment(platform::ContexteDessin& dc, const TpointEcran& a, const TpointEcr
 
 void dessineMaillage(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TelementDessin& e,
                      platform::Couleur couleur) {
-    dessineGrilleEcran(f, dc, e.style, e.maillage, couleur);
+    dessineGrilleEcran(f, dc, e.style, complementDe(e).maillage, couleur);
 }
 
 void dessineGrilleEcran(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,

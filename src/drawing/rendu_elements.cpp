@@ -69,64 +69,69 @@ void dessineTexte(TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& 
 }
 
 void dessineAxe(TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
+    const TcomplementDessin& ce = complementDe(e);
     dessineSegment(f, dc, e, couleur);
-    if ((e.lettre == 'x' || e.lettre == 'y' || e.lettre == 'z') && e.yLettre > f.hauteurZoneAffichages &&
-        (e.extremiteVisible || f.partiesCacheesPointillees)) {
+    if ((ce.lettre == 'x' || ce.lettre == 'y' || ce.lettre == 'z') && ce.yLettre > f.hauteurZoneAffichages &&
+        (ce.extremiteVisible || f.partiesCacheesPointillees)) {
         SetTexteCoul(dc, 1, couleur);
-        const platform::Point p = echellePoint(e.xLettre, e.yLettre);
-        EmessG(dc, std::string(1, e.lettre), p.x, p.y);
+        const platform::Point p = echellePoint(ce.xLettre, ce.yLettre);
+        EmessG(dc, std::string(1, ce.lettre), p.x, p.y);
     }
-    if (!estGradue(e.style) || e.nombreGraduations == 0) return;
+    if (!estGradue(e.style) || ce.nombreGraduations == 0) return;
     choisitStyloPlein(f, dc, epaisseurTrait(e.style) + 2, couleur);
     const bool omis = cacheOmis(f);
-    for (int k = 0; k < e.nombreGraduations && k < kMaxGraduations; ++k) {
-        const TgraduationEcran& g = e.graduations[std::size_t(k)];
+    for (int k = 0; k < ce.nombreGraduations && k < kMaxGraduations; ++k) {
+        const TgraduationEcran& g = ce.graduations[std::size_t(k)];
         if (omis && g.cachee) continue;
         tracePointSeul(dc, g.x, g.y);
     }
 }
 
 void dessinePolyedre(const TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
+    const TcomplementDessin& ce = complementDe(e);
     const bool pointilles = partiesCacheesSolidesPointillees(f);
     // Edges 1 to nombreAretes (entry 0 unused), then the chords of the hatched faces.
-    dessineMorceaux(dc, e.aretes, 1, false, couleur, &e.areteCachee);
-    dessineMorceaux(dc, e.cordes, 0, false, couleur);
+    dessineMorceaux(dc, ce.aretes, 1, false, couleur, &ce.areteCachee);
+    dessineMorceaux(dc, ce.cordes, 0, false, couleur);
     if (!pointilles) return;
     choisitStyloPointille(dc, couleur);
-    for (std::size_t k = 1; k < e.aretes.size(); ++k)
-        if (!(k < e.areteCachee.size() && e.areteCachee[k])) tracePartiesCachees(dc, e.aretes[k]);
-    for (const TpartiesVisibles& p : e.cordes)
+    for (std::size_t k = 1; k < ce.aretes.size(); ++k)
+        if (!(k < ce.areteCachee.size() && ce.areteCachee[k])) tracePartiesCachees(dc, ce.aretes[k]);
+    for (const TpartiesVisibles& p : ce.cordes)
         tracePartiesCachees(dc, p);
 }
 
 void dessineSphere(const TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
+    const TcomplementDessin& ce = complementDe(e);
     etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
-    for (std::size_t k = 0; k < e.lignes.size(); ++k) {
+    for (std::size_t k = 0; k < ce.lignes.size(); ++k) {
         if (k > 0 && f.filDeFer) break;
-        dessinePolyligneEcran(f, dc, e.style, e.lignes[k], couleur);
+        dessinePolyligneEcran(f, dc, e.style, ce.lignes[k], couleur);
     }
 }
 
 void dessineSolideRond(const TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e,
                        Couleur couleur) {
+    const TcomplementDessin& ce = complementDe(e);
     etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
-    for (const std::vector<TpointEcran>& ligne : e.lignes)
+    for (const std::vector<TpointEcran>& ligne : ce.lignes)
         dessinePolyligneEcran(f, dc, e.style, ligne, couleur);
     const bool pointilles = partiesCacheesSolidesPointillees(f);
-    dessineMorceaux(dc, e.aretes, 0, false, couleur);
-    dessineMorceaux(dc, e.cordes, 0, false, couleur);
+    dessineMorceaux(dc, ce.aretes, 0, false, couleur);
+    dessineMorceaux(dc, ce.cordes, 0, false, couleur);
     if (!pointilles) return;
     choisitStyloPointille(dc, couleur);
-    for (const TpartiesVisibles& p : e.aretes)
+    for (const TpartiesVisibles& p : ce.aretes)
         tracePartiesCachees(dc, p);
-    for (const TpartiesVisibles& p : e.cordes)
+    for (const TpartiesVisibles& p : ce.cordes)
         tracePartiesCachees(dc, p);
 }
 
 void dessineLigne(const TfigureKalmetra& f, ContexteDessin& dc, const TelementDessin& e, Couleur couleur) {
+    const TcomplementDessin& ce = complementDe(e);
     etatRendu().taillePoints = epaisseurTrait(e.style) + 1;
-    dessinePolyligneEcran(f, dc, e.style, e.points, couleur);
-    dessineMorceaux(dc, e.cordes, 0, f.partiesCacheesPointillees != 0, couleur);
+    dessinePolyligneEcran(f, dc, e.style, ce.points, couleur);
+    dessineMorceaux(dc, ce.cordes, 0, f.partiesCacheesPointillees != 0, couleur);
 }
 
 // The larger font of a thick-lines figure, for points, texts and axes.

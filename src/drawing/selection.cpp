@@ -53,10 +53,11 @@ double distanceParties(const Recherche& r, const TpartiesVisibles& p) {
 }
 
 double distanceAretes(const Recherche& r, const TelementDessin& e) {
+    const TcomplementDessin& ce = complementDe(e);
     double d = kDistanceLointaine;
-    for (int k = 1; k <= e.nombreAretes && std::size_t(k) < e.aretes.size(); ++k) {
-        if (std::size_t(k) < e.areteCachee.size() && e.areteCachee[std::size_t(k)]) continue;
-        d = std::min(d, distanceParties(r, e.aretes[std::size_t(k)]));
+    for (int k = 1; k <= ce.nombreAretes && std::size_t(k) < ce.aretes.size(); ++k) {
+        if (std::size_t(k) < ce.areteCachee.size() && ce.areteCachee[std::size_t(k)]) continue;
+        d = std::min(d, distanceParties(r, ce.aretes[std::size_t(k)]));
     }
     return d;
 }
@@ -224,25 +225,27 @@ uint8_t objetSousSouris(TfigureKalmetra& f, int32_t x, int32_t y) {
     auto parParties = [&r](const TelementDessin& e) { return distanceParties(r, e.parties); };
     auto parAretes = [&r](const TelementDessin& e) { return distanceAretes(r, e); };
     auto parPoints = [&r](const TelementDessin& e, double& limite) {
-        return approchePolyligne(r, e.points, limite);
+        return approchePolyligne(r, complementDe(e).points, limite);
     };
     auto parContour = [&r](const TelementDessin& e, double& limite) {
-        return !e.lignes.empty() && approchePolyligne(r, e.lignes[0], limite);
+        const TcomplementDessin& ce = complementDe(e);
+        return !ce.lignes.empty() && approchePolyligne(r, ce.lignes[0], limite);
     };
     auto parGrille = [&r](const TelementDessin& e, double& limite) {
-        return approcheGrille(r, e.maillage.points, limite);
+        return approcheGrille(r, complementDe(e).maillage.points, limite);
     };
     auto parSolideRond = [&r](const TelementDessin& e, double& limite) {
+        const TcomplementDessin& ce = complementDe(e);
         bool pris = false;
-        for (int k = 0; k < e.nombreAretes && std::size_t(k) < e.aretes.size(); ++k) {
-            const double d = distanceParties(r, e.aretes[std::size_t(k)]);
+        for (int k = 0; k < ce.nombreAretes && std::size_t(k) < ce.aretes.size(); ++k) {
+            const double d = distanceParties(r, ce.aretes[std::size_t(k)]);
             if (d < limite) {
                 limite = d;
                 pris = true;
             }
         }
-        for (std::size_t k = 0; k < e.lignes.size() && k < 2; ++k)
-            pris = approchePolyligne(r, e.lignes[k], limite) || pris;
+        for (std::size_t k = 0; k < ce.lignes.size() && k < 2; ++k)
+            pris = approchePolyligne(r, ce.lignes[k], limite) || pris;
         return pris;
     };
 

@@ -30,16 +30,17 @@ TEST_F(BlocDessin, ElementsAreTheProjectionOfTheModelPoints) {
 
     const TelementDessin* ec = elementDessin(f, c);
     ASSERT_NE(ec, nullptr);
-    ASSERT_EQ(ec->points.size(), elementSolide(f, c)->ligne.size());
-    for (std::size_t k = 0; k < ec->points.size(); ++k) {
+    ASSERT_EQ(complementDe(*ec).points.size(), elementSolide(f, c)->ligne.size());
+    for (std::size_t k = 0; k < complementDe(*ec).points.size(); ++k) {
         const TpointEntier& m = elementSolide(f, c)->ligne[k].p;
-        EXPECT_NEAR(ec->points[k].x.en32emes(), 32 * projetteX(f, m.x, m.y, m.z), 16);
-        EXPECT_NEAR(ec->points[k].y.en32emes(), 32 * projetteY(f, m.x, m.y, m.z), 16);
+        EXPECT_NEAR(complementDe(*ec).points[k].x.en32emes(), 32 * projetteX(f, m.x, m.y, m.z), 16);
+        EXPECT_NEAR(complementDe(*ec).points[k].y.en32emes(), 32 * projetteY(f, m.x, m.y, m.z), 16);
         // On the screen the circle is a circle of radius 90 pixels round (230, 180).
-        EXPECT_NEAR(std::hypot(xReelPointEcran(ec->points[k]) - 230, yReelPointEcran(ec->points[k]) - 180),
+        EXPECT_NEAR(std::hypot(xReelPointEcran(complementDe(*ec).points[k]) - 230,
+                               yReelPointEcran(complementDe(*ec).points[k]) - 180),
                     90, 0.05);
-        EXPECT_TRUE(pointEcranDefini(ec->points[k]));
-        EXPECT_EQ(pointEcranNonRelie(ec->points[k]), k == 0);
+        EXPECT_TRUE(pointEcranDefini(complementDe(*ec).points[k]));
+        EXPECT_EQ(pointEcranNonRelie(complementDe(*ec).points[k]), k == 0);
     }
 }
 

@@ -76,10 +76,11 @@ TEST_F(Rendu, SegmentsAreClippedToTheFigureArea) {
 TEST_F(Rendu, PolygonEdgesAndHatchingChords) {
     TelementDessin& e = element(20, kDessinPolyedre, kNaturePolygoneConvexe, 0x808000);
     e.style.drapeaux = kStyleEpais | (3u << 4); // a hatched fill
-    e.nombreAretes = 3;
-    e.aretes = {TpartiesVisibles{}, pieces({20, 100}, 20), pieces({20, 100}, 90), pieces({20, 100}, 50)};
-    e.areteCachee = {0, 0, 1, 0};
-    e.cordes = {pieces({30, 90}, 30), pieces({30, 90}, 40)};
+    complementDe(e).nombreAretes = 3;
+    complementDe(e).aretes = {TpartiesVisibles{}, pieces({20, 100}, 20), pieces({20, 100}, 90),
+                              pieces({20, 100}, 50)};
+    complementDe(e).areteCachee = {0, 0, 1, 0};
+    complementDe(e).cordes = {pieces({30, 90}, 30), pieces({30, 90}, 40)};
     const auto ls = lignes(peint());
     // Edge 2 is flagged hidden: edges 1 and 3, then the two chords.
     ASSERT_EQ(ls.size(), 4u);
@@ -93,9 +94,9 @@ TEST_F(Rendu, PolygonEdgesAndHatchingChords) {
 
 TEST_F(Rendu, HiddenEdgesOfSolidsAreDottedWithSomeVisiblePolyhedron) {
     TelementDessin& e = element(20, kDessinPolyedre, kNaturePolyedreConvexe);
-    e.nombreAretes = 1;
-    e.aretes = {TpartiesVisibles{}, pieces({20, 60, 100}, 20)};
-    e.areteCachee = {0, 0};
+    complementDe(e).nombreAretes = 1;
+    complementDe(e).aretes = {TpartiesVisibles{}, pieces({20, 60, 100}, 20)};
+    complementDe(e).areteCachee = {0, 0};
     f.partiesCacheesPointillees = 1;
     struct Cas {
         uint8_t polyedres, filDeFer;
@@ -237,7 +238,7 @@ TEST_F(Rendu, CurvesJoinTheirPointsAndDotLonePoints) {
         return p;
     };
     // A run of two joined points, then a lone point.
-    e.points = {point(10, 10, true), point(50, 10, false), point(90, 30, true)};
+    complementDe(e).points = {point(10, 10, true), point(50, 10, false), point(90, 30, true)};
     const auto ps = peint();
     const auto ls = lignes(ps);
     ASSERT_EQ(ls.size(), 1u);

@@ -55,11 +55,11 @@ TEST_F(SolidesRonds, TheSphereOutlineIsACircleRoundTheCentre) {
     const int S = numero("S");
     const TelementDessin* e = elementDessin(f, S);
     ASSERT_NE(e, nullptr);
-    ASSERT_FALSE(e->lignes.empty());
+    ASSERT_FALSE(complementDe(*e).lignes.empty());
     // 500 r z = 500 x 2 x 0.1 = 100 steps round the outline.
-    ASSERT_EQ(e->lignes[0].size(), 101u);
+    ASSERT_EQ(complementDe(*e).lignes[0].size(), 101u);
     const double rayon = 2 * pixelsParUnite;
-    for (const TpointEcran& p : e->lignes[0])
+    for (const TpointEcran& p : complementDe(*e).lignes[0])
         EXPECT_NEAR(std::hypot(xReelPointEcran(p) - centreX, yReelPointEcran(p) - centreY), rayon, 0.1);
 
     // What the renderer draws: one segment per step, every one on that
@@ -108,13 +108,13 @@ TEST_F(SolidesRonds, TheCylinderBasesAreDrawnAtItsEnds) {
     mesureVue();
     const TelementDessin* e = elementDessin(f, numero("C"));
     ASSERT_NE(e, nullptr);
-    ASSERT_EQ(e->lignes.size(), 2u);
+    ASSERT_EQ(complementDe(*e).lignes.size(), 2u);
     // A circle of radius r seen in parallel projection is an ellipse round
     // the projected centre whose half major axis is r: the base of radius 1
     // round each end, 500 r z = 50 steps.
     const platform::Point bouts[2] = {ecran(pt("A")), ecran(pt("B"))};
     for (std::size_t k = 0; k < 2; ++k) {
-        const std::vector<TpointEcran>& base = e->lignes[k];
+        const std::vector<TpointEcran>& base = complementDe(*e).lignes[k];
         ASSERT_EQ(base.size(), 51u);
         double sx = 0, sy = 0, plusLoin = 0;
         for (std::size_t j = 0; j + 1 < base.size(); ++j) { // the last point closes the circle
@@ -143,7 +143,9 @@ TEST_F(SolidesRonds, TheCylinderBasesAreDrawnAtItsEnds) {
         EXPECT_NEAR(plusLoin, pixelsParUnite, 1.0);
     }
     // A click on a base picks the cylinder.
-    EXPECT_EQ(objetSousSouris(f, xPointEcran(e->lignes[1][10]), yPointEcran(e->lignes[1][10])), numero("C"));
+    EXPECT_EQ(objetSousSouris(f, xPointEcran(complementDe(*e).lignes[1][10]),
+                              yPointEcran(complementDe(*e).lignes[1][10])),
+              numero("C"));
 }
 
 TEST_F(SolidesRonds, AMeshIsPickedAtItsGridPoints) {
@@ -271,12 +273,12 @@ TEST_F(CalotteSpherique, TheBaseCircleAndTheRimLieOnTheCapsSide) {
     // base an ellipse round the projection of (0, 0, 1) whose half major
     // axis is sqrt 3 units.
     ASSERT_EQ(element.type, kDessinSphere);
-    ASSERT_EQ(element.lignes.size(), 2u);
+    ASSERT_EQ(complementDe(element).lignes.size(), 2u);
     const platform::Point o = ecran({0, 0, 0}), b = ecran({0, 0, 1});
-    for (const TpointEcran& p : element.lignes[0])
+    for (const TpointEcran& p : complementDe(element).lignes[0])
         EXPECT_NEAR(std::hypot(xReelPointEcran(p) - o.x, yReelPointEcran(p) - o.y), 2 * pixelsParUnite, 1.0);
     double plusLoin = 0;
-    for (const TpointEcran& p : element.lignes[1]) {
+    for (const TpointEcran& p : complementDe(element).lignes[1]) {
         const double r = std::hypot(xReelPointEcran(p) - b.x, yReelPointEcran(p) - b.y);
         EXPECT_LE(r, std::sqrt(3.0) * pixelsParUnite + 1.0);
         plusLoin = std::max(plusLoin, r);
@@ -334,7 +336,7 @@ TEST_F(CalotteSpherique, AHatchedCapKeepsThePartsOfTheParallelsOnItsSide) {
     // z = 2 sin(k pi / 16) >= 1 for k = 3 to 7.
     EXPECT_EQ(lignesGardees, 5);
     // The element draws them after the rim and the base.
-    EXPECT_EQ(element.lignes.size(), 2u + 5u);
+    EXPECT_EQ(complementDe(element).lignes.size(), 2u + 5u);
 }
 
 TEST_F(CalotteSpherique, AnOpaqueSphereInFrontHidesTheRimWhereItCoversIt) {
@@ -359,7 +361,7 @@ TEST_F(CalotteSpherique, AnOpaqueSphereInFrontHidesTheRimWhereItCoversIt) {
     bool abandon = false;
     ASSERT_TRUE(construit(abandon));
     const std::vector<TentreeLigne>& bord = donnees->vue->lignes[0].points;
-    const std::vector<TpointEcran>& ecranBord = element.lignes[0];
+    const std::vector<TpointEcran>& ecranBord = complementDe(element).lignes[0];
     ASSERT_EQ(ecranBord.size(), bord.size());
     int caches = 0, visibles = 0;
     for (std::size_t k = 0; k < bord.size(); ++k) {

@@ -78,16 +78,16 @@ TEST_F(DessinLieux, ALocusAndMeshesHaveDrawingDataAndDisplayElements) {
     const TelementDessin* eg = elementDessin(f, G);
     ASSERT_TRUE(el && eg);
     EXPECT_EQ(el->type, kDessinLigne);
-    EXPECT_EQ(el->points.size(), 60u);
+    EXPECT_EQ(complementDe(*el).points.size(), 60u);
     EXPECT_EQ(eg->type, kDessinMaillage);
-    ASSERT_EQ(eg->maillage.points.size(), 30u);
+    ASSERT_EQ(complementDe(*eg).maillage.points.size(), 30u);
     // Each grid point on the screen is the projection of the mesh's point.
     const TMaillage* m = maillage("G");
     for (int k = 1; k <= 30; ++k) {
         const TpointEntier p{coordonneeEntiere(f, m->x[std::size_t(k)]),
                              coordonneeEntiere(f, m->y[std::size_t(k)]),
                              coordonneeEntiere(f, m->z[std::size_t(k)])};
-        const TpointEcran& e = eg->maillage.points[std::size_t(k - 1)];
+        const TpointEcran& e = complementDe(*eg).maillage.points[std::size_t(k - 1)];
         EXPECT_TRUE(pointEcranDefini(e));
         EXPECT_EQ(e.x, projetteX32(f, p));
         EXPECT_EQ(e.y, projetteY32(f, p));

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "drawing/bloc_dessin.h"
+#include "drawing/element_solide.h"
 #include "figure_dessinee.h"
 #include "figure_texte_essai.h"
 #include "host/bibliotheque.h"
@@ -50,6 +52,67 @@ TEST_F(Memoire, SixtyFourDrawnFiguresOf237ObjectsFitIn64MB) {
     // bytes are the most. Tables sized for the largest case (a polyhedron
     // of 160 vertices, 2000 values) would pass this again.
     EXPECT_LT(parFigure, std::size_t(300) * 1000);
+}
+
+TEST_F(Memoire, PointsAndSegmentsCarryNoRoomForTheFieldsOfOtherKinds) {
+    // Most objects of a figure are points and straight lines: their drawing
+    // data and display elements must stay small, the fields of spheres,
+    // polyhedra, graduated lines or meshes held apart for those kinds only.
+    uint16_t ligne = 0;
+    auto f = essais::figureDessinee(essais::texteFigureDe250Lignes(), ligne);
+    ASSERT_EQ(ligne, 0);
+    int points = 0, segments = 0, spheres = 0, polyedres = 0;
+    for (int n = kPremierElement; n <= f->nombreObjets; ++n) {
+        const TElementSolide* s = elementSolide(*f, n);
+        const TelementDessin* e = elementDessin(*f, n);
+        if (!s) continue;
+        SCOPED_TRACE(n);
+        EXPECT_EQ(s->complement != nullptr, genreAComplement(s->genre));
+        if (s->genre == kElementPoint || s->genre == kElementSegment) {
+            EXPECT_FALSE(s->complement);
+        }
+        if (s->genre == kElementSphere) {
+            EXPECT_TRUE(s->complement);
+        }
+        if (!e) continue;
+        switch (e->type) {
+        case kDessinPoint:
+            ++points;
+            EXPECT_FALSE(e->complement.presente());
+            break;
+        case kDessinSegment:
+            ++segments;
+            EXPECT_FALSE(e->complement.presente());
+            break;
+        case kDessinSphere:
+            ++spheres;
+            // The outline, projected: 100 steps for a radius of 2.
+            ASSERT_EQ(complementDe(*e).lignes.size(), 1u);
+            EXPECT_EQ(complementDe(*e).lignes[0].size(), 101u);
+            // The drawing data no longer holds the projected outline.
+            ASSERT_TRUE(s->vue);
+            ASSERT_EQ(s->vue->lignes.size(), 1u);
+            EXPECT_TRUE(s->vue->lignes[0].ecran.empty());
+            break;
+        case kDessinPolyedre:
+            ++polyedres;
+            EXPECT_GT(complementDe(*e).nombreAretes, 0);
+            break;
+        default:
+            break;
+        }
+    }
+    // The text's 30 lines and 30 segments, its 10 spheres, and some of its
+    // points and polyhedra (those the view and the opaque solids leave).
+    EXPECT_EQ(segments, 60);
+    EXPECT_EQ(spheres, 10);
+    EXPECT_GT(points, 0);
+    EXPECT_GT(polyedres, 0);
+    // The records themselves: a point's drawing data is its kind, colour,
+    // two ends, a polyline and two pointers; a segment's display element its
+    // style, its label and the pieces of the segment.
+    EXPECT_LE(sizeof(TElementSolide), std::size_t(80));
+    EXPECT_LE(sizeof(TelementDessin), std::size_t(264));
 }
 
 TEST_F(Memoire, OnlyFiguresWithALocusHaveASampleBlock) {
