@@ -107,13 +107,18 @@ bool elementPolyedre(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessi
     TcomplementDessin& ce = complementDe(e);
     if (!s.vue) return false;
     TElementSolideVue& v = *s.vue;
+    // The query writes the parts of edges 1 to nombreAretes; the display
+    // element then takes them, so the drawing data does not hold a second
+    // copy of them between two builds.
+    v.partiesAretes.resize(std::size_t(v.nombreAretes) + 1);
     if (objet(f, n).nature == kNaturePatronPolyedre)
         partiesVisiblesPatron(f, n, v);
     else
         partiesVisiblesPolyedre(f, n, v);
     ce.nombreAretes = v.nombreAretes;
     ce.areteCachee.assign(std::size_t(v.nombreAretes) + 1, 0);
-    ce.aretes.assign(v.partiesAretes.begin(), v.partiesAretes.begin() + v.nombreAretes + 1);
+    ce.aretes = std::move(v.partiesAretes);
+    v.partiesAretes.clear();
     for (int k = 1; k <= v.nombreAretes; ++k) {
         bool cachee = v.areteOmise[std::size_t(k)] != 0;
         // In the isolated plane an edge that is not in it counts as hidden.

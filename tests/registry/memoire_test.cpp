@@ -93,10 +93,18 @@ TEST_F(Memoire, PointsAndSegmentsCarryNoRoomForTheFieldsOfOtherKinds) {
             ASSERT_TRUE(s->vue);
             ASSERT_EQ(s->vue->lignes.size(), 1u);
             EXPECT_TRUE(s->vue->lignes[0].ecran.empty());
+            // Nor room for edges.
+            EXPECT_TRUE(s->vue->partiesAretes.empty());
             break;
         case kDessinPolyedre:
             ++polyedres;
+            // Edges 1 to n (entry 0 unused) in the element; the drawing data
+            // keeps their ends, not a second copy of their parts.
             EXPECT_GT(complementDe(*e).nombreAretes, 0);
+            EXPECT_EQ(complementDe(*e).aretes.size(), std::size_t(complementDe(*e).nombreAretes) + 1);
+            ASSERT_TRUE(s->vue);
+            EXPECT_EQ(s->vue->debutsAretes.size(), complementDe(*e).aretes.size());
+            EXPECT_TRUE(s->vue->partiesAretes.empty());
             break;
         default:
             break;
@@ -112,7 +120,7 @@ TEST_F(Memoire, PointsAndSegmentsCarryNoRoomForTheFieldsOfOtherKinds) {
     // two ends, a polyline and two pointers; a segment's display element its
     // style, its label and the pieces of the segment.
     EXPECT_LE(sizeof(TElementSolide), std::size_t(80));
-    EXPECT_LE(sizeof(TelementDessin), std::size_t(264));
+    EXPECT_LE(sizeof(TelementDessin), std::size_t(256));
 }
 
 TEST_F(Memoire, OnlyFiguresWithALocusHaveASampleBlock) {

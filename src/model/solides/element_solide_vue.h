@@ -53,12 +53,14 @@ struct TElementSolideVue {
     // Polyhedron, polygon, net: the edges' ends, a skip flag the caller sets
     // per edge, and the parts the query fills. Entries 0 to nombreAretes:
     // set the count with dimensionneAretes, which sizes the four lists (a
-    // sphere's record would otherwise carry room for 160 edges, 26 kB).
+    // sphere's record would otherwise carry room for 160 edges, 26 kB);
+    // they are empty until then. The query writes the parts of the edges
+    // that partiesAretes has room for.
     uint16_t nombreAretes = 0;
-    std::vector<uint8_t> areteOmise = std::vector<uint8_t>(1);
-    std::vector<TpointEntier> debutsAretes = std::vector<TpointEntier>(1);
-    std::vector<TpointEntier> finsAretes = std::vector<TpointEntier>(1);
-    std::vector<TpartiesVisibles> partiesAretes = std::vector<TpartiesVisibles>(1);
+    std::vector<uint8_t> areteOmise;
+    std::vector<TpointEntier> debutsAretes;
+    std::vector<TpointEntier> finsAretes;
+    std::vector<TpartiesVisibles> partiesAretes;
     // Hatching of each face (null when none) and its parts, allocated by the
     // query. The tables make room only for the faces reached.
     int32_t nombreFaces = 0;
