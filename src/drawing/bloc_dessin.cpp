@@ -166,6 +166,8 @@ bool pointDuBordDeCalotte(const TfigureKalmetra& f, int limite, const Tcomplemen
 bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
     TElementSolideVue& v = s.vue ? *s.vue : *(s.vue = std::make_unique<TElementSolideVue>());
     const TcomplementSolide& c = complementDe(s);
+    if (!c.cercle) return false;
+    const TcercleUnite& cercle = *c.cercle;
     const TObjetFigure& o = objet(f, n);
     const bool calotte = o.nature == kNatureCalotteSpherique;
     const Tvecteur3 d = directionVisee(f);
@@ -182,7 +184,8 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
     const TpointEntier& centre = c.centre;
     bool rupture = true;
     for (int j = 0; j <= c.nombreEchantillons; ++j) {
-        const double cs = c.cosinus[std::size_t(j)], sn = c.sinus[std::size_t(j)];
+        const double cs = c.rayon * cercle.cosinus[std::size_t(j)],
+                     sn = c.rayon * cercle.sinus[std::size_t(j)];
         const double dx = cs * u.x + sn * w.x, dy = cs * u.y + sn * w.y, dz = cs * u.z + sn * w.z;
         if (calotte && !pointDuBordDeCalotte(f, o.objetLimite, c, centre.x / k + dx, centre.y / k + dy,
                                              centre.z / k + dz)) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <mutex>
 #include <numbers>
 
 #include "drawing/donnees_hachures.h"
@@ -58,8 +60,7 @@ void videElement(TElementSolide& e) {
         c.nombreMarques = 0;
         c.ligne2.clear();
         c.nombreEchantillons = 0;
-        c.cosinus.clear();
-        c.sinus.clear();
+        c.rayon = 0; // the table of steps is kept for the next build
         c.paralleles.reset();
         videGrilleMaillage(c.grille);
     }
@@ -287,18 +288,14 @@ void construitPolyedre(TfigureKalmetra& f, int n, TElementSolide& e, bool& aband
     }
 }
 
-// Sphere outline samples: N and r cos, r sin of 2 pi k / N.
+// Sphere outline samples: N, the radius and the table of N steps.
 bool echantillonsSphere(const TfigureKalmetra& f, double r, TcomplementSolide& c) {
     int N = nombrePasCercle(f, r);
     if (N <= 0 || N > 5000) return false;
     N = std::clamp(N, 10, kMaxEchantillonsSphere - 1);
     c.nombreEchantillons = N;
-    c.cosinus.resize(std::size_t(N) + 1);
-    c.sinus.resize(std::size_t(N) + 1);
-    for (int k = 0; k <= N; ++k) {
-        c.cosinus[std::size_t(k)] = r * std::cos(kDeuxPi * k / N);
-        c.sinus[std::size_t(k)] = r * std::sin(kDeuxPi * k / N);
-    }
+    c.rayon = r;
+    if (!c.cercle || c.cercle->nombre != N) c.cercle = cercleUnite(N);
     return true;
 }
 
@@ -437,6 +434,25 @@ void signaleSolideVisible(TfigureKalmetra& f, const TObjetFigure& o) {
 }
 
 } // namespace
+
+std::shared_ptr<const TcercleUnite> cercleUnite(int nombre) {
+    verifieIndice(nombre, 10, kMaxEchantillonsSphere - 1, "sphere steps");
+    static std::mutex garde; // the tables are shared by every figure
+    static std::map<int, std::weak_ptr<const TcercleUnite>> tables;
+    const std::lock_guard<std::mutex> verrou(garde);
+    std::weak_ptr<const TcercleUnite>& place = tables[nombre];
+    if (auto table = place.lock()) return table;
+    auto table = std::make_shared<TcercleUnite>();
+    table->nombre = nombre;
+    table->cosinus.resize(std::size_t(nombre) + 1);
+    table->sinus.resize(std::size_t(nombre) + 1);
+    for (int k = 0; k <= nombre; ++k) {
+        table->cosinus[std::size_t(k)] = std::cos(kDeuxPi * k / nombre);
+        table->sinus[std::size_t(k)] = std::sin(kDeuxPi * k / nombre);
+    }
+    place = table;
+    return table;
+}
 
 uint8_t natureDessin(const TObjetFigure& o) {
     if (o.nature == kNatureDroite && o.codeConstruction == c::kDroiteMunieDuRepere)

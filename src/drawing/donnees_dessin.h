@@ -31,6 +31,11 @@ void marqueElementsDansPlanIsole(TfigureKalmetra& f);
 // code 71 (the graduated axes).
 uint8_t natureDessin(const TObjetFigure& o);
 
+// The table of cosines and sines of N steps (10 to 999) round the circle,
+// made when no drawing record holds it and freed with the last one that
+// does: spheres of one radius in one view share it.
+std::shared_ptr<const TcercleUnite> cercleUnite(int nombre);
+
 // Clips the segment p1 p2 (model coordinates) to the figure's box, one
 // coordinate after the other, then to the limiting solid when limite is a
 // defined object; false when nothing is left. The surviving ends come out

@@ -50,8 +50,8 @@ std::unique_ptr<TcomplementSolide> copieComplement(const TcomplementSolide& s) {
     c->marques = s.marques;
     c->ligne2 = s.ligne2;
     c->nombreEchantillons = s.nombreEchantillons;
-    c->cosinus = s.cosinus;
-    c->sinus = s.sinus;
+    c->rayon = s.rayon;
+    c->cercle = s.cercle;
     c->centre = s.centre;
     if (s.paralleles) c->paralleles = std::make_unique<TparallelesSphere>(*s.paralleles);
     c->planCalotte = s.planCalotte;

@@ -50,6 +50,13 @@ struct TparallelesSphere {
     std::array<std::vector<TentreeLigne>, 2 * kMaxParallelesCote + 1> paralleles;
 };
 
+// cos(2 pi k / N) and sin(2 pi k / N) for k = 0..N: the outline samples of
+// every sphere and cap sampled with N steps, shared by them (cercleUnite in
+// drawing/donnees_dessin.h).
+struct TcercleUnite {
+    int32_t nombre = 0; // N
+    std::vector<double> cosinus, sinus;
+};
 // The fields of the kinds drawn from more than points and one polyline: a
 // graduated line's marks, a sphere's or a cap's samples, a cap's plane, a
 // round solid's second base, a mesh's grid. Most objects of a figure are
@@ -63,10 +70,12 @@ struct TcomplementSolide {
     // Second base of a round solid.
     std::vector<TentreeLigne> ligne2;
 
-    // Sphere and cap: N and r cos(2 pi k / N), r sin(2 pi k / N) for k = 0..N
-    // (r the sphere's radius), with the centre in integer units.
+    // Sphere and cap: N, the sphere's radius r in model units and the table
+    // of N steps (sample k of the outline is r times its cosine and sine of
+    // 2 pi k / N), with the centre in integer units.
     int32_t nombreEchantillons = 0;
-    std::vector<double> cosinus, sinus;
+    double rayon = 0;
+    std::shared_ptr<const TcercleUnite> cercle;
     TpointEntier centre;
     std::unique_ptr<TparallelesSphere> paralleles;
     // Cap: the plane of its base, a x + b y + c z + d with (a, b, c) a unit
