@@ -3,10 +3,12 @@
 // bodies) are made only for the figures that use them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
 #include "drawing/bloc_dessin.h"
+#include "drawing/donnees_dessin.h"
 #include "drawing/element_solide.h"
 #include "figure_dessinee.h"
 #include "figure_texte_essai.h"
@@ -52,6 +54,11 @@ TEST_F(Memoire, SixtyFourDrawnFiguresOf237ObjectsFitIn64MB) {
     // bytes are the most. Tables sized for the largest case (a polyhedron
     // of 160 vertices, 2000 values) would pass this again.
     EXPECT_LT(parFigure, std::size_t(300) * 1000);
+    // About 190 kB here once the fields of spheres, polyhedra and the other
+    // kinds are made only for them and the projected lines are not held
+    // twice (290 kB before): drawing records that carry every kind's fields
+    // again for every point would pass this.
+    EXPECT_LT(parFigure, std::size_t(210) * 1000);
 }
 
 TEST_F(Memoire, PointsAndSegmentsCarryNoRoomForTheFieldsOfOtherKinds) {
@@ -121,6 +128,47 @@ TEST_F(Memoire, PointsAndSegmentsCarryNoRoomForTheFieldsOfOtherKinds) {
     // style, its label and the pieces of the segment.
     EXPECT_LE(sizeof(TElementSolide), std::size_t(80));
     EXPECT_LE(sizeof(TelementDessin), std::size_t(256));
+}
+
+TEST_F(Memoire, SpheresSampledWithTheSameStepsShareOneTableOfThem) {
+    uint16_t ligne = 0;
+    auto f = essais::figureDessinee(essais::texteFigureDe250Lignes(), ligne);
+    ASSERT_EQ(ligne, 0);
+    const TcercleUnite* table = nullptr;
+    int spheres = 0;
+    for (int n = kPremierElement; n <= f->nombreObjets; ++n) {
+        const TElementSolide* s = elementSolide(*f, n);
+        if (!s || s->genre != kElementSphere) continue;
+        ++spheres;
+        const TcomplementSolide& c = complementDe(*s);
+        ASSERT_TRUE(c.cercle);
+        if (!table) table = c.cercle.get();
+        EXPECT_EQ(c.cercle.get(), table);
+        EXPECT_EQ(c.cercle->nombre, c.nombreEchantillons);
+        EXPECT_DOUBLE_EQ(c.rayon, 2.0);
+    }
+    // Ten spheres of radius 2 in one view: one table of N steps, of the
+    // cosines and sines of 2 pi k / N.
+    ASSERT_EQ(spheres, 10);
+    ASSERT_NE(table, nullptr);
+    const int N = table->nombre;
+    ASSERT_EQ(table->cosinus.size(), std::size_t(N) + 1);
+    for (int k : {0, 1, N / 4, N / 3, N}) {
+        EXPECT_NEAR(table->cosinus[std::size_t(k)], std::cos(2 * M_PI * k / N), 1e-15) << k;
+        EXPECT_NEAR(table->sinus[std::size_t(k)], std::sin(2 * M_PI * k / N), 1e-15) << k;
+    }
+    // A copy of the drawing data holds the same table; asked again while
+    // records hold it, the table is not made twice.
+    std::unique_ptr<TtableElementsSolides> copie;
+    copieTableElementsSolides(*f->tableElementsSolides, copie);
+    const auto B1 = std::size_t(numeroObjetDeNotation(*f, "B1"));
+    ASSERT_TRUE(copie->elements[B1]);
+    EXPECT_EQ(complementDe(*copie->elements[B1]).cercle.get(), table);
+    EXPECT_EQ(cercleUnite(N).get(), table);
+    // Once no record holds it, it is freed: a table of another number of
+    // steps lives only while it is held.
+    std::weak_ptr<const TcercleUnite> seule = cercleUnite(N == 37 ? 38 : 37);
+    EXPECT_TRUE(seule.expired());
 }
 
 TEST_F(Memoire, OnlyFiguresWithALocusHaveASampleBlock) {
