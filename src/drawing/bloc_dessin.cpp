@@ -412,7 +412,8 @@ void prepareElementObjet(TfigureKalmetra& f, int n) {
     const uint8_t type = typeDessin(natureDessin(o));
     if (type == 0) return abandonne();
     // The element in the slot is reused when its kind matches: a drag then
-    // allocates nothing for the objects it rebuilds.
+    // allocates nothing for the points, lines and curves it rebuilds (a
+    // sphere, a round solid or a polyhedron takes new lists from its query).
     PElementDessin e = (slot && slot->type == type) ? std::move(slot) : PElementDessin(new TelementDessin);
     slot.reset();
     e->type = type;

@@ -57,6 +57,7 @@ struct TcercleUnite {
     int32_t nombre = 0; // N
     std::vector<double> cosinus, sinus;
 };
+
 // The fields of the kinds drawn from more than points and one polyline: a
 // graduated line's marks, a sphere's or a cap's samples, a cap's plane, a
 // round solid's second base, a mesh's grid. Most objects of a figure are
