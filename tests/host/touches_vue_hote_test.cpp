@@ -268,9 +268,18 @@ TEST_F(ToucheVueHote, KeysOpenTheFiguresWindowsAndWaitWhileOneIsOpen) {
     EXPECT_EQ(toucheHote(p::VK_F1 + 6), 0);
     attendAngles(0.4, 0.3, 0.2);
     EXPECT_EQ(caractereHote('>'), 0);
+    // And so does the figure clock: a tick of timer 271 changes no time.
+    const TObjetFigure& temps = objet(fig(), 3);
+    fig().valeurs[temps.premiereValeur] = -1;
+    KMMessage tic{p::WM_TIMER, 271, 0, 0};
+    EXPECT_EQ(traiteMessageKMParNumero(n, &tic), 0);
+    EXPECT_EQ(fig().valeurs[temps.premiereValeur], -1);
     p::envoieMessage(t.fenetreMereKM, p::WM_USER + 1053, 0, 0);
     p::distribueJusquAuRepos();
     ASSERT_EQ(t.codeAnnexe, 0);
+    // Closed: the tick sets the time of day again.
+    EXPECT_EQ(traiteMessageKMParNumero(n, &tic), 1);
+    EXPECT_GE(fig().valeurs[temps.premiereValeur], 0);
 
     // Two of Ctrl, Shift and Alt with E held: the figure text editor.
     p::fixeToucheEnfoncee('E', true);
