@@ -8,7 +8,17 @@ sources=$2
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 prefixe=$travail/prefixe
-cmake --install "$construction" --prefix "$prefixe" >/dev/null
+cmake --install "$construction" --prefix "$prefixe" >"$travail/installation"
+
+# Everything lands under the prefix: the help of km32 show too.
+hors=$(grep -E '^-- (Installing|Up-to-date): ' "$travail/installation" | grep -v ": $prefixe/" || true)
+[ -z "$hors" ] || { echo "installed outside the prefix:"; echo "$hors"; exit 1; }
+for langue in fr en de; do
+  test -f "$prefixe/share/km32/aide/aide.$langue.txt" || { echo "no help in $langue under share/km32/aide"; exit 1; }
+done
+# The installed command-line host runs from the prefix with no library path.
+version=$(env -u LD_LIBRARY_PATH "$prefixe/bin/km32" --version) || { echo "the installed km32 does not run"; exit 1; }
+[[ $version == "km32 "* ]] || { echo "the installed km32 said: $version"; exit 1; }
 
 pc=$(dirname "$(find "$prefixe" -name km32.pc)")
 test -f "$prefixe/include/km32.h"
