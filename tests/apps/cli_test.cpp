@@ -330,6 +330,22 @@ TEST_F(Cli, TheReadmeFigureRuns) {
     EXPECT_EQ(r.sortie, "d = 4\n");
 }
 
+// The free point the README proposes to add to a copy of the tetrahedron,
+// to have something to drag, is a line the figure runs: the point stays on
+// the edge [CD] wherever the seed puts it.
+TEST_F(Cli, TheReadmeFreePointRunsOnTheTetrahedron) {
+    const std::string readme = litFichierDuDepot("README.md");
+    const std::string ligne = "P free point on segment [CD]";
+    ASSERT_NE(readme.find("`" + ligne + "` at the end of a copy of `examples/tetrahedron.k3v`"),
+              std::string::npos);
+    const FichierEssai figure("libre", litFichierDuDepot("examples/tetrahedron.k3v") + ligne + "\r\n");
+    for (const char* graine : {"1", "2"}) {
+        const Resultat r = lance("test " + figure.arg() + " \"Test: point P on [CD]\" --seed " + graine);
+        EXPECT_EQ(r.statut, 0) << r.sortie;
+        EXPECT_EQ(r.sortie, "0 true\n");
+    }
+}
+
 // Each property test the README shows on an example ("km32 test
 // examples/F.k3v "SENTENCE"   # ANSWER") gives the answer it shows: the
 // orthogonal opposite edges of the regular tetrahedron, and a midpoint of
