@@ -368,7 +368,8 @@ int test(const Figure& figure, const std::vector<const char*>& arguments) {
 }
 
 // The value of each number object ("a = 2.5"), and each undefined object with
-// the reason the library gives; with names, only the objects named.
+// the reason the library gives; with names, only the objects named, and a
+// named object that is defined but not a number says so.
 int valeurs(const Figure& figure, const std::vector<const char*>& noms) {
     bool echec = false;
     const int16_t numero = creeFigure(figure, echec);
@@ -398,6 +399,9 @@ int valeurs(const Figure& figure, const std::vector<const char*>& noms) {
             char valeur[64];
             std::snprintf(valeur, sizeof valeur, "%.15g", KMValeurScalaireDouble(numero, nom.c_str()));
             sortie += nomUtf8 + " = " + valeur + "\n";
+        } else if (!demandes.empty()) {
+            // An object asked for by name is never passed over in silence.
+            sortie += nomUtf8 + ": " + tr(TexteCli::PasUnNombre, figure) + "\n";
         }
     }
     detruitFigure(numero);

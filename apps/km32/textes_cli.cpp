@@ -17,6 +17,9 @@ constexpr Traductions kTextes[] = {
     {"non d\xC3\xA9"
      "fini",
      "undefined", "nicht definiert"},
+    {"d\xC3\xA9"
+     "fini, pas un nombre",
+     "defined, not a number", "definiert, keine Zahl"},
     {"impossible d'\xC3\xA9"
      "crire l'image '%s'",
      "cannot write the picture '%s'", "das Bild '%s' kann nicht geschrieben werden"},

@@ -12,6 +12,7 @@ enum class TexteCli {
     AucunTexteEcrit,  // the library wrote no text
     AucunObjetNomme,  // "no object named '%s'"
     NonDefini,        // "undefined"
+    PasUnNombre,      // "defined, not a number"
     ImageNonEcrite,   // "cannot write the picture '%s'"
     RenduRefuse,      // "the library refused to draw the figure (%d)"
     LigneNonExecutee, // "this line cannot be run"

@@ -134,6 +134,21 @@ TEST_F(Cli, TheExamplesRunInTheirLanguages) {
     EXPECT_NEAR(d, 4 / std::sqrt(2.0), 1e-8);
 }
 
+// An object asked for by name that is neither a number nor undefined is
+// not passed over in silence: it is said to be no number, in the figure's
+// language, in the order of the figure.
+TEST_F(Cli, ANamedObjectThatIsNoNumberSaysSo) {
+    const std::string dossier = std::string(KM32_EXAMPLES) + "/";
+    const Resultat anglais = lance("values '" + dossier + "tetrahedron.k3v' d I");
+    EXPECT_EQ(anglais.statut, 0) << anglais.sortie;
+    EXPECT_EQ(anglais.sortie.substr(0, anglais.sortie.find('\n') + 1), "I: defined, not a number\n");
+    EXPECT_NE(anglais.sortie.find("\nd = 2.828"), std::string::npos) << anglais.sortie;
+    const Resultat francais = lance("values '" + dossier + "cube.k3v' M");
+    EXPECT_EQ(francais.statut, 0) << francais.sortie;
+    EXPECT_EQ(francais.sortie, "M: d\xC3\xA9"
+                               "fini, pas un nombre\n");
+}
+
 TEST_F(Cli, VersionIsTheOnlyLine) {
     EXPECT_EQ(lance("--version").sortie, "km32 1.3.3.0\n");
 }
