@@ -29,6 +29,17 @@ void messageJpeg(j_common_ptr cinfo, int niveau) {
 
 void sansMessage(j_common_ptr) {}
 
+bool tailleAcceptee(JDIMENSION largeur, JDIMENSION hauteur) {
+    return largeur >= 1 && hauteur >= 1 && largeur <= unsigned(kCoteMaximalImage) &&
+           hauteur <= unsigned(kCoteMaximalImage) && int64_t(largeur) * hauteur <= kPixelsMaximalImage;
+}
+
+// What the decoder may hold at once. The largest picture we take, decoded as
+// a progressive one with three full-resolution components, needs its
+// coefficients (2 bytes each) for every pixel: 192 MiB; past this bound the
+// decoder fails instead of asking for more.
+constexpr long kMemoireMaximaleDecodeur = 512L * 1024 * 1024;
+
 // Only trivially destructible locals here: a jump back skips no destructor.
 // ligne must hold 3 * kCoteMaximalImage bytes.
 bool decodeJpegBrut(const uint8_t* donnees, unsigned long taille, Image* sortie, uint8_t* ligne) {
@@ -48,12 +59,17 @@ bool decodeJpegBrut(const uint8_t* donnees, unsigned long taille, Image* sortie,
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // A picture larger than we take is refused from its header, before the
+    // decoder sets up its buffers: a progressive picture has them for the
+    // whole image, gigabytes for the sides a header may declare.
+    if (!tailleAcceptee(cinfo.image_width, cinfo.image_height)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    cinfo.mem->max_memory_to_use = kMemoireMaximaleDecodeur;
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_components != 3 || cinfo.output_width < 1 || cinfo.output_height < 1 ||
-        cinfo.output_width > unsigned(kCoteMaximalImage) ||
-        cinfo.output_height > unsigned(kCoteMaximalImage) ||
-        int64_t(cinfo.output_width) * cinfo.output_height > kPixelsMaximalImage) {
+    if (cinfo.output_components != 3 || !tailleAcceptee(cinfo.output_width, cinfo.output_height)) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

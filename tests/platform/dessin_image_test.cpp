@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include <jpeglib.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace km32::platform {
@@ -27,8 +28,10 @@ void ecrisFichier(const std::filesystem::path& p, const std::vector<uint8_t>& oc
     f.write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
 }
 
-// A 16 x 8 JPEG, left half red and right half blue, from libjpeg's compressor.
-std::vector<uint8_t> jpegRougeBleu() {
+// A 16 x 8 JPEG, left half red and right half blue, from libjpeg's compressor
+// (baseline, or progressive: several scans that the decoder gathers in
+// buffers for the whole picture).
+std::vector<uint8_t> jpegRougeBleu(bool progressif = false) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr erreur;
     cinfo.err = jpeg_std_error(&erreur);
@@ -44,6 +47,7 @@ std::vector<uint8_t> jpegRougeBleu() {
     jpeg_set_quality(&cinfo, 95, TRUE);
     for (int i = 0; i < cinfo.num_components; ++i)
         cinfo.comp_info[i].h_samp_factor = cinfo.comp_info[i].v_samp_factor = 1;
+    if (progressif) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     uint8_t ligne[16 * 3];
     for (int x = 0; x < 16; ++x) {
@@ -94,6 +98,58 @@ TEST(DessinImage, BrokenJpegGivesNoPicture) {
     for (const auto* octets : {&coupe, &enTeteSeul, &bruit, &abime})
         EXPECT_FALSE(decodeJpeg(*octets).has_value());
     ASSERT_TRUE(decodeJpeg(bon).has_value());
+}
+
+// The picture's sides as its frame header (SOF0 or SOF2) declares them,
+// written over: height then width, big-endian, after the length and precision.
+std::vector<uint8_t> jpegDeclarant(std::vector<uint8_t> octets, uint16_t largeur, uint16_t hauteur) {
+    for (std::size_t i = 2; i + 9 < octets.size(); ++i)
+        if (octets[i] == 0xFF && (octets[i + 1] == 0xC0 || octets[i + 1] == 0xC2)) {
+            octets[i + 5] = uint8_t(hauteur >> 8);
+            octets[i + 6] = uint8_t(hauteur);
+            octets[i + 7] = uint8_t(largeur >> 8);
+            octets[i + 8] = uint8_t(largeur);
+            return octets;
+        }
+    ADD_FAILURE() << "no frame header";
+    return octets;
+}
+
+TEST(DessinImage, ProgressiveJpegDecoded) {
+    auto image = decodeJpeg(jpegRougeBleu(true));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->largeur, 16);
+    EXPECT_EQ(image->hauteur, 8);
+    EXPECT_TRUE(proche(*couleurPixel(*image, 2, 4), kRouge, 40));
+    EXPECT_TRUE(proche(*couleurPixel(*image, 13, 4), kBleu, 40));
+}
+
+// The most memory the process has held, in kilobytes.
+long pointeMemoireKo() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+// Sides past what we take, declared by the header of a picture whose data
+// are those of a small one: refused, baseline or progressive, from the
+// header alone. The decoder of a progressive picture sets up buffers for the
+// whole declared picture: a file of a few hundred bytes made it fill
+// hundreds of megabytes before its size was looked at.
+TEST(DessinImage, JpegDeclaringTooLargeAPictureIsRefused) {
+    struct Cas {
+        uint16_t largeur, hauteur;
+    };
+    const Cas cas[] = {{16385, 8}, {8, 16385}, {16384, 4096}, {65535, 65535}};
+    const long avant = pointeMemoireKo();
+    for (bool progressif : {false, true}) {
+        const std::vector<uint8_t> bon = jpegRougeBleu(progressif);
+        ASSERT_TRUE(decodeJpeg(jpegDeclarant(bon, 16, 8)).has_value()) << progressif;
+        for (const Cas& c : cas)
+            EXPECT_FALSE(decodeJpeg(jpegDeclarant(bon, c.largeur, c.hauteur)).has_value())
+                << c.largeur << " x " << c.hauteur << (progressif ? " progressive" : "");
+    }
+    EXPECT_LT(pointeMemoireKo() - avant, 64 * 1024);
 }
 
 // A BMP file: pixels given top row first as colours; 8-bit files get a palette
