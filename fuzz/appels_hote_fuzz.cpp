@@ -29,6 +29,7 @@
 #include "platform/horloge.h"
 #include "platform/menus.h"
 #include "platform/messages.h"
+#include "platform/presse_papiers.h"
 #include "sibling/table_partagee.h"
 
 namespace {
@@ -242,6 +243,7 @@ void repartDeZero(p::Fenetre hote) {
         KMDetruitFenetreHote(f);
     fenetresHote().clear();
     p::distribueJusquAuRepos(1000);
+    p::reinitialisePressePapiers();
     KMappliqueLangue(1);
     p::fixeModificateurs(false, false, false);
     p::oublieCapture();
@@ -472,7 +474,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
             break;
         }
         case 31: {
-            // The clipboard, blocks and handles that name nothing, the cursor.
+            // The clipboard (a text put there for a paste into an editor or a
+            // table of values), blocks and handles that name nothing, the cursor.
+            if (d.ConsumeBool()) {
+                std::string t = texte(d, nul);
+                if (d.ConsumeBool()) t = "0\t1\r\n1e999\t2\r\n-1e999\t3\r\n" + t + "\t" + t + "\r\n";
+                p::copieTexteDansPressePapiers(hote, t);
+            }
             KMLibereBloc(KMPressePapiersTexte());
             KMLibereBloc(KMPressePapiersDessin(d.ConsumeBool() ? d.ConsumeIntegralInRange<int32_t>(-1, 2)
                                                                : d.ConsumeIntegral<int32_t>()));
