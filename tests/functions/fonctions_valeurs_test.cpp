@@ -157,6 +157,9 @@ TEST_F(ValeursDeFigure, TextsOfPointsAndTheirErrors) {
         {"7,(8,9)", 563, 0},
         {"(a,2)", 624, 0, "a,2"},
         {"(0,1) (1e3,-2.5e-1)", 0, 2},
+        // Too large for a double: no abscissa or ordinate of a table.
+        {"(1e999,2)", 624, 0, "1e999,2"},
+        {"(0,1) (2,-1e400)", 624, 1, "2,-1e400"},
         // Expressions are for the host's lines only.
         {"(max(1,2),3)", 624, 0, "max(1,2),3"},
     };
@@ -182,6 +185,10 @@ TEST_F(ValeursDeFigure, TheHostsLinesMayWriteExpressions) {
     EXPECT_EQ(en("g", 4), 2.0);
     ajoutePointsDeTexte(f, emplacement, "(1/0,1)", erreur);
     EXPECT_EQ(erreur, 624);
+    erreur = 0;
+    ajoutePointsDeTexte(f, emplacement, "(5,10^400)", erreur);
+    EXPECT_EQ(erreur, 624);
+    EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, 2);
 }
 
 TEST_F(ValeursDeFigure, TextsOfRemovals) {

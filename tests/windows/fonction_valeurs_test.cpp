@@ -99,7 +99,8 @@ TEST_F(FonctionValeurs, ABadPointIsRefusedWithItsMessageAndChangesNothing) {
         uint16_t erreur;
         std::string fautif;
     };
-    for (const Cas& c : {Cas{"12", 675, ""}, Cas{"1,5 2", 624, "1,5"}, Cas{"4 x", 624, "x"}}) {
+    for (const Cas& c : {Cas{"12", 675, ""}, Cas{"1,5 2", 624, "1,5"}, Cas{"4 x", 624, "x"},
+                         Cas{"1e999 2", 624, "1e999"}, Cas{"3 -1e400", 624, "-1e400"}}) {
         p::boitesDemandees().clear();
         tape(v, c.texte);
         ASSERT_EQ(p::boitesDemandees().size(), 1u) << c.texte;
@@ -117,7 +118,10 @@ TEST_F(FonctionValeurs, ABadPointIsRefusedWithItsMessageAndChangesNothing) {
 TEST_F(FonctionValeurs, PastedLinesTakeACommaAndTheLastUnendedLineIsIgnored) {
     figureDeTexte("A point libre dans l'espace\r\n");
     TFenetreValFon& v = ouvre();
-    ASSERT_TRUE(p::copieTexteDansPressePapiers(hote, " 1,5\t2 \r\nno point\r\n3\t4\n\n7 8\r\n5\t6"));
+    // Numbers too large for a double are no points: they would stand as
+    // infinite abscissas, out of the table's order.
+    ASSERT_TRUE(p::copieTexteDansPressePapiers(
+        hote, " 1,5\t2 \r\nno point\r\n3\t4\n\n7 8\r\n1e999\t5\r\n1e999\t6\r\n8\t-1e400\r\n5\t6"));
     commande(v, kGrilleColler);
     EXPECT_EQ(points(v.table), (Points{{1.5, 2}, {3, 4}}));
     EXPECT_TRUE(p::boitesDemandees().empty());

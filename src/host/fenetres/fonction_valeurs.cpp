@@ -1,6 +1,7 @@
 #include "host/fenetres/fonction_valeurs.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -65,13 +66,15 @@ bool litPoint(std::string_view ligne, char separateur, double& x, double& y, std
     const std::size_t k = ligne.find(separateur);
     const std::string a(ligne.substr(0, k));
     const std::string b = std::string(sansBlancsAuxBouts(ligne.substr(k + 1)));
+    // A number too large for a double reads as infinite: no point of a table.
     bool ok = false;
     x = reelDeTexteVerifie(a, ok);
-    if (!ok) {
+    if (!ok || !std::isfinite(x)) {
         fautif = a;
         return false;
     }
     y = reelDeTexteVerifie(b, ok);
+    ok = ok && std::isfinite(y);
     if (!ok) fautif = b;
     return ok;
 }

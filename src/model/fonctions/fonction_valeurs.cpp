@@ -1,5 +1,7 @@
 #include "model/fonctions/fonction_valeurs.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <string>
 
@@ -41,16 +43,19 @@ void insere(TFonctionTable& t, int debut, double x, double y) {
     ++t.nombrePoints;
 }
 
-// A coordinate: an expression while the host's lines run, else a plain number.
+// A coordinate: an expression while the host's lines run, else a plain
+// number. A number too large for a double (1e999) reads as infinite, and an
+// infinite abscissa breaks the order of the table: refused as an expression
+// that divides by 0 is.
 bool coordonnee(const TfigureKalmetra& f, std::string_view texte, double& v) {
     if (f.lignesHoteEnCours) {
         uint16_t erreur = 0;
         evalueExpressionTexte(f, texte, 1, erreur, v);
-        return erreur == 0;
+        return erreur == 0 && std::isfinite(v);
     }
     bool ok = false;
     v = reelDeTexteVerifie(texte, ok);
-    return ok;
+    return ok && std::isfinite(v);
 }
 
 // The position of the parenthesis that closes the first "(" of s; npos
