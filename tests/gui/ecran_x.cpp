@@ -92,13 +92,16 @@ bool ecritCapturePng(const Capture& c, const std::string& fichier) {
     return ok;
 }
 
-PixelsSombres pixelsSombres(const Capture& c, int gauche, int haut, int droite, int bas) {
+namespace {
+
+// The pixels of the rectangle that the test picks out, counted, with their centre.
+template <typename Choix>
+PixelsSombres pixelsChoisis(const Capture& c, int gauche, int haut, int droite, int bas, Choix choisi) {
     PixelsSombres p;
     for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y)
         for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
             const uint32_t v = c.pixel(x, y);
-            // Dark in every channel: black or grey, not a coloured frame.
-            if (std::max({(v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF}) < 110) {
+            if (choisi(int(v >> 16), int((v >> 8) & 0xFF), int(v & 0xFF))) {
                 ++p.nombre;
                 p.x += x;
                 p.y += y;
@@ -109,6 +112,15 @@ PixelsSombres pixelsSombres(const Capture& c, int gauche, int haut, int droite, 
         p.y /= p.nombre;
     }
     return p;
+}
+
+} // namespace
+
+PixelsSombres pixelsSombres(const Capture& c, int gauche, int haut, int droite, int bas) {
+    // Dark in every channel: black or grey, not a coloured frame.
+    return pixelsChoisis(c, gauche, haut, droite, bas, [](int r, int g, int b) {
+        return std::max({r, g, b}) < 110;
+    });
 }
 
 bool encreSurLaRangee(const Capture& c, int gauche, int droite, int y) {
@@ -132,22 +144,8 @@ std::vector<Bande> bandesDeTexte(const Capture& c, int gauche, int haut, int dro
 }
 
 PixelsSombres pixelsSelection(const Capture& c, int gauche, int haut, int droite, int bas) {
-    PixelsSombres p;
-    for (int y = std::max(0, haut); y < std::min(bas, c.hauteur); ++y)
-        for (int x = std::max(0, gauche); x < std::min(droite, c.largeur); ++x) {
-            const uint32_t v = c.pixel(x, y);
-            const int r = int(v >> 16), g = int((v >> 8) & 0xFF), b = int(v & 0xFF);
-            if (b > 150 && b > r + 80 && b > g + 40) {
-                ++p.nombre;
-                p.x += x;
-                p.y += y;
-            }
-        }
-    if (p.nombre > 0) {
-        p.x /= p.nombre;
-        p.y /= p.nombre;
-    }
-    return p;
+    return pixelsChoisis(c, gauche, haut, droite, bas,
+                         [](int r, int g, int b) { return b > 150 && b > r + 80 && b > g + 40; });
 }
 
 bool attends(const std::function<bool()>& condition, int secondes) {
