@@ -246,7 +246,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
         }
         case 12: {
             // Save As answered with a name in the private folder, or cancelled.
-            if (d.ConsumeBool()) p::reponsesPrevues().push_back({p::kReponseOk, nomFichier(d)});
+            // The folder itself is answered with its separator: the extension
+            // added to its bare name would name a file beside it.
+            if (d.ConsumeBool()) {
+                const std::string nom = nomFichier(d);
+                p::reponsesPrevues().push_back(
+                    {p::kReponseOk, nom == fuzz::repertoirePrive() ? nom + "/" : nom});
+            }
             const char* extension = d.PickValueInArray({"txt", "", "k3v.bak", "a/b"});
             EnregistreTexteSous(c, d.ConsumeBool() ? extension : nullptr);
             p::reponsesPrevues().clear();
