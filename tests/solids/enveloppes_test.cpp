@@ -33,15 +33,25 @@ std::vector<SolideConnu> solidesConnus() {
     };
 }
 
+// The hull of the points built in a record of its own, with the undefined
+// flag and the reason the builder leaves.
+struct Enveloppe {
+    std::unique_ptr<TPolyedre> p;
+    uint8_t nonDefini = 0;
+    uint16_t raison = 0;
+};
+Enveloppe enveloppeDe(const std::vector<Tvecteur3>& points, bool donneParSommets = false) {
+    Enveloppe e{std::make_unique<TPolyedre>()};
+    remplit(*e.p, points);
+    e.p->donneParSommets = donneParSommets ? 1 : 0;
+    enveloppeConvexe3D(*e.p, e.nonDefini, e.raison);
+    return e;
+}
+
 TEST(EnveloppeConvexe, SolidesConnus) {
     for (const auto& s : solidesConnus()) {
         SCOPED_TRACE(s.nom);
-        auto p = std::make_unique<TPolyedre>();
-        remplit(*p, s.sommets);
-        p->donneParSommets = 1;
-        uint8_t nonDefini = 0;
-        uint16_t raison = 0;
-        enveloppeConvexe3D(*p, nonDefini, raison);
+        auto [p, nonDefini, raison] = enveloppeDe(s.sommets, true);
         ASSERT_EQ(nonDefini, 0) << raison;
         EXPECT_EQ(p->nombreSommets, s.V);
         EXPECT_EQ(p->nombreAretes, s.E);
@@ -69,11 +79,7 @@ TEST(EnveloppeConvexe, PointsAleatoiresSurUneSphereEtALInterieur) {
     // Inner points are dropped silently when the list is not the user's own.
     for (int k = 0; k < 20; ++k)
         points.push_back({uniforme(alea), uniforme(alea), uniforme(alea)});
-    auto p = std::make_unique<TPolyedre>();
-    remplit(*p, points);
-    uint8_t nonDefini = 0;
-    uint16_t raison = 0;
-    enveloppeConvexe3D(*p, nonDefini, raison);
+    auto [p, nonDefini, raison] = enveloppeDe(points);
     ASSERT_EQ(nonDefini, 0) << raison;
     EXPECT_EQ(p->nombreSommets, 40);
     // Points on a sphere in general position: every face is a triangle.
@@ -91,11 +97,7 @@ TEST(EnveloppeConvexe, AllTheVerticesARecordHoldsWithMostOfThemInside) {
     for (int k = 0; k < 120; ++k)
         points.push_back({uniforme(alea), uniforme(alea), uniforme(alea)});
     std::shuffle(points.begin(), points.end(), alea);
-    auto p = std::make_unique<TPolyedre>();
-    remplit(*p, points);
-    uint8_t nonDefini = 0;
-    uint16_t raison = 0;
-    enveloppeConvexe3D(*p, nonDefini, raison);
+    auto [p, nonDefini, raison] = enveloppeDe(points);
     ASSERT_EQ(nonDefini, 0) << raison;
     EXPECT_EQ(p->nombreSommets, 40);
     EXPECT_EQ(p->nombreFaces, 2 * 40 - 4);
@@ -123,11 +125,7 @@ TEST(EnveloppeConvexe, MoreThan80FacesIsRefusedWithItsReason) {
     // 43 points on a sphere: 2 x 43 - 4 = 82 triangles, 123 edges (within
     // their 160): the face limit is the one passed.
     std::mt19937 alea(43);
-    auto p = std::make_unique<TPolyedre>();
-    remplit(*p, pointsSurSphere(43, alea));
-    uint8_t nonDefini = 0;
-    uint16_t raison = 0;
-    enveloppeConvexe3D(*p, nonDefini, raison);
+    auto [p, nonDefini, raison] = enveloppeDe(pointsSurSphere(43, alea));
     EXPECT_EQ(nonDefini, 1);
     EXPECT_EQ(raison, kRaisonTropDeFaces);
     EXPECT_EQ(p->nombreFaces, kMaxFacesPolyedre);
@@ -145,11 +143,7 @@ TEST(EnveloppeConvexe, PointsNonCoinsAbandonnesSansListeUtilisateur) {
     // A pyramid with the midpoint of a base side and a duplicated apex, as a
     // construction's list: both are dropped, the vertices renumbered.
     std::vector<Tvecteur3> v = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}, {1, 1, 3}, {1, 1, 3}};
-    auto p = std::make_unique<TPolyedre>();
-    remplit(*p, v);
-    uint8_t nonDefini = 0;
-    uint16_t raison = 0;
-    enveloppeConvexe3D(*p, nonDefini, raison);
+    auto [p, nonDefini, raison] = enveloppeDe(v);
     ASSERT_EQ(nonDefini, 0) << raison;
     EXPECT_EQ(p->nombreSommets, 5);
     EXPECT_EQ(p->nombreAretes, 8);
