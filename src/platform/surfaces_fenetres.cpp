@@ -60,6 +60,11 @@ ContexteDessin* contexteDeFenetre(Fenetre f) {
     return s ? s->contexte.get() : nullptr;
 }
 
+void peintFondFenetre(Fenetre f, const Brosse& brosse) {
+    if (ContexteDessin* dc = contexteDeFenetre(f)) remplitRectangle(*dc, rectangleClient(f), brosse);
+    valideFenetre(f);
+}
+
 const Bitmap* surfaceDeFenetre(Fenetre f) {
     Surface* s = surface(f);
     return s ? s->bitmap.get() : nullptr;

@@ -13,6 +13,7 @@
 // and dropped when the window is destroyed.
 #include <cstddef>
 
+#include "platform/contexte_dessin_types.h"
 #include "platform/fenetres.h"
 
 namespace km32::platform {
@@ -23,6 +24,9 @@ class ContexteDessin;
 // The device context of the window's surface; nullptr for an unknown window.
 // The pointer stays good until the window is resized or destroyed.
 ContexteDessin* contexteDeFenetre(Fenetre f);
+// The whole paint of a window that shows only a background under its
+// controls: its client area filled with the brush, nothing left to paint.
+void peintFondFenetre(Fenetre f, const Brosse& brosse);
 // The surface itself (pixels and recording), by the same rules.
 const Bitmap* surfaceDeFenetre(Fenetre f);
 

@@ -87,10 +87,7 @@ void placeDessin(TFenEditCom& e) {
 // The box under the drawing is white.
 int32_t procedureBoiteDefilement(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
     if (message != p::WM_PAINT) return 0;
-    if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre)) {
-        p::remplitRectangle(*dc, p::rectangleClient(fenetre), p::kBrosseBlanche);
-    }
-    p::valideFenetre(fenetre);
+    p::peintFondFenetre(fenetre, p::kBrosseBlanche);
     return 0;
 }
 

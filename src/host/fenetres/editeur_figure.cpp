@@ -241,9 +241,7 @@ int32_t procedureEditeur(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
         return 0;
     case p::WM_PAINT:
         // The form's face under its controls, where the figure would show.
-        if (p::ContexteDessin* dc = p::contexteDeFenetre(e->fenetre))
-            p::remplitRectangle(*dc, p::rectangleClient(e->fenetre), p::brossePleine(p::kFaceFormulaire));
-        p::valideFenetre(e->fenetre);
+        p::peintFondFenetre(e->fenetre, p::brossePleine(p::kFaceFormulaire));
         return 0;
     default:
         return 0;

@@ -48,9 +48,7 @@ int32_t procedureCommentaire(p::Fenetre fenetre, uint32_t message, uint32_t, int
     case p::WM_PAINT:
         // The window is white around its paint box, where the figure would
         // show.
-        if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre))
-            p::remplitRectangle(*dc, p::rectangleClient(fenetre), p::kBrosseBlanche);
-        p::valideFenetre(fenetre);
+        p::peintFondFenetre(fenetre, p::kBrosseBlanche);
         return 0;
     default:
         return 0;

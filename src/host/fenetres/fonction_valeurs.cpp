@@ -153,10 +153,7 @@ int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, i
         return 0;
     case p::WM_PAINT:
         // The form's face under its controls, where the figure would show.
-        p::commencePeinture(fenetre);
-        if (p::ContexteDessin* dc = p::contexteDeFenetre(fenetre))
-            p::remplitRectangle(*dc, p::rectangleClient(fenetre), p::brossePleine(p::kFaceFormulaire));
-        p::terminePeinture(fenetre);
+        p::peintFondFenetre(fenetre, p::brossePleine(p::kFaceFormulaire));
         return 0;
     case p::WM_CLOSE:
         FormCloseQuery(*v);
