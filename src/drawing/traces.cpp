@@ -180,12 +180,13 @@ void ajouteATrace(TfigureKalmetra& f, int n) {
     const TObjetFigure& o = objet(f, n);
     if (!f.tableTraces) creeTableTraces(f.tableTraces);
     PTraceObjet& place = f.tableTraces->traces[std::size_t(n)];
-    if (!place) creeTraceObjet(o.nature, place);
+    // A record of another kind (the object was redefined as another kind)
+    // is started afresh: the object's trail is of its own kind.
+    if (!place || place->genre != genreTraceDeNature(o.nature)) creeTraceObjet(o.nature, place);
     if (!place) return;
     TTraceObjet& t = *place;
     if (t.genre == kTracePoint && !marqueDessinee(o.style)) return;
-    // A record whose kind no longer matches the data (the object was
-    // redefined as another kind) is started afresh.
+    // Data of another kind than the record's is not stored.
     if ((t.genre == kTracePoint && e->genre != kElementPoint) ||
         (t.genre == kTraceSegment && e->genre != kElementSegment) ||
         (t.genre == kTraceLigne && e->genre != kElementLigne) ||

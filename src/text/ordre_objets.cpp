@@ -2,6 +2,7 @@
 
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
+#include "model/services_dessin.h"
 
 namespace km32 {
 
@@ -64,6 +65,8 @@ void deplaceObjet(TfigureKalmetra& f, int a, int b) {
         for (int j = a; j > b; --j)
             objet(f, j) = objet(f, j - 1);
     objet(f, b) = deplace;
+    // The drawing data, display element and trail of each object go with it.
+    deplaceDessinObjet(f, a, b);
 }
 
 bool deplacementPossible(const TfigureKalmetra& f, int a, int b) {

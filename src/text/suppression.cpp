@@ -136,6 +136,8 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
         objet(f, j) = objet(f, j + 1);
     objet(f, f.nombreObjets) = TObjetFigure{};
     --f.nombreObjets;
+    // The drawing data, display element and trail of each object stay its own.
+    oteDessinObjet(f, k);
 }
 
 bool detruitEnsembleObjets(TfigureKalmetra& f, TEnsembleObjets ensemble) {

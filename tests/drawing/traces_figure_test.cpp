@@ -144,6 +144,28 @@ TEST_F(TracesFigure, APointWithoutMarkLeavesNoEntry) {
     EXPECT_EQ(traceObjet(f, a)->nombre, 0);
 }
 
+// A trail of another kind than its object's (the object was redefined as
+// another kind) starts afresh as a trail of the object's kind.
+TEST_F(TracesFigure, ATrailOfAnotherKindStartsAfresh) {
+    TfigureKalmetra& f = figure(1, kPointTrace);
+    const int a = numero(f, "A");
+    TElementSolide* e = elementSolide(f, a);
+    ASSERT_NE(e, nullptr);
+    creeTableTraces(f.tableTraces);
+    PTraceObjet& place = f.tableTraces->traces[std::size_t(a)];
+    creeTraceObjet(kNatureSegment, place);
+    ASSERT_EQ(place->genre, kTraceSegment);
+    e->a.x = 7;
+    ajouteATrace(f, a);
+    const TTraceObjet* t = traceObjet(f, a);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->genre, kTracePoint);
+    ASSERT_EQ(t->nombre, 1);
+    EXPECT_EQ(entreeTracePoint(*t, 1).p.x, 7);
+    ajouteATrace(f, a);
+    EXPECT_EQ(traceObjet(f, a)->nombre, 2);
+}
+
 // A circle of radius 1 round the free point A, hatched and drawn as dots,
 // traced while A moves up.
 const char* const kCercleTrace = "Figure Kalmetra\r\n"

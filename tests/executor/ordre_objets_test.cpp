@@ -2,6 +2,7 @@
 // number, a redefinition that breaks the order is mended, circular
 // definitions are refused, and removing an object's data closes the gaps.
 #include "banc_executeur.h"
+#include "drawing/traces.h"
 #include "model/parametres_expression.h"
 #include "text/rangement_lignes.h"
 
@@ -73,6 +74,27 @@ TEST_F(OrdreObjets, MoveRenumbersParentsOperandRunsAndSets) {
     calculeObjet(f, K);
     attendPoint(pt(M), 3, 1, 1);
     attendPoint(pt(K), 4, 2, -2);
+}
+
+// Each object's trail goes with it, in both directions of a move.
+TEST_F(OrdreObjets, AMoveTakesEachObjectsTrailAlong) {
+    creeTableTraces(f.tableTraces);
+    const std::string noms[3] = {"A", "B", "C"};
+    const TTraceObjet* traces[3] = {};
+    for (int k = 0; k < 3; ++k) {
+        PTraceObjet& t = f.tableTraces->traces[std::size_t(numero(noms[k]))];
+        creeTraceObjet(kNaturePoint, t);
+        traces[k] = t.get();
+    }
+    const int a = A;
+    deplaceObjet(f, A, C);
+    ASSERT_EQ(numero("A"), C);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(traceObjet(f, numero(noms[k])), traces[k]) << noms[k];
+    deplaceObjet(f, C, a);
+    ASSERT_EQ(numero("A"), a);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(traceObjet(f, numero(noms[k])), traces[k]) << noms[k];
 }
 
 TEST_F(OrdreObjets, RedefinitionOnLaterObjectsIsPutBackInOrder) {
