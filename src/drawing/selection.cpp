@@ -25,7 +25,7 @@ uint16_t regleEnVigueur(const TfigureKalmetra& f) {
     const EtatSelection& e = etatSelection();
     switch (TQTableDesVariablesPartagees()->codeAnnexe) {
     case kAnnexeDialogue:
-        return e.regleDuDialogue ? e.regleDuDialogue(f) : kDesignationDessinables;
+        return e.regleDuDialogue.value_or(kDesignationDessinables);
     case kAnnexeStyles:
         return designationDeStyle(styleChoisiDansPalette());
     default:

@@ -7,15 +7,14 @@
 // its object is clearly nearer. The search is limited to the objects the
 // current designation allows (designation.h).
 #include <cstdint>
+#include <optional>
 
 #include "model/figure.h"
 
 namespace km32 {
 
-// The rule of the open construction dialog's current field, and the style
-// code selected in the style palette: the dialog and the palette give them
-// when they open (until then, every drawable object and style 0).
-using RegleDuDialogue = uint16_t (*)(const TfigureKalmetra& f);
+// The style code selected in the style palette: the palette gives it when
+// it opens (until then, style 0).
 using StyleDeLaPalette = uint8_t (*)();
 
 struct EtatSelection {
@@ -24,7 +23,11 @@ struct EtatSelection {
     int32_t toleranceDesignation = 31;
     // What the last pick was allowed to find.
     TEnsembleObjets ensembleDesignable;
-    RegleDuDialogue regleDuDialogue = nullptr;
+    // The designation rule of the open construction dialog's current field:
+    // the dialog registers it when it opens and whenever its current line
+    // changes, and clears it when it closes. While the dialog is open and
+    // none is registered, every drawable object may be picked.
+    std::optional<uint16_t> regleDuDialogue;
     StyleDeLaPalette styleDeLaPalette = nullptr;
 };
 EtatSelection& etatSelection();

@@ -190,14 +190,14 @@ TEST_F(GestesSouris, AClickWhileTheDialogIsOpenDesignatesTheObjectForIt) {
     t.fenetreAnnexe = dialogue;
     t.proprietaireAnnexe = forme;
     // The dialog's field takes points only: a click on nothing designates nothing.
-    etatSelection().regleDuDialogue = [](const TfigureKalmetra&) -> uint16_t { return 1; };
+    etatSelection().regleDuDialogue = 1;
     const p::Point a = ecran({1, 2, 0});
     enfonce(a.x + 2, a.y + 1);
     EXPECT_FALSE(f.etatGlisser);
     EXPECT_TRUE(f.ensembleDesigne == TEnsembleObjets().set(std::size_t(numero("A"))));
     p::distribueJusquAuRepos();
     EXPECT_EQ(recus.size(), 1u);
-    etatSelection().regleDuDialogue = [](const TfigureKalmetra&) -> uint16_t { return 25; }; // spheres
+    etatSelection().regleDuDialogue = 25; // spheres
     enfonce(a.x + 2, a.y + 1);
     EXPECT_TRUE(f.ensembleDesigne.none());
     p::distribueJusquAuRepos();

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "base/texte.h"
 #include "drawing/commandes_touches.h"
 #include "drawing/copie_dessin.h"
+#include "drawing/selection.h"
 #include "host/fenetres/dialogue/expression_champ.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetre_mere.h"
@@ -333,6 +335,18 @@ void changeLigne(TFenDialog& d, int pas) {
     d.ligneCourante = uint8_t(k);
 }
 
+// Picking in the figure looks for what the current field takes: its rule is
+// registered whenever the current line is settled, and cleared when the
+// dialog closes.
+void inscritRegleDuChamp(const TFenDialog& d) {
+    std::optional<uint16_t>& regle = etatSelection().regleDuDialogue;
+    regle.reset();
+    if (fenetreDialogue() != &d || d.ligneCourante < 1 || d.ligneCourante > kChampsDialogue ||
+        !d.champs[d.ligneCourante].visible)
+        return;
+    regle = d.dialogue.lignes[d.ligneCourante].genreReponse;
+}
+
 void montreDialogue() {
     if (TFenDialog* d = fenetreDialogue()) {
         p::afficheFenetre(d->fenetre, true);
@@ -582,6 +596,7 @@ void activeChampCourant(TFenDialog& d) {
             }
     }
     p::donneFocus(d.fenetre);
+    inscritRegleDuChamp(d);
     d.boutonExpressionVisible =
         d.ligneCourante <= kMaxLignesDialogue && d.dialogue.lignes[d.ligneCourante].champExpression != 0;
     // An open picker follows the field.
@@ -643,6 +658,7 @@ bool valideDialogue(TFenDialog& d) {
 }
 
 void fermeDialogue(TFenDialog& d) {
+    etatSelection().regleDuDialogue.reset();
     TfigureKalmetra* f = figureDuDialogue(d);
     if (f) {
         if (d.annule || f->commandeDialoguePrecedente != kCommandeModifier) libereDialogue(*f);
@@ -657,6 +673,7 @@ void fermeDialogue(TFenDialog& d) {
 
 void detruitDialogue() {
     std::unique_ptr<TFenDialog> d = std::move(etat().forme);
+    etatSelection().regleDuDialogue.reset();
     if (!d) return;
     if (choixRappelsPourDialogue()) fermeChoixRappels();
     if (fenetreExpressionTQ().ouverte && fenetreExpressionTQ().fenetre == d->fenetre)
