@@ -54,8 +54,9 @@ bool animeRotationVue(TfigureKalmetra& f, uint8_t n, double ax, double ay, doubl
     double axe[3];
     produitVectoriel(axe[0], axe[1], axe[2], ax, ay, az, d[0], d[1], d[2]);
     normalise3(axe[0], axe[1], axe[2]); // not null: the axis is not along d
-    const int etapes = n == 0 ? 1 : n;
-    const double pas = arcCosinus(k) / etapes;
+    // The turn is shared among the n steps; with no step nothing turns.
+    const int etapes = n;
+    const double pas = etapes > 0 ? arcCosinus(k) / etapes : 0;
     double precedent = platform::heureDuJourEnSecondes();
     for (int i = 0; i < etapes; ++i) {
         tourneVueAutourAxeFigure(f, pas, axe[0], axe[1], axe[2]);

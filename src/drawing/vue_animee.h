@@ -13,10 +13,10 @@
 namespace km32 {
 
 // Turns the view towards the axis (figure coordinates; the opposite axis
-// gives the same turn) in n steps (0 is taken as 1). When the viewer already
-// looks along it, the view is only repainted. With memoriser the final view
-// is pushed on the history. False when refused (an axis of length 0 or not
-// finite).
+// gives the same turn) in n steps; in 0 steps the view does not turn. When
+// the viewer already looks along it, the view is only repainted. With
+// memoriser the final view is pushed on the history. False when refused (an
+// axis of length 0 or not finite).
 bool animeRotationVue(TfigureKalmetra& f, uint8_t n, double ax, double ay, double az, bool memoriser = false);
 
 // Waits until the time of day is past precedent + the figure's clock

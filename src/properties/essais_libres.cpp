@@ -373,13 +373,12 @@ void listeObjetsLibresNommes(const TfigureKalmetra& f, const std::string& liste,
         const TObjetFigure& o = objet(f, i);
         if (o.codeConstruction >= 208 || !estConstructionLibre(o.codeConstruction) || o.numeroPrototype != 0)
             continue;
+        // One entry per time the name is listed: the entries keep the places
+        // of the caller's per-entry settings (a name listed twice is then
+        // moved by its first entry).
         const std::string nom = nomObjet(f, i);
-        for (const std::string& item : items) {
-            if (item == nom && nombre < kMaxEntreesPlan) {
-                noms[++nombre] = nom;
-                break;
-            }
-        }
+        for (const std::string& item : items)
+            if (item == nom && nombre < kMaxEntreesPlan) noms[++nombre] = nom;
     }
 }
 

@@ -42,8 +42,9 @@ bool essaiHorsDuDessin(TfigureKalmetra& f, int objet);
 // (at most 20).
 void listeObjetsLibresSauf(const TfigureKalmetra& f, const std::string& exclus, TNomsObjets& noms,
                            uint8_t& nombre);
-// The free objects named in the ";"-list (at most 20 names), in object order;
-// 255 when the list is empty or holds an empty item.
+// The free objects named in the ";"-list (at most 20 names), in object order,
+// each name once for each time it is listed; 255 when the list is empty or
+// holds an empty item.
 void listeObjetsLibresNommes(const TfigureKalmetra& f, const std::string& liste, TNomsObjets& noms,
                              uint8_t& nombre);
 

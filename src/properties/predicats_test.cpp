@@ -479,9 +479,11 @@ void solidesRondsEgaux(const TfigureKalmetra& f, const TArgumentsTest& a, TRepon
     auto valeurs = [&](int k, double v[8]) {
         const TDonneesPolyedre* d = donneesSolide(f, objetA(a, k));
         if (!d || d->genre != kGenreSolideRond) return false;
+        // The two base centres, then the radius of each base (R the base at
+        // B, r the other one; not R2, which is R squared).
         const TDonneesSolideRond& s = solideRondDe(*d);
         const double w[8] = {s.base.x,        s.base.y,        s.base.z, s.autreCentre.x,
-                             s.autreCentre.y, s.autreCentre.z, s.R,      s.R2};
+                             s.autreCentre.y, s.autreCentre.z, s.R,      s.r};
         std::copy(w, w + 8, v);
         return true;
     };
@@ -496,6 +498,7 @@ void solidesRondsEgaux(const TfigureKalmetra& f, const TArgumentsTest& a, TRepon
             double u[8], v[8];
             valeurs(i, u);
             valeurs(j, v);
+            // The second solid with its bases exchanged, centres and radii together.
             const double e[8] = {v[3], v[4], v[5], v[0], v[1], v[2], v[7], v[6]};
             return valeursEgales(u, v, 8, borne) || valeursEgales(u, e, 8, borne);
         },

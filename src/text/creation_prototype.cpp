@@ -166,7 +166,9 @@ void objetsNecessaires(const TfigureKalmetra& f, int i, const TEnsembleObjets& d
     for (int j = i; j > kObjetsPredefinis; --j)
         if (necessaires.test(std::size_t(j)) && !donnes.test(std::size_t(j)))
             necessaires |= ensembleDesAntecedents(f, j);
-    for (int j = kObjetsPredefinis + 1; j < i; ++j)
+    // A given object after i can never be among what i needs: it is not
+    // used either.
+    for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets; ++j)
         if (donnes.test(std::size_t(j)) && !necessaires.test(std::size_t(j))) {
             premierInutilise = uint8_t(j);
             return;

@@ -326,11 +326,15 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
     TListeObjets liste{};
     uint8_t nombre = 0;
     uint16_t erreur = 0;
+    // A refusal names the faulty answer line of the rename dialog (line 1
+    // the objects, line 2 the names), where the dialog puts the focus back.
+    auto refuse = [&](uint16_t e, uint8_t ligne) {
+        afficheErreurDeNumero(e);
+        if (f.dialogue) f.dialogue->ligneErreur = ligne;
+        return e;
+    };
     litListeObjetsRenommables(f, objets, modeLecture, liste, nombre, erreur);
-    if (estRefus(erreur)) {
-        afficheErreurDeNumero(erreur);
-        return erreur;
-    }
+    if (estRefus(erreur)) return refuse(erreur, 1);
     std::vector<std::string> nouveaux;
     std::size_t i = 0;
     while (i < noms.size() && nouveaux.size() < 100) {
@@ -342,10 +346,7 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         if (j > i) nouveaux.push_back(coupe(noms.substr(i, j - i), 10));
         i = j;
     }
-    if (nouveaux.size() != nombre) {
-        afficheErreurDeNumero(kErreurListesInegales);
-        return kErreurListesInegales;
-    }
+    if (nouveaux.size() != nombre) return refuse(kErreurListesInegales, 2);
     for (int k = 1; k <= nombre; ++k) {
         const int n = liste[std::size_t(k)];
         TObjetFigure& o = objet(f, n);

@@ -62,9 +62,9 @@ bool styleVientDuPrototype(const TfigureKalmetra& f, int i);
 // ---- A prototype built from objects of a figure ----
 
 // The objects that the construction of i needs besides the given ones and
-// the built-in objects; premierInutilise is the first given object below i
-// that i does not need (0 when every given object is used; needed is then
-// not reduced).
+// the built-in objects; premierInutilise is the first given object that i
+// does not need, before or after i (0 when every given object is used;
+// needed is then not reduced).
 void objetsNecessaires(const TfigureKalmetra& f, int i, const TEnsembleObjets& donnes,
                        uint8_t& premierInutilise, TEnsembleObjets& necessaires);
 

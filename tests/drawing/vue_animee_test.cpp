@@ -96,8 +96,19 @@ TEST_F(RotationAnimee, RefusalsAndAFigureWithoutWindow) {
     EXPECT_FALSE(animeRotationVue(g, 5, 0, 0, 0));
     EXPECT_FALSE(animeRotationVue(g, 5, NAN, 0, 1));
     EXPECT_TRUE(journalVue().empty());
-    // No step count: the whole turn in one step.
-    ASSERT_TRUE(animeRotationVue(g, 0, 0, 1, 0));
+    // No step: the turn is shared among none, nothing turns or waits, and
+    // the view as it stands is what is remembered.
+    const double angles[3] = {g.anglesVue[0], g.anglesVue[1], g.anglesVue[2]};
+    const int64_t debut = platform::maintenantMs();
+    ASSERT_TRUE(animeRotationVue(g, 0, 0, 1, 0, true));
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(g.anglesVue[k], angles[k]) << k;
+    EXPECT_EQ(platform::maintenantMs(), debut);
+    EXPECT_TRUE(journalVue().empty());
+    ASSERT_TRUE(g.historiqueVues);
+    EXPECT_EQ(g.historiqueVues->nombre, 1);
+    // One step turns all the way.
+    ASSERT_TRUE(animeRotationVue(g, 1, 0, 1, 0));
     EXPECT_NEAR(ecart(g, 0, 1, 0), 0, 1e-9);
     // A figure outside the table turns all the same.
     ASSERT_TRUE(animeRotationVue(*f, 6, 0, 0, 1));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <random>
 #include <string>
 
 #include "banc_calcul.h"
@@ -75,6 +76,75 @@ TEST_F(Aides, RotationGivenByAnAxisAndTwoPoints) {
     const int R = ajoute(c::kRotationPoints, {P, P, point(1, 0, 0), point(0, 1, 0)});
     calculeRotationAxeDeuxPoints(f, R);
     EXPECT_EQ(raison(R), 454);
+}
+
+// The swept angle when the second point is the first, or turned from it by a
+// small angle either way, on random slanted axes and points: B = A sweeps
+// nothing (not a whole turn out of a sine of rounding noise), B a little
+// ahead sweeps that little, B a little behind all but a whole turn. B is
+// turned about the axis here with Rodrigues' formula, apart from the routine.
+TEST_F(Aides, RotationByTwoPointsWithBAtOrNearA) {
+    std::mt19937 hasard(4512);
+    std::uniform_real_distribution<double> coordonnee(-9, 9);
+    auto auHasard = [&] { return P3{coordonnee(hasard), coordonnee(hasard), coordonnee(hasard)}; };
+    const int P = point(0, 0, 0), Q = point(1, 2, 3), A = point(5, -1, 2), B = point(5, -1, 2);
+    const int R = ajoute(c::kArcDeCercle, {P, Q, A, B});
+    auto place = [&](int i, P3 p) {
+        valeurObjet(f, i, 1) = p.x, valeurObjet(f, i, 2) = p.y, valeurObjet(f, i, 3) = p.z;
+    };
+    auto moins = [](P3 a, P3 b) { return P3{a.x - b.x, a.y - b.y, a.z - b.z}; };
+    auto scal = [](P3 a, P3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; };
+    auto vect = [](P3 a, P3 b) {
+        return P3{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+    };
+    const double deuxPi = 2 * std::numbers::pi;
+    int cas = 0;
+    // The axis (OU), U = (1, 2, 3), and A = (5, -1, 2) first, then random ones.
+    for (int essai = 0; essai < 300; ++essai) {
+        const P3 p0 = essai == 0 ? P3{0, 0, 0} : auHasard(), p1 = essai == 0 ? P3{1, 2, 3} : auHasard(),
+                 a = essai == 0 ? P3{5, -1, 2} : auHasard();
+        P3 u = moins(p1, p0);
+        const double lu = std::sqrt(scal(u, u));
+        if (lu < 0.5) continue;
+        u = {u.x / lu, u.y / lu, u.z / lu};
+        const P3 w = moins(a, p0);
+        const double t = scal(w, u);
+        const P3 h{p0.x + t * u.x, p0.y + t * u.y, p0.z + t * u.z};
+        const P3 ha = moins(a, h);
+        if (std::sqrt(scal(ha, ha)) < 0.5) continue; // too near the axis to matter here
+        const P3 v = vect(u, ha);
+        auto tourne = [&](double angle) {
+            const double co = std::cos(angle), si = std::sin(angle);
+            return P3{h.x + co * ha.x + si * v.x, h.y + co * ha.y + si * v.y, h.z + co * ha.z + si * v.z};
+        };
+        place(P, p0);
+        place(Q, p1);
+        place(A, a);
+        const struct {
+            double tour;   // B is A turned by this
+            double balaye; // the angle the arc sweeps
+            double marge;
+        } positions[] = {
+            {0, 0, 0},
+            {1e-3, 1e-3, 1e-9},
+            {-1e-3, deuxPi - 1e-3, 1e-9},
+            {1e-4, 1e-4, 1e-9},
+            {-1e-4, deuxPi - 1e-4, 1e-9},
+            // Within the arc cosine's 1e-10 on the cosine B is at A, on
+            // either side.
+            {1e-6, 0, 0},
+            {-1e-6, 0, 0},
+        };
+        for (const auto& k : positions) {
+            place(B, k.tour == 0 ? a : tourne(k.tour));
+            calculeRotationAxeDeuxPoints(f, R);
+            ASSERT_EQ(raison(R), 0) << essai;
+            EXPECT_NEAR(valeurObjet(f, R, 11), k.balaye, k.marge)
+                << "essai " << essai << ", B turned by " << k.tour;
+        }
+        ++cas;
+    }
+    EXPECT_GT(cas, 200);
 }
 
 TEST_F(Aides, ComponentsInAFrame) {

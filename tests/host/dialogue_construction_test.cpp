@@ -702,6 +702,73 @@ TEST_F(DialogueConstruction, RenamingAndAssigningThroughTheDialog) {
     EXPECT_EQ(fig().dernierLibreBouge, numero("P"));
 }
 
+// A refused rename puts the focus on the faulty line whichever line the
+// caret was on: the list of objects (an unknown name, a segment named by its
+// points) on line 1, the names when the counts differ on line 2. The message
+// says why, and no name changes.
+TEST_F(DialogueConstruction, ARefusedRenameFocusesTheFaultyLine) {
+    figureDeTexte(std::string(kPointsAB) + "Segment [AB]\r\n");
+    const struct {
+        const char* objets;
+        const char* noms;
+        uint8_t caret;
+        uint16_t erreur;
+        uint8_t ligne;
+    } cas[] = {
+        {"A Z", "E F", 2, 537, 1}, {"A [AB]", "E F", 2, 667, 1}, {"A B", "E F G", 1, 602, 2},
+        {"A B", "E", 1, 602, 2},   {"Z", "E", 1, 537, 1},        {"A", "E F", 2, 602, 2},
+    };
+    const std::string avant = ecritTexteFigure(fig());
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.objets) + " / " + c.noms);
+        ouvre(90);
+        p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, 1, 0);
+        tape(c.objets);
+        p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, 2, 0);
+        tape(c.noms);
+        p::envoieMessage(fenetreDuDialogue(), p::WM_COMMAND, c.caret, 0);
+        ASSERT_EQ(fenetreDialogue()->ligneCourante, c.caret);
+        p::boitesDemandees().clear();
+        touche(p::VK_RETURN);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        EXPECT_EQ(fenetreDialogue()->ligneCourante, c.ligne);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        const std::string phrase = phraseDeNumero(c.erreur);
+        const std::string debut = phrase.substr(0, phrase.find('#'));
+        EXPECT_EQ(p::boitesDemandees().back().texte.substr(0, debut.size()), debut);
+        touche(p::VK_ESCAPE);
+        EXPECT_EQ(ecritTexteFigure(fig()), avant);
+    }
+}
+
+// A prototype whose given objects include one that the result does not use
+// is refused with 708 naming both, whether that object comes before the
+// result in the figure or after it, and no prototype is made; the dialog
+// stays on the result's line.
+TEST_F(DialogueConstruction, APrototypeRefusesAGivenObjectTheResultDoesNotUse) {
+    figureDeTexte(std::string(kPointsAB) + "Y point de coordonnées (0,0,9) dans le repère Rxyz\r\n"
+                                           "M milieu du segment [AB]\r\n"
+                                           "Z point de coordonnées (0,9,0) dans le repère Rxyz\r\n");
+    for (const char* inutile : {"Y", "Z"}) {
+        SCOPED_TRACE(inutile);
+        ouvre(95);
+        p::boitesDemandees().clear();
+        repondEtValide({"Milieu", (std::string("A, B, ") + inutile).c_str(), "M", "M milieu de AB"});
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        EXPECT_EQ(fenetreDialogue()->ligneCourante, 3);
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        EXPECT_EQ(utf8DeWindows1252(p::boitesDemandees().back().texte),
+                  "L'objet " + std::string(inutile) + " n'est pas utilisé\r dans la construction de M.");
+        EXPECT_EQ(prototypeDe(fig(), 1), nullptr);
+        touche(p::VK_ESCAPE);
+    }
+    // Without it the prototype is made.
+    ouvre(95);
+    repondEtValide({"Milieu", "A, B", "M", "M milieu de AB"});
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_NE(prototypeDe(fig(), 1), nullptr);
+}
+
 TEST_F(DialogueConstruction, AFrontPlaneIsStoredAndTheViewTurnsTowardsIt) {
     figureDeTexte(std::string(kPointsAB) + "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n");
     TfigureKalmetra& f = fig();

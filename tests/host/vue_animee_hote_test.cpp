@@ -92,6 +92,39 @@ TEST_P(VueAnimeeHote, EveryRoadTurnsAllTheWayWithinTheCall) {
     EXPECT_TRUE(texteContientLigne(l)) << texte();
 }
 
+// A front view whose step count is an expression worth 0 shares the turn
+// among no step: the view does not move and no time passes, by its key or by
+// its name; the view as it stands goes on the history. The same command in
+// m + 2 steps turns all the way to the plane's normal.
+class VueDeFaceSansEtape : public BancEtatsFigure {};
+
+TEST_F(VueDeFaceSansEtape, ZeroStepsTurnNothing) {
+    figureDeTexte(std::string(kFigure) + "m = 0\r\n"
+                                         "H1 (touche H) vue de face du plan ABC en m étape(s)\r\n"
+                                         "J1 (touche J) vue de face du plan ABC en m+2 étape(s)\r\n");
+    const double* d = fig().directionVue;
+    const double avant[3] = {d[0], d[1], d[2]};
+    const double r3 = 1 / std::sqrt(3.0);
+    ASSERT_LT(std::fabs(d[0] * r3 + d[1] * r3 + d[2] * r3), 0.99) << "already there";
+    auto historique = [&] { return fig().historiqueVues ? fig().historiqueVues->nombre : 0; };
+    for (int essai = 0; essai < 2; ++essai) {
+        const int h = historique();
+        const int64_t debut = p::maintenantMs();
+        if (essai == 0)
+            KMKeyPress(n, 'h');
+        else
+            KMExecuteCommande(n, "H1");
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(d[k], avant[k]) << essai << " " << k;
+        EXPECT_EQ(p::maintenantMs(), debut) << essai;
+        EXPECT_EQ(historique(), h + 1) << essai;
+    }
+    const int64_t debut = p::maintenantMs();
+    KMKeyPress(n, 'j');
+    EXPECT_NEAR(std::fabs(d[0] * r3 + d[1] * r3 + d[2] * r3), 1, 1e-9);
+    EXPECT_GE(p::maintenantMs() - debut, int64_t(2) * fig().intervalleHorloge);
+}
+
 INSTANTIATE_TEST_SUITE_P(Langues, VueAnimeeHote, ::testing::Values(int16_t(1), int16_t(2)));
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "banc_proprietes.h"
 #include "model/objets_figure.h"
@@ -208,6 +210,69 @@ TEST_F(Moteur, TrialMoves) {
         EXPECT_TRUE(deplaces.test(std::size_t(e.objet)));
         EXPECT_EQ(deplaces.count(), 1u);
     }
+}
+
+// A name listed twice among the objects to vary keeps an entry for each
+// time it is listed, so that the entries after it keep the places of their
+// own settings: in "M;M;N", N is the third entry and moves by the third
+// level, M by the first (a level-k walk on [0, 1] steps by 1/50, 1/40, ...,
+// 1/3 at level 10).
+TEST_F(Moteur, ANameListedTwiceKeepsTheEntriesAfterItInPlace) {
+    const int16_t n = figure("Figure Kalmetra\n"
+                             "A point de coordonnées (0,0,0) dans le repère Rxyz\n"
+                             "B point de coordonnées (4,0,0) dans le repère Rxyz\n"
+                             "M point libre sur le segment [AB]\n"
+                             "N point libre sur le segment [AB]\n"
+                             "Fin de la figure");
+    TfigureKalmetra& g = f(n);
+    const int m = num(n, "M"), k = num(n, "N");
+    TNomsObjets noms;
+    uint8_t nombre = 0;
+    const struct {
+        const char* liste;
+        std::vector<std::string> attendus;
+    } listes[] = {
+        {"M;M;N", {"M", "M", "N"}},
+        {"N;M;M", {"M", "M", "N"}}, // in the figure's order
+        {"N;N", {"N", "N"}},
+        {"N;A;M", {"M", "N"}}, // A is no free object
+    };
+    for (const auto& l : listes) {
+        listeObjetsLibresNommes(g, l.liste, noms, nombre);
+        ASSERT_EQ(nombre, l.attendus.size()) << l.liste;
+        for (std::size_t i = 0; i < l.attendus.size(); ++i)
+            EXPECT_EQ(noms[i + 1], l.attendus[i]) << l.liste << " " << i + 1;
+    }
+
+    listeObjetsLibresNommes(g, "M;M;N", noms, nombre);
+    ASSERT_EQ(nombre, 3);
+    TEntreesEssai entrees;
+    const int32_t niveaux[] = {1, 2, 10};
+    for (int e = 1; e <= 3; ++e) {
+        entrees.noms[std::size_t(e)] = noms[std::size_t(e)];
+        entrees.niveaux[std::size_t(e)] = niveaux[e - 1];
+        entrees.directions[std::size_t(e)][0] = 1;
+    }
+    valeurObjet(g, m, 4) = 0.5;
+    valeurObjet(g, k, 4) = 0.5;
+    TEnsembleObjets deplaces;
+    testeParTiragesAleatoires(g, entrees, nombre, deplaces);
+    EXPECT_NEAR(valeurObjet(g, m, 4), 0.5 + 1.0 / 50, 1e-12); // once, by its first entry
+    EXPECT_NEAR(valeurObjet(g, k, 4), 0.5 + 1.0 / 3, 1e-12);  // by the third entry
+    EXPECT_EQ(deplaces.count(), 2u);
+
+    // The driver moves a name listed twice as any other, and its
+    // counter-example holds each moved object once: S off (AB), C on it.
+    const int16_t l = figure(kLibres);
+    TRequeteTest q{&f(l), 1, 0, "S;(AB)"};
+    TDescriptionTest d;
+    d.nomsAVarier = "S;S;C";
+    d.genreEssais = 1;
+    TResultatTest r;
+    evalueTest(q, d, r);
+    ASSERT_FALSE(r.vrai);
+    EXPECT_EQ(r.ensembleContreExemple.count(), 2u);
+    EXPECT_EQ(r.nombreContreExemple, 1 + 2); // C's parameter, S's longitude and latitude
 }
 
 TEST_F(Moteur, ListsOfFreeObjects) {

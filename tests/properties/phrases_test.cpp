@@ -184,6 +184,55 @@ TEST_F(Phrases, FixedFiguresFrameAndCubeSection) {
         EXPECT_EQ(teste(n, c.phrase), c.attendu) << c.phrase;
 }
 
+// Round solids are equal when their two base centres and their two radii
+// agree, as they stand or with the bases exchanged (centres and radii
+// together): a cylinder on [AB] is the cylinder on [BA], a frustum does not
+// depend on the order of its bases, and frustums that differ only by the
+// radius of one base are different, whatever that radius squared is.
+TEST_F(Phrases, RoundSolidsCompareTheirBaseCentresAndTheirTwoRadii) {
+    const int16_t n =
+        figure("Figure Kalmetra\n"
+               "A point de coordonnées (0,0,0) dans le repère Rxyz\n"
+               "B point de coordonnées (1,2,2) dans le repère Rxyz\n"
+               "C point de coordonnées (0,0,3) dans le repère Rxyz\n"
+               "K1 cylindre de rayon 2 et d'axe le segment [AB] (unité de longueur Uxyz)\n"
+               "K2 cylindre de rayon 2 et d'axe le segment [BA] (unité de longueur Uxyz)\n"
+               "K3 cylindre de rayon 1 et d'axe le segment [BA] (unité de longueur Uxyz)\n"
+               "K4 cylindre de rayon 1 et d'axe le segment [AB] (unité de longueur Uxyz)\n"
+               "K5 cylindre de rayon 2 et d'axe le segment [AC] (unité de longueur Uxyz)\n"
+               "T1 tronc de cône de bases (A, 2) et (B, 1) (unité de longueur Uxyz)\n"
+               "T2 tronc de cône de bases (A, 2) et (B, 1.5) (unité de longueur Uxyz)\n"
+               "T3 tronc de cône de bases (B, 1) et (A, 2) (unité de longueur Uxyz)\n"
+               "T4 tronc de cône de bases (A, 1) et (B, 2) (unité de longueur Uxyz)\n"
+               "T5 tronc de cône de bases (A, 2) et (B, 1.004) (unité de longueur Uxyz)\n"
+               "T6 tronc de cône de bases (A, 0.5) et (B, 0.25) (unité de longueur Uxyz)\n"
+               "T7 tronc de cône de bases (A, 0.5) et (B, 0.3) (unité de longueur Uxyz)\n"
+               "C1 cône de sommet A et de base de centre B et de rayon 2 (unité de longueur Uxyz)\n"
+               "C2 cône de sommet A et de base de centre B et de rayon 2 (unité de longueur Uxyz)\n"
+               "C3 cône de sommet B et de base de centre A et de rayon 2 (unité de longueur Uxyz)\n"
+               "C4 cône de sommet A et de base de centre B et de rayon 3 (unité de longueur Uxyz)\n"
+               "Fin de la figure");
+    const Cas cas[] = {
+        {"Teste égalité de K1 et K2", 0},  // one cylinder, axis either way
+        {"Teste égalité de K3 et K4", 0},  // radius 1 too
+        {"Teste égalité de K1 et K4", 52}, // radii 2 and 1
+        {"Teste égalité de K1 et K5", 52}, // another axis
+        {"Teste égalité de T1 et T3", 0},  // the bases given in the other order
+        {"Teste égalité de T1 et T2", 52}, // small bases of radius 1 and 1.5
+        {"Teste égalité de T1 et T4", 52}, // the large base at B instead of A
+        {"Teste égalité de T6 et T7", 52}, // 0.25 = 0.5 squared: still not 0.3
+        // 0.004 apart: different within 0.0001, equal within 0.01.
+        {"Teste égalité de T1 et T5", 52},
+        {"Teste égalité de T1 et T5 (tolérance: 1)", 0},
+        {"Teste égalité de C1 et C2", 0},
+        {"Teste égalité de C1 et C3", 52}, // apex and base centre exchanged
+        {"Teste égalité de C1 et C4", 52},
+        {"Teste existence d'un objet égal à T3", 0},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(teste(n, c.phrase), c.attendu) << c.phrase;
+}
+
 TEST_F(Phrases, ThreeLanguages) {
     struct Langue {
         const char* figure;

@@ -177,8 +177,11 @@ void calculeRotationAxeDeuxPoints(TfigureKalmetra& f, int n) {
     }
     // The angle swept from A to B turning about u (counterclockwise seen from
     // the tip of u), the way points on the arc are placed: Ω + cos φ r + sin φ (u x r).
+    // The arc cosine is exactly 0 when B is at A (within its 1e-10 on the
+    // cosine); the sine there is rounding noise of either sign and would
+    // make B = A sweep a whole turn. Only an angle found is turned round.
     double angle = arcCosinus(scalaire(e1, e2));
-    if (scalaire(e2, vectoriel(u, e1)) < 0) angle = 2 * std::numbers::pi - angle;
+    if (angle > 0 && scalaire(e2, vectoriel(u, e1)) < 0) angle = 2 * std::numbers::pi - angle;
     ecritV3DepuisZero(f, n, 0, H);
     ecritV3DepuisZero(f, n, 3, u);
     valeurDepuisZero(f, n, 6) = r;

@@ -205,6 +205,10 @@ void commandeVueDeFace(TfigureKalmetra& f, int n, const Tparents& p) {
     double D = 0;
     if (!planOuRaison(f, n, p[1], p[2], p[3], normale, D, raison::kPlanNonValide)) return;
     ecritV3(f, n, 1, normale);
+    // The number of steps follows its expression (a constant one was also
+    // stored when the line was read): the turn takes as many steps as it
+    // is worth when the key is pressed.
+    lisParametre(f, n, 1, 4);
 }
 
 void commandeRotationRelative(TfigureKalmetra& f, int n) {
@@ -239,8 +243,7 @@ void commandeTableau(TfigureKalmetra& f, int n) {
         if (!lisParametre(f, n, i + 3, i + 3)) return;
     if (!entierDans(valeurObjet(f, n, 3), 1, 500)) return rendIndefini(f, n, raison::kHorsLimites);
     for (int i = 1; i <= objet(f, n).nombreParents; ++i)
-        if (!entierDans(valeurObjet(f, n, i + 3), -0.1, 6.1))
-            return rendIndefini(f, n, raison::kHorsLimites);
+        if (!entierDans(valeurObjet(f, n, i + 3), -0.1, 6.1)) return rendIndefini(f, n, raison::kHorsLimites);
 }
 
 // ---- Solids ----
