@@ -75,8 +75,15 @@ void valideNouvelEtat(TfigureKalmetra& f) {
         f.anglesVueInitiale[k] = f.anglesVue[k];
     signaleFigureModifiee(f);
     {
+        // The copy leaves out the comment and the stored extra lines, which
+        // the snapshot keeps beside it: the text kept for undo holds them.
         TInstantane& ancien = etatInstantanes().pile[etatInstantanes().nombreInstantanes];
-        prendInstantanePourAnnuler(f, *ancien.copie);
+        TfigureKalmetra& copie = *ancien.copie;
+        copie.texteCommentaire = std::move(ancien.commentaire);
+        copie.lignesDifferees = std::move(ancien.lignesDifferees);
+        prendInstantanePourAnnuler(f, copie);
+        copie.texteCommentaire.reset();
+        copie.lignesDifferees.reset();
         depileInstantane();
     }
     rearmeHorloge(f);

@@ -12,6 +12,7 @@
 #include "model/services_texte.h"
 #include "model/texte_math.h"
 #include "phrases/phrase.h"
+#include "text/ligne_relisible.h"
 #include "text/textes_definition.h"
 
 namespace km32 {
@@ -432,7 +433,7 @@ std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
     const std::string parametres = phraseDefinitionObjet(f, i, 255, false, false, boucle);
     if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0)
         return coupe("\r\n" + remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres), 255);
-    return ligneDePhraseAvecParametres(phraseDeDefinition(f, i), parametres, 0);
+    return ligneRelisible(phraseDeDefinition(f, i), parametres, 0);
 }
 
 std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i) {

@@ -13,9 +13,11 @@
 #include "model/services_texte.h"
 #include "phrases/phrase.h"
 #include "phrases/phrase_messages.h"
+#include "base/garde.h"
 #include "sibling/table_partagee.h"
 #include "text/descriptions_objets.h"
 #include "text/lignes_commandes.h"
+#include "text/ligne_relisible.h"
 #include "text/lignes_figure_texte.h"
 
 namespace km32 {
@@ -38,11 +40,11 @@ struct Ecriture {
         parametre += coupe(nom, 80);
     }
     void ecritLigneDeParametre(uint16_t phrase) {
-        texte += ligneDePhraseAvecParametres(phrase, parametre, 0);
+        texte += ligneRelisible(phrase, parametre, 0);
         parametre.clear();
     }
     void ligne(uint16_t phrase, const std::string& parametres, uint8_t indentation = 0) {
-        texte += ligneDePhraseAvecParametres(phrase, parametres, indentation);
+        texte += ligneRelisible(phrase, parametres, indentation);
     }
     // Names written in lines of at least 61 characters, the last excepted;
     // the lines after the first use phraseSuite.
@@ -439,6 +441,9 @@ std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
 } // namespace
 
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
+    // Measured in words: an edit is made only when its lines read as
+    // phrases in every language, not in their coded form.
+    GardeValeur<FormeLignes> enMots(formeLignes(), FormeLignes::Phrase);
     // Lines are built by a routine that cuts at 253 characters: a line that
     // reaches 251 is too long, cut or not.
     const std::size_t ici = longueurLignesObjet(f, i);
@@ -480,8 +485,16 @@ std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
         premier = false;
         a = suivant;
     }
-    if (!parametres.empty()) return ligneDePhraseAvecParametres(phrase, parametres, 0);
-    return phraseDeNumero(phrase);
+    if (parametres.empty()) return phraseDeNumero(phrase);
+    // A start line whose list of commands fits in the language it was read
+    // in may not fit in the applied one ("Start with ... of the command(s)"
+    // is longer than the French phrase): it is then written coded, as it is
+    // stored, which every language reads and which is shorter than the line
+    // it was read from. Splitting it would change what it does (n times the
+    // whole list is not n times each part).
+    const std::string ligne = ligneDePhraseAvecParametres(phrase, parametres, 0);
+    if (ligne.size() <= kLongueurMaxLigneLue + 2 || formeLignes() == FormeLignes::Phrase) return ligne;
+    return kFinDeLigne + l;
 }
 
 std::string ecritTexteFigure(const TfigureKalmetra& f) {

@@ -29,6 +29,7 @@
 #include "text/noms_objets.h"
 #include "text/ordre_objets.h"
 #include "text/rangement_lignes.h"
+#include "text/execution_texte.h"
 
 namespace km32 {
 
@@ -313,10 +314,13 @@ void executeChangementPas(TfigureKalmetra& f, TLigneAnalysee& L) {
 
 namespace {
 
-// An object whose lines the writer could not write within the reader's
-// limit would be lost the next time the figure is saved or an edit is
-// undone: its creation is refused, named in the message.
+// An object whose lines could not be written in words within the reader's
+// limit in every language is refused when a user makes it (a host line, a
+// dialog), named in the message. A text being read is taken as the reader
+// takes it: a line it accepts is never refused afterwards, and the writer
+// writes such an object's over-long lines in their coded form.
 void refuseLignesTropLongues(const TfigureKalmetra& f, TLigneAnalysee& L, int avant) {
+    if (textesEnLecture() > 0) return;
     const auto verifie = [&](int i) {
         if (L.erreur != 0 || i <= kObjetsPredefinis || i > f.nombreObjets) return;
         if (lignesObjetRelisibles(f, i)) return;

@@ -67,7 +67,13 @@ void ajouteLigneNonExecutee(std::string& tampon, const std::string& ligne) {
 
 } // namespace
 
+int& textesEnLecture() {
+    static int n = 0;
+    return n;
+}
+
 uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier, uint8_t mode) {
+    GardeValeur<int> enLecture(textesEnLecture(), textesEnLecture() + 1);
     lignesDiffereesEnAttente(f) = 0;
     std::string differees;
     uint16_t erreur = 0;

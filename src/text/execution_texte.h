@@ -33,6 +33,12 @@ inline uint8_t& lignesDiffereesEnAttente(TfigureKalmetra& f) {
 // of the first failing line. The lines before it stay executed.
 uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texte, uint8_t mode);
 
+// Above 0 while a whole text (a file, a text applied by the host or the
+// editor, an undo snapshot, a prototype block) is being read: what such a
+// text holds is taken as the reader takes it, and the checks that belong to
+// a user's edit do not run.
+int& textesEnLecture();
+
 // The number (from 1) of the line at which the last text or host lines run
 // on figure numero stopped, 0 when that run went through (and for a number
 // outside 1..64). Kept beside the figure, not in it, so that a figure put

@@ -15,6 +15,7 @@
 #include "model/services_texte.h"
 #include "model/texte_math.h"
 #include "phrases/phrase.h"
+#include "text/ligne_relisible.h"
 
 namespace km32 {
 
@@ -23,7 +24,7 @@ namespace {
 constexpr uint16_t kPhraseCouleurRVB = 11162;
 
 std::string ligne(uint16_t phrase, const std::string& parametres, uint8_t indentation = 0) {
-    return ligneDePhraseAvecParametres(phrase, parametres, indentation);
+    return ligneRelisible(phrase, parametres, indentation);
 }
 
 std::string quatreDecimales(double x) {

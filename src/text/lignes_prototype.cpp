@@ -1,6 +1,9 @@
 // Lines that use a prototype: a line that matches the model phrase of a
 // usable prototype creates the prototype's result from the names it gives,
 // and an object so created is described again by the same phrase.
+#include <algorithm>
+
+#include "base/garde.h"
 #include "base/texte.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
@@ -11,6 +14,7 @@
 #include "phrases/phrase.h"
 #include "text/execution_creation.h"
 #include "text/ligne_figure.h"
+#include "text/ligne_relisible.h"
 #include "text/textes_definition.h"
 
 namespace km32 {
@@ -174,22 +178,40 @@ std::string argumentsDePrototype(const ContexteDefinition& c) {
     return r;
 }
 
-void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
+namespace {
+
+// How the lines of a block's inner figure are written.
+enum class FormeBloc { Retraits, SansRetraits, Codee };
+
+// The block of p in one form, from its "Début de" line to its end line,
+// each line ended by CR LF.
+std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
     const std::string fin = "\r\n";
+    std::string texte;
     auto ajoute = [&](std::string l) {
         // Lines led by a line break lose it: each line here ends with one.
         if (l.compare(0, 2, fin) == 0) l.erase(0, 2);
         if (!l.empty()) texte += l + fin;
     };
-    texte += fin + ligneDePhraseAvecParametres(kPhraseDebutPrototype, "[" + p.titre + "]", 0).substr(2) + fin;
+    // A line of the inner figure, without its indentation when the block
+    // must be shorter (the reader drops leading blanks).
+    auto ajouteLigneFigure = [&](std::string l) {
+        if (l.compare(0, 2, fin) == 0) l.erase(0, 2);
+        if (forme != FormeBloc::Retraits) l.erase(0, std::min(l.size(), l.find_first_not_of(' ')));
+        ajoute(l);
+    };
+    texte += ligneDePhraseAvecParametres(kPhraseDebutPrototype, "[" + p.titre + "]", 0).substr(2) + fin;
     if (p.figureInterne) {
+        GardeValeur<FormeLignes> lignes(formeLignes(),
+                                        forme == FormeBloc::Codee ? FormeLignes::Codee : formeLignes());
         const TfigureKalmetra& g = *p.figureInterne;
         for (int i = kObjetsPredefinis + 1; i <= g.nombreObjets; ++i) {
-            ajoute(ligneDefinitionObjet(g, i));
-            if (g.ensembleParametresLibres.test(std::size_t(i))) ajoute(ecritLigneObjetLibre(g, i));
+            ajouteLigneFigure(ligneDefinitionObjet(g, i));
+            if (g.ensembleParametresLibres.test(std::size_t(i)))
+                ajouteLigneFigure(ecritLigneObjetLibre(g, i));
         }
         if (p.aLigneStyle && g.nombreObjets > kObjetsPredefinis)
-            ajoute(ecritLigneStyleObjet(g, g.nombreObjets));
+            ajouteLigneFigure(ecritLigneStyleObjet(g, g.nombreObjets));
         if (g.prototypeHorsMenu) ajoute(phraseDeNumero(kPhraseHorsMenu));
         if (g.lignesDifferees) {
             std::string differees = *g.lignesDifferees;
@@ -203,6 +225,26 @@ void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
         ajoute(p.invites[std::size_t(k)]);
     if (p.aCommentaire) texte += p.commentaire + fin;
     ajoute(ligneDePhraseAvecParametres(kPhraseFinPrototype, "[" + p.titre + "]", 0));
+    return texte;
+}
+
+} // namespace
+
+void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
+    // The reader takes a block shorter than 5,000 characters, counted from
+    // its first line to its end line. A block read near that limit may be
+    // written longer (the free-object lines indented, the phrases of a
+    // language with longer words): it is then written without indentation,
+    // and if that is still too long with the lines of its inner figure in
+    // their coded form, which every language reads into the same figure.
+    const std::string titre = "[" + p.titre + "]";
+    std::string bloc;
+    for (const FormeBloc forme : {FormeBloc::Retraits, FormeBloc::SansRetraits, FormeBloc::Codee}) {
+        bloc = blocDePrototype(p, forme);
+        const std::size_t marque = bloc.rfind(titre);
+        if (marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc) break;
+    }
+    texte += "\r\n" + bloc;
 }
 
 void ecritTousLesPrototypes(const TfigureKalmetra& f, std::string& texte) {

@@ -24,6 +24,7 @@
 #include "text/noms_objets.h"
 #include "text/operandes_objets.h"
 #include "text/suppression.h"
+#include "text/execution_texte.h"
 
 namespace km32 {
 
@@ -362,9 +363,10 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
             o.codeConstruction = 182;
     }
     // Longer names lengthen the lines of every object that names them: a
-    // rename that would need a line the reader refuses is not made (the
-    // callers put the figure back).
-    for (int i = 1; i <= f.nombreObjets; ++i)
+    // rename by a user that would need a line the reader refuses is not made
+    // (the callers put the figure back). A rename line of a text being read
+    // is taken as it is.
+    for (int i = 1; textesEnLecture() == 0 && i <= f.nombreObjets; ++i)
         if (!lignesObjetRelisibles(f, i)) {
             nomErreur1() = nomObjetNotation(f, i);
             afficheErreurDeNumero(kErreurLigneEcriteTropLongue);

@@ -2,10 +2,14 @@
 // through the C interface: many objects with long names, and every kind of
 // line whose lists grow with the figure (clipping, protections, blocked and
 // looped objects, trace selection, memorised positions, drawing in a block,
-// values of a function, labels). Whatever the lines that were refused on
-// the way, the figure written in each language has no line the reader
-// refuses, reads back into a figure that writes the same text, and the
-// snapshot that undo restores gives the same figure back.
+// values of a function, labels, the start line that runs a list of
+// commands). Whatever the lines that were refused on the way, the figure
+// written in each language has no line the reader refuses, reads back into
+// a figure that writes the same text, whatever the language applied while
+// it is read, and the snapshot that undo restores gives the same figure
+// back. Also the files that the reader takes at its limits (lines of 249
+// and 250 characters, prototype blocks just under 5,000) in each language:
+// they open, and the figure written in any language reads back.
 #include <algorithm>
 #include <random>
 #include <string>
@@ -85,6 +89,17 @@ class Generateur {
         };
         point(0);
         lignes.push_back("S000 sph\xE8re de centre P000 et de rayon 3 (unit\xE9 de longueur Uxyz)");
+        // Key commands and the start line that runs them: with 41 of them
+        // the French line has 248 characters, the English one 256.
+        const int nCommandes = entier(30, 41);
+        std::string commandes;
+        for (int k = 0; k < nCommandes; ++k) {
+            lignes.push_back(nom('K', k) + " (touche " + char('A' + k % 26) + ") dessin en bloc de P000");
+            commandes += (k == 0 ? "" : ",") + nom('K', k);
+        }
+        demarrage = "D\xE9marrer en ex\xE9"
+                    "cutant  " +
+                    std::to_string(entier(1, 9)) + " fois les commandes " + commandes;
         const int nLibres = entier(6, 12);
         for (int k = 0; k < nLibres; ++k) {
             libres.push_back(nom('L', k));
@@ -145,23 +160,59 @@ class Generateur {
         return lignes;
     }
 
+    // The start line of the last figure: it waits in the figure only when
+    // the figure is read from a text (a host line runs it at once).
+    std::string demarrage;
+
   private:
     std::mt19937 hasard_;
 };
 
+// Reads texte while the language is applied, then writes the figure back
+// in the language ecriture: the text of the figure read.
+std::string texteRelu(platform::Fenetre hote, const std::string& texte, int16_t lecture, int16_t ecriture,
+                      uint16_t* echec = nullptr) {
+    KMappliqueLangue(lecture);
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+    if (n <= 0) return {};
+    if (echec) *echec = KMLigneEnErreur(n);
+    KMappliqueLangue(ecriture);
+    std::string r = texteDeBloc(KMTexteFigure(n));
+    KMDetruitFigure(n);
+    return r;
+}
+
+// Lines of the text over the reader's limit.
+std::vector<std::string> lignesTropLongues(const std::string& texte) {
+    std::vector<std::string> r;
+    for (const std::string& l : lignesDe(texte))
+        if (l.size() > 250) r.push_back(l);
+    return r;
+}
+
 TEST_F(LignesLimites, GeneratedFiguresWriteOnlyLinesTheReaderTakesAndReadBackIntoThemselves) {
     Generateur g(20261210);
     int suites = 0, decoupes = 0; // lines written in several pieces, all trials
+    int codees = 0;               // lines written in their coded form, all trials
     for (int essai = 0; essai < 16; ++essai) {
         SCOPED_TRACE(essai);
-        const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, "Figure Kalmetra\r\n", nullptr);
+        int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, "Figure Kalmetra\r\n", nullptr);
         ASSERT_GT(n, 0);
         // Each line on its own: a refused line (too long once written, or
         // a rename into a name already taken) leaves the figure as it was.
         for (const std::string& ligne : g.figure())
             KMExecuteLigneFig(n, ligne.c_str());
+        // The figure read again from its text with the start line.
+        std::string avecDemarrage = texteDeBloc(KMTexteFigure(n));
+        avecDemarrage.insert(avecDemarrage.rfind("Fin de la figure"), g.demarrage + "\r\n");
+        KMDetruitFigure(n);
         platform::boitesDemandees().clear();
+        n = KMCreeFigEtRenvoieNumero(hote, nullptr, avecDemarrage.c_str(), nullptr);
+        ASSERT_GT(n, 0);
+        ASSERT_EQ(KMLigneEnErreur(n), 0)
+            << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().back().texte);
         const std::string francais = texteDeBloc(KMTexteFigure(n));
+        ASSERT_NE(francais.find(g.demarrage.substr(g.demarrage.find("fois"))), std::string::npos);
         for (const int16_t langue : {1, 2, 3}) {
             SCOPED_TRACE(langue);
             KMappliqueLangue(langue);
@@ -171,6 +222,7 @@ TEST_F(LignesLimites, GeneratedFiguresWriteOnlyLinesTheReaderTakesAndReadBackInt
                 ASSERT_LE(l.size(), 250u) << l;
                 suites += l.size() > 4 && l.compare(l.size() - 4, 4, " ...") == 0;
                 limites += l.find(" S000: ") != std::string::npos;
+                codees += l.compare(0, 3, ";\\;") == 0;
             }
             decoupes += limites > 1;
             const int16_t relu = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
@@ -179,10 +231,19 @@ TEST_F(LignesLimites, GeneratedFiguresWriteOnlyLinesTheReaderTakesAndReadBackInt
                 << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().back().texte);
             EXPECT_EQ(texteDeBloc(KMTexteFigure(relu)), texte);
             KMDetruitFigure(relu);
+            // The language applied while the text is read is not the one
+            // it was written in: its header says which language it is.
+            for (const int16_t lecture : {1, 2, 3}) {
+                if (lecture == langue) continue;
+                uint16_t echec = 0;
+                EXPECT_EQ(texteRelu(hote, texte, lecture, langue, &echec), texte) << lecture;
+                EXPECT_EQ(echec, 0) << lecture;
+            }
+            KMappliqueLangue(langue);
         }
         KMappliqueLangue(1);
         // Another text replaces the figure, then undo: the snapshot of the
-        // figure, written and read back, gives it back.
+        // figure, written and read back, gives it back, its start line too.
         KMExecuterTexte(n, "Figure Kalmetra\r\nZ999 = 1\r\n");
         ASSERT_NE(texteDeBloc(KMTexteFigure(n)), francais);
         KMMessage annule{platform::WM_COMMAND, 93, 0, 0};
@@ -190,9 +251,11 @@ TEST_F(LignesLimites, GeneratedFiguresWriteOnlyLinesTheReaderTakesAndReadBackInt
         EXPECT_EQ(texteDeBloc(KMTexteFigure(n)), francais);
         KMDetruitFigure(n);
     }
-    // The trials met memorised values and clipping lists too long for one line.
+    // The trials met memorised values and clipping lists too long for one
+    // line, and start lines that only fit in their coded form.
     EXPECT_GT(suites, 0);
     EXPECT_GT(decoupes, 0);
+    EXPECT_GT(codees, 0);
 }
 
 std::string listeDeNoms(const std::string& prefixe, int premier, int n) {
@@ -263,6 +326,157 @@ TEST_F(LignesLimites, AnEditWhoseLineWouldPassTheLimitInSomeLanguageIsRefusedWhe
     EXPECT_EQ(platform::boitesDemandees().front().texte, refusB001);
     EXPECT_EQ(texteDeBloc(KMTexteFigure(n)), renomme);
     KMDetruitFigure(n);
+}
+
+// The lines of one language that the limits table needs.
+struct LangueDeFichier {
+    int16_t langue;
+    const char* entete;
+    std::string (*point)(const std::string& nom, int x);
+    // The image of A by the homothety of centre B whose ratio is written
+    // with enough zeros for the line to have n characters.
+    std::string (*image)(std::size_t n);
+};
+
+std::string rapportPourLongueur(const std::string& avant, const std::string& apres, std::size_t n) {
+    const std::size_t fixe = avant.size() + apres.size() + 3; // "2." and the last "1"
+    return avant + "2." + std::string(n > fixe ? n - fixe : 0, '0') + "1" + apres;
+}
+
+const LangueDeFichier kLanguesDeFichier[] = {
+    {1, "Figure Kalmetra",
+     [](const std::string& nom, int x) {
+         return nom +
+                " point de coordonn\xE9"
+                "es (" +
+                std::to_string(x) + ",2,3) dans le rep\xE8re Rxyz";
+     },
+     [](std::size_t n) {
+         return rapportPourLongueur("C image de A par l'homoth\xE9tie de centre B et de rapport ", "", n);
+     }},
+    {2, "Kalmetra figure (English)",
+     [](const std::string& nom, int x) {
+         return nom + " point with coordinates (" + std::to_string(x) + ",2,3) in coordinate system Rxyz";
+     },
+     [](std::size_t n) {
+         return rapportPourLongueur("C image of A by homothety with center B and ratio ", "", n);
+     }},
+    {3, "Kalmetra Figur (Deutsch)",
+     [](const std::string& nom, int x) {
+         return nom + " Punkt mit den Koordinaten (" + std::to_string(x) + ",2,3) im Koordinatensystem Rxyz";
+     },
+     [](std::size_t n) {
+         return rapportPourLongueur(
+             "C Bildpunkt von A bei der zentrischen Streckung (Streckzentrum B, Streckfaktor ", ")", n);
+     }},
+};
+
+// A file of each language with a line of 249 or 250 characters opens whole,
+// whatever the language applied when it is opened, and the figure written
+// in each language reads back into the same text with no line over 250 (the
+// German image line is longer than the French one: it is written coded). A
+// line of 251 characters is refused at its line, the figure left empty.
+TEST_F(LignesLimites, FilesWithLinesAtTheReadersLimitOpenInEachLanguageAndReadBack) {
+    for (const LangueDeFichier& l : kLanguesDeFichier) {
+        for (const std::size_t n : {249u, 250u, 251u}) {
+            SCOPED_TRACE(std::to_string(l.langue) + " " + std::to_string(n));
+            const std::string image = l.image(n);
+            ASSERT_EQ(image.size(), n);
+            const std::string texte = std::string(l.entete) + "\r\n" + l.point("A", 1) + "\r\n" +
+                                      l.point("B", 0) + "\r\n" + image + "\r\n";
+            for (const int16_t ouverture : {1, 2, 3}) {
+                KMappliqueLangue(ouverture);
+                platform::boitesDemandees().clear();
+                const int16_t f = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+                ASSERT_GT(f, 0);
+                if (n > 250) {
+                    EXPECT_EQ(KMLigneEnErreur(f), 4);
+                    KMDetruitFigure(f);
+                    continue;
+                }
+                ASSERT_EQ(KMLigneEnErreur(f), 0)
+                    << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().front().texte);
+                for (const int16_t ecriture : {1, 2, 3}) {
+                    KMappliqueLangue(ecriture);
+                    const std::string ecrit = texteDeBloc(KMTexteFigure(f));
+                    EXPECT_TRUE(lignesTropLongues(ecrit).empty()) << ecriture;
+                    uint16_t echec = 0;
+                    EXPECT_EQ(texteRelu(hote, ecrit, ouverture, ecriture, &echec), ecrit) << ecriture;
+                    EXPECT_EQ(echec, 0) << ecriture;
+                }
+                KMDetruitFigure(f);
+            }
+        }
+    }
+    KMappliqueLangue(1);
+}
+
+// A prototype block of free points, read in French at a random length just
+// under the reader's 5,000 characters: written in each language it reads
+// back, and text, figure, text is a fixed point. In French the free-object
+// lines lose their indentation, in English and German the lines of the
+// inner figure are coded where the phrases would not fit.
+TEST_F(LignesLimites, PrototypeBlocksNearTheBlockLimitAreWrittenSoThatTheyReadBack) {
+    std::mt19937 hasard(4961);
+    Generateur g(4961);
+    for (int essai = 0; essai < 6; ++essai) {
+        SCOPED_TRACE(essai);
+        std::vector<std::string> bloc = {"D\xE9"
+                                         "but de [Milieu]",
+                                         "A point donn\xE9", "B point donn\xE9"};
+        const int libres = 28 + essai;
+        for (int k = 0; k < libres; ++k) {
+            bloc.push_back(Generateur::nom('L', k) + " point libre dans l'espace");
+            bloc.push_back("Objet libre " + Generateur::nom('L', k) + ", param\xE8tres: " + g.reel() + ", " +
+                           g.reel() + ", " + g.reel());
+        }
+        bloc.push_back("M milieu du segment [AB]");
+        bloc.push_back("Description de l'interface");
+        bloc.push_back("M milieu de A et B");
+        bloc.push_back("Premier point:");
+        bloc.push_back("Second point:");
+        bloc.push_back("Nom du milieu:");
+        std::string corps;
+        for (const std::string& l : bloc)
+            corps += l + "\r\n";
+        // A comment fills the block up to a length from 4,900 to 4,999,
+        // from the "D" of its first line to the "]" of its end line.
+        const std::string fin = "Fin de [Milieu]";
+        const std::size_t voulu = std::uniform_int_distribution<std::size_t>(4900, 4999)(hasard);
+        ASSERT_LT(corps.size() + fin.size() + 3, voulu);
+        std::string commentaire;
+        while (corps.size() + commentaire.size() + fin.size() < voulu) {
+            const std::size_t reste = voulu - corps.size() - commentaire.size() - fin.size();
+            const std::size_t n = std::min<std::size_t>(reste, 80);
+            commentaire += n > 2 ? std::string(n - 2, 'c') + "\r\n" : std::string(n, 'c');
+        }
+        const std::string blocLu = corps + commentaire + fin;
+        ASSERT_EQ(blocLu.size(), voulu);
+        const std::string texte = "Figure Kalmetra\r\n" + blocLu + "\r\nP point de coordonn\xE9" +
+                                  "es (1,2,3) dans le rep\xE8re Rxyz\r\nQ point de coordonn\xE9" +
+                                  "es (0,0,0) dans le rep\xE8re Rxyz\r\nN milieu de P et Q\r\n";
+        KMappliqueLangue(1);
+        platform::boitesDemandees().clear();
+        const int16_t f = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+        ASSERT_GT(f, 0);
+        ASSERT_EQ(KMLigneEnErreur(f), 0)
+            << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().front().texte);
+        for (const int16_t langue : {1, 2, 3}) {
+            SCOPED_TRACE(langue);
+            KMappliqueLangue(langue);
+            const std::string ecrit = texteDeBloc(KMTexteFigure(f));
+            EXPECT_TRUE(lignesTropLongues(ecrit).empty());
+            uint16_t echec = 0;
+            const std::string encore = texteRelu(hote, ecrit, langue, langue, &echec);
+            ASSERT_EQ(echec, 0) << (platform::boitesDemandees().empty()
+                                        ? ""
+                                        : platform::boitesDemandees().back().texte);
+            EXPECT_EQ(encore, ecrit);
+            EXPECT_EQ(texteRelu(hote, encore, langue, langue), encore);
+        }
+        KMappliqueLangue(1);
+        KMDetruitFigure(f);
+    }
 }
 
 } // namespace
