@@ -173,6 +173,7 @@ void KMdetruitFigureMeme(int16_t numero) {
     // Deferred lines still waiting belong to this figure, not to the next
     // one that takes its number.
     platform::retireMessagesPostes(messageLignesDifferees(numero));
+    retireAvisEtatMenus(f);
     libereFigure(place);
 }
 

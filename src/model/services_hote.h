@@ -10,6 +10,9 @@ namespace km32 {
 void desinscritVariablesPartagees(TfigureKalmetra& f);
 void detruitMenuFigure(int16_t numero);
 void miseAjourMenuFigure(TfigureKalmetra& f);
+// Takes back the menu-state notice posted to the drawing window of a figure
+// without host window that goes, unless another such figure shares it.
+void retireAvisEtatMenus(const TfigureKalmetra& f);
 void fermeFenetreAnnexe();
 
 } // namespace km32
