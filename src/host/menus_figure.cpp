@@ -282,14 +282,14 @@ void miseAjourMenuFigure(TfigureKalmetra& f) {
     }
 }
 
-void retireAvisEtatMenus(const TfigureKalmetra& f) {
-    if (!figureSansHote(f) || f.fenetreDessin == 0) return;
+void retireAvisEtatMenus(uint32_t fenetreDessin) {
+    if (fenetreDessin == 0) return;
     // Another figure without host in the same window still has its notice.
     for (int16_t n = 1; n <= kMaxFigures; ++n) {
         const TfigureKalmetra* autre = figureOuRien(n);
-        if (autre && autre != &f && figureSansHote(*autre) && autre->fenetreDessin == f.fenetreDessin) return;
+        if (autre && figureSansHote(*autre) && autre->fenetreDessin == fenetreDessin) return;
     }
-    p::retireMessagesPostes({f.fenetreDessin, kMessageEtatMenus, 0, 0});
+    p::retireMessagesPostes({fenetreDessin, kMessageEtatMenus, 0, 0});
 }
 
 void detruitMenuFigure(int16_t numero) {

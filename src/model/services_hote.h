@@ -11,8 +11,9 @@ void desinscritVariablesPartagees(TfigureKalmetra& f);
 void detruitMenuFigure(int16_t numero);
 void miseAjourMenuFigure(TfigureKalmetra& f);
 // Takes back the menu-state notice posted to the drawing window of a figure
-// without host window that goes, unless another such figure shares it.
-void retireAvisEtatMenus(const TfigureKalmetra& f);
+// without host window once that figure is gone, unless another such figure
+// still draws in that window.
+void retireAvisEtatMenus(uint32_t fenetreDessin);
 void fermeFenetreAnnexe();
 
 } // namespace km32
