@@ -162,9 +162,9 @@ bool cheminRepresentable(const std::string& chemin) {
 bool sauveDans(const std::string& chemin) {
     Session& s = session();
     if (!cheminRepresentable(chemin)) {
-        const std::string texte =
-            texteShowAvec(TexteShow::NomHorsWindows1252, s.langue, afficheable(nomDuFichier(chemin)));
-        KMBoiteMessageHote(windows1252DeUtf8(texte).c_str(), "km32", kIconeErreur);
+        // The box shows Windows-1252 only: the name itself cannot be shown in it.
+        KMBoiteMessageHote(windows1252DeUtf8(tr(TexteShow::NomHorsWindows1252)).c_str(), "km32",
+                           kIconeErreur);
         return false;
     }
     if (!ecrasementAccepte(chemin)) return false;

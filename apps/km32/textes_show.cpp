@@ -44,11 +44,13 @@ constexpr Traductions kTextes[] = {
      "Zu diesem Thema gibt es keine Hilfe (%s)."},
     {"Le fichier d'aide %s est introuvable.", "The help file %s cannot be found.",
      "Die Hilfedatei %s ist nicht zu finden."},
-    {"Le nom du fichier %s contient des caractères hors de Windows-1252, que la bibliothèque ne sait pas "
+    {"Le nom du fichier de la figure contient des caractères hors de Windows-1252, que la bibliothèque ne "
+     "sait pas "
      "écrire : rien n'a été enregistré.\nEnregistrez la figure sous un autre nom avec Ctrl+Maj+S.",
-     "The name of the file %s holds characters outside Windows-1252, which the library cannot write: "
+     "The name of the figure's file holds characters outside Windows-1252, which the library cannot write: "
      "nothing was saved.\nSave the figure under another name with Ctrl+Shift+S.",
-     "Der Name der Datei %s enthält Zeichen außerhalb von Windows-1252, die die Bibliothek nicht schreiben "
+     "Der Name der Datei der Figur enthält Zeichen außerhalb von Windows-1252, die die Bibliothek nicht "
+     "schreiben "
      "kann: nichts wurde gespeichert.\nSpeichern Sie die Figur mit Strg+Umschalt+S unter einem anderen "
      "Namen."},
 };

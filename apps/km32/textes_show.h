@@ -22,7 +22,7 @@ enum class TexteShow {
     TitreAide,              // the caption of a help box
     AucuneAide,             // no help shipped for the topic: "%s"
     AideIntrouvable,        // the help file is missing: "%s"
-    NomHorsWindows1252,     // the file's name "%s" cannot be written in the library's characters
+    NomHorsWindows1252,     // the file's name cannot be written in the library's characters
 };
 
 // The text in language 1 French, 2 English, 3 German (any other: English).
