@@ -287,9 +287,7 @@ int32_t procedureHote(uint32_t, uint32_t message, uint32_t wParam, int32_t lPara
 
 int afficheFigure(const std::string& chemin, const std::string& texte, int langue) {
     if (KMDemarreAffichageReel() != 1) {
-        std::fputs("km32: show: no window can be shown: it needs a display (DISPLAY, for example under "
-                   "xvfb-run) and a km32 built with GTK 3\n",
-                   stderr);
+        std::fprintf(stderr, "km32: show: %s\n", texteCli(TexteCli::AucunAffichage, langue));
         return 1;
     }
     KMappliqueLangue(int16_t(langue));

@@ -36,6 +36,12 @@ constexpr Traductions kTextes[] = {
     {"impossible d'\xC3\xA9"
      "crire sur la sortie standard",
      "cannot write the standard output", "die Standardausgabe kann nicht geschrieben werden"},
+    {"aucune fen\xC3\xAAtre ne peut \xC3\xAAtre montr\xC3\xA9"
+     "e: il faut un affichage (DISPLAY, par exemple sous xvfb-run) et un km32 construit avec GTK 3",
+     "no window can be shown: it needs a display (DISPLAY, for example under xvfb-run) and a km32 built "
+     "with GTK 3",
+     "kein Fenster kann gezeigt werden: n\xC3\xB6tig sind eine Anzeige (DISPLAY, zum Beispiel unter "
+     "xvfb-run) und ein mit GTK 3 gebautes km32"},
     {"vrai", "true", "wahr"},
     {"pas une phrase de test, ou un argument d'une autre nature",
      "not a test sentence, or an argument of the wrong kind",

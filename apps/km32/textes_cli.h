@@ -19,6 +19,7 @@ enum class TexteCli {
     RenduRefuse,      // "the library refused to draw the figure (%d)"
     LigneNonExecutee, // "this line cannot be run"
     SortieNonEcrite,  // "cannot write the standard output"
+    AucunAffichage,   // km32 show without a display or a GTK build
     ReponseVrai,      // answers of a property test, by their code
     ReponseNonTest,
     ReponseObjetAbsent,

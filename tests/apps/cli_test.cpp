@@ -388,10 +388,8 @@ TEST_F(Cli, TheReadmeTestSentencesGiveTheirAnswers) {
     EXPECT_GE(vues, 2);
 }
 
-// Runs the host with its standard output sent to a file (a full device) and
-// its error output read: status and messages.
-Resultat lanceSortieVers(const std::string& arguments, const std::string& sortie) {
-    const std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1 >'" + sortie + "'";
+// Runs a shell command line: status and what it printed.
+Resultat lanceCommande(const std::string& commande) {
     Resultat r{-1, {}};
     std::FILE* p = ::popen(commande.c_str(), "r");
     if (!p) return r;
@@ -402,6 +400,28 @@ Resultat lanceSortieVers(const std::string& arguments, const std::string& sortie
     const int s = ::pclose(p);
     r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
     return r;
+}
+
+// Runs the host with its standard output sent to a file (a full device) and
+// its error output read: status and messages.
+Resultat lanceSortieVers(const std::string& arguments, const std::string& sortie) {
+    return lanceCommande(std::string("'") + KM32_CLI + "' " + arguments + " 2>&1 >'" + sortie + "'");
+}
+
+// km32 show without a display says so in the figure's language and fails.
+TEST(CliSansAffichage, ShowWithoutADisplaySaysSoInTheFiguresLanguage) {
+    struct Cas {
+        const char* exemple;
+        const char* message;
+    };
+    for (const Cas& c :
+         {Cas{"cube.k3v", "aucune fen\xC3\xAAtre ne peut"}, Cas{"tetrahedron.k3v", "no window can be shown"},
+          Cas{"kugel.k3v", "kein Fenster kann gezeigt werden"}}) {
+        const Resultat r = lanceCommande(std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") + KM32_CLI +
+                                         "' show '" + KM32_EXAMPLES + "/" + c.exemple + "' 2>&1");
+        EXPECT_EQ(r.statut, 1) << c.exemple << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find(std::string("km32: show: ") + c.message), std::string::npos) << r.sortie;
+    }
 }
 
 // A figure in English, so that the host's words and the reasons are English.
