@@ -97,6 +97,10 @@ KM32_EXPORT int32_t KMRendFigureDansFichier(const char* texte, const char* fichi
  * than 0) or not a number. */
 KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fichier, int32_t largeur,
                                               int32_t hauteur, const double* angles, double largeurMm);
+/* Why the last of these calls answered -2: the system's error number (errno,
+ * as ENOSPC for a full disk, ENOENT for a missing folder, EACCES for a file
+ * or folder that may not be written); 0 after a picture written. */
+KM32_EXPORT int32_t KMErreurRendu(void);
 
 /* ------------------------------------------------------------------------
  * Windows on screen.
@@ -123,7 +127,7 @@ KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fic
  * ------------------------------------------------------------------------ */
 #define KM_TOUCHE_HOTE                                                                                       \
     0x0BD0 /* a key with Ctrl, offered to the host window first:                                             \
-            * wParam the virtual-key code, lParam KM_TOUCHE_HOTE_MAJ                                    \
+            * wParam the virtual-key code, lParam KM_TOUCHE_HOTE_MAJ                                         \
             * when Shift is held too; answer 1 to take it */
 #define KM_TOUCHE_HOTE_MAJ 1
 KM32_EXPORT int32_t KMDemarreAffichageReel(void);
@@ -336,8 +340,10 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
 KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
 /* Why the last KMsauveFigure failed: the system's error number (errno, as
  * ENOSPC for a full disk, EACCES for a read-only file or folder, ENOENT for
- * a missing folder, ENAMETOOLONG for a name over 255 bytes, EFBIG for a
- * figure too long for a file); 0 after a save that succeeded. */
+ * a missing folder, ENAMETOOLONG for a name over 255 bytes or one the file
+ * system refuses, EFBIG for a file over the system's size limit), or
+ * EMSGSIZE, which no file call gives, for a figure whose text is too long
+ * for a figure file; 0 after a save that succeeded. */
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* That reason as a sentence for the user, in the language applied
  * (Windows-1252), in a block; 0 after a save that succeeded. */

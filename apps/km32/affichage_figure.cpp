@@ -147,11 +147,26 @@ bool ecrasementAccepte(const std::string& chemin) {
                     TexteShow::EnregistrerQuandMeme, TexteShow::Annuler) == kPremierBouton;
 }
 
+// True when the path can be handed to the library as it is: its library
+// characters (Windows-1252) lead back to the same bytes. A name in another
+// script ("漢字.k3v" would become "??.k3v") or a byte that is not UTF-8
+// would name another file.
+bool cheminRepresentable(const std::string& chemin) {
+    return utf8DeWindows1252(windows1252DeUtf8(chemin)) == chemin;
+}
+
 // Saves into the file (a path as the system names it); the figure then
 // belongs to it and the caption follows. A save that fails says why and
-// leaves the figure modified. False when nothing was written.
+// leaves the figure modified; a path the library cannot name is refused
+// before anything is written. False when nothing was written.
 bool sauveDans(const std::string& chemin) {
     Session& s = session();
+    if (!cheminRepresentable(chemin)) {
+        // The box shows Windows-1252 only: the name itself cannot be shown in it.
+        KMBoiteMessageHote(windows1252DeUtf8(tr(TexteShow::NomHorsWindows1252)).c_str(), "km32",
+                           kIconeErreur);
+        return false;
+    }
     if (!ecrasementAccepte(chemin)) return false;
     const int32_t resultat = KMsauveFigure(s.figure, windows1252DeUtf8(chemin).c_str());
     const int erreur = KMErreurSauvegarde();
@@ -272,9 +287,7 @@ int32_t procedureHote(uint32_t, uint32_t message, uint32_t wParam, int32_t lPara
 
 int afficheFigure(const std::string& chemin, const std::string& texte, int langue) {
     if (KMDemarreAffichageReel() != 1) {
-        std::fputs("km32: show: no window can be shown: it needs a display (DISPLAY, for example under "
-                   "xvfb-run) and a km32 built with GTK 3\n",
-                   stderr);
+        std::fprintf(stderr, "km32: show: %s\n", texteCli(TexteCli::AucunAffichage, langue));
         return 1;
     }
     KMappliqueLangue(int16_t(langue));
@@ -299,9 +312,11 @@ int afficheFigure(const std::string& chemin, const std::string& texte, int langu
     KMSize(s.figure, 0);
     s.texteSauve = texteFigure();
     KMBoucleFenetres();
+    // The file the figure belongs to now: the one first opened, or the last
+    // one chosen with Save As.
     if (texteFigure() != s.texteSauve)
         std::fprintf(stderr, "km32: show: %s\n",
-                     texteShowAvec(TexteShow::ModificationsPerdues, s.langue, chemin).c_str());
+                     texteShowAvec(TexteShow::ModificationsPerdues, s.langue, s.chemin).c_str());
     KMInstalleAvisModification(nullptr);
     KMDetruitFigure(s.figure);
     KMDetruitFenetreHote(s.fenetre);

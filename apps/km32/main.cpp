@@ -41,7 +41,8 @@ constexpr const char* kUsage =
     "                                     in pixels (800x600 by default); --page-width: the\n"
     "                                     printed width of an SVG or PDF page in millimetres\n"
     "                                     (0.1 to 10000; one point per pixel by default),\n"
-    "                                     its height in proportion; view angles in degrees\n"
+    "                                     its height in proportion; view angles in degrees;\n"
+    "                                     the options before or after the figure\n"
     "  values FIGURE.k3v [NAME...]        values of the number objects, undefined objects\n"
     "  text FIGURE.k3v                    the figure written back as text\n"
     "  test FIGURE.k3v \"SENTENCE\"         a property test and its answer\n"
@@ -78,9 +79,18 @@ const char* tr(TexteCli t, const Figure& figure) {
     return km32cli::texteCli(t, figure.langue);
 }
 
+// The first failure to write the standard output (errno), 0 while none:
+// checked once more when the output is flushed at the end, so that a
+// command whose result was not written fails.
+int erreurSortie = 0;
+// The language of the figure read, for the words printed after the command
+// (English until a figure is read).
+int langueCommande = 2;
+
 // Prints a UTF-8 text made safe for the terminal.
 void ecris(std::FILE* flux, const std::string& texte) {
-    std::fputs(km32cli::afficheable(texte).c_str(), flux);
+    if (std::fputs(km32cli::afficheable(texte).c_str(), flux) == EOF && flux == stdout && erreurSortie == 0)
+        erreurSortie = errno != 0 ? errno : EIO;
 }
 
 std::string depuisBibliotheque(const char* texte) {
@@ -190,6 +200,7 @@ bool lisFigure(const char* chemin, Figure& figure) {
     // text without one: the library reads the text and speaks in it.
     const int16_t langue = KMLangueDuTexte(figure.texte.c_str());
     figure.langue = langue >= 1 && langue <= 3 ? langue : 1;
+    langueCommande = figure.langue;
     KMappliqueLangue(int16_t(figure.langue));
     return true;
 }
@@ -256,63 +267,110 @@ bool lisGraine(const char* texte, uint64_t& graine) {
     return true;
 }
 
-int rendu(const Figure& figure, const std::vector<const char*>& options) {
-    const char* sortie = nullptr;
+// What `render` is asked for, its options given before or after the figure.
+struct DemandeRendu {
+    const char* figure = nullptr; // the figure file ("-": standard input)
+    const char* sortie = nullptr; // the picture file, UTF-8 as given
     int32_t largeur = 800, hauteur = 600;
     double angles[3] = {0, 0, 0};
     bool avecAngles = false;
-    double largeurMm = 0;
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        std::string_view option = options[i];
-        const bool valeur = i + 1 < options.size();
-        if ((option == "-o" || option == "--output") && valeur) {
-            sortie = options[++i];
-        } else if (option == "--size" && valeur) {
-            if (!lisTaille(options[++i], largeur, hauteur)) {
+    double largeurMm = 0; // 0: one point per pixel
+};
+
+// True when the name ends with the extension (ASCII letters in any case).
+bool finitPar(std::string_view nom, std::string_view extension) {
+    if (nom.size() < extension.size()) return false;
+    for (std::size_t i = 0; i < extension.size(); ++i) {
+        char c = nom[nom.size() - extension.size() + i];
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (c != extension[i]) return false;
+    }
+    return true;
+}
+
+// Reads render's command line: the figure and the options in any order. A
+// usage error is printed; false then.
+bool lisDemandeRendu(const std::vector<const char*>& arguments, DemandeRendu& d) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view option = arguments[i];
+        const bool prendValeur = option == "-o" || option == "--output" || option == "--size" ||
+                                 option == "--page-width" || option == "--angles";
+        if (prendValeur && i + 1 >= arguments.size()) {
+            ecris(stderr, std::string("km32: render: ") + arguments[i] + " wants a value\n\n" + kUsage);
+            return false;
+        }
+        if (option == "-o" || option == "--output") {
+            d.sortie = arguments[++i];
+        } else if (option == "--size") {
+            if (!lisTaille(arguments[++i], d.largeur, d.hauteur)) {
                 ecris(stderr, std::string("km32: render: --size wants WxH (1 to 16384 each), not '") +
-                                  options[i] + "'\n");
-                return kErreurUsage;
+                                  arguments[i] + "'\n");
+                return false;
             }
-        } else if (option == "--page-width" && valeur) {
-            if (!lisLargeurMm(options[++i], largeurMm)) {
+        } else if (option == "--page-width") {
+            if (!lisLargeurMm(arguments[++i], d.largeurMm)) {
                 ecris(stderr,
                       std::string("km32: render: --page-width wants millimetres, 0.1 to 10000, not '") +
-                          options[i] + "'\n");
-                return kErreurUsage;
+                          arguments[i] + "'\n");
+                return false;
             }
-        } else if (option == "--angles" && valeur) {
-            if (!lisAngles(options[++i], angles)) {
+        } else if (option == "--angles") {
+            if (!lisAngles(arguments[++i], d.angles)) {
                 ecris(stderr, std::string("km32: render: --angles wants three finite numbers A,B,C, not '") +
-                                  options[i] + "'\n");
-                return kErreurUsage;
+                                  arguments[i] + "'\n");
+                return false;
             }
-            avecAngles = true;
+            d.avecAngles = true;
+        } else if (option.size() > 1 && option[0] == '-') {
+            ecris(stderr, std::string("km32: render: unknown option '") + arguments[i] + "'\n\n" + kUsage);
+            return false;
+        } else if (!d.figure) {
+            d.figure = arguments[i];
         } else {
-            ecris(stderr, std::string("km32: render: unexpected argument '") + options[i] + "'\n\n" + kUsage);
-            return kErreurUsage;
+            ecris(stderr,
+                  std::string("km32: render: unexpected argument '") + arguments[i] + "'\n\n" + kUsage);
+            return false;
         }
     }
-    if (!sortie) {
-        std::fputs("km32: render: the picture file is needed (-o PICTURE)\n", stderr);
-        return kErreurUsage;
+    if (!d.figure) {
+        ecris(stderr, std::string("km32: render: a figure file is needed\n\n") + kUsage);
+        return false;
     }
-    const std::string nomSortie = km32cli::windows1252DeUtf8(sortie);
-    const int32_t r = KMRendFigureDansFichierMm(figure.texte.c_str(), nomSortie.c_str(), largeur, hauteur,
-                                                avecAngles ? angles : nullptr, largeurMm);
+    if (!d.sortie) {
+        std::fputs("km32: render: the picture file is needed (-o PICTURE)\n", stderr);
+        return false;
+    }
+    if (!finitPar(d.sortie, ".png") && !finitPar(d.sortie, ".svg") && !finitPar(d.sortie, ".pdf")) {
+        ecris(stderr, std::string("km32: render: '") + d.sortie +
+                          "': the picture must end with .png, .svg or .pdf\n");
+        return false;
+    }
+    // A PNG image keeps the screen's pixels: a printed width means nothing there.
+    if (d.largeurMm != 0 && finitPar(d.sortie, ".png")) {
+        ecris(stderr, std::string("km32: render: --page-width is the printed width of an SVG or PDF page; "
+                                  "it does not apply to a PNG image ('") +
+                          d.sortie + "')\n");
+        return false;
+    }
+    return true;
+}
+
+int rendu(const Figure& figure, const DemandeRendu& d) {
+    const std::string nomSortie = km32cli::windows1252DeUtf8(d.sortie);
+    const int32_t r = KMRendFigureDansFichierMm(figure.texte.c_str(), nomSortie.c_str(), d.largeur, d.hauteur,
+                                                d.avecAngles ? d.angles : nullptr, d.largeurMm);
     const bool echec = signaleMessages(figure, r > 0 ? int(r) : 0);
     if (r == 0) return echec ? kEchec : kSucces;
-    if (r == -3) {
-        ecris(stderr,
-              std::string("km32: render: '") + sortie + "': the picture must end with .png, .svg or .pdf\n");
-        return kErreurUsage;
-    }
     if (r < 0) {
         char texte[512];
         if (r == -2)
-            std::snprintf(texte, sizeof texte, tr(TexteCli::ImageNonEcrite, figure), sortie);
+            std::snprintf(texte, sizeof texte, tr(TexteCli::ImageNonEcrite, figure), d.sortie);
         else
             std::snprintf(texte, sizeof texte, tr(TexteCli::RenduRefuse, figure), int(r));
-        ecris(stderr, "km32: render: " + std::string(texte) + "\n");
+        std::string message = "km32: render: " + std::string(texte);
+        // The system's reason, as a save gives it.
+        if (r == -2) message += ": " + km32cli::raisonErreurSysteme(KMErreurRendu(), figure.langue);
+        ecris(stderr, message + "\n");
     }
     return kEchec;
 }
@@ -423,6 +481,13 @@ int commandeDeFigure(std::string_view commande, const std::vector<const char*>& 
                      commande.data(), kUsage);
         return kErreurUsage;
     }
+    if (commande == "render") {
+        DemandeRendu demande;
+        if (!lisDemandeRendu(arguments, demande)) return kErreurUsage;
+        Figure figure;
+        if (!lisFigure(demande.figure, figure)) return kEchec;
+        return rendu(figure, demande);
+    }
     const std::vector<const char*> suite(arguments.begin() + 1, arguments.end());
     if (commande == "text" && !suite.empty()) {
         ecris(stderr, std::string("km32: text: unexpected argument '") + suite[0] + "'\n\n" + kUsage);
@@ -435,7 +500,6 @@ int commandeDeFigure(std::string_view commande, const std::vector<const char*>& 
     }
     Figure figure;
     if (!lisFigure(arguments[0], figure)) return kEchec;
-    if (commande == "render") return rendu(figure, suite);
     if (commande == "show") return km32cli::afficheFigure(arguments[0], figure.texte, figure.langue);
     if (commande == "text") return texteEcrit(figure);
     if (commande == "test") return test(figure, suite);
@@ -505,5 +569,14 @@ int main(int argc, char** argv) {
     for (const MessageBibliotheque& m : messagesEnAttente)
         ecris(stderr, "km32: " + m.titre + (m.titre.empty() ? "" : ": ") + m.texte + "\n");
     KMTermine();
+    // What was printed is written out only now: a full disk or a closed pipe
+    // shows here, and a result that did not reach its reader is a failure.
+    if (std::fflush(stdout) != 0 && erreurSortie == 0) erreurSortie = errno != 0 ? errno : EIO;
+    if (std::fclose(stdout) != 0 && erreurSortie == 0) erreurSortie = errno != 0 ? errno : EIO;
+    if (erreurSortie != 0) {
+        ecris(stderr, std::string("km32: ") + km32cli::texteCli(TexteCli::SortieNonEcrite, langueCommande) +
+                          ": " + km32cli::raisonErreurSysteme(erreurSortie, langueCommande) + "\n");
+        if (statut == kSucces) statut = kEchec;
+    }
     return statut;
 }

@@ -1,5 +1,8 @@
 #include "textes_cli.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace km32cli {
 
 namespace {
@@ -30,6 +33,15 @@ constexpr Traductions kTextes[] = {
      "cut\xC3\xA9"
      "e",
      "this line cannot be run", "diese Zeile kann nicht ausgef\xC3\xBChrt werden"},
+    {"impossible d'\xC3\xA9"
+     "crire sur la sortie standard",
+     "cannot write the standard output", "die Standardausgabe kann nicht geschrieben werden"},
+    {"aucune fen\xC3\xAAtre ne peut \xC3\xAAtre montr\xC3\xA9"
+     "e: il faut un affichage (DISPLAY, par exemple sous xvfb-run) et un km32 construit avec GTK 3",
+     "no window can be shown: it needs a display (DISPLAY, for example under xvfb-run) and a km32 built "
+     "with GTK 3",
+     "kein Fenster kann gezeigt werden: n\xC3\xB6tig sind eine Anzeige (DISPLAY, zum Beispiel unter "
+     "xvfb-run) und ein mit GTK 3 gebautes km32"},
     {"vrai", "true", "wahr"},
     {"pas une phrase de test, ou un argument d'une autre nature",
      "not a test sentence, or an argument of the wrong kind",
@@ -64,6 +76,42 @@ constexpr Traductions kTextes[] = {
 
 static_assert(sizeof kTextes / sizeof kTextes[0] == int(TexteCli::ReponseInconnue) + 1,
               "one translation per text");
+
+struct Raison {
+    int erreur;
+    Traductions texte;
+};
+
+// The reasons a write meets most; each system error has its own.
+const Raison kRaisons[] = {
+    {0, {"la raison n'est pas connue", "the reason is not known", "der Grund ist nicht bekannt"}},
+    {EACCES, {"permission refusée", "permission denied", "Zugriff verweigert"}},
+    {EPERM, {"opération non permise", "operation not permitted", "Vorgang nicht erlaubt"}},
+    {EROFS,
+     {"le système de fichiers est en lecture seule", "the file system is read-only",
+      "das Dateisystem ist schreibgeschützt"}},
+    {ENOSPC,
+     {"il n'y a plus de place sur le disque", "no space left on the disk",
+      "auf dem Datenträger ist kein Platz mehr"}},
+    {EDQUOT,
+     {"le quota de disque est dépassé", "the disk quota is exceeded",
+      "das Speicherkontingent ist überschritten"}},
+    {ENOENT, {"le dossier n'existe pas", "the folder does not exist", "der Ordner existiert nicht"}},
+    {ENOTDIR,
+     {"un élément du chemin n'est pas un dossier", "a part of the path is not a folder",
+      "ein Teil des Pfades ist kein Ordner"}},
+    {EISDIR, {"c'est un dossier", "it is a folder", "es ist ein Ordner"}},
+    {ENAMETOOLONG, {"le nom est trop long", "the name is too long", "der Name ist zu lang"}},
+    {EIO, {"erreur d'entrée-sortie", "input/output error", "Ein-/Ausgabefehler"}},
+    {EFBIG,
+     {"le fichier dépasserait la taille maximale que le système permet",
+      "the file would pass the largest size the system allows",
+      "die Datei würde die vom System erlaubte Höchstgröße überschreiten"}},
+    // The library's own refusal of a figure text too long for a figure file.
+    {EMSGSIZE,
+     {"le texte de la figure dépasse 65 535 caractères", "the figure's text passes 65,535 characters",
+      "der Text der Figur hat mehr als 65 535 Zeichen"}},
+};
 
 } // namespace
 
@@ -118,6 +166,12 @@ const char* sensDuResultat(int resultat, int langue) {
         break;
     }
     return texteCli(t, langue);
+}
+
+std::string raisonErreurSysteme(int erreur, int langue) {
+    for (const Raison& r : kRaisons)
+        if (r.erreur == erreur) return dansLangue(r.texte, langue);
+    return std::strerror(erreur);
 }
 
 } // namespace km32cli

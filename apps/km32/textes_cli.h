@@ -4,6 +4,8 @@
 // beside them, so that one command speaks one language. The words about the
 // command line itself (usage, options) come before any figure and stay in
 // English.
+#include <string>
+
 namespace km32cli {
 
 enum class TexteCli {
@@ -16,6 +18,8 @@ enum class TexteCli {
     ImageNonEcrite,   // "cannot write the picture '%s'"
     RenduRefuse,      // "the library refused to draw the figure (%d)"
     LigneNonExecutee, // "this line cannot be run"
+    SortieNonEcrite,  // "cannot write the standard output"
+    AucunAffichage,   // km32 show without a display or a GTK build
     ReponseVrai,      // answers of a property test, by their code
     ReponseNonTest,
     ReponseObjetAbsent,
@@ -45,5 +49,11 @@ const char* texteCli(TexteCli texte, int langue);
 
 // The meaning of a result of a property test.
 const char* sensDuResultat(int resultat, int langue);
+
+// Why a file could not be written, from the system's error number (errno)
+// or the library's own code (EMSGSIZE: a figure text too long for a figure
+// file), in the language; the system's own words for an error without a
+// translation.
+std::string raisonErreurSysteme(int erreur, int langue);
 
 } // namespace km32cli

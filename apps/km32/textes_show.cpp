@@ -1,8 +1,5 @@
 #include "textes_show.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "textes_cli.h"
 
 namespace km32cli {
@@ -47,41 +44,19 @@ constexpr Traductions kTextes[] = {
      "Zu diesem Thema gibt es keine Hilfe (%s)."},
     {"Le fichier d'aide %s est introuvable.", "The help file %s cannot be found.",
      "Die Hilfedatei %s ist nicht zu finden."},
+    {"Le nom du fichier de la figure contient des caractères hors de Windows-1252, que la bibliothèque ne "
+     "sait pas "
+     "écrire : rien n'a été enregistré.\nEnregistrez la figure sous un autre nom avec Ctrl+Maj+S.",
+     "The name of the figure's file holds characters outside Windows-1252, which the library cannot write: "
+     "nothing was saved.\nSave the figure under another name with Ctrl+Shift+S.",
+     "Der Name der Datei der Figur enthält Zeichen außerhalb von Windows-1252, die die Bibliothek nicht "
+     "schreiben "
+     "kann: nichts wurde gespeichert.\nSpeichern Sie die Figur mit Strg+Umschalt+S unter einem anderen "
+     "Namen."},
 };
 
-static_assert(sizeof kTextes / sizeof kTextes[0] == int(TexteShow::AideIntrouvable) + 1,
+static_assert(sizeof kTextes / sizeof kTextes[0] == int(TexteShow::NomHorsWindows1252) + 1,
               "one translation per text");
-
-struct Raison {
-    int erreur;
-    Traductions texte;
-};
-
-// The reasons a save meets most.
-const Raison kRaisons[] = {
-    {0, {"la raison n'est pas connue", "the reason is not known", "der Grund ist nicht bekannt"}},
-    {EACCES, {"permission refusée", "permission denied", "Zugriff verweigert"}},
-    {EPERM, {"opération non permise", "operation not permitted", "Vorgang nicht erlaubt"}},
-    {EROFS,
-     {"le système de fichiers est en lecture seule", "the file system is read-only",
-      "das Dateisystem ist schreibgeschützt"}},
-    {ENOSPC,
-     {"il n'y a plus de place sur le disque", "no space left on the disk",
-      "auf dem Datenträger ist kein Platz mehr"}},
-    {EDQUOT,
-     {"le quota de disque est dépassé", "the disk quota is exceeded",
-      "das Speicherkontingent ist überschritten"}},
-    {ENOENT, {"le dossier n'existe pas", "the folder does not exist", "der Ordner existiert nicht"}},
-    {ENOTDIR,
-     {"un élément du chemin n'est pas un dossier", "a part of the path is not a folder",
-      "ein Teil des Pfades ist kein Ordner"}},
-    {EISDIR, {"c'est un dossier", "it is a folder", "es ist ein Ordner"}},
-    {ENAMETOOLONG, {"le nom est trop long", "the name is too long", "der Name ist zu lang"}},
-    {EIO, {"erreur d'entrée-sortie", "input/output error", "Ein-/Ausgabefehler"}},
-    {EFBIG,
-     {"la figure est trop longue pour un fichier", "the figure is too long for a file",
-      "die Figur ist zu lang für eine Datei"}},
-};
 
 } // namespace
 
@@ -94,12 +69,6 @@ std::string texteShowAvec(TexteShow texte, int langue, const std::string& valeur
     const std::size_t p = t.find("%s");
     if (p != std::string::npos) t.replace(p, 2, valeur);
     return t;
-}
-
-std::string raisonErreurSysteme(int erreur, int langue) {
-    for (const Raison& r : kRaisons)
-        if (r.erreur == erreur) return dansLangue(r.texte, langue);
-    return std::strerror(erreur);
 }
 
 } // namespace km32cli

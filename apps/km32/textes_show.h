@@ -22,6 +22,7 @@ enum class TexteShow {
     TitreAide,              // the caption of a help box
     AucuneAide,             // no help shipped for the topic: "%s"
     AideIntrouvable,        // the help file is missing: "%s"
+    NomHorsWindows1252,     // the file's name cannot be written in the library's characters
 };
 
 // The text in language 1 French, 2 English, 3 German (any other: English).
@@ -29,9 +30,5 @@ const char* texteShow(TexteShow texte, int langue);
 
 // A printf-style text with one "%s" filled.
 std::string texteShowAvec(TexteShow texte, int langue, const std::string& valeur);
-
-// Why a file operation failed, from the system's error number, in the
-// language; the system's own words for an error without a translation.
-std::string raisonErreurSysteme(int erreur, int langue);
 
 } // namespace km32cli

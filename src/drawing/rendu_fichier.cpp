@@ -1,6 +1,7 @@
 #include "drawing/rendu_fichier.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 #include "base/garde.h"
@@ -55,8 +56,31 @@ double centiemesMmParPixel(int32_t largeurPixels, double largeurMm) {
     return largeurMm * 100.0 / largeurPixels;
 }
 
+namespace {
+
+struct EtatDessinFichier {
+    int erreur = 0; // errno of the last picture file that could not be written, 0 after one written
+};
+
+EtatDessinFichier& etatDessinFichier() {
+    static EtatDessinFichier e;
+    return e;
+}
+
+} // namespace
+
+int erreurDernierDessinFichier() {
+    return etatDessinFichier().erreur;
+}
+
+void reinitialiseDessinFichier() {
+    etatDessinFichier() = EtatDessinFichier{};
+}
+
 bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDessin format,
                        double largeurMm) {
+    int& raison = etatDessinFichier().erreur;
+    raison = 0;
     const int32_t largeur = std::clamp(f.largeurImage, 1, platform::kCoteMaximalBitmap);
     const int32_t hauteur = std::clamp(f.hauteurImage, 1, platform::kCoteMaximalBitmap);
     switch (format) {
@@ -66,7 +90,7 @@ bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDes
         platform::selectionneBitmap(*dc, &bitmap);
         peintDans(f, *dc);
         platform::selectionneBitmap(*dc, nullptr);
-        return platform::ecritPng(bitmap, fichier);
+        return platform::ecritPng(bitmap, fichier, &raison);
     }
     case FormatDessin::Svg:
     case FormatDessin::Pdf: {
@@ -80,12 +104,18 @@ bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDes
             format == FormatDessin::Svg ? platform::FormatVectoriel::Svg : platform::FormatVectoriel::Pdf,
             fichier, largeur * facteur / kCentiemesMmParPoint, hauteur * facteur / kCentiemesMmParPoint,
             1.0 / kCentiemesMmParPoint);
-        if (!sortie.ok()) return false;
+        if (!sortie.ok()) {
+            raison = sortie.erreur();
+            return false;
+        }
         const GardeValeur<double> marques(etatRendu().marqueMinimale, kMarqueMinimale);
         peintFigureAEchelle(f, sortie.contexte(), facteur, false, facteur);
-        return sortie.termine();
+        const bool ecrit = sortie.termine();
+        raison = sortie.erreur();
+        return ecrit;
     }
     default:
+        raison = EINVAL;
         return false;
     }
 }

@@ -24,8 +24,15 @@ double centiemesMmParPixel(int32_t largeurPixels, double largeurMm);
 // Paints the figure into the file (name in UTF-8); an SVG or PDF page is
 // largeurMm millimetres wide (0: one point per pixel), its height in the
 // drawing's proportion. False when the format is unknown or the file could
-// not be written.
+// not be written; erreurDernierDessinFichier then says why.
 bool ecritDessinFigure(TfigureKalmetra& f, const std::string& fichier, FormatDessin format,
                        double largeurMm = 0);
+
+// Why the last ecritDessinFigure failed: the system's error number (errno:
+// ENOSPC a full disk, ENOENT a missing folder...; EINVAL an unknown
+// format), 0 after a file written. It is the library's state: the library's
+// reset clears it (reinitialiseDessinFichier).
+int erreurDernierDessinFichier();
+void reinitialiseDessinFichier();
 
 } // namespace km32

@@ -1,5 +1,6 @@
 #include "host/bibliotheque.h"
 
+#include "drawing/rendu_fichier.h"
 #include "drawing/selection.h"
 #include "platform/affichage.h"
 #include "platform/boites.h"
@@ -119,6 +120,7 @@ void reinitialiseBibliotheque() {
     reinitialiseRepartiteur();
     reinitialiseAvisModification();
     reinitialiseSauvegarde();
+    reinitialiseDessinFichier();
     reinitialiseBibliothequeTQ();
 }
 

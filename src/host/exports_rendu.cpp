@@ -39,6 +39,7 @@ double radians(double degres) {
 
 int32_t rendFigure(const char* texte, const char* fichier, int32_t largeur, int32_t hauteur,
                    const double* angles, double largeurMm) {
+    reinitialiseDessinFichier(); // the reason of an earlier failure is not this call's
     if (!texte || !fichier || largeur < 1 || hauteur < 1 || largeur > platform::kCoteMaximalBitmap ||
         hauteur > platform::kCoteMaximalBitmap)
         return kRenduArgumentsRefuses;
@@ -77,6 +78,10 @@ KM32_EXPORT int32_t KMRendFigureDansFichier(const char* texte, const char* fichi
                                             int32_t hauteur, const double* angles) {
     return km32::appelProtege(int32_t(km32::kRenduArgumentsRefuses),
                               [&] { return km32::rendFigure(texte, fichier, largeur, hauteur, angles, 0); });
+}
+
+KM32_EXPORT int32_t KMErreurRendu(void) {
+    return km32::appelProtege(int32_t(0), [] { return int32_t(km32::erreurDernierDessinFichier()); });
 }
 
 KM32_EXPORT int32_t KMRendFigureDansFichierMm(const char* texte, const char* fichier, int32_t largeur,

@@ -274,7 +274,22 @@ void miseAjourMenuFigure(TfigureKalmetra& f) {
         coche(199, planIsoleActif(f));
         coche(200, f.planDeFaceMaintenu != 0);
     }
-    if (figureSansHote(f) && f.fenetreDessin != 0) p::posteMessage(f.fenetreDessin, kMessageEtatMenus, 0, 0);
+    // One notice pending per window is enough to say that the state changed:
+    // a host that does not run the message loop does not gather a pile of them.
+    if (figureSansHote(f) && f.fenetreDessin != 0) {
+        p::retireMessagesPostes({f.fenetreDessin, kMessageEtatMenus, 0, 0});
+        p::posteMessage(f.fenetreDessin, kMessageEtatMenus, 0, 0);
+    }
+}
+
+void retireAvisEtatMenus(uint32_t fenetreDessin) {
+    if (fenetreDessin == 0) return;
+    // Another figure without host in the same window still has its notice.
+    for (int16_t n = 1; n <= kMaxFigures; ++n) {
+        const TfigureKalmetra* autre = figureOuRien(n);
+        if (autre && figureSansHote(*autre) && autre->fenetreDessin == fenetreDessin) return;
+    }
+    p::retireMessagesPostes({fenetreDessin, kMessageEtatMenus, 0, 0});
 }
 
 void detruitMenuFigure(int16_t numero) {

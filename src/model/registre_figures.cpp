@@ -173,7 +173,10 @@ void KMdetruitFigureMeme(int16_t numero) {
     // Deferred lines still waiting belong to this figure, not to the next
     // one that takes its number.
     platform::retireMessagesPostes(messageLignesDifferees(numero));
+    const uint32_t dessinSansHote = figureSansHote(f) ? f.fenetreDessin : 0;
     libereFigure(place);
+    // Last, since releasing the figure may still bring its menu up to date.
+    retireAvisEtatMenus(dessinSansHote);
 }
 
 void detruitToutesLesFigures() {

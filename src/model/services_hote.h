@@ -10,6 +10,10 @@ namespace km32 {
 void desinscritVariablesPartagees(TfigureKalmetra& f);
 void detruitMenuFigure(int16_t numero);
 void miseAjourMenuFigure(TfigureKalmetra& f);
+// Takes back the menu-state notice posted to the drawing window of a figure
+// without host window once that figure is gone, unless another such figure
+// still draws in that window.
+void retireAvisEtatMenus(uint32_t fenetreDessin);
 void fermeFenetreAnnexe();
 
 } // namespace km32

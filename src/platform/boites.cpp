@@ -62,9 +62,33 @@ void installeLangueBoites(LangueBoites langue) {
 }
 
 const LibellesStandard& libellesStandard(uint8_t langue) {
-    static const LibellesStandard francais{"OK", "&Annuler", "&Oui", "&Non", "&Ouvrir", "&Enregistrer"};
-    static const LibellesStandard anglais{"OK", "&Cancel", "&Yes", "&No", "&Open", "&Save"};
-    static const LibellesStandard allemand{"OK", "&Abbrechen", "&Ja", "&Nein", "\xD6&ffnen", "&Speichern"};
+    static const LibellesStandard francais{
+        "OK",
+        "&Annuler",
+        "&Oui",
+        "&Non",
+        "&Ouvrir",
+        "&Enregistrer",
+        "Ce nom contient des caract\xE8res hors de Windows-1252, que les noms de fichiers de la "
+        "biblioth\xE8que ne peuvent pas contenir : choisissez un autre nom."};
+    static const LibellesStandard anglais{
+        "OK",
+        "&Cancel",
+        "&Yes",
+        "&No",
+        "&Open",
+        "&Save",
+        "This name holds characters outside Windows-1252, which the library's file names cannot hold: "
+        "choose another name."};
+    static const LibellesStandard allemand{"OK",
+                                           "&Abbrechen",
+                                           "&Ja",
+                                           "&Nein",
+                                           "\xD6&ffnen",
+                                           "&Speichern",
+                                           "Dieser Name enth\xE4lt Zeichen au\xDF"
+                                           "erhalb von Windows-1252, die die Dateinamen der Bibliothek "
+                                           "nicht enthalten k\xF6nnen: w\xE4hlen Sie einen anderen Namen."};
     return langue == 1 ? francais : langue == 3 ? allemand : anglais;
 }
 

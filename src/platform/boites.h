@@ -49,9 +49,12 @@ struct DemandeBoite {
 };
 
 // The captions of the standard buttons of boxes and dialogs in a language
-// ('&' before the access letter); English for a language not known.
+// ('&' before the access letter), and the file dialogs' one message;
+// English for a language not known.
 struct LibellesStandard {
     std::string ok, annuler, oui, non, ouvrir, enregistrer;
+    // Said when a file dialog returns a name that Windows-1252 cannot hold.
+    std::string nomHorsWindows1252;
 };
 const LibellesStandard& libellesStandard(uint8_t langue);
 // Where the language of each box is read when it is asked (the library

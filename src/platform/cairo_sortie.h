@@ -2,9 +2,11 @@
 // Vector output of a drawing to a file: an SVG or PDF surface of a given size
 // in points with a device context drawing into it. One device unit is one
 // point, or the fraction of a point given, so that a drawing can keep
-// coordinates finer than a point. The file is complete once termine()
-// returns or the output is destroyed.
+// coordinates finer than a point. The file is created (or emptied) at once
+// and is complete once termine() returns or the output is destroyed; every
+// write into it is checked.
 #include "platform/contexte_dessin.h"
+#include "platform/fichiers.h"
 
 #include <memory>
 #include <string>
@@ -32,8 +34,12 @@ class SortieVectorielle {
     ContexteDessin& contexte() { return contexte_ ? *contexte_ : vide_; }
     // Writes the file out; true when it was written without error.
     bool termine();
+    // Why the file could not be made or written: the system's error number
+    // (errno), EIO for a failure of the drawing library itself; 0 while none.
+    int erreur() const;
 
   private:
+    FluxFichier flux_;
     cairo_surface_t* surface_ = nullptr;
     std::unique_ptr<ContexteDessin> contexte_;
     ContexteDessin vide_;

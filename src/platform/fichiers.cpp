@@ -95,13 +95,9 @@ template <typename Appel> bool etape(EtapeEcriture e, Appel appel) {
     return appel();
 }
 
-// Writes every byte to fd, going on after short writes and interruptions.
-bool ecritTout(int fd, std::string_view octets, EtapeEcriture e) {
-    if (std::optional<PanneEcriture> p = panneA(e)) {
-        ecritTout(fd, octets.substr(0, std::min(p->octetsAvant, octets.size())), e);
-        errno = p->erreur;
-        return false;
-    }
+// Writes every byte to fd, going on after short writes and interruptions;
+// false with errno set when a write fails.
+bool ecritDescripteur(int fd, std::string_view octets) {
     std::size_t fait = 0;
     while (fait < octets.size()) {
         ssize_t n = ::write(fd, octets.data() + fait, octets.size() - fait);
@@ -116,6 +112,16 @@ bool ecritTout(int fd, std::string_view octets, EtapeEcriture e) {
     return true;
 }
 
+// The same, or the failure armed for that step.
+bool ecritTout(int fd, std::string_view octets, EtapeEcriture e) {
+    if (std::optional<PanneEcriture> p = panneA(e)) {
+        ecritDescripteur(fd, octets.substr(0, std::min(p->octetsAvant, octets.size())));
+        errno = p->erreur;
+        return false;
+    }
+    return ecritDescripteur(fd, octets);
+}
+
 // Closes fd; false with errno set when the close reports an error.
 bool ferme(int fd) {
     return ::close(fd) == 0;
@@ -124,8 +130,12 @@ bool ferme(int fd) {
 // Writes the bytes into a new file beside cible with the given permissions,
 // flushed to the disk. Its name in provisoire; false (no file left) on failure.
 bool ecritCopie(const std::string& cible, std::string_view octets, mode_t mode, std::string& provisoire) {
-    // A unique name, so that nothing that already exists there is touched.
-    provisoire = cible + ".km32-XXXXXX";
+    // A unique name, so that nothing that already exists there is touched,
+    // and a short one of fixed length, in the same folder (the rename stays
+    // on one file system): any name the target may have, up to the system's
+    // longest, leaves room for it.
+    const std::size_t barre = cible.find_last_of('/');
+    provisoire = (barre == std::string::npos ? std::string() : cible.substr(0, barre + 1)) + ".km32-XXXXXX";
     int fd = -1;
     if (!etape(EtapeEcriture::CreationCopie, [&] { return (fd = ::mkstemp(provisoire.data())) >= 0; }))
         return false;
@@ -265,6 +275,31 @@ void retirePanneEcriture() {
 
 void reinitialiseFichiers() {
     etatEcriture() = EtatEcriture{};
+}
+
+FluxFichier::FluxFichier(const std::string& chemin) {
+    fd_ = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) erreur_ = errno != 0 ? errno : EIO;
+}
+
+FluxFichier::~FluxFichier() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FluxFichier::ecrit(std::string_view octets) {
+    if (erreur_ != 0) return false;
+    if (ecritDescripteur(fd_, octets)) return true;
+    erreur_ = errno != 0 ? errno : EIO;
+    return false;
+}
+
+bool FluxFichier::ferme() {
+    if (fd_ >= 0) {
+        // A file system may report a failed write only when the file closes.
+        if (::close(fd_) != 0 && erreur_ == 0) erreur_ = errno != 0 ? errno : EIO;
+        fd_ = -1;
+    }
+    return erreur_ == 0;
 }
 
 bool fichierExiste(std::string_view nom) {

@@ -71,6 +71,28 @@ void retirePanneEcriture();
 // Disarms the failure and forgets the last error (a reset of the platform).
 void reinitialiseFichiers();
 
+// A file written as its bytes come, as cairo hands over a picture: created
+// (or emptied) when it is opened, every write checked, closed by ferme. The
+// first failure's system error (errno) stays in erreur, and nothing is
+// written after it. The name is a system path (UTF-8).
+class FluxFichier {
+  public:
+    explicit FluxFichier(const std::string& chemin);
+    ~FluxFichier();
+    FluxFichier(const FluxFichier&) = delete;
+    FluxFichier& operator=(const FluxFichier&) = delete;
+    // Writes the bytes; false once anything failed.
+    bool ecrit(std::string_view octets);
+    // Closes the file; false when it or anything before failed.
+    bool ferme();
+    // errno of the first failure, 0 while none.
+    int erreur() const { return erreur_; }
+
+  private:
+    int fd_ = -1;
+    int erreur_ = 0;
+};
+
 // True when the name is an existing regular file.
 bool fichierExiste(std::string_view nom);
 

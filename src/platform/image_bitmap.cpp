@@ -2,6 +2,10 @@
 
 #include "base/erreur.h"
 #include "platform/contexte_dessin.h"
+#include "platform/fichiers.h"
+#include "platform/flux_cairo.h"
+
+#include <cerrno>
 
 #include <cairo.h>
 
@@ -43,9 +47,13 @@ std::optional<Couleur> Bitmap::pixel(int32_t x, int32_t y) const {
     return couleurPixel(image(), x, y);
 }
 
-bool ecritPng(const Bitmap& bitmap, const std::string& fichier) {
+bool ecritPng(const Bitmap& bitmap, const std::string& fichier, int* erreur) {
     cairo_surface_flush(bitmap.surface());
-    return cairo_surface_write_to_png(bitmap.surface(), fichier.c_str()) == CAIRO_STATUS_SUCCESS;
+    FluxFichier flux(fichier);
+    const cairo_status_t etat = cairo_surface_write_to_png_stream(bitmap.surface(), ecritureCairo, &flux);
+    const bool ecrit = flux.ferme() && etat == CAIRO_STATUS_SUCCESS;
+    if (erreur) *erreur = ecrit ? 0 : flux.erreur() != 0 ? flux.erreur() : EIO;
+    return ecrit;
 }
 
 } // namespace km32::platform

@@ -45,7 +45,8 @@ class Bitmap {
     friend Bitmap* selectionneBitmap(ContexteDessin& dc, Bitmap* bitmap);
 };
 
-// Writes the bitmap as a PNG file (name in UTF-8); false on failure.
-bool ecritPng(const Bitmap& bitmap, const std::string& fichier);
+// Writes the bitmap as a PNG file (name in UTF-8); false on failure, with
+// the system's error number (errno) in *erreur when given.
+bool ecritPng(const Bitmap& bitmap, const std::string& fichier, int* erreur = nullptr);
 
 } // namespace km32::platform

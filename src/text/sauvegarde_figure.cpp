@@ -32,15 +32,24 @@ namespace {
 constexpr uint16_t kPhraseFigureTropLonguePourFichier = 9961;
 // Why a save failed, as our own phrases say it: "The disk is full...", "The
 // file or its folder may not be written...", "The folder of the file does
-// not exist...", "The name of the file is longer than 255 characters...",
-// "This name is a folder or not a plain file...", and for any other reason
-// "The file could not be written (system error #1)."
+// not exist...", "The name of the file is longer than 255 characters..." (the
+// library's own refusal), "The name of the file, or of one of its folders,
+// is too long for the file system...", "This name is a folder or not a plain
+// file...", "The file would pass the largest size the system allows...", and
+// for any other reason "The file could not be written (system error #1)."
 constexpr uint16_t kPhraseDisquePlein = 9962;
 constexpr uint16_t kPhraseEcritureInterdite = 9963;
 constexpr uint16_t kPhraseDossierAbsent = 9964;
 constexpr uint16_t kPhraseNomTropLong = 9965;
 constexpr uint16_t kPhrasePasUnFichier = 9966;
 constexpr uint16_t kPhraseEcritureImpossible = 9967;
+constexpr uint16_t kPhraseNomTropLongPourLeSysteme = 9968;
+constexpr uint16_t kPhraseFichierTropGrand = 9969;
+
+// The library's own code for a figure text too long for a figure file: a
+// number no file call gives, so that it is never taken for the system's
+// file-size limit (EFBIG).
+constexpr int kTexteTropLong = EMSGSIZE;
 
 // The phrase that says why a save failed, by system error.
 struct RaisonEchec {
@@ -48,25 +57,21 @@ struct RaisonEchec {
     uint16_t phrase;
 };
 constexpr RaisonEchec kRaisonsEchec[] = {
-    {ENOSPC, kPhraseDisquePlein},
-    {EDQUOT, kPhraseDisquePlein},
-    {EACCES, kPhraseEcritureInterdite},
-    {EPERM, kPhraseEcritureInterdite},
-    {EROFS, kPhraseEcritureInterdite},
-    {ENOENT, kPhraseDossierAbsent},
-    {ENOTDIR, kPhraseDossierAbsent},
-    {ENAMETOOLONG, kPhraseNomTropLong},
-    {EISDIR, kPhrasePasUnFichier},
-    {EINVAL, kPhrasePasUnFichier},
-    {EFBIG, kPhraseFigureTropLonguePourFichier},
+    {ENOSPC, kPhraseDisquePlein},       {EDQUOT, kPhraseDisquePlein},
+    {EACCES, kPhraseEcritureInterdite}, {EPERM, kPhraseEcritureInterdite},
+    {EROFS, kPhraseEcritureInterdite},  {ENOENT, kPhraseDossierAbsent},
+    {ENOTDIR, kPhraseDossierAbsent},    {ENAMETOOLONG, kPhraseNomTropLongPourLeSysteme},
+    {EISDIR, kPhrasePasUnFichier},      {EINVAL, kPhrasePasUnFichier},
+    {EFBIG, kPhraseFichierTropGrand},   {kTexteTropLong, kPhraseFigureTropLonguePourFichier},
 };
 
 // Folders end at a backslash, and on this platform at a slash too.
 constexpr const char* kSeparateurs = "\\/";
 
-// Notes why a save failed and gives its result.
-int echec(int erreur) {
-    etatSauvegarde().erreur = erreur;
+// Notes why a save failed and gives its result: refusee when the library
+// refused it itself, before any file call.
+int echec(int erreur, bool refusee = false) {
+    etatSauvegarde() = EtatSauvegarde{erreur, refusee};
     return 1;
 }
 
@@ -87,12 +92,12 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     // user is told, and the old file stays as it was.
     if (texte.size() >= kTailleMaxFichierFigure) {
         afficheMessage(phraseDeNumero(kPhraseFigureTropLonguePourFichier), std::string(nomFichier));
-        return echec(EFBIG);
+        return echec(kTexteTropLong, true);
     }
-    if (nomFichier.empty()) return echec(ENOENT);
-    if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG);
+    if (nomFichier.empty()) return echec(ENOENT, true);
+    if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG, true);
     if (!TQEnregistreTexte(texte.c_str(), nomFichier)) return echec(platform::erreurDerniereEcriture());
-    etatSauvegarde().erreur = 0;
+    etatSauvegarde() = EtatSauvegarde{};
     if (figureSansHote(f)) {
         const std::size_t barre = nomFichier.find_last_of(kSeparateurs);
         // A name without folder leaves the last save directory as it was.
@@ -117,7 +122,7 @@ std::string nomNuDeFichier(std::string_view nomFichier) {
 
 int sauveFigure(int16_t numero, std::string_view nomFichier) {
     if (!figureExiste(numero)) return 1;
-    if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG);
+    if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG, true);
     TfigureKalmetra& f = *figureDeNumero(numero);
     const std::string nom(nomFichier);
     const int resultat = enregistreTexteFigure(nom, f);
@@ -135,13 +140,16 @@ int erreurDerniereSauvegarde() {
 }
 
 std::string texteErreurSauvegarde() {
-    const int erreur = etatSauvegarde().erreur;
-    if (erreur == 0) return {};
+    const EtatSauvegarde& e = etatSauvegarde();
+    if (e.erreur == 0) return {};
+    if (e.refusee && e.erreur == ENAMETOOLONG) return phraseDeNumero(kPhraseNomTropLong);
     for (const RaisonEchec& r : kRaisonsEchec)
-        if (r.erreur == erreur) return phraseDeNumero(r.phrase);
+        if (r.erreur == e.erreur) return phraseDeNumero(r.phrase);
+    // The number and the system's own words (in the C library's language).
     std::string texte = phraseDeNumero(kPhraseEcritureImpossible);
     const std::size_t p = texte.find("#1");
-    if (p != std::string::npos) texte.replace(p, 2, std::to_string(erreur));
+    if (p != std::string::npos)
+        texte.replace(p, 2, std::to_string(e.erreur) + ": " + windows1252DeUtf8(std::strerror(e.erreur)));
     return texte;
 }
 

@@ -16,7 +16,8 @@ constexpr std::size_t kLongueurMaxNomFichier = 255;
 // The state of the saves: the last one, whatever its figure (the host asks
 // for it without a figure number, KMErreurSauvegarde).
 struct EtatSauvegarde {
-    int erreur = 0; // errno of the last save that failed, 0 after one that succeeded
+    int erreur = 0;       // errno of the last save that failed, 0 after one that succeeded
+    bool refusee = false; // the library refused it before any file call (a name over 255 bytes)
 };
 EtatSauvegarde& etatSauvegarde();
 // No save failed (the library's reset).
@@ -41,11 +42,15 @@ int sauveFigure(int16_t numero, std::string_view nomFichier);
 // Why the last save (enregistreTexteFigure, sauveFigure) failed: the
 // system's error number (errno: ENOSPC a full disk, EACCES a read-only file
 // or folder, ENOENT a missing folder, ENAMETOOLONG a name longer than
-// kLongueurMaxNomFichier, EFBIG a figure text too long for a figure file...),
-// 0 after a save that succeeded.
+// kLongueurMaxNomFichier or one the file system refuses, EFBIG a file over
+// the system's size limit...), or EMSGSIZE (which no file call gives) for a
+// figure text too long for a figure file; 0 after a save that succeeded.
 int erreurDerniereSauvegarde();
 // The reason of that failure as a sentence in the language applied
-// (Windows-1252); empty after a save that succeeded.
+// (Windows-1252), one for each cause (a name the library refuses and one the
+// file system refuses are told apart; a system error without a sentence of
+// its own gives its number and the system's words); empty after a save that
+// succeeded.
 std::string texteErreurSauvegarde();
 
 // 1 when the figure exists and has unsaved changes, else 0.

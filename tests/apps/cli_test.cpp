@@ -2,8 +2,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -384,6 +386,152 @@ TEST_F(Cli, TheReadmeTestSentencesGiveTheirAnswers) {
         ++vues;
     }
     EXPECT_GE(vues, 2);
+}
+
+// Runs a shell command line: status and what it printed.
+Resultat lanceCommande(const std::string& commande) {
+    Resultat r{-1, {}};
+    std::FILE* p = ::popen(commande.c_str(), "r");
+    if (!p) return r;
+    char tampon[4096];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
+        r.sortie.append(tampon, n);
+    const int s = ::pclose(p);
+    r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+// Runs the host with its standard output sent to a file (a full device) and
+// its error output read: status and messages.
+Resultat lanceSortieVers(const std::string& arguments, const std::string& sortie) {
+    return lanceCommande(std::string("'") + KM32_CLI + "' " + arguments + " 2>&1 >'" + sortie + "'");
+}
+
+// km32 show without a display says so in the figure's language and fails.
+TEST(CliSansAffichage, ShowWithoutADisplaySaysSoInTheFiguresLanguage) {
+    struct Cas {
+        const char* exemple;
+        const char* message;
+    };
+    for (const Cas& c :
+         {Cas{"cube.k3v", "aucune fen\xC3\xAAtre ne peut"}, Cas{"tetrahedron.k3v", "no window can be shown"},
+          Cas{"kugel.k3v", "kein Fenster kann gezeigt werden"}}) {
+        const Resultat r = lanceCommande(std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") + KM32_CLI +
+                                         "' show '" + KM32_EXAMPLES + "/" + c.exemple + "' 2>&1");
+        EXPECT_EQ(r.statut, 1) << c.exemple << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find(std::string("km32: show: ") + c.message), std::string::npos) << r.sortie;
+    }
+}
+
+// A figure in English, so that the host's words and the reasons are English.
+class CliEcritures : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dossier = "/tmp/km32-cli-ecritures-" + std::to_string(::getpid());
+        std::filesystem::remove_all(dossier);
+        std::filesystem::create_directories(dossier);
+        figure = dossier + "/tetra.k3v";
+        std::FILE* f = std::fopen(figure.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("Kalmetra figure (English)\r\n"
+                   "A point with coordinates (0,0,0) in coordinate system Rxyz\r\n"
+                   "B point with coordinates (4,0,0) in coordinate system Rxyz\r\n"
+                   "d = AB\r\n",
+                   f);
+        std::fclose(f);
+    }
+    void TearDown() override { std::filesystem::remove_all(dossier); }
+    std::string dossier, figure;
+};
+
+// A picture that cannot be written fails in every format, with the system's
+// reason: a full disk (a link to the full device), a missing folder.
+TEST_F(CliEcritures, APictureThatCannotBeWrittenFailsWithTheSystemsReason) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    struct Cas {
+        std::string sortie;
+        std::string raison;
+    };
+    std::vector<Cas> cas;
+    for (const char* extension : {".png", ".svg", ".pdf", ".PDF"}) {
+        const std::string lien = dossier + "/plein" + extension;
+        std::filesystem::create_symlink("/dev/full", lien);
+        cas.push_back({lien, "no space left on the disk"});
+        cas.push_back({dossier + "/absent/x" + extension, "the folder does not exist"});
+    }
+    for (const Cas& c : cas) {
+        const Resultat r = lance("render '" + figure + "' -o '" + c.sortie + "'");
+        EXPECT_EQ(r.statut, 1) << c.sortie << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find("cannot write the picture '" + c.sortie + "': " + c.raison),
+                  std::string::npos)
+            << c.sortie << "\n"
+            << r.sortie;
+    }
+}
+
+// A result that does not reach standard output is a failure, said on the
+// error output; the same commands succeed on a writable output.
+TEST_F(CliEcritures, AResultThatCannotBeWrittenFails) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    const std::string commandes[] = {"text '" + figure + "'",
+                                     "values '" + figure + "'",
+                                     "values '" + figure + "' d",
+                                     "test '" + figure + "' \"Test: point A on (AB)\"",
+                                     "--version",
+                                     "--help"};
+    for (const std::string& c : commandes) {
+        const Resultat plein = lanceSortieVers(c, "/dev/full");
+        EXPECT_EQ(plein.statut, 1) << c << "\n" << plein.sortie;
+        EXPECT_NE(plein.sortie.find("km32: cannot write the standard output: no space left on the disk"),
+                  std::string::npos)
+            << c << "\n"
+            << plein.sortie;
+        const Resultat normal = lanceSortieVers(c, "/dev/null");
+        EXPECT_EQ(normal.statut, 0) << c << "\n" << normal.sortie;
+        EXPECT_EQ(normal.sortie, "") << c;
+    }
+}
+
+// The options of render stand before or after the figure; anything else
+// that is not the figure is a usage error (status 2 and the usage), and a
+// printed width is refused for a PNG image, whose pixels it cannot change.
+TEST_F(CliEcritures, RenderTakesItsOptionsAnywhere) {
+    const std::string png = dossier + "/a.png", svg = dossier + "/a.svg";
+    struct Cas {
+        std::string arguments;
+        std::string fichier; // written on success
+        int statut;
+        std::string message;
+        bool usage = false; // the usage follows the message
+    };
+    const Cas cas[] = {
+        {"render -o '" + png + "' '" + figure + "'", png, 0, ""},
+        {"render --size 200x100 -o '" + svg + "' '" + figure + "' --page-width 50", svg, 0, ""},
+        {"render -o '" + png + "' '" + figure + "' autre.k3v", "", 2, "unexpected argument 'autre.k3v'",
+         true},
+        {"render --bogus '" + figure + "' -o '" + png + "'", "", 2, "unknown option '--bogus'", true},
+        {"render '" + figure + "' -o", "", 2, "-o wants a value", true},
+        {"render -o '" + png + "'", "", 2, "a figure file is needed", true},
+        {"render '" + figure + "' -o '" + png + "' --page-width 100", "", 2, "does not apply to a PNG image"},
+        {"render --page-width 100 -o '" + dossier + "/a.PNG' '" + figure + "'", "", 2,
+         "does not apply to a PNG image"},
+    };
+    for (const Cas& c : cas) {
+        std::filesystem::remove(png);
+        std::filesystem::remove(svg);
+        const Resultat r = lance(c.arguments);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments << "\n" << r.sortie;
+        if (c.statut == 0) {
+            EXPECT_EQ(r.sortie, "") << c.arguments;
+            EXPECT_GT(std::filesystem::file_size(c.fichier), 100u) << c.arguments;
+        } else {
+            EXPECT_NE(r.sortie.find(c.message), std::string::npos) << c.arguments << "\n" << r.sortie;
+            EXPECT_FALSE(std::filesystem::exists(png)) << c.arguments;
+        }
+        EXPECT_EQ(r.sortie.find("usage: km32") != std::string::npos, c.usage) << c.arguments << "\n"
+                                                                              << r.sortie;
+    }
 }
 
 } // namespace

@@ -6,10 +6,13 @@
 #include "lancement_cli.h"
 
 #include <cairo.h>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -220,6 +223,36 @@ TEST(ExportRendu, RefusedArguments) {
     EXPECT_EQ(KMRendFigureDansFichier("", "x.png", 10, 20000, nullptr), -1);
     EXPECT_EQ(KMRendFigureDansFichier("", "x.bmp", 10, 10, nullptr), -3);
     EXPECT_EQ(KMRendFigureDansFichier("", "/nonexistent/dir/x.png", 10, 10, nullptr), -2);
+}
+
+// A picture that could not be written tells why, by the system's error
+// number, in each format; a picture written clears it.
+TEST(ExportRendu, APictureNotWrittenGivesTheSystemsReason) {
+    struct Cas {
+        std::string fichier;
+        int erreur;
+    };
+    // A full disk: a link named as a picture to the device that is always full.
+    const std::filesystem::path dossier =
+        std::filesystem::temp_directory_path() / ("km32-rendu-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier);
+    const bool plein = std::filesystem::exists("/dev/full");
+    std::vector<Cas> cas;
+    for (const char* extension : {".png", ".svg", ".pdf"}) {
+        cas.push_back({std::string("/nonexistent/dir/x") + extension, ENOENT});
+        if (!plein) continue;
+        const std::filesystem::path lien = dossier / (std::string("plein") + extension);
+        std::filesystem::create_symlink("/dev/full", lien);
+        cas.push_back({lien.string(), ENOSPC});
+    }
+    for (const Cas& c : cas) {
+        EXPECT_EQ(KMRendFigureDansFichier("", c.fichier.c_str(), 10, 10, nullptr), -2) << c.fichier;
+        EXPECT_EQ(KMErreurRendu(), c.erreur) << c.fichier;
+    }
+    const std::string ecrit = (dossier / "ecrit.svg").string();
+    EXPECT_EQ(KMRendFigureDansFichier("", ecrit.c_str(), 10, 10, nullptr), 0);
+    EXPECT_EQ(KMErreurRendu(), 0);
+    std::filesystem::remove_all(dossier);
 }
 
 } // namespace

@@ -2,13 +2,15 @@
 // undo never empties the figure as opened, the caption's star follows the
 // figure's modified flag, an editor holding text not applied is not lost on
 // quitting, a save that fails says why and keeps the star, a file changed
-// by another program is not written over without asking, help answers F1
+// by another program is not written over without asking, a name the
+// library cannot hold is never saved into another file, help answers F1
 // and the editor's Help button in the figure's language.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "ecran_x.h"
 #include "fichier_essai.h"
@@ -244,6 +246,44 @@ TEST_F(DocumentShow, AFileChangedByAnotherProgramIsWrittenOverOnlyWhenTheUserSay
     touche("ctrl+s");
     EXPECT_TRUE(attends([&] { return essais::contenuFichier(figure_) != avant; }));
     EXPECT_TRUE(autresFenetres().empty());
+}
+
+// A file whose name the library's characters (Windows-1252) cannot hold, a
+// name in another script or a Latin-1 byte that is not UTF-8: Ctrl+S says
+// so before anything is written, and never writes the file the name would
+// become ("??.k3v", "caf\xC3\xA9.k3v"), which keeps its own text.
+TEST_F(DocumentShow, ANameOutsideWindows1252IsRefusedBeforeAnythingIsWritten) {
+    struct Cas {
+        std::string nom, devenu;
+    };
+    const Cas cas[] = {{"\xE6\xBC\xA2\xE5\xAD\x97.k3v", "??.k3v"}, {"caf\xE9.k3v", "caf\xC3\xA9.k3v"}};
+    const std::string autre = "Kalmetra figure (English)\r\nQ point with coordinates (1,1,1) in coordinate "
+                              "system Rxyz\r\n";
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.devenu);
+        demarreSession(kFigureSegment, kGraine, c.nom);
+        if (HasFatalFailure() || IsSkipped()) return;
+        std::ofstream(dossier_ / c.devenu, std::ios::binary) << autre;
+        tourneVue();
+        ASSERT_TRUE(attends([&] { return titre().size() > 2 && titre().substr(titre().size() - 2) == " *"; }))
+            << titre();
+        const std::string titreModifie = titre();
+        touche("ctrl+s");
+        const std::optional<EcranX::FenetreX> b = boite();
+        ASSERT_TRUE(b.has_value()) << "no message on a name outside Windows-1252";
+        EXPECT_EQ(b->nom, "km32");
+        if (&c == &cas[0]) gardeBoite("save_name_outside_1252.png");
+        ASSERT_TRUE(repond("Return"));
+        EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegment);
+        EXPECT_EQ(essais::contenuFichier(dossier_ / c.devenu), autre);
+        std::set<std::string> fichiers;
+        for (const fs::directory_entry& e : fs::directory_iterator(dossier_))
+            if (e.is_regular_file() && e.path().filename() != "show.log")
+                fichiers.insert(e.path().filename());
+        EXPECT_EQ(fichiers, (std::set<std::string>{c.nom, c.devenu}));
+        EXPECT_EQ(titre(), titreModifie) << "the star went without a save";
+        TearDown();
+    }
 }
 
 // F1 over the figure shows the contents of the help, the editor's Help

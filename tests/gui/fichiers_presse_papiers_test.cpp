@@ -202,6 +202,32 @@ TEST_F(FichiersPressePapiers, SaveAsWritesTheFigureUnderTheTypedNameAndTheTitleN
     EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegmentEtP);
 }
 
+// After Save As the figure belongs to the new file: quitting without saving
+// later changes names that file on the terminal, not the one first opened.
+TEST_F(FichiersPressePapiers, AfterSaveAsTheMessageOnQuittingNamesTheNewFile) {
+    ouvreEnregistrerSous();
+    ecran_->xdotool("key ctrl+a");
+    ecran_->xdotool("type --delay 30 nouveau.k3v");
+    ecran_->xdotool("key Return");
+    const fs::path nouveau = dossier_ / "nouveau.k3v";
+    ASSERT_TRUE(attends([&] { return !dialogueOuvert() && fs::exists(nouveau); })) << "Save As saved nothing";
+    ASSERT_TRUE(attends([&] { return titre() == "km32 - nouveau.k3v"; })) << titre();
+    // A turn of the view, then Ctrl+Q and No: the change is dropped.
+    ecran_->xdotool("mousemove 700 560 click 1");
+    ecran_->xdotool("key shift+Up");
+    ASSERT_TRUE(attends([&] { return titre() == "km32 - nouveau.k3v *"; })) << titre();
+    ecran_->xdotool("key ctrl+q");
+    std::vector<EcranX::FenetreX> question;
+    ASSERT_TRUE(attendsAutresFenetres(1, question, 30)) << "no question on quitting";
+    survole(question);
+    ecran_->xdotool("key alt+n");
+    int statut = -1;
+    ASSERT_TRUE(ecran_->attendsFin(programme_, statut)) << "km32 show did not end";
+    const std::string journal = essais::contenuFichier(dossier_ / "show.log");
+    EXPECT_NE(journal.find(nouveau.string() + ": the changes were not saved"), std::string::npos) << journal;
+    EXPECT_EQ(journal.find("figure.k3v: the changes"), std::string::npos) << journal;
+}
+
 TEST_F(FichiersPressePapiers, CancellingTheSaveDialogLeavesFilesAndTitleAsTheyWere) {
     const std::string titreAvant = titre();
     ASSERT_EQ(titreAvant, "km32 - figure.k3v");

@@ -7,6 +7,7 @@
 
 #include "banc_hote.h"
 #include "host/fenetre_figure.h"
+#include "host/menus_figure.h"
 #include "model/objets_figure.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
@@ -370,6 +371,40 @@ TEST_F(FiguresHote, AFigureMadeAgainDoesNotKeepTheFormerFailingLine) {
         EXPECT_EQ(KMLigneEnErreur(n), 0);
         KMDetruitFigure(n);
     }
+}
+
+// A host that draws figures in a window of its own and never runs the
+// message loop: the notices that the menus changed do not pile up, one per
+// figure made and destroyed; the window holds at most one, and none once its
+// last figure is gone.
+TEST_F(FiguresHote, MenuNoticesDoNotPileUpInAWindowWhoseLoopNeverRuns) {
+    const platform::Fenetre externe =
+        platform::creeFenetre(platform::kAucuneFenetre, {0, 0, 300, 200}, nullptr, true);
+    ASSERT_NE(externe, platform::kAucuneFenetre);
+    const auto avis = [externe] {
+        // Counted without delivering them: taken off, then posted back.
+        int n = 0;
+        while (platform::regardeMessage(externe, kMessageEtatMenus, kMessageEtatMenus, true))
+            ++n;
+        for (int k = 0; k < n; ++k)
+            platform::posteMessage(externe, kMessageEtatMenus, 0, 0);
+        return n;
+    };
+    const int32_t garde = creeFigureKMPourFenetreExterne(externe, nullptr, 0xFFFFFF);
+    ASSERT_GT(garde, 0);
+    for (int k = 0; k < 20; ++k) {
+        const int32_t n = creeFigureKMPourFenetreExterne(externe, nullptr, 0xFFFFFF);
+        ASSERT_GT(n, 0);
+        // A setting line changes what the menu shows.
+        KMExecuteLigneFig(int16_t(n), "Parties cach\xE9"
+                                      "es en pointill\xE9");
+        ASSERT_EQ(figure(int16_t(n)).partiesCacheesPointillees, 1);
+        KMdetruitFigureMeme(int16_t(n)); // a figure of an external window goes with this call
+        EXPECT_LE(avis(), 1) << "after figure " << k;
+    }
+    KMdetruitFigureMeme(int16_t(garde));
+    EXPECT_EQ(avis(), 0);
+    platform::detruitFenetre(externe);
 }
 
 } // namespace

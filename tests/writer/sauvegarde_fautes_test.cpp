@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "banc_sauvegarde.h"
@@ -151,13 +154,95 @@ TEST_F(SauvegardeFautes, TheReasonIsGivenAsASentenceInTheLanguageApplied) {
         ASSERT_EQ(KMsauveFigure(numero, c.nom.c_str()), 1);
         EXPECT_NE(texte().find(c.attendu), std::string::npos) << texte();
     }
-    // A reason without a sentence of its own gives the system's number.
+    // Each system failure has its own reason: a file over the system's size
+    // limit is not a figure text that is too long, a name the file system
+    // refuses is not one over the library's 255 characters.
     KMappliqueLangue(2);
+    struct Panne {
+        int erreur;
+        std::string attendu, jamais;
+    };
+    const Panne pannes[] = {
+        {EFBIG, "largest size the system allows", "65,535"},
+        {ENAMETOOLONG, "too long for the file system", "255"},
+        {ENOSPC, "disk is full", "65,535"},
+    };
+    for (const Panne& p : pannes) {
+        platform::simulePanneEcriture({EtapeEcriture::EcritureCopie, p.erreur, 0});
+        ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 1);
+        EXPECT_EQ(KMErreurSauvegarde(), p.erreur);
+        EXPECT_NE(texte().find(p.attendu), std::string::npos) << texte();
+        EXPECT_EQ(texte().find(p.jamais), std::string::npos) << texte();
+    }
+    // A reason without a sentence of its own gives the system's number and words.
     platform::simulePanneEcriture({EtapeEcriture::Renommage, EXDEV, 0});
     ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 1);
-    EXPECT_EQ(texte(), "The file could not be written (system error " + std::to_string(EXDEV) + ").");
+    EXPECT_EQ(texte(), "The file could not be written (system error " + std::to_string(EXDEV) + ": " +
+                           std::strerror(EXDEV) + ").");
     ASSERT_EQ(KMsauveFigure(numero, ancien.c_str()), 0);
     EXPECT_EQ(KMTexteErreurSauvegarde(), 0u);
+}
+
+// Every name the library keeps (up to 255 bytes) is saved where it says,
+// however long its last part: the new file made beside it has a short name
+// of its own, so it never passes the file system's longest name.
+TEST_F(SauvegardeFautes, NamesUpToTheLongestAreSavedWithNothingLeftBeside) {
+    const fs::path avant = fs::current_path();
+    fs::current_path(dossier);
+    for (std::size_t longueur : {std::size_t(243), std::size_t(244), std::size_t(250), std::size_t(255)}) {
+        const std::string nom = std::string(longueur - 4, 'n') + ".k3v";
+        figure().modifiee = 1;
+        EXPECT_EQ(KMsauveFigure(numero, nom.c_str()), 0) << longueur;
+        EXPECT_EQ(KMErreurSauvegarde(), 0) << longueur;
+        EXPECT_EQ(essais::contenuFichier(dossier / nom), ecritTexteFigure(figure())) << longueur;
+        // Written again over itself: the file replaced, not a second one.
+        figure().modifiee = 1;
+        EXPECT_EQ(KMsauveFigure(numero, nom.c_str()), 0) << longueur;
+        EXPECT_EQ(noms(), (std::set<std::string>{"ancien.k3v", nom})) << longueur;
+        fs::remove(dossier / nom);
+    }
+    fs::current_path(avant);
+}
+
+// A name within the library's 255 characters that the file system refuses
+// (each accented letter takes two bytes there) says so, not that it passes
+// 255 characters; the library's own refusal still does.
+TEST_F(SauvegardeFautes, ANameTheFileSystemRefusesIsNotSaidToPassTheLibrarysLimit) {
+    const auto texte = [] {
+        const uint32_t bloc = KMTexteErreurSauvegarde();
+        const std::string t = bloc ? std::string(KMContenuBloc(bloc)) : std::string();
+        if (bloc) KMLibereBloc(bloc);
+        return t;
+    };
+    KMappliqueLangue(2);
+    const fs::path avant = fs::current_path();
+    fs::current_path(dossier);
+    const std::string accentue = std::string(200, '\xE9') + ".k3v"; // 204 characters, 404 bytes on disk
+    attendRefus(accentue, ENAMETOOLONG, ancien, texteAncien);
+    EXPECT_NE(texte().find("too long for the file system"), std::string::npos) << texte();
+    EXPECT_EQ(texte().find("255"), std::string::npos) << texte();
+    attendRefus(std::string(300, 'n'), ENAMETOOLONG, ancien, texteAncien);
+    EXPECT_NE(texte().find("longer than 255 characters"), std::string::npos) << texte();
+    fs::current_path(avant);
+}
+
+// The system's own file-size limit, met for real: its reason, and the old
+// file whole.
+TEST_F(SauvegardeFautes, TheSystemsFileSizeLimitIsItsOwnReason) {
+    struct rlimit avant {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &avant), 0);
+    void (*signalAvant)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit petite = avant;
+    petite.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &petite), 0);
+    const int resultat = KMsauveFigure(numero, ancien.c_str());
+    const int erreur = KMErreurSauvegarde();
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signalAvant);
+    EXPECT_EQ(resultat, 1);
+    EXPECT_EQ(erreur, EFBIG);
+    EXPECT_EQ(essais::contenuFichier(ancien), texteAncien);
+    EXPECT_EQ(noms(), (std::set<std::string>{"ancien.k3v"}));
 }
 
 // A failure at each step of a save, on a file of one name (replaced through

@@ -207,11 +207,22 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
     ajouteFiltres(choix, d.filtre);
     PeriodeModale modale;
     ReponseSaisie reponse{kReponseAnnuler, {}};
-    if (gtk_dialog_run(GTK_DIALOG(dialogue)) == GTK_RESPONSE_ACCEPT) {
-        if (char* nom = gtk_file_chooser_get_filename(choix)) {
+    while (gtk_dialog_run(GTK_DIALOG(dialogue)) == GTK_RESPONSE_ACCEPT) {
+        char* choisi = gtk_file_chooser_get_filename(choix);
+        if (!choisi) break;
+        const std::string nom = choisi;
+        g_free(choisi);
+        // A name the library's characters cannot hold would name another
+        // file ("??.k3v"): said, and the dialog stays for another name.
+        if (utf8DeWindows1252(windows1252DeUtf8(nom)) == nom) {
             reponse = {kReponseOk, windows1252DeUtf8(nom)};
-            g_free(nom);
+            break;
         }
+        GtkWidget* refus =
+            gtk_message_dialog_new(GTK_WINDOW(dialogue), GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
+                                   "%s", texteAffiche(libellesStandard(d.langue).nomHorsWindows1252).c_str());
+        gtk_dialog_run(GTK_DIALOG(refus));
+        gtk_widget_destroy(refus);
     }
     gtk_widget_destroy(dialogue);
     return reponse;
