@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -176,6 +177,61 @@ TEST_F(Editeurs, TheFigureEditorTakesTypedTextAndAPhraseFromTheTree) {
     const std::string texte = sauveEnAttendant(kPhraseDeLArbre);
     EXPECT_NE(texte.find(kLigneTapee), std::string::npos) << texte;
     EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
+}
+
+// The editor opened with Ctrl+Shift+E: a typed line goes with Ctrl+Z (the
+// whole line at once) and comes back with Ctrl+Shift+Z, then applies. Over
+// the figure again, Ctrl+Shift+Z (E released long before, in the editor) is
+// the figure's redo and does not open the editor: the next Ctrl+Z undoes
+// the text applied.
+TEST_F(Editeurs, CtrlZUndoesTheTypedLineAndCtrlShiftZRedoesItWithoutReopeningTheEditor) {
+    const Dispositions& d = disposition_;
+    const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
+    ecran_->xdotool("key ctrl+shift+e");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) > bandeAvant + 200; }))
+        << "the editor's buttons do not show";
+    ecran_->xdotool("mousemove " + std::to_string(d.texte.gauche + 100) + " " +
+                    std::to_string(d.texte.haut + 40) + " click 1");
+    ecran_->xdotool("key ctrl+End");
+    if (d.texteFinitParUnRetour) ecran_->xdotool("key Up");
+    ecran_->xdotool("key Home");
+    const int vide = sombres(d.texte);
+    ecran_->xdotool("type --delay 20 '" + kLigneTapee + "'");
+    ecran_->xdotool("key Return");
+    int tape = 0;
+    ASSERT_TRUE(attends([&] { return (tape = sombres(d.texte)) > vide + 300; })) << "nothing typed";
+    ecranStable();
+    tape = sombres(d.texte);
+    ecran_->xdotool("key ctrl+z");
+    EXPECT_TRUE(attends([&] { return std::abs(sombres(d.texte) - vide) < 40; }))
+        << "Ctrl+Z did not take the whole line back";
+    ecran_->xdotool("key ctrl+shift+z");
+    EXPECT_TRUE(attends([&] { return std::abs(sombres(d.texte) - tape) < 40; }))
+        << "Ctrl+Shift+Z did not bring the line back";
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("alt+y");
+    sauveEnAttendant(kLigneTapee);
+
+    // Over the figure (the editor closed): redo, then undo of the apply.
+    // The saving clicks may have made a double click, which opens the
+    // figure's menu: it is closed first.
+    ASSERT_TRUE(attends([&] {
+        if (autresFenetres().empty()) return true;
+        ecran_->xdotool("key Escape");
+        return false;
+    }));
+    ecranStable();
+    ecran_->xdotool("mousemove 700 560 key ctrl+shift+z");
+    ecran_->xdotool("key ctrl+z");
+    std::string texte;
+    ASSERT_TRUE(attends([&] {
+        ecran_->xdotool("key ctrl+s");
+        texte = essais::contenuFichier(figure_);
+        return texte.find(kLigneTapee) == std::string::npos;
+    })) << "the figure's undo did not take the applied text back: "
+        << texte;
+    EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
+    EXPECT_LT(sombres(0, 0, 620, d.texte.haut), bandeAvant + 200) << "the editor opened again";
 }
 
 // Apply with a faulty line: once the error is answered, the faulty line is
