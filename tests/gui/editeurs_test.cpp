@@ -234,6 +234,30 @@ TEST_F(Editeurs, CtrlZUndoesTheTypedLineAndCtrlShiftZRedoesItWithoutReopeningThe
     EXPECT_LT(sombres(0, 0, 620, d.texte.haut), bandeAvant + 200) << "the editor opened again";
 }
 
+// A window made smaller than the editor grows to hold it when it opens: its
+// lowest line and its buttons can all be reached.
+TEST_F(Editeurs, AWindowSmallerThanTheEditorGrowsToHoldIt) {
+    const Dispositions& d = disposition_;
+    const std::optional<EcranX::FenetreX> fenetre = principale();
+    ASSERT_TRUE(fenetre.has_value());
+    // The figure's window, whatever its size.
+    const auto taille = [&] {
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.id == fenetre->id) return std::pair{f.largeur, f.hauteur};
+        return std::pair{0, 0};
+    };
+    ecran_->xdotool("windowsize " + fenetre->id + " 420 320");
+    ASSERT_TRUE(attends([&] { return taille() == std::pair{420, 320}; })) << "the window kept its size";
+    ecran_->xdotool("mousemove 200 200 key ctrl+shift+e");
+    ASSERT_TRUE(attends([&] {
+        const auto [largeur, hauteur] = taille();
+        return largeur >= d.texte.droite && hauteur >= d.texte.bas;
+    })) << "the window did not grow to the editor's "
+        << d.texte.droite << " x " << d.texte.bas;
+    EXPECT_GT(sombres(d.appliquer), 20) << "no Apply button";
+    garde(partie({0, 0, d.texte.droite, d.texte.bas}), "figure_editor_small_window.png");
+}
+
 // Apply with a faulty line: once the error is answered, the faulty line is
 // selected and the keyboard is back in the text (not on Apply, where a space
 // would apply again), so that what is typed next replaces that line.

@@ -233,7 +233,8 @@ TEST_F(FenetreReelle, TheFirstPressOnAFreshWindowTakesThePoint) {
     const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigureSegmentEtP), dessinSansEcran(kFigureSegment));
     ASSERT_GT(p.nombre, 5);
     fenetreMontrant(dessinSansEcran(kFigureSegmentEtP));
-    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) + " mousedown 1");
+    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
+                    " mousedown 1");
     for (int k = 0; k < 8; ++k)
         ecran_->xdotool("mousemove_relative -- 5 0");
     ecran_->xdotool("mouseup 1");

@@ -31,6 +31,7 @@ struct FenetreGtk {
     ControlesFormes formes;    // the toolkit's widgets of the forms, over the drawing
     Rectangle cadreApplique;   // the frame last given to the toolkit (or read from it)
     std::string titre;
+    Point tailleMinimale{1, 1}; // the smallest size last given to the toolkit
 };
 
 // The last press, to turn a second press nearby and soon into a double click.
@@ -395,6 +396,40 @@ void synchroniseCurseur() {
         }
 }
 
+// The smallest size of a top-level window: that which holds the windows
+// with a form of their own shown inside it (annex windows, of a size they
+// keep whatever the window's), so that none of their controls lies out of
+// reach; no larger than the screen.
+Point tailleMinimale(Fenetre racine) {
+    Point t{1, 1};
+    for (Fenetre enfant : enfantsFenetre(racine)) {
+        if (!estAffichee(enfant) || !formeLiee(enfant)) continue;
+        const Rectangle c = cadreFenetre(enfant);
+        t.x = std::max(t.x, c.droite);
+        t.y = std::max(t.y, c.bas);
+    }
+    const MesuresEcran ecran = mesuresEcran();
+    if (ecran.largeur > 0) t.x = std::min(t.x, ecran.largeur);
+    if (ecran.hauteur > 0) t.y = std::min(t.y, ecran.hauteur);
+    return t;
+}
+
+// The toolkit keeps the window at least that large, and a window smaller
+// than that grows at once (the layer follows through the configure event).
+void appliqueTailleMinimale(FenetreGtk& g, Fenetre racine) {
+    const Point t = tailleMinimale(racine);
+    if (t.x == g.tailleMinimale.x && t.y == g.tailleMinimale.y) return;
+    g.tailleMinimale = t;
+    GdkGeometry geometrie{};
+    geometrie.min_width = t.x;
+    geometrie.min_height = t.y;
+    gtk_window_set_geometry_hints(GTK_WINDOW(g.fenetre), nullptr, &geometrie, GDK_HINT_MIN_SIZE);
+    const Rectangle client = rectangleClient(racine);
+    if (client.largeur() < t.x || client.hauteur() < t.y)
+        gtk_window_resize(GTK_WINDOW(g.fenetre), std::max(client.largeur(), t.x),
+                          std::max(client.hauteur(), t.y));
+}
+
 // Each shown top-level window of the layer has its toolkit window, at its
 // frame, with its caption; the others have none shown.
 void synchroniseFenetres() {
@@ -429,6 +464,7 @@ void synchroniseFenetres() {
                               std::max(1, cadre.hauteur()));
         }
         if (!gtk_widget_get_visible(g.fenetre)) gtk_widget_show_all(g.fenetre);
+        appliqueTailleMinimale(g, f);
         synchroniseFormes(g.formes, f);
         gtk_widget_queue_draw(g.zone);
     }
