@@ -302,8 +302,11 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ecran_->xdotool("mousemove 300 300");
     garde(partie({0, 0, d.texteCommentaire.droite + 4, d.appliquerCommentaire.bas + 6}),
           "comment_editor.png");
-    // Enter in the text applies, as on the form itself (no new line).
+    // Enter in the text applies, as on the form itself (no new line); the
+    // caption marks the figure changed.
+    EXPECT_EQ(titre().find('*'), std::string::npos) << titre();
     ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1 key Return");
+    EXPECT_TRUE(attends([&] { return titre().ends_with(" *"); })) << "no mark in the caption: " << titre();
     const std::string texte = sauveEnAttendant(kCommentaire + " PI");
     EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
 
