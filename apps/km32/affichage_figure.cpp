@@ -16,6 +16,7 @@ namespace km32cli {
 
 namespace {
 
+constexpr uint32_t kWmMove = 0x0003;
 constexpr uint32_t kWmSize = 0x0005;
 constexpr uint32_t kWmClose = 0x0010;
 constexpr uint32_t kWmKeyUp = 0x0101;
@@ -257,17 +258,28 @@ int32_t toucheHote(uint32_t touche, bool maj) {
     }
 }
 
+// The figure's own window laid over the host window takes the mouse and the
+// keys: the first press on a point takes the point.
+void activeFigure() {
+    KMExecuteLigneFigEtRedessine(session().figure, "Activer la figure");
+}
+
 int32_t procedureHote(uint32_t, uint32_t message, uint32_t wParam, int32_t lParam) {
     Session& s = session();
     if (s.figure <= 0) return 0;
     const float x = float(int16_t(uint32_t(lParam) & 0xFFFF)), y = float(int16_t(uint32_t(lParam) >> 16));
     switch (message) {
+    case kWmMove:
     case kWmSize:
+        // The window is the figure's alone: the figure follows it and stays
+        // active, so that a press always reaches the figure itself.
         KMSize(s.figure, 0);
+        activeFigure();
         return 0;
     case kWmLButtonDown:
     case kWmRButtonDown:
-        // The figure lies inactive in the window: a click activates it.
+        // The figure lay inactive (a box took the window away): a click
+        // activates it.
         KMMouseDown(s.figure, message == kWmLButtonDown ? 1 : 2, 0, x, y);
         return 0;
     case kWmKeyUp:
@@ -308,8 +320,9 @@ int afficheFigure(const std::string& chemin, const std::string& texte, int langu
     KMInstalleAvisModification(avisModification);
     metAJourTitre();
     // The figure takes the window's size and becomes active: it takes the
-    // mouse and the keys.
+    // mouse and the keys from the start.
     KMSize(s.figure, 0);
+    activeFigure();
     s.texteSauve = texteFigure();
     KMBoucleFenetres();
     // The file the figure belongs to now: the one first opened, or the last

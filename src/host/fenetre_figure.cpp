@@ -251,8 +251,13 @@ void desactiveFormeFigure(int16_t n) {
     TKMFen* forme = formeDeNumero(n);
     if (!forme) return;
     forme->inactive = 1;
-    if (TfigureKalmetra* f = figureOuRien(n)) f->fenetreDessin = forme->fenetreHote;
+    TfigureKalmetra* f = figureOuRien(n);
+    if (f) f->fenetreDessin = forme->fenetreHote;
     p::afficheFenetre(forme->fenetre, false);
+    // The host window shows again what lies under the figure's own window:
+    // the figure as it is now, not as it was last drawn there (before the
+    // points were dragged, the view turned, objects made).
+    if (f) repeintFigureEcran(*f);
 }
 
 bool formeAffichee(int16_t n) {

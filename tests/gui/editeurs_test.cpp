@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -178,6 +179,85 @@ TEST_F(Editeurs, TheFigureEditorTakesTypedTextAndAPhraseFromTheTree) {
     EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
 }
 
+// The editor opened with Ctrl+Shift+E: a typed line goes with Ctrl+Z (the
+// whole line at once) and comes back with Ctrl+Shift+Z, then applies. Over
+// the figure again, Ctrl+Shift+Z (E released long before, in the editor) is
+// the figure's redo and does not open the editor: the next Ctrl+Z undoes
+// the text applied.
+TEST_F(Editeurs, CtrlZUndoesTheTypedLineAndCtrlShiftZRedoesItWithoutReopeningTheEditor) {
+    const Dispositions& d = disposition_;
+    const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
+    ecran_->xdotool("key ctrl+shift+e");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) > bandeAvant + 200; }))
+        << "the editor's buttons do not show";
+    ecran_->xdotool("mousemove " + std::to_string(d.texte.gauche + 100) + " " +
+                    std::to_string(d.texte.haut + 40) + " click 1");
+    ecran_->xdotool("key ctrl+End");
+    if (d.texteFinitParUnRetour) ecran_->xdotool("key Up");
+    ecran_->xdotool("key Home");
+    const int vide = sombres(d.texte);
+    ecran_->xdotool("type --delay 20 '" + kLigneTapee + "'");
+    ecran_->xdotool("key Return");
+    int tape = 0;
+    ASSERT_TRUE(attends([&] { return (tape = sombres(d.texte)) > vide + 300; })) << "nothing typed";
+    ecranStable();
+    tape = sombres(d.texte);
+    ecran_->xdotool("key ctrl+z");
+    EXPECT_TRUE(attends([&] { return std::abs(sombres(d.texte) - vide) < 40; }))
+        << "Ctrl+Z did not take the whole line back";
+    ecran_->xdotool("key ctrl+shift+z");
+    EXPECT_TRUE(attends([&] { return std::abs(sombres(d.texte) - tape) < 40; }))
+        << "Ctrl+Shift+Z did not bring the line back";
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("alt+y");
+    sauveEnAttendant(kLigneTapee);
+
+    // Over the figure (the editor closed): redo, then undo of the apply.
+    // The saving clicks may have made a double click, which opens the
+    // figure's menu: it is closed first.
+    ASSERT_TRUE(attends([&] {
+        if (autresFenetres().empty()) return true;
+        ecran_->xdotool("key Escape");
+        return false;
+    }));
+    ecranStable();
+    ecran_->xdotool("mousemove 700 560 key ctrl+shift+z");
+    ecran_->xdotool("key ctrl+z");
+    std::string texte;
+    ASSERT_TRUE(attends([&] {
+        ecran_->xdotool("key ctrl+s");
+        texte = essais::contenuFichier(figure_);
+        return texte.find(kLigneTapee) == std::string::npos;
+    })) << "the figure's undo did not take the applied text back: "
+        << texte;
+    EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
+    EXPECT_LT(sombres(0, 0, 620, d.texte.haut), bandeAvant + 200) << "the editor opened again";
+}
+
+// A window made smaller than the editor grows to hold it when it opens: its
+// lowest line and its buttons can all be reached.
+TEST_F(Editeurs, AWindowSmallerThanTheEditorGrowsToHoldIt) {
+    const Dispositions& d = disposition_;
+    const std::optional<EcranX::FenetreX> fenetre = principale();
+    ASSERT_TRUE(fenetre.has_value());
+    // The figure's window, whatever its size.
+    const auto taille = [&] {
+        for (const EcranX::FenetreX& f : ecran_->fenetres())
+            if (f.id == fenetre->id) return std::pair{f.largeur, f.hauteur};
+        return std::pair{0, 0};
+    };
+    ecran_->xdotool("windowsize " + fenetre->id + " 420 320");
+    ASSERT_TRUE(attends([&] { return taille() == std::pair{420, 320}; })) << "the window kept its size";
+    ecran_->xdotool("mousemove 200 200 key ctrl+shift+e");
+    ASSERT_TRUE(attends([&] {
+        const auto [largeur, hauteur] = taille();
+        return largeur >= d.texte.droite && hauteur >= d.texte.bas;
+    })) << "the window did not grow to the editor's "
+        << d.texte.droite << " x " << d.texte.bas;
+    EXPECT_GT(sombres(d.appliquer), 20) << "no Apply button";
+    garde(partie({0, 0, d.texte.droite, d.texte.bas}), "figure_editor_small_window.png");
+}
+
 // Apply with a faulty line: once the error is answered, the faulty line is
 // selected and the keyboard is back in the text (not on Apply, where a space
 // would apply again), so that what is typed next replaces that line.
@@ -222,8 +302,11 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ecran_->xdotool("mousemove 300 300");
     garde(partie({0, 0, d.texteCommentaire.droite + 4, d.appliquerCommentaire.bas + 6}),
           "comment_editor.png");
-    // Enter in the text applies, as on the form itself (no new line).
+    // Enter in the text applies, as on the form itself (no new line); the
+    // caption marks the figure changed.
+    EXPECT_EQ(titre().find('*'), std::string::npos) << titre();
     ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1 key Return");
+    EXPECT_TRUE(attends([&] { return titre().ends_with(" *"); })) << "no mark in the caption: " << titre();
     const std::string texte = sauveEnAttendant(kCommentaire + " PI");
     EXPECT_NE(texte.find("A point"), std::string::npos) << texte;
 

@@ -227,6 +227,21 @@ TEST_F(FenetreReelle, ClosingAChangedFigureAsksToSaveAndCancelKeepsTheWindow) {
     EXPECT_NE(texte.find("parameter"), std::string::npos) << texte;
 }
 
+// The figure is active from the window's opening: the very first press, on
+// the point P, takes it, and the drag moves it (its parameter is saved).
+TEST_F(FenetreReelle, TheFirstPressOnAFreshWindowTakesThePoint) {
+    const PixelsSombres p = pixelsDeP(dessinSansEcran(kFigureSegmentEtP), dessinSansEcran(kFigureSegment));
+    ASSERT_GT(p.nombre, 5);
+    fenetreMontrant(dessinSansEcran(kFigureSegmentEtP));
+    ecran_->xdotool("mousemove " + std::to_string(int(p.x)) + " " + std::to_string(int(p.y)) +
+                    " mousedown 1");
+    for (int k = 0; k < 8; ++k)
+        ecran_->xdotool("mousemove_relative -- 5 0");
+    ecran_->xdotool("mouseup 1");
+    const std::string texte = sauveEtLis();
+    EXPECT_NE(texte.find("parameter"), std::string::npos) << "the first drag moved nothing: " << texte;
+}
+
 TEST_F(FenetreReelle, TheMenuOpensTheConstructionDialogWhoseEntriesMakeTheMidpoint) {
     const Capture avant = fenetreDe(ecranStable());
     // A double click opens the figure's menu at the mouse.

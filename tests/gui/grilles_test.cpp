@@ -151,5 +151,41 @@ TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     EXPECT_NE(texte.find("Values for h: (1,2) (5,10)"), std::string::npos) << texte;
 }
 
+// Ctrl+Z typed in the grid's field undoes the grid's last point (not the
+// figure's last change), Ctrl+Shift+Z and Ctrl+Y make it again: the keys of
+// an annex window go to it first.
+TEST_F(Grilles, UndoAndRedoKeysInTheGridActOnTheGrid) {
+    if (HasFatalFailure() || IsSkipped()) return;
+    const int avant = sombres(0, 0, 480, 350);
+    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
+    ecran_->xdotool(
+        "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
+        "Down Down Return");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) > avant + 300; })) << "no grid shown";
+    ecran_->xdotool("type --delay 40 h");
+    ecran_->xdotool("key Down");
+    ecran_->xdotool("type --delay 40 '1 2'");
+    ecran_->xdotool("key Return");
+    ecran_->xdotool("type --delay 40 '3 6'");
+    ecran_->xdotool("key Return");
+    ASSERT_TRUE(attends([&] { return ligneDeLaGrille(ecranActuel(), 1); }))
+        << "the second point is not shown";
+    for (const char* refaire : {"ctrl+shift+z", "ctrl+y"}) {
+        SCOPED_TRACE(refaire);
+        ecran_->xdotool("key ctrl+z");
+        ASSERT_TRUE(attends([&] {
+            const Capture c = ecranActuel();
+            return ligneDeLaGrille(c, 0) && !ligneDeLaGrille(c, 1);
+        })) << "Ctrl+Z did not take the second point back";
+        ecran_->xdotool(std::string("key ") + refaire);
+        ASSERT_TRUE(attends([&] { return ligneDeLaGrille(ecranActuel(), 1); }))
+            << "the point did not come back";
+    }
+    // The grid is still open (the figure's undo would have closed nothing,
+    // but its text is that of the file).
+    ecran_->xdotool("key Escape");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) < avant + 100; })) << "the grid stayed open";
+}
+
 } // namespace
 } // namespace km32::tests

@@ -199,6 +199,36 @@ TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) 
     KMTermine();
 }
 
+// The palette opens over the figure as it is: once the view was turned
+// with the right button, the figure beside the palette shows the turned view
+// (the picture the window held before the turn would show the segment as
+// it was first drawn).
+TEST_F(FenetresPalette, ThePaletteOpensOverTheFigureAsItIs) {
+    const Capture avant = ecranStable();
+    ecran_->xdotool("mousemove 600 300 mousedown 3");
+    for (int k = 1; k <= 8; ++k)
+        ecran_->xdotool("mousemove " + std::to_string(600 + 10 * k) + " " + std::to_string(300 + 12 * k));
+    ecran_->xdotool("mouseup 3");
+    // Only the figure's side of the screen, right of the palette (its
+    // width follows the font) and inside the figure's frame (whose colour
+    // follows the activation).
+    const int gauche = 2 * kLargeurPalette, haut = 8, droite = kLargeur - 8, bas = kHauteur - 8;
+    const auto differences = [&](const Capture& a, const Capture& b) {
+        int n = 0;
+        for (int y = haut; y < bas; y += 2)
+            for (int x = gauche; x < droite; x += 2)
+                if (a.pixel(x, y) != b.pixel(x, y)) ++n;
+        return n;
+    };
+    const Capture tournee = ecranStable([&](const Capture& c) { return differences(c, avant) > 20; });
+    ASSERT_GT(differences(tournee, avant), 20) << "the view did not turn";
+    choisitDansLeMenu(kCommandeStyles);
+    const Capture palette =
+        ecranStable([&](const Capture& c) { return c.pixel(10, 28) != avant.pixel(10, 28); });
+    EXPECT_LT(differences(palette, tournee), 10) << "the palette opened over another picture of the figure";
+    garde(partie(0, 0, kLargeur, kHauteur), "style_palette_turned.png");
+}
+
 TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
     // The box's layout, as the library lays it out for this window.
     TBoiteFiltreMenu boite;

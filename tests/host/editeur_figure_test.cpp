@@ -18,6 +18,7 @@
 #include "platform/impression.h"
 #include "platform/messages.h"
 #include "platform/presse_papiers.h"
+#include "platform/raccourcis.h"
 #include "platform/contexte_dessin.h"
 #include "platform/surfaces_fenetres.h"
 #include "platform/image_bitmap.h"
@@ -492,6 +493,46 @@ TEST_F(EditeurFigure, EditCommandsActOnTheTextThatHasTheFocus) {
         EXPECT_EQ(e.texteModifie, autre ? 0 : 1);
         EXPECT_EQ(e.autreTexteModifie, autre ? 1 : 0);
     }
+}
+
+// In the editor, Ctrl+Z and the Undo item take back the last edit whole (a
+// run of typing, an inserted phrase), Ctrl+Shift+Z and Ctrl+Y make it again,
+// whether the key comes as the window's key or by the shortcut route of a
+// control that has the keyboard; the figure's own history is not touched.
+TEST_F(EditeurFigure, UndoAndRedoKeysTakeBackAndMakeAgainWholeEdits) {
+    TFenetreEditeur& e = ouvre();
+    const std::string avant = e.memo.texte;
+    const std::string figureAvant = texteDe(n);
+    const auto touche = [&](uint32_t message, bool maj, uint32_t t) {
+        p::fixeModificateurs(maj, true, false);
+        const int32_t r = p::envoieMessage(e.fenetre, message, t, 0);
+        p::fixeModificateurs(false, false, false);
+        return r;
+    };
+    for (const uint32_t message : {uint32_t(p::WM_KEYDOWN), p::WM_RACCOURCI}) {
+        SCOPED_TRACE(message);
+        selectionneZone(e.memo, 0, 0);
+        for (const char c : std::string("Hello "))
+            p::envoieMessage(e.fenetre, p::WM_CHAR, uint8_t(c), 0);
+        const std::string tape = e.memo.texte;
+        ASSERT_EQ(tape, "Hello " + avant);
+        selectionneZone(e.memo, e.memo.texte.size(), 0);
+        remplaceSelection(e.memo, "X");
+        EXPECT_EQ(touche(message, false, 'Z'), 1);
+        EXPECT_EQ(e.memo.texte, tape);
+        commande(e, kEdAnnuler);
+        EXPECT_EQ(e.memo.texte, avant);
+        EXPECT_EQ(touche(message, true, 'Z'), 1);
+        EXPECT_EQ(e.memo.texte, tape);
+        EXPECT_EQ(touche(message, false, 'Y'), 1);
+        EXPECT_EQ(e.memo.texte, tape + "X");
+        EXPECT_EQ(touche(message, false, 'Z'), 1);
+        EXPECT_EQ(touche(message, false, 'Z'), 1);
+        EXPECT_EQ(e.memo.texte, avant);
+        // Another key with Ctrl is not the editor's.
+        EXPECT_EQ(touche(message, false, 'S'), 0);
+    }
+    EXPECT_EQ(texteDe(n), figureAvant);
 }
 
 // The second text prints under its file name without the margin; closing

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <unistd.h>
@@ -120,6 +121,123 @@ TEST(ZoneTexte, TheUsersWholeTextPutsTheCaretAfterWhatChanged) {
         annuleZone(z);
         EXPECT_EQ(z.texte, c.avant);
     }
+}
+
+// Undo takes back whole edits as a text field does: a run of typing, a run
+// of Backspace or Delete, and each paste, replaced selection or cleared
+// selection alone; a caret moved elsewhere starts a new run. Redo makes the
+// edits again until a new edit drops them. The same holds for the user's
+// text as a toolkit's entry hands it over, one keystroke at a time.
+TEST(ZoneTexte, UndoTakesBackWholeEditsAndRedoMakesThemAgain) {
+    const auto tape = [](TZoneTexte& z, const std::string& t) {
+        for (const char c : t)
+            caractereZone(z, uint8_t(c));
+    };
+    const auto entree = [](TZoneTexte& z, std::initializer_list<const char*> textes) {
+        for (const char* t : textes)
+            changeTexteZone(z, t);
+    };
+    struct Cas {
+        const char* quoi;
+        std::function<void(TZoneTexte&)> edite;
+        std::vector<std::string> annulations; // the text after each undo, the last one changes nothing
+    };
+    const Cas cas[] = {
+        {"a run of typing", [&](TZoneTexte& z) { tape(z, "abc"); }, {"", ""}},
+        {"typing, a line break and typing",
+         [&](TZoneTexte& z) {
+             tape(z, "ab");
+             caractereZone(z, 13);
+             tape(z, "c");
+         },
+         {"", ""}},
+        {"a caret moved between two runs",
+         [&](TZoneTexte& z) {
+             tape(z, "ab");
+             selectionneZone(z, 0, 0);
+             tape(z, "X");
+         },
+         {"ab", "", ""}},
+        {"typing then Backspaces",
+         [&](TZoneTexte& z) {
+             tape(z, "abcd");
+             caractereZone(z, 8);
+             caractereZone(z, 8);
+         },
+         {"abcd", "", ""}},
+        {"a paste between typing",
+         [&](TZoneTexte& z) {
+             tape(z, "ab");
+             remplaceSelection(z, "PP");
+             tape(z, "c");
+         },
+         {"abPP", "ab", "", ""}},
+        {"a selection typed over",
+         [&](TZoneTexte& z) {
+             tape(z, "abc");
+             selectionneZone(z, 1, 1);
+             tape(z, "XY");
+         },
+         {"abc", "", ""}},
+        {"a selection cleared",
+         [&](TZoneTexte& z) {
+             tape(z, "abc");
+             selectionneZone(z, 0, 2);
+             effaceSelectionZone(z);
+         },
+         {"abc", "", ""}},
+        {"an entry's keystrokes",
+         [&](TZoneTexte& z) {
+             entree(z, {"a", "ab", "abc", "abcXYZ", "abcXY", "abcX", "abX"});
+         },
+         {"abcX", "abcXYZ", "abc", "", ""}},
+        {"an entry's Delete keys",
+         [&](TZoneTexte& z) {
+             entree(z, {"abcd", "bcd", "cd"});
+         },
+         {"abcd", "", ""}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        uint8_t modifie = 0;
+        TZoneTexte z;
+        z.modifie = &modifie;
+        c.edite(z);
+        const std::string edite = z.texte;
+        std::vector<std::string> etats{edite};
+        for (const std::string& attendu : c.annulations) {
+            annuleZone(z);
+            EXPECT_EQ(z.texte, attendu);
+            etats.push_back(z.texte);
+        }
+        EXPECT_FALSE(peutAnnulerZone(z));
+        // Redo walks the same states back to the edited text.
+        for (std::size_t k = etats.size() - 2; k-- > 0;) {
+            retablisZone(z);
+            EXPECT_EQ(z.texte, etats[k]);
+        }
+        EXPECT_EQ(z.texte, edite);
+        EXPECT_FALSE(peutRetablirZone(z));
+        // A new edit after an undo drops what undo took back.
+        annuleZone(z);
+        caractereZone(z, 'q');
+        EXPECT_FALSE(peutRetablirZone(z));
+        EXPECT_EQ(modifie, 1);
+    }
+}
+
+// Undo gives back the caret and selection the text had before the edit.
+TEST(ZoneTexte, UndoGivesBackTheSelectionBeforeTheEdit) {
+    TZoneTexte z;
+    fixeTexteZone(z, "abc def");
+    oublieAnnulationsZone(z);
+    EXPECT_FALSE(peutAnnulerZone(z));
+    selectionneZone(z, 4, 3);
+    remplaceSelection(z, "xyz uvw");
+    annuleZone(z);
+    EXPECT_EQ(z.texte, "abc def");
+    EXPECT_EQ(z.debutSelection, 4u);
+    EXPECT_EQ(z.longueurSelection, 3u);
 }
 
 // The band lays its buttons from left to right and wraps before the right

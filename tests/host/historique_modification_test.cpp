@@ -11,6 +11,7 @@
 #include "banc_hote.h"
 #include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
+#include "host/fenetres/zone_texte.h"
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/messages.h"
@@ -135,6 +136,37 @@ TEST_F(HistoriqueModification, TheEditorsTellOfTextNotApplied) {
     EXPECT_EQ(KMTexteNonApplique(n), 2);
     EXPECT_EQ(KMTexteNonApplique(autre), 0);
     EXPECT_EQ(KMTexteNonApplique(65), 0);
+}
+
+// A comment applied from its editor is a change of the figure like any
+// other: the flag rises and the host's function hears of it once; applying
+// the same comment again changes nothing.
+TEST_F(HistoriqueModification, AnAppliedCommentMarksTheFigureModified) {
+    const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, kFigure.c_str(), nullptr);
+    ASSERT_GT(n, 0);
+    KMInstalleAvisModification(recoitAvis);
+    const auto appliqueCommentaire = [&](const std::string& texte) {
+        envoie(n, p::WM_COMMAND, 120);
+        TFenEditCom* e = editeurCommentaire();
+        ASSERT_NE(e, nullptr);
+        fixeTexteZone(e->memo1, texte);
+        p::envoieMessage(e->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(editeurCommentaire(), nullptr);
+    };
+    appliqueCommentaire("a x b");
+    EXPECT_EQ(KMfigureModifiee(n), 1);
+    EXPECT_NE(texteDe(n).find("a x b"), std::string::npos) << texteDe(n);
+    EXPECT_EQ(avisRecus, (std::vector<std::pair<int16_t, int32_t>>{{n, 1}}));
+
+    const std::string fichier = ::testing::TempDir() + "commentaire_modification.k3v";
+    ASSERT_EQ(KMsauveFigure(n, fichier.c_str()), 0);
+    std::remove(fichier.c_str());
+    appliqueCommentaire("a x b");
+    EXPECT_EQ(KMfigureModifiee(n), 0);
+    appliqueCommentaire("");
+    EXPECT_EQ(KMfigureModifiee(n), 1);
+    EXPECT_EQ(avisRecus, (std::vector<std::pair<int16_t, int32_t>>{{n, 1}, {n, 1}}));
 }
 
 // An alert's buttons bear its caller's captions; the answer is the rank of

@@ -13,6 +13,7 @@
 #include "platform/boites.h"
 #include "platform/entrees.h"
 #include "platform/presse_papiers.h"
+#include "platform/raccourcis.h"
 #include "sibling/table_partagee.h"
 
 namespace km32::essais {
@@ -177,6 +178,37 @@ TEST_F(FonctionValeurs, ConsecutiveDeletionsAreUndoneInOneStep) {
     v.selectionHaut = v.selectionBas = 3;
     commande(v, kGrilleSupprimer);
     EXPECT_EQ(v.table.nombrePoints, 1);
+}
+
+// The shortcuts reach the grid by the route of a key typed in one of its
+// controls: Ctrl+Z undoes, and Ctrl+Alt+Z, Ctrl+Shift+Z and Ctrl+Y redo;
+// a key with Ctrl that is none of its shortcuts is left to the host.
+TEST_F(FonctionValeurs, ItsShortcutsUndoAndRedoWhereverTheKeyIsTyped) {
+    figureDeTexte("A point libre dans l'espace\r\n");
+    TFenetreValFon& v = ouvre();
+    tape(v, "1 1");
+    tape(v, "2 4");
+    const Points deux = points(v.table);
+    struct Cas {
+        const char* quoi;
+        bool maj, alt;
+        uint32_t touche;
+    };
+    for (const Cas& c : {Cas{"Ctrl+Alt+Z", false, true, 'Z'}, Cas{"Ctrl+Shift+Z", true, false, 'Z'},
+                         Cas{"Ctrl+Y", false, false, 'Y'}}) {
+        SCOPED_TRACE(c.quoi);
+        p::fixeModificateurs(false, true, false);
+        EXPECT_EQ(p::envoieMessage(v.fenetre, p::WM_RACCOURCI, 'Z', 0), 1);
+        EXPECT_EQ(points(v.table), (Points{{1, 1}}));
+        p::fixeModificateurs(c.maj, true, c.alt);
+        EXPECT_EQ(p::envoieMessage(v.fenetre, p::WM_RACCOURCI, c.touche, 0), 1);
+        EXPECT_EQ(points(v.table), deux);
+    }
+    p::fixeModificateurs(false, true, false);
+    EXPECT_EQ(p::envoieMessage(v.fenetre, p::WM_RACCOURCI, 'S', 0), 0);
+    p::fixeModificateurs(false, false, false);
+    EXPECT_EQ(p::envoieMessage(v.fenetre, p::WM_RACCOURCI, 'Z', 0), 0);
+    EXPECT_EQ(points(v.table), deux);
 }
 
 TEST_F(FonctionValeurs, TheUndoRingKeepsTheLastTenChanges) {

@@ -19,6 +19,7 @@
 #include "platform/fenetres.h"
 #include "platform/mesures_texte.h"
 #include "platform/messages.h"
+#include "platform/raccourcis.h"
 #include "platform/presse_papiers.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
@@ -129,6 +130,10 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
     case p::WM_COMMAND:
         commandeEditeurCommentaire(*e, CommandeEditeurCommentaire(wParam));
         return 0;
+    case p::WM_RACCOURCI:
+        // Of the shortcuts, the text's undo and redo are the editor's.
+        if (wParam != 'Z' && wParam != 'Y') return 0;
+        [[fallthrough]];
     case p::WM_KEYDOWN:
         if (wParam == p::VK_RETURN) {
             e->annule = false;
@@ -138,6 +143,11 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
             prepareFermeture(*e);
         } else if (wParam == p::VK_F1) {
             appelleAideKM32(fenetre, 1, kAideEditeurCommentaire);
+        } else if (p::ctrlEnfoncee() && !p::altEnfoncee() && (wParam == 'Z' || wParam == 'Y')) {
+            // Undo, and redo with Shift or on Y, as in any text field.
+            (wParam == 'Y' || p::majEnfoncee()) ? retablisZone(e->memo1) : annuleZone(e->memo1);
+            Memo1Change(*e);
+            return 1;
         }
         return 0;
     case p::WM_CHAR:
@@ -203,7 +213,7 @@ void ouvreEditeurCommentaire(int16_t numero) {
     editeur() = std::move(e);
     inscritOperationsAnnexe(kAnnexeEditeurCommentaire, {montreEditeur, fermeEditeur});
     fixeTexteZone(r.memo1, f.texteCommentaire ? std::string(f.texteCommentaire->c_str()) : std::string());
-    r.memo1.annulable = false;
+    oublieAnnulationsZone(r.memo1);
     mesure(r);
     p::afficheFenetre(r.boitePeinture, r.dessinable);
     attacheFenetreAFigure(numero, r.fenetre);
@@ -290,10 +300,15 @@ void prepareFermeture(TFenEditCom& e) {
             return;
         if (figureExiste(e.numeroFigure)) {
             TfigureKalmetra& f = *figureDeNumero(e.numeroFigure);
+            const bool change =
+                f.texteCommentaire ? *f.texteCommentaire != e.memo1.texte : !e.memo1.texte.empty();
             if (e.memo1.texte.empty())
                 f.texteCommentaire.reset();
             else
                 f.texteCommentaire = std::make_unique<std::string>(e.memo1.texte);
+            // The comment is part of the figure's text: a new one marks the
+            // figure modified, and the host hears of it as of any change.
+            if (change) signaleFigureModifiee(f);
         }
     }
     e.tampon.clear();

@@ -16,10 +16,12 @@
 #include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/contexte_dessin.h"
+#include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/fichiers.h"
 #include "platform/impression.h"
 #include "platform/messages.h"
+#include "platform/raccourcis.h"
 #include "platform/presse_papiers.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/fenetres_tq.h"
@@ -57,7 +59,7 @@ TElementMenuEditeur& element(TFenetreEditeur& e, CommandeEditeur c) {
 }
 
 void legendes(TFenetreEditeur& e) {
-    e.menu.assign(std::size_t(kEdListeDesPhrases) + 1, {});
+    e.menu.assign(std::size_t(kEdRefaire) + 1, {});
     const struct {
         CommandeEditeur commande;
         uint16_t phrase;
@@ -82,6 +84,7 @@ void legendes(TFenetreEditeur& e) {
     for (const auto& r : reprises)
         element(e, r.copie).legende = element(e, r.modele).legende;
     element(e, kEdAppliquerAutreTexte).visible = false;
+    element(e, kEdRefaire).visible = false;
     e.legendeAutreTexte = phraseDeNumero(11412);
 }
 
@@ -207,6 +210,7 @@ void executeCommande(TFenetreEditeur& e, uint32_t c) {
     case kEdListeDesPhrases:
         return ListedesphrasesClick(e);
     case kEdAnnuler:
+    case kEdRefaire:
     case kEdCouper:
     case kEdCopier:
     case kEdColler:
@@ -225,6 +229,9 @@ int32_t procedureEditeur(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
     case p::WM_COMMAND:
         executeCommande(*e, wParam);
         return 0;
+    case p::WM_KEYDOWN:
+    case p::WM_RACCOURCI:
+        return toucheEditeur(*e, wParam) ? 1 : 0;
     case p::WM_CHAR:
         caractereZone(zoneActive(*e), wParam);
         return 0;
@@ -271,7 +278,7 @@ void KMAfficheEditeurFigurePourNumero(int16_t numero) {
     e->memo.modifie = &e->texteModifie;
     e->memoAutreTexte.modifie = &e->autreTexteModifie;
     fixeTexteZone(e->memo, texte);
-    e->memo.annulable = false;
+    oublieAnnulationsZone(e->memo);
     e->figure = &f;
     e->numeroFigure = uint8_t(numero);
     e->titre = f.titreFenetre + phraseDeNumero(kPhraseEditionTexte);
@@ -429,6 +436,8 @@ void commandeEditionEditeur(TFenetreEditeur& e, CommandeEditeur c) {
     switch (c) {
     case kEdAnnuler:
         return annuleZone(z);
+    case kEdRefaire:
+        return retablisZone(z);
     case kEdCouper:
         return coupeZone(z, e.fenetre);
     case kEdCopier:
@@ -444,6 +453,17 @@ void commandeEditionEditeur(TFenetreEditeur& e, CommandeEditeur c) {
     default:
         return;
     }
+}
+
+bool toucheEditeur(TFenetreEditeur& e, uint32_t touche) {
+    if (!p::ctrlEnfoncee() || p::altEnfoncee()) return false;
+    if (touche == 'Z')
+        commandeEditionEditeur(e, p::majEnfoncee() ? kEdRefaire : kEdAnnuler);
+    else if (touche == 'Y')
+        commandeEditionEditeur(e, kEdRefaire);
+    else
+        return false;
+    return true;
 }
 
 void Aide1Click(TFenetreEditeur& e) {

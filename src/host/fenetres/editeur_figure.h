@@ -50,6 +50,8 @@ enum CommandeEditeur : uint32_t {
     kEdAppliquer,
     kEdAide,
     kEdListeDesPhrases,
+    // Redo, on its keys only (Ctrl+Shift+Z, Ctrl+Y): the menu has no item.
+    kEdRefaire,
 };
 // A press on a tree node: wParam the node's index in pre-order.
 constexpr uint32_t kMessageNoeudArbre = 0x0400 + 1;
@@ -97,6 +99,9 @@ void FermerAutreTexteClick(TFenetreEditeur& e);
 void ListedesphrasesClick(TFenetreEditeur& e);
 void ArborescenceDesPhrasesMouseDown(TFenetreEditeur& e, int noeud);
 void commandeEditionEditeur(TFenetreEditeur& e, CommandeEditeur c);
+// The edit commands' keys typed in the editor: Ctrl+Z undoes, Ctrl+Shift+Z
+// and Ctrl+Y redo, on the text that has the focus. True when the key was one.
+bool toucheEditeur(TFenetreEditeur& e, uint32_t touche);
 void Aide1Click(TFenetreEditeur& e);
 // True when the editor may close (the mother window is then told).
 bool FormCloseQuery(TFenetreEditeur& e);

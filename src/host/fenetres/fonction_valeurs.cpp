@@ -24,6 +24,7 @@
 #include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
+#include "platform/raccourcis.h"
 #include "platform/presse_papiers.h"
 #include "platform/surfaces_fenetres.h"
 #include "sibling/fenetres_tq.h"
@@ -140,6 +141,8 @@ int32_t procedureGrille(p::Fenetre fenetre, uint32_t message, uint32_t wParam, i
     switch (message) {
     case p::WM_KEYDOWN:
         return toucheGrille(*v, wParam) ? 1 : 0;
+    case p::WM_RACCOURCI:
+        return raccourciGrille(*v, wParam) ? 1 : 0;
     case p::WM_CHAR:
         return caractereGrille(*v, wParam) ? 1 : 0;
     case p::WM_LBUTTONDOWN:
@@ -550,12 +553,14 @@ bool caractereGrille(TFenetreValFon& v, uint32_t caractere) {
     return true;
 }
 
-// The shortcuts of the Edit menu, whatever has the focus.
 bool raccourciGrille(TFenetreValFon& v, uint32_t touche) {
     if (!p::ctrlEnfoncee()) return false;
     switch (touche) {
     case 'Z':
-        p::altEnfoncee() ? RefaireClick(v) : DefaireClick(v);
+        p::altEnfoncee() || p::majEnfoncee() ? RefaireClick(v) : DefaireClick(v);
+        return true;
+    case 'Y':
+        RefaireClick(v);
         return true;
     case 'A':
         SelectionnerToutClick(v);

@@ -200,6 +200,9 @@ bool caractereGrille(TFenetreValFon& v, uint32_t caractere);
 // Edit menu's shortcuts work everywhere: Ctrl+Z undo, Ctrl+Alt+Z redo,
 // Ctrl+A select all, Ctrl+C copy, Ctrl+V paste, Ctrl+Del delete.
 bool toucheGrille(TFenetreValFon& v, uint32_t touche);
+// The Edit menu's shortcuts alone (Ctrl held), as toucheGrille takes them;
+// redo also takes the keys a text field redoes on, Ctrl+Shift+Z and Ctrl+Y.
+bool raccourciGrille(TFenetreValFon& v, uint32_t touche);
 
 void reinitialiseFonctionParValeurs();
 

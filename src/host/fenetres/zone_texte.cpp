@@ -10,11 +10,56 @@ namespace p = platform;
 
 namespace {
 
-void change(TZoneTexte& z, std::string nouveau) {
-    z.texteAvant = std::move(z.texte);
-    z.annulable = true;
+// One character as the user types or deletes it: one byte, or a line break.
+bool unCaractere(std::string_view t) {
+    return t.size() == 1 || t == "\r\n";
+}
+
+// The edit that replaced, at debut, the otee bytes of the text by the
+// inseree bytes, giving nouveau. The state before it goes on the undo list
+// unless the edit goes on the run of typing or deleting the last one began.
+void change(TZoneTexte& z, std::string nouveau, std::size_t debut, std::size_t otee, std::size_t inseree,
+            SaisieZone genre) {
+    const bool suite =
+        genre == z.saisie && ((genre == SaisieZone::Frappe && otee == 0 && debut == z.finSaisie) ||
+                              (genre == SaisieZone::Effacement && inseree == 0 &&
+                               (debut == z.finSaisie || debut + otee == z.finSaisie)));
+    if (!suite || z.annulations.empty()) {
+        if (z.annulations.size() >= kAnnulationsZone) z.annulations.erase(z.annulations.begin());
+        z.annulations.push_back({std::move(z.texte), z.debutSelection, z.longueurSelection});
+    }
+    z.retablissements.clear();
+    z.saisie = genre;
+    z.finSaisie = genre == SaisieZone::Effacement ? debut : debut + inseree;
     z.texte = std::move(nouveau);
     if (z.modifie) *z.modifie = 1;
+}
+
+// The selection replaced by the text, as an edit of that kind.
+bool remplace(TZoneTexte& z, std::string_view texte, SaisieZone genre) {
+    const std::string insere = avecRetoursCRLF(texte);
+    if (z.texte.size() - z.longueurSelection + insere.size() > z.longueurMax) return false;
+    std::string nouveau = z.texte;
+    nouveau.replace(z.debutSelection, z.longueurSelection, insere);
+    const std::size_t debut = z.debutSelection;
+    change(z, std::move(nouveau), debut, z.longueurSelection, insere.size(), genre);
+    z.debutSelection = debut + insere.size();
+    z.longueurSelection = 0;
+    return true;
+}
+
+// Undo and redo: the state taken from one list, the current one put on the
+// other.
+void reprend(TZoneTexte& z, std::vector<EtatZone>& depuis, std::vector<EtatZone>& vers) {
+    if (depuis.empty()) return;
+    vers.push_back({std::move(z.texte), z.debutSelection, z.longueurSelection});
+    EtatZone& e = depuis.back();
+    z.texte = std::move(e.texte);
+    const std::size_t debut = e.debutSelection, longueur = e.longueurSelection;
+    depuis.pop_back();
+    z.saisie = SaisieZone::Aucune;
+    if (z.modifie) *z.modifie = 1;
+    selectionneZone(z, debut, longueur);
 }
 
 } // namespace
@@ -37,8 +82,16 @@ std::string avecRetoursCRLF(std::string_view texte) {
 }
 
 void fixeTexteZone(TZoneTexte& z, std::string_view texte) {
-    change(z, avecRetoursCRLF(texte));
+    std::string nouveau = avecRetoursCRLF(texte);
+    const std::size_t otee = z.texte.size(), inseree = nouveau.size();
+    change(z, std::move(nouveau), 0, otee, inseree, SaisieZone::Aucune);
     z.debutSelection = z.longueurSelection = 0;
+}
+
+void oublieAnnulationsZone(TZoneTexte& z) {
+    z.annulations.clear();
+    z.retablissements.clear();
+    z.saisie = SaisieZone::Aucune;
 }
 
 void selectionneZone(TZoneTexte& z, std::size_t debut, std::size_t longueur) {
@@ -51,15 +104,7 @@ std::string texteSelectionne(const TZoneTexte& z) {
 }
 
 bool remplaceSelection(TZoneTexte& z, std::string_view texte) {
-    const std::string insere = avecRetoursCRLF(texte);
-    if (z.texte.size() - z.longueurSelection + insere.size() > z.longueurMax) return false;
-    std::string nouveau = z.texte;
-    nouveau.replace(z.debutSelection, z.longueurSelection, insere);
-    const std::size_t caret = z.debutSelection + insere.size();
-    change(z, std::move(nouveau));
-    z.debutSelection = caret;
-    z.longueurSelection = 0;
-    return true;
+    return remplace(z, texte, SaisieZone::Aucune);
 }
 
 bool changeTexteZone(TZoneTexte& z, std::string_view texte) {
@@ -75,7 +120,13 @@ bool changeTexteZone(TZoneTexte& z, std::string_view texte) {
     while (fin < plusCourt - debut && nouveau[nouveau.size() - 1 - fin] == z.texte[z.texte.size() - 1 - fin])
         ++fin;
     const std::size_t caret = nouveau.size() - fin;
-    change(z, std::move(nouveau));
+    const std::size_t otee = z.texte.size() - fin - debut, inseree = caret - debut;
+    SaisieZone genre = SaisieZone::Aucune;
+    if (unCaractere(std::string_view(nouveau).substr(debut, inseree)))
+        genre = SaisieZone::Frappe;
+    else if (inseree == 0 && unCaractere(std::string_view(z.texte).substr(debut, otee)))
+        genre = SaisieZone::Effacement;
+    change(z, std::move(nouveau), debut, otee, inseree, genre);
     z.debutSelection = caret;
     z.longueurSelection = 0;
     return true;
@@ -114,10 +165,19 @@ std::size_t ligneDePosition(const TZoneTexte& z, std::size_t position) {
 }
 
 void annuleZone(TZoneTexte& z) {
-    if (!z.annulable) return;
-    std::swap(z.texte, z.texteAvant);
-    if (z.modifie) *z.modifie = 1;
-    selectionneZone(z, z.debutSelection, z.longueurSelection);
+    reprend(z, z.annulations, z.retablissements);
+}
+
+void retablisZone(TZoneTexte& z) {
+    reprend(z, z.retablissements, z.annulations);
+}
+
+bool peutAnnulerZone(const TZoneTexte& z) {
+    return !z.annulations.empty();
+}
+
+bool peutRetablirZone(const TZoneTexte& z) {
+    return !z.retablissements.empty();
 }
 
 void copieZone(const TZoneTexte& z, uint32_t fenetre) {
@@ -150,12 +210,14 @@ void caractereZone(TZoneTexte& z, uint32_t caractere) {
                 z.debutSelection >= 2 && z.texte.compare(z.debutSelection - 2, 2, "\r\n") == 0;
             const std::size_t n = retour ? 2 : 1;
             selectionneZone(z, z.debutSelection - n, n);
+            remplace(z, "", SaisieZone::Effacement);
+        } else {
+            effaceSelectionZone(z);
         }
-        effaceSelectionZone(z);
     } else if (caractere == 13) {
-        remplaceSelection(z, "\r\n");
+        remplace(z, "\r\n", SaisieZone::Frappe);
     } else if (caractere >= 32 && caractere <= 255) {
-        remplaceSelection(z, std::string(1, char(caractere)));
+        remplace(z, std::string(1, char(caractere)), SaisieZone::Frappe);
     }
 }
 

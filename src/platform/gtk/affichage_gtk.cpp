@@ -15,6 +15,7 @@
 #include "platform/horloge.h"
 #include "platform/image_bitmap.h"
 #include "platform/messages.h"
+#include "platform/raccourcis.h"
 #include "platform/minuteries.h"
 #include "platform/surfaces_fenetres.h"
 
@@ -30,6 +31,7 @@ struct FenetreGtk {
     ControlesFormes formes;    // the toolkit's widgets of the forms, over the drawing
     Rectangle cadreApplique;   // the frame last given to the toolkit (or read from it)
     std::string titre;
+    Point tailleMinimale{1, 1}; // the smallest size last given to the toolkit
 };
 
 // The last press, to turn a second press nearby and soon into a double click.
@@ -214,15 +216,18 @@ uint8_t caractereDeTouche(const GdkEventKey* ev) {
 }
 
 gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
-    if (etat().modal > 0) return FALSE;
-    const Fenetre racine = racineDeWidget(fenetre);
-    if (!estFenetre(racine)) return FALSE;
     const bool presse = ev->type == GDK_KEY_PRESS;
     const uint8_t vk = toucheVirtuelle(ev->keyval);
     // The state of the event is the one before it; a modifier key itself
-    // changes it.
+    // changes it. Every key the window sees is held or released whatever
+    // takes it afterwards (a control of a form, nothing while a box is
+    // open): a key that went down over the figure and up in an annex's
+    // entry is up (the editor's Ctrl+Shift+E needs E truly held).
     noteModificateurs(ev->state);
-    if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) fixeToucheEnfoncee(vk, presse);
+    if (vk != 0) fixeToucheEnfoncee(vk, presse);
+    if (etat().modal > 0) return FALSE;
+    const Fenetre racine = racineDeWidget(fenetre);
+    if (!estFenetre(racine)) return FALSE;
     if (presse && vk == 'V' && (ev->state & GDK_CONTROL_MASK)) importeTextePressePapiers();
     // A widget of a form with the focus takes its keys first (an entry its
     // Ctrl+C, Ctrl+V); what it leaves may still be one of the host's keys.
@@ -252,24 +257,38 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
             return TRUE;
         }
     }
-    if (presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL && vk != VK_SHIFT &&
-        vk != VK_MENU &&
-        envoieMessage(racine, WM_TOUCHE_HOTE, vk, (ev->state & GDK_SHIFT_MASK) ? 1 : 0) != 0) {
+    const bool raccourci = presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL &&
+                           vk != VK_SHIFT && vk != VK_MENU;
+    // A shortcut typed in a window shown inside (an annex's Ctrl+Z) is that
+    // window's before it is the host's.
+    if (formeAuFocus && raccourci) {
+        if (const Fenetre forme = formeDuWidget(focus);
+            forme != kAucuneFenetre && envoieMessage(forme, WM_RACCOURCI, vk, 0) != 0) {
+            pompe();
+            return TRUE;
+        }
+    }
+    if (raccourci && envoieMessage(racine, WM_TOUCHE_HOTE, vk, (ev->state & GDK_SHIFT_MASK) ? 1 : 0) != 0) {
         pompe();
         return TRUE;
     }
     if (formeAuFocus) return FALSE;
     const Fenetre cible = cibleClavier(racine);
-    if (vk != 0) {
-        if (vk != VK_SHIFT && vk != VK_CONTROL && vk != VK_MENU) fixeToucheEnfoncee(vk, presse);
-        envoieMessage(cible, presse ? WM_KEYDOWN : WM_KEYUP, vk, 0);
-    }
+    if (vk != 0) envoieMessage(cible, presse ? WM_KEYDOWN : WM_KEYUP, vk, 0);
     if (presse) {
         const uint8_t c = caractereDeTouche(ev);
         if (c != 0 && estFenetre(cible)) envoieMessage(cible, WM_CHAR, c, 0);
     }
     pompe();
     return TRUE;
+}
+
+// The window lost the keyboard (another window, a box, a menu took it):
+// the keys released meanwhile are never seen, so none is held any more.
+gboolean perteClavier(GtkWidget*, GdkEventFocus*, gpointer) {
+    for (int t = 0; t < 256; ++t)
+        if (t != VK_LBUTTON && t != VK_RBUTTON && t != VK_MBUTTON) fixeToucheEnfoncee(uint8_t(t), false);
+    return FALSE;
 }
 
 gboolean fermeture(GtkWidget* fenetre, GdkEvent*, gpointer) {
@@ -332,6 +351,7 @@ FenetreGtk creeFenetreGtk(Fenetre racine) {
     g_signal_connect(g.fenetre, "key-press-event", G_CALLBACK(touche), nullptr);
     g_signal_connect(g.fenetre, "key-release-event", G_CALLBACK(touche), nullptr);
     g_signal_connect(g.fenetre, "delete-event", G_CALLBACK(fermeture), nullptr);
+    g_signal_connect(g.fenetre, "focus-out-event", G_CALLBACK(perteClavier), nullptr);
     g_signal_connect(g.fenetre, "configure-event", G_CALLBACK(configuration), nullptr);
     return g;
 }
@@ -376,6 +396,40 @@ void synchroniseCurseur() {
         }
 }
 
+// The smallest size of a top-level window: that which holds the windows
+// with a form of their own shown inside it (annex windows, of a size they
+// keep whatever the window's), so that none of their controls lies out of
+// reach; no larger than the screen.
+Point tailleMinimale(Fenetre racine) {
+    Point t{1, 1};
+    for (Fenetre enfant : enfantsFenetre(racine)) {
+        if (!estAffichee(enfant) || !formeLiee(enfant)) continue;
+        const Rectangle c = cadreFenetre(enfant);
+        t.x = std::max(t.x, c.droite);
+        t.y = std::max(t.y, c.bas);
+    }
+    const MesuresEcran ecran = mesuresEcran();
+    if (ecran.largeur > 0) t.x = std::min(t.x, ecran.largeur);
+    if (ecran.hauteur > 0) t.y = std::min(t.y, ecran.hauteur);
+    return t;
+}
+
+// The toolkit keeps the window at least that large, and a window smaller
+// than that grows at once (the layer follows through the configure event).
+void appliqueTailleMinimale(FenetreGtk& g, Fenetre racine) {
+    const Point t = tailleMinimale(racine);
+    if (t.x == g.tailleMinimale.x && t.y == g.tailleMinimale.y) return;
+    g.tailleMinimale = t;
+    GdkGeometry geometrie{};
+    geometrie.min_width = t.x;
+    geometrie.min_height = t.y;
+    gtk_window_set_geometry_hints(GTK_WINDOW(g.fenetre), nullptr, &geometrie, GDK_HINT_MIN_SIZE);
+    const Rectangle client = rectangleClient(racine);
+    if (client.largeur() < t.x || client.hauteur() < t.y)
+        gtk_window_resize(GTK_WINDOW(g.fenetre), std::max(client.largeur(), t.x),
+                          std::max(client.hauteur(), t.y));
+}
+
 // Each shown top-level window of the layer has its toolkit window, at its
 // frame, with its caption; the others have none shown.
 void synchroniseFenetres() {
@@ -410,6 +464,7 @@ void synchroniseFenetres() {
                               std::max(1, cadre.hauteur()));
         }
         if (!gtk_widget_get_visible(g.fenetre)) gtk_widget_show_all(g.fenetre);
+        appliqueTailleMinimale(g, f);
         synchroniseFormes(g.formes, f);
         gtk_widget_queue_draw(g.zone);
     }
