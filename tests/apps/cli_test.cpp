@@ -16,6 +16,7 @@
 namespace {
 
 using km32::essais::lance;
+using km32::essais::lanceCommande;
 using km32::essais::Resultat;
 
 // Runs with a small figure file of its own.
@@ -386,20 +387,6 @@ TEST_F(Cli, TheReadmeTestSentencesGiveTheirAnswers) {
         ++vues;
     }
     EXPECT_GE(vues, 2);
-}
-
-// Runs a shell command line: status and what it printed.
-Resultat lanceCommande(const std::string& commande) {
-    Resultat r{-1, {}};
-    std::FILE* p = ::popen(commande.c_str(), "r");
-    if (!p) return r;
-    char tampon[4096];
-    std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
-        r.sortie.append(tampon, n);
-    const int s = ::pclose(p);
-    r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
 }
 
 // Runs the host with its standard output sent to a file (a full device) and

@@ -13,8 +13,9 @@ struct Resultat {
     std::string sortie; // standard output and error together
 };
 
-inline Resultat lance(const std::string& arguments) {
-    const std::string commande = std::string("'") + KM32_CLI + "' " + arguments + " 2>&1";
+// Runs a shell command line: its status and what it printed on its
+// standard output.
+inline Resultat lanceCommande(const std::string& commande) {
     Resultat r{-1, {}};
     std::FILE* p = ::popen(commande.c_str(), "r");
     if (!p) return r;
@@ -25,6 +26,10 @@ inline Resultat lance(const std::string& arguments) {
     const int s = ::pclose(p);
     r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
     return r;
+}
+
+inline Resultat lance(const std::string& arguments) {
+    return lanceCommande(std::string("'") + KM32_CLI + "' " + arguments + " 2>&1");
 }
 
 } // namespace km32::essais
