@@ -40,6 +40,18 @@ class Grilles : public SessionShow {
     void clic(int x, int y) {
         ecran_->xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
     }
+
+    // The function grid, opened from the figure's menu by the keyboard:
+    // Create, Calculation (the fifth heading), Numeric function (the seventh
+    // item), Defined by values (the fourth).
+    void ouvreGrille() {
+        const int avant = sombres(0, 0, 480, 350);
+        ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
+        ecran_->xdotool(
+            "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
+            "Down Down Return");
+        ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) > avant + 300; })) << "no grid shown";
+    }
 };
 
 // The table lies at the top left corner of the figure: its menu's two
@@ -112,14 +124,8 @@ TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
 TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     if (HasFatalFailure() || IsSkipped()) return;
     const int avant = sombres(0, 0, 480, 350);
-    // The figure's menu, by the keyboard: Create, Calculation (the fifth
-    // heading), Numeric function (the seventh item), Defined by values (the
-    // fourth).
-    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
-    ecran_->xdotool(
-        "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
-        "Down Down Return");
-    ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) > avant + 300; })) << "no grid shown";
+    ouvreGrille();
+    if (HasFatalFailure()) return;
     // The name has the keyboard; Down goes to the point, Enter adds it and
     // the field then proposes the next antecedent ("5 " after 1 and 3), to
     // which the image is typed before the Add button is pressed.
@@ -157,11 +163,8 @@ TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
 TEST_F(Grilles, UndoAndRedoKeysInTheGridActOnTheGrid) {
     if (HasFatalFailure() || IsSkipped()) return;
     const int avant = sombres(0, 0, 480, 350);
-    ASSERT_EQ(ouvreMenuFigure().size(), 1u) << "no menu opened";
-    ecran_->xdotool(
-        "key --delay 60 Down Right Down Down Down Down Right Down Down Down Down Down Down Right Down "
-        "Down Down Return");
-    ASSERT_TRUE(attends([&] { return sombres(0, 0, 480, 350) > avant + 300; })) << "no grid shown";
+    ouvreGrille();
+    if (HasFatalFailure()) return;
     ecran_->xdotool("type --delay 40 h");
     ecran_->xdotool("key Down");
     ecran_->xdotool("type --delay 40 '1 2'");
