@@ -333,7 +333,11 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
  * 1 when not (the old file is then left as it was). A text of 65,536 bytes
  * or more is not written (a figure file that long could not be read again):
  * a message box says so and the result is 1. A name longer than 255 bytes
- * is refused (never cut). A symbolic link is saved through: its target is
+ * is refused (never cut). A figure with a line its reader would refuse
+ * (over 250 characters in every form the writer has: possible only when
+ * rename lines read from a text lengthened names in a long line) is not
+ * written either: a message box names the object and the result is 1. A
+ * symbolic link is saved through: its target is
  * written and the link stays; a file with several hard links is written in
  * place and keeps them; a read-only file is refused. After a save the
  * figure takes the file as its path and is no longer modified. */
@@ -343,7 +347,8 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
  * a missing folder, ENAMETOOLONG for a name over 255 bytes or one the file
  * system refuses, EFBIG for a file over the system's size limit), or
  * EMSGSIZE, which no file call gives, for a figure whose text is too long
- * for a figure file; 0 after a save that succeeded. */
+ * for a figure file, EBADMSG (nor this) for a figure with a line the reader
+ * would refuse; 0 after a save that succeeded. */
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* That reason as a sentence for the user, in the language applied
  * (Windows-1252), in a block; 0 after a save that succeeded. */

@@ -111,6 +111,10 @@ const Raison kRaisons[] = {
     {EMSGSIZE,
      {"le texte de la figure dépasse 65 535 caractères", "the figure's text passes 65,535 characters",
       "der Text der Figur hat mehr als 65 535 Zeichen"}},
+    // Its refusal of a figure with a line its reader would refuse.
+    {EBADMSG,
+     {"une ligne de la figure dépasserait 250 caractères", "a line of the figure would pass 250 characters",
+      "eine Zeile der Figur hätte mehr als 250 Zeichen"}},
 };
 
 } // namespace

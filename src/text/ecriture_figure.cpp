@@ -459,6 +459,14 @@ bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
     return true;
 }
 
+int objetAuxLignesIllisibles(const TfigureKalmetra& f) {
+    // Lines are built by a routine that cuts at 253 characters: a line that
+    // reaches 251 is too long, cut or not.
+    for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
+        if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return i;
+    return 0;
+}
+
 std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
     while (p < t.size() && (t[p] == ' ' || t[p] == '\t' || t[p] == '\r' || t[p] == '\n'))
         ++p;

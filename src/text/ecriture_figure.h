@@ -33,6 +33,12 @@ constexpr uint16_t kErreurLigneEcriteTropLongue = 9971;
 // free-object and keyboard-step lines, its style line) fits in a line the
 // reader takes, in each of the three languages.
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i);
+// The first object whose lines, as the writer writes them in the applied
+// language (coded when the phrase is too long), pass the reader's limit; 0
+// when every line fits. Only a figure read from a text can hold one: its
+// rename lines are taken as read, and longer names lengthen the lines that
+// name them beyond what even the coded form holds.
+int objetAuxLignesIllisibles(const TfigureKalmetra& f);
 
 // The next line of the stored extra lines from position p (advanced): a
 // coded line comes out as the filled phrase of the applied language (with

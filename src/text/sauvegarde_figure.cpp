@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "base/texte.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
+#include "model/objets_figure.h"
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
@@ -45,11 +47,16 @@ constexpr uint16_t kPhrasePasUnFichier = 9966;
 constexpr uint16_t kPhraseEcritureImpossible = 9967;
 constexpr uint16_t kPhraseNomTropLongPourLeSysteme = 9968;
 constexpr uint16_t kPhraseFichierTropGrand = 9969;
+// "The line that describes #1 would have more than 250 characters...: the
+// file was not written."
+constexpr uint16_t kPhraseLigneIllisible = 9973;
 
 // The library's own code for a figure text too long for a figure file: a
 // number no file call gives, so that it is never taken for the system's
 // file-size limit (EFBIG).
 constexpr int kTexteTropLong = EMSGSIZE;
+// Its code for a figure with a line the reader would refuse.
+constexpr int kLigneIllisible = EBADMSG;
 
 // The phrase that says why a save failed, by system error.
 struct RaisonEchec {
@@ -57,12 +64,19 @@ struct RaisonEchec {
     uint16_t phrase;
 };
 constexpr RaisonEchec kRaisonsEchec[] = {
-    {ENOSPC, kPhraseDisquePlein},       {EDQUOT, kPhraseDisquePlein},
-    {EACCES, kPhraseEcritureInterdite}, {EPERM, kPhraseEcritureInterdite},
-    {EROFS, kPhraseEcritureInterdite},  {ENOENT, kPhraseDossierAbsent},
-    {ENOTDIR, kPhraseDossierAbsent},    {ENAMETOOLONG, kPhraseNomTropLongPourLeSysteme},
-    {EISDIR, kPhrasePasUnFichier},      {EINVAL, kPhrasePasUnFichier},
-    {EFBIG, kPhraseFichierTropGrand},   {kTexteTropLong, kPhraseFigureTropLonguePourFichier},
+    {ENOSPC, kPhraseDisquePlein},
+    {EDQUOT, kPhraseDisquePlein},
+    {EACCES, kPhraseEcritureInterdite},
+    {EPERM, kPhraseEcritureInterdite},
+    {EROFS, kPhraseEcritureInterdite},
+    {ENOENT, kPhraseDossierAbsent},
+    {ENOTDIR, kPhraseDossierAbsent},
+    {ENAMETOOLONG, kPhraseNomTropLongPourLeSysteme},
+    {EISDIR, kPhrasePasUnFichier},
+    {EINVAL, kPhrasePasUnFichier},
+    {EFBIG, kPhraseFichierTropGrand},
+    {kTexteTropLong, kPhraseFigureTropLonguePourFichier},
+    {kLigneIllisible, kPhraseLigneIllisible},
 };
 
 // Folders end at a backslash, and on this platform at a slash too.
@@ -70,8 +84,8 @@ constexpr const char* kSeparateurs = "\\/";
 
 // Notes why a save failed and gives its result: refusee when the library
 // refused it itself, before any file call.
-int echec(int erreur, bool refusee = false) {
-    etatSauvegarde() = EtatSauvegarde{erreur, refusee};
+int echec(int erreur, bool refusee = false, std::string objet = {}) {
+    etatSauvegarde() = EtatSauvegarde{erreur, refusee, std::move(objet)};
     return 1;
 }
 
@@ -93,6 +107,15 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     if (texte.size() >= kTailleMaxFichierFigure) {
         afficheMessage(phraseDeNumero(kPhraseFigureTropLonguePourFichier), std::string(nomFichier));
         return echec(kTexteTropLong, true);
+    }
+    // A figure read from a text whose rename lines lengthened the names of
+    // a long line may need a line that no form of it keeps within the
+    // reader's 250 characters: the file would not read back past it. The
+    // user is told which object, and the old file stays as it was.
+    if (const int i = objetAuxLignesIllisibles(f)) {
+        const std::string nom = nomObjetNotation(f, i);
+        afficheMessage(phraseAvecParametres(kPhraseLigneIllisible, nom), std::string(nomFichier));
+        return echec(kLigneIllisible, true, nom);
     }
     if (nomFichier.empty()) return echec(ENOENT, true);
     if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG, true);
@@ -144,7 +167,7 @@ std::string texteErreurSauvegarde() {
     if (e.erreur == 0) return {};
     if (e.refusee && e.erreur == ENAMETOOLONG) return phraseDeNumero(kPhraseNomTropLong);
     for (const RaisonEchec& r : kRaisonsEchec)
-        if (r.erreur == e.erreur) return phraseDeNumero(r.phrase);
+        if (r.erreur == e.erreur) return phraseAvecParametres(r.phrase, e.objet);
     // The number and the system's own words (in the C library's language).
     std::string texte = phraseDeNumero(kPhraseEcritureImpossible);
     const std::size_t p = texte.find("#1");
