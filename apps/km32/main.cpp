@@ -30,6 +30,8 @@ using km32cli::TexteCli;
 constexpr int kSucces = 0;
 constexpr int kEchec = 1;       // the command ran and failed (a file, a figure)
 constexpr int kErreurUsage = 2; // the command line itself is wrong
+// The longest line the library reads in a figure text, in Windows-1252 bytes.
+constexpr std::size_t kLongueurMaxLigne = 250;
 
 constexpr const char* kUsage =
     "usage: km32 COMMAND [ARGUMENTS] [--seed N]\n"
@@ -393,6 +395,21 @@ int texteEcrit(const Figure& figure) {
     if (ecrit.empty()) {
         ecris(stderr, "km32: " + figure.nom + ": " + tr(TexteCli::AucunTexteEcrit, figure) + "\n");
         return kEchec;
+    }
+    // A line the reader would refuse (over 250 characters, as the library
+    // counts them) makes a text that does not read back: say so and write
+    // nothing rather than print a figure that would be lost.
+    std::size_t debut = 0;
+    for (int k = 1; debut <= ecrit.size(); ++k) {
+        std::size_t fin = ecrit.find("\r\n", debut);
+        if (fin == std::string::npos) fin = ecrit.size();
+        if (fin - debut > kLongueurMaxLigne) {
+            char texte[256];
+            std::snprintf(texte, sizeof texte, tr(TexteCli::LigneIllisible, figure), k);
+            ecris(stderr, "km32: " + figure.nom + ": " + texte + "\n");
+            return kEchec;
+        }
+        debut = fin + 2;
     }
     std::string sortie;
     sortie.reserve(ecrit.size() + 1);

@@ -16,6 +16,13 @@ constexpr Traductions kTextes[] = {
     {"la biblioth\xC3\xA8que n'a \xC3\xA9"
      "crit aucun texte",
      "the library wrote no text", "die Bibliothek hat keinen Text geschrieben"},
+    {"la ligne %d du texte \xC3\xA9"
+     "crit aurait plus de 250 caract\xC3\xA8res et ne pourrait pas \xC3\xAAtre relue: rien n'est \xC3\xA9"
+     "crit",
+     "line %d of the text written would have more than 250 characters and could not be read back: "
+     "nothing is written",
+     "Zeile %d des geschriebenen Textes h\xC3\xA4tte mehr als 250 Zeichen und k\xC3\xB6nnte nicht wieder "
+     "gelesen werden: nichts wird geschrieben"},
     {"aucun objet nomm\xC3\xA9 '%s'", "no object named '%s'", "kein Objekt namens '%s'"},
     {"non d\xC3\xA9"
      "fini",

@@ -12,6 +12,7 @@ enum class TexteCli {
     Ligne,            // "line %d"
     FigureNonCreee,   // the library could not make the figure
     AucunTexteEcrit,  // the library wrote no text
+    LigneIllisible,   // "line %d of the text written ... could not be read back"
     AucunObjetNomme,  // "no object named '%s'"
     NonDefini,        // "undefined"
     PasUnNombre,      // "defined, not a number"
