@@ -4,8 +4,10 @@
 // text). No written line passes the reader's 250 characters, the written
 // text reads without a failing line, and the second reading must give the
 // figure the first gave: the same objects (name, kind, defined or not and
-// why, values) and, written again, the same text. Any difference, crash or
-// sanitizer report is a finding.
+// why, values) and, written again, the same text. The same holds for the
+// figure written with each of the three languages applied: each text has no
+// line over 250 characters, reads back into the same figure and is written
+// again the same. Any difference, crash or sanitizer report is a finding.
 #include <algorithm>
 #include <cstddef>
 #include <cmath>
@@ -17,6 +19,8 @@
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "sibling/table_partagee.h"
+#include "text/langue_texte.h"
 
 namespace {
 
@@ -59,30 +63,22 @@ int valeursDifferentes(const TfigureKalmetra& a, const TfigureKalmetra& b) {
     return 0;
 }
 
-} // namespace
+// Applies langue as the applied and the asked-for language, as the
+// language switch of a host does (a text read in another language comes
+// back to it), without the self-check of the pattern order that the host's
+// switch runs each time: that check takes most of an input's time and is
+// the same at every switch.
+void appliqueLangue(uint16_t langue) {
+    TQTableDesVariablesPartagees()->langueDemandee = langue;
+    changeLangue(langue);
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille) {
-    std::string texte(reinterpret_cast<const char*>(donnees), taille);
-    // A host hands NUL-terminated texts: what follows a NUL never arrives.
-    texte = texte.substr(0, texte.find('\0'));
-    fuzz::recreeFigure(1, kDepart);
-    fuzz::recreeFigure(2, "");
-    const std::string avant = fuzz::texteDeFigure(1);
-    const std::string objetsAvant = signature(1);
-
-    platform::initialiseHasard(1);
-    KMExecuterTexte(1, texte.c_str());
-    KMRedessineBrutal(1);
-    const std::string ecrit = fuzz::texteDeFigure(1);
-    const std::string premiere = signature(1);
-    if (KMLigneEnErreur(1) != 0) {
-        if (premiere != objetsAvant)
-            fuzz::echec("a text that fails changes the objects of the figure", objetsAvant, premiere);
-        if (ecrit != avant) fuzz::echec("a text that fails changes the written figure", avant, ecrit);
-    }
-
-    // The writer never writes a line that the reader refuses (the comment,
-    // after its heading line, is read whole and has no lines to check).
+// Checks the text ecrit written from the figure 1 (read from texte, whose
+// objects are premiere), with the language applied that wrote it: the
+// writer never writes a line that the reader refuses (the comment, after its
+// heading line, is read whole and has no lines to check), and the text reads
+// into figure 2 whole, as the same figure, which writes the same text.
+void relisDansFigure2(const std::string& texte, const std::string& ecrit, const std::string& premiere) {
     const std::string commentaire = phraseDeNumero(2251);
     for (std::size_t debut = 0; debut <= ecrit.size();) {
         const std::size_t fin = std::min(ecrit.find("\r\n", debut), ecrit.size());
@@ -108,5 +104,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     if (const int k = valeursDifferentes(*figureDeNumero(1), *figureDeNumero(2)))
         fuzz::echec(("the values of object " + std::to_string(k) + " differ once read back").c_str(), ecrit,
                     reecrit);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille) {
+    std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    // A host hands NUL-terminated texts: what follows a NUL never arrives.
+    texte = texte.substr(0, texte.find('\0'));
+    fuzz::recreeFigure(1, kDepart);
+    fuzz::recreeFigure(2, "");
+    const std::string avant = fuzz::texteDeFigure(1);
+    const std::string objetsAvant = signature(1);
+
+    platform::initialiseHasard(1);
+    KMExecuterTexte(1, texte.c_str());
+    KMRedessineBrutal(1);
+    const std::string ecrit = fuzz::texteDeFigure(1);
+    const std::string premiere = signature(1);
+    if (KMLigneEnErreur(1) != 0) {
+        if (premiere != objetsAvant)
+            fuzz::echec("a text that fails changes the objects of the figure", objetsAvant, premiere);
+        if (ecrit != avant) fuzz::echec("a text that fails changes the written figure", avant, ecrit);
+    }
+
+    // The text as written with French applied, then written with English
+    // and German applied; French is applied again at the end, so that each
+    // input starts from the same state.
+    relisDansFigure2(texte, ecrit, premiere);
+    for (const uint16_t langue : {2, 3}) {
+        appliqueLangue(langue);
+        const std::string enLangue = fuzz::texteDeFigure(1);
+        relisDansFigure2(texte, enLangue, premiere);
+    }
+    appliqueLangue(1);
     return 0;
 }

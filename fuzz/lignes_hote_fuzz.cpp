@@ -1,6 +1,8 @@
 // Lines a host sends to a figure: run with a redraw (the host's own lines
 // included), and as a query line. The figure starts from the same text at
-// every input; any crash, hang or sanitizer report is a finding.
+// every input, in trace mode with two objects traced, so that deletions and
+// redefinitions move trails; any crash, hang or sanitizer report is a
+// finding.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,9 @@ const char* const kFigure = "Figure Kalmetra\r\n"
                             "S segment [AP]\r\n"
                             "a r\xE9"
                             "el libre de [0,10]\r\n"
+                            "M milieu du segment [AB]\r\n"
+                            "S\xE9lection pour trace: M, S\r\n"
+                            "Mode trace\r\n"
                             "Fin de la figure\r\n";
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "model/services_texte.h"
 #include "phrases/phrase.h"
 #include "text/attributs_dessin.h"
+#include "text/ligne_figure.h"
 #include "text/listes_points.h"
 #include "text/noms_objets.h"
 
@@ -416,7 +417,12 @@ void analyseTextePrototype(TPrototype& p, std::string_view texte, std::size_t& p
     p.titre = titreCrochets.substr(1, titreCrochets.size() - 2);
 
     const std::string interface = phraseDeNumero(kPhraseDescriptionInterface);
-    const std::size_t posInterface = bloc.find(interface);
+    // The interface line in words, or in its coded form (which a block
+    // written compactly uses, and which every language reads).
+    std::size_t posInterface = bloc.find(interface);
+    const std::string codee = kSeparateurCode + std::to_string(kPhraseDescriptionInterface);
+    for (const char finLigne : {'\r', '\n'})
+        if (posInterface == std::string_view::npos) posInterface = bloc.find(codee + finLigne);
     if (posInterface == std::string_view::npos) {
         erreur = kErreurSansInterface;
         return;

@@ -219,7 +219,10 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
             if (!differees.empty()) texte += differees + fin;
         }
     }
-    ajoute(phraseDeNumero(kPhraseDescriptionInterface));
+    // The interface line in words is the longest fixed line of a block,
+    // and longer in German than in French: the compact form codes it too.
+    ajoute(forme == FormeBloc::Codee ? ligneCodee(kPhraseDescriptionInterface, "")
+                                     : phraseDeNumero(kPhraseDescriptionInterface));
     ajoute(p.phraseModele);
     for (int k = 1; k <= p.nombreDonnes + 1 && k <= 10; ++k)
         ajoute(p.invites[std::size_t(k)]);

@@ -479,5 +479,58 @@ TEST_F(LignesLimites, PrototypeBlocksNearTheBlockLimitAreWrittenSoThatTheyReadBa
     }
 }
 
+// Blocks read just under the limit whose lines are written longer than they
+// were read (a length written with its unit, a short expression line whose
+// coded form is longer, given objects whose German phrase is longer) and
+// that leave little to code: written in each language they read back, the
+// interface line coded when nothing else makes room, and text, figure, text
+// is a fixed point.
+TEST_F(LignesLimites, PrototypeBlocksWrittenLongerThanReadStillReadBackInEachLanguage) {
+    struct Cas {
+        const char* interieur; // the inner figure's lines
+        const char* interface; // model phrase and prompts
+    };
+    const Cas cas[] = {
+        {"A point donn\xE9\r\nB point donn\xE9\r\nC point donn\xE9\r\nD point donn\xE9\r\nd = AB+CD\r\n",
+         "d somme de A et B et C et D\r\nA:\r\nB:\r\nC:\r\nD:\r\nd:\r\n"},
+        {"x r\xE9"
+         "el donn\xE9\r\ny = x+1\r\n",
+         "y suivant de x\r\nNombre:\r\nNom:\r\n"},
+    };
+    const std::string fin = "Fin de [T]";
+    for (const Cas& c : cas) {
+        const std::string corps = std::string("D\xE9") + "but de [T]\r\n" + c.interieur +
+                                  "Description de l'interface\r\n" + c.interface;
+        for (const std::size_t voulu : {4992u, 4999u}) {
+            SCOPED_TRACE(std::string(c.interieur) + std::to_string(voulu));
+            std::string commentaire;
+            while (corps.size() + commentaire.size() + fin.size() < voulu) {
+                const std::size_t n =
+                    std::min<std::size_t>(voulu - corps.size() - commentaire.size() - fin.size(), 80);
+                commentaire += n > 2 ? std::string(n - 2, 'c') + "\r\n" : std::string(n, 'c');
+            }
+            const std::string bloc = corps + commentaire + fin;
+            ASSERT_EQ(bloc.size(), voulu);
+            const std::string texte = "Figure Kalmetra\r\n" + bloc + "\r\nu = 3\r\n";
+            KMappliqueLangue(1);
+            const int16_t f = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
+            ASSERT_GT(f, 0);
+            ASSERT_EQ(KMLigneEnErreur(f), 0);
+            for (const int16_t langue : {1, 2, 3}) {
+                SCOPED_TRACE(langue);
+                KMappliqueLangue(langue);
+                const std::string ecrit = texteDeBloc(KMTexteFigure(f));
+                EXPECT_TRUE(lignesTropLongues(ecrit).empty());
+                uint16_t echec = 0;
+                const std::string encore = texteRelu(hote, ecrit, langue, langue, &echec);
+                EXPECT_EQ(echec, 0);
+                EXPECT_EQ(encore, ecrit);
+            }
+            KMappliqueLangue(1);
+            KMDetruitFigure(f);
+        }
+    }
+}
+
 } // namespace
 } // namespace km32::essais
