@@ -347,8 +347,9 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
  * a missing folder, ENAMETOOLONG for a name over 255 bytes or one the file
  * system refuses, EFBIG for a file over the system's size limit), or
  * EMSGSIZE, which no file call gives, for a figure whose text is too long
- * for a figure file, EBADMSG (nor this) for a figure with a line the reader
- * would refuse; 0 after a save that succeeded. */
+ * for a figure file, EBADMSG (nor this) for a figure with a line or a
+ * construction block the reader would refuse; 0 after a save that
+ * succeeded. */
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* That reason as a sentence for the user, in the language applied
  * (Windows-1252), in a block; 0 after a save that succeeded. */

@@ -118,10 +118,14 @@ const Raison kRaisons[] = {
     {EMSGSIZE,
      {"le texte de la figure dépasse 65 535 caractères", "the figure's text passes 65,535 characters",
       "der Text der Figur hat mehr als 65 535 Zeichen"}},
-    // Its refusal of a figure with a line its reader would refuse.
+    // Its refusal of a figure with a line or a block its reader would refuse.
     {EBADMSG,
-     {"une ligne de la figure dépasserait 250 caractères", "a line of the figure would pass 250 characters",
-      "eine Zeile der Figur hätte mehr als 250 Zeichen"}},
+     {"une ligne (250 caractères) ou un bloc de construction (5 000) de la figure dépasserait ce que le "
+      "lecteur accepte",
+      "a line (250 characters) or a construction block (5,000) of the figure would pass what the reader "
+      "takes",
+      "eine Zeile (250 Zeichen) oder ein Konstruktionsblock (5 000) der Figur ginge über das hinaus, was der "
+      "Leser annimmt"}},
 };
 
 } // namespace

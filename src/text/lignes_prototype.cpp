@@ -183,7 +183,7 @@ namespace {
 // How the lines of a block's inner figure are written.
 enum class FormeBloc { Retraits, SansRetraits, Codee };
 
-// The block of p in one form, from its "Début de" line to its end line,
+// The block of p in one form, from its "DÃ©but de" line to its end line,
 // each line ended by CR LF.
 std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
     const std::string fin = "\r\n";
@@ -233,21 +233,47 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
 
 } // namespace
 
-void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
-    // The reader takes a block shorter than 5,000 characters, counted from
-    // its first line to its end line. A block read near that limit may be
-    // written longer (the free-object lines indented, the phrases of a
-    // language with longer words): it is then written without indentation,
-    // and if that is still too long with the lines of its inner figure in
-    // their coded form, which every language reads into the same figure.
+namespace {
+
+// The block of p as the writer writes it: in the first form its reader
+// takes (shorter than 5,000 characters, counted from its first line to the
+// "]" of its end line), else in the shortest, coded form; lisible tells
+// whether the reader takes it. A block read near that limit may be written
+// longer (the free-object lines indented, the phrases of a language with
+// longer words): it is then written without indentation, and if that is
+// still too long with the lines of its inner figure in their coded form,
+// which every language reads into the same figure.
+std::string blocEcrit(const TPrototype& p, bool& lisible) {
     const std::string titre = "[" + p.titre + "]";
     std::string bloc;
     for (const FormeBloc forme : {FormeBloc::Retraits, FormeBloc::SansRetraits, FormeBloc::Codee}) {
         bloc = blocDePrototype(p, forme);
         const std::size_t marque = bloc.rfind(titre);
-        if (marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc) break;
+        lisible = marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc;
+        if (lisible) break;
     }
-    texte += "\r\n" + bloc;
+    return bloc;
+}
+
+} // namespace
+
+void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
+    bool lisible = false;
+    texte += "\r\n" + blocEcrit(p, lisible);
+}
+
+const TPrototype* prototypeAuBlocIllisible(const TfigureKalmetra& f) {
+    if (!f.tableDesPrototypes) return nullptr;
+    const TtableDesPrototypes* table = tableDesPrototypesDe(f);
+    if (table == nullptr) return nullptr;
+    for (int k = 1; k <= kMaxPrototypes; ++k) {
+        const TPrototype* p = table->prototypes[std::size_t(k)].get();
+        if (p == nullptr) continue;
+        bool lisible = true;
+        blocEcrit(*p, lisible);
+        if (!lisible) return p;
+    }
+    return nullptr;
 }
 
 void ecritTousLesPrototypes(const TfigureKalmetra& f, std::string& texte) {

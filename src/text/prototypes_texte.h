@@ -36,6 +36,10 @@ void ecritTextesPrototypes(const TPrototype& p, std::string& texte);
 // Every prototype of the table serving f, in slot order; nothing when f
 // has no table of its own.
 void ecritTousLesPrototypes(const TfigureKalmetra& f, std::string& texte);
+// The first prototype of the table serving f whose block no form keeps
+// under the reader's 5,000 characters (lines read shorter than the writer
+// writes them, as lengths written with their unit), or none.
+const TPrototype* prototypeAuBlocIllisible(const TfigureKalmetra& f);
 
 // ---- Lines that use a prototype ----
 

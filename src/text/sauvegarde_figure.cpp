@@ -16,6 +16,7 @@
 #include "sibling/table_partagee.h"
 #include "sibling/textes_tq.h"
 #include "text/ecriture_figure.h"
+#include "text/prototypes_texte.h"
 
 namespace km32 {
 
@@ -50,6 +51,9 @@ constexpr uint16_t kPhraseFichierTropGrand = 9969;
 // "The line that describes #1 would have more than 250 characters...: the
 // file was not written."
 constexpr uint16_t kPhraseLigneIllisible = 9973;
+// "The block of the construction #1 would have 5,000 characters or more...:
+// the file was not written."
+constexpr uint16_t kPhraseBlocIllisible = 9974;
 
 // The library's own code for a figure text too long for a figure file: a
 // number no file call gives, so that it is never taken for the system's
@@ -84,8 +88,8 @@ constexpr const char* kSeparateurs = "\\/";
 
 // Notes why a save failed and gives its result: refusee when the library
 // refused it itself, before any file call.
-int echec(int erreur, bool refusee = false, std::string objet = {}) {
-    etatSauvegarde() = EtatSauvegarde{erreur, refusee, std::move(objet)};
+int echec(int erreur, bool refusee = false, std::string objet = {}, uint16_t phrase = 0) {
+    etatSauvegarde() = EtatSauvegarde{erreur, refusee, std::move(objet), phrase};
     return 1;
 }
 
@@ -116,6 +120,12 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
         const std::string nom = nomObjetNotation(f, i);
         afficheMessage(phraseAvecParametres(kPhraseLigneIllisible, nom), std::string(nomFichier));
         return echec(kLigneIllisible, true, nom);
+    }
+    // The same for a construction block that no form keeps under the
+    // reader's 5,000 characters.
+    if (const TPrototype* p = prototypeAuBlocIllisible(f)) {
+        afficheMessage(phraseAvecParametres(kPhraseBlocIllisible, p->titre), std::string(nomFichier));
+        return echec(kLigneIllisible, true, p->titre, kPhraseBlocIllisible);
     }
     if (nomFichier.empty()) return echec(ENOENT, true);
     if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG, true);
@@ -166,6 +176,7 @@ std::string texteErreurSauvegarde() {
     const EtatSauvegarde& e = etatSauvegarde();
     if (e.erreur == 0) return {};
     if (e.refusee && e.erreur == ENAMETOOLONG) return phraseDeNumero(kPhraseNomTropLong);
+    if (e.phrase != 0) return phraseAvecParametres(e.phrase, e.objet);
     for (const RaisonEchec& r : kRaisonsEchec)
         if (r.erreur == e.erreur) return phraseAvecParametres(r.phrase, e.objet);
     // The number and the system's own words (in the C library's language).

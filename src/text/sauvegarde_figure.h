@@ -18,7 +18,8 @@ constexpr std::size_t kLongueurMaxNomFichier = 255;
 struct EtatSauvegarde {
     int erreur = 0;       // errno of the last save that failed, 0 after one that succeeded
     bool refusee = false; // the library refused it before any file call (a name over 255 bytes)
-    std::string objet;    // the object whose line the reader would refuse (EBADMSG)
+    std::string objet;    // the object (or construction) the reader would refuse (EBADMSG)
+    uint16_t phrase = 0;  // the sentence that says so, when not the one of its error number
 };
 EtatSauvegarde& etatSauvegarde();
 // No save failed (the library's reset).
@@ -46,7 +47,8 @@ int sauveFigure(int16_t numero, std::string_view nomFichier);
 // kLongueurMaxNomFichier or one the file system refuses, EFBIG a file over
 // the system's size limit...), or EMSGSIZE (which no file call gives) for a
 // figure text too long for a figure file, EBADMSG (nor this) for a figure
-// with a line the reader would refuse; 0 after a save that succeeded.
+// with a line or a construction block the reader would refuse; 0 after a
+// save that succeeded.
 int erreurDerniereSauvegarde();
 // The reason of that failure as a sentence in the language applied
 // (Windows-1252), one for each cause (a name the library refuses and one the

@@ -5,6 +5,7 @@
 // the figure keeps its path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -379,4 +380,65 @@ TEST_F(SauvegardeFautes, AFigureWithALineNoFormKeepsWithin250CharactersIsNotSave
 }
 
 } // namespace
+// A construction block read just under the reader's 5,000 characters whose
+// lengths are written with their unit ("d1 = AB" comes back as the length
+// of [AB] in the unit Uxyz, coded or not): no form of it stays under the
+// limit, so the figure is not saved, the message names the construction and
+// the old file stays as it was. A shorter block with a few such lines fits
+// and its saved file reads back into the same text.
+std::string texteAuBlocAllonge(int longueurs, std::size_t taille) {
+    std::string corps = "D\xE9"
+                        "but de [T]\r\nA point donn\xE9\r\nB point donn\xE9\r\n";
+    for (int k = 1; k <= longueurs; ++k)
+        corps += "d" + std::to_string(k) + " = AB\r\n";
+    corps += "Description de l'interface\r\nd" + std::to_string(longueurs) +
+             " longueur de A et B\r\nA:\r\nB:\r\nd:\r\n";
+    const std::string fin = "Fin de [T]";
+    std::string commentaire;
+    while (corps.size() + commentaire.size() + fin.size() < taille) {
+        const std::size_t n =
+            std::min<std::size_t>(taille - corps.size() - commentaire.size() - fin.size(), 80);
+        commentaire += n > 2 ? std::string(n - 2, 'c') + "\r\n" : std::string(n, 'c');
+    }
+    return "Figure Kalmetra\r\n" + corps + commentaire + fin + "\r\nu = 3\r\n";
+}
+
+TEST_F(SauvegardeFautes, AFigureWithABlockNoFormKeepsUnder5000CharactersIsNotSaved) {
+    const int16_t longs = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocAllonge(29, 4990).c_str(), "");
+    ASSERT_GT(longs, 0) << "the text reads: its block has fewer than 5,000 characters";
+    ASSERT_EQ(KMLigneEnErreur(longs), 0);
+    TfigureKalmetra& f = *figureDeNumero(longs);
+    platform::boitesDemandees().clear();
+    const std::string refus = "Le bloc de la construction T aurait 5 000 caract\xE8"
+                              "res ou plus et ne pourrait pas \xEA"
+                              "tre relu: le fichier n'a pas \xE9"
+                              "t\xE9 \xE9"
+                              "crit.";
+    const std::set<std::string> avant = noms();
+    EXPECT_EQ(KMsauveFigure(longs, ancien.c_str()), 1);
+    EXPECT_EQ(KMErreurSauvegarde(), EBADMSG);
+    EXPECT_EQ(essais::contenuFichier(ancien), texteAncien) << "the old file stays as it was";
+    EXPECT_EQ(noms(), avant);
+    EXPECT_EQ(f.cheminFichier, "");
+    ASSERT_FALSE(platform::boitesDemandees().empty());
+    EXPECT_EQ(platform::boitesDemandees().front().texte, refus);
+    const uint32_t raison = KMTexteErreurSauvegarde();
+    ASSERT_NE(raison, 0u);
+    EXPECT_EQ(std::string(KMContenuBloc(raison)), refus);
+    KMLibereBloc(raison);
+    KMDetruitFigure(longs);
+
+    // Three such lines in a block of 4,900 characters: it fits, is saved,
+    // and its file reads back into the same text.
+    const int16_t courts = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocAllonge(3, 4900).c_str(), "");
+    ASSERT_GT(courts, 0);
+    const std::string fichier = (dossier / "bloc.k3v").string();
+    ASSERT_EQ(KMsauveFigure(courts, fichier.c_str()), 0);
+    const std::string ecrit = essais::contenuFichier(fichier);
+    const int16_t relue = KMCreeFigEtRenvoieNumero(0, nullptr, ecrit.c_str(), "");
+    ASSERT_GT(relue, 0);
+    ASSERT_EQ(KMLigneEnErreur(relue), 0);
+    EXPECT_EQ(ecritTexteFigure(*figureDeNumero(relue)), ecritTexteFigure(*figureDeNumero(courts)));
+}
+
 } // namespace km32
