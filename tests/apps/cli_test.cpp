@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "lancement_cli.h"
+#include "texte_noms_allonges.h"
 
 namespace {
 
@@ -521,36 +522,14 @@ TEST_F(CliEcritures, RenderTakesItsOptionsAnywhere) {
     }
 }
 
-// A figure text whose rename lines lengthen the twenty names of a long
-// expression: every line reads, but written back the line of r0 would pass
-// the reader's 250 characters in any form, so `text` prints nothing and
-// fails naming the line. Renamed to three letters instead of four, the line
-// fits, and the text printed reads back to itself.
-std::string texteAuxNomsAllonges(int lettres) {
-    const std::vector<std::string> noms = {"a", "b", "c", "d", "e", "f", "g", "h", "l", "m",
-                                           "n", "p", "q", "r", "t", "u", "v", "w", "s", "c1"};
-    std::string t = "Figure Kalmetra\r\n";
-    std::string expression;
-    for (const std::string& n : noms)
-        t += n + " = 1\r\n";
-    for (int fois = 0; fois < 2; ++fois)
-        for (const std::string& n : noms)
-            expression += (expression.empty() ? "(" : "+(") + n + ")";
-    t += "r0 = " + expression + "\r\n";
-    for (std::size_t k = 0; k < noms.size(); k += 10) {
-        std::string anciens, nouveaux;
-        for (std::size_t j = k; j < k + 10; ++j) {
-            anciens += " " + noms[j];
-            nouveaux += " " + (noms[j] + "xyz").substr(0, std::size_t(lettres));
-        }
-        t += "Renommer" + anciens + ":" + nouveaux + "\r\n";
-    }
-    return t;
-}
-
+// The figure text of texte_noms_allonges.h: every line reads, but with
+// names of four letters the line of r0 would pass the reader's 250
+// characters in any form, so `text` prints nothing and fails naming the
+// line. With three letters the line fits, and the text printed reads back
+// to itself.
 TEST_F(Cli, TextPrintsNoLineItsReaderWouldRefuse) {
     const std::string sortie = "/tmp/km32-cli-texte-" + std::to_string(::getpid()) + ".txt";
-    const FichierEssai longs("noms-longs", texteAuxNomsAllonges(4));
+    const FichierEssai longs("noms-longs", km32::essais::texteAuxNomsAllonges(4));
     const Resultat refuse = lanceSortieVers("text " + longs.arg(), sortie);
     EXPECT_EQ(refuse.statut, 1) << refuse.sortie;
     EXPECT_TRUE(contient(refuse.sortie, "plus de 250 caract")) << refuse.sortie;
@@ -561,7 +540,7 @@ TEST_F(Cli, TextPrintsNoLineItsReaderWouldRefuse) {
     std::fclose(f);
     std::remove(sortie.c_str());
 
-    const FichierEssai courts("noms-courts", texteAuxNomsAllonges(3));
+    const FichierEssai courts("noms-courts", km32::essais::texteAuxNomsAllonges(3));
     const Resultat ecrit = lance("text " + courts.arg());
     ASSERT_EQ(ecrit.statut, 0) << ecrit.sortie;
     const FichierEssai relu("noms-courts-relu", ecrit.sortie);

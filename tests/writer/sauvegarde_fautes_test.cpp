@@ -17,6 +17,7 @@
 
 #include "banc_sauvegarde.h"
 #include "fichier_essai.h"
+#include "texte_noms_allonges.h"
 #include "km32.h"
 #include "platform/boites.h"
 #include "platform/fichiers.h"
@@ -59,6 +60,35 @@ class SauvegardeFautes : public essais::BancSauvegarde {
         EXPECT_EQ(figure().cheminFichier, ancien) << nom;
         EXPECT_EQ(KMfigureModifiee(numero), 1) << nom;
         EXPECT_EQ(noms(), avant) << nom << ": nothing written, nothing left behind";
+    }
+    // The save into the old file of figure f, which has never been saved,
+    // refused because the reader would not take a line or block back: the
+    // message refus shown and given as the reason, the old file and the
+    // folder as they were, the figure without a path.
+    void refusIllisible(int16_t f, const std::string& refus) {
+        const std::set<std::string> avant = noms();
+        EXPECT_EQ(KMsauveFigure(f, ancien.c_str()), 1);
+        EXPECT_EQ(KMErreurSauvegarde(), EBADMSG);
+        EXPECT_EQ(essais::contenuFichier(ancien), texteAncien) << "the old file stays as it was";
+        EXPECT_EQ(noms(), avant);
+        EXPECT_EQ(figureDeNumero(f)->cheminFichier, "");
+        ASSERT_FALSE(platform::boitesDemandees().empty());
+        EXPECT_EQ(platform::boitesDemandees().front().texte, refus);
+        const uint32_t raison = KMTexteErreurSauvegarde();
+        ASSERT_NE(raison, 0u);
+        EXPECT_EQ(std::string(KMContenuBloc(raison)), refus);
+        KMLibereBloc(raison);
+    }
+    // Figure f saved into the folder under that name, and its file read
+    // back whole into the same text.
+    void sauveEtRelit(int16_t f, const std::string& nom) {
+        const std::string fichier = (dossier / nom).string();
+        ASSERT_EQ(KMsauveFigure(f, fichier.c_str()), 0);
+        const std::string ecrit = essais::contenuFichier(fichier);
+        const int16_t relue = KMCreeFigEtRenvoieNumero(0, nullptr, ecrit.c_str(), "");
+        ASSERT_GT(relue, 0);
+        ASSERT_EQ(KMLigneEnErreur(relue), 0);
+        EXPECT_EQ(ecritTexteFigure(*figureDeNumero(relue)), ecritTexteFigure(*figureDeNumero(f)));
     }
     std::string ancien;      // the file of the figure's last save
     std::string texteAncien; // what it holds
@@ -306,35 +336,8 @@ TEST_F(SauvegardeFautes, TheReasonOfAFailureOutlivesItsFigureAndGoesWithTheLibra
     EXPECT_EQ(KMTexteErreurSauvegarde(), 0u);
 }
 
-// A figure text whose rename lines lengthen the names of a long expression:
-// every line reads (the longest has 166 characters), but once the twenty
-// names of one letter are renamed to names of four, the line of r0 would
-// need 253 characters even in its coded form. Renamed to three letters it
-// still fits (246 characters in words), which is the control.
-std::string texteAuxNomsAllonges(int lettres) {
-    const std::vector<std::string> noms = {"a", "b", "c", "d", "e", "f", "g", "h", "l", "m",
-                                           "n", "p", "q", "r", "t", "u", "v", "w", "s", "c1"};
-    std::string t = "Figure Kalmetra\r\n";
-    for (const std::string& n : noms)
-        t += n + " = 1\r\n";
-    std::string expression;
-    for (int fois = 0; fois < 2; ++fois)
-        for (const std::string& n : noms)
-            expression += (expression.empty() ? "" : "+") + ("(" + n + ")");
-    t += "r0 = " + expression + "\r\n";
-    for (std::size_t k = 0; k < noms.size(); k += 10) {
-        std::string anciens, nouveaux;
-        for (std::size_t j = k; j < k + 10; ++j) {
-            anciens += " " + noms[j];
-            nouveaux += " " + (noms[j] + "xyz").substr(0, std::size_t(lettres));
-        }
-        t += "Renommer" + anciens + ":" + nouveaux + "\r\n";
-    }
-    return t + "Fin de la figure";
-}
-
 TEST_F(SauvegardeFautes, AFigureWithALineNoFormKeepsWithin250CharactersIsNotSaved) {
-    const int16_t longs = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuxNomsAllonges(4).c_str(), "");
+    const int16_t longs = KMCreeFigEtRenvoieNumero(0, nullptr, essais::texteAuxNomsAllonges(4).c_str(), "");
     ASSERT_GT(longs, 0) << "the text reads: every line of it has at most 250 characters";
     TfigureKalmetra& f = *figureDeNumero(longs);
     ASSERT_EQ(f.cheminFichier, "");
@@ -352,31 +355,16 @@ TEST_F(SauvegardeFautes, AFigureWithALineNoFormKeepsWithin250CharactersIsNotSave
                               "le fichier n'a pas \xE9"
                               "t\xE9 \xE9"
                               "crit.";
-    const std::set<std::string> avant = noms();
-    EXPECT_EQ(KMsauveFigure(longs, ancien.c_str()), 1);
-    EXPECT_EQ(KMErreurSauvegarde(), EBADMSG);
-    EXPECT_EQ(essais::contenuFichier(ancien), texteAncien) << "the old file stays as it was";
-    EXPECT_EQ(noms(), avant);
-    EXPECT_EQ(f.cheminFichier, "");
-    ASSERT_FALSE(platform::boitesDemandees().empty());
-    EXPECT_EQ(platform::boitesDemandees().front().texte, refus);
-    const uint32_t raison = KMTexteErreurSauvegarde();
-    ASSERT_NE(raison, 0u);
-    EXPECT_EQ(std::string(KMContenuBloc(raison)), refus);
-    KMLibereBloc(raison);
+    refusIllisible(longs, refus);
+    if (HasFatalFailure()) return;
     KMDetruitFigure(longs);
 
     // Names of three letters: the line fits, the figure is saved and reads
     // back from its file into the same text.
-    const int16_t courts = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuxNomsAllonges(3).c_str(), "");
+    const int16_t courts = KMCreeFigEtRenvoieNumero(0, nullptr, essais::texteAuxNomsAllonges(3).c_str(), "");
     ASSERT_GT(courts, 0);
     EXPECT_EQ(objetAuxLignesIllisibles(*figureDeNumero(courts)), 0);
-    const std::string fichier = (dossier / "courts.k3v").string();
-    ASSERT_EQ(KMsauveFigure(courts, fichier.c_str()), 0);
-    const std::string ecrit = essais::contenuFichier(fichier);
-    const int16_t relue = KMCreeFigEtRenvoieNumero(0, nullptr, ecrit.c_str(), "");
-    ASSERT_GT(relue, 0);
-    EXPECT_EQ(ecritTexteFigure(*figureDeNumero(relue)), ecritTexteFigure(*figureDeNumero(courts)));
+    sauveEtRelit(courts, "courts.k3v");
 }
 
 } // namespace
@@ -407,38 +395,21 @@ TEST_F(SauvegardeFautes, AFigureWithABlockNoFormKeepsUnder5000CharactersIsNotSav
     const int16_t longs = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocAllonge(29, 4990).c_str(), "");
     ASSERT_GT(longs, 0) << "the text reads: its block has fewer than 5,000 characters";
     ASSERT_EQ(KMLigneEnErreur(longs), 0);
-    TfigureKalmetra& f = *figureDeNumero(longs);
     platform::boitesDemandees().clear();
     const std::string refus = "Le bloc de la construction T aurait 5 000 caract\xE8"
                               "res ou plus et ne pourrait pas \xEA"
                               "tre relu: le fichier n'a pas \xE9"
                               "t\xE9 \xE9"
                               "crit.";
-    const std::set<std::string> avant = noms();
-    EXPECT_EQ(KMsauveFigure(longs, ancien.c_str()), 1);
-    EXPECT_EQ(KMErreurSauvegarde(), EBADMSG);
-    EXPECT_EQ(essais::contenuFichier(ancien), texteAncien) << "the old file stays as it was";
-    EXPECT_EQ(noms(), avant);
-    EXPECT_EQ(f.cheminFichier, "");
-    ASSERT_FALSE(platform::boitesDemandees().empty());
-    EXPECT_EQ(platform::boitesDemandees().front().texte, refus);
-    const uint32_t raison = KMTexteErreurSauvegarde();
-    ASSERT_NE(raison, 0u);
-    EXPECT_EQ(std::string(KMContenuBloc(raison)), refus);
-    KMLibereBloc(raison);
+    refusIllisible(longs, refus);
+    if (HasFatalFailure()) return;
     KMDetruitFigure(longs);
 
     // Three such lines in a block of 4,900 characters: it fits, is saved,
     // and its file reads back into the same text.
     const int16_t courts = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocAllonge(3, 4900).c_str(), "");
     ASSERT_GT(courts, 0);
-    const std::string fichier = (dossier / "bloc.k3v").string();
-    ASSERT_EQ(KMsauveFigure(courts, fichier.c_str()), 0);
-    const std::string ecrit = essais::contenuFichier(fichier);
-    const int16_t relue = KMCreeFigEtRenvoieNumero(0, nullptr, ecrit.c_str(), "");
-    ASSERT_GT(relue, 0);
-    ASSERT_EQ(KMLigneEnErreur(relue), 0);
-    EXPECT_EQ(ecritTexteFigure(*figureDeNumero(relue)), ecritTexteFigure(*figureDeNumero(courts)));
+    sauveEtRelit(courts, "bloc.k3v");
 }
 
 } // namespace km32
