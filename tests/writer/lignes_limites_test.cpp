@@ -17,6 +17,7 @@
 
 #include "../host/banc_hote.h"
 #include "base/texte.h"
+#include "bloc_rempli.h"
 #include "platform/boites.h"
 
 namespace km32::essais {
@@ -444,13 +445,7 @@ TEST_F(LignesLimites, PrototypeBlocksNearTheBlockLimitAreWrittenSoThatTheyReadBa
         const std::string fin = "Fin de [Milieu]";
         const std::size_t voulu = std::uniform_int_distribution<std::size_t>(4900, 4999)(hasard);
         ASSERT_LT(corps.size() + fin.size() + 3, voulu);
-        std::string commentaire;
-        while (corps.size() + commentaire.size() + fin.size() < voulu) {
-            const std::size_t reste = voulu - corps.size() - commentaire.size() - fin.size();
-            const std::size_t n = std::min<std::size_t>(reste, 80);
-            commentaire += n > 2 ? std::string(n - 2, 'c') + "\r\n" : std::string(n, 'c');
-        }
-        const std::string blocLu = corps + commentaire + fin;
+        const std::string blocLu = essais::blocRempli(corps, fin, voulu);
         ASSERT_EQ(blocLu.size(), voulu);
         const std::string texte = "Figure Kalmetra\r\n" + blocLu + "\r\nP point de coordonn\xE9" +
                                   "es (1,2,3) dans le rep\xE8re Rxyz\r\nQ point de coordonn\xE9" +
@@ -503,13 +498,7 @@ TEST_F(LignesLimites, PrototypeBlocksWrittenLongerThanReadStillReadBackInEachLan
                                   "Description de l'interface\r\n" + c.interface;
         for (const std::size_t voulu : {4992u, 4999u}) {
             SCOPED_TRACE(std::string(c.interieur) + std::to_string(voulu));
-            std::string commentaire;
-            while (corps.size() + commentaire.size() + fin.size() < voulu) {
-                const std::size_t n =
-                    std::min<std::size_t>(voulu - corps.size() - commentaire.size() - fin.size(), 80);
-                commentaire += n > 2 ? std::string(n - 2, 'c') + "\r\n" : std::string(n, 'c');
-            }
-            const std::string bloc = corps + commentaire + fin;
+            const std::string bloc = essais::blocRempli(corps, fin, voulu);
             ASSERT_EQ(bloc.size(), voulu);
             const std::string texte = "Figure Kalmetra\r\n" + bloc + "\r\nu = 3\r\n";
             KMappliqueLangue(1);

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 
 #include "banc_sauvegarde.h"
+#include "bloc_rempli.h"
 #include "fichier_essai.h"
 #include "texte_noms_allonges.h"
 #include "km32.h"
@@ -382,13 +383,7 @@ std::string texteAuBlocAllonge(int longueurs, std::size_t taille) {
     corps += "Description de l'interface\r\nd" + std::to_string(longueurs) +
              " longueur de A et B\r\nA:\r\nB:\r\nd:\r\n";
     const std::string fin = "Fin de [T]";
-    std::string commentaire;
-    while (corps.size() + commentaire.size() + fin.size() < taille) {
-        const std::size_t n =
-            std::min<std::size_t>(taille - corps.size() - commentaire.size() - fin.size(), 80);
-        commentaire += n > 2 ? std::string(n - 2, 'c') + "\r\n" : std::string(n, 'c');
-    }
-    return "Figure Kalmetra\r\n" + corps + commentaire + fin + "\r\nu = 3\r\n";
+    return "Figure Kalmetra\r\n" + essais::blocRempli(corps, fin, taille) + "\r\nu = 3\r\n";
 }
 
 TEST_F(SauvegardeFautes, AFigureWithABlockNoFormKeepsUnder5000CharactersIsNotSaved) {
