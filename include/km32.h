@@ -63,13 +63,16 @@ typedef int32_t (*KMAfficheurAide)(uint32_t fenetre, const char* fichier, uint32
 KM32_EXPORT void KMInstalleAfficheurAide(KMAfficheurAide afficheur);
 KM32_EXPORT int32_t AppelAideKM32(uint32_t fenetre, uint16_t commande, uint16_t donnee);
 
-/* The version of the library, "1.3.3.0", in a memory block that belongs to
- * the caller (free it with KMLibereBloc). 0 on failure. */
+/* The version of the library, "1.3.3.0", in a memory block of 10 bytes (the
+ * text, its NUL, zeros) that belongs to the caller (free it with
+ * KMLibereBloc). 0 on failure. */
 KM32_EXPORT uint32_t KM32NumeroVersion(void);
 
 /* Memory blocks handed to a host: their bytes (a NUL-terminated text; NULL for
- * an unknown block), their size in bytes with the final NUL (0 for an unknown
- * block), and their release (an unknown block is ignored). */
+ * an unknown block), their size in bytes (0 for an unknown block), and their
+ * release (an unknown block is ignored). A block's size is its text with the
+ * final NUL, except for the blocks whose size an export states: those are
+ * zero-filled after the text's NUL up to that size. */
 KM32_EXPORT const char* KMContenuBloc(uint32_t bloc);
 KM32_EXPORT uint32_t KMTailleBloc(uint32_t bloc);
 KM32_EXPORT void KMLibereBloc(uint32_t bloc);
@@ -122,8 +125,15 @@ KM32_EXPORT int32_t KMErreurRendu(void);
  * A figure created for it with KMCreeFigEtRenvoieNumero is drawn in it.
  * KMDetruitFenetreHote and KMChangeTitreFenetreHote act on such windows
  * only. KMBoucleFenetres runs the event loop (the library's messages, paints
- * and timers with it) until the procedure calls KMQuitteBoucleFenetres; it
- * returns at once when the library is headless.
+ * and timers with it) until the procedure calls KMQuitteBoucleFenetres.
+ * Without a display (the library headless) it does not wait: it runs the
+ * messages the library posted and the timers that are due, then returns.
+ * A host without a display calls it from its own loop, often enough for
+ * the timers it wants (every 10 to 100 ms): that is how a figure's deferred
+ * start lines run (about a second after the figure was created or its text
+ * applied), how shared values reach the other figures, and how repetition
+ * commands and the figure clock tick. A host that never calls it gets none
+ * of these.
  * ------------------------------------------------------------------------ */
 #define KM_TOUCHE_HOTE                                                                                       \
     0x0BD0 /* a key with Ctrl, offered to the host window first:                                             \
@@ -277,7 +287,8 @@ KM32_EXPORT double KMValeurScalaireDouble(int16_t numero, const char* nom);
  * ignored) and recomputes what depends on it; the result has no meaning (0). */
 KM32_EXPORT int16_t KMAffecteScalaire(int16_t numero, const char* nom, double valeur);
 /* The name of the free object piloted by the keyboard (0 when none), and of
- * the free object moved last, in a block. */
+ * the free object moved last (an empty name when none), in a block of 10
+ * bytes: at most 9 characters, the NUL, zeros. */
 KM32_EXPORT uint32_t KMNomLibreActif(int16_t numero);
 KM32_EXPORT uint32_t KMDernierLibreBouge(int16_t numero);
 /* 1 when the object nom (a name or a notation such as "[AB]") is defined. */
@@ -324,10 +335,12 @@ KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne)
  * KMExecuteLigneFigEtRedessine. 0 when that run went through, and for a
  * figure that does not exist. The message box of the failing line says why. */
 KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero);
-/* The answers to a query line in a block, 0 when the query fails. */
+/* The answers to a query line in a block of 65,536 bytes (zero-filled after
+ * the answers' NUL; longer when the answers are), 0 when the query fails. */
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
-/* The figure written as text (CR LF lines) in a block, whole whatever its
- * length. */
+/* The figure written as text (CR LF lines) in a block of 65,536 bytes
+ * (zero-filled after the text's NUL), whole whatever its length: a longer
+ * text gives a longer block. */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
 /* Saves the figure text into the file (Windows-1252 name): 0 when written,
  * 1 when not (the old file is then left as it was). A text of 65,536 bytes

@@ -2,6 +2,8 @@
 // id is the command's object number, ticking at the command's delay on the
 // figure's command window.
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "drawing/commandes_touches.h"
 #include "model/catalogue.h"
@@ -75,6 +77,24 @@ bool topMinuterieDeCommande(TfigureKalmetra& f, uint32_t id) {
     if (!(compteur < valeurDepuisZero(f, n, 0)) && idMinuterie(objet(f, n)) != 0)
         arreteMinuterieDeCommande(f, n);
     return true;
+}
+
+void suitMinuteriesDesCommandes(TfigureKalmetra& f) {
+    const uint32_t fenetre = fenetreDeLaFigure(f);
+    std::vector<std::pair<uint32_t, uint32_t>> suites;
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+        TObjetFigure& o = objet(f, i);
+        if (!estRepetition(o) || idMinuterie(o) == 0) continue;
+        const bool enMarche = fenetre != 0 && platform::minuterieExiste(fenetre, idMinuterie(o));
+        if (enMarche) suites.emplace_back(idMinuterie(o), uint32_t(i));
+        idMinuterie(o) = enMarche ? uint16_t(i) : 0;
+    }
+    // Every id a command can have: the ids no command holds now stop.
+    if (fenetre != 0) platform::renommeMinuteries(fenetre, kPremierUtilisateur, kMaxObjets, suites);
+    if (f.minuteriesCommandesActives && suites.empty()) {
+        f.minuteriesCommandesActives = 0;
+        miseAjourMenuFigure(f);
+    }
 }
 
 void arreteToutesLesMinuteries(TfigureKalmetra& f) {

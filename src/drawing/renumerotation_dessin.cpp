@@ -1,16 +1,21 @@
 // What the drawing keeps per object number (its drawing data, its display
-// element and its trace) follows the object when objects are deleted or
-// moved, so that each object keeps its own: a trail stays the trail of the
-// object that left it and goes on growing at its next step, and the data an
-// object had before its next rebuild is its own, not a former neighbour's.
+// element, its trace and the timer of a repetition command) follows the
+// object when objects are deleted or moved, so that each object keeps its
+// own: a trail stays the trail of the object that left it and goes on
+// growing at its next step, the data an object had before its next rebuild
+// is its own, not a former neighbour's, and a running repetition goes on
+// ticking for its own command (a deleted command's timer stops).
 #include <algorithm>
 
 #include "base/erreur.h"
 #include "drawing/bloc_dessin.h"
+#include "drawing/commandes_touches.h"
 #include "drawing/element_solide.h"
+#include "drawing/souris.h"
 #include "drawing/traces.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
+#include "text/ordre_objets.h"
 
 namespace km32 {
 
@@ -44,6 +49,21 @@ void renommeElements(TfigureKalmetra& f) {
     }
 }
 
+// A gesture under way keeps the objects it names: the supports of the
+// dragged free object, the active object it began with and the text it
+// holds follow their objects (nouveau gives an object's new number, 0 when
+// it went); a held text that went is let go.
+template <typename F> void suitGeste(TfigureKalmetra& f, F nouveau) {
+    if (!f.etatGlisser) return;
+    TetatGlisser& g = *f.etatGlisser;
+    g.support = nouveau(g.support);
+    g.secondSupport = nouveau(g.secondSupport);
+    EtatSouris& s = etatSouris();
+    s.actifAvantGeste = nouveau(s.actifAvantGeste);
+    s.texteTenu = nouveau(s.texteTenu);
+    if (s.texteTenu == 0) s.glisseTexte = false;
+}
+
 } // namespace
 
 void oteDessinObjet(TfigureKalmetra& f, int k) {
@@ -52,6 +72,8 @@ void oteDessinObjet(TfigureKalmetra& f, int k) {
     if (f.blocDessin) otePlace(f.blocDessin->elements, k);
     if (f.tableTraces) otePlace(f.tableTraces->traces, k);
     renommeElements(f);
+    suitGeste(f, [k](uint8_t x) { return uint8_t(x == k ? 0 : x > k ? x - 1 : x); });
+    suitMinuteriesDesCommandes(f);
 }
 
 void deplaceDessinObjet(TfigureKalmetra& f, int a, int b) {
@@ -61,6 +83,8 @@ void deplaceDessinObjet(TfigureKalmetra& f, int a, int b) {
     if (f.blocDessin) deplacePlace(f.blocDessin->elements, a, b);
     if (f.tableTraces) deplacePlace(f.tableTraces->traces, a, b);
     renommeElements(f);
+    suitGeste(f, [a, b](uint8_t x) { return numeroApresDeplacement(x, a, b); });
+    suitMinuteriesDesCommandes(f);
 }
 
 } // namespace km32

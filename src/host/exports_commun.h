@@ -3,6 +3,7 @@
 // on the first call, no exception crosses the boundary (any error gives the
 // export's default result), and a figure number outside 0..64 is refused
 // before anything is touched.
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -11,6 +12,12 @@
 namespace km32 {
 
 constexpr int16_t kNumeroFigureMax = 64;
+
+// The sizes of the blocks hosts read whole: a name or the version in a
+// block of 10 bytes (NUL and zeros after the text), a text or the answers to
+// a query in a block of 64 KB (a longer text makes the block longer, whole).
+constexpr std::size_t kTailleBlocNom = 10;
+constexpr std::size_t kTailleBlocTexte = 65536;
 
 inline bool numeroFigureValide(int16_t numero) {
     return numero >= 0 && numero <= kNumeroFigureMax;

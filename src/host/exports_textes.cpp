@@ -30,7 +30,7 @@ uint32_t reponseARequete(int16_t n, const char* ligne) {
     f->modeRequete = 0;
     if (r != 0) return 0;
     // Whole: an answer may be the figure's whole text.
-    return platform::alloueBloc(f->listeReponses);
+    return platform::alloueBlocDeTaille(f->listeReponses, kTailleBlocTexte);
 }
 
 } // namespace
@@ -82,7 +82,7 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero) {
         if (!f) return 0;
         // Whole, however long: a host that saves or reads again what it gets
         // must never receive a figure cut in the middle of a line.
-        return km32::platform::alloueBloc(km32::ecritTexteFigure(*f));
+        return km32::platform::alloueBlocDeTaille(km32::ecritTexteFigure(*f), km32::kTailleBlocTexte);
     });
 }
 }

@@ -17,7 +17,7 @@ namespace km32 {
 namespace {
 
 constexpr uint8_t kCodeNombreLibre = 74;
-constexpr std::size_t kLongueurNomLibre = 9; // a block of 10 bytes with its NUL
+constexpr std::size_t kLongueurNomLibre = kTailleBlocNom - 1; // with its NUL
 
 // The value of an undefined number for the host.
 constexpr double kValeurIndefinie = std::bit_cast<double>(uint64_t(0x3FF6E1FF4D716277));
@@ -51,7 +51,8 @@ void affecteScalaire(int16_t n, const char* nom, double valeur) {
 }
 
 uint32_t blocNomObjet(const TfigureKalmetra& f, int i) {
-    return platform::alloueBloc(i == 0 ? std::string() : coupe(nomObjet(f, i), kLongueurNomLibre));
+    return platform::alloueBlocDeTaille(i == 0 ? std::string() : coupe(nomObjet(f, i), kLongueurNomLibre),
+                                        kTailleBlocNom);
 }
 
 } // namespace

@@ -12,7 +12,8 @@ using km32::appelProtegeSansResultat;
 extern "C" {
 
 KM32_EXPORT uint32_t KM32NumeroVersion(void) {
-    return appelProtege(uint32_t(0), [] { return km32::platform::alloueBloc("1.3.3.0"); });
+    return appelProtege(uint32_t(0),
+                        [] { return km32::platform::alloueBlocDeTaille("1.3.3.0", km32::kTailleBlocNom); });
 }
 
 KM32_EXPORT const char* KMContenuBloc(uint32_t bloc) {

@@ -42,8 +42,9 @@ void prepareElementObjet(TfigureKalmetra& f, int objet);
 void prepareTousLesElements(TfigureKalmetra& f);
 void projetteTraces(TfigureKalmetra& f);
 void projetteDerniersPointsTraces(TfigureKalmetra& f);
-// What the drawing keeps per object (drawing data, display element, trace)
-// follows the objects when they are renumbered; called once the object
+// What the drawing keeps per object (drawing data, display element, trace,
+// the timer of a repetition command) follows the objects when they are
+// renumbered; called once the object
 // records have moved. A deleted object k: its own are freed and those above
 // move down one place. An object moved from a to b: its own go to b and
 // those between shift by one towards a.

@@ -1,5 +1,7 @@
 #include "platform/affichage.h"
 
+#include "platform/messages.h"
+
 #ifdef KM32_AVEC_GTK
 #include "platform/gtk/affichage_gtk.h"
 #endif
@@ -18,7 +20,10 @@ bool affichageReel() {
     return gtk::demarree();
 }
 void boucleAffichage() {
-    if (gtk::demarree()) gtk::boucle();
+    if (gtk::demarree())
+        gtk::boucle();
+    else
+        distribueJusquAuRepos();
 }
 void quitteBoucleAffichage() {
     if (gtk::demarree()) gtk::quitteBoucle();
@@ -41,7 +46,9 @@ bool demarreAffichageReel() {
 bool affichageReel() {
     return false;
 }
-void boucleAffichage() {}
+void boucleAffichage() {
+    distribueJusquAuRepos();
+}
 void quitteBoucleAffichage() {}
 void traiteEvenementsAffichage() {}
 void presenteFenetre(Fenetre) {}

@@ -17,8 +17,10 @@ bool demarreAffichageReel();
 // True once the real backend runs.
 bool affichageReel();
 // Runs the toolkit's main loop (messages, paints and timers of the layer
-// included) until quitteBoucleAffichage; returns at once without the real
-// backend.
+// included) until quitteBoucleAffichage. Without the real backend there are
+// no events to wait for: it delivers what is ready now (posted messages,
+// paints, the ticks of the timers that are due) and returns, so a host that
+// calls it from a loop of its own gets the library's deferred work.
 void boucleAffichage();
 void quitteBoucleAffichage();
 // Handles the toolkit's events that wait (input, paints, the layer's messages

@@ -26,6 +26,13 @@ uint32_t alloueBloc(std::string_view texte) {
     return id;
 }
 
+uint32_t alloueBlocDeTaille(std::string_view texte, std::size_t taille) {
+    const uint32_t id = alloueBloc(texte);
+    std::string& b = etat().blocs[id];
+    if (b.size() < taille) b.resize(taille, '\0');
+    return id;
+}
+
 const std::string* contenuBloc(uint32_t bloc) {
     auto it = etat().blocs.find(bloc);
     return it == etat().blocs.end() ? nullptr : &it->second;

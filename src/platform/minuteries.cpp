@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "platform/horloge.h"
 
@@ -49,6 +50,13 @@ bool minuterieExiste(Fenetre f, uint32_t id) {
     return etat().table.count({f, id}) > 0;
 }
 
+int nombreMinuteriesDe(Fenetre f, uint32_t premier, uint32_t dernier) {
+    int n = 0;
+    for (const auto& [cle, m] : etat().table)
+        n += cle.first == f && cle.second >= premier && cle.second <= dernier;
+    return n;
+}
+
 uint32_t intervalleMinuterie(Fenetre f, uint32_t id) {
     auto it = etat().table.find({f, id});
     return it == etat().table.end() ? 0 : it->second.intervalle;
@@ -56,6 +64,19 @@ uint32_t intervalleMinuterie(Fenetre f, uint32_t id) {
 
 int arreteMinuteriesDe(Fenetre f) {
     return int(std::erase_if(etat().table, [f](const auto& t) { return t.first.first == f; }));
+}
+
+void renommeMinuteries(Fenetre f, uint32_t premier, uint32_t dernier,
+                       std::span<const std::pair<uint32_t, uint32_t>> suites) {
+    auto& table = etat().table;
+    std::vector<std::pair<uint32_t, Minuterie>> gardees;
+    for (const auto& [ancien, nouveau] : suites)
+        if (auto it = table.find({f, ancien}); it != table.end()) gardees.emplace_back(nouveau, it->second);
+    std::erase_if(table, [&](const auto& t) {
+        return t.first.first == f && t.first.second >= premier && t.first.second <= dernier;
+    });
+    for (const auto& [id, m] : gardees)
+        table[{f, id}] = m;
 }
 
 int64_t delaiProchaineMinuterie() {

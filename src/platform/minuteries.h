@@ -6,6 +6,8 @@
 // at most one pending tick: the ticks missed meanwhile are dropped and the
 // next one keeps the timer's rhythm.
 #include <cstdint>
+#include <span>
+#include <utility>
 
 #include "platform/fenetres.h"
 
@@ -21,10 +23,18 @@ bool lanceMinuterie(Fenetre f, uint32_t id, uint32_t intervalleMs);
 // Stops the timer and drops its pending tick; false when it did not run.
 bool arreteMinuterie(Fenetre f, uint32_t id);
 bool minuterieExiste(Fenetre f, uint32_t id);
+// How many timers of window f run with an id in premier..dernier.
+int nombreMinuteriesDe(Fenetre f, uint32_t premier, uint32_t dernier);
 // Interval of a running timer, 0 when it does not run.
 uint32_t intervalleMinuterie(Fenetre f, uint32_t id);
 // Stops every timer of the window (on destruction); how many.
 int arreteMinuteriesDe(Fenetre f);
+// The timers of window f whose ids lie in premier..dernier take new ids
+// together: for each pair (old id, new id) of suites, the timer of the old id
+// goes on under the new one with its interval and its next tick; a timer of
+// that range that no pair names stops. Pairs may shift or exchange ids.
+void renommeMinuteries(Fenetre f, uint32_t premier, uint32_t dernier,
+                       std::span<const std::pair<uint32_t, uint32_t>> suites);
 
 // Milliseconds until the next tick of any timer (0 when one is due now), -1
 // when no timer runs.

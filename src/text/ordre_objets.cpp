@@ -12,6 +12,14 @@ void renumerote(uint8_t& x, int a, int b) {
     x = numeroApresDeplacement(x, a, b);
 }
 
+void renumeroteEnsemble(TEnsembleObjets& e, int a, int b) {
+    if (e.none()) return;
+    TEnsembleObjets nouveau;
+    for (int x = 1; x <= kMaxObjets; ++x)
+        if (e.test(std::size_t(x))) nouveau.set(numeroApresDeplacement(uint8_t(x), a, b));
+    e = nouveau;
+}
+
 } // namespace
 
 uint8_t numeroApresDeplacement(uint8_t x, int a, int b) {
@@ -24,13 +32,13 @@ uint8_t numeroApresDeplacement(uint8_t x, int a, int b) {
 void deplaceObjet(TfigureKalmetra& f, int a, int b) {
     verifieIndice(a, kObjetsPredefinis + 1, f.nombreObjets, "object moved");
     verifieIndice(b, kObjetsPredefinis + 1, f.nombreObjets, "place of a moved object");
-    if (f.ensembleTrace.any()) {
-        TEnsembleObjets nouveau;
-        for (int x = 4; x <= f.nombreObjets; ++x)
-            if (f.ensembleTrace.test(std::size_t(x))) nouveau.set(numeroApresDeplacement(uint8_t(x), a, b));
-        f.ensembleTrace = nouveau;
-    }
+    // The traced set, the designated objects and those host lines changed.
+    renumeroteEnsemble(f.ensembleTrace, a, b);
+    renumeroteEnsemble(f.ensembleDesigne, a, b);
+    renumeroteEnsemble(f.objetsChangesParHote, a, b);
     renumerote(f.objetLibreActif, a, b);
+    renumerote(f.dernierLibreBouge, a, b);
+    renumerote(f.objetARedefinir, a, b);
     renumerote(f.objetDialogue, a, b);
     renumerote(f.dernierRepereDialogue, a, b);
     renumerote(f.derniereUniteDialogue, a, b);
@@ -45,6 +53,7 @@ void deplaceObjet(TfigureKalmetra& f, int a, int b) {
         TObjetFigure& o = objet(f, j);
         renumerote(o.objetLimite, a, b);
         renumerote(o.uniteLongueur, a, b);
+        renumerote(o.pointColle, a, b);
         for (uint8_t& s : o.sourcesCouleur)
             renumerote(s, a, b);
         for (int p = 1; p <= o.nombreParents; ++p)

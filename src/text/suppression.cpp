@@ -22,6 +22,15 @@ void renumerote(uint8_t& x, int k) {
     if (x > k) --x;
 }
 
+// A set of object numbers once object k left: k goes, those above drop by one.
+void renumeroteEnsemble(TEnsembleObjets& e, int k) {
+    e.reset(std::size_t(k));
+    TEnsembleObjets dessous;
+    for (int x = 0; x < k; ++x)
+        dessous.set(std::size_t(x));
+    e = (e & dessous) | ((e >> 1) & ~dessous);
+}
+
 // Only user objects can go: the built-in objects 1 to 13 (and numbers past
 // the last object) leave the set, so that they take no dependants with them.
 TEnsembleObjets objetsUtilisateur(const TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
@@ -82,6 +91,8 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
         miseAjourMenuFigure(f);
     }
     if (f.objetLibreActif == k) f.objetLibreActif = 0;
+    if (f.dernierLibreBouge == k) f.dernierLibreBouge = 0;
+    if (f.objetARedefinir == k) f.objetARedefinir = 0;
     if (f.objetDialogue == k) f.objetDialogue = 0;
     if (f.dernierRepereDialogue == k) f.dernierRepereDialogue = 0;
     if (f.derniereUniteDialogue == k) f.derniereUniteDialogue = 0;
@@ -97,6 +108,9 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
     for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets; ++j) {
         TObjetFigure& o = objet(f, j);
         renumerote(o.uniteLongueur, k);
+        // A point glued to the deleted object is glued no longer.
+        if (o.pointColle == k) o.pointColle = 0;
+        renumerote(o.pointColle, k);
         for (uint8_t& s : o.sourcesCouleur) {
             if (s == k) s = 0;
             renumerote(s, k);
@@ -114,6 +128,8 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
             renumerote(octetOperande(f, e.debutOctets + 2 + j), k);
     }
     renumerote(f.objetLibreActif, k);
+    renumerote(f.dernierLibreBouge, k);
+    renumerote(f.objetARedefinir, k);
     renumerote(f.objetDialogue, k);
     renumerote(f.dernierRepereDialogue, k);
     renumerote(f.derniereUniteDialogue, k);
@@ -124,13 +140,10 @@ void renumeroteApresDestruction(TfigureKalmetra& f, int k) {
             for (uint8_t& x : plan.objets)
                 renumerote(x, k);
 
-    f.ensembleTrace.reset(std::size_t(k));
-    if (f.ensembleTrace.any()) {
-        TEnsembleObjets nouveau;
-        for (int x = 1; x <= f.nombreObjets; ++x)
-            if (f.ensembleTrace.test(std::size_t(x))) nouveau.set(std::size_t(x > k ? x - 1 : x));
-        f.ensembleTrace = nouveau;
-    }
+    // The traced set, the designated objects and those host lines changed.
+    renumeroteEnsemble(f.ensembleTrace, k);
+    renumeroteEnsemble(f.ensembleDesigne, k);
+    renumeroteEnsemble(f.objetsChangesParHote, k);
 
     for (int j = k; j < f.nombreObjets; ++j)
         objet(f, j) = objet(f, j + 1);

@@ -2,6 +2,7 @@
 
 #include <new>
 #include <stdexcept>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ TEST_F(Exports, VersionBlockHoldsTheVersionUntilFreed) {
     uint32_t bloc = KM32NumeroVersion();
     ASSERT_NE(bloc, 0u);
     EXPECT_STREQ(KMContenuBloc(bloc), "1.3.3.0");
-    EXPECT_EQ(KMTailleBloc(bloc), 8u); // with its NUL
+    EXPECT_EQ(KMTailleBloc(bloc), 10u); // a block of 10 bytes: the text, its NUL and zeros
+    EXPECT_EQ(std::string(KMContenuBloc(bloc), 10), std::string("1.3.3.0\0\0\0", 10));
     KMLibereBloc(bloc);
     EXPECT_EQ(KMContenuBloc(bloc), nullptr);
     EXPECT_EQ(KMTailleBloc(bloc), 0u);

@@ -283,6 +283,44 @@ TEST_F(FiguresHote, NamesOfFreeObjectsAndValidityInBlocks) {
     EXPECT_EQ(KMObjetValide(1, "absent"), 0);
 }
 
+// Hosts read these blocks at a size they know beforehand: the block must
+// be that long, its text followed by NUL bytes up to its end.
+TEST_F(FiguresHote, BlocksOfAKnownSizeAreThatLongWithZerosAfterTheirText) {
+    ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr), 1);
+    const int a = ajouteNombre(1, "k123456789", 1.0, 74);
+    struct Cas {
+        const char* quoi;
+        uint32_t bloc;
+        const char* texte; // nullptr: not checked, only its NUL and the zeros
+        uint32_t taille;
+    };
+    const uint32_t aucunBouge = KMDernierLibreBouge(1);
+    figure(1).objetLibreActif = uint8_t(a);
+    figure(1).dernierLibreBouge = uint8_t(a);
+    const Cas cas[] = {
+        {"version", KM32NumeroVersion(), "1.3.3.0", 10},
+        {"no free object moved", aucunBouge, "", 10},
+        {"active free object, cut to 9", KMNomLibreActif(1), "k12345678", 10},
+        {"free object moved last, cut to 9", KMDernierLibreBouge(1), "k12345678", 10},
+        {"figure text", KMTexteFigure(1), nullptr, 65536},
+        {"answers to a query", KMfournitHandleSurTexte(1, phraseDeNumero(2316).c_str()), "k123456789", 65536},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        ASSERT_NE(c.bloc, 0u);
+        ASSERT_EQ(KMTailleBloc(c.bloc), c.taille);
+        const char* octets = KMContenuBloc(c.bloc);
+        const std::size_t longueur = std::strlen(octets);
+        if (c.texte)
+            EXPECT_STREQ(octets, c.texte);
+        else
+            EXPECT_GT(longueur, 0u);
+        for (std::size_t i = longueur; i < c.taille; ++i)
+            ASSERT_EQ(octets[i], 0) << i;
+        KMLibereBloc(c.bloc);
+    }
+}
+
 TEST_F(FiguresHote, BackgroundColourIsKeptAndOutOfRangeColoursAreRefused) {
     ASSERT_EQ(KMCreeFigEtRenvoieNumero(hote, nullptr, nullptr, nullptr), 1);
     EXPECT_EQ(figure(1).couleurFond, 0xFFFFFFu);
