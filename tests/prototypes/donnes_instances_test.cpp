@@ -7,7 +7,11 @@
 #include <cmath>
 
 #include "banc_prototypes.h"
+#include "drawing/rafraichissement.h"
+#include "drawing/vue_operations.h"
 #include "model/calcul/calcul_objet.h"
+#include "peinture_enregistree.h"
+#include "platform/fenetres.h"
 
 namespace km32::essai {
 namespace {
@@ -372,6 +376,25 @@ TEST_F(DonnesInstances, ACurveResultIsSampledInAFigureWithoutOtherSamples) {
             EXPECT_EQ(s.z, 0) << i;
         }
     }
+    // Drawn: every sample of both circles is a vertex of a line drawn where
+    // the view projects the point of the circle.
+    f.fenetreDessin = platform::creeFenetre(0, {0, 0, 800, 600}, {}, true);
+    ajusteTailleFenetre(f);
+    reconstruitDessin(f);
+    const std::vector<platform::Primitive> dessin = essais::peintureEnregistree(f);
+    for (const double rayon : {2.0, 3.0})
+        for (int i = 0; i < 20; ++i) {
+            const double t = 6.28 * i / 19;
+            const int32_t X = coordonneeEntiere(f, rayon * std::cos(t)),
+                          Y = coordonneeEntiere(f, rayon * std::sin(t)), Z = coordonneeEntiere(f, 0);
+            const int32_t x = projetteX(f, X, Y, Z), y = projetteY(f, X, Y, Z);
+            bool trouve = false;
+            for (const platform::Primitive& p : dessin)
+                if (p.type == platform::TypePrimitive::Polyligne)
+                    for (const platform::Point& q : p.points)
+                        trouve = trouve || (std::abs(q.x - x) <= 1 && std::abs(q.y - y) <= 1);
+            EXPECT_TRUE(trouve) << "radius " << rayon << ", point " << i << " at " << x << "," << y;
+        }
 }
 
 } // namespace
