@@ -12,6 +12,7 @@
 #include "model/calcul/calcul_objet.h"
 #include "peinture_enregistree.h"
 #include "platform/fenetres.h"
+#include "text/ecriture_figure.h"
 
 namespace km32::essai {
 namespace {
@@ -31,6 +32,7 @@ const char* nomResultat(Resultat r) {
 // The objects the instances are made from: two vectors whose coordinates
 // follow the number c, a plane, a line and a triangle.
 const std::vector<std::string> kFigureDeDepart = {
+    "Z point de coordonnées (0,0,5) dans le repère Rxyz",
     "c = 5",
     "A point de coordonnées (1,2,3) dans le repère Rxyz",
     "B point de coordonnées (4,-1,2) dans le repère Rxyz",
@@ -162,7 +164,8 @@ std::string nomCas(const Cas& c) {
 }
 
 // The block of the case, its prototype used as X, a guard point G, the
-// construction written out as Y, a second guard H.
+// construction written out as Y, a second guard H. Z, first, is there to
+// be deleted.
 std::vector<std::string> figureDuCas(const Cas& c) {
     std::vector<std::string> l = kFigureDeDepart;
     l.push_back("Début de [Essai]");
@@ -197,8 +200,14 @@ class DonnesInstances : public BancPrototypes {
   protected:
     // The instance X against the object Y written out: both defined, the
     // same values and samples; the guards where they were put.
-    void compare(const Cas& c, const std::string& quand) {
+    void compare(const Cas& c, const std::string& quand) { compare(f, c, quand); }
+    static void compare(TfigureKalmetra& f, const Cas& c, const std::string& quand) {
         SCOPED_TRACE(nomCas(c) + ", " + quand);
+        auto numero = [&](const std::string& nom) { return numeroObjetDeNotation(f, nom); };
+        auto pt = [&](const std::string& nom) {
+            const int i = numero(nom);
+            return P3{valeurObjet(f, i, 1), valeurObjet(f, i, 2), valeurObjet(f, i, 3)};
+        };
         const int x = numero(nomResultatDe(c.resultat, false)), y = numero(nomResultatDe(c.resultat, true));
         ASSERT_GT(x, kObjetsPredefinis);
         ASSERT_GT(y, kObjetsPredefinis);
@@ -276,6 +285,29 @@ TEST_P(TableDonnes, GivesWhatTheConstructionWrittenOutGives) {
     compare(c, "after c = 2");
     ASSERT_EQ(ligne("c = -3.5"), 0) << dernierMessage();
     compare(c, "after c = -3.5");
+
+    // A copy (as undo keeps it) and the text written back, read again.
+    std::unique_ptr<TfigureKalmetra> copie;
+    copieFigure(f, copie);
+    ASSERT_TRUE(copie);
+    compare(*copie, c, "in a copy");
+    libereFigure(copie);
+    const std::string texte = ecritTexteFigure(f);
+    auto relue = std::make_unique<TfigureKalmetra>();
+    initialiseFigureNeuve(*relue);
+    {
+        GardeValeur<uint8_t> lecture(executionReelle(), 0);
+        ASSERT_EQ(executeTexteDeFigure(*relue, texte, 1), 0) << dernierMessage() << "\n" << texte;
+    }
+    compare(*relue, c, "written and read back");
+    libereFigure(relue);
+
+    // An object below the instances goes: every object after it moves down.
+    ASSERT_EQ(ligne("Supprimer Z"), 0) << dernierMessage();
+    EXPECT_EQ(numero("Z"), 0);
+    compare(c, "after a deletion below");
+    ASSERT_EQ(ligne("c = 4"), 0) << dernierMessage();
+    compare(c, "after the deletion, c = 4");
 }
 
 INSTANTIATE_TEST_SUITE_P(ChaqueNatureAChaquePlace, TableDonnes, ::testing::ValuesIn(casDuTableau()),
