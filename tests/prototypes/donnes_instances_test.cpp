@@ -431,3 +431,46 @@ TEST_F(DonnesInstances, ACurveResultIsSampledInAFigureWithoutOtherSamples) {
 
 } // namespace
 } // namespace km32::essai
+
+namespace km32::essai {
+namespace {
+
+// A given unit of length between a vector and two points: the distance AB
+// = 5 measured in the unit W = |CD| = 2, and the vector's third coordinate.
+TEST_F(DonnesInstances, AGivenUnitOfLengthIsReadInItsPlace) {
+    const std::vector<std::string> lignes = {
+        "Début de [Unite]",
+        "vec(u) vecteur donné",
+        "U unité de longueur donnée",
+        "A point donné",
+        "B point donné",
+        "z cote du vecteur vec(u) (repère Rxyz)",
+        "d = AB (unité de longueur U)",
+        "r = d+1000*z",
+        "Description de l'interface",
+        "r mesure de vec(u) avec U pour A et B",
+        "Vecteur:",
+        "Unité:",
+        "Premier point:",
+        "Second point:",
+        "Mesure:",
+        "Fin de [Unite]",
+        "A point de coordonnées (0,0,0) dans le repère Rxyz",
+        "B point de coordonnées (3,4,0) dans le repère Rxyz",
+        "C point de coordonnées (1,0,0) dans le repère Rxyz",
+        "D point de coordonnées (3,0,0) dans le repère Rxyz",
+        "W unité de longueur (vecteur unitaire vec(C,D))",
+        "vec(w) (1,2,3) (repère Rxyz)",
+        "r mesure de vec(w) avec W pour A et B",
+        "q mesure de vec(w) avec Uxyz pour A et B",
+    };
+    ASSERT_EQ(litFigure(lignes), 0) << dernierMessage();
+    EXPECT_DOUBLE_EQ(val("r"), 5.0 / 2 + 3000);
+    EXPECT_DOUBLE_EQ(val("q"), 5.0 + 3000);
+    // The line written back names the unit.
+    const std::string texte = utf8DeWindows1252(ecritTexteFigure(f));
+    EXPECT_NE(texte.find("r mesure de vec(w) avec W pour A et B"), std::string::npos) << texte;
+}
+
+} // namespace
+} // namespace km32::essai
