@@ -24,7 +24,10 @@ TEST_F(PrototypesHote, AnInstanceGivenAVectorLeavesTheNextObjectAloneWhenANumber
         "vec(w) (3,4,c) (repère Rxyz)",
         "m hauteur de vec(w)",
         "P point de coordonnées (1,2,3) dans le repère Rxyz",
-        "x abscisse du point P (repère Rxyz)",
+        // Q follows c through w, and reads P after m was computed again.
+        "Q image de P par la translation de vecteur vec(w)",
+        "x abscisse du point Q (repère Rxyz)",
+        "y cote du point Q (repère Rxyz)",
         "Fin de la figure",
     }));
     const int16_t n = KMCreeFigEtRenvoieNumero(hote, nullptr, texte.c_str(), nullptr);
@@ -33,10 +36,12 @@ TEST_F(PrototypesHote, AnInstanceGivenAVectorLeavesTheNextObjectAloneWhenANumber
     KMAffecteScalaire(n, "c", 10);
     EXPECT_EQ(KMValeurScalaireDouble(n, "c"), 10);
     EXPECT_EQ(KMValeurScalaireDouble(n, "m"), 10);
-    EXPECT_EQ(KMValeurScalaireDouble(n, "x"), 1);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "x"), 1 + 3);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "y"), 3 + 10);
     KMAffecteScalaire(n, "c", -4.5);
     EXPECT_EQ(KMValeurScalaireDouble(n, "m"), -4.5);
-    EXPECT_EQ(KMValeurScalaireDouble(n, "x"), 1);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "x"), 1 + 3);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "y"), 3 - 4.5);
 }
 
 } // namespace
