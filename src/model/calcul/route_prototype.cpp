@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "base/erreur.h"
-
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/raisons.h"
 #include "model/couleur_par_scalaires.h"
@@ -159,9 +158,8 @@ bool copieDonnes(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
         case kNatureVecteur: {
             // The expression's value goes into the instance's own values
             // (one for a number, three for a vector), then into the inner
-            // given object.
-            // An instance made with fewer values than its given objects
-            // keep is refused here rather than written past its own values.
+            // given object. An instance with fewer values than that is
+            // refused (the object undefined) rather than written past them.
             verifieIndice(d.valeur + d.nombreValeurs - 1, 1, o.nombreValeurs, "value of an instance");
             valeurParametreObjet(f, n, d.expression, d.valeur);
             if (o.nonDefini) return false;
