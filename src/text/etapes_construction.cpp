@@ -88,7 +88,10 @@ uint8_t& operande(TLigneAnalysee& ligne, int k) {
 void etapeExpression(TfigureKalmetra& f, TLigneAnalysee& ligne, Etape etape, const std::string& argument,
                      uint8_t a, uint8_t b) {
     expressionLigne(ligne, a).texte = argument;
-    if (ligne.depuisTexte && ligne.codeConstruction == kReelEgal &&
+    // "x = vec(...)" read from a text is a vector. A line that uses a
+    // prototype whose result is a number so defined is not: its expressions
+    // are its given objects, each read as its own kind.
+    if (ligne.depuisTexte && ligne.codeConstruction == kReelEgal && ligne.nouvelObjet.numeroPrototype == 0 &&
         enMajuscules(ligne.arguments.substr(0, 3)) == "VEC") {
         ligne.codeConstruction = kVecteurEgal;
         ligne.nouvelObjet.nombreValeurs = 3;

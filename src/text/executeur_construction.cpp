@@ -9,6 +9,7 @@
 #include "model/objets_figure.h"
 #include "model/operations.h"
 #include "model/procedures_texte.h"
+#include "model/prototypes/operandes_donnes.h"
 #include "model/style.h"
 #include "platform/hasard.h"
 #include "text/equation_plan_analyse.h"
@@ -734,7 +735,9 @@ const TableScripts& tableScripts() {
 }
 
 // The prototype replay: the given objects in the prototype's order, the
-// name of the result last; no common end.
+// name of the result last; no common end. Each given object goes into the
+// parents or the expression and values that its place among the
+// instance's operands gives it.
 void rejouePrototype(Script& s) {
     TObjetFigure& o = s.L.nouvelObjet;
     TInterfacePrototype* p = etatExecuteur().trouvePrototype(s.f, o.numeroPrototype);
@@ -742,109 +745,88 @@ void rejouePrototype(Script& s) {
         s.L.erreur = kErreurRefusUtilisateur;
         return;
     }
-    o.nombreParents = 0;
-    o.nombreExpressions = 0;
-    o.nombreValeurs = p->nombreValeursResultat;
+    const TOperandesInstance places =
+        operandesInstance(p->nombreDonnes, p->naturesDonnes, p->nombreValeursResultat);
+    o.nombreParents = uint8_t(places.nombreParents);
+    o.nombreExpressions = uint8_t(places.nombreExpressions);
+    o.nombreValeurs = uint8_t(places.nombreValeurs);
     o.nombreEchantillons = p->echantillonsDernierObjet;
-    auto note = [&](int k, int n) {
-        // The list has places for nine given objects.
-        if (k <= 9) p->operandesDonnes[std::size_t(k)] = uint8_t(n);
-    };
-    auto suivant = [&](int k) {
-        const int n = ++o.nombreParents;
-        note(k, n);
-        return uint8_t(n);
-    };
-    const int nombre = std::min<int>(p->nombreDonnes, 10);
+    const int nombre = std::min<int>(p->nombreDonnes, kMaxDonnesPrototype);
     for (int k = 1; k <= nombre; ++k) {
+        const TOperandesDonne& d = places.donnes[std::size_t(k)];
+        p->operandesDonnes[std::size_t(k)] = operandeDonne(d);
         const bool repere = p->ensembleRepere.test(std::size_t(13 + k));
+        const uint8_t a = d.parent, b = uint8_t(d.parent + 1), c = uint8_t(d.parent + 2);
         switch (p->naturesDonnes[std::size_t(k)]) {
         case kNaturePoint:
-            s.e(Etape::Point, suivant(k));
+            s.e(Etape::Point, a);
             break;
-        case kNatureSegment: {
-            const uint8_t n = suivant(k);
-            s.e(Etape::Segment, n, uint8_t(n + 1));
-            ++o.nombreParents;
+        case kNatureSegment:
+            s.e(Etape::Segment, a, b);
             break;
-        }
-        case kNatureDroite: {
-            const uint8_t n = suivant(k);
-            s.e(repere ? Etape::DroiteMunieDUnRepere : Etape::Droite, n, uint8_t(n + 1));
-            ++o.nombreParents;
+        case kNatureDroite:
+            s.e(repere ? Etape::DroiteMunieDUnRepere : Etape::Droite, a, b);
             break;
-        }
-        case kNatureDemiDroite: {
-            const uint8_t n = suivant(k);
-            s.e(Etape::Axe, n, uint8_t(n + 1));
-            ++o.nombreParents;
+        case kNatureDemiDroite:
+            s.e(Etape::Axe, a, b);
             break;
-        }
         case kNatureCercle:
-            s.e(Etape::Cercle, suivant(k));
+            s.e(Etape::Cercle, a);
             break;
         case kNatureArcDeCercle:
-            s.e(Etape::ArcDeCercle, suivant(k));
+            s.e(Etape::ArcDeCercle, a);
             break;
         case kNatureRepere:
-            s.e(Etape::Repere, suivant(k));
+            s.e(Etape::Repere, a);
             break;
         case kNatureFonction:
-            s.e(Etape::Fonction, suivant(k));
+            s.e(Etape::Fonction, a);
             break;
         case kNatureTransformation:
-            s.e(Etape::Transformation, suivant(k));
+            s.e(Etape::Transformation, a);
             break;
         case kNatureSuite:
-            s.e(Etape::Suite, suivant(k));
+            s.e(Etape::Suite, a);
             break;
         case kNatureFonction2Variables:
-            s.e(Etape::Fonction2Variables, suivant(k));
+            s.e(Etape::Fonction2Variables, a);
             break;
         case kNatureFonction3Variables:
-            s.e(Etape::Fonction3Variables, suivant(k));
+            s.e(Etape::Fonction3Variables, a);
             break;
         case kNaturePolyedreConvexe:
-            s.e(Etape::PolyedreConvexe, suivant(k));
+            s.e(Etape::PolyedreConvexe, a);
             break;
         case kNaturePolygoneConvexe:
-            s.e(Etape::PolygoneConvexe, suivant(k));
+            s.e(Etape::PolygoneConvexe, a);
             break;
         case kNatureSphere:
-            s.e(Etape::Sphere, suivant(k));
+            s.e(Etape::Sphere, a);
             break;
         case kNatureCylindre:
-            s.e(Etape::Cylindre, suivant(k));
+            s.e(Etape::Cylindre, a);
             break;
         case kNatureCone:
-            s.e(Etape::Cone, suivant(k));
+            s.e(Etape::Cone, a);
             break;
         case kNatureTroncDeCone:
-            s.e(Etape::TroncDeCone, suivant(k));
+            s.e(Etape::TroncDeCone, a);
             break;
         case kNatureUniteDeLongueur:
-            suivant(k);
+            // The step reads the unit as the object's unit of length; the
+            // given object is the parent in its place.
             s.e(Etape::UniteDeLongueur);
+            if (s.ok()) parentLigne(s.L, a) = o.uniteLongueur;
             break;
-        case kNaturePlan: {
-            const uint8_t n = suivant(k);
-            s.e(repere ? Etape::PlanMuniDUnRepere : Etape::Plan, n, uint8_t(n + 1), uint8_t(n + 2));
-            o.nombreParents = uint8_t(o.nombreParents + 2);
+        case kNaturePlan:
+            s.e(repere ? Etape::PlanMuniDUnRepere : Etape::Plan, a, b, c);
             break;
-        }
-        case kNatureNombreReel: {
-            const int e = ++o.nombreExpressions, v = ++o.nombreValeurs;
-            note(k, e);
-            s.e(Etape::Expression, uint8_t(e), uint8_t(v));
+        case kNatureNombreReel:
+            s.e(Etape::Expression, d.expression, d.valeur);
             break;
-        }
-        case kNatureVecteur: {
-            const int e = ++o.nombreExpressions, v = ++o.nombreValeurs;
-            note(k, e);
-            s.e(Etape::ExpressionVecteur, uint8_t(e), uint8_t(v));
-            ++o.nombreValeurs;
+        case kNatureVecteur:
+            s.e(Etape::ExpressionVecteur, d.expression, d.valeur);
             break;
-        }
         default:
             break;
         }

@@ -8,6 +8,7 @@
 #include "base/texte.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
+#include "model/prototypes/operandes_donnes.h"
 #include "text/prototypes_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
@@ -117,48 +118,12 @@ bool estOctetPlace(char c) {
 }
 
 // The operand numbers that the replay of a line gives the given objects
-// (the line's parents or parameter expressions, by kind).
+// (the line's first parent or parameter expression, by kind).
 void numeroteOperandes(TPrototype& p) {
-    int parents = 0, expressions = 0;
+    const TOperandesInstance places = operandesInstance(p);
     for (int k = 1; k <= p.nombreDonnes && k <= kMaxDonnesPrototype; ++k) {
-        int n = 0;
-        switch (p.natures[std::size_t(k)]) {
-        case kNatureNombreReel:
-        case kNatureVecteur:
-            n = ++expressions;
-            break;
-        case kNatureSegment:
-        case kNatureDroite:
-        case kNatureDemiDroite:
-            n = ++parents;
-            ++parents;
-            break;
-        case kNaturePlan:
-            n = ++parents;
-            parents += 2;
-            break;
-        case kNaturePoint:
-        case kNatureCercle:
-        case kNatureArcDeCercle:
-        case kNatureRepere:
-        case kNatureFonction:
-        case kNatureUniteDeLongueur:
-        case kNatureTransformation:
-        case kNatureSuite:
-        case kNatureFonction2Variables:
-        case kNatureFonction3Variables:
-        case kNaturePolyedreConvexe:
-        case kNaturePolygoneConvexe:
-        case kNatureSphere:
-        case kNatureCylindre:
-        case kNatureCone:
-        case kNatureTroncDeCone:
-            n = ++parents;
-            break;
-        default:
-            break;
-        }
-        p.rejeu.operandesDonnes[std::size_t(k)] = uint8_t(n);
+        const TOperandesDonne& d = places.donnes[std::size_t(k)];
+        p.rejeu.operandesDonnes[std::size_t(k)] = operandeDonne(d);
     }
 }
 

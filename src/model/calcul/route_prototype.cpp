@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "base/erreur.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/raisons.h"
 #include "model/couleur_par_scalaires.h"
@@ -14,6 +15,7 @@
 #include "model/maillages.h"
 #include "model/objets_figure.h"
 #include "model/parametres_expression.h"
+#include "model/prototypes/operandes_donnes.h"
 #include "model/prototypes/prototypes.h"
 #include "model/services_texte.h"
 #include "model/solides/polyedres.h"
@@ -57,21 +59,24 @@ void installeFonctionDonnee(const TfigureKalmetra& f, int a, TfigureKalmetra& g,
     if (const TFonction* source = fonctionDeObjet(f, a)) copieFonction(*source, entree);
 }
 
-// The given objects copied in; false when the instance is undefined.
+// The given objects copied in; false when the instance is undefined. Each
+// given object reads the parents, expression and values that its place
+// among the instance's operands gives it.
 bool copieDonnes(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra& g) {
     TObjetFigure& o = objet(f, n);
-    int rangParent = 0, rangExpression = 0, caseValeur = p.nombreValeursResultat;
-    auto suivant = [&]() { return int(parentObjet(f, n, ++rangParent)); };
+    const TOperandesInstance places = operandesInstance(p);
     const int nombre = std::min<int>(p.nombreDonnes, kMaxDonnesPrototype);
     for (int k = 1; k <= nombre; ++k) {
+        const TOperandesDonne& d = places.donnes[std::size_t(k)];
+        auto parentDonne = [&](int rang) { return int(parentObjet(f, n, d.parent + rang)); };
         const int cible = p.indicesDonnes[std::size_t(k)];
         const int solide = p.solidesDonnes[std::size_t(k)];
         switch (p.natures[std::size_t(k)]) {
         case kNaturePoint:
-            copieValeursVersInterieur(f, suivant(), g, cible, 3);
+            copieValeursVersInterieur(f, parentDonne(0), g, cible, 3);
             break;
         case kNatureSegment: {
-            const int a = suivant(), b = suivant();
+            const int a = parentDonne(0), b = parentDonne(1);
             double c[6];
             deuxPointsObjet(f, a, b, c[0], c[1], c[2], c[3], c[4], c[5]);
             for (int i = 0; i < 6; ++i)
@@ -80,9 +85,9 @@ bool copieDonnes(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
         }
         case kNatureDroite:
         case kNatureDemiDroite: {
-            const int a = suivant();
+            const int a = parentDonne(0);
             copieValeursVersInterieur(f, a, g, cible, p.natures[std::size_t(k)] == kNatureDroite ? 9 : 6);
-            const int b = suivant();
+            const int b = parentDonne(1);
             bool nul = false;
             double x = 0, y = 0, z = 0;
             directionUnitaire(f, a, b, nul, x, y, z);
@@ -97,12 +102,12 @@ bool copieDonnes(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
             break;
         }
         case kNaturePlan: {
-            const int a = suivant();
+            const int a = parentDonne(0);
             copieValeursVersInterieur(f, a, g, cible, 13);
-            const int b = suivant(), c = suivant();
+            const int b = parentDonne(1), c = parentDonne(2);
             bool nul = false;
-            double d = 0, x = 0, y = 0, z = 0;
-            normalePlan(f, a, b, nul, d, x, y, z, c);
+            double dd = 0, x = 0, y = 0, z = 0;
+            normalePlan(f, a, b, nul, dd, x, y, z, c);
             if (nul) {
                 o.nonDefini = 1;
                 o.raison = raison::kCalculImpossible;
@@ -111,27 +116,27 @@ bool copieDonnes(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
             valeur(g, cible) = x;
             valeur(g, cible + 1) = y;
             valeur(g, cible + 2) = z;
-            valeur(g, cible + 3) = d;
+            valeur(g, cible + 3) = dd;
             break;
         }
         case kNatureCercle: {
-            const int a = suivant();
+            const int a = parentDonne(0);
             copieValeursVersInterieur(f, a, g, cible, 10);
             copieSolideDonne(f, a, g, solide);
             break;
         }
         case kNatureArcDeCercle:
-            copieValeursVersInterieur(f, suivant(), g, cible, 11);
+            copieValeursVersInterieur(f, parentDonne(0), g, cible, 11);
             break;
         case kNatureRepere:
         case kNatureTransformation:
-            copieValeursVersInterieur(f, suivant(), g, cible, 12);
+            copieValeursVersInterieur(f, parentDonne(0), g, cible, 12);
             break;
         case kNatureUniteDeLongueur:
-            copieValeursVersInterieur(f, suivant(), g, cible, 1);
+            copieValeursVersInterieur(f, parentDonne(0), g, cible, 1);
             break;
         case kNatureSphere: {
-            const int a = suivant();
+            const int a = parentDonne(0);
             copieValeursVersInterieur(f, a, g, cible, 4);
             copieSolideDonne(f, a, g, solide);
             break;
@@ -141,27 +146,25 @@ bool copieDonnes(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
         case kNatureCylindre:
         case kNatureCone:
         case kNatureTroncDeCone:
-            copieSolideDonne(f, suivant(), g, solide);
+            copieSolideDonne(f, parentDonne(0), g, solide);
             break;
         case kNatureFonction:
         case kNatureSuite:
         case kNatureFonction2Variables:
         case kNatureFonction3Variables:
-            installeFonctionDonnee(f, suivant(), g, cible);
+            installeFonctionDonnee(f, parentDonne(0), g, cible);
             break;
-        case kNatureNombreReel: {
-            const double v = valeurParametreObjet(f, n, ++rangExpression, ++caseValeur);
-            if (o.nonDefini) return false;
-            valeur(g, cible) = v;
-            break;
-        }
+        case kNatureNombreReel:
         case kNatureVecteur: {
-            const int q = ++caseValeur;
-            valeurParametreObjet(f, n, ++rangExpression, q);
+            // The expression's value goes into the instance's own values
+            // (one for a number, three for a vector), then into the inner
+            // given object. An instance with fewer values than that is
+            // refused (the object undefined) rather than written past them.
+            verifieIndice(d.valeur + d.nombreValeurs - 1, 1, o.nombreValeurs, "value of an instance");
+            valeurParametreObjet(f, n, d.expression, d.valeur);
             if (o.nonDefini) return false;
-            for (int i = 0; i < 3; ++i)
-                valeur(g, cible + i) = valeurObjet(f, n, q + i);
-            caseValeur += 2;
+            for (int i = 0; i < d.nombreValeurs; ++i)
+                valeur(g, cible + i) = valeurObjet(f, n, d.valeur + i);
             break;
         }
         default:
@@ -217,10 +220,11 @@ void lisResultat(TfigureKalmetra& f, int n, const TPrototype& p, TfigureKalmetra
     }
     for (int i = 1; i <= p.nombreValeursResultat; ++i)
         valeurObjet(f, n, i) = valeur(g, p.indiceResultat + i - 1);
-    if (o.nombreEchantillons != 0 && f.echantillons && g.echantillons) {
-        for (int i = 0; i < o.nombreEchantillons; ++i)
-            echantillon(f, o.premierEchantillon + i) = echantillon(g, res.premierEchantillon + i);
-    }
+    // The curve or locus drawn by the inner result, into the instance's
+    // own samples (the figure's sample block is made by the first write).
+    const int echantillons = std::min<int>(o.nombreEchantillons, res.nombreEchantillons);
+    for (int i = 0; i < echantillons; ++i)
+        echantillon(f, o.premierEchantillon + i) = echantillon(g, res.premierEchantillon + i);
     if (p.solideResultat != 0) {
         const TDonneesPolyedre* source = donneesSolide(g, p.solideResultat);
         TDonneesPolyedre* cible = donneesSolide(f, o.emplacementSolide);
