@@ -958,6 +958,34 @@ TEST_F(DialogueConstruction, TheExpressionButtonReadsTheFieldAsItsCommandDoes) {
     EXPECT_FALSE(p::boitesDemandees().empty());
 }
 
+// While the dialog edits a plane given by its equation, the field is read
+// whole, as one relation in X, Y and Z: one math-text zone that holds the
+// "=" and lists the three variables once.
+TEST_F(DialogueConstruction, APlaneEquationIsShownAsOneRelationInXYZ) {
+    figureDeTexte(std::string(kPointsAB) + "a réel libre de [0,5]\r\n");
+    struct Cas {
+        const char* equation;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"2X+Y-Z=3", "\\2X+Y-Z=3;s:X,Y,Z\\"},
+        {"X=a", "\\X=a;s:X,Y,Z,a\\"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.equation);
+        TFenDialog& d = ouvre(214);
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, 1, 0);
+        tape(c.equation);
+        p::boitesDemandees().clear();
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+        EXPECT_TRUE(p::boitesDemandees().empty()) << p::boitesDemandees().back().texte;
+        ASSERT_TRUE(fenetreExpressionTQ().ouverte);
+        EXPECT_EQ(fenetreExpressionTQ().texte, c.attendu);
+        fermeFenetreExpression();
+        touche(p::VK_ESCAPE);
+    }
+}
+
 TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {
     figureDeTexte(kPointsAB);
     ouvre(15);
