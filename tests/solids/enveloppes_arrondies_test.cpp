@@ -41,7 +41,13 @@ struct SolideDuReseau {
     std::vector<Tvecteur3> coins;
     std::vector<Tvecteur3> pointsDedans;
     double volume;
+    double aire; // of its surface
 };
+
+double aireTriangle(const Tvecteur3& a, const Tvecteur3& b, const Tvecteur3& c) {
+    const Tvecteur3 u{b.x - a.x, b.y - a.y, b.z - a.z}, v{c.x - a.x, c.y - a.y, c.z - a.z};
+    return std::hypot(u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x) / 2;
+}
 
 SolideDuReseau solideAuHasard(std::mt19937& alea) {
     std::uniform_int_distribution<int> cote(1, 3), forme(0, 2);
@@ -54,6 +60,7 @@ SolideDuReseau solideAuHasard(std::mt19937& alea) {
         for (auto& q : s.coins)
             q = {q.x * a, q.y * b, q.z * h};
         s.volume = a * b * h;
+        s.aire = 2.0 * (a * b + a * h + b * h);
         for (int x = 0; x <= a; ++x)
             for (int y = 0; y <= b; ++y)
                 for (int z = 0; z <= h; ++z)
@@ -68,6 +75,9 @@ SolideDuReseau solideAuHasard(std::mt19937& alea) {
                    {0, double(b), 0},
                    {double(px), double(py), double(h)}};
         s.volume = a * b * h / 3.0;
+        s.aire = a * b;
+        for (int k = 0; k < 4; ++k)
+            s.aire += aireTriangle(s.coins[std::size_t(k)], s.coins[std::size_t((k + 1) % 4)], s.coins[4]);
         // At height z the section is the base shrunk towards the apex.
         for (int x = 0; x <= a; ++x)
             for (int y = 0; y <= b; ++y)
@@ -80,6 +90,7 @@ SolideDuReseau solideAuHasard(std::mt19937& alea) {
     default: // corner tetrahedron
         s.coins = {{0, 0, 0}, {double(a), 0, 0}, {0, double(b), 0}, {0, 0, double(h)}};
         s.volume = a * b * h / 6.0;
+        s.aire = (a * b + a * h + b * h) / 2.0 + aireTriangle(s.coins[1], s.coins[2], s.coins[3]);
         for (int x = 0; x <= a; ++x)
             for (int y = 0; y <= b; ++y)
                 for (int z = 0; z <= h; ++z)
@@ -137,9 +148,87 @@ TEST(EnveloppeArrondie, LatticeSolidsMovedWithinTheToleranceKeepAClosedHullAndTh
             Resultat r = enveloppe(donnes, liste);
             ASSERT_EQ(r.nonDefini, 0) << r.raison;
             verifieEnveloppe(*r.p, donnes);
-            EXPECT_NEAR(volumeDesFaces(*r.p), s.volume, 1e-5);
+            // Each point within 8.7e-7 of the solid and each face within
+            // 1e-6 of its points: the volume moves by at most the surface
+            // times their sum (1e-5 for the small solids).
+            EXPECT_NEAR(volumeDesFaces(*r.p), s.volume, std::max(1e-5, s.aire * 1.87e-6));
             if (liste) {
                 EXPECT_EQ(r.p->nombreSommets, int(s.coins.size()));
+            }
+            if (::testing::Test::HasFailure()) return;
+        }
+    }
+}
+
+// The area of face 1 of a polygon record, from Newell's normal of its cycle.
+double aireDuPolygone(const TPolyedre& p) {
+    const TFace& F = p.faces[1];
+    Tvecteur3 n{};
+    for (int k = 1; k <= F.nombreSommets; ++k) {
+        const Tvecteur3& A = p.sommets[F.cycle[k]];
+        const Tvecteur3& B = p.sommets[F.cycle[k + 1]];
+        n.x += (A.y - B.y) * (A.z + B.z);
+        n.y += (A.z - B.z) * (A.x + B.x);
+        n.z += (A.x - B.x) * (A.y + B.y);
+    }
+    return std::hypot(n.x, n.y, n.z) / 2;
+}
+
+// Lattice polygons of a tilted plane (a rectangle or a right triangle in
+// the plane spanned by (1,0,1) and (0,1,1)) and their lattice points, each
+// moved by up to 3e-7 along both directions of the plane (at most 7.3e-7)
+// and 1e-7 off it, so that the plane through any three far apart keeps them
+// all within 1e-6: a hull polygon keeps its area and every point on its
+// plane and inside its sides.
+TEST(EnveloppeArrondie, LatticePolygonsMovedWithinTheToleranceKeepTheirArea) {
+    std::mt19937 alea(135);
+    std::uniform_int_distribution<int> cote(1, 3), forme(0, 1);
+    std::uniform_real_distribution<double> ecartPlan(-3e-7, 3e-7), ecartNormal(-1e-7, 1e-7);
+    const double aireMaille = std::sqrt(3.0); // |(1,0,1) x (0,1,1)|
+    for (int essai = 0; essai < 1500; ++essai) {
+        const int a = cote(alea), b = cote(alea);
+        const bool triangle = forme(alea) == 1;
+        std::vector<Tvecteur3> coins, points;
+        auto dans = [](int u, int v) { return Tvecteur3{double(u), double(v), double(u + v)}; };
+        if (triangle)
+            coins = {dans(0, 0), dans(a, 0), dans(0, b)};
+        else
+            coins = {dans(0, 0), dans(a, 0), dans(a, b), dans(0, b)};
+        for (int u = 0; u <= a; ++u)
+            for (int v = 0; v <= b; ++v)
+                if (!triangle || u * b + v * a <= a * b) points.push_back(dans(u, v));
+        std::shuffle(points.begin(), points.end(), alea);
+        const double aire = (triangle ? 0.5 : 1.0) * a * b * aireMaille;
+        for (const bool liste : {true, false}) {
+            std::vector<Tvecteur3> donnes = liste ? coins : points;
+            for (auto& q : donnes) {
+                const double s = ecartPlan(alea), t = ecartPlan(alea), h = ecartNormal(alea) / std::sqrt(3.0);
+                q = {q.x + s - h, q.y + t - h, q.z + s + t + h};
+            }
+            SCOPED_TRACE(::testing::Message()
+                         << "trial " << essai << (liste ? " corners" : " lattice points"));
+            auto p = std::make_unique<TPolyedre>();
+            remplit(*p, donnes);
+            p->polygone = 1;
+            p->donneParSommets = liste ? 1 : 0;
+            uint8_t nonDefini = 0;
+            uint16_t raison = 0;
+            try {
+                enveloppeConvexePlane(*p, nonDefini, raison);
+            } catch (const ErreurInterne& e) {
+                FAIL() << e.what();
+            }
+            ASSERT_EQ(nonDefini, 0) << raison;
+            const TFace& F = p->faces[1];
+            EXPECT_EQ(p->nombreAretes, F.nombreSommets);
+            if (liste) {
+                EXPECT_EQ(p->nombreSommets, int(coins.size()));
+            }
+            EXPECT_NEAR(aireDuPolygone(*p), aire, 1e-5);
+            for (const Tvecteur3& q : donnes) {
+                EXPECT_NEAR(valeurPlan(F.plan, q), 0, 1e-6);
+                for (int e = 1; e <= F.nombreSommets; ++e)
+                    EXPECT_LE(valeurPlan(p->faces[2 + e].plan, q), 1e-6) << "side " << e;
             }
             if (::testing::Test::HasFailure()) return;
         }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/erreur.h"
+#include "model/solides/orientation_exacte.h"
 #include "model/solides/surface_convexe.h"
 #include "model/vecteurs.h"
 
@@ -20,9 +21,6 @@ constexpr double eps = kEpsilonEnveloppe;
 struct Chantier {
     std::array<TEnsembleSommets, kMaxSommetsPolyedre + 1> completes{}; // joined by an edge with both faces
     TEnsembleSommets supprimes;                                        // vertices that are not corners
-    TEnsembleSommets surPlan;                                          // vertices of the face being built
-    TEnsembleSommets colineaires;                                      // points on a side between two corners
-    TEnsembleSommets exclus; // removed vertices and those of the face being pivoted round
 };
 
 // A failure of the hull with its reason; caught by the two entry points.
@@ -82,75 +80,8 @@ void ajouteOuCompleteArete(TPolyedre& p, Chantier& ch, int a, int b, int f) {
     completeArete(p, ch, a, b, f);
 }
 
-// Removes a point that is not a corner.
-void supprime(Chantier& ch, int l) {
-    ch.supprimes.set(l);
-    ch.surPlan.reset(l);
-}
-
 bool listeUtilisateur(const TPolyedre& p) {
     return p.donneParSommets && !p.polygone;
-}
-
-// Wraps the cycle of face f, whose plane is set, from its first side a -> b.
-void completeFace(TPolyedre& p, Chantier& ch, int f, int a, int b) {
-    TFace& F = face(p, f);
-    const Tvecteur3 n = normaleDe(F.plan);
-    F.nombreSommets = 2;
-    sommetCycle(F, 1) = uint8_t(a);
-    sommetCycle(F, 2) = uint8_t(b);
-    ajouteOuCompleteArete(p, ch, a, b, f);
-
-    TEnsembleSommets candidats = ch.surPlan;
-    candidats.reset(a);
-    candidats.reset(b);
-    int c = b;
-    for (;;) {
-        // The next corner: every other candidate lies on the inner side of
-        // the side c -> k; among points on that side the farthest wins.
-        int k = a;
-        for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!candidats.test(l)) continue;
-            const Tvecteur3 u = moins(V(p, k), V(p, c));
-            const Tvecteur3 m = unitaire(vectoriel(u, n));
-            const double s = scalaire(m, moins(V(p, l), V(p, c)));
-            if (s > eps)
-                k = l;
-            else if (s >= -eps && scalaire(moins(V(p, l), V(p, c)), u) > scalaire(u, u))
-                k = l;
-        }
-        // Points on the side strictly between c and k are not corners.
-        const Tvecteur3 u = moins(V(p, k), V(p, c));
-        const Tvecteur3 m = unitaire(vectoriel(u, n));
-        ch.colineaires.reset();
-        for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!candidats.test(l) || l == k) continue;
-            const Tvecteur3 w = moins(V(p, l), V(p, c));
-            if (std::fabs(scalaire(m, w)) <= eps && scalaire(w, u) > 0 && scalaire(w, u) < scalaire(u, u))
-                ch.colineaires.set(l);
-        }
-        if (F.nombreSommets + 1 > kMaxCotesFace + 1 || (k != a && F.nombreSommets + 1 > kMaxCotesFace))
-            echoue(p, kRaisonTropDeCotes);
-        sommetCycle(F, F.nombreSommets + 1) = uint8_t(k);
-        ajouteOuCompleteArete(p, ch, c, k, f);
-        for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!ch.colineaires.test(l)) continue;
-            if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, c, k);
-            supprime(ch, l);
-            candidats.reset(l);
-        }
-        if (k == a) break;
-        ++F.nombreSommets;
-        candidats.reset(k);
-        c = k;
-    }
-
-    // The points of the plane that did not become corners lie inside the face.
-    for (int l = 1; l <= p.nombreSommets; ++l) {
-        if (!candidats.test(l)) continue;
-        if (p.donneParSommets) echoue(p, p.polygone ? kRaisonInterieurPolygone : kRaisonInterieurFace, l, f);
-        supprime(ch, l);
-    }
 }
 
 // Drops the removed vertices and renumbers the others in the edges, the face
@@ -215,159 +146,186 @@ void retireDoublons(TPolyedre& p, Chantier& ch) {
     }
 }
 
-// Finds face 1 of a polygon and wraps it.
-void premiereFace(TPolyedre& p, Chantier& ch) {
-    const int n = p.nombreSommets;
-    verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
-    ch.supprimes.reset();
-    p.nombreAretes = 0;
-    p.nombreFaces = 1;
-    TFace& F1 = face(p, 1);
-    F1 = TFace{};
-    p.voisins.efface();
-
-    retireDoublons(p, ch);
-
-    // A plane through three points with every point on one side of it.
-    bool trouve = false, dessus = false;
-    Tvecteur3 normale;
-    for (int i = 1; i <= n - 2 && !trouve; ++i) {
-        if (ch.supprimes.test(i)) continue;
-        for (int j = i + 1; j <= n - 1 && !trouve; ++j) {
-            if (ch.supprimes.test(j)) continue;
-            for (int k = j + 1; k <= n && !trouve; ++k) {
-                if (ch.supprimes.test(k)) continue;
-                Tvecteur3 m = vectoriel(moins(V(p, k), V(p, i)), moins(V(p, j), V(p, i)));
-                if (longueur(m) < eps) continue;
-                m = unitaire(m);
-                const TPlanOriente q = planDe(m, V(p, i));
-                bool haut = false, bas = false;
-                ch.surPlan.reset();
-                ch.surPlan.set(i).set(j).set(k);
-                for (int l = 1; l <= n; ++l) {
-                    if (ch.supprimes.test(l) || l == i || l == j || l == k) continue;
-                    const double s = valeurPlan(q, V(p, l));
-                    if (s > eps)
-                        haut = true;
-                    else if (s < -eps)
-                        bas = true;
-                    else
-                        ch.surPlan.set(l);
-                    if (haut && bas) break;
-                    if (p.polygone && (haut || bas)) break;
-                }
-                if (p.polygone) {
-                    if (haut || bas) echoue(p, kRaisonNonCoplanaires);
-                } else {
-                    if (haut && bas) continue;
-                    if (!haut && !bas) echoue(p, kRaisonSommetsCoplanaires);
-                }
-                trouve = true;
-                dessus = haut;
-                normale = m;
-                F1.plan = q;
-            }
+// The vertex not removed that is farthest by the distance given, and that
+// distance.
+template <class Distance>
+std::pair<int, double> plusLoin(const TPolyedre& p, const Chantier& ch, Distance distance) {
+    int meilleur = 0;
+    double dMax = -1;
+    for (int v = 1; v <= p.nombreSommets; ++v) {
+        if (ch.supprimes.test(v)) continue;
+        const double dv = distance(V(p, v));
+        if (dv > dMax) {
+            dMax = dv;
+            meilleur = v;
         }
     }
-    if (!trouve) echoue(p, kRaisonSommetsAlignes);
-    if (dessus) {
-        normale = {-normale.x, -normale.y, -normale.z};
-        F1.plan = {-F1.plan.a, -F1.plan.b, -F1.plan.c, -F1.plan.d};
-    }
-
-    // First side: a pair of points of the plane with every other one on the
-    // same side of their line.
-    int a = 0, b = 0;
-    for (int i = 1; i <= n && !a; ++i) {
-        if (!ch.surPlan.test(i)) continue;
-        for (int j = 1; j <= n && !a; ++j) {
-            if (j == i || !ch.surPlan.test(j)) continue;
-            const Tvecteur3 m = unitaire(vectoriel(normale, moins(V(p, j), V(p, i))));
-            bool gauche = false, droite = false;
-            for (int l = 1; l <= n; ++l) {
-                if (l == i || l == j || !ch.surPlan.test(l)) continue;
-                const double s = scalaire(m, moins(V(p, l), V(p, i)));
-                if (s > eps) gauche = true;
-                if (s < -eps) droite = true;
-                if (gauche && droite) break;
-            }
-            // Keep the pair whose other points lie on its left: the cycle
-            // then turns counter-clockwise round the outward normal.
-            if (gauche && !droite) {
-                a = i;
-                b = j;
-            }
-        }
-    }
-    if (!a) throw ErreurInterne("hull: no first side");
-
-    // The ends of the side are its two extreme points; points between them
-    // are not corners.
-    const Tvecteur3 u = moins(V(p, b), V(p, a));
-    const Tvecteur3 m = unitaire(vectoriel(normale, u));
-    int debut = a, fin = b;
-    double tDebut = 0, tFin = scalaire(u, u);
-    ch.colineaires.reset();
-    for (int l = 1; l <= n; ++l) {
-        if (l == a || l == b || !ch.surPlan.test(l)) continue;
-        const Tvecteur3 w = moins(V(p, l), V(p, a));
-        if (std::fabs(scalaire(m, w)) > eps) continue;
-        ch.colineaires.set(l);
-        const double t = scalaire(w, u);
-        if (t < tDebut) {
-            tDebut = t;
-            debut = l;
-        }
-        if (t > tFin) {
-            tFin = t;
-            fin = l;
-        }
-    }
-    ch.colineaires.set(a).set(b);
-    ch.colineaires.reset(debut).reset(fin);
-    for (int l = 1; l <= n; ++l) {
-        if (!ch.colineaires.test(l)) continue;
-        if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, debut, fin);
-        supprime(ch, l);
-    }
-    completeFace(p, ch, 1, debut, fin);
+    return {meilleur, dMax};
 }
 
-// Four vertices not coplanar to start the triangulated hull: the first
-// vertex, the one farthest from it, the one farthest from their line and the
-// one farthest from their plane. None farther than eps from the line: the
-// vertices are aligned (501); none farther than eps from the plane: they are
-// coplanar (462).
-std::array<int, 4> tetraedreDeDepart(TPolyedre& p, const Chantier& ch) {
+// Three vertices far apart, for a plane that rounding hardly tilts: the
+// first vertex, the one farthest from it and the one farthest from their
+// line. None farther than eps from the line: the vertices are aligned (501).
+std::array<int, 3> troisPointsEcartes(TPolyedre& p, const Chantier& ch) {
     const int n = p.nombreSommets;
     int a = 0;
     for (int v = 1; v <= n && !a; ++v)
         if (!ch.supprimes.test(v)) a = v;
     if (!a) echoue(p, kRaisonSommetsAlignes);
-    auto plusLoin = [&](auto distance) {
-        int meilleur = 0;
-        double dMax = -1;
-        for (int v = 1; v <= n; ++v) {
-            if (ch.supprimes.test(v)) continue;
-            const double dv = distance(V(p, v));
-            if (dv > dMax) {
-                dMax = dv;
-                meilleur = v;
-            }
-        }
-        return std::pair{meilleur, dMax};
-    };
-    const auto [b, ab] = plusLoin([&](const Tvecteur3& q) { return longueur(moins(q, V(p, a))); });
+    const auto [b, ab] = plusLoin(p, ch, [&](const Tvecteur3& q) { return longueur(moins(q, V(p, a))); });
     if (ab < eps) echoue(p, kRaisonSommetsAlignes);
     const Tvecteur3 u = moins(V(p, b), V(p, a));
     const auto [c, aire] =
-        plusLoin([&](const Tvecteur3& q) { return longueur(vectoriel(moins(q, V(p, a)), u)); });
+        plusLoin(p, ch, [&](const Tvecteur3& q) { return longueur(vectoriel(moins(q, V(p, a)), u)); });
     if (aire < eps) echoue(p, kRaisonSommetsAlignes);
-    const Tvecteur3 normale = unitaire(vectoriel(moins(V(p, c), V(p, a)), u));
+    return {a, b, c};
+}
+
+// Four vertices not coplanar to start the triangulated hull: three far
+// apart and the one farthest from their plane. None farther than eps from
+// the plane: the vertices are coplanar (462).
+std::array<int, 4> tetraedreDeDepart(TPolyedre& p, const Chantier& ch) {
+    const auto [a, b, c] = troisPointsEcartes(p, ch);
+    const Tvecteur3 normale = unitaire(vectoriel(moins(V(p, c), V(p, a)), moins(V(p, b), V(p, a))));
     const TPlanOriente q = planDe(normale, V(p, a));
-    const auto [d, hauteur] = plusLoin([&](const Tvecteur3& x) { return std::fabs(valeurPlan(q, x)); });
+    const auto [d, hauteur] =
+        plusLoin(p, ch, [&](const Tvecteur3& x) { return std::fabs(valeurPlan(q, x)); });
     if (hauteur <= eps) echoue(p, kRaisonSommetsCoplanaires);
     return {a, b, c, d};
+}
+
+// Face 1 of a polygon. Its plane goes through three vertices far apart,
+// turned the way the first three vertices not aligned turn; a vertex farther
+// than eps from it: not coplanar (502). The corners come from an exact hull
+// of the vertices written in the plane's own coordinates; a hull vertex
+// within eps of the segment joining its two neighbours lies on a side and
+// is no corner. Points on a side are dropped; points inside are refused in
+// a user's list (496), dropped otherwise. The cycle starts with the side
+// that holds the first vertex of the border, and turns counter-clockwise
+// round the normal.
+void facePolygone(TPolyedre& p, Chantier& ch) {
+    const int n = p.nombreSommets;
+    verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
+    p.nombreAretes = 0;
+    p.nombreFaces = 1;
+    TFace& F1 = face(p, 1);
+    F1 = TFace{};
+    p.voisins.efface();
+    retireDoublons(p, ch);
+
+    Tvecteur3 sens;
+    bool trouve = false;
+    for (int i = 1; i <= n - 2 && !trouve; ++i)
+        for (int j = i + 1; j <= n - 1 && !trouve && !ch.supprimes.test(i); ++j)
+            for (int k = j + 1; k <= n && !trouve && !ch.supprimes.test(j); ++k) {
+                if (ch.supprimes.test(k)) continue;
+                sens = vectoriel(moins(V(p, k), V(p, i)), moins(V(p, j), V(p, i)));
+                trouve = longueur(sens) >= eps;
+            }
+    if (!trouve) echoue(p, kRaisonSommetsAlignes);
+    const auto [a, b, c] = troisPointsEcartes(p, ch);
+    Tvecteur3 normale = unitaire(vectoriel(moins(V(p, c), V(p, a)), moins(V(p, b), V(p, a))));
+    if (scalaire(normale, sens) < 0) normale = {-normale.x, -normale.y, -normale.z};
+    F1.plan = planDe(normale, V(p, a));
+    for (int l = 1; l <= n; ++l)
+        if (!ch.supprimes.test(l) && std::fabs(valeurPlan(F1.plan, V(p, l))) > eps)
+            echoue(p, kRaisonNonCoplanaires);
+
+    // The vertices in the plane's coordinates (u, w), with u x w = normale.
+    const Tvecteur3 u = unitaire(moins(V(p, b), V(p, a)));
+    const Tvecteur3 w = vectoriel(normale, u);
+    std::vector<Tvecteur3> plat(std::size_t(n + 1));
+    std::vector<int> ordre;
+    for (int l = 1; l <= n; ++l) {
+        if (ch.supprimes.test(l)) continue;
+        const Tvecteur3 r = moins(V(p, l), V(p, a));
+        plat[std::size_t(l)] = {scalaire(r, u), scalaire(r, w), 0};
+        ordre.push_back(l);
+    }
+    auto P = [&](int l) -> const Tvecteur3& { return plat[std::size_t(l)]; };
+    // Counter-clockwise turn x -> y -> z, exactly.
+    auto tourne = [&](int x, int y, int z) {
+        return orientationExacte(P(x), P(y), P(z), {P(x).x, P(x).y, 1});
+    };
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](int x, int y) { return P(x).x < P(y).x || (P(x).x == P(y).x && P(x).y < P(y).y); });
+    // Monotone chain: the lower chain left to right, the upper one back.
+    std::vector<int> bord;
+    for (int passe = 0; passe < 2; ++passe) {
+        const std::size_t depart = bord.size();
+        for (std::size_t k = 0; k < ordre.size(); ++k) {
+            const int l = passe == 0 ? ordre[k] : ordre[ordre.size() - 1 - k];
+            while (bord.size() >= depart + 2 && tourne(bord[bord.size() - 2], bord.back(), l) <= 0)
+                bord.pop_back();
+            bord.push_back(l);
+        }
+        bord.pop_back();
+    }
+    const int tour = int(bord.size());
+    if (tour < 3) echoue(p, kRaisonSommetsAlignes);
+
+    // Corners: from the vertex that turns most, each side reaches as far
+    // along the hull as its skipped vertices stay within eps of it; the
+    // skipped vertices lie on that side and are no corners.
+    auto surSegment = [&](int x, int debut, int fin) {
+        const Tvecteur3 s = moins(P(fin), P(debut)), r = moins(P(x), P(debut));
+        const double l2 = scalaire(s, s), t = scalaire(r, s);
+        return t >= 0 && t <= l2 && std::fabs(s.x * r.y - s.y * r.x) <= eps * std::sqrt(l2);
+    };
+    auto sommetBord = [&](int k) { return bord[std::size_t(((k % tour) + tour) % tour)]; };
+    int premier = 0;
+    double plusAigu = -1;
+    for (int k = 0; k < tour; ++k) {
+        const Tvecteur3 s = moins(P(sommetBord(k + 1)), P(sommetBord(k - 1)));
+        const Tvecteur3 r = moins(P(sommetBord(k)), P(sommetBord(k - 1)));
+        const double ecart = std::fabs(s.x * r.y - s.y * r.x) / std::sqrt(scalaire(s, s));
+        if (ecart > plusAigu) {
+            plusAigu = ecart;
+            premier = k;
+        }
+    }
+    std::vector<char> coin(std::size_t(tour), 0);
+    for (int k = premier; k < premier + tour;) {
+        coin[std::size_t(k % tour)] = 1;
+        int fin = k + 1;
+        for (int j = k + 2; j <= premier + tour; ++j) {
+            bool droit = true;
+            for (int i = k + 1; i < j && droit; ++i)
+                droit = surSegment(sommetBord(i), sommetBord(k), sommetBord(j));
+            if (!droit) break;
+            fin = j;
+        }
+        k = fin;
+    }
+    if (std::count(coin.begin(), coin.end(), 1) < 3) std::fill(coin.begin(), coin.end(), 1);
+    int k0 = int(std::min_element(bord.begin(), bord.end()) - bord.begin());
+    while (!coin[std::size_t(k0)])
+        k0 = (k0 + tour - 1) % tour;
+    std::vector<int> coins;
+    for (int k = 0; k < tour; ++k) {
+        const int l = bord[std::size_t((k0 + k) % tour)];
+        if (coin[std::size_t((k0 + k) % tour)])
+            coins.push_back(l);
+        else
+            ch.supprimes.set(l);
+    }
+    const int cotes = int(coins.size());
+    if (cotes > kMaxCotesFace) echoue(p, kRaisonTropDeCotes);
+    F1.nombreSommets = uint8_t(cotes);
+    for (int k = 1; k <= cotes + 1; ++k)
+        sommetCycle(F1, k) = uint8_t(coins[std::size_t((k - 1) % cotes)]);
+    for (int k = 1; k <= cotes; ++k)
+        ajouteArete(p, sommetCycle(F1, k), sommetCycle(F1, k + 1), 1);
+
+    // The other vertices lie on a side or inside.
+    for (int l : ordre) {
+        if (ch.supprimes.test(l) || std::find(coins.begin(), coins.end(), l) != coins.end()) continue;
+        bool surUnCote = false;
+        for (int k = 1; k <= cotes && !surUnCote; ++k)
+            surUnCote = surSegment(l, sommetCycle(F1, k), sommetCycle(F1, k + 1));
+        if (!surUnCote && p.donneParSommets) echoue(p, kRaisonInterieurPolygone, l, 1);
+        ch.supprimes.set(l);
+    }
 }
 
 // The faces of the hull as the record keeps them: the corners of each face
@@ -636,7 +594,7 @@ void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
 void enveloppeConvexePlane(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
     Chantier ch;
     try {
-        premiereFace(p, ch);
+        facePolygone(p, ch);
         renumerote(p, ch);
         const TFace& F1 = face(p, 1);
         const int cotes = F1.nombreSommets;

@@ -5,11 +5,12 @@
 // (surface_convexe.h), so that neighbouring faces always agree, and are then
 // numbered in the order gift wrapping reaches them (face 1 through the first
 // three vertices not aligned, then across the sides of each face in turn).
-// A polygon gets the plane hull by gift wrapping (its plane with both
-// orientations and one side plane per side). Points that are not corners (duplicates, points on a
-// side, inner points) are dropped and the vertices renumbered; for a user's
-// own vertex list (given by vertices) they are refused with a reason whose
-// vertices the error bytes name.
+// A polygon gets the plane hull: an exact hull of its vertices in their
+// plane (with both orientations of the plane and one side plane per side).
+// Points that are not corners (duplicates, points on a side, inner points)
+// are dropped and the vertices renumbered; for a user's own vertex list
+// (given by vertices) they are refused with a reason whose vertices the
+// error bytes name.
 //
 // Face cycles turn counter-clockwise round the outward normal.
 #include <cstdint>
