@@ -7,6 +7,7 @@
 #include "base/garde.h"
 #include "base/texte.h"
 #include "model/analyse_expression.h"
+#include "model/constructions_codes.h"
 #include "model/evaluation_expression.h"
 #include "model/figure.h"
 #include "model/nombres_texte.h"
@@ -208,6 +209,15 @@ void ecritExpressionEnTexteMath(const TfigureKalmetra& f, std::string& texte, st
         remplaceChaineLongue(t, std::string(1, suite) + "(n-1)", std::string(1, kTermePrecedent1));
         remplaceChaineLongue(t, std::string(1, suite) + "(n-2)", std::string(1, kTermePrecedent2));
         scalaires = std::string(1, suite) + ",n";
+    }
+    if (f.dialogue && f.dialogue->commande == construction::kPlanEquation) {
+        // The construction dialog edits a plane given by its equation: the
+        // text is that equation, a relation in X, Y and Z.
+        suite = 0;
+        a.nombreVariables = 3;
+        a.nomsVariables = {'X', 'Y', 'Z'};
+        a.genreResultat = kGenreRelation;
+        scalaires = "X,Y,Z";
     }
     a.texte = t;
     uint16_t e = 0;

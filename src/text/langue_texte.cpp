@@ -40,7 +40,7 @@ void appliqueLangueSysteme(uint16_t langue) {
     TQappliqueLangue(langue);
     construitTableMotsCles();
     tableDesModelesDeLangue(langue);
-    verifieOrdreModeles();
+    verifieOrdreModelesUneFois();
 }
 
 uint8_t langueDuTexteFigure(std::string_view texte) {
@@ -78,7 +78,7 @@ void initialiseLangueTexte() {
     if (t->langueAppliquee < 1 || t->langueAppliquee > 3) t->langueAppliquee = 1;
     construitTableMotsCles();
     tableDesModelesDeLangue(t->langueAppliquee);
-    verifieOrdreModeles();
+    verifieOrdreModelesUneFois();
 }
 
 void termineLangueTexte() {

@@ -2,7 +2,6 @@
 
 #include "model/calcul/aides_construction.h"
 
-#include <bitset>
 #include <string>
 
 #include "base/texte.h"
@@ -23,23 +22,6 @@ std::string sansSeparateursDePoints(std::string_view texte) {
     return r;
 }
 
-std::bitset<256> codesEnveloppe(bool polygone) {
-    std::bitset<256> s;
-    auto plage = [&](int a, int b) {
-        for (int c = a; c <= b; ++c)
-            s.set(c);
-    };
-    plage(1, 21);
-    plage(24, 29);
-    plage(132, 140);
-    for (int c : {105, 148, 155, 156, 161, 189, 192, 202, 203, 206, 209, 254})
-        s.set(c);
-    if (!polygone)
-        for (int c : {150, 174, 176, 181, 211, 212, 213, 249})
-            s.set(c);
-    return s;
-}
-
 // The first object of construction code on the pair (p, q), in either order
 // unless the object is a half-line; above the object count when none.
 int paireDejaConstruite(const TfigureKalmetra& f, uint8_t code, uint8_t p, uint8_t q) {
@@ -53,11 +35,6 @@ int paireDejaConstruite(const TfigureKalmetra& f, uint8_t code, uint8_t p, uint8
 }
 
 } // namespace
-
-bool estConstructionDEnveloppe(uint8_t code, bool enveloppePolygone) {
-    static const std::bitset<256> polygone = codesEnveloppe(true), polyedre = codesEnveloppe(false);
-    return (enveloppePolygone ? polygone : polyedre).test(code);
-}
 
 void litListePoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& nombre,
                     TListePoints& points, uint16_t& erreur) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/figure.h"
+#include "model/solides/objets_enveloppe.h"
 #include "text/operandes_objets.h"
 
 namespace km32 {
@@ -18,8 +19,8 @@ constexpr int kMaxListePoints = 40;
 // Point numbers at places 1 to 40 (place 0 unused), with a separate count.
 using TListePoints = std::array<uint8_t, kMaxListePoints + 1>;
 
-constexpr uint16_t kErreurPasPointNiPolygone = 449;
-constexpr uint16_t kErreurPasPointNiPolygoneNiPolyedre = 453;
+constexpr uint16_t kErreurPasPointNiPolygone = kRaisonPasPointNiPolygone;
+constexpr uint16_t kErreurPasPointNiPolygoneNiPolyedre = kRaisonPasPointNiPolygoneNiPolyedre;
 constexpr uint16_t kErreurNombreSommets = 555;
 constexpr uint16_t kErreurNombreImpair = 558;
 constexpr uint16_t kErreurCreeDeuxFois = 559;
@@ -47,8 +48,5 @@ void litPointsEtSolides(const TfigureKalmetra& f, std::string_view texte, bool e
 // line or half-line. nombre is the number of pairs.
 void litPairesDePoints(const TfigureKalmetra& f, uint8_t code, std::string_view texte, uint8_t mode,
                        uint8_t& nombre, TListePoints& points, uint16_t& erreur);
-
-// Codes of the objects a convex hull may take.
-bool estConstructionDEnveloppe(uint8_t code, bool enveloppePolygone);
 
 } // namespace km32

@@ -18,6 +18,9 @@ namespace {
 struct EtatModeles {
     std::array<std::unique_ptr<TTableDesModeles>, 3> tables; // French, English, German
     TTableDesModeles* courante = nullptr;
+    // Whether the order of each table was checked since it was built: its
+    // patterns do not change until it is freed.
+    std::array<bool, 3> ordreVerifie{};
     AfficheurMessage afficheur = nullptr;
 };
 EtatModeles& etat() {
@@ -74,6 +77,7 @@ const TTableDesModeles& tableDesModelesDeLangue(uint16_t langue) {
         }
         relieModelesPlusPrecis(*nouvelle);
         t = std::move(nouvelle);
+        e.ordreVerifie[std::size_t(slot)] = false;
     }
     e.courante = t.get();
     return *t;
@@ -173,6 +177,17 @@ std::vector<PaireModeles> verifieOrdreModeles() {
         }
     }
     return paires;
+}
+
+void verifieOrdreModelesUneFois() {
+    EtatModeles& e = etat();
+    for (std::size_t slot = 0; slot < e.tables.size(); ++slot) {
+        if (e.tables[slot].get() != e.courante || !e.courante) continue;
+        if (e.ordreVerifie[slot]) return;
+        e.ordreVerifie[slot] = true;
+        verifieOrdreModeles();
+        return;
+    }
 }
 
 void fixeAfficheurOrdre(AfficheurMessage afficheur) {

@@ -51,6 +51,11 @@ struct PaireModeles {
 // is shown (caption "Ordre incorrect i j", text phrase i and phrase j) and
 // returned. Nothing else changes.
 std::vector<PaireModeles> verifieOrdreModeles();
+// The same check of the current table, made only the first time after the
+// table was built: the order of a table's patterns does not change while it
+// lives, so a language applied again (each figure whose text names its
+// language) does not compare the patterns again.
+void verifieOrdreModelesUneFois();
 
 // How the self-check shows a pair: by default the message-box service.
 using AfficheurMessage = void (*)(const std::string& texte, const std::string& titre);

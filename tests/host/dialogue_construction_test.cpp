@@ -10,6 +10,7 @@
 #include "host/fenetres/dialogue/modeles_dialogue.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "host/fenetres/rappels/choix_rappels.h"
+#include "model/calcul/calcul_objet.h"
 #include "model/catalogue.h"
 #include "model/nombres_texte.h"
 #include "model/prototypes/prototypes.h"
@@ -956,6 +957,75 @@ TEST_F(DialogueConstruction, TheExpressionButtonReadsTheFieldAsItsCommandDoes) {
     p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
     EXPECT_FALSE(fenetreExpressionTQ().ouverte);
     EXPECT_FALSE(p::boitesDemandees().empty());
+}
+
+// While the dialog edits a plane given by its equation, the field is read
+// whole, as one relation in X, Y and Z: one math-text zone that holds the
+// "=" and lists the three variables once.
+TEST_F(DialogueConstruction, APlaneEquationIsShownAsOneRelationInXYZ) {
+    figureDeTexte(std::string(kPointsAB) + "a réel libre de [0,5]\r\n");
+    struct Cas {
+        const char* equation;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"2X+Y-Z=3", "\\2X+Y-Z=3;s:X,Y,Z\\"},
+        {"X=a", "\\X=a;s:X,Y,Z,a\\"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.equation);
+        TFenDialog& d = ouvre(214);
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, 1, 0);
+        tape(c.equation);
+        p::boitesDemandees().clear();
+        p::envoieMessage(d.fenetre, p::WM_COMMAND, kTagExpression, 0);
+        EXPECT_TRUE(p::boitesDemandees().empty()) << p::boitesDemandees().back().texte;
+        ASSERT_TRUE(fenetreExpressionTQ().ouverte);
+        EXPECT_EQ(fenetreExpressionTQ().texte, c.attendu);
+        fermeFenetreExpression();
+        touche(p::VK_ESCAPE);
+    }
+}
+
+// A hull of a segment is undefined with the reason its reading gives
+// ("n'est ni un point, ni un polygone"), whether the figure's text or the
+// dialog made it, and it keeps that reason when it is computed again.
+TEST_F(DialogueConstruction, AHullOfASegmentKeepsTheReasonOfItsReadingWhicheverRoadMadeIt) {
+    const std::string base = std::string(kPointsAB) + "s1 segment [AB]\r\n";
+    struct Cas {
+        const char* route;
+        uint16_t commande;
+        const char* ligne;
+        uint16_t raison;
+    };
+    const Cas cas[] = {
+        {"polygon, text", 135, "H polygone enveloppe convexe de s1\r\n", 449},
+        {"polyhedron, text", 213, "H polyèdre enveloppe convexe de s1\r\n", 453},
+        {"polygon, dialog", 135, nullptr, 449},
+        {"polyhedron, dialog", 213, nullptr, 453},
+    };
+    figureDeTexte(base);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.route);
+        if (c.ligne) {
+            refaitFigure(base + c.ligne);
+        } else {
+            refaitFigure(base);
+            // Invalid objects allowed: the dialog asks whether to create it
+            // all the same, yes.
+            fig().defautObjetsNonValides = 1;
+            ouvre(c.commande);
+            p::reponsesPrevues().push_back({p::kReponseOui, {}});
+            repondEtValide({"s1", "H"});
+            p::distribueJusquAuRepos();
+        }
+        const int h = numero("H");
+        ASSERT_GT(h, 0);
+        EXPECT_EQ(objet(fig(), h).nonDefini, 1);
+        EXPECT_EQ(objet(fig(), h).raison, c.raison);
+        calculeObjet(fig(), h);
+        EXPECT_EQ(objet(fig(), h).raison, c.raison);
+    }
 }
 
 TEST_F(DialogueConstruction, ACloseRequestCancelsTheDialog) {

@@ -5,6 +5,8 @@
 #include <map>
 
 #include "phrases_essai.h"
+#include "platform/boites.h"
+#include "text/langue_texte.h"
 
 namespace km32 {
 namespace {
@@ -116,6 +118,27 @@ TEST_F(Reconnaissance, OrderCheckReportsAPatternThatHidesALaterOne) {
     ASSERT_EQ(platform::boitesDemandees().size(), 1u);
     EXPECT_EQ(platform::boitesDemandees()[0].titre, "Ordre incorrect 2003 2004");
     EXPECT_EQ(platform::boitesDemandees()[0].texte, "#2 milieu de #1\r\n#2 milieu de #1 et #3");
+}
+
+// Applying a language again (each figure whose text names its language does)
+// does not compare the patterns of a table already checked: the pair shows
+// once per table built, and again only after the tables were freed.
+TEST_F(Reconnaissance, OrderOfATableIsCheckedOncePerTableBuilt) {
+    essai::phrases().clear();
+    fixe(1, 2003, "#2 milieu de #1");
+    fixe(1, 2004, "#2 milieu de #1 et #3"); // hidden by 2003
+    libereTablesDesModeles();
+    platform::boitesDemandees().clear();
+    for (int fois = 0; fois < 5; ++fois)
+        appliqueLangueSysteme(1);
+    EXPECT_EQ(platform::boitesDemandees().size(), 1u);
+    libereTablesDesModeles();
+    appliqueLangueSysteme(1);
+    appliqueLangueSysteme(1);
+    EXPECT_EQ(platform::boitesDemandees().size(), 2u);
+    // The full check asked for by name still reports every time.
+    EXPECT_EQ(verifieOrdreModeles(), (std::vector<PaireModeles>{{2003, 2004}}));
+    EXPECT_EQ(platform::boitesDemandees().size(), 3u);
 }
 
 // A pattern whose words all come back, in order, in a later and longer one

@@ -1,5 +1,7 @@
 #include "model/solides/constructions_polyedres.h"
+#include "model/solides/objets_enveloppe.h"
 
+#include <bitset>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -342,10 +344,42 @@ void prismeOuPyramideRegulier(TfigureKalmetra& f, int i) {
     }
 }
 
+namespace {
+
+// The construction codes of the objects a hull may take: points and polygons,
+// and for a hull polyhedron also polyhedra.
+std::bitset<256> codesEnveloppe(bool polygone) {
+    std::bitset<256> s;
+    auto plage = [&](int a, int b) {
+        for (int c = a; c <= b; ++c)
+            s.set(std::size_t(c));
+    };
+    plage(1, 21);
+    plage(24, 29);
+    plage(132, 140);
+    for (int c : {105, 148, 155, 156, 161, 189, 192, 202, 203, 206, 209, 254})
+        s.set(std::size_t(c));
+    if (!polygone)
+        for (int c : {150, 174, 176, 181, 211, 212, 213, 249})
+            s.set(std::size_t(c));
+    return s;
+}
+
+} // namespace
+
+bool estConstructionDEnveloppe(uint8_t code, bool enveloppePolygone) {
+    static const std::bitset<256> polygone = codesEnveloppe(true), polyedre = codesEnveloppe(false);
+    return (enveloppePolygone ? polygone : polyedre).test(code);
+}
+
 void enveloppeDePoints(TfigureKalmetra& f, int i) {
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     p.nombreSommets = 0;
     const int n = objet(f, i).nombreParents;
+    const bool polygone = objet(f, i).codeConstruction == construction::kPolygoneEnveloppe;
+    for (int k = 0; k < n; ++k)
+        if (!estConstructionDEnveloppe(objet(f, parentDepuisZero(f, i, k)).codeConstruction, polygone))
+            return indefini(f, i, polygone ? kRaisonPasPointNiPolygone : kRaisonPasPointNiPolygoneNiPolyedre);
     for (int k = 0; k < n; ++k) {
         const int q = parentDepuisZero(f, i, k);
         const uint8_t nature = objet(f, q).nature;

@@ -52,6 +52,8 @@ void intersectionPolyedres(TfigureKalmetra& f, int objet);
 void imagePolyedre(TfigureKalmetra& f, int objet);
 void polygoneRegulier(TfigureKalmetra& f, int objet);
 void prismeOuPyramideRegulier(TfigureKalmetra& f, int objet);
+// A parent that a hull may not take (objets_enveloppe.h) makes it undefined
+// with reason 449 or 453, the reason its line gives when it is read.
 void enveloppeDePoints(TfigureKalmetra& f, int objet);
 void sommetsDesParents(TfigureKalmetra& f, int objet);
 

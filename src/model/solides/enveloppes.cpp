@@ -1,10 +1,13 @@
 #include "model/solides/enveloppes.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 
 #include "base/erreur.h"
+#include "model/solides/orientation_exacte.h"
+#include "model/solides/surface_convexe.h"
 #include "model/vecteurs.h"
 
 namespace km32 {
@@ -18,9 +21,6 @@ constexpr double eps = kEpsilonEnveloppe;
 struct Chantier {
     std::array<TEnsembleSommets, kMaxSommetsPolyedre + 1> completes{}; // joined by an edge with both faces
     TEnsembleSommets supprimes;                                        // vertices that are not corners
-    TEnsembleSommets surPlan;                                          // vertices of the face being built
-    TEnsembleSommets colineaires;                                      // points on a side between two corners
-    TEnsembleSommets exclus; // removed vertices and those of the face being pivoted round
 };
 
 // A failure of the hull with its reason; caught by the two entry points.
@@ -80,75 +80,8 @@ void ajouteOuCompleteArete(TPolyedre& p, Chantier& ch, int a, int b, int f) {
     completeArete(p, ch, a, b, f);
 }
 
-// Removes a point that is not a corner.
-void supprime(Chantier& ch, int l) {
-    ch.supprimes.set(l);
-    ch.surPlan.reset(l);
-}
-
 bool listeUtilisateur(const TPolyedre& p) {
     return p.donneParSommets && !p.polygone;
-}
-
-// Wraps the cycle of face f, whose plane is set, from its first side a -> b.
-void completeFace(TPolyedre& p, Chantier& ch, int f, int a, int b) {
-    TFace& F = face(p, f);
-    const Tvecteur3 n = normaleDe(F.plan);
-    F.nombreSommets = 2;
-    sommetCycle(F, 1) = uint8_t(a);
-    sommetCycle(F, 2) = uint8_t(b);
-    ajouteOuCompleteArete(p, ch, a, b, f);
-
-    TEnsembleSommets candidats = ch.surPlan;
-    candidats.reset(a);
-    candidats.reset(b);
-    int c = b;
-    for (;;) {
-        // The next corner: every other candidate lies on the inner side of
-        // the side c -> k; among points on that side the farthest wins.
-        int k = a;
-        for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!candidats.test(l)) continue;
-            const Tvecteur3 u = moins(V(p, k), V(p, c));
-            const Tvecteur3 m = unitaire(vectoriel(u, n));
-            const double s = scalaire(m, moins(V(p, l), V(p, c)));
-            if (s > eps)
-                k = l;
-            else if (s >= -eps && scalaire(moins(V(p, l), V(p, c)), u) > scalaire(u, u))
-                k = l;
-        }
-        // Points on the side strictly between c and k are not corners.
-        const Tvecteur3 u = moins(V(p, k), V(p, c));
-        const Tvecteur3 m = unitaire(vectoriel(u, n));
-        ch.colineaires.reset();
-        for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!candidats.test(l) || l == k) continue;
-            const Tvecteur3 w = moins(V(p, l), V(p, c));
-            if (std::fabs(scalaire(m, w)) <= eps && scalaire(w, u) > 0 && scalaire(w, u) < scalaire(u, u))
-                ch.colineaires.set(l);
-        }
-        if (F.nombreSommets + 1 > kMaxCotesFace + 1 || (k != a && F.nombreSommets + 1 > kMaxCotesFace))
-            echoue(p, kRaisonTropDeCotes);
-        sommetCycle(F, F.nombreSommets + 1) = uint8_t(k);
-        ajouteOuCompleteArete(p, ch, c, k, f);
-        for (int l = 1; l <= p.nombreSommets; ++l) {
-            if (!ch.colineaires.test(l)) continue;
-            if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, c, k);
-            supprime(ch, l);
-            candidats.reset(l);
-        }
-        if (k == a) break;
-        ++F.nombreSommets;
-        candidats.reset(k);
-        c = k;
-    }
-
-    // The points of the plane that did not become corners lie inside the face.
-    for (int l = 1; l <= p.nombreSommets; ++l) {
-        if (!candidats.test(l)) continue;
-        if (p.donneParSommets) echoue(p, p.polygone ? kRaisonInterieurPolygone : kRaisonInterieurFace, l, f);
-        supprime(ch, l);
-    }
 }
 
 // Drops the removed vertices and renumbers the others in the edges, the face
@@ -197,18 +130,10 @@ void renumerote(TPolyedre& p, Chantier& ch) {
     ch.supprimes.reset();
 }
 
-// Finds face 1 and wraps it.
-void premiereFace(TPolyedre& p, Chantier& ch) {
+// A vertex closer than eps to an earlier one is the same point: refused in
+// a user's list, dropped otherwise.
+void retireDoublons(TPolyedre& p, Chantier& ch) {
     const int n = p.nombreSommets;
-    verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
-    ch.supprimes.reset();
-    p.nombreAretes = 0;
-    p.nombreFaces = 1;
-    TFace& F1 = face(p, 1);
-    F1 = TFace{};
-    p.voisins.efface();
-
-    // Duplicates.
     for (int i = 1; i <= n; ++i) {
         if (ch.supprimes.test(i)) continue;
         for (int j = i + 1; j <= n; ++j) {
@@ -219,175 +144,323 @@ void premiereFace(TPolyedre& p, Chantier& ch) {
             }
         }
     }
-
-    // A plane through three points with every point on one side of it.
-    bool trouve = false, dessus = false;
-    Tvecteur3 normale;
-    for (int i = 1; i <= n - 2 && !trouve; ++i) {
-        if (ch.supprimes.test(i)) continue;
-        for (int j = i + 1; j <= n - 1 && !trouve; ++j) {
-            if (ch.supprimes.test(j)) continue;
-            for (int k = j + 1; k <= n && !trouve; ++k) {
-                if (ch.supprimes.test(k)) continue;
-                Tvecteur3 m = vectoriel(moins(V(p, k), V(p, i)), moins(V(p, j), V(p, i)));
-                if (longueur(m) < eps) continue;
-                m = unitaire(m);
-                const TPlanOriente q = planDe(m, V(p, i));
-                bool haut = false, bas = false;
-                ch.surPlan.reset();
-                ch.surPlan.set(i).set(j).set(k);
-                for (int l = 1; l <= n; ++l) {
-                    if (ch.supprimes.test(l) || l == i || l == j || l == k) continue;
-                    const double s = valeurPlan(q, V(p, l));
-                    if (s > eps)
-                        haut = true;
-                    else if (s < -eps)
-                        bas = true;
-                    else
-                        ch.surPlan.set(l);
-                    if (haut && bas) break;
-                    if (p.polygone && (haut || bas)) break;
-                }
-                if (p.polygone) {
-                    if (haut || bas) echoue(p, kRaisonNonCoplanaires);
-                } else {
-                    if (haut && bas) continue;
-                    if (!haut && !bas) echoue(p, kRaisonSommetsCoplanaires);
-                }
-                trouve = true;
-                dessus = haut;
-                normale = m;
-                F1.plan = q;
-            }
-        }
-    }
-    if (!trouve) echoue(p, kRaisonSommetsAlignes);
-    if (dessus) {
-        normale = {-normale.x, -normale.y, -normale.z};
-        F1.plan = {-F1.plan.a, -F1.plan.b, -F1.plan.c, -F1.plan.d};
-    }
-
-    // First side: a pair of points of the plane with every other one on the
-    // same side of their line.
-    int a = 0, b = 0;
-    for (int i = 1; i <= n && !a; ++i) {
-        if (!ch.surPlan.test(i)) continue;
-        for (int j = 1; j <= n && !a; ++j) {
-            if (j == i || !ch.surPlan.test(j)) continue;
-            const Tvecteur3 m = unitaire(vectoriel(normale, moins(V(p, j), V(p, i))));
-            bool gauche = false, droite = false;
-            for (int l = 1; l <= n; ++l) {
-                if (l == i || l == j || !ch.surPlan.test(l)) continue;
-                const double s = scalaire(m, moins(V(p, l), V(p, i)));
-                if (s > eps) gauche = true;
-                if (s < -eps) droite = true;
-                if (gauche && droite) break;
-            }
-            // Keep the pair whose other points lie on its left: the cycle
-            // then turns counter-clockwise round the outward normal.
-            if (gauche && !droite) {
-                a = i;
-                b = j;
-            }
-        }
-    }
-    if (!a) throw ErreurInterne("hull: no first side");
-
-    // The ends of the side are its two extreme points; points between them
-    // are not corners.
-    const Tvecteur3 u = moins(V(p, b), V(p, a));
-    const Tvecteur3 m = unitaire(vectoriel(normale, u));
-    int debut = a, fin = b;
-    double tDebut = 0, tFin = scalaire(u, u);
-    ch.colineaires.reset();
-    for (int l = 1; l <= n; ++l) {
-        if (l == a || l == b || !ch.surPlan.test(l)) continue;
-        const Tvecteur3 w = moins(V(p, l), V(p, a));
-        if (std::fabs(scalaire(m, w)) > eps) continue;
-        ch.colineaires.set(l);
-        const double t = scalaire(w, u);
-        if (t < tDebut) {
-            tDebut = t;
-            debut = l;
-        }
-        if (t > tFin) {
-            tFin = t;
-            fin = l;
-        }
-    }
-    ch.colineaires.set(a).set(b);
-    ch.colineaires.reset(debut).reset(fin);
-    for (int l = 1; l <= n; ++l) {
-        if (!ch.colineaires.test(l)) continue;
-        if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, debut, fin);
-        supprime(ch, l);
-    }
-    completeFace(p, ch, 1, debut, fin);
 }
 
-// Pivots round the side cycle[k] -> cycle[k + 1] of face f to find the
-// neighbouring face, then wraps it.
-void ajouteFace(TPolyedre& p, Chantier& ch, int f, int k) {
-    if (p.nombreFaces + 1 > kMaxFacesPolyedre) echoue(p, kRaisonTropDeFaces);
-    const int g = p.nombreFaces + 1;
-    const TFace& F = face(p, f);
-    const int b = sommetCycle(F, k);
-    const int a = sommetCycle(F, k + 1);
-    ch.exclus = ch.supprimes;
-    for (int l = 1; l <= F.nombreSommets; ++l)
-        ch.exclus.set(sommetCycle(F, l));
-
-    // The plane through a, b and a candidate; a candidate with points above
-    // it gives way to the first of them, until none is above.
-    const Tvecteur3 ab = moins(V(p, b), V(p, a));
-    auto normaleVers = [&](int c, Tvecteur3& n) {
-        n = vectoriel(ab, moins(V(p, c), V(p, a)));
-        if (longueur(n) < eps) return false;
-        n = unitaire(n);
-        return true;
-    };
-    int c = 0;
-    Tvecteur3 n;
-    for (int l = 1; l <= p.nombreSommets && !c; ++l)
-        if (!ch.exclus.test(l) && normaleVers(l, n)) c = l;
-    if (!c) throw ErreurInterne("hull: no vertex to pivot to");
-    TPlanOriente q = planDe(n, V(p, a));
-    for (int tours = 0;; ++tours) {
-        if (tours > 4 * kMaxSommetsPolyedre) throw ErreurInterne("hull: pivot does not settle");
-        int dessus = 0;
-        for (int l = 1; l <= p.nombreSommets && !dessus; ++l) {
-            if (l == c || ch.exclus.test(l)) continue;
-            Tvecteur3 m;
-            if (valeurPlan(q, V(p, l)) > eps && normaleVers(l, m)) {
-                dessus = l;
-                n = m;
-            }
+// The vertex not removed that is farthest by the distance given, and that
+// distance.
+template <class Distance>
+std::pair<int, double> plusLoin(const TPolyedre& p, const Chantier& ch, Distance distance) {
+    int meilleur = 0;
+    double dMax = -1;
+    for (int v = 1; v <= p.nombreSommets; ++v) {
+        if (ch.supprimes.test(v)) continue;
+        const double dv = distance(V(p, v));
+        if (dv > dMax) {
+            dMax = dv;
+            meilleur = v;
         }
-        if (!dessus) break;
-        c = dessus;
-        q = planDe(n, V(p, a));
     }
-    ch.surPlan.reset();
-    ch.surPlan.set(a).set(b);
-    for (int l = 1; l <= p.nombreSommets; ++l)
-        if (!ch.exclus.test(l) && std::fabs(valeurPlan(q, V(p, l))) <= eps) ch.surPlan.set(l);
+    return {meilleur, dMax};
+}
 
-    p.nombreFaces = uint8_t(g);
+// Three vertices far apart, for a plane that rounding hardly tilts: the
+// first vertex, the one farthest from it and the one farthest from their
+// line. None farther than eps from the line: the vertices are aligned (501).
+std::array<int, 3> troisPointsEcartes(TPolyedre& p, const Chantier& ch) {
+    const int n = p.nombreSommets;
+    int a = 0;
+    for (int v = 1; v <= n && !a; ++v)
+        if (!ch.supprimes.test(v)) a = v;
+    if (!a) echoue(p, kRaisonSommetsAlignes);
+    const auto [b, ab] = plusLoin(p, ch, [&](const Tvecteur3& q) { return longueur(moins(q, V(p, a))); });
+    if (ab < eps) echoue(p, kRaisonSommetsAlignes);
+    const Tvecteur3 u = moins(V(p, b), V(p, a));
+    const auto [c, aire] =
+        plusLoin(p, ch, [&](const Tvecteur3& q) { return longueur(vectoriel(moins(q, V(p, a)), u)); });
+    if (aire < eps) echoue(p, kRaisonSommetsAlignes);
+    return {a, b, c};
+}
+
+// Four vertices not coplanar to start the triangulated hull: three far
+// apart and the one farthest from their plane. None farther than eps from
+// the plane: the vertices are coplanar (462).
+std::array<int, 4> tetraedreDeDepart(TPolyedre& p, const Chantier& ch) {
+    const auto [a, b, c] = troisPointsEcartes(p, ch);
+    const Tvecteur3 normale = unitaire(vectoriel(moins(V(p, c), V(p, a)), moins(V(p, b), V(p, a))));
+    const TPlanOriente q = planDe(normale, V(p, a));
+    const auto [d, hauteur] =
+        plusLoin(p, ch, [&](const Tvecteur3& x) { return std::fabs(valeurPlan(q, x)); });
+    if (hauteur <= eps) echoue(p, kRaisonSommetsCoplanaires);
+    return {a, b, c, d};
+}
+
+// Face 1 of a polygon. Its plane goes through three vertices far apart,
+// turned the way the first three vertices not aligned turn; a vertex farther
+// than eps from it: not coplanar (502). The corners come from an exact hull
+// of the vertices written in the plane's own coordinates; a hull vertex
+// within eps of the segment joining its two neighbours lies on a side and
+// is no corner. Points on a side are dropped; points inside are refused in
+// a user's list (496), dropped otherwise. The cycle starts with the side
+// that holds the first vertex of the border, and turns counter-clockwise
+// round the normal.
+void facePolygone(TPolyedre& p, Chantier& ch) {
+    const int n = p.nombreSommets;
+    verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
+    p.nombreAretes = 0;
+    p.nombreFaces = 1;
+    TFace& F1 = face(p, 1);
+    F1 = TFace{};
+    p.voisins.efface();
+    retireDoublons(p, ch);
+
+    Tvecteur3 sens;
+    bool trouve = false;
+    for (int i = 1; i <= n - 2 && !trouve; ++i)
+        for (int j = i + 1; j <= n - 1 && !trouve && !ch.supprimes.test(i); ++j)
+            for (int k = j + 1; k <= n && !trouve && !ch.supprimes.test(j); ++k) {
+                if (ch.supprimes.test(k)) continue;
+                sens = vectoriel(moins(V(p, k), V(p, i)), moins(V(p, j), V(p, i)));
+                trouve = longueur(sens) >= eps;
+            }
+    if (!trouve) echoue(p, kRaisonSommetsAlignes);
+    const auto [a, b, c] = troisPointsEcartes(p, ch);
+    Tvecteur3 normale = unitaire(vectoriel(moins(V(p, c), V(p, a)), moins(V(p, b), V(p, a))));
+    if (scalaire(normale, sens) < 0) normale = {-normale.x, -normale.y, -normale.z};
+    F1.plan = planDe(normale, V(p, a));
+    for (int l = 1; l <= n; ++l)
+        if (!ch.supprimes.test(l) && std::fabs(valeurPlan(F1.plan, V(p, l))) > eps)
+            echoue(p, kRaisonNonCoplanaires);
+
+    // The vertices in the plane's coordinates (u, w), with u x w = normale.
+    const Tvecteur3 u = unitaire(moins(V(p, b), V(p, a)));
+    const Tvecteur3 w = vectoriel(normale, u);
+    std::vector<Tvecteur3> plat(std::size_t(n + 1));
+    std::vector<int> ordre;
+    for (int l = 1; l <= n; ++l) {
+        if (ch.supprimes.test(l)) continue;
+        const Tvecteur3 r = moins(V(p, l), V(p, a));
+        plat[std::size_t(l)] = {scalaire(r, u), scalaire(r, w), 0};
+        ordre.push_back(l);
+    }
+    auto P = [&](int l) -> const Tvecteur3& { return plat[std::size_t(l)]; };
+    // Counter-clockwise turn x -> y -> z, exactly.
+    auto tourne = [&](int x, int y, int z) {
+        return orientationExacte(P(x), P(y), P(z), {P(x).x, P(x).y, 1});
+    };
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](int x, int y) { return P(x).x < P(y).x || (P(x).x == P(y).x && P(x).y < P(y).y); });
+    // Monotone chain: the lower chain left to right, the upper one back.
+    std::vector<int> bord;
+    for (int passe = 0; passe < 2; ++passe) {
+        const std::size_t depart = bord.size();
+        for (std::size_t k = 0; k < ordre.size(); ++k) {
+            const int l = passe == 0 ? ordre[k] : ordre[ordre.size() - 1 - k];
+            while (bord.size() >= depart + 2 && tourne(bord[bord.size() - 2], bord.back(), l) <= 0)
+                bord.pop_back();
+            bord.push_back(l);
+        }
+        bord.pop_back();
+    }
+    const int tour = int(bord.size());
+    if (tour < 3) echoue(p, kRaisonSommetsAlignes);
+
+    // Corners: from the vertex that turns most, each side reaches as far
+    // along the hull as its skipped vertices stay within eps of it; the
+    // skipped vertices lie on that side and are no corners.
+    auto surSegment = [&](int x, int debut, int fin) {
+        const Tvecteur3 s = moins(P(fin), P(debut)), r = moins(P(x), P(debut));
+        const double l2 = scalaire(s, s), t = scalaire(r, s);
+        return t >= 0 && t <= l2 && std::fabs(s.x * r.y - s.y * r.x) <= eps * std::sqrt(l2);
+    };
+    auto sommetBord = [&](int k) { return bord[std::size_t(((k % tour) + tour) % tour)]; };
+    int premier = 0;
+    double plusAigu = -1;
+    for (int k = 0; k < tour; ++k) {
+        const Tvecteur3 s = moins(P(sommetBord(k + 1)), P(sommetBord(k - 1)));
+        const Tvecteur3 r = moins(P(sommetBord(k)), P(sommetBord(k - 1)));
+        const double ecart = std::fabs(s.x * r.y - s.y * r.x) / std::sqrt(scalaire(s, s));
+        if (ecart > plusAigu) {
+            plusAigu = ecart;
+            premier = k;
+        }
+    }
+    std::vector<char> coin(std::size_t(tour), 0);
+    for (int k = premier; k < premier + tour;) {
+        coin[std::size_t(k % tour)] = 1;
+        int fin = k + 1;
+        for (int j = k + 2; j <= premier + tour; ++j) {
+            bool droit = true;
+            for (int i = k + 1; i < j && droit; ++i)
+                droit = surSegment(sommetBord(i), sommetBord(k), sommetBord(j));
+            if (!droit) break;
+            fin = j;
+        }
+        k = fin;
+    }
+    if (std::count(coin.begin(), coin.end(), 1) < 3) std::fill(coin.begin(), coin.end(), 1);
+    int k0 = int(std::min_element(bord.begin(), bord.end()) - bord.begin());
+    while (!coin[std::size_t(k0)])
+        k0 = (k0 + tour - 1) % tour;
+    std::vector<int> coins;
+    for (int k = 0; k < tour; ++k) {
+        const int l = bord[std::size_t((k0 + k) % tour)];
+        if (coin[std::size_t((k0 + k) % tour)])
+            coins.push_back(l);
+        else
+            ch.supprimes.set(l);
+    }
+    const int cotes = int(coins.size());
+    if (cotes > kMaxCotesFace) echoue(p, kRaisonTropDeCotes);
+    F1.nombreSommets = uint8_t(cotes);
+    for (int k = 1; k <= cotes + 1; ++k)
+        sommetCycle(F1, k) = uint8_t(coins[std::size_t((k - 1) % cotes)]);
+    for (int k = 1; k <= cotes; ++k)
+        ajouteArete(p, sommetCycle(F1, k), sommetCycle(F1, k + 1), 1);
+
+    // The other vertices lie on a side or inside.
+    for (int l : ordre) {
+        if (ch.supprimes.test(l) || std::find(coins.begin(), coins.end(), l) != coins.end()) continue;
+        bool surUnCote = false;
+        for (int k = 1; k <= cotes && !surUnCote; ++k)
+            surUnCote = surSegment(l, sommetCycle(F1, k), sommetCycle(F1, k + 1));
+        if (!surUnCote && p.donneParSommets) echoue(p, kRaisonInterieurPolygone, l, 1);
+        ch.supprimes.set(l);
+    }
+}
+
+// The faces of the hull as the record keeps them: the corners of each face
+// (the vertices of its border held by three faces or more), the face each
+// corner side leads to, and the number each face gets in the record.
+struct FacesDeLEnveloppe {
+    SurfaceConvexe surface;
+    std::vector<std::vector<int>> coins;
+    std::vector<int> facesDuSommet; // per vertex: how many faces hold it on their border
+    std::vector<char> coin;         // per vertex: a corner of every face whose border holds it
+    std::vector<int> faceDuCote;    // the face whose corner cycle has the side u -> v
+    std::vector<int> numero;        // per face: its number in the record, 0 until reached
+    int taille = 0;
+    int& faceDe(int u, int v) { return faceDuCote[std::size_t(u * taille + v)]; }
+};
+
+// Which border vertices are corners. A vertex on the borders of three faces
+// or more is one. A run of vertices on the borders of two faces only, between
+// two corners c and k, is the common side of those faces: its vertices are
+// not corners when all lie within eps of the segment ck (decided once for
+// the run, from the first face that holds it), and corners otherwise. A
+// face that would keep fewer than three corners keeps them all.
+void choisitLesCoins(const TPolyedre& p, FacesDeLEnveloppe& E) {
+    const int nf = int(E.surface.faces.size());
+    E.coin.assign(std::size_t(p.nombreSommets + 1), 0);
+    std::vector<char> decide(std::size_t(p.nombreSommets + 1), 0);
+    for (int v = 1; v <= p.nombreSommets; ++v)
+        E.coin[std::size_t(v)] = E.facesDuSommet[std::size_t(v)] >= 3;
+    for (int m = 0; m < nf; ++m) {
+        const std::vector<int>& bord = E.surface.faces[std::size_t(m)].bord;
+        const int tour = int(bord.size());
+        int k0 = 0;
+        while (k0 < tour && !E.coin[std::size_t(bord[std::size_t(k0)])])
+            ++k0;
+        if (k0 == tour) continue;
+        for (int k = 0; k < tour;) {
+            const int c = bord[std::size_t((k0 + k) % tour)];
+            int j = k + 1;
+            while (!E.coin[std::size_t(bord[std::size_t((k0 + j) % tour)])])
+                ++j;
+            const int fin = bord[std::size_t((k0 + j) % tour)];
+            bool droit = true;
+            const Tvecteur3 u = moins(V(p, fin), V(p, c));
+            const double l2 = scalaire(u, u);
+            for (int i = k + 1; i < j; ++i) {
+                const Tvecteur3 w = moins(V(p, bord[std::size_t((k0 + i) % tour)]), V(p, c));
+                const double t = scalaire(w, u);
+                droit = droit && t >= 0 && t <= l2 && longueur(vectoriel(w, u)) <= eps * std::sqrt(l2);
+            }
+            for (int i = k + 1; i < j; ++i) {
+                const auto x = std::size_t(bord[std::size_t((k0 + i) % tour)]);
+                if (decide[x]) continue;
+                decide[x] = 1;
+                E.coin[x] = !droit;
+            }
+            k = j;
+        }
+    }
+    for (bool change = true; change;) {
+        change = false;
+        for (int m = 0; m < nf; ++m) {
+            const std::vector<int>& bord = E.surface.faces[std::size_t(m)].bord;
+            const auto coins =
+                std::count_if(bord.begin(), bord.end(), [&](int v) { return E.coin[std::size_t(v)]; });
+            if (coins >= 3) continue;
+            for (int v : bord)
+                E.coin[std::size_t(v)] = 1;
+            change = true;
+        }
+    }
+}
+
+// Whether l, a point of the plane of face G, lies on its side u -> v: within
+// eps of the side's line, between its ends.
+bool surLeCote(const TPolyedre& p, const TFace& G, int u, int v, int l) {
+    const Tvecteur3 cote = moins(V(p, v), V(p, u));
+    const Tvecteur3 m = unitaire(vectoriel(cote, normaleDe(G.plan)));
+    const Tvecteur3 w = moins(V(p, l), V(p, u));
+    return std::fabs(scalaire(m, w)) <= eps && scalaire(w, cote) >= 0 &&
+           scalaire(w, cote) <= scalaire(cote, cote);
+}
+
+// Records face m as face g of the record, its cycle starting at corner
+// debut, then handles the vertices of its plane that are not corners: the
+// points on its sides (refused with 508 in a user's list: the point and
+// the side's two ends) and the points inside it (503).
+void enregistreFace(TPolyedre& p, Chantier& ch, FacesDeLEnveloppe& E, int m, int g, int debut, int origine,
+                    int position) {
+    const std::vector<int>& coins = E.coins[std::size_t(m)];
+    const int cotes = int(coins.size());
+    if (cotes > kMaxCotesFace) echoue(p, kRaisonTropDeCotes);
+    const int k0 = int(std::find(coins.begin(), coins.end(), debut) - coins.begin());
+    if (k0 == cotes) throw ErreurInterne("hull: a face does not hold its first corner");
+    E.numero[std::size_t(m)] = g;
     TFace& G = face(p, g);
     G = TFace{};
-    G.faceOrigine = uint8_t(f);
-    G.positionOrigine = uint8_t(k);
-    G.plan = q;
-    completeFace(p, ch, g, a, b);
-}
+    G.plan = E.surface.faces[std::size_t(m)].plan;
+    G.faceOrigine = uint8_t(origine);
+    G.positionOrigine = uint8_t(position);
+    G.nombreSommets = uint8_t(cotes);
+    for (int k = 1; k <= cotes + 1; ++k)
+        sommetCycle(G, k) = uint8_t(coins[std::size_t((k0 + k - 1) % cotes)]);
+    for (int k = 1; k <= cotes; ++k)
+        ajouteOuCompleteArete(p, ch, sommetCycle(G, k), sommetCycle(G, k + 1), g);
 
-// Pivots round every side of face f that still lacks its second face.
-void traiteFace(TPolyedre& p, Chantier& ch, int f) {
-    const int cotes = face(p, f).nombreSommets;
-    for (int k = 1; k <= cotes; ++k) {
-        const TFace& F = face(p, f);
-        const int a = sommetCycle(F, k), b = sommetCycle(F, k + 1);
-        if (!ch.completes[b].test(a)) ajouteFace(p, ch, f, k);
+    // Points on the sides, in the order of the cycle from its first side.
+    const FaceSurface& F = E.surface.faces[std::size_t(m)];
+    const int tour = int(F.bord.size());
+    const int b0 = int(std::find(F.bord.begin(), F.bord.end(), debut) - F.bord.begin());
+    int precedent = debut;
+    for (int k = 1; k <= tour; ++k) {
+        const int l = F.bord[std::size_t((b0 + k) % tour)];
+        if (E.coin[std::size_t(l)]) {
+            precedent = l;
+            continue;
+        }
+        if (ch.supprimes.test(l)) continue;
+        int suivant = l;
+        for (int j = k + 1; j <= k + tour && !E.coin[std::size_t(suivant)]; ++j)
+            suivant = F.bord[std::size_t((b0 + j) % tour)];
+        if (listeUtilisateur(p)) echoue(p, kRaisonSurArete, l, precedent, suivant);
+        ch.supprimes.set(l);
+    }
+    // Points inside: vertices on no face's border (inside a face, or inside
+    // the hull) within eps of the face's plane; the first face that holds
+    // one names it.
+    for (int l = 1; l <= p.nombreSommets; ++l) {
+        if (ch.supprimes.test(l) || E.facesDuSommet[std::size_t(l)] > 0 || !F.surPlan.test(l)) continue;
+        if (listeUtilisateur(p))
+            for (int k = 1; k <= cotes; ++k) {
+                const int u = sommetCycle(G, k), v = sommetCycle(G, k + 1);
+                if (surLeCote(p, G, u, v, l)) echoue(p, kRaisonSurArete, l, u, v);
+            }
+        if (p.donneParSommets) echoue(p, kRaisonInterieurFace, l, g);
+        ch.supprimes.set(l);
     }
 }
 
@@ -419,23 +492,94 @@ void ajouteArete(TPolyedre& p, int a, int b, int f) {
 void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
     Chantier ch;
     try {
-        premiereFace(p, ch);
-        // Large faces (at least 5 corners and half the vertices) are pivoted
-        // round last; then every face is visited again so that the faces
-        // found meanwhile are wrapped too.
+        const int n = p.nombreSommets;
+        verifieIndice(n, 0, kMaxSommetsPolyedre, "polyhedron vertex count");
+        p.nombreAretes = 0;
+        p.nombreFaces = 0;
+        p.voisins.efface();
+        retireDoublons(p, ch);
+        const auto [a, b, c, d] = tetraedreDeDepart(p, ch);
+        TEnsembleSommets pris;
+        for (int v = 1; v <= n; ++v)
+            if (!ch.supprimes.test(v)) pris.set(v);
+
+        FacesDeLEnveloppe E;
+        E.surface = surfaceConvexe(p, pris, a, b, c, d, eps);
+        const int nf = int(E.surface.faces.size());
+        E.taille = n + 1;
+        E.facesDuSommet.assign(std::size_t(n + 1), 0);
+        E.faceDuCote.assign(std::size_t(E.taille * E.taille), -1);
+        E.numero.assign(std::size_t(nf), 0);
+        for (int m = 0; m < nf; ++m)
+            for (int v : E.surface.faces[std::size_t(m)].bord)
+                ++E.facesDuSommet[std::size_t(v)];
+        choisitLesCoins(p, E);
+        for (int m = 0; m < nf; ++m) {
+            std::vector<int> coins;
+            for (int v : E.surface.faces[std::size_t(m)].bord)
+                if (E.coin[std::size_t(v)]) coins.push_back(v);
+            for (std::size_t k = 0; k < coins.size(); ++k)
+                E.faceDe(coins[k], coins[(k + 1) % coins.size()]) = m;
+            E.coins.push_back(std::move(coins));
+        }
+
+        // Face 1: the face whose plane holds the first three vertices not
+        // aligned, in increasing order; its cycle starts with the side that
+        // holds the first of its border vertices.
+        int premiere = -1;
+        for (int i = 1; i <= n && premiere < 0; ++i) {
+            if (!pris.test(i)) continue;
+            for (int j = i + 1; j <= n && premiere < 0; ++j) {
+                if (!pris.test(j)) continue;
+                for (int k = j + 1; k <= n && premiere < 0; ++k) {
+                    if (!pris.test(k)) continue;
+                    if (longueur(vectoriel(moins(V(p, k), V(p, i)), moins(V(p, j), V(p, i)))) < eps) continue;
+                    for (int m = 0; m < nf && premiere < 0; ++m) {
+                        const TEnsembleSommets& s = E.surface.faces[std::size_t(m)].surPlan;
+                        if (s.test(i) && s.test(j) && s.test(k)) premiere = m;
+                    }
+                }
+            }
+        }
+        if (premiere < 0) premiere = 0;
+        const std::vector<int>& bord = E.surface.faces[std::size_t(premiere)].bord;
+        const int tour = int(bord.size());
+        int k0 = int(std::min_element(bord.begin(), bord.end()) - bord.begin());
+        while (!E.coin[std::size_t(bord[std::size_t(k0)])])
+            k0 = (k0 + tour - 1) % tour;
+        p.nombreFaces = 1;
+        enregistreFace(p, ch, E, premiere, 1, bord[std::size_t(k0)], 0, 0);
+
+        // Every face reached across the sides of the faces already found, in
+        // order; large faces (at least 5 corners and half the vertices) are
+        // pivoted round last.
+        auto traiteFace = [&](int f) {
+            const int cotes = face(p, f).nombreSommets;
+            for (int k = 1; k <= cotes; ++k) {
+                const int u = sommetCycle(face(p, f), k), v = sommetCycle(face(p, f), k + 1);
+                if (ch.completes[v].test(u)) continue;
+                const int m = E.faceDe(v, u);
+                if (m < 0 || E.numero[std::size_t(m)] != 0)
+                    throw ErreurInterne("hull: a side with no new face");
+                if (p.nombreFaces + 1 > kMaxFacesPolyedre) echoue(p, kRaisonTropDeFaces);
+                const int g = ++p.nombreFaces;
+                enregistreFace(p, ch, E, m, g, v, f, k);
+            }
+        };
         for (int f = 1; f <= p.nombreFaces; ++f) {
             TFace& F = face(p, f);
-            if (f > 1 && F.nombreSommets >= 5 && 2 * F.nombreSommets >= p.nombreSommets) {
+            if (f > 1 && F.nombreSommets >= 5 && 2 * F.nombreSommets >= n) {
                 F.marque = 1;
                 continue;
             }
-            traiteFace(p, ch, f);
+            traiteFace(f);
         }
         for (int f = 2; f <= p.nombreFaces; ++f)
-            traiteFace(p, ch, f);
+            traiteFace(f);
+        if (p.nombreFaces != nf) throw ErreurInterne("hull: a face was not reached");
 
         // A vertex on no edge lies inside the hull.
-        for (int v = 1; v <= p.nombreSommets; ++v) {
+        for (int v = 1; v <= n; ++v) {
             if (ch.supprimes.test(v) || p.voisins[v].any()) continue;
             if (p.donneParSommets) echoue(p, kRaisonInterieurPolyedre, v);
             ch.supprimes.set(v);
@@ -450,7 +594,7 @@ void enveloppeConvexe3D(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
 void enveloppeConvexePlane(TPolyedre& p, uint8_t& nonDefini, uint16_t& raison) {
     Chantier ch;
     try {
-        premiereFace(p, ch);
+        facePolygone(p, ch);
         renumerote(p, ch);
         const TFace& F1 = face(p, 1);
         const int cotes = F1.nombreSommets;

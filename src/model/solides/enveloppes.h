@@ -1,11 +1,16 @@
 #pragma once
 // Convex hulls of the vertex list of a polyhedron record: the faces, edges
-// and vertex cycles are rebuilt by gift wrapping. A polyhedron gets the space
-// hull, a polygon the plane hull (its plane with both orientations and one
-// side plane per side). Points that are not corners (duplicates, points on a
-// side, inner points) are dropped and the vertices renumbered; for a user's
-// own vertex list (given by vertices) they are refused with a reason whose
-// vertices the error bytes name.
+// and vertex cycles are rebuilt. A polyhedron gets the space hull: its faces
+// come from an exact triangulated hull merged within the tolerance
+// (surface_convexe.h), so that neighbouring faces always agree, and are then
+// numbered in the order gift wrapping reaches them (face 1 through the first
+// three vertices not aligned, then across the sides of each face in turn).
+// A polygon gets the plane hull: an exact hull of its vertices in their
+// plane (with both orientations of the plane and one side plane per side).
+// Points that are not corners (duplicates, points on a side, inner points)
+// are dropped and the vertices renumbered; for a user's own vertex list
+// (given by vertices) they are refused with a reason whose vertices the
+// error bytes name.
 //
 // Face cycles turn counter-clockwise round the outward normal.
 #include <cstdint>

@@ -68,15 +68,6 @@ std::string terme(const TfigureKalmetra& f, const std::string& texte, uint16_t& 
     return texte.substr(0, egal + 1) + enMath(f, ";" + texte.substr(0, 1) + texte.substr(egal + 1), erreur);
 }
 
-// An equation: each side in math form with the variables.
-std::string equation(const TfigureKalmetra& f, const std::string& vars, const std::string& texte,
-                     uint16_t& erreur) {
-    const std::size_t egal = texte.find('=');
-    if (egal == std::string::npos) return enMath(f, vars + ";" + texte, erreur);
-    return enMath(f, vars + ";" + texte.substr(0, egal), erreur) + "=" +
-           enMath(f, vars + ";" + texte.substr(egal + 1), erreur);
-}
-
 } // namespace
 
 std::string expressionDuChampCourant(const TfigureKalmetra& f, const TDialogueObjet& d, int k,
@@ -103,8 +94,8 @@ std::string expressionDuChampCourant(const TfigureKalmetra& f, const TDialogueOb
     case 131: // curve Y = f(X)
         vars = "X";
         break;
-    case 214: // plane equation in X, Y and Z
-        return equation(f, "XYZ", texte, erreur);
+    case 214: // plane equation: read as a relation in X, Y and Z while the dialog edits it
+        break;
     case 101:
     case 102:
     case 103: // term of a sequence
