@@ -2,9 +2,9 @@
 // Vector output of a drawing to a file: an SVG or PDF surface of a given size
 // in points with a device context drawing into it. One device unit is one
 // point, or the fraction of a point given, so that a drawing can keep
-// coordinates finer than a point. The file is created (or emptied) at once
-// and is complete once termine() returns or the output is destroyed; every
-// write into it is checked.
+// coordinates finer than a point. The file is written whole once termine()
+// returns or the output is destroyed (platform::ecritImage): until then, and
+// after a failure, the old file stays as it was.
 #include "platform/contexte_dessin.h"
 #include "platform/fichiers.h"
 
@@ -39,7 +39,7 @@ class SortieVectorielle {
     int erreur() const;
 
   private:
-    FluxFichier flux_;
+    FichierImage flux_;
     cairo_surface_t* surface_ = nullptr;
     std::unique_ptr<ContexteDessin> contexte_;
     ContexteDessin vide_;

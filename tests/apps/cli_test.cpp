@@ -1,4 +1,5 @@
 // The command-line host, run as a program.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fichier_essai.h"
 #include "lancement_cli.h"
 #include "texte_noms_allonges.h"
 
@@ -455,6 +457,49 @@ TEST_F(CliEcritures, APictureThatCannotBeWrittenFailsWithTheSystemsReason) {
                   std::string::npos)
             << c.sortie << "\n"
             << r.sortie;
+    }
+}
+
+// A picture is written whole or not at all. With the size of a file limited
+// below the picture's (ulimit -f, SIGXFSZ ignored so that the write fails
+// with EFBIG instead of ending the program), each format fails with status
+// 1: an existing picture keeps its bytes, a new name leaves no file, and no
+// temporary file stays in the folder. Without the limit the same pictures
+// are written, larger than it.
+TEST_F(CliEcritures, APictureThatCannotBeWrittenWholeLeavesTheOldOneAndNoNewFile) {
+    const std::string cube = std::string(KM32_EXAMPLES) + "/cube_prime.k3v";
+    const std::string ancien = "the old picture, kept byte for byte";
+    const std::string limite = "trap '' XFSZ; ulimit -f 4; ";
+    for (const char* extension : {".png", ".svg", ".pdf"}) {
+        const std::string image = dossier + "/image" + extension;
+        const std::string commande =
+            "'" + std::string(KM32_CLI) + "' render '" + cube + "' -o '" + image + "' --size 1600x1200 2>&1";
+        ASSERT_EQ(lanceCommande(commande).statut, 0) << image;
+        ASSERT_GT(std::filesystem::file_size(image), 8192u) << image << ": smaller than the limit";
+        for (const bool existe : {true, false}) {
+            std::filesystem::remove(image);
+            if (existe) {
+                std::FILE* f = std::fopen(image.c_str(), "wb");
+                ASSERT_NE(f, nullptr);
+                std::fputs(ancien.c_str(), f);
+                std::fclose(f);
+            }
+            const Resultat r = lanceCommande("sh -c \"" + limite + commande + "\"");
+            EXPECT_EQ(r.statut, 1) << image << "\n" << r.sortie;
+            EXPECT_TRUE(contient(r.sortie, "'" + image + "'")) << r.sortie;
+            std::vector<std::string> restes;
+            for (const auto& e : std::filesystem::directory_iterator(dossier))
+                restes.push_back(e.path().filename().string());
+            std::sort(restes.begin(), restes.end());
+            if (existe) {
+                EXPECT_EQ(km32::essais::contenuFichier(image), ancien) << image;
+                EXPECT_EQ(restes, (std::vector<std::string>{std::string("image") + extension, "tetra.k3v"}))
+                    << image;
+            } else {
+                EXPECT_EQ(restes, std::vector<std::string>{"tetra.k3v"}) << image;
+            }
+        }
+        std::filesystem::remove(image);
     }
 }
 
