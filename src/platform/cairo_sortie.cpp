@@ -22,6 +22,10 @@ cairo_status_t ecritureCairo(void* flux, const unsigned char* octets, unsigned i
 SortieVectorielle::SortieVectorielle(FormatVectoriel format, const std::string& fichier, double largeur,
                                      double hauteur, double pointsParUnite)
     : flux_(fichier) {
+    if (flux_.erreur() != 0) { // no file can be made there: nothing is drawn
+        termine_ = true;
+        return;
+    }
     const double w = std::isfinite(largeur) ? std::max(1.0, largeur) : 1.0;
     const double h = std::isfinite(hauteur) ? std::max(1.0, hauteur) : 1.0;
     surface_ = format == FormatVectoriel::Svg

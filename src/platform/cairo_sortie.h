@@ -22,7 +22,7 @@ class SortieVectorielle {
     // fichier: the file name in UTF-8; the page is largeur x hauteur points
     // (at least 1 each), pointsParUnite points for one device unit (a
     // value that is not positive and finite is taken as 1). ok() tells
-    // whether the surface could be made.
+    // whether the surface could be made (and the file's folder exists).
     SortieVectorielle(FormatVectoriel format, const std::string& fichier, double largeur, double hauteur,
                       double pointsParUnite = 1.0);
     ~SortieVectorielle();

@@ -302,6 +302,23 @@ int ecritImage(const std::string& chemin, std::string_view octets) {
     return errno != 0 ? errno : EIO;
 }
 
+namespace {
+
+// Why no file can be made at the path: its folder does not exist (ENOENT)
+// or is not a folder (ENOTDIR); 0 otherwise.
+int erreurDossier(const std::string& chemin) {
+    const std::size_t barre = chemin.find_last_of('/');
+    const std::string dossier = barre == std::string::npos ? "." : barre == 0 ? "/" : chemin.substr(0, barre);
+    struct stat s;
+    if (::stat(dossier.c_str(), &s) != 0) return errno != 0 ? errno : ENOENT;
+    return S_ISDIR(s.st_mode) ? 0 : ENOTDIR;
+}
+
+} // namespace
+
+FichierImage::FichierImage(std::string chemin)
+    : chemin_(std::move(chemin)), erreur_(erreurDossier(chemin_)) {}
+
 bool FichierImage::ecrit(std::string_view octets) {
     if (erreur_ != 0 || ferme_) return false;
     try {

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace km32::platform {
 
@@ -83,10 +82,11 @@ int ecritImage(const std::string& chemin, std::string_view octets);
 
 // A picture file as cairo hands it over, piece by piece: the pieces are kept
 // in memory and ferme writes them whole through ecritImage. The first
-// failure's system error (errno) stays in erreur.
+// failure's system error (errno) stays in erreur; a folder that does not
+// exist is one from the start, so that nothing is drawn for it.
 class FichierImage {
   public:
-    explicit FichierImage(std::string chemin) : chemin_(std::move(chemin)) {}
+    explicit FichierImage(std::string chemin);
     FichierImage(const FichierImage&) = delete;
     FichierImage& operator=(const FichierImage&) = delete;
     // Adds the bytes to the picture; false once anything failed.
