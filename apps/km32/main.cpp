@@ -1,12 +1,12 @@
 // km32: the command-line host. It uses only the public interface km32.h.
 //
 // Every figure command reads a figure file (or standard input for "-"),
-// refuses what is not a figure text (an empty file, a NUL byte), applies the
-// figure's language so that the library's messages and ours are in one
-// language, creates the figure, and prints each message of the library with
-// the number of the line that failed. Exit status: 0 success, 1 the command
-// ran and failed (a file, a line of the figure, an unknown test sentence), 2
-// the command line is wrong.
+// refuses what is not a figure text (UTF-16, an empty file, a NUL byte),
+// applies the figure's language so that the library's messages and ours are
+// in one language, creates the figure, and prints the one report of a line
+// that failed (rapport_ligne.h). Each command has its help (aide_commandes.h).
+// Exit status: 0 success, 1 the command ran and failed (a file, a line of
+// the figure, an unknown test sentence), 2 the command line is wrong.
 #include "km32.h"
 
 #include <cerrno>
