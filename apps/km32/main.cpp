@@ -612,6 +612,10 @@ int execute(int argc, char** argv) {
         ecris(stdout, "km32 " + km32cli::utf8DeWindows1252(version) + "\n");
         return kSucces;
     }
+    if (commande == "help" && arguments.size() > 2) {
+        ecris(stderr, std::string("km32: help: one command at a time\n\n") + kUsage);
+        return kErreurUsage;
+    }
     if (commande == "help" && arguments.size() == 2) return aide(arguments[1]);
     if (commande == "--help" || commande == "-h" || commande == "help") {
         ecris(stdout, kUsage);

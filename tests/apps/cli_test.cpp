@@ -322,6 +322,7 @@ TEST_F(Cli, EachCommandHasItsHelp) {
     const Resultat inconnue = lance("help frobnicate");
     EXPECT_EQ(inconnue.statut, 2);
     EXPECT_TRUE(contient(inconnue.sortie, "unknown command 'frobnicate'")) << inconnue.sortie;
+    EXPECT_EQ(lance("help render values").statut, 2);
 }
 
 // The patterns that state a property (2318-2341) are French in the tables
