@@ -87,7 +87,11 @@ KM32_EXPORT void KMLibereBloc(uint32_t bloc);
  * the number (from 1) of the first line of the text that could not be run;
  * -1 for refused arguments (NULL text or name, a size outside 1..16384, an
  * angle that is not a number), -2 when the file could not be written, -3 for
- * another extension, -4 when all 64 figure numbers are taken. */
+ * another extension, -4 when all 64 figure numbers are taken. The picture is
+ * written whole or not at all, as KMsauveFigure writes a figure: into a new
+ * file beside it, renamed over it once complete. After -2 a file of that
+ * name keeps its content and no new file is left (a device or a pipe named
+ * as the picture is written into directly). */
 KM32_EXPORT int32_t KMRendFigureDansFichier(const char* texte, const char* fichier, int32_t largeur,
                                             int32_t hauteur, const double* angles);
 /* The same, with the physical width of an SVG or PDF page: largeurMm

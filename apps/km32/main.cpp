@@ -1,12 +1,12 @@
 // km32: the command-line host. It uses only the public interface km32.h.
 //
 // Every figure command reads a figure file (or standard input for "-"),
-// refuses what is not a figure text (an empty file, a NUL byte), applies the
-// figure's language so that the library's messages and ours are in one
-// language, creates the figure, and prints each message of the library with
-// the number of the line that failed. Exit status: 0 success, 1 the command
-// ran and failed (a file, a line of the figure, an unknown test sentence), 2
-// the command line is wrong.
+// refuses what is not a figure text (UTF-16, an empty file, a NUL byte),
+// applies the figure's language so that the library's messages and ours are
+// in one language, creates the figure, and prints the one report of a line
+// that failed (rapport_ligne.h). Each command has its help (aide_commandes.h).
+// Exit status: 0 success, 1 the command ran and failed (a file, a line of
+// the figure, an unknown test sentence), 2 the command line is wrong.
 #include "km32.h"
 
 #include <cerrno>
@@ -20,7 +20,10 @@
 #include <vector>
 
 #include "affichage_figure.h"
+#include "aide_commandes.h"
 #include "encodage.h"
+#include "encodage_utf16.h"
+#include "rapport_ligne.h"
 #include "textes_cli.h"
 
 namespace {
@@ -43,7 +46,9 @@ constexpr const char* kUsage =
     "                                     in pixels (800x600 by default); --page-width: the\n"
     "                                     printed width of an SVG or PDF page in millimetres\n"
     "                                     (0.1 to 10000; one point per pixel by default),\n"
-    "                                     its height in proportion; view angles in degrees;\n"
+    "                                     its height in proportion; --angles: the view in\n"
+    "                                     degrees, A about the vertical axis, B tilted,\n"
+    "                                     C in the picture's plane (km32 help render);\n"
     "                                     the options before or after the figure\n"
     "  values FIGURE.k3v [NAME...]        values of the number objects, undefined objects\n"
     "  text FIGURE.k3v                    the figure written back as text\n"
@@ -54,6 +59,8 @@ constexpr const char* kUsage =
     "                                     for its menu; Ctrl+S saves into FIGURE.k3v,\n"
     "                                     Ctrl+Z undoes, Ctrl+Y or Ctrl+Shift+Z redoes,\n"
     "                                     F1 shows help, Ctrl+Q quits\n"
+    "  help COMMAND                       the help of one command, its options and\n"
+    "                                     its exit status (also: km32 COMMAND --help)\n"
     "  --version                          the version of the library\n"
     "  --help                             this help\n"
     "\n"
@@ -61,12 +68,10 @@ constexpr const char* kUsage =
     "figure creates at random (and the trials of property tests) the same way on\n"
     "every run. A figure file is read in Windows-1252 or in UTF-8; output is UTF-8.\n";
 
-// A message box of the library, kept until the command knows which line of
-// the figure it belongs to.
-struct MessageBibliotheque {
-    std::string titre; // UTF-8
-    std::string texte; // UTF-8
-};
+using km32cli::MessageBibliotheque;
+
+// The library's message boxes, kept until the command knows which line of
+// the figure they belong to.
 std::vector<MessageBibliotheque> messagesEnAttente;
 
 // The figure a command works on: its file name as given, its text in the
@@ -130,20 +135,28 @@ std::string ligneDuTexte(const std::string& texte, int k) {
     return {};
 }
 
-// Prints the library's pending messages, each with the figure file and the
-// line that failed (0: the message belongs to no line); a failing line with
-// no message is printed with its text. True when anything went wrong.
+// The report of the failing line (rapport_ligne.h) made of the library's
+// pending messages, which it takes; printed on the error output.
+std::vector<std::string> signaleLigneFautive(const Figure& figure, int ligne) {
+    const std::vector<std::string> rapport = km32cli::rapportLigneFautive(
+        figure.nom, ligne, messagesEnAttente, km32cli::utf8DeWindows1252(ligneDuTexte(figure.texte, ligne)),
+        figure.langue);
+    messagesEnAttente.clear();
+    for (const std::string& l : rapport)
+        ecris(stderr, "km32: " + l + "\n");
+    return rapport;
+}
+
+// Prints the library's pending messages: the report of the line that failed,
+// or (0: no line failed) each message with the figure file. True when
+// anything went wrong.
 bool signaleMessages(const Figure& figure, int ligne) {
-    std::string prefixe = "km32: " + figure.nom + ": ";
     if (ligne > 0) {
-        char numero[64];
-        std::snprintf(numero, sizeof numero, tr(TexteCli::Ligne, figure), ligne);
-        prefixe += std::string(numero) + ": ";
+        signaleLigneFautive(figure, ligne);
+        return true;
     }
-    const bool echec = ligne > 0 || !messagesEnAttente.empty();
-    if (ligne > 0 && messagesEnAttente.empty())
-        messagesEnAttente.push_back({tr(TexteCli::LigneNonExecutee, figure),
-                                     km32cli::utf8DeWindows1252(ligneDuTexte(figure.texte, ligne))});
+    const std::string prefixe = "km32: " + figure.nom + ": ";
+    const bool echec = !messagesEnAttente.empty();
     for (const MessageBibliotheque& m : messagesEnAttente) {
         std::string texte = m.texte;
         // A line break of a box goes on an indented line of its own.
@@ -174,14 +187,21 @@ bool lisFichier(const char* chemin, std::string& octets, std::string& erreur) {
     return ok;
 }
 
-// Reads the figure file and checks that it can be a figure text: not empty
-// (blanks and line breaks alone count as empty) and without a NUL byte,
-// which would end the text there and lose every line after it.
+// Reads the figure file and checks that it can be a figure text: not in
+// UTF-16 (named as such), not empty (blanks and line breaks alone count as
+// empty) and without a NUL byte, which would end the text there and lose
+// every line after it.
 bool lisFigure(const char* chemin, Figure& figure) {
     figure.nom = std::strcmp(chemin, "-") == 0 ? "<stdin>" : chemin;
     std::string octets, erreur;
     if (!lisFichier(chemin, octets, erreur)) {
         ecris(stderr, "km32: cannot read the figure file '" + figure.nom + "': " + erreur + "\n");
+        return false;
+    }
+    if (const km32cli::Utf16 utf16 = km32cli::detecteUtf16(octets);
+        utf16.ordre != km32cli::OrdreUtf16::Aucun) {
+        ecris(stderr, "km32: " + figure.nom + ": the file is written in " + km32cli::nomUtf16(utf16) +
+                          ", so it is not a figure text: a figure file is read in UTF-8 or Windows-1252\n");
         return false;
     }
     const std::size_t nul = octets.find('\0');
@@ -492,7 +512,44 @@ int valeurs(const Figure& figure, const std::vector<const char*>& noms) {
     return echec ? kEchec : kSucces;
 }
 
+// km32 show runs the figure once without a window first: a line that fails
+// gets the report every command prints, on the error output and in a box,
+// and no window opens. Messages of a figure that runs are left to the
+// window's figure, which shows them itself.
+int montre(const Figure& figure, const char* chemin) {
+    const int16_t numero = KMCreeFigEtRenvoieNumero(0, nullptr, figure.texte.c_str(), nullptr);
+    const int ligne = numero > 0 ? int(KMLigneEnErreur(numero)) : 0;
+    detruitFigure(numero);
+    if (ligne > 0) {
+        km32cli::montreRapportDansUneBoite(signaleLigneFautive(figure, ligne), figure.langue);
+        return kEchec;
+    }
+    messagesEnAttente.clear();
+    return km32cli::afficheFigure(chemin, figure.texte, figure.langue);
+}
+
+// Prints the help of one command on the standard output; a name that is no
+// command is a usage error.
+int aide(std::string_view commande) {
+    const std::string texte = km32cli::aideCommande(commande);
+    if (texte.empty()) {
+        ecris(stderr, "km32: help: unknown command '" + std::string(commande) +
+                          "' (km32 --help lists the commands)\n");
+        return kErreurUsage;
+    }
+    ecris(stdout, texte);
+    return kSucces;
+}
+
+// True when the command's arguments ask for its help.
+bool demandeAide(const std::vector<const char*>& arguments) {
+    for (const char* a : arguments)
+        if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) return true;
+    return false;
+}
+
 int commandeDeFigure(std::string_view commande, const std::vector<const char*>& arguments) {
+    if (demandeAide(arguments)) return aide(commande);
     if (arguments.empty()) {
         std::fprintf(stderr, "km32: %.*s: a figure file is needed\n\n%s", int(commande.size()),
                      commande.data(), kUsage);
@@ -517,7 +574,7 @@ int commandeDeFigure(std::string_view commande, const std::vector<const char*>& 
     }
     Figure figure;
     if (!lisFigure(arguments[0], figure)) return kEchec;
-    if (commande == "show") return km32cli::afficheFigure(arguments[0], figure.texte, figure.langue);
+    if (commande == "show") return montre(figure, arguments[0]);
     if (commande == "text") return texteEcrit(figure);
     if (commande == "test") return test(figure, suite);
     return valeurs(figure, suite);
@@ -555,8 +612,13 @@ int execute(int argc, char** argv) {
         ecris(stdout, "km32 " + km32cli::utf8DeWindows1252(version) + "\n");
         return kSucces;
     }
+    if (commande == "help" && arguments.size() > 2) {
+        ecris(stderr, std::string("km32: help: one command at a time\n\n") + kUsage);
+        return kErreurUsage;
+    }
+    if (commande == "help" && arguments.size() == 2) return aide(arguments[1]);
     if (commande == "--help" || commande == "-h" || commande == "help") {
-        std::fputs(kUsage, stdout);
+        ecris(stdout, kUsage);
         return kSucces;
     }
     if (commande == "render" || commande == "values" || commande == "text" || commande == "test" ||

@@ -16,13 +16,13 @@ namespace km32::platform {
 
 cairo_status_t ecritureCairo(void* flux, const unsigned char* octets, unsigned int longueur) {
     const std::string_view morceau(reinterpret_cast<const char*>(octets), longueur);
-    return static_cast<FluxFichier*>(flux)->ecrit(morceau) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+    return static_cast<FichierImage*>(flux)->ecrit(morceau) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
 }
 
 SortieVectorielle::SortieVectorielle(FormatVectoriel format, const std::string& fichier, double largeur,
                                      double hauteur, double pointsParUnite)
     : flux_(fichier) {
-    if (flux_.erreur() != 0) {
+    if (flux_.erreur() != 0) { // no file can be made there: nothing is drawn
         termine_ = true;
         return;
     }
@@ -50,8 +50,9 @@ bool SortieVectorielle::termine() {
     termine_ = true;
     contexte_.reset(); // the backend lets go of the surface first
     cairo_surface_finish(surface_);
-    const bool dessine = cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
-    reussi_ = flux_.ferme() && dessine;
+    // A drawing that failed is not written: the old file, if any, stays.
+    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) flux_.abandonne();
+    reussi_ = flux_.ferme();
     return reussi_;
 }
 

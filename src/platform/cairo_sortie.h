@@ -2,9 +2,9 @@
 // Vector output of a drawing to a file: an SVG or PDF surface of a given size
 // in points with a device context drawing into it. One device unit is one
 // point, or the fraction of a point given, so that a drawing can keep
-// coordinates finer than a point. The file is created (or emptied) at once
-// and is complete once termine() returns or the output is destroyed; every
-// write into it is checked.
+// coordinates finer than a point. The file is written whole once termine()
+// returns or the output is destroyed (platform::ecritImage): until then, and
+// after a failure, the old file stays as it was.
 #include "platform/contexte_dessin.h"
 #include "platform/fichiers.h"
 
@@ -22,7 +22,7 @@ class SortieVectorielle {
     // fichier: the file name in UTF-8; the page is largeur x hauteur points
     // (at least 1 each), pointsParUnite points for one device unit (a
     // value that is not positive and finite is taken as 1). ok() tells
-    // whether the surface could be made.
+    // whether the surface could be made (and the file's folder exists).
     SortieVectorielle(FormatVectoriel format, const std::string& fichier, double largeur, double hauteur,
                       double pointsParUnite = 1.0);
     ~SortieVectorielle();
@@ -39,7 +39,7 @@ class SortieVectorielle {
     int erreur() const;
 
   private:
-    FluxFichier flux_;
+    FichierImage flux_;
     cairo_surface_t* surface_ = nullptr;
     std::unique_ptr<ContexteDessin> contexte_;
     ContexteDessin vide_;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -232,7 +233,23 @@ bool remplaceEnPlace(const std::string& cible, std::string_view octets, mode_t m
     return false;
 }
 
-bool ecrit(std::string cible, std::string_view octets) {
+// What becomes of a target that is neither a plain file nor a folder (a
+// device, a pipe): a figure is not saved there; a picture goes into it.
+enum class CibleSpeciale { Refusee, EcriteDirectement };
+
+// Writes the bytes into such a target as it is opened: it has no content to
+// keep and cannot be replaced.
+bool ecritDirectement(const std::string& cible, std::string_view octets) {
+    const int fd = ::open(cible.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ecritDescripteur(fd, octets);
+    const int erreur = errno;
+    if (!ferme(fd)) return false;
+    errno = erreur;
+    return ok;
+}
+
+bool ecrit(std::string cible, std::string_view octets, CibleSpeciale speciale) {
     if (!suitLiens(cible)) return false;
     struct stat s;
     if (::stat(cible.c_str(), &s) != 0) return errno == ENOENT && remplace(cible, octets, modeNeuf());
@@ -241,6 +258,7 @@ bool ecrit(std::string cible, std::string_view octets) {
         return false;
     }
     if (!S_ISREG(s.st_mode)) {
+        if (speciale == CibleSpeciale::EcriteDirectement) return ecritDirectement(cible, octets);
         errno = EINVAL;
         return false;
     }
@@ -256,7 +274,7 @@ bool ecrit(std::string cible, std::string_view octets) {
 
 bool ecritFichier(std::string_view nom, std::string_view octets) {
     errno = 0;
-    const bool ok = !nom.empty() && ecrit(chemin(nom).string(), octets);
+    const bool ok = !nom.empty() && ecrit(chemin(nom).string(), octets, CibleSpeciale::Refusee);
     etatEcriture().erreur = ok ? 0 : (nom.empty() ? ENOENT : (errno != 0 ? errno : EIO));
     return ok;
 }
@@ -277,29 +295,54 @@ void reinitialiseFichiers() {
     etatEcriture() = EtatEcriture{};
 }
 
-FluxFichier::FluxFichier(const std::string& chemin) {
-    fd_ = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd_ < 0) erreur_ = errno != 0 ? errno : EIO;
+int ecritImage(const std::string& chemin, std::string_view octets) {
+    if (chemin.empty()) return ENOENT;
+    errno = 0;
+    if (ecrit(chemin, octets, CibleSpeciale::EcriteDirectement)) return 0;
+    return errno != 0 ? errno : EIO;
 }
 
-FluxFichier::~FluxFichier() {
-    if (fd_ >= 0) ::close(fd_);
+namespace {
+
+// Why no file can be made at the path: its folder does not exist (ENOENT)
+// or is not a folder (ENOTDIR); 0 otherwise.
+int erreurDossier(const std::string& chemin) {
+    const std::size_t barre = chemin.find_last_of('/');
+    const std::string dossier = barre == std::string::npos ? "." : barre == 0 ? "/" : chemin.substr(0, barre);
+    struct stat s;
+    if (::stat(dossier.c_str(), &s) != 0) return errno != 0 ? errno : ENOENT;
+    return S_ISDIR(s.st_mode) ? 0 : ENOTDIR;
 }
 
-bool FluxFichier::ecrit(std::string_view octets) {
-    if (erreur_ != 0) return false;
-    if (ecritDescripteur(fd_, octets)) return true;
-    erreur_ = errno != 0 ? errno : EIO;
-    return false;
+} // namespace
+
+FichierImage::FichierImage(std::string chemin)
+    : chemin_(std::move(chemin)), erreur_(erreurDossier(chemin_)) {}
+
+bool FichierImage::ecrit(std::string_view octets) {
+    if (erreur_ != 0 || ferme_) return false;
+    try {
+        octets_.append(octets);
+    } catch (const std::bad_alloc&) {
+        erreur_ = ENOMEM;
+        return false;
+    }
+    return true;
 }
 
-bool FluxFichier::ferme() {
-    if (fd_ >= 0) {
-        // A file system may report a failed write only when the file closes.
-        if (::close(fd_) != 0 && erreur_ == 0) erreur_ = errno != 0 ? errno : EIO;
-        fd_ = -1;
+bool FichierImage::ferme() {
+    if (!ferme_) {
+        ferme_ = true;
+        if (erreur_ == 0) erreur_ = ecritImage(chemin_, octets_);
+        std::string().swap(octets_);
     }
     return erreur_ == 0;
+}
+
+void FichierImage::abandonne() {
+    if (erreur_ == 0) erreur_ = EIO;
+    ferme_ = true;
+    std::string().swap(octets_);
 }
 
 bool fichierExiste(std::string_view nom) {

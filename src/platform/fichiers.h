@@ -71,26 +71,40 @@ void retirePanneEcriture();
 // Disarms the failure and forgets the last error (a reset of the platform).
 void reinitialiseFichiers();
 
-// A file written as its bytes come, as cairo hands over a picture: created
-// (or emptied) when it is opened, every write checked, closed by ferme. The
-// first failure's system error (errno) stays in erreur, and nothing is
-// written after it. The name is a system path (UTF-8).
-class FluxFichier {
+// Writes a picture as the whole content of a file, the same way as
+// ecritFichier (a new file beside the target renamed over it, links and
+// permissions kept), so that a failed write leaves the old picture as it was
+// and no new file. The name is a system path (UTF-8). A target that is not a
+// plain file but may be written into (a device, a pipe) holds no picture to
+// keep: the bytes go straight into it. 0 when written, else the system's
+// error number (errno).
+int ecritImage(const std::string& chemin, std::string_view octets);
+
+// A picture file as cairo hands it over, piece by piece: the pieces are kept
+// in memory and ferme writes them whole through ecritImage. The first
+// failure's system error (errno) stays in erreur; a folder that does not
+// exist is one from the start, so that nothing is drawn for it.
+class FichierImage {
   public:
-    explicit FluxFichier(const std::string& chemin);
-    ~FluxFichier();
-    FluxFichier(const FluxFichier&) = delete;
-    FluxFichier& operator=(const FluxFichier&) = delete;
-    // Writes the bytes; false once anything failed.
+    explicit FichierImage(std::string chemin);
+    FichierImage(const FichierImage&) = delete;
+    FichierImage& operator=(const FichierImage&) = delete;
+    // Adds the bytes to the picture; false once anything failed.
     bool ecrit(std::string_view octets);
-    // Closes the file; false when it or anything before failed.
+    // Writes the picture into its file; false when it or anything before
+    // failed. A second call does nothing more.
     bool ferme();
+    // Drops the picture unwritten (the drawing itself failed): the file is
+    // not touched, and erreur says EIO unless something failed before.
+    void abandonne();
     // errno of the first failure, 0 while none.
     int erreur() const { return erreur_; }
 
   private:
-    int fd_ = -1;
+    std::string chemin_;
+    std::string octets_;
     int erreur_ = 0;
+    bool ferme_ = false;
 };
 
 // True when the name is an existing regular file.

@@ -49,9 +49,11 @@ std::optional<Couleur> Bitmap::pixel(int32_t x, int32_t y) const {
 
 bool ecritPng(const Bitmap& bitmap, const std::string& fichier, int* erreur) {
     cairo_surface_flush(bitmap.surface());
-    FluxFichier flux(fichier);
+    FichierImage flux(fichier);
     const cairo_status_t etat = cairo_surface_write_to_png_stream(bitmap.surface(), ecritureCairo, &flux);
-    const bool ecrit = flux.ferme() && etat == CAIRO_STATUS_SUCCESS;
+    // A PNG that cairo could not finish is not written: the old file stays.
+    if (etat != CAIRO_STATUS_SUCCESS) flux.abandonne();
+    const bool ecrit = flux.ferme();
     if (erreur) *erreur = ecrit ? 0 : flux.erreur() != 0 ? flux.erreur() : EIO;
     return ecrit;
 }

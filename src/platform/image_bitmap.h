@@ -45,8 +45,9 @@ class Bitmap {
     friend Bitmap* selectionneBitmap(ContexteDessin& dc, Bitmap* bitmap);
 };
 
-// Writes the bitmap as a PNG file (name in UTF-8); false on failure, with
-// the system's error number (errno) in *erreur when given.
+// Writes the bitmap as a PNG file (name in UTF-8), whole or not at all
+// (platform::ecritImage): false on failure, the old file then as it was,
+// with the system's error number (errno) in *erreur when given.
 bool ecritPng(const Bitmap& bitmap, const std::string& fichier, int* erreur = nullptr);
 
 } // namespace km32::platform

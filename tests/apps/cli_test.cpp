@@ -1,4 +1,5 @@
 // The command-line host, run as a program.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fichier_essai.h"
 #include "lancement_cli.h"
 #include "texte_noms_allonges.h"
 
@@ -218,6 +220,150 @@ TEST_F(Cli, FilesThatAreNotFigureTextsAreRefused) {
             EXPECT_TRUE(contient(r.sortie, c.message)) << commande << "\n" << r.sortie;
         }
     }
+}
+
+// A figure saved in UTF-16 is refused by the name of its encoding, with or
+// without a byte-order mark, in either byte order, not as a file holding NUL
+// bytes.
+TEST_F(Cli, AFigureInUtf16IsRefusedByItsName) {
+    const std::string texte = "Figure Kalmetra\r\na = 1\r\n";
+    const auto utf16 = [&](bool grand, bool marque) {
+        std::string octets = marque ? (grand ? "\xFE\xFF" : "\xFF\xFE") : "";
+        for (char c : texte)
+            octets += grand ? std::string{'\0', c} : std::string{c, '\0'};
+        return octets;
+    };
+    struct Cas {
+        std::string octets;
+        std::string nom;
+    };
+    const Cas cas[] = {
+        {utf16(false, true), "UTF-16 (little-endian, with a byte-order mark)"},
+        {utf16(true, true), "UTF-16 (big-endian, with a byte-order mark)"},
+        {utf16(false, false), "UTF-16 (little-endian, without a byte-order mark)"},
+        {utf16(true, false), "UTF-16 (big-endian, without a byte-order mark)"},
+    };
+    for (const Cas& c : cas) {
+        const FichierEssai f("utf16", c.octets);
+        for (const char* commande : {"values", "render -o /tmp/km32-cli-utf16.png"}) {
+            const Resultat r = lance(std::string(commande) + " " + f.arg());
+            EXPECT_EQ(r.statut, 1) << c.nom << "\n" << r.sortie;
+            EXPECT_TRUE(contient(r.sortie, "the file is written in " + c.nom)) << c.nom << "\n" << r.sortie;
+            EXPECT_FALSE(contient(r.sortie, "NUL")) << c.nom << "\n" << r.sortie;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists("/tmp/km32-cli-utf16.png"));
+}
+
+// A failing line gets one report, the same on every command, km32 show
+// included (here without a display, so on the error output alone): the
+// file, the line, each message of the library, and last its own "incorrect
+// text not applied.", all in the figure's language.
+TEST_F(Cli, EveryCommandReportsAFailingLineInTheSameWords) {
+    struct Cas {
+        std::string figure;
+        std::string fin; // the report's last line, after the file's name
+    };
+    const Cas cas[] = {
+        {"Figure Kalmetra\r\na = 1\r\nM milieu du segment [AZ]\r\n",
+         "ligne 3: texte incorrect non appliqu\xC3\xA9.\n"},
+        {"Kalmetra figure (English)\r\na = 1\r\nM midpoint of segment [AZ]\r\n",
+         "line 3: incorrect text not applied.\n"},
+        {"Kalmetra Figur (Deutsch)\r\na = 1\r\nM Mittelpunkt der Strecke [AZ]\r\n",
+         "Zeile 3: fehlerhafter Text nicht angewandt.\n"},
+    };
+    const std::string image = "/tmp/km32-cli-rapport-" + std::to_string(::getpid()) + ".png";
+    for (const Cas& c : cas) {
+        const FichierEssai f("rapport", c.figure);
+        const Resultat valeurs = lance("values " + f.arg());
+        EXPECT_EQ(valeurs.statut, 1) << valeurs.sortie;
+        // Two messages of the library, then the closing line, each naming the file and the line.
+        const std::string fin = "km32: " + f.nom + ": " + c.fin;
+        ASSERT_GE(valeurs.sortie.size(), fin.size()) << valeurs.sortie;
+        EXPECT_EQ(valeurs.sortie.substr(valeurs.sortie.size() - fin.size()), fin) << valeurs.sortie;
+        EXPECT_EQ(std::count(valeurs.sortie.begin(), valeurs.sortie.end(), '\n'), 3) << valeurs.sortie;
+        const std::string autres[] = {
+            "text " + f.arg(),
+            "test " + f.arg() + " \"Test: point A on (AB)\"",
+            "render " + f.arg() + " -o '" + image + "'",
+            "show " + f.arg(),
+        };
+        for (const std::string& arguments : autres) {
+            const Resultat r = lanceCommande(std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") + KM32_CLI +
+                                             "' " + arguments + " 2>&1");
+            EXPECT_EQ(r.statut, 1) << arguments << "\n" << r.sortie;
+            EXPECT_EQ(r.sortie, valeurs.sortie) << arguments;
+        }
+        EXPECT_FALSE(std::filesystem::exists(image));
+    }
+}
+
+// Each command has its help, asked in three ways that give the same text on
+// the standard output: its usage first; render's says which angle is which.
+TEST_F(Cli, EachCommandHasItsHelp) {
+    const auto sortieSeule = [](const std::string& arguments) {
+        return lanceCommande(std::string("'") + KM32_CLI + "' " + arguments + " 2>/dev/null");
+    };
+    for (const std::string commande : {"render", "values", "text", "test", "show"}) {
+        const Resultat aide = sortieSeule("help " + commande);
+        EXPECT_EQ(aide.statut, 0) << commande << "\n" << aide.sortie;
+        EXPECT_EQ(aide.sortie.rfind("usage: km32 " + commande + " FIGURE.k3v", 0), 0u) << aide.sortie;
+        for (const std::string& autre :
+             {commande + " --help", commande + " -h", commande + " cube.k3v --help"}) {
+            const Resultat r = sortieSeule(autre);
+            EXPECT_EQ(r.statut, 0) << autre << "\n" << r.sortie;
+            EXPECT_EQ(r.sortie, aide.sortie) << autre;
+        }
+    }
+    const std::string angles = lance("help render").sortie;
+    EXPECT_TRUE(contient(angles, "A turns the figure about its vertical axis (z)")) << angles;
+    EXPECT_TRUE(contient(angles, "B then tilts it about the picture's horizontal axis")) << angles;
+    EXPECT_TRUE(contient(angles, "C then turns the picture in its own plane")) << angles;
+    const Resultat inconnue = lance("help frobnicate");
+    EXPECT_EQ(inconnue.statut, 2);
+    EXPECT_TRUE(contient(inconnue.sortie, "unknown command 'frobnicate'")) << inconnue.sortie;
+    EXPECT_EQ(lance("help render values").statut, 2);
+}
+
+// The patterns that state a property (2318-2341) are French in the tables
+// of all three languages, so they are written in French in every figure;
+// the patterns that ask are in the figure's language. Three aligned points.
+TEST_F(Cli, StatedPropertiesAreWrittenInFrenchInEveryLanguage) {
+    struct Cas {
+        std::string figure;
+        std::string question; // a pattern that asks, in the figure's language
+    };
+    const Cas cas[] = {
+        {"Figure Kalmetra\r\nA point de coordonn\xE9"
+         "es (0,0,0) dans le rep\xE8"
+         "re Rxyz\r\nB point de coordonn\xE9"
+         "es (1,0,0) dans le rep\xE8"
+         "re Rxyz\r\nC point de coordonn\xE9"
+         "es (2,0,0) dans le rep\xE8"
+         "re Rxyz\r\n",
+         "Teste point C sur (AB)"},
+        {"Kalmetra figure (English)\r\nA point with coordinates (0,0,0) in coordinate system Rxyz\r\n"
+         "B point with coordinates (1,0,0) in coordinate system Rxyz\r\n"
+         "C point with coordinates (2,0,0) in coordinate system Rxyz\r\n",
+         "Test: point C on (AB)"},
+        {"Kalmetra Figur (Deutsch)\r\nA Punkt mit den Koordinaten (0,0,0) im Koordinatensystem Rxyz\r\n"
+         "B Punkt mit den Koordinaten (1,0,0) im Koordinatensystem Rxyz\r\n"
+         "C Punkt mit den Koordinaten (2,0,0) im Koordinatensystem Rxyz\r\n",
+         "Test: Punkt C auf (AB)"},
+    };
+    for (const Cas& c : cas) {
+        const FichierEssai f("enonce", c.figure);
+        for (const std::string& phrase : {c.question, std::string("Point C sur (AB)")}) {
+            const Resultat r = lance("test " + f.arg() + " \"" + phrase + "\"");
+            EXPECT_EQ(r.statut, 0) << phrase << "\n" << r.sortie;
+            EXPECT_EQ(r.sortie.rfind("0 ", 0), 0u) << phrase << "\n" << r.sortie;
+        }
+    }
+    // The same statement in English is no test sentence, even in an English figure.
+    const FichierEssai anglais("enonce-en", cas[1].figure);
+    const Resultat r = lance("test " + anglais.arg() + " \"Point C on (AB)\"");
+    EXPECT_EQ(r.statut, 1) << r.sortie;
+    EXPECT_TRUE(contient(r.sortie, "50 not a test sentence")) << r.sortie;
 }
 
 // "-" reads the figure from standard input.
@@ -455,6 +601,49 @@ TEST_F(CliEcritures, APictureThatCannotBeWrittenFailsWithTheSystemsReason) {
                   std::string::npos)
             << c.sortie << "\n"
             << r.sortie;
+    }
+}
+
+// A picture is written whole or not at all. With the size of a file limited
+// below the picture's (ulimit -f, SIGXFSZ ignored so that the write fails
+// with EFBIG instead of ending the program), each format fails with status
+// 1: an existing picture keeps its bytes, a new name leaves no file, and no
+// temporary file stays in the folder. Without the limit the same pictures
+// are written, larger than it.
+TEST_F(CliEcritures, APictureThatCannotBeWrittenWholeLeavesTheOldOneAndNoNewFile) {
+    const std::string cube = std::string(KM32_EXAMPLES) + "/cube_prime.k3v";
+    const std::string ancien = "the old picture, kept byte for byte";
+    const std::string limite = "trap '' XFSZ; ulimit -f 4; ";
+    for (const char* extension : {".png", ".svg", ".pdf"}) {
+        const std::string image = dossier + "/image" + extension;
+        const std::string commande =
+            "'" + std::string(KM32_CLI) + "' render '" + cube + "' -o '" + image + "' --size 1600x1200 2>&1";
+        ASSERT_EQ(lanceCommande(commande).statut, 0) << image;
+        ASSERT_GT(std::filesystem::file_size(image), 8192u) << image << ": smaller than the limit";
+        for (const bool existe : {true, false}) {
+            std::filesystem::remove(image);
+            if (existe) {
+                std::FILE* f = std::fopen(image.c_str(), "wb");
+                ASSERT_NE(f, nullptr);
+                std::fputs(ancien.c_str(), f);
+                std::fclose(f);
+            }
+            const Resultat r = lanceCommande("sh -c \"" + limite + commande + "\"");
+            EXPECT_EQ(r.statut, 1) << image << "\n" << r.sortie;
+            EXPECT_TRUE(contient(r.sortie, "'" + image + "'")) << r.sortie;
+            std::vector<std::string> restes;
+            for (const auto& e : std::filesystem::directory_iterator(dossier))
+                restes.push_back(e.path().filename().string());
+            std::sort(restes.begin(), restes.end());
+            if (existe) {
+                EXPECT_EQ(km32::essais::contenuFichier(image), ancien) << image;
+                EXPECT_EQ(restes, (std::vector<std::string>{std::string("image") + extension, "tetra.k3v"}))
+                    << image;
+            } else {
+                EXPECT_EQ(restes, std::vector<std::string>{"tetra.k3v"}) << image;
+            }
+        }
+        std::filesystem::remove(image);
     }
 }
 

@@ -23,9 +23,11 @@
 #include "km32.h"
 #include "model/catalogue.h"
 #include "figure_essai.h"
+#include "fichier_essai.h"
 #include "model/objets_figure.h"
 #include "model/registre_figures.h"
 #include "platform/contexte_dessin_table.h"
+#include "platform/fichiers.h"
 #include "platform/image_bitmap.h"
 #include "platform/plateforme.h"
 #include "sibling/table_partagee.h"
@@ -252,6 +254,42 @@ TEST(ExportRendu, APictureNotWrittenGivesTheSystemsReason) {
     const std::string ecrit = (dossier / "ecrit.svg").string();
     EXPECT_EQ(KMRendFigureDansFichier("", ecrit.c_str(), 10, 10, nullptr), 0);
     EXPECT_EQ(KMErreurRendu(), 0);
+    std::filesystem::remove_all(dossier);
+}
+
+// A disk that fills up while a picture is written (a short write, then
+// ENOSPC): in each format, over an existing picture and under a new name,
+// the call fails with the reason, the old picture keeps its bytes, and
+// nothing else is left in the folder (no half picture, no temporary file).
+TEST(ExportRendu, ADiskThatFillsDuringTheWriteLeavesTheOldPictureWhole) {
+    const std::filesystem::path dossier =
+        std::filesystem::temp_directory_path() / ("km32-rendu-plein-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dossier);
+    std::filesystem::create_directories(dossier);
+    const std::string ancien = "old picture, kept byte for byte";
+    const char* texte = "Figure Kalmetra\r\nA point de coordonn\xE9"
+                        "es (0,0,0) dans le rep\xE8"
+                        "re Rxyz\r\n";
+    for (const char* extension : {".png", ".svg", ".pdf"}) {
+        for (const bool existe : {true, false}) {
+            const std::filesystem::path cible = dossier / (std::string("image") + extension);
+            if (existe) std::ofstream(cible, std::ios::binary) << ancien;
+            platform::simulePanneEcriture({platform::EtapeEcriture::EcritureCopie, ENOSPC, 100});
+            EXPECT_EQ(KMRendFigureDansFichier(texte, cible.c_str(), 200, 150, nullptr), -2) << cible;
+            platform::retirePanneEcriture();
+            EXPECT_EQ(KMErreurRendu(), ENOSPC) << cible;
+            std::vector<std::string> restes;
+            for (const auto& e : std::filesystem::directory_iterator(dossier))
+                restes.push_back(e.path().filename().string());
+            if (existe) {
+                EXPECT_EQ(essais::contenuFichier(cible), ancien) << cible;
+                EXPECT_EQ(restes, std::vector<std::string>{cible.filename().string()}) << cible;
+            } else {
+                EXPECT_TRUE(restes.empty()) << cible << ": " << restes.front();
+            }
+            std::filesystem::remove(cible);
+        }
+    }
     std::filesystem::remove_all(dossier);
 }
 
