@@ -327,8 +327,21 @@ KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero);
 /* The answers to a query line in a block, 0 when the query fails. */
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
 /* The figure written as text (CR LF lines) in a block, whole whatever its
- * length. */
+ * length. Every figure made by edits writes a text that reads back; a figure
+ * read from a text whose rename lines lengthened the names of a long line
+ * (a line that no form keeps within the reader's 250 characters) or of a
+ * construction block (5,000 characters) still gets its whole text here, and
+ * that text would not read back: a host that stores the text asks
+ * KMVerifieTexteFigure first (a save refuses such a figure by itself). */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
+/* Whether the text KMTexteFigure gives for the figure now reads back: the
+ * library reads it into a throw-away figure (no message shown, no start
+ * command run) and writes that figure again. 0 when the text reads whole and
+ * is written again the same; else the number (from 1) of the first line of
+ * the text at which the reading stops or from which the text written again
+ * differs; -1 for a figure that does not exist. It costs about one reading of
+ * the text. */
+KM32_EXPORT int32_t KMVerifieTexteFigure(int16_t numero);
 /* Saves the figure text into the file (Windows-1252 name): 0 when written,
  * 1 when not (the old file is then left as it was). A text of 65,536 bytes
  * or more is not written (a figure file that long could not be read again):

@@ -423,47 +423,35 @@ class LangueProvisoire {
     uint16_t ancienne_;
 };
 
-// The longest of object i's lines in the applied language, CR LF left out.
-std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
-    std::size_t n = i > kObjetsPredefinis ? longueurDefinitionObjet(f, i) : 0;
-    const auto ligne = [&n](const std::string& l) {
-        if (l.size() > 2) n = std::max(n, l.size() - 2);
-    };
+// Whether every line of object i, as the writer writes it in the applied
+// language (its definition, its free-object and keyboard-step lines, its
+// style line), is within the reader's limit.
+bool lignesObjetDansLaLimite(const TfigureKalmetra& f, int i) {
+    if (i > kObjetsPredefinis && longueurDefinitionObjet(f, i) > kLongueurMaxLigneLue) return false;
     const TObjetFigure& o = objet(f, i);
-    if (i > kObjetsPredefinis && estObjetLibre(o)) {
-        ligne(ecritLigneObjetLibre(f, i));
-        ligne(ecritLignePasClavier(f, i));
-    }
-    if (estObjetDessinable(o)) ligne(ecritLigneStyleObjet(f, i));
-    return n;
+    if (i > kObjetsPredefinis && estObjetLibre(o) &&
+        (!ligneDansLaLimite(ecritLigneObjetLibre(f, i)) || !ligneDansLaLimite(ecritLignePasClavier(f, i))))
+        return false;
+    return !estObjetDessinable(o) || ligneDansLaLimite(ecritLigneStyleObjet(f, i));
 }
 
 } // namespace
 
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
-    // Measured in words: an edit is made only when its lines read as
-    // phrases in every language, not in their coded form.
-    GardeValeur<FormeLignes> enMots(formeLignes(), FormeLignes::Phrase);
-    // Lines are built by a routine that cuts at 253 characters: a line that
-    // reaches 251 is too long, cut or not.
-    const std::size_t ici = longueurLignesObjet(f, i);
-    if (ici > kLongueurMaxLigneLue) return false;
-    // The patterns and keywords of the three languages differ by at most 30
-    // characters: a short line fits in every language.
-    if (ici + 120 <= kLongueurMaxLigneLue) return true;
+    // Measured as written, coded form included: a line that the writer
+    // codes in a language is read back in it.
+    if (!lignesObjetDansLaLimite(f, i)) return false;
     for (const uint16_t autre : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
         if (autre == TQTableDesVariablesPartagees()->langueAppliquee) continue;
         LangueProvisoire garde(autre);
-        if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return false;
+        if (!lignesObjetDansLaLimite(f, i)) return false;
     }
     return true;
 }
 
 int objetAuxLignesIllisibles(const TfigureKalmetra& f) {
-    // Lines are built by a routine that cuts at 253 characters: a line that
-    // reaches 251 is too long, cut or not.
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
-        if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return i;
+        if (!lignesObjetDansLaLimite(f, i)) return i;
     return 0;
 }
 
@@ -500,9 +488,8 @@ std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
     // stored, which every language reads and which is shorter than the line
     // it was read from. Splitting it would change what it does (n times the
     // whole list is not n times each part).
-    const std::string ligne = ligneDePhraseAvecParametres(phrase, parametres, 0);
-    if (ligne.size() <= kLongueurMaxLigneLue + 2 || formeLignes() == FormeLignes::Phrase) return ligne;
-    return kFinDeLigne + l;
+    const std::string ligne = ligneRelisible(phrase, parametres, 0);
+    return estFormeCodee(ligne) ? kFinDeLigne + l : ligne;
 }
 
 std::string ecritTexteFigure(const TfigureKalmetra& f) {
