@@ -224,7 +224,7 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
     // The interface line in words is the longest fixed line of a block,
     // and longer in German than in French: the short form codes it too.
     ajoute(forme == FormeBloc::Courte ? ligneCodee(kPhraseDescriptionInterface, "")
-                                     : phraseDeNumero(kPhraseDescriptionInterface));
+                                      : phraseDeNumero(kPhraseDescriptionInterface));
     ajoute(p.phraseModele);
     for (int k = 1; k <= p.nombreDonnes + 1 && k <= 10; ++k)
         ajoute(p.invites[std::size_t(k)]);

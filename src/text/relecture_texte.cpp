@@ -18,7 +18,8 @@ namespace {
 
 // The number (from 1) of the line of a that holds position p.
 uint16_t numeroDeLigne(const std::string& a, std::size_t p) {
-    return uint16_t(std::min<std::size_t>(1 + std::count(a.begin(), a.begin() + std::ptrdiff_t(p), '\n'), 65535));
+    return uint16_t(
+        std::min<std::size_t>(1 + std::count(a.begin(), a.begin() + std::ptrdiff_t(p), '\n'), 65535));
 }
 
 // Puts the random sequence back where it stood.

@@ -64,7 +64,8 @@ std::string renommeLigne(std::string_view ligne, const Renommages& renommages) {
     if (ligne.compare(0, code.size(), code) != 0) return std::string(ligne);
     std::size_t debut = code.size();
     std::size_t fin = ligne.find(code, debut);
-    const int nommant = argumentsNommant(ligne.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
+    const int nommant =
+        argumentsNommant(ligne.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
     if (nommant == 0) return std::string(ligne);
     std::string r(ligne.substr(0, fin == std::string_view::npos ? ligne.size() : fin));
     for (int k = 1; fin != std::string_view::npos; ++k) {
@@ -80,9 +81,9 @@ std::string renommeLigne(std::string_view ligne, const Renommages& renommages) {
 
 } // namespace
 
-void renommeDansLignesDifferees(TfigureKalmetra& f, const Renommages& renommages) {
-    if (!f.lignesDifferees || renommages.empty()) return;
-    const std::string& lignes = *f.lignesDifferees;
+namespace {
+
+void renommeDansLignes(std::string& lignes, const Renommages& renommages) {
     std::string r;
     std::size_t p = 0;
     while (p <= lignes.size()) {
@@ -93,7 +94,21 @@ void renommeDansLignesDifferees(TfigureKalmetra& f, const Renommages& renommages
         r += kFinDeLigne;
         p = fin + kFinDeLigne.size();
     }
-    *f.lignesDifferees = r;
+    lignes = r;
+}
+
+} // namespace
+
+LignesEnLecture& lignesDiffereesEnLecture() {
+    static LignesEnLecture l;
+    return l;
+}
+
+void renommeDansLignesDifferees(TfigureKalmetra& f, const Renommages& renommages) {
+    if (renommages.empty()) return;
+    if (f.lignesDifferees) renommeDansLignes(*f.lignesDifferees, renommages);
+    const LignesEnLecture& enLecture = lignesDiffereesEnLecture();
+    if (enLecture.figure == &f && enLecture.lignes) renommeDansLignes(*enLecture.lignes, renommages);
 }
 
 bool lignesDiffereesDansLaLimite(const TfigureKalmetra& f) {
