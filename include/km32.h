@@ -349,7 +349,10 @@ KM32_EXPORT int32_t KMVerifieTexteFigure(int16_t numero);
  * is refused (never cut). A figure with a line its reader would refuse
  * (over 250 characters in every form the writer has: possible only when
  * rename lines read from a text lengthened names in a long line) is not
- * written either: a message box names the object and the result is 1. A
+ * written either: a message box names the object and the result is 1. The
+ * text is read back into a throw-away figure before the file is written; a
+ * text that would not give the same figure back is not written either (the
+ * message names its first such line). A
  * symbolic link is saved through: its target is
  * written and the link stays; a file with several hard links is written in
  * place and keeps them; a read-only file is refused. After a save the
@@ -361,8 +364,8 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
  * system refuses, EFBIG for a file over the system's size limit), or
  * EMSGSIZE, which no file call gives, for a figure whose text is too long
  * for a figure file, EBADMSG (nor this) for a figure with a line or a
- * construction block the reader would refuse; 0 after a save that
- * succeeded. */
+ * construction block the reader would refuse or whose text would not read
+ * back; 0 after a save that succeeded. */
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* That reason as a sentence for the user, in the language applied
  * (Windows-1252), in a block; 0 after a save that succeeded. */

@@ -183,10 +183,9 @@ TEST_F(FormesEcrites, ARenameReachesEveryLineThatNamesTheObject) {
     const int16_t listes = KMCreeFigEtRenvoieNumero(0, nullptr, tous[5].texte.c_str(), "");
     ASSERT_GT(listes, 0);
     const std::string ecrit = texteDeBloc(KMTexteFigure(listes));
-    for (const char* ligne :
-         {"\r\nL (touche K) dessin en bloc de d2, A1\r\n", "\r\nK (touche L) dessin en bloc de B\r\n",
-          "limit\xE9s au convexe T: d2\r\n", "Objets prot\xE9g\xE9s: A1, B\r\n",
-          "cutant  n3 fois les commandes L,K\r\n"})
+    for (const char* ligne : {"\r\nL (touche K) dessin en bloc de d2, A1\r\n",
+                              "\r\nK (touche L) dessin en bloc de B\r\n", "limit\xE9s au convexe T: d2\r\n",
+                              "Objets prot\xE9g\xE9s: A1, B\r\n", "cutant  n3 fois les commandes L,K\r\n"})
         EXPECT_NE(ecrit.find(ligne), std::string::npos) << ligne << "\n" << ecrit;
     KMDetruitFigure(listes);
 }
