@@ -9,8 +9,10 @@
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
 #include "platform/hasard.h"
+#include "sibling/table_partagee.h"
 #include "text/ecriture_figure.h"
 #include "text/execution_texte.h"
+#include "text/langue_texte.h"
 
 namespace km32 {
 
@@ -41,10 +43,15 @@ uint16_t ligneNonRelue(const std::string& texte) {
     GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
     GardeValeur<std::string> nom(nomErreur1(), nomErreur1());
     GardeHasard hasard;
+    const uint16_t langue = TQTableDesVariablesPartagees()->langueAppliquee;
     auto figure = std::make_unique<TfigureKalmetra>();
     figure->numeroFigure = 0;
     initialiseFigureNeuve(*figure);
     uint16_t resultat = executeTexteDeFigure(*figure, texte, 1);
+    // The reader applies the asked-for language at the end of a text: the
+    // figure is written again, and the check ends, in the language applied
+    // before.
+    changeLangue(langue);
     if (resultat == 0) {
         const std::string relu = ecritTexteFigure(*figure);
         if (relu != texte) {
