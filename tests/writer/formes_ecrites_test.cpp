@@ -63,11 +63,12 @@ std::string texteAuBlocDeNombres(std::size_t taille) {
 }
 
 // Images by a homothety whose ratio holds 13 numbers of eleven digits: a
-// French line of 230 characters, over 250 in German words, coded there.
+// French line of 230 characters, 254 in German words, coded there.
 std::string texteHomothetie() {
-    std::string rapport;
+    std::string rapport = "(";
     for (int k = 0; k < 13; ++k)
         rapport += (k ? "+" : "") + std::string("1.") + std::to_string(1234567891 + k);
+    rapport += ")/10";
     return "Figure Kalmetra\r\n"
            "O point de coordonn\xE9"
            "es (0,0,0) dans le rep\xE8re Rxyz\r\n"
