@@ -423,16 +423,21 @@ class LangueProvisoire {
     uint16_t ancienne_;
 };
 
-// Whether every line of object i, as the writer writes it in the applied
+// The longest of object i's lines as the writer writes them in the applied
 // language (its definition, its free-object and keyboard-step lines, its
-// style line), is within the reader's limit.
-bool lignesObjetDansLaLimite(const TfigureKalmetra& f, int i) {
-    if (i > kObjetsPredefinis && longueurDefinitionObjet(f, i) > kLongueurMaxLigneLue) return false;
+// style line), coded where it codes them; CR LF left out.
+std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
+    std::size_t n = i > kObjetsPredefinis ? longueurDefinitionObjet(f, i) : 0;
+    const auto ligne = [&n](const std::string& l) {
+        if (l.size() > 2) n = std::max(n, l.size() - 2);
+    };
     const TObjetFigure& o = objet(f, i);
-    if (i > kObjetsPredefinis && estObjetLibre(o) &&
-        (!ligneDansLaLimite(ecritLigneObjetLibre(f, i)) || !ligneDansLaLimite(ecritLignePasClavier(f, i))))
-        return false;
-    return !estObjetDessinable(o) || ligneDansLaLimite(ecritLigneStyleObjet(f, i));
+    if (i > kObjetsPredefinis && estObjetLibre(o)) {
+        ligne(ecritLigneObjetLibre(f, i));
+        ligne(ecritLignePasClavier(f, i));
+    }
+    if (estObjetDessinable(o)) ligne(ecritLigneStyleObjet(f, i));
+    return n;
 }
 
 } // namespace
@@ -440,18 +445,23 @@ bool lignesObjetDansLaLimite(const TfigureKalmetra& f, int i) {
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
     // Measured as written, coded form included: a line that the writer
     // codes in a language is read back in it.
-    if (!lignesObjetDansLaLimite(f, i)) return false;
+    const std::size_t ici = longueurLignesObjet(f, i);
+    if (ici > kLongueurMaxLigneLue) return false;
+    // The patterns and keywords of the three languages differ by at most 30
+    // characters, and a coded line is the same in all: a short line fits in
+    // every language.
+    if (ici + 120 <= kLongueurMaxLigneLue) return true;
     for (const uint16_t autre : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
         if (autre == TQTableDesVariablesPartagees()->langueAppliquee) continue;
         LangueProvisoire garde(autre);
-        if (!lignesObjetDansLaLimite(f, i)) return false;
+        if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return false;
     }
     return true;
 }
 
 int objetAuxLignesIllisibles(const TfigureKalmetra& f) {
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
-        if (!lignesObjetDansLaLimite(f, i)) return i;
+        if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return i;
     return 0;
 }
 
