@@ -399,6 +399,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
             KMLibereBloc(KMNomLibreActif(n));
             KMLibereBloc(KMDernierLibreBouge(n));
             KMLibereBloc(KMTexteFigure(n));
+            KMVerifieTexteFigure(n);
             break;
         }
         case 22:

@@ -344,8 +344,22 @@ KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero);
 KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
 /* The figure written as text (CR LF lines) in a block of 65,536 bytes
  * (zero-filled after the text's NUL), whole whatever its length: a longer
- * text gives a longer block. */
+ * text gives a longer block. Every figure made by edits writes a text that
+ * reads back; a figure read from a text whose rename lines lengthened the
+ * names of a long line (a line that no form keeps within the reader's 250
+ * characters) or of a construction block (5,000 characters) still gets its
+ * whole text here, and that text would not read back: a host that stores the
+ * text asks KMVerifieTexteFigure first (a save refuses such a figure by
+ * itself). */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
+/* Whether the text KMTexteFigure gives for the figure now reads back: the
+ * library reads it into a throw-away figure (no message shown, no start
+ * command run) and writes that figure again. 0 when the text reads whole and
+ * is written again the same; else the number (from 1) of the first line of
+ * the text at which the reading stops or from which the text written again
+ * differs; -1 for a figure that does not exist. It costs about one reading of
+ * the text. */
+KM32_EXPORT int32_t KMVerifieTexteFigure(int16_t numero);
 /* Saves the figure text into the file (Windows-1252 name): 0 when written,
  * 1 when not (the old file is then left as it was). A text of 65,536 bytes
  * or more is not written (a figure file that long could not be read again):
@@ -353,7 +367,10 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
  * is refused (never cut). A figure with a line its reader would refuse
  * (over 250 characters in every form the writer has: possible only when
  * rename lines read from a text lengthened names in a long line) is not
- * written either: a message box names the object and the result is 1. A
+ * written either: a message box names the object and the result is 1. The
+ * text is read back into a throw-away figure before the file is written; a
+ * text that would not give the same figure back is not written either (the
+ * message names its first such line). A
  * symbolic link is saved through: its target is
  * written and the link stays; a file with several hard links is written in
  * place and keeps them; a read-only file is refused. After a save the
@@ -365,8 +382,8 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
  * system refuses, EFBIG for a file over the system's size limit), or
  * EMSGSIZE, which no file call gives, for a figure whose text is too long
  * for a figure file, EBADMSG (nor this) for a figure with a line or a
- * construction block the reader would refuse; 0 after a save that
- * succeeded. */
+ * construction block the reader would refuse or whose text would not read
+ * back; 0 after a save that succeeded. */
 KM32_EXPORT int32_t KMErreurSauvegarde(void);
 /* That reason as a sentence for the user, in the language applied
  * (Windows-1252), in a block; 0 after a save that succeeded. */

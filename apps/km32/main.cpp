@@ -410,6 +410,8 @@ int texteEcrit(const Figure& figure) {
         return kEchec;
     }
     const std::string ecrit = texteDeBloc(KMTexteFigure(numero));
+    // The text read back by the library before it is printed.
+    const int32_t nonRelue = ecrit.empty() ? 0 : KMVerifieTexteFigure(numero);
     detruitFigure(numero);
     echec = signaleMessages(figure, 0) || echec;
     if (ecrit.empty()) {
@@ -430,6 +432,12 @@ int texteEcrit(const Figure& figure) {
             return kEchec;
         }
         debut = fin + 2;
+    }
+    if (nonRelue != 0) {
+        char texte[256];
+        std::snprintf(texte, sizeof texte, tr(TexteCli::TexteNonRelu, figure), int(nonRelue));
+        ecris(stderr, "km32: " + figure.nom + ": " + texte + "\n");
+        return kEchec;
     }
     std::string sortie;
     sortie.reserve(ecrit.size() + 1);

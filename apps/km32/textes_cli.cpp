@@ -23,6 +23,11 @@ constexpr Traductions kTextes[] = {
      "nothing is written",
      "Zeile %d des geschriebenen Textes h\xC3\xA4tte mehr als 250 Zeichen und k\xC3\xB6nnte nicht wieder "
      "gelesen werden: nichts wird geschrieben"},
+    {"la ligne %d du texte \xC3\xA9"
+     "crit ne serait pas relue telle qu'elle est: rien n'est \xC3\xA9"
+     "crit",
+     "line %d of the text written would not read back as it is: nothing is written",
+     "Zeile %d des geschriebenen Textes w\xC3\xBCrde nicht so wieder gelesen: nichts wird geschrieben"},
     {"aucun objet nomm\xC3\xA9 '%s'", "no object named '%s'", "kein Objekt namens '%s'"},
     {"non d\xC3\xA9"
      "fini",

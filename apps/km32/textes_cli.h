@@ -13,6 +13,7 @@ enum class TexteCli {
     FigureNonCreee,   // the library could not make the figure
     AucunTexteEcrit,  // the library wrote no text
     LigneIllisible,   // "line %d of the text written ... could not be read back"
+    TexteNonRelu,     // "line %d of the text written would not read back as it is"
     AucunObjetNomme,  // "no object named '%s'"
     NonDefini,        // "undefined"
     PasUnNombre,      // "defined, not a number"

@@ -9,6 +9,7 @@
 #include "model/table_figures.h"
 #include "platform/memoire.h"
 #include "text/execution_texte.h"
+#include "text/relecture_texte.h"
 
 namespace km32 {
 namespace {
@@ -83,6 +84,14 @@ KM32_EXPORT uint32_t KMTexteFigure(int16_t numero) {
         // Whole, however long: a host that saves or reads again what it gets
         // must never receive a figure cut in the middle of a line.
         return km32::platform::alloueBlocDeTaille(km32::ecritTexteFigure(*f), km32::kTailleBlocTexte);
+    });
+}
+
+KM32_EXPORT int32_t KMVerifieTexteFigure(int16_t numero) {
+    return appelFigure(numero, int32_t(-1), [&]() -> int32_t {
+        const km32::TfigureKalmetra* f = km32::figureOuRien(numero);
+        if (!f) return -1;
+        return int32_t(km32::ligneNonRelue(km32::ecritTexteFigure(*f)));
     });
 }
 }

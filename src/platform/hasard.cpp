@@ -33,6 +33,10 @@ void initialiseHasard(uint64_t graine) {
     etat().etat = graine;
 }
 
+uint64_t etatHasard() {
+    return etat().etat;
+}
+
 void initialiseHasardParHorloge() {
     if (graineImposee().imposee)
         etat().etat = graineImposee().graine;

@@ -8,6 +8,10 @@
 namespace km32::platform {
 
 void initialiseHasard(uint64_t graine);
+// Where the generator stands: initialiseHasard with it takes the sequence
+// up again from there (a check that draws numbers leaves the sequence as
+// it found it).
+uint64_t etatHasard();
 // Seeds from the machine's clock (the real one, whatever the timers use),
 // or from the imposed seed when one is set.
 void initialiseHasardParHorloge();

@@ -438,15 +438,14 @@ std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
 
 std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i) {
     if (i >= 1 && i <= kObjetsPredefinis) return phrasePredefinie(f, i, false).size();
+    // The writer cuts the parameters at 255 characters: a line so cut would
+    // not give the object back, whatever its length.
     bool boucle = false;
     const std::string parametres = phraseDefinitionObjet(f, i, std::string::npos, false, false, boucle);
     if (parametres.size() > 255) return parametres.size();
-    if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0) {
-        // The filled macro is cut at 255 characters: a cut one is too long.
-        const std::size_t n = remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres).size();
-        return n >= 255 ? 256 : n;
-    }
-    return phraseAvecParametres(phraseDeDefinition(f, i), parametres).size();
+    // The line as written (a filled macro cut at 255 characters is too long).
+    const std::string ligne = definitionObjetEnTexte(f, i);
+    return ligne.size() >= 2 ? ligne.size() - 2 : 0;
 }
 
 std::string remplaceArgumentsDeMacro(std::string_view macro, std::string_view arguments) {

@@ -29,9 +29,9 @@ std::string definitionObjetPourRappel(const TfigureKalmetra& f, int i);
 // model/services_texte.h; ligneDefinitionObjet is the same line without
 // CR LF, the built-in sentence for objects 1 to 13.
 
-// The length of the sentence line of object i (without CR LF) as it would
-// be written if nothing were cut; a sentence whose operands alone pass 255
-// characters gives their length.
+// The length of the sentence line of object i (without CR LF) as the
+// writer writes it, coded where it codes it; a sentence whose operands alone
+// pass 255 characters (which the writer would cut) gives their length.
 std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i);
 
 // The phrase of the sentence that creates object i (the variant with a unit

@@ -423,7 +423,9 @@ class LangueProvisoire {
     uint16_t ancienne_;
 };
 
-// The longest of object i's lines in the applied language, CR LF left out.
+// The longest of object i's lines as the writer writes them in the applied
+// language (its definition, its free-object and keyboard-step lines, its
+// style line), coded where it codes them; CR LF left out.
 std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
     std::size_t n = i > kObjetsPredefinis ? longueurDefinitionObjet(f, i) : 0;
     const auto ligne = [&n](const std::string& l) {
@@ -441,15 +443,13 @@ std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
 } // namespace
 
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
-    // Measured in words: an edit is made only when its lines read as
-    // phrases in every language, not in their coded form.
-    GardeValeur<FormeLignes> enMots(formeLignes(), FormeLignes::Phrase);
-    // Lines are built by a routine that cuts at 253 characters: a line that
-    // reaches 251 is too long, cut or not.
+    // Measured as written, coded form included: a line that the writer
+    // codes in a language is read back in it.
     const std::size_t ici = longueurLignesObjet(f, i);
     if (ici > kLongueurMaxLigneLue) return false;
     // The patterns and keywords of the three languages differ by at most 30
-    // characters: a short line fits in every language.
+    // characters, and a coded line is the same in all: a short line fits in
+    // every language.
     if (ici + 120 <= kLongueurMaxLigneLue) return true;
     for (const uint16_t autre : {kLangueFrancaise, kLangueAnglaise, kLangueAllemande}) {
         if (autre == TQTableDesVariablesPartagees()->langueAppliquee) continue;
@@ -460,8 +460,6 @@ bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
 }
 
 int objetAuxLignesIllisibles(const TfigureKalmetra& f) {
-    // Lines are built by a routine that cuts at 253 characters: a line that
-    // reaches 251 is too long, cut or not.
     for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
         if (longueurLignesObjet(f, i) > kLongueurMaxLigneLue) return i;
     return 0;
@@ -500,9 +498,8 @@ std::string ligneSupplementaireSuivante(std::string_view t, std::size_t& p) {
     // stored, which every language reads and which is shorter than the line
     // it was read from. Splitting it would change what it does (n times the
     // whole list is not n times each part).
-    const std::string ligne = ligneDePhraseAvecParametres(phrase, parametres, 0);
-    if (ligne.size() <= kLongueurMaxLigneLue + 2 || formeLignes() == FormeLignes::Phrase) return ligne;
-    return kFinDeLigne + l;
+    const std::string ligne = ligneRelisible(phrase, parametres, 0);
+    return estFormeCodee(ligne) ? kFinDeLigne + l : ligne;
 }
 
 std::string ecritTexteFigure(const TfigureKalmetra& f) {

@@ -30,8 +30,10 @@ constexpr std::size_t kLongueurMaxLigneLue = 250;
 // our own phrases): an edit that would need such a line is refused.
 constexpr uint16_t kErreurLigneEcriteTropLongue = 9971;
 // Whether every line the writer writes for object i (its sentence, its
-// free-object and keyboard-step lines, its style line) fits in a line the
-// reader takes, in each of the three languages.
+// free-object and keyboard-step lines, its style line), measured as it
+// writes it (coded where it codes it), fits in a line the reader takes, in
+// each of the three languages: the edit guard. The save's check below
+// measures the same lines in the language applied.
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i);
 // The first object whose lines, as the writer writes them in the applied
 // language (coded when the phrase is too long), pass the reader's limit; 0

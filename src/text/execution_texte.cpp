@@ -15,6 +15,7 @@
 #include "sibling/textes_tq.h"
 #include "text/execution_ligne.h"
 #include "text/langue_texte.h"
+#include "text/renommage_lignes.h"
 
 namespace km32 {
 
@@ -76,6 +77,8 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
     GardeValeur<int> enLecture(textesEnLecture(), textesEnLecture() + 1);
     lignesDiffereesEnAttente(f) = 0;
     std::string differees;
+    // A rename read further on reaches the start lines gathered so far.
+    GardeValeur<LignesEnLecture> enCours(lignesDiffereesEnLecture(), LignesEnLecture{&f, &differees});
     uint16_t erreur = 0;
     uint16_t compteur = 1;
 

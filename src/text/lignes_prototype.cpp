@@ -180,8 +180,10 @@ std::string argumentsDePrototype(const ContexteDefinition& c) {
 
 namespace {
 
-// How the lines of a block's inner figure are written.
-enum class FormeBloc { Retraits, SansRetraits, Codee };
+// How the lines of a block's inner figure are written: as the figure's
+// lines, without their indentation, or each in the shorter of its two
+// readable forms (the filled phrase or the coded form).
+enum class FormeBloc { Retraits, SansRetraits, Courte };
 
 // The block of p in one form, from its "Début de" line to its end line,
 // each line ended by CR LF.
@@ -203,7 +205,7 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
     texte += ligneDePhraseAvecParametres(kPhraseDebutPrototype, "[" + p.titre + "]", 0).substr(2) + fin;
     if (p.figureInterne) {
         GardeValeur<FormeLignes> lignes(formeLignes(),
-                                        forme == FormeBloc::Codee ? FormeLignes::Codee : formeLignes());
+                                        forme == FormeBloc::Courte ? FormeLignes::Courte : formeLignes());
         const TfigureKalmetra& g = *p.figureInterne;
         for (int i = kObjetsPredefinis + 1; i <= g.nombreObjets; ++i) {
             ajouteLigneFigure(ligneDefinitionObjet(g, i));
@@ -220,9 +222,9 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
         }
     }
     // The interface line in words is the longest fixed line of a block,
-    // and longer in German than in French: the compact form codes it too.
-    ajoute(forme == FormeBloc::Codee ? ligneCodee(kPhraseDescriptionInterface, "")
-                                     : phraseDeNumero(kPhraseDescriptionInterface));
+    // and longer in German than in French: the short form codes it too.
+    ajoute(forme == FormeBloc::Courte ? ligneCodee(kPhraseDescriptionInterface, "")
+                                      : phraseDeNumero(kPhraseDescriptionInterface));
     ajoute(p.phraseModele);
     for (int k = 1; k <= p.nombreDonnes + 1 && k <= 10; ++k)
         ajoute(p.invites[std::size_t(k)]);
@@ -237,16 +239,18 @@ namespace {
 
 // The block of p as the writer writes it: in the first form its reader
 // takes (shorter than 5,000 characters, counted from its first line to the
-// "]" of its end line), else in the shortest, coded form; lisible tells
-// whether the reader takes it. A block read near that limit may be written
-// longer (the free-object lines indented, the phrases of a language with
-// longer words): it is then written without indentation, and if that is
-// still too long with the lines of its inner figure in their coded form,
-// which every language reads into the same figure.
+// "]" of its end line), else in the shortest form; lisible tells whether
+// the reader takes it. A block read near that limit may be written longer
+// (the free-object lines indented, the phrases of a language with longer
+// words): it is then written without indentation, and if that is still too
+// long with each line of its inner figure in the shorter of its readable
+// forms. A line is coded only where that makes it shorter ("v00 = 1" in
+// words, the interface line coded): the lines are independent, so no other
+// choice of forms gives a shorter block.
 std::string blocEcrit(const TPrototype& p, bool& lisible) {
     const std::string titre = "[" + p.titre + "]";
     std::string bloc;
-    for (const FormeBloc forme : {FormeBloc::Retraits, FormeBloc::SansRetraits, FormeBloc::Codee}) {
+    for (const FormeBloc forme : {FormeBloc::Retraits, FormeBloc::SansRetraits, FormeBloc::Courte}) {
         bloc = blocDePrototype(p, forme);
         const std::size_t marque = bloc.rfind(titre);
         lisible = marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc;

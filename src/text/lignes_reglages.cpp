@@ -23,6 +23,7 @@
 #include "text/ligne_figure.h"
 #include "text/noms_objets.h"
 #include "text/operandes_objets.h"
+#include "text/renommage_lignes.h"
 #include "text/suppression.h"
 #include "text/execution_texte.h"
 
@@ -348,9 +349,11 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         i = j;
     }
     if (nouveaux.size() != nombre) return refuse(kErreurListesInegales, 2);
+    Renommages renommages;
     for (int k = 1; k <= nombre; ++k) {
         const int n = liste[std::size_t(k)];
         TObjetFigure& o = objet(f, n);
+        const std::string ancien = nomObjet(f, n);
         const std::string etiquette = texteEtiquetteObjet(f, n);
         const std::string nom = etiquette.empty() ? nouveaux[std::size_t(k - 1)]
                                                   : coupe(nouveaux[std::size_t(k - 1)] + " " + etiquette, 80);
@@ -361,17 +364,23 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
             o.codeConstruction = 130;
         else if (o.codeConstruction == 34)
             o.codeConstruction = 182;
+        if (!ancien.empty()) renommages.emplace_back(ancien, nomObjet(f, n));
     }
+    // The start lines kept as text name objects too.
+    renommeDansLignesDifferees(f, renommages);
     // Longer names lengthen the lines of every object that names them: a
     // rename by a user that would need a line the reader refuses is not made
     // (the callers put the figure back). A rename line of a text being read
     // is taken as it is.
+    const auto tropLongue = [&](const std::string& nom) {
+        nomErreur1() = nom;
+        afficheErreurDeNumero(kErreurLigneEcriteTropLongue);
+        return kErreurLigneEcriteTropLongue;
+    };
     for (int i = 1; textesEnLecture() == 0 && i <= f.nombreObjets; ++i)
-        if (!lignesObjetRelisibles(f, i)) {
-            nomErreur1() = nomObjetNotation(f, i);
-            afficheErreurDeNumero(kErreurLigneEcriteTropLongue);
-            return kErreurLigneEcriteTropLongue;
-        }
+        if (!lignesObjetRelisibles(f, i)) return tropLongue(nomObjetNotation(f, i));
+    if (textesEnLecture() == 0 && !renommages.empty() && !lignesDiffereesDansLaLimite(f))
+        return tropLongue(renommages.front().second);
     erreur = verifieNomsFigure(f);
     if (erreur == 0) publieVariablesPartagees(f);
     return erreur;

@@ -17,6 +17,7 @@
 #include "sibling/textes_tq.h"
 #include "text/ecriture_figure.h"
 #include "text/prototypes_texte.h"
+#include "text/relecture_texte.h"
 
 namespace km32 {
 
@@ -54,6 +55,9 @@ constexpr uint16_t kPhraseLigneIllisible = 9973;
 // "The block of the construction #1 would have 5,000 characters or more...:
 // the file was not written."
 constexpr uint16_t kPhraseBlocIllisible = 9974;
+// "Line #1 of the text written would not read back as it is: the file was
+// not written."
+constexpr uint16_t kPhraseTexteNonRelu = 9975;
 
 // The library's own code for a figure text too long for a figure file: a
 // number no file call gives, so that it is never taken for the system's
@@ -126,6 +130,13 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     if (const TPrototype* p = prototypeAuBlocIllisible(f)) {
         afficheMessage(phraseAvecParametres(kPhraseBlocIllisible, p->titre), std::string(nomFichier));
         return echec(kLigneIllisible, true, p->titre, kPhraseBlocIllisible);
+    }
+    // The net under every other fault of the writer: the text is read back
+    // into a throw-away figure, which must write the same text.
+    if (const uint16_t ligne = ligneNonRelue(texte)) {
+        const std::string numero = std::to_string(ligne);
+        afficheMessage(phraseAvecParametres(kPhraseTexteNonRelu, numero), std::string(nomFichier));
+        return echec(kLigneIllisible, true, numero, kPhraseTexteNonRelu);
     }
     if (nomFichier.empty()) return echec(ENOENT, true);
     if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG, true);
