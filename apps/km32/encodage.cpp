@@ -99,6 +99,27 @@ std::string texteFigureDeFichier(std::string_view octets) {
     return std::string(octets);
 }
 
+CaracterePerdu premierCaracterePerdu(std::string_view octets) {
+    constexpr std::string_view kMarque = "\xEF\xBB\xBF";
+    const bool marque = octets.substr(0, kMarque.size()) == kMarque;
+    if (marque) octets.remove_prefix(kMarque.size());
+    if (!marque && !estUtf8NonAscii(octets)) return {};
+    // Lines end with CR LF, CR or LF, as the library reads them.
+    int ligne = 1;
+    for (std::size_t i = 0; i < octets.size();) {
+        uint32_t cp = 0;
+        const std::size_t n = decode(octets, i, cp);
+        if (n == 0) {
+            ++i;
+            continue;
+        }
+        if (cp == '\n' || (cp == '\r' && (i + 1 >= octets.size() || octets[i + 1] != '\n'))) ++ligne;
+        if (n > 1 && octetDe(cp) == '?') return {ligne, std::string(octets.substr(i, n))};
+        i += n;
+    }
+    return {};
+}
+
 std::string afficheable(std::string_view utf8) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string s;

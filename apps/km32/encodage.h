@@ -25,4 +25,14 @@ std::string afficheable(std::string_view utf8);
 // converted to Windows-1252; any other text is taken as Windows-1252.
 std::string texteFigureDeFichier(std::string_view octets);
 
+// A character of a UTF-8 figure file that Windows-1252 cannot hold (it
+// would be read as '?'): its line (from 1) and the character in UTF-8.
+// Line 0 when the file keeps every character (a file taken as Windows-1252
+// always does).
+struct CaracterePerdu {
+    int ligne = 0;
+    std::string caractere;
+};
+CaracterePerdu premierCaracterePerdu(std::string_view octets);
+
 } // namespace km32cli

@@ -213,6 +213,16 @@ bool lisFigure(const char* chemin, Figure& figure) {
                           "), so it is not a figure text\n");
         return false;
     }
+    // The library reads Windows-1252: a character it cannot hold would reach
+    // it as '?', and the figure written back would lose it. Such a file is
+    // refused, with the line and the character named.
+    const km32cli::CaracterePerdu perdu = km32cli::premierCaracterePerdu(octets);
+    if (perdu.ligne != 0) {
+        ecris(stderr, "km32: " + figure.nom + ": line " + std::to_string(perdu.ligne) + ": the character '" +
+                          perdu.caractere +
+                          "' has no Windows-1252 form, so the file is not read (the figure would lose it)\n");
+        return false;
+    }
     figure.texte = km32cli::texteFigureDeFichier(octets);
     if (figure.texte.find_first_not_of(" \t\r\n") == std::string::npos) {
         ecris(stderr, "km32: " + figure.nom + ": the file is empty, so it is not a figure\n");

@@ -127,6 +127,41 @@ void retablitPointsVirgules(std::string& texte, std::size_t longueurMax) {
     remplaceCaractere(texte, longueurMax, '\xFF', ';');
 }
 
+std::string masqueOctets255(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (const char c : texte) {
+        if (c == '\xFF') {
+            r += kMasque255;
+            r += 'y';
+        } else if (c == kMasque255) {
+            r += kMasque255;
+            r += kMasque255;
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
+
+std::string demasqueOctets255(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const bool paire = texte[i] == kMasque255 && i + 1 < texte.size();
+        if (paire && texte[i + 1] == 'y') {
+            r += '\xFF';
+            ++i;
+        } else if (paire && texte[i + 1] == kMasque255) {
+            r += kMasque255;
+            ++i;
+        } else {
+            r += texte[i];
+        }
+    }
+    return r;
+}
+
 bool motDansPremiereLigne(std::string_view mot, std::string_view texte) {
     texte = jusquAuNul(texte);
     const std::size_t p = texte.find(mot);

@@ -36,6 +36,15 @@ void oteCaracteres80(std::string& texte, const TensembleCaracteres& ensemble);
 void pointsVirgulesEnVirgules(std::string& texte, std::size_t longueurMax = 255);
 void protegePointsVirgules(std::string& texte, std::size_t longueurMax = 255);  // ";" -> character 255
 void retablitPointsVirgules(std::string& texte, std::size_t longueurMax = 255); // character 255 -> ";"
+// Byte 255 stands for ";" in argument and parameter lists, so a user's own
+// "ÿ" (a text shown, a label) would come out of them as ";". Around such a
+// list the text is masked: each byte 255 becomes kMasque255 followed by
+// 'y', and kMasque255 itself is doubled; unmasking gives back the text
+// exactly. A text of a line holds no line break, but it may hold any other
+// byte, hence the escape rather than a lone stand-in.
+constexpr char kMasque255 = '\x1F';
+std::string masqueOctets255(std::string_view texte);
+std::string demasqueOctets255(std::string_view texte);
 // True when the word occurs in the (NUL-terminated) text with no line break before it.
 bool motDansPremiereLigne(std::string_view mot, std::string_view texte);
 std::string nomSansCheminNiExtension(std::string_view nomFichier);

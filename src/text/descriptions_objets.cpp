@@ -260,7 +260,10 @@ bool champsParticuliers(const ContexteDefinition& c, std::string& r) {
     case 126: {
         std::string etiquette = texteEtiquetteObjet(f, c.i);
         if (math) texteAvecValeursEnTexteMath(f, etiquette, 255);
-        protegePointsVirgules(etiquette, 255);
+        // A "ÿ" of the text stays itself: definitionObjetEnTexte unmasks the
+        // line of a figure text, the construction dialog its text field.
+        if (!c.math) etiquette = masqueOctets255(etiquette);
+        protegePointsVirgules(etiquette, std::string::npos);
         r += etiquette + ";";
         return true;
     }
@@ -433,7 +436,8 @@ std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
     const std::string parametres = phraseDefinitionObjet(f, i, 255, false, false, boucle);
     if (i > kObjetsPredefinis && objet(f, i).numeroPrototype != 0)
         return coupe("\r\n" + remplaceArgumentsDeMacro(macroDePrototype(f, i), parametres), 255);
-    return ligneRelisible(phraseDeDefinition(f, i), parametres, 0);
+    const std::string ligne = ligneRelisible(phraseDeDefinition(f, i), parametres, 0);
+    return objet(f, i).codeConstruction == construction::kAffichageTexte ? demasqueOctets255(ligne) : ligne;
 }
 
 std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i) {

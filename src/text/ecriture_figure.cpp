@@ -17,6 +17,7 @@
 #include "sibling/table_partagee.h"
 #include "text/descriptions_objets.h"
 #include "text/lignes_commandes.h"
+#include "model/procedures_texte.h"
 #include "text/ligne_relisible.h"
 #include "text/lignes_figure_texte.h"
 
@@ -368,7 +369,12 @@ void ecritPointsEtEtiquettes(Ecriture& e) {
         if (etiquette.empty()) continue;
         if (premiere) e.ligneVide();
         premiere = false;
-        e.ligne(avecMarquesNumeriques(o.style) ? 2002 : 2001, coupe(nomObjet(f, i) + ";" + etiquette, 161));
+        // The label is the rest of the line: a "ÿ" in it stays itself.
+        const std::string nom = nomObjet(f, i);
+        const std::string parametres = coupe(nom + ";" + etiquette, 161);
+        e.ajouteTexte(demasqueOctets255(ligneRelisible(
+            avecMarquesNumeriques(o.style) ? 2002 : 2001,
+            nom + ";" + masqueOctets255(std::string_view(parametres).substr(nom.size() + 1)), 0)));
     }
     const std::vector<std::string> options = ecritLignesOptionsInterdites(f);
     if (!options.empty()) e.ligneVide();

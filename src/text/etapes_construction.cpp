@@ -326,7 +326,7 @@ void creeObjetDeConstruction(TfigureKalmetra& f, TLigneAnalysee& ligne, uint8_t 
         litBornes(f, ligne, argument, a, b);
         break;
     case Etape::TexteAffichage:
-        ligne.texteAffiche = coupe(argument, 80);
+        ligne.texteAffiche = coupe(demasqueOctets255(argument), 80);
         break;
     default: // Etape::Aucune, Etape::SansEffet: the argument is only consumed
         break;

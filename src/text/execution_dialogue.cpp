@@ -209,6 +209,10 @@ std::string argumentsDuDialogue(const TfigureKalmetra& f) {
         std::string reponse =
             k == 0 ? d.lignes[0].reponse.substr(0, d.lignes[0].reponse.find(';')) : l.reponse;
         oteEspacesBouts(reponse);
+        // The text of a text shown keeps a "ÿ" typed in it (the name, last,
+        // is not a text).
+        if (f.commandeDialogue == construction::kAffichageTexte && k > 0 && k < d.nombreLignes)
+            reponse = masqueOctets255(reponse);
         protegePointsVirgules(reponse);
         texte += reponse + ";";
     }

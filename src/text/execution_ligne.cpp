@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "base/erreur.h"
+#include "model/procedures_texte.h"
 #include "text/appariement_lignes.h"
 #include "text/reconnaissance.h"
 
@@ -179,7 +180,8 @@ void prepareCreationDeLigne(TLigneFigure& l, uint16_t codeConstruction) {
         if (deuxPoints != std::string::npos) {
             std::size_t debut = deuxPoints + 1;
             if (debut < l.ligne.size() && l.ligne[debut] == ' ') ++debut;
-            l.arguments[1] = l.ligne.substr(debut);
+            // Masked, so that a "ÿ" of the text is not taken for a ";".
+            l.arguments[1] = masqueOctets255(l.ligne.substr(debut));
         }
     }
     assembleArgumentsLigne(l);

@@ -281,8 +281,42 @@ void installeObjetDeLigne(TfigureKalmetra& f, TLigneAnalysee& ligne) {
     objet(f, cible) = nouveau;
 }
 
+namespace {
+
+// Whether command j, which lists object k, still reads back now that k has
+// its new definition (the figure writer writes the command as it stands).
+// A memorised position keeps one value per free parameter of each object it
+// lists, and its reader takes neither an object without free parameters nor
+// a point with an integer abscissa: a redefinition that changes the count
+// would leave the command's values line unreadable. A random assignment
+// lists only objects that can be drawn at random.
+bool commandeRelisibleApresRedefinition(const TfigureKalmetra& f, int j, int k) {
+    const TObjetFigure& o = objet(f, j);
+    bool liste = false;
+    for (int p = 1; p <= o.nombreParents; ++p)
+        if (parentObjet(f, j, p) == k) liste = true;
+    if (!liste) return true;
+    if (o.codeConstruction == kToucheAffectationAleatoire) {
+        const TObjetFigure& r = objet(f, k);
+        return estObjetLibre(r) && estLibreTirableAuHasard(r.codeConstruction);
+    }
+    if (o.codeConstruction != kTouchePositionMemorisee) return true;
+    int valeurs = 0;
+    for (int p = 1; p <= o.nombreParents; ++p) {
+        const uint8_t code = objet(f, parentObjet(f, j, p)).codeConstruction;
+        const TplaceValeursLibres place = placeValeursLibres(code);
+        if (place.nombre == 0 || code == kPointLibreAbscisseEntiere) return false;
+        valeurs += place.nombre;
+    }
+    return valeurs == o.nombreValeurs;
+}
+
+} // namespace
+
 void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur) {
     if (estRefus(erreur)) return;
+    // The object as it is now: a prototype result is never free, whatever
+    // the code of its construction.
     const bool libreMaintenant = estObjetLibre(objet(f, k));
     for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets && !estRefus(erreur); ++j) {
         const TObjetFigure& o = objet(f, j);
@@ -296,7 +330,13 @@ void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, ui
             erreur = kErreurPiloteVariable;
             return;
         }
-        if (!estConstructionLibre(c)) {
+        if (libreMaintenant) {
+            if (!commandeRelisibleApresRedefinition(f, j, k)) {
+                nomErreur1() = nomObjet(f, k);
+                erreur = kErreurDoitResterLibre;
+                return;
+            }
+        } else {
             bool utilise = false;
             if (o.codeConstruction == kToucheAffectation) {
                 const int n = (o.nombreParents + o.nombreExpressions) / 2;

@@ -366,6 +366,37 @@ TEST_F(Cli, StatedPropertiesAreWrittenInFrenchInEveryLanguage) {
     EXPECT_TRUE(contient(r.sortie, "50 not a test sentence")) << r.sortie;
 }
 
+
+// A UTF-8 file holding a character that Windows-1252 lacks is refused by
+// every command that reads a figure, with the line and the character named;
+// before, the character reached the library as '?' with no word, and the
+// text written back had lost it. A file whose characters all have a
+// Windows-1252 form still runs.
+TEST_F(Cli, AFileWithACharacterTheLibraryCannotHoldIsRefusedWithItsLine) {
+    const FichierEssai perdu(
+        "perdu", "Figure Kalmetra\r\nA point de coordonn\xC3\xA9"
+                 "es (0,0,0) dans le rep\xC3\xA8re Rxyz\r\nB point de coordonn\xC3\xA9"
+                 "es (1,0,0) dans le rep\xC3\xA8re Rxyz\r\nt affichage du texte: \xCF\x80 \xE2\x88\x9A"
+                 "2\r\n");
+    const FichierEssai garde(
+        "garde", "Figure Kalmetra\r\nA point de coordonn\xC3\xA9"
+                 "es (0,0,0) dans le rep\xC3\xA8re Rxyz\r\nB point de coordonn\xC3\xA9"
+                 "es (1,0,0) dans le rep\xC3\xA8re Rxyz\r\nt affichage du texte: \xE2\x82\xAC \xC3\xA9\r\n");
+    const std::string image = "/tmp/km32-cli-perdu.png";
+    for (const std::string& commande : {std::string("values"), std::string("text"), "render -o " + image,
+                                        std::string("show"), std::string("test")}) {
+        SCOPED_TRACE(commande);
+        const std::string suite = commande == "test" ? " \"Point A sur (AB)\"" : "";
+        const Resultat r = lance(commande + " " + perdu.arg() + suite);
+        EXPECT_EQ(r.statut, 1) << r.sortie;
+        EXPECT_TRUE(contient(r.sortie, "line 4: the character '\xCF\x80' has no Windows-1252 form"))
+            << r.sortie;
+        if (commande == "show") continue; // needs a display to run at all
+        const Resultat bon = lance(commande + " " + garde.arg() + suite);
+        EXPECT_EQ(bon.statut, 0) << bon.sortie;
+    }
+}
+
 // "-" reads the figure from standard input.
 TEST_F(Cli, AFigureFromStandardInput) {
     const Resultat r =

@@ -35,6 +35,43 @@ TEST(EncodageCli, FigureFilesComeInEitherEncoding) {
         EXPECT_EQ(texteFigureDeFichier(c.fichier), c.attendu) << c.nom;
 }
 
+// The first character a UTF-8 file would lose, with its line counted as
+// the library counts lines (CR LF, CR or LF).
+TEST(EncodageCli, TheFirstCharacterLostIsFoundWithItsLine) {
+    struct Cas {
+        const char* nom;
+        std::string fichier;
+        int ligne;
+        std::string caractere;
+    };
+    const Cas cas[] = {
+        {"pi on line 3", "a\r\nb\r\nc = \xCF\x80\r\n", 3, "\xCF\x80"},
+        {"root after LF lines",
+         "a\nb\n\xE2\x88\x9A"
+         "2",
+         3, "\xE2\x88\x9A"},
+        {"CR alone ends a line", "a\rb\r\xF0\x9F\x98\x80", 3, "\xF0\x9F\x98\x80"},
+        {"the first of two", "\xE4\xB8\xAD\n\xCF\x80", 1, "\xE4\xB8\xAD"},
+        {"with the mark", "\xEF\xBB\xBF\xC3\xA9\n\xCF\x80", 2, "\xCF\x80"},
+        {"every character kept", "\xE2\x82\xAC \xC3\xA9 \xC3\xBF \xC5\xB8", 0, ""},
+        {"windows-1252 file",
+         "coordonn\xE9"
+         "es \xFF\x80",
+         0, ""},
+        {"ascii", "M milieu du segment [AB]\r\n", 0, ""},
+    };
+    for (const Cas& c : cas) {
+        const CaracterePerdu p = premierCaracterePerdu(c.fichier);
+        EXPECT_EQ(p.ligne, c.ligne) << c.nom;
+        EXPECT_EQ(p.caractere, c.caractere) << c.nom;
+        // Independently: a file keeps its characters exactly when the text
+        // the library gets converts back to the file.
+        if (c.ligne == 0 && estUtf8NonAscii(c.fichier)) {
+            EXPECT_EQ(utf8DeWindows1252(texteFigureDeFichier(c.fichier)), c.fichier) << c.nom;
+        }
+    }
+}
+
 TEST(EncodageCli, EveryWindowsByteRoundTripsThroughUtf8) {
     std::string tous;
     for (int c = 1; c < 256; ++c)

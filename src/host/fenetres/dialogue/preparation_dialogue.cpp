@@ -423,9 +423,15 @@ void prepareDialogueObjet(TfigureKalmetra& f) {
     f.commandeDialogue = o.codeConstruction;
     f.dialogue = std::make_unique<TDialogueObjet>();
     TDialogueObjet& d = *f.dialogue;
-    auto suivant = [&operandes] {
+    const bool texteAffiche = o.codeConstruction == construction::kAffichageTexte && o.numeroPrototype == 0;
+    auto suivant = [&operandes, texteAffiche] {
         std::string a;
         coupeAuSeparateur(operandes, 255, a);
+        // The text of a text shown is offered as it is, ";" and "ÿ" included.
+        if (texteAffiche) {
+            retablitPointsVirgules(a, std::string::npos);
+            a = demasqueOctets255(a);
+        }
         return coupe(a, kLongueurReponse);
     };
     if (o.numeroPrototype >= 1 && o.numeroPrototype <= 50) {
