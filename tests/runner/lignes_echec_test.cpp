@@ -178,7 +178,7 @@ TEST_P(NomsApresCreation, OnlyTwoObjectsOfOneNameKeepTheNewObject) {
     const std::string attendu = phraseDeNumero(c.message);
     const std::string debut = attendu.substr(0, attendu.find('#'));
     EXPECT_EQ(platform::boitesDemandees().front().texte.substr(0, debut.size()), debut);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
     if (c.garde) {
         ASSERT_EQ(f.nombreObjets, avant + 1);
         EXPECT_EQ(nomObjet(f, f.nombreObjets), c.nomCree);
@@ -210,11 +210,11 @@ TEST_F(BancTexte, FailedSingleLineLeavesTheFigureAsItWas) {
     copieFigure(f, avant);
     EXPECT_NE(ligne("A milieu du segment [MB]"), 0);
     attendMemeFigure(f, *avant);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
     // A line that works changes the figure and leaves no snapshot behind.
     EXPECT_EQ(ligne("N milieu du segment [AM]"), 0);
     attendPoint(pt("N"), 0.5, 0, 0);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
 }
 
 } // namespace
