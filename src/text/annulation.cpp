@@ -57,8 +57,7 @@ std::string texteInstantane(const TfigureKalmetra& g) {
 // Steps 1, 2 and 4 of a snapshot, the text already written (step 5) put in
 // the new slot of f; step 3 (the pending redo of an undo snapshot) runs
 // between the block and the slot.
-template <class AvantPlace>
-bool placeInstantane(TfigureKalmetra& f, std::string texte, AvantPlace avant) {
+template <class AvantPlace> bool placeInstantane(TfigureKalmetra& f, std::string texte, AvantPlace avant) {
     EtatAnnulation& e = etatAnnulation();
     if (e.nombre >= kMaxInstantanesAnnulation) choisitInstantaneALiberer(f);
     std::unique_ptr<std::string> bloc = alloueBlocInstantane();
@@ -157,8 +156,9 @@ bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f) {
     TInstantane& haut = pile.pile.back();
     TfigureKalmetra& copie = *haut.copie;
     const GardeValeur<std::unique_ptr<std::string>> commentaire(copie.texteCommentaire,
-                                                                 duplique(haut.commentaire));
-    const GardeValeur<std::unique_ptr<std::string>> lignes(copie.lignesDifferees, duplique(haut.lignesDifferees));
+                                                                duplique(haut.commentaire));
+    const GardeValeur<std::unique_ptr<std::string>> lignes(copie.lignesDifferees,
+                                                           duplique(haut.lignesDifferees));
     return prendInstantanePourAnnuler(f, copie);
 }
 
@@ -183,7 +183,8 @@ bool defaitFigure(TfigureKalmetra& f) {
     // only once the snapshot has been read back whole: a snapshot that
     // cannot be read stays where it is and the figure stays as it is.
     std::string quitte = texteInstantane(f);
-    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte))) return false;
+    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte)))
+        return false;
     // The text restored leaves the table first: taking the snapshot of the
     // state left may evict slots, and must not evict this one.
     libereInstantane(i);
@@ -206,7 +207,8 @@ bool refaitFigure(TfigureKalmetra& f) {
     detruitMenuContextuel(f);
     std::string quitte = texteInstantane(f);
     // A snapshot that cannot be read back stays, redo still pending.
-    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte))) return false;
+    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte)))
+        return false;
     f.retablissementPossible = 0;
     libereInstantane(i);
     placeInstantane(f, std::move(quitte), [] {});

@@ -55,7 +55,8 @@ std::string lisLigneSuivantePrototype(std::string_view t, std::size_t& p, uint16
         std::string l = resteDeLaLigne(t, p);
         otePlatsDeFin(l);
         // A snapshot of the library's own takes what a line record holds.
-        const std::size_t limite = textesInternesEnLecture() > 0 ? kLongueurLigne : kLongueurMaxLignePrototype;
+        const std::size_t limite =
+            textesInternesEnLecture() > 0 ? kLongueurLigne : kLongueurMaxLignePrototype;
         if (l.size() > limite) {
             erreur = kErreurSyntaxePrototype;
             return {};

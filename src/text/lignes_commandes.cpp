@@ -285,8 +285,8 @@ void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
     SuiteParametres& suite = suiteParametres();
     std::vector<double> toutes;
     // A line that gives every value stands alone, whatever came before it.
-    const bool enSuite = suite.figure == &f && suite.objet == n &&
-                         suite.ligne + 1 == etatExecutionLigne().lignesExecutees;
+    const bool enSuite =
+        suite.figure == &f && suite.objet == n && suite.ligne + 1 == etatExecutionLigne().lignesExecutees;
     if (enSuite && nombre < o.nombreValeurs) toutes = suite.valeurs;
     suite = SuiteParametres{};
     toutes.insert(toutes.end(), valeurs.begin() + 1, valeurs.begin() + 1 + nombre);
