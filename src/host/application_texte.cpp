@@ -74,18 +74,8 @@ void valideNouvelEtat(TfigureKalmetra& f) {
     for (int k = 0; k < 3; ++k)
         f.anglesVueInitiale[k] = f.anglesVue[k];
     signaleFigureModifiee(f);
-    {
-        // The copy leaves out the comment and the stored extra lines, which
-        // the snapshot keeps beside it: the text kept for undo holds them.
-        TInstantane& ancien = etatInstantanes().pile[etatInstantanes().nombreInstantanes];
-        TfigureKalmetra& copie = *ancien.copie;
-        copie.texteCommentaire = std::move(ancien.commentaire);
-        copie.lignesDifferees = std::move(ancien.lignesDifferees);
-        prendInstantanePourAnnuler(f, copie);
-        copie.texteCommentaire.reset();
-        copie.lignesDifferees.reset();
-        depileInstantane();
-    }
+    prendInstantanePourAnnulerDuHautDeLaPile(f);
+    depileInstantane();
     rearmeHorloge(f);
     if (f.importationActive && !f.variablesPartagees) inscritVariablesPartagees(f);
     ajusteTailleFenetre(f);

@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "base/garde.h"
+#include "model/expression_erreurs.h"
 #include "model/fenetres_figure.h"
+#include "model/messages.h"
 #include "model/registre_figures.h"
 #include "model/services_dessin.h"
 #include "model/services_hote.h"
@@ -12,6 +14,7 @@
 #include "platform/minuteries.h"
 #include "text/ecriture_figure.h"
 #include "text/execution_texte.h"
+#include "text/instantanes_figure.h"
 
 namespace km32 {
 
@@ -21,6 +24,10 @@ namespace {
 // first; a figure keeps at least this many of its own before it gives one.
 constexpr int kSeuilAutreFigure = 6;
 constexpr int kSeuilFigureMeme = 9;
+
+std::unique_ptr<std::string> duplique(const std::unique_ptr<std::string>& texte) {
+    return texte ? std::make_unique<std::string>(*texte) : nullptr;
+}
 
 // A new block, or null when the memory holds no more.
 std::unique_ptr<std::string> alloueBlocInstantane() {
@@ -40,10 +47,17 @@ std::unique_ptr<std::string> retireInstantane(int i) {
     return texte;
 }
 
-// Steps 1, 2, 4 and 5 of a snapshot, with the text of g for f; step 3 (the
-// pending redo of an undo snapshot) runs between the block and the slot.
-template <class AvantPlace>
-bool prendInstantaneDe(TfigureKalmetra& f, const TfigureKalmetra& g, AvantPlace avant) {
+// The text a snapshot of g keeps: text and key-command objects in the
+// object loop, so that the text read back gives them their numbers again.
+std::string texteInstantane(const TfigureKalmetra& g) {
+    const GardeValeur<bool> regroupes(etatEcritureFigure().textesEtTouchesRegroupes, false);
+    return ecritTexteFigure(g);
+}
+
+// Steps 1, 2 and 4 of a snapshot, the text already written (step 5) put in
+// the new slot of f; step 3 (the pending redo of an undo snapshot) runs
+// between the block and the slot.
+template <class AvantPlace> bool placeInstantane(TfigureKalmetra& f, std::string texte, AvantPlace avant) {
     EtatAnnulation& e = etatAnnulation();
     if (e.nombre >= kMaxInstantanesAnnulation) choisitInstantaneALiberer(f);
     std::unique_ptr<std::string> bloc = alloueBlocInstantane();
@@ -53,31 +67,46 @@ bool prendInstantaneDe(TfigureKalmetra& f, const TfigureKalmetra& g, AvantPlace 
         bloc = alloueBlocInstantane();
     }
     avant();
-    {
-        // Text and key-command objects in the object loop, so that the text
-        // read back gives them their numbers again.
-        const GardeValeur<bool> regroupes(etatEcritureFigure().textesEtTouchesRegroupes, false);
-        *bloc = ecritTexteFigure(g);
-    }
+    *bloc = std::move(texte);
     ++e.nombre;
     e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f};
     return true;
 }
 
 // Wipes f and runs the kept text again; the view switches a text does not
-// hold stay as they were.
-void restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
+// hold stay as they were. The text is the library's own: the limits meant
+// for files do not apply to it. When it does not run to its end, f is put
+// back exactly as it was and the answer is false: a figure is never
+// replaced by part of a snapshot.
+bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
+    GardeInstantane garde(f);
+    if (!garde.pris()) return false;
     const uint8_t traitsEpais = f.traitsEpais;
     const uint8_t imageLimitee = f.imageLimitee;
     const uint8_t horloge = f.horlogeEnMarche;
     const uint16_t intervalle = f.intervalleHorloge;
+    // The failing line of the host's last text is the host's, not the undo's.
+    const uint16_t ligneDuHote = ligneEnErreur(int16_t(f.numeroFigure));
     f.texteCommentaire.reset();
     f.lignesDifferees.reset();
     reinitialiseFigure(f);
+    uint16_t echec = 0;
     {
         const GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
-        executeTexteDeFigure(f, texte, 1);
+        const GardeValeur<int> interne(textesInternesEnLecture(), textesInternesEnLecture() + 1);
+        // A line that fails is told once, below, not as a line of the user.
+        const GardeValeur<uint8_t> muet(etatMessages().messagesMuets, 1);
+        echec = executeTexteDeFigure(f, texte, 1);
     }
+    noteLigneEnErreur(int16_t(f.numeroFigure), ligneDuHote);
+    if (echec != 0) {
+        garde.annule();
+        redessineFigure(f);
+        nomErreur1() = std::to_string(echec);
+        afficheErreurDeNumero(kErreurInstantaneIllisible);
+        return false;
+    }
+    garde.valide();
     f.imageLimitee = imageLimitee;
     f.horlogeEnMarche = horloge;
     if (f.horlogeEnMarche && f.intervalleHorloge != intervalle)
@@ -87,6 +116,7 @@ void restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
         }
     f.traitsEpais = traitsEpais;
     redessineFigure(f);
+    return true;
 }
 
 void detruitMenuContextuel(TfigureKalmetra& f) {
@@ -105,17 +135,31 @@ void reinitialiseAnnulation() {
 }
 
 bool prendInstantane(TfigureKalmetra& f) {
-    return prendInstantaneDe(f, f, [] {});
+    return placeInstantane(f, texteInstantane(f), [] {});
 }
 
 bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g) {
-    return prendInstantaneDe(f, g, [&f] {
+    return placeInstantane(f, texteInstantane(g), [&f] {
         if (f.retablissementPossible) {
             libereInstantane(dernierInstantaneDeFigure(&f));
             f.retablissementPossible = 0;
         }
         f.annulationPossible = 1;
     });
+}
+
+bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f) {
+    EtatInstantanes& pile = etatInstantanes();
+    if (pile.nombreInstantanes() == 0) return false;
+    // The copy leaves out the comment and the stored extra lines, which the
+    // snapshot keeps beside it: they are lent to the copy while it is written.
+    TInstantane& haut = pile.pile.back();
+    TfigureKalmetra& copie = *haut.copie;
+    const GardeValeur<std::unique_ptr<std::string>> commentaire(copie.texteCommentaire,
+                                                                duplique(haut.commentaire));
+    const GardeValeur<std::unique_ptr<std::string>> lignes(copie.lignesDifferees,
+                                                           duplique(haut.lignesDifferees));
+    return prendInstantanePourAnnuler(f, copie);
 }
 
 bool defaitFigure(TfigureKalmetra& f) {
@@ -135,11 +179,16 @@ bool defaitFigure(TfigureKalmetra& f) {
         }
     }
     detruitMenuContextuel(f);
-    // The text to restore leaves the table first: taking the snapshot of the
-    // state being left may evict slots, and must not evict this one.
-    const std::unique_ptr<std::string> texte = retireInstantane(i);
-    const bool pris = prendInstantane(f);
-    restaureDepuisTexte(f, *texte);
+    // The state being left is written before the figure changes, and kept
+    // only once the snapshot has been read back whole: a snapshot that
+    // cannot be read stays where it is and the figure stays as it is.
+    std::string quitte = texteInstantane(f);
+    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte)))
+        return false;
+    // The text restored leaves the table first: taking the snapshot of the
+    // state left may evict slots, and must not evict this one.
+    libereInstantane(i);
+    const bool pris = placeInstantane(f, std::move(quitte), [] {});
     // A redo needs the state just left; without it there is nothing to redo.
     f.retablissementPossible = pris ? 1 : 0;
     f.modifiee = 1;
@@ -151,12 +200,18 @@ bool defaitFigure(TfigureKalmetra& f) {
 bool refaitFigure(TfigureKalmetra& f) {
     if (!f.retablissementPossible) return false;
     const int i = dernierInstantaneDeFigure(&f);
-    f.retablissementPossible = 0;
-    if (i == 0) return false;
+    if (i == 0) {
+        f.retablissementPossible = 0;
+        return false;
+    }
     detruitMenuContextuel(f);
-    const std::unique_ptr<std::string> texte = retireInstantane(i);
-    if (prendInstantane(f)) f.annulationPossible = 1;
-    restaureDepuisTexte(f, *texte);
+    std::string quitte = texteInstantane(f);
+    // A snapshot that cannot be read back stays, redo still pending.
+    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte)))
+        return false;
+    f.retablissementPossible = 0;
+    libereInstantane(i);
+    placeInstantane(f, std::move(quitte), [] {});
     f.annulationPossible = nombreInstantanesDeFigure(&f) > 0 ? 1 : 0;
     f.modifiee = 1;
     return true;

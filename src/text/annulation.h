@@ -19,6 +19,9 @@
 namespace km32 {
 
 constexpr int kMaxInstantanesAnnulation = 30;
+// "The state kept to undo or redo could not be read back (line #1): the
+// figure stays as it was."
+constexpr uint16_t kErreurInstantaneIllisible = 9985;
 
 struct TInstantaneAnnulation {
     std::unique_ptr<std::string> texte; // the figure text (a block of global memory)
@@ -43,7 +46,14 @@ bool prendInstantane(TfigureKalmetra& f);
 // former state) as f's newest snapshot, drops a pending redo and makes undo
 // possible. False when no block could be had.
 bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g);
-// Undo and redo: true when done.
+// The same with the state at the top of the snapshot stack (f as it was
+// before an operation that pushed it), its comment and stored extra lines
+// included; nothing when the stack is empty.
+bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f);
+// Undo and redo: true when done. A snapshot is read back as the library's
+// own text, whatever the limits of a file; one that still does not run to
+// its end is not restored: the figure stays as it is, the snapshot stays in
+// its slot, the message names its failing line and the answer is false.
 bool defaitFigure(TfigureKalmetra& f);
 bool refaitFigure(TfigureKalmetra& f);
 // libereInstantanes (model/services_texte.h) drops every snapshot of f.

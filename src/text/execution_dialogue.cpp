@@ -295,9 +295,9 @@ bool executeCommandeDuDialogue(TfigureKalmetra& f) {
         succes = executeCreationDuDialogue(f, texte);
         break;
     }
-    if (!f.dialogue) return succes;
-    if (succes && commande < 255 && commande != 124 && pris)
-        prendInstantanePourAnnuler(f, *etatInstantanes().pile[etatInstantanes().nombreInstantanes].copie);
+    // The snapshot is dropped or restored whatever became of the dialog: one
+    // left on the stack would be taken for another operation's.
+    if (succes && commande < 255 && commande != 124 && pris) prendInstantanePourAnnulerDuHautDeLaPile(f);
     if (pris) {
         if (succes) {
             depileInstantane();
@@ -306,6 +306,7 @@ bool executeCommandeDuDialogue(TfigureKalmetra& f) {
             restaureInstantane(f);
         }
     }
+    if (!f.dialogue) return succes;
     TDialogueObjet& e = *f.dialogue;
     if (!succes && e.ligneErreur >= 1 && e.ligneErreur <= e.nombreLignes) e.ligneCourante = e.ligneErreur;
     return succes;

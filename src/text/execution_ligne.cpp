@@ -149,6 +149,7 @@ std::string nettoieLigne(std::string_view ligne) {
 }
 
 uint16_t executeLigne(ExecutantLigne& x, std::string_view texte, uint8_t redessine, uint8_t modeLecture) {
+    ++etatExecutionLigne().lignesExecutees;
     TLigneFigure l;
     l.modeLecture = modeLecture;
     l.redessine = redessine;

@@ -49,6 +49,10 @@ RouteLigne routeDeCodeLigne(uint16_t code);
 struct EtatExecutionLigne {
     uint8_t executionReelle = 0;
     std::string lignesNonExecutees;
+    // Counts every line run, on any figure: a line that goes on from the one
+    // before (a list of values ended by "...") checks that no other came
+    // between.
+    uint64_t lignesExecutees = 0;
 };
 EtatExecutionLigne& etatExecutionLigne();
 void reinitialiseExecutionLigne();

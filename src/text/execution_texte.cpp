@@ -6,6 +6,7 @@
 #include "base/texte.h"
 #include "model/fichiers_texte.h"
 #include "model/messages.h"
+#include "model/modele_ligne_analyse.h"
 #include "text/prototypes_texte.h"
 #include "model/registre_figures.h"
 #include "model/services_texte.h"
@@ -73,6 +74,15 @@ int& textesEnLecture() {
     return n;
 }
 
+int& textesInternesEnLecture() {
+    static int n = 0;
+    return n;
+}
+
+std::size_t longueurMaxLigneLue() {
+    return textesInternesEnLecture() > 0 ? kLongueurLigne : kLongueurMaxLigneTexte;
+}
+
 uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier, uint8_t mode) {
     GardeValeur<int> enLecture(textesEnLecture(), textesEnLecture() + 1);
     lignesDiffereesEnAttente(f) = 0;
@@ -121,7 +131,7 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
                 --dernier;
             ligne.assign(utile.substr(p, dernier - p));
             p = dernier;
-            if (ligne.size() > kLongueurMaxLigneTexte) {
+            if (ligne.size() > longueurMaxLigneLue()) {
                 // Said, not only returned: a host that reads the result
                 // alone would otherwise lose every line after this one
                 // without a word.

@@ -39,6 +39,15 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texte, uint
 // a user's edit do not run.
 int& textesEnLecture();
 
+// Above 0 while the library reads back a text of its own (an undo or redo
+// snapshot). Such a text is never judged by the limits meant for files: its
+// lines are taken up to what a line record holds (255 characters, not 250)
+// and its construction blocks whatever their length.
+int& textesInternesEnLecture();
+// The longest line the reader takes now: 250 characters, or 255 in a text
+// of the library's own.
+std::size_t longueurMaxLigneLue();
+
 // The number (from 1) of the line at which the last text or host lines run
 // on figure numero stopped, 0 when that run went through (and for a number
 // outside 1..64). Kept beside the figure, not in it, so that a figure put

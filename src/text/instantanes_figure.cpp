@@ -19,11 +19,7 @@ EtatInstantanes& etatInstantanes() {
 }
 
 void reinitialiseInstantanes() {
-    EtatInstantanes& e = etatInstantanes();
-    for (TInstantane& i : e.pile)
-        i = TInstantane{};
-    e.nombreInstantanes = 0;
-    e.reserve.reset();
+    etatInstantanes() = EtatInstantanes{};
 }
 
 void reinscritVariablesPartagees(TfigureKalmetra& f) {
@@ -32,7 +28,6 @@ void reinscritVariablesPartagees(TfigureKalmetra& f) {
 
 bool empileInstantane(TfigureKalmetra& f) {
     EtatInstantanes& e = etatInstantanes();
-    if (e.nombreInstantanes >= kMaxInstantanes) return false;
     if (f.variablesPartagees) desinscritVariablesPartagees(f);
     TInstantane nouveau;
     if (e.reserve) {
@@ -47,23 +42,22 @@ bool empileInstantane(TfigureKalmetra& f) {
     nouveau.lignesDifferees = duplique(f.lignesDifferees);
     nouveau.origine = &f;
     // Counted only once the copy is whole: a copy that throws pushes nothing.
-    e.pile[++e.nombreInstantanes] = std::move(nouveau);
+    e.pile.push_back(std::move(nouveau));
     return true;
 }
 
 void depileInstantane() {
     EtatInstantanes& e = etatInstantanes();
-    if (e.nombreInstantanes == 0) return;
-    TInstantane& haut = e.pile[e.nombreInstantanes];
+    if (e.nombreInstantanes() == 0) return;
+    TInstantane& haut = e.pile.back();
     if (haut.copie) e.reserve = std::move(haut.copie);
-    haut = TInstantane{};
-    --e.nombreInstantanes;
+    e.pile.pop_back();
 }
 
 void restaureInstantane(TfigureKalmetra& f) {
     EtatInstantanes& e = etatInstantanes();
-    if (e.nombreInstantanes == 0) return;
-    TInstantane& haut = e.pile[e.nombreInstantanes];
+    if (e.nombreInstantanes() == 0) return;
+    TInstantane& haut = e.pile.back();
     if (f.variablesPartagees) desinscritVariablesPartagees(f);
     restaureFigure(*haut.copie, f);
     f.texteCommentaire = std::move(haut.commentaire);

@@ -2,17 +2,18 @@
 // The snapshot stack: an operation that may fail half-way (a line of a
 // text, a rename, a command of the dialog, a property test) pushes a copy of
 // the whole figure, and on failure puts the figure back as it was; on
-// success it drops the copy. One stack for the process, ten snapshots deep.
-#include <array>
+// success it drops the copy. One stack for the process; it has no fixed
+// depth: operations nest (a line inside a text inside a dialog's command,
+// a property test that builds objects), and a line must never be refused
+// for want of a slot while nothing of the figure is full.
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/figure.h"
 
 namespace km32 {
-
-constexpr int kMaxInstantanes = 10;
 
 // One snapshot: a deep copy of the figure (copieFigure), and the comment
 // and deferred-lines texts that such a copy leaves out.
@@ -24,8 +25,9 @@ struct TInstantane {
 };
 
 struct EtatInstantanes {
-    std::array<TInstantane, kMaxInstantanes + 1> pile; // slots 1 to 10
-    uint8_t nombreInstantanes = 0;                     // the top is this slot
+    std::vector<TInstantane> pile = std::vector<TInstantane>(1); // slots 1 to the top (slot 0 unused)
+    // How many snapshots are held; the top is this slot.
+    int nombreInstantanes() const { return int(pile.size()) - 1; }
     // The record of the last snapshot dropped, kept to take the next one
     // into: a text takes and drops one at every line.
     std::unique_ptr<TfigureKalmetra> reserve;
@@ -33,9 +35,10 @@ struct EtatInstantanes {
 EtatInstantanes& etatInstantanes();
 void reinitialiseInstantanes();
 
-// Pushes a snapshot of f. False, with nothing pushed, when ten are held:
-// the caller must then not run its operation (a drop or restore of its own
-// would reach a snapshot of another operation). The figure's shared
+// Pushes a snapshot of f; true once it is pushed (a copy that cannot be
+// made throws and pushes nothing, and the caller must then not run its
+// operation: a drop or restore of its own would reach a snapshot of another
+// operation). The figure's shared
 // variables are not part of a snapshot: they are unregistered, and the
 // caller registers them again when it keeps the figure
 // (reinscritVariablesPartagees).
@@ -60,7 +63,7 @@ class GardeInstantane {
     }
     GardeInstantane(const GardeInstantane&) = delete;
     GardeInstantane& operator=(const GardeInstantane&) = delete;
-    // False when the stack was full and no snapshot was taken.
+    // False when no snapshot was taken.
     bool pris() const { return actif_; }
     // The operation succeeded: the snapshot is dropped.
     void valide() {

@@ -14,6 +14,7 @@
 #include "model/services_texte.h"
 #include "phrases/phrase.h"
 #include "text/attributs_dessin.h"
+#include "text/execution_texte.h"
 #include "text/ligne_figure.h"
 #include "text/listes_points.h"
 #include "text/noms_objets.h"
@@ -43,7 +44,8 @@ void otePlatsDeFin(std::string& l) {
 // The next line of a block: CR, LF, TAB and blanks skipped (each line break
 // counted), the line up to NUL, CR or LF, trailing TABs and blanks dropped,
 // a line beginning with "%" skipped, anything from "%" on cut. Longer than
-// 250 characters: error 563. Empty at the end of the text.
+// 250 characters (255 in a snapshot of the library's own): error 563. Empty
+// at the end of the text.
 std::string lisLigneSuivantePrototype(std::string_view t, std::size_t& p, uint16_t& erreur, uint16_t& ligne) {
     for (;;) {
         while (p < t.size() && (t[p] == '\r' || t[p] == '\n' || t[p] == '\t' || t[p] == ' ')) {
@@ -53,7 +55,10 @@ std::string lisLigneSuivantePrototype(std::string_view t, std::size_t& p, uint16
         if (p >= t.size() || t[p] == '\0') return {};
         std::string l = resteDeLaLigne(t, p);
         otePlatsDeFin(l);
-        if (l.size() > kLongueurMaxLignePrototype) {
+        // A snapshot of the library's own takes what a line record holds.
+        const std::size_t limite =
+            textesInternesEnLecture() > 0 ? kLongueurLigne : kLongueurMaxLignePrototype;
+        if (l.size() > limite) {
             erreur = kErreurSyntaxePrototype;
             return {};
         }
@@ -372,7 +377,7 @@ void analyseTextePrototype(TPrototype& p, std::string_view texte, std::size_t& p
         return;
     }
     const std::size_t finBloc = marque + titreCrochets.size();
-    if (finBloc - debutBloc >= kLongueurMaxBloc) {
+    if (finBloc - debutBloc >= kLongueurMaxBloc && textesInternesEnLecture() == 0) {
         erreur = kErreurBlocTropLong;
         return;
     }

@@ -22,6 +22,7 @@
 #include "text/affectation_libres.h"
 #include "text/attributs_dessin.h"
 #include "text/execution_creation.h"
+#include "text/execution_ligne.h"
 #include "text/ligne_creation.h"
 #include "text/ligne_figure.h"
 #include "text/mots_cles.h"
@@ -249,11 +250,13 @@ void couleurDuFond(TfigureKalmetra& f, TLigneFigure& l) {
 // The values of a command given over several lines: every line but the
 // last ends with kSuiteDeListe, and their values wait here until the last
 // line, which must come next for the same command; the whole list then has
-// to hold exactly the command's values.
+// to hold exactly the command's values. Any other line between them ends
+// the wait: its values are dropped.
 struct SuiteParametres {
     const TfigureKalmetra* figure = nullptr;
     int objet = 0;
     std::vector<double> valeurs;
+    uint64_t ligne = 0; // the count of lines run (etatExecutionLigne) at the line that left them
 };
 SuiteParametres& suiteParametres() {
     static SuiteParametres s;
@@ -282,13 +285,15 @@ void parametresCommande(TfigureKalmetra& f, TLigneFigure& l) {
     SuiteParametres& suite = suiteParametres();
     std::vector<double> toutes;
     // A line that gives every value stands alone, whatever came before it.
-    if (suite.figure == &f && suite.objet == n && nombre < o.nombreValeurs) toutes = suite.valeurs;
+    const bool enSuite =
+        suite.figure == &f && suite.objet == n && suite.ligne + 1 == etatExecutionLigne().lignesExecutees;
+    if (enSuite && nombre < o.nombreValeurs) toutes = suite.valeurs;
     suite = SuiteParametres{};
     toutes.insert(toutes.end(), valeurs.begin() + 1, valeurs.begin() + 1 + nombre);
     if (toutes.size() > std::size_t(o.nombreValeurs))
         return signaleErreurLigne(l, kErreurLigneNonExecutable, argument(l, 2));
     if (aSuivre) {
-        suite = SuiteParametres{&f, n, std::move(toutes)};
+        suite = SuiteParametres{&f, n, std::move(toutes), etatExecutionLigne().lignesExecutees};
         return;
     }
     if (toutes.size() != std::size_t(o.nombreValeurs))

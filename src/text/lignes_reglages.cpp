@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "base/erreur.h"
@@ -11,6 +12,7 @@
 #include "model/evaluation_expression.h"
 #include "model/expression_erreurs.h"
 #include "model/fonctions/fonction_valeurs.h"
+#include "model/fonctions/fonctions.h"
 #include "model/objets_figure.h"
 #include "model/operations.h"
 #include "model/services_dessin.h"
@@ -176,14 +178,23 @@ void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
         return;
     }
     l.erreur = 0;
-    if (n < f.nombreObjets) f.ensembleTablesValeurs.set(n);
     const uint8_t emplacement = objet(f, n).emplacementFonction;
+    // A refused line changes nothing: the table is put back when one of its
+    // points or intervals fails.
+    TFonction* fonction = fonctionDeEmplacement(f, emplacement);
+    TFonctionTable* table = fonction ? fonction->table.get() : nullptr;
+    const std::optional<TFonctionTable> avant = table ? std::optional<TFonctionTable>(*table) : std::nullopt;
     if (l.codeLigne == 2218)
         ajoutePointsDeTexte(f, emplacement, l.arguments[2], l.erreur);
     else
         otePointsDeTexte(f, emplacement, l.arguments[2], l.erreur);
-    // What depends on the function follows its new table, also when a later
-    // point failed: the points before it stay.
+    if (l.erreur != 0) {
+        if (avant) *table = *avant;
+        afficheErreurDeNumero(l.erreur);
+        return;
+    }
+    if (n < f.nombreObjets) f.ensembleTablesValeurs.set(n);
+    // What depends on the function follows its new table.
     TEnsembleObjets change;
     change.set(n);
     if (f.lignesHoteEnCours) {
@@ -195,7 +206,6 @@ void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
         for (int i = n; i <= f.nombreObjets; ++i)
             if (change.test(std::size_t(i))) calculeObjet(f, i);
     }
-    if (l.erreur != 0) afficheErreurDeNumero(l.erreur);
 }
 
 void objetActifAuClavier(TfigureKalmetra& f, TLigneFigure& l) {

@@ -96,10 +96,10 @@ void libereTablesDesModeles() {
 
 bool controleParenthesesDuModele(uint16_t numero) {
     // Text displays and the tests on expressions take any text. The value
-    // lines of a function hand their points to the points reader, which
-    // names what is wrong with an unclosed point itself.
+    // lines of a function are checked too: an unclosed point is no sentence
+    // (616), refused before any of its points is added.
     return !((numero >= 2000 && numero <= 2002) || (numero >= 2359 && numero <= 2362) ||
-             (numero >= 2401 && numero <= 2402) || numero == 2218 || numero == 2273);
+             (numero >= 2401 && numero <= 2402));
 }
 
 bool ligneCorrespondAuModele(TLigneFigure& ligne, uint16_t numero) {

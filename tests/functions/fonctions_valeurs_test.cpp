@@ -217,32 +217,36 @@ TEST_F(ValeursDeFigure, TextsOfRemovals) {
     }
 }
 
-// A value line that fails on a point keeps the points before it; a line
-// about a function not given by values changes no table.
-TEST_F(ValeursDeFigure, AFailingValueLineKeepsThePointsBeforeTheFailingOne) {
+// A value line that fails on a point adds none of its points (the line is
+// refused whole, its reason named); a line about a function not given by
+// values changes no table; an unclosed point is no sentence.
+TEST_F(ValeursDeFigure, AFailingValueLineAddsNoneOfItsPoints) {
     ASSERT_EQ(litFigure({"g fonction définie par valeurs (avec interpolation)", "f fonction: x|->x",
                          "Valeurs pour g: (0,1)"}),
               0);
     struct Cas {
         const char* ligne;
-        const char* message;
-        uint16_t points; // in g's table afterwards
+        const char* message; // "" when the line is no sentence (616, no box of its own)
     };
     const Cas cas[] = {
-        {"Valeurs pour f: (1,2)", "f n'est pas définie par valeurs.", 1},
-        {"Supprimer pour f les images de: 1", "f n'est pas définie par valeurs.", 1},
-        {"Valeurs pour g: (5,6) (a,2)", "Valeur incorrecte: a,2", 2},
-        {"Valeurs pour g: (5,7) ()", "Il manque une donnée.", 2}, // x = 5 again: replaced
-        {"Valeurs pour g: (8,9) (3,4", "La syntaxe", 3},
+        {"Valeurs pour f: (1,2)", "f n'est pas définie par valeurs."},
+        {"Supprimer pour f les images de: 1", "f n'est pas définie par valeurs."},
+        {"Valeurs pour g: (5,6) (a,2)", "Valeur incorrecte: a,2"},
+        {"Valeurs pour g: (5,7) ()", "Il manque une donnée."},
+        {"Valeurs pour g: (8,9) (3,4", ""},
     };
     for (const Cas& c : cas) {
         platform::boitesDemandees().clear();
-        EXPECT_NE(ligne(c.ligne), 0) << c.ligne;
-        EXPECT_NE(dernierMessage().find(windows1252DeUtf8(c.message)), std::string::npos)
-            << c.ligne << dernierMessage();
-        EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, c.points) << c.ligne;
+        const uint16_t r = ligne(c.ligne);
+        EXPECT_NE(r, 0) << c.ligne;
+        if (*c.message)
+            EXPECT_NE(dernierMessage().find(windows1252DeUtf8(c.message)), std::string::npos)
+                << c.ligne << dernierMessage();
+        else
+            EXPECT_EQ(r, 616) << c.ligne;
+        EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->nombrePoints, 1) << c.ligne;
     }
-    EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->y[2], 7);
+    EXPECT_EQ(tableDeValeursDeObjet(f, numero("g"))->y[1], 1);
 }
 
 TEST_F(ValeursDeFigure, ThePointAfterAFullTableIsRefused) {

@@ -8,6 +8,8 @@
 #include "model/style.h"
 #include "phrases/phrase.h"
 #include "text/ecriture_figure.h"
+#include "model/fonctions/fonction_valeurs.h"
+#include "model/fonctions/fonctions.h"
 #include "text/noms_objets.h"
 
 namespace km32::essai {
@@ -178,7 +180,7 @@ TEST_P(NomsApresCreation, OnlyTwoObjectsOfOneNameKeepTheNewObject) {
     const std::string attendu = phraseDeNumero(c.message);
     const std::string debut = attendu.substr(0, attendu.find('#'));
     EXPECT_EQ(platform::boitesDemandees().front().texte.substr(0, debut.size()), debut);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
     if (c.garde) {
         ASSERT_EQ(f.nombreObjets, avant + 1);
         EXPECT_EQ(nomObjet(f, f.nombreObjets), c.nomCree);
@@ -210,11 +212,78 @@ TEST_F(BancTexte, FailedSingleLineLeavesTheFigureAsItWas) {
     copieFigure(f, avant);
     EXPECT_NE(ligne("A milieu du segment [MB]"), 0);
     attendMemeFigure(f, *avant);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
     // A line that works changes the figure and leaves no snapshot behind.
     EXPECT_EQ(ligne("N milieu du segment [AM]"), 0);
     attendPoint(pt("N"), 0.5, 0, 0);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
+}
+
+} // namespace
+} // namespace km32::essai
+
+namespace km32::essai {
+namespace {
+
+// A refused line of values changes nothing: an unclosed point is no sentence
+// (616) and adds none of the points before it; a point that cannot be read
+// takes back those before it; a refused removal removes nothing.
+TEST_F(BancTexte, ARefusedLineOfValuesLeavesTheTableAsItWas) {
+    ASSERT_EQ(lis("Figure Kalmetra\r\ng fonction définie par valeurs (avec interpolation)\r\n"
+                  "Valeurs pour g: (1,1) (2,4)\r\n"),
+              0);
+    const TFonctionTable& t = *fonctionDeEmplacement(f, objet(f, numero("g")).emplacementFonction)->table;
+    const struct {
+        const char* ligne;
+        uint16_t erreur; // 0: any refusal
+    } cas[] = {
+        {"Valeurs pour g: (5,5) (6,6", 616},
+        {"Valeurs pour g: (5,5) (6,z)", 0},
+        {"Valeurs pour g: (5,5) 6,6)", 616},
+        {"Supprimer pour g les images de: 1, z", 0},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        const uint16_t r = ligne(c.ligne);
+        if (c.erreur != 0)
+            EXPECT_EQ(r, c.erreur);
+        else
+            EXPECT_NE(r, 0);
+        ASSERT_EQ(t.nombrePoints, 2);
+        EXPECT_EQ(t.x[1], 1);
+        EXPECT_EQ(t.y[2], 4);
+    }
+    // The same points in a line that reads are added.
+    EXPECT_EQ(ligne("Valeurs pour g: (5,5) (6,6)"), 0);
+    EXPECT_EQ(t.nombrePoints, 4);
+}
+
+// The values of a command may go on over the next line ("..."): only over
+// the very next one. A line between them ends the wait, and a later line
+// with too few values fails (618) leaving the command's values as they were.
+TEST_F(BancTexte, ValuesThatGoOnWaitOnlyForTheNextLine) {
+    ASSERT_EQ(lis("Figure Kalmetra\r\nL point libre dans l'espace\r\n"
+                  "V (touche v) position mémorisée de L\r\n"
+                  "Paramètres pour V: 7, 8, 9\r\n"),
+              0);
+    const int v = numero("V");
+    ASSERT_EQ(objet(f, v).nombreValeurs, 3);
+    const auto valeurs = [&] {
+        return std::vector<double>{valeurObjet(f, v, 1), valeurObjet(f, v, 2), valeurObjet(f, v, 3)};
+    };
+    EXPECT_EQ(ligne("Paramètres pour V: 1, 2 ..."), 0);
+    EXPECT_EQ(ligne("x = 1"), 0);
+    EXPECT_EQ(ligne("Paramètres pour V: 3"), 618);
+    EXPECT_EQ(valeurs(), (std::vector<double>{7, 8, 9}));
+    // A failed line between them ends the wait too.
+    EXPECT_EQ(ligne("Paramètres pour V: 1, 2 ..."), 0);
+    EXPECT_NE(ligne("phrase inconnue"), 0);
+    EXPECT_EQ(ligne("Paramètres pour V: 3"), 618);
+    EXPECT_EQ(valeurs(), (std::vector<double>{7, 8, 9}));
+    // Right after each other they make one list, as the writer writes it.
+    EXPECT_EQ(ligne("Paramètres pour V: 1, 2 ..."), 0);
+    EXPECT_EQ(ligne("Paramètres pour V: 3"), 0);
+    EXPECT_EQ(valeurs(), (std::vector<double>{1, 2, 3}));
 }
 
 } // namespace

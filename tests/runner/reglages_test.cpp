@@ -329,13 +329,15 @@ TEST_F(Reglages, OptionLinesChangeTheMenuFilter) {
     EXPECT_FALSE(f.commandesAutorisees.test(60));
 }
 
-// An unclosed point reaches the points reader, which names the fault; the
-// points before it stay in the table.
+// An unclosed point makes the line no sentence (616): none of its points is
+// added, not even those before it.
 TEST_F(Reglages, ValueLineWithAnUnclosedPoint) {
     ASSERT_EQ(ligne("g fonction définie par valeurs (avec interpolation)"), 0);
-    EXPECT_EQ(ligne("Valeurs pour g: (0,0) (1,2"), 563);
+    EXPECT_EQ(ligne("Valeurs pour g: (0,0) (1,2"), 616);
     const TFonction* g = fonctionDeObjet(f, numero("g"));
     ASSERT_TRUE(g && g->table);
+    EXPECT_EQ(g->table->nombrePoints, 0);
+    ASSERT_EQ(ligne("Valeurs pour g: (0,0)"), 0);
     ASSERT_EQ(g->table->nombrePoints, 1);
     EXPECT_EQ(g->table->x[1], 0);
     // A table changed while its function is the last object is not noted

@@ -109,7 +109,7 @@ TEST_F(BancTexte, SnapshotRestoreBringsBackObjectsTablesAndTexts) {
     f.anglesVue[0] = 1;
     restaureInstantane(f);
     attendMemeFigure(f, *avant);
-    EXPECT_EQ(etatInstantanes().nombreInstantanes, 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
     ASSERT_TRUE(f.tableDesPolyedres);
     EXPECT_TRUE(defini("T"));
 
@@ -123,14 +123,28 @@ TEST_F(BancTexte, SnapshotRestoreBringsBackObjectsTablesAndTexts) {
     attendMemeFigure(f, *avant);
 }
 
-TEST_F(BancTexte, StackHoldsTenSnapshots) {
-    for (int k = 0; k < kMaxInstantanes; ++k)
+// Operations nest (a line inside a text inside a dialog's command): however
+// many snapshots are held, a creation line still runs under one of its own,
+// a failed one is rolled back, and the snapshots below come off in order.
+TEST_F(BancTexte, CreationLinesRunWhateverTheNumberOfSnapshotsHeld) {
+    for (int k = 0; k < 12; ++k) {
+        ASSERT_EQ(ligne("x" + std::to_string(k) + " = " + std::to_string(k)), 0) << k;
         ASSERT_TRUE(empileInstantane(f));
-    EXPECT_FALSE(empileInstantane(f));
-    // A line cannot run without its own snapshot: it is refused, nothing changes.
-    EXPECT_EQ(ligne("A point de coordonnées (0,0,0) dans le repère Rxyz"), 535);
-    EXPECT_EQ(numero("A"), 0);
-    reinitialiseInstantanes();
+    }
+    ASSERT_EQ(etatInstantanes().nombreInstantanes(), 12);
+    EXPECT_EQ(ligne("A point de coordonnées (0,0,0) dans le repère Rxyz"), 0);
+    EXPECT_NE(numero("A"), 0);
+    // A failing creation leaves the figure as it was and the stack as it was.
+    EXPECT_NE(ligne("B milieu du segment [AZ]"), 0);
+    EXPECT_EQ(numero("B"), 0);
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 12);
+    // Each restore gives back the figure of its own push, the newest first.
+    for (int k = 11; k >= 0; --k) {
+        restaureInstantane(f);
+        EXPECT_EQ(numero("x" + std::to_string(k)), numeroObjetDeNotation(f, "x" + std::to_string(k))) << k;
+        EXPECT_EQ(f.nombreObjets, kObjetsPredefinis + k + 1) << k;
+    }
+    EXPECT_EQ(etatInstantanes().nombreInstantanes(), 0);
 }
 
 TEST_F(BancTexte, ValidationUsesAFigureOfItsOwnAndShowsNothing) {
