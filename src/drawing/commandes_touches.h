@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "model/figure.h"
+#include "model/services_dessin.h"
 
 namespace km32 {
 
@@ -34,10 +35,7 @@ void basculeMinuterieDeCommande(TfigureKalmetra& f, int objet);
 bool topMinuterieDeCommande(TfigureKalmetra& f, uint32_t id);
 // Stops the figure clock and every repetition timer.
 void arreteToutesLesMinuteries(TfigureKalmetra& f);
-// Once objects were deleted or moved (their records at their new numbers):
-// the timer of each running repetition command takes the command's new
-// number and goes on with its rhythm; a timer whose command is gone stops,
-// and the running flag and the menu follow when none is left.
-void suitMinuteriesDesCommandes(TfigureKalmetra& f);
+// suitMinuteriesDesCommandes (model/services_dessin.h) keeps the timers of
+// running repetitions with their commands.
 
 } // namespace km32

@@ -50,6 +50,12 @@ void projetteDerniersPointsTraces(TfigureKalmetra& f);
 // those between shift by one towards a.
 void oteDessinObjet(TfigureKalmetra& f, int k);
 void deplaceDessinObjet(TfigureKalmetra& f, int a, int b);
+// Once objects were deleted or moved (their records at their new numbers),
+// or the figure was read again by undo or redo: the timer of each running
+// repetition command takes the command's new number and goes on with its
+// rhythm; a timer whose command is gone, or no longer runs, stops, and the
+// running flag and the menu follow when none is left.
+void suitMinuteriesDesCommandes(TfigureKalmetra& f);
 void placeZonesDessin(TfigureKalmetra& f);
 
 } // namespace km32

@@ -107,6 +107,9 @@ bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
         return false;
     }
     garde.valide();
+    // A repetition that ran before holds no timer in the text read again:
+    // its timer ends here rather than tick for a command that no longer runs.
+    suitMinuteriesDesCommandes(f);
     f.imageLimitee = imageLimitee;
     f.horlogeEnMarche = horloge;
     if (f.horlogeEnMarche && f.intervalleHorloge != intervalle)

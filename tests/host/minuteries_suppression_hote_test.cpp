@@ -142,6 +142,29 @@ TEST_F(MinuteriesSuppression, ADeletedRepetitionsTimerEnds) {
         }
 }
 
+// Undo reads the figure's text again, which holds no running timer: the
+// repetitions that ran end with the state left, instead of ticking on for
+// commands that no longer run.
+TEST_F(MinuteriesSuppression, UndoEndsTheRepetitionsThatRan) {
+    figureDeTexte(kFigure);
+    KMKeyPress(n, 'r');
+    KMKeyPress(n, 'q');
+    p::avance(100);
+    supprimeParLePicker("X");
+    ASSERT_EQ(numero("X"), 0);
+    ASSERT_EQ(minuteriesDeCommandes(), 2);
+
+    commande(93);
+    ASSERT_NE(numero("X"), 0);
+    EXPECT_EQ(minuteriesDeCommandes(), 0);
+    EXPECT_EQ(fig().minuteriesCommandesActives, 0);
+    const double r = fois("r"), q = fois("q");
+    p::avance(2000);
+    EXPECT_EQ(fois("r"), r);
+    EXPECT_EQ(fois("q"), q);
+    EXPECT_EQ(minuteriesDeCommandes(), 0);
+}
+
 // The reordering after a redefinition moves objects the same way: X moved
 // past the commands takes each of them one place down, and their timers
 // follow.
