@@ -9,6 +9,7 @@
 #include "text/annulation.h"
 #include "text/ordre_objets.h"
 #include "text/rangement_lignes.h"
+#include "text/renommage_lignes.h"
 
 namespace km32 {
 
@@ -64,6 +65,8 @@ bool fermeEnsembleSansProtege(const TfigureKalmetra& f, TEnsembleObjets& ensembl
 
 // Steps shared by both deletions, the set closed over its dependants.
 void supprimeEnsemble(TfigureKalmetra& f, const TEnsembleObjets& ensemble) {
+    // The start lines kept as text stop naming the objects that go.
+    oteDesLignesDifferees(f, ensemble);
     // A drawing limited by a deleted object is no longer limited.
     for (int i = 7; i <= f.nombreObjets; ++i) {
         TObjetFigure& o = objet(f, i);

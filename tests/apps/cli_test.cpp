@@ -770,18 +770,20 @@ TEST_F(Cli, TextPrintsNoLineItsReaderWouldRefuse) {
 }
 
 // km32 text reads back what the library wrote before printing it: a start
-// line whose command was deleted would name an unknown object, so nothing
-// is printed and the line is named; the same figure whose command was only
-// renamed is printed, and its text reads back.
+// line whose count reads a number set to 0 since would be refused, so
+// nothing is printed and the line is named; the same figure whose command
+// was only renamed, or deleted (the start line goes with it), is printed,
+// and its text reads back.
 TEST_F(Cli, TextPrintsNothingThatWouldNotReadBack) {
     const std::string debut = "Figure Kalmetra\r\nP point libre dans l'espace\r\n"
                               "K (touche k) position m\xE9moris\xE9"
                               "e de P\r\n"
+                              "nb = 3\r\n"
                               "D\xE9marrer en ex\xE9"
-                              "cutant  3 fois les commandes K\r\n";
+                              "cutant  nb fois les commandes K\r\n";
     const std::string sortie = "/tmp/km32-cli-relu-" + std::to_string(::getpid()) + ".txt";
-    const FichierEssai supprime("commande-supprimee", debut + "Supprimer K\r\n");
-    const Resultat refuse = lanceSortieVers("text " + supprime.arg(), sortie);
+    const FichierEssai zero("compte-nul", debut + "nb = 0\r\n");
+    const Resultat refuse = lanceSortieVers("text " + zero.arg(), sortie);
     EXPECT_EQ(refuse.statut, 1) << refuse.sortie;
     EXPECT_TRUE(contient(refuse.sortie, "ne serait pas relue")) << refuse.sortie;
     std::FILE* f = std::fopen(sortie.c_str(), "rb");
@@ -790,10 +792,20 @@ TEST_F(Cli, TextPrintsNothingThatWouldNotReadBack) {
     std::fclose(f);
     std::remove(sortie.c_str());
 
+    const FichierEssai supprime("commande-supprimee", debut + "Supprimer K\r\n");
+    const Resultat sans = lance("text " + supprime.arg());
+    ASSERT_EQ(sans.statut, 0) << sans.sortie;
+    EXPECT_FALSE(contient(sans.sortie, "fois les commandes")) << sans.sortie;
+    EXPECT_TRUE(contient(sans.sortie, "nb = 3")) << sans.sortie;
+    const FichierEssai sansRelu("commande-supprimee-relu", sans.sortie);
+    const Resultat sansEncore = lance("text " + sansRelu.arg());
+    EXPECT_EQ(sansEncore.statut, 0) << sansEncore.sortie;
+    EXPECT_EQ(sansEncore.sortie, sans.sortie);
+
     const FichierEssai renomme("commande-renommee", debut + "Renommer K: K123\r\n");
     const Resultat ecrit = lance("text " + renomme.arg());
     ASSERT_EQ(ecrit.statut, 0) << ecrit.sortie;
-    EXPECT_TRUE(contient(ecrit.sortie, "les commandes K123")) << ecrit.sortie;
+    EXPECT_TRUE(contient(ecrit.sortie, "nb fois les commandes K123")) << ecrit.sortie;
     const FichierEssai relu("commande-renommee-relu", ecrit.sortie);
     const Resultat encore = lance("text " + relu.arg());
     EXPECT_EQ(encore.statut, 0) << encore.sortie;

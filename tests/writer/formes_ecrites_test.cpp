@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -229,7 +230,7 @@ TEST_F(FormesEcrites, ATypedLineOf249Or250CharactersIsTakenAndReadsBackInEachLan
 }
 
 // A figure whose text would not read back (a start line naming a command
-// that was deleted since) is not saved: the line is named, the reason is
+// the figure does not have) is not saved: the line is named, the reason is
 // EBADMSG and the old file stays as it was. The check of the handed-out
 // text names the same line; a figure that does not exist gives -1.
 TEST_F(FormesEcrites, ASaveWhoseTextWouldNotReadBackIsRefusedAndTheOldFileKept) {
@@ -246,6 +247,10 @@ TEST_F(FormesEcrites, ASaveWhoseTextWouldNotReadBackIsRefusedAndTheOldFileKept) 
     ASSERT_GT(f, 0);
     KMExecuteLigneFig(f, "Supprimer K");
     ASSERT_EQ(KMLigneEnErreur(f), 0);
+    // The deletion took K out of the start line, and the line with it; the
+    // line is put back as a fault of the writer would leave it.
+    ASSERT_FALSE(figureDeNumero(f)->lignesDifferees);
+    figureDeNumero(f)->lignesDifferees = std::make_unique<std::string>("\r\n;\\;2267;\\;3;\\;K");
     const std::string ecrit = texteDeBloc(KMTexteFigure(f));
     const std::size_t demarre = ecrit.find("D\xE9marrer");
     ASSERT_NE(demarre, std::string::npos);
