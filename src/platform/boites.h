@@ -55,6 +55,9 @@ struct LibellesStandard {
     std::string ok, annuler, oui, non, ouvrir, enregistrer;
     // Said when a file dialog returns a name that Windows-1252 cannot hold.
     std::string nomHorsWindows1252;
+    // Asked when the save dialog added its filter's extension to the name
+    // typed and a file of that name exists ("%s": the name).
+    std::string remplacerFichier;
 };
 const LibellesStandard& libellesStandard(uint8_t langue);
 // Where the language of each box is read when it is asked (the library
