@@ -236,14 +236,23 @@ std::string lectureTexteMath(std::string_view texte) {
     std::string r;
     int32_t ligne = 0;
     for (const MorceauTQ& p : m.morceaux) {
-        for (; ligne < p.ligne; ++ligne)
-            r += " / ";
+        // A line goes on after one blank, as if it were not broken (a long
+        // line cut for a painted list reads on one row); the blanks that
+        // start the next line are the cut's indentation.
+        std::string_view texte = p.texte;
+        if (ligne < p.ligne) {
+            ligne = p.ligne;
+            if (!r.empty() && r.back() != ' ') r += ' ';
+            while (!texte.empty() && texte.front() == ' ')
+                texte.remove_prefix(1);
+        }
+        if (texte.empty()) continue;
         if (p.decalage == 0) {
-            r += p.texte;
+            r += texte;
             continue;
         }
         r += p.decalage < 0 ? '^' : '_';
-        r += p.texte.size() > 1 ? "(" + p.texte + ")" : p.texte;
+        r += texte.size() > 1 ? "(" + std::string(texte) + ")" : std::string(texte);
     }
     return r;
 }

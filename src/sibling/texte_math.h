@@ -77,7 +77,8 @@ MiseEnPageTQ miseEnPageTexteMath(std::string_view texte);
 
 // The plain reading of a text on one line: runs in order, a raised run after
 // "^" and a lowered one after "_" (in parentheses when longer than one
-// character), line breaks as " / ".
+// character), a line break as one blank (the next line's leading blanks
+// dropped).
 std::string lectureTexteMath(std::string_view texte);
 
 // Measures in pixels from the reference point: width, upper extent (top of

@@ -31,8 +31,9 @@ std::unique_ptr<TKMFenCommentaire>& commentaire() {
     return c;
 }
 
+// Shown with the keyboard, as the reminders are: its keys (Escape) are its own.
 void montreCommentaire() {
-    if (TKMFenCommentaire* c = fenetreCommentaire()) p::afficheFenetre(c->fenetre, true);
+    montreAnnexeAvecFocus(commentaire());
 }
 
 void fermeCommentaire() {
