@@ -105,6 +105,13 @@ int boiteMessage(const std::string& texte, const std::string& titre, uint32_t st
     return demande({texte, titre, style, false, {}, 0, {}, {}, libellesBoutons}).reponse;
 }
 
+int boiteMessageUtf8(const std::string& texte, const std::string& titre, uint32_t style,
+                     const std::vector<std::string>& libellesBoutons) {
+    DemandeBoite d{texte, titre, style, false, {}, 0, {}, {}, libellesBoutons};
+    d.utf8 = true;
+    return demande(d).reponse;
+}
+
 std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,
                                        const std::string& valeurInitiale) {
     ReponseSaisie r = demande({invite, titre, kBoutonsOkAnnuler, true, valeurInitiale, 0, {}, {}, {}});

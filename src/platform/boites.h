@@ -46,6 +46,9 @@ struct DemandeBoite {
     // 2 English, 3 German, 0 none known): the language of the standard
     // buttons' captions (libellesStandard).
     uint8_t langue = 0;
+    // texte, titre and libellesBoutons are in UTF-8 (a host's own words,
+    // naming a file in any script), not in Windows-1252.
+    bool utf8 = false;
 };
 
 // The captions of the standard buttons of boxes and dialogs in a language
@@ -79,6 +82,9 @@ void installeAfficheurBoite(AfficheurBoite afficheur);
 
 // Shows a message box and returns the answer.
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style);
+// A box whose texts (and the captions of its buttons) are in UTF-8.
+int boiteMessageUtf8(const std::string& texte, const std::string& titre, uint32_t style,
+                     const std::vector<std::string>& libellesBoutons);
 // The same with the captions of its buttons.
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style,
                  const std::vector<std::string>& libellesBoutons);

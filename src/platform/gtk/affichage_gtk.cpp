@@ -469,10 +469,10 @@ void synchroniseFenetres() {
         }
         if (it == e.fenetres.end()) it = e.fenetres.emplace(f, creeFenetreGtk(f)).first;
         FenetreGtk& g = it->second;
-        const std::string titre = titreFenetre(f);
+        const std::string titre = titreAfficheFenetre(f);
         if (titre != g.titre || !gtk_widget_get_visible(g.fenetre)) {
             g.titre = titre;
-            gtk_window_set_title(GTK_WINDOW(g.fenetre), utf8DeWindows1252(titre).c_str());
+            gtk_window_set_title(GTK_WINDOW(g.fenetre), titre.c_str());
         }
         const Rectangle cadre = cadreFenetre(f);
         if (!(cadre == g.cadreApplique) || !gtk_widget_get_visible(g.fenetre)) {

@@ -13,9 +13,9 @@ namespace km32::platform::gtk {
 
 namespace {
 
-// The library breaks lines with CR.
-std::string texteAffiche(const std::string& texte) {
-    std::string t = utf8DeWindows1252(texte);
+// The library breaks lines with CR. utf8: the text is in UTF-8 already.
+std::string texteAffiche(const std::string& texte, bool utf8 = false) {
+    std::string t = utf8 ? texte : utf8DeWindows1252(texte);
     for (char& c : t)
         if (c == '\r') c = '\n';
     return t;
@@ -40,8 +40,8 @@ GtkMessageType genreMessage(uint32_t style) {
 // default one.
 // A caption of the caller: '&' before the access letter becomes the
 // toolkit's '_' ("&&" an ampersand, a '_' of the text doubled).
-std::string libelleGtk(const std::string& libelle) {
-    const std::string t = utf8DeWindows1252(libelle);
+std::string libelleGtk(const std::string& libelle, bool utf8 = false) {
+    const std::string t = utf8 ? libelle : utf8DeWindows1252(libelle);
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i] == '&' && i + 1 < t.size() && t[i + 1] == '&')
@@ -56,7 +56,8 @@ std::string libelleGtk(const std::string& libelle) {
     return r;
 }
 
-void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vector<std::string>& libelles) {
+void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vector<std::string>& libelles,
+                   bool utf8 = false) {
     struct Bouton {
         std::string libelle;
         int reponse;
@@ -80,7 +81,7 @@ void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vect
     for (Bouton& b : boutons)
         b.libelle = libelleGtk(b.libelle);
     for (std::size_t k = 0; k < boutons.size() && k < libelles.size(); ++k)
-        boutons[k].libelle = libelleGtk(libelles[k]);
+        boutons[k].libelle = libelleGtk(libelles[k], utf8);
     for (const Bouton& b : boutons)
         gtk_dialog_add_button(d, b.libelle.c_str(), b.reponse);
     std::size_t parDefaut = 0;
@@ -105,9 +106,9 @@ int reponseFermeture(uint32_t style) {
 ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
     GtkWidget* boite =
         gtk_message_dialog_new(GTK_WINDOW(fenetreGtkParente()), GTK_DIALOG_MODAL, genreMessage(d.style),
-                               GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte).c_str());
-    gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre).c_str());
-    ajouteBoutons(GTK_DIALOG(boite), d.style, d.langue, d.libellesBoutons);
+                               GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte, d.utf8).c_str());
+    gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre, d.utf8).c_str());
+    ajouteBoutons(GTK_DIALOG(boite), d.style, d.langue, d.libellesBoutons, d.utf8);
     PeriodeModale modale;
     int r = gtk_dialog_run(GTK_DIALOG(boite));
     gtk_widget_destroy(boite);
