@@ -1,5 +1,7 @@
 #include "affichage_figure.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,9 +82,13 @@ const char* tr(TexteShow t) {
 
 // The file's own name, without its folders: what the caption and the
 // questions show.
+// In UTF-8 as the file system gives it; a name whose bytes are not UTF-8 is
+// read as Windows-1252 ("caf\xE9" shows "café").
 std::string nomDuFichier(const std::string& chemin) {
     const std::size_t barre = chemin.find_last_of('/');
-    return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+    const std::string nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+    const bool ascii = std::all_of(nom.begin(), nom.end(), [](char c) { return (unsigned char)c < 0x80; });
+    return ascii || estUtf8NonAscii(nom) ? nom : utf8DeWindows1252(windows1252DeUtf8(nom));
 }
 
 // The caption: the file's name, with a star while the library says the
