@@ -231,16 +231,18 @@ MiseEnPageTQ miseEnPageTexteMath(std::string_view t) {
     return std::move(c.resultat);
 }
 
-std::string lectureTexteMath(std::string_view texte) {
+std::string lectureTexteMath(std::string_view texte, bool uneLigne) {
     MiseEnPageTQ m = miseEnPageTexteMath(texte);
     std::string r;
     int32_t ligne = 0;
     for (const MorceauTQ& p : m.morceaux) {
-        // A line goes on after one blank, as if it were not broken (a long
-        // line cut for a painted list reads on one row); the blanks that
-        // start the next line are the cut's indentation.
         std::string_view texte = p.texte;
-        if (ligne < p.ligne) {
+        if (ligne < p.ligne && !uneLigne) {
+            for (; ligne < p.ligne; ++ligne)
+                r += " / ";
+        } else if (ligne < p.ligne) {
+            // The line goes on after one blank, as if it were not broken;
+            // the blanks that start the next line are the cut's indentation.
             ligne = p.ligne;
             if (!r.empty() && r.back() != ' ') r += ' ';
             while (!texte.empty() && texte.front() == ' ')

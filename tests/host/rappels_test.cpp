@@ -899,7 +899,7 @@ TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsInOneListUnderTheLabels) {
                                                       : r->commandes;
             for (int i = 1; i <= fig().nombreObjets; ++i)
                 if (groupe.test(std::size_t(i)))
-                    attendues.push_back(lectureTexteMath(definitionObjetPourRappel(fig(), i)));
+                    attendues.push_back(lectureTexteMath(definitionObjetPourRappel(fig(), i), true));
         }
         EXPECT_EQ(lignes, attendues);
         // The created points read plainly, with their marks.
