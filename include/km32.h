@@ -150,6 +150,10 @@ KM32_EXPORT uint32_t KMCreeFenetreHote(const char* titre, int32_t largeur, int32
                                        KMProcedureFenetre procedure);
 KM32_EXPORT void KMDetruitFenetreHote(uint32_t fenetre);
 KM32_EXPORT void KMChangeTitreFenetreHote(uint32_t fenetre, const char* titre);
+/* The same with a caption in UTF-8 (a file's name in any script): the
+ * window shows it as given; the library reads it in Windows-1252, a
+ * character outside it as '?'. */
+KM32_EXPORT void KMChangeTitreFenetreHoteUtf8(uint32_t fenetre, const char* titre);
 KM32_EXPORT void KMBoucleFenetres(void);
 KM32_EXPORT void KMQuitteBoucleFenetres(void);
 /* A message box for the host, through the library's boxes (on screen with the
@@ -158,6 +162,12 @@ KM32_EXPORT void KMQuitteBoucleFenetres(void);
  * Yes/No/Cancel, 4 Yes/No) plus an icon (0x10 error, 0x20 question, 0x30
  * warning, 0x40 information). The answer: 1 OK, 2 Cancel, 6 Yes, 7 No. */
 KM32_EXPORT int32_t KMBoiteMessageHote(const char* texte, const char* titre, uint32_t style);
+/* A question for the host in UTF-8 (texte, titre and the captions of its
+ * buttons, '&' before an access letter): one to three buttons (none given:
+ * OK), icone as in KMBoiteMessageHote. The rank of the button chosen, from
+ * 1; closing the box chooses the last one. */
+KM32_EXPORT int16_t KMQuestionHoteUtf8(const char* texte, const char* titre, uint32_t icone,
+                                       const char* bouton1, const char* bouton2, const char* bouton3);
 /* The save-file dialog for the host, starting on the file nomInitial (its
  * folder and name); filtre as "Caption|*.k3v|Caption|*.*|". Writes the path
  * chosen (Windows-1252, ending with 0) into chemin, taille bytes at most,

@@ -1,5 +1,7 @@
 #include "affichage_figure.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,9 +82,13 @@ const char* tr(TexteShow t) {
 
 // The file's own name, without its folders: what the caption and the
 // questions show.
+// In UTF-8 as the file system gives it; a name whose bytes are not UTF-8 is
+// read as Windows-1252 ("caf\xE9" shows "café").
 std::string nomDuFichier(const std::string& chemin) {
     const std::size_t barre = chemin.find_last_of('/');
-    return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+    const std::string nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+    const bool ascii = std::all_of(nom.begin(), nom.end(), [](char c) { return (unsigned char)c < 0x80; });
+    return ascii || estUtf8NonAscii(nom) ? nom : utf8DeWindows1252(windows1252DeUtf8(nom));
 }
 
 // The caption: the file's name, with a star while the library says the
@@ -90,8 +96,9 @@ std::string nomDuFichier(const std::string& chemin) {
 void metAJourTitre() {
     Session& s = session();
     s.marque = KMfigureModifiee(s.figure) != 0;
-    const std::string titre = windows1252DeUtf8("km32 - " + nomDuFichier(s.chemin) + (s.marque ? " *" : ""));
-    KMChangeTitreFenetreHote(s.fenetre, titre.c_str());
+    // In the file's own characters, whatever the library's can hold.
+    const std::string titre = "km32 - " + nomDuFichier(s.chemin) + (s.marque ? " *" : "");
+    KMChangeTitreFenetreHoteUtf8(s.fenetre, titre.c_str());
 }
 
 // The library tells of every change of the figure's modified flag.
@@ -110,11 +117,9 @@ std::string texteFigure() {
 // A question in the figure's language with the buttons given (two or
 // three; the last one is the answer of Escape): the rank of the button
 // chosen, from 1.
+// The texts go in UTF-8: a file's name shows in its own characters.
 int16_t question(const std::string& texte, TexteShow b1, TexteShow b2, const char* b3 = nullptr) {
-    const std::string t = windows1252DeUtf8(texte);
-    const std::string l1 = windows1252DeUtf8(tr(b1)), l2 = windows1252DeUtf8(tr(b2));
-    const std::string l3 = b3 ? windows1252DeUtf8(b3) : std::string();
-    return Alerte(t.c_str(), "km32", l1.c_str(), l2.c_str(), b3 ? l3.c_str() : nullptr);
+    return KMQuestionHoteUtf8(texte.c_str(), "km32", 0, tr(b1), tr(b2), b3);
 }
 
 // Why writing the file failed: the system's error the library met, else
@@ -163,9 +168,8 @@ bool cheminRepresentable(const std::string& chemin) {
 bool sauveDans(const std::string& chemin) {
     Session& s = session();
     if (!cheminRepresentable(chemin)) {
-        // The box shows Windows-1252 only: the name itself cannot be shown in it.
-        KMBoiteMessageHote(windows1252DeUtf8(tr(TexteShow::NomHorsWindows1252)).c_str(), "km32",
-                           kIconeErreur);
+        KMQuestionHoteUtf8(tr(TexteShow::NomHorsWindows1252), "km32", kIconeErreur, nullptr, nullptr,
+                           nullptr);
         return false;
     }
     if (!ecrasementAccepte(chemin)) return false;
@@ -175,7 +179,7 @@ bool sauveDans(const std::string& chemin) {
         const std::string texte =
             texteShowAvec(TexteShow::EnregistrementEchoue, s.langue, nomDuFichier(chemin)) +
             raisonErreurSysteme(raisonEchec(chemin, erreur), s.langue) + ".";
-        KMBoiteMessageHote(windows1252DeUtf8(texte).c_str(), "km32", kIconeErreur);
+        KMQuestionHoteUtf8(texte.c_str(), "km32", kIconeErreur, nullptr, nullptr, nullptr);
         metAJourTitre();
         return false;
     }

@@ -272,7 +272,10 @@ bool executeCommandesDeTouche(TfigureKalmetra& f, uint8_t touche) {
     TlisteCommandes liste{};
     objetsCommandesDeTouche(f, touche, nombre, liste);
     if (nombre == 0) return false;
-    f.modifiee = 1;
+    // A table of values only shows a window: a key whose commands are all
+    // tables changes nothing that the figure's text holds.
+    for (int k = 0; k < nombre; ++k)
+        if (objet(f, liste[std::size_t(k)]).codeConstruction != c::kToucheTableau) f.modifiee = 1;
     for (int k = 0; k < nombre; ++k)
         executeCommandeDeTouche(f, liste[std::size_t(k)]);
     return true;

@@ -70,6 +70,13 @@ KM32_EXPORT void KMChangeTitreFenetreHote(uint32_t fenetre, const char* titre) {
     });
 }
 
+KM32_EXPORT void KMChangeTitreFenetreHoteUtf8(uint32_t fenetre, const char* titre) {
+    km32::appelProtegeSansResultat([&] {
+        if (fenetresDeLHote().count(fenetre) > 0)
+            km32::platform::changeTitreFenetreUtf8(fenetre, titre ? titre : "");
+    });
+}
+
 KM32_EXPORT void KMBoucleFenetres(void) {
     km32::appelProtegeSansResultat([] { km32::platform::boucleAffichage(); });
 }
@@ -81,6 +88,31 @@ KM32_EXPORT void KMQuitteBoucleFenetres(void) {
 KM32_EXPORT int32_t KMBoiteMessageHote(const char* texte, const char* titre, uint32_t style) {
     return km32::appelProtege(int32_t(km32::platform::kReponseAnnuler), [&]() -> int32_t {
         return km32::platform::boiteMessage(texte ? texte : "", titre ? titre : "", style);
+    });
+}
+
+KM32_EXPORT int16_t KMQuestionHoteUtf8(const char* texte, const char* titre, uint32_t icone,
+                                       const char* bouton1, const char* bouton2, const char* bouton3) {
+    return km32::appelProtege(int16_t(0), [&]() -> int16_t {
+        namespace p = km32::platform;
+        std::vector<std::string> boutons;
+        for (const char* b : {bouton1, bouton2, bouton3})
+            if (b && *b) boutons.emplace_back(b);
+        if (boutons.empty()) boutons.emplace_back("OK");
+        const int16_t n = int16_t(boutons.size());
+        const uint32_t style = (n == 1   ? p::kBoutonOk
+                                : n == 2 ? p::kBoutonsOkAnnuler
+                                         : p::kBoutonsOuiNonAnnuler) |
+                               (icone & p::kMasqueIcone) | p::kModalTache;
+        switch (p::boiteMessageUtf8(texte ? texte : "", titre ? titre : "", style, boutons)) {
+        case p::kReponseOk:
+        case p::kReponseOui:
+            return 1;
+        case p::kReponseNon:
+            return n == 3 ? 2 : n;
+        default:
+            return n; // Cancel, or a box closed: the last button
+        }
     });
 }
 

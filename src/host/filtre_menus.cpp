@@ -82,9 +82,13 @@ void termine(TBoiteFiltreMenu& b) {
         TfigureKalmetra& f = *figureDeNumero(b.numeroFigure);
         detruitMenuFigure(b.numeroFigure);
         prendInstantanePourAnnuler(f, f);
+        const auto avant = f.commandesAutorisees;
         f.commandesAutorisees = b.autorisees;
         f.commandesAutorisees.reset(0);
         miseAjourMenuFigure(f);
+        // The forbidden options are written with the figure: a change of
+        // them is a change to save.
+        if (f.commandesAutorisees != avant) signaleFigureModifiee(f);
     }
     fenetreCommuneFermee(b.fenetre);
 }

@@ -70,7 +70,8 @@ const LibellesStandard& libellesStandard(uint8_t langue) {
         "&Ouvrir",
         "&Enregistrer",
         "Ce nom contient des caract\xE8res hors de Windows-1252, que les noms de fichiers de la "
-        "biblioth\xE8que ne peuvent pas contenir : choisissez un autre nom."};
+        "biblioth\xE8que ne peuvent pas contenir : choisissez un autre nom.",
+        "Le fichier %s existe d\xE9j\xE0. Voulez-vous le remplacer ?"};
     static const LibellesStandard anglais{
         "OK",
         "&Cancel",
@@ -79,7 +80,8 @@ const LibellesStandard& libellesStandard(uint8_t langue) {
         "&Open",
         "&Save",
         "This name holds characters outside Windows-1252, which the library's file names cannot hold: "
-        "choose another name."};
+        "choose another name.",
+        "A file named %s already exists. Do you want to replace it?"};
     static const LibellesStandard allemand{"OK",
                                            "&Abbrechen",
                                            "&Ja",
@@ -88,7 +90,9 @@ const LibellesStandard& libellesStandard(uint8_t langue) {
                                            "&Speichern",
                                            "Dieser Name enth\xE4lt Zeichen au\xDF"
                                            "erhalb von Windows-1252, die die Dateinamen der Bibliothek "
-                                           "nicht enthalten k\xF6nnen: w\xE4hlen Sie einen anderen Namen."};
+                                           "nicht enthalten k\xF6nnen: w\xE4hlen Sie einen anderen Namen.",
+                                           "Die Datei %s ist schon vorhanden. M\xF6"
+                                           "chten Sie sie ersetzen?"};
     return langue == 1 ? francais : langue == 3 ? allemand : anglais;
 }
 
@@ -99,6 +103,13 @@ int boiteMessage(const std::string& texte, const std::string& titre, uint32_t st
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style,
                  const std::vector<std::string>& libellesBoutons) {
     return demande({texte, titre, style, false, {}, 0, {}, {}, libellesBoutons}).reponse;
+}
+
+int boiteMessageUtf8(const std::string& texte, const std::string& titre, uint32_t style,
+                     const std::vector<std::string>& libellesBoutons) {
+    DemandeBoite d{texte, titre, style, false, {}, 0, {}, {}, libellesBoutons};
+    d.utf8 = true;
+    return demande(d).reponse;
 }
 
 std::optional<std::string> boiteSaisie(const std::string& titre, const std::string& invite,

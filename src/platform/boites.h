@@ -46,6 +46,9 @@ struct DemandeBoite {
     // 2 English, 3 German, 0 none known): the language of the standard
     // buttons' captions (libellesStandard).
     uint8_t langue = 0;
+    // texte, titre and libellesBoutons are in UTF-8 (a host's own words,
+    // naming a file in any script), not in Windows-1252.
+    bool utf8 = false;
 };
 
 // The captions of the standard buttons of boxes and dialogs in a language
@@ -55,6 +58,9 @@ struct LibellesStandard {
     std::string ok, annuler, oui, non, ouvrir, enregistrer;
     // Said when a file dialog returns a name that Windows-1252 cannot hold.
     std::string nomHorsWindows1252;
+    // Asked when the save dialog added its filter's extension to the name
+    // typed and a file of that name exists ("%s": the name).
+    std::string remplacerFichier;
 };
 const LibellesStandard& libellesStandard(uint8_t langue);
 // Where the language of each box is read when it is asked (the library
@@ -76,6 +82,9 @@ void installeAfficheurBoite(AfficheurBoite afficheur);
 
 // Shows a message box and returns the answer.
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style);
+// A box whose texts (and the captions of its buttons) are in UTF-8.
+int boiteMessageUtf8(const std::string& texte, const std::string& titre, uint32_t style,
+                     const std::vector<std::string>& libellesBoutons);
 // The same with the captions of its buttons.
 int boiteMessage(const std::string& texte, const std::string& titre, uint32_t style,
                  const std::vector<std::string>& libellesBoutons);

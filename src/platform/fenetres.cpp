@@ -1,5 +1,7 @@
 #include "platform/fenetres.h"
 
+#include "base/texte.h"
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -21,6 +23,9 @@ struct EtatFenetre {
     // procedure keeps running on a live copy until it returns.
     std::shared_ptr<const ProcedureFenetre> procedure;
     std::string titre;
+    // The caption as a real backend shows it, in UTF-8, when a host gave it
+    // so (a file's name in any script); empty: the caption read as Windows-1252.
+    std::string titreAffiche;
     bool visible = false;
     uint32_t donnee = 0;
     bool enDestruction = false;
@@ -272,7 +277,22 @@ bool changeTitreFenetre(Fenetre f, const std::string& titre) {
     EtatFenetre* w = trouve(f);
     if (!w) return false;
     w->titre = titre;
+    w->titreAffiche.clear();
     return true;
+}
+
+bool changeTitreFenetreUtf8(Fenetre f, const std::string& titre) {
+    EtatFenetre* w = trouve(f);
+    if (!w) return false;
+    w->titre = windows1252DeUtf8(titre);
+    w->titreAffiche = titre;
+    return true;
+}
+
+std::string titreAfficheFenetre(Fenetre f) {
+    EtatFenetre* w = trouve(f);
+    if (!w) return {};
+    return w->titreAffiche.empty() ? utf8DeWindows1252(w->titre) : w->titreAffiche;
 }
 
 uint32_t donneeFenetre(Fenetre f) {

@@ -92,6 +92,12 @@ bool estVisible(Fenetre f);
 
 std::string titreFenetre(Fenetre f);
 bool changeTitreFenetre(Fenetre f, const std::string& titre);
+// A caption given in UTF-8 (a host's own text, a file's name in any
+// script): the window's title is its Windows-1252 reading (a character
+// outside it a '?'), and a real backend shows the UTF-8 text itself.
+bool changeTitreFenetreUtf8(Fenetre f, const std::string& titre);
+// The caption as shown, in UTF-8.
+std::string titreAfficheFenetre(Fenetre f);
 uint32_t donneeFenetre(Fenetre f);
 bool changeDonneeFenetre(Fenetre f, uint32_t donnee);
 // Replaces the window procedure (a host that takes over a window's messages).

@@ -231,19 +231,30 @@ MiseEnPageTQ miseEnPageTexteMath(std::string_view t) {
     return std::move(c.resultat);
 }
 
-std::string lectureTexteMath(std::string_view texte) {
+std::string lectureTexteMath(std::string_view texte, bool uneLigne) {
     MiseEnPageTQ m = miseEnPageTexteMath(texte);
     std::string r;
     int32_t ligne = 0;
     for (const MorceauTQ& p : m.morceaux) {
-        for (; ligne < p.ligne; ++ligne)
-            r += " / ";
+        std::string_view texte = p.texte;
+        if (ligne < p.ligne && !uneLigne) {
+            for (; ligne < p.ligne; ++ligne)
+                r += " / ";
+        } else if (ligne < p.ligne) {
+            // The line goes on after one blank, as if it were not broken;
+            // the blanks that start the next line are the cut's indentation.
+            ligne = p.ligne;
+            if (!r.empty() && r.back() != ' ') r += ' ';
+            while (!texte.empty() && texte.front() == ' ')
+                texte.remove_prefix(1);
+        }
+        if (texte.empty()) continue;
         if (p.decalage == 0) {
-            r += p.texte;
+            r += texte;
             continue;
         }
         r += p.decalage < 0 ? '^' : '_';
-        r += p.texte.size() > 1 ? "(" + p.texte + ")" : p.texte;
+        r += texte.size() > 1 ? "(" + std::string(texte) + ")" : std::string(texte);
     }
     return r;
 }

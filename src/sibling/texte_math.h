@@ -77,8 +77,10 @@ MiseEnPageTQ miseEnPageTexteMath(std::string_view texte);
 
 // The plain reading of a text on one line: runs in order, a raised run after
 // "^" and a lowered one after "_" (in parentheses when longer than one
-// character), line breaks as " / ".
-std::string lectureTexteMath(std::string_view texte);
+// character), line breaks as " / ". uneLigne: a line break reads as one
+// blank and the next line's leading blanks are dropped (a long line cut for
+// a painted list, read on one row of the toolkit's list).
+std::string lectureTexteMath(std::string_view texte, bool uneLigne = false);
 
 // Measures in pixels from the reference point: width, upper extent (top of
 // the highest cell, 0 or negative), lower extent (bottom of the lowest cell).

@@ -10,6 +10,7 @@
 #include "model/messages.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
+#include "phrases/phrase.h"
 #include "platform/boites.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
@@ -319,13 +320,19 @@ uint8_t litNomDeTouche(std::string_view texte) {
     return 0;
 }
 
+namespace {
+constexpr uint16_t kPhraseTitreQuestion = 11307;
+} // namespace
+
 bool questionOuiNon(std::string_view question) {
     const platform::Fenetre focus = platform::fenetreFocus();
     int reponse;
     {
         GardeValeur<uint8_t> ouverte(etatMessages().boiteMessageOuverte, 1);
-        reponse =
-            platform::boiteMessage(coupe(question, 80), "", platform::kBoutonsOuiNon | platform::kModalTache);
+        // The box has the caption of the library's other confirmations
+        // ("Attention !"): a box without one reads as a window of nothing.
+        reponse = platform::boiteMessage(coupe(question, 80), phraseDeNumero(kPhraseTitreQuestion),
+                                         platform::kBoutonsOuiNon | platform::kModalTache);
     }
     if (focus != platform::kAucuneFenetre) platform::donneFocus(focus);
     return reponse == platform::kReponseOui;

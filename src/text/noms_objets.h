@@ -113,7 +113,8 @@ uint8_t litObjetPourTest(const TfigureKalmetra& f, std::string_view texte);
 // (B and M excepted).
 uint8_t litNomDeTouche(std::string_view texte);
 
-// A task-modal Yes/No box with the question (cut to 80), focus given back
+// A task-modal Yes/No box with the question (cut to 80) under the caption of
+// the library's confirmations, focus given back
 // afterwards; true for Yes.
 bool questionOuiNon(std::string_view question);
 // texte + " (" + the phrase naming the kind + ")", cut to longueurMax.

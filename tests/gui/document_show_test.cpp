@@ -286,6 +286,17 @@ TEST_F(DocumentShow, ANameOutsideWindows1252IsRefusedBeforeAnythingIsWritten) {
     }
 }
 
+// A file named in Cyrillic: the caption names it in its own characters, with
+// the star once the figure changed (the save itself is refused, as above).
+TEST_F(DocumentShow, TheCaptionNamesAFileInItsOwnCharacters) {
+    const std::string nom = "\xD1\x84\xD0\xB8\xD0\xB3\xD1\x83\xD1\x80\xD0\xB0.k3v"; // фигура.k3v
+    demarreSession(kFigureSegment, kGraine, nom);
+    if (HasFatalFailure() || IsSkipped()) return;
+    EXPECT_EQ(titre(), "km32 - " + nom);
+    tourneVue();
+    EXPECT_TRUE(titreDevient("km32 - " + nom + " *")) << titre();
+}
+
 // F1 over the figure shows the contents of the help, the editor's Help
 // button the editor's section, each in the figure's language.
 TEST_F(DocumentShow, HelpAnswersF1AndTheEditorsHelpButton) {

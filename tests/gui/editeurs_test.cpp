@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "ecran_x.h"
@@ -334,6 +335,79 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
     ecran_->xdotool("mousemove " + centre(caseFermeture) + " click 1");
     EXPECT_TRUE(attends([&] { return sombres(0, 0, 318, 40) < coinAvant + 20; }))
         << "the comment window stayed";
+}
+
+// The comment editor keeps the keyboard through a click on its palette:
+// Ctrl+Z then undoes the insertion in the text, never the figure behind
+// (whose caption would get its mark). Made several times over, each with
+// the editor opened afresh, so that no timing of the events decides it;
+// Escape then closes the editor, asking first since the text changed.
+TEST_F(Editeurs, AfterAClickOnThePaletteCtrlZUndoesTheTextNotTheFigure) {
+    const Dispositions& d = disposition_;
+    const p::Rectangle& texte = d.texteCommentaire;
+    for (int essai = 0; essai < 4; ++essai) {
+        SCOPED_TRACE("try " + std::to_string(essai + 1));
+        const int enLigneAvant = sombres(d.enLigne);
+        commandeDuMenu(4, 4); // Edit > Edit comment
+        ASSERT_TRUE(attends([&] { return sombres(d.enLigne) > enLigneAvant + 50; })) << "no comment editor";
+        const int vide = sombres(texte);
+        ecran_->xdotool("mousemove " + centre(texte) + " click 1");
+        ecran_->xdotool("type --delay 20 ab");
+        int tape = 0;
+        ASSERT_TRUE(attends([&] { return (tape = sombres(texte)) > vide + 8; })) << "nothing typed";
+        ecranStable();
+        tape = sombres(texte);
+        ecran_->xdotool("mousemove " + centre(d.celluleUne) + " click 1");
+        ASSERT_TRUE(attends([&] { return sombres(texte) > tape + 8; })) << "the palette inserted nothing";
+        ecran_->xdotool("mousemove " + centre(texte));
+        ecran_->xdotool("key ctrl+z");
+        EXPECT_TRUE(attends([&] { return std::abs(sombres(texte) - tape) < 4; }))
+            << "Ctrl+Z did not take the insertion back";
+        EXPECT_EQ(titre().find('*'), std::string::npos) << "the figure changed: " << titre();
+        // Escape asks before the typed text is lost; Yes closes.
+        ecran_->xdotool("key Escape");
+        repond("alt+y");
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(attends([&] { return sombres(d.enLigne) < enLigneAvant + 20; })) << "the editor stayed";
+        EXPECT_EQ(titre().find('*'), std::string::npos) << "the figure changed: " << titre();
+    }
+}
+
+// Each annex closes with Escape, as with its close box: the figure text
+// editor, the comment editor and the comment window (none of them changed,
+// so nothing is asked). The figure first gets a comment for the comment
+// window to show.
+TEST_F(Editeurs, EscapeClosesEachAnnex) {
+    const Dispositions& d = disposition_;
+    const int enLigneAvant = sombres(d.enLigne);
+    commandeDuMenu(4, 4); // Edit > Edit comment
+    ASSERT_TRUE(attends([&] { return sombres(d.enLigne) > enLigneAvant + 50; })) << "no comment editor";
+    ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1");
+    ecran_->xdotool("type --delay 20 '" + kCommentaire + "'");
+    ecran_->xdotool("key Return");
+    ASSERT_TRUE(attends([&] { return sombres(d.enLigne) < enLigneAvant + 20; })) << "the editor stayed";
+    struct Annexe {
+        const char* nom;
+        std::function<void()> ouvre;
+        p::Rectangle zone; // where the annex shows over the figure
+    };
+    const Annexe annexes[] = {
+        {"figure text editor", [&] { ecran_->xdotool("key ctrl+shift+e"); }, {4, 4, 620, d.texte.haut}},
+        {"comment editor", [&] { commandeDuMenu(4, 4); }, {4, 4, 550, d.enLigne.bas}},
+        {"comment window", [&] { commandeDuMenu(2, 4); }, {4, 4, 318, 40}},
+    };
+    for (const Annexe& a : annexes) {
+        SCOPED_TRACE(a.nom);
+        const auto zone = [&] { return partie(a.zone).pixels; };
+        ecranStable();
+        const std::vector<uint32_t> avant = zone();
+        a.ouvre();
+        ASSERT_TRUE(attends([&] { return zone() != avant; })) << "it did not open";
+        ecranStable();
+        ecran_->xdotool("mousemove 700 560 key Escape");
+        EXPECT_TRUE(attends([&] { return zone() == avant; })) << "Escape left it open";
+        EXPECT_TRUE(autresFenetres().empty()) << "a question showed";
+    }
 }
 
 // The editor's Load button opens the toolkit's open dialog: a file's path

@@ -202,6 +202,29 @@ TEST_F(FichiersPressePapiers, SaveAsWritesTheFigureUnderTheTypedNameAndTheTitleN
     EXPECT_EQ(essais::contenuFichier(figure_), kFigureSegmentEtP);
 }
 
+// A name typed without an extension under the filter "Figures (*.k3v)" gets
+// it: the file and the caption are "vals2.k3v"; a name with its own
+// extension keeps it.
+TEST_F(FichiersPressePapiers, SaveAsAddsTheFiltersExtensionToANameWithoutOne) {
+    struct Cas {
+        std::string tape, fichier;
+    };
+    for (const Cas& c : {Cas{"vals2", "vals2.k3v"}, Cas{"notes.txt", "notes.txt"}}) {
+        SCOPED_TRACE(c.tape);
+        ouvreEnregistrerSous();
+        ecran_->xdotool("key ctrl+a");
+        ecran_->xdotool("type --delay 30 " + c.tape);
+        ecran_->xdotool("key Return");
+        const fs::path ecrit = dossier_ / c.fichier;
+        ASSERT_TRUE(attends([&] {
+            return !dialogueOuvert() && fs::exists(ecrit) && fs::file_size(ecrit) > 0;
+        })) << "the dialog did not save into "
+            << ecrit;
+        EXPECT_TRUE(attends([&] { return titre() == "km32 - " + c.fichier; })) << titre();
+        EXPECT_EQ(c.tape != c.fichier ? fichiers().count(c.tape) : 0u, 0u) << "a file without extension";
+    }
+}
+
 // After Save As the figure belongs to the new file: quitting without saving
 // later changes names that file on the terminal, not the one first opened.
 TEST_F(FichiersPressePapiers, AfterSaveAsTheMessageOnQuittingNamesTheNewFile) {

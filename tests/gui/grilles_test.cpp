@@ -121,6 +121,26 @@ TEST_F(Grilles, TheTableOfValuesOpensOnItsKeyAndCopiesWhatItShows) {
     EXPECT_TRUE(attends([&] { return sombres(0, 0, 200, 250) < avant + 20; })) << "the table stayed";
 }
 
+// Showing the table changes nothing that a save would write: the caption
+// gets no mark, and quitting asks nothing. Escape closes the table as its
+// close box does.
+TEST_F(Grilles, TheTableOfValuesMarksNothingAndClosesWithEscape) {
+    if (HasFatalFailure() || IsSkipped()) return;
+    const int avant = sombres(0, 0, 200, 250);
+    clic(700, 550);
+    ecran_->xdotool("key t");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 200, 250) > avant + 100; })) << "no table shown";
+    ecranStable();
+    EXPECT_EQ(titre().find('*'), std::string::npos) << titre();
+    ecran_->xdotool("key Escape");
+    EXPECT_TRUE(attends([&] { return sombres(0, 0, 200, 250) < avant + 20; })) << "Escape left the table";
+    EXPECT_EQ(titre().find('*'), std::string::npos) << titre();
+    // Ctrl+Q ends the program without a question.
+    ecran_->xdotool("mousemove 700 550 key ctrl+q");
+    attends([&] { return !ecran_->enCours(programme_) || autresFenetres().size() == 1; }, 60);
+    EXPECT_FALSE(ecran_->enCours(programme_)) << "the program asked before quitting";
+}
+
 TEST_F(Grilles, TheFunctionGridTakesTypedPointsAndMakesTheFunction) {
     if (HasFatalFailure() || IsSkipped()) return;
     const int avant = sombres(0, 0, 480, 350);

@@ -203,6 +203,19 @@ TEST_F(FenetresPalette, ThePaletteGivesTheColourClickedToTheSegmentClickedNext) 
 // with the right button, the figure beside the palette shows the turned view
 // (the picture the window held before the turn would show the segment as
 // it was first drawn).
+// Escape over the figure closes the palette, as its "X" button does.
+TEST_F(FenetresPalette, EscapeClosesThePalette) {
+    CouleurRVB rouge{};
+    ASSERT_TRUE(rvbDeCode(4, rouge));
+    const uint32_t rougeEcran = uint32_t(rouge.rouge) << 16 | uint32_t(rouge.vert) << 8 | rouge.bleu;
+    auto rougeAffiche = [&] { return ecranActuel().pixel(10, 28) == rougeEcran; };
+    choisitDansLeMenu(kCommandeStyles);
+    ASSERT_TRUE(attends(rougeAffiche)) << "no palette";
+    ecranStable();
+    ecran_->xdotool("mousemove 700 550 key Escape");
+    EXPECT_TRUE(attends([&] { return !rougeAffiche(); })) << "Escape left the palette";
+}
+
 TEST_F(FenetresPalette, ThePaletteOpensOverTheFigureAsItIs) {
     const Capture avant = ecranStable();
     ecran_->xdotool("mousemove 600 300 mousedown 3");
@@ -289,6 +302,8 @@ TEST_F(FenetresPalette, TheMenuFilterForbidsTheFirstMenuWithItsButtonsAndOk) {
     ASSERT_TRUE(depose) << "the dragged line stayed in the allowed list";
     clicAuCentre(boite.boutons[kTagFiltreOk]);
     ASSERT_TRUE(attends([&] { return !boiteAffichee(); })) << "the box did not close";
+    // The forbidden options are saved with the figure: the caption marks it.
+    EXPECT_TRUE(attends([&] { return titre().ends_with(" *"); })) << "no mark in the caption: " << titre();
     const std::string texte = sauveEtLis();
     TfigureKalmetra& f = figureSansEcran(texte);
     EXPECT_TRUE((f.commandesAutorisees & commandesDuSousMenu(232)).none()) << texte;
@@ -341,6 +356,48 @@ TEST_F(FenetresPalette, TheDialogsComboOfCoordinateSystemsPlacesThePointInTheOne
         << texte;
     EXPECT_NE(texte.find("P point with coordinates (1,2,3) in coordinate system R"), std::string::npos)
         << texte;
+}
+
+// The construction dialog of a point on a segment: clicks on A and B in the
+// figure fill its first field ("AB"); Tab then goes to the name's field,
+// whatever the pointer clicked last, and Enter makes the point.
+TEST_F(FenetresPalette, AfterClicksInTheFigureTabGoesToTheDialogsNextField) {
+    const p::Point a = pointALEcran(kFigure, -4, 0, 0), b = pointALEcran(kFigure, 4, 0, 0);
+    p::Rectangle premierChamp;
+    {
+        TfigureKalmetra& f = figureSansEcran(kFigure);
+        ouvreDialogueCommande(int16_t(f.numeroFigure), 3);
+        TFenDialog* d = fenetreDialogue();
+        ASSERT_NE(d, nullptr);
+        premierChamp = d->champs[1].cadre;
+        KMTermine();
+    }
+    ASSERT_GT(a.y, premierChamp.bas + 20) << "A lies under the dialog";
+    const int avant = sombres(0, 0, kLargeur, 120);
+    choisitDansLeMenu(3); // Create > Point > On a segment
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, kLargeur, 120) > avant + 100; })) << "no dialog";
+    ecranStable();
+    const int champVide =
+        sombres(premierChamp.gauche, premierChamp.haut, premierChamp.droite, premierChamp.bas);
+    clic(a.x, a.y);
+    // Away from A past the double-click distance, then B.
+    clic(b.x, b.y);
+    ASSERT_TRUE(attends([&] {
+        return sombres(premierChamp.gauche, premierChamp.haut, premierChamp.droite, premierChamp.bas) >
+               champVide + 10;
+    })) << "the clicks did not fill the field";
+    ecranStable();
+    ecran_->xdotool("key Tab");
+    ecran_->xdotool("type --delay 40 Q");
+    ecran_->xdotool("key Return");
+    std::string texte;
+    EXPECT_TRUE(attends([&] {
+        if (autresFenetres().size() == 1) return true; // a box: the answer was refused
+        texte = sauveEtLis();
+        return texte.find("Q free point on segment [AB]") != std::string::npos;
+    })) << texte;
+    EXPECT_TRUE(autresFenetres().empty()) << "the dialog refused the answers (the name went into the points)";
+    EXPECT_NE(texte.find("Q free point on segment [AB]"), std::string::npos) << texte;
 }
 
 } // namespace

@@ -819,6 +819,33 @@ TEST_F(FormesRappels, ThePickerIsWideEnoughForItsButtons) {
               (p::Rectangle{kCadreBoutonAnnuler.gauche, 0, serre.droite, kCadreBoutonAnnuler.bas}));
 }
 
+// A reminder too long for one line of the painted list is cut there; the
+// toolkit's row reads it whole on one line, as the shorter point lines are
+// read, without a mark where it was cut.
+TEST_F(FormesRappels, ALongReminderReadsOnOneRowAsTheOtherLines) {
+    KMappliqueLangue(2);
+    figureDeTexte("Kalmetra figure (English)\r\n"
+                  "A point with coordinates (0,0,0) in coordinate system Rxyz\r\n"
+                  "D point with coordinates (2,1.1547005384,3.2659863237) in coordinate system Rxyz\r\n");
+    KMMessage m{p::WM_KEYDOWN, p::VK_F1 + 1, 0, 0}; // F2
+    traiteMessageKMParNumero(n, &m);
+    p::distribueJusquAuRepos();
+    TKMrappels* r = fenetreRappels();
+    ASSERT_NE(r, nullptr);
+    // The painted item is cut in two lines.
+    EXPECT_NE(definitionObjetPourRappel(fig(), numero("D")).find('\r'), std::string::npos)
+        << definitionObjetPourRappel(fig(), numero("D"));
+    std::vector<std::string> lignes;
+    const p::FormeLiee forme = formeDe(r->fenetre);
+    ASSERT_EQ(forme.listes.size(), 1u);
+    for (const p::LigneListe& l : forme.listes[0].lignes)
+        lignes.push_back(l.cellules.at(0));
+    for (const std::string attendue :
+         {"A point with coordinates (0,0,0) in coordinate system Rxyz",
+          "D point with coordinates (2,1.1547005384,3.2659863237) in coordinate system Rxyz"})
+        EXPECT_NE(std::find(lignes.begin(), lignes.end(), attendue), lignes.end()) << attendue;
+}
+
 TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsInOneListUnderTheLabels) {
     struct Cas {
         bool bloque, nonDefini;
@@ -872,7 +899,7 @@ TEST_F(FormesRappels, TheRemindersFormShowsTheGroupsInOneListUnderTheLabels) {
                                                       : r->commandes;
             for (int i = 1; i <= fig().nombreObjets; ++i)
                 if (groupe.test(std::size_t(i)))
-                    attendues.push_back(lectureTexteMath(definitionObjetPourRappel(fig(), i)));
+                    attendues.push_back(lectureTexteMath(definitionObjetPourRappel(fig(), i), true));
         }
         EXPECT_EQ(lignes, attendues);
         // The created points read plainly, with their marks.

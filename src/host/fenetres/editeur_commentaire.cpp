@@ -139,8 +139,9 @@ int32_t procedureEditeur(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
             e->annule = false;
             prepareFermeture(*e);
         } else if (wParam == p::VK_ESCAPE || wParam == VK_F4) {
-            e->annule = true;
-            prepareFermeture(*e);
+            // Cancelling asks first when the text was changed, as the close
+            // box and quitting do: typed text is not lost without a word.
+            FormCloseQuery(*e);
         } else if (wParam == p::VK_F1) {
             appelleAideKM32(fenetre, 1, kAideEditeurCommentaire);
         } else if (p::ctrlEnfoncee() && !p::altEnfoncee() && (wParam == 'Z' || wParam == 'Y')) {

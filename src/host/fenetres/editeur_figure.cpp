@@ -230,6 +230,13 @@ int32_t procedureEditeur(p::Fenetre, uint32_t message, uint32_t wParam, int32_t)
         executeCommande(*e, wParam);
         return 0;
     case p::WM_KEYDOWN:
+        // Escape closes the editor as its close box does: asking first
+        // when the text holds changes not applied.
+        if (wParam == p::VK_ESCAPE) {
+            FormCloseQuery(*e);
+            return 1;
+        }
+        [[fallthrough]];
     case p::WM_RACCOURCI:
         return toucheEditeur(*e, wParam) ? 1 : 0;
     case p::WM_CHAR:

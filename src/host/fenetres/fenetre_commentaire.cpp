@@ -10,6 +10,7 @@
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
 #include "platform/contexte_dessin.h"
+#include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/surfaces_fenetres.h"
@@ -30,21 +31,27 @@ std::unique_ptr<TKMFenCommentaire>& commentaire() {
     return c;
 }
 
+// Shown with the keyboard, as the reminders are: its keys (Escape) are its own.
 void montreCommentaire() {
-    if (TKMFenCommentaire* c = fenetreCommentaire()) p::afficheFenetre(c->fenetre, true);
+    montreAnnexeAvecFocus(commentaire());
 }
 
 void fermeCommentaire() {
     fermeAnnexeModele(commentaire());
 }
 
-int32_t procedureCommentaire(p::Fenetre fenetre, uint32_t message, uint32_t, int32_t) {
+int32_t procedureCommentaire(p::Fenetre fenetre, uint32_t message, uint32_t wParam, int32_t) {
     TKMFenCommentaire* c = fenetreCommentaire();
     if (!c || c->fenetre != fenetre) return 0;
     switch (message) {
     case p::WM_CLOSE:
         FormCloseQuery(*c);
         return 0;
+    case p::WM_KEYDOWN:
+        // Escape closes the window as its close box does.
+        if (wParam != p::VK_ESCAPE) return 0;
+        FormCloseQuery(*c);
+        return 1;
     case p::WM_PAINT:
         // The window is white around its paint box, where the figure would
         // show.

@@ -16,6 +16,7 @@
 #include "model/fenetres_figure.h"
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
+#include "platform/entrees.h"
 #include "platform/fenetres.h"
 #include "platform/mesures_texte.h"
 #include "platform/messages.h"
@@ -219,6 +220,11 @@ int32_t procedurePalette(p::Fenetre fenetre, uint32_t message, uint32_t wParam, 
     case p::WM_CLOSE:
         FormCloseQuery(*s);
         return 0;
+    case p::WM_KEYDOWN:
+        // Escape closes the palette as its close box does.
+        if (wParam != p::VK_ESCAPE) return 0;
+        FormCloseQuery(*s);
+        return 1;
     case kMessageDesignation:
         designationRecue(*s, lParam);
         return 0;

@@ -466,6 +466,10 @@ bool toucheTableau(TFenetreDuTableauDeValeurs& t, uint32_t touche) {
     const int page = std::max(1, t.lignesVisibles);
     int ligne = t.ligneCourante;
     switch (touche) {
+    case p::VK_ESCAPE:
+        // Escape closes the table as its close box does.
+        FormCloseQuery(t);
+        return true;
     case p::VK_UP:
         --ligne;
         break;

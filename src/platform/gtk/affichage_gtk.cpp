@@ -198,6 +198,15 @@ Fenetre cibleClavier(Fenetre racine) {
     return racine;
 }
 
+// The window of a form that holds the library's keyboard: the target of the
+// keys, or the window around it that has a form; none when the keys go to
+// no form (the figure, the host's window).
+Fenetre formeAuClavier(Fenetre cible, Fenetre racine) {
+    for (Fenetre f = cible; f != kAucuneFenetre && f != racine; f = parentFenetre(f))
+        if (formeLiee(f)) return f;
+    return kAucuneFenetre;
+}
+
 // The character a key types, in the library's characters; 0 when none. Ctrl
 // with a letter types the control character, as on the system the library
 // was made for.
@@ -229,11 +238,22 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
     const Fenetre racine = racineDeWidget(fenetre);
     if (!estFenetre(racine)) return FALSE;
     if (presse && vk == 'V' && (ev->state & GDK_CONTROL_MASK)) importeTextePressePapiers();
+    // The keys go where the library's keyboard is (an annex window or a
+    // dialog that took it keeps it through clicks on its palette or on the
+    // figure): when that window has a form, the control of the form that
+    // holds the keyboard in the model takes the key first, as it would
+    // after a click in it, whatever widget the pointer last clicked.
+    auto g = etat().fenetres.find(racine);
+    if (g == etat().fenetres.end()) return FALSE;
+    const Fenetre cible = cibleClavier(racine);
+    const Fenetre formeTenante = formeAuClavier(cible, racine);
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
+    if (presse && formeTenante != kAucuneFenetre && (!focus || formeDuWidget(focus) == kAucuneFenetre) &&
+        rendClavierAForme(g->second.formes, formeTenante))
+        focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
     // A widget of a form with the focus takes its keys first (an entry its
     // Ctrl+C, Ctrl+V); what it leaves may still be one of the host's keys.
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
-    auto g = etat().fenetres.find(racine);
-    const bool formeAuFocus = focus && g != etat().fenetres.end() && focus != g->second.zone;
+    const bool formeAuFocus = focus && focus != g->second.zone;
     // Tab goes from control to control in the form's order (a text of
     // several lines keeps its Tab), never onto a control of another form.
     const bool tab =
@@ -247,33 +267,31 @@ gboolean touche(GtkWidget* fenetre, GdkEventKey* ev, gpointer) {
         pompe();
         return TRUE;
     }
+    // The window of the form whose control has the keyboard, else the one
+    // that holds the library's keyboard.
+    const Fenetre forme = formeAuFocus ? formeDuWidget(focus) : formeTenante;
     // Escape, F1 and F4 that the control left (a button, a combo box) go to
     // its form's window, which cancels, helps or closes whatever control
     // has the keyboard.
-    if (formeAuFocus && presse && (vk == VK_ESCAPE || vk == VK_F1 || vk == VK_F1 + 3)) {
-        if (const Fenetre forme = formeDuWidget(focus); forme != kAucuneFenetre) {
-            envoieMessage(forme, WM_KEYDOWN, vk, 0);
-            pompe();
-            return TRUE;
-        }
+    if (formeAuFocus && presse && (vk == VK_ESCAPE || vk == VK_F1 || vk == VK_F1 + 3) &&
+        forme != kAucuneFenetre) {
+        envoieMessage(forme, WM_KEYDOWN, vk, 0);
+        pompe();
+        return TRUE;
     }
     const bool raccourci = presse && vk != 0 && (ev->state & GDK_CONTROL_MASK) && vk != VK_CONTROL &&
                            vk != VK_SHIFT && vk != VK_MENU;
-    // A shortcut typed in a window shown inside (an annex's Ctrl+Z) is that
-    // window's before it is the host's.
-    if (formeAuFocus && raccourci) {
-        if (const Fenetre forme = formeDuWidget(focus);
-            forme != kAucuneFenetre && envoieMessage(forme, WM_RACCOURCI, vk, 0) != 0) {
-            pompe();
-            return TRUE;
-        }
+    // A shortcut typed while a window shown inside holds the keyboard (an
+    // annex's Ctrl+Z) is that window's before it is the host's.
+    if (raccourci && forme != kAucuneFenetre && envoieMessage(forme, WM_RACCOURCI, vk, 0) != 0) {
+        pompe();
+        return TRUE;
     }
     if (raccourci && envoieMessage(racine, WM_TOUCHE_HOTE, vk, (ev->state & GDK_SHIFT_MASK) ? 1 : 0) != 0) {
         pompe();
         return TRUE;
     }
     if (formeAuFocus) return FALSE;
-    const Fenetre cible = cibleClavier(racine);
     if (vk != 0) envoieMessage(cible, presse ? WM_KEYDOWN : WM_KEYUP, vk, 0);
     if (presse) {
         const uint8_t c = caractereDeTouche(ev);
@@ -451,10 +469,10 @@ void synchroniseFenetres() {
         }
         if (it == e.fenetres.end()) it = e.fenetres.emplace(f, creeFenetreGtk(f)).first;
         FenetreGtk& g = it->second;
-        const std::string titre = titreFenetre(f);
+        const std::string titre = titreAfficheFenetre(f);
         if (titre != g.titre || !gtk_widget_get_visible(g.fenetre)) {
             g.titre = titre;
-            gtk_window_set_title(GTK_WINDOW(g.fenetre), utf8DeWindows1252(titre).c_str());
+            gtk_window_set_title(GTK_WINDOW(g.fenetre), titre.c_str());
         }
         const Rectangle cadre = cadreFenetre(f);
         if (!(cadre == g.cadreApplique) || !gtk_widget_get_visible(g.fenetre)) {

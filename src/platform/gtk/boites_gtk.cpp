@@ -13,9 +13,9 @@ namespace km32::platform::gtk {
 
 namespace {
 
-// The library breaks lines with CR.
-std::string texteAffiche(const std::string& texte) {
-    std::string t = utf8DeWindows1252(texte);
+// The library breaks lines with CR. utf8: the text is in UTF-8 already.
+std::string texteAffiche(const std::string& texte, bool utf8 = false) {
+    std::string t = utf8 ? texte : utf8DeWindows1252(texte);
     for (char& c : t)
         if (c == '\r') c = '\n';
     return t;
@@ -40,8 +40,8 @@ GtkMessageType genreMessage(uint32_t style) {
 // default one.
 // A caption of the caller: '&' before the access letter becomes the
 // toolkit's '_' ("&&" an ampersand, a '_' of the text doubled).
-std::string libelleGtk(const std::string& libelle) {
-    const std::string t = utf8DeWindows1252(libelle);
+std::string libelleGtk(const std::string& libelle, bool utf8 = false) {
+    const std::string t = utf8 ? libelle : utf8DeWindows1252(libelle);
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i] == '&' && i + 1 < t.size() && t[i + 1] == '&')
@@ -56,7 +56,8 @@ std::string libelleGtk(const std::string& libelle) {
     return r;
 }
 
-void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vector<std::string>& libelles) {
+void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vector<std::string>& libelles,
+                   bool utf8 = false) {
     struct Bouton {
         std::string libelle;
         int reponse;
@@ -80,7 +81,7 @@ void ajouteBoutons(GtkDialog* d, uint32_t style, uint8_t langue, const std::vect
     for (Bouton& b : boutons)
         b.libelle = libelleGtk(b.libelle);
     for (std::size_t k = 0; k < boutons.size() && k < libelles.size(); ++k)
-        boutons[k].libelle = libelleGtk(libelles[k]);
+        boutons[k].libelle = libelleGtk(libelles[k], utf8);
     for (const Bouton& b : boutons)
         gtk_dialog_add_button(d, b.libelle.c_str(), b.reponse);
     std::size_t parDefaut = 0;
@@ -105,9 +106,9 @@ int reponseFermeture(uint32_t style) {
 ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
     GtkWidget* boite =
         gtk_message_dialog_new(GTK_WINDOW(fenetreGtkParente()), GTK_DIALOG_MODAL, genreMessage(d.style),
-                               GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte).c_str());
-    gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre).c_str());
-    ajouteBoutons(GTK_DIALOG(boite), d.style, d.langue, d.libellesBoutons);
+                               GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte, d.utf8).c_str());
+    gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre, d.utf8).c_str());
+    ajouteBoutons(GTK_DIALOG(boite), d.style, d.langue, d.libellesBoutons, d.utf8);
     PeriodeModale modale;
     int r = gtk_dialog_run(GTK_DIALOG(boite));
     gtk_widget_destroy(boite);
@@ -157,8 +158,41 @@ void ajouteFiltres(GtkFileChooser* choix, const std::string& filtre) {
             if (fin > p) gtk_file_filter_add_pattern(f, utf8DeWindows1252(motifs.substr(p, fin - p)).c_str());
             p = fin + 1;
         }
+        // A filter of one pattern "*.ext" gives its extension to a name
+        // typed without one.
+        const std::string& motif = parties[i + 1];
+        if (motif.size() > 2 && motif.starts_with("*.") &&
+            motif.find_first_of("*?[;", 2) == std::string::npos)
+            g_object_set_data_full(G_OBJECT(f), "km32-extension",
+                                   g_strdup(utf8DeWindows1252(motif.substr(1)).c_str()), g_free);
         gtk_file_chooser_add_filter(choix, f);
     }
+}
+
+// The name chosen in the save dialog, with the extension of the filter
+// chosen when the name typed has none ("vals2" under "Figures (*.k3v)" is
+// "vals2.k3v"); empty when the name got an extension and a file of that
+// name exists that the user does not want replaced (the dialog's own
+// question was about the name without it).
+std::string nomAvecExtension(GtkWidget* dialogue, const std::string& nom, const DemandeBoite& d) {
+    GtkFileChooser* choix = GTK_FILE_CHOOSER(dialogue);
+    GtkFileFilter* filtre = gtk_file_chooser_get_filter(choix);
+    const char* extension =
+        filtre ? static_cast<const char*>(g_object_get_data(G_OBJECT(filtre), "km32-extension")) : nullptr;
+    const std::size_t barre = nom.find_last_of('/');
+    const std::string base = barre == std::string::npos ? nom : nom.substr(barre + 1);
+    if (!extension || base.find('.') != std::string::npos) return nom;
+    const std::string complet = nom + extension;
+    if (!g_file_test(complet.c_str(), G_FILE_TEST_EXISTS)) return complet;
+    std::string question = texteAffiche(libellesStandard(d.langue).remplacerFichier);
+    const std::size_t place = question.find("%s");
+    if (place != std::string::npos) question.replace(place, 2, "\u201C" + base + extension + "\u201D");
+    GtkWidget* boite = gtk_message_dialog_new(GTK_WINDOW(dialogue), GTK_DIALOG_MODAL, GTK_MESSAGE_QUESTION,
+                                              GTK_BUTTONS_NONE, "%s", question.c_str());
+    ajouteBoutons(GTK_DIALOG(boite), kBoutonsOuiNon, d.langue, {});
+    const int r = gtk_dialog_run(GTK_DIALOG(boite));
+    gtk_widget_destroy(boite);
+    return r == kReponseOui ? complet : std::string();
 }
 
 // The file chooser sizes itself to the whole screen when it is small (it
@@ -210,8 +244,9 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
     while (gtk_dialog_run(GTK_DIALOG(dialogue)) == GTK_RESPONSE_ACCEPT) {
         char* choisi = gtk_file_chooser_get_filename(choix);
         if (!choisi) break;
-        const std::string nom = choisi;
+        std::string nom = choisi;
         g_free(choisi);
+        if (!ouvrir && (nom = nomAvecExtension(dialogue, nom, d)).empty()) continue;
         // A name the library's characters cannot hold would name another
         // file ("??.k3v"): said, and the dialog stays for another name.
         if (utf8DeWindows1252(windows1252DeUtf8(nom)) == nom) {

@@ -762,6 +762,33 @@ bool tabule(const ControlesFormes& c, GtkWidget* focus, bool arriere) {
     return true;
 }
 
+bool rendClavierAForme(ControlesFormes& c, Fenetre f) {
+    const OperationsForme* o = formeLiee(f);
+    if (!o || !o->etat) return false;
+    const FormeLiee forme = o->etat();
+    const auto widget = [&](int genre, int numero) -> GtkWidget* {
+        const auto it = c.controles.find({f, genre, numero});
+        return it != c.controles.end() && gtk_widget_get_visible(it->second) ? widgetClavier(it->second)
+                                                                             : nullptr;
+    };
+    // The model's current field or list, else the one that took the
+    // keyboard last.
+    GtkWidget* w = nullptr;
+    for (const ChampLie& champ : forme.champs)
+        if (!w && champ.courant) w = widget(champ.multiligne ? kTexte : kChamp, champ.numero);
+    for (const ListeLiee& l : forme.listes)
+        if (!w && l.courant) w = widget(kListe, l.numero);
+    if (const auto it = c.champCourant.find(f); !w && it != c.champCourant.end())
+        for (int genre : {kChamp, kTexte, kListe, kCombo})
+            if (!w) w = widget(genre, it->second);
+    if (!w) return false;
+    gtk_widget_grab_focus(w);
+    // The toolkit selects a whole entry that takes the keyboard: the caret
+    // goes after its text instead, where the model adds what is typed.
+    if (GTK_IS_ENTRY(w)) gtk_editable_set_position(GTK_EDITABLE(w), -1);
+    return gtk_widget_has_focus(w);
+}
+
 Fenetre fenetreACaseFermeture(Fenetre racine) {
     for (Fenetre f : fenetresAvecForme()) {
         if (f == racine || ancetreRacine(f) != racine || !estVisible(f)) continue;

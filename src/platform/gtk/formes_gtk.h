@@ -58,6 +58,11 @@ Fenetre formeDuWidget(GtkWidget* w);
 // check boxes, then combo boxes), takes the keyboard, round the form. False
 // when the widget belongs to no form.
 bool tabule(const ControlesFormes& c, GtkWidget* focus, bool arriere);
+// Gives the keyboard back to the control of window f's form that holds it in
+// the model (its current field or list, else the one that took the keyboard
+// last), an entry's caret after its text; false when the form shows no such
+// control.
+bool rendClavierAForme(ControlesFormes& c, Fenetre f);
 // The window shown in the top-level window racine whose form has a close box
 // (the one that takes the top-level window's close request); none when no
 // such form shows.

@@ -44,7 +44,7 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     liste.courant = false;
     for (std::size_t k = 0; k < c->items.size(); ++k)
         liste.lignes.push_back(
-            {.cellules = {lectureTexteMath(c->items[k].texte)}, .selectionnee = c->selection[k]});
+            {.cellules = {lectureTexteMath(c->items[k].texte, true)}, .selectionnee = c->selection[k]});
     forme.listes.push_back(std::move(liste));
     return forme;
 }

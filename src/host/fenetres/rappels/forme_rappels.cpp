@@ -23,7 +23,7 @@ p::FormeLiee etatForme(p::Fenetre fenetre) {
     liste.courant = false;
     liste.premiereVisible = r->defilement.premiere;
     for (const TItemChaineMath& item : r->items)
-        liste.lignes.push_back({.cellules = {lectureTexteMath(item.texte)}});
+        liste.lignes.push_back({.cellules = {lectureTexteMath(item.texte, true)}});
     forme.listes.push_back(std::move(liste));
     return forme;
 }

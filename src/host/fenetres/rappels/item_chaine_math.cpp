@@ -16,7 +16,7 @@ TItemChaineMath creeItemChaineMath(std::string_view texte) {
 }
 
 platform::TailleControle tailleLigneItem(const TItemChaineMath& item) {
-    const platform::TailleControle ligne = platform::tailleLigneListe(lectureTexteMath(item.texte));
+    const platform::TailleControle ligne = platform::tailleLigneListe(lectureTexteMath(item.texte, true));
     return {platform::auMoins(item.largeur, ligne.largeur), platform::auMoins(item.hauteur(), ligne.hauteur)};
 }
 
