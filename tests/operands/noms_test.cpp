@@ -4,6 +4,7 @@
 
 #include "figure_operandes.h"
 #include "platform/fenetres.h"
+#include "phrases/phrase.h"
 #include "platform/messages.h"
 #include "text/noms_objets.h"
 
@@ -323,7 +324,9 @@ TEST_F(FigureOperandes, KindInParenthesesAndYesNoQuestion) {
     ASSERT_EQ(platform::boitesDemandees().size(), 2u);
     const auto& q = platform::boitesDemandees()[0];
     EXPECT_EQ(q.texte, std::string(80, 'q'));
-    EXPECT_EQ(q.titre, "");
+    // The caption of the library's other confirmations, not an empty one.
+    EXPECT_EQ(q.titre, phraseDeNumero(11307));
+    EXPECT_FALSE(q.titre.empty());
     EXPECT_EQ(q.style & platform::kMasqueBoutons, platform::kBoutonsOuiNon);
     EXPECT_TRUE(q.style & platform::kModalTache);
 }
