@@ -16,6 +16,7 @@
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/fenetre_commentaire.h"
 #include "host/filtre_menus.h"
+#include "host/juge_modification.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
 #include "host/repartiteur.h"
@@ -85,7 +86,6 @@ uint8_t modeTrace(TfigureKalmetra& f, uint32_t k) {
         miseAjourMenuFigure(f);
         return 0;
     }
-    f.modifiee = 1;
     const bool actif = k == 82 ? f.modeTrace != 0 : f.modeTraceALaDemande != 0;
     if (actif)
         sortieModeTrace(f);
@@ -161,12 +161,10 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         return 0;
     case 117:
         basculeTraitsEpais(f);
-        f.modifiee = 1;
         TQTableDesVariablesPartagees()->traitsEpaisDefaut = f.traitsEpais;
         return 1;
     case 121:
         f.imageLimitee = f.imageLimitee ? 0 : 1;
-        f.modifiee = 1;
         if (f.fenetreDessin != 0) repeintFigureEcran(f);
         return 1;
     case 123:
@@ -185,7 +183,6 @@ uint8_t commande(TfigureKalmetra& f, uint32_t k, int32_t) {
         vueSuivante(f);
         return 0;
     case 177:
-        f.modifiee = 1;
         return vueStandard(f, f.anglesVueInitiale[0], f.anglesVueInitiale[1], f.anglesVueInitiale[2]);
     case 178:
         basculeRepereAffiche(f);
@@ -281,6 +278,7 @@ bool changeEtatMenu(uint32_t k) {
 }
 
 uint8_t executeCommandeFigure(TfigureKalmetra& f, uint32_t k, int32_t lParam) {
+    const JugeModification juge(f);
     const uint8_t r = commande(f, k, lParam);
     if (k < 256 && changeEtatMenu(k)) miseAjourMenuFigure(f);
     return r;

@@ -11,6 +11,7 @@
 #include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/fenetres/fenetre_commentaire.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
 #include "host/menus_figure.h"
 #include "host/repartiteur.h"
 #include "host/services_attendus.h"
@@ -215,6 +216,7 @@ uint8_t traiteCaractere(TfigureKalmetra& f, uint32_t caractere) {
 uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
     if (f.etatGlisser) return 0;
     if (f.touchesInterdites.test(code) || annexeModale(f)) return 0;
+    const JugeModification juge(f);
     const EtatRepartiteur& e = etatRepartiteur();
     switch (code) {
     case 2:

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <tuple>
 #include <memory>
+#include <optional>
 
 #include "drawing/designation.h"
 #include "host/fenetre_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
 #include "host/fenetres/rappels/forme_choix_rappels.h"
 #include "host/repartiteur.h"
 #include "model/calcul/calcul_objet.h"
@@ -221,6 +223,9 @@ int32_t procedureChoix(p::Fenetre, uint32_t message, uint32_t wParam, int32_t lP
 void termineChoix(TFenRaPour& c, bool parOk) {
     const SurveillanceModification surveillance(c.numeroFigure);
     TfigureKalmetra* f = figureDuChoix(c);
+    // Choosing again what was already chosen leaves the text, and the flag.
+    std::optional<JugeModification> juge;
+    if (f) juge.emplace(*f);
     c.figureChangee = false;
     if (f) {
         f->ensembleDesigne.reset();
