@@ -26,6 +26,7 @@
 #include "fichier_essai.h"
 #include "model/objets_figure.h"
 #include "model/registre_figures.h"
+#include "platform/cairo_rendu.h"
 #include "platform/contexte_dessin_table.h"
 #include "platform/fichiers.h"
 #include "platform/image_bitmap.h"
@@ -291,6 +292,8 @@ TEST(ExportRendu, ADiskThatFillsDuringTheWriteLeavesTheOldPictureWhole) {
         }
     }
     std::filesystem::remove_all(dossier);
+    // The point's name was drawn: cairo's font caches go with the test.
+    platform::libereCachesCairo();
 }
 
 } // namespace
