@@ -228,7 +228,7 @@ void facePolygone(TPolyedre& p, Chantier& ch) {
     if (scalaire(normale, sens) < 0) normale = {-normale.x, -normale.y, -normale.z};
     F1.plan = planDe(normale, V(p, a));
     for (int l = 1; l <= n; ++l)
-        if (!ch.supprimes.test(l) && std::fabs(valeurPlan(F1.plan, V(p, l))) > eps)
+        if (!ch.supprimes.test(l) && !surPlanEnveloppe(F1.plan, V(p, l), eps))
             echoue(p, kRaisonNonCoplanaires);
 
     // The vertices in the plane's coordinates (u, w), with u x w = normale.
