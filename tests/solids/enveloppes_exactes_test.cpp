@@ -362,4 +362,108 @@ TEST(EnveloppeExacte, SpaceHullsOfPointsNearTheToleranceMatchTheExactHull) {
     EXPECT_LE(retraits, 360);
 }
 
+// Lattice polygons of the plane z = x + y (a rectangle, a right triangle or
+// a hexagon), with points on their sides and corners moved within the
+// plane by the gaps above, points inside, and every point moved off the
+// plane by at most 2e-7.
+TEST(EnveloppeExacte, PlaneHullsOfPointsNearTheToleranceMatchTheExactHull) {
+    std::mt19937 alea(135);
+    std::uniform_int_distribution<int> cote(1, 10), forme(0, 2), genre(0, 2),
+        ecart(0, int(std::size(kEcarts)) - 1);
+    std::uniform_real_distribution<double> u01(0, 1), horsPlan(-2e-7, 2e-7);
+    const Tvecteur3 N = unitaire({-1, -1, 1});
+    auto dansLePlan = [](double x, double y) { return Tvecteur3{x, y, x + y}; };
+    int retraits = 0;
+    for (int essai = 0; essai < 400; ++essai) {
+        const double a = cote(alea), b = cote(alea);
+        std::vector<Tvecteur3> coins;
+        switch (forme(alea)) {
+        case 0:
+            coins = {dansLePlan(0, 0), dansLePlan(a, 0), dansLePlan(a, b), dansLePlan(0, b)};
+            break;
+        case 1:
+            coins = {dansLePlan(0, 0), dansLePlan(a, 0), dansLePlan(0, b)};
+            break;
+        default:
+            coins = {dansLePlan(a, 0),     dansLePlan(2 * a, b), dansLePlan(2 * a, 2 * b),
+                     dansLePlan(a, 3 * b), dansLePlan(0, 2 * b), dansLePlan(0, b)};
+            break;
+        }
+        std::vector<Tvecteur3> points = coins;
+        const int extra = std::uniform_int_distribution<int>(0, essai % 2 ? 34 : 4)(alea);
+        for (int i = 0; i < extra; ++i) {
+            const auto k = std::size_t(std::uniform_int_distribution<int>(0, int(coins.size()) - 1)(alea));
+            const Tvecteur3& A = coins[k];
+            const Tvecteur3& B = coins[(k + 1) % coins.size()];
+            const Tvecteur3& C = coins[(k + 2) % coins.size()];
+            // Outward in the plane: the polygons turn counter-clockwise round N.
+            const Tvecteur3 dehors = unitaire(vectoriel(moins(B, A), N));
+            Tvecteur3 q;
+            switch (genre(alea)) {
+            case 0: // on the side AB
+                q = decale(decale(A, moins(B, A), u01(alea)), dehors, kEcarts[ecart(alea)]);
+                break;
+            case 1: // at corner B, along the bisector
+                q = decale(B, unitaire(decale(dehors, unitaire(vectoriel(moins(C, B), N)))),
+                           kEcarts[ecart(alea)]);
+                break;
+            default: // inside
+                q = decale(decale(A, moins(B, A), u01(alea) / 2), moins(C, A), u01(alea) / 2);
+                break;
+            }
+            points.push_back(q);
+        }
+        std::shuffle(points.begin(), points.end(), alea);
+        for (auto& q : points)
+            q = versDouble(versEntier(decale(q, N, horsPlan(alea))));
+        SCOPED_TRACE(::testing::Message() << "trial " << essai << ", " << points.size() << " points");
+
+        // The exact hull of the points seen along z, its area brought back
+        // into the plane (whose normal makes cos = 1 / sqrt 3 with z).
+        std::vector<std::array<Entier, 2>> plat;
+        for (const auto& q : points) {
+            const PointEntier e = versEntier(q);
+            plat.push_back({e.x, e.y});
+        }
+        const double aireExacte =
+            double((long double)doubleAire2D(plat) / 2 * kUnite * kUnite) * std::sqrt(3.0);
+
+        Resultat r = enveloppe(points, false, true);
+        ASSERT_EQ(r.nonDefini, 0) << r.raison;
+        const TPolyedre& p = *r.p;
+        const TFace& F = p.faces[1];
+        EXPECT_EQ(p.nombreAretes, F.nombreSommets);
+        verifieFacesConvexes(p, 1);
+        double aire = 0, perimetre = 0;
+        for (int k = 2; k < F.nombreSommets; ++k) {
+            const Tvecteur3 u = moins(p.sommets[F.cycle[k]], p.sommets[F.cycle[1]]);
+            const Tvecteur3 w = moins(p.sommets[F.cycle[k + 1]], p.sommets[F.cycle[1]]);
+            aire += scalaire(vectoriel(u, w), {F.plan.a, F.plan.b, F.plan.c}) / 2;
+        }
+        for (int k = 1; k <= F.nombreSommets; ++k) {
+            const Tvecteur3 c = moins(p.sommets[F.cycle[k + 1]], p.sommets[F.cycle[k]]);
+            perimetre += std::hypot(c.x, c.y, c.z);
+        }
+        EXPECT_NEAR(aire, aireExacte, kEps * perimetre);
+        for (const Tvecteur3& q : points) {
+            EXPECT_NEAR(valeurPlan(F.plan, q), 0, kEps);
+            for (int e = 1; e <= F.nombreSommets; ++e)
+                EXPECT_LE(valeurPlan(p.faces[2 + e].plan, q), kEps) << "side " << e;
+        }
+        // Given by vertices: the same polygon, or refused for a point inside
+        // (a polygon drops the points on its sides on both roads).
+        Resultat u = enveloppe(points, true, true);
+        if (u.nonDefini == 0) {
+            memesEnveloppes(p, *u.p, 1);
+        } else {
+            ++retraits;
+            EXPECT_EQ(u.raison, kRaisonInterieurPolygone);
+            EXPECT_LT(p.nombreSommets, int(points.size()));
+        }
+        if (::testing::Test::HasFailure()) return;
+    }
+    EXPECT_GE(retraits, 40);
+    EXPECT_LE(retraits, 360);
+}
+
 } // namespace
