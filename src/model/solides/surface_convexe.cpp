@@ -147,10 +147,11 @@ TPlanOriente planDuTriangle(const TPolyedre& p, const std::array<int, 3>& s) {
 // eps inside the segment joining its two neighbours (the face stays convex
 // within eps: a notch in the border means the triangles around it are
 // tilted, and merging across it would bend the face inwards).
-// Answers 0 when they may, the first border vertex that bends inwards when
-// only that is wrong, -1 otherwise.
+// The last test is made only when convexe is set. Answers 0 when they may,
+// the first border vertex that bends inwards when only that is wrong, -1
+// otherwise.
 int planDeFace(const TPolyedre& p, const std::vector<int>& bord, const std::vector<int>& sommets, double eps,
-               TPlanOriente& plan) {
+               bool convexe, TPlanOriente& plan) {
     const int tour = int(bord.size());
     if (tour < 3) return -1;
     // Newell's normal, from the border's first vertex to keep the sums small.
@@ -177,7 +178,7 @@ int planDeFace(const TPolyedre& p, const std::vector<int>& bord, const std::vect
         if (!surPlanEnveloppe(plan, sommet(p, v), eps)) return -1;
     for (int v = 1; v <= p.nombreSommets; ++v)
         if (valeurPlan(plan, sommet(p, v)) > eps) return -1;
-    for (int k = 0; k < tour; ++k) {
+    for (int k = 0; k < tour && convexe; ++k) {
         const Tvecteur3& U = sommet(p, bord[std::size_t((k + tour - 1) % tour)]);
         const Tvecteur3& X = sommet(p, bord[std::size_t(k)]);
         const Tvecteur3& W = sommet(p, bord[std::size_t((k + 1) % tour)]);
@@ -223,72 +224,95 @@ SurfaceConvexe surfaceConvexe(const TPolyedre& p, const TEnsembleSommets& pris, 
             if (pris.test(std::size_t(v)) && surPlanEnveloppe(q, sommet(p, v), eps)) s.set(std::size_t(v));
         return s;
     };
+    // Grows face f from its seed, one neighbouring triangle at a time, each
+    // kept only when the grown face is still a face (see planDeFace): the
+    // plane is fitted again after each triangle, and the triangles refused
+    // are tried again until none joins. With convexeAChaquePas the border
+    // must stay convex at every step; without it only the finished face
+    // must be (the border of a face half grown may bend round a corner of
+    // the lattice of its points), and the face is undone when it is not.
+    struct Face {
+        std::vector<int> region, bord, sommets;
+        TPlanOriente plan;
+    };
+    auto grandit = [&](int graine, int f, bool convexeAChaquePas, Face& F) {
+        F.region = {graine};
+        faceDe[std::size_t(graine)] = f;
+        const auto& s0 = T.triangles[std::size_t(graine)].s;
+        F.bord.assign(s0.begin(), s0.end());
+        F.sommets = F.bord;
+        F.plan = planDuTriangle(p, s0);
+        for (bool ajoute = true; ajoute;) {
+            ajoute = false;
+            for (std::size_t i = 0; i < F.region.size(); ++i) {
+                for (int k = 0; k < 3; ++k) {
+                    const auto& s = T.triangles[std::size_t(F.region[i])].s;
+                    const int voisin = T.triangleDe(s[(k + 1) % 3], s[k]);
+                    if (voisin < 0 || faceDe[std::size_t(voisin)] >= 0) continue;
+                    // Cheap refusal first: a corner far from the current plane.
+                    bool proche = true;
+                    for (int x : T.triangles[std::size_t(voisin)].s)
+                        proche = proche && std::fabs(valeurPlan(F.plan, sommet(p, x))) <= 4 * eps;
+                    if (!proche) continue;
+                    // A border that bends inwards at a vertex may close up
+                    // when every free triangle round that vertex joins too
+                    // (the fan round a point inside the face): tried once.
+                    std::vector<int> ajout{voisin};
+                    TPlanOriente planEssai;
+                    std::vector<int> bordEssai, sommetsEssai;
+                    for (int essai = 0; essai < 2; ++essai) {
+                        for (int t : ajout)
+                            faceDe[std::size_t(t)] = f;
+                        const std::size_t avant = F.region.size();
+                        F.region.insert(F.region.end(), ajout.begin(), ajout.end());
+                        bordEssai = bordDe(T, F.region, faceDe, f);
+                        sommetsEssai = F.sommets;
+                        for (int t : ajout)
+                            for (int x : T.triangles[std::size_t(t)].s)
+                                if (std::find(sommetsEssai.begin(), sommetsEssai.end(), x) ==
+                                    sommetsEssai.end())
+                                    sommetsEssai.push_back(x);
+                        const int reponse = bordEssai.empty() ? -1
+                                                              : planDeFace(p, bordEssai, sommetsEssai, eps,
+                                                                           convexeAChaquePas, planEssai);
+                        if (reponse == 0) break;
+                        for (int t : ajout)
+                            faceDe[std::size_t(t)] = -1;
+                        F.region.resize(avant);
+                        bordEssai.clear();
+                        if (reponse < 0 || essai == 1) break;
+                        for (int t : vivants) {
+                            const auto& u = T.triangles[std::size_t(t)].s;
+                            if (t != voisin && faceDe[std::size_t(t)] < 0 &&
+                                std::find(u.begin(), u.end(), reponse) != u.end())
+                                ajout.push_back(t);
+                        }
+                        if (ajout.size() == 1) break;
+                    }
+                    if (bordEssai.empty()) continue;
+                    F.bord = std::move(bordEssai);
+                    F.sommets = std::move(sommetsEssai);
+                    F.plan = planEssai;
+                    ajoute = true;
+                }
+            }
+        }
+        if (convexeAChaquePas || F.region.size() == 1) return true;
+        TPlanOriente plan;
+        if (planDeFace(p, F.bord, F.sommets, eps, true, plan) == 0) return true;
+        for (int t : F.region)
+            faceDe[std::size_t(t)] = -1;
+        return false;
+    };
     for (int graine : vivants) {
         if (faceDe[std::size_t(graine)] >= 0) continue;
         const int f = int(r.faces.size());
-        // The face grows from its seed one neighbouring triangle at a time,
-        // each kept only when the grown face is still a face (see
-        // planDeFace): the plane is fitted again after each triangle.
-        std::vector<int> region{graine};
-        faceDe[std::size_t(graine)] = f;
-        std::vector<int> bord(T.triangles[std::size_t(graine)].s.begin(),
-                              T.triangles[std::size_t(graine)].s.end());
-        TPlanOriente plan = planDuTriangle(p, T.triangles[std::size_t(graine)].s);
-        std::vector<int> sommetsRegion = bord;
-        for (std::size_t i = 0; i < region.size(); ++i) {
-            for (int k = 0; k < 3; ++k) {
-                const auto& s = T.triangles[std::size_t(region[i])].s;
-                const int voisin = T.triangleDe(s[(k + 1) % 3], s[k]);
-                if (voisin < 0 || faceDe[std::size_t(voisin)] >= 0) continue;
-                // Cheap refusal first: a corner far from the current plane.
-                const auto& w = T.triangles[std::size_t(voisin)].s;
-                bool proche = true;
-                for (int x : w)
-                    proche = proche && std::fabs(valeurPlan(plan, sommet(p, x))) <= 4 * eps;
-                if (!proche) continue;
-                // A border that bends inwards at a vertex may close up when
-                // every free triangle round that vertex joins too (the fan
-                // round a point inside the face): tried once.
-                std::vector<int> ajout{voisin};
-                TPlanOriente planEssai;
-                std::vector<int> bordEssai, sommetsEssai;
-                for (int essai = 0; essai < 2; ++essai) {
-                    for (int t : ajout)
-                        faceDe[std::size_t(t)] = f;
-                    const std::size_t avant = region.size();
-                    region.insert(region.end(), ajout.begin(), ajout.end());
-                    bordEssai = bordDe(T, region, faceDe, f);
-                    sommetsEssai = sommetsRegion;
-                    for (int t : ajout)
-                        for (int x : T.triangles[std::size_t(t)].s)
-                            if (std::find(sommetsEssai.begin(), sommetsEssai.end(), x) == sommetsEssai.end())
-                                sommetsEssai.push_back(x);
-                    const int reponse =
-                        bordEssai.empty() ? -1 : planDeFace(p, bordEssai, sommetsEssai, eps, planEssai);
-                    if (reponse == 0) break;
-                    for (int t : ajout)
-                        faceDe[std::size_t(t)] = -1;
-                    region.resize(avant);
-                    bordEssai.clear();
-                    if (reponse < 0 || essai == 1) break;
-                    for (int t : vivants) {
-                        const auto& u = T.triangles[std::size_t(t)].s;
-                        if (t != voisin && faceDe[std::size_t(t)] < 0 &&
-                            std::find(u.begin(), u.end(), reponse) != u.end())
-                            ajout.push_back(t);
-                    }
-                    if (ajout.size() == 1) break;
-                }
-                if (bordEssai.empty()) continue;
-                bord = std::move(bordEssai);
-                sommetsRegion = std::move(sommetsEssai);
-                plan = planEssai;
-            }
-        }
+        Face G;
+        if (!grandit(graine, f, false, G)) grandit(graine, f, true, G);
         FaceSurface F;
-        F.plan = plan;
-        F.surPlan = surLePlan(plan);
-        F.bord = std::move(bord);
+        F.plan = G.plan;
+        F.surPlan = surLePlan(G.plan);
+        F.bord = std::move(G.bord);
         r.faces.push_back(std::move(F));
     }
     return r;
