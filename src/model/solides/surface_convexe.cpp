@@ -178,15 +178,21 @@ int planDeFace(const TPolyedre& p, const std::vector<int>& bord, const std::vect
         if (!surPlanEnveloppe(plan, sommet(p, v), eps)) return -1;
     for (int v = 1; v <= p.nombreSommets; ++v)
         if (valeurPlan(plan, sommet(p, v)) > eps) return -1;
-    for (int k = 0; k < tour && convexe; ++k) {
-        const Tvecteur3& U = sommet(p, bord[std::size_t((k + tour - 1) % tour)]);
-        const Tvecteur3& X = sommet(p, bord[std::size_t(k)]);
-        const Tvecteur3& W = sommet(p, bord[std::size_t((k + 1) % tour)]);
-        const Tvecteur3 corde = moins(W, U);
-        // Positive when X lies on the inner side of the chord U -> W (the
-        // border turns counter-clockwise round n).
-        const double rentrant = scalaire(n, vectoriel(corde, moins(X, U)));
-        if (rentrant > eps * norme3(corde.x, corde.y, corde.z)) return bord[std::size_t(k)];
+    // Each border vertex against the chord of its neighbours, and of the
+    // vertices two steps away (a neighbour on a side may be dropped later,
+    // and the vertex then stands between the next ones).
+    for (int pas = 1; pas <= 2 && convexe; ++pas) {
+        if (pas == 2 && tour < 5) break;
+        for (int k = 0; k < tour; ++k) {
+            const Tvecteur3& U = sommet(p, bord[std::size_t((k + tour - pas) % tour)]);
+            const Tvecteur3& X = sommet(p, bord[std::size_t(k)]);
+            const Tvecteur3& W = sommet(p, bord[std::size_t((k + pas) % tour)]);
+            const Tvecteur3 corde = moins(W, U);
+            // Positive when X lies on the inner side of the chord U -> W
+            // (the border turns counter-clockwise round n).
+            const double rentrant = scalaire(n, vectoriel(corde, moins(X, U)));
+            if (rentrant > eps * norme3(corde.x, corde.y, corde.z)) return bord[std::size_t(k)];
+        }
     }
     return 0;
 }
