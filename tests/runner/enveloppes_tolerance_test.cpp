@@ -1,9 +1,8 @@
-// A cube and points set near its faces and edges, within the tolerance of
-// 1e-6 or just beyond it, given as a hull of points and as a user's vertex
-// list in figure text lines: a point within the tolerance of a face is no
-// corner (the hull drops it and keeps the cube's volume; the vertex list is
-// refused), a point beyond it is a corner on both roads, and the faces never
-// bend inwards.
+// A cube and points set near its faces and edges (and a square and points
+// near its sides), within the tolerance of 1e-6 or just beyond it, given as
+// a hull of points and as a user's vertex list in figure text lines: a point within the tolerance of a face
+// is no corner (the hull drops it and keeps the cube's volume; the vertex list is refused), a point beyond it
+// is a corner on both roads, and the faces never bend inwards.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -98,6 +97,58 @@ TEST_P(EnveloppesTolerance, PointsNearTheCubeAreCornersOnlyBeyondTheToleranceOnB
 }
 
 INSTANTIATE_TEST_SUITE_P(Cube, EnveloppesTolerance, ::testing::ValuesIn(kCas));
+
+// The square ABCD of side 2 in the plane z = 0 and a point J near it: a
+// polygon drops a point within the tolerance of a side on both roads,
+// refuses a point inside in a user's vertex list, and takes a point beyond
+// the tolerance as a corner.
+struct CasPolygone {
+    const char* nom;
+    const char* j;          // J's coordinates
+    int coins;              // the hull's corners
+    uint16_t raisonSommets; // the vertex list's reason, 0 when it is defined
+    double aire;
+};
+
+const CasPolygone kCasPolygone[] = {
+    {"J 3e-7 outside a side", "1,-0.0000003,0", 4, 0, 4},
+    {"J 9e-7 outside a side and 5e-7 off the plane", "1,-0.0000009,0.0000005", 4, 0, 4},
+    {"J 9e-7 outside a corner", "2.0000006,-0.0000006,0", 4, 0, 4},
+    {"J inside", "1,1,0", 4, kRaisonInterieurPolygone, 4},
+    {"J 2e-6 outside a side: a corner", "1,-0.000002,0", 5, 0, 4 + 2e-6},
+};
+
+class PolygonesTolerance : public BancTexte, public ::testing::WithParamInterface<CasPolygone> {};
+
+TEST_P(PolygonesTolerance, PointsNearTheSquareAreCornersOnlyBeyondTheToleranceOnBothRoads) {
+    const CasPolygone& c = GetParam();
+    SCOPED_TRACE(c.nom);
+    const std::string texte = std::string("Figure Kalmetra\r\n"
+                                          "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                          "B point de coordonnées (2,0,0) dans le repère Rxyz\r\n"
+                                          "C point de coordonnées (2,2,0) dans le repère Rxyz\r\n"
+                                          "D point de coordonnées (0,2,0) dans le repère Rxyz\r\n"
+                                          "J point de coordonnées (") +
+                              c.j +
+                              ") dans le repère Rxyz\r\n"
+                              "P polygone enveloppe convexe de ABCDJ\r\n"
+                              "Q polygone convexe de sommets A,B,C,D,J\r\n"
+                              "s aire du convexe P (unité de longueur Uxyz)\r\n";
+    ASSERT_EQ(lis(texte), 0) << texte;
+    ASSERT_TRUE(defini("P"));
+    EXPECT_NEAR(val("s"), c.aire, 1e-9);
+    const TPolyedre& P = polyedreDe(donneesPolyedreObjet(f, numero("P")));
+    EXPECT_EQ(P.nombreSommets, c.coins);
+    if (c.raisonSommets == 0) {
+        ASSERT_TRUE(defini("Q"));
+        EXPECT_EQ(polyedreDe(donneesPolyedreObjet(f, numero("Q"))).nombreSommets, c.coins);
+    } else {
+        EXPECT_FALSE(defini("Q"));
+        EXPECT_EQ(objet(f, numero("Q")).raison, c.raisonSommets);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Carre, PolygonesTolerance, ::testing::ValuesIn(kCasPolygone));
 
 } // namespace
 } // namespace km32::essai
