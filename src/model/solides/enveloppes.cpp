@@ -228,7 +228,7 @@ void facePolygone(TPolyedre& p, Chantier& ch) {
     if (scalaire(normale, sens) < 0) normale = {-normale.x, -normale.y, -normale.z};
     F1.plan = planDe(normale, V(p, a));
     for (int l = 1; l <= n; ++l)
-        if (!ch.supprimes.test(l) && std::fabs(valeurPlan(F1.plan, V(p, l))) > eps)
+        if (!ch.supprimes.test(l) && !surPlanEnveloppe(F1.plan, V(p, l), eps))
             echoue(p, kRaisonNonCoplanaires);
 
     // The vertices in the plane's coordinates (u, w), with u x w = normale.
@@ -347,7 +347,9 @@ struct FacesDeLEnveloppe {
 // two corners c and k, is the common side of those faces: its vertices are
 // not corners when all lie within eps of the segment ck (decided once for
 // the run, from the first face that holds it), and corners otherwise. A
-// face that would keep fewer than three corners keeps them all.
+// face that would keep fewer than three corners keeps them all, and a face
+// whose corners would bend inwards by more than eps keeps the points on
+// the sides round the corner that bends.
 void choisitLesCoins(const TPolyedre& p, FacesDeLEnveloppe& E) {
     const int nf = int(E.surface.faces.size());
     E.coin.assign(std::size_t(p.nombreSommets + 1), 0);
@@ -390,10 +392,35 @@ void choisitLesCoins(const TPolyedre& p, FacesDeLEnveloppe& E) {
             const std::vector<int>& bord = E.surface.faces[std::size_t(m)].bord;
             const auto coins =
                 std::count_if(bord.begin(), bord.end(), [&](int v) { return E.coin[std::size_t(v)]; });
-            if (coins >= 3) continue;
-            for (int v : bord)
-                E.coin[std::size_t(v)] = 1;
-            change = true;
+            if (coins < 3) {
+                for (int v : bord)
+                    E.coin[std::size_t(v)] = 1;
+                change = true;
+                continue;
+            }
+            // A corner more than eps inside the segment joining the corners
+            // before and after it (the points dropped on the sides round it
+            // bent the face inwards): those points stay corners. The border
+            // itself never bends inwards by more than eps (surface_convexe.h).
+            const Tvecteur3 n = normaleDe(E.surface.faces[std::size_t(m)].plan);
+            const int tour = int(bord.size());
+            std::vector<int> places;
+            for (int k = 0; k < tour; ++k)
+                if (E.coin[std::size_t(bord[std::size_t(k)])]) places.push_back(k);
+            const int nc = int(places.size());
+            for (int j = 0; j < nc && !change; ++j) {
+                const int avant = places[std::size_t((j + nc - 1) % nc)], ici = places[std::size_t(j)],
+                          apres = places[std::size_t((j + 1) % nc)];
+                const Tvecteur3& U = V(p, bord[std::size_t(avant)]);
+                const Tvecteur3 corde = moins(V(p, bord[std::size_t(apres)]), U);
+                const double rentrant = scalaire(n, vectoriel(corde, moins(V(p, bord[std::size_t(ici)]), U)));
+                if (rentrant <= eps * longueur(corde)) continue;
+                for (int k = (avant + 1) % tour; k != apres; k = (k + 1) % tour)
+                    if (!E.coin[std::size_t(bord[std::size_t(k)])]) {
+                        E.coin[std::size_t(bord[std::size_t(k)])] = 1;
+                        change = true;
+                    }
+            }
         }
     }
 }
