@@ -13,6 +13,7 @@
 // of objects. A step that breaks a check is a `Faute`, kept with what
 // reproduces it: the figure's text before the step and the edit.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -211,6 +212,8 @@ class BancGenerateur : public essais::BancHote {
         static const TablesPhrases tables(dossierPhrases());
         Generateur g(tables, graine);
         Bilan b;
+        // KM32_GENERATEUR_TRACE=1: every edit and whether the figure took it.
+        const bool trace = std::getenv("KM32_GENERATEUR_TRACE") != nullptr;
         for (int k = 0; k < figures; ++k) {
             g.nouvelleFigure();
             KMappliqueLangue(int16_t(g.entier(1, 3)));
@@ -219,7 +222,11 @@ class BancGenerateur : public essais::BancHote {
             for (int p = 0; p < pas; ++p) {
                 const int langue = g.entier(1, 3);
                 const Edition e = g.edition(langue, texte(n, langue));
-                if (executeEtVerifie(n, e, b.fautes, g.entier(1, 3))) {
+                const bool prise = executeEtVerifie(n, e, b.fautes, g.entier(1, 3));
+                if (trace)
+                    std::printf("EDIT %d %s %s\n", e.phrase, prise ? "taken" : "refused",
+                                e.route == Route::Texte ? "(text)" : e.ligne.c_str());
+                if (prise) {
                     g.accepte(e);
                     ++b.acceptees;
                     ++b.phrasesAcceptees[e.phrase];

@@ -3,6 +3,8 @@
 // of each pattern, and the drawing of edits over a model of the figure.
 #include "generateur.h"
 
+#include "km32.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -350,7 +352,7 @@ const std::vector<Signature>& signaturesReglages() {
         {2215, "U"},
         {2216, "y ol"},
         {2217, "Vl"},
-        {2218, "B valeurs"},
+        {2218, "fv valeurs"},
         {2219, "impr1 impr2 i"},
         {2220, ""},
         {2221, ""},
@@ -359,7 +361,7 @@ const std::vector<Signature>& signaturesReglages() {
         {2224, "z1 e"},
         {2225, "V e+ modif"},
         {2226, "menus"},
-        {2227, "i"},
+        {2227, "ms"},
         {2228, ""},
         {2229, ""},
         {2230, ""},
@@ -542,11 +544,17 @@ std::string Generateur::nomNeuf(char genre) {
         return std::string(1, kLettresPoints[std::size_t(entier(0, int(sizeof kLettresPoints) - 2))]) +
                std::to_string(compteur_);
     }
+    // Drawable objects take one letter and digits: a longer name of letters
+    // would read as points run together. A sequence takes a lone letter (its
+    // recurrence names it as a function of n).
+    if (genre == 'W')
+        for (const char* l : {"q", "r", "s", "z", "y"})
+            if (std::none_of(objets_.begin(), objets_.end(), [&](const Objet& o) { return o.nom == l; }))
+                return l;
     static const std::map<char, const char*> prefixes = {
-        {'D', "d"},  {'H', "h"},  {'S', "sg"}, {'C', "c"},  {'A', "ar"}, {'L', "pl"},
-        {'Q', "sp"}, {'G', "pg"}, {'Y', "py"}, {'O', "ob"}, {'T', "tr"}, {'R', "rp"},
-        {'U', "un"}, {'N', "n"},  {'V', "a"},  {'F', "f"},  {'2', "g"},  {'3', "gg"},
-        {'B', "fv"}, {'W', "su"}, {'v', "ve"}, {'X', "xm"}, {'K', "K"},  {'Z', "af"}};
+        {'D', "d"}, {'H', "h"},  {'S', "s"},  {'C', "c"}, {'A', "e"},  {'L', "p"},  {'Q', "b"}, {'G', "w"},
+        {'Y', "y"}, {'O', "m"},  {'T', "t"},  {'R', "r"}, {'U', "l"},  {'N', "n"},  {'V', "a"}, {'F', "f"},
+        {'2', "g"}, {'3', "gg"}, {'B', "fv"}, {'W', "q"}, {'v', "ve"}, {'X', "xm"}, {'K', "K"}, {'Z', "af"}};
     const auto p = prefixes.find(genre);
     return std::string(p == prefixes.end() ? "ob" : p->second) + std::to_string(compteur_);
 }
@@ -751,6 +759,8 @@ std::string Generateur::jeton(const std::string& j, int langue, Edition& e,
         const Objet* o = libreAuHasard(j == "z" ? 0 : j[1] - '0');
         return o ? o->nom : std::string();
     }
+    if (j == "fv") return nom("B");
+    if (j == "ms") return std::to_string(50 * entier(1, 10));
     if (j == "e") return nombre();
     if (j == "e+") return std::to_string(entier(1, 5));
     if (j == "i") return std::to_string(entier(2, 6));
@@ -815,7 +825,14 @@ std::string Generateur::jeton(const std::string& j, int langue, Edition& e,
     }
     if (j == "valeurs") return "(0,1) (1," + std::to_string(entier(-3, 3)) + ") (2,5)";
     if (j == "vue") return "0.1 0.2 0.3";
-    if (j == "couleur") return {};
+    if (j == "couleur") {
+        // The RGB notation's opening words are the sibling library's phrase,
+        // in the language applied.
+        char debut[256] = {};
+        KMPhraseDeNumero(11162, debut);
+        return std::string(debut) + std::to_string(entier(0, 255)) + "," + std::to_string(entier(0, 255)) +
+               "," + std::to_string(entier(0, 255)) + ")";
+    }
     if (j.rfind("n:", 0) == 0) {
         const std::string n = e.redefinition && !e.ancienNom.empty() ? e.ancienNom : nomNeuf(j[2]);
         nouveaux.push_back(n);

@@ -62,6 +62,11 @@ TEST_F(Generateur, EveryRoadGivesBackTheFigureAfterEachRandomEdit) {
                 b.refusees, b.phrasesAcceptees.size());
     for (const auto& [c, k] : b.evitees)
         std::printf("  pending, not drawn: %s %d\n", c.c_str(), k);
+    std::string jamais;
+    for (const auto* table : {&signaturesCreation(), &signaturesReglages()})
+        for (const Signature& s : *table)
+            if (!b.phrasesAcceptees.count(s.phrase)) jamais += " " + std::to_string(s.phrase);
+    std::printf("  patterns never taken:%s\n", jamais.c_str());
     for (const auto& [c, k] : parCle)
         std::printf("  fault %s: %d\n", c.c_str(), k);
     if (std::getenv("KM32_GENERATEUR_LISTE"))
