@@ -86,6 +86,8 @@ struct ConstructionEnAttente {
     bool (*concerne)(const Edition&);
 };
 const std::vector<ConstructionEnAttente>& constructionsEnAttente();
+// The faults the generator found that are not mended yet: not drawn either.
+const std::vector<ConstructionEnAttente>& fautesOuvertes();
 
 class Generateur {
   public:
