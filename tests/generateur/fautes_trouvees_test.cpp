@@ -59,6 +59,15 @@ const CasTrouve kCas[] = {
      "face\r\nInterdire la cr\xE9"
      "ation des objets non valides",
      Route::Texte, nullptr},
+    // A key command selecting a blocked free object for the keyboard, run by
+    // a start line, made it the active object: the text written then said
+    // so, and its reader refuses a blocked object as the active one (621).
+    {"KeyboardSelectionOfABlockedObject",
+     "B point libre dans l'espace\r\nK (touche D) s\xE9lection de B pour pilotage au clavier\r\n"
+     "Objets libres bloqu\xE9s: B\r\n",
+     "D\xE9marrer en ex\xE9"
+     "cutant  2 fois les commandes K",
+     Route::Ligne, nullptr},
     {"LengthUnitAfterAnAssignmentCommand",
      "A point de coordonn\xE9"
      "es (0,0,0) dans le rep\xE8re Rxyz\r\n"
