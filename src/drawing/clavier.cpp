@@ -331,6 +331,10 @@ bool multiplieObjetLibreActif(TfigureKalmetra& f, double facteur) {
 
 void prepareObjetActif(TfigureKalmetra& f, int n) {
     if (n < 1 || n > f.nombreObjets || objet(f, n).nonDefini) return;
+    // A blocked free object is never the one driven from the keyboard: the
+    // figure text's reader refuses it as the active object (621), so the
+    // text written would not read back.
+    if (estObjetLibreBloque(objet(f, n))) return;
     f.objetLibreActif = uint8_t(n);
     marqueDependantsObjetActif(f);
 }

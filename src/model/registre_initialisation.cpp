@@ -163,6 +163,19 @@ void reinitialiseFigure(TfigureKalmetra& f) {
     f.prototypeHorsMenu = 0;
     f.reglageCouleurFond = 0;
     f.drapeauCouleurFond = 0;
+    // The settings a text gives by lines of their own: a text read into the
+    // figure again (an undo, a replacing text) that has no such line leaves
+    // them at their defaults, as a new figure has them.
+    f.octetImpression = 0;
+    f.texteImpression = "CF";
+    f.valeurImpression = 0;
+    f.octetCopie = 0;
+    f.texteCopie = "CF";
+    f.valeurCopie = 0;
+    f.planDeFaceMaintenu = 0;
+    f.reglageNonValidesEcrit = 0;
+    for (TplanEnregistre& p : f.plansEnregistres)
+        p = TplanEnregistre{};
 }
 
 void initialiseFigure(TfigureKalmetra& f) {

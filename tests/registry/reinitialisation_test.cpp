@@ -126,6 +126,22 @@ std::vector<Champ> champsEcrits() {
         ecrit("import of rotations", &F::importationRotations, uint8_t(1), uint8_t(0)),
         ecrit("background colour setting", &F::reglageCouleurFond, uint32_t(0x123456), uint32_t(0)),
         ecrit("background colour flag", &F::drapeauCouleurFond, uint8_t(1), uint8_t(0)),
+        // The settings a text gives by lines of its own go back to their
+        // defaults: a text read into the figure again (an undo, a replacing
+        // text) without such a line must not keep them.
+        ecrit("print text", &F::texteImpression, std::string("AB"), std::string("CF")),
+        ecrit("print size", &F::valeurImpression, int32_t(60), int32_t(0)),
+        ecrit("copy text", &F::texteCopie, std::string("NU"), std::string("CF")),
+        ecrit("copy size", &F::valeurCopie, int32_t(30), int32_t(0)),
+        ecrit("front plane kept facing", &F::planDeFaceMaintenu, uint8_t(1), uint8_t(0)),
+        ecrit("invalid-objects setting written", &F::reglageNonValidesEcrit, uint8_t(1), uint8_t(0)),
+        {"remembered planes", [](F& f) { f.plansEnregistres[kPlanIsole].objets[0] = 20; },
+         [](const F& f) {
+             for (const TplanEnregistre& p : f.plansEnregistres)
+                 for (uint8_t o : p.objets)
+                     if (o != 0) return false;
+             return true;
+         }},
         vide("deferred lines", &F::lignesDifferees),
         vide("comment text", &F::texteCommentaire),
         vide("drag state", &F::etatGlisser),
@@ -174,7 +190,6 @@ std::vector<Champ> champsGardes() {
         garde("image width", &F::largeurImage, int32_t(800)),
         garde("clock running", &F::horlogeEnMarche, uint8_t(1)),
         garde("popup menu built", &F::menuContextuelConstruit, uint8_t(1)),
-        garde("print text", &F::texteImpression, std::string("AB")),
         garde("byte after the isolated-plane flags", &F::tourneVersPlanIsole, uint8_t(0)),
         garde("query mode", &F::modeRequete, uint8_t(1)),
         garde("text modified", &F::texteModifie, uint8_t(1)),
