@@ -320,6 +320,10 @@ void reinitialiseResultat(TResultatTest& r) {
     r.indecidable = false;
     r.qualificatifSignale = false;
     r.qualificatif = 0;
+    // A record used again holds no counter-example of an earlier run.
+    r.nombreContreExemple = 0;
+    r.ensembleContreExemple.reset();
+    r.nombreValeursContreExemple = 0;
 }
 
 // A set with every antecedent of its objects, and theirs: one downward pass,
@@ -511,8 +515,10 @@ void evalueTest(const TRequeteTest& q, TDescriptionTest& d, TResultatTest& res) 
             res.ensembleContreExemple.reset();
             for (int k = 1; k <= compte; ++k)
                 res.ensembleContreExemple.set(objets[std::size_t(k)]);
+            // A name listed twice counts once.
+            res.nombreContreExemple = uint8_t(res.ensembleContreExemple.count());
             litValeursObjetsLibres(f, res.ensembleContreExemple, res.valeursContreExemple,
-                                   res.nombreContreExemple);
+                                   res.nombreValeursContreExemple);
         }
     }
     remetFigure();
