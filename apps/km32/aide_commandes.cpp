@@ -13,15 +13,14 @@ struct AideCommande {
 // What every figure command shares, after its own words (show alone does not
 // read standard input).
 constexpr const char* kEntreeStandard = "\nFIGURE.k3v may be '-': standard input.";
-constexpr const char* kCommun =
-    "\n"
-    "FIGURE.k3v is read in Windows-1252 or in UTF-8, in the language its header\n"
-    "line names (French without one); the command speaks the figure's language.\n"
-    "A line of the figure that cannot be run is reported with the file, its\n"
-    "number and the library's words, and the command fails. --seed N (anywhere\n"
-    "on the line) places the free objects the figure creates at random the same\n"
-    "way on every run; --help shows this help; render alone has options of its\n"
-    "own. Exit status: 0 success, 1 the command failed, 2 a wrong command line.";
+constexpr const char* kCommun = "\n"
+                                "FIGURE.k3v is read in Windows-1252 or in UTF-8, in the language its header\n"
+                                "line names (French without one); the command speaks the figure's language.\n"
+                                "A line of the figure that cannot be run is reported with the file, its\n"
+                                "number and the library's words, and the command fails. --seed N (anywhere\n"
+                                "on the line) places the free objects the figure creates at random the same\n"
+                                "way on every run; --help shows this help; render alone has options of its\n"
+                                "own. Exit status: 0 success, 1 the command failed, 2 a wrong command line.";
 
 constexpr AideCommande kAides[] = {
     {"render", "usage: km32 render FIGURE.k3v -o PICTURE [--size WxH] [--page-width MM] [--angles A,B,C]\n"
