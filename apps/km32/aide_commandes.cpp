@@ -10,15 +10,17 @@ struct AideCommande {
     const char* texte;
 };
 
-// What every figure command shares, after its own words.
-constexpr const char* kCommun =
-    "\n"
-    "FIGURE.k3v is read in Windows-1252 or in UTF-8 ('-': standard input); the\n"
-    "command speaks the figure's language. A line of the figure that cannot be\n"
-    "run is reported with the file, its number and the library's words, and the\n"
-    "command fails. --seed N (anywhere on the line) places the free objects the\n"
-    "figure creates at random the same way on every run. Exit status: 0 success,\n"
-    "1 the command failed, 2 a wrong command line.\n";
+// What every figure command shares, after its own words (show alone does not
+// read standard input).
+constexpr const char* kEntreeStandard = "\nFIGURE.k3v may be '-': standard input.";
+constexpr const char* kCommun = "\n"
+                                "FIGURE.k3v is read in Windows-1252 or in UTF-8, in the language its header\n"
+                                "line names (French without one); the command speaks the figure's language.\n"
+                                "A line of the figure that cannot be run is reported with the file, its\n"
+                                "number and the library's words, and the command fails. --seed N (anywhere\n"
+                                "on the line) places the free objects the figure creates at random the same\n"
+                                "way on every run; --help shows this help; render alone has options of its\n"
+                                "own. Exit status: 0 success, 1 the command failed, 2 a wrong command line.";
 
 constexpr AideCommande kAides[] = {
     {"render", "usage: km32 render FIGURE.k3v -o PICTURE [--size WxH] [--page-width MM] [--angles A,B,C]\n"
@@ -74,7 +76,8 @@ constexpr AideCommande kAides[] = {
 
 std::string aideCommande(std::string_view commande) {
     for (const AideCommande& a : kAides)
-        if (commande == a.commande) return std::string(a.texte) + kCommun;
+        if (commande == a.commande)
+            return std::string(a.texte) + kCommun + (commande == "show" ? "" : kEntreeStandard) + "\n";
     return {};
 }
 

@@ -80,7 +80,15 @@ struct Figure {
     std::string nom;
     std::string texte;
     int langue = 1;
+    bool sansEntete = false; // no header line: read in French
 };
+
+// The usage line of one command, for its errors: the first line of its
+// help, and where the rest is.
+std::string usageDe(std::string_view commande) {
+    const std::string aide = km32cli::aideCommande(commande);
+    return aide.substr(0, aide.find('\n') + 1) + "(km32 help " + std::string(commande) + " tells more)\n";
+}
 
 const char* tr(TexteCli t, const Figure& figure) {
     return km32cli::texteCli(t, figure.langue);
@@ -144,6 +152,13 @@ std::vector<std::string> signaleLigneFautive(const Figure& figure, int ligne) {
     messagesEnAttente.clear();
     for (const std::string& l : rapport)
         ecris(stderr, "km32: " + l + "\n");
+    // A text in English or German without its header line fails on its
+    // first line in French words: say why it was read in French.
+    if (figure.sansEntete)
+        ecris(stderr,
+              "km32: " + figure.nom +
+                  ": hint: the file has no header line (Figure Kalmetra, Kalmetra figure (English) or "
+                  "Kalmetra Figur (Deutsch)), so it is read as French\n");
     return rapport;
 }
 
@@ -232,6 +247,7 @@ bool lisFigure(const char* chemin, Figure& figure) {
     // text without one: the library reads the text and speaks in it.
     const int16_t langue = KMLangueDuTexte(figure.texte.c_str());
     figure.langue = langue >= 1 && langue <= 3 ? langue : 1;
+    figure.sansEntete = langue == 0;
     langueCommande = figure.langue;
     KMappliqueLangue(int16_t(figure.langue));
     return true;
@@ -328,7 +344,8 @@ bool lisDemandeRendu(const std::vector<const char*>& arguments, DemandeRendu& d)
         const bool prendValeur = option == "-o" || option == "--output" || option == "--size" ||
                                  option == "--page-width" || option == "--angles";
         if (prendValeur && i + 1 >= arguments.size()) {
-            ecris(stderr, std::string("km32: render: ") + arguments[i] + " wants a value\n\n" + kUsage);
+            ecris(stderr,
+                  std::string("km32: render: ") + arguments[i] + " wants a value\n\n" + usageDe("render"));
             return false;
         }
         if (option == "-o" || option == "--output") {
@@ -354,18 +371,19 @@ bool lisDemandeRendu(const std::vector<const char*>& arguments, DemandeRendu& d)
             }
             d.avecAngles = true;
         } else if (option.size() > 1 && option[0] == '-') {
-            ecris(stderr, std::string("km32: render: unknown option '") + arguments[i] + "'\n\n" + kUsage);
+            ecris(stderr,
+                  std::string("km32: render: unknown option '") + arguments[i] + "'\n\n" + usageDe("render"));
             return false;
         } else if (!d.figure) {
             d.figure = arguments[i];
         } else {
-            ecris(stderr,
-                  std::string("km32: render: unexpected argument '") + arguments[i] + "'\n\n" + kUsage);
+            ecris(stderr, std::string("km32: render: unexpected argument '") + arguments[i] + "'\n\n" +
+                              usageDe("render"));
             return false;
         }
     }
     if (!d.figure) {
-        ecris(stderr, std::string("km32: render: a figure file is needed\n\n") + kUsage);
+        ecris(stderr, std::string("km32: render: a figure file is needed\n\n") + usageDe("render"));
         return false;
     }
     if (!d.sortie) {
@@ -462,7 +480,7 @@ int texteEcrit(const Figure& figure) {
 // sentence that is not a test, or names an object the figure lacks, fails.
 int test(const Figure& figure, const std::vector<const char*>& arguments) {
     if (arguments.size() != 1) {
-        std::fprintf(stderr, "km32: test: one sentence is needed after the figure file\n\n%s", kUsage);
+        ecris(stderr, "km32: test: one sentence is needed after the figure file\n\n" + usageDe("test"));
         return kErreurUsage;
     }
     bool echec = false;
@@ -568,11 +586,20 @@ bool demandeAide(const std::vector<const char*>& arguments) {
 
 int commandeDeFigure(std::string_view commande, const std::vector<const char*>& arguments) {
     if (demandeAide(arguments)) return aide(commande);
+    const std::string nomCommande(commande);
     if (arguments.empty()) {
-        std::fprintf(stderr, "km32: %.*s: a figure file is needed\n\n%s", int(commande.size()),
-                     commande.data(), kUsage);
+        ecris(stderr, "km32: " + nomCommande + ": a figure file is needed\n\n" + usageDe(commande));
         return kErreurUsage;
     }
+    // Only render takes options: anything else that looks like one (an
+    // object name and a sentence start with a letter) is a wrong command line.
+    if (commande != "render")
+        for (const char* a : arguments)
+            if (a[0] == '-' && a[1] != '\0') {
+                ecris(stderr, "km32: " + nomCommande + ": unknown option '" + a + "' (" + nomCommande +
+                                  " takes none)\n\n" + usageDe(commande));
+                return kErreurUsage;
+            }
     if (commande == "render") {
         DemandeRendu demande;
         if (!lisDemandeRendu(arguments, demande)) return kErreurUsage;
@@ -582,12 +609,13 @@ int commandeDeFigure(std::string_view commande, const std::vector<const char*>& 
     }
     const std::vector<const char*> suite(arguments.begin() + 1, arguments.end());
     if (commande == "text" && !suite.empty()) {
-        ecris(stderr, std::string("km32: text: unexpected argument '") + suite[0] + "'\n\n" + kUsage);
+        ecris(stderr,
+              std::string("km32: text: unexpected argument '") + suite[0] + "'\n\n" + usageDe("text"));
         return kErreurUsage;
     }
     if (commande == "test" && suite.size() != 1) return test(Figure{}, suite);
     if (commande == "show" && (!suite.empty() || std::strcmp(arguments[0], "-") == 0)) {
-        ecris(stderr, "km32: show: one figure file is needed (not standard input)\n\n" + std::string(kUsage));
+        ecris(stderr, "km32: show: one figure file is needed (not standard input)\n\n" + usageDe("show"));
         return kErreurUsage;
     }
     Figure figure;
@@ -631,7 +659,7 @@ int execute(int argc, char** argv) {
         return kSucces;
     }
     if (commande == "help" && arguments.size() > 2) {
-        ecris(stderr, std::string("km32: help: one command at a time\n\n") + kUsage);
+        ecris(stderr, std::string("km32: help: one command at a time\n\nusage: km32 help COMMAND\n"));
         return kErreurUsage;
     }
     if (commande == "help" && arguments.size() == 2) return aide(arguments[1]);

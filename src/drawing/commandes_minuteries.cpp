@@ -27,7 +27,14 @@ uint16_t& idMinuterie(TObjetFigure& o) {
     return o.premierEchantillon;
 }
 
-void purgeTicks(const TfigureKalmetra& f) {
+// The pending ticks of the commands' timers; the figure clock keeps its own.
+void purgeTicksDesCommandes(const TfigureKalmetra& f) {
+    if (const uint32_t fenetre = fenetreDeLaFigure(f))
+        platform::purgeTicks(fenetre, kPremierUtilisateur, kMinuterieHorloge - 1);
+}
+
+// Every pending tick of the figure's window.
+void purgeTousLesTicks(const TfigureKalmetra& f) {
     if (const uint32_t fenetre = fenetreDeLaFigure(f))
         platform::purgeMessages(fenetre, platform::WM_TIMER, platform::WM_TIMER);
 }
@@ -41,7 +48,7 @@ void arreteMinuterieDeCommande(TfigureKalmetra& f, int n) {
         if (estRepetition(objet(f, i)) && idMinuterie(objet(f, i)) != 0) encore = true;
     f.minuteriesCommandesActives = encore ? 1 : 0;
     if (!encore) {
-        purgeTicks(f);
+        purgeTicksDesCommandes(f);
         miseAjourMenuFigure(f);
     }
 }
@@ -112,7 +119,7 @@ void arreteToutesLesMinuteries(TfigureKalmetra& f) {
         }
     }
     f.minuteriesCommandesActives = 0;
-    purgeTicks(f);
+    purgeTousLesTicks(f);
     miseAjourMenuFigure(f);
 }
 

@@ -39,8 +39,11 @@ uint8_t traiteMinuterie(TfigureKalmetra& f, uint32_t id) {
     const uint32_t fenetre = fenetreDeLaFigure(f);
     if (annexeModaleDe(fenetre)) return 0;
     if (id > kMinuterieHorloge) return 0;
+    // After a tick, the ticks of the same timer that came due while it was
+    // served are dropped (a command slower than its delay does not run twice
+    // in a row); the other timers keep theirs, and with them their rhythm.
     if (id < kMinuterieHorloge && topMinuterieDeCommande(f, id)) {
-        p::purgeMessages(fenetre, p::WM_TIMER, p::WM_TIMER);
+        p::purgeTicks(fenetre, id, id);
         return 0;
     }
     topHorlogeFigure(f);
@@ -112,7 +115,7 @@ void topHorlogeFigure(TfigureKalmetra& f) {
     recalculeDependants(f, change);
     f.dernierLibreBouge = kObjetTemps;
     notifieHoteEtPublie(f, kCauseHorloge);
-    p::purgeMessages(fenetre, p::WM_TIMER, p::WM_TIMER);
+    p::purgeTicks(fenetre, kMinuterieHorloge, kMinuterieHorloge);
 }
 
 uint8_t traiteMessageFigure(TfigureKalmetra& f, TMessageFigure& m) {

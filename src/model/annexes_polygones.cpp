@@ -1,6 +1,7 @@
 #include "model/annexes_polygones.h"
 
 #include <cmath>
+#include <utility>
 
 #include "base/erreur.h"
 #include "model/calcul/raisons.h"
@@ -313,6 +314,15 @@ EtatAnnexesPolygones& etatAnnexesPolygones() {
 
 void reinitialiseEtatAnnexesPolygones() {
     etatAnnexesPolygones() = EtatAnnexesPolygones{};
+}
+
+ModeRetirageAleatoire::ModeRetirageAleatoire(const TEnsembleObjets& aTirer)
+    : modeAvant_(std::exchange(etatPolyedres().retirageAleatoire, true)),
+      aTirerAvant_(std::exchange(etatAnnexesPolygones().objetsATirer, aTirer)) {}
+
+ModeRetirageAleatoire::~ModeRetirageAleatoire() {
+    etatPolyedres().retirageAleatoire = modeAvant_;
+    etatAnnexesPolygones().objetsATirer = aTirerAvant_;
 }
 
 } // namespace km32

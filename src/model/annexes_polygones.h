@@ -102,4 +102,20 @@ struct EtatAnnexesPolygones {
 EtatAnnexesPolygones& etatAnnexesPolygones();
 void reinitialiseEtatAnnexesPolygones();
 
+// The random-redraw mode for the life of the guard: the polyhedra state's
+// flag set and the objects to re-draw given, both put back at the end (also
+// on an error path). The property tests recompute a figure under it after
+// each re-draw of their free objects.
+class ModeRetirageAleatoire {
+  public:
+    explicit ModeRetirageAleatoire(const TEnsembleObjets& aTirer);
+    ~ModeRetirageAleatoire();
+    ModeRetirageAleatoire(const ModeRetirageAleatoire&) = delete;
+    ModeRetirageAleatoire& operator=(const ModeRetirageAleatoire&) = delete;
+
+  private:
+    bool modeAvant_;
+    TEnsembleObjets aTirerAvant_;
+};
+
 } // namespace km32

@@ -104,6 +104,14 @@ int purgeMessages(Fenetre filtre, uint32_t premier, uint32_t dernier) {
     return total;
 }
 
+int purgeTicks(Fenetre f, uint32_t premierId, uint32_t dernierId) {
+    if (f == kAucuneFenetre) return 0;
+    const auto n = std::erase_if(etat().file, [&](const Message& m) {
+        return m.fenetre == f && m.message == WM_TIMER && m.wParam >= premierId && m.wParam <= dernierId;
+    });
+    return int(n) + prendTicksDe(f, premierId, dernierId);
+}
+
 bool distribueUnMessage() {
     std::optional<Candidat> c = cherche(kAucuneFenetre, 0, 0);
     if (!c) return false;

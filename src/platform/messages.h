@@ -113,6 +113,11 @@ std::optional<Message> regardeMessage(Fenetre filtre, uint32_t premier, uint32_t
 // with the same filter; returns how many.
 int purgeMessages(Fenetre filtre, uint32_t premier, uint32_t dernier);
 
+// Drops the pending WM_TIMER of the timers of window f whose ids lie in
+// premierId..dernierId: their due ticks and the WM_TIMER messages posted with
+// such an id. The other timers keep their pending ticks. Returns how many.
+int purgeTicks(Fenetre f, uint32_t premierId, uint32_t dernierId);
+
 // Takes off the queue every posted message equal to m (same window, number
 // and parameters); returns how many. Lets a sender keep one message pending
 // where it would otherwise pile up copies.

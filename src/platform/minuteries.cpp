@@ -101,15 +101,33 @@ bool prochainTick(Fenetre filtre, TickEnAttente& tick) {
     return choisie != nullptr;
 }
 
-void prendTick(const TickEnAttente& tick) {
-    auto it = etat().table.find({tick.fenetre, tick.id});
-    if (it == etat().table.end()) return;
-    // The timer keeps its rhythm: its next tick is the first one of its
-    // schedule still to come; the ones missed meanwhile are gone.
-    Minuterie& m = it->second;
+namespace {
+
+// The timer keeps its rhythm: its next tick is the first one of its schedule
+// still to come; the ones missed meanwhile are gone.
+void sauteAuTickSuivant(Minuterie& m) {
     const int64_t maintenant = maintenantMs();
     if (m.echeance <= maintenant) m.echeance += ((maintenant - m.echeance) / m.intervalle + 1) * m.intervalle;
     m.ordre = etat().prochainOrdre++;
+}
+
+} // namespace
+
+void prendTick(const TickEnAttente& tick) {
+    auto it = etat().table.find({tick.fenetre, tick.id});
+    if (it != etat().table.end()) sauteAuTickSuivant(it->second);
+}
+
+int prendTicksDe(Fenetre f, uint32_t premier, uint32_t dernier) {
+    const int64_t maintenant = maintenantMs();
+    int n = 0;
+    for (auto& [cle, m] : etat().table) {
+        if (cle.first != f || cle.second < premier || cle.second > dernier || m.echeance > maintenant)
+            continue;
+        sauteAuTickSuivant(m);
+        ++n;
+    }
+    return n;
 }
 
 void reinitialiseMinuteries() {

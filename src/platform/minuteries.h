@@ -49,6 +49,9 @@ struct TickEnAttente {
 };
 bool prochainTick(Fenetre filtre, TickEnAttente& tick);
 void prendTick(const TickEnAttente& tick);
+// Drops the due ticks of the timers of window f whose ids lie in
+// premier..dernier, as prendTick does; how many.
+int prendTicksDe(Fenetre f, uint32_t premier, uint32_t dernier);
 
 void reinitialiseMinuteries();
 

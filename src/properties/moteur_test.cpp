@@ -9,6 +9,7 @@
 
 #include "base/texte.h"
 #include "drawing/rafraichissement.h"
+#include "model/annexes_polygones.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/catalogue.h"
 #include "model/messages.h"
@@ -319,6 +320,10 @@ void reinitialiseResultat(TResultatTest& r) {
     r.indecidable = false;
     r.qualificatifSignale = false;
     r.qualificatif = 0;
+    // A record used again holds no counter-example of an earlier run.
+    r.nombreContreExemple = 0;
+    r.ensembleContreExemple.reset();
+    r.nombreValeursContreExemple = 0;
 }
 
 // A set with every antecedent of its objects, and theirs: one downward pass,
@@ -397,6 +402,13 @@ void parcourtCandidatsDuTest(TfigureKalmetra& f, uint8_t code, const TArgumentsT
                 testeParTiragesAleatoires(f, entrees, nombre, changes);
                 ++essais;
             }
+            // After a re-draw from the plan, a point free in a polygon is drawn
+            // anew with uniform density over its polygon: the plan's two draws
+            // in [0, 1) are plane coordinates along the two sides at its first
+            // corner, and cover only the parallelogram of those sides (a third
+            // of a regular hexagon).
+            std::optional<ModeRetirageAleatoire> mode;
+            if (d.genreEssais == 0) mode.emplace(ensemblePlan);
             recalculeEnsemble(f, changes, d.garderFigure != 0, lus);
         }
         TReponseTest r;
@@ -503,8 +515,10 @@ void evalueTest(const TRequeteTest& q, TDescriptionTest& d, TResultatTest& res) 
             res.ensembleContreExemple.reset();
             for (int k = 1; k <= compte; ++k)
                 res.ensembleContreExemple.set(objets[std::size_t(k)]);
+            // A name listed twice counts once.
+            res.nombreContreExemple = uint8_t(res.ensembleContreExemple.count());
             litValeursObjetsLibres(f, res.ensembleContreExemple, res.valeursContreExemple,
-                                   res.nombreContreExemple);
+                                   res.nombreValeursContreExemple);
         }
     }
     remetFigure();
@@ -670,6 +684,7 @@ bool testeObjetVariableParTirages(TfigureKalmetra& f, const std::string& nom) {
         avant[std::size_t(k)] = valeurObjet(f, i, k);
     for (int essai = 0; essai <= d.nombreEssais; ++essai) {
         retireValeursDuPlan(plan, f);
+        const ModeRetirageAleatoire mode(ensembleDuPlan(plan)); // as in the trials of a test
         recalculeEnsemble(f, ensembleDuPlan(plan), false, lus);
         for (int k = 1; k <= n; ++k) {
             const double v = valeurObjet(f, i, k);

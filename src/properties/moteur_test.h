@@ -45,9 +45,12 @@ struct TResultatTest {
     bool indecidable = false;
     bool qualificatifSignale = false;
     uint8_t qualificatif = 0;
+    // After a failure, the free objects of the failing configuration (their
+    // count and their set) and their free values in it (in object order).
     uint8_t nombreContreExemple = 0;
     TEnsembleObjets ensembleContreExemple;
     TvaleursLibres valeursContreExemple{};
+    uint8_t nombreValeursContreExemple = 0;
 };
 
 // Reads the argument text of a code into object numbers and reals; false

@@ -365,6 +365,19 @@ bool affecteObjetsLibresDuDialogue(TfigureKalmetra& f, const std::string& texte,
         affectePointLibreSurPoint(f, nom, champ, modeLecture, true, erreur);
         cause = 7;
     } else {
+        // The frame comes before the coordinates, as in the typed line, and
+        // a wrong one is named as the line names it (an object of another
+        // kind with its kind), on its own line: the option list, line 0.
+        uint8_t r = 0;
+        nomErreur1().clear();
+        numeroObjetDeNom(f, kNatureRepere, coupe(repere, 10), erreur, r, modeLecture);
+        if (estRefus(erreur)) {
+            if (nomErreur1().empty()) nomErreur1() = coupe(repere, 80);
+            afficheErreurDeNumero(erreur);
+            marqueLigne(f, 0);
+            return false;
+        }
+        erreur = 0;
         const std::string x = champ, y = champSuivant(reste), z = champSuivant(reste);
         for (const std::string* c : {&x, &y, &z}) {
             if (!champEvalue(f, *c, modeLecture, ligne)) return false;

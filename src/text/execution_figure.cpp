@@ -2,9 +2,11 @@
 // A creation line runs under a figure snapshot, so that a creation that
 // fails leaves the figure exactly as it was before it, except when the only
 // fault is a second object of a name already taken: that object stays. The other lines do
-// not: a list that fails on one of its items keeps what it did to the items
-// before it, and the lines that must undo themselves (a rename) take their
-// own snapshot.
+// not: a list of objects or options that fails on one of its items keeps what
+// it did to the items before it; the lines that fill one record (the values of
+// a function given by values, the values of a command) put it back or write it
+// only once the whole list is read; and the lines that must undo themselves (a
+// rename) take their own snapshot.
 #include <string>
 
 #include "base/erreur.h"

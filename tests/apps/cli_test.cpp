@@ -63,6 +63,52 @@ TEST_F(Cli, CommandsAndTheirStatus) {
     }
 }
 
+// A wrong command line fails with 2 and the command's own usage, not the
+// general one; a command other than render takes no option; a figure without
+// its header line that fails says why it was read in French; show's help
+// does not offer standard input.
+TEST_F(Cli, WrongCommandLinesGetTheCommandsOwnUsage) {
+    const std::string sansEntete = "/tmp/km32-cli-sans-entete-" + std::to_string(::getpid()) + ".k3v";
+    {
+        std::FILE* f = std::fopen(sansEntete.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("A point with coordinates (0,0,0) in coordinate system Rxyz\n", f);
+        std::fclose(f);
+    }
+    const std::string e = "'" + exemple + "'";
+    struct Cas {
+        std::string arguments;
+        int statut;
+        std::string dansLaSortie, pasDansLaSortie;
+    };
+    const Cas cas[] = {
+        {"values " + e + " -o a.png", 2, "unknown option '-o'", "no object named"},
+        {"values " + e + " -o a.png", 2, "usage: km32 values FIGURE.k3v [NAME...]", "commands:"},
+        {"text " + e + " --size 10x10", 2, "usage: km32 text FIGURE.k3v\n", "commands:"},
+        {"test " + e + " --angles 1,2,3 \"Teste point A sur (AB)\"", 2, "usage: km32 test", "commands:"},
+        {"show " + e + " -x", 2, "usage: km32 show FIGURE.k3v", "commands:"},
+        {"test " + e, 2, "usage: km32 test FIGURE.k3v \"SENTENCE\"", "commands:"},
+        {"render " + e + " --frob", 2, "usage: km32 render FIGURE.k3v -o PICTURE", "commands:"},
+        {"render", 2, "usage: km32 render", "commands:"},
+        {"values", 2, "usage: km32 values", "commands:"},
+        {"values - < " + e, 0, "", "unknown option"}, // '-' alone is standard input
+        {"values " + e + " --seed 3", 0, "", "unknown option"},
+        {"values '" + sansEntete + "'", 1, "has no header line", ""},
+        {"text " + e, 0, "", "has no header line"},
+        {"help show", 0, "not standard input", "'-': standard input"},
+        {"help values", 0, "'-': standard input", "not standard input"},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = lance(c.arguments);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find(c.dansLaSortie), std::string::npos) << c.arguments << "\n" << r.sortie;
+        if (!c.pasDansLaSortie.empty()) {
+            EXPECT_EQ(r.sortie.find(c.pasDansLaSortie), std::string::npos) << c.arguments << "\n" << r.sortie;
+        }
+    }
+    std::remove(sansEntete.c_str());
+}
+
 // A line of the figure that fails is printed with the library's message and
 // the command fails; the text is not applied, so no figure is written back.
 TEST_F(Cli, AFailingLineIsReportedAndTheCommandFails) {
@@ -365,7 +411,6 @@ TEST_F(Cli, StatedPropertiesAreWrittenInFrenchInEveryLanguage) {
     EXPECT_EQ(r.statut, 1) << r.sortie;
     EXPECT_TRUE(contient(r.sortie, "50 not a test sentence")) << r.sortie;
 }
-
 
 // A UTF-8 file holding a character that Windows-1252 lacks is refused by
 // every command that reads a figure, with the line and the character named;

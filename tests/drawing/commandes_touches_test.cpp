@@ -92,6 +92,46 @@ TEST_F(CommandesTouches, EscapeStopsEveryTimer) {
     EXPECT_EQ(aleatoires(), 0);
 }
 
+// Two repetitions of the same rhythm, started together, tick together: each
+// keeps its rhythm and runs its ten times in one second, alone or with the
+// figure clock ticking at the same rhythm beside them.
+TEST_F(CommandesTouches, RepetitionsThatTickTogetherEachKeepTheirRhythm) {
+    for (const bool horloge : {false, true}) {
+        SCOPED_TRACE(horloge ? "with the figure clock" : "without the clock");
+        const int16_t n = horloge ? 2 : 1;
+        avis.clear();
+        TfigureKalmetra& f = figure(n, "Figure Kalmetra\r\n"
+                                       "x réel libre de [0,1]\r\n"
+                                       "y réel libre de [0,1]\r\n"
+                                       "h (touche H) affectation aléatoire de x\r\n"
+                                       "g (touche G) affectation aléatoire de y\r\n"
+                                       "r (touche R) répéter 10 fois: h (délai 100 ms)\r\n"
+                                       "q (touche Q) répéter 10 fois: g (délai 100 ms)\r\n"
+                                       "Fin de la figure");
+        platform::fixeHeureVirtuelle(3600);
+        if (horloge) {
+            caractere(n, 'T', true);
+            ASSERT_EQ(f.intervalleHorloge, 100);
+        }
+        caractere(n, 'r');
+        caractere(n, 'q');
+        auto fois = [&](const char* nom) { return valeurDepuisZero(f, numero(f, nom), 2); };
+        for (int k = 1; k <= 10; ++k) {
+            platform::avance(100);
+            EXPECT_EQ(fois("r"), k) << k * 100 << " ms";
+            EXPECT_EQ(fois("q"), k) << k * 100 << " ms";
+            if (horloge) {
+                EXPECT_NEAR(valeurObjet(f, 3, 1), 3600 + 0.1 * k, 1e-9) << k * 100 << " ms";
+            }
+        }
+        EXPECT_EQ(f.minuteriesCommandesActives, 0);
+        EXPECT_EQ(aleatoires(), 20);
+        if (horloge) {
+            EXPECT_EQ(f.horlogeEnMarche, 1);
+        }
+    }
+}
+
 // The clock sets the built-in `time` to the time of day at each tick, and
 // what depends on it follows.
 TEST_F(CommandesTouches, TheFigureClockAdvancesTime) {

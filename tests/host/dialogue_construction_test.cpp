@@ -670,6 +670,58 @@ TEST_F(DialogueConstruction, TheClockIntervalRestartsARunningClock) {
     EXPECT_EQ(p::intervalleMinuterie(f.fenetreDessin, 271), 1000u);
 }
 
+// Placing a free point by coordinates (command 70) reads its fields in the
+// order of the typed line: the point (line 1), the frame (the option list,
+// line 0), then the coordinates (lines 2 to 4). A refusal names the field at
+// fault and marks its line; a frame that is no frame is named, with its kind,
+// as the typed line names it.
+TEST_F(DialogueConstruction, PlacingByCoordinatesNamesTheFieldAtFaultOnItsLine) {
+    // A frame of the figure's own, so that the dialog offers its list.
+    figureDeTexte(std::string(kPointsAB) + "R repère (B,vec(i),vec(j),vec(k))\r\n"
+                                           "P point libre dans l'espace\r\n");
+    struct Cas {
+        const char* repere;
+        std::vector<std::string> reponses; // lines 1 to 4
+        uint16_t erreur;
+        const char* nom;
+        uint8_t ligne;
+    };
+    const Cas cas[] = {
+        {"A", {"P", "1", "2", "3"}, 596, "A (point)", 0}, // a point for the frame
+        {"Q", {"P", "1", "2", "3"}, 537, "Q", 0},         // no such object
+        {"A", {"B", "1", "2", "3"}, 604, "B", 1},         // the point first
+        {"R", {"P", "1", "zz", "3"}, 537, "zz", 3},       // then the coordinates
+    };
+    TfigureKalmetra& f = fig();
+    const std::string avant = ecritTexteFigure(f);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.repere + std::string(" ") + c.reponses[0]);
+        f.commandeDialogue = 70;
+        prepareDialogueCommande(f);
+        ASSERT_EQ(f.dialogue->genreOptions, '.');
+        ASSERT_GT(f.dialogue->lignes[0].longueurReponse, 0);
+        f.dialogue->lignes[0].reponse = c.repere;
+        for (std::size_t k = 0; k < c.reponses.size(); ++k)
+            f.dialogue->lignes[k + 1].reponse = c.reponses[k];
+        p::boitesDemandees().clear();
+        EXPECT_FALSE(executeCommandeDuDialogue(f));
+        ASSERT_FALSE(p::boitesDemandees().empty());
+        std::string attendu = phraseDeNumero(c.erreur);
+        attendu.replace(attendu.find("#1"), 2, c.nom);
+        EXPECT_EQ(p::boitesDemandees().back().texte, attendu);
+        EXPECT_EQ(f.dialogue->ligneErreur, c.ligne);
+        EXPECT_EQ(ecritTexteFigure(f), avant);
+    }
+    // The typed line names the frame the same way.
+    p::boitesDemandees().clear();
+    KMExecuteLigneFig(
+        n, windows1252DeUtf8("Affecter le point libre P, coordonnées: (1,2,3) dans le repère A").c_str());
+    ASSERT_FALSE(p::boitesDemandees().empty());
+    std::string attendu = phraseDeNumero(596);
+    attendu.replace(attendu.find("#1"), 2, "A (point)");
+    EXPECT_EQ(p::boitesDemandees().front().texte, attendu);
+}
+
 TEST_F(DialogueConstruction, RenamingAndAssigningThroughTheDialog) {
     figureDeTexte(std::string(kPointsAB) + "P point libre dans l'espace\r\n");
     ouvre(90);

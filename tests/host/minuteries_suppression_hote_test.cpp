@@ -22,8 +22,7 @@ namespace p = platform;
 
 // X stands below the commands and depends on nothing; r repeats h (which
 // moves x) five times every 100 ms, q repeats g (which moves y) three times
-// every 70 ms. (The ticks of a window due at the same moment are one: the
-// two rhythms never meet here before q ends.)
+// every 70 ms.
 const char* const kFigure = "Figure Kalmetra\r\n"
                             "X point de coordonnées (1,2,3) dans le repère Rxyz\r\n"
                             "x réel libre de [0,1]\r\n"

@@ -124,6 +124,20 @@ const Scenario kScenarios[] = {
      },
      {"purged 1", "t=99", "A:timer 1 @100"}},
 
+    {"purging the ticks of some timers leaves the others theirs",
+     [](Monde& m, Fenetre a, Fenetre b) {
+         lanceMinuterie(a, 1, 50);
+         lanceMinuterie(a, 2, 50);
+         lanceMinuterie(a, 3, 50);
+         lanceMinuterie(b, 1, 50);
+         avanceHorloge(50);
+         posteMessage(a, WM_TIMER, 2);
+         posteMessage(a, WM_TIMER, 3);
+         m.note("purged " + std::to_string(purgeTicks(a, 1, 2)));
+         distribueJusquAuRepos();
+     },
+     {"purged 3", "A:timer 3 @50", "A:timer 3 @50", "B:timer 1 @50"}},
+
     {"setting a timer again re-arms it from now",
      [](Monde& m, Fenetre a, Fenetre) {
          lanceMinuterie(a, 1, 100);

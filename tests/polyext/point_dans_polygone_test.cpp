@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "../runner/banc_texte.h"
@@ -313,6 +315,63 @@ TEST_F(TirageDansPolygone, DrawsAreUniformOverThePolygonAndFollowItsChanges) {
     calculeObjet(f, M);
     attendPoint(pt("M"), b.x, b.y, b.z, 0);
     EXPECT_EQ(u(), 0.5);
+}
+
+// A regular hexagon of circumradius 3 about the origin in z = 0, corner A on
+// x. The plane coordinates run along the two sides at A, so that u and v in
+// [0, 1) cover the rhombus of A, its two neighbours and the centre: a third
+// of the hexagon. In the random-redraw mode (what a property test sets for
+// the objects it re-draws) every sector between the centre and two
+// neighbouring corners gets a sixth of the draws.
+TEST_F(TirageDansPolygone, InTheRedrawModeEverySectorOfAHexagonGetsItsShare) {
+    ASSERT_EQ(lis("Figure Kalmetra\r\n"
+                  "O point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                  "Z point de coordonnées (0,0,1) dans le repère Rxyz\r\n"
+                  "A point de coordonnées (3,0,0) dans le repère Rxyz\r\n"
+                  "H polygone régulier d'axe (OZ), de sommet A, à 6 côtés\r\n"
+                  "M point libre dans le polygone H\r\n"),
+              0);
+    M = numero("M");
+    reinitialiseEtatPolyedres();
+    reinitialiseEtatAnnexesPolygones();
+    // The sector of a point: its polar angle in sixths of a turn.
+    auto secteur = [](double x, double y) {
+        const double a = std::atan2(y, x);
+        return int(std::floor((a < 0 ? a + 2 * std::numbers::pi : a) / (std::numbers::pi / 3))) % 6;
+    };
+    auto tire = [&](int n, std::array<int, 6>& comptes) {
+        comptes = {};
+        for (int k = 0; k < n; ++k) {
+            // What the sampling plan writes before the recomputation.
+            valeurObjet(f, M, 4) = platform::reelAuHasard();
+            valeurObjet(f, M, 5) = platform::reelAuHasard();
+            calculeObjet(f, M);
+            const double x = valeurObjet(f, M, 1), y = valeurObjet(f, M, 2);
+            // Inside: within the apothem of each side's direction.
+            for (int c = 0; c < 6; ++c) {
+                const double t = (c + 0.5) * std::numbers::pi / 3;
+                ASSERT_LE(x * std::cos(t) + y * std::sin(t), 1.5 * std::sqrt(3.0) + 1e-9) << x << " " << y;
+            }
+            ASSERT_NEAR(valeurObjet(f, M, 3), 0, 1e-12);
+            ++comptes[std::size_t(secteur(x, y))];
+        }
+    };
+    const int n = 12000;
+    std::array<int, 6> comptes{};
+    {
+        TEnsembleObjets aTirer;
+        aTirer.set(std::size_t(M));
+        const ModeRetirageAleatoire mode(aTirer);
+        tire(n, comptes);
+    }
+    for (int c = 0; c < 6; ++c)
+        EXPECT_NEAR(double(comptes[std::size_t(c)]) / n, 1.0 / 6, 0.015) << "sector " << c;
+    // The guard put the mode back: the plan's values alone place the point,
+    // in the rhombus at A (sectors 0 and 5 only).
+    EXPECT_FALSE(etatPolyedres().retirageAleatoire);
+    EXPECT_TRUE(etatAnnexesPolygones().objetsATirer.none());
+    tire(2000, comptes);
+    EXPECT_EQ(comptes[0] + comptes[5], 2000);
 }
 
 } // namespace

@@ -119,20 +119,42 @@ const char* const kLibres = "Figure Kalmetra\n"
                             "S point libre sur la sphère s\n"
                             "Fin de la figure";
 
+// The counter-example counts the free objects moved (each once) and, apart,
+// their free values: A and B in space 3 each, C's parameter 1, S's
+// longitude and latitude 2. One result record serves every row, so a run
+// that holds must leave no counter-example of the run before it.
 TEST_F(Moteur, CounterExampleHoldsTheFailingDrawing) {
     const int16_t n = figure(kLibres);
-    TRequeteTest q{&f(n), 1, 0, "C;(AB)"};
-    TDescriptionTest d;
+    struct Cas {
+        const char* arguments;
+        const char* aVarier;
+        bool vrai;
+        uint8_t objets, valeurs;
+    };
+    const Cas cas[] = {
+        {"S;(AB)", "", false, 4, 3 + 3 + 1 + 2},
+        {"C;(AB)", "", true, 0, 0}, // a point on a segment stays on its line
+        {"S;(AB)", "S;C", false, 2, 2 + 1},
+        {"S;(AB)", "S;S;C", false, 2, 2 + 1},
+        {"S;(AB)", "A;B", false, 2, 3 + 3},
+    };
     TResultatTest r;
-    evalueTest(q, d, r);
-    EXPECT_TRUE(r.vrai); // a point on a segment stays on its line
-    q.arguments = "S;(AB)";
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.arguments) + " moving " + c.aVarier);
+        TRequeteTest q{&f(n), 1, 0, c.arguments};
+        TDescriptionTest d;
+        d.nomsAVarier = c.aVarier;
+        evalueTest(q, d, r);
+        ASSERT_EQ(r.vrai, c.vrai);
+        EXPECT_EQ(r.nombreContreExemple, c.objets);
+        EXPECT_EQ(r.ensembleContreExemple.count(), c.objets);
+        EXPECT_EQ(r.nombreValeursContreExemple, c.valeurs);
+    }
+    // The values are those of the failing drawing, S's last.
+    TRequeteTest q{&f(n), 1, 0, "S;(AB)"};
+    TDescriptionTest d;
     evalueTest(q, d, r);
     ASSERT_FALSE(r.vrai);
-    // The free objects A, B, C, S with their free values at the failure:
-    // A and B in space, C's parameter in [0, 1), S's longitude and latitude.
-    EXPECT_EQ(r.ensembleContreExemple.count(), 4u);
-    EXPECT_EQ(r.nombreContreExemple, 3 + 3 + 1 + 2);
     const double longitude = r.valeursContreExemple[7], latitude = r.valeursContreExemple[8];
     EXPECT_TRUE(longitude >= -180 && longitude < 180) << longitude;
     EXPECT_TRUE(latitude >= -90 && latitude < 90) << latitude;
@@ -272,7 +294,8 @@ TEST_F(Moteur, ANameListedTwiceKeepsTheEntriesAfterItInPlace) {
     evalueTest(q, d, r);
     ASSERT_FALSE(r.vrai);
     EXPECT_EQ(r.ensembleContreExemple.count(), 2u);
-    EXPECT_EQ(r.nombreContreExemple, 1 + 2); // C's parameter, S's longitude and latitude
+    EXPECT_EQ(r.nombreContreExemple, 2);
+    EXPECT_EQ(r.nombreValeursContreExemple, 1 + 2); // C's parameter, S's longitude and latitude
 }
 
 TEST_F(Moteur, ListsOfFreeObjects) {

@@ -346,6 +346,74 @@ TEST_F(Phrases, DeterministicForOneSeed) {
     EXPECT_EQ(premiere, "53 0 0 ");
 }
 
+// Each free object that the trials draw by a parameter reaches every part of
+// its support: the property "r below d" holds at the start and fails only in
+// the part of the support farthest from the start (a quarter to a third of
+// it; a sixth for the integer), so a draw that covers the support answers 53
+// for every seed. The hexagon: the plane coordinates of a point free in a
+// polygon run along the two sides at A, and cover only a third of it, which
+// never comes within 2.9 of the opposite corner D (38 % of the hexagon does).
+TEST_F(Phrases, EveryFreeObjectDrawnByAParameterReachesAllOfItsSupport) {
+    struct Ligne {
+        const char* lignes;
+        const char* phrase;
+    };
+    const Ligne cas[] = {
+        {"O point de coordonnées (0,0,0) dans le repère Rxyz\n"
+         "Z point de coordonnées (0,0,1) dans le repère Rxyz\n"
+         "A point de coordonnées (3,0,0) dans le repère Rxyz\n"
+         "P polygone régulier d'axe (OZ), de sommet A, à 6 côtés\n"
+         "M point libre dans le polygone P\n"
+         "Objet libre M, paramètres: 0.1, 0.1\n"
+         "D point de coordonnées (-3,0,0) dans le repère Rxyz\n"
+         "d = MD\nr = 2.9\n",
+         "Teste r inférieur à d"},
+        {"A point de coordonnées (0,0,0) dans le repère Rxyz\n"
+         "B point de coordonnées (4,0,0) dans le repère Rxyz\n"
+         "M point libre sur le segment [AB]\n"
+         "Objet libre M, paramètre: 0.1\n"
+         "d = MB\nr = 1\n",
+         "Teste r inférieur à d"},
+        // A quarter of the circle of radius 4 from B to C; within 2 of C is
+        // the last third of it.
+        {"B point de coordonnées (4,0,0) dans le repère Rxyz\n"
+         "C point de coordonnées (0,4,0) dans le repère Rxyz\n"
+         "a arc de cercle d'axe (oz), d'origine B et d'extrémité C\n"
+         "N point libre sur l'arc a\n"
+         "Objet libre N, paramètre: 0.1\n"
+         "d = NC\nr = 2\n",
+         "Teste r inférieur à d"},
+        // Angles drawn in [-pi, pi): the side opposite B, near W.
+        {"A point de coordonnées (0,0,0) dans le repère Rxyz\n"
+         "B point de coordonnées (4,0,0) dans le repère Rxyz\n"
+         "W point de coordonnées (-4,0,0) dans le repère Rxyz\n"
+         "c cercle de centre A passant par B dans le plan oxy\n"
+         "Q point libre sur le cercle c\n"
+         "Objet libre Q, paramètre: 0\n"
+         "d = QW\nr = 3\n",
+         "Teste r inférieur à d"},
+        // From near the north pole; within 2 of the south pole is below
+        // latitude -30.
+        {"A point de coordonnées (0,0,0) dans le repère Rxyz\n"
+         "X point de coordonnées (0,0,-2) dans le repère Rxyz\n"
+         "s sphère de centre A et de rayon 2 (unité de longueur Uxyz)\n"
+         "S point libre sur la sphère s\n"
+         "Objet libre S, paramètres: 0, 80\n"
+         "d = SX\nr = 2\n",
+         "Teste r inférieur à d"},
+        {"x réel libre de [0,3]\nObjet libre x, paramètre: 0.1\nr = 2\n", "Teste x inférieur à r"},
+        // The last integer of the interval.
+        {"n entier libre de [0,3]\nObjet libre n, paramètre: 0\nr = 2.5\n", "Teste n inférieur à r"},
+    };
+    for (const Ligne& c : cas) {
+        const int16_t n = figure(std::string("Figure Kalmetra\n") + c.lignes);
+        for (uint64_t graine : {1, 2, 3, 4, 5}) {
+            platform::initialiseHasard(graine);
+            EXPECT_EQ(teste(n, c.phrase), 53) << c.lignes << " seed " << graine;
+        }
+    }
+}
+
 TEST_F(Phrases, TestLinesInAFigureTextRunWithoutError) {
     std::string texte = std::string(kTriangle);
     texte.insert(texte.rfind("Fin de la figure"), "Teste point P sur (AB)\nTeste point Q sur (AB)\n");

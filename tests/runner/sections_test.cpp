@@ -179,7 +179,7 @@ TEST_F(BancTexte, CubeExampleRuns) {
     ASSERT_EQ(executeTexteDeFigure(f, contenu, 2), 0);
     EXPECT_TRUE(platform::boitesDemandees().empty());
     EXPECT_TRUE(defini("P"));
-    attendPoint(pt("M"), 2, 2, 2);
+    attendPoint(pt("M"), 0, 0, 0);
     ASSERT_TRUE(f.lignesDifferees);
     EXPECT_EQ(f.lignesDifferees->rfind("\r\n%", 0), 0u);
 }

@@ -220,6 +220,35 @@ TEST_F(ConstructionsPolyedres, PrismeEtPyramideReguliers) {
     }
 }
 
+// The checks of a regular polygon, prism or pyramid come in one order: the
+// axis, the side count, then the first vertex off the axis; the first that
+// fails gives the reason.
+TEST_F(ConstructionsPolyedres, RegularSolidsCheckTheAxisThenTheSideCountThenTheVertex) {
+    const int o = point("O", 0, 0, 0), z = point("Z", 0, 0, 1), p = point("P", 1, 0, 0);
+    struct Cas {
+        double n;
+        int axe1, axe2, sommet;
+        uint16_t raison;
+    } cas[] = {
+        {2, o, z, z, kRaisonNombreSommets},  // vertex on the axis, two sides
+        {41, o, z, o, kRaisonNombreSommets}, // vertex on the axis, 41 sides
+        {5, o, z, z, kRaisonPointSurAxe},
+        {2, o, o, z, kRaisonPointsConfondus}, // no axis, two sides, vertex on it
+        {2, o, z, p, kRaisonNombreSommets},
+    };
+    for (const uint8_t code : {c::kPolygoneRegulier, c::kPrismeRegulier, c::kPyramideReguliere})
+        for (const auto& k : cas) {
+            const bool polygone = code == c::kPolygoneRegulier;
+            const std::vector<double> valeurs =
+                polygone ? std::vector<double>{k.n} : std::vector<double>{0, k.n, 2};
+            const int s = ajoute(polygone ? kNaturePolygoneConvexe : kNaturePolyedreConvexe, code, "s",
+                                 valeurs, std::vector<int>{k.axe1, k.axe2, k.sommet});
+            calculeDonneesPolyedre(f, s);
+            EXPECT_EQ(f.objets[s].nonDefini, 1);
+            EXPECT_EQ(f.objets[s].raison, k.raison) << int(code) << " n=" << k.n;
+        }
+}
+
 TEST_F(ConstructionsPolyedres, EnveloppeDePointsEtDePolyedres) {
     const int q = cubeUnite();
     const int s = point("S", 0.5, 0.5, 2), m = point("M", 0.5, 0.5, 0.5);

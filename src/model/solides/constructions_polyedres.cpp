@@ -127,15 +127,21 @@ bool nombreDeCotes(double n, int& cotes) {
     return true;
 }
 
-// The frame of a regular polygon: its centre O' in the plane of P through the
-// axis, u = P - O' and w = u x a; P is parent kP (from 0). False with the
-// reason on failure.
-bool repereRegulier(const TfigureKalmetra& f, int i, int kP, Tvecteur3& centre, Tvecteur3& u, Tvecteur3& w,
-                    Tvecteur3& axe, uint16_t& raison) {
+// The frame of a regular polygon, solid or base: the axis direction a from
+// parent 0 to parent 1, the side count (value kN, counted from 0), its centre
+// O' in the plane of P through the axis, u = P - O' and w = u x a; P is parent
+// kP (from 0). The checks come in that order, so that a wrong side count is
+// the reason even when P lies on the axis. False with the reason on failure.
+bool repereRegulier(const TfigureKalmetra& f, int i, int kN, int kP, int& cotes, Tvecteur3& centre,
+                    Tvecteur3& u, Tvecteur3& w, Tvecteur3& axe, uint16_t& raison) {
     bool nul = false;
     directionUnitaire(f, parentDepuisZero(f, i, 0), parentDepuisZero(f, i, 1), nul, axe.x, axe.y, axe.z);
     if (nul) {
         raison = kRaisonPointsConfondus;
+        return false;
+    }
+    if (!nombreDeCotes(valeurDepuisZero(f, i, kN), cotes)) {
+        raison = kRaisonNombreSommets;
         return false;
     }
     const Tvecteur3 O = pointObjet(f, parentDepuisZero(f, i, 0));
@@ -307,9 +313,8 @@ void imagePolyedre(TfigureKalmetra& f, int i) {
 void polygoneRegulier(TfigureKalmetra& f, int i) {
     Tvecteur3 centre, u, w, axe;
     uint16_t raison = 0;
-    if (!repereRegulier(f, i, 2, centre, u, w, axe, raison)) return indefini(f, i, raison);
     int n = 0;
-    if (!nombreDeCotes(valeurDepuisZero(f, i, 0), n)) return indefini(f, i, kRaisonNombreSommets);
+    if (!repereRegulier(f, i, 0, 2, n, centre, u, w, axe, raison)) return indefini(f, i, raison);
     TPolyedre& p = polyedreDe(donneesPolyedreObjet(f, i));
     p.nombreSommets = uint8_t(n);
     sommet(p, 1) = pointObjet(f, parentDepuisZero(f, i, 2));
@@ -320,9 +325,8 @@ void polygoneRegulier(TfigureKalmetra& f, int i) {
 void prismeOuPyramideRegulier(TfigureKalmetra& f, int i) {
     Tvecteur3 centre, u, w, axe;
     uint16_t raison = 0;
-    if (!repereRegulier(f, i, 2, centre, u, w, axe, raison)) return indefini(f, i, raison);
     int n = 0;
-    if (!nombreDeCotes(valeurDepuisZero(f, i, 1), n)) return indefini(f, i, kRaisonNombreSommets);
+    if (!repereRegulier(f, i, 1, 2, n, centre, u, w, axe, raison)) return indefini(f, i, raison);
     // Value 3 holds the height already taken to model units (the height
     // read in the object's unit of length times that unit).
     const double H = valeurDepuisZero(f, i, 2);
