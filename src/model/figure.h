@@ -157,7 +157,11 @@ void changeDrapeauObjet(TObjetFigure& o, uint16_t masque, bool active);
 // The keyboard key of a command object (first byte of its style; 255 = none).
 uint8_t toucheObjet(const TObjetFigure& o);
 void fixeToucheObjet(TObjetFigure& o, uint8_t touche);
-// The key's name (at most 10 characters).
+// The key "main" (the hand of the mouse), read from its word in each language.
+constexpr uint8_t kToucheMain = 227;
+// The key's name (at most 10 characters), as the key reader takes it back in
+// the applied language: the words of the space, the hand and no key, the
+// CTRL- names, the character of a digit or letter.
 std::string nomToucheObjet(const TObjetFigure& o);
 
 // One sample of a locus or curve, in integer model units.
