@@ -82,7 +82,9 @@ bool elementAxe(const TfigureKalmetra& f, int n, const TElementSolide& s, Teleme
 
 bool elementLigne(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin& e) {
     TcomplementDessin& ce = complementDe(e);
-    projettePolyligne(f, s.ligne, partiesCacheesCalculees(f), ce.points);
+    // Hidden points are flagged whenever hidden parts are computed: shown
+    // dotted, the hidden arcs are drawn as the hidden pieces of segments are.
+    projettePolyligne(f, s.ligne, calculPartiesCachees(f), ce.points);
     ce.cordes.clear();
     if (s.vue && s.vue->lignesSupplementaires) {
         partiesVisiblesCourbe(f, n, *s.vue);
@@ -330,8 +332,7 @@ void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>
         q.x = projetteX32(f, p);
         q.y = projetteY32(f, p);
         q.drapeaux = kPointEcranDefini;
-        if (k == 0 || ligne[k].nouveauMorceau || (cacher && (c || precedentCache)))
-            q.drapeaux |= kPointEcranNonRelie;
+        if (k == 0 || ligne[k].nouveauMorceau || c != precedentCache) q.drapeaux |= kPointEcranNonRelie;
         if (c) q.drapeaux |= kPointEcranCache;
         precedentCache = c;
     }

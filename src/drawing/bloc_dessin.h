@@ -123,8 +123,9 @@ TcoordonneeEcran projetteY32(const TfigureKalmetra& f, const TpointEntier& p);
 
 // A polyline of integer model points into 1/32-pixel screen points: the
 // first point and each point that starts a piece are not joined; with
-// cacher, points hidden by the visible polyhedra carry the hidden flag and
-// are joined to nothing, nor is the point after them.
+// cacher, points hidden by the visible polyhedra carry the hidden flag and a
+// point where the hidden state changes is not joined to the one before, so
+// that a run of hidden points is a piece of hidden line of its own.
 void projettePolyligne(const TfigureKalmetra& f, const std::vector<TentreeLigne>& ligne, bool cacher,
                        std::vector<TpointEcran>& points);
 

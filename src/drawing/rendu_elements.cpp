@@ -144,7 +144,8 @@ bool utiliseGrosTexte(const TfigureKalmetra& f, uint8_t type) {
 void dessinePolyligneEcran(const TfigureKalmetra& f, ContexteDessin& dc, const TstyleObjet& style,
                            const std::vector<TpointEcran>& points, Couleur couleur) {
     if (points.empty()) return;
-    const bool omis = cacheOmis(f);
+    const bool calcul = calculPartiesCachees(f);
+    const bool omis = calcul && !f.partiesCacheesPointillees;
     if (pointsNonLies(style)) {
         choisitStyloPlein(f, dc, etatRendu().taillePoints, couleur);
         for (const TpointEcran& p : points) {
@@ -160,18 +161,39 @@ void dessinePolyligneEcran(const TfigureKalmetra& f, ContexteDessin& dc, const T
     auto point = [&](std::size_t i) {
         if (!(omis && pointEcranCache(points[i]))) dessineMarquePoint(dc, points[i], couleur);
     };
-    const LotSegments lot(dc);
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        const TpointEcran &a = points[i - 1], &b = points[i];
-        if (!pointEcranNonRelie(b)) {
-            const platform::Point pa = positionPointEcran(a), pb = positionPointEcran(b);
-            const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
-            traceSegment(dc, pa.x, pa.y, pb.x, pb.y);
-        } else if (pointEcranNonRelie(a)) {
-            point(i - 1);
+    // A joined step with a hidden end is a piece of hidden line: left out
+    // here, and drawn afterwards as the hidden pieces of segments are.
+    auto relieCache = [&](std::size_t i) {
+        return !pointEcranNonRelie(points[i]) && calcul &&
+               (pointEcranCache(points[i - 1]) || pointEcranCache(points[i]));
+    };
+    bool cachesRelies = false;
+    {
+        const LotSegments lot(dc);
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            const TpointEcran &a = points[i - 1], &b = points[i];
+            if (relieCache(i)) {
+                cachesRelies = true;
+            } else if (!pointEcranNonRelie(b)) {
+                const platform::Point pa = positionPointEcran(a), pb = positionPointEcran(b);
+                const GardeValeur<uint8_t> sansEchelle(etatRendu().modeEchelle, 0);
+                traceSegment(dc, pa.x, pa.y, pb.x, pb.y);
+            } else if (pointEcranNonRelie(a)) {
+                point(i - 1);
+            }
         }
+        if (pointEcranNonRelie(points.back())) point(points.size() - 1);
     }
-    if (pointEcranNonRelie(points.back())) point(points.size() - 1);
+    if (!cachesRelies || omis) return;
+    choisitStyloPointille(dc, couleur);
+    {
+        const LotSegments lot(dc);
+        for (std::size_t i = 1; i < points.size(); ++i)
+            if (relieCache(i))
+                traceMorceauCache(dc, xPointEcran(points[i - 1]), yPointEcran(points[i - 1]),
+                                  xPointEcran(points[i]), yPointEcran(points[i]));
+    }
+    choisitStyloObjet(f, dc, style, couleur);
 }
 
 bool calculPartiesCachees(const TfigureKalmetra& f) {

@@ -20,9 +20,12 @@ platform::Rect rectangleBoiteValeur(std::string_view texte);
 // A line of 1/32-pixel screen points drawn by the rules of curves: segments
 // between joined points, dots for runs of points joined to nothing and for
 // a last point joined to nothing; for a style whose points are not joined,
-// one dot of the dot width per point. Hidden dots are left out while hidden
-// parts are computed and not shown dotted. The caller sets the dot width
-// (etatRendu().taillePoints) and leaves the object's pen selected.
+// one dot of the dot width per point. While hidden parts are computed, a
+// joined step with a hidden end is hidden line: drawn as the hidden pieces of
+// segments are (dotted pen, dashes when drawing at a scale) when hidden parts
+// are shown dotted, left out otherwise, as hidden dots are. The caller sets
+// the dot width (etatRendu().taillePoints) and leaves the object's pen
+// selected; the object's pen is selected again at the end.
 void dessinePolyligneEcran(const TfigureKalmetra& f, platform::ContexteDessin& dc, const TstyleObjet& style,
                            const std::vector<TpointEcran>& points, platform::Couleur couleur);
 

@@ -184,13 +184,16 @@ void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& 
 void tracePartiesCachees(platform::ContexteDessin& dc, const TpartiesVisibles& p) {
     for (int k = 1; k <= p.nombre && k <= kMaxPointsCoupure; ++k) {
         if (!morceauCache(p, k)) continue;
-        const int32_t x1 = p.x[std::size_t(k - 1)], y1 = p.y[std::size_t(k - 1)];
-        const int32_t x2 = p.x[std::size_t(k)], y2 = p.y[std::size_t(k)];
-        if (etatRendu().modeEchelle)
-            traceTirets(dc, x1, y1, x2, y2);
-        else
-            traceSegment(dc, x1, y1, x2, y2);
+        traceMorceauCache(dc, p.x[std::size_t(k - 1)], p.y[std::size_t(k - 1)], p.x[std::size_t(k)],
+                          p.y[std::size_t(k)]);
     }
+}
+
+void traceMorceauCache(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (etatRendu().modeEchelle)
+        traceTirets(dc, x1, y1, x2, y2);
+    else
+        traceSegment(dc, x1, y1, x2, y2);
 }
 
 void dessineMarquePoint(platform::ContexteDessin& dc, const TpointEcran& p, Couleur couleur) {

@@ -112,6 +112,9 @@ void tracePointSeul(platform::ContexteDessin& dc, int32_t x, int32_t y);
 // from 0.1 to 0.8 of every second step).
 void tracePartiesVisibles(platform::ContexteDessin& dc, const TpartiesVisibles& p);
 void tracePartiesCachees(platform::ContexteDessin& dc, const TpartiesVisibles& p);
+// One hidden piece from (x1, y1) to (x2, y2), screen pixels, drawn as the
+// hidden pieces above are.
+void traceMorceauCache(platform::ContexteDessin& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
 // A dot of a curve at a screen point, in a colour.
 void dessineMarquePoint(platform::ContexteDessin& dc, const TpointEcran& p, platform::Couleur couleur);

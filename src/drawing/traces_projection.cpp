@@ -46,7 +46,9 @@ void projetteEntree(const TfigureKalmetra& f, TTraceObjet& t, int k, bool cacher
         break;
     }
     case kTraceLigne:
-        if (t.blocs[i]) projetteLigne(f, *t.blocs[i], cacher);
+        // As the display element of a curve: hidden points flagged whenever
+        // hidden parts are computed, so that they can be drawn dotted.
+        if (t.blocs[i]) projetteLigne(f, *t.blocs[i], calculPartiesCachees(f));
         break;
     case kTracePolygone:
         if (t.blocs[i]) projettePolygone(f, *t.blocs[i]);

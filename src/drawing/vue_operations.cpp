@@ -1,6 +1,7 @@
 #include "drawing/vue_operations.h"
 
 #include <cmath>
+#include <limits>
 
 #include "drawing/historique_vues.h"
 #include "drawing/vue_projection.h"
@@ -129,11 +130,25 @@ int decaleVue(TfigureKalmetra& f, double dx, double dy) {
     return 1;
 }
 
+namespace {
+
+// How far a zoom lies outside its bounds, as a ratio: 1 inside them,
+// infinite for a zoom that no factor can bring back (0, negative, not a number).
+double ecartAuxBornesDuZoom(double zoom) {
+    if (!(zoom > 0) || !std::isfinite(zoom)) return std::numeric_limits<double>::infinity();
+    if (zoom < kZoomMinimal) return kZoomMinimal / zoom;
+    return zoom > kZoomMaximal ? zoom / kZoomMaximal : 1.0;
+}
+
+} // namespace
+
 int changeEchelleVue(TfigureKalmetra& f, double facteur) {
     if (f.modeTrace || f.modeTraceALaDemande || f.cadrageInterdit) return 0;
     if (!std::isfinite(facteur) || facteur <= 0) return 0;
     const double zoom = f.uniteSurPetiteDimension * facteur;
-    if (!(zoom >= kZoomMinimal && zoom <= kZoomMaximal)) return 0;
+    if (!(zoom >= kZoomMinimal && zoom <= kZoomMaximal) &&
+        !(ecartAuxBornesDuZoom(zoom) < ecartAuxBornesDuZoom(f.uniteSurPetiteDimension)))
+        return 0;
     f.uniteSurPetiteDimension = zoom;
     recalculeVueEtRedessine(f);
     f.modifiee = 1;

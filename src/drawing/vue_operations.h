@@ -18,11 +18,6 @@
 
 namespace km32 {
 
-// Bounds of the zoom (the length unit as a fraction of the window's smaller
-// side): beyond them the model box would be too large or too small for the
-// integer drawing units.
-constexpr double kZoomMinimal = 1e-4;
-constexpr double kZoomMaximal = 1e4;
 // The menu commands that show or hide the point names and the frame Rxyz.
 constexpr int kCommandeNomsDesPoints = 80;
 constexpr int kCommandeRepereAffiche = 178;
@@ -55,7 +50,8 @@ int tourneVueAutourAxeFigure(TfigureKalmetra& f, double angle, double ax, double
 int decaleVue(TfigureKalmetra& f, double dx, double dy);
 // Zoom by factor: 1 done; 0 in a trace mode, when framing changes are
 // forbidden, or for a factor that is not positive or would take the zoom
-// outside [kZoomMinimal, kZoomMaximal].
+// outside [kZoomMinimal, kZoomMaximal] (model/figure.h). A zoom already
+// outside them may take a step that brings it nearer.
 int changeEchelleVue(TfigureKalmetra& f, double facteur);
 // Projects again, recomputes the view-dependent objects, full refresh.
 void recalculeVueEtRedessine(TfigureKalmetra& f);

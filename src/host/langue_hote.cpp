@@ -7,7 +7,7 @@ namespace km32 {
 
 void appliqueLangueKM(uint16_t langue) {
     if (langue < 1 || langue > 3) return;
-    detruitMenusDesFigures();
+    detruitMenusDUneAutreLangue(langue);
     appliqueLangueSysteme(langue);
 }
 

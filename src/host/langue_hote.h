@@ -1,7 +1,8 @@
 #pragma once
 // The language switch for the whole system, as the host and the sibling ask
-// for it: the figures' pop-up menus are destroyed (they are rebuilt with the
-// new captions), then both libraries take the language.
+// for it: the figures' pop-up menus built in another language are destroyed
+// (they are rebuilt with the new captions; the language already applied
+// keeps them), then both libraries take the language.
 #include <cstdint>
 
 namespace km32 {

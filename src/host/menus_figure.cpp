@@ -15,6 +15,7 @@
 #include "phrases/phrase.h"
 #include "platform/entrees.h"
 #include "platform/messages.h"
+#include "sibling/table_partagee.h"
 
 namespace km32 {
 
@@ -43,11 +44,13 @@ constexpr std::string_view kOrdreMenu =
 // Longest caption of a prototype entry.
 constexpr std::size_t kLongueurTitrePrototype = 45;
 
-// The menu of each figure number 1 to 64, with the figure it was built for:
-// a menu left by a figure record that is gone is never handed to another.
+// The menu of each figure number 1 to 64, with the figure it was built for
+// (a menu left by a figure record that is gone is never handed to another)
+// and the language of its captions.
 struct EtatMenusFigures {
     std::array<p::Menu, 65> menus{};
     std::array<const TfigureKalmetra*, 65> figures{};
+    std::array<uint16_t, 65> langues{};
 };
 
 EtatMenusFigures& etat() {
@@ -223,6 +226,7 @@ p::Menu menuConstruitDeLaFigure(TfigureKalmetra& f) {
     if (m == p::kAucunMenu) return m;
     etat().menus[std::size_t(numero)] = m;
     etat().figures[std::size_t(numero)] = &f;
+    etat().langues[std::size_t(numero)] = TQTableDesVariablesPartagees()->langueAppliquee;
     f.menuContextuelConstruit = 1;
     miseAjourMenuFigure(f);
     return m;
@@ -299,9 +303,10 @@ void detruitMenuFigure(int16_t numero) {
     if (TfigureKalmetra* f = figureDeNumero(numero)) f->menuContextuelConstruit = 0;
 }
 
-void detruitMenusDesFigures() {
+void detruitMenusDUneAutreLangue(uint16_t langue) {
     for (int16_t n = 1; n <= 64; ++n)
-        detruitMenuFigure(n);
+        if (etat().menus[std::size_t(n)] != p::kAucunMenu && etat().langues[std::size_t(n)] != langue)
+            detruitMenuFigure(n);
 }
 
 void afficheMenuFigure(int16_t numero) {

@@ -33,7 +33,10 @@ platform::Menu menuConstruitDeLaFigure(TfigureKalmetra& f);
 void miseAjourMenuFigure(TfigureKalmetra& f);
 // Destroys the figure's menu (built again when next needed).
 void detruitMenuFigure(int16_t numero);
-void detruitMenusDesFigures();
+// Destroys the menus whose captions are not in that language: a menu lives
+// until the language really changes (or its figure is freed), so that the
+// handle a host was given stays good.
+void detruitMenusDUneAutreLangue(uint16_t langue);
 // Shows the figure's menu at the mouse position and runs the command picked.
 void afficheMenuFigure(int16_t numero);
 

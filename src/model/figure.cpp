@@ -86,6 +86,8 @@ std::string nomToucheObjet(const TObjetFigure& o) {
     std::string nom;
     if (t == 32)
         nom = phraseDeNumero(2443);
+    else if (t == kToucheMain)
+        nom = phraseDeNumero(2525); // its word: the code is no character of a key
     else if (t >= 0x81 && t <= 0x9A)
         nom = std::string("CTRL-") + char(t - 64);
     else if (t < 255)

@@ -30,6 +30,18 @@ constexpr int kMaxEchantillons = 9000;
 constexpr int kMaxExpressions = 500;
 constexpr int kMaxConstantes = 1000;
 constexpr int kMaxOctetsOperandes = 4000;
+// Bounds of the zoom (the length unit Uxyz as a fraction of the window's
+// smaller side): beyond them the model box would be too large or too small
+// for the integer drawing units. Every road that sets the zoom keeps it
+// within them.
+constexpr double kZoomMinimal = 1e-4;
+constexpr double kZoomMaximal = 1e4;
+// A zoom brought into the bounds: a smaller one (0, a negative one, one that
+// is not a number) becomes kZoomMinimal, a larger one kZoomMaximal.
+constexpr double zoomDansLesBornes(double zoom) {
+    if (!(zoom >= kZoomMinimal)) return kZoomMinimal;
+    return zoom > kZoomMaximal ? kZoomMaximal : zoom;
+}
 constexpr int kMaxFigures = 64;
 
 // A set of object numbers 0 to 255 (bit n = object n).
@@ -157,7 +169,11 @@ void changeDrapeauObjet(TObjetFigure& o, uint16_t masque, bool active);
 // The keyboard key of a command object (first byte of its style; 255 = none).
 uint8_t toucheObjet(const TObjetFigure& o);
 void fixeToucheObjet(TObjetFigure& o, uint8_t touche);
-// The key's name (at most 10 characters).
+// The key "main" (the hand of the mouse), read from its word in each language.
+constexpr uint8_t kToucheMain = 227;
+// The key's name (at most 10 characters), as the key reader takes it back in
+// the applied language: the words of the space, the hand and no key, the
+// CTRL- names, the character of a digit or letter.
 std::string nomToucheObjet(const TObjetFigure& o);
 
 // One sample of a locus or curve, in integer model units.
@@ -211,7 +227,7 @@ struct TfigureKalmetra {
 
     // View (the drawing subsystem keeps it).
     double etendueVue = 10.0;
-    double uniteSurPetiteDimension = 0.1;            // Uxyz as a fraction of the window's smaller side
+    double uniteSurPetiteDimension = 0.1;            // the zoom, in [kZoomMinimal, kZoomMaximal]
     double borneInferieure = 0, borneSuperieure = 0; // read by horsDesBornes
     double echelle = 1;              // integer model units per unit, read by coordonneeEntiere
     double pasHachures = 0;          // 0.035 / zoom: the spacing of hatchings, kept by the view computation

@@ -315,7 +315,13 @@ void limiteDessinsDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
         afficheErreurDeNumero(ligne.erreur);
         return;
     }
-    if (!estConstructionConvexe(objet(f, convexe).codeConstruction)) {
+    // A net is a flat unfolding, not a convex solid: its faces bound no
+    // region to clip to, and neither the dialog nor the writer takes one. A
+    // line that names one (texts written before nets were refused) limits
+    // the drawings to the polyhedron that the net unfolds, which is what the
+    // writer then writes.
+    if (objet(f, convexe).codeConstruction == construction::kPatron) convexe = parentObjet(f, convexe, 1);
+    if (!estConvexeLimitant(objet(f, convexe).codeConstruction)) {
         signaleErreurLigne(ligne, kErreurPasConvexe);
         return;
     }

@@ -286,7 +286,10 @@ void vue(TfigureKalmetra& f, TLigneFigure& l) {
         double x = 0;
         if (!evalue(f, l, 1, x)) return;
         l.erreur = 0;
-        f.uniteSurPetiteDimension = x;
+        // A zoom outside its bounds (0 or negative among them) would leave a
+        // picture that the zoom keys cannot repair: an old text that holds
+        // one still opens, with the nearest zoom that can be drawn.
+        f.uniteSurPetiteDimension = zoomDansLesBornes(x);
         calculeProjection(f);
         recalculeObjetsParticuliers(f);
         return;

@@ -307,7 +307,7 @@ uint8_t litNomDeTouche(std::string_view texte) {
     const struct {
         uint16_t phrase;
         uint8_t touche;
-    } mots[] = {{2443, 32}, {4417, 255}, {2525, 227}};
+    } mots[] = {{2443, 32}, {4417, 255}, {2525, kToucheMain}};
     for (const auto& m : mots) {
         const std::string mot = enMajuscules(phraseDeSource(m.phrase));
         if (!mot.empty() && t == mot) return m.touche;

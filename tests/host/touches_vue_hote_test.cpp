@@ -4,6 +4,8 @@
 // zoom keys, help, Escape, the repeat command and the keys that open the
 // figure's windows.
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 
 #include "drawing/vue_operations.h"
@@ -197,6 +199,74 @@ TEST_F(ToucheVueHote, AngleBracketsZoomWhenTheirCommandIsAllowed) {
     EXPECT_EQ(caractereHote('>'), 0);
     EXPECT_EQ(caractereHote('<'), 0);
     EXPECT_NEAR(fig().uniteSurPetiteDimension, zoom, 1e-12);
+}
+
+TEST_F(ToucheVueHote, AZoomFromATextIsKeptWithinTheBoundsThatTheKeysKeep) {
+    // Each road that reads the zoom line: a file opened by its name, a text
+    // run in the figure, a line typed by the user.
+    const struct {
+        const char* valeur;
+        double zoom;
+    } cas[] = {{"0", kZoomMinimal},      {"-2", kZoomMinimal}, {"0.00001", kZoomMinimal},
+               {"0.0001", kZoomMinimal}, {"0.25", 0.25},       {"10000", kZoomMaximal},
+               {"100000", kZoomMaximal}};
+    const std::filesystem::path fichier = std::filesystem::path(testing::TempDir()) / "zoom_borne.kmf";
+    for (const auto& c : cas) {
+        const std::string ligneZoom =
+            windows1252DeUtf8("Uxyz par rapport à la petite dimension de la fenêtre: ") + c.valeur;
+        for (const char* route : {"file", "text", "typed line"}) {
+            SCOPED_TRACE(testing::Message() << c.valeur << " from a " << route);
+            int16_t m = n;
+            const std::string texte = "Figure Kalmetra\r\n" + ligneZoom + "\r\nFin de la figure";
+            if (std::string(route) == "file") {
+                std::ofstream(fichier, std::ios::binary) << texte;
+                m = KMCreeFigEtRenvoieNumero(hote, fichier.string().c_str(), nullptr, nullptr);
+                ASSERT_GT(m, 0);
+                EXPECT_EQ(KMLigneEnErreur(m), 0);
+            } else if (std::string(route) == "text") {
+                KMExecuterTexte(n, texte.c_str());
+                EXPECT_EQ(KMLigneEnErreur(n), 0);
+            } else {
+                ligne(ligneZoom);
+                EXPECT_EQ(KMLigneEnErreur(n), 0);
+            }
+            TfigureKalmetra& f = *figureDeNumero(m);
+            EXPECT_DOUBLE_EQ(f.uniteSurPetiteDimension, c.zoom);
+            // A picture: a positive scale and finite projection coefficients.
+            EXPECT_GT(f.echelle, 0);
+            for (double k : f.coefficientsProjection)
+                EXPECT_TRUE(std::isfinite(k));
+            if (m != n) KMDetruitFigure(m);
+        }
+    }
+    std::filesystem::remove(fichier);
+}
+
+TEST_F(ToucheVueHote, AtTheZoomBoundsOnlyTheStepBackIsTaken) {
+    // At a bound, the step beyond it is refused and the one back taken; a
+    // zoom left outside the bounds takes the step towards them only.
+    const struct {
+        const char* nom;
+        double zoom;
+        char touche;
+        bool pris;
+    } cas[] = {
+        {"at the least, <", kZoomMinimal, '<', false},
+        {"at the least, >", kZoomMinimal, '>', true},
+        {"at the most, >", kZoomMaximal, '>', false},
+        {"at the most, <", kZoomMaximal, '<', true},
+        {"above the most, <", 2 * kZoomMaximal, '<', true},
+        {"above the most, >", 2 * kZoomMaximal, '>', false},
+        {"below the least, >", kZoomMinimal / 2, '>', true},
+        {"below the least, <", kZoomMinimal / 2, '<', false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        fig().uniteSurPetiteDimension = c.zoom;
+        EXPECT_EQ(caractereHote(c.touche), c.pris ? 1 : 0);
+        const double facteur = c.touche == '>' ? 1.05 : 1 / 1.05;
+        EXPECT_DOUBLE_EQ(fig().uniteSurPetiteDimension, c.pris ? c.zoom * facteur : c.zoom);
+    }
 }
 
 TEST_F(ToucheVueHote, HelpKeysOpenTheContentsOrTheReplayTopic) {

@@ -114,23 +114,57 @@ TEST_F(MenuFigure, ChangingTheLanguageRebuildsTheCaptions) {
     EXPECT_EQ(KMMenuDeLaFigure(1), anglais);
 }
 
-TEST_F(MenuFigure, OnlyAnActualLanguageDropsTheMenus) {
-    // 0 and numbers of no language leave the menu; the language already
-    // applied still drops it, so that it is built again from the phrases.
+TEST_F(MenuFigure, OnlyAChangeOfLanguageDropsTheMenus) {
+    // 0, numbers of no language and the language already applied leave the
+    // menu and the handle the host was given; another language drops it.
     struct Cas {
         int16_t langue;
         bool detruit;
     };
-    const Cas cas[] = {{0, false}, {4, false}, {-1, false}, {1, true}, {2, true}, {2, true}};
+    const Cas cas[] = {{0, false}, {4, false}, {-1, false}, {1, false}, {2, true}, {2, false}, {1, true}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.langue);
         const p::Menu m = menuConstruitDeLaFigure(f());
+        const p::Menu avant = KMMenuDeLaFigure(1);
+        ASSERT_EQ(avant, m);
         KMappliqueLangue(c.langue);
         EXPECT_EQ(p::estMenu(m), !c.detruit);
         EXPECT_EQ(KMMenuDeLaFigure(1), c.detruit ? 0u : m);
         if (c.langue >= 1 && c.langue <= 3) {
             EXPECT_EQ(TQTableDesVariablesPartagees()->langueAppliquee, c.langue);
         }
+    }
+    KMappliqueLangue(1);
+}
+
+TEST_F(MenuFigure, AMenuHandleOutlivesTheCreationOfFiguresAndTextsInItsLanguage) {
+    // Each step that reads or makes another figure keeps figure 1's menu
+    // while the language stays; a text headed in another language drops it.
+    struct Cas {
+        const char* nom;
+        const char* texte; // the text of a new figure, or of figure 1 itself
+        bool nouvelleFigure;
+        bool garde;
+    };
+    const Cas cas[] = {
+        {"a new empty figure", "", true, true},
+        {"a new figure with a French text", "Figure Kalmetra\r\nA point libre dans l'espace\r\n", true, true},
+        {"another figure's French text", "Figure Kalmetra\r\nB point libre dans l'espace\r\n", false, true},
+        {"a new figure with an English text", "Kalmetra figure (English)\r\nA free point in space\r\n", true,
+         false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        KMappliqueLangue(1);
+        const p::Menu m = menuConstruitDeLaFigure(f());
+        ASSERT_EQ(KMMenuDeLaFigure(1), m);
+        const int16_t autre =
+            KMCreeFigEtRenvoieNumero(hote, nullptr, c.nouvelleFigure ? c.texte : nullptr, nullptr);
+        ASSERT_GT(autre, 1);
+        if (!c.nouvelleFigure) KMExecuterTexte(autre, c.texte);
+        EXPECT_EQ(p::estMenu(m), c.garde);
+        EXPECT_EQ(KMMenuDeLaFigure(1), c.garde ? m : 0u);
+        KMDetruitFigure(autre);
     }
     KMappliqueLangue(1);
 }
