@@ -7,7 +7,9 @@
 // why, values) and, written again, the same text. The same holds for the
 // figure written with each of the three languages applied: each text has no
 // line over 250 characters, reads back into the same figure and is written
-// again the same. Any difference, crash or sanitizer report is a finding.
+// again the same; and a text that a save would write opens by its file name
+// into the same figure. Any difference, crash or sanitizer report is a
+// finding.
 #include <algorithm>
 #include <cstddef>
 #include <cmath>
@@ -106,6 +108,29 @@ void relisDansFigure2(const std::string& texte, const std::string& ecrit, const 
                     reecrit);
 }
 
+// A text that a save would write (the library's check of its text passes,
+// and it is short enough for a figure file) opens by its file name, as a
+// host opens a saved figure, into the figure that the same text gives read
+// as a text: the two roads are one.
+void ouvreCommeFichier(const std::string& texte, const std::string& ecrit) {
+    if (ecrit.size() >= 65536 || KMVerifieTexteFigure(1) != 0) return;
+    platform::initialiseHasard(1);
+    KMExecuterTexte(2, ecrit.c_str());
+    const std::string parTexte = signature(2);
+    fuzz::ecritFichierPrive("relu.k3v", ecrit);
+    platform::initialiseHasard(1);
+    KMCreeFig(2, fuzz::nomDansRepertoirePrive("relu.k3v").c_str(), nullptr, nullptr);
+    const int32_t ligne = KMLigneEnErreur(2);
+    const std::string parFichier = signature(2);
+    platform::boitesDemandees().clear();
+    if (ligne != 0)
+        fuzz::echec(
+            ("a text that a save would write does not open as a file, at its line " + std::to_string(ligne))
+                .c_str(),
+            texte, ecrit);
+    if (parTexte != parFichier) fuzz::echec("the saved file opens as another figure", parTexte, parFichier);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille) {
@@ -132,10 +157,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     // and German applied; French is applied again at the end, so that each
     // input starts from the same state.
     relisDansFigure2(texte, ecrit, premiere);
+    ouvreCommeFichier(texte, ecrit);
     for (const uint16_t langue : {2, 3}) {
         appliqueLangue(langue);
         const std::string enLangue = fuzz::texteDeFigure(1);
         relisDansFigure2(texte, enLangue, premiere);
+        ouvreCommeFichier(texte, enLangue);
     }
     appliqueLangue(1);
     return 0;

@@ -363,8 +363,8 @@ KM32_EXPORT uint32_t KMfournitHandleSurTexte(int16_t numero, const char* ligne);
  * itself). */
 KM32_EXPORT uint32_t KMTexteFigure(int16_t numero);
 /* Whether the text KMTexteFigure gives for the figure now reads back: the
- * library reads it into a throw-away figure (no message shown, no start
- * command run) and writes that figure again. 0 when the text reads whole and
+ * library reads it into a throw-away figure as a figure file is opened (no
+ * message shown, no start command run) and writes that figure again. 0 when the text reads whole and
  * is written again the same; else the number (from 1) of the first line of
  * the text at which the reading stops or from which the text written again
  * differs; -1 for a figure that does not exist. It costs about one reading of

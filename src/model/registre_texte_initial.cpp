@@ -46,7 +46,7 @@ uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFich
     if (lu) {
         {
             GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
-            resultat = executeTexteDeFigure(f, tampon, 2);
+            resultat = executeTexteDeFigure(f, tampon, kModeLectureFichier);
         }
         executionReelle() = 1;
     }

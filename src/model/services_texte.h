@@ -17,6 +17,8 @@ struct TAnalyseExpression;
 
 // Runs the lines of a text (mode 1: the default text, 2: a figure file);
 // 0 when every line ran, else the 1-based number of the first failing line.
+constexpr uint8_t kModeLectureTexte = 1;
+constexpr uint8_t kModeLectureFichier = 2;
 uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texte, uint8_t mode);
 // 1 while lines are executed for real.
 uint8_t& executionReelle();
@@ -43,6 +45,7 @@ std::string ecritLigneStyleObjet(const TfigureKalmetra& f, int objet);
 // Replaces each "val(" item of a label text by the value it computes, the
 // text kept to capacite characters; echec tells that some value could not be
 // computed.
-void remplaceValeursDansTexte(const TfigureKalmetra& f, std::string& texte, std::size_t capacite, bool& echec);
+void remplaceValeursDansTexte(const TfigureKalmetra& f, std::string& texte, std::size_t capacite,
+                              bool& echec);
 
 } // namespace km32

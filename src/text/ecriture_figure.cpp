@@ -125,7 +125,11 @@ void ecritRenommagesIntegres(Ecriture& e) {
         const std::string nom = nomObjet(e.f, i);
         const std::string defaut = nomObjetIntegreParDefaut(i);
         if (nom == defaut || nom.empty()) continue;
-        anciens += (anciens.empty() ? "" : " ") + defaut;
+        // A vector is named in a list as vec(i); the new name is bare, as
+        // the rename stores it.
+        const std::string ancien =
+            e.f.objets[std::size_t(i)].nature == kNatureVecteur ? "vec(" + defaut + ")" : defaut;
+        anciens += (anciens.empty() ? "" : " ") + ancien;
         nouveaux += (nouveaux.empty() ? "" : " ") + coupe(nom, 10);
     }
     if (!anciens.empty()) e.ligne(2276, anciens + ";" + nouveaux);

@@ -16,6 +16,7 @@
 #include "model/fonctions/fonctions.h"
 #include "model/index_noms.h"
 #include "model/maillages.h"
+#include "model/registre_figures.h"
 #include "model/objets_figure.h"
 #include "text/prototypes_texte.h"
 #include "model/solides/polyedres.h"
@@ -561,6 +562,20 @@ bool nomsSansFaute(const TfigureKalmetra& f) {
 }
 
 } // namespace
+
+uint16_t verifieNomObjetIntegre(const TfigureKalmetra& f, int i) {
+    const TObjetFigure& o = objet(f, i);
+    const std::string nom = nomObjet(f, i);
+    uint16_t erreur = 0;
+    for (int j = 1; erreur == 0 && j <= f.nombreObjets; ++j)
+        if (j != i && !estLigneParPaire(objet(f, j).codeConstruction) && nomObjet(f, j) == nom)
+            erreur = kErreurObjetExisteDeja;
+    std::string lu;
+    if (erreur == 0 && nom != nomObjetIntegreParDefaut(i))
+        erreur = erreurDeSyntaxe(o.nature, nom, nomObjetOuVecteur(f, i), lu);
+    if (erreur != 0) nomErreur1() = nom;
+    return erreur;
+}
 
 uint16_t verifieNomsFigure(const TfigureKalmetra& f) {
     if (nomsSansFaute(f)) {

@@ -10,7 +10,9 @@
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "model/procedures_texte.h"
+#include "model/registre_figures.h"
 #include "model/vecteurs.h"
+#include "text/execution_creation.h"
 #include "text/ligne_creation.h"
 #include "text/noms_objets.h"
 #include "text/source_phrases.h"
@@ -51,10 +53,26 @@ std::bitset<256> codesTracables() {
 
 enum class Echec : uint8_t { Arret, SautSiTexteHote };
 
+// Which objects the check of modifiable objects refuses for their
+// protection: all of them, or only user objects when a figure text renames
+// the built-in ones.
+enum class Protection : uint8_t { Toute, IntegresRenommes };
+
+// A figure text names a renamed built-in object by its present name only
+// after its rename line, which the writer puts first: a text read from a
+// file (mode 2) must take that line as a text given by a host (mode 1)
+// does, or a saved figure would not open. The dialog (mode 4) still
+// refuses the protected built-in objects when the rename is made.
+bool protectionRefuse(int numero, uint8_t mode, Protection protection) {
+    return !(protection == Protection::IntegresRenommes && numero <= kObjetsPredefinis &&
+             mode < kModeLectureDialogue);
+}
+
 // Reads the items of a list into liste; the lookup of each may be followed
 // by the accessibility check of modifiable objects.
 void litElements(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, TListeObjets& liste,
-                 uint8_t& nombre, uint16_t& erreur, Echec echec, bool modifiables) {
+                 uint8_t& nombre, uint16_t& erreur, Echec echec, bool modifiables,
+                 Protection protection = Protection::Toute) {
     if (estRefus(erreur)) return;
     nombre = 0;
     if (texte.empty()) return;
@@ -67,7 +85,7 @@ void litElements(const TfigureKalmetra& f, std::string_view texte, uint8_t mode,
         numeroObjetDeNomEtGenre(f, element, mode, erreur, n);
         if (!estRefus(erreur) && modifiables && mode > 1) {
             const TObjetFigure& o = objet(f, n);
-            if (accesInterdit(o) || estProtege(o)) {
+            if (accesInterdit(o) || (estProtege(o) && protectionRefuse(n, mode, protection))) {
                 nomErreur1() = std::string(element.substr(0, 80));
                 erreur = accesInterdit(o) ? kErreurAccesInterdit : kErreurNonModifiable;
             }
@@ -260,7 +278,8 @@ void litListeObjetsDessinables(const TfigureKalmetra& f, std::string_view texte,
 void litListeObjetsRenommables(const TfigureKalmetra& f, std::string_view texte, uint8_t mode,
                                TListeObjets& liste, uint8_t& nombre, uint16_t& erreur) {
     if (estRefus(erreur)) return;
-    litListeObjetsModifiables(f, texte, mode, liste, nombre, erreur);
+    litElements(f, texte, mode, liste, nombre, erreur, Echec::SautSiTexteHote, true,
+                Protection::IntegresRenommes);
     controleChaqueObjet(f, liste, nombre, erreur, kErreurNonRenommable, [](const TObjetFigure& o) {
         return o.codeConstruction != 33 && o.codeConstruction != 34;
     });
@@ -474,20 +493,22 @@ void litPlanDeRepere(const TfigureKalmetra& f, std::string_view texte, uint8_t m
     if (estRefus(erreur)) return;
     premier = second = troisieme = 0;
     const std::string t = sansEncadrement(texte, '(', ')');
+    // A plane named so, built-in (the writer names a renamed one by its
+    // present name) or not: a plane named xoy is not oxy.
+    if (const int k = chercheObjetNomme(f, t, kNaturePlan, 0, kObjetOxy)) {
+        referenceTrouvee(f, k, premier, erreur);
+        return;
+    }
+    // The other orders of the letters of a built-in plane still keeping its
+    // name (oxy, xoy, yox...); a renamed one is found by its new name only.
     if (t.size() == 3 && (t[2] == 'x' || t[2] == 'y' || t[2] == 'z') && t.find('o') != std::string::npos) {
         const bool x = t.find('x') != std::string::npos, y = t.find('y') != std::string::npos,
                    z = t.find('z') != std::string::npos;
-        if (x && y)
-            premier = kObjetOxy;
-        else if (x && z)
-            premier = kObjetOzx;
-        else if (y && z)
-            premier = kObjetOyz;
-        if (premier != 0) return;
-    }
-    if (const int k = chercheObjetNomme(f, t, kNaturePlan, 0, kObjetsPredefinis + 1)) {
-        referenceTrouvee(f, k, premier, erreur);
-        return;
+        const int plan = x && y ? kObjetOxy : x && z ? kObjetOzx : y && z ? kObjetOyz : 0;
+        if (plan != 0 && nomObjet(f, plan) == nomObjetIntegreParDefaut(plan)) {
+            premier = uint8_t(plan);
+            return;
+        }
     }
     litTroisPointsNonAlignes(f, t, mode, premier, second, troisieme, erreur);
     if (estRefus(erreur)) {

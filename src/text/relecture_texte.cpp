@@ -47,7 +47,7 @@ uint16_t ligneNonRelue(const std::string& texte) {
     auto figure = std::make_unique<TfigureKalmetra>();
     figure->numeroFigure = 0;
     initialiseFigureNeuve(*figure);
-    uint16_t resultat = executeTexteDeFigure(*figure, texte, 1);
+    uint16_t resultat = executeTexteDeFigure(*figure, texte, kModeLectureFichier);
     // The reader applies the asked-for language at the end of a text: the
     // figure is written again, and the check ends, in the language applied
     // before.

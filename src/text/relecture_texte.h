@@ -1,6 +1,7 @@
 #pragma once
 // The check that a figure text the library wrote reads back: the text is
-// read into a throw-away figure (no message shown, no start command run,
+// read into a throw-away figure as a figure file is opened (reading mode 2,
+// the mode that checks the most; no message shown, no start command run,
 // the random sequence, the language applied and the figure table left as
 // they were), and that figure is written again. The text reads back when it reads whole and the
 // figure it gives writes the same text. The save and the text handed to a

@@ -64,8 +64,8 @@ TEST_F(Renommage, ARenamedBuiltInKeepsItsMeaningAndEveryOtherNameStays) {
         {"Renommer o: O\r\nM milieu du segment [OA]\r\nP" + projete + "ox\r\n",
          {{7, "O"}},
          {{"M", {0.5, 1, 1.5}}, {"P", {1, 0, 0}}}},
-        {"Renommer ox o: Xa Q\r\nP" + projete + "Xa\r\nM milieu du segment [QA]\r\n",
-         {{8, "Xa"}, {7, "Q"}},
+        {"Renommer ox o: X1 Q\r\nP" + projete + "X1\r\nM milieu du segment [QA]\r\n",
+         {{8, "X1"}, {7, "Q"}},
          {{"P", {1, 0, 0}}, {"M", {0.5, 1, 1.5}}}},
         // A user object deleted after a rename: the renamed name, now after
         // the user names, still reads right.
