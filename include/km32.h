@@ -347,7 +347,12 @@ KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne)
  * numero stopped: the text of KMCreeFigEtRenvoieNumero, KMCreeFig or
  * KMExecuterTexte, or the lines of KMExecuteLigneFig and
  * KMExecuteLigneFigEtRedessine. 0 when that run went through, and for a
- * figure that does not exist. The message box of the failing line says why. */
+ * figure that does not exist. The message box of the failing line says why.
+ * -1 when the figure file given to KMCreeFigEtRenvoieNumero, KMCreeFig or
+ * creeFigureKMPourFenetreExterne could not be read at all (missing, a folder
+ * or not permitted, 65536 bytes or more): the number is still returned with
+ * an empty figure, and a message box titled with the file's name says why.
+ * A file whose line fails gives that line, as a text does. */
 KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero);
 /* The answers to a query line in a block of 65,536 bytes (zero-filled after
  * the answers' NUL; longer when the answers are), 0 when the query fails. */

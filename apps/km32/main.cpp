@@ -239,6 +239,15 @@ bool lisFigure(const char* chemin, Figure& figure) {
         return false;
     }
     figure.texte = km32cli::texteFigureDeFichier(octets);
+    // The library opens no figure file of 65,536 characters or more (a host
+    // that opens this file by its name would get an empty figure): refused
+    // here too, so that a command never reads a file that no host could.
+    if (figure.texte.size() >= 65536) {
+        ecris(stderr, "km32: " + figure.nom +
+                          ": the figure text holds 65,536 characters or more, which a figure file may not, "
+                          "so it is not read\n");
+        return false;
+    }
     if (figure.texte.find_first_not_of(" \t\r\n") == std::string::npos) {
         ecris(stderr, "km32: " + figure.nom + ": the file is empty, so it is not a figure\n");
         return false;

@@ -146,7 +146,7 @@ KM32_EXPORT void KMCreeFig(int16_t numero, const char* fichier, const char* text
 
 KM32_EXPORT int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur) {
     return appelProtege(int32_t(0),
-                        [&] { return km32::creeFigureKMPourFenetreExterne(fenetre, fichier, couleur); });
+                        [&] { return km32::creeFigureFenetreExterne(fenetre, fichier, couleur); });
 }
 
 KM32_EXPORT void KMDetruitFigure(int16_t numero) {

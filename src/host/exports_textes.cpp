@@ -69,7 +69,8 @@ KM32_EXPORT void KMExecuteLigneFigEtRedessine(int16_t numero, const char* ligne)
 
 KM32_EXPORT int32_t KMLigneEnErreur(int16_t numero) {
     return appelFigure(numero, int32_t(0), [&]() -> int32_t {
-        return km32::figureOuRien(numero) ? int32_t(km32::ligneEnErreur(numero)) : 0;
+        if (!km32::figureOuRien(numero)) return 0;
+        return km32::fichierNonLu(numero) ? -1 : int32_t(km32::ligneEnErreur(numero));
     });
 }
 

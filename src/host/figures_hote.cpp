@@ -12,6 +12,7 @@
 #include "model/services_texte.h"
 #include "model/style.h"
 #include "model/table_figures.h"
+#include "phrases/phrase.h"
 #include "platform/fenetres.h"
 #include "platform/minuteries.h"
 #include "text/execution_texte.h"
@@ -28,6 +29,26 @@ std::string texteOuVide(const char* texte, std::size_t max) {
     return texte ? coupe(texte, max) : std::string();
 }
 
+// "This file does not exist...", "This file could not be read...", "This
+// file holds 65,536 characters or more...": no figure was read from it (our
+// own phrases).
+constexpr uint16_t kPhraseFichierAbsent = 9990;
+constexpr uint16_t kPhraseFichierIllisible = 9991;
+constexpr uint16_t kPhraseFichierTropLong = 9992;
+
+// A figure file that could not be read at all is told to the user (the
+// file's name as the title) and to the host: its KMLigneEnErreur is -1. A
+// file whose line failed has been told by the reader, with the line, and
+// that line is the host's answer.
+void signaleFichierNonLu(int16_t n, const std::string& fichier, FichierNonLu raison) {
+    if (raison == FichierNonLu::Non) return;
+    noteFichierNonLu(n);
+    const uint16_t phrase = raison == FichierNonLu::Absent      ? kPhraseFichierAbsent
+                            : raison == FichierNonLu::Illisible ? kPhraseFichierIllisible
+                                                                : kPhraseFichierTropLong;
+    afficheMessage(phraseDeNumero(phrase), fichier);
+}
+
 // Steps shared by both creations: the figure record, its text, title,
 // picture and drawing. W is the window the figure is first drawn into.
 TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fichier, const char* texte,
@@ -36,7 +57,9 @@ TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fi
     // A new figure has run no text yet: the failing line of the figure that
     // held the number before is no answer for it (an empty text runs nothing).
     noteLigneEnErreur(n, 0);
-    TfigureKalmetra* f = allogueFigure(w, fichier, n);
+    uint16_t resultatFichier = 0;
+    FichierNonLu raison = FichierNonLu::Non;
+    TfigureKalmetra* f = allogueFigure(w, fichier, n, &resultatFichier, &raison);
     if (!f) throw ErreurInterne("figure number", 0);
     f->fenetreHote = forme.fenetreHote;
     f->fenetreForme = forme.fenetre;
@@ -54,8 +77,12 @@ TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fi
             for (int k = 0; k < 3; ++k)
                 repere.sourcesCouleur[k] = sources[k];
         }
+        signaleFichierNonLu(n, fichier, raison);
     } else {
         executerTexte(n, t);
+        // A text given with the file runs on the empty figure: when it runs
+        // through, the file that was not read is still the host's answer.
+        if (ligneEnErreur(n) == 0) signaleFichierNonLu(n, fichier, raison);
     }
     titreEtImageDeFond(n);
     f = figureDeNumero(n);
@@ -162,6 +189,17 @@ void tailleFigureHote(int16_t numero) {
         forme->rectangleHote = platform::rectangleEcran(forme->fenetreHote);
         ajusteTailleEtRepeint(*figureDeNumero(numero));
     }
+}
+
+int32_t creeFigureFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur) {
+    FichierNonLu raison = FichierNonLu::Non;
+    const int32_t n = creeFigureKMPourFenetreExterne(fenetre, fichier, couleur, &raison);
+    if (n != 0) {
+        // The figure's own reading noted a line that failed; a file not
+        // read at all is told here.
+        if (raison != FichierNonLu::Non) signaleFichierNonLu(int16_t(n), texteOuVide(fichier, 255), raison);
+    }
+    return n;
 }
 
 } // namespace km32

@@ -17,6 +17,10 @@ void recreeFigureHote(int16_t numero, const char* fichier, const char* texte, co
 // string: "Nom=" title (up to ',', '/' or ';'), "Image=" or "BitMap=" file
 // (up to ';').
 void titreEtImageDeFond(int16_t n);
+// A figure drawn in a window of the caller (creeFigureKMPourFenetreExterne):
+// its number, 0 when all 64 are taken; a file that could not be read is
+// told as for the other creations.
+int32_t creeFigureFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur);
 // Destroys figure numero and its form; a box when the number is already free.
 void detruitFigureHote(int16_t numero);
 // Follows the host window's new size.

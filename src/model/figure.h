@@ -285,7 +285,10 @@ struct TfigureKalmetra {
     std::unique_ptr<TblocDessin> blocDessin;
     std::unique_ptr<TtableTraces> tableTraces;
 
-    int32_t largeurImage = 491, hauteurImage = 263; // pixels
+    // Pixels; a new figure, and so every figure while its file is read,
+    // has the size of a drawing without window.
+    static constexpr int32_t kLargeurImageNeuve = 491, kHauteurImageNeuve = 263;
+    int32_t largeurImage = kLargeurImageNeuve, hauteurImage = kHauteurImageNeuve;
 
     // Window and drawing state (drawing subsystem).
     int32_t entierFenetre = 0;

@@ -76,7 +76,7 @@ std::string repertoireDe(const std::string& nomFichier) {
 } // namespace
 
 TfigureKalmetra* allogueFigure(uint32_t fenetre, const std::string& nomFichier, int numero,
-                               uint16_t* resultat) {
+                               uint16_t* resultat, FichierNonLu* raison) {
     if (numero < 1 || numero > kMaxFigures) return nullptr;
     if (figureExiste(int16_t(numero))) KMdetruitFigureMeme(int16_t(numero));
     Sablier sablier(fenetre);
@@ -84,7 +84,7 @@ TfigureKalmetra* allogueFigure(uint32_t fenetre, const std::string& nomFichier, 
     TfigureKalmetra& f = *nouvelle;
     f.fenetreDessin = fenetre;
     f.numeroFigure = numero;
-    const uint16_t r = chargeTexteInitialFigure(f, coupe(nomFichier, 255));
+    const uint16_t r = chargeTexteInitialFigure(f, coupe(nomFichier, 255), raison);
     if (resultat) *resultat = r;
     f.modifiee = 0;
     placeFigure(numero, std::move(nouvelle));
@@ -92,7 +92,8 @@ TfigureKalmetra* allogueFigure(uint32_t fenetre, const std::string& nomFichier, 
     return &f;
 }
 
-int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur) {
+int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur,
+                                       FichierNonLu* raison) {
     int numero = 0;
     for (int n = 1; n <= kMaxFigures && numero == 0; ++n)
         if (figureDeNumero(n) == nullptr) numero = n;
@@ -104,7 +105,7 @@ int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, ui
     f.fenetreDessin = fenetre;
     f.numeroFigure = numero;
     const std::string nomFichier = fichier ? coupe(fichier, 255) : std::string();
-    chargeTexteInitialFigure(f, nomFichier);
+    chargeTexteInitialFigure(f, nomFichier, raison);
     f.couleurFond = couleur & 0xFFFFFFu; // the top byte is no part of a colour
     TTableDesVariablesPartagees* table = TQTableDesVariablesPartagees();
     f.traitsEpais = table->traitsEpaisDefaut;

@@ -22,6 +22,14 @@ constexpr uint32_t kMessageLignesDifferees = 0x0400 + 1055; // to the mother win
 constexpr uint32_t kMessageTexteEchoue = 0x0400 + 1008;     // to the drawing window: show the failed text
 // Result of an initial file that could not be read whole.
 constexpr uint16_t kFichierIllisible = 2000;
+// Why the file of a new figure was not read: Non when it was read whole (its
+// text may still fail) or no file was given.
+enum class FichierNonLu : uint8_t {
+    Non,
+    Absent,    // no such file
+    Illisible, // a folder, no permission, a read error
+    TropLong,  // kTailleMaxFichierFigure characters or more
+};
 // Longest figure file, in characters (a file this long or longer is refused).
 constexpr std::size_t kTailleMaxFichierFigure = 65536;
 
@@ -35,19 +43,25 @@ std::string nomObjetIntegreParDefaut(int i);
 // entered in the table under numero. A figure already in that slot is
 // destroyed (KMdetruitFigureMeme) before anything else. nullptr, with nothing
 // done, when numero is not 1 to 64. The result of the initial text
-// (chargeTexteInitialFigure) goes to resultat when given.
+// (chargeTexteInitialFigure) goes to resultat when given, and why its file
+// was not read to raison.
 TfigureKalmetra* allogueFigure(uint32_t fenetre, const std::string& nomFichier, int numero,
-                               uint16_t* resultat = nullptr);
+                               uint16_t* resultat = nullptr, FichierNonLu* raison = nullptr);
 
 // A figure drawn in a window of the caller: takes the lowest free number,
 // loads the file (or the default text), sets the background colour (its low
 // 24 bits), enters the table, paints and titles the window. Returns the
 // number, or 0 with nothing done when all 64 numbers are taken.
-int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur);
+// Why its file was not read goes to raison when given.
+int32_t creeFigureKMPourFenetreExterne(uint32_t fenetre, const char* fichier, uint32_t couleur,
+                                       FichierNonLu* raison = nullptr);
 
 // Loads the initial text of a figure that is not yet in the table; 0 on
-// success, else the number of the first failing line or kFichierIllisible.
-uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFichier);
+// success, else the number of the first failing line or kFichierIllisible
+// (why the file was not read then goes to raison when given; the caller
+// reports it).
+uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFichier,
+                                  FichierNonLu* raison = nullptr);
 
 // initialiseFigure, then the drawing-data table and the display list.
 void initialiseFigureNeuve(TfigureKalmetra& f);

@@ -179,8 +179,8 @@ void reinitialiseFigure(TfigureKalmetra& f) {
 }
 
 void initialiseFigure(TfigureKalmetra& f) {
-    f.largeurImage = 491;
-    f.hauteurImage = 263;
+    f.largeurImage = TfigureKalmetra::kLargeurImageNeuve;
+    f.hauteurImage = TfigureKalmetra::kHauteurImageNeuve;
 
     // No owned table or text yet.
     if (f.variablesPartagees) desinscritVariablesPartagees(f);

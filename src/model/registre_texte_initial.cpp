@@ -10,6 +10,7 @@
 #include "model/registre_figures.h"
 #include "model/services_dessin.h"
 #include "model/services_texte.h"
+#include "platform/fichiers.h"
 #include "platform/messages.h"
 #include "sibling/textes_tq.h"
 
@@ -25,7 +26,8 @@ void vueInitialeMemorisee(TfigureKalmetra& f) {
 
 } // namespace
 
-uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFichier) {
+uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFichier, FichierNonLu* raison) {
+    if (raison) *raison = FichierNonLu::Non;
     initialiseFigureNeuve(f);
     f.nomFigure = coupe(nomSansCheminNiExtension(nomFichier), 80);
     f.cheminFichier = coupe(nomFichier, 255);
@@ -40,8 +42,16 @@ uint16_t chargeTexteInitialFigure(TfigureKalmetra& f, const std::string& nomFich
     }
 
     etatErreurs().affichageErreurs = false;
-    std::string tampon;
-    const bool lu = !litFichierDansTampon(nomFichier, tampon, kTailleMaxFichierFigure);
+    // The file is read whole only when it holds fewer than
+    // kTailleMaxFichierFigure characters.
+    platform::ResultatLecture fichier = platform::litFichier(nomFichier, kTailleMaxFichierFigure);
+    std::string tampon = std::move(fichier.octets);
+    const bool lu = fichier.lu() && tampon.size() < kTailleMaxFichierFigure;
+    if (!lu && raison) {
+        *raison = fichier.etat == platform::EtatLecture::Absent      ? FichierNonLu::Absent
+                  : fichier.etat == platform::EtatLecture::Illisible ? FichierNonLu::Illisible
+                                                                     : FichierNonLu::TropLong;
+    }
     uint16_t resultat = kFichierIllisible;
     if (lu) {
         {

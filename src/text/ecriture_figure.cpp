@@ -27,11 +27,41 @@ namespace {
 
 const std::string kFinDeLigne = "\r\n";
 
+bool regroupe(const TObjetFigure& o);
+
+// The user objects in the order a reading of the text gives them back: the
+// objects of the object loop first, then the text displays and then the key
+// commands, which the writer puts in blocks of their own after the others.
+// Every list of objects is written in this order, so that the figure read
+// back writes the same lists again.
+std::vector<int> ordreDeRelecture(const TfigureKalmetra& f) {
+    std::vector<int> ordre;
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+        if (!regroupe(objet(f, i))) ordre.push_back(i);
+    for (const uint8_t nature : {kNatureAffichage, kNatureCommande})
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+            if (regroupe(objet(f, i)) && objet(f, i).nature == nature) ordre.push_back(i);
+    return ordre;
+}
+
 // The text being written and the writer's working parameter.
 struct Ecriture {
     const TfigureKalmetra& f;
     std::string texte;
     std::string parametre;
+    // The user objects in the order the text gives them back.
+    std::vector<int> ordre = ordreDeRelecture(f);
+
+    // The objects from debut (below the user objects: the built-in ones
+    // first) in the order the text gives them back.
+    std::vector<int> objets(int debut) const {
+        std::vector<int> r;
+        for (int i = debut; i < kPremierUtilisateur && i <= f.nombreObjets; ++i)
+            r.push_back(i);
+        for (const int i : ordre)
+            if (i >= debut) r.push_back(i);
+        return r;
+    }
 
     void ajouteTexte(const std::string& t) { texte += t; }
     void ligneVide() { texte += kFinDeLigne; }
@@ -89,11 +119,13 @@ template <typename Condition> bool unObjetDe(const TfigureKalmetra& f, int debut
     return false;
 }
 
+// The names (in notation) of the objects from debut that fulfil c, in the
+// order the text gives them back.
 template <typename Condition>
-std::vector<std::string> nomsNotation(const TfigureKalmetra& f, int debut, Condition c) {
+std::vector<std::string> nomsNotation(const Ecriture& e, int debut, Condition c) {
     std::vector<std::string> noms;
-    for (int i = debut; i <= f.nombreObjets; ++i)
-        if (c(objet(f, i), i)) noms.push_back(nomObjetNotation(f, i));
+    for (const int i : e.objets(debut))
+        if (c(objet(e.f, i), i)) noms.push_back(nomObjetNotation(e.f, i));
     return noms;
 }
 
@@ -232,7 +264,7 @@ void ecritListesDObjets(Ecriture& e) {
     const TfigureKalmetra& f = e.f;
     const auto noms = [&](auto condition) {
         std::vector<std::string> r;
-        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+        for (const int i : e.ordre)
             if (condition(objet(f, i))) r.push_back(nomObjet(f, i));
         return r;
     };
@@ -253,7 +285,7 @@ void ecritListesDObjets(Ecriture& e) {
         e.ligne(2209, coupe(nomObjet(f, f.objetLibreActif), 80));
     }
     if (f.ensembleTrace.any()) {
-        const auto traces = nomsNotation(f, kPremierUtilisateur, [&](const TObjetFigure&, int i) {
+        const auto traces = nomsNotation(e, kPremierUtilisateur, [&](const TObjetFigure&, int i) {
             return f.ensembleTrace.test(std::size_t(i));
         });
         if (!traces.empty()) {
@@ -265,9 +297,9 @@ void ecritListesDObjets(Ecriture& e) {
         f, 4, [](const TObjetFigure& o, int) { return estObjetDessinable(o) && o.objetLimite != 0; });
     if (limites) {
         e.ligneVide();
-        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+        for (const int i : e.ordre) {
             if (!estConvexeLimitant(objet(f, i).codeConstruction)) continue;
-            const auto limites = nomsNotation(f, 4, [i](const TObjetFigure& o, int) {
+            const auto limites = nomsNotation(e, 4, [i](const TObjetFigure& o, int) {
                 return estObjetDessinable(o) && o.objetLimite == i;
             });
             if (!limites.empty()) e.listeLongue(limites, 2216, coupe(nomObjet(f, i), 80) + ";", ", ");
@@ -307,7 +339,7 @@ void ecritReglages(Ecriture& e) {
     }
 
     const auto liste = [&](int debut, auto condition, uint16_t phrase) {
-        const auto noms = nomsNotation(f, debut, [&](const TObjetFigure& o, int) { return condition(o); });
+        const auto noms = nomsNotation(e, debut, [&](const TObjetFigure& o, int) { return condition(o); });
         if (noms.empty()) return;
         e.ligneVide();
         e.listeEnMorceaux(noms, phrase, phrase);
@@ -358,7 +390,7 @@ void ecritReglages(Ecriture& e) {
 void ecritPointsEtEtiquettes(Ecriture& e) {
     const TfigureKalmetra& f = e.f;
     bool premiere = true;
-    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+    for (const int i : e.ordre) {
         const TObjetFigure& o = objet(f, i);
         if (o.codeConstruction != 132 || o.pointColle == 0) continue;
         if (premiere) e.ligneVide();
@@ -366,7 +398,7 @@ void ecritPointsEtEtiquettes(Ecriture& e) {
         e.ligne(2260, coupe(nomObjet(f, i), 80) + ";" + coupe(nomObjet(f, o.pointColle), 80));
     }
     premiere = true;
-    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i) {
+    for (const int i : e.ordre) {
         const TObjetFigure& o = objet(f, i);
         if (o.nature != kNaturePoint) continue;
         const std::string etiquette = texteEtiquetteObjet(f, i);

@@ -1,5 +1,6 @@
 #include "text/executeur_construction.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -14,6 +15,7 @@
 #include "platform/hasard.h"
 #include "text/equation_plan_analyse.h"
 #include "text/etapes_construction.h"
+#include "text/lignes_commandes.h"
 #include "text/ligne_creation.h"
 #include "text/listes_points.h"
 #include "text/noms_objets.h"
@@ -869,20 +871,28 @@ void finCommune(Script& s) {
         toucheDejaUtilisee(s.f, toucheObjet(o), uint8_t(cible)) && !demandeConfirmation())
         L.erreur = kErreurRefusUtilisateur;
     if (s.ok() && o.nature == kNatureAffichage) {
-        const EtatExecuteur& x = etatExecuteur();
-        if (L.modeLecture == 0) {
-            s.v(1) = x.paireHasard[0];
-            s.v(2) = x.paireHasard[1];
-        } else if (s.f.hauteurZoneAffichages == 0) {
-            s.v(1) = 2;
-            s.v(2) = 1;
-        } else if (existe) {
-            s.v(1) = valeurDepuisZero(s.f, cible, 0);
-            s.v(2) = valeurDepuisZero(s.f, cible, 1);
-        } else {
-            s.v(1) = 2 + platform::entierAuHasard(s.f.largeurImage - 100);
-            s.v(2) = 1;
+        // A display stands where the reader of its written position line
+        // puts it, by every road (a text, a line of a host, the dialog, an
+        // undo state): at the top left while there is no display zone, where
+        // it stood when it is made again, else at a random place of the top
+        // of the zone. A line of a host or one only analysed (reading mode 0)
+        // takes that place from the random pair of the last executed line
+        // rather than from a fresh number. The place is drawn within the
+        // width of a new figure, in which a file is read, so that the file
+        // gives it back.
+        double x = 2, y = 1;
+        if (s.f.hauteurZoneAffichages != 0 && existe) {
+            x = valeurDepuisZero(s.f, cible, 0);
+            y = valeurDepuisZero(s.f, cible, 1);
+        } else if (s.f.hauteurZoneAffichages != 0) {
+            const int32_t etendue =
+                std::max(std::min(s.f.largeurImage, TfigureKalmetra::kLargeurImageNeuve) - 100, 0);
+            x = 2 + (L.modeLecture == 0 ? std::floor(etatExecuteur().paireHasard[0] * etendue)
+                                        : platform::entierAuHasard(etendue));
         }
+        bornePositionAffichage(s.f, x, y);
+        s.v(1) = x;
+        s.v(2) = y;
     }
 }
 

@@ -26,6 +26,7 @@ constexpr std::size_t kLongueurMaxLigneDifferee = 255;
 
 // The failing line of the last run, per figure number.
 uint16_t lignesEnErreur[kMaxFigures + 1] = {};
+bool fichiersNonLus[kMaxFigures + 1] = {};
 
 bool estBlancDeFin(char c) {
     return c == '\r' || c == '\n' || c == ' ';
@@ -207,7 +208,19 @@ uint16_t ligneEnErreur(int16_t numero) {
 }
 
 void noteLigneEnErreur(int16_t numero, uint16_t ligne) {
-    if (numero >= 1 && numero <= kMaxFigures) lignesEnErreur[numero] = ligne;
+    if (numero < 1 || numero > kMaxFigures) return;
+    lignesEnErreur[numero] = ligne;
+    fichiersNonLus[numero] = false;
+}
+
+bool fichierNonLu(int16_t numero) {
+    return numero >= 1 && numero <= kMaxFigures && fichiersNonLus[numero];
+}
+
+void noteFichierNonLu(int16_t numero) {
+    if (numero < 1 || numero > kMaxFigures) return;
+    lignesEnErreur[numero] = 0;
+    fichiersNonLus[numero] = true;
 }
 
 uint16_t executeLigneEtSignaleErreur(TfigureKalmetra& f, std::string_view ligne, uint8_t mode) {

@@ -54,6 +54,12 @@ std::size_t longueurMaxLigneLue();
 // back as it was after a failed text still tells which line failed.
 uint16_t ligneEnErreur(int16_t numero);
 void noteLigneEnErreur(int16_t numero, uint16_t ligne);
+// Whether the last run on figure numero was the reading of a file that could
+// not be read at all (missing, unreadable, too long): no line failed, and yet
+// nothing was read. Noted by the host when it creates the figure; any later
+// note of a line clears it.
+bool fichierNonLu(int16_t numero);
+void noteFichierNonLu(int16_t numero);
 
 // One line with redraw off; a result other than 0, 99 and 670 is shown in a
 // box titled "Phrase incorrecte." with the line as text.

@@ -186,6 +186,15 @@ void doubleCadre(TfigureKalmetra& f, TLigneFigure& l) {
     miseAjourMenuFigure(f);
 }
 
+} // namespace
+
+void bornePositionAffichage(const TfigureKalmetra& f, double& x, double& y) {
+    x = std::max(std::min(std::round(x), double(f.largeurImage - 20)), 2.0);
+    y = std::max(std::min(std::round(y), double(f.hauteurImage - 20)), 1.0);
+}
+
+namespace {
+
 void positionAffichage(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNom(f, kNatureAffichage, coupe(argument(l, 1), 10), l.erreur, n, l.modeLecture);
@@ -194,8 +203,7 @@ void positionAffichage(TfigureKalmetra& f, TLigneFigure& l) {
     double x = 0, y = 0;
     if (!entierEntre(f, l, 2, 0, 30000, kErreurValeurIncorrecte, x)) return;
     if (!entierEntre(f, l, 3, 0, 30000, kErreurValeurIncorrecte, y)) return;
-    x = std::max(std::min(x, double(f.largeurImage - 20)), 2.0);
-    y = std::max(std::min(y, double(f.hauteurImage - 20)), 1.0);
+    bornePositionAffichage(f, x, y);
     valeurObjet(f, n, 1) = x;
     valeurObjet(f, n, 2) = y;
 }

@@ -40,6 +40,12 @@ void executeLigneDeCommande(TfigureKalmetra& f, TLigneFigure& ligne);
 // answer as it was; the line's result stays 0.
 void executeLigneDeRequete(TfigureKalmetra& f, TLigneFigure& ligne);
 
+// Where the position line of a text display puts it: whole pixels, x
+// within 2..width-20 and y within 1..height-20 of the drawing. A display
+// made by any road stands there too, so that its written position reads
+// back as it is.
+void bornePositionAffichage(const TfigureKalmetra& f, double& x, double& y);
+
 // Splits the first ","-separated item off the list: the list keeps what
 // follows the ",", or becomes empty; the item is trimmed and cut to 80.
 std::string premierElementDeListe(std::string& liste);
