@@ -93,8 +93,9 @@ void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
     const uint8_t code = L.nouvelObjet.codeConstruction;
     if (!refus && L.objetCible == f.objetLibreActif && !estConstructionLibre(code)) f.objetLibreActif = 0;
 
-    uint8_t ancienneNature = 0;
-    if (!nouveau) ancienneNature = objet(f, L.objetCible).nature;
+    uint8_t ancienneNature = 0, ancienCode = 0;
+    if (!nouveau)
+        ancienneNature = objet(f, L.objetCible).nature, ancienCode = objet(f, L.objetCible).codeConstruction;
     if (!refus) installeObjetDeLigne(f, L);
     if (!nouveau) {
         if (!estRefus(L.erreur)) verifieRedefinitionCommandes(f, L.objetCible, code, L.erreur);
@@ -120,6 +121,11 @@ void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
         } else {
             for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
                 calculeObjet(f, i);
+            // A free object redefined as another free construction: the
+            // memorised positions that list it take its position anew.
+            if (estObjetLibre(objet(f, cible)) && objet(f, cible).codeConstruction != ancienCode &&
+                !suitRedefinitionDansCommandes(f, cible))
+                L.erreur = kErreurStructureSaturee;
         }
         TObjetFigure& o = objet(f, cible);
         if (L.erreur == 0 && o.nonDefini) {
