@@ -20,6 +20,10 @@ constexpr uint16_t kErreurPasParametreEtModifiable = 628;
 constexpr uint16_t kPhraseSeraitNonValide = 611;
 constexpr uint16_t kPhraseConfirmeCreation = 4403;
 constexpr uint16_t kPhraseNonValidesInterdits = 531;
+// "Changing #2 would stop the line "#1" from running when the figure is
+// read..." (one of our own phrases): an edit after which a stored start
+// line would fail is refused.
+constexpr uint16_t kErreurLigneDiffereeBloquee = 9986;
 
 struct EtatCreation {
     // Off while the property tests build their temporary objects: nothing

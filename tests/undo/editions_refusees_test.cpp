@@ -95,5 +95,61 @@ TEST_F(EditionsRefusees, ARefusedLineThatUsesAConstructionChangesNothing) {
     }
 }
 
+// A figure whose start line counts its runs by nb: an edit after which that
+// line would no longer run when the figure is read (a count below 1, above
+// 32000 or not whole, directly or through an object nb depends on) is
+// refused when made, naming the line and the object changed, and changes
+// nothing; an edit that keeps it running is made, and undo then redo give
+// back exactly the texts before and after.
+TEST_F(EditionsRefusees, AnEditThatWouldStopAStartLineIsRefusedNamingIt) {
+    const std::string figureTouche = "m = 2\r\nnb = m+1\r\nP point libre dans l'espace\r\n"
+                                     "K (touche k) position m\xE9moris\xE9"
+                                     "e de P\r\n";
+    const std::string commandes = "D\xE9marrer en ex\xE9"
+                                  "cutant  nb fois les commandes K";
+    const std::string touche = "D\xE9marrer en ex\xE9"
+                               "cutant nb fois la ou les commandes associ\xE9"
+                               "es \xE0 la touche k";
+    struct Cas {
+        std::string demarrage;
+        std::string edition;
+        std::string objet; // named by the refusal; empty: accepted
+    };
+    const std::vector<Cas> cas = {
+        {commandes, "nb = 0", "nb"}, {commandes, "nb = 2.5", "nb"}, {commandes, "nb = 40000", "nb"},
+        {commandes, "m = -1", "m"},  {touche, "nb = -1", "nb"},     {touche, "m = 0.5", "m"},
+        {commandes, "nb = 2", ""},   {touche, "m = 7", ""},         {commandes, "nb = 32000", ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.demarrage + " / " + c.edition);
+        const int16_t n = lis(figureTouche + c.demarrage + "\r\n");
+        ASSERT_GT(n, 0);
+        ASSERT_EQ(KMLigneEnErreur(n), 0);
+        const std::string avant = texte(n);
+        platform::boitesDemandees().clear();
+        tape(n, c.edition);
+        if (!c.objet.empty()) {
+            EXPECT_EQ(KMLigneEnErreur(n), 1);
+            EXPECT_EQ(texte(n), avant);
+            ASSERT_FALSE(platform::boitesDemandees().empty());
+            const std::string& message = platform::boitesDemandees()[0].texte;
+            EXPECT_NE(message.find("\"" + c.demarrage + "\""), std::string::npos) << message;
+            EXPECT_NE(message.find("modification de " + c.objet + " "), std::string::npos) << message;
+            EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        } else {
+            EXPECT_EQ(KMLigneEnErreur(n), 0);
+            EXPECT_TRUE(platform::boitesDemandees().empty());
+            const std::string apres = texte(n);
+            EXPECT_NE(apres, avant);
+            EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+            annule(n);
+            EXPECT_EQ(texte(n), avant);
+            refait(n);
+            EXPECT_EQ(texte(n), apres);
+        }
+        KMDetruitFigure(n);
+    }
+}
+
 } // namespace
 } // namespace km32::essais
