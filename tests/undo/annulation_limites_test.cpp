@@ -203,8 +203,7 @@ TEST_F(AnnulationLimites, ARenameIsRefusedForLengthOnlyWhenItLengthensALinePastT
 // changes. After every step: undo gives back exactly the text before, redo
 // exactly the text after; a refused step named its reason in a message and
 // changed nothing. Left out of the generator for now (other work mends
-// them): a free point redefined while a command holds its values, and lines
-// that renames lengthen past 250 characters.
+// them): lines that renames lengthen past 250 characters.
 class Generateur {
   public:
     explicit Generateur(uint32_t graine) : hasard_(graine) {}
@@ -241,11 +240,10 @@ class Generateur {
                     libres_.push_back(nouveau('L'));
                     return libres_.back() + " point libre dans l'espace";
                 }
-                // A redefinition between free constructions, of a point no
-                // command holds.
-                if (points_.size() < 2 || tenus_.size() == libres_.size()) break;
+                // A redefinition between free constructions, also of a point
+                // a memorised position holds (it takes the point's new place).
+                if (points_.size() < 2) break;
                 const std::string l = choix(libres_);
-                if (std::find(tenus_.begin(), tenus_.end(), l) != tenus_.end()) break;
                 return l + (entier(0, 1) ? " point libre sur le segment [" + points_[0] + points_[1] + "]"
                                          : std::string(" point libre dans l'espace"));
             }
@@ -288,6 +286,9 @@ class Generateur {
             }
             case 9:
                 if (!prototype_ || nombres_.empty()) break;
+                // Now and then a redefinition through the construction,
+                // refused when the number would come from itself.
+                if (entier(0, 2) == 0) return choix(nombres_) + " suivant de " + choix(nombres_);
                 nombres_.push_back(nouveau('s'));
                 return nombres_.back() + " suivant de " + choix(nombres_);
             }
