@@ -342,44 +342,20 @@ void refuseLignesTropLongues(const TfigureKalmetra& f, TLigneAnalysee& L, int av
         verifie(i);
 }
 
-// Whether a stored start line still runs as the reader of the figure's
-// text runs it (without real execution: its checks only), the figure left
-// exactly as it is and nothing shown.
-bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
-    GardeInstantane garde(f);
-    if (!garde.pris()) return true;
-    const GardeValeur<uint8_t> muet(etatMessages().messagesMuets, 1);
-    const GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
-    const GardeValeur<std::string> nom1(nomErreur1(), nomErreur1());
-    const GardeValeur<std::string> nom2(nomErreur2(), nomErreur2());
-    const GardeValeur<std::string> differees(etatExecutionLigne().lignesNonExecutees,
-                                             etatExecutionLigne().lignesNonExecutees);
-    const uint16_t resultat = executeLigneDeFigure(&f, ligne, 0, 1);
-    garde.annule();
-    return resultat == 0 || resultat == kLigneDifferee;
-}
-
 // The stored start lines count and name objects of the figure ("Start by
 // running nb times the commands K"): an edit by a user after which one of
 // them would no longer run when the figure is read (nb = 0) is refused,
 // the message naming that line and the object changed. A text being read
 // is taken as the reader takes it.
 void refuseLignesDifferesBloquees(TfigureKalmetra& f, TLigneAnalysee& L) {
-    if (textesEnLecture() > 0 || !f.lignesDifferees || L.erreur != 0) return;
-    const std::string lignes = *f.lignesDifferees;
-    std::size_t p = 0;
-    for (std::string ligne = ligneSupplementaireSuivante(lignes, p); !ligne.empty();
-         ligne = ligneSupplementaireSuivante(lignes, p)) {
-        while (!ligne.empty() && (ligne.front() == '\r' || ligne.front() == '\n'))
-            ligne.erase(0, 1);
-        if (ligneDiffereeExecutable(f, ligne)) continue;
-        nomErreur1() = ligne;
-        nomErreur2() = L.objetCible >= 1 && L.objetCible <= f.nombreObjets ? nomObjetNotation(f, L.objetCible)
-                                                                           : L.nomNouvelObjet;
-        afficheErreurDeNumero(kErreurLigneDiffereeBloquee);
-        L.erreur = kErreurLigneDiffereeBloquee;
-        return;
-    }
+    if (textesEnLecture() > 0 || L.erreur != 0) return;
+    const std::string ligne = ligneDiffereeBloquee(f);
+    if (ligne.empty()) return;
+    nomErreur1() = ligne;
+    nomErreur2() = L.objetCible >= 1 && L.objetCible <= f.nombreObjets ? nomObjetNotation(f, L.objetCible)
+                                                                       : L.nomNouvelObjet;
+    afficheErreurDeNumero(kErreurLigneDiffereeBloquee);
+    L.erreur = kErreurLigneDiffereeBloquee;
 }
 
 // The common entry of a line and of the dialog: the record filled, the
@@ -413,6 +389,38 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
 }
 
 } // namespace
+
+// Whether a stored start line still runs as the reader of the figure's
+// text runs it (without real execution: its checks only), the figure left
+// exactly as it is and nothing shown.
+namespace {
+bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
+    GardeInstantane garde(f);
+    if (!garde.pris()) return true;
+    const GardeValeur<uint8_t> muet(etatMessages().messagesMuets, 1);
+    const GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
+    const GardeValeur<std::string> nom1(nomErreur1(), nomErreur1());
+    const GardeValeur<std::string> nom2(nomErreur2(), nomErreur2());
+    const GardeValeur<std::string> differees(etatExecutionLigne().lignesNonExecutees,
+                                             etatExecutionLigne().lignesNonExecutees);
+    const uint16_t resultat = executeLigneDeFigure(&f, ligne, 0, 1);
+    garde.annule();
+    return resultat == 0 || resultat == kLigneDifferee;
+}
+} // namespace
+
+std::string ligneDiffereeBloquee(TfigureKalmetra& f) {
+    if (!f.lignesDifferees) return {};
+    const std::string lignes = *f.lignesDifferees;
+    std::size_t p = 0;
+    for (std::string ligne = ligneSupplementaireSuivante(lignes, p); !ligne.empty();
+         ligne = ligneSupplementaireSuivante(lignes, p)) {
+        while (!ligne.empty() && (ligne.front() == '\r' || ligne.front() == '\n'))
+            ligne.erase(0, 1);
+        if (!ligneDiffereeExecutable(f, ligne)) return ligne;
+    }
+    return {};
+}
 
 bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, uint8_t modeLecture,
                             uint16_t code, std::string& nomObjet, uint8_t& resultatInvalide,

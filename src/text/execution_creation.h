@@ -77,5 +77,9 @@ void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne);
 // one name (538): the object was installed and computed, and the line that
 // made it keeps it rather than being undone.
 bool creationGardeeMalgreNoms();
+// The first stored start line of f that would no longer run when the figure
+// is read (its checks run on f without real execution, f left exactly as it
+// is and nothing shown), in words; empty when every one runs.
+std::string ligneDiffereeBloquee(TfigureKalmetra& f);
 
 } // namespace km32

@@ -3,6 +3,7 @@
 // figure: a refused edit leaves exactly the text it found, undo gives back
 // exactly the text before an accepted edit and redo the text after it.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../host/banc_hote.h"
@@ -142,6 +143,39 @@ TEST_F(EditionsRefusees, AnEditThatWouldStopAStartLineIsRefusedNamingIt) {
             const std::string apres = texte(n);
             EXPECT_NE(apres, avant);
             EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+            annule(n);
+            EXPECT_EQ(texte(n), avant);
+            refait(n);
+            EXPECT_EQ(texte(n), apres);
+        }
+        KMDetruitFigure(n);
+    }
+}
+
+// The same through the line that sets a free number's value: a count the
+// value makes 0 is refused naming the start line and the number.
+TEST_F(EditionsRefusees, AFreeValueThatWouldStopAStartLineIsRefusedNamingIt) {
+    const std::string figureLibre = "n entier libre de [0,10]\r\nObjet libre n, param\xE8tre: 3\r\n"
+                                    "P point libre dans l'espace\r\nK (touche k) position m\xE9moris\xE9"
+                                    "e de P\r\nD\xE9marrer en ex\xE9"
+                                    "cutant  n fois les commandes K\r\n";
+    for (const auto& [edition, refusee] : std::vector<std::pair<std::string, bool>>{
+             {"Objet libre n, param\xE8tre: 0", true}, {"Objet libre n, param\xE8tre: 5", false}}) {
+        SCOPED_TRACE(edition);
+        const int16_t n = lis(figureLibre);
+        ASSERT_GT(n, 0);
+        ASSERT_EQ(KMLigneEnErreur(n), 0);
+        const std::string avant = texte(n);
+        platform::boitesDemandees().clear();
+        tape(n, edition);
+        EXPECT_EQ(KMLigneEnErreur(n), refusee ? 1 : 0);
+        EXPECT_EQ(texte(n) == avant, refusee);
+        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        if (refusee) {
+            ASSERT_FALSE(platform::boitesDemandees().empty());
+            EXPECT_NE(platform::boitesDemandees()[0].texte.find("modification de n "), std::string::npos);
+        } else {
+            const std::string apres = texte(n);
             annule(n);
             EXPECT_EQ(texte(n), avant);
             refait(n);
