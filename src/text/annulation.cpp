@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/garde.h"
+#include "drawing/clavier_partage.h"
 #include "model/expression_erreurs.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
@@ -54,10 +55,20 @@ std::string texteInstantane(const TfigureKalmetra& g) {
     return ecritTexteFigure(g);
 }
 
+// The copy of g kept beside its text.
+TCopieAnnulation copieInstantane(const TfigureKalmetra& g) {
+    TCopieAnnulation c;
+    copieFigure(g, c.figure);
+    c.commentaire = duplique(g.texteCommentaire);
+    c.lignesDifferees = duplique(g.lignesDifferees);
+    return c;
+}
+
 // Steps 1, 2 and 4 of a snapshot, the text already written (step 5) put in
-// the new slot of f; step 3 (the pending redo of an undo snapshot) runs
-// between the block and the slot.
-template <class AvantPlace> bool placeInstantane(TfigureKalmetra& f, std::string texte, AvantPlace avant) {
+// the new slot of f with the copy; step 3 (the pending redo of an undo
+// snapshot) runs between the block and the slot.
+template <class AvantPlace>
+bool placeInstantane(TfigureKalmetra& f, std::string texte, TCopieAnnulation copie, AvantPlace avant) {
     EtatAnnulation& e = etatAnnulation();
     if (e.nombre >= kMaxInstantanesAnnulation) choisitInstantaneALiberer(f);
     std::unique_ptr<std::string> bloc = alloueBlocInstantane();
@@ -69,16 +80,21 @@ template <class AvantPlace> bool placeInstantane(TfigureKalmetra& f, std::string
     avant();
     *bloc = std::move(texte);
     ++e.nombre;
-    e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f};
+    e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f, std::move(copie)};
     return true;
 }
 
 // Wipes f and runs the kept text again; the view switches a text does not
 // hold stay as they were. The text is the library's own: the limits meant
-// for files do not apply to it. When it does not run to its end, f is put
-// back exactly as it was and the answer is false: a figure is never
-// replaced by part of a snapshot.
-bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
+// for files do not apply to it. When it does not run to its end, the copy
+// kept beside it is put in its place; without one, f is put back exactly
+// as it was and the answer is false: a figure is never replaced by part of
+// a snapshot.
+bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte, const TCopieAnnulation& slotCopie) {
+    // The texts are copied now; the figure copy is read only once the text failed.
+    const TfigureKalmetra* copie = slotCopie.figure.get();
+    std::unique_ptr<std::string> commentaire = duplique(slotCopie.commentaire);
+    std::unique_ptr<std::string> lignesDifferees = duplique(slotCopie.lignesDifferees);
     GardeInstantane garde(f);
     if (!garde.pris()) return false;
     const uint8_t traitsEpais = f.traitsEpais;
@@ -99,7 +115,7 @@ bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
         echec = executeTexteDeFigure(f, texte, 1);
     }
     noteLigneEnErreur(int16_t(f.numeroFigure), ligneDuHote);
-    if (echec != 0) {
+    if (echec != 0 && copie == nullptr) {
         garde.annule();
         redessineFigure(f);
         nomErreur1() = std::to_string(echec);
@@ -107,6 +123,13 @@ bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte) {
         return false;
     }
     garde.valide();
+    if (echec != 0) {
+        if (f.variablesPartagees) desinscritVariablesPartagees(f);
+        restaureFigure(*copie, f);
+        f.texteCommentaire = std::move(commentaire);
+        f.lignesDifferees = std::move(lignesDifferees);
+        reinscritVariablesPartagees(f);
+    }
     // A repetition that ran before holds no timer in the text read again:
     // its timer ends here rather than tick for a command that no longer runs.
     suitMinuteriesDesCommandes(f);
@@ -138,11 +161,11 @@ void reinitialiseAnnulation() {
 }
 
 bool prendInstantane(TfigureKalmetra& f) {
-    return placeInstantane(f, texteInstantane(f), [] {});
+    return placeInstantane(f, texteInstantane(f), copieInstantane(f), [] {});
 }
 
 bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g) {
-    return placeInstantane(f, texteInstantane(g), [&f] {
+    return placeInstantane(f, texteInstantane(g), copieInstantane(g), [&f] {
         if (f.retablissementPossible) {
             libereInstantane(dernierInstantaneDeFigure(&f));
             f.retablissementPossible = 0;
@@ -186,12 +209,13 @@ bool defaitFigure(TfigureKalmetra& f) {
     // only once the snapshot has been read back whole: a snapshot that
     // cannot be read stays where it is and the figure stays as it is.
     std::string quitte = texteInstantane(f);
-    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte)))
-        return false;
+    TCopieAnnulation copieQuittee = copieInstantane(f);
+    const TInstantaneAnnulation& slot = etatAnnulation().instantanes[std::size_t(i)];
+    if (!restaureDepuisTexte(f, std::string(*slot.texte), slot.copie)) return false;
     // The text restored leaves the table first: taking the snapshot of the
     // state left may evict slots, and must not evict this one.
     libereInstantane(i);
-    const bool pris = placeInstantane(f, std::move(quitte), [] {});
+    const bool pris = placeInstantane(f, std::move(quitte), std::move(copieQuittee), [] {});
     // A redo needs the state just left; without it there is nothing to redo.
     f.retablissementPossible = pris ? 1 : 0;
     f.modifiee = 1;
@@ -209,12 +233,13 @@ bool refaitFigure(TfigureKalmetra& f) {
     }
     detruitMenuContextuel(f);
     std::string quitte = texteInstantane(f);
+    TCopieAnnulation copieQuittee = copieInstantane(f);
     // A snapshot that cannot be read back stays, redo still pending.
-    if (!restaureDepuisTexte(f, std::string(*etatAnnulation().instantanes[std::size_t(i)].texte)))
-        return false;
+    const TInstantaneAnnulation& slot = etatAnnulation().instantanes[std::size_t(i)];
+    if (!restaureDepuisTexte(f, std::string(*slot.texte), slot.copie)) return false;
     f.retablissementPossible = 0;
     libereInstantane(i);
-    placeInstantane(f, std::move(quitte), [] {});
+    placeInstantane(f, std::move(quitte), std::move(copieQuittee), [] {});
     f.annulationPossible = nombreInstantanesDeFigure(&f) > 0 ? 1 : 0;
     f.modifiee = 1;
     return true;

@@ -23,9 +23,21 @@ constexpr int kMaxInstantanesAnnulation = 30;
 // figure stays as it was."
 constexpr uint16_t kErreurInstantaneIllisible = 9985;
 
+// The state kept beside the text: a copy of the figure, with the comment
+// and the stored extra lines that a copy leaves out. Restored when the text
+// does not read back whole (a line that renames lengthened past what any
+// line holds, a start line that no longer runs), so that an undo never
+// loses the figure a text cannot hold.
+struct TCopieAnnulation {
+    std::unique_ptr<TfigureKalmetra> figure;
+    std::unique_ptr<std::string> commentaire;
+    std::unique_ptr<std::string> lignesDifferees;
+};
+
 struct TInstantaneAnnulation {
     std::unique_ptr<std::string> texte; // the figure text (a block of global memory)
     const TfigureKalmetra* figure = nullptr;
+    TCopieAnnulation copie;
 };
 
 struct EtatAnnulation {
@@ -52,8 +64,9 @@ bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g);
 bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f);
 // Undo and redo: true when done. A snapshot is read back as the library's
 // own text, whatever the limits of a file; one that still does not run to
-// its end is not restored: the figure stays as it is, the snapshot stays in
-// its slot, the message names its failing line and the answer is false.
+// its end gives back the copy of the figure kept beside it. Without that
+// copy, the figure stays as it is, the snapshot stays in its slot, the
+// message names the text's failing line and the answer is false.
 bool defaitFigure(TfigureKalmetra& f);
 bool refaitFigure(TfigureKalmetra& f);
 // libereInstantanes (model/services_texte.h) drops every snapshot of f.

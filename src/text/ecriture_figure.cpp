@@ -465,9 +465,8 @@ class LangueProvisoire {
     uint16_t ancienne_;
 };
 
-// The longest of object i's lines as the writer writes them in the applied
-// language (its definition, its free-object and keyboard-step lines, its
-// style line), coded where it codes them; CR LF left out.
+} // namespace
+
 std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
     std::size_t n = i > kObjetsPredefinis ? longueurDefinitionObjet(f, i) : 0;
     const auto ligne = [&n](const std::string& l) {
@@ -481,8 +480,6 @@ std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i) {
     if (estObjetDessinable(o)) ligne(ecritLigneStyleObjet(f, i));
     return n;
 }
-
-} // namespace
 
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i) {
     // Measured as written, coded form included: a line that the writer

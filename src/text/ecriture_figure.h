@@ -35,6 +35,10 @@ constexpr uint16_t kErreurLigneEcriteTropLongue = 9971;
 // each of the three languages: the edit guard. The save's check below
 // measures the same lines in the language applied.
 bool lignesObjetRelisibles(const TfigureKalmetra& f, int i);
+// The longest of object i's lines as the writer writes them in the applied
+// language (its definition, its free-object and keyboard-step lines, its
+// style line), coded where it codes them; CR LF left out.
+std::size_t longueurLignesObjet(const TfigureKalmetra& f, int i);
 // The first object whose lines, as the writer writes them in the applied
 // language (coded when the phrase is too long), pass the reader's limit; 0
 // when every line fits. Only a figure read from a text can hold one: its

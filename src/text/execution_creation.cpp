@@ -5,6 +5,7 @@
 
 #include "base/erreur.h"
 #include "base/texte.h"
+#include "base/garde.h"
 #include "model/calcul/calcul_objet.h"
 #include "model/calcul/dependants.h"
 #include "model/calcul/parametres.h"
@@ -16,6 +17,7 @@
 #include "model/procedures_texte.h"
 #include "model/prototypes/prototypes.h"
 #include "model/services_dessin.h"
+#include "model/services_texte.h"
 #include "model/style.h"
 #include "phrases/phrase.h"
 #include "platform/boites.h"
@@ -24,6 +26,7 @@
 #include "text/executeur_construction.h"
 #include "text/execution_ligne.h"
 #include "text/installation_objet.h"
+#include "text/instantanes_figure.h"
 #include "text/ligne_creation.h"
 #include "text/ligne_figure.h"
 #include "text/noms_objets.h"
@@ -93,8 +96,9 @@ void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
     const uint8_t code = L.nouvelObjet.codeConstruction;
     if (!refus && L.objetCible == f.objetLibreActif && !estConstructionLibre(code)) f.objetLibreActif = 0;
 
-    uint8_t ancienneNature = 0;
-    if (!nouveau) ancienneNature = objet(f, L.objetCible).nature;
+    uint8_t ancienneNature = 0, ancienCode = 0;
+    if (!nouveau)
+        ancienneNature = objet(f, L.objetCible).nature, ancienCode = objet(f, L.objetCible).codeConstruction;
     if (!refus) installeObjetDeLigne(f, L);
     if (!nouveau) {
         if (!estRefus(L.erreur)) verifieRedefinitionCommandes(f, L.objetCible, code, L.erreur);
@@ -120,6 +124,11 @@ void executeCreationSimple(TfigureKalmetra& f, TLigneAnalysee& L) {
         } else {
             for (int i = kObjetsPredefinis + 1; i <= f.nombreObjets; ++i)
                 calculeObjet(f, i);
+            // A free object redefined as another free construction: the
+            // memorised positions that list it take its position anew.
+            if (estObjetLibre(objet(f, cible)) && objet(f, cible).codeConstruction != ancienCode &&
+                !suitRedefinitionDansCommandes(f, cible))
+                L.erreur = kErreurStructureSaturee;
         }
         TObjetFigure& o = objet(f, cible);
         if (L.erreur == 0 && o.nonDefini) {
@@ -333,6 +342,22 @@ void refuseLignesTropLongues(const TfigureKalmetra& f, TLigneAnalysee& L, int av
         verifie(i);
 }
 
+// The stored start lines count and name objects of the figure ("Start by
+// running nb times the commands K"): an edit by a user after which one of
+// them would no longer run when the figure is read (nb = 0) is refused,
+// the message naming that line and the object changed. A text being read
+// is taken as the reader takes it.
+void refuseLignesDifferesBloquees(TfigureKalmetra& f, TLigneAnalysee& L) {
+    if (textesEnLecture() > 0 || L.erreur != 0) return;
+    const std::string ligne = ligneDiffereeBloquee(f);
+    if (ligne.empty()) return;
+    nomErreur1() = ligne;
+    nomErreur2() = L.objetCible >= 1 && L.objetCible <= f.nombreObjets ? nomObjetNotation(f, L.objetCible)
+                                                                       : L.nomNouvelObjet;
+    afficheErreurDeNumero(kErreurLigneDiffereeBloquee);
+    L.erreur = kErreurLigneDiffereeBloquee;
+}
+
 // The common entry of a line and of the dialog: the record filled, the
 // creation run, the names of the figure checked.
 bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arguments, uint8_t modeLecture,
@@ -351,6 +376,7 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
     const int avant = f.nombreObjets;
     executeCreation(f, L);
     if (L.erreur == 0) refuseLignesTropLongues(f, L, avant);
+    if (L.erreur == 0) refuseLignesDifferesBloquees(f, L);
 
     const uint16_t noms = L.erreur == 0 ? verifieNomsFigure(f) : 0;
     etatCreation().erreurNomsApresCreation = noms;
@@ -363,6 +389,38 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
 }
 
 } // namespace
+
+// Whether a stored start line still runs as the reader of the figure's
+// text runs it (without real execution: its checks only), the figure left
+// exactly as it is and nothing shown.
+namespace {
+bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
+    GardeInstantane garde(f);
+    if (!garde.pris()) return true;
+    const GardeValeur<uint8_t> muet(etatMessages().messagesMuets, 1);
+    const GardeValeur<uint8_t> horsExecution(executionReelle(), 0);
+    const GardeValeur<std::string> nom1(nomErreur1(), nomErreur1());
+    const GardeValeur<std::string> nom2(nomErreur2(), nomErreur2());
+    const GardeValeur<std::string> differees(etatExecutionLigne().lignesNonExecutees,
+                                             etatExecutionLigne().lignesNonExecutees);
+    const uint16_t resultat = executeLigneDeFigure(&f, ligne, 0, 1);
+    garde.annule();
+    return resultat == 0 || resultat == kLigneDifferee;
+}
+} // namespace
+
+std::string ligneDiffereeBloquee(TfigureKalmetra& f) {
+    if (!f.lignesDifferees) return {};
+    const std::string lignes = *f.lignesDifferees;
+    std::size_t p = 0;
+    for (std::string ligne = ligneSupplementaireSuivante(lignes, p); !ligne.empty();
+         ligne = ligneSupplementaireSuivante(lignes, p)) {
+        while (!ligne.empty() && (ligne.front() == '\r' || ligne.front() == '\n'))
+            ligne.erase(0, 1);
+        if (!ligneDiffereeExecutable(f, ligne)) return ligne;
+    }
+    return {};
+}
 
 bool executeLigneDeCreation(TfigureKalmetra& f, const std::string& arguments, uint8_t modeLecture,
                             uint16_t code, std::string& nomObjet, uint8_t& resultatInvalide,

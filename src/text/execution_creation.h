@@ -20,6 +20,10 @@ constexpr uint16_t kErreurPasParametreEtModifiable = 628;
 constexpr uint16_t kPhraseSeraitNonValide = 611;
 constexpr uint16_t kPhraseConfirmeCreation = 4403;
 constexpr uint16_t kPhraseNonValidesInterdits = 531;
+// "Changing #2 would stop the line "#1" from running when the figure is
+// read..." (one of our own phrases): an edit after which a stored start
+// line would fail is refused.
+constexpr uint16_t kErreurLigneDiffereeBloquee = 9986;
 
 struct EtatCreation {
     // Off while the property tests build their temporary objects: nothing
@@ -73,5 +77,9 @@ void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne);
 // one name (538): the object was installed and computed, and the line that
 // made it keeps it rather than being undone.
 bool creationGardeeMalgreNoms();
+// The first stored start line of f that would no longer run when the figure
+// is read (its checks run on f without real execution, f left exactly as it
+// is and nothing shown), in words; empty when every one runs.
+std::string ligneDiffereeBloquee(TfigureKalmetra& f);
 
 } // namespace km32

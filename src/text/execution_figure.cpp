@@ -27,6 +27,8 @@
 #include "text/attributs_dessin.h"
 #include "text/execution_creation.h"
 #include "text/execution_ligne.h"
+#include "text/execution_texte.h"
+#include "model/messages.h"
 #include "model/expression_erreurs.h"
 #include "text/instantanes_figure.h"
 #include "text/lignes_commandes.h"
@@ -71,8 +73,10 @@ class ExecutantFigure : public ExecutantLigne {
     }
     void executeCommande(RouteLigne route, TLigneFigure& l) override {
         switch (route) {
-        case RouteLigne::AffichageTexte:
         case RouteLigne::ObjetLibre:
+            executeLigneObjetLibre(l);
+            break;
+        case RouteLigne::AffichageTexte:
         case RouteLigne::Reglage:
             executeLigneDeReglage(f_, l);
             break;
@@ -102,6 +106,37 @@ class ExecutantFigure : public ExecutantLigne {
     void executeDirecte(TLigneFigure& l) override;
 
   private:
+    // A line that sets the parameters of a free object. Typed by a user in
+    // a figure with stored start lines, it runs under a snapshot: when one
+    // of those lines would then no longer run (a count that the new value
+    // makes 0), it is refused naming that line and the object, and the
+    // figure is put back.
+    void executeLigneObjetLibre(TLigneFigure& l) {
+        if (textesEnLecture() > 0 || !f_.lignesDifferees) {
+            executeLigneDeReglage(f_, l);
+            return;
+        }
+        GardeInstantane garde(f_);
+        if (!garde.pris()) {
+            l.erreur = kStructureSaturee;
+            return;
+        }
+        executeLigneDeReglage(f_, l);
+        if (l.erreur == 0) {
+            const std::string bloquee = ligneDiffereeBloquee(f_);
+            if (!bloquee.empty()) {
+                nomErreur1() = bloquee;
+                nomErreur2() = l.arguments[1];
+                afficheErreurDeNumero(kErreurLigneDiffereeBloquee);
+                l.erreur = kErreurLigneDiffereeBloquee;
+            }
+        }
+        if (l.erreur == 0)
+            garde.valide();
+        else
+            garde.annule();
+    }
+
     TfigureKalmetra& f_;
 };
 

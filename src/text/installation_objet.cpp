@@ -21,6 +21,7 @@
 #include "text/prototypes_texte.h"
 #include "model/solides/polyedres.h"
 #include "model/style.h"
+#include "text/executeur_construction.h"
 #include "text/ligne_creation.h"
 #include "text/listes_points.h"
 #include "text/noms_objets.h"
@@ -288,9 +289,10 @@ namespace {
 // its new definition (the figure writer writes the command as it stands).
 // A memorised position keeps one value per free parameter of each object it
 // lists, and its reader takes neither an object without free parameters nor
-// a point with an integer abscissa: a redefinition that changes the count
-// would leave the command's values line unreadable. A random assignment
-// lists only objects that can be drawn at random.
+// a point with an integer abscissa; its values follow a new count of free
+// parameters (suitRedefinitionDansCommandes), within the 40 values its
+// values line holds. A random assignment lists only objects that can be
+// drawn at random.
 bool commandeRelisibleApresRedefinition(const TfigureKalmetra& f, int j, int k) {
     const TObjetFigure& o = objet(f, j);
     bool liste = false;
@@ -309,7 +311,7 @@ bool commandeRelisibleApresRedefinition(const TfigureKalmetra& f, int j, int k) 
         if (place.nombre == 0 || code == kPointLibreAbscisseEntiere) return false;
         valeurs += place.nombre;
     }
-    return valeurs == o.nombreValeurs;
+    return valeurs <= kMaxValeursLigne;
 }
 
 } // namespace
@@ -334,7 +336,10 @@ void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, ui
         if (libreMaintenant) {
             if (!commandeRelisibleApresRedefinition(f, j, k)) {
                 nomErreur1() = nomObjet(f, k);
-                erreur = kErreurDoitResterLibre;
+                // A random assignment says what its own line says of an
+                // object it cannot draw.
+                erreur = o.codeConstruction == kToucheAffectationAleatoire ? kErreurAffectationAleatoire
+                                                                           : kErreurDoitResterLibre;
                 return;
             }
         } else {
@@ -377,6 +382,41 @@ void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, ui
             }
         }
     }
+}
+
+bool suitRedefinitionDansCommandes(TfigureKalmetra& f, int k) {
+    for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets; ++j) {
+        const TObjetFigure& o = objet(f, j);
+        if (o.codeConstruction != kTouchePositionMemorisee) continue;
+        // The values the command holds for the other objects it lists keep
+        // their places; those of k are k's free parameters as they are now.
+        int autres = 0, fois = 0;
+        for (int p = 1; p <= o.nombreParents; ++p) {
+            const int q = parentObjet(f, j, p);
+            if (q == k)
+                ++fois;
+            else
+                autres += placeValeursLibres(objet(f, q).codeConstruction).nombre;
+        }
+        if (fois == 0) continue;
+        const TplaceValeursLibres nouvelle = placeValeursLibres(objet(f, k).codeConstruction);
+        const int ancienne = (o.nombreValeurs - autres) / fois;
+        std::vector<double> valeurs;
+        int lue = 1;
+        for (int p = 1; p <= o.nombreParents; ++p) {
+            const int q = parentObjet(f, j, p);
+            if (q == k) {
+                for (int r = 0; r < nouvelle.nombre; ++r)
+                    valeurs.push_back(valeurDepuisZero(f, k, nouvelle.decalages[r]));
+                lue += ancienne;
+            } else {
+                for (int r = 0; r < placeValeursLibres(objet(f, q).codeConstruction).nombre; ++r)
+                    valeurs.push_back(lue <= o.nombreValeurs ? valeurObjet(f, j, lue) : 0.0), ++lue;
+            }
+        }
+        if (!remplaceValeursObjet(f, j, valeurs)) return false;
+    }
+    return true;
 }
 
 // Prototype results count too when their prototype needs the line or the

@@ -37,6 +37,13 @@ void placeDonneesObjet(TfigureKalmetra& f, TLigneAnalysee& ligne);
 // Checks of a redefinition of object k by construction code c; nothing when
 // the error is already a refusal.
 void verifieRedefinitionCommandes(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur);
+// After a redefinition of object k as another free construction: every
+// memorised position that lists k holds k's present free parameters, as
+// many as its new construction has (an old value would be a place on
+// another curve or surface), the values of the other objects it lists
+// unchanged. False (nothing changed for the command concerned) when
+// the value table would overflow.
+bool suitRedefinitionDansCommandes(TfigureKalmetra& f, int k);
 void verifieRedefinitionDroiteReperee(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur);
 void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, uint16_t& erreur);
 // The names of all user objects: syntax, sequence prefixes, dummy variables

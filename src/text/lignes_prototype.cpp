@@ -13,6 +13,7 @@
 #include "model/style.h"
 #include "phrases/phrase.h"
 #include "text/execution_creation.h"
+#include "text/instantanes_figure.h"
 #include "text/ligne_figure.h"
 #include "text/ligne_relisible.h"
 #include "text/textes_definition.h"
@@ -90,11 +91,23 @@ bool reconnaitLignePrototype(TfigureKalmetra& f, TLigneFigure& l) {
     l.codeConstruction = uint16_t(p.codeResultat + 256 * emplacement);
     std::string nom;
     uint8_t invalide = 0, reserve = 0;
+    // As every creation line: a refused line leaves the figure as it was (a
+    // redefinition refused after its installation would otherwise keep the
+    // new definition), except that a new object whose only fault is a name
+    // already taken stays while the line fails.
+    GardeInstantane garde(f);
+    if (!garde.pris()) {
+        l.erreur = kStructureSaturee;
+        return true;
+    }
+    etatCreation().erreurNomsApresCreation = 0;
     if (!executeLigneDeCreation(f, l.texteArguments, l.modeLecture, l.codeConstruction, nom, invalide,
                                 reserve)) {
+        if (creationGardeeMalgreNoms()) garde.valide();
         l.erreur = kErreurSyntaxePrototype;
         return true;
     }
+    garde.valide();
     l.nomObjet = nom;
     l.resultatInvalide = invalide;
     l.resultatReserve = reserve;

@@ -362,6 +362,15 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         i = j;
     }
     if (nouveaux.size() != nombre) return refuse(kErreurListesInegales, 2);
+    // The length of each object's longest line before the rename, for the
+    // objects whose lines are already past the reader's limit (a figure read
+    // from a text whose renames lengthened them): such an object refuses
+    // only a rename that lengthens it further.
+    std::vector<std::size_t> dejaTropLongues(std::size_t(f.nombreObjets) + 1, 0);
+    const bool jugeLongueurs = textesEnLecture() == 0;
+    for (int i = 1; jugeLongueurs && i <= f.nombreObjets; ++i)
+        if (!lignesObjetRelisibles(f, i)) dejaTropLongues[std::size_t(i)] = longueurLignesObjet(f, i);
+    const bool differeesDansLaLimite = !jugeLongueurs || lignesDiffereesDansLaLimite(f);
     Renommages renommages;
     for (int k = 1; k <= nombre; ++k) {
         const int n = liste[std::size_t(k)];
@@ -395,9 +404,12 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
         afficheErreurDeNumero(kErreurLigneEcriteTropLongue);
         return kErreurLigneEcriteTropLongue;
     };
-    for (int i = 1; textesEnLecture() == 0 && i <= f.nombreObjets; ++i)
-        if (!lignesObjetRelisibles(f, i)) return tropLongue(nomObjetNotation(f, i));
-    if (textesEnLecture() == 0 && !renommages.empty() && !lignesDiffereesDansLaLimite(f))
+    for (int i = 1; jugeLongueurs && i <= f.nombreObjets; ++i) {
+        if (lignesObjetRelisibles(f, i)) continue;
+        const std::size_t avant = dejaTropLongues[std::size_t(i)];
+        if (avant == 0 || longueurLignesObjet(f, i) > avant) return tropLongue(nomObjetNotation(f, i));
+    }
+    if (jugeLongueurs && differeesDansLaLimite && !renommages.empty() && !lignesDiffereesDansLaLimite(f))
         return tropLongue(renommages.front().second);
     erreur = verifieNomsFigure(f);
     if (erreur == 0) publieVariablesPartagees(f);

@@ -108,6 +108,29 @@ void rangeLigneCompilee(TfigureKalmetra& f, int r, TLigneAnalysee& ligne, int k)
     e.nombreConstantes = uint8_t(c);
 }
 
+void oteValeursObjet(TfigureKalmetra& f, int k) {
+    TObjetFigure& o = objet(f, k);
+    if (o.nombreValeurs == 0) return;
+    const int c = o.nombreValeurs, s = o.premiereValeur;
+    for (int j = kObjetsPredefinis + 1; j <= f.nombreObjets; ++j) {
+        TObjetFigure& x = objet(f, j);
+        if (x.nombreValeurs > 0 && x.premiereValeur > s) x.premiereValeur = uint16_t(x.premiereValeur - c);
+    }
+    oteEntrees(f.valeurs, f.valeursUtilisees, s, c);
+    o.nombreValeurs = 0;
+}
+
+bool remplaceValeursObjet(TfigureKalmetra& f, int k, const std::vector<double>& valeurs) {
+    if (f.valeursUtilisees - objet(f, k).nombreValeurs + int(valeurs.size()) > kMaxValeurs) return false;
+    oteValeursObjet(f, k);
+    TObjetFigure& o = objet(f, k);
+    o.premiereValeur = uint16_t(f.valeursUtilisees + 1);
+    for (const double v : valeurs)
+        valeur(f, ++f.valeursUtilisees) = v;
+    o.nombreValeurs = uint8_t(valeurs.size());
+    return true;
+}
+
 void oteDonneesObjet(TfigureKalmetra& f, int k) {
     TObjetFigure& o = objet(f, k);
     const int dernier = f.nombreObjets;
@@ -116,15 +139,7 @@ void oteDonneesObjet(TfigureKalmetra& f, int k) {
             ajuste(objet(f, j));
     };
 
-    if (o.nombreValeurs > 0) {
-        const int c = o.nombreValeurs, s = o.premiereValeur;
-        utilisateurs([&](TObjetFigure& x) {
-            if (x.nombreValeurs > 0 && x.premiereValeur > s)
-                x.premiereValeur = uint16_t(x.premiereValeur - c);
-        });
-        oteEntrees(f.valeurs, f.valeursUtilisees, s, c);
-        o.nombreValeurs = 0;
-    }
+    oteValeursObjet(f, k);
     if (o.nombreExpressions > 0) {
         const int c = o.nombreExpressions, s = o.premiereExpression;
         for (int r = s; r < s + c; ++r)

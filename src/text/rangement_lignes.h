@@ -8,6 +8,7 @@
 // follow each other without gaps: removing a run shifts the later ones down
 // and lowers the start of every later owner.
 #include <cstdint>
+#include <vector>
 
 #include "base/erreur.h"
 #include "model/figure.h"
@@ -27,6 +28,11 @@ void rangeLigneCompilee(TfigureKalmetra& f, int r, TLigneAnalysee& ligne, int k 
 void videLigneCompilee(TfigureKalmetra& f, int r);
 // Removes the text of record r from the formula text.
 void oteTexteLigneCompilee(TfigureKalmetra& f, int r);
+// Removes the values object k owns (its count goes to 0).
+void oteValeursObjet(TfigureKalmetra& f, int k);
+// Object k's values become the given ones (at the end of the value table);
+// false, with nothing changed, when the table would overflow.
+bool remplaceValeursObjet(TfigureKalmetra& f, int k, const std::vector<double>& valeurs);
 // Removes the values, records, parent bytes, name, 16-byte records and side
 // records object k owns; the record stays, with those counts at 0.
 void oteDonneesObjet(TfigureKalmetra& f, int k);

@@ -1,9 +1,12 @@
 // A free object redefined while a key command lists it, through km32.h: a
-// host's line and the construction dialog. The command must still read back
-// as the figure writer writes it, so a redefinition that would leave it
-// unreadable is refused with the "must stay free" message and changes
-// nothing; every redefinition accepted gives a text that reads back into
-// itself.
+// host's line and the construction dialog. A redefinition as an object that
+// is not free is refused with the "must stay free" message; as another free
+// construction it is accepted, a memorised position then holding the
+// object's present free parameters (as many as the new construction has),
+// unless the command's line could not read it back: a random assignment
+// refuses with its own message an object it cannot draw, a memorised
+// position an object without free parameters. A refusal changes nothing;
+// every redefinition accepted gives a text that reads back into itself.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +15,8 @@
 #include "../drawing/souris_banc.h"
 #include "banc_hote.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "model/catalogue.h"
+#include "model/objets_figure.h"
 #include "phrases/phrase.h"
 
 namespace km32::essais {
@@ -84,11 +89,11 @@ const CasCommande kCommandes[] = {
 
 // Whether the command's line, as the writer writes it, reads once P has
 // the new definition.
-bool commandeRelisible(Commande c, const Definition& avant, const Definition& apres) {
+bool commandeRelisible(Commande c, const Definition& apres) {
     if (!apres.libre) return false;
     switch (c) {
     case Commande::PositionMemorisee:
-        return apres.valeurs != 0 && apres.valeurs == avant.valeurs;
+        return apres.valeurs != 0;
     case Commande::AffectationAleatoire:
         return apres.auHasard;
     case Commande::Affectation:
@@ -107,8 +112,8 @@ bool commandeAcceptee(Commande c, const Definition& d) {
 
 // Whether one of the boxes shown since they were cleared says that P must
 // stay free.
-bool montre546() {
-    std::string m = phraseDeNumero(546);
+bool montre(uint16_t phrase) {
+    std::string m = phraseDeNumero(phrase);
     m.replace(m.find("#1"), 2, "P");
     for (const p::DemandeBoite& b : p::boitesDemandees())
         if (b.texte == m) return true;
@@ -139,6 +144,22 @@ class RedefinitionCommandes : public BancHote {
         KMDetruitFigure(m);
     }
 
+    // The memorised position Km holds Q's one value, then P's present free
+    // parameters, as many as P's new construction has.
+    void memorise(int16_t n, int valeursDeP) {
+        const TfigureKalmetra& f = figure(n);
+        const int km = numeroObjetDeNotation(f, "Km"), q = numeroObjetDeNotation(f, "Q"),
+                  pt = numeroObjetDeNotation(f, "P");
+        ASSERT_GT(km, 0);
+        const TObjetFigure& k = objet(f, km);
+        ASSERT_EQ(k.nombreValeurs, 1 + valeursDeP);
+        const TplaceValeursLibres lq = placeValeursLibres(objet(f, q).codeConstruction);
+        const TplaceValeursLibres lp = placeValeursLibres(objet(f, pt).codeConstruction);
+        EXPECT_EQ(valeurObjet(f, km, 1), valeurDepuisZero(f, q, lq.decalages[0]));
+        for (int r = 0; r < valeursDeP; ++r)
+            EXPECT_EQ(valeurObjet(f, km, 2 + r), valeurDepuisZero(f, pt, lp.decalages[r])) << r;
+    }
+
     void redefinit(const std::vector<Definition>& definitions, const CasCommande& cas, bool nombre) {
         for (const Definition& avant : definitions) {
             if (!commandeAcceptee(cas.commande, avant)) continue;
@@ -155,13 +176,17 @@ class RedefinitionCommandes : public BancHote {
                 p::boitesDemandees().clear();
                 KMExecuteLigneFig(n, windows1252DeUtf8(apres.ligne).c_str());
                 const std::string ecritApres = texteDe(n);
-                if (commandeRelisible(cas.commande, avant, apres)) {
+                if (commandeRelisible(cas.commande, apres)) {
                     EXPECT_EQ(KMLigneEnErreur(n), 0);
                     EXPECT_NE(ecritApres.find(windows1252DeUtf8(apres.ligne)), std::string::npos);
                     relisible(ecritApres);
+                    if (cas.commande == Commande::PositionMemorisee && &avant != &apres)
+                        memorise(n, apres.valeurs);
                 } else {
                     EXPECT_EQ(ecritApres, ecritAvant);
-                    EXPECT_TRUE(montre546());
+                    EXPECT_EQ(KMLigneEnErreur(n), 1);
+                    const bool aleatoire = cas.commande == Commande::AffectationAleatoire && apres.libre;
+                    EXPECT_TRUE(montre(aleatoire ? 579 : 546));
                 }
                 KMDetruitFigure(n);
             }
@@ -183,9 +208,10 @@ TEST_F(RedefinitionCommandes, EveryFreeNumberRedefinedUnderEachCommandKindLeaves
         redefinit({std::begin(kNombres), std::end(kNombres)}, cas, true);
 }
 
-// After a refused redefinition the memorised position still takes P back
-// to its place: a quarter of [AB], 1 from A.
-TEST_F(RedefinitionCommandes, ARefusedRedefinitionLeavesTheMemorisedPositionWorking) {
+// A point on a segment listed by a memorised position, made free in space:
+// the command holds P's place in space just after, and takes P back there
+// after P moved; a redefinition as a point that is not free leaves it as it was.
+TEST_F(RedefinitionCommandes, AMemorisedPositionFollowsAFreeToFreeRedefinition) {
     const std::string texte = windows1252DeUtf8(texteDeLignes(
         {"A point de coordonnées (0,0,0) dans le repère Rxyz",
          "B point de coordonnées (4,0,0) dans le repère Rxyz", "P point libre sur le segment [AB]",
@@ -193,16 +219,27 @@ TEST_F(RedefinitionCommandes, ARefusedRedefinitionLeavesTheMemorisedPositionWork
     const int16_t n = lit(texte);
     ASSERT_GT(n, 0);
     KMExecuteLigneFig(n, windows1252DeUtf8("P point libre dans l'espace").c_str());
-    KMExecuteLigneFig(n, windows1252DeUtf8("Objet libre P, paramètre: 0.75").c_str());
-    EXPECT_NEAR(KMValeurScalaireDouble(n, "d"), 3, 1e-12) << "P is still on the segment";
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    const double ici = KMValeurScalaireDouble(n, "d");
+    const int16_t relu = lit(texteDe(n));
+    ASSERT_GT(relu, 0);
+    KMDetruitFigure(relu);
+    KMExecuteLigneFig(n, windows1252DeUtf8("Objet libre P, paramètres: 0, 3, 4").c_str());
+    EXPECT_NEAR(KMValeurScalaireDouble(n, "d"), 5, 1e-12);
     KMExecuteLigneFig(n, windows1252DeUtf8("Exécuter 1 fois les commandes K").c_str());
-    EXPECT_NEAR(KMValeurScalaireDouble(n, "d"), 1, 1e-12);
+    EXPECT_NEAR(KMValeurScalaireDouble(n, "d"), ici, 1e-12);
+    const std::string avant = texteDe(n);
+    KMExecuteLigneFig(n, windows1252DeUtf8("P milieu du segment [AB]").c_str());
+    EXPECT_EQ(KMLigneEnErreur(n), 1);
+    EXPECT_EQ(texteDe(n), avant);
 }
 
-// The same checks on the dialog's road: the dialog of a free point in
-// space named P asks whether to redefine P (Yes), then refuses with the
+// The same checks on the dialog's road, P listed by a random assignment and
+// by a memorised position: the dialog of a free point in space named P asks
+// whether to redefine P (Yes), then refuses with the random assignment's
 // message and leaves the figure as it was; the dialog of a point on a
-// circle named P redefines it, and the text reads back.
+// circle named P redefines it, the memorised position holds its one
+// parameter, and the text reads back.
 class RedefinitionDialogue : public BancSouris {
   protected:
     uint32_t fenetreDuDialogue() { return fenetreDialogue() ? fenetreDialogue()->fenetre : 0; }
@@ -219,8 +256,9 @@ class RedefinitionDialogue : public BancSouris {
 
 TEST_F(RedefinitionDialogue, TheDialogRefusesWhatTheLineRefusesAndWritesWhatReads) {
     std::vector<std::string> lignes = kFigureDeBase;
-    lignes.push_back("P point libre sur le segment [AB]");
+    lignes.push_back("P point libre dans le polygone Y");
     lignes.push_back("Km (touche k) position mémorisée de Q, P");
+    lignes.push_back("Ka (touche a) affectation aléatoire de P");
     figureDeTexte(texteDeLignes(lignes));
     const std::string avant = texte();
 
@@ -230,7 +268,7 @@ TEST_F(RedefinitionDialogue, TheDialogRefusesWhatTheLineRefusesAndWritesWhatRead
     tape("P");
     p::boitesDemandees().clear();
     touche(p::VK_RETURN);
-    EXPECT_TRUE(montre546());
+    EXPECT_TRUE(montre(579));
     EXPECT_EQ(texte(), avant);
     if (fenetreDialogue()) touche(p::VK_ESCAPE);
 
@@ -244,6 +282,8 @@ TEST_F(RedefinitionDialogue, TheDialogRefusesWhatTheLineRefusesAndWritesWhatRead
     EXPECT_EQ(fenetreDialogue(), nullptr);
     const std::string apres = texte();
     ASSERT_NE(apres.find("P point libre sur le cercle c"), std::string::npos);
+    const TfigureKalmetra& f = *figureDeNumero(n);
+    EXPECT_EQ(objet(f, numeroObjetDeNotation(f, "Km")).nombreValeurs, 2);
     const int16_t m = KMCreeFigEtRenvoieNumero(hote, nullptr, apres.c_str(), nullptr);
     ASSERT_GT(m, 0);
     EXPECT_EQ(KMLigneEnErreur(m), 0);
