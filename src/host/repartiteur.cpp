@@ -1,7 +1,10 @@
 #include "host/repartiteur.h"
 
+#include <optional>
+
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
 #include "host/services_attendus.h"
 #include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
@@ -82,6 +85,27 @@ void demandeAideFigure(TfigureKalmetra& f, uint16_t contexte) {
     if (!montree) refuseCommande(f, 302);
 }
 
+namespace {
+
+bool estEntreeUtilisateur(const TfigureKalmetra& f, uint32_t message) {
+    switch (message) {
+    case p::WM_KEYDOWN:
+    case p::WM_CHAR:
+    case p::WM_COMMAND:
+    case p::WM_LBUTTONDOWN:
+    case p::WM_LBUTTONUP:
+    case p::WM_RBUTTONDOWN:
+    case p::WM_RBUTTONUP:
+        return true;
+    case p::WM_MOUSEMOVE:
+        return f.etatGlisser != nullptr;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     if (!figureExiste(numero)) return 0;
     EtatRepartiteur& e = etatRepartiteur();
@@ -89,6 +113,10 @@ uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     e.refusEnCours = false;
     // The host's function hears of the modified flag changed by the message.
     const SurveillanceModification surveillance(numero);
+    // An input of the user is one undo step and is judged by what a save
+    // writes; the clock's ticks and the pointer passing over are not inputs.
+    std::optional<JugeModification> juge;
+    if (estEntreeUtilisateur(*figureDeNumero(numero), message.message)) juge.emplace(*figureDeNumero(numero));
     const uint8_t r = traiteMessageFigure(*figureDeNumero(numero), message);
     if (e.refusEnCours) message.resultat = kResultatRefuse;
     // A message handled inside another one leaves the outer one's mark.

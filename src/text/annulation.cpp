@@ -67,6 +67,7 @@ template <class AvantPlace> bool placeInstantane(TfigureKalmetra& f, std::string
         bloc = alloueBlocInstantane();
     }
     avant();
+    ++e.placements;
     *bloc = std::move(texte);
     ++e.nombre;
     e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f};
@@ -141,8 +142,16 @@ bool prendInstantane(TfigureKalmetra& f) {
     return placeInstantane(f, texteInstantane(f), [] {});
 }
 
+std::string texteDeFigurePourAnnuler(const TfigureKalmetra& f) {
+    return texteInstantane(f);
+}
+
 bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g) {
-    return placeInstantane(f, texteInstantane(g), [&f] {
+    return prendInstantanePourAnnulerDuTexte(f, texteInstantane(g));
+}
+
+bool prendInstantanePourAnnulerDuTexte(TfigureKalmetra& f, std::string texte) {
+    return placeInstantane(f, std::move(texte), [&f] {
         if (f.retablissementPossible) {
             libereInstantane(dernierInstantaneDeFigure(&f));
             f.retablissementPossible = 0;
@@ -162,7 +171,10 @@ bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f) {
                                                                 duplique(haut.commentaire));
     const GardeValeur<std::unique_ptr<std::string>> lignes(copie.lignesDifferees,
                                                            duplique(haut.lignesDifferees));
-    return prendInstantanePourAnnuler(f, copie);
+    std::string avant = texteInstantane(copie);
+    // An operation that leaves the written text as it was is no step to undo.
+    if (avant == texteInstantane(f)) return false;
+    return prendInstantanePourAnnulerDuTexte(f, std::move(avant));
 }
 
 bool defaitFigure(TfigureKalmetra& f) {
