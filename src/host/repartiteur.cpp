@@ -28,13 +28,16 @@ constexpr uint8_t kObjetTemps = 3; // the built-in object time
 constexpr uint8_t kToucheE = 'E';
 constexpr uint8_t kToucheMoinsPave = 0x36;
 
-// The box of the + and - keys stays on screen for these messages.
+// The box of the + and - keys stays on screen for these messages. The
+// modifier keys count for none: on most keyboards the '+' itself needs
+// Shift, and the step's keys need Ctrl, pressed again between two presses.
 bool gardeBoiteValeur(const TMessageFigure& m) {
     if (m.message == p::WM_KEYUP) return true;
     if (m.message == p::WM_CHAR) return m.wParam == '+' || m.wParam == '-';
     if (m.message == p::WM_KEYDOWN)
         return m.wParam == kToucheMoinsPave || m.wParam == p::VK_OEM_PLUS || m.wParam == p::VK_ADD ||
-               m.wParam == p::VK_SUBTRACT;
+               m.wParam == p::VK_SUBTRACT || m.wParam == p::VK_SHIFT || m.wParam == p::VK_CONTROL ||
+               m.wParam == p::VK_MENU;
     return false;
 }
 
