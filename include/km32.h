@@ -174,6 +174,13 @@ KM32_EXPORT int16_t KMQuestionHoteUtf8(const char* texte, const char* titre, uin
  * and answers 1; 0 when cancelled or when the path does not fit. */
 KM32_EXPORT int32_t KMDialogueEnregistrerHote(const char* titre, const char* filtre, const char* nomInitial,
                                               char* chemin, int32_t taille);
+/* The same with titre, nomInitial and the path written in UTF-8 (filtre
+ * stays in Windows-1252): a file named in any script is proposed under its
+ * own name. A name the library's characters cannot hold is refused in the
+ * dialog, which says so and stays open, so the path written is always one
+ * KMsauveFigure can take once turned into Windows-1252. */
+KM32_EXPORT int32_t KMDialogueEnregistrerHoteUtf8(const char* titre, const char* filtre,
+                                                  const char* nomInitial, char* chemin, int32_t taille);
 
 /* ------------------------------------------------------------------------
  * Figures of the host.

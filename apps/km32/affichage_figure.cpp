@@ -195,11 +195,12 @@ bool sauveDans(const std::string& chemin) {
 void sauveSous() {
     Session& s = session();
     char chemin[1024] = {};
-    const std::string titre = windows1252DeUtf8(tr(TexteShow::TitreEnregistrerSous));
+    // The file's own name is proposed in its own characters; the dialog
+    // refuses a name the library cannot hold, and sauveDans refuses it too.
     const std::string filtre = windows1252DeUtf8(tr(TexteShow::FiltreFigures));
-    if (KMDialogueEnregistrerHote(titre.c_str(), filtre.c_str(), windows1252DeUtf8(s.chemin).c_str(), chemin,
-                                  int32_t(sizeof chemin)) == 1)
-        sauveDans(utf8DeWindows1252(chemin));
+    if (KMDialogueEnregistrerHoteUtf8(tr(TexteShow::TitreEnregistrerSous), filtre.c_str(), s.chemin.c_str(),
+                                      chemin, int32_t(sizeof chemin)) == 1)
+        sauveDans(chemin);
 }
 
 // Whether the figure may go (the window closes): an editor holding text not

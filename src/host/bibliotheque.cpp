@@ -14,6 +14,7 @@
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/fenetre_commentaire.h"
 #include "host/filtre_menus.h"
+#include "host/juge_modification.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetres/rappels/fenetre_rappels.h"
 #include "host/menus_figure.h"
@@ -119,6 +120,7 @@ void reinitialiseBibliotheque() {
     reinitialiseMenusFigures();
     reinitialiseRepartiteur();
     reinitialiseAvisModification();
+    reinitialiseJugesModification();
     reinitialiseSauvegarde();
     reinitialiseDessinFichier();
     reinitialiseBibliothequeTQ();

@@ -23,6 +23,29 @@ std::set<uint32_t>& fenetresDeLHote() {
 }
 } // namespace
 
+namespace {
+
+// The save dialog of both exports: the folder and the name of the initial
+// file split at the last separator, the path chosen written when it fits.
+int32_t dialogueEnregistrerHote(const char* titre, const char* filtre, const char* nomInitial, char* chemin,
+                                int32_t taille, bool utf8) {
+    if (!chemin || taille < 1) return 0;
+    chemin[0] = 0;
+    const std::string initial = nomInitial ? nomInitial : "";
+    const std::size_t barre = initial.find_last_of('/');
+    const std::string repertoire = barre == std::string::npos ? std::string() : initial.substr(0, barre);
+    const std::string nom = barre == std::string::npos ? initial : initial.substr(barre + 1);
+    namespace p = km32::platform;
+    const std::optional<std::string> choisi =
+        utf8 ? p::dialogueEnregistrerFichierUtf8(titre ? titre : "", filtre ? filtre : "", repertoire, nom)
+             : p::dialogueEnregistrerFichier(titre ? titre : "", filtre ? filtre : "", repertoire, nom);
+    if (!choisi || choisi->size() + 1 > std::size_t(taille)) return 0;
+    std::memcpy(chemin, choisi->c_str(), choisi->size() + 1);
+    return 1;
+}
+
+} // namespace
+
 extern "C" {
 
 KM32_EXPORT int32_t KMDemarreAffichageReel(void) {
@@ -118,19 +141,14 @@ KM32_EXPORT int16_t KMQuestionHoteUtf8(const char* texte, const char* titre, uin
 
 KM32_EXPORT int32_t KMDialogueEnregistrerHote(const char* titre, const char* filtre, const char* nomInitial,
                                               char* chemin, int32_t taille) {
-    return km32::appelProtege(int32_t(0), [&]() -> int32_t {
-        if (!chemin || taille < 1) return 0;
-        chemin[0] = 0;
-        // The folder and the name of the initial file, split at the last separator.
-        const std::string initial = nomInitial ? nomInitial : "";
-        const std::size_t barre = initial.find_last_of('/');
-        const std::string repertoire = barre == std::string::npos ? std::string() : initial.substr(0, barre);
-        const std::string nom = barre == std::string::npos ? initial : initial.substr(barre + 1);
-        const std::optional<std::string> choisi = km32::platform::dialogueEnregistrerFichier(
-            titre ? titre : "", filtre ? filtre : "", repertoire, nom);
-        if (!choisi || choisi->size() + 1 > std::size_t(taille)) return 0;
-        std::memcpy(chemin, choisi->c_str(), choisi->size() + 1);
-        return 1;
+    return km32::appelProtege(int32_t(0), [&] {
+        return dialogueEnregistrerHote(titre, filtre, nomInitial, chemin, taille, false);
     });
+}
+
+KM32_EXPORT int32_t KMDialogueEnregistrerHoteUtf8(const char* titre, const char* filtre,
+                                                  const char* nomInitial, char* chemin, int32_t taille) {
+    return km32::appelProtege(
+        int32_t(0), [&] { return dialogueEnregistrerHote(titre, filtre, nomInitial, chemin, taille, true); });
 }
 }

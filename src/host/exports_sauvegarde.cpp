@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host/exports_commun.h"
+#include "host/juge_modification.h"
 #include "platform/memoire.h"
 #include "text/sauvegarde_figure.h"
 
@@ -17,7 +18,9 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier) {
         // A name longer than the library keeps is refused, never cut (a cut
         // name is another file): one byte more than it keeps is enough to say so.
         const std::size_t n = strnlen(fichier, km32::kLongueurMaxNomFichier + 1);
-        return km32::sauveFigure(numero, std::string_view(fichier, n));
+        const int32_t r = km32::sauveFigure(numero, std::string_view(fichier, n));
+        if (r == 0) km32::noteFigureEnregistree(numero);
+        return r;
     });
 }
 

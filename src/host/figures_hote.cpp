@@ -2,6 +2,7 @@
 
 #include "base/texte.h"
 #include "host/fenetre_figure.h"
+#include "host/juge_modification.h"
 #include "host/langue_hote.h"
 #include "host/services_attendus.h"
 #include "host/textes_hote.h"
@@ -94,6 +95,7 @@ TfigureKalmetra& construitFigure(int16_t n, TKMFen& forme, const std::string& fi
     f->annulationPossible = 0;
     f->retablissementPossible = 0;
     f->modifiee = 0;
+    oublieJugementsFigure(int16_t(n));
     ajusteTailleFenetre(*f);
     reconstruitDessin(*f);
     return *f;
@@ -176,6 +178,7 @@ void detruitFigureHote(int16_t numero) {
     platform::arreteMinuterie(forme->fenetre, kMinuterieSuiviHote);
     KMdetruitFigureMeme(numero);
     detruitFormeFigure(numero);
+    oublieJugementsFigure(numero);
 }
 
 void tailleFigureHote(int16_t numero) {

@@ -1,15 +1,22 @@
 #pragma once
-// The modified flag judged by what a save writes. The roads of a menu
-// command or a key change many parts of a figure, and not all of them are
-// written: a view turned is, the trace mode or the thick lines are not. A
-// judge built when such an input begins on a figure whose flag is clear
-// keeps the text written then; when the input ends, the flag is set exactly
-// when the text written now differs, so the mark in the host's caption and
-// the question on closing follow what a save would change.
+// One input of the user on a figure, judged by what a save writes. The roads
+// of a menu command, a key, a click, a drag or an annex window's Apply change
+// many parts of a figure, and not all of them are written: a view turned is,
+// the trace mode or the thick lines are not. A judge built when such an input
+// begins keeps the text written then; when the input ends:
+// - a written change that took no snapshot of its own becomes the figure's
+//   newest undo step, so that one undo takes back this input and nothing
+//   before it (a drag is one input from the press to the release);
+// - the modified flag is set exactly when the text differs from the text the
+//   figure had when it was last seen unmodified (opened or saved), so that
+//   the mark in the host's caption and the question on closing follow what a
+//   save would change, and an undo back to the saved state clears them.
+// Judges nest: only the outermost of one figure acts.
 #include <cstdint>
 #include <string>
 
 #include "model/figure.h"
+#include "text/annulation.h"
 
 namespace km32 {
 
@@ -22,8 +29,17 @@ class JugeModification {
 
   private:
     int16_t numero_;
-    bool actif_; // the flag was clear when the input began
-    std::string avant_;
+    bool actif_ = false;      // the outermost judge of a figure that has a number
+    std::string avant_;       // the text when the input (or the drag) began
+    TCopieAnnulation copie_;  // and the figure then, for a text that cannot hold it
+    uint64_t placements_ = 0; // the undo store's count of snapshots then
 };
+
+// The figure was just saved: its text now is the one the flag compares with.
+void noteFigureEnregistree(int16_t numero);
+// Forgets what a figure's judges kept (the figure is freed or made anew).
+void oublieJugementsFigure(int16_t numero);
+// Forgets them for every figure (the library starts again).
+void reinitialiseJugesModification();
 
 } // namespace km32

@@ -1,7 +1,10 @@
 #include "host/repartiteur.h"
 
+#include <optional>
+
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
 #include "host/services_attendus.h"
 #include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
@@ -25,13 +28,16 @@ constexpr uint8_t kObjetTemps = 3; // the built-in object time
 constexpr uint8_t kToucheE = 'E';
 constexpr uint8_t kToucheMoinsPave = 0x36;
 
-// The box of the + and - keys stays on screen for these messages.
+// The box of the + and - keys stays on screen for these messages. The
+// modifier keys count for none: on most keyboards the '+' itself needs
+// Shift, and the step's keys need Ctrl, pressed again between two presses.
 bool gardeBoiteValeur(const TMessageFigure& m) {
     if (m.message == p::WM_KEYUP) return true;
     if (m.message == p::WM_CHAR) return m.wParam == '+' || m.wParam == '-';
     if (m.message == p::WM_KEYDOWN)
         return m.wParam == kToucheMoinsPave || m.wParam == p::VK_OEM_PLUS || m.wParam == p::VK_ADD ||
-               m.wParam == p::VK_SUBTRACT;
+               m.wParam == p::VK_SUBTRACT || m.wParam == p::VK_SHIFT || m.wParam == p::VK_CONTROL ||
+               m.wParam == p::VK_MENU;
     return false;
 }
 
@@ -85,6 +91,27 @@ void demandeAideFigure(TfigureKalmetra& f, uint16_t contexte) {
     if (!montree) refuseCommande(f, 302);
 }
 
+namespace {
+
+bool estEntreeUtilisateur(const TfigureKalmetra& f, uint32_t message) {
+    switch (message) {
+    case p::WM_KEYDOWN:
+    case p::WM_CHAR:
+    case p::WM_COMMAND:
+    case p::WM_LBUTTONDOWN:
+    case p::WM_LBUTTONUP:
+    case p::WM_RBUTTONDOWN:
+    case p::WM_RBUTTONUP:
+        return true;
+    case p::WM_MOUSEMOVE:
+        return f.etatGlisser != nullptr;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     if (!figureExiste(numero)) return 0;
     EtatRepartiteur& e = etatRepartiteur();
@@ -92,6 +119,10 @@ uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     e.refusEnCours = false;
     // The host's function hears of the modified flag changed by the message.
     const SurveillanceModification surveillance(numero);
+    // An input of the user is one undo step and is judged by what a save
+    // writes; the clock's ticks and the pointer passing over are not inputs.
+    std::optional<JugeModification> juge;
+    if (estEntreeUtilisateur(*figureDeNumero(numero), message.message)) juge.emplace(*figureDeNumero(numero));
     const uint8_t r = traiteMessageFigure(*figureDeNumero(numero), message);
     if (e.refusEnCours) message.resultat = kResultatRefuse;
     // A message handled inside another one leaves the outer one's mark.

@@ -39,8 +39,10 @@ ReponseSaisie demande(DemandeBoite d) {
 }
 
 std::optional<std::string> dialogueFichier(uint8_t genre, const std::string& titre, const std::string& filtre,
-                                           const std::string& repertoire, const std::string& nomInitial) {
+                                           const std::string& repertoire, const std::string& nomInitial,
+                                           bool utf8 = false) {
     DemandeBoite d;
+    d.utf8 = utf8;
     d.titre = titre;
     d.style = kBoutonsOkAnnuler;
     d.valeurInitiale = nomInitial;
@@ -128,6 +130,12 @@ std::optional<std::string> dialogueEnregistrerFichier(const std::string& titre, 
                                                       const std::string& repertoire,
                                                       const std::string& nomInitial) {
     return dialogueFichier(kDialogueEnregistrer, titre, filtre, repertoire, nomInitial);
+}
+
+std::optional<std::string> dialogueEnregistrerFichierUtf8(const std::string& titre, const std::string& filtre,
+                                                          const std::string& repertoire,
+                                                          const std::string& nomInitial) {
+    return dialogueFichier(kDialogueEnregistrer, titre, filtre, repertoire, nomInitial, true);
 }
 
 std::vector<DemandeBoite>& boitesDemandees() {

@@ -47,7 +47,8 @@ struct DemandeBoite {
     // buttons' captions (libellesStandard).
     uint8_t langue = 0;
     // texte, titre and libellesBoutons are in UTF-8 (a host's own words,
-    // naming a file in any script), not in Windows-1252.
+    // naming a file in any script), not in Windows-1252; for a file dialog,
+    // its titre, repertoire, valeurInitiale and the path answered.
     bool utf8 = false;
 };
 
@@ -101,6 +102,13 @@ std::optional<std::string> dialogueOuvrirFichier(const std::string& titre, const
 std::optional<std::string> dialogueEnregistrerFichier(const std::string& titre, const std::string& filtre,
                                                       const std::string& repertoire,
                                                       const std::string& nomInitial);
+// The same save dialog for a host that names files in UTF-8: the title, the
+// directory, the initial name and the path answered in UTF-8 (the filter
+// stays in Windows-1252). A name in any script is proposed as it is; the
+// path answered is still one the library's characters can hold.
+std::optional<std::string> dialogueEnregistrerFichierUtf8(const std::string& titre, const std::string& filtre,
+                                                          const std::string& repertoire,
+                                                          const std::string& nomInitial);
 
 // The scripted service: what was asked, and the answers to give next (when the
 // script is empty: OK, or Yes for a yes/no question, and the initial text; a

@@ -78,6 +78,7 @@ bool placeInstantane(TfigureKalmetra& f, std::string texte, TCopieAnnulation cop
         bloc = alloueBlocInstantane();
     }
     avant();
+    ++e.placements;
     *bloc = std::move(texte);
     ++e.nombre;
     e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f, std::move(copie)};
@@ -164,8 +165,20 @@ bool prendInstantane(TfigureKalmetra& f) {
     return placeInstantane(f, texteInstantane(f), copieInstantane(f), [] {});
 }
 
+std::string texteDeFigurePourAnnuler(const TfigureKalmetra& f) {
+    return texteInstantane(f);
+}
+
 bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g) {
-    return placeInstantane(f, texteInstantane(g), copieInstantane(g), [&f] {
+    return prendInstantanePourAnnulerDuTexte(f, texteInstantane(g), copieInstantane(g));
+}
+
+TCopieAnnulation copieDeFigurePourAnnuler(const TfigureKalmetra& f) {
+    return copieInstantane(f);
+}
+
+bool prendInstantanePourAnnulerDuTexte(TfigureKalmetra& f, std::string texte, TCopieAnnulation copie) {
+    return placeInstantane(f, std::move(texte), std::move(copie), [&f] {
         if (f.retablissementPossible) {
             libereInstantane(dernierInstantaneDeFigure(&f));
             f.retablissementPossible = 0;
@@ -185,7 +198,10 @@ bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f) {
                                                                 duplique(haut.commentaire));
     const GardeValeur<std::unique_ptr<std::string>> lignes(copie.lignesDifferees,
                                                            duplique(haut.lignesDifferees));
-    return prendInstantanePourAnnuler(f, copie);
+    std::string avant = texteInstantane(copie);
+    // An operation that leaves the written text as it was is no step to undo.
+    if (avant == texteInstantane(f)) return false;
+    return prendInstantanePourAnnulerDuTexte(f, std::move(avant));
 }
 
 bool defaitFigure(TfigureKalmetra& f) {

@@ -46,6 +46,9 @@ struct EtatAnnulation {
     // How many snapshot blocks the memory can hold at once; a new block
     // cannot be had when this many are in use (tests lower it to run out).
     std::size_t blocsMax = std::size_t(-1);
+    // How many snapshots have been placed since the start: an input that
+    // sees it unchanged took no undo step of its own.
+    uint64_t placements = 0;
 };
 EtatAnnulation& etatAnnulation();
 // Drops every snapshot and gives the memory back its default size.
@@ -60,8 +63,16 @@ bool prendInstantane(TfigureKalmetra& f);
 bool prendInstantanePourAnnuler(TfigureKalmetra& f, const TfigureKalmetra& g);
 // The same with the state at the top of the snapshot stack (f as it was
 // before an operation that pushed it), its comment and stored extra lines
-// included; nothing when the stack is empty.
+// included; nothing when the stack is empty, nor when that state writes the
+// same text as f now (the operation changed nothing a save would write).
 bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f);
+// The text a snapshot of f keeps, as the writer writes it for the store.
+std::string texteDeFigurePourAnnuler(const TfigureKalmetra& f);
+// The copy a snapshot of f keeps beside its text.
+TCopieAnnulation copieDeFigurePourAnnuler(const TfigureKalmetra& f);
+// Makes texte and copie (f's text and copy before a change) f's newest undo
+// step, as prendInstantanePourAnnuler does with a figure record.
+bool prendInstantanePourAnnulerDuTexte(TfigureKalmetra& f, std::string texte, TCopieAnnulation copie);
 // Undo and redo: true when done. A snapshot is read back as the library's
 // own text, whatever the limits of a file; one that still does not run to
 // its end gives back the copy of the figure kept beside it. Without that

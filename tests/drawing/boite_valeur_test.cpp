@@ -59,9 +59,14 @@ TEST_F(BoiteValeur, TheBoxIsDrawnThenPlusDoublesAndMinusHalves) {
     EXPECT_DOUBLE_EQ(pas(), 0.05);
     EXPECT_EQ(f.boiteValeurAffichee, 1);
 
-    // Another message erases the box: the next paint asks for a whole
-    // paint, which draws without it; a '+' then only shows it again.
+    // A modifier key pressed keeps the box (the '+' of most keyboards and
+    // the step's keys need one); another key erases it: the next paint
+    // asks for a whole paint, which draws without it; a '+' then only
+    // shows it again.
     p::envoieMessage(forme, p::WM_KEYDOWN, p::VK_SHIFT, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(f.boiteValeurAffichee, 1);
+    p::envoieMessage(forme, p::WM_KEYDOWN, p::VK_SPACE, 0);
     p::distribueJusquAuRepos();
     EXPECT_EQ(f.boiteValeurAffichee, 0);
     tape('+');

@@ -51,6 +51,38 @@ TEST(AideShow, EachLanguageHasASectionForEveryTopicTheLibraryAsksAbout) {
                     << kContextes[i] << " and " << kContextes[j];
 }
 
+// The construction dialog's help says what the dialog shows: the name of
+// the new object in the last field, the button "R" that lists the objects,
+// and a wrong entry told by a message (the entry is not selected).
+TEST(AideShow, TheConstructionDialogsHelpDescribesTheDialogAsItIs) {
+    struct Cas {
+        const char* langue;
+        const char* nomEnDernier;
+        const char* faux;
+    };
+    const Cas cas[] = {{"fr", "le nom du nouvel objet en\ndernier", "sélectionnée"},
+                       {"en", "then the name of the new object last", "selected"},
+                       {"de", "und zuletzt den Namen des\nneuen Objekts", "markiert"}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.langue);
+        const std::string texte =
+            essais::contenuFichier(std::string(KM32_AIDE) + "/aide." + c.langue + ".txt");
+        const std::vector<SectionAide> sections = km32cli::litSectionsAide(texte);
+        const SectionAide* s = km32cli::sectionDuContexte(sections, 15);
+        ASSERT_NE(s, nullptr);
+        std::string t = s->texte;
+        for (char& ch : t)
+            if (ch == '\n') ch = ' ';
+        std::string attendu = c.nomEnDernier;
+        for (char& ch : attendu)
+            if (ch == '\n') ch = ' ';
+        EXPECT_NE(t.find(attendu), std::string::npos) << t;
+        EXPECT_NE(t.find("\"R\""), std::string::npos) << t;
+        EXPECT_EQ(t.find("\"...\""), std::string::npos) << t;
+        EXPECT_EQ(t.find(c.faux), std::string::npos) << t;
+    }
+}
+
 // The reader: a section's header gives ranges and a title; remarks and the
 // lines of a paragraph are joined, paragraphs kept apart; a malformed
 // header is text.

@@ -286,6 +286,36 @@ TEST_F(DocumentShow, ANameOutsideWindows1252IsRefusedBeforeAnythingIsWritten) {
     }
 }
 
+// '+' and '-' act the same whatever keys make them: typed with Shift, or
+// with Ctrl on the keypad, the modifier released between two presses, the
+// second press finds the value box the first one showed and changes the
+// step.
+TEST_F(DocumentShow, PlusAndMinusActAgainWhenTheirModifierIsPressedAgain) {
+    struct Cas {
+        const char* quoi;
+        std::string touche, ligne;
+    };
+    const Cas cas[] = {
+        {"'+' typed with Shift", "shift+equal", "Step of keyboard piloting for a: 0.2"},
+        {"Ctrl and the keypad's '-'", "ctrl+KP_Subtract", "Step for rotation using keybord (degrees): 2\r\n"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        demarreSession(kFigureSegment + "a free real in [-10,10]\r\nFree active object for keyboard: a\r\n",
+                       kGraine);
+        if (HasFatalFailure() || IsSkipped()) return;
+        ecran_->xdotool("mousemove 700 560 click 1");
+        ecranStable();
+        // Two presses, each with its modifier pressed and released: the
+        // window paints the box of the first before it reads the second.
+        ecran_->xdotool("key " + c.touche);
+        ecran_->xdotool("key " + c.touche);
+        const std::string texte = sauveEtLis();
+        EXPECT_NE(texte.find(c.ligne), std::string::npos) << texte;
+        TearDown();
+    }
+}
+
 // A file named in Cyrillic: the caption names it in its own characters, with
 // the star once the figure changed (the save itself is refused, as above).
 TEST_F(DocumentShow, TheCaptionNamesAFileInItsOwnCharacters) {

@@ -337,6 +337,63 @@ TEST_F(Editeurs, TheCommentEditorMakesTheCommentTheCommentWindowShows) {
         << "the comment window stayed";
 }
 
+// An unchanged text applied by the editor, a comment applied, the figure
+// saved, a turn of the view saved: one Ctrl+Z takes back the turn alone.
+// The figure is then as first saved, comment included, and its caption
+// loses the mark; Ctrl+S writes that text.
+TEST_F(Editeurs, OneCtrlZAfterTheEditorsApplyAndACommentTakesBackTheLastChangeAlone) {
+    const Dispositions& d = disposition_;
+    const int bandeAvant = sombres(0, 0, 620, d.texte.haut);
+    ecran_->xdotool("key ctrl+shift+e");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) > bandeAvant + 200; }))
+        << "the editor's buttons do not show";
+    ecran_->xdotool("mousemove " + centre(d.appliquer) + " click 1");
+    repond("alt+y");
+    ASSERT_TRUE(attends([&] { return sombres(0, 0, 620, d.texte.haut) < bandeAvant + 200; }));
+    EXPECT_EQ(titre().find('*'), std::string::npos) << "an unchanged text marked the figure: " << titre();
+
+    const int enLigneAvant = sombres(d.enLigne);
+    commandeDuMenu(4, 4); // Edit > Edit comment
+    ASSERT_TRUE(attends([&] { return sombres(d.enLigne) > enLigneAvant + 50; })) << "no comment editor";
+    ecran_->xdotool("mousemove " + centre(d.texteCommentaire) + " click 1");
+    ecran_->xdotool("type --delay 20 hello");
+    ecran_->xdotool("key Return");
+    ASSERT_TRUE(attends([&] { return titre().ends_with(" *"); })) << titre();
+    const std::string sauve = sauveEnAttendant("hello");
+    ASSERT_TRUE(attends([&] { return !titre().ends_with(" *"); })) << titre();
+
+    // The saving clicks may have made a double click, which opens the
+    // figure's menu: it is closed first. Then the view turned by a key,
+    // saved so that the file shows it.
+    ASSERT_TRUE(attends([&] {
+        if (autresFenetres().empty()) return true;
+        ecran_->xdotool("key Escape");
+        return false;
+    }));
+    ecranStable();
+    ecran_->xdotool("mousemove 700 560 key shift+Up");
+    ASSERT_TRUE(attends([&] { return titre().ends_with(" *"); })) << "the view did not turn";
+    std::string tourne;
+    ASSERT_TRUE(attends([&] {
+        ecran_->xdotool("key ctrl+s");
+        tourne = essais::contenuFichier(figure_);
+        return tourne != sauve;
+    }));
+    ecran_->xdotool("key shift+Up");
+    ASSERT_TRUE(attends([&] { return titre().ends_with(" *"); })) << "the view did not turn again";
+    ecran_->xdotool("key ctrl+z");
+    EXPECT_TRUE(attends([&] { return !titre().ends_with(" *"); }))
+        << "the figure back as saved keeps the mark: " << titre();
+    std::string apres;
+    EXPECT_TRUE(attends([&] {
+        ecran_->xdotool("key ctrl+s");
+        apres = essais::contenuFichier(figure_);
+        return apres == tourne;
+    })) << "one undo took back more than the last turn: "
+        << apres;
+    EXPECT_NE(apres.find("hello"), std::string::npos) << apres;
+}
+
 // The comment editor keeps the keyboard through a click on its palette:
 // Ctrl+Z then undoes the insertion in the text, never the figure behind
 // (whose caption would get its mark). Made several times over, each with

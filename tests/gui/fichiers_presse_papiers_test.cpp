@@ -474,3 +474,37 @@ TEST_F(FichiersPressePapiers, TheCursorShowsTheGestureUnderWay) {
 
 } // namespace
 } // namespace km32::tests
+
+namespace km32::tests {
+namespace {
+
+// A file named in Cyrillic: Save As proposes its name in its own characters
+// (read from the name field through the clipboard); Save on that name writes
+// no file of question marks, nor another file: the library cannot name it.
+TEST_F(FichiersPressePapiers, SaveAsProposesACyrillicNameAsItIsAndWritesNoOtherFile) {
+    if (IsSkipped()) return;
+    abandonneSession();
+    const std::string nom = "\xD1\x84\xD0\xB8\xD0\xB3\xD1\x83\xD1\x80\xD0\xB0.k3v"; // фигура.k3v
+    demarreSession(kFigureSegmentEtP, kGraine, nom);
+    if (HasFatalFailure() || IsSkipped()) return;
+    const std::string avant = essais::contenuFichier(figure_);
+    ouvreEnregistrerSous();
+    ASSERT_TRUE(dialogueOuvert());
+    ecran_->xdotool("key ctrl+a ctrl+c");
+    std::string propose;
+    EXPECT_TRUE(attends([&] { return (propose = ecran_->pressePapiers("UTF8_STRING")) == nom; }))
+        << "proposed: " << propose;
+    // Save, and whatever the dialogs ask then answered by their default.
+    ecran_->xdotool("key Return");
+    ecranStable();
+    ASSERT_TRUE(attends([&] {
+        if (autresFenetres().empty()) return true;
+        ecran_->xdotool("key Escape");
+        return false;
+    }));
+    EXPECT_EQ(fichiers(), (std::set<std::string>{nom}));
+    EXPECT_EQ(essais::contenuFichier(figure_), avant);
+}
+
+} // namespace
+} // namespace km32::tests

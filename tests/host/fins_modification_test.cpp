@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <utility>
@@ -18,6 +19,7 @@
 #include "../drawing/souris_banc.h"
 #include "banc_hote.h"
 #include "host/fenetres/dialogue/fenetre_dialogue.h"
+#include "host/fenetres/editeur_commentaire.h"
 #include "host/fenetres/editeur_figure.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetres/zone_texte.h"
@@ -239,6 +241,143 @@ TEST_F(FinsModification, AChangeMadeInAWindowOrByADragMarksTheFigureAndTellsTheH
         if (c.parFenetre) {
             EXPECT_GE(avisFenetreHote(), 1);
         }
+    }
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+constexpr uint32_t kDefaire = 93, kRefaire = 122;
+
+class UnePasParEntree : public FinsModification {
+  protected:
+    std::string texte() { return texteDeBloc(KMTexteFigure(n)); }
+    void appliqueEditeurInchange() {
+        KMAfficheEditeurFigure(n);
+        TFenetreEditeur& e = *fenetreEditeur();
+        p::reponsesPrevues().push_back({p::kReponseOui, {}});
+        envoie(e.fenetre, p::WM_COMMAND, kEdAppliquer);
+        ASSERT_EQ(fenetreEditeur(), nullptr);
+    }
+    void appliqueCommentaire(const std::string& t) {
+        commande(120);
+        TFenEditCom* e = editeurCommentaire();
+        ASSERT_NE(e, nullptr);
+        fixeTexteZone(e->memo1, t);
+        envoie(e->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
+        ASSERT_EQ(editeurCommentaire(), nullptr);
+    }
+    // Command 91 on object nom, its dialog validated as it opens.
+    void redefinitTelQuel(const std::string& nom) {
+        commande(91);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        for (char c : nom)
+            p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t(c), 0);
+        envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+    }
+};
+
+// An unchanged text applied by the editor, then a comment applied and the
+// figure saved: whatever change comes next (a key, a drag, a dialog), one
+// undo takes back that change alone, the comment stays and the figure is
+// as saved, unmarked; a redo gives the change back, marked.
+TEST_F(UnePasParEntree, OneUndoTakesBackTheLastInputAlone) {
+    const std::string fichier = ::testing::TempDir() + "un_pas_par_entree.k3v";
+    struct Cas {
+        const char* quoi;
+        std::function<void()> change;
+    };
+    const Cas cas[] = {
+        {"a turn of the view by a key",
+         [&] {
+             p::fixeToucheEnfoncee(p::VK_SHIFT, true);
+             KMMessage m{p::WM_KEYDOWN, 0x26, 0, 0};
+             traiteMessageKMParNumero(n, &m);
+             p::fixeToucheEnfoncee(p::VK_SHIFT, false);
+             p::distribueJusquAuRepos();
+         }},
+        {"a drag",
+         [&] {
+             const p::Point e = ecran(pt("P"));
+             enfonce(e.x, e.y);
+             for (int k = 1; k <= 3; ++k)
+                 deplace(e.x + 5 * k, e.y + 4 * k);
+             relache(e.x + 15, e.y + 12);
+             p::distribueJusquAuRepos();
+         }},
+        {"a dialog applied",
+         [&] {
+             commande(15); // the midpoint of a segment
+             for (char c : std::string("AB"))
+                 p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t(c), 0);
+             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_DOWN);
+             p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t('M'), 0);
+             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
+         }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        depart();
+        appliqueEditeurInchange();
+        appliqueCommentaire("hello");
+        ASSERT_EQ(KMsauveFigure(n, fichier.c_str()), 0);
+        const std::string sauve = texte();
+        ASSERT_NE(sauve.find("hello"), std::string::npos) << sauve;
+        c.change();
+        const std::string change = texte();
+        ASSERT_NE(change, sauve);
+        EXPECT_EQ(KMfigureModifiee(n), 1);
+        commande(kDefaire);
+        EXPECT_EQ(texte(), sauve);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
+        commande(kRefaire);
+        EXPECT_EQ(texte(), change);
+        EXPECT_EQ(KMfigureModifiee(n), 1);
+        // Two undos: the comment goes with the second alone.
+        commande(kDefaire);
+        commande(kDefaire);
+        EXPECT_EQ(texte().find("hello"), std::string::npos);
+    }
+    std::remove(fichier.c_str());
+}
+
+// The mark follows the written text: an unchanged text applied, an object
+// redefined with its own values, the same comment applied again leave the
+// figure unmarked; a change undone back to the saved state clears the mark.
+TEST_F(UnePasParEntree, TheMarkFollowsTheTextLastSaved) {
+    struct Cas {
+        const char* quoi;
+        std::function<void()> agit;
+    };
+    const Cas cas[] = {
+        {"an unchanged text applied", [&] { appliqueEditeurInchange(); }},
+        {"an object redefined with its values", [&] { redefinitTelQuel("M"); }},
+        {"the same comment applied", [&] { appliqueCommentaire("c"); }},
+        {"a comment applied and undone",
+         [&] {
+             appliqueCommentaire("autre");
+             EXPECT_EQ(KMfigureModifiee(n), 1);
+             commande(kDefaire);
+         }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        depart();
+        KMExecuteLigneFigEtRedessine(n, "M milieu du segment [AB]");
+        appliqueCommentaire("c");
+        const std::string fichier = ::testing::TempDir() + "marque_sauvee.k3v";
+        ASSERT_EQ(KMsauveFigure(n, fichier.c_str()), 0);
+        std::remove(fichier.c_str());
+        const std::string sauve = texte();
+        c.agit();
+        EXPECT_EQ(texte(), sauve);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
     }
 }
 

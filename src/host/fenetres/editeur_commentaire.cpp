@@ -8,6 +8,7 @@
 #include "host/fenetres/palette_insertion.h"
 #include "base/texte.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
 #include "model/fenetres_figure.h"
 #include "model/messages.h"
 #include "model/registre_figures.h"
@@ -301,6 +302,8 @@ void prepareFermeture(TFenEditCom& e) {
             return;
         if (figureExiste(e.numeroFigure)) {
             TfigureKalmetra& f = *figureDeNumero(e.numeroFigure);
+            // A new comment is one undo step of its own.
+            const JugeModification juge(f);
             const bool change =
                 f.texteCommentaire ? *f.texteCommentaire != e.memo1.texte : !e.memo1.texte.empty();
             if (e.memo1.texte.empty())

@@ -8,6 +8,8 @@
 #include "base/texte.h"
 #include "host/application_texte.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
+#include "model/avis_modification.h"
 #include "model/fenetres_figure.h"
 #include "model/fichiers_texte.h"
 #include "model/messages.h"
@@ -313,8 +315,14 @@ void AppliquerClick(TFenetreEditeur& e, bool autre) {
     TZoneTexte& z = autre ? e.memoAutreTexte : e.memo;
     const uint32_t fond = f->couleurFond;
     uint16_t ligne = 0;
-    const bool ok = appliqueTexteAFigure(*f, z.texte, true, &ligne);
-    f->couleurFond = fond;
+    bool ok = false;
+    {
+        // A text that writes the figure as it was is no change, nor an undo step.
+        const SurveillanceModification surveillance(int16_t(f->numeroFigure));
+        const JugeModification juge(*f);
+        ok = appliqueTexteAFigure(*f, z.texte, true, &ligne);
+        f->couleurFond = fond;
+    }
     if (ok) {
         fenetreCommuneFermee(e.fenetre); // the mother window closes it
         return;

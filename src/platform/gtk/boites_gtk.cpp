@@ -224,7 +224,7 @@ void tientDansLEcran(GtkWidget* dialogue, gpointer) {
 ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
     const bool ouvrir = d.fichier == kDialogueOuvrir;
     GtkWidget* dialogue = gtk_file_chooser_dialog_new(
-        texteAffiche(d.titre).c_str(), GTK_WINDOW(fenetreGtkParente()),
+        texteAffiche(d.titre, d.utf8).c_str(), GTK_WINDOW(fenetreGtkParente()),
         ouvrir ? GTK_FILE_CHOOSER_ACTION_OPEN : GTK_FILE_CHOOSER_ACTION_SAVE,
         libelleGtk(libellesStandard(d.langue).annuler).c_str(), GTK_RESPONSE_CANCEL,
         libelleGtk(ouvrir ? libellesStandard(d.langue).ouvrir : libellesStandard(d.langue).enregistrer)
@@ -235,9 +235,11 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
     gtk_dialog_set_default_response(GTK_DIALOG(dialogue), GTK_RESPONSE_ACCEPT);
     if (!ouvrir) gtk_file_chooser_set_do_overwrite_confirmation(choix, TRUE);
     if (!d.repertoire.empty())
-        gtk_file_chooser_set_current_folder(choix, utf8DeWindows1252(d.repertoire).c_str());
+        gtk_file_chooser_set_current_folder(choix, d.utf8 ? d.repertoire.c_str()
+                                                          : utf8DeWindows1252(d.repertoire).c_str());
     if (!ouvrir && !d.valeurInitiale.empty())
-        gtk_file_chooser_set_current_name(choix, utf8DeWindows1252(d.valeurInitiale).c_str());
+        gtk_file_chooser_set_current_name(choix, d.utf8 ? d.valeurInitiale.c_str()
+                                                        : utf8DeWindows1252(d.valeurInitiale).c_str());
     ajouteFiltres(choix, d.filtre);
     PeriodeModale modale;
     ReponseSaisie reponse{kReponseAnnuler, {}};
@@ -250,7 +252,7 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
         // A name the library's characters cannot hold would name another
         // file ("??.k3v"): said, and the dialog stays for another name.
         if (utf8DeWindows1252(windows1252DeUtf8(nom)) == nom) {
-            reponse = {kReponseOk, windows1252DeUtf8(nom)};
+            reponse = {kReponseOk, d.utf8 ? nom : windows1252DeUtf8(nom)};
             break;
         }
         GtkWidget* refus =

@@ -12,6 +12,7 @@
 #include "host/fenetres/dialogue/expression_champ.h"
 #include "host/fenetres/rappels/choix_rappels.h"
 #include "host/fenetre_mere.h"
+#include "host/juge_modification.h"
 #include "host/fenetres/dialogue/preparation_dialogue.h"
 #include "host/menus_figure.h"
 #include "host/prototypes_menu.h"
@@ -625,6 +626,8 @@ bool valideDialogue(TFenDialog& d) {
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f) return false;
     const SurveillanceModification surveillance(d.numeroFigure);
+    // Redefining an object with the values it has changes nothing a save writes.
+    const JugeModification juge(*f);
     litChampsDialogue(d);
     for (int k = 1; k <= d.dialogue.nombreLignes && k <= kChampsDialogue; ++k) {
         std::string reponse = d.dialogue.lignes[std::size_t(k)].reponse;
