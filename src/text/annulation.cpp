@@ -201,7 +201,7 @@ bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f) {
     std::string avant = texteInstantane(copie);
     // An operation that leaves the written text as it was is no step to undo.
     if (avant == texteInstantane(f)) return false;
-    return prendInstantanePourAnnulerDuTexte(f, std::move(avant));
+    return prendInstantanePourAnnulerDuTexte(f, std::move(avant), copieInstantane(copie));
 }
 
 bool defaitFigure(TfigureKalmetra& f) {
