@@ -487,23 +487,6 @@ bool estListeDeProtection(const Edition& e) {
 
 const std::vector<ConstructionEnAttente>& constructionsEnAttente() {
     static const std::vector<ConstructionEnAttente> s = {
-        // A built-in object renamed (Rxyz, Uxyz, oxy, ox..., vec(i)...): the
-        // saved file does not open by its name, or the rename is written in
-        // a form the reader refuses.
-        {"renommage d'un objet integre", "saved file does not open; vec(k) written as k",
-         estRenommageIntegre},
-        // A display (text, number, coordinates, length, equation) made by a
-        // line stands where the reader of its position line would not put
-        // it: the save is refused, a redo fails, the text written does not
-        // read back.
-        {"affichage", "display position not the reader's; save refused", estAffichage},
-        // A redefinition through a prototype that names the object itself
-        // changes the object although the line is refused.
-        {"redefinition par prototype", "refused line changes the object", estRedefinitionParPrototype},
-        // Protection lists naming key commands or displays come back in
-        // another order (those are written in blocks of their own after the
-        // other objects): the read-back check refuses the save.
-        {"liste de protection", "list order changes on read-back; save refused", estListeDeProtection},
     };
     return s;
 }
