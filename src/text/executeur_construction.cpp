@@ -859,12 +859,12 @@ void finCommune(Script& s) {
     const int cible = L.objetCible;
     const bool existe = cible > kObjetsPredefinis && cible <= s.f.nombreObjets;
     if (s.ok() && o.nature == kNatureUniteDeLongueur && sansUniteDeLongueurAccessible(s.f)) {
-        // Objects made while the built-in unit was the only one took it
-        // silently; a line with no unit form would then need one it cannot
-        // name, and the figure's text would no longer read back.
+        // Key commands made while the built-in unit was the only one took it
+        // silently; their lines have no unit form and would then need one
+        // they cannot name: the figure's text would no longer read back.
         for (int j = kObjetsPredefinis + 1; j <= s.f.nombreObjets; ++j) {
             const TObjetFigure& a = objet(s.f, j);
-            if (j == cible || a.uniteLongueur == 0 || a.numeroPrototype != 0 ||
+            if (j == cible || a.nature != kNatureCommande || a.uniteLongueur == 0 || a.numeroPrototype != 0 ||
                 aVarianteDeConstruction(a.codeConstruction))
                 continue;
             nomErreur1() = nomObjet(s.f, j);
