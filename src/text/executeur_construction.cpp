@@ -246,6 +246,9 @@ void suite(Script& s, int code) {
     if (code != kSuite) s.e(Etape::Expression, 3, 6);
     if (code == kSuitePremiersTermes) s.e(Etape::Expression, 4, 7);
     analyseDefinitionDeSuite(s.f, s.L);
+    // A sequence line read back takes its name as its last argument: a unit
+    // written after it would not read, so a sequence that needs one is refused.
+    if (s.ok() && s.L.besoinUnite) s.signale(kErreurSuiteAvecLongueur, 1);
 }
 
 // The rule of graphs and loci of two pilots on their two numbers of points.
@@ -857,6 +860,20 @@ void finCommune(Script& s) {
     }
     const int cible = L.objetCible;
     const bool existe = cible > kObjetsPredefinis && cible <= s.f.nombreObjets;
+    if (s.ok() && o.nature == kNatureUniteDeLongueur && sansUniteDeLongueurAccessible(s.f)) {
+        // Key commands made while the built-in unit was the only one took it
+        // silently; their lines have no unit form and would then need one
+        // they cannot name: the figure's text would no longer read back.
+        for (int j = kObjetsPredefinis + 1; j <= s.f.nombreObjets; ++j) {
+            const TObjetFigure& a = objet(s.f, j);
+            if (j == cible || a.nature != kNatureCommande || a.uniteLongueur == 0 || a.numeroPrototype != 0 ||
+                aVarianteDeConstruction(a.codeConstruction))
+                continue;
+            nomErreur1() = nomObjet(s.f, j);
+            s.signale(kErreurUniteRendIlisible, 1);
+            break;
+        }
+    }
     if (s.ok() && L.codeConstruction == kPointLibreDansEspace) {
         if (existe && !objet(s.f, cible).nonDefini) {
             for (int k = 0; k < 3; ++k)

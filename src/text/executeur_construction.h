@@ -38,6 +38,11 @@ constexpr uint16_t kErreurRemplaceInutilise = 654;
 constexpr uint16_t kErreurNonReproductible = 656;
 constexpr uint16_t kErreurCoefficientsNuls = 659;
 constexpr uint16_t kErreurPilotesEgaux = 678;
+// Refusals of our own: a sequence whose first terms name a length (its
+// lines have no written form with a unit that reads back), and a first
+// length unit that an object whose line has no unit form needs.
+constexpr uint16_t kErreurSuiteAvecLongueur = 9988;
+constexpr uint16_t kErreurUniteRendIlisible = 9989;
 
 // State kept between steps and lines: the random pair (drawn anew for every
 // executed line, reused by a line that is only analysed), the argument

@@ -170,6 +170,22 @@ TEST_F(Executeur, LengthUnitIsReadAfterTheNameWhenTheFigureHasOne) {
     EXPECT_EQ(cree(c::kReelEgal, "2*AB;m;"), kErreurUniteNecessaire);
 }
 
+TEST_F(Executeur, SequencesThatNeedALengthUnitAreRefused) {
+    // A sequence line has no written form with a unit that reads back.
+    EXPECT_EQ(cree(c::kSuitePremiersTermes, "2;8;AB/2;q(n)=q(n-1)+q(n-2);q"), kErreurSuiteAvecLongueur);
+    EXPECT_EQ(cree(c::kSuitePremierTerme, "1;AB;q(n)=2*q(n-1);q"), kErreurSuiteAvecLongueur);
+    EXPECT_EQ(cree(c::kSuitePremiersTermes, "2;8;3;q(n)=q(n-1)+q(n-2);q"), 0);
+}
+
+TEST_F(Executeur, AFirstLengthUnitIsRefusedWhenALineWithoutUnitFormNeedsOne) {
+    // The key command's expression took the built-in unit silently; its line
+    // cannot name one once a second unit exists.
+    ASSERT_EQ(cree(constructionDePhrase(2178), "-3,3;a;"), 0);
+    ASSERT_EQ(cree(constructionDePhrase(2136), "a;AB/2;A;K;"), 0);
+    EXPECT_EQ(cree(c::kUniteDeLongueur, "vec(A,B);U;"), kErreurUniteRendIlisible);
+    EXPECT_EQ(nomErreur1(), "K");
+}
+
 TEST_F(Executeur, IterativeCreationChecksItsThreeLists) {
     ASSERT_EQ(cree(c::kMilieuSegment, "AB;M;"), 0);
     const int M = numero("M");

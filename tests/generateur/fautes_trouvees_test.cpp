@@ -77,10 +77,10 @@ const CasTrouve kCas[] = {
      "K11 (touche A) valeur(s) de AC/2 affect\xE9"
      "e(s) \xE0 a4\r\n",
      "un16 unit\xE9 de longueur (vecteur unitaire vec(A,C))", Route::Ligne,
-     // The second length unit makes the command's expression AC/2 need a
-     // unit, and the command's line has no form that names one: the text
-     // written stops at that line ("... de pr\xE9ciser l'unit\xE9 de longueur").
-     "open: a command's expression that a second unit makes ambiguous has no written form"},
+     // The second length unit would make the command's expression AC/2 need
+     // a unit, and the command's line has no form that names one: the unit
+     // is refused and the figure stays as it was.
+     nullptr, true},
     // A list line refused at its second name keeps what it did for the
     // first: the line is refused and yet a is steered in a loop.
     {"ListLineRefusedAtItsSecondName",
@@ -88,9 +88,9 @@ const CasTrouve kCas[] = {
      "el libre de [-2,-1]\r\nb entier libre\r\n",
      "Pilotage en boucle pour: a, b", Route::Ligne,
      "open: a list line refused part way keeps the items before the one refused", true},
-    // A sequence whose first terms name a length is written with its unit,
+    // A sequence whose first terms name a length was written with its unit,
     // and the reader takes no sequence line with a unit ("Le nom d'une suite
-    // est limit\xE9 \xE0 un caract\xE8re").
+    // est limit\xE9 \xE0 un caract\xE8re"): such a sequence is refused.
     {"SequenceWithALengthInItsFirstTerms",
      "A point de coordonn\xE9"
      "es (0,0,0) dans le rep\xE8re Rxyz\r\nB point de coordonn\xE9"
@@ -98,7 +98,21 @@ const CasTrouve kCas[] = {
      "le rep\xE8re Rxyz\r\n",
      "q suite d\xE9"
      "finie \xE0 partir de 2 par q(n)=q(n-1)+q(n-2) et les premiers termes 8 et AB/2",
-     Route::Ligne, "open: the unit forms of the sequence lines do not read back"},
+     Route::Ligne, nullptr, true},
+    // With a single first term the unit form even wrote a literal "#6".
+    {"SequenceWithALengthAsItsFirstTerm",
+     "A point de coordonn\xE9"
+     "es (0,0,0) dans le rep\xE8re Rxyz\r\nB point de coordonn\xE9"
+     "es (4,0,0) dans "
+     "le rep\xE8re Rxyz\r\n",
+     "q suite d\xE9"
+     "finie \xE0 partir de 1 par q(n)=2*q(n-1) et le premier terme AB",
+     Route::Ligne, nullptr, true},
+    // A sequence without a length is still taken and reads back.
+    {"SequenceWithoutALength", kTroisPoints,
+     "q suite d\xE9"
+     "finie \xE0 partir de 2 par q(n)=q(n-1)+q(n-2) et les premiers termes 8 et 3",
+     Route::Ligne, nullptr},
 };
 
 void PrintTo(const CasTrouve& c, std::ostream* o) {

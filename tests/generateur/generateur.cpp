@@ -495,17 +495,6 @@ const std::vector<ConstructionEnAttente>& constructionsEnAttente() {
 // in fautes_trouvees_test.cpp): not drawn either, so that the fixed-seed run
 // stays a check of everything else. Remove an entry with its fix.
 namespace {
-bool estSuiteAPremiersTermesLongueurs(const Edition& e) {
-    if (e.phrase < 2181 || e.phrase > 2186 || e.arguments.size() < 3) return false;
-    for (std::size_t k = 1; k <= 2; ++k)
-        if (e.arguments[k].find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") !=
-            std::string::npos)
-            return true;
-    return false;
-}
-bool estAffectationParCommande(const Edition& e) {
-    return e.phrase == 2136;
-}
 bool estListeDePilotage(const Edition& e) {
     return (e.phrase == 2217 || e.phrase == 2211) && !e.arguments.empty() &&
            e.arguments[0].find(',') != std::string::npos;
@@ -514,10 +503,6 @@ bool estListeDePilotage(const Edition& e) {
 
 const std::vector<ConstructionEnAttente>& fautesOuvertes() {
     static const std::vector<ConstructionEnAttente> s = {
-        {"suite a premiers termes longueurs", "its unit form does not read back",
-         estSuiteAPremiersTermesLongueurs},
-        {"affectation par commande", "a second length unit makes its expression unreadable",
-         estAffectationParCommande},
         {"liste de pilotage", "refused part way, it keeps the names before", estListeDePilotage},
     };
     return s;
