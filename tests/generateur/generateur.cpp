@@ -466,28 +466,13 @@ const std::vector<Omission>& phrasesOmises() {
 // ---------------------------------------------------------------------------
 // Constructions en attente.
 //
-// Constructs that fail today only because of faults being mended on other
-// branches. The generator does not draw them while they are listed; once the
-// fixes are in, empty an entry and run the long command (tests/README.md):
-// what it then finds is a fault of its own.
-namespace {
-bool estRenommageIntegre(const Edition& e) {
-    return e.renommeIntegre;
-}
-bool estAffichage(const Edition& e) {
-    return e.phrase == 2000 || (e.phrase >= 2191 && e.phrase <= 2194);
-}
-bool estRedefinitionParPrototype(const Edition& e) {
-    return e.prototype && e.redefinition;
-}
-bool estListeDeProtection(const Edition& e) {
-    return e.phrase == 2213 || e.phrase == 2212 || e.phrase == 2258 || e.phrase == 2257;
-}
-} // namespace
+// Constructs that fail for a fault known and being mended, each with the
+// fault it shows. The generator does not draw them while they are listed;
+// once the fix is in, remove the entry and run the long command
+// (tests/generateur/README.md). Empty: every construct is drawn.
 
 const std::vector<ConstructionEnAttente>& constructionsEnAttente() {
-    static const std::vector<ConstructionEnAttente> s = {
-    };
+    static const std::vector<ConstructionEnAttente> s = {};
     return s;
 }
 
