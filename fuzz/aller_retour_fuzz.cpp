@@ -3,8 +3,10 @@
 // fails leaves the first figure as it was (its objects and its written
 // text). No written line passes the reader's 250 characters, the written
 // text reads without a failing line, and the second reading must give the
-// figure the first gave: the same objects (name, kind, defined or not and
-// why, values) and, written again, the same text. The same holds for the
+// figure the first gave: the same objects, matched by name (name, kind,
+// defined or not and why, values) and, written again, the same text. A
+// figure that the save refuses as documented (a line or block that no form
+// fits) is not written back. The same holds for the
 // figure written with each of the three languages applied: each text has no
 // line over 250 characters, reads back into the same figure and is written
 // again the same; and a text that a save would write opens by its file name
@@ -14,7 +16,9 @@
 #include <cstddef>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "hote_fuzz.h"
 #include "model/figure.h"
@@ -22,7 +26,9 @@
 #include "model/table_figures.h"
 #include "phrases/phrase.h"
 #include "sibling/table_partagee.h"
+#include "text/ecriture_figure.h"
 #include "text/langue_texte.h"
+#include "text/prototypes_texte.h"
 
 namespace {
 
@@ -36,33 +42,56 @@ const char* const kDepart = "Figure Kalmetra\r\n"
                             "S segment [AP]\r\n"
                             "Fin de la figure\r\n";
 
-// The objects of figure numero, one line each: name, kind, reason undefined.
+// The objects of figure numero, one line each: name, kind, reason undefined,
+// in the order of their names. The writer puts key commands and text
+// displays in their own blocks after the other objects, so a reading gives
+// them back after those: objects are matched by name, not by place.
 std::string signature(int16_t numero) {
-    std::string s;
+    std::vector<std::string> lignes;
     const int32_t n = KMNombreObjets(numero);
-    for (int32_t k = 1; k <= n; ++k) {
-        s += fuzz::texteDuBloc(KMNomObjetDeNumero(numero, k));
-        s += ' ' + std::to_string(KMNatureObjet(numero, k));
-        s += ' ' + std::to_string(KMRaisonObjetNonDefini(numero, k)) + '\n';
-    }
+    for (int32_t k = 1; k <= n; ++k)
+        lignes.push_back(fuzz::texteDuBloc(KMNomObjetDeNumero(numero, k)) + ' ' +
+                         std::to_string(KMNatureObjet(numero, k)) + ' ' +
+                         std::to_string(KMRaisonObjetNonDefini(numero, k)));
+    std::sort(lignes.begin(), lignes.end());
+    std::string s;
+    for (const std::string& l : lignes)
+        s += l + '\n';
     return s;
 }
 
-// The first object of a whose values differ from those of the same object
-// of b (the written text keeps 11 significant digits, and what is computed
-// from a value read back may move a little further), or 0.
-int valeursDifferentes(const TfigureKalmetra& a, const TfigureKalmetra& b) {
-    for (int k = kObjetsPredefinis + 1; k <= a.nombreObjets && k <= b.nombreObjets; ++k) {
-        const TObjetFigure &oa = objet(a, k), &ob = objet(b, k);
+// The first object of figure 1 whose values differ from those of the object
+// of the same name in figure 2 (the written text keeps 11 significant
+// digits, and what is computed from a value read back may move a little
+// further), or 0.
+int valeursDifferentes() {
+    const TfigureKalmetra &a = *figureDeNumero(1), &b = *figureDeNumero(2);
+    std::map<std::string, int> rangsB;
+    for (int k = kObjetsPredefinis + 1; k <= b.nombreObjets; ++k)
+        rangsB[fuzz::texteDuBloc(KMNomObjetDeNumero(2, k))] = k;
+    for (int k = kObjetsPredefinis + 1; k <= a.nombreObjets; ++k) {
+        const auto r = rangsB.find(fuzz::texteDuBloc(KMNomObjetDeNumero(1, k)));
+        if (r == rangsB.end()) return k;
+        const TObjetFigure &oa = objet(a, k), &ob = objet(b, r->second);
         if (oa.nonDefini || ob.nonDefini) continue;
         if (oa.nombreValeurs != ob.nombreValeurs) return k;
         for (int i = 1; i <= oa.nombreValeurs; ++i) {
-            const double va = valeurObjet(a, k, i), vb = valeurObjet(b, k, i);
+            const double va = valeurObjet(a, k, i), vb = valeurObjet(b, r->second, i);
             if (std::isnan(va) && std::isnan(vb)) continue;
             if (!(std::fabs(va - vb) <= 1e-4 * (1 + std::fabs(va)))) return k;
         }
     }
     return 0;
+}
+
+// True when figure 1 has a line or a construction block that no written
+// form keeps within the reader's limits, as the README documents (rename
+// lines that lengthened a long sentence, a block read just under 5,000
+// characters written longer): a save refuses it with EBADMSG naming it, and
+// its written text is not expected to read back.
+bool refusDocumente() {
+    const TfigureKalmetra& f = *figureDeNumero(1);
+    return objetAuxLignesIllisibles(f) != 0 || prototypeAuBlocIllisible(f) != nullptr;
 }
 
 // Applies langue as the applied and the asked-for language, as the
@@ -103,7 +132,7 @@ void relisDansFigure2(const std::string& texte, const std::string& ecrit, const 
 
     if (premiere != seconde) fuzz::echec("the written text reads as another figure", premiere, seconde);
     if (ecrit != reecrit) fuzz::echec("the written text is written otherwise", ecrit, reecrit);
-    if (const int k = valeursDifferentes(*figureDeNumero(1), *figureDeNumero(2)))
+    if (const int k = valeursDifferentes())
         fuzz::echec(("the values of object " + std::to_string(k) + " differ once read back").c_str(), ecrit,
                     reecrit);
 }
@@ -156,10 +185,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     // The text as written with French applied, then written with English
     // and German applied; French is applied again at the end, so that each
     // input starts from the same state.
-    relisDansFigure2(texte, ecrit, premiere);
-    ouvreCommeFichier(texte, ecrit);
+    if (!refusDocumente()) {
+        relisDansFigure2(texte, ecrit, premiere);
+        ouvreCommeFichier(texte, ecrit);
+    }
     for (const uint16_t langue : {2, 3}) {
         appliqueLangue(langue);
+        if (refusDocumente()) continue;
         const std::string enLangue = fuzz::texteDeFigure(1);
         relisDansFigure2(texte, enLangue, premiere);
         ouvreCommeFichier(texte, enLangue);
