@@ -440,6 +440,20 @@ std::string definitionObjetEnTexte(const TfigureKalmetra& f, int i) {
     return objet(f, i).codeConstruction == construction::kAffichageTexte ? demasqueOctets255(ligne) : ligne;
 }
 
+std::string reponsePhraseDeCreation(const TfigureKalmetra& f, int i) {
+    if (i >= 1 && i <= kObjetsPredefinis) return definitionObjetEnTexte(f, i);
+    if (objet(f, i).numeroPrototype != 0) return definitionObjetEnTexte(f, i);
+    // A query is read by a person or a host, not by the figure reader: the
+    // sentence stands whenever it fits a line record, and only a longer one
+    // falls back to the form the writer would write.
+    bool boucle = false;
+    const std::string parametres = phraseDefinitionObjet(f, i, std::string::npos, false, false, boucle);
+    const std::string phrase = phraseAvecParametres(phraseDeDefinition(f, i), parametres);
+    if (phrase.size() > kLongueurLigneReponse) return definitionObjetEnTexte(f, i);
+    const std::string ligne = "\r\n" + phrase;
+    return objet(f, i).codeConstruction == construction::kAffichageTexte ? demasqueOctets255(ligne) : ligne;
+}
+
 std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i) {
     if (i >= 1 && i <= kObjetsPredefinis) return phrasePredefinie(f, i, false).size();
     // The writer cuts the parameters at 255 characters: a line so cut would

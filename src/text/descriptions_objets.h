@@ -29,6 +29,13 @@ std::string definitionObjetPourRappel(const TfigureKalmetra& f, int i);
 // model/services_texte.h; ligneDefinitionObjet is the same line without
 // CR LF, the built-in sentence for objects 1 to 13.
 
+// The longest sentence a query answers with in words (a line record).
+constexpr std::size_t kLongueurLigneReponse = 255;
+// The answer to a query for the sentence of object i: CR LF and the
+// sentence in words when it has at most 255 characters, whether or not the
+// figure reader would take it back; a longer one as the writer writes it.
+std::string reponsePhraseDeCreation(const TfigureKalmetra& f, int i);
+
 // The length of the sentence line of object i (without CR LF) as the
 // writer writes it, coded where it codes it; a sentence whose operands alone
 // pass 255 characters (which the writer would cut) gives their length.

@@ -21,6 +21,7 @@
 #include "phrases/phrase.h"
 #include "text/affectation_libres.h"
 #include "text/attributs_dessin.h"
+#include "text/descriptions_objets.h"
 #include "text/execution_creation.h"
 #include "text/execution_ligne.h"
 #include "text/ligne_creation.h"
@@ -535,10 +536,10 @@ void executeLigneDeRequete(TfigureKalmetra& f, TLigneFigure& l) {
             break;
         }
         if (l.codeLigne == 2314) {
-            f.listeReponses = definitionObjetEnTexte(f, n);
+            f.listeReponses = reponsePhraseDeCreation(f, n);
         } else {
             for (int i = n + 1; i <= f.nombreObjets; ++i)
-                f.listeReponses += definitionObjetEnTexte(f, i) + "\r\n";
+                f.listeReponses += reponsePhraseDeCreation(f, i) + "\r\n";
         }
         break;
     }
