@@ -60,15 +60,18 @@ JugeModification::~JugeModification() {
     if (!actif_) return;
     TfigureKalmetra* f = figureOuRien(numero_);
     if (!f) return; // the input closed the figure
-    const std::string apres = texteDeFigurePourAnnuler(*f);
     if (f->etatGlisser) {
-        // A drag goes on: the text at its press waits for its release.
-        e.gesteDebut[k] = avant_;
+        // A drag goes on: the text at its press waits for its release, and
+        // the text is not written at each move of the pointer (a drag step
+        // must stay cheap); the release judges the whole drag.
+        e.gesteDebut[k] = std::move(avant_);
         e.gesteCopie[k] = std::move(copie_);
         e.gestePlacements[k] = placements_;
-    } else if (apres != avant_ && etatAnnulation().placements == placements_) {
-        prendInstantanePourAnnulerDuTexte(*f, avant_, std::move(copie_));
+        return;
     }
+    const std::string apres = texteDeFigurePourAnnuler(*f);
+    if (apres != avant_ && etatAnnulation().placements == placements_)
+        prendInstantanePourAnnulerDuTexte(*f, avant_, std::move(copie_));
     const uint8_t juge =
         e.reference[k] ? (apres != *e.reference[k] ? 1 : 0) : (apres != avant_ ? 1 : f->modifiee);
     if (f->modifiee == juge) return;
