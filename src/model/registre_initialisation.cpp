@@ -213,12 +213,7 @@ void initialiseFigure(TfigureKalmetra& f) {
     f.objetFenetre.reset();
     f.entierHote = 0;
 
-    f.octetImpression = 0;
-    f.texteImpression = "CF";
-    f.valeurImpression = 0;
-    f.octetCopie = 0;
-    f.texteCopie = "CF";
-    f.valeurCopie = 0;
+    // The print and copy settings take their defaults in the reset below.
     f.tourneVersPlanIsole = 1;
     f.menuContextuelConstruit = 0;
 
