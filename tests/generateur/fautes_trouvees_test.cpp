@@ -26,33 +26,29 @@ const char* const kTroisPoints = "A point de coordonn\xE9"
                                  "es (0,3,2) dans le rep\xE8re Rxyz\r\n"
                                  "p plan (ABC)\r\n";
 
+// A row that types one line on the three points and their plane, mended
+// and taken.
+constexpr CasTrouve surTroisPoints(const char* nom, const char* ligne) {
+    return {nom, kTroisPoints, ligne, Route::Ligne, nullptr};
+}
+
 // Settings that a text gives by lines of their own kept their values when
 // an undo read the figure's former text (which has no such line) back into
 // it: the undo gave back another figure.
 const CasTrouve kCas[] = {
-    {"PrintingSettingsUndone", kTroisPoints,
-     "Param\xE8tres d'impression : couleur, largeur de l'image \xE9gale \xE0 6 mm", Route::Ligne, nullptr},
-    {"AdjustedCopySettingsUndone", kTroisPoints,
-     "Param\xE8tres de copie ajust\xE9"
-     "e : noir et blanc, largeur de l'image \xE9gale \xE0 3 mm",
-     Route::Ligne, nullptr},
-    {"FrontPlaneKeptUndone", kTroisPoints, "Plan de face maintenu de face", Route::Ligne, nullptr},
-    {"InvalidObjectsForbiddenUndone", kTroisPoints,
-     "Interdire la cr\xE9"
-     "ation des objets non valides",
-     Route::Ligne, nullptr},
-    {"InvalidObjectsAllowedUndone", kTroisPoints,
-     "Autoriser la cr\xE9"
-     "ation des objets non valides",
-     Route::Ligne, nullptr},
-    {"DefaultFrontPlaneUndone", kTroisPoints,
-     "Plan de face par d\xE9"
-     "faut: p en 5 \xE9tapes",
-     Route::Ligne, nullptr},
-    {"DefaultIsolatedPlaneUndone", kTroisPoints,
-     "Plan p isol\xE9 par d\xE9"
-     "faut",
-     Route::Ligne, nullptr},
+    surTroisPoints("PrintingSettingsUndone",
+                   "Param\xE8tres d'impression : couleur, largeur de l'image \xE9gale \xE0 6 mm"),
+    surTroisPoints("AdjustedCopySettingsUndone", "Param\xE8tres de copie ajust\xE9"
+                                                 "e : noir et blanc, largeur de l'image \xE9gale \xE0 3 mm"),
+    surTroisPoints("FrontPlaneKeptUndone", "Plan de face maintenu de face"),
+    surTroisPoints("InvalidObjectsForbiddenUndone", "Interdire la cr\xE9"
+                                                    "ation des objets non valides"),
+    surTroisPoints("InvalidObjectsAllowedUndone", "Autoriser la cr\xE9"
+                                                  "ation des objets non valides"),
+    surTroisPoints("DefaultFrontPlaneUndone", "Plan de face par d\xE9"
+                                              "faut: p en 5 \xE9tapes"),
+    surTroisPoints("DefaultIsolatedPlaneUndone", "Plan p isol\xE9 par d\xE9"
+                                                 "faut"),
     {"SettingsOfAReplacingTextUndone", kTroisPoints,
      "Param\xE8tres d'impression : couleur, largeur de l'image \xE9gale \xE0 6 mm\r\nPlan de face maintenu "
      "de "
@@ -109,10 +105,9 @@ const CasTrouve kCas[] = {
      "finie \xE0 partir de 1 par q(n)=2*q(n-1) et le premier terme AB",
      Route::Ligne, nullptr, true},
     // A sequence without a length is still taken and reads back.
-    {"SequenceWithoutALength", kTroisPoints,
-     "q suite d\xE9"
-     "finie \xE0 partir de 2 par q(n)=q(n-1)+q(n-2) et les premiers termes 8 et 3",
-     Route::Ligne, nullptr},
+    surTroisPoints("SequenceWithoutALength",
+                   "q suite d\xE9"
+                   "finie \xE0 partir de 2 par q(n)=q(n-1)+q(n-2) et les premiers termes 8 et 3"),
 };
 
 void PrintTo(const CasTrouve& c, std::ostream* o) {

@@ -89,6 +89,16 @@ class FinsModification : public BancSouris {
         ASSERT_GE(ligneDe(nom), 0) << nom;
         envoie(choixRappels()->fenetre, p::WM_COMMAND, kTagRappelsClic, ligneDe(nom));
     }
+    // The midpoint M of [AB] made in the construction dialog (command 15):
+    // the segment typed, then the name, applied by Return.
+    void milieuParDialogue() {
+        commande(15);
+        for (char c : std::string("AB"))
+            p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t(c), 0);
+        envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_DOWN);
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t('M'), 0);
+        envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
+    }
     void attendInchangee() {
         EXPECT_EQ(KMfigureModifiee(n), 0);
         EXPECT_TRUE(avisRecus.empty()) << avisRecus.size();
@@ -189,15 +199,7 @@ TEST_F(FinsModification, AChangeMadeInAWindowOrByADragMarksTheFigureAndTellsTheH
         std::function<bool()> fait;
     };
     const Cas cas[] = {
-        {"dialog applied", true,
-         [&] {
-             commande(15); // the midpoint of a segment
-             for (char c : std::string("AB"))
-                 p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t(c), 0);
-             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_DOWN);
-             p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t('M'), 0);
-             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
-         },
+        {"dialog applied", true, [&] { milieuParDialogue(); },
          [&] { return numero("M") > 0 && annexeOuverte() == 0; }},
         {"text applied by the editor", true,
          [&] {
@@ -311,15 +313,7 @@ TEST_F(UnePasParEntree, OneUndoTakesBackTheLastInputAlone) {
              relache(e.x + 15, e.y + 12);
              p::distribueJusquAuRepos();
          }},
-        {"a dialog applied",
-         [&] {
-             commande(15); // the midpoint of a segment
-             for (char c : std::string("AB"))
-                 p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t(c), 0);
-             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_DOWN);
-             p::envoieMessage(fenetreDialogue()->fenetre, p::WM_CHAR, uint8_t('M'), 0);
-             envoie(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN);
-         }},
+        {"a dialog applied", [&] { milieuParDialogue(); }},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/erreur.h"
 #include "figure_essai.h"
 #include "model/constructions_codes.h"
 #include "model/figure.h"
@@ -80,6 +81,64 @@ inline double valeurPlan(const TPlanOriente& q, const Tvecteur3& v) {
     return q.a * v.x + q.b * v.y + q.c * v.z + q.d;
 }
 
+// Newell's normal of a face's cycle: the face's normal, twice its area long.
+inline Tvecteur3 normaleNewell(const TPolyedre& p, const TFace& F) {
+    Tvecteur3 n{};
+    for (int k = 1; k <= F.nombreSommets; ++k) {
+        const Tvecteur3& A = p.sommets[F.cycle[k]];
+        const Tvecteur3& B = p.sommets[F.cycle[k + 1]];
+        n.x += (A.y - B.y) * (A.z + B.z);
+        n.y += (A.z - B.z) * (A.x + B.x);
+        n.z += (A.x - B.x) * (A.y + B.y);
+    }
+    return n;
+}
+
+// The volume enclosed by the faces, each cut into a fan of triangles
+// (divergence theorem).
+inline double volumeDesFaces(const TPolyedre& p) {
+    double v = 0;
+    for (int f = 1; f <= p.nombreFaces; ++f) {
+        const TFace& F = p.faces[f];
+        const Tvecteur3& a = p.sommets[F.cycle[1]];
+        for (int k = 2; k < F.nombreSommets; ++k) {
+            const Tvecteur3& b = p.sommets[F.cycle[k]];
+            const Tvecteur3& d = p.sommets[F.cycle[k + 1]];
+            v += (a.x * (b.y * d.z - b.z * d.y) + a.y * (b.z * d.x - b.x * d.z) +
+                  a.z * (b.x * d.y - b.y * d.x)) /
+                 6;
+        }
+    }
+    return v;
+}
+
+// A hull computed from a list of points, as a user's vertex list or not, in
+// space or in a plane. An internal error is what the caller would turn into
+// "Un calcul est impossible.": reported here as a failure, and the object
+// left undefined with reason 0.
+struct EnveloppeCalculee {
+    std::unique_ptr<TPolyedre> p = std::make_unique<TPolyedre>();
+    uint8_t nonDefini = 0;
+    uint16_t raison = 0;
+};
+inline EnveloppeCalculee calculeEnveloppe(const std::vector<Tvecteur3>& points, bool donneParSommets,
+                                          bool polygone) {
+    EnveloppeCalculee r;
+    remplit(*r.p, points);
+    r.p->donneParSommets = donneParSommets ? 1 : 0;
+    r.p->polygone = polygone ? 1 : 0;
+    try {
+        if (polygone)
+            enveloppeConvexePlane(*r.p, r.nonDefini, r.raison);
+        else
+            enveloppeConvexe3D(*r.p, r.nonDefini, r.raison);
+    } catch (const ErreurInterne& e) {
+        ADD_FAILURE() << e.what();
+        r.nonDefini = 1;
+    }
+    return r;
+}
+
 // Euler's formula, every edge once with two distinct faces that hold it as a
 // side, every face's corners on its plane and turning counter-clockwise round
 // its unit outward normal, every given point inside or on the hull.
@@ -111,16 +170,10 @@ inline void verifieEnveloppe(const TPolyedre& p, const std::vector<Tvecteur3>& p
         EXPECT_GE(fa.nombreSommets, 3);
         EXPECT_EQ(fa.cycle[fa.nombreSommets + 1], fa.cycle[1]);
         EXPECT_NEAR(std::hypot(fa.plan.a, fa.plan.b, fa.plan.c), 1, 1e-9);
-        Tvecteur3 n{};
-        for (int k = 1; k <= fa.nombreSommets; ++k) {
-            const Tvecteur3& A = p.sommets[fa.cycle[k]];
-            const Tvecteur3& B = p.sommets[fa.cycle[k + 1]];
-            EXPECT_NEAR(valeurPlan(fa.plan, A), 0, 1e-6);
-            n.x += (A.y - B.y) * (A.z + B.z);
-            n.y += (A.z - B.z) * (A.x + B.x);
-            n.z += (A.x - B.x) * (A.y + B.y);
-        }
+        for (int k = 1; k <= fa.nombreSommets; ++k)
+            EXPECT_NEAR(valeurPlan(fa.plan, p.sommets[fa.cycle[k]]), 0, 1e-6);
         // Newell's normal of the cycle points the way of the face normal.
+        const Tvecteur3 n = normaleNewell(p, fa);
         EXPECT_GT(n.x * fa.plan.a + n.y * fa.plan.b + n.z * fa.plan.c, 0) << "face " << f;
         // Outward: the centre of gravity of the vertices lies behind.
         Tvecteur3 g{};

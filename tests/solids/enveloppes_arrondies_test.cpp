@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <random>
 
-#include "base/erreur.h"
 #include "model/solides/mesures_solides.h"
 #include "model/solides/orientation_exacte.h"
 
@@ -16,23 +15,6 @@ using namespace km32::essais;
 namespace {
 
 namespace c = construction;
-
-// The volume enclosed by the faces, each cut into a fan of triangles.
-double volumeDesFaces(const TPolyedre& p) {
-    double v = 0;
-    for (int f = 1; f <= p.nombreFaces; ++f) {
-        const TFace& F = p.faces[f];
-        const Tvecteur3& a = p.sommets[F.cycle[1]];
-        for (int k = 2; k < F.nombreSommets; ++k) {
-            const Tvecteur3& b = p.sommets[F.cycle[k]];
-            const Tvecteur3& d = p.sommets[F.cycle[k + 1]];
-            v += (a.x * (b.y * d.z - b.z * d.y) + a.y * (b.z * d.x - b.x * d.z) +
-                  a.z * (b.x * d.y - b.y * d.x)) /
-                 6;
-        }
-    }
-    return v;
-}
 
 // A solid with lattice corners, the lattice points in it (a whole-number
 // test, so that the points on its faces and edges are there too) and its
@@ -110,26 +92,6 @@ std::vector<Tvecteur3> bouge(std::vector<Tvecteur3> points, std::mt19937& alea) 
     return points;
 }
 
-struct Resultat {
-    std::unique_ptr<TPolyedre> p = std::make_unique<TPolyedre>();
-    uint8_t nonDefini = 0;
-    uint16_t raison = 0;
-};
-// An internal error is what the caller would turn into "Un calcul est
-// impossible.": reported here as the object left undefined with reason 0.
-Resultat enveloppe(const std::vector<Tvecteur3>& points, bool donneParSommets) {
-    Resultat r;
-    remplit(*r.p, points);
-    r.p->donneParSommets = donneParSommets ? 1 : 0;
-    try {
-        enveloppeConvexe3D(*r.p, r.nonDefini, r.raison);
-    } catch (const ErreurInterne& e) {
-        ADD_FAILURE() << e.what();
-        r.nonDefini = 1;
-    }
-    return r;
-}
-
 TEST(EnveloppeArrondie, LatticeSolidsMovedWithinTheToleranceKeepAClosedHullAndTheirVolume) {
     std::mt19937 alea(5000);
     for (int essai = 0; essai < 1500; ++essai) {
@@ -145,7 +107,7 @@ TEST(EnveloppeArrondie, LatticeSolidsMovedWithinTheToleranceKeepAClosedHullAndTh
             const std::vector<Tvecteur3> donnes = bouge(liste ? s.coins : points, alea);
             SCOPED_TRACE(::testing::Message()
                          << "trial " << essai << (liste ? " corners" : " lattice points"));
-            Resultat r = enveloppe(donnes, liste);
+            EnveloppeCalculee r = calculeEnveloppe(donnes, liste, false);
             ASSERT_EQ(r.nonDefini, 0) << r.raison;
             verifieEnveloppe(*r.p, donnes);
             // Each point within 8.7e-7 of the solid and each face within
@@ -158,20 +120,6 @@ TEST(EnveloppeArrondie, LatticeSolidsMovedWithinTheToleranceKeepAClosedHullAndTh
             if (::testing::Test::HasFailure()) return;
         }
     }
-}
-
-// The area of face 1 of a polygon record, from Newell's normal of its cycle.
-double aireDuPolygone(const TPolyedre& p) {
-    const TFace& F = p.faces[1];
-    Tvecteur3 n{};
-    for (int k = 1; k <= F.nombreSommets; ++k) {
-        const Tvecteur3& A = p.sommets[F.cycle[k]];
-        const Tvecteur3& B = p.sommets[F.cycle[k + 1]];
-        n.x += (A.y - B.y) * (A.z + B.z);
-        n.y += (A.z - B.z) * (A.x + B.x);
-        n.z += (A.x - B.x) * (A.y + B.y);
-    }
-    return std::hypot(n.x, n.y, n.z) / 2;
 }
 
 // Lattice polygons of a tilted plane (a rectangle or a right triangle in
@@ -207,28 +155,21 @@ TEST(EnveloppeArrondie, LatticePolygonsMovedWithinTheToleranceKeepTheirArea) {
             }
             SCOPED_TRACE(::testing::Message()
                          << "trial " << essai << (liste ? " corners" : " lattice points"));
-            auto p = std::make_unique<TPolyedre>();
-            remplit(*p, donnes);
-            p->polygone = 1;
-            p->donneParSommets = liste ? 1 : 0;
-            uint8_t nonDefini = 0;
-            uint16_t raison = 0;
-            try {
-                enveloppeConvexePlane(*p, nonDefini, raison);
-            } catch (const ErreurInterne& e) {
-                FAIL() << e.what();
-            }
-            ASSERT_EQ(nonDefini, 0) << raison;
-            const TFace& F = p->faces[1];
-            EXPECT_EQ(p->nombreAretes, F.nombreSommets);
+            const EnveloppeCalculee r = calculeEnveloppe(donnes, liste, true);
+            ASSERT_EQ(r.nonDefini, 0) << r.raison;
+            const TPolyedre& p = *r.p;
+            const TFace& F = p.faces[1];
+            EXPECT_EQ(p.nombreAretes, F.nombreSommets);
             if (liste) {
-                EXPECT_EQ(p->nombreSommets, int(coins.size()));
+                EXPECT_EQ(p.nombreSommets, int(coins.size()));
             }
-            EXPECT_NEAR(aireDuPolygone(*p), aire, 1e-5);
+            // Its area from Newell's normal of the cycle.
+            const Tvecteur3 n = normaleNewell(p, F);
+            EXPECT_NEAR(std::hypot(n.x, n.y, n.z) / 2, aire, 1e-5);
             for (const Tvecteur3& q : donnes) {
                 EXPECT_NEAR(valeurPlan(F.plan, q), 0, 1e-6);
                 for (int e = 1; e <= F.nombreSommets; ++e)
-                    EXPECT_LE(valeurPlan(p->faces[2 + e].plan, q), 1e-6) << "side " << e;
+                    EXPECT_LE(valeurPlan(p.faces[2 + e].plan, q), 1e-6) << "side " << e;
             }
             if (::testing::Test::HasFailure()) return;
         }

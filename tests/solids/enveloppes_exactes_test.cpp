@@ -10,8 +10,6 @@
 #include <set>
 #include <random>
 
-#include "base/erreur.h"
-
 using namespace km32;
 using namespace km32::essais;
 
@@ -146,25 +144,10 @@ HullExacte hullExacte(const std::vector<Tvecteur3>& points) {
 // theorem) and its area (Newell's normal of each face's cycle).
 HullExacte mesures(const TPolyedre& p) {
     HullExacte m;
+    m.volume = volumeDesFaces(p);
     for (int f = 1; f <= p.nombreFaces; ++f) {
-        const TFace& F = p.faces[f];
-        Tvecteur3 n{};
-        for (int k = 1; k <= F.nombreSommets; ++k) {
-            const Tvecteur3& A = p.sommets[F.cycle[k]];
-            const Tvecteur3& B = p.sommets[F.cycle[k + 1]];
-            n.x += (A.y - B.y) * (A.z + B.z);
-            n.y += (A.z - B.z) * (A.x + B.x);
-            n.z += (A.x - B.x) * (A.y + B.y);
-        }
+        const Tvecteur3 n = normaleNewell(p, p.faces[f]);
         m.aire += std::hypot(n.x, n.y, n.z) / 2;
-        const Tvecteur3& a = p.sommets[F.cycle[1]];
-        for (int k = 2; k < F.nombreSommets; ++k) {
-            const Tvecteur3& b = p.sommets[F.cycle[k]];
-            const Tvecteur3& d = p.sommets[F.cycle[k + 1]];
-            m.volume += (a.x * (b.y * d.z - b.z * d.y) + a.y * (b.z * d.x - b.x * d.z) +
-                         a.z * (b.x * d.y - b.y * d.x)) /
-                        6;
-        }
     }
     return m;
 }
@@ -198,28 +181,6 @@ void verifieFacesConvexes(const TPolyedre& p, int faces) {
             EXPECT_LE(rentrant, kEps * l) << "face " << f << " corner " << k;
         }
     }
-}
-
-struct Resultat {
-    std::unique_ptr<TPolyedre> p = std::make_unique<TPolyedre>();
-    uint8_t nonDefini = 0;
-    uint16_t raison = 0;
-};
-Resultat enveloppe(const std::vector<Tvecteur3>& points, bool donneParSommets, bool polygone) {
-    Resultat r;
-    remplit(*r.p, points);
-    r.p->donneParSommets = donneParSommets ? 1 : 0;
-    r.p->polygone = polygone ? 1 : 0;
-    try {
-        if (polygone)
-            enveloppeConvexePlane(*r.p, r.nonDefini, r.raison);
-        else
-            enveloppeConvexe3D(*r.p, r.nonDefini, r.raison);
-    } catch (const ErreurInterne& e) {
-        ADD_FAILURE() << e.what();
-        r.nonDefini = 1;
-    }
-    return r;
 }
 
 // The same hull: same corners, same cycles.
@@ -337,7 +298,7 @@ TEST(EnveloppeExacte, SpaceHullsOfPointsNearTheToleranceMatchTheExactHull) {
         const std::vector<Tvecteur3> points = pointsAutour(s, essai % 2 ? 40 : 10, alea);
         SCOPED_TRACE(::testing::Message() << "trial " << essai << ", " << points.size() << " points");
         const HullExacte exacte = hullExacte(points);
-        Resultat r = enveloppe(points, false, false);
+        EnveloppeCalculee r = calculeEnveloppe(points, false, false);
         ASSERT_EQ(r.nonDefini, 0) << r.raison;
         verifieEnveloppe(*r.p, points);
         verifieFacesConvexes(*r.p, r.p->nombreFaces);
@@ -348,7 +309,7 @@ TEST(EnveloppeExacte, SpaceHullsOfPointsNearTheToleranceMatchTheExactHull) {
         EXPECT_NEAR(m.aire, exacte.aire, kEps * (exacte.aire + 2 * longueurDesAretes(*r.p)));
         // The same points given as a user's vertex list: the same solid when
         // the hull kept them all, refused otherwise.
-        Resultat u = enveloppe(points, true, false);
+        EnveloppeCalculee u = calculeEnveloppe(points, true, false);
         if (r.p->nombreSommets == int(points.size())) {
             ASSERT_EQ(u.nonDefini, 0) << u.raison;
             memesEnveloppes(*r.p, *u.p, r.p->nombreFaces);
@@ -433,7 +394,7 @@ TEST(EnveloppeExacte, PlaneHullsOfPointsNearTheToleranceMatchTheExactHull) {
         const double aireExacte =
             double((long double)doubleAire2D(plat) / 2 * kUnite * kUnite) * std::sqrt(3.0);
 
-        Resultat r = enveloppe(points, false, true);
+        EnveloppeCalculee r = calculeEnveloppe(points, false, true);
         ASSERT_EQ(r.nonDefini, 0) << r.raison;
         const TPolyedre& p = *r.p;
         const TFace& F = p.faces[1];
@@ -457,7 +418,7 @@ TEST(EnveloppeExacte, PlaneHullsOfPointsNearTheToleranceMatchTheExactHull) {
         }
         // Given by vertices: the same polygon, or refused for a point inside
         // (a polygon drops the points on its sides on both roads).
-        Resultat u = enveloppe(points, true, true);
+        EnveloppeCalculee u = calculeEnveloppe(points, true, true);
         if (u.nonDefini == 0) {
             memesEnveloppes(p, *u.p, 1);
         } else {

@@ -51,6 +51,41 @@ class EditionsRefusees : public BancHote {
     }
     void annule(int16_t n) { commande(n, 93); }
     void refait(int16_t n) { commande(n, 122); }
+    // The figure read from lignes (without a fault), its text kept in avant,
+    // then ligne typed on it, the message boxes asked for cleared first.
+    void litPuisTape(const std::string& lignes, const std::string& ligne, int16_t& n, std::string& avant) {
+        n = lis(lignes);
+        ASSERT_GT(n, 0);
+        ASSERT_EQ(KMLigneEnErreur(n), 0);
+        avant = texte(n);
+        platform::boitesDemandees().clear();
+        tape(n, ligne);
+    }
+    // Undo gives back exactly avant, then redo exactly apres.
+    void annulePuisRefait(int16_t n, const std::string& avant, const std::string& apres) {
+        annule(n);
+        EXPECT_EQ(texte(n), avant);
+        refait(n);
+        EXPECT_EQ(texte(n), apres);
+    }
+    // The line typed was refused: marked in error, its reason shown in a
+    // box, the text left as it was and the figure still checking.
+    void verifieRefus(int16_t n, const std::string& avant) {
+        EXPECT_EQ(KMLigneEnErreur(n), 1);
+        EXPECT_EQ(texte(n), avant);
+        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        ASSERT_FALSE(platform::boitesDemandees().empty());
+    }
+    // The line typed was made: no error and no box, a new text that checks,
+    // which undo takes back and redo gives again.
+    void verifieAcceptee(int16_t n, const std::string& avant) {
+        EXPECT_EQ(KMLigneEnErreur(n), 0);
+        EXPECT_TRUE(platform::boitesDemandees().empty());
+        const std::string apres = texte(n);
+        EXPECT_NE(apres, avant);
+        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        annulePuisRefait(n, avant, apres);
+    }
 };
 
 // A line that uses a construction and is refused (the object would be made
@@ -76,22 +111,12 @@ TEST_F(EditionsRefusees, ARefusedLineThatUsesAConstructionChangesNothing) {
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.refusee);
-        // Typed.
-        const int16_t n = lis(c.figure);
-        ASSERT_GT(n, 0);
-        ASSERT_EQ(KMLigneEnErreur(n), 0);
-        const std::string avant = texte(n);
-        platform::boitesDemandees().clear();
-        tape(n, c.refusee);
-        EXPECT_EQ(KMLigneEnErreur(n), 1);
-        EXPECT_FALSE(platform::boitesDemandees().empty());
-        EXPECT_EQ(texte(n), avant);
-        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        int16_t n = 0;
+        std::string avant;
+        ASSERT_NO_FATAL_FAILURE(litPuisTape(c.figure, c.refusee, n, avant));
+        verifieRefus(n, avant);
         // Undo of the snapshot taken for nothing, then redo: the same text.
-        annule(n);
-        EXPECT_EQ(texte(n), avant);
-        refait(n);
-        EXPECT_EQ(texte(n), avant);
+        annulePuisRefait(n, avant, avant);
         KMDetruitFigure(n);
     }
 }
@@ -123,30 +148,16 @@ TEST_F(EditionsRefusees, AnEditThatWouldStopAStartLineIsRefusedNamingIt) {
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.demarrage + " / " + c.edition);
-        const int16_t n = lis(figureTouche + c.demarrage + "\r\n");
-        ASSERT_GT(n, 0);
-        ASSERT_EQ(KMLigneEnErreur(n), 0);
-        const std::string avant = texte(n);
-        platform::boitesDemandees().clear();
-        tape(n, c.edition);
+        int16_t n = 0;
+        std::string avant;
+        ASSERT_NO_FATAL_FAILURE(litPuisTape(figureTouche + c.demarrage + "\r\n", c.edition, n, avant));
         if (!c.objet.empty()) {
-            EXPECT_EQ(KMLigneEnErreur(n), 1);
-            EXPECT_EQ(texte(n), avant);
-            ASSERT_FALSE(platform::boitesDemandees().empty());
+            ASSERT_NO_FATAL_FAILURE(verifieRefus(n, avant));
             const std::string& message = platform::boitesDemandees()[0].texte;
             EXPECT_NE(message.find("\"" + c.demarrage + "\""), std::string::npos) << message;
             EXPECT_NE(message.find("modification de " + c.objet + " "), std::string::npos) << message;
-            EXPECT_EQ(KMVerifieTexteFigure(n), 0);
         } else {
-            EXPECT_EQ(KMLigneEnErreur(n), 0);
-            EXPECT_TRUE(platform::boitesDemandees().empty());
-            const std::string apres = texte(n);
-            EXPECT_NE(apres, avant);
-            EXPECT_EQ(KMVerifieTexteFigure(n), 0);
-            annule(n);
-            EXPECT_EQ(texte(n), avant);
-            refait(n);
-            EXPECT_EQ(texte(n), apres);
+            verifieAcceptee(n, avant);
         }
         KMDetruitFigure(n);
     }
@@ -162,24 +173,14 @@ TEST_F(EditionsRefusees, AFreeValueThatWouldStopAStartLineIsRefusedNamingIt) {
     for (const auto& [edition, refusee] : std::vector<std::pair<std::string, bool>>{
              {"Objet libre n, param\xE8tre: 0", true}, {"Objet libre n, param\xE8tre: 5", false}}) {
         SCOPED_TRACE(edition);
-        const int16_t n = lis(figureLibre);
-        ASSERT_GT(n, 0);
-        ASSERT_EQ(KMLigneEnErreur(n), 0);
-        const std::string avant = texte(n);
-        platform::boitesDemandees().clear();
-        tape(n, edition);
-        EXPECT_EQ(KMLigneEnErreur(n), refusee ? 1 : 0);
-        EXPECT_EQ(texte(n) == avant, refusee);
-        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        int16_t n = 0;
+        std::string avant;
+        ASSERT_NO_FATAL_FAILURE(litPuisTape(figureLibre, edition, n, avant));
         if (refusee) {
-            ASSERT_FALSE(platform::boitesDemandees().empty());
+            ASSERT_NO_FATAL_FAILURE(verifieRefus(n, avant));
             EXPECT_NE(platform::boitesDemandees()[0].texte.find("modification de n "), std::string::npos);
         } else {
-            const std::string apres = texte(n);
-            annule(n);
-            EXPECT_EQ(texte(n), avant);
-            refait(n);
-            EXPECT_EQ(texte(n), apres);
+            verifieAcceptee(n, avant);
         }
         KMDetruitFigure(n);
     }
