@@ -112,6 +112,17 @@ inline double volumeDesFaces(const TPolyedre& p) {
     return v;
 }
 
+// Every point on a polygon record's plane (face 1) and inside each of its
+// sides (face 2 + e for side e), within tol.
+inline void verifiePolygoneContient(const TPolyedre& p, const std::vector<Tvecteur3>& points, double tol) {
+    const TFace& F = p.faces[1];
+    for (const Tvecteur3& q : points) {
+        EXPECT_NEAR(valeurPlan(F.plan, q), 0, tol);
+        for (int e = 1; e <= F.nombreSommets; ++e)
+            EXPECT_LE(valeurPlan(p.faces[2 + e].plan, q), tol) << "side " << e;
+    }
+}
+
 // A hull computed from a list of points, as a user's vertex list or not, in
 // space or in a plane. An internal error is what the caller would turn into
 // "Un calcul est impossible.": reported here as a failure, and the object

@@ -166,11 +166,7 @@ TEST(EnveloppeArrondie, LatticePolygonsMovedWithinTheToleranceKeepTheirArea) {
             // Its area from Newell's normal of the cycle.
             const Tvecteur3 n = normaleNewell(p, F);
             EXPECT_NEAR(std::hypot(n.x, n.y, n.z) / 2, aire, 1e-5);
-            for (const Tvecteur3& q : donnes) {
-                EXPECT_NEAR(valeurPlan(F.plan, q), 0, 1e-6);
-                for (int e = 1; e <= F.nombreSommets; ++e)
-                    EXPECT_LE(valeurPlan(p.faces[2 + e].plan, q), 1e-6) << "side " << e;
-            }
+            verifiePolygoneContient(p, donnes, 1e-6);
             if (::testing::Test::HasFailure()) return;
         }
     }

@@ -411,11 +411,7 @@ TEST(EnveloppeExacte, PlaneHullsOfPointsNearTheToleranceMatchTheExactHull) {
             perimetre += std::hypot(c.x, c.y, c.z);
         }
         EXPECT_NEAR(aire, aireExacte, kEps * perimetre);
-        for (const Tvecteur3& q : points) {
-            EXPECT_NEAR(valeurPlan(F.plan, q), 0, kEps);
-            for (int e = 1; e <= F.nombreSommets; ++e)
-                EXPECT_LE(valeurPlan(p.faces[2 + e].plan, q), kEps) << "side " << e;
-        }
+        verifiePolygoneContient(p, points, kEps);
         // Given by vertices: the same polygon, or refused for a point inside
         // (a polygon drops the points on its sides on both roads).
         EnveloppeCalculee u = calculeEnveloppe(points, true, true);
