@@ -204,6 +204,29 @@ bool prendInstantanePourAnnulerDuHautDeLaPile(TfigureKalmetra& f) {
     return prendInstantanePourAnnulerDuTexte(f, std::move(avant), copieInstantane(copie));
 }
 
+namespace {
+
+// Puts f back to snapshot i (undo or redo) and keeps the state it leaves
+// as the newest snapshot; pris tells whether that state could be kept.
+// The state being left is written before the figure changes, and kept
+// only once the snapshot has been read back whole: a snapshot that cannot
+// be read stays where it is, the figure stays as it is, and the answer is
+// false.
+bool passeAInstantane(TfigureKalmetra& f, int i, bool& pris) {
+    detruitMenuContextuel(f);
+    std::string quitte = texteInstantane(f);
+    TCopieAnnulation copieQuittee = copieInstantane(f);
+    const TInstantaneAnnulation& slot = etatAnnulation().instantanes[std::size_t(i)];
+    if (!restaureDepuisTexte(f, std::string(*slot.texte), slot.copie)) return false;
+    // The text restored leaves the table first: taking the snapshot of the
+    // state left may evict slots, and must not evict this one.
+    libereInstantane(i);
+    pris = placeInstantane(f, std::move(quitte), std::move(copieQuittee), [] {});
+    return true;
+}
+
+} // namespace
+
 bool defaitFigure(TfigureKalmetra& f) {
     if (!f.annulationPossible) return false;
     int i = dernierInstantaneDeFigure(&f);
@@ -220,18 +243,8 @@ bool defaitFigure(TfigureKalmetra& f) {
             return false;
         }
     }
-    detruitMenuContextuel(f);
-    // The state being left is written before the figure changes, and kept
-    // only once the snapshot has been read back whole: a snapshot that
-    // cannot be read stays where it is and the figure stays as it is.
-    std::string quitte = texteInstantane(f);
-    TCopieAnnulation copieQuittee = copieInstantane(f);
-    const TInstantaneAnnulation& slot = etatAnnulation().instantanes[std::size_t(i)];
-    if (!restaureDepuisTexte(f, std::string(*slot.texte), slot.copie)) return false;
-    // The text restored leaves the table first: taking the snapshot of the
-    // state left may evict slots, and must not evict this one.
-    libereInstantane(i);
-    const bool pris = placeInstantane(f, std::move(quitte), std::move(copieQuittee), [] {});
+    bool pris = false;
+    if (!passeAInstantane(f, i, pris)) return false;
     // A redo needs the state just left; without it there is nothing to redo.
     f.retablissementPossible = pris ? 1 : 0;
     f.modifiee = 1;
@@ -247,15 +260,10 @@ bool refaitFigure(TfigureKalmetra& f) {
         f.retablissementPossible = 0;
         return false;
     }
-    detruitMenuContextuel(f);
-    std::string quitte = texteInstantane(f);
-    TCopieAnnulation copieQuittee = copieInstantane(f);
     // A snapshot that cannot be read back stays, redo still pending.
-    const TInstantaneAnnulation& slot = etatAnnulation().instantanes[std::size_t(i)];
-    if (!restaureDepuisTexte(f, std::string(*slot.texte), slot.copie)) return false;
+    bool pris = false;
+    if (!passeAInstantane(f, i, pris)) return false;
     f.retablissementPossible = 0;
-    libereInstantane(i);
-    placeInstantane(f, std::move(quitte), std::move(copieQuittee), [] {});
     f.annulationPossible = nombreInstantanesDeFigure(&f) > 0 ? 1 : 0;
     f.modifiee = 1;
     return true;
