@@ -195,16 +195,21 @@ std::string cleDeTriDeCode(const std::string& code) {
 }
 
 std::vector<uint16_t> listeCommandesTriees() {
-    std::vector<std::pair<std::string, uint16_t>> cles;
-    for (int k = 1; k <= kDerniereCommande; ++k)
-        if (!tableCodes()[std::size_t(k)].empty())
-            cles.emplace_back(cleDeTriDeCode(std::string(tableCodes()[std::size_t(k)])), uint16_t(k));
-    std::stable_sort(cles.begin(), cles.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<uint16_t> liste;
-    for (const auto& c : cles)
-        liste.push_back(c.second);
-    return liste;
+    // The table of codes is fixed: sorted once, as every figure written
+    // with its forbidden menus asks for it.
+    static const std::vector<uint16_t> triees = [] {
+        std::vector<std::pair<std::string, uint16_t>> cles;
+        for (int k = 1; k <= kDerniereCommande; ++k)
+            if (!tableCodes()[std::size_t(k)].empty())
+                cles.emplace_back(cleDeTriDeCode(std::string(tableCodes()[std::size_t(k)])), uint16_t(k));
+        std::stable_sort(cles.begin(), cles.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<uint16_t> liste;
+        for (const auto& c : cles)
+            liste.push_back(c.second);
+        return liste;
+    }();
+    return triees;
 }
 
 std::vector<uint16_t> codesDesMenusAutorises(TEnsembleCommandes autorisees) {
