@@ -17,6 +17,7 @@
 #include "platform/fenetres.h"
 #include "platform/messages.h"
 #include "platform/minuteries.h"
+#include "platform/surfaces_fenetres.h"
 #include "sibling/table_partagee.h"
 
 namespace km32 {
@@ -59,10 +60,15 @@ void sourisEnfoncee(int16_t n, uint32_t message, int32_t lParam) {
         distribue(n, message, 0, lParam);
 }
 
+// The paint of the figure's own window goes to that window's surface, the
+// one the screen shows: what only a paint draws (the value box of the + and
+// - keys, the frame's colour after an activation) is seen.
 void peint(int16_t n) {
-    if (!figureExiste(n)) return;
-    std::unique_ptr<p::ContexteDessin> dc = p::creeContexteEnregistreur();
-    const uint32_t handle = p::enregistreContexte(dc.get());
+    const TKMFen* forme = formeDeNumero(n);
+    if (!figureExiste(n) || !forme) return;
+    p::ContexteDessin* dc = p::contexteDeFenetre(forme->fenetre);
+    if (!dc) return;
+    const uint32_t handle = p::enregistreContexte(dc);
     repeintFigureKMparNumero(n, handle);
     p::oublieContexte(handle);
 }

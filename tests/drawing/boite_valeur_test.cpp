@@ -4,6 +4,8 @@
 #include "drawing/rendu_figure.h"
 #include "platform/contexte_dessin.h"
 #include "platform/contexte_dessin_table.h"
+#include "platform/image_bitmap.h"
+#include "platform/surfaces_fenetres.h"
 #include "platform/trace_enregistre.h"
 #include "sibling/texte_math.h"
 #include "souris_banc.h"
@@ -113,6 +115,33 @@ TEST_F(BoiteValeur, TheBoxSitsInTheTopLeftCornerWithItsText) {
     ASSERT_NE(pasVue, nullptr);
     EXPECT_EQ(f.texteBoiteValeur.back(), '\xB0');
     EXPECT_EQ(pasVue->etat.couleurTexte, 0xFF0000u);
+}
+
+// What the screen shows is the window's surface: the box a key asked for is
+// painted there (black under the value, in the margin left of the text),
+// and the paints that erase it leave the background there again.
+TEST_F(BoiteValeur, TheBoxReachesTheWindowsSurfaceAndLeavesIt) {
+    TfigureKalmetra& f = figureDeTexte(kPointActif);
+    p::distribueJusquAuRepos();
+    const auto marge = [&] {
+        const p::Bitmap* surface = p::surfaceDeFenetre(forme);
+        EXPECT_NE(surface, nullptr);
+        return surface ? surface->pixel(3, haut(0) + 7) : std::nullopt;
+    };
+    const std::optional<p::Couleur> fond = marge();
+    ASSERT_TRUE(fond.has_value());
+    ASSERT_NE(*fond, 1u);
+
+    tape('+');
+    ASSERT_EQ(f.boiteValeurAffichee, 1);
+    EXPECT_EQ(marge(), std::optional<p::Couleur>(1));
+    tape('+'); // the value doubled, the box drawn again
+    EXPECT_EQ(marge(), std::optional<p::Couleur>(1));
+
+    p::envoieMessage(forme, p::WM_KEYDOWN, p::VK_SPACE, 0);
+    p::distribueJusquAuRepos();
+    EXPECT_EQ(f.boiteValeurAffichee, 0);
+    EXPECT_EQ(marge(), fond);
 }
 
 } // namespace

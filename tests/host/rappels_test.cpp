@@ -578,6 +578,51 @@ TEST_F(Rappels, AnUnknownFigureNumberOpensNothing) {
     EXPECT_EQ(fenetreRappels(), nullptr);
 }
 
+// Lines wider than the window and more than its height: each list paints
+// its lines inside its own frame only. Beside it and under it (the strip
+// of the close box, the margins) the window shows its background alone,
+// where a real backend shows no widget over the drawing.
+TEST_F(Rappels, LinesLongerThanTheListArePaintedInsideItsFrameOnly) {
+    std::string texte = pointsLibres(2);
+    for (int k = 1; k <= 25; ++k)
+        texte += "Q" + std::to_string(k) +
+                 " point de coordonnées (1.1547005384,-0.8164965809,2.4494897428) dans le repère Rxyz\r\n";
+    figureDeTexte(texte);
+    // The non-white pixels of the window's surface outside the frame.
+    const auto encreDehors = [](p::Fenetre fenetre, const p::Rectangle& cadre) {
+        p::invalideFenetre(fenetre);
+        p::distribueJusquAuRepos();
+        const p::Bitmap* surface = p::surfaceDeFenetre(fenetre);
+        EXPECT_NE(surface, nullptr);
+        int n = 0, encre = 0;
+        const p::Rectangle client = p::rectangleClient(fenetre);
+        for (int32_t y = client.haut; surface && y < client.bas; ++y)
+            for (int32_t x = client.gauche; x < client.droite; ++x) {
+                const bool dedans = x >= cadre.gauche && x < cadre.droite && y >= cadre.haut && y < cadre.bas;
+                const std::optional<p::Couleur> c = surface->pixel(x, y);
+                if (!c || *c == p::kBlanc) continue;
+                ++(dedans ? encre : n);
+            }
+        EXPECT_GT(encre, 500) << "the lines are not painted";
+        return n;
+    };
+
+    KMAfficheRappels(n);
+    TKMrappels* r = fenetreRappels();
+    ASSERT_NE(r, nullptr);
+    ASSERT_GT(r->largeurMax, r->cadreListe.largeur());
+    ASSERT_TRUE(defilementNecessaire(r->defilement, r->cadreListe.hauteur()));
+    ASSERT_LT(r->cadreListe.droite, p::rectangleClient(r->fenetre).droite);
+    EXPECT_EQ(encreDehors(r->fenetre, r->cadreListe), 0);
+    p::envoieMessage(r->fenetre, p::WM_CLOSE, 0, 0);
+    p::distribueJusquAuRepos();
+
+    commande(106); // copy the reminders chosen: every object offered
+    TFenRaPour& c = choix();
+    ASSERT_GT(c.largeurMax, c.cadreListe.largeur());
+    EXPECT_EQ(encreDehors(c.fenetre, c.cadreListe), 0);
+}
+
 // The forms the picker and the reminders window describe to a real backend.
 
 bool dedans(const p::Rectangle& interieur, const p::Rectangle& exterieur) {

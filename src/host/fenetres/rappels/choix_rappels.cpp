@@ -451,7 +451,10 @@ void peintChoixRappels(TFenRaPour& c) {
     // The whole client area first, so that the edges about the list and
     // the row of buttons show no leftover.
     p::remplitRectangle(*dc, p::rectangleClient(c.fenetre), p::kBrosseBlanche);
+    // Each line stops at the list's edge, as the last one shown in part.
     const p::Rectangle cadre = cadreDesLignes(c.defilement, c.cadreListe);
+    const int niveau = p::sauveContexte(*dc);
+    p::fixeDecoupe(*dc, cadre);
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(c.defilement.premiere); k < c.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = c.items[k];
@@ -462,6 +465,7 @@ void peintChoixRappels(TFenRaPour& c) {
         dessineItemChaineMath(item, *dc, couleur, couleur, ligne.gauche + 10, ligne.haut - item.dessus);
         y = ligne.bas;
     }
+    p::restaureContexte(*dc, niveau);
     dessineBarreDefilement(c.defilement, *dc, c.cadreListe);
 }
 

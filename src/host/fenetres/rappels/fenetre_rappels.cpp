@@ -249,13 +249,19 @@ void peintRappels(TKMrappels& r) {
     p::fixeCouleurTexte(*dc, p::kNoir);
     for (const auto& [cadre, texte] : labelsVisibles(r))
         p::ecritTexte(*dc, cadre.gauche + 2, cadre.haut, *texte);
+    // A line wider than the list, or the last one shown in part, stops at
+    // the list's edge: nothing of it goes into the strip of the close box
+    // or under the list.
     const p::Rectangle cadre = cadreDesLignes(r.defilement, r.cadreListe);
+    const int niveau = p::sauveContexte(*dc);
+    p::fixeDecoupe(*dc, cadre);
     int32_t y = cadre.haut;
     for (std::size_t k = std::size_t(r.defilement.premiere); k < r.items.size() && y < cadre.bas; ++k) {
         const TItemChaineMath& item = r.items[k];
         dessineItemChaineMath(item, *dc, kBleu, kBleu, cadre.gauche + 10, y - item.dessus);
         y += r.defilement.hauteurs[k];
     }
+    p::restaureContexte(*dc, niveau);
     dessineBarreDefilement(r.defilement, *dc, r.cadreListe);
 }
 
