@@ -137,38 +137,50 @@ TEST_F(ClavierDialogue, ADialogOpenedByAMenuItemPastTheWindowsEdgeTakesTheKeysTy
     }
 }
 
-// The picker opened by R beside the midpoint dialog: a double click on A puts
-// A in the segment's field and keeps the picker; then B typed goes on in that
-// field, Tab goes to the midpoint's name, M is typed there and Return makes
-// the midpoint of [AB] (no name put in twice, no letter lost).
-TEST_F(ClavierDialogue, AfterADoubleClickInThePickerTheKeysGoOnInTheDialogsField) {
+// The picker opened by R beside the midpoint dialog: A picked by a double
+// click, or by a click and Return, goes into the segment's field and the
+// picker stays; then B typed goes on in that field, Tab goes to the
+// midpoint's name, typed there, and Return makes the midpoint of [AB] (no
+// name put in twice, no letter lost).
+TEST_F(ClavierDialogue, AfterAPickInThePickerTheKeysGoOnInTheDialogsField) {
     if (HasFatalFailure() || IsSkipped()) return;
     ASSERT_GT(disposition_.rappels.largeur(), 0);
     ASSERT_GT(disposition_.listeChoix.largeur(), 0);
-    choisitDansMenu({"c", "p", "m"});
-    // The dialog's reminders button once it shows (the toolkit may make it
-    // larger than the headless one, never smaller).
-    ASSERT_TRUE(attends([&] {
-        const p::Rectangle& r = disposition_.rappels;
-        return sombres(r.gauche, r.haut, r.droite, r.bas) > 5;
-    })) << "the dialog did not show";
-    ecran_->xdotool("mousemove " + centre(disposition_.rappels) + " click 1");
-    // The picker's lines (o, A, B, s), right of the selection's margin and
-    // above the figure.
-    const int gauche = disposition_.listeChoix.gauche + 30, haut = disposition_.listeChoix.haut + 1;
-    const int droite = kLargeur - 2, bas = haut + 150;
-    const Capture ouvert = ecranStable(
-        [&](const Capture& e) { return bandesDeTexte(e, gauche, haut, droite, bas).size() == 4; });
-    const std::vector<Bande> lignes = bandesDeTexte(ouvert, gauche, haut, droite, bas);
-    ASSERT_EQ(lignes.size(), 4u) << "the picker does not show its four lines";
-    ecran_->xdotool("mousemove " + std::to_string(gauche + 40) + " " + std::to_string(lignes[1].milieu()) +
-                    " click --repeat 2 --delay 80 1");
-    ecran_->xdotool("type --delay 40 B");
-    ecran_->xdotool("key Tab");
-    ecran_->xdotool("type --delay 40 M");
-    ecran_->xdotool("key Return");
-    const std::string texte = sauveEnAttendant("M midpoint");
-    EXPECT_NE(texte.find("M midpoint of segment [AB]"), std::string::npos) << texte;
+    struct Cas {
+        const char* nom;
+        const char* choix; // xdotool's clicks and keys, the pointer on A's line
+        const char* milieu;
+    };
+    const Cas cas[] = {{"a double click", "click --repeat 2 --delay 80 1", "M"},
+                       {"a click, then Return", "click 1 key Return", "N"}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        choisitDansMenu({"c", "p", "m"});
+        // The dialog's reminders button once it shows (the toolkit may make
+        // it larger than the headless one, never smaller).
+        ASSERT_TRUE(attends([&] {
+            const p::Rectangle& r = disposition_.rappels;
+            return sombres(r.gauche, r.haut, r.droite, r.bas) > 5;
+        })) << "the dialog did not show";
+        ecran_->xdotool("mousemove " + centre(disposition_.rappels) + " click 1");
+        // The picker's lines (o, A, B, s, and the midpoints made before),
+        // right of the selection's margin and above the figure.
+        const int gauche = disposition_.listeChoix.gauche + 30, haut = disposition_.listeChoix.haut + 1;
+        const int droite = kLargeur - 2, bas = haut + 150;
+        const Capture ouvert = ecranStable(
+            [&](const Capture& e) { return bandesDeTexte(e, gauche, haut, droite, bas).size() >= 4; });
+        const std::vector<Bande> lignes = bandesDeTexte(ouvert, gauche, haut, droite, bas);
+        ASSERT_GE(lignes.size(), 4u) << "the picker does not show its lines";
+        ecran_->xdotool("mousemove " + std::to_string(gauche + 40) + " " +
+                        std::to_string(lignes[1].milieu()) + " " + c.choix);
+        ecran_->xdotool("type --delay 40 B");
+        ecran_->xdotool("key Tab");
+        ecran_->xdotool(std::string("type --delay 40 ") + c.milieu);
+        ecran_->xdotool("key Return");
+        const std::string attendu = std::string(c.milieu) + " midpoint of segment [AB]";
+        const std::string texte = sauveEnAttendant(attendu);
+        EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
+    }
 }
 
 } // namespace
