@@ -186,11 +186,11 @@ std::vector<EcranX::FenetreX> SessionShow::ouvreMenuFigure() {
 }
 
 bool SessionShow::cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std::size_t fenetresApres,
-                                    std::vector<EcranX::FenetreX>* fenetres) {
+                                    std::vector<EcranX::FenetreX>* fenetres, int x) {
     std::vector<EcranX::FenetreX> f;
     for (int essai = 0; essai < 3; ++essai) {
         // A pixel lower each time, so that the pointer moves onto the item again.
-        ecran_->xdotool("mousemove " + std::to_string(menu.x + 40) + " " +
+        ecran_->xdotool("mousemove " + std::to_string(menu.x + x) + " " +
                         std::to_string(menu.y + 4 + 25 * rang + 12 + essai) + " click 1");
         if (attendsAutresFenetres(fenetresApres, f, 15)) {
             if (fenetres) *fenetres = f;

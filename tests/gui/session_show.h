@@ -106,9 +106,10 @@ class SessionShow : public ::testing::Test {
     // high under a border of 4) until the program shows that many other
     // windows (0: the menus closed), clicking again while the menu still
     // shows (a loaded machine lost the click); whether they showed, and
-    // which they are.
+    // which they are. The item is clicked x pixels right of the menu's left
+    // edge.
     bool cliqueElementMenu(const EcranX::FenetreX& menu, int rang, std::size_t fenetresApres,
-                           std::vector<EcranX::FenetreX>* fenetres = nullptr);
+                           std::vector<EcranX::FenetreX>* fenetres = nullptr, int x = 40);
     // The figure's menu (opened unless it already shows alone) and the
     // sub-menu of its item of that rank: the menu first; empty when the
     // sub-menu did not open, the menu being opened again once.

@@ -254,6 +254,8 @@ TEST_F(Rappels, ADoubleClickAnswersTheDialogAndThePickerStaysOpen) {
     envoie(kTagRappelsDoubleClic, ligneDe("A"));
     ASSERT_NE(choixRappels(), nullptr);
     EXPECT_EQ(d->champs[1].texte, "A");
+    // The keyboard is the dialog's again: typing goes on in the field.
+    EXPECT_EQ(p::fenetreFocus(), fenetreDuDialogue);
     envoie(kTagRappelsClic, ligneDe("A")); // off
     envoie(kTagRappelsClic, ligneDe("C"));
     envoie(kTagRappelsOk);

@@ -2,6 +2,9 @@
 #include "platform/gtk/formes_gtk.h"
 
 #include <gtk/gtk.h>
+#ifdef GDK_WINDOWING_X11
+#include <gdk/gdkx.h>
+#endif
 
 #include <cstdlib>
 #include <map>
@@ -51,6 +54,7 @@ struct EtatGtk {
     Curseur curseur = kAucunCurseur;
     DernierClic clic;
     bool dansPompe = false;
+    Fenetre focusSuivi = kAucuneFenetre; // the library's keyboard focus the toolkit last followed
 };
 
 EtatGtk& etat() {
@@ -508,7 +512,79 @@ void planifie() {
     if (delai >= 0) e.source = g_timeout_add(guint(std::min<int64_t>(delai, 1 << 30)), tick, nullptr);
 }
 
+// The library's keyboard moved to a window with a form (a dialog given it
+// back after a pick in the picker beside it): the toolkit's keyboard leaves
+// the control of another form that holds it for that form's current
+// control. A control of a form that takes the keyboard gives its window the
+// library's focus, so the two part only when the library moves it.
+void suitFocus() {
+    EtatGtk& e = etat();
+    const Fenetre focus = fenetreFocus();
+    if (focus == e.focusSuivi) return;
+    e.focusSuivi = focus;
+    if (focus == kAucuneFenetre || !formeLiee(focus)) return;
+    auto it = e.fenetres.find(ancetreRacine(focus));
+    if (it == e.fenetres.end() || !gtk_widget_get_visible(it->second.fenetre)) return;
+    GtkWidget* tenant = gtk_window_get_focus(GTK_WINDOW(it->second.fenetre));
+    if (tenant && formeDuWidget(tenant) == focus) return;
+    if (rendClavierAForme(it->second.formes, focus)) ameneClavierEcran(it->second.fenetre);
+}
+
+// The time of the user's last key or click, which a window manager weighs
+// before it lets a window take the keyboard (the display, before it gives it).
+guint32 tempsUtilisateur(GdkDisplay* affichage) {
+#ifdef GDK_WINDOWING_X11
+    if (GDK_IS_X11_DISPLAY(affichage))
+        if (const guint32 t = gdk_x11_display_get_user_time(affichage); t != GDK_CURRENT_TIME) return t;
+#endif
+    (void)affichage;
+    return gtk_get_current_event_time();
+}
+
+// Whether a window manager runs that gives the keyboard to the window it
+// activates; without one the keys go where the display puts them.
+bool gestionnaireDeFenetres(GdkWindow* w) {
+#ifdef GDK_WINDOWING_X11
+    if (GDK_IS_X11_DISPLAY(gdk_window_get_display(w)))
+        return gdk_x11_screen_supports_net_wm_hint(gdk_window_get_screen(w),
+                                                   gdk_atom_intern_static_string("_NET_ACTIVE_WINDOW"));
+#endif
+    (void)w;
+    return true;
+}
+
+gboolean boiteMontree(GtkWidget* boite, GdkEvent*, gpointer) {
+    prendClavierEcran(boite);
+    return FALSE;
+}
+
 } // namespace
+
+void prendClavierEcran(GtkWidget* fenetre) {
+    GdkWindow* w = gtk_widget_get_window(fenetre);
+    if (!w || !gtk_widget_get_mapped(fenetre)) return;
+    gdk_window_focus(w, tempsUtilisateur(gdk_window_get_display(w)));
+}
+
+void ameneClavierEcran(GtkWidget* fenetre) {
+    GdkWindow* w = gtk_widget_get_window(fenetre);
+    if (!w || !gtk_widget_get_mapped(fenetre)) return;
+    if (gtk_window_is_active(GTK_WINDOW(fenetre))) {
+        // A window manager keeps the keyboard on the active window; without
+        // one the keys follow the pointer, wherever the toolkit thinks the
+        // keyboard is.
+        if (gestionnaireDeFenetres(w)) return;
+        GdkDevice* pointeur = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_window_get_display(w)));
+        gint x = -1, y = -1;
+        if (pointeur) gdk_window_get_device_position(w, pointeur, &x, &y, nullptr);
+        if (x >= 0 && y >= 0 && x < gdk_window_get_width(w) && y < gdk_window_get_height(w)) return;
+    }
+    prendClavierEcran(fenetre);
+}
+
+void clavierALaBoite(GtkWidget* boite) {
+    g_signal_connect(boite, "map-event", G_CALLBACK(boiteMontree), nullptr);
+}
 
 PeriodeModale::PeriodeModale() {
     ++etat().modal;
@@ -528,6 +604,7 @@ void pompe() {
     distribueJusquAuRepos();
     e.dansPompe = false;
     synchroniseFenetres();
+    suitFocus();
     synchroniseCurseur();
     synchronisePressePapiers();
     planifie();

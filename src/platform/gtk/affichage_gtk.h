@@ -44,6 +44,19 @@ bool enPeriodeModale();
 GtkWidget* fenetreGtkDe(Fenetre f);
 GtkWidget* fenetreGtkParente();
 
+// The toolkit window (a top-level one) takes the display's keyboard: asked
+// of the window manager when one runs, else given by the display itself
+// (without a manager the keys go to the window under the pointer), with the
+// time of the user's last key or click. Nothing while it is not mapped.
+void prendClavierEcran(GtkWidget* fenetre);
+// The same, only when the keys would not reach the window otherwise: it is
+// not the active window, or the pointer lies out of it (a menu item clicked
+// beyond the window's edge). Called when the library gives a control of a
+// form the keyboard (a dialog opens, its field becomes current).
+void ameneClavierEcran(GtkWidget* fenetre);
+// Every box of the toolkit takes the display's keyboard when it shows.
+void clavierALaBoite(GtkWidget* boite);
+
 // The parts, each in its own file.
 void installeBoites();
 void installeMenus();

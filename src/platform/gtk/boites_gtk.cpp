@@ -109,6 +109,7 @@ ReponseSaisie boiteMessageGtk(const DemandeBoite& d) {
                                GTK_BUTTONS_NONE, "%s", texteAffiche(d.texte, d.utf8).c_str());
     gtk_window_set_title(GTK_WINDOW(boite), texteAffiche(d.titre, d.utf8).c_str());
     ajouteBoutons(GTK_DIALOG(boite), d.style, d.langue, d.libellesBoutons, d.utf8);
+    clavierALaBoite(boite);
     PeriodeModale modale;
     int r = gtk_dialog_run(GTK_DIALOG(boite));
     gtk_widget_destroy(boite);
@@ -128,6 +129,7 @@ ReponseSaisie boiteSaisieGtk(const DemandeBoite& d) {
     gtk_entry_set_activates_default(GTK_ENTRY(champ), TRUE);
     gtk_box_pack_start(GTK_BOX(contenu), invite, FALSE, FALSE, 6);
     gtk_box_pack_start(GTK_BOX(contenu), champ, FALSE, FALSE, 6);
+    clavierALaBoite(boite);
     gtk_widget_show_all(boite);
     PeriodeModale modale;
     const int r = gtk_dialog_run(GTK_DIALOG(boite));
@@ -190,6 +192,7 @@ std::string nomAvecExtension(GtkWidget* dialogue, const std::string& nom, const 
     GtkWidget* boite = gtk_message_dialog_new(GTK_WINDOW(dialogue), GTK_DIALOG_MODAL, GTK_MESSAGE_QUESTION,
                                               GTK_BUTTONS_NONE, "%s", question.c_str());
     ajouteBoutons(GTK_DIALOG(boite), kBoutonsOuiNon, d.langue, {});
+    clavierALaBoite(boite);
     const int r = gtk_dialog_run(GTK_DIALOG(boite));
     gtk_widget_destroy(boite);
     return r == kReponseOui ? complet : std::string();
@@ -241,6 +244,7 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
         gtk_file_chooser_set_current_name(choix, d.utf8 ? d.valeurInitiale.c_str()
                                                         : utf8DeWindows1252(d.valeurInitiale).c_str());
     ajouteFiltres(choix, d.filtre);
+    clavierALaBoite(dialogue);
     PeriodeModale modale;
     ReponseSaisie reponse{kReponseAnnuler, {}};
     while (gtk_dialog_run(GTK_DIALOG(dialogue)) == GTK_RESPONSE_ACCEPT) {
@@ -258,6 +262,7 @@ ReponseSaisie dialogueFichierGtk(const DemandeBoite& d) {
         GtkWidget* refus =
             gtk_message_dialog_new(GTK_WINDOW(dialogue), GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
                                    "%s", texteAffiche(libellesStandard(d.langue).nomHorsWindows1252).c_str());
+        clavierALaBoite(refus);
         gtk_dialog_run(GTK_DIALOG(refus));
         gtk_widget_destroy(refus);
     }

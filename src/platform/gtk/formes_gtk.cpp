@@ -126,7 +126,10 @@ void entreeChange(GtkEditable* champ, gpointer) {
 gboolean prendFocus(GtkWidget* w, GdkEvent*, gpointer) {
     const OperationsForme* o = operationsSiLibre(w);
     if (!o) return FALSE;
-    if (ControlesFormes* c = controlesDe(w)) c->champCourant[fenetreDuControle(w)] = numeroDuControle(w);
+    const Fenetre f = fenetreDuControle(w);
+    if (ControlesFormes* c = controlesDe(w)) c->champCourant[f] = numeroDuControle(w);
+    // The window whose control has the keyboard holds the library's focus.
+    if (fenetreFocus() != f) donneFocus(f);
     if (o->prendFocus) o->prendFocus(numeroDuControle(w));
     pompe();
     return FALSE;
@@ -648,6 +651,9 @@ struct Placeur {
         if (!courant || c.champCourant[f] == numero) return;
         c.champCourant[f] = numero;
         gtk_widget_grab_focus(w);
+        // The keys typed next must reach it, though the pointer lie out of
+        // the window (a dialog opened from a menu item past its edge).
+        ameneClavierEcran(gtk_widget_get_toplevel(w));
     }
 };
 

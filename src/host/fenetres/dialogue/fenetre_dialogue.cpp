@@ -774,12 +774,12 @@ bool EditKeyDown(TFenDialog& d, uint32_t touche) {
 }
 
 void designationRecue(TFenDialog& d, int32_t lParam) {
-    // A designation that ends the pick closes the reminder picker and
-    // brings the dialog forward; a double-click in the picker keeps it.
-    if (lParam != kDesignationContinue) {
-        if (choixRappelsPourDialogue()) fermeChoixRappels();
-        p::donneFocus(d.fenetre);
-    }
+    // A designation that ends the pick closes the reminder picker; a
+    // double-click in the picker keeps it. Either way the keyboard comes
+    // back to the dialog, whose field received the names: what is typed
+    // next goes on in that field.
+    if (lParam != kDesignationContinue && choixRappelsPourDialogue()) fermeChoixRappels();
+    p::donneFocus(d.fenetre);
     if (lParam == kDesignationAnnulee) return;
     TfigureKalmetra* f = figureDuDialogue(d);
     if (!f) return;
