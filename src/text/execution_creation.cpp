@@ -390,10 +390,6 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
 
 } // namespace
 
-// Whether a stored start line still runs as the reader of the figure's
-// text runs it (without real execution: its checks only), the figure left
-// exactly as it is and nothing shown.
-namespace {
 bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
     GardeInstantane garde(f);
     if (!garde.pris()) return true;
@@ -407,7 +403,6 @@ bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
     garde.annule();
     return resultat == 0 || resultat == kLigneDifferee;
 }
-} // namespace
 
 std::string ligneDiffereeBloquee(TfigureKalmetra& f) {
     if (!f.lignesDifferees) return {};
