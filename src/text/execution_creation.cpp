@@ -412,6 +412,8 @@ std::string ligneDiffereeBloquee(TfigureKalmetra& f) {
          ligne = ligneSupplementaireSuivante(lignes, p)) {
         while (!ligne.empty() && (ligne.front() == '\r' || ligne.front() == '\n'))
             ligne.erase(0, 1);
+        // Comment lines of the text are kept there too: they never run.
+        if (ligne.empty() || ligne.front() == '%') continue;
         if (!ligneDiffereeExecutable(f, ligne)) return ligne;
     }
     return {};
