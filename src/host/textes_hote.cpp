@@ -124,7 +124,9 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
             f = figureOuRien(n);
             if (f != avant) demarrage.abandonne();
             if (!f) return;
-            if (r <= kDerniereErreurTolereeHote && !demarrage.accepte(0, true))
+            // A line that failed keeps what it did before its failing item,
+            // as without start lines, unless that stops one of them.
+            if (!demarrage.accepte(0, true) && r <= kDerniereErreurTolereeHote)
                 r = kErreurLigneDiffereeBloquee;
             if (r > kDerniereErreurTolereeHote) {
                 f->lignesHoteEnCours = 0;

@@ -11,6 +11,7 @@
 #include "model/objets_figure.h"
 #include "platform/boites.h"
 #include "platform/entrees.h"
+#include "platform/horloge.h"
 #include "platform/messages.h"
 #include "text/annulation.h"
 #include "text/execution_texte.h"
@@ -203,12 +204,12 @@ const std::string kFigureDemarrage =
     kDemarrage + "\r\n";
 
 // How many boxes asked for so far say that a change would stop the start
-// line, naming it and nb.
-int refusDeDemarrage() {
+// line, naming it and the object changed.
+int refusDeDemarrage(const std::string& objet = "nb") {
     int n = 0;
     for (const auto& b : platform::boitesDemandees())
         if (b.texte.find("\"" + kDemarrage + "\"") != std::string::npos &&
-            b.texte.find("modification de nb ") != std::string::npos)
+            b.texte.find("modification de " + objet + " ") != std::string::npos)
             ++n;
     return n;
 }
@@ -301,6 +302,28 @@ TEST_F(EditionsRefusees, ARefusalIsShownAgainOnceTheKeyIsReleased) {
     KMAffecteScalaire(n, "nb", 0);
     EXPECT_EQ(refusDeDemarrage(), 3);
     EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+}
+
+// The figure clock: a tick after which the count read from the time would
+// fall to 0 is refused, shown once while the clock runs on, and the figure
+// keeps the last time that let the line run.
+TEST_F(EditionsRefusees, AClockTickThatWouldStopAStartLineIsRefusedOnce) {
+    platform::fixeHeureVirtuelle(0.0);
+    const int16_t n =
+        lis("nb = int(2-time)\r\nP point libre dans l'espace\r\nK (touche k) position m\xE9moris\xE9"
+            "e de P\r\n" +
+            kDemarrage + "\r\n");
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    ASSERT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+    platform::boitesDemandees().clear();
+    KMExecuteLigneFig(n, "Temps actif");
+    platform::avance(4000);
+    EXPECT_EQ(refusDeDemarrage("time"), 1);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+    EXPECT_GT(KMValeurScalaireDouble(n, "time"), 0);
+    EXPECT_LE(KMValeurScalaireDouble(n, "time"), 1);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
 }
 
 // A text in which a line after a start line changes its count so that it
