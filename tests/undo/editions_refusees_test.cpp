@@ -326,6 +326,36 @@ TEST_F(EditionsRefusees, AClockTickThatWouldStopAStartLineIsRefusedOnce) {
     EXPECT_EQ(KMVerifieTexteFigure(n), 0);
 }
 
+// Values imported from another figure's shared values: a value after which
+// the count would be 0 is not taken, the figure keeps its own and says why;
+// the next value that keeps the line running is taken.
+TEST_F(EditionsRefusees, AnImportedValueThatWouldStopAStartLineIsNotTaken) {
+    const uint32_t autre = KMCreeFenetreHote("emetteur", 300, 200, nullptr);
+    ASSERT_NE(autre, 0u);
+    const std::string partage = "Figure Kalmetra\r\nnb r\xE9"
+                                "el libre\r\nImportation active\r\nFin de la figure";
+    const int16_t emetteur = KMCreeFigEtRenvoieNumero(autre, nullptr, partage.c_str(), nullptr);
+    const int16_t n = lis(kFigureDemarrage + "Importation active\r\n");
+    ASSERT_GT(emetteur, 0);
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    const std::string avant = texte(n);
+    platform::boitesDemandees().clear();
+    KMExecuteLigneFig(emetteur, "Affecter la variable num\xE9rique nb, valeur: 0");
+    KMBoucleFenetres();
+    EXPECT_EQ(KMValeurScalaireDouble(emetteur, "nb"), 0);
+    EXPECT_EQ(refusDeDemarrage(), 1);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+    EXPECT_EQ(texte(n), avant);
+    KMExecuteLigneFig(emetteur, "Affecter la variable num\xE9rique nb, valeur: 3");
+    KMBoucleFenetres();
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 3);
+    EXPECT_EQ(refusDeDemarrage(), 1);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+    KMDetruitFigure(emetteur);
+    KMDetruitFenetreHote(autre);
+}
+
 // A text in which a line after a start line changes its count so that it
 // would no longer run does not read, and stops at that start line: the
 // same line whether it is given as a text or read back from a figure.
