@@ -49,9 +49,9 @@ GardeDemarrage::GardeDemarrage(TfigureKalmetra& f) : f_(f) {
 
 bool GardeDemarrage::accepte(int objet, bool toujoursMontrer) {
     if (!garde_) return true;
-    ligne_ = ligneDiffereeBloquee(f_);
+    const std::string ligne = ligneDiffereeBloquee(f_);
     RefusMontre& r = refusMontre();
-    if (ligne_.empty()) {
+    if (ligne.empty()) {
         garde_->valide();
         garde_.reset();
         if (r.figure == int16_t(f_.numeroFigure)) r = RefusMontre{};
@@ -64,10 +64,10 @@ bool GardeDemarrage::accepte(int objet, bool toujoursMontrer) {
     garde_.reset();
     redessineFigure(f_);
     const bool deja =
-        !toujoursMontrer && r.figure == int16_t(f_.numeroFigure) && r.ligne == ligne_ && r.objet == nom;
+        !toujoursMontrer && r.figure == int16_t(f_.numeroFigure) && r.ligne == ligne && r.objet == nom;
     if (!deja) {
-        r = RefusMontre{int16_t(f_.numeroFigure), ligne_, nom};
-        nomErreur1() = ligne_;
+        r = RefusMontre{int16_t(f_.numeroFigure), ligne, nom};
+        nomErreur1() = ligne;
         nomErreur2() = nom;
         afficheErreurDeNumero(kErreurLigneDiffereeBloquee);
     }

@@ -28,15 +28,13 @@
 
 namespace km32 {
 
+// Left without accepte (an exception, or a road that changed nothing), the
+// guard puts the figure back as it was.
 class GardeDemarrage {
   public:
     explicit GardeDemarrage(TfigureKalmetra& f);
     GardeDemarrage(const GardeDemarrage&) = delete;
     GardeDemarrage& operator=(const GardeDemarrage&) = delete;
-    // Left without accepte (an exception, or a road that changed nothing),
-    // the figure is put back as it was.
-    // Whether a snapshot was taken (the figure stores start lines).
-    bool actif() const { return garde_.has_value(); }
     // After the change of objet (its name is given by the message; 0: the
     // first free object whose values the change moved): true
     // when the change is kept. False when a start line would no longer
@@ -49,13 +47,10 @@ class GardeDemarrage {
         if (garde_) garde_->abandonne();
         garde_.reset();
     }
-    // The start line that made the last accepte refuse (empty otherwise).
-    const std::string& ligneBloquee() const { return ligne_; }
 
   private:
     TfigureKalmetra& f_;
     std::optional<GardeInstantane> garde_;
-    std::string ligne_;
 };
 
 // The input that repeated a refusal on figure numero ended: the next one
