@@ -22,6 +22,7 @@
 #include "model/services_dessin.h"
 #include "model/solides/parties_cachees.h"
 #include "platform/messages.h"
+#include "text/garde_demarrage.h"
 
 namespace km32 {
 
@@ -278,14 +279,17 @@ bool deplaceObjetLibreClavier(TfigureKalmetra& f, uint8_t direction) {
     if (o.nonDefini) return false;
     const double s = incrementObjetLibre(f);
     const calcul::V3 ancien = calcul::pointObjet(f, a);
+    // A step after which a stored start line would no longer run is refused.
+    GardeDemarrage demarrage(f);
     if (!appliquePas(f, a, direction, s)) return false;
     if (o.codeConstruction == c::kPointLibreDansEspace && o.pointColle != 0) {
         apresPasColle(f, a, ancien);
-        return true;
+        return demarrage.accepte(a);
     }
     TEnsembleObjets S;
     S.set(std::size_t(a));
     recalculeDependants(f, S);
+    if (!demarrage.accepte(a)) return false;
     f.modifiee = 1;
     f.dernierLibreBouge = uint8_t(a);
     notifieHoteEtPublie(f, kCauseClavier);

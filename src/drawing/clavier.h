@@ -5,7 +5,8 @@
 // host after each move.
 //
 // A refused step leaves the values unchanged, reports false and shows
-// nothing.
+// nothing, except a step after which a stored start line would no longer
+// run, which says so (text/garde_demarrage.h).
 #include <cstdint>
 
 #include "model/figure.h"

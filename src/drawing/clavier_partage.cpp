@@ -1,5 +1,7 @@
 #include "drawing/clavier_partage.h"
 
+#include <array>
+
 #include <string>
 
 #include "base/texte.h"
@@ -8,6 +10,7 @@
 #include "model/fenetres_figure.h"
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
+#include "text/garde_demarrage.h"
 #include "sibling/table_partagee.h"
 #include "sibling/variables_partagees.h"
 
@@ -135,19 +138,36 @@ void integreMouvementImporte(TfigureKalmetra& f) {
     if (!f.variablesPartagees) return;
     TVariablesPartagees& v = *f.variablesPartagees;
     if (changementsVides(v)) return;
-    TEnsembleObjets changes;
+    // The values to take are read first: a figure with stored start lines
+    // takes a snapshot below, which unregisters its shared variables.
+    struct Importee {
+        int objet = 0;
+        uint8_t nonDefini = 0;
+        double valeur = 0;
+    };
+    std::array<Importee, kEntreesVariablesPartagees> importees{};
+    std::size_t nombre = 0;
     for (int i = 0; i < v.nombre && i < kEntreesVariablesPartagees; ++i) {
         const int n = v.numerosObjets[i];
         if (n < kPremierUtilisateur || n > f.nombreObjets || !dansChangements(v, n)) continue;
-        TObjetFigure& o = objet(f, n);
-        if (o.nombreValeurs == 0) continue;
-        o.nonDefini = v.indefinis[i];
-        if (!o.nonDefini) valeurDepuisZero(f, n, 0) = v.valeurs[i];
-        changes.set(std::size_t(n));
+        if (objet(f, n).nombreValeurs == 0) continue;
+        importees[nombre++] = {n, v.indefinis[i], v.valeurs[i]};
     }
-    recalculeDependants(f, changes);
     for (uint8_t& b : v.ensembleChangements)
         b = 0;
+    // Values after which a stored start line would no longer run are
+    // refused: the figure keeps its own, and the changes are dropped.
+    GardeDemarrage demarrage(f);
+    TEnsembleObjets changes;
+    for (std::size_t k = 0; k < nombre; ++k) {
+        const Importee& m = importees[k];
+        TObjetFigure& o = objet(f, m.objet);
+        o.nonDefini = m.nonDefini;
+        if (!o.nonDefini) valeurDepuisZero(f, m.objet, 0) = m.valeur;
+        changes.set(std::size_t(m.objet));
+    }
+    recalculeDependants(f, changes);
+    demarrage.accepte(0);
 }
 
 void importeMouvement(TfigureKalmetra& f) {

@@ -23,6 +23,7 @@
 #include "model/services_hote.h"
 #include "platform/hasard.h"
 #include "text/affectation_libres.h"
+#include "text/garde_demarrage.h"
 
 namespace km32 {
 
@@ -119,6 +120,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
     const TObjetFigure& cmd = objet(f, n);
     const int cibles = std::min((cmd.nombreParents + cmd.nombreExpressions) / 2, int(cmd.nombreParents));
     if (cibles == 0) return;
+    GardeDemarrage demarrage(f);
     // Every target is turned into its free values first; a refusal stops
     // the command with nothing changed.
     struct Affectation {
@@ -163,6 +165,7 @@ void affectationsDirectes(TfigureKalmetra& f, int n) {
     }
     f.dernierLibreBouge = uint8_t(parentDepuisZero(f, n, cibles - 1));
     recalculeDependants(f, ensemble);
+    if (!demarrage.accepte(f.dernierLibreBouge)) return;
     notifieHoteEtPublie(f, kCauseAffectationDirecte);
 }
 
@@ -170,6 +173,7 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
     const TObjetFigure& cmd = objet(f, n);
     int k = 0;
     TEnsembleObjets ensemble;
+    GardeDemarrage demarrage(f);
     for (int j = 0; j < cmd.nombreParents; ++j) {
         const int p = parentDepuisZero(f, n, j);
         // The command's values, in order, go back to each object's free values.
@@ -181,6 +185,7 @@ void positionMemorisee(TfigureKalmetra& f, int n) {
     if (cmd.nombreParents == 0) return;
     f.dernierLibreBouge = parentDepuisZero(f, n, cmd.nombreParents - 1);
     recalculeDependants(f, ensemble);
+    if (!demarrage.accepte(f.dernierLibreBouge)) return;
     notifieHoteEtPublie(f, kCauseAffectationMemorisee);
 }
 
@@ -232,10 +237,12 @@ void affectationAleatoire(TfigureKalmetra& f, int n) {
         ensemble.set(std::size_t(p));
     }
     if (cmd.nombreParents == 0) return;
+    GardeDemarrage demarrage(f);
     for (std::size_t k = 0; k < nombre; ++k)
         valeurDepuisZero(f, ecritures[k].p, ecritures[k].k) = ecritures[k].v;
     recalculeDependants(f, ensemble);
     f.dernierLibreBouge = parentDepuisZero(f, n, cmd.nombreParents - 1);
+    if (!demarrage.accepte(f.dernierLibreBouge)) return;
     notifieHoteEtPublie(f, kCauseAffectationAleatoire);
 }
 

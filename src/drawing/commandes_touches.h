@@ -6,7 +6,9 @@
 // its own, whose id is its object number (14 to 255, below the clock's 271).
 //
 // Commands fail silently: an undefined command, a refused assignment or an
-// out-of-range interval leave the figure as it was.
+// out-of-range interval leave the figure as it was. An assignment after
+// which a stored start line would no longer run leaves it as it was too,
+// and says so (text/garde_demarrage.h).
 #include <array>
 #include <cstdint>
 

@@ -21,6 +21,7 @@
 #include "platform/entrees.h"
 #include "platform/messages.h"
 #include "text/affectation_libres.h"
+#include "text/garde_demarrage.h"
 
 namespace km32 {
 
@@ -539,10 +540,18 @@ void appliqueValeursGlissees(TfigureKalmetra& f) {
     if (i == 0 || !f.etatGlisser) return;
     TetatGlisser& g = *f.etatGlisser;
     const TObjetFigure& o = objet(f, i);
-    if (o.codeConstruction == c::kPointLibreDansEspace && o.pointColle != 0)
-        return appliqueAuPointColle(f, g, i, o.pointColle);
+    // A step after which a stored start line would no longer run is
+    // refused: the point stays where the last step left it, and the drag
+    // goes on from there.
+    GardeDemarrage demarrage(f);
+    if (o.codeConstruction == c::kPointLibreDansEspace && o.pointColle != 0) {
+        appliqueAuPointColle(f, g, i, o.pointColle);
+        demarrage.accepte(i);
+        return;
+    }
     ecritValeurs(f, i, g.nouvellesValeurs);
     recalculeDependantsObjetActif(f);
+    if (!demarrage.accepte(i)) return;
     finDePas(f, g);
 }
 

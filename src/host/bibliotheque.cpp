@@ -27,6 +27,7 @@
 #include "model/registre_figures.h"
 #include "model/table_figures.h"
 #include "platform/cairo_rendu.h"
+#include "text/garde_demarrage.h"
 #include "platform/curseurs.h"
 #include "platform/hasard.h"
 #include "sibling/bibliotheque_tq.h"
@@ -121,6 +122,7 @@ void reinitialiseBibliotheque() {
     reinitialiseRepartiteur();
     reinitialiseAvisModification();
     reinitialiseJugesModification();
+    reinitialiseGardeDemarrage();
     reinitialiseSauvegarde();
     reinitialiseDessinFichier();
     reinitialiseBibliothequeTQ();

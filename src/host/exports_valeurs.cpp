@@ -10,6 +10,7 @@
 #include "host/services_attendus.h"
 #include "model/objets_figure.h"
 #include "model/table_figures.h"
+#include "text/garde_demarrage.h"
 #include "phrases/phrase.h"
 #include "platform/memoire.h"
 
@@ -43,10 +44,14 @@ void affecteScalaire(int16_t n, const char* nom, double valeur) {
     if (!f || !std::isfinite(valeur)) return;
     const int i = numeroObjetDeNomEtType(*f, texteOuVide(nom), kNatureNombreReel);
     if (i == 0 || objet(*f, i).codeConstruction != kCodeNombreLibre) return;
+    // A value after which a stored start line would no longer run is
+    // refused, the figure left as it was.
+    GardeDemarrage demarrage(*f);
     valeurDepuisZero(*f, i, 0) = valeur;
     TEnsembleObjets changes;
     changes.set(std::size_t(i));
     recalculeDependants(*f, changes);
+    if (!demarrage.accepte(i)) return;
     if (TfigureKalmetra* g = figureOuRien(n)) g->modifiee = 1;
 }
 

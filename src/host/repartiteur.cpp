@@ -16,6 +16,7 @@
 #include "platform/messages.h"
 #include "platform/minuteries.h"
 #include "text/langue_texte.h"
+#include "text/garde_demarrage.h"
 #include "text/noms_objets.h"
 
 namespace km32 {
@@ -124,6 +125,9 @@ uint8_t traiteMessageKMParNumero(int16_t numero, TMessageFigure& message) {
     std::optional<JugeModification> juge;
     if (estEntreeUtilisateur(*figureDeNumero(numero), message.message)) juge.emplace(*figureDeNumero(numero));
     const uint8_t r = traiteMessageFigure(*figureDeNumero(numero), message);
+    // A key or a button released ends the input that repeated a refusal
+    // (a held arrow key, a drag): the next refusal is shown again.
+    if (message.message == p::WM_KEYUP || message.message == p::WM_LBUTTONUP) oublieRefusDemarrage(numero);
     if (e.refusEnCours) message.resultat = kResultatRefuse;
     // A message handled inside another one leaves the outer one's mark.
     e.refusEnCours = e.refusEnCours || refusAnterieur;
@@ -139,11 +143,18 @@ void topHorlogeFigure(TfigureKalmetra& f) {
             p::lanceMinuterie(fenetre, kMinuterieHorloge, f.intervalleHorloge);
         }
     }
+    // A time after which a stored start line would no longer run is
+    // refused: the figure keeps the time of the last tick it took.
+    GardeDemarrage demarrage(f);
     const TObjetFigure& temps = objet(f, kObjetTemps);
     valeur(f, temps.premiereValeur) = heureEnSecondes();
     TEnsembleObjets change;
     change.set(kObjetTemps);
     recalculeDependants(f, change);
+    if (!demarrage.accepte(kObjetTemps)) {
+        p::purgeTicks(fenetre, kMinuterieHorloge, kMinuterieHorloge);
+        return;
+    }
     f.dernierLibreBouge = kObjetTemps;
     notifieHoteEtPublie(f, kCauseHorloge);
     p::purgeTicks(fenetre, kMinuterieHorloge, kMinuterieHorloge);

@@ -21,7 +21,9 @@
 #include "sibling/phrases_tq.h"
 #include "sibling/table_partagee.h"
 #include "text/execution_ligne.h"
+#include "text/execution_creation.h"
 #include "text/execution_texte.h"
+#include "text/garde_demarrage.h"
 #include "text/langue_texte.h"
 
 namespace km32 {
@@ -112,9 +114,20 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
     try {
         for (std::string ligne = lisLigneDuTexte(texte, pos, compteur); !ligne.empty();
              ligne = lisLigneDuTexte(texte, pos, compteur)) {
-            const uint16_t r = executeLigneDeFigure(f, ligne, 0, 0);
+            // A line after which a stored start line would no longer run
+            // is refused, the figure put back (creation and free-object
+            // lines refuse it themselves; this holds the other lines: an
+            // assignment, commands run by a line).
+            const TfigureKalmetra* avant = f;
+            GardeDemarrage demarrage(*f);
+            uint16_t r = executeLigneDeFigure(f, ligne, 0, 0);
             f = figureOuRien(n);
+            if (f != avant) demarrage.abandonne();
             if (!f) return;
+            // A line that failed keeps what it did before its failing item,
+            // as without start lines, unless that stops one of them.
+            if (!demarrage.accepte(0, true) && r <= kDerniereErreurTolereeHote)
+                r = kErreurLigneDiffereeBloquee;
             if (r > kDerniereErreurTolereeHote) {
                 f->lignesHoteEnCours = 0;
                 f->objetsChangesParHote.reset();

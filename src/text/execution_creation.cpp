@@ -390,10 +390,6 @@ bool executeEntree(TfigureKalmetra& f, TLigneAnalysee& L, const std::string& arg
 
 } // namespace
 
-// Whether a stored start line still runs as the reader of the figure's
-// text runs it (without real execution: its checks only), the figure left
-// exactly as it is and nothing shown.
-namespace {
 bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
     GardeInstantane garde(f);
     if (!garde.pris()) return true;
@@ -407,7 +403,6 @@ bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne) {
     garde.annule();
     return resultat == 0 || resultat == kLigneDifferee;
 }
-} // namespace
 
 std::string ligneDiffereeBloquee(TfigureKalmetra& f) {
     if (!f.lignesDifferees) return {};
@@ -417,6 +412,8 @@ std::string ligneDiffereeBloquee(TfigureKalmetra& f) {
          ligne = ligneSupplementaireSuivante(lignes, p)) {
         while (!ligne.empty() && (ligne.front() == '\r' || ligne.front() == '\n'))
             ligne.erase(0, 1);
+        // Comment lines of the text are kept there too: they never run.
+        if (ligne.empty() || ligne.front() == '%') continue;
         if (!ligneDiffereeExecutable(f, ligne)) return ligne;
     }
     return {};

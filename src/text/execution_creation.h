@@ -77,6 +77,10 @@ void creeObjetDeLigne(TfigureKalmetra& f, TLigneFigure& ligne);
 // one name (538): the object was installed and computed, and the line that
 // made it keeps it rather than being undone.
 bool creationGardeeMalgreNoms();
+// Whether a stored start line still runs as the reader of the figure's
+// text runs it (without real execution: its checks only), the figure left
+// exactly as it is and nothing shown.
+bool ligneDiffereeExecutable(TfigureKalmetra& f, const std::string& ligne);
 // The first stored start line of f that would no longer run when the figure
 // is read (its checks run on f without real execution, f left exactly as it
 // is and nothing shown), in words; empty when every one runs.

@@ -28,6 +28,7 @@
 #include "text/annulation.h"
 #include "text/executeur_construction.h"
 #include "text/execution_creation.h"
+#include "text/garde_demarrage.h"
 #include "text/instantanes_figure.h"
 #include "text/lignes_reglages.h"
 #include "text/noms_objets.h"
@@ -343,6 +344,9 @@ bool affecteObjetsLibresDuDialogue(TfigureKalmetra& f, const std::string& texte,
     // The frame of command 70 is its option list, read first.
     const std::string repere = commande == 70 ? champSuivant(reste) : std::string();
     const std::string nom = champSuivant(reste);
+    // A value after which a stored start line would no longer run is
+    // refused as the other roads refuse it.
+    GardeDemarrage demarrage(f);
     uint8_t k = 0;
     uint16_t erreur = 0;
     numeroObjetDeNom(f, commande == 68 ? kNatureNombreReel : kNaturePoint, nom, erreur, k, modeLecture);
@@ -391,6 +395,7 @@ bool affecteObjetsLibresDuDialogue(TfigureKalmetra& f, const std::string& texte,
         signaleErreurAffectation(f, erreur, coupe(champ, 80), ligne);
         return false;
     }
+    if (!demarrage.accepte(k, true)) return false;
     f.modifiee = 1;
     f.dernierLibreBouge = k;
     notifieHoteEtPublie(f, cause);

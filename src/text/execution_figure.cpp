@@ -28,6 +28,7 @@
 #include "text/execution_creation.h"
 #include "text/execution_ligne.h"
 #include "text/execution_texte.h"
+#include "text/garde_demarrage.h"
 #include "model/messages.h"
 #include "model/expression_erreurs.h"
 #include "text/instantanes_figure.h"
@@ -107,34 +108,14 @@ class ExecutantFigure : public ExecutantLigne {
 
   private:
     // A line that sets the parameters of a free object. Typed by a user in
-    // a figure with stored start lines, it runs under a snapshot: when one
+    // a figure with stored start lines, it runs under their guard: when one
     // of those lines would then no longer run (a count that the new value
     // makes 0), it is refused naming that line and the object, and the
     // figure is put back.
     void executeLigneObjetLibre(TLigneFigure& l) {
-        if (textesEnLecture() > 0 || !f_.lignesDifferees) {
-            executeLigneDeReglage(f_, l);
-            return;
-        }
-        GardeInstantane garde(f_);
-        if (!garde.pris()) {
-            l.erreur = kStructureSaturee;
-            return;
-        }
+        GardeDemarrage demarrage(f_);
         executeLigneDeReglage(f_, l);
-        if (l.erreur == 0) {
-            const std::string bloquee = ligneDiffereeBloquee(f_);
-            if (!bloquee.empty()) {
-                nomErreur1() = bloquee;
-                nomErreur2() = l.arguments[1];
-                afficheErreurDeNumero(kErreurLigneDiffereeBloquee);
-                l.erreur = kErreurLigneDiffereeBloquee;
-            }
-        }
-        if (l.erreur == 0)
-            garde.valide();
-        else
-            garde.annule();
+        if (l.erreur == 0 && !demarrage.accepte(0, true)) l.erreur = kErreurLigneDiffereeBloquee;
     }
 
     TfigureKalmetra& f_;

@@ -1,6 +1,7 @@
 #include "text/execution_texte.h"
 
 #include <memory>
+#include <vector>
 
 #include "base/garde.h"
 #include "base/texte.h"
@@ -14,7 +15,9 @@
 #include "phrases/phrase.h"
 #include "sibling/table_partagee.h"
 #include "sibling/textes_tq.h"
+#include "text/execution_creation.h"
 #include "text/execution_ligne.h"
+#include "text/garde_demarrage.h"
 #include "text/langue_texte.h"
 #include "text/renommage_lignes.h"
 
@@ -92,6 +95,13 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
     GardeValeur<LignesEnLecture> enCours(lignesDiffereesEnLecture(), LignesEnLecture{&f, &differees});
     uint16_t erreur = 0;
     uint16_t compteur = 1;
+    // The start lines read, with their line numbers: each must still run
+    // once the whole text is read (a later line may change its count).
+    struct Demarrage {
+        std::string ligne;
+        uint16_t numero = 0;
+    };
+    std::vector<Demarrage> demarrages;
 
     bool langueChangee = false;
     if (f.proprietairePrototypes == &f) {
@@ -179,6 +189,7 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
         }
         case kLigneDifferee:
             ajouteLigneNonExecutee(differees, etatExecutionLigne().lignesNonExecutees);
+            demarrages.push_back({ligne, compteur});
             break;
         default:
             afficheMessage(ligne, phraseDeNumero(kPhraseLigneIncorrecte));
@@ -197,6 +208,23 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
         if (!differees.empty()) f.lignesDifferees = std::make_unique<std::string>(differees);
     } else {
         resultat = compteur;
+    }
+    // A start line that a later line stopped from running (its count set
+    // to 0 after it) fails the text at that start line, as the reading of
+    // the figure's own text would.
+    if (resultat == 0 && !differees.empty() && f.lignesDifferees) {
+        const std::string bloquee = ligneDiffereeBloquee(f);
+        if (!bloquee.empty()) {
+            resultat = compteur;
+            for (const Demarrage& d : demarrages)
+                if (d.ligne == bloquee) {
+                    resultat = d.numero;
+                    break;
+                }
+            afficheMessage(bloquee, phraseDeNumero(kPhraseLigneIncorrecte));
+            f.lignesDifferees.reset();
+            lignesDiffereesEnAttente(f) = 0;
+        }
     }
     if (langueChangee) appliqueLangueDemandee();
     if (f.proprietairePrototypes == &f) noteLigneEnErreur(f.numeroFigure, resultat);
@@ -260,6 +288,10 @@ void executeTexteFigureParNumero(int16_t numero) {
     // The lines run from a copy: a line may replace the stored lines.
     const std::string lignes = *f->lignesDifferees;
     GardeValeur<uint8_t> reelle(executionReelle(), 1);
+    // Runs after which one of these lines would no longer run when the
+    // figure is read again (commands that set the count to 0) are refused:
+    // the figure stays as it was read, and the message names the line.
+    GardeDemarrage demarrage(*f);
     std::size_t p = 0;
     uint16_t compteur = 1;
     std::string ligne;
@@ -270,6 +302,11 @@ void executeTexteFigureParNumero(int16_t numero) {
             break;
         }
     }
+    if (figureDeNumero(numero) != f) {
+        demarrage.abandonne();
+        return;
+    }
+    demarrage.accepte(0, true);
     lignesDiffereesEnAttente(*f) = 0;
 }
 

@@ -73,6 +73,12 @@ class GardeInstantane {
         }
         actif_ = false;
     }
+    // The figure is gone (freed by the operation): the snapshot is dropped
+    // without touching it.
+    void abandonne() {
+        if (actif_) depileInstantane();
+        actif_ = false;
+    }
     // The operation failed: the figure is put back now.
     void annule() {
         if (actif_) restaureInstantane(figure_);

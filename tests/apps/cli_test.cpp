@@ -814,9 +814,9 @@ TEST_F(Cli, TextPrintsNoLineItsReaderWouldRefuse) {
     EXPECT_EQ(encore.sortie, ecrit.sortie);
 }
 
-// km32 text reads back what the library wrote before printing it: a start
-// line whose count reads a number set to 0 since would be refused, so
-// nothing is printed and the line is named; the same figure whose command
+// A start line whose count reads a number set to 0 by a later line of the
+// file stops the reading at that start line: nothing is printed and the
+// line is named with its number; the same figure whose command
 // was only renamed, or deleted (the start line goes with it), is printed,
 // and its text reads back.
 TEST_F(Cli, TextPrintsNothingThatWouldNotReadBack) {
@@ -830,7 +830,8 @@ TEST_F(Cli, TextPrintsNothingThatWouldNotReadBack) {
     const FichierEssai zero("compte-nul", debut + "nb = 0\r\n");
     const Resultat refuse = lanceSortieVers("text " + zero.arg(), sortie);
     EXPECT_EQ(refuse.statut, 1) << refuse.sortie;
-    EXPECT_TRUE(contient(refuse.sortie, "ne serait pas relue")) << refuse.sortie;
+    EXPECT_TRUE(contient(refuse.sortie, "ligne 5:")) << refuse.sortie;
+    EXPECT_TRUE(contient(refuse.sortie, "nb fois les commandes K")) << refuse.sortie;
     std::FILE* f = std::fopen(sortie.c_str(), "rb");
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(std::fgetc(f), EOF) << "something was printed";

@@ -212,5 +212,53 @@ TEST_F(GlisserFigure, APointInAPolygonMovesInItsPlaneAndStaysInside) {
     EXPECT_EQ(avis.back(), (Avis{kAvisMouvementLibre, P}));
 }
 
+// A figure whose start line runs K as many times as P is far from A: a drag
+// step that brings P within 1 of A would stop that line, and is refused.
+const char* const kFigureDemarrage = "Figure Kalmetra\r\n"
+                                     "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                     "B point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                     "P point libre sur la droite (AB)\r\n"
+                                     "Objet libre P, paramètre: 0.5\r\n"
+                                     "nb = int(dist(A,P))\r\n"
+                                     "K (touche K) position mémorisée de P\r\n"
+                                     "Démarrer en exécutant  nb fois les commandes K\r\n"
+                                     "Fin de la figure";
+
+// The refused step leaves P where the last kept step put it, the refusal is
+// shown once for the whole drag, and the drag goes on with the next step
+// that keeps the line running.
+TEST_F(GlisserFigure, ADragStepThatWouldStopAStartLineIsRefusedOnce) {
+    figureDeTexte(kFigureDemarrage);
+    const auto refus = [] {
+        int k = 0;
+        for (const auto& b : platform::boitesDemandees())
+            if (b.texte.find("nb fois les commandes K") != std::string::npos) ++k;
+        return k;
+    };
+    const auto nb = [this] { return valeurObjet(fig(), numero("nb"), 1); };
+    ASSERT_EQ(nb(), 2);
+    const platform::Point depart = ecran(pt("P"));
+    enfonce(depart.x, depart.y);
+    ASSERT_TRUE(fig().etatGlisser);
+    platform::boitesDemandees().clear();
+    const platform::Point trois = ecran({0, 3, 0});
+    deplace(trois.x, trois.y);
+    EXPECT_EQ(nb(), 3);
+    const Pt garde = pt("P");
+    for (const double y : {0.5, 0.3, 0.6}) {
+        const platform::Point pres = ecran({0, y, 0});
+        deplace(pres.x, pres.y);
+        EXPECT_EQ(pt("P").y, garde.y);
+        EXPECT_EQ(nb(), 3);
+    }
+    EXPECT_EQ(refus(), 1);
+    const platform::Point deux = ecran({0, 2.5, 0});
+    deplace(deux.x, deux.y);
+    EXPECT_EQ(nb(), 2);
+    relache(deux.x, deux.y);
+    EXPECT_EQ(refus(), 1);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+}
+
 } // namespace
 } // namespace km32::essais

@@ -69,6 +69,30 @@ TEST_P(AffectationDialogueHote, AWrongAnswerNamesWhatIsWrongOnItsLine) {
     EXPECT_EQ(KMValeurScalaireDouble(n, "a"), 3);
 }
 
+// The number dialog: a value after which a stored start line would no
+// longer run is refused naming the number, the dialog stays open and the
+// figure keeps its text.
+TEST_P(AffectationDialogueHote, AValueThatWouldStopAStartLineIsRefused) {
+    refaitFigure("Figure Kalmetra\r\nnb réel libre\r\nObjet libre nb, valeur: 1\r\n"
+                 "P point libre dans l'espace\r\nK (touche K) position mémorisée de P\r\n"
+                 "Démarrer en exécutant  nb fois les commandes K\r\nFin de la figure\r\n");
+    const std::string avant = texte();
+    const std::string refus = phraseDeNumero(9986);
+    commande(68);
+    ASSERT_NE(fenetreDialogue(), nullptr);
+    remplit(1, "nb");
+    remplit(2, "0");
+    p::boitesDemandees().clear();
+    valide();
+    EXPECT_NE(fenetreDialogue(), nullptr);
+    bool nomme = false;
+    for (const auto& b : p::boitesDemandees())
+        nomme = nomme || b.texte.find(refus.substr(0, refus.find("#2")) + "nb") != std::string::npos;
+    EXPECT_TRUE(nomme) << derniereBoite();
+    EXPECT_EQ(texte(), avant);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+}
+
 // "Sélection trace" (84) offers the point given by its coordinates, and the
 // trace it then gets is written.
 TEST_P(AffectationDialogueHote, TheTraceSelectionOffersAPointGivenByItsCoordinates) {

@@ -2,6 +2,7 @@
 // whole text, undo and redo), each checked against the written text of the
 // figure: a refused edit leaves exactly the text it found, undo gives back
 // exactly the text before an accepted edit and redo the text after it.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,7 +10,11 @@
 #include "../host/banc_hote.h"
 #include "model/objets_figure.h"
 #include "platform/boites.h"
+#include "platform/entrees.h"
+#include "platform/horloge.h"
+#include "platform/messages.h"
 #include "text/annulation.h"
+#include "text/execution_texte.h"
 
 namespace km32::essais {
 namespace {
@@ -184,6 +189,225 @@ TEST_F(EditionsRefusees, AFreeValueThatWouldStopAStartLineIsRefusedNamingIt) {
         }
         KMDetruitFigure(n);
     }
+}
+
+// A figure whose start line runs the commands K nb times, and whose command
+// Z (key z) sets nb to 0, and R (key r) runs Z on a timer.
+const std::string kDemarrage = "D\xE9marrer en ex\xE9"
+                               "cutant  nb fois les commandes K";
+const std::string kFigureDemarrage =
+    "nb r\xE9"
+    "el libre\r\nObjet libre nb, valeur: 1\r\nP point libre dans l'espace\r\n"
+    "K (touche k) position m\xE9moris\xE9"
+    "e de P\r\nZ (touche z) valeur(s) de 0 affect\xE9"
+    "e(s) \xE0 nb\r\nW (touche w) r\xE9p\xE9ter 3 fois: Z (d\xE9lai 100 ms)\r\n" +
+    kDemarrage + "\r\n";
+
+// How many boxes asked for so far say that a change would stop the start
+// line, naming it and the object changed.
+int refusDeDemarrage(const std::string& objet = "nb") {
+    int n = 0;
+    for (const auto& b : platform::boitesDemandees())
+        if (b.texte.find("\"" + kDemarrage + "\"") != std::string::npos &&
+            b.texte.find("modification de " + objet + " ") != std::string::npos)
+            ++n;
+    return n;
+}
+
+// Every road by which a host or a user changes the figure's values, on a
+// figure whose start line counts its runs by nb: a change that would make
+// nb 0 is refused, shown once (also while the same input repeats: a held
+// key, a value set again, a timer's ticks), the figure keeps exactly the
+// text it had, still checks, and undo gives back the step before.
+TEST_F(EditionsRefusees, EveryRoadRefusesAChangeThatWouldStopAStartLine) {
+    struct Route {
+        const char* quoi;
+        std::function<void(int16_t)> avant; // accepted, before the undo step
+        std::function<void(int16_t)> change;
+    };
+    const std::vector<Route> routes = {
+        {"arrow key held down", [](int16_t n) { KMExecuteLigneFig(n, "Objet libre actif au clavier: nb"); },
+         [](int16_t n) {
+             for (int k = 0; k < 3; ++k)
+                 KMKeyDown(n, platform::VK_DOWN);
+         }},
+        {"key of a command", nullptr, [](int16_t n) { KMKeyPress(n, 'z'); }},
+        {"command run by the host", nullptr,
+         [](int16_t n) {
+             KMExecuteCommande(n, "Z");
+             KMExecuteCommande(n, "Z");
+         }},
+        {"value set by the host", nullptr,
+         [](int16_t n) {
+             KMAffecteScalaire(n, "nb", 0);
+             KMAffecteScalaire(n, "nb", 0);
+         }},
+        {"assignment line of the host", nullptr,
+         [](int16_t n) { KMExecuteLigneFig(n, "Affecter la variable num\xE9rique nb, valeur: 0"); }},
+        {"line that runs commands", nullptr,
+         [](int16_t n) {
+             KMExecuteLigneFigEtRedessine(n, "Ex\xE9"
+                                             "cuter 1 fois les commandes Z");
+         }},
+        {"timer of a repetition", nullptr,
+         [](int16_t n) {
+             KMKeyPress(n, 'w');
+             platform::avance(400);
+         }},
+    };
+    for (const Route& r : routes) {
+        SCOPED_TRACE(r.quoi);
+        const int16_t n = lis(kFigureDemarrage);
+        ASSERT_GT(n, 0);
+        ASSERT_EQ(KMLigneEnErreur(n), 0);
+        if (r.avant) r.avant(n);
+        const std::string debut = texte(n);
+        // The step before: a point added, undone at the end.
+        tape(n, "Q point de coordonn\xE9"
+                "es (1,1,1) dans le rep\xE8re Rxyz");
+        const std::string avant = texte(n);
+        ASSERT_NE(avant, debut);
+        platform::boitesDemandees().clear();
+        r.change(n);
+        EXPECT_EQ(refusDeDemarrage(), 1);
+        EXPECT_EQ(texte(n), avant);
+        EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        annule(n);
+        EXPECT_EQ(texte(n), debut);
+        KMDetruitFigure(n);
+    }
+}
+
+// A held arrow key shows the refusal once; released and pressed again, it
+// is shown again.
+TEST_F(EditionsRefusees, ARefusalIsShownAgainOnceTheKeyIsReleased) {
+    const int16_t n = lis(kFigureDemarrage);
+    ASSERT_GT(n, 0);
+    KMExecuteLigneFig(n, "Objet libre actif au clavier: nb");
+    platform::boitesDemandees().clear();
+    KMKeyDown(n, platform::VK_DOWN);
+    KMKeyDown(n, platform::VK_DOWN);
+    EXPECT_EQ(refusDeDemarrage(), 1);
+    KMMessage haut{platform::WM_KEYUP, platform::VK_DOWN, 0, 0};
+    traiteMessageKMParNumero(n, &haut);
+    KMKeyDown(n, platform::VK_DOWN);
+    EXPECT_EQ(refusDeDemarrage(), 2);
+    // A change that keeps the line running is made, and after it the same
+    // refusal is shown again.
+    KMAffecteScalaire(n, "nb", 2);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+    EXPECT_EQ(refusDeDemarrage(), 2);
+    KMAffecteScalaire(n, "nb", 0);
+    EXPECT_EQ(refusDeDemarrage(), 3);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+}
+
+// The figure clock: a tick after which the count read from the time would
+// fall to 0 is refused, shown once while the clock runs on, and the figure
+// keeps the last time that let the line run.
+TEST_F(EditionsRefusees, AClockTickThatWouldStopAStartLineIsRefusedOnce) {
+    platform::fixeHeureVirtuelle(0.0);
+    const int16_t n =
+        lis("nb = int(2-time)\r\nP point libre dans l'espace\r\nK (touche k) position m\xE9moris\xE9"
+            "e de P\r\n" +
+            kDemarrage + "\r\n");
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    ASSERT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+    platform::boitesDemandees().clear();
+    KMExecuteLigneFig(n, "Temps actif");
+    platform::avance(4000);
+    EXPECT_EQ(refusDeDemarrage("time"), 1);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+    EXPECT_GT(KMValeurScalaireDouble(n, "time"), 0);
+    EXPECT_LE(KMValeurScalaireDouble(n, "time"), 1);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+}
+
+// Values imported from another figure's shared values: a value after which
+// the count would be 0 is not taken, the figure keeps its own and says why;
+// the next value that keeps the line running is taken.
+TEST_F(EditionsRefusees, AnImportedValueThatWouldStopAStartLineIsNotTaken) {
+    const uint32_t autre = KMCreeFenetreHote("emetteur", 300, 200, nullptr);
+    ASSERT_NE(autre, 0u);
+    const std::string partage = "Figure Kalmetra\r\nnb r\xE9"
+                                "el libre\r\nImportation active\r\nFin de la figure";
+    const int16_t emetteur = KMCreeFigEtRenvoieNumero(autre, nullptr, partage.c_str(), nullptr);
+    const int16_t n = lis(kFigureDemarrage + "Importation active\r\n");
+    ASSERT_GT(emetteur, 0);
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    const std::string avant = texte(n);
+    platform::boitesDemandees().clear();
+    KMExecuteLigneFig(emetteur, "Affecter la variable num\xE9rique nb, valeur: 0");
+    KMBoucleFenetres();
+    EXPECT_EQ(KMValeurScalaireDouble(emetteur, "nb"), 0);
+    EXPECT_EQ(refusDeDemarrage(), 1);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+    EXPECT_EQ(texte(n), avant);
+    KMExecuteLigneFig(emetteur, "Affecter la variable num\xE9rique nb, valeur: 3");
+    KMBoucleFenetres();
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 3);
+    EXPECT_EQ(refusDeDemarrage(), 1);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+    KMDetruitFigure(emetteur);
+    KMDetruitFenetreHote(autre);
+}
+
+// A text in which a line after a start line changes its count so that it
+// would no longer run does not read, and stops at that start line: the
+// same line whether it is given as a text or read back from a figure.
+TEST_F(EditionsRefusees, ATextWhoseStartLineALaterLineStopsDoesNotRead) {
+    struct Cas {
+        std::string texte;
+        int32_t ligne; // the start line's number, 0: the text reads
+    };
+    const std::string debut = "nb = 3\r\nP point libre dans l'espace\r\nK (touche k) position m\xE9moris\xE9"
+                              "e de P\r\n" +
+                              kDemarrage + "\r\n";
+    const std::vector<Cas> cas = {
+        {debut + "nb = 0\r\n", 5},
+        {debut + "nb = 2.5\r\n", 5},
+        {debut + "nb = 2\r\n", 0},
+        {debut + "nb = 0\r\nnb = 1\r\n", 0},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.texte);
+        platform::boitesDemandees().clear();
+        const int16_t n = lis(c.texte);
+        ASSERT_GT(n, 0);
+        EXPECT_EQ(KMLigneEnErreur(n), c.ligne);
+        if (c.ligne != 0) {
+            ASSERT_FALSE(platform::boitesDemandees().empty());
+            bool nommee = false;
+            for (const auto& b : platform::boitesDemandees()) {
+                nommee = nommee || b.texte.find(kDemarrage) != std::string::npos;
+            }
+            EXPECT_TRUE(nommee);
+        } else {
+            EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        }
+        KMDetruitFigure(n);
+    }
+}
+
+// The start lines run as the figure opens: a run after which one of them
+// would no longer run (a command that sets its count to 0) is refused, the
+// figure stays as it was read, the message names the line.
+TEST_F(EditionsRefusees, StartLinesThatWouldStopOneAnotherAreNotKept) {
+    const int16_t n = lis(kFigureDemarrage + "D\xE9marrer en ex\xE9"
+                                             "cutant  1 fois les commandes Z\r\n");
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    const std::string lu = texte(n);
+    platform::boitesDemandees().clear();
+    executeTexteFigureParNumero(n);
+    EXPECT_EQ(refusDeDemarrage(), 1);
+    EXPECT_EQ(texte(n), lu);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 1);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
 }
 
 } // namespace
