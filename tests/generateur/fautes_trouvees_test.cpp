@@ -14,7 +14,7 @@ struct CasTrouve {
     const char* figure;  // French lines between the header and the end line
     const char* edition; // one French line
     Route route;
-    const char* ouvert;   // not mended yet: why (the row is skipped); nullptr when mended
+    const char* ouvert;   // not mended, or not a fault: why (the row is skipped); nullptr when mended
     bool refusee = false; // the sound answer is a refusal that changes nothing
 };
 
@@ -78,12 +78,15 @@ const CasTrouve kCas[] = {
      // is refused and the figure stays as it was.
      nullptr, true},
     // A list line refused at its second name keeps what it did for the
-    // first: the line is refused and yet a is steered in a loop.
+    // first: the line is refused and yet a is steered in a loop. That is
+    // how a list line is defined (the objects before a failing one keep
+    // their change; tests/runner/lignes_echec_test.cpp), so the row stays
+    // skipped: it would hold only if that definition changed.
     {"ListLineRefusedAtItsSecondName",
      "a r\xE9"
      "el libre de [-2,-1]\r\nb entier libre\r\n",
      "Pilotage en boucle pour: a, b", Route::Ligne,
-     "open: a list line refused part way keeps the items before the one refused", true},
+     "by definition: a list line refused part way keeps the items before the one refused", true},
     // A sequence whose first terms name a length was written with its unit,
     // and the reader takes no sequence line with a unit ("Le nom d'une suite
     // est limit\xE9 \xE0 un caract\xE8re"): such a sequence is refused.
