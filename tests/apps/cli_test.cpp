@@ -925,8 +925,9 @@ TEST_F(CliEcritures, AResultThatCannotBeWrittenFails) {
 }
 
 // A result sent to a file past the limit on a file's size (a plain ulimit -f)
-// fails as on a full disk: the reason on the error output, status 1. Under a
-// limit above it the same result is written whole.
+// fails as on a full disk: the reason on the error output, status 1; the
+// helps, printed before any figure is read, in English too. Under a limit
+// above it the same result is written whole.
 TEST_F(CliEcritures, AResultPastTheFileSizeLimitFails) {
     const SignalTailleParDefaut signal;
     verifieQueLeSignalTermine(dossier);
@@ -940,7 +941,8 @@ TEST_F(CliEcritures, AResultPastTheFileSizeLimitFails) {
         std::fputs(texte.c_str(), f);
         std::fclose(f);
     }
-    for (const std::string& c : {"text '" + grande + "'", "values '" + grande + "'"}) {
+    for (const std::string& c : {"text '" + grande + "'", "values '" + grande + "'", std::string("--help"),
+                                 std::string("help render")}) {
         SCOPED_TRACE(c);
         const std::string commande = "'" + std::string(KM32_CLI) + "' " + c + " 2>&1 >'" + sortie + "'";
         const Resultat r = lanceSousLimite(1, commande);
