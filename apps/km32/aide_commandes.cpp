@@ -72,9 +72,22 @@ constexpr AideCommande kAides[] = {
              "the line is printed and shown in a box.\n"},
 };
 
+// help reads no figure: it has its own words and none of the figure
+// commands' shared ones.
+constexpr const char* kAideAide =
+    "usage: km32 help COMMAND\n"
+    "\n"
+    "Prints the help of one command on the standard output: its usage, what it\n"
+    "does, its options and its exit status. COMMAND is render, values, text,\n"
+    "test, show or help; km32 COMMAND --help (or -h) and km32 --help COMMAND\n"
+    "print the same. Without COMMAND, km32 help lists the commands, as\n"
+    "km32 --help does. Exit status: 0 success, 2 a wrong command line (a name\n"
+    "that is no command, more than one).\n";
+
 } // namespace
 
 std::string aideCommande(std::string_view commande) {
+    if (commande == "help") return kAideAide;
     for (const AideCommande& a : kAides)
         if (commande == a.commande)
             return std::string(a.texte) + kCommun + (commande == "show" ? "" : kEntreeStandard) + "\n";

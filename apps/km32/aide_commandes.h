@@ -7,8 +7,8 @@
 
 namespace km32cli {
 
-// The help of the command (render, values, text, test, show), a text of
-// whole lines; empty for another name.
+// The help of the command (render, values, text, test, show, help), a text
+// of whole lines; empty for another name.
 std::string aideCommande(std::string_view commande);
 
 } // namespace km32cli

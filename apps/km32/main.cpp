@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cinttypes>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,7 +61,8 @@ constexpr const char* kUsage =
     "                                     Ctrl+Z undoes, Ctrl+Y or Ctrl+Shift+Z redoes,\n"
     "                                     F1 shows help, Ctrl+Q quits\n"
     "  help COMMAND                       the help of one command, its options and\n"
-    "                                     its exit status (also: km32 COMMAND --help)\n"
+    "                                     its exit status (also: km32 COMMAND --help,\n"
+    "                                     km32 --help COMMAND; km32 help help)\n"
     "  --version                          the version of the library\n"
     "  --help                             this help\n"
     "\n"
@@ -106,6 +108,19 @@ int langueCommande = 2;
 void ecris(std::FILE* flux, const std::string& texte) {
     if (std::fputs(km32cli::afficheable(texte).c_str(), flux) == EOF && flux == stdout && erreurSortie == 0)
         erreurSortie = errno != 0 ? errno : EIO;
+}
+
+// The usage line of the program, for a wrong command line that belongs to
+// no command (an unknown command, a wrong --seed).
+std::string usageGeneral() {
+    const std::string usage = kUsage;
+    return usage.substr(0, usage.find('\n') + 1) + "(km32 --help lists the commands)\n";
+}
+
+// Prints a wrong command line: what is wrong, then the usage that applies.
+int erreurUsage(const std::string& message, const std::string& usage) {
+    ecris(stderr, "km32: " + message + "\n\n" + usage);
+    return kErreurUsage;
 }
 
 std::string depuisBibliotheque(const char* texte) {
@@ -346,71 +361,50 @@ bool finitPar(std::string_view nom, std::string_view extension) {
 }
 
 // Reads render's command line: the figure and the options in any order. A
-// usage error is printed; false then.
+// usage error (a wrong option or value, a missing file) is printed with
+// render's usage; false then.
 bool lisDemandeRendu(const std::vector<const char*>& arguments, DemandeRendu& d) {
+    const auto refuse = [](const std::string& message) {
+        erreurUsage("render: " + message, usageDe("render"));
+        return false;
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view option = arguments[i];
         const bool prendValeur = option == "-o" || option == "--output" || option == "--size" ||
                                  option == "--page-width" || option == "--angles";
-        if (prendValeur && i + 1 >= arguments.size()) {
-            ecris(stderr,
-                  std::string("km32: render: ") + arguments[i] + " wants a value\n\n" + usageDe("render"));
-            return false;
-        }
+        if (prendValeur && i + 1 >= arguments.size())
+            return refuse(std::string(arguments[i]) + " wants a value");
         if (option == "-o" || option == "--output") {
             d.sortie = arguments[++i];
         } else if (option == "--size") {
-            if (!lisTaille(arguments[++i], d.largeur, d.hauteur)) {
-                ecris(stderr, std::string("km32: render: --size wants WxH (1 to 16384 each), not '") +
-                                  arguments[i] + "'\n");
-                return false;
-            }
+            if (!lisTaille(arguments[++i], d.largeur, d.hauteur))
+                return refuse(std::string("--size wants WxH (1 to 16384 each), not '") + arguments[i] + "'");
         } else if (option == "--page-width") {
-            if (!lisLargeurMm(arguments[++i], d.largeurMm)) {
-                ecris(stderr,
-                      std::string("km32: render: --page-width wants millimetres, 0.1 to 10000, not '") +
-                          arguments[i] + "'\n");
-                return false;
-            }
+            if (!lisLargeurMm(arguments[++i], d.largeurMm))
+                return refuse(std::string("--page-width wants millimetres, 0.1 to 10000, not '") +
+                              arguments[i] + "'");
         } else if (option == "--angles") {
-            if (!lisAngles(arguments[++i], d.angles)) {
-                ecris(stderr, std::string("km32: render: --angles wants three finite numbers A,B,C, not '") +
-                                  arguments[i] + "'\n");
-                return false;
-            }
+            if (!lisAngles(arguments[++i], d.angles))
+                return refuse(std::string("--angles wants three finite numbers A,B,C, not '") + arguments[i] +
+                              "'");
             d.avecAngles = true;
         } else if (option.size() > 1 && option[0] == '-') {
-            ecris(stderr,
-                  std::string("km32: render: unknown option '") + arguments[i] + "'\n\n" + usageDe("render"));
-            return false;
+            return refuse(std::string("unknown option '") + arguments[i] + "'");
         } else if (!d.figure) {
             d.figure = arguments[i];
         } else {
-            ecris(stderr, std::string("km32: render: unexpected argument '") + arguments[i] + "'\n\n" +
-                              usageDe("render"));
-            return false;
+            return refuse(std::string("unexpected argument '") + arguments[i] + "'");
         }
     }
-    if (!d.figure) {
-        ecris(stderr, std::string("km32: render: a figure file is needed\n\n") + usageDe("render"));
-        return false;
-    }
-    if (!d.sortie) {
-        std::fputs("km32: render: the picture file is needed (-o PICTURE)\n", stderr);
-        return false;
-    }
-    if (!finitPar(d.sortie, ".png") && !finitPar(d.sortie, ".svg") && !finitPar(d.sortie, ".pdf")) {
-        ecris(stderr, std::string("km32: render: '") + d.sortie +
-                          "': the picture must end with .png, .svg or .pdf\n");
-        return false;
-    }
+    if (!d.figure) return refuse("a figure file is needed");
+    if (!d.sortie) return refuse("the picture file is needed (-o PICTURE)");
+    if (!finitPar(d.sortie, ".png") && !finitPar(d.sortie, ".svg") && !finitPar(d.sortie, ".pdf"))
+        return refuse(std::string("'") + d.sortie + "': the picture must end with .png, .svg or .pdf");
     // A PNG image keeps the screen's pixels: a printed width means nothing there.
-    if (d.largeurMm != 0 && finitPar(d.sortie, ".png")) {
-        ecris(stderr, std::string("km32: render: --page-width is the printed width of an SVG or PDF page; "
+    if (d.largeurMm != 0 && finitPar(d.sortie, ".png"))
+        return refuse(std::string("--page-width is the printed width of an SVG or PDF page; "
                                   "it does not apply to a PNG image ('") +
-                          d.sortie + "')\n");
-        return false;
-    }
+                      d.sortie + "')");
     return true;
 }
 
@@ -574,14 +568,15 @@ int montre(const Figure& figure, const char* chemin) {
 }
 
 // Prints the help of one command on the standard output; a name that is no
-// command is a usage error.
+// command is a usage error. "help --help" is the help of help itself, as
+// "COMMAND --help" is for every other command.
 int aide(std::string_view commande) {
+    if (commande == "--help" || commande == "-h") commande = "help";
     const std::string texte = km32cli::aideCommande(commande);
-    if (texte.empty()) {
-        ecris(stderr, "km32: help: unknown command '" + std::string(commande) +
-                          "' (km32 --help lists the commands)\n");
-        return kErreurUsage;
-    }
+    if (texte.empty())
+        return erreurUsage("help: unknown command '" + std::string(commande) +
+                               "' (km32 --help lists the commands)",
+                           usageDe("help"));
     ecris(stdout, texte);
     return kSucces;
 }
@@ -644,12 +639,14 @@ int execute(int argc, char** argv) {
             continue;
         }
         uint64_t graine = 0;
-        if (i + 1 >= argc || !lisGraine(argv[i + 1], graine)) {
-            ecris(stderr,
-                  std::string("km32: --seed wants a whole number from 0 to 18446744073709551615, not '") +
-                      (i + 1 < argc ? argv[i + 1] : "") + "'\n");
-            return kErreurUsage;
-        }
+        if (i + 1 >= argc)
+            return erreurUsage("--seed wants a value (a whole number from 0 to 18446744073709551615)",
+                               usageGeneral());
+        if (!lisGraine(argv[i + 1], graine))
+            return erreurUsage(
+                std::string("--seed wants a whole number from 0 to 18446744073709551615, not '") +
+                    argv[i + 1] + "'",
+                usageGeneral());
         KMImposeGraineHasard(graine);
         ++i;
     }
@@ -659,6 +656,9 @@ int execute(int argc, char** argv) {
     }
     std::string_view commande = arguments[0];
     if (commande == "--version" || commande == "-V") {
+        if (arguments.size() > 1)
+            return erreurUsage(std::string(commande) + " takes no argument, not '" + arguments[1] + "'",
+                               "usage: km32 --version\n");
         std::string version = versionBibliotheque();
         if (version.empty()) {
             std::fputs("km32: the library gave no version\n", stderr);
@@ -667,21 +667,20 @@ int execute(int argc, char** argv) {
         ecris(stdout, "km32 " + km32cli::utf8DeWindows1252(version) + "\n");
         return kSucces;
     }
-    if (commande == "help" && arguments.size() > 2) {
-        ecris(stderr, std::string("km32: help: one command at a time\n\nusage: km32 help COMMAND\n"));
-        return kErreurUsage;
-    }
-    if (commande == "help" && arguments.size() == 2) return aide(arguments[1]);
-    if (commande == "--help" || commande == "-h" || commande == "help") {
+    // "help COMMAND", and "--help COMMAND" the same: the help of one command;
+    // alone, the help of the program.
+    if (commande == "help" || commande == "--help" || commande == "-h") {
+        if (arguments.size() > 2)
+            return erreurUsage("help: one command at a time, not '" + std::string(arguments[2]) + "'",
+                               usageDe("help"));
+        if (arguments.size() == 2) return aide(arguments[1]);
         ecris(stdout, kUsage);
         return kSucces;
     }
     if (commande == "render" || commande == "values" || commande == "text" || commande == "test" ||
         commande == "show")
         return commandeDeFigure(commande, std::vector<const char*>(arguments.begin() + 1, arguments.end()));
-    ecris(stderr,
-          std::string("km32: unknown command '") + arguments[0] + "' (km32 --help lists the commands)\n");
-    return kErreurUsage;
+    return erreurUsage(std::string("unknown command '") + arguments[0] + "'", usageGeneral());
 }
 
 } // namespace
@@ -696,6 +695,12 @@ int32_t afficheMessage(const char* texte, const char* titre, uint32_t style) {
 }
 
 int main(int argc, char** argv) {
+    // A file written past the system's limit on a file's size (ulimit -f)
+    // would end the program by SIGXFSZ, with no word and a temporary file
+    // left beside the picture or the figure. Ignored, the write fails with
+    // EFBIG instead, and the failure is told as any other: the reason, exit
+    // 1, the temporary removed, an existing file kept.
+    std::signal(SIGXFSZ, SIG_IGN);
     KMInitialise();
     KMInstalleAfficheurMessages(afficheMessage);
     int statut = execute(argc, argv);

@@ -1,12 +1,14 @@
 // The command-line host, run as a program.
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,6 +109,122 @@ TEST_F(Cli, WrongCommandLinesGetTheCommandsOwnUsage) {
         }
     }
     std::remove(sansEntete.c_str());
+}
+
+// Every wrong command line, whatever is wrong in it (an unknown command or
+// option, a bad value of an option, a missing or extra argument), fails with
+// 2, says what is wrong, and ends with the usage line that applies: the
+// command's own, or the program's for what belongs to no command. Nothing is
+// printed on the standard output and no picture is written.
+TEST_F(Cli, EveryWrongCommandLineSaysWhatAndEndsWithItsUsage) {
+    const std::string e = "'" + exemple + "'";
+    const std::string image = "/tmp/km32-cli-usage-" + std::to_string(::getpid()) + ".png";
+    const std::string svg = "/tmp/km32-cli-usage-" + std::to_string(::getpid()) + ".svg";
+    const std::string rendu = "render " + e + " -o '" + image + "' ";
+    const std::string renduSvg = "render " + e + " -o '" + svg + "' ";
+    const std::string general =
+        "usage: km32 COMMAND [ARGUMENTS] [--seed N]\n(km32 --help lists the commands)\n";
+    const auto usage = [](const std::string& commande, const std::string& ligne) {
+        return "usage: km32 " + ligne + "\n(km32 help " + commande + " tells more)\n";
+    };
+    const std::string uRendu =
+        usage("render", "render FIGURE.k3v -o PICTURE [--size WxH] [--page-width MM] [--angles A,B,C]");
+    const std::string uValeurs = usage("values", "values FIGURE.k3v [NAME...]");
+    const std::string uTexte = usage("text", "text FIGURE.k3v");
+    const std::string uTest = usage("test", "test FIGURE.k3v \"SENTENCE\"");
+    const std::string uMontre = usage("show", "show FIGURE.k3v");
+    const std::string uAide = usage("help", "help COMMAND");
+    struct Cas {
+        std::string arguments;
+        std::string message; // what is wrong, in the first line
+        std::string usage;   // the end of the output
+    };
+    const Cas cas[] = {
+        // The program's own command line.
+        {"frobnicate", "unknown command 'frobnicate'", general},
+        {"frobnicate " + e, "unknown command 'frobnicate'", general},
+        {"--version extra", "--version takes no argument, not 'extra'", "usage: km32 --version\n"},
+        {"-V " + e, "-V takes no argument", "usage: km32 --version\n"},
+        {"--seed", "--seed wants a value", general},
+        {"--seed x values " + e, "--seed wants a whole number from 0 to 18446744073709551615, not 'x'",
+         general},
+        {"values " + e + " --seed -1", "not '-1'", general},
+        {"text " + e + " --seed 18446744073709551616", "not '18446744073709551616'", general},
+        {"help frobnicate", "help: unknown command 'frobnicate'", uAide},
+        {"help --version", "help: unknown command '--version'", uAide},
+        {"help render values", "help: one command at a time, not 'values'", uAide},
+        {"--help render values", "help: one command at a time", uAide},
+        {"--help frobnicate", "help: unknown command 'frobnicate'", uAide},
+        // render: its options, their values, its files.
+        {"render", "render: a figure file is needed", uRendu},
+        {"render -o '" + image + "'", "render: a figure file is needed", uRendu},
+        {"render " + e, "render: the picture file is needed (-o PICTURE)", uRendu},
+        {"render " + e + " -o", "render: -o wants a value", uRendu},
+        {"render " + e + " --output", "render: --output wants a value", uRendu},
+        {rendu + "--size", "render: --size wants a value", uRendu},
+        {rendu + "--angles", "render: --angles wants a value", uRendu},
+        {renduSvg + "--page-width", "render: --page-width wants a value", uRendu},
+        {rendu + "--frob", "render: unknown option '--frob'", uRendu},
+        {rendu + e, "render: unexpected argument '" + exemple + "'", uRendu},
+        {"render " + e + " -o /tmp/x.gif",
+         "render: '/tmp/x.gif': the picture must end with .png, .svg or .pdf", uRendu},
+        {"render " + e + " -o ''", "render: '': the picture must end with", uRendu},
+        {rendu + "--page-width 50", "render: --page-width is the printed width of an SVG or PDF page",
+         uRendu},
+        {rendu + "--size 0x5", "render: --size wants WxH (1 to 16384 each), not '0x5'", uRendu},
+        {rendu + "--size 5x0", "not '5x0'", uRendu},
+        {rendu + "--size 16385x10", "not '16385x10'", uRendu},
+        {rendu + "--size 10x16385", "not '10x16385'", uRendu},
+        {rendu + "--size 800", "not '800'", uRendu},
+        {rendu + "--size 800x", "not '800x'", uRendu},
+        {rendu + "--size x600", "not 'x600'", uRendu},
+        {rendu + "--size 800x600x2", "not '800x600x2'", uRendu},
+        {rendu + "--size -800x600", "not '-800x600'", uRendu},
+        {rendu + "--angles 1,2", "render: --angles wants three finite numbers A,B,C, not '1,2'", uRendu},
+        {rendu + "--angles 1,2,3,4", "not '1,2,3,4'", uRendu},
+        {rendu + "--angles 1,,3", "not '1,,3'", uRendu},
+        {rendu + "--angles '1;2;3'", "not '1;2;3'", uRendu},
+        {rendu + "--angles nan,0,0", "not 'nan,0,0'", uRendu},
+        {rendu + "--angles 0,inf,0", "not '0,inf,0'", uRendu},
+        {rendu + "--angles 0,0,1e999", "not '0,0,1e999'", uRendu},
+        {rendu + "--angles ''", "not ''", uRendu},
+        {renduSvg + "--page-width 0", "render: --page-width wants millimetres, 0.1 to 10000, not '0'",
+         uRendu},
+        {renduSvg + "--page-width 0.09", "not '0.09'", uRendu},
+        {renduSvg + "--page-width 10000.5", "not '10000.5'", uRendu},
+        {renduSvg + "--page-width -5", "not '-5'", uRendu},
+        {renduSvg + "--page-width nan", "not 'nan'", uRendu},
+        {renduSvg + "--page-width 50mm", "not '50mm'", uRendu},
+        // The other commands: no option of their own, a fixed number of arguments.
+        {"values", "values: a figure file is needed", uValeurs},
+        {"values " + e + " -x", "values: unknown option '-x' (values takes none)", uValeurs},
+        {"values " + e + " --size 10x10", "values: unknown option '--size'", uValeurs},
+        {"text", "text: a figure file is needed", uTexte},
+        {"text " + e + " extra", "text: unexpected argument 'extra'", uTexte},
+        {"text " + e + " -o x.png", "text: unknown option '-o'", uTexte},
+        {"test", "test: a figure file is needed", uTest},
+        {"test " + e, "test: one sentence is needed after the figure file", uTest},
+        {"test " + e + " \"Point A sur (AB)\" \"Point A sur (AB)\"", "test: one sentence is needed", uTest},
+        {"test " + e + " --angles 1,2,3 \"Point A sur (AB)\"", "test: unknown option '--angles'", uTest},
+        {"show", "show: a figure file is needed", uMontre},
+        {"show -", "show: one figure file is needed (not standard input)", uMontre},
+        {"show " + e + " " + e, "show: one figure file is needed", uMontre},
+        {"show " + e + " -x", "show: unknown option '-x'", uMontre},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.arguments);
+        const Resultat r = lance(c.arguments);
+        EXPECT_EQ(r.statut, 2) << r.sortie;
+        EXPECT_EQ(r.sortie.rfind("km32: ", 0), 0u) << r.sortie;
+        EXPECT_NE(r.sortie.find(c.message), std::string::npos) << r.sortie;
+        ASSERT_GE(r.sortie.size(), c.usage.size()) << r.sortie;
+        EXPECT_EQ(r.sortie.substr(r.sortie.size() - c.usage.size()), c.usage) << r.sortie;
+        const Resultat sortie =
+            lanceCommande(std::string("'") + KM32_CLI + "' " + c.arguments + " 2>/dev/null");
+        EXPECT_EQ(sortie.sortie, "");
+        EXPECT_FALSE(std::filesystem::exists(image));
+        EXPECT_FALSE(std::filesystem::exists(svg));
+    }
 }
 
 // A line of the figure that fails is printed with the library's message and
@@ -355,7 +473,8 @@ TEST_F(Cli, EachCommandHasItsHelp) {
         EXPECT_EQ(aide.statut, 0) << commande << "\n" << aide.sortie;
         EXPECT_EQ(aide.sortie.rfind("usage: km32 " + commande + " FIGURE.k3v", 0), 0u) << aide.sortie;
         for (const std::string& autre :
-             {commande + " --help", commande + " -h", commande + " cube.k3v --help"}) {
+             {commande + " --help", commande + " -h", commande + " cube.k3v --help", "--help " + commande,
+              "-h " + commande}) {
             const Resultat r = sortieSeule(autre);
             EXPECT_EQ(r.statut, 0) << autre << "\n" << r.sortie;
             EXPECT_EQ(r.sortie, aide.sortie) << autre;
@@ -369,6 +488,26 @@ TEST_F(Cli, EachCommandHasItsHelp) {
     EXPECT_EQ(inconnue.statut, 2);
     EXPECT_TRUE(contient(inconnue.sortie, "unknown command 'frobnicate'")) << inconnue.sortie;
     EXPECT_EQ(lance("help render values").statut, 2);
+
+    // The general help lists "help COMMAND": help is a command with its own
+    // help, asked in the same ways; it reads no figure, so it says nothing
+    // of one.
+    EXPECT_TRUE(contient(sortieSeule("--help").sortie, "\n  help COMMAND ")) << sortieSeule("--help").sortie;
+    const Resultat aideAide = sortieSeule("help help");
+    EXPECT_EQ(aideAide.statut, 0) << aideAide.sortie;
+    EXPECT_EQ(aideAide.sortie.rfind("usage: km32 help COMMAND\n", 0), 0u) << aideAide.sortie;
+    EXPECT_FALSE(contient(aideAide.sortie, "FIGURE.k3v")) << aideAide.sortie;
+    for (const char* autre : {"help --help", "help -h", "--help help", "-h help"}) {
+        const Resultat r = sortieSeule(autre);
+        EXPECT_EQ(r.statut, 0) << autre << "\n" << r.sortie;
+        EXPECT_EQ(r.sortie, aideAide.sortie) << autre;
+    }
+    // Alone, help and --help give the general help.
+    for (const char* seule : {"help", "--help", "-h"}) {
+        const Resultat r = sortieSeule(seule);
+        EXPECT_EQ(r.statut, 0) << seule;
+        EXPECT_EQ(r.sortie.rfind("usage: km32 COMMAND", 0), 0u) << seule << "\n" << r.sortie;
+    }
 }
 
 // The patterns that state a property (2318-2341) are French in the tables
@@ -680,16 +819,49 @@ TEST_F(CliEcritures, APictureThatCannotBeWrittenFailsWithTheSystemsReason) {
     }
 }
 
+// The signal a write past the limit on a file's size sends (SIGXFSZ) at its
+// default disposition, which ends the program, while the object lives: the
+// programs this test starts inherit it, whatever the test runner set.
+struct SignalTailleParDefaut {
+    struct sigaction avant {};
+    SignalTailleParDefaut() {
+        struct sigaction defaut {};
+        defaut.sa_handler = SIG_DFL;
+        sigemptyset(&defaut.sa_mask);
+        ::sigaction(SIGXFSZ, &defaut, &avant);
+    }
+    ~SignalTailleParDefaut() { ::sigaction(SIGXFSZ, &avant, nullptr); }
+};
+
+// Runs a shell command line under a plain limit on a file's size (ulimit -f,
+// in blocks of 1024 bytes), as a user would: nothing but the limit is set.
+Resultat lanceSousLimite(int blocs, const std::string& commande) {
+    return lanceCommande("bash -c \"ulimit -f " + std::to_string(blocs) + "; exec " + commande + "\"");
+}
+
+// A program that writes past the limit is ended by the signal (the shell
+// tells 128 + its number, or the end by a signal): the runs of km32 below
+// are under the same conditions, so they show that km32 itself does not let
+// the signal end it.
+void verifieQueLeSignalTermine(const std::string& dossier) {
+    // (The shell's own word on the end by a signal goes to /dev/null.)
+    const Resultat temoin = lanceCommande("bash -c \"ulimit -f 4; exec head -c 100000 /dev/zero > '" +
+                                          dossier + "/temoin'\" 2>/dev/null");
+    EXPECT_TRUE(temoin.statut == -1 || temoin.statut == 128 + SIGXFSZ) << temoin.statut;
+    std::filesystem::remove(dossier + "/temoin");
+}
+
 // A picture is written whole or not at all. With the size of a file limited
-// below the picture's (ulimit -f, SIGXFSZ ignored so that the write fails
-// with EFBIG instead of ending the program), each format fails with status
-// 1: an existing picture keeps its bytes, a new name leaves no file, and no
-// temporary file stays in the folder. Without the limit the same pictures
+// below the picture's by a plain ulimit -f, each format fails with status 1
+// and the system's reason, as any other write that fails: an existing
+// picture keeps its bytes, a new name leaves no file, and no temporary file
+// (hidden or not) stays in the folder. Without the limit the same pictures
 // are written, larger than it.
 TEST_F(CliEcritures, APictureThatCannotBeWrittenWholeLeavesTheOldOneAndNoNewFile) {
+    const SignalTailleParDefaut signal;
+    verifieQueLeSignalTermine(dossier);
     const std::string cube = std::string(KM32_EXAMPLES) + "/cube_prime.k3v";
     const std::string ancien = "the old picture, kept byte for byte";
-    const std::string limite = "trap '' XFSZ; ulimit -f 4; ";
     for (const char* extension : {".png", ".svg", ".pdf"}) {
         const std::string image = dossier + "/image" + extension;
         const std::string commande =
@@ -704,9 +876,15 @@ TEST_F(CliEcritures, APictureThatCannotBeWrittenWholeLeavesTheOldOneAndNoNewFile
                 std::fputs(ancien.c_str(), f);
                 std::fclose(f);
             }
-            const Resultat r = lanceCommande("sh -c \"" + limite + commande + "\"");
+            const Resultat r = lanceSousLimite(4, commande);
             EXPECT_EQ(r.statut, 1) << image << "\n" << r.sortie;
-            EXPECT_TRUE(contient(r.sortie, "'" + image + "'")) << r.sortie;
+            // The figure is in French: the host's words and the reason are too.
+            EXPECT_TRUE(contient(r.sortie, "km32: render: impossible d'\xC3\xA9"
+                                           "crire l'image '" +
+                                               image +
+                                               "': le fichier d\xC3\xA9passerait la taille maximale que le "
+                                               "syst\xC3\xA8me permet\n"))
+                << r.sortie;
             std::vector<std::string> restes;
             for (const auto& e : std::filesystem::directory_iterator(dossier))
                 restes.push_back(e.path().filename().string());
@@ -746,9 +924,41 @@ TEST_F(CliEcritures, AResultThatCannotBeWrittenFails) {
     }
 }
 
+// A result sent to a file past the limit on a file's size (a plain ulimit -f)
+// fails as on a full disk: the reason on the error output, status 1; the
+// helps, printed before any figure is read, in English too. Under a limit
+// above it the same result is written whole.
+TEST_F(CliEcritures, AResultPastTheFileSizeLimitFails) {
+    const SignalTailleParDefaut signal;
+    verifieQueLeSignalTermine(dossier);
+    std::string texte = "Kalmetra figure (English)\r\n";
+    for (int k = 0; k < 200; ++k)
+        texte += "a" + std::to_string(k) + " = " + std::to_string(1000 + k) + "\r\n";
+    const std::string grande = dossier + "/grande.k3v", sortie = dossier + "/sortie.txt";
+    {
+        std::FILE* f = std::fopen(grande.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs(texte.c_str(), f);
+        std::fclose(f);
+    }
+    for (const std::string& c : {"text '" + grande + "'", "values '" + grande + "'", std::string("--help"),
+                                 std::string("help render")}) {
+        SCOPED_TRACE(c);
+        const std::string commande = "'" + std::string(KM32_CLI) + "' " + c + " 2>&1 >'" + sortie + "'";
+        const Resultat r = lanceSousLimite(1, commande);
+        EXPECT_EQ(r.statut, 1) << r.sortie;
+        EXPECT_EQ(r.sortie, "km32: cannot write the standard output: the file would pass the largest size "
+                            "the system allows\n");
+        const Resultat entier = lanceSousLimite(64, commande);
+        EXPECT_EQ(entier.statut, 0) << entier.sortie;
+        EXPECT_EQ(entier.sortie, "");
+        EXPECT_GT(std::filesystem::file_size(sortie), 1024u);
+    }
+}
+
 // The options of render stand before or after the figure; anything else
-// that is not the figure is a usage error (status 2 and the usage), and a
-// printed width is refused for a PNG image, whose pixels it cannot change.
+// that is not the figure is a usage error (status 2 and the usage), and so
+// is a printed width for a PNG image, whose pixels it cannot change.
 TEST_F(CliEcritures, RenderTakesItsOptionsAnywhere) {
     const std::string png = dossier + "/a.png", svg = dossier + "/a.svg";
     struct Cas {
@@ -766,9 +976,10 @@ TEST_F(CliEcritures, RenderTakesItsOptionsAnywhere) {
         {"render --bogus '" + figure + "' -o '" + png + "'", "", 2, "unknown option '--bogus'", true},
         {"render '" + figure + "' -o", "", 2, "-o wants a value", true},
         {"render -o '" + png + "'", "", 2, "a figure file is needed", true},
-        {"render '" + figure + "' -o '" + png + "' --page-width 100", "", 2, "does not apply to a PNG image"},
+        {"render '" + figure + "' -o '" + png + "' --page-width 100", "", 2, "does not apply to a PNG image",
+         true},
         {"render --page-width 100 -o '" + dossier + "/a.PNG' '" + figure + "'", "", 2,
-         "does not apply to a PNG image"},
+         "does not apply to a PNG image", true},
     };
     for (const Cas& c : cas) {
         std::filesystem::remove(png);
