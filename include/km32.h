@@ -401,7 +401,9 @@ KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier);
 /* Why the last KMsauveFigure failed: the system's error number (errno, as
  * ENOSPC for a full disk, EACCES for a read-only file or folder, ENOENT for
  * a missing folder, ENAMETOOLONG for a name over 255 bytes or one the file
- * system refuses, EFBIG for a file over the system's size limit), or
+ * system refuses, EFBIG for a file over the system's size limit: a host
+ * sees it when it ignores SIGXFSZ, as km32 does, since the signal's default
+ * ends the process), or
  * EMSGSIZE, which no file call gives, for a figure whose text is too long
  * for a figure file, EBADMSG (nor this) for a figure with a line or a
  * construction block the reader would refuse or whose text would not read
