@@ -601,6 +601,28 @@ bool nomsSansFaute(const TfigureKalmetra& f) {
     return bon;
 }
 
+// Why the new name of a built-in object of the nature could not be read
+// back, 0 when it can. Its default names (ox, oxy, Rxyz) already break the
+// syntax of user names, so a built-in takes any name the lines can read:
+// the lookups compare a name whole, but an expression takes at most four
+// characters as a name and stops at any character other than a letter, a
+// digit or a prime, and the lists and the line patterns cut at blanks,
+// commas, colons, semicolons and brackets. The time, the origin and the
+// unit vectors are read inside expressions, where a function word such as
+// pi or sin would win over them.
+uint16_t erreurNomIntegreIllisible(uint8_t nature, std::string_view nom) {
+    if (nom.empty() || nom.size() > 4) return kErreurNomTropLong;
+    if (!estLettre(nom[0])) return kErreurPremiereLettre;
+    constexpr uint16_t kErreurParPlace[] = {kErreurDeuxiemeCaractere, kErreurTroisiemeCaractere,
+                                            kErreurQuatriemeCaractere};
+    for (std::size_t p = 1; p < nom.size(); ++p)
+        if (!estLettre(nom[p]) && !estSuiteDeNom(nom[p])) return kErreurParPlace[p - 1];
+    const bool dansLesExpressions =
+        nature == kNaturePoint || nature == kNatureNombreReel || nature == kNatureVecteur;
+    if (dansLesExpressions && contientMotReserve(nom)) return kErreurMotReserve;
+    return 0;
+}
+
 } // namespace
 
 uint16_t verifieNomObjetIntegre(const TfigureKalmetra& f, int i) {
@@ -610,9 +632,7 @@ uint16_t verifieNomObjetIntegre(const TfigureKalmetra& f, int i) {
     for (int j = 1; erreur == 0 && j <= f.nombreObjets; ++j)
         if (j != i && !estLigneParPaire(objet(f, j).codeConstruction) && nomObjet(f, j) == nom)
             erreur = kErreurObjetExisteDeja;
-    std::string lu;
-    if (erreur == 0 && nom != nomObjetIntegreParDefaut(i))
-        erreur = erreurDeSyntaxe(o.nature, nom, nomObjetOuVecteur(f, i), lu);
+    if (erreur == 0 && nom != nomObjetIntegreParDefaut(i)) erreur = erreurNomIntegreIllisible(o.nature, nom);
     if (erreur != 0) nomErreur1() = nom;
     return erreur;
 }

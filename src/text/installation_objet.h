@@ -49,11 +49,11 @@ void verifieRedefinitionPlanRepere(const TfigureKalmetra& f, int k, uint8_t c, u
 // The names of all user objects: syntax, sequence prefixes, dummy variables
 // of a plane by equation, duplicates. The first error is shown and returned.
 uint16_t verifieNomsFigure(const TfigureKalmetra& f);
-// The new name of a renamed built-in object i: the syntax of a user
-// object's name of its kind (its own name of a new figure stays allowed),
-// and no other object of that name. The lines that name it read it as they
-// read a user object's name. The first error is returned (not shown),
-// its name as "#1".
+// The new name of a renamed built-in object i: no other object of that
+// name, and a name the lines can read back as the object (up to four
+// letters, digits and primes from a letter, no function word where an
+// expression reads it); the syntax of user names by kind does not apply.
+// The first error is returned (not shown), its name as "#1".
 uint16_t verifieNomObjetIntegre(const TfigureKalmetra& f, int i);
 
 } // namespace km32

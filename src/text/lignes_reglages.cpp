@@ -388,8 +388,9 @@ uint16_t renommeObjets(TfigureKalmetra& f, uint8_t modeLecture, const std::strin
             o.codeConstruction = 182;
         if (!ancien.empty()) renommages.emplace_back(ancien, nomObjet(f, n));
     }
-    // A renamed built-in object is named in lines as a user object of its
-    // kind would be: its new name must read so, and be its own.
+    // A renamed built-in object keeps whatever name the lines can read back
+    // as it (its default names already break the user names' syntax); the
+    // name must be its own.
     for (int k = 1; k <= nombre; ++k)
         if (liste[std::size_t(k)] <= kObjetsPredefinis)
             if (const uint16_t e = verifieNomObjetIntegre(f, liste[std::size_t(k)])) return refuse(e, 2);

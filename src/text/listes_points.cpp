@@ -36,9 +36,12 @@ int paireDejaConstruite(const TfigureKalmetra& f, uint8_t code, uint8_t p, uint8
 
 } // namespace
 
-void litListePoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& nombre,
-                    TListePoints& points, uint16_t& erreur) {
-    if (estRefus(erreur)) return;
+namespace {
+
+// The run of point names, the name of a renamed built-in point taken whole
+// where the text holds it when integre is not empty.
+void litListePointsAvec(const TfigureKalmetra& f, const std::string& integre, std::string_view texte,
+                        uint8_t mode, uint8_t& nombre, TListePoints& points, uint16_t& erreur) {
     std::string t = sansSeparateursDePoints(texte);
     nombre = 0;
     if (t.empty()) {
@@ -48,7 +51,7 @@ void litListePoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mo
     std::string nom;
     while (erreur < kPasDeCetteForme && !t.empty() && nombre < kMaxListePoints) {
         ++nombre;
-        litNomObjet(t, nom, erreur);
+        litNomPoint(integre, t, nom, erreur);
         if (estRefus(erreur)) {
             nomErreur1() = coupe(t, 255);
             erreur = kErreurDonneeIncorrecte;
@@ -59,6 +62,27 @@ void litListePoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mo
     if (erreur < kPasDeCetteForme && !t.empty()) {
         nomErreur1() = coupe(t, 255);
         erreur = kErreurDonneeIncorrecte;
+    }
+}
+
+} // namespace
+
+void litListePoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& nombre,
+                    TListePoints& points, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    // The name of a renamed built-in point is taken whole first; when that
+    // reading is refused, the run is read by name tokens alone.
+    const std::string integre = nomPointIntegreHorsJetons(f);
+    const uint16_t avant = erreur;
+    litListePointsAvec(f, integre, texte, mode, nombre, points, erreur);
+    if (integre.empty() || !estRefus(erreur)) return;
+    const uint16_t refus = erreur;
+    const std::string nomRefus = nomErreur1();
+    erreur = avant;
+    litListePointsAvec(f, std::string(), texte, mode, nombre, points, erreur);
+    if (estRefus(erreur)) {
+        erreur = refus;
+        nomErreur1() = nomRefus;
     }
 }
 

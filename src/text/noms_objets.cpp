@@ -108,6 +108,28 @@ void litNomObjet(std::string& texte, std::string& nom, uint16_t& erreur) {
     texte.erase(0, n);
 }
 
+std::string nomPointIntegreHorsJetons(const TfigureKalmetra& f) {
+    for (int i = 1; i <= kObjetsPredefinis && i <= f.nombreObjets; ++i) {
+        if (objet(f, i).nature != kNaturePoint) continue;
+        const std::string nom = nomObjet(f, i);
+        if (!nom.empty() && longueurJetonNom(nom) != nom.size()) return nom;
+    }
+    return {};
+}
+
+void litNomPoint(const std::string& integre, std::string& texte, std::string& nom, uint16_t& erreur) {
+    if (estRefus(erreur)) return;
+    std::size_t debut = 0;
+    while (debut < texte.size() && (texte[debut] == ' ' || texte[debut] == ','))
+        ++debut;
+    if (!integre.empty() && texte.compare(debut, integre.size(), integre) == 0) {
+        nom = integre;
+        texte.erase(0, debut + integre.size());
+        return;
+    }
+    litNomObjet(texte, nom, erreur);
+}
+
 bool contientMotReserve(std::string_view nom) {
     // Names are short: their upper case fits a buffer on the stack (this runs
     // for every object after every line).

@@ -66,6 +66,13 @@ void litNomObjet(std::string& texte, std::string& nom, uint16_t& erreur);
 // Length of the name token at the front of a text that begins with a letter
 // (0 when it does not).
 std::size_t longueurJetonNom(std::string_view texte);
+// A renamed built-in point (the origin) may bear a name that the token rule
+// would cut (Ox reads as O then x). nomPointIntegreHorsJetons is that name
+// when the figure's built-in point bears one, else empty; litNomPoint takes
+// that name (integre) whole when the text begins with it and, otherwise or
+// when integre is empty, takes one name token as litNomObjet does.
+std::string nomPointIntegreHorsJetons(const TfigureKalmetra& f);
+void litNomPoint(const std::string& integre, std::string& texte, std::string& nom, uint16_t& erreur);
 
 // Syntax of the name of a new object of a kind (cut to 10 characters):
 // 637, 638, 595, 640, 641, 642, 644.

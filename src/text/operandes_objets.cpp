@@ -143,11 +143,11 @@ void messageNomDejaPris(const TfigureKalmetra& f, int numero, uint16_t& erreur) 
 
 // Reads one point name token off the front of t for a designation of
 // points; 533 names the whole operand.
-void litPointDeDesignation(const TfigureKalmetra& f, std::string& t, std::string_view operande, uint8_t mode,
-                           uint8_t& point, uint16_t& erreur) {
+void litPointDeDesignation(const TfigureKalmetra& f, const std::string& integre, std::string& t,
+                           std::string_view operande, uint8_t mode, uint8_t& point, uint16_t& erreur) {
     if (estRefus(erreur)) return;
     std::string nom;
-    litNomObjet(t, nom, erreur);
+    litNomPoint(integre, t, nom, erreur);
     if (estRefus(erreur)) {
         nomErreur1() = coupe(operande, 80);
         erreur = kErreurDonneeIncorrecte;
@@ -160,6 +160,32 @@ void restePourDesignation(const std::string& t, std::string_view operande, uint1
     if (erreur < kPasDeCetteForme && !t.empty()) {
         nomErreur1() = coupe(operande, 80);
         erreur = kErreurDonneeIncorrecte;
+    }
+}
+
+// Reads a run of point names with lis(integre, erreur): first taking the
+// name of a renamed built-in point whole wherever the text holds it, then,
+// when that reading is refused, by name tokens alone (a segment [AB] of
+// two user points A and B when the origin is named AB). A figure whose
+// built-in point keeps a token name reads once.
+template <class Lecture>
+void litDesignationDePoints(const TfigureKalmetra& f, uint16_t& erreur, Lecture lis) {
+    const std::string integre = nomPointIntegreHorsJetons(f);
+    if (integre.empty()) {
+        lis(integre, erreur);
+        return;
+    }
+    const uint16_t avant = erreur;
+    lis(integre, erreur);
+    if (!estRefus(erreur)) return;
+    const uint16_t refus = erreur;
+    const std::string nomRefus = nomErreur1();
+    erreur = avant;
+    lis(std::string(), erreur);
+    // Neither reading: the message of the first, which knew every name.
+    if (estRefus(erreur)) {
+        erreur = refus;
+        nomErreur1() = nomRefus;
     }
 }
 
@@ -369,10 +395,12 @@ void litDeuxPoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mod
                    uint8_t& second, uint16_t& erreur) {
     if (estRefus(erreur)) return;
     premier = second = 0;
-    std::string t = sansEspaces(texte.substr(0, 10));
-    litPointDeDesignation(f, t, texte, mode, premier, erreur);
-    litPointDeDesignation(f, t, texte, mode, second, erreur);
-    restePourDesignation(t, texte, erreur);
+    litDesignationDePoints(f, erreur, [&](const std::string& integre, uint16_t& e) {
+        std::string t = sansEspaces(texte.substr(0, 10));
+        litPointDeDesignation(f, integre, t, texte, mode, premier, e);
+        litPointDeDesignation(f, integre, t, texte, mode, second, e);
+        restePourDesignation(t, texte, e);
+    });
 }
 
 void litDeuxPointsDistincts(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& premier,
@@ -399,11 +427,13 @@ void litTroisPoints(const TfigureKalmetra& f, std::string_view texte, uint8_t mo
                     uint8_t& second, uint8_t& troisieme, uint16_t& erreur) {
     if (estRefus(erreur)) return;
     premier = second = troisieme = 0;
-    std::string t = sansSeparateurs(texte.substr(0, 80));
-    litPointDeDesignation(f, t, texte, mode, premier, erreur);
-    litPointDeDesignation(f, t, texte, mode, second, erreur);
-    litPointDeDesignation(f, t, texte, mode, troisieme, erreur);
-    restePourDesignation(t, texte, erreur);
+    litDesignationDePoints(f, erreur, [&](const std::string& integre, uint16_t& e) {
+        std::string t = sansSeparateurs(texte.substr(0, 80));
+        litPointDeDesignation(f, integre, t, texte, mode, premier, e);
+        litPointDeDesignation(f, integre, t, texte, mode, second, e);
+        litPointDeDesignation(f, integre, t, texte, mode, troisieme, e);
+        restePourDesignation(t, texte, e);
+    });
 }
 
 void litAngle(const TfigureKalmetra& f, std::string_view texte, uint8_t mode, uint8_t& premier,

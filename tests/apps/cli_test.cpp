@@ -1069,4 +1069,22 @@ TEST_F(Cli, TextPrintsNothingThatWouldNotReadBack) {
     EXPECT_EQ(encore.sortie, ecrit.sortie);
 }
 
+// A stored file whose axes bear the names French textbooks give them opens
+// and prints: the rename line, and the line that names a renamed axis, read
+// back the same.
+TEST_F(Cli, TextReadsAFileWhoseAxesBearTheirTextbookNames) {
+    const FichierEssai axes("axes-renommes", "Figure Kalmetra\r\nRenommer ox oy oz: Ox Oy Oz\r\n"
+                                             "A point de coordonn\xE9"
+                                             "es (1,2,3) dans le rep\xE8re Rxyz\r\n"
+                                             "P projet\xE9 orthogonal de A sur la droite Oy\r\n");
+    const Resultat ecrit = lance("text " + axes.arg());
+    ASSERT_EQ(ecrit.statut, 0) << ecrit.sortie;
+    EXPECT_TRUE(contient(ecrit.sortie, "Renommer ox oy oz: Ox Oy Oz")) << ecrit.sortie;
+    EXPECT_TRUE(contient(ecrit.sortie, "sur la droite Oy")) << ecrit.sortie;
+    const FichierEssai relu("axes-renommes-relu", ecrit.sortie);
+    const Resultat encore = lance("text " + relu.arg());
+    EXPECT_EQ(encore.statut, 0) << encore.sortie;
+    EXPECT_EQ(encore.sortie, ecrit.sortie);
+}
+
 } // namespace

@@ -744,6 +744,16 @@ TEST_F(DialogueConstruction, RenamingAndAssigningThroughTheDialog) {
     EXPECT_EQ(numero("oy"), 9);
     EXPECT_EQ(numero("oz"), 10);
     EXPECT_NE(texteFigure().find("Renommer ox: X"), std::string::npos);
+    // The other axes as textbooks name them, outside the syntax of user
+    // names (a capital then a small letter).
+    ouvre(90);
+    tape("oy oz");
+    touche(p::VK_DOWN);
+    tape("Oy Oz");
+    touche(p::VK_RETURN);
+    EXPECT_EQ(fenetreDialogue(), nullptr);
+    EXPECT_EQ(numero("Oy"), 9);
+    EXPECT_EQ(numero("Oz"), 10);
     // A free point placed on another point takes its coordinates.
     ouvre(69);
     tape("P");

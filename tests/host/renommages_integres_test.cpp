@@ -1,12 +1,14 @@
 // Renamed built-in objects in every line that names them. For each of the
 // thirteen built-in objects and each kind of operand that can name it (a
 // point, a line, a plane, a vector, a frame, a unit, an expression, a list
-// line, a setting line), renamed alone or with all the others, before or
-// after the line that names it: the figure is the figure made with the
-// names of a new figure, and in French, English and German it is saved,
-// opened again by its file name, read as a text and run as typed lines into
-// the same figure. A new name that would not read back is refused when the
-// rename is made, with a message naming it.
+// line, a setting line), renamed alone (to a name a user object of its kind
+// could take, or to one outside the syntax of user names, as the default
+// names ox, oxy and Rxyz are) or with all the others, before or after the
+// line that names it: the figure is the figure made with the names of a new
+// figure, and in French, English and German it is saved, opened again by
+// its file name, read as a text and run as typed lines into the same
+// figure. A new name that would not read back is refused when the rename
+// is made, with a message naming it.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -36,6 +38,18 @@ struct Integre {
 constexpr Integre kIntegres[13] = {{"Rxyz", "Rs"}, {"Uxyz", "Ul"}, {"time", "t"}, {"i", "e1"},  {"j", "e2"},
                                    {"k", "e3"},    {"o", "O"},     {"ox", "X1"},  {"oy", "Y1"}, {"oz", "Z1"},
                                    {"oxy", "Pxy"}, {"oyz", "Pyz"}, {"ozx", "Pzx"}};
+
+// Names outside the syntax of user names (a second letter after the first
+// letter of a point, line or vector, three letters, a capital then digits),
+// each given in turn to every built-in object alone.
+const char* const kNomsHorsSyntaxe[] = {"Ox", "ax", "Pxy", "R1", "U2"};
+
+// A rename: built-in objects (1 to 13) and their new names.
+using Renommes = std::vector<std::pair<int, std::string>>;
+
+struct Point3 {
+    double x, y, z;
+};
 
 bool estVecteur(int i) {
     return i >= 4 && i <= 6;
@@ -131,11 +145,12 @@ std::vector<int> integresNommes(const std::string& lignes) {
 }
 
 // The lines with the names: new ones for the objects of renommes.
-std::string avecNoms(std::string lignes, const std::vector<int>& renommes) {
+std::string avecNoms(std::string lignes, const Renommes& renommes) {
     for (int i = 1; i <= 13; ++i) {
         const std::string cle = "{" + std::string(kIntegres[i - 1].nom) + "}";
-        const bool nouveau = std::find(renommes.begin(), renommes.end(), i) != renommes.end();
-        const std::string nom = nouveau ? kIntegres[i - 1].nouveau : kIntegres[i - 1].nom;
+        std::string nom = kIntegres[i - 1].nom;
+        for (const auto& [numero, nouveau] : renommes)
+            if (numero == i) nom = nouveau;
         for (std::size_t p = lignes.find(cle); p != std::string::npos; p = lignes.find(cle, p + nom.size()))
             lignes.replace(p, cle.size(), nom);
     }
@@ -144,12 +159,12 @@ std::string avecNoms(std::string lignes, const std::vector<int>& renommes) {
 
 // The typed line that renames the objects of renommes from the names of a
 // new figure.
-std::string ligneRenommer(const std::vector<int>& renommes) {
+std::string ligneRenommer(const Renommes& renommes) {
     std::string anciens, nouveaux;
-    for (int i : renommes) {
+    for (const auto& [i, nouveau] : renommes) {
         const std::string nom = kIntegres[i - 1].nom;
         anciens += " " + (estVecteur(i) ? "vec(" + nom + ")" : nom);
-        nouveaux += " " + std::string(kIntegres[i - 1].nouveau);
+        nouveaux += " " + nouveau;
     }
     return "Renommer" + anciens + ":" + nouveaux;
 }
@@ -273,9 +288,9 @@ class RenommagesIntegres : public BancHote {
 };
 
 TEST_F(RenommagesIntegres, EveryBuiltInObjectRenamedReadsBackInEveryOperandByEveryRoad) {
-    std::vector<int> tous;
+    Renommes tous;
     for (int i = 1; i <= 13; ++i)
-        tous.push_back(i);
+        tous.emplace_back(i, kIntegres[i - 1].nouveau);
     for (const Operande& op : operandes()) {
         const std::vector<int> nommes = integresNommes(op.lignes);
         ASSERT_FALSE(nommes.empty()) << op.genre;
@@ -289,12 +304,16 @@ TEST_F(RenommagesIntegres, EveryBuiltInObjectRenamedReadsBackInEveryOperandByEve
         KMImposeGraineHasard(kGraine);
         KMExecuteLigneFig(referenceTapee, avecNoms(op.lignes, {}).c_str());
         ASSERT_EQ(KMLigneEnErreur(referenceTapee), 0) << derniereBoite();
-        // Each object the line names renamed alone, then all thirteen.
-        std::vector<std::vector<int>> renommages;
-        for (int i : nommes)
-            renommages.push_back({i});
+        // Each object the line names renamed alone, to a name of its kind
+        // and to each name outside the syntax, then all thirteen.
+        std::vector<Renommes> renommages;
+        for (int i : nommes) {
+            renommages.push_back({{i, kIntegres[i - 1].nouveau}});
+            for (const char* nom : kNomsHorsSyntaxe)
+                renommages.push_back({{i, nom}});
+        }
         renommages.push_back(tous);
-        for (const std::vector<int>& renommes : renommages)
+        for (const Renommes& renommes : renommages)
             for (const bool avant : {true, false}) {
                 const std::string renommer = ligneRenommer(renommes);
                 SCOPED_TRACE(std::string(op.genre) +
@@ -313,8 +332,8 @@ TEST_F(RenommagesIntegres, EveryBuiltInObjectRenamedReadsBackInEveryOperandByEve
                     KMExecuteLigneFig(n, renommer.c_str());
                 }
                 ASSERT_EQ(KMLigneEnErreur(n), 0) << derniereBoite();
-                for (int i : renommes)
-                    EXPECT_EQ(nomObjet(figure(n), i), kIntegres[i - 1].nouveau);
+                for (const auto& [i, nouveau] : renommes)
+                    EXPECT_EQ(nomObjet(figure(n), i), nouveau);
                 // Under their new names the built-in objects mean what they
                 // meant.
                 attendMemesValeurs(figure(avant ? referenceTapee : reference), figure(n));
@@ -323,6 +342,42 @@ TEST_F(RenommagesIntegres, EveryBuiltInObjectRenamedReadsBackInEveryOperandByEve
             }
         KMDetruitFigure(referenceTapee);
         KMDetruitFigure(reference);
+    }
+}
+
+// A run of point names takes the renamed origin's name whole where the
+// text holds it, and reads user points by their own names where that
+// reading fails: with the origin named AB beside points A and B, [AB] is
+// still the segment of A and B. The midpoints, worked out by hand, hold in
+// the figure and in every figure read back.
+TEST_F(RenommagesIntegres, ARunOfPointsReadsTheRenamedOriginWholeAndUserPointsOtherwise) {
+    struct Cas {
+        const char* ligne;
+        Point3 milieu;
+    };
+    const Cas cas[] = {
+        {"M milieu du segment [AB]", {1.5, 0.5, 1.5}}, // A and B
+        {"M milieu du segment [ABA]", {0.5, 1, 1.5}},  // o and A
+        {"M milieu du segment [AAB]", {0.5, 1, 1.5}},  // A and o
+        {"M milieu du segment [BAB]", {1, -0.5, 0}},   // B and o
+        {"M milieu du segment [AB,B]", {1, -0.5, 0}},  // o and B
+        {"M milieu du segment [OxA]", {0.5, 1, 1.5}},  // o named Ox, and A
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        const bool ox = std::string(c.ligne).find("Ox") != std::string::npos;
+        const int16_t n = figureDeTexte(kEntete + kBase);
+        KMExecuteLigneFig(n, ox ? "Renommer o: Ox" : "Renommer o: AB");
+        ASSERT_EQ(KMLigneEnErreur(n), 0) << derniereBoite();
+        KMExecuteLigneFig(n, c.ligne);
+        ASSERT_EQ(KMLigneEnErreur(n), 0) << derniereBoite();
+        const int m = numeroObjetDeNotation(figure(n), "M");
+        ASSERT_GT(m, 0);
+        EXPECT_NEAR(valeurObjet(figure(n), m, 1), c.milieu.x, 1e-12);
+        EXPECT_NEAR(valeurObjet(figure(n), m, 2), c.milieu.y, 1e-12);
+        EXPECT_NEAR(valeurObjet(figure(n), m, 3), c.milieu.z, 1e-12);
+        attendRelueParToutesLesVoies(n);
+        KMDetruitFigure(n);
     }
 }
 
@@ -342,10 +397,12 @@ TEST_F(RenommagesIntegres, ANameThatWouldNotReadBackIsRefusedWhenTheRenameIsMade
         {"Renommer Uxyz: Rxyz", "Rxyz", "Il existe d\xE9j\xE0 un objet"},
         {"Renommer vec(i): j", "j", "Il existe d\xE9j\xE0 un objet"},
         {"Renommer oxy oyz: P P", "P", "Il existe d\xE9j\xE0 un objet"},
-        // A point is named in runs of points (segment [oA]): one letter,
-        // then digits or primes; so is a line.
-        {"Renommer o: Xa", "Xa", "deuxi\xE8me caract\xE8re"},
-        {"Renommer oz: Zz", "Zz", "deuxi\xE8me caract\xE8re"},
+        // A character at which an expression stops reading a name, or
+        // that the lines cut at.
+        {"Renommer o: X-a", "X-a", "deuxi\xE8me caract\xE8re"},
+        {"Renommer time: t1+", "t1+", "troisi\xE8me caract\xE8re"},
+        {"Renommer oz: Oz*", "Oz*", "troisi\xE8me caract\xE8re"},
+        {"Renommer ox: O(x)", "O(x)", "deuxi\xE8me caract\xE8re"},
         // An expression reads its own words first.
         {"Renommer time: pi", "pi", "contient le nom"},
         {"Renommer time: sin", "sin", "contient le nom"},

@@ -94,6 +94,10 @@ TEST_F(RechercheNoms, EveryRoadThatChangesNamesIsFollowed) {
         {"Renommer E: A", false, {"E", "A"}, {}},
         {"Renommer vec(u): 1u", false, {"vec(u)"}, {"vec(1u)"}},
         {"Renommer vec(u): w", true, {"vec(w)"}, {"vec(u)"}},
+        // Built-in axes under names outside the syntax of user names; a
+        // name already borne stays refused.
+        {"Renommer ox oy oz: Ox Oy Oz", true, {"Ox", "Oy", "Oz"}, {"ox", "oy", "oz"}},
+        {"Renommer oxy: Ox", false, {"Ox", "oxy"}, {}},
         {"Supprimer A", true, {"F", "E"}, {"A", "d", "D1", "S1", "vec(w)"}},
         {"A point de coordonnées (5,5,5) dans le repère Rxyz", true, {"A"}, {}},
     };
@@ -120,6 +124,8 @@ TEST_F(RechercheNoms, EveryRoadThatChangesNamesIsFollowed) {
         etats.push_back(noms(f));
     }
     EXPECT_EQ(etats.back(), "A B C M u d AB BC D1 S1");
+    EXPECT_EQ(numeroObjetDeNotation(f, "ox"), 8);
+    EXPECT_EQ(numeroObjetDeNotation(f, "Ox"), 0);
     ASSERT_TRUE(refaitFigure(f));
     attendRecherchesJustes(f, {"A", "B", "M", "F", "G", "u", "w", "vec(u)", "vec(w)"});
     EXPECT_EQ(noms(f), etats[etats.size() - 2]);
