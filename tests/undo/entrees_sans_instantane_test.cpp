@@ -13,7 +13,9 @@
 
 #include "../drawing/souris_banc.h"
 #include "../host/banc_hote.h"
+#include "host/fenetres/dialogue/fenetre_dialogue.h"
 #include "host/fenetres/editeur_figure.h"
+#include "platform/boites.h"
 #include "host/fenetres/zone_texte.h"
 #include "host/repartiteur.h"
 #include "platform/entrees.h"
@@ -210,6 +212,41 @@ TEST_F(EntreesSansInstantane, AChangeWithoutSnapshotEndsThePendingRedo) {
             EXPECT_EQ(texte(), applique);
         }
     }
+}
+
+} // namespace
+} // namespace km32::essais
+
+namespace km32::essais {
+namespace {
+
+// Ctrl+M, the object's name, Return, Return on the object's own answers as
+// they stand, Yes to the question: the figure writes the same text and
+// is not marked, and the host hears of no change.
+TEST_F(EntreesSansInstantane, AnObjectRedefinedWithItsOwnAnswersLeavesNoMark) {
+    KMInstalleAvisModification(recoitAvis);
+    for (const char* nom : {"A", "P", "s"}) {
+        SCOPED_TRACE(nom);
+        depart();
+        avisRecus.clear();
+        const std::string avant = texte();
+        caractere(13); // Ctrl+M
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        fenetreDialogue()->champs[1].texte = nom;
+        p::boitesDemandees().clear();
+        p::reponsesPrevues().push_back({p::kReponseOui, {}});
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(fenetreDialogue(), nullptr);
+        EXPECT_EQ(p::boitesDemandees().size(), 1u); // the question, answered Yes
+        EXPECT_EQ(texte(), avant);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
+        EXPECT_TRUE(avisRecus.empty()) << avisRecus.size();
+    }
+    KMInstalleAvisModification(nullptr);
 }
 
 } // namespace
