@@ -19,6 +19,7 @@ struct EtatJuges {
     std::array<std::optional<std::string>, kNumeros> gesteDebut{}; // a drag's text at its press
     std::array<TCopieAnnulation, kNumeros> gesteCopie{};           // and its figure then
     std::array<uint64_t, kNumeros> gestePlacements{};              // and the store's count then
+    std::array<bool, kNumeros> sansPas{};                          // the input takes no undo step
 };
 
 EtatJuges& etatJuges() {
@@ -38,6 +39,7 @@ JugeModification::JugeModification(const TfigureKalmetra& f) : numero_(int16_t(f
     const std::size_t k = std::size_t(numero_);
     if (e.profondeur[k]++ > 0) return;
     actif_ = true;
+    e.sansPas[k] = false;
     if (e.gesteDebut[k]) {
         avant_ = std::move(*e.gesteDebut[k]);
         copie_ = std::move(e.gesteCopie[k]);
@@ -70,7 +72,9 @@ JugeModification::~JugeModification() {
         return;
     }
     const std::string apres = texteDeFigurePourAnnuler(*f);
-    if (apres != avant_ && etatAnnulation().placements == placements_)
+    const bool sansPas = e.sansPas[k];
+    e.sansPas[k] = false;
+    if (!sansPas && apres != avant_ && etatAnnulation().placements == placements_)
         prendInstantanePourAnnulerDuTexte(*f, avant_, std::move(copie_));
     const uint8_t juge =
         e.reference[k] ? (apres != *e.reference[k] ? 1 : 0) : (apres != avant_ ? 1 : f->modifiee);
@@ -79,6 +83,13 @@ JugeModification::~JugeModification() {
     // Inside a watched input the watch tells the host when it ends;
     // otherwise the host hears of the corrected flag now.
     if (!modificationSurveillee(numero_)) avisModificationHote(numero_, juge != 0);
+}
+
+void entreeSansPasAnnulation(const TfigureKalmetra& f) {
+    const int16_t numero = int16_t(f.numeroFigure);
+    if (!numeroJuge(numero) || figureOuRien(numero) != &f) return;
+    EtatJuges& e = etatJuges();
+    if (e.profondeur[std::size_t(numero)] > 0) e.sansPas[std::size_t(numero)] = true;
 }
 
 void noteFigureEnregistree(int16_t numero) {

@@ -12,6 +12,11 @@
 //   the mark in the host's caption and the question on closing follow what a
 //   save would change, and an undo back to the saved state clears them.
 // Judges nest: only the outermost of one figure acts.
+//
+// A key step of the active free object (an arrow, Page Up or Down, '+' or
+// '-') and the commands a key runs take no undo step: a held key repeats
+// some thirty times a second and would push the whole history out of the
+// store. An undo after them goes back to the last snapshot taken.
 #include <cstdint>
 #include <string>
 
@@ -34,6 +39,11 @@ class JugeModification {
     TCopieAnnulation copie_;  // and the figure then, for a text that cannot hold it
     uint64_t placements_ = 0; // the undo store's count of snapshots then
 };
+
+// The input under way on f takes no undo step of its own (a key step, a
+// command run by its key); its change is still judged for the modified flag.
+// Nothing outside an input of the user.
+void entreeSansPasAnnulation(const TfigureKalmetra& f);
 
 // The figure was just saved: its text now is the one the flag compares with.
 void noteFigureEnregistree(int16_t numero);

@@ -225,6 +225,9 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
     case 5:
     case 6:
     case 7:
+        // A step of the active free object, repeated while the key is held:
+        // no undo step of its own.
+        entreeSansPasAnnulation(f);
         return deplaceObjetLibreClavier(f, code) ? 1 : 0;
     case kToucheEchap:
         return echap(f);
@@ -232,6 +235,7 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
     case '-':
     case kToucheCtrlPlus:
     case kToucheCtrlMoins:
+        entreeSansPasAnnulation(f);
         return plusOuMoins(f, code);
     case '<':
         return commandeAutorisee(f, 87) && changeEchelleVue(f, 1.0 / e.facteurZoom) ? 1 : 0;
@@ -311,6 +315,8 @@ uint8_t actionDeTouche(TfigureKalmetra& f, uint8_t code) {
     default:
         break;
     }
+    // The commands bound to the key run as the key's own steps do.
+    entreeSansPasAnnulation(f);
     return executeCommandesDeTouche(f, code) ? 1 : 0;
 }
 

@@ -81,7 +81,7 @@ bool placeInstantane(TfigureKalmetra& f, std::string texte, TCopieAnnulation cop
     ++e.placements;
     *bloc = std::move(texte);
     ++e.nombre;
-    e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f, std::move(copie)};
+    e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f, std::move(copie), {}};
     return true;
 }
 
@@ -247,6 +247,9 @@ bool defaitFigure(TfigureKalmetra& f) {
     if (!passeAInstantane(f, i, pris)) return false;
     // A redo needs the state just left; without it there is nothing to redo.
     f.retablissementPossible = pris ? 1 : 0;
+    if (pris)
+        etatAnnulation().instantanes[std::size_t(dernierInstantaneDeFigure(&f))].texteApresDefaire =
+            texteInstantane(f);
     f.modifiee = 1;
     // Undo stays possible while an older snapshot than the one just taken remains.
     f.annulationPossible = nombreInstantanesDeFigure(&f) > (pris ? 1 : 0) ? 1 : 0;
@@ -258,6 +261,14 @@ bool refaitFigure(TfigureKalmetra& f) {
     const int i = dernierInstantaneDeFigure(&f);
     if (i == 0) {
         f.retablissementPossible = 0;
+        return false;
+    }
+    // The figure changed since the undo, by a road that takes no snapshot:
+    // the redo would lose that change, so there is nothing left to redo.
+    if (texteInstantane(f) != etatAnnulation().instantanes[std::size_t(i)].texteApresDefaire) {
+        libereInstantane(i);
+        f.retablissementPossible = 0;
+        f.annulationPossible = nombreInstantanesDeFigure(&f) > 0 ? 1 : 0;
         return false;
     }
     // A snapshot that cannot be read back stays, redo still pending.

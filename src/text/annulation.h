@@ -38,6 +38,10 @@ struct TInstantaneAnnulation {
     std::unique_ptr<std::string> texte; // the figure text (a block of global memory)
     const TfigureKalmetra* figure = nullptr;
     TCopieAnnulation copie;
+    // For the state an undo left (the text a redo puts back): the figure's
+    // text once the undo was done. A figure that no longer writes it was
+    // changed since without a snapshot, and has nothing left to redo.
+    std::string texteApresDefaire;
 };
 
 struct EtatAnnulation {
@@ -73,7 +77,9 @@ TCopieAnnulation copieDeFigurePourAnnuler(const TfigureKalmetra& f);
 // Makes texte and copie (f's text and copy before a change) f's newest undo
 // step, as prendInstantanePourAnnuler does with a figure record.
 bool prendInstantanePourAnnulerDuTexte(TfigureKalmetra& f, std::string texte, TCopieAnnulation copie);
-// Undo and redo: true when done. A snapshot is read back as the library's
+// Undo and redo: true when done. A change made after an undo without a
+// snapshot of its own (a line or a value from the host, a key step) ends the
+// pending redo, which would otherwise put back the state from before it. A snapshot is read back as the library's
 // own text, whatever the limits of a file; one that still does not run to
 // its end gives back the copy of the figure kept beside it. Without that
 // copy, the figure stays as it is, the snapshot stays in its slot, the
