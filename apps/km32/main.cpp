@@ -192,7 +192,7 @@ bool signaleMessages(const Figure& figure, int ligne) {
         // A line break of a box goes on an indented line of its own.
         for (std::size_t p = texte.find('\r'); p != std::string::npos; p = texte.find('\r', p))
             texte.replace(p, 1, "\n    ");
-        ecris(stderr, prefixe + m.titre + (m.titre.empty() ? "" : ": ") + texte + "\n");
+        ecris(stderr, prefixe + km32cli::titreDevantTexte(m.titre) + texte + "\n");
     }
     messagesEnAttente.clear();
     return echec;
@@ -706,7 +706,7 @@ int main(int argc, char** argv) {
     int statut = execute(argc, argv);
     // A message no command printed yet (there should be none) is not lost.
     for (const MessageBibliotheque& m : messagesEnAttente)
-        ecris(stderr, "km32: " + m.titre + (m.titre.empty() ? "" : ": ") + m.texte + "\n");
+        ecris(stderr, "km32: " + km32cli::titreDevantTexte(m.titre) + m.texte + "\n");
     KMTermine();
     // What was printed is written out only now: a full disk or a closed pipe
     // shows here, and a result that did not reach its reader is a failure.

@@ -28,6 +28,17 @@ std::string texteNonApplique() {
 
 } // namespace
 
+std::string titreDevantTexte(const std::string& titre) {
+    std::size_t fin = titre.size();
+    while (fin > 0 && titre[fin - 1] == ' ')
+        --fin;
+    // An ellipsis stays whole.
+    if (fin > 0 && titre[fin - 1] == '.' && (fin < 2 || titre[fin - 2] != '.')) --fin;
+    while (fin > 0 && titre[fin - 1] == ' ')
+        --fin;
+    return fin == 0 ? std::string() : titre.substr(0, fin) + ": ";
+}
+
 std::vector<std::string> rapportLigneFautive(const std::string& fichier, int ligne,
                                              const std::vector<MessageBibliotheque>& messages,
                                              const std::string& texteLigne, int langue) {
@@ -42,7 +53,7 @@ std::vector<std::string> rapportLigneFautive(const std::string& fichier, int lig
         std::string texte = m.texte;
         for (std::size_t p = texte.find('\r'); p != std::string::npos; p = texte.find('\r', p))
             texte.replace(p, 1, "\n    ");
-        rapport.push_back(prefixe + m.titre + (m.titre.empty() ? "" : ": ") + texte);
+        rapport.push_back(prefixe + titreDevantTexte(m.titre) + texte);
     }
     if (rapport.empty())
         rapport.push_back(prefixe + texteCli(TexteCli::LigneNonExecutee, langue) + ": " + texteLigne);

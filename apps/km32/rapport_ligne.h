@@ -19,6 +19,11 @@ struct MessageBibliotheque {
     std::string texte;
 };
 
+// A message's caption as it leads its text on one line: "" for no caption,
+// else the caption and ": ", its closing full stop dropped first (a caption
+// "Phrase incorrecte." leads as "Phrase incorrecte: ").
+std::string titreDevantTexte(const std::string& titre);
+
 // The lines of the report (UTF-8, no line end; a line break inside a
 // message goes on an indented line of its own). fichier: the figure file as
 // the user named it; ligne: the failing line, from 1; messages: the boxes

@@ -5,6 +5,7 @@
 
 #include "base/garde.h"
 #include "base/texte.h"
+#include "model/calcul/calcul_objet.h"
 #include "model/fichiers_texte.h"
 #include "model/messages.h"
 #include "model/modele_ligne_analyse.h"
@@ -197,6 +198,11 @@ uint16_t executeTexteDeFigure(TfigureKalmetra& f, const std::string& texteEntier
             break;
         }
     }
+
+    // Curves and loci sample again now that every line has run: a drawing
+    // line read after one of them (points joined or not) changes where its
+    // pieces break, and its samples taken at its creation do not know it.
+    recalculeObjetsParticuliers(f);
 
     uint16_t resultat = 0;
     if (erreur == 0) {

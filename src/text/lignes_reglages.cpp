@@ -172,8 +172,12 @@ void neplusIsoler(TfigureKalmetra& f) {
 void valeursDeFonction(TfigureKalmetra& f, TLigneFigure& l) {
     uint8_t n = 0;
     numeroObjetDeNom(f, kNatureFonction, coupe(l.arguments[1], 10), l.erreur, n, l.modeLecture);
+    // An object of another kind (a number, a point) is no function defined
+    // by values either: it is told so, as a function defined otherwise is.
+    const bool autreNature = l.erreur == kErreurNeConvientPas && n != 0;
+    if (autreNature) l.erreur = 0;
     if (refusDansLigne(l, l.arguments[1])) return;
-    if (objet(f, n).codeConstruction != 128) {
+    if (autreNature || objet(f, n).codeConstruction != 128) {
         signaleErreurLigne(l, kErreurPasDefinieParValeurs, l.arguments[1]);
         return;
     }

@@ -590,7 +590,8 @@ TEST_F(Cli, AFigureFromStandardInput) {
 }
 
 // The library's messages and the host's own words are in the figure's
-// language, each message with the number of its line.
+// language, each message with the number of its line; a caption that ends
+// with a full stop leads its text without it ("Phrase incorrecte: ...").
 TEST_F(Cli, OneCommandSpeaksTheFiguresLanguage) {
     struct Cas {
         std::string figure;
@@ -598,18 +599,22 @@ TEST_F(Cli, OneCommandSpeaksTheFiguresLanguage) {
         std::string pasDansLaSortie;
     };
     const Cas cas[] = {
-        {"Kalmetra figure (English)\r\na = 1\r\nM midpoint of segment [AZ]\r\n", "line 3: Wrong phrase",
-         "ligne"},
+        {"Kalmetra figure (English)\r\na = 1\r\nM midpoint of segment [AZ]\r\n",
+         "line 3: Wrong phrase: M midpoint of segment [AZ]", "ligne"},
         {"Kalmetra Figur (Deutsch)\r\na = 1\r\nM Mittelpunkt der Strecke [AZ]\r\n",
-         "Zeile 3: Ung\xC3\xBCltiger Satz", "line"},
-        {"Figure Kalmetra\r\na = 1\r\nM milieu du segment [AZ]\r\n", "ligne 3: Phrase incorrecte", "line"},
+         "Zeile 3: Ung\xC3\xBCltiger Satz: M Mittelpunkt der Strecke [AZ]", "line"},
+        {"Figure Kalmetra\r\na = 1\r\nM milieu du segment [AZ]\r\n",
+         "ligne 3: Phrase incorrecte: M milieu du segment [AZ]", "line"},
     };
     for (const Cas& c : cas) {
         const FichierEssai f("langue", c.figure);
-        const Resultat r = lance("values " + f.arg() + " a Q");
-        EXPECT_EQ(r.statut, 1) << r.sortie;
-        EXPECT_TRUE(contient(r.sortie, c.dansLaSortie)) << r.sortie;
-        EXPECT_FALSE(contient(r.sortie, c.pasDansLaSortie)) << r.sortie;
+        for (const char* commande : {"values ", "text "}) {
+            const Resultat r = lance(commande + f.arg() + (commande[0] == 'v' ? " a Q" : ""));
+            EXPECT_EQ(r.statut, 1) << r.sortie;
+            EXPECT_TRUE(contient(r.sortie, c.dansLaSortie)) << r.sortie;
+            EXPECT_FALSE(contient(r.sortie, c.pasDansLaSortie)) << r.sortie;
+            EXPECT_FALSE(contient(r.sortie, ".:")) << r.sortie;
+        }
     }
 }
 

@@ -25,16 +25,13 @@ class BancLieux : public BancTexte {
         BancTexte::SetUp();
         calculeProjection(f);
     }
-    // Runs the lines as one figure text, then samples the curves and loci
-    // again, as after a whole text (their styles are read by then); 0 when
-    // every line ran.
+    // Runs the lines as one figure text (which samples the curves and loci
+    // again once their styles are read); 0 when every line ran.
     uint16_t litFigure(const std::vector<std::string>& lignes) {
         std::string texte = "Figure Kalmetra\r\n";
         for (const std::string& l : lignes)
             texte += l + "\r\n";
-        const uint16_t r = lis(texte + "Fin de la figure");
-        recalculeObjetsParticuliers(f);
-        return r;
+        return lis(texte + "Fin de la figure");
     }
     // The points a code 37 locus kept (value 2 of them), back in model units.
     std::vector<EchantillonLu> echantillons(const std::string& nom) const {

@@ -128,5 +128,68 @@ TEST_F(DessinLieux, PointsNotJoinedAreDrawnAsDots) {
     EXPECT_LE(plusLong, 1);
 }
 
+// The locus of Q = (a, 1/a, 0) while a runs over [-1, 1] in steps of 0.1
+// has no point at a = 0: its samples are the two branches of the hyperbola
+// y = 1/x, and a joined locus is drawn as two apart, whether its drawing
+// line comes after it in the text or not.
+const std::vector<std::string> kHyperbole = {
+    "a réel libre de [-1,1]",
+    "Q point de coordonnées (a,1/a,0) dans le repère Rxyz",
+    "L lieu du point Q, pilote a (21 points)",
+    "Dessin de L: rouge, points liés",
+};
+
+// The screen point of a model point, in pixels, as the drawing projects it.
+std::pair<double, double> ecran(const TfigureKalmetra& f, const P3& p) {
+    const TpointEntier e{coordonneeEntiere(f, p.x), coordonneeEntiere(f, p.y), coordonneeEntiere(f, p.z)};
+    return {projetteX32(f, e).enPixelsReels(), projetteY32(f, e).enPixelsReels()};
+}
+
+class DessinHyperbole : public DessinLieux, public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(DessinHyperbole, AJoinedLocusReadWholeBreaksAtTheGapOfItsPoint) {
+    ASSERT_EQ(litFigure(GetParam()), 0);
+    const auto points = echantillons("L");
+    // 21 values of a, one of them (0) with no point.
+    ASSERT_EQ(points.size(), 20u);
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const double a = -1 + 0.1 * double(k < 10 ? k : k + 1);
+        EXPECT_NEAR(points[k].p.x, a, toleranceEchantillon());
+        EXPECT_NEAR(points[k].p.y, 1 / a, 2 * toleranceEchantillon());
+        // A sample joined to the one before it lies on the same branch.
+        if (k > 0 && !points[k].rupture) {
+            EXPECT_EQ(points[k].p.x > 0, points[k - 1].p.x > 0) << k;
+        }
+    }
+    EXPECT_TRUE(points[10].rupture);
+
+    // Drawn: no segment of L's colour runs from one side of the line x = 0
+    // of the plane oxy to the other, and each branch has segments.
+    const auto [ox, oy] = ecran(f, {0, 0, 0});
+    const auto [hx, hy] = ecran(f, {0, 1, 0});
+    auto gauche = [&](double x, double y) { return (hx - ox) * (y - oy) - (hy - oy) * (x - ox) > 0; };
+    const auto [gx, gy] = ecran(f, {-1, 0, 0});
+    const bool cotePositifAGauche = gauche(gx, gy);
+    const platform::Couleur couleur = couleurDuStyle(objet(f, numero("L")).style);
+    int aGauche = 0, aDroite = 0;
+    for (const Primitive& p : peint()) {
+        if (p.type != TypePrimitive::Polyligne || p.etat.stylo.couleur != couleur || p.points.size() != 2)
+            continue;
+        const bool g0 = gauche(p.points[0].x, p.points[0].y), g1 = gauche(p.points[1].x, p.points[1].y);
+        EXPECT_EQ(g0, g1) << "(" << p.points[0].x << "," << p.points[0].y << ") (" << p.points[1].x << ","
+                          << p.points[1].y << ")";
+        ++(g0 == cotePositifAGauche ? aGauche : aDroite);
+    }
+    EXPECT_GT(aGauche, 0);
+    EXPECT_GT(aDroite, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(LignesDeDessin, DessinHyperbole,
+                         ::testing::Values(kHyperbole,
+                                           // Other lines between the locus and its drawing line.
+                                           std::vector<std::string>{kHyperbole[0], kHyperbole[1],
+                                                                    kHyperbole[2], "b = 1", kHyperbole[3],
+                                                                    "c = b + 1"}));
+
 } // namespace
 } // namespace km32::essai

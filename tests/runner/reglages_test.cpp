@@ -348,6 +348,36 @@ TEST_F(Reglages, ValueLineWithAnUnclosedPoint) {
     EXPECT_TRUE(f.ensembleTablesValeurs.test(std::size_t(numero("g"))));
 }
 
+// A table line names a function defined by values: any other object, a
+// number or a point as well as a function given by a formula, is refused
+// with 673 and its name, and nothing changes; an unknown name stays 537.
+TEST_F(Reglages, ValueLinesRefuseWhatIsNoFunctionDefinedByValues) {
+    ASSERT_EQ(ligne("h fonction: x|->x^2"), 0);
+    ASSERT_EQ(ligne("g fonction définie par valeurs (avec interpolation)"), 0);
+    struct Cas {
+        const char* nom;
+        uint16_t erreur;
+    };
+    const Cas cas[] = {{"x", 673}, {"y", 673}, {"A", 673}, {"s", 673}, {"h", 673}, {"z", 537}, {"g", 0}};
+    for (const char* debut : {"Valeurs pour ", "Supprimer pour "}) {
+        const bool ajout = debut[0] == 'V';
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(std::string(debut) + c.nom);
+            const std::string texteAvant = ecritTexteFigure(f);
+            platform::reinitialiseBoites();
+            EXPECT_EQ(ligne(debut + std::string(c.nom) + (ajout ? ": (1,2)" : " les images de: 1")),
+                      c.erreur);
+            if (c.erreur == 0) continue;
+            EXPECT_EQ(ecritTexteFigure(f), texteAvant);
+            ASSERT_EQ(platform::boitesDemandees().size(), 1u);
+            if (c.erreur == 673) {
+                EXPECT_EQ(utf8DeWindows1252(platform::boitesDemandees().front().texte),
+                          std::string(c.nom) + " n'est pas définie par valeurs.");
+            }
+        }
+    }
+}
+
 // Lines that set a switch of their own, and the free-object value line.
 TEST_F(Reglages, SwitchLinesAndTheFreeValueLine) {
     EXPECT_EQ(ligne("Exportation interdite"), 0);

@@ -49,6 +49,41 @@ TEST_F(Annulation, UndoGivesBackTheFigureBeforeACreationAndRedoGivesTheCreationA
 
 // The view switches a figure text does not hold stay as the user left
 // them through an undo and a redo.
+// The joined pairs of samples of locus n that join a point with x < 0 to
+// a point with x > 0.
+int jointsAuTraversDeXNul(const TfigureKalmetra& f, int n) {
+    int traversees = 0;
+    const int compte = int(valeurObjet(f, n, 2));
+    for (int k = 1; k < compte; ++k) {
+        const Techantillon& a = (*f.echantillons)[std::size_t(objet(f, n).premierEchantillon + k - 1)];
+        const Techantillon& b = (*f.echantillons)[std::size_t(objet(f, n).premierEchantillon + k)];
+        if (!b.rupture && (a.x > 0) != (b.x > 0)) ++traversees;
+    }
+    return traversees;
+}
+
+// A figure read back by an undo or a redo samples its loci once its drawing
+// lines are read: the locus of (a, 1/a, 0), joined, keeps its break at a = 0.
+TEST_F(Annulation, UndoAndRedoGiveBackAJoinedLocusBrokenAtItsGap) {
+    TfigureKalmetra& f = figure(1, "a réel libre de [-1,1]\r\n"
+                                   "Q point de coordonnées (a,1/a,0) dans le repère Rxyz\r\n"
+                                   "L lieu du point Q, pilote a (21 points)\r\n"
+                                   "Dessin de L: points liés\r\n");
+    ASSERT_TRUE(f.echantillons);
+    ASSERT_EQ(valeurObjet(f, numero(f, "L"), 2), 20);
+    EXPECT_EQ(jointsAuTraversDeXNul(f, numero(f, "L")), 0);
+    ASSERT_TRUE(prendInstantanePourAnnuler(f, f));
+    ASSERT_EQ(ligne(f, "b = 1"), 0);
+    for (bool defait : {true, false}) {
+        ASSERT_TRUE(defait ? defaitFigure(f) : refaitFigure(f));
+        const int l = numero(f, "L");
+        ASSERT_NE(l, 0);
+        ASSERT_EQ(valeurObjet(f, l, 2), 20);
+        EXPECT_EQ(jointsAuTraversDeXNul(f, l), 0) << (defait ? "undo" : "redo");
+        EXPECT_EQ(numero(f, "b") != 0, !defait);
+    }
+}
+
 TEST_F(Annulation, UndoAndRedoKeepThePictureLimitAndThickLines) {
     TfigureKalmetra& f = figure(1, kTriangle);
     ASSERT_TRUE(prendInstantanePourAnnuler(f, f));
