@@ -41,14 +41,17 @@ int premierLibreChange(const TfigureKalmetra& f) {
     return 0;
 }
 
-// The first object that a host's line changed since the snapshot (a
-// function given by values), 0 when none.
+// The object that the host's lines changed (a function given by values):
+// the first one changed since the snapshot, else the first one changed by
+// an earlier line (a line may change it again); 0 when none.
 int premierChangeParHote(const TfigureKalmetra& f) {
-    TEnsembleObjets changes = f.objetsChangesParHote;
+    TEnsembleObjets nouveaux = f.objetsChangesParHote;
     const EtatInstantanes& e = etatInstantanes();
-    if (e.nombreInstantanes() > 0 && e.pile.back().copie) changes &= ~e.pile.back().copie->objetsChangesParHote;
-    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
-        if (changes.test(std::size_t(i))) return i;
+    if (e.nombreInstantanes() > 0 && e.pile.back().copie)
+        nouveaux &= ~e.pile.back().copie->objetsChangesParHote;
+    for (const TEnsembleObjets& changes : {nouveaux, f.objetsChangesParHote})
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+            if (changes.test(std::size_t(i))) return i;
     return 0;
 }
 

@@ -419,7 +419,8 @@ TEST_F(EditionsRefusees, StartLinesThatWouldStopOneAnotherAreNotKept) {
 const std::string kFigureTable = "g fonction d\xE9"
                                  "finie par valeurs (avec interpolation)\r\n"
                                  "Valeurs pour g: (1,2) (3,2)\r\nnb = g(1)\r\nh = g(2)\r\n"
-                                 "P point libre dans l'espace\r\nK (touche k) position m\xE9moris\xE9"
+                                 "P point libre dans l'espace\r\nObjet libre P, param\xE8tres: 1, 2, 3\r\n"
+                                 "K (touche k) position m\xE9moris\xE9"
                                  "e de P\r\n" +
                                  kDemarrage + "\r\n";
 
@@ -453,7 +454,8 @@ TEST_F(EditionsRefusees, AHostsLineOfValuesIsJudgedOnWhatDependsOnTheTable) {
             r.route(n, c.lignes);
             EXPECT_EQ(KMVerifieTexteFigure(n), 0);
             EXPECT_EQ(KMLigneEnErreur(n) != 0, c.refus);
-            EXPECT_EQ(refusDeDemarrage("g"), c.refus ? 1 : 0);
+            EXPECT_EQ(refusDeDemarrage("g"), c.refus ? 1 : 0)
+                << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().front().texte);
             const int16_t m = lis(kFigureTable + c.commeFichier);
             ASSERT_GT(m, 0);
             ASSERT_EQ(KMLigneEnErreur(m), 0);
