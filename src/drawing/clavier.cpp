@@ -176,8 +176,9 @@ bool appliquePas(TfigureKalmetra& f, int a, uint8_t d, double s) {
 }
 
 // After a step of a glued free point in space: it stays on the object it
-// is glued to when it can reach it.
-void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
+// is glued to when it can reach it. False when the step is lost (the point
+// was on an undefined object): the host hears of nothing.
+bool apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
     const int G = objet(f, a).pointColle;
     recalculeDependantsObjetActif(f);
     if (!objet(f, G).nonDefini) {
@@ -200,12 +201,11 @@ void apresPasColle(TfigureKalmetra& f, int a, const calcul::V3& ancien) {
             // The step is lost.
             calcul::ecritV3DepuisZero(f, a, 0, ancien);
             recalculeDependantsObjetActif(f);
-            return;
+            return false;
         }
         rafraichitApresDeplacement(f);
     }
-    f.dernierLibreBouge = uint8_t(a);
-    notifieHoteEtPublie(f, kCauseClavier);
+    return true;
 }
 
 } // namespace
@@ -283,8 +283,14 @@ bool deplaceObjetLibreClavier(TfigureKalmetra& f, uint8_t direction) {
     GardeDemarrage demarrage(f);
     if (!appliquePas(f, a, direction, s)) return false;
     if (o.codeConstruction == c::kPointLibreDansEspace && o.pointColle != 0) {
-        apresPasColle(f, a, ancien);
-        return demarrage.accepte(a);
+        // The host hears of the step only once it is kept.
+        const bool bouge = apresPasColle(f, a, ancien);
+        if (!demarrage.accepte(a)) return false;
+        if (bouge) {
+            f.dernierLibreBouge = uint8_t(a);
+            notifieHoteEtPublie(f, kCauseClavier);
+        }
+        return true;
     }
     TEnsembleObjets S;
     S.set(std::size_t(a));

@@ -409,9 +409,17 @@ void ecritPoint(TfigureKalmetra& f, int i, V3 p) {
     recalculeDependantsObjetActif(f);
 }
 
+// What a drag step of a glued point did, finished (the drag's state noted,
+// the host told) only once the step is kept.
+enum class PasColle : uint8_t {
+    Perdu,    // the point went back where it was: nothing to tell
+    SurObjet, // the point is on G, and what is glued to it followed
+    Libre,    // the point left G, or G is away and the point was not on it
+};
+
 // A free point in space glued to G stays on G while G is defined and on
 // the screen; it leaves G only when G is gone and it was not on G.
-void appliqueAuPointColle(TfigureKalmetra& f, TetatGlisser& g, int i, int G) {
+PasColle appliqueAuPointColle(TfigureKalmetra& f, TetatGlisser& g, int i, int G) {
     const V3 ancien = calcul::pointObjet(f, i);
     ecris3(g.origine, ancien);
     const bool etaitSurG = objet(f, G).nonDefini == 0 && pointsConfondus(f, i, G);
@@ -424,26 +432,18 @@ void appliqueAuPointColle(TfigureKalmetra& f, TetatGlisser& g, int i, int G) {
     if (gVisible()) {
         ecritPoint(f, i, calcul::pointObjet(f, G));
         if (objet(f, G).nonDefini == 0 && pointsConfondus(f, i, G)) {
-            g.ancreX = g.sourisX;
-            g.ancreY = g.sourisY;
-            // The other points glued to what moved follow, then the changed
-            // objects are drawn again.
+            // The other points glued to what moved follow.
             TEnsembleObjets ensemble;
             ensemble.set(std::size_t(i));
             recalculeDependants(f, ensemble);
-            noteValeursAvant(f, g);
-            notifieHoteEtPublie(f, kCauseGlisser);
-            return;
+            return PasColle::SurObjet;
         }
         ecritPoint(f, i, cible);
-        finDePas(f, g);
-        return;
+        return PasColle::Libre;
     }
-    if (!etaitSurG) {
-        finDePas(f, g);
-        return;
-    }
+    if (!etaitSurG) return PasColle::Libre;
     ecritPoint(f, i, ancien);
+    return PasColle::Perdu;
 }
 
 } // namespace
@@ -545,8 +545,18 @@ void appliqueValeursGlissees(TfigureKalmetra& f) {
     // goes on from there.
     GardeDemarrage demarrage(f);
     if (o.codeConstruction == c::kPointLibreDansEspace && o.pointColle != 0) {
-        appliqueAuPointColle(f, g, i, o.pointColle);
-        demarrage.accepte(i);
+        // The step is judged before the host hears of it or the drag goes
+        // on from it.
+        const PasColle pas = appliqueAuPointColle(f, g, i, o.pointColle);
+        if (!demarrage.accepte(i) || pas == PasColle::Perdu) return;
+        if (pas == PasColle::Libre) {
+            finDePas(f, g);
+            return;
+        }
+        g.ancreX = g.sourisX;
+        g.ancreY = g.sourisY;
+        noteValeursAvant(f, g);
+        notifieHoteEtPublie(f, kCauseGlisser);
         return;
     }
     ecritValeurs(f, i, g.nouvellesValeurs);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/garde.h"
 #include "base/texte.h"
 #include "host/application_texte.h"
 #include "host/fenetre_figure.h"
@@ -25,6 +26,7 @@
 #include "text/execution_texte.h"
 #include "text/garde_demarrage.h"
 #include "text/langue_texte.h"
+#include "text/operandes_objets.h"
 
 namespace km32 {
 
@@ -108,6 +110,9 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
     TfigureKalmetra* f = figureOuRien(n);
     if (!f) return;
     f->lignesHoteEnCours = 1;
+    // A list that names an object the figure lacks is read without it, as
+    // in every text the host runs.
+    const GardeValeur<uint8_t> texteHote(etatOperandes().texteHote, 1);
     int compteur = 1;
     std::size_t pos = 0;
     noteLigneEnErreur(n, 0);
@@ -129,8 +134,12 @@ void executeLignesDuTexte(int16_t n, const std::string& texte, bool redessine) {
             if (!demarrage.accepte(0, true) && r <= kDerniereErreurTolereeHote)
                 r = kErreurLigneDiffereeBloquee;
             if (r > kDerniereErreurTolereeHote) {
+                // The lines before it stay, and what depends on the objects
+                // they changed follows them, as when a file stops at a line.
                 f->lignesHoteEnCours = 0;
+                const TEnsembleObjets changes = f->objetsChangesParHote;
                 f->objetsChangesParHote.reset();
+                calculeObjetsChanges(*f, changes);
                 noteLigneEnErreur(n, uint16_t(std::min(compteur, 65535)));
                 afficheMessage(ligne, phraseDeNumero(kPhraseLigneIncorrecte));
                 return;
@@ -164,6 +173,9 @@ namespace {
 // figure as it was.
 void appliqueTexteDuHote(TfigureKalmetra& f, const std::string& texte) {
     const uint32_t fenetre = fenetreDeLaFigure(f);
+    // While the text runs, a list that names an object the figure lacks is
+    // read without it.
+    const GardeValeur<uint8_t> texteHote(etatOperandes().texteHote, 1);
     if (appliqueTexteAFigure(f, texte, false) && annexeModaleDe(fenetre)) fermeFenetreAnnexe();
 }
 

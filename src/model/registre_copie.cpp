@@ -4,7 +4,9 @@
 //   object, the view and every setting, the texts of names and formulas and
 //   the other plain texts, the samples in use, and the side tables (extension,
 //   polyhedra and mesh tables always exist in the copy; the function and
-//   prototype tables when the source has them), each by its module's copy;
+//   prototype tables when the source has them), each by its module's copy,
+//   and the state of the host's lines (their flag and the objects they
+//   changed, still to be computed);
 // - cleared (null in the copy): what belongs to the live window and session
 //   of the source: drawing data, display list, traces, drag state, view
 //   history, dialog record, shared-variable registration, background picture
@@ -210,8 +212,11 @@ void copieReglages(const TfigureKalmetra& s, TfigureKalmetra& c) {
     c.listeReponses = s.listeReponses;
     c.modeRequete = s.modeRequete;
     c.octetFin = s.octetFin;
-    c.lignesHoteEnCours = 0; // cleared: host lines run on the registered figure only
-    c.objetsChangesParHote.reset();
+    // A snapshot taken while the host's lines run is put back while they
+    // still run: the flag and the objects they changed, whose computation
+    // waits for the last line, come back with it.
+    c.lignesHoteEnCours = s.lignesHoteEnCours;
+    c.objetsChangesParHote = s.objetsChangesParHote;
     c.parametreCopieAjustee = s.parametreCopieAjustee;
     c.ensembleSecondeDirection = s.ensembleSecondeDirection;
     c.ensembleParametresLibres = s.ensembleParametresLibres;

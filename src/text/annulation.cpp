@@ -126,7 +126,12 @@ bool restaureDepuisTexte(TfigureKalmetra& f, const std::string& texte, const TCo
     garde.valide();
     if (echec != 0) {
         if (f.variablesPartagees) desinscritVariablesPartagees(f);
+        // The copy may have been taken while the host's lines ran; whether
+        // they run is a matter of now, not of the copy.
+        const uint8_t lignesHote = f.lignesHoteEnCours;
         restaureFigure(*copie, f);
+        f.lignesHoteEnCours = lignesHote;
+        f.objetsChangesParHote.reset();
         f.texteCommentaire = std::move(commentaire);
         f.lignesDifferees = std::move(lignesDifferees);
         reinscritVariablesPartagees(f);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/calcul/calcul_objet.h"
+#include "model/calcul/dependants.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
 #include "model/services_dessin.h"
@@ -39,6 +41,39 @@ int premierLibreChange(const TfigureKalmetra& f) {
     return 0;
 }
 
+// The object that the host's lines changed (a function given by values):
+// the first one changed since the snapshot, else the first one changed by
+// an earlier line (a line may change it again); 0 when none.
+int premierChangeParHote(const TfigureKalmetra& f) {
+    TEnsembleObjets nouveaux = f.objetsChangesParHote;
+    const EtatInstantanes& e = etatInstantanes();
+    if (e.nombreInstantanes() > 0 && e.pile.back().copie)
+        nouveaux &= ~e.pile.back().copie->objetsChangesParHote;
+    for (const TEnsembleObjets& changes : {nouveaux, f.objetsChangesParHote})
+        for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+            if (changes.test(std::size_t(i))) return i;
+    return 0;
+}
+
+// The start line that the figure would no longer run, empty when none.
+// While the host's lines run, what depends on the objects they changed is
+// computed once, after the last line; the figure is judged as it will then
+// be, as the same lines read from a file leave it: on a trial, put back
+// after the judgement.
+std::string ligneBloquee(TfigureKalmetra& f) {
+    if (!f.lignesHoteEnCours || f.objetsChangesParHote.none()) return ligneDiffereeBloquee(f);
+    GardeInstantane essai(f);
+    if (!essai.pris()) return ligneDiffereeBloquee(f);
+    TEnsembleObjets aCalculer = f.objetsChangesParHote;
+    ajouteDependants(f, aCalculer);
+    for (int i = kPremierUtilisateur; i <= f.nombreObjets; ++i)
+        if (aCalculer.test(std::size_t(i))) calculeObjet(f, i);
+    // A file is read without the host's lines running.
+    f.lignesHoteEnCours = 0;
+    f.objetsChangesParHote.reset();
+    return ligneDiffereeBloquee(f);
+}
+
 } // namespace
 
 GardeDemarrage::GardeDemarrage(TfigureKalmetra& f) : f_(f) {
@@ -49,7 +84,7 @@ GardeDemarrage::GardeDemarrage(TfigureKalmetra& f) : f_(f) {
 
 bool GardeDemarrage::accepte(int objet, bool toujoursMontrer) {
     if (!garde_) return true;
-    const std::string ligne = ligneDiffereeBloquee(f_);
+    const std::string ligne = ligneBloquee(f_);
     RefusMontre& r = refusMontre();
     if (ligne.empty()) {
         garde_->valide();
@@ -58,6 +93,7 @@ bool GardeDemarrage::accepte(int objet, bool toujoursMontrer) {
         return true;
     }
     if (objet < 1 || objet > f_.nombreObjets) objet = premierLibreChange(f_);
+    if (objet == 0) objet = premierChangeParHote(f_);
     const std::string nom =
         objet >= 1 && objet <= f_.nombreObjets ? nomObjetNotation(f_, objet) : std::string();
     garde_->annule();

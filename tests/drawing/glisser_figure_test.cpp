@@ -260,5 +260,39 @@ TEST_F(GlisserFigure, ADragStepThatWouldStopAStartLineIsRefusedOnce) {
     EXPECT_EQ(KMVerifieTexteFigure(n), 0);
 }
 
+// A free point glued to G, nb read from its distance to G: a drag step puts
+// the point on G, so nb would be 0. The step is judged before anything
+// follows from it: the host hears of no move, the point stays, and the
+// refusal names the start line.
+TEST_F(GlisserFigure, AGluedPointsRefusedStepIsNotToldToTheHost) {
+    figureDeTexte("Figure Kalmetra\r\n"
+                  "G point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                  "P point libre dans l'espace\r\n"
+                  "Affecter le point libre P, coordonnées: (3,0,0) dans le repère Rxyz\r\n"
+                  "Le point P doit coller au point G\r\n"
+                  "nb = int(dist(G,P))\r\n"
+                  "K (touche K) position mémorisée de P\r\n"
+                  "Démarrer en exécutant  nb fois les commandes K\r\n"
+                  "Fin de la figure");
+    const auto nb = [this] { return valeurObjet(fig(), numero("nb"), 1); };
+    ASSERT_EQ(nb(), 3);
+    const Pt avant = pt("P");
+    const platform::Point depart = ecran(avant);
+    enfonce(depart.x, depart.y);
+    ASSERT_TRUE(fig().etatGlisser);
+    platform::boitesDemandees().clear();
+    avis.clear();
+    deplace(depart.x - 20, depart.y + 10);
+    EXPECT_EQ(nb(), 3);
+    EXPECT_EQ(pt("P").x, avant.x);
+    EXPECT_TRUE(avis.empty());
+    bool nommee = false;
+    for (const auto& b : platform::boitesDemandees())
+        nommee = nommee || b.texte.find("nb fois les commandes K") != std::string::npos;
+    EXPECT_TRUE(nommee);
+    relache(depart.x - 20, depart.y + 10);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+}
+
 } // namespace
 } // namespace km32::essais

@@ -410,5 +410,92 @@ TEST_F(EditionsRefusees, StartLinesThatWouldStopOneAnotherAreNotKept) {
     EXPECT_EQ(KMVerifieTexteFigure(n), 0);
 }
 
+// nb read from a function given by values. The host's lines of values
+// change nb as the same lines read from a file do (the file gives the
+// expected values), and a table after which nb is no count is refused
+// naming g, whichever road of the host's lines sends it; two lines in one
+// text of the host read their points as expressions, also after the start
+// line was judged between them.
+const std::string kFigureTable = "g fonction d\xE9"
+                                 "finie par valeurs (avec interpolation)\r\n"
+                                 "Valeurs pour g: (1,2) (3,2)\r\nnb = g(1)\r\nh = g(2)\r\n"
+                                 "P point libre dans l'espace\r\nObjet libre P, param\xE8tres: 1, 2, 3\r\n"
+                                 "K (touche k) position m\xE9moris\xE9"
+                                 "e de P\r\n" +
+                                 kDemarrage + "\r\n";
+
+TEST_F(EditionsRefusees, AHostsLineOfValuesIsJudgedOnWhatDependsOnTheTable) {
+    using Route = void (*)(int16_t, const char*);
+    const struct {
+        const char* quoi;
+        Route route;
+    } routes[] = {{"line", [](int16_t n, const char* l) { KMExecuteLigneFig(n, l); }},
+                  {"line and redraw", [](int16_t n, const char* l) { KMExecuteLigneFigEtRedessine(n, l); }}};
+    const struct {
+        const char* lignes;
+        const char* commeFichier; // the lines kept, as a file holds them
+        bool refus;
+    } cas[] = {
+        {"Valeurs pour g: (1,5)", "Valeurs pour g: (1,5)\r\n", false},
+        {"Valeurs pour g: (1,4)\r\nValeurs pour g: (max(1,2),3)", "Valeurs pour g: (1,4) (2,3)\r\n", false},
+        {"Valeurs pour g: (1,0)", "", true},
+        // The line before the refused one stays, and its dependants follow it.
+        {"Valeurs pour g: (1,6)\r\nSupprimer pour g les images de: -inf..+inf", "Valeurs pour g: (1,6)\r\n",
+         true},
+    };
+    for (const auto& r : routes)
+        for (const auto& c : cas) {
+            SCOPED_TRACE(std::string(r.quoi) + ": " + c.lignes);
+            const int16_t n = lis(kFigureTable);
+            ASSERT_GT(n, 0);
+            ASSERT_EQ(KMLigneEnErreur(n), 0);
+            ASSERT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+            platform::boitesDemandees().clear();
+            r.route(n, c.lignes);
+            EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+            EXPECT_EQ(KMLigneEnErreur(n) != 0, c.refus);
+            EXPECT_EQ(refusDeDemarrage("g"), c.refus ? 1 : 0)
+                << (platform::boitesDemandees().empty() ? "" : platform::boitesDemandees().front().texte);
+            const int16_t m = lis(kFigureTable + c.commeFichier);
+            ASSERT_GT(m, 0);
+            ASSERT_EQ(KMLigneEnErreur(m), 0);
+            EXPECT_EQ(texte(n), texte(m));
+            EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), KMValeurScalaireDouble(m, "nb"));
+            EXPECT_EQ(KMValeurScalaireDouble(n, "h"), KMValeurScalaireDouble(m, "h"));
+            KMDetruitFigure(m);
+            KMDetruitFigure(n);
+        }
+}
+
+// A free point glued to G, nb read from its distance to G: a keyboard step
+// puts the point on G, so nb would be 0. The step is refused before the
+// host hears of it: no notice of a move reaches the host window.
+TEST_F(EditionsRefusees, AGluedPointsRefusedStepIsNotToldToTheHost) {
+    const int16_t n = lis("G point de coordonn\xE9"
+                          "es (0,0,0) dans le rep\xE8re Rxyz\r\n"
+                          "P point libre dans l'espace\r\n"
+                          "Affecter le point libre P, coordonn\xE9"
+                          "es: (3,0,0) dans le rep\xE8re Rxyz\r\n"
+                          "Le point P doit coller au point G\r\n"
+                          "nb = int(dist(G,P))\r\n"
+                          "K (touche k) position m\xE9moris\xE9"
+                          "e de P\r\n" +
+                          kDemarrage + "\r\n");
+    ASSERT_GT(n, 0);
+    ASSERT_EQ(KMLigneEnErreur(n), 0);
+    ASSERT_EQ(KMValeurScalaireDouble(n, "nb"), 3);
+    KMExecuteLigneFig(n, "Objet libre actif au clavier: P");
+    const std::string avant = texte(n);
+    platform::boitesDemandees().clear();
+    avis.clear();
+    KMKeyDown(n, platform::VK_RIGHT);
+    EXPECT_EQ(refusDeDemarrage("P"), 1);
+    EXPECT_EQ(texte(n), avant);
+    EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 3);
+    EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+    for (const auto& a : avis)
+        EXPECT_NE(a.code, 1033u);
+}
+
 } // namespace
 } // namespace km32::essais

@@ -15,6 +15,7 @@
 #include "platform/presse_papiers.h"
 #include "platform/raccourcis.h"
 #include "sibling/table_partagee.h"
+#include "text/annulation.h"
 
 namespace km32::essais {
 namespace {
@@ -403,6 +404,79 @@ TEST_F(FonctionValeurs, OkTurnsAFunctionByFormulaIntoOneByValues) {
     EXPECT_EQ(objet(f, g).codeConstruction, kCommandeFonctionValeurs);
     EXPECT_LT(g, numero("a"));
     EXPECT_DOUBLE_EQ(KMValeurScalaireDouble(n, "a"), 4.0);
+}
+
+// A figure whose start line runs K nb times, nb read from g: a table after
+// which nb is no whole count from 1 on (no value between points without
+// interpolation, or 0) is refused as every road refuses such a change. The
+// figure keeps its table and its text, which still checks; no undo step is
+// taken and the window stays open with the edited table. A table that keeps
+// nb a count is taken, its dependants recomputed, and one undo gives the
+// former text back.
+TEST_F(FonctionValeurs, OkRefusesATableAfterWhichAStartLineWouldNoLongerRun) {
+    const std::string texte = "g fonction définie par valeurs (avec interpolation)\r\n"
+                              "Valeurs pour g: (1,2) (3,2)\r\n"
+                              "nb = g(2)\r\n"
+                              "P point libre dans l'espace\r\n"
+                              "K (touche k) position mémorisée de P\r\n"
+                              "Démarrer en exécutant  nb fois les commandes K\r\n";
+    const auto ecrit = [&] {
+        const uint32_t bloc = KMTexteFigure(n);
+        const std::string t = KMContenuBloc(bloc);
+        KMLibereBloc(bloc);
+        return t;
+    };
+    const struct {
+        const char* quoi;
+        bool interpolation;
+        const char* milieu; // the point typed between (1,2) and (3,2)
+        double nb;          // 0: refused
+    } cas[] = {
+        {"no value between the points", false, nullptr, 0},
+        {"a count of 0", true, "2 0", 0},
+        {"a count of 5", true, "2 5", 5},
+    };
+    figureDeTexte(texte);
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        refaitFigure(texte);
+        const std::string avant = ecrit();
+        ASSERT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+        const int etapes = nombreInstantanesDeFigure(&fig());
+        TFenetreValFon& v = ouvre();
+        v.nom = "g";
+        v.avecInterpolation = c.interpolation;
+        tape(v, "1 2");
+        tape(v, "3 2");
+        if (c.milieu) tape(v, c.milieu);
+        platform::boitesDemandees().clear();
+        commande(v, kGrilleOk);
+        p::distribueJusquAuRepos();
+        const TFonctionTable* t = tableDeValeursDeObjet(fig(), numero("g"));
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(KMVerifieTexteFigure(n), 0);
+        if (c.nb == 0) {
+            EXPECT_NE(fenetreFonctionParValeurs(), nullptr);
+            EXPECT_EQ(points(*t), (Points{{1, 2}, {3, 2}}));
+            EXPECT_EQ(t->interpolation, 1);
+            EXPECT_EQ(ecrit(), avant);
+            EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), 2);
+            bool nommee = false;
+            for (const auto& b : p::boitesDemandees())
+                nommee = nommee || b.texte.find("nb fois les commandes K") != std::string::npos;
+            EXPECT_TRUE(nommee);
+            EXPECT_EQ(nombreInstantanesDeFigure(&fig()), etapes);
+            demandeFermeture(*fenetreFonctionParValeurs());
+            p::distribueJusquAuRepos();
+        } else {
+            EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+            EXPECT_EQ(KMValeurScalaireDouble(n, "nb"), c.nb);
+            KMMessage annule{p::WM_COMMAND, 93, 0, 0};
+            traiteMessageKMParNumero(n, &annule);
+            EXPECT_EQ(ecrit(), avant);
+        }
+        EXPECT_EQ(fenetreFonctionParValeurs(), nullptr);
+    }
 }
 
 TEST_F(FonctionValeurs, AFullTableRefusesTheNextPointAndABadNameKeepsTheWindowOpen) {

@@ -31,6 +31,7 @@
 #include "sibling/table_partagee.h"
 #include "text/annulation.h"
 #include "text/execution_creation.h"
+#include "text/garde_demarrage.h"
 #include "text/langue_texte.h"
 #include "text/operandes_objets.h"
 #include "text/source_phrases.h"
@@ -235,6 +236,32 @@ bool creeObjetFonction(TfigureKalmetra& f, const TFenetreValFon& v, const std::s
         return false;
     k = numeroObjetDeNomEtType(f, nom, kNatureFonction);
     return k != 0;
+}
+
+// What depends on function k follows its new table.
+void recalculeFonction(TfigureKalmetra& f, int k) {
+    if (k >= f.nombreObjets) return;
+    TEnsembleObjets change;
+    change.set(std::size_t(k));
+    recalculeDependants(f, change);
+}
+
+// The edited table given to function k, defined by values already. A table
+// after which a stored start line would no longer run is refused as the
+// other roads refuse a change of values: the figure keeps its table, no
+// undo step is taken and the window stays open with the edited table.
+bool changeTableExistante(TfigureKalmetra& f, const TFenetreValFon& v, int k) {
+    std::string texteAvant = texteDeFigurePourAnnuler(f);
+    TCopieAnnulation copieAvant = copieDeFigurePourAnnuler(f);
+    GardeDemarrage demarrage(f);
+    TFonctionTable* table = tableDeValeursDeObjet(f, k);
+    if (!table) return false;
+    *table = v.table;
+    recalculeFonction(f, k);
+    if (!demarrage.accepte(k, true)) return false;
+    prendInstantanePourAnnulerDuTexte(f, std::move(texteAvant), std::move(copieAvant));
+    p::afficheFenetre(v.fenetre, false);
+    return true;
 }
 
 } // namespace
@@ -505,18 +532,13 @@ void BoutonOkClick(TFenetreValFon& v) {
     const bool parValeurs =
         k <= f.nombreObjets && objet(f, k).codeConstruction == construction::kFonctionParValeurs;
     if (parValeurs) {
-        prendInstantanePourAnnuler(f, f);
-        p::afficheFenetre(v.fenetre, false);
-    } else if (!creeObjetFonction(f, v, nom, k)) {
-        return;
-    }
-    TFonctionTable* table = tableDeValeursDeObjet(f, k);
-    if (!table) return;
-    *table = v.table;
-    if (k < f.nombreObjets) {
-        TEnsembleObjets change;
-        change.set(std::size_t(k));
-        recalculeDependants(f, change);
+        if (!changeTableExistante(f, v, k)) return;
+    } else {
+        if (!creeObjetFonction(f, v, nom, k)) return;
+        TFonctionTable* table = tableDeValeursDeObjet(f, k);
+        if (!table) return;
+        *table = v.table;
+        recalculeFonction(f, k);
     }
     // The figure has a new object or a new table: a save must not miss it.
     signaleFigureModifiee(f);
