@@ -16,6 +16,8 @@
 #include "text/ecriture_figure.h"
 #include "text/execution_texte.h"
 #include "text/instantanes_figure.h"
+#include "sibling/table_partagee.h"
+#include "text/langue_texte.h"
 
 namespace km32 {
 
@@ -55,6 +57,23 @@ std::string texteInstantane(const TfigureKalmetra& g) {
     return ecritTexteFigure(g);
 }
 
+// g's snapshot text written in a given language: a language applied between
+// an undo and its redo changes the words of the text, not the figure.
+std::string ecritEnLangue(const TfigureKalmetra& g, uint16_t langue) {
+    const uint16_t applique = TQTableDesVariablesPartagees()->langueAppliquee;
+    if (langue == 0 || langue == applique) return texteInstantane(g);
+    changeLangue(langue);
+    std::string texte;
+    try {
+        texte = texteInstantane(g);
+    } catch (...) {
+        changeLangue(applique);
+        throw;
+    }
+    changeLangue(applique);
+    return texte;
+}
+
 // The copy of g kept beside its text.
 TCopieAnnulation copieInstantane(const TfigureKalmetra& g) {
     TCopieAnnulation c;
@@ -81,7 +100,7 @@ bool placeInstantane(TfigureKalmetra& f, std::string texte, TCopieAnnulation cop
     ++e.placements;
     *bloc = std::move(texte);
     ++e.nombre;
-    e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f, std::move(copie), {}};
+    e.instantanes[e.nombre] = TInstantaneAnnulation{std::move(bloc), &f, std::move(copie), {}, 0};
     return true;
 }
 
@@ -252,9 +271,12 @@ bool defaitFigure(TfigureKalmetra& f) {
     if (!passeAInstantane(f, i, pris)) return false;
     // A redo needs the state just left; without it there is nothing to redo.
     f.retablissementPossible = pris ? 1 : 0;
-    if (pris)
-        etatAnnulation().instantanes[std::size_t(dernierInstantaneDeFigure(&f))].texteApresDefaire =
-            texteInstantane(f);
+    if (pris) {
+        TInstantaneAnnulation& courant =
+            etatAnnulation().instantanes[std::size_t(dernierInstantaneDeFigure(&f))];
+        courant.langueApresDefaire = TQTableDesVariablesPartagees()->langueAppliquee;
+        courant.texteApresDefaire = texteInstantane(f);
+    }
     f.modifiee = 1;
     // Undo stays possible while an older snapshot than the one just taken remains.
     f.annulationPossible = nombreInstantanesDeFigure(&f) > (pris ? 1 : 0) ? 1 : 0;
@@ -270,7 +292,8 @@ bool refaitFigure(TfigureKalmetra& f) {
     }
     // The figure changed since the undo, by a road that takes no snapshot:
     // the redo would lose that change, so there is nothing left to redo.
-    if (texteInstantane(f) != etatAnnulation().instantanes[std::size_t(i)].texteApresDefaire) {
+    if (ecritEnLangue(f, etatAnnulation().instantanes[std::size_t(i)].langueApresDefaire) !=
+        etatAnnulation().instantanes[std::size_t(i)].texteApresDefaire) {
         libereInstantane(i);
         f.retablissementPossible = 0;
         f.annulationPossible = nombreInstantanesDeFigure(&f) > 0 ? 1 : 0;

@@ -42,6 +42,7 @@ struct TInstantaneAnnulation {
     // text once the undo was done. A figure that no longer writes it was
     // changed since without a snapshot, and has nothing left to redo.
     std::string texteApresDefaire;
+    uint16_t langueApresDefaire = 0; // the language that text is written in
 };
 
 struct EtatAnnulation {
@@ -79,11 +80,10 @@ TCopieAnnulation copieDeFigurePourAnnuler(const TfigureKalmetra& f);
 bool prendInstantanePourAnnulerDuTexte(TfigureKalmetra& f, std::string texte, TCopieAnnulation copie);
 // Undo and redo: true when done. A change made after an undo without a
 // snapshot of its own (a line or a value from the host, a key step) ends the
-// pending redo, which would otherwise put back the state from before it. A snapshot is read back as the library's
-// own text, whatever the limits of a file; one that still does not run to
-// its end gives back the copy of the figure kept beside it. Without that
-// copy, the figure stays as it is, the snapshot stays in its slot, the
-// message names the text's failing line and the answer is false.
+// pending redo, which would otherwise put back the state from before it. A snapshot is read back as the
+// library's own text, whatever the limits of a file; one that still does not run to its end gives back the
+// copy of the figure kept beside it. Without that copy, the figure stays as it is, the snapshot stays in its
+// slot, the message names the text's failing line and the answer is false.
 bool defaitFigure(TfigureKalmetra& f);
 bool refaitFigure(TfigureKalmetra& f);
 // libereInstantanes (model/services_texte.h) drops every snapshot of f.
