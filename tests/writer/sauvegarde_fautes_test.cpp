@@ -159,6 +159,12 @@ TEST_F(SauvegardeFautes, AMissingFolderOrAFolderInPlaceOfTheFileIsRefusedWithIts
     attendRefus((dossier / "absent" / "f.k3v").string(), ENOENT, ancien, texteAncien);
     fs::create_directory(dossier / "dossier.k3v");
     attendRefus((dossier / "dossier.k3v").string(), EISDIR, ancien, texteAncien);
+
+    // No name at all is a missing file too, after a save that succeeded.
+    ASSERT_EQ(KMsauveFigure(numero, (dossier / "autre.k3v").string().c_str()), 0);
+    figure().modifiee = 1;
+    EXPECT_EQ(KMsauveFigure(numero, nullptr), 1);
+    EXPECT_EQ(KMErreurSauvegarde(), ENOENT);
 }
 
 // The reason for the user, in the language applied, from the C interface.
