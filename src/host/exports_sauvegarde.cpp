@@ -14,7 +14,8 @@ extern "C" {
 
 KM32_EXPORT int32_t KMsauveFigure(int16_t numero, const char* fichier) {
     return km32::appelFigure(numero, int32_t(1), [&]() -> int32_t {
-        if (!fichier) return 1;
+        // No name is a missing file, as an empty one.
+        if (!fichier) return km32::sauveFigure(numero, std::string_view());
         // A name longer than the library keeps is refused, never cut (a cut
         // name is another file): one byte more than it keeps is enough to say so.
         const std::size_t n = strnlen(fichier, km32::kLongueurMaxNomFichier + 1);

@@ -500,6 +500,7 @@ void analyseTextePrototype(TPrototype& p, std::string_view texte, std::size_t& p
     p.rejeu.echantillonsDernierObjet = objet(g, g.nombreObjets).nombreEchantillons;
     numeroteOperandes(p);
 
+    noteBlocLu(p);
     position = finBloc;
     ligneSortie = uint16_t(ligneEntree + lignesBloc);
     p.nonUtilisable = 0;

@@ -17,6 +17,7 @@
 #include "text/ligne_figure.h"
 #include "text/ligne_relisible.h"
 #include "text/textes_definition.h"
+#include "sibling/table_partagee.h"
 
 namespace km32 {
 
@@ -250,29 +251,57 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
 
 namespace {
 
+// The block as read, when it still stands for p: read in the language
+// applied now, and the figure it defines written as it was just after the
+// reading (nothing of it renamed, restyled or redefined since). Reading it
+// again then gives the same prototype, so it is a form of the block.
+bool blocLuValable(const TPrototype& p, const std::string& ecritAvecRetraits) {
+    return !p.texteBloc.empty() && p.langueALaLecture != 0 &&
+           p.langueALaLecture == TQTableDesVariablesPartagees()->langueAppliquee &&
+           ecritAvecRetraits == p.blocEcritALaLecture;
+}
+
+// True when the reader takes bloc back: fewer than 5,000 characters from
+// its first line to the "]" of its end line.
+bool tientDansLaLimite(const std::string& bloc, const std::string& titre) {
+    const std::size_t marque = bloc.rfind(titre);
+    return marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc;
+}
+
 // The block of p as the writer writes it: in the first form its reader
-// takes (shorter than 5,000 characters, counted from its first line to the
-// "]" of its end line), else in the shortest form; lisible tells whether
-// the reader takes it. A block read near that limit may be written longer
-// (the free-object lines indented, the phrases of a language with longer
-// words): it is then written without indentation, and if that is still too
-// long with each line of its inner figure in the shorter of its readable
-// forms. A line is coded only where that makes it shorter ("v00 = 1" in
-// words, the interface line coded): the lines are independent, so no other
-// choice of forms gives a shorter block.
+// takes, else in the shortest form; lisible tells whether the reader takes
+// it. A block read near that limit may be written longer (the free-object
+// lines indented, the phrases of a language with longer words, lines that
+// were read without their blanks, "v1=1" written "v1 = 1"): it is then
+// written without indentation; if that is still too long, as it was read
+// while it still stands for the prototype (the text it was read from
+// fitted); else with each line of its inner figure in the shorter of its
+// readable forms. A line is coded only where that makes it shorter ("v00 =
+// 1" in words, the interface line coded): the lines are independent, so no
+// other choice of the writer's forms gives a shorter block.
 std::string blocEcrit(const TPrototype& p, bool& lisible) {
     const std::string titre = "[" + p.titre + "]";
-    std::string bloc;
-    for (const FormeBloc forme : {FormeBloc::Retraits, FormeBloc::SansRetraits, FormeBloc::Courte}) {
-        bloc = blocDePrototype(p, forme);
-        const std::size_t marque = bloc.rfind(titre);
-        lisible = marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc;
-        if (lisible) break;
+    const std::string avecRetraits = blocDePrototype(p, FormeBloc::Retraits);
+    lisible = tientDansLaLimite(avecRetraits, titre);
+    if (lisible) return avecRetraits;
+    std::string bloc = blocDePrototype(p, FormeBloc::SansRetraits);
+    lisible = tientDansLaLimite(bloc, titre);
+    if (lisible) return bloc;
+    if (blocLuValable(p, avecRetraits) && tientDansLaLimite(p.texteBloc, titre)) {
+        lisible = true;
+        return p.texteBloc + "\r\n";
     }
+    bloc = blocDePrototype(p, FormeBloc::Courte);
+    lisible = tientDansLaLimite(bloc, titre);
     return bloc;
 }
 
 } // namespace
+
+void noteBlocLu(TPrototype& p) {
+    p.blocEcritALaLecture = blocDePrototype(p, FormeBloc::Retraits);
+    p.langueALaLecture = TQTableDesVariablesPartagees()->langueAppliquee;
+}
 
 void ecritTextesPrototypes(const TPrototype& p, std::string& texte) {
     bool lisible = false;

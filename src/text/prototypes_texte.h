@@ -31,6 +31,10 @@ uint8_t ajoutePrototype(TtableDesPrototypes& table, TfigureKalmetra& f, std::str
 void analyseTextePrototype(TPrototype& p, std::string_view texte, std::size_t& position, uint16_t& erreur,
                            uint16_t& ligneSortie, uint16_t ligneEntree, uint8_t& signale);
 
+// Notes, at the end of a successful reading, how the block's figure is
+// written and the language applied: the block as read may then be written
+// back as long as both still hold.
+void noteBlocLu(TPrototype& p);
 // Appends the block of one prototype (each line ended by CR LF).
 void ecritTextesPrototypes(const TPrototype& p, std::string& texte);
 // Every prototype of the table serving f, in slot order; nothing when f

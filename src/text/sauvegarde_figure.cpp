@@ -113,8 +113,9 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     // Nor could a text the figure-file reader refuses for its length; the
     // user is told, and the old file stays as it was.
     if (texte.size() >= kTailleMaxFichierFigure) {
+        echec(kTexteTropLong, true);
         afficheMessage(phraseDeNumero(kPhraseFigureTropLonguePourFichier), std::string(nomFichier));
-        return echec(kTexteTropLong, true);
+        return 1;
     }
     // A figure read from a text whose rename lines lengthened the names of
     // a long line may need a line that no form of it keeps within the
@@ -122,21 +123,34 @@ int enregistreTexteFigure(std::string_view nomFichier, const TfigureKalmetra& f)
     // user is told which object, and the old file stays as it was.
     if (const int i = objetAuxLignesIllisibles(f)) {
         const std::string nom = nomObjetNotation(f, i);
+        echec(kLigneIllisible, true, nom);
         afficheMessage(phraseAvecParametres(kPhraseLigneIllisible, nom), std::string(nomFichier));
-        return echec(kLigneIllisible, true, nom);
+        return 1;
     }
     // The same for a construction block that no form keeps under the
     // reader's 5,000 characters.
     if (const TPrototype* p = prototypeAuBlocIllisible(f)) {
+        echec(kLigneIllisible, true, p->titre, kPhraseBlocIllisible);
         afficheMessage(phraseAvecParametres(kPhraseBlocIllisible, p->titre), std::string(nomFichier));
-        return echec(kLigneIllisible, true, p->titre, kPhraseBlocIllisible);
+        return 1;
     }
     // The net under every other fault of the writer: the text is read back
     // into a throw-away figure, which must write the same text.
-    if (const uint16_t ligne = ligneNonRelue(texte)) {
+    // A reading that stops on a fault of its own does not read back either
+    // (its first line is named).
+    uint16_t ligne = 1;
+    try {
+        ligne = ligneNonRelue(texte);
+    } catch (...) {
+        ligne = 1;
+    }
+    if (ligne != 0) {
+        // The reason is noted before the message is shown: a host that asks
+        // for it while the message is up gets it too.
         const std::string numero = std::to_string(ligne);
+        echec(kLigneIllisible, true, numero, kPhraseTexteNonRelu);
         afficheMessage(phraseAvecParametres(kPhraseTexteNonRelu, numero), std::string(nomFichier));
-        return echec(kLigneIllisible, true, numero, kPhraseTexteNonRelu);
+        return 1;
     }
     if (nomFichier.empty()) return echec(ENOENT, true);
     if (nomFichier.size() > kLongueurMaxNomFichier) return echec(ENAMETOOLONG, true);

@@ -23,6 +23,7 @@
 #include "platform/boites.h"
 #include "platform/fichiers.h"
 #include "text/ecriture_figure.h"
+#include "text/prototypes_texte.h"
 
 namespace km32 {
 namespace {
@@ -158,6 +159,12 @@ TEST_F(SauvegardeFautes, AMissingFolderOrAFolderInPlaceOfTheFileIsRefusedWithIts
     attendRefus((dossier / "absent" / "f.k3v").string(), ENOENT, ancien, texteAncien);
     fs::create_directory(dossier / "dossier.k3v");
     attendRefus((dossier / "dossier.k3v").string(), EISDIR, ancien, texteAncien);
+
+    // No name at all is a missing file too, after a save that succeeded.
+    ASSERT_EQ(KMsauveFigure(numero, (dossier / "autre.k3v").string().c_str()), 0);
+    figure().modifiee = 1;
+    EXPECT_EQ(KMsauveFigure(numero, nullptr), 1);
+    EXPECT_EQ(KMErreurSauvegarde(), ENOENT);
 }
 
 // The reason for the user, in the language applied, from the C interface.
@@ -371,10 +378,12 @@ TEST_F(SauvegardeFautes, AFigureWithALineNoFormKeepsWithin250CharactersIsNotSave
 } // namespace
 // A construction block read just under the reader's 5,000 characters whose
 // lengths are written with their unit ("d1 = AB" comes back as the length
-// of [AB] in the unit Uxyz, coded or not): no form of it stays under the
-// limit, so the figure is not saved, the message names the construction and
-// the old file stays as it was. A shorter block with a few such lines fits
-// and its saved file reads back into the same text.
+// of [AB] in the unit Uxyz, coded or not). Saved in the language it was
+// read in, it is written as it was read. Saved in another one, no form of
+// it stays under the limit, so the figure is not saved, the message names
+// the construction and the old file stays as it was. A shorter block with a
+// few such lines fits in any language and its saved file reads back into
+// the same text.
 std::string texteAuBlocAllonge(int longueurs, std::size_t taille) {
     std::string corps = "D\xE9"
                         "but de [T]\r\nA point donn\xE9\r\nB point donn\xE9\r\n";
@@ -390,21 +399,85 @@ TEST_F(SauvegardeFautes, AFigureWithABlockNoFormKeepsUnder5000CharactersIsNotSav
     const int16_t longs = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocAllonge(29, 4990).c_str(), "");
     ASSERT_GT(longs, 0) << "the text reads: its block has fewer than 5,000 characters";
     ASSERT_EQ(KMLigneEnErreur(longs), 0);
+    KMappliqueLangue(2);
+    EXPECT_NE(prototypeAuBlocIllisible(*figureDeNumero(longs)), nullptr);
     platform::boitesDemandees().clear();
-    const std::string refus = "Le bloc de la construction T aurait 5 000 caract\xE8"
-                              "res ou plus et ne pourrait pas \xEA"
-                              "tre relu: le fichier n'a pas \xE9"
-                              "t\xE9 \xE9"
-                              "crit.";
+    const std::string refus = "The block of the construction T would have 5,000 characters or more and could "
+                              "not be read back: the file was not written.";
     refusIllisible(longs, refus);
     if (HasFatalFailure()) return;
+    // In French, the language it was read in, it is written as it was read.
+    KMappliqueLangue(1);
+    EXPECT_EQ(prototypeAuBlocIllisible(*figureDeNumero(longs)), nullptr);
+    sauveEtRelit(longs, "longs.k3v");
     KMDetruitFigure(longs);
 
-    // Three such lines in a block of 4,900 characters: it fits, is saved,
-    // and its file reads back into the same text.
+    // Three such lines in a block of 4,900 characters: it fits in each
+    // language, is saved, and its file reads back into the same text.
     const int16_t courts = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocAllonge(3, 4900).c_str(), "");
     ASSERT_GT(courts, 0);
-    sauveEtRelit(courts, "bloc.k3v");
+    for (const int16_t langue : {2, 3, 1}) {
+        KMappliqueLangue(langue);
+        sauveEtRelit(courts, "bloc" + std::to_string(langue) + ".k3v");
+    }
+}
+
+// A figure text in one language (1 French, 2 English, 3 German) holding a
+// block of a given point and 100 numbers written "v1=1" to "v100=1", padded
+// to taille characters as the reader counts them. The writer's own form of
+// each line is "v1 = 1", 200 characters more in all, and no form of its own
+// is shorter.
+std::string texteAuBlocDeNombres(int langue, std::size_t taille) {
+    struct Mots {
+        const char *entete, *debut, *donne, *interface, *fin;
+    };
+    static const Mots mots[] = {
+        {"Figure Kalmetra", "D\xE9"
+                            "but de [N]",
+         "A point donn\xE9", "Description de l'interface", "Fin de [N]"},
+        {"Kalmetra figure (English)", "Beginning of [N]", "A given point", "Interface description",
+         "End of [N]"},
+        {"Kalmetra Figur (Deutsch)", "Anfang von [N]", "A gegebener Punkt", "Beschreibung der Schnittstelle",
+         "Ende von [N]"},
+    };
+    const Mots& m = mots[langue - 1];
+    std::string corps = std::string(m.debut) + "\r\n" + m.donne + "\r\n";
+    for (int k = 1; k <= 100; ++k)
+        corps += "v" + std::to_string(k) + "=1\r\n";
+    corps += std::string(m.interface) + "\r\nv100 nombre de A\r\nA:\r\nv:\r\n";
+    return std::string(m.entete) + "\r\n" + essais::blocRempli(corps, m.fin, taille) + "\r\n";
+}
+
+// Such a block read just under the limit saves in the language it was read
+// in (as it was read, its figure unchanged) and its file reads back into
+// the same text; well under the limit it saves in any language.
+TEST_F(SauvegardeFautes, ABlockReadUnder5000CharactersSavesAndReadsBack) {
+    for (const int langue : {1, 2, 3}) {
+        for (const std::size_t taille : {std::size_t(4850), std::size_t(4930), std::size_t(4999)}) {
+            SCOPED_TRACE(testing::Message() << "language " << langue << ", block of " << taille);
+            KMappliqueLangue(int16_t(langue));
+            const std::string texte = texteAuBlocDeNombres(langue, taille);
+            const int16_t f = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), "");
+            ASSERT_GT(f, 0);
+            ASSERT_EQ(KMLigneEnErreur(f), 0);
+            EXPECT_EQ(prototypeAuBlocIllisible(*figureDeNumero(f)), nullptr);
+            sauveEtRelit(f, "nombres.k3v");
+            // The block is the one the file held, to the character.
+            const std::size_t debut = texte.find("\r\n") + 2;
+            const std::string bloc = texte.substr(debut, texte.size() - 2 - debut);
+            EXPECT_NE(essais::contenuFichier(dossier / "nombres.k3v").find(bloc), std::string::npos);
+            KMDetruitFigure(f);
+        }
+    }
+    // 4,700 characters leave room for the 200 more of the writer's form: the
+    // figure read in French saves in each language.
+    KMappliqueLangue(1);
+    const int16_t f = KMCreeFigEtRenvoieNumero(0, nullptr, texteAuBlocDeNombres(1, 4700).c_str(), "");
+    ASSERT_GT(f, 0);
+    for (const int16_t langue : {2, 3, 1}) {
+        KMappliqueLangue(langue);
+        sauveEtRelit(f, "nombres" + std::to_string(langue) + ".k3v");
+    }
 }
 
 } // namespace km32

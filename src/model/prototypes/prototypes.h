@@ -115,6 +115,11 @@ struct TPrototype {
     std::string squelette; // placeholder bytes in order, ";" after text between two of them
     std::unique_ptr<TfigureKalmetra> figureInterne;
     std::string texteBloc; // the whole block, "Début de" line to the "]" of the end line
+    // The block as the writer wrote it just after reading it, and the
+    // language applied then: while both still hold, the block as read (above)
+    // reads back into the same prototype and may be written in its place.
+    std::string blocEcritALaLecture;
+    uint16_t langueALaLecture = 0;
     uint8_t aLigneStyle = 0;
     uint8_t aSourcesCouleur = 0;
     TEnsembleObjets secondeDirection; // given lines and planes that need their coordinate system

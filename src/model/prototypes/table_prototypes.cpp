@@ -101,6 +101,8 @@ void copieChamps(const TPrototype& s, TPrototype& c) {
     c.solidesDonnes = s.solidesDonnes;
     c.squelette = s.squelette;
     c.texteBloc = s.texteBloc;
+    c.blocEcritALaLecture = s.blocEcritALaLecture;
+    c.langueALaLecture = s.langueALaLecture;
     c.aLigneStyle = s.aLigneStyle;
     c.aSourcesCouleur = s.aSourcesCouleur;
     c.secondeDirection = s.secondeDirection;
