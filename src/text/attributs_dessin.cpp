@@ -247,6 +247,7 @@ void lisParticularitesDeDessin(TfigureKalmetra& f, int n, TLigneFigure& ligne, b
     ligne.nomObjet = coupe(nomObjet(f, n), 10);
     if (n == f.nombreObjets) etatAttributsDessin().styleDuDernierObjet = true;
     const bool etaitCache = !estDessine(o.style);
+    const bool etaientLies = (o.style.drapeaux & 0x0800) != 0;
     if (recommence) {
         o.style.drapeaux = 0;
         o.style.courbe = octetCourbeDeNature(o.nature);
@@ -270,7 +271,11 @@ void lisParticularitesDeDessin(TfigureKalmetra& f, int n, TLigneFigure& ligne, b
         }
         appliqueMotCle(o, numero);
     }
-    if (o.style.courbe == 1 && etaitCache && estDessine(o.style)) calculeObjet(f, n);
+    // A curve is sampled again when it comes into view, and when its points
+    // become joined or no longer joined: where its pieces break depends on it,
+    // so a locus restyled by a lone line breaks at its gaps at once.
+    const bool lies = (o.style.drapeaux & 0x0800) != 0;
+    if (o.style.courbe == 1 && estDessine(o.style) && (etaitCache || lies != etaientLies)) calculeObjet(f, n);
 }
 
 void traiteDessinDe(TfigureKalmetra& f, TLigneFigure& ligne) {

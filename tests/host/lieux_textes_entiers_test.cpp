@@ -90,6 +90,16 @@ TEST_F(LieuxTextesEntiers, AJoinedLocusReadWholeBreaksAtItsGapOnEveryRoad) {
     p::envoieMessage(e->fenetre, p::WM_COMMAND, kEdAppliquer, 0);
     p::distribueJusquAuRepos();
     EXPECT_EQ(jointsAuTraversDuTrou(edite), std::make_pair(0, 20));
+
+    // The locus first drawn apart, then joined by a lone host line.
+    std::string sansDessin = kHyperbole;
+    sansDessin.erase(sansDessin.find("Dessin de L"));
+    const int16_t restyle = KMCreeFigEtRenvoieNumero(hote, nullptr, sansDessin.c_str(), nullptr);
+    ASSERT_GT(restyle, 0);
+    EXPECT_EQ(KMLigneEnErreur(restyle), 0);
+    KMExecuteLigneFig(restyle, "Dessin de L: points li\xE9s");
+    EXPECT_EQ(KMLigneEnErreur(restyle), 0);
+    EXPECT_EQ(jointsAuTraversDuTrou(restyle), std::make_pair(0, 20));
 }
 
 } // namespace
