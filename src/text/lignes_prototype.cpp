@@ -261,6 +261,25 @@ bool blocLuValable(const TPrototype& p, const std::string& ecritAvecRetraits) {
            ecritAvecRetraits == p.blocEcritALaLecture;
 }
 
+// texte with every line ended by CR LF, as the writer ends the lines of a
+// figure text: a lone LF or a lone CR becomes CR LF.
+std::string finsDeLigneCRLF(const std::string& texte) {
+    std::string r;
+    r.reserve(texte.size() + texte.size() / 16);
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (c == '\r') {
+            r += "\r\n";
+            if (i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            r += "\r\n";
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
+
 // True when the reader takes bloc back: fewer than 5,000 characters from
 // its first line to the "]" of its end line.
 bool tientDansLaLimite(const std::string& bloc, const std::string& titre) {
@@ -287,9 +306,14 @@ std::string blocEcrit(const TPrototype& p, bool& lisible) {
     std::string bloc = blocDePrototype(p, FormeBloc::SansRetraits);
     lisible = tientDansLaLimite(bloc, titre);
     if (lisible) return bloc;
-    if (blocLuValable(p, avecRetraits) && tientDansLaLimite(p.texteBloc, titre)) {
-        lisible = true;
-        return p.texteBloc + "\r\n";
+    if (blocLuValable(p, avecRetraits)) {
+        // A block read from a file whose lines end in LF (or CR) alone is
+        // written with the text's own line ends, and must fit with them.
+        const std::string lu = finsDeLigneCRLF(p.texteBloc);
+        if (tientDansLaLimite(lu, titre)) {
+            lisible = true;
+            return lu + "\r\n";
+        }
     }
     bloc = blocDePrototype(p, FormeBloc::Courte);
     lisible = tientDansLaLimite(bloc, titre);

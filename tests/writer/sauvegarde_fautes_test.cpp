@@ -469,6 +469,28 @@ TEST_F(SauvegardeFautes, ABlockReadUnder5000CharactersSavesAndReadsBack) {
             KMDetruitFigure(f);
         }
     }
+    // A file whose lines end in LF alone: the block as read is written with
+    // CR LF, as every other line of a figure text, and still fits.
+    {
+        KMappliqueLangue(1);
+        std::string texte = texteAuBlocDeNombres(1, 4930);
+        for (std::size_t i = texte.find("\r\n"); i != std::string::npos; i = texte.find("\r\n", i))
+            texte.erase(i, 1);
+        const int16_t f = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), "");
+        ASSERT_GT(f, 0);
+        ASSERT_EQ(KMLigneEnErreur(f), 0);
+        sauveEtRelit(f, "nombres_lf.k3v");
+        const std::string ecrit = essais::contenuFichier(dossier / "nombres_lf.k3v");
+        for (std::size_t i = 0; i < ecrit.size(); ++i) {
+            if (ecrit[i] == '\n') {
+                EXPECT_TRUE(i > 0 && ecrit[i - 1] == '\r') << "a lone LF at " << i;
+            }
+            if (ecrit[i] == '\r') {
+                EXPECT_TRUE(i + 1 < ecrit.size() && ecrit[i + 1] == '\n') << "a lone CR at " << i;
+            }
+        }
+        KMDetruitFigure(f);
+    }
     // 4,700 characters leave room for the 200 more of the writer's form: the
     // figure read in French saves in each language.
     KMappliqueLangue(1);
