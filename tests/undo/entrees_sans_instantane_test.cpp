@@ -52,9 +52,9 @@ class EntreesSansInstantane : public BancSouris {
         BancSouris::TearDown();
     }
     // The figure made again from its text, the undo store emptied.
-    void depart() {
+    void depart(const std::string& figure = kFigure) {
         reinitialiseAnnulation();
-        refaitFigure(kFigure);
+        refaitFigure(figure);
         fig().annulationPossible = 0;
         fig().retablissementPossible = 0;
         fig().modifiee = 0;
@@ -220,14 +220,47 @@ TEST_F(EntreesSansInstantane, AChangeWithoutSnapshotEndsThePendingRedo) {
 namespace km32::essais {
 namespace {
 
+// The figure of the redefinitions: one object of every free construction
+// of the catalogue, beside a point, a key command and what they are built on.
+const std::string kFigureLibres = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                  "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n"
+                                  "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                  "D image de C par la rotation d'axe (AB) et d'angle 90 (degré)\r\n"
+                                  "c cercle d'axe (AB) passant par C\r\n"
+                                  "ar arc de cercle d'axe (AB), d'origine C et d'extrémité D\r\n"
+                                  "sp sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
+                                  "Y polygone convexe de sommets A,B,C\r\n"
+                                  "g droite munie du repère (A,vec(A,B)) graduation 1 sur [-5,5]\r\n"
+                                  "E1 point libre d'abscisse entière dans le repère de la droite g\r\n"
+                                  "E2 point libre à coordonnées entières (repère Rxyz)\r\n"
+                                  "E3 point libre sur le segment [AB]\r\n"
+                                  "E4 point libre sur la demi-droite [AB)\r\n"
+                                  "E5 point libre sur la droite (AB)\r\n"
+                                  "E6 point libre sur le cercle c\r\n"
+                                  "E7 point libre sur l'arc ar\r\n"
+                                  "P point libre dans l'espace\r\n"
+                                  "E8 point libre dans le plan ABC\r\n"
+                                  "E9 point libre dans le polygone Y\r\n"
+                                  "E10 point libre sur la sphère sp\r\n"
+                                  "n entier libre de [0,10]\r\n"
+                                  "x réel libre de [0,1]\r\n"
+                                  "nb réel libre\r\n"
+                                  "m entier libre\r\n"
+                                  "s (touche K) sélection de P pour pilotage au clavier\r\n";
+
+// Every object of the catalogue's free constructions, by its name in the
+// figure above, with a point and a key command that are not free.
+const char* const kRedefinis[] = {"A",  "sp", "s",  "E1", "E2", "E3", "E4", "E5", "E6", "E7",
+                                  "P",  "E8", "E9", "E10", "n", "x",  "nb", "m"};
+
 // Ctrl+M, the object's name, Return, Return on the object's own answers as
 // they stand, Yes to the question: the figure writes the same text and
 // is not marked, and the host hears of no change.
 TEST_F(EntreesSansInstantane, AnObjectRedefinedWithItsOwnAnswersLeavesNoMark) {
     KMInstalleAvisModification(recoitAvis);
-    for (const char* nom : {"A", "P", "s"}) {
+    for (const char* nom : kRedefinis) {
         SCOPED_TRACE(nom);
-        depart();
+        depart(kFigureLibres);
         avisRecus.clear();
         const std::string avant = texte();
         caractere(13); // Ctrl+M
