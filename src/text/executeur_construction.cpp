@@ -866,8 +866,8 @@ void gardeValeursLibres(Script& s, int cible) {
     TLigneAnalysee& L = s.L;
     const TObjetFigure& ancien = objet(s.f, cible);
     const uint8_t code = L.nouvelObjet.codeConstruction;
-    if (ancien.codeConstruction != code || ancien.numeroPrototype != 0 || L.nouvelObjet.numeroPrototype != 0 ||
-        !estConstructionLibre(code) || code == kPointLibreDansEspace)
+    if (ancien.codeConstruction != code || ancien.numeroPrototype != 0 ||
+        L.nouvelObjet.numeroPrototype != 0 || !estConstructionLibre(code) || code == kPointLibreDansEspace)
         return;
     // The steps put the parents in the places the catalogue gives the code.
     if (ancien.nombreParents != L.nouvelObjet.nombreParents) return;

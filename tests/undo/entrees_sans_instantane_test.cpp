@@ -222,6 +222,8 @@ namespace {
 
 // The figure of the redefinitions: one object of every free construction
 // of the catalogue, beside a point, a key command and what they are built on.
+// It ends with a free variable, which a new object would make the keyboard's
+// free object: a redefined one must not.
 const std::string kFigureLibres = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
                                   "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n"
                                   "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
@@ -239,19 +241,19 @@ const std::string kFigureLibres = "A point de coordonnées (0,0,0) dans le repè
                                   "E6 point libre sur le cercle c\r\n"
                                   "E7 point libre sur l'arc ar\r\n"
                                   "P point libre dans l'espace\r\n"
+                                  "s (touche K) sélection de P pour pilotage au clavier\r\n"
                                   "E8 point libre dans le plan ABC\r\n"
                                   "E9 point libre dans le polygone Y\r\n"
                                   "E10 point libre sur la sphère sp\r\n"
                                   "n entier libre de [0,10]\r\n"
                                   "x réel libre de [0,1]\r\n"
                                   "nb réel libre\r\n"
-                                  "m entier libre\r\n"
-                                  "s (touche K) sélection de P pour pilotage au clavier\r\n";
+                                  "m entier libre\r\n";
 
 // Every object of the catalogue's free constructions, by its name in the
 // figure above, with a point and a key command that are not free.
-const char* const kRedefinis[] = {"A",  "sp", "s",  "E1", "E2", "E3", "E4", "E5", "E6", "E7",
-                                  "P",  "E8", "E9", "E10", "n", "x",  "nb", "m"};
+const char* const kRedefinis[] = {"A",  "sp", "s",  "E1", "E2",  "E3", "E4", "E5", "E6",
+                                  "E7", "P",  "E8", "E9", "E10", "n",  "x",  "nb", "m"};
 
 // Ctrl+M, the object's name, Return, Return on the object's own answers as
 // they stand, Yes to the question: the figure writes the same text and
