@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "../drawing/souris_banc.h"
 #include "../host/banc_hote.h"
@@ -282,6 +283,52 @@ TEST_F(EntreesSansInstantane, AnObjectRedefinedWithItsOwnAnswersLeavesNoMark) {
         EXPECT_TRUE(avisRecus.empty()) << avisRecus.size();
     }
     KMInstalleAvisModification(nullptr);
+}
+
+// The lines of kFigureLibres that make a free object.
+std::vector<std::string> lignesLibres() {
+    std::vector<std::string> r;
+    std::size_t p = 0;
+    for (std::size_t q = kFigureLibres.find("\r\n"); q != std::string::npos;
+         p = q + 2, q = kFigureLibres.find("\r\n", p)) {
+        const std::string ligne = kFigureLibres.substr(p, q - p);
+        if (ligne.find(" libre") != std::string::npos) r.push_back(ligne);
+    }
+    return r;
+}
+
+// The same free object made again by the other roads: a host's line, and
+// the line once more in a text that placed the object before. The figure
+// keeps one object at its place and writes the same text. (A host's line
+// tells the host of a change whatever it did: the host asked for it.)
+TEST_F(EntreesSansInstantane, AFreeObjectMadeAgainByAHostLineOrATextStaysWhereItWas) {
+    const std::vector<std::string> lignes = lignesLibres();
+    ASSERT_EQ(lignes.size(), 15u); // every free construction of the catalogue
+    for (const std::string& ligne : lignes) {
+        SCOPED_TRACE(ligne);
+        depart(kFigureLibres);
+        const std::string avant = texte();
+        const int objets = fig().nombreObjets;
+        KMExecuteLigneFig(n, windows1252DeUtf8(ligne).c_str());
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(KMLigneEnErreur(n), 0);
+        EXPECT_EQ(fig().nombreObjets, objets);
+        EXPECT_EQ(texte(), avant);
+
+        // The saved text with the line run again before its end, read into
+        // an empty figure: the object's written place holds.
+        const std::string fin = "\r\nFin de la figure";
+        std::string relu = avant;
+        ASSERT_NE(relu.rfind(fin), std::string::npos);
+        relu.insert(relu.rfind(fin), "\r\n" + windows1252DeUtf8(ligne));
+        reinitialiseFigure(fig());
+        {
+            GardeValeur<uint8_t> lecture(executionReelle(), 0);
+            EXPECT_EQ(executeTexteDeFigure(fig(), relu, kModeLectureFichier), 0);
+        }
+        EXPECT_EQ(fig().nombreObjets, objets);
+        EXPECT_EQ(texte(), avant);
+    }
 }
 
 } // namespace
