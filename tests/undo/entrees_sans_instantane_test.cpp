@@ -230,6 +230,7 @@ const std::string kFigureLibres = "A point de coordonnées (0,0,0) dans le repè
                                   "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
                                   "D image de C par la rotation d'axe (AB) et d'angle 90 (degré)\r\n"
                                   "c cercle d'axe (AB) passant par C\r\n"
+                                  "c' cercle d'axe (AC) passant par B\r\n"
                                   "ar arc de cercle d'axe (AB), d'origine C et d'extrémité D\r\n"
                                   "sp sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
                                   "Y polygone convexe de sommets A,B,C\r\n"
@@ -281,6 +282,11 @@ TEST_F(EntreesSansInstantane, AnObjectRedefinedWithItsOwnAnswersLeavesNoMark) {
         EXPECT_EQ(texte(), avant);
         EXPECT_EQ(KMfigureModifiee(n), 0);
         EXPECT_TRUE(avisRecus.empty()) << avisRecus.size();
+        // An undo after it takes nothing back that a save would write.
+        EXPECT_LE(nombreInstantanesDeFigure(&fig()), 1);
+        commande(kDefaire);
+        EXPECT_EQ(texte(), avant);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
     }
     KMInstalleAvisModification(nullptr);
 }
@@ -328,6 +334,58 @@ TEST_F(EntreesSansInstantane, AFreeObjectMadeAgainByAHostLineOrATextStaysWhereIt
         }
         EXPECT_EQ(fig().nombreObjets, objets);
         EXPECT_EQ(texte(), avant);
+    }
+}
+
+// A redefinition through Ctrl+M that changes an answer changes the figure:
+// it is marked, takes one undo step, and the undo gives the figure back. A
+// variable keeps its value while its new interval holds it.
+TEST_F(EntreesSansInstantane, ARedefinitionThatChangesAnAnswerMarksTheFigureAndTakesAnUndoStep) {
+    struct CasChange {
+        const char* nom;
+        const char* avant; // the answer as the dialog shows it
+        const char* apres; // the answer typed in its place
+        bool valeurGardee; // the object's first value stays
+    };
+    const CasChange cas[] = {
+        {"x", "0  1", "-1  2", true}, {"x", "0  1", "2  3", false}, {"n", "0  10", "0  20", true},
+        {"E3", "AB", "AC", false},    {"E6", "c", "c'", false},
+    };
+    for (const CasChange& c : cas) {
+        SCOPED_TRACE(std::string(c.nom) + " " + c.apres);
+        depart(kFigureLibres);
+        const std::string avant = texte();
+        const double valeur = valeurObjet(fig(), numero(c.nom), 1);
+        caractere(13); // Ctrl+M
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        fenetreDialogue()->champs[1].texte = c.nom;
+        p::reponsesPrevues().push_back({p::kReponseOui, {}});
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        bool trouve = false;
+        for (TChampDialogue& champ : fenetreDialogue()->champs)
+            if (champ.visible && champ.texte == c.avant) {
+                champ.texte = c.apres;
+                trouve = true;
+                break;
+            }
+        ASSERT_TRUE(trouve);
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+        const std::string change = texte();
+        EXPECT_NE(change, avant);
+        EXPECT_EQ(KMfigureModifiee(n), 1);
+        EXPECT_EQ(nombreInstantanesDeFigure(&fig()), 1);
+        if (c.valeurGardee) {
+            EXPECT_NEAR(valeurObjet(fig(), numero(c.nom), 1), valeur, 1e-9);
+        }
+        commande(kDefaire);
+        EXPECT_EQ(texte(), avant);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
+        commande(kRefaire);
+        EXPECT_EQ(texte(), change);
     }
 }
 
