@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/texte.h"
 #include "model/catalogue.h"
 #include "model/expression_erreurs.h"
 #include "model/objets_figure.h"
@@ -839,6 +840,55 @@ void rejouePrototype(Script& s) {
     s.nomme(o.nature);
 }
 
+// Whether expression slot k of the line is the one that object i keeps as
+// its k-th expression: the same text compiled to the same bytes.
+bool memeExpression(const TfigureKalmetra& f, int i, TLigneAnalysee& L, int k) {
+    if (k > objet(f, i).nombreExpressions || k > L.nombreExpressions) return false;
+    const TExpressionParametre& e = expressionParametre(f, numeroExpressionObjet(f, i, k));
+    const TAnalyseExpression& a = expressionLigne(L, k);
+    const std::string texte = e.longueurTexte == 0 || e.debutTexte == 0
+                                  ? std::string()
+                                  : f.texteDesFormules.substr(std::size_t(e.debutTexte - 1), e.longueurTexte);
+    if (texte != coupe(a.texte, 255) || e.nombreOctets != a.longueurListe) return false;
+    for (int p = 1; p <= e.nombreOctets; ++p)
+        if (octetOperande(f, e.debutOctets + p - 1) != a.listeOctets[std::size_t(p)]) return false;
+    return true;
+}
+
+// A free object made again with its own construction on the same objects
+// (Ctrl+M answered with the object's answers, its line run again by a host
+// or read once more in a text) stays where it was rather than at the random
+// place a new object takes: the figure is the same and writes the same
+// text. A variable of an interval keeps its value while the new interval
+// holds it, whatever its bounds; the place in the interval is what the
+// object stores.
+void gardeValeursLibres(Script& s, int cible) {
+    TLigneAnalysee& L = s.L;
+    const TObjetFigure& ancien = objet(s.f, cible);
+    const uint8_t code = L.nouvelObjet.codeConstruction;
+    if (ancien.codeConstruction != code || ancien.numeroPrototype != 0 ||
+        L.nouvelObjet.numeroPrototype != 0 || !estConstructionLibre(code) || code == kPointLibreDansEspace)
+        return;
+    // The steps put the parents in the places the catalogue gives the code.
+    if (ancien.nombreParents != L.nouvelObjet.nombreParents) return;
+    for (int k = 1; k <= ancien.nombreParents; ++k)
+        if (parentObjet(s.f, cible, k) != parentLigne(L, k)) return;
+    if (code == kReelLibreIntervalle || code == kEntierLibreIntervalle) {
+        if (memeExpression(s.f, cible, L, 1) && memeExpression(s.f, cible, L, 2)) {
+            s.v(4) = valeurDepuisZero(s.f, cible, 3);
+            return;
+        }
+        if (ancien.nonDefini || !s.verifiable(1) || !s.verifiable(2)) return;
+        const double x = valeurDepuisZero(s.f, cible, 0), a = s.v(2), b = s.v(3);
+        if (x < std::min(a, b) || x > std::max(a, b)) return;
+        s.v(4) = a == b ? 0 : (x - a) / (b - a);
+        return;
+    }
+    const TplaceValeursLibres libres = placeValeursLibres(code);
+    for (int k = 0; k < libres.nombre; ++k)
+        s.v(libres.decalages[k] + 1) = valeurDepuisZero(s.f, cible, libres.decalages[k]);
+}
+
 // After every script but the prototype replay: the name of the new object,
 // a unit of length when an expression needs one, and the starting values
 // of free points in space and of displays.
@@ -874,6 +924,7 @@ void finCommune(Script& s) {
             break;
         }
     }
+    if (s.ok() && existe) gardeValeursLibres(s, cible);
     if (s.ok() && L.codeConstruction == kPointLibreDansEspace) {
         if (existe && !objet(s.f, cible).nonDefini) {
             for (int k = 0; k < 3; ++k)

@@ -437,6 +437,7 @@ bool executeCreationDuDialogue(TfigureKalmetra& f, const std::string& arguments)
     TLigneAnalysee& L = *ligne;
     TDialogueObjet& d = *f.dialogue;
     bool succes = false;
+    const int avant = f.nombreObjets;
     if (f.commandeDialogue == kCommandePilotageClavier) {
         // The step of the keyboard-driven object.
         L.modeLecture = kModeLectureDialogue;
@@ -462,8 +463,11 @@ bool executeCreationDuDialogue(TfigureKalmetra& f, const std::string& arguments)
         if (L.erreur == kErreurUniteNecessaire) d.demandeUnite = 1;
         return false;
     }
+    // A new free variable becomes the keyboard's free object; a redefined
+    // object leaves the figure's choice as it was (the last object is then
+    // not the one the dialog made).
     const int nouvel = f.nombreObjets;
-    if (f.objetLibreActif == 0 && nouvel > kObjetsPredefinis) {
+    if (f.objetLibreActif == 0 && nouvel > avant && nouvel > kObjetsPredefinis) {
         const uint8_t c = objet(f, nouvel).codeConstruction;
         if (c == 44 || c == 45 || c == 74 || c == 75) f.objetLibreActif = uint8_t(nouvel);
     }

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "../drawing/souris_banc.h"
 #include "../host/banc_hote.h"
@@ -52,9 +53,9 @@ class EntreesSansInstantane : public BancSouris {
         BancSouris::TearDown();
     }
     // The figure made again from its text, the undo store emptied.
-    void depart() {
+    void depart(const std::string& figure = kFigure) {
         reinitialiseAnnulation();
-        refaitFigure(kFigure);
+        refaitFigure(figure);
         fig().annulationPossible = 0;
         fig().retablissementPossible = 0;
         fig().modifiee = 0;
@@ -220,14 +221,50 @@ TEST_F(EntreesSansInstantane, AChangeWithoutSnapshotEndsThePendingRedo) {
 namespace km32::essais {
 namespace {
 
+// The figure of the redefinitions: one object of every free construction
+// of the catalogue, beside a point, a key command and what they are built on.
+// It ends with a free variable, which a new object would make the keyboard's
+// free object: a redefined one must not.
+const std::string kFigureLibres = "A point de coordonnées (0,0,0) dans le repère Rxyz\r\n"
+                                  "B point de coordonnées (4,2,6) dans le repère Rxyz\r\n"
+                                  "C point de coordonnées (0,4,0) dans le repère Rxyz\r\n"
+                                  "D image de C par la rotation d'axe (AB) et d'angle 90 (degré)\r\n"
+                                  "c cercle d'axe (AB) passant par C\r\n"
+                                  "c' cercle d'axe (AC) passant par B\r\n"
+                                  "ar arc de cercle d'axe (AB), d'origine C et d'extrémité D\r\n"
+                                  "sp sphère de centre A et de rayon 3 (unité de longueur Uxyz)\r\n"
+                                  "Y polygone convexe de sommets A,B,C\r\n"
+                                  "g droite munie du repère (A,vec(A,B)) graduation 1 sur [-5,5]\r\n"
+                                  "E1 point libre d'abscisse entière dans le repère de la droite g\r\n"
+                                  "E2 point libre à coordonnées entières (repère Rxyz)\r\n"
+                                  "E3 point libre sur le segment [AB]\r\n"
+                                  "E4 point libre sur la demi-droite [AB)\r\n"
+                                  "E5 point libre sur la droite (AB)\r\n"
+                                  "E6 point libre sur le cercle c\r\n"
+                                  "E7 point libre sur l'arc ar\r\n"
+                                  "P point libre dans l'espace\r\n"
+                                  "s (touche K) sélection de P pour pilotage au clavier\r\n"
+                                  "E8 point libre dans le plan ABC\r\n"
+                                  "E9 point libre dans le polygone Y\r\n"
+                                  "E10 point libre sur la sphère sp\r\n"
+                                  "n entier libre de [0,10]\r\n"
+                                  "x réel libre de [0,1]\r\n"
+                                  "nb réel libre\r\n"
+                                  "m entier libre\r\n";
+
+// Every object of the catalogue's free constructions, by its name in the
+// figure above, with a point and a key command that are not free.
+const char* const kRedefinis[] = {"A",  "sp", "s",  "E1", "E2",  "E3", "E4", "E5", "E6",
+                                  "E7", "P",  "E8", "E9", "E10", "n",  "x",  "nb", "m"};
+
 // Ctrl+M, the object's name, Return, Return on the object's own answers as
 // they stand, Yes to the question: the figure writes the same text and
 // is not marked, and the host hears of no change.
 TEST_F(EntreesSansInstantane, AnObjectRedefinedWithItsOwnAnswersLeavesNoMark) {
     KMInstalleAvisModification(recoitAvis);
-    for (const char* nom : {"A", "P", "s"}) {
+    for (const char* nom : kRedefinis) {
         SCOPED_TRACE(nom);
-        depart();
+        depart(kFigureLibres);
         avisRecus.clear();
         const std::string avant = texte();
         caractere(13); // Ctrl+M
@@ -245,8 +282,111 @@ TEST_F(EntreesSansInstantane, AnObjectRedefinedWithItsOwnAnswersLeavesNoMark) {
         EXPECT_EQ(texte(), avant);
         EXPECT_EQ(KMfigureModifiee(n), 0);
         EXPECT_TRUE(avisRecus.empty()) << avisRecus.size();
+        // An undo after it takes nothing back that a save would write.
+        EXPECT_LE(nombreInstantanesDeFigure(&fig()), 1);
+        commande(kDefaire);
+        EXPECT_EQ(texte(), avant);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
     }
     KMInstalleAvisModification(nullptr);
+}
+
+// The lines of kFigureLibres that make a free object.
+std::vector<std::string> lignesLibres() {
+    std::vector<std::string> r;
+    std::size_t p = 0;
+    for (std::size_t q = kFigureLibres.find("\r\n"); q != std::string::npos;
+         p = q + 2, q = kFigureLibres.find("\r\n", p)) {
+        const std::string ligne = kFigureLibres.substr(p, q - p);
+        if (ligne.find(" libre") != std::string::npos) r.push_back(ligne);
+    }
+    return r;
+}
+
+// The same free object made again by the other roads: a host's line, and
+// the line once more in a text that placed the object before. The figure
+// keeps one object at its place and writes the same text. (A host's line
+// tells the host of a change whatever it did: the host asked for it.)
+TEST_F(EntreesSansInstantane, AFreeObjectMadeAgainByAHostLineOrATextStaysWhereItWas) {
+    const std::vector<std::string> lignes = lignesLibres();
+    ASSERT_EQ(lignes.size(), 15u); // every free construction of the catalogue
+    for (const std::string& ligne : lignes) {
+        SCOPED_TRACE(ligne);
+        depart(kFigureLibres);
+        const std::string avant = texte();
+        const int objets = fig().nombreObjets;
+        KMExecuteLigneFig(n, windows1252DeUtf8(ligne).c_str());
+        p::distribueJusquAuRepos();
+        EXPECT_EQ(KMLigneEnErreur(n), 0);
+        EXPECT_EQ(fig().nombreObjets, objets);
+        EXPECT_EQ(texte(), avant);
+
+        // The saved text with the line run again before its end, read into
+        // an empty figure: the object's written place holds.
+        const std::string fin = "\r\nFin de la figure";
+        std::string relu = avant;
+        ASSERT_NE(relu.rfind(fin), std::string::npos);
+        relu.insert(relu.rfind(fin), "\r\n" + windows1252DeUtf8(ligne));
+        reinitialiseFigure(fig());
+        {
+            GardeValeur<uint8_t> lecture(executionReelle(), 0);
+            EXPECT_EQ(executeTexteDeFigure(fig(), relu, kModeLectureFichier), 0);
+        }
+        EXPECT_EQ(fig().nombreObjets, objets);
+        EXPECT_EQ(texte(), avant);
+    }
+}
+
+// A redefinition through Ctrl+M that changes an answer changes the figure:
+// it is marked, takes one undo step, and the undo gives the figure back. A
+// variable keeps its value while its new interval holds it.
+TEST_F(EntreesSansInstantane, ARedefinitionThatChangesAnAnswerMarksTheFigureAndTakesAnUndoStep) {
+    struct CasChange {
+        const char* nom;
+        const char* avant; // the answer as the dialog shows it
+        const char* apres; // the answer typed in its place
+        bool valeurGardee; // the object's first value stays
+    };
+    const CasChange cas[] = {
+        {"x", "0  1", "-1  2", true}, {"x", "0  1", "2  3", false}, {"n", "0  10", "0  20", true},
+        {"E3", "AB", "AC", false},    {"E6", "c", "c'", false},
+    };
+    for (const CasChange& c : cas) {
+        SCOPED_TRACE(std::string(c.nom) + " " + c.apres);
+        depart(kFigureLibres);
+        const std::string avant = texte();
+        const double valeur = valeurObjet(fig(), numero(c.nom), 1);
+        caractere(13); // Ctrl+M
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        fenetreDialogue()->champs[1].texte = c.nom;
+        p::reponsesPrevues().push_back({p::kReponseOui, {}});
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        ASSERT_NE(fenetreDialogue(), nullptr);
+        bool trouve = false;
+        for (TChampDialogue& champ : fenetreDialogue()->champs)
+            if (champ.visible && champ.texte == c.avant) {
+                champ.texte = c.apres;
+                trouve = true;
+                break;
+            }
+        ASSERT_TRUE(trouve);
+        p::envoieMessage(fenetreDialogue()->fenetre, p::WM_KEYDOWN, p::VK_RETURN, 0);
+        p::distribueJusquAuRepos();
+        ASSERT_EQ(fenetreDialogue(), nullptr);
+        const std::string change = texte();
+        EXPECT_NE(change, avant);
+        EXPECT_EQ(KMfigureModifiee(n), 1);
+        EXPECT_EQ(nombreInstantanesDeFigure(&fig()), 1);
+        if (c.valeurGardee) {
+            EXPECT_NEAR(valeurObjet(fig(), numero(c.nom), 1), valeur, 1e-9);
+        }
+        commande(kDefaire);
+        EXPECT_EQ(texte(), avant);
+        EXPECT_EQ(KMfigureModifiee(n), 0);
+        commande(kRefaire);
+        EXPECT_EQ(texte(), change);
+    }
 }
 
 } // namespace
