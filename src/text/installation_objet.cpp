@@ -611,14 +611,17 @@ bool nomsSansFaute(const TfigureKalmetra& f) {
 // unit vectors are read inside expressions, where a function word such as
 // pi or sin would win over them.
 uint16_t erreurNomIntegreIllisible(uint8_t nature, std::string_view nom) {
-    if (nom.empty() || nom.size() > 4) return kErreurNomTropLong;
+    const bool dansLesExpressions =
+        nature == kNaturePoint || nature == kNatureNombreReel || nature == kNatureVecteur;
+    // The frame, the unit, the axes and the planes are looked up by their
+    // whole name, up to the 10 characters a rename keeps.
+    if (nom.empty() || nom.size() > (dansLesExpressions ? 4u : 10u)) return kErreurNomTropLong;
     if (!estLettre(nom[0])) return kErreurPremiereLettre;
     constexpr uint16_t kErreurParPlace[] = {kErreurDeuxiemeCaractere, kErreurTroisiemeCaractere,
                                             kErreurQuatriemeCaractere};
     for (std::size_t p = 1; p < nom.size(); ++p)
-        if (!estLettre(nom[p]) && !estSuiteDeNom(nom[p])) return kErreurParPlace[p - 1];
-    const bool dansLesExpressions =
-        nature == kNaturePoint || nature == kNatureNombreReel || nature == kNatureVecteur;
+        if (!estLettre(nom[p]) && !estSuiteDeNom(nom[p]))
+            return p <= 3 ? kErreurParPlace[p - 1] : kErreurCaractereApresQuatrieme;
     if (dansLesExpressions && contientMotReserve(nom)) return kErreurMotReserve;
     return 0;
 }

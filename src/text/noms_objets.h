@@ -39,6 +39,8 @@ constexpr uint16_t kErreurPremiereLettre = 638;
 constexpr uint16_t kErreurDeuxiemeCaractere = 640;
 constexpr uint16_t kErreurTroisiemeCaractere = 641;
 constexpr uint16_t kErreurQuatriemeCaractere = 642;
+// A character after the fourth of a built-in object's longer name.
+constexpr uint16_t kErreurCaractereApresQuatrieme = 9993;
 constexpr uint16_t kErreurMotReserve = 644;
 
 // True when the word holds an error that stops a chain of reads.

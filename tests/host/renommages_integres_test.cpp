@@ -311,6 +311,9 @@ TEST_F(RenommagesIntegres, EveryBuiltInObjectRenamedReadsBackInEveryOperandByEve
             renommages.push_back({{i, kIntegres[i - 1].nouveau}});
             for (const char* nom : kNomsHorsSyntaxe)
                 renommages.push_back({{i, nom}});
+            // The objects that no expression reads take names of up to 10
+            // characters.
+            if (i <= 2 || i >= 8) renommages.push_back({{i, "Base10'"}});
         }
         renommages.push_back(tous);
         for (const Renommes& renommes : renommages)
@@ -406,8 +409,10 @@ TEST_F(RenommagesIntegres, ANameThatWouldNotReadBackIsRefusedWhenTheRenameIsMade
         // An expression reads its own words first.
         {"Renommer time: pi", "pi", "contient le nom"},
         {"Renommer time: sin", "sin", "contient le nom"},
-        // At most four characters, from a letter.
-        {"Renommer Rxyz: Rxyzabcdef", "", "4 caract\xE8res"},
+        // At most four characters in an expression, from a letter; past
+        // the fourth, the same characters as before it.
+        {"Renommer time: temps", "", "4 caract\xE8res"},
+        {"Renommer ox: Axe1-2", "Axe1-2", "apr\xE8s le quatri\xE8me"},
         {"Renommer oxy: [P]", "", "commencer par une lettre"},
         {"Renommer ozx: a,b", "a,b", "deuxi\xE8me caract\xE8re"},
         {"Renommer vec(i): vec(u)", "", "4 caract\xE8res"},
