@@ -189,7 +189,31 @@ class BancGenerateur : public essais::BancHote {
             f.detail = "redo: " + memeTexte(apres, texte(n, 1)) + " " + dernierMessage();
             fautes.push_back(f);
         }
+        if (e.route == Route::Ligne) verifieChangementEntreAnnulerEtRetablir(n, e, modele, avant, apres, fautes);
         return true;
+    }
+
+    // Undo, the same line run again by the host (a change that takes no undo
+    // step), then redo: the redo must not put back the state from before the
+    // host's change, which would lose it. When the host's line changed
+    // nothing, the redo still gives the figure after the edit.
+    void verifieChangementEntreAnnulerEtRetablir(int16_t n, const Edition& e, const Faute& modele,
+                                                  const std::string& avant, const std::string& apres,
+                                                  std::vector<Faute>& fautes) {
+        commande(n, 93);
+        KMappliqueLangue(int16_t(e.langue));
+        KMExecuteLigneFig(n, e.ligne.c_str());
+        const std::string hote = texte(n, 1);
+        platform::boitesDemandees().clear();
+        KMappliqueLangue(int16_t(1 + (e.langue % 3)));
+        commande(n, 122);
+        const std::string attendu = hote == avant ? apres : hote;
+        if (texte(n, 1) != attendu) {
+            Faute f = modele;
+            f.cle = "retablissement_apres_hote";
+            f.detail = "redo after a host line: " + memeTexte(attendu, texte(n, 1)) + " " + dernierMessage();
+            fautes.push_back(f);
+        }
     }
 
     static std::string memeTexte(const std::string& a, const std::string& b) {
