@@ -189,8 +189,8 @@ bool elementSphere(TfigureKalmetra& f, int n, TElementSolide& s, TelementDessin&
         const double cs = c.rayon * cercle.cosinus[std::size_t(j)],
                      sn = c.rayon * cercle.sinus[std::size_t(j)];
         const double dx = cs * u.x + sn * w.x, dy = cs * u.y + sn * w.y, dz = cs * u.z + sn * w.z;
-        if (calotte && !pointDuBordDeCalotte(f, o.objetLimite, c, centre.x / k + dx, centre.y / k + dy,
-                                             centre.z / k + dz)) {
+        if (calotte && !pointDuBordDeCalotte(f, convexeLimitant(f, n), c, centre.x / k + dx,
+                                             centre.y / k + dy, centre.z / k + dz)) {
             rupture = true;
             continue;
         }

@@ -85,7 +85,7 @@ void videElement(TElementSolide& e) {
 
 void construitPoint(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const V3 p = calcul::pointObjet(f, n);
-    const int limite = objet(f, n).objetLimite;
+    const int limite = convexeLimitant(f, n);
     if (!dansBoite(f, p) || (limiteDefinie(f, limite) && !pointDansSolide(f, limite, p.x, p.y, p.z))) {
         abandon = true;
         return;
@@ -103,7 +103,7 @@ void construitSegment(const TfigureKalmetra& f, int n, TElementSolide& e, bool& 
             q = calcul::pointObjet(f, j);
         }
     }
-    abandon = !coupe(f, o.objetLimite, p, q, e.a, e.b);
+    abandon = !coupe(f, convexeLimitant(f, n), p, q, e.a, e.b);
 }
 
 // The axis a line is cut along: x when |Dx| > |Dy| and |Dz| <= |Dx|, else y
@@ -140,7 +140,7 @@ void construitDroite(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
         debut = P + ((f.borneInferieure - p) / d) * D;
         fin = P + ((f.borneSuperieure - p) / d) * D;
     }
-    abandon = !coupe(f, objet(f, n).objetLimite, debut, fin, e.a, e.b);
+    abandon = !coupe(f, convexeLimitant(f, n), debut, fin, e.a, e.b);
 }
 
 void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
@@ -156,14 +156,15 @@ void construitCercle(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
     }
     pas = std::max(pas, 10);
     const V3 V = calcul::vectoriel(N, U);
-    if (!echantillonneCercle(f, o.objetLimite, C, U, V, r, pas, kDeuxPi, e.ligne) || e.ligne.empty()) {
+    if (!echantillonneCercle(f, convexeLimitant(f, n), C, U, V, r, pas, kDeuxPi, e.ligne) ||
+        e.ligne.empty()) {
         abandon = true;
         return;
     }
     if (styleHachure(o.style)) {
         TElementSolideVue& v = vueDe(e);
         v.lignesSupplementaires = std::make_unique<TblocSegments>();
-        if (!hachureCercle(f, o.objetLimite, motifRemplissage(o.style), C, U, V, r, 49,
+        if (!hachureCercle(f, convexeLimitant(f, n), motifRemplissage(o.style), C, U, V, r, 49,
                            *v.lignesSupplementaires))
             abandon = true;
     }
@@ -181,14 +182,14 @@ void construitArc(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
     }
     const int pas = std::max(int(nombre), 10);
     const V3 V = calcul::vectoriel(axe, U);
-    if (!echantillonneCercle(f, objet(f, n).objetLimite, C, U, V, r, pas, angle, e.ligne) || e.ligne.empty())
+    if (!echantillonneCercle(f, convexeLimitant(f, n), C, U, V, r, pas, angle, e.ligne) || e.ligne.empty())
         abandon = true;
 }
 
 void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& abandon) {
     const TObjetFigure& o = objet(f, n);
     const long nombre = std::lround(valeurDepuisZero(f, n, 1));
-    const bool limite = limiteDefinie(f, o.objetLimite);
+    const bool limite = limiteDefinie(f, convexeLimitant(f, n));
     bool rupture = true;
     if (!f.echantillons || nombre < 0) {
         abandon = true;
@@ -198,7 +199,8 @@ void construitCourbe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
         const long indice = o.premierEchantillon + k;
         if (indice < 1 || indice > kMaxEchantillons) break;
         const Techantillon& s = (*f.echantillons)[std::size_t(indice)];
-        if (limite && !pointDansSolide(f, o.objetLimite, s.x / f.echelle, s.y / f.echelle, s.z / f.echelle)) {
+        if (limite &&
+            !pointDansSolide(f, convexeLimitant(f, n), s.x / f.echelle, s.y / f.echelle, s.z / f.echelle)) {
             rupture = true;
             continue;
         }
@@ -221,7 +223,7 @@ void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
         M = 0.47 / f.uniteSurPetiteDimension;
     }
     if (m > M) std::swap(m, M);
-    if (!coupe(f, o.objetLimite, O + m * W, O + M * W, e.a, e.b)) {
+    if (!coupe(f, convexeLimitant(f, n), O + m * W, O + M * W, e.a, e.b)) {
         abandon = true;
         return;
     }
@@ -230,13 +232,14 @@ void construitAxe(const TfigureKalmetra& f, int n, TElementSolide& e, bool& aban
     if (!(s >= 1e-10) || (M - m) / s > 49 || m / s < -32000) return;
     double premier = std::round(m / s);
     if (premier * s < m) premier += 1;
-    const bool limite = limiteDefinie(f, o.objetLimite);
+    const bool limite = limiteDefinie(f, convexeLimitant(f, n));
     TcomplementSolide& c = complementDe(e);
     for (int j = 0; c.nombreMarques < kMaxMarques; ++j) {
         const double x = (premier + j) * s;
         if (x > M) break;
         const V3 p = O + x * W;
-        if (!dansBoite(f, p) || (limite && !pointDansSolide(f, o.objetLimite, p.x, p.y, p.z))) continue;
+        if (!dansBoite(f, p) || (limite && !pointDansSolide(f, convexeLimitant(f, n), p.x, p.y, p.z)))
+            continue;
         c.marques[c.nombreMarques++] = entier(f, p);
     }
 }
@@ -267,9 +270,9 @@ void construitPolyedre(TfigureKalmetra& f, int n, TElementSolide& e, bool& aband
     dimensionneAretes(v, p->nombreAretes);
     for (int k = 1; k <= v.nombreAretes; ++k) {
         const TArete& a = arete(*p, k);
-        const bool garde =
-            coupe(f, o.objetLimite, versV3(sommet(*p, a.premierSommet)), versV3(sommet(*p, a.secondSommet)),
-                  v.debutsAretes[std::size_t(k)], v.finsAretes[std::size_t(k)]);
+        const bool garde = coupe(f, convexeLimitant(f, n), versV3(sommet(*p, a.premierSommet)),
+                                 versV3(sommet(*p, a.secondSommet)), v.debutsAretes[std::size_t(k)],
+                                 v.finsAretes[std::size_t(k)]);
         v.areteOmise[std::size_t(k)] = garde ? 0 : 1;
     }
     v.nombreFaces = p->polygone ? 1 : std::min<int>(p->nombreFaces, kMaxFacesElement);
@@ -282,7 +285,7 @@ void construitPolyedre(TfigureKalmetra& f, int n, TElementSolide& e, bool& aband
         for (int j = 1; j <= nombre; ++j)
             coins[j - 1] = versV3(sommet(*p, sommetCycle(face_, j)));
         auto bloc = std::make_unique<TblocSegments>();
-        hachureFace(f, o.objetLimite, motifRemplissage(o.style), coins, nombre,
+        hachureFace(f, convexeLimitant(f, n), motifRemplissage(o.style), coins, nombre,
                     {face_.plan.a, face_.plan.b, face_.plan.c}, *bloc);
         if (bloc->nombre > 0) v.hachuresFaces[std::size_t(k)] = std::move(bloc);
     }
@@ -312,7 +315,7 @@ void construitSphere(const TfigureKalmetra& f, int n, TElementSolide& e, bool& a
     vueDe(e);
     if (styleHachure(o.style)) {
         c.paralleles = std::make_unique<TparallelesSphere>();
-        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, r, *c.paralleles);
+        parallelesSphere(f, convexeLimitant(f, n), motifRemplissage(o.style), C, r, *c.paralleles);
     }
 }
 
@@ -354,7 +357,7 @@ void construitSolideRond(TfigureKalmetra& f, int n, TElementSolide& e, bool& aba
     for (const auto& b : bases) {
         if (!(b.rayon > 0)) continue;
         const int pas = std::max(nombrePasCercle(f, b.rayon), 10);
-        if (!echantillonneCercle(f, o.objetLimite, b.centre, U, W, b.rayon, pas, kDeuxPi, *b.ligne)) {
+        if (!echantillonneCercle(f, convexeLimitant(f, n), b.centre, U, W, b.rayon, pas, kDeuxPi, *b.ligne)) {
             abandon = true;
             return;
         }
@@ -366,7 +369,7 @@ void construitSolideRond(TfigureKalmetra& f, int n, TElementSolide& e, bool& aba
     for (int k = 0; k < 2; ++k) {
         if (!(bases[k].rayon > 0)) continue;
         auto bloc = std::make_unique<TblocSegments>();
-        if (hachureCercle(f, o.objetLimite, motif, bases[k].centre, U, W, bases[k].rayon, 50, *bloc))
+        if (hachureCercle(f, convexeLimitant(f, n), motif, bases[k].centre, U, W, bases[k].rayon, 50, *bloc))
             v.hachuresSolide[std::size_t(k)] = std::move(bloc);
     }
     // The lateral surface: generators evenly spaced round the axis.
@@ -379,7 +382,7 @@ void construitSolideRond(TfigureKalmetra& f, int n, TElementSolide& e, bool& aba
         const V3 a = B + s.R * radial, b = B2 + s.r * radial;
         p[0] = a.x, p[1] = a.y, p[2] = a.z, q[0] = b.x, q[1] = b.y, q[2] = b.z;
         TpointEntier A, Bi;
-        if (laterale->nombre < kMaxSegmentsBloc && coupeSegment(f, o.objetLimite, p, q, A, Bi)) {
+        if (laterale->nombre < kMaxSegmentsBloc && coupeSegment(f, convexeLimitant(f, n), p, q, A, Bi)) {
             laterale->debuts[laterale->nombre] = A;
             laterale->fins[laterale->nombre] = Bi;
             ++laterale->nombre;
@@ -514,8 +517,8 @@ void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e,
         V3 U, V;
         baseOrthogonale(normale, U, V);
         if (pas < 0 || pas > 10000 ||
-            !echantillonneCercle(f, o.objetLimite, C - h * normale, U, V, r, std::max(pas, 10), kDeuxPi,
-                                 e.ligne)) {
+            !echantillonneCercle(f, convexeLimitant(f, n), C - h * normale, U, V, r, std::max(pas, 10),
+                                 kDeuxPi, e.ligne)) {
             abandon = true;
             return;
         }
@@ -527,7 +530,7 @@ void construitDonneesCalotte(const TfigureKalmetra& f, int n, TElementSolide& e,
     vueDe(e);
     if (styleHachure(o.style)) {
         c.paralleles = std::make_unique<TparallelesSphere>();
-        parallelesSphere(f, o.objetLimite, motifRemplissage(o.style), C, R, *c.paralleles);
+        parallelesSphere(f, convexeLimitant(f, n), motifRemplissage(o.style), C, R, *c.paralleles);
         for (std::vector<TentreeLigne>& parallele : c.paralleles->paralleles)
             gardeCoteCalotte(f, plan, parallele);
     }

@@ -26,7 +26,7 @@ void construitGrilleMaillage(const TfigureKalmetra& f, int n, TgrilleMaillage& g
         abandon = true;
         return;
     }
-    const int limite = objet(f, n).objetLimite;
+    const int limite = convexeLimitant(f, n);
     const bool limitee = limite != 0 && objet(f, limite).nonDefini == 0;
     g.nx = m->nx;
     g.ny = m->ny;

@@ -57,11 +57,10 @@ bool aVarianteDeConstruction(uint8_t code);
 // The convex solids and polygons: each has a solid slot, hides what lies
 // behind it when filled, and can limit the drawing of other objects.
 bool estConstructionConvexe(uint8_t code);
-// The convexes that limit the drawing of other objects, the one list that the
-// limiting line, the construction dialog, the construction executor, the
-// designation and the text writer take: all but the net of a polyhedron
-// (175), a flat unfolding that bounds no region (the line reads a net as the
-// polyhedron it unfolds).
+// The convexes that the construction dialog, the construction executor and
+// the designation offer as a limit: all but the net of a polyhedron (175).
+// The limiting line and the text writer take the net too, which then clips
+// by the polyhedron it unfolds (convexeLimitant, model/objets_figure.h).
 bool estConvexeLimitant(uint8_t code);
 // The convex solids: the convexes that are neither circles nor polygons
 // (polyhedra, spheres, cylinders, cones, truncated cones, nets).

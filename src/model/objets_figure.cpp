@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/texte.h"
+#include "model/catalogue.h"
 #include "model/index_noms.h"
 #include "model/operations.h"
 #include "model/vecteurs.h"
@@ -56,6 +57,12 @@ int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k) {
     const int n = objet(f, i).premiereExpression + k - 1;
     verifieIndice(n, 0, 65535, "parameter expression number");
     return n;
+}
+
+int convexeLimitant(const TfigureKalmetra& f, int i) {
+    const int limite = objet(f, i).objetLimite;
+    if (limite == 0 || objet(f, limite).codeConstruction != construction::kPatron) return limite;
+    return parentObjet(f, limite, 1);
 }
 
 double uniteDeLongueurObjet(const TfigureKalmetra& f, int i) {

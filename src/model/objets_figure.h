@@ -34,6 +34,11 @@ uint8_t& parentDepuisZero(TfigureKalmetra& f, int i, int k);
 int numeroExpressionObjet(const TfigureKalmetra& f, int i, int k);
 // First value of the unit of length of i; 1.0 when i has none.
 double uniteDeLongueurObjet(const TfigureKalmetra& f, int i);
+// The convex that clips the drawing of object i, 0 when none: its limiting
+// object, except that a net of a polyhedron stands for the polyhedron it
+// unfolds (its flat faces bound no region), so a drawing limited to a net is
+// clipped by that polyhedron. Every drawing place reads the limit through it.
+int convexeLimitant(const TfigureKalmetra& f, int i);
 std::size_t longueurTexteDesNoms(const TfigureKalmetra& f);
 std::size_t longueurTexteDesFormules(const TfigureKalmetra& f);
 

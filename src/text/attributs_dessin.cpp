@@ -320,13 +320,10 @@ void limiteDessinsDeLigne(TfigureKalmetra& f, TLigneFigure& ligne) {
         afficheErreurDeNumero(ligne.erreur);
         return;
     }
-    // A net is a flat unfolding, not a convex solid: its faces bound no
-    // region to clip to, and neither the dialog nor the writer takes one. A
-    // line that names one (texts written before nets were refused) limits
-    // the drawings to the polyhedron that the net unfolds, which is what the
-    // writer then writes.
-    if (objet(f, convexe).codeConstruction == construction::kPatron) convexe = parentObjet(f, convexe, 1);
-    if (!estConvexeLimitant(objet(f, convexe).codeConstruction)) {
+    // The line takes every convex, a net of a polyhedron too: the net itself
+    // is kept as the limit, so that the writer names it again, and the
+    // drawing is clipped by the polyhedron it unfolds (convexeLimitant).
+    if (!estConstructionConvexe(objet(f, convexe).codeConstruction)) {
         signaleErreurLigne(ligne, kErreurPasConvexe);
         return;
     }

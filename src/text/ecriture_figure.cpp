@@ -298,7 +298,8 @@ void ecritListesDObjets(Ecriture& e) {
     if (limites) {
         e.ligneVide();
         for (const int i : e.ordre) {
-            if (!estConvexeLimitant(objet(f, i).codeConstruction)) continue;
+            // Every convex the limiting line reads, a net of a polyhedron too.
+            if (!estConstructionConvexe(objet(f, i).codeConstruction)) continue;
             const auto limites = nomsNotation(e, 4, [i](const TObjetFigure& o, int) {
                 return estObjetDessinable(o) && o.objetLimite == i;
             });

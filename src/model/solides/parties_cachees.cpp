@@ -223,7 +223,8 @@ void preparePolyedresVisibles(TfigureKalmetra& f) {
         if (o.nonDefini || !estCodeSolideCachant(o.codeConstruction) || !estDessine(o.style) ||
             !styleRempli(o.style))
             continue;
-        if (o.objetLimite != 0 && objet(f, o.objetLimite).nonDefini == 0) continue;
+        const int limite = convexeLimitant(f, i);
+        if (limite != 0 && objet(f, limite).nonDefini == 0) continue;
         const int slot = o.emplacementSolide;
         // An object without its record hides nothing.
         if (slot < 1 || slot > kMaxEmplacementsPolyedres || !t.donnees[slot]) continue;
