@@ -373,7 +373,8 @@ std::string phraseDefinitionObjet(const TfigureKalmetra& f, int i, std::size_t l
             r += texteChamp(c, ch);
     const uint8_t code = o.codeConstruction;
     if (code != 30 && code != 33 && code != 34) r += nomPropre(c);
-    if (aVarianteDeConstruction(code) && o.uniteLongueur != 0)
+    if (aVarianteDeConstruction(code) && o.uniteLongueur != 0 &&
+        !(unitesParDefautTues() && uniteSousEntendue(f, i)))
         r += ";" + texteNomObjet(f, o.uniteLongueur, math && !dialogue);
     boucle = math && (code == 44 || code == 45) && pilotageEnBoucle(o);
     return coupe(r, longueurMax);
@@ -386,7 +387,28 @@ std::string phraseDefinitionParConstruction(const TfigureKalmetra& f, int i) {
 
 uint16_t phraseDeDefinition(const TfigureKalmetra& f, int i) {
     const TObjetFigure& o = objet(f, i);
-    return phraseDeConstruction(o.codeConstruction, o.uniteLongueur != 0);
+    const bool tue = unitesParDefautTues() && uniteSousEntendue(f, i);
+    return phraseDeConstruction(o.codeConstruction, o.uniteLongueur != 0 && !tue);
+}
+
+bool& unitesParDefautTues() {
+    static bool tues = false;
+    return tues;
+}
+
+bool uniteSousEntendue(const TfigureKalmetra& f, int i) {
+    constexpr uint8_t kUxyz = 2;
+    if (i <= kObjetsPredefinis || i > f.nombreObjets) return false;
+    const TObjetFigure& o = objet(f, i);
+    if (o.uniteLongueur != kUxyz || o.numeroPrototype != 0 || !aVarianteDeConstruction(o.codeConstruction))
+        return false;
+    // The reader gives Uxyz only while the figure read so far has no unit
+    // of length of its own that a line may name.
+    for (int j = kObjetsPredefinis + 1; j < i; ++j) {
+        const TObjetFigure& a = objet(f, j);
+        if (a.nature == kNatureUniteDeLongueur && !accesInterdit(a)) return false;
+    }
+    return true;
 }
 
 std::string phraseAvecParametresEtBoucle(uint16_t numero, std::string_view parametres, bool boucle) {

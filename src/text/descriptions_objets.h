@@ -42,8 +42,19 @@ std::string reponsePhraseDeCreation(const TfigureKalmetra& f, int i);
 std::size_t longueurDefinitionObjet(const TfigureKalmetra& f, int i);
 
 // The phrase of the sentence that creates object i (the variant with a unit
-// of length when the object has one).
+// of length when the object has one and it is not left unsaid).
 uint16_t phraseDeDefinition(const TfigureKalmetra& f, int i);
+
+// Whether the writer leaves out the built-in unit Uxyz where the reader
+// would give it anyway (see uniteSousEntendue); false from the start. The
+// prototype block writer sets it, through a GardeValeur, so that a block
+// read with "d = AB" is not written longer with "(unité de longueur Uxyz)".
+bool& unitesParDefautTues();
+// True when object i has the built-in unit Uxyz, its construction has a
+// form without a unit, and no unit of length that the reader could reach
+// comes before it: the reader then gives the line without its unit that
+// same unit, so the shorter line stands for the same object.
+bool uniteSousEntendue(const TfigureKalmetra& f, int i);
 
 // Fills "#1", "#2", ... of a prototype macro from the ";"-separated list;
 // at most 255 characters.

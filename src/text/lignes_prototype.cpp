@@ -12,6 +12,7 @@
 #include "model/services_texte.h"
 #include "model/style.h"
 #include "phrases/phrase.h"
+#include "text/descriptions_objets.h"
 #include "text/execution_creation.h"
 #include "text/instantanes_figure.h"
 #include "text/ligne_figure.h"
@@ -220,6 +221,8 @@ std::string blocDePrototype(const TPrototype& p, FormeBloc forme) {
     if (p.figureInterne) {
         GardeValeur<FormeLignes> lignes(formeLignes(),
                                         forme == FormeBloc::Courte ? FormeLignes::Courte : formeLignes());
+        // A line read without its unit ("d = AB") is written so again.
+        GardeValeur<bool> unites(unitesParDefautTues(), true);
         const TfigureKalmetra& g = *p.figureInterne;
         for (int i = kObjetsPredefinis + 1; i <= g.nombreObjets; ++i) {
             ajouteLigneFigure(ligneDefinitionObjet(g, i));

@@ -377,18 +377,18 @@ TEST_F(SauvegardeFautes, AFigureWithALineNoFormKeepsWithin250CharactersIsNotSave
 
 } // namespace
 // A construction block read just under the reader's 5,000 characters whose
-// lengths are written with their unit ("d1 = AB" comes back as the length
-// of [AB] in the unit Uxyz, coded or not). Saved in the language it was
-// read in, it is written as it was read. Saved in another one, no form of
-// it stays under the limit, so the figure is not saved, the message names
-// the construction and the old file stays as it was. A shorter block with a
+// lengths were read without blanks ("d1=AB", which the writer writes
+// "d1 = AB", or longer coded). Saved in the language it was read in, it is
+// written as it was read. Saved in English, no form of it stays under the
+// limit, so the figure is not saved, the message names the construction
+// and the old file stays as it was. A shorter block with a
 // few such lines fits in any language and its saved file reads back into
 // the same text.
 std::string texteAuBlocAllonge(int longueurs, std::size_t taille) {
     std::string corps = "D\xE9"
                         "but de [T]\r\nA point donn\xE9\r\nB point donn\xE9\r\n";
     for (int k = 1; k <= longueurs; ++k)
-        corps += "d" + std::to_string(k) + " = AB\r\n";
+        corps += "d" + std::to_string(k) + "=AB\r\n";
     corps += "Description de l'interface\r\nd" + std::to_string(longueurs) +
              " longueur de A et B\r\nA:\r\nB:\r\nd:\r\n";
     const std::string fin = "Fin de [T]";
@@ -500,6 +500,53 @@ TEST_F(SauvegardeFautes, ABlockReadUnder5000CharactersSavesAndReadsBack) {
         KMappliqueLangue(langue);
         sauveEtRelit(f, "nombres" + std::to_string(langue) + ".k3v");
     }
+}
+
+// A block of lengths "dk = AB" read in English near the limit: the reader
+// gives each the unit Uxyz, and the writer leaves that unit unsaid as the
+// text did (written "(length unit Uxyz)", in words or coded, the block would
+// pass 5,000 characters by far). Saved in French and in German, the file
+// holds the lines as they were read and reopens to the same figure.
+TEST_F(SauvegardeFautes, ABlockOfLengthsReadInEnglishSavesInEveryLanguage) {
+    std::string corps = "Beginning of [L]\r\nA given point\r\nB given point\r\n";
+    for (int k = 1; k <= 60; ++k)
+        corps += "d" + std::to_string(k) + " = AB+" + std::to_string(k % 9 + 1) + "*AB\r\n";
+    corps += "Interface description\r\nd60 length of A and B\r\nA:\r\nB:\r\nd:\r\n";
+    const std::string texte = "Kalmetra figure (English)\r\n" + essais::blocRempli(corps, "End of [L]", 4960) +
+                              "\r\nP point with coordinates (1,2,3) in coordinate system Rxyz\r\n"
+                              "Q point with coordinates (4,6,3) in coordinate system Rxyz\r\n"
+                              "m = PQ\r\n";
+    KMappliqueLangue(2);
+    const int16_t f = KMCreeFigEtRenvoieNumero(0, nullptr, texte.c_str(), "");
+    ASSERT_GT(f, 0);
+    ASSERT_EQ(KMLigneEnErreur(f), 0);
+    const std::string anglais = ecritTexteFigure(*figureDeNumero(f));
+    EXPECT_NE(anglais.find("\r\nd1 = AB+2*AB\r\n"), std::string::npos);
+    for (const int16_t langue : {1, 3, 2}) {
+        SCOPED_TRACE(testing::Message() << "language " << langue);
+        KMappliqueLangue(langue);
+        EXPECT_EQ(prototypeAuBlocIllisible(*figureDeNumero(f)), nullptr);
+        const std::string nom = "longueurs" + std::to_string(langue) + ".k3v";
+        sauveEtRelit(f, nom);
+        if (HasFatalFailure()) return;
+        const std::string ecrit = essais::contenuFichier(dossier / nom);
+        // Each length line as read; outside the block the main figure keeps
+        // its unit written out.
+        for (int k = 1; k <= 60; ++k) {
+            const std::string ligne =
+                "\r\nd" + std::to_string(k) + " = AB+" + std::to_string(k % 9 + 1) + "*AB\r\n";
+            EXPECT_NE(ecrit.find(ligne), std::string::npos) << ligne;
+        }
+        EXPECT_EQ(ecrit.find("(Uxyz)"), std::string::npos);
+        EXPECT_NE(ecrit.find("m = PQ ("), std::string::npos);
+        // Opened again and written in English, it is the figure first read.
+        const int16_t relue = KMCreeFigEtRenvoieNumero(0, nullptr, ecrit.c_str(), "");
+        ASSERT_GT(relue, 0);
+        KMappliqueLangue(2);
+        EXPECT_EQ(ecritTexteFigure(*figureDeNumero(relue)), anglais);
+        KMDetruitFigure(relue);
+    }
+    KMDetruitFigure(f);
 }
 
 } // namespace km32
