@@ -14,6 +14,7 @@
 #include "phrases/phrase.h"
 #include "text/descriptions_objets.h"
 #include "text/execution_creation.h"
+#include "text/execution_texte.h"
 #include "text/instantanes_figure.h"
 #include "text/ligne_figure.h"
 #include "text/ligne_relisible.h"
@@ -283,11 +284,29 @@ std::string finsDeLigneCRLF(const std::string& texte) {
     return r;
 }
 
+// True when no line of texte passes the 250 characters a line of a figure
+// text may hold: a block read whole may hold a longer one, which the writer
+// must not write again as it stands.
+// A line that is the figure's end line in the language applied ends the
+// figure where the reader meets it, inside the block too (a prompt or a
+// comment may hold one read in another language): no such block reads back.
+bool lignesLisibles(const std::string& texte) {
+    const std::string finFigure = phraseDeNumero(kPhraseFinFigure);
+    for (std::size_t debut = 0; debut < texte.size();) {
+        std::size_t fin = texte.find("\r\n", debut);
+        if (fin == std::string::npos) fin = texte.size();
+        if (fin - debut > 250) return false;
+        if (sansBlancsAuxBouts(texte.substr(debut, fin - debut)) == finFigure) return false;
+        debut = fin + 2;
+    }
+    return true;
+}
+
 // True when the reader takes bloc back: fewer than 5,000 characters from
-// its first line to the "]" of its end line.
+// its first line to the "]" of its end line, and no line over 250.
 bool tientDansLaLimite(const std::string& bloc, const std::string& titre) {
     const std::size_t marque = bloc.rfind(titre);
-    return marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc;
+    return marque != std::string::npos && marque + titre.size() < kLongueurMaxBloc && lignesLisibles(bloc);
 }
 
 // The block of p as the writer writes it: in the first form its reader
