@@ -112,4 +112,21 @@ void ecrisChaineCourte(unsigned char* champ, std::string_view texte) {
     std::memcpy(champ + 1, texte.data(), n);
 }
 
+std::string avecRetoursCRLF(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (c == '\r') {
+            r += "\r\n";
+            if (i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            r += "\r\n";
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
+
 } // namespace km32

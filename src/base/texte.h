@@ -55,4 +55,7 @@ bool estUtf8NonAscii(std::string_view texte);
 std::string lisChaineCourte(const unsigned char* champ);
 void ecrisChaineCourte(unsigned char* champ, std::string_view texte);
 
+// Line breaks (CR LF, a lone CR or LF) become CR LF.
+std::string avecRetoursCRLF(std::string_view texte);
+
 } // namespace km32

@@ -265,25 +265,6 @@ bool blocLuValable(const TPrototype& p, const std::string& ecritAvecRetraits) {
            ecritAvecRetraits == p.blocEcritALaLecture;
 }
 
-// texte with every line ended by CR LF, as the writer ends the lines of a
-// figure text: a lone LF or a lone CR becomes CR LF.
-std::string finsDeLigneCRLF(const std::string& texte) {
-    std::string r;
-    r.reserve(texte.size() + texte.size() / 16);
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (c == '\r') {
-            r += "\r\n";
-            if (i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            r += "\r\n";
-        } else {
-            r += c;
-        }
-    }
-    return r;
-}
-
 // True when no line of texte passes the 250 characters a line of a figure
 // text may hold: a block read whole may hold a longer one, which the writer
 // must not write again as it stands.
@@ -331,7 +312,7 @@ std::string blocEcrit(const TPrototype& p, bool& lisible) {
     if (blocLuValable(p, avecRetraits)) {
         // A block read from a file whose lines end in LF (or CR) alone is
         // written with the text's own line ends, and must fit with them.
-        const std::string lu = finsDeLigneCRLF(p.texteBloc);
+        const std::string lu = avecRetoursCRLF(p.texteBloc);
         if (tientDansLaLimite(lu, titre)) {
             lisible = true;
             return lu + "\r\n";

@@ -1,3 +1,4 @@
+#include "base/texte.h"
 #include "host/fenetres/forme_fenetre_commentaire.h"
 
 #include "host/fenetres/zone_texte.h"

@@ -1,3 +1,4 @@
+#include "base/texte.h"
 #include "host/fenetres/zone_texte.h"
 
 #include <algorithm>
@@ -63,23 +64,6 @@ void reprend(TZoneTexte& z, std::vector<EtatZone>& depuis, std::vector<EtatZone>
 }
 
 } // namespace
-
-std::string avecRetoursCRLF(std::string_view texte) {
-    std::string r;
-    r.reserve(texte.size());
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (c == '\r') {
-            r += "\r\n";
-            if (i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            r += "\r\n";
-        } else {
-            r += c;
-        }
-    }
-    return r;
-}
 
 void fixeTexteZone(TZoneTexte& z, std::string_view texte) {
     std::string nouveau = avecRetoursCRLF(texte);

@@ -40,8 +40,6 @@ struct TZoneTexte {
     uint8_t* modifie = nullptr;             // set on every change of the text
 };
 
-// Line breaks (CR LF, a lone CR or LF) become CR LF.
-std::string avecRetoursCRLF(std::string_view texte);
 
 // Replaces the whole text (an edit undo takes back); caret at the start.
 void fixeTexteZone(TZoneTexte& z, std::string_view texte);
